@@ -1,0 +1,164 @@
+#include "platform/core/CodePage.h"
+
+#include "platform/core/Exception.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace {
+
+constexpr char32_t ReplacementCharacter = 0xFFFD;
+
+// One conversion descriptor per call keeps the functions thread-safe.
+class IconvHandle {
+public:
+    IconvHandle(const char* to, const char* from) : FHandle(iconv_open(to, from)) {
+        if (FHandle == reinterpret_cast<iconv_t>(-1))
+            throw Exception(std::string("The code page conversion from ") + from + " to " + to +
+                            " is not available");
+    }
+    ~IconvHandle() { iconv_close(FHandle); }
+    IconvHandle(const IconvHandle&) = delete;
+    IconvHandle& operator=(const IconvHandle&) = delete;
+
+    // Converts as much as it can; returns false at a sequence it cannot convert, leaving `input`
+    // at that sequence.
+    bool Convert(std::string_view& input, std::string& output) {
+        char buffer[256];
+        while (!input.empty()) {
+            char* in = const_cast<char*>(input.data());
+            size_t inLeft = input.size();
+            char* out = buffer;
+            size_t outLeft = sizeof buffer;
+            const size_t rc = iconv(FHandle, &in, &inLeft, &out, &outLeft);
+            const int error = errno;
+            output.append(buffer, static_cast<size_t>(out - buffer));
+            input.remove_prefix(input.size() - inLeft);
+            if (rc == static_cast<size_t>(-1) && error != E2BIG)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    iconv_t FHandle;
+};
+
+// Length of the UTF-8 sequence at the start of `text`, 1 for a byte that starts none.
+size_t Utf8SequenceLength(std::string_view text, char32_t& codePoint) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    size_t length = 0;
+    char32_t value = 0;
+    if (lead < 0x80) {
+        codePoint = lead;
+        return 1;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        value = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        value = lead & 0x07;
+    } else {
+        codePoint = ReplacementCharacter;
+        return 1;
+    }
+    if (text.size() < length) {
+        codePoint = ReplacementCharacter;
+        return 1;
+    }
+    for (size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            codePoint = ReplacementCharacter;
+            return 1;
+        }
+        value = (value << 6) | (byte(i) & 0x3F);
+    }
+    static const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (value < smallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        value = ReplacementCharacter;
+    codePoint = value;
+    return length;
+}
+
+void AppendUtf8(std::string& output, char32_t c) {
+    if (c < 0x80) {
+        output += static_cast<char>(c);
+    } else if (c < 0x800) {
+        output += static_cast<char>(0xC0 | (c >> 6));
+        output += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        output += static_cast<char>(0xE0 | (c >> 12));
+        output += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        output += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        output += static_cast<char>(0xF0 | (c >> 18));
+        output += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        output += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        output += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+} // namespace
+
+std::string AnsiToUtf8(std::string_view windows1252) {
+    IconvHandle converter("UTF-8", "WINDOWS-1252");
+    std::string result;
+    result.reserve(windows1252.size());
+    while (!converter.Convert(windows1252, result)) {
+        // The five bytes the code page leaves undefined map to the C1 controls of the same value,
+        // so no byte of a file is lost.
+        AppendUtf8(result, static_cast<unsigned char>(windows1252.front()));
+        windows1252.remove_prefix(1);
+    }
+    return result;
+}
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+    IconvHandle converter("WINDOWS-1252", "UTF-8");
+    std::string result;
+    result.reserve(utf8.size());
+    while (!converter.Convert(utf8, result)) {
+        char32_t skipped = 0;
+        utf8.remove_prefix(Utf8SequenceLength(utf8, skipped));
+        result += '?';
+    }
+    return result;
+}
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+    std::u16string result;
+    result.reserve(utf8.size());
+    while (!utf8.empty()) {
+        char32_t c = 0;
+        utf8.remove_prefix(Utf8SequenceLength(utf8, c));
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            result += static_cast<char16_t>(0xD800 + (c >> 10));
+            result += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+        } else {
+            result += static_cast<char16_t>(c);
+        }
+    }
+    return result;
+}
+
+std::string Utf16ToUtf8(std::u16string_view utf16) {
+    std::string result;
+    result.reserve(utf16.size());
+    for (size_t i = 0; i < utf16.size(); ++i) {
+        char32_t c = utf16[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+            utf16[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = ReplacementCharacter;
+        }
+        AppendUtf8(result, c);
+    }
+    return result;
+}

@@ -1,0 +1,216 @@
+#include "platform/xml/XmlDocument.h"
+
+#include "platform/core/Exception.h"
+#include "platform/core/Files.h"
+
+#include <pugixml.hpp>
+#include <sstream>
+
+struct TXmlNodeData {
+    pugi::xml_node Node;
+
+    static TXmlNode Wrap(pugi::xml_node node) {
+        return TXmlNode(std::make_unique<TXmlNodeData>(TXmlNodeData{node}));
+    }
+};
+
+struct TXMLDocument::Impl {
+    pugi::xml_document Document;
+    bool Active = false;
+};
+
+namespace {
+
+// Whitespace-only text is kept when it is an element's only content (a value of blanks), and
+// dropped between elements, where it is indentation.
+constexpr unsigned ParseOptions =
+    pugi::parse_default | pugi::parse_comments | pugi::parse_ws_pcdata_single;
+
+bool IsText(const pugi::xml_node& node) {
+    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
+std::string DescribeParseError(std::string_view text, const pugi::xml_parse_result& result) {
+    size_t line = 1;
+    size_t column = 1;
+    const auto offset = static_cast<size_t>(std::max<ptrdiff_t>(result.offset, 0));
+    for (size_t i = 0; i < offset && i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    std::string message = result.description();
+    if (result.status != pugi::status_no_document_element)
+        message += " at line " + std::to_string(line) + ", column " + std::to_string(column);
+    return message;
+}
+
+} // namespace
+
+TXmlNode::TXmlNode() = default;
+TXmlNode::~TXmlNode() = default;
+
+TXmlNode::TXmlNode(std::unique_ptr<TXmlNodeData> data) : FData(std::move(data)) {}
+
+TXmlNode::TXmlNode(const TXmlNode& other)
+    : FData(other.FData ? std::make_unique<TXmlNodeData>(*other.FData) : nullptr) {}
+
+TXmlNode& TXmlNode::operator=(const TXmlNode& other) {
+    if (this != &other)
+        FData = other.FData ? std::make_unique<TXmlNodeData>(*other.FData) : nullptr;
+    return *this;
+}
+
+bool TXmlNode::IsNull() const {
+    return !FData || !FData->Node;
+}
+
+std::string TXmlNode::NodeName() const {
+    return IsNull() ? std::string() : std::string(FData->Node.name());
+}
+
+TXmlNode TXmlNode::ChildNode(std::string_view name) const {
+    if (IsNull())
+        return {};
+    return TXmlNodeData::Wrap(FData->Node.child(std::string(name).c_str()));
+}
+
+std::vector<TXmlNode> TXmlNode::ChildElements() const {
+    std::vector<TXmlNode> children;
+    if (IsNull())
+        return children;
+    for (pugi::xml_node child : FData->Node.children())
+        if (child.type() == pugi::node_element)
+            children.push_back(TXmlNodeData::Wrap(child));
+    return children;
+}
+
+std::vector<TXmlNode> TXmlNode::ChildElements(std::string_view name) const {
+    std::vector<TXmlNode> children;
+    if (IsNull())
+        return children;
+    for (pugi::xml_node child : FData->Node.children())
+        if (child.type() == pugi::node_element && name == child.name())
+            children.push_back(TXmlNodeData::Wrap(child));
+    return children;
+}
+
+TXmlNode TXmlNode::AddChild(std::string_view name) {
+    if (IsNull())
+        return {};
+    return TXmlNodeData::Wrap(FData->Node.append_child(std::string(name).c_str()));
+}
+
+std::string TXmlNode::Text() const {
+    std::string text;
+    if (IsNull())
+        return text;
+    for (pugi::xml_node child : FData->Node.children())
+        if (IsText(child))
+            text += child.value();
+    return text;
+}
+
+bool TXmlNode::HasChildElements() const {
+    if (IsNull())
+        return false;
+    for (pugi::xml_node child : FData->Node.children())
+        if (child.type() == pugi::node_element)
+            return true;
+    return false;
+}
+
+void TXmlNode::SetText(std::string_view text) {
+    if (IsNull())
+        return;
+    pugi::xml_node& node = FData->Node;
+    for (pugi::xml_node child = node.first_child(); child;) {
+        const pugi::xml_node next = child.next_sibling();
+        if (IsText(child))
+            node.remove_child(child);
+        child = next;
+    }
+    if (!text.empty())
+        node.prepend_child(pugi::node_pcdata).set_value(std::string(text).c_str());
+}
+
+bool TXmlNode::HasAttribute(std::string_view name) const {
+    return !IsNull() && FData->Node.attribute(std::string(name).c_str());
+}
+
+std::string TXmlNode::Attribute(std::string_view name, std::string_view fallback) const {
+    if (IsNull())
+        return std::string(fallback);
+    const pugi::xml_attribute attribute = FData->Node.attribute(std::string(name).c_str());
+    return attribute ? std::string(attribute.value()) : std::string(fallback);
+}
+
+void TXmlNode::SetAttribute(std::string_view name, std::string_view value) {
+    if (IsNull())
+        return;
+    const std::string key(name);
+    pugi::xml_attribute attribute = FData->Node.attribute(key.c_str());
+    if (!attribute)
+        attribute = FData->Node.append_attribute(key.c_str());
+    attribute.set_value(std::string(value).c_str());
+}
+
+TXMLDocument::TXMLDocument() : FImpl(std::make_unique<Impl>()) {}
+TXMLDocument::~TXMLDocument() = default;
+
+void TXMLDocument::LoadFromFile(const std::string& path) {
+    const std::string bytes = ReadFileBytes(path);
+    try {
+        LoadFromString(bytes);
+    } catch (const Exception& error) {
+        throw Exception("The XML file \"" + path + "\" cannot be read: " + error.Message);
+    }
+}
+
+void TXMLDocument::LoadFromString(std::string_view text) {
+    const pugi::xml_parse_result result =
+        FImpl->Document.load_buffer(text.data(), text.size(), ParseOptions);
+    if (!result) {
+        FImpl->Document.reset();
+        throw Exception(DescribeParseError(text, result));
+    }
+    FImpl->Active = true;
+}
+
+std::string TXMLDocument::SaveToString() const {
+    std::ostringstream stream;
+    const unsigned flags =
+        pugi::format_no_declaration | (FIndent ? pugi::format_indent : pugi::format_raw);
+    FImpl->Document.save(stream, "  ", flags, pugi::encoding_utf8);
+    return stream.str();
+}
+
+void TXMLDocument::SaveToFile(const std::string& path) const {
+    WriteFileAtomic(path, SaveToString());
+}
+
+void TXMLDocument::Clear() {
+    FImpl->Document.reset();
+}
+
+TXmlNode TXMLDocument::DocumentElement() const {
+    return TXmlNodeData::Wrap(FImpl->Document.document_element());
+}
+
+TXmlNode TXMLDocument::CreateRoot(std::string_view name) {
+    FImpl->Document.reset();
+    FImpl->Active = true;
+    return TXmlNodeData::Wrap(FImpl->Document.append_child(std::string(name).c_str()));
+}
+
+void TXMLDocument::AddComment(std::string_view text) {
+    FImpl->Document.append_child(pugi::node_comment).set_value(std::string(text).c_str());
+    FImpl->Active = true;
+}
+
+bool TXMLDocument::Active() const {
+    return FImpl->Active;
+}

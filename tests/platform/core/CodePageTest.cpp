@@ -1,0 +1,54 @@
+#include "platform/core/CodePage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CodePageCase {
+    std::string Utf8;
+    std::string Ansi;
+};
+
+TEST(CodePage, RoundTripsEveryCharacterOfWindows1252) {
+    const std::vector<CodePageCase> cases = {
+        {"", ""},
+        {"plain ASCII", "plain ASCII"},
+        {"caf\xC3\xA9", "caf\xE9"},               // é
+        {"\xE2\x82\xAC 5", "\x80 5"},             // €
+        {"\xC2\xB6text\xC2\xB6", "\xB6text\xB6"}, // pilcrows
+        {"\xC5\x93\xE2\x80\x9C", "\x9C\x93"},     // œ and a left double quote
+    };
+    for (const CodePageCase& c : cases) {
+        EXPECT_EQ(Utf8ToAnsi(c.Utf8), c.Ansi) << c.Utf8;
+        EXPECT_EQ(AnsiToUtf8(c.Ansi), c.Utf8) << c.Utf8;
+    }
+}
+
+TEST(CodePage, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    EXPECT_EQ(Utf8ToAnsi("a\xCE\xA9"
+                         "b"),
+              "a?b");                                            // Greek omega
+    EXPECT_EQ(Utf8ToAnsi("\xE4\xB8\xAD\xF0\x9F\x98\x80"), "??"); // CJK, emoji
+    EXPECT_EQ(Utf8ToAnsi("x\xFFy"), "x?y");                      // a byte that is no UTF-8
+    EXPECT_EQ(Utf8ToAnsi("\xC3"), "?");                          // a truncated sequence
+}
+
+TEST(CodePage, UndefinedBytesAreKeptAsControlCharacters) {
+    EXPECT_EQ(AnsiToUtf8("\x81\x8D"), "\xC2\x81\xC2\x8D");
+}
+
+TEST(Utf16, ConvertsBothWaysIncludingSurrogatePairs) {
+    const std::string utf8 = "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";
+    const std::u16string utf16 = u"A\u00E9\u20AC\U0001F600";
+    EXPECT_EQ(Utf8ToUtf16(utf8), utf16);
+    EXPECT_EQ(Utf16ToUtf8(utf16), utf8);
+    EXPECT_EQ(Utf8ToUtf16(utf8).size(), 5u);
+}
+
+TEST(Utf16, DamagedInputBecomesReplacementCharacters) {
+    EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx");
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD");     // overlong encoding of '/'
+    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD"); // encoded surrogate
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+#include "platform/core/Files.h"
+#include "platform/core/Exception.h"
+#include "tests/platform/core/TempFolder.h"
+
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(WriteFileAtomic, CreatesAndReplacesWithoutLeavingTemporaries) {
+    TempFolder folder;
+    const std::string path = folder.File("ParGen.xml");
+    WriteFileAtomic(path, "first");
+    WriteFileAtomic(path, std::string("second\0binary", 13));
+    EXPECT_EQ(TempFolder::Read(path), std::string("second\0binary", 13));
+    EXPECT_EQ(ListFiles(folder.Path(), ""), std::vector<std::string>{"ParGen.xml"});
+}
+
+TEST(WriteFileAtomic, KeepsThePermissionsOfTheReplacedFile) {
+    TempFolder folder;
+    const std::string path = folder.Write("settings.xml", "old");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    WriteFileAtomic(path, "new");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(WriteFileAtomic, FailureNamesTheFileAndLeavesTheOldOneIntact) {
+    TempFolder folder;
+    const std::string path = folder.Write("Velmaro.xml", "old settings");
+    fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    if (::access(folder.Path().c_str(), W_OK) == 0)
+        GTEST_SKIP() << "permissions are not enforced for this user";
+    try {
+        WriteFileAtomic(path, "new settings");
+        ADD_FAILURE() << "no exception";
+    } catch (const EFileError& error) {
+        EXPECT_NE(error.Message.find(path), std::string::npos) << error.Message;
+    }
+    EXPECT_EQ(TempFolder::Read(path), "old settings");
+}
+
+TEST(WriteFileAtomic, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporary) {
+    TempFolder folder;
+    const std::string path = folder.Write("bank2.bin", "old bank");
+    // A file size limit makes the write fail after some bytes, whoever runs the test.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    EXPECT_THROW(WriteFileAtomic(path, std::string(100000, 'x')), EFileError);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+
+    EXPECT_EQ(TempFolder::Read(path), "old bank");
+    EXPECT_EQ(ListFiles(folder.Path(), ""), std::vector<std::string>{"bank2.bin"});
+}
+
+TEST(WriteFileAtomic, RefusesAMissingFolderOrAFolderAsTarget) {
+    TempFolder folder;
+    EXPECT_THROW(WriteFileAtomic(folder.File("missing/file.txt"), "x"), EFileError);
+    ASSERT_TRUE(CreateDir(folder.File("sub")));
+    EXPECT_THROW(WriteFileAtomic(folder.File("sub"), "x"), EFileError);
+    EXPECT_TRUE(DirectoryExists(folder.File("sub")));
+    EXPECT_EQ(ListFiles(folder.Path(), ""), std::vector<std::string>{});
+}
+
+TEST(ReadFileBytes, ReadsBinaryAndReportsMissingFiles) {
+    TempFolder folder;
+    const std::string bytes("\0\xFF\r\n", 4);
+    EXPECT_EQ(ReadFileBytes(folder.Write("bank1.bin", bytes)), bytes);
+    EXPECT_THROW(ReadFileBytes(folder.File("absent.bin")), EFileError);
+    EXPECT_THROW(ReadFileBytes(folder.Path()), EFileError);
+}
+
+TEST(Folders, CreateListAndDelete) {
+    TempFolder folder;
+    EXPECT_TRUE(ForceDirectories(folder.File("PROJECTS/b/bin")));
+    EXPECT_TRUE(ForceDirectories(folder.File("PROJECTS/b/bin")));
+    EXPECT_TRUE(CreateDir(folder.File("PROJECTS/a")));
+    EXPECT_FALSE(CreateDir(folder.File("PROJECTS/a")));
+    EXPECT_FALSE(CreateDir(folder.File("none/x")));
+    folder.Write("PROJECTS/file.txt", "");
+    EXPECT_EQ(ListFolders(folder.File("PROJECTS")), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(ListFolders(folder.File("absent")), std::vector<std::string>{});
+
+    EXPECT_TRUE(FileExists(folder.File("PROJECTS/file.txt")));
+    EXPECT_FALSE(FileExists(folder.File("PROJECTS/a")));
+    EXPECT_TRUE(DeleteFile(folder.File("PROJECTS/file.txt")));
+    EXPECT_FALSE(DeleteFile(folder.File("PROJECTS/file.txt")));
+    EXPECT_FALSE(DeleteFile(folder.File("PROJECTS/a")));
+    EXPECT_TRUE(DirectoryExists(folder.File("PROJECTS/a")));
+}
+
+TEST(ListFiles, MatchesTheExtensionIgnoringCaseAndSortsNames) {
+    TempFolder folder;
+    for (const char* name : {"Italiano.lng", "English.LNG", "English.bmp", "lng", "x.lng.bak"})
+        folder.Write(name, "");
+    ForceDirectories(folder.File("dir.lng"));
+    EXPECT_EQ(ListFiles(folder.Path(), ".lng"),
+              (std::vector<std::string>{"English.LNG", "Italiano.lng"}));
+}
+
+struct PathCase {
+    const char* Path;
+    const char* Name;
+    const char* Folder;
+    const char* Ext;
+    const char* ChangedToXml;
+};
+
+TEST(PathParts, SplitLikeTheFrameworkWithSlashes) {
+    const std::vector<PathCase> cases = {
+        {"/opt/app/ParGen.xml", "ParGen.xml", "/opt/app/", ".xml", "/opt/app/ParGen.xml"},
+        {"bin/bank1.bin", "bank1.bin", "bin/", ".bin", "bin/bank1.xml"},
+        {"English.lng", "English.lng", "", ".lng", "English.xml"},
+        {"a.b/noext", "noext", "a.b/", "", "a.b/noext.xml"},
+        {"archive.tar.gz", "archive.tar.gz", "", ".gz", "archive.tar.xml"},
+        {"folder/", "", "folder/", "", "folder/.xml"},
+    };
+    for (const PathCase& c : cases) {
+        EXPECT_EQ(ExtractFileName(c.Path), c.Name) << c.Path;
+        EXPECT_EQ(ExtractFilePath(c.Path), c.Folder) << c.Path;
+        EXPECT_EQ(ExtractFileExt(c.Path), c.Ext) << c.Path;
+        EXPECT_EQ(ChangeFileExt(c.Path, ".xml"), c.ChangedToXml) << c.Path;
+    }
+}
+
+TEST(JoinPath, PutsExactlyOneSeparatorBetween) {
+    EXPECT_EQ(JoinPath("/opt/app", "LANGUAGE"), "/opt/app/LANGUAGE");
+    EXPECT_EQ(JoinPath("/opt/app/", "/LANGUAGE"), "/opt/app/LANGUAGE");
+    EXPECT_EQ(JoinPath("/", "x"), "/x");
+    EXPECT_EQ(JoinPath("", "x"), "x");
+    EXPECT_EQ(JoinPath("a", ""), "a");
+}
+
+TEST(ProgramFolder, IsTheFolderOfThisTestProgram) {
+    const std::string folder = ProgramFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '/');
+    EXPECT_TRUE(FileExists(JoinPath(folder, "test_platform_core")));
+}
+
+} // namespace

@@ -1,0 +1,172 @@
+#include "platform/xml/XmlDocument.h"
+#include "platform/core/Exception.h"
+#include "tests/platform/core/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string Fixtures = std::string(VELMARO_FIXTURES) + "/platform/xml/";
+
+TEST(TXMLDocument, WritesRootThenCommentWithoutDeclarationOrIndentation) {
+    TXMLDocument xml;
+    EXPECT_FALSE(xml.Active());
+    TXmlNode root = xml.CreateRoot("Par_Gen");
+    xml.AddComment("SW_VERSION = 1.000");
+    root.AddChild("HART_Master_Address").SetText("Primary Master");
+    root.AddChild("Web_Pages_User").SetText("");
+    root.AddChild("Ethernet_IP1").SetText(" 010");
+    EXPECT_TRUE(xml.Active());
+    EXPECT_EQ(xml.SaveToString(),
+              "<Par_Gen><HART_Master_Address>Primary Master</HART_Master_Address>"
+              "<Web_Pages_User/><Ethernet_IP1> 010</Ethernet_IP1></Par_Gen>"
+              "<!--SW_VERSION = 1.000-->");
+}
+
+TEST(TXMLDocument, IndentsOnlyWhenAsked) {
+    TXMLDocument xml;
+    xml.Indent(true);
+    xml.CreateRoot("HART").AddChild("HART_Variables").AddChild("row").SetAttribute("Enable", "Y");
+    EXPECT_EQ(xml.SaveToString(), "<HART>\n  <HART_Variables>\n    <row Enable=\"Y\" />\n"
+                                  "  </HART_Variables>\n</HART>\n");
+}
+
+TEST(TXMLDocument, FileRoundTripKeepsTextsAttributesAndSpecialCharacters) {
+    TempFolder folder;
+    const std::string path = folder.File("HART_Variables.xml");
+    {
+        TXMLDocument xml;
+        TXmlNode row = xml.CreateRoot("HART").AddChild("HART_Variables").AddChild("row");
+        row.SetAttribute("Mnemonic", "caf\xC3\xA9 <&> \"q\" 'a'");
+        row.SetAttribute("Cmd_Params", "");
+        row.SetAttribute("Mnemonic", "replaced \xE2\x82\xAC");
+        xml.DocumentElement().AddChild("Blank").SetText("  ");
+        xml.AddComment("SW_VERSION = 1.000");
+        xml.SaveToFile(path);
+    }
+    TXMLDocument xml;
+    xml.LoadFromFile(path);
+    const TXmlNode row = xml.DocumentElement().ChildNode("HART_Variables").ChildNode("row");
+    EXPECT_EQ(row.Attribute("Mnemonic"), "replaced \xE2\x82\xAC");
+    EXPECT_TRUE(row.HasAttribute("Cmd_Params"));
+    EXPECT_EQ(row.Attribute("Cmd_Params", "default"), "");
+    EXPECT_EQ(xml.DocumentElement().ChildNode("Blank").Text(), "  ");
+    EXPECT_TRUE(xml.SaveToString().ends_with("<!--SW_VERSION = 1.000-->"));
+}
+
+TEST(TXMLDocument, ReadsAnIndentedTableFileRowByRowWithDefaults) {
+    TXMLDocument xml;
+    xml.LoadFromFile(Fixtures + "table_indented.xml");
+    const std::vector<TXmlNode> rows =
+        xml.DocumentElement().ChildNode("HART_Variables").ChildElements();
+    ASSERT_EQ(rows.size(), 2u); // the comment between rows is no row
+    EXPECT_EQ(rows[0].Attribute("Device_Address"), "$1A");
+    EXPECT_EQ(rows[0].Attribute("Mnemonic", "none"), "none");
+    EXPECT_FALSE(rows[0].HasAttribute("Mnemonic"));
+    EXPECT_EQ(rows[1].Attribute("Enable"), "N");
+    EXPECT_EQ(rows[1].Attribute("Mnemonic"), "caf\xC3\xA9 & <co>");
+    EXPECT_EQ(rows[1].Attribute("Var_Operation", "None"), "None");
+    EXPECT_EQ(xml.DocumentElement().ChildNode("HART_Variables").Text(), "");
+}
+
+TEST(TXMLDocument, TakesTheFirstElementAsRootWhateverItsName) {
+    TXMLDocument xml;
+    xml.LoadFromString("<!-- written by hand --><Settings><lastlang><language>Italiano</language>"
+                       "</lastlang></Settings><!--SW_VERSION = 1.000-->");
+    EXPECT_EQ(xml.DocumentElement().NodeName(), "Settings");
+    EXPECT_EQ(xml.DocumentElement().ChildNode("lastlang").ChildNode("language").Text(), "Italiano");
+}
+
+TEST(TXMLDocument, ChildLookupTakesTheFirstOfAName) {
+    TXMLDocument xml;
+    xml.LoadFromString("<r><a>1</a><b>x</b><a>2</a><c><d/>text</c></r>");
+    const TXmlNode root = xml.DocumentElement();
+    EXPECT_EQ(root.ChildNode("a").Text(), "1");
+    EXPECT_EQ(root.ChildElements("a").size(), 2u);
+    EXPECT_EQ(root.ChildElements().size(), 4u);
+    EXPECT_TRUE(root.ChildNode("missing").IsNull());
+    EXPECT_FALSE(root.ChildNode("a").HasChildElements());
+    EXPECT_TRUE(root.ChildNode("c").HasChildElements());
+}
+
+TEST(TXmlNode, NullNodesAnswerNothingAndIgnoreChanges) {
+    TXmlNode null;
+    EXPECT_TRUE(null.IsNull());
+    EXPECT_EQ(null.NodeName(), "");
+    EXPECT_TRUE(null.ChildNode("x").IsNull());
+    EXPECT_TRUE(null.AddChild("x").IsNull());
+    EXPECT_TRUE(null.ChildElements().empty());
+    EXPECT_EQ(null.Attribute("a", "fallback"), "fallback");
+    null.SetText("x");
+    null.SetAttribute("a", "b");
+    EXPECT_EQ(null.Text(), "");
+
+    TXMLDocument empty;
+    EXPECT_TRUE(empty.DocumentElement().IsNull());
+}
+
+TEST(TXMLDocument, SetTextReplacesTheText) {
+    TXMLDocument xml;
+    TXmlNode node = xml.CreateRoot("r").AddChild("projectname");
+    node.SetText("first");
+    node.SetText("second");
+    EXPECT_EQ(node.Text(), "second");
+    node.SetText("");
+    EXPECT_EQ(xml.SaveToString(), "<r><projectname/></r>");
+}
+
+TEST(TXMLDocument, CreateRootAndClearDropWhatWasLoaded) {
+    TXMLDocument xml;
+    xml.LoadFromString("<old><x/></old><!--c-->");
+    xml.CreateRoot("Conf_Settings");
+    EXPECT_EQ(xml.SaveToString(), "<Conf_Settings/>");
+    xml.Clear();
+    EXPECT_EQ(xml.SaveToString(), "");
+    EXPECT_TRUE(xml.DocumentElement().IsNull());
+}
+
+struct BrokenCase {
+    const char* Name;
+    std::string Content;
+};
+
+TEST(TXMLDocument, UnparseableFileRaisesAMessageNamingFileAndErrorAndEmptiesTheDocument) {
+    const std::vector<BrokenCase> cases = {
+        {"empty.xml", ""},
+        {"truncated.xml", "<Par_Gen><Ethernet_IP1>192</Ethernet_IP1>"},
+        {"mismatched.xml", "<a>\n<b></a>"},
+        {"text.xml", "not xml at all"},
+    };
+    TempFolder folder;
+    for (const BrokenCase& c : cases) {
+        TXMLDocument xml;
+        xml.LoadFromString("<previous/>");
+        const std::string path = folder.Write(c.Name, c.Content);
+        try {
+            xml.LoadFromFile(path);
+            ADD_FAILURE() << c.Name << ": no exception";
+        } catch (const Exception& error) {
+            EXPECT_NE(error.Message.find(path), std::string::npos) << error.Message;
+            EXPECT_GT(error.Message.size(), path.size() + 20) << error.Message;
+        }
+        EXPECT_TRUE(xml.DocumentElement().IsNull()) << c.Name;
+    }
+}
+
+TEST(TXMLDocument, ParseErrorsTellWhere) {
+    TXMLDocument xml;
+    try {
+        xml.LoadFromString("<a>\n<b></a>");
+        FAIL() << "no exception";
+    } catch (const Exception& error) {
+        EXPECT_NE(error.Message.find("line 2"), std::string::npos) << error.Message;
+    }
+}
+
+TEST(TXMLDocument, MissingFileRaisesAFileError) {
+    TempFolder folder;
+    TXMLDocument xml;
+    EXPECT_THROW(xml.LoadFromFile(folder.File("ParGen.xml")), EFileError);
+}
+
+} // namespace
