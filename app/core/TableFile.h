@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/xml/XmlDocument.h"
+
+#include <string_view>
+
+// Every table of a configuration is one XML file: a root element named after the table, the
+// version comment after it at document level, and one "row" element per grid row, directly under
+// the root or under a section element per grid, each column an attribute.
+
+inline constexpr std::string_view Table_File_Version_Comment = "SW_VERSION = 1.000";
+
+// Empties `xml` and starts a table file with `root`, the version comment and, when named, the
+// section under the root. Returns the element that the rows go under.
+TXmlNode Begin_Table_File(TXMLDocument& xml, std::string_view root, std::string_view section = {});
+
+// The element holding the rows: the document's first element taken as the root whatever its name,
+// then the section found by name among its children (the root itself when no section is named).
+// A null node when either is missing.
+TXmlNode Table_File_Rows(const TXMLDocument& xml, std::string_view section = {});
+
+// Check-box columns are stored as "Y" or "N".
+inline std::string_view Check_Text(bool ticked) {
+    return ticked ? "Y" : "N";
+}
