@@ -84,6 +84,12 @@ size_t Utf8SequenceLength(std::string_view text, char32_t& codePoint) {
     return length;
 }
 
+// 0x81, 0x8D, 0x8F, 0x90 and 0x9D have no character in the code page; they travel as the C1
+// controls of the same value so that text read from a file writes back unchanged.
+bool IsUndefinedAnsiByte(char32_t c) {
+    return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+}
+
 void AppendUtf8(std::string& output, char32_t c) {
     if (c < 0x80) {
         output += static_cast<char>(c);
@@ -109,8 +115,6 @@ std::string AnsiToUtf8(std::string_view windows1252) {
     std::string result;
     result.reserve(windows1252.size());
     while (!converter.Convert(windows1252, result)) {
-        // The five bytes the code page leaves undefined map to the C1 controls of the same value,
-        // so no byte of a file is lost.
         AppendUtf8(result, static_cast<unsigned char>(windows1252.front()));
         windows1252.remove_prefix(1);
     }
@@ -124,7 +128,7 @@ std::string Utf8ToAnsi(std::string_view utf8) {
     while (!converter.Convert(utf8, result)) {
         char32_t skipped = 0;
         utf8.remove_prefix(Utf8SequenceLength(utf8, skipped));
-        result += '?';
+        result += IsUndefinedAnsiByte(skipped) ? static_cast<char>(skipped) : '?';
     }
     return result;
 }

@@ -34,7 +34,10 @@ TEST(CodePage, CharactersOutsideTheCodePageBecomeQuestionMarks) {
 }
 
 TEST(CodePage, UndefinedBytesAreKeptAsControlCharacters) {
+    const std::string undefinedBytes = "\x81\x8D\x8F\x90\x9D";
     EXPECT_EQ(AnsiToUtf8("\x81\x8D"), "\xC2\x81\xC2\x8D");
+    EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(undefinedBytes)), undefinedBytes);
+    EXPECT_EQ(Utf8ToAnsi("\xC2\x80"), "?"); // other C1 controls have no byte of their own
 }
 
 TEST(Utf16, ConvertsBothWaysIncludingSurrogatePairs) {
