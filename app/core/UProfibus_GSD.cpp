@@ -16,6 +16,8 @@
 namespace {
 
 const int Module_Size = 64;
+// PROFIBUS carries at most 244 bytes each way; the general parameters window keeps to it.
+const int Max_Data_Length = 244;
 
 const std::string_view Vendor_Name = "QuorvelCo";
 const std::string_view Vendor_Contact[] = {
@@ -57,7 +59,16 @@ private:
 };
 
 int Module_Count(int length) {
-    return length <= 0 ? 0 : (length + Module_Size - 1) / Module_Size;
+    return length <= 0 ? 0 : length / Module_Size + (length % Module_Size != 0 ? 1 : 0);
+}
+
+// A length beyond the range would give module numbers that do not fit their byte and a description
+// no master accepts, so it is refused before anything is written.
+void Check_Length(int length, const std::string& what) {
+    if (length < 0 || length > Max_Data_Length)
+        throw Exception("Error! " + what + " is " + IntToStr(length) +
+                        ": a PROFIBUS data length must be between 0 and " +
+                        IntToStr(Max_Data_Length));
 }
 
 // The modules of one direction, numbered on from `first`; returns the next free number.
@@ -217,9 +228,11 @@ void Add_Modules_And_Slots(TGSD_Lines& out, const TGSD_Lengths& lengths) {
     out.Empty(4);
 }
 
-int Length_Element(const TXmlNode& root, std::string_view name) {
+int Length_Element(const TXmlNode& root, std::string_view name, const std::string& file) {
     std::string text;
-    return Read_Element_Text(root, name, text) ? StrToIntDef(text, 0) : 0;
+    const int length = Read_Element_Text(root, name, text) ? StrToIntDef(text, 0) : 0;
+    Check_Length(length, std::string(name) + " in \"" + file + "\"");
+    return length;
 }
 
 } // namespace
@@ -228,7 +241,8 @@ TGSD_Lengths GSD_Read_Lengths(const std::string& parGenFile) {
     TXMLDocument xml;
     xml.LoadFromFile(parGenFile);
     const TXmlNode root = xml.DocumentElement();
-    return {Length_Element(root, "PROFINET_NB_OUT"), Length_Element(root, "PROFINET_NB_IN")};
+    return {Length_Element(root, "PROFINET_NB_OUT", parGenFile),
+            Length_Element(root, "PROFINET_NB_IN", parGenFile)};
 }
 
 std::string GSD_File_Name(std::string_view chosen) {
@@ -249,6 +263,8 @@ std::string GSD_Text(const TGSD_Lengths& lengths) {
 }
 
 void GSD_Write(const std::string& fileName, const TGSD_Lengths& lengths) {
+    Check_Length(lengths.Input_Length, "The input length");
+    Check_Length(lengths.Output_Length, "The output length");
     WriteFileAtomic(fileName, Utf8ToAnsi(GSD_Text(lengths)));
 }
 

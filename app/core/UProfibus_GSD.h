@@ -12,8 +12,9 @@ struct TGSD_Lengths {
     int Output_Length = 0;
 };
 
-// The two byte counts of a general parameters file, each 0 when missing or not an integer.
-// A file that is not well-formed XML throws Exception naming the file.
+// The two byte counts of a general parameters file, each 0 when missing or not an integer. A
+// count outside 0 .. 244 throws Exception naming the element and the file, as does a file that is
+// not well-formed XML.
 TGSD_Lengths GSD_Read_Lengths(const std::string& parGenFile);
 
 // The chosen name, with ".gsd" appended unless it already ends so in any letter case.
@@ -22,8 +23,9 @@ std::string GSD_File_Name(std::string_view chosen);
 // The text of the description in UTF-8, each line ended by CR LF.
 std::string GSD_Text(const TGSD_Lengths& lengths);
 
-// Writes the description in the ANSI code page, replacing the file atomically. Throws EFileError
-// naming the file when it cannot be written.
+// Writes the description in the ANSI code page, replacing the file atomically. A length outside
+// 0 .. 244 throws Exception and nothing is written; a file that cannot be written throws EFileError
+// naming it.
 void GSD_Write(const std::string& fileName, const TGSD_Lengths& lengths);
 
 // The same with the lengths of the open configuration's "ParGen.xml". Without that file it throws

@@ -75,6 +75,17 @@ TEST_F(BankBuilderTest, RootOnlyFileTakesTheReadersDefaults) {
     EXPECT_EQ(Builder.Hart_Bank.address, 1u);
 }
 
+TEST_F(BankBuilderTest, OddGeneralParametersGiveTheGoldenRecord) {
+    // Hexadecimal and negative octets, blanks before and after numbers, an empty element, one
+    // holding an element, a repeated element, an unknown one, log-ins beyond ASCII and beyond 8.
+    const std::string fixtures = std::string(VELMARO_FIXTURES) + "/app/core/banks/";
+    const std::vector<uint8_t> record = Build_From(fixtures + "ParGen_Odd.xml");
+    const std::string golden = ReadFileBytes(fixtures + "bank1_odd.bin");
+    EXPECT_EQ(record, std::vector<uint8_t>(golden.begin(), golden.end()));
+    EXPECT_EQ(Builder.Hart_Bank.address, 1u);
+    EXPECT_EQ(Builder.Hart_Bank.retry_limit, 3u);
+}
+
 TEST_F(BankBuilderTest, GeneralParametersEnterTheRecord) {
     struct Case {
         const char* Description;

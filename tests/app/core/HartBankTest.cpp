@@ -43,13 +43,45 @@ protected:
 
 } // namespace
 
-TEST_F(HartBankTest, VarBurstAndCommandRowsGiveTheGoldenBank) {
-    Builder.Build_Banks(Fixtures + "ParGen.xml", Fixtures + "HART_Variables.xml");
-    const std::string golden = ReadFileBytes(Fixtures + "bank2.bin");
-    ASSERT_EQ(Builder.Bank2_Length, golden.size());
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(Builder.Bank2_Image.data()),
-                          Builder.Bank2_Length),
-              golden);
+TEST_F(HartBankTest, TablesGiveTheirGoldenBanks) {
+    struct Case {
+        const char* ParGen;
+        const char* Table;
+        const char* Golden;
+    };
+    const Case cases[] = {
+        // Var, Var Burst and Command rows with a disabled row between them.
+        {"ParGen.xml", "HART_Variables.xml", "bank2.bin"},
+        // Odd rows: numbers in hexadecimal or after blanks, a Var row carrying parameters, a
+        // comment, rows without a capital Y, a row with an empty address and a row after it, an
+        // element not named "row", an odd count of parameter characters, non-hexadecimal pairs.
+        {"ParGen_Odd.xml", "HART_Variables_Odd.xml", "bank2_odd.bin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Golden);
+        Builder.Build_Banks(Fixtures + c.ParGen, Fixtures + c.Table);
+        const std::string golden = ReadFileBytes(Fixtures + c.Golden);
+        ASSERT_EQ(Builder.Bank2_Length, golden.size());
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(Builder.Bank2_Image.data()),
+                              Builder.Bank2_Length),
+                  golden);
+    }
+}
+
+TEST_F(HartBankTest, FullTableOfLongestCommandsFitsWithItsParameters) {
+    std::string rows;
+    for (int i = 0; i < 100; ++i)
+        rows += Row("Enable=\"Y\" Var_Cmd_Type=\"Command\" Position=\"" + std::to_string(i) +
+                    "\" Cmd_Params=\"" + std::string(500, i % 2 ? 'F' : '0') + "\"");
+    const std::string bank = Build(Table(rows));
+    ASSERT_EQ(bank.size(), 36u + 100 * 76 + 100 * 250);
+    EXPECT_EQ(U32At(bank, 0), 100u);
+    const size_t last = 36 + 99 * 76;
+    EXPECT_EQ(U32At(bank, last + 60), 0x00080000u + 36 + 100 * 76 + 99 * 250);
+    EXPECT_EQ(U32At(bank, last + 64), 250u);
+    EXPECT_EQ(U32At(bank, last + 68), 99u);
+    EXPECT_EQ(bank.substr(36 + 100 * 76, 250), std::string(250, '\0'));
+    EXPECT_EQ(bank.substr(bank.size() - 250), std::string(250, '\xFF'));
 }
 
 TEST_F(HartBankTest, NoEnabledRowGivesTheHeaderAlone) {

@@ -94,3 +94,34 @@ TEST(HartVariablesFileTest, AtMostOneHundredRowsAreRead) {
     ASSERT_EQ(rows.size(), 100u);
     EXPECT_EQ(rows.back().Device_Address, "99");
 }
+
+TEST(HartVariablesFileTest, TypedCellTextsReadBackExactly) {
+    const char* const texts[] = {
+        "   ", " a b ", "x]]>y", "\"'&amp;<", "\xC3\xA8\xE2\x82\xAC", "tab\tin", "line\nbreak"};
+    for (const char* text : texts) {
+        TTempFolder temp;
+        THartVariableRow row = Row("1", text);
+        row.Position = text;
+        row.Var_Operation = text;
+        Write_Hart_Variables_File(temp.File("HART_Variables.xml"), {row});
+        EXPECT_EQ(Read_Hart_Variables_File(temp.File("HART_Variables.xml")),
+                  std::vector<THartVariableRow>{row})
+            << "[" << text << "]";
+    }
+}
+
+TEST(HartVariablesFileTest, RowsBelowAnEmptyAddressAreStillShown) {
+    // A file written elsewhere may hold rows after one without an address: the table shows them
+    // all, and the next save ends at the empty address.
+    TTempFolder temp;
+    const std::vector<THartVariableRow> rows =
+        Read_Content(temp, "<HART><HART_Variables><row Device_Address=\"1\"/>"
+                           "<row Device_Address=\" \" Enable=\"N\"/><!--note-->"
+                           "<row Device_Address=\"3\" Mnemonic=\"below\"/>"
+                           "</HART_Variables></HART>");
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_FALSE(rows[1].Enable);
+    EXPECT_EQ(rows[2].Mnemonic, "below");
+    Write_Hart_Variables_File(temp.File("HART_Variables.xml"), rows);
+    ASSERT_EQ(Read_Hart_Variables_File(temp.File("HART_Variables.xml")).size(), 1u);
+}

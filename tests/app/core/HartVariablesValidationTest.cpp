@@ -111,3 +111,12 @@ TEST_F(HartVariablesValidationTest, DisabledAndBlankRowsAreSkipped) {
     EXPECT_EQ(check.Lang_Index, 1246);
     EXPECT_TRUE(Check_Hart_Variables({disabled, blank}).Passed);
 }
+
+TEST_F(HartVariablesValidationTest, FullTableIsCheckedToItsLastRow) {
+    std::vector<THartVariableRow> rows(Hart_Variables_Max_Rows, Valid_Row("Command"));
+    EXPECT_TRUE(Check_Hart_Variables(rows).Passed);
+    rows.back().Device_Address = "0x10000000000";
+    const THartVariablesCheck check = Check_Hart_Variables(rows);
+    EXPECT_EQ(check.Row, 100);
+    EXPECT_EQ(check.Message, "Error row 100!! Device Address Must be Between 0 and 0xFFFFFFFFFF");
+}

@@ -154,3 +154,18 @@ TEST(ParGenFileTest, ListPositionWithoutItemIsRefusedAndNothingIsWritten) {
     EXPECT_THROW(Write_ParGen_File(temp.File("ParGen.xml"), values), Exception);
     EXPECT_FALSE(FileExists(temp.File("ParGen.xml")));
 }
+
+TEST(ParGenFileTest, TypedTextsReadBackExactly) {
+    const char* const texts[] = {
+        "   ", " a b ", "x]]>y", "\"'&amp;", "\xC3\xA8\xE2\x82\xAC", "tab\tin", "",
+    };
+    for (const char* text : texts) {
+        TTempFolder temp;
+        TParGenValues values;
+        values.Web_Pages_User = text;
+        values.Web_Pages_Password = std::string(text) + "!";
+        values.Ethernet_GAT[2] = text;
+        Write_ParGen_File(temp.File("ParGen.xml"), values);
+        EXPECT_EQ(Read_ParGen_File(temp.File("ParGen.xml")), values) << "[" << text << "]";
+    }
+}

@@ -74,6 +74,17 @@ TEST_F(ParGenValidationTest, FirstFailingValueNamesItsFieldAndMessage) {
              v.Ethernet_SM[3] = "x";
          },
          "Ethernet_SM4", 808, "Error Ethernet!! SubNet Mask 4 must be between 0 and 255"},
+        // What passes is what the bank builder reads: the same conversion on both sides.
+        {"hexadecimal octet and leading blanks pass",
+         [](auto& v) {
+             v.Ethernet_IP[0] = "$FF";
+             v.Ethernet_SM[3] = "  0x0";
+         },
+         "", 0, ""},
+        {"hexadecimal beyond the range", [](auto& v) { v.Ethernet_IP[2] = "0x100"; },
+         "Ethernet_IP3", 803, "Error Ethernet!! IP Address 3 must be between 0 and 255"},
+        {"blanks only", [](auto& v) { v.PROFINET_NB_OUT = "   "; }, "PROFINET_NB_OUT", 882,
+         "Error PROFIBUS!! Number Bytes OutPut must be between 0 and 244"},
         {"log-in longer than 8 is not refused", [](auto& v) { v.Web_Pages_User = "administrator"; },
          "", 0, ""},
     };

@@ -7,6 +7,7 @@
 #include "platform/core/Files.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace {
@@ -114,6 +115,47 @@ TEST_F(ProfibusGsdTest, LengthsComeFromTheByteCountsOfTheGeneralParameters) {
         const TGSD_Lengths lengths = GSD_Read_Lengths(AppState().ParGen_File);
         EXPECT_EQ(lengths.Input_Length, c.Input) << c.Elements;
         EXPECT_EQ(lengths.Output_Length, c.Output) << c.Elements;
+    }
+}
+
+TEST_F(ProfibusGsdTest, ByteCountsBeyondWhatPROFIBUSCarriesAreRefused) {
+    struct Case {
+        const char* Elements;
+        const char* Named; // in the message; empty when the counts are taken
+    };
+    const Case cases[] = {
+        {"<PROFINET_NB_OUT>244</PROFINET_NB_OUT><PROFINET_NB_IN>0</PROFINET_NB_IN>", ""},
+        {"<PROFINET_NB_OUT>245</PROFINET_NB_OUT>", "PROFINET_NB_OUT"},
+        {"<PROFINET_NB_IN>-1</PROFINET_NB_IN>", "PROFINET_NB_IN"},
+        // The largest 32-bit count must neither overflow nor make millions of modules.
+        {"<PROFINET_NB_IN>$7FFFFFFF</PROFINET_NB_IN>", "PROFINET_NB_IN"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Elements);
+        Write_ParGen(c.Elements);
+        const std::string path = Temp.File("Device.gsd");
+        if (*c.Named == 0) {
+            EXPECT_NO_THROW(GSD_Read_Lengths(AppState().ParGen_File));
+            continue;
+        }
+        try {
+            GSD_Write(path);
+            FAIL() << "no error";
+        } catch (const Exception& error) {
+            EXPECT_NE(error.Message.find(c.Named), std::string::npos) << error.Message;
+            EXPECT_NE(error.Message.find("between 0 and 244"), std::string::npos) << error.Message;
+        }
+        EXPECT_FALSE(FileExists(path));
+    }
+}
+
+TEST_F(ProfibusGsdTest, LengthsOutsideTheRangeAreNotWritten) {
+    const TGSD_Lengths refused[] = {{245, 0}, {0, 245}, {-1, 10}, {INT32_MAX, INT32_MAX}};
+    for (const TGSD_Lengths& lengths : refused) {
+        const std::string path = Temp.File("Device.gsd");
+        EXPECT_THROW(GSD_Write(path, lengths), Exception)
+            << lengths.Input_Length << "/" << lengths.Output_Length;
+        EXPECT_FALSE(FileExists(path));
     }
 }
 
