@@ -1,1 +1,53 @@
-int main() { return 0; }
+// The program block: the application, the windows created once each in their fixed order (the
+// main window first, since it loads the language every later window reads), the message loop.
+
+#include "app/windows/UAbout.h"
+#include "app/windows/UNew_Project.h"
+#include "app/windows/UOpenConf.h"
+#include "app/windows/UParGen.h"
+#include "app/windows/USoftOptions.h"
+#include "app/windows/UVelmaroFirmWare.h"
+#include "devicelink/UBoot.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Bitmap.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// VELMARO_SCREENSHOT=<file.bmp> paints the main window into that picture and ends the program,
+// for the documentation's screenshot.
+bool Write_Screenshot() {
+    const char* target = std::getenv("VELMARO_SCREENSHOT");
+    if (!target || !*target)
+        return false;
+    TForm* form = Application->MainForm();
+    form->Show();
+    Application->ProcessMessages();
+    TBitmap shot(form->ClientWidth(), form->ClientHeight());
+    form->PaintTo(shot.Canvas(), 0, 0);
+    shot.SaveToFile(target);
+    return true;
+}
+
+} // namespace
+
+int main() {
+    Application->Initialize();
+    Application->SetMainFormOnTaskBar(true);
+    Application->CreateForm(FVelmaroFirmWare);
+    Application->CreateForm(FNew_Project);
+    Application->CreateForm(FOpenConf);
+    Application->CreateForm(FAbout);
+    Application->CreateForm(FSoftOptions);
+    Application->CreateForm(FParGen);
+    Application->CreateForm(FBoot);
+    FVelmaroFirmWare->Boot_Window = {[] { FBoot->Show_Ethernet_Update(); },
+                                     [] { FBoot->Set_Lang(); }};
+    if (!Write_Screenshot())
+        Application->Run();
+    // Free the windows while the platform still stands.
+    Application->Finalize();
+    return EXIT_SUCCESS;
+}

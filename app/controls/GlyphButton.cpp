@@ -1,0 +1,350 @@
+#include "app/controls/GlyphButton.h"
+
+#include "app/controls/GlyphButtonGeometry.h"
+#include "app/controls/GlyphButtonThread.h"
+#include "app/controls/GlyphPictures.h"
+#include "platform/core/Text.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/Form.h"
+
+#include <array>
+
+namespace {
+
+struct TStockKind {
+    TModalResult Result;
+    const char* Resource;
+    const char* Caption;
+};
+
+// Indexed by TGlyphButtonKind; bkCustom has no stock look.
+constexpr std::array<TStockKind, 11> StockKinds = {{
+    {mrNone, "", ""},
+    {mrOk, "LBOK", "OK"},
+    {mrCancel, "LBCANCEL", "Abbrechen"},
+    {mrNone, "LBHELP", "Hilfe"},
+    {mrYes, "LBYES", "Ja"},
+    {mrNo, "LBNO", "Nein"},
+    {mrNone, "LBCLOSE",
+     "Schlie\xC3\x9F"
+     "en"},
+    {mrAbort, "LBABORT", "Abbrechen"},
+    {mrRetry, "LBRETRY", "Wiederholen"},
+    {mrIgnore, "LBIGNORE", "Ignorieren"},
+    {mrAll, "LBALL", "Alle"},
+}};
+
+struct TColorPreset {
+    TColor Face, Light, Shadow, WhenDown, HotTrack;
+    TGlyphButtonStyle Style;
+    bool Flat;
+    TColor FontColor;
+};
+
+// Indexed by TGlyphColorStyle; lcsCustom changes nothing.
+constexpr std::array<TColorPreset, 11> ColorPresets = {{
+    {},
+    {0x00C0C0, 0x00FFFF, 0x008080, clNone, 0x00DFDF, bsModern, false, clBlack},
+    {0xC0C0C0, 0xFFFFFF, 0x808080, clNone, clNone, bsModern, false, clBlack},
+    {0xFF8000, 0xFFFF00, 0xFF0000, clNone, clNone, bsModern, false, clBlack},
+    {0x0000FF, 0xC0C0FF, 0x0000C0, clNone, clNone, bsModern, false, clBlack},
+    {clBtnFace, 0xB59284, 0xB59284, 0xB59284, 0xDED3D6, bsNormal, true, clBlack},
+    {clBtnFace, 0x000000, 0x000000, 0x24DABC, 0x8CF6E4, bsNormal, true, clBlack},
+    {0xD1D8DB, 0xB59284, 0xB59285, 0xB59285, 0xD2BDB6, bsNormal, true, clBlack},
+    {0xECCE94, 0xFCE6D4, 0x000000, clNone, clNone, bsModern, false, clBlack},
+    {clBtnFace, 0xFFFFFF, 0x808080, clNone, clNone, bsNormal, false, clBlack},
+    {0x603000, 0xC0C0C0, 0xC0C0C0, 0xAD6529, 0xCEAE9C, bsQuicken, false, clWhite},
+}};
+
+bool IsTransparentStyle(TGlyphButtonStyle style) {
+    return style == bsModern || style == bsShape || style == bsQuicken;
+}
+
+} // namespace
+
+TGlyphButton::TGlyphButton(TComponent* AOwner)
+    : TCustomControl(AOwner), FGlyph(std::make_unique<TBitmap>()),
+      FHotTrackFont(std::make_unique<TFont>()) {
+    SetBounds(0, 0, 100, 23);
+    SetTabStop(true);
+    SetColor(clBtnFace);
+    // The face is painted whole (and transparent styles fill in the parent's colour), and the
+    // button does not ask for double clicks.
+    SetControlStyle((ControlStyle() >> csDoubleClicks) << csOpaque << csCaptureMouse);
+    if (auto* window = dynamic_cast<TWinControl*>(AOwner))
+        FHotTrackFont->Assign(*window->Font());
+}
+
+TGlyphButton::~TGlyphButton() {
+    SetComponentState(csDestroying, true);
+    StopFadeThread();
+}
+
+void TGlyphButton::StopFadeThread() {
+    // The thread's destructor terminates it, wakes it and waits; a fade step that is already
+    // queued sees csDestroying or the thread gone and does nothing.
+    FThread.reset();
+}
+
+void TGlyphButton::SetAlignment(TAlignment value) {
+    FAlignment = value;
+    Repaint();
+}
+
+void TGlyphButton::SetColorStyle(TGlyphColorStyle value) {
+    if (value == lcsCustom)
+        return;
+    const TColorPreset& p = ColorPresets[static_cast<size_t>(value)];
+    FFlat = p.Flat;
+    Font()->SetColor(p.FontColor);
+    FStyle = p.Style;
+    SetColor(p.Face);
+    FLightColor = p.Light;
+    FShadowColor = p.Shadow;
+    FColorWhenDown = p.WhenDown;
+    FHotTrackColor = p.HotTrack;
+    Repaint();
+}
+
+void TGlyphButton::SetColorWhenDown(TColor value) {
+    FColorWhenDown = value;
+    Invalidate();
+}
+
+void TGlyphButton::SetEnabled(bool value) {
+    TCustomControl::SetEnabled(value);
+    bDown = false;
+    Repaint();
+}
+
+void TGlyphButton::SetFlat(bool value) {
+    FFlat = value;
+    Repaint();
+}
+
+void TGlyphButton::SetGlyph(const TBitmap* value) {
+    FGlyph->Assign(value);
+    FNumGlyphs = (value && value->Height() > 0) ? value->Width() / value->Height() : 0;
+    FKind = bkCustom;
+    Invalidate();
+}
+
+void TGlyphButton::SetHotTrackColor(TColor value) {
+    FHotTrackColor = value;
+    Invalidate();
+}
+
+void TGlyphButton::SetHotTrackFont(const TFont* value) {
+    if (value)
+        FHotTrackFont->Assign(*value);
+}
+
+void TGlyphButton::SetKind(TGlyphButtonKind value) {
+    if (value != bkCustom) {
+        const TStockKind& stock = StockKinds[static_cast<size_t>(value)];
+        FNumGlyphs = 2;
+        FModalResult = stock.Result;
+        Load_Stock_Glyph(*FGlyph, stock.Resource);
+        SetText(stock.Caption);
+    }
+    FKind = value;
+    Invalidate();
+}
+
+void TGlyphButton::SetLayout(TGlyphButtonLayout value) {
+    FLayout = value;
+    Repaint();
+}
+
+void TGlyphButton::SetLightColor(TColor value) {
+    FLightColor = value;
+    Repaint();
+}
+
+void TGlyphButton::SetModalResult(TModalResult value) {
+    FModalResult = value;
+    FKind = bkCustom;
+}
+
+void TGlyphButton::SetNumGlyphs(int value) {
+    FNumGlyphs = value < 0 ? 0 : value;
+    Invalidate();
+}
+
+void TGlyphButton::SetShadowColor(TColor value) {
+    FShadowColor = value;
+    Repaint();
+}
+
+void TGlyphButton::SetSlowDecease(bool value) {
+    FSlowDecease = value;
+    if (value) {
+        if (!FThread)
+            FThread = std::make_unique<TGlyphButtonThread>([this](TObject*) { FadeStep(); });
+    } else {
+        FHotTrackStep = 0;
+        StopFadeThread();
+    }
+    Invalidate();
+}
+
+void TGlyphButton::SetStyle(TGlyphButtonStyle value) {
+    FStyle = value;
+    FTransparentWindow = IsTransparentStyle(value);
+    Invalidate();
+}
+
+void TGlyphButton::SetUseHotTrackFont(bool value) {
+    FUseHotTrackFont = value;
+    Invalidate();
+}
+
+void TGlyphButton::SetWordWrap(bool value) {
+    FWordWrap = value;
+    Repaint();
+}
+
+bool TGlyphButton::ParentShowing() const {
+    return Parent() && Parent()->Showing();
+}
+
+bool TGlyphButton::Hot() const {
+    return bCursorOnButton || Focused();
+}
+
+void TGlyphButton::Click() {
+    bDown = true;
+    if (Visible() && Enabled() && bDown) {
+        bDown = false;
+        if (OnClick)
+            OnClick(this);
+        if (FModalResult != mrNone) {
+            if (TForm* form = GetParentForm(this))
+                form->SetModalResult(FModalResult);
+        }
+    }
+}
+
+void TGlyphButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft || !Enabled())
+        return;
+    bDown = true;
+    if (CanFocus())
+        SetFocus();
+    Repaint();
+}
+
+void TGlyphButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+    // Released anywhere, even off the button, a press still clicks.
+    if (bDown)
+        Click();
+    bDown = false;
+    Repaint();
+}
+
+void TGlyphButton::MouseEnter() {
+    // The control's own handling would fire OnMouseEnter for a disabled button too.
+    if (!Enabled() || !Visible() || !ParentShowing())
+        return;
+    bCursorOnButton = true;
+    FHotTrackStep = HotTrackSteps;
+    Repaint();
+    if (OnMouseEnter)
+        OnMouseEnter(this);
+}
+
+void TGlyphButton::MouseLeave() {
+    TCustomControl::MouseLeave();
+    bCursorOnButton = false;
+    if (FSlowDecease && FThread) {
+        FThread->Wake();
+    } else {
+        FHotTrackStep = 0;
+        Repaint();
+    }
+    if (Enabled() && Visible() && ParentShowing() && OnMouseExit)
+        OnMouseExit(this);
+}
+
+void TGlyphButton::FadeStep() {
+    if (ComponentState().Contains(csDestroying))
+        return;
+    --FHotTrackStep;
+    if (FHotTrackStep <= 0) {
+        if (FThread && !FThread->Suspended())
+            FThread->Suspend();
+        FHotTrackStep = 0;
+    }
+    Repaint();
+}
+
+void TGlyphButton::KeyDown(WORD& Key, TShiftState Shift) {
+    TCustomControl::KeyDown(Key, Shift);
+    if (Enabled() && (Key == VK_RETURN || Key == VK_SPACE)) {
+        bDown = true;
+        Repaint();
+    }
+}
+
+void TGlyphButton::KeyUp(WORD& Key, TShiftState Shift) {
+    TCustomControl::KeyUp(Key, Shift);
+    if (Key == VK_RETURN || Key == VK_SPACE)
+        Click();
+    Repaint();
+}
+
+void TGlyphButton::DoEnter() {
+    TCustomControl::DoEnter();
+    Repaint();
+}
+
+void TGlyphButton::DoExit() {
+    TCustomControl::DoExit();
+    Repaint();
+}
+
+bool TGlyphButton::HandleDialogChar(TMessage& Message) {
+    const char16_t accelerator = CaptionAccelerator(Text());
+    char16_t typed = static_cast<char16_t>(Message.WParam);
+    if (typed >= u'a' && typed <= u'z')
+        typed = static_cast<char16_t>(typed - u'a' + u'A');
+    if (accelerator == 0 || typed != accelerator || !Visible() || !Enabled() || !ParentShowing())
+        return false;
+    bDown = true;
+    Click();
+    Message.Result = 1;
+    return true;
+}
+
+bool TGlyphButton::HandleDialogKey(TMessage& Message) {
+    const WORD key = static_cast<WORD>(Message.WParam);
+    const bool shiftHeld = !KeyDataToShiftState(Message.LParam).Empty();
+    const bool taken = (key == VK_RETURN && FDefault) ||
+                       (key == VK_ESCAPE && !shiftHeld && FCancel && Visible() && Enabled());
+    if (!taken)
+        return false;
+    // A focused push button handles Enter itself.
+    if (TForm* form = GetParentForm(this)) {
+        if (TWinControl* active = form->ActiveControl()) {
+            const std::string kind = UpperCase(active->ClassName());
+            if (kind.find("BUTTON") != std::string::npos &&
+                kind.find("RADIOBUTTON") == std::string::npos)
+                return false;
+        }
+    }
+    bDown = true;
+    Click();
+    Message.Result = 1;
+    return true;
+}
+
+void TGlyphButton::WndProc(TMessage& Message) {
+    if (Message.Msg == CM_DIALOGKEY && HandleDialogKey(Message))
+        return;
+    if (Message.Msg == CM_DIALOGCHAR && HandleDialogChar(Message))
+        return;
+    TCustomControl::WndProc(Message);
+}

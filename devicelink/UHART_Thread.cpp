@@ -1,0 +1,347 @@
+#include "devicelink/UHART_Thread.h"
+
+#include "app/core/ULanguage.h"
+#include "platform/core/Exception.h"
+#include "platform/core/IntegerConversion.h"
+#include "platform/core/Text.h"
+#include "platform/net/Ipv4Address.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+constexpr int Tick_Ms = 10;
+constexpr int Reply_Time_Out_Ticks = 100;
+constexpr int Failure_Limit = 3;
+constexpr int Status_Pause_Ticks = 100;
+constexpr size_t Read_Header_Size = 6;
+
+constexpr int Text_Init_Scan = 1624;
+constexpr int Text_Search_Started = 1625;
+constexpr int Text_Error_Search_Start = 1626;
+constexpr int Text_Search_Finished = 1627;
+constexpr int Text_Still_Searching = 1636;
+constexpr int Text_Error_Status = 1637;
+constexpr int Text_Reading_Device = 1638;
+constexpr int Text_Error_Read = 1639;
+constexpr int Text_Scan_Done = 1640;
+constexpr int Text_Scan_Failed = 1641;
+
+const std::string Full_Search_Started = "FULL DEVICES SEARCH STARTED";
+const std::string Status_Prefix = "SEARCH STATUS=";
+
+// Taken once on the UI thread: the worker never reads the language list while the UI thread
+// may change it.
+std::map<int, std::string> Scan_Texts() {
+    std::map<int, std::string> texts;
+    for (int index : {Text_Init_Scan, Text_Search_Started, Text_Error_Search_Start,
+                      Text_Search_Finished, Text_Still_Searching, Text_Error_Status,
+                      Text_Reading_Device, Text_Error_Read, Text_Scan_Done, Text_Scan_Failed})
+        texts[index] = Lang_Str(index);
+    return texts;
+}
+
+std::string Read_Header(int index) {
+    return (index < 10 ? "DEV " : "DEV") + std::to_string(index) + "=";
+}
+
+std::string Two_Digits(int index) {
+    return std::string(1, char('0' + index / 10 % 10)) + char('0' + index % 10);
+}
+
+// Status: the two characters after "SEARCH STATUS="; 0 (also for no number) means finished.
+int Search_Status(const std::string& reply) {
+    return StrToIntDef(Trim(reply.size() > 14 ? reply.substr(14, 2) : std::string()), 0);
+}
+
+// Found: after the first "now" (from the third character when there is none), the characters
+// before the next blank.
+int Devices_Found(const std::string& reply) {
+    const size_t now = reply.find("now");
+    const size_t from = now == std::string::npos ? 2 : now + 3;
+    const std::string rest = Trim(from < reply.size() ? reply.substr(from) : std::string());
+    const size_t blank = rest.find(' ');
+    if (blank == std::string::npos)
+        return 0;
+    return StrToIntDef(rest.substr(0, blank), 0);
+}
+
+} // namespace
+
+THART_Thread::THART_Thread(THART_Scan_Reports Reports, uint16_t Gateway_Port,
+                           std::string Bind_Address)
+    : TThread(true), FReports(std::move(Reports)), FGateway_Port(Gateway_Port),
+      FBind_Address(std::move(Bind_Address)), FTexts(Scan_Texts()) {
+    Start();
+}
+
+THART_Thread::~THART_Thread() {
+    FExit = true;
+    Terminate();
+    WaitFor();
+}
+
+int THART_Thread::Current_Step() const {
+    std::lock_guard lock(FLock);
+    return Step_Scan;
+}
+
+std::string THART_Thread::Text(int index, std::optional<int> number) const {
+    std::string text = FTexts.at(index);
+    const size_t at = text.find("%d");
+    if (number && at != std::string::npos)
+        text.replace(at, 2, std::to_string(*number));
+    return text;
+}
+
+std::string THART_Thread::Status_Text() const {
+    std::lock_guard lock(FLock);
+    return Str_Return;
+}
+
+void THART_Thread::Execute() {
+    // FInScan starts false with the object, not here: a scan requested before the thread got to
+    // run would otherwise be lost.
+    UDPs.BindAddress = FBind_Address;
+    UDPs.OnUDPRead = [this](std::string_view data, const std::string& address, uint16_t port) {
+        UDP_Read(data, address, port);
+    };
+    try {
+        UDPs.Activate();
+    } catch (const Exception& error) {
+        // Left inactive: the first send of a scan fails and ends that scan with this reason.
+        FSocket_Error = error.Message;
+    }
+    while (!FExit) {
+        if (FInScan)
+            Scan_Step();
+        Sleep(Tick_Ms);
+    }
+    UDPs.Deactivate();
+}
+
+void THART_Thread::HART_Discovery(const std::string& IP_Add, const std::string& Num_Devs) {
+    {
+        std::lock_guard lock(FLock);
+        FDis_IP_Address = IP_Add;
+        const auto octets = ParseIPv4(IP_Add);
+        FGateway_Address = octets ? FormatIPv4(*octets) : std::string();
+        FNumDevs = Num_Devs;
+        FNum_Devices = 0;
+        FNum_Devices_Found = 0;
+        UDP_Retried_CMD = 0;
+        FSend_Error.clear();
+        Step_Scan = Scan_Start;
+    }
+    Show(Text(Text_Init_Scan));
+    FInScan = true;
+}
+
+void THART_Thread::UDP_Read(std::string_view data, const std::string& peerAddress,
+                            uint16_t peerPort) {
+    std::lock_guard lock(FLock);
+    // Only the gateway answers; anything else on the network is no reply.
+    if (peerAddress != FGateway_Address || peerPort != FGateway_Port)
+        return;
+    if (Step_Scan == Scan_Wait_Full || Step_Scan == Scan_Wait_Test) {
+        UDP_str.assign(data);
+    } else if (Step_Scan == Scan_Wait_Read) {
+        UDP_str.assign(data.substr(0, Read_Header_Size));
+        UDP_Arr.fill(0);
+        if (data.size() > Read_Header_Size) {
+            const auto record = data.substr(Read_Header_Size, UDP_Arr.size());
+            std::copy(record.begin(), record.end(), UDP_Arr.begin());
+        }
+    } else {
+        return;
+    }
+    Count_UDP_CMD_Timeout = 0;
+    Res_UDP_CMD = true;
+}
+
+void THART_Thread::Scan_Step() {
+    std::unique_lock lock(FLock);
+    std::string failure;
+    switch (Step_Scan) {
+    case Scan_Start:
+        Step_Scan = Scan_Send_Full;
+        break;
+    case Scan_Send_Full:
+        Finish_succes = false;
+        Send_Command(lock, Scan_Wait_Full, "F_FULL_" + FNumDevs);
+        return;
+    case Scan_Wait_Full:
+        switch (Next_Reply(UDP_str == Full_Search_Started)) {
+        case Reply_Matching:
+            UDP_Retried_CMD = 0;
+            Delay_Wait_Finish = 0;
+            Step_Scan = Scan_Wait_Delay;
+            lock.unlock();
+            Show(Text(Text_Search_Started, 0));
+            return;
+        case Reply_None:
+            break;
+        default:
+            failure = Fail_With(Text_Error_Search_Start, Scan_Send_Full);
+        }
+        break;
+    case Scan_Wait_Delay:
+        if (++Delay_Wait_Finish >= Status_Pause_Ticks) {
+            Delay_Wait_Finish = 0;
+            Step_Scan = Scan_Send_Test;
+        }
+        break;
+    case Scan_Send_Test:
+        Send_Command(lock, Scan_Wait_Test, "F_TEST");
+        return;
+    case Scan_Wait_Test:
+        switch (Next_Reply(UDP_str.starts_with(Status_Prefix))) {
+        case Reply_Matching:
+            Take_Status_Reply(lock);
+            return;
+        case Reply_None:
+            break;
+        case Reply_Wrong: // starts the search over
+            failure = Fail_With(Text_Error_Status, Scan_Send_Full);
+            break;
+        case Reply_Timed_Out:
+            failure = Fail_With(Text_Error_Status, Scan_Send_Test);
+            break;
+        }
+        break;
+    case Scan_Send_Read: {
+        const int index = Index_Device_Read;
+        Send_Command(lock, Scan_Wait_Read, "F_READ" + Two_Digits(index));
+        if (Current_Step() == Scan_Wait_Read)
+            Show(Text(Text_Reading_Device, index));
+        return;
+    }
+    case Scan_Wait_Read:
+        switch (Next_Reply(UDP_str == Read_Header(Index_Device_Read))) {
+        case Reply_Matching:
+            Take_Read_Reply(lock);
+            return;
+        case Reply_None:
+            break;
+        default:
+            failure = Fail_With(Text_Error_Read, Scan_Send_Read);
+        }
+        break;
+    case Scan_Finish:
+        Finish(lock);
+        return;
+    default:
+        break;
+    }
+    lock.unlock();
+    if (!failure.empty())
+        Show(failure);
+}
+
+void THART_Thread::Send_Command(std::unique_lock<std::mutex>& lock, int waitState,
+                                const std::string& command) {
+    Count_UDP_CMD_Timeout = 0;
+    Res_UDP_CMD = false;
+    // The wait state comes first so that a quick reply finds the worker waiting for it.
+    Step_Scan = waitState;
+    const std::string gateway = FDis_IP_Address;
+    lock.unlock();
+    try {
+        UDPs.Send(gateway, FGateway_Port, command);
+    } catch (const Exception& error) {
+        const std::string reason = FSocket_Error.empty() ? error.Message : FSocket_Error;
+        lock.lock();
+        FSend_Error = reason;
+        Finish_succes = false;
+        Step_Scan = Scan_Finish;
+        lock.unlock();
+        Show(reason);
+    }
+}
+
+void THART_Thread::Take_Status_Reply(std::unique_lock<std::mutex>& lock) {
+    const int found = std::max(Devices_Found(UDP_str), 0);
+    Delay_Wait_Finish = 0;
+    if (Search_Status(UDP_str) != 0) {
+        Step_Scan = Scan_Wait_Delay;
+        lock.unlock();
+        Show(Text(Text_Still_Searching, found));
+        return;
+    }
+    FNum_Devices_Found = found;
+    FNum_Devices = std::min(found, HART_Max_Devices);
+    Index_Device_Read = 0;
+    UDP_Retried_CMD = 0;
+    if (FNum_Devices == 0) {
+        Finish_succes = true;
+        Step_Scan = Scan_Finish;
+    } else {
+        Step_Scan = Scan_Send_Read;
+    }
+    lock.unlock();
+    Show(Text(Text_Search_Finished, found));
+}
+
+void THART_Thread::Take_Read_Reply(std::unique_lock<std::mutex>& lock) {
+    devices[static_cast<size_t>(Index_Device_Read)] = UDP_Arr;
+    ++Index_Device_Read;
+    if (Index_Device_Read < FNum_Devices) {
+        Step_Scan = Scan_Send_Read;
+    } else {
+        Finish_succes = true;
+        Step_Scan = Scan_Finish;
+    }
+    lock.unlock();
+}
+
+void THART_Thread::Finish(std::unique_lock<std::mutex>& lock) {
+    const bool succeeded = Finish_succes;
+    Finish_succes = false;
+    Step_Scan = Scan_Idle;
+    std::string text = Text(succeeded ? Text_Scan_Done : Text_Scan_Failed);
+    if (!FSend_Error.empty())
+        text += ": " + FSend_Error;
+    else if (succeeded && FNum_Devices_Found > FNum_Devices)
+        text += " - only the first " + std::to_string(FNum_Devices) + " of " +
+                std::to_string(FNum_Devices_Found) + " devices were read";
+    lock.unlock();
+    Show(text);
+    Report(succeeded ? FReports.Sync_Scan_Done : FReports.Sync_Scan_Failed);
+}
+
+std::string THART_Thread::Fail_With(int text, int retryState) {
+    if (++UDP_Retried_CMD < Failure_Limit) {
+        Step_Scan = retryState;
+        return {};
+    }
+    Step_Scan = Scan_Finish;
+    return Text(text);
+}
+
+THART_Thread::TReply THART_Thread::Next_Reply(bool matches) {
+    if (Res_UDP_CMD) {
+        Res_UDP_CMD = false;
+        return matches ? Reply_Matching : Reply_Wrong;
+    }
+    return ++Count_UDP_CMD_Timeout > Reply_Time_Out_Ticks ? Reply_Timed_Out : Reply_None;
+}
+
+void THART_Thread::Show(const std::string& text) {
+    {
+        std::lock_guard lock(FLock);
+        Str_Return = text;
+    }
+    if (FReports.Sync_Show_Status)
+        Report([this, &text] { FReports.Sync_Show_Status(text); });
+}
+
+void THART_Thread::Report(const std::function<void()>& report) {
+    if (!report)
+        return;
+    // A closing dialog must not get reports of a worker it is ending.
+    Synchronize([this, &report] {
+        if (!FExit)
+            report();
+    });
+}

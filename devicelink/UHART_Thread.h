@@ -1,0 +1,118 @@
+#pragma once
+
+#include "devicelink/HART_Device_Record.h"
+#include "platform/net/UdpServer.h"
+#include "platform/ui/Thread.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The port the gateway answers the scan commands on.
+inline constexpr uint16_t HART_Gateway_Port = 10000;
+// The record table holds this many devices; a gateway that reports more gets the first ones read.
+inline constexpr int HART_Max_Devices = 100;
+
+// What the worker tells its dialog. Each call runs on the UI thread while the worker waits.
+struct THART_Scan_Reports {
+    std::function<void(const std::string& Status)> Sync_Show_Status;
+    std::function<void()> Sync_Scan_Done;   // the records are ready: Show_Vars, results panel
+    std::function<void()> Sync_Scan_Failed; // the failed panel
+};
+
+// The HART scan worker: its own UDP socket, one step of the scan every 10 ms tick while a scan
+// is wanted. The socket's listener thread hands replies over under FLock.
+class THART_Thread : public TThread {
+public:
+    enum TScan_Step : int {
+        Scan_Idle = 0,
+        Scan_Start = 1,
+        Scan_Send_Full = 2,
+        Scan_Wait_Full = 3,
+        Scan_Wait_Delay = 4,
+        Scan_Send_Test = 5,
+        Scan_Wait_Test = 6,
+        Scan_Send_Read = 8,
+        Scan_Wait_Read = 9,
+        Scan_Finish = 101,
+    };
+
+    // Created running; waits for HART_Discovery. Tests pass another gateway port and bind the
+    // worker's socket to the loopback address.
+    explicit THART_Thread(THART_Scan_Reports Reports, uint16_t Gateway_Port = HART_Gateway_Port,
+                          std::string Bind_Address = "0.0.0.0");
+    // Ends the loop and waits for it, running pending reports meanwhile; reports of a worker
+    // that is being closed no longer reach the dialog.
+    ~THART_Thread() override;
+
+    // UI thread, while no scan runs: starts a scan of the gateway at IP_Add for Num_Devs ("01" ..
+    // "64") devices.
+    void HART_Discovery(const std::string& IP_Add, const std::string& Num_Devs);
+
+    std::atomic<bool> FExit{false};
+    std::atomic<bool> FInScan{false};
+
+    // Read by the dialog inside Sync_Scan_Done, while the worker waits.
+    int FNum_Devices = 0;       // records read, at most HART_Max_Devices
+    int FNum_Devices_Found = 0; // as the gateway reported it
+    std::array<THART_Device_Record, HART_Max_Devices> devices{};
+
+    int Current_Step() const;
+    // The status text shown last.
+    std::string Status_Text() const;
+
+protected:
+    void Execute() override;
+
+private:
+    void Scan_Step();
+    void UDP_Read(std::string_view data, const std::string& peerAddress, uint16_t peerPort);
+
+    // Each is called with FLock held and returns with it released.
+    void Send_Command(std::unique_lock<std::mutex>& lock, int waitState,
+                      const std::string& command);
+    void Take_Status_Reply(std::unique_lock<std::mutex>& lock);
+    void Take_Read_Reply(std::unique_lock<std::mutex>& lock);
+    void Finish(std::unique_lock<std::mutex>& lock);
+    // With FLock held: counts a failure and picks the retry state or the end of the scan.
+    // Returns the text to show when the scan ends, else empty.
+    std::string Fail_With(int text, int retryState);
+    enum TReply { Reply_None, Reply_Matching, Reply_Wrong, Reply_Timed_Out };
+    // With FLock held, in a wait state: takes the reply that arrived (`matches` says whether it
+    // is the expected one) or counts one more tick without a reply.
+    TReply Next_Reply(bool matches);
+
+    // The language text, its "%d" replaced by the number when one is given.
+    std::string Text(int index, std::optional<int> number = std::nullopt) const;
+    void Show(const std::string& text);
+    void Report(const std::function<void()>& report);
+
+    const THART_Scan_Reports FReports;
+    const uint16_t FGateway_Port;
+    const std::string FBind_Address;
+    const std::map<int, std::string> FTexts;
+    mutable std::mutex FLock;
+
+    std::string FDis_IP_Address;
+    std::string FGateway_Address; // FDis_IP_Address as dotted decimal, empty when it is none
+    std::string FNumDevs;
+    int Step_Scan = Scan_Idle;
+    std::string Str_Return;
+    TUdpServer UDPs;
+    int Count_UDP_CMD_Timeout = 0;
+    bool Res_UDP_CMD = false;
+    std::string UDP_str;
+    int UDP_Retried_CMD = 0;
+    int Delay_Wait_Finish = 0;
+    int Index_Device_Read = 0;
+    THART_Device_Record UDP_Arr{};
+    bool Finish_succes = false;
+    std::string FSend_Error;   // why the last send failed; ends the scan
+    std::string FSocket_Error; // why the socket could not be opened; worker thread only
+};

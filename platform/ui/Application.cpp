@@ -1,0 +1,177 @@
+#include "platform/ui/Application.h"
+
+#include "platform/core/Exception.h"
+#include "platform/ui/Thread.h"
+#include "platform/ui/internal/MessageBoxes.h"
+#include "platform/ui/internal/MessageQueue.h"
+#include "platform/ui/internal/PlatformApplication.h"
+#include "platform/ui/internal/ThreadSync.h"
+
+#include <QApplication>
+#include <QEventLoop>
+
+#include <filesystem>
+
+struct TApplication::Impl {
+    std::unique_ptr<PlatformApplication> App;
+    int Argc = 1;
+    char Name[8] = "velmaro";
+    char* Argv[2] = {Name, nullptr};
+};
+
+namespace {
+TApplication TheApplication;
+}
+
+TApplication* Application = &TheApplication;
+
+TApplication::TApplication() : TComponent(nullptr), FImpl(std::make_unique<Impl>()) {}
+
+TApplication::~TApplication() {
+    Finalize();
+}
+
+void TApplication::Initialize() {
+    if (QCoreApplication::instance())
+        return;
+    ThreadSync::SetUiThread();
+    FImpl->App = std::make_unique<PlatformApplication>(FImpl->Argc, FImpl->Argv);
+    if (!FTitle.empty())
+        QCoreApplication::setApplicationName(QString::fromStdString(FTitle));
+}
+
+bool TApplication::Initialized() const {
+    return QCoreApplication::instance() != nullptr;
+}
+
+void TApplication::Finalize() {
+    while (ComponentCount() > 0)
+        delete Components(ComponentCount() - 1);
+    FMainForm = nullptr;
+    FImpl->App.reset();
+}
+
+void TApplication::FormCreated(TForm* form) {
+    if (!FMainForm)
+        FMainForm = form;
+    RunGuarded(form, [form] { form->DoCreate(); });
+}
+
+void TApplication::Notification(TComponent* component, bool removing) {
+    if (removing && component == FMainForm)
+        FMainForm = nullptr;
+}
+
+void TApplication::Run() {
+    FTerminated = false;
+    if (FMainForm)
+        FMainForm->Show();
+    while (!FTerminated && FMainForm && FMainForm->Visible())
+        HandleMessage();
+    // The run is over; a later one (a test's) starts afresh.
+    FTerminated = false;
+}
+
+void TApplication::ProcessMessages() {
+    if (!QCoreApplication::instance())
+        return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    CheckSynchronize();
+    MessageQueue::DeliverPending();
+}
+
+void TApplication::HandleMessage() {
+    if (!QCoreApplication::instance())
+        return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    CheckSynchronize();
+    MessageQueue::DeliverPending();
+}
+
+void TApplication::Terminate() {
+    FTerminated = true;
+}
+
+void TApplication::ShowException(const std::exception& E) {
+    if (OnException) {
+        OnException(this, E);
+        return;
+    }
+    const auto* own = dynamic_cast<const Exception*>(&E);
+    std::string message = own ? own->Message : std::string(E.what());
+    MessageBox(message, FTitle.empty() ? "Error" : FTitle, MB_OK | MB_ICONERROR);
+}
+
+void TApplication::HandleException(TObject* Sender) {
+    std::exception_ptr current = std::current_exception();
+    if (!current)
+        return;
+    try {
+        std::rethrow_exception(current);
+    } catch (const std::exception& e) {
+        ShowException(e);
+    } catch (...) {
+        ShowException(Exception("Unknown error."));
+    }
+}
+
+int TApplication::MessageBox(const std::string& Text, const std::string& Caption, int Flags) {
+    TMsgDlgType kind = mtCustom;
+    switch (Flags & 0xF0) {
+    case MB_ICONERROR:
+        kind = mtError;
+        break;
+    case MB_ICONQUESTION:
+        kind = mtConfirmation;
+        break;
+    case MB_ICONWARNING:
+        kind = mtWarning;
+        break;
+    case MB_ICONINFORMATION:
+        kind = mtInformation;
+        break;
+    default:
+        break;
+    }
+    TMsgDlgButtons buttons;
+    switch (Flags & 0x0F) {
+    case MB_OKCANCEL:
+        buttons = {mbOK, mbCancel};
+        break;
+    case MB_ABORTRETRYIGNORE:
+        buttons = {mbAbort, mbRetry, mbIgnore};
+        break;
+    case MB_YESNOCANCEL:
+        buttons = {mbYes, mbNo, mbCancel};
+        break;
+    case MB_YESNO:
+        buttons = {mbYes, mbNo};
+        break;
+    case MB_RETRYCANCEL:
+        buttons = {mbRetry, mbCancel};
+        break;
+    default:
+        buttons = {mbOK};
+        break;
+    }
+    // The ID answers have the same numbers as the modal results.
+    return ShowMessageBox(Text, Caption, kind, buttons);
+}
+
+std::string TApplication::ExeName() const {
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : self.string();
+}
+
+void RunGuarded(TObject* Sender, const std::function<void()>& action) {
+    try {
+        action();
+    } catch (...) {
+        try {
+            Application->HandleException(Sender);
+        } catch (...) {
+            // The error report itself failed; nothing is left to tell the user with.
+        }
+    }
+}

@@ -1,0 +1,194 @@
+#include "platform/ui/ComboBox.h"
+
+#include "platform/ui/internal/NativeHost.h"
+#include "platform/ui/internal/QtConvert.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+
+#include <functional>
+
+namespace {
+
+// Reports the opening and closing of the list, which QComboBox only offers as overrides.
+class NativeCombo final : public QComboBox {
+public:
+    std::function<void()> PopupOpening;
+    std::function<void()> PopupClosed;
+
+    void showPopup() override {
+        if (PopupOpening)
+            PopupOpening();
+        QComboBox::showPopup();
+    }
+    void hidePopup() override {
+        QComboBox::hidePopup();
+        if (PopupClosed)
+            PopupClosed();
+    }
+};
+
+bool IsEditable(TComboBoxStyle style) {
+    return style == csDropDown || style == csSimple;
+}
+
+} // namespace
+
+struct TComboBox::Impl final : TItemStringsObserver {
+    NativeCombo* Combo = nullptr;
+    // The edit whose typing is reported; the native combo makes a new one on each switch to an
+    // editable style.
+    QPointer<QLineEdit> WatchedEdit;
+
+    // Runs a change made by the program and keeps the selection it had where the native combo
+    // would pick an item of its own (the first item added, the next one after a deletion).
+    template <typename F> void ProgramChange(int keepIndex, F&& change) {
+        const QSignalBlocker blocker(Combo);
+        change();
+        if (Combo->currentIndex() != keepIndex)
+            Combo->setCurrentIndex(keepIndex);
+    }
+
+    void ItemInserted(int index, const std::string& text) override {
+        const int current = Combo->currentIndex();
+        ProgramChange(current >= index ? current + 1 : current,
+                      [&] { Combo->insertItem(index, QtConvert::ToQString(text)); });
+    }
+    void ItemDeleted(int index) override {
+        const int current = Combo->currentIndex();
+        const int kept = current == index ? -1 : current > index ? current - 1 : current;
+        ProgramChange(kept, [&] { Combo->removeItem(index); });
+    }
+    void ItemChanged(int index, const std::string& text) override {
+        ProgramChange(Combo->currentIndex(),
+                      [&] { Combo->setItemText(index, QtConvert::ToQString(text)); });
+    }
+    void ItemsCleared() override {
+        ProgramChange(-1, [&] { Combo->clear(); });
+    }
+};
+
+TComboBox::TComboBox(TComponent* AOwner)
+    : TWinControl(AOwner), FImpl(std::make_unique<Impl>()),
+      FItems(std::make_unique<TItemStrings>(*FImpl)) {
+    // Clicks are reported from the choice of an item, not from the mouse.
+    SetControlStyle(ControlStyle() >> csClickEvents);
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetBounds(0, 0, 145, 21);
+    auto* combo = new NativeCombo();
+    FImpl->Combo = combo;
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(8);
+    combo->PopupOpening = [this] { DropDown(); };
+    combo->PopupClosed = [this] { CloseUp(); };
+    NativeHost::Embed(this, combo);
+    QObject::connect(combo, &QComboBox::activated, combo, [this](int) {
+        Click();
+        Select();
+    });
+    SetStyle(csDropDown);
+}
+
+TComboBox::~TComboBox() {
+    FImpl->Combo->PopupOpening = nullptr;
+    FImpl->Combo->PopupClosed = nullptr;
+    FImpl->Combo->disconnect();
+    if (QLineEdit* edit = FImpl->Combo->lineEdit())
+        edit->disconnect();
+}
+
+int TComboBox::ItemIndex() const {
+    return FImpl->Combo->currentIndex();
+}
+
+void TComboBox::SetItemIndex(int value) {
+    const int index = value >= 0 && value < FItems->Count() ? value : -1;
+    FImpl->ProgramChange(index, [] {});
+}
+
+void TComboBox::SetStyle(TComboBoxStyle value) {
+    FStyle = value;
+    const int index = ItemIndex();
+    FImpl->ProgramChange(index, [&] { FImpl->Combo->setEditable(IsEditable(value)); });
+    QLineEdit* edit = FImpl->Combo->lineEdit();
+    if (edit != nullptr && edit != FImpl->WatchedEdit) {
+        FImpl->WatchedEdit = edit;
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) { Change(); });
+    }
+    SetMaxLength(FMaxLength);
+}
+
+std::string TComboBox::Text() const {
+    if (!IsEditable(FStyle)) {
+        const int index = ItemIndex();
+        return index >= 0 ? (*FItems)[index] : std::string();
+    }
+    return QtConvert::FromQString(FImpl->Combo->currentText());
+}
+
+void TComboBox::SetText(const std::string& value) {
+    if (!IsEditable(FStyle)) {
+        SetItemIndex(FItems->IndexOf(value));
+        return;
+    }
+    FImpl->ProgramChange(ItemIndex(),
+                         [&] { FImpl->Combo->setEditText(QtConvert::ToQString(value)); });
+}
+
+void TComboBox::Clear() {
+    FItems->Clear();
+    if (IsEditable(FStyle))
+        SetText("");
+}
+
+int TComboBox::DropDownCount() const {
+    return FImpl->Combo->maxVisibleItems();
+}
+
+void TComboBox::SetDropDownCount(int value) {
+    FImpl->Combo->setMaxVisibleItems(std::max(value, 1));
+}
+
+bool TComboBox::DroppedDown() const {
+    return FImpl->Combo->view()->isVisible();
+}
+
+void TComboBox::SetDroppedDown(bool value) {
+    if (value == DroppedDown())
+        return;
+    if (value)
+        FImpl->Combo->showPopup();
+    else
+        FImpl->Combo->hidePopup();
+}
+
+void TComboBox::SetMaxLength(int value) {
+    FMaxLength = std::max(value, 0);
+    if (QLineEdit* edit = FImpl->Combo->lineEdit())
+        edit->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+}
+
+void TComboBox::Change() {
+    if (OnChange)
+        OnChange(this);
+}
+
+void TComboBox::Select() {
+    if (OnSelect)
+        OnSelect(this);
+    else
+        Change();
+}
+
+void TComboBox::DropDown() {
+    if (OnDropDown)
+        OnDropDown(this);
+}
+
+void TComboBox::CloseUp() {
+    if (OnCloseUp)
+        OnCloseUp(this);
+}

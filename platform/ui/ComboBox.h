@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/ui/ListBox.h"
+
+#include <memory>
+#include <string>
+
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+
+// A combo box: a drop-down list (csDropDownList) or an edit with a list (csDropDown, csSimple).
+// When the user picks an item, OnClick fires and then OnSelect, or OnChange when OnSelect is
+// unassigned; typing in the edit fires OnChange. What the program sets (ItemIndex, Text, Items)
+// fires nothing. Items start unselected: ItemIndex is -1 until an item is chosen.
+class TComboBox : public TWinControl {
+public:
+    explicit TComboBox(TComponent* AOwner);
+    ~TComboBox() override;
+
+    TItemStrings* Items() const { return FItems.get(); }
+    int ItemIndex() const;
+    // Any index outside the list selects nothing.
+    void SetItemIndex(int value);
+    TComboBoxStyle Style() const { return FStyle; }
+    void SetStyle(TComboBoxStyle value);
+
+    // The selected item's text in a drop-down list, the edit's text otherwise.
+    std::string Text() const override;
+    // A drop-down list selects the item of that text (letter case ignored), or nothing when no
+    // item has it; the other styles show the text in the edit.
+    void SetText(const std::string& value) override;
+    void Clear();
+
+    int DropDownCount() const;
+    void SetDropDownCount(int value);
+    bool DroppedDown() const;
+    void SetDroppedDown(bool value);
+    // Typed input limit of the edit in UTF-16 units; 0 = no limit.
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int value);
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnSelect;
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnCloseUp;
+
+protected:
+    virtual void Change();
+    virtual void Select();
+    virtual void DropDown();
+    virtual void CloseUp();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> FImpl;
+    std::unique_ptr<TItemStrings> FItems;
+    TComboBoxStyle FStyle = csDropDown;
+    int FMaxLength = 0;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/ui/Control.h"
+
+#include <memory>
+#include <string>
+
+// A one-line text edit. OnChange fires after every change of the text, typed or set by the
+// program. MaxLength limits what the user types or pastes (in UTF-16 units, 0 = no limit); text
+// set by the program is kept whole, so a longer value read from a file is shown and kept as it
+// is. Handles WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR and WM_UNDO as the framework's edits do.
+class TEdit : public TWinControl {
+public:
+    explicit TEdit(TComponent* AOwner);
+    ~TEdit() override;
+
+    std::string Text() const override;
+    void SetText(const std::string& value) override;
+    void Clear() { SetText(""); }
+
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int value);
+    bool ReadOnly() const;
+    void SetReadOnly(bool value);
+    // 0 shows the text; any other character hides it behind the platform's mask character.
+    TChar PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(TChar value);
+    // Selects everything when the edit gets the focus from the keyboard.
+    bool AutoSelect() const { return FAutoSelect; }
+    void SetAutoSelect(bool value) { FAutoSelect = value; }
+    bool Modified() const { return FModified; }
+    void SetModified(bool value) { FModified = value; }
+
+    // Selection positions count UTF-16 units, as the framework's do.
+    int SelStart() const;
+    void SetSelStart(int value);
+    int SelLength() const;
+    void SetSelLength(int value);
+    std::string SelText() const;
+    // Replaces the selection (or inserts at the caret); MaxLength does not apply.
+    void SetSelText(const std::string& value);
+    void SelectAll();
+    void ClearSelection();
+    void CutToClipboard();
+    void CopyToClipboard();
+    void PasteFromClipboard();
+    void Undo();
+
+    void WndProc(TMessage& Message) override;
+
+    TNotifyEvent OnChange;
+
+protected:
+    virtual void Change();
+    void DoEnter() override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> FImpl;
+    int FMaxLength = 0;
+    TChar FPasswordChar = 0;
+    bool FAutoSelect = true;
+    bool FModified = false;
+};

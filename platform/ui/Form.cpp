@@ -1,0 +1,297 @@
+#include "platform/ui/Form.h"
+
+#include "platform/ui/Application.h"
+#include "platform/ui/internal/ControlImpl.h"
+#include "platform/ui/internal/ControlWidget.h"
+#include "platform/ui/internal/QtConvert.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
+    TControlAccess::MakeWindow(this);
+    SetVisible(false);
+    TControlAccess::ApplyColor(this);
+    SetBounds(0, 0, 320, 240);
+}
+
+TForm::~TForm() {
+    RunGuarded(this, [this] { FireEvent(OnDestroy, this); });
+    TControlAccess::Detach(this);
+}
+
+void TForm::DoCreate() {
+    if (FCreated)
+        return;
+    FCreated = true;
+    FireEvent(OnCreate, this);
+}
+
+// The designs give outer sizes of framed windows: the frame takes 16 pixels across and 39 down.
+int TForm::ClientWidth() const {
+    return FBorderStyle == bsNone ? Width() : Width() - 16;
+}
+int TForm::ClientHeight() const {
+    return FBorderStyle == bsNone ? Height() : Height() - 39;
+}
+
+TModalResult TForm::ShowModal() {
+    FModal = true;
+    FModalResult = mrNone;
+    // However the run ends (an exception included), the form is hidden and no longer modal.
+    struct EndModal {
+        TForm* Form;
+        ~EndModal() {
+            if (Form->Visible())
+                Form->SetVisible(false);
+            Form->FModal = false;
+        }
+    } endModal{this};
+    TTestSeam& seam = Application->TestSeam();
+    if (seam.Active()) {
+        SetVisible(true);
+        seam.RunModal(this);
+        if (FModalResult != mrNone)
+            CloseModal();
+    } else {
+        ControlWidget* widget = TControlAccess::Widget(this);
+        if (Visible())
+            SetVisible(false);
+        widget->setWindowModality(Qt::ApplicationModal);
+        SetVisible(true);
+        widget->activateWindow();
+        while (true) {
+            Application->HandleMessage();
+            if (Application->Terminated())
+                FModalResult = mrCancel;
+            if (FModalResult != mrNone) {
+                CloseModal();
+                if (FModalResult != mrNone)
+                    break;
+            }
+        }
+        widget->setWindowModality(Qt::NonModal);
+    }
+    return FModalResult;
+}
+
+void TForm::CloseModal() {
+    try {
+        TCloseAction action = caNone;
+        if (CloseQuery()) {
+            action = caHide;
+            DoClose(action);
+        }
+        if (action == caNone)
+            FModalResult = mrNone;
+        else if (action == caFree)
+            Release();
+        if (FModalResult != mrNone)
+            SetVisible(false);
+    } catch (...) {
+        FModalResult = mrNone;
+        Application->HandleException(this);
+    }
+}
+
+void TForm::Close() {
+    if (FModal) {
+        FModalResult = mrCancel;
+        return;
+    }
+    if (!CloseQuery())
+        return;
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action == caNone)
+        return;
+    if (Application->MainForm() == this)
+        Application->Terminate();
+    if (action == caHide || Application->MainForm() == this)
+        SetVisible(false);
+    else if (action == caMinimize)
+        SetWindowState(wsMinimized);
+    else
+        Release();
+}
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    FireEvent(OnCloseQuery, this, canClose);
+    return canClose;
+}
+
+void TForm::Release() {
+    PostMessage(CM_RELEASE);
+}
+
+void TForm::SetVisible(bool value) {
+    if (value == Visible())
+        return;
+    ControlWidget* widget = TControlAccess::Widget(this);
+    if (value) {
+        TWinControl::SetVisible(true);
+        DoShow();
+        PlaceForShowing();
+        widget->show();
+        if (!FActiveControl) {
+            SelectNext(nullptr, true, true);
+        } else {
+            TControlAccess::FocusWidget(FActiveControl)->setFocus(Qt::OtherFocusReason);
+        }
+    } else {
+        TWinControl::SetVisible(false);
+        widget->hide();
+        DoHide();
+    }
+}
+
+void TForm::PlaceForShowing() {
+    TForm* centreOn = nullptr;
+    if (FPosition == poMainFormCenter)
+        centreOn = Application->MainForm();
+    else if (FPosition == poOwnerFormCenter)
+        centreOn = dynamic_cast<TForm*>(Owner());
+    if (centreOn == this || (centreOn && !centreOn->Visible()))
+        centreOn = nullptr;
+    if (centreOn) {
+        SetBounds(centreOn->Left() + (centreOn->Width() - Width()) / 2,
+                  centreOn->Top() + (centreOn->Height() - Height()) / 2, Width(), Height());
+    } else if (FPosition == poScreenCenter || FPosition == poDesktopCenter ||
+               FPosition == poMainFormCenter || FPosition == poOwnerFormCenter) {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        SetBounds(area.x() + (area.width() - Width()) / 2,
+                  area.y() + (area.height() - Height()) / 2, Width(), Height());
+    }
+}
+
+bool TForm::Active() const {
+    return TControlAccess::Widget(this)->isActiveWindow();
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+    if (control == this)
+        control = nullptr;
+    if (control == FActiveControl)
+        return;
+    if (control && !control->CanFocus() && Visible())
+        return;
+    TWinControl* old = FActiveControl;
+    FActiveControl = control;
+    std::weak_ptr<bool> alive = TControlAccess::Alive(this);
+    if (old) {
+        old->Perform(WM_KILLFOCUS);
+        old->Perform(CM_EXIT);
+        old->Invalidate();
+    }
+    if (alive.expired() || FActiveControl != control)
+        return;
+    if (control) {
+        TControlAccess::FocusWidget(control)->setFocus(Qt::OtherFocusReason);
+        control->Perform(WM_SETFOCUS);
+        control->Perform(CM_ENTER);
+        control->Invalidate();
+    }
+    if (!alive.expired())
+        Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle value) {
+    if (value == FBorderStyle)
+        return;
+    int clientWidth = ClientWidth();
+    int clientHeight = ClientHeight();
+    FBorderStyle = value;
+    ControlWidget* widget = TControlAccess::Widget(this);
+    Qt::WindowFlags flags = Qt::Window;
+    if (value == bsNone)
+        flags |= Qt::FramelessWindowHint;
+    else if (value == bsDialog)
+        flags = Qt::Dialog;
+    else if (value == bsToolWindow || value == bsSizeToolWin)
+        flags = Qt::Tool;
+    bool shown = widget->isVisible();
+    widget->setWindowFlags(flags);
+    // The client area keeps its size; the frame around it changes.
+    SetClientWidth(clientWidth);
+    SetClientHeight(clientHeight);
+    TControlAccess::ApplyGeometry(this);
+    if (shown)
+        widget->show();
+}
+
+void TForm::SetBorderIcons(TBorderIcons value) {
+    FBorderIcons = value;
+}
+
+void TForm::SetFormStyle(TFormStyle value) {
+    FFormStyle = value;
+    ControlWidget* widget = TControlAccess::Widget(this);
+    widget->setWindowFlag(Qt::WindowStaysOnTopHint, value == fsStayOnTop);
+}
+
+void TForm::SetWindowState(TWindowState value) {
+    FWindowState = value;
+    ControlWidget* widget = TControlAccess::Widget(this);
+    Qt::WindowStates states = widget->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (value == wsMinimized)
+        states |= Qt::WindowMinimized;
+    else if (value == wsMaximized)
+        states |= Qt::WindowMaximized;
+    widget->setWindowState(states);
+}
+
+void TForm::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case CM_DIALOGKEY:
+        if (GetKeyState(VK_MENU) >= 0) {
+            WORD key = static_cast<WORD>(Message.WParam);
+            if (key == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+                SelectNext(FActiveControl, GetKeyState(VK_SHIFT) >= 0, true);
+                Message.Result = 1;
+                return;
+            }
+            if ((key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) &&
+                FActiveControl) {
+                if (TWinControl* parent = FActiveControl->Parent())
+                    parent->SelectNext(FActiveControl, key == VK_RIGHT || key == VK_DOWN, false);
+                Message.Result = 1;
+                return;
+            }
+        }
+        TWinControl::WndProc(Message);
+        break;
+    case CM_TEXTCHANGED:
+        TControlAccess::Widget(this)->setWindowTitle(QtConvert::ToQString(Text()));
+        TWinControl::WndProc(Message);
+        break;
+    case CM_RELEASE:
+        delete this;
+        break;
+    default:
+        TWinControl::WndProc(Message);
+        break;
+    }
+}
+
+void TForm::DoShow() {
+    FireEvent(OnShow, this);
+}
+
+void TForm::DoHide() {
+    FireEvent(OnHide, this);
+}
+
+void TForm::DoClose(TCloseAction& Action) {
+    FireEvent(OnClose, this, Action);
+}
+
+TForm* GetParentForm(const TControl* control) {
+    if (!control)
+        return nullptr;
+    const TControl* top = control;
+    while (top->Parent())
+        top = top->Parent();
+    return dynamic_cast<TForm*>(const_cast<TControl*>(top));
+}

@@ -1,0 +1,144 @@
+#include "platform/ui/InputSimulation.h"
+
+#include "platform/ui/Control.h"
+#include "platform/ui/internal/ControlImpl.h"
+#include "platform/ui/internal/ControlWidget.h"
+#include "platform/ui/internal/KeyTranslation.h"
+#include "platform/ui/internal/WidgetTree.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+namespace InputSimulation {
+
+namespace {
+
+// Keys go where the platform would send them: the widget that takes the focus for the control.
+QWidget* Target(TControl* control) {
+    QWidget* native = TControlAccess::Native(control);
+    if (!native)
+        return TControlAccess::Widget(control);
+    return WidgetTree::FocusTarget(native);
+}
+
+void SendKey(TControl* control, QEvent::Type type, WORD key, TChar ch, TShiftState shift) {
+    int qtKey = KeyTranslation::QtKey(key);
+    QString text = ch ? QString(QChar(ch)) : QString();
+    QKeyEvent event(type, qtKey ? qtKey : Qt::Key_unknown, KeyTranslation::Modifiers(shift), text);
+    QApplication::sendEvent(Target(control), &event);
+}
+
+void SendMouse(TControl* control, QEvent::Type type, Qt::MouseButton button,
+               Qt::MouseButtons buttons, TPoint p, TShiftState shift) {
+    QPoint local(p.X, p.Y);
+    QWidget* target = WidgetTree::InnermostAt(TControlAccess::Widget(control), local);
+    QPointF global = target->mapToGlobal(QPointF(local));
+    QMouseEvent event(type, QPointF(local), global, button, buttons,
+                      KeyTranslation::Modifiers(shift));
+    QApplication::sendEvent(target, &event);
+}
+
+Qt::MouseButtons HeldButtons(TShiftState shift) {
+    Qt::MouseButtons buttons;
+    if (shift.Contains(ssLeft))
+        buttons |= Qt::LeftButton;
+    if (shift.Contains(ssRight))
+        buttons |= Qt::RightButton;
+    if (shift.Contains(ssMiddle))
+        buttons |= Qt::MiddleButton;
+    return buttons;
+}
+
+WORD KeyForChar(TChar ch) {
+    if (ch >= 'a' && ch <= 'z')
+        return static_cast<WORD>(ch - 'a' + 'A');
+    if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9'))
+        return static_cast<WORD>(ch);
+    switch (ch) {
+    case ' ':
+        return VK_SPACE;
+    case '\r':
+        return VK_RETURN;
+    case '\b':
+        return VK_BACK;
+    case '\t':
+        return VK_TAB;
+    case 0x1B:
+        return VK_ESCAPE;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void KeyDown(TControl* control, WORD key, TShiftState shift) {
+    SendKey(control, QEvent::KeyPress, key, 0, shift);
+}
+
+void KeyUp(TControl* control, WORD key, TShiftState shift) {
+    SendKey(control, QEvent::KeyRelease, key, 0, shift);
+}
+
+void KeyPress(TControl* control, WORD key, TChar ch, TShiftState shift) {
+    SendKey(control, QEvent::KeyPress, key, ch, shift);
+    SendKey(control, QEvent::KeyRelease, key, 0, shift);
+}
+
+void TypeChar(TControl* control, TChar ch) {
+    TShiftState shift;
+    if (ch >= 'A' && ch <= 'Z')
+        shift << ssShift;
+    KeyPress(control, KeyForChar(ch), ch, shift);
+}
+
+void MouseDown(TControl* control, TMouseButton button, TPoint p, TShiftState shift) {
+    Qt::MouseButton qtButton = KeyTranslation::Button(button);
+    SendMouse(control, QEvent::MouseButtonPress, qtButton, HeldButtons(shift) | qtButton, p, shift);
+}
+
+void MouseUp(TControl* control, TMouseButton button, TPoint p, TShiftState shift) {
+    Qt::MouseButton qtButton = KeyTranslation::Button(button);
+    SendMouse(control, QEvent::MouseButtonRelease, qtButton, HeldButtons(shift) & ~qtButton, p,
+              shift);
+}
+
+void MouseMove(TControl* control, TPoint p, TShiftState shift) {
+    SendMouse(control, QEvent::MouseMove, Qt::NoButton, HeldButtons(shift), p, shift);
+}
+
+void Click(TControl* control, TPoint p, TMouseButton button) {
+    MouseDown(control, button, p);
+    MouseUp(control, button, p);
+}
+
+void DoubleClick(TControl* control, TPoint p) {
+    Click(control, p);
+    SendMouse(control, QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, p, {});
+    MouseUp(control, mbLeft, p);
+}
+
+void Wheel(TControl* control, TPoint p, int delta, TShiftState shift) {
+    QPoint point(p.X, p.Y);
+    QWidget* target = WidgetTree::InnermostAt(TControlAccess::Widget(control), point);
+    QPointF local(point);
+    QWheelEvent event(local, target->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      KeyTranslation::Modifiers(shift), Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+}
+
+void MouseEnter(TControl* control) {
+    QWidget* widget = TControlAccess::Widget(control);
+    QEnterEvent event(QPointF(0, 0), QPointF(0, 0), widget->mapToGlobal(QPointF(0, 0)));
+    QApplication::sendEvent(widget, &event);
+}
+
+void MouseLeave(TControl* control) {
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(TControlAccess::Widget(control), &event);
+}
+
+} // namespace InputSimulation

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/ui/Keys.h"
+#include "platform/ui/Types.h"
+
+class TControl;
+
+// Synthesised user input for tests: each call builds the platform's own input event and sends it
+// to the control's widget, so it takes the same road as a real key or click (translation,
+// dialog keys, key preview, handlers). Coordinates are in the control's client area.
+namespace InputSimulation {
+// Key down, the characters it types (if any), key up. ch 0: no character.
+void KeyPress(TControl* control, WORD key, TChar ch = 0, TShiftState shift = {});
+void KeyDown(TControl* control, WORD key, TShiftState shift = {});
+void KeyUp(TControl* control, WORD key, TShiftState shift = {});
+// One typed character (key down, character, key up), the key taken from the character.
+void TypeChar(TControl* control, TChar ch);
+void MouseDown(TControl* control, TMouseButton button, TPoint p, TShiftState shift = {});
+void MouseUp(TControl* control, TMouseButton button, TPoint p, TShiftState shift = {});
+void MouseMove(TControl* control, TPoint p, TShiftState shift = {});
+// Down and up at the same point.
+void Click(TControl* control, TPoint p, TMouseButton button = mbLeft);
+void DoubleClick(TControl* control, TPoint p);
+void Wheel(TControl* control, TPoint p, int delta, TShiftState shift = {});
+void MouseEnter(TControl* control);
+void MouseLeave(TControl* control);
+} // namespace InputSimulation

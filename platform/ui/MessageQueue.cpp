@@ -1,0 +1,84 @@
+#include "platform/ui/internal/MessageQueue.h"
+
+#include "platform/ui/Application.h"
+#include "platform/ui/Control.h"
+#include "platform/ui/Thread.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+#include <deque>
+#include <mutex>
+
+namespace MessageQueue {
+
+namespace {
+
+struct Posted {
+    TControl* Target;
+    std::weak_ptr<bool> Alive;
+    TMessage Message;
+};
+
+struct Queue {
+    std::mutex Lock;
+    std::deque<Posted> Items;
+};
+
+Queue& TheQueue() {
+    static Queue queue;
+    return queue;
+}
+
+} // namespace
+
+void Post(TControl* target, std::weak_ptr<bool> alive, const TMessage& message) {
+    Queue& queue = TheQueue();
+    {
+        std::lock_guard lock(queue.Lock);
+        queue.Items.push_back({target, std::move(alive), message});
+    }
+    // Wake a running event loop; ProcessMessages delivers without one.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(
+            app, [] { DeliverPending(); }, Qt::QueuedConnection);
+}
+
+void Forget(TControl* target) {
+    Queue& queue = TheQueue();
+    std::lock_guard lock(queue.Lock);
+    std::erase_if(queue.Items, [target](const Posted& p) { return p.Target == target; });
+}
+
+bool DeliverPending() {
+    if (!IsUiThread())
+        return false;
+    Queue& queue = TheQueue();
+    size_t count;
+    {
+        std::lock_guard lock(queue.Lock);
+        count = queue.Items.size();
+    }
+    bool delivered = false;
+    // Only what was posted before this call, so a handler that posts again cannot starve the
+    // loop.
+    for (size_t i = 0; i < count; ++i) {
+        Posted item;
+        {
+            std::lock_guard lock(queue.Lock);
+            if (queue.Items.empty())
+                break;
+            item = std::move(queue.Items.front());
+            queue.Items.pop_front();
+        }
+        auto alive = item.Alive.lock();
+        if (!alive || !*alive)
+            continue;
+        delivered = true;
+        TMessage message = item.Message;
+        RunGuarded(item.Target, [&] { item.Target->WndProc(message); });
+    }
+    return delivered;
+}
+
+} // namespace MessageQueue

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+
+// Root of the class tree; ClassName gives the class's own name (e.g. "TForm") as the framework
+// does, which some controls inspect.
+class TObject {
+public:
+    TObject() = default;
+    TObject(const TObject&) = delete;
+    TObject& operator=(const TObject&) = delete;
+    virtual ~TObject() = default;
+
+    std::string ClassName() const;
+};
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+// Calls an event through a copy, as a handler may free the object that holds the event.
+template <typename Event, typename... Args> void FireEvent(const Event& event, Args&&... args) {
+    if (!event)
+        return;
+    Event copy = event;
+    copy(std::forward<Args>(args)...);
+}

@@ -1,0 +1,76 @@
+#include "platform/ui/internal/QtConvert.h"
+
+#include <cstdlib>
+
+namespace QtConvert {
+
+QColor ToQColor(TColor color) {
+    TColor rgb = ColorToRGB(color);
+    return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+TColor FromQColor(const QColor& color) {
+    return RGB(color.red(), color.green(), color.blue());
+}
+
+QFont ToQFont(const TFont& font) {
+    QFont result(QtConvert::ToQString(font.FamilyName()));
+    // A negative height is the character height; the cell height of a positive one is close
+    // enough to the pixel size for every font the designs use.
+    result.setPixelSize(std::max(1, std::abs(font.Height())));
+    TFontStyles style = font.Style();
+    result.setBold(style.Contains(fsBold));
+    result.setItalic(style.Contains(fsItalic));
+    result.setUnderline(style.Contains(fsUnderline));
+    result.setStrikeOut(style.Contains(fsStrikeOut));
+    if (font.Pitch() == fpFixed)
+        result.setFixedPitch(true);
+    result.setHintingPreference(QFont::PreferFullHinting);
+    result.setKerning(false);
+    return result;
+}
+
+int ToQtCursorShape(TCursor cursor) {
+    switch (cursor) {
+    case crNone:
+        return Qt::BlankCursor;
+    case crCross:
+        return Qt::CrossCursor;
+    case crIBeam:
+        return Qt::IBeamCursor;
+    case crSizeNESW:
+        return Qt::SizeBDiagCursor;
+    case crSizeNS:
+    case crVSplit:
+        return cursor == crVSplit ? Qt::SplitVCursor : Qt::SizeVerCursor;
+    case crSizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case crSizeWE:
+        return Qt::SizeHorCursor;
+    case crHSplit:
+        return Qt::SplitHCursor;
+    case crUpArrow:
+        return Qt::UpArrowCursor;
+    case crHourGlass:
+    case crSQLWait:
+        return Qt::WaitCursor;
+    case crAppStart:
+        return Qt::BusyCursor;
+    case crDrag:
+    case crMultiDrag:
+        return Qt::DragCopyCursor;
+    case crNoDrop:
+    case crNo:
+        return Qt::ForbiddenCursor;
+    case crHelp:
+        return Qt::WhatsThisCursor;
+    case crHandPoint:
+        return Qt::PointingHandCursor;
+    case crSizeAll:
+        return Qt::SizeAllCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+} // namespace QtConvert

@@ -1,0 +1,251 @@
+#pragma once
+
+#include "platform/ui/Control.h"
+#include "platform/ui/StringGridControlAxis.h"
+#include "platform/ui/StringGridControlCells.h"
+#include "platform/ui/StringGridControlTypes.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class TInplaceEdit;
+class TCanvas;
+class TGridScrollBars;
+
+// The framework's string grid: a custom-drawn table of text cells with an object slot each,
+// fixed rows and columns, column widths and row heights, a current cell, a selection,
+// scrolling and an in-place editor. Descendants shape it through the virtual hooks below.
+//
+// Cells are kept apart from the row and column counts (cells past ColCount keep their text),
+// sizes are kept as running offsets, and a paint walks only the cells in the damaged area, so
+// the cost of painting and hit-testing follows the visible cells, not the row count.
+class TStringGrid : public TCustomControl {
+public:
+    explicit TStringGrid(TComponent* AOwner);
+    ~TStringGrid() override;
+
+    // Cells. Text empty and object nullptr for cells never written, also past the counts; a
+    // write repaints the cell.
+    std::string Cells(int ACol, int ARow) const;
+    void SetCells(int ACol, int ARow, const std::string& Value);
+    TObject* Objects(int ACol, int ARow) const;
+    void SetObjects(int ACol, int ARow, TObject* Value);
+
+    // Counts: at least 1; fixed counts are kept below them. Fewer rows drop the cells of the
+    // rows past the count; fewer columns keep them (hidden columns live past the count).
+    int ColCount() const { return FCols.Count(); }
+    void SetColCount(int Value);
+    int RowCount() const { return FRows.Count(); }
+    void SetRowCount(int Value);
+    int FixedCols() const { return FFixedCols; }
+    void SetFixedCols(int Value);
+    int FixedRows() const { return FFixedRows; }
+    void SetFixedRows(int Value);
+
+    int ColWidths(int ACol) const { return FCols.Size(ACol); }
+    void SetColWidths(int ACol, int Value);
+    int RowHeights(int ARow) const { return FRows.Size(ARow); }
+    void SetRowHeights(int ARow, int Value);
+    // Writing a default size gives every column (row) that size.
+    int DefaultColWidth() const { return FCols.DefaultSize(); }
+    void SetDefaultColWidth(int Value);
+    int DefaultRowHeight() const { return FRows.DefaultSize(); }
+    void SetDefaultRowHeight(int Value);
+    int GridLineWidth() const { return FGridLineWidth; }
+    void SetGridLineWidth(int Value);
+    // Sum of the widths of the columns before ACol (heights of the rows before ARow), lines
+    // excluded.
+    int64_t ColsOffset(int ACol) const { return FCols.Offset(ACol); }
+    int64_t RowsOffset(int ARow) const { return FRows.Offset(ARow); }
+    // Sums over all columns / rows, grid lines included.
+    int GridWidth() const;
+    int GridHeight() const;
+
+    TGridOptions Options() const { return FOptions; }
+    void SetOptions(TGridOptions Value);
+    TColor FixedColor() const { return FFixedColor; }
+    void SetFixedColor(TColor Value);
+    bool DefaultDrawing() const { return FDefaultDrawing; }
+    void SetDefaultDrawing(bool Value);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle Value);
+
+    // The current cell. Writes move it (when CanSelectCell agrees), collapse the selection
+    // onto it and scroll it into view; an index outside the grid throws Exception.
+    int Col() const { return FCurrent.X; }
+    void SetCol(int Value);
+    int Row() const { return FCurrent.Y; }
+    void SetRow(int Value);
+    // Moves the current cell; with MoveAnchor false and goRangeSelect the selection grows.
+    void FocusCell(int ACol, int ARow, bool MoveAnchor);
+    TGridRect Selection() const;
+    void SetSelection(const TGridRect& Value);
+
+    // The first scrollable column and row on show, kept within their possible range.
+    int LeftCol() const { return FTopLeft.X; }
+    void SetLeftCol(int Value);
+    int TopRow() const { return FTopLeft.Y; }
+    void SetTopRow(int Value);
+    // Scrollable columns / rows fully on show (at least 1 while there are any).
+    int VisibleColCount() const;
+    int VisibleRowCount() const;
+
+    // Client rectangle of a cell on show (lines excluded); empty for a cell out of view.
+    TRect CellRect(int ACol, int ARow) const;
+    // The cell under a client point; -1 for each coordinate outside the cells.
+    void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+    TGridCoord MouseCoord(int X, int Y) const;
+
+    // The in-place editor; created on first use through CreateEditor.
+    bool EditorMode() const { return FEditorMode; }
+    void SetEditorMode(bool Value);
+    TInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
+    void ShowEditor();
+    void HideEditor();
+
+    // Structural changes that carry cells, objects and sizes along.
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    void DeleteColumn(int ACol);
+    void DeleteRow(int ARow);
+
+    void InvalidateCell(int ACol, int ARow);
+    void InvalidateRow(int ARow);
+    void InvalidateCol(int ACol);
+    void InvalidateGrid() { Invalidate(); }
+    TGridState GridState() const { return FGridState; }
+    // Right-to-left layout is not offered on this platform.
+    bool UseRightToLeftAlignment() const { return false; }
+
+    // Every cell with an object, wherever it lies (also past the counts).
+    void ForEachObject(const std::function<void(int ACol, int ARow, TObject* Object)>& visit) const;
+
+    // Paints the cells that meet `area` (client coordinates) onto the grid's canvas.
+    void PaintArea(const TRect& area);
+
+    TSelectCellEvent OnSelectCell;
+    TDrawCellEvent OnDrawCell;
+    TNotifyEvent OnTopLeftChanged;
+    TGetEditEvent OnGetEditText;
+    TSetEditEvent OnSetEditText;
+    TMovedEvent OnColumnMoved;
+    TMovedEvent OnRowMoved;
+
+    int ClientWidth() const override;
+    int ClientHeight() const override;
+    void WndProc(TMessage& Message) override;
+
+protected:
+    friend class TInplaceEdit;
+
+    // Hooks of the framework's grid.
+    // Draws one cell; the base version draws its text (with DefaultDrawing) and fires
+    // OnDrawCell. The canvas has the brush and font of the cell's state.
+    virtual void DrawGridCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+    // Asked before the current cell moves; the base version asks OnSelectCell.
+    virtual bool CanSelectCell(int ACol, int ARow);
+    virtual bool CanEditShow();
+    virtual std::string GetEditorText(int ACol, int ARow);
+    virtual void SetEditorText(int ACol, int ARow, const std::string& Value);
+    virtual TInplaceEdit* CreateEditor();
+    // Keyboard navigation: arrows, Home/End, PageUp/PageDown, Tab, Enter and F2 for the editor.
+    virtual void HandleKeyDown(WORD& Key, TShiftState Shift);
+    virtual void HandleKeyPress(TChar& Key);
+    // The wheel moves the current row; true when handled.
+    virtual bool HandleWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool HandleWheelUp(TShiftState Shift, TPoint MousePos);
+    // After LeftCol or TopRow changed; the base version fires OnTopLeftChanged.
+    virtual void HandleTopLeftChange();
+    virtual void HandleScaleChange(int M, int D) {}
+    virtual void SizeChanged(int OldColCount, int OldRowCount) {}
+    // Called before the cells of a range (rows past a smaller row count, a deleted column) are
+    // dropped with their object slots; objects are the caller's, so the base version leaves
+    // them alone.
+    virtual void DroppingCells(const TGridRect& Range) {}
+    virtual void ColWidthsChanged() {}
+    virtual void RowHeightsChanged() {}
+    virtual void ColumnMoved(int FromIndex, int ToIndex);
+    virtual void RowMoved(int FromIndex, int ToIndex);
+    // The sizing state a press at (X, Y) would start: gsColSizing or gsRowSizing with the
+    // column (row), the press position and its distance from the border; gsNormal otherwise.
+    virtual void HandleSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
+                                   int& SizingOfs);
+    // Longest text the in-place editor takes; 0 for no limit.
+    virtual int CellEditLimit() { return 0; }
+    // Edit mask of a cell; the editor of this platform takes no masks, descendants may check
+    // typed text against it themselves.
+    virtual std::string CellEditMask(int ACol, int ARow) { return {}; }
+
+    void Notification(TComponent* component, bool removing) override;
+    void Paint() override;
+    void Resize() override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(TChar& Key) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+    void DoEnter() override;
+    void DoExit() override;
+
+    // Moves the current cell without asking the range; ClampInView scrolls it into view.
+    void MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
+
+private:
+    // Pixel geometry (client coordinates, grid lines included in the strides).
+    int FixedWidth() const;
+    int FixedHeight() const;
+    int64_t ColStart(int ACol) const;
+    int64_t RowStart(int ARow) const;
+    int MaxLeftCol() const;
+    int MaxTopRow() const;
+    int LastFullyVisible(const TGridAxis& axis, int first, int fixedSize, int clientSize) const;
+    int TopLeftEndingAt(const TGridAxis& axis, int fixedCount, int fixedSize, int clientSize,
+                        int endIndex) const;
+    TGridDrawState CellDrawState(int ACol, int ARow) const;
+    void PaintCell(int ACol, int ARow, const TRect& ARect);
+    void PaintGridLines(const TRect& ARect, bool Fixed);
+
+    void SetTopLeft(int ALeft, int ATop);
+    void ClampInView(TGridCoord Coord);
+    void ClampTopLeft();
+    void InvalidateSelection(const TGridRect& Range);
+    void ChangeCounts(int NewColCount, int NewRowCount);
+    void SetFixedCount(int Value, int Count, int& Fixed, int TGridCoord::*Axis, const char* Name);
+    void SetAxisSize(TGridAxis& Axis, int Index, int Value, void (TStringGrid::*Changed)());
+    void UpdateScrollBars();
+    void HandleScroll(int Bar, int Position);
+    void HandleScrollMessage(int Bar, WPARAM WParam);
+
+    void UpdateEditor();
+    void CommitEditor();
+    void CancelEditor();
+    void EditorTextChanged();
+    void UpdateSizingCursor(int X, int Y);
+
+    TGridCellStore FCells;
+    TGridAxis FCols{64};
+    TGridAxis FRows{24};
+    int FFixedCols = 1;
+    int FFixedRows = 1;
+    int FGridLineWidth = 1;
+    TGridOptions FOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
+    TColor FFixedColor = clBtnFace;
+    bool FDefaultDrawing = true;
+    TScrollStyle FScrollBars = ssBoth;
+    TGridCoord FCurrent{1, 1};
+    TGridCoord FAnchor{1, 1};
+    TGridCoord FTopLeft{1, 1};
+    TGridState FGridState = gsNormal;
+    int FSizingIndex = -1; // column or row being sized or moved
+    int FSizingOrigin = 0; // distance of the press from the border being dragged
+    bool FSizingCursor = false;
+    TCursor FCursorBeforeSizing = crDefault;
+    bool FEditorMode = false;
+    TInplaceEdit* FInplaceEdit = nullptr;
+    TGridCoord FEditCell{-1, -1};
+    std::string FEditStartText;
+    bool FUpdatingEditor = false;
+    std::unique_ptr<TGridScrollBars> FScrollBarsImpl;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class TWinControl;
+
+// The two scroll bars of a grid, placed along its right and bottom edges. Positions count
+// scrollable columns / rows from the first non-fixed one. A position chosen by the user is
+// reported through the callback (bar SB_HORZ or SB_VERT); positions set by the grid are not.
+class TGridScrollBars {
+public:
+    using TScrollCallback = std::function<void(int Bar, int Position)>;
+
+    TGridScrollBars(TWinControl* AGrid, TScrollCallback OnScroll);
+    ~TGridScrollBars();
+
+    struct TBarState {
+        bool Visible = false;
+        int Maximum = 0;
+        int Position = 0;
+        int Page = 1;
+    };
+    // Shows, hides and places the bars inside a grid of the given outer size.
+    void Update(const TBarState& Horizontal, const TBarState& Vertical, int Width, int Height);
+    // While tracking, dragging the thumb scrolls at once; otherwise on release.
+    void SetThumbTracking(bool Value);
+    int VerticalWidth() const;
+    int HorizontalHeight() const;
+    // The thickness a bar takes when shown.
+    int Thickness() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> FImpl;
+};

@@ -1,0 +1,226 @@
+#include "platform/ui/Thread.h"
+
+#include "platform/ui/internal/ThreadSync.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+struct SyncCall {
+    const std::function<void()>* Method = nullptr;
+    std::exception_ptr Error;
+    bool Done = false;
+};
+
+// Calls waiting for the UI thread, and the signal that one was run or a thread ended.
+struct SyncQueue {
+    std::mutex Lock;
+    std::condition_variable Changed;
+    std::deque<SyncCall*> Pending;
+};
+
+SyncQueue& TheQueue() {
+    static SyncQueue queue;
+    return queue;
+}
+
+std::thread::id& UiThreadId() {
+    static std::thread::id id = std::this_thread::get_id();
+    return id;
+}
+
+// Touches the id while static initialisation runs on the main thread.
+const bool UiThreadKnown = (UiThreadId(), true);
+
+void NotifyQueue() {
+    SyncQueue& queue = TheQueue();
+    { std::lock_guard lock(queue.Lock); }
+    queue.Changed.notify_all();
+}
+
+} // namespace
+
+void ThreadSync::SetUiThread() {
+    UiThreadId() = std::this_thread::get_id();
+}
+
+bool IsUiThread() {
+    return std::this_thread::get_id() == UiThreadId();
+}
+
+bool CheckSynchronize() {
+    if (!IsUiThread())
+        return false;
+    SyncQueue& queue = TheQueue();
+    bool ran = false;
+    while (true) {
+        SyncCall* call = nullptr;
+        {
+            std::lock_guard lock(queue.Lock);
+            if (queue.Pending.empty())
+                break;
+            call = queue.Pending.front();
+            queue.Pending.pop_front();
+        }
+        try {
+            (*call->Method)();
+        } catch (...) {
+            call->Error = std::current_exception();
+        }
+        {
+            std::lock_guard lock(queue.Lock);
+            call->Done = true;
+        }
+        queue.Changed.notify_all();
+        ran = true;
+    }
+    return ran;
+}
+
+struct TThread::Impl {
+    std::thread Worker;
+    std::mutex Lock;
+    std::condition_variable Wake;
+    bool Started = false;
+    bool SelfDeleting = false;
+};
+
+TThread::TThread(bool CreateSuspended) : FImpl(std::make_unique<Impl>()) {
+    if (!CreateSuspended)
+        Start();
+}
+
+TThread::~TThread() {
+    if (FImpl->SelfDeleting)
+        return;
+    if (FImpl->Started && !FFinished) {
+        Terminate();
+        Start();
+        WaitFor();
+    }
+    if (FImpl->Worker.joinable())
+        FImpl->Worker.join();
+}
+
+bool TThread::OnOwnThread() const {
+    return FImpl->Worker.joinable() && FImpl->Worker.get_id() == std::this_thread::get_id();
+}
+
+void TThread::Start() {
+    std::lock_guard lock(FImpl->Lock);
+    if (!FImpl->Started) {
+        FImpl->Started = true;
+        FSuspended = false;
+        FImpl->Worker = std::thread(&TThread::ThreadMain, this);
+    } else if (FSuspended) {
+        FSuspended = false;
+        FImpl->Wake.notify_all();
+    }
+}
+
+void TThread::Suspend() {
+    std::lock_guard lock(FImpl->Lock);
+    if (FImpl->Started && !FFinished)
+        FSuspended = true;
+}
+
+void TThread::Terminate() {
+    {
+        std::lock_guard lock(FImpl->Lock);
+        FTerminated = true;
+    }
+    FImpl->Wake.notify_all();
+}
+
+void TThread::WaitWhileSuspended() {
+    std::unique_lock lock(FImpl->Lock);
+    FImpl->Wake.wait(lock, [this] { return !FSuspended.load() || FTerminated.load(); });
+}
+
+void TThread::Sleep(unsigned milliseconds) {
+    {
+        std::unique_lock lock(FImpl->Lock);
+        FImpl->Wake.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                             [this] { return FTerminated.load(); });
+    }
+    WaitWhileSuspended();
+}
+
+void TThread::ThreadMain() {
+    try {
+        Execute();
+    } catch (...) {
+        // An exception leaving Execute ends the thread; there is nobody to report it to.
+    }
+    if (OnTerminate) {
+        try {
+            Synchronize([this] { OnTerminate(this); });
+        } catch (...) {
+        }
+    }
+    bool freeSelf = FFreeOnTerminate;
+    if (freeSelf) {
+        FImpl->SelfDeleting = true;
+        FImpl->Worker.detach();
+    }
+    FFinished = true;
+    NotifyQueue();
+    if (freeSelf)
+        delete this;
+}
+
+int TThread::WaitFor() {
+    if (!FImpl->Started || OnOwnThread())
+        return FReturnValue;
+    if (IsUiThread()) {
+        SyncQueue& queue = TheQueue();
+        while (!FFinished) {
+            if (CheckSynchronize())
+                continue;
+            std::unique_lock lock(queue.Lock);
+            queue.Changed.wait_for(lock, std::chrono::milliseconds(50),
+                                   [&] { return FFinished.load() || !queue.Pending.empty(); });
+        }
+    }
+    if (FImpl->Worker.joinable())
+        FImpl->Worker.join();
+    return FReturnValue;
+}
+
+void TThread::Synchronize(const std::function<void()>& method) {
+    Synchronize(this, method);
+    WaitWhileSuspended();
+}
+
+void TThread::Synchronize(TThread* thread, const std::function<void()>& method) {
+    if (IsUiThread()) {
+        method();
+        return;
+    }
+    SyncCall call;
+    call.Method = &method;
+    SyncQueue& queue = TheQueue();
+    {
+        std::lock_guard lock(queue.Lock);
+        queue.Pending.push_back(&call);
+    }
+    queue.Changed.notify_all();
+    // Wake a running event loop; without one, CheckSynchronize or WaitFor runs the call.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(
+            app, [] { CheckSynchronize(); }, Qt::QueuedConnection);
+    {
+        std::unique_lock lock(queue.Lock);
+        queue.Changed.wait(lock, [&] { return call.Done; });
+    }
+    if (call.Error)
+        std::rethrow_exception(call.Error);
+}

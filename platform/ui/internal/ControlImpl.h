@@ -1,0 +1,58 @@
+#pragma once
+
+// The private side of controls, shared by the .cpp files of platform/ui.
+
+#include "platform/ui/Control.h"
+#include "platform/ui/Form.h"
+
+#include <memory>
+
+class ControlWidget;
+class QWidget;
+
+struct TControl::Impl {
+    ControlWidget* Widget = nullptr;
+    QWidget* Native = nullptr;
+    // Cleared when the control goes, so deferred work can tell.
+    std::shared_ptr<bool> Alive = std::make_shared<bool>(true);
+    // A left button went down on the control and a click may follow on release.
+    bool Clicked = false;
+    bool MouseCaptured = false;
+    // The font is being taken from the parent: it stays the parent's.
+    bool TakingParentFont = false;
+};
+
+class TControlAccess {
+public:
+    static ControlWidget* Widget(const TControl* control) { return control->FImpl->Widget; }
+    static QWidget* Native(const TControl* control) { return control->FImpl->Native; }
+    // The widget that takes the keyboard for the control.
+    static QWidget* FocusWidget(const TControl* control);
+    static void SetNative(TControl* control, QWidget* native) { control->FImpl->Native = native; }
+    static std::weak_ptr<bool> Alive(const TControl* control) { return control->FImpl->Alive; }
+    static TCanvas* PaintCanvas(TControl* control) { return control->PaintCanvas(); }
+    // The user resized a window: take the new client size without pushing it back.
+    static void WindowResized(TControl* control, int clientWidth, int clientHeight);
+    static void WindowMoved(TControl* control, int left, int top);
+    // Detaches the widget so no more events reach a control on its way out.
+    static void Detach(TControl* control);
+    // Applies the control's state (geometry, font, colour) to its widgets.
+    static void ApplyGeometry(TControl* control);
+    static void ApplyFont(TControl* control);
+    static void ApplyColor(TControl* control);
+    static void MakeWindow(TForm* form);
+    // The form's close button was pressed.
+    static void WindowCloseRequested(TForm* form) { form->Close(); }
+    static void FocusReceived(TControl* control);
+    // A control leaves the form: when it holds the focus, the form forgets it without events.
+    static void ForgetActiveControl(TForm* form, TControl* control);
+    static bool DoKeyDown(TWinControl* control, TMessage& message) {
+        return control->DoKeyDown(message);
+    }
+    static bool DoKeyPress(TWinControl* control, TMessage& message) {
+        return control->DoKeyPress(message);
+    }
+    static bool DoKeyUp(TWinControl* control, TMessage& message) {
+        return control->DoKeyUp(message);
+    }
+};

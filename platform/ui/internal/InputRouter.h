@@ -1,0 +1,14 @@
+#pragma once
+
+class QEvent;
+class QWidget;
+class TControl;
+
+// Turns the platform's input events into the framework's messages for a control. receiver is
+// the widget the event was meant for: the control's own widget or its embedded native widget.
+namespace InputRouter {
+// Returns true when the event was consumed: a native receiver must not see it.
+bool Route(TControl* control, QEvent* event, QWidget* receiver);
+// True while a rewritten key is being handed to a native widget (it must pass unfiltered).
+bool Resending();
+} // namespace InputRouter

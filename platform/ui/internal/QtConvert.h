@@ -1,0 +1,34 @@
+#pragma once
+
+// Conversions between the platform's value types and Qt's, for the .cpp files of platform/ui.
+
+#include "platform/ui/Colors.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/Types.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <string>
+
+namespace QtConvert {
+inline QString ToQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline std::string FromQString(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+// Right and bottom of a TRect are exclusive; a QRect's are inclusive.
+inline QRect ToQRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
+inline TRect FromQRect(const QRect& r) {
+    return Bounds(r.x(), r.y(), r.width(), r.height());
+}
+QColor ToQColor(TColor color);
+TColor FromQColor(const QColor& color);
+QFont ToQFont(const TFont& font);
+int ToQtCursorShape(TCursor cursor);
+} // namespace QtConvert

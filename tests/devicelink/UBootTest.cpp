@@ -1,0 +1,296 @@
+#include "devicelink/UBoot.h"
+
+#include "app/controls/GlyphButton.h"
+#include "app/core/AppState.h"
+#include "app/core/ULanguage.h"
+#include "devicelink/Ethernet_Update_Job.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Files.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/Timer.h"
+#include "platform/xml/XmlDocument.h"
+#include "tests/app/core/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The update window in a program folder of the test's own, with the stand-in updater beside it
+// when a test asks for it. The shared values it changes are put back afterwards.
+class UBootTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Saved = AppState();
+        Set_Program_Folders(Program_Folder.Path());
+        AppState().Project_Path = Program_Folder.File("PROJECTS/Plant");
+        ::setenv("ETHERNET_UPDATE_STUB_LOG", Log_File().c_str(), 1);
+        ::unsetenv("ETHERNET_UPDATE_STUB_DELAY_MS");
+        FBoot = new TFBoot(nullptr);
+        FBoot->DoCreate();
+    }
+
+    void TearDown() override {
+        delete FBoot;
+        FBoot = nullptr;
+        ::unsetenv("ETHERNET_UPDATE_STUB_LOG");
+        ::unsetenv("ETHERNET_UPDATE_STUB_DELAY_MS");
+        AppState() = Saved;
+    }
+
+    // Shows the window as the update step does; `drive` acts while it is shown.
+    TModalResult Show(const std::function<void()>& drive) {
+        Seam().OnModalShow = [&](TForm*) { drive(); };
+        const TModalResult result = FBoot->Show_Ethernet_Update();
+        Seam().OnModalShow = nullptr;
+        return result;
+    }
+
+    void Type_Address(const std::array<std::string, 4>& octets) {
+        TEdit* edits[] = {FBoot->E_IP1, FBoot->E_IP2, FBoot->E_IP3, FBoot->E_IP4};
+        for (size_t i = 0; i < octets.size(); ++i)
+            edits[i]->SetText(octets[i]);
+    }
+
+    std::array<std::string, 4> Shown_Address() const {
+        return {FBoot->E_IP1->Text(), FBoot->E_IP2->Text(), FBoot->E_IP3->Text(),
+                FBoot->E_IP4->Text()};
+    }
+
+    void Install_Updater() {
+        fs::copy_file(std::string(VELMARO_TOOLS_DIR) + "/ethernet_update_stub/Ethernet_Update",
+                      Ethernet_Update_Program());
+    }
+
+    // Skips the test where this user may send no echo request at all.
+    void Require_Icmp() {
+        try {
+            TIcmpClient().Ping("127.0.0.1");
+        } catch (const Exception& error) {
+            GTEST_SKIP() << "no ICMP socket for this user: " << error.Message;
+        }
+    }
+
+    TTestSeam& Seam() { return Application->TestSeam(); }
+    std::string Job_File() const { return Program_Folder.File(Ethernet_Update_Job_File); }
+    std::string Log_File() const { return Program_Folder.File("updater.log"); }
+
+    TAppState Saved;
+    TTempFolder Program_Folder;
+};
+
+TEST_F(UBootTest, ShowsTheEthernetLayoutWithTheLastAddressAndChoices) {
+    AppState().Last_IP_Address = "10.1.2.3";
+    AppState().Update_Option_Index = Update_Configuration;
+    AppState().Update_Read_Back = false;
+    FBoot->Form_Type = Form_Type_Serial; // the step always asks for the Ethernet layout
+    Show([&] {
+        EXPECT_EQ(FBoot->Caption(), "Update Device by Ethernet (UDP)");
+        EXPECT_EQ(FBoot->L_SW_Desc->Caption(), "Update Device Using the Ethernet Port");
+        EXPECT_EQ(FBoot->L_SW_Code->Caption(), "CT40215");
+        EXPECT_EQ(Shown_Address(), (std::array<std::string, 4>{"10", "1", "2", "3"}));
+        ASSERT_EQ(FBoot->CB_Update_Options->Items()->Count(), 3);
+        EXPECT_EQ(FBoot->CB_Update_Options->Text(), "Configuration");
+        EXPECT_FALSE(FBoot->CB_Update_Option_Read_Back->Checked());
+        EXPECT_EQ(FBoot->CB_Update_Option_Read_Back->Caption(), "Read Back");
+        EXPECT_EQ(FBoot->Btn_Update->Caption(), "Execute Update Firmware");
+        EXPECT_TRUE(FBoot->P_IP_Address->Visible());
+        EXPECT_TRUE(FBoot->P_Options->Visible());
+        EXPECT_FALSE(FBoot->P_Serial->Visible());
+        EXPECT_FALSE(FBoot->P_Eth_Search->Visible());
+        EXPECT_EQ(FBoot->ClientWidth(), 449);
+        EXPECT_EQ(FBoot->ClientHeight(), 230);
+        EXPECT_EQ(FBoot->P_IP_Address->Top(), FBoot->P_Title->Height());
+        EXPECT_EQ(FBoot->P_Options->Top(),
+                  FBoot->P_IP_Address->Top() + FBoot->P_IP_Address->Height());
+        EXPECT_EQ(FBoot->ActiveControl(), FBoot->E_IP1);
+    });
+    EXPECT_EQ(FBoot->Form_Type, Form_Type_Ethernet);
+    ASSERT_EQ(Seam().ModalForms().size(), 1u);
+    EXPECT_EQ(Seam().ModalForms()[0], "FBoot");
+}
+
+TEST_F(UBootTest, AnAddressThatDoesNotSplitLeavesTheOctetsAsTheyWere) {
+    for (const char* last : {"", "192.168.2", "a.b.c.d"}) {
+        AppState().Last_IP_Address = last;
+        Show([&] { EXPECT_EQ(Shown_Address(), (std::array<std::string, 4>{"0", "0", "0", "0"})); });
+    }
+}
+
+TEST_F(UBootTest, TakesItsTextsFromTheLanguageEachTimeItIsShown) {
+    Show([] {});
+    AppState().Language_List[1502] = "Aggiorna via Ethernet";
+    AppState().Language_List[1515] = "Tutto";
+    Show([&] {
+        EXPECT_EQ(FBoot->Caption(), "Aggiorna via Ethernet");
+        EXPECT_EQ(FBoot->CB_Update_Options->Text(), "Tutto");
+    });
+    Load_Default_Language();
+}
+
+TEST_F(UBootTest, ADotMovesToTheNextOctetAndIsNeverTyped) {
+    struct Case {
+        TEdit* TFBoot::*Typed_In;
+        TEdit* TFBoot::*Focused_After;
+    };
+    const Case cases[] = {{&TFBoot::E_IP1, &TFBoot::E_IP2},
+                          {&TFBoot::E_IP2, &TFBoot::E_IP3},
+                          {&TFBoot::E_IP3, &TFBoot::E_IP4},
+                          {&TFBoot::E_IP4, &TFBoot::E_IP4}};
+    AppState().Last_IP_Address = "1.2.3.4";
+    Show([&] {
+        for (const Case& c : cases) {
+            TEdit* edit = FBoot->*c.Typed_In;
+            edit->SetFocus();
+            const std::string before = edit->Text();
+            InputSimulation::TypeChar(edit, u'.');
+            EXPECT_EQ(edit->Text(), before);
+            EXPECT_TRUE((FBoot->*c.Focused_After)->Focused()) << edit->Hint();
+        }
+        FBoot->E_IP4->SetSelStart(1);
+        FBoot->E_IP4->SetSelLength(0);
+        InputSimulation::TypeChar(FBoot->E_IP4, u'7');
+        EXPECT_EQ(FBoot->E_IP4->Text(), "47") << "other keys pass unchanged";
+    });
+}
+
+TEST_F(UBootTest, CancelClosesTheWindow) {
+    Show([&] {
+        FBoot->Btn_Cancel->Click();
+        EXPECT_EQ(FBoot->ModalResult(), mrCancel);
+    });
+}
+
+TEST_F(UBootTest, ABadAddressIsRefusedWithoutAPing) {
+    const std::array<std::string, 4> addresses[] = {
+        {"192", "168", "2", "256"}, {"", "168", "2", "1"}, {"192", "x", "2", "1"}};
+    for (const auto& address : addresses) {
+        Seam().Reset();
+        Seam().SetActive(true);
+        Show([&] {
+            Type_Address(address);
+            FBoot->Btn_Update->Click();
+            EXPECT_EQ(FBoot->ModalResult(), mrNone) << "the window stays open";
+        });
+        ASSERT_EQ(Seam().Messages().size(), 1u) << address[0];
+        EXPECT_EQ(Seam().Messages()[0].Text, "Error!!! Check the Ip Address");
+        EXPECT_EQ(Seam().Messages()[0].Kind, mtError);
+        EXPECT_EQ(FBoot->Device_Update.ping_res, 0) << "an echo was sent";
+    }
+    EXPECT_FALSE(FileExists(Job_File()));
+    EXPECT_EQ(AppState().Last_IP_Address, "192.168.2.205");
+}
+
+TEST_F(UBootTest, AnAnsweringDeviceGetsTheJobWithTheChoiceMadeAndTheValuesAreKept) {
+    Require_Icmp();
+    Install_Updater();
+    Show([&] {
+        Type_Address({"127", "0", "0", "1"});
+        FBoot->CB_Update_Options->SetItemIndex(Update_Firmware);
+        FBoot->CB_Update_Option_Read_Back->SetChecked(false);
+        FBoot->Btn_Update->Click();
+        EXPECT_EQ(FBoot->ModalResult(), mrNone) << "the window stays open after the update";
+        EXPECT_TRUE(FBoot->Enabled());
+    });
+    EXPECT_TRUE(Seam().Messages().empty());
+    EXPECT_EQ(FBoot->Device_Update.ping_res, 1);
+    EXPECT_EQ(AppState().Last_IP_Address, "127.0.0.1");
+    EXPECT_EQ(AppState().Update_Option_Index, Update_Firmware);
+    EXPECT_FALSE(AppState().Update_Read_Back);
+
+    const std::string job = ReadFileBytes(Job_File());
+    EXPECT_EQ(ReadFileBytes(Log_File()), job) << "the updater did not run on the job";
+    TXMLDocument document;
+    document.LoadFromString(job);
+    const auto operations =
+        document.DocumentElement().ChildNode("Operations").ChildElements("Operation");
+    ASSERT_EQ(operations.size(), 2u);
+    EXPECT_EQ(operations[0].ChildNode("Ope_Start_Address").Text(), "0x8000");
+    EXPECT_EQ(operations[1].ChildNode("Ope_Start_Address").Text(), "0xC0000");
+    EXPECT_EQ(operations[1].ChildNode("Ope_Read_Back").Text(), "0");
+
+    // The next showing brings the values of the update back.
+    Show([&] {
+        EXPECT_EQ(Shown_Address(), (std::array<std::string, 4>{"127", "0", "0", "1"}));
+        EXPECT_EQ(FBoot->CB_Update_Options->ItemIndex(), Update_Firmware);
+        EXPECT_FALSE(FBoot->CB_Update_Option_Read_Back->Checked());
+    });
+}
+
+TEST_F(UBootTest, AMissingUpdaterIsShown) {
+    Require_Icmp();
+    Show([&] {
+        Type_Address({"127", "0", "0", "1"});
+        FBoot->Btn_Update->Click();
+    });
+    ASSERT_EQ(Seam().Messages().size(), 1u);
+    EXPECT_EQ(Seam().Messages()[0].Kind, mtError);
+    EXPECT_NE(Seam().Messages()[0].Text.find(Ethernet_Update_Program()), std::string::npos)
+        << Seam().Messages()[0].Text;
+    EXPECT_TRUE(FileExists(Job_File()));
+}
+
+TEST_F(UBootTest, AJobFileThatCannotBeWrittenIsReportedAndTheUpdaterNotStarted) {
+    Require_Icmp();
+    Install_Updater();
+    fs::create_directories(Job_File()); // a folder where the file should go
+    Show([&] {
+        Type_Address({"127", "0", "0", "1"});
+        FBoot->Btn_Update->Click();
+        EXPECT_TRUE(FBoot->Enabled());
+        EXPECT_FALSE(FBoot->Busy());
+    });
+    ASSERT_EQ(Seam().Messages().size(), 1u);
+    EXPECT_EQ(Seam().Messages()[0].Kind, mtError);
+    EXPECT_NE(Seam().Messages()[0].Text.find(Ethernet_Update_Job_File), std::string::npos)
+        << Seam().Messages()[0].Text;
+    EXPECT_FALSE(FileExists(Log_File()));
+}
+
+TEST_F(UBootTest, ButtonsAndCloseDoNothingWhileTheUpdaterRuns) {
+    Require_Icmp();
+    Install_Updater();
+    ::setenv("ETHERNET_UPDATE_STUB_DELAY_MS", "400", 1);
+    int probes = 0;
+    bool busy_seen = true;
+    bool enabled_seen = false;
+    // A timer of the test presses everything while the updater runs; a second update would
+    // find the broken address and say so.
+    TTimer probe(nullptr);
+    probe.SetInterval(20);
+    probe.SetOnTimer([&](TObject*) {
+        ++probes;
+        busy_seen = busy_seen && FBoot->Busy();
+        enabled_seen = enabled_seen || FBoot->Enabled();
+        FBoot->E_IP4->SetText("x");
+        FBoot->Btn_Update->Click();
+        FBoot->Btn_Cancel->Click();
+        FBoot->Close();
+    });
+    Show([&] {
+        Type_Address({"127", "0", "0", "1"});
+        probe.SetEnabled(true);
+        FBoot->Btn_Update->Click();
+        probe.SetEnabled(false);
+        EXPECT_EQ(FBoot->ModalResult(), mrNone) << "a close asked for during the update was kept";
+        EXPECT_TRUE(FBoot->Enabled());
+    });
+    ASSERT_GT(probes, 0) << "the test timer never ran during the update";
+    EXPECT_TRUE(busy_seen);
+    EXPECT_FALSE(enabled_seen) << "the window took input while the updater ran";
+    EXPECT_TRUE(Seam().Messages().empty()) << Seam().Messages()[0].Text;
+    EXPECT_EQ(AppState().Last_IP_Address, "127.0.0.1");
+}
+
+} // namespace

@@ -1,0 +1,211 @@
+#include "devicelink/UHART_Thread.h"
+
+#include "app/core/ULanguage.h"
+#include "tests/devicelink/HART_Scan_Probe.h"
+#include "tools/hart_simulator/HartGatewaySimulator.h"
+#include "tools/hart_simulator/SimulatorOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using TRequests = std::vector<std::string>;
+
+TRequests Reads(int count) {
+    TRequests reads;
+    for (int i = 0; i < count; ++i)
+        reads.push_back("F_READ" + std::string(i < 10 ? "0" : "") + std::to_string(i));
+    return reads;
+}
+
+TRequests operator+(TRequests a, const TRequests& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+const TRequests Search_Then_Two_Polls = {"F_FULL_64", "F_TEST", "F_TEST"};
+
+struct TScan_Case {
+    const char* Name;
+    std::function<void(TSimulatorSettings&)> Gateway;
+    bool Succeeds;
+    int Num_Devices;
+    TRequests Requests;
+    const char* Final_Status;
+    const char* Failure_Status = nullptr; // shown just before a failed scan's final status
+};
+
+void PrintTo(const TScan_Case& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+class HART_ScanTest : public ::testing::TestWithParam<TScan_Case> {
+protected:
+    void SetUp() override { Load_Default_Language(); }
+};
+
+TEST_P(HART_ScanTest, ScanAgainstTheGatewaySimulator) {
+    const TScan_Case& c = GetParam();
+    TSimulatorSettings settings;
+    settings.Port = 0;
+    settings.Devices = DefaultDevices();
+    c.Gateway(settings);
+    THartGatewaySimulator gateway(settings);
+    gateway.Start();
+
+    THART_Scan_Probe dialog;
+    auto worker = dialog.Start_Worker(gateway.Port());
+    worker->HART_Discovery("127.0.0.1", "64");
+    ASSERT_TRUE(dialog.Wait_For_End()) << "the scan never ended";
+
+    const THART_Scan_Outcome& outcome = dialog.Outcome;
+    EXPECT_EQ(outcome.Done, c.Succeeds);
+    EXPECT_EQ(outcome.Failed, !c.Succeeds);
+    EXPECT_EQ(outcome.Num_Devices, c.Num_Devices);
+    EXPECT_EQ(gateway.Requests(), c.Requests);
+    ASSERT_FALSE(outcome.Statuses.empty());
+    EXPECT_EQ(outcome.Statuses.front(), "Init Scan - Waiting...");
+    EXPECT_EQ(outcome.Statuses.back(), c.Final_Status);
+    if (c.Failure_Status) {
+        ASSERT_GE(outcome.Statuses.size(), 2u);
+        EXPECT_EQ(outcome.Statuses[outcome.Statuses.size() - 2], c.Failure_Status);
+    }
+    EXPECT_EQ(worker->Current_Step(), THART_Thread::Scan_Idle);
+}
+
+const char* const Scan_Failed = "Search Finish with Errors";
+
+// clang-format off
+const TScan_Case Scan_Cases[] = {
+    {"three_devices", [](TSimulatorSettings&) {}, true, 3,
+     Search_Then_Two_Polls + Reads(3), "Search Finish"},
+    {"no_device_found_reads_nothing", [](TSimulatorSettings& s) { s.Devices.clear(); }, true, 0,
+     Search_Then_Two_Polls, "Search Finish"},
+    {"finished_at_the_first_poll", [](TSimulatorSettings& s) { s.BusyPolls = 0; }, true, 3,
+     TRequests{"F_FULL_64", "F_TEST"} + Reads(3), "Search Finish"},
+    {"silent_gateway_gets_the_search_three_times", [](TSimulatorSettings& s) { s.Silent = true; },
+     false, 0, {"F_FULL_64", "F_FULL_64", "F_FULL_64"}, Scan_Failed,
+     "Devices Search Finished - Error in Devices Search Started"},
+    {"gateway_silent_after_the_search_started_gets_three_polls",
+     [](TSimulatorSettings& s) { s.AnsweredRequests = 1; }, false, 0,
+     {"F_FULL_64", "F_TEST", "F_TEST", "F_TEST"}, Scan_Failed,
+     "Devices Search Finished - Error in Search Started"},
+    {"wrong_read_header_reads_the_same_device_again",
+     [](TSimulatorSettings& s) { s.WrongFirstReads = 2; }, true, 3,
+     Search_Then_Two_Polls + TRequests{"F_READ00", "F_READ00", "F_READ01", "F_READ01", "F_READ02"},
+     "Search Finish"},
+    {"read_failures_of_all_devices_share_one_budget",
+     [](TSimulatorSettings& s) { s.WrongFirstReads = 3; }, false, 0,
+     Search_Then_Two_Polls + TRequests{"F_READ00", "F_READ00", "F_READ01", "F_READ01", "F_READ02"},
+     Scan_Failed, "Devices Search Finished - Error in Read Device"},
+    {"slow_gateway_inside_the_time_outs", [](TSimulatorSettings& s) { s.ReplyDelayMs = 400; },
+     true, 3, Search_Then_Two_Polls + Reads(3), "Search Finish"},
+    {"garbage_reply_repeats_the_command", [](TSimulatorSettings& s) { s.GarbageReplies = 1; },
+     true, 3, TRequests{"F_FULL_64"} + Search_Then_Two_Polls + Reads(3), "Search Finish"},
+    {"garbage_three_times_fails_the_search", [](TSimulatorSettings& s) { s.GarbageReplies = 3; },
+     false, 0, {"F_FULL_64", "F_FULL_64", "F_FULL_64"}, Scan_Failed,
+     "Devices Search Finished - Error in Devices Search Started"},
+    {"foreign_sender_is_no_reply", [](TSimulatorSettings& s) { s.ForeignSender = true; }, true, 3,
+     Search_Then_Two_Polls + Reads(3), "Search Finish"},
+    {"more_than_a_hundred_devices_reads_the_first_hundred",
+     [](TSimulatorSettings& s) { s.ReportedDevices = 150; s.BusyPolls = 0; }, true, 100,
+     TRequests{"F_FULL_64", "F_TEST"} + Reads(100),
+     "Search Finish - only the first 100 of 150 devices were read"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Gateways, HART_ScanTest, ::testing::ValuesIn(Scan_Cases),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+class HART_ScanRecordsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Load_Default_Language();
+        TSimulatorSettings settings;
+        settings.Port = 0;
+        settings.Devices = DefaultDevices();
+        settings.ReportedDevices = 12;
+        Gateway = std::make_unique<THartGatewaySimulator>(settings);
+        Gateway->Start();
+    }
+
+    std::unique_ptr<THartGatewaySimulator> Gateway;
+};
+
+TEST_F(HART_ScanRecordsTest, EachRecordIsStoredUnderItsIndexAndDecodes) {
+    THART_Scan_Probe dialog;
+    auto worker = dialog.Start_Worker(Gateway->Port());
+    worker->HART_Discovery("127.0.0.1", "12");
+    ASSERT_TRUE(dialog.Wait_For_End());
+    ASSERT_TRUE(dialog.Outcome.Done);
+    ASSERT_EQ(dialog.Outcome.Records.size(), 12u);
+    EXPECT_EQ(Gateway->Requests().front(), "F_FULL_12");
+
+    const auto& first = dialog.Outcome.Records[0];
+    EXPECT_EQ(HART_Device_Address(first), "0x1234ABCDEF");
+    EXPECT_EQ(HART_Device_Preamble(first), 5);
+    EXPECT_EQ(HART_Device_Name(first), "TT-101 REACTOR TEMP             ");
+    const auto variables = HART_Device_Variables(first);
+    ASSERT_EQ(variables.size(), 2u);
+    EXPECT_EQ(variables[1].Code, 247);
+    EXPECT_EQ(variables[1].Classification, 64);
+    EXPECT_EQ(variables[1].Unit, 32);
+
+    EXPECT_EQ(HART_Device_Preamble(dialog.Outcome.Records[1]), 7);
+    EXPECT_EQ(HART_Device_Variables(dialog.Outcome.Records[2]).size(), 3u);
+    // index 10 and up: "F_READ10" answered by "DEV10="
+    EXPECT_EQ(HART_Device_Name(dialog.Outcome.Records[11]).substr(0, 13), "SIM DEVICE 11");
+}
+
+TEST_F(HART_ScanRecordsTest, AFinishedScanCanBeStartedAgain) {
+    THART_Scan_Probe dialog;
+    auto worker = dialog.Start_Worker(Gateway->Port());
+    worker->HART_Discovery("127.0.0.1", "64");
+    ASSERT_TRUE(dialog.Wait_For_End());
+    dialog.Outcome = {};
+    worker->HART_Discovery("127.0.0.1", "05");
+    ASSERT_TRUE(dialog.Wait_For_End());
+    EXPECT_TRUE(dialog.Outcome.Done);
+    EXPECT_EQ(dialog.Outcome.Num_Devices, 12);
+    const auto requests = Gateway->Requests();
+    ASSERT_EQ(requests.size(), 2 * (Search_Then_Two_Polls.size() + 12));
+    EXPECT_EQ(requests[Search_Then_Two_Polls.size() + 12], "F_FULL_05");
+}
+
+TEST(HART_ScanFailureTest, AGatewayAddressThatCanNotBeSentToEndsTheScanAsFailed) {
+    Load_Default_Language();
+    THART_Scan_Probe dialog;
+    auto worker = dialog.Start_Worker(HART_Gateway_Port);
+    worker->HART_Discovery("192.168.2", "64");
+    ASSERT_TRUE(dialog.Wait_For_End());
+    EXPECT_TRUE(dialog.Outcome.Failed);
+    EXPECT_EQ(dialog.Outcome.Statuses.back(),
+              "Search Finish with Errors: '192.168.2' is not a valid IPv4 address");
+}
+
+TEST(HART_ScanCloseTest, ClosingWhileTheWorkerWaitsOnAReportDoesNotDeadlock) {
+    Load_Default_Language();
+    TSimulatorSettings settings;
+    settings.Port = 0;
+    settings.Devices = DefaultDevices();
+    THartGatewaySimulator gateway(settings);
+    gateway.Start();
+
+    THART_Scan_Probe dialog;
+    auto worker = dialog.Start_Worker(gateway.Port());
+    worker->HART_Discovery("127.0.0.1", "64");
+    // Nothing runs the reports now: the worker's report of the started search has to wait.
+    while (gateway.Requests().empty())
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+
+    worker.reset(); // the dialog closes; returns only once the worker has ended
+
+    EXPECT_EQ(dialog.Outcome.Statuses, std::vector<std::string>{"Init Scan - Waiting..."})
+        << "a report of the closed worker reached the dialog";
+    EXPECT_FALSE(dialog.Outcome.Done || dialog.Outcome.Failed);
+}
+
+} // namespace

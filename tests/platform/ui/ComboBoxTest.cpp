@@ -1,0 +1,131 @@
+#include "RecordingControl.h"
+
+#include "platform/core/Exception.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/InputSimulation.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+class ComboBoxTest : public ::testing::Test {
+protected:
+    ComboBoxTest() : Form(std::make_unique<TestForm>(nullptr)), Combo(new TComboBox(Form.get())) {
+        Combo->SetParent(Form.get());
+        Combo->SetStyle(csDropDownList);
+        for (const char* item : {"Primary Master", "Secondary Master", "Third"})
+            Combo->Items()->Add(item);
+        Combo->OnChange = [this](TObject*) { Events.push_back("change " + Combo->Text()); };
+        Combo->OnClick = [this](TObject*) { Events.push_back("click"); };
+    }
+
+    std::unique_ptr<TestForm> Form;
+    TComboBox* Combo;
+    std::vector<std::string> Events;
+};
+
+TEST_F(ComboBoxTest, ItemsStartUnselected) {
+    EXPECT_EQ(Combo->ItemIndex(), -1);
+    EXPECT_EQ(Combo->Text(), "");
+}
+
+TEST_F(ComboBoxTest, ProgramSelectionSetsTextAndFiresNothing) {
+    Combo->SetItemIndex(1);
+    EXPECT_EQ(Combo->Text(), "Secondary Master");
+
+    Combo->SetText("third");
+    EXPECT_EQ(Combo->ItemIndex(), 2) << "a drop-down list matches its items ignoring case";
+
+    Combo->SetText("Tertiary");
+    EXPECT_EQ(Combo->ItemIndex(), -1) << "a text no item has selects nothing";
+
+    Combo->SetItemIndex(7);
+    EXPECT_EQ(Combo->ItemIndex(), -1);
+    EXPECT_TRUE(Events.empty());
+}
+
+TEST_F(ComboBoxTest, UserChoiceFiresClickThenChange) {
+    Combo->SetItemIndex(0);
+
+    InputSimulation::KeyPress(Combo, VK_DOWN);
+
+    EXPECT_EQ(Combo->ItemIndex(), 1);
+    EXPECT_EQ(Events, (std::vector<std::string>{"click", "change Secondary Master"}));
+}
+
+TEST_F(ComboBoxTest, OnSelectTakesThePlaceOfOnChangeWhenAssigned) {
+    Combo->SetItemIndex(0);
+    int selects = 0;
+    Combo->OnSelect = [&](TObject*) { ++selects; };
+
+    InputSimulation::KeyPress(Combo, VK_DOWN);
+
+    EXPECT_EQ(selects, 1);
+    EXPECT_EQ(Events, std::vector<std::string>{"click"});
+}
+
+TEST_F(ComboBoxTest, SelectionStaysOnItsItemWhileTheListChanges) {
+    Combo->SetItemIndex(1);
+
+    Combo->Items()->Insert(0, "First");
+    EXPECT_EQ(Combo->Text(), "Secondary Master");
+    Combo->Items()->Delete(0);
+    EXPECT_EQ(Combo->Text(), "Secondary Master");
+    Combo->Items()->Put(1, "Secondary");
+    EXPECT_EQ(Combo->Text(), "Secondary");
+
+    Combo->Items()->Delete(1);
+    EXPECT_EQ(Combo->ItemIndex(), -1) << "deleting the chosen item leaves nothing chosen";
+    EXPECT_TRUE(Events.empty());
+}
+
+TEST_F(ComboBoxTest, FirstItemAddedToAnEmptyListIsNotChosen) {
+    Combo->Items()->Clear();
+    Combo->Items()->Add("only");
+    EXPECT_EQ(Combo->ItemIndex(), -1);
+}
+
+TEST_F(ComboBoxTest, EditableComboReportsTyping) {
+    Combo->SetStyle(csDropDown);
+    Combo->SetText("2");
+    EXPECT_TRUE(Events.empty()) << "the program's text fires nothing";
+
+    InputSimulation::TypeChar(Combo, u'5');
+
+    EXPECT_EQ(Combo->Text(), "25");
+    EXPECT_EQ(Events, std::vector<std::string>{"change 25"});
+}
+
+TEST_F(ComboBoxTest, OpeningAndClosingTheListAreReported) {
+    Combo->OnDropDown = [this](TObject*) { Events.push_back("drop down"); };
+    Combo->OnCloseUp = [this](TObject*) { Events.push_back("close up"); };
+    Combo->SetDroppedDown(true);
+    EXPECT_TRUE(Combo->DroppedDown());
+    Combo->SetDroppedDown(false);
+    EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_EQ(Events, (std::vector<std::string>{"drop down", "close up"}));
+}
+
+TEST(ItemStrings, RefusesIndexesOutsideTheList) {
+    TComboBox combo(nullptr);
+    combo.Items()->Add("a");
+    EXPECT_THROW(combo.Items()->Insert(2, "x"), Exception);
+    EXPECT_THROW(combo.Items()->Delete(1), Exception);
+    EXPECT_THROW((*combo.Items())[-1], Exception);
+    EXPECT_EQ(combo.Items()->Count(), 1);
+}
+
+TEST(ItemStrings, TextRoundTripsThroughLines) {
+    TComboBox combo(nullptr);
+    combo.Items()->SetText("01\r\n02\n03\n");
+    EXPECT_EQ(combo.Items()->Count(), 3);
+    EXPECT_EQ(combo.Items()->Text(), "01\n02\n03");
+    EXPECT_EQ(combo.Items()->IndexOf("02"), 1);
+    EXPECT_EQ(combo.Items()->IndexOf("04"), -1);
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+#include "RecordingControl.h"
+
+#include "platform/ui/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+TEST(Form, CloseAsksCloseQueryThenOnCloseDecides) {
+    struct Case {
+        bool CanClose;
+        TCloseAction Action;
+        bool VisibleAfter;
+        const char* Log;
+    };
+    const Case cases[] = {
+        {true, caHide, false, "query close hide "},
+        {true, caNone, true, "query close "},
+        {false, caHide, true, "query "},
+    };
+    for (const Case& c : cases) {
+        TestForm form(nullptr);
+        std::string log;
+        form.OnCloseQuery = [&](TObject*, bool& canClose) {
+            log += "query ";
+            canClose = c.CanClose;
+        };
+        form.OnClose = [&](TObject*, TCloseAction& action) {
+            log += "close ";
+            EXPECT_EQ(action, caHide);
+            action = c.Action;
+        };
+        form.OnHide = [&](TObject*) { log += "hide "; };
+        form.Show();
+
+        form.Close();
+
+        EXPECT_EQ(form.Visible(), c.VisibleAfter) << c.Log;
+        EXPECT_EQ(log, c.Log);
+        form.OnHide = nullptr;
+    }
+}
+
+TEST(Form, CaFreeReleasesTheFormAfterTheHandler) {
+    bool destroyed = false;
+    auto* form = new TestForm(nullptr);
+    form->OnDestroy = [&](TObject*) { destroyed = true; };
+    form->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+    form->Show();
+
+    form->Close();
+    EXPECT_FALSE(destroyed) << "freed only after the current handler returns";
+    Application->ProcessMessages();
+    EXPECT_TRUE(destroyed);
+}
+
+TEST(Form, ClientSizeExcludesTheFrameUnlessBorderless) {
+    TestForm form(nullptr);
+    EXPECT_EQ(form.ClientWidth(), 200);
+    EXPECT_EQ(form.ClientHeight(), 100);
+    EXPECT_EQ(form.Width(), 216);
+    EXPECT_EQ(form.Height(), 139);
+    form.SetBorderStyle(bsNone);
+    EXPECT_EQ(form.ClientWidth(), 200) << "the client area keeps its size";
+    EXPECT_EQ(form.Width(), 200);
+}
+
+TEST(Form, ParentFormAndFreeingChildrenWithTheirParent) {
+    auto form = std::make_unique<TestForm>(nullptr);
+    auto* panel = new RecordingControl(form.get(), form.get());
+    auto* inner = new RecordingControl(form.get(), panel);
+    EXPECT_EQ(GetParentForm(inner), form.get());
+    EXPECT_EQ(form->ComponentCount(), 2);
+
+    inner->SetFocus();
+    delete panel;
+
+    EXPECT_EQ(form->ComponentCount(), 0) << "the child went with its parent";
+    EXPECT_EQ(form->ActiveControl(), nullptr);
+    EXPECT_EQ(form->ControlCount(), 0);
+}
+
+TEST(Form, CaptionIsTheWindowTitleAndFontFollowsTheParent) {
+    TestForm form(nullptr);
+    form.SetCaption("Set Communication");
+    EXPECT_EQ(form.Caption(), "Set Communication");
+    EXPECT_EQ(form.Text(), "Set Communication");
+
+    auto* child = new RecordingControl(&form, &form);
+    form.Font()->SetName("Verdana");
+    EXPECT_EQ(child->Font()->Name(), "Verdana");
+    EXPECT_TRUE(child->ParentFont());
+
+    child->Font()->SetSize(12);
+    EXPECT_FALSE(child->ParentFont()) << "a font of its own stops following the parent";
+    form.Font()->SetName("Arial");
+    EXPECT_EQ(child->Font()->Name(), "Verdana");
+}

@@ -1,0 +1,129 @@
+#include "platform/ui/StringGridControlCells.h"
+
+#include "platform/core/Exception.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(GridCellText, KeepsTextsAcrossTheInlineLimit) {
+    for (std::size_t length : {0, 1, 15, 16, 100}) {
+        const std::string text(length, 'x');
+        TGridCellText cell(text);
+        EXPECT_EQ(cell.View(), text) << length;
+        TGridCellText copy(cell);
+        TGridCellText moved(std::move(cell));
+        EXPECT_EQ(copy.View(), text);
+        EXPECT_EQ(moved.View(), text);
+        EXPECT_TRUE(cell.Empty()); // NOLINT: a moved-from cell is empty by design
+    }
+}
+
+TEST(GridCellText, ReassignsBetweenShortAndLong) {
+    TGridCellText cell("short");
+    cell.Assign(std::string(40, 'L'));
+    EXPECT_EQ(cell.View(), std::string(40, 'L'));
+    cell.Assign(cell.View().substr(0, 20)); // a view into its own heap text
+    EXPECT_EQ(cell.View(), std::string(20, 'L'));
+    cell.Assign(cell.View().substr(0, 3)); // back inline, from its own text
+    EXPECT_EQ(cell.View(), "LLL");
+    cell.Assign("");
+    EXPECT_TRUE(cell.Empty());
+}
+
+TEST(GridCellStore, UnwrittenCellsReadEmptyAnywhere) {
+    TGridCellStore store;
+    EXPECT_EQ(store.Text(3, 7), "");
+    EXPECT_EQ(store.Object(3, 7), nullptr);
+    EXPECT_EQ(store.Text(-1, -1), "");
+    store.SetText(0, 5, "");
+    EXPECT_EQ(store.RowExtent(), 0) << "clearing an empty cell allocates nothing";
+}
+
+TEST(GridCellStore, TextAndObjectAreIndependentSlots) {
+    TGridCellStore store;
+    int tag = 0;
+    store.SetText(600, 2, "beyond any column count");
+    store.SetObject(600, 2, &tag);
+    store.SetText(600, 2, "");
+    EXPECT_EQ(store.Text(600, 2), "");
+    EXPECT_EQ(store.Object(600, 2), &tag);
+    EXPECT_EQ(store.Object(599, 2), nullptr);
+}
+
+TEST(GridCellStore, RefusesIndexesOutsideItsLimits) {
+    TGridCellStore store;
+    EXPECT_THROW(store.SetText(-1, 0, "a"), Exception);
+    EXPECT_THROW(store.SetText(0, -1, "a"), Exception);
+    EXPECT_THROW(store.SetText(TGridCellStore::MaxCols, 0, "a"), Exception);
+    EXPECT_EQ(store.RowExtent(), 0);
+}
+
+namespace {
+// A 3x4 store whose cell (c, r) holds "c,r".
+TGridCellStore Labelled() {
+    TGridCellStore store;
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 3; ++c)
+            store.SetText(c, r, std::to_string(c) + "," + std::to_string(r));
+    return store;
+}
+
+std::string Column(const TGridCellStore& store, int col) {
+    std::string out;
+    for (int r = 0; r < 5; ++r)
+        out += std::string(store.Text(col, r)) + "|";
+    return out;
+}
+
+std::string Row(const TGridCellStore& store, int row) {
+    std::string out;
+    for (int c = 0; c < 4; ++c)
+        out += std::string(store.Text(c, row)) + "|";
+    return out;
+}
+} // namespace
+
+TEST(GridCellStore, RowOperationsShiftCells) {
+    struct Case {
+        const char* name;
+        void (*change)(TGridCellStore&);
+        const char* column0;
+    };
+    const Case cases[] = {
+        {"insert", [](TGridCellStore& s) { s.InsertRows(1, 1); }, "0,0||0,1|0,2|0,3|"},
+        {"delete", [](TGridCellStore& s) { s.DeleteRows(1, 2); }, "0,0|0,3||||"},
+        {"delete past end", [](TGridCellStore& s) { s.DeleteRows(3, 9); }, "0,0|0,1|0,2|||"},
+        {"move down", [](TGridCellStore& s) { s.MoveRow(0, 2); }, "0,1|0,2|0,0|0,3||"},
+        {"move up", [](TGridCellStore& s) { s.MoveRow(3, 1); }, "0,0|0,3|0,1|0,2||"},
+        {"move past end", [](TGridCellStore& s) { s.MoveRow(1, 4); }, "0,0|0,2|0,3||0,1|"},
+    };
+    for (const Case& c : cases) {
+        TGridCellStore store = Labelled();
+        c.change(store);
+        EXPECT_EQ(Column(store, 0), c.column0) << c.name;
+    }
+}
+
+TEST(GridCellStore, ColumnOperationsShiftCellsAndObjects) {
+    struct Case {
+        const char* name;
+        void (*change)(TGridCellStore&);
+        const char* row1;
+        int objectCol; // where the object of column 0 ends up
+    };
+    const Case cases[] = {
+        {"insert", [](TGridCellStore& s) { s.InsertCols(0, 1); }, "|0,1|1,1|2,1|", 1},
+        {"delete", [](TGridCellStore& s) { s.DeleteCols(1, 1); }, "0,1|2,1|||", 0},
+        {"move right", [](TGridCellStore& s) { s.MoveCol(0, 2); }, "1,1|2,1|0,1||", 2},
+        {"move left", [](TGridCellStore& s) { s.MoveCol(2, 0); }, "2,1|0,1|1,1||", 1},
+    };
+    int tag = 0;
+    for (const Case& c : cases) {
+        TGridCellStore store = Labelled();
+        store.SetObject(0, 1, &tag);
+        c.change(store);
+        EXPECT_EQ(Row(store, 1), c.row1) << c.name;
+        EXPECT_EQ(store.Object(c.objectCol, 1), &tag) << c.name;
+    }
+}

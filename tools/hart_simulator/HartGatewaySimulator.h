@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/net/UdpServer.h"
+#include "tools/hart_simulator/SimulatedDevice.h"
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+// How the simulated gateway behaves, faults included.
+struct TSimulatorSettings {
+    std::string BindAddress = "127.0.0.1";
+    uint16_t Port = 10000; // 0: the system picks one (tests)
+    std::vector<TSimulatedDevice> Devices;
+    int ReportedDevices = -1;   // the count the search reports; -1: the number of Devices
+    int BusyPolls = 1;          // status requests answered "still searching" before "finished"
+    int ReplyDelayMs = 0;       // pause before every reply
+    bool Silent = false;        // never answers
+    int GarbageReplies = 0;     // the first N requests get bytes that are no reply at all
+    int AnsweredRequests = -1;  // answers only the first N requests; -1: all
+    int WrongFirstReads = 0;    // the first read of each of devices 0..N-1 gets another header
+    bool ForeignSender = false; // before each reply a plausible wrong reply comes from another port
+};
+
+// Answers the gateway's scan commands "F_FULL_nn", "F_TEST" and "F_READnn" on one UDP port, on
+// the port's listener thread.
+class THartGatewaySimulator {
+public:
+    explicit THartGatewaySimulator(TSimulatorSettings settings);
+    ~THartGatewaySimulator();
+
+    // Throws Exception when the port can not be bound.
+    void Start();
+    void Stop();
+    uint16_t Port() const { return FSocket.BoundPort(); }
+
+    // Every command received, in order.
+    std::vector<std::string> Requests() const;
+
+private:
+    void Answer(std::string_view request, const std::string& peerAddress, uint16_t peerPort);
+    // The proper reply, and the wrong one a foreign sender offers in its place.
+    std::pair<std::string, std::string> RepliesTo(std::string_view request);
+    std::string StatusReply();
+    std::string ReadReply(int index) const;
+    // True once for each of the first WrongFirstReads device indexes.
+    bool TakeWrongRead(int index);
+
+    TSimulatorSettings FSettings;
+    TUdpServer FSocket;
+    TUdpServer FForeignSocket;
+    mutable std::mutex FLock;
+    std::vector<std::string> FRequests;
+    int FStatusPolls = 0;
+    std::vector<bool> FWrongReadDone; // per device index, while WrongFirstReads lasts
+};
