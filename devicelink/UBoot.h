@@ -54,6 +54,8 @@ public:
 
     // The ping, the job file and the updater run; its ping_res is the outcome of the last echo.
     TDevice_Update Device_Update;
+    // What the last press of the update button that got through came to.
+    TDevice_Update_Result Last_Update;
 
     void FormShow(TObject* Sender);
     void Set_Lang();
@@ -79,7 +81,7 @@ private:
     void Build_Options_Panel();
     void Build_Button_Panel();
     void Show_Ethernet_Layout();
-    void Report(const TDevice_Update_Result& result);
+    void Report();
     void Update_Ethernet();
 
     bool FBusy = false;

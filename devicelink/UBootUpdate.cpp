@@ -42,14 +42,13 @@ void TFBoot::Btn_UpdateClick(TObject*) {
 }
 
 void TFBoot::Update_Ethernet() {
-    TDevice_Update_Result result;
     {
         TBusy busy(*this);
-        result = Device_Update.Btn_UpdateClick(
+        Last_Update = Device_Update.Btn_UpdateClick(
             {E_IP1->Text(), E_IP2->Text(), E_IP3->Text(), E_IP4->Text()},
             CB_Update_Options->ItemIndex(), CB_Update_Option_Read_Back->Checked());
     }
-    Report(result);
+    Report();
 }
 
 void TFBoot::Btn_CancelClick(TObject*) {
@@ -57,7 +56,8 @@ void TFBoot::Btn_CancelClick(TObject*) {
         SetModalResult(mrCancel);
 }
 
-void TFBoot::Report(const TDevice_Update_Result& result) {
+void TFBoot::Report() {
+    const TDevice_Update_Result& result = Last_Update;
     switch (result.Outcome) {
     case TDevice_Update_Outcome::Updater_Ended:
         // The updater showed its own verdict in its window.

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "platform/ui/ListBox.h"
+#include "platform/ui/Types.h"
 
 #include <memory>
 #include <string>
 
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // A text edit of several lines. Lines and Text are two views of one text: a change through
 // either (or typed by the user) shows in the other at once. OnChange fires after every change

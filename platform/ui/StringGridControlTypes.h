@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/Memo.h" // TScrollStyle, which the grid shares with the memo
+#include "platform/ui/Types.h"
 #include "platform/ui/Object.h"
 #include "platform/ui/Set.h"
 #include "platform/ui/Types.h"

@@ -19,6 +19,9 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -256,6 +259,24 @@ TEST_F(UBootTest, AJobFileThatCannotBeWrittenIsReportedAndTheUpdaterNotStarted) 
     EXPECT_NE(Seam().Messages()[0].Text.find(Ethernet_Update_Job_File), std::string::npos)
         << Seam().Messages()[0].Text;
     EXPECT_FALSE(FileExists(Log_File()));
+}
+
+TEST_F(UBootTest, AnUpdaterThatOutlastsTheLimitIsLeftRunningAndSaidSo) {
+    Require_Icmp();
+    Install_Updater();
+    ::setenv("ETHERNET_UPDATE_STUB_DELAY_MS", "30000", 1);
+    FBoot->Device_Update.Updater_Time_Limit = std::chrono::milliseconds(200);
+    Show([&] {
+        Type_Address({"127", "0", "0", "1"});
+        FBoot->Btn_Update->Click();
+    });
+    const int updater = FBoot->Last_Update.Updater_Process_Id;
+    ASSERT_GT(updater, 0);
+    EXPECT_EQ(::kill(updater, 0), 0) << "the updater was not left running";
+    ::kill(updater, SIGKILL);
+    ASSERT_EQ(Seam().Messages().size(), 1u);
+    EXPECT_EQ(Seam().Messages()[0].Kind, mtWarning);
+    EXPECT_NE(Seam().Messages()[0].Text.find("left running"), std::string::npos);
 }
 
 TEST_F(UBootTest, ButtonsAndCloseDoNothingWhileTheUpdaterRuns) {
