@@ -5,7 +5,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 #include "platform/xml/XmlDocument.h"
-#include "tests/app/core/TempFolder.h"
+#include "tests/devicelink/UpdaterProgramFolder.h"
 #include "tests/platform/net/PrivateNetwork.h"
 
 #include <gtest/gtest.h>
@@ -21,48 +21,17 @@ namespace fs = std::filesystem;
 
 using TOctets = std::array<std::string, 4>;
 
-// The program folder of a test run: its own temporary folder, with the stand-in updater copied
-// into it when a test asks for it. The shared values it changes are put back afterwards.
+// The update steps in a program folder of the test's own, starting from known last choices.
 class Device_UpdateTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Saved = AppState();
-        Set_Program_Folders(Program_Folder.Path());
-        AppState().Project_Path = Program_Folder.File("PROJECTS/Plant");
         AppState().Last_IP_Address = "192.168.2.205";
         AppState().Update_Option_Index = 0;
         AppState().Update_Read_Back = true;
-        ::setenv("ETHERNET_UPDATE_STUB_LOG", Log_File().c_str(), 1);
-        ::unsetenv("ETHERNET_UPDATE_STUB_DELAY_MS");
-        ::unsetenv("ETHERNET_UPDATE_STUB_EXIT_CODE");
         Update.Updater_Time_Limit = std::chrono::seconds(60);
     }
 
-    void TearDown() override {
-        ::unsetenv("ETHERNET_UPDATE_STUB_LOG");
-        ::unsetenv("ETHERNET_UPDATE_STUB_DELAY_MS");
-        AppState() = Saved;
-    }
-
-    void Install_Updater() {
-        fs::copy_file(std::string(VELMARO_TOOLS_DIR) + "/ethernet_update_stub/Ethernet_Update",
-                      Ethernet_Update_Program());
-    }
-
-    // Skips the test where this user may send no echo request at all.
-    void Require_Icmp() {
-        try {
-            TIcmpClient().Ping("127.0.0.1");
-        } catch (const Exception& error) {
-            GTEST_SKIP() << "no ICMP socket for this user: " << error.Message;
-        }
-    }
-
-    std::string Job_File() const { return Program_Folder.File(Ethernet_Update_Job_File); }
-    std::string Log_File() const { return Program_Folder.File("updater.log"); }
-
-    TAppState Saved;
-    TTempFolder Program_Folder;
+    TUpdaterProgramFolder Program_Folder;
     TDevice_Update Update;
 };
 
@@ -74,14 +43,14 @@ TEST_F(Device_UpdateTest, AnAddressSplit_IPRefusesIsNeverPinged) {
         EXPECT_EQ(result.Message, "Error!!! Check the Ip Address");
         EXPECT_EQ(Update.ping_res, 0) << "an echo was sent to " << octets[0];
     }
-    EXPECT_FALSE(FileExists(Job_File()));
+    EXPECT_FALSE(FileExists(Program_Folder.Job_File()));
     EXPECT_EQ(AppState().Last_IP_Address, "192.168.2.205");
     EXPECT_EQ(AppState().Update_Option_Index, 0);
 }
 
 TEST_F(Device_UpdateTest, AnsweringDeviceGetsTheJobAndTheUpdaterRunsToItsEnd) {
-    Require_Icmp();
-    Install_Updater();
+    REQUIRE_ICMP();
+    Program_Folder.Install_Updater();
     ::setenv("ETHERNET_UPDATE_STUB_EXIT_CODE", "3", 1); // the updater's verdict is not used
     int waits = 0;
     Update.While_Waiting = [&] { ++waits; };
@@ -95,8 +64,9 @@ TEST_F(Device_UpdateTest, AnsweringDeviceGetsTheJobAndTheUpdaterRunsToItsEnd) {
     EXPECT_EQ(AppState().Last_IP_Address, "127.0.0.1");
     EXPECT_EQ(AppState().Update_Option_Index, Update_Configuration);
     EXPECT_FALSE(AppState().Update_Read_Back);
-    const std::string job = ReadFileBytes(Job_File());
-    EXPECT_EQ(ReadFileBytes(Log_File()), job) << "the updater did not read the job beside it";
+    const std::string job = ReadFileBytes(Program_Folder.Job_File());
+    EXPECT_EQ(ReadFileBytes(Program_Folder.Log_File()), job)
+        << "the updater did not read the job beside it";
     TXMLDocument document;
     document.LoadFromString(job);
     EXPECT_EQ(document.DocumentElement().ChildNode("IP_Address_Dev").Text(), "127.0.0.1");
@@ -109,17 +79,17 @@ TEST_F(Device_UpdateTest, AnsweringDeviceGetsTheJobAndTheUpdaterRunsToItsEnd) {
 }
 
 TEST_F(Device_UpdateTest, AMissingUpdaterIsReportedAfterTheJobWasWritten) {
-    Require_Icmp();
+    REQUIRE_ICMP();
     const auto result = Update.Btn_UpdateClick({"127", "0", "0", "1"}, Update_Firmware, true);
     EXPECT_EQ(result.Outcome, TDevice_Update_Outcome::Updater_Not_Started);
     EXPECT_NE(result.Message.find("Ethernet_Update"), std::string::npos) << result.Message;
-    EXPECT_TRUE(FileExists(Job_File()));
+    EXPECT_TRUE(FileExists(Program_Folder.Job_File()));
     EXPECT_EQ(AppState().Last_IP_Address, "127.0.0.1");
 }
 
 TEST_F(Device_UpdateTest, ASlowUpdaterIsLeftRunningWhenTheLimitPasses) {
-    Require_Icmp();
-    Install_Updater();
+    REQUIRE_ICMP();
+    Program_Folder.Install_Updater();
     ::setenv("ETHERNET_UPDATE_STUB_DELAY_MS", "30000", 1);
     Update.Updater_Time_Limit = std::chrono::milliseconds(300);
     const auto result = Update.Btn_UpdateClick({"127", "0", "0", "1"}, Update_Firmware, true);
@@ -144,7 +114,8 @@ TEST_F(Device_UpdateTest, ASilentDeviceIsNotFoundAndNothingIsWrittenOrKept) {
             return int(Other_Outcome);
         if (Update.ping_res != 2)
             return int(Ping_Result_Wrong);
-        const bool kept = FileExists(Job_File()) || AppState().Last_IP_Address != "192.168.2.205" ||
+        const bool kept = FileExists(Program_Folder.Job_File()) ||
+                          AppState().Last_IP_Address != "192.168.2.205" ||
                           AppState().Update_Option_Index != 0;
         return int(kept ? Something_Kept : Not_Found);
     });

@@ -1,7 +1,7 @@
 #include "devicelink/Ethernet_Update_Job.h"
 
 #include "platform/core/Files.h"
-#include "tests/app/core/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "platform/core/Exception.h"
 #include "platform/xml/XmlDocument.h"
-#include "tests/app/core/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "devicelink/HART_Device_Record.h"
 #include "platform/core/Files.h"
-#include "tests/app/core/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

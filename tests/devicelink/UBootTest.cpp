@@ -15,7 +15,7 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/Timer.h"
 #include "platform/xml/XmlDocument.h"
-#include "tests/app/core/TempFolder.h"
+#include "tests/devicelink/UpdaterProgramFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -35,11 +35,6 @@ namespace fs = std::filesystem;
 class UBootTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Saved = AppState();
-        Set_Program_Folders(Program_Folder.Path());
-        AppState().Project_Path = Program_Folder.File("PROJECTS/Plant");
-        ::setenv("ETHERNET_UPDATE_STUB_LOG", Log_File().c_str(), 1);
-        ::unsetenv("ETHERNET_UPDATE_STUB_DELAY_MS");
         FBoot = new TFBoot(nullptr);
         FBoot->DoCreate();
     }
@@ -47,9 +42,6 @@ protected:
     void TearDown() override {
         delete FBoot;
         FBoot = nullptr;
-        ::unsetenv("ETHERNET_UPDATE_STUB_LOG");
-        ::unsetenv("ETHERNET_UPDATE_STUB_DELAY_MS");
-        AppState() = Saved;
     }
 
     // Shows the window as the update step does; `drive` acts while it is shown.
@@ -71,26 +63,9 @@ protected:
                 FBoot->E_IP4->Text()};
     }
 
-    void Install_Updater() {
-        fs::copy_file(std::string(VELMARO_TOOLS_DIR) + "/ethernet_update_stub/Ethernet_Update",
-                      Ethernet_Update_Program());
-    }
-
-    // Skips the test where this user may send no echo request at all.
-    void Require_Icmp() {
-        try {
-            TIcmpClient().Ping("127.0.0.1");
-        } catch (const Exception& error) {
-            GTEST_SKIP() << "no ICMP socket for this user: " << error.Message;
-        }
-    }
-
     TTestSeam& Seam() { return Application->TestSeam(); }
-    std::string Job_File() const { return Program_Folder.File(Ethernet_Update_Job_File); }
-    std::string Log_File() const { return Program_Folder.File("updater.log"); }
 
-    TAppState Saved;
-    TTempFolder Program_Folder;
+    TUpdaterProgramFolder Program_Folder;
 };
 
 TEST_F(UBootTest, ShowsTheEthernetLayoutWithTheLastAddressAndChoices) {
@@ -191,13 +166,13 @@ TEST_F(UBootTest, ABadAddressIsRefusedWithoutAPing) {
         EXPECT_EQ(Seam().Messages()[0].Kind, mtError);
         EXPECT_EQ(FBoot->Device_Update.ping_res, 0) << "an echo was sent";
     }
-    EXPECT_FALSE(FileExists(Job_File()));
+    EXPECT_FALSE(FileExists(Program_Folder.Job_File()));
     EXPECT_EQ(AppState().Last_IP_Address, "192.168.2.205");
 }
 
 TEST_F(UBootTest, AnAnsweringDeviceGetsTheJobWithTheChoiceMadeAndTheValuesAreKept) {
-    Require_Icmp();
-    Install_Updater();
+    REQUIRE_ICMP();
+    Program_Folder.Install_Updater();
     Show([&] {
         Type_Address({"127", "0", "0", "1"});
         FBoot->CB_Update_Options->SetItemIndex(Update_Firmware);
@@ -212,8 +187,9 @@ TEST_F(UBootTest, AnAnsweringDeviceGetsTheJobWithTheChoiceMadeAndTheValuesAreKep
     EXPECT_EQ(AppState().Update_Option_Index, Update_Firmware);
     EXPECT_FALSE(AppState().Update_Read_Back);
 
-    const std::string job = ReadFileBytes(Job_File());
-    EXPECT_EQ(ReadFileBytes(Log_File()), job) << "the updater did not run on the job";
+    const std::string job = ReadFileBytes(Program_Folder.Job_File());
+    EXPECT_EQ(ReadFileBytes(Program_Folder.Log_File()), job)
+        << "the updater did not run on the job";
     TXMLDocument document;
     document.LoadFromString(job);
     const auto operations =
@@ -232,7 +208,7 @@ TEST_F(UBootTest, AnAnsweringDeviceGetsTheJobWithTheChoiceMadeAndTheValuesAreKep
 }
 
 TEST_F(UBootTest, AMissingUpdaterIsShown) {
-    Require_Icmp();
+    REQUIRE_ICMP();
     Show([&] {
         Type_Address({"127", "0", "0", "1"});
         FBoot->Btn_Update->Click();
@@ -241,13 +217,13 @@ TEST_F(UBootTest, AMissingUpdaterIsShown) {
     EXPECT_EQ(Seam().Messages()[0].Kind, mtError);
     EXPECT_NE(Seam().Messages()[0].Text.find(Ethernet_Update_Program()), std::string::npos)
         << Seam().Messages()[0].Text;
-    EXPECT_TRUE(FileExists(Job_File()));
+    EXPECT_TRUE(FileExists(Program_Folder.Job_File()));
 }
 
 TEST_F(UBootTest, AJobFileThatCannotBeWrittenIsReportedAndTheUpdaterNotStarted) {
-    Require_Icmp();
-    Install_Updater();
-    fs::create_directories(Job_File()); // a folder where the file should go
+    REQUIRE_ICMP();
+    Program_Folder.Install_Updater();
+    fs::create_directories(Program_Folder.Job_File()); // a folder where the file should go
     Show([&] {
         Type_Address({"127", "0", "0", "1"});
         FBoot->Btn_Update->Click();
@@ -258,12 +234,12 @@ TEST_F(UBootTest, AJobFileThatCannotBeWrittenIsReportedAndTheUpdaterNotStarted) 
     EXPECT_EQ(Seam().Messages()[0].Kind, mtError);
     EXPECT_NE(Seam().Messages()[0].Text.find(Ethernet_Update_Job_File), std::string::npos)
         << Seam().Messages()[0].Text;
-    EXPECT_FALSE(FileExists(Log_File()));
+    EXPECT_FALSE(FileExists(Program_Folder.Log_File()));
 }
 
 TEST_F(UBootTest, AnUpdaterThatOutlastsTheLimitIsLeftRunningAndSaidSo) {
-    Require_Icmp();
-    Install_Updater();
+    REQUIRE_ICMP();
+    Program_Folder.Install_Updater();
     ::setenv("ETHERNET_UPDATE_STUB_DELAY_MS", "30000", 1);
     FBoot->Device_Update.Updater_Time_Limit = std::chrono::milliseconds(200);
     Show([&] {
@@ -280,8 +256,8 @@ TEST_F(UBootTest, AnUpdaterThatOutlastsTheLimitIsLeftRunningAndSaidSo) {
 }
 
 TEST_F(UBootTest, ButtonsAndCloseDoNothingWhileTheUpdaterRuns) {
-    Require_Icmp();
-    Install_Updater();
+    REQUIRE_ICMP();
+    Program_Folder.Install_Updater();
     ::setenv("ETHERNET_UPDATE_STUB_DELAY_MS", "400", 1);
     int probes = 0;
     bool busy_seen = true;

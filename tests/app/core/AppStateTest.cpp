@@ -1,6 +1,6 @@
 #include "app/core/AppState.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "platform/core/Files.h"
 
 #include <gtest/gtest.h>

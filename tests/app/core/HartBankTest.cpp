@@ -1,6 +1,6 @@
 #include "app/core/HartBank.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "app/core/USaveBincc.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"

@@ -112,14 +112,14 @@ TEST(LanguageFileTest, SlotsAtOrAboveTheLimitOrBeyondTheListAreIgnored) {
 }
 
 // A folder of its own under the system's temporary folder, removed with everything in it.
-class TempFolder {
+class TTempFolder {
 public:
-    TempFolder() {
+    TTempFolder() {
         std::random_device random;
         Path = fs::temp_directory_path() / ("language_test_" + std::to_string(random()));
         fs::create_directories(Path);
     }
-    ~TempFolder() {
+    ~TTempFolder() {
         std::error_code error;
         fs::remove_all(Path, error);
     }
@@ -156,7 +156,7 @@ TEST(LanguageFileTest, FilesAreReadInTheEncodingTheirByteOrderMarkNames) {
         {"Windows-1252 without a mark", "STR9 = \xB6"
                                         "Caf\xE9 \xB6\r\nSTR10 = Se\xF1or\r\n"},
     };
-    const TempFolder folder;
+    const TTempFolder folder;
     for (const EncodingCase& c : cases) {
         SCOPED_TRACE(c.Encoding);
         TStringList list = Defaults();
@@ -166,7 +166,7 @@ TEST(LanguageFileTest, FilesAreReadInTheEncodingTheirByteOrderMarkNames) {
 }
 
 TEST(LanguageFileTest, AFileThatCannotBeReadThrowsAndChangesNothing) {
-    const TempFolder folder;
+    const TTempFolder folder;
     for (const fs::path& path : {folder.Path / "Missing.lng", folder.Path}) {
         SCOPED_TRACE(path.string());
         TStringList list = Defaults();
@@ -191,7 +191,7 @@ protected:
 
     TAppState& State = AppState();
     const TAppState Saved = AppState();
-    const TempFolder Folder;
+    const TTempFolder Folder;
 };
 
 TEST_F(LoadLanguageTest, TheChosenLanguageFileReplacesTheTextsItSets) {

@@ -1,6 +1,6 @@
 #include "app/core/ParGenFile.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 

@@ -1,6 +1,6 @@
 #include "app/core/UProfibus_GSD.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "app/core/AppState.h"
 #include "app/core/ULanguage.h"
 #include "platform/core/Exception.h"

@@ -1,6 +1,6 @@
 #include "app/core/UComon.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "platform/core/Files.h"
 
 #include <gtest/gtest.h>

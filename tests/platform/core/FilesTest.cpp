@@ -1,6 +1,6 @@
 #include "platform/core/Files.h"
 #include "platform/core/Exception.h"
-#include "tests/platform/core/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <csignal>
 #include <filesystem>
@@ -12,16 +12,16 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(WriteFileAtomic, CreatesAndReplacesWithoutLeavingTemporaries) {
-    TempFolder folder;
+    TTempFolder folder;
     const std::string path = folder.File("ParGen.xml");
     WriteFileAtomic(path, "first");
     WriteFileAtomic(path, std::string("second\0binary", 13));
-    EXPECT_EQ(TempFolder::Read(path), std::string("second\0binary", 13));
+    EXPECT_EQ(TTempFolder::Read(path), std::string("second\0binary", 13));
     EXPECT_EQ(ListFiles(folder.Path(), ""), std::vector<std::string>{"ParGen.xml"});
 }
 
 TEST(WriteFileAtomic, KeepsThePermissionsOfTheReplacedFile) {
-    TempFolder folder;
+    TTempFolder folder;
     const std::string path = folder.Write("settings.xml", "old");
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     WriteFileAtomic(path, "new");
@@ -30,7 +30,7 @@ TEST(WriteFileAtomic, KeepsThePermissionsOfTheReplacedFile) {
 }
 
 TEST(WriteFileAtomic, FailureNamesTheFileAndLeavesTheOldOneIntact) {
-    TempFolder folder;
+    TTempFolder folder;
     const std::string path = folder.Write("Velmaro.xml", "old settings");
     fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
     if (::access(folder.Path().c_str(), W_OK) == 0)
@@ -41,11 +41,11 @@ TEST(WriteFileAtomic, FailureNamesTheFileAndLeavesTheOldOneIntact) {
     } catch (const EFileError& error) {
         EXPECT_NE(error.Message.find(path), std::string::npos) << error.Message;
     }
-    EXPECT_EQ(TempFolder::Read(path), "old settings");
+    EXPECT_EQ(TTempFolder::Read(path), "old settings");
 }
 
 TEST(WriteFileAtomic, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporary) {
-    TempFolder folder;
+    TTempFolder folder;
     const std::string path = folder.Write("bank2.bin", "old bank");
     // A file size limit makes the write fail after some bytes, whoever runs the test.
     rlimit saved{};
@@ -58,12 +58,12 @@ TEST(WriteFileAtomic, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporary) {
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, savedHandler);
 
-    EXPECT_EQ(TempFolder::Read(path), "old bank");
+    EXPECT_EQ(TTempFolder::Read(path), "old bank");
     EXPECT_EQ(ListFiles(folder.Path(), ""), std::vector<std::string>{"bank2.bin"});
 }
 
 TEST(WriteFileAtomic, RefusesAMissingFolderOrAFolderAsTarget) {
-    TempFolder folder;
+    TTempFolder folder;
     EXPECT_THROW(WriteFileAtomic(folder.File("missing/file.txt"), "x"), EFileError);
     ASSERT_TRUE(CreateDir(folder.File("sub")));
     EXPECT_THROW(WriteFileAtomic(folder.File("sub"), "x"), EFileError);
@@ -72,7 +72,7 @@ TEST(WriteFileAtomic, RefusesAMissingFolderOrAFolderAsTarget) {
 }
 
 TEST(ReadFileBytes, ReadsBinaryAndReportsMissingFiles) {
-    TempFolder folder;
+    TTempFolder folder;
     const std::string bytes("\0\xFF\r\n", 4);
     EXPECT_EQ(ReadFileBytes(folder.Write("bank1.bin", bytes)), bytes);
     EXPECT_THROW(ReadFileBytes(folder.File("absent.bin")), EFileError);
@@ -80,7 +80,7 @@ TEST(ReadFileBytes, ReadsBinaryAndReportsMissingFiles) {
 }
 
 TEST(Folders, CreateListAndDelete) {
-    TempFolder folder;
+    TTempFolder folder;
     EXPECT_TRUE(ForceDirectories(folder.File("PROJECTS/b/bin")));
     EXPECT_TRUE(ForceDirectories(folder.File("PROJECTS/b/bin")));
     EXPECT_TRUE(CreateDir(folder.File("PROJECTS/a")));
@@ -99,7 +99,7 @@ TEST(Folders, CreateListAndDelete) {
 }
 
 TEST(ListFiles, MatchesTheExtensionIgnoringCaseAndSortsNames) {
-    TempFolder folder;
+    TTempFolder folder;
     for (const char* name : {"Italiano.lng", "English.LNG", "English.bmp", "lng", "x.lng.bak"})
         folder.Write(name, "");
     ForceDirectories(folder.File("dir.lng"));

@@ -1,6 +1,6 @@
 #include "platform/core/StringList.h"
 #include "platform/core/Exception.h"
-#include "tests/platform/core/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -89,32 +89,32 @@ TEST(TStringList, SaveKeepsTheEncodingOfTheLoadedFile) {
         {"utf8bom", "\xEF\xBB\xBF\xCE\xA9\r\n", "\xEF\xBB\xBF\xCE\xA9\r\n"},
         {"utf16", std::string("\xFF\xFE\xA9\x03", 4), std::string("\xFF\xFE\xA9\x03\r\0\n\0", 8)},
     };
-    TempFolder folder;
+    TTempFolder folder;
     for (const SaveCase& c : cases) {
         TStringList list;
         list.LoadFromFile(folder.Write(c.Name, c.Loaded));
         list.SaveToFile(folder.File(c.Name));
-        EXPECT_EQ(TempFolder::Read(folder.File(c.Name)), c.Saved) << c.Name;
+        EXPECT_EQ(TTempFolder::Read(folder.File(c.Name)), c.Saved) << c.Name;
     }
 }
 
 TEST(TStringList, ANewListSavesAnsiWhenPossibleElseUtf8WithMark) {
-    TempFolder folder;
+    TTempFolder folder;
     TStringList list;
     list.SetText("STR0 = caf\xC3\xA9");
     list.SaveToFile(folder.File("fits"));
-    EXPECT_EQ(TempFolder::Read(folder.File("fits")), "STR0 = caf\xE9\r\n");
+    EXPECT_EQ(TTempFolder::Read(folder.File("fits")), "STR0 = caf\xE9\r\n");
 
     list.Add("STR1 = \xCE\xA9");
     list.SaveToFile(folder.File("wide"));
     TStringList reread;
     reread.LoadFromFile(folder.File("wide"));
     EXPECT_EQ(Lines(reread), Lines(list));
-    EXPECT_TRUE(TempFolder::Read(folder.File("wide")).starts_with("\xEF\xBB\xBF"));
+    EXPECT_TRUE(TTempFolder::Read(folder.File("wide")).starts_with("\xEF\xBB\xBF"));
 }
 
 TEST(TStringList, LoadingAMissingFileRaisesAndKeepsTheLines) {
-    TempFolder folder;
+    TTempFolder folder;
     TStringList list;
     list.Add("kept");
     EXPECT_THROW(list.LoadFromFile(folder.File("absent.txt")), EFileError);

@@ -1,6 +1,6 @@
 #include "platform/core/TextFile.h"
 #include "platform/core/Exception.h"
-#include "tests/platform/core/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -29,13 +29,13 @@ TEST(ReadTextFile, DecodesByTheByteOrderMarkAndDropsIt) {
         {"utf16be", Utf16Bytes(u"STR0 = caf\u00E9\r\n", true)},
         {"ansi", "STR0 = caf\xE9\r\n"},
     };
-    TempFolder folder;
+    TTempFolder folder;
     for (const BomCase& c : cases)
         EXPECT_EQ(ReadTextFile(folder.Write(c.Name, c.Bytes)), expected) << c.Name;
 }
 
 TEST(ReadTextFile, EmptyAndBomOnlyFilesAreEmptyText) {
-    TempFolder folder;
+    TTempFolder folder;
     EXPECT_EQ(ReadTextFile(folder.Write("empty", "")), "");
     EXPECT_EQ(ReadTextFile(folder.Write("bom", "\xEF\xBB\xBF")), "");
     EXPECT_EQ(ReadTextFile(folder.Write("odd", std::string("\xFF\xFE"
@@ -45,7 +45,7 @@ TEST(ReadTextFile, EmptyAndBomOnlyFilesAreEmptyText) {
 }
 
 TEST(ReadTextFile, MissingFileRaisesAFileErrorNamingIt) {
-    TempFolder folder;
+    TTempFolder folder;
     const std::string path = folder.File("absent.lng");
     try {
         ReadTextFile(path);

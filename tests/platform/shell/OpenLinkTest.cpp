@@ -1,6 +1,6 @@
 #include "platform/shell/OpenLink.h"
 #include "tests/platform/core/ScopedEnvironment.h"
-#include "tests/platform/core/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -30,10 +30,10 @@ protected:
         const std::string record = FFolder.File("opened.txt");
         for (int i = 0; i < 500 && !fs::exists(record); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        return TempFolder::Read(record);
+        return TTempFolder::Read(record);
     }
 
-    TempFolder FFolder;
+    TTempFolder FFolder;
     std::unique_ptr<ScopedEnvironment> FPath;
 };
 
@@ -49,7 +49,7 @@ TEST_F(OpenLinkTest, RefusesEmptyLinksAndLinksThatLookLikeOptions) {
 }
 
 TEST(OpenLink, ReportsAMissingOpener) {
-    TempFolder empty;
+    TTempFolder empty;
     ScopedEnvironment path("PATH", empty.Path());
     EXPECT_FALSE(OpenLink("http://127.0.0.1/"));
 }

@@ -1,5 +1,5 @@
 #include "platform/shell/ProgramRunner.h"
-#include "tests/platform/core/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <csignal>
 #include <filesystem>
@@ -9,7 +9,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string WriteScript(const TempFolder& folder, const std::string& name, const std::string& body,
+std::string WriteScript(const TTempFolder& folder, const std::string& name, const std::string& body,
                         bool executable = true) {
     const std::string path = folder.Write(name, "#!/bin/sh\n" + body + "\n");
     if (executable)
@@ -18,19 +18,19 @@ std::string WriteScript(const TempFolder& folder, const std::string& name, const
 }
 
 TEST(RunProgramAndWait, AQuickProgramEndsInItsWorkingFolder) {
-    TempFolder folder;
+    TTempFolder folder;
     const std::string script = WriteScript(folder, "updater", "pwd > where.txt\nexit 3");
     fs::create_directory(folder.File("work"));
     const TProgramRunResult result =
         RunProgramAndWait(script, folder.File("work"), DefaultProgramWaitLimit, nullptr);
     EXPECT_EQ(result.Outcome, TProgramOutcome::Ended);
     EXPECT_EQ(result.ExitCode, 3);
-    EXPECT_EQ(TempFolder::Read(folder.File("work/where.txt")),
+    EXPECT_EQ(TTempFolder::Read(folder.File("work/where.txt")),
               fs::canonical(folder.File("work")).string() + "\n");
 }
 
 TEST(RunProgramAndWait, ProgramsThatCannotStartAreReportedNotThrown) {
-    TempFolder folder;
+    TTempFolder folder;
     struct Case {
         std::string Program;
         std::string WorkingFolder;
@@ -51,7 +51,7 @@ TEST(RunProgramAndWait, ProgramsThatCannotStartAreReportedNotThrown) {
 }
 
 TEST(RunProgramAndWait, ASlowProgramTimesOutIsLeftRunningAndTheCallerKeepsPainting) {
-    TempFolder folder;
+    TTempFolder folder;
     const std::string script = WriteScript(folder, "slow", "exec sleep 60");
     int paints = 0;
     const TProgramRunResult result =
@@ -64,7 +64,7 @@ TEST(RunProgramAndWait, ASlowProgramTimesOutIsLeftRunningAndTheCallerKeepsPainti
 }
 
 TEST(RunProgramAndWait, AProgramEndedByASignalReportsIt) {
-    TempFolder folder;
+    TTempFolder folder;
     const std::string script = WriteScript(folder, "crash", "kill -TERM $$");
     const TProgramRunResult result =
         RunProgramAndWait(script, "", DefaultProgramWaitLimit, nullptr);

@@ -2,6 +2,8 @@
 #include "platform/core/Exception.h"
 #include "platform/ui/Canvas.h"
 
+#include "tests/support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,14 +12,6 @@
 namespace {
 
 const std::string Fixtures = std::string(VELMARO_FIXTURES) + "/platform/ui/";
-
-// A folder of its own under the test temp folder, removed afterwards.
-struct TempFolder {
-    std::filesystem::path Path =
-        std::filesystem::path(::testing::TempDir()) / ("bitmap_test_" + std::to_string(::getpid()));
-    TempFolder() { std::filesystem::create_directories(Path); }
-    ~TempFolder() { std::filesystem::remove_all(Path); }
-};
 
 } // namespace
 
@@ -47,8 +41,8 @@ TEST(Bitmap, UnreadableFilesRaiseAnErrorNamingTheFileAndKeepThePicture) {
 }
 
 TEST(Bitmap, SavedFileLoadsBackTheSamePixels) {
-    TempFolder folder;
-    std::string path = (folder.Path / "saved.bmp").string();
+    TTempFolder folder;
+    std::string path = folder.File("saved.bmp");
     TBitmap original(5, 3);
     original.Canvas()->Brush()->SetColor(0x123456);
     original.Canvas()->FillRect(Rect(1, 1, 4, 2));
@@ -64,8 +58,8 @@ TEST(Bitmap, SavedFileLoadsBackTheSamePixels) {
 }
 
 TEST(Bitmap, SavingAnEmptyBitmapFailsWithoutTouchingTheFile) {
-    TempFolder folder;
-    std::string path = (folder.Path / "kept.bmp").string();
+    TTempFolder folder;
+    std::string path = folder.File("kept.bmp");
     TBitmap(1, 1).SaveToFile(path);
     auto size = std::filesystem::file_size(path);
 

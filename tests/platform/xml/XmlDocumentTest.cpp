@@ -1,6 +1,6 @@
 #include "platform/xml/XmlDocument.h"
 #include "platform/core/Exception.h"
-#include "tests/platform/core/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ TEST(TXMLDocument, IndentsOnlyWhenAsked) {
 }
 
 TEST(TXMLDocument, FileRoundTripKeepsTextsAttributesAndSpecialCharacters) {
-    TempFolder folder;
+    TTempFolder folder;
     const std::string path = folder.File("HART_Variables.xml");
     {
         TXMLDocument xml;
@@ -137,7 +137,7 @@ TEST(TXMLDocument, UnparseableFileRaisesAMessageNamingFileAndErrorAndEmptiesTheD
         {"mismatched.xml", "<a>\n<b></a>"},
         {"text.xml", "not xml at all"},
     };
-    TempFolder folder;
+    TTempFolder folder;
     for (const BrokenCase& c : cases) {
         TXMLDocument xml;
         xml.LoadFromString("<previous/>");
@@ -164,7 +164,7 @@ TEST(TXMLDocument, ParseErrorsTellWhere) {
 }
 
 TEST(TXMLDocument, MissingFileRaisesAFileError) {
-    TempFolder folder;
+    TTempFolder folder;
     TXMLDocument xml;
     EXPECT_THROW(xml.LoadFromFile(folder.File("ParGen.xml")), EFileError);
 }

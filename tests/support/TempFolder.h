@@ -7,24 +7,25 @@
 #include <string_view>
 #include <unistd.h>
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
+// A fresh folder for one test under the system's temporary folder, removed with everything in
+// it (permissions a test took away are given back first).
+class TTempFolder {
 public:
-    TempFolder() {
+    TTempFolder() {
         static std::atomic<unsigned> counter{0};
         FPath =
             std::filesystem::temp_directory_path() / ("velmaro_test_" + std::to_string(::getpid()) +
                                                       "_" + std::to_string(counter.fetch_add(1)));
         std::filesystem::create_directories(FPath);
     }
-    ~TempFolder() {
+    ~TTempFolder() {
         std::error_code ignored;
         std::filesystem::permissions(FPath, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(FPath, ignored);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+    TTempFolder(const TTempFolder&) = delete;
+    TTempFolder& operator=(const TTempFolder&) = delete;
 
     std::string Path() const { return FPath.string(); }
     std::string File(std::string_view name) const { return (FPath / name).string(); }
