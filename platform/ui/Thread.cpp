@@ -155,6 +155,9 @@ void TThread::Sleep(unsigned milliseconds) {
 }
 
 void TThread::ThreadMain() {
+    // Start holds the lock until the new thread is stored in Worker: wait for that, or a quick
+    // thread could reach detach (or OnOwnThread) before Worker is its own.
+    { std::lock_guard lock(FImpl->Lock); }
     try {
         Execute();
     } catch (...) {

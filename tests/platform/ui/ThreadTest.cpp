@@ -128,17 +128,21 @@ TEST(Thread, TerminateWakesASleepingWorkerAndOnTerminateRunsOnTheUiThread) {
 }
 
 TEST(Thread, FreeOnTerminateFreesTheThreadObject) {
-    std::atomic<bool> destroyed{false};
-    struct Flagged : TThread {
-        std::atomic<bool>& Destroyed;
-        explicit Flagged(std::atomic<bool>& d) : TThread(true), Destroyed(d) {}
-        ~Flagged() override { Destroyed = true; }
+    // Threads that end at once race their own start: each must still free itself cleanly.
+    constexpr int Count = 200;
+    std::atomic<int> destroyed{0};
+    struct Counted : TThread {
+        std::atomic<int>& Destroyed;
+        explicit Counted(std::atomic<int>& d) : TThread(true), Destroyed(d) {}
+        ~Counted() override { ++Destroyed; }
         void Execute() override {}
     };
-    auto* thread = new Flagged(destroyed);
-    thread->SetFreeOnTerminate(true);
-    thread->Start();
-    while (!destroyed)
+    for (int i = 0; i < Count; ++i) {
+        auto* thread = new Counted(destroyed);
+        thread->SetFreeOnTerminate(true);
+        thread->Start();
+    }
+    while (destroyed < Count)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     SUCCEED();
 }
