@@ -4,9 +4,12 @@
 #include "app/controls/GlyphButtonThread.h"
 #include "app/controls/GlyphPictures.h"
 #include "platform/core/Text.h"
+#include "platform/ui/ActnList.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Menus.h"
 
 #include <array>
 
@@ -217,13 +220,46 @@ void TGlyphButton::Click() {
     bDown = true;
     if (Visible() && Enabled() && bDown) {
         bDown = false;
+        // OnClick has fired here already: the control's own click would fire it a second time,
+        // so only its other half, running the linked action, is left to do.
+        const bool ownClick = static_cast<bool>(OnClick);
         if (OnClick)
             OnClick(this);
         if (FModalResult != mrNone) {
             if (TForm* form = GetParentForm(this))
                 form->SetModalResult(FModalResult);
         }
+        if (TPopupMenu* menu = PopupMenu()) {
+            menu->SetPopupComponent(this);
+            const TPoint corner = ClientToScreen({0, Height()});
+            menu->Popup(corner.X, corner.Y);
+        }
+        if (!ownClick)
+            ExecuteLinkedAction();
     }
+}
+
+void TGlyphButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+    TCustomControl::ActionChange(Sender, CheckDefaults);
+    if (auto* action = dynamic_cast<TCustomAction*>(Sender); action && FGlyph->Empty())
+        TakeActionImage(*action);
+}
+
+void TGlyphButton::TakeActionImage(const TCustomAction& action) {
+    TActionList* list = action.ActionList();
+    TImageList* images = list ? list->Images() : nullptr;
+    if (!images || action.ImageIndex() < 0 || action.ImageIndex() >= images->Count())
+        return;
+    FGlyph->SetSize(images->Width(), images->Height());
+    TCanvas* canvas = FGlyph->Canvas();
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(Glyph_Transparent_Color);
+    canvas->FillRect(Rect(0, 0, images->Width(), images->Height()));
+    images->Draw(canvas, 0, 0, action.ImageIndex());
+    // The fill is what shows through, even where the picture covers the bottom-left pixel.
+    FGlyph->SetTransparentColor(Glyph_Transparent_Color);
+    FNumGlyphs = 1;
+    Repaint();
 }
 
 void TGlyphButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

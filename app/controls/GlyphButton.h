@@ -7,6 +7,7 @@
 #include <string>
 
 class TBitmap;
+class TCustomAction;
 class TFont;
 class TGlyphButtonThread;
 
@@ -63,8 +64,9 @@ public:
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool value);
 
-    // The programmatic click as well as the one of mouse and keys: fires OnClick and hands a
-    // non-zero ModalResult to the form.
+    // The programmatic click as well as the one of mouse and keys: fires OnClick, hands a
+    // non-zero ModalResult to the form, opens an attached popup menu below the button, and
+    // without an OnClick of its own executes the linked action.
     void Click() override;
     void WndProc(TMessage& Message) override;
 
@@ -89,6 +91,8 @@ protected:
     void KeyUp(WORD& Key, TShiftState Shift) override;
     void DoEnter() override;
     void DoExit() override;
+    // Besides what every control takes, an empty glyph takes the action's picture.
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
 
 private:
     void PaintFace(TCanvas* canvas, int W, int H, bool useShadowAsLight);
@@ -96,6 +100,8 @@ private:
     void PaintEdges(TCanvas* canvas, int W, int H, TColor face, bool pressed,
                     bool useShadowAsLight);
     void PaintGlyphAndCaption(TCanvas* canvas, int W, int H, bool pressed);
+    void PaintMenuArrow(TCanvas* canvas, int W, int H);
+    void TakeActionImage(const TCustomAction& action);
     bool Hot() const;
     bool ParentShowing() const;
     bool HandleDialogKey(TMessage& Message);

@@ -3,6 +3,7 @@
 #include "app/controls/GlyphButton.h"
 
 #include "app/controls/GlyphButtonGeometry.h"
+#include "app/controls/GlyphPictures.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
@@ -116,6 +117,14 @@ void TGlyphButton::PaintFace(TCanvas* canvas, int W, int H, bool useShadowAsLigh
     }
     PaintEdges(canvas, W, H, face, pressed, useShadowAsLight);
     PaintGlyphAndCaption(canvas, W, H, pressed);
+    if (PopupMenu())
+        PaintMenuArrow(canvas, W, H);
+}
+
+void TGlyphButton::PaintMenuArrow(TCanvas* canvas, int W, int H) {
+    TBitmap arrow;
+    if (Load_Stock_Glyph(arrow, "LBARROW"))
+        canvas->Draw(W - 11, H / 2 - 1, &arrow);
 }
 
 void TGlyphButton::PaintEdges(TCanvas* canvas, int W, int H, TColor face, bool pressed,

@@ -1,8 +1,10 @@
 #include "platform/ui/Control.h"
 
+#include "platform/ui/ActnList.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/internal/CanvasAccess.h"
 #include "platform/ui/internal/ControlImpl.h"
 #include "platform/ui/internal/ControlWidget.h"
@@ -27,6 +29,10 @@ TControl::TControl(TComponent* AOwner)
 }
 
 TControl::~TControl() {
+    if (FAction)
+        FAction->RemoveClient(this);
+    if (FPopupMenu)
+        FPopupMenu->RemoveControl(this);
     TControlAccess::Detach(this);
     if (FParent)
         FParent->RemoveControl(this);
@@ -379,8 +385,15 @@ void TControl::HandleMouseMessage(TMessage& Message) {
         MouseUp(mbLeft, shift, x, y);
         break;
     case WM_RBUTTONUP:
+        MouseUp(mbRight, shift, x, y);
+        if (!gone() && FPopupMenu && FPopupMenu->AutoPopup() && ClientRect().Contains({x, y})) {
+            FPopupMenu->SetPopupComponent(this);
+            TPoint screen = ClientToScreen({x, y});
+            FPopupMenu->Popup(screen.X, screen.Y);
+        }
+        break;
     case WM_MBUTTONUP:
-        MouseUp(Message.Msg == WM_RBUTTONUP ? mbRight : mbMiddle, shift, x, y);
+        MouseUp(mbMiddle, shift, x, y);
         break;
     default:
         break;
@@ -404,7 +417,52 @@ void TControl::Update() {
 }
 
 void TControl::Click() {
-    FireEvent(OnClick, this);
+    if (OnClick)
+        FireEvent(OnClick, this);
+    else
+        ExecuteLinkedAction();
+}
+
+bool TControl::ExecuteLinkedAction() {
+    return FAction && FAction->Execute();
+}
+
+void TControl::SetPopupMenu(TPopupMenu* value) {
+    if (value == FPopupMenu)
+        return;
+    if (FPopupMenu)
+        FPopupMenu->RemoveControl(this);
+    FPopupMenu = value;
+    if (value)
+        value->AddControl(this);
+    // Some controls mark an attached menu.
+    Invalidate();
+}
+
+void TControl::SetAction(TBasicAction* value) {
+    if (value == FAction)
+        return;
+    if (FAction)
+        FAction->RemoveClient(this);
+    FAction = value;
+    if (value) {
+        value->AddClient(this);
+        ActionChange(value, ComponentState().Contains(csLoading));
+    }
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action)
+        return;
+    if (!CheckDefaults || Caption().empty())
+        SetCaption(action->Caption());
+    if (!CheckDefaults || Enabled())
+        SetEnabled(action->Enabled());
+    if (!CheckDefaults || Hint().empty())
+        SetHint(action->Hint());
+    if (!CheckDefaults || Visible())
+        SetVisible(action->Visible());
 }
 
 void TControl::PaintTo(TCanvas* canvas, int X, int Y) {

@@ -31,6 +31,8 @@ class TCanvas;
 class TFont;
 class TBitmap;
 class TControlAccess;
+class TBasicAction;
+class TPopupMenu;
 
 enum TControlStyleElement {
     csAcceptsControls,
@@ -154,8 +156,18 @@ public:
     void Update();
     void Refresh() { Repaint(); }
 
-    // Fires OnClick; the framework's programmatic click.
+    // The framework's programmatic click: fires OnClick when assigned, else executes the linked
+    // action.
     virtual void Click();
+
+    // The menu a right click opens at the pointer (and that some controls open themselves).
+    // Freeing the menu unlinks it.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
+    // A linked action gives the control its caption, enabled state, visibility and hint, keeps
+    // them up to date, and runs when the control is clicked. Freeing the action unlinks it.
+    TBasicAction* Action() const { return FAction; }
+    void SetAction(TBasicAction* value);
 
     // Renders the control and its children as on screen onto the canvas at (X, Y).
     void PaintTo(TCanvas* canvas, int X, int Y);
@@ -185,10 +197,17 @@ protected:
     virtual void DefaultHandler(TMessage& Message) {}
     // The canvas the control paints on, or nullptr when the platform paints it.
     virtual TCanvas* PaintCanvas() { return nullptr; }
+    // The linked action was set or changed: takes the action's caption, enabled state, hint and
+    // visibility; with CheckDefaults only where the control still has its defaults.
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+    // Executes the linked action; false when there is none or it did nothing.
+    bool ExecuteLinkedAction();
 
 private:
     friend class TControlAccess;
     friend class TWinControl;
+    friend class TBasicAction;
+    friend class TPopupMenu;
     struct Impl;
     void HandleMouseMessage(TMessage& Message);
 
@@ -210,6 +229,8 @@ private:
     bool FShowHint = false;
     TCursor FCursor = crDefault;
     TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    TPopupMenu* FPopupMenu = nullptr;
+    TBasicAction* FAction = nullptr;
     TAnchors FAnchors{akLeft, akTop};
     // Distances to the parent's right and bottom edges, kept for the anchors.
     int FAnchorRightGap = 0;

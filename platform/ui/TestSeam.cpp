@@ -9,6 +9,8 @@ void TTestSeam::Reset() {
     FFileDialogs.clear();
     FModalResults.clear();
     FModalForms.clear();
+    FPopupChoices.clear();
+    FPopups.clear();
     OnModalShow = nullptr;
 }
 
@@ -57,4 +59,14 @@ void TTestSeam::RunModal(TForm* form) {
     } else {
         form->SetModalResult(mrCancel);
     }
+}
+
+TMenuItem* TTestSeam::AnswerPopup(TPopupMenu* menu, TPoint point) {
+    TMenuItem* choice = nullptr;
+    if (!FPopupChoices.empty()) {
+        choice = FPopupChoices.front();
+        FPopupChoices.pop_front();
+    }
+    FPopups.push_back({menu, point, choice});
+    return choice;
 }

@@ -10,6 +10,8 @@
 #include <vector>
 
 class TForm;
+class TMenuItem;
+class TPopupMenu;
 
 // A message box as it was shown.
 struct TShownMessage {
@@ -31,6 +33,13 @@ struct TFileDialogRequest {
     std::string DefaultExt;
 };
 
+// A popup menu as it was opened, and the item the seam chose (nullptr: dismissed).
+struct TShownPopup {
+    TPopupMenu* Menu = nullptr;
+    TPoint Point;
+    TMenuItem* Choice = nullptr;
+};
+
 // Lets tests script the application's dialogs. While Active (the UI test main turns it on),
 // no message box, file dialog or modal form waits for a person:
 // - a message box takes the next queued answer; unscripted, an OK-only box answers mrOk and any
@@ -40,6 +49,8 @@ struct TFileDialogRequest {
 //   when ModalResult is still mrNone, takes the next queued result; unscripted, mrCancel. The
 //   hook runs for every modal form, nested ones included, so it looks at the form it is given.
 //   A form that refuses to close (OnCloseQuery, OnClose) makes ShowModal return mrNone.
+// - a popup menu takes the next queued item (or dismissal); unscripted, it is dismissed. An
+//   item that is not an enabled entry of the menu shown is not clicked.
 // Everything shown is recorded for reading back.
 class TTestSeam {
 public:
@@ -60,10 +71,15 @@ public:
     // Names of the forms shown modally, in order.
     const std::vector<std::string>& ModalForms() const { return FModalForms; }
 
-    // Used by the platform's dialogs.
+    void QueuePopupChoice(TMenuItem* item) { FPopupChoices.push_back(item); }
+    void QueuePopupDismiss() { FPopupChoices.push_back(nullptr); }
+    const std::vector<TShownPopup>& Popups() const { return FPopups; }
+
+    // Used by the platform's dialogs and menus.
     int AnswerMessage(TShownMessage message);
     std::optional<std::string> AnswerFileDialog(const TFileDialogRequest& request);
     void RunModal(TForm* form);
+    TMenuItem* AnswerPopup(TPopupMenu* menu, TPoint point);
 
 private:
     bool FActive = false;
@@ -73,4 +89,6 @@ private:
     std::vector<TFileDialogRequest> FFileDialogs;
     std::deque<TModalResult> FModalResults;
     std::vector<std::string> FModalForms;
+    std::deque<TMenuItem*> FPopupChoices;
+    std::vector<TShownPopup> FPopups;
 };
