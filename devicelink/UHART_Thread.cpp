@@ -113,12 +113,17 @@ void THART_Thread::Execute() {
         // Left inactive: the first send of a scan fails and ends that scan with this reason.
         FSocket_Error = error.Message;
     }
+    // However the loop ends (a report may throw), the listener stops here and not once the
+    // fields it fills are being destroyed.
+    struct TClose_Socket {
+        TUdpServer& Socket;
+        ~TClose_Socket() { Socket.Deactivate(); }
+    } closeSocket{UDPs};
     while (!FExit) {
         if (FInScan)
             Scan_Step();
         Sleep(Tick_Ms);
     }
-    UDPs.Deactivate();
 }
 
 void THART_Thread::HART_Discovery(const std::string& IP_Add, const std::string& Num_Devs) {
@@ -131,6 +136,7 @@ void THART_Thread::HART_Discovery(const std::string& IP_Add, const std::string& 
         FNum_Devices = 0;
         FNum_Devices_Found = 0;
         UDP_Retried_CMD = 0;
+        FSearch_Restarted = false;
         FSend_Error.clear();
         Step_Scan = Scan_Start;
     }
@@ -174,7 +180,11 @@ void THART_Thread::Scan_Step() {
     case Scan_Wait_Full:
         switch (Next_Reply(UDP_str == Full_Search_Started)) {
         case Reply_Matching:
-            UDP_Retried_CMD = 0;
+            // A search started again after a wrong status reply keeps the failures of the
+            // status phase: a gateway that always answers the poll wrongly must end the scan.
+            if (!FSearch_Restarted)
+                UDP_Retried_CMD = 0;
+            FSearch_Restarted = false;
             Delay_Wait_Finish = 0;
             Step_Scan = Scan_Wait_Delay;
             lock.unlock();
@@ -204,6 +214,7 @@ void THART_Thread::Scan_Step() {
             break;
         case Reply_Wrong: // starts the search over
             failure = Fail_With(Text_Error_Status, Scan_Send_Full);
+            FSearch_Restarted = true;
             break;
         case Reply_Timed_Out:
             failure = Fail_With(Text_Error_Status, Scan_Send_Test);

@@ -58,9 +58,10 @@ public:
     std::atomic<bool> FExit{false};
     std::atomic<bool> FInScan{false};
 
-    // Read by the dialog inside Sync_Scan_Done, while the worker waits.
-    int FNum_Devices = 0;       // records read, at most HART_Max_Devices
-    int FNum_Devices_Found = 0; // as the gateway reported it
+    // Read by the dialog inside Sync_Scan_Done, while the worker waits. The closing dialog also
+    // keeps FNum_Devices while the worker may still run, hence the atomic.
+    std::atomic<int> FNum_Devices{0}; // records read, at most HART_Max_Devices
+    int FNum_Devices_Found = 0;       // as the gateway reported it
     std::array<THART_Device_Record, HART_Max_Devices> devices{};
 
     int Current_Step() const;
@@ -113,6 +114,7 @@ private:
     int Index_Device_Read = 0;
     THART_Device_Record UDP_Arr{};
     bool Finish_succes = false;
-    std::string FSend_Error;   // why the last send failed; ends the scan
-    std::string FSocket_Error; // why the socket could not be opened; worker thread only
+    bool FSearch_Restarted = false; // the search command was sent again after a wrong status
+    std::string FSend_Error;        // why the last send failed; ends the scan
+    std::string FSocket_Error;      // why the socket could not be opened; worker thread only
 };

@@ -60,10 +60,6 @@ constexpr std::array<TColorPreset, 11> ColorPresets = {{
     {0x603000, 0xC0C0C0, 0xC0C0C0, 0xAD6529, 0xCEAE9C, bsQuicken, false, clWhite},
 }};
 
-bool IsTransparentStyle(TGlyphButtonStyle style) {
-    return style == bsModern || style == bsShape || style == bsQuicken;
-}
-
 } // namespace
 
 TGlyphButton::TGlyphButton(TComponent* AOwner)
@@ -236,6 +232,9 @@ void TGlyphButton::Click() {
         }
         if (!ownClick)
             ExecuteLinkedAction();
+    } else {
+        // Nothing was clicked; a hidden button would otherwise show up held down later.
+        bDown = false;
     }
 }
 

@@ -45,6 +45,10 @@ TColor GradientBandColor(TColor from, TColor to, int band) {
                GradientChannel(GetBValue(from), GetBValue(to), band));
 }
 
+bool IsTransparentStyle(TGlyphButtonStyle style) {
+    return style == bsModern || style == bsShape || style == bsQuicken;
+}
+
 int CaptionAvailableWidth(TGlyphButtonStyle style, TGlyphButtonLayout layout, int W,
                           int glyphWidth) {
     int available = W - 8;

@@ -40,6 +40,9 @@ struct TGlyphFacePlacement {
     bool CentreText = false;
 };
 
+// The styles whose rounded or shaped face leaves corners for what lies behind the button.
+bool IsTransparentStyle(TGlyphButtonStyle style);
+
 // Width the caption may take.
 int CaptionAvailableWidth(TGlyphButtonStyle style, TGlyphButtonLayout layout, int W,
                           int glyphWidth);

@@ -66,13 +66,16 @@ void TGlyphButton::Paint() {
     TCanvas* canvas = buffer.Canvas();
     canvas->Font()->Assign(Hot() && FUseHotTrackFont ? *FHotTrackFont : *Font());
 
-    if (FTransparentWindow) {
+    // The rounded styles leave their corners to whatever lies behind: the parent's background
+    // when the window is transparent, else the button's own (a colour preset changes the style
+    // but not the window).
+    if (IsTransparentStyle(FStyle)) {
         buffer.SetTransparent(true);
         buffer.SetTransparentMode(tmFixed);
         buffer.SetTransparentColor(TransparentFill);
         FillSolid(canvas, TransparentFill, Rect(0, 0, W, H));
-        // What shows through the transparent corners is the parent's background.
-        FillSolid(target, Parent() ? Parent()->Color() : Color(), Rect(0, 0, W, H));
+        FillSolid(target, FTransparentWindow && Parent() ? Parent()->Color() : Color(),
+                  Rect(0, 0, W, H));
     }
 
     if (FStyle == bsOld && Focused()) {

@@ -1,9 +1,10 @@
 #include "app/windows/UNew_Project.h"
 
 #include "app/controls/GlyphButton.h"
+#include "app/controls/WindowLook.h"
 #include "app/core/AppState.h"
 #include "app/core/ULanguage.h"
-#include "app/controls/WindowLook.h"
+#include "app/windows/ConfigurationName.h"
 #include "platform/core/Files.h"
 #include "platform/core/Text.h"
 #include "platform/ui/Dialogs.h"
@@ -11,22 +12,9 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 
-#include <string_view>
-
 TFNew_Project* FNew_Project = nullptr;
 
 namespace {
-
-// A name that would leave PROJECTS, name no folder of its own, or hide characters the user
-// cannot see.
-bool Is_Unsafe_Name(std::string_view name) {
-    if (name == "." || name == "..")
-        return true;
-    for (unsigned char c : name)
-        if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F)
-            return true;
-    return false;
-}
 
 // The folder exists as far as the user is concerned when any folder differs only in case.
 bool Configuration_Exists(const std::string& name) {
@@ -79,7 +67,7 @@ void TFNew_Project::Btn_OKClick(TObject*) {
         Show_Error(107);
         return;
     }
-    if (Is_Unsafe_Name(name)) {
+    if (!Is_Valid_Configuration_Name(name)) {
         Show_Error(105);
         return;
     }

@@ -1,11 +1,11 @@
 #include "app/windows/USoftOptions.h"
 
 #include "app/controls/GlyphButton.h"
+#include "app/controls/WindowLook.h"
 #include "app/core/AppState.h"
 #include "app/core/ULanguage.h"
 #include "app/windows/UVelmaroFirmWare.h"
 #include "app/windows/VersionCheck.h"
-#include "app/controls/WindowLook.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 #include "platform/core/Text.h"
@@ -157,6 +157,9 @@ void TFSoftOptions::FormShow(TObject*) {
 
 void TFSoftOptions::Create_Lang_List() {
     std::vector<std::string> files = ListFiles(AppState().Language_Dir, ".lng");
+    // The language is loaded as "<name>.lng": a file with the extension in another case would
+    // be offered but never found.
+    std::erase_if(files, [](const std::string& file) { return !file.ends_with(".lng"); });
     std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
         return LowerCase(a) < LowerCase(b);
     });

@@ -1,16 +1,17 @@
 #include "app/windows/UVelmaroFirmWare.h"
 
 #include "app/controls/GlyphButton.h"
+#include "app/controls/WindowLook.h"
 #include "app/core/AppState.h"
 #include "app/core/SettingsFile.h"
 #include "app/core/ULanguage.h"
+#include "app/windows/ConfigurationName.h"
 #include "app/windows/UAbout.h"
 #include "app/windows/UNew_Project.h"
 #include "app/windows/UOpenConf.h"
 #include "app/windows/UParGen.h"
 #include "app/windows/USoftOptions.h"
 #include "app/windows/VersionCheck.h"
-#include "app/controls/WindowLook.h"
 #include "platform/core/Files.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Canvas.h"
@@ -157,6 +158,10 @@ void TFVelmaroFirmWare::FormCreate(TObject*) {
     state.Update_Read_Back = true;
     state.Update_Option_Index = 0;
     Load_Settings();
+    // The stored name comes from a file anyone can edit: one that would lead out of PROJECTS
+    // is no configuration.
+    if (!Is_Valid_Configuration_Name(state.Project_Name))
+        state.Project_Name.clear();
     Timer_Update->SetInterval(First_Update_Check_Ms);
     Switch_Update_Timer();
 

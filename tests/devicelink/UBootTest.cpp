@@ -93,10 +93,60 @@ TEST_F(UBootTest, ShowsTheEthernetLayoutWithTheLastAddressAndChoices) {
         EXPECT_EQ(FBoot->P_Options->Top(),
                   FBoot->P_IP_Address->Top() + FBoot->P_IP_Address->Height());
         EXPECT_EQ(FBoot->ActiveControl(), FBoot->E_IP1);
+        int order = 0;
+        for (TPanel* panel : {FBoot->P_Title, FBoot->P_IP_Address, FBoot->P_Eth_Search,
+                              FBoot->P_Options, FBoot->P_Button, FBoot->P_Serial})
+            EXPECT_EQ(panel->TabOrder(), order++) << panel->Name();
     });
     EXPECT_EQ(FBoot->Form_Type, Form_Type_Ethernet);
     ASSERT_EQ(Seam().ModalForms().size(), 1u);
     EXPECT_EQ(Seam().ModalForms()[0], "FBoot");
+}
+
+TEST_F(UBootTest, EveryCaptionAndHintComesFromItsLanguageText) {
+    struct Case {
+        const char* What;
+        std::function<std::string()> Shown;
+        const char* Expected;
+    };
+    TFBoot* const w = FBoot;
+    const Case cases[] = {
+        {"L_IP_Address", [w] { return w->L_IP_Address->Caption(); },
+         "Insert the IP Address of Device"},
+        {"L_List_Device", [w] { return w->L_List_Device->Caption(); },
+         "List of Devices Find in Network"},
+        {"Btn_Search", [w] { return w->Btn_Search->Caption(); }, "Search"},
+        {"CB_Find_All_QVL", [w] { return w->CB_Find_All_QVL->Caption(); },
+         "Find all QuorvelCo Devices"},
+        {"L_Update_Option", [w] { return w->L_Update_Option->Caption(); }, "Select Update Options"},
+        {"Btn_Cancel", [w] { return w->Btn_Cancel->Caption(); }, "Cancel"},
+        {"E_IP1 hint", [w] { return w->E_IP1->Hint(); }, "Insert first byte of IP Address"},
+        {"E_IP2 hint", [w] { return w->E_IP2->Hint(); }, "Insert second byte of IP Address"},
+        {"E_IP3 hint", [w] { return w->E_IP3->Hint(); }, "Insert third byte of IP Address"},
+        {"E_IP4 hint", [w] { return w->E_IP4->Hint(); }, "Insert fourth byte of IP Address"},
+        {"Btn_Search hint", [w] { return w->Btn_Search->Hint(); }, "Serch QVL Device in Network"},
+        {"CB_Find_All_QVL hint", [w] { return w->CB_Find_All_QVL->Hint(); },
+         "Enable or disable the option to find all QuorvelCo Devices"},
+        {"CB_Update_Options hint", [w] { return w->CB_Update_Options->Hint(); },
+         "Select the operation to do in update"},
+        {"CB_Update_Option_Read_Back hint", [w] { return w->CB_Update_Option_Read_Back->Hint(); },
+         "Enable or disable the possibility to read back the Firmware/Configuration"},
+        {"Btn_Cancel hint", [w] { return w->Btn_Cancel->Hint(); }, "Exit without to do the Update"},
+        {"Btn_Update hint", [w] { return w->Btn_Update->Hint(); }, "Start the update of Device"},
+        {"L_COM_Port", [w] { return w->L_COM_Port->Caption(); },
+         "Select the COM port for the Update"},
+        {"Btn_COM_List hint", [w] { return w->Btn_COM_List->Hint(); }, "Update COM Ports List"},
+        {"CB_COM_Port", [w] { return w->CB_COM_Port->Text(); }, "COM1"},
+    };
+    Show([&] {
+        for (const Case& c : cases)
+            EXPECT_EQ(c.Shown(), c.Expected) << c.What;
+        std::vector<std::string> items;
+        for (int i = 0; i < FBoot->CB_Update_Options->Items()->Count(); ++i)
+            items.push_back((*FBoot->CB_Update_Options->Items())[i]);
+        EXPECT_EQ(items, (std::vector<std::string>{"Firmware + Configuration", "Firmware",
+                                                   "Configuration"}));
+    });
 }
 
 TEST_F(UBootTest, AnAddressThatDoesNotSplitLeavesTheOctetsAsTheyWere) {

@@ -1,13 +1,16 @@
 #include "devicelink/UHART_Thread.h"
 
 #include "app/core/ULanguage.h"
+#include "platform/core/Exception.h"
 #include "tests/devicelink/HART_Scan_Probe.h"
 #include "tools/hart_simulator/HartGatewaySimulator.h"
 #include "tools/hart_simulator/SimulatorOptions.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -41,6 +44,34 @@ void PrintTo(const TScan_Case& c, std::ostream* os) {
     *os << c.Name;
 }
 
+struct TScan_Run {
+    bool Ended = false;
+    THART_Scan_Outcome Outcome;
+    TRequests Requests;
+    int Step_After = -1;
+};
+
+// One scan of a simulated gateway with the default devices, as `adjust` changes it.
+TScan_Run Scan_Simulated_Gateway(const std::function<void(TSimulatorSettings&)>& adjust) {
+    TSimulatorSettings settings;
+    settings.Port = 0;
+    settings.Devices = DefaultDevices();
+    adjust(settings);
+    THartGatewaySimulator gateway(settings);
+    gateway.Start();
+
+    THART_Scan_Probe dialog;
+    auto worker = dialog.Start_Worker(gateway.Port());
+    worker->HART_Discovery("127.0.0.1", "64");
+    TScan_Run run;
+    run.Ended = dialog.Wait_For_End();
+    run.Step_After = worker->Current_Step();
+    worker.reset();
+    run.Outcome = dialog.Outcome;
+    run.Requests = gateway.Requests();
+    return run;
+}
+
 class HART_ScanTest : public ::testing::TestWithParam<TScan_Case> {
 protected:
     void SetUp() override { Load_Default_Language(); }
@@ -48,23 +79,14 @@ protected:
 
 TEST_P(HART_ScanTest, ScanAgainstTheGatewaySimulator) {
     const TScan_Case& c = GetParam();
-    TSimulatorSettings settings;
-    settings.Port = 0;
-    settings.Devices = DefaultDevices();
-    c.Gateway(settings);
-    THartGatewaySimulator gateway(settings);
-    gateway.Start();
+    const TScan_Run run = Scan_Simulated_Gateway(c.Gateway);
+    ASSERT_TRUE(run.Ended) << "the scan never ended";
 
-    THART_Scan_Probe dialog;
-    auto worker = dialog.Start_Worker(gateway.Port());
-    worker->HART_Discovery("127.0.0.1", "64");
-    ASSERT_TRUE(dialog.Wait_For_End()) << "the scan never ended";
-
-    const THART_Scan_Outcome& outcome = dialog.Outcome;
+    const THART_Scan_Outcome& outcome = run.Outcome;
     EXPECT_EQ(outcome.Done, c.Succeeds);
     EXPECT_EQ(outcome.Failed, !c.Succeeds);
     EXPECT_EQ(outcome.Num_Devices, c.Num_Devices);
-    EXPECT_EQ(gateway.Requests(), c.Requests);
+    EXPECT_EQ(run.Requests, c.Requests);
     ASSERT_FALSE(outcome.Statuses.empty());
     EXPECT_EQ(outcome.Statuses.front(), "Init Scan - Waiting...");
     EXPECT_EQ(outcome.Statuses.back(), c.Final_Status);
@@ -72,7 +94,7 @@ TEST_P(HART_ScanTest, ScanAgainstTheGatewaySimulator) {
         ASSERT_GE(outcome.Statuses.size(), 2u);
         EXPECT_EQ(outcome.Statuses[outcome.Statuses.size() - 2], c.Failure_Status);
     }
-    EXPECT_EQ(worker->Current_Step(), THART_Thread::Scan_Idle);
+    EXPECT_EQ(run.Step_After, THART_Thread::Scan_Idle);
 }
 
 const char* const Scan_Failed = "Search Finish with Errors";
@@ -109,6 +131,29 @@ const TScan_Case Scan_Cases[] = {
      "Devices Search Finished - Error in Devices Search Started"},
     {"foreign_sender_is_no_reply", [](TSimulatorSettings& s) { s.ForeignSender = true; }, true, 3,
      Search_Then_Two_Polls + Reads(3), "Search Finish"},
+    {"status_polls_until_finished_then_reads_each_device",
+     [](TSimulatorSettings& s) {
+         s.StatusReplies = {"SEARCH STATUS=1 now 2 devices", "SEARCH STATUS=1 now 2 devices",
+                            "SEARCH STATUS=0 now 2 devices"};
+     },
+     true, 2, TRequests{"F_FULL_64", "F_TEST", "F_TEST", "F_TEST"} + Reads(2), "Search Finish"},
+    {"status_that_is_no_number_counts_as_finished",
+     [](TSimulatorSettings& s) { s.StatusReplies = {"SEARCH STATUS=xy now 2 devices"}; }, true, 2,
+     TRequests{"F_FULL_64", "F_TEST"} + Reads(2), "Search Finish"},
+    {"status_reply_with_a_leading_blank_starts_the_search_again",
+     [](TSimulatorSettings& s) { s.StatusReplies = {" SEARCH STATUS=0 now 3 devices"}; }, true, 3,
+     TRequests{"F_FULL_64", "F_TEST"} + Search_Then_Two_Polls + Reads(3), "Search Finish"},
+    // Each restart of the search is answered, so only the status failures can end the scan.
+    {"status_replies_that_are_always_wrong_end_the_scan",
+     [](TSimulatorSettings& s) {
+         s.StatusReplies = std::vector<std::string>(8, "SEARCH STATUS 0 now 3 devices");
+     },
+     false, 0, {"F_FULL_64", "F_TEST", "F_FULL_64", "F_TEST", "F_FULL_64", "F_TEST"}, Scan_Failed,
+     "Devices Search Finished - Error in Search Started"},
+    {"read_reply_shorter_than_its_header_reads_the_device_again",
+     [](TSimulatorSettings& s) { s.ReadReplies = {"DEV 0"}; }, true, 3,
+     Search_Then_Two_Polls + TRequests{"F_READ00", "F_READ00", "F_READ01", "F_READ02"},
+     "Search Finish"},
     {"more_than_a_hundred_devices_reads_the_first_hundred",
      [](TSimulatorSettings& s) { s.ReportedDevices = 150; s.BusyPolls = 0; }, true, 100,
      TRequests{"F_FULL_64", "F_TEST"} + Reads(100),
@@ -159,6 +204,44 @@ TEST_F(HART_ScanRecordsTest, EachRecordIsStoredUnderItsIndexAndDecodes) {
     EXPECT_EQ(HART_Device_Name(dialog.Outcome.Records[11]).substr(0, 13), "SIM DEVICE 11");
 }
 
+TEST(HART_ScanStatusTest, EachStepShowsItsTextWithItsNumber) {
+    Load_Default_Language();
+    const TScan_Run run = Scan_Simulated_Gateway([](TSimulatorSettings& s) {
+        s.StatusReplies = {"SEARCH STATUS=1 now 1 devices", "SEARCH STATUS=1 now 2 devices",
+                           "SEARCH STATUS=0 now 2 devices"};
+    });
+    ASSERT_TRUE(run.Ended);
+    EXPECT_EQ(run.Outcome.Statuses,
+              (std::vector<std::string>{
+                  "Init Scan - Waiting...", "Devices Search Started - Devices Found 0 - Waiting...",
+                  "Devices Search Started - Devices Found 1 - Waiting...",
+                  "Devices Search Started - Devices Found 2 - Waiting...",
+                  "Search Finish - Devices Found 2 - Waiting...",
+                  "Search Finish - Read Information Device 0 - Waiting...",
+                  "Search Finish - Read Information Device 1 - Waiting...", "Search Finish"}));
+}
+
+TEST(HART_ScanRecordBytesTest, AReadReplyKeepsAtMostAThousandRecordBytesAndZeroesTheRest) {
+    Load_Default_Language();
+    const std::string overlong = "DEV 0=" + std::string(1000, '\x11') + "tail";
+    const std::string header_only = "DEV 1=";
+    const std::string short_record = "DEV 2=" + std::string(3, '\x22');
+    const TScan_Run run = Scan_Simulated_Gateway([&](TSimulatorSettings& s) {
+        s.BusyPolls = 0;
+        s.ReadReplies = {overlong, header_only, short_record};
+    });
+    ASSERT_TRUE(run.Outcome.Done);
+    ASSERT_EQ(run.Outcome.Records.size(), 3u);
+
+    THART_Device_Record expected{};
+    expected.fill(0x11);
+    EXPECT_EQ(run.Outcome.Records[0], expected);
+    expected.fill(0);
+    EXPECT_EQ(run.Outcome.Records[1], expected);
+    expected[0] = expected[1] = expected[2] = 0x22;
+    EXPECT_EQ(run.Outcome.Records[2], expected);
+}
+
 TEST_F(HART_ScanRecordsTest, AFinishedScanCanBeStartedAgain) {
     THART_Scan_Probe dialog;
     auto worker = dialog.Start_Worker(Gateway->Port());
@@ -206,6 +289,33 @@ TEST(HART_ScanCloseTest, ClosingWhileTheWorkerWaitsOnAReportDoesNotDeadlock) {
     EXPECT_EQ(dialog.Outcome.Statuses, std::vector<std::string>{"Init Scan - Waiting..."})
         << "a report of the closed worker reached the dialog";
     EXPECT_FALSE(dialog.Outcome.Done || dialog.Outcome.Failed);
+}
+
+TEST(HART_ScanCloseTest, AWorkerEndedByAFailingReportClosesItsSocket) {
+    Load_Default_Language();
+    TSimulatorSettings settings;
+    settings.Port = 0;
+    settings.Silent = true;
+    THartGatewaySimulator gateway(settings);
+    gateway.Start();
+
+    THART_Scan_Reports reports;
+    reports.Sync_Scan_Failed = [] { throw Exception("the failed panel could not be shown"); };
+    THART_Thread worker(reports, gateway.Port(), "127.0.0.1");
+    worker.HART_Discovery("127.0.0.1", "64");
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!worker.Finished() && std::chrono::steady_clock::now() < giveUp) {
+        CheckSynchronize();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ASSERT_TRUE(worker.Finished());
+
+    // The listener would otherwise keep filling the worker's fields until they are destroyed.
+    TUdpServer same_port;
+    same_port.BindAddress = "127.0.0.1";
+    same_port.DefaultPort = gateway.Last_Peer_Port();
+    ASSERT_NE(same_port.DefaultPort, 0);
+    EXPECT_NO_THROW(same_port.Activate()) << "the ended worker still holds its socket";
 }
 
 } // namespace

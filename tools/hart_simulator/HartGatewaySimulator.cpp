@@ -53,6 +53,11 @@ std::vector<std::string> THartGatewaySimulator::Requests() const {
     return FRequests;
 }
 
+uint16_t THartGatewaySimulator::Last_Peer_Port() const {
+    std::lock_guard lock(FLock);
+    return FLastPeerPort;
+}
+
 void THartGatewaySimulator::Answer(std::string_view request, const std::string& peerAddress,
                                    uint16_t peerPort) {
     size_t requestNumber = 0;
@@ -60,6 +65,7 @@ void THartGatewaySimulator::Answer(std::string_view request, const std::string& 
         std::lock_guard lock(FLock);
         FRequests.emplace_back(request);
         requestNumber = FRequests.size();
+        FLastPeerPort = peerPort;
     }
     if (FSettings.Silent || (FSettings.AnsweredRequests >= 0 &&
                              requestNumber > static_cast<size_t>(FSettings.AnsweredRequests)))
@@ -85,16 +91,30 @@ std::pair<std::string, std::string> THartGatewaySimulator::RepliesTo(std::string
         FStatusPolls = 0;
         return {"FULL DEVICES SEARCH STARTED", "FULL DEVICES SEARCH STARTED"};
     }
-    if (request == "F_TEST")
-        return {StatusReply(), "SEARCH STATUS=0 now 0 devices"};
+    if (request == "F_TEST") {
+        const std::string wrongReply = "SEARCH STATUS=0 now 0 devices";
+        if (auto scripted = TakeScripted(FSettings.StatusReplies, FStatusRepliesUsed))
+            return {*scripted, wrongReply};
+        return {StatusReply(), wrongReply};
+    }
     int index = 0;
     if (request.starts_with("F_READ") && ParseIndex(request.substr(6), index)) {
         const std::string wrongReply = ReadHeader(index) + std::string(DeviceRecordSize, '\0');
+        if (auto scripted = TakeScripted(FSettings.ReadReplies, FReadRepliesUsed))
+            return {*scripted, wrongReply};
         if (TakeWrongRead(index))
             return {ReadHeader((index + 1) % 100) + AsText(TDeviceRecord{}), wrongReply};
         return {ReadReply(index), wrongReply};
     }
     return {};
+}
+
+std::optional<std::string>
+THartGatewaySimulator::TakeScripted(const std::vector<std::string>& replies, size_t& used) {
+    std::lock_guard lock(FLock);
+    if (used >= replies.size())
+        return std::nullopt;
+    return replies[used++];
 }
 
 bool THartGatewaySimulator::TakeWrongRead(int index) {

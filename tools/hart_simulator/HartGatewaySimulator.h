@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ struct TSimulatorSettings {
     int AnsweredRequests = -1;  // answers only the first N requests; -1: all
     int WrongFirstReads = 0;    // the first read of each of devices 0..N-1 gets another header
     bool ForeignSender = false; // before each reply a plausible wrong reply comes from another port
+    // Sent in place of the usual answer, in order, to the first F_TEST requests.
+    std::vector<std::string> StatusReplies;
+    // Sent in place of the usual answer, in order, to the first F_READnn requests.
+    std::vector<std::string> ReadReplies;
 };
 
 // Answers the gateway's scan commands "F_FULL_nn", "F_TEST" and "F_READnn" on one UDP port, on
@@ -38,6 +43,8 @@ public:
 
     // Every command received, in order.
     std::vector<std::string> Requests() const;
+    // The port the last command came from, 0 before the first.
+    uint16_t Last_Peer_Port() const;
 
 private:
     void Answer(std::string_view request, const std::string& peerAddress, uint16_t peerPort);
@@ -47,6 +54,8 @@ private:
     std::string ReadReply(int index) const;
     // True once for each of the first WrongFirstReads device indexes.
     bool TakeWrongRead(int index);
+    // The next scripted reply of `replies`, counting with `used`; nullopt once they are spent.
+    std::optional<std::string> TakeScripted(const std::vector<std::string>& replies, size_t& used);
 
     TSimulatorSettings FSettings;
     TUdpServer FSocket;
@@ -55,4 +64,7 @@ private:
     std::vector<std::string> FRequests;
     int FStatusPolls = 0;
     std::vector<bool> FWrongReadDone; // per device index, while WrongFirstReads lasts
+    size_t FStatusRepliesUsed = 0;
+    size_t FReadRepliesUsed = 0;
+    uint16_t FLastPeerPort = 0;
 };

@@ -160,6 +160,33 @@ TEST_F(GlyphButtonTest, StyleDecidesWhetherTheParentShowsThrough) {
     }
 }
 
+// The rounded styles leave their corners unpainted: through them shows the parent's
+// background when the style was written, the button's own background after a colour preset
+// (which leaves the window's transparency alone) - never the off-screen bitmap's fill.
+TEST_F(GlyphButtonTest, CornersOfRoundedStylesShowWhatLiesBehind) {
+    Form->SetColor(0x123456);
+    struct Case {
+        bool ByPreset;
+        TGlyphButtonStyle Style;
+        TGlyphColorStyle Preset;
+    };
+    const Case cases[] = {{false, bsModern, lcsCustom},
+                          {false, bsQuicken, lcsCustom},
+                          {true, bsModern, lcsGold},
+                          {true, bsQuicken, lcsQuicken}};
+    for (const Case& c : cases) {
+        TGlyphButton* button = AddButton();
+        button->SetCaption("");
+        if (c.ByPreset)
+            button->SetColorStyle(c.Preset);
+        else
+            button->SetStyle(c.Style);
+        const TColor behind = c.ByPreset ? button->Color() : Form->Color();
+        EXPECT_EQ(PixelOf(button, 0, 0), behind) << c.Style << " preset " << c.ByPreset;
+        delete button;
+    }
+}
+
 TEST_F(GlyphButtonTest, PressAndReleaseOutsideStillClicks) {
     TGlyphButton* button = AddButton();
     InputSimulation::MouseDown(button, mbLeft, {5, 5});
@@ -178,6 +205,24 @@ TEST_F(GlyphButtonTest, RightButtonAndDisabledButtonDoNotClick) {
     EXPECT_FALSE(button->IsDown());
     button->Click();
     EXPECT_TRUE(Clicked.empty());
+}
+
+TEST_F(GlyphButtonTest, AClickThatCannotHappenLeavesTheButtonUnpressed) {
+    TGlyphButton* button = AddButton();
+    button->SetCaption("");
+    button->SetDefault(true);
+    auto* edit = new TEdit(Form.get());
+    edit->SetParent(Form.get());
+    edit->SetBounds(10, 100, 100, 21);
+    Form->SetActiveControl(edit);
+    button->SetVisible(false);
+    button->Click();
+    InputSimulation::KeyPress(edit, VK_RETURN);
+    EXPECT_TRUE(Clicked.empty());
+    // Shown again later, it must not look held down.
+    button->SetVisible(true);
+    EXPECT_FALSE(button->IsDown());
+    EXPECT_EQ(PixelOf(button, button->Width() - 3, button->Height() / 2), 0xEDF7F8);
 }
 
 TEST_F(GlyphButtonTest, ClickHandsTheModalResultToTheForm) {

@@ -3,12 +3,11 @@
 #include "app/core/ULanguage.h"
 #include "platform/core/Exception.h"
 #include "platform/core/StringList.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -111,26 +110,6 @@ TEST(LanguageFileTest, SlotsAtOrAboveTheLimitOrBeyondTheListAreIgnored) {
     EXPECT_EQ(empty.Count(), 0);
 }
 
-// A folder of its own under the system's temporary folder, removed with everything in it.
-class TTempFolder {
-public:
-    TTempFolder() {
-        std::random_device random;
-        Path = fs::temp_directory_path() / ("language_test_" + std::to_string(random()));
-        fs::create_directories(Path);
-    }
-    ~TTempFolder() {
-        std::error_code error;
-        fs::remove_all(Path, error);
-    }
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        const fs::path file = Path / name;
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
-    }
-    fs::path Path;
-};
-
 std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
     std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
     for (char16_t unit : text) {
@@ -167,7 +146,7 @@ TEST(LanguageFileTest, FilesAreReadInTheEncodingTheirByteOrderMarkNames) {
 
 TEST(LanguageFileTest, AFileThatCannotBeReadThrowsAndChangesNothing) {
     const TTempFolder folder;
-    for (const fs::path& path : {folder.Path / "Missing.lng", folder.Path}) {
+    for (const fs::path& path : {fs::path(folder.File("Missing.lng")), fs::path(folder.Path())}) {
         SCOPED_TRACE(path.string());
         TStringList list = Defaults();
         EXPECT_THROW(Load_Language_File(list, path.string(), Language_Slot_Count), EFileError);
@@ -180,13 +159,13 @@ TEST(LanguageFileTest, AFileThatCannotBeReadThrowsAndChangesNothing) {
 class LoadLanguageTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        State.Language_Dir = Folder.Path.string();
+        State.Language_Dir = Folder.Path();
         State.Language_Name = "English";
     }
     void TearDown() override { State = Saved; }
 
     void CopyFixture(const std::string& name) const {
-        fs::copy_file(fs::path(VELMARO_FIXTURES) / "app/core/language" / name, Folder.Path / name);
+        fs::copy_file(fs::path(VELMARO_FIXTURES) / "app/core/language" / name, Folder.File(name));
     }
 
     TAppState& State = AppState();
@@ -223,7 +202,7 @@ TEST_F(LoadLanguageTest, AMissingLanguageFileFallsBackToEnglish) {
     };
     for (const FallbackCase& c : cases) {
         SCOPED_TRACE(c.Situation);
-        fs::remove(Folder.Path / "English.lng");
+        fs::remove(Folder.File("English.lng"));
         if (c.EnglishFileExists)
             Folder.Write("English.lng", "STR0 = Start\r\n");
         State.Language_Name = "Deutsch";
@@ -231,6 +210,15 @@ TEST_F(LoadLanguageTest, AMissingLanguageFileFallsBackToEnglish) {
         EXPECT_EQ(State.Language_Name, "English");
         EXPECT_EQ(Lines(State.Language_List), DefaultsWith(c.Expected));
     }
+}
+
+TEST_F(LoadLanguageTest, AFolderNamedLikeTheLanguageFileCountsAsMissing) {
+    fs::create_directory(Folder.File("Deutsch.lng"));
+    Folder.Write("English.lng", "STR0 = Start\r\n");
+    State.Language_Name = "Deutsch";
+    Load_Language();
+    EXPECT_EQ(State.Language_Name, "English");
+    EXPECT_EQ(Lines(State.Language_List), DefaultsWith({{0, "Start"}}));
 }
 
 TEST_F(LoadLanguageTest, AChangeOfLanguageStartsAgainFromEnglish) {

@@ -42,8 +42,11 @@ TEST_F(LanguageTextsTest, SpotChecksAcrossTheBlocks) {
         {39, Single_Blank},
         {106, "Error! Name project is not valid because directory already exists"},
         {202, "List of Avaliable Configurations"},
+        {304, "Selected Language : "},
         {305, "Page "},
         {306, " / "},
+        {316, "Do you want to change the Language from "},
+        {317, " to "},
         {318, "?"},
         {406, "HART Master"},
         {467, Single_Blank},
@@ -57,15 +60,37 @@ TEST_F(LanguageTextsTest, SpotChecksAcrossTheBlocks) {
         {1219, "Var/Cmd Number"},
         {1237, "Error row "},
         {1246, "!! Position Must be Between 0 and "},
+        {1248, "Are you sure to delete the Row number "},
         {1250, "TimeOut"},
         {1502, "Update Device by Ethernet (UDP)"},
         {1536, "Device Not Found!"},
+        {1537, "Error!!! Check the Ip Address"},
+        {1624, "Init Scan - Waiting..."},
         {1625, "Devices Search Started - Devices Found %d - Waiting..."},
         {1641, "Search Finish with Errors"},
         {2799, Single_Blank},
     };
     for (const SlotText& c : cases)
         EXPECT_EQ(Lang_Str(c.Slot), c.Text) << "slot " << c.Slot;
+}
+
+// The scan worker puts the number where "%d" stands; the other status texts carry no number.
+TEST_F(LanguageTextsTest, OnlyTheScanStatusTextsWithANumberHoldItsPlace) {
+    struct StatusText {
+        int Slot;
+        size_t Places;
+    };
+    const std::vector<StatusText> cases = {
+        {1624, 0}, {1625, 1}, {1626, 0}, {1627, 1}, {1636, 1},
+        {1637, 0}, {1638, 1}, {1639, 0}, {1640, 0}, {1641, 0},
+    };
+    for (const StatusText& c : cases) {
+        const std::string text = Lang_Str(c.Slot);
+        size_t places = 0;
+        for (size_t at = text.find("%d"); at != std::string::npos; at = text.find("%d", at + 2))
+            ++places;
+        EXPECT_EQ(places, c.Places) << "slot " << c.Slot;
+    }
 }
 
 // The captions of the buttons and windows that this build shows, and the titles of its panels.

@@ -98,6 +98,29 @@ TEST_F(ReopenTest, AVanishedConfigurationLeavesNothingOpenAndStepsRefuse) {
     EXPECT_TRUE(AppState().Project_Name.empty());
 }
 
+// A settings file naming a folder outside PROJECTS (edited by hand or from another program)
+// opens nothing: no table file may be written beside the program or elsewhere.
+class UnsafeReopenTest : public WindowsFixture, public ::testing::WithParamInterface<const char*> {
+protected:
+    void Prepare() override {
+        std::filesystem::create_directories(Folder / "PROJECTS" / "Plant");
+        std::filesystem::create_directories(Folder / "Outside");
+        Write_File(Path("Velmaro.xml"), std::string("<Conf_Settings><lastproj><projectname>") +
+                                            GetParam() +
+                                            "</projectname></lastproj></Conf_Settings>");
+    }
+};
+
+TEST_P(UnsafeReopenTest, ANameLeavingTheConfigurationsFolderOpensNothing) {
+    Create_Windows();
+    EXPECT_TRUE(AppState().Project_Name.empty());
+    EXPECT_TRUE(AppState().Project_Path.empty());
+    EXPECT_EQ(FVelmaroFirmWare->L_Name_Conf->Caption(), "None Configuration Opened ");
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, UnsafeReopenTest,
+                         ::testing::Values("..", ".", "../Outside", "Plant/..", "Plant/../Plant"));
+
 TEST_F(MainWindowTest, LanguageChangeReachesHiddenButtonsAndJoinedWindows) {
     Write_File(Path("LANGUAGE/Italiano.lng"), "STR15 = Nuova Configurazione\r\n"
                                               "STR29 = Gateway HART\r\n"

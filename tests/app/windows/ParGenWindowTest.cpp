@@ -7,6 +7,8 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/ScrollBox.h"
 
 namespace {
 
@@ -196,6 +198,44 @@ TEST_F(ParGenWindowTest, PanelTitlesKeepTheStartUpLanguage) {
     FVelmaroFirmWare->Change_Language();
     EXPECT_EQ(FParGen->L_HART_Master_Address->Caption(), "Indirizzo");
     EXPECT_EQ(FParGen->CP_HART_Master->Caption(), "1. HART Master");
+}
+
+TEST_F(ParGenWindowTest, PanelsStackInTheirNumberedOrderWithoutGaps) {
+    Show_ParGen([&] {
+        TCategoryPanel* panels[] = {FParGen->CP_HART_Master, FParGen->CP_PROFIBUS,
+                                    FParGen->CP_Ethernet, FParGen->CP_Web_Pages};
+        EXPECT_EQ(panels[0]->Top(), 0);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(panels[i]->TabOrder(), i);
+            if (i > 0)
+                EXPECT_EQ(panels[i]->Top(), panels[i - 1]->Top() + panels[i - 1]->Height())
+                    << panels[i]->Caption();
+        }
+    });
+}
+
+// The buttons are neither default nor cancel: Enter in an edit neither saves nor leaves.
+TEST_F(ParGenWindowTest, EnterAndEscapeInAnEditPressNoButton) {
+    Show_ParGen([&] {
+        FParGen->SetActiveControl(FParGen->E_PROFIBUS_IDDevice);
+        InputSimulation::KeyPress(FParGen->E_PROFIBUS_IDDevice, VK_RETURN);
+        InputSimulation::KeyPress(FParGen->E_PROFIBUS_IDDevice, VK_ESCAPE);
+        EXPECT_EQ(FParGen->ModalResult(), mrNone);
+    });
+    EXPECT_FALSE(FileExists(AppState().ParGen_File));
+}
+
+// The wheel scrolls the panels only while the pointer is over them.
+TEST_F(ParGenWindowTest, WheelScrollsThePanelsOnlyUnderThePointer) {
+    FParGen->Show();
+    FParGen->SetClientHeight(250);
+    TControlScrollBar* bar = FParGen->CPG->VertScrollBar();
+    ASSERT_GT(bar->MaxPosition(), 0);
+    InputSimulation::Wheel(FParGen->P_Title, {100, 30}, -120);
+    EXPECT_EQ(bar->Position(), 0);
+    InputSimulation::Wheel(FParGen->CPG, {100, 60}, -120);
+    EXPECT_GT(bar->Position(), 0);
+    FParGen->Hide();
 }
 
 TEST_F(ParGenWindowTest, WidthSnapsBack) {

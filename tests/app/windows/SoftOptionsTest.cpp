@@ -103,6 +103,20 @@ TEST_F(SoftOptionsTest, LanguagesArePagedSixAtATime) {
     });
 }
 
+// Only a "<name>.lng" file can be loaded by its name, so only such files are offered: choosing
+// one that cannot be loaded would silently give English.
+TEST_F(SoftOptionsTest, OffersOnlyFilesThatLoadByTheirName) {
+    Add_Languages({"Italiano"});
+    Write_File(Path("LANGUAGE/Deutsch.LNG"), "STR0 = Deutsch\r\n");
+    std::filesystem::create_directories(Folder / "LANGUAGE" / "Folder.lng");
+    Create_Windows();
+    Show_Options([&] {
+        ASSERT_EQ(FSoftOptions->SL_Languages.Count(), 1);
+        EXPECT_EQ(FSoftOptions->SL_Languages[0], "Italiano.lng");
+        EXPECT_EQ(FSoftOptions->L_Page_Lang->Caption(), "Page 1 / 1");
+    });
+}
+
 TEST_F(SoftOptionsTest, NoLanguageFileShowsAnEmptyFirstPage) {
     Create_Windows();
     Show_Options([&] {
