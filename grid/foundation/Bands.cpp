@@ -1,5 +1,9 @@
 #include "grid/foundation/Bands.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 void TBands::SetActive(bool Value) {
     if (FActive == Value)
         return;
@@ -29,9 +33,18 @@ void TBands::SetSecondaryLength(int Value) {
     SetBandValue(FSecondaryLength, Value);
 }
 
+int64_t TBands::CycleLength() const {
+    return int64_t{FPrimaryLength} + FSecondaryLength;
+}
+
+int TBands::TotalLength() const {
+    return static_cast<int>(std::clamp<int64_t>(CycleLength(), std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
+}
+
 TColor TBands::RowColor(int RowFromFirstNormal) const {
     // Lengths of zero or less would leave no cycle; such bands show the primary colour.
-    int total = TotalLength();
+    const int64_t total = CycleLength();
     if (total <= 0 || RowFromFirstNormal < 0)
         return FPrimaryColor;
     return RowFromFirstNormal % total < FPrimaryLength ? FPrimaryColor : FSecondaryColor;

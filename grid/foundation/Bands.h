@@ -3,6 +3,8 @@
 #include "platform/ui/Colors.h"
 #include "platform/ui/Object.h"
 
+#include <cstdint>
+
 // Alternating row colour bands: below the fixed rows, runs of PrimaryLength rows in PrimaryColor
 // alternate with runs of SecondaryLength rows in SecondaryColor.
 class TBands : public TObject {
@@ -21,7 +23,8 @@ public:
     void SetPrimaryLength(int Value);
     int SecondaryLength() const { return FSecondaryLength; }
     void SetSecondaryLength(int Value);
-    int TotalLength() const { return FPrimaryLength + FSecondaryLength; }
+    // Saturates at the int range instead of overflowing.
+    int TotalLength() const;
     // The band colour of a row counted from the first non-fixed row (0 is that row).
     TColor RowColor(int RowFromFirstNormal) const;
 
@@ -31,6 +34,8 @@ public:
 
 private:
     template <typename T> void SetBandValue(T& field, T Value);
+    // The two lengths summed without overflow.
+    int64_t CycleLength() const;
 
     bool FActive = false;
     TColor FPrimaryColor = clInfoBk;

@@ -18,8 +18,7 @@ TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner) {
 TBaseGrid::~TBaseGrid() {
     FDestroying = true;
     // An undo component the grid does not own outlives it: it must not keep pointing here.
-    if (FUndoRedo != nullptr && FUndoRedo->Grid() == this)
-        FUndoRedo->SetGrid(nullptr);
+    SetUndoRedo(nullptr);
     FreeAllCellProperties();
     // Properties of cells outside the counts (shrunk grids, hidden columns) go too, once each.
     std::set<TCellProperties*> rest;
@@ -28,7 +27,7 @@ TBaseGrid::~TBaseGrid() {
             rest.insert(props);
     });
     for (TCellProperties* props : rest)
-        delete props;
+        DeleteProperties(props);
 }
 
 // --- cell access -------------------------------------------------------------------------------
@@ -98,8 +97,11 @@ TCellProperties* TBaseGrid::GetCellProperties(int c, int r) {
 }
 
 TCellProperties* TBaseGrid::CreateCellProperties(int c, int r) {
-    auto props = std::make_unique<TCellProperties>(this, c, r);
-    TStringGrid::SetObjects(c, r, props.get()); // refuses bad coordinates before anything leaks
+    auto owned = std::make_unique<TCellProperties>(this, c, r);
+    TStringGrid::SetObjects(c, r, owned.get()); // refuses bad coordinates before anything leaks
+    // From here the slot owns it: a defaults hook that throws leaves a plain object behind, not
+    // a dangling one.
+    TCellProperties* props = owned.release();
     TFont font;
     font.Assign(*Font());
     TBrush brush;
@@ -124,7 +126,7 @@ TCellProperties* TBaseGrid::CreateCellProperties(int c, int r) {
     props->FBrushColor = brush.Color();
     props->FBrushColorTo = colorTo;
     props->FGradientDirection = gd;
-    return props.release();
+    return props;
 }
 
 void TBaseGrid::GetDefaultCellProperties(int ACol, int ARow, TFont* AFont, TBrush* ABrush,
@@ -212,12 +214,17 @@ void TBaseGrid::FreePropertiesIn(int FromCol, int FromRow, int ToCol, int ToRow)
         TCellProperties* props = PropertiesOf(c, r);
         if (!props)
             continue;
-        TObject* graphic = props->GraphicObject();
-        if (graphic && graphic->ClassName() == "TCellGraphic")
-            delete graphic;
-        delete props;
+        DeleteProperties(props);
         SetGridObject(c, r, nullptr);
     }
+}
+
+// Other graphic objects belong to whoever attached them.
+void TBaseGrid::DeleteProperties(TCellProperties* props) {
+    TObject* graphic = props->GraphicObject();
+    if (graphic && graphic->ClassName() == "TCellGraphic")
+        delete graphic;
+    delete props;
 }
 
 // Cells leaving the grid take their properties along; nobody could reach them any more.
@@ -257,11 +264,16 @@ void TBaseGrid::Notification(TComponent* component, bool removing) {
         FUndoRedo = nullptr;
 }
 
+// One component per grid and one grid per component; TExGridUndoRedo::SetGrid keeps the other
+// side of the link.
 void TBaseGrid::SetUndoRedo(TExGridUndoRedo* Value) {
-    if (FUndoRedo != nullptr && FUndoRedo != Value && FUndoRedo->Grid() == this)
-        FUndoRedo->SetGrid(nullptr);
+    if (FUndoRedo == Value)
+        return;
+    TExGridUndoRedo* old = FUndoRedo;
     FUndoRedo = Value;
-    if (Value)
+    if (old != nullptr && old->Grid() == this)
+        old->SetGrid(nullptr);
+    if (Value != nullptr)
         Value->SetGrid(this);
 }
 

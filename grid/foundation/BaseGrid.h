@@ -214,6 +214,8 @@ private:
     TCellProperties* PropertiesOf(int c, int r) const;
     TCellProperties* CreateCellProperties(int c, int r);
     void FreePropertiesIn(int FromCol, int FromRow, int ToCol, int ToRow);
+    // Frees a properties object with the grid's own TCellGraphic it holds.
+    static void DeleteProperties(TCellProperties* props);
     bool AreaIsFree(int c, int r, int spanx, int spany) const;
     void PaintCellInternal(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState,
                            bool DrawContent);
@@ -222,6 +224,7 @@ private:
                          TCellGradientDirection GD);
     void PaintLines(TCanvas* ACanvas, int ACol, TRect ARect, TGridDrawState AState);
     void RepaintMergedCells(int FromCol, int ToCol, int FromRow, int ToRow);
+    void MoveToAreaEnd(bool Vertical);
 
     bool FDefaultDrawing = false;
     int FGridLineWidth = 1;

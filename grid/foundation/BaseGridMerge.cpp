@@ -7,11 +7,18 @@
 
 // --- merging -----------------------------------------------------------------------------------
 
+namespace {
+// A merge of one cell by one leaves the cell unmerged, so it blocks no larger area.
+bool IsSingleCellArea(const TCellProperties* props) {
+    return props && props->IsBaseCell() && props->CellSpanX() == 0 && props->CellSpanY() == 0;
+}
+} // namespace
+
 bool TBaseGrid::AreaIsFree(int c, int r, int spanx, int spany) const {
     for (int j = r; j < r + spany; ++j)
         for (int i = c; i < c + spanx; ++i) {
             const TCellProperties* props = PropertiesOf(i, j);
-            if (props && (props->CellSpanX() >= 0 || props->CellSpanY() >= 0))
+            if (props && (props->CellSpanX() > 0 || props->CellSpanY() > 0))
                 return false;
         }
     return true;
@@ -32,6 +39,8 @@ bool TBaseGrid::MergeCells(int c, int r, int spanx, int spany) {
     for (int j = r; j < r + spany; ++j)
         for (int i = c; i < c + spanx; ++i) {
             TCellProperties* props = GetCellProperties(i, j);
+            if (IsSingleCellArea(props))
+                FMergeCount = std::max(0, FMergeCount - 1); // the new area takes its place
             const bool isBase = i == c && j == r;
             props->SetIsBaseCell(isBase);
             props->SetCellSpanX(isBase ? spanx - 1 : i - c);

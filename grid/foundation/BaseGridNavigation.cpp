@@ -11,6 +11,23 @@ int AreaEnd(int base, int span, int current, int count) {
 }
 } // namespace
 
+// Moves the current cell to the last column (row) of its merged area, so that the platform's
+// one-cell step that follows leaves the area whole.
+void TBaseGrid::MoveToAreaEnd(bool Vertical) {
+    if (!HasCellProperties(Col(), Row()))
+        return;
+    const TPoint base = BaseCell(Col(), Row());
+    const TCellProperties* baseProps = PropertiesOf(base.X, base.Y);
+    if (!baseProps)
+        return;
+    if (Vertical) {
+        if (const int last = AreaEnd(base.Y, baseProps->CellSpanY(), Row(), RowCount()); last >= 0)
+            SetRow(last);
+    } else if (const int last = AreaEnd(base.X, baseProps->CellSpanX(), Col(), ColCount());
+               last >= 0)
+        SetCol(last);
+}
+
 void TBaseGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
     int baseCol, baseRow;
     FindBaseCell(Col(), Row(), baseCol, baseRow);
@@ -20,14 +37,10 @@ void TBaseGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
     if (baseProps) {
         switch (Key) {
         case VK_RIGHT:
-            if (const int last = AreaEnd(baseCol, baseProps->CellSpanX(), Col(), ColCount());
-                last >= 0)
-                SetCol(last);
+            MoveToAreaEnd(false);
             break;
         case VK_DOWN:
-            if (const int last = AreaEnd(baseRow, baseProps->CellSpanY(), Row(), RowCount());
-                last >= 0)
-                SetRow(last);
+            MoveToAreaEnd(true);
             break;
         case VK_LEFT:
             if (baseCol < Col() && Col() > FixedCols() && baseCol > 0)
@@ -52,6 +65,8 @@ void TBaseGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
 
 bool TBaseGrid::HandleWheelDown(TShiftState Shift, TPoint MousePos) {
     bool result = true;
+    // Like the Down key, the wheel passes a merged area whole instead of snapping back into it.
+    MoveToAreaEnd(true);
     // The wheel stops before a hidden footer row.
     if (!(FHideLastRow && Row() >= RowCount() - 2))
         result = TObjStringGrid::HandleWheelDown(Shift, MousePos);

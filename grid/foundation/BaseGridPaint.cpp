@@ -53,6 +53,11 @@ void TBaseGrid::Paint() {
 }
 
 void TBaseGrid::DrawGridCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+    // The platform leaves the current cell out of the selected state (its own brush does not
+    // highlight it); the selection frame and the looks of descendants count it in, as it lies in
+    // the selection. Its brush stays the platform's.
+    if (!AState.Contains(gdFixed) && Selection().Contains(ACol, ARow))
+        AState << gdSelected;
     PaintCellInternal(Canvas(), ACol, ARow, ARect, AState, true);
 }
 

@@ -4,11 +4,10 @@
 #include <cmath>
 
 namespace {
-int Round(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-int Clamp8(int value) {
-    return std::clamp(value, 0, 255);
+// Channel arithmetic runs in double and is kept within 0..255 before it becomes an integer again,
+// so no percent or range, however large, can overflow.
+int Channel(int base, double change) {
+    return static_cast<int>(std::clamp(base + std::nearbyint(change), 0.0, 255.0));
 }
 } // namespace
 
@@ -20,7 +19,7 @@ TColor HalveColor(TColor Color) {
 TColor ShadeColor(TColor Color, int Percent) {
     TColor rgb = ColorToRGB(Color);
     auto shade = [Percent](int channel) {
-        return Clamp8(channel + Round(Percent * channel / 100.0));
+        return Channel(channel, static_cast<double>(Percent) * channel / 100.0);
     };
     return RGB(shade(GetRValue(rgb)), shade(GetGValue(rgb)), shade(GetBValue(rgb)));
 }
@@ -31,7 +30,8 @@ TColor BlendColorStep(TColor FromColor, TColor ToColor, int Low, int High, int P
     TColor from = ColorToRGB(FromColor);
     TColor to = ColorToRGB(ToColor);
     auto blend = [&](int a, int b) {
-        return Clamp8(a + Round(static_cast<double>(b - a) / (High - Low) * Position));
+        const double range = static_cast<double>(High) - Low;
+        return Channel(a, (b - a) / range * Position);
     };
     return RGB(blend(GetRValue(from), GetRValue(to)), blend(GetGValue(from), GetGValue(to)),
                blend(GetBValue(from), GetBValue(to)));

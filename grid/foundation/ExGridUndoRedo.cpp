@@ -24,8 +24,21 @@ void TUndoRedoCollection::Truncate(int Index) {
 }
 
 TExGridUndoRedo::~TExGridUndoRedo() {
-    if (FGrid != nullptr && FGrid->UndoRedo() == this)
-        FGrid->SetUndoRedo(nullptr);
+    SetGrid(nullptr);
+}
+
+// The link is kept both ways and one to one: a component recording for one grid and undoing
+// into another would write the wrong cells, and a grid left pointing at a freed component
+// would record into freed memory.
+void TExGridUndoRedo::SetGrid(TBaseGrid* Value) {
+    if (FGrid == Value)
+        return;
+    TBaseGrid* old = FGrid;
+    FGrid = Value;
+    if (old != nullptr && old->UndoRedo() == this)
+        old->SetUndoRedo(nullptr);
+    if (Value != nullptr && Value->UndoRedo() != this)
+        Value->SetUndoRedo(this);
 }
 
 TUndoRedoItem* TExGridUndoRedo::AppendEntry() {
@@ -38,10 +51,10 @@ TUndoRedoItem* TExGridUndoRedo::AppendEntry() {
 void TExGridUndoRedo::RegisterChange(int ACol, int ARow, const std::string& OldValue,
                                      const std::string& NewValue) {
     FItems.Truncate(FLevel);
-    if (FMaxLevel > 0 && FItems.Count() >= FMaxLevel) {
+    // A limit lowered after entries were recorded is met at once, oldest entries first.
+    while (FMaxLevel > 0 && FItems.Count() > 0 && FItems.Count() >= FMaxLevel)
         FItems.Delete(0);
-        FLevel = FItems.Count();
-    }
+    FLevel = FItems.Count();
     TUndoRedoItem* item = AppendEntry();
     item->Col = ACol;
     item->Row = ARow;
@@ -124,5 +137,5 @@ void TExGridUndoRedo::Notification(TComponent* component, bool removing) {
     TComponent::Notification(component, removing);
     if (removing && component != nullptr &&
         static_cast<const void*>(component) == static_cast<const void*>(FGrid))
-        FGrid = nullptr;
+        SetGrid(nullptr); // and the grid's side, if it still points here
 }

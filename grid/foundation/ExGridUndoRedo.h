@@ -57,7 +57,8 @@ public:
 
     const TUndoRedoCollection& Items() const { return FItems; }
     TBaseGrid* Grid() const { return FGrid; }
-    void SetGrid(TBaseGrid* Value) { FGrid = Value; }
+    // Also links the grid back to this component (and lets go of the previous grid).
+    void SetGrid(TBaseGrid* Value);
     int Level() const { return FLevel; }
     // Entries kept at most; 0 or less keeps every entry.
     int MaxLevel() const { return FMaxLevel; }

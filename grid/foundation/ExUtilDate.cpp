@@ -4,6 +4,8 @@
 #include "platform/core/IntegerConversion.h"
 #include "platform/core/Text.h"
 
+#include <cmath>
+
 namespace {
 // Month, day, year fields in the order they are written.
 bool SplitDateFields(std::string_view text, std::string_view fields[3]) {
@@ -65,7 +67,8 @@ TDateTime IncDateParts(uint16_t Years, uint16_t Months, uint16_t Days, double De
     int month = 0;
     int day = 0;
     TGridDate::DecodeDate(Date, year, month, day);
-    double timeOfDay = Date - static_cast<double>(static_cast<int64_t>(Date));
+    // Before the day-count origin the fraction is still the time of day, counted away from zero.
+    const double timeOfDay = std::fabs(Date - std::trunc(Date));
     if (Days != 0 && Years == 0 && Months == 0)
         return Date + static_cast<int16_t>(Days);
     if (Years != 0 && Months == 0 && Days == 0) {
@@ -82,5 +85,6 @@ TDateTime IncDateParts(uint16_t Years, uint16_t Months, uint16_t Days, double De
     } else {
         return Date + DefaultStep;
     }
-    return TGridDate::EncodeDate(year, month, day) + timeOfDay;
+    const TDateTime stepped = TGridDate::EncodeDate(year, month, day);
+    return stepped < 0 ? stepped - timeOfDay : stepped + timeOfDay;
 }

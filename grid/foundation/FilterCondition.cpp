@@ -10,6 +10,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,16 +40,20 @@ size_t FindUnquotedDelimiter(std::string_view text) {
     return std::string_view::npos;
 }
 
-// Index of the ")" that balances the "(" at index 0, or npos.
-size_t FindBalancingParenthesis(std::string_view text) {
-    int depth = 0;
+// For every "(" the index of the ")" that balances it (counting every parenthesis from there
+// on), npos when none does; other entries are unused.
+std::vector<size_t> BalancingParentheses(std::string_view text) {
+    std::vector<size_t> closes(text.size(), std::string_view::npos);
+    std::vector<size_t> open;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '(')
-            ++depth;
-        else if (text[i] == ')' && --depth == 0)
-            return i;
+        if (text[i] == '(') {
+            open.push_back(i);
+        } else if (text[i] == ')' && !open.empty()) {
+            closes[open.back()] = i;
+            open.pop_back();
+        }
     }
-    return std::string_view::npos;
+    return closes;
 }
 
 struct TCombiner {
@@ -68,30 +73,45 @@ struct TCombiner {
     }
 };
 
+// Groups are evaluated with a stack of their own rather than by recursion, so that however
+// deeply a typed condition nests, it cannot exhaust the call stack.
 std::optional<bool> Evaluate(std::string_view text, std::string_view value) {
-    TCombiner combiner;
+    struct TGroup {
+        TCombiner Combiner;
+        size_t End; // the index just past the group's text
+    };
+    const std::vector<size_t> closes = BalancingParentheses(text);
+    std::vector<TGroup> groups{{TCombiner{}, text.size()}};
+    size_t pos = 0;
     for (;;) {
-        if (!text.empty() && text[0] == '(') {
-            size_t close = FindBalancingParenthesis(text);
+        TGroup& group = groups.back();
+        if (pos < group.End && text[pos] == '(') {
+            size_t close = closes[pos];
             if (close == std::string_view::npos)
                 return std::nullopt;
-            std::optional<bool> inner = Evaluate(text.substr(1, close - 1), value);
-            if (!inner)
-                return std::nullopt;
-            combiner.Add(*inner);
-            combiner.Operator = '(';
-            text.remove_prefix(close + 1);
+            groups.push_back({TCombiner{}, close});
+            ++pos;
             continue;
         }
-        size_t delimiter = FindUnquotedDelimiter(text);
-        if (delimiter == std::string_view::npos)
-            break;
-        combiner.Add(MatchCondition(text.substr(0, delimiter), value));
-        combiner.Operator = text[delimiter];
-        text.remove_prefix(delimiter + 1);
+        std::string_view rest = text.substr(pos, group.End - pos);
+        size_t delimiter = FindUnquotedDelimiter(rest);
+        if (delimiter != std::string_view::npos) {
+            group.Combiner.Add(MatchCondition(rest.substr(0, delimiter), value));
+            group.Combiner.Operator = rest[delimiter];
+            pos += delimiter + 1;
+            continue;
+        }
+        group.Combiner.Add(MatchCondition(rest, value));
+        const bool outcome = group.Combiner.Result;
+        const size_t end = group.End;
+        groups.pop_back();
+        if (groups.empty())
+            return outcome;
+        // After a group, the empty part up to the next joiner does not count.
+        groups.back().Combiner.Add(outcome);
+        groups.back().Combiner.Operator = '(';
+        pos = end + 1;
     }
-    combiner.Add(MatchCondition(text, value));
-    return combiner.Result;
 }
 
 // The locale number as the plain float conversion reads it.

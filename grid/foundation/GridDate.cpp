@@ -44,6 +44,14 @@ TDateTime TGridDate::EncodeDate(int Year, int Month, int Day) {
 }
 
 void TGridDate::DecodeDate(TDateTime Date, int& Year, int& Month, int& Day) {
+    // Outside years 1..9999 there is no calendar date; zeros make any re-encoding fail cleanly
+    // instead of walking billions of years.
+    constexpr double FirstDay = 1 - DateDelta;      // 1 January 0001
+    constexpr double LastDay = 3652059 - DateDelta; // 31 December 9999
+    if (!std::isfinite(Date) || std::trunc(Date) < FirstDay || std::trunc(Date) > LastDay) {
+        Year = Month = Day = 0;
+        return;
+    }
     int64_t days = static_cast<int64_t>(std::trunc(Date)) + DateDelta; // 1 = 1 January of year 1
     int year = static_cast<int>(days / 366) + 1;
     while (DaysBeforeYear(year + 1) < days)

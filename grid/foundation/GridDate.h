@@ -10,6 +10,7 @@ public:
     static bool TryEncodeDate(int Year, int Month, int Day, TDateTime& Date);
     // Throws EConvertError "Invalid argument to date encode".
     static TDateTime EncodeDate(int Year, int Month, int Day);
+    // A date outside years 1..9999 (or not a number) decodes as 0, 0, 0.
     static void DecodeDate(TDateTime Date, int& Year, int& Month, int& Day);
     // Hour 0..23, minutes and seconds 0..59, milliseconds 0..999.
     static bool TryEncodeTime(int Hour, int Min, int Sec, int MSec, TDateTime& Time);

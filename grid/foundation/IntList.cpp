@@ -95,11 +95,12 @@ std::vector<std::string> SplitCommaText(std::string_view text) {
         entries.push_back(entry);
         skipSeparators();
         if (pos < text.size() && text[pos] == ',') {
+            // Only a comma that ends the text stands for one more (empty) entry; blanks after
+            // the last comma are mere separators.
+            if (pos + 1 == text.size())
+                entries.emplace_back();
             ++pos;
             skipSeparators();
-            // A trailing comma still stands for one (empty) entry.
-            if (pos >= text.size())
-                entries.emplace_back();
         }
     }
     return entries;

@@ -207,9 +207,10 @@ TEST_F(ParGenWindowTest, PanelsStackInTheirNumberedOrderWithoutGaps) {
         EXPECT_EQ(panels[0]->Top(), 0);
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(panels[i]->TabOrder(), i);
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_EQ(panels[i]->Top(), panels[i - 1]->Top() + panels[i - 1]->Height())
                     << panels[i]->Caption();
+            }
         }
     });
 }

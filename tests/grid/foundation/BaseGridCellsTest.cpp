@@ -1,10 +1,12 @@
 #include "BaseGridTestGrid.h"
 
 #include "grid/foundation/ExGridUndoRedo.h"
+#include "platform/core/Exception.h"
 #include "platform/ui/Font.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -207,4 +209,46 @@ TEST(BaseGridCells, UndoLinkPointsTheComponentAtTheGrid) {
     EXPECT_EQ(grid->UndoRedo(), &undo);
     grid->SetUndoRedo(nullptr);
     EXPECT_EQ(grid->UndoRedo(), nullptr);
+}
+
+TEST(BaseGridCells, AFreedGridTakesItsCellGraphicsAlongWhereverTheyLie) {
+    struct Case {
+        const char* name;
+        int col, row;
+    };
+    // The grid has 8 columns and 12 rows.
+    const Case cases[] = {
+        {"inside the counts", 3, 3},
+        {"a column past the count, as hidden columns are", 12, 2},
+    };
+    for (const Case& c : cases) {
+        gFreedGraphics = 0;
+        auto callers = std::make_unique<TCallerGraphic>();
+        {
+            auto grid = MakeBaseGrid();
+            grid->SetGraphicObjects(c.col, c.row, new TCellGraphic);
+            grid->SetGraphicObjects(c.col, c.row + 1, callers.get());
+        }
+        EXPECT_EQ(gFreedGraphics, 1) << c.name << ": the TCellGraphic only";
+    }
+}
+
+TEST(BaseGridCells, ADefaultsHookThatThrowsLeavesAUsableCell) {
+    class TThrowingDefaultsGrid : public TTestBaseGrid {
+    public:
+        using TTestBaseGrid::TTestBaseGrid;
+
+    protected:
+        void GetDefaultCellProperties(int, int, TFont*, TBrush*, TColor&, TColor&, TColor&,
+                                      TAlignment&, TVAlignment&, bool&,
+                                      TCellGradientDirection&) override {
+            throw Exception("no defaults");
+        }
+    };
+    TThrowingDefaultsGrid grid(nullptr);
+    EXPECT_THROW(grid.CellProperties(2, 2), Exception);
+    TCellProperties* props = grid.CellProperties(2, 2);
+    ASSERT_NE(props, nullptr);
+    props->SetReadOnly(true);
+    EXPECT_TRUE(grid.CellProperties(2, 2)->ReadOnly());
 }

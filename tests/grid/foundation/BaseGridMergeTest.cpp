@@ -6,6 +6,10 @@
 #include <vector>
 
 namespace {
+struct Area {
+    int c, r, spanx, spany;
+};
+
 void ExpectConsistent(const TTestBaseGrid& grid, const char* step) {
     EXPECT_EQ(grid.CheckMergedAreas(), "") << step;
 }
@@ -178,16 +182,23 @@ TEST(BaseGridMerge, RandomMergesAndSplitsStayConsistent) {
             const int w = 1 + static_cast<int>(random() % 3);
             const int h = 1 + static_cast<int>(random() % 3);
             const TRect wanted = Rect(c, r, c + w - 1, r + h - 1);
+            auto overlaps = [&](const TRect& a) {
+                return !(a.Right < wanted.Left || a.Left > wanted.Right || a.Bottom < wanted.Top ||
+                         a.Top > wanted.Bottom);
+            };
+            auto singleCell = [](const TRect& a) { return a.Left == a.Right && a.Top == a.Bottom; };
             bool same = false;
             bool free = wanted.Right < cols && wanted.Bottom < rows;
             for (const TRect& a : areas) {
                 same = same || a == wanted;
-                free = free && (a.Right < wanted.Left || a.Left > wanted.Right ||
-                                a.Bottom < wanted.Top || a.Top > wanted.Bottom);
+                // An area of one cell counts as unmerged: a larger area may take its place.
+                free = free && (singleCell(a) || !overlaps(a));
             }
             EXPECT_EQ(grid->MergeCells(c, r, w, h), free || same);
-            if (free)
+            if (free && !same) {
+                std::erase_if(areas, overlaps);
                 areas.push_back(wanted);
+            }
         }
         ASSERT_EQ(grid->CheckMergedAreas(), "");
         EXPECT_EQ(grid->FMergeCount, static_cast<int>(areas.size()));
@@ -197,5 +208,30 @@ TEST(BaseGridMerge, RandomMergesAndSplitsStayConsistent) {
                 ASSERT_EQ(grid->BaseCell(i, j), area ? area->TopLeft() : Point(i, j))
                     << "cell " << i << "," << j;
             }
+    }
+}
+
+TEST(BaseGridMerge, SingleCellAreaGivesWayToALargerOne) {
+    struct Case {
+        const char* name;
+        Area single;
+        Area larger;
+    };
+    const Case cases[] = {
+        {"the larger area's base", {2, 2, 1, 1}, {2, 2, 3, 2}},
+        {"inside the larger area", {3, 3, 1, 1}, {2, 2, 3, 2}},
+        {"its far corner", {4, 3, 1, 1}, {2, 2, 3, 2}},
+    };
+    for (const Case& c : cases) {
+        auto grid = MakeBaseGrid();
+        ASSERT_TRUE(grid->MergeCells(c.single.c, c.single.r, 1, 1)) << c.name;
+        ASSERT_FALSE(grid->IsMergedCell(c.single.c, c.single.r)) << c.name;
+        EXPECT_TRUE(grid->MergeCells(c.larger.c, c.larger.r, c.larger.spanx, c.larger.spany))
+            << c.name;
+        EXPECT_EQ(grid->FullCell(c.single.c, c.single.r), Rect(2, 2, 4, 3)) << c.name;
+        EXPECT_EQ(grid->FMergeCount, 1) << c.name << ": one area is left";
+        ExpectConsistent(*grid, c.name);
+        EXPECT_TRUE(grid->SplitCells(3, 3)) << c.name;
+        EXPECT_EQ(grid->FMergeCount, 0) << c.name;
     }
 }

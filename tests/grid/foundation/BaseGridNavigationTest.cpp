@@ -4,13 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 struct Area {
     int c, r, spanx, spany;
 };
+
+// A grid whose current cell is `start`, with `area` merged afterwards (so possibly around it).
+std::unique_ptr<TTestBaseGrid> GridWithArea(const Area& area, TPoint start, const char* name) {
+    auto grid = MakeBaseGrid();
+    grid->FocusCell(start.X, start.Y, true);
+    EXPECT_TRUE(grid->MergeCells(area.c, area.r, area.spanx, area.spany)) << name;
+    return grid;
+}
 } // namespace
 
-TEST(BaseGridNavigation, KeysKeepTheCurrentCellOnBaseCells) {
+TEST(BaseGridNavigation, KeysAndWheelKeepTheCurrentCellOnBaseCells) {
+    constexpr WORD WheelDown = 0; // one notch of the wheel instead of a key
     struct Case {
         const char* name;
         Area area;
@@ -28,12 +39,17 @@ TEST(BaseGridNavigation, KeysKeepTheCurrentCellOnBaseCells) {
         {"left from inside an area leaves it", {2, 2, 3, 1}, {4, 2}, VK_LEFT, {1, 2}},
         {"up from inside an area leaves it", {2, 2, 1, 3}, {2, 4}, VK_UP, {2, 1}},
         {"up into an area lands on its base", {2, 2, 2, 2}, {3, 4}, VK_UP, {2, 2}},
+        // Like the Down key, the wheel passes an area whole instead of snapping back into it.
+        {"wheel leaves a 3-row area", {2, 3, 1, 3}, {2, 3}, WheelDown, {2, 6}},
+        {"wheel leaves a 2 x 2 area", {2, 3, 2, 2}, {2, 3}, WheelDown, {2, 5}},
+        {"wheel at an area reaching the last row", {2, 9, 1, 3}, {2, 9}, WheelDown, {2, 9}},
     };
     for (const Case& c : cases) {
-        auto grid = MakeBaseGrid();
-        grid->FocusCell(c.start.X, c.start.Y, true); // before the merge: may be inside it
-        ASSERT_TRUE(grid->MergeCells(c.area.c, c.area.r, c.area.spanx, c.area.spany)) << c.name;
-        InputSimulation::KeyDown(grid.get(), c.key);
+        auto grid = GridWithArea(c.area, c.start, c.name);
+        if (c.key == WheelDown)
+            InputSimulation::Wheel(grid.get(), Point(60, 60), -120);
+        else
+            InputSimulation::KeyDown(grid.get(), c.key);
         EXPECT_EQ(Point(grid->Col(), grid->Row()), c.end) << c.name;
         EXPECT_TRUE(grid->IsBaseCell(grid->Col(), grid->Row())) << c.name;
     }

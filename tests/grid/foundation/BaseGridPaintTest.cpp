@@ -14,6 +14,7 @@ constexpr TColor LineColor = 0xC0C0C0;
 constexpr TColor FixedLineColor = 0x808080;
 constexpr TColor Red = 0x0000FF;
 constexpr TColor Win7Border = 0xCEA27D;
+constexpr TColor UnfocusedBorder = 0xD9D9D9;
 
 struct PixelCase {
     const char* what;
@@ -185,4 +186,31 @@ TEST(BaseGridPaint, DefaultSelectionStyleUsesTheNormalBackground) {
             {"a selected cell has the selection brush", 140, 110, ColorToRGB(clHighlight)},
             {"no frame at its left", 120, 110, Win7Border, false},
         });
+}
+
+TEST(BaseGridPaint, SelectionFrameTakesInTheCurrentCell) {
+    // The current cell belongs to the selection: the frame runs over it too, also without the
+    // option that highlights a focused current cell. The grid has no focus: unfocused colours.
+    struct Case {
+        const char* name;
+        TGridRect selection; // Left/Top: the current cell, Right/Bottom: the anchor
+        int leftEdgeX, rightEdgeX;
+    };
+    const Case cases[] = {
+        {"current cell at the left end", {2, 5, 4, 5}, 80, 198},
+        {"current cell at the right end", {4, 5, 2, 5}, 80, 198},
+        {"the current cell alone", {3, 5, 3, 5}, 120, 158},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectPixels(
+            [&](TTestBaseGrid& g) {
+                g.SetSelectionStyle(ssWin7);
+                g.SetSelection(c.selection);
+            },
+            {
+                {"outer line at the left of the run", c.leftEdgeX, 110, UnfocusedBorder},
+                {"outer line at the right of the run", c.rightEdgeX, 110, UnfocusedBorder},
+            });
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 
 namespace {
@@ -49,6 +50,29 @@ TEST(ExDrawingColors, BlendColorStep) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(BlendColorStep(c.From, c.To, c.Low, c.High, c.Position), c.Expected)
+            << c.Low << ".." << c.High << " at " << c.Position;
+}
+
+TEST(ExDrawingColors, ExtremeArgumentsStayWithinTheChannels) {
+    constexpr int Max = std::numeric_limits<int>::max();
+    constexpr int Min = std::numeric_limits<int>::min();
+    EXPECT_EQ(ShadeColor(RGB(200, 100, 1), Max), RGB(255, 255, 255));
+    EXPECT_EQ(ShadeColor(RGB(200, 100, 1), Min), RGB(0, 0, 0));
+    EXPECT_EQ(ShadeColor(RGB(0, 0, 0), Max), RGB(0, 0, 0)); // nothing to brighten
+
+    struct Case {
+        int Low, High, Position;
+        TColor Expected;
+    };
+    const std::vector<Case> cases = {
+        {Min, Max, Max, RGB(127, 127, 127)}, // the range itself exceeds an int
+        {0, 1, Max, RGB(255, 255, 255)},
+        {0, 1, Min, RGB(0, 0, 0)},
+        {Max, Min, 0, RGB(0, 0, 0)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BlendColorStep(RGB(0, 0, 0), RGB(255, 255, 255), c.Low, c.High, c.Position),
+                  c.Expected)
             << c.Low << ".." << c.High << " at " << c.Position;
 }
 

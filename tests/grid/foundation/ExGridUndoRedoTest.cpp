@@ -188,3 +188,39 @@ TEST(UndoRedoLink, LinkingAnotherComponentLetsTheFirstGo) {
     EXPECT_EQ(first.Grid(), nullptr);
     EXPECT_EQ(second.Grid(), &grid);
 }
+
+TEST_F(UndoRedoTest, LoweredMaxLevelIsMetByTheNextChange) {
+    for (const char* text : {"a", "b", "c", "d", "e"})
+        Edit(1, 1, text);
+    Undo.SetMaxLevel(2);
+    Edit(1, 1, "f");
+    ASSERT_EQ(Undo.Items().Count(), 2);
+    EXPECT_EQ(Undo.Level(), 2);
+    EXPECT_EQ(Undo.Items().Items(0)->Value, "e");
+    EXPECT_EQ(Undo.Items().Items(1)->Value, "f");
+}
+
+TEST(UndoRedoLink, AComponentServesOneGridAtATime) {
+    // Whichever side makes the link, the grid it leaves no longer records into the component,
+    // so nothing recorded for one grid is undone into another, and no grid outlives the link.
+    struct Case {
+        const char* name;
+        bool linkFromGrid;
+    };
+    for (const Case& c : {Case{"grid's UndoRedo", true}, Case{"component's Grid", false}}) {
+        TBaseGrid first(nullptr), second(nullptr);
+        {
+            TExGridUndoRedo undo(nullptr);
+            first.SetUndoRedo(&undo);
+            if (c.linkFromGrid)
+                second.SetUndoRedo(&undo);
+            else
+                undo.SetGrid(&second);
+            EXPECT_EQ(first.UndoRedo(), nullptr) << c.name;
+            EXPECT_EQ(second.UndoRedo(), &undo) << c.name;
+            EXPECT_EQ(undo.Grid(), &second) << c.name;
+        }
+        EXPECT_EQ(first.UndoRedo(), nullptr) << c.name;
+        EXPECT_EQ(second.UndoRedo(), nullptr) << c.name << ": the freed component is let go";
+    }
+}

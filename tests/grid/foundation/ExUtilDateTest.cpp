@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 TDateTime Date(int y, int m, int d) {
     return TGridDate::EncodeDate(y, m, d);
@@ -71,10 +73,29 @@ TEST(ExUtilDate, IncDatePartsStepsOnePartOrTheDefault) {
         {0, 0, 65535, Date(2020, 3, 1), Date(2020, 2, 29)},
         {0, 1, 1, Date(2020, 3, 1), Date(2020, 3, 1) + 7},
         {0, 0, 0, Date(2020, 3, 1), Date(2020, 3, 1) + 7},
+        // Before the day-count origin the fraction still counts the time of day.
+        {1, 0, 0, Date(1899, 6, 1) - 0.25, Date(1900, 6, 1) + 0.25},
+        {65535, 0, 0, Date(1900, 6, 1) + 0.25, Date(1899, 6, 1) - 0.25},
+        {0, 1, 0, Date(1899, 12, 1) - 0.75, Date(1900, 1, 1) + 0.75},
     };
     for (const Case& c : cases)
         EXPECT_EQ(IncDateParts(c.Years, c.Months, c.Days, 7, c.From), c.Expected)
             << c.Years << "/" << c.Months << "/" << c.Days;
     EXPECT_THROW(IncDateParts(1, 0, 0, 7, Date(2020, 2, 29)), EConvertError);
     EXPECT_THROW(IncDateParts(0, 1, 0, 7, Date(2020, 1, 31)), EConvertError);
+}
+
+TEST(ExUtilDate, IncDatePartsRefusesDatesOutsideTheCalendar) {
+    const double outside[] = {Date(9999, 12, 31) + 1, Date(1, 1, 1) - 1, 1e12, -1e300,
+                              std::numeric_limits<double>::quiet_NaN()};
+    for (double date : outside) {
+        EXPECT_THROW(IncDateParts(1, 0, 0, 7, date), EConvertError) << date;
+        EXPECT_THROW(IncDateParts(0, 65535, 0, 7, date), EConvertError) << date;
+        int y = -1, m = -1, d = -1;
+        TGridDate::DecodeDate(date, y, m, d);
+        EXPECT_EQ(y * 10000 + m * 100 + d, 0) << date;
+    }
+    int y = 0, m = 0, d = 0;
+    TGridDate::DecodeDate(Date(9999, 12, 31) + 0.5, y, m, d);
+    EXPECT_EQ(y * 10000 + m * 100 + d, 99991231);
 }

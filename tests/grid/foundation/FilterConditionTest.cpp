@@ -83,6 +83,18 @@ TEST(FilterCondition, UnbalancedParenthesisEndsWithNoMatch) {
     });
 }
 
+TEST(FilterCondition, DeeplyNestedGroupsStillEvaluate) {
+    ScopedFormatSettings locale(ScopedFormatSettings::English());
+    const size_t depth = 100000;
+    const std::string opens(depth, '(');
+    const std::string closes(depth, ')');
+    const std::string condition = opens + "a*|b*" + closes + "&*z";
+    EXPECT_TRUE(MatchFilterCondition(condition, "bz", true));
+    EXPECT_FALSE(MatchFilterCondition(condition, "b", true)); // the group holds, "&*z" does not
+    EXPECT_FALSE(MatchFilterCondition(condition, "cz", true));
+    EXPECT_FALSE(MatchFilterCondition(opens + "a" + closes.substr(1), "a", false)); // one short
+}
+
 TEST(FilterCondition, MalformedConditionsEndQuietly) {
     ScopedFormatSettings locale(ScopedFormatSettings::English());
     ExpectMatches({

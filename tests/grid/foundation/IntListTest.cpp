@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -50,6 +51,28 @@ TEST(IntList, StrValueJoinsWithCommasAndReadsCommaText) {
     list.SetStrValue("4, 5 \"6\",-7");
     EXPECT_EQ(Entries(list), (std::vector<int>{4, 5, 6, -7}));
     EXPECT_EQ(TIntList(0, 0).StrValue(), "");
+}
+
+TEST(IntList, CommaTextEndsWithAnEmptyEntryOnlyWhenTheCommaIsLast) {
+    struct Case {
+        const char* Text;
+        std::vector<std::string> Entries;
+    };
+    const std::vector<Case> cases = {
+        {"1, ", {"1"}},
+        {"1 ,\t", {"1"}},
+        {"1,", {"1", ""}},
+        {"a,,b", {"a", "", "b"}},
+        {" \"x y\" z", {"x y", "z"}},
+        {"\"a\"\"b\",c", {"a\"b", "c"}},
+        {"  ", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SplitCommaText(c.Text), c.Entries) << "'" << c.Text << "'";
+
+    TIntList list(0, 0);
+    list.SetStrValue("7, 8, ");
+    EXPECT_EQ(Entries(list), (std::vector<int>{7, 8}));
 }
 
 TEST(IntList, BadEntryThrowsAndKeepsTheEntriesBeforeIt) {

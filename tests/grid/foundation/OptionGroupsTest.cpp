@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 // Counts the notifications of one event.
@@ -207,6 +209,19 @@ TEST(Bands, RowColorRunsThroughTheCycle) {
     bands.SetPrimaryLength(0);
     bands.SetSecondaryLength(0); // no cycle at all: no division by zero
     EXPECT_EQ(bands.RowColor(7), P);
+}
+
+TEST(Bands, HugeLengthsDoNotOverflow) {
+    constexpr int Max = std::numeric_limits<int>::max();
+    TBands bands;
+    bands.SetPrimaryLength(Max);
+    bands.SetSecondaryLength(Max);
+    EXPECT_EQ(bands.TotalLength(), Max);
+    EXPECT_EQ(bands.RowColor(Max - 1), bands.PrimaryColor());
+
+    bands.SetPrimaryLength(1);
+    EXPECT_EQ(bands.RowColor(1), bands.SecondaryColor());
+    EXPECT_EQ(bands.RowColor(Max - 1), bands.SecondaryColor());
 }
 
 TEST(SyncGrid, RefusesTheOwnerAndCopiesTheLink) {
