@@ -164,6 +164,12 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
             ::close(fd);
             fail(EISDIR);
         }
+        // A read-only file stays as it is, as writing into it would; the rename alone would
+        // replace it, even for root.
+        if ((existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) {
+            ::close(fd);
+            fail(EACCES);
+        }
         // A replaced file keeps its permissions.
         ::fchmod(fd, existing.st_mode & 07777);
     }

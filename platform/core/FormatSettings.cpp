@@ -1,6 +1,5 @@
 #include "platform/core/FormatSettings.h"
 
-#include <cctype>
 #include <langinfo.h>
 #include <locale.h>
 #include <memory>
@@ -18,15 +17,23 @@ struct LocaleDeleter {
 };
 using LocaleHandle = std::unique_ptr<std::remove_pointer_t<locale_t>, LocaleDeleter>;
 
-// The first character of the pattern's output that is no field: its separator.
-std::string SeparatorOf(const std::string& framework, const std::string& fallback) {
-    for (const char c : framework)
-        if (!std::isalpha(static_cast<unsigned char>(c)))
-            return std::string(1, c);
+} // namespace
+
+std::string FormatSeparator(const std::string& frameworkFormat, const std::string& fallback) {
+    for (size_t i = 0; i < frameworkFormat.size(); ++i) {
+        const auto c = static_cast<unsigned char>(frameworkFormat[i]);
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+            continue;
+        // Continuation bytes follow a UTF-8 lead byte; cutting them off would break the text.
+        size_t end = i + 1;
+        if (c >= 0xC0)
+            while (end < frameworkFormat.size() &&
+                   (static_cast<unsigned char>(frameworkFormat[end]) & 0xC0) == 0x80)
+                ++end;
+        return frameworkFormat.substr(i, end - i);
+    }
     return fallback;
 }
-
-} // namespace
 
 std::string FrameworkFormatFromStrftime(const std::string& pattern) {
     std::string result;
@@ -111,12 +118,12 @@ TFormatSettings CurrentFormatSettings() {
     const std::string date = FrameworkFormatFromStrftime(nl_langinfo_l(D_FMT, locale.get()));
     if (!date.empty()) {
         settings.ShortDateFormat = date;
-        settings.DateSeparator = SeparatorOf(date, settings.DateSeparator);
+        settings.DateSeparator = FormatSeparator(date, settings.DateSeparator);
     }
     const std::string time = FrameworkFormatFromStrftime(nl_langinfo_l(T_FMT, locale.get()));
     if (!time.empty()) {
         settings.LongTimeFormat = time;
-        settings.TimeSeparator = SeparatorOf(time, settings.TimeSeparator);
+        settings.TimeSeparator = FormatSeparator(time, settings.TimeSeparator);
     }
     return settings;
 }

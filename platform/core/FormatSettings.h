@@ -24,3 +24,7 @@ void OverrideFormatSettings(const TFormatSettings* settings);
 
 // Translates a C date or time pattern ("%d.%m.%Y", "%H:%M:%S") into the framework's letters.
 std::string FrameworkFormatFromStrftime(const std::string& pattern);
+
+// The separator of a format in the framework's letters: its first character that is no field
+// letter (a whole UTF-8 character), or `fallback` when it has none.
+std::string FormatSeparator(const std::string& frameworkFormat, const std::string& fallback);

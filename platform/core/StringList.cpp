@@ -113,10 +113,13 @@ void TStringList::LoadFromFile(const std::string& path) {
 }
 
 void TStringList::SaveToFile(const std::string& path) const {
-    if (FHasEncoding) {
-        SaveToFile(path, FEncoding);
+    const TTextEncoding encoding = FHasEncoding ? FEncoding : TTextEncoding::Ansi;
+    if (encoding != TTextEncoding::Ansi) {
+        SaveToFile(path, encoding);
         return;
     }
+    // A line the code page cannot hold (one added after an ANSI file was loaded too) would be
+    // saved as '?'; such a list goes out as UTF-8 with a mark instead.
     std::string text;
     for (const std::string& line : FItems)
         text += line;

@@ -33,8 +33,8 @@ public:
     // Byte-order-mark aware (see ReadTextFile); remembers the encoding found.
     void LoadFromFile(const std::string& path);
     // Every line ended by CR LF, written atomically, in the encoding of the last load; without
-    // one, Windows-1252 when every character fits, else UTF-8 with a byte-order mark, so that
-    // nothing is lost and the file reads back the same.
+    // one, or when a Windows-1252 file was loaded, Windows-1252 when every character fits, else
+    // UTF-8 with a byte-order mark, so that nothing is lost and the file reads back the same.
     void SaveToFile(const std::string& path) const;
     void SaveToFile(const std::string& path, TTextEncoding encoding) const;
 

@@ -45,6 +45,8 @@ std::string THttpClient::Get(const std::string& url) const {
     curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+    // An empty proxy keeps curl from taking one from the environment's *_proxy variables.
+    curl_easy_setopt(handle, CURLOPT_PROXY, "");
     curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(Timeout.count()));
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(Timeout.count()));
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendBody);

@@ -11,7 +11,8 @@ public:
     using Exception::Exception;
 };
 
-// Blocking HTTP GET. Redirections are not followed and no cookies are kept.
+// Blocking HTTP GET, straight to the host. Redirections are not followed, no cookies are kept
+// and no proxy is taken from the environment.
 class THttpClient {
 public:
     // Limit for the whole request, connecting included.

@@ -29,19 +29,32 @@ TEST(WriteFileAtomic, KeepsThePermissionsOfTheReplacedFile) {
               fs::perms::owner_read | fs::perms::owner_write);
 }
 
+// A write over `path` raises an error naming the file, and the file keeps `oldBytes`.
+void ExpectWriteRefusedKeeping(const std::string& path, const std::string& oldBytes) {
+    try {
+        WriteFileAtomic(path, "new " + oldBytes);
+        ADD_FAILURE() << "no exception";
+    } catch (const EFileError& error) {
+        EXPECT_NE(error.Message.find(path), std::string::npos) << error.Message;
+    }
+    EXPECT_EQ(TTempFolder::Read(path), oldBytes);
+}
+
 TEST(WriteFileAtomic, FailureNamesTheFileAndLeavesTheOldOneIntact) {
     TTempFolder folder;
     const std::string path = folder.Write("Velmaro.xml", "old settings");
     fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
     if (::access(folder.Path().c_str(), W_OK) == 0)
         GTEST_SKIP() << "permissions are not enforced for this user";
-    try {
-        WriteFileAtomic(path, "new settings");
-        ADD_FAILURE() << "no exception";
-    } catch (const EFileError& error) {
-        EXPECT_NE(error.Message.find(path), std::string::npos) << error.Message;
-    }
-    EXPECT_EQ(TTempFolder::Read(path), "old settings");
+    ExpectWriteRefusedKeeping(path, "old settings");
+}
+
+TEST(WriteFileAtomic, RefusesToReplaceAReadOnlyFile) {
+    TTempFolder folder;
+    const std::string path = folder.Write("bank1.bin", "protected");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    ExpectWriteRefusedKeeping(path, "protected");
+    EXPECT_EQ(ListFiles(folder.Path(), ""), std::vector<std::string>{"bank1.bin"});
 }
 
 TEST(WriteFileAtomic, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporary) {

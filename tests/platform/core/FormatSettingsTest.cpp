@@ -16,6 +16,22 @@ TEST(FrameworkFormatFromStrftime, TranslatesTheFieldsOfCommonLocales) {
         EXPECT_EQ(FrameworkFormatFromStrftime(pattern), expected) << pattern;
 }
 
+TEST(FormatSeparator, IsTheFirstCharacterThatIsNoFieldKeptWhole) {
+    struct Case {
+        std::string Format, Expected;
+    };
+    const std::vector<Case> cases = {
+        {"dd.mm.yyyy", "."},
+        {"hh:nn:ss am/pm", ":"},
+        {"yyyy\xE5\xB9\xB4mm\xE6\x9C\x88", "\xE5\xB9\xB4"}, // year and month signs
+        {"hh\xEC\x8B\x9C nn", "\xEC\x8B\x9C"},
+        {"yyyymmdd", "-"},
+        {"", "-"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatSeparator(c.Format, "-"), c.Expected) << c.Format;
+}
+
 TEST(CurrentFormatSettings, ReadsTheLocaleOfTheEnvironment) {
     ScopedEnvironment locale("LC_ALL", "C");
     const TFormatSettings settings = CurrentFormatSettings();

@@ -113,6 +113,21 @@ TEST(TStringList, ANewListSavesAnsiWhenPossibleElseUtf8WithMark) {
     EXPECT_TRUE(TTempFolder::Read(folder.File("wide")).starts_with("\xEF\xBB\xBF"));
 }
 
+TEST(TStringList, AnAnsiFileThatNowHoldsOtherCharactersIsSavedWithoutLoss) {
+    TTempFolder folder;
+    const std::string path = folder.Write("Italiano.lng", "STR0 = caf\xE9\r\n");
+    TStringList list;
+    list.LoadFromFile(path);
+    list.Add("STR1 = \xCE\xA9 \xE2\x82\xAC"); // omega has no byte in the code page
+    list.SaveToFile(path);
+
+    TStringList reread;
+    reread.LoadFromFile(path);
+    EXPECT_EQ(Lines(reread), Lines(list));
+    EXPECT_EQ(TTempFolder::Read(path),
+              "\xEF\xBB\xBFSTR0 = caf\xC3\xA9\r\nSTR1 = \xCE\xA9 \xE2\x82\xAC\r\n");
+}
+
 TEST(TStringList, LoadingAMissingFileRaisesAndKeepsTheLines) {
     TTempFolder folder;
     TStringList list;

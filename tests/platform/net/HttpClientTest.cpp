@@ -1,4 +1,5 @@
 #include "platform/net/HttpClient.h"
+#include "tests/platform/core/ScopedEnvironment.h"
 
 #include <arpa/inet.h>
 #include <atomic>
@@ -94,6 +95,16 @@ TEST(THttpClient, ReturnsTheBodyAndSendsTheConfiguredHeaders) {
         << server.Request();
     EXPECT_NE(server.Request().find("Accept: text/html,*/*;q=0.8\r\n"), std::string::npos);
     EXPECT_NE(server.Request().find("User-Agent: Configurator\r\n"), std::string::npos);
+}
+
+TEST(THttpClient, IgnoresProxySettingsOfTheEnvironment) {
+    // The program takes nothing from the environment: a proxy named there (here one that nobody
+    // serves) must not come between the client and the host.
+    const std::string deadProxy = "http://127.0.0.1:1";
+    ScopedEnvironment lower("http_proxy", deadProxy), upper("HTTP_PROXY", deadProxy),
+        all("ALL_PROXY", deadProxy), exempt("no_proxy", ""), exemptUpper("NO_PROXY", "");
+    TinyHttpServer server(Answer("HTTP/1.0 200 OK", "VER. 0.000"));
+    EXPECT_EQ(THttpClient().Get(server.Url()), "VER. 0.000");
 }
 
 TEST(THttpClient, AnEmptyBodyIsAnEmptyText) {

@@ -77,6 +77,51 @@ TEST(TXMLDocument, TakesTheFirstElementAsRootWhateverItsName) {
     EXPECT_EQ(xml.DocumentElement().ChildNode("lastlang").ChildNode("language").Text(), "Italiano");
 }
 
+TEST(TXMLDocument, AttributeValuesKeepLineBreaksTabsAndBlanksExactly) {
+    const std::vector<std::string> values = {"a\r\nb", "\tx\t", "  lead and trail  ", "cr\ronly",
+                                             ""};
+    TXMLDocument written;
+    TXmlNode section = written.CreateRoot("HART").AddChild("HART_Variables");
+    for (const std::string& value : values)
+        section.AddChild("row").SetAttribute("Mnemonic", value);
+    TXMLDocument read;
+    read.LoadFromString(written.SaveToString());
+    const std::vector<TXmlNode> rows =
+        read.DocumentElement().ChildNode("HART_Variables").ChildElements();
+    ASSERT_EQ(rows.size(), values.size());
+    for (size_t i = 0; i < values.size(); ++i)
+        EXPECT_EQ(rows[i].Attribute("Mnemonic", "missing"), values[i]) << i;
+}
+
+struct ForeignFileCase {
+    const char* Name;
+    std::string Bytes;
+};
+
+TEST(TXMLDocument, ReadsFilesOfOtherWritersAlike) {
+    const std::string body = "<Conf_Settings>\r\n  <lastlang>\r\n    <language>Fran\xC3\xA7"
+                             "ais</language>\r\n  </lastlang>\r\n</Conf_Settings>\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (const char16_t unit :
+         std::u16string_view(u"<Conf_Settings><lastlang><language>Fran\u00E7ais</language>"
+                             u"</lastlang></Conf_Settings>"))
+        utf16 += std::string{static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    const std::vector<ForeignFileCase> cases = {
+        {"crlf", body},
+        {"declaration", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + body},
+        {"bom", "\xEF\xBB\xBF" + body},
+        {"utf16", utf16},
+    };
+    for (const ForeignFileCase& c : cases) {
+        TXMLDocument xml;
+        xml.LoadFromString(c.Bytes);
+        EXPECT_EQ(xml.DocumentElement().ChildNode("lastlang").ChildNode("language").Text(),
+                  "Fran\xC3\xA7"
+                  "ais")
+            << c.Name;
+    }
+}
+
 TEST(TXMLDocument, ChildLookupTakesTheFirstOfAName) {
     TXMLDocument xml;
     xml.LoadFromString("<r><a>1</a><b>x</b><a>2</a><c><d/>text</c></r>");
