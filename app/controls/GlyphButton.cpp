@@ -326,7 +326,9 @@ void TGlyphButton::KeyDown(WORD& Key, TShiftState Shift) {
 
 void TGlyphButton::KeyUp(WORD& Key, TShiftState Shift) {
     TCustomControl::KeyUp(Key, Shift);
-    if (Key == VK_RETURN || Key == VK_SPACE)
+    // Only a press that went down on this button clicks: the release of the Enter that closed a
+    // modal dialog lands on the button that gets the focus back and must not click it again.
+    if ((Key == VK_RETURN || Key == VK_SPACE) && bDown)
         Click();
     Repaint();
 }

@@ -2,9 +2,9 @@
 
 #include "app/controls/GlyphButton.h"
 #include "app/controls/GlyphPictures.h"
+#include "app/controls/WindowLook.h"
 #include "app/core/AppState.h"
 #include "app/windows/VersionCheck.h"
-#include "app/controls/WindowLook.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Image.h"
@@ -26,6 +26,8 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner) {
     Image2->SetParent(this);
     Image2->SetBounds(12, 12, 81, 81);
     Image2->SetStretch(true);
+    // The picture's key colour stands for the window's background.
+    Image2->SetTransparent(true);
     TBitmap picture;
     if (Load_Stock_Glyph(picture, "GATEWAY"))
         Image2->Picture()->Assign(&picture);

@@ -59,10 +59,13 @@ void TControlAccess::ApplyFont(TControl* control) {
         if (!widget)
             continue;
         widget->setFont(font);
+        // The disabled group keeps the style's greyed text, so a disabled control looks it.
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, color);
-        palette.setColor(QPalette::Text, color);
-        palette.setColor(QPalette::ButtonText, color);
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::WindowText, color);
+            palette.setColor(group, QPalette::Text, color);
+            palette.setColor(group, QPalette::ButtonText, color);
+        }
         widget->setPalette(palette);
     }
 }

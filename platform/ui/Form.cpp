@@ -266,6 +266,13 @@ void TForm::WndProc(TMessage& Message) {
         TControlAccess::Widget(this)->setWindowTitle(QtConvert::ToQString(Text()));
         TWinControl::WndProc(Message);
         break;
+    case CM_ENABLEDCHANGED:
+        TWinControl::WndProc(Message);
+        // Disabling a window takes the keyboard from its controls; enabled again, the keys go
+        // back to the control the form still shows as focused.
+        if (Enabled() && FActiveControl && FActiveControl->CanFocus())
+            TControlAccess::FocusWidget(FActiveControl)->setFocus(Qt::OtherFocusReason);
+        break;
     case CM_RELEASE:
         delete this;
         break;

@@ -246,6 +246,17 @@ TEST_F(GlyphButtonTest, SpaceAndEnterClickTheFocusedButtonOnKeyUp) {
     }
 }
 
+TEST_F(GlyphButtonTest, AKeyReleasedWithoutItsPressOnTheButtonDoesNotClick) {
+    // The Enter that closes a modal dialog is released over the button that opened it.
+    TGlyphButton* button = AddButton();
+    button->SetFocus();
+    for (WORD key : {VK_SPACE, VK_RETURN}) {
+        InputSimulation::KeyUp(button, key);
+        EXPECT_TRUE(Clicked.empty()) << key;
+        EXPECT_FALSE(button->IsDown()) << key;
+    }
+}
+
 TEST_F(GlyphButtonTest, DefaultAndCancelButtonsTakeEnterAndEscapeFromAnEdit) {
     TGlyphButton* okButton = AddButton(10);
     TGlyphButton* cancelButton = AddButton(50);

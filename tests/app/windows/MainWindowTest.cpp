@@ -3,6 +3,7 @@
 #include "app/controls/GlyphButton.h"
 #include "app/core/SettingsFile.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Shape.h"
 #include "platform/ui/Timer.h"
@@ -155,6 +156,16 @@ TEST_F(MainWindowTest, InformationShowsTheAboutBox) {
     EXPECT_EQ(FAbout->Label9->Caption(), "CT40215");
     EXPECT_EQ(FAbout->Label10->Caption(), "1.000");
     EXPECT_EQ(FAbout->Label2->Caption(), "PROFIBUS Slave / HART Master - Converter");
+}
+
+TEST_F(MainWindowTest, TheAboutPictureShowsTheWindowBehindItsKeyColour) {
+    Create_Windows();
+    FAbout->Show();
+    TBitmap shot(FAbout->ClientWidth(), FAbout->ClientHeight());
+    FAbout->PaintTo(shot.Canvas(), 0, 0);
+    const TRect picture = FAbout->Image2->BoundsRect();
+    EXPECT_EQ(shot.Pixel(picture.Left + 1, picture.Top + 1), FAbout->Color());
+    FAbout->Hide();
 }
 
 } // namespace

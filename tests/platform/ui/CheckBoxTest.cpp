@@ -1,6 +1,9 @@
 #include "RecordingControl.h"
 
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/Font.h"
 #include "platform/ui/InputSimulation.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +28,26 @@ protected:
     TCheckBox* Box;
     std::vector<TCheckBoxState> Seen;
 };
+
+// Pixels of the caption drawn in exactly the font's colour.
+int CaptionPixelsInFontColour(TCheckBox* box) {
+    TBitmap shot(box->Width(), box->Height());
+    box->PaintTo(shot.Canvas(), 0, 0);
+    int count = 0;
+    for (int y = 0; y < shot.Height(); ++y)
+        for (int x = 20; x < shot.Width(); ++x)
+            count += shot.Pixel(x, y) == box->Font()->Color() ? 1 : 0;
+    return count;
+}
+
+TEST_F(CheckBoxTest, ADisabledBoxGreysItsCaptionWhateverTheFontColour) {
+    Box->SetBounds(0, 0, 200, 20);
+    Box->Font()->SetColor(clBlack);
+    Form->Show();
+    EXPECT_GT(CaptionPixelsInFontColour(Box), 0);
+    Box->SetEnabled(false);
+    EXPECT_EQ(CaptionPixelsInFontColour(Box), 0);
+}
 
 TEST_F(CheckBoxTest, ClickTogglesAndFiresOncePerClick) {
     InputSimulation::Click(Box, Point(5, 5));

@@ -1,6 +1,11 @@
 #include "RecordingControl.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/internal/ControlImpl.h"
+#include "platform/ui/internal/ControlWidget.h"
+
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -96,4 +101,25 @@ TEST(Form, CaptionIsTheWindowTitleAndFontFollowsTheParent) {
     EXPECT_FALSE(child->ParentFont()) << "a font of its own stops following the parent";
     form.Font()->SetName("Arial");
     EXPECT_EQ(child->Font()->Name(), "Verdana");
+}
+
+TEST(Form, EnabledAgainTheFormGivesTheKeyboardBackToItsFocusedControl) {
+    // A form is disabled while a started program runs; afterwards Enter must still reach the
+    // control that shows the focus.
+    TestForm form(nullptr);
+    auto* first = new TEdit(&form);
+    first->SetParent(&form);
+    auto* second = new TEdit(&form);
+    second->SetParent(&form);
+    second->SetTop(30);
+    form.Show();
+    form.SetActiveControl(second);
+    QWidget* window = TControlAccess::Widget(&form)->window();
+    ASSERT_EQ(window->focusWidget(), TControlAccess::FocusWidget(second));
+
+    form.SetEnabled(false);
+    form.SetEnabled(true);
+
+    EXPECT_EQ(form.ActiveControl(), second);
+    EXPECT_EQ(window->focusWidget(), TControlAccess::FocusWidget(second));
 }
