@@ -59,7 +59,10 @@ void TCategoryPanel::SetCollapsed(bool value) {
 }
 
 void TCategoryPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    FExpandedHeight = std::max(AHeight, 0);
+    // Moving or widening a collapsed panel passes on its collapsed height, which is not the
+    // height it expands to.
+    if (!FCollapsed || AHeight != Height())
+        FExpandedHeight = std::max(AHeight, 0);
     if (ATop != Top()) {
         if (TCategoryPanelGroup* group = PanelGroup())
             group->MovePanel(this, ATop);

@@ -1,5 +1,7 @@
 #include "platform/ui/ComboBox.h"
 
+#include "platform/ui/internal/EditLengthLimit.h"
+
 #include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/QtConvert.h"
 
@@ -43,12 +45,15 @@ struct TComboBox::Impl final : TItemStringsObserver {
     QPointer<QLineEdit> WatchedEdit;
 
     // Runs a change made by the program and keeps the selection it had where the native combo
-    // would pick an item of its own (the first item added, the next one after a deletion).
+    // would pick an item of its own (the first item added, the next one after a deletion). The
+    // length limit is the user's only.
     template <typename F> void ProgramChange(int keepIndex, F&& change) {
         const QSignalBlocker blocker(Combo);
-        change();
-        if (Combo->currentIndex() != keepIndex)
-            Combo->setCurrentIndex(keepIndex);
+        EditLengthLimit::ProgramChange(Combo->lineEdit(), [&] {
+            change();
+            if (Combo->currentIndex() != keepIndex)
+                Combo->setCurrentIndex(keepIndex);
+        });
     }
 
     void ItemInserted(int index, const std::string& text) override {
@@ -167,8 +172,9 @@ void TComboBox::SetDroppedDown(bool value) {
 
 void TComboBox::SetMaxLength(int value) {
     FMaxLength = std::max(value, 0);
+    // Limits typing only: a longer text from the program or an item is kept whole.
     if (QLineEdit* edit = FImpl->Combo->lineEdit())
-        edit->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+        EditLengthLimit::Apply(edit, FMaxLength);
 }
 
 void TComboBox::Change() {

@@ -1,6 +1,7 @@
 #include "platform/ui/Dialogs.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/internal/ActiveWindowReturn.h"
 #include "platform/ui/internal/MessageBoxes.h"
 #include "platform/ui/internal/QtConvert.h"
 
@@ -70,6 +71,7 @@ int ShowMessageBox(const std::string& text, const std::string& caption, TMsgDlgT
     if (seam.Active())
         return seam.AnswerMessage({text, caption, kind, buttons, 0});
     Application->Initialize();
+    ActiveWindowReturn activeWindowReturn;
     QMessageBox box(IconFor(kind), QtConvert::ToQString(caption), QtConvert::ToQString(text));
     for (const auto& [button, standard] : ButtonTable)
         if (buttons.Contains(button) && !(button == mbAll && buttons.Contains(mbYesToAll)))

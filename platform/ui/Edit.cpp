@@ -1,61 +1,22 @@
 #include "platform/ui/Edit.h"
 
+#include "platform/ui/internal/EditLengthLimit.h"
+
 #include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/QtConvert.h"
 
 #include <QLineEdit>
-#include <QValidator>
 
 #include <algorithm>
 
-namespace {
-
-// Cuts what the user inserts so the text stays within the length limit, as the framework's edit
-// does: a typed character that does not fit is dropped, a pasted text keeps the part that fits.
-// Text that the program sets passes whole.
-class LengthLimit final : public QValidator {
-public:
-    int Limit = 0;
-    bool ProgramChange = false;
-    // The text as it stood before the edit being validated.
-    QString LastText;
-
-    State validate(QString& input, int& pos) const override {
-        if (ProgramChange || Limit <= 0 || input.size() <= Limit || input.size() <= LastText.size())
-            return Acceptable;
-        // The inserted run ends at the caret; what follows the caret is the old tail.
-        qsizetype suffix = std::clamp<qsizetype>(input.size() - pos, 0, LastText.size());
-        if (input.right(suffix) != LastText.right(suffix))
-            suffix = 0;
-        qsizetype prefix = 0;
-        const qsizetype prefixLimit = std::min(input.size(), LastText.size()) - suffix;
-        while (prefix < prefixLimit && input[prefix] == LastText[prefix])
-            ++prefix;
-        const qsizetype inserted = input.size() - prefix - suffix;
-        // The old text that stays: before and after the replaced run.
-        const qsizetype kept = prefix + suffix;
-        qsizetype room = std::clamp<qsizetype>(Limit - kept, 0, inserted);
-        if (room > 0 && room < inserted && input[prefix + room - 1].isHighSurrogate())
-            --room;
-        input = input.left(prefix) + input.mid(prefix, room) + input.right(suffix);
-        pos = static_cast<int>(prefix + room);
-        return Acceptable;
-    }
-};
-
-} // namespace
-
 struct TEdit::Impl {
     QLineEdit* Line = nullptr;
-    LengthLimit* Limit = nullptr;
     // The text last reported through OnChange.
     QString ReportedText;
 
     // Runs a change made by the program: no length limit, and not marked as modified.
     template <typename F> void ProgramChange(F&& change) {
-        Limit->ProgramChange = true;
-        change();
-        Limit->ProgramChange = false;
+        EditLengthLimit::ProgramChange(Line, change);
     }
 };
 
@@ -64,17 +25,14 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner), FImpl(std::make_unique<I
     SetColor(clWindow);
     SetBounds(0, 0, 121, 21);
     FImpl->Line = new QLineEdit();
-    FImpl->Limit = new LengthLimit();
-    FImpl->Limit->setParent(FImpl->Line);
-    FImpl->Line->setValidator(FImpl->Limit);
+    EditLengthLimit::Apply(FImpl->Line, 0);
     NativeHost::Embed(this, FImpl->Line);
     QObject::connect(FImpl->Line, &QLineEdit::textChanged, FImpl->Line,
                      [this](const QString& text) {
-                         FImpl->Limit->LastText = text;
                          if (text == FImpl->ReportedText)
                              return;
                          FImpl->ReportedText = text;
-                         if (!FImpl->Limit->ProgramChange)
+                         if (!EditLengthLimit::InProgramChange(FImpl->Line))
                              FModified = true;
                          Change();
                      });
@@ -99,7 +57,7 @@ void TEdit::SetText(const std::string& value) {
 
 void TEdit::SetMaxLength(int value) {
     FMaxLength = std::max(value, 0);
-    FImpl->Limit->Limit = FMaxLength;
+    EditLengthLimit::Apply(FImpl->Line, FMaxLength);
 }
 
 bool TEdit::ReadOnly() const {

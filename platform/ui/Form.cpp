@@ -1,12 +1,16 @@
 #include "platform/ui/Form.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/internal/ActiveWindowReturn.h"
 #include "platform/ui/internal/ControlImpl.h"
 #include "platform/ui/internal/ControlWidget.h"
 #include "platform/ui/internal/QtConvert.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+
+#include <memory>
 
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
     TControlAccess::MakeWindow(this);
@@ -38,15 +42,22 @@ int TForm::ClientHeight() const {
 TModalResult TForm::ShowModal() {
     FModal = true;
     FModalResult = mrNone;
-    // However the run ends (an exception included), the form is hidden and no longer modal.
+    // However the run ends (an exception included), the form is hidden and no longer modal, and
+    // the window it was opened from gets the keyboard back.
     struct EndModal {
         TForm* Form;
+        std::unique_ptr<ActiveWindowReturn> Previous;
         ~EndModal() {
             if (Form->Visible())
                 Form->SetVisible(false);
             Form->FModal = false;
+            Previous.reset();
+            if (Form->FReleaseAfterModal) {
+                Form->FReleaseAfterModal = false;
+                Form->Release();
+            }
         }
-    } endModal{this};
+    } endModal{this, nullptr};
     TTestSeam& seam = Application->TestSeam();
     if (seam.Active()) {
         SetVisible(true);
@@ -57,6 +68,7 @@ TModalResult TForm::ShowModal() {
         ControlWidget* widget = TControlAccess::Widget(this);
         if (Visible())
             SetVisible(false);
+        endModal.Previous = std::make_unique<ActiveWindowReturn>(widget);
         widget->setWindowModality(Qt::ApplicationModal);
         SetVisible(true);
         widget->activateWindow();
@@ -140,8 +152,14 @@ void TForm::SetVisible(bool value) {
             TControlAccess::FocusWidget(FActiveControl)->setFocus(Qt::OtherFocusReason);
         }
     } else {
+        bool wasActive = widget->isActiveWindow();
         TWinControl::SetVisible(false);
         widget->hide();
+        // The keys go on to the main window rather than to no window at all.
+        TForm* main = Application->MainForm();
+        if (wasActive && main && main != this && main->Visible() &&
+            !QApplication::activeModalWidget())
+            TControlAccess::Widget(main)->activateWindow();
         DoHide();
     }
 }
@@ -274,6 +292,10 @@ void TForm::WndProc(TMessage& Message) {
             TControlAccess::FocusWidget(FActiveControl)->setFocus(Qt::OtherFocusReason);
         break;
     case CM_RELEASE:
+        if (FModal) {
+            FReleaseAfterModal = true;
+            break;
+        }
         delete this;
         break;
     default:

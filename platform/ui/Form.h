@@ -96,6 +96,8 @@ private:
 
     TModalResult FModalResult = mrNone;
     bool FModal = false;
+    // Release came while the modal run was still on the form: it goes once the run is over.
+    bool FReleaseAfterModal = false;
     bool FCreated = false;
     TWinControl* FActiveControl = nullptr;
     bool FKeyPreview = false;

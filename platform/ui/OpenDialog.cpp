@@ -2,6 +2,7 @@
 
 #include "platform/core/Files.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/internal/ActiveWindowReturn.h"
 #include "platform/ui/internal/QtConvert.h"
 
 #include <QFileDialog>
@@ -44,6 +45,7 @@ bool TOpenDialog::ExecuteAs(bool save) {
             {save, FTitle, FInitialDir, FFilter, FFilterIndex, FFileName, FDefaultExt});
     } else {
         Application->Initialize();
+        ActiveWindowReturn activeWindowReturn;
         QStringList filters = QtFilters(FFilter);
         QString selected = FFilterIndex >= 1 && FFilterIndex <= filters.size()
                                ? filters[FFilterIndex - 1]

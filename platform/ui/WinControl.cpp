@@ -197,8 +197,31 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
         placeAll(align);
 }
 
+namespace {
+// A control hidden or disabled while it, or a control inside it, has the focus gives the focus
+// to its form: keys must not reach a control that cannot be seen or used.
+void RemoveFocus(TWinControl* control) {
+    TForm* form = GetParentForm(control);
+    if (!form || form == control)
+        return;
+    TWinControl* active = form->ActiveControl();
+    if (!active || !control->ContainsControl(active))
+        return;
+    std::weak_ptr<bool> alive = TControlAccess::Alive(form);
+    form->SetActiveControl(nullptr);
+    if (!alive.expired() && *alive.lock() && !form->ActiveControl() && form->Visible())
+        TControlAccess::Widget(form)->setFocus(Qt::OtherFocusReason);
+}
+} // namespace
+
 void TWinControl::WndProc(TMessage& Message) {
     switch (Message.Msg) {
+    case CM_VISIBLECHANGED:
+    case CM_ENABLEDCHANGED:
+        if (!Visible() || !Enabled())
+            RemoveFocus(this);
+        TControl::WndProc(Message);
+        break;
     case CN_KEYDOWN: {
         // Tab, arrows, Enter and Escape go to the form as dialog keys unless the control wants
         // them itself.

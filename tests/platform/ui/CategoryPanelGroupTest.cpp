@@ -2,6 +2,7 @@
 
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/CategoryPanelGroup.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/InputSimulation.h"
 
@@ -125,6 +126,39 @@ TEST_F(CategoryPanelGroupTest, HeaderTakesTheGradientAndTheBodyThePanelColour) {
     EXPECT_EQ(bitmap.Pixel(2, 60), 0x00EDF7F8) << "the surface takes the panel's colour";
 }
 
+// Moving or widening a collapsed panel, as a window's layout routines do, keeps the height it
+// expands to.
+struct CollapsedMoveCase {
+    const char* Name;
+    void (*Move)(TCategoryPanel* panel);
+};
+
+class CollapsedPanelMove : public CategoryPanelGroupTest,
+                           public ::testing::WithParamInterface<CollapsedMoveCase> {};
+
+TEST_P(CollapsedPanelMove, KeepsTheExpandedHeight) {
+    TCategoryPanel* panel = Panels[1];
+    panel->Collapse();
+    GetParam().Move(panel);
+    EXPECT_EQ(panel->Height(), 24);
+    EXPECT_EQ(panel->ExpandedHeight(), 150);
+    panel->Expand();
+    EXPECT_EQ(panel->Height(), 150);
+    EXPECT_EQ(Range(), 462);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CategoryPanelGroupTest, CollapsedPanelMove,
+    ::testing::Values(CollapsedMoveCase{"Top", [](TCategoryPanel* panel) { panel->SetTop(0); }},
+                      CollapsedMoveCase{"Left", [](TCategoryPanel* panel) { panel->SetLeft(5); }},
+                      CollapsedMoveCase{"Width",
+                                        [](TCategoryPanel* panel) { panel->SetWidth(300); }},
+                      CollapsedMoveCase{"SameBounds",
+                                        [](TCategoryPanel* panel) {
+                                            panel->SetBoundsRect(panel->BoundsRect());
+                                        }}),
+    [](const ::testing::TestParamInfo<CollapsedMoveCase>& info) { return info.param.Name; });
+
 class CategoryPanelScrolling : public CategoryPanelGroupTest {
 protected:
     CategoryPanelScrolling() { Group->SetHeight(200); }
@@ -176,6 +210,24 @@ TEST_F(CategoryPanelScrolling, WheelScrollsThreeLinesPerTurn) {
     EXPECT_EQ(Position(), 3 * 8);
     InputSimulation::Wheel(Panels[0], Point(100, 50), WHEEL_DELTA);
     EXPECT_EQ(Position(), 0) << "the wheel over a panel scrolls its group";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CategoryPanelScrolling, WheelOverAComboScrollsTheGroupAndKeepsTheChoice) {
+    auto* combo = new TComboBox(Form.get());
+    combo->SetParent(Panels[0]->Surface());
+    combo->SetStyle(csDropDownList);
+    combo->SetBounds(191, 9, 238, 22);
+    for (const char* item : {"2", "3", "4", "5"})
+        combo->Items()->Add(item);
+    combo->SetItemIndex(1);
+    Form->SetActiveControl(combo);
+    InputSimulation::Wheel(combo, Point(10, 10), -WHEEL_DELTA);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(Position(), 3 * 8);
 }
 
 } // namespace

@@ -36,6 +36,8 @@ TEST_F(ComboBoxTest, ItemsStartUnselected) {
 TEST_F(ComboBoxTest, ProgramSelectionSetsTextAndFiresNothing) {
     Combo->SetItemIndex(1);
     EXPECT_EQ(Combo->Text(), "Secondary Master");
+    Combo->SetItemIndex(0);
+    EXPECT_EQ(Combo->Text(), "Primary Master");
 
     Combo->SetText("third");
     EXPECT_EQ(Combo->ItemIndex(), 2) << "a drop-down list matches its items ignoring case";
@@ -98,6 +100,26 @@ TEST_F(ComboBoxTest, EditableComboReportsTyping) {
 
     EXPECT_EQ(Combo->Text(), "25");
     EXPECT_EQ(Events, std::vector<std::string>{"change 25"});
+}
+
+// MaxLength limits typing only: a longer text from the program or from an item stays whole.
+TEST_F(ComboBoxTest, MaxLengthLimitsTypingButKeepsTheProgramsText) {
+    Combo->SetStyle(csDropDown);
+    Combo->SetMaxLength(4);
+    Combo->SetText("Secondary Master");
+    EXPECT_EQ(Combo->Text(), "Secondary Master");
+
+    Combo->SetText("ab");
+    for (char16_t ch : std::u16string(u"cdef"))
+        InputSimulation::TypeChar(Combo, ch);
+    EXPECT_EQ(Combo->Text(), "abcd");
+
+    Combo->SetMaxLength(2);
+    EXPECT_EQ(Combo->Text(), "abcd") << "a lower limit leaves the shown text alone";
+
+    Combo->SetItemIndex(0);
+    InputSimulation::KeyPress(Combo, VK_DOWN);
+    EXPECT_EQ(Combo->Text(), "Secondary Master") << "an item the user picks is shown whole";
 }
 
 TEST_F(ComboBoxTest, OpeningAndClosingTheListAreReported) {

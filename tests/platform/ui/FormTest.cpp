@@ -2,9 +2,11 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/InputSimulation.h"
 #include "platform/ui/internal/ControlImpl.h"
 #include "platform/ui/internal/ControlWidget.h"
 
+#include <QApplication>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -122,4 +124,87 @@ TEST(Form, EnabledAgainTheFormGivesTheKeyboardBackToItsFocusedControl) {
 
     EXPECT_EQ(form.ActiveControl(), second);
     EXPECT_EQ(window->focusWidget(), TControlAccess::FocusWidget(second));
+}
+
+TEST(Form, HiddenOrDisabledFocusedControlGivesUpTheFocus) {
+    // A control that can no longer be focused must not keep the keyboard: Enter on a hidden
+    // button would press it.
+    struct Case {
+        const char* Name;
+        void (*TakeAway)(TWinControl*);
+    };
+    const Case cases[] = {
+        {"hidden", [](TWinControl* c) { c->SetVisible(false); }},
+        {"disabled", [](TWinControl* c) { c->SetEnabled(false); }},
+        {"parent hidden", [](TWinControl* c) { c->Parent()->SetVisible(false); }},
+        {"parent disabled", [](TWinControl* c) { c->Parent()->SetEnabled(false); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TestForm form(nullptr);
+        auto* panel = new RecordingControl(&form, &form);
+        panel->SetBounds(0, 0, 100, 60);
+        auto* focused = new RecordingControl(&form, panel);
+        auto* other = new RecordingControl(&form, &form);
+        other->SetTop(70);
+        form.Show();
+        form.SetActiveControl(focused);
+        ASSERT_EQ(form.ActiveControl(), focused);
+        focused->Received.clear();
+
+        c.TakeAway(focused);
+
+        EXPECT_EQ(form.ActiveControl(), nullptr);
+        EXPECT_FALSE(focused->Focused());
+        EXPECT_TRUE(focused->Saw(CM_EXIT));
+        QWidget* keyboard = TControlAccess::Widget(&form)->window()->focusWidget();
+        EXPECT_TRUE(keyboard == nullptr || keyboard == TControlAccess::Widget(&form));
+
+        // The form has the keys now: Tab goes on to a control that can take them.
+        InputSimulation::KeyPress(&form, VK_TAB);
+        EXPECT_EQ(form.ActiveControl(), other);
+    }
+}
+
+TEST(Form, HidingTheActiveWindowGivesTheKeyboardToTheMainForm) {
+    // A tool window closed by the user must not leave the program without a window that takes
+    // keys.
+    TestForm* main = nullptr;
+    Application->CreateForm(main);
+    std::unique_ptr<TestForm> mainOwner(main);
+    auto* control = new RecordingControl(main, main);
+    main->Show();
+    main->SetActiveControl(control);
+    TestForm tool(nullptr);
+    tool.Show();
+    TControlAccess::Widget(&tool)->activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(tool.Active());
+
+    tool.Hide();
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(main->Active());
+    EXPECT_EQ(QApplication::focusWidget(), TControlAccess::FocusWidget(control));
+}
+
+TEST(Form, ReleasedDuringItsModalRunTheFormGoesOnlyAfterTheRun) {
+    // Freeing the form while ShowModal still runs on it would pull the form from under the run.
+    auto* form = new TestForm(nullptr);
+    bool destroyed = false;
+    form->OnDestroy = [&](TObject*) { destroyed = true; };
+    Application->TestSeam().OnModalShow = [&](TForm* shown) {
+        shown->Release();
+        Application->ProcessMessages();
+        EXPECT_FALSE(destroyed);
+        shown->SetModalResult(mrOk);
+    };
+
+    TModalResult result = form->ShowModal();
+    Application->TestSeam().OnModalShow = nullptr;
+
+    EXPECT_EQ(result, mrOk);
+    EXPECT_FALSE(destroyed);
+    Application->ProcessMessages();
+    EXPECT_TRUE(destroyed);
 }
