@@ -8,6 +8,7 @@
 #include "platform/ui/internal/CanvasAccess.h"
 #include "platform/ui/internal/ControlImpl.h"
 #include "platform/ui/internal/ControlWidget.h"
+#include "platform/ui/internal/InputRouter.h"
 #include "platform/ui/internal/MessageQueue.h"
 #include "platform/ui/internal/QtConvert.h"
 
@@ -34,6 +35,7 @@ TControl::~TControl() {
     if (FPopupMenu)
         FPopupMenu->RemoveControl(this);
     TControlAccess::Detach(this);
+    InputRouter::ForgetMouseControl(this);
     if (FParent)
         FParent->RemoveControl(this);
     MessageQueue::Forget(this);

@@ -4,6 +4,7 @@
 #include "platform/ui/internal/ActiveWindowReturn.h"
 #include "platform/ui/internal/ControlImpl.h"
 #include "platform/ui/internal/ControlWidget.h"
+#include "platform/ui/internal/InputRouter.h"
 #include "platform/ui/internal/QtConvert.h"
 
 #include <QApplication>
@@ -152,6 +153,13 @@ void TForm::SetVisible(bool value) {
             TControlAccess::FocusWidget(FActiveControl)->setFocus(Qt::OtherFocusReason);
         }
     } else {
+        // A hidden window gets no leave from the platform: the control under the mouse would
+        // keep its hot look until the mouse next passes over it.
+        TControl* hovered = InputRouter::MouseControl();
+        if (hovered && (hovered == this || ContainsControl(hovered))) {
+            InputRouter::ForgetMouseControl(hovered);
+            hovered->Perform(CM_MOUSELEAVE);
+        }
         bool wasActive = widget->isActiveWindow();
         TWinControl::SetVisible(false);
         widget->hide();
@@ -265,6 +273,13 @@ void TForm::WndProc(TMessage& Message) {
     case CM_DIALOGKEY:
         if (GetKeyState(VK_MENU) >= 0) {
             WORD key = static_cast<WORD>(Message.WParam);
+            const bool movesFocus =
+                (key == VK_TAB && GetKeyState(VK_CONTROL) >= 0) ||
+                ((key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) &&
+                 FActiveControl);
+            // From now on native controls mark the focus, as they do after Qt's own Tab.
+            if (movesFocus)
+                TControlAccess::Widget(this)->window()->setAttribute(Qt::WA_KeyboardFocusChange);
             if (key == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
                 SelectNext(FActiveControl, GetKeyState(VK_SHIFT) >= 0, true);
                 Message.Result = 1;

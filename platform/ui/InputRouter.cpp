@@ -15,6 +15,8 @@ namespace InputRouter {
 
 namespace {
 
+TControl* EnteredControl = nullptr;
+
 thread_local bool ResendingKey = false;
 
 struct Delivery {
@@ -218,6 +220,15 @@ bool RouteKey(TControl* control, QKeyEvent* event, QWidget* receiver) {
 
 } // namespace
 
+TControl* MouseControl() {
+    return EnteredControl;
+}
+
+void ForgetMouseControl(const TControl* control) {
+    if (EnteredControl == control)
+        EnteredControl = nullptr;
+}
+
 bool Resending() {
     return ResendingKey;
 }
@@ -238,9 +249,11 @@ bool Route(TControl* control, QEvent* event, QWidget* receiver) {
         TControlAccess::FocusReceived(control);
         return false;
     case QEvent::Enter:
+        EnteredControl = control;
         control->Perform(CM_MOUSEENTER);
         return false;
     case QEvent::Leave:
+        ForgetMouseControl(control);
         control->Perform(CM_MOUSELEAVE);
         return false;
     default:

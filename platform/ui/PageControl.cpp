@@ -205,6 +205,9 @@ void TPageControl::Paint() {
     canvas->LineTo(r.Right - 1, r.Bottom);
     canvas->Brush()->SetStyle(bsClear);
     canvas->DrawText(FActivePage->Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // Shows keyboard users that the arrow keys now turn the pages.
+    if (Focused())
+        canvas->DrawFocusRect(Rect(r.Left + 3, r.Top + 3, r.Right - 3, r.Bottom - 2));
 }
 
 void TPageControl::WndProc(TMessage& Message) {
@@ -213,6 +216,8 @@ void TPageControl::WndProc(TMessage& Message) {
         Message.Result |= DLGC_WANTARROWS;
     else if (Message.Msg == CM_FONTCHANGED)
         Realign(); // the tab row's height follows the font
+    else if (Message.Msg == CM_ENTER || Message.Msg == CM_EXIT)
+        Invalidate(); // the focus mark on the active tab
 }
 
 void TPageControl::AlignControls(TControl* control, TRect& rect) {

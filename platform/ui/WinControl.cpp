@@ -106,9 +106,10 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward,
         TWinControl* candidate = order[(first + i) % order.size()];
         if (candidate == current && start != order.end())
             break;
-        // Containers pass the focus on to their children.
+        // Plain containers pass the focus on to their children; a container that is a tab stop
+        // itself (the tab row of a page control, a grid with its editor) takes it first.
         if ((!checkTabStop || candidate->TabStop()) && candidate->CanFocus() &&
-            candidate->TabList().empty())
+            (candidate->TabList().empty() || candidate->TabStop()))
             return candidate;
     }
     return nullptr;

@@ -11,4 +11,8 @@ namespace InputRouter {
 bool Route(TControl* control, QEvent* event, QWidget* receiver);
 // True while a rewritten key is being handed to a native widget (it must pass unfiltered).
 bool Resending();
+// The control the mouse last entered and has not left yet; nullptr for none.
+TControl* MouseControl();
+// Stops tracking the control (it leaves by other means, or goes away).
+void ForgetMouseControl(const TControl* control);
 } // namespace InputRouter

@@ -5,6 +5,10 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/InputSimulation.h"
+#include "platform/ui/internal/ControlImpl.h"
+#include "platform/ui/internal/ControlWidget.h"
+#include <QCoreApplication>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -100,3 +104,28 @@ TEST_F(CheckBoxTest, DisabledBoxKeepsItsMark) {
 }
 
 } // namespace
+
+TEST_F(CheckBoxTest, ReachedWithTabItShowsItHasTheKeyboard) {
+    // A native box draws its focus mark only once the keyboard has moved the focus.
+    auto* before = new RecordingControl(Form.get(), Form.get());
+    before->SetTabOrder(0);
+    Box->SetBounds(0, 30, 200, 20);
+    Form->Show();
+    TControlAccess::Widget(Form.get())->activateWindow();
+    QCoreApplication::processEvents();
+    auto shot = [this] {
+        TBitmap bitmap(Box->Width(), Box->Height());
+        Box->PaintTo(bitmap.Canvas(), 0, 0);
+        std::vector<TColor> pixels;
+        for (int y = 0; y < bitmap.Height(); ++y)
+            for (int x = 0; x < bitmap.Width(); ++x)
+                pixels.push_back(bitmap.Pixel(x, y));
+        return pixels;
+    };
+    const std::vector<TColor> unfocused = shot();
+
+    InputSimulation::KeyPress(before, VK_TAB, u'\t');
+    ASSERT_TRUE(Box->Focused());
+    EXPECT_NE(shot(), unfocused);
+    Form->Hide();
+}

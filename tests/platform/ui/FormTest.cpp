@@ -143,6 +143,7 @@ TEST(Form, HiddenOrDisabledFocusedControlGivesUpTheFocus) {
         SCOPED_TRACE(c.Name);
         TestForm form(nullptr);
         auto* panel = new RecordingControl(&form, &form);
+        panel->SetTabStop(false); // a plain container, not a stop of its own
         panel->SetBounds(0, 0, 100, 60);
         auto* focused = new RecordingControl(&form, panel);
         auto* other = new RecordingControl(&form, &form);
@@ -207,4 +208,18 @@ TEST(Form, ReleasedDuringItsModalRunTheFormGoesOnlyAfterTheRun) {
     EXPECT_FALSE(destroyed);
     Application->ProcessMessages();
     EXPECT_TRUE(destroyed);
+}
+
+TEST(Form, HidingTheFormTakesTheMouseOffItsControls) {
+    // A window closed by a click never sees the mouse leave the button; shown again, the button
+    // must not still look hot.
+    TestForm form(nullptr);
+    auto* hovered = new RecordingControl(&form, &form);
+    form.Show();
+    InputSimulation::MouseEnter(hovered);
+    hovered->Received.clear();
+
+    form.Hide();
+
+    EXPECT_TRUE(hovered->Saw(CM_MOUSELEAVE));
 }

@@ -1,5 +1,6 @@
 #include "RecordingControl.h"
 
+#include "platform/ui/Bitmap.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/PageControl.h"
 
@@ -121,3 +122,46 @@ TEST_F(PageControlTest, MovingAPageReordersTheTabs) {
 }
 
 } // namespace
+
+TEST_F(PageControlTest, TabReachesTheTabRowAndThenTheActivePagesControls) {
+    // The tab row is a stop of its own even though the pages are its children; without it the
+    // pages behind the first could not be reached from the keyboard.
+    auto* before = new RecordingControl(Form.get(), Form.get());
+    before->SetTabOrder(0);
+    auto* onSecondPage = new RecordingControl(Form.get(), Sheets[1]);
+    Form->Show();
+    ASSERT_EQ(Form->ActiveControl(), before);
+
+    InputSimulation::KeyPress(before, VK_TAB, u'\t');
+    ASSERT_EQ(Form->ActiveControl(), Pages);
+    InputSimulation::KeyPress(Pages, VK_RIGHT);
+    ASSERT_EQ(Pages->ActivePage(), Sheets[1]);
+    InputSimulation::KeyPress(Pages, VK_TAB, u'\t');
+    EXPECT_EQ(Form->ActiveControl(), onSecondPage);
+    InputSimulation::KeyPress(onSecondPage, VK_TAB, u'\t', {ssShift});
+    EXPECT_EQ(Form->ActiveControl(), Pages);
+    Form->Hide();
+}
+
+TEST_F(PageControlTest, FocusedTabRowMarksTheActiveTab) {
+    auto* before = new RecordingControl(Form.get(), Form.get());
+    before->SetTabOrder(0);
+    Form->Show();
+    auto activeTabPixels = [this] {
+        TBitmap bitmap(Pages->Width(), Pages->Height());
+        Pages->PaintTo(bitmap.Canvas(), 0, 0);
+        std::vector<TColor> pixels;
+        const TRect r = Pages->TabRect(0);
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                pixels.push_back(bitmap.Pixel(x, y));
+        return pixels;
+    };
+    const std::vector<TColor> unfocused = activeTabPixels();
+
+    Form->SetActiveControl(Pages);
+    EXPECT_NE(activeTabPixels(), unfocused);
+    Form->SetActiveControl(before);
+    EXPECT_EQ(activeTabPixels(), unfocused);
+    Form->Hide();
+}
