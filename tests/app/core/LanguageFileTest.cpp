@@ -154,6 +154,14 @@ TEST(LanguageFileTest, AFileThatCannotBeReadThrowsAndChangesNothing) {
     }
 }
 
+// The program ships English.lng so that Options can offer English again; it must change nothing.
+TEST(LanguageFileTest, TheShippedEnglishFileKeepsTheBuiltInTexts) {
+    TStringList list = Defaults();
+    Load_Language_File(list, std::string(VELMARO_FIXTURES) + "/../../language/English.lng",
+                       Language_Slot_Count);
+    EXPECT_EQ(Lines(list), Lines(Defaults()));
+}
+
 // Load_Language works on the application state; each test gets a language folder of its own and
 // leaves the state as it found it.
 class LoadLanguageTest : public ::testing::Test {
