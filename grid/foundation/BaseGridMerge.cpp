@@ -188,7 +188,11 @@ bool TBaseGrid::ColSpanIdentical(int ACol1, int ACol2) const {
 
 std::string TBaseGrid::CheckMergedAreas() const {
     std::string problem;
-    auto at = [](int c, int r) { return "(" + std::to_string(c) + ", " + std::to_string(r) + ")"; };
+    auto at = [](int c, int r) {
+        std::string cell = "(";
+        cell.append(std::to_string(c)).append(", ").append(std::to_string(r)).append(")");
+        return cell;
+    };
     ForEachObject([&](int c, int r, TObject* object) {
         const auto* props = dynamic_cast<const TCellProperties*>(object);
         if (!problem.empty() || !props)

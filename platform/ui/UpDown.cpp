@@ -12,10 +12,14 @@
 namespace {
 
 std::string WithThousands(int value) {
-    std::string digits = std::to_string(value < 0 ? -static_cast<long long>(value) : value);
-    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(static_cast<size_t>(i), ",");
-    return value < 0 ? "-" + digits : digits;
+    const std::string digits = std::to_string(value < 0 ? -static_cast<long long>(value) : value);
+    std::string text = value < 0 ? "-" : "";
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += ',';
+        text += digits[i];
+    }
+    return text;
 }
 
 } // namespace

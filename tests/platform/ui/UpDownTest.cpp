@@ -79,6 +79,23 @@ TEST_F(UpDownTest, ThousandsAreGroupedAndReadBack) {
     EXPECT_EQ(Arrows->Position(), 1235);
 }
 
+TEST_F(UpDownTest, ThousandsGroupEveryThreeDigitsFromTheRight) {
+    Arrows->SetMin(-2000000);
+    Arrows->SetMax(2000000);
+    const std::pair<int, const char*> cases[] = {
+        {0, "0"},
+        {999, "999"},
+        {1000, "1,000"},
+        {123456, "123,456"},
+        {1234567, "1,234,567"},
+        {-1234, "-1,234"},
+    };
+    for (const auto& [position, shown] : cases) {
+        Arrows->SetPosition(position);
+        EXPECT_EQ(Edit->Text(), shown) << position;
+    }
+}
+
 TEST_F(UpDownTest, FreedAssociateIsLetGo) {
     delete Edit;
     EXPECT_EQ(Arrows->Associate(), nullptr);
