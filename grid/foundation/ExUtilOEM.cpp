@@ -42,23 +42,8 @@ void TextToOEM(std::string& Text) {
 }
 
 void OEMToText(std::string& Text) {
-    // The bytes the 8-bit code page leaves undefined were read as the C1 controls of the same
-    // value; they turn back into those bytes, everything else goes through the code page.
-    std::string bytes;
-    std::u32string pending;
-    auto flush = [&] {
-        bytes += Utf8ToAnsi(CodePointsToUtf8(pending));
-        pending.clear();
-    };
-    for (char32_t ch : Utf8ToCodePoints(Text)) {
-        if (ch == 0x81 || ch == 0x8D || ch == 0x8F || ch == 0x90 || ch == 0x9D) {
-            flush();
-            bytes += static_cast<char>(ch);
-        } else {
-            pending += ch;
-        }
-    }
-    flush();
+    // The 8-bit code page gives every byte back, the undefined ones included.
+    const std::string bytes = Utf8ToAnsi(Text);
     std::u32string chars;
     for (char byte : bytes)
         chars += OemChar(static_cast<unsigned char>(byte));
