@@ -1,17 +1,43 @@
 # One library per folder: every .cpp of the folder belongs to it. A folder without sources yet
 # becomes an interface library so that its dependents still configure.
+# DEPS reach the library's dependents (its headers use them); PRIVATE_DEPS serve its own .cpp
+# files only. Qt, pugixml and libcurl are PRIVATE_DEPS of the platform, so nothing above it can
+# include them.
 function(velmaro_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(sources)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
   else()
+    # Without sources there is nothing to use the private ones.
     add_library(${name} INTERFACE)
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} INTERFACE ${ARG_DEPS})
   endif()
+  velmaro_qt_include_check(${name} ${ARG_DEPS} ${ARG_PRIVATE_DEPS})
+endfunction()
+
+# Qt belongs to platform/ alone. For each library outside it, a test compiles a source that
+# includes <QWidget> with the include paths and flags the library's own sources get, and passes
+# only when the compiler reports the header missing. The probe is never part of a normal build.
+function(velmaro_qt_include_check name)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  if(folder MATCHES "^platform/")
+    return()
+  endif()
+  set(probe ${name}_qt_include_probe)
+  add_library(${probe} OBJECT EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/cmake/QtIncludeProbe.cpp)
+  target_include_directories(${probe} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${probe} PRIVATE ${ARGN})
+  add_test(NAME qt_stays_in_platform_${name}
+           COMMAND ${CMAKE_COMMAND} --build ${PROJECT_BINARY_DIR} --target ${probe})
+  # Any other failure (a broken dependency, a missing tool) does not match, so it fails the test.
+  set_tests_properties(qt_stays_in_platform_${name} PROPERTIES
+    PASS_REGULAR_EXPRESSION "QtIncludeProbe\\.cpp.*(QWidget: No such file or directory|'QWidget' file not found)"
+    RESOURCE_LOCK velmaro_build_tree
+    TIMEOUT 300)
 endfunction()
 
 # One test program per library folder: tests/<folder>/*.cpp. UI test programs use the shared
