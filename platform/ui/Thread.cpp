@@ -1,5 +1,6 @@
 #include "platform/ui/Thread.h"
 
+#include "platform/ui/Application.h"
 #include "platform/ui/internal/ThreadSync.h"
 
 #include <QCoreApplication>
@@ -14,17 +15,25 @@
 
 namespace {
 
+// A Synchronize call; its worker waits until Done.
 struct SyncCall {
     const std::function<void()>* Method = nullptr;
     std::exception_ptr Error;
     bool Done = false;
 };
 
+// A call for the UI thread: either one a worker waits for, or one nobody waits for (owned here,
+// so a call never run is still freed with the queue).
+struct PendingCall {
+    SyncCall* Waited = nullptr;
+    std::function<void()> Queued;
+};
+
 // Calls waiting for the UI thread, and the signal that one was run or a thread ended.
 struct SyncQueue {
     std::mutex Lock;
     std::condition_variable Changed;
-    std::deque<SyncCall*> Pending;
+    std::deque<PendingCall> Pending;
 };
 
 SyncQueue& TheQueue() {
@@ -46,6 +55,26 @@ void NotifyQueue() {
     queue.Changed.notify_all();
 }
 
+void Enqueue(PendingCall call) {
+    SyncQueue& queue = TheQueue();
+    {
+        std::lock_guard lock(queue.Lock);
+        queue.Pending.push_back(std::move(call));
+    }
+    queue.Changed.notify_all();
+    // Wake a running event loop; without one, CheckSynchronize or WaitFor runs the call.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(
+            app, [] { CheckSynchronize(); }, Qt::QueuedConnection);
+}
+
+// What a worker threw has nobody on its own thread to catch it: the UI thread shows it through
+// the application's error report, as it does for an event handler's, and the worker ends
+// without waiting for that.
+void ReportOnUiThread(std::exception_ptr fault) {
+    Enqueue({nullptr, [fault] { RunGuarded(nullptr, [&] { std::rethrow_exception(fault); }); }});
+}
+
 } // namespace
 
 void ThreadSync::SetUiThread() {
@@ -62,25 +91,29 @@ bool CheckSynchronize() {
     SyncQueue& queue = TheQueue();
     bool ran = false;
     while (true) {
-        SyncCall* call = nullptr;
+        PendingCall call;
         {
             std::lock_guard lock(queue.Lock);
             if (queue.Pending.empty())
                 break;
-            call = queue.Pending.front();
+            call = std::move(queue.Pending.front());
             queue.Pending.pop_front();
         }
+        ran = true;
+        if (!call.Waited) {
+            call.Queued();
+            continue;
+        }
         try {
-            (*call->Method)();
+            (*call.Waited->Method)();
         } catch (...) {
-            call->Error = std::current_exception();
+            call.Waited->Error = std::current_exception();
         }
         {
             std::lock_guard lock(queue.Lock);
-            call->Done = true;
+            call.Waited->Done = true;
         }
         queue.Changed.notify_all();
-        ran = true;
     }
     return ran;
 }
@@ -161,14 +194,11 @@ void TThread::ThreadMain() {
     try {
         Execute();
     } catch (...) {
-        // An exception leaving Execute ends the thread; there is nobody to report it to.
+        FFatalException = std::current_exception();
+        ReportOnUiThread(FFatalException);
     }
-    if (OnTerminate) {
-        try {
-            Synchronize([this] { OnTerminate(this); });
-        } catch (...) {
-        }
-    }
+    if (OnTerminate)
+        Synchronize([this] { RunGuarded(this, [this] { OnTerminate(this); }); });
     bool freeSelf = FFreeOnTerminate;
     if (freeSelf) {
         FImpl->SelfDeleting = true;
@@ -210,16 +240,8 @@ void TThread::Synchronize(TThread* thread, const std::function<void()>& method) 
     }
     SyncCall call;
     call.Method = &method;
+    Enqueue({&call, {}});
     SyncQueue& queue = TheQueue();
-    {
-        std::lock_guard lock(queue.Lock);
-        queue.Pending.push_back(&call);
-    }
-    queue.Changed.notify_all();
-    // Wake a running event loop; without one, CheckSynchronize or WaitFor runs the call.
-    if (QCoreApplication* app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(
-            app, [] { CheckSynchronize(); }, Qt::QueuedConnection);
     {
         std::unique_lock lock(queue.Lock);
         queue.Changed.wait(lock, [&] { return call.Done; });

@@ -3,6 +3,7 @@
 #include "platform/ui/Object.h"
 
 #include <atomic>
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -36,6 +37,9 @@ public:
     void SetFreeOnTerminate(bool value) { FFreeOnTerminate = value; }
     int ReturnValue() const { return FReturnValue; }
     void SetReturnValue(int value) { FReturnValue = value; }
+    // What escaped Execute (null when nothing did); read it once Finished. It is also handed to
+    // the application's error report, which shows it when the UI thread next runs pending calls.
+    std::exception_ptr FatalException() const { return FFatalException; }
 
     // Runs the call on the UI thread and waits for it; at once when called on the UI thread.
     // An exception thrown by the call is rethrown here.
@@ -44,7 +48,7 @@ public:
     // Sleeps, waking early when terminated; a suspension point.
     void Sleep(unsigned milliseconds);
 
-    // Runs on the UI thread after Execute returned.
+    // Runs on the UI thread after Execute returned; what it throws goes to the error report.
     TNotifyEvent OnTerminate;
 
 protected:
@@ -62,6 +66,7 @@ private:
     std::atomic<bool> FFinished{false};
     bool FFreeOnTerminate = false;
     int FReturnValue = 0;
+    std::exception_ptr FFatalException;
 };
 
 // Runs the synchronised calls waiting for the UI thread; returns true when it ran any. Called by

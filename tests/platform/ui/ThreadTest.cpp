@@ -1,10 +1,13 @@
 #include "platform/ui/Thread.h"
 #include "platform/core/Exception.h"
+#include "platform/ui/Application.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,6 +35,21 @@ protected:
 private:
     std::function<void(Worker&)> Body;
 };
+
+// Waits without running any pending call, so a test sees what the worker did on its own.
+// Bounded only so that a fault fails the test instead of hanging it.
+void WaitUntil(const std::function<bool()>& done) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!done() && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+std::vector<std::string> ShownTexts() {
+    std::vector<std::string> texts;
+    for (const TShownMessage& shown : Application->TestSeam().Messages())
+        texts.push_back(shown.Text);
+    return texts;
+}
 
 } // namespace
 
@@ -128,7 +146,7 @@ TEST(Thread, TerminateWakesASleepingWorkerAndOnTerminateRunsOnTheUiThread) {
 }
 
 TEST(Thread, FreeOnTerminateFreesTheThreadObject) {
-    // Threads that end at once race their own start: each must still free itself cleanly.
+    // Threads that end at once race their own start: each must still free itself, once.
     constexpr int Count = 200;
     std::atomic<int> destroyed{0};
     struct Counted : TThread {
@@ -142,9 +160,83 @@ TEST(Thread, FreeOnTerminateFreesTheThreadObject) {
         thread->SetFreeOnTerminate(true);
         thread->Start();
     }
-    while (destroyed < Count)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    SUCCEED();
+    WaitUntil([&] { return destroyed >= Count; });
+    EXPECT_EQ(destroyed, Count);
+}
+
+struct WorkerFault {
+    std::string Name;
+    std::function<void()> Throw;
+    std::string Shown;
+};
+
+TEST(Thread, AnExceptionLeavingExecuteIsShownByTheErrorReportOnTheUiThread) {
+    const std::vector<WorkerFault> faults = {
+        {"Exception", [] { throw Exception("x"); }, "x"},
+        {"std::exception", [] { throw std::runtime_error("socket gone"); }, "socket gone"},
+        {"anything else", [] { throw 42; }, "Unknown error."},
+    };
+    // The UI thread runs pending calls either directly or through its message processing.
+    const std::vector<std::pair<std::string, std::function<void()>>> uiTurns = {
+        {"CheckSynchronize", [] { CheckSynchronize(); }},
+        {"ProcessMessages", [] { Application->ProcessMessages(); }},
+    };
+    for (const auto& fault : faults) {
+        for (const auto& [turnName, uiTurn] : uiTurns) {
+            SCOPED_TRACE(fault.Name + " through " + turnName);
+            Application->TestSeam().Reset();
+            Worker worker([&](Worker&) { fault.Throw(); });
+            worker.Start();
+
+            // The worker ends without waiting for the report, which no other thread shows.
+            WaitUntil([&] { return worker.Finished(); });
+            ASSERT_TRUE(worker.Finished());
+            EXPECT_TRUE(ShownTexts().empty());
+            EXPECT_TRUE(worker.FatalException());
+
+            uiTurn();
+            ASSERT_EQ(ShownTexts(), std::vector<std::string>{fault.Shown});
+            EXPECT_EQ(Application->TestSeam().Messages()[0].Kind, mtError);
+            EXPECT_FALSE(CheckSynchronize()) << "reported once";
+        }
+    }
+}
+
+TEST(Thread, AWorkerThatEndsNormallyReportsNothing) {
+    Worker worker([](Worker&) {});
+    worker.Start();
+    worker.WaitFor();
+    CheckSynchronize();
+    EXPECT_FALSE(worker.FatalException());
+    EXPECT_TRUE(ShownTexts().empty());
+}
+
+TEST(Thread, AnExceptionFromOnTerminateIsShownAndTheThreadStillEnds) {
+    Worker worker([](Worker&) {});
+    worker.OnTerminate = [](TObject*) { throw Exception("cleanup failed"); };
+    worker.Start();
+    worker.WaitFor();
+    CheckSynchronize();
+    EXPECT_TRUE(worker.Finished());
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{"cleanup failed"});
+}
+
+TEST(Thread, AFaultOfAThreadThatFreedItselfIsStillShown) {
+    std::atomic<bool> freed{false};
+    struct Failing : TThread {
+        std::atomic<bool>& Freed;
+        explicit Failing(std::atomic<bool>& freed) : TThread(true), Freed(freed) {}
+        ~Failing() override { Freed = true; }
+        void Execute() override { throw Exception("device lost"); }
+    };
+    auto* thread = new Failing(freed);
+    thread->SetFreeOnTerminate(true);
+    thread->Start();
+    WaitUntil([&] { return freed.load(); });
+    ASSERT_TRUE(freed);
+
+    CheckSynchronize();
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{"device lost"});
 }
 
 TEST(Thread, AWorkerWaitingForItselfDoesNotHang) {
