@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -114,12 +115,24 @@ TEST_F(UdpServerTest, APortInUseIsReportedOnActivate) {
     EXPECT_FALSE(second.Active());
 }
 
-TEST(UdpServerLifetimeTest, DestroyingAnActiveServerStopsItsListener) {
+TEST(UdpServerLifetimeTest, DestroyingAnActiveServerStopsItsListenerAndFreesItsPort) {
+    // The listener holds a copy of the read handler until its thread ends.
+    auto handlerState = std::make_shared<int>(0);
     auto server = std::make_unique<TUdpServer>();
     server->BindAddress = "127.0.0.1";
+    server->OnUDPRead = [handlerState](std::string_view, const std::string&, uint16_t) {};
     server->Activate();
-    server.reset(); // would hang or leak the thread if the listener were not stopped
-    SUCCEED();
+    const uint16_t port = server->BoundPort();
+    ASSERT_GT(handlerState.use_count(), 1);
+
+    server.reset(); // would hang here if the listener were not stopped
+    EXPECT_EQ(handlerState.use_count(), 1) << "the listener thread is gone";
+
+    TUdpServer successor;
+    successor.BindAddress = "127.0.0.1";
+    successor.DefaultPort = port;
+    EXPECT_NO_THROW(successor.Activate()) << "the socket was closed";
+    EXPECT_EQ(successor.BoundPort(), port);
 }
 
 } // namespace

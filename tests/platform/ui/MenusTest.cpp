@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -187,12 +188,34 @@ TEST_F(MenusTest, FreeingTheControlFirstLeavesTheMenuNoDanglingComponent) {
 
 TEST_F(MenusTest, FreeingTheFormFreesMenuAndItemsInEitherOrder) {
     // Items created before their menu go after it, so the menu's root frees them first.
+    std::vector<std::string> freed;
+    struct NotedItem : TMenuItem {
+        std::vector<std::string>& Freed;
+        NotedItem(TComponent* owner, std::vector<std::string>& freed, const std::string& caption)
+            : TMenuItem(owner), Freed(freed) {
+            SetCaption(caption);
+        }
+        ~NotedItem() override { Freed.push_back(Caption()); }
+    };
+    struct NotedMenu : TPopupMenu {
+        std::vector<std::string>& Freed;
+        NotedMenu(TComponent* owner, std::vector<std::string>& freed)
+            : TPopupMenu(owner), Freed(freed) {}
+        ~NotedMenu() override { Freed.push_back("menu"); }
+    };
     auto form = std::make_unique<TestForm>(nullptr);
-    auto* early = new TMenuItem(form.get());
-    auto* menu = new TPopupMenu(form.get());
+    auto* early = new NotedItem(form.get(), freed, "early");
+    auto* menu = new NotedMenu(form.get(), freed);
+    auto* late = new NotedItem(form.get(), freed, "late");
     menu->Items()->Add(early);
-    menu->Items()->Add(new TMenuItem(form.get()));
+    menu->Items()->Add(late);
+    early->Add(new NotedItem(form.get(), freed, "nested"));
+
     form.reset();
+
+    std::sort(freed.begin(), freed.end());
+    EXPECT_EQ(freed, (std::vector<std::string>{"early", "late", "menu", "nested"}))
+        << "each freed exactly once";
 }
 
 } // namespace

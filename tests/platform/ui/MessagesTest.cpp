@@ -18,10 +18,14 @@ class Listener : public RecordingControl {
 public:
     using RecordingControl::RecordingControl;
     std::vector<std::string> Log;
+    // Also notes what arrived here, for a test that outlives the control.
+    std::vector<std::string>* Journal = nullptr;
 
     void WndProc(TMessage& m) override {
         if (m.Msg == WM_TEST_FIRST || m.Msg == WM_TEST_SECOND) {
             Log.push_back(std::to_string(m.Msg - WM_USER) + ":" + std::to_string(m.WParam));
+            if (Journal)
+                Journal->push_back(Log.back());
             m.Result = static_cast<LRESULT>(m.WParam * 2);
             if (m.Msg == WM_TEST_FIRST && m.LParam == 1)
                 PostMessage(WM_TEST_SECOND, 99);
@@ -54,10 +58,18 @@ TEST_F(Messages, PostedMessagesArriveAfterTheCurrentHandlerInOrder) {
 }
 
 TEST_F(Messages, MessagesPostedToAFreedControlAreDropped) {
-    listener->PostMessage(WM_TEST_FIRST, 5);
-    delete listener;
+    std::vector<std::string> journal;
+    auto* freed = new Listener(form.get(), form.get());
+    freed->Journal = &journal;
+    listener->Journal = &journal;
+    freed->PostMessage(WM_TEST_FIRST, 5);
+    listener->PostMessage(WM_TEST_FIRST, 6);
+    delete freed;
+
     Application->ProcessMessages();
-    SUCCEED() << "no delivery to the freed control";
+
+    EXPECT_EQ(journal, (std::vector<std::string>{"1:6"}))
+        << "the queue went on past the freed control's message without delivering it";
 }
 
 TEST_F(Messages, PostMessageToNothingFails) {
