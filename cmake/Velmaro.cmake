@@ -16,25 +16,25 @@ function(velmaro_library name)
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} INTERFACE ${ARG_DEPS})
   endif()
-  velmaro_qt_include_check(${name} ${ARG_DEPS} ${ARG_PRIVATE_DEPS})
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  if(NOT folder MATCHES "^platform/")
+    velmaro_qt_include_check(${name} ${ARG_DEPS} ${ARG_PRIVATE_DEPS})
+  endif()
 endfunction()
 
-# Qt belongs to platform/ alone. For each library outside it, a test compiles a source that
-# includes <QWidget> with the include paths and flags the library's own sources get, and passes
-# only when the compiler reports the header missing. The probe is never part of a normal build.
+# Qt belongs to platform/ alone. For a target outside it that links the given dependencies, a
+# test compiles a source that includes <QWidget> with the include paths and flags the target's
+# own sources get, and passes only when the compiler reports the header missing. The probe is
+# never part of a normal build.
 function(velmaro_qt_include_check name)
-  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-  if(folder MATCHES "^platform/")
-    return()
-  endif()
   set(probe ${name}_qt_include_probe)
   add_library(${probe} OBJECT EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/cmake/QtIncludeProbe.cpp)
   target_include_directories(${probe} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${probe} PRIVATE ${ARGN})
-  add_test(NAME qt_stays_in_platform_${name}
+  add_test(NAME qt_unreachable_from_${name}
            COMMAND ${CMAKE_COMMAND} --build ${PROJECT_BINARY_DIR} --target ${probe})
   # Any other failure (a broken dependency, a missing tool) does not match, so it fails the test.
-  set_tests_properties(qt_stays_in_platform_${name} PROPERTIES
+  set_tests_properties(qt_unreachable_from_${name} PROPERTIES
     PASS_REGULAR_EXPRESSION "QtIncludeProbe\\.cpp.*(QWidget: No such file or directory|'QWidget' file not found)"
     RESOURCE_LOCK velmaro_build_tree
     TIMEOUT 300)
@@ -51,13 +51,18 @@ function(velmaro_tests name folder)
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   if(ARG_UI)
-    target_link_libraries(${name} PRIVATE ${ARG_DEPS} velmaro_ui_test_main GTest::gmock)
+    set(deps ${ARG_DEPS} velmaro_ui_test_main GTest::gmock)
   else()
-    target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest_main GTest::gmock)
+    set(deps ${ARG_DEPS} GTest::gtest_main GTest::gmock)
   endif()
+  target_link_libraries(${name} PRIVATE ${deps})
   target_compile_definitions(${name} PRIVATE
     VELMARO_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/fixtures"
     VELMARO_TOOLS_DIR="${PROJECT_BINARY_DIR}/tools")
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 600 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  # The platform UI's own tests reach under it on purpose; no other test sees Qt.
+  if(NOT folder STREQUAL "platform/ui")
+    velmaro_qt_include_check(${name} ${deps})
+  endif()
 endfunction()
