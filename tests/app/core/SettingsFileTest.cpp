@@ -1,9 +1,9 @@
 #include "app/core/SettingsFile.h"
 
-#include "tests/support/TempFolder.h"
 #include "app/core/AppState.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -97,6 +97,13 @@ TEST_F(SettingsFileTest, ReadsEachValueOnItsOwn) {
          "<Conf_Settings><lastlang><language><x>y</x></language></lastlang></Conf_Settings>",
          {"", "192.168.2.205", "English", false, false, false, false}},
         {"not well-formed", "<Conf_Settings><lastproj>", Defaults},
+        {"text before the root",
+         "x<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>",
+         Defaults},
+        {"two roots",
+         "<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>"
+         "<Conf_Settings/>",
+         Defaults},
         {"empty file", "", Defaults},
     };
     for (const Case& c : cases) {
