@@ -114,6 +114,19 @@ TEST_F(SettingsFileTest, ReadsEachValueOnItsOwn) {
     }
 }
 
+TEST_F(SettingsFileTest, ConfigurationNameLeadingOutOfProjectsIsNoConfiguration) {
+    const char* const names[] = {"..", "../x", "a/../../b", "/etc", ".", "a\\b"};
+    for (const char* name : names) {
+        SetUp();
+        Write(std::string("<Conf_Settings><lastproj><projectname>") + name +
+              "</projectname></lastproj><lastlang><language>Italiano</language></lastlang>"
+              "</Conf_Settings>");
+        Load_Settings();
+        EXPECT_EQ(AppState().Project_Name, "") << name;
+        EXPECT_EQ(AppState().Language_Name, "Italiano") << name; // the other values still count
+    }
+}
+
 TEST_F(SettingsFileTest, WritesTheFileInItsFixedForm) {
     TAppState& s = AppState();
     s.Project_Name = "Plant A";
