@@ -1,5 +1,6 @@
 #include "app/core/AppState.h"
 
+#include "app/core/ConfigurationName.h"
 #include "platform/core/Files.h"
 
 #include <utility>
@@ -51,7 +52,7 @@ void Select_Project(std::string_view name) {
 
 bool Reopen_Last_Project() {
     TAppState& state = AppState();
-    if (state.Project_Name.empty() ||
+    if (!Is_Valid_Configuration_Name(state.Project_Name) ||
         !DirectoryExists(JoinPath(state.Projects_Dir, state.Project_Name)))
         state.Project_Name.clear();
     Select_Project(std::string(state.Project_Name));

@@ -72,6 +72,7 @@ void Set_Files();
 // name; then Set_Files.
 void Select_Project(std::string_view name);
 
-// Reopens Project_Name when its folder still exists; otherwise no configuration is open
-// afterwards (both name and path emptied). Returns whether a configuration is open.
+// Reopens Project_Name when it is a valid configuration name (ConfigurationName.h) and its folder
+// still exists; otherwise no configuration is open afterwards (both name and path emptied), so a
+// name that would lead out of PROJECTS opens nothing. Returns whether a configuration is open.
 bool Reopen_Last_Project();

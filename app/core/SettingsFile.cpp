@@ -1,6 +1,7 @@
 #include "app/core/SettingsFile.h"
 
 #include "app/core/AppState.h"
+#include "app/core/ConfigurationName.h"
 #include "app/core/XmlLookup.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
@@ -64,6 +65,9 @@ void Load_Settings() {
     const TXmlNode root = xml.DocumentElement();
     for (const TSettingText& setting : Setting_Texts)
         Read_Element_Text(root.ChildNode(setting.Group), setting.Element, state.*setting.Value);
+    // The file is anyone's to edit: a name that would lead out of PROJECTS is no configuration.
+    if (!Is_Valid_Configuration_Name(state.Project_Name))
+        state.Project_Name.clear();
     const TXmlNode flags = root.ChildNode(Flags_Group);
     for (const TSettingFlag& flag : Setting_Flags) {
         std::string text;

@@ -115,7 +115,8 @@ bool HasTwoDateSeparators(std::string_view Text);
 TDateTime IncDateParts(uint16_t Years, uint16_t Months, uint16_t Days, double DefaultStep,
                        TDateTime Date);
 
-// UTF-8 decoding shared by the walkers over characters; invalid bytes decode as U+FFFD.
+// The walkers over characters use the platform's UTF-8 codec (platform/core/Utf8.h): each
+// ill-formed part decodes as U+FFFD; surrogates and values above U+10FFFF encode as U+FFFD.
 std::u32string Utf8ToCodePoints(std::string_view Text);
 std::string CodePointsToUtf8(std::u32string_view Text);
 // The first character of a locale separator (separators may be multi-byte).

@@ -1,63 +1,13 @@
 #include "grid/foundation/ExUtil.h"
 
+#include "platform/core/Utf8.h"
+
 std::u32string Utf8ToCodePoints(std::string_view Text) {
-    std::u32string result;
-    result.reserve(Text.size());
-    size_t i = 0;
-    while (i < Text.size()) {
-        auto byte = static_cast<unsigned char>(Text[i]);
-        int extra = byte < 0x80           ? 0
-                    : (byte >> 5) == 0x6  ? 1
-                    : (byte >> 4) == 0xE  ? 2
-                    : (byte >> 3) == 0x1E ? 3
-                                          : -1;
-        if (extra < 0 || (extra > 0 && i + static_cast<size_t>(extra) >= Text.size())) {
-            result += U'\uFFFD';
-            ++i;
-            continue;
-        }
-        char32_t cp = extra == 0 ? byte : byte & (0x3F >> extra);
-        bool valid = true;
-        for (int k = 1; k <= extra; ++k) {
-            auto next = static_cast<unsigned char>(Text[i + static_cast<size_t>(k)]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            result += U'\uFFFD';
-            ++i;
-            continue;
-        }
-        result += cp;
-        i += static_cast<size_t>(extra) + 1;
-    }
-    return result;
+    return Utf8ToUtf32(Text);
 }
 
 std::string CodePointsToUtf8(std::u32string_view Text) {
-    std::string result;
-    result.reserve(Text.size());
-    for (char32_t cp : Text) {
-        if (cp < 0x80) {
-            result += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            result += static_cast<char>(0xC0 | (cp >> 6));
-            result += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            result += static_cast<char>(0xE0 | (cp >> 12));
-            result += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            result += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            result += static_cast<char>(0xF0 | (cp >> 18));
-            result += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            result += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            result += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-    return result;
+    return Utf32ToUtf8(Text);
 }
 
 char32_t SeparatorChar(std::string_view Separator) {

@@ -1,13 +1,12 @@
 #include "platform/core/CodePage.h"
 
 #include "platform/core/Exception.h"
+#include "platform/core/Utf8.h"
 
 #include <cerrno>
 #include <iconv.h>
 
 namespace {
-
-constexpr char32_t ReplacementCharacter = 0xFFFD;
 
 // One conversion descriptor per call keeps the functions thread-safe.
 class IconvHandle {
@@ -44,68 +43,10 @@ private:
     iconv_t FHandle;
 };
 
-// Length of the UTF-8 sequence at the start of `text`, 1 for a byte that starts none.
-size_t Utf8SequenceLength(std::string_view text, char32_t& codePoint) {
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    size_t length = 0;
-    char32_t value = 0;
-    if (lead < 0x80) {
-        codePoint = lead;
-        return 1;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        value = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        value = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        value = lead & 0x07;
-    } else {
-        codePoint = ReplacementCharacter;
-        return 1;
-    }
-    if (text.size() < length) {
-        codePoint = ReplacementCharacter;
-        return 1;
-    }
-    for (size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            codePoint = ReplacementCharacter;
-            return 1;
-        }
-        value = (value << 6) | (byte(i) & 0x3F);
-    }
-    static const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (value < smallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-        value = ReplacementCharacter;
-    codePoint = value;
-    return length;
-}
-
 // 0x81, 0x8D, 0x8F, 0x90 and 0x9D have no character in the code page; they travel as the C1
 // controls of the same value so that text read from a file writes back unchanged.
 bool IsUndefinedAnsiByte(char32_t c) {
     return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
-}
-
-void AppendUtf8(std::string& output, char32_t c) {
-    if (c < 0x80) {
-        output += static_cast<char>(c);
-    } else if (c < 0x800) {
-        output += static_cast<char>(0xC0 | (c >> 6));
-        output += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        output += static_cast<char>(0xE0 | (c >> 12));
-        output += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        output += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        output += static_cast<char>(0xF0 | (c >> 18));
-        output += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        output += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        output += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 } // namespace
@@ -127,7 +68,7 @@ std::string Utf8ToAnsi(std::string_view utf8) {
     result.reserve(utf8.size());
     while (!converter.Convert(utf8, result)) {
         char32_t skipped = 0;
-        utf8.remove_prefix(Utf8SequenceLength(utf8, skipped));
+        utf8.remove_prefix(DecodeUtf8Character(utf8, skipped));
         result += IsUndefinedAnsiByte(skipped) ? static_cast<char>(skipped) : '?';
     }
     return result;
@@ -138,7 +79,7 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
     result.reserve(utf8.size());
     while (!utf8.empty()) {
         char32_t c = 0;
-        utf8.remove_prefix(Utf8SequenceLength(utf8, c));
+        utf8.remove_prefix(DecodeUtf8Character(utf8, c));
         if (c >= 0x10000) {
             c -= 0x10000;
             result += static_cast<char16_t>(0xD800 + (c >> 10));
@@ -159,10 +100,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
             utf16[i + 1] <= 0xDFFF) {
             c = 0x10000 + ((c - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
             ++i;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = ReplacementCharacter;
         }
-        AppendUtf8(result, c);
+        AppendUtf8(result, c); // an unpaired surrogate is written as U+FFFD
     }
     return result;
 }

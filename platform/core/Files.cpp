@@ -4,10 +4,8 @@
 #include "platform/core/Text.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -36,20 +34,6 @@ std::vector<std::string> ListEntries(const std::string& folder, bool folders,
     }
     std::sort(names.begin(), names.end());
     return names;
-}
-
-// Writes all of `bytes` to `fd`; false with errno set on failure.
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
 }
 
 } // namespace
@@ -144,42 +128,4 @@ std::string ReadFileBytes(const std::string& path) {
     if (file.bad())
         throw EFileError("Cannot read file \"" + path + "\". " + ErrnoText(errno));
     return bytes;
-}
-
-void WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    static std::atomic<unsigned> counter{0};
-    const std::string temporary =
-        path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter.fetch_add(1));
-    const auto fail = [&](int error) {
-        ::unlink(temporary.c_str());
-        throw EFileError("Cannot create file \"" + path + "\". " + ErrnoText(error));
-    };
-    // 0666 lets the user's umask decide, as for any newly created file.
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        throw EFileError("Cannot create file \"" + path + "\". " + ErrnoText(errno));
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
-        if (S_ISDIR(existing.st_mode)) {
-            ::close(fd);
-            fail(EISDIR);
-        }
-        // A read-only file stays as it is, as writing into it would; the rename alone would
-        // replace it, even for root.
-        if ((existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) {
-            ::close(fd);
-            fail(EACCES);
-        }
-        // A replaced file keeps its permissions.
-        ::fchmod(fd, existing.st_mode & 07777);
-    }
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        const int error = errno;
-        ::close(fd);
-        fail(error);
-    }
-    if (::close(fd) != 0)
-        fail(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0)
-        fail(errno);
 }

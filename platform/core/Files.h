@@ -35,6 +35,7 @@ std::string ChangeFileExt(std::string_view path, std::string_view extension);
 // The whole file; throws EFileError naming the file when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 // Writes a temporary file beside the target and renames it over the target, so a failed write
-// never destroys the previous file. A read-only file is not replaced. Throws EFileError naming
-// the file.
+// never destroys the previous file. A read-only file is not replaced. Temporary files that
+// earlier saves of the same target left when they were cut short are removed; those of saves
+// still in progress stay. Throws EFileError naming the file.
 void WriteFileAtomic(const std::string& path, std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "platform/core/FormatSettings.h"
 
+#include "platform/core/Utf8.h"
+
 #include <langinfo.h>
 #include <locale.h>
 #include <memory>
@@ -24,13 +26,11 @@ std::string FormatSeparator(const std::string& frameworkFormat, const std::strin
         const auto c = static_cast<unsigned char>(frameworkFormat[i]);
         if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
             continue;
-        // Continuation bytes follow a UTF-8 lead byte; cutting them off would break the text.
-        size_t end = i + 1;
-        if (c >= 0xC0)
-            while (end < frameworkFormat.size() &&
-                   (static_cast<unsigned char>(frameworkFormat[end]) & 0xC0) == 0x80)
-                ++end;
-        return frameworkFormat.substr(i, end - i);
+        // The whole character: cutting a UTF-8 sequence short would break the text.
+        char32_t separator = 0;
+        const size_t length =
+            DecodeUtf8Character(std::string_view(frameworkFormat).substr(i), separator);
+        return frameworkFormat.substr(i, length);
     }
     return fallback;
 }

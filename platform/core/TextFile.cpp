@@ -2,6 +2,7 @@
 
 #include "platform/core/CodePage.h"
 #include "platform/core/Files.h"
+#include "platform/core/Utf8.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
 
 std::string DecodeText(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF"))
-        return std::string(bytes.substr(3));
+        return ReplaceInvalidUtf8(bytes.substr(3));
     if (bytes.starts_with("\xFF\xFE"))
         return Utf16ToUtf8(DecodeUtf16(bytes.substr(2), false));
     if (bytes.starts_with("\xFE\xFF"))

@@ -3,6 +3,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 
+#include <algorithm>
 #include <pugixml.hpp>
 #include <sstream>
 
@@ -22,19 +23,22 @@ struct TXMLDocument::Impl {
 namespace {
 
 // Whitespace-only text is kept when it is an element's only content (a value of blanks), and
-// dropped between elements, where it is indentation.
-constexpr unsigned ParseOptions =
-    pugi::parse_default | pugi::parse_comments | pugi::parse_ws_pcdata_single;
+// dropped between elements, where it is indentation. Documents are parsed as fragments only so
+// that text beside the root stays visible to the well-formedness check below; pugixml drops it
+// silently otherwise.
+constexpr unsigned ParseOptions = pugi::parse_default | pugi::parse_comments |
+                                  pugi::parse_ws_pcdata_single | pugi::parse_fragment;
 
 bool IsText(const pugi::xml_node& node) {
     return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
 }
 
-std::string DescribeParseError(std::string_view text, const pugi::xml_parse_result& result) {
+// " at line L, column C" of a byte offset into the loaded text.
+std::string DescribePosition(std::string_view text, ptrdiff_t offset) {
     size_t line = 1;
     size_t column = 1;
-    const auto offset = static_cast<size_t>(std::max<ptrdiff_t>(result.offset, 0));
-    for (size_t i = 0; i < offset && i < text.size(); ++i) {
+    const auto end = static_cast<size_t>(std::max<ptrdiff_t>(offset, 0));
+    for (size_t i = 0; i < end && i < text.size(); ++i) {
         if (text[i] == '\n') {
             ++line;
             column = 1;
@@ -42,10 +46,54 @@ std::string DescribeParseError(std::string_view text, const pugi::xml_parse_resu
             ++column;
         }
     }
+    return " at line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+std::string DescribeParseError(std::string_view text, const pugi::xml_parse_result& result) {
     std::string message = result.description();
     if (result.status != pugi::status_no_document_element)
-        message += " at line " + std::to_string(line) + ", column " + std::to_string(column);
+        message += DescribePosition(text, result.offset);
     return message;
+}
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+// Where the node's content starts in the parsed text, blanks skipped; empty when the offset is
+// not known.
+std::string NodePosition(std::string_view text, const pugi::xml_node& node) {
+    const ptrdiff_t offset = node.offset_debug();
+    if (offset < 0 || static_cast<size_t>(offset) >= text.size())
+        return {};
+    const size_t start = text.find_first_not_of(" \t\r\n", static_cast<size_t>(offset));
+    return DescribePosition(text, static_cast<ptrdiff_t>(std::min(start, text.size())));
+}
+
+// A well-formed document has one element at its top level and nothing else there but blanks,
+// comments, processing instructions, a declaration and a document type. Returns the error, or an
+// empty text for a well-formed document.
+std::string DocumentLevelError(std::string_view text, const pugi::xml_document& document) {
+    bool rootSeen = false;
+    for (const pugi::xml_node node : document.children()) {
+        switch (node.type()) {
+        case pugi::node_element:
+            if (rootSeen)
+                return "Second root element <" + std::string(node.name()) + ">" +
+                       NodePosition(text, node);
+            rootSeen = true;
+            break;
+        case pugi::node_pcdata:
+            if (!IsBlank(node.value()))
+                return "Text outside the root element" + NodePosition(text, node);
+            break;
+        case pugi::node_cdata:
+            return "CDATA section outside the root element" + NodePosition(text, node);
+        default:
+            break;
+        }
+    }
+    return rootSeen ? std::string() : "No document element found";
 }
 
 } // namespace
@@ -173,9 +221,13 @@ void TXMLDocument::LoadFromFile(const std::string& path) {
 void TXMLDocument::LoadFromString(std::string_view text) {
     const pugi::xml_parse_result result =
         FImpl->Document.load_buffer(text.data(), text.size(), ParseOptions);
-    if (!result) {
+    // Offsets count in the text pugixml parsed, which is the given text only for UTF-8.
+    const std::string_view parsedText = result.encoding == pugi::encoding_utf8 ? text : "";
+    const std::string error =
+        result ? DocumentLevelError(parsedText, FImpl->Document) : DescribeParseError(text, result);
+    if (!error.empty()) {
         FImpl->Document.reset();
-        throw Exception(DescribeParseError(text, result));
+        throw Exception(error);
     }
     FImpl->Active = true;
 }

@@ -42,7 +42,9 @@ private:
 };
 
 // An XML document as the configurator's files use it: the first element is the root, a comment
-// may follow the root at document level, files carry no XML declaration.
+// may follow the root at document level, files carry no XML declaration. Only well-formed
+// documents load: one root element, and beside it at document level nothing but blanks,
+// comments, processing instructions, a declaration and a document type.
 class TXMLDocument {
 public:
     TXMLDocument();

@@ -1,7 +1,7 @@
 #include "app/core/AppState.h"
 
-#include "tests/support/TempFolder.h"
 #include "platform/core/Files.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -92,5 +92,21 @@ TEST(AppStateTest, ReopenLastProjectOnlyWhenItsFolderStillExists) {
         EXPECT_EQ(Reopen_Last_Project(), c.Open) << c.Name;
         EXPECT_EQ(AppState().Project_Path.empty(), !c.Open) << c.Name;
         EXPECT_EQ(AppState().Project_Name, c.Open ? c.Name : "") << c.Name;
+    }
+}
+
+TEST(AppStateTest, ReopenLastProjectRefusesNamesLeadingOutOfProjects) {
+    TTempFolder temp;
+    Set_Program_Folders(temp.Path());
+    // Every one of these names an existing folder outside PROJECTS.
+    ForceDirectories(temp.File("Outside"));
+    ForceDirectories(JoinPath(AppState().Projects_Dir, "a"));
+    const std::string names[] = {"..", ".", "../Outside", "a/../../Outside", temp.File("Outside")};
+    for (const std::string& name : names) {
+        AppState().Project_Name = name;
+        EXPECT_FALSE(Reopen_Last_Project()) << name;
+        EXPECT_EQ(AppState().Project_Name, "") << name;
+        EXPECT_TRUE(AppState().Project_Path.empty()) << name;
+        EXPECT_TRUE(AppState().ParGen_File.empty()) << name;
     }
 }

@@ -1,9 +1,9 @@
 #include "app/core/USaveBincc.h"
 
-#include "tests/support/TempFolder.h"
 #include "app/core/AppState.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
+#include "tests/support/TempFolder.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -178,6 +178,8 @@ TEST_F(BankBuilderTest, MasterAddressIsOneForEitherRoleAndRetryLimitIsItsListPos
 
 TEST_F(BankBuilderTest, FileThatIsNotXmlStopsTheBuild) {
     EXPECT_THROW(Build("<Par_Gen><Ethernet_IP1>"), Exception);
+    EXPECT_THROW(Build("x<Par_Gen/>"), Exception);
+    EXPECT_THROW(Build("<Par_Gen><Ethernet_IP1>10</Ethernet_IP1></Par_Gen><Par_Gen/>"), Exception);
 }
 
 TEST_F(BankBuilderTest, BanksAreWrittenToTheBinFolderOfTheConfiguration) {

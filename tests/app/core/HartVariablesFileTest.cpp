@@ -1,8 +1,8 @@
 #include "app/core/HartVariablesFile.h"
 
-#include "tests/support/TempFolder.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +82,22 @@ TEST(HartVariablesFileTest, FilesWithoutRowsToRead) {
     EXPECT_TRUE(Read_Hart_Variables_File(temp.File("HART_Variables.xml")).empty());
     EXPECT_TRUE(Read_Content(temp, "<HART><Rows><row/></Rows></HART>").empty());
     EXPECT_THROW(Read_Content(temp, "<HART><HART_Variables>"), Exception);
+}
+
+TEST(HartVariablesFileTest, FileThatIsNotWellFormedXmlIsAnErrorNamingIt) {
+    const std::string rows = "<HART><HART_Variables><row Device_Address=\"$1A\"/>"
+                             "</HART_Variables></HART>";
+    const std::string contents[] = {"x" + rows, rows + rows, rows + "x",
+                                    "<HART><HART_Variables><row Device_Address=\"$1A\"/>"};
+    TTempFolder temp;
+    for (const std::string& content : contents) {
+        try {
+            Read_Content(temp, content);
+            ADD_FAILURE() << content << ": no error";
+        } catch (const Exception& error) {
+            EXPECT_NE(error.Message.find("HART_Variables.xml"), std::string::npos) << error.Message;
+        }
+    }
 }
 
 TEST(HartVariablesFileTest, AtMostOneHundredRowsAreRead) {

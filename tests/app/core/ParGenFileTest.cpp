@@ -1,8 +1,8 @@
 #include "app/core/ParGenFile.h"
 
-#include "tests/support/TempFolder.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -130,15 +130,23 @@ TEST(ParGenFileTest, WrittenValuesReadBackTheSameAndUnknownElementsAreGone) {
     EXPECT_EQ(ReadFileBytes(path).find("PROFINET_NAME_STA"), std::string::npos);
 }
 
-TEST(ParGenFileTest, FileThatIsNotXmlIsAnErrorNamingIt) {
+TEST(ParGenFileTest, FileThatIsNotWellFormedXmlIsAnErrorNamingIt) {
+    const char* const contents[] = {
+        "<Par_Gen><Ethernet_IP1>",
+        "x<Par_Gen><Ethernet_IP1>10</Ethernet_IP1></Par_Gen>",
+        "<Par_Gen><Ethernet_IP1>10</Ethernet_IP1></Par_Gen><Par_Gen/>",
+        "<Par_Gen><Ethernet_IP1>10</Ethernet_IP1></Par_Gen>x",
+    };
     TTempFolder temp;
     const std::string path = temp.File("ParGen.xml");
-    WriteFileAtomic(path, "<Par_Gen><Ethernet_IP1>");
-    try {
-        Read_ParGen_File(path);
-        FAIL() << "no error";
-    } catch (const Exception& error) {
-        EXPECT_NE(error.Message.find("ParGen.xml"), std::string::npos) << error.Message;
+    for (const char* content : contents) {
+        WriteFileAtomic(path, content);
+        try {
+            Read_ParGen_File(path);
+            ADD_FAILURE() << content << ": no error";
+        } catch (const Exception& error) {
+            EXPECT_NE(error.Message.find("ParGen.xml"), std::string::npos) << error.Message;
+        }
     }
 }
 

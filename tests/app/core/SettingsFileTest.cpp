@@ -1,9 +1,9 @@
 #include "app/core/SettingsFile.h"
 
-#include "tests/support/TempFolder.h"
 #include "app/core/AppState.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -97,6 +97,13 @@ TEST_F(SettingsFileTest, ReadsEachValueOnItsOwn) {
          "<Conf_Settings><lastlang><language><x>y</x></language></lastlang></Conf_Settings>",
          {"", "192.168.2.205", "English", false, false, false, false}},
         {"not well-formed", "<Conf_Settings><lastproj>", Defaults},
+        {"text before the root",
+         "x<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>",
+         Defaults},
+        {"two roots",
+         "<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>"
+         "<Conf_Settings/>",
+         Defaults},
         {"empty file", "", Defaults},
     };
     for (const Case& c : cases) {
@@ -104,6 +111,19 @@ TEST_F(SettingsFileTest, ReadsEachValueOnItsOwn) {
         Write(c.Content);
         Load_Settings();
         EXPECT_EQ(Snapshot(), c.Expected) << c.Description;
+    }
+}
+
+TEST_F(SettingsFileTest, ConfigurationNameLeadingOutOfProjectsIsNoConfiguration) {
+    const char* const names[] = {"..", "../x", "a/../../b", "/etc", ".", "a\\b"};
+    for (const char* name : names) {
+        SetUp();
+        Write(std::string("<Conf_Settings><lastproj><projectname>") + name +
+              "</projectname></lastproj><lastlang><language>Italiano</language></lastlang>"
+              "</Conf_Settings>");
+        Load_Settings();
+        EXPECT_EQ(AppState().Project_Name, "") << name;
+        EXPECT_EQ(AppState().Language_Name, "Italiano") << name; // the other values still count
     }
 }
 

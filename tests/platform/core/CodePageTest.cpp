@@ -50,8 +50,17 @@ TEST(Utf16, ConvertsBothWaysIncludingSurrogatePairs) {
 
 TEST(Utf16, DamagedInputBecomesReplacementCharacters) {
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx");
-    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD");     // overlong encoding of '/'
-    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD"); // encoded surrogate
+    // Each maximal ill-formed part is one U+FFFD: an overlong form, an encoded surrogate and a
+    // value above U+10FFFF break at their first impossible byte.
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");           // overlong '/'
+    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD"); // encoded surrogate
+    EXPECT_EQ(Utf8ToUtf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");
+    EXPECT_EQ(Utf8ToUtf16("\xE2\x82"
+                          "A"),
+              u"\uFFFDA"); // truncated
+    EXPECT_EQ(Utf8ToAnsi("\xED\xA0\x80"
+                         "x\xE2\x82"),
+              "???x?");
 }
 
 } // namespace

@@ -2,10 +2,15 @@
 #include "platform/core/Exception.h"
 #include "tests/support/TempFolder.h"
 
+#include <algorithm>
+#include <atomic>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -73,6 +78,71 @@ TEST(WriteFileAtomic, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporary) {
 
     EXPECT_EQ(TTempFolder::Read(path), "old bank");
     EXPECT_EQ(ListFiles(folder.Path(), ""), std::vector<std::string>{"bank2.bin"});
+}
+
+TEST(WriteFileAtomic, LeftoversOfKilledSavesNeitherBlockTheSaveNorStay) {
+    TTempFolder folder;
+    const std::string path = folder.Write("bank1.bin", "old bank");
+    // Earlier builds named the temporary file "<name>.tmp<pid>_<counter>", counting from 0 in
+    // each run, so a run under the same process id found each of its names taken.
+    for (int counter = 0; counter < 1000; ++counter)
+        folder.Write("bank1.bin.tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter),
+                     "partial");
+    folder.Write(".bank1.bin.tmp-a1B2c3", "partial");
+    WriteFileAtomic(path, "new bank");
+    EXPECT_EQ(TTempFolder::Read(path), "new bank");
+    EXPECT_EQ(ListFiles(folder.Path(), ""), std::vector<std::string>{"bank1.bin"});
+}
+
+TEST(WriteFileAtomic, KeepsTemporaryFilesOfSavesInProgressAndOfOtherFiles) {
+    TTempFolder folder;
+    const std::string path = folder.Write("bank1.bin", "old bank");
+    // A save in progress holds the lock of its temporary file.
+    const std::string inProgress = ".bank1.bin.tmp-Zx9Y8w";
+    const int locked = ::open(folder.Write(inProgress, "half").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(locked, 0);
+    ASSERT_EQ(::flock(locked, LOCK_EX), 0);
+    std::vector<std::string> kept = {
+        inProgress,
+        ".bank2.bin.tmp-a1B2c3",      // another file's
+        ".bank1.bin.tmp-a1B2c",       // names of other patterns
+        ".bank1.bin.tmp-a1B2c3.keep", //
+        "bank1.bin.tmpx_0",           //
+        "bank1.bin.bak",              //
+        // The old pattern of a process that still runs, maybe saving.
+        "bank1.bin.tmp" + std::to_string(::getppid()) + "_0",
+    };
+    for (const std::string& name : kept)
+        if (name != inProgress)
+            folder.Write(name, "x");
+    WriteFileAtomic(path, "new bank");
+    ::close(locked);
+    EXPECT_EQ(TTempFolder::Read(path), "new bank");
+    kept.push_back("bank1.bin");
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(ListFiles(folder.Path(), ""), kept);
+}
+
+TEST(WriteFileAtomic, SavesOfOneFileAtTheSameTimeAllSucceed) {
+    TTempFolder folder;
+    const std::string path = folder.File("HART_Variables.xml");
+    std::atomic<int> failures{0};
+    std::vector<std::thread> savers;
+    for (int t = 0; t < 6; ++t)
+        savers.emplace_back([&, t] {
+            for (int i = 0; i < 40; ++i) {
+                try {
+                    WriteFileAtomic(path, "saver " + std::to_string(t));
+                } catch (const EFileError&) {
+                    ++failures;
+                }
+            }
+        });
+    for (std::thread& saver : savers)
+        saver.join();
+    EXPECT_EQ(failures, 0);
+    EXPECT_TRUE(TTempFolder::Read(path).starts_with("saver "));
+    EXPECT_EQ(ListFiles(folder.Path(), ""), std::vector<std::string>{"HART_Variables.xml"});
 }
 
 TEST(WriteFileAtomic, RefusesAMissingFolderOrAFolderAsTarget) {

@@ -44,6 +44,33 @@ TEST(ReadTextFile, EmptyAndBomOnlyFilesAreEmptyText) {
               "A\xEF\xBF\xBD");
 }
 
+TEST(DecodeText, TextAfterAUtf8MarkIsCheckedLikeAnyOtherUtf8) {
+    struct Case {
+        const char* Name;
+        std::string Bytes;
+        std::string Text;
+    };
+    const std::string bom = "\xEF\xBB\xBF", replacement = "\xEF\xBF\xBD";
+    const std::vector<Case> cases = {
+        {"overlong NUL",
+         bom + "a\xC0\x80"
+               "b",
+         "a" + replacement + replacement + "b"},
+        {"encoded surrogate",
+         bom + "a\xED\xA0\x80"
+               "b",
+         "a" + replacement + replacement + replacement + "b"},
+        {"above U+10FFFF",
+         bom + "a\xF4\x90\x80\x80"
+               "b",
+         "a" + replacement + replacement + replacement + replacement + "b"},
+        {"truncated at the end", bom + "a\xE2\x82", "a" + replacement},
+        {"well-formed", bom + "caf\xC3\xA9", "caf\xC3\xA9"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DecodeText(c.Bytes), c.Text) << c.Name;
+}
+
 TEST(ReadTextFile, MissingFileRaisesAFileErrorNamingIt) {
     TTempFolder folder;
     const std::string path = folder.File("absent.lng");

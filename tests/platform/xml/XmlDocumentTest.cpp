@@ -198,6 +198,63 @@ TEST(TXMLDocument, UnparseableFileRaisesAMessageNamingFileAndErrorAndEmptiesTheD
     }
 }
 
+TEST(TXMLDocument, DocumentsThatAreNotWellFormedAreRefusedAndLeaveTheDocumentEmpty) {
+    const std::vector<BrokenCase> cases = {
+        {"text before the root", "x<Par_Gen/>"},
+        {"text before the root after a comment", "<!--c-->x<Par_Gen/>"},
+        {"text after the root", "<Par_Gen/>x"},
+        {"text after the closing comment", "<Par_Gen/><!--SW_VERSION = 1.000-->\nend"},
+        {"two root elements", "<Par_Gen><Ethernet_IP1>1</Ethernet_IP1></Par_Gen><Par_Gen/>"},
+        {"two different root elements", "<a/>\n<b/>"},
+        {"unclosed element", "<Par_Gen><Ethernet_IP1>1</Ethernet_IP1>"},
+        {"unclosed inner element", "<Par_Gen><Ethernet_IP1>1</Par_Gen>"},
+        {"CDATA beside the root", "<![CDATA[x]]><Par_Gen/>"},
+        {"comment only", "<!--c-->"},
+        {"blanks only", " \r\n\t"},
+        {"text before the root in UTF-16", std::string("\xFF\xFEx\0<\0a\0/\0>\0", 12)},
+    };
+    for (const BrokenCase& c : cases) {
+        TXMLDocument xml;
+        xml.LoadFromString("<previous/>");
+        EXPECT_THROW(xml.LoadFromString(c.Content), Exception) << c.Name;
+        EXPECT_TRUE(xml.DocumentElement().IsNull()) << c.Name;
+    }
+}
+
+TEST(TXMLDocument, WellFormedDocumentsMayHaveCommentsInstructionsAndBlanksBesideTheRoot) {
+    const std::vector<BrokenCase> cases = {
+        {"blanks around", " \r\n<Par_Gen/>\r\n\t "},
+        {"comments before and after", "<!--a-->\n<Par_Gen/>\n<!--b-->"},
+        {"declaration, instruction and document type",
+         "<?xml version=\"1.0\"?>\n<!DOCTYPE Par_Gen>\n<?style x?><Par_Gen/><?after y?>"},
+    };
+    for (const BrokenCase& c : cases) {
+        TXMLDocument xml;
+        EXPECT_NO_THROW(xml.LoadFromString(c.Content)) << c.Name;
+        EXPECT_EQ(xml.DocumentElement().NodeName(), "Par_Gen") << c.Name;
+    }
+}
+
+TEST(TXMLDocument, ContentBesideTheRootIsAnErrorTellingWhere) {
+    struct Case {
+        std::string Content;
+        std::string Reason;
+    };
+    const std::vector<Case> cases = {
+        {"<a/>\n  more", "Text outside the root element at line 2"},
+        {"<a/>\n<b/>", "Second root element <b> at line 2"},
+    };
+    for (const Case& c : cases) {
+        TXMLDocument xml;
+        try {
+            xml.LoadFromString(c.Content);
+            ADD_FAILURE() << c.Content << ": no exception";
+        } catch (const Exception& error) {
+            EXPECT_NE(error.Message.find(c.Reason), std::string::npos) << error.Message;
+        }
+    }
+}
+
 TEST(TXMLDocument, ParseErrorsTellWhere) {
     TXMLDocument xml;
     try {

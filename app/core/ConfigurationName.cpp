@@ -1,4 +1,4 @@
-#include "app/windows/ConfigurationName.h"
+#include "app/core/ConfigurationName.h"
 
 bool Is_Valid_Configuration_Name(std::string_view name) {
     if (name.empty() || name == "." || name == "..")
