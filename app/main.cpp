@@ -2,12 +2,12 @@
 // main window first, since it loads the language every later window reads), the message loop.
 
 #include "app/windows/UAbout.h"
+#include "app/windows/UBoot.h"
 #include "app/windows/UNew_Project.h"
 #include "app/windows/UOpenConf.h"
 #include "app/windows/UParGen.h"
 #include "app/windows/USoftOptions.h"
 #include "app/windows/UVelmaroFirmWare.h"
-#include "devicelink/UBoot.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
 

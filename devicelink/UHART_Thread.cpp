@@ -1,45 +1,35 @@
 #include "devicelink/UHART_Thread.h"
 
-#include "app/core/ULanguage.h"
 #include "platform/core/Exception.h"
 #include "platform/core/IntegerConversion.h"
 #include "platform/core/Text.h"
 #include "platform/net/Ipv4Address.h"
 
 #include <algorithm>
-#include <map>
+#include <initializer_list>
 
 namespace {
 
-constexpr int Tick_Ms = 10;
 constexpr int Reply_Time_Out_Ticks = 100;
 constexpr int Failure_Limit = 3;
 constexpr int Status_Pause_Ticks = 100;
 constexpr size_t Read_Header_Size = 6;
 
-constexpr int Text_Init_Scan = 1624;
-constexpr int Text_Search_Started = 1625;
-constexpr int Text_Error_Search_Start = 1626;
-constexpr int Text_Search_Finished = 1627;
-constexpr int Text_Still_Searching = 1636;
-constexpr int Text_Error_Status = 1637;
-constexpr int Text_Reading_Device = 1638;
-constexpr int Text_Error_Read = 1639;
-constexpr int Text_Scan_Done = 1640;
-constexpr int Text_Scan_Failed = 1641;
-
 const std::string Full_Search_Started = "FULL DEVICES SEARCH STARTED";
 const std::string Status_Prefix = "SEARCH STATUS=";
 
-// Taken once on the UI thread: the worker never reads the language list while the UI thread
-// may change it.
-std::map<int, std::string> Scan_Texts() {
-    std::map<int, std::string> texts;
-    for (int index : {Text_Init_Scan, Text_Search_Started, Text_Error_Search_Start,
-                      Text_Search_Finished, Text_Still_Searching, Text_Error_Status,
-                      Text_Reading_Device, Text_Error_Read, Text_Scan_Done, Text_Scan_Failed})
-        texts[index] = Lang_Str(index);
-    return texts;
+// The text with each "%d" in turn replaced by the next number.
+std::string Format(std::string text, std::initializer_list<int> numbers) {
+    size_t from = 0;
+    for (int number : numbers) {
+        const size_t at = text.find("%d", from);
+        if (at == std::string::npos)
+            break;
+        const std::string digits = std::to_string(number);
+        text.replace(at, 2, digits);
+        from = at + digits.size();
+    }
+    return text;
 }
 
 std::string Read_Header(int index) {
@@ -69,15 +59,16 @@ int Devices_Found(const std::string& reply) {
 
 } // namespace
 
-THART_Thread::THART_Thread(THART_Scan_Reports Reports, uint16_t Gateway_Port,
-                           std::string Bind_Address)
-    : TThread(true), FReports(std::move(Reports)), FGateway_Port(Gateway_Port),
-      FBind_Address(std::move(Bind_Address)), FTexts(Scan_Texts()) {
+THART_Thread::THART_Thread(THART_Scan_Reports Reports, THART_Scan_Texts Texts, THART_Scan_Link Link)
+    : TThread(true), FReports(std::move(Reports)), FTexts(std::move(Texts)),
+      FGateway_Port(Link.Gateway_Port), FBind_Address(std::move(Link.Bind_Address)),
+      FClock(Link.Clock ? std::move(Link.Clock) : std::make_shared<THART_Real_Clock>()) {
     Start();
 }
 
 THART_Thread::~THART_Thread() {
     FExit = true;
+    FClock->Stop();
     Terminate();
     WaitFor();
 }
@@ -87,17 +78,28 @@ int THART_Thread::Current_Step() const {
     return Step_Scan;
 }
 
-std::string THART_Thread::Text(int index, std::optional<int> number) const {
-    std::string text = FTexts.at(index);
-    const size_t at = text.find("%d");
-    if (number && at != std::string::npos)
-        text.replace(at, 2, std::to_string(*number));
-    return text;
-}
-
 std::string THART_Thread::Status_Text() const {
     std::lock_guard lock(FLock);
     return Str_Return;
+}
+
+THART_Scan_State THART_Thread::State() const {
+    std::lock_guard lock(FLock);
+    THART_Scan_State state;
+    state.Step = Step_Scan;
+    state.Status = Str_Return;
+    state.Reply = UDP_str;
+    state.Reply_Arrived = Res_UDP_CMD;
+    state.Ticks_Waited = Count_UDP_CMD_Timeout;
+    state.Commands_Sent = FCommands_Sent;
+    state.Record_Buffer = UDP_Arr;
+    return state;
+}
+
+THART_Scan_Results THART_Thread::Results() const {
+    std::lock_guard lock(FLock);
+    return {FNum_Devices, FNum_Devices_Found,
+            std::vector<THART_Device_Record>(devices.begin(), devices.begin() + FNum_Devices)};
 }
 
 void THART_Thread::Execute() {
@@ -114,15 +116,19 @@ void THART_Thread::Execute() {
         FSocket_Error = error.Message;
     }
     // However the loop ends (a report may throw), the listener stops here and not once the
-    // fields it fills are being destroyed.
+    // fields it fills are being destroyed, and the clock knows no tick is wanted any more.
     struct TClose_Socket {
         TUdpServer& Socket;
-        ~TClose_Socket() { Socket.Deactivate(); }
-    } closeSocket{UDPs};
+        THART_Scan_Clock& Clock;
+        ~TClose_Socket() {
+            Socket.Deactivate();
+            Clock.Stop();
+        }
+    } closeSocket{UDPs, *FClock};
     while (!FExit) {
         if (FInScan)
             Scan_Step();
-        Sleep(Tick_Ms);
+        FClock->Wait_Tick();
     }
 }
 
@@ -140,7 +146,7 @@ void THART_Thread::HART_Discovery(const std::string& IP_Add, const std::string& 
         FSend_Error.clear();
         Step_Scan = Scan_Start;
     }
-    Show(Text(Text_Init_Scan));
+    Show(FTexts.Init_Scan);
     FInScan = true;
 }
 
@@ -188,12 +194,12 @@ void THART_Thread::Scan_Step() {
             Delay_Wait_Finish = 0;
             Step_Scan = Scan_Wait_Delay;
             lock.unlock();
-            Show(Text(Text_Search_Started, 0));
+            Show(Format(FTexts.Search_Started, {0}));
             return;
         case Reply_None:
             break;
         default:
-            failure = Fail_With(Text_Error_Search_Start, Scan_Send_Full);
+            failure = Fail_With(FTexts.Error_Search_Start, Scan_Send_Full);
         }
         break;
     case Scan_Wait_Delay:
@@ -213,11 +219,11 @@ void THART_Thread::Scan_Step() {
         case Reply_None:
             break;
         case Reply_Wrong: // starts the search over
-            failure = Fail_With(Text_Error_Status, Scan_Send_Full);
+            failure = Fail_With(FTexts.Error_Status, Scan_Send_Full);
             FSearch_Restarted = true;
             break;
         case Reply_Timed_Out:
-            failure = Fail_With(Text_Error_Status, Scan_Send_Test);
+            failure = Fail_With(FTexts.Error_Status, Scan_Send_Test);
             break;
         }
         break;
@@ -225,7 +231,7 @@ void THART_Thread::Scan_Step() {
         const int index = Index_Device_Read;
         Send_Command(lock, Scan_Wait_Read, "F_READ" + Two_Digits(index));
         if (Current_Step() == Scan_Wait_Read)
-            Show(Text(Text_Reading_Device, index));
+            Show(Format(FTexts.Reading_Device, {index}));
         return;
     }
     case Scan_Wait_Read:
@@ -236,7 +242,7 @@ void THART_Thread::Scan_Step() {
         case Reply_None:
             break;
         default:
-            failure = Fail_With(Text_Error_Read, Scan_Send_Read);
+            failure = Fail_With(FTexts.Error_Read, Scan_Send_Read);
         }
         break;
     case Scan_Finish:
@@ -260,6 +266,9 @@ void THART_Thread::Send_Command(std::unique_lock<std::mutex>& lock, int waitStat
     lock.unlock();
     try {
         UDPs.Send(gateway, FGateway_Port, command);
+        lock.lock();
+        ++FCommands_Sent;
+        lock.unlock();
     } catch (const Exception& error) {
         const std::string reason = FSocket_Error.empty() ? error.Message : FSocket_Error;
         lock.lock();
@@ -277,7 +286,7 @@ void THART_Thread::Take_Status_Reply(std::unique_lock<std::mutex>& lock) {
     if (Search_Status(UDP_str) != 0) {
         Step_Scan = Scan_Wait_Delay;
         lock.unlock();
-        Show(Text(Text_Still_Searching, found));
+        Show(Format(FTexts.Still_Searching, {found}));
         return;
     }
     FNum_Devices_Found = found;
@@ -291,7 +300,7 @@ void THART_Thread::Take_Status_Reply(std::unique_lock<std::mutex>& lock) {
         Step_Scan = Scan_Send_Read;
     }
     lock.unlock();
-    Show(Text(Text_Search_Finished, found));
+    Show(Format(FTexts.Search_Finished, {found}));
 }
 
 void THART_Thread::Take_Read_Reply(std::unique_lock<std::mutex>& lock) {
@@ -310,24 +319,23 @@ void THART_Thread::Finish(std::unique_lock<std::mutex>& lock) {
     const bool succeeded = Finish_succes;
     Finish_succes = false;
     Step_Scan = Scan_Idle;
-    std::string text = Text(succeeded ? Text_Scan_Done : Text_Scan_Failed);
+    std::string text = succeeded ? FTexts.Scan_Done : FTexts.Scan_Failed;
     if (!FSend_Error.empty())
         text += ": " + FSend_Error;
     else if (succeeded && FNum_Devices_Found > FNum_Devices)
-        text += " - only the first " + std::to_string(FNum_Devices) + " of " +
-                std::to_string(FNum_Devices_Found) + " devices were read";
+        text += Format(FTexts.Devices_Cut_Short, {FNum_Devices, FNum_Devices_Found});
     lock.unlock();
     Show(text);
     Report(succeeded ? FReports.Sync_Scan_Done : FReports.Sync_Scan_Failed);
 }
 
-std::string THART_Thread::Fail_With(int text, int retryState) {
+std::string THART_Thread::Fail_With(const std::string& text, int retryState) {
     if (++UDP_Retried_CMD < Failure_Limit) {
         Step_Scan = retryState;
         return {};
     }
     Step_Scan = Scan_Finish;
-    return Text(text);
+    return text;
 }
 
 THART_Thread::TReply THART_Thread::Next_Reply(bool matches) {

@@ -30,14 +30,19 @@ TIcmpSocket OpenIcmpSocket() {
     icmp.Fd.Reset(::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP));
     if (icmp.Fd.Valid())
         return icmp;
+    const bool datagramRefused = errno == EACCES || errno == EPERM;
     const std::string datagramError = SystemErrorText("datagram ICMP socket");
     icmp.Fd.Reset(::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP));
     icmp.Raw = true;
-    if (!icmp.Fd.Valid())
-        throw Exception("ICMP echo is not allowed for this user (" + datagramError + "; " +
-                        SystemErrorText("raw ICMP socket") +
-                        "); allow it with the sysctl net.ipv4.ping_group_range");
-    return icmp;
+    if (icmp.Fd.Valid())
+        return icmp;
+    const bool rawRefused = errno == EACCES || errno == EPERM;
+    const std::string reasons = datagramError + "; " + SystemErrorText("raw ICMP socket");
+    if (datagramRefused && rawRefused)
+        throw EIcmpNotPermitted("ICMP echo is not allowed for this user (" + reasons +
+                                "); allow it with the sysctl net.ipv4.ping_group_range");
+    // Out of descriptors or memory, say: no matter of permission.
+    throw Exception("Cannot open an ICMP socket (" + reasons + ")");
 }
 
 uint16_t InternetChecksum(const uint8_t* data, size_t size) {

@@ -1,6 +1,5 @@
 #include "devicelink/UHART_Thread.h"
 
-#include "app/core/ULanguage.h"
 #include "platform/core/Exception.h"
 #include "tests/devicelink/HART_Scan_Probe.h"
 #include "tools/hart_simulator/HartGatewaySimulator.h"
@@ -51,7 +50,15 @@ struct TScan_Run {
     int Step_After = -1;
 };
 
-// One scan of a simulated gateway with the default devices, as `adjust` changes it.
+// Whether the simulated gateway answers its n-th command (from 0).
+std::function<bool(int)> Answers_Of(const TSimulatorSettings& settings) {
+    return [settings](int n) {
+        return !settings.Silent && (settings.AnsweredRequests < 0 || n < settings.AnsweredRequests);
+    };
+}
+
+// One scan of a simulated gateway with the default devices, as `adjust` changes it, on a
+// stepped clock.
 TScan_Run Scan_Simulated_Gateway(const std::function<void(TSimulatorSettings&)>& adjust) {
     TSimulatorSettings settings;
     settings.Port = 0;
@@ -61,10 +68,11 @@ TScan_Run Scan_Simulated_Gateway(const std::function<void(TSimulatorSettings&)>&
     gateway.Start();
 
     THART_Scan_Probe dialog;
-    auto worker = dialog.Start_Worker(gateway.Port());
+    auto clock = std::make_shared<THART_Stepped_Clock>();
+    auto worker = dialog.Start_Worker(gateway.Port(), clock);
     worker->HART_Discovery("127.0.0.1", "64");
     TScan_Run run;
-    run.Ended = dialog.Wait_For_End();
+    run.Ended = dialog.Step_To_End(*clock, Answers_Of(settings));
     run.Step_After = worker->Current_Step();
     worker.reset();
     run.Outcome = dialog.Outcome;
@@ -72,10 +80,7 @@ TScan_Run Scan_Simulated_Gateway(const std::function<void(TSimulatorSettings&)>&
     return run;
 }
 
-class HART_ScanTest : public ::testing::TestWithParam<TScan_Case> {
-protected:
-    void SetUp() override { Load_Default_Language(); }
-};
+class HART_ScanTest : public ::testing::TestWithParam<TScan_Case> {};
 
 TEST_P(HART_ScanTest, ScanAgainstTheGatewaySimulator) {
     const TScan_Case& c = GetParam();
@@ -167,7 +172,6 @@ INSTANTIATE_TEST_SUITE_P(Gateways, HART_ScanTest, ::testing::ValuesIn(Scan_Cases
 class HART_ScanRecordsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Load_Default_Language();
         TSimulatorSettings settings;
         settings.Port = 0;
         settings.Devices = DefaultDevices();
@@ -176,14 +180,23 @@ protected:
         Gateway->Start();
     }
 
+    std::unique_ptr<THART_Thread> Start_Worker() {
+        return Dialog.Start_Worker(Gateway->Port(), Clock);
+    }
+    bool Step_To_End() {
+        return Dialog.Step_To_End(*Clock, [](int) { return true; });
+    }
+
     std::unique_ptr<THartGatewaySimulator> Gateway;
+    std::shared_ptr<THART_Stepped_Clock> Clock = std::make_shared<THART_Stepped_Clock>();
+    THART_Scan_Probe Dialog;
 };
 
 TEST_F(HART_ScanRecordsTest, EachRecordIsStoredUnderItsIndexAndDecodes) {
-    THART_Scan_Probe dialog;
-    auto worker = dialog.Start_Worker(Gateway->Port());
+    THART_Scan_Probe& dialog = Dialog;
+    auto worker = Start_Worker();
     worker->HART_Discovery("127.0.0.1", "12");
-    ASSERT_TRUE(dialog.Wait_For_End());
+    ASSERT_TRUE(Step_To_End());
     ASSERT_TRUE(dialog.Outcome.Done);
     ASSERT_EQ(dialog.Outcome.Records.size(), 12u);
     EXPECT_EQ(Gateway->Requests().front(), "F_FULL_12");
@@ -205,7 +218,6 @@ TEST_F(HART_ScanRecordsTest, EachRecordIsStoredUnderItsIndexAndDecodes) {
 }
 
 TEST(HART_ScanStatusTest, EachStepShowsItsTextWithItsNumber) {
-    Load_Default_Language();
     const TScan_Run run = Scan_Simulated_Gateway([](TSimulatorSettings& s) {
         s.StatusReplies = {"SEARCH STATUS=1 now 1 devices", "SEARCH STATUS=1 now 2 devices",
                            "SEARCH STATUS=0 now 2 devices"};
@@ -222,7 +234,6 @@ TEST(HART_ScanStatusTest, EachStepShowsItsTextWithItsNumber) {
 }
 
 TEST(HART_ScanRecordBytesTest, AReadReplyKeepsAtMostAThousandRecordBytesAndZeroesTheRest) {
-    Load_Default_Language();
     const std::string overlong = "DEV 0=" + std::string(1000, '\x11') + "tail";
     const std::string header_only = "DEV 1=";
     const std::string short_record = "DEV 2=" + std::string(3, '\x22');
@@ -243,13 +254,13 @@ TEST(HART_ScanRecordBytesTest, AReadReplyKeepsAtMostAThousandRecordBytesAndZeroe
 }
 
 TEST_F(HART_ScanRecordsTest, AFinishedScanCanBeStartedAgain) {
-    THART_Scan_Probe dialog;
-    auto worker = dialog.Start_Worker(Gateway->Port());
+    THART_Scan_Probe& dialog = Dialog;
+    auto worker = Start_Worker();
     worker->HART_Discovery("127.0.0.1", "64");
-    ASSERT_TRUE(dialog.Wait_For_End());
+    ASSERT_TRUE(Step_To_End());
     dialog.Outcome = {};
     worker->HART_Discovery("127.0.0.1", "05");
-    ASSERT_TRUE(dialog.Wait_For_End());
+    ASSERT_TRUE(Step_To_End());
     EXPECT_TRUE(dialog.Outcome.Done);
     EXPECT_EQ(dialog.Outcome.Num_Devices, 12);
     const auto requests = Gateway->Requests();
@@ -258,18 +269,36 @@ TEST_F(HART_ScanRecordsTest, AFinishedScanCanBeStartedAgain) {
 }
 
 TEST(HART_ScanFailureTest, AGatewayAddressThatCanNotBeSentToEndsTheScanAsFailed) {
-    Load_Default_Language();
     THART_Scan_Probe dialog;
-    auto worker = dialog.Start_Worker(HART_Gateway_Port);
+    auto clock = std::make_shared<THART_Stepped_Clock>();
+    auto worker = dialog.Start_Worker(HART_Gateway_Port, clock);
     worker->HART_Discovery("192.168.2", "64");
-    ASSERT_TRUE(dialog.Wait_For_End());
+    ASSERT_TRUE(dialog.Step_To_End(*clock, [](int) { return false; }));
     EXPECT_TRUE(dialog.Outcome.Failed);
     EXPECT_EQ(dialog.Outcome.Statuses.back(),
               "Search Finish with Errors: '192.168.2' is not a valid IPv4 address");
 }
 
+// The worker as the dialog runs it, on the real clock.
+TEST(HART_ScanRealClockTest, AScanEndsAsItDoesOnTheSteppedClock) {
+    TSimulatorSettings settings;
+    settings.Port = 0;
+    settings.Devices = DefaultDevices();
+    settings.BusyPolls = 0;
+    THartGatewaySimulator gateway(settings);
+    gateway.Start();
+
+    THART_Scan_Probe dialog;
+    auto worker = dialog.Start_Worker(gateway.Port());
+    worker->HART_Discovery("127.0.0.1", "64");
+    ASSERT_TRUE(dialog.Wait_For_End());
+    EXPECT_TRUE(dialog.Outcome.Done);
+    EXPECT_EQ(dialog.Outcome.Num_Devices, 3);
+    EXPECT_EQ(gateway.Requests(), (TRequests{"F_FULL_64", "F_TEST"} + Reads(3)));
+}
+
+// On the real clock: the worker as the dialog runs it.
 TEST(HART_ScanCloseTest, ClosingWhileTheWorkerWaitsOnAReportDoesNotDeadlock) {
-    Load_Default_Language();
     TSimulatorSettings settings;
     settings.Port = 0;
     settings.Devices = DefaultDevices();
@@ -292,7 +321,6 @@ TEST(HART_ScanCloseTest, ClosingWhileTheWorkerWaitsOnAReportDoesNotDeadlock) {
 }
 
 TEST(HART_ScanCloseTest, AWorkerEndedByAFailingReportClosesItsSocket) {
-    Load_Default_Language();
     TSimulatorSettings settings;
     settings.Port = 0;
     settings.Silent = true;
@@ -301,13 +329,13 @@ TEST(HART_ScanCloseTest, AWorkerEndedByAFailingReportClosesItsSocket) {
 
     THART_Scan_Reports reports;
     reports.Sync_Scan_Failed = [] { throw Exception("the failed panel could not be shown"); };
-    THART_Thread worker(reports, gateway.Port(), "127.0.0.1");
+    auto clock = std::make_shared<THART_Stepped_Clock>();
+    THART_Thread worker(reports, English_Scan_Texts(),
+                        THART_Scan_Link{gateway.Port(), "127.0.0.1", clock});
     worker.HART_Discovery("127.0.0.1", "64");
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!worker.Finished() && std::chrono::steady_clock::now() < giveUp) {
-        CheckSynchronize();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
+    while (!clock->Stopped() && clock->Ticks() < 100000)
+        clock->Step();
+    worker.WaitFor();
     ASSERT_TRUE(worker.Finished());
 
     // The listener would otherwise keep filling the worker's fields until they are destroyed.

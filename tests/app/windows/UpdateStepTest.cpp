@@ -1,7 +1,7 @@
 #include "WindowsFixture.h"
 
 #include "app/controls/GlyphButton.h"
-#include "devicelink/UBoot.h"
+#include "app/windows/UBoot.h"
 #include "platform/ui/Panel.h"
 
 namespace {

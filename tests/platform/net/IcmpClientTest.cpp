@@ -6,6 +6,9 @@
 
 #include "tests/platform/net/PrivateNetwork.h"
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+
 #include <string>
 
 namespace {
@@ -72,6 +75,63 @@ TEST_P(IcmpClientSilentDeviceTest, ASilentDeviceGivesZeroAfterTheTimeOut) {
         FAIL() << "an ignored echo request was reported as answered";
     default:
         FAIL() << "the check's child process failed";
+    }
+}
+
+// Takes CAP_NET_RAW from this process, as an ordinary user lacks it.
+bool DropRawSockets() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (::syscall(SYS_capget, &header, data) != 0)
+        return false;
+    constexpr unsigned bit = 1u << CAP_NET_RAW;
+    data[0].effective &= ~bit;
+    data[0].permitted &= ~bit;
+    data[0].inheritable &= ~bit;
+    return ::syscall(SYS_capset, &header, data) == 0;
+}
+
+enum TPermissionCheck : int {
+    NotPermittedRaised = 0,
+    PingWorked = 1,
+    OtherError = 2,
+};
+
+TEST(IcmpClientTest, AUserWhoMayOpenNoIcmpSocketGetsItsOwnError) {
+    using namespace private_network;
+    switch (RunInPrivateNetwork([] {
+        // No group may open datagram ICMP sockets, and no raw socket either.
+        if (!WriteProcFile("/proc/sys/net/ipv4/ping_group_range", "1 0\n") || !DropRawSockets())
+            return Refused;
+        try {
+            TIcmpClient().Ping("127.0.0.1");
+            return int(PingWorked);
+        } catch (const EIcmpNotPermitted& error) {
+            return error.Message.find("net.ipv4.ping_group_range") != std::string::npos
+                       ? int(NotPermittedRaised)
+                       : int(OtherError);
+        } catch (const Exception&) {
+            return int(OtherError);
+        }
+    })) {
+    case NotPermittedRaised:
+        break;
+    case Refused:
+        GTEST_SKIP() << RefusedReason();
+    case PingWorked:
+        FAIL() << "the echo was sent without ICMP permission";
+    default:
+        FAIL() << "another error than EIcmpNotPermitted";
+    }
+}
+
+TEST(IcmpClientTest, AnAddressErrorIsNoPermissionError) {
+    try {
+        TIcmpClient().Ping("192.168.0.256");
+        ADD_FAILURE() << "no error";
+    } catch (const EIcmpNotPermitted&) {
+        ADD_FAILURE() << "an address error was taken for missing permission";
+    } catch (const Exception&) {
     }
 }
 

@@ -1,4 +1,4 @@
-#include "devicelink/UBoot.h"
+#include "app/windows/UBoot.h"
 
 #include "app/controls/GlyphButton.h"
 #include "app/controls/WindowLook.h"
@@ -62,6 +62,13 @@ TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner) {
         panel->SetVisible(false);
 
     Device_Update.While_Waiting = [] { Application->ProcessMessages(); };
+    // The next showing brings back the values of an update that reached the device.
+    Device_Update.On_Device_Answered = [](const TEthernet_Update_Job& job) {
+        TAppState& state = AppState();
+        state.Last_IP_Address = job.IP_Address;
+        state.Update_Option_Index = job.Update_Option_Index;
+        state.Update_Read_Back = job.Read_Back;
+    };
     OnShow = [this](TObject* sender) { FormShow(sender); };
     // A close asked for while the ping or the updater runs would leave it half done.
     OnCloseQuery = [this](TObject*, bool& CanClose) { CanClose = !FBusy; };

@@ -53,6 +53,7 @@ public:
     TGlyphButton* Btn_Update = nullptr;
 
     // The ping, the job file and the updater run; its ping_res is the outcome of the last echo.
+    // No echo is sent to an address Split_IP refuses.
     TDevice_Update Device_Update;
     // What the last press of the update button that got through came to.
     TDevice_Update_Result Last_Update;
@@ -69,7 +70,7 @@ public:
     // The window as the main window's update step shows it.
     TModalResult Show_Ethernet_Update();
 
-    // True while the ping or the updater runs.
+    // True while the ping or the updater runs; the busy cursor shows meanwhile.
     bool Busy() const { return FBusy; }
 
 private:

@@ -1,4 +1,4 @@
-#include "devicelink/UBoot.h"
+#include "app/windows/UBoot.h"
 
 #include "app/controls/GlyphButton.h"
 #include "app/core/AppState.h"
@@ -13,6 +13,7 @@
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/Timer.h"
 #include "platform/xml/XmlDocument.h"
 #include "tests/devicelink/UpdaterProgramFolder.h"
@@ -35,6 +36,8 @@ namespace fs = std::filesystem;
 class UBootTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        Set_Program_Folders(Program_Folder.Path());
+        AppState().Project_Path = Program_Folder.File("PROJECTS/Plant");
         FBoot = new TFBoot(nullptr);
         FBoot->DoCreate();
     }
@@ -42,6 +45,13 @@ protected:
     void TearDown() override {
         delete FBoot;
         FBoot = nullptr;
+        AppState() = FSaved_State;
+    }
+
+    // The device answers without the network: see TScripted_Echo.
+    TScripted_Echo& Script_Echo() {
+        Echo.Install(FBoot->Device_Update);
+        return Echo;
     }
 
     // Shows the window as the update step does; `drive` acts while it is shown.
@@ -65,7 +75,9 @@ protected:
 
     TTestSeam& Seam() { return Application->TestSeam(); }
 
+    TAppState FSaved_State = AppState();
     TUpdaterProgramFolder Program_Folder;
+    TScripted_Echo Echo;
 };
 
 TEST_F(UBootTest, ShowsTheEthernetLayoutWithTheLastAddressAndChoices) {
@@ -201,8 +213,11 @@ TEST_F(UBootTest, CancelClosesTheWindow) {
 }
 
 TEST_F(UBootTest, ABadAddressIsRefusedWithoutAPing) {
-    const std::array<std::string, 4> addresses[] = {
-        {"192", "168", "2", "256"}, {"", "168", "2", "1"}, {"192", "x", "2", "1"}};
+    const std::array<std::string, 4> addresses[] = {{"192", "168", "2", "256"},
+                                                    {"", "168", "2", "1"},
+                                                    {"192", "x", "2", "1"},
+                                                    {"a", "b", "c", "d"},
+                                                    {"1", "2", "3", "4.5"}};
     for (const auto& address : addresses) {
         Seam().Reset();
         Seam().SetActive(true);
@@ -218,7 +233,75 @@ TEST_F(UBootTest, ABadAddressIsRefusedWithoutAPing) {
     }
     EXPECT_FALSE(FileExists(Program_Folder.Job_File()));
     EXPECT_EQ(AppState().Last_IP_Address, "192.168.2.205");
+    EXPECT_EQ(AppState().Update_Option_Index, 0);
 }
+
+TEST_F(UBootTest, ATypedAddressIsPingedAndKeptAsDottedDecimal) {
+    Program_Folder.Install_Updater();
+    std::string pinged;
+    FBoot->Device_Update.Echo = [&](const std::string& address) {
+        pinged = address;
+        return 8 + 1024;
+    };
+    Show([&] {
+        // Blanks and a hex part pass Split_IP; the device and the updater get plain dotted decimal.
+        Type_Address({" 127", "0", "0x0", "1 "});
+        FBoot->Btn_Update->Click();
+    });
+    EXPECT_TRUE(Seam().Messages().empty());
+    EXPECT_EQ(pinged, "127.0.0.1");
+    EXPECT_EQ(AppState().Last_IP_Address, "127.0.0.1");
+    TXMLDocument document;
+    document.LoadFromString(ReadFileBytes(Program_Folder.Job_File()));
+    EXPECT_EQ(document.DocumentElement().ChildNode("IP_Address_Dev").Text(), "127.0.0.1");
+}
+
+struct TPing_Report_Case {
+    const char* Name;
+    int Reply_Size;
+    std::function<void()> Fault;
+    const char* Text;
+    TMsgDlgType Kind;
+};
+
+class UBootPingReportTest : public UBootTest,
+                            public ::testing::WithParamInterface<TPing_Report_Case> {};
+
+TEST_P(UBootPingReportTest, APingThatFailsIsToldAndTheWindowStaysOpen) {
+    const TPing_Report_Case& c = GetParam();
+    Program_Folder.Install_Updater();
+    FBoot->Device_Update.Ping_Budget = std::chrono::milliseconds(50);
+    TScripted_Echo& echo = Script_Echo();
+    echo.Reply_Size = c.Reply_Size;
+    echo.Fault = c.Fault;
+    Show([&] {
+        Type_Address({"127", "0", "0", "1"});
+        FBoot->Btn_Update->Click();
+        EXPECT_EQ(FBoot->ModalResult(), mrNone);
+        EXPECT_TRUE(FBoot->Enabled());
+    });
+    ASSERT_EQ(Seam().Messages().size(), 1u);
+    EXPECT_EQ(Seam().Messages()[0].Text, c.Text);
+    EXPECT_EQ(Seam().Messages()[0].Kind, c.Kind);
+    EXPECT_FALSE(FileExists(Program_Folder.Job_File()));
+    EXPECT_FALSE(FileExists(Program_Folder.Log_File())) << "the updater ran";
+    EXPECT_EQ(AppState().Last_IP_Address, "192.168.2.205");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Echoes, UBootPingReportTest,
+    ::testing::Values(
+        TPing_Report_Case{"no_reply", 0, nullptr, "Device Not Found!", mtWarning},
+        TPing_Report_Case{"socket_error", 0,
+                          [] { throw Exception("Cannot send an echo request to 127.0.0.1"); },
+                          "Error!!! Check the Ip Address", mtError},
+        TPing_Report_Case{"no_icmp_permission", 0,
+                          [] { throw EIcmpNotPermitted("ICMP echo is not allowed for this user"); },
+                          "Cannot send the ping: this user may not open ICMP sockets. Allow it "
+                          "with: sysctl -w net.ipv4.ping_group_range=\"0 2147483647\" (or run "
+                          "as root).",
+                          mtError}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(UBootTest, AnAnsweringDeviceGetsTheJobWithTheChoiceMadeAndTheValuesAreKept) {
     REQUIRE_ICMP();
@@ -258,20 +341,21 @@ TEST_F(UBootTest, AnAnsweringDeviceGetsTheJobWithTheChoiceMadeAndTheValuesAreKep
 }
 
 TEST_F(UBootTest, AMissingUpdaterIsShown) {
-    REQUIRE_ICMP();
+    Script_Echo();
     Show([&] {
         Type_Address({"127", "0", "0", "1"});
         FBoot->Btn_Update->Click();
     });
     ASSERT_EQ(Seam().Messages().size(), 1u);
     EXPECT_EQ(Seam().Messages()[0].Kind, mtError);
-    EXPECT_NE(Seam().Messages()[0].Text.find(Ethernet_Update_Program()), std::string::npos)
+    EXPECT_NE(Seam().Messages()[0].Text.find(Ethernet_Update_Program(Program_Folder.Path())),
+              std::string::npos)
         << Seam().Messages()[0].Text;
     EXPECT_TRUE(FileExists(Program_Folder.Job_File()));
 }
 
 TEST_F(UBootTest, AJobFileThatCannotBeWrittenIsReportedAndTheUpdaterNotStarted) {
-    REQUIRE_ICMP();
+    Script_Echo();
     Program_Folder.Install_Updater();
     fs::create_directories(Program_Folder.Job_File()); // a folder where the file should go
     Show([&] {
@@ -288,7 +372,7 @@ TEST_F(UBootTest, AJobFileThatCannotBeWrittenIsReportedAndTheUpdaterNotStarted) 
 }
 
 TEST_F(UBootTest, AnUpdaterThatOutlastsTheLimitIsLeftRunningAndSaidSo) {
-    REQUIRE_ICMP();
+    Script_Echo();
     Program_Folder.Install_Updater();
     ::setenv("ETHERNET_UPDATE_STUB_DELAY_MS", "30000", 1);
     FBoot->Device_Update.Updater_Time_Limit = std::chrono::milliseconds(200);
@@ -306,11 +390,12 @@ TEST_F(UBootTest, AnUpdaterThatOutlastsTheLimitIsLeftRunningAndSaidSo) {
 }
 
 TEST_F(UBootTest, ButtonsAndCloseDoNothingWhileTheUpdaterRuns) {
-    REQUIRE_ICMP();
+    Script_Echo();
     Program_Folder.Install_Updater();
     ::setenv("ETHERNET_UPDATE_STUB_DELAY_MS", "400", 1);
     int probes = 0;
     bool busy_seen = true;
+    bool busy_cursor_seen = true;
     bool enabled_seen = false;
     // A timer of the test presses everything while the updater runs; a second update would
     // find the broken address and say so.
@@ -319,6 +404,7 @@ TEST_F(UBootTest, ButtonsAndCloseDoNothingWhileTheUpdaterRuns) {
     probe.SetOnTimer([&](TObject*) {
         ++probes;
         busy_seen = busy_seen && FBoot->Busy();
+        busy_cursor_seen = busy_cursor_seen && Screen->Cursor() == crHourGlass;
         enabled_seen = enabled_seen || FBoot->Enabled();
         FBoot->E_IP4->SetText("x");
         FBoot->Btn_Update->Click();
@@ -335,6 +421,8 @@ TEST_F(UBootTest, ButtonsAndCloseDoNothingWhileTheUpdaterRuns) {
     });
     ASSERT_GT(probes, 0) << "the test timer never ran during the update";
     EXPECT_TRUE(busy_seen);
+    EXPECT_TRUE(busy_cursor_seen) << "the busy cursor did not show while the updater ran";
+    EXPECT_EQ(Screen->Cursor(), crDefault) << "the cursor was not given back";
     EXPECT_FALSE(enabled_seen) << "the window took input while the updater ran";
     EXPECT_TRUE(Seam().Messages().empty()) << Seam().Messages()[0].Text;
     EXPECT_EQ(AppState().Last_IP_Address, "127.0.0.1");
