@@ -1,6 +1,7 @@
 #include "devicelink/HART_Device_Record.h"
 
 #include "platform/core/IntegerConversion.h"
+#include "platform/core/Utf8.h"
 
 #include <algorithm>
 
@@ -15,14 +16,6 @@ bool Is_Control_Character(uint8_t code) {
     return code < 0x20 || (code >= 0x7F && code < 0xA0);
 }
 
-void Append_Utf8(std::string& text, uint8_t code) {
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else {
-        text += static_cast<char>(0xC0 | code >> 6);
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 } // namespace
 
 std::string HART_Device_Address(const THART_Device_Record& record) {
@@ -40,7 +33,7 @@ std::string HART_Device_Name(const THART_Device_Record& record) {
     std::string name;
     for (size_t i = 0; i < Name_Size; ++i) {
         const uint8_t code = record[Name_Offset + i];
-        Append_Utf8(name, Is_Control_Character(code) ? uint8_t(' ') : code);
+        AppendUtf8(name, Is_Control_Character(code) ? U' ' : char32_t(code));
     }
     return name;
 }
