@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libpugixml-dev libjpeg62-turbo-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core xvfb xauth iproute2 util-linux clang-format
+  fonts-dejavu-core xvfb xauth iproute2 util-linux clang-format xdg-utils
 )
 
 missing=()

@@ -1,19 +1,20 @@
 #include "app/controls/GlyphButton.h"
 
 #include "app/controls/GlyphButtonGeometry.h"
-#include "app/controls/GlyphButtonThread.h"
 #include "app/controls/GlyphPictures.h"
-#include "platform/core/Text.h"
 #include "platform/ui/ActnList.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/Timer.h"
 
 #include <array>
 
 namespace {
+
+constexpr unsigned FadeIntervalMs = 30;
 
 struct TStockKind {
     TModalResult Result;
@@ -77,13 +78,12 @@ TGlyphButton::TGlyphButton(TComponent* AOwner)
 
 TGlyphButton::~TGlyphButton() {
     SetComponentState(csDestroying, true);
-    StopFadeThread();
+    FFadeTimer.reset();
 }
 
-void TGlyphButton::StopFadeThread() {
-    // The thread's destructor terminates it, wakes it and waits; a fade step that is already
-    // queued sees csDestroying or the thread gone and does nothing.
-    FThread.reset();
+void TGlyphButton::StopFade() {
+    if (FFadeTimer)
+        FFadeTimer->SetEnabled(false);
 }
 
 void TGlyphButton::SetAlignment(TAlignment value) {
@@ -114,6 +114,13 @@ void TGlyphButton::SetColorWhenDown(TColor value) {
 void TGlyphButton::SetEnabled(bool value) {
     TCustomControl::SetEnabled(value);
     bDown = false;
+    if (!value) {
+        // Disabled under the pointer, it is no longer hot; enabled again, it waits for the
+        // pointer to come back.
+        bCursorOnButton = false;
+        FHotTrackStep = 0;
+        StopFade();
+    }
     Repaint();
 }
 
@@ -179,11 +186,15 @@ void TGlyphButton::SetShadowColor(TColor value) {
 void TGlyphButton::SetSlowDecease(bool value) {
     FSlowDecease = value;
     if (value) {
-        if (!FThread)
-            FThread = std::make_unique<TGlyphButtonThread>([this](TObject*) { FadeStep(); });
+        if (!FFadeTimer) {
+            FFadeTimer = std::make_unique<TTimer>(nullptr);
+            FFadeTimer->SetEnabled(false);
+            FFadeTimer->SetInterval(FadeIntervalMs);
+            FFadeTimer->SetOnTimer([this](TObject*) { FadeStep(); });
+        }
     } else {
         FHotTrackStep = 0;
-        StopFadeThread();
+        FFadeTimer.reset();
     }
     Invalidate();
 }
@@ -209,33 +220,40 @@ bool TGlyphButton::ParentShowing() const {
 }
 
 bool TGlyphButton::Hot() const {
-    return bCursorOnButton || Focused();
+    return Enabled() && (bCursorOnButton || Focused());
+}
+
+bool TGlyphButton::EnabledWithParents() const {
+    if (!Enabled())
+        return false;
+    for (const TWinControl* parent = Parent(); parent; parent = parent->Parent())
+        if (!parent->Enabled())
+            return false;
+    return true;
 }
 
 void TGlyphButton::Click() {
-    bDown = true;
-    if (Visible() && Enabled() && bDown) {
-        bDown = false;
-        // OnClick has fired here already: the control's own click would fire it a second time,
-        // so only its other half, running the linked action, is left to do.
-        const bool ownClick = static_cast<bool>(OnClick);
-        if (OnClick)
-            OnClick(this);
-        if (FModalResult != mrNone) {
-            if (TForm* form = GetParentForm(this))
-                form->SetModalResult(FModalResult);
-        }
-        if (TPopupMenu* menu = PopupMenu()) {
-            menu->SetPopupComponent(this);
-            const TPoint corner = ClientToScreen({0, Height()});
-            menu->Popup(corner.X, corner.Y);
-        }
-        if (!ownClick)
-            ExecuteLinkedAction();
-    } else {
-        // Nothing was clicked; a hidden button would otherwise show up held down later.
-        bDown = false;
+    // Clicked or not, the button is released: a hidden one would otherwise show up held down
+    // later.
+    bDown = false;
+    if (!Visible() || !Enabled())
+        return;
+    // OnClick fires here: the control's own click would fire it a second time, so only its other
+    // half, running the linked action, is left to do.
+    const bool ownClick = static_cast<bool>(OnClick);
+    if (OnClick)
+        OnClick(this);
+    if (FModalResult != mrNone) {
+        if (TForm* form = GetParentForm(this))
+            form->SetModalResult(FModalResult);
     }
+    if (TPopupMenu* menu = PopupMenu()) {
+        menu->SetPopupComponent(this);
+        const TPoint corner = ClientToScreen({0, Height()});
+        menu->Popup(corner.X, corner.Y);
+    }
+    if (!ownClick)
+        ExecuteLinkedAction();
 }
 
 void TGlyphButton::ActionChange(TObject* Sender, bool CheckDefaults) {
@@ -281,10 +299,13 @@ void TGlyphButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 }
 
 void TGlyphButton::MouseEnter() {
-    // The control's own handling would fire OnMouseEnter for a disabled button too.
-    if (!Enabled() || !Visible() || !ParentShowing())
+    // The control's own handling would fire OnMouseEnter for a disabled button too, and the
+    // pointer reaches buttons of a window that takes no input (while a started program runs).
+    if (!EnabledWithParents() || !Visible() || !ParentShowing())
         return;
     bCursorOnButton = true;
+    // Back on the button, it stays fully hot until the pointer leaves again.
+    StopFade();
     FHotTrackStep = HotTrackSteps;
     Repaint();
     if (OnMouseEnter)
@@ -294,8 +315,8 @@ void TGlyphButton::MouseEnter() {
 void TGlyphButton::MouseLeave() {
     TCustomControl::MouseLeave();
     bCursorOnButton = false;
-    if (FSlowDecease && FThread) {
-        FThread->Wake();
+    if (FFadeTimer && FHotTrackStep > 0) {
+        FFadeTimer->SetEnabled(true);
     } else {
         FHotTrackStep = 0;
         Repaint();
@@ -309,8 +330,7 @@ void TGlyphButton::FadeStep() {
         return;
     --FHotTrackStep;
     if (FHotTrackStep <= 0) {
-        if (FThread && !FThread->Suspended())
-            FThread->Suspend();
+        StopFade();
         FHotTrackStep = 0;
     }
     Repaint();
@@ -350,7 +370,6 @@ bool TGlyphButton::HandleDialogChar(TMessage& Message) {
         typed = static_cast<char16_t>(typed - u'a' + u'A');
     if (accelerator == 0 || typed != accelerator || !Visible() || !Enabled() || !ParentShowing())
         return false;
-    bDown = true;
     Click();
     Message.Result = 1;
     return true;
@@ -363,22 +382,24 @@ bool TGlyphButton::HandleDialogKey(TMessage& Message) {
                        (key == VK_ESCAPE && !shiftHeld && FCancel && Visible() && Enabled());
     if (!taken)
         return false;
-    // A focused push button handles Enter itself.
+    // The focused control may handle the key itself (a focused push button clicks on Enter).
     if (TForm* form = GetParentForm(this)) {
-        if (TWinControl* active = form->ActiveControl()) {
-            const std::string kind = UpperCase(active->ClassName());
-            if (kind.find("BUTTON") != std::string::npos &&
-                kind.find("RADIOBUTTON") == std::string::npos)
-                return false;
-        }
+        TWinControl* active = form->ActiveControl();
+        if (active && active->Perform(CM_WANTSPECIALKEY, key) != 0)
+            return false;
     }
-    bDown = true;
     Click();
     Message.Result = 1;
     return true;
 }
 
 void TGlyphButton::WndProc(TMessage& Message) {
+    // Focused, the button clicks on Enter itself (on key up) instead of the window's default
+    // button.
+    if (Message.Msg == CM_WANTSPECIALKEY && Message.WParam == VK_RETURN) {
+        Message.Result = 1;
+        return;
+    }
     if (Message.Msg == CM_DIALOGKEY && HandleDialogKey(Message))
         return;
     if (Message.Msg == CM_DIALOGCHAR && HandleDialogChar(Message))

@@ -9,11 +9,11 @@
 class TBitmap;
 class TCustomAction;
 class TFont;
-class TGlyphButtonThread;
+class TTimer;
 
 // The custom-drawn push button of every window: six drawing styles, colour presets, a strip of
-// state pictures, hot tracking that blends the face towards a colour (optionally fading out on a
-// worker thread), stock kinds with their own glyph and caption, and default/cancel keys.
+// state pictures, hot tracking that blends the face towards a colour (optionally fading out in
+// steps on a timer), stock kinds with their own glyph and caption, and default/cancel keys.
 class TGlyphButton : public TCustomControl {
 public:
     explicit TGlyphButton(TComponent* AOwner);
@@ -53,6 +53,8 @@ public:
     void SetNumGlyphs(int value);
     TColor ShadowColor() const { return FShadowColor; }
     void SetShadowColor(TColor value);
+    // On, the hot-track blend fades out after the pointer leaves: one step every 30 ms, eight
+    // steps from the hot-track colour to the face.
     bool SlowDecease() const { return FSlowDecease; }
     void SetSlowDecease(bool value);
     TGlyphButtonStyle Style() const { return FStyle; }
@@ -77,9 +79,9 @@ public:
     bool IsDown() const { return bDown; }
     bool CursorOnButton() const { return bCursorOnButton; }
     int HotTrackStep() const { return FHotTrackStep; }
-
-    // One step of the hot-track fade; the fade thread runs it on the UI thread.
-    void FadeStep();
+    // The timer that steps the fade (nullptr while SlowDecease is off); it runs only while a fade
+    // is going on.
+    TTimer* FadeTimer() const { return FFadeTimer.get(); }
 
 protected:
     void Paint() override;
@@ -104,9 +106,11 @@ private:
     void TakeActionImage(const TCustomAction& action);
     bool Hot() const;
     bool ParentShowing() const;
+    bool EnabledWithParents() const;
     bool HandleDialogKey(TMessage& Message);
     bool HandleDialogChar(TMessage& Message);
-    void StopFadeThread();
+    void FadeStep();
+    void StopFade();
 
     TAlignment FAlignment = taCenter;
     bool FCancel = false;
@@ -131,5 +135,6 @@ private:
     bool bDown = false;
     bool bCursorOnButton = false;
     int FHotTrackStep = 0;
-    std::unique_ptr<TGlyphButtonThread> FThread;
+    // Declared last: goes first, before anything its tick touches.
+    std::unique_ptr<TTimer> FFadeTimer;
 };

@@ -7,6 +7,7 @@
 #include "app/windows/VersionCheck.h"
 #include "platform/shell/OpenLink.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Timer.h"
 
@@ -15,6 +16,13 @@
 namespace {
 
 constexpr unsigned Update_Check_Interval_Ms = 7200000;
+
+// A link that cannot be opened says so instead of doing nothing.
+void Open_Link_Or_Tell(const std::string& link) {
+    const TOpenLinkResult opened = OpenLink(link);
+    if (!opened)
+        MessageDlg(OpenLinkFailureText(link, opened), mtError, {mbOK});
+}
 
 // Disables the shown forms for the lifetime of the guard, so they keep painting while a started
 // program runs but take no input.
@@ -77,9 +85,9 @@ void TFVelmaroFirmWare::Timer_UpdateTimer(TObject*) {
 }
 
 void TFVelmaroFirmWare::LL_UpdateLinkClick(TObject*, const std::string& Link, TSysLinkType) {
-    OpenLink(Link);
+    Open_Link_Or_Tell(Link);
 }
 
 void TFVelmaroFirmWare::L_QuorvelClick(TObject*) {
-    OpenLink(Version_Host() + "/HOME/default.asp?frompg=" + AppState().SW_Code);
+    Open_Link_Or_Tell(Version_Host() + "/HOME/default.asp?frompg=" + AppState().SW_Code);
 }

@@ -2,12 +2,15 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/internal/ActiveWindowReturn.h"
+#include "platform/ui/internal/MessageBoxWidget.h"
 #include "platform/ui/internal/MessageBoxes.h"
 #include "platform/ui/internal/QtConvert.h"
+#include "platform/ui/internal/WindowFlags.h"
 
 #include <QMessageBox>
 
 #include <array>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -63,6 +66,19 @@ const char* TitleFor(TMsgDlgType kind) {
 
 } // namespace
 
+std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, const std::string& caption,
+                                            TMsgDlgType kind, TMsgDlgButtons buttons) {
+    if (buttons.Empty())
+        buttons = {mbOK};
+    auto box = std::make_unique<QMessageBox>(IconFor(kind), QtConvert::ToQString(caption),
+                                             QtConvert::ToQString(text));
+    box->setWindowFlags(WindowFlagsFor(bsDialog, TBorderIcons{biSystemMenu}, fsNormal));
+    for (const auto& [button, standard] : ButtonTable)
+        if (buttons.Contains(button) && !(button == mbAll && buttons.Contains(mbYesToAll)))
+            box->addButton(standard);
+    return box;
+}
+
 int ShowMessageBox(const std::string& text, const std::string& caption, TMsgDlgType kind,
                    TMsgDlgButtons buttons) {
     if (buttons.Empty())
@@ -72,11 +88,8 @@ int ShowMessageBox(const std::string& text, const std::string& caption, TMsgDlgT
         return seam.AnswerMessage({text, caption, kind, buttons, 0});
     Application->Initialize();
     ActiveWindowReturn activeWindowReturn;
-    QMessageBox box(IconFor(kind), QtConvert::ToQString(caption), QtConvert::ToQString(text));
-    for (const auto& [button, standard] : ButtonTable)
-        if (buttons.Contains(button) && !(button == mbAll && buttons.Contains(mbYesToAll)))
-            box.addButton(standard);
-    int chosen = box.exec();
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(text, caption, kind, buttons);
+    int chosen = box->exec();
     for (size_t i = 0; i < ButtonTable.size(); ++i)
         if (ButtonTable[i].second == chosen && buttons.Contains(ButtonTable[i].first))
             return ButtonResults[i];

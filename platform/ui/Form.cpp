@@ -6,6 +6,7 @@
 #include "platform/ui/internal/ControlWidget.h"
 #include "platform/ui/internal/InputRouter.h"
 #include "platform/ui/internal/QtConvert.h"
+#include "platform/ui/internal/WindowFlags.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -13,8 +14,24 @@
 
 #include <memory>
 
+namespace {
+
+// Changing the hints hides a shown window; it comes back as it was.
+void ApplyWindowFlags(TForm* form) {
+    ControlWidget* widget = TControlAccess::Widget(form);
+    const bool shown = widget->isVisible();
+    widget->setWindowFlags(
+        WindowFlagsFor(form->BorderStyle(), form->BorderIcons(), form->FormStyle()));
+    if (shown)
+        widget->show();
+}
+
+} // namespace
+
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
     TControlAccess::MakeWindow(this);
+    TControlAccess::Widget(this)->setWindowFlags(
+        WindowFlagsFor(FBorderStyle, FBorderIcons, FFormStyle));
     SetVisible(false);
     TControlAccess::ApplyColor(this);
     SetBounds(0, 0, 320, 240);
@@ -230,15 +247,8 @@ void TForm::SetBorderStyle(TFormBorderStyle value) {
     int clientHeight = ClientHeight();
     FBorderStyle = value;
     ControlWidget* widget = TControlAccess::Widget(this);
-    Qt::WindowFlags flags = Qt::Window;
-    if (value == bsNone)
-        flags |= Qt::FramelessWindowHint;
-    else if (value == bsDialog)
-        flags = Qt::Dialog;
-    else if (value == bsToolWindow || value == bsSizeToolWin)
-        flags = Qt::Tool;
     bool shown = widget->isVisible();
-    widget->setWindowFlags(flags);
+    widget->setWindowFlags(WindowFlagsFor(FBorderStyle, FBorderIcons, FFormStyle));
     // The client area keeps its size; the frame around it changes.
     SetClientWidth(clientWidth);
     SetClientHeight(clientHeight);
@@ -249,12 +259,12 @@ void TForm::SetBorderStyle(TFormBorderStyle value) {
 
 void TForm::SetBorderIcons(TBorderIcons value) {
     FBorderIcons = value;
+    ApplyWindowFlags(this);
 }
 
 void TForm::SetFormStyle(TFormStyle value) {
     FFormStyle = value;
-    ControlWidget* widget = TControlAccess::Widget(this);
-    widget->setWindowFlag(Qt::WindowStaysOnTopHint, value == fsStayOnTop);
+    ApplyWindowFlags(this);
 }
 
 void TForm::SetWindowState(TWindowState value) {

@@ -1,5 +1,6 @@
 #include "app/controls/GlyphButton.h"
 
+#include "app/controls/GlyphButtonGeometry.h"
 #include "app/controls/GlyphPictures.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
@@ -7,7 +8,8 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
-#include "platform/ui/Thread.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/Timer.h"
 
 #include <gtest/gtest.h>
 
@@ -298,6 +300,16 @@ TEST_F(GlyphButtonTest, AFocusedButtonTakesEnterBeforeTheDefaultButton) {
     EXPECT_EQ(Clicked[0], other);
 }
 
+TEST_F(GlyphButtonTest, EscapeReachesTheCancelButtonWhileAnotherButtonHasTheFocus) {
+    TGlyphButton* cancelButton = AddButton(10);
+    TGlyphButton* other = AddButton(50);
+    cancelButton->SetCancel(true);
+    other->SetFocus();
+    InputSimulation::KeyPress(other, VK_ESCAPE);
+    ASSERT_EQ(Clicked.size(), 1u);
+    EXPECT_EQ(Clicked[0], cancelButton);
+}
+
 TEST_F(GlyphButtonTest, AcceleratorOfTheCaptionClicks) {
     TGlyphButton* button = AddButton();
     button->SetCaption("&Apply");
@@ -353,26 +365,138 @@ TEST_F(GlyphButtonTest, PointerEventsFireEnterAndExit) {
     EXPECT_FALSE(button->CursorOnButton());
 }
 
-TEST_F(GlyphButtonTest, SlowDeceaseFadesTheBlendOutStepByStep) {
+// One tick of the fade timer, as the event loop would run it.
+void TickFade(TGlyphButton* button) {
+    TTimer* timer = button->FadeTimer();
+    ASSERT_NE(timer, nullptr);
+    ASSERT_TRUE(timer->Enabled());
+    timer->OnTimer()(timer);
+}
+
+TEST_F(GlyphButtonTest, SlowDeceaseFadesTheBlendOutInEightTimedSteps) {
+    TGlyphButton* button = AddButton();
+    button->SetCaption("");
+    button->SetSlowDecease(true);
+    ASSERT_NE(button->FadeTimer(), nullptr);
+    EXPECT_EQ(button->FadeTimer()->Interval(), 30u);
+    EXPECT_FALSE(button->FadeTimer()->Enabled()) << "no fade before the pointer has been there";
+
+    InputSimulation::MouseEnter(button);
+    InputSimulation::MouseLeave(button);
+    EXPECT_EQ(button->HotTrackStep(), 8);
+    EXPECT_TRUE(button->FadeTimer()->Enabled());
+
+    const int x = button->Width() - 3;
+    const int y = button->Height() / 2;
+    for (int step = 7; step >= 0; --step) {
+        TickFade(button);
+        EXPECT_EQ(button->HotTrackStep(), step);
+        EXPECT_EQ(PixelOf(button, x, y), BlendHotTrack(0xEDF7F8, clYellow, step)) << step;
+    }
+    EXPECT_FALSE(button->FadeTimer()->Enabled()) << "the timer rests once the blend is gone";
+    EXPECT_EQ(PixelOf(button, x, y), 0xEDF7F8);
+}
+
+TEST_F(GlyphButtonTest, HalfwayThroughTheFadeTheFaceIsTheHalfBlend) {
+    TGlyphButton* button = AddButton();
+    button->SetCaption("");
+    button->SetSlowDecease(true);
+    InputSimulation::MouseEnter(button);
+    InputSimulation::MouseLeave(button);
+    for (int tick = 0; tick < 4; ++tick)
+        TickFade(button);
+    EXPECT_EQ(PixelOf(button, button->Width() - 3, button->Height() / 2), 0x76FBFB);
+}
+
+TEST_F(GlyphButtonTest, TheFadeRunsUnderTheEventLoop) {
     TGlyphButton* button = AddButton();
     button->SetSlowDecease(true);
     InputSimulation::MouseEnter(button);
     InputSimulation::MouseLeave(button);
-    EXPECT_EQ(button->HotTrackStep(), 8);
-
-    std::set<int> seen;
-    for (int i = 0; i < 400 && button->HotTrackStep() > 0; ++i) {
-        CheckSynchronize();
-        seen.insert(button->HotTrackStep());
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // Bounded only so that a broken timer cannot hang the test.
+    for (int round = 0; round < 2000 && button->HotTrackStep() > 0; ++round) {
+        Application->ProcessMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     EXPECT_EQ(button->HotTrackStep(), 0);
-    // The blend passes through the steps between full and none.
-    EXPECT_GE(seen.size(), 3u);
-    EXPECT_EQ(PixelOf(button, button->Width() - 3, button->Height() / 2), 0xEDF7F8);
+    EXPECT_FALSE(button->FadeTimer()->Enabled());
+}
 
+TEST_F(GlyphButtonTest, PointerBackDuringTheFadeMakesTheButtonFullyHotAgain) {
+    TGlyphButton* button = AddButton();
+    button->SetSlowDecease(true);
+    InputSimulation::MouseEnter(button);
+    InputSimulation::MouseLeave(button);
+    TickFade(button);
+    TickFade(button);
+    InputSimulation::MouseEnter(button);
+    EXPECT_EQ(button->HotTrackStep(), 8);
+    EXPECT_FALSE(button->FadeTimer()->Enabled()) << "no fade while the pointer rests on it";
+}
+
+TEST_F(GlyphButtonTest, WithoutSlowDeceaseLeavingDropsTheBlendAtOnce) {
+    TGlyphButton* button = AddButton();
+    button->SetSlowDecease(true);
+    button->SetSlowDecease(false);
+    EXPECT_EQ(button->FadeTimer(), nullptr);
+    InputSimulation::MouseEnter(button);
+    InputSimulation::MouseLeave(button);
+    EXPECT_EQ(button->HotTrackStep(), 0);
+}
+
+TEST_F(GlyphButtonTest, SwitchingSlowDeceaseOffEndsARunningFade) {
+    TGlyphButton* button = AddButton();
+    button->SetSlowDecease(true);
+    InputSimulation::MouseEnter(button);
+    InputSimulation::MouseLeave(button);
     button->SetSlowDecease(false);
     EXPECT_EQ(button->HotTrackStep(), 0);
+    EXPECT_EQ(button->FadeTimer(), nullptr);
+    EXPECT_EQ(PixelOf(button, button->Width() - 3, button->Height() / 2), 0xEDF7F8);
+}
+
+// A button does not light up under the pointer when it cannot be used: disabled itself, or on
+// a panel or window that is disabled (as the windows are while a started program runs).
+TEST_F(GlyphButtonTest, AButtonThatCannotBeUsedDoesNotLightUpUnderThePointer) {
+    enum Disabled { Button, Panel, Window };
+    for (Disabled which : {Button, Panel, Window}) {
+        auto* panel = new TPanel(Form.get());
+        panel->SetParent(Form.get());
+        panel->SetBounds(0, 0, 200, 100);
+        TGlyphButton* button = AddButton();
+        button->SetParent(panel);
+        button->SetCaption("");
+        int entered = 0;
+        button->OnMouseEnter = [&](TObject*) { ++entered; };
+        if (which == Button)
+            button->SetEnabled(false);
+        else if (which == Panel)
+            panel->SetEnabled(false);
+        else
+            Form->SetEnabled(false);
+
+        InputSimulation::MouseEnter(button);
+
+        EXPECT_FALSE(button->CursorOnButton()) << which;
+        EXPECT_EQ(button->HotTrackStep(), 0) << which;
+        EXPECT_EQ(entered, 0) << which;
+        EXPECT_EQ(PixelOf(button, button->Width() - 3, button->Height() / 2), 0xEDF7F8) << which;
+        InputSimulation::MouseLeave(button);
+        Form->SetEnabled(true);
+        delete panel;
+    }
+}
+
+TEST_F(GlyphButtonTest, ADisabledButtonLosesItsHotStateAndStaysPlainWhenEnabledAgain) {
+    TGlyphButton* button = AddButton();
+    button->SetCaption("");
+    InputSimulation::MouseEnter(button);
+    ASSERT_EQ(PixelOf(button, button->Width() - 3, button->Height() / 2), clYellow);
+    button->SetEnabled(false);
+    EXPECT_FALSE(button->CursorOnButton());
+    EXPECT_EQ(button->HotTrackStep(), 0);
+    button->SetEnabled(true);
+    EXPECT_EQ(PixelOf(button, button->Width() - 3, button->Height() / 2), 0xEDF7F8);
 }
 
 TEST_F(GlyphButtonTest, DisabledButtonDrawsItsGreyPicture) {

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -222,4 +223,65 @@ TEST(Form, HidingTheFormTakesTheMouseOffItsControls) {
     form.Hide();
 
     EXPECT_TRUE(hovered->Saw(CM_MOUSELEAVE));
+}
+
+// The window manager offers the buttons the form's frame and border icons allow: a frame that
+// cannot change size never maximises, a dialog only closes, and no system menu means no buttons.
+TEST(Form, WindowHintsFollowTheBorderStyleAndTheBorderIcons) {
+    using Flag = Qt::WindowType;
+    struct Case {
+        TFormBorderStyle Style;
+        TBorderIcons Icons;
+        bool Menu, Close, Minimise, Maximise, Help;
+    };
+    const TBorderIcons all{biSystemMenu, biMinimize, biMaximize};
+    const Case cases[] = {
+        {bsSizeable, all, true, true, true, true, false},
+        {bsSingle, all, true, true, true, false, false},
+        {bsSingle, TBorderIcons{biSystemMenu}, true, true, false, false, false},
+        {bsDialog, all, true, true, false, false, false},
+        {bsDialog, TBorderIcons{biSystemMenu, biHelp}, true, true, false, false, true},
+        {bsToolWindow, all, true, true, false, false, false},
+        {bsSizeable, TBorderIcons{biMinimize, biMaximize}, false, false, false, false, false},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        TestForm form(nullptr);
+        form.SetBorderStyle(c.Style);
+        form.SetBorderIcons(c.Icons);
+        const Qt::WindowFlags flags = TControlAccess::Widget(&form)->windowFlags();
+        const std::string label = "case " + std::to_string(i);
+        EXPECT_TRUE(flags.testFlag(Flag::CustomizeWindowHint)) << label;
+        EXPECT_TRUE(flags.testFlag(Flag::WindowTitleHint)) << label;
+        EXPECT_EQ(flags.testFlag(Flag::WindowSystemMenuHint), c.Menu) << label;
+        EXPECT_EQ(flags.testFlag(Flag::WindowCloseButtonHint), c.Close) << label;
+        EXPECT_EQ(flags.testFlag(Flag::WindowMinimizeButtonHint), c.Minimise) << label;
+        EXPECT_EQ(flags.testFlag(Flag::WindowMaximizeButtonHint), c.Maximise) << label;
+        EXPECT_EQ(flags.testFlag(Flag::WindowContextHelpButtonHint), c.Help) << label;
+    }
+}
+
+TEST(Form, ABorderlessFormHasNoFrameAndStayOnTopSurvivesFrameChanges) {
+    TestForm form(nullptr);
+    form.SetFormStyle(fsStayOnTop);
+    form.SetBorderStyle(bsNone);
+    Qt::WindowFlags flags = TControlAccess::Widget(&form)->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+
+    form.SetBorderStyle(bsSingle);
+    form.SetBorderIcons(TBorderIcons{biSystemMenu});
+    flags = TControlAccess::Widget(&form)->windowFlags();
+    EXPECT_FALSE(flags.testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST(Form, AShownFormStaysShownWhenItsHintsChange) {
+    TestForm form(nullptr);
+    form.Show();
+    form.SetBorderIcons(TBorderIcons{biSystemMenu});
+    EXPECT_TRUE(TControlAccess::Widget(&form)->isVisible());
+    form.SetFormStyle(fsStayOnTop);
+    EXPECT_TRUE(TControlAccess::Widget(&form)->isVisible());
+    EXPECT_TRUE(form.Visible());
 }
