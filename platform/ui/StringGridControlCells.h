@@ -65,8 +65,8 @@ public:
     int RowExtent() const { return static_cast<int>(FRows.size()); }
 
 private:
-    // Texts [0, Size) are in use; the rest up to Capacity are zero bytes, that is empty texts,
-    // so a write there only moves Size.
+    // Texts [0, Size) are in use; the rest up to Capacity are kept empty, so a write there
+    // only moves Size.
     struct TRow {
         std::uint32_t Size = 0;
         std::uint32_t Capacity = 0;

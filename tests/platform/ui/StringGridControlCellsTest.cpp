@@ -32,6 +32,20 @@ TEST(GridCellText, ReassignsBetweenShortAndLong) {
     EXPECT_TRUE(cell.Empty());
 }
 
+TEST(GridCellText, ShortTextsTakeAPartOfThemselves) {
+    // Every inline length, each cut from the front and from the back of its own bytes.
+    const std::string all = "0123456789abcdef";
+    for (std::size_t length = 1; length <= TGridCellText::InlineCapacity; ++length) {
+        const std::string text = all.substr(0, length);
+        TGridCellText front(text);
+        front.Assign(front.View().substr(1));
+        EXPECT_EQ(front.View(), text.substr(1)) << length;
+        TGridCellText back(text);
+        back.Assign(back.View().substr(0, length - 1));
+        EXPECT_EQ(back.View(), text.substr(0, length - 1)) << length;
+    }
+}
+
 TEST(GridCellStore, UnwrittenCellsReadEmptyAnywhere) {
     TGridCellStore store;
     EXPECT_EQ(store.Text(3, 7), "");
