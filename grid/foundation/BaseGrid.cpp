@@ -56,7 +56,8 @@ std::string TBaseGrid::GetCellEx(int c, int r) const {
 }
 
 void TBaseGrid::SetCellEx(int c, int r, const std::string& Value) {
-    if (HasCellProperties(c, r)) {
+    // Most cells have no object at all; the slot is read inline before anything is called.
+    if (GetGridObject(c, r) && HasCellProperties(c, r)) {
         const TPoint base = PropertiesOf(c, r)->GetBaseCell(c, r);
         TStringGrid::SetCells(base.X, base.Y, Value);
         CellTextChanged(base.X, base.Y);

@@ -48,7 +48,7 @@ TPoint TBaseGrid::CellSize(int c, int r) const {
 }
 
 void TBaseGrid::RepaintCell(int c, int r) {
-    if (!Parent())
+    if (!Parent() || !DrawsOnScreen())
         return;
     const TRect r1 = CellRect(c, r);
     if (!r1.IsEmpty())

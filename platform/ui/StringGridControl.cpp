@@ -45,10 +45,6 @@ void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
     }
 }
 
-TObject* TStringGrid::Objects(int ACol, int ARow) const {
-    return static_cast<TObject*>(FCells.Object(ACol, ARow));
-}
-
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
     FCells.SetObject(ACol, ARow, Value);
 }
@@ -269,6 +265,7 @@ void TStringGrid::MoveColumn(int FromIndex, int ToIndex) {
     HideEditor();
     FCells.MoveCol(FromIndex, ToIndex);
     FCols.Move(FromIndex, ToIndex);
+    ViewChanged();
     ColumnMoved(FromIndex, ToIndex);
     Invalidate();
 }
@@ -281,6 +278,7 @@ void TStringGrid::MoveRow(int FromIndex, int ToIndex) {
     HideEditor();
     FCells.MoveRow(FromIndex, ToIndex);
     FRows.Move(FromIndex, ToIndex);
+    ViewChanged();
     RowMoved(FromIndex, ToIndex);
     Invalidate();
 }

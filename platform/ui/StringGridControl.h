@@ -26,10 +26,12 @@ public:
     ~TStringGrid() override;
 
     // Cells. Text empty and object nullptr for cells never written, also past the counts; a
-    // write repaints the cell.
+    // write repaints the cell when it is on screen, and costs nothing more when it is not.
     std::string Cells(int ACol, int ARow) const;
     void SetCells(int ACol, int ARow, const std::string& Value);
-    TObject* Objects(int ACol, int ARow) const;
+    TObject* Objects(int ACol, int ARow) const {
+        return static_cast<TObject*>(FCells.Object(ACol, ARow));
+    }
     void SetObjects(int ACol, int ARow, TObject* Value);
 
     // Counts: at least 1; fixed counts are kept below them. Fewer rows drop the cells of the
@@ -110,7 +112,11 @@ public:
     void DeleteColumn(int ACol);
     void DeleteRow(int ARow);
 
-    void InvalidateCell(int ACol, int ARow);
+    // Writes to cells out of view make up most of a fill: they stop at this test.
+    void InvalidateCell(int ACol, int ARow) {
+        if (MayBeOnShow(ACol, ARow))
+            InvalidateCellOnShow(ACol, ARow);
+    }
     void InvalidateRow(int ARow);
     void InvalidateCol(int ACol);
     void InvalidateGrid() { Invalidate(); }
@@ -191,6 +197,8 @@ protected:
 
     // Moves the current cell without asking the range; ClampInView scrolls it into view.
     void MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
+    // True while the grid is on screen with drawing on: only then has invalidating any use.
+    bool DrawsOnScreen() const;
 
 private:
     // Pixel geometry (client coordinates, grid lines included in the strides).
@@ -204,6 +212,22 @@ private:
     int TopLeftEndingAt(const TGridAxis& axis, int fixedCount, int fixedSize, int clientSize,
                         int endIndex) const;
     TGridDrawState CellDrawState(int ACol, int ARow) const;
+    // False for cells that cannot be on show (a cheap test against the cached view); true may
+    // still mean a cell just out of view.
+    bool MayBeOnShow(int ACol, int ARow) const {
+        if (!FView.Valid || FView.Width != Width() || FView.Height != Height())
+            CacheView();
+        const bool colShown =
+            ACol >= 0 && (ACol < FFixedCols || (ACol >= FTopLeft.X && ACol < FView.ColEnd));
+        const bool rowShown =
+            ARow >= 0 && (ARow < FFixedRows || (ARow >= FTopLeft.Y && ARow < FView.RowEnd));
+        return colShown && rowShown;
+    }
+    void CacheView() const;
+    void InvalidateCellOnShow(int ACol, int ARow);
+    // Anything that moves cells on the screen (top-left cell, counts, sizes, client size)
+    // calls this so the cached view is worked out again.
+    void ViewChanged() { FView.Valid = false; }
     void PaintCell(int ACol, int ARow, const TRect& ARect);
     void PaintGridLines(const TRect& ARect, bool Fixed);
 
@@ -248,4 +272,14 @@ private:
     std::string FEditStartText;
     bool FUpdatingEditor = false;
     std::unique_ptr<TGridScrollBars> FScrollBarsImpl;
+    // The scrollable columns (rows) before ColEnd (RowEnd) may start inside the client area
+    // of Width x Height; fixed ones always may.
+    struct TCachedView {
+        bool Valid = false;
+        int Width = 0;
+        int Height = 0;
+        int ColEnd = 0;
+        int RowEnd = 0;
+    };
+    mutable TCachedView FView;
 };

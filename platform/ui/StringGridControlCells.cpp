@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <new>
 
 namespace {
 
@@ -23,6 +24,14 @@ template <typename T> void EraseAt(std::vector<T>& items, int at, int count) {
     items.erase(items.begin() + at, items.begin() + std::min(size, at + count));
 }
 
+// Moves one entry from `from` to `to` within [first, first + size), shifting the ones between.
+template <typename T> void RotateEntry(T* first, int from, int to) {
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else if (to < from)
+        std::rotate(first + to, first + from, first + from + 1);
+}
+
 // Moves one entry from `from` to `to`, shifting the ones between; missing entries count as
 // default values, so the vector grows only when a non-default entry lands past its end.
 template <typename T> void MoveEntry(std::vector<T>& items, int from, int to) {
@@ -32,72 +41,85 @@ template <typename T> void MoveEntry(std::vector<T>& items, int from, int to) {
             return;
         items.resize(needed);
     }
-    if (from < to)
-        std::rotate(items.begin() + from, items.begin() + from + 1, items.begin() + to + 1);
-    else if (to < from)
-        std::rotate(items.begin() + to, items.begin() + from, items.begin() + from + 1);
+    RotateEntry(items.data(), from, to);
 }
 
 } // namespace
+
+// --- rows --------------------------------------------------------------------------------------
+
+TGridCellStore::TRow* TGridCellStore::TRow::Allocate(std::uint32_t capacity) {
+    void* block = ::operator new(sizeof(TRow) + capacity * sizeof(TGridCellText));
+    TRow* row = new (block) TRow;
+    row->Capacity = capacity;
+    std::uninitialized_default_construct_n(row->Texts(), capacity);
+    return row;
+}
+
+void TGridCellStore::TRow::Free(TRow* row) {
+    // Texts past Size are empty: nothing of theirs to release.
+    std::destroy_n(row->Texts(), row->Size);
+    row->~TRow();
+    ::operator delete(row);
+}
+
+void TGridCellStore::Reserve(TRowPtr& row, std::uint32_t capacity) {
+    if (row->Capacity >= capacity)
+        return;
+    TRowPtr larger(TRow::Allocate(capacity));
+    larger->Size = row->Size;
+    larger->Objects = std::move(row->Objects);
+    std::move(row->Texts(), row->Texts() + row->Size, larger->Texts());
+    row = std::move(larger);
+}
 
 void TGridCellStore::CheckIndex(int col, int row) {
     if (col < 0 || row < 0 || col >= MaxCols || row >= MaxRows)
         throw Exception("Grid index out of range");
 }
 
-const TGridCellStore::TRow* TGridCellStore::FindRow(int row) const {
-    if (row < 0 || row >= static_cast<int>(FRows.size()))
-        return nullptr;
-    return FRows[row].get();
-}
-
-TGridCellStore::TRow& TGridCellStore::NeedRow(int row) {
+TGridCellStore::TRow& TGridCellStore::NeedRow(int row, std::uint32_t capacity) {
     if (row >= static_cast<int>(FRows.size()))
         FRows.resize(row + 1);
-    if (!FRows[row])
-        FRows[row] = std::make_unique<TRow>();
-    return *FRows[row];
+    TRowPtr& cells = FRows[row];
+    if (!cells)
+        cells.reset(TRow::Allocate(capacity));
+    else
+        Reserve(cells, capacity);
+    return *cells;
 }
 
-std::string_view TGridCellStore::Text(int col, int row) const {
-    const TRow* cells = FindRow(row);
-    if (!cells || col < 0 || col >= static_cast<int>(cells->Texts.size()))
-        return {};
-    return cells->Texts[col].View();
-}
+// --- cells -------------------------------------------------------------------------------------
 
-void TGridCellStore::SetText(int col, int row, std::string_view text) {
+void TGridCellStore::SetTextInNewSpace(int col, int row, std::string_view text) {
     CheckIndex(col, row);
     if (text.empty() && Text(col, row).empty())
         return; // clearing an empty cell must not allocate its row
-    TRow& cells = NeedRow(row);
-    if (col >= static_cast<int>(cells.Texts.size())) {
-        // Rows tend to be filled to the same width: size a new row for it at once instead of
-        // growing it step by step (which would leave up to half of it unused).
-        FWidestRow = std::max(FWidestRow, col + 1);
-        if (static_cast<int>(cells.Texts.capacity()) <= col)
-            cells.Texts.reserve(static_cast<std::size_t>(FWidestRow));
-        cells.Texts.resize(col + 1);
-    }
-    cells.Texts[col].Assign(text);
-}
-
-void* TGridCellStore::Object(int col, int row) const {
-    const TRow* cells = FindRow(row);
-    if (!cells || col < 0 || col >= static_cast<int>(cells->Objects.size()))
-        return nullptr;
-    return cells->Objects[col];
+    // Rows tend to be filled to the same width: size a new row for it at once; a row growing
+    // past that grows by half, so filling one long row stays linear.
+    FWidestRow = std::max(FWidestRow, col + 1);
+    const TRow* existing = FindRow(row);
+    const std::uint32_t grown = existing ? existing->Capacity + existing->Capacity / 2 : 0;
+    const std::uint32_t capacity =
+        std::max({static_cast<std::uint32_t>(FWidestRow), grown, std::uint32_t(col) + 1});
+    TRow& cells = NeedRow(row, std::min<std::uint32_t>(capacity, MaxCols));
+    cells.Texts()[col].Assign(text);
+    cells.Size = std::max(cells.Size, std::uint32_t(col) + 1);
 }
 
 void TGridCellStore::SetObject(int col, int row, void* object) {
     CheckIndex(col, row);
     if (!object && !Object(col, row))
         return;
-    TRow& cells = NeedRow(row);
-    if (col >= static_cast<int>(cells.Objects.size()))
-        cells.Objects.resize(col + 1, nullptr);
-    cells.Objects[col] = object;
+    TRow& cells = NeedRow(row, 0);
+    if (!cells.Objects)
+        cells.Objects = std::make_unique<std::vector<void*>>();
+    if (col >= static_cast<int>(cells.Objects->size()))
+        cells.Objects->resize(col + 1, nullptr);
+    (*cells.Objects)[col] = object;
 }
+
+// --- structure ---------------------------------------------------------------------------------
 
 void TGridCellStore::InsertRows(int at, int count) {
     if (at < 0 || count <= 0)
@@ -120,39 +142,70 @@ void TGridCellStore::MoveRow(int from, int to) {
 void TGridCellStore::InsertCols(int at, int count) {
     if (at < 0 || count <= 0)
         return;
-    for (auto& cells : FRows)
-        if (cells) {
-            InsertAt(cells->Texts, at, count);
-            InsertAt(cells->Objects, at, count);
-        }
+    for (TRowPtr& cells : FRows) {
+        if (!cells)
+            continue;
+        if (cells->Objects)
+            InsertAt(*cells->Objects, at, count);
+        const std::uint32_t size = cells->Size;
+        if (static_cast<std::uint32_t>(at) >= size)
+            continue;
+        Reserve(cells, size + count);
+        TGridCellText* texts = cells->Texts();
+        // The moved-from texts read empty: they are the inserted cells.
+        std::move_backward(texts + at, texts + size, texts + size + count);
+        cells->Size = size + count;
+    }
 }
 
 void TGridCellStore::DeleteCols(int at, int count) {
     if (at < 0 || count <= 0)
         return;
-    for (auto& cells : FRows)
-        if (cells) {
-            EraseAt(cells->Texts, at, count);
-            EraseAt(cells->Objects, at, count);
-        }
+    for (TRowPtr& cells : FRows) {
+        if (!cells)
+            continue;
+        if (cells->Objects)
+            EraseAt(*cells->Objects, at, count);
+        const std::uint32_t size = cells->Size;
+        if (static_cast<std::uint32_t>(at) >= size)
+            continue;
+        const auto end =
+            static_cast<std::uint32_t>(std::min<std::int64_t>(size, std::int64_t(at) + count));
+        TGridCellText* texts = cells->Texts();
+        std::move(texts + end, texts + size, texts + at);
+        const std::uint32_t newSize = size - (end - at);
+        for (std::uint32_t i = newSize; i < size; ++i)
+            texts[i] = TGridCellText(); // keeps the unused tail empty
+        cells->Size = newSize;
+    }
 }
 
 void TGridCellStore::MoveCol(int from, int to) {
     if (from < 0 || to < 0 || from >= MaxCols || to >= MaxCols)
         return;
-    for (auto& cells : FRows)
-        if (cells) {
-            MoveEntry(cells->Texts, from, to);
-            MoveEntry(cells->Objects, from, to);
+    const std::uint32_t needed = std::max(from, to) + 1;
+    for (TRowPtr& cells : FRows) {
+        if (!cells)
+            continue;
+        if (cells->Objects)
+            MoveEntry(*cells->Objects, from, to);
+        if (cells->Size < needed) {
+            const std::uint32_t size = cells->Size;
+            if (static_cast<std::uint32_t>(from) >= size && static_cast<std::uint32_t>(to) >= size)
+                continue; // an empty text moves among empty texts: nothing changes
+            Reserve(cells, needed);
+            cells->Size = needed;
         }
+        RotateEntry(cells->Texts(), from, to);
+    }
 }
 
 void TGridCellStore::ForEachObject(
     const std::function<void(int col, int row, void* object)>& visit) const {
     for (int row = 0; row < static_cast<int>(FRows.size()); ++row) {
-        if (!FRows[row])
+        if (!FRows[row] || !FRows[row]->Objects)
             continue;
-        const std::vector<void*>& objects = FRows[row]->Objects;
+        const std::vector<void*>& objects = *FRows[row]->Objects;
         for (int col = 0; col < static_cast<int>(objects.size()); ++col)
             if (objects[col])
                 visit(col, row, objects[col]);

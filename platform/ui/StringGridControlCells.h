@@ -2,6 +2,7 @@
 
 #include "platform/ui/StringGridControlText.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -11,15 +12,38 @@
 // never written reads as empty text and a null object, whatever its coordinates, and cells past
 // the counts (hidden columns) keep their contents. Rows are allocated on first write, so a long
 // grid costs one pointer per row until its cells are filled; access is O(1).
+//
+// A row is one block: a small header followed by its 16-byte cell texts, so a filled row of
+// short texts costs one allocation and about 16 bytes a cell. Object slots are rare and get a
+// separate array once the row receives its first object.
 class TGridCellStore {
 public:
     // Writes past these limits are refused; they guard against a runaway index eating memory.
     static constexpr int MaxCols = 1 << 16;
     static constexpr int MaxRows = 1 << 28;
 
-    std::string_view Text(int col, int row) const;
-    void SetText(int col, int row, std::string_view text);
-    void* Object(int col, int row) const;
+    std::string_view Text(int col, int row) const {
+        const TRow* cells = FindRow(row);
+        if (!cells || static_cast<unsigned>(col) >= cells->Size)
+            return {};
+        return cells->Texts()[col].View();
+    }
+    void SetText(int col, int row, std::string_view text) {
+        // Rewriting a cell of an existing row: no allocation, no call.
+        if (TRow* cells = FindRow(row); cells && static_cast<unsigned>(col) < cells->Capacity) {
+            cells->Texts()[col].Assign(text);
+            if (static_cast<unsigned>(col) >= cells->Size)
+                cells->Size = col + 1;
+            return;
+        }
+        SetTextInNewSpace(col, row, text);
+    }
+    void* Object(int col, int row) const {
+        const TRow* cells = FindRow(row);
+        if (!cells || !cells->Objects || static_cast<std::size_t>(col) >= cells->Objects->size())
+            return nullptr;
+        return (*cells->Objects)[col];
+    }
     void SetObject(int col, int row, void* object);
 
     // Rows and columns shift their contents with them; objects are moved, never freed.
@@ -41,15 +65,39 @@ public:
     int RowExtent() const { return static_cast<int>(FRows.size()); }
 
 private:
+    // Texts [0, Size) are in use; the rest up to Capacity are kept empty, so a write there
+    // only moves Size.
     struct TRow {
-        std::vector<TGridCellText> Texts;
-        std::vector<void*> Objects; // empty until the row gets its first object
+        std::uint32_t Size = 0;
+        std::uint32_t Capacity = 0;
+        std::unique_ptr<std::vector<void*>> Objects; // nullptr until the row's first object
+
+        TGridCellText* Texts() { return reinterpret_cast<TGridCellText*>(this + 1); }
+        const TGridCellText* Texts() const {
+            return reinterpret_cast<const TGridCellText*>(this + 1);
+        }
+        static TRow* Allocate(std::uint32_t capacity);
+        static void Free(TRow* row);
     };
+    static_assert(sizeof(TRow) % alignof(TGridCellText) == 0);
+    struct TRowFree {
+        void operator()(TRow* row) const { TRow::Free(row); }
+    };
+    using TRowPtr = std::unique_ptr<TRow, TRowFree>;
 
     static void CheckIndex(int col, int row);
-    const TRow* FindRow(int row) const;
-    TRow& NeedRow(int row);
+    const TRow* FindRow(int row) const {
+        return static_cast<unsigned>(row) < FRows.size() ? FRows[row].get() : nullptr;
+    }
+    TRow* FindRow(int row) {
+        return static_cast<unsigned>(row) < FRows.size() ? FRows[row].get() : nullptr;
+    }
+    // The row, created or grown to hold at least `capacity` texts.
+    TRow& NeedRow(int row, std::uint32_t capacity);
+    // Makes room for `capacity` texts in a row, moving it to a larger block when needed.
+    static void Reserve(TRowPtr& row, std::uint32_t capacity);
+    void SetTextInNewSpace(int col, int row, std::string_view text);
 
-    std::vector<std::unique_ptr<TRow>> FRows;
+    std::vector<TRowPtr> FRows;
     int FWidestRow = 0; // widest row written so far, in cells
 };

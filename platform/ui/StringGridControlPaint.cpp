@@ -2,6 +2,9 @@
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/internal/NativeHost.h"
+
+#include <QWidget>
 
 #include <algorithm>
 
@@ -132,19 +135,47 @@ void TStringGrid::DrawGridCell(int ACol, int ARow, const TRect& ARect, TGridDraw
         OnDrawCell(this, ACol, ARow, ARect, AState);
 }
 
-void TStringGrid::InvalidateCell(int ACol, int ARow) {
+bool TStringGrid::DrawsOnScreen() const {
+    const QWidget* widget = NativeHost::Widget(this);
+    return widget->isVisible() && widget->updatesEnabled();
+}
+
+namespace {
+// One past the last entry after `first` that starts before `clientSize` (fixed area included).
+int ViewEnd(const TGridAxis& axis, int first, int fixedSize, int clientSize, int gap) {
+    const int covering = axis.IndexAt(axis.Offset(first, gap) + clientSize - fixedSize, gap);
+    return covering < 0 ? axis.Count() : std::min(covering + 1, axis.Count());
+}
+} // namespace
+
+void TStringGrid::CacheView() const {
+    FView.Width = Width();
+    FView.Height = Height();
+    FView.ColEnd = ViewEnd(FCols, FTopLeft.X, FixedWidth(), ClientWidth(), FGridLineWidth);
+    FView.RowEnd = ViewEnd(FRows, FTopLeft.Y, FixedHeight(), ClientHeight(), FGridLineWidth);
+    FView.Valid = true;
+}
+
+// A hidden grid (or one with drawing off) queues nothing: it paints whole when it shows.
+void TStringGrid::InvalidateCellOnShow(int ACol, int ARow) {
+    if (!DrawsOnScreen())
+        return;
     const TRect r = CellRect(ACol, ARow);
     if (!r.IsEmpty())
         InvalidateRect(Rect(r.Left, r.Top, r.Right + FGridLineWidth, r.Bottom + FGridLineWidth));
 }
 
 void TStringGrid::InvalidateRow(int ARow) {
+    if (!DrawsOnScreen())
+        return;
     const TRect r = CellRect(FFixedCols > 0 ? 0 : FTopLeft.X, ARow);
     if (!r.IsEmpty())
         InvalidateRect(Rect(0, r.Top, ClientWidth(), r.Bottom + FGridLineWidth));
 }
 
 void TStringGrid::InvalidateCol(int ACol) {
+    if (!DrawsOnScreen())
+        return;
     const TRect r = CellRect(ACol, FFixedRows > 0 ? 0 : FTopLeft.Y);
     if (!r.IsEmpty())
         InvalidateRect(Rect(r.Left, 0, r.Right + FGridLineWidth, ClientHeight()));
@@ -152,6 +183,8 @@ void TStringGrid::InvalidateCol(int ACol) {
 
 // Invalidates the part of a cell range that is on show.
 void TStringGrid::InvalidateSelection(const TGridRect& Range) {
+    if (!DrawsOnScreen())
+        return;
     const int left = std::max(Range.Left, FTopLeft.X);
     const int top = std::max(Range.Top, FTopLeft.Y);
     const int right = std::min(Range.Right, FTopLeft.X + VisibleColCount());

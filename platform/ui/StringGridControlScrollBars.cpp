@@ -14,6 +14,8 @@ struct TGridScrollBars::Impl {
     TScrollCallback OnScroll;
     bool Tracking = false;
     bool Updating = false;
+    // Room each bar took at the last layout, so the client size costs no style query.
+    int Taken[2] = {0, 0};
 
     void Connect(int bar) {
         QScrollBar* scrollBar = Bars[bar];
@@ -52,13 +54,11 @@ int TGridScrollBars::Thickness() const {
 }
 
 int TGridScrollBars::VerticalWidth() const {
-    return FImpl->Bars[SB_VERT]->isVisibleTo(FImpl->Bars[SB_VERT]->parentWidget()) ? Thickness()
-                                                                                   : 0;
+    return FImpl->Taken[SB_VERT];
 }
 
 int TGridScrollBars::HorizontalHeight() const {
-    return FImpl->Bars[SB_HORZ]->isVisibleTo(FImpl->Bars[SB_HORZ]->parentWidget()) ? Thickness()
-                                                                                   : 0;
+    return FImpl->Taken[SB_HORZ];
 }
 
 void TGridScrollBars::SetThumbTracking(bool Value) {
@@ -80,6 +80,8 @@ void TGridScrollBars::Update(const TBarState& Horizontal, const TBarState& Verti
         scrollBar->setValue(state.Position);
         scrollBar->setVisible(state.Visible);
     }
+    FImpl->Taken[SB_HORZ] = horzHeight;
+    FImpl->Taken[SB_VERT] = vertWidth;
     FImpl->Bars[SB_HORZ]->setGeometry(0, Height - horzHeight, Width - vertWidth, horzHeight);
     FImpl->Bars[SB_VERT]->setGeometry(Width - vertWidth, 0, vertWidth, Height - horzHeight);
     FImpl->Updating = false;

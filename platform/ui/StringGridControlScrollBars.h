@@ -25,6 +25,7 @@ public:
     void Update(const TBarState& Horizontal, const TBarState& Vertical, int Width, int Height);
     // While tracking, dragging the thumb scrolls at once; otherwise on release.
     void SetThumbTracking(bool Value);
+    // The room the bars took at the last Update.
     int VerticalWidth() const;
     int HorizontalHeight() const;
     // The thickness a bar takes when shown.

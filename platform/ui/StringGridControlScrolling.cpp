@@ -21,6 +21,7 @@ void TStringGrid::SetTopLeft(int ALeft, int ATop) {
     if (ALeft == FTopLeft.X && ATop == FTopLeft.Y)
         return;
     FTopLeft = {ALeft, ATop};
+    ViewChanged();
     Invalidate();
     UpdateScrollBars();
     UpdateEditor();
@@ -29,6 +30,7 @@ void TStringGrid::SetTopLeft(int ALeft, int ATop) {
 
 // Keeps the top-left cell valid after counts or sizes changed, without notifying.
 void TStringGrid::ClampTopLeft() {
+    ViewChanged();
     FTopLeft.X = std::clamp(FTopLeft.X, FFixedCols, std::max(FFixedCols, MaxLeftCol()));
     FTopLeft.Y = std::clamp(FTopLeft.Y, FFixedRows, std::max(FFixedRows, MaxTopRow()));
 }
@@ -54,6 +56,7 @@ void TStringGrid::ClampInView(TGridCoord Coord) {
 }
 
 void TStringGrid::UpdateScrollBars() {
+    ViewChanged(); // the bars take client room
     if (!FScrollBarsImpl)
         return;
     const bool allowHorz = FScrollBars == ssHorizontal || FScrollBars == ssBoth;

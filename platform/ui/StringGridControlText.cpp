@@ -35,7 +35,7 @@ void TGridCellText::Release() {
     std::memset(FBytes, 0, sizeof FBytes);
 }
 
-void TGridCellText::Assign(std::string_view text) {
+void TGridCellText::AssignSlow(std::string_view text) {
     if (OnHeap() && text.size() > InlineCapacity) {
         // The view may point into the string being replaced; assign copes with that.
         HeapText()->assign(text.data(), text.size());
@@ -56,8 +56,6 @@ void TGridCellText::Assign(std::string_view text) {
     FBytes[InlineCapacity] = static_cast<unsigned char>(text.size());
 }
 
-std::string_view TGridCellText::View() const {
-    if (OnHeap())
-        return *HeapText();
-    return {reinterpret_cast<const char*>(FBytes), FBytes[InlineCapacity]};
+std::string_view TGridCellText::HeapView() const {
+    return *HeapText();
 }

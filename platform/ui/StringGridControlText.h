@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -18,15 +19,52 @@ public:
     TGridCellText& operator=(TGridCellText&& other) noexcept;
     ~TGridCellText() { Release(); }
 
-    void Assign(std::string_view text);
-    std::string_view View() const;
+    // Short texts replacing short texts (the common write) stay inline here, without a call.
+    void Assign(std::string_view text) {
+        if (text.size() <= InlineCapacity && !OnHeap()) {
+            CopyShort(FBytes, text.data(), text.size());
+            FBytes[InlineCapacity] = static_cast<unsigned char>(text.size());
+            return;
+        }
+        AssignSlow(text);
+    }
+    std::string_view View() const {
+        if (OnHeap())
+            return HeapView();
+        return {reinterpret_cast<const char*>(FBytes), FBytes[InlineCapacity]};
+    }
     bool Empty() const { return View().empty(); }
 
 private:
     static constexpr unsigned char HeapTag = 0xFF;
 
+    // Copies up to 15 bytes with a few overlapping word moves instead of a library call; every
+    // load comes before the stores, so the source may be these very bytes.
+    static void CopyShort(unsigned char* to, const char* from, std::size_t size) {
+        if (size >= 8) {
+            std::uint64_t head, tail;
+            std::memcpy(&head, from, 8);
+            std::memcpy(&tail, from + size - 8, 8);
+            std::memcpy(to, &head, 8);
+            std::memcpy(to + size - 8, &tail, 8);
+        } else if (size >= 4) {
+            std::uint32_t head, tail;
+            std::memcpy(&head, from, 4);
+            std::memcpy(&tail, from + size - 4, 4);
+            std::memcpy(to, &head, 4);
+            std::memcpy(to + size - 4, &tail, 4);
+        } else if (size > 0) {
+            const char first = from[0], middle = from[size / 2], last = from[size - 1];
+            to[0] = static_cast<unsigned char>(first);
+            to[size / 2] = static_cast<unsigned char>(middle);
+            to[size - 1] = static_cast<unsigned char>(last);
+        }
+    }
+
     bool OnHeap() const { return FBytes[InlineCapacity] == HeapTag; }
     std::string* HeapText() const;
+    std::string_view HeapView() const;
+    void AssignSlow(std::string_view text);
     void Release();
 
     alignas(8) unsigned char FBytes[InlineCapacity + 1] = {};

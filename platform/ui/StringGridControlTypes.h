@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/ui/Types.h"
 #include "platform/ui/Object.h"
 #include "platform/ui/Set.h"
 #include "platform/ui/Types.h"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 TEST(GridCellText, KeepsTextsAcrossTheInlineLimit) {
     for (std::size_t length : {0, 1, 15, 16, 100}) {
@@ -29,6 +30,20 @@ TEST(GridCellText, ReassignsBetweenShortAndLong) {
     EXPECT_EQ(cell.View(), "LLL");
     cell.Assign("");
     EXPECT_TRUE(cell.Empty());
+}
+
+TEST(GridCellText, ShortTextsTakeAPartOfThemselves) {
+    // Every inline length, each cut from the front and from the back of its own bytes.
+    const std::string all = "0123456789abcdef";
+    for (std::size_t length = 1; length <= TGridCellText::InlineCapacity; ++length) {
+        const std::string text = all.substr(0, length);
+        TGridCellText front(text);
+        front.Assign(front.View().substr(1));
+        EXPECT_EQ(front.View(), text.substr(1)) << length;
+        TGridCellText back(text);
+        back.Assign(back.View().substr(0, length - 1));
+        EXPECT_EQ(back.View(), text.substr(0, length - 1)) << length;
+    }
 }
 
 TEST(GridCellStore, UnwrittenCellsReadEmptyAnywhere) {
@@ -126,4 +141,75 @@ TEST(GridCellStore, ColumnOperationsShiftCellsAndObjects) {
         EXPECT_EQ(Row(store, 1), c.row1) << c.name;
         EXPECT_EQ(store.Object(c.objectCol, 1), &tag) << c.name;
     }
+}
+
+namespace {
+std::vector<std::string> RowTexts(const TGridCellStore& store, int row, int count) {
+    std::vector<std::string> texts;
+    for (int c = 0; c < count; ++c)
+        texts.emplace_back(store.Text(c, row));
+    return texts;
+}
+} // namespace
+
+TEST(GridCellStore, LongTextsSurviveRowGrowthAndShifts) {
+    // Texts past the inline limit live on the heap: moving them around must neither lose nor
+    // free them twice.
+    const std::string a(20, 'a');
+    const std::string c(30, 'c');
+    struct Case {
+        const char* name;
+        void (*change)(TGridCellStore&);
+        std::vector<std::string> row;
+    };
+    const Case cases[] = {
+        {"insert inside", [](TGridCellStore& s) { s.InsertCols(1, 2); }, {a, "", "", "b", c, ""}},
+        {"insert after the last text",
+         [](TGridCellStore& s) { s.InsertCols(3, 2); },
+         {a, "b", c, "", "", ""}},
+        {"delete across the end",
+         [](TGridCellStore& s) { s.DeleteCols(1, 9); },
+         {a, "", "", "", "", ""}},
+        {"move past the end", [](TGridCellStore& s) { s.MoveCol(0, 5); }, {"b", c, "", "", "", a}},
+        {"move an empty cell in",
+         [](TGridCellStore& s) { s.MoveCol(5, 0); },
+         {"", a, "b", c, "", ""}},
+        {"move among empty cells",
+         [](TGridCellStore& s) { s.MoveCol(4, 5); },
+         {a, "b", c, "", "", ""}},
+        {"grow far past the widest row",
+         [](TGridCellStore& s) { s.SetText(900, 0, std::string(40, 'z')); },
+         {a, "b", c, "", "", ""}},
+    };
+    for (const Case& k : cases) {
+        TGridCellStore store;
+        store.SetText(0, 0, a);
+        store.SetText(1, 0, "b");
+        store.SetText(2, 0, c);
+        k.change(store);
+        EXPECT_EQ(RowTexts(store, 0, 6), k.row) << k.name;
+    }
+}
+
+TEST(GridCellStore, ARowFilledCellByCellKeepsEveryText) {
+    TGridCellStore store;
+    store.SetText(3, 0, "narrow"); // later rows start at this width and must grow
+    for (int col = 0; col < 2000; ++col)
+        store.SetText(col, 1, std::to_string(col) + (col % 7 ? "" : std::string(20, '+')));
+    for (int col = 0; col < 2000; ++col)
+        ASSERT_EQ(store.Text(col, 1), std::to_string(col) + (col % 7 ? "" : std::string(20, '+')));
+    EXPECT_EQ(store.Text(3, 0), "narrow");
+}
+
+TEST(GridCellStore, ObjectsOnlyRowsAndTextsShareTheRow) {
+    TGridCellStore store;
+    int tag = 0;
+    store.SetObject(4, 7, &tag); // a row with an object and no text yet
+    EXPECT_EQ(store.Text(4, 7), "");
+    store.SetText(9, 7, "later");
+    EXPECT_EQ(store.Object(4, 7), &tag);
+    EXPECT_EQ(store.Text(9, 7), "later");
+    store.SetObject(4, 7, nullptr);
+    EXPECT_EQ(store.Object(4, 7), nullptr);
+    EXPECT_EQ(store.Text(9, 7), "later");
 }
