@@ -1,6 +1,7 @@
 #include "app/controls/GlyphButtonGeometry.h"
 
 #include "platform/core/CodePage.h"
+#include "platform/core/Utf8.h"
 
 #include <algorithm>
 
@@ -128,9 +129,12 @@ char16_t CaptionAccelerator(const std::string& caption) {
 void DropLastCharacter(std::string& text) {
     if (text.empty())
         return;
-    size_t end = text.size() - 1;
-    // Step back over UTF-8 continuation bytes to the start of the last character.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    text.erase(end);
+    // Walk forward: stepping back over continuation bytes would swallow stray ones whole.
+    size_t last = 0;
+    char32_t character = 0;
+    for (size_t at = 0; at < text.size();) {
+        last = at;
+        at += DecodeUtf8Character(std::string_view(text).substr(at), character);
+    }
+    text.erase(last);
 }

@@ -4,12 +4,12 @@
 #include "app/controls/WindowLook.h"
 #include "app/core/AppState.h"
 #include "app/core/ULanguage.h"
+#include "app/windows/OpenLinkOrTell.h"
 #include "app/windows/UVelmaroFirmWare.h"
 #include "app/windows/VersionCheck.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 #include "platform/core/Text.h"
-#include "platform/shell/OpenLink.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Image.h"
@@ -280,7 +280,7 @@ void TFSoftOptions::Btn_Check_UpdateClick(TObject*) {
 }
 
 void TFSoftOptions::LL_Check_UpdateLinkClick(TObject*, const std::string& Link, TSysLinkType) {
-    OpenLink(Link);
+    Open_Link_Or_Tell(Link);
 }
 
 void TFSoftOptions::Btn_OKClick(TObject*) {

@@ -4,8 +4,8 @@
 
 #include "app/core/AppState.h"
 #include "app/core/ULanguage.h"
+#include "app/windows/OpenLinkOrTell.h"
 #include "app/windows/VersionCheck.h"
-#include "platform/shell/OpenLink.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Screen.h"
@@ -16,13 +16,6 @@
 namespace {
 
 constexpr unsigned Update_Check_Interval_Ms = 7200000;
-
-// A link that cannot be opened says so instead of doing nothing.
-void Open_Link_Or_Tell(const std::string& link) {
-    const TOpenLinkResult opened = OpenLink(link);
-    if (!opened)
-        MessageDlg(OpenLinkFailureText(link, opened), mtError, {mbOK});
-}
 
 // Disables the shown forms for the lifetime of the guard, so they keep painting while a started
 // program runs but take no input.

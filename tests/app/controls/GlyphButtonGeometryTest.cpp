@@ -96,3 +96,10 @@ TEST(GlyphButtonGeometry, DropsWholeCharacters) {
     DropLastCharacter(empty);
     EXPECT_TRUE(empty.empty());
 }
+
+TEST(GlyphButtonGeometry, DropsOnlyTheLastOfStrayContinuationBytes) {
+    // Each stray byte is a character of its own (shown as U+FFFD), not part of the one before.
+    std::string text = "a\x80\x80";
+    DropLastCharacter(text);
+    EXPECT_EQ(text, "a\x80");
+}
