@@ -171,8 +171,6 @@ bool Layout::PlaceRun(std::string& Text, LineState& Line, StyleState& S, Pass P)
             end = blank + 1;
     }
     std::string run = DecodeRunEntities(std::string_view(Text).substr(0, end));
-    if (P == Pass::Measure)
-        c.StripVal += run;
     int height = c.Canvas->TextHeight(run);
     Line.Height = std::max(Line.Height, height);
     if (S.Subscript)
@@ -180,6 +178,8 @@ bool Layout::PlaceRun(std::string& Text, LineState& Line, StyleState& S, Pass P)
     if (S.Superscript)
         Line.SupRoom = std::max(Line.SupRoom, height / 4);
     if (S.Hidden) {
+        if (P == Pass::Measure)
+            c.StripVal += run;
         Text.erase(0, end);
         return true;
     }
@@ -206,6 +206,8 @@ bool Layout::PlaceRun(std::string& Text, LineState& Line, StyleState& S, Pass P)
         Line.Width = before;
         return false;
     }
+    if (P == Pass::Measure)
+        c.StripVal += run; // once, when the run is placed
     if (Drawing(P))
         DrawRun(run, width, Line, S);
     Line.X += width;
