@@ -103,15 +103,7 @@ TagEffect Layout::Image(std::string_view Tag, const std::string& U, LineState& L
         return TagEffect::EndLineBeforeTag;
     int number = ++S.ImageCount;
     int top = Line.R.Top;
-    if (HitTesting(P) && S.InAnchor) {
-        int x = c.XPos - Line.R.Left;
-        if (x > Line.Width && x < Line.Width + width && c.YPos > top && c.YPos < top + height) {
-            Line.FoundElement = true;
-            c.AnchorVal = S.HRef;
-            c.AnchorTitle = S.Title;
-            c.ImageUnderPoint = number;
-        }
-    }
+    HitTestImage(number, width, height, Line, S, P);
     if (Drawing(P)) {
         if (picture && number == c.ImageUnderPoint && HTMLTags::HasAttribute(Tag, "ALT"))
             if (THTMLPicture* alternative = FindPicture(AttributeValue(Tag, "ALT")))
@@ -222,21 +214,7 @@ TagEffect Layout::Control(std::string_view Tag, LineState& Line, StyleState& S, 
         canvas->Brush()->SetColor(clNone);
         SelectFont(S.Font);
     }
-    if (HitTesting(P)) {
-        int rx = c.XPos - Line.R.Left;
-        bool under = rx > Line.Width && rx < Line.Width + elementWidth && c.YPos > Line.R.Top &&
-                     c.YPos < Line.R.Top + elementHeight;
-        bool asked = c.CheckAnchor && !c.ControlID.empty() && id == c.ControlID;
-        if (under || asked) {
-            Line.FoundElement = true;
-            c.AnchorVal = "ctrl";
-            int left = Line.R.Left + Line.Width;
-            c.ControlRect = {left, Line.R.Top, left + elementWidth, Line.R.Top + elementHeight};
-            c.ControlID = id;
-            c.ControlValue = value;
-            c.ControlType = type;
-        }
-    }
+    HitTestControl(id, value, type, elementWidth, elementHeight, Line, P);
     Place(Line, elementWidth, elementHeight);
     return TagEffect::Continue;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 // The mini-HTML renderer's layout of one call, shared by its files: the line loop and text runs
-// (EsgHTMLERender.cpp) and pictures and in-text controls (EsgHTMLEElements.cpp).
+// (EsgHTMLERender.cpp), tags (EsgHTMLERenderTags.cpp), pictures and in-text controls
+// (EsgHTMLEElements.cpp) and hit testing (EsgHTMLEHitTest.cpp).
 
 #include "grid/foundation/EsgHTMLE.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 
 class THTMLPicture;
@@ -29,6 +31,7 @@ struct StyleState {
     bool ParagraphBackground = false;
     TColor ParagraphColor = clNone;
     TColor SavedFontBackground = clNone;
+    bool Highlighted = false;
     TColor SavedHighlightBackground = clNone, SavedHighlightColor = clNone;
     TColor SavedHoverBackground = clNone, SavedHoverColor = clNone;
     bool HoverApplied = false;
@@ -61,6 +64,9 @@ struct LineState {
     bool FoundElement = false;
     std::string Own;
 };
+
+// How text runs are drawn and measured: on the run's bottom, one line, tabs expanded.
+constexpr unsigned RunFormat = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERNALLEADING;
 
 enum class Pass { Measure, Position };
 
@@ -100,8 +106,7 @@ private:
     // One line: consumes it from Text and keeps its own text in Line.Own.
     void WalkLine(std::string& Text, LineState& Line, StyleState& S, Pass P);
     bool PlaceRun(std::string& Text, LineState& Line, StyleState& S, Pass P);
-    TagEffect ApplyTag(std::string_view Tag, bool EndOfText, LineState& Line, StyleState& S,
-                       Pass P);
+    TagEffect ApplyTag(std::string_view Tag, LineState& Line, StyleState& S, Pass P);
     TagEffect OpeningTag(std::string_view Tag, const std::string& Upper, LineState& Line,
                          StyleState& S, Pass P);
     TagEffect ClosingTag(const std::string& Upper, LineState& Line, StyleState& S, Pass P);
@@ -122,6 +127,16 @@ private:
     // Whether an element of Width fits the line; one on an empty line always does.
     bool Fits(const LineState& Line, int Width, Pass P) const;
     void Place(LineState& Line, int Width, int Height);
+
+    // Hit testing (EsgHTMLEHitTest.cpp).
+    bool ElementUnderPoint(const LineState& Line, int Width, int Height) const;
+    void HitTestRun(int Before, LineState& Line, StyleState& S, Pass P);
+    void HitTestImage(int Number, int Width, int Height, LineState& Line, StyleState& S, Pass P);
+    void HitTestControl(const std::string& ID, const std::string& Value, const std::string& Type,
+                        int Width, int Height, LineState& Line, Pass P);
+    void ReportAnchorUnderPoint(const LineState& Line, StyleState& S);
+    // Whether the placed line found an anchor run, picture or control under the point.
+    bool LineHoldsPoint(const LineState& Placed) const;
 
     bool Drawing(Pass P) const { return P == Pass::Position && !c.CheckAnchor; }
     // Pictures and controls are hit-tested where the line finally lies.

@@ -213,6 +213,27 @@ TEST(RenderHTML, DrawsColoursAndRestoresTheCanvas) {
     EXPECT_GT(sized.YSize, sized.Gh());
 }
 
+TEST(RenderHTML, HighlightRunsAndStrayClosingTags) {
+    SetHighlightColors(clYellow, clRed);
+    struct Case {
+        std::string Text;
+        TColor Color;
+        bool Shown;
+    } cases[] = {
+        {"<HI>found</HI>", clYellow, true},
+        {"<HI>found</HI>", clRed, true},
+        // Nothing was highlighted, so nothing is given back: the text keeps its colour.
+        {"<FONT color=\"clred\"></H1>still red</FONT>", clRed, true},
+        {"plain", clYellow, false},
+    };
+    for (const Case& c : cases) {
+        Render r;
+        r.Run(c.Text, wide);
+        EXPECT_EQ(r.CountPixels(c.Color, {0, 0, 100, r.Gh()}) > 0, c.Shown) << c.Text;
+    }
+    SetHighlightColors(clHighlight, clHighlightText);
+}
+
 TEST(RenderHTML, HoverUnderlineUnderlinesOnlyTheHoveredAnchor) {
     const std::string text = "<A href=\"a\">link</A>";
     auto underlinePixels = [&](bool hoverUnderline, int hoverLink) {
