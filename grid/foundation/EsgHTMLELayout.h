@@ -115,6 +115,7 @@ private:
     void FontTag(const std::string& Upper, StyleState& S, Pass P);
     void ParagraphTag(const std::string& Upper, LineState& Line, StyleState& S, Pass P);
     void ListItem(LineState& Line, StyleState& S, Pass P);
+    int RunWidth(const std::string& Run, const LineState& Line) const;
     void DrawRun(const std::string& Run, int RunWidth, LineState& Line, StyleState& S);
 
     // Pictures and controls (EsgHTMLEElements.cpp).

@@ -147,6 +147,15 @@ void Layout::WalkLine(std::string& Text, LineState& Line, StyleState& S, Pass P)
     }
 }
 
+int Layout::RunWidth(const std::string& Run, const LineState& Line) const {
+    // Accelerator marks and tabs change the width; plain text is measured directly.
+    if (Run.find_first_of("&\t") == std::string::npos)
+        return c.Canvas->TextWidth(Run);
+    TRect measure{Line.X, Line.R.Top, Line.R.Right, Line.R.Bottom};
+    c.Canvas->DrawText(Run, measure, RunFormat | DT_CALCRECT);
+    return measure.Width();
+}
+
 bool Layout::PlaceRun(std::string& Text, LineState& Line, StyleState& S, Pass P) {
     size_t end = Text[0] == '<' ? Text.size() : std::min(Text.find('<'), Text.size());
     if (c.WordWrap) {
@@ -167,9 +176,7 @@ bool Layout::PlaceRun(std::string& Text, LineState& Line, StyleState& S, Pass P)
         Text.erase(0, end);
         return true;
     }
-    TRect measure{Line.X, Line.R.Top, Line.R.Right, Line.R.Bottom};
-    c.Canvas->DrawText(run, measure, RunFormat | DT_CALCRECT);
-    int width = measure.Width();
+    int width = RunWidth(run, Line);
     int before = Line.Width;
     Line.Width += width;
     HitTestRun(before, Line, S, P);
