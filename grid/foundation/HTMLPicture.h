@@ -79,6 +79,8 @@ public:
     // Kept for callers that set them; no download runs in this build, so they never fire.
     std::function<void(TObject* Sender, const std::string& Error)> OnDownLoadError;
     TNotifyEvent OnDownLoadComplete;
+    std::function<void(TObject* Sender, bool& Cancel)> OnDownLoadCancel;
+    std::function<void(TObject* Sender, uint32_t Size, uint32_t TotalSize)> OnDownLoadProgress;
 
 private:
     void Decode();

@@ -188,6 +188,33 @@ TEST(RenderHTML, HitTestsControlsByPointAndByID) {
     EXPECT_EQ(r.ControlID, "");
 }
 
+TEST(RenderHTML, AlignedParagraphsAreHitWhereTheyAreDrawn) {
+    Render r;
+    std::string text = "<P align=\"right\"><A href=\"r\">link</A></P>";
+    int linkLeft = wide.Right - r.Width("link");
+    EXPECT_TRUE(r.Run(text, wide, {.X = linkLeft + 3, .Y = 5, .CheckAnchor = true}));
+    EXPECT_EQ(r.HoverRect.Left, linkLeft);
+    EXPECT_FALSE(r.Run(text, wide, {.X = 5, .Y = 5, .CheckAnchor = true}));
+
+    r.Run(text, wide);
+    EXPECT_GT(r.CountPixels(clBlue, {linkLeft, 0, wide.Right, r.Gh()}), 5);
+    EXPECT_EQ(r.CountPixels(clBlue, {0, 0, linkLeft, r.Gh()}), 0);
+}
+
+TEST(RenderHTML, DrawsInTextControls) {
+    Render r;
+    r.Run(controlText, wide);
+    int editLeft = 1 + r.Width("Pick ") + 16 + r.Width(" name ");
+    // The edit box is white inside a grey frame, the value drawn in it.
+    TColor frame = r.Bitmap.Pixel(editLeft, 10);
+    EXPECT_TRUE(frame == TColor(0xB99D7F) || frame == TColor(0x808080)) << frame; // themed or not
+    EXPECT_EQ(r.Bitmap.Pixel(editLeft + 58, 10), clWhite);
+    EXPECT_GT(r.CountPixels(clBlack, {editLeft, 0, editLeft + 60, 30}), 5);
+    // The check box holds a mark.
+    int checkLeft = 1 + r.Width("Pick ");
+    EXPECT_LT(r.CountPixels(clWhite, {checkLeft + 2, 0, checkLeft + 15, 30}), 13 * 30);
+}
+
 TEST(RenderHTML, TwoListItemsInOneLineStartASecondLine) {
     Render r;
     r.Run("<LI>one<LI>two", wide, {.CheckHeight = true});
@@ -200,6 +227,9 @@ TEST(RenderHTML, DrawsColoursAndRestoresTheCanvas) {
     r.Bitmap.Canvas()->Pen()->SetColor(clGreen);
     r.Run("<FONT color=\"clred\" size=\"5\">RED</FONT> <B>black</B>", wide);
     EXPECT_GT(r.CountPixels(clRed, wide), 10);
+    Render hex;
+    hex.Run("<FONT color=\"#00ff00\">green</FONT>", wide);
+    EXPECT_GT(hex.CountPixels(clLime, wide), 10);
     EXPECT_EQ(r.Bitmap.Canvas()->Font()->Color(), clBlack);
     EXPECT_EQ(r.Bitmap.Canvas()->Font()->Height(), -11);
     EXPECT_EQ(r.Bitmap.Canvas()->Brush()->Color(), clYellow);
