@@ -7,8 +7,6 @@
 
 #include <algorithm>
 
-using HTMLTags::UpperAscii;
-
 namespace HTMLLayout {
 
 namespace {
