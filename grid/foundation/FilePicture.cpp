@@ -1,14 +1,23 @@
 #include "grid/foundation/FilePicture.h"
 
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/Canvas.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Files.h"
+#include "platform/ui/PictureImage.h"
+
+namespace {
+// Any picture format the platform decodes; a file that holds none throws EFileError.
+void LoadPicture(const std::string& FileName, TPictureImage& Picture) {
+    if (!Picture.Load(ReadFileBytes(FileName)))
+        throw EFileError("The file \"" + FileName + "\" is not a picture that can be shown.");
+}
+} // namespace
 
 void TFilePicture::SetFilename(const std::string& Value) {
     FFilename = Value;
     if (Value.empty())
         return;
-    TBitmap picture;
-    picture.LoadFromFile(Value);
+    TPictureImage picture;
+    LoadPicture(Value, picture);
     FWidth = picture.Width();
     FHeight = picture.Height();
 }
@@ -16,11 +25,10 @@ void TFilePicture::SetFilename(const std::string& Value) {
 void TFilePicture::DrawPicture(TCanvas* Canvas, const TRect& r) const {
     if (FFilename.empty())
         return;
-    TBitmap picture;
-    picture.LoadFromFile(FFilename);
-    Canvas->StretchDraw(r, &picture);
+    TPictureImage picture;
+    LoadPicture(FFilename, picture);
+    picture.Draw(Canvas, r, true);
 }
-
 void TFilePicture::Assign(const TFilePicture& Source) {
     FFilename = Source.FFilename;
     FWidth = Source.FWidth;

@@ -1,0 +1,296 @@
+#include "grid/foundation/EsgHTMLE.h"
+#include "grid/foundation/EsgHTMLELayout.h"
+#include "grid/foundation/EsgHTMLETags.h"
+
+#include "platform/ui/Canvas.h"
+#include "platform/ui/ThemeServices.h"
+
+#include <algorithm>
+
+namespace HTMLLayout {
+
+namespace {
+
+std::string DecodeRunEntities(std::string_view Raw) {
+    if (Raw.find('&') == std::string_view::npos)
+        return std::string(Raw);
+    std::string run = HTMLTags::ReplaceAll(Raw, "&nbsp;", " ");
+    run = HTMLTags::ReplaceAll(run, "&lt;", "<");
+    return HTMLTags::ReplaceAll(run, "&gt;", ">");
+}
+
+FontState ReadFont(const TFont& Font) {
+    return {Font.Name(), Font.Height(), Font.Style(), Font.Color()};
+}
+
+} // namespace
+
+void Layout::SelectFont(const FontState& Font) const {
+    TFont* font = c.Canvas->Font();
+    if (font->Name() != Font.Name)
+        font->SetName(Font.Name);
+    if (font->Height() != Font.Height)
+        font->SetHeight(Font.Height);
+    if (!(font->Style() == Font.Style))
+        font->SetStyle(Font.Style);
+    if (font->Color() != Font.Color)
+        font->SetColor(Font.Color);
+}
+
+int Layout::GhHeight() const {
+    return c.Canvas->TextHeight("gh");
+}
+
+int Layout::RunBottom(const LineState& Line, const StyleState& S) const {
+    int bottom = Line.R.Bottom - Line.SubRoom;
+    if (S.Superscript)
+        bottom -= Line.SupRoom;
+    if (S.Subscript)
+        bottom += Line.SubRoom;
+    return bottom - Line.ImageOffset;
+}
+
+void Layout::Run(std::string Text) {
+    StyleState S;
+    S.Font = c.BaseFont;
+    int top = c.Area.Top;
+    while (!Text.empty()) {
+        S.Subscript = S.Superscript = false;
+        StyleState lineStart = S;
+        LineState line;
+        line.R = {c.Area.Left + 1, top, c.Area.Right, c.Area.Bottom};
+        line.X = line.R.Left;
+        SelectFont(S.Font);
+        line.GhHeight = GhHeight();
+        line.Height = line.GhHeight;
+        size_t before = Text.size();
+        WalkLine(Text, line, S, Pass::Measure);
+        if (Text.size() == before && !Text.empty())
+            Text.erase(0, 1); // never happens by construction; guards against an endless loop
+        int extra = line.SubRoom + line.SupRoom;
+        if (!c.CheckHeight) {
+            LineState placed;
+            int left = line.R.Left;
+            int free = line.R.Right - line.R.Left - line.Width;
+            if (S.Align == 1 && line.R.Right - line.Width > left)
+                left = line.R.Right - line.Width;
+            else if (S.Align == 2 && free > 0)
+                left += free / 2;
+            left += S.Indent;
+            placed.R = {left, top, line.R.Right, top + line.Height + extra};
+            placed.X = left;
+            placed.Height = line.Height;
+            placed.GhHeight = line.GhHeight;
+            placed.SubRoom = line.SubRoom;
+            placed.SupRoom = line.SupRoom;
+            placed.ImageOffset = line.ImageOffset;
+            StyleState drawn = lineStart;
+            SelectFont(drawn.Font);
+            std::string own = line.Own;
+            WalkLine(own, placed, drawn, Pass::Position);
+            if (LineHoldsPoint(placed))
+                c.Result = true;
+            S = drawn;
+        }
+        top += line.Height + extra;
+        c.YSize += line.Height + extra;
+        if (!c.CheckHeight && top + line.GhHeight > c.Area.Bottom)
+            break;
+    }
+    c.HyperLinks = S.AnchorCount;
+    if (c.YSize == 0) {
+        SelectFont(c.BaseFont);
+        c.YSize = GhHeight();
+    }
+}
+
+void Layout::WalkLine(std::string& Text, LineState& Line, StyleState& S, Pass P) {
+    if (S.ParagraphBackground && Drawing(P)) {
+        c.Canvas->Brush()->SetColor(S.ParagraphColor);
+        c.Canvas->FillRect({c.Area.Left, Line.R.Top, c.Area.Right, Line.R.Top + Line.Height});
+    }
+    if (S.InAnchor) {
+        S.AnchorStartX = Line.R.Left;
+        S.AnchorTop = Line.R.Top;
+    }
+    if (S.FocusOpen)
+        S.FocusStartX = Line.R.Left + 1;
+    while (!Text.empty()) {
+        if (Text[0] == '<' && Text.size() >= 3) {
+            size_t close = Text.find('>');
+            if (close == std::string::npos) {
+                Text.clear();
+                break;
+            }
+            std::string tag = Text.substr(0, close + 1);
+            TagEffect effect = ApplyTag(tag, Line, S, P);
+            if (effect == TagEffect::EndLineBeforeTag)
+                break;
+            Line.Own += tag;
+            Text.erase(0, close + 1);
+            if (effect == TagEffect::EndLine)
+                break;
+            continue;
+        }
+        if (!PlaceRun(Text, Line, S, P))
+            break;
+    }
+    Line.Width -= Line.TrailingBlank;
+    Line.TrailingBlank = 0;
+    if (P == Pass::Measure)
+        c.XSize = std::max(c.XSize, Line.Width);
+    if (S.FocusOpen && Drawing(P)) {
+        int bottom = Line.R.Bottom - Line.ImageOffset;
+        c.Canvas->DrawFocusRect({S.FocusStartX - 1, bottom - Line.GhHeight, Line.X + 1, bottom});
+    }
+}
+
+int Layout::RunWidth(const std::string& Run, const LineState& Line) const {
+    // Accelerator marks and tabs change the width; plain text is measured directly.
+    if (Run.find_first_of("&\t") == std::string::npos)
+        return c.Canvas->TextWidth(Run);
+    TRect measure{Line.X, Line.R.Top, Line.R.Right, Line.R.Bottom};
+    c.Canvas->DrawText(Run, measure, RunFormat | DT_CALCRECT);
+    return measure.Width();
+}
+
+bool Layout::PlaceRun(std::string& Text, LineState& Line, StyleState& S, Pass P) {
+    size_t end = Text[0] == '<' ? Text.size() : std::min(Text.find('<'), Text.size());
+    if (c.WordWrap) {
+        size_t blank = Text.find(' ');
+        if (blank < end)
+            end = blank + 1;
+    }
+    std::string run = DecodeRunEntities(std::string_view(Text).substr(0, end));
+    int height = c.Canvas->TextHeight(run);
+    Line.Height = std::max(Line.Height, height);
+    if (S.Subscript)
+        Line.SubRoom = std::max(Line.SubRoom, height / 4);
+    if (S.Superscript)
+        Line.SupRoom = std::max(Line.SupRoom, height / 4);
+    if (S.Hidden) {
+        if (P == Pass::Measure)
+            c.StripVal += run;
+        Text.erase(0, end);
+        return true;
+    }
+    int width = RunWidth(run, Line);
+    int before = Line.Width;
+    Line.Width += width;
+    HitTestRun(before, Line, S, P);
+    int available = Line.R.Right - Line.R.Left;
+    bool roomy = Line.Width < available || before == 0;
+    bool unbreakable = Line.HasContent && !Line.EndsWithBlank;
+    if (P == Pass::Measure && c.WordWrap && !roomy && !unbreakable) {
+        Line.Width = before;
+        return false;
+    }
+    if (P == Pass::Measure)
+        c.StripVal += run; // once, when the run is placed
+    if (Drawing(P))
+        DrawRun(run, width, Line, S);
+    Line.X += width;
+    Line.HasContent = true;
+    Line.EndsWithBlank = !run.empty() && run.back() == ' ';
+    Line.TrailingBlank = Line.EndsWithBlank ? c.Canvas->TextWidth(" ") : 0;
+    Line.Own.append(Text, 0, end);
+    Text.erase(0, end);
+    if (P == Pass::Measure && !c.WordWrap && !roomy) {
+        Text.clear(); // what would follow lies beyond the ellipsis
+        return false;
+    }
+    return true;
+}
+
+void Layout::DrawRun(const std::string& Run, int RunWidth, LineState& Line, StyleState& S) {
+    TCanvas* canvas = c.Canvas;
+    int bottom = RunBottom(Line, S);
+    unsigned format = RunFormat | (c.WordWrap ? 0 : DT_END_ELLIPSIS);
+    bool blinkedOut = S.Blink && !c.BlinkOn;
+    if (S.Shadow && !blinkedOut) {
+        TRect shadow{Line.X + c.ShadowOffset, Line.R.Top + c.ShadowOffset,
+                     Line.R.Right + c.ShadowOffset, bottom + c.ShadowOffset};
+        canvas->Brush()->SetColor(clNone);
+        canvas->Font()->SetColor(c.ShadowColor);
+        canvas->DrawText(Run, shadow, format);
+        canvas->Font()->SetColor(S.Font.Color);
+    }
+    canvas->Brush()->SetColor(S.Background);
+    if (blinkedOut) {
+        // Blink text in its off phase shows only its background.
+        if (S.Background != clNone)
+            canvas->FillRect({Line.X, bottom - canvas->TextHeight(Run), Line.X + RunWidth, bottom});
+    } else {
+        TRect r{Line.X, Line.R.Top, Line.R.Right, bottom};
+        canvas->DrawText(Run, r, format);
+    }
+    canvas->Brush()->SetColor(clNone);
+    if (S.InAnchor && S.AnchorCount == c.FocusLink + 1)
+        c.FocusAnchor = S.HRef;
+    if (S.ErrorMark) {
+        canvas->Pen()->SetColor(clRed);
+        canvas->Pen()->SetWidth(1);
+        for (int x = Line.X & ~1; x < Line.X + RunWidth; x += 2) {
+            int y = (x % 4) < 2 ? bottom - 1 : bottom + 1;
+            int next = ((x + 2) % 4) < 2 ? bottom - 1 : bottom + 1;
+            canvas->MoveTo(x, y);
+            canvas->LineTo(x + 2, next);
+        }
+    }
+}
+
+} // namespace HTMLLayout
+
+bool RenderHTML(TCanvas* ACanvas, std::string_view AText, const TRect& ARect,
+                const TImageList* AImages, int XPos, int YPos, int FocusLink, int HoverLink,
+                int ShadowOffset, bool CheckAnchor, bool CheckHeight, bool PrintMode, bool Selected,
+                bool BlinkOn, bool HoverUnderline, bool WordWrap, bool ControlDown,
+                double ResFactor, TColor URLColor, TColor HoverColor, TColor HoverFontColor,
+                TColor ShadowColor, std::string& AnchorVal, std::string& StripVal,
+                std::string& FocusAnchor, std::string& AnchorTitle, int& XSize, int& YSize,
+                int& HyperLinks, int& MouseLink, TRect& HoverRect, TRect& ControlRect,
+                std::string& ControlID, std::string& ControlValue, std::string& ControlType,
+                THTMLPictureCache* ImageCache, TPictureContainer* Container,
+                const TControl* OwnerWindow, int BiDiMode) {
+    StripVal.clear();
+    FocusAnchor.clear();
+    AnchorTitle.clear();
+    ControlValue.clear();
+    ControlType.clear();
+    if (!CheckAnchor)
+        ControlID.clear();
+    XSize = YSize = HyperLinks = 0;
+    MouseLink = -1;
+    ControlRect = {};
+    if (!ACanvas)
+        return false;
+
+    TFont savedFont;
+    savedFont.Assign(*ACanvas->Font());
+    TColor savedPenColor = ACanvas->Pen()->Color();
+    int savedPenWidth = ACanvas->Pen()->Width();
+    TColor savedBrushColor = ACanvas->Brush()->Color();
+    TBrushStyle savedBrushStyle = ACanvas->Brush()->Style();
+
+    HTMLLayout::Call call{ACanvas,     ARect,       AImages,      XPos,           YPos,
+                          FocusLink,   HoverLink,   ShadowOffset, CheckAnchor,    CheckHeight,
+                          PrintMode,   Selected,    BlinkOn,      HoverUnderline, WordWrap,
+                          ControlDown, ResFactor,   URLColor,     HoverColor,     HoverFontColor,
+                          ShadowColor, AnchorVal,   StripVal,     FocusAnchor,    AnchorTitle,
+                          XSize,       YSize,       HyperLinks,   MouseLink,      HoverRect,
+                          ControlRect, ControlID,   ControlValue, ControlType,    ImageCache,
+                          Container,   OwnerWindow, {},           clNone,         false,
+                          -1,          false};
+    call.BaseFont = HTMLLayout::ReadFont(savedFont);
+    call.StartBackground = savedBrushStyle == bsClear ? clNone : savedBrushColor;
+    call.Themed = ThemeServicesActive();
+    ACanvas->Brush()->SetColor(clNone);
+    HTMLLayout::Layout(call).Run(PrepareHTMLForRendering(AText));
+
+    ACanvas->Pen()->SetColor(savedPenColor);
+    ACanvas->Pen()->SetWidth(savedPenWidth);
+    ACanvas->Brush()->SetColor(savedBrushColor);
+    ACanvas->Brush()->SetStyle(savedBrushStyle);
+    ACanvas->Font()->Assign(savedFont);
+    return call.Result;
+}

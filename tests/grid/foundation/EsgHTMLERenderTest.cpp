@@ -1,0 +1,312 @@
+#include "grid/foundation/EsgHTMLE.h"
+#include "grid/foundation/HTMLPicture.h"
+#include "grid/foundation/PictureContainer.h"
+
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/PictureFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct Options {
+    int X = -1, Y = -1;
+    bool CheckAnchor = false, CheckHeight = false, WordWrap = true, HoverUnderline = false;
+    int HoverLink = -1;
+};
+
+// One call of the renderer on a white bitmap, with the string grid's arguments.
+struct Render {
+    TBitmap Bitmap{320, 200};
+    TPictureContainer* Container = nullptr;
+    THTMLPictureCache* Cache = nullptr;
+    std::string AnchorVal, StripVal, FocusAnchor, AnchorTitle, ControlID, ControlValue, ControlType;
+    int XSize = 0, YSize = 0, HyperLinks = 0, MouseLink = 0;
+    TRect HoverRect, ControlRect;
+    bool Result = false;
+    // The control a hit test asks for whatever the point.
+    std::string AskedControlID;
+
+    Render() {
+        Bitmap.Canvas()->Font()->SetName("Tahoma");
+        Bitmap.Canvas()->Font()->SetHeight(-11);
+        Bitmap.Canvas()->Font()->SetColor(clBlack);
+    }
+    int Gh() { return Bitmap.Canvas()->TextHeight("gh"); }
+    int Width(const std::string& text) { return Bitmap.Canvas()->TextWidth(text); }
+
+    bool Run(const std::string& text, TRect area, const Options& o = {}) {
+        ControlID = AskedControlID;
+        Result = RenderHTML(Bitmap.Canvas(), text, area, nullptr, o.X, o.Y, -1, o.HoverLink, 1,
+                            o.CheckAnchor, o.CheckHeight, false, false, true, o.HoverUnderline,
+                            o.WordWrap, false, 0.0, clBlue, clNone, clNone, 0x808080, AnchorVal,
+                            StripVal, FocusAnchor, AnchorTitle, XSize, YSize, HyperLinks, MouseLink,
+                            HoverRect, ControlRect, ControlID, ControlValue, ControlType, Cache,
+                            Container, nullptr, 0);
+        return Result;
+    }
+    int CountPixels(TColor color, TRect r) {
+        int n = 0;
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                n += Bitmap.Pixel(x, y) == color;
+        return n;
+    }
+};
+
+const TRect wide{0, 0, 300, 180};
+
+TEST(RenderHTML, EmptyTextMeasuresOneLineOfNothing) {
+    Render r;
+    EXPECT_FALSE(r.Run("", wide));
+    EXPECT_EQ(r.XSize, 0);
+    EXPECT_EQ(r.YSize, r.Gh());
+    EXPECT_EQ(r.CountPixels(clWhite, wide), wide.Width() * wide.Height());
+}
+
+TEST(RenderHTML, MeasuresLinesOfMarkup) {
+    Render r;
+    struct Case {
+        std::string Text;
+        int Lines;
+        std::string Strip;
+    } cases[] = {
+        {"plain text", 1, "plain text"},
+        {"one<BR>two<br>three", 3, "one\rtwo\rthree"},
+        {"a &lt;b&gt; &amp;&nbsp;c", 1,
+         "a <b> &&"
+         " c"},
+        {"<UL><LI>one<LI>two</UL>", 3, "onetwo"},
+        {"<P align=\"right\">x</P>y", 2, "xy"},
+        {"text<HR>below", 2, "textbelow"},
+        {"<Z>hidden</Z>shown", 1, "hiddenshown"},
+    };
+    for (const Case& c : cases) {
+        r.Run(c.Text, wide, {.CheckHeight = true});
+        EXPECT_EQ(r.YSize, c.Lines * r.Gh()) << c.Text;
+        EXPECT_EQ(r.StripVal, c.Strip) << c.Text;
+    }
+    r.Run("<Z>hidden</Z>shown", wide, {.CheckHeight = true});
+    EXPECT_EQ(r.XSize, r.Width("shown"));
+    r.Run("<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"v\">shown", wide, {.CheckHeight = true});
+    EXPECT_EQ(r.XSize, r.Width("shown")); // no WIDTH: no room, nothing drawn
+}
+
+TEST(RenderHTML, WrapsAtBlanksAndPlacesOverlongWordsAlone) {
+    Render r;
+    int word = r.Width("word ");
+    TRect narrow{0, 0, word * 2 + 4, 40};
+    r.Run("word word word word", narrow, {.CheckHeight = true});
+    EXPECT_EQ(r.YSize, 2 * r.Gh());
+    r.Run("a unbreakablewordthatislongerthanthelineitself b", {0, 0, 60, 40},
+          {.CheckHeight = true});
+    EXPECT_EQ(r.YSize, 3 * r.Gh());
+    EXPECT_EQ(r.StripVal, "a unbreakablewordthatislongerthanthelineitself b");
+    EXPECT_GT(r.XSize, 60);
+}
+
+TEST(RenderHTML, WithoutWordWrapStaysOnOneLineAndStopsAfterTheOverflow) {
+    Render r;
+    TRect narrow{0, 0, r.Width("one two") + 2, 40};
+    r.Run("one <U>two</U> three <S>four</S> five", narrow, {.WordWrap = false});
+    EXPECT_EQ(r.YSize, r.Gh());
+    EXPECT_EQ(r.StripVal, "one two three ");
+}
+
+TEST(RenderHTML, CheckHeightMeasuresBelowTheRectangle) {
+    Render r;
+    TRect shallow{0, 0, 300, r.Gh()};
+    r.Run("1<BR>2<BR>3<BR>4", shallow, {.CheckHeight = true});
+    EXPECT_EQ(r.YSize, 4 * r.Gh());
+    r.Run("1<BR>2<BR>3<BR>4", shallow);
+    EXPECT_EQ(r.YSize, r.Gh()); // drawing stops where the rectangle ends
+}
+
+TEST(RenderHTML, SubscriptAddsAQuarterOfTheRunBelowTheText) {
+    Render r;
+    r.Run("H<SUB>2</SUB>O", wide, {.CheckHeight = true});
+    EXPECT_EQ(r.YSize, r.Gh() + r.Gh() / 4);
+    r.Run("x<SUP>2</SUP>", wide, {.CheckHeight = true});
+    EXPECT_EQ(r.YSize, r.Gh() + r.Gh() / 4);
+}
+
+TEST(RenderHTML, HitTestsAnchors) {
+    Render r;
+    std::string text = "go <A href=\"http://x\" title=\"The X\">link</A> end<BR>second";
+    int linkLeft = 1 + r.Width("go ");
+    int middleY = r.Gh() / 2 + 1;
+    struct Case {
+        int X, Y;
+        bool Hit;
+    } cases[] = {{linkLeft + 3, middleY, true},
+                 {2, middleY, false},
+                 {linkLeft + 3, r.Gh() + middleY, false},
+                 {linkLeft + r.Width("link") + r.Width(" end"), middleY, false}};
+    for (const Case& c : cases) {
+        r.AnchorVal = "before";
+        bool hit = r.Run(text, wide, {.X = c.X, .Y = c.Y, .CheckAnchor = true});
+        EXPECT_EQ(hit, c.Hit) << c.X << "," << c.Y;
+        EXPECT_EQ(r.MouseLink, c.Hit ? 1 : -1);
+        EXPECT_EQ(r.AnchorVal, c.Hit ? "http://x" : "before");
+        EXPECT_EQ(r.AnchorTitle, c.Hit ? "The X" : "");
+        EXPECT_EQ(r.HyperLinks, 1);
+        if (c.Hit) {
+            EXPECT_EQ(r.HoverRect.Left, linkLeft);
+            EXPECT_EQ(r.HoverRect.Right, linkLeft + r.Width("link"));
+        }
+    }
+}
+
+const std::string controlText = "Pick <CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"TRUE\" "
+                                "WIDTH=\"16\"> name <CONTROL TYPE=\"EDIT\" ID=\"e1\" "
+                                "VALUE=\"abc\" WIDTH=\"60\">";
+
+TEST(RenderHTML, HitTestsControlsByPointAndByID) {
+    Render r;
+    int editLeft = 1 + r.Width("Pick ") + 16 + r.Width(" name ");
+    EXPECT_TRUE(r.Run(controlText, wide, {.X = editLeft + 5, .Y = 5, .CheckAnchor = true}));
+    EXPECT_EQ(r.AnchorVal, "ctrl");
+    EXPECT_EQ(r.ControlID, "e1");
+    EXPECT_EQ(r.ControlValue, "abc");
+    EXPECT_EQ(r.ControlType, "EDIT");
+    EXPECT_EQ(r.ControlRect.Left, editLeft);
+    EXPECT_EQ(r.ControlRect.Width(), 60);
+
+    // A given ID is reported wherever the point is.
+    r.AskedControlID = "c1";
+    EXPECT_TRUE(r.Run(controlText, wide, {.X = 250, .Y = 150, .CheckAnchor = true}));
+    EXPECT_EQ(r.ControlID, "c1");
+    EXPECT_EQ(r.ControlValue, "TRUE");
+    EXPECT_EQ(r.ControlRect.Width(), 16);
+
+    r.AskedControlID.clear();
+    EXPECT_FALSE(r.Run(controlText, wide, {.X = 250, .Y = 150, .CheckAnchor = true}));
+    EXPECT_EQ(r.ControlRect, TRect{});
+    EXPECT_EQ(r.ControlID, "");
+}
+
+TEST(RenderHTML, AlignedParagraphsAreHitWhereTheyAreDrawn) {
+    Render r;
+    std::string text = "<P align=\"right\"><A href=\"r\">link</A></P>";
+    int linkLeft = wide.Right - r.Width("link");
+    EXPECT_TRUE(r.Run(text, wide, {.X = linkLeft + 3, .Y = 5, .CheckAnchor = true}));
+    EXPECT_EQ(r.HoverRect.Left, linkLeft);
+    EXPECT_FALSE(r.Run(text, wide, {.X = 5, .Y = 5, .CheckAnchor = true}));
+
+    r.Run(text, wide);
+    EXPECT_GT(r.CountPixels(clBlue, {linkLeft, 0, wide.Right, r.Gh()}), 5);
+    EXPECT_EQ(r.CountPixels(clBlue, {0, 0, linkLeft, r.Gh()}), 0);
+}
+
+TEST(RenderHTML, DrawsInTextControls) {
+    Render r;
+    r.Run(controlText, wide);
+    int editLeft = 1 + r.Width("Pick ") + 16 + r.Width(" name ");
+    // The edit box is white inside a grey frame, the value drawn in it.
+    TColor frame = r.Bitmap.Pixel(editLeft, 10);
+    EXPECT_TRUE(frame == TColor(0xB99D7F) || frame == TColor(0x808080)) << frame; // themed or not
+    EXPECT_EQ(r.Bitmap.Pixel(editLeft + 58, 10), clWhite);
+    EXPECT_GT(r.CountPixels(clBlack, {editLeft, 0, editLeft + 60, 30}), 5);
+    // The check box holds a mark.
+    int checkLeft = 1 + r.Width("Pick ");
+    EXPECT_LT(r.CountPixels(clWhite, {checkLeft + 2, 0, checkLeft + 15, 30}), 13 * 30);
+}
+
+TEST(RenderHTML, TwoListItemsInOneLineStartASecondLine) {
+    Render r;
+    r.Run("<LI>one<LI>two", wide, {.CheckHeight = true});
+    EXPECT_EQ(r.YSize, 2 * r.Gh());
+}
+
+TEST(RenderHTML, DrawsColoursAndRestoresTheCanvas) {
+    Render r;
+    r.Bitmap.Canvas()->Brush()->SetColor(clYellow);
+    r.Bitmap.Canvas()->Pen()->SetColor(clGreen);
+    r.Run("<FONT color=\"clred\" size=\"5\">RED</FONT> <B>black</B>", wide);
+    EXPECT_GT(r.CountPixels(clRed, wide), 10);
+    Render hex;
+    hex.Run("<FONT color=\"#00ff00\">green</FONT>", wide);
+    EXPECT_GT(hex.CountPixels(clLime, wide), 10);
+    EXPECT_EQ(r.Bitmap.Canvas()->Font()->Color(), clBlack);
+    EXPECT_EQ(r.Bitmap.Canvas()->Font()->Height(), -11);
+    EXPECT_EQ(r.Bitmap.Canvas()->Brush()->Color(), clYellow);
+    EXPECT_EQ(r.Bitmap.Canvas()->Pen()->Color(), clGreen);
+
+    Render sized;
+    sized.Run("<FONT size=3>x</FONT>", wide, {.CheckHeight = true});
+    Render quoted;
+    quoted.Run("<FONT size=\"3\">x</FONT>", wide, {.CheckHeight = true});
+    EXPECT_EQ(sized.YSize, quoted.YSize);
+    EXPECT_GT(sized.YSize, sized.Gh());
+}
+
+TEST(RenderHTML, HighlightRunsAndStrayClosingTags) {
+    SetHighlightColors(clYellow, clRed);
+    struct Case {
+        std::string Text;
+        TColor Color;
+        bool Shown;
+    } cases[] = {
+        {"<HI>found</HI>", clYellow, true},
+        {"<HI>found</HI>", clRed, true},
+        // Nothing was highlighted, so nothing is given back: the text keeps its colour.
+        {"<FONT color=\"clred\"></H1>still red</FONT>", clRed, true},
+        {"plain", clYellow, false},
+    };
+    for (const Case& c : cases) {
+        Render r;
+        r.Run(c.Text, wide);
+        EXPECT_EQ(r.CountPixels(c.Color, {0, 0, 100, r.Gh()}) > 0, c.Shown) << c.Text;
+    }
+    SetHighlightColors(clHighlight, clHighlightText);
+}
+
+TEST(RenderHTML, HoverUnderlineUnderlinesOnlyTheHoveredAnchor) {
+    const std::string text = "<A href=\"a\">link</A>";
+    auto underlinePixels = [&](bool hoverUnderline, int hoverLink) {
+        Render r;
+        r.Run(text, wide, {.HoverUnderline = hoverUnderline, .HoverLink = hoverLink});
+        int gh = r.Gh();
+        return r.CountPixels(clBlue, {0, gh - 3, 60, gh + 1});
+    };
+    int always = underlinePixels(false, -1);
+    EXPECT_EQ(underlinePixels(true, 1), always);
+    EXPECT_LT(underlinePixels(true, -1), always);
+}
+
+TEST(RenderHTML, PicturesFromContainerAndCache) {
+    Render r;
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items()->Add();
+    item->SetName("dot");
+    item->Picture()->LoadFromBytes(
+        PictureFixtures::Gif(20, 10, {PictureFixtures::GifFrame{0, 0, 20, 10, 0, 1}}));
+    THTMLPictureCache cache;
+    r.Container = &container;
+    r.Cache = &cache;
+
+    r.Run("a<IMG src=\"dot\">b", wide);
+    EXPECT_EQ(r.XSize, r.Width("a") + 20 + r.Width("b"));
+    EXPECT_EQ(r.YSize, std::max(10, r.Gh()));
+    EXPECT_EQ(r.Bitmap.Pixel(1 + r.Width("a") + 5, 5), clRed);
+
+    r.Run("<IMG src=\"DOT\" width=\"40\">", wide, {.CheckHeight = true});
+    EXPECT_EQ(r.XSize, 40);
+    EXPECT_EQ(r.YSize, std::max(20, r.Gh()));
+    r.Run("<IMG src=\"unknown\">x", wide, {.CheckHeight = true});
+    EXPECT_EQ(r.XSize, r.Width("x"));
+
+    EXPECT_TRUE(r.Run("<A href=\"pic\"><IMG src=\"dot\"></A>", wide,
+                      {.X = 8, .Y = 4, .CheckAnchor = true}));
+    EXPECT_EQ(r.AnchorVal, "pic");
+
+    // A URL the cache cannot load is added once and found again on the next paint.
+    for (int paint = 0; paint < 3; ++paint)
+        r.Run("<IMG src=\"http://127.0.0.1:9/none.png\">", wide);
+    EXPECT_EQ(cache.Count(), 1);
+}
+
+} // namespace
