@@ -288,14 +288,14 @@ TColor TCanvas::Pixel(int x, int y) const {
     QImage* image = TCanvasAccess::Image(const_cast<TCanvas&>(*this));
     if (!image || !image->valid(x, y))
         return clNone;
-    return QtConvert::FromQColor(image->pixelColor(x, y));
+    return QtConvert::ImagePixel(*image, x, y);
 }
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
     QImage* image = TCanvasAccess::Image(*this);
     if (image) {
         if (image->valid(x, y) && (!FImpl->HasClip || FImpl->Clip.contains(QPoint(x, y))))
-            image->setPixelColor(x, y, ToQColor(color));
+            QtConvert::SetImagePixel(*image, x, y, color);
         return;
     }
     if (QPainter* p = FImpl->Acquire()) {
