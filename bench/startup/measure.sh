@@ -4,21 +4,22 @@
 # them alternately N times under Xvfb (offscreen when Xvfb is missing) and prints the medians
 # of the wall times and their ratio.
 #
-#   bench/startup/measure.sh [BUILD_DIR] [N]      (defaults: build/release, 31)
+#   bench/startup/measure.sh [BUILD_DIR] [N]      (defaults: build/startup-bench, 31)
 #
-# Build first: cmake --build BUILD_DIR --target startup_velmaro startup_reference_window
+# Configures BUILD_DIR as a Release build when it has no build files yet and builds the two
+# programs in it.
 set -euo pipefail
 self=$(realpath "$0")
 cd "$(dirname "$self")/../.."
-build=$(realpath "${1:-build/release}")
+build=${1:-build/startup-bench}
 runs=${2:-31}
+if [[ "${MEASURE_STARTUP_INNER:-}" != 1 ]]; then
+    [[ -f "$build/build.ninja" || -f "$build/Makefile" ]] ||
+        cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$build" --target startup_velmaro startup_reference_window >/dev/null
+fi
+build=$(realpath "$build")
 folder="$build/bench/startup"
-for program in startup_velmaro startup_reference_window; do
-    if [[ ! -x "$folder/$program" ]]; then
-        echo "missing $folder/$program: build it first" >&2
-        exit 1
-    fi
-done
 
 if [[ "${MEASURE_STARTUP_INNER:-}" != 1 ]]; then
     export MEASURE_STARTUP_INNER=1
@@ -28,8 +29,6 @@ if [[ "${MEASURE_STARTUP_INNER:-}" != 1 ]]; then
     echo "xvfb-run not found: measuring on the offscreen platform" >&2
     export QT_QPA_PLATFORM=offscreen
 fi
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-
 # Wall time of one run in microseconds.
 time_run() {
     local start end
@@ -47,6 +46,10 @@ median() {
 # build folder is left alone.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
+    export XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 cp "$folder/startup_velmaro" "$folder/startup_reference_window" "$work/"
 [[ -d "$folder/LANGUAGE" ]] && cp -r "$folder/LANGUAGE" "$work/"
 

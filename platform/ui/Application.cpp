@@ -4,10 +4,9 @@
 #include "platform/ui/Thread.h"
 #include "platform/ui/internal/MessageBoxes.h"
 #include "platform/ui/internal/MessageQueue.h"
+#include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/PlatformApplication.h"
 #include "platform/ui/internal/ThreadSync.h"
-
-#include "platform/ui/internal/NativeHost.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -16,7 +15,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <dlfcn.h>
+
 #include <filesystem>
+#include <thread>
 
 namespace {
 // Calls back once when the watched window has had its first paint. The widgets of one window
@@ -35,10 +37,24 @@ public:
 private:
     std::function<void()> FPainted;
 };
+
+// Loading the font configuration (reading and parsing the system's font set-up) is the largest
+// single piece of work before the first window can show text. It runs on a thread of its own
+// while the application connects to the display and builds its first window; the library is
+// thread-safe, and the text code finds it loaded. Looked up at run time: Qt brings the library
+// in when it draws with it, and without it there is nothing to prepare.
+std::thread StartLoadingFontConfiguration() {
+    using FcInitFunction = int (*)();
+    auto load = reinterpret_cast<FcInitFunction>(dlsym(RTLD_DEFAULT, "FcInit"));
+    if (!load)
+        return {};
+    return std::thread([load] { load(); });
+}
 } // namespace
 
 struct TApplication::Impl {
     std::unique_ptr<PlatformApplication> App;
+    std::thread FontConfigurationLoader;
     std::function<void()> AfterShown;
     QPointer<FirstPaintWatcher> Watcher;
     int Argc = 1;
@@ -62,6 +78,8 @@ void TApplication::Initialize() {
     if (QCoreApplication::instance())
         return;
     ThreadSync::SetUiThread();
+    if (!FImpl->FontConfigurationLoader.joinable())
+        FImpl->FontConfigurationLoader = StartLoadingFontConfiguration();
     FImpl->App = std::make_unique<PlatformApplication>(FImpl->Argc, FImpl->Argv);
     if (!FTitle.empty())
         QCoreApplication::setApplicationName(QString::fromStdString(FTitle));
@@ -77,6 +95,8 @@ void TApplication::Finalize() {
     FMainForm = nullptr;
     FImpl->AfterShown = nullptr;
     delete FImpl->Watcher.data();
+    if (FImpl->FontConfigurationLoader.joinable())
+        FImpl->FontConfigurationLoader.join();
     FImpl->App.reset();
 }
 
