@@ -6,29 +6,19 @@
 #
 #   bench/startup/measure.sh [BUILD_DIR] [N]      (defaults: build/startup-bench, 31)
 #
-# Configures BUILD_DIR as a Release build when it has no build files yet and builds the two
-# programs in it.
+# BUILD_DIR is configured as a Release build when it has no build files yet.
 set -euo pipefail
 self=$(realpath "$0")
 cd "$(dirname "$self")/../.."
+source bench/startup/measure_common.sh
 build=${1:-build/startup-bench}
 runs=${2:-31}
 if [[ "${MEASURE_STARTUP_INNER:-}" != 1 ]]; then
-    [[ -f "$build/build.ninja" || -f "$build/Makefile" ]] ||
-        cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$build" --target startup_velmaro startup_reference_window >/dev/null
+    build_targets "$build" startup_velmaro startup_reference_window
 fi
 build=$(realpath "$build")
-folder="$build/bench/startup"
+run_on_a_display "$self" "$build" "$runs"
 
-if [[ "${MEASURE_STARTUP_INNER:-}" != 1 ]]; then
-    export MEASURE_STARTUP_INNER=1
-    if command -v xvfb-run >/dev/null; then
-        exec xvfb-run -a -s "-screen 0 1280x1024x24" "$self" "$build" "$runs"
-    fi
-    echo "xvfb-run not found: measuring on the offscreen platform" >&2
-    export QT_QPA_PLATFORM=offscreen
-fi
 # Wall time of one run in microseconds.
 time_run() {
     local start end
@@ -38,18 +28,12 @@ time_run() {
     echo $(( (${end/./} - ${start/./}) ))
 }
 
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'
-}
-
 # The program folder holds MASTER, PROJECTS and the settings file; run from a copy of it so the
 # build folder is left alone.
+folder="$build/bench/startup"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
-    export XDG_RUNTIME_DIR="$work/runtime"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-fi
+use_runtime_folder_in "$work"
 cp "$folder/startup_velmaro" "$folder/startup_reference_window" "$work/"
 [[ -d "$folder/LANGUAGE" ]] && cp -r "$folder/LANGUAGE" "$work/"
 
@@ -65,6 +49,6 @@ done
 velmaro_median=$(printf '%s\n' "${velmaro[@]}" | median)
 reference_median=$(printf '%s\n' "${reference[@]}" | median)
 echo "runs: $runs (${QT_QPA_PLATFORM:-xcb})"
-echo "velmaro to painted main window: median $((velmaro_median / 1000)).$(printf '%03d' $((velmaro_median % 1000))) ms"
-echo "minimal Qt Widgets window:       median $((reference_median / 1000)).$(printf '%03d' $((reference_median % 1000))) ms"
-awk -v a="$velmaro_median" -v b="$reference_median" 'BEGIN { printf "ratio: %.2f\n", a / b }'
+echo "velmaro to painted main window: median $(in_ms "$velmaro_median")"
+echo "minimal Qt Widgets window:       median $(in_ms "$reference_median")"
+print_ratio "$velmaro_median" "$reference_median"

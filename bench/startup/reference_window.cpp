@@ -1,5 +1,5 @@
 // The reference for the configurator's start-up: a minimal Qt Widgets program showing one empty
-// window of the main window's size. Linked with QuitAfterFirstPaint.cpp it ends once painted.
+// window of the main window's size. Linked with FirstPaint.cpp it ends once painted.
 #include <QApplication>
 #include <QWidget>
 

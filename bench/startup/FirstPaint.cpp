@@ -1,7 +1,5 @@
-// Linked into a start-up measuring program: the process ends as soon as the first top-level
-// window has been painted and put on the screen, so the wall time of the process is the time
-// from exec to a painted window. Nothing of the program under test changes; the hook installs
-// itself when the application object comes up.
+#include "FirstPaint.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -11,6 +9,13 @@
 
 namespace {
 
+std::function<void()>& AfterFirstPaint() {
+    static std::function<void()> action = [] { std::_Exit(EXIT_SUCCESS); };
+    return action;
+}
+
+// An application-wide filter sees the paint before the window's own filters do, so its queued
+// call comes before any work the program queues after its first paint.
 class FirstPaintWatcher : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -19,8 +24,8 @@ public:
             if (widget && widget->window()->isVisible()) {
                 Seen = true;
                 // Children paint in the same pass and the pass ends with the flush to the
-                // screen; a zero timer runs only after that.
-                QTimer::singleShot(0, [] { std::_Exit(EXIT_SUCCESS); });
+                // screen; a queued call runs only after that.
+                QTimer::singleShot(0, [] { AfterFirstPaint()(); });
             }
         }
         return false;
@@ -35,5 +40,9 @@ void InstallFirstPaintWatcher() {
 }
 
 } // namespace
+
+void SetAfterFirstPaint(std::function<void()> action) {
+    AfterFirstPaint() = std::move(action);
+}
 
 Q_COREAPP_STARTUP_FUNCTION(InstallFirstPaintWatcher)
