@@ -99,6 +99,8 @@ const QFont& TCanvas::Impl::QtFont(const TFont& font) {
         CachedFor.Assign(font);
         CachedFont = std::make_unique<QFont>(QtConvert::ToQFont(font));
         CachedMetrics = std::make_unique<QFontMetrics>(*CachedFont);
+        CachedLineHeight = CachedMetrics->height();
+        CachedAscent = CachedMetrics->ascent();
     }
     return *CachedFont;
 }
@@ -106,6 +108,16 @@ const QFont& TCanvas::Impl::QtFont(const TFont& font) {
 const QFontMetrics& TCanvas::Impl::Metrics(const TFont& font) {
     QtFont(font);
     return *CachedMetrics;
+}
+
+int TCanvas::Impl::LineHeight(const TFont& font) {
+    QtFont(font);
+    return CachedLineHeight;
+}
+
+int TCanvas::Impl::Ascent(const TFont& font) {
+    QtFont(font);
+    return CachedAscent;
 }
 
 QPainter* TCanvas::Impl::Acquire() {
