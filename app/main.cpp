@@ -1,5 +1,7 @@
 // The program block: the application, the windows created once each in their fixed order (the
 // main window first, since it loads the language every later window reads), the message loop.
+// The other windows start hidden, so they are created once the main window is on the screen:
+// the user sees it sooner and nothing can reach them before they exist.
 
 #include "app/windows/UAbout.h"
 #include "app/windows/UBoot.h"
@@ -15,6 +17,17 @@
 #include <string>
 
 namespace {
+
+void Create_Other_Windows() {
+    Application->CreateForm(FNew_Project);
+    Application->CreateForm(FOpenConf);
+    Application->CreateForm(FAbout);
+    Application->CreateForm(FSoftOptions);
+    Application->CreateForm(FParGen);
+    Application->CreateForm(FBoot);
+    FVelmaroFirmWare->Boot_Window = {[] { FBoot->Show_Ethernet_Update(); },
+                                     [] { FBoot->Set_Lang(); }};
+}
 
 // VELMARO_SCREENSHOT=<file.bmp> paints the main window into that picture and ends the program,
 // for the documentation's screenshot.
@@ -37,14 +50,7 @@ int main() {
     Application->Initialize();
     Application->SetMainFormOnTaskBar(true);
     Application->CreateForm(FVelmaroFirmWare);
-    Application->CreateForm(FNew_Project);
-    Application->CreateForm(FOpenConf);
-    Application->CreateForm(FAbout);
-    Application->CreateForm(FSoftOptions);
-    Application->CreateForm(FParGen);
-    Application->CreateForm(FBoot);
-    FVelmaroFirmWare->Boot_Window = {[] { FBoot->Show_Ethernet_Update(); },
-                                     [] { FBoot->Set_Lang(); }};
+    Application->AfterMainFormShown(Create_Other_Windows);
     if (!Write_Screenshot())
         Application->Run();
     // Free the windows while the platform still stands.

@@ -4,16 +4,59 @@
 #include "platform/ui/Thread.h"
 #include "platform/ui/internal/MessageBoxes.h"
 #include "platform/ui/internal/MessageQueue.h"
+#include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/PlatformApplication.h"
 #include "platform/ui/internal/ThreadSync.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <dlfcn.h>
 
 #include <filesystem>
+#include <thread>
+
+namespace {
+// Calls back once when the watched window has had its first paint. The widgets of one window
+// are painted and put on the screen in one pass, so a queued call runs after the picture shows.
+class FirstPaintWatcher : public QObject {
+public:
+    explicit FirstPaintWatcher(std::function<void()> painted) : FPainted(std::move(painted)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, FPainted, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> FPainted;
+};
+
+// Loading the font configuration (reading and parsing the system's font set-up) is the largest
+// single piece of work before the first window can show text. It runs on a thread of its own
+// while the application connects to the display and builds its first window; the library is
+// thread-safe, and the text code finds it loaded. Looked up at run time: Qt brings the library
+// in when it draws with it, and without it there is nothing to prepare.
+std::thread StartLoadingFontConfiguration() {
+    using FcInitFunction = int (*)();
+    auto load = reinterpret_cast<FcInitFunction>(dlsym(RTLD_DEFAULT, "FcInit"));
+    if (!load)
+        return {};
+    return std::thread([load] { load(); });
+}
+} // namespace
 
 struct TApplication::Impl {
     std::unique_ptr<PlatformApplication> App;
+    std::thread FontConfigurationLoader;
+    std::function<void()> AfterShown;
+    QPointer<FirstPaintWatcher> Watcher;
     int Argc = 1;
     char Name[8] = "velmaro";
     char* Argv[2] = {Name, nullptr};
@@ -35,6 +78,8 @@ void TApplication::Initialize() {
     if (QCoreApplication::instance())
         return;
     ThreadSync::SetUiThread();
+    if (!FImpl->FontConfigurationLoader.joinable())
+        FImpl->FontConfigurationLoader = StartLoadingFontConfiguration();
     FImpl->App = std::make_unique<PlatformApplication>(FImpl->Argc, FImpl->Argv);
     if (!FTitle.empty())
         QCoreApplication::setApplicationName(QString::fromStdString(FTitle));
@@ -48,6 +93,10 @@ void TApplication::Finalize() {
     while (ComponentCount() > 0)
         delete Components(ComponentCount() - 1);
     FMainForm = nullptr;
+    FImpl->AfterShown = nullptr;
+    delete FImpl->Watcher.data();
+    if (FImpl->FontConfigurationLoader.joinable())
+        FImpl->FontConfigurationLoader.join();
     FImpl->App.reset();
 }
 
@@ -62,12 +111,34 @@ void TApplication::Notification(TComponent* component, bool removing) {
         FMainForm = nullptr;
 }
 
+void TApplication::AfterMainFormShown(std::function<void()> action) {
+    FImpl->AfterShown = std::move(action);
+}
+
+void TApplication::RunAfterShownAction() {
+    // Called from the watcher's own queued call, so it may not go at once.
+    if (FImpl->Watcher)
+        FImpl->Watcher->deleteLater();
+    std::function<void()> action = std::move(FImpl->AfterShown);
+    FImpl->AfterShown = nullptr;
+    if (action)
+        RunGuarded(this, action);
+}
+
 void TApplication::Run() {
     FTerminated = false;
+    if (FImpl->AfterShown && FMainForm) {
+        constexpr int Paint_Wait_Limit_Ms = 1000;
+        auto* watcher = new FirstPaintWatcher([this] { RunAfterShownAction(); });
+        FImpl->Watcher = watcher;
+        NativeHost::Widget(FMainForm)->installEventFilter(watcher);
+        QTimer::singleShot(Paint_Wait_Limit_Ms, watcher, [this] { RunAfterShownAction(); });
+    }
     if (FMainForm)
         FMainForm->Show();
     while (!FTerminated && FMainForm && FMainForm->Visible())
         HandleMessage();
+    RunAfterShownAction();
     // The run is over; a later one (a test's) starts afresh.
     FTerminated = false;
 }

@@ -36,6 +36,11 @@ public:
     // Shows the main form and runs the event loop until Terminate or the main form closes.
     // Terminated is true only while the run is ending.
     void Run();
+    // Start-up work the main form's first picture does not need: Run does it once, right after
+    // the main form has been painted on the screen (or after a second when the window system
+    // never asks for a paint, and at the latest when the run ends). Replaces an earlier action
+    // that has not run yet.
+    void AfterMainFormShown(std::function<void()> action);
     // Handles every pending event, posted message and synchronised call, then returns.
     void ProcessMessages();
     // Waits for one event and handles it.
@@ -68,6 +73,7 @@ protected:
 
 private:
     void FormCreated(TForm* form);
+    void RunAfterShownAction();
 
     struct Impl;
     std::unique_ptr<Impl> FImpl;

@@ -134,7 +134,7 @@ TColor TBitmap::Pixel(int x, int y) const {
     const QImage& image = TBitmapAccess::Image(*this);
     if (!image.valid(x, y))
         return clNone;
-    return QtConvert::FromQColor(image.pixelColor(x, y));
+    return QtConvert::ImagePixel(image, x, y);
 }
 
 const QImage& TBitmapAccess::Image(const TBitmap& bitmap) {

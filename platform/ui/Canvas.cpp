@@ -99,6 +99,8 @@ const QFont& TCanvas::Impl::QtFont(const TFont& font) {
         CachedFor.Assign(font);
         CachedFont = std::make_unique<QFont>(QtConvert::ToQFont(font));
         CachedMetrics = std::make_unique<QFontMetrics>(*CachedFont);
+        CachedLineHeight = CachedMetrics->height();
+        CachedAscent = CachedMetrics->ascent();
     }
     return *CachedFont;
 }
@@ -106,6 +108,16 @@ const QFont& TCanvas::Impl::QtFont(const TFont& font) {
 const QFontMetrics& TCanvas::Impl::Metrics(const TFont& font) {
     QtFont(font);
     return *CachedMetrics;
+}
+
+int TCanvas::Impl::LineHeight(const TFont& font) {
+    QtFont(font);
+    return CachedLineHeight;
+}
+
+int TCanvas::Impl::Ascent(const TFont& font) {
+    QtFont(font);
+    return CachedAscent;
 }
 
 QPainter* TCanvas::Impl::Acquire() {
@@ -288,14 +300,14 @@ TColor TCanvas::Pixel(int x, int y) const {
     QImage* image = TCanvasAccess::Image(const_cast<TCanvas&>(*this));
     if (!image || !image->valid(x, y))
         return clNone;
-    return QtConvert::FromQColor(image->pixelColor(x, y));
+    return QtConvert::ImagePixel(*image, x, y);
 }
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
     QImage* image = TCanvasAccess::Image(*this);
     if (image) {
         if (image->valid(x, y) && (!FImpl->HasClip || FImpl->Clip.contains(QPoint(x, y))))
-            image->setPixelColor(x, y, ToQColor(color));
+            QtConvert::SetImagePixel(*image, x, y, color);
         return;
     }
     if (QPainter* p = FImpl->Acquire()) {

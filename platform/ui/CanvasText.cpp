@@ -138,7 +138,7 @@ int TCanvas::TextWidth(const std::string& text) const {
 }
 
 int TCanvas::TextHeight(const std::string& text) const {
-    return FImpl->Metrics(*FFont).height();
+    return FImpl->LineHeight(*FFont);
 }
 
 TSize TCanvas::TextExtent(const std::string& text) const {
@@ -153,9 +153,9 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
     QPainter* p = FImpl->Acquire();
     if (!p)
         return;
-    FillTextBackground(*p, *FBrush, QRect(x, y, width, metrics.height()));
+    FillTextBackground(*p, *FBrush, QRect(x, y, width, FImpl->LineHeight(*FFont)));
     CanvasStyle::PrepareText(*p, *FFont, FImpl->QtFont(*FFont));
-    p->drawText(QPoint(x, y + metrics.ascent()), qtext);
+    p->drawText(QPoint(x, y + FImpl->Ascent(*FFont)), qtext);
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
@@ -166,15 +166,14 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
     p->setClipRect(QtConvert::ToQRect(r), FImpl->HasClip ? Qt::IntersectClip : Qt::ReplaceClip);
     FillTextBackground(*p, *FBrush, QtConvert::ToQRect(r));
     CanvasStyle::PrepareText(*p, *FFont, FImpl->QtFont(*FFont));
-    const QFontMetrics& metrics = FImpl->Metrics(*FFont);
-    p->drawText(QPoint(x, y + metrics.ascent()), ToQString(text));
+    p->drawText(QPoint(x, y + FImpl->Ascent(*FFont)), ToQString(text));
     p->restore();
 }
 
 int TCanvas::DrawText(const std::string& text, TRect& r, unsigned format) {
     const QFontMetrics& metrics = FImpl->Metrics(*FFont);
     std::vector<TextLine> lines = LayoutLines(text, metrics, r.Width(), format);
-    int lineHeight = metrics.height();
+    int lineHeight = FImpl->LineHeight(*FFont);
     int height = lineHeight * static_cast<int>(lines.size());
     if (format & DT_CALCRECT) {
         int widest = 0;
@@ -198,8 +197,11 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned format) {
     p->save();
     if (!(format & DT_NOCLIP))
         p->setClipRect(QtConvert::ToQRect(r), FImpl->HasClip ? Qt::IntersectClip : Qt::ReplaceClip);
+    // Measuring a line shapes its text once more: only alignment and the background need it.
+    const bool needWidth = (format & (DT_CENTER | DT_RIGHT)) || FBrush->Style() != bsClear;
+    const int ascent = FImpl->Ascent(*FFont);
     for (const TextLine& line : lines) {
-        int width = metrics.horizontalAdvance(line.Text);
+        int width = needWidth ? metrics.horizontalAdvance(line.Text) : 0;
         int left = r.Left;
         if (format & DT_CENTER)
             left = r.Left + (r.Width() - width) / 2;
@@ -207,7 +209,7 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned format) {
             left = r.Right - width;
         FillTextBackground(*p, *FBrush, QRect(left, top, width, lineHeight));
         CanvasStyle::PrepareText(*p, *FFont, FImpl->QtFont(*FFont));
-        DrawLine(*p, left, top + metrics.ascent(), line, metrics);
+        DrawLine(*p, left, top + ascent, line, metrics);
         top += lineHeight;
     }
     p->restore();

@@ -60,7 +60,9 @@ void TControl::SetParent(TWinControl* AParent) {
     TControlAccess::ApplyGeometry(this);
     UpdateAnchorRules();
     widget->setVisible(FVisible);
-    if (FParentFont) {
+    // Taking a font equal to the own one would only redo the widget's font and the control's
+    // measuring.
+    if (FParentFont && !FFont->SameAs(*AParent->Font())) {
         FImpl->TakingParentFont = true;
         FFont->Assign(*AParent->Font());
         FImpl->TakingParentFont = false;

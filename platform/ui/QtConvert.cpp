@@ -13,6 +13,29 @@ TColor FromQColor(const QColor& color) {
     return RGB(color.red(), color.green(), color.blue());
 }
 
+namespace {
+bool PlainRgb32(const QImage& image) {
+    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32;
+}
+} // namespace
+
+TColor ImagePixel(const QImage& image, int x, int y) {
+    if (!PlainRgb32(image))
+        return FromQColor(image.pixelColor(x, y));
+    QRgb pixel = reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
+    return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+void SetImagePixel(QImage& image, int x, int y, TColor color) {
+    if (!PlainRgb32(image)) {
+        image.setPixelColor(x, y, ToQColor(color));
+        return;
+    }
+    TColor rgb = ColorToRGB(color);
+    reinterpret_cast<QRgb*>(image.scanLine(y))[x] =
+        qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
 QFont ToQFont(const TFont& font) {
     QFont result(QtConvert::ToQString(font.FamilyName()));
     // A negative height is the character height; the cell height of a positive one is close

@@ -32,10 +32,16 @@ struct TCanvas::Impl {
     // is frequent while grids paint.
     const QFont& QtFont(const TFont& font);
     const QFontMetrics& Metrics(const TFont& font);
+    // The font's line height and ascent, kept with the metrics: text is drawn cell by cell and
+    // asking the metrics each time costs a font-engine look-up.
+    int LineHeight(const TFont& font);
+    int Ascent(const TFont& font);
 
     TFont CachedFor;
     std::unique_ptr<QFont> CachedFont;
     std::unique_ptr<QFontMetrics> CachedMetrics;
+    int CachedLineHeight = 0;
+    int CachedAscent = 0;
 
     // The painter to draw with, or nullptr when there is nothing to draw on.
     QPainter* Acquire();

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QRect>
 #include <QString>
 
@@ -30,5 +31,9 @@ inline TRect FromQRect(const QRect& r) {
 QColor ToQColor(TColor color);
 TColor FromQColor(const QColor& color);
 QFont ToQFont(const TFont& font);
+// A pixel of an image, read and written without going through QColor where the image keeps
+// plain 32-bit RGB (bitmaps and glyph pictures are drawn pixel by pixel).
+TColor ImagePixel(const QImage& image, int x, int y);
+void SetImagePixel(QImage& image, int x, int y, TColor color);
 int ToQtCursorShape(TCursor cursor);
 } // namespace QtConvert

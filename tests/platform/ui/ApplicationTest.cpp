@@ -83,3 +83,41 @@ TEST(ApplicationForms, ClosingTheMainFormEndsRun) {
     EXPECT_FALSE(Application->Terminated()) << "the next run starts afresh";
     delete main;
 }
+
+TEST(ApplicationForms, WorkAfterTheMainFormIsShownRunsOnceItHasBeenPainted) {
+    FirstForm* main = nullptr;
+    Application->CreateForm(main);
+    auto* control = new RecordingControl(main, main);
+    TestForm* later = nullptr;
+    int runs = 0;
+    bool paintedBefore = false;
+    Application->AfterMainFormShown([&] {
+        ++runs;
+        paintedBefore = control->Saw(WM_PAINT);
+        Application->CreateForm(later);
+        main->Close();
+    });
+
+    Application->Run();
+
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(paintedBefore) << "the main window is on the screen first";
+    ASSERT_NE(later, nullptr);
+    EXPECT_EQ(Application->MainForm(), main) << "a form created later is not the main form";
+    EXPECT_FALSE(later->Visible());
+    delete later;
+    delete main;
+}
+
+TEST(ApplicationForms, WorkAfterTheMainFormIsShownRunsWhenTheRunEndsUnpainted) {
+    FirstForm* main = nullptr;
+    Application->CreateForm(main);
+    main->OnShow = [&](TObject*) { main->Close(); };
+    bool ran = false;
+    Application->AfterMainFormShown([&] { ran = true; });
+
+    Application->Run();
+
+    EXPECT_TRUE(ran) << "the program never goes on without its start-up work";
+    delete main;
+}
