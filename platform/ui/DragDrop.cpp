@@ -125,8 +125,10 @@ TDropEffect RunDrag(const TDragDataObject& data, const TDragSourceEvents& source
     Qt::DropAction defaultAction =
         (allowedEffects & DROPEFFECT_MOVE) ? Qt::MoveAction : Qt::CopyAction;
     Qt::DropAction result = drag->exec(DragEvents::ToActions(allowedEffects), defaultAction);
-    if (drag)
+    if (drag) {
+        QObject::disconnect(drag, nullptr, nullptr, nullptr); // the source's events end here
         drag->deleteLater();
+    }
     return DragEvents::FromActions(result) & allowedEffects;
 }
 

@@ -119,8 +119,9 @@ TEST(ESGDropTarget, AcceptsByOfferedFormatsAndHandsEachDropToItsOperations) {
         EXPECT_EQ(target.Drop(c.Data, 0, {5, 6}, drop), S_OK) << c.Name;
         EXPECT_EQ(drop, c.Effect) << c.Name;
         EXPECT_EQ(target.Log, c.Dropped) << c.Name;
-        if (!c.Dropped.empty())
+        if (!c.Dropped.empty()) {
             EXPECT_EQ(target.LastPoint, (TPoint{5, 6})) << c.Name;
+        }
     }
 }
 
