@@ -125,10 +125,10 @@ TDropEffect RunDrag(const TDragDataObject& data, const TDragSourceEvents& source
     Qt::DropAction defaultAction =
         (allowedEffects & DROPEFFECT_MOVE) ? Qt::MoveAction : Qt::CopyAction;
     Qt::DropAction result = drag->exec(DragEvents::ToActions(allowedEffects), defaultAction);
-    if (drag) {
-        QObject::disconnect(drag, nullptr, nullptr, nullptr); // the source's events end here
-        drag->deleteLater();
-    }
+    // Qt frees the drag itself: between programs it still serves the dropped data to the
+    // target after exec returns. The source's events end here.
+    if (drag)
+        QObject::disconnect(drag, nullptr, nullptr, nullptr);
     return DragEvents::FromActions(result) & allowedEffects;
 }
 
