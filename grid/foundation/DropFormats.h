@@ -15,7 +15,7 @@ using TDropFormats = TSet<TDropFormat>;
 inline constexpr const char* CFSTR_RTF = "Rich Text Format";
 inline constexpr const char* CFSTR_GRIDCOLUMN = "Grid Column";
 inline constexpr const char* CFSTR_GRIDCELLS = "TExStringGrid Cells";
-inline constexpr const char* CFSTR_URL = "UniformResourceLocator";
+inline constexpr const char* CFSTR_URL = DragFormat::URL;
 
 constexpr uint32_t DVASPECT_CONTENT = 1;
 constexpr uint32_t TYMED_HGLOBAL = 1;
