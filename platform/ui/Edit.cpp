@@ -13,6 +13,8 @@ struct TEdit::Impl {
     QLineEdit* Line = nullptr;
     // The text last reported through OnChange.
     QString ReportedText;
+    // Set by SetEditRect; empty means the whole client area.
+    TRect EditRect;
 
     // Runs a change made by the program: no length limit, and not marked as modified.
     template <typename F> void ProgramChange(F&& change) {
@@ -62,6 +64,31 @@ void TEdit::SetMaxLength(int value) {
 
 bool TEdit::ReadOnly() const {
     return FImpl->Line->isReadOnly();
+}
+
+void TEdit::SetBorderStyle(TBorderStyle value) {
+    FBorderStyle = value;
+    FImpl->Line->setFrame(value != bsNone);
+}
+
+void TEdit::SetAlignment(TAlignment value) {
+    FAlignment = value;
+    Qt::Alignment horizontal = value == taRightJustify ? Qt::AlignRight
+                               : value == taCenter     ? Qt::AlignHCenter
+                                                       : Qt::AlignLeft;
+    FImpl->Line->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+TRect TEdit::EditRect() const {
+    const TRect& r = FImpl->EditRect;
+    return r.Width() > 0 || r.Height() > 0 ? r : ClientRect();
+}
+
+void TEdit::SetEditRect(const TRect& value) {
+    FImpl->EditRect = value;
+    FImpl->Line->setTextMargins(std::max(value.Left, 0), std::max(value.Top, 0),
+                                std::max(ClientWidth() - value.Right, 0),
+                                std::max(ClientHeight() - value.Bottom, 0));
 }
 
 void TEdit::SetReadOnly(bool value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Control.h"
+#include "platform/ui/Form.h"
 
 #include <memory>
 #include <string>
@@ -30,6 +31,15 @@ public:
     void SetAutoSelect(bool value) { FAutoSelect = value; }
     bool Modified() const { return FModified; }
     void SetModified(bool value) { FModified = value; }
+    // bsSingle draws the edit's frame, bsNone leaves it out (an editor laid over a grid cell).
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle value);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    // The rectangle of the client area the text is laid out in; by default the whole client
+    // area. Room outside it stays free for controls placed inside the edit.
+    TRect EditRect() const;
+    void SetEditRect(const TRect& value);
 
     // Selection positions count UTF-16 units, as the framework's do.
     int SelStart() const;
@@ -61,4 +71,6 @@ private:
     TChar FPasswordChar = 0;
     bool FAutoSelect = true;
     bool FModified = false;
+    TBorderStyle FBorderStyle = bsSingle;
+    TAlignment FAlignment = taLeftJustify;
 };
