@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+class TCanvas;
+
 // A one-line text edit. OnChange fires after every change of the text, typed or set by the
 // program. MaxLength limits what the user types or pastes (in UTF-16 units, 0 = no limit); text
 // set by the program is kept whole, so a longer value read from a file is shown and kept as it
@@ -33,13 +35,15 @@ public:
     void SetModified(bool value) { FModified = value; }
     // bsSingle draws the edit's frame, bsNone leaves it out (an editor laid over a grid cell).
     TBorderStyle BorderStyle() const { return FBorderStyle; }
-    void SetBorderStyle(TBorderStyle value);
+    virtual void SetBorderStyle(TBorderStyle value);
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment value);
     // The rectangle of the client area the text is laid out in; by default the whole client
     // area. Room outside it stays free for controls placed inside the edit.
     TRect EditRect() const;
     void SetEditRect(const TRect& value);
+    // The canvas the edit is painted on: descendants draw on it in PaintOver.
+    TCanvas* Canvas() const;
 
     // Selection positions count UTF-16 units, as the framework's do.
     int SelStart() const;
@@ -63,6 +67,9 @@ public:
 protected:
     virtual void Change();
     void DoEnter() override;
+    // Runs each time the platform has painted the edit, with Canvas drawing on that paint, so a
+    // descendant can draw beside the text (outside EditRect).
+    virtual void PaintOver() {}
 
 private:
     struct Impl;
