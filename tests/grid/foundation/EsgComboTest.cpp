@@ -240,6 +240,25 @@ TEST_F(EsgComboTest, FocusColorShowsWhileFocusedAndTheLoadedColourReturns) {
     EXPECT_EQ(Combo->Color(), clAqua) << "the colour after loading, not the one set later";
 }
 
+TEST_F(EsgComboTest, LoadedAppliesWhatWasStored) {
+    Combo->SetLabelCaption("Unit:");
+    Combo->BeginLoad();
+    Combo->SetFlatParentColor(false);
+    Combo->SetColor(clAqua);
+    Combo->SetDropWidth(250);
+    Combo->SetEnabled(false);
+    EXPECT_TRUE(Combo->ComboLabel()->Enabled()) << "the label waits for the end of loading";
+
+    Combo->Loaded();
+
+    EXPECT_EQ(Combo->Color(), clAqua);
+    EXPECT_EQ(Combo->DroppedWidth(), 250);
+    EXPECT_FALSE(Combo->ComboLabel()->Enabled());
+    Combo->SetFlat(true);
+    Combo->SetFlat(false);
+    EXPECT_EQ(Combo->Color(), clAqua) << "leaving the flat look gives back the loaded colour";
+}
+
 TEST_F(EsgComboTest, FocusColorOfAControlBuiltInCodeGivesBackItsColour) {
     ShowForm();
     Combo->SetColor(clWhite);

@@ -2,6 +2,7 @@
 
 #include "grid/foundation/EsgEditButton.h"
 #include "grid/foundation/ExSpeedButton.h"
+#include "platform/ui/Bitmap.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
@@ -212,5 +213,38 @@ TEST_F(EsgEditBtnTest, FocusFromTheKeyboardSelectsTheWholeText) {
     Edit->SetFocus();
     EXPECT_EQ(Edit->SelLength(), 4);
 }
+
+struct ButtonColourCase {
+    const char* Name;
+    bool Hot;
+    bool Down;
+    TColor Expected;
+};
+
+class EsgEditBtnButtonColour : public EsgEditBtnTest,
+                               public ::testing::WithParamInterface<ButtonColourCase> {};
+
+TEST_P(EsgEditBtnButtonColour, SpeedButtonTakesItsPartsColours) {
+    TEsgEditButton* part = Edit->Button();
+    part->SetButtonColor(clAqua);
+    part->SetButtonColorHot(clLime);
+    part->SetButtonColorDown(clRed);
+    if (GetParam().Hot)
+        InputSimulation::MouseEnter(SpeedButton());
+    if (GetParam().Down)
+        InputSimulation::MouseDown(SpeedButton(), mbLeft, {3, 3});
+
+    TBitmap shot(SpeedButton()->Width(), SpeedButton()->Height());
+    SpeedButton()->PaintTo(shot.Canvas(), 0, 0);
+    EXPECT_EQ(shot.Pixel(1, 1), GetParam().Expected);
+    EXPECT_TRUE(SpeedButton()->Flat()) << "custom colours make the button flat";
+    InputSimulation::MouseUp(SpeedButton(), mbLeft, {3, 3});
+}
+
+INSTANTIATE_TEST_SUITE_P(States, EsgEditBtnButtonColour,
+                         ::testing::Values(ButtonColourCase{"Normal", false, false, clAqua},
+                                           ButtonColourCase{"Hot", true, false, clLime},
+                                           ButtonColourCase{"Down", true, true, clRed}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 } // namespace
