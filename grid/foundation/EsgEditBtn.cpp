@@ -140,8 +140,11 @@ void TEsgEditBtn::UpdateLayout() {
     if (!FButton)
         return;
     const int b = BorderStyle() == bsNone ? 1 : 5;
+    // The single border lies outside the client area in the framework; here the frame is part
+    // of the control, so the button moves in by the border's width to sit inside it.
+    const int inset = BorderStyle() == bsNone ? 0 : 2;
     const int width = FButton->Width();
-    FButton->SetBounds(Width() - width - b, 0, width, Height() - b);
+    FButton->SetBounds(Width() - width - b + inset, inset, width, Height() - b);
     SetEditRectBesideButton();
 }
 

@@ -105,5 +105,6 @@ void TEsgUnitEditBtn::PaintOver() {
     TCanvas* canvas = Canvas();
     canvas->Font()->Assign(*Font());
     canvas->Brush()->SetStyle(bsClear);
-    canvas->DrawText(FUnitID, r, DT_EDITCONTROL);
+    // Centred as the platform's edit centres its text, so unit and value share a line.
+    canvas->DrawText(FUnitID, r, DT_EDITCONTROL | DT_SINGLELINE | DT_VCENTER);
 }

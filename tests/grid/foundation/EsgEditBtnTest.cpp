@@ -195,7 +195,8 @@ TEST_F(EsgEditBtnTest, ButtonSitsInsideTheRightEdgeAndTheTextStopsBeforeIt) {
     EXPECT_EQ(SpeedButton()->Width(), 24) << "the speed button fills its part";
 
     Edit->SetBorderStyle(bsSingle);
-    EXPECT_EQ(Edit->Button()->BoundsRect(), Rect(150 - 24 - 5, 0, 150 - 5, 24 - 5));
+    EXPECT_EQ(Edit->Button()->BoundsRect(), Rect(150 - 24 - 3, 2, 150 - 3, 2 + 24 - 5))
+        << "inside the frame";
     EXPECT_EQ(Edit->EditRect().Left, 1);
 }
 
