@@ -418,3 +418,34 @@ TEST_F(EsgComboTest, VistaLeavesThePaintingToThePlatformWithoutCustomButton) {
 }
 
 } // namespace
+
+namespace {
+
+struct ListKeyCase {
+    const char* Name;
+    WORD OpenKey;
+    TShiftState OpenShift;
+};
+
+class EsgComboListKeys : public EsgComboTest, public ::testing::WithParamInterface<ListKeyCase> {};
+
+TEST_P(EsgComboListKeys, OpeningFromTheKeyboardFiresNoDropUpClosingFiresOne) {
+    ShowForm();
+    Combo->SetFocus();
+    int dropUps = 0;
+    Combo->OnDropUp = [&](TObject*) { ++dropUps; };
+
+    InputSimulation::KeyPress(Combo, GetParam().OpenKey, 0, GetParam().OpenShift);
+    EXPECT_TRUE(Combo->DroppedDown());
+    EXPECT_EQ(dropUps, 0);
+
+    Combo->SetDroppedDown(false);
+    EXPECT_EQ(dropUps, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, EsgComboListKeys,
+                         ::testing::Values(ListKeyCase{"AltDown", VK_DOWN, {ssAlt}},
+                                           ListKeyCase{"F4", VK_F4, {}}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+} // namespace
