@@ -204,6 +204,39 @@ void TComboBox::SetDroppedWidth(int value) {
     FImpl->Combo->view()->setMinimumWidth(FDroppedWidth);
 }
 
+int TComboBox::SelStart() const {
+    const QLineEdit* edit = FImpl->Combo->lineEdit();
+    if (!edit)
+        return 0;
+    const int start = edit->selectionStart();
+    return start >= 0 ? start : edit->cursorPosition();
+}
+
+void TComboBox::SetSelStart(int value) {
+    if (QLineEdit* edit = FImpl->Combo->lineEdit())
+        edit->setCursorPosition(value);
+}
+
+int TComboBox::SelLength() const {
+    const QLineEdit* edit = FImpl->Combo->lineEdit();
+    return edit ? edit->selectionLength() : 0;
+}
+
+void TComboBox::SetSelLength(int value) {
+    if (QLineEdit* edit = FImpl->Combo->lineEdit())
+        edit->setSelection(SelStart(), value);
+}
+
+std::string TComboBox::SelText() const {
+    const QLineEdit* edit = FImpl->Combo->lineEdit();
+    return edit ? QtConvert::FromQString(edit->selectedText()) : std::string();
+}
+
+void TComboBox::SelectAll() {
+    if (QLineEdit* edit = FImpl->Combo->lineEdit())
+        edit->selectAll();
+}
+
 TCanvas* TComboBox::Canvas() const {
     return &FImpl->Canvas;
 }

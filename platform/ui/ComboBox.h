@@ -43,6 +43,14 @@ public:
     // keeps it as wide as the control.
     int DroppedWidth() const { return FDroppedWidth; }
     void SetDroppedWidth(int value);
+    // The selection in the edit of the editable styles, in UTF-16 units as the framework's;
+    // a drop-down list has no edit: 0 and nothing happens.
+    int SelStart() const;
+    void SetSelStart(int value);
+    int SelLength() const;
+    void SetSelLength(int value);
+    std::string SelText() const;
+    void SelectAll();
     // The canvas the combo box is painted on: descendants draw on it in PaintOver.
     TCanvas* Canvas() const;
 

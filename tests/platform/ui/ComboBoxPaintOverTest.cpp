@@ -3,10 +3,6 @@
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/ComboBox.h"
-#include "platform/ui/internal/NativeHost.h"
-
-#include <QAbstractItemView>
-#include <QComboBox>
 
 #include <gtest/gtest.h>
 
@@ -40,24 +36,6 @@ TEST(ComboBoxPaintOver, DrawsOverThePlatformsPainting) {
     EXPECT_GE(combo->Paints, 1);
     EXPECT_EQ(bitmap.Pixel(1, 1), clRed);
     EXPECT_NE(bitmap.Pixel(10, 10), clRed);
-}
-
-TEST(ComboBoxDroppedWidth, OpensTheListAtLeastThatWide) {
-    auto form = std::make_unique<TestForm>(nullptr);
-    auto* combo = new TComboBox(form.get());
-    combo->SetParent(form.get());
-    combo->Items()->Add("one");
-    auto* native = static_cast<QComboBox*>(NativeHost::Embedded(combo));
-
-    EXPECT_EQ(combo->DroppedWidth(), 0);
-    EXPECT_EQ(native->view()->minimumWidth(), 0) << "0: the list is as wide as the control";
-
-    combo->SetDroppedWidth(300);
-    EXPECT_EQ(combo->DroppedWidth(), 300);
-    EXPECT_EQ(native->view()->minimumWidth(), 300);
-
-    combo->SetDroppedWidth(-5);
-    EXPECT_EQ(combo->DroppedWidth(), 0);
 }
 
 } // namespace
