@@ -1,5 +1,7 @@
 #include "platform/ui/ComboBox.h"
 
+#include "platform/ui/Canvas.h"
+#include "platform/ui/internal/CanvasAccess.h"
 #include "platform/ui/internal/EditLengthLimit.h"
 
 #include "platform/ui/internal/NativeHost.h"
@@ -8,8 +10,11 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPointer>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -19,6 +24,7 @@ class NativeCombo final : public QComboBox {
 public:
     std::function<void()> PopupOpening;
     std::function<void()> PopupClosed;
+    std::function<void(QPaintEvent*)> Painted;
 
     void showPopup() override {
         if (PopupOpening)
@@ -30,6 +36,13 @@ public:
         if (PopupClosed)
             PopupClosed();
     }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QComboBox::paintEvent(event);
+        if (Painted)
+            Painted(event);
+    }
 };
 
 bool IsEditable(TComboBoxStyle style) {
@@ -40,6 +53,7 @@ bool IsEditable(TComboBoxStyle style) {
 
 struct TComboBox::Impl final : TItemStringsObserver {
     NativeCombo* Combo = nullptr;
+    TCanvas Canvas;
     // The edit whose typing is reported; the native combo makes a new one on each switch to an
     // editable style.
     QPointer<QLineEdit> WatchedEdit;
@@ -89,6 +103,13 @@ TComboBox::TComboBox(TComponent* AOwner)
     combo->setMaxVisibleItems(8);
     combo->PopupOpening = [this] { DropDown(); };
     combo->PopupClosed = [this] { CloseUp(); };
+    combo->Painted = [this](QPaintEvent* event) {
+        QPainter painter(FImpl->Combo);
+        TCanvasAccess::BeginPaint(FImpl->Canvas, &painter, event->region());
+        FImpl->Canvas.Font()->Assign(*Font());
+        PaintOver();
+        TCanvasAccess::EndPaint(FImpl->Canvas);
+    };
     NativeHost::Embed(this, combo);
     QObject::connect(combo, &QComboBox::activated, combo, [this](int) {
         Click();
@@ -100,6 +121,7 @@ TComboBox::TComboBox(TComponent* AOwner)
 TComboBox::~TComboBox() {
     FImpl->Combo->PopupOpening = nullptr;
     FImpl->Combo->PopupClosed = nullptr;
+    FImpl->Combo->Painted = nullptr;
     FImpl->Combo->disconnect();
     if (QLineEdit* edit = FImpl->Combo->lineEdit())
         edit->disconnect();
@@ -175,6 +197,48 @@ void TComboBox::SetMaxLength(int value) {
     // Limits typing only: a longer text from the program or an item is kept whole.
     if (QLineEdit* edit = FImpl->Combo->lineEdit())
         EditLengthLimit::Apply(edit, FMaxLength);
+}
+
+void TComboBox::SetDroppedWidth(int value) {
+    FDroppedWidth = std::max(value, 0);
+    FImpl->Combo->view()->setMinimumWidth(FDroppedWidth);
+}
+
+int TComboBox::SelStart() const {
+    const QLineEdit* edit = FImpl->Combo->lineEdit();
+    if (!edit)
+        return 0;
+    const int start = edit->selectionStart();
+    return start >= 0 ? start : edit->cursorPosition();
+}
+
+void TComboBox::SetSelStart(int value) {
+    if (QLineEdit* edit = FImpl->Combo->lineEdit())
+        edit->setCursorPosition(value);
+}
+
+int TComboBox::SelLength() const {
+    const QLineEdit* edit = FImpl->Combo->lineEdit();
+    return edit ? edit->selectionLength() : 0;
+}
+
+void TComboBox::SetSelLength(int value) {
+    if (QLineEdit* edit = FImpl->Combo->lineEdit())
+        edit->setSelection(SelStart(), value);
+}
+
+std::string TComboBox::SelText() const {
+    const QLineEdit* edit = FImpl->Combo->lineEdit();
+    return edit ? QtConvert::FromQString(edit->selectedText()) : std::string();
+}
+
+void TComboBox::SelectAll() {
+    if (QLineEdit* edit = FImpl->Combo->lineEdit())
+        edit->selectAll();
+}
+
+TCanvas* TComboBox::Canvas() const {
+    return &FImpl->Canvas;
 }
 
 void TComboBox::Change() {

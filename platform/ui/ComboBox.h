@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+class TCanvas;
+
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
 // A combo box: a drop-down list (csDropDownList) or an edit with a list (csDropDown, csSimple).
@@ -37,6 +39,20 @@ public:
     // Typed input limit of the edit in UTF-16 units; 0 = no limit.
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int value);
+    // Width of the opened list in pixels; the list is never narrower than the control, so 0
+    // keeps it as wide as the control.
+    int DroppedWidth() const { return FDroppedWidth; }
+    void SetDroppedWidth(int value);
+    // The selection in the edit of the editable styles, in UTF-16 units as the framework's;
+    // a drop-down list has no edit: 0 and nothing happens.
+    int SelStart() const;
+    void SetSelStart(int value);
+    int SelLength() const;
+    void SetSelLength(int value);
+    std::string SelText() const;
+    void SelectAll();
+    // The canvas the combo box is painted on: descendants draw on it in PaintOver.
+    TCanvas* Canvas() const;
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
@@ -48,6 +64,9 @@ protected:
     virtual void Select();
     virtual void DropDown();
     virtual void CloseUp();
+    // Runs each time the platform has painted the combo box, with Canvas drawing on that paint,
+    // so a descendant can draw its own frame and button over the platform's.
+    virtual void PaintOver() {}
 
 private:
     struct Impl;
@@ -55,4 +74,5 @@ private:
     std::unique_ptr<TItemStrings> FItems;
     TComboBoxStyle FStyle = csDropDown;
     int FMaxLength = 0;
+    int FDroppedWidth = 0;
 };

@@ -1,18 +1,43 @@
 #include "platform/ui/Edit.h"
 
+#include "platform/ui/Canvas.h"
+#include "platform/ui/internal/CanvasAccess.h"
 #include "platform/ui/internal/EditLengthLimit.h"
 
 #include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/QtConvert.h"
 
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
 
 #include <algorithm>
+#include <functional>
+
+namespace {
+
+// Reports its painting, which QLineEdit only offers as an override.
+class NativeLine final : public QLineEdit {
+public:
+    std::function<void(QPaintEvent*)> Painted;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLineEdit::paintEvent(event);
+        if (Painted)
+            Painted(event);
+    }
+};
+
+} // namespace
 
 struct TEdit::Impl {
-    QLineEdit* Line = nullptr;
+    NativeLine* Line = nullptr;
+    TCanvas Canvas;
     // The text last reported through OnChange.
     QString ReportedText;
+    // Set by SetEditRect; empty means the whole client area.
+    TRect EditRect;
 
     // Runs a change made by the program: no length limit, and not marked as modified.
     template <typename F> void ProgramChange(F&& change) {
@@ -24,7 +49,14 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner), FImpl(std::make_unique<I
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 121, 21);
-    FImpl->Line = new QLineEdit();
+    FImpl->Line = new NativeLine();
+    FImpl->Line->Painted = [this](QPaintEvent* event) {
+        QPainter painter(FImpl->Line);
+        TCanvasAccess::BeginPaint(FImpl->Canvas, &painter, event->region());
+        FImpl->Canvas.Font()->Assign(*Font());
+        PaintOver();
+        TCanvasAccess::EndPaint(FImpl->Canvas);
+    };
     EditLengthLimit::Apply(FImpl->Line, 0);
     NativeHost::Embed(this, FImpl->Line);
     QObject::connect(FImpl->Line, &QLineEdit::textChanged, FImpl->Line,
@@ -39,6 +71,7 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner), FImpl(std::make_unique<I
 }
 
 TEdit::~TEdit() {
+    FImpl->Line->Painted = nullptr;
     FImpl->Line->disconnect();
 }
 
@@ -62,6 +95,35 @@ void TEdit::SetMaxLength(int value) {
 
 bool TEdit::ReadOnly() const {
     return FImpl->Line->isReadOnly();
+}
+
+void TEdit::SetBorderStyle(TBorderStyle value) {
+    FBorderStyle = value;
+    FImpl->Line->setFrame(value != bsNone);
+}
+
+void TEdit::SetAlignment(TAlignment value) {
+    FAlignment = value;
+    Qt::Alignment horizontal = value == taRightJustify ? Qt::AlignRight
+                               : value == taCenter     ? Qt::AlignHCenter
+                                                       : Qt::AlignLeft;
+    FImpl->Line->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+TRect TEdit::EditRect() const {
+    const TRect& r = FImpl->EditRect;
+    return r.Width() > 0 || r.Height() > 0 ? r : ClientRect();
+}
+
+void TEdit::SetEditRect(const TRect& value) {
+    FImpl->EditRect = value;
+    FImpl->Line->setTextMargins(std::max(value.Left, 0), std::max(value.Top, 0),
+                                std::max(ClientWidth() - value.Right, 0),
+                                std::max(ClientHeight() - value.Bottom, 0));
+}
+
+TCanvas* TEdit::Canvas() const {
+    return &FImpl->Canvas;
 }
 
 void TEdit::SetReadOnly(bool value) {

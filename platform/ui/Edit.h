@@ -1,9 +1,12 @@
 #pragma once
 
 #include "platform/ui/Control.h"
+#include "platform/ui/Form.h"
 
 #include <memory>
 #include <string>
+
+class TCanvas;
 
 // A one-line text edit. OnChange fires after every change of the text, typed or set by the
 // program. MaxLength limits what the user types or pastes (in UTF-16 units, 0 = no limit); text
@@ -30,6 +33,17 @@ public:
     void SetAutoSelect(bool value) { FAutoSelect = value; }
     bool Modified() const { return FModified; }
     void SetModified(bool value) { FModified = value; }
+    // bsSingle draws the edit's frame, bsNone leaves it out (an editor laid over a grid cell).
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    virtual void SetBorderStyle(TBorderStyle value);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    // The rectangle of the client area the text is laid out in; by default the whole client
+    // area. Room outside it stays free for controls placed inside the edit.
+    TRect EditRect() const;
+    void SetEditRect(const TRect& value);
+    // The canvas the edit is painted on: descendants draw on it in PaintOver.
+    TCanvas* Canvas() const;
 
     // Selection positions count UTF-16 units, as the framework's do.
     int SelStart() const;
@@ -53,6 +67,9 @@ public:
 protected:
     virtual void Change();
     void DoEnter() override;
+    // Runs each time the platform has painted the edit, with Canvas drawing on that paint, so a
+    // descendant can draw beside the text (outside EditRect).
+    virtual void PaintOver() {}
 
 private:
     struct Impl;
@@ -61,4 +78,6 @@ private:
     TChar FPasswordChar = 0;
     bool FAutoSelect = true;
     bool FModified = false;
+    TBorderStyle FBorderStyle = bsSingle;
+    TAlignment FAlignment = taLeftJustify;
 };

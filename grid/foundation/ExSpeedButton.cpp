@@ -1,0 +1,78 @@
+#include "grid/foundation/ExSpeedButton.h"
+
+#include "grid/foundation/EsgEditButton.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/ThemeServices.h"
+
+namespace {
+
+void Fill(TCanvas* canvas, const TRect& r, TColor color) {
+    canvas->Brush()->SetColor(color);
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->FillRect(r);
+}
+
+} // namespace
+
+void TExSpeedButton::SetIsWinXP(bool value) {
+    FIsWinXP = value;
+    Invalidate();
+}
+
+void TExSpeedButton::SetFlat(bool value) {
+    FFlat = value;
+    Invalidate();
+}
+
+void TExSpeedButton::MouseEnter() {
+    FHot = true;
+    Invalidate();
+    TSpeedButton::MouseEnter();
+}
+
+void TExSpeedButton::MouseLeave() {
+    FHot = false;
+    Invalidate();
+    TSpeedButton::MouseLeave();
+}
+
+void TExSpeedButton::Paint() {
+    TCanvas* canvas = Canvas();
+    TRect r = ClientRect();
+    const bool down = FState == bsDown;
+    const auto* part = dynamic_cast<const TEsgEditButton*>(Owner());
+    if (part && part->ButtonColor() != clNone) {
+        FFlat = true;
+        Fill(canvas, r,
+             down   ? part->ButtonColorDown()
+             : FHot ? part->ButtonColorHot()
+                    : part->ButtonColor());
+    } else if (FIsWinXP && ThemeServicesActive()) {
+        Fill(canvas, r, clBtnFace);
+        DrawThemePart(canvas, TThemePart::PushButton,
+                      down   ? tsfPressed
+                      : FHot ? tsfHot
+                             : tsfNormal,
+                      r);
+    } else if (FFlat) {
+        Fill(canvas, r, clBtnFace);
+        TRect edge = r;
+        Frame3D(canvas, edge, down ? clBtnShadow : clBtnHighlight,
+                down ? clBtnHighlight : clBtnShadow, 1);
+        InflateRect(r, -1, -1);
+    } else {
+        // The classic push button: two bevels, pressed in while down.
+        Fill(canvas, r, clBtnFace);
+        TRect edge = r;
+        if (down) {
+            Frame3D(canvas, edge, cl3DDkShadow, clBtnHighlight, 1);
+            Frame3D(canvas, edge, clBtnShadow, cl3DLight, 1);
+        } else {
+            Frame3D(canvas, edge, clBtnHighlight, cl3DDkShadow, 1);
+            Frame3D(canvas, edge, cl3DLight, clBtnShadow, 1);
+        }
+        r = edge;
+    }
+    DrawGlyphAndCaption(r, down, clBlack);
+}
