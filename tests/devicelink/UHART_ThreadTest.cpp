@@ -338,6 +338,10 @@ TEST(HART_ScanCloseTest, AWorkerEndedByAFailingReportClosesItsSocket) {
     worker.WaitFor();
     ASSERT_TRUE(worker.Finished());
 
+    // The simulator's listener thread may not have taken the worker's datagram yet.
+    for (int i = 0; i < 1000 && gateway.Requests().empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
     // The listener would otherwise keep filling the worker's fields until they are destroyed.
     TUdpServer same_port;
     same_port.BindAddress = "127.0.0.1";
