@@ -156,7 +156,6 @@ private:
     TDrawState FState = dsUp;
     bool FMouseInControl = false;
     bool FDragging = false;
-    bool FTransparent = true;
     bool FIsComCtl6 = false;
 };
 

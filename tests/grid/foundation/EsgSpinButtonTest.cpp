@@ -3,6 +3,7 @@
 #include "grid/foundation/esgspin.h"
 #include "platform/core/Exception.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Timer.h"
@@ -217,6 +218,23 @@ TEST_F(SpinButtonFixture, ColouredArrowsPaintTheirFaceAndTriangle) {
     EXPECT_EQ(picture.Pixel(1, 1), 0xFF0000) << "pressed";
     EXPECT_EQ(picture.Pixel(1, 24), 0x0000FF) << "hot";
     InputSimulation::MouseUp(Button->UpButton(), mbLeft, {3, 3});
+}
+
+TEST_F(SpinButtonFixture, ArrowsPaintInEveryStyle) {
+    Button->SetBounds(0, 0, 15, 26);
+    for (bool visualStyle : {false, true}) {
+        Button->SetIsWinXP(visualStyle);
+        EXPECT_EQ(Button->UpButton()->IsWinXP(), visualStyle);
+        TBitmap picture(15, 26);
+        picture.Canvas()->Brush()->SetColor(clWhite);
+        picture.Canvas()->FillRect({0, 0, 15, 26});
+        Button->PaintTo(picture.Canvas(), 0, 0);
+        int marked = 0;
+        for (int y = 0; y < 26; ++y)
+            for (int x = 0; x < 15; ++x)
+                marked += picture.Pixel(x, y) != clWhite ? 1 : 0;
+        EXPECT_GT(marked, 15 * 26 / 2) << "visual style " << visualStyle;
+    }
 }
 
 } // namespace

@@ -77,6 +77,40 @@ TEST_F(GridButtonFixture, FacePaintsNormalHotAndPressed) {
     EXPECT_EQ(Button->DrawState(), TExGridButton::dsUp);
 }
 
+TEST_F(GridButtonFixture, CheckedAndGroupedDownFacesShowTheCheckedColour) {
+    TExGridButton* check = MakeButton(30);
+    check->SetStyle(tasCheck);
+    check->SetDown(true);
+    TExGridButton* grouped = MakeButton(60);
+    grouped->SetGroupIndex(3);
+    grouped->SetDown(true);
+    EXPECT_EQ(grouped->DrawState(), TExGridButton::dsExclusive);
+    for (TExGridButton* button : {check, grouped}) {
+        button->SetColorChecked(0x336699);
+        EXPECT_EQ(Painted(button)->Pixel(5, 5), TColor{0x336699});
+    }
+    // Raised buttons draw a frame and move their content when down.
+    grouped->SetFlat(false);
+    std::unique_ptr<TBitmap> raised = Painted(grouped);
+    EXPECT_EQ(raised->Pixel(10, 10), TColor{0x336699});
+    EXPECT_NE(raised->Pixel(0, 0), TColor{0x336699});
+}
+
+TEST_F(GridButtonFixture, RoundedAndBorderedFacesStayInsideTheButton) {
+    for (bool rounded : {false, true}) {
+        Button->SetRounded(rounded);
+        Button->SetBorderColor(0x0000FF);
+        Button->BorderHotColor = 0x00FF00;
+        std::unique_ptr<TBitmap> normal = Painted(Button);
+        EXPECT_EQ(normal->Pixel(11, rounded ? 0 : 1), TColor{0x0000FF}) << rounded;
+        EXPECT_EQ(normal->Pixel(11, 11), ColorToRGB(clBtnFace)) << rounded;
+        InputSimulation::MouseEnter(Button);
+        std::unique_ptr<TBitmap> hot = Painted(Button);
+        EXPECT_EQ(hot->Pixel(11, rounded ? 0 : 1), TColor{0x00FF00}) << rounded;
+        InputSimulation::MouseLeave(Button);
+    }
+}
+
 TEST_F(GridButtonFixture, StockLooksSetTheirColourSets) {
     struct Case {
         int Look;
