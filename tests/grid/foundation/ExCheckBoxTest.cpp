@@ -1,4 +1,6 @@
 #include "grid/foundation/ExCheckBox.h"
+#include "grid/foundation/ThemedXP.h"
+#include "grid/foundation/VisualStyleTable.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
@@ -227,4 +229,75 @@ TEST_F(ExCheckBoxTest, ATransparentBoxShowsItsParentThrough) {
     Box->SetTransparent(true);
     auto transparent = Shot();
     EXPECT_NE(transparent->Pixel(60, 10), clAqua) << "not erased";
+}
+
+namespace {
+
+// The first and last rows that differ from an empty box's background in the given columns.
+std::pair<int, int> DrawnRows(const TBitmap& shot, int fromX, int toX) {
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < shot.Height(); ++y)
+        for (int x = fromX; x < toX; ++x)
+            if (shot.Pixel(x, y) != shot.Pixel(shot.Width() / 2, 0)) {
+                if (first < 0)
+                    first = y;
+                last = y;
+            }
+    return {first, last};
+}
+
+} // namespace
+
+TEST_F(ExCheckBoxTest, ButtonVertAlignPlacesTheBox) {
+    struct Case {
+        TTextLayout Layout;
+        int Top; // of the 14-pixel themed box in a 40-pixel box
+    };
+    Box->SetCaption("");
+    Box->SetHeight(40);
+    ASSERT_TRUE(IsThemedXP());
+    for (Case c : {Case{tlTop, 4}, Case{tlCenter, 14}, Case{tlBottom, 26}}) {
+        Box->SetButtonVertAlign(c.Layout);
+        // Left of the focus frame, which starts 2 pixels before the caption.
+        auto [first, last] = DrawnRows(*Shot(), 0, 13);
+        EXPECT_GE(first, c.Top) << c.Layout;
+        EXPECT_LE(last, c.Top + 13) << c.Layout;
+        EXPECT_GT(last - first, 6) << c.Layout;
+    }
+}
+
+TEST_F(ExCheckBoxTest, WithoutVisualStylesTheClassicBoxShowsItsState) {
+    ExXPVS().FreeThemeLibrary();
+    ASSERT_FALSE(IsThemedXP());
+    Box->SetCaption("");
+    const TRect box = Rect(0, 4, 13, 17);
+    auto unchecked = Shot();
+    Box->SetState(cbChecked);
+    auto checked = Shot();
+    Box->SetState(cbGrayed);
+    auto grayed = Shot();
+    ExXPVS().LoadThemeLibrary();
+
+    EXPECT_FALSE(SamePixels(*unchecked, *checked, box));
+    EXPECT_FALSE(SamePixels(*unchecked, *grayed, box)) << "grayed is drawn inactive";
+    EXPECT_EQ(unchecked->Pixel(6, 10), clWhite) << "a white well";
+    EXPECT_EQ(unchecked->Pixel(0, 4), ColorToRGB(clBtnShadow)) << "a sunken frame";
+    auto [first, last] = DrawnRows(*unchecked, 0, 13);
+    EXPECT_EQ(first, 4);
+    EXPECT_EQ(last, 16);
+}
+
+TEST_F(ExCheckBoxTest, TheFocusIsFramedAroundTheCaption) {
+    auto* other = new TExCheckBox(Form.get());
+    other->SetParent(Form.get());
+    other->SetTabStop(true);
+    other->SetTop(40);
+    Box->SetCaption("Caption");
+    Box->SetFocus();
+    auto focused = Shot();
+    other->SetFocus();
+    auto unfocused = Shot();
+    EXPECT_FALSE(SamePixels(*focused, *unfocused, Rect(13, 4, 14, 20))) << "left edge";
+    EXPECT_TRUE(SamePixels(*focused, *unfocused, Rect(0, 0, 13, 20))) << "the box is unchanged";
 }
