@@ -140,9 +140,7 @@ void TExCheckBox::Toggle() {
 }
 
 void TExCheckBox::ToggleAndClick() {
-    FClicksDisabled = true;
     Toggle();
-    FClicksDisabled = false;
     Click();
 }
 

@@ -85,7 +85,6 @@ private:
     std::string FCaption;
     bool FIsWinXP = false;
     bool FHot = false;
-    bool FClicksDisabled = false;
     bool FReadOnly = false;
     bool FMouseDown = false;
     std::unique_ptr<TBitmap> FBkgBmp;
