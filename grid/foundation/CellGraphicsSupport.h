@@ -5,13 +5,16 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace CellGraphicsSupport {
 
-// Round with halves to the even neighbour.
+// Round with halves to the even neighbour, kept within int; what is not a number gives 0.
 inline int Round(double value) {
-    return static_cast<int>(std::nearbyint(value));
+    if (std::isnan(value))
+        return 0;
+    return static_cast<int>(std::clamp(std::nearbyint(value), -2147483648.0, 2147483647.0));
 }
 
 // Keeps the drawing inside r: the clip narrows to it for the call and is given back after,

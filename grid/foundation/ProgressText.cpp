@@ -53,7 +53,8 @@ std::string ApplyConversion(const Conversion& conversion, double value) {
     case 'd':
     case 'u':
     case 'x': {
-        const double rounded = std::clamp(std::nearbyint(value), -9.2e18, 9.2e18);
+        const double rounded =
+            std::isnan(value) ? 0 : std::clamp(std::nearbyint(value), -9.2e18, 9.2e18);
         const std::string spec = conversion.Spec + (conversion.Type == 'x' ? "llX" : "lld");
         std::snprintf(buffer, sizeof buffer, spec.c_str(), static_cast<long long>(rounded));
         break;

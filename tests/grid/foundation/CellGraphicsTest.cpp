@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -179,6 +180,22 @@ TEST(ProgressBar, FillsUpToThePercentage) {
     }
 }
 
+TEST(ProgressBar, ValuesBeyondAnyRangeDrawAnEmptyOrFullBar) {
+    struct Case {
+        double Value;
+        const char* Format;
+        TColor Right; // of the last column inside
+    };
+    for (Case c : {Case{1e300, "", Fill}, Case{-1e300, "%d", Rest}, Case{std::nan(""), "", Rest},
+                   Case{std::nan(""), "%.1f", Rest}, Case{1e300, "%f", Fill}}) {
+        auto bitmap = Canvas(104, 24);
+        DrawProgressBar(bitmap->Canvas(), Rect(0, 0, 104, 24), Fill, clWhite, Rest, clWhite,
+                        c.Value, 2, 2, 0, 100, c.Format, clBlack, false);
+        EXPECT_EQ(bitmap->Pixel(101, 2), c.Right) << c.Value << " " << c.Format;
+    }
+    EXPECT_EQ(FormatProgressText("%d", std::nan("")), "0");
+}
+
 TEST(ProgressPie, FillsTheSectorFromTwelveOClock) {
     struct Case {
         int Percent;
@@ -191,8 +208,9 @@ TEST(ProgressPie, FillsTheSectorFromTwelveOClock) {
         bitmap->Canvas()->Brush()->SetColor(clWhite);
         DrawProgressPie(bitmap->Canvas(), Rect(0, 0, 40, 40), Fill, c.Percent, false);
         EXPECT_EQ(bitmap->Pixel(c.Filled.X, c.Filled.Y), Fill) << c.Percent;
-        if (c.Empty.X >= 0)
+        if (c.Empty.X >= 0) {
             EXPECT_EQ(bitmap->Pixel(c.Empty.X, c.Empty.Y), clWhite) << c.Percent;
+        }
         EXPECT_EQ(bitmap->Pixel(0, 0), Background) << "outside the circle";
     }
     auto none = Canvas(40, 40);
@@ -213,8 +231,9 @@ TEST(LevelProgress, TheLevelReachedPicksTheColour) {
         DrawLevelProgress(bitmap->Canvas(), Rect(0, 0, 102, 12), c.Percent, look);
         EXPECT_EQ(bitmap->Pixel(1, 6), c.Color) << c.Percent;
         EXPECT_EQ(bitmap->Pixel(c.Percent, 6), c.Color) << c.Percent;
-        if (c.Percent < 100)
+        if (c.Percent < 100) {
             EXPECT_EQ(bitmap->Pixel(c.Percent + 1, 6), clWhite) << c.Percent;
+        }
     }
 }
 
