@@ -30,7 +30,8 @@ void DrawErrorUnderline(const TWinControl* Owner, TCanvas* Canvas, const std::st
     ErrLen = std::max(ErrLen, 0);
     const int lastStart = std::max(length - 1, 0);
     const int x0 = ErrPos < length ? xOf(ErrPos) : xOf(lastStart) + 4;
-    const int x1 = ErrPos + ErrLen < length ? xOf(ErrPos + ErrLen - 1) : xOf(lastStart) + 4;
+    const bool endsInside = ErrLen < length - ErrPos;
+    const int x1 = endsInside ? xOf(ErrPos + ErrLen - 1) : xOf(lastStart) + 4;
     const int y0 = 0;
     const int y1 = y0;
 

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -341,7 +342,7 @@ TEST(ErrorUnderline, ZigzagsInRedUnderTheRangeOnly) {
 
 TEST(ErrorUnderline, ARangeBeyondTheTextEndsAfterIt) {
     TCustomControl owner(nullptr);
-    for (int start : {0, 3, 50})
+    for (int start : {0, 3, 50, std::numeric_limits<int>::max()})
         for (const std::string text : {"", "abc"}) {
             auto bitmap = Canvas(100, 30);
             DrawErrorUnderline(&owner, bitmap->Canvas(), text, Rect(0, 0, 100, 30), 12, start, 100);
