@@ -21,10 +21,21 @@ struct TBitmap::Impl {
 };
 
 namespace {
-QImage WhiteImage(int width, int height) {
+QImage::Format ImageFormat(TPixelFormat format) {
+    switch (format) {
+    case pf24bit:
+        return QImage::Format_BGR888;
+    case pf32bit:
+        return QImage::Format_ARGB32_Premultiplied;
+    default:
+        return QImage::Format_RGB32;
+    }
+}
+
+QImage WhiteImage(int width, int height, TPixelFormat format) {
     if (width <= 0 || height <= 0)
         return {};
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width, height, ImageFormat(format));
     image.fill(Qt::white);
     return image;
 }
@@ -62,9 +73,10 @@ void TBitmap::SetSize(int width, int height) {
     if (width == Width() && height == Height())
         return;
     FImpl->Finish();
-    QImage resized = WhiteImage(width, height);
+    QImage resized = WhiteImage(width, height, FPixelFormat);
     if (!resized.isNull() && !FImpl->Image.isNull()) {
         QPainter painter(&resized);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(QPoint(0, 0), FImpl->Image);
     }
     FImpl->Image = resized;
@@ -103,7 +115,7 @@ void TBitmap::LoadFromFile(const std::string& path) {
         throw EFileError("The file \"" + path + "\" is not a valid bitmap: " +
                          QtConvert::FromQString(reader.errorString()));
     FImpl->Finish();
-    FImpl->Image = image.convertToFormat(QImage::Format_RGB32);
+    FImpl->Image = image.convertToFormat(ImageFormat(FPixelFormat));
 }
 
 void TBitmap::SaveToFile(const std::string& path) const {
@@ -114,6 +126,27 @@ void TBitmap::SaveToFile(const std::string& path) const {
     if (image.isNull() || !image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
         throw EFileError("The bitmap could not be written to \"" + path + "\".");
     WriteFileAtomic(path, std::string_view(data.constData(), static_cast<size_t>(data.size())));
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat format) {
+    FPixelFormat = format;
+    FImpl->Finish();
+    if (!FImpl->Image.isNull() && FImpl->Image.format() != ImageFormat(format))
+        FImpl->Image.convertTo(ImageFormat(format));
+}
+
+uint8_t* TBitmap::ScanLine(int row) {
+    FImpl->Finish();
+    if (row < 0 || row >= Height())
+        return nullptr;
+    return FImpl->Image.scanLine(row);
+}
+
+const uint8_t* TBitmap::ScanLine(int row) const {
+    FImpl->Finish();
+    if (row < 0 || row >= Height())
+        return nullptr;
+    return FImpl->Image.constScanLine(row);
 }
 
 TColor TBitmap::TransparentColor() const {

@@ -3,6 +3,7 @@
 #include "platform/ui/Colors.h"
 #include "platform/ui/Object.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -45,7 +46,14 @@ public:
     TTransparentMode TransparentMode() const { return FTransparentMode; }
     void SetTransparentMode(TTransparentMode mode) { FTransparentMode = mode; }
     TPixelFormat PixelFormat() const { return FPixelFormat; }
-    void SetPixelFormat(TPixelFormat format) { FPixelFormat = format; }
+    // pf24bit keeps 3 bytes a pixel (blue, green, red), pf32bit 4 (blue, green, red, alpha, the
+    // colours premultiplied by alpha); any other format is kept as the device's 32 bits. A change
+    // converts the pixels.
+    void SetPixelFormat(TPixelFormat format);
+    // The bytes of one row in the layout of PixelFormat (device format: blue, green, red, 255);
+    // nullptr for a row outside the picture. Valid until the bitmap is resized or drawn on.
+    uint8_t* ScanLine(int row);
+    const uint8_t* ScanLine(int row) const;
 
     // The colour of one pixel (clNone outside the picture).
     TColor Pixel(int x, int y) const;

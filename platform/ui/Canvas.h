@@ -75,6 +75,10 @@ private:
     TBrushStyle FStyle = bsSolid;
 };
 
+// What FloodFill spreads through: every pixel of the given colour, or every pixel up to a border
+// of it.
+enum TFillStyle { fsSurface, fsBorder };
+
 // DrawText formats.
 constexpr unsigned DT_TOP = 0x0;
 constexpr unsigned DT_LEFT = 0x0;
@@ -125,8 +129,15 @@ public:
     void Polyline(const std::vector<TPoint>& points);
     // Dotted frame; drawing it twice restores the pixels.
     void DrawFocusRect(const TRect& r);
+    // Fills with the brush from (x, y) through the pixels reached across edges (not corners):
+    // with fsBorder those that are not color, with fsSurface those that are. The fill stays
+    // inside the clip; nothing happens when the start point lies outside it.
+    void FloodFill(int x, int y, TColor color, TFillStyle fillStyle);
 
     void TextOut(int x, int y, const std::string& text);
+    // Text turned counter-clockwise by escapement tenths of a degree about (x, y), where its
+    // top-left corner lies before the turn; a solid brush fills behind it.
+    void TextOutRotated(int x, int y, int escapement, const std::string& text);
     // Text at (x, y) clipped to r; a solid brush fills r first.
     void TextRect(const TRect& r, int x, int y, const std::string& text);
     int TextWidth(const std::string& text) const;

@@ -158,6 +158,23 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
     p->drawText(QPoint(x, y + FImpl->Ascent(*FFont)), qtext);
 }
 
+void TCanvas::TextOutRotated(int x, int y, int escapement, const std::string& text) {
+    QPainter* p = FImpl->Acquire();
+    if (!p)
+        return;
+    const QFontMetrics& metrics = FImpl->Metrics(*FFont);
+    QString qtext = ToQString(text);
+    p->save();
+    p->translate(x, y);
+    // The platform turns clockwise, the framework's escapement counter-clockwise.
+    p->rotate(-escapement / 10.0);
+    FillTextBackground(*p, *FBrush,
+                       QRect(0, 0, metrics.horizontalAdvance(qtext), metrics.height()));
+    CanvasStyle::PrepareText(*p, *FFont, FImpl->QtFont(*FFont));
+    p->drawText(QPoint(0, metrics.ascent()), qtext);
+    p->restore();
+}
+
 void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
     QPainter* p = FImpl->Acquire();
     if (!p || r.IsEmpty())

@@ -1,0 +1,5 @@
+#pragma once
+
+// Whether controls are drawn with the desktop's visual styles: a current platform, the styles
+// active and the common controls that draw them.
+bool IsThemedXP();
