@@ -9,7 +9,9 @@ constexpr int64_t MSecsPerDay = 86400000;
 } // namespace
 
 bool IsValidDateTime(TDateTime value) {
-    return value >= MinDateTimeValue && value <= MaxDateTimeValue;
+    // By day: before 1899 the time of day lies below the day's whole number.
+    return std::isfinite(value) && std::trunc(value) >= MinDateTimeValue &&
+           std::trunc(value) <= std::trunc(MaxDateTimeValue);
 }
 
 TDateTime CheckDateTime(TDateTime value) {

@@ -7,7 +7,8 @@
 // from the start of the day (-1.25 is 29 December 1899, 06:00).
 using TDateTime = double;
 
-// The framework's calendar runs from 1 January 0001 to 31 December 9999.
+// The framework's calendar runs from 1 January 0001 to 31 December 9999. The first day's
+// times of day lie below its number (-693593.75 is 1 January 0001, 18:00).
 constexpr TDateTime MinDateTimeValue = -693593.0;
 constexpr TDateTime MaxDateTimeValue = 2958465.0 + 86399999.0 / 86400000.0;
 

@@ -500,57 +500,69 @@ void TDateTimePicker::ToggleChecked() {
     Change();
 }
 
-void TDateTimePicker::KeyDown(WORD& Key, TShiftState Shift) {
-    TWinControl::KeyDown(Key, Shift);
+bool TDateTimePicker::FieldKey(WORD key, TShiftState shift) {
     const bool unchecked = FShowCheckbox && !FChecked;
-    switch (Key) {
+    switch (key) {
     case VK_SPACE:
         if (FShowCheckbox)
             ToggleChecked();
-        break;
+        return true;
     case VK_F4:
         if (!unchecked)
             SetDroppedDown(!DroppedDown());
-        break;
+        return true;
     case VK_LEFT:
     case VK_RIGHT:
         if (!unchecked)
-            MoveField(Key == VK_RIGHT ? 1 : -1);
-        break;
+            MoveField(key == VK_RIGHT ? 1 : -1);
+        return true;
     case VK_UP:
     case VK_DOWN:
         if (unchecked)
-            break;
-        if (Key == VK_DOWN && Shift.Contains(ssAlt))
+            return true;
+        if (key == VK_DOWN && shift.Contains(ssAlt))
             SetDroppedDown(true);
         else
-            StepField(Key == VK_UP ? 1 : -1);
-        break;
+            StepField(key == VK_UP ? 1 : -1);
+        return true;
     case VK_HOME:
     case VK_END:
         if (!unchecked && FieldCount() > 0) {
-            FField = Key == VK_HOME ? 0 : FieldCount() - 1;
+            FField = key == VK_HOME ? 0 : FieldCount() - 1;
             FTypedDigits = 0;
             ShowValue();
         }
-        break;
+        return true;
     case VK_PRIOR:
     case VK_NEXT:
     case VK_DELETE:
     case VK_BACK:
-        break;
+        return true;
     default:
-        return;
+        return false;
     }
-    // The native field never edits by itself: every value goes through the picker.
-    Key = 0;
 }
 
-void TDateTimePicker::KeyPress(TChar& Key) {
-    TWinControl::KeyPress(Key);
-    if (Key >= '0' && Key <= '9' && !(FShowCheckbox && !FChecked))
-        TypeDigit(Key - '0');
-    Key = 0;
+void TDateTimePicker::WndProc(TMessage& Message) {
+    TWinControl::WndProc(Message);
+    // After the handlers (OnKeyDown, OnKeyPress) had their say, the picker works the key; the
+    // native field never edits by itself, so every value goes through the picker.
+    switch (Message.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (Message.Result == 0 &&
+            FieldKey(static_cast<WORD>(Message.WParam), KeyDataToShiftState(Message.LParam)))
+            Message.Result = 1;
+        break;
+    case WM_CHAR:
+        if (Message.Result == 0 && Message.WParam >= '0' && Message.WParam <= '9' &&
+            !(FShowCheckbox && !FChecked))
+            TypeDigit(static_cast<int>(Message.WParam - '0'));
+        Message.Result = 1;
+        break;
+    default:
+        break;
+    }
 }
 
 void TDateTimePicker::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -17,10 +17,12 @@ enum TDTDateFormat { dfShort, dfLong };
 // every time). The keyboard works on the part with the caret: Left and Right move between the
 // parts (going round), Up and Down step the part (the day and month go round within their
 // month and year, the time parts within the day), digits type the part's number and Space
-// toggles the check box. F4 or Alt+Down opens the calendar. Program writes fire nothing; every
-// change by the user fires OnChange. Values are the framework's date numbers, all within years
-// 1..9999: anything else is refused with EConvertError, as is a date outside MinDate..MaxDate
-// (0: no limit) written by the program. The user's steps and typing stay within the limits.
+// toggles the check box. F4 or Alt+Down opens the calendar. The picker works a key after
+// OnKeyDown and OnKeyPress (and overrides of KeyDown and KeyPress), which may swallow it. Program
+// writes fire nothing; every change by the user fires OnChange. Values are the framework's date
+// numbers, all within years 1..9999: anything else is refused with EConvertError, as is a date
+// outside MinDate..MaxDate (0: no limit) written by the program. The user's steps and typing stay
+// within the limits.
 class TDateTimePicker : public TWinControl {
 public:
     explicit TDateTimePicker(TComponent* AOwner);
@@ -73,6 +75,8 @@ public:
     // Reads the text in the display format; a text that does not read is ignored.
     void SetText(const std::string& value) override;
 
+    void WndProc(TMessage& Message) override;
+
     TNotifyEvent OnChange;
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
@@ -81,13 +85,13 @@ protected:
     virtual void Change();
     virtual void DropDown();
     virtual void CloseUp();
-    void KeyDown(WORD& Key, TShiftState Shift) override;
-    void KeyPress(TChar& Key) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
     // A value from the user: kept within the limits, shown, and reported when it changed.
     void UserValue(TDateTime value);
+    // A key of the picker's own (parts, check box, calendar); false for any other.
+    bool FieldKey(WORD key, TShiftState shift);
     void StepField(int delta);
     void TypeDigit(int digit);
     void MoveField(int delta);

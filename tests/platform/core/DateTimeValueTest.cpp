@@ -10,7 +10,8 @@ namespace {
 TEST(DateTimeValue, AcceptsYearsOneToNineThousandNineHundredNinetyNine) {
     EXPECT_TRUE(IsValidDateTime(MinDateTimeValue));
     EXPECT_TRUE(IsValidDateTime(MaxDateTimeValue));
-    EXPECT_FALSE(IsValidDateTime(MinDateTimeValue - 1e-9));
+    EXPECT_TRUE(IsValidDateTime(MinDateTimeValue - 0.75)) << "1 January 0001, 18:00";
+    EXPECT_FALSE(IsValidDateTime(MinDateTimeValue - 1));
     EXPECT_FALSE(IsValidDateTime(2958466.0));
     EXPECT_FALSE(IsValidDateTime(std::numeric_limits<double>::quiet_NaN()));
     EXPECT_THROW(CheckDateTime(-693594.0), EConvertError);

@@ -208,6 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
     Edges, DateTimePickerRange,
     ::testing::Values(RangeCase{"FirstDay", FirstDay, true},
                       RangeCase{"LastMomentOfYear9999", LastDay + 86399.0 / 86400, true},
+                      RangeCase{"LastMomentOfYear1", FirstDay - 86399.0 / 86400, true},
                       RangeCase{"LastDayOfYearZero", FirstDay - 1, false},
                       RangeCase{"FirstDayOfYear10000", LastDay + 1, false},
                       RangeCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), false},
