@@ -19,6 +19,7 @@
 #include <cctype>
 #include <cmath>
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -206,6 +207,7 @@ void TDateTimePicker::SetDateTime(TDateTime value) {
     if (FMaxDate != 0 && day > std::trunc(FMaxDate))
         throw EConvertError("Date is after the latest date allowed");
     FValue = value;
+    FTypedDigits = 0;
     ShowValue();
 }
 
@@ -329,7 +331,9 @@ void TDateTimePicker::UserValue(TDateTime value) {
 void TDateTimePicker::ShowValue() {
     FImpl->Showing = true;
     QDateTimeEdit* edit = FImpl->Edit;
-    edit->setDateTime(QtDate::ToQDateTime(FValue));
+    TDateTime shown = FValue;
+    ValueWithTyped(shown);
+    edit->setDateTime(QtDate::ToQDateTime(shown));
     FImpl->Check->setChecked(FChecked);
     // An unchecked value is greyed but keeps the focus, so Space can check it again.
     QPalette palette = edit->style()->standardPalette();
@@ -420,53 +424,48 @@ void TDateTimePicker::StepField(int delta) {
     UserValue(QtDate::FromQDate(date, time));
 }
 
-void TDateTimePicker::TypeDigit(int digit) {
-    const QDateTimeEdit::Section section = FImpl->Edit->sectionAt(FField);
-    const bool shortYear =
-        section == QDateTimeEdit::YearSection && !FImpl->Edit->displayFormat().contains("yyyy");
-    int maxDigits = 2;
-    if (section == QDateTimeEdit::YearSection)
-        maxDigits = shortYear ? 2 : 4;
-    else if (section == QDateTimeEdit::MSecSection)
-        maxDigits = 3;
-    else if (section == QDateTimeEdit::AmPmSection || section == QDateTimeEdit::NoSection)
-        return;
-    const QDateTime current = QtDate::ToQDateTime(FValue);
-    QDate date = current.date();
-    QTime time = current.time();
-    const int highest = section == QDateTimeEdit::MonthSection  ? 12
-                        : section == QDateTimeEdit::DaySection  ? date.daysInMonth()
-                        : section == QDateTimeEdit::HourSection ? 23
-                        : section == QDateTimeEdit::MSecSection ? 999
-                        : section == QDateTimeEdit::YearSection ? 9999
-                                                                : 59;
-    // Digits add up within a part until it is full or the number would be too large; then the
-    // digit starts the part anew.
-    int typed = digit;
-    int digits = 1;
-    if (FTypedDigits > 0 && FTypedDigits < maxDigits && FTyped * 10 + digit <= highest) {
-        typed = FTyped * 10 + digit;
-        digits = FTypedDigits + 1;
-    }
-    FTyped = typed;
-    FTypedDigits = digits == maxDigits ? 0 : digits;
-    const int lowest = section == QDateTimeEdit::MonthSection ||
-                               section == QDateTimeEdit::DaySection ||
-                               section == QDateTimeEdit::YearSection
-                           ? 1
-                           : 0;
-    if (typed < lowest) {
-        FTypedDigits = digits; // a leading zero waits for the next digit
-        return;
-    }
+namespace {
+
+// How a part takes typed digits.
+struct PartLimits {
+    int MaxDigits = 2;
+    int Lowest = 0;
+    int Highest = 59;
+};
+
+PartLimits LimitsOf(QDateTimeEdit::Section section, QDate date, bool shortYear) {
     switch (section) {
     case QDateTimeEdit::YearSection:
+        return {shortYear ? 2 : 4, shortYear ? 0 : 1, shortYear ? 99 : 9999};
+    case QDateTimeEdit::MonthSection:
+        return {2, 1, 12};
+    case QDateTimeEdit::DaySection:
+        return {2, 1, date.daysInMonth()};
+    case QDateTimeEdit::HourSection:
+        return {2, 0, 23};
+    case QDateTimeEdit::MSecSection:
+        return {3, 0, 999};
+    case QDateTimeEdit::MinuteSection:
+    case QDateTimeEdit::SecondSection:
+        return {2, 0, 59};
+    default:
+        return {0, 0, -1};
+    }
+}
+
+// The value with the typed number in the part; false when that makes no date or time.
+bool WithTypedPart(QDateTimeEdit::Section section, int typed, bool shortYear, QDate& date,
+                   QTime& time) {
+    switch (section) {
+    case QDateTimeEdit::YearSection:
+        if (!shortYear && typed < 1)
+            return false;
         date =
             WithYearMonth(date, shortYear ? date.year() / 100 * 100 + typed : typed, date.month());
-        if (!date.isValid())
-            return;
         break;
     case QDateTimeEdit::MonthSection:
+        if (typed < 1 || typed > 12)
+            return false;
         date = WithYearMonth(date, date.year(), typed);
         break;
     case QDateTimeEdit::DaySection:
@@ -485,13 +484,59 @@ void TDateTimePicker::TypeDigit(int digit) {
         time = QTime(time.hour(), time.minute(), time.second(), typed);
         break;
     default:
-        return;
+        return false;
     }
-    const int keptTyped = FTyped;
-    const int keptDigits = FTypedDigits;
-    UserValue(QtDate::FromQDate(date, time));
-    FTyped = keptTyped;
-    FTypedDigits = keptDigits;
+    return date.isValid() && time.isValid();
+}
+
+} // namespace
+
+bool TDateTimePicker::ValueWithTyped(TDateTime& value) const {
+    if (FTypedDigits == 0)
+        return false;
+    const QDateTime current = QtDate::ToQDateTime(FValue);
+    QDate date = current.date();
+    QTime time = current.time();
+    const bool shortYear = !FImpl->Edit->displayFormat().contains("yyyy");
+    if (!WithTypedPart(FImpl->Edit->sectionAt(FField), FTyped, shortYear, date, time))
+        return false;
+    value = QtDate::FromQDate(date, time);
+    return true;
+}
+
+void TDateTimePicker::TypeDigit(int digit) {
+    const QDateTimeEdit::Section section = FImpl->Edit->sectionAt(FField);
+    const bool shortYear = !FImpl->Edit->displayFormat().contains("yyyy");
+    const PartLimits limits = LimitsOf(section, QtDate::ToQDate(FValue), shortYear);
+    if (limits.MaxDigits == 0)
+        return;
+    // Digits add up within a part until it is full or the number would be too large; then the
+    // digit starts the part anew.
+    int typed = digit;
+    int digits = 1;
+    if (FTypedDigits > 0 && FTyped * 10 + digit <= limits.Highest) {
+        typed = FTyped * 10 + digit;
+        digits = FTypedDigits + 1;
+    }
+    FTyped = typed;
+    FTypedDigits = digits;
+    // A part that could still take another digit waits for it (shown, not yet the value), as
+    // does a leading zero; a full part becomes the value at once.
+    const bool complete = digits == limits.MaxDigits || typed * 10 > limits.Highest;
+    if (complete && typed >= limits.Lowest)
+        CommitTyped();
+    else
+        ShowValue();
+}
+
+void TDateTimePicker::CommitTyped() {
+    TDateTime value = 0;
+    const bool valid = ValueWithTyped(value);
+    FTypedDigits = 0;
+    if (valid)
+        UserValue(value);
+    else
+        ShowValue();
 }
 
 void TDateTimePicker::ToggleChecked() {
@@ -502,6 +547,13 @@ void TDateTimePicker::ToggleChecked() {
 
 bool TDateTimePicker::FieldKey(WORD key, TShiftState shift) {
     const bool unchecked = FShowCheckbox && !FChecked;
+    static constexpr WORD Keys[] = {VK_SPACE, VK_F4,  VK_LEFT,  VK_RIGHT, VK_UP,     VK_DOWN,
+                                    VK_HOME,  VK_END, VK_PRIOR, VK_NEXT,  VK_DELETE, VK_BACK};
+    if (std::find(std::begin(Keys), std::end(Keys), key) == std::end(Keys))
+        return false;
+    // Any key of the picker's own closes the number being typed.
+    if (FTypedDigits > 0)
+        CommitTyped();
     switch (key) {
     case VK_SPACE:
         if (FShowCheckbox)
@@ -568,10 +620,19 @@ void TDateTimePicker::WndProc(TMessage& Message) {
 void TDateTimePicker::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TWinControl::MouseUp(Button, Shift, X, Y);
     // A click puts the caret into the part under the mouse.
-    if (FImpl->Edit->currentSectionIndex() >= 0 && FImpl->Edit->currentSectionIndex() != FField) {
-        FField = FImpl->Edit->currentSectionIndex();
-        FTypedDigits = 0;
+    const int clicked = FImpl->Edit->currentSectionIndex();
+    if (clicked >= 0 && clicked != FField) {
+        if (FTypedDigits > 0)
+            CommitTyped();
+        FField = clicked;
+        ShowValue();
     }
+}
+
+void TDateTimePicker::DoExit() {
+    if (FTypedDigits > 0)
+        CommitTyped();
+    TWinControl::DoExit();
 }
 
 void TDateTimePicker::SetDroppedDown(bool value) {

@@ -16,13 +16,15 @@ enum TDTDateFormat { dfShort, dfLong };
 // a drop-down month calendar (a date in dmComboBox mode) or up-down arrows (dmUpDown, and
 // every time). The keyboard works on the part with the caret: Left and Right move between the
 // parts (going round), Up and Down step the part (the day and month go round within their
-// month and year, the time parts within the day), digits type the part's number and Space
-// toggles the check box. F4 or Alt+Down opens the calendar. The picker works a key after
-// OnKeyDown and OnKeyPress (and overrides of KeyDown and KeyPress), which may swallow it. Program
-// writes fire nothing; every change by the user fires OnChange. Values are the framework's date
-// numbers, all within years 1..9999: anything else is refused with EConvertError, as is a date
-// outside MinDate..MaxDate (0: no limit) written by the program. The user's steps and typing stay
-// within the limits.
+// month and year, the time parts within the day), Space toggles the check box, F4 or Alt+Down
+// opens the calendar. Digits type the part's number: a number that could still take another
+// digit (a day of 1, a year of 199) is shown but becomes the value only when the part is full,
+// when another key is pressed or when the picker loses the focus. The picker works a key after
+// OnKeyDown and OnKeyPress (and overrides of KeyDown and KeyPress), which may swallow it.
+// Program writes fire nothing; every change by the user fires OnChange. Values are the
+// framework's date numbers, all within years 1..9999: anything else is refused with
+// EConvertError, as is a date outside MinDate..MaxDate (0: no limit) written by the program.
+// The user's steps and typing stay within the limits.
 class TDateTimePicker : public TWinControl {
 public:
     explicit TDateTimePicker(TComponent* AOwner);
@@ -86,6 +88,7 @@ protected:
     virtual void DropDown();
     virtual void CloseUp();
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DoExit() override;
 
 private:
     // A value from the user: kept within the limits, shown, and reported when it changed.
@@ -94,6 +97,11 @@ private:
     bool FieldKey(WORD key, TShiftState shift);
     void StepField(int delta);
     void TypeDigit(int digit);
+    // The digits typed into the part so far become the value.
+    void CommitTyped();
+    // FValue with the digits typed so far in the current part; false when there are none or
+    // they make no value.
+    bool ValueWithTyped(TDateTime& value) const;
     void MoveField(int delta);
     void PickFromCalendar();
     void ToggleChecked();

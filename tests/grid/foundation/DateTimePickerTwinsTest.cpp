@@ -129,8 +129,9 @@ TEST_P(TimeAutoTab, ADigitThatChangesATimePartMovesTheCaretOn) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, TimeAutoTab,
     ::testing::Values(AutoTabCase{"ChangedHourMovesToTheMinutes", "10:20:30", "7", "7:20:30", 1},
-                      AutoTabCase{"UnchangedHourStays", "01:20:30", "1", "1:20:30", 0},
-                      AutoTabCase{"EachChangedPartMovesOn", "10:20:30", "345", "3:4:5", 0},
+                      AutoTabCase{"UnchangedHourStays", "01:20:30", "01", "1:20:30", 0},
+                      AutoTabCase{"AnOpenPartWaits", "10:20:30", "1", "10:20:30", 0},
+                      AutoTabCase{"EachCompletedPartMovesOn", "10:20:30", "345", "3:45:30", 2},
                       AutoTabCase{"LettersDoNotMove", "10:20:30", "x", "10:20:30", 0}),
     [](const auto& info) { return info.param.Name; });
 

@@ -133,6 +133,27 @@ TEST_F(DateTimePickerTest, EveryUserChangeFiresOnChange) {
     EXPECT_EQ(Events, (std::vector<std::string>{"change 01/02/2024", "change 01/03/2024"}));
 }
 
+TEST_F(DateTimePickerTest, AnOpenNumberIsShownAndBecomesTheValueWithTheNextKey) {
+    Press(Picker, Typed("1")); // 1 could still become 10 to 19
+    EXPECT_EQ(Picker->Text(), "01/02/2024");
+    EXPECT_DOUBLE_EQ(Picker->Date(), LeapDay2024);
+    EXPECT_TRUE(Events.empty());
+
+    Press(Picker, {Key(VK_RIGHT)});
+    EXPECT_DOUBLE_EQ(Picker->Date(), LeapDay2024 - 28);
+    EXPECT_EQ(Picker->CurrentField(), 1);
+    EXPECT_EQ(Events, std::vector<std::string>{"change 01/02/2024"});
+}
+
+TEST_F(DateTimePickerTest, OnKeyDownMaySwallowThePickersKeys) {
+    Picker->OnKeyDown = [](TObject*, WORD& key, TShiftState) {
+        if (key == VK_UP)
+            key = 0;
+    };
+    Press(Picker, {Key(VK_UP), Key(VK_DOWN)});
+    EXPECT_EQ(Picker->Text(), "28/02/2024");
+}
+
 TEST_F(DateTimePickerTest, OnKeyPressSeesDigitsFirstAndMaySwallowThem) {
     Picker->OnKeyPress = [](TObject*, TChar& key) {
         if (key == '7')
