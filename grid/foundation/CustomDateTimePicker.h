@@ -23,8 +23,11 @@ public:
 protected:
     // The step after a typed digit has reached the value ("DTPShiftFocus").
     virtual void AutoAdvanceField();
-    // Whether the metro painting and the coloured border stay off.
-    virtual bool SkipCustomPaint() const { return true; }
+    // On its own the picker never draws the metro button or the coloured border.
+    bool SkipCustomPaint() const override { return true; }
+    bool FlatBorderNeedsColor() const override { return false; }
+    bool PaintsFlatFrame() const override { return true; }
+    int MetroClearance() const override { return 4; }
     void KeyPress(TChar& Key) override;
     // Moves the caret to the next part as the Right key does, once the current key is done.
     void PostNextField();

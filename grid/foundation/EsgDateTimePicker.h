@@ -13,4 +13,9 @@ public:
     // "1.0.0.0"; writes are ignored.
     std::string Version() const;
     void SetVersion(const std::string&) {}
+
+protected:
+    bool FlatBorderNeedsColor() const override { return true; }
+    bool PaintsFlatFrame() const override { return false; }
+    int MetroClearance() const override { return 15; }
 };

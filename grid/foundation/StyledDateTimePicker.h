@@ -56,13 +56,36 @@ public:
 protected:
     TStyledDateTimePicker(TComponent* AOwner, TColor borderColor);
 
+    // Whether the metro painting and the coloured border stay off.
+    virtual bool SkipCustomPaint() const { return false; }
+    // Whether the flat border of Ctl3D off needs a BorderColor to be drawn.
+    virtual bool FlatBorderNeedsColor() const = 0;
+    // Whether the painting also draws a flat frame of its own while Ctl3D is off.
+    virtual bool PaintsFlatFrame() const = 0;
+    // How far left of the button the metro look clears the field.
+    virtual int MetroClearance() const = 0;
+
+    void PaintFrame(TCanvas* Canvas) override;
     void MouseEnter() override;
     void MouseLeave() override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void DoEnter() override;
     void DoExit() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
+    bool MetroOn() const;
+    // The mouse is over the control or the control has the focus, with FocusBorder on.
+    bool Hot() const;
+    bool Styled() const;
+    void Changed();
+    void DrawFlatBorder(TCanvas* canvas, TColor color, bool inner) const;
+    void DrawBorder(TCanvas* canvas) const;
+    void DrawDropDownButton(TCanvas* canvas) const;
+    TColor FlatBorderColor() const;
+
+    bool FMouseHeld = false;
     TBorderStyle FBorderStyle = bsNone;
     TColor FBorderColor = clNone;
     bool FIsThemed = false;

@@ -3,6 +3,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/MonthCalendar.h"
+#include "platform/ui/internal/CanvasAccess.h"
 #include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/QtConvert.h"
 #include "platform/ui/internal/QtDate.h"
@@ -11,7 +12,9 @@
 #include <QDateTimeEdit>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QPaintEvent>
 #include <QPalette>
+#include <QResizeEvent>
 #include <QStyle>
 #include <QToolButton>
 
@@ -121,8 +124,51 @@ int Wrapped(int value, int low, int high) {
 
 } // namespace
 
+namespace {
+
+// Lies over the field and lets the picker draw its frame and button on top of it.
+class FrameOverlay final : public QWidget {
+public:
+    FrameOverlay(QWidget* parent, std::function<void(TCanvas*)> paint)
+        : QWidget(parent), Paint(std::move(paint)) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        TCanvasAccess::BeginPaint(Canvas, &painter, event->region());
+        Paint(&Canvas);
+        TCanvasAccess::EndPaint(Canvas);
+    }
+
+private:
+    std::function<void(TCanvas*)> Paint;
+    TCanvas Canvas;
+};
+
+// The field, the check box and the button, with the overlay kept over all of them.
+class PickerBox final : public QWidget {
+public:
+    QWidget* Overlay = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (Overlay != nullptr) {
+            Overlay->setGeometry(rect());
+            Overlay->raise();
+        }
+    }
+};
+
+} // namespace
+
 struct TDateTimePicker::Impl {
     QWidget* Box = nullptr;
+    QWidget* Overlay = nullptr;
     QCheckBox* Check = nullptr;
     QDateTimeEdit* Edit = nullptr;
     QToolButton* Button = nullptr;
@@ -151,7 +197,7 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner)
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 186, 21);
-    auto* box = new QWidget();
+    auto* box = new PickerBox();
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -166,10 +212,15 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner)
     FImpl->Button = new QToolButton(box);
     FImpl->Button->setArrowType(Qt::DownArrow);
     FImpl->Button->setFocusPolicy(Qt::NoFocus);
+    // The control follows the mouse over its button and check box too (hover looks).
+    FImpl->Button->setMouseTracking(true);
+    FImpl->Check->setMouseTracking(true);
     layout->addWidget(FImpl->Check);
     layout->addWidget(FImpl->Edit, 1);
     layout->addWidget(FImpl->Button);
     box->setFocusProxy(FImpl->Edit);
+    box->Overlay = new FrameOverlay(box, [this](TCanvas* canvas) { PaintFrame(canvas); });
+    FImpl->Overlay = box->Overlay;
     NativeHost::Embed(this, box);
 
     QObject::connect(FImpl->Edit, &QDateTimeEdit::dateTimeChanged, box,
@@ -627,6 +678,10 @@ void TDateTimePicker::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
         FField = clicked;
         ShowValue();
     }
+}
+
+void TDateTimePicker::InvalidateFrame() {
+    FImpl->Overlay->update();
 }
 
 void TDateTimePicker::DoExit() {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+class TCanvas;
 class TMonthCalendar;
 
 enum TDateTimeKind { dtkDate, dtkTime };
@@ -89,6 +90,11 @@ protected:
     virtual void CloseUp();
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void DoExit() override;
+    // Draws over the finished field (a frame, a button of its own), in the control's
+    // coordinates; the base draws nothing.
+    virtual void PaintFrame(TCanvas* Canvas) {}
+    // Has PaintFrame run again.
+    void InvalidateFrame();
 
 private:
     // A value from the user: kept within the limits, shown, and reported when it changed.
