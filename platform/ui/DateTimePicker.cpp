@@ -225,7 +225,13 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner)
 
     QObject::connect(FImpl->Edit, &QDateTimeEdit::dateTimeChanged, box,
                      [this](const QDateTime& value) {
-                         if (!FImpl->Showing)
+                         if (FImpl->Showing)
+                             return;
+                         // The arrow buttons step the field natively; an unchecked value
+                         // takes none of it.
+                         if (FShowCheckbox && !FChecked)
+                             ShowValue();
+                         else
                              UserValue(QtDate::FromQDateTime(value));
                      });
     QObject::connect(FImpl->Check, &QCheckBox::clicked, box, [this](bool) {
@@ -678,6 +684,15 @@ void TDateTimePicker::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
         FField = clicked;
         ShowValue();
     }
+}
+
+bool TDateTimePicker::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+    if (TWinControl::DoMouseWheel(Shift, WheelDelta, MousePos))
+        return true;
+    // The wheel steps the part with the caret, as Up and Down do.
+    if (WheelDelta != 0 && FieldKey(WheelDelta > 0 ? VK_UP : VK_DOWN, {}))
+        return true;
+    return false;
 }
 
 void TDateTimePicker::InvalidateFrame() {

@@ -17,11 +17,11 @@ enum TDTDateFormat { dfShort, dfLong };
 // a drop-down month calendar (a date in dmComboBox mode) or up-down arrows (dmUpDown, and
 // every time). The keyboard works on the part with the caret: Left and Right move between the
 // parts (going round), Up and Down step the part (the day and month go round within their
-// month and year, the time parts within the day), Space toggles the check box, F4 or Alt+Down
-// opens the calendar. Digits type the part's number: a number that could still take another
-// digit (a day of 1, a year of 199) is shown but becomes the value only when the part is full,
-// when another key is pressed or when the picker loses the focus. The picker works a key after
-// OnKeyDown and OnKeyPress (and overrides of KeyDown and KeyPress), which may swallow it.
+// month and year, the time parts within the day; so does the wheel), Space toggles the check box,
+// F4 or Alt+Down opens the calendar. Digits type the part's number: a number that could still take
+// another digit (a day of 1, a year of 199) is shown but becomes the value only when the part is
+// full, when another key is pressed or when the picker loses the focus. The picker works a key
+// after OnKeyDown and OnKeyPress (and overrides of KeyDown and KeyPress), which may swallow it.
 // Program writes fire nothing; every change by the user fires OnChange. Values are the
 // framework's date numbers, all within years 1..9999: anything else is refused with
 // EConvertError, as is a date outside MinDate..MaxDate (0: no limit) written by the program.
@@ -90,6 +90,7 @@ protected:
     virtual void CloseUp();
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void DoExit() override;
+    bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
     // Draws over the finished field (a frame, a button of its own), in the control's
     // coordinates; the base draws nothing.
     virtual void PaintFrame(TCanvas* Canvas) {}

@@ -284,6 +284,19 @@ TEST_F(DateTimePickerTest, SpaceTogglesTheCheckBoxAndAnUncheckedValueTakesNoKeys
                                                 "change 01/02/2024"}));
 }
 
+TEST_F(DateTimePickerTest, TheWheelStepsTheFieldUnlessUnchecked) {
+    Picker->SetDateMode(dmUpDown);
+    InputSimulation::Wheel(Picker, {20, 10}, 120);
+    EXPECT_EQ(Picker->Text(), "01/02/2024");
+    EXPECT_EQ(Events, std::vector<std::string>{"change 01/02/2024"});
+
+    Picker->SetShowCheckbox(true);
+    Picker->SetChecked(false);
+    InputSimulation::Wheel(Picker, {40, 10}, 120);
+    EXPECT_EQ(Picker->Text(), "01/02/2024");
+    EXPECT_EQ(Events.size(), 1u);
+}
+
 TEST_F(DateTimePickerTest, SpaceDoesNothingWithoutTheCheckBox) {
     Press(Picker, {Key(VK_SPACE)});
     EXPECT_TRUE(Picker->Checked());
