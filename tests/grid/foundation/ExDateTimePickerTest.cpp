@@ -87,6 +87,13 @@ TEST_F(ExDateTimePickerTest, DateTimeKeepsWholeSecondsInBothFields) {
     EXPECT_DOUBLE_EQ(Picker->TimePicker()->DateTime(), At(2024, 3, 1, 12, 34, 56));
 }
 
+TEST_F(ExDateTimePickerTest, TheGridWritesThroughThePlatformPickersSlot) {
+    TDateTimePicker* editor = Picker;
+    editor->SetDateTime(At(2025, 7, 4, 8, 9, 10, 500));
+    EXPECT_DOUBLE_EQ(Picker->DateTime(), At(2025, 7, 4, 8, 9, 10));
+    EXPECT_DOUBLE_EQ(Picker->TimePicker()->Time(), At(1899, 12, 30, 8, 9, 10));
+}
+
 TEST_F(ExDateTimePickerTest, WritingTheDateKeepsTheTimeTheTimeFieldShows) {
     InputSimulation::KeyPress(Picker->TimePicker(), VK_UP); // 11:20:30
     Picker->SetDate(At(2030, 12, 24, 23, 59));
