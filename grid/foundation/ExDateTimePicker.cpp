@@ -11,18 +11,18 @@
 
 namespace {
 
-int TextWidthIn(const TFont& font, const std::string& text) {
-    TBitmap measure(1, 1);
-    measure.Canvas()->Font()->Assign(font);
-    return measure.Canvas()->TextWidth(text);
-}
-
 TDateTime WholeSeconds(TDateTime value) {
     const TDateTimeParts parts = SplitDateTime(value);
     return ComposeDateTime(parts.Day, parts.MSecOfDay / 1000 * 1000);
 }
 
 } // namespace
+
+int TExDateTimePicker::TextWidthIn(const TFont& font, const std::string& text) {
+    TBitmap measure(1, 1);
+    measure.Canvas()->Font()->Assign(font);
+    return measure.Canvas()->TextWidth(text);
+}
 
 TExDateTimePicker::TExDateTimePicker(TComponent* AOwner)
     : TCustomDateTimePicker(AOwner), FLabelFont(std::make_unique<TFont>()) {
@@ -278,78 +278,4 @@ void TExDateTimePicker::AutoAdvanceField() {
 void TExDateTimePicker::FocusTimePicker() {
     if (FTimePicker != nullptr && FTimePicker->CanFocus())
         FTimePicker->SetFocus();
-}
-
-std::string TExDateTimePicker::LabelCaption() const {
-    return FLabel != nullptr ? FLabel->Caption() : std::string();
-}
-
-void TExDateTimePicker::SetLabelCaption(const std::string& value) {
-    if (FLabel == nullptr) {
-        FLabel = new TLabel(this);
-        FLabel->SetParent(Parent());
-        FLabel->SetFont(FLabelFont.get());
-        FLabel->OnClick = [this](TObject*) {
-            if (OnLabelClick)
-                OnLabelClick(this);
-        };
-        FLabel->OnDblClick = [this](TObject*) {
-            if (OnLabelDblClick)
-                OnLabelDblClick(this);
-        };
-    }
-    FLabel->SetCaption(value);
-    PlaceLabel();
-}
-
-void TExDateTimePicker::SetLabelPosition(TLabelPosition value) {
-    FLabelPosition = value;
-    PlaceLabel();
-}
-
-void TExDateTimePicker::SetLabelMargin(int value) {
-    FLabelMargin = value;
-    PlaceLabel();
-}
-
-void TExDateTimePicker::SetLabelTransparent(bool value) {
-    FLabelTransparent = value;
-    PlaceLabel();
-}
-
-void TExDateTimePicker::SetLabelAlwaysEnabled(bool value) {
-    FLabelAlwaysEnabled = value;
-    if (FLabel != nullptr && value)
-        FLabel->SetEnabled(true);
-    Invalidate();
-}
-
-void TExDateTimePicker::SetLabelFont(const TFont* value) {
-    if (!ParentFont())
-        FLabelFont->Assign(*value);
-    PlaceLabel();
-}
-
-void TExDateTimePicker::PlaceLabel() {
-    if (FLabel == nullptr)
-        return;
-    FLabel->SetTransparent(FLabelTransparent);
-    FLabel->SetFont(FLabelFont.get());
-    const int textWidth = TextWidthIn(*FLabel->Font(), FLabel->Caption());
-    const TPoint place = LabelPlace(FLabelPosition, BoundsRect(), textWidth,
-                                    {FLabel->Width(), FLabel->Height()}, FLabelMargin);
-    FLabel->SetBounds(place.X, place.Y, FLabel->Width(), FLabel->Height());
-    FLabel->SetVisible(Visible());
-}
-
-void TExDateTimePicker::DoEnter() {
-    TCustomDateTimePicker::DoEnter();
-    if (FLabel != nullptr && FFocusLabel)
-        FLabel->Font()->SetStyle(FLabel->Font()->Style() << fsBold);
-}
-
-void TExDateTimePicker::DoExit() {
-    TCustomDateTimePicker::DoExit();
-    if (FLabel != nullptr)
-        FLabel->Font()->SetStyle(FLabel->Font()->Style() >> fsBold);
 }

@@ -93,6 +93,8 @@ private:
     void CoupleTimePickerToCheckBox();
     void FocusTimePicker();
     void PlaceLabel();
+    // The width of one line of text in the font.
+    static int TextWidthIn(const TFont& font, const std::string& text);
 
     TExDateTimeKind FKind = dkDate;
     std::string FTimeFormat;
