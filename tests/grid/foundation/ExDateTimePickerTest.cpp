@@ -81,6 +81,18 @@ TEST_F(ExDateTimePickerTest, TheTimeFieldSitsInsideLeftOfTheButtonAndFollowsTheK
     EXPECT_TRUE(Picker->TimePicker()->Visible());
 }
 
+TEST_F(ExDateTimePickerTest, TheTimeFieldIsAsWideAsItsTextAndMovesCloserWithTheMetroButton) {
+    TCustomDateTimePicker* time = Picker->TimePicker();
+    TBitmap measure(1, 1);
+    measure.Canvas()->Font()->Assign(*Picker->Font());
+    const int a = measure.Canvas()->TextWidth(time->Text()) + 31;
+    EXPECT_EQ(time->BoundsRect(), Bounds(200 - a - 34, 1, a, 24 - 2));
+
+    Picker->SetMetroStyle(true);
+    Picker->SetBounds(100, 40, 220, 26); // placed anew on a resize
+    EXPECT_EQ(time->BoundsRect(), Bounds(220 - a - 21, 1, a, 26 - 2));
+}
+
 TEST_F(ExDateTimePickerTest, DateTimeKeepsWholeSecondsInBothFields) {
     Picker->SetDateTime(At(2024, 3, 1, 12, 34, 56, 789));
     EXPECT_DOUBLE_EQ(Picker->DateTime(), At(2024, 3, 1, 12, 34, 56));
