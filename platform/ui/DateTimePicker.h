@@ -66,7 +66,8 @@ public:
     // OnDropDown while the calendar exists, before it shows), false closes it (OnCloseUp).
     bool DroppedDown() const { return FCalendar != nullptr && FDropped; }
     void SetDroppedDown(bool value);
-    // The drop-down calendar while it is open, else nullptr.
+    // The drop-down calendar while it is open, else nullptr. It is a popup window of its own,
+    // so its bounds are screen coordinates (it opens below the picker, at its minimum size).
     TMonthCalendar* Calendar() const { return DroppedDown() ? FCalendar : nullptr; }
 
     // The index of the part with the caret, in display order.
