@@ -31,7 +31,9 @@ public:
         for (int r = 0; r < rows; ++r) {
             Rows[r].Height = 20;
             Rows[r].Cells.resize(cols);
-            Rows[r].Cells[0].Text = "r" + std::to_string(r);
+            std::string name(1, 'r');
+            name.append(std::to_string(r));
+            Rows[r].Cells[0].Text = std::move(name);
         }
     }
     ~TMemoryRowGrid() override {
