@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <numeric>
 
 namespace {
 int RealIndexOf(const TGridItem& item) {
@@ -56,26 +57,36 @@ int THiddenRowStore::RealRowIndex(int displayRow) const {
 // --- hiding ------------------------------------------------------------------------------------
 
 int THiddenRowStore::HideRows(int FromRow, int ToRow) {
-    const int shown = FGrid.RowCount();
     FromRow = std::max(FromRow, 0);
-    ToRow = std::min(ToRow, shown + Count() - 1);
+    ToRow = std::min(ToRow, FGrid.RowCount() + Count() - 1);
     if (FromRow > ToRow)
         return 0;
-    // The rows of the range still on show are contiguous in the display, from the display row
-    // of FromRow on.
-    auto hidden = LowerBound(FromRow);
-    const int firstDisplay = FromRow - static_cast<int>(hidden - FItems.begin());
+    std::vector<int> rows(ToRow - FromRow + 1);
+    std::iota(rows.begin(), rows.end(), FromRow);
+    return HideRealRows(std::move(rows));
+}
+
+int THiddenRowStore::HideRealRows(std::vector<int> realRows) {
+    if (!std::is_sorted(realRows.begin(), realRows.end()))
+        std::sort(realRows.begin(), realRows.end());
+    const int total = FGrid.RowCount() + Count();
+    // One walk along the rows and the store together: a row's display row is its real row less
+    // the hidden rows before it.
     std::vector<int> displayRows;
-    std::vector<int> realRows;
-    for (int row = FromRow; row <= ToRow; ++row) {
-        if (hidden != FItems.end() && hidden->Idx == row) {
-            ++hidden;
+    std::vector<int> rows;
+    auto hidden = FItems.begin();
+    for (std::size_t i = 0; i < realRows.size(); ++i) {
+        const int row = realRows[i];
+        if (row < 0 || row >= total || (i > 0 && row == realRows[i - 1]))
             continue;
-        }
-        displayRows.push_back(firstDisplay + static_cast<int>(realRows.size()));
-        realRows.push_back(row);
+        while (hidden != FItems.end() && hidden->Idx < row)
+            ++hidden;
+        if (hidden != FItems.end() && hidden->Idx == row)
+            continue;
+        displayRows.push_back(row - static_cast<int>(hidden - FItems.begin()));
+        rows.push_back(row);
     }
-    return Store(displayRows, realRows, 0);
+    return Store(displayRows, rows, 0);
 }
 
 int THiddenRowStore::HideRowList(const std::vector<int>& displayRows) {

@@ -56,6 +56,9 @@ public:
     // Hides the real rows FromRow to ToRow that are on show (rows past the grid are skipped).
     // Refused when it would take every row on show: the grid keeps at least one.
     int HideRows(int FromRow, int ToRow);
+    // Hides the listed real rows as HideRows does, in one batch: for hiding the selected rows
+    // without one pass over the grid per row. Rows hidden already or past the grid are skipped.
+    int HideRealRows(std::vector<int> realRows);
     // Hides the listed display rows as one filter level (Level = FilterLevel), then raises the
     // filter level. Rows outside the grid are skipped; refused, as HideRows, when it would take
     // every row on show (the level is raised all the same, so the caller's undo stays paired).

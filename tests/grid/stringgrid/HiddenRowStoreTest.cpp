@@ -56,6 +56,19 @@ TEST(HiddenRowStore, HidingARangeSkipsRowsAlreadyHidden) {
     EXPECT_EQ(grid.Names(), RowNames({0, 1, 7}));
 }
 
+TEST(HiddenRowStore, HidesAListOfRealRowsInOneBatch) {
+    TMemoryRowGrid grid(10, 1);
+    THiddenRowStore store(grid);
+    store.HideRows(4, 4);
+    grid.Batches = 0;
+    EXPECT_EQ(store.HideRealRows({8, 1, 4, 6, 1, -3, 12}), 3)
+        << "4 is hidden, -3 and 12 are no rows";
+    EXPECT_EQ(grid.Batches, 1);
+    EXPECT_EQ(store.HiddenRows(), (std::vector<int>{1, 4, 6, 8}));
+    EXPECT_EQ(grid.Names(), RowNames({0, 2, 3, 5, 7, 9}));
+    EXPECT_EQ(store.Item(0).Level, 0);
+}
+
 TEST(HiddenRowStore, ShowsRowsBackInTheirPlaces) {
     TMemoryRowGrid grid(10, 1);
     grid.Rows[3].Height = 33;
@@ -325,7 +338,7 @@ TEST(HiddenRowStore, AgreesWithAFlagPerRowOverRandomChanges) {
     for (int step = 0; step < 4000; ++step) {
         const int total = model.Total();
         const int shown = model.Shown();
-        switch (below(8)) {
+        switch (below(9)) {
         case 0: { // hide a real range
             const int from = below(total + 2);
             const int to = from + below(6);
@@ -400,6 +413,23 @@ TEST(HiddenRowStore, AgreesWithAFlagPerRowOverRandomChanges) {
                 model.Rows.insert(model.Rows.begin() + real + i, {name});
             }
             store.RowsInserted(at, count);
+            break;
+        }
+        case 8: { // hide a list of real rows
+            std::vector<int> list;
+            for (int n = below(6); n > 0; --n)
+                list.push_back(below(total + 2) - 1);
+            std::vector<int> rows;
+            for (int r : list)
+                if (r >= 0 && r < total && !model.Rows[r].Hidden)
+                    rows.push_back(r);
+            std::sort(rows.begin(), rows.end());
+            rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+            const bool refused = static_cast<int>(rows.size()) >= shown;
+            ASSERT_EQ(store.HideRealRows(list), refused ? 0 : static_cast<int>(rows.size()));
+            if (!refused)
+                for (int r : rows)
+                    model.Rows[r] = {model.Rows[r].Name, true, 0};
             break;
         }
         case 7: { // remove display rows, keeping one on show
