@@ -5,6 +5,7 @@
 // wider than the control, OnDropUp when the list closes, and an optional label placed at one of
 // thirteen positions around the control.
 
+#include "grid/foundation/LabelPosition.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Font.h"
 
@@ -12,22 +13,6 @@
 #include <string>
 
 class TLabel;
-
-enum TLabelPosition {
-    lpLeftTop,
-    lpLeftCenter,
-    lpLeftBottom,
-    lpTopLeft,
-    lpBottomLeft,
-    lpLeftTopLeft,
-    lpLeftCenterLeft,
-    lpLeftBottomLeft,
-    lpTopCenter,
-    lpBottomCenter,
-    lpRightTop,
-    lpRightCenter,
-    lpRighBottom
-};
 
 // The frame colour of a disabled themed combo that does not keep its normal frame.
 constexpr TColor EsgComboDisabledBorderColor = 0xB99D7F;

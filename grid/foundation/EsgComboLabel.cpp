@@ -3,48 +3,6 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Label.h"
 
-namespace {
-
-// Top-left corner of the label: w is the width of its text, size the label's own size.
-TPoint LabelOrigin(TLabelPosition position, const TRect& control, TSize size, int w, int margin) {
-    const int left = control.Left;
-    const int top = control.Top;
-    const int width = control.Width();
-    const int height = control.Height();
-    const int centreTop = top + (height - size.cy) / 2;
-    const int bottomTop = top + height - size.cy;
-    switch (position) {
-    case lpLeftTop:
-        return {left - w - margin, top};
-    case lpLeftCenter:
-        return {left - w - margin, centreTop};
-    case lpLeftBottom:
-        return {left - w - margin, bottomTop};
-    case lpTopLeft:
-        return {left, top - size.cy - margin};
-    case lpBottomLeft:
-        return {left, top + height + margin};
-    case lpLeftTopLeft:
-        return {left - margin, top};
-    case lpLeftCenterLeft:
-        return {left - margin, centreTop};
-    case lpLeftBottomLeft:
-        return {left - margin, bottomTop};
-    case lpTopCenter:
-        return {left + (width - size.cx) / 2, top - size.cy - margin};
-    case lpBottomCenter:
-        return {left + (width - size.cx) / 2, top + height + margin};
-    case lpRightTop:
-        return {left + width + margin, top};
-    case lpRightCenter:
-        return {left + width + margin, centreTop};
-    case lpRighBottom:
-        return {left + width + margin, bottomTop};
-    }
-    return {left, top};
-}
-
-} // namespace
 
 std::string TEsgCustomCombo::LabelCaption() const {
     return FLabel ? FLabel->Caption() : std::string();
@@ -119,8 +77,8 @@ void TEsgCustomCombo::UpdateLabelPos() {
     canvas->Font()->Assign(*FLabel->Font());
     TRect r = Rect(0, 0, 1000, 255);
     canvas->DrawText(FLabel->Caption(), r, DT_CALCRECT | DT_SINGLELINE | DT_HIDEPREFIX);
-    const TPoint at = LabelOrigin(FLabelPosition, BoundsRect(), {FLabel->Width(), FLabel->Height()},
-                                  r.Width(), FLabelMargin);
+    const TPoint at = LabelPlace(FLabelPosition, BoundsRect(), r.Width(),
+                                 {FLabel->Width(), FLabel->Height()}, FLabelMargin);
     FLabel->SetBounds(at.X, at.Y, FLabel->Width(), FLabel->Height());
     FLabel->SetVisible(Visible());
 }

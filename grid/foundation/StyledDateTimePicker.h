@@ -3,13 +3,11 @@
 #include "platform/ui/DateTimePicker.h"
 #include "platform/ui/Form.h"
 
-// Only bsNone and bsSingle are a picker's border styles.
-using TBorderStyle = TFormBorderStyle;
-
 // What the grid's date and time pickers add to the platform picker: a border style, a flat
 // (Ctl3D off) or coloured border, a focus border, a drop-down button in custom colours for the
 // metro look, and tracking of the mouse over the control and its button and of the focus,
-// each of which repaints the control. Colours are clNone when unset.
+// each of which repaints the control. Colours are clNone when unset; only bsNone and bsSingle
+// are a picker's border styles.
 class TStyledDateTimePicker : public TDateTimePicker {
 public:
     ~TStyledDateTimePicker() override;
