@@ -11,6 +11,7 @@ class TBitmap;
 class TCanvas;
 class TControl;
 class TImageList;
+class TPictureContainer;
 
 // Drawing, colour, text and number routines shared by the drop-down controls and the grid.
 // Colours are 0x00BBGGRR with clNone meaning no colour; rounding is to the nearest integer,
@@ -50,6 +51,10 @@ std::string ShortenText(TCanvas* Canvas, const std::string& Text, int MaxWidth, 
 // Draws (or, without Draw, only measures) the mini-HTML text in R; Extent is its laid-out size.
 void DrawHTMLText(TCanvas* Canvas, const std::string& Text, const TRect& R,
                   const TImageList* Images, bool Draw, const TControl* Handle, TPoint& Extent);
+// As DrawHTMLText, with pictures from Container as well; returns the laid-out size.
+TSize RenderHTMLText(TCanvas* Canvas, const std::string& Text, const TRect& R,
+                     const TImageList* Images, TPictureContainer* Container, bool Draw,
+                     const TControl* Handle);
 
 // ",", "-" and ";".
 bool IsRangeSeparatorChar(char32_t C);

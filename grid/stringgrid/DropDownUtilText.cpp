@@ -39,15 +39,23 @@ std::string ShortenText(TCanvas* Canvas, const std::string& Text, int MaxWidth, 
 
 void DrawHTMLText(TCanvas* Canvas, const std::string& Text, const TRect& R,
                   const TImageList* Images, bool Draw, const TControl* Handle, TPoint& Extent) {
-    Extent = {0, 0};
+    const TSize size = RenderHTMLText(Canvas, Text, R, Images, nullptr, Draw, Handle);
+    Extent = {size.cx, size.cy};
+}
+
+// Links in the mark-up take the URL colour and a grey shadow; nothing is hovered, focused,
+// selected or blinking.
+TSize RenderHTMLText(TCanvas* Canvas, const std::string& Text, const TRect& R,
+                     const TImageList* Images, TPictureContainer* Container, bool Draw,
+                     const TControl* Handle) {
     if (Canvas == nullptr || Text.empty())
-        return;
+        return {0, 0};
     std::string anchor, stripped, focusAnchor, anchorTitle, controlID, controlValue, controlType;
-    int hyperLinks = 0;
-    int mouseLink = 0;
+    int width = 0, height = 0, hyperLinks = 0, mouseLink = 0;
     TRect hoverRect, controlRect;
     RenderHTML(Canvas, Text, R, Images, -1, -1, -1, -1, 1, false, !Draw, false, false, false, false,
                true, false, 1.0, clBlue, clNone, clNone, 0x808080, anchor, stripped, focusAnchor,
-               anchorTitle, Extent.X, Extent.Y, hyperLinks, mouseLink, hoverRect, controlRect,
-               controlID, controlValue, controlType, nullptr, nullptr, Handle, 0);
+               anchorTitle, width, height, hyperLinks, mouseLink, hoverRect, controlRect, controlID,
+               controlValue, controlType, nullptr, Container, Handle, 0);
+    return {width, height};
 }

@@ -1,7 +1,7 @@
 #include "grid/stringgrid/HTMLHintWindow.h"
 
-#include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExUtil.h"
+#include "grid/stringgrid/DropDownUtil.h"
 #include "platform/core/CodePage.h"
 #include "platform/ui/Canvas.h"
 
@@ -39,18 +39,6 @@ void THTMLHintWindow::ActivateHint(TRect R, const std::string& AHint) {
     ShowAt(KeepOnMonitor(Bounds(R.Left, R.Top, size.cx, size.cy), 2));
 }
 
-TSize THTMLHintWindow::RenderText(const std::string& Text, const TRect& R, bool MeasureOnly) {
-    std::string anchor, stripped, focusAnchor, anchorTitle, controlID, controlValue, controlType;
-    int width = 0, height = 0, hyperLinks = 0, mouseLink = 0;
-    TRect hoverRect, controlRect;
-    RenderHTML(Canvas(), Text, R, Images, -1, -1, -1, -1, 1, false, MeasureOnly, false, false,
-               false, false, true, false, 1.0, clBlue, clNone, clNone, 0x808080, anchor, stripped,
-               focusAnchor, anchorTitle, width, height, hyperLinks, mouseLink, hoverRect,
-               controlRect, controlID, controlValue, controlType, nullptr, PictureContainer, this,
-               0);
-    return {width, height};
-}
-
 TSize THTMLHintWindow::Measure(const std::string& AHint, int MaxWidth) {
     TCanvas* canvas = Canvas();
     canvas->Font()->Assign(*Font());
@@ -67,7 +55,8 @@ TSize THTMLHintWindow::Measure(const std::string& AHint, int MaxWidth) {
         margin = WideMargin;
     } else {
         FUnpacked.clear();
-        const TSize size = RenderText(AHint, Rect(0, 0, MaxWidth, 4096), true);
+        const TSize size = RenderHTMLText(canvas, AHint, Rect(0, 0, MaxWidth, 4096), Images,
+                                          PictureContainer, false, this);
         FTextWidth = size.cx;
         FTextHeight = size.cy;
     }
@@ -106,6 +95,6 @@ void THTMLHintWindow::Paint() {
             canvas->Font()->SetName(FontName);
         canvas->DrawText(FUnpacked, text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
     } else {
-        RenderText(Caption(), text, false);
+        RenderHTMLText(canvas, Caption(), text, Images, PictureContainer, true, this);
     }
 }

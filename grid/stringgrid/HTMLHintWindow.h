@@ -42,8 +42,6 @@ private:
     void TakeData(TObject* AData);
     // Measures the hint within MaxWidth and remembers what Paint needs; returns the window size.
     TSize Measure(const std::string& AHint, int MaxWidth);
-    // Draws (or with MeasureOnly measures) HTML text in R; returns its size.
-    TSize RenderText(const std::string& Text, const TRect& R, bool MeasureOnly);
 
     bool FPackedWide = false;
     std::string FUnpacked;
