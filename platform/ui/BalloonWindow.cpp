@@ -137,13 +137,15 @@ TBalloonWindow::TBalloonWindow(TWinControl* Tool)
     FImpl->ShowTimer.setSingleShot(true);
     FImpl->HideTimer.setSingleShot(true);
     QObject::connect(&FImpl->ShowTimer, &QTimer::timeout, [this] {
-        if (FTool->Showing())
+        if (FTool != nullptr && FTool->Showing())
             Popup(FTool->ClientToScreen(FImpl->LastPos));
     });
     QObject::connect(&FImpl->HideTimer, &QTimer::timeout, [this] { Pop(); });
     FImpl->Watch =
         std::make_unique<BalloonWatch>([this](QEvent* event) { FImpl->Handle(this, event); });
-    TControlAccess::Widget(Tool)->installEventFilter(FImpl->Watch.get());
+    // Without a tool the balloon only shows when asked to.
+    if (Tool != nullptr)
+        TControlAccess::Widget(Tool)->installEventFilter(FImpl->Watch.get());
 }
 
 // The watch leaves the tool's filters by itself when it goes.

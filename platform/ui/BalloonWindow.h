@@ -37,7 +37,7 @@ TBalloonLayout LayoutBalloon(TPoint Tip, TSize TitleSize, bool HasIcon, TSize Te
 // shows it with its title and icon, its stem pointing at the mouse; an empty text shows nothing.
 // It goes after AutoPopDelay, when the mouse leaves the tool, a button, key or the wheel is used,
 // or Pop is called; the next rest shows it again after ReshowDelay. A top-most shaped window that
-// never takes the focus.
+// never takes the focus. Without a tool it shows only through Popup.
 class TBalloonWindow : public TCustomControl {
 public:
     explicit TBalloonWindow(TWinControl* Tool);

@@ -58,7 +58,8 @@ struct THintMonitor::Impl {
 THintMonitor::THintMonitor(TControl* Control)
     : TComponent(Control), FControl(Control), FImpl(std::make_unique<Impl>()) {
     FImpl->Watch = std::make_unique<HintWatch>(this);
-    TControlAccess::Widget(Control)->installEventFilter(FImpl->Watch.get());
+    if (Control != nullptr)
+        TControlAccess::Widget(Control)->installEventFilter(FImpl->Watch.get());
     FImpl->Timer.setSingleShot(true);
     QObject::connect(&FImpl->Timer, &QTimer::timeout, [this] { ShowHintAt(FImpl->LastPos); });
 }
@@ -96,7 +97,8 @@ bool THintMonitor::ShowHintAt(TPoint ClientPos) {
     FImpl->Timer.stop();
     if (FImpl->Window)
         FImpl->Window->ReleaseHandle();
-    if (!FControl->ShowHint() || FControl->ComponentState().Contains(csDestroying))
+    if (FControl == nullptr || !FControl->ShowHint() ||
+        FControl->ComponentState().Contains(csDestroying))
         return false;
     const std::string& hint = FControl->Hint();
     THintInfo info;

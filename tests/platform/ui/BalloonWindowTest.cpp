@@ -196,3 +196,10 @@ TEST_F(BalloonTest, GoesWithItsTool) {
     delete tool;
     SUCCEED();
 }
+
+TEST(BalloonWithoutTool, ShowsOnlyWhenAsked) {
+    TBalloonWindow balloon(nullptr);
+    balloon.OnGetText = [](TBalloonWindow*, TPoint, std::string& text) { text = "Alone"; };
+    EXPECT_TRUE(balloon.Popup({40, 40}));
+    EXPECT_EQ(balloon.TipText(), "Alone");
+}

@@ -146,3 +146,9 @@ TEST_F(HintMonitorTest, FreedWithItsControl) {
     delete control;
     SUCCEED() << "the monitor and its hint window went with the control";
 }
+
+TEST(HintMonitorWithoutControl, ShowsNothing) {
+    THintMonitor monitor(nullptr);
+    EXPECT_FALSE(monitor.ShowHintAt({1, 1}));
+    EXPECT_EQ(monitor.HintWindow(), nullptr);
+}
