@@ -103,6 +103,8 @@ struct TBalloonWindow::Impl {
         case QEvent::MouseMove: {
             const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
             LastPos = {p.x(), p.y()};
+            if (balloon->Active() && !balloon->FTrackRect.Contains(LastPos))
+                balloon->Pop();
             if (!balloon->Active())
                 ShowTimer.start(Reshow ? balloon->FReshowDelay : balloon->FInitialDelay);
             break;
@@ -195,6 +197,7 @@ void TBalloonWindow::SetVisible(bool value) {
 
 bool TBalloonWindow::Popup(TPoint ScreenPoint) {
     FImpl->ShowTimer.stop();
+    FTrackRect = FTool != nullptr ? FTool->ClientRect() : TRect{};
     std::string text;
     FireEvent(OnGetText, this, ScreenPoint, text);
     if (text.empty()) {

@@ -76,6 +76,11 @@ public:
     bool Popup(TPoint ScreenPoint);
     // Hides the balloon.
     void Pop();
+    // The part of the tool (client coordinates) the balloon shown belongs to: leaving it hides
+    // the balloon, and the next one comes after ReshowDelay. Popup sets it to the whole tool
+    // before asking OnGetText, which may narrow it (to a cell, say).
+    const TRect& TrackRect() const { return FTrackRect; }
+    void SetTrackRect(const TRect& value) { FTrackRect = value; }
     bool Active() const { return Visible(); }
     // The text shown, and where the parts lie.
     const std::string& TipText() const { return FTipText; }
@@ -104,6 +109,7 @@ private:
     int FTitleIcon = TTI_NONE;
     uint8_t FAlpha = 255;
     std::string FTipText;
+    TRect FTrackRect;
     TBalloonLayout FLayout;
     std::unique_ptr<Impl> FImpl;
 };

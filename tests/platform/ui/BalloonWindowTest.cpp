@@ -203,3 +203,38 @@ TEST(BalloonWithoutTool, ShowsOnlyWhenAsked) {
     EXPECT_TRUE(balloon.Popup({40, 40}));
     EXPECT_EQ(balloon.TipText(), "Alone");
 }
+
+TEST_F(BalloonTest, LeavingThePartTheBalloonBelongsToAsksAgain) {
+    form->Show();
+    balloon->SetInitialDelay(0);
+    balloon->SetReshowDelay(0);
+    // A balloon per 50 pixel column of the tool.
+    balloon->OnGetText = [this](TBalloonWindow* sender, TPoint point, std::string& text) {
+        const TPoint client = tool->ScreenToClient(point);
+        const int column = client.X / 50;
+        sender->SetTrackRect(Bounds(column * 50, 0, 50, tool->Height()));
+        text = "column " + std::to_string(column);
+    };
+    auto restAt = [&](TPoint p) {
+        InputSimulation::MouseMove(tool, p);
+        for (int i = 0; i < 20 && !balloon->Active(); ++i)
+            Application->ProcessMessages();
+    };
+    restAt({10, 10});
+    ASSERT_TRUE(balloon->Active());
+    EXPECT_EQ(balloon->TipText(), "column 0");
+    EXPECT_EQ(balloon->TrackRect(), Bounds(0, 0, 50, 80));
+    InputSimulation::MouseMove(tool, {45, 30});
+    EXPECT_TRUE(balloon->Active()) << "still in its column";
+    restAt({60, 30});
+    ASSERT_TRUE(balloon->Active());
+    EXPECT_EQ(balloon->TipText(), "column 1");
+}
+
+TEST_F(BalloonTest, HidesItselfAfterTheAutoPopDelay) {
+    balloon->SetAutoPopDelay(0);
+    ASSERT_TRUE(balloon->Popup({50, 50}));
+    for (int i = 0; i < 20 && balloon->Active(); ++i)
+        Application->ProcessMessages();
+    EXPECT_FALSE(balloon->Active());
+}
