@@ -95,7 +95,6 @@ protected:
 
 private:
     struct Impl;
-    friend struct Impl;
     void DrawIcon(const TRect& R);
 
     TWinControl* FTool;
