@@ -4,8 +4,8 @@
 #include "platform/core/Utf8.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
+#include <iterator>
 #include <map>
 
 namespace {
@@ -33,55 +33,55 @@ constexpr int MaxUnicodeSkip = 16;
 constexpr int64_t MaxParameter = 1'000'000'000;
 
 // Groups whose content is not shown.
-constexpr std::array<std::string_view, 45> SkippedDestinations = {"annotation",
-                                                                  "atnauthor",
-                                                                  "atnid",
-                                                                  "author",
-                                                                  "bkmkend",
-                                                                  "bkmkstart",
-                                                                  "colorschememapping",
-                                                                  "comment",
-                                                                  "company",
-                                                                  "datastore",
-                                                                  "do",
-                                                                  "doccomm",
-                                                                  "filetbl",
-                                                                  "fldinst",
-                                                                  "footer",
-                                                                  "footerf",
-                                                                  "footerl",
-                                                                  "footerr",
-                                                                  "footnote",
-                                                                  "generator",
-                                                                  "header",
-                                                                  "headerf",
-                                                                  "headerl",
-                                                                  "headerr",
-                                                                  "info",
-                                                                  "keywords",
-                                                                  "latentstyles",
-                                                                  "listoverridetable",
-                                                                  "listtable",
-                                                                  "nonshppict",
-                                                                  "object",
-                                                                  "operator",
-                                                                  "pgdsctbl",
-                                                                  "pict",
-                                                                  "pn",
-                                                                  "revtbl",
-                                                                  "rsidtbl",
-                                                                  "shpinst",
-                                                                  "stylesheet",
-                                                                  "subject",
-                                                                  "tc",
-                                                                  "template",
-                                                                  "themedata",
-                                                                  "title",
-                                                                  "xmlnstbl"};
+constexpr std::string_view SkippedDestinations[] = {"annotation",
+                                                    "atnauthor",
+                                                    "atnid",
+                                                    "author",
+                                                    "bkmkend",
+                                                    "bkmkstart",
+                                                    "colorschememapping",
+                                                    "comment",
+                                                    "company",
+                                                    "datastore",
+                                                    "do",
+                                                    "doccomm",
+                                                    "filetbl",
+                                                    "fldinst",
+                                                    "footer",
+                                                    "footerf",
+                                                    "footerl",
+                                                    "footerr",
+                                                    "footnote",
+                                                    "generator",
+                                                    "header",
+                                                    "headerf",
+                                                    "headerl",
+                                                    "headerr",
+                                                    "info",
+                                                    "keywords",
+                                                    "latentstyles",
+                                                    "listoverridetable",
+                                                    "listtable",
+                                                    "nonshppict",
+                                                    "object",
+                                                    "operator",
+                                                    "pgdsctbl",
+                                                    "pict",
+                                                    "pn",
+                                                    "revtbl",
+                                                    "rsidtbl",
+                                                    "shpinst",
+                                                    "stylesheet",
+                                                    "subject",
+                                                    "tc",
+                                                    "template",
+                                                    "themedata",
+                                                    "title",
+                                                    "xmlnstbl"};
 
 bool IsSkippedDestination(std::string_view word) {
-    return std::find(SkippedDestinations.begin(), SkippedDestinations.end(), word) !=
-           SkippedDestinations.end();
+    return std::find(std::begin(SkippedDestinations), std::end(SkippedDestinations), word) !=
+           std::end(SkippedDestinations);
 }
 
 int HexValue(char c) {
@@ -394,7 +394,10 @@ private:
     void Flush() {
         if (FAnsiBytes.empty())
             return;
-        const std::string text = AnsiToUtf8(FAnsiBytes);
+        // Most text is ASCII, which needs no conversion.
+        const bool ascii = std::all_of(FAnsiBytes.begin(), FAnsiBytes.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        const std::string text = ascii ? FAnsiBytes : AnsiToUtf8(FAnsiBytes);
         FAnsiBytes.clear();
         EmitText(text);
     }

@@ -106,8 +106,12 @@ private:
     }
 
     void Switch(const char* word, bool was, bool now) {
-        if (was != now)
-            now ? Word(word) : Word(word, 0);
+        if (was == now)
+            return;
+        if (now)
+            Word(word);
+        else
+            Word(word, 0);
     }
 
     void Word(const char* word) {
