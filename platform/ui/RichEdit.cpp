@@ -121,9 +121,9 @@ TRtfCharFormat FromQtFormat(const QTextCharFormat& format, const TFont& editorFo
     return rtf;
 }
 
-// Text of a fragment of one paragraph: a line break inside it is a paragraph end to the reader,
-// embedded objects have no text.
-std::string FragmentText(QString text) {
+// Text as the editor's users see it: a line break inside a paragraph is a paragraph end to them
+// and to the RTF reader, embedded objects (pasted pictures) have no text.
+std::string ShownText(QString text) {
     text.replace(QChar::LineSeparator, QChar('\n'));
     text.remove(QChar::ObjectReplacementCharacter);
     return QtConvert::FromQString(text);
@@ -217,8 +217,7 @@ std::string TRichEdit::Text() const {
             text += QChar('\n');
         text += block.text();
     }
-    text.replace(QChar::LineSeparator, QChar('\n'));
-    return QtConvert::FromQString(text);
+    return ShownText(text);
 }
 
 void TRichEdit::SetText(const std::string& value) {
@@ -259,7 +258,7 @@ TRtfRuns TRichEdit::Runs() const {
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             last = FromQtFormat(fragment.charFormat(), *Font());
-            AppendRtfRun(runs, FragmentText(fragment.text()), last);
+            AppendRtfRun(runs, ShownText(fragment.text()), last);
         }
     }
     return runs;
@@ -319,7 +318,7 @@ void TRichEdit::SetSelLength(int value) {
 }
 
 std::string TRichEdit::SelText() const {
-    return FragmentText(
+    return ShownText(
         FImpl->Editor->textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n'));
 }
 
