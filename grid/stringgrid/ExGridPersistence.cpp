@@ -1,0 +1,6 @@
+// Grid settings persistence.
+#include "grid/stringgrid/ExGrid.h"
+
+void TExStringGrid::SaveColPositions() {}
+
+void TExStringGrid::LoadColPositions() {}
