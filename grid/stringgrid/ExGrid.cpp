@@ -2,6 +2,7 @@
 
 #include "grid/foundation/Bands.h"
 #include "grid/foundation/ControlList.h"
+#include "grid/foundation/ExStringGridCheck.h"
 #include "grid/foundation/ExUtil.h"
 #include "grid/foundation/FocusHelper.h"
 #include "grid/foundation/HTMLPicture.h"
@@ -9,7 +10,6 @@
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
 #include "grid/foundation/PictureContainer.h"
-#include "grid/foundation/ExStringGridCheck.h"
 #include "grid/foundation/SearchFooter.h"
 #include "grid/foundation/SortIndexList.h"
 #include "grid/foundation/SyncGrid.h"
@@ -51,8 +51,7 @@ constexpr int HiddenColumnSlots = 513;
 } // namespace
 
 TExStringGrid::TExStringGrid(TComponent* AOwner)
-    : TBaseGrid(AOwner), FVisibleCol(HiddenColumnSlots, true),
-      FAllColWidths(HiddenColumnSlots, 0) {
+    : TBaseGrid(AOwner), FVisibleCol(HiddenColumnSlots, true), FAllColWidths(HiddenColumnSlots, 0) {
     // Controls live inside cells.
     SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
     CreateOwnedObjects();
@@ -487,7 +486,6 @@ TFont* TExStringGrid::GetCellFont(int ACol, int ARow) {
     cf->SetColor(props->FontColor());
     return cf.get();
 }
-
 
 // Copies every stored text of the source's real columns and rows.
 void TExStringGrid::AssignCells(TObject* Source) {

@@ -697,8 +697,8 @@ protected:
     bool UsesVCLStyles() override { return FUsesVCLStyles; }
     void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
                              bool Remap, TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor,
-                             TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA,
-                             TVAlignment& VA, bool& WW, TCellGradientDirection& GD) override;
+                             TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA, TVAlignment& VA,
+                             bool& WW, TCellGradientDirection& GD) override;
 
     // Hooks of other features the frame calls; neutral until those features are built.
     virtual void PaintOuterBorder();
@@ -731,8 +731,8 @@ protected:
     bool Destroying() const { return ComponentState().Contains(csDestroying) || FDestroying; }
 
     // Frame state.
-    std::vector<bool> FVisibleCol;          // 513 flags: false while a real column is hidden
-    std::vector<uint16_t> FAllColWidths;    // 513 widths of hidden columns
+    std::vector<bool> FVisibleCol;       // 513 flags: false while a real column is hidden
+    std::vector<uint16_t> FAllColWidths; // 513 widths of hidden columns
     int FNumHidden = 0;
     int FUpdateCount = 0;
     int FFixedRowsMin = 1;

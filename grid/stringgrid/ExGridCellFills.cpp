@@ -33,15 +33,13 @@ void TExStringGrid::FormatFill(bool DoFixed, const std::string& Fmt) {
 void TExStringGrid::RandomFill(bool DoFixed, int Rnd) {
     static std::minstd_rand generator{std::random_device{}()};
     FillRange(DoFixed, [&](int c, int r) {
-        const int value =
-            Rnd > 0 ? std::uniform_int_distribution<int>(0, Rnd - 1)(generator) : 0;
+        const int value = Rnd > 0 ? std::uniform_int_distribution<int>(0, Rnd - 1)(generator) : 0;
         SetInts(c, r, value);
     });
 }
 
 void TExStringGrid::LinearFill(bool DoFixed) {
-    FillRange(DoFixed,
-              [&](int c, int r) { SetCells(c, r, IntToStr(c) + ":" + IntToStr(r)); });
+    FillRange(DoFixed, [&](int c, int r) { SetCells(c, r, IntToStr(c) + ":" + IntToStr(r)); });
 }
 
 // --- repaints ----------------------------------------------------------------------------------

@@ -78,7 +78,8 @@ double TExStringGrid::Floats(int i, int j) const {
 }
 
 void TExStringGrid::SetFloats(int i, int j, double Value) {
-    SetCells(i, j, FormatFloat(const_cast<TExStringGrid*>(this)->GetColumnFloatFormat(i, j), Value));
+    SetCells(i, j,
+             FormatFloat(const_cast<TExStringGrid*>(this)->GetColumnFloatFormat(i, j), Value));
 }
 
 double TExStringGrid::AllFloats(int i, int j) const {

@@ -20,9 +20,8 @@ using TSelectionChangedEvent =
     std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
 using TCellSaveLoadEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
-using TSearchFooterActionEvent =
-    std::function<void(TObject* Sender, const std::string& Value, int ACol, int ARow,
-                       TSearchAction SearchAction)>;
+using TSearchFooterActionEvent = std::function<void(
+    TObject* Sender, const std::string& Value, int ACol, int ARow, TSearchAction SearchAction)>;
 using TComboDropEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TCellCursorEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, int X, int Y, TCursor& ACursor)>;
@@ -37,6 +36,5 @@ using THasSpinEditEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, bool& HasSpinEdit)>;
 using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TWordWrapEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& WordWrap)>;
-using TComboChangeEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
-                       const std::string& ASelection)>;
+using TComboChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                             const std::string& ASelection)>;

@@ -248,9 +248,9 @@ void TExStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 int TExStringGrid::IntegralHeightFor(int AHeight) const {
-    const int scrollBar =
-        VisibleColCount() + TBaseGrid::FixedCols() < ColCount() ? GetSystemMetrics(SM_CYHSCROLL)
-                                                                : 0;
+    const int scrollBar = VisibleColCount() + TBaseGrid::FixedCols() < ColCount()
+                              ? GetSystemMetrics(SM_CYHSCROLL)
+                              : 0;
     const int border = FBorderSingle ? 2 : 0;
     // C++ % truncates like the design's mod.
     return AHeight - ((AHeight - scrollBar - border) % DefaultRowHeight()) + border;

@@ -65,3 +65,9 @@ int TExStringGrid::ColumnPosition(int ACol) const {
 }
 
 void TExStringGrid::UnHideColumnsAll() {}
+
+void TExStringGrid::SetColumnOrder() {
+    FColumnOrder->Clear();
+    for (int c = 0; c < ColCount(); ++c)
+        FColumnOrder->Add(c);
+}

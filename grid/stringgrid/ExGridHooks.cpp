@@ -3,13 +3,13 @@
 // answer. Each event keeps its own argument order.
 #include "grid/stringgrid/ExGrid.h"
 
+#include "grid/foundation/Bands.h"
+#include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExUtil.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/stringgrid/BackGround.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/Grouping.h"
-#include "grid/foundation/Bands.h"
-#include "grid/foundation/EsgHTMLE.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Screen.h"
@@ -21,8 +21,7 @@ void TExStringGrid::FixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor,
 
 void TExStringGrid::SelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
     if (FLook == glVista || FLook == glWin7 || FLook == glOffice2007)
-        RepaintRect(Rect(Selection().Left, Selection().Top, Selection().Right,
-                         Selection().Bottom));
+        RepaintRect(Rect(Selection().Left, Selection().Top, Selection().Right, Selection().Bottom));
     FSelectionChanged = true;
     FireEvent(OnSelectionChanged, this, ALeft, ATop, ARight, ABottom);
 }
@@ -237,8 +236,8 @@ void TExStringGrid::QueryCanEdit(int ACol, int ARow, bool& CanEdit) {
     const TPoint base = BaseCell(ACol, ARow);
     if (const TCellProperties* props = ExistingProperties(base.X, base.Y); props && CanEdit) {
         CanEdit = !props->ReadOnly();
-        const bool editable = Options().Contains(goEditing) || FEditDisable ||
-                              FMouseActions->RangeSelectAndEdit;
+        const bool editable =
+            Options().Contains(goEditing) || FEditDisable || FMouseActions->RangeSelectAndEdit;
         if (!editable)
             CanEdit = false;
     }

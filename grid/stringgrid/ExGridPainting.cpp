@@ -19,10 +19,10 @@ void TExStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect 
 }
 
 void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print,
-                                        bool Select, bool Remap, TBrush* ABrush,
-                                        TColor& AColorTo, TColor& AMirrorColor,
-                                        TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA,
-                                        TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {}
+                                        bool Select, bool Remap, TBrush* ABrush, TColor& AColorTo,
+                                        TColor& AMirrorColor, TColor& AMirrorColorTo, TFont* AFont,
+                                        TAlignment& HA, TVAlignment& VA, bool& WW,
+                                        TCellGradientDirection& GD) {}
 
 std::string TExStringGrid::GetFormattedCell(int ACol, int ARow) {
     return Cells(ACol, ARow);

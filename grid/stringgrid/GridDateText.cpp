@@ -21,8 +21,7 @@ std::string Padded(int value, size_t width) {
 size_t RunLength(std::string_view format, size_t at) {
     size_t end = at;
     const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(format[at])));
-    while (end < format.size() &&
-           std::tolower(static_cast<unsigned char>(format[end])) == letter)
+    while (end < format.size() && std::tolower(static_cast<unsigned char>(format[end])) == letter)
         ++end;
     return end - at;
 }
@@ -85,8 +84,8 @@ std::string TimeToText(TDateTime Value, const TFormatSettings& Settings) {
     int hour = 0, minute = 0, second = 0, msec = 0;
     TGridDate::DecodeTime(Value, hour, minute, second, msec);
     const std::string& format = Settings.LongTimeFormat;
-    const bool twelveHours = format.find("am/pm") != std::string::npos ||
-                             format.find("AM/PM") != std::string::npos;
+    const bool twelveHours =
+        format.find("am/pm") != std::string::npos || format.find("AM/PM") != std::string::npos;
     std::string text;
     for (size_t i = 0; i < format.size();) {
         if (StartsWithNoCase(format.substr(i), "am/pm")) {

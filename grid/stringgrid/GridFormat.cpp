@@ -17,9 +17,9 @@ constexpr int MaxFieldSize = 200;
 }
 
 std::string PrintOne(const std::string& spec, const TFormatArg& arg) {
-    const int size = arg.IsFloat ? std::snprintf(nullptr, 0, spec.c_str(), arg.Float)
-                                 : std::snprintf(nullptr, 0, spec.c_str(),
-                                                 static_cast<long long>(arg.Int));
+    const int size = arg.IsFloat
+                         ? std::snprintf(nullptr, 0, spec.c_str(), arg.Float)
+                         : std::snprintf(nullptr, 0, spec.c_str(), static_cast<long long>(arg.Int));
     if (size < 0)
         return {};
     std::vector<char> buffer(static_cast<size_t>(size) + 1);
@@ -100,8 +100,8 @@ std::string FormatValues(std::string_view Fmt, std::initializer_list<TFormatArg>
         case 'X':
             if (arg.IsFloat)
                 Refuse(Fmt);
-            result += PrintOne(spec + (conversion == 'u' ? "llu" : std::string("ll") + conversion),
-                               arg);
+            result +=
+                PrintOne(spec + (conversion == 'u' ? "llu" : std::string("ll") + conversion), arg);
             break;
         case 'f':
         case 'F':
