@@ -398,14 +398,14 @@ template <typename Apply> void TExStringGrid::ForRowCells(int j, Apply apply) {
 }
 
 // Taking a colour away frees what no longer carries anything: a cell without a graphic loses
-// its properties. A cell that never had properties gets none.
+// its properties (a fresh graphic goes with them). A cell that never had properties gets none.
 void TExStringGrid::SetRowColor(int j, TColor Value) {
     ForRowCells(j, [&](int c) {
         if (Value != clNone) {
             GetCellProperties(c, j)->SetBrushColor(Value);
         } else if (TCellProperties* props = ExistingProperties(c, j)) {
             if (GetCellType(c, j) == ctNone)
-                FreeCellProperties(c, j);
+                FreeCellPropertiesRange(c, j, c, j);
             else
                 props->SetBrushColor(clNone);
         }
@@ -417,7 +417,7 @@ void TExStringGrid::SetRowColorTo(int j, TColor Value) {
         if (Value != clNone)
             GetCellProperties(c, j)->SetBrushColorTo(Value);
         else if (ExistingProperties(c, j))
-            FreeCellProperties(c, j);
+            FreeCellPropertiesRange(c, j, c, j);
     });
 }
 
@@ -426,7 +426,7 @@ void TExStringGrid::SetRowFontColor(int j, TColor Value) {
         if (Value != clNone)
             GetCellProperties(c, j)->SetFontColor(Value);
         else if (ExistingProperties(c, j) && Colors(c, j) == clNone)
-            FreeCellProperties(c, j);
+            FreeCellPropertiesRange(c, j, c, j);
     });
 }
 
