@@ -291,8 +291,11 @@ void TExStringGrid::Loaded() {
     FOldCursor = Cursor();
     ShowColumnHeaders();
     ShowRowHeaders();
-    if (FLook == glULK)
-        FLook = glCustom; // the look's setter applies the colours when it arrives with glULK
+    if (FLook == glULK) {
+        // Streamed as a field: the setter applies its colours only when the look changes.
+        FLook = glCustom;
+        SetLook(glULK);
+    }
     if (FAutoSize)
         AutoSizeColumns(false, 4);
     FFixedRowsMin = FixedRows();

@@ -209,6 +209,8 @@ public:
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
     void SetAutoThemeAdapt(bool Value);
     TGridLook Look() const { return FLook; }
+    // Applies the look's colours to the grid and its settings.
+    virtual void SetLook(TGridLook Value);
     TCursor Cursor() const { return TBaseGrid::Cursor(); }
     // Also remembered as the cursor the grid gives back when it is freed.
     void SetCursor(TCursor Value);

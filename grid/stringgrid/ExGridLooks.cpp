@@ -1,6 +1,10 @@
 // Looks, style presets and colour tones.
 #include "grid/stringgrid/ExGrid.h"
 
+void TExStringGrid::SetLook(TGridLook Value) {
+    FLook = Value;
+}
+
 void TExStringGrid::SetStyle(int AStyle) {}
 
 void TExStringGrid::SetComponentStyle(TULKStyle AStyle) {
