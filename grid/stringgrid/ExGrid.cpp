@@ -198,8 +198,9 @@ TExStringGrid::~TExStringGrid() {
     TBaseGrid::SetCursor(FOldCursor);
     // Properties of rows cut off by a smaller RowCount go back to the cell store past the
     // count, where the base grid frees every properties object it holds.
-    FCutOffCells.ForEachObject([this](int c, int k, void* object) {
-        SetGridObject(c, FCutOffFirst + k, static_cast<TObject*>(object));
+    const int first = std::max(RowCount(), FCutOffFirst);
+    FCutOffCells.ForEachObject([&](int c, int k, void* object) {
+        SetGridObject(c, first + k, static_cast<TObject*>(object));
     });
     FCutOffCells.Clear();
 }

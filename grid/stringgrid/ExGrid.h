@@ -801,6 +801,7 @@ private:
     template <typename T> void SetAndInvalidate(T& Field, T Value);
     template <typename T> void SetChangedAndInvalidate(T& Field, T Value);
     void KeepCutOffRows(int FromRow, int ToRow);
+    void DiscardCutOffRows(int DroppedFrom);
     void BringBackCutOffRows(int FromRow, int ToRow);
     // Properties of (i, j) for readers: nullptr without them; nothing is created.
     TCellProperties* ExistingProperties(int i, int j) const;

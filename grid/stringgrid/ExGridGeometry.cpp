@@ -71,28 +71,41 @@ void TExStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
 }
 
 // Rows cut off by a smaller RowCount keep their cells and properties in FCutOffCells instead of
-// being dropped, so that they come back when the count grows again.
+// being dropped, so that they come back when the count grows again. Rows the platform grid
+// drops itself (a deleted row) are gone, and so are the kept rows behind them.
 void TExStringGrid::DroppingCells(const TGridRect& Range) {
-    const bool rowsCutOff = FKeepingCutOffRows && Range.Left == 0 &&
-                            Range.Right == TGridCellStore::MaxCols - 1 &&
-                            Range.Bottom == TGridCellStore::MaxRows - 1;
-    if (rowsCutOff && !Destroying())
-        KeepCutOffRows(Range.Top, RowCount());
+    const bool rowsDropped = Range.Left == 0 && Range.Right == TGridCellStore::MaxCols - 1 &&
+                             Range.Bottom == TGridCellStore::MaxRows - 1;
+    if (rowsDropped && !Destroying()) {
+        if (!FKeepingCutOffRows || FCutOffFirst != RowCount())
+            DiscardCutOffRows(Range.Top);
+        if (FKeepingCutOffRows)
+            KeepCutOffRows(Range.Top, RowCount());
+    }
     TBaseGrid::DroppingCells(Range);
+}
+
+// The kept properties go back into the cell store past the count, inside the range about to be
+// dropped, where the base grid frees them with the rest.
+void TExStringGrid::DiscardCutOffRows(int DroppedFrom) {
+    if (FCutOffRows == 0)
+        return;
+    const int first = std::max({FCutOffFirst, DroppedFrom, RowCount()});
+    FCutOffCells.ForEachObject([&](int c, int k, void* object) {
+        SetGridObject(c, first + k, static_cast<TObject*>(object));
+    });
+    FCutOffCells.Clear();
+    FCutOffRows = 0;
+    FCutOffWidth = 0;
 }
 
 void TExStringGrid::KeepCutOffRows(int FromRow, int ToRow) {
     if (FromRow >= ToRow)
         return;
     const int count = ToRow - FromRow;
-    // The cut-off rows run on from the count, so the new ones go in front of those kept before.
-    if (FCutOffRows > 0 && FCutOffFirst == ToRow) {
+    // The kept rows run on from the count, so the new ones go in front of those kept before.
+    if (FCutOffRows > 0)
         FCutOffCells.InsertRows(0, count);
-    } else {
-        FCutOffCells.Clear();
-        FCutOffRows = 0;
-        FCutOffWidth = 0;
-    }
     FCutOffFirst = FromRow;
     FCutOffRows += count;
     const int width = std::max({FMaxColCount, TotalColCount(), ColCount()});
@@ -106,7 +119,7 @@ void TExStringGrid::KeepCutOffRows(int FromRow, int ToRow) {
     }
     // Objects may lie past the columns on show (hidden or cut-off columns).
     ForEachObject([&](int c, int r, TObject* object) {
-        if (r >= FromRow && r < ToRow && c < TGridCellStore::MaxCols)
+        if (r >= FromRow && r < ToRow)
             FCutOffCells.SetObject(c, r - FromRow, object);
     });
     ForEachObject([&](int c, int r, TObject*) {

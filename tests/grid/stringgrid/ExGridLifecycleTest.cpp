@@ -258,6 +258,25 @@ TEST(ExGridCutOffCells, RowsDeletedByThePlatformGridDoNotComeBack) {
     EXPECT_EQ(grid.Cells(1, 9), "");
 }
 
+TEST(ExGridCutOffCells, KeptRowsGoWhenThePlatformGridDropsARowItself) {
+    TTestExGrid grid(nullptr);
+    grid.SetColors(1, 8, clRed);
+    grid.SetCells(1, 8, "kept");
+    grid.SetRowCount(5);
+    grid.SetColors(2, 4, clBlue);
+    grid.DeleteRow(4);
+    EXPECT_EQ(grid.RowCount(), 4);
+    grid.SetRowCount(10);
+    EXPECT_EQ(grid.Cells(1, 8), "");
+    EXPECT_EQ(grid.Colors(1, 8), clNone);
+    EXPECT_EQ(grid.Colors(2, 4), clNone);
+    // Kept again from here on.
+    grid.SetCells(1, 9, "again");
+    grid.SetRowCount(3);
+    grid.SetRowCount(10);
+    EXPECT_EQ(grid.Cells(1, 9), "again");
+}
+
 TEST(ExGridAssign, CopiesSettingsSizesAndCellsOfAnotherStringGrid) {
     TTestExGrid source(nullptr);
     source.SetColCount(7);
