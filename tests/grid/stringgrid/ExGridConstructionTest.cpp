@@ -2,6 +2,7 @@
 #include "ExGridTestGrid.h"
 
 #include "grid/foundation/Bands.h"
+#include "grid/foundation/IntList.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
 #include "grid/foundation/SearchFooter.h"
@@ -320,6 +321,71 @@ TEST(ExGridGeometry, CursorIsRememberedForTheEnd) {
     TTestExGrid grid(nullptr);
     grid.SetCursor(crHourGlass);
     EXPECT_EQ(grid.Cursor(), crHourGlass);
+}
+
+// --- loading a designed layout ------------------------------------------------------------------
+
+TEST(ExGridLoading, StreamedSizesArriveWithoutSideEffectsAndLoadedFixesTheMinimums) {
+    TTestExGrid grid(nullptr);
+    grid.SetComponentState(csLoading, true);
+    grid.SetRowCount(6);
+    grid.SetFixedRows(2);
+    grid.SetFixedColWidth(30);
+    grid.SetFixedRowHeight(40);
+    EXPECT_EQ(grid.FFixedRowsMin, 1) << "not remembered while loading";
+    EXPECT_EQ(grid.ColWidths(0), 64) << "widths arrive on their own while loading";
+    EXPECT_EQ(grid.RowHeights(0), 22);
+    EXPECT_EQ(grid.FixedRowHeight(), 40);
+    grid.SetOptions(grid.Options() + TGridOptions{goAlwaysShowEditor});
+    grid.ColumnHeaders()->Add("Streamed");
+    grid.SetComponentState(csLoading, false);
+    grid.Loaded();
+    EXPECT_TRUE(grid.IsLoaded());
+    EXPECT_EQ(grid.FFixedRowsMin, 2);
+    EXPECT_EQ(grid.FFixedColsMin, 1);
+    EXPECT_EQ(grid.MinRowHeight, 22);
+    EXPECT_EQ(grid.MinColWidth, 10);
+    EXPECT_EQ(grid.MaxRowCount(), 6);
+    EXPECT_TRUE(grid.Navigation()->AlwaysEdit);
+    EXPECT_FALSE(grid.Options().Contains(goAlwaysShowEditor));
+    EXPECT_EQ(grid.Cells(0, 0), "Streamed");
+    EXPECT_EQ(grid.ColumnOrder()->Count(), 5);
+}
+
+TEST(ExGridLoading, ALayoutWithoutFixedRowHeightComesUpWith22) {
+    TTestExGrid grid(nullptr);
+    grid.SetComponentState(csLoading, true);
+    grid.SetComponentState(csLoading, false);
+    grid.Loaded();
+    EXPECT_EQ(grid.FixedRowHeight(), 22);
+}
+
+TEST(ExGridLoading, AStreamedULKLookIsAppliedThroughItsSetter) {
+    struct LookProbe : TTestExGrid {
+        using TTestExGrid::TTestExGrid;
+        std::vector<TGridLook> Applied;
+        void SetLook(TGridLook Value) override {
+            Applied.push_back(Look());
+            TTestExGrid::SetLook(Value);
+        }
+    } grid(nullptr);
+    grid.SetLook(glULK);
+    grid.Applied.clear();
+    grid.Loaded();
+    ASSERT_EQ(grid.Applied.size(), 1u);
+    EXPECT_EQ(grid.Applied[0], glCustom) << "the setter sees a change";
+    EXPECT_EQ(grid.Look(), glULK);
+}
+
+TEST(ExGridLifeCycle, ResizeFiresOnResize) {
+    TTestExGrid grid(nullptr);
+    int resized = 0;
+    grid.OnResize = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, &grid);
+        ++resized;
+    };
+    grid.SetBounds(0, 0, 300, 200);
+    EXPECT_EQ(resized, 1);
 }
 
 // --- header lists --------------------------------------------------------------------------------

@@ -15,6 +15,7 @@ public:
     using TExStringGrid::FNumHidden;
     using TExStringGrid::FVisibleCol;
     using TExStringGrid::GetDefaultCellProperties;
+    using TExStringGrid::SetComponentState;
     using TExStringGrid::TExStringGrid;
 
     std::vector<std::string> Calls;
