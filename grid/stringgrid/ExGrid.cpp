@@ -191,6 +191,8 @@ void TExStringGrid::ApplyDefaults() {
 TExStringGrid::~TExStringGrid() {
     FDestroying = true;
     EndBalloons();
+    if (FColumnSize->Save)
+        SaveColSizes();
     ClearTextOnly = false;
     SaveHiddenCells = false;
     UnHideColumnsAll();
@@ -280,6 +282,8 @@ void TExStringGrid::CreateWnd() {
     FSearchPanel->SetParent(this);
     FSearchPanel->SetVisible(FSearchFooter->Visible());
     FSearchPanel->SetHeight(FSearchFooter->Visible() ? 32 : 0);
+    if (FColumnSize->Save)
+        LoadColSizes();
     FGridTimerID = static_cast<int>(::SetTimer(this, GridTimerIdentifier, GridTimerInterval));
     if (Designing() && !FLoaded && !Loading())
         Font()->SetName("Tahoma");
@@ -299,6 +303,8 @@ void TExStringGrid::Loaded() {
     }
     if (FAutoSize)
         AutoSizeColumns(false, 4);
+    if (FColumnSize->Save)
+        LoadColSizes();
     FFixedRowsMin = FixedRows();
     FFixedColsMin = FixedCols();
     MinRowHeight = DefaultRowHeight();

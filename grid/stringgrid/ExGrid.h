@@ -411,9 +411,6 @@ public:
     std::string CurrentCell() { return GetCurrentCell(); }
     void SetCurrentCell(const std::string& Value) { SetCurrentCellValue(Value); }
 
-    // --- hook operations without virtual slots ------------------------------------------------
-    std::string GetVersionStringEx() { return GetVersionString(); }
-
     // --- the grid's new virtual operations, in their order ------------------------------------
     virtual void CalculateFooter(int ACol);
     virtual void ClickSort(int ACol);
@@ -727,6 +724,8 @@ protected:
     virtual void UpdateScrollProportional();
     virtual TPoint GetCellTextSize(int ACol, int ARow);
     virtual void AutoSizeColumns(bool DoFixedCols, int Padding);
+    virtual void SaveColSizes();
+    virtual void LoadColSizes();
 
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     bool Loading() const { return ComponentState().Contains(csLoading); }

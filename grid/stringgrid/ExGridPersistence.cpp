@@ -4,3 +4,7 @@
 void TExStringGrid::SaveColPositions() {}
 
 void TExStringGrid::LoadColPositions() {}
+
+void TExStringGrid::SaveColSizes() {}
+
+void TExStringGrid::LoadColSizes() {}

@@ -105,6 +105,7 @@ TEST(ExGridConstruction, NumbersColoursAndFlagsStartAtTheirDefaults) {
         {"HintShowLargeTextPos", [](auto& g) { return g.HintShowLargeTextPos; }, hpCell},
         {"HoverFixedCells", [](auto& g) { return g.HoverFixedCells; }, hfNone},
         {"ScrollBarAlways", [](auto& g) { return g.ScrollBarAlways(); }, saNone},
+        {"ScrollBars", [](auto& g) { return g.ScrollBars(); }, ssBoth},
         {"XYOffset.X", [](auto& g) { return g.XYOffset().X; }, 2},
         {"XYOffset.Y", [](auto& g) { return g.XYOffset().Y; }, 2},
         {"EditControl", [](auto& g) { return g.EditControl; }, edNormal},
