@@ -197,7 +197,8 @@ public:
     bool ShowSelection() const { return FShowSelection; }
     void SetShowSelection(bool Value);
     int MaxEditLength() const { return FMaxEditLength; }
-    void SetMaxEditLength(int Value) { FMaxEditLength = Value; }
+    // 0 for no limit; the in-place editor follows at once when it exists.
+    void SetMaxEditLength(int Value);
     void SetSpreadSheet(bool Value);
     bool SpreadSheet() const { return FSpreadSheet; }
     bool AutoSize() const { return FAutoSize; }
@@ -678,6 +679,7 @@ protected:
     void DroppingCells(const TGridRect& Range) override;
     void DrawGridCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     bool CanSelectCell(int ACol, int ARow) override;
+    int CellEditLimit() override { return FMaxEditLength; }
 
     // TBaseGrid's slots.
     bool IsFixed(int ACol, int ARow) override;

@@ -17,6 +17,7 @@
 #include "platform/core/StringList.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/InplaceEdit.h"
 
 #include <algorithm>
 
@@ -111,6 +112,12 @@ void TExStringGrid::SetShowSelection(bool Value) {
     FShowSelection = Value;
     FShowSel = Value;
     Invalidate();
+}
+
+void TExStringGrid::SetMaxEditLength(int Value) {
+    FMaxEditLength = Value;
+    if (InplaceEditor())
+        InplaceEditor()->SetMaxLength(Value);
 }
 
 // Whatever the value, the grid behaves as a spreadsheet from then on.

@@ -16,6 +16,7 @@
 #include "grid/stringgrid/Grouping.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/InplaceEdit.h"
 #include "platform/ui/Screen.h"
 
 #include <gtest/gtest.h>
@@ -295,6 +296,17 @@ TEST(ExGridGeometry, SpreadSheetTurnsOnRangeEditingWhateverTheValue) {
     EXPECT_TRUE(grid.Options().Contains(goEditing));
     EXPECT_TRUE(grid.Options().Contains(goRangeSelect));
     EXPECT_TRUE(grid.MouseActions()->RangeSelectAndEdit);
+}
+
+TEST(ExGridGeometry, MaxEditLengthLimitsTheInPlaceEditor) {
+    TTestExGrid grid(nullptr);
+    grid.SetOptions(grid.Options() + TGridOptions{goEditing});
+    grid.SetMaxEditLength(5);
+    grid.ShowEditor();
+    ASSERT_NE(grid.InplaceEditor(), nullptr);
+    EXPECT_EQ(grid.InplaceEditor()->MaxLength(), 5);
+    grid.SetMaxEditLength(8);
+    EXPECT_EQ(grid.InplaceEditor()->MaxLength(), 8);
 }
 
 TEST(ExGridGeometry, VersionCannotBeWritten) {
