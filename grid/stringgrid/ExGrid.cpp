@@ -196,15 +196,29 @@ TExStringGrid::~TExStringGrid() {
     ClearTextOnly = false;
     SaveHiddenCells = false;
     UnHideColumnsAll();
+    ReturnObjectsKeptOutsideTheStore();
     FreeOwnedObjects();
     TBaseGrid::SetCursor(FOldCursor);
-    // Properties of rows cut off by a smaller RowCount go back to the cell store past the
-    // count, where the base grid frees every properties object it holds.
+}
+
+// Properties of rows cut off by a smaller RowCount and of hidden rows go back to the cell store
+// past every row in use, where the base grid frees every properties object it holds.
+void TExStringGrid::ReturnObjectsKeptOutsideTheStore() {
     const int first = std::max(RowCount(), FCutOffFirst);
     FCutOffCells.ForEachObject([&](int c, int k, void* object) {
         SetGridObject(c, first + k, static_cast<TObject*>(object));
     });
+    int spare = first + FCutOffRows;
     FCutOffCells.Clear();
+    FCutOffRows = 0;
+    for (int i = 0; i < FGridItems->Count(); ++i, ++spare) {
+        TGridRowCells& cells = FGridItems->Items(i)->Items;
+        for (int c = 0; c < cells.Count(); ++c) {
+            if (cells.Objects[c])
+                SetGridObject(c, spare, cells.Objects[c]);
+            cells.Objects[c] = nullptr;
+        }
+    }
 }
 
 void TExStringGrid::FreeOwnedObjects() {

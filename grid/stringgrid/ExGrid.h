@@ -796,6 +796,7 @@ private:
     void CreateLateOwnedObjects();
     void ApplyDefaults();
     void FreeOwnedObjects();
+    void ReturnObjectsKeptOutsideTheStore();
     void InvalidateUnlessLocked();
     // Integral height: the height that leaves no partial row.
     int IntegralHeightFor(int AHeight) const;

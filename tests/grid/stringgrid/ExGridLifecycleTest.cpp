@@ -3,6 +3,7 @@
 #include "ExGridTestGrid.h"
 
 #include "grid/foundation/IntList.h"
+#include "grid/foundation/SyncGrid.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/FooterPanel.h"
 #include "grid/stringgrid/GridChangeNotifier.h"
@@ -275,6 +276,20 @@ TEST(ExGridCutOffCells, KeptRowsGoWhenThePlatformGridDropsARowItself) {
     grid.SetRowCount(3);
     grid.SetRowCount(10);
     EXPECT_EQ(grid.Cells(1, 9), "again");
+}
+
+TEST(ExGridSync, TheSyncedGridFollowsTheCurrentColumn) {
+    TTestExGrid grid(nullptr);
+    TTestExGrid other(nullptr);
+    grid.SyncGrid()->SetGrid(&other);
+    grid.SetCol(3);
+    EXPECT_EQ(other.Col(), 1) << "only with SelectionColumn";
+    grid.SyncGrid()->SelectionColumn = true;
+    grid.SetCol(2);
+    EXPECT_EQ(other.Col(), 2);
+    grid.SyncGrid()->SetGrid(&grid);
+    EXPECT_EQ(grid.SyncGrid()->Grid(), &other) << "a grid cannot follow itself";
+    grid.SyncGrid()->SetGrid(nullptr);
 }
 
 TEST(ExGridAssign, CopiesSettingsSizesAndCellsOfAnotherStringGrid) {
