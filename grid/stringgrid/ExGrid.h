@@ -32,6 +32,7 @@ class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
 class TFooterPanel;
+class TForm;
 class TGridChangeNotifier;
 class TGridItems;
 class TGridProgressAppearance;
@@ -230,6 +231,9 @@ public:
     void SetULKGradientMirrorFrom(TColor Value);
     TColor ULKGradientMirrorTo() const { return FULKGradientMirrorTo; }
     void SetULKGradientMirrorTo(TColor Value);
+    // Whether hints show mini-HTML (the hint window is chosen when a hint shows).
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool Value) { FUseHTMLHints = Value; }
 
     // --- owned settings objects ---------------------------------------------------------------
     TFooterPanel* FooterPanel() const { return FFooterPanel; }
@@ -907,6 +911,7 @@ private:
     TColor FULKGradientTo = 0;
     TColor FULKGradientMirrorFrom = clNone;
     TColor FULKGradientMirrorTo = clNone;
+    bool FUseHTMLHints = false;
     bool FDestroying = false;
 };
 
@@ -923,6 +928,18 @@ extern bool DatePickerAvailable;
 // do their work. The unit starts itself up before main and shuts down after it.
 void GridUnitStartUp();
 void GridUnitShutDown();
+
+// The user's locale conventions at this moment: separators (one character, UTF-8) and formats
+// in the framework's letters. The short time format is the long one without its seconds.
+std::string LocaleTimeSeparator();
+std::string LocaleDateSeparator();
+std::string LocaleThousandSeparator();
+std::string LocaleDecimalSeparator();
+std::string LocaleShortDateFormat();
+std::string LocaleShortTimeFormat();
+std::string LocaleLongTimeFormat();
+// The first form up the parent chain of a control, nullptr when there is none.
+TForm* FindParentForm(TControl* Control);
 
 // The identifier of the grid timer (hint, blink and search resets), every 500 ms.
 constexpr int GridTimerIdentifier = 111;

@@ -9,9 +9,11 @@
 #include "grid/stringgrid/GridChangeNotifier.h"
 #include "grid/stringgrid/GridStrings.h"
 #include "grid/stringgrid/SearchPanel.h"
+#include "platform/core/FormatSettings.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Panel.h"
 
 #include <gtest/gtest.h>
 
@@ -313,6 +315,46 @@ TEST(ExGridAssign, CopiesSettingsSizesAndCellsOfAnotherStringGrid) {
     TObject other;
     copy.Assign(&other);
     EXPECT_EQ(copy.ColCount(), 7);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ExGridLocale, SeparatorsAndFormatsOfTheUser) {
+    TFormatSettings settings;
+    settings.DecimalSeparator = ",";
+    settings.ThousandSeparator = "\xe2\x80\xaf"; // a narrow no-break space
+    settings.DateSeparator = ".";
+    settings.TimeSeparator = ":";
+    settings.ShortDateFormat = "dd/mm/yyyy";
+    settings.LongTimeFormat = "hh:nn:ss";
+    OverrideFormatSettings(&settings);
+    EXPECT_EQ(LocaleDecimalSeparator(), ",");
+    EXPECT_EQ(LocaleThousandSeparator(), "\xe2\x80\xaf");
+    EXPECT_EQ(LocaleDateSeparator(), ".");
+    EXPECT_EQ(LocaleTimeSeparator(), ":");
+    EXPECT_EQ(LocaleShortDateFormat(), "dd/mm/yyyy");
+    EXPECT_EQ(LocaleLongTimeFormat(), "hh:nn:ss");
+    EXPECT_EQ(LocaleShortTimeFormat(), "hh:nn");
+    settings.LongTimeFormat = "h:nn:ss am/pm";
+    OverrideFormatSettings(&settings);
+    EXPECT_EQ(LocaleShortTimeFormat(), "h:nn am/pm");
+    OverrideFormatSettings(nullptr);
+}
+
+TEST(ExGridLocale, FindParentFormWalksUpTheParents) {
+    TForm form(nullptr);
+    TPanel panel(&form);
+    panel.SetParent(&form);
+    TTestExGrid grid(&form);
+    grid.SetParent(&panel);
+    EXPECT_EQ(FindParentForm(&grid), &form);
+    EXPECT_EQ(FindParentForm(&form), &form);
+    TTestExGrid loose(nullptr);
+    EXPECT_EQ(FindParentForm(&loose), nullptr);
+    EXPECT_EQ(FindParentForm(nullptr), nullptr);
+    grid.SetParent(nullptr);
 }
 
 } // namespace
