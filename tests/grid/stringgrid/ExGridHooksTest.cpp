@@ -8,6 +8,7 @@
 #include "grid/stringgrid/Grouping.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/Screen.h"
 
 #include <gtest/gtest.h>
 
@@ -438,6 +439,42 @@ TEST(ExGridHooks, NewCellPropertiesOfFixedOrBandedCellsKeepNoColour) {
         grid.SetFontColors(c.Col, c.Row, clRed); // creates the properties
         EXPECT_EQ(grid.Colors(c.Col, c.Row) != clNone, c.Coloured) << c.Bands;
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(ExGridHooks, GetCellCursorStartsFromTheGridsCursorAndSetsTheScreenCursor) {
+    TTestExGrid grid(nullptr);
+    grid.SetCursor(crCross);
+    const TCursor before = Screen->Cursor();
+    grid.GetCellCursor(1, 1, 5, 5);
+    EXPECT_EQ(Screen->Cursor(), before) << "nothing without a handler";
+    TCursor received = crDefault;
+    grid.OnGetCellCursor = [&](TObject*, int, int, int, int, TCursor& ACursor) {
+        received = ACursor;
+        ACursor = crHandPoint;
+    };
+    grid.GetCellCursor(1, 1, 5, 5);
+    EXPECT_EQ(received, crCross);
+    EXPECT_EQ(Screen->Cursor(), crHandPoint);
+    Screen->SetCursor(before);
+}
+
+TEST(ExGridHooks, FloatsTakeTheColumnsFloatFormat) {
+    struct ColumnFormats : TTestExGrid {
+        using TTestExGrid::TTestExGrid;
+        std::string GetColumnFloatFormat(int ACol, int ARow) override {
+            return ACol == 2 ? "%.0f" : FloatFormat;
+        }
+    } grid(nullptr);
+    grid.SetFloats(1, 1, 2.5);
+    grid.SetFloats(2, 1, 7.25);
+    EXPECT_EQ(grid.Cells(1, 1), "2.50");
+    EXPECT_EQ(grid.Cells(2, 1), "7");
+    grid.SetAllFloats(2, 2, 7.25);
+    EXPECT_EQ(grid.Cells(2, 2), "7.25") << "AllFloats keeps the grid's own format";
 }
 
 } // namespace
