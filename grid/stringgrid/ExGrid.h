@@ -1,0 +1,946 @@
+#pragma once
+
+#include "grid/foundation/BaseGrid.h"
+#include "grid/foundation/ExStyleIF.h"
+#include "grid/foundation/GridDate.h"
+#include "grid/stringgrid/ExGridEvents.h"
+#include "grid/stringgrid/ExGridTypes.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/StringGridControlCells.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TBackGround;
+class TBalloonSettings;
+class TBands;
+class TBitmap;
+class TCellGraphic;
+class TCellNode;
+class TColumnSize;
+class TControlList;
+class TControlLook;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TDropCheckList;
+class TDropList;
+class TExStringGridCheck;
+class TFilter;
+class TFilterDropDown;
+class TFloatingFooter;
+class TFocusHelper;
+class TFooterPanel;
+class TForm;
+class TGridChangeNotifier;
+class TGridItems;
+class TGridProgressAppearance;
+class TGridStrings;
+class TGrouping;
+class THTMLPictureCache;
+class THTMLSettings;
+class TIntList;
+class TMouseActions;
+class TNavigation;
+class TPictureContainer;
+class TPrintSettings;
+class TSearchFooter;
+class TSearchPanel;
+class TShowModified;
+class TSizeWhileTyping;
+class TSortIndexList;
+class TSortSettings;
+class TStringList;
+class TSyncGrid;
+struct TGridRowCells;
+
+// Listens to the selection of a grid (one listener per grid).
+class ITExStringGridSelect {
+public:
+    virtual ~ITExStringGridSelect() = default;
+    virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom) = 0;
+};
+
+// The string grid: a table of text cells with fixed header rows and columns, hidden rows and
+// columns, typed cell access, per-cell decisions through hooks and events, editing, sorting,
+// filtering, exchange and printing. One class whose implementation is split by feature over the
+// ExGrid*.cpp files.
+//
+// Cell addressing: the cell store is addressed by display row and real column. Hidden rows
+// leave the store (the hidden-row store keeps them); hidden columns stay in it and are only
+// marked, so ColCount counts the columns on show and TotalColCount the real ones.
+class TExStringGrid : public TBaseGrid, public IULKStyle, public IULKTones {
+public:
+    explicit TExStringGrid(TComponent* AOwner);
+    ~TExStringGrid() override;
+
+    // --- life cycle ---------------------------------------------------------------------------
+    // Copies settings, sizes and cells of another TExStringGrid; any other source is ignored.
+    virtual void Assign(TObject* Source);
+    void Loaded();
+    void SetParent(TWinControl* AParent) override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Does nothing for the one paint that a pending edit change asked to skip.
+    void Invalidate();
+
+    // --- geometry (ExGridGeometry.cpp) --------------------------------------------------------
+    // Fewer rows keep the cells of the rows cut off: they come back when the count grows again
+    // and are freed with the grid.
+    void SetRowCount(int Value);
+    void SetColCount(int Value);
+    void SetCol(int Value);
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    int FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(int Value);
+    int FixedRowHeight() const { return FFixedRowHeight; }
+    void SetFixedRowHeight(int Value);
+    void SetDefaultRowHeight(int Value);
+    int FixedRightCols() const { return FFixedRightCols; }
+    void SetFixedRightCols(int Value);
+    int FixedFooters() const { return FFixedFooters; }
+    void SetFixedFooters(int Value);
+    bool FixedRowAlways() const { return FFixedRowAlways; }
+    void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+    bool FixedColAlways() const { return FFixedColAlways; }
+    void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+    TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+    void SetDefaultAlignment(TAlignment Value);
+    TVAlignment VAlignment() const { return FVAlignment; }
+    void SetVAlignment(TVAlignment Value);
+    // The text-drawing vertical flag of VAlignment: 0 top, 4 centre, 8 bottom.
+    int VAlign() const { return FVAlign; }
+    bool WordWrap() const { return FWordWrapEx; }
+    void SetWordWrap(bool Value);
+    void SetSelection(const TGridRect& Value);
+    bool IntegralHeight() const { return FIntegralHeight; }
+    void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
+    // Single border (2 pixels) or none, for the integral-height arithmetic.
+    bool BorderSingle() const { return FBorderSingle; }
+    void SetBorderSingle(bool Value) { FBorderSingle = Value; }
+    TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    void UpdateScrollBarsAlways(bool Force);
+    int MaxRowCount() const { return FMaxRowCount; }
+    int MaxColCount() const { return FMaxColCount; }
+
+    // --- update lock (ExGridGeometry.cpp) -----------------------------------------------------
+    // One count for both: every BeginUpdate or StartUpdate is undone by one EndUpdate, whether
+    // the grid is on show or not, so a grid never stays locked. BeginUpdate also switches
+    // drawing off; the EndUpdate that brings the count to 0 switches it on and repaints once.
+    void BeginUpdate();
+    void StartUpdate() { ++FUpdateCount; }
+    void EndUpdate();
+    void ResetUpdate() { FUpdateCount = 0; }
+    int UpdateCount() const { return FUpdateCount; }
+    bool LockUpdate() const { return FUpdateCount != 0; }
+    void SetLockUpdate(bool Value);
+
+    // --- header lists -------------------------------------------------------------------------
+    TGridStrings* ColumnHeaders() const { return FColumnHeaders.get(); }
+    void SetColumnHeaders(const TStringList& Value);
+    TGridStrings* RowHeaders() const { return FRowHeaders.get(); }
+    void SetRowHeaders(const TStringList& Value);
+    void ShowColumnHeaders();
+    void ClearColumnHeaders();
+    void ShowRowHeaders();
+    void ClearRowHeaders();
+
+    // --- notifiers, listeners, version --------------------------------------------------------
+    void RegisterNotifier(TGridChangeNotifier* Item);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    const std::vector<TGridChangeNotifier*>& Notifiers() const { return FNotifierList; }
+    void RegisterSelListener(ITExStringGridSelect* AListener) { FSelListener = AListener; }
+    void UnRegisterSelListener(ITExStringGridSelect* = nullptr) { FSelListener = nullptr; }
+    ITExStringGridSelect* SelListener() const { return FSelListener; }
+    std::string Version() const;
+    void SetVersion(const std::string&) {}
+    // The cell's font, or the grid's font for a cell without properties; the grid keeps it.
+    TFont* GetCellFont(int ACol, int ARow);
+
+    // --- appearance properties of the frame (ExGrid.cpp) --------------------------------------
+    bool ShowDesignHelper() const { return FShowDesignHelper; }
+    void SetShowDesignHelper(bool Value);
+    TColor HighlightColor() const { return FHighlightColor; }
+    void SetHighlightColor(TColor Value);
+    TColor HighlightTextColor() const { return FHighlightTextColor; }
+    void SetHighlightTextColor(TColor Value);
+    bool ActiveCellShow() const { return FActiveCellShow; }
+    void SetActiveCellShow(bool Value);
+    TColor ActiveCellColor() const { return FActiveCellColor; }
+    void SetActiveCellColor(TColor Value);
+    TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+    void SetActiveCellColorTo(TColor Value);
+    TPoint XYOffset() const { return FXYOffset; }
+    void SetXYOffset(TPoint Value);
+    void UpdateXYOffset(int X, int Y) { FXYOffset = TPoint{X, Y}; }
+    TColor SelectionColor() const { return FSelectionColor; }
+    void SetSelectionColor(TColor Value);
+    TColor SelectionColorTo() const { return FSelectionColorTo; }
+    void SetSelectionColorTo(TColor Value);
+    TColor SelectionMirrorColor() const { return FSelectionMirrorColor; }
+    void SetSelectionMirrorColor(TColor Value);
+    TColor SelectionMirrorColorTo() const { return FSelectionMirrorColorTo; }
+    void SetSelectionMirrorColorTo(TColor Value);
+    TColor SelectionTextColor() const { return FSelectionTextColor; }
+    void SetSelectionTextColor(TColor Value);
+    bool SelectionColorMixer() const { return FSelectionColorMixer; }
+    void SetSelectionColorMixer(bool Value);
+    int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+    void SetSelectionColorMixerFactor(int Value);
+    bool SelectionRectangle() const { return FSelectionRectangle; }
+    void SetSelectionRectangle(bool Value);
+    bool SelectionResizer() const { return FSelectionResizer; }
+    void SetSelectionResizer(bool Value);
+    bool ShowSelection() const { return FShowSelection; }
+    void SetShowSelection(bool Value);
+    int MaxEditLength() const { return FMaxEditLength; }
+    // 0 for no limit; the in-place editor follows at once when it exists.
+    void SetMaxEditLength(int Value);
+    void SetSpreadSheet(bool Value);
+    bool SpreadSheet() const { return FSpreadSheet; }
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value);
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value);
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    void SetAutoThemeAdapt(bool Value);
+    TGridLook Look() const { return FLook; }
+    // Applies the look's colours to the grid and its settings.
+    virtual void SetLook(TGridLook Value);
+    TCursor Cursor() const { return TBaseGrid::Cursor(); }
+    // Also remembered as the cursor the grid gives back when it is freed.
+    void SetCursor(TCursor Value);
+    void SetLookupItems(const TStringList* Value);
+    TStringList* LookupItems() const { return FLookupItems.get(); }
+    void SetFixedFont(const TFont* Value);
+    TFont* FixedFont() const { return FFixedFont.get(); }
+    void SetActiveCellFont(const TFont* Value);
+    TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
+    // Stored as RGB (system colours resolved).
+    TColor ULKGradientFrom() const { return FULKGradientFrom; }
+    void SetULKGradientFrom(TColor Value);
+    TColor ULKGradientTo() const { return FULKGradientTo; }
+    void SetULKGradientTo(TColor Value);
+    TColor ULKGradientMirrorFrom() const { return FULKGradientMirrorFrom; }
+    void SetULKGradientMirrorFrom(TColor Value);
+    TColor ULKGradientMirrorTo() const { return FULKGradientMirrorTo; }
+    void SetULKGradientMirrorTo(TColor Value);
+    // Whether hints show mini-HTML (the hint window is chosen when a hint shows).
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool Value) { FUseHTMLHints = Value; }
+
+    // --- owned settings objects ---------------------------------------------------------------
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
+    TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
+    TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
+    TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
+    THTMLSettings* HTMLSettings() const { return FHTMLSettings.get(); }
+    TSortSettings* SortSettings() const { return FSortSettings.get(); }
+    TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
+    TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+    TControlLook* ControlLook() const { return FControlLook.get(); }
+    TNavigation* Navigation() const { return FNavigation.get(); }
+    TColumnSize* ColumnSize() const { return FColumnSize.get(); }
+    TCellNode* CellNode() const { return FCellNode.get(); }
+    TBands* Bands() const { return FBands.get(); }
+    TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+    TMouseActions* MouseActions() const { return FMouseActions.get(); }
+    TGrouping* Grouping() const { return FGrouping.get(); }
+    THTMLPictureCache* ImageCache() const { return FImageCache.get(); }
+    TBitmap* RowIndicator() const { return FRowIndicator.get(); }
+    TBackGround* BackGround() const { return FBackGround.get(); }
+    TControlList* ControlList() const { return FControlList.get(); }
+    TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
+    TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
+    TGridItems* GridItems() const { return FGridItems.get(); }
+    TFilter* Filter() const { return FFilter.get(); }
+    TBalloonSettings* Balloon() const { return FBalloonSettings.get(); }
+    TShowModified* ShowModified() const { return FShowModified.get(); }
+    TCellGraphic* SharedCellGraphic() const { return FCellGraphic.get(); }
+    TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
+    TDropList* DropList() const { return FDropList; }
+    TDropCheckList* DropCheckList() const { return FDropCheckList; }
+    TStringList* FilterList() const { return FFilterList.get(); }
+    TStringList* SortList() const { return FSortList.get(); }
+    TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
+    TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
+    TIntList* UnSortRowXRef() const { return FUnSortRowXRef.get(); }
+    TIntList* MergedColumns() const { return FMergedColumns.get(); }
+    TIntList* SelectedCells() const { return FSelectedCells.get(); }
+    TIntList* SelectedRows() const { return FSelectedRows.get(); }
+    TIntList* ModifiedRows() const { return FModifiedRows.get(); }
+    TIntList* EnabledRows() const { return FEnabledRows.get(); }
+    TIntList* ColumnOrder() const { return FColumnOrder.get(); }
+    TIntList* IgnoreColumns() const { return FIgnoreColumns.get(); }
+    TIntList* OrigColSizes() const { return FOrigColSizes.get(); }
+    // Setters of owned objects copy into them.
+    void SetBands(const TBands* Value);
+    void SetFocusHelper(const TFocusHelper* Value);
+    void SetBackGround(const TBackGround* Value);
+    void SetShowModified(const TShowModified* Value);
+    void SetBalloon(const TBalloonSettings* Value);
+    void SetProgressAppearance(const TGridProgressAppearance* Value);
+    void SetDragScrollOptions(const TDragScrollOptions* Value);
+    void SetSortSettings(const TSortSettings* Value);
+    void SetRowIndicator(const TBitmap* Value);
+
+    // --- hidden rows and columns: index mapping (ExGridHidden.cpp) ----------------------------
+    int RealColIndex(int ACol) const;
+    int DisplColIndex(int ACol) override;
+    int RealRowIndex(int ARow) const;
+    int DisplRowIndex(int ARow) const;
+    int DisplToRealCol(int ACol) const { return RealColIndex(ACol); }
+    int RealToDisplCol(int ACol) const;
+    int DisplToRealRow(int ARow) const { return RealRowIndex(ARow); }
+    int RealToDisplRow(int ARow) const { return DisplRowIndex(ARow); }
+    int GetRealCol() const { return RealColIndex(Col()); }
+    int RealCol() const { return GetRealCol(); }
+    int GetRealRow() const { return RealRowIndex(Row()); }
+    int RealRow() const { return GetRealRow(); }
+    bool IsHiddenColumn(int ColIndex) const;
+    bool IsHiddenRow(int RowIndex) const;
+    int NumHiddenColumns() const { return FNumHidden; }
+    int NumHiddenRows() const;
+    int TotalColCount() const override { return ColCount() + FNumHidden; }
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    bool IsIgnoredColumn(int ACol) const;
+    // The stored cells of a hidden real row, nullptr when the row is on show.
+    TGridRowCells* HiddenRowItems(int ARealRow) const;
+    int ColumnPosition(int ACol) const;
+
+    // --- cell access (ExGridCells.cpp) --------------------------------------------------------
+    // Typed views of a cell: integer and float readers throw ROvoVariRodev for texts that are
+    // no number; the writers store the text through the cell store.
+    int Ints(int i, int j) const;
+    void SetInts(int i, int j, int Value);
+    int AllInts(int i, int j) const;
+    void SetAllInts(int i, int j, int Value);
+    double Floats(int i, int j) const;
+    void SetFloats(int i, int j, double Value);
+    double AllFloats(int i, int j) const;
+    void SetAllFloats(int i, int j, double Value);
+    TDateTime Dates(int i, int j) const;
+    void SetDates(int i, int j, TDateTime Value);
+    TDateTime Times(int i, int j) const;
+    void SetTimes(int i, int j, TDateTime Value);
+    std::string ControlValues(int i, int j, const std::string& ID) const;
+    void SetControlValues(int i, int j, const std::string& ID, const std::string& Value);
+    std::string GetCtrlVal(int i, int j, const std::string& ID) const {
+        return ControlValues(i, j, ID);
+    }
+    void SetCtrlVal(int i, int j, const std::string& ID, const std::string& Value) {
+        SetControlValues(i, j, ID, Value);
+    }
+    // By real row j: hidden rows are read from (and written to) the hidden-row store.
+    std::string AllCells(int i, int j) const;
+    void SetAllCells(int i, int j, const std::string& Value);
+    std::string AllGridCells(int i, int j) const;
+    void SetAllGridCells(int i, int j, const std::string& Value);
+    std::u16string AllWideCells(int i, int j) const;
+    void SetAllWideCells(int i, int j, std::u16string_view Value);
+    std::u16string WideCells(int i, int j) const;
+    void SetWideCells(int i, int j, std::u16string_view Value);
+    uintptr_t AllObjects(int i, int j) const;
+    void SetAllObjects(int i, int j, uintptr_t Value);
+    std::string UnSortedCells(int i, int j) const;
+    void SetUnSortedCells(int i, int j, const std::string& Value);
+    std::string OriginalCells(int i, int j) const;
+    void SetOriginalCells(int i, int j, const std::string& Value);
+    int AllColWidths(int i) const;
+    void SetAllColWidths(int i, int Value);
+    std::string StrippedCells(int i, int j) const;
+    std::string GetStrippedCell(int i, int j) const { return StrippedCells(i, j); }
+    int LinesInCell(int i, int j) const;
+    TColor Colors(int i, int j) const;
+    void SetColors(int i, int j, TColor Value);
+    TColor ColorsTo(int i, int j) const;
+    void SetColorsTo(int i, int j, TColor Value);
+    TCellGradientDirection Gradients(int i, int j) const;
+    void SetGradients(int i, int j, TCellGradientDirection Value);
+    TFont* Fonts(int i, int j) { return GetCellFont(i, j); }
+    void SetCellFont(int i, int j, const TFont* Value);
+    TColor FontColors(int i, int j) const;
+    void SetFontColors(int i, int j, TColor Value);
+    TFontStyles FontStyles(int i, int j) const;
+    void SetFontStyles(int i, int j, TFontStyles Value);
+    int FontSizes(int i, int j) const;
+    void SetFontSizes(int i, int j, int Value);
+    std::string FontNames(int i, int j) const;
+    void SetFontNames(int i, int j, const std::string& Value);
+    TAlignment Alignments(int i, int j) const;
+    void SetAlignments(int i, int j, TAlignment Value);
+    bool ReadOnly(int i, int j) const;
+    void SetReadOnly(int i, int j, bool Value);
+    // Creates the cell's properties when it has none.
+    bool WordWraps(int i, int j);
+    void SetWordWraps(int i, int j, bool Value);
+    void SetRowColor(int j, TColor Value);
+    void SetRowColorTo(int j, TColor Value);
+    void SetRowFontColor(int j, TColor Value);
+    TControl* CellControls(int i, int j) const;
+    void SetCellControls(int i, int j, TControl* AControl);
+    int NumCellControls() const { return FNumCellControls; }
+    // The same cell texts by their accessor names.
+    std::string GetCellsEx(int i, int j) const { return Cells(i, j); }
+    void SetCellsEx(int i, int j, const std::string& Value) { SetCells(i, j, Value); }
+    std::string GetGridCellsEx(int i, int j) const { return GetGridCell(i, j); }
+    void SetGridCellsEx(int i, int j, const std::string& Value) { SetGridCell(i, j, Value); }
+    // The raw object slot of a real row: a hidden row's stored object, else the store's.
+    TObject* GetGridObjectsEx(int i, int ARealRow) const;
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    int AllColCount() const { return ColCount() + NumHiddenColumns(); }
+    int AllRowCount() const { return RowCount() + NumHiddenRows(); }
+    TEditorType CurrentEditor() const { return EditControl; }
+    // Test data: every cell of the normal area (all cells with DoFixed).
+    void TextFill(bool DoFixed, const std::string& Txt);
+    // Format(Fmt, [column, row]) in the printf style: "%d:%d" gives "column:row".
+    void FormatFill(bool DoFixed, const std::string& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    // Repaints; column arguments are display columns.
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    void RepaintRect(const TRect& R);
+    // Exchanges texts and objects of two storage cells; no repaint, no events.
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    void CellControlsUpdate(bool rebuildlist);
+    std::string CurrentCell() { return GetCurrentCell(); }
+    void SetCurrentCell(const std::string& Value) { SetCurrentCellValue(Value); }
+
+    // --- the grid's new virtual operations, in their order ------------------------------------
+    virtual void CalculateFooter(int ACol);
+    virtual void ClickSort(int ACol);
+    virtual void F2KeyPressed() {}
+    virtual void StoreEditorValue(int ACol, int ARow, const std::string& Value);
+    virtual void KeySelectAll() {}
+    virtual void SetPastedCell(int ACol, int ARow, const std::string& Value);
+    virtual std::string GetCurrentCell();
+    virtual void SetCurrentCellValue(const std::string& Value);
+    virtual void GetCurrentCellText(std::string& S);
+    virtual void SetCurrentCellText(const std::string& S);
+    virtual void RestoreCellCache();
+    virtual void ToggleCheckBoxEx(int ACol, int ARow, bool Event);
+    virtual bool ClickRadioButton(int ACol, int ARow, bool Event);
+    virtual std::string GetFormattedCell(int ACol, int ARow);
+    virtual std::string GetColumnFloatFormat(int ACol, int ARow);
+    virtual TCellType GetCellType(int ACol, int ARow);
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+    virtual TPoint GetCellGraphicSize(int ACol, int ARow);
+    virtual TPoint CalcGraphicSize(int ACol, int ARow, int AvailWidth);
+    virtual TPoint CalcPrintGraphicSize(int ACol, int ARow, int AvailWidth, int AvailHeight,
+                                        double Scale);
+    virtual void PrintGetPageNum(int PageNum, int PageColNum, std::string& PageNumString);
+    virtual void GetEditorProp(int ACol, int ARow, TObject* AEditLink);
+    virtual void CheckBoxClick(int ACol, int ARow, bool State);
+    virtual void FixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStringList* Values);
+    virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void EditorCaretChanged() {}
+    virtual void UserInsertRow(int ARow);
+    virtual void UserDeleteRow(int ARow);
+    virtual void FilterDone();
+    virtual void UpdateColumnSize(int ACol, int& Width);
+    virtual void UpdateAutoColumnSize(int ACol, int& Width);
+    virtual void ColumnHeadersChanged();
+    virtual void EllipsClick(std::string& Value);
+    virtual bool MatchFilter(int ARow);
+    virtual void BeginPasteCells() {}
+    virtual void EndPasteCells() {}
+    virtual void RowsPasted(int FromRow, int RCount);
+    virtual void GetCalculatedCell(int ACol, int ARow, std::string& S);
+    virtual void SaveCell(int ACol, int ARow, std::string& S);
+    virtual void LoadCell(int ACol, int ARow, const std::string& S);
+    virtual void ColumnValueChanged(int ACol, int ARow);
+    virtual void RememberCellState(int ACol, int ARow);
+    virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual void SearchFooterAction(const std::string& Value, int ACol, int ARow,
+                                    TSearchAction SearchAction);
+    virtual void ButtonClick(int ACol, int ARow);
+    virtual void ExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void ComboCloseUp(int ARow, int ACol);
+    virtual void ComboDropDown(int ARow, int ACol);
+    virtual void GetCellCursor(int ACol, int ARow, int X, int Y);
+    virtual void NotifyCellsChanged(const TRect& R);
+    virtual void BulkCellsChanged();
+    virtual void GridHint(int ACol, int ARow, std::string& HintStr, std::u16string& WideHint);
+    virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush,
+                              TFont* AFont);
+    virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush,
+                                   TFont* AFont);
+    virtual void GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void GetFormat(int ACol, TSortStyle& AStyle, std::string& APrefix,
+                           std::string& ASuffix);
+    virtual void GetEditorTypeEvent(int ACol, int ARow, TEditorType& AEditor);
+    virtual void GetEditorType(int ACol, int ARow, TEditorType& AEditor);
+    virtual bool HasNoEditor(int ACol, int ARow);
+    virtual void IsFixedCell(int ACol, int ARow, bool& IsFixed);
+    virtual void QueryCanEdit(int ACol, int ARow, bool& CanEdit);
+    virtual void CheckPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void GetWordWrap(int ACol, int ARow, bool& WordWrap);
+    virtual bool HasComboBox(int ACol, int ARow);
+    virtual bool HasSpinEdit(int ACol, int ARow);
+    virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
+    virtual void GetCheckFalse(int ACol, int ARow, std::string& Value);
+    virtual std::string GetColumnFilter(int ACol);
+    virtual int UsedCells();
+    virtual void RemoveRowRange(int RowIndex, int RCount);
+    virtual void CanAddRow(bool& CanAdd);
+    virtual void CanInsertRow(int ARow, bool& CanInsert);
+    virtual void AfterMouseWheel() {}
+    virtual void AppendRow();
+    virtual void CellSelectorClick() {}
+    virtual void SetFormulaEditMode(bool) {}
+    virtual void CornerSelectAll() {}
+    virtual void MouseActionsChanged(TObject*) {}
+    virtual void IsDesignTime(TObject* Sender, bool& IsDesigning);
+    virtual void InvalidateGrid(TObject* Sender);
+    virtual void DisableEditing(TObject* Sender);
+    virtual void EditorKeyDown(WORD&, TShiftState) {}
+    virtual void EditorKeyMessage(TMessage&) {}
+    virtual void NavigationChanged(TObject*) {}
+    virtual void GotoFirstRow();
+    virtual bool AllowFmtClipboard();
+    virtual void FilterSelect(int ItemIndex);
+    virtual void FilterCheck();
+    virtual void PaintDesignHelper();
+    virtual void DesignHelperClick(int X, int Y);
+    virtual void CheckBoxChange(int ACol, int ARow, bool State);
+    virtual bool RatingChange(int ACol, int ARow, double& NewRate);
+    virtual void ColorSelect(int ACol, int ARow, TColor Color);
+    virtual void ImageSelect(int ACol, int ARow, int ImageIndex);
+    virtual void CellChanging(int NewCol, int NewRow, bool& Allow);
+    virtual void ScrollCell(int ACol, int ARow);
+    virtual bool CanShowFixedDropDown(int ACol);
+    virtual void StartBlockFocus();
+    virtual void EndBlockFocus();
+    virtual TObject* GetGridImageList(int ACol, int ARow);
+    virtual void ExportNotification(TGridExportState, int) {}
+    virtual void ImportNotification(TGridImportState, int) {}
+    virtual void AssignCells(TObject* Source);
+    virtual uint32_t GetVersionNr();
+    virtual std::string GetVersionString();
+    virtual bool ValidateCell(const std::string& NewValue);
+    virtual bool ValidateCellWide(const std::u16string& NewValue);
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    virtual void RemoveRows(int RowIndex, int RCount);
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void SubGroup(int ColIndex);
+    virtual void SubUnGroup();
+    virtual void Group(int ColIndex);
+    virtual void UnGroup();
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    virtual void SetStyle(int AStyle);
+    virtual void QSort();
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+    virtual void CalcFooter(int ACol);
+
+    // The style interfaces.
+    void SetComponentStyle(TULKStyle AStyle) override;
+    void SetColorTones(const TColorTones& ATones) override;
+
+    // --- plain settings (stored only; the features that read them live in their files) -------
+    std::string FloatFormat = "%.2f";
+    std::string CheckTrue = "Y";
+    std::string CheckFalse = "N";
+    std::string FilterDropDownClear = "(All)";
+    std::string XMLEncoding = "ISO-8859-1";
+    char PasswordChar = '*';
+    char Delimiter = '\0'; // chosen from the file when 0
+    TEditorType DefaultEditor = edNormal;
+    bool EnableHTML = true;
+    TInvalidEntryIcon InvalidEntryIcon = ieWarning;
+    TColor HintColor = clInfoBk;
+    TColor SelectionRectangleColor = clBlack;
+    TColor DisabledFontColor = clSilver;
+    TColor URLColor = clBlue;
+    TColor ScrollColor = clNone;
+    TScrollType ScrollType = ssNormal;
+    int ScrollWidth = 17;
+    bool Hovering = false;
+    bool ShowColNrs = true;
+    bool FitCellsInGrid = true;
+    bool FilterNormalCellsOnly = true;
+    bool AutoFilterUpdate = true;
+    bool UseInternalHintClass = true;
+    bool EnhRowColMove = true;
+    bool UseDisabledFont = true;
+    bool EnableWheel = true;
+    bool IntelliZoom = true;
+    bool LoadFirstRow = true;
+    bool QuoteEmptyCells = true;
+    bool ShowNullDates = true;
+    bool SaveFixedCells = true;
+    bool SaveVirtCells = true;
+    bool SaveWithHTML = true;
+    bool SaveWithRTF = false;
+    bool FilterIncremental = false;
+    bool SizeGrowOnly = false;
+    bool HideFocusRect = false;
+    bool FixedAsButtons = false;
+    bool AlwaysQuotes = false;
+    bool SaveFixedRows = false;
+    bool SaveFixedCols = false;
+    bool SaveHiddenCells = false;
+    bool ClearTextOnly = false;
+    bool ExcelClipboardFormat = false;
+    bool JavaCSV = false;
+    bool NoDefaultDraw = false;
+    bool PrinterDriverFix = false;
+    bool AnchorHint = false;
+    bool AutoNumAlign = false;
+    int MinRowHeight = 0;
+    int MaxRowHeight = 0;
+    int MinColWidth = 0;
+    int MaxColWidth = 0;
+    int ZoomFactor = 0;
+    TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+    THintShowLargeTextPos HintShowLargeTextPos = hpCell;
+    THoverFixedCells HoverFixedCells = hfNone;
+    TMouseSelectMode MouseSelectMode = msNormal;
+    bool EditMode = false;
+    TEditorType EditControl = edNormal;
+    TULKStyle Style = tsWindowsXP;
+    TColorTones Tones;
+    TExStringGridCheck* CellChecker = nullptr;
+    TPictureContainer* PictureContainer = nullptr;
+    TObject* GridImages = nullptr;
+    // Platform flags: visual styles, Windows 7, Vista, common controls 6 all answer as a
+    // current desktop does.
+    bool IsWinXP() const { return FIsWinXP; }
+    bool IsWin7() const { return FIsWin7; }
+    bool IsWinVista() const { return FIsWinVista; }
+    bool IsComCtl6() const { return FIsComCtl6; }
+    int GridTimerID() const { return FGridTimerID; }
+    bool IsLoaded() const { return FLoaded; }
+
+    // --- published events ---------------------------------------------------------------------
+    TGridColorEvent OnGetCellColor;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridAlignEvent OnGetAlignment;
+    TGridFormatEvent OnGetFormat;
+    TWordWrapEvent OnGetWordWrap;
+    TGetCheckEvent OnGetCheckTrue;
+    TGetCheckEvent OnGetCheckFalse;
+    TGridHintEvent OnGridHint;
+    TGridWideHintEvent OnGridWideHint;
+    TCellCursorEvent OnGetCellCursor;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TSearchFooterActionEvent OnSearchFooterAction;
+    TCanEditCellEvent OnCanEditCell;
+    TFixedEditEvent OnFixedEdit;
+    TIsFixedCellEvent OnIsFixedCell;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    THasComboEvent OnHasComboBox;
+    THasSpinEditEvent OnHasSpinEdit;
+    TGetEditorTypeEvent OnGetEditorType;
+    TButtonClickEvent OnButtonClick;
+    TExpandClickEvent OnExpandClick;
+    TComboDropEvent OnComboCloseUp;
+    TComboDropEvent OnComboDropDown;
+    TSelectionChangedEvent OnSelectionChanged;
+    TNotifyEvent OnFilterDone;
+    TCellSaveLoadEvent OnSaveCell;
+    TCellSaveLoadEvent OnLoadCell;
+    TNotifyEvent OnRichEditSelectionChange;
+    TNotifyEvent OnPainted;
+    // The events the table windows use, fired by the editing and mouse features.
+    TClickCellEvent OnClickCell;
+    TDblClickCellEvent OnDblClickCell;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TComboChangeEvent OnComboChange;
+
+protected:
+    // Window creation: run when the grid gets a parent (and again whenever it is placed anew).
+    virtual void CreateWnd();
+    // The grid's window procedure.
+    virtual void HandleWindowMessage(TMessage& Message);
+    void WndProc(TMessage& Message) override { HandleWindowMessage(Message); }
+    void Notification(TComponent* AComponent, bool removing) override;
+    void Resize() override;
+    void Paint() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    void DroppingCells(const TGridRect& Range) override;
+    void DrawGridCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    bool CanSelectCell(int ACol, int ARow) override;
+    int CellEditLimit() override { return FMaxEditLength; }
+
+    // TBaseGrid's slots.
+    bool IsFixed(int ACol, int ARow) override;
+    int GetRowIndent(int ARow) override;
+    bool HasNodes() override;
+    void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
+                         TGridDrawState AState) override;
+    void LastRowChanged() override;
+    void GetDisplText(int ACol, int ARow, std::string& Value) const override;
+    void GetDefaultCellProperties(int ACol, int ARow, TFont* AFont, TBrush* ABrush,
+                                  TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                                  TAlignment& HA, TVAlignment& VA, bool& WW,
+                                  TCellGradientDirection& GD) override;
+    void CellTextChanged(int ACol, int ARow) override;
+    bool HasCellBorders() override;
+    bool UsesVCLStyles() override { return FUsesVCLStyles; }
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
+                             bool Remap, TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                             TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA, TVAlignment& VA,
+                             bool& WW, TCellGradientDirection& GD) override;
+
+    // Hooks of other features the frame calls; neutral until those features are built.
+    virtual void PaintOuterBorder();
+    virtual void UpdateFooter();
+    virtual void UpdateSearchPanel();
+    virtual void AdaptToOfficeTheme();
+    virtual void ApplyVCLStyleColors();
+    virtual void InitOrigColSizes();
+    virtual void SetColumnOrder();
+    virtual void ColumnStretchChanged(int OldColCount, int OldRowCount);
+    virtual bool IsNode(int ARow);
+    virtual bool IsSummary(int ARow);
+    virtual int GetParentRow(int ARow);
+    virtual void InsertNormalRow(int ARow);
+    virtual void InsertChildRow(int ARow, int Level);
+    virtual void RemoveNormalRow(int ARow);
+    virtual void RemoveChildRow(int ARow);
+    virtual int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    virtual bool GetCheckBoxState(int ACol, int ARealRow, bool& State);
+    virtual void ClearRows(int RowIndex, int RCount);
+    virtual void UnHideColumnsAll();
+    virtual void StartBalloons();
+    virtual void EndBalloons();
+    virtual void UpdateScrollProportional();
+    virtual TPoint GetCellTextSize(int ACol, int ARow);
+    virtual void AutoSizeColumns(bool DoFixedCols, int Padding);
+    virtual void SaveColSizes();
+    virtual void LoadColSizes();
+
+    bool Designing() const { return ComponentState().Contains(csDesigning); }
+    bool Loading() const { return ComponentState().Contains(csLoading); }
+    bool Destroying() const { return ComponentState().Contains(csDestroying) || FDestroying; }
+
+    // Frame state.
+    std::vector<bool> FVisibleCol;       // 513 flags: false while a real column is hidden
+    std::vector<uint16_t> FAllColWidths; // 513 widths of hidden columns
+    int FNumHidden = 0;
+    int FUpdateCount = 0;
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
+    bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
+    int FFixedRowHeight = 22;
+    int FFixedFooters = 0;
+    int FFixedRightCols = 0;
+    TAlignment FDefaultAlignment = taLeftJustify;
+    TVAlignment FVAlignment = vtaTop;
+    int FVAlign = 0;
+    bool FWordWrapEx = true;
+    bool FLoaded = false;
+    bool FIsWinXP = true;
+    bool FIsWin7 = true;
+    bool FIsWinVista = true;
+    bool FIsComCtl6 = true;
+    TCursor FOldCursor = crDefault;
+    int FGridTimerID = 0;
+    UINT wheelmsg = 0;
+    int wheelscrl = 0;
+    bool wheelpan = false;
+    bool FSelectionChanged = false;
+    bool FEditChange = false; // skips the next Invalidate
+    bool FEditDisable = false;
+    int FNumCellControls = 0;
+    int FFilterLevel = 0;
+    int FPrintPageFrom = 1;
+    int FPrintPageTo = 1;
+    int FPrintPageNum = 0;
+    int FLastTabCol = -1;
+    int FLastTabRow = -1;
+    int FHoverlink = -1;
+    int FOleDragCol = -1;
+    int FLastDesignChoice = -1;
+    int FFilterCol = -1;
+    int FHoverFixedX = -1;
+    int FHoverFixedY = -1;
+    int FGroupColumn = -1;
+    int Colclicked = -1;
+    int Rowclicked = -1;
+    int FOldSize = -1;
+    int FMouseSelectStart = -1;
+    int FOldRowSel = -1;
+    int FComboIdx = -1;
+    TPoint FPushedCellButton{-1, -1};
+    TPoint FClipTopLeft{-1, -1};
+    TPoint FLastHintPos{-1, -1};
+    int FOldLeftCol = 0;
+    int FOldTopRow = 0;
+    bool FUsesVCLStyles = false;
+
+private:
+    void CreateOwnedObjects();
+    void CreateLateOwnedObjects();
+    void ApplyDefaults();
+    void FreeOwnedObjects();
+    void ReturnObjectsKeptOutsideTheStore();
+    void InvalidateUnlessLocked();
+    // Integral height: the height that leaves no partial row.
+    int IntegralHeightFor(int AHeight) const;
+    template <typename T> void SetAndInvalidate(T& Field, T Value);
+    template <typename T> void SetChangedAndInvalidate(T& Field, T Value);
+    void KeepCutOffRows(int FromRow, int ToRow);
+    void DiscardCutOffRows(int DroppedFrom);
+    void BringBackCutOffRows(int FromRow, int ToRow);
+    // Properties of (i, j) for readers: nullptr without them; nothing is created.
+    TCellProperties* ExistingProperties(int i, int j) const;
+    template <typename Apply> void ForRowCells(int j, Apply apply);
+    void RepaintTypedCell(int i, int j);
+    template <typename Fill> void FillRange(bool DoFixed, Fill fill);
+
+    // Owned objects, created in this order.
+    TFooterPanel* FFooterPanel = nullptr; // owned as a component
+    TSearchPanel* FSearchPanel = nullptr; // owned as a component
+    std::unique_ptr<TFont> cf;
+    std::unique_ptr<TFocusHelper> FFocusHelper;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+    std::unique_ptr<TPrintSettings> FPrintSettings;
+    std::unique_ptr<THTMLSettings> FHTMLSettings;
+    std::unique_ptr<TSortSettings> FSortSettings;
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
+    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+    std::unique_ptr<TControlLook> FControlLook;
+    std::unique_ptr<TNavigation> FNavigation;
+    std::unique_ptr<TColumnSize> FColumnSize;
+    std::unique_ptr<TCellNode> FCellNode;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::unique_ptr<TGrouping> FGrouping;
+    std::unique_ptr<TGridStrings> FColumnHeaders;
+    std::unique_ptr<THTMLPictureCache> FImageCache;
+    std::unique_ptr<TIntList> FOrigColSizes;
+    std::unique_ptr<TFont> FFixedFont;
+    std::unique_ptr<TFont> FActiveCellFont;
+    std::unique_ptr<TGridStrings> FRowHeaders;
+    std::unique_ptr<TStringList> FSortList;
+    std::unique_ptr<TStringList> FLookupItems;
+    std::vector<void*> FRowSelect;
+    std::vector<void*> FColSelect;
+    std::unique_ptr<TSortIndexList> FSortIndexes;
+    std::unique_ptr<TIntList> FSortRowXRef;
+    std::unique_ptr<TIntList> FUnSortRowXRef;
+    std::unique_ptr<TIntList> FMergedColumns;
+    std::unique_ptr<TIntList> FSelectedCells;
+    std::unique_ptr<TIntList> FSelectedRows;
+    std::unique_ptr<TIntList> FModifiedRows;
+    std::unique_ptr<TIntList> FEnabledRows;
+    std::unique_ptr<TBitmap> FRowIndicator;
+    std::unique_ptr<TBackGround> FBackGround;
+    std::unique_ptr<TControlList> FControlList;
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+    std::unique_ptr<TSyncGrid> FSyncGrid;
+    std::unique_ptr<TGridItems> FGridItems;
+    std::unique_ptr<TFilter> FFilter;
+    std::unique_ptr<TBalloonSettings> FBalloonSettings;
+    std::unique_ptr<TShowModified> FShowModified;
+    std::vector<TGridChangeNotifier*> FNotifierList;
+    std::unique_ptr<TIntList> FColumnOrder;
+    std::unique_ptr<TCellGraphic> FCellGraphic;
+    std::unique_ptr<TIntList> FIgnoreColumns;
+    std::unique_ptr<TFilterDropDown> FFilterDropDown;
+    TDropList* FDropList = nullptr;           // owned as a component
+    TDropCheckList* FDropCheckList = nullptr; // owned as a component
+    std::unique_ptr<TStringList> FFilterList;
+
+    // Cells of the rows cut off by lowering RowCount: row k holds display row
+    // FCutOffFirst + k. The rows always run on from RowCount.
+    TGridCellStore FCutOffCells;
+    int FCutOffFirst = 0;
+    int FCutOffRows = 0;
+    int FCutOffWidth = 0;
+    bool FKeepingCutOffRows = false;
+
+    ITExStringGridSelect* FSelListener = nullptr;
+    bool FShowDesignHelper = true;
+    TColor FHighlightColor = clHighlight;
+    TColor FHighlightTextColor = clHighlightText;
+    bool FActiveCellShow = false;
+    TColor FActiveCellColor = clGray;
+    TColor FActiveCellColorTo = clNone;
+    TPoint FXYOffset{2, 2};
+    TColor FSelectionColor = 0xEACAB6;
+    TColor FSelectionColorTo = clNone;
+    TColor FSelectionMirrorColor = clNone;
+    TColor FSelectionMirrorColorTo = clNone;
+    TColor FSelectionTextColor = clBlack;
+    bool FSelectionColorMixer = false;
+    int FSelectionColorMixerFactor = 50;
+    bool FSelectionRectangle = false;
+    bool FSelectionResizer = false;
+    bool FShowSelection = true;
+    int FMaxEditLength = 0;
+    bool FSpreadSheet = false;
+    bool FAutoSize = false;
+    bool FFlat = false;
+    TColor FBorderColor = 0xB99D7F;
+    bool FAutoThemeAdapt = false;
+    TGridLook FLook = glXP;
+    TScrollBarAlways FScrollBarAlways = saNone;
+    bool FIntegralHeight = false;
+    bool FBorderSingle = true;
+    TColor FULKGradientFrom = clWhite;
+    TColor FULKGradientTo = 0;
+    TColor FULKGradientMirrorFrom = clNone;
+    TColor FULKGradientMirrorTo = clNone;
+    bool FUseHTMLHints = false;
+    bool FDestroying = false;
+};
+
+// Unit-wide state of the string grid: the registered identifiers every grid uses.
+extern int GridUnitInitCount;
+extern UINT GridEditDoneMessage;
+extern UINT DTPShiftFocusMessage;
+extern unsigned GridCellsClipboardFormat;
+extern TCursor GridLinkCursor;
+extern TExStringGrid* FocusWindowGrid;
+extern std::string HintFontName;
+extern bool DatePickerAvailable;
+// Start-up and shut-down of the unit, nested: only the first start-up and the last shut-down
+// do their work. The unit starts itself up before main and shuts down after it.
+void GridUnitStartUp();
+void GridUnitShutDown();
+
+// The user's locale conventions at this moment: separators (one character, UTF-8) and formats
+// in the framework's letters. The short time format is the long one without its seconds.
+std::string LocaleTimeSeparator();
+std::string LocaleDateSeparator();
+std::string LocaleThousandSeparator();
+std::string LocaleDecimalSeparator();
+std::string LocaleShortDateFormat();
+std::string LocaleShortTimeFormat();
+std::string LocaleLongTimeFormat();
+// The first form up the parent chain of a control, nullptr when there is none.
+TForm* FindParentForm(TControl* Control);
+
+// The identifier of the grid timer (hint, blink and search resets), every 500 ms.
+constexpr int GridTimerIdentifier = 111;
+constexpr unsigned GridTimerInterval = 500;

@@ -1,0 +1,4 @@
+// The search footer.
+#include "grid/stringgrid/ExGrid.h"
+
+void TExStringGrid::UpdateSearchPanel() {}
