@@ -94,11 +94,11 @@ void TDownLoadThread::ReportProgress(uint32_t Size, uint32_t Total) {
 void TDownLoadThread::Execute() {
     std::string bytes;
     std::string error;
+    std::function<void(uint32_t, uint32_t)> progress;
+    if (FJob->ReportProgress)
+        progress = [this](uint32_t Size, uint32_t Total) { ReportProgress(Size, Total); };
     try {
-        bytes = FetchPictureBytes(
-            *FJob, FJob->ReportProgress
-                       ? [this](uint32_t Size, uint32_t Total) { ReportProgress(Size, Total); }
-                       : std::function<void(uint32_t, uint32_t)>());
+        bytes = FetchPictureBytes(*FJob, progress);
     } catch (const std::exception& e) {
         error = e.what();
         if (error.empty())

@@ -140,7 +140,7 @@ public:
     void ClearPictures() { FItems.clear(); }
     int Count() const { return static_cast<int>(FItems.size()); }
     THTMLPicture* GetPicture(int Index) const;
-    // Replaces the entry; the picture it held is freed.
+    // Replaces the entry; the picture it held is freed, the new one's OnChange is the cache's.
     void SetPicture(int Index, std::unique_ptr<THTMLPicture> Picture);
     bool Animate();
 
