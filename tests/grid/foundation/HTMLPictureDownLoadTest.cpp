@@ -93,7 +93,12 @@ void FinishDownLoads() {
     ASSERT_TRUE(TDownLoadThread::WaitForAll(20s)) << "a download thread did not end";
 }
 
-TEST(HTMLPictureDownLoad, APictureServedOverHttpArrivesAndTellsTheCache) {
+// Each test starts with no download of another test still running.
+struct HTMLPictureDownLoad : ::testing::Test {
+    void SetUp() override { FinishDownLoads(); }
+};
+
+TEST_F(HTMLPictureDownLoad, APictureServedOverHttpArrivesAndTellsTheCache) {
     const std::string png = SolidPng(4, 3, 0, 0, 255);
     TinyHttpServer server(Answer("HTTP/1.1 200 OK", png, "Content-Type: image/png\r\n"));
     THTMLPictureCache cache;
@@ -126,7 +131,7 @@ TEST(HTMLPictureDownLoad, APictureServedOverHttpArrivesAndTellsTheCache) {
     EXPECT_EQ(target.Pixel(2, 1), clBlue);
 }
 
-TEST(HTMLPictureDownLoad, AFailedDownloadLeavesThePictureEmpty) {
+TEST_F(HTMLPictureDownLoad, AFailedDownloadLeavesThePictureEmpty) {
     struct Case {
         const char* Name;
         std::string Answer;
@@ -178,7 +183,7 @@ TEST(HTMLPictureDownLoad, AFailedDownloadLeavesThePictureEmpty) {
     }
 }
 
-TEST(HTMLPictureDownLoad, WithoutAsynchThePictureIsThereWhenLoadFromURLReturns) {
+TEST_F(HTMLPictureDownLoad, WithoutAsynchThePictureIsThereWhenLoadFromURLReturns) {
     const std::string png = SolidPng(2, 2, 0, 255, 0);
     TinyHttpServer server(Answer("HTTP/1.0 200 OK", png));
     THTMLPicture picture;
@@ -193,7 +198,7 @@ TEST(HTMLPictureDownLoad, WithoutAsynchThePictureIsThereWhenLoadFromURLReturns) 
     EXPECT_EQ(picture.URL(), server.Url());
 }
 
-TEST(HTMLPictureDownLoad, OnDownLoadCancelCanRefuseTheDownload) {
+TEST_F(HTMLPictureDownLoad, OnDownLoadCancelCanRefuseTheDownload) {
     TinyHttpServer server(Answer("HTTP/1.1 200 OK", SolidPng(2, 2, 0, 0, 0)));
     for (bool asynch : {true, false}) {
         THTMLPicture picture;
@@ -217,7 +222,7 @@ TEST(HTMLPictureDownLoad, OnDownLoadCancelCanRefuseTheDownload) {
     EXPECT_FALSE(server.WaitForRequest(100ms)) << "a refused download sends no request";
 }
 
-TEST(HTMLPictureDownLoad, ASecondURLWaitsForTheRunningDownload) {
+TEST_F(HTMLPictureDownLoad, ASecondURLWaitsForTheRunningDownload) {
     TinyHttpServer silent("");
     {
         THTMLPicture picture;
@@ -231,7 +236,7 @@ TEST(HTMLPictureDownLoad, ASecondURLWaitsForTheRunningDownload) {
     FinishDownLoads();
 }
 
-TEST(HTMLPictureDownLoad, APictureFreedWhileItsDownloadRunsIsNeverTouched) {
+TEST_F(HTMLPictureDownLoad, APictureFreedWhileItsDownloadRunsIsNeverTouched) {
     // The download thread outlives the picture; AddressSanitizer catches any late touch.
     struct Case {
         const char* Name;
