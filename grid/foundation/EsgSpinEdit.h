@@ -161,6 +161,4 @@ private:
     bool FAllowEmptyValue = false;
     double FIncrementFloatPage = 1.0;
     TBorderStyle FBorderStyle = bsSingle;
-    // The key of the last key-down: a '.' typed by the keypad's decimal key is told by it.
-    WORD FLastKeyDown = 0;
 };

@@ -13,7 +13,8 @@
 
 namespace {
 
-// Key data bit of a character typed on the numeric keypad.
+// Key data bit (of the scan code) that the numeric keypad's decimal key has and the main
+// keyboard's full stop lacks.
 constexpr LPARAM KeypadKeyData = 0x00400000;
 constexpr int SecondsPerDay = 86400;
 
@@ -73,7 +74,6 @@ void TEsgSpinEdit::WndProc(TMessage& Message) {
 
 void TEsgSpinEdit::HandleKeyDownMessage(TMessage& Message) {
     WORD key = static_cast<WORD>(Message.WParam);
-    FLastKeyDown = key;
     TShiftState shift = CurrentShiftState();
     switch (key) {
     case VK_PRIOR:
@@ -116,12 +116,11 @@ void TEsgSpinEdit::HandleKeyDown(WORD& Key, TShiftState Shift) {
 
 void TEsgSpinEdit::HandleChar(TMessage& Message) {
     if (FExcelStyleDecimalSeparator && Message.WParam == '.' &&
-        ((Message.LParam & KeypadKeyData) != 0 || FLastKeyDown == VK_DECIMAL)) {
+        (Message.LParam & KeypadKeyData) != 0) {
         std::u16string separator = Utf8ToUtf16(CurrentFormatSettings().DecimalSeparator);
         if (!separator.empty())
             Message.WParam = separator[0];
     }
-    FLastKeyDown = 0;
     TEdit::WndProc(Message);
 }
 

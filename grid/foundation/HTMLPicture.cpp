@@ -1,5 +1,7 @@
 #include "grid/foundation/HTMLPicture.h"
 
+#include "grid/foundation/DownLoadThread.h"
+
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 #include "platform/core/Text.h"
@@ -11,7 +13,17 @@
 
 THTMLPicture::THTMLPicture() : FPicture(std::make_unique<TPictureImage>()) {}
 
-THTMLPicture::~THTMLPicture() = default;
+THTMLPicture::~THTMLPicture() {
+    DetachDownLoad();
+}
+
+void THTMLPicture::DetachDownLoad() {
+    if (!FDownLoad)
+        return;
+    FDownLoad->Picture = nullptr;
+    FDownLoad->Cancelled = true;
+    FDownLoad.reset();
+}
 
 void THTMLPicture::Decode() {
     FIsEmpty = true;
@@ -75,12 +87,71 @@ void THTMLPicture::LoadFromURL(const std::string& URL) {
             LoadFromFile(URL.substr(7));
         return;
     }
-    // Other schemes load nothing. The ID is set either way, so the cache finds this picture
-    // again instead of adding one more on every paint.
+    const bool download = StartsWith(upper, "HTTP://") || StartsWith(upper, "HTTPS://");
+    // The picture keeps the URL whose bytes are on their way.
+    if (download && FThreadBusy)
+        return;
+    // The ID is set whatever comes of it, so the cache finds this picture again instead of
+    // adding one more on every paint.
     FURL = URL;
     FID = URL;
-    if (FAsynch)
-        FThreadBusy = true;
+    if (download)
+        DownLoadURL(URL);
+}
+
+void THTMLPicture::DownLoadURL(const std::string& URL) {
+    bool cancel = false;
+    if (OnDownLoadCancel)
+        OnDownLoadCancel(this, cancel);
+    if (cancel)
+        return;
+    auto job = std::make_shared<TDownLoadJob>();
+    job->URL = URL;
+    job->Timeout = FDownLoadTimeout;
+    job->MaxSize = FMaxDownLoadSize;
+    job->ReportProgress = static_cast<bool>(OnDownLoadProgress);
+    FThreadBusy = true;
+    if (FAsynch) {
+        job->Picture = this;
+        FDownLoad = job;
+        TDownLoadThread::Run(std::move(job));
+        return;
+    }
+    std::string bytes;
+    try {
+        bytes = FetchPictureBytes(
+            *job, [this](uint32_t Size, uint32_t Total) { DownLoadProgress(Size, Total); });
+    } catch (const Exception& e) {
+        DownLoadFailed(e.Message);
+        return;
+    }
+    DownLoadDone(bytes);
+}
+
+void THTMLPicture::DownLoadProgress(uint32_t Size, uint32_t TotalSize) {
+    FireEvent(OnDownLoadProgress, this, Size, TotalSize);
+}
+
+void THTMLPicture::DownLoadDone(const std::string& Bytes) {
+    if (Bytes.empty()) {
+        DownLoadFailed("Could not load image");
+        return;
+    }
+    FThreadBusy = false;
+    FDownLoad.reset();
+    try {
+        LoadFromBytes(Bytes);
+    } catch (const Exception& e) {
+        FireEvent(OnDownLoadError, this, e.Message);
+        return;
+    }
+    FireEvent(OnDownLoadComplete, this);
+}
+
+void THTMLPicture::DownLoadFailed(const std::string& Error) {
+    FThreadBusy = false;
+    FDownLoad.reset();
+    FireEvent(OnDownLoadError, this, Error);
 }
 
 void THTMLPicture::SaveToStream(std::ostream& Stream) const {
@@ -183,8 +254,13 @@ bool THTMLPicture::Step() {
     return changed;
 }
 
+void THTMLPictureCache::Watch(THTMLPicture* Picture) {
+    Picture->OnChange = [this](TObject* Sender) { FireEvent(OnChange, Sender); };
+}
+
 THTMLPicture* THTMLPictureCache::AddPicture() {
     FItems.push_back(std::make_unique<THTMLPicture>());
+    Watch(FItems.back().get());
     return FItems.back().get();
 }
 
@@ -200,8 +276,10 @@ THTMLPicture* THTMLPictureCache::GetPicture(int Index) const {
 }
 
 void THTMLPictureCache::SetPicture(int Index, std::unique_ptr<THTMLPicture> Picture) {
-    if (Index >= 0 && Index < Count() && Picture)
-        FItems[static_cast<size_t>(Index)] = std::move(Picture);
+    if (Index < 0 || Index >= Count() || !Picture)
+        return;
+    Watch(Picture.get());
+    FItems[static_cast<size_t>(Index)] = std::move(Picture);
 }
 
 bool THTMLPictureCache::Animate() {

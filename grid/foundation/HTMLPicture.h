@@ -3,6 +3,8 @@
 #include "platform/ui/Object.h"
 #include "platform/ui/Types.h"
 
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -13,6 +15,7 @@
 
 class TCanvas;
 class TPictureImage;
+struct TDownLoadJob;
 
 // A picture that keeps the raw bytes of its file and shows them decoded: bitmap, PNG, JPEG,
 // GIF (any one of its frames), icon; a Windows metafile keeps its size and draws nothing.
@@ -40,7 +43,13 @@ public:
     // Any failure leaves the picture empty and is not reported.
     void LoadFromFile(const std::string& FileName);
     // "FILE://path" loads the file; "RES://" names a resource of the program, which this build
-    // has none of; any other URL is remembered as the picture's ID and loads nothing.
+    // has none of. An "http://" or "https://" URL is downloaded, in the background with Asynch
+    // (Busy meanwhile; a second URL is ignored until it ends), else at once; OnDownLoadCancel
+    // may refuse it first. Downloaded bytes are decoded on the UI thread (OnChange, then
+    // OnDownLoadComplete); a failure (no answer within DownLoadTimeout, an error status, more
+    // than MaxDownLoadSize bytes, no picture) leaves the picture empty and fires
+    // OnDownLoadError. Any other URL loads nothing. The URL becomes the picture's ID either
+    // way, so the cache finds it again.
     void LoadFromURL(const std::string& URL);
     void SaveToStream(std::ostream& Stream) const;
     // The streamed form: the raw bytes.
@@ -57,6 +66,10 @@ public:
     bool Asynch() const { return FAsynch; }
     void SetAsynch(bool Value) { FAsynch = Value; }
     bool Busy() const { return FThreadBusy; }
+    std::chrono::milliseconds DownLoadTimeout() const { return FDownLoadTimeout; }
+    void SetDownLoadTimeout(std::chrono::milliseconds Value) { FDownLoadTimeout = Value; }
+    std::size_t MaxDownLoadSize() const { return FMaxDownLoadSize; }
+    void SetMaxDownLoadSize(std::size_t Value) { FMaxDownLoadSize = Value; }
 
     // Animation. Frames are one-based; FrameCount is -1 for anything but a GIF.
     bool IsGIF() const;
@@ -76,14 +89,21 @@ public:
 
     TNotifyEvent OnChange;
     TNotifyEvent OnFrameChange;
-    // Kept for callers that set them; no download runs in this build, so they never fire.
+    // Downloads of LoadFromURL; all fire on the UI thread.
     std::function<void(TObject* Sender, const std::string& Error)> OnDownLoadError;
     TNotifyEvent OnDownLoadComplete;
     std::function<void(TObject* Sender, bool& Cancel)> OnDownLoadCancel;
     std::function<void(TObject* Sender, uint32_t Size, uint32_t TotalSize)> OnDownLoadProgress;
 
 private:
+    friend class TDownLoadThread;
+
     void Decode();
+    void DownLoadURL(const std::string& URL);
+    void DownLoadProgress(uint32_t Size, uint32_t TotalSize);
+    void DownLoadDone(const std::string& Bytes);
+    void DownLoadFailed(const std::string& Error);
+    void DetachDownLoad();
     void SelectFrame(int Value);
 
     std::string FData;
@@ -100,21 +120,36 @@ private:
     uint16_t FFrameYPos = 0;
     int FNextCount = -1;
     int FTimerCount = -1;
+    std::chrono::milliseconds FDownLoadTimeout{10000};
+    // Bounds what a server can make the program hold.
+    std::size_t FMaxDownLoadSize = 32 * 1024 * 1024;
+    std::shared_ptr<TDownLoadJob> FDownLoad;
 };
 
 // Pictures named by URL, one cache per grid; the cache owns them.
 class THTMLPictureCache {
 public:
+    THTMLPictureCache() = default;
+    THTMLPictureCache(const THTMLPictureCache&) = delete;
+    THTMLPictureCache& operator=(const THTMLPictureCache&) = delete;
+
+    // The new picture's OnChange is the cache's.
     THTMLPicture* AddPicture();
     // The first picture whose ID is exactly ID.
     THTMLPicture* FindPicture(std::string_view ID) const;
     void ClearPictures() { FItems.clear(); }
     int Count() const { return static_cast<int>(FItems.size()); }
     THTMLPicture* GetPicture(int Index) const;
-    // Replaces the entry; the picture it held is freed.
+    // Replaces the entry; the picture it held is freed, the new one's OnChange is the cache's.
     void SetPicture(int Index, std::unique_ptr<THTMLPicture> Picture);
     bool Animate();
 
+    // A picture of the cache changed, e.g. its download arrived (Sender: the picture). Its
+    // owner repaints what shows the cache's pictures.
+    TNotifyEvent OnChange;
+
 private:
+    void Watch(THTMLPicture* Picture);
+
     std::vector<std::unique_ptr<THTMLPicture>> FItems;
 };

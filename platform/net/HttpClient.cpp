@@ -1,5 +1,6 @@
 #include "platform/net/HttpClient.h"
 
+#include <algorithm>
 #include <curl/curl.h>
 #include <memory>
 #include <mutex>
@@ -12,9 +13,33 @@ void InitialiseCurlOnce() {
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
-size_t AppendBody(char* data, size_t size, size_t count, void* body) {
-    static_cast<std::string*>(body)->append(data, size * count);
-    return size * count;
+// The body as it arrives, and why a transfer was stopped on our side.
+struct Transfer {
+    std::string Body;
+    size_t MaxBodySize = 0;
+    bool TooLarge = false;
+    const std::function<bool(std::uint64_t, std::uint64_t)>* OnProgress = nullptr;
+    bool Abandoned = false;
+};
+
+size_t AppendBody(char* data, size_t size, size_t count, void* context) {
+    auto* transfer = static_cast<Transfer*>(context);
+    const size_t length = size * count;
+    if (transfer->MaxBodySize != 0 && length > transfer->MaxBodySize - transfer->Body.size()) {
+        transfer->TooLarge = true;
+        return 0; // stops the transfer
+    }
+    transfer->Body.append(data, length);
+    return length;
+}
+
+int ReportProgress(void* context, curl_off_t total, curl_off_t received, curl_off_t, curl_off_t) {
+    auto* transfer = static_cast<Transfer*>(context);
+    if ((*transfer->OnProgress)(static_cast<std::uint64_t>(std::max<curl_off_t>(received, 0)),
+                                static_cast<std::uint64_t>(std::max<curl_off_t>(total, 0))))
+        return 0;
+    transfer->Abandoned = true;
+    return 1;
 }
 
 struct CurlDeleter {
@@ -37,7 +62,8 @@ std::string THttpClient::Get(const std::string& url) const {
     if (!Accept.empty())
         headers.reset(curl_slist_append(nullptr, ("Accept: " + Accept).c_str()));
 
-    std::string body;
+    Transfer transfer;
+    transfer.MaxBodySize = MaxBodySize;
     char errorText[CURL_ERROR_SIZE] = "";
     CURL* handle = curl.get();
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
@@ -50,7 +76,16 @@ std::string THttpClient::Get(const std::string& url) const {
     curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(Timeout.count()));
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(Timeout.count()));
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendBody);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
+    if (MaxBodySize != 0)
+        // Refuses an announced length at once; the write callback catches the rest.
+        curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(MaxBodySize));
+    if (OnProgress) {
+        transfer.OnProgress = &OnProgress;
+        curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, ReportProgress);
+        curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
+        curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+    }
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
     if (UseHttp10)
         curl_easy_setopt(handle, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_0);
@@ -60,6 +95,11 @@ std::string THttpClient::Get(const std::string& url) const {
         curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.get());
 
     const CURLcode code = curl_easy_perform(handle);
+    if (transfer.TooLarge || code == CURLE_FILESIZE_EXCEEDED)
+        throw EHttpError("HTTP request to " + url + " failed: the answer is larger than " +
+                         std::to_string(MaxBodySize) + " bytes");
+    if (transfer.Abandoned)
+        throw EHttpError("HTTP request to " + url + " was cancelled");
     if (code != CURLE_OK)
         throw EHttpError("HTTP request to " + url + " failed: " +
                          (errorText[0] != '\0' ? errorText : curl_easy_strerror(code)));
@@ -68,5 +108,5 @@ std::string THttpClient::Get(const std::string& url) const {
     if (status < 200 || status >= 300)
         throw EHttpError("HTTP request to " + url + " failed: the server answered with status " +
                          std::to_string(status));
-    return body;
+    return std::move(transfer.Body);
 }

@@ -140,8 +140,9 @@ KeyOutcome RouteKeyPress(TWinControl* control, QKeyEvent* event) {
     TShiftState shift = KeyTranslation::ShiftState(event->modifiers(), Qt::NoButton);
     InputState::Remember(shift);
     bool alt = shift.Contains(ssAlt);
-    LPARAM keyData = (alt ? AltMask : 0) | (event->isAutoRepeat() ? 0x40000000 : 0);
     WORD vk = KeyTranslation::VirtualKey(event->key(), event->modifiers());
+    LPARAM keyData = (alt ? AltMask : 0) | (event->isAutoRepeat() ? 0x40000000 : 0) |
+                     KeyTranslation::KeypadKeyData(vk, event->modifiers());
     bool keySwallowed = false;
     if (vk != 0) {
         Delivery dialog = Send(control, CN_KEYDOWN, vk, keyData);
@@ -205,7 +206,9 @@ bool RouteKey(TControl* control, QKeyEvent* event, QWidget* receiver) {
         if (vk == 0)
             return false;
         UINT msg = shift.Contains(ssAlt) ? WM_SYSKEYUP : WM_KEYUP;
-        Delivery up = Send(control, msg, vk, shift.Contains(ssAlt) ? AltMask : 0);
+        LPARAM keyData = (shift.Contains(ssAlt) ? AltMask : 0) |
+                         KeyTranslation::KeypadKeyData(vk, event->modifiers());
+        Delivery up = Send(control, msg, vk, keyData);
         return !up.Alive || up.Message.Result != 0;
     }
     KeyOutcome outcome = RouteKeyPress(win, event);

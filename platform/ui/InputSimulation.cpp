@@ -24,10 +24,14 @@ QWidget* Target(TControl* control) {
     return WidgetTree::FocusTarget(native);
 }
 
-void SendKey(TControl* control, QEvent::Type type, WORD key, TChar ch, TShiftState shift) {
+void SendKey(TControl* control, QEvent::Type type, WORD key, TChar ch, TShiftState shift,
+             bool keypad = false) {
     int qtKey = KeyTranslation::QtKey(key);
     QString text = ch ? QString(QChar(ch)) : QString();
-    QKeyEvent event(type, qtKey ? qtKey : Qt::Key_unknown, KeyTranslation::Modifiers(shift), text);
+    Qt::KeyboardModifiers modifiers = KeyTranslation::Modifiers(shift);
+    if (keypad || KeyTranslation::IsKeypadOnlyKey(key))
+        modifiers |= Qt::KeypadModifier;
+    QKeyEvent event(type, qtKey ? qtKey : Qt::Key_unknown, modifiers, text);
     QApplication::sendEvent(Target(control), &event);
 }
 
@@ -86,6 +90,11 @@ void KeyUp(TControl* control, WORD key, TShiftState shift) {
 void KeyPress(TControl* control, WORD key, TChar ch, TShiftState shift) {
     SendKey(control, QEvent::KeyPress, key, ch, shift);
     SendKey(control, QEvent::KeyRelease, key, 0, shift);
+}
+
+void KeypadPress(TControl* control, WORD key, TChar ch, TShiftState shift) {
+    SendKey(control, QEvent::KeyPress, key, ch, shift, true);
+    SendKey(control, QEvent::KeyRelease, key, 0, shift, true);
 }
 
 void TypeChar(TControl* control, TChar ch) {

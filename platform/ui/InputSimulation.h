@@ -9,8 +9,12 @@ class TControl;
 // to the control's widget, so it takes the same road as a real key or click (translation,
 // dialog keys, key preview, handlers). Coordinates are in the control's client area.
 namespace InputSimulation {
-// Key down, the characters it types (if any), key up. ch 0: no character.
+// Key down, the characters it types (if any), key up. ch 0: no character. Keys that only the
+// numeric keypad has (VK_NUMPAD0..VK_DIVIDE) come from the keypad here and in KeyDown and KeyUp.
 void KeyPress(TControl* control, WORD key, TChar ch = 0, TShiftState shift = {});
+// As KeyPress, with the key typed on the numeric keypad: VK_RETURN is its Enter key, VK_HOME its
+// 7 with Num Lock off.
+void KeypadPress(TControl* control, WORD key, TChar ch = 0, TShiftState shift = {});
 void KeyDown(TControl* control, WORD key, TShiftState shift = {});
 void KeyUp(TControl* control, WORD key, TShiftState shift = {});
 // One typed character (key down, character, key up), the key taken from the character.

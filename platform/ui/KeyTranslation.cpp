@@ -90,7 +90,57 @@ constexpr std::array<std::pair<int, WORD>, 5> KeypadTable{{
     {Qt::Key_Slash, VK_DIVIDE},
 }};
 
+constexpr LPARAM ExtendedKey = 0x01000000;
+
+constexpr LPARAM ScanCode(LPARAM code) {
+    return code << 16;
+}
+
+// The keypad's keys by scan code; with Num Lock off its digits are the cursor keys.
+constexpr std::array<std::pair<WORD, LPARAM>, 27> KeypadKeyDataTable{{
+    {VK_NUMPAD7, ScanCode(0x47)},
+    {VK_HOME, ScanCode(0x47)},
+    {VK_NUMPAD8, ScanCode(0x48)},
+    {VK_UP, ScanCode(0x48)},
+    {VK_NUMPAD9, ScanCode(0x49)},
+    {VK_PRIOR, ScanCode(0x49)},
+    {VK_SUBTRACT, ScanCode(0x4A)},
+    {VK_NUMPAD4, ScanCode(0x4B)},
+    {VK_LEFT, ScanCode(0x4B)},
+    {VK_NUMPAD5, ScanCode(0x4C)},
+    {VK_CLEAR, ScanCode(0x4C)},
+    {VK_NUMPAD6, ScanCode(0x4D)},
+    {VK_RIGHT, ScanCode(0x4D)},
+    {VK_ADD, ScanCode(0x4E)},
+    {VK_NUMPAD1, ScanCode(0x4F)},
+    {VK_END, ScanCode(0x4F)},
+    {VK_NUMPAD2, ScanCode(0x50)},
+    {VK_DOWN, ScanCode(0x50)},
+    {VK_NUMPAD3, ScanCode(0x51)},
+    {VK_NEXT, ScanCode(0x51)},
+    {VK_NUMPAD0, ScanCode(0x52)},
+    {VK_INSERT, ScanCode(0x52)},
+    {VK_DECIMAL, ScanCode(0x53)},
+    {VK_DELETE, ScanCode(0x53)},
+    {VK_MULTIPLY, ScanCode(0x37)},
+    {VK_DIVIDE, ScanCode(0x35) | ExtendedKey},
+    {VK_RETURN, ScanCode(0x1C) | ExtendedKey},
+}};
+
 } // namespace
+
+bool IsKeypadOnlyKey(WORD virtualKey) {
+    return virtualKey >= VK_NUMPAD0 && virtualKey <= VK_DIVIDE;
+}
+
+LPARAM KeypadKeyData(WORD virtualKey, Qt::KeyboardModifiers modifiers) {
+    if (!modifiers.testFlag(Qt::KeypadModifier))
+        return 0;
+    for (const auto& [vk, keyData] : KeypadKeyDataTable)
+        if (vk == virtualKey)
+            return keyData;
+    return 0;
+}
 
 WORD VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
     bool keypad = modifiers.testFlag(Qt::KeypadModifier);

@@ -257,29 +257,28 @@ TEST_F(SpinEditFixture, KeypadDecimalKeyTypesTheLocaleSeparator) {
     ScopedFormatSettings european(ScopedFormatSettings::European());
     Edit->SetSpinType(sptFloat);
     struct Case {
+        const char* Name;
         bool ExcelStyle;
-        WORD KeyDown;
-        LPARAM KeyData;
-        WPARAM Passed; // 0: refused
+        WORD Key;
+        const char* After; // the text after typing '.' behind "1"
     };
     const std::vector<Case> cases = {
-        {true, VK_DECIMAL, 0x00400000, ','}, // the keypad's decimal key
-        {true, VK_DECIMAL, 0, ','},          // known by its key alone
-        {true, VK_OEM_PERIOD, 0, 0},         // the main keyboard's full stop, refused
-        {false, VK_DECIMAL, 0x00400000, 0},  // option off
+        {"keypad decimal key", true, VK_DECIMAL, "1,"},
+        {"full stop right after it", true, VK_OEM_PERIOD, "1"}, // '.' is refused
+        {"option off", false, VK_DECIMAL, "1"},
     };
     for (const Case& c : cases) {
         Edit->SetExcelStyleDecimalSeparator(c.ExcelStyle);
         Edit->SetText("1");
         Edit->SetSelStart(1);
-        Edit->Perform(WM_KEYDOWN, c.KeyDown, c.KeyData);
-        TMessage character{WM_CHAR, '.', c.KeyData, 0};
-        Edit->WndProc(character);
-        EXPECT_EQ(character.WParam, c.Passed) << c.KeyDown << " " << c.ExcelStyle;
+        InputSimulation::KeyPress(Edit, c.Key, u'.');
+        EXPECT_EQ(Edit->Text(), c.After) << c.Name;
     }
-    // A full stop typed after the keypad's key is a full stop again.
-    Edit->SetExcelStyleDecimalSeparator(true);
-    EXPECT_FALSE(Typed("1", 1, 0, u'.'));
+    // The keypad's digits type digits.
+    Edit->SetText("1,");
+    Edit->SetSelStart(2);
+    InputSimulation::KeyPress(Edit, VK_NUMPAD5, u'5');
+    EXPECT_EQ(Edit->Text(), "1,5");
 }
 
 struct DateStepCase {

@@ -113,7 +113,7 @@ TEST(HTMLPicture, FilesAndURLs) {
         {"file://" + JoinPath(folder.Path(), "missing.gif"), false, "", false},
         {"RES://", false, "RES://", false},
         {"res://LOGO", false, "res://LOGO", false},
-        {"http://127.0.0.1:9/x.png", false, "http://127.0.0.1:9/x.png", true},
+        {"ftp://127.0.0.1:9/x.png", false, "ftp://127.0.0.1:9/x.png", false},
     };
     cases[2].ID = cases[2].URL;
     for (const Case& c : cases) {

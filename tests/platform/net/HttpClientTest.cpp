@@ -1,87 +1,15 @@
 #include "platform/net/HttpClient.h"
+#include "support/TinyHttpServer.h"
 #include "tests/platform/core/ScopedEnvironment.h"
 
-#include <arpa/inet.h>
-#include <atomic>
+#include <algorithm>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <thread>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
-// A one-shot HTTP server on 127.0.0.1 and an ephemeral port: it accepts one connection, keeps
-// the request and sends `answer` as it stands; an empty answer keeps the connection silent.
-class TinyHttpServer {
-public:
-    explicit TinyHttpServer(std::string answer) : FAnswer(std::move(answer)) {
-        FListener = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (::bind(FListener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-            ::listen(FListener, 1) != 0 ||
-            ::getsockname(FListener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-            throw std::runtime_error("test server cannot listen");
-        FPort = ntohs(address.sin_port);
-        FThread = std::thread([this] { Serve(); });
-    }
-    ~TinyHttpServer() {
-        FStop = true;
-        FThread.join();
-        ::close(FListener);
-    }
-
-    std::string Url(const std::string& path = "/") const {
-        return "http://127.0.0.1:" + std::to_string(FPort) + path;
-    }
-    // Valid once the client's request has returned.
-    const std::string& Request() const { return FRequest; }
-
-private:
-    bool WaitReadable(int socket) {
-        pollfd entry{socket, POLLIN, 0};
-        while (!FStop)
-            if (::poll(&entry, 1, 20) > 0)
-                return true;
-        return false;
-    }
-
-    void Serve() {
-        if (!WaitReadable(FListener))
-            return;
-        const int connection = ::accept(FListener, nullptr, nullptr);
-        char buffer[4096];
-        while (FRequest.find("\r\n\r\n") == std::string::npos && WaitReadable(connection)) {
-            const ssize_t received = ::recv(connection, buffer, sizeof buffer, 0);
-            if (received <= 0)
-                break;
-            FRequest.append(buffer, static_cast<size_t>(received));
-        }
-        if (!FAnswer.empty())
-            ::send(connection, FAnswer.data(), FAnswer.size(), MSG_NOSIGNAL);
-        else
-            while (!FStop)
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        ::close(connection);
-    }
-
-    std::string FAnswer;
-    std::string FRequest;
-    int FListener = -1;
-    uint16_t FPort = 0;
-    std::atomic<bool> FStop{false};
-    std::thread FThread;
-};
-
-std::string Answer(const std::string& statusLine, const std::string& body,
-                   const std::string& extraHeaders = "") {
-    return statusLine + "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" +
-           extraHeaders + "Connection: close\r\n\r\n" + body;
-}
+using TestHttp::Answer;
+using TestHttp::TinyHttpServer;
 
 TEST(THttpClient, ReturnsTheBodyAndSendsTheConfiguredHeaders) {
     TinyHttpServer server(Answer("HTTP/1.0 200 OK", "VER. 1.001"));
@@ -155,6 +83,67 @@ TEST(THttpClient, NoServerOrABadUrlRaises) {
     EXPECT_THROW(THttpClient().Get("http://127.0.0.1:" + std::to_string(port) + "/"), EHttpError);
     EXPECT_THROW(THttpClient().Get("not a url"), EHttpError);
     EXPECT_THROW(THttpClient().Get("file:///etc/hostname"), EHttpError);
+}
+
+TEST(THttpClient, AnswersLongerThanTheLimitRaiseWithoutKeepingTheBody) {
+    const std::string body(1000, 'x');
+    struct Case {
+        const char* Name;
+        std::string Answer;
+        size_t Limit;
+        bool Taken;
+    };
+    const std::vector<Case> cases = {
+        {"announced length over the limit", Answer("HTTP/1.1 200 OK", body), 999, false},
+        {"unannounced length over the limit", "HTTP/1.0 200 OK\r\nConnection: close\r\n\r\n" + body,
+         999, false},
+        {"exactly the limit", "HTTP/1.0 200 OK\r\nConnection: close\r\n\r\n" + body, 1000, true},
+        {"no limit", Answer("HTTP/1.1 200 OK", body), 0, true},
+    };
+    for (const Case& c : cases) {
+        TinyHttpServer server(c.Answer);
+        THttpClient client;
+        client.MaxBodySize = c.Limit;
+        if (c.Taken) {
+            EXPECT_EQ(client.Get(server.Url()), body) << c.Name;
+            continue;
+        }
+        try {
+            client.Get(server.Url());
+            ADD_FAILURE() << c.Name << ": no exception";
+        } catch (const EHttpError& error) {
+            EXPECT_NE(error.Message.find("larger than 999 bytes"), std::string::npos)
+                << c.Name << ": " << error.Message;
+        }
+    }
+}
+
+TEST(THttpClient, ProgressReportsTheBytesAndCanAbandonTheRequest) {
+    const std::string body(5000, 'y');
+    TinyHttpServer server(Answer("HTTP/1.1 200 OK", body));
+    THttpClient client;
+    std::uint64_t lastReceived = 0, lastTotal = 0;
+    client.OnProgress = [&](std::uint64_t received, std::uint64_t total) {
+        EXPECT_GE(received, lastReceived);
+        lastReceived = received;
+        lastTotal = std::max(lastTotal, total);
+        return true;
+    };
+    EXPECT_EQ(client.Get(server.Url()), body);
+    EXPECT_EQ(lastReceived, body.size());
+    EXPECT_EQ(lastTotal, body.size());
+
+    // A silent server: the request is abandoned long before its time-out.
+    TinyHttpServer silent("");
+    THttpClient abandoning;
+    abandoning.Timeout = std::chrono::minutes(5);
+    abandoning.OnProgress = [](std::uint64_t, std::uint64_t) { return false; };
+    try {
+        abandoning.Get(silent.Url());
+        ADD_FAILURE() << "no exception";
+    } catch (const EHttpError& error) {
+        EXPECT_NE(error.Message.find("cancelled"), std::string::npos) << error.Message;
+    }
 }
 
 } // namespace

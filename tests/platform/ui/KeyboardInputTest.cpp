@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -144,4 +145,65 @@ TEST_F(KeyboardInput, CharacterTheHandlerChangesIsWhatArrives) {
         InputSimulation::TypeChar(upper, ch);
 
     EXPECT_EQ(typed, u"AB");
+}
+
+namespace {
+
+// Records the key data of every key and character message.
+struct KeyDataRecorder : RecordingControl {
+    using RecordingControl::RecordingControl;
+    struct Seen {
+        UINT Msg;
+        WPARAM Key;
+        LPARAM KeyData;
+    };
+    std::vector<Seen> Messages;
+    void WndProc(TMessage& m) override {
+        if (m.Msg == WM_KEYDOWN || m.Msg == WM_CHAR || m.Msg == WM_KEYUP)
+            Messages.push_back({m.Msg, m.WParam, m.LParam});
+        RecordingControl::WndProc(m);
+    }
+};
+
+} // namespace
+
+TEST_F(KeyboardInput, KeypadKeysCarryTheirScanCodeInTheKeyData) {
+    // Bits 16..23 hold the keypad key's scan code, bit 24 marks its extended keys.
+    constexpr LPARAM ScanCodeMask = 0x01FF0000;
+    struct Case {
+        const char* Name;
+        bool Keypad; // sent with KeypadPress
+        WORD Key;
+        TChar Ch;
+        WORD Arrives;
+        LPARAM KeyData;
+    };
+    const Case cases[] = {
+        {"keypad decimal key", false, VK_DECIMAL, u'.', VK_DECIMAL, 0x00530000},
+        {"main keyboard full stop", false, VK_OEM_PERIOD, u'.', VK_OEM_PERIOD, 0},
+        {"keypad 0", false, VK_NUMPAD0, u'0', VK_NUMPAD0, 0x00520000},
+        {"keypad 9", false, VK_NUMPAD9, u'9', VK_NUMPAD9, 0x00490000},
+        {"main keyboard 9", false, '9', u'9', '9', 0},
+        {"keypad minus", false, VK_SUBTRACT, u'-', VK_SUBTRACT, 0x004A0000},
+        {"keypad divide", false, VK_DIVIDE, u'/', VK_DIVIDE, 0x01350000},
+        {"keypad Enter", true, VK_RETURN, u'\r', VK_RETURN, 0x011C0000},
+        {"keypad 7 without Num Lock", true, VK_HOME, 0, VK_HOME, 0x00470000},
+        {"Home key", false, VK_HOME, 0, VK_HOME, 0},
+    };
+    for (const Case& c : cases) {
+        auto* recorder = new KeyDataRecorder(form.get(), form.get());
+        if (c.Keypad)
+            InputSimulation::KeypadPress(recorder, c.Key, c.Ch);
+        else
+            InputSimulation::KeyPress(recorder, c.Key, c.Ch);
+        ASSERT_GE(recorder->Messages.size(), 2u) << c.Name;
+        for (const KeyDataRecorder::Seen& seen : recorder->Messages) {
+            if (seen.Msg != WM_CHAR)
+                EXPECT_EQ(seen.Key, c.Arrives) << c.Name;
+            EXPECT_EQ(seen.KeyData & ScanCodeMask, c.KeyData) << c.Name << " message " << seen.Msg;
+        }
+        EXPECT_EQ(recorder->Messages.front().Msg, UINT{WM_KEYDOWN}) << c.Name;
+        EXPECT_EQ(recorder->Messages.back().Msg, UINT{WM_KEYUP}) << c.Name;
+        delete recorder;
+    }
 }
