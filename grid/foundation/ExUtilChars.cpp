@@ -26,7 +26,10 @@ std::u32string Utf8ToCodePoints(std::string_view Text) {
             }
             cp = (cp << 6) | (next & 0x3F);
         }
-        if (!valid) {
+        // Overlong forms, surrogates and values beyond U+10FFFF are not characters: taking them
+        // as such would write invalid UTF-8 back out.
+        static constexpr char32_t shortest[] = {0, 0x80, 0x800, 0x10000};
+        if (!valid || cp < shortest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
             result += U'\uFFFD';
             ++i;
             continue;
@@ -41,6 +44,8 @@ std::string CodePointsToUtf8(std::u32string_view Text) {
     std::string result;
     result.reserve(Text.size());
     for (char32_t cp : Text) {
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            cp = U'\uFFFD';
         if (cp < 0x80) {
             result += static_cast<char>(cp);
         } else if (cp < 0x800) {

@@ -1,0 +1,36 @@
+// Code pages and the decoding of text files by their byte-order mark.
+#include "FuzzSupport.h"
+
+#include "platform/core/CodePage.h"
+#include "platform/core/TextFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view bytes = FuzzText(data, size);
+
+    // Bytes after a UTF-8 mark are passed on as they are; what is converted from another
+    // encoding must be valid UTF-8.
+    const std::string decoded = DecodeText(bytes);
+    if (!HasUtf8Mark(bytes))
+        FUZZ_CHECK(IsValidUtf8(decoded));
+
+    // Every Windows-1252 byte has a character, and it converts back to the same byte.
+    const std::string utf8 = AnsiToUtf8(bytes);
+    FUZZ_CHECK(IsValidUtf8(utf8));
+    FUZZ_CHECK(Utf8ToAnsi(utf8) == bytes);
+    FUZZ_CHECK(Utf8ToAnsi(bytes).size() <= bytes.size());
+
+    const std::u16string utf16 = Utf8ToUtf16(bytes);
+    const std::string through16 = Utf16ToUtf8(utf16);
+    FUZZ_CHECK(IsValidUtf8(through16));
+    if (IsValidUtf8(bytes))
+        FUZZ_CHECK(through16 == bytes);
+
+    // Arbitrary UTF-16 units, unpaired surrogates included.
+    std::u16string units(size / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i)
+        units[i] = static_cast<char16_t>(data[2 * i] | data[2 * i + 1] << 8);
+    const std::string fromUnits = Utf16ToUtf8(units);
+    FUZZ_CHECK(IsValidUtf8(fromUnits));
+    FUZZ_CHECK(Utf16ToUtf8(Utf8ToUtf16(fromUnits)) == fromUnits);
+    return 0;
+}
