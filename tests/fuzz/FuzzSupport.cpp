@@ -1,5 +1,6 @@
 #include "FuzzSupport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -79,6 +80,12 @@ bool IsValidUtf8(std::string_view text) {
         i += length;
     }
     return true;
+}
+
+std::string CrAsLf(std::string_view text) {
+    std::string result(text);
+    std::replace(result.begin(), result.end(), '\r', '\n');
+    return result;
 }
 
 void FuzzFail(const char* condition, const char* file, int line, const std::string& detail) {
