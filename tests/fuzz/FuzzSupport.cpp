@@ -1,6 +1,5 @@
 #include "FuzzSupport.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -83,8 +82,14 @@ bool IsValidUtf8(std::string_view text) {
 }
 
 std::string CrAsLf(std::string_view text) {
-    std::string result(text);
-    std::replace(result.begin(), result.end(), '\r', '\n');
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r')
+            result += text[i];
+        else if (i + 1 == text.size() || text[i + 1] != '\n')
+            result += '\n';
+    }
     return result;
 }
 
