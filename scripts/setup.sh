@@ -9,6 +9,8 @@ packages=(
   libpugixml-dev libjpeg62-turbo-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth iproute2 util-linux clang-format xdg-utils
+  # the fuzz targets: clang, its libFuzzer and sanitizer runtimes, llvm-symbolizer for reports
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

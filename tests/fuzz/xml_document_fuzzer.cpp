@@ -1,57 +1,84 @@
-// Loads any bytes as an XML document. Loading either succeeds or throws Exception; a loaded
-// document has one root, reads without surprises, and its saved text loads again and saves the
-// same.
+// The XML document every table file is read through.
+#include "FuzzSupport.h"
+
 #include "platform/core/Exception.h"
 #include "platform/xml/XmlDocument.h"
 
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <string>
-#include <string_view>
-
 namespace {
 
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
+std::string Without_Blanks(std::string_view text) {
+    std::string result;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+            result += c;
+    return result;
 }
 
-// Reads every element as the configurator's readers do, to a bounded depth.
-void Walk(const TXmlNode& node, int depth) {
-    Check(!node.IsNull());
-    Check(!node.NodeName().empty());
-    (void)node.Text();
-    (void)node.Attribute("Device_Address", "default");
-    const std::vector<TXmlNode> children = node.ChildElements();
-    Check(node.HasChildElements() == !children.empty());
-    if (depth == 0)
-        return;
-    for (const TXmlNode& child : children)
-        Walk(child, depth - 1);
+// The content the readers see, visiting every element the way they do: names, the texts of
+// elements without children and the attributes the table files use. Depth is bounded by the input's
+// size.
+void Dump(const TXmlNode& node, std::string& out) {
+    out += node.NodeName();
+    // Text among child elements is layout, which the readers never take as a value. A text made
+    // of pieces (CDATA sections, comments between) loses its blank-only pieces when read again,
+    // so texts are compared without blanks; the table files' own round trips compare them whole.
+    out += node.HasChildElements() ? "+[" : "[" + Without_Blanks(node.Text());
+    for (const char* attribute : {"Enable", "x", "y"})
+        if (node.HasAttribute(attribute))
+            out += std::string(" ") + attribute + "=" + CrAsLf(node.Attribute(attribute));
+    (void)node.ChildNode("row");
+    for (const TXmlNode& child : node.ChildElements())
+        Dump(child, out);
+    out += "]";
+}
+
+std::string Content(const TXMLDocument& xml) {
+    std::string out;
+    Dump(xml.DocumentElement(), out);
+    return out;
+}
+
+// "&#0;" is no XML, yet the document takes it, and cuts the text there, so that what was one
+// text before the cut may read back as layout. Such documents are only checked for stable saving.
+bool Has_Nul_Reference(std::string_view text) {
+    for (size_t at = text.find("&#"); at != std::string_view::npos; at = text.find("&#", at + 1)) {
+        size_t digits = at + 2;
+        if (digits < text.size() && (text[digits] == 'x' || text[digits] == 'X'))
+            ++digits;
+        const size_t end = text.find_first_not_of('0', digits);
+        if (end != digits && end != std::string_view::npos && text[end] == ';')
+            return true;
+    }
+    return false;
+}
+
+std::string Load_And_Save(const std::string& text, TXMLDocument& xml) {
+    try {
+        xml.LoadFromString(text);
+    } catch (const Exception& error) {
+        FUZZ_CHECK_MSG(false, "saved text does not load: " + error.Message);
+    }
+    return xml.SaveToString();
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     TXMLDocument xml;
     try {
-        xml.LoadFromString(bytes);
+        xml.LoadFromString(FuzzText(data, size));
     } catch (const Exception&) {
-        Check(xml.DocumentElement().IsNull());
+        FUZZ_CHECK(xml.DocumentElement().IsNull());
         return 0;
     }
-    Walk(xml.DocumentElement(), 32);
-
+    // What the document saves loads again with the same content, and saving that once more
+    // gives the same text.
     const std::string saved = xml.SaveToString();
     TXMLDocument again;
-    try {
-        again.LoadFromString(saved);
-    } catch (const Exception&) {
-        std::abort(); // what the document object writes, it reads
-    }
-    Check(again.SaveToString() == saved);
-    Check(again.DocumentElement().NodeName() == xml.DocumentElement().NodeName());
+    const std::string saved_again = Load_And_Save(saved, again);
+    if (!Has_Nul_Reference(FuzzText(data, size)))
+        FUZZ_CHECK_MSG(Content(again) == Content(xml), "saved content reads back differently");
+    TXMLDocument third;
+    FUZZ_CHECK_MSG(Load_And_Save(saved_again, third) == saved_again, "saving is not stable");
     return 0;
 }

@@ -21,6 +21,10 @@ TEST(ExUtilChars, CodePointsAreReadAsThePlatformReadsThem) {
          "\xE2\x82"
          "A\xF0\x9F",
          U"\uFFFDA\uFFFD"},
+        {"truncated at the end", "a\xC3", U"a\uFFFD"},
+        {"continuation byte alone", "\x80z", U"\uFFFDz"},
+        {"overlong three bytes", "\xE0\x80\xAF", U"\uFFFD\uFFFD\uFFFD"},
+        {"largest character", "\xF4\x8F\xBF\xBF", U"\U0010FFFF"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Utf8ToCodePoints(c.Bytes), c.Characters) << c.Description;
