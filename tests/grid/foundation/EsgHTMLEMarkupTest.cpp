@@ -25,6 +25,11 @@ TEST(EsgHTMLE, DecodeEntities) {
         {"&atilde; &Atilde; &otilde; &Otilde;", true, "ã Ã õ Õ"},
         {"&euro;&copy;&reg;&laquo;&raquo;", true, "€©®«»"},
         {"&LT;x&lt;", false, "<x<"},
+        // Decoding stops once the entity is no longer left in its own case.
+        {"&lt;x&LT;", false, "<x&LT;"},
+        // What decoding forms is decoded again.
+        {"&amp;amp;", false, "&"},
+        {"&amp;Eacute;", true, "É"},
         {"no entities", true, "no entities"},
         {"&unknown;", true, "&unknown;"},
     };
@@ -68,10 +73,26 @@ TEST(EsgHTMLE, SpacesToNbspAndRenderPreparation) {
     EXPECT_EQ(SpacesToNbsp("a b  c"), "a&nbsp;b&nbsp;&nbsp;c");
     const TextCase cases[] = {
         {"A &amp; B", "A && B"},      {"&COPY; &trade;", "© ™"}, {"<#tag> x", "#tag x"},
-        {"one\r\ntwo", "one<BR>two"}, {"no marks", "no marks"},
+        {"one\r\ntwo", "one<BR>two"}, {"no marks", "no marks"},  {"&AMP;amp;", "&&&"},
+        {"<#a<#b>>", "#a#b"},         {"<#a<>#", "#a#"},         {"<#open", "#open"},
     };
     for (const TextCase& c : cases)
         EXPECT_EQ(PrepareHTMLForRendering(c.Input), c.Expected) << c.Input;
+}
+
+// Long texts are read in one walk; what they give is the same as for short ones.
+TEST(EsgHTMLE, LongTextsGiveWhatTheirPiecesGive) {
+    auto repeated = [](std::string_view piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += piece;
+        return text;
+    };
+    const int n = 40000;
+    EXPECT_EQ(DecodeEntities(repeated("a&LT;", n) + "&lt;", false), repeated("a<", n) + "<");
+    EXPECT_EQ(StripHTML(repeated("x<Br>", n)), repeated("x\r\n", n));
+    EXPECT_EQ(PrepareHTMLForRendering(repeated("&amp;<#b>", n)), repeated("&&#b", n));
+    EXPECT_EQ(UnhighlightText(repeated("<hi>y</HI>", n), "hi"), repeated("y", n));
 }
 
 TEST(EsgHTMLE, Colors) {
