@@ -50,9 +50,11 @@ std::string DecodeEntities(std::string_view Text, bool Named) {
     // is decoded in turn ("&amp;amp;" gives "&").
     for (const auto& [entity, character] : basic)
         HTMLTags::ReplaceNoCaseRescanning(result, entity, character, true);
+    // Named entities differ from each other by case alone ("&Eacute;", "&eacute;"), so they
+    // match exactly: case-blind, a capital would turn small whenever its small twin followed.
     if (Named)
         for (const NamedEntity& row : HTMLEntityTable)
-            HTMLTags::ReplaceNoCaseRescanning(result, row.Name, row.Character, true);
+            result = ReplaceAll(result, row.Name, row.Character);
     return result;
 }
 

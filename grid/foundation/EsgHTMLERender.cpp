@@ -11,12 +11,37 @@ namespace HTMLLayout {
 
 namespace {
 
+// "&nbsp;", "&lt;" and "&gt;" in a run. An "&&" (a written "&amp;") stays whole, so that
+// "&amp;lt;" shows "&lt;" and not an underlined '<'.
 std::string DecodeRunEntities(std::string_view Raw) {
     if (Raw.find('&') == std::string_view::npos)
         return std::string(Raw);
-    std::string run = HTMLTags::ReplaceAll(Raw, "&nbsp;", " ");
-    run = HTMLTags::ReplaceAll(run, "&lt;", "<");
-    return HTMLTags::ReplaceAll(run, "&gt;", ">");
+    static constexpr std::pair<std::string_view, char> entities[] = {
+        {"&nbsp;", ' '}, {"&lt;", '<'}, {"&gt;", '>'}};
+    std::string run;
+    run.reserve(Raw.size());
+    for (size_t i = 0; i < Raw.size(); ++i) {
+        if (Raw[i] != '&') {
+            run += Raw[i];
+            continue;
+        }
+        if (Raw.compare(i, 2, "&&") == 0) {
+            run += "&&";
+            ++i;
+            continue;
+        }
+        bool decoded = false;
+        for (const auto& [entity, character] : entities)
+            if (Raw.compare(i, entity.size(), entity) == 0) {
+                run += character;
+                i += entity.size() - 1;
+                decoded = true;
+                break;
+            }
+        if (!decoded)
+            run += '&';
+    }
+    return run;
 }
 
 // Turned text is drawn without prefix processing, so it is done here: "&&" shows one

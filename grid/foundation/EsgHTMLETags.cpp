@@ -151,7 +151,9 @@ bool ControlTagWalker::Next(ControlTag& Found) {
     size_t end = close == std::string_view::npos ? FText.size() : close + 1;
     Found.Start = at;
     Found.Tag = FText.substr(body, end - body);
-    FPos = body;
+    // A tag's text is all its own: the walk goes on behind its '>', so that many openers
+    // before one '>' are not each read to that '>' (and the renderer reads them as one tag too).
+    FPos = end;
     return true;
 }
 

@@ -30,6 +30,8 @@ TEST(EsgHTMLE, DecodeEntities) {
         // What decoding forms is decoded again.
         {"&amp;amp;", false, "&"},
         {"&amp;Eacute;", true, "É"},
+        // Capitals and small letters are told apart by case alone.
+        {"&Eacute;cole &eacute;l&egrave;ve", true, "École élève"},
         {"no entities", true, "no entities"},
         {"&unknown;", true, "&unknown;"},
     };
@@ -50,7 +52,7 @@ TEST(EsgHTMLE, EncodeEntities) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(EncodeEntities(c.Input, c.Named), c.Expected) << c.Input;
-    for (const std::string text : {"a<b>&c\"d", "çàü", "plain"})
+    for (const std::string text : {"a<b>&c\"d", "çàü", "Éé ÀàÇç", "plain"})
         EXPECT_EQ(DecodeEntities(EncodeEntities(text, true), true), text);
 }
 
@@ -187,6 +189,26 @@ TEST(EsgHTMLE, ClearRadioControlsSetsEveryRadioFalse) {
     ASSERT_TRUE(GetControlValue(cleared, "b1", value));
     EXPECT_EQ(value, "Go");
     EXPECT_EQ(ClearRadioControls("no controls"), "no controls");
+    // Radio buttons are cleared where they stand: not a control before them with their ID,
+    // and every one of those sharing an ID.
+    const std::string shared = "<CONTROL TYPE=\"EDIT\" ID=\"x\" VALUE=\"keep\" WIDTH=\"9\">"
+                               "<CONTROL TYPE=\"RADIO\" ID=\"x\" VALUE=\"TRUE\" WIDTH=\"9\">"
+                               "<CONTROL TYPE=\"RADIO\" ID=\"x\" VALUE=\"TRUE\" WIDTH=\"9\">";
+    EXPECT_EQ(ClearRadioControls(shared),
+              "<CONTROL TYPE=\"EDIT\" ID=\"x\" VALUE=\"keep\" WIDTH=\"9\">"
+              "<CONTROL ID=\"x\" VALUE=\"FALSE\" WIDTH=\"9\" TYPE=\"RADIO\">"
+              "<CONTROL ID=\"x\" VALUE=\"FALSE\" WIDTH=\"9\" TYPE=\"RADIO\">");
+}
+
+// Openers before one '>' make one tag, as the renderer reads them.
+TEST(EsgHTMLE, ControlTagsEndAtTheirAngle) {
+    const std::string text = "<CONTROL ID=\"a\" <CONTROL ID=\"b\" VALUE=\"v\" WIDTH=\"9\"> "
+                             "<CONTROL ID=\"c\" VALUE=\"w\" WIDTH=\"9\">";
+    std::string value;
+    EXPECT_TRUE(GetControlValue(text, "a", value));
+    EXPECT_EQ(value, "v");
+    EXPECT_FALSE(GetControlValue(text, "b", value));
+    EXPECT_EQ(NextEditControlID(text, "a"), "c");
 }
 
 TEST(EsgHTMLE, ReplaceFirstNoCase) {

@@ -81,6 +81,7 @@ TEST(RenderHTML, MeasuresLinesOfMarkup) {
         {"a &lt;b&gt; &amp;&nbsp;c", 1,
          "a <b> &&"
          " c"},
+        {"&amp;lt;x&amp;&amp;nbsp;", 1, "&&lt;x&&&&nbsp;"}, // a written ampersand stays one
         {"<UL><LI>one<LI>two</UL>", 3, "onetwo"},
         {"<P align=\"right\">x</P>y", 2, "xy"},
         {"text<HR>below", 2, "textbelow"},
