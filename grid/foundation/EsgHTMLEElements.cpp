@@ -113,9 +113,11 @@ TagEffect Layout::Image(std::string_view Tag, const std::string& U, LineState& L
             if (c.PrintMode && c.ResFactor > 0) {
                 TBitmap copy(width, height);
                 c.Images->Draw(copy.Canvas(), 0, 0, listIndex);
-                c.Canvas->StretchDraw(Bounds(x, top, static_cast<int>(width * c.ResFactor),
-                                             static_cast<int>(height * c.ResFactor)),
-                                      &copy);
+                auto scaled = [&](int extent) {
+                    return static_cast<int>(
+                        std::min(extent * c.ResFactor, double(HTMLTags::MaxMarkupExtent)));
+                };
+                c.Canvas->StretchDraw(Bounds(x, top, scaled(width), scaled(height)), &copy);
             } else {
                 c.Images->Draw(c.Canvas, x, top, listIndex);
             }

@@ -286,9 +286,12 @@ void Layout::DrawRun(const std::string& Run, int RunWidth, LineState& Line, Styl
     if (S.ErrorMark) {
         canvas->Pen()->SetColor(clRed);
         canvas->Pen()->SetWidth(1);
-        for (int x = Line.X & ~1; x < Line.X + RunWidth; x += 2) {
-            int y = (x % 4) < 2 ? bottom - 1 : bottom + 1;
-            int next = ((x + 2) % 4) < 2 ? bottom - 1 : bottom + 1;
+        // Only as far as the run is shown: a run cut with an ellipsis ends at the line's right.
+        int right = std::min(Line.X + RunWidth, Line.R.Right);
+        auto above = [](int x) { return ((x % 4) + 4) % 4 < 2; };
+        for (int x = Line.X & ~1; x < right; x += 2) {
+            int y = above(x) ? bottom - 1 : bottom + 1;
+            int next = above(x + 2) ? bottom - 1 : bottom + 1;
             canvas->MoveTo(x, y);
             canvas->LineTo(x + 2, next);
         }

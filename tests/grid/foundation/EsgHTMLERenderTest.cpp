@@ -389,4 +389,13 @@ TEST(RenderHTML, RotatedRunsTurnAboutTheirTopLeftCorner) {
     EXPECT_GT(after.Inked({gh + 2, top, 1 + wordWidth, top + gh}), 20);
 }
 
+TEST(RenderHTML, ErrorMarkRunsUnderTheShownTextOnly) {
+    Render r;
+    const TRect narrow{0, 0, 100, 40};
+    r.Run("<E>a long marked text that runs far beyond the right edge</E>", narrow,
+          {.WordWrap = false});
+    EXPECT_GT(r.CountPixels(clRed, narrow), 20);
+    EXPECT_EQ(r.CountPixels(clRed, {narrow.Right, 0, 320, 40}), 0);
+}
+
 } // namespace
