@@ -398,4 +398,22 @@ TEST(RenderHTML, ErrorMarkRunsUnderTheShownTextOnly) {
     EXPECT_EQ(r.CountPixels(clRed, {narrow.Right, 0, 320, 40}), 0);
 }
 
+TEST(RenderHTML, AnimationFramesLieWhereTheAnimationPutsThem) {
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items()->Add();
+    item->SetName("anim");
+    // A green screen, then a red square over its right half.
+    item->Picture()->LoadFromBytes(
+        PictureFixtures::Gif(20, 10,
+                             {PictureFixtures::GifFrame{0, 0, 20, 10, 10, 2},
+                              PictureFixtures::GifFrame{10, 0, 10, 10, 10, 1}}));
+    item->Picture()->SetFrame(2);
+    Render r;
+    r.Container = &container;
+    r.Run("<IMG src=\"anim\">", wide);
+    EXPECT_EQ(r.Bitmap.Pixel(1 + 5, 5), clLime);
+    EXPECT_EQ(r.Bitmap.Pixel(1 + 15, 5), clRed);
+    EXPECT_EQ(r.Inked({1 + 20, 0, 60, 10}), 0); // the offset is not applied twice
+}
+
 } // namespace
