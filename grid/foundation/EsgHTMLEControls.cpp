@@ -41,6 +41,24 @@ std::string Quoted(std::string_view Name, std::string_view Value) {
     return result;
 }
 
+// The tag behind its '<' with a new value, keeping the attributes a control is drawn and edited
+// with.
+std::string RebuiltTag(std::string_view Tag, std::string_view NewValue) {
+    ControlAttributes control = ReadControl(Tag);
+    std::string rebuilt = "CONTROL " + Quoted("ID", control.ID) + " " +
+                          Quoted("VALUE", EncodeEntities(NewValue, true)) + " " +
+                          Quoted("WIDTH", control.Width) + " " + Quoted("TYPE", control.Type);
+    // The height sizes the control when drawn, so a rewritten tag keeps it.
+    if (!control.Height.empty())
+        rebuilt += " " + Quoted("HEIGHT", control.Height);
+    if (!control.Prop.empty())
+        rebuilt += " " + Quoted("PROP", EncodeEntities(control.Prop, true));
+    if (!control.MaxLen.empty())
+        rebuilt += " " + Quoted("MAXLEN", control.MaxLen);
+    rebuilt += '>';
+    return rebuilt;
+}
+
 } // namespace
 
 bool HasControlTags(std::string_view Text) {
@@ -75,17 +93,21 @@ std::string NextEditControlID(std::string_view Text, std::string_view ID) {
 }
 
 std::string ClearRadioControls(std::string_view Text) {
-    std::string result(Text);
-    std::vector<std::string> radios;
+    // Every radio button is rewritten where it stands, also one whose ID another control
+    // carries before it.
+    std::string result;
+    size_t copied = 0;
     ControlTagWalker walker(Text);
     ControlTag tag;
     while (walker.Next(tag)) {
-        ControlAttributes control = ReadControl(tag.Tag);
-        if (control.Type == "RADIO")
-            radios.push_back(control.ID);
+        if (ReadControl(tag.Tag).Type != "RADIO")
+            continue;
+        size_t tagEnd = static_cast<size_t>(tag.Tag.data() - Text.data()) + tag.Tag.size();
+        result.append(Text.substr(copied, tag.Start + 1 - copied));
+        result += RebuiltTag(tag.Tag, "FALSE");
+        copied = tagEnd;
     }
-    for (const std::string& id : radios)
-        SetControlValue(result, id, "FALSE");
+    result.append(Text.substr(copied));
     return result;
 }
 
@@ -117,17 +139,7 @@ bool SetControlValue(std::string& Text, std::string_view ID, std::string_view Ne
     ControlAttributes control;
     if (!FindControl(Text, ID, tag, control))
         return false;
-    std::string rebuilt = "CONTROL " + Quoted("ID", control.ID) + " " +
-                          Quoted("VALUE", EncodeEntities(NewValue, true)) + " " +
-                          Quoted("WIDTH", control.Width) + " " + Quoted("TYPE", control.Type);
-    // The height sizes the control when drawn, so a rewritten tag keeps it.
-    if (!control.Height.empty())
-        rebuilt += " " + Quoted("HEIGHT", control.Height);
-    if (!control.Prop.empty())
-        rebuilt += " " + Quoted("PROP", EncodeEntities(control.Prop, true));
-    if (!control.MaxLen.empty())
-        rebuilt += " " + Quoted("MAXLEN", control.MaxLen);
-    rebuilt += '>';
+    std::string rebuilt = RebuiltTag(tag.Tag, NewValue);
     size_t tagEnd = static_cast<size_t>(tag.Tag.data() - Text.data()) + tag.Tag.size();
     Text = Text.substr(0, tag.Start + 1) + rebuilt + Text.substr(tagEnd);
     return true;

@@ -56,8 +56,8 @@ bool Layout::Fits(const LineState& Line, int Width, Pass P) const {
 }
 
 void Layout::Place(LineState& Line, int Width, int Height) {
-    Line.Width += Width;
-    Line.X += Width;
+    Line.Width = AddExtents(Line.Width, Width);
+    Line.X = AddExtents(Line.X, Width);
     Line.Height = std::max(Line.Height, Height);
     Line.HasContent = true;
     Line.EndsWithBlank = false;
@@ -85,8 +85,8 @@ TagEffect Layout::Image(std::string_view Tag, const std::string& U, LineState& L
         picture = FindPicture(source);
         if (!picture || picture->Empty())
             return TagEffect::Continue;
-        int w = HTMLTags::WholeNumber(AttributeValue(U, "WIDTH"), 0);
-        int h = HTMLTags::WholeNumber(AttributeValue(U, "HEIGHT"), 0);
+        int w = HTMLTags::ClampExtent(HTMLTags::WholeNumber(AttributeValue(U, "WIDTH"), 0));
+        int h = HTMLTags::ClampExtent(HTMLTags::WholeNumber(AttributeValue(U, "HEIGHT"), 0));
         givenSize = w > 0 || h > 0;
         if (w > 0 && h <= 0)
             h = picture->Width() > 0 ? static_cast<int>(std::lround(double(w) * picture->Height() /
@@ -96,8 +96,8 @@ TagEffect Layout::Image(std::string_view Tag, const std::string& U, LineState& L
             w = picture->Height() > 0 ? static_cast<int>(std::lround(double(h) * picture->Width() /
                                                                      picture->Height()))
                                       : 0;
-        width = givenSize ? w : picture->MaxWidth();
-        height = givenSize ? h : picture->MaxHeight();
+        width = HTMLTags::ClampExtent(givenSize ? w : picture->MaxWidth());
+        height = HTMLTags::ClampExtent(givenSize ? h : picture->MaxHeight());
     }
     if (!Fits(Line, width, P))
         return TagEffect::EndLineBeforeTag;
@@ -113,9 +113,11 @@ TagEffect Layout::Image(std::string_view Tag, const std::string& U, LineState& L
             if (c.PrintMode && c.ResFactor > 0) {
                 TBitmap copy(width, height);
                 c.Images->Draw(copy.Canvas(), 0, 0, listIndex);
-                c.Canvas->StretchDraw(Bounds(x, top, static_cast<int>(width * c.ResFactor),
-                                             static_cast<int>(height * c.ResFactor)),
-                                      &copy);
+                auto scaled = [&](int extent) {
+                    return static_cast<int>(
+                        std::min(extent * c.ResFactor, double(HTMLTags::MaxMarkupExtent)));
+                };
+                c.Canvas->StretchDraw(Bounds(x, top, scaled(width), scaled(height)), &copy);
             } else {
                 c.Images->Draw(c.Canvas, x, top, listIndex);
             }
@@ -135,9 +137,11 @@ TagEffect Layout::Image(std::string_view Tag, const std::string& U, LineState& L
     }
     Place(Line, width, height);
     if (P == Pass::Measure) {
-        if (U.find("\"TOP") != std::string::npos)
+        // Read from ALIGN alone: a picture named "top.png" is no alignment.
+        std::string align = AttributeValue(U, "ALIGN");
+        if (align.rfind("TOP", 0) == 0)
             Line.ImageOffset = Line.Height - Line.GhHeight;
-        else if (U.find("\"MIDDLE") != std::string::npos)
+        else if (align.rfind("MIDDLE", 0) == 0)
             Line.ImageOffset = (Line.Height - Line.GhHeight) / 2;
     }
     return TagEffect::Continue;
@@ -147,11 +151,11 @@ TagEffect Layout::Control(std::string_view Tag, LineState& Line, StyleState& S, 
     std::string type, id, value, widthText, heightText, prop, maxLen;
     ParseControlTag(Tag.size() > 9 ? Tag.substr(9) : std::string_view(), type, id, value, widthText,
                     heightText, prop, maxLen);
-    int width = HTMLTags::WholeNumber(widthText, -1);
+    int width = HTMLTags::ClampExtent(HTMLTags::WholeNumber(widthText, -1));
     if (width <= 0)
         return TagEffect::Continue;
     bool box = type == "CHECK" || type == "RADIO";
-    int h = HTMLTags::WholeNumber(heightText, 25);
+    int h = HTMLTags::ClampExtent(HTMLTags::WholeNumber(heightText, 25));
     int s = h > 25 ? h - 2 : (box ? 16 : 23);
     int elementWidth = box ? 16 : width;
     int elementHeight = box ? 16 : (type == "BUTTON" || type == "COMBO" ? 25 : Line.GhHeight + 10);

@@ -30,27 +30,6 @@ constexpr std::array<NamedEntity, 55> HTMLEntityTable{{
     {"»", "&raquo;"},  {"ã", "&atilde;"}, {"Ã", "&Atilde;"}, {"õ", "&otilde;"}, {"Õ", "&Otilde;"},
 }};
 
-// While Entity occurs as written, its first occurrence in any case is replaced; so an entity
-// that decoding produces is decoded in turn ("&amp;lt;" gives '<').
-void DecodeRepeatedly(std::string& Text, std::string_view Entity, std::string_view Replacement) {
-    while (Text.find(Entity) != std::string::npos)
-        ReplaceFirstNoCase(Entity, Replacement, Text);
-}
-
-// Replaces every occurrence in any case, again and again until none is left.
-void ReplaceNoCaseUntilGone(std::string& Text, std::string_view Entity,
-                            std::string_view Replacement) {
-    size_t from = 0;
-    while (true) {
-        size_t at = FindNoCase(Text, Entity, from);
-        if (at == std::string::npos)
-            return;
-        Text.replace(at, Entity.size(), Replacement);
-        // What the replacement formed with the text before it may be an entity again.
-        from = at >= Entity.size() ? at - Entity.size() : 0;
-    }
-}
-
 } // namespace
 
 bool ReplaceFirstNoCase(std::string_view Pattern, std::string_view Replacement, std::string& Text) {
@@ -67,11 +46,15 @@ std::string DecodeEntities(std::string_view Text, bool Named) {
         return result;
     static constexpr std::pair<std::string_view, std::string_view> basic[] = {
         {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}, {"&quot;", "\""}};
+    // Each entity is decoded while it still occurs in its own case, so what decoding forms
+    // is decoded in turn ("&amp;amp;" gives "&").
     for (const auto& [entity, character] : basic)
-        DecodeRepeatedly(result, entity, character);
+        HTMLTags::ReplaceNoCaseRescanning(result, entity, character, true);
+    // Named entities differ from each other by case alone ("&Eacute;", "&eacute;"), so they
+    // match exactly: case-blind, a capital would turn small whenever its small twin followed.
     if (Named)
         for (const NamedEntity& row : HTMLEntityTable)
-            DecodeRepeatedly(result, row.Name, row.Character);
+            result = ReplaceAll(result, row.Name, row.Character);
     return result;
 }
 
@@ -97,24 +80,37 @@ std::string PrepareHTMLForRendering(std::string_view Text) {
             {"&amp;", "&&"}, {"&quot;", "\""}, {"&sect;", "§"},  {"&permil;", "‰"}, {"&reg;", "®"},
             {"&copy;", "©"}, {"&para;", "¶"},  {"&trade;", "™"}, {"&euro;", "€"}};
         for (const auto& [entity, sign] : signs)
-            ReplaceNoCaseUntilGone(result, entity, sign);
+            HTMLTags::ReplaceNoCaseRescanning(result, entity, sign, false);
     }
-    // "<#word>" shows "#word".
-    for (size_t at = result.find("<#"); at != std::string::npos; at = result.find("<#", at)) {
-        result.erase(at, 1);
-        size_t close = result.find('>', at);
-        if (close != std::string::npos)
-            result.erase(close, 1);
+    // "<#word>" shows "#word": each "<#" loses its '<' and takes the first '>' still behind it.
+    std::string shown;
+    shown.reserve(result.size());
+    size_t anglesToDrop = 0;
+    for (size_t i = 0; i < result.size(); ++i) {
+        char ch = result[i];
+        if (ch == '<' && i + 1 < result.size() && result[i + 1] == '#') {
+            ++anglesToDrop;
+        } else if (ch == '>' && anglesToDrop > 0) {
+            --anglesToDrop;
+            // A '<' and a '#' brought together by the dropped '>' make one more escape.
+            if (i + 1 < result.size() && result[i + 1] == '#' && !shown.empty() &&
+                shown.back() == '<') {
+                shown.pop_back();
+                ++anglesToDrop;
+            }
+        } else {
+            shown += ch;
+        }
     }
     std::string lines;
-    lines.reserve(result.size());
-    for (char c : result) {
-        if (c == '\n')
+    lines.reserve(shown.size());
+    for (char ch : shown) {
+        if (ch == '\n')
             continue;
-        if (c == '\r')
+        if (ch == '\r')
             lines += "<BR>";
         else
-            lines += c;
+            lines += ch;
     }
     return lines;
 }

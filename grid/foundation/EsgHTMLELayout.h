@@ -44,7 +44,8 @@ struct StyleState {
     int FocusStartX = 0;
     int ListLevel = 0;
     int ImageCount = 0;
-    int Align = 0; // 0 left, 1 right, 2 centre
+    int Rotation = 0; // tenths of a degree, counter-clockwise
+    int Align = 0;    // 0 left, 1 right, 2 centre
     int Indent = 0;
 };
 
@@ -64,6 +65,9 @@ struct LineState {
     bool FoundElement = false;
     std::string Own;
 };
+
+// Sums of widths and heights saturate far below integer overflow.
+int AddExtents(int A, int B);
 
 // How text runs are drawn and measured: on the run's bottom, one line, tabs expanded.
 constexpr unsigned RunFormat = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERNALLEADING;
@@ -100,12 +104,12 @@ struct Call {
 class Layout {
 public:
     explicit Layout(Call& C) : c(C) {}
-    void Run(std::string Text);
+    void Run(const std::string& Text);
 
 private:
-    // One line: consumes it from Text and keeps its own text in Line.Own.
-    void WalkLine(std::string& Text, LineState& Line, StyleState& S, Pass P);
-    bool PlaceRun(std::string& Text, LineState& Line, StyleState& S, Pass P);
+    // One line: consumes it from the front of Text and keeps its own text in Line.Own.
+    void WalkLine(std::string_view& Text, LineState& Line, StyleState& S, Pass P);
+    bool PlaceRun(std::string_view& Text, LineState& Line, StyleState& S, Pass P);
     TagEffect ApplyTag(std::string_view Tag, LineState& Line, StyleState& S, Pass P);
     TagEffect OpeningTag(std::string_view Tag, const std::string& Upper, LineState& Line,
                          StyleState& S, Pass P);

@@ -11,12 +11,50 @@ namespace HTMLLayout {
 
 namespace {
 
+// "&nbsp;", "&lt;" and "&gt;" in a run. An "&&" (a written "&amp;") stays whole, so that
+// "&amp;lt;" shows "&lt;" and not an underlined '<'.
 std::string DecodeRunEntities(std::string_view Raw) {
     if (Raw.find('&') == std::string_view::npos)
         return std::string(Raw);
-    std::string run = HTMLTags::ReplaceAll(Raw, "&nbsp;", " ");
-    run = HTMLTags::ReplaceAll(run, "&lt;", "<");
-    return HTMLTags::ReplaceAll(run, "&gt;", ">");
+    static constexpr std::pair<std::string_view, char> entities[] = {
+        {"&nbsp;", ' '}, {"&lt;", '<'}, {"&gt;", '>'}};
+    std::string run;
+    run.reserve(Raw.size());
+    for (size_t i = 0; i < Raw.size(); ++i) {
+        if (Raw[i] != '&') {
+            run += Raw[i];
+            continue;
+        }
+        if (Raw.compare(i, 2, "&&") == 0) {
+            run += "&&";
+            ++i;
+            continue;
+        }
+        bool decoded = false;
+        for (const auto& [entity, character] : entities)
+            if (Raw.compare(i, entity.size(), entity) == 0) {
+                run += character;
+                i += entity.size() - 1;
+                decoded = true;
+                break;
+            }
+        if (!decoded)
+            run += '&';
+    }
+    return run;
+}
+
+// Turned text is drawn without prefix processing, so it is done here: "&&" shows one
+// ampersand, a single '&' shows nothing.
+std::string WithoutPrefixes(std::string_view Run) {
+    std::string shown;
+    shown.reserve(Run.size());
+    for (size_t i = 0; i < Run.size(); ++i) {
+        if (Run[i] == '&' && ++i == Run.size())
+            break;
+        shown += Run[i];
+    }
+    return shown;
 }
 
 FontState ReadFont(const TFont& Font) {
@@ -50,7 +88,13 @@ int Layout::RunBottom(const LineState& Line, const StyleState& S) const {
     return bottom - Line.ImageOffset;
 }
 
-void Layout::Run(std::string Text) {
+int AddExtents(int A, int B) {
+    constexpr long long limit = 1LL << 29;
+    return static_cast<int>(std::clamp(static_cast<long long>(A) + B, -limit, limit));
+}
+
+void Layout::Run(const std::string& Prepared) {
+    std::string_view Text = Prepared;
     StyleState S;
     S.Font = c.BaseFont;
     int top = c.Area.Top;
@@ -66,7 +110,7 @@ void Layout::Run(std::string Text) {
         size_t before = Text.size();
         WalkLine(Text, line, S, Pass::Measure);
         if (Text.size() == before && !Text.empty())
-            Text.erase(0, 1); // never happens by construction; guards against an endless loop
+            Text.remove_prefix(1); // never happens by construction; guards against an endless loop
         int extra = line.SubRoom + line.SupRoom;
         if (!c.CheckHeight) {
             LineState placed;
@@ -76,8 +120,8 @@ void Layout::Run(std::string Text) {
                 left = line.R.Right - line.Width;
             else if (S.Align == 2 && free > 0)
                 left += free / 2;
-            left += S.Indent;
-            placed.R = {left, top, line.R.Right, top + line.Height + extra};
+            left = AddExtents(left, S.Indent);
+            placed.R = {left, top, line.R.Right, AddExtents(top, line.Height + extra)};
             placed.X = left;
             placed.Height = line.Height;
             placed.GhHeight = line.GhHeight;
@@ -86,14 +130,14 @@ void Layout::Run(std::string Text) {
             placed.ImageOffset = line.ImageOffset;
             StyleState drawn = lineStart;
             SelectFont(drawn.Font);
-            std::string own = line.Own;
+            std::string_view own = line.Own;
             WalkLine(own, placed, drawn, Pass::Position);
             if (LineHoldsPoint(placed))
                 c.Result = true;
             S = drawn;
         }
-        top += line.Height + extra;
-        c.YSize += line.Height + extra;
+        top = AddExtents(top, line.Height + extra);
+        c.YSize = AddExtents(c.YSize, line.Height + extra);
         if (!c.CheckHeight && top + line.GhHeight > c.Area.Bottom)
             break;
     }
@@ -104,7 +148,7 @@ void Layout::Run(std::string Text) {
     }
 }
 
-void Layout::WalkLine(std::string& Text, LineState& Line, StyleState& S, Pass P) {
+void Layout::WalkLine(std::string_view& Text, LineState& Line, StyleState& S, Pass P) {
     if (S.ParagraphBackground && Drawing(P)) {
         c.Canvas->Brush()->SetColor(S.ParagraphColor);
         c.Canvas->FillRect({c.Area.Left, Line.R.Top, c.Area.Right, Line.R.Top + Line.Height});
@@ -118,16 +162,16 @@ void Layout::WalkLine(std::string& Text, LineState& Line, StyleState& S, Pass P)
     while (!Text.empty()) {
         if (Text[0] == '<' && Text.size() >= 3) {
             size_t close = Text.find('>');
-            if (close == std::string::npos) {
-                Text.clear();
+            if (close == std::string_view::npos) {
+                Text = {};
                 break;
             }
-            std::string tag = Text.substr(0, close + 1);
+            std::string_view tag = Text.substr(0, close + 1);
             TagEffect effect = ApplyTag(tag, Line, S, P);
             if (effect == TagEffect::EndLineBeforeTag)
                 break;
             Line.Own += tag;
-            Text.erase(0, close + 1);
+            Text.remove_prefix(close + 1);
             if (effect == TagEffect::EndLine)
                 break;
             continue;
@@ -154,14 +198,19 @@ int Layout::RunWidth(const std::string& Run, const LineState& Line) const {
     return measure.Width();
 }
 
-bool Layout::PlaceRun(std::string& Text, LineState& Line, StyleState& S, Pass P) {
-    size_t end = Text[0] == '<' ? Text.size() : std::min(Text.find('<'), Text.size());
-    if (c.WordWrap) {
+bool Layout::PlaceRun(std::string_view& Text, LineState& Line, StyleState& S, Pass P) {
+    // Only as far as the run's own end is searched, so long texts are walked once.
+    size_t end = Text.size();
+    if (Text[0] != '<') {
+        size_t stop = Text.find_first_of(c.WordWrap ? "< " : "<");
+        if (stop != std::string_view::npos)
+            end = Text[stop] == ' ' ? stop + 1 : stop;
+    } else if (c.WordWrap) {
         size_t blank = Text.find(' ');
-        if (blank < end)
+        if (blank != std::string_view::npos)
             end = blank + 1;
     }
-    std::string run = DecodeRunEntities(std::string_view(Text).substr(0, end));
+    std::string run = DecodeRunEntities(Text.substr(0, end));
     int height = c.Canvas->TextHeight(run);
     Line.Height = std::max(Line.Height, height);
     if (S.Subscript)
@@ -171,15 +220,16 @@ bool Layout::PlaceRun(std::string& Text, LineState& Line, StyleState& S, Pass P)
     if (S.Hidden) {
         if (P == Pass::Measure)
             c.StripVal += run;
-        Text.erase(0, end);
+        Text.remove_prefix(end);
         return true;
     }
     int width = RunWidth(run, Line);
     int before = Line.Width;
-    Line.Width += width;
+    Line.Width = AddExtents(Line.Width, width);
     HitTestRun(before, Line, S, P);
     int available = Line.R.Right - Line.R.Left;
-    bool roomy = Line.Width < available || before == 0;
+    // The first text of a line always stays on it, also behind an indent.
+    bool roomy = Line.Width < available || !Line.HasContent;
     bool unbreakable = Line.HasContent && !Line.EndsWithBlank;
     if (P == Pass::Measure && c.WordWrap && !roomy && !unbreakable) {
         Line.Width = before;
@@ -189,14 +239,14 @@ bool Layout::PlaceRun(std::string& Text, LineState& Line, StyleState& S, Pass P)
         c.StripVal += run; // once, when the run is placed
     if (Drawing(P))
         DrawRun(run, width, Line, S);
-    Line.X += width;
+    Line.X = AddExtents(Line.X, width);
     Line.HasContent = true;
     Line.EndsWithBlank = !run.empty() && run.back() == ' ';
     Line.TrailingBlank = Line.EndsWithBlank ? c.Canvas->TextWidth(" ") : 0;
-    Line.Own.append(Text, 0, end);
-    Text.erase(0, end);
+    Line.Own.append(Text.substr(0, end));
+    Text.remove_prefix(end);
     if (P == Pass::Measure && !c.WordWrap && !roomy) {
-        Text.clear(); // what would follow lies beyond the ellipsis
+        Text = {}; // what would follow lies beyond the ellipsis
         return false;
     }
     return true;
@@ -207,12 +257,19 @@ void Layout::DrawRun(const std::string& Run, int RunWidth, LineState& Line, Styl
     int bottom = RunBottom(Line, S);
     unsigned format = RunFormat | (c.WordWrap ? 0 : DT_END_ELLIPSIS);
     bool blinkedOut = S.Blink && !c.BlinkOn;
+    // Turned text keeps the place it has unturned and turns about its top-left corner.
+    auto draw = [&](TRect r) {
+        if (S.Rotation == 0)
+            canvas->DrawText(Run, r, format);
+        else
+            canvas->TextOutRotated(r.Left, r.Bottom - canvas->TextHeight(Run), S.Rotation,
+                                   WithoutPrefixes(Run));
+    };
     if (S.Shadow && !blinkedOut) {
-        TRect shadow{Line.X + c.ShadowOffset, Line.R.Top + c.ShadowOffset,
-                     Line.R.Right + c.ShadowOffset, bottom + c.ShadowOffset};
         canvas->Brush()->SetColor(clNone);
         canvas->Font()->SetColor(c.ShadowColor);
-        canvas->DrawText(Run, shadow, format);
+        draw({Line.X + c.ShadowOffset, Line.R.Top + c.ShadowOffset, Line.R.Right + c.ShadowOffset,
+              bottom + c.ShadowOffset});
         canvas->Font()->SetColor(S.Font.Color);
     }
     canvas->Brush()->SetColor(S.Background);
@@ -221,8 +278,7 @@ void Layout::DrawRun(const std::string& Run, int RunWidth, LineState& Line, Styl
         if (S.Background != clNone)
             canvas->FillRect({Line.X, bottom - canvas->TextHeight(Run), Line.X + RunWidth, bottom});
     } else {
-        TRect r{Line.X, Line.R.Top, Line.R.Right, bottom};
-        canvas->DrawText(Run, r, format);
+        draw({Line.X, Line.R.Top, Line.R.Right, bottom});
     }
     canvas->Brush()->SetColor(clNone);
     if (S.InAnchor && S.AnchorCount == c.FocusLink + 1)
@@ -230,9 +286,12 @@ void Layout::DrawRun(const std::string& Run, int RunWidth, LineState& Line, Styl
     if (S.ErrorMark) {
         canvas->Pen()->SetColor(clRed);
         canvas->Pen()->SetWidth(1);
-        for (int x = Line.X & ~1; x < Line.X + RunWidth; x += 2) {
-            int y = (x % 4) < 2 ? bottom - 1 : bottom + 1;
-            int next = ((x + 2) % 4) < 2 ? bottom - 1 : bottom + 1;
+        // Only as far as the run is shown: a run cut with an ellipsis ends at the line's right.
+        int right = std::min(Line.X + RunWidth, Line.R.Right);
+        auto above = [](int x) { return ((x % 4) + 4) % 4 < 2; };
+        for (int x = Line.X & ~1; x < right; x += 2) {
+            int y = above(x) ? bottom - 1 : bottom + 1;
+            int next = above(x + 2) ? bottom - 1 : bottom + 1;
             canvas->MoveTo(x, y);
             canvas->LineTo(x + 2, next);
         }

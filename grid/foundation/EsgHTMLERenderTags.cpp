@@ -80,9 +80,9 @@ TagEffect Layout::OpeningTag(std::string_view Tag, const std::string& U, LineSta
             SetStyle(S.Font, fsItalic, true);
         else if (second == 'N') {
             size_t x = U.find("X=", 2);
-            int n = x == std::string::npos
-                        ? -1
-                        : HTMLTags::WholeNumber(HTMLTags::AttributeValue(U.substr(x), "X"), -1);
+            int n = x == std::string::npos ? -1
+                                           : HTMLTags::ClampExtent(HTMLTags::WholeNumber(
+                                                 HTMLTags::AttributeValue(U.substr(x), "X"), -1));
             if (n >= 0 && c.Area.Left + n > Line.R.Left + Line.Width) {
                 Line.Width = c.Area.Left + n - Line.R.Left;
                 Line.X = c.Area.Left + n;
@@ -99,6 +99,16 @@ TagEffect Layout::OpeningTag(std::string_view Tag, const std::string& U, LineSta
         if (second == ' ' || second == '>')
             ParagraphTag(U, Line, S, P);
         break;
+    case 'R':
+        if (second == ' ') {
+            size_t a = U.find("A=", 2);
+            int degrees =
+                a == std::string::npos
+                    ? 0
+                    : HTMLTags::WholeNumber(HTMLTags::AttributeValue(U.substr(a), "A"), 0);
+            S.Rotation = (degrees % 360) * 10;
+        }
+        break;
     case 'S':
         if (U == "<S>")
             SetStyle(S.Font, fsStrikeOut, true);
@@ -114,7 +124,8 @@ TagEffect Layout::OpeningTag(std::string_view Tag, const std::string& U, LineSta
             SetStyle(S.Font, fsUnderline, true);
             break;
         }
-        ++S.ListLevel;
+        if (S.ListLevel < HTMLTags::MaxMarkupExtent)
+            ++S.ListLevel;
         return TagEffect::EndLine;
     case 'Z':
         S.Hidden = true;
@@ -168,6 +179,9 @@ TagEffect Layout::ClosingTag(const std::string& U, LineState& Line, StyleState& 
     case 'P':
         S.ParagraphBackground = false;
         effect = TagEffect::EndLine;
+        break;
+    case 'R':
+        S.Rotation = 0;
         break;
     case 'S':
         if (U.size() > 3 && U[3] == 'U')
@@ -276,7 +290,8 @@ void Layout::ParagraphTag(const std::string& U, LineState& Line, StyleState& S, 
     if (align.find("CENTER") != std::string::npos)
         S.Align = 2;
     if (HTMLTags::HasAttribute(U, "INDENT"))
-        S.Indent = HTMLTags::LeadingInteger(HTMLTags::AttributeValue(U, "INDENT"), 0);
+        S.Indent = HTMLTags::ClampExtent(
+            HTMLTags::LeadingInteger(HTMLTags::AttributeValue(U, "INDENT"), 0));
     std::string background = HTMLTags::AttributeValue(U, "BGCOLOR");
     if (!background.empty() && Drawing(P)) {
         S.ParagraphBackground = true;
@@ -289,8 +304,9 @@ void Layout::ParagraphTag(const std::string& U, LineState& Line, StyleState& S, 
 
 void Layout::ListItem(LineState& Line, StyleState& S, Pass P) {
     constexpr int step = 12;
-    Line.Width += S.ListLevel * step;
-    Line.X += S.ListLevel * step - step;
+    int indent = HTMLTags::ClampExtent(S.ListLevel * step);
+    Line.Width = AddExtents(Line.Width, indent);
+    Line.X = AddExtents(Line.X, indent - step);
     if (Drawing(P)) {
         TFont* font = c.Canvas->Font();
         std::string name = font->Name();
@@ -302,6 +318,9 @@ void Layout::ListItem(LineState& Line, StyleState& S, Pass P) {
     Line.X += step;
     Line.ListItemPlaced = true;
     Line.HasContent = true;
+    // The item's text belongs behind its bullet: no break between them.
+    Line.EndsWithBlank = false;
+    Line.TrailingBlank = 0;
 }
 
 } // namespace HTMLLayout

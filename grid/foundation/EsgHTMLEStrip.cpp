@@ -4,17 +4,13 @@
 
 #include <vector>
 
-using HTMLTags::FindNoCase;
-
 namespace {
 
 TColor highlightBack = clHighlight;
 TColor highlightText = clHighlightText;
 
 void ReplaceAllNoCase(std::string& Text, std::string_view Pattern, std::string_view Replacement) {
-    for (size_t at = FindNoCase(Text, Pattern); at != std::string::npos;
-         at = FindNoCase(Text, Pattern, at + Replacement.size()))
-        Text.replace(at, Pattern.size(), Replacement);
+    HTMLTags::ReplaceNoCaseRescanning(Text, Pattern, Replacement, false);
 }
 
 // The characters outside complete tags, each with its index in the mark-up. Removal stops at a

@@ -1,5 +1,6 @@
 #include "grid/foundation/EsgHTMLETags.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace HTMLTags {
@@ -47,6 +48,47 @@ std::string ReplaceAll(std::string_view Text, std::string_view From, std::string
     }
     result.append(Text.substr(pos));
     return result;
+}
+
+void ReplaceNoCaseRescanning(std::string& Text, std::string_view Pattern,
+                             std::string_view Replacement, bool WhileExactCaseAhead) {
+    const size_t length = Pattern.size();
+    if (length == 0 || Replacement.size() >= length)
+        return;
+    auto matchesNoCase = [&](size_t at) {
+        if (at + length > Text.size())
+            return false;
+        for (size_t k = 0; k < length; ++k)
+            if (UpperAscii(Text[at + k]) != UpperAscii(Pattern[k]))
+                return false;
+        return true;
+    };
+    auto matchesExact = [&](size_t at) { return Text.compare(at, length, Pattern) == 0; };
+    // The text is rewritten in place: [0, write) is done, [read, size) is still to be read.
+    size_t exactAhead = WhileExactCaseAhead ? Text.find(Pattern) : 0;
+    size_t write = 0, read = 0;
+    while (read < Text.size() && exactAhead != std::string::npos) {
+        if (!matchesNoCase(read)) {
+            Text[write++] = Text[read++];
+            continue;
+        }
+        bool consumedExact = read == exactAhead;
+        read += length - Replacement.size();
+        std::copy(Replacement.begin(), Replacement.end(), Text.begin() + static_cast<long>(read));
+        if (!WhileExactCaseAhead)
+            continue;
+        if (consumedExact)
+            exactAhead = Text.find(Pattern, read);
+        for (size_t k = read; k < read + Replacement.size() && k < exactAhead; ++k)
+            if (matchesExact(k))
+                exactAhead = k;
+    }
+    Text.erase(write, read - write);
+}
+
+int ClampExtent(int Value) {
+    return Value < -MaxMarkupExtent ? -MaxMarkupExtent
+                                    : (Value > MaxMarkupExtent ? MaxMarkupExtent : Value);
 }
 
 namespace {
@@ -109,7 +151,9 @@ bool ControlTagWalker::Next(ControlTag& Found) {
     size_t end = close == std::string_view::npos ? FText.size() : close + 1;
     Found.Start = at;
     Found.Tag = FText.substr(body, end - body);
-    FPos = body;
+    // A tag's text is all its own: the walk goes on behind its '>', so that many openers
+    // before one '>' are not each read to that '>' (and the renderer reads them as one tag too).
+    FPos = end;
     return true;
 }
 

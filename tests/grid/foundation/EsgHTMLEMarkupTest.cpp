@@ -25,6 +25,13 @@ TEST(EsgHTMLE, DecodeEntities) {
         {"&atilde; &Atilde; &otilde; &Otilde;", true, "ã Ã õ Õ"},
         {"&euro;&copy;&reg;&laquo;&raquo;", true, "€©®«»"},
         {"&LT;x&lt;", false, "<x<"},
+        // Decoding stops once the entity is no longer left in its own case.
+        {"&lt;x&LT;", false, "<x&LT;"},
+        // What decoding forms is decoded again.
+        {"&amp;amp;", false, "&"},
+        {"&amp;Eacute;", true, "É"},
+        // Capitals and small letters are told apart by case alone.
+        {"&Eacute;cole &eacute;l&egrave;ve", true, "École élève"},
         {"no entities", true, "no entities"},
         {"&unknown;", true, "&unknown;"},
     };
@@ -45,7 +52,7 @@ TEST(EsgHTMLE, EncodeEntities) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(EncodeEntities(c.Input, c.Named), c.Expected) << c.Input;
-    for (const std::string text : {"a<b>&c\"d", "çàü", "plain"})
+    for (const std::string text : {"a<b>&c\"d", "çàü", "Éé ÀàÇç", "plain"})
         EXPECT_EQ(DecodeEntities(EncodeEntities(text, true), true), text);
 }
 
@@ -68,10 +75,26 @@ TEST(EsgHTMLE, SpacesToNbspAndRenderPreparation) {
     EXPECT_EQ(SpacesToNbsp("a b  c"), "a&nbsp;b&nbsp;&nbsp;c");
     const TextCase cases[] = {
         {"A &amp; B", "A && B"},      {"&COPY; &trade;", "© ™"}, {"<#tag> x", "#tag x"},
-        {"one\r\ntwo", "one<BR>two"}, {"no marks", "no marks"},
+        {"one\r\ntwo", "one<BR>two"}, {"no marks", "no marks"},  {"&AMP;amp;", "&&&"},
+        {"<#a<#b>>", "#a#b"},         {"<#a<>#", "#a#"},         {"<#open", "#open"},
     };
     for (const TextCase& c : cases)
         EXPECT_EQ(PrepareHTMLForRendering(c.Input), c.Expected) << c.Input;
+}
+
+// Long texts are read in one walk; what they give is the same as for short ones.
+TEST(EsgHTMLE, LongTextsGiveWhatTheirPiecesGive) {
+    auto repeated = [](std::string_view piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += piece;
+        return text;
+    };
+    const int n = 40000;
+    EXPECT_EQ(DecodeEntities(repeated("a&LT;", n) + "&lt;", false), repeated("a<", n) + "<");
+    EXPECT_EQ(StripHTML(repeated("x<Br>", n)), repeated("x\r\n", n));
+    EXPECT_EQ(PrepareHTMLForRendering(repeated("&amp;<#b>", n)), repeated("&&#b", n));
+    EXPECT_EQ(UnhighlightText(repeated("<hi>y</HI>", n), "hi"), repeated("y", n));
 }
 
 TEST(EsgHTMLE, Colors) {
@@ -166,6 +189,26 @@ TEST(EsgHTMLE, ClearRadioControlsSetsEveryRadioFalse) {
     ASSERT_TRUE(GetControlValue(cleared, "b1", value));
     EXPECT_EQ(value, "Go");
     EXPECT_EQ(ClearRadioControls("no controls"), "no controls");
+    // Radio buttons are cleared where they stand: not a control before them with their ID,
+    // and every one of those sharing an ID.
+    const std::string shared = "<CONTROL TYPE=\"EDIT\" ID=\"x\" VALUE=\"keep\" WIDTH=\"9\">"
+                               "<CONTROL TYPE=\"RADIO\" ID=\"x\" VALUE=\"TRUE\" WIDTH=\"9\">"
+                               "<CONTROL TYPE=\"RADIO\" ID=\"x\" VALUE=\"TRUE\" WIDTH=\"9\">";
+    EXPECT_EQ(ClearRadioControls(shared),
+              "<CONTROL TYPE=\"EDIT\" ID=\"x\" VALUE=\"keep\" WIDTH=\"9\">"
+              "<CONTROL ID=\"x\" VALUE=\"FALSE\" WIDTH=\"9\" TYPE=\"RADIO\">"
+              "<CONTROL ID=\"x\" VALUE=\"FALSE\" WIDTH=\"9\" TYPE=\"RADIO\">");
+}
+
+// Openers before one '>' make one tag, as the renderer reads them.
+TEST(EsgHTMLE, ControlTagsEndAtTheirAngle) {
+    const std::string text = "<CONTROL ID=\"a\" <CONTROL ID=\"b\" VALUE=\"v\" WIDTH=\"9\"> "
+                             "<CONTROL ID=\"c\" VALUE=\"w\" WIDTH=\"9\">";
+    std::string value;
+    EXPECT_TRUE(GetControlValue(text, "a", value));
+    EXPECT_EQ(value, "v");
+    EXPECT_FALSE(GetControlValue(text, "b", value));
+    EXPECT_EQ(NextEditControlID(text, "a"), "c");
 }
 
 TEST(EsgHTMLE, ReplaceFirstNoCase) {

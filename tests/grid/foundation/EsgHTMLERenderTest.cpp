@@ -48,6 +48,8 @@ struct Render {
                             Container, nullptr, 0);
         return Result;
     }
+    // Pixels that text or anything else drew on the white bitmap.
+    int Inked(TRect r) { return r.Width() * r.Height() - CountPixels(clWhite, r); }
     int CountPixels(TColor color, TRect r) {
         int n = 0;
         for (int y = r.Top; y < r.Bottom; ++y)
@@ -79,6 +81,7 @@ TEST(RenderHTML, MeasuresLinesOfMarkup) {
         {"a &lt;b&gt; &amp;&nbsp;c", 1,
          "a <b> &&"
          " c"},
+        {"&amp;lt;x&amp;&amp;nbsp;", 1, "&&lt;x&&&&nbsp;"}, // a written ampersand stays one
         {"<UL><LI>one<LI>two</UL>", 3, "onetwo"},
         {"<P align=\"right\">x</P>y", 2, "xy"},
         {"text<HR>below", 2, "textbelow"},
@@ -308,6 +311,110 @@ TEST(RenderHTML, PicturesFromContainerAndCache) {
     for (int paint = 0; paint < 3; ++paint)
         r.Run("<IMG src=\"ftp://127.0.0.1:9/none.png\">", wide);
     EXPECT_EQ(cache.Count(), 1);
+}
+
+TEST(RenderHTML, FirstTextOfALineStaysBehindItsBulletOrIndent) {
+    Render r;
+    const std::string word = "unbreakable";
+    // The word alone fits the line, but not behind a bullet or an indent.
+    TRect narrow{0, 0, r.Width(word) + 6, 100};
+    struct Case {
+        std::string Text;
+        int Lines;
+    } cases[] = {
+        {"<UL><LI>" + word + "</UL>", 2}, // the list's own line, then bullet and word
+        {"<IND x=\"40\">" + word, 1},
+        {"<LI>a " + word, 2}, // behind a blank the line may break
+    };
+    for (const Case& c : cases) {
+        r.Run(c.Text, narrow, {.CheckHeight = true});
+        EXPECT_EQ(r.YSize, c.Lines * r.Gh()) << c.Text;
+    }
+}
+
+TEST(RenderHTML, PictureAlignmentIsReadFromAlignOnly) {
+    TPictureContainer container(nullptr);
+    for (const char* name : {"top", "middle", "bar"}) {
+        TPictureItem* item = container.Items()->Add();
+        item->SetName(name);
+        item->Picture()->LoadFromBytes(
+            PictureFixtures::Gif(10, 40, {PictureFixtures::GifFrame{0, 0, 10, 40, 0, 1}}));
+    }
+    struct Case {
+        std::string Image;
+        bool TextAtTop;
+    } cases[] = {
+        {"<IMG src=\"top\">", false},
+        {"<IMG src=\"middle\">", false},
+        {"<IMG src=\"bar\" align=\"top\">", true},
+        {"<IMG src=\"bar\">", false},
+    };
+    for (const Case& c : cases) {
+        Render r;
+        r.Container = &container;
+        r.Run("WW" + c.Image, wide);
+        int textInTopHalf = r.Inked({0, 0, r.Width("WW") + 1, 20});
+        EXPECT_EQ(textInTopHalf > 0, c.TextAtTop) << c.Image;
+    }
+}
+
+TEST(RenderHTML, HugeSizesInTheMarkupStayWithinBounds) {
+    Render r;
+    const std::string wideEdit = "<CONTROL TYPE=\"EDIT\" ID=\"e\" WIDTH=\"999999999\">";
+    r.Run(wideEdit + wideEdit + wideEdit, wide, {.CheckHeight = true, .WordWrap = false});
+    EXPECT_EQ(r.XSize, 3 * 32767);
+    const std::string tall = "<CONTROL TYPE=\"EDIT\" ID=\"t\" WIDTH=\"9\" HEIGHT=\"999999999\">";
+    r.Run(tall + "<BR>" + tall + "<BR>" + tall, wide, {.CheckHeight = true});
+    EXPECT_EQ(r.YSize, 3 * (32767 - 2));
+    // Drawn far out of the rectangle, these leave it untouched.
+    for (const char* text : {"<P indent=\"99999999999\">x", "<UL><LI>y<IND x=\"999999999\">x"}) {
+        Render drawn;
+        drawn.Run(text, wide);
+        EXPECT_EQ(drawn.Inked({40, 0, wide.Right, wide.Bottom}), 0) << text;
+    }
+}
+
+TEST(RenderHTML, RotatedRunsTurnAboutTheirTopLeftCorner) {
+    Render r;
+    const int gh = r.Gh();
+    const int top = 4 * gh; // the fifth line
+    r.Run("<BR><BR><BR><BR><R a=\"90\">WWWW</R>", wide);
+    int wordWidth = r.Width("WWWW");
+    // Turned a quarter counter-clockwise, the word rises from its corner at (1, top).
+    EXPECT_GT(r.Inked({0, top - wordWidth, gh + 2, top}), 20);
+    EXPECT_EQ(r.Inked({gh + 2, top, 1 + wordWidth, top + gh}), 0);
+
+    Render after;
+    after.Run("<BR><BR><BR><BR><R a=\"90\">W</R> WWWW", wide);
+    // The closing tag turns the text back.
+    EXPECT_GT(after.Inked({gh + 2, top, 1 + wordWidth, top + gh}), 20);
+}
+
+TEST(RenderHTML, ErrorMarkRunsUnderTheShownTextOnly) {
+    Render r;
+    const TRect narrow{0, 0, 100, 40};
+    r.Run("<E>a long marked text that runs far beyond the right edge</E>", narrow,
+          {.WordWrap = false});
+    EXPECT_GT(r.CountPixels(clRed, narrow), 20);
+    EXPECT_EQ(r.CountPixels(clRed, {narrow.Right, 0, 320, 40}), 0);
+}
+
+TEST(RenderHTML, AnimationFramesLieWhereTheAnimationPutsThem) {
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items()->Add();
+    item->SetName("anim");
+    // A green screen, then a red square over its right half.
+    item->Picture()->LoadFromBytes(
+        PictureFixtures::Gif(20, 10,
+                             {PictureFixtures::GifFrame{0, 0, 20, 10, 10, 2},
+                              PictureFixtures::GifFrame{10, 0, 10, 10, 10, 1}}));
+    item->Picture()->SetFrame(2);
+    Render r;
+    r.Container = &container;
+    r.Run("<IMG src=\"anim\">", wide);
+    EXPECT_EQ(r.Bitmap.Pixel(1 + 5, 5), clLime);
+    EXPECT_EQ(r.Bitmap.Pixel(1 + 15, 5), clRed);
+    EXPECT_EQ(r.Inked({1 + 20, 0, 60, 10}), 0); // the offset is not applied twice
 }
 
 } // namespace
