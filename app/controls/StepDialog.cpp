@@ -1,8 +1,8 @@
 #include "app/controls/StepDialog.h"
 
 #include "app/controls/GlyphButton.h"
-#include "app/core/AppState.h"
 #include "app/controls/WindowLook.h"
+#include "app/core/AppState.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 

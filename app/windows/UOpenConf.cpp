@@ -1,9 +1,9 @@
 #include "app/windows/UOpenConf.h"
 
 #include "app/controls/GlyphButton.h"
+#include "app/controls/WindowLook.h"
 #include "app/core/AppState.h"
 #include "app/core/ULanguage.h"
-#include "app/controls/WindowLook.h"
 #include "platform/core/Files.h"
 #include "platform/core/Text.h"
 #include "platform/ui/Dialogs.h"

@@ -1,10 +1,10 @@
 #include "app/windows/UParGen.h"
 
 #include "app/controls/GlyphButton.h"
+#include "app/controls/WindowLook.h"
 #include "app/core/AppState.h"
 #include "app/core/ParGenValidation.h"
 #include "app/core/ULanguage.h"
-#include "app/controls/WindowLook.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 #include "platform/ui/Application.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/ParGenFile.h"
 #include "app/controls/StepDialog.h"
+#include "app/core/ParGenFile.h"
 
 class TLabel;
 class TEdit;

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-
 // A text edit of several lines. Lines and Text are two views of one text: a change through
 // either (or typed by the user) shows in the other at once. OnChange fires after every change
 // of the text, typed or set by the program. With WantReturns (the default) Enter starts a new

@@ -26,8 +26,7 @@ void CheckRuns(const TRtfRuns& runs) {
         for (unsigned char c : run.Text)
             Check(c >= 0x20 || c == '\n' || c == '\t');
         Check(ReplaceInvalidUtf8(run.Format.FontName) == run.Format.FontName);
-        Check(run.Format.SizeHalfPoints >= 0 &&
-              run.Format.SizeHalfPoints <= RtfMaxSizeHalfPoints);
+        Check(run.Format.SizeHalfPoints >= 0 && run.Format.SizeHalfPoints <= RtfMaxSizeHalfPoints);
         Check(run.Format.OffsetHalfPoints >= -RtfMaxOffsetHalfPoints &&
               run.Format.OffsetHalfPoints <= RtfMaxOffsetHalfPoints);
         Check(!run.Format.Color || *run.Format.Color <= 0xFFFFFF);

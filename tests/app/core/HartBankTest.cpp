@@ -1,9 +1,9 @@
 #include "app/core/HartBank.h"
 
-#include "tests/support/TempFolder.h"
 #include "app/core/USaveBincc.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "app/core/UProfibus_GSD.h"
 
-#include "tests/support/TempFolder.h"
 #include "app/core/AppState.h"
 #include "app/core/ULanguage.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
+#include "tests/support/TempFolder.h"
 
 #include <algorithm>
 #include <cstdint>

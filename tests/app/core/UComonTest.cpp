@@ -1,7 +1,7 @@
 #include "app/core/UComon.h"
 
-#include "tests/support/TempFolder.h"
 #include "platform/core/Files.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
