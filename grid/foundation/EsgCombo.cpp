@@ -82,7 +82,9 @@ void TEsgCustomCombo::SetEnabled(bool value) {
     } else {
         TComboBox::SetEnabled(value);
     }
-    if (!changed || Loading() || !FLabel || FLabelAlwaysEnabled)
+    // A form being designed keeps its label as drawn.
+    if (!changed || Loading() || ComponentState().Contains(csDesigning) || !FLabel ||
+        FLabelAlwaysEnabled)
         return;
     FLabel->SetEnabled(value);
     UpdateLabelPos();

@@ -216,6 +216,23 @@ TEST_F(EsgComboTest, LabelFollowsMovesVisibilityAndEnabledState) {
     EXPECT_TRUE(label->Enabled());
 }
 
+// A combo on a form being designed.
+class DesignedCombo : public TEsgComboBox {
+public:
+    explicit DesignedCombo(TComponent* AOwner) : TEsgComboBox(AOwner) {
+        SetComponentState(csDesigning, true);
+    }
+};
+
+TEST_F(EsgComboTest, DisablingWhileDesignedLeavesTheLabelEnabled) {
+    auto* designed = new DesignedCombo(Form.get());
+    designed->SetParent(Form.get());
+    designed->SetLabelCaption("Unit:");
+    designed->SetEnabled(false);
+    EXPECT_FALSE(designed->Enabled());
+    EXPECT_TRUE(designed->ComboLabel()->Enabled());
+}
+
 TEST_F(EsgComboTest, LabelMadeBeforeTheParentFollowsOntoIt) {
     auto* loose = new TEsgComboBox(Form.get());
     loose->SetLabelCaption("Mode");
