@@ -25,42 +25,39 @@ void TExSpeedButton::SetFlat(bool value) {
     Invalidate();
 }
 
+// Every look of this button shows the hot state, not only the platform's flat one.
 void TExSpeedButton::MouseEnter() {
-    FHot = true;
-    Invalidate();
     TSpeedButton::MouseEnter();
+    Invalidate();
 }
 
 void TExSpeedButton::MouseLeave() {
-    FHot = false;
-    Invalidate();
     TSpeedButton::MouseLeave();
+    Invalidate();
 }
 
 void TExSpeedButton::Paint() {
     TCanvas* canvas = Canvas();
     TRect r = ClientRect();
     const bool down = FState == bsDown;
+    const bool hot = Hot();
     const auto* part = dynamic_cast<const TEsgEditButton*>(Owner());
     if (part && part->ButtonColor() != clNone) {
         FFlat = true;
         Fill(canvas, r,
-             down   ? part->ButtonColorDown()
-             : FHot ? part->ButtonColorHot()
-                    : part->ButtonColor());
+             down  ? part->ButtonColorDown()
+             : hot ? part->ButtonColorHot()
+                   : part->ButtonColor());
     } else if (FIsWinXP && ThemeServicesActive()) {
         Fill(canvas, r, clBtnFace);
         DrawThemePart(canvas, TThemePart::PushButton,
-                      down   ? tsfPressed
-                      : FHot ? tsfHot
-                             : tsfNormal,
+                      down  ? tsfPressed
+                      : hot ? tsfHot
+                            : tsfNormal,
                       r);
     } else if (FFlat) {
         Fill(canvas, r, clBtnFace);
-        TRect edge = r;
-        Frame3D(canvas, edge, down ? clBtnShadow : clBtnHighlight,
-                down ? clBtnHighlight : clBtnShadow, 1);
-        InflateRect(r, -1, -1);
+        DrawButtonEdge(canvas, r, down);
     } else {
         // The classic push button: two bevels, pressed in while down.
         Fill(canvas, r, clBtnFace);
