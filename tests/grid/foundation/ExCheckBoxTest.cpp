@@ -249,6 +249,25 @@ std::pair<int, int> DrawnRows(const TBitmap& shot, int fromX, int toX) {
 
 } // namespace
 
+TEST_F(ExCheckBoxTest, TheRepaintedAreaHoldsTheBoxWhereverItSits) {
+    Box->SetHeight(40);
+    for (bool themed : {true, false}) {
+        if (!themed)
+            ExXPVS().FreeThemeLibrary();
+        for (TAlignment alignment : {taLeftJustify, taRightJustify})
+            for (TTextLayout layout : {tlTop, tlCenter, tlBottom}) {
+                Box->SetAlignment(alignment);
+                Box->SetButtonVertAlign(layout);
+                const TRect box = Box->BoxRect();
+                const TRect area = Box->BoxArea();
+                EXPECT_TRUE(area.Left <= box.Left && box.Right <= area.Right &&
+                            area.Top <= box.Top && box.Bottom <= area.Bottom)
+                    << "themed " << themed << " alignment " << alignment << " layout " << layout;
+            }
+    }
+    ExXPVS().LoadThemeLibrary();
+}
+
 TEST_F(ExCheckBoxTest, ButtonVertAlignPlacesTheBox) {
     struct Case {
         TTextLayout Layout;
