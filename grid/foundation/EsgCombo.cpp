@@ -150,8 +150,11 @@ void TEsgCustomCombo::HandleKillFocus(TMessage& Message) {
 }
 
 void TEsgCustomCombo::DoEnter() {
-    FHasFocus = true;
-    Invalidate();
+    // A combo being designed keeps its resting look.
+    if (!ComponentState().Contains(csDesigning)) {
+        FHasFocus = true;
+        Invalidate();
+    }
     TComboBox::DoEnter();
 }
 

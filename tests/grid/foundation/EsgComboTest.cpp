@@ -233,6 +233,16 @@ TEST_F(EsgComboTest, DisablingWhileDesignedLeavesTheLabelEnabled) {
     EXPECT_TRUE(designed->ComboLabel()->Enabled());
 }
 
+TEST_F(EsgComboTest, FocusWhileDesignedLeavesTheLookAtRest) {
+    auto* designed = new DesignedCombo(Form.get());
+    designed->SetParent(Form.get());
+    designed->SetBounds(100, 100, 120, 21);
+    ShowForm();
+    designed->SetFocus();
+    ASSERT_TRUE(designed->Focused());
+    EXPECT_FALSE(designed->HasFocus());
+}
+
 TEST_F(EsgComboTest, LabelMadeBeforeTheParentFollowsOntoIt) {
     auto* loose = new TEsgComboBox(Form.get());
     loose->SetLabelCaption("Mode");
