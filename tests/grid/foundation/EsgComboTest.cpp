@@ -1,5 +1,6 @@
 #include "grid/foundation/EsgCombo.h"
 
+#include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Edit.h"
@@ -357,6 +358,19 @@ TEST_F(EsgComboTest, DisablingAFlatComboShowsTheParentColourUntilEnabledAgain) {
     Combo->SetEnabled(true);
     EXPECT_EQ(Combo->Color(), clAqua);
     EXPECT_FALSE(Combo->ParentColor());
+}
+
+TEST_F(EsgComboTest, AutoFocusTakesTheFocusWhenTheMouseEnters) {
+    ShowForm();
+    Application->ProcessMessages();
+    ASSERT_TRUE(Form->Active());
+    InputSimulation::MouseEnter(Combo);
+    EXPECT_FALSE(Combo->Focused()) << "not without AutoFocus";
+    InputSimulation::MouseLeave(Combo);
+
+    Combo->SetAutoFocus(true);
+    InputSimulation::MouseEnter(Combo);
+    EXPECT_TRUE(Combo->Focused());
 }
 
 TEST_F(EsgComboTest, ButtonHoverFollowsTheMouseOverTheButtonArea) {
