@@ -2,12 +2,11 @@
 
 #include "grid/foundation/EsgSpinButton.h"
 #include "grid/foundation/VisualStyleTable.h"
-#include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/ThemeServices.h"
 #include "platform/ui/Timer.h"
 
-#include <exception>
+#include <vector>
 
 TExTimerSpeedButton::TExTimerSpeedButton(TComponent* AOwner) : TSpeedButton(AOwner) {
     // Clicks are this button's own: on release over it, and from the repeat timer. A
