@@ -77,6 +77,16 @@ TEST_F(ExCheckBoxTest, ClickTogglesFirstAndThenFiresOnClick) {
     EXPECT_TRUE(Box->Focused()) << "a click takes the focus";
 }
 
+TEST_F(ExCheckBoxTest, ABoxWithoutATabStopStillTogglesOnAClick) {
+    // The grid's search panel leaves its boxes out of the tab order.
+    auto* box = new TExCheckBox(Form.get());
+    box->SetParent(Form.get());
+    box->SetTop(40);
+    ASSERT_FALSE(box->TabStop());
+    InputSimulation::Click(box, Point(5, 5));
+    EXPECT_TRUE(box->Checked());
+}
+
 TEST_F(ExCheckBoxTest, SpacePressesTheBoxAndTogglesWhenReleased) {
     Box->SetFocus();
     InputSimulation::KeyDown(Box, VK_SPACE);
