@@ -87,9 +87,9 @@ std::string ApplyRealConversion(const Conversion& conversion, double value) {
     else if (!scientific)
         spec += ".2"; // "n" and "m" are fixed-point numbers as well; two decimals by default
     spec += scientific ? conversion.Type : 'f';
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
-    std::string number = buffer;
+    // A huge value in fixed-point notation runs to hundreds of digits.
+    std::string number(static_cast<size_t>(std::snprintf(nullptr, 0, spec.c_str(), value)), '\0');
+    std::snprintf(number.data(), number.size() + 1, spec.c_str(), value);
 
     const TFormatSettings settings = CurrentFormatSettings();
     const std::string cPoint = std::localeconv()->decimal_point;

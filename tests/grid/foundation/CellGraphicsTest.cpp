@@ -179,6 +179,13 @@ TEST(ProgressText, ReadsRealNumbersAsTheLocaleWritesThem) {
     }
 }
 
+TEST(ProgressText, HugeValuesKeepAllTheirDigits) {
+    ScopedFormatSettings english(ScopedFormatSettings::English());
+    const std::string text = FormatProgressText("%.0f kg", 1e200);
+    EXPECT_GT(text.size(), 200u) << "some two hundred digits";
+    EXPECT_EQ(text.substr(text.size() - 3), " kg") << "and the words after them";
+}
+
 TEST(ProgressText, TheBarShowsAPercentageOrTheFormattedValue) {
     ScopedFormatSettings english(ScopedFormatSettings::English());
     struct Case {
