@@ -194,6 +194,8 @@ TEST(MakeShadowMask, EmptySizesGiveAnEmptyMask) {
     TBitmap mask;
     MakeShadowMask(&mask, 0, 10, /*Radius*/ 3, /*Corner*/ 5, /*PenWidth*/ 4);
     EXPECT_TRUE(mask.Empty());
+    MakeShadowMask(&mask, -5, 10, /*Radius*/ 3, /*Corner*/ 5, /*PenWidth*/ 4);
+    EXPECT_TRUE(mask.Empty()) << "a negative size is no size";
     MakeShadowMask(&mask, 3, 3, /*Radius*/ 3, /*Corner*/ 5, /*PenWidth*/ 4);
     EXPECT_EQ(mask.Pixel(1, 1), clBlack) << "too small for the rectangle";
 }
