@@ -2,7 +2,6 @@
 
 #include "grid/foundation/CellGraphicsSupport.h"
 #include "platform/core/CodePage.h"
-#include "platform/core/IntegerConversion.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Font.h"
@@ -79,19 +78,10 @@ void DrawProgressBar(TCanvas* Canvas, const TRect& Rect, TColor Color, TColor Te
     if (!Canvas)
         return;
     const TColor kept = Canvas->Brush()->Color();
-    std::string text;
-    int percent = 0;
-    if (FormatText.empty()) {
-        text = IntToStr(Round(Value)) + "%";
-        percent = Round(Value);
-    } else {
-        const bool whole = FormatText.find_first_of("du") != std::string::npos;
-        text = FormatProgressText(FormatText, whole ? std::nearbyint(Value) : Value);
-        if (Max != Min)
-            percent = Round((Value - Min) * 100 / (Max - Min));
-        else
-            percent = Value >= Max ? 100 : 0;
-    }
+    const std::string text = ProgressBarText(FormatText, Value);
+    int percent = Round(Value);
+    if (!FormatText.empty())
+        percent = Max != Min ? Round((Value - Min) * 100 / (Max - Min)) : (Value >= Max ? 100 : 0);
     percent = std::clamp(percent, 0, 100);
 
     ClipTo clip(Canvas, Rect);

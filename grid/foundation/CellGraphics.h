@@ -76,9 +76,8 @@ void DrawValueBar(TCanvas* Canvas, const TRect& Rect, int Value, int Range, bool
 // A bar filled from the left in Color up to the percentage, the rest in BkColor, with the text
 // centred and changing colour (TextColor, BkTextColor) where the fill ends, inside one frame
 // in BorderColor (unless clNone) and one in the brush colour the canvas had. Text and
-// percentage: an empty FormatText shows Value as a percentage; otherwise FormatText formats
-// Value (rounded when it holds "d" or "u") and the percentage is where Value lies in Min..Max
-// (Max equal to Min: full once Value reaches Max).
+// percentage: the text is ProgressBarText, and with a FormatText the percentage is where Value
+// lies in Min..Max (Max equal to Min: full once Value reaches Max).
 void DrawProgressBar(TCanvas* Canvas, const TRect& Rect, TColor Color, TColor TextColor,
                      TColor BkColor, TColor BkTextColor, double Value, int MarginX, int MarginY,
                      int Min, int Max, const std::string& FormatText, TColor BorderColor,
@@ -99,5 +98,11 @@ void DrawCellShape(TCanvas* Canvas, int X, int Y, int W, int H, TCellShape Shape
 
 // FormatText with its first number conversion given Value, in the framework's notation
 // ("%[-][width][.precision]type": d, u and x take Value rounded, e, f, g, n and m take it as
-// it is) and "%%" as "%"; anything else stays as written, so no text can fail.
+// it is, with the locale's decimal separator, and n with its thousand separators) and "%%" as
+// "%"; anything else stays as written, so no text can fail.
 std::string FormatProgressText(const std::string& FormatText, double Value);
+
+// The text of a progress bar: Value rounded and "%" without a FormatText, else FormatText
+// applied to Value. The conversion decides whether Value is rounded, so a "d" or "u" in the
+// words around it ("%.1f used") does not.
+std::string ProgressBarText(const std::string& FormatText, double Value);

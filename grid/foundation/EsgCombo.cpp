@@ -82,7 +82,9 @@ void TEsgCustomCombo::SetEnabled(bool value) {
     } else {
         TComboBox::SetEnabled(value);
     }
-    if (!changed || Loading() || !FLabel || FLabelAlwaysEnabled)
+    // A form being designed keeps its label as drawn.
+    if (!changed || Loading() || ComponentState().Contains(csDesigning) || !FLabel ||
+        FLabelAlwaysEnabled)
         return;
     FLabel->SetEnabled(value);
     UpdateLabelPos();
@@ -148,8 +150,11 @@ void TEsgCustomCombo::HandleKillFocus(TMessage& Message) {
 }
 
 void TEsgCustomCombo::DoEnter() {
-    FHasFocus = true;
-    Invalidate();
+    // A combo being designed keeps its resting look.
+    if (!ComponentState().Contains(csDesigning)) {
+        FHasFocus = true;
+        Invalidate();
+    }
     TComboBox::DoEnter();
 }
 

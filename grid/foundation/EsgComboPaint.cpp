@@ -1,5 +1,6 @@
 #include "grid/foundation/EsgCombo.h"
 
+#include "grid/foundation/SolidPaint.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Panel.h"
@@ -9,18 +10,6 @@ namespace {
 
 bool MouseButtonDown() {
     return GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0;
-}
-
-void Frame(TCanvas* canvas, const TRect& r, TColor color) {
-    canvas->Brush()->SetColor(color);
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->FrameRect(r);
-}
-
-void Fill(TCanvas* canvas, const TRect& r, TColor color) {
-    canvas->Brush()->SetColor(color);
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->FillRect(r);
 }
 
 // The small downward triangle of a drop-down button, centred in r.
@@ -91,9 +80,9 @@ void TEsgCustomCombo::DrawButton(TCanvas* canvas) {
         r.Left -= 4;
         ++r.Top;
         --r.Bottom;
-        Fill(canvas, r, clBtnFace);
+        FillSolid(canvas, r, clBtnFace);
         if (Enabled())
-            Frame(canvas, r, clBtnShadow);
+            FrameSolid(canvas, r, clBtnShadow);
         DrawArrow(canvas, r, Enabled() ? clBtnText : clGrayText);
     } else {
         TColor fill = FButtonColor;
@@ -103,7 +92,7 @@ void TEsgCustomCombo::DrawButton(TCanvas* canvas) {
         ++r.Top;
         --r.Right;
         --r.Bottom;
-        Fill(canvas, r, fill);
+        FillSolid(canvas, r, fill);
         canvas->Pen()->SetColor(FButtonBorderColor);
         canvas->MoveTo(r.Left, r.Top);
         canvas->LineTo(r.Left, r.Bottom);
@@ -122,30 +111,30 @@ void TEsgCustomCombo::DrawBorders(TCanvas* canvas) {
         return;
     TRect r = Rect(0, 0, Width(), Height());
     if (!Enabled() && Themed() && !FDisabledBorder) {
-        Frame(canvas, r, EsgComboDisabledBorderColor);
+        FrameSolid(canvas, r, EsgComboDisabledBorderColor);
     } else if (FBorderColor != clNone && !(FHasFocus && FFocusBorderColor != clNone)) {
-        Frame(canvas, r, FBorderColor);
+        FrameSolid(canvas, r, FBorderColor);
     } else if (FFocusBorderColor != clNone) {
         if (FHasFocus)
-            Frame(canvas, r, FFocusBorderColor);
+            FrameSolid(canvas, r, FFocusBorderColor);
     } else {
         const TColor outer = Hot() ? clBtnFace : (Parent() ? Parent()->Color() : clBtnFace);
         const TColor inner = Color();
         if (Hot()) {
             TRect edge = r;
             Frame3D(canvas, edge, clBtnShadow, clBtnHighlight, 1);
-            Frame(canvas, edge, outer);
+            FrameSolid(canvas, edge, outer);
             InflateRect(edge, -1, -1);
-            Frame(canvas, edge, inner);
+            FrameSolid(canvas, edge, inner);
             r = edge;
         } else {
-            Frame(canvas, r, outer);
+            FrameSolid(canvas, r, outer);
             InflateRect(r, -1, -1);
             TRect leftOfButton = r;
             leftOfButton.Right -= FButtonWidth;
-            Frame(canvas, leftOfButton, outer);
+            FrameSolid(canvas, leftOfButton, outer);
             InflateRect(r, -1, -1);
-            Frame(canvas, r, inner);
+            FrameSolid(canvas, r, inner);
         }
         if (FFlat && FFlatLineColor != clNone) {
             canvas->Pen()->SetColor(FFlatLineColor);
@@ -168,7 +157,7 @@ void TEsgCustomCombo::DrawFlatButton(TCanvas* canvas) {
         ++r.Top;
         --r.Bottom;
         --r.Right;
-        Fill(canvas, r, clBtnFace);
+        FillSolid(canvas, r, clBtnFace);
     }
     canvas->RestoreState();
 }

@@ -1,5 +1,6 @@
 #include "grid/foundation/EsgEditButton.h"
 
+#include "grid/foundation/ButtonPartFocus.h"
 #include "grid/foundation/ExSpeedButton.h"
 #include "platform/ui/Bitmap.h"
 
@@ -35,11 +36,7 @@ void TEsgEditButton::ButtonMouseUp(TMouseButton Button) {
     FPressed = false;
     if (OnClick)
         OnClick(this);
-    if (FFocusControl && FFocusControl->TabStop() && FFocusControl->CanFocus() &&
-        !FFocusControl->Focused())
-        FFocusControl->SetFocus();
-    else if (TabStop() && CanFocus() && !Focused())
-        SetFocus();
+    PassFocusAfterButtonPress(FFocusControl, this);
 }
 
 TBitmap* TEsgEditButton::Glyph() const {

@@ -1,5 +1,6 @@
 #include "grid/foundation/EsgSpinButton.h"
 
+#include "grid/foundation/ButtonPartFocus.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 
@@ -157,11 +158,7 @@ void TEsgSpinButton::ArrowMouseDown(TObject* Sender, TMouseButton Button) {
     auto* arrow = static_cast<TExTimerSpeedButton*>(Sender);
     if (TabStop() && CanFocus())
         SetFocusedButton(arrow);
-    if (FFocusControl && FFocusControl->TabStop() && FFocusControl->CanFocus() &&
-        !FFocusControl->Focused())
-        FFocusControl->SetFocus();
-    else if (TabStop() && CanFocus() && !Focused())
-        SetFocus();
+    PassFocusAfterButtonPress(FFocusControl, this);
 }
 
 void TEsgSpinButton::SetFocusedButton(TExTimerSpeedButton* button) {

@@ -48,8 +48,8 @@ void TEsgUnitEditBtn::SetTextAndUnit(const std::string& value) {
     for (const std::string& unit : *FUnits) {
         if (unit.empty() || unit.size() > value.size())
             continue;
-        // The unit's first occurrence must end the value: "12km" is not 12k and m when "m" is
-        // tried first, since its first occurrence is the m of "km" at the end.
+        // The unit's first occurrence must end the value, and list order decides: with "m"
+        // listed before "km", "12km" is 12k and m; "m5m" fits no unit "m" at all.
         const size_t first = value.find(unit);
         if (first == std::string::npos || first != value.size() - unit.size())
             continue;

@@ -11,8 +11,8 @@
 
 namespace {
 
-// The area invalidated when the box changes: the box with a margin.
-constexpr TRect BoxArea = {0, 0, 16, 16};
+// The strip at the box's side that a change of its look repaints.
+constexpr int BoxAreaWidth = 20;
 constexpr int ThemedBoxSize = 14;
 constexpr int ClassicBoxSize = 13;
 
@@ -96,7 +96,7 @@ void TExCheckBox::SetState(TCheckBoxState value) {
     if (value == FState)
         return;
     FState = value;
-    InvalidateRect(BoxRect());
+    InvalidateBox();
 }
 
 void TExCheckBox::SetDown(bool value) {
@@ -156,8 +156,16 @@ TRect TExCheckBox::BoxRect() const {
     return Bounds(left, top, size, size);
 }
 
+// The whole height at the box's side: a hot or pressed box on the right or at the bottom is
+// repainted as well as one at the top left.
+TRect TExCheckBox::BoxArea() const {
+    if (FAlignment == taRightJustify)
+        return Rect(ClientWidth() - BoxAreaWidth, 0, ClientWidth(), ClientHeight());
+    return Rect(0, 0, BoxAreaWidth, ClientHeight());
+}
+
 void TExCheckBox::InvalidateBox() {
-    InvalidateRect(BoxArea);
+    InvalidateRect(BoxArea());
 }
 
 void TExCheckBox::Paint() {

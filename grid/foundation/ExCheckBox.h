@@ -48,6 +48,9 @@ public:
     // Whether the cached parent background is valid.
     bool BackgroundCached() const { return FBkgCache; }
     bool Hot() const { return FHot; }
+    // Where the box is drawn, and the strip at its side repainted when its look changes.
+    TRect BoxRect() const;
+    TRect BoxArea() const;
 
     void SetText(const std::string& value) override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -67,7 +70,6 @@ protected:
     void KeyUp(WORD& Key, TShiftState Shift) override;
 
 private:
-    TRect BoxRect() const;
     void InvalidateBox();
     void PaintBox();
     void PaintCaption();

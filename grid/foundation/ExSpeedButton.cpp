@@ -1,19 +1,10 @@
 #include "grid/foundation/ExSpeedButton.h"
 
 #include "grid/foundation/EsgEditButton.h"
+#include "grid/foundation/SolidPaint.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/ThemeServices.h"
-
-namespace {
-
-void Fill(TCanvas* canvas, const TRect& r, TColor color) {
-    canvas->Brush()->SetColor(color);
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->FillRect(r);
-}
-
-} // namespace
 
 void TExSpeedButton::SetIsWinXP(bool value) {
     FIsWinXP = value;
@@ -25,45 +16,42 @@ void TExSpeedButton::SetFlat(bool value) {
     Invalidate();
 }
 
+// Every look of this button shows the hot state, not only the platform's flat one.
 void TExSpeedButton::MouseEnter() {
-    FHot = true;
-    Invalidate();
     TSpeedButton::MouseEnter();
+    Invalidate();
 }
 
 void TExSpeedButton::MouseLeave() {
-    FHot = false;
-    Invalidate();
     TSpeedButton::MouseLeave();
+    Invalidate();
 }
 
 void TExSpeedButton::Paint() {
     TCanvas* canvas = Canvas();
     TRect r = ClientRect();
     const bool down = FState == bsDown;
+    const bool hot = Hot();
     const auto* part = dynamic_cast<const TEsgEditButton*>(Owner());
     if (part && part->ButtonColor() != clNone) {
         FFlat = true;
-        Fill(canvas, r,
-             down   ? part->ButtonColorDown()
-             : FHot ? part->ButtonColorHot()
-                    : part->ButtonColor());
+        FillSolid(canvas, r,
+                  down  ? part->ButtonColorDown()
+                  : hot ? part->ButtonColorHot()
+                        : part->ButtonColor());
     } else if (FIsWinXP && ThemeServicesActive()) {
-        Fill(canvas, r, clBtnFace);
+        FillSolid(canvas, r, clBtnFace);
         DrawThemePart(canvas, TThemePart::PushButton,
-                      down   ? tsfPressed
-                      : FHot ? tsfHot
-                             : tsfNormal,
+                      down  ? tsfPressed
+                      : hot ? tsfHot
+                            : tsfNormal,
                       r);
     } else if (FFlat) {
-        Fill(canvas, r, clBtnFace);
-        TRect edge = r;
-        Frame3D(canvas, edge, down ? clBtnShadow : clBtnHighlight,
-                down ? clBtnHighlight : clBtnShadow, 1);
-        InflateRect(r, -1, -1);
+        FillSolid(canvas, r, clBtnFace);
+        DrawButtonEdge(canvas, r, down);
     } else {
         // The classic push button: two bevels, pressed in while down.
-        Fill(canvas, r, clBtnFace);
+        FillSolid(canvas, r, clBtnFace);
         TRect edge = r;
         if (down) {
             Frame3D(canvas, edge, cl3DDkShadow, clBtnHighlight, 1);

@@ -15,7 +15,7 @@ public:
     bool Flat() const { return FFlat; }
     void SetFlat(bool value);
     // The mouse is over the button.
-    bool Hot() const { return FHot; }
+    bool Hot() const { return MouseInControl(); }
 
 protected:
     void Paint() override;
@@ -25,5 +25,4 @@ protected:
 private:
     bool FIsWinXP = false;
     bool FFlat = false;
-    bool FHot = false;
 };

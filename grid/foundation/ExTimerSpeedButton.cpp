@@ -2,19 +2,16 @@
 
 #include "grid/foundation/EsgSpinButton.h"
 #include "grid/foundation/VisualStyleTable.h"
-#include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/ThemeServices.h"
 #include "platform/ui/Timer.h"
 
-#include <exception>
+#include <vector>
 
-TExTimerSpeedButton::TExTimerSpeedButton(TComponent* AOwner)
-    : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
-    // Clicks are this button's own: on release over it, and from the repeat timer.
-    TControlStyle style = ControlStyle();
-    style >> csClickEvents;
-    SetControlStyle(style);
+TExTimerSpeedButton::TExTimerSpeedButton(TComponent* AOwner) : TSpeedButton(AOwner) {
+    // Clicks are this button's own: on release over it, and from the repeat timer. A
+    // transparent arrow lets its parent show through.
+    SetControlStyle(ControlStyle() >> csClickEvents >> csOpaque);
     SetBounds(0, 0, 15, 12);
 }
 
@@ -37,33 +34,13 @@ void TExTimerSpeedButton::SetIsWinXP(bool value) {
     Invalidate();
 }
 
-void TExTimerSpeedButton::SetFlat(bool value) {
-    FFlat = value;
-    Invalidate();
-}
-
 void TExTimerSpeedButton::SetTransparent(bool value) {
     FTransparent = value;
     Invalidate();
 }
 
-void TExTimerSpeedButton::SetGlyph(const TBitmap* value) {
-    FGlyph->Assign(value);
-    Invalidate();
-}
-
-void TExTimerSpeedButton::SetNumGlyphs(int value) {
-    FNumGlyphs = value < 1 ? 1 : value;
-    Invalidate();
-}
-
 void TExTimerSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (Button == mbLeft && Enabled()) {
-        FDragging = true;
-        FPressed = true;
-        Invalidate();
-    }
-    TGraphicControl::MouseDown(Button, Shift, X, Y);
+    TSpeedButton::MouseDown(Button, Shift, X, Y);
     if (Button == mbLeft && Enabled() && FTimeBtnState.Contains(tbAllowTimer)) {
         if (!FRepeatTimer) {
             FRepeatTimer = new TTimer(this);
@@ -76,25 +53,10 @@ void TExTimerSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int 
     InvalidateParent();
 }
 
-void TExTimerSpeedButton::MouseMove(TShiftState Shift, int X, int Y) {
-    TGraphicControl::MouseMove(Shift, X, Y);
-    if (!FDragging)
-        return;
-    bool inside = ClientRect().Contains({X, Y});
-    if (inside != FPressed) {
-        FPressed = inside;
-        Invalidate();
-    }
-}
-
 void TExTimerSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    bool clicks = Button == mbLeft && FDragging && FPressed && ClientRect().Contains({X, Y});
-    if (Button == mbLeft && FDragging) {
-        FDragging = false;
-        FPressed = false;
-        Invalidate();
-    }
-    TGraphicControl::MouseUp(Button, Shift, X, Y);
+    const bool clicks = Button == mbLeft && Pressed() && ClientRect().Contains({X, Y});
+    TSpeedButton::MouseUp(Button, Shift, X, Y);
+    // The repeat stops before the last click, so a click that fails leaves nothing running.
     if (FRepeatTimer)
         FRepeatTimer->SetEnabled(false);
     if (clicks)
@@ -104,7 +66,7 @@ void TExTimerSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X,
 
 void TExTimerSpeedButton::TimerExpired() {
     FRepeatTimer->SetInterval(RepeatInterval);
-    if (!FPressed || !MouseCapture())
+    if (!Pressed() || !MouseCapture())
         return;
     try {
         Click();
@@ -114,16 +76,15 @@ void TExTimerSpeedButton::TimerExpired() {
     }
 }
 
+// Every look of the arrow shows the hot state, not only the platform's flat one.
 void TExTimerSpeedButton::MouseEnter() {
-    FHasMouse = true;
+    TSpeedButton::MouseEnter();
     Invalidate();
-    TGraphicControl::MouseEnter();
 }
 
 void TExTimerSpeedButton::MouseLeave() {
-    FHasMouse = false;
+    TSpeedButton::MouseLeave();
     Invalidate();
-    TGraphicControl::MouseLeave();
 }
 
 void TExTimerSpeedButton::InvalidateParent() {
@@ -147,9 +108,9 @@ void TExTimerSpeedButton::Paint() {
 
 void TExTimerSpeedButton::PaintColored(const TRect& r) {
     auto* owner = static_cast<TEsgSpinButton*>(Owner());
-    TColor face = FPressed    ? owner->ButtonColorDown
-                  : FHasMouse ? owner->ButtonColorHot
-                              : owner->ButtonColor;
+    TColor face = Pressed()    ? owner->ButtonColorDown
+                  : HasMouse() ? owner->ButtonColorHot
+                               : owner->ButtonColor;
     TCanvas* canvas = Canvas();
     canvas->Brush()->SetColor(face);
     canvas->Pen()->SetColor(face);
@@ -174,7 +135,7 @@ bool TExTimerSpeedButton::PaintThemed(const TRect& r) {
     if (!theme)
         return false;
     static constexpr int parts[] = {SPNP_DOWNHORZ, SPNP_UPHORZ, SPNP_UP, SPNP_DOWN};
-    int state = FPressed ? TS_PRESSED : FHasMouse ? TS_HOT : TS_NORMAL;
+    int state = Pressed() ? TS_PRESSED : HasMouse() ? TS_HOT : TS_NORMAL;
     styles.DrawThemeBackground(theme, Canvas(), parts[FButtonDirection], state, r);
     styles.CloseThemeData(theme);
     return true;
@@ -182,9 +143,10 @@ bool TExTimerSpeedButton::PaintThemed(const TRect& r) {
 
 void TExTimerSpeedButton::PaintClassic(const TRect& r) {
     TCanvas* canvas = Canvas();
+    const bool pressed = Pressed();
     if (FButtonDirection == bdLeft || FButtonDirection == bdRight) {
         TThemeStates states = tsfNormal;
-        if (FPressed)
+        if (pressed)
             states |= tsfPressed;
         if (!Enabled())
             states |= tsfDisabled;
@@ -193,28 +155,13 @@ void TExTimerSpeedButton::PaintClassic(const TRect& r) {
         if (DrawThemePart(canvas, part, states, r))
             return;
     }
-    if (!FTransparent || FPressed) {
+    if (!FTransparent || pressed) {
         canvas->Brush()->SetColor(clBtnFace);
         canvas->FillRect(r);
     }
-    if (!FFlat || FPressed || FHasMouse) {
-        canvas->Pen()->SetColor(FPressed ? clBtnShadow : clBtnHighlight);
-        canvas->MoveTo(r.Left, r.Bottom - 1);
-        canvas->LineTo(r.Left, r.Top);
-        canvas->LineTo(r.Right - 1, r.Top);
-        canvas->Pen()->SetColor(FPressed ? clBtnHighlight : clBtnShadow);
-        canvas->LineTo(r.Right - 1, r.Bottom - 1);
-        canvas->LineTo(r.Left, r.Bottom - 1);
+    if (!Flat() || pressed || HasMouse()) {
+        TRect edge = r;
+        DrawButtonEdge(canvas, edge, pressed);
     }
-    if (FGlyph->Empty())
-        return;
-    // The first of NumGlyphs side-by-side images is the enabled look.
-    int imageWidth = FGlyph->Width() / FNumGlyphs;
-    int x = r.Left + (r.Width() - imageWidth) / 2 + (FPressed ? 1 : 0);
-    int y = r.Top + (r.Height() - FGlyph->Height()) / 2 + (FPressed ? 1 : 0);
-    TBitmap image(imageWidth, FGlyph->Height());
-    image.Canvas()->CopyRect({0, 0, imageWidth, FGlyph->Height()}, FGlyph->Canvas(),
-                             {0, 0, imageWidth, FGlyph->Height()});
-    image.SetTransparent(true);
-    canvas->Draw(x, y, &image);
+    DrawGlyphAndCaption(r, pressed, clBtnText);
 }

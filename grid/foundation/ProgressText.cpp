@@ -1,7 +1,12 @@
 #include "grid/foundation/CellGraphics.h"
 
+#include "grid/foundation/CellGraphicsSupport.h"
+#include "platform/core/FormatSettings.h"
+#include "platform/core/IntegerConversion.h"
+
 #include <algorithm>
 #include <cctype>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -47,6 +52,64 @@ bool ParseConversion(const std::string& format, size_t start, Conversion& conver
     return true;
 }
 
+// Characters, not bytes: a separator may be a multi-byte UTF-8 character.
+size_t CharacterCount(const std::string& text) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// Thousand separators between the groups of three digits before the decimal separator.
+std::string GroupThousands(const std::string& number, const std::string& separator) {
+    const size_t first = number.find_first_of("0123456789");
+    if (first == std::string::npos)
+        return number;
+    size_t last = first;
+    while (last < number.size() && std::isdigit(static_cast<unsigned char>(number[last])))
+        ++last;
+    std::string grouped = number.substr(0, first);
+    for (size_t i = first; i < last; ++i) {
+        if (i > first && (last - i) % 3 == 0)
+            grouped += separator;
+        grouped += number[i];
+    }
+    return grouped + number.substr(last);
+}
+
+// A real number as the user writes it: the locale's decimal separator and, for "n", its
+// thousand separators; the width is filled after, so the separators count in it.
+std::string ApplyRealConversion(const Conversion& conversion, double value) {
+    const bool scientific = conversion.Type == 'e' || conversion.Type == 'g';
+    std::string spec = "%";
+    const size_t point = conversion.Spec.find('.');
+    if (point != std::string::npos)
+        spec += conversion.Spec.substr(point);
+    else if (!scientific)
+        spec += ".2"; // "n" and "m" are fixed-point numbers as well; two decimals by default
+    spec += scientific ? conversion.Type : 'f';
+    // A huge value in fixed-point notation runs to hundreds of digits.
+    std::string number(static_cast<size_t>(std::snprintf(nullptr, 0, spec.c_str(), value)), '\0');
+    std::snprintf(number.data(), number.size() + 1, spec.c_str(), value);
+
+    const TFormatSettings settings = CurrentFormatSettings();
+    const std::string cPoint = std::localeconv()->decimal_point;
+    if (const size_t at = number.find(cPoint); !cPoint.empty() && at != std::string::npos)
+        number.replace(at, cPoint.size(), settings.DecimalSeparator);
+    if (conversion.Type == 'n' && std::isfinite(value))
+        number = GroupThousands(number, settings.ThousandSeparator);
+
+    const size_t digitsStart = conversion.Spec.find_first_of("0123456789", 1);
+    const size_t width = digitsStart != std::string::npos && digitsStart < point
+                             ? static_cast<size_t>(std::stoi(
+                                   conversion.Spec.substr(digitsStart, point - digitsStart)))
+                             : 0;
+    const size_t length = CharacterCount(number);
+    if (length >= width)
+        return number;
+    const std::string padding(width - length, ' ');
+    return conversion.Spec[1] == '-' ? number + padding : padding + number;
+}
+
 std::string ApplyConversion(const Conversion& conversion, double value) {
     char buffer[128];
     switch (conversion.Type) {
@@ -59,15 +122,8 @@ std::string ApplyConversion(const Conversion& conversion, double value) {
         std::snprintf(buffer, sizeof buffer, spec.c_str(), static_cast<long long>(rounded));
         break;
     }
-    default: {
-        // "n" and "m" are fixed-point numbers as well; two decimals unless told otherwise.
-        std::string spec = conversion.Spec;
-        if (spec.find('.') == std::string::npos && conversion.Type != 'e' && conversion.Type != 'g')
-            spec += ".2";
-        spec += conversion.Type == 'e' || conversion.Type == 'g' ? conversion.Type : 'f';
-        std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
-        break;
-    }
+    default:
+        return ApplyRealConversion(conversion, value);
     }
     return buffer;
 }
@@ -97,4 +153,10 @@ std::string FormatProgressText(const std::string& FormatText, double Value) {
         result += '%';
     }
     return result;
+}
+
+std::string ProgressBarText(const std::string& FormatText, double Value) {
+    if (FormatText.empty())
+        return IntToStr(CellGraphicsSupport::Round(Value)) + "%";
+    return FormatProgressText(FormatText, Value);
 }

@@ -121,8 +121,8 @@ void BlurBitmap(TBitmap* Bitmap, double Radius) {
         }
 }
 
-void MakeShadowMask(TBitmap* Bitmap, int Width, int Height, int PenWidth, int Corner,
-                    double Radius) {
+void MakeShadowMask(TBitmap* Bitmap, int Width, int Height, double Radius, int Corner,
+                    int PenWidth) {
     Bitmap->SetPixelFormat(pf24bit);
     Bitmap->SetSize(Width, Height);
     TCanvas* canvas = Bitmap->Canvas();

@@ -24,5 +24,5 @@ void BlurBitmap(TBitmap* Bitmap, double Radius);
 // Makes Bitmap a 24-bit Width x Height mask: black with a white rounded rectangle inset by
 // PenWidth div 2 + 2, an outline PenWidth wide (filled when PenWidth < 1), with Corner x Corner
 // corners; blurred with Radius when it is positive.
-void MakeShadowMask(TBitmap* Bitmap, int Width, int Height, int PenWidth, int Corner,
-                    double Radius);
+void MakeShadowMask(TBitmap* Bitmap, int Width, int Height, double Radius, int Corner,
+                    int PenWidth);

@@ -99,15 +99,18 @@ void TSpeedButton::Paint() {
             states = tsfDisabled;
         if (!DrawThemePart(canvas, TThemePart::PushButton, states, r)) {
             TRect edge = r;
-            Frame3D(canvas, edge, pushed ? clBtnShadow : clBtnHighlight,
-                    pushed ? clBtnHighlight : clBtnShadow, 1);
+            DrawButtonEdge(canvas, edge, pushed);
         }
     } else if (FMouseInControl || pushed) {
         TRect edge = r;
-        Frame3D(canvas, edge, pushed ? clBtnShadow : clBtnHighlight,
-                pushed ? clBtnHighlight : clBtnShadow, 1);
+        DrawButtonEdge(canvas, edge, pushed);
     }
     DrawGlyphAndCaption(r, pushed, Enabled() ? Font()->Color() : clGrayText);
+}
+
+void TSpeedButton::DrawButtonEdge(TCanvas* canvas, TRect& r, bool pushed) {
+    Frame3D(canvas, r, pushed ? clBtnShadow : clBtnHighlight, pushed ? clBtnHighlight : clBtnShadow,
+            1);
 }
 
 void TSpeedButton::DrawGlyphAndCaption(const TRect& r, bool pushed, TColor textColor) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 class TBitmap;
+class TCanvas;
 
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
@@ -41,6 +42,8 @@ protected:
     void MouseLeave() override;
     // Glyph and caption centred in r, moved one pixel right and down when pushed.
     void DrawGlyphAndCaption(const TRect& r, bool pushed, TColor textColor);
+    // The one-pixel edge of a button: raised, or sunken when pushed; r shrinks inside it.
+    static void DrawButtonEdge(TCanvas* canvas, TRect& r, bool pushed);
 
     TButtonState FState = bsUp;
 

@@ -1,4 +1,5 @@
 #include "grid/foundation/CellGraphics.h"
+#include "ScopedFormatSettings.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Control.h"
@@ -144,6 +145,7 @@ TEST(ValueBar, ARangeOfZeroDrawsNothing) {
 }
 
 TEST(ProgressText, FormatsTheFirstNumberAndKeepsTheRest) {
+    ScopedFormatSettings english(ScopedFormatSettings::English());
     struct Case {
         const char* Format;
         double Value;
@@ -156,6 +158,46 @@ TEST(ProgressText, FormatsTheFirstNumberAndKeepsTheRest) {
           Case{"%s of %d", 9, "%s of 9"}, Case{"100%", 1, "100%"},
           Case{"%99999999d", 1, "%99999999d"}, Case{"%.1e", 1500, "1.5e+03"}})
         EXPECT_EQ(FormatProgressText(c.Format, c.Value), c.Expected) << c.Format;
+}
+
+TEST(ProgressText, ReadsRealNumbersAsTheLocaleWritesThem) {
+    struct Case {
+        bool European;
+        const char* Format;
+        double Value;
+        const char* Expected;
+    };
+    for (Case c :
+         {Case{false, "%n", 1234567.891, "1,234,567.89"}, Case{false, "%n", -1234.5, "-1,234.50"},
+          Case{false, "%.0n", 999, "999"}, Case{false, "[%10n]", 1234.5, "[  1,234.50]"},
+          Case{true, "%.1f kg", 3.14159, "3,1 kg"}, Case{true, "%n", 1234567.891, "1.234.567,89"},
+          Case{true, "[%-8.1f]", 3.14159, "[3,1     ]"}, Case{true, "%d", 1234, "1234"},
+          Case{true, "%.1e", 1500, "1,5e+03"}}) {
+        ScopedFormatSettings settings(c.European ? ScopedFormatSettings::European()
+                                                 : ScopedFormatSettings::English());
+        EXPECT_EQ(FormatProgressText(c.Format, c.Value), c.Expected) << c.Format;
+    }
+}
+
+TEST(ProgressText, HugeValuesKeepAllTheirDigits) {
+    ScopedFormatSettings english(ScopedFormatSettings::English());
+    const std::string text = FormatProgressText("%.0f kg", 1e200);
+    EXPECT_GT(text.size(), 200u) << "some two hundred digits";
+    EXPECT_EQ(text.substr(text.size() - 3), " kg") << "and the words after them";
+}
+
+TEST(ProgressText, TheBarShowsAPercentageOrTheFormattedValue) {
+    ScopedFormatSettings english(ScopedFormatSettings::English());
+    struct Case {
+        const char* Format;
+        double Value;
+        const char* Expected;
+    };
+    // A "d" or "u" in the words around a real conversion leaves the value unrounded.
+    for (Case c : {Case{"", 150, "150%"}, Case{"", 40.5, "40%"}, Case{"%d items", 50.4, "50 items"},
+                   Case{"%.1f used", 3.14159, "3.1 used"}, Case{"%.2f mm/d", 2.5, "2.50 mm/d"},
+                   Case{"%u", 7.6, "8"}})
+        EXPECT_EQ(ProgressBarText(c.Format, c.Value), c.Expected) << c.Format;
 }
 
 TEST(ProgressBar, FillsUpToThePercentage) {

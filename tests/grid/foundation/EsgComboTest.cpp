@@ -1,5 +1,6 @@
 #include "grid/foundation/EsgCombo.h"
 
+#include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Edit.h"
@@ -216,6 +217,33 @@ TEST_F(EsgComboTest, LabelFollowsMovesVisibilityAndEnabledState) {
     EXPECT_TRUE(label->Enabled());
 }
 
+// A combo on a form being designed.
+class DesignedCombo : public TEsgComboBox {
+public:
+    explicit DesignedCombo(TComponent* AOwner) : TEsgComboBox(AOwner) {
+        SetComponentState(csDesigning, true);
+    }
+};
+
+TEST_F(EsgComboTest, DisablingWhileDesignedLeavesTheLabelEnabled) {
+    auto* designed = new DesignedCombo(Form.get());
+    designed->SetParent(Form.get());
+    designed->SetLabelCaption("Unit:");
+    designed->SetEnabled(false);
+    EXPECT_FALSE(designed->Enabled());
+    EXPECT_TRUE(designed->ComboLabel()->Enabled());
+}
+
+TEST_F(EsgComboTest, FocusWhileDesignedLeavesTheLookAtRest) {
+    auto* designed = new DesignedCombo(Form.get());
+    designed->SetParent(Form.get());
+    designed->SetBounds(100, 100, 120, 21);
+    ShowForm();
+    designed->SetFocus();
+    ASSERT_TRUE(designed->Focused());
+    EXPECT_FALSE(designed->HasFocus());
+}
+
 TEST_F(EsgComboTest, LabelMadeBeforeTheParentFollowsOntoIt) {
     auto* loose = new TEsgComboBox(Form.get());
     loose->SetLabelCaption("Mode");
@@ -332,6 +360,19 @@ TEST_F(EsgComboTest, DisablingAFlatComboShowsTheParentColourUntilEnabledAgain) {
     EXPECT_FALSE(Combo->ParentColor());
 }
 
+TEST_F(EsgComboTest, AutoFocusTakesTheFocusWhenTheMouseEnters) {
+    ShowForm();
+    Application->ProcessMessages();
+    ASSERT_TRUE(Form->Active());
+    InputSimulation::MouseEnter(Combo);
+    EXPECT_FALSE(Combo->Focused()) << "not without AutoFocus";
+    InputSimulation::MouseLeave(Combo);
+
+    Combo->SetAutoFocus(true);
+    InputSimulation::MouseEnter(Combo);
+    EXPECT_TRUE(Combo->Focused());
+}
+
 TEST_F(EsgComboTest, ButtonHoverFollowsTheMouseOverTheButtonArea) {
     Form->Show();
     InputSimulation::MouseEnter(Combo);
@@ -384,6 +425,48 @@ INSTANTIATE_TEST_SUITE_P(Cases, EsgComboFrame,
                                                      clBlue, clBlue}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+TEST_F(EsgComboTest, FlatFrameIsTwoRingsInTheParentsColourAndOneInItsOwn) {
+    Form->Show();
+    Combo->SetStyle(csDropDownList);
+    Combo->SetFlatParentColor(false);
+    Combo->SetFlat(true);
+    Combo->SetColor(clWhite);
+    Combo->SetFlatLineColor(clRed);
+    const int w = Combo->Width();
+    const int h = Combo->Height();
+    const int buttonLeft = w - Combo->ButtonWidth();
+    struct Case {
+        TPoint At;
+        TColor Expected;
+    };
+    for (Case c : {Case{{0, h / 2}, clYellow}, Case{{1, h / 2}, clYellow},
+                   Case{{2, h / 2}, clWhite}, Case{{w / 2, 2}, clWhite},
+                   // The line under the text runs from the left edge to before the button.
+                   Case{{0, h - 1}, clRed}, Case{{buttonLeft - 5, h - 1}, clRed},
+                   Case{{buttonLeft - 3, h - 1}, clYellow}})
+        EXPECT_EQ(PaintedPixel(c.At.X, c.At.Y), c.Expected) << c.At.X << "," << c.At.Y;
+}
+
+TEST_F(EsgComboTest, HotFlatFrameIsSunken) {
+    Form->Show();
+    Combo->SetStyle(csDropDownList);
+    Combo->SetFlatParentColor(false);
+    Combo->SetFlat(true);
+    Combo->SetColor(clWhite);
+    Combo->SetFocusBorder(true);
+    InputSimulation::MouseEnter(Combo);
+    const int w = Combo->Width();
+    const int h = Combo->Height();
+    struct Case {
+        TPoint At;
+        TColor Expected;
+    };
+    for (Case c : {Case{{0, h / 2}, ColorToRGB(clBtnShadow)},
+                   Case{{w - 1, h / 2}, ColorToRGB(clBtnHighlight)},
+                   Case{{1, h / 2}, ColorToRGB(clBtnFace)}, Case{{2, h / 2}, clWhite}})
+        EXPECT_EQ(PaintedPixel(c.At.X, c.At.Y), c.Expected) << c.At.X << "," << c.At.Y;
+}
+
 TEST_F(EsgComboTest, FocusBorderColorFramesOnlyTheFocusedControl) {
     ShowForm();
     Combo->SetStyle(csDropDownList);
@@ -406,6 +489,28 @@ TEST_F(EsgComboTest, CustomButtonColourFillsTheButton) {
     Combo->SetButtonTextColor(clBlack);
     const int x = Combo->Width() - 4;
     EXPECT_EQ(PaintedPixel(x, 3), clLime);
+}
+
+TEST_F(EsgComboTest, CustomButtonHasABorderLineATriangleAndAHotColour) {
+    Form->Show();
+    Combo->SetStyle(csDropDownList);
+    Combo->SetButtonColor(clLime);
+    Combo->SetButtonColorHot(clAqua);
+    Combo->SetButtonBorderColor(clBlue);
+    Combo->SetButtonTextColor(clMaroon);
+    // The button's rectangle starts 2 pixels right of the button area, 2 pixels down.
+    const int left = Combo->ClientWidth() - Combo->ButtonWidth() + 2;
+    struct Case {
+        TPoint At;
+        TColor Expected;
+    };
+    for (Case c : {Case{{left, 5}, clBlue}, Case{{left + 1, 5}, clLime},
+                   Case{{left + 7, 2 + 8}, clMaroon}, Case{{left + 7, 2 + 5}, clLime}})
+        EXPECT_EQ(PaintedPixel(c.At.X, c.At.Y), c.Expected) << c.At.X << "," << c.At.Y;
+
+    InputSimulation::MouseEnter(Combo);
+    InputSimulation::MouseMove(Combo, {Combo->Width() - 3, 10});
+    EXPECT_EQ(PaintedPixel(left + 1, 5), clAqua);
 }
 
 TEST_F(EsgComboTest, VistaLeavesThePaintingToThePlatformWithoutCustomButton) {

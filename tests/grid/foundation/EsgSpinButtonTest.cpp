@@ -203,6 +203,33 @@ TEST_F(SpinButtonFixture, NoGlyphGivesTheBuiltInOneBack) {
     EXPECT_EQ(Button->UpNumGlyphs(), 1);
 }
 
+TEST_F(SpinButtonFixture, ADisabledArrowShowsTheSecondOfItsGlyphs) {
+    // Two 9 x 6 images side by side on a white ground taken as transparent.
+    TBitmap glyph(18, 6);
+    glyph.Canvas()->Brush()->SetColor(clWhite);
+    glyph.Canvas()->FillRect({0, 0, 18, 6});
+    glyph.Canvas()->Brush()->SetColor(clRed);
+    glyph.Canvas()->FillRect({2, 1, 7, 4});
+    glyph.Canvas()->Brush()->SetColor(clBlue);
+    glyph.Canvas()->FillRect({11, 1, 16, 4});
+    Button->SetBounds(0, 0, 15, 26);
+    Button->SetUpGlyph(&glyph);
+    Button->SetUpNumGlyphs(2);
+    TExTimerSpeedButton* up = Button->UpButton();
+    const int x = (up->Width() - 9) / 2 + 4;
+    const int y = (up->Height() - 6) / 2 + 2;
+    struct Case {
+        bool Enabled;
+        TColor Shown;
+    };
+    for (Case c : {Case{true, clRed}, Case{false, clBlue}}) {
+        up->SetEnabled(c.Enabled);
+        TBitmap picture(15, 26);
+        Button->PaintTo(picture.Canvas(), 0, 0);
+        EXPECT_EQ(picture.Pixel(up->Left() + x, up->Top() + y), c.Shown) << c.Enabled;
+    }
+}
+
 TEST_F(SpinButtonFixture, ColouredArrowsPaintTheirFaceAndTriangle) {
     Button->ButtonColor = 0x00FF00;
     Button->ButtonColorHot = 0x0000FF;

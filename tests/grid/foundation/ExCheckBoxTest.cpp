@@ -77,6 +77,16 @@ TEST_F(ExCheckBoxTest, ClickTogglesFirstAndThenFiresOnClick) {
     EXPECT_TRUE(Box->Focused()) << "a click takes the focus";
 }
 
+TEST_F(ExCheckBoxTest, ABoxWithoutATabStopStillTogglesOnAClick) {
+    // The grid's search panel leaves its boxes out of the tab order.
+    auto* box = new TExCheckBox(Form.get());
+    box->SetParent(Form.get());
+    box->SetTop(40);
+    ASSERT_FALSE(box->TabStop());
+    InputSimulation::Click(box, Point(5, 5));
+    EXPECT_TRUE(box->Checked());
+}
+
 TEST_F(ExCheckBoxTest, SpacePressesTheBoxAndTogglesWhenReleased) {
     Box->SetFocus();
     InputSimulation::KeyDown(Box, VK_SPACE);
@@ -248,6 +258,25 @@ std::pair<int, int> DrawnRows(const TBitmap& shot, int fromX, int toX) {
 }
 
 } // namespace
+
+TEST_F(ExCheckBoxTest, TheRepaintedAreaHoldsTheBoxWhereverItSits) {
+    Box->SetHeight(40);
+    for (bool themed : {true, false}) {
+        if (!themed)
+            ExXPVS().FreeThemeLibrary();
+        for (TAlignment alignment : {taLeftJustify, taRightJustify})
+            for (TTextLayout layout : {tlTop, tlCenter, tlBottom}) {
+                Box->SetAlignment(alignment);
+                Box->SetButtonVertAlign(layout);
+                const TRect box = Box->BoxRect();
+                const TRect area = Box->BoxArea();
+                EXPECT_TRUE(area.Left <= box.Left && box.Right <= area.Right &&
+                            area.Top <= box.Top && box.Bottom <= area.Bottom)
+                    << "themed " << themed << " alignment " << alignment << " layout " << layout;
+            }
+    }
+    ExXPVS().LoadThemeLibrary();
+}
 
 TEST_F(ExCheckBoxTest, ButtonVertAlignPlacesTheBox) {
     struct Case {

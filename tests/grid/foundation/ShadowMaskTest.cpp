@@ -155,7 +155,7 @@ TEST(BlurBitmap, ShadowMasksBlurAsIfEveryLineWereBlurred) {
     };
     for (Case c : {Case{80, 60, 4, 5, 3.0}, Case{45, 120, 0, 5, 2.0}, Case{200, 42, 2, 8, 4.0}}) {
         TBitmap mask;
-        MakeShadowMask(&mask, c.Width, c.Height, c.PenWidth, c.Corner, 0);
+        MakeShadowMask(&mask, c.Width, c.Height, 0, c.Corner, c.PenWidth);
         auto expected = ReferenceBlur(mask, c.Radius);
         BlurBitmap(&mask, c.Radius);
         EXPECT_EQ(Bytes(mask), expected) << c.Width << "x" << c.Height;
@@ -164,7 +164,7 @@ TEST(BlurBitmap, ShadowMasksBlurAsIfEveryLineWereBlurred) {
 
 TEST(MakeShadowMask, RadiusZeroLeavesTheSharpRoundedRectangle) {
     TBitmap mask;
-    MakeShadowMask(&mask, 40, 30, 4, 5, 0);
+    MakeShadowMask(&mask, 40, 30, /*Radius*/ 0, /*Corner*/ 5, /*PenWidth*/ 4);
     EXPECT_EQ(mask.PixelFormat(), pf24bit);
     ASSERT_EQ(mask.Width(), 40);
     ASSERT_EQ(mask.Height(), 30);
@@ -178,12 +178,12 @@ TEST(MakeShadowMask, RadiusZeroLeavesTheSharpRoundedRectangle) {
 
 TEST(MakeShadowMask, WithoutAPenWidthTheRectangleIsFilledAndBlurredWithARadius) {
     TBitmap mask;
-    MakeShadowMask(&mask, 50, 50, 0, 5, 0);
+    MakeShadowMask(&mask, 50, 50, /*Radius*/ 0, /*Corner*/ 5, /*PenWidth*/ 0);
     EXPECT_EQ(mask.Pixel(25, 25), clWhite);
     EXPECT_EQ(mask.Pixel(1, 25), clBlack);
 
     TBitmap blurred;
-    MakeShadowMask(&blurred, 50, 50, 0, 5, 3);
+    MakeShadowMask(&blurred, 50, 50, /*Radius*/ 3, /*Corner*/ 5, /*PenWidth*/ 0);
     const uint8_t edge = blurred.ScanLine(25)[2 * 3 + 2];
     EXPECT_GT(edge, 0) << "the edge fades";
     EXPECT_LT(edge, 255);
@@ -192,8 +192,10 @@ TEST(MakeShadowMask, WithoutAPenWidthTheRectangleIsFilledAndBlurredWithARadius) 
 
 TEST(MakeShadowMask, EmptySizesGiveAnEmptyMask) {
     TBitmap mask;
-    MakeShadowMask(&mask, 0, 10, 4, 5, 3);
+    MakeShadowMask(&mask, 0, 10, /*Radius*/ 3, /*Corner*/ 5, /*PenWidth*/ 4);
     EXPECT_TRUE(mask.Empty());
-    MakeShadowMask(&mask, 3, 3, 4, 5, 3);
+    MakeShadowMask(&mask, -5, 10, /*Radius*/ 3, /*Corner*/ 5, /*PenWidth*/ 4);
+    EXPECT_TRUE(mask.Empty()) << "a negative size is no size";
+    MakeShadowMask(&mask, 3, 3, /*Radius*/ 3, /*Corner*/ 5, /*PenWidth*/ 4);
     EXPECT_EQ(mask.Pixel(1, 1), clBlack) << "too small for the rectangle";
 }
