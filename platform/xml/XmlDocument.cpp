@@ -96,6 +96,38 @@ std::string DocumentLevelError(std::string_view text, const pugi::xml_document& 
     return rootSeen ? std::string() : "No document element found";
 }
 
+// A CR written as it stands in element text reads back as LF (XML readers normalise line ends),
+// so a value holding one would change on the next load. The writer itself ends lines with LF and
+// escapes CRs in attributes, so every raw CR in its output is content: write it as a reference.
+class CarriageReturnEscapingWriter : public pugi::xml_writer {
+public:
+    void write(const void* data, size_t size) override {
+        const std::string_view bytes(static_cast<const char*>(data), size);
+        for (char c : bytes) {
+            if (c == '\r')
+                Text += "&#13;";
+            else
+                Text += c;
+        }
+    }
+    std::string Text;
+};
+
+// A reference to character 0 is not well-formed, and the parser would cut the text at it.
+bool HasNulCharacterReference(std::string_view text) {
+    for (size_t at = text.find("&#"); at != std::string_view::npos; at = text.find("&#", at + 2)) {
+        size_t digit = at + 2;
+        if (digit < text.size() && (text[digit] == 'x' || text[digit] == 'X'))
+            ++digit;
+        size_t end = digit;
+        while (end < text.size() && text[end] == '0')
+            ++end;
+        if (end > digit && end < text.size() && text[end] == ';')
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 TXmlNode::TXmlNode() = default;
@@ -223,8 +255,10 @@ void TXMLDocument::LoadFromString(std::string_view text) {
         FImpl->Document.load_buffer(text.data(), text.size(), ParseOptions);
     // Offsets count in the text pugixml parsed, which is the given text only for UTF-8.
     const std::string_view parsedText = result.encoding == pugi::encoding_utf8 ? text : "";
-    const std::string error =
+    std::string error =
         result ? DocumentLevelError(parsedText, FImpl->Document) : DescribeParseError(text, result);
+    if (error.empty() && HasNulCharacterReference(text))
+        error = "Reference to character 0, which XML does not allow";
     if (!error.empty()) {
         FImpl->Document.reset();
         throw Exception(error);
@@ -233,11 +267,11 @@ void TXMLDocument::LoadFromString(std::string_view text) {
 }
 
 std::string TXMLDocument::SaveToString() const {
-    std::ostringstream stream;
+    CarriageReturnEscapingWriter writer;
     const unsigned flags =
         pugi::format_no_declaration | (FIndent ? pugi::format_indent : pugi::format_raw);
-    FImpl->Document.save(stream, "  ", flags, pugi::encoding_utf8);
-    return stream.str();
+    FImpl->Document.save(writer, "  ", flags, pugi::encoding_utf8);
+    return std::move(writer.Text);
 }
 
 void TXMLDocument::SaveToFile(const std::string& path) const {

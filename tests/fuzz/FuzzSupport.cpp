@@ -81,17 +81,6 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-std::string CrAsLf(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r')
-            result += text[i];
-        else if (i + 1 == text.size() || text[i + 1] != '\n')
-            result += '\n';
-    }
-    return result;
-}
 
 void FuzzFail(const char* condition, const char* file, int line, const std::string& detail) {
     std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);

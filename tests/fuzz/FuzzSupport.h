@@ -24,11 +24,6 @@ void RemoveFuzzFile(std::string_view name);
 // Whether `text` is well-formed UTF-8 (no surrogates, no overlong forms, at most U+10FFFF).
 bool IsValidUtf8(std::string_view text);
 
-// Element text holding a CR is saved with the CR as it is, and reading XML turns CR LF and CR
-// into LF. Until the document writer escapes CRs, round trips compare texts with their line ends
-// turned the same way.
-std::string CrAsLf(std::string_view text);
-
 inline bool HasUtf8Mark(std::string_view bytes) {
     return bytes.substr(0, 3) == "\xEF\xBB\xBF";
 }

@@ -93,6 +93,18 @@ TEST(TXMLDocument, AttributeValuesKeepLineBreaksTabsAndBlanksExactly) {
         EXPECT_EQ(rows[i].Attribute("Mnemonic", "missing"), values[i]) << i;
 }
 
+TEST(TXMLDocument, ElementTextKeepsCarriageReturnsExactly) {
+    // Read back as line ends they would turn into LFs, changing a password or a name.
+    const std::vector<std::string> values = {"a\rb", "a\r\nb", "\r", "end\r"};
+    for (const std::string& value : values) {
+        TXMLDocument written;
+        written.CreateRoot("Par_Gen").AddChild("Web_Pages_Password").SetText(value);
+        TXMLDocument read;
+        read.LoadFromString(written.SaveToString());
+        EXPECT_EQ(read.DocumentElement().ChildNode("Web_Pages_Password").Text(), value);
+    }
+}
+
 struct ForeignFileCase {
     const char* Name;
     std::string Bytes;
@@ -212,6 +224,8 @@ TEST(TXMLDocument, DocumentsThatAreNotWellFormedAreRefusedAndLeaveTheDocumentEmp
         {"comment only", "<!--c-->"},
         {"blanks only", " \r\n\t"},
         {"text before the root in UTF-16", std::string("\xFF\xFEx\0<\0a\0/\0>\0", 12)},
+        {"reference to character 0", "<Par_Gen>a&#0;b</Par_Gen>"},
+        {"hex reference to character 0 in an attribute", "<HART><row Tag=\"&#x00;\"/></HART>"},
     };
     for (const BrokenCase& c : cases) {
         TXMLDocument xml;
