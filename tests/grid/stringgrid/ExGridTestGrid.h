@@ -12,9 +12,12 @@ public:
     using TExStringGrid::FFixedColsMin;
     using TExStringGrid::FFixedRowsMin;
     using TExStringGrid::FNormalRowCount;
-    using TExStringGrid::FNumHidden;
-    using TExStringGrid::FVisibleCol;
     using TExStringGrid::GetDefaultCellProperties;
+    using TExStringGrid::HiddenFollowColumnMove;
+    using TExStringGrid::HiddenFollowColumnsInsert;
+    using TExStringGrid::HiddenFollowColumnsRemove;
+    using TExStringGrid::HiddenRowsFollowInsert;
+    using TExStringGrid::HiddenRowsFollowRemove;
     using TExStringGrid::SetComponentState;
     using TExStringGrid::TExStringGrid;
 

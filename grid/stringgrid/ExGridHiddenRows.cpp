@@ -1,0 +1,101 @@
+// Hidden rows: they leave the cell store, which holds the rows on show by display row, and live
+// in the hidden-row store until they are shown again in their places.
+#include "grid/stringgrid/ExGrid.h"
+
+#include "grid/foundation/IntList.h"
+#include "grid/stringgrid/HiddenRowStore.h"
+
+#include <vector>
+
+int TExStringGrid::RealRowIndex(int ARow) const {
+    return FGridItems->RealRowIndex(ARow);
+}
+
+int TExStringGrid::DisplRowIndex(int ARow) const {
+    return FGridItems->DisplRowIndex(ARow);
+}
+
+bool TExStringGrid::IsHiddenRow(int RowIndex) const {
+    return FGridItems->IsHiddenRow(RowIndex);
+}
+
+bool TExStringGrid::IsHiddenRow(int RowIndex, TIntList*& ListHidden) const {
+    if (!ListHidden) {
+        ListHidden = new TIntList(0, 0);
+        for (int row : FGridItems->HiddenRows())
+            ListHidden->Add(row);
+    }
+    return ListHidden->HasValue(RowIndex);
+}
+
+// Asked while the grid is built and freed, when the store may not exist.
+int TExStringGrid::NumHiddenRows() const {
+    return FGridItems ? FGridItems->Count() : 0;
+}
+
+TStoredRow* TExStringGrid::HiddenRowItems(int ARealRow) const {
+    TGridItem* item = FGridItems ? FGridItems->FindRow(ARealRow) : nullptr;
+    return item ? &item->Row : nullptr;
+}
+
+int TExStringGrid::FilterLevel() const {
+    return FGridItems->FilterLevel();
+}
+
+void TExStringGrid::SetFilterLevel(int Value) {
+    FGridItems->SetFilterLevel(Value);
+}
+
+void TExStringGrid::SetTopRowEx(int Value) {
+    if (Value >= FixedRows() && Value <= RowCount() - 1)
+        SetTopRow(Value);
+}
+
+// --- hiding and showing ------------------------------------------------------------------------
+
+void TExStringGrid::HideRows(int FromRow, int ToRow) {
+    if (FGridItems->HideRows(FromRow, ToRow) > 0)
+        RowsOnShowChanged();
+}
+
+void TExStringGrid::HideRowsEx(int FromRow, int ToRow) {
+    if (!IsHiddenRow(FromRow))
+        HideRows(FromRow, ToRow);
+}
+
+void TExStringGrid::HideRowList(const TIntList& RowList) {
+    std::vector<int> rows;
+    rows.reserve(RowList.Count());
+    for (int i = 0; i < RowList.Count(); ++i)
+        rows.push_back(RowList[i]);
+    if (FGridItems->HideRowList(rows) > 0)
+        RowsOnShowChanged();
+}
+
+void TExStringGrid::UnHideRow(int RowIndex) {
+    if (FGridItems->UnHideRow(RowIndex) > 0)
+        RowsOnShowChanged();
+}
+
+void TExStringGrid::UnHideRows(int FromRow, int ToRow) {
+    if (FGridItems->UnHideRows(FromRow, ToRow) > 0)
+        RowsOnShowChanged();
+}
+
+void TExStringGrid::UnHideRowsAll() {
+    if (FGridItems->UnHideRowsAll() > 0)
+        RowsOnShowChanged();
+}
+
+void TExStringGrid::UnHideRowList() {
+    if (FGridItems->UnHideRowList() > 0)
+        RowsOnShowChanged();
+}
+
+// The store moves rows through the platform grid's count; the frame's own setter adds what
+// follows a new row count (normal rows, footer, scroll bars), and the cell controls of the rows
+// that left or came back follow them.
+void TExStringGrid::RowsOnShowChanged() {
+    SetRowCount(RowCount());
+    CellControlsUpdate(false);
+}
