@@ -9,6 +9,7 @@
 #include "platform/ui/StringGridControlCells.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,6 +57,8 @@ struct TStoredRow;
 class TBaseGridRowMover;
 class THiddenColumnSet;
 class THiddenRowStore;
+
+using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 
 // Listens to the selection of a grid (one listener per grid).
 class ITExStringGridSelect {
@@ -352,6 +355,10 @@ public:
     int FilterLevel() const;
     void SetFilterLevel(int Value);
     int GetRowEx() const { return Row(); }
+    // The current row: fires OnRowUpdate when it differs from the row remembered at the last
+    // change, and moves the current row of a grid synchronised by row along.
+    void SetRowEx(int Value);
+    TRowUpdateEvent OnRowUpdate;
     int GetTopRowEx() const { return TopRow(); }
     // Nothing outside FixedRows to RowCount - 1.
     void SetTopRowEx(int Value);

@@ -3,6 +3,7 @@
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/IntList.h"
+#include "grid/foundation/SyncGrid.h"
 #include "grid/stringgrid/HiddenRowStore.h"
 
 #include <vector>
@@ -49,6 +50,23 @@ void TExStringGrid::SetFilterLevel(int Value) {
 void TExStringGrid::SetTopRowEx(int Value) {
     if (Value >= FixedRows() && Value <= RowCount() - 1)
         SetTopRow(Value);
+}
+
+void TExStringGrid::SetRowEx(int Value) {
+    SetRow(Value);
+    if (OnRowUpdate && Row() != FOldRowSel) {
+        const int oldRow = FOldRowSel;
+        FOldRowSel = Row(); // first, so that a handler moving the row again is seen as a change
+        OnRowUpdate(this, oldRow, Row());
+    }
+    // Two grids synchronised with each other stop where the rows agree.
+    TBaseGrid* synced = FSyncGrid && FSyncGrid->SelectionRow ? FSyncGrid->Grid() : nullptr;
+    if (!synced || synced->Row() == Row())
+        return;
+    if (auto* grid = dynamic_cast<TExStringGrid*>(synced))
+        grid->SetRowEx(Row());
+    else
+        synced->SetRow(Row());
 }
 
 // --- hiding and showing ------------------------------------------------------------------------
