@@ -847,6 +847,9 @@ protected:
     bool FUsesVCLStyles = false;
 
 private:
+    // Runs a change of the hidden-row store (which answers the number of rows it moved) with
+    // the rows cut off by a smaller RowCount set aside, then the frame's follow-ups.
+    void ChangeRowsOnShow(const std::function<int()>& Change);
     // The frame's follow-ups of a change in the rows or columns on show made by hiding.
     void RowsOnShowChanged();
     void ColumnsOnShowChanged(int OldColCount);

@@ -6,6 +6,7 @@
 #include "grid/foundation/SyncGrid.h"
 #include "grid/stringgrid/HiddenRowStore.h"
 
+#include <utility>
 #include <vector>
 
 int TExStringGrid::RealRowIndex(int ARow) const {
@@ -72,8 +73,7 @@ void TExStringGrid::SetRowEx(int Value) {
 // --- hiding and showing ------------------------------------------------------------------------
 
 void TExStringGrid::HideRows(int FromRow, int ToRow) {
-    if (FGridItems->HideRows(FromRow, ToRow) > 0)
-        RowsOnShowChanged();
+    ChangeRowsOnShow([&] { return FGridItems->HideRows(FromRow, ToRow); });
 }
 
 void TExStringGrid::HideRowsEx(int FromRow, int ToRow) {
@@ -86,33 +86,53 @@ void TExStringGrid::HideRowList(const TIntList& RowList) {
     rows.reserve(RowList.Count());
     for (int i = 0; i < RowList.Count(); ++i)
         rows.push_back(RowList[i]);
-    if (FGridItems->HideRowList(rows) > 0)
-        RowsOnShowChanged();
+    ChangeRowsOnShow([&] { return FGridItems->HideRowList(rows); });
 }
 
 void TExStringGrid::UnHideRow(int RowIndex) {
-    if (FGridItems->UnHideRow(RowIndex) > 0)
-        RowsOnShowChanged();
+    ChangeRowsOnShow([&] { return FGridItems->UnHideRow(RowIndex); });
 }
 
 void TExStringGrid::UnHideRows(int FromRow, int ToRow) {
-    if (FGridItems->UnHideRows(FromRow, ToRow) > 0)
-        RowsOnShowChanged();
+    ChangeRowsOnShow([&] { return FGridItems->UnHideRows(FromRow, ToRow); });
 }
 
 void TExStringGrid::UnHideRowsAll() {
-    if (FGridItems->UnHideRowsAll() > 0)
-        RowsOnShowChanged();
+    ChangeRowsOnShow([&] { return FGridItems->UnHideRowsAll(); });
 }
 
 void TExStringGrid::UnHideRowList() {
-    if (FGridItems->UnHideRowList() > 0)
+    ChangeRowsOnShow([&] { return FGridItems->UnHideRowList(); });
+}
+
+// The store moves rows through the platform grid's count, whose changes would drop the rows cut
+// off by a smaller RowCount: they are set aside and run on from the new count afterwards.
+void TExStringGrid::ChangeRowsOnShow(const std::function<int()>& Change) {
+    HideEditor(); // its cell may move away
+    TGridCellStore cutOffCells;
+    std::swap(cutOffCells, FCutOffCells);
+    const int cutOffRows = std::exchange(FCutOffRows, 0);
+    struct TPutBack {
+        TExStringGrid& Grid;
+        TGridCellStore& Cells;
+        int Rows;
+        ~TPutBack() {
+            std::swap(Cells, Grid.FCutOffCells);
+            Grid.FCutOffRows = Rows;
+            Grid.FCutOffFirst = Grid.RowCount();
+        }
+    };
+    int moved = 0;
+    {
+        const TPutBack putBack{*this, cutOffCells, cutOffRows};
+        moved = Change();
+    }
+    if (moved > 0)
         RowsOnShowChanged();
 }
 
-// The store moves rows through the platform grid's count; the frame's own setter adds what
-// follows a new row count (normal rows, footer, scroll bars), and the cell controls of the rows
-// that left or came back follow them.
+// The frame's own setter adds what follows a new row count (normal rows, footer, scroll bars),
+// and the cell controls of the rows that left or came back follow them.
 void TExStringGrid::RowsOnShowChanged() {
     SetRowCount(RowCount());
     CellControlsUpdate(false);

@@ -192,6 +192,20 @@ TEST_F(ExGridHiddenRows, HiddenRowsKeepTheirPlacesWhenRowsAreInsertedAndRemovedB
     EXPECT_EQ(Shown(), Names({1, 102, 103, 2, 3, 4, 5, 6, 8, 9}));
 }
 
+TEST_F(ExGridHiddenRows, RowsCutOffByASmallerRowCountSurviveHidingAndShowing) {
+    grid.SetRowCount(14);
+    for (int r = 10; r < 14; ++r)
+        grid.SetCells(1, r, Name(1, r));
+    grid.SetRowCount(10); // rows 10 to 13 are kept until the count grows again
+    grid.HideRow(3);
+    grid.SetRowCount(13);
+    EXPECT_EQ(Shown(), Names({0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+    grid.SetRowCount(9);
+    grid.UnHideRow(3);
+    grid.SetRowCount(14);
+    EXPECT_EQ(Shown(), Names({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+}
+
 TEST_F(ExGridHiddenRows, TopRowIsSetOnlyWithinTheScrollableRows) {
     grid.SetRowCount(200);
     grid.SetTopRowEx(50);
