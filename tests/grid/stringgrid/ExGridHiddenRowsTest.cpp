@@ -5,6 +5,7 @@
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SyncGrid.h"
 #include "grid/stringgrid/HiddenRowStore.h"
+#include "platform/ui/Panel.h"
 
 #include <gtest/gtest.h>
 
@@ -204,6 +205,20 @@ TEST_F(ExGridHiddenRows, RowsCutOffByASmallerRowCountSurviveHidingAndShowing) {
     grid.UnHideRow(3);
     grid.SetRowCount(14);
     EXPECT_EQ(Shown(), Names({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+}
+
+TEST_F(ExGridHiddenRows, ACellControlHidesWithItsRowAndComesBackAtItsNewPlace) {
+    TPanel panel(nullptr);
+    grid.SetCellControls(2, 5, &panel);
+    grid.HideRow(5);
+    EXPECT_FALSE(panel.Visible());
+    grid.HideRow(1); // the row shows one display row higher when it comes back
+    grid.UnHideRow(5);
+    EXPECT_TRUE(panel.Visible());
+    EXPECT_EQ(panel.Top(), grid.CellRect(2, 4).Top - 1);
+    grid.SetCellControls(2, 4, nullptr);
+    EXPECT_EQ(grid.NumCellControls(), 0);
+    panel.SetParent(nullptr);
 }
 
 TEST_F(ExGridHiddenRows, TopRowIsSetOnlyWithinTheScrollableRows) {
