@@ -132,8 +132,15 @@ void TExStringGrid::ChangeRowsOnShow(const std::function<int()>& Change) {
 }
 
 // The frame's own setter adds what follows a new row count (normal rows, footer, scroll bars),
-// and the cell controls of the rows that left or came back follow them.
+// and the cell controls of the rows that left or came back follow them. Properties know their
+// cell (they repaint it): those of rows that moved learn their new one.
 void TExStringGrid::RowsOnShowChanged() {
     SetRowCount(RowCount());
+    ForEachObject([](int c, int r, TObject* object) {
+        if (auto* props = dynamic_cast<TCellProperties*>(object)) {
+            props->SetOwnerCol(c);
+            props->SetOwnerRow(r);
+        }
+    });
     CellControlsUpdate(false);
 }

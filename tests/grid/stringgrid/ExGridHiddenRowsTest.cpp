@@ -101,6 +101,14 @@ TEST_F(ExGridHiddenRows, ShownRowsComeBackInPlaceWithHeightsAndProperties) {
     EXPECT_EQ(grid.Objects(3, 4), 1234u);
 }
 
+TEST_F(ExGridHiddenRows, PropertiesOfRowsThatMoveKnowTheirNewCell) {
+    grid.SetColors(2, 7, clRed);
+    grid.HideRows(3, 4);
+    EXPECT_EQ(grid.CellProperties(2, 5)->OwnerRow(), 5);
+    grid.UnHideRows(3, 4);
+    EXPECT_EQ(grid.CellProperties(2, 7)->OwnerRow(), 7);
+}
+
 TEST_F(ExGridHiddenRows, ShowingNeedsTheFirstRowOfTheRangeToBeHidden) {
     grid.HideRows(3, 4);
     grid.UnHideRows(2, 4); // row 2 is on show
