@@ -136,11 +136,12 @@ void TExStringGrid::ChangeRowsOnShow(const std::function<int()>& Change) {
 // cell (they repaint it): those of rows that moved learn their new one.
 void TExStringGrid::RowsOnShowChanged() {
     SetRowCount(RowCount());
-    ForEachObject([](int c, int r, TObject* object) {
-        if (auto* props = dynamic_cast<TCellProperties*>(object)) {
-            props->SetOwnerCol(c);
-            props->SetOwnerRow(r);
-        }
-    });
+    if (FHasCellProps)
+        ForEachObject([](int c, int r, TObject* object) {
+            if (auto* props = dynamic_cast<TCellProperties*>(object)) {
+                props->SetOwnerCol(c);
+                props->SetOwnerRow(r);
+            }
+        });
     CellControlsUpdate(false);
 }
