@@ -330,6 +330,8 @@ public:
     TStoredRow* HiddenRowItems(int ARealRow) const;
     int ColumnPosition(int ACol) const;
     int ColumnAtPosition(int APos);
+    // Records the present column order: position p holds column p.
+    virtual void SetColumnOrder();
     // The first real column whose row-0 text is exactly AValue, hidden columns included; -1.
     int ColumnByHeader(const std::string& AValue) const;
     // Row arguments are real rows and column arguments real columns. Hiding leaves at least one
@@ -759,7 +761,6 @@ protected:
     virtual void AdaptToOfficeTheme();
     virtual void ApplyVCLStyleColors();
     virtual void InitOrigColSizes();
-    virtual void SetColumnOrder();
     virtual void ColumnStretchChanged(int OldColCount, int OldRowCount);
     virtual bool IsNode(int ARow);
     virtual bool IsSummary(int ARow);

@@ -169,4 +169,20 @@ TEST(ExGridColumnOrder, AnEmptyOrderIsRecordedOnFirstUse) {
     EXPECT_EQ(grid.ColumnPosition(3), 3);
 }
 
+TEST(ExGridColumnOrder, AGroupingColumnShiftsPositionsAfterIt) {
+    TTestExGrid grid(nullptr);
+    Fill(grid, 6);
+    grid.SetColumnOrder();
+    grid.FGroupColumn = 2;
+    struct Case {
+        int position;
+        int column;
+    };
+    // The grouping column is out of the display: the positions from it on name the next one.
+    for (const Case c : {Case{1, 1}, Case{2, 3}, Case{4, 5}})
+        EXPECT_EQ(grid.ColumnAtPosition(c.position), c.column) << c.position;
+    for (const Case c : {Case{1, 1}, Case{2, 3}, Case{4, 5}})
+        EXPECT_EQ(grid.ColumnPosition(c.column), c.position) << c.column;
+}
+
 } // namespace

@@ -11,6 +11,7 @@ class TTestExGrid : public TExStringGrid {
 public:
     using TExStringGrid::FFixedColsMin;
     using TExStringGrid::FFixedRowsMin;
+    using TExStringGrid::FGroupColumn;
     using TExStringGrid::FNormalRowCount;
     using TExStringGrid::GetDefaultCellProperties;
     using TExStringGrid::HiddenFollowColumnMove;
