@@ -15,6 +15,7 @@
 #include "grid/foundation/SyncGrid.h"
 #include "grid/stringgrid/BackGround.h"
 #include "grid/stringgrid/BalloonSettings.h"
+#include "grid/stringgrid/BaseGridRowMover.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/CellNode.h"
 #include "grid/stringgrid/ColumnSize.h"
@@ -28,11 +29,12 @@
 #include "grid/stringgrid/FloatingFooter.h"
 #include "grid/stringgrid/FooterPanel.h"
 #include "grid/stringgrid/GridChangeNotifier.h"
-#include "grid/stringgrid/GridItems.h"
 #include "grid/stringgrid/GridProgressAppearance.h"
 #include "grid/stringgrid/GridStrings.h"
 #include "grid/stringgrid/Grouping.h"
 #include "grid/stringgrid/HTMLSettings.h"
+#include "grid/stringgrid/HiddenColumnSet.h"
+#include "grid/stringgrid/HiddenRowStore.h"
 #include "grid/stringgrid/PrintSettings.h"
 #include "grid/stringgrid/SearchPanel.h"
 #include "grid/stringgrid/ShowModified.h"
@@ -46,18 +48,16 @@
 
 #include <algorithm>
 
-namespace {
-constexpr int HiddenColumnSlots = 513;
-} // namespace
-
-TExStringGrid::TExStringGrid(TComponent* AOwner)
-    : TBaseGrid(AOwner), FVisibleCol(HiddenColumnSlots, true), FAllColWidths(HiddenColumnSlots, 0) {
+TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
+    // First, as every count and mapping asks them.
+    FHiddenColumns = std::make_unique<THiddenColumnSet>();
+    FRowMover = std::make_unique<TBaseGridRowMover>(*this);
+    FGridItems = std::make_unique<THiddenRowStore>(*FRowMover);
     // Controls live inside cells.
     SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
     CreateOwnedObjects();
     SetRowCount(10);
     SetBounds(Left(), Top(), 400, 250);
-    FGridItems = std::make_unique<TGridItems>();
     FFilter = std::make_unique<TFilter>();
     SetAutoSize(false);
     ApplyDefaults();
@@ -170,7 +170,6 @@ void TExStringGrid::CreateLateOwnedObjects() {
 }
 
 void TExStringGrid::ApplyDefaults() {
-    FNumHidden = 0;
     SetDefaultRowHeight(22);
     FFixedRowHeight = DefaultRowHeight();
     FLook = glXP;
@@ -201,24 +200,16 @@ TExStringGrid::~TExStringGrid() {
     TBaseGrid::SetCursor(FOldCursor);
 }
 
-// Properties of rows cut off by a smaller RowCount and of hidden rows go back to the cell store
-// past every row in use, where the base grid frees every properties object it holds.
+// Properties of rows cut off by a smaller RowCount go back to the cell store past every row in
+// use, where the base grid frees every properties object it holds. Hidden rows are not shown:
+// the row store frees their objects itself.
 void TExStringGrid::ReturnObjectsKeptOutsideTheStore() {
     const int first = std::max(RowCount(), FCutOffFirst);
     FCutOffCells.ForEachObject([&](int c, int k, void* object) {
         SetGridObject(c, first + k, static_cast<TObject*>(object));
     });
-    int spare = first + FCutOffRows;
     FCutOffCells.Clear();
     FCutOffRows = 0;
-    for (int i = 0; i < FGridItems->Count(); ++i, ++spare) {
-        TGridRowCells& cells = FGridItems->Items(i)->Items;
-        for (int c = 0; c < cells.Count(); ++c) {
-            if (cells.Objects[c])
-                SetGridObject(c, spare, cells.Objects[c]);
-            cells.Objects[c] = nullptr;
-        }
-    }
 }
 
 void TExStringGrid::FreeOwnedObjects() {
@@ -274,7 +265,8 @@ void TExStringGrid::FreeOwnedObjects() {
     FFilterList.reset();
     FSyncGrid.reset();
     FSortList.reset();
-    FGridItems.reset();
+    FGridItems.reset(); // before the mover it frees through
+    FRowMover.reset();
     FFilter.reset();
 }
 

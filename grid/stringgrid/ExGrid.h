@@ -9,6 +9,7 @@
 #include "platform/ui/StringGridControlCells.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,7 +35,6 @@ class TFocusHelper;
 class TFooterPanel;
 class TForm;
 class TGridChangeNotifier;
-class TGridItems;
 class TGridProgressAppearance;
 class TGridStrings;
 class TGrouping;
@@ -53,7 +53,12 @@ class TSortIndexList;
 class TSortSettings;
 class TStringList;
 class TSyncGrid;
-struct TGridRowCells;
+struct TStoredRow;
+class TBaseGridRowMover;
+class THiddenColumnSet;
+class THiddenRowStore;
+
+using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 
 // Listens to the selection of a grid (one listener per grid).
 class ITExStringGridSelect {
@@ -260,7 +265,9 @@ public:
     TControlList* ControlList() const { return FControlList.get(); }
     TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
     TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
-    TGridItems* GridItems() const { return FGridItems.get(); }
+    // The hidden rows, kept out of the cell store, and the hidden columns' marks.
+    THiddenRowStore* GridItems() const { return FGridItems.get(); }
+    THiddenColumnSet* HiddenColumns() const { return FHiddenColumns.get(); }
     TFilter* Filter() const { return FFilter.get(); }
     TBalloonSettings* Balloon() const { return FBalloonSettings.get(); }
     TShowModified* ShowModified() const { return FShowModified.get(); }
@@ -292,7 +299,11 @@ public:
     void SetSortSettings(const TSortSettings* Value);
     void SetRowIndicator(const TBitmap* Value);
 
-    // --- hidden rows and columns: index mapping (ExGridHidden.cpp) ----------------------------
+    // --- hidden rows and columns (ExGridHidden*.cpp) ------------------------------------------
+    // Real indexes count every row or column, display indexes those on show. Any column can be
+    // hidden, whatever its index, and every index maps both ways; mappings are binary searches
+    // over the hidden ones. Negative display indexes map to -1, negative real ones to
+    // themselves.
     int RealColIndex(int ACol) const;
     int DisplColIndex(int ACol) override;
     int RealRowIndex(int ARow) const;
@@ -307,14 +318,52 @@ public:
     int RealRow() const { return GetRealRow(); }
     bool IsHiddenColumn(int ColIndex) const;
     bool IsHiddenRow(int RowIndex) const;
-    int NumHiddenColumns() const { return FNumHidden; }
+    // The same test through a list of the hidden rows: made when ListHidden is nullptr and
+    // handed back (the caller frees it), so a series of tests shares one list.
+    bool IsHiddenRow(int RowIndex, TIntList*& ListHidden) const;
+    int NumHiddenColumns() const;
     int NumHiddenRows() const;
-    int TotalColCount() const override { return ColCount() + FNumHidden; }
+    int TotalColCount() const override { return ColCount() + NumHiddenColumns(); }
     int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
     bool IsIgnoredColumn(int ACol) const;
     // The stored cells of a hidden real row, nullptr when the row is on show.
-    TGridRowCells* HiddenRowItems(int ARealRow) const;
+    TStoredRow* HiddenRowItems(int ARealRow) const;
     int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int APos);
+    // Records the present column order: position p holds column p.
+    virtual void SetColumnOrder();
+    // The first real column whose row-0 text is exactly AValue, hidden columns included; -1.
+    int ColumnByHeader(const std::string& AValue) const;
+    // Row arguments are real rows and column arguments real columns. Hiding leaves at least one
+    // row and one column on show; hiding what is hidden and showing what is on show do nothing.
+    void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(int FromCol, int ToCol);
+    virtual void UnHideColumnsAll();
+    void HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
+    void HideRows(int FromRow, int ToRow);
+    // The same as HideRows, unless FromRow is hidden already: then nothing.
+    void HideRowsEx(int FromRow, int ToRow);
+    // Hides the listed display rows as one filter level and raises the level.
+    void HideRowList(const TIntList& RowList);
+    void UnHideRow(int RowIndex);
+    // Nothing unless FromRow itself is hidden.
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    // Shows the rows of the newest filter level; the caller lowers the level.
+    void UnHideRowList();
+    // Number of nested row-hiding levels of HideRowList.
+    int FilterLevel() const;
+    void SetFilterLevel(int Value);
+    int GetRowEx() const { return Row(); }
+    // The current row: fires OnRowUpdate when it differs from the row remembered at the last
+    // change, and moves the current row of a grid synchronised by row along.
+    void SetRowEx(int Value);
+    TRowUpdateEvent OnRowUpdate;
+    int GetTopRowEx() const { return TopRow(); }
+    // Nothing outside FixedRows to RowCount - 1.
+    void SetTopRowEx(int Value);
 
     // --- cell access (ExGridCells.cpp) --------------------------------------------------------
     // Typed views of a cell: integer and float readers throw ROvoVariRodev for texts that are
@@ -712,7 +761,6 @@ protected:
     virtual void AdaptToOfficeTheme();
     virtual void ApplyVCLStyleColors();
     virtual void InitOrigColSizes();
-    virtual void SetColumnOrder();
     virtual void ColumnStretchChanged(int OldColCount, int OldRowCount);
     virtual bool IsNode(int ARow);
     virtual bool IsSummary(int ARow);
@@ -724,7 +772,6 @@ protected:
     virtual int GetExpandHeight(int ACol, int ARow, bool Expanded);
     virtual bool GetCheckBoxState(int ACol, int ARealRow, bool& State);
     virtual void ClearRows(int RowIndex, int RCount);
-    virtual void UnHideColumnsAll();
     virtual void StartBalloons();
     virtual void EndBalloons();
     virtual void UpdateScrollProportional();
@@ -737,10 +784,16 @@ protected:
     bool Loading() const { return ComponentState().Contains(csLoading); }
     bool Destroying() const { return ComponentState().Contains(csDestroying) || FDestroying; }
 
+    // The row and column operations call these after changing the cell store, so that the
+    // hidden rows and columns stay with their neighbours: display rows inserted or removed at
+    // ARow, real columns inserted, removed or moved.
+    void HiddenRowsFollowInsert(int ARow, int RCount);
+    void HiddenRowsFollowRemove(int ARow, int RCount);
+    void HiddenFollowColumnsInsert(int ACol, int CCount);
+    void HiddenFollowColumnsRemove(int ACol, int CCount);
+    void HiddenFollowColumnMove(int FromCol, int ToCol);
+
     // Frame state.
-    std::vector<bool> FVisibleCol;       // 513 flags: false while a real column is hidden
-    std::vector<uint16_t> FAllColWidths; // 513 widths of hidden columns
-    int FNumHidden = 0;
     int FUpdateCount = 0;
     int FFixedRowsMin = 1;
     int FFixedColsMin = 1;
@@ -769,7 +822,6 @@ protected:
     bool FEditChange = false; // skips the next Invalidate
     bool FEditDisable = false;
     int FNumCellControls = 0;
-    int FFilterLevel = 0;
     int FPrintPageFrom = 1;
     int FPrintPageTo = 1;
     int FPrintPageNum = 0;
@@ -796,6 +848,12 @@ protected:
     bool FUsesVCLStyles = false;
 
 private:
+    // Runs a change of the hidden-row store (which answers the number of rows it moved) with
+    // the rows cut off by a smaller RowCount set aside, then the frame's follow-ups.
+    void ChangeRowsOnShow(const std::function<int()>& Change);
+    // The frame's follow-ups of a change in the rows or columns on show made by hiding.
+    void RowsOnShowChanged();
+    void ColumnsOnShowChanged(int OldColCount);
     void CreateOwnedObjects();
     void CreateLateOwnedObjects();
     void ApplyDefaults();
@@ -858,7 +916,10 @@ private:
     std::unique_ptr<TControlList> FControlList;
     std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
     std::unique_ptr<TSyncGrid> FSyncGrid;
-    std::unique_ptr<TGridItems> FGridItems;
+    // The mover is the row store's view of this grid and outlives the store.
+    std::unique_ptr<TBaseGridRowMover> FRowMover;
+    std::unique_ptr<THiddenRowStore> FGridItems;
+    std::unique_ptr<THiddenColumnSet> FHiddenColumns;
     std::unique_ptr<TFilter> FFilter;
     std::unique_ptr<TBalloonSettings> FBalloonSettings;
     std::unique_ptr<TShowModified> FShowModified;

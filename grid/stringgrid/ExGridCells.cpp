@@ -8,7 +8,7 @@
 #include "grid/foundation/IntList.h"
 #include "grid/stringgrid/GridDateText.h"
 #include "grid/stringgrid/GridFormat.h"
-#include "grid/stringgrid/GridItems.h"
+#include "grid/stringgrid/GridRowMover.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/FloatConversion.h"
 #include "platform/core/FormatSettings.h"
@@ -61,7 +61,7 @@ int TExStringGrid::Ints(int i, int j) const {
 
 void TExStringGrid::SetInts(int i, int j, int Value) {
     SetCells(i, j, IntToStr(Value));
-    if (FNumHidden > 0)
+    if (NumHiddenColumns() > 0)
         RepaintTypedCell(i, j);
 }
 
@@ -125,11 +125,26 @@ void TExStringGrid::SetControlValues(int i, int j, const std::string& ID,
 
 // --- texts by real row, sort order and column order --------------------------------------------
 
+namespace {
+// A cell of a stored row; nullptr past the cells it has.
+TStoredCell* StoredCell(TStoredRow* row, int i) {
+    return i >= 0 && i < static_cast<int>(row->Cells.size()) ? &row->Cells[i] : nullptr;
+}
+
+// A cell of a stored row, which grows with empty cells to reach it.
+TStoredCell& GrownStoredCell(TStoredRow* row, int i) {
+    if (i >= static_cast<int>(row->Cells.size()))
+        row->Cells.resize(i + 1);
+    return row->Cells[i];
+}
+} // namespace
+
 std::string TExStringGrid::AllCells(int i, int j) const {
     if (i < 0 || j < 0)
         return {};
-    if (const TGridRowCells* hidden = HiddenRowItems(j)) {
-        std::string text = i < hidden->Count() ? hidden->Texts[i] : std::string();
+    if (TStoredRow* hidden = HiddenRowItems(j)) {
+        const TStoredCell* cell = StoredCell(hidden, i);
+        std::string text = cell ? cell->Text : std::string();
         GetDisplText(i, j, text);
         return text;
     }
@@ -139,9 +154,8 @@ std::string TExStringGrid::AllCells(int i, int j) const {
 void TExStringGrid::SetAllCells(int i, int j, const std::string& Value) {
     if (i < 0 || j < 0)
         return;
-    if (TGridRowCells* hidden = HiddenRowItems(j)) {
-        hidden->Reach(i);
-        hidden->Texts[i] = Value;
+    if (TStoredRow* hidden = HiddenRowItems(j)) {
+        GrownStoredCell(hidden, i).Text = Value;
         return;
     }
     SetCells(i, DisplRowIndex(j), Value);
@@ -152,18 +166,21 @@ void TExStringGrid::SetAllCells(int i, int j, const std::string& Value) {
 std::string TExStringGrid::AllGridCells(int i, int j) const {
     if (i < 0 || j < 0)
         return {};
-    if (const TGridRowCells* hidden = HiddenRowItems(j))
-        return i < hidden->Count() ? hidden->Texts[i] : std::string();
+    if (TStoredRow* hidden = HiddenRowItems(j)) {
+        const TStoredCell* cell = StoredCell(hidden, i);
+        return cell ? cell->Text : std::string();
+    }
     return GetGridCell(i, DisplRowIndex(j));
 }
 
 void TExStringGrid::SetAllGridCells(int i, int j, const std::string& Value) {
     if (i < 0 || j < 0)
         return;
-    if (TGridRowCells* hidden = HiddenRowItems(j)) {
-        if (i >= hidden->Count())
+    if (TStoredRow* hidden = HiddenRowItems(j)) {
+        TStoredCell* cell = StoredCell(hidden, i);
+        if (!cell)
             throw Exception("List index out of bounds (" + std::to_string(i) + ")");
-        hidden->Texts[i] = Value;
+        cell->Text = Value;
         return;
     }
     SetGridCell(i, DisplRowIndex(j), Value);
@@ -188,10 +205,9 @@ void TExStringGrid::SetWideCells(int i, int j, std::u16string_view Value) {
 }
 
 uintptr_t TExStringGrid::AllObjects(int i, int j) const {
-    if (const TGridRowCells* hidden = HiddenRowItems(j)) {
-        if (i < 0 || i >= hidden->Count())
-            return 0;
-        const auto* props = dynamic_cast<const TCellProperties*>(hidden->Objects[i]);
+    if (TStoredRow* hidden = HiddenRowItems(j)) {
+        const TStoredCell* cell = StoredCell(hidden, i);
+        const auto* props = cell ? dynamic_cast<const TCellProperties*>(cell->Object) : nullptr;
         return props ? props->CellObject() : 0;
     }
     return GetObjectEx(i, DisplRowIndex(j));
@@ -200,14 +216,14 @@ uintptr_t TExStringGrid::AllObjects(int i, int j) const {
 // A user object of a hidden row lives in the cell's properties, as on rows on show, so the
 // object slots only ever hold real objects.
 void TExStringGrid::SetAllObjects(int i, int j, uintptr_t Value) {
-    if (TGridRowCells* hidden = HiddenRowItems(j)) {
+    if (TStoredRow* hidden = HiddenRowItems(j)) {
         if (i < 0)
             return;
-        hidden->Reach(i);
-        auto* props = dynamic_cast<TCellProperties*>(hidden->Objects[i]);
+        TStoredCell& cell = GrownStoredCell(hidden, i);
+        auto* props = dynamic_cast<TCellProperties*>(cell.Object);
         if (!props) {
             props = new TCellProperties(this, i, j);
-            hidden->Objects[i] = props;
+            cell.Object = props;
         }
         props->SetCellObject(Value);
         return;
@@ -216,8 +232,10 @@ void TExStringGrid::SetAllObjects(int i, int j, uintptr_t Value) {
 }
 
 TObject* TExStringGrid::GetGridObjectsEx(int i, int ARealRow) const {
-    if (const TGridRowCells* hidden = HiddenRowItems(ARealRow))
-        return i >= 0 && i < hidden->Count() ? hidden->Objects[i] : nullptr;
+    if (TStoredRow* hidden = HiddenRowItems(ARealRow)) {
+        const TStoredCell* cell = StoredCell(hidden, i);
+        return cell ? cell->Object : nullptr;
+    }
     return GetGridObject(i, DisplRowIndex(ARealRow));
 }
 
@@ -253,19 +271,6 @@ std::string TExStringGrid::OriginalCells(int i, int j) const {
 void TExStringGrid::SetOriginalCells(int i, int j, const std::string& Value) {
     const int position = ColumnPosition(i);
     SetCells(position == -1 ? i : position, j, Value);
-}
-
-int TExStringGrid::AllColWidths(int i) const {
-    if (IsHiddenColumn(i))
-        return FAllColWidths[i];
-    return ColWidths(RealToDisplCol(i));
-}
-
-void TExStringGrid::SetAllColWidths(int i, int Value) {
-    if (i >= 0 && i < static_cast<int>(FAllColWidths.size()))
-        FAllColWidths[i] = static_cast<uint16_t>(Value);
-    if (!IsHiddenColumn(i))
-        SetColWidths(RealToDisplCol(i), Value);
 }
 
 std::string TExStringGrid::StrippedCells(int i, int j) const {

@@ -1,52 +1,14 @@
-// Hidden rows and columns: the mappings between real indexes (hidden rows and columns counted)
-// and display indexes (only those on show). Until rows and columns can be hidden, every index
-// maps to itself and the stores stay empty.
+// Hidden rows and columns: what both share, the ignored columns and the column order.
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/IntList.h"
-#include "grid/stringgrid/GridItems.h"
+#include "grid/stringgrid/HiddenColumnSet.h"
+#include "grid/stringgrid/HiddenRowStore.h"
 
 #include <algorithm>
 
-int TExStringGrid::RealColIndex(int ACol) const {
-    return ACol;
-}
-
-int TExStringGrid::DisplColIndex(int ACol) {
-    return RealToDisplCol(ACol);
-}
-
-int TExStringGrid::RealToDisplCol(int ACol) const {
-    return ACol;
-}
-
-int TExStringGrid::RealRowIndex(int ARow) const {
-    return ARow;
-}
-
-int TExStringGrid::DisplRowIndex(int ARow) const {
-    return ARow;
-}
-
-bool TExStringGrid::IsHiddenColumn(int ColIndex) const {
-    return ColIndex >= 0 && ColIndex < 512 && !FVisibleCol[ColIndex];
-}
-
-bool TExStringGrid::IsHiddenRow(int RowIndex) const {
-    return FGridItems && FGridItems->FindRow(RowIndex) != nullptr;
-}
-
-int TExStringGrid::NumHiddenRows() const {
-    return FGridItems ? FGridItems->Count() : 0;
-}
-
 bool TExStringGrid::IsIgnoredColumn(int ACol) const {
     return FIgnoreColumns && FIgnoreColumns->HasValue(ACol);
-}
-
-TGridRowCells* TExStringGrid::HiddenRowItems(int ARealRow) const {
-    TGridItem* item = FGridItems ? FGridItems->FindRow(ARealRow) : nullptr;
-    return item ? &item->Items : nullptr;
 }
 
 int TExStringGrid::ColumnPosition(int ACol) const {
@@ -64,10 +26,53 @@ int TExStringGrid::ColumnPosition(int ACol) const {
     return position;
 }
 
-void TExStringGrid::UnHideColumnsAll() {}
+int TExStringGrid::ColumnAtPosition(int APos) {
+    if (FColumnOrder->Count() == 0)
+        SetColumnOrder();
+    // A position the recorded order does not reach has stayed where it was.
+    if (APos < 0 || APos >= FColumnOrder->Count())
+        return APos;
+    int column = (*FColumnOrder)[APos];
+    if (FGroupColumn != -1 && column >= FGroupColumn)
+        ++column;
+    return column;
+}
 
 void TExStringGrid::SetColumnOrder() {
     FColumnOrder->Clear();
     for (int c = 0; c < ColCount(); ++c)
         FColumnOrder->Add(c);
+}
+
+int TExStringGrid::ColumnByHeader(const std::string& AValue) const {
+    const int count = TotalColCount();
+    for (int c = 0; c < count; ++c)
+        if (AllCells(c, 0) == AValue)
+            return c;
+    return -1;
+}
+
+// --- keeping the hidden rows and columns with the cells around them ----------------------------
+
+void TExStringGrid::HiddenRowsFollowInsert(int ARow, int RCount) {
+    FGridItems->RowsInserted(ARow, RCount);
+}
+
+void TExStringGrid::HiddenRowsFollowRemove(int ARow, int RCount) {
+    FGridItems->RowsRemoved(ARow, RCount);
+}
+
+void TExStringGrid::HiddenFollowColumnsInsert(int ACol, int CCount) {
+    FHiddenColumns->ColumnsInserted(ACol, CCount);
+    FGridItems->ColumnsInserted(ACol, CCount);
+}
+
+void TExStringGrid::HiddenFollowColumnsRemove(int ACol, int CCount) {
+    FHiddenColumns->ColumnsRemoved(ACol, CCount);
+    FGridItems->ColumnsRemoved(ACol, CCount);
+}
+
+void TExStringGrid::HiddenFollowColumnMove(int FromCol, int ToCol) {
+    FHiddenColumns->ColumnMoved(FromCol, ToCol);
+    FGridItems->ColumnMoved(FromCol, ToCol);
 }

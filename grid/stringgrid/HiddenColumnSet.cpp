@@ -58,6 +58,12 @@ bool THiddenColumnSet::Hide(int realCol, int width) {
     return true;
 }
 
+void THiddenColumnSet::SetKeptWidth(int realCol, int width) {
+    const auto it = std::lower_bound(FHidden.begin(), FHidden.end(), realCol, ByCol());
+    if (it != FHidden.end() && it->Col == realCol)
+        it->Width = width;
+}
+
 bool THiddenColumnSet::Show(int realCol) {
     const auto it = Find(realCol);
     if (it == FHidden.end())

@@ -33,6 +33,8 @@ public:
     // Marks the column hidden with the width to give back; false (nothing changed) when it is
     // negative or already hidden.
     bool Hide(int realCol, int width);
+    // Changes the width a hidden column gets back; nothing for a column on show.
+    void SetKeptWidth(int realCol, int width);
     // Shows the column again; false when it was not hidden.
     bool Show(int realCol);
     void Clear();

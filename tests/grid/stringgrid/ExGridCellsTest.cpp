@@ -3,7 +3,7 @@
 
 #include "grid/foundation/IntList.h"
 #include "grid/stringgrid/CellGraphic.h"
-#include "grid/stringgrid/GridItems.h"
+#include "grid/stringgrid/GridRowMover.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Panel.h"
@@ -162,19 +162,17 @@ TEST(ExGridTimes, RoundTripInTheLocaleFormat) {
 
 TEST(ExGridAllCells, ReachHiddenRowsByRealIndex) {
     TTestExGrid grid(nullptr);
-    TGridItem* hidden = grid.GridItems()->Add();
-    hidden->Idx = 20;
-    hidden->Items.Reach(1);
-    hidden->Items.Texts[1] = "stored";
-    EXPECT_EQ(grid.AllCells(1, 20), "stored");
-    EXPECT_EQ(grid.AllCells(5, 20), "");
-    grid.SetAllCells(4, 20, "grown");
-    EXPECT_EQ(hidden->Items.Count(), 5);
-    EXPECT_EQ(grid.AllGridCells(4, 20), "grown");
-    EXPECT_THROW(grid.SetAllGridCells(9, 20, "beyond"), Exception);
-    grid.SetAllObjects(2, 20, 77);
-    EXPECT_EQ(grid.AllObjects(2, 20), 77u);
-    EXPECT_TRUE(grid.IsHiddenRow(20));
+    grid.SetCells(1, 5, "stored");
+    grid.HideRow(5);
+    ASSERT_TRUE(grid.IsHiddenRow(5));
+    EXPECT_EQ(grid.AllCells(1, 5), "stored");
+    EXPECT_EQ(grid.AllCells(40, 5), "");
+    grid.SetAllCells(40, 5, "grown");
+    EXPECT_EQ(grid.HiddenRowItems(5)->Cells.size(), 41u);
+    EXPECT_EQ(grid.AllGridCells(40, 5), "grown");
+    EXPECT_THROW(grid.SetAllGridCells(90, 5, "beyond"), Exception);
+    grid.SetAllObjects(2, 5, 77);
+    EXPECT_EQ(grid.AllObjects(2, 5), 77u);
     // The properties made for the hidden row are freed with the grid (the address sanitizer
     // watches).
 }

@@ -11,9 +11,9 @@
 #include "grid/stringgrid/DragDropSettings.h"
 #include "grid/stringgrid/DropList.h"
 #include "grid/stringgrid/FloatingFooter.h"
-#include "grid/stringgrid/GridItems.h"
 #include "grid/stringgrid/GridStrings.h"
 #include "grid/stringgrid/Grouping.h"
+#include "grid/stringgrid/HiddenRowStore.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/InplaceEdit.h"
@@ -142,9 +142,9 @@ TEST(ExGridConstruction, TextDefaults) {
 
 TEST(ExGridConstruction, EveryColumnIsVisibleAndEveryOwnedObjectExists) {
     TTestExGrid grid(nullptr);
-    ASSERT_EQ(grid.FVisibleCol.size(), 513u);
-    for (bool visible : grid.FVisibleCol)
-        EXPECT_TRUE(visible);
+    EXPECT_EQ(grid.NumHiddenColumns(), 0);
+    for (int col : {0, 1, 4, 511, 512, 5000})
+        EXPECT_FALSE(grid.IsHiddenColumn(col)) << col;
     EXPECT_NE(grid.FooterPanel(), nullptr);
     EXPECT_NE(grid.SearchPanel(), nullptr);
     EXPECT_NE(grid.FocusHelper(), nullptr);

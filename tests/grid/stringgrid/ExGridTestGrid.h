@@ -11,10 +11,14 @@ class TTestExGrid : public TExStringGrid {
 public:
     using TExStringGrid::FFixedColsMin;
     using TExStringGrid::FFixedRowsMin;
+    using TExStringGrid::FGroupColumn;
     using TExStringGrid::FNormalRowCount;
-    using TExStringGrid::FNumHidden;
-    using TExStringGrid::FVisibleCol;
     using TExStringGrid::GetDefaultCellProperties;
+    using TExStringGrid::HiddenFollowColumnMove;
+    using TExStringGrid::HiddenFollowColumnsInsert;
+    using TExStringGrid::HiddenFollowColumnsRemove;
+    using TExStringGrid::HiddenRowsFollowInsert;
+    using TExStringGrid::HiddenRowsFollowRemove;
     using TExStringGrid::SetComponentState;
     using TExStringGrid::TExStringGrid;
 
