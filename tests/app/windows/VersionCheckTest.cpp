@@ -1,5 +1,5 @@
-#include "TinyHttpServer.h"
 #include "WindowsFixture.h"
+#include "support/TinyHttpServer.h"
 
 #include "app/controls/GlyphButton.h"
 #include "app/windows/VersionCheck.h"
@@ -9,6 +9,17 @@
 #include <chrono>
 
 namespace {
+
+using TestHttp::TinyHttpServer;
+
+// The maker's host answering the version request with this body.
+std::string Version_Answer(const std::string& body) {
+    return TestHttp::Answer("HTTP/1.0 200 OK", body);
+}
+
+std::string Request_Line(const std::string& request) {
+    return request.substr(0, request.find("\r\n"));
+}
 
 TEST(ConvVersion, ReadsTheNumberAfterTheFirstBlank) {
     struct Case {
@@ -51,17 +62,17 @@ TEST_F(VersionCheckTest, OnlyAHigherVersionCountsAsNewer) {
         {"", false},           {"<html>busy</html>", false},
     };
     for (const Case& c : cases) {
-        TinyHttpServer server(c.Answer);
-        Version_Host() = server.Url();
+        TinyHttpServer server(Version_Answer(c.Answer));
+        Version_Host() = server.Url("");
         EXPECT_EQ(Check_Version(Client), c.Newer) << '"' << c.Answer << '"';
-        EXPECT_EQ(server.Last_Request(),
+        EXPECT_EQ(Request_Line(server.Request()),
                   "GET /home/download/GetversionSW.asp?nomesw=CT40215 HTTP/1.0");
     }
 }
 
 TEST_F(VersionCheckTest, ASilentHostIsNoNewerVersion) {
-    TinyHttpServer server("", true);
-    Version_Host() = server.Url();
+    TinyHttpServer server(""); // takes the request and never answers
+    Version_Host() = server.Url("");
     Client.Timeout = std::chrono::milliseconds(300);
     EXPECT_FALSE(Check_Version(Client));
 }
@@ -73,14 +84,14 @@ TEST_F(VersionCheckTest, HostThatRefusesIsNoNewerVersion) {
 
 TEST_F(VersionCheckTest, TimerTickShowsTheLinkAndSlowsToTwoHours) {
     Create_Windows();
-    TinyHttpServer server("VER. 1.001");
-    Version_Host() = server.Url();
+    TinyHttpServer server(Version_Answer("VER. 1.001"));
+    Version_Host() = server.Url("");
     FVelmaroFirmWare->Timer_UpdateTimer(FVelmaroFirmWare->Timer_Update);
     EXPECT_TRUE(FVelmaroFirmWare->LL_Update->Visible());
     EXPECT_NE(FVelmaroFirmWare->LL_Update->Caption().find(
                   ">New Version Available. Click Here for more Details</a>"),
               std::string::npos);
-    EXPECT_NE(FVelmaroFirmWare->LL_Update->Caption().find("href=\"" + server.Url() +
+    EXPECT_NE(FVelmaroFirmWare->LL_Update->Caption().find("href=\"" + server.Url("") +
                                                           "/Home/download/download.asp#GW40215\""),
               std::string::npos);
     EXPECT_EQ(FVelmaroFirmWare->Timer_Update->Interval(), 7200000u);
@@ -98,8 +109,8 @@ TEST_F(VersionCheckTest, ManualCheckShowsItsAnswer) {
         {"VER. 0.000", "No Update Available"},
     };
     for (const Case& c : cases) {
-        TinyHttpServer server(c.Answer);
-        Version_Host() = server.Url();
+        TinyHttpServer server(Version_Answer(c.Answer));
+        Version_Host() = server.Url("");
         FSoftOptions->Btn_Check_UpdateClick(FSoftOptions->Btn_Check_Update);
         EXPECT_TRUE(FSoftOptions->LL_Check_Update->Visible());
         EXPECT_NE(FSoftOptions->LL_Check_Update->Caption().find(c.Shown), std::string::npos)
