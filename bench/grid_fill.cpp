@@ -3,6 +3,7 @@
 // Each run reports the memory the fill took per cell (malloc's own count, so allocator
 // overhead is included).
 #include "FillBenchmark.h"
+#include "PlatformBenchmarkMain.h"
 #include "grid/foundation/BaseGrid.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
@@ -49,15 +50,4 @@ void BM_FillShownGrid(benchmark::State& state) {
 BENCHMARK(BM_FillShownGrid)->Unit(benchmark::kMillisecond)->Iterations(5);
 } // namespace
 
-// The platform runs around all benchmarks and goes before the program's static objects do.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    Application->Initialize();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Application->Finalize();
-    return 0;
-}
+VELMARO_PLATFORM_BENCHMARK_MAIN()

@@ -2,6 +2,7 @@
 // against the same fill into a plain row-major std::vector<std::string> model, in one program.
 // Each run reports the memory the fill took per cell.
 #include "FillBenchmark.h"
+#include "PlatformBenchmarkMain.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
@@ -34,15 +35,4 @@ void BM_FillShownStringGrid(benchmark::State& state) {
 BENCHMARK(BM_FillShownStringGrid)->Unit(benchmark::kMillisecond)->Iterations(5);
 } // namespace
 
-// The platform runs around all benchmarks and goes before the program's static objects do.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    Application->Initialize();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Application->Finalize();
-    return 0;
-}
+VELMARO_PLATFORM_BENCHMARK_MAIN()

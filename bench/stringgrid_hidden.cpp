@@ -1,6 +1,7 @@
 // Hiding and showing rows through the string grid against the bare row store over a base grid
 // of the same cells, in one program: what the grid adds around the store (its row-count
 // follow-ups, the cell controls, the properties learning their moved cells).
+#include "PlatformBenchmarkMain.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/IntList.h"
 #include "grid/stringgrid/BaseGridRowMover.h"
@@ -88,15 +89,4 @@ void BM_RealRowIndex_StringGrid(benchmark::State& state) {
 BENCHMARK(BM_RealRowIndex_StringGrid);
 } // namespace
 
-// The platform runs around all benchmarks and goes before the program's static objects do.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    Application->Initialize();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Application->Finalize();
-    return 0;
-}
+VELMARO_PLATFORM_BENCHMARK_MAIN()
