@@ -9,6 +9,20 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <thread>
+
+namespace {
+
+// Every input is a real connection, and a closed connection holds its port for a minute: faster
+// than this, the fuzzer would run the loopback out of ephemeral ports.
+void Keep_Connection_Rate() {
+    using Clock = std::chrono::steady_clock;
+    static Clock::time_point next = Clock::now();
+    std::this_thread::sleep_until(next);
+    next = Clock::now() + std::chrono::microseconds(4000);
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     static const bool started = [] {
@@ -23,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     std::string reply(reinterpret_cast<const char*>(Data), Size);
     if (reply.empty())
         reply = "\n";
+    Keep_Connection_Rate();
     TestHttp::TinyHttpServer server(reply);
     THTMLPicture picture;
     picture.SetAsynch(false);
