@@ -258,7 +258,8 @@ void TExStringGrid::UnCheckAll(int ACol) {
 
 bool TExStringGrid::ToggleCheckBoxEx(int ACol, int ARow, bool Event) {
     TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
-    if (!graphic || !IsToggleKind(graphic->CellType))
+    // A row box's state is the row selection, which its own feature toggles.
+    if (!graphic || !IsToggleKind(graphic->CellType) || graphic->CellType == ctRowCheckBox)
         return false;
     if (Event && !FControlLook->CheckAlwaysActive) {
         bool allow = true;

@@ -343,3 +343,17 @@ TEST(ExGridCheckBoxes, SavedTextOfAPlainBoxIsItsState) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ExGridCheckBoxes, RowSelectionBoxesAreNotToggledThroughTheCellText) {
+    CheckGrid g;
+    g.grid.MouseActions()->SetHotmailRowSelect(true);
+    g.grid.SetCells(0, 2, "2");
+    EXPECT_TRUE(g.grid.HasCheckBox(0, 2));
+    EXPECT_FALSE(g.grid.ToggleCheckBox(0, 2));
+    EXPECT_EQ(g.grid.Cells(0, 2), "2");
+    EXPECT_TRUE(g.changes.empty());
+}
+
+} // namespace
