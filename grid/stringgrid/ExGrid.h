@@ -811,6 +811,13 @@ protected:
     virtual void SaveColSizes();
     virtual void LoadColSizes();
 
+    // Cell graphics and check boxes: the tree-row queries of the group toggle; neutral (no
+    // group) until tree rows exist.
+    // Rows of the node's group, the node row included; 0 for a row that is no node.
+    virtual int GetNodeSpan(int ARow);
+    // True while the node is contracted (its rows hidden).
+    virtual bool GetNodeState(int ARow);
+
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     bool Loading() const { return ComponentState().Contains(csLoading); }
     bool Destroying() const { return ComponentState().Contains(csDestroying) || FDestroying; }
@@ -901,6 +908,7 @@ private:
     void WriteCheckText(int ACol, int ARealRow, bool State);
     void RefuseInvalidCell(int ACol, int ARow) const;
     template <typename Apply> void ForCheckBoxRows(int ACol, Apply apply);
+    void PropagateGroupCheck(int ACol, int ARow, bool State);
 
     // Owned objects, created in this order.
     TFooterPanel* FFooterPanel = nullptr; // owned as a component

@@ -300,9 +300,46 @@ bool TExStringGrid::ToggleCheckBoxEx(int ACol, int ARow, bool Event) {
         newValue = newState ? checkTrue : checkFalse;
     RepaintCell(DisplColIndex(ACol), ARow);
     CheckBoxChange(ACol, ARow, newState);
+    if (FGrouping->AutoCheckGroup)
+        PropagateGroupCheck(ACol, ARow, newState);
     if (UndoRedo())
         UndoRedo()->RegisterChange(ACol, ARow, oldValue, newValue);
     return true;
+}
+
+// A node's box sets its rows' boxes silently; a row's box makes its node's tri-state box show
+// whether the rows agree.
+void TExStringGrid::PropagateGroupCheck(int ACol, int ARow, bool State) {
+    if (IsNode(ARow)) {
+        const int span = GetNodeSpan(ARow);
+        const bool contracted = GetNodeState(ARow);
+        for (int e = 1; e < span; ++e) {
+            const int child = contracted ? RealRowIndex(ARow) + e : RealRowIndex(ARow + e);
+            SetCheckBoxState(ACol, child, State);
+        }
+        return;
+    }
+    const int parent = GetParentRow(ARow);
+    if (parent < 0)
+        return;
+    const int span = GetNodeSpan(parent);
+    bool first = false;
+    GetCheckBoxState(ACol, RealRowIndex(parent + 1), first);
+    bool allSame = true;
+    for (int e = 1; e < span && allSame; ++e) {
+        bool state = false;
+        GetCheckBoxState(ACol, RealRowIndex(parent + e), state);
+        allSame = state == first;
+    }
+    SetCheckBoxState(ACol, RealRowIndex(parent), !allSame ? cbGrayed : BoolToCheckBoxState(first));
+}
+
+int TExStringGrid::GetNodeSpan(int ARow) {
+    return 0;
+}
+
+bool TExStringGrid::GetNodeState(int ARow) {
+    return false;
 }
 
 // --- hit test ----------------------------------------------------------------------------------

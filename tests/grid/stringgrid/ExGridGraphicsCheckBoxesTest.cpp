@@ -357,3 +357,55 @@ TEST(ExGridCheckBoxes, RowSelectionBoxesAreNotToggledThroughTheCellText) {
 }
 
 } // namespace
+
+namespace {
+
+// Row 3 is a node over rows 4 to 6.
+class TGroupGrid : public TExStringGrid {
+public:
+    using TExStringGrid::TExStringGrid;
+    bool Contracted = false;
+
+    bool IsNode(int ARow) override { return ARow == 3; }
+    int GetParentRow(int ARow) override { return ARow >= 4 && ARow <= 6 ? 3 : -1; }
+    int GetNodeSpan(int ARow) override { return ARow == 3 ? 4 : 0; }
+    bool GetNodeState(int) override { return Contracted; }
+};
+
+TEST(ExGridCheckBoxes, AGroupNodeChecksItsRowsSilently) {
+    TGroupGrid grid(nullptr);
+    grid.Grouping()->AutoCheckGroup = true;
+    grid.AddCheckBoxColumn(1, false, false);
+    int events = 0;
+    grid.OnCheckBoxChange = [&](TObject*, int, int, bool) { ++events; };
+    grid.ToggleCheckBox(1, 3);
+    for (int row = 4; row <= 6; ++row)
+        EXPECT_TRUE(grid.IsChecked(1, row)) << row;
+    EXPECT_FALSE(grid.IsChecked(1, 7)) << "past the group";
+    EXPECT_EQ(events, 1) << "no events for the rows";
+}
+
+TEST(ExGridCheckBoxes, TheRowsOfAGroupDecideTheNodesBox) {
+    TGroupGrid grid(nullptr);
+    grid.Grouping()->AutoCheckGroup = true;
+    grid.AddCheckBoxColumn(1, false, false);
+    TCheckBoxState node = cbUnchecked;
+    grid.ToggleCheckBox(1, 4);
+    ASSERT_TRUE(grid.GetCheckBoxState(1, 3, node));
+    EXPECT_EQ(node, cbGrayed) << "the rows differ";
+    grid.ToggleCheckBox(1, 5);
+    grid.ToggleCheckBox(1, 6);
+    grid.GetCheckBoxState(1, 3, node);
+    EXPECT_EQ(node, cbChecked) << "all rows checked";
+    for (int row : {4, 5, 6})
+        grid.ToggleCheckBox(1, row);
+    grid.GetCheckBoxState(1, 3, node);
+    EXPECT_EQ(node, cbUnchecked) << "all rows unchecked";
+
+    grid.Grouping()->AutoCheckGroup = false;
+    grid.ToggleCheckBox(1, 4);
+    grid.GetCheckBoxState(1, 3, node);
+    EXPECT_EQ(node, cbUnchecked) << "without AutoCheckGroup the node stays";
+}
+
+} // namespace
