@@ -7,7 +7,9 @@
 #include "grid/stringgrid/ControlLook.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/ImgList.h"
 
 #include <gtest/gtest.h>
 
@@ -245,6 +247,49 @@ TEST(ExGridGraphics, PrintSizes) {
     grid.CreateCellGraphic(4, 1)->SetPicture(&picture, false, Stretch, 0, haLeft, vaTop);
     EXPECT_EQ(grid.CalcPrintGraphicSize(4, 1, 25, 15, 2), (TPoint{12, 8}))
         << "12.5 and 7.5 round to even";
+}
+
+} // namespace
+
+namespace {
+
+TEST(ExGridGraphics, ScreenSizeOfRadioGroupsFollowsTheirItems) {
+    TExStringGrid grid(nullptr);
+    ASSERT_NE(grid.Canvas(), nullptr);
+    TStringList items;
+    items.Add("one");
+    items.Add("three");
+    grid.AddRadio(1, 1, 0, 0, &items);
+    grid.AddRadio(2, 1, 1, 0, &items);
+    TCanvas& canvas = *grid.Canvas();
+    const int line = canvas.TextHeight("gh");
+    EXPECT_EQ(grid.GetCellGraphicSize(1, 1),
+              (TPoint{12 + canvas.TextWidth("three"), std::max(16, line) * 2}))
+        << "vertical";
+    EXPECT_EQ(grid.GetCellGraphicSize(2, 1),
+              (TPoint{canvas.TextWidth("one") + 12 + canvas.TextWidth("three") + 12, line}))
+        << "horizontal";
+}
+
+TEST(ExGridGraphics, ScreenSizeOfImagesComesFromTheGridsImageList) {
+    TExStringGrid grid(nullptr);
+    TImageList images(nullptr);
+    images.SetWidth(16);
+    images.SetHeight(12);
+    grid.GridImages = &images;
+    grid.CreateCellGraphic(1, 1)->SetImageIdx(0, haLeft, vaTop);
+    TCellGraphic* row = grid.CreateCellGraphic(2, 1);
+    row->SetMultiImage(2, 1, 0, haLeft, vaTop, nullptr);
+    grid.GetCellImages(2, 1)->Add(0);
+    grid.GetCellImages(2, 1)->Add(1);
+    grid.GetCellImages(2, 1)->Add(2);
+    EXPECT_EQ(grid.GetCellGraphicSize(1, 1), (TPoint{16, 12}));
+    EXPECT_EQ(grid.GetCellGraphicSize(2, 1), (TPoint{48, 12}));
+    grid.SetCells(1, 1, "text");
+    EXPECT_EQ(grid.GetCellGraphicSize(1, 1), (TPoint{0, 0})) << "an image over text";
+    grid.GetCellGraphic(1, 1)->CellHAlign = haBeforeText;
+    EXPECT_EQ(grid.GetCellGraphicSize(1, 1), (TPoint{16, 0})) << "an image before text";
+    grid.GridImages = nullptr;
 }
 
 } // namespace
