@@ -15,4 +15,10 @@ public:
     bool DropDownAlwaysVisible = false;
     bool SpinButtonsAlwaysVisible = false;
     int HintMaxWidth = 0;
+    // Cell check boxes and radio buttons: their sizes, and whether they toggle without asking
+    // whether the cell may be edited.
+    int CheckSize = 15;
+    int RadioSize = 10;
+    bool CheckAlwaysActive = false;
+    bool RadioAlwaysActive = false;
 };

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -465,6 +466,83 @@ public:
     std::string CurrentCell() { return GetCurrentCell(); }
     void SetCurrentCell(const std::string& Value) { SetCurrentCellValue(Value); }
 
+    // --- cell graphics and check boxes (ExGridGraphics.cpp, ExGridCheckBoxes.cpp, ExGridRadio.cpp)
+    // Columns are real columns, rows display rows, unless a line says otherwise. Adding a
+    // graphic replaces (and frees) the graphic the cell had.
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+    // Kind of the graphic of the cell's base cell; false without one.
+    bool IsCellTypeIn(int ACol, int ARow, std::initializer_list<TCellType> Kinds);
+    bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    bool HasButton(int ACol, int ARow);
+    bool HasProgress(int ACol, int ARow);
+    bool HasRating(int ACol, int ARow);
+    bool HasScrollBar(int ACol, int ARow);
+    bool HasBalloon(int ACol, int ARow);
+    bool HasExpand(int ACol, int ARow);
+    bool HasDataImage(int ACol, int ARow);
+    // Cells operated by clicks and the space key instead of a text editor.
+    bool IsControlCell(int ACol, int ARow);
+    TIntList* GetCellImages(int ACol, int ARow);
+    // The sort key of a cell image: the object for bitmaps and icons, the index for image-list
+    // images, -1 otherwise.
+    intptr_t GetCellImageKey(int ACol, int ARow);
+    // Check boxes. The "Invalid cell" Exception refuses cells outside the grid.
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    // By real row (the same as the display row while no row is hidden); false, with State
+    // untouched, for a cell without a readable check box.
+    virtual bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+    bool IsChecked(int ACol, int ARow);
+    // Silent setters: no event fires.
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheckBoxEx(ACol, ARow, false); }
+    // Fire OnCheckBoxChange for every box that changes.
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool SetCheckStateNotify(int ACol, int ARow, bool State);
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    // Radio buttons: one per cell, a column of them is one group.
+    void AddRadioButton(int ACol, int ARow, bool State = false);
+    void RemoveRadioButton(int ACol, int ARow);
+    bool HasRadioButton(int ACol, int ARow);
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    int GetRadioButtonColumnIndex(int ACol);
+    // Radio groups: one cell shows a list of items. AddRadio keeps the caller's list; the list
+    // of CreateRadio belongs to the cell.
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStringList* sl);
+    TStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool RemoveRadio(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TStringList* GetRadioStrings(int ACol, int ARow);
+    using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
+    using TCanInsertRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanInsert)>;
+    using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow,
+                                                  double& NewRate, bool& Allow)>;
+    using TColorSelectEvent = std::function<void(TObject* Sender, int Col, int RowEx,
+                                                 TColor Color, const std::string& Value)>;
+    using TImageSelectEvent = std::function<void(TObject* Sender, int Col, int RowEx, int Index)>;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TCanAddRowEvent OnCanAddRow;
+    TCanInsertRowEvent OnCanInsertRow;
+    TRatingChangeEvent OnRatingChange;
+    TColorSelectEvent OnColorSelect;
+    TImageSelectEvent OnImageSelect;
+
     // --- the grid's new virtual operations, in their order ------------------------------------
     virtual void CalculateFooter(int ACol);
     virtual void ClickSort(int ACol);
@@ -477,7 +555,7 @@ public:
     virtual void GetCurrentCellText(std::string& S);
     virtual void SetCurrentCellText(const std::string& S);
     virtual void RestoreCellCache();
-    virtual void ToggleCheckBoxEx(int ACol, int ARow, bool Event);
+    virtual bool ToggleCheckBoxEx(int ACol, int ARow, bool Event);
     virtual bool ClickRadioButton(int ACol, int ARow, bool Event);
     virtual std::string GetFormattedCell(int ACol, int ARow);
     virtual std::string GetColumnFloatFormat(int ACol, int ARow);
@@ -770,7 +848,6 @@ protected:
     virtual void RemoveNormalRow(int ARow);
     virtual void RemoveChildRow(int ARow);
     virtual int GetExpandHeight(int ACol, int ARow, bool Expanded);
-    virtual bool GetCheckBoxState(int ACol, int ARealRow, bool& State);
     virtual void ClearRows(int RowIndex, int RCount);
     virtual void StartBalloons();
     virtual void EndBalloons();
@@ -779,6 +856,13 @@ protected:
     virtual void AutoSizeColumns(bool DoFixedCols, int Padding);
     virtual void SaveColSizes();
     virtual void LoadColSizes();
+
+    // Cell graphics and check boxes: the tree-row queries of the group toggle; neutral (no
+    // group) until tree rows exist.
+    // Rows of the node's group, the node row included; 0 for a row that is no node.
+    virtual int GetNodeSpan(int ARow);
+    // True while the node is contracted (its rows hidden).
+    virtual bool GetNodeState(int ARow);
 
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     bool Loading() const { return ComponentState().Contains(csLoading); }
@@ -872,6 +956,16 @@ private:
     template <typename Apply> void ForRowCells(int j, Apply apply);
     void RepaintTypedCell(int i, int j);
     template <typename Fill> void FillRange(bool DoFixed, Fill fill);
+
+    // Cell graphics and check boxes.
+    // The graphic that holds the check state of (ACol, ARealRow); OnlyDataKinds tells that only
+    // its data and row check boxes may be read.
+    TCellGraphic* CheckStateGraphic(int ACol, int ARealRow, bool& OnlyDataKinds);
+    bool CheckTextIsTrue(int ACol, int ARealRow);
+    void WriteCheckText(int ACol, int ARealRow, bool State);
+    void RefuseInvalidCell(int ACol, int ARow) const;
+    template <typename Apply> void ForCheckBoxRows(int ACol, Apply apply);
+    void PropagateGroupCheck(int ACol, int ARow, bool State);
 
     // Owned objects, created in this order.
     TFooterPanel* FFooterPanel = nullptr; // owned as a component
