@@ -243,14 +243,14 @@ bool TExStringGrid::SetCheckStateNotify(int ACol, int ARow, bool State) {
 void TExStringGrid::CheckAll(int ACol) {
     for (int row = FixedRows(); row < RowCount(); ++row)
         SetCheckStateNotify(ACol, row, true);
-    if (FNumHidden > 0)
+    if (NumHiddenColumns() > 0)
         RepaintCol(DisplColIndex(ACol));
 }
 
 void TExStringGrid::UnCheckAll(int ACol) {
     for (int row = FixedRows(); row < RowCount(); ++row)
         SetCheckStateNotify(ACol, row, false);
-    if (FNumHidden > 0)
+    if (NumHiddenColumns() > 0)
         RepaintCol(DisplColIndex(ACol));
 }
 

@@ -61,7 +61,7 @@ TCellGraphic* TExStringGrid::CreateCellGraphic(int ACol, int ARow) {
     if (auto* previous = dynamic_cast<TCellGraphic*>(old);
         previous && previous != FCellGraphic.get())
         delete previous;
-    if (FNumHidden > 0 && DisplColIndex(ACol) != ACol)
+    if (NumHiddenColumns() > 0 && DisplColIndex(ACol) != ACol)
         RepaintCell(DisplColIndex(ACol), ARow);
     return graphic;
 }
