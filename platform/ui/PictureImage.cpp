@@ -15,6 +15,9 @@ namespace {
 constexpr int maxSide = 16384;
 constexpr long long maxPixels = 32LL * 1024 * 1024;
 constexpr int maxFrames = 1000;
+// All frames of an animation together: each frame decodes at the animation's full size, so a
+// small file of many frames could otherwise ask for gigabytes. Later frames are dropped.
+constexpr long long maxTotalPixels = 64LL * 1024 * 1024;
 
 const char* QtFormatName(TPictureFormat format) {
     switch (format) {
@@ -51,9 +54,13 @@ std::vector<QImage> DecodeFrames(const QByteArray& data, TPictureFormat format) 
     if (!Acceptable(reader.size()))
         return frames;
     bool animated = format == TPictureFormat::Gif;
+    long long totalPixels = 0;
     while (static_cast<int>(frames.size()) < maxFrames) {
         QImage frame = reader.read();
         if (frame.isNull() || !Acceptable(frame.size()))
+            break;
+        totalPixels += static_cast<long long>(frame.width()) * frame.height();
+        if (totalPixels > maxTotalPixels)
             break;
         frames.push_back(frame.convertToFormat(QImage::Format_ARGB32_Premultiplied));
         if (!animated)

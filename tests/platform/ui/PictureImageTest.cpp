@@ -129,6 +129,15 @@ TEST(PictureImage, TruncatedGifKeepsTheFramesThatAreWhole) {
     }
 }
 
+TEST(PictureImage, AnAnimationKeepsOnlyTheFramesThatFitItsMemoryBudget) {
+    // Each 1x1 frame decodes at the full 4096x4096 size: six would take 384 MB.
+    using PictureFixtures::GifFrame;
+    const std::vector<GifFrame> frames(6, GifFrame{0, 0, 1, 1, 5, 1});
+    TPictureImage picture;
+    ASSERT_TRUE(picture.Load(PictureFixtures::Gif(4096, 4096, frames)));
+    EXPECT_EQ(picture.FrameCount(), 4);
+}
+
 TEST(PictureImage, MetafilesKeepTheirStatedSizeAndDrawNothing) {
     struct Case {
         std::string Bytes;
