@@ -80,6 +80,9 @@ std::string TExColumnGrid::GetColumnFloatFormat(int ACol, int ARow) {
 
 TCellType TExColumnGrid::GetCellType(int ACol, int ARow) {
     TCellType kind = TExStringGrid::GetCellType(ACol, ARow);
+    // The shared check-box graphic answered below is no graphic of the cell's own.
+    if (kind == ctVirtCheckBox && TExStringGrid::GetCellGraphic(ACol, ARow) == nullptr)
+        kind = ctEmpty;
     if (kind == ctEmpty && !Destroying() && IsDataCell(ACol, ARow))
         if (const TGridColumnItem* item = ColumnItem(ACol);
             item && item->Editor() == edDataCheckBox)
