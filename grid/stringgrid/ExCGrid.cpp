@@ -2,27 +2,12 @@
 #include "grid/stringgrid/ExCGrid.h"
 
 #include "grid/stringgrid/CellGraphic.h"
+#include "grid/stringgrid/GridStrings.h"
 #include "platform/ui/Menus.h"
 
 #include <algorithm>
 
 namespace {
-
-// Sets FNoRecursiveUpdate for one scope, giving back the value it found.
-class TNoRecursiveUpdate {
-public:
-    explicit TNoRecursiveUpdate(TGridColumnCollection& Columns)
-        : FColumns(Columns), FOld(Columns.FNoRecursiveUpdate) {
-        Columns.FNoRecursiveUpdate = true;
-    }
-    ~TNoRecursiveUpdate() { FColumns.FNoRecursiveUpdate = FOld; }
-    TNoRecursiveUpdate(const TNoRecursiveUpdate&) = delete;
-    TNoRecursiveUpdate& operator=(const TNoRecursiveUpdate&) = delete;
-
-private:
-    TGridColumnCollection& FColumns;
-    bool FOld;
-};
 
 // Value * M / D rounded half away from zero.
 int MulDiv(int Value, int M, int D) {
@@ -58,6 +43,13 @@ void TExColumnGrid::SynchronizeItems() {
         FColumnCollection->Add();
     while (FColumnCollection->Count() > TotalColCount())
         FColumnCollection->Delete(FColumnCollection->Count() - 1);
+}
+
+void TExColumnGrid::RebuildHeaderList() {
+    TStringList headers;
+    for (int i = 0; i < FColumnCollection->Count(); ++i)
+        headers.Add(FColumnCollection->GetItem(i)->Header());
+    ColumnHeaders()->Assign(headers);
 }
 
 void TExColumnGrid::Loaded() {

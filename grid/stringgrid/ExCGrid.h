@@ -129,5 +129,7 @@ private:
     friend class TGridColumnCollection;
     // Items added or freed until there is one per real column.
     void SynchronizeItems();
+    // The header list from the Header of every item in order.
+    void RebuildHeaderList();
     void ShowColumnPopup(TMouseButton Button, int ACol, int ARow);
 };

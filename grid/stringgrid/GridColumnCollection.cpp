@@ -87,10 +87,8 @@ void TGridColumnCollection::EndUpdate() {
 
 void TGridColumnCollection::SetOrganization() {
     if (FOwner) {
-        const bool old = FNoRecursiveUpdate;
-        FNoRecursiveUpdate = true;
+        TNoRecursiveUpdate guard(*this);
         FOwner->SynchronizeItems();
-        FNoRecursiveUpdate = old;
     }
     for (int i = 0; i < Count(); ++i)
         GetItem(i)->DefIdx = i;
@@ -122,9 +120,8 @@ void TGridColumnCollection::Update() {
     const int shown = Count() - grid->NumHiddenColumns();
     if (shown != grid->ColCount() && shown > grid->FixedCols()) {
         // The grid's column count must not create items back.
-        FNoRecursiveUpdate = true;
+        TNoRecursiveUpdate guard(*this);
         grid->TExStringGrid::SetColCount(shown);
-        FNoRecursiveUpdate = false;
     }
     if (grid->FixedRows() > 0) {
         TStringList headers;

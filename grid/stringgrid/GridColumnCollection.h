@@ -58,3 +58,19 @@ private:
     std::vector<std::unique_ptr<TGridColumnItem>> FItems;
     int FUpdateCount = 0;
 };
+
+// Sets FNoRecursiveUpdate for one scope, giving back the value it found.
+class TNoRecursiveUpdate {
+public:
+    explicit TNoRecursiveUpdate(TGridColumnCollection& Columns)
+        : FColumns(Columns), FOld(Columns.FNoRecursiveUpdate) {
+        Columns.FNoRecursiveUpdate = true;
+    }
+    ~TNoRecursiveUpdate() { FColumns.FNoRecursiveUpdate = FOld; }
+    TNoRecursiveUpdate(const TNoRecursiveUpdate&) = delete;
+    TNoRecursiveUpdate& operator=(const TNoRecursiveUpdate&) = delete;
+
+private:
+    TGridColumnCollection& FColumns;
+    bool FOld;
+};

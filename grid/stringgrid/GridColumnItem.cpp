@@ -2,7 +2,6 @@
 
 #include "grid/stringgrid/ExCGrid.h"
 #include "grid/stringgrid/GridColumnCollection.h"
-#include "grid/stringgrid/GridStrings.h"
 
 TGridColumnItem::TGridColumnItem(TGridColumnCollection* Collection) : FCollection(Collection) {
     FBorderPen.SetColor(clSilver);
@@ -114,10 +113,7 @@ void TGridColumnItem::SetHeader(const std::string& Value) {
         grid->SetCells(Index(), 0, Value);
         FCollection->Update();
     }
-    TStringList headers;
-    for (int i = 0; i < FCollection->Count(); ++i)
-        headers.Add(FCollection->GetItem(i)->Header());
-    grid->ColumnHeaders()->Assign(headers);
+    grid->RebuildHeaderList();
 }
 
 int TGridColumnItem::Width() const {
