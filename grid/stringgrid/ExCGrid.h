@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TCellGraphic;
 class TPopupMenu;
@@ -57,6 +58,13 @@ public:
     void SaveColumnsToStream(std::string& Stream);
     void LoadColumnsFromStream(std::string_view Stream, size_t& Position);
     void LoadColumnsFromStream(std::string_view Stream);
+
+    // Column positions (ExCGridPositions.cpp): for every position, the load-time position of
+    // the column now there, as the position keys store them ...
+    std::vector<int> ColumnPositions() const;
+    // ... and the columns moved back to such positions. A list that is not one position per
+    // item, each once, changes nothing and answers false.
+    bool RestoreColumnPositions(const std::vector<int>& Positions);
 
     bool AutoFilterDisplay = false;
     TColumnPopupEvent OnColumnPopup;

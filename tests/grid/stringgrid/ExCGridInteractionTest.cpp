@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -132,6 +133,61 @@ TEST(ExCGridGrouping, UngroupingGivesTheGroupedColumnItsSettingsBack) {
     grid.UnGroup();
     EXPECT_EQ(grid.Columns()->GetItem(2)->Name, "grouped");
     EXPECT_EQ(grid.Columns()->GetItem(2)->Editor(), edComboList);
+}
+
+} // namespace
+
+namespace {
+
+std::vector<std::string> ItemNames(const TExColumnGrid& grid) {
+    std::vector<std::string> names;
+    for (int i = 0; i < grid.Columns()->Count(); ++i)
+        names.push_back(grid.Columns()->GetItem(i)->Name);
+    return names;
+}
+
+TEST(ExCGridPositions, SavedPositionsMoveTheColumnsBack) {
+    TExColumnGrid grid(nullptr);
+    grid.SetColCount(4);
+    for (int i = 0; i < 4; ++i) {
+        grid.Columns()->GetItem(i)->Name = "c" + std::to_string(i);
+        grid.SetCells(i, 1, "v" + std::to_string(i));
+    }
+    grid.Loaded();
+    grid.MoveColumn(3, 1);
+    const std::vector<int> saved = grid.ColumnPositions();
+    EXPECT_EQ(saved, (std::vector<int>{0, 3, 1, 2}));
+
+    TExColumnGrid restored(nullptr);
+    restored.SetColCount(4);
+    for (int i = 0; i < 4; ++i) {
+        restored.Columns()->GetItem(i)->Name = "c" + std::to_string(i);
+        restored.SetCells(i, 1, "v" + std::to_string(i));
+    }
+    restored.Loaded();
+    EXPECT_TRUE(restored.RestoreColumnPositions(saved));
+    EXPECT_EQ(ItemNames(restored), (std::vector<std::string>{"c0", "c3", "c1", "c2"}));
+    EXPECT_EQ(restored.Cells(1, 1), "v3") << "the cells move with their items";
+    EXPECT_EQ(restored.ColumnPositions(), saved);
+}
+
+TEST(ExCGridPositions, AListThatIsNoPermutationChangesNothing) {
+    const std::vector<std::vector<int>> lists{
+        {0, 1, 2},     // one missing
+        {0, 1, 2, -1}, // a key read as missing
+        {0, 1, 1, 2},  // a position twice
+        {0, 1, 2, 9},  // beyond the columns
+    };
+    for (const std::vector<int>& list : lists) {
+        TExColumnGrid grid(nullptr);
+        grid.SetColCount(4);
+        for (int i = 0; i < 4; ++i)
+            grid.Columns()->GetItem(i)->Name = "c" + std::to_string(i);
+        grid.Loaded();
+        EXPECT_FALSE(grid.RestoreColumnPositions(list));
+        EXPECT_EQ(ItemNames(grid), (std::vector<std::string>{"c0", "c1", "c2", "c3"}));
+        EXPECT_EQ(grid.ColumnPositions(), (std::vector<int>{0, 1, 2, 3}));
+    }
 }
 
 } // namespace
