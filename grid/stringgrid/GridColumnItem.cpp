@@ -110,7 +110,9 @@ void TGridColumnItem::SetHeader(const std::string& Value) {
     if (!grid)
         return;
     if (grid->FixedRows() > 0 && !grid->FColMoving) {
-        grid->SetCells(Index(), 0, Value);
+        // An item added ahead of its column has no cell yet.
+        if (Index() < grid->TotalColCount())
+            grid->SetCells(Index(), 0, Value);
         FCollection->Update();
     }
     grid->RebuildHeaderList();

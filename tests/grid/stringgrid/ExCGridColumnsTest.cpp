@@ -206,3 +206,19 @@ TEST(ExCGridColumns, AFreedPopupMenuOrEditorIsForgottenByEveryItem) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ExCGridColumns, AHeaderOfAnItemAddedAheadOfItsColumnBringsTheColumnAlong) {
+    TExColumnGrid grid(nullptr);
+    grid.SetColCount(3);
+    grid.Columns()->BeginUpdate();
+    TGridColumnItem* item = grid.Columns()->Add();
+    item->SetHeader("Later");
+    EXPECT_EQ(grid.ColCount(), 3) << "the collection is updating";
+    grid.Columns()->EndUpdate();
+    EXPECT_EQ(grid.ColCount(), 4);
+    EXPECT_EQ(grid.Cells(3, 0), "Later");
+}
+
+} // namespace
