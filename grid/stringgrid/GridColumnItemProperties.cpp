@@ -118,13 +118,18 @@ TItemProperty BooleanProperty(const std::string& Name,
             }};
 }
 
+// A text is left out when empty, unless an item starts with another text there: an empty text
+// left out would read back as that initial text.
+enum TEmptyText { LeaveOutEmpty, WriteEmpty };
+
 TItemProperty TextProperty(const std::string& Name,
                            std::function<std::string(const TGridColumnItem&)> Get,
-                           std::function<void(TGridColumnItem&, const std::string&)> Set) {
+                           std::function<void(TGridColumnItem&, const std::string&)> Set,
+                           TEmptyText Empty = LeaveOutEmpty) {
     return {Name,
             [=](TComponentImageWriter& w, const TGridColumnItem& item) {
                 const std::string text = Get(item);
-                if (text.empty())
+                if (text.empty() && Empty == LeaveOutEmpty)
                     return;
                 w.WriteName(Name);
                 w.WriteText(text);
@@ -134,10 +139,11 @@ TItemProperty TextProperty(const std::string& Name,
             }};
 }
 
-TItemProperty TextField(const std::string& Name, std::string TGridColumnItem::*Field) {
+TItemProperty TextField(const std::string& Name, std::string TGridColumnItem::*Field,
+                        TEmptyText Empty = LeaveOutEmpty) {
     return TextProperty(
         Name, [=](const TGridColumnItem& item) { return item.*Field; },
-        [=](TGridColumnItem& item, const std::string& text) { item.*Field = text; });
+        [=](TGridColumnItem& item, const std::string& text) { item.*Field = text; }, Empty);
 }
 
 TItemProperty ColorProperty(const std::string& Name,
@@ -227,7 +233,8 @@ void AddFontProperties(std::vector<TItemProperty>& Properties, const std::string
         FontIntegerProperty(Prefix + ".Height", Access, &TFont::Height, &TFont::SetHeight));
     Properties.push_back(TextProperty(
         Prefix + ".Name", [=](const TGridColumnItem& item) { return font(item)->Name(); },
-        [=](TGridColumnItem& item, const std::string& text) { Access(item)->SetName(text); }));
+        [=](TGridColumnItem& item, const std::string& text) { Access(item)->SetName(text); },
+        WriteEmpty));
     Properties.push_back(EnumProperty<TFontPitch>(
         Prefix + ".Pitch", PitchNames,
         [=](const TGridColumnItem& item) { return font(item)->Pitch(); },
@@ -286,8 +293,8 @@ std::vector<TItemProperty> MakeItemProperties() {
         "Borders", [](const Item& i) { return i.Borders(); },
         [](Item& i, TCellBorders b) { i.SetBorders(b); }));
     AddPenProperties(p, "BorderPen", [](Item& i) { return i.BorderPen(); });
-    p.push_back(TextField("CheckFalse", &Item::CheckFalse));
-    p.push_back(TextField("CheckTrue", &Item::CheckTrue));
+    p.push_back(TextField("CheckFalse", &Item::CheckFalse, WriteEmpty));
+    p.push_back(TextField("CheckTrue", &Item::CheckTrue, WriteEmpty));
     p.push_back(ColorProperty(
         "Color", [](const Item& i) { return i.Color(); },
         [](Item& i, TColor c) { i.SetColor(c); }));

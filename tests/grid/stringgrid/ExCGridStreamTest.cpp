@@ -139,6 +139,17 @@ TEST(ExCGridStream, SettingsComeBackIntoAnotherGridsItems) {
     EXPECT_EQ(target.ColWidths(2), target.DefaultColWidth()) << "the grid keeps its widths";
 }
 
+TEST(ExCGridStream, AnEmptyCheckTextIsKeptRatherThanReadBackAsTheInitialOne) {
+    TExColumnGrid source(nullptr);
+    source.SetColCount(2);
+    source.Columns()->GetItem(1)->CheckFalse = "";
+    TExColumnGrid target(nullptr);
+    target.SetColCount(2);
+    target.LoadColumnsFromStream(SavedColumns(source));
+    EXPECT_EQ(target.Columns()->GetItem(1)->CheckFalse, "");
+    EXPECT_EQ(target.Columns()->GetItem(1)->CheckTrue, "Y");
+}
+
 TEST(ExCGridStream, LoadingKeepsOneItemPerColumnOfTheGrid) {
     TExColumnGrid source(nullptr);
     source.SetColCount(5);
