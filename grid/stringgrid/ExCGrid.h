@@ -41,9 +41,9 @@ public:
     explicit TExColumnGrid(TComponent* AOwner);
     ~TExColumnGrid() override;
 
-    void Loaded();
+    void Loaded() override;
     // Also brings the item count in step.
-    void SetColCount(int Value);
+    void SetColCount(int Value) override;
     TGridColumnCollection* Columns() const { return FColumnCollection.get(); }
     void SetColumns(const TGridColumnCollection& Value) { FColumnCollection->Assign(Value); }
     // The first item named exactly Value, nullptr when none.

@@ -84,7 +84,8 @@ public:
     // --- life cycle ---------------------------------------------------------------------------
     // Copies settings, sizes and cells of another TExStringGrid; any other source is ignored.
     virtual void Assign(TObject* Source);
-    void Loaded();
+    // Virtual so that the column grid keeps its column items in step.
+    virtual void Loaded();
     void SetParent(TWinControl* AParent) override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     // Does nothing for the one paint that a pending edit change asked to skip.
@@ -94,7 +95,7 @@ public:
     // Fewer rows keep the cells of the rows cut off: they come back when the count grows again
     // and are freed with the grid.
     void SetRowCount(int Value);
-    void SetColCount(int Value);
+    virtual void SetColCount(int Value);
     void SetCol(int Value);
     int FixedRows() const;
     void SetFixedRows(int Value);
