@@ -1,0 +1,140 @@
+// The text of one cell: selection colours, margins, room for the graphic, then mini-HTML through
+// the HTML renderer, or plain text with the grid's alignment, word wrap and link look.
+#include "grid/stringgrid/ExGrid.h"
+
+#include "grid/foundation/EsgHTMLE.h"
+#include "grid/foundation/ExUtil.h"
+#include "platform/core/RtfText.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Font.h"
+
+void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
+    TCanvas* canvas = Ctx.Canvas;
+    TColor linkColor = URLColor;
+    if (Ctx.State.Contains(gdSelected) && !IsFixed(Ctx.DisplCol, Ctx.Row)) {
+        if (FShowSelection) {
+            if (FSelectionColor != clNone)
+                canvas->Brush()->SetColor(FSelectionColor);
+            if (FSelectionTextColor != clNone && Enabled())
+                canvas->Font()->SetColor(FSelectionTextColor);
+            linkColor = FSelectionTextColor;
+        }
+    }
+
+    std::string text = GetFormattedCell(Ctx.RealCol, Ctx.Row);
+    Ctx.TextKind = GetTextKind(text, EnableHTML);
+    if (Ctx.TextKind == tkFormula) {
+        GetCalculatedCell(Ctx.RealCol, Ctx.Row, text);
+        Ctx.TextKind = GetTextKind(text, EnableHTML);
+    }
+    // Rich text is never stored by the application; what reaches a cell shows as its plain text.
+    if (Ctx.TextKind == tkRTF) {
+        text = RtfPlainText(ReadRtf(text));
+        Ctx.TextKind = tkPlain;
+    }
+    bool password = false;
+    CheckPasswordCell(Ctx.RealCol, Ctx.Row, password);
+    if (password)
+        FillText(text, PasswordChar);
+
+    TRect r = Ctx.Rect;
+    if (IsFixed(Ctx.DisplCol, Ctx.Row)) {
+        r.Left += GridLineWidth();
+        r.Top += GridLineWidth();
+    }
+    if (!Ctx.DrawText)
+        return;
+
+    r.Left += FXYOffset.X;
+    r.Top += FXYOffset.Y;
+    if (!XYOffsetTopLeftOnly)
+        r.Right -= FXYOffset.X;
+    if (Ctx.Graphic) {
+        if (Ctx.GraphicHAlign == haBeforeText)
+            r.Left += Ctx.GraphicWidth;
+        else if (Ctx.GraphicHAlign == haAfterText)
+            r.Right -= Ctx.GraphicWidth;
+        if (Ctx.GraphicVAlign == vaAboveText)
+            r.Top += Ctx.GraphicHeight;
+        else if (Ctx.GraphicVAlign == vaUnderText)
+            r.Bottom -= Ctx.GraphicHeight;
+    }
+    if (Ctx.RealCol == 0 && HasNodes() && !IsNode(Ctx.Row))
+        r.Left += GetRowIndent(Ctx.Row);
+
+    if (Ctx.TextKind == tkHTML) {
+        r.Left -= 1;
+        std::string anchor, stripped, focusAnchor, anchorTitle, controlID, controlValue,
+            controlType;
+        int xSize = 0, ySize = 0, hyperLinks = 0, mouseLink = 0;
+        TRect hoverRect, controlRect;
+        RenderHTML(canvas, text, r, nullptr, r.Left, r.Top, -1, -1, 1, false, false, false,
+                   Ctx.State.Contains(gdSelected), false, URLUnderlineOnHover, !EnhTextSize, false,
+                   1.0, linkColor, clNone, clNone, clGray, anchor, stripped, focusAnchor,
+                   anchorTitle, xSize, ySize, hyperLinks, mouseLink, hoverRect, controlRect,
+                   controlID, controlValue, controlType, ImageCache(), PictureContainer, this, 0);
+        Ctx.TextWidth = xSize + 2;
+    } else {
+        const bool link = URLShow && IsURL(Cells(Ctx.RealCol, Ctx.Row));
+        if (link) {
+            if (!URLFull)
+                StripURLScheme(text);
+            canvas->Font()->SetStyle(canvas->Font()->Style() + TFontStyles{fsUnderline});
+            canvas->Font()->SetColor(linkColor);
+        }
+        DrawPlainCellText(Ctx, std::move(text), r);
+        if (link)
+            canvas->Font()->SetStyle(canvas->Font()->Style() - TFontStyles{fsUnderline});
+    }
+}
+
+void TExStringGrid::DrawPlainCellText(TCellDrawContext& Ctx, std::string Text, TRect R) {
+    TCanvas* canvas = Ctx.Canvas;
+    unsigned format = DT_EDITCONTROL;
+    if (CountLines(Text, Multilinecells) == 1 && !Ctx.WordWrap) {
+        std::string line;
+        ExtractFirstLine(Text, false, line);
+        Text = std::move(line);
+        format = DT_SINGLELINE;
+        if (EnhTextSize)
+            format |= DT_END_ELLIPSIS;
+    }
+    if (Ctx.WordWrap && !Multilinecells && EnhTextSize)
+        format |= DT_END_ELLIPSIS;
+    format |= DT_EXPANDTABS | DT_NOPREFIX;
+    switch (Ctx.HAlign) {
+    case taRightJustify:
+        format |= DT_RIGHT;
+        break;
+    case taCenter:
+        format |= DT_CENTER;
+        break;
+    default:
+        break;
+    }
+    switch (Ctx.VAlign) {
+    case vtaCenter:
+        format |= DT_VCENTER;
+        break;
+    case vtaBottom:
+        format |= DT_BOTTOM;
+        break;
+    default:
+        break;
+    }
+    if (Ctx.WordWrap || Multilinecells)
+        format |= DT_WORDBREAK | DT_EDITCONTROL;
+    else
+        format |= DT_SINGLELINE;
+
+    canvas->Brush()->SetStyle(bsClear);
+    if (Ctx.Graphic && !Text.empty()) {
+        TRect measured = R;
+        canvas->DrawText(Text, measured, format | DT_CALCRECT);
+        Ctx.TextWidth = measured.Right - measured.Left + 2;
+    }
+    if (!Text.empty())
+        canvas->DrawText(Text, R, format);
+    Ctx.TextHeight = canvas->TextHeight("hg");
+    canvas->Brush()->SetStyle(bsSolid);
+}
