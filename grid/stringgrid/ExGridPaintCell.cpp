@@ -92,7 +92,8 @@ void TExStringGrid::DrawFixedCellLook(TCellDrawContext& Ctx) {
     if (activeHeader)
         DrawMirrorGradient(Ctx.Canvas, Ctx.Rect, FActiveCellColor, FActiveCellColorTo, clNone,
                            clNone, mgdVertical, clNone, false, true);
-    else if (!FFlat)
+    // Without a frame the base fill has drawn this very gradient already.
+    else if (!FFlat && FLook == glVista)
         DrawMirrorGradient(Ctx.Canvas, Ctx.Rect, Ctx.Canvas->Brush()->Color(), Ctx.ColorTo,
                            Ctx.MirrorColor, Ctx.MirrorColorTo, mgdVertical,
                            FLook == glVista ? clWhite : clNone, true, true);
@@ -212,10 +213,11 @@ void TExStringGrid::DrawFixedCellEdges(TCellDrawContext& Ctx) {
 }
 
 void TExStringGrid::DrawCellFocus(TCellDrawContext& Ctx) {
-    if (HideFocusRect || Options().Contains(goRowSelect) || !Focused())
+    if (HideFocusRect || Options().Contains(goRowSelect) || Row() < FixedRows() ||
+        Col() < FixedCols())
         return;
     const TPoint base = BaseCell(Ctx.DisplCol, Ctx.Row);
-    if (base.X != Col() || base.Y != Row() || Row() < FixedRows() || Col() < FixedCols())
+    if (base.X != Col() || base.Y != Row() || !Focused())
         return;
     TRect r = Ctx.Rect;
     InflateRect(r, GridLineWidth() - 1, GridLineWidth() - 1);

@@ -8,6 +8,16 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 
+namespace {
+// Every kind but plain text starts with '=', '|' or '{' or holds a tag; most cells are plain.
+int TextKindOf(std::string_view Text, bool AllowHTML) {
+    if (Text.empty() || (Text[0] != '=' && Text[0] != '|' && Text[0] != '{' &&
+                         Text.find('<') == std::string_view::npos))
+        return tkPlain;
+    return GetTextKind(Text, AllowHTML);
+}
+} // namespace
+
 void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
     TCanvas* canvas = Ctx.Canvas;
     TColor linkColor = URLColor;
@@ -22,10 +32,10 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
     }
 
     std::string text = GetFormattedCell(Ctx.RealCol, Ctx.Row);
-    Ctx.TextKind = GetTextKind(text, EnableHTML);
+    Ctx.TextKind = TextKindOf(text, EnableHTML);
     if (Ctx.TextKind == tkFormula) {
         GetCalculatedCell(Ctx.RealCol, Ctx.Row, text);
-        Ctx.TextKind = GetTextKind(text, EnableHTML);
+        Ctx.TextKind = TextKindOf(text, EnableHTML);
     }
     // Rich text is never stored by the application; what reaches a cell shows as its plain text.
     if (Ctx.TextKind == tkRTF) {
@@ -126,6 +136,13 @@ void TExStringGrid::DrawPlainCellText(TCellDrawContext& Ctx, std::string Text, T
         format |= DT_WORDBREAK | DT_EDITCONTROL;
     else
         format |= DT_SINGLELINE;
+
+    // Wrapping measures word by word; a line that fits the rectangle wraps to itself, so it is
+    // drawn as the single line it is, at the top as wrapped text stands.
+    if ((format & DT_WORDBREAK) && !(format & DT_END_ELLIPSIS) &&
+        Text.find_first_of("\r\n\t") == std::string::npos &&
+        canvas->TextWidth(Text) <= R.Right - R.Left)
+        format = (format & ~(DT_WORDBREAK | DT_VCENTER | DT_BOTTOM)) | DT_SINGLELINE;
 
     canvas->Brush()->SetStyle(bsClear);
     if (Ctx.Graphic && !Text.empty()) {
