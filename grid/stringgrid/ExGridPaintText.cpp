@@ -8,6 +8,10 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
 namespace {
 // Every kind but plain text starts with '=', '|' or '{' or holds a tag; most cells are plain.
 int TextKindOf(std::string_view Text, bool AllowHTML) {
@@ -15,6 +19,27 @@ int TextKindOf(std::string_view Text, bool AllowHTML) {
                          Text.find('<') == std::string_view::npos))
         return tkPlain;
     return GetTextKind(Text, AllowHTML);
+}
+
+// True when the text surely fits Width on one line without measuring it: no character is wider
+// than the widest of a few wide Latin glyphs, and a character beyond ASCII takes at least two
+// bytes. Kept per font, on the UI thread that paints.
+bool SurelyFits(const TCanvas& Canvas, std::string_view Text, int Width) {
+    struct FontKey {
+        std::string Name;
+        int Size = 0;
+        TFontStyles Style;
+        int WidestChar = 0;
+    };
+    static FontKey cached;
+    const TFont& font = *Canvas.Font();
+    if (cached.WidestChar == 0 || cached.Size != font.Size() || cached.Style != font.Style() ||
+        cached.Name != font.Name()) {
+        cached = {font.Name(), font.Size(), font.Style(), 0};
+        for (const char* wide : {"W", "M", "@", "%", "m"})
+            cached.WidestChar = std::max(cached.WidestChar, Canvas.TextWidth(wide));
+    }
+    return static_cast<int64_t>(Text.size()) * cached.WidestChar <= Width;
 }
 } // namespace
 
@@ -141,7 +166,8 @@ void TExStringGrid::DrawPlainCellText(TCellDrawContext& Ctx, std::string Text, T
     // drawn as the single line it is, at the top as wrapped text stands.
     if ((format & DT_WORDBREAK) && !(format & DT_END_ELLIPSIS) &&
         Text.find_first_of("\r\n\t") == std::string::npos &&
-        canvas->TextWidth(Text) <= R.Right - R.Left)
+        (SurelyFits(*canvas, Text, R.Right - R.Left) ||
+         canvas->TextWidth(Text) <= R.Right - R.Left))
         format = (format & ~(DT_WORDBREAK | DT_VCENTER | DT_BOTTOM)) | DT_SINGLELINE;
 
     canvas->Brush()->SetStyle(bsClear);
