@@ -843,6 +843,7 @@ private:
     void RepaintTypedCell(int i, int j);
     template <typename Fill> void FillRange(bool DoFixed, Fill fill);
     // Cell drawing steps.
+    void DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
     void ApplySelectionColorSet(TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
                                 TFont* AFont) const;
     void DrawFixedCellLook(TCellDrawContext& Ctx);

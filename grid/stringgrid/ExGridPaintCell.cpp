@@ -14,6 +14,16 @@
 
 void TExStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
                                     TGridDrawState AState) {
+    // Hooks, events and the graphic drawer run inside the paint: what they raise ends this cell
+    // only, the other cells are still painted.
+    try {
+        DrawCellSteps(ACanvas, ACol, ARow, ARect, AState);
+    } catch (const std::exception&) {
+    }
+}
+
+void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
+                                  TGridDrawState AState) {
     TCellDrawContext ctx;
     ctx.Grid = this;
     ctx.Canvas = ACanvas;

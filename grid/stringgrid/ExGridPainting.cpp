@@ -48,80 +48,88 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
     AFont->Assign(normalCell ? *Font() : *FFixedFont);
     const int rcol = Remap ? DisplToRealCol(ACol) : ACol;
 
-    ABrush->SetColor(clNone);
-    AColorTo = AMirrorColor = AMirrorColorTo = clNone;
-    if (const TCellProperties* props = ExistingProperties(rcol, ARow)) {
-        ABrush->SetColor(props->BrushColor());
-        if (props->FontColor() != clNone)
-            AFont->SetColor(props->FontColor());
-        if (!props->FontStyle().Empty())
-            AFont->SetStyle(props->FontStyle());
-        if (props->FontSize() != 0)
-            AFont->SetSize(props->FontSize());
-        if (!props->FontName().empty())
-            AFont->SetName(props->FontName());
-        WW = props->WordWrap();
-        AColorTo = props->BrushColorTo();
-        GD = props->GradientDirection();
-    }
-    const bool ownColor = ABrush->Color() != clNone;
-    if (AState.Contains(gdSelected))
-        GD = GradientVertical;
-
-    if (!ownColor) {
-        ABrush->SetColor(Color());
-        const bool bandRow = ARow >= FixedRows() && ARow < RowCount() - FFixedFooters;
-        const bool bandCol =
-            ACol >= FixedCols() && ACol < ColCount() + FNumHidden - FFixedRightCols;
-        if (FBands->Active() && (!Print || FBands->Print) && bandRow && bandCol &&
-            FBands->TotalLength() > 0) {
-            const bool primary =
-                (ARow - FixedRows()) % FBands->TotalLength() < FBands->PrimaryLength();
-            ABrush->SetColor(primary ? FBands->PrimaryColor() : FBands->SecondaryColor());
+    // Hooks and events run inside the paint: what they raise leaves the cell in the grid's
+    // colours instead of breaking off the paint.
+    try {
+        ABrush->SetColor(clNone);
+        AColorTo = AMirrorColor = AMirrorColorTo = clNone;
+        if (const TCellProperties* props = ExistingProperties(rcol, ARow)) {
+            ABrush->SetColor(props->BrushColor());
+            if (props->FontColor() != clNone)
+                AFont->SetColor(props->FontColor());
+            if (!props->FontStyle().Empty())
+                AFont->SetStyle(props->FontStyle());
+            if (props->FontSize() != 0)
+                AFont->SetSize(props->FontSize());
+            if (!props->FontName().empty())
+                AFont->SetName(props->FontName());
+            WW = props->WordWrap();
+            AColorTo = props->BrushColorTo();
+            GD = props->GradientDirection();
         }
-        if (ACol < FixedCols() || ARow < FixedRows() || ACol >= ColCount() - FFixedRightCols ||
-            ARow >= RowCount() - FFixedFooters)
+        const bool ownColor = ABrush->Color() != clNone;
+        if (AState.Contains(gdSelected))
+            GD = GradientVertical;
+
+        if (!ownColor) {
+            ABrush->SetColor(Color());
+            const bool bandRow = ARow >= FixedRows() && ARow < RowCount() - FFixedFooters;
+            const bool bandCol =
+                ACol >= FixedCols() && ACol < ColCount() + FNumHidden - FFixedRightCols;
+            if (FBands->Active() && (!Print || FBands->Print) && bandRow && bandCol &&
+                FBands->TotalLength() > 0) {
+                const bool primary =
+                    (ARow - FixedRows()) % FBands->TotalLength() < FBands->PrimaryLength();
+                ABrush->SetColor(primary ? FBands->PrimaryColor() : FBands->SecondaryColor());
+            }
+            if (ACol < FixedCols() || ARow < FixedRows() || ACol >= ColCount() - FFixedRightCols ||
+                ARow >= RowCount() - FFixedFooters)
+                ABrush->SetColor(FixedColor());
+        }
+
+        const bool fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+        if (fixed && !Print && !ownColor) {
             ABrush->SetColor(FixedColor());
-    }
+            AFont->Assign(*FFixedFont);
+            AState << gdFixed;
+        }
+        if (fixed && !ownColor && FLook > glClassic) {
+            ABrush->SetColor(FULKGradientFrom);
+            AColorTo = FULKGradientTo;
+            AMirrorColor = FULKGradientMirrorFrom;
+            AMirrorColorTo = FULKGradientMirrorTo;
+        }
 
-    const bool fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
-    if (fixed && !Print && !ownColor) {
-        ABrush->SetColor(FixedColor());
-        AFont->Assign(*FFixedFont);
-        AState << gdFixed;
-    }
-    if (fixed && !ownColor && FLook > glClassic) {
-        ABrush->SetColor(FULKGradientFrom);
-        AColorTo = FULKGradientTo;
-        AMirrorColor = FULKGradientMirrorFrom;
-        AMirrorColorTo = FULKGradientMirrorTo;
-    }
+        if (Print)
+            GetCellPrintColor(rcol, ARow, AState, ABrush, AFont);
+        else
+            GetCellColor(rcol, ARow, AState, ABrush, AFont);
+        if (OnGetCellGradient) {
+            TColor color = ABrush->Color();
+            OnGetCellGradient(this, ARow, rcol, color, AColorTo, AMirrorColor, AMirrorColorTo, GD);
+            ABrush->SetColor(color);
+        }
 
-    if (Print)
-        GetCellPrintColor(rcol, ARow, AState, ABrush, AFont);
-    else
-        GetCellColor(rcol, ARow, AState, ABrush, AFont);
-    if (OnGetCellGradient) {
-        TColor color = ABrush->Color();
-        OnGetCellGradient(this, ARow, rcol, color, AColorTo, AMirrorColor, AMirrorColorTo, GD);
-        ABrush->SetColor(color);
-    }
+        // The selection of a cell range; the disjunct selections keep their own rules.
+        const bool disjunct = FMouseActions->DisjunctRowSelect() ||
+                              FMouseActions->DisjunctColSelect() ||
+                              FMouseActions->DisjunctCellSelect();
+        if (Select && !Print && FShowSelection && !fixed && !disjunct &&
+            Selection().Contains(ACol, ARow)) {
+            ABrush->SetColor(ABrush->Color() == Color() ? FSelectionColor
+                                                        : MixedSelectionColor(ABrush->Color()));
+            ApplySelectionColorSet(AColorTo, AMirrorColor, AMirrorColorTo, AFont);
+            AState << gdSelected;
+        }
+        if (UseDisabledFont && !Enabled())
+            AFont->SetColor(DisabledFontColor);
 
-    // The selection of a cell range; the disjunct selections keep their own rules.
-    const bool disjunct = FMouseActions->DisjunctRowSelect() ||
-                          FMouseActions->DisjunctColSelect() || FMouseActions->DisjunctCellSelect();
-    if (Select && !Print && FShowSelection && !fixed && !disjunct &&
-        Selection().Contains(ACol, ARow)) {
-        ABrush->SetColor(ABrush->Color() == Color() ? FSelectionColor
-                                                    : MixedSelectionColor(ABrush->Color()));
-        ApplySelectionColorSet(AColorTo, AMirrorColor, AMirrorColorTo, AFont);
-        AState << gdSelected;
+        GetWordWrap(rcol, ARow, WW);
+        GetCellAlignment(rcol, ARow, HA, VA);
+    } catch (const std::exception&) {
+        ABrush->SetColor(normalCell ? Color() : FixedColor());
+        AColorTo = AMirrorColor = AMirrorColorTo = clNone;
     }
-    if (UseDisabledFont && !Enabled())
-        AFont->SetColor(DisabledFontColor);
-
-    GetWordWrap(rcol, ARow, WW);
-    GetCellAlignment(rcol, ARow, HA, VA);
 }
 
 void TExStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA) {

@@ -374,3 +374,23 @@ TEST(ExGridPaint, NothingRaisedInsideAPaintEscapes) {
     };
     EXPECT_NO_THROW(Render(*grid));
 }
+
+TEST(ExGridPaint, AHandlerThatRaisesEndsOnlyItsCell) {
+    auto grid = MakeGrid();
+    grid->SetCells(3, 3, "text");
+    grid->OnGetCellColor = [](TObject*, int ARow, int ACol, TGridDrawState, TBrush* brush, TFont*) {
+        brush->SetColor(Red);
+        if (ARow == 1 && ACol == 1)
+            throw Exception("colour hook failed");
+    };
+    grid->OnCustomCellDraw = [](TObject*, TCanvas*, int ACol, int ARow, TGridDrawState,
+                                const TRect&, bool) {
+        if (ARow == 2 && ACol == 2)
+            throw Exception("custom draw failed");
+    };
+    std::unique_ptr<TBitmap> bitmap;
+    ASSERT_NO_THROW(bitmap = Render(*grid));
+    EXPECT_EQ(bitmap->Pixel(100, 30), White) << "the failing cell keeps the grid colour";
+    EXPECT_EQ(bitmap->Pixel(100, 50), Red) << "the other cells get the hook's colour";
+    EXPECT_TRUE(Ink(*bitmap, Inside(3, 3), Red)) << "cells after the failures are drawn";
+}
