@@ -850,6 +850,7 @@ private:
     void DrawFixedCellEdges(TCellDrawContext& Ctx);
     void DrawAlwaysVisibleButtons(TCellDrawContext& Ctx);
     void DrawCellText(TCellDrawContext& Ctx);
+    void DrawSelectionRectangle(TCellDrawContext& Ctx, const TRect& R);
     void DrawPlainCellText(TCellDrawContext& Ctx, std::string Text, TRect R);
     void DrawCellBorders(TCellDrawContext& Ctx);
     void DrawCellFocus(TCellDrawContext& Ctx);

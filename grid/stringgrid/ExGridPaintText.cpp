@@ -77,6 +77,7 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
         r.Left += GridLineWidth();
         r.Top += GridLineWidth();
     }
+    DrawSelectionRectangle(Ctx, r);
     if (!Ctx.DrawText)
         return;
 
@@ -180,4 +181,43 @@ void TExStringGrid::DrawPlainCellText(TCellDrawContext& Ctx, std::string Text, T
         canvas->DrawText(Text, R, format);
     Ctx.TextHeight = canvas->TextHeight("hg");
     canvas->Brush()->SetStyle(bsSolid);
+}
+
+// The frame around the selected range, drawn on the cells at its edges, with the resizer square
+// in its bottom-right cell.
+void TExStringGrid::DrawSelectionRectangle(TCellDrawContext& Ctx, const TRect& R) {
+    const int col = Ctx.DisplCol;
+    const int row = Ctx.Row;
+    TGridRect s = Selection();
+    if (!FSelectionRectangle || !s.Contains(col, row) || IsFixed(col, row))
+        return;
+    if (IsMergedCell(col, row)) {
+        const TPoint base = BaseCell(s.Left, s.Top);
+        s = TGridRect{base.X, base.Y, base.X, base.Y};
+    }
+    TCanvas* canvas = Ctx.Canvas;
+    const int w = GridLineWidth();
+    const int right = s.Right == col ? R.Right - 1 : R.Right;
+    canvas->Pen()->SetColor(SelectionRectangleColor);
+    canvas->Pen()->SetWidth(2);
+    auto line = [canvas](int x1, int y1, int x2, int y2) {
+        canvas->MoveTo(x1, y1);
+        canvas->LineTo(x2, y2);
+    };
+    if (s.Left == col)
+        line(R.Left - w + 1, R.Bottom, R.Left - w + 1, R.Top - w);
+    if (s.Right == col)
+        line(R.Right - 1, R.Bottom, R.Right - 1, R.Top - w);
+    if (s.Top == row)
+        line(R.Left - w, R.Top - w + 1, right, R.Top - w + 1);
+    if (s.Bottom == row)
+        line(R.Left - w, R.Bottom, right, R.Bottom);
+    if (FSelectionResizer && s.Right == col && s.Bottom == row) {
+        const TColor brush = canvas->Brush()->Color();
+        const TRect cell = CellRect(col, row);
+        canvas->Brush()->SetColor(SelectionRectangleColor);
+        canvas->FillRect(TRect(R.Right - 4, R.Bottom - 4, cell.Right, cell.Bottom));
+        canvas->Brush()->SetColor(brush);
+    }
+    canvas->Pen()->SetWidth(1);
 }

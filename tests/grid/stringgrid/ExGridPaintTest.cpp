@@ -394,3 +394,59 @@ TEST(ExGridPaint, AHandlerThatRaisesEndsOnlyItsCell) {
     EXPECT_EQ(bitmap->Pixel(100, 50), Red) << "the other cells get the hook's colour";
     EXPECT_TRUE(Ink(*bitmap, Inside(3, 3), Red)) << "cells after the failures are drawn";
 }
+
+TEST(ExGridPaint, SelectionRectangleFramesTheRange) {
+    auto grid = MakeGrid();
+    grid->SetSelectionRectangle(true);
+    grid->SelectionRectangleColor = Red;
+    grid->SetSelectionResizer(true);
+    grid->SetSelection(TGridRect{1, 1, 2, 2});
+    const auto bitmap = Render(*grid);
+    const PixelCase cases[] = {
+        {"left edge", nullptr, 61, 40, Red},
+        {"top edge", nullptr, 120, 21, Red},
+        {"right edge", nullptr, 177, 40, Red},
+        {"resizer in the bottom-right cell", nullptr, 177, 57, Red},
+        {"inside the range", nullptr, 120, 40, Selected},
+        {"outside the range", nullptr, 200, 40, White},
+    };
+    for (const PixelCase& c : cases)
+        EXPECT_EQ(bitmap->Pixel(c.x, c.y), c.color) << c.what;
+}
+
+TEST(ExGridPaint, LinksShowInTheLinkColourWithoutTheirScheme) {
+    const struct {
+        const char* what;
+        bool urlShow, urlFull;
+        TColor ink;
+        const char* looksLike;
+    } cases[] = {
+        {"link", true, false, Blue, "example.org"},
+        {"link with its scheme", true, true, Blue, "http://example.org"},
+        {"plain text without URLShow", false, false, clBlack, "http://example.org"},
+    };
+    for (const auto& c : cases) {
+        auto grid = MakeGrid();
+        grid->URLShow = c.urlShow;
+        grid->URLFull = c.urlFull;
+        grid->SetWordWrap(false);
+        grid->SetColWidths(1, 200);
+        grid->SetCells(1, 1, "http://example.org");
+        auto expected = MakeGrid();
+        expected->SetWordWrap(false);
+        expected->SetColWidths(1, 200);
+        expected->SetCells(1, 1, c.looksLike);
+        const auto bitmap = Render(*grid);
+        const TRect cell(61, 21, 258, 38);
+        const auto ink = Ink(*bitmap, cell, White);
+        const auto plain = Ink(*Render(*expected), cell, White);
+        ASSERT_TRUE(ink && plain) << c.what;
+        // The underline runs to the end of the last character's advance.
+        EXPECT_NEAR(ink->Right, plain->Right, 2) << c.what;
+        bool found = false;
+        for (int y = ink->Top; y < ink->Bottom && !found; ++y)
+            for (int x = ink->Left; x < ink->Right && !found; ++x)
+                found = bitmap->Pixel(x, y) == c.ink;
+        EXPECT_TRUE(found) << c.what;
+    }
+}
