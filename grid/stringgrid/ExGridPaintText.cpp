@@ -9,6 +9,7 @@
 #include "platform/ui/Font.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -21,25 +22,39 @@ int TextKindOf(std::string_view Text, bool AllowHTML) {
     return GetTextKind(Text, AllowHTML);
 }
 
-// True when the text surely fits Width on one line without measuring it: no character is wider
-// than the widest of a few wide Latin glyphs, and a character beyond ASCII takes at least two
-// bytes. Kept per font, on the UI thread that paints.
+// True when the text surely fits Width on one line without shaping it: the sum of the ASCII
+// characters' own advances with a pixel to spare for every four of them (kerning only moves
+// glyphs by fractions of that), and each byte of a character beyond ASCII as wide as the widest
+// ASCII character. Kept per font, on the UI thread that paints.
 bool SurelyFits(const TCanvas& Canvas, std::string_view Text, int Width) {
-    struct FontKey {
+    struct FontAdvances {
         std::string Name;
         int Size = 0;
         TFontStyles Style;
-        int WidestChar = 0;
+        bool Valid = false;
+        std::array<int, 128> Advance{};
+        int Widest = 0;
     };
-    static FontKey cached;
+    static FontAdvances cached;
     const TFont& font = *Canvas.Font();
-    if (cached.WidestChar == 0 || cached.Size != font.Size() || cached.Style != font.Style() ||
+    if (!cached.Valid || cached.Size != font.Size() || cached.Style != font.Style() ||
         cached.Name != font.Name()) {
-        cached = {font.Name(), font.Size(), font.Style(), 0};
-        for (const char* wide : {"W", "M", "@", "%", "m"})
-            cached.WidestChar = std::max(cached.WidestChar, Canvas.TextWidth(wide));
+        cached.Name = font.Name();
+        cached.Size = font.Size();
+        cached.Style = font.Style();
+        cached.Widest = 0;
+        for (int ch = 0; ch < 128; ++ch) {
+            cached.Advance[ch] = ch < ' ' ? 0 : Canvas.TextWidth(std::string(1, char(ch)));
+            cached.Widest = std::max(cached.Widest, cached.Advance[ch]);
+        }
+        cached.Valid = true;
     }
-    return static_cast<int64_t>(Text.size()) * cached.WidestChar <= Width;
+    int64_t width = static_cast<int64_t>(Text.size() + 3) / 4;
+    for (const char ch : Text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        width += byte < 128 ? cached.Advance[byte] : cached.Widest;
+    }
+    return width <= Width;
 }
 } // namespace
 

@@ -450,3 +450,28 @@ TEST(ExGridPaint, LinksShowInTheLinkColourWithoutTheirScheme) {
         EXPECT_TRUE(found) << c.what;
     }
 }
+
+TEST(ExGridPaint, WordWrapBreaksOnlyTextsWiderThanTheCell) {
+    const struct {
+        const char* what;
+        const char* text;
+        bool wraps;
+    } cases[] = {
+        {"a short text stays on one line", "ab cd", false},
+        {"a text just too wide wraps", "abcd efgh ijkl", true},
+        {"wide characters beyond ASCII wrap",
+         "\xe6\xbc\xa2\xe5\xad\x97 \xe6\xbc\xa2\xe5\xad\x97 "
+         "\xe6\xbc\xa2\xe5\xad\x97",
+         true},
+    };
+    for (const auto& c : cases) {
+        auto grid = MakeGrid();
+        grid->SetRowHeights(1, 60);
+        grid->SetColWidths(1, 50);
+        grid->SetCells(1, 1, c.text);
+        const auto ink = Ink(*Render(*grid), TRect(61, 21, 108, 79), White);
+        ASSERT_TRUE(ink) << c.what;
+        const int oneLine = grid->Canvas()->TextHeight("hg");
+        EXPECT_EQ(ink->Bottom - ink->Top > oneLine, c.wraps) << c.what;
+    }
+}
