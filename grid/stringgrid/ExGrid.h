@@ -3,6 +3,7 @@
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/ExStyleIF.h"
 #include "grid/foundation/GridDate.h"
+#include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/ExGridEvents.h"
 #include "grid/stringgrid/ExGridTypes.h"
 #include "platform/ui/Messages.h"
@@ -798,6 +799,25 @@ public:
     TCheckBoxClickEvent OnCheckBoxClick;
     TComboChangeEvent OnComboChange;
 
+    // --- cell drawing (ExGridPainting.cpp, ExGridPaintCell.cpp, ExGridPaintText.cpp) ---------
+    bool Multilinecells = false;      // a line break in a cell text starts a new line
+    bool EnhTextSize = false;         // ellipsis instead of clipping; HTML without word wrap
+    bool NoImageAndText = false;      // a cell with a graphic shows no text
+    bool XYOffsetTopLeftOnly = false; // text margins at the left and top only
+    bool URLShow = false;             // cell texts holding a URL show as links
+    bool URLFull = false;             // links keep their scheme
+    bool URLUnderlineOnHover = false;
+    TGridGradientEvent OnGetCellGradient;
+    TFloatFormatEvent OnGetFloatFormat;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    // Horizontal and vertical alignment of the cell at real column ACol.
+    void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+    // Percent of Color1 blended over Color2, channel by channel.
+    static TColor BlendColorPercent(TColor Color1, TColor Color2, int Percent);
+    TColor MixedSelectionColor(TColor CellColor) const;
+
 protected:
     // Window creation: run when the grid gets a parent (and again whenever it is placed anew).
     virtual void CreateWnd();
@@ -832,6 +852,14 @@ protected:
                              bool Remap, TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor,
                              TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA, TVAlignment& VA,
                              bool& WW, TCellGradientDirection& GD) override;
+
+    // Cell drawing.
+    // The cell's graphic with its size, placement and whether the text is drawn beside it.
+    TCellGraphic* GetCellGraphicInfo(int ACol, int ARow, int& Width, int& Height, bool& DrawText,
+                                     TCellHAlign& HAlign, TCellVAlign& VAlign);
+    // Draws a cell graphic into ARect and leaves there the edges the cell drawer goes on with.
+    virtual void DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlignment VAlign,
+                                 TCellDrawContext& Context);
 
     // Hooks of other features the frame calls; neutral until those features are built.
     virtual void PaintOuterBorder();
@@ -957,6 +985,18 @@ private:
     template <typename Apply> void ForRowCells(int j, Apply apply);
     void RepaintTypedCell(int i, int j);
     template <typename Fill> void FillRange(bool DoFixed, Fill fill);
+    // Cell drawing steps.
+    void DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
+    void ApplySelectionColorSet(TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                                TFont* AFont) const;
+    void DrawFixedCellLook(TCellDrawContext& Ctx);
+    void DrawFixedCellEdges(TCellDrawContext& Ctx);
+    void DrawAlwaysVisibleButtons(TCellDrawContext& Ctx);
+    void DrawCellText(TCellDrawContext& Ctx);
+    void DrawSelectionRectangle(TCellDrawContext& Ctx, const TRect& R);
+    void DrawPlainCellText(TCellDrawContext& Ctx, std::string Text, TRect R);
+    void DrawCellBorders(TCellDrawContext& Ctx);
+    void DrawCellFocus(TCellDrawContext& Ctx);
 
     // Cell graphics and check boxes.
     // The graphic that holds the check state of (ACol, ARealRow); OnlyDataKinds tells that only

@@ -1,32 +1,224 @@
-// Cell drawing. A grid under the update lock does not paint: EndUpdate repaints it once.
+// Cell drawing: the window's paint, and what a cell looks like (colours, fonts, alignment,
+// display text). The drawing of one cell is in ExGridPaintCell.cpp, its text in
+// ExGridPaintText.cpp. A grid under the update lock does not paint: EndUpdate repaints it once.
 #include "grid/stringgrid/ExGrid.h"
+
+#include "grid/foundation/Bands.h"
+#include "grid/foundation/ExUtil.h"
+#include "grid/foundation/MouseActions.h"
+#include "grid/stringgrid/CellGraphic.h"
+#include "grid/stringgrid/GridFormat.h"
+#include "platform/core/Text.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Font.h"
+
+#include <algorithm>
+#include <cmath>
 
 void TExStringGrid::Paint() {
     // Deferred, not re-queued: asking for another paint from here would loop while locked.
     if (FUpdateCount > 0)
         return;
+    Canvas()->Pen()->SetStyle(psSolid);
+    Canvas()->Brush()->SetStyle(bsSolid);
     TBaseGrid::Paint();
     FireEvent(OnPainted, this);
 }
 
 void TExStringGrid::DrawGridCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
-    TBaseGrid::DrawGridCell(ACol, ARow, ARect, AState);
+    const TRect copy = ARect;
+    TBaseGrid::DrawGridCell(ACol, ARow, copy, AState);
 }
 
-void TExStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
-                                    TGridDrawState AState) {
-    TBaseGrid::DrawCellContent(ACanvas, ACol, ARow, ARect, AState);
+void TExStringGrid::ApplySelectionColorSet(TColor& AColorTo, TColor& AMirrorColor,
+                                           TColor& AMirrorColorTo, TFont* AFont) const {
+    AColorTo = FSelectionColorTo;
+    AMirrorColor = FSelectionMirrorColor;
+    AMirrorColorTo = FSelectionMirrorColorTo;
+    if (FSelectionTextColor != clNone)
+        AFont->SetColor(FSelectionTextColor);
 }
 
 void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print,
                                         bool Select, bool Remap, TBrush* ABrush, TColor& AColorTo,
                                         TColor& AMirrorColor, TColor& AMirrorColorTo, TFont* AFont,
                                         TAlignment& HA, TVAlignment& VA, bool& WW,
-                                        TCellGradientDirection& GD) {}
+                                        TCellGradientDirection& GD) {
+    const bool normalCell = ACol >= FixedCols() && ARow >= FixedRows();
+    AFont->Assign(normalCell ? *Font() : *FFixedFont);
+    const int rcol = Remap ? DisplToRealCol(ACol) : ACol;
+
+    // Hooks and events run inside the paint: what they raise leaves the cell in the grid's
+    // colours instead of breaking off the paint.
+    try {
+        ABrush->SetColor(clNone);
+        AColorTo = AMirrorColor = AMirrorColorTo = clNone;
+        if (const TCellProperties* props = ExistingProperties(rcol, ARow)) {
+            ABrush->SetColor(props->BrushColor());
+            if (props->FontColor() != clNone)
+                AFont->SetColor(props->FontColor());
+            if (!props->FontStyle().Empty())
+                AFont->SetStyle(props->FontStyle());
+            if (props->FontSize() != 0)
+                AFont->SetSize(props->FontSize());
+            if (!props->FontName().empty())
+                AFont->SetName(props->FontName());
+            WW = props->WordWrap();
+            AColorTo = props->BrushColorTo();
+            GD = props->GradientDirection();
+        }
+        const bool ownColor = ABrush->Color() != clNone;
+        if (AState.Contains(gdSelected))
+            GD = GradientVertical;
+
+        if (!ownColor) {
+            ABrush->SetColor(Color());
+            const bool bandRow = ARow >= FixedRows() && ARow < RowCount() - FFixedFooters;
+            const bool bandCol =
+                ACol >= FixedCols() && ACol < ColCount() + FNumHidden - FFixedRightCols;
+            if (FBands->Active() && (!Print || FBands->Print) && bandRow && bandCol &&
+                FBands->TotalLength() > 0) {
+                const bool primary =
+                    (ARow - FixedRows()) % FBands->TotalLength() < FBands->PrimaryLength();
+                ABrush->SetColor(primary ? FBands->PrimaryColor() : FBands->SecondaryColor());
+            }
+            if (ACol < FixedCols() || ARow < FixedRows() || ACol >= ColCount() - FFixedRightCols ||
+                ARow >= RowCount() - FFixedFooters)
+                ABrush->SetColor(FixedColor());
+        }
+
+        const bool fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+        if (fixed && !Print && !ownColor) {
+            ABrush->SetColor(FixedColor());
+            AFont->Assign(*FFixedFont);
+            AState << gdFixed;
+        }
+        if (fixed && !ownColor && FLook > glClassic) {
+            ABrush->SetColor(FULKGradientFrom);
+            AColorTo = FULKGradientTo;
+            AMirrorColor = FULKGradientMirrorFrom;
+            AMirrorColorTo = FULKGradientMirrorTo;
+        }
+
+        if (Print)
+            GetCellPrintColor(rcol, ARow, AState, ABrush, AFont);
+        else
+            GetCellColor(rcol, ARow, AState, ABrush, AFont);
+        if (OnGetCellGradient) {
+            TColor color = ABrush->Color();
+            OnGetCellGradient(this, ARow, rcol, color, AColorTo, AMirrorColor, AMirrorColorTo, GD);
+            ABrush->SetColor(color);
+        }
+
+        // The selection of a cell range; the disjunct selections keep their own rules.
+        const bool disjunct = FMouseActions->DisjunctRowSelect() ||
+                              FMouseActions->DisjunctColSelect() ||
+                              FMouseActions->DisjunctCellSelect();
+        if (Select && !Print && FShowSelection && !fixed && !disjunct &&
+            Selection().Contains(ACol, ARow)) {
+            ABrush->SetColor(ABrush->Color() == Color() ? FSelectionColor
+                                                        : MixedSelectionColor(ABrush->Color()));
+            ApplySelectionColorSet(AColorTo, AMirrorColor, AMirrorColorTo, AFont);
+            AState << gdSelected;
+        }
+        if (UseDisabledFont && !Enabled())
+            AFont->SetColor(DisabledFontColor);
+
+        GetWordWrap(rcol, ARow, WW);
+        GetCellAlignment(rcol, ARow, HA, VA);
+    } catch (const std::exception&) {
+        ABrush->SetColor(normalCell ? Color() : FixedColor());
+        AColorTo = AMirrorColor = AMirrorColorTo = clNone;
+    }
+}
+
+void TExStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA) {
+    HA = FDefaultAlignment;
+    VA = FVAlignment;
+    bool formula = false;
+    if (AutoNumAlign) {
+        std::string text = GetCellEx(ACol, ARow);
+        formula = text.starts_with('=');
+        if (formula || (text.size() > 3 && text.starts_with("|\\") && text[3] == '='))
+            GetCalculatedCell(ACol, ARow, text);
+        const int kind = GetNumberKind(Trim(text));
+        if (kind == nkInteger || kind == nkFloat || kind == nkExponent)
+            HA = taRightJustify;
+    }
+    if (const TCellProperties* props = ExistingProperties(ACol, ARow); props && !formula)
+        HA = props->Alignment();
+    GetAlignment(ACol, ARow, HA, VA);
+}
 
 std::string TExStringGrid::GetFormattedCell(int ACol, int ARow) {
-    return Cells(ACol, ARow);
+    std::string text = Cells(ACol, ARow);
+    if (!OnGetFloatFormat)
+        return text;
+    const int kind = GetNumberKind(text);
+    bool isFloat = kind == nkInteger || kind == nkFloat || kind == nkExponent;
+    std::string format = FloatFormat;
+    OnGetFloatFormat(this, ACol, ARow, isFloat, format);
+    if (!isFloat || format.empty())
+        return text;
+    // A format that does not fit the cell's value shows the value as it is stored.
+    try {
+        if (format.find('d') != std::string::npos)
+            return FormatValues(format, {Ints(ACol, ARow)}, LocaleDecimalSeparator(),
+                                LocaleThousandSeparator());
+        return FormatValues(format, {Floats(ACol, ARow)}, LocaleDecimalSeparator(),
+                            LocaleThousandSeparator());
+    } catch (const std::exception&) {
+        return text;
+    }
 }
+
+TColor TExStringGrid::BlendColorPercent(TColor Color1, TColor Color2, int Percent) {
+    if (Percent >= 100)
+        return Color1;
+    if (Percent < 1 || Color1 == clNone)
+        return Color2;
+    if (Color2 == clNone)
+        return Color1;
+    const TColor c1 = ColorToRGB(Color1);
+    const TColor c2 = ColorToRGB(Color2);
+    const double p = Percent / 100.0;
+    auto mix = [p](int a, int b) {
+        return std::min(255, static_cast<int>(std::nearbyint(p * a + (1 - p) * b)));
+    };
+    return RGB(mix(GetRValue(c1), GetRValue(c2)), mix(GetGValue(c1), GetGValue(c2)),
+               mix(GetBValue(c1), GetBValue(c2)));
+}
+
+TColor TExStringGrid::MixedSelectionColor(TColor CellColor) const {
+    if (!FSelectionColorMixer)
+        return FSelectionColor;
+    return BlendColorPercent(FSelectionColor, CellColor, FSelectionColorMixerFactor);
+}
+
+TCellGraphic* TExStringGrid::GetCellGraphicInfo(int ACol, int ARow, int& Width, int& Height,
+                                                bool& DrawText, TCellHAlign& HAlign,
+                                                TCellVAlign& VAlign) {
+    Width = Height = 0;
+    DrawText = true;
+    HAlign = haLeft;
+    VAlign = vaTop;
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic)
+        return nullptr;
+    const TPoint size = GetCellGraphicSize(ACol, ARow);
+    Width = size.X;
+    Height = size.Y;
+    HAlign = static_cast<TCellHAlign>(graphic->CellHAlign);
+    VAlign = static_cast<TCellVAlign>(graphic->CellVAlign);
+    // A graphic that fills the cell leaves no room for text.
+    DrawText = HAlign != haFull && VAlign != vaFull;
+    return graphic;
+}
+
+// Each kind of cell graphic draws itself with the cell graphic feature; until then a cell
+// graphic leaves the rectangle as it is.
+void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlignment VAlign,
+                                    TCellDrawContext& Context) {}
 
 void TExStringGrid::PaintOuterBorder() {}
 
