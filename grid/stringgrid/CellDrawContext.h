@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/foundation/GridTypes.h"
+#include "grid/stringgrid/CellGraphicAlign.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/StringGridControlTypes.h"
 #include "platform/ui/Types.h"
@@ -10,11 +11,6 @@
 class TCanvas;
 class TCellGraphic;
 class TExStringGrid;
-
-// Where a cell graphic stands beside the text (the values of TCellGraphic::CellHAlign) and
-// above or below it (CellVAlign).
-enum TCellHAlign { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
-enum TCellVAlign { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 
 // What the drawing of one cell has decided so far. The cell drawer fills it step by step; the
 // graphic drawer reads it (the text width for graphics after the text) and writes the button

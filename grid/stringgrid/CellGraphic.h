@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/foundation/GridEvents.h"
+#include "grid/stringgrid/CellGraphicAlign.h"
 #include "grid/stringgrid/ExGridTypes.h"
 #include "platform/ui/Object.h"
 #include "platform/ui/Types.h"
@@ -12,8 +13,6 @@
 class TExStringGrid;
 class TStringList;
 
-enum TCellHAlign { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
-enum TCellVAlign { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 enum TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
 
 // Radio group selection, expanded state or node value, by kind.

@@ -216,7 +216,7 @@ void TExStringGrid::DrawFixedCellEdges(TCellDrawContext& Ctx) {
             line(clWhite, {{r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}});
         }
     }
-    if (FFixedRightCols > 0 && FFixedRightCols >= ColCount() + FNumHidden - Ctx.RealCol &&
+    if (FFixedRightCols > 0 && FFixedRightCols >= ColCount() + NumHiddenColumns() - Ctx.RealCol &&
         FLook != glClassic && !ctl3D)
         outline(FFlat ? clGray : clBlack);
     canvas->Pen()->SetColor(clBlack);

@@ -75,7 +75,7 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
             ABrush->SetColor(Color());
             const bool bandRow = ARow >= FixedRows() && ARow < RowCount() - FFixedFooters;
             const bool bandCol =
-                ACol >= FixedCols() && ACol < ColCount() + FNumHidden - FFixedRightCols;
+                ACol >= FixedCols() && ACol < ColCount() + NumHiddenColumns() - FFixedRightCols;
             if (FBands->Active() && (!Print || FBands->Print) && bandRow && bandCol &&
                 FBands->TotalLength() > 0) {
                 const bool primary =
