@@ -81,8 +81,8 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
         ctx.Rect = r;
     }
     if (OnDrawCell) {
-        const TRect inner(ctx.Rect.Left + 1, ctx.Rect.Top + 1, ctx.Rect.Right - GridLineWidth(),
-                          ctx.Rect.Bottom - GridLineWidth());
+        const TRect inner{ctx.Rect.Left + 1, ctx.Rect.Top + 1, ctx.Rect.Right - GridLineWidth(),
+                          ctx.Rect.Bottom - GridLineWidth()};
         OnDrawCell(this, ctx.RealCol, ARow, inner, ctx.State);
     }
     FireEvent(OnCustomCellDraw, this, ACanvas, ctx.RealCol, ARow, ctx.State, ctx.Rect, false);
@@ -119,7 +119,7 @@ void TExStringGrid::DrawAlwaysVisibleButtons(TCellDrawContext& Ctx) {
     Ctx.ButtonState = canEdit ? bstNormal : bstDisabled;
     TRect& r = Ctx.Rect;
     if (FControlLook->DropDownAlwaysVisible && HasComboBox(Ctx.RealCol, Ctx.Row)) {
-        DrawDropDownButton(Ctx.Canvas, this, TRect(r.Left - 2, r.Top - 1, r.Right + 1, r.Bottom),
+        DrawDropDownButton(Ctx.Canvas, this, TRect{r.Left - 2, r.Top - 1, r.Right + 1, r.Bottom},
                            Ctx.ButtonStyle, Ctx.ButtonState, Tones);
         r.Right -= 16;
     }

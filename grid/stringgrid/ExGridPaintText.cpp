@@ -231,7 +231,7 @@ void TExStringGrid::DrawSelectionRectangle(TCellDrawContext& Ctx, const TRect& R
         const TColor brush = canvas->Brush()->Color();
         const TRect cell = CellRect(col, row);
         canvas->Brush()->SetColor(SelectionRectangleColor);
-        canvas->FillRect(TRect(R.Right - 4, R.Bottom - 4, cell.Right, cell.Bottom));
+        canvas->FillRect(TRect{R.Right - 4, R.Bottom - 4, cell.Right, cell.Bottom});
         canvas->Brush()->SetColor(brush);
     }
     canvas->Pen()->SetWidth(1);
