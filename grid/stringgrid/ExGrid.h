@@ -886,9 +886,9 @@ private:
     void HiddenColumnsInserted(int RealCol, int Count);
     void HiddenColumnsRemoved(int RealCol, int Count);
     void HiddenColumnMoved(int FromRealCol, int ToRealCol);
-    bool FNilObjects = false;   // the next ClearRect only detaches cell objects
-    bool FQuietMoves = false;   // moves inside an operation: no events, nothing follows
-    bool FSyncMoving = false;   // this move repeats one of the synchronised grid
+    bool FNilObjects = false; // the next ClearRect only detaches cell objects
+    bool FQuietMoves = false; // moves inside an operation: no events, nothing follows
+    bool FSyncMoving = false; // this move repeats one of the synchronised grid
 
     // Owned objects, created in this order.
     TFooterPanel* FFooterPanel = nullptr; // owned as a component
