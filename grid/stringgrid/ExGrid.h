@@ -597,6 +597,13 @@ public:
     void ScrollInView(int ColIndex, int RowIndex);
     void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
     bool IsOnSizingBorder(int X, int Y) const;
+    // The selected rows or columns: those flagged with disjunct selection, else the selection
+    // rectangle's.
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void ClearSelection();
     bool ColMoveFlg = false; // a row or column was moved by the grid
 
     // The style interfaces.
@@ -879,6 +886,10 @@ private:
     void PropertiesFollowCells();
     void RemoveRowsBottomUp(const std::vector<int>& Rows);
     void MoveRowQuietly(int FromIndex, int ToIndex);
+    // Display rows and columns flagged by disjunct selection; empty until the selection
+    // feature keeps the flags.
+    std::vector<int> DisjunctSelectedRows() const;
+    std::vector<int> DisjunctSelectedCols() const;
     // Keep the hidden-row store and the hidden-column marks in step; neutral until they are
     // wired into the grid.
     void HiddenRowsInserted(int DisplayRow, int Count);

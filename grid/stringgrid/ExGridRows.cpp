@@ -68,11 +68,13 @@ void TExStringGrid::MoveRowQuietly(int FromIndex, int ToIndex) {
     TBaseGrid::MoveRow(FromIndex, ToIndex);
 }
 
-// The last normal row always stays: the platform grid needs a row below the fixed ones.
+// The last normal row always stays (the platform grid needs a row below the fixed ones), and so
+// does a floating footer row.
 int TExStringGrid::RemovableRows(int RowIndex, int RCount) const {
-    if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0)
+    const int end = RowCount() - (FFloatingFooter->Visible ? 1 : 0);
+    if (RowIndex < 0 || RowIndex >= end || RCount <= 0)
         return 0;
-    const int count = std::min(RCount, RowCount() - RowIndex);
+    const int count = std::min(RCount, end - RowIndex);
     return std::max(0, std::min(count, RowCount() - FixedRows() - 1));
 }
 
@@ -206,6 +208,9 @@ void TExStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
 
 void TExStringGrid::MoveRow(int FromIndex, int ToIndex) {
     if (FromIndex < 0 || ToIndex < 0 || FromIndex >= RowCount() || ToIndex >= RowCount())
+        return;
+    // A floating footer row stays last.
+    if (FFloatingFooter->Visible && std::max(FromIndex, ToIndex) == RowCount() - 1)
         return;
     TBaseGrid::MoveRow(FromIndex, ToIndex);
     if (FNumCellControls > 0)

@@ -65,9 +65,14 @@ void TExStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
             for (int i = std::max(0, ACol1); i <= ACol2; ++i)
                 if (!GetGridCell(storageCol(i), r).empty())
                     SetGridCell(storageCol(i), r, "");
+    // Cleared over the whole grid, it may forget that cells had properties, but only when none
+    // is left (hidden columns and columns past the count keep theirs), or they would leak.
     if (!ClearTextOnly && ACol1 <= 0 && ARow1 <= 0 && ACol2 >= ColCount() - 1 &&
-        ARow2 >= RowCount() - 1)
-        FHasCellProps = false;
+        ARow2 >= RowCount() - 1) {
+        bool anyLeft = false;
+        ForEachObject([&](int, int, TObject*) { anyLeft = true; });
+        FHasCellProps = anyLeft;
+    }
     if (Destroying())
         return;
     NotifyCellsChanged(Rect(storageCol(ACol1), ARow1, storageCol(ACol2), ARow2));

@@ -111,4 +111,31 @@ TEST(ExGridSwapColumns, ExchangesTextsPropertiesAndWidths) {
     EXPECT_EQ(grid.ColWidths(2), 99);
 }
 
+TEST(ExGridRemoveSelectedCols, RemovesTheColumnsOfTheSelectionOrTheOthers) {
+    struct Case {
+        bool Selected;
+        Texts Expected; // row 1
+    };
+    const Case cases[] = {{true, {"", "a", "c1"}}, {false, {"", "A"}}};
+    for (const Case& c : cases) {
+        RowsColsGrid grid;
+        grid.AddColumn();
+        grid.SetCells(3, 1, "c1");
+        grid.SetSelection(TGridRect{2, 1, 2, 3});
+        if (c.Selected)
+            grid.RemoveSelectedCols();
+        else
+            grid.RemoveUnSelectedCols();
+        EXPECT_EQ(grid.RowTexts(1), c.Expected) << c.Selected;
+    }
+}
+
+TEST(ExGridClearSelection, ClearsTheSelectionRectangle) {
+    RowsColsGrid grid;
+    grid.SetSelection(TGridRect{2, 1, 2, 2});
+    grid.ClearSelection();
+    EXPECT_EQ(grid.ColumnTexts(2), (Texts{"H", "", "", "C", "D", "E"}));
+    EXPECT_EQ(grid.ColumnTexts(1), (Texts{"h", "a", "b", "c", "d", "e"}));
+}
+
 } // namespace

@@ -105,6 +105,13 @@ TEST(ExGridRemoveRows, RemovesTheRowsThatExistAndKeepsTheLastNormalRow) {
     }
 }
 
+TEST(ExGridRemoveRows, AFloatingFooterRowStaysLast) {
+    RowsColsGrid grid;
+    grid.FloatingFooter()->Visible = true;
+    grid.RemoveRows(4, 5);
+    EXPECT_EQ(grid.ColumnTexts(1), (Texts{"h", "a", "b", "c", "e"}));
+}
+
 TEST(ExGridRemoveRows, CurrentLastRowMovesToTheNewLastNormalRow) {
     RowsColsGrid grid;
     grid.FocusCell(1, 5, true);
@@ -235,6 +242,32 @@ TEST(ExGridSwapRows, ExchangesTextsPropertiesAndHeights) {
     EXPECT_EQ(grid.GetGridObject(1, 1), nullptr);
     EXPECT_EQ(grid.RowHeights(4), 40);
     EXPECT_EQ(grid.RowHeights(1), grid.DefaultRowHeight());
+}
+
+TEST(ExGridUserInsertRow, TheKeyboardInsertShowsAnEmptyRowNotACopy) {
+    RowsColsGrid grid;
+    grid.SetColors(1, 2, clRed);
+    grid.UserInsertRow(2);
+    EXPECT_EQ(grid.RowTexts(2), (Texts{"", "", ""}));
+    EXPECT_EQ(grid.GetGridObject(1, 2), nullptr);
+    EXPECT_EQ(grid.RowTexts(3), (Texts{"", "b", "B"}));
+}
+
+TEST(ExGridRemoveSelectedRows, RemovesTheRowsOfTheSelectionOrTheOthers) {
+    struct Case {
+        bool Selected;
+        Texts Expected;
+    };
+    const Case cases[] = {{true, {"h", "a", "d", "e"}}, {false, {"h", "b", "c"}}};
+    for (const Case& c : cases) {
+        RowsColsGrid grid;
+        grid.SetSelection(TGridRect{1, 2, 2, 3});
+        if (c.Selected)
+            grid.RemoveSelectedRows();
+        else
+            grid.RemoveUnSelectedRows();
+        EXPECT_EQ(grid.ColumnTexts(1), c.Expected) << c.Selected;
+    }
 }
 
 } // namespace

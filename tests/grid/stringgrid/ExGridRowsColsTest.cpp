@@ -70,6 +70,14 @@ TEST(ExGridClear, OnlyTheWholeGridForgetsThatCellsHadProperties) {
     EXPECT_EQ(grid.ColumnTexts(2), Texts(6, ""));
 }
 
+TEST(ExGridClear, KeepsKnowingOfPropertiesInColumnsPastTheCount) {
+    RowsColsGrid grid;
+    grid.SetColors(2, 1, clRed);
+    grid.SetColCount(2); // column 2 keeps its cells and properties past the count
+    grid.Clear();
+    EXPECT_TRUE(grid.FHasCellProps); // so that they are still freed with the grid
+}
+
 TEST(ExGridTrim, RemovesBlanksAtBothEndsOfTheRange) {
     RowsColsGrid grid;
     grid.SetCells(1, 1, "  a b ");
