@@ -885,6 +885,10 @@ private:
     void EmptyCells(int ACol1, int ARow1, int ACol2, int ARow2);
     void PropertiesFollowCells();
     void RemoveRowsBottomUp(const std::vector<int>& Rows);
+    void RemoveScatteredRows(const std::vector<int>& RowsDescending);
+    void DropFlaggedRows(const std::vector<bool>& Removed, int First);
+    int SwappedWidth() const;
+    void KeepCurrentRowAfterRemoval(int OldRow, int OldTop);
     void MoveRowQuietly(int FromIndex, int ToIndex);
     // Display rows and columns flagged by disjunct selection; empty until the selection
     // feature keeps the flags.

@@ -42,8 +42,8 @@ void TExStringGrid::OpenRows(int At, int Count) {
     EmptyCells(0, At, TotalColCount() - 1, At + Count - 1);
 }
 
-// Each row moves to the end and is dropped there; the platform grid frees the properties of the
-// dropped cells. Without FreeObjects the objects are detached first: the caller holds them.
+// The platform grid frees the properties of the rows it drops. Without FreeObjects the objects
+// are detached first: the caller holds them.
 void TExStringGrid::CloseRows(int At, int Count, bool FreeObjects) {
     if (!FreeObjects) {
         std::vector<TGridCoord> held;
@@ -54,13 +54,50 @@ void TExStringGrid::CloseRows(int At, int Count, bool FreeObjects) {
         for (TGridCoord cell : held)
             SetGridObject(cell.X, cell.Y, nullptr);
     }
-    {
+    // Deleting a row moves it past every row below it (a cheap move of row pointers);
+    // one swap pass moves each row below the block once, but cell by cell.
+    constexpr int64_t SwapCostInMoves = 20;
+    const int64_t tail = RowCount() - At - Count;
+    const int64_t byDeletes = Count * (tail + Count / 2);
+    const int64_t bySwaps = tail * SwappedWidth() * SwapCostInMoves + Count;
+    if (byDeletes <= bySwaps) {
         TFlagScope quiet(FQuietMoves);
         for (int k = 0; k < Count; ++k)
             TBaseGrid::DeleteRow(At);
+    } else {
+        std::vector<bool> removed(RowCount(), false);
+        std::fill(removed.begin() + At, removed.begin() + At + Count, true);
+        DropFlaggedRows(removed, At);
     }
     FNormalRowCount = RowCount();
     FMaxRowCount = std::max(RowCount(), FMaxRowCount - Count);
+}
+
+// Cells past the column count (hidden columns, columns cut off) belong to their rows too.
+int TExStringGrid::SwappedWidth() const {
+    return std::max(TotalColCount(), FMaxColCount);
+}
+
+// The rows that stay are swapped up in their order, so the flagged ones gather at the end,
+// where the platform grid drops them as it drops a deleted row.
+void TExStringGrid::DropFlaggedRows(const std::vector<bool>& Removed, int First) {
+    const int count = RowCount();
+    const int width = SwappedWidth();
+    int write = First;
+    for (int read = First; read < count; ++read) {
+        if (Removed[read])
+            continue;
+        if (read != write) {
+            for (int c = 0; c < width; ++c)
+                SwapCells({c, read}, {c, write});
+            if (const int height = RowHeights(read); height != RowHeights(write)) {
+                SetRowHeights(read, RowHeights(write));
+                SetRowHeights(write, height);
+            }
+        }
+        ++write;
+    }
+    TStringGrid::SetRowCount(write);
 }
 
 void TExStringGrid::MoveRowQuietly(int FromIndex, int ToIndex) {
@@ -129,16 +166,7 @@ void TExStringGrid::DeleteRowRange(int RowIndex, int RCount, bool UpdateControls
         for (int k = 0; k < count && RowIndex < FModifiedRows->Count(); ++k)
             FModifiedRows->Delete(RowIndex);
     CloseRows(RowIndex, count, true);
-    // The current row keeps its place while it still is a normal row, else the last normal
-    // row becomes current.
-    const int lastNormal = RowCount() - FFixedFooters - 1;
-    if (oldRow <= lastNormal) {
-        SetTopRow(std::min(oldTop, RowCount() - 1));
-        if (Row() != oldRow)
-            SetRow(oldRow);
-    } else if (lastNormal >= FixedRows()) {
-        SetRow(lastNormal);
-    }
+    KeepCurrentRowAfterRemoval(oldRow, oldTop);
     PropertiesFollowCells();
     EndUpdate();
     if (UpdateControls && FNumCellControls > 0)
@@ -163,21 +191,72 @@ void TExStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
     NotifyCellsChanged(Rect(0, RowIndex, ColCount() - 1, RowIndex + count));
 }
 
-// Runs of neighbouring rows go in one removal; the lowest run first, so the rows above keep
-// their indexes.
+// The current row keeps its place while it still is a normal row, else the last normal row
+// becomes current.
+void TExStringGrid::KeepCurrentRowAfterRemoval(int OldRow, int OldTop) {
+    const int lastNormal = RowCount() - FFixedFooters - 1;
+    if (OldRow <= lastNormal) {
+        SetTopRow(std::min(OldTop, RowCount() - 1));
+        if (Row() != OldRow)
+            SetRow(OldRow);
+    } else if (lastNormal >= FixedRows()) {
+        SetRow(lastNormal);
+    }
+}
+
+// A few runs of neighbouring rows go one removal each, the lowest run first so the rows above
+// keep their indexes. Many runs go in one pass over the rows instead of one pass per run.
 void TExStringGrid::RemoveRowsBottomUp(const std::vector<int>& Rows) {
-    std::vector<int> rows = Rows;
+    constexpr int MaxRunsOneByOne = 32;
+    std::vector<int> rows;
+    for (int r : Rows)
+        if (RemovableRows(r, 1) == 1)
+            rows.push_back(r);
     std::sort(rows.begin(), rows.end(), std::greater<>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    BeginUpdate();
+    // The last normal row stays: the topmost rows of the list are spared.
+    rows.resize(std::min<size_t>(rows.size(), std::max(0, RowCount() - FixedRows() - 1)));
+    std::vector<std::pair<int, int>> runs; // first row, count; bottom up
     for (size_t i = 0; i < rows.size();) {
         size_t j = i + 1;
         while (j < rows.size() && rows[j] == rows[j - 1] - 1)
             ++j;
-        RemoveRowRange(rows[j - 1], static_cast<int>(j - i));
+        runs.emplace_back(rows[j - 1], static_cast<int>(j - i));
         i = j;
     }
+    if (runs.size() > MaxRunsOneByOne) {
+        RemoveScatteredRows(rows);
+        return;
+    }
+    BeginUpdate();
+    for (auto [first, count] : runs)
+        RemoveRowRange(first, count);
     EndUpdate();
+}
+
+// Many scattered rows leave in one pass over the rows.
+void TExStringGrid::RemoveScatteredRows(const std::vector<int>& RowsDescending) {
+    const int oldCount = RowCount();
+    const int oldRow = Row();
+    const int oldTop = TopRow();
+    std::vector<bool> removed(oldCount, false);
+    for (int r : RowsDescending)
+        removed[r] = true;
+    BeginUpdate();
+    for (int r : RowsDescending)
+        HiddenRowsRemoved(r, 1);
+    if (FShowModified->Enabled)
+        for (int r : RowsDescending)
+            if (r < FModifiedRows->Count())
+                FModifiedRows->Delete(r);
+    DropFlaggedRows(removed, RowsDescending.back());
+    FNormalRowCount = RowCount();
+    FMaxRowCount = std::max(RowCount(), FMaxRowCount - (oldCount - RowCount()));
+    KeepCurrentRowAfterRemoval(oldRow, oldTop);
+    EndUpdate();
+    if (FNumCellControls > 0)
+        CellControlsUpdate(true);
+    NotifyCellsChanged(Rect(0, RowsDescending.back(), ColCount() - 1, oldCount - 1));
 }
 
 void TExStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {

@@ -270,4 +270,68 @@ TEST(ExGridRemoveSelectedRows, RemovesTheRowsOfTheSelectionOrTheOthers) {
     }
 }
 
+// A long grid whose column 1 names each row, with a colour and a height on every tenth row.
+class LongGrid : public RowsColsGrid {
+public:
+    explicit LongGrid(int Rows) : RowsColsGrid(2) {
+        SetRowCount(Rows);
+        for (int r = 1; r < Rows; ++r) {
+            SetCells(1, r, std::to_string(r));
+            SetCells(2, r, std::to_string((r + 1) / 2));
+            if (r % 10 == 0) {
+                SetColors(1, r, static_cast<TColor>(r));
+                SetRowHeights(r, 30 + r % 7);
+            }
+        }
+    }
+
+    // Every row still shows the name, colour and height it was given.
+    void ExpectRowsKeptTheirCells() {
+        for (int r = 1; r < RowCount(); ++r) {
+            const int name = std::stoi(GetGridCell(1, r));
+            EXPECT_EQ(Colors(1, r), name % 10 == 0 ? static_cast<TColor>(name) : clNone) << r;
+            EXPECT_EQ(RowHeights(r), name % 10 == 0 ? 30 + name % 7 : DefaultRowHeight()) << r;
+            if (TObject* props = GetGridObject(1, r))
+                EXPECT_EQ(static_cast<TCellProperties*>(props)->OwnerRow(), r);
+        }
+    }
+};
+
+TEST(ExGridRemoveRows, LargeBlocksAndManyScatteredRowsKeepCellsWithTheirRows) {
+    struct Case {
+        const char* Name;
+        void (*Remove)(LongGrid&);
+        std::vector<int> Kept; // row names after the fixed row
+    };
+    auto range = [](int first, int last) {
+        std::vector<int> names;
+        for (int r = first; r <= last; ++r)
+            names.push_back(r);
+        return names;
+    };
+    std::vector<int> blockKept = range(1, 9);
+    for (int r : range(260, 299))
+        blockKept.push_back(r);
+    std::vector<int> oddKept; // duplicates of column 2 are the even rows from 2 on
+    for (int r = 1; r < 300; r += 2)
+        oddKept.push_back(r);
+    const Case cases[] = {
+        {"block", [](LongGrid& g) { g.RemoveRows(10, 250); }, blockKept},
+        {"scattered", [](LongGrid& g) { g.RemoveDuplicates(2, true); }, oddKept},
+    };
+    for (const Case& c : cases) {
+        LongGrid grid(300);
+        c.Remove(grid);
+        std::vector<int> names;
+        for (int r = 1; r < grid.RowCount(); ++r)
+            names.push_back(std::stoi(grid.GetGridCell(1, r)));
+        EXPECT_EQ(names, c.Kept) << c.Name;
+        grid.ExpectRowsKeptTheirCells();
+        // Nothing of the removed rows comes back when the count grows again.
+        grid.SetRowCount(300);
+        EXPECT_EQ(grid.RowTexts(299), (Texts{"", "", ""})) << c.Name;
+        EXPECT_EQ(grid.GetGridObject(1, 299), nullptr) << c.Name;
+    }
+}
+
 } // namespace
