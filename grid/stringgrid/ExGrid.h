@@ -888,6 +888,7 @@ private:
     void RemoveScatteredRows(const std::vector<int>& RowsDescending);
     void DropFlaggedRows(const std::vector<bool>& Removed, int First);
     int SwappedWidth() const;
+    void SwapWholeRows(int ARow1, int ARow2);
     void KeepCurrentRowAfterRemoval(int OldRow, int OldTop);
     void MoveRowQuietly(int FromIndex, int ToIndex);
     // Display rows and columns flagged by disjunct selection; empty until the selection

@@ -24,6 +24,10 @@ private:
     bool& FFlag;
 };
 
+// Moving a row costs one move of row pointers per row it passes; swapping two rows costs about
+// this many such moves per cell.
+constexpr int64_t SwapCostInMoves = 20;
+
 } // namespace
 
 // --- the platform grid's rows ------------------------------------------------------------------
@@ -37,8 +41,15 @@ void TExStringGrid::OpenRows(int At, int Count) {
     const int first = RowCount() - (FFloatingFooter->Visible ? 1 : 0);
     At = std::min(At, first);
     SetRowCount(RowCount() + Count);
-    for (int k = 0; k < Count; ++k)
-        MoveRowQuietly(first + k, At + k);
+    // Each new row moves up past the rows below At, or (for many new rows) each of those rows
+    // is swapped down once.
+    if (Count <= SwappedWidth() * SwapCostInMoves) {
+        for (int k = 0; k < Count; ++k)
+            MoveRowQuietly(first + k, At + k);
+    } else {
+        for (int row = first - 1; row >= At; --row)
+            SwapWholeRows(row, row + Count);
+    }
     EmptyCells(0, At, TotalColCount() - 1, At + Count - 1);
 }
 
@@ -54,9 +65,8 @@ void TExStringGrid::CloseRows(int At, int Count, bool FreeObjects) {
         for (TGridCoord cell : held)
             SetGridObject(cell.X, cell.Y, nullptr);
     }
-    // Deleting a row moves it past every row below it (a cheap move of row pointers);
-    // one swap pass moves each row below the block once, but cell by cell.
-    constexpr int64_t SwapCostInMoves = 20;
+    // Deleting a row moves it past every row below it; one swap pass moves each row below the
+    // block once, but cell by cell.
     const int64_t tail = RowCount() - At - Count;
     const int64_t byDeletes = Count * (tail + Count / 2);
     const int64_t bySwaps = tail * SwappedWidth() * SwapCostInMoves + Count;
@@ -78,23 +88,27 @@ int TExStringGrid::SwappedWidth() const {
     return std::max(TotalColCount(), FMaxColCount);
 }
 
+// Texts, objects and heights of two rows change places.
+void TExStringGrid::SwapWholeRows(int ARow1, int ARow2) {
+    const int width = SwappedWidth();
+    for (int c = 0; c < width; ++c)
+        SwapCells({c, ARow1}, {c, ARow2});
+    if (const int height = RowHeights(ARow1); height != RowHeights(ARow2)) {
+        SetRowHeights(ARow1, RowHeights(ARow2));
+        SetRowHeights(ARow2, height);
+    }
+}
+
 // The rows that stay are swapped up in their order, so the flagged ones gather at the end,
 // where the platform grid drops them as it drops a deleted row.
 void TExStringGrid::DropFlaggedRows(const std::vector<bool>& Removed, int First) {
     const int count = RowCount();
-    const int width = SwappedWidth();
     int write = First;
     for (int read = First; read < count; ++read) {
         if (Removed[read])
             continue;
-        if (read != write) {
-            for (int c = 0; c < width; ++c)
-                SwapCells({c, read}, {c, write});
-            if (const int height = RowHeights(read); height != RowHeights(write)) {
-                SetRowHeights(read, RowHeights(write));
-                SetRowHeights(write, height);
-            }
-        }
+        if (read != write)
+            SwapWholeRows(read, write);
         ++write;
     }
     TStringGrid::SetRowCount(write);
@@ -339,11 +353,7 @@ void TExStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
 void TExStringGrid::SwapRows(int ARow1, int ARow2) {
     if (ARow1 == ARow2 || std::min(ARow1, ARow2) < 0 || std::max(ARow1, ARow2) >= RowCount())
         return;
-    for (int c = 0; c < TotalColCount(); ++c)
-        SwapCells({c, ARow1}, {c, ARow2});
-    const int height = RowHeights(ARow1);
-    SetRowHeights(ARow1, RowHeights(ARow2));
-    SetRowHeights(ARow2, height);
+    SwapWholeRows(ARow1, ARow2);
     if (FNumCellControls > 0)
         CellControlsUpdate(true);
     RepaintRow(ARow1);

@@ -334,4 +334,19 @@ TEST(ExGridRemoveRows, LargeBlocksAndManyScatteredRowsKeepCellsWithTheirRows) {
     }
 }
 
+TEST(ExGridInsertRows, ALargeBlockOpensEmptyRowsAndKeepsCellsWithTheirRows) {
+    LongGrid grid(300);
+    grid.InsertRows(5, 100, true);
+    ASSERT_EQ(grid.RowCount(), 400);
+    for (int r = 5; r < 105; ++r) {
+        EXPECT_EQ(grid.RowTexts(r), (Texts{"", "", ""})) << r;
+        EXPECT_EQ(grid.GetGridObject(1, r), nullptr) << r;
+        EXPECT_EQ(grid.RowHeights(r), grid.DefaultRowHeight()) << r;
+    }
+    EXPECT_EQ(grid.GetGridCell(1, 105), "5");
+    EXPECT_EQ(grid.GetGridCell(1, 399), "299");
+    grid.RemoveRows(5, 100);
+    grid.ExpectRowsKeptTheirCells();
+}
+
 } // namespace
