@@ -60,6 +60,8 @@ void TExColumnGrid::Loaded() {
 
 void TExColumnGrid::SetColCount(int Value) {
     TExStringGrid::SetColCount(Value);
+    if (FPlacingColumnItems)
+        return;
     TNoRecursiveUpdate guard(*FColumnCollection);
     SynchronizeItems();
 }
@@ -92,20 +94,30 @@ bool TExColumnGrid::IsDataCell(int ARealCol, int ARow) {
            ARow >= FixedRows() && ARow < RowCount() - FixedFooters();
 }
 
+// The grid may clip the count: the items follow the columns it really inserted or removed, at
+// their place, instead of being added or cut at the end.
 void TExColumnGrid::InsertCols(int ColIndex, int CCount) {
     TNoRecursiveUpdate guard(*FColumnCollection);
+    const int before = TotalColCount();
+    FPlacingColumnItems = true;
     TExStringGrid::InsertCols(ColIndex, CCount);
-    for (int i = 0; i < CCount; ++i)
-        FColumnCollection->Insert(ColIndex);
+    FPlacingColumnItems = false;
+    const int inserted = TotalColCount() - before;
+    for (int i = 0; i < inserted; ++i)
+        FColumnCollection->Insert(std::min(ColIndex, FColumnCollection->Count()));
     SynchronizeItems();
 }
 
 void TExColumnGrid::RemoveCols(int ColIndex, int CCount) {
+    const int before = TotalColCount();
     {
         TNoRecursiveUpdate guard(*FColumnCollection);
+        FPlacingColumnItems = true;
         TExStringGrid::RemoveCols(ColIndex, CCount);
+        FPlacingColumnItems = false;
     }
-    for (int i = 0; i < CCount; ++i)
+    const int removed = before - TotalColCount();
+    for (int i = 0; i < removed && ColIndex < FColumnCollection->Count(); ++i)
         FColumnCollection->Delete(ColIndex);
 }
 

@@ -131,6 +131,8 @@ protected:
     std::unique_ptr<TGridColumnItem> FSaveCol;
     std::unique_ptr<TCellGraphic> FColumnCellGraphic;
     bool FColMoving = false;
+    // Set while InsertCols or RemoveCols place the items of the columns they change themselves.
+    bool FPlacingColumnItems = false;
 
 private:
     friend class TGridColumnItem;

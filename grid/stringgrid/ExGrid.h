@@ -621,7 +621,7 @@ public:
     virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
     virtual void GetCheckFalse(int ACol, int ARow, std::string& Value);
     virtual std::string GetColumnFilter(int ACol);
-    virtual int UsedCells();
+    virtual TRect UsedCells();
     virtual void RemoveRowRange(int RowIndex, int RCount);
     virtual void CanAddRow(bool& CanAdd);
     virtual void CanInsertRow(int ARow, bool& CanInsert);
@@ -681,6 +681,59 @@ public:
     virtual void QSortGroupIndexed();
     virtual void QUnSort();
     virtual void CalcFooter(int ACol);
+
+    // --- row and column operations (ExGridRows.cpp, ExGridColumns.cpp, ExGridRowsCols.cpp) ----
+    // Rows are display rows, columns real columns unless said otherwise. Inserted rows and
+    // columns are empty; removals are cut to the cells that exist and never take the last
+    // normal row or column, so the fixed rows and columns stay fixed. Cell properties travel
+    // with their cells and are freed with them.
+    void AddRow();
+    void AddColumn();
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // ACol is a display column; with DoCase texts differing only in case are not duplicates.
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void Clear();
+    void ClearAll();
+    void TrimColumn(int ACol);
+    void TrimRow(int ARow);
+    void TrimAll();
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    void SplitColumnCells(int ColIndex);
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void SplitRowCells(int RowIndex);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitAllCells();
+    // Display indexes; the grid's own moves (events, sort column, current column follow).
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+    bool IsCell(const std::string& SubStr, int& ACol, int& ARow) const;
+    bool IsWideCell(int ACol, int ARow) const;
+    int SaveStartCol() const;
+    int SaveStartRow() const;
+    int SaveEndCol() const;
+    int SaveEndRow() const;
+    int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
+    int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
+    void UpdateEditMode() { CanSelectCell(Col(), Row()); }
+    void ScrollInView(int ColIndex, int RowIndex);
+    void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
+    bool IsOnSizingBorder(int X, int Y) const;
+    // The selected rows or columns: those flagged with disjunct selection, else the selection
+    // rectangle's.
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void ClearSelection();
+    bool ColMoveFlg = false; // a row or column was moved by the grid
 
     // The style interfaces.
     void SetComponentStyle(TULKStyle AStyle) override;
@@ -893,6 +946,13 @@ protected:
     // True while the node is contracted (its rows hidden).
     virtual bool GetNodeState(int ARow);
 
+    // Row and column operations: the framework's move steps, and removal without freeing the
+    // objects of the removed rows (their caller keeps them).
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    void DeleteRowRange(int RowIndex, int RCount, bool UpdateControls);
+    void InsertRowRange(int RowIndex, int RCount, bool UpdateCellControls);
+
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     bool Loading() const { return ComponentState().Contains(csLoading); }
     bool Destroying() const { return ComponentState().Contains(csDestroying) || FDestroying; }
@@ -1007,6 +1067,31 @@ private:
     void RefuseInvalidCell(int ACol, int ARow) const;
     template <typename Apply> void ForCheckBoxRows(int ACol, Apply apply);
     void PropagateGroupCheck(int ACol, int ARow, bool State);
+
+    // Row and column operations.
+    int RemovableRows(int RowIndex, int RCount) const;
+    int RemovableCols(int ColIndex, int CCount) const;
+    // The one place rows and columns are opened and closed in the platform grid.
+    void OpenRows(int At, int Count);
+    void CloseRows(int At, int Count, bool FreeObjects);
+    void OpenCols(int At, int Count);
+    void CloseCols(int At, int Count);
+    void EmptyCells(int ACol1, int ARow1, int ACol2, int ARow2);
+    void PropertiesFollowCells();
+    void RemoveRowsBottomUp(const std::vector<int>& Rows);
+    void RemoveScatteredRows(const std::vector<int>& RowsDescending);
+    void DropFlaggedRows(const std::vector<bool>& Removed, int First);
+    int SwappedWidth() const;
+    void SwapWholeRows(int ARow1, int ARow2);
+    void KeepCurrentRowAfterRemoval(int OldRow, int OldTop);
+    void MoveRowQuietly(int FromIndex, int ToIndex);
+    // Display rows and columns flagged by disjunct selection; empty until the selection
+    // feature keeps the flags.
+    std::vector<int> DisjunctSelectedRows() const;
+    std::vector<int> DisjunctSelectedCols() const;
+    bool FNilObjects = false; // the next ClearRect only detaches cell objects
+    bool FQuietMoves = false; // moves inside an operation: no events, nothing follows
+    bool FSyncMoving = false; // this move repeats one of the synchronised grid
 
     // Owned objects, created in this order.
     TFooterPanel* FFooterPanel = nullptr; // owned as a component

@@ -189,6 +189,18 @@ TEST(ExCGridColumns, InsertedAndRemovedColumnsCarryTheirItems) {
     EXPECT_EQ(grid.ColCount(), grid.Columns()->Count());
 }
 
+TEST(ExCGridColumns, AClippedRemovalTakesOnlyTheItemsOfTheColumnsRemoved) {
+    TExColumnGrid grid(nullptr);
+    grid.SetColCount(4);
+    for (int i = 0; i < 4; ++i)
+        grid.Columns()->GetItem(i)->Name = "c" + std::to_string(i);
+    grid.RemoveCols(1, 10); // the fixed column and one normal column stay
+    ASSERT_EQ(grid.ColCount(), 2);
+    ASSERT_EQ(grid.Columns()->Count(), 2);
+    EXPECT_EQ(grid.Columns()->GetItem(0)->Name, "c0");
+    EXPECT_EQ(grid.Columns()->GetItem(1)->Name, "c3");
+}
+
 TEST(ExCGridColumns, VersionStringListsTheVersionBytesFromTheHighest) {
     TExColumnGrid grid(nullptr);
     EXPECT_EQ(grid.GetVersionNr(), 0x03010301u);

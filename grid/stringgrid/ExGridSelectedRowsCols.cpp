@@ -1,0 +1,91 @@
+// Removing and clearing the selected (or the not selected) rows and columns.
+#include "grid/stringgrid/ExGrid.h"
+
+#include "grid/foundation/MouseActions.h"
+
+#include <algorithm>
+
+std::vector<int> TExStringGrid::DisjunctSelectedRows() const {
+    return {};
+}
+
+std::vector<int> TExStringGrid::DisjunctSelectedCols() const {
+    return {};
+}
+
+namespace {
+
+// The indexes of [First, Last] that are not in Selected.
+std::vector<int> Unselected(int First, int Last, std::vector<int> Selected) {
+    std::sort(Selected.begin(), Selected.end());
+    std::vector<int> others;
+    for (int i = First; i <= Last; ++i)
+        if (!std::binary_search(Selected.begin(), Selected.end(), i))
+            others.push_back(i);
+    return others;
+}
+
+// The indexes First to Last.
+std::vector<int> Range(int First, int Last) {
+    std::vector<int> indexes;
+    for (int i = First; i <= Last; ++i)
+        indexes.push_back(i);
+    return indexes;
+}
+
+} // namespace
+
+void TExStringGrid::RemoveSelectedRows() {
+    if (FMouseActions->DisjunctRowSelect())
+        RemoveRowsBottomUp(DisjunctSelectedRows());
+    else
+        RemoveRowsBottomUp(Range(Selection().Top, Selection().Bottom));
+}
+
+void TExStringGrid::RemoveUnSelectedRows() {
+    const std::vector<int> selected = FMouseActions->DisjunctRowSelect()
+                                          ? DisjunctSelectedRows()
+                                          : Range(Selection().Top, Selection().Bottom);
+    RemoveRowsBottomUp(Unselected(FixedRows(), RowCount() - FFixedFooters - 1, selected));
+}
+
+// Columns go from the right, so the indexes of those left of them stay valid.
+void TExStringGrid::RemoveSelectedCols() {
+    std::vector<int> cols = FMouseActions->DisjunctColSelect()
+                                ? DisjunctSelectedCols()
+                                : Range(Selection().Left, Selection().Right);
+    std::sort(cols.begin(), cols.end(), std::greater<>());
+    BeginUpdate();
+    for (int c : cols)
+        if (c >= FixedCols())
+            RemoveCols(c, 1);
+    EndUpdate();
+}
+
+void TExStringGrid::RemoveUnSelectedCols() {
+    const std::vector<int> selected = FMouseActions->DisjunctColSelect()
+                                          ? DisjunctSelectedCols()
+                                          : Range(Selection().Left, Selection().Right);
+    std::vector<int> cols = Unselected(FixedCols(), ColCount() - 1, selected);
+    std::sort(cols.begin(), cols.end(), std::greater<>());
+    BeginUpdate();
+    for (int c : cols)
+        RemoveCols(c, 1);
+    EndUpdate();
+}
+
+void TExStringGrid::ClearSelection() {
+    BeginUpdate();
+    if (FMouseActions->DisjunctRowSelect()) {
+        for (int r : DisjunctSelectedRows())
+            ClearRows(r, 1);
+    } else if (FMouseActions->DisjunctColSelect()) {
+        for (int c : DisjunctSelectedCols())
+            if (c >= FixedCols())
+                ClearCols(c, 1);
+    } else {
+        const TGridRect selection = Selection();
+        ClearRect(selection.Left, selection.Top, selection.Right, selection.Bottom);
+    }
+    EndUpdate();
+}
