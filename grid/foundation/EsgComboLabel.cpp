@@ -3,7 +3,6 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Label.h"
 
-
 std::string TEsgCustomCombo::LabelCaption() const {
     return FLabel ? FLabel->Caption() : std::string();
 }

@@ -533,10 +533,10 @@ public:
     TStringList* GetRadioStrings(int ACol, int ARow);
     using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
     using TCanInsertRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanInsert)>;
-    using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow,
-                                                  double& NewRate, bool& Allow)>;
-    using TColorSelectEvent = std::function<void(TObject* Sender, int Col, int RowEx,
-                                                 TColor Color, const std::string& Value)>;
+    using TRatingChangeEvent =
+        std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
+    using TColorSelectEvent = std::function<void(TObject* Sender, int Col, int RowEx, TColor Color,
+                                                 const std::string& Value)>;
     using TImageSelectEvent = std::function<void(TObject* Sender, int Col, int RowEx, int Index)>;
     TCheckBoxClickEvent OnCheckBoxChange;
     TCanAddRowEvent OnCanAddRow;

@@ -81,7 +81,6 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-
 void FuzzFail(const char* condition, const char* file, int line, const std::string& detail) {
     std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);
     if (!detail.empty())

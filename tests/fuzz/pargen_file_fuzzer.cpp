@@ -23,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What is written reads back as it was.
     const std::string copy = FuzzFolder() + "/ParGen_copy.xml";
     Write_ParGen_File(copy, values);
-    FUZZ_CHECK_MSG(Read_ParGen_File(copy) == values,
-                   "written values read back differently");
+    FUZZ_CHECK_MSG(Read_ParGen_File(copy) == values, "written values read back differently");
 
     TBankBuilder builder;
     builder.Build_Banks(path, FuzzFolder() + "/no_HART_Variables.xml");

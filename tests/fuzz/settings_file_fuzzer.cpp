@@ -10,8 +10,8 @@
 namespace {
 
 auto Settings_Values(const TAppState& state) {
-    return std::make_tuple(state.Project_Name, state.Last_IP_Address,
-                           state.Language_Name, state.Enable_Internet, state.Enable_Update,
+    return std::make_tuple(state.Project_Name, state.Last_IP_Address, state.Language_Name,
+                           state.Enable_Internet, state.Enable_Update,
                            state.Enable_Jump_Field_Tables, state.Double_Click_Auto_Size);
 }
 
