@@ -2,6 +2,7 @@
 // at the top and scrolled to the middle: the cost follows the visible cells, so a grid of 10,000
 // rows and one of 1,000,000 rows must cost the same, and the string grid's cell drawing must
 // stay close to the base grid's.
+#include "PlatformBenchmarkMain.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Application.h"
@@ -74,15 +75,4 @@ BENCHMARK(BM_StringGridRepaint)->Apply(ViewCases);
 BENCHMARK(BM_StringGridRepaintDefaultLook)->Apply(ViewCases);
 } // namespace
 
-// The platform runs around all benchmarks and goes before the program's static objects do.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    Application->Initialize();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Application->Finalize();
-    return 0;
-}
+VELMARO_PLATFORM_BENCHMARK_MAIN()

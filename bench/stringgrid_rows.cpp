@@ -1,6 +1,7 @@
 // Inserting and removing rows in the middle of a long string grid, and removing duplicate rows,
 // against the same operations on a plain row-major model (a std::vector of rows, each a
 // std::vector<std::string>), in one program.
+#include "PlatformBenchmarkMain.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Application.h"
 
@@ -98,15 +99,4 @@ BENCHMARK(BM_RemoveDuplicatesStringGrid)
 
 } // namespace
 
-// The platform runs around all benchmarks and goes before the program's static objects do.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    Application->Initialize();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Application->Finalize();
-    return 0;
-}
+VELMARO_PLATFORM_BENCHMARK_MAIN()

@@ -2,6 +2,7 @@
 
 #include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/QtConvert.h"
+#include "platform/ui/internal/ScrollStyle.h"
 
 #include <QPlainTextEdit>
 
@@ -84,9 +85,7 @@ void TMemo::SetWordWrap(bool value) {
 
 void TMemo::SetScrollBars(TScrollStyle value) {
     FScrollBars = value;
-    auto policy = [](bool on) { return on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; };
-    FImpl->Editor->setVerticalScrollBarPolicy(policy(value == ssVertical || value == ssBoth));
-    FImpl->Editor->setHorizontalScrollBarPolicy(policy(value == ssHorizontal || value == ssBoth));
+    ApplyScrollStyle(*FImpl->Editor, value);
 }
 
 void TMemo::SetWantTabs(bool value) {

@@ -4,6 +4,7 @@
 #include "platform/ui/internal/CanvasAccess.h"
 #include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/QtConvert.h"
+#include "platform/ui/internal/ScrollStyle.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -283,9 +284,7 @@ void TRichEdit::SetWordWrap(bool value) {
 
 void TRichEdit::SetScrollBars(TScrollStyle value) {
     FScrollBars = value;
-    auto policy = [](bool on) { return on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; };
-    FImpl->Editor->setVerticalScrollBarPolicy(policy(value == ssVertical || value == ssBoth));
-    FImpl->Editor->setHorizontalScrollBarPolicy(policy(value == ssHorizontal || value == ssBoth));
+    ApplyScrollStyle(*FImpl->Editor, value);
 }
 
 void TRichEdit::SetWantTabs(bool value) {
