@@ -1,11 +1,14 @@
 #pragma once
 
 #include "grid/foundation/BaseGrid.h"
+#include "grid/foundation/CellGraphics.h"
 #include "grid/foundation/ExStyleIF.h"
 #include "grid/foundation/GridDate.h"
 #include "grid/stringgrid/CellDrawContext.h"
+#include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ExGridEvents.h"
 #include "grid/stringgrid/ExGridTypes.h"
+#include "grid/stringgrid/ScrollProp.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/StringGridControlCells.h"
 
@@ -30,6 +33,7 @@ class TDragScrollOptions;
 class TDropCheckList;
 class TDropList;
 class TExStringGridCheck;
+class TFilePicture;
 class TFilter;
 class TFilterDropDown;
 class TFloatingFooter;
@@ -45,6 +49,7 @@ class THTMLSettings;
 class TIntList;
 class TMouseActions;
 class TNavigation;
+class TPicture;
 class TPictureContainer;
 class TPrintSettings;
 class TSearchFooter;
@@ -531,6 +536,110 @@ public:
     bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
     bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
     TStringList* GetRadioStrings(int ACol, int ARow);
+    // --- cell images, buttons, indicators and annotations (ExGridCellImages*.cpp)
+    // Add* keeps the caller's object (it must outlive the graphic); Create* makes one the cell
+    // owns and frees. Get*/Remove* act only on a graphic of their own kind. Colours of
+    // indicators, shapes and ratings are stored as plain values in the object fields.
+    void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal,
+                   TCellVAlign val);
+    TBitmap* CreateBitmap(int ACol, int ARow, bool transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    void RemoveBitmap(int ACol, int ARow);
+    void AddIcon(int ACol, int ARow, TObject* AIcon, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow);
+    // Image-list images: nothing happens (or false) while GridImages is unassigned.
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& idx);
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    void RemoveImageIdx(int ACol, int ARow);
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    // Empties the cell text whatever the graphic's kind.
+    void RemoveDataImage(int ACol, int ARow);
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int ACol, int ARow);
+    void AddPicture(int ACol, int ARow, TPicture* APicture, bool transparent,
+                    TStretchMode stretchmode, int padding, TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(int ACol, int ARow, bool transparent, TStretchMode stretchmode,
+                            int padding, TCellHAlign hal, TCellVAlign val);
+    TPicture* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+    void RemovePicture(int ACol, int ARow);
+    void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent,
+                        TStretchMode stretchmode, int padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
+                                    int padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int ACol, int ARow);
+    void RemoveFilePicture(int ACol, int ARow);
+    void AddInterfacedCell(int ACol, int ARow, TObject* AObject);
+    TObject* GetInterfacedCell(int ACol, int ARow);
+    void RemoveInterfacedCell(int ACol, int ARow);
+    // Buttons. The column of SetButtonText, GetButtonText, PushButton and GetCellButtonRect is
+    // a display column.
+    void AddButton(int ACol, int ARow, int bw, int bh, const std::string& Caption,
+                   TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption,
+                      TBitmap* Glyph, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption,
+                             TCellHAlign hal, TCellVAlign val);
+    void SetButtonText(int ACol, int ARow, const std::string& Caption);
+    std::string GetButtonText(int ACol, int ARow);
+    void PushButton(int ACol, int ARow, bool push);
+    void RemoveButton(int ACol, int ARow);
+    void RemoveBitButton(int ACol, int ARow);
+    void RemoveAllButtons();
+    TRect GetCellButtonRect(int ACol, int ARow);
+    TRect GetExpandGlyphRect(int ACol, int ARow);
+    // Indicators: the value shown is the cell's number.
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                       TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor,
+                              TColor BKColor, TColor BKTextColor, const std::string& Fmt,
+                              double Min, double Max);
+    void RemoveProgress(int ACol, int ARow);
+    void AddExProgress(int ACol, int ARow, double Min, double Max);
+    void RemoveExProgress(int ACol, int ARow);
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow);
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor,
+                           bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow);
+    void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor,
+                  TCellHAlign hal, TCellVAlign val);
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    // clNone without a shape.
+    TColor GetShapeColor(int ACol, int ARow);
+    void RemoveShape(int ACol, int ARow);
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    void RemoveRating(int ACol, int ARow);
+    // Cell scroll bars, read on the base cell: -1 and (-1, -1) without one.
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    void RemoveScrollBar(int ACol, int ARow);
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    int GetScrollPosition(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    // Comments: a corner triangle, the text shown as the cell's hint.
+    void AddComment(int ACol, int ARow, const std::string& Comment);
+    void AddColorComment(int ACol, int ARow, const std::string& Comment, TColor Color);
+    void SetComment(int ACol, int ARow, const std::string& value);
+    bool IsComment(int ACol, int ARow, std::string& comment);
+    std::string GetComment(int ACol, int ARow);
+    void RemoveComment(int ACol, int ARow);
+    void RemoveAllComments();
+    // Text markers: a run of the cell text marked; they ride on a graphic of any kind.
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    // Rotated text; angles are brought into 0..360.
+    void AddRotated(int ACol, int ARow, int16_t AAngle, const std::string& s);
+    void SetRotated(int ACol, int ARow, int16_t AAngle);
+    bool IsRotated(int ACol, int ARow, int& aAngle);
+    void RemoveRotated(int ACol, int ARow);
     using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
     using TCanInsertRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanInsert)>;
     using TRatingChangeEvent =
