@@ -622,6 +622,9 @@ public:
     int GetScrollPosition(int ACol, int ARow);
     void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
     TScrollProp GetScrollProp(int ACol, int ARow);
+    // An auto-range scroll bar's page becomes the row height and its range the text height;
+    // the cell-text-changed hook calls it.
+    void UpdateAutoRangeScrollBar(int ACol, int ARow);
     // Comments: a corner triangle, the text shown as the cell's hint.
     void AddComment(int ACol, int ARow, const std::string& Comment);
     void AddColorComment(int ACol, int ARow, const std::string& Comment, TColor Color);

@@ -190,6 +190,13 @@ void TExStringGrid::AddScrollBar(int ACol, int ARow, bool AutoRange) {
         CellTextChanged(ACol, ARow);
 }
 
+void TExStringGrid::UpdateAutoRangeScrollBar(int ACol, int ARow) {
+    if (TCellGraphic* graphic = BaseScrollBar(*this, ACol, ARow); graphic && graphic->CellBoolean) {
+        graphic->CellAngle = RowHeights(ARow);
+        graphic->CellErrFrom = GetCellTextSize(ACol, ARow).Y;
+    }
+}
+
 void TExStringGrid::RemoveScrollBar(int ACol, int ARow) {
     RemoveCellGraphicOfType(ACol, ARow, ctScrollbar);
 }

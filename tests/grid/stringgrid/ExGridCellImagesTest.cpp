@@ -96,13 +96,22 @@ std::vector<TKindCase> KindCases() {
     };
 }
 
+// A grid whose cell texts are as high as their length times ten.
+class TTallTextGrid : public TTestExGrid {
+public:
+    using TTestExGrid::TTestExGrid;
+    TPoint GetCellTextSize(int ACol, int ARow) override {
+        return TPoint{0, static_cast<int>(Cells(ACol, ARow).size()) * 10};
+    }
+};
+
 class ExGridCellImages : public ::testing::Test {
 protected:
     ExGridCellImages() { Images.SetWidth(16), Images.SetHeight(16), Grid.GridImages = &Images; }
     ~ExGridCellImages() override { Grid.GridImages = nullptr; }
 
     TImageList Images{nullptr};
-    TTestExGrid Grid{nullptr};
+    TTallTextGrid Grid{nullptr};
 };
 
 TEST_F(ExGridCellImages, EachRemoveTakesOutItsOwnKindAndLeavesEveryOtherKind) {
@@ -323,6 +332,20 @@ TEST_F(ExGridCellImages, ScrollBarsOnTheBaseCell) {
     EXPECT_FALSE(Grid.HasAutoRangeScrollBar(1, 1));
     Grid.AddScrollBar(1, 2, true);
     EXPECT_TRUE(Grid.HasAutoRangeScrollBar(1, 2));
+}
+
+TEST_F(ExGridCellImages, AutoRangeScrollBarFollowsRowAndTextHeight) {
+    Grid.SetCells(1, 1, "twelve chars");
+    Grid.SetCells(1, 2, "twelve chars");
+    Grid.SetRowHeights(1, 30);
+    Grid.AddScrollBar(1, 1, true);
+    Grid.AddScrollBar(1, 2, false);
+    Grid.UpdateAutoRangeScrollBar(1, 1);
+    Grid.UpdateAutoRangeScrollBar(1, 2);
+    EXPECT_EQ(Grid.GetScrollProp(1, 1).PageSize, 30);
+    EXPECT_EQ(Grid.GetScrollProp(1, 1).Range, 120);
+    EXPECT_EQ(Grid.GetScrollProp(1, 2).PageSize, 0) << "a fixed range stays";
+    EXPECT_EQ(Grid.GetScrollProp(1, 2).Range, 100);
 }
 
 TEST_F(ExGridCellImages, CommentsOnlyOnEmptyOrCommentCells) {
