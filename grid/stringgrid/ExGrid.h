@@ -576,8 +576,8 @@ public:
     void RemoveInterfacedCell(int ACol, int ARow);
     // Buttons. The column of SetButtonText, GetButtonText, PushButton and GetCellButtonRect is
     // a display column.
-    void AddButton(int ACol, int ARow, int bw, int bh, const std::string& Caption,
-                   TCellHAlign hal, TCellVAlign val);
+    void AddButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                   TCellVAlign val);
     void AddBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption,
                       TBitmap* Glyph, TCellHAlign hal, TCellVAlign val);
     TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption,
