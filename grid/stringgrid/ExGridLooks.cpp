@@ -1,22 +1,379 @@
 // Looks, style presets and colour tones.
 #include "grid/stringgrid/ExGrid.h"
 
-void TExStringGrid::SetLook(TGridLook Value) {
-    FLook = Value;
+#include "grid/foundation/SearchFooter.h"
+
+#include <array>
+#include <optional>
+
+namespace {
+
+// The gradient colours are kept as RGB, with clNone kept as "no colour".
+TColor Resolved(TColor Value) {
+    return Value == clNone ? clNone : ColorToRGB(Value);
 }
 
-void TExStringGrid::SetStyle(int AStyle) {}
+struct TLookNames {
+    const char* Name;
+    const char* Caption;
+};
+
+constexpr std::array<TLookNames, glCustom> LookNames{{{"glStandard", "Standard"},
+                                                      {"glSoft", "Soft"},
+                                                      {"glClassic", "Classic"},
+                                                      {"glULK", "ULK"},
+                                                      {"glXP", "Windows XP"},
+                                                      {"glListView", "ListView"},
+                                                      {"glVista", "Windows Vista"},
+                                                      {"glWin7", "Windows 7"},
+                                                      {"glOffice2007", "Office2007"}}};
+
+bool HasNames(TGridLook ALook) {
+    return ALook >= glStandard && ALook < glCustom;
+}
+
+using TMaybeColor = std::optional<TColor>;
+
+// A preset's own colours; an empty entry leaves the grid's value as it is.
+struct TStylePreset {
+    std::optional<TGridLook> Look;
+    TMaybeColor GradientFrom, GradientTo, GradientMirrorFrom, GradientMirrorTo;
+    TMaybeColor ActiveCellColor, ActiveCellColorTo;
+    TMaybeColor SelectionColor, SelectionColorTo, SelectionTextColor;
+    TMaybeColor GridLineColor, GridFixedLineColor;
+};
+
+constexpr TColor Office2003ActiveFrom = 0x94E6FB;
+constexpr TColor Office2003ActiveTo = 0x1595EE;
+
+TStylePreset Office2003(TColor From, TColor To) {
+    return {glXP,
+            From,
+            To,
+            clNone,
+            clNone,
+            Office2003ActiveFrom,
+            Office2003ActiveTo,
+            Office2003ActiveFrom,
+            Office2003ActiveTo,
+            clBlack,
+            0xC0C0C0,
+            0x808080};
+}
+
+TStylePreset Office2010(TColor Face, TColor FixedLine) {
+    return {glOffice2007, Face,     Face, Face,    Face,     0x5BD5FF,
+            0x71EFFF,     0xFFDBB7, {},   clBlack, 0xC0C0C0, FixedLine};
+}
+
+TStylePreset PresetOf(TExGridStyle AStyle) {
+    switch (AStyle) {
+    case gsOffice2003Blue:
+        return Office2003(0xFCE1CB, 0xE0A57D);
+    case gsOffice2003Silver:
+        return Office2003(0xECE2E1, 0xB39698);
+    case gsOffice2003Olive:
+        return Office2003(0xCFF0EA, 0x8CC0B1);
+    case gsOffice2003Classic:
+        return {glXP,     0xFFFFFF, 0xCCD4D8, clNone, clNone,   0xD8D5D4,
+                0xD8D5D4, {},       {},       {},     0xC0C0C0, 0x808080};
+    case gsOffice2007Luna:
+        return {glOffice2007, 0xFBF9F6, 0xE8DBD2, clNone,  clNone,   0x9DD8F9,
+                0x5EC1F1,     0x5EC1F1, {},       clBlack, 0xF1EDEB, 0xD1BBA4};
+    case gsOffice2007Obsidian:
+        return {glOffice2007, 0xF7F7F7, 0xDEDEDE, clNone,  clNone,   0x9DD8F9,
+                0x5EC1F1,     0x5EC1F1, {},       clBlack, 0xE5D7D0, 0x808080};
+    case gsWindowsXP:
+        return {glXP,      clBtnFace, clBtnFace, clNone, clNone,   clBtnFace,
+                clBtnFace, {},        {},        {},     0xC0C0C0, 0x808080};
+    case gsWhidbey:
+        return {
+            {}, 0xFFFFFF, clBtnFace, clNone,   clNone,  Office2003ActiveFrom, Office2003ActiveTo,
+            {}, {},       {},        0xC0C0C0, 0x808080};
+    case gsOffice2007Silver:
+        return {glOffice2007, 0xF3F3F1, 0xCAC9C8, {},      {},       0x99CCFF,
+                0x699CFF,     0x95C7F5, {},       clBlack, 0xE5D7D0, 0x808080};
+    case gsWindowsVista:
+        return {glVista,  0xFFFFFF, 0xFFFFFF, 0xFAF8F7, 0xF4F2F1, 0xFDF8F1,
+                0xFCEFD5, 0xEACAB6, {},       clBlack,  0xECECF0, 0xD4D2D1};
+    case gsWindows7:
+        return {glWin7,   0xFDFCFA, 0xFAF0E6, 0xF4E6DC, 0xF7E9DD, 0xFCEBDC,
+                0xFCDBC1, 0xEACAB6, {},       clBlack,  0xECECF0, 0xD4D2D1};
+    case gsTerminal:
+        return {glStandard};
+    case gsOffice2010Blue:
+        return Office2010(0xF5E7DA, 0xC7B0A0);
+    case gsOffice2010Silver:
+        return Office2010(0xE8E3DF, 0xBAB5B1);
+    case gsOffice2010Black:
+        return Office2010(0x6A6A6A, 0x444444);
+    case gsCustom:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+void TExStringGrid::LookToString(TGridLook ALook, std::string& Text) {
+    if (HasNames(ALook))
+        Text = LookNames[ALook].Name;
+}
+
+void TExStringGrid::LookCaption(TGridLook ALook, std::string& Text) {
+    if (HasNames(ALook))
+        Text = LookNames[ALook].Caption;
+}
+
+void TExStringGrid::ApplyFixedGradient(TColor From, TColor To, TColor MirrorFrom, TColor MirrorTo) {
+    if (From != clNone)
+        FULKGradientFrom = Resolved(From);
+    if (To != clNone)
+        FULKGradientTo = Resolved(To);
+    FULKGradientMirrorFrom = Resolved(MirrorFrom);
+    FULKGradientMirrorTo = Resolved(MirrorTo);
+}
+
+void TExStringGrid::SetLook(TGridLook Value) {
+    if (FLook == Value)
+        return;
+    FLook = Value;
+    if (Value != glCustom) {
+        FULKGradientFrom = clNone;
+        FULKGradientTo = clNone;
+        FULKGradientMirrorFrom = clNone;
+        FULKGradientMirrorTo = clNone;
+    }
+    switch (Value) {
+    case glVista:
+        SetStyle(gsWindowsVista);
+        Style = tsWindowsVista;
+        SetSelectionStyle(ssVista);
+        break;
+    case glWin7:
+        SetStyle(gsWindows7);
+        Style = tsWindows7;
+        SetSelectionStyle(ssWin7);
+        break;
+    case glOffice2007:
+        SetStyle(gsOffice2007Luna);
+        Style = tsOffice2007Luna;
+        SetSelectionStyle(ssOffice2007);
+        break;
+    case glCustom:
+        break;
+    default:
+        SetSelectionStyle(ssDefault);
+        if (!Loading())
+            ApplyPlainLookColours(Value);
+        break;
+    }
+    ScrollType = ssNormal;
+    FBorderColor = 0xB99D7F;
+    Invalidate();
+    if (!Loading())
+        UpdateFooter();
+}
+
+void TExStringGrid::ApplyPlainLookColours(TGridLook Value) {
+    const bool gradientLook = Value == glULK || Value == glXP || Value == glListView;
+    if (gradientLook) {
+        FULKGradientFrom = Resolved(clWhite);
+        FULKGradientTo = Resolved(clBtnFace);
+    } else {
+        SetFixedColor(clBtnFace);
+        FULKGradientFrom = Resolved(clBtnFace);
+    }
+    SetGridFixedLineColor(0x808080);
+    FULKGradientMirrorFrom = clNone;
+    FULKGradientMirrorTo = clNone;
+    SetGridLineColor(0xC0C0C0);
+    if (Value == glULK || Value == glXP) {
+        SetActiveCellColor(0xEACAB6);
+        SetActiveCellColorTo(clNone);
+        SetSelectionColor(0xEACAB6);
+        SetSelectionColorTo(clNone);
+        SetSelectionTextColor(clBlack);
+        FSearchFooter->SetColor(FULKGradientFrom);
+        FSearchFooter->SetColorTo(FULKGradientTo);
+        ApplyFixedGradient(clWhite, Value == glXP ? clBtnFace : TColor(0xC0C0C0), clNone, clNone);
+        FULKGradientHoverFrom = 0xCFD0D1;
+        FULKGradientHoverTo = 0xBEC6C8;
+        FULKGradientHoverMirrorFrom = 0xBEC6C8;
+        FULKGradientHoverMirrorTo = 0xABBCBF;
+        FULKGradientDownFrom = 0x868788;
+        FULKGradientDownTo = 0x737C7E;
+        FULKGradientDownMirrorFrom = 0x737C7E;
+        FULKGradientDownMirrorTo = 0x627376;
+    } else {
+        SetActiveCellColor(0x808080);
+        SetActiveCellColorTo(clNone);
+        SetSelectionColor(clHighlight);
+        SetSelectionTextColor(clHighlightText);
+        FSearchFooter->SetColor(clBtnFace);
+        FSearchFooter->SetColorTo(clBtnFace);
+    }
+}
+
+void TExStringGrid::SetStyle(int AStyle) {
+    // An ordinal outside the presets (a corrupt settings file) is ignored.
+    if (AStyle < gsOffice2003Blue || AStyle > gsOffice2010Black)
+        return;
+    const auto style = static_cast<TExGridStyle>(AStyle);
+    SetSelectionColor(clHighlight);
+    SetSelectionColorTo(clNone);
+    SetSelectionTextColor(clHighlightText);
+    SetSelectionStyle(ssDefault);
+    // Resetting the control-look colours clears the hover and down mirror colours it passes on.
+    FULKGradientHoverMirrorFrom = clNone;
+    FULKGradientHoverMirrorTo = clNone;
+    FULKGradientDownMirrorFrom = clNone;
+    FULKGradientDownMirrorTo = clNone;
+
+    const TStylePreset preset = PresetOf(style);
+    if (preset.Look)
+        SetLook(*preset.Look);
+    auto put = [](TColor& Field, const TMaybeColor& Value) {
+        if (Value)
+            Field = Resolved(*Value);
+    };
+    put(FULKGradientFrom, preset.GradientFrom);
+    put(FULKGradientTo, preset.GradientTo);
+    put(FULKGradientMirrorFrom, preset.GradientMirrorFrom);
+    put(FULKGradientMirrorTo, preset.GradientMirrorTo);
+    if (preset.ActiveCellColor)
+        SetActiveCellColor(*preset.ActiveCellColor);
+    if (preset.ActiveCellColorTo)
+        SetActiveCellColorTo(*preset.ActiveCellColorTo);
+    const bool office2003 =
+        style == gsOffice2003Blue || style == gsOffice2003Silver || style == gsOffice2003Olive;
+    if (office2003) {
+        // Stored directly: the final invalidate repaints.
+        FSelectionColor = *preset.SelectionColor;
+        FSelectionColorTo = *preset.SelectionColorTo;
+        FSelectionTextColor = *preset.SelectionTextColor;
+    } else {
+        if (preset.SelectionColor)
+            SetSelectionColor(*preset.SelectionColor);
+        if (preset.SelectionColorTo)
+            SetSelectionColorTo(*preset.SelectionColorTo);
+        if (preset.SelectionTextColor)
+            SetSelectionTextColor(*preset.SelectionTextColor);
+    }
+    if (preset.GridLineColor)
+        SetGridLineColor(*preset.GridLineColor);
+    if (preset.GridFixedLineColor)
+        SetGridFixedLineColor(*preset.GridFixedLineColor);
+    ApplyPresetStates(style);
+    if (style != gsCustom && style != gsTerminal) {
+        FSearchFooter->SetColor(FULKGradientFrom);
+        FSearchFooter->SetColorTo(FULKGradientMirrorTo);
+    }
+    Invalidate();
+}
+
+void TExStringGrid::SetHoverGradient(const TGradientColours& Hover) {
+    FULKGradientHoverFrom = Hover.From;
+    FULKGradientHoverTo = Hover.To;
+    FULKGradientHoverMirrorFrom = Hover.MirrorFrom;
+    FULKGradientHoverMirrorTo = Hover.MirrorTo;
+    FULKGradientHoverBorder = Hover.Border;
+}
+
+void TExStringGrid::SetDownGradient(const TGradientColours& Down) {
+    FULKGradientDownFrom = Down.From;
+    FULKGradientDownTo = Down.To;
+    FULKGradientDownMirrorFrom = Down.MirrorFrom;
+    FULKGradientDownMirrorTo = Down.MirrorTo;
+    FULKGradientDownBorder = Down.Border;
+}
+
+void TExStringGrid::ApplyPresetStates(TExGridStyle AStyle) {
+    switch (AStyle) {
+    case gsOffice2007Luna:
+        SetHoverGradient({0xE4E2DF, 0xDBD3CD, 0xDBD3CD, 0xD2C5BC, 0xB79F87});
+        SetDownGradient({0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D});
+        if (FLook == glOffice2007)
+            SetSelectionStyle(ssOffice2007);
+        break;
+    case gsWindowsVista:
+        SetHoverGradient({0xFFF7E3, 0xFFF7E3, 0xFFEDBD, 0xFBE7B7, 0xE3C993});
+        SetDownGradient({0xF9E4BC, 0xF9E4BC, 0xF7D68D, 0xF5D18A, 0xAE904F});
+        SetSelectionStyle(ssVista);
+        break;
+    case gsWindows7:
+        SetHoverGradient({0xFEFBF8, 0xFAF2ED, 0xF4E4D7, 0xE8D2C1, 0xEEE8E3});
+        SetDownGradient({0xF1E8DD, 0xF1E4D8, 0xECDBCF, 0xEDDCCF, 0xD5BCAA});
+        SetSelectionStyle(ssWin7);
+        break;
+    case gsOffice2010Blue:
+    case gsOffice2010Silver:
+    case gsOffice2010Black:
+        SetHoverGradient({0x6BDFFF, 0xAFEFFF, 0xAFEFFF, 0xE6FCFF, 0x3ABFE8});
+        SetDownGradient({0x5BD5FF, 0x64E0FF, 0x64E0FF, 0x71EFFF, 0x308AC2});
+        SetSelectionStyle(ssDefault);
+        break;
+    default:
+        break;
+    }
+}
 
 void TExStringGrid::SetComponentStyle(TULKStyle AStyle) {
     Style = AStyle;
     SetStyle(AStyle);
+    if (AStyle != tsCustom && ScrollType == ssMetro)
+        ScrollType = ssNormal;
 }
 
 void TExStringGrid::SetColorTones(const TColorTones& ATones) {
     Tones = ATones;
 }
 
-void TExStringGrid::AdaptToOfficeTheme() {}
+void TExStringGrid::SetTheme(TXPColorScheme Scheme) {
+    TColor from = 0xFFFFFF, to = clBtnFace, mirrorFrom = clNone, mirrorTo = clNone;
+    TColor activeFrom = Office2003ActiveFrom, activeTo = Office2003ActiveTo;
+    TColor footerFrom = 0xECE2E1, footerTo = 0xB39698;
+    switch (Scheme) {
+    case xpBlue:
+        from = footerFrom = 0xFCE1CB, to = footerTo = 0xE0A57D;
+        break;
+    case xpGreen:
+        from = footerFrom = 0xCFF0EA, to = footerTo = 0x8CC0B1;
+        break;
+    case xpGray:
+        from = 0xECE2E1, to = 0xB39698;
+        break;
+    case vistaAero:
+        from = 0xFFFFFF, to = 0xFFFFFF, mirrorFrom = 0xFAF8F7, mirrorTo = 0xF4F2F1;
+        break;
+    default:
+        activeFrom = footerFrom = 0xFFFFFF, activeTo = footerTo = 0xFFD9B3;
+        break;
+    }
+    FULKGradientFrom = Resolved(from);
+    FULKGradientTo = Resolved(to);
+    FULKGradientMirrorFrom = mirrorFrom;
+    FULKGradientMirrorTo = mirrorTo;
+    FActiveCellColor = activeFrom;
+    FActiveCellColorTo = activeTo;
+    FSearchFooter->SetColor(footerFrom);
+    FSearchFooter->SetColorTo(footerTo);
+}
+
+void TExStringGrid::AdaptToOfficeTheme() {
+    if (Designing() || !FAutoThemeAdapt)
+        return;
+    const TOfficeTheme theme = DetectOfficeTheme();
+    if (theme == FLastOfficeTheme)
+        return;
+    static constexpr std::array<TULKStyle, otUnknown> StyleOfTheme{
+        tsOffice2003Blue,   tsOffice2003Silver, tsOffice2003Olive,    tsOffice2003Classic,
+        tsOffice2007Luna,   tsOffice2007Silver, tsOffice2007Obsidian, tsOffice2010Blue,
+        tsOffice2010Silver, tsOffice2010Black};
+    if (theme != otUnknown)
+        SetComponentStyle(StyleOfTheme[theme]);
+    FLastOfficeTheme = theme;
+}
 
 void TExStringGrid::ApplyVCLStyleColors() {}
 
