@@ -30,3 +30,8 @@ enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 struct TGradientColours {
     TColor From, To, MirrorFrom, MirrorTo, Border;
 };
+
+// The grid keeps its gradient colours as RGB, with clNone kept as "no colour".
+inline TColor GradientColor(TColor Value) {
+    return Value == clNone ? clNone : ColorToRGB(Value);
+}
