@@ -3,6 +3,7 @@
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/CellGraphics.h"
 #include "grid/foundation/ExStyleIF.h"
+#include "grid/stringgrid/GridLookTypes.h"
 #include "grid/foundation/GridDate.h"
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
@@ -226,6 +227,34 @@ public:
     TGridLook Look() const { return FLook; }
     // Applies the look's colours to the grid and its settings.
     virtual void SetLook(TGridLook Value);
+    // --- looks and styles ---
+    // The name of a look in settings files and its caption; glCustom has neither and leaves
+    // Text as it was.
+    static void LookToString(TGridLook ALook, std::string& Text);
+    static void LookCaption(TGridLook ALook, std::string& Text);
+    // Applies one of the XP colour schemes to the fixed-cell gradient; does not repaint.
+    void SetTheme(TXPColorScheme Scheme);
+    // Fixed-cell gradient under the mouse and while pressed (clNone: none).
+    TColor ULKGradientHoverFrom() const { return FULKGradientHoverFrom; }
+    void SetULKGradientHoverFrom(TColor Value) { FULKGradientHoverFrom = Value; }
+    TColor ULKGradientHoverTo() const { return FULKGradientHoverTo; }
+    void SetULKGradientHoverTo(TColor Value) { FULKGradientHoverTo = Value; }
+    TColor ULKGradientHoverMirrorFrom() const { return FULKGradientHoverMirrorFrom; }
+    void SetULKGradientHoverMirrorFrom(TColor Value) { FULKGradientHoverMirrorFrom = Value; }
+    TColor ULKGradientHoverMirrorTo() const { return FULKGradientHoverMirrorTo; }
+    void SetULKGradientHoverMirrorTo(TColor Value) { FULKGradientHoverMirrorTo = Value; }
+    TColor ULKGradientHoverBorder() const { return FULKGradientHoverBorder; }
+    void SetULKGradientHoverBorder(TColor Value) { FULKGradientHoverBorder = Value; }
+    TColor ULKGradientDownFrom() const { return FULKGradientDownFrom; }
+    void SetULKGradientDownFrom(TColor Value) { FULKGradientDownFrom = Value; }
+    TColor ULKGradientDownTo() const { return FULKGradientDownTo; }
+    void SetULKGradientDownTo(TColor Value) { FULKGradientDownTo = Value; }
+    TColor ULKGradientDownMirrorFrom() const { return FULKGradientDownMirrorFrom; }
+    void SetULKGradientDownMirrorFrom(TColor Value) { FULKGradientDownMirrorFrom = Value; }
+    TColor ULKGradientDownMirrorTo() const { return FULKGradientDownMirrorTo; }
+    void SetULKGradientDownMirrorTo(TColor Value) { FULKGradientDownMirrorTo = Value; }
+    TColor ULKGradientDownBorder() const { return FULKGradientDownBorder; }
+    void SetULKGradientDownBorder(TColor Value) { FULKGradientDownBorder = Value; }
     TCursor Cursor() const { return TBaseGrid::Cursor(); }
     // Also remembered as the cursor the grid gives back when it is freed.
     void SetCursor(TCursor Value);
@@ -1304,6 +1333,25 @@ private:
     TColor FULKGradientTo = 0;
     TColor FULKGradientMirrorFrom = clNone;
     TColor FULKGradientMirrorTo = clNone;
+    // --- looks and styles ---
+    TColor FULKGradientHoverFrom = clNone;
+    TColor FULKGradientHoverTo = clNone;
+    TColor FULKGradientHoverMirrorFrom = clNone;
+    TColor FULKGradientHoverMirrorTo = clNone;
+    TColor FULKGradientHoverBorder = clNone;
+    TColor FULKGradientDownFrom = clNone;
+    TColor FULKGradientDownTo = clNone;
+    TColor FULKGradientDownMirrorFrom = clNone;
+    TColor FULKGradientDownMirrorTo = clNone;
+    TColor FULKGradientDownBorder = clNone;
+    TOfficeTheme FLastOfficeTheme = otUnknown;
+    // Writes the fixed-cell gradient the way the control-look settings pass theirs on to the
+    // grid: From and To only when they are a colour, the mirror colours always.
+    void ApplyFixedGradient(TColor From, TColor To, TColor MirrorFrom, TColor MirrorTo);
+    void ApplyPlainLookColours(TGridLook Value);
+    void ApplyPresetStates(TExGridStyle AStyle);
+    void SetHoverGradient(const TGradientColours& Hover);
+    void SetDownGradient(const TGradientColours& Down);
     bool FUseHTMLHints = false;
     bool FDestroying = false;
 };

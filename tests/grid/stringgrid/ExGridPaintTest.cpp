@@ -26,6 +26,8 @@ constexpr TColor Selected = 0xEACAB6;
 std::unique_ptr<TTestExGrid> MakeGrid() {
     auto grid = std::make_unique<TTestExGrid>(nullptr);
     grid->SetLook(glStandard);
+    // The standard look selects in the system highlight; these pictures use a fixed colour.
+    grid->SetSelectionColor(Selected);
     grid->SetScrollBars(ssNone);
     grid->SetColCount(5);
     grid->SetRowCount(5);
