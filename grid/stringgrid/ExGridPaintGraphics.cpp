@@ -3,6 +3,7 @@
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/CellGraphics.h"
+#include "grid/foundation/IntList.h"
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ControlLook.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/ImgList.h"
 #include "platform/ui/ThemeServices.h"
 
 #include <algorithm>
@@ -428,6 +430,32 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
                 bitmap->SetTransparent(transparent);
             }
             break;
+        case ctImageList:
+            if (const auto* images = dynamic_cast<const TImageList*>(GetGridImageList(col, row)))
+                images->Draw(canvas, g.Left, g.Top, Graphic->CellIndex);
+            break;
+        case ctDataImage:
+            if (const auto* images = dynamic_cast<const TImageList*>(GetGridImageList(col, row))) {
+                const int index = CellInt(*this, col, row) + Graphic->CellIndex;
+                if (index >= 0 && index < images->Count())
+                    images->Draw(canvas, g.Left, g.Top, index);
+            }
+            break;
+        case ctImages: {
+            const auto* images = dynamic_cast<const TImageList*>(GetGridImageList(col, row));
+            const auto* indexes = dynamic_cast<const TIntList*>(Graphic->CellBitmap);
+            if (!images || !indexes)
+                break;
+            TPoint at{g.Left, g.Top};
+            for (int i = 0; i < indexes->Count(); ++i) {
+                images->Draw(canvas, at.X, at.Y, indexes->Items(i));
+                if (Graphic->CellBoolean)
+                    at.X += images->Width();
+                else
+                    at.Y += images->Height();
+            }
+            break;
+        }
         case ctProgress: {
             TRect bar = r;
             bar.Left += 2;
