@@ -3,6 +3,7 @@
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/CellGraphics.h"
+#include "grid/foundation/ExDrawing.h"
 #include "grid/foundation/IntList.h"
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
@@ -311,6 +312,66 @@ void DrawRadioGroup(TExStringGrid& Grid, TCanvas* Canvas, const TRect& R, const 
     }
 }
 
+// A push button, a button with a glyph or the expand chevron. Style and state go to the
+// context for the mouse handling; the button's offset in the cell goes to CellValue.
+void DrawCellButton(TExStringGrid& Grid, TCanvas* Canvas, TCellGraphic& Graphic, TRect G,
+                    const TRect& R, const TRect& Cell, bool CanEdit, TCellDrawContext& Context) {
+    const bool expand = Graphic.CellType == ctExpand;
+    if (expand)
+        G = TRect(R.Right - 13, R.Top, R.Right, R.Top + 13);
+    Graphic.CellValue = static_cast<double>((((G.Top - Cell.Top) & 0xFFFF) << 16) |
+                                            ((G.Left - Cell.Left) & 0xFFFF));
+    int style = ThemeServicesActive() ? 0 : 1;
+    if (Grid.Flat() && Grid.Tones.Background.BrushColor != clNone)
+        style = 3;
+    int state = Graphic.CellBoolean ? bstDown : bstNormal;
+    if (!CanEdit && !expand)
+        state = bstDisabled;
+    Context.ButtonStyle = static_cast<uint8_t>(style);
+    Context.ButtonState = static_cast<uint8_t>(state);
+    DrawButtonFace(Canvas, &Grid, G, style, state, Grid.Tones);
+    if (state == bstDown)
+        G = TRect(G.Left + 1, G.Top + 1, G.Right + 1, G.Bottom + 1);
+    if (expand) {
+        Canvas->Pen()->SetColor(clBlack);
+        Canvas->Pen()->SetWidth(1);
+        const bool expanded =
+            std::holds_alternative<bool>(Graphic.CellVar) && std::get<bool>(Graphic.CellVar);
+        const int r = R.Right;
+        const int t = R.Top;
+        if (expanded)
+            Canvas->Polyline({TPoint{r - 10, t + 8}, TPoint{r - 7, t + 5}, TPoint{r - 3, t + 9}});
+        else
+            Canvas->Polyline({TPoint{r - 10, t + 5}, TPoint{r - 7, t + 8}, TPoint{r - 3, t + 4}});
+        return;
+    }
+    const std::string& caption = Graphic.CellText;
+    if (Graphic.CellType == ctBitButton) {
+        if (const auto* glyph = dynamic_cast<const TBitmap*>(Graphic.CellBitmap);
+            glyph && !glyph->Empty()) {
+            const int dx = (G.Right - G.Left) - glyph->Width();
+            int dy = ((G.Bottom - G.Top) - glyph->Height()) / 2;
+            if (dy < 1)
+                dy = 3;
+            if (dx < 1 || !caption.empty()) {
+                Canvas->Draw(G.Left + 3, G.Top + dy, glyph);
+                G.Left += glyph->Width() + 4;
+            } else
+                Canvas->Draw(G.Left + dx / 2, G.Top + dy, glyph);
+        }
+    }
+    unsigned flags = caption.find('\r') != std::string::npos ? DT_WORDBREAK : DT_SINGLELINE;
+    G.Left += 1;
+    if (style == 3) {
+        const TColorTones& tones = Grid.Tones;
+        const TColor byState[] = {tones.Background.TextColor, tones.Hover.TextColor,
+                                  tones.Selected.TextColor, tones.Disabled.TextColor};
+        Canvas->Font()->SetColor(byState[state]);
+    }
+    Canvas->Brush()->SetStyle(bsClear);
+    Canvas->DrawText(caption, G, flags | DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS);
+}
+
 // Keeps every stroke of one graphic inside the cell and gives the canvas back as it was.
 class TCanvasGuard {
 public:
@@ -350,10 +411,11 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
     const TRect cell(ARect.Left - offset.X, ARect.Top - offset.Y, ARect.Right + offset.X,
                      ARect.Bottom + offset.Y);
     if (kind != ctNode && kind != ctProgress && kind != ctRangeIndicator && kind != ctXPProgress) {
-        ARect.Left -= 1 - offset.X;
-        ARect.Right += 1 - offset.X;
-        ARect.Top -= 1 - offset.Y;
-        ARect.Bottom += 1 - offset.Y;
+        // Reaches into the text margin, one pixel short of the cell's edge.
+        ARect.Left += 1 - offset.X;
+        ARect.Right -= 1 - offset.X;
+        ARect.Top += 1 - offset.Y;
+        ARect.Bottom -= 1 - offset.Y;
     }
     if (Context.TextWidth > 0)
         Context.TextWidth += 2;
@@ -456,6 +518,11 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
             }
             break;
         }
+        case ctButton:
+        case ctBitButton:
+        case ctExpand:
+            DrawCellButton(*this, canvas, *Graphic, g, r, cell, canEdit(), Context);
+            break;
         case ctProgress: {
             TRect bar = r;
             bar.Left += 2;

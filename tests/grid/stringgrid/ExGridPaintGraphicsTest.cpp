@@ -150,6 +150,11 @@ const std::vector<TGraphicCase>& GraphicCases() {
              g->CellIndex = 0x00FFFF;
              g->CellBitmap = AsColorField(0x000000);
          }},
+        {"ButtonWiderThanCell",
+         [](TScene& s) {
+             s.Graphic(ctButton)->SetButton(200, 60, "A long caption", haRight, vaBottom);
+         }},
+        {"Expand", [](TScene& s) { s.Graphic(ctExpand)->CellVar = true; }},
         {"Rating",
          [](TScene& s) {
              TCellGraphic* g = s.Graphic(ctRating);
@@ -302,4 +307,18 @@ TEST(CheckBoxPlacement, RightJustifiedBoxStandsBeforeTextDataBoxAtTheEdge) {
     }
 }
 
+} // namespace
+
+namespace {
+TEST(ButtonDrawing, StoresTheButtonOffsetInTheCell) {
+    TScene scene;
+    TCellGraphic* button = scene.Graphic(ctButton);
+    button->SetButton(30, 16, "Go", haLeft, vaTop);
+    scene.Render();
+    // Left-aligned from the content edge grown into the text margin: 1 in from the cell on both
+    // axes.
+    const int offset = static_cast<int>(button->CellValue);
+    EXPECT_EQ(offset & 0xFFFF, 2);
+    EXPECT_EQ(offset >> 16, 2);
+}
 } // namespace
