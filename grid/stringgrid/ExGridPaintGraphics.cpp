@@ -4,6 +4,7 @@
 
 #include "grid/foundation/CellGraphics.h"
 #include "grid/foundation/ExDrawing.h"
+#include "grid/foundation/FilePicture.h"
 #include "grid/foundation/IntList.h"
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
@@ -12,6 +13,7 @@
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/ThemeServices.h"
 
@@ -522,6 +524,19 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
         case ctBitButton:
         case ctExpand:
             DrawCellButton(*this, canvas, *Graphic, g, r, cell, canEdit(), Context);
+            break;
+        case ctPicture:
+            if (auto* picture = dynamic_cast<TPicture*>(Graphic->CellBitmap);
+                picture && !picture->Empty()) {
+                if (Graphic->CellAngle != noStretch)
+                    canvas->StretchDraw(g, picture->Bitmap());
+                else
+                    canvas->Draw(g.Left, g.Top, picture->Bitmap());
+            }
+            break;
+        case ctFilePicture:
+            if (const auto* picture = dynamic_cast<const TFilePicture*>(Graphic->CellBitmap))
+                picture->DrawPicture(canvas, g);
             break;
         case ctProgress: {
             TRect bar = r;

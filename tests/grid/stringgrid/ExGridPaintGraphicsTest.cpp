@@ -9,6 +9,7 @@
 #include "platform/core/StringList.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
+#include "platform/ui/Image.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,7 @@ TObject* AsColorField(TColor Color) {
 struct TScene {
     std::unique_ptr<TGraphicGrid> Grid = std::make_unique<TGraphicGrid>(nullptr);
     TStringList Items;
+    TPicture Picture;
 
     TScene() {
         Grid->SetColCount(3);
@@ -155,6 +157,14 @@ const std::vector<TGraphicCase>& GraphicCases() {
              s.Graphic(ctButton)->SetButton(200, 60, "A long caption", haRight, vaBottom);
          }},
         {"Expand", [](TScene& s) { s.Graphic(ctExpand)->CellVar = true; }},
+        {"PictureLargerThanCell",
+         [](TScene& s) {
+             TBitmap big(300, 200);
+             big.Canvas()->Brush()->SetColor(0x00FF00);
+             big.Canvas()->FillRect(TRect(0, 0, 300, 200));
+             s.Picture.Assign(&big);
+             s.Graphic(ctPicture)->SetPicture(&s.Picture, false, noStretch, 0, haLeft, vaTop);
+         }},
         {"Rating",
          [](TScene& s) {
              TCellGraphic* g = s.Graphic(ctRating);
