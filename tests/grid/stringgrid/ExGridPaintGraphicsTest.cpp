@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,10 @@ struct TGraphicCase {
     std::function<void(TScene&)> Setup;
 };
 
+void PrintTo(const TGraphicCase& Case, std::ostream* Out) {
+    *Out << Case.Name;
+}
+
 // Every kind, with values meant to overflow its cell where it can (wide ratings, oversized
 // progress values, large shapes).
 const std::vector<TGraphicCase>& GraphicCases() {
@@ -184,10 +189,13 @@ TEST_P(GraphicStaysInCell, DrawsInsideItsCellAndNowhereElse) {
     GetParam().Setup(scene);
     const auto bitmap = scene.Render();
     const TRect cell(Content.Left - 2, Content.Top - 2, Content.Right + 2, Content.Bottom + 2);
-    for (int y = 0; y < bitmap->Height(); ++y)
-        for (int x = 0; x < bitmap->Width(); ++x)
-            if (!cell.Contains(TPoint{x, y}))
+    for (int y = 0; y < bitmap->Height(); ++y) {
+        for (int x = 0; x < bitmap->Width(); ++x) {
+            if (!cell.Contains(TPoint{x, y})) {
                 ASSERT_EQ(bitmap->Pixel(x, y), Paper) << "outside the cell at " << x << "," << y;
+            }
+        }
+    }
     EXPECT_GT(InkInside(*bitmap, cell), 0) << "nothing drawn";
 }
 
@@ -199,6 +207,10 @@ struct TStateCase {
     TGridControlStyle Style;
     std::function<void(TScene&, bool)> Setup; // true: the "on" state
 };
+
+void PrintTo(const TStateCase& Case, std::ostream* Out) {
+    *Out << Case.Name;
+}
 
 class ControlShowsState : public testing::TestWithParam<TStateCase> {};
 
