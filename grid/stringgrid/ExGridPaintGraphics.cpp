@@ -207,14 +207,14 @@ void DrawCheckGlyph(TCanvas* Canvas, const TRect& R, bool Checked, bool Enabled,
     const bool enabledLook = Look.CheckAlwaysActive || Enabled;
     const int size = std::max(1, Look.CheckSize);
     if (UsesTheme(Look.ControlStyle)) {
-        const TRect box(R.Left, R.Top, R.Left + size, R.Top + size);
+        const TRect box{R.Left, R.Top, R.Left + size, R.Top + size};
         if (DrawThemePart(Canvas, TThemePart::CheckBox, CheckStates(Checked, Grayed, enabledLook),
                           box))
             return;
     }
     const int left = R.Left + (R.Right - R.Left - size) / 2;
     const int top = R.Top + (R.Bottom - R.Top - size) / 2;
-    DrawPlainCheck(Canvas, TRect(left, top, left + size, top + size), Checked, Grayed, enabledLook,
+    DrawPlainCheck(Canvas, TRect{left, top, left + size, top + size}, Checked, Grayed, enabledLook,
                    Look.ControlStyle != csClassic);
 }
 
@@ -320,7 +320,7 @@ void DrawCellButton(TExStringGrid& Grid, TCanvas* Canvas, TCellGraphic& Graphic,
                     const TRect& R, const TRect& Cell, bool CanEdit, TCellDrawContext& Context) {
     const bool expand = Graphic.CellType == ctExpand;
     if (expand)
-        G = TRect(R.Right - 13, R.Top, R.Right, R.Top + 13);
+        G = TRect{R.Right - 13, R.Top, R.Right, R.Top + 13};
     Graphic.CellValue = static_cast<double>((((G.Top - Cell.Top) & 0xFFFF) << 16) |
                                             ((G.Left - Cell.Left) & 0xFFFF));
     int style = ThemeServicesActive() ? 0 : 1;
@@ -333,7 +333,7 @@ void DrawCellButton(TExStringGrid& Grid, TCanvas* Canvas, TCellGraphic& Graphic,
     Context.ButtonState = static_cast<uint8_t>(state);
     DrawButtonFace(Canvas, &Grid, G, style, state, Grid.Tones);
     if (state == bstDown)
-        G = TRect(G.Left + 1, G.Top + 1, G.Right + 1, G.Bottom + 1);
+        G = TRect{G.Left + 1, G.Top + 1, G.Right + 1, G.Bottom + 1};
     if (expand) {
         Canvas->Pen()->SetColor(clBlack);
         Canvas->Pen()->SetWidth(1);
@@ -410,8 +410,8 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
     const TCellType kind = Graphic->CellType;
     const TPoint offset = XYOffset();
     // The cell: the content rectangle with its text margins.
-    const TRect cell(ARect.Left - offset.X, ARect.Top - offset.Y, ARect.Right + offset.X,
-                     ARect.Bottom + offset.Y);
+    const TRect cell{ARect.Left - offset.X, ARect.Top - offset.Y, ARect.Right + offset.X,
+                     ARect.Bottom + offset.Y};
     if (kind != ctNode && kind != ctProgress && kind != ctRangeIndicator && kind != ctXPProgress) {
         // Reaches into the text margin, one pixel short of the cell's edge.
         ARect.Left += 1 - offset.X;
@@ -556,7 +556,7 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
             break;
         }
         case ctProgressPie:
-            DrawProgressPie(canvas, TRect(g.Left, g.Top, g.Left + 20, g.Top + 20),
+            DrawProgressPie(canvas, TRect{g.Left, g.Top, g.Left + 20, g.Top + 20},
                             ColorField(Graphic->CellBitmap), LimitPercent(Graphic->CellAngle),
                             false);
             break;

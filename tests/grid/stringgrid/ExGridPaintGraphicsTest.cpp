@@ -25,7 +25,7 @@ constexpr TColor Paper = 0x123456;
 constexpr int Col = 1;
 constexpr int Row = 1;
 // The content rectangle; with the default text margins of 2 the cell is 2 pixels larger.
-const TRect Content(40, 30, 120, 60);
+const TRect Content{40, 30, 120, 60};
 
 class TGraphicGrid : public TTestExGrid {
 public:
@@ -61,7 +61,7 @@ struct TScene {
     std::unique_ptr<TBitmap> Render(TAlignment TextAlign = taLeftJustify, int TextWidth = 0) {
         auto bitmap = std::make_unique<TBitmap>(160, 90);
         bitmap->Canvas()->Brush()->SetColor(Paper);
-        bitmap->Canvas()->FillRect(TRect(0, 0, 160, 90));
+        bitmap->Canvas()->FillRect(TRect{0, 0, 160, 90});
         TCellDrawContext context;
         context.Grid = Grid.get();
         context.Canvas = bitmap->Canvas();
@@ -166,7 +166,7 @@ const std::vector<TGraphicCase>& GraphicCases() {
          [](TScene& s) {
              TBitmap big(300, 200);
              big.Canvas()->Brush()->SetColor(0x00FF00);
-             big.Canvas()->FillRect(TRect(0, 0, 300, 200));
+             big.Canvas()->FillRect(TRect{0, 0, 300, 200});
              s.Picture.Assign(&big);
              s.Graphic(ctPicture)->SetPicture(&s.Picture, false, noStretch, 0, haLeft, vaTop);
          }},
@@ -188,7 +188,7 @@ TEST_P(GraphicStaysInCell, DrawsInsideItsCellAndNowhereElse) {
     TScene scene;
     GetParam().Setup(scene);
     const auto bitmap = scene.Render();
-    const TRect cell(Content.Left - 2, Content.Top - 2, Content.Right + 2, Content.Bottom + 2);
+    const TRect cell{Content.Left - 2, Content.Top - 2, Content.Right + 2, Content.Bottom + 2};
     for (int y = 0; y < bitmap->Height(); ++y) {
         for (int x = 0; x < bitmap->Width(); ++x) {
             if (!cell.Contains(TPoint{x, y})) {
@@ -323,8 +323,8 @@ TEST(CheckBoxPlacement, RightJustifiedBoxStandsBeforeTextDataBoxAtTheEdge) {
         TScene scene;
         scene.Grid->AddCheckBox(Col, Row, true, c.Data);
         const auto bitmap = scene.Render(taRightJustify, 40);
-        const TRect rightQuarter(Content.Right - 18, Content.Top, Content.Right + 2,
-                                 Content.Bottom);
+        const TRect rightQuarter{Content.Right - 18, Content.Top, Content.Right + 2,
+                                 Content.Bottom};
         EXPECT_EQ(InkInside(*bitmap, rightQuarter) > 0, c.AtRightEdge);
     }
 }
