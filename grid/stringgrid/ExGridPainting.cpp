@@ -215,11 +215,6 @@ TCellGraphic* TExStringGrid::GetCellGraphicInfo(int ACol, int ARow, int& Width, 
     return graphic;
 }
 
-// Each kind of cell graphic draws itself with the cell graphic feature; until then a cell
-// graphic leaves the rectangle as it is.
-void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlignment VAlign,
-                                    TCellDrawContext& Context) {}
-
 void TExStringGrid::PaintOuterBorder() {}
 
 TPoint TExStringGrid::GetCellTextSize(int ACol, int ARow) {
