@@ -25,10 +25,13 @@ endfunction()
 # Qt belongs to platform/ alone. For a target outside it that links the given dependencies, a
 # test compiles a source that includes <QWidget> with the include paths and flags the target's
 # own sources get, and passes only when the compiler reports the header missing. The probe is
-# never part of a normal build.
+# never part of a normal build, and it is written into the build tree so that the source tree
+# holds no Qt include outside platform/.
+set(VELMARO_QT_PROBE ${PROJECT_BINARY_DIR}/QtIncludeProbe.cpp)
+file(WRITE ${VELMARO_QT_PROBE} "#include <QWidget>\n")
 function(velmaro_qt_include_check name)
   set(probe ${name}_qt_include_probe)
-  add_library(${probe} OBJECT EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/cmake/QtIncludeProbe.cpp)
+  add_library(${probe} OBJECT EXCLUDE_FROM_ALL ${VELMARO_QT_PROBE})
   target_include_directories(${probe} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${probe} PRIVATE ${ARGN})
   add_test(NAME qt_unreachable_from_${name}
