@@ -1,5 +1,7 @@
 #include "platform/core/RtfText.h"
 
+#include "tests/platform/core/RtfRunDescription.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,38 +10,8 @@
 
 namespace {
 
-// One run as "format:text", the format as its set attributes, e.g. "b fs=20 c=0000FF:Hi".
-std::string Describe(const TRtfRun& run) {
-    const TRtfCharFormat& f = run.Format;
-    std::string d;
-    auto add = [&](const std::string& part) { d += (d.empty() ? "" : " ") + part; };
-    if (f.Bold)
-        add("b");
-    if (f.Italic)
-        add("i");
-    if (f.Underline)
-        add("u");
-    if (f.StrikeOut)
-        add("s");
-    if (!f.FontName.empty())
-        add("f=" + f.FontName);
-    if (f.SizeHalfPoints != 0)
-        add("fs=" + std::to_string(f.SizeHalfPoints));
-    if (f.Color) {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "%06X", static_cast<unsigned>(*f.Color));
-        add(std::string("c=") + hex);
-    }
-    if (f.OffsetHalfPoints != 0)
-        add("up=" + std::to_string(f.OffsetHalfPoints));
-    return d + ":" + run.Text;
-}
-
 std::vector<std::string> Describe(const TRtfRuns& runs) {
-    std::vector<std::string> described;
-    for (const TRtfRun& run : runs)
-        described.push_back(Describe(run));
-    return described;
+    return DescribeRtfRuns(runs);
 }
 
 struct ReadCase {

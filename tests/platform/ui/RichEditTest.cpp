@@ -4,6 +4,8 @@
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/RichEdit.h"
 
+#include "tests/platform/core/RtfRunDescription.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,35 +14,12 @@
 
 namespace {
 
-// One run as "attributes:text"; the editor's own font (Tahoma, 8 points) is left out.
-std::string Describe(const TRtfRun& run) {
-    const TRtfCharFormat& f = run.Format;
-    std::string d;
-    auto add = [&](const std::string& part) { d += (d.empty() ? "" : " ") + part; };
-    if (f.Bold)
-        add("b");
-    if (f.Italic)
-        add("i");
-    if (f.Underline)
-        add("u");
-    if (f.StrikeOut)
-        add("s");
-    if (f.FontName != "Tahoma")
-        add("f=" + f.FontName);
-    if (f.SizeHalfPoints != 16)
-        add("fs=" + std::to_string(f.SizeHalfPoints));
-    if (f.Color)
-        add("c=" + std::to_string(*f.Color));
-    if (f.OffsetHalfPoints != 0)
-        add("up=" + std::to_string(f.OffsetHalfPoints));
-    return d + ":" + run.Text;
-}
-
+// The editor's own font (Tahoma, 8 points) is left out.
 std::vector<std::string> Describe(const TRtfRuns& runs) {
-    std::vector<std::string> described;
-    for (const TRtfRun& run : runs)
-        described.push_back(Describe(run));
-    return described;
+    TRtfCharFormat editorFont;
+    editorFont.FontName = "Tahoma";
+    editorFont.SizeHalfPoints = 16;
+    return DescribeRtfRuns(runs, editorFont);
 }
 
 class RichEditTest : public ::testing::Test {
@@ -142,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "plain bold red\nxy",
                  // The paragraph end takes the format of the text before it.
                  {"f=Arial fs=24:plain ", "b f=Arial fs=24:bold",
-                  "f=Arial fs=24: ", "f=Arial fs=24 c=255:red\n", "i u s f=Courier New fs=24:x",
+                  "f=Arial fs=24: ", "f=Arial fs=24 c=0000FF:red\n", "i u s f=Courier New fs=24:x",
                   "i u s f=Courier New fs=24 up=4:y"}},
         LoadCase{"UnsetFontAndSizeAreTheEditors", "{\\rtf1 a\\b b}", "ab", {":a", "b:b"}},
         LoadCase{"BeyondAscii",
@@ -196,8 +175,9 @@ TEST_F(RichEditTest, SelAttributesChangeOnlyTheSelection) {
     Edit->SelAttributes()->SetName("Courier New");
     Edit->SelAttributes()->SetSize(12);
     Edit->SelAttributes()->SetColor(clRed);
-    EXPECT_EQ(Describe(Edit->Runs()),
-              (std::vector<std::string>{":one ", "b u f=Courier New fs=24 c=255:two", ": three"}));
+    EXPECT_EQ(
+        Describe(Edit->Runs()),
+        (std::vector<std::string>{":one ", "b u f=Courier New fs=24 c=0000FF:two", ": three"}));
     EXPECT_EQ(Changes.size(), 4u) << "one change per attribute written";
 
     EXPECT_EQ(Edit->SelAttributes()->Name(), "Courier New");
@@ -221,7 +201,7 @@ TEST_F(RichEditTest, AssigningAFontSetsEveryAttribute) {
     font.SetStyle(TFontStyles() << fsItalic);
     Edit->SelAttributes()->Assign(font);
     EXPECT_EQ(Describe(Edit->Runs()),
-              (std::vector<std::string>{":x", "i f=Verdana fs=20 c=16711680:y"}));
+              (std::vector<std::string>{":x", "i f=Verdana fs=20 c=FF0000:y"}));
 }
 
 struct OffsetCase {
