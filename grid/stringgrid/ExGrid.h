@@ -998,8 +998,33 @@ public:
     bool EnhTextSize = false;         // ellipsis instead of clipping; HTML without word wrap
     bool NoImageAndText = false;      // a cell with a graphic shows no text
     bool XYOffsetTopLeftOnly = false; // text margins at the left and top only
-    bool URLShow = false;             // cell texts holding a URL show as links
-    bool URLFull = false;             // links keep their scheme
+
+    // --- interaction: what editing, keyboard, selection and the editor controls call on each
+    // other; each operation lives in the file of its feature ----------------------------------
+    // Editing core (ExGridEditing.cpp). Columns are display columns unless said otherwise.
+    bool IsEditable(int ACol, int ARow);
+    bool CellAllowsEdit(int ACol, int ARow);
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+    // An editor control ends editing with a leaving key; the grid moves on as the key says.
+    void DoneInplaceEdit(WORD& Key, TShiftState Shift);
+    void ShowCellEdit();
+    void HideCellEdit();
+    // Tab stays in the grid (through validation) instead of moving the window's focus.
+    bool EditorWantsTab();
+    // ACol a real column.
+    void PostEditDone(int ACol, int ARow);
+    void ShowEditorControl(int ACol, int ARow);
+    void HideEditorControl(int ACol, int ARow);
+    // Keyboard (ExGridKeyboard.cpp).
+    void NavigateFromEditor(bool Backward);
+    bool IsOnLastDataRow();
+    void AutoAddRow();
+    // Selection (ExGridSelection.cpp): moves to the next cell to edit in the advance direction.
+    void AdvanceCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool KeepOrigin,
+                     bool ShowEditor);
+    bool URLShow = false; // cell texts holding a URL show as links
+    bool URLFull = false; // links keep their scheme
     bool URLUnderlineOnHover = false;
     TGridGradientEvent OnGetCellGradient;
     TFloatFormatEvent OnGetFloatFormat;
@@ -1013,6 +1038,43 @@ public:
     TColor MixedSelectionColor(TColor CellColor) const;
 
 protected:
+    // The editor controls and in-place editors take part in the edit road through this state.
+    friend class TExInplaceEdit;
+    friend class TGridCheckBox;
+    friend class TGridSpin;
+    friend class TGridCombo;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridButton;
+    friend class TGridDatePicker;
+    friend class TGridDateTimePicker;
+    friend class TEditLink;
+    friend class TExRichEdit;
+    friend class TGridTransEdit;
+    friend class TGridTransCombo;
+    friend class TControlEdit;
+    friend class TControlCombo;
+    friend class TGridDropDownEditor;
+
+    // --- edit road state (set and cleared by the editing core) ---
+    bool FEditing = false;       // the current cell is edited and awaits validation
+    bool FSpecialEditor = false; // an editor control is up
+    bool FEditActive = false;    // an editor control was shown and is not committed yet
+    bool FEntered = false;       // editing was entered for the current cell
+    bool FShowEditProcess = false;
+    bool FNoEditChange = false;   // the editor is being filled: its change events stay quiet
+    bool FBlockKill = false;      // a commit runs: editors ignore losing the focus
+    bool FBlockFocus = false;     // a leave runs: editors ignore losing the focus
+    bool FValidating = false;     // a validation runs: no editor is shown meanwhile
+    bool FLastValidation = false; // the last value passed validation
+    bool FNoAutoAdvance = false;  // the key that ended editing must not advance
+    bool LButFlg = false;         // the editor was opened by a left-button click
+    char16_t FStartEditChar = 0;  // the key that started editing, typed into the editor
+    std::string FCellCache;       // the cell text when editing began (Escape restores it)
+    std::string FNewCellText;     // the value as the last validation left it
+    std::string FEditText;
+    std::u16string FEditWideText;
+
     // Window creation: run when the grid gets a parent (and again whenever it is placed anew).
     virtual void CreateWnd();
     // The grid's window procedure.

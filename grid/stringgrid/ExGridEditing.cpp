@@ -55,3 +55,31 @@ bool TExStringGrid::IsFixed(int ACol, int ARow) {
 bool TExStringGrid::CanSelectCell(int ACol, int ARow) {
     return TBaseGrid::CanSelectCell(ACol, ARow);
 }
+
+bool TExStringGrid::IsEditable(int ACol, int ARow) {
+    return false;
+}
+
+bool TExStringGrid::CellAllowsEdit(int ACol, int ARow) {
+    return false;
+}
+
+void TExStringGrid::ShowInplaceEdit() {}
+
+void TExStringGrid::HideInplaceEdit() {}
+
+void TExStringGrid::DoneInplaceEdit(WORD& Key, TShiftState Shift) {}
+
+void TExStringGrid::ShowCellEdit() {}
+
+void TExStringGrid::HideCellEdit() {}
+
+bool TExStringGrid::EditorWantsTab() {
+    return false;
+}
+
+void TExStringGrid::PostEditDone(int ACol, int ARow) {}
+
+void TExStringGrid::ShowEditorControl(int ACol, int ARow) {}
+
+void TExStringGrid::HideEditorControl(int ACol, int ARow) {}
