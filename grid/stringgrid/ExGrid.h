@@ -25,6 +25,7 @@ class TBalloonSettings;
 class TBands;
 class TBitmap;
 class TCellGraphic;
+class TCellEditor;
 class TCellNode;
 class TColumnSize;
 class TControlList;
@@ -1016,6 +1017,9 @@ public:
     void PostEditDone(int ACol, int ARow);
     void ShowEditorControl(int ACol, int ARow);
     void HideEditorControl(int ACol, int ARow);
+    // The editor control of a kind that is neither a text kind nor a no-editor kind, created on
+    // first use (ExGridEditorControls.cpp); nullptr where the kind has none.
+    virtual TCellEditor* CellEditorOfKind(TEditorType Kind);
     // Keyboard (ExGridKeyboard.cpp).
     void NavigateFromEditor(bool Backward);
     bool IsOnLastDataRow();
