@@ -101,7 +101,7 @@ void TExStringGrid::CreateOwnedObjects() {
     FSortSettings = std::make_unique<TSortSettings>();
     FDragDropSettings = std::make_unique<TDragDropSettings>();
     FDragScrollOptions = std::make_unique<TDragScrollOptions>();
-    FControlLook = std::make_unique<TControlLook>();
+    FControlLook = std::make_unique<TControlLook>(this);
     FNavigation = std::make_unique<TNavigation>();
     FNavigation->OnChange = [this](TObject* Sender) { NavigationChanged(Sender); };
     FColumnSize = std::make_unique<TColumnSize>();

@@ -1,4 +1,5 @@
 // The colour presets of the grid and the hover and pressed gradients they bring.
+#include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/SearchFooter.h"
@@ -103,10 +104,7 @@ void TExStringGrid::SetStyle(int AStyle) {
     SetSelectionTextColor(clHighlightText);
     SetSelectionStyle(ssDefault);
     // Resetting the control-look colours clears the hover and down mirror colours it passes on.
-    FULKGradientHoverMirrorFrom = clNone;
-    FULKGradientHoverMirrorTo = clNone;
-    FULKGradientDownMirrorFrom = clNone;
-    FULKGradientDownMirrorTo = clNone;
+    FControlLook->Init();
 
     const TStylePreset preset = PresetOf(style);
     if (preset.Look)
