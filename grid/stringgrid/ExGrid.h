@@ -1515,9 +1515,11 @@ private:
     std::string FindCellText(int ACol, int ARow, bool Wide);
     TFindParams SearchFooterParams(bool Backward, bool FromEdit);
     void SearchFooterHighlightRange(bool On);
-    void KeepFoundRowAboveFooter();
-    template <typename Rewrite> void RewriteCells(int Col1, int Row1, int Col2, int Row2,
-                                                  Rewrite rewrite);
+    void KeepFoundRowAboveFloatingFooter();
+    void KeepFoundRowAboveSearchFooter();
+    void SearchFooterFind(bool Backward);
+    template <typename Rewrite>
+    void RewriteCells(int Col1, int Row1, int Col2, int Row2, Rewrite rewrite);
     void MarkRange(int Col1, int Row1, int Col2, int Row2, bool DoCase, const std::string& Text,
                    int Tag, bool On);
 };

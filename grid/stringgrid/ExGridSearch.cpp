@@ -273,7 +273,7 @@ void TExStringGrid::GotoFoundCell(TPoint Cell) {
     SetRow(row);
 }
 
-void TExStringGrid::KeepFoundRowAboveFooter() {
+void TExStringGrid::KeepFoundRowAboveFloatingFooter() {
     const int footerRows = FloatingFooter()->Visible ? 2 : 0;
     if (Row() > TopRow() + VisibleRowCount() - footerRows - 2 &&
         RowCount() > VisibleRowCount() + FixedRows() + footerRows)
@@ -287,7 +287,7 @@ TPoint TExStringGrid::Find(TPoint StartCell, const std::string& s, TFindParams F
     const TPoint found = SearchCells(StartCell, s, FindParams, false, {});
     ExportNotification(found == NoCell ? esExportDone : esExportFail, -1);
     if (FindParams.Contains(fnAutoGoto) && !(found == NoCell))
-        KeepFoundRowAboveFooter();
+        KeepFoundRowAboveFloatingFooter();
     return found;
 }
 
