@@ -4,6 +4,8 @@
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/RetEdit.h"
 #include "grid/stringgrid/SearchPanel.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/InputSimulation.h"
 
@@ -205,6 +207,30 @@ TEST_F(ExGridSearchFooter, PanelFollowsTheFooterSettings) {
     EXPECT_TRUE(closed);
     EXPECT_FALSE(footer()->Visible());
     EXPECT_FALSE(panel()->Visible());
+}
+
+TEST_F(ExGridSearchFooter, PanelPaintsItsColoursAndTheGridLineOnTop) {
+    grid.SetGridLineColor(0x00FF00);
+    panel()->SetBounds(0, 0, 700, 32);
+    struct Case {
+        TColor color;
+        TColor colorTo;
+        TColor second; // the row under the line
+        TColor bottom; // the last row
+    };
+    // A gradient runs from Color at the top towards ColorTo at the bottom in 32 bands, here
+    // one pixel and eight steps of each channel per band.
+    const Case cases[] = {{0x000080, clNone, 0x000080, 0x000080},
+                          {0x000000, 0xF8F8F8, 0x080808, 0xF0F0F0}};
+    for (const Case& c : cases) {
+        footer()->SetColor(c.color);
+        footer()->SetColorTo(c.colorTo);
+        TBitmap shot(700, 32);
+        panel()->PaintTo(shot.Canvas(), 0, 0);
+        EXPECT_EQ(shot.Canvas()->Pixel(650, 0), 0x00FF00u);
+        EXPECT_EQ(shot.Canvas()->Pixel(650, 1), c.second);
+        EXPECT_EQ(shot.Canvas()->Pixel(650, 31), c.bottom);
+    }
 }
 
 } // namespace
