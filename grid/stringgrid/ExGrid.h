@@ -8,6 +8,7 @@
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ExGridEvents.h"
 #include "grid/stringgrid/ExGridTypes.h"
+#include "grid/stringgrid/FindParams.h"
 #include "grid/stringgrid/GridLookTypes.h"
 #include "grid/stringgrid/ScrollProp.h"
 #include "platform/ui/Messages.h"
@@ -1041,6 +1042,83 @@ public:
     static TColor BlendColorPercent(TColor Color1, TColor Color2, int Percent);
     TColor MixedSelectionColor(TColor CellColor) const;
 
+    // --- find, replace and incremental search, search footer, highlighting and cell checking
+    // (ExGridSearch*.cpp, ExGridSearchFooter.cpp, ExGridHighlight.cpp) --------------------------
+    // Cells are points (X the column, Y the row); (-1, -1) means none. Columns are display
+    // columns, or real ones with fnIncludeHiddenColumns; rows are display rows, or real ones
+    // with fnIncludeHiddenRows. A malformed condition with fnMatchRegular throws ROvoVariRodev
+    // before anything is searched.
+    TPoint Find(TPoint StartCell, const std::string& s, TFindParams FindParams);
+    TPoint FindWide(TPoint StartCell, const std::u16string& s, TFindParams FindParams);
+    TPoint FindFirst(const std::string& s, TFindParams FindParams);
+    // Goes on after the last match of the last search; (-1, -1) after the last one, and the
+    // call after that starts over.
+    TPoint FindNext();
+    // Replaces, in the stored text of every cell the search finds, what it found there: every
+    // occurrence, the leading one with fnMatchStart, the whole text with fnMatchFull, with
+    // fnMatchRegular or for the empty-cell search text. Answers the number of cells changed.
+    int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParams FindParams);
+    // Incremental search for the keyboard: the first normal row whose cell in the sort column
+    // (stripped of tags, upper-cased) starts with s, which the caller upper-cases; -1 if none.
+    int Search(const std::string& s);
+    TFindParams FindParams() const { return FFindParams; }
+    TPoint SearchCell() const { return FSearchCell; }
+    int FindCol = 0;
+    int FindRow = 0;
+    bool FindBusy = false; // a search ran and, unless it is cleared, found something
+    // The search footer's actions (its panel's controls call them).
+    void SearchFooterEditChange();
+    void SearchFooterFindNext();
+    void SearchFooterFindPrevious();
+    void SearchFooterHighlight();
+    void SearchFooterClose();
+    // The footer's accelerators: Alt plus a caption's underlined letter. Result 1 when handled.
+    void HandleDialogChar(TMessage& Message);
+    using TSearchEditChangeEvent =
+        std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
+    TSearchEditChangeEvent OnSearchEditChange;
+    TNotifyEvent OnSearchFooterClose;
+    TNotifyEvent OnCreatedSearchFooter;
+    // Highlighting (tag hi) and error marks (tag e) are written into the cell texts as mark-up.
+    // The stored text is what is marked, never the display text; a cell where nothing is
+    // found is left alone; removing the marks gives back the exact text the cell held; marking
+    // a marked cell again does not encode it twice. Ranges are clipped to the grid; columns
+    // are real columns, rows display rows. A text that holds hi or e tags of its own is taken
+    // as marked.
+    static std::string HilightText(bool DoCase, const std::string& S, const std::string& Text);
+    static std::string UnHilightText(const std::string& S);
+    static std::string MarkText(bool DoCase, const std::string& S, const std::string& Text);
+    static std::string UnMarkText(const std::string& S);
+    void HilightInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+    // Runs CellChecker over cells; True when it changed none. Without a checker: True.
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+    // Operations of selection and grouping that the search calls; neutral here
+    // (ExGridSearchNeutral.cpp) until those features are merged.
+    void ClearRowSelect();
+    void SetRowSelect(int ARow, bool Value);
+    void SetRowModified(int ARow, bool Value);
+    void ScrollAboveSearchFooter();
+    void ExpandNode(int ARow);
+
 protected:
     // The editor controls and in-place editors take part in the edit road through this state.
     friend class TExInplaceEdit;
@@ -1078,6 +1156,11 @@ protected:
     std::string FNewCellText;     // the value as the last validation left it
     std::string FEditText;
     std::u16string FEditWideText;
+
+    // --- find: the match test of one cell against the last search, and the walk ---
+    bool MatchFindCell(int ACol, int ARow, bool Wide);
+    TPoint SearchCells(TPoint StartCell, const std::string& s, TFindParams FindParams, bool Wide,
+                       const std::u16string& ws);
 
     // Window creation: run when the grid gets a parent (and again whenever it is placed anew).
     virtual void CreateWnd();
@@ -1420,6 +1503,25 @@ private:
     void SetDownGradient(const TGradientColours& Down);
     bool FUseHTMLHints = false;
     bool FDestroying = false;
+    // --- find, search footer, highlighting ---
+    TFindParams FFindParams;
+    std::string SearchCache;        // the last search text, upper-cased unless fnMatchCase
+    std::u16string SearchCacheWide; // the same for a wide search
+    std::string FWideSearchText;    // SearchCacheWide in UTF-8, as the cells are matched
+    TPoint FSearchCell{-1, -1};
+    TPoint FindInArea(TPoint StartCell, TFindParams FindParams, bool Wide);
+    void GotoFoundCell(TPoint Cell);
+    int NodeRowOfRow(int ARow);
+    std::string FindCellText(int ACol, int ARow, bool Wide);
+    TFindParams SearchFooterParams(bool Backward, bool FromEdit);
+    void SearchFooterHighlightRange(bool On);
+    void KeepFoundRowAboveFloatingFooter();
+    void KeepFoundRowAboveSearchFooter();
+    void SearchFooterFind(bool Backward);
+    template <typename Rewrite>
+    void RewriteCells(int Col1, int Row1, int Col2, int Row2, Rewrite rewrite);
+    void MarkRange(int Col1, int Row1, int Col2, int Row2, bool DoCase, const std::string& Text,
+                   int Tag, bool On);
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.
