@@ -104,25 +104,27 @@ bool TExStringGrid::CanEditShow() {
     if (result && !EditMode && IsControlCell(base.X, base.Y))
         return false;
     if (result && !EditMode) {
-        FNoEditChange = true;
+        TScopedFlag quiet(FNoEditChange);
         FCellCache = CurrentCell();
         // The validation at the end of this edit compares with the cell as it is now.
         RememberCellState(Col(), Row());
         EditControl = DefaultEditor;
         GetEditorType(base.X, base.Y, EditControl);
-        if (EditControl == edNone) {
-            FNoEditChange = false;
+        if (EditControl == edNone)
+            return false;
+        if (!IsTextKind(EditControl)) {
+            try {
+                ShowEditorControl(RealToDisplCol(base.X), base.Y);
+            } catch (...) {
+                // A control that fails to open leaves the grid out of edit mode.
+                EditMode = FEditing = FSpecialEditor = FEditActive = false;
+                throw;
+            }
+            FEntered = true;
             return false;
         }
         EditMode = true;
-        if (IsTextKind(EditControl)) {
-            FShowEditProcess = true;
-        } else {
-            ShowEditorControl(RealToDisplCol(base.X), base.Y);
-            FEntered = true;
-            FNoEditChange = false;
-            return false;
-        }
+        FShowEditProcess = true;
     }
     if (result) {
         FEntered = true;
@@ -155,6 +157,7 @@ void TExStringGrid::HideInplaceEdit() {
     if (!CommitEditorControl(Col(), Row()))
         return;
     EditMode = false;
+    FShowEditProcess = false;
     CanSelectCell(Col(), Row());
 }
 
@@ -174,7 +177,7 @@ void TExStringGrid::DoneInplaceEdit(WORD& Key, TShiftState Shift) {
     if (CanFocus())
         SetFocus();
     if (Key == VK_RETURN)
-        AdvanceCell(Col(), Row(), false, true, true, false, false);
+        AdvanceCell(Col(), Row(), false, true, true, false, true);
 }
 
 void TExStringGrid::ShowCellEdit() {

@@ -123,6 +123,15 @@ bool MovesTheCell(WORD key, TShiftState shift) {
 }
 } // namespace
 
+bool TExInplaceEdit::WalksOutOfTheText(WORD Key, TShiftState Shift) const {
+    if (!FGrid->FNavigation->CursorWalkEditor || (Key != VK_LEFT && Key != VK_RIGHT))
+        return false;
+    if (Shift.Contains(ssShift) || Shift.Contains(ssCtrl) || Shift.Contains(ssAlt) ||
+        SelLength() != 0)
+        return false;
+    return Key == VK_LEFT ? SelStart() == 0 : SelStart() == LengthOf(Text());
+}
+
 bool TExInplaceEdit::ValidateText() {
     const std::string oldCellText = FGrid->FOldCellText;
     if (FGrid->ValidateCell(Text())) {
@@ -189,6 +198,13 @@ void TExInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
         return;
     if (MovesTheCell(Key, Shift)) {
         LeaveWithKey(Key, Shift);
+        return;
+    }
+    if (WalksOutOfTheText(Key, Shift)) {
+        // Walking out of the text walks into the neighbouring cell, through validation.
+        LeaveWithKey(Key, Shift);
+        if (Key == 0 && !FGrid->EditMode && FGrid->FNavigation->CursorWalkAlwaysEdit)
+            FGrid->ShowInplaceEdit();
         return;
     }
     TInplaceEdit::KeyDown(Key, Shift);
@@ -292,6 +308,12 @@ void TExInplaceEdit::WndProc(TMessage& Message) {
     case WM_PASTE:
         Paste();
         return;
+    case WM_CHAR:
+        // The keypad's decimal key (scan code 0x53) types the locale's decimal separator.
+        if (FGrid->ExcelStyleDecimalSeparator && Message.WParam == '.' &&
+            ((Message.LParam >> 16) & 0xFF) == 0x53)
+            Message.WParam = FirstUnit(CurrentFormatSettings().DecimalSeparator, u'.');
+        break;
     default:
         break;
     }

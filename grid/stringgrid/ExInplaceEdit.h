@@ -88,6 +88,8 @@ protected:
     void DoExit() override;
 
 private:
+    // Left at the start or Right at the end of the text with cursor walking on.
+    bool WalksOutOfTheText(WORD Key, TShiftState Shift) const;
     // Validates the text; a refused value leaves the editor open with the caret placed.
     bool ValidateText();
     // The editor is left with a key that moves the current cell or ends the edit.

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 using namespace EditingTest;
 
@@ -264,4 +265,20 @@ TEST(ExGridEditing, TheSmallHooksAnswerTheirEvents) {
     f.Grid->FocusCell(3, 4, true);
     EXPECT_EQ(changing, (std::vector<std::string>{"row", "col", "cell"}));
     EXPECT_EQ(f.Grid->Col(), 2) << "a refused change keeps the current cell";
+}
+
+TEST(ExGridEditing, AFailingKindHandlerLeavesTheGridReadyForTheNextEdit) {
+    TEditingForm f;
+    f.Grid->OnGetEditorType = [](TObject*, int, int, TEditorType&) {
+        throw std::runtime_error("no kind");
+    };
+    EXPECT_THROW(f.Grid->ShowInplaceEdit(), std::runtime_error);
+    EXPECT_FALSE(f.Grid->EditMode);
+    f.Grid->OnGetEditorType = nullptr;
+    f.Grid->ShowInplaceEdit();
+    EXPECT_TRUE(f.Grid->EditorMode());
+    int changes = 0;
+    f.Grid->OnEditChange = [&](TObject*, int, int, const std::string&) { ++changes; };
+    InputSimulation::TypeChar(f.Editor(), u'z');
+    EXPECT_EQ(changes, 1) << "the editor's change events are not left silenced";
 }

@@ -2,6 +2,7 @@
 // lookup completion and its place over the cell.
 #include "ExGridEditingTestGrid.h"
 
+#include "grid/foundation/Navigation.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/BalloonWindow.h"
@@ -232,4 +233,52 @@ TEST(ExInplaceEdit, ARefusedValueShowsTheInvalidEntryBalloon) {
     ASSERT_NE(f.Editor()->InvalidEntryBalloon(), nullptr);
     EXPECT_EQ(f.Editor()->InvalidEntryBalloon()->Title(), "Invalid");
     EXPECT_EQ(f.Editor()->InvalidEntryBalloon()->TipText(), "Only digits");
+}
+
+TEST(ExInplaceEdit, WalkingOutOfTheTextValidatesAndEditsTheNeighbour) {
+    struct Case {
+        const char* name;
+        WORD key;
+        int caret;
+        int col;       // the current column afterwards
+        int validated; // validations run
+    };
+    const Case cases[] = {
+        {"left at the start", VK_LEFT, 0, 1, 1},
+        {"right at the end", VK_RIGHT, 3, 3, 1},
+        {"right inside the text", VK_RIGHT, 1, 2, 0},
+    };
+    for (const Case& c : cases) {
+        TEditingForm f;
+        f.Grid->Navigation()->CursorWalkEditor = true;
+        int validated = 0;
+        f.Grid->OnCellValidate = [&](TObject*, int, int, std::string&, bool&) { ++validated; };
+        f.Grid->FocusCell(2, 1, true);
+        f.Grid->ShowInplaceEdit();
+        f.Editor()->SetText("abc");
+        f.Editor()->SetSelStart(c.caret);
+        InputSimulation::KeyDown(f.Editor(), c.key);
+        EXPECT_EQ(f.Grid->Col(), c.col) << c.name;
+        EXPECT_EQ(validated, c.validated) << c.name;
+        EXPECT_EQ(f.Grid->Cells(2, 1), "abc") << c.name;
+        EXPECT_TRUE(f.Grid->EditorMode()) << c.name << ": editing goes on";
+    }
+}
+
+TEST(ExInplaceEdit, TheKeypadDecimalKeyTypesTheLocaleSeparatorWhenAsked) {
+    TFormatSettings commaLocale;
+    commaLocale.DecimalSeparator = ",";
+    commaLocale.ThousandSeparator = ".";
+    OverrideFormatSettings(&commaLocale);
+    for (bool excelStyle : {false, true}) {
+        TEditingForm f;
+        f.Grid->ExcelStyleDecimalSeparator = excelStyle;
+        f.Grid->ShowInplaceEdit();
+        f.Editor()->SetText("1");
+        f.Editor()->SetSelStart(1);
+        InputSimulation::KeypadPress(f.Editor(), VK_DECIMAL, u'.');
+        InputSimulation::TypeChar(f.Editor(), u'.');
+        EXPECT_EQ(f.Editor()->Text(), excelStyle ? "1,." : "1..") << excelStyle;
+    }
+    OverrideFormatSettings(nullptr);
 }
