@@ -1514,8 +1514,8 @@ private:
     // Editing core and validation.
     // The editor control up for EditControl; nullptr for none (or none available).
     TCellEditor* ActiveEditorControl();
-    // Validates what the editor control holds; false keeps it open.
-    bool ValidatePendingEditorValue();
+    // Validates what the open editor (text editor or control) holds; false keeps it open.
+    bool ValidatePendingValue();
     bool CommitEditorControl(int ACol, int ARow);
     // A refused value: the cell gets Value back and the editor reopens on it.
     void ReopenRefusedEdit(int ACol, int ARow, const std::string& Value);

@@ -150,8 +150,8 @@ void TExStringGrid::ShowInplaceEdit() {
 void TExStringGrid::HideInplaceEdit() {
     if (!EditMode)
         return;
-    // A value the editor control holds is validated before it may leave the control.
-    if (!ValidatePendingEditorValue())
+    // Whatever leaves the editor is validated first, also when code ends the edit.
+    if (!ValidatePendingValue())
         return;
     HideEditor();
     if (!CommitEditorControl(Col(), Row()))
@@ -163,7 +163,7 @@ void TExStringGrid::HideInplaceEdit() {
 
 void TExStringGrid::DoneInplaceEdit(WORD& Key, TShiftState Shift) {
     TScopedFlag blockFocus(FBlockFocus);
-    if (!ValidatePendingEditorValue())
+    if (!ValidatePendingValue())
         return;
     FEditing = false;
     HideInplaceEdit();
@@ -186,6 +186,8 @@ void TExStringGrid::ShowCellEdit() {
 }
 
 void TExStringGrid::HideCellEdit() {
+    if (!ValidatePendingValue())
+        return;
     HideEditorControl(Col(), Row());
 }
 

@@ -4,6 +4,7 @@
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/stringgrid/ControlLook.h"
+#include "grid/stringgrid/ExInplaceEdit.h"
 #include "grid/stringgrid/ScopedValue.h"
 #include "platform/ui/CellEditor.h"
 #include "platform/ui/Font.h"
@@ -101,10 +102,16 @@ bool TExStringGrid::CommitEditorControl(int ACol, int ARow) {
     return true;
 }
 
-// An editor control's value goes through the same validation as typed text before it may
-// reach the cell; a refused value reopens the control on the value validation chose.
-bool TExStringGrid::ValidatePendingEditorValue() {
-    if (!FSpecialEditor || !FEditing || !EditMode || StoresNothing(EditControl))
+// The value of the open editor, typed or chosen in a control, goes through validation before it
+// may stay in the cell; a refused value reopens the editor on the value validation chose.
+bool TExStringGrid::ValidatePendingValue() {
+    if (!FEditing || !EditMode)
+        return true;
+    if (!FSpecialEditor) {
+        TExInplaceEdit* editor = NormalEdit();
+        return !editor || !EditorMode() || ValidateCell(editor->Text());
+    }
+    if (StoresNothing(EditControl))
         return true;
     TCellEditor* editor = ActiveEditorControl();
     if (!editor)

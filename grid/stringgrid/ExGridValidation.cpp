@@ -32,7 +32,7 @@ void TExStringGrid::RememberCellState(int ACol, int ARow) {
     FOldRow = ARow;
     const int realCol = RealColIndex(ACol);
     FOldCellText = Cells(realCol, ARow);
-    FOldCellTextWide = Utf8ToUtf16(FOldCellText);
+    FOldCellTextWide = WideCells(realCol, ARow);
     FOldModifiedValue = FModified;
 }
 
@@ -176,11 +176,6 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow) {
     // The value being edited is validated before the cell may be left; a refused value keeps
     // the user in the cell.
     if (moving && EditMode && !FValidating) {
-        if (FEditing && !FSpecialEditor && EditorMode() && NormalEdit() &&
-            !ValidateCell(NormalEdit()->Text()))
-            return false;
-        if (!ValidatePendingEditorValue())
-            return false;
         HideInplaceEdit();
         if (EditMode)
             return false;

@@ -234,3 +234,21 @@ TEST(ExGridValidation, RowUpdateFiresOnlyWhenTheRowChanges) {
     for (size_t i = 1; i < updates.size(); ++i)
         EXPECT_NE(updates[i].first, updates[i].second);
 }
+
+TEST(ExGridValidation, EndingTheEditFromCodeValidatesToo) {
+    TTypedEdit text;
+    text.Answer(false);
+    text.Grid->HideInplaceEdit();
+    EXPECT_EQ(text.validated.size(), 1u);
+    EXPECT_EQ(text.Grid->Cells(1, 1), "old");
+    EXPECT_TRUE(text.Grid->EditorMode()) << "the refused value keeps the text editor open";
+
+    TEditingForm control(edEditBtn);
+    control.Grid->SetCells(1, 1, "old");
+    control.Grid->OnCellValidate = [](TObject*, int, int, std::string&, bool& ok) { ok = false; };
+    control.Grid->ShowInplaceEdit();
+    control.Grid->Fake.Value = "new";
+    control.Grid->HideCellEdit();
+    EXPECT_EQ(control.Grid->Cells(1, 1), "old");
+    EXPECT_TRUE(control.Grid->Fake.Open) << "the refused value keeps the control open";
+}
