@@ -283,6 +283,11 @@ void TExInplaceEdit::DoExit() {
     }
 }
 
+void TExInplaceEdit::DblClick() {
+    TInplaceEdit::DblClick();
+    FireEvent(FGrid->OnDblClickCell, FGrid, FGrid->Row(), FGrid->Col());
+}
+
 // --- messages
 // ---------------------------------------------------------------------------------------
 

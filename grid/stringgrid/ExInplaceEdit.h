@@ -86,6 +86,7 @@ protected:
     void KeyPress(TChar& Key) override;
     void DoEnter() override;
     void DoExit() override;
+    void DblClick() override;
 
 private:
     // Left at the start or Right at the end of the text with cursor walking on.

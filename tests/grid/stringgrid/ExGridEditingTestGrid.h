@@ -55,6 +55,7 @@ public:
 class TEditingGrid : public TExStringGrid {
 public:
     using TExStringGrid::CanSelectCell;
+    using TExStringGrid::CellEditMask;
     using TExStringGrid::FCellCache;
     using TExStringGrid::FEditing;
     using TExStringGrid::FNewCellText;

@@ -282,3 +282,34 @@ TEST(ExInplaceEdit, TheKeypadDecimalKeyTypesTheLocaleSeparatorWhenAsked) {
     }
     OverrideFormatSettings(nullptr);
 }
+
+TEST(ExInplaceEdit, TheEditMaskOfACellComesFromTheGridAndItsEvent) {
+    TEditingForm f;
+    f.Grid->EditMask = "999;1;_";
+    EXPECT_EQ(f.Grid->CellEditMask(2, 3), "999;1;_");
+    f.Grid->OnGetEditMask = [](TObject*, int col, int row, std::string& mask) {
+        if (col == 2 && row == 3)
+            mask = "!aaa";
+    };
+    EXPECT_EQ(f.Grid->CellEditMask(2, 3), "!aaa");
+    EXPECT_EQ(f.Grid->CellEditMask(1, 3), "999;1;_");
+}
+
+TEST(ExInplaceEdit, ClipboardKeysAndDoubleClicksReachTheGridsEvents) {
+    TEditingForm f;
+    f.Grid->ShowInplaceEdit();
+    f.Editor()->SetText("secret");
+    f.Editor()->SelectAll();
+    Clipboard()->SetAsText("before");
+    f.Grid->OnClipboardCopy = [](TObject*, bool& allow) { allow = false; };
+    f.Grid->OnClipboardCut = [](TObject*, bool& allow) { allow = false; };
+    f.Editor()->Perform(WM_COPY);
+    f.Editor()->Perform(WM_CUT);
+    EXPECT_EQ(Clipboard()->AsText(), "before") << "refused copy and cut leave the clipboard";
+    EXPECT_EQ(f.Editor()->Text(), "secret");
+
+    std::vector<std::pair<int, int>> clicks;
+    f.Grid->OnDblClickCell = [&](TObject*, int row, int col) { clicks.emplace_back(row, col); };
+    InputSimulation::DoubleClick(f.Editor(), TPoint{5, 5});
+    EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{1, 1}}));
+}
