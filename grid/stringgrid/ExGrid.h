@@ -36,6 +36,8 @@ class TDragScrollOptions;
 class TDropCheckList;
 class TDropList;
 class TExStringGridCheck;
+class TExInplaceEdit;
+class TInplaceEdit;
 class TFilePicture;
 class TFilter;
 class TFilterDropDown;
@@ -1021,6 +1023,77 @@ public:
     // The editor control of a kind that is neither a text kind nor a no-editor kind, created on
     // first use (ExGridEditorControls.cpp); nullptr where the kind has none.
     virtual TCellEditor* CellEditorOfKind(TEditorType Kind);
+    // Editing core, validation and the text editor: settings, events and queries.
+    using TCellValidateEvent =
+        std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Valid)>;
+    using TCellValidateWideEvent = std::function<void(TObject* Sender, int ACol, int ARow,
+                                                      std::u16string& Value, bool& Valid)>;
+    using TEditChangeEvent =
+        std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+    using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+    using TGetEditorPropEvent =
+        std::function<void(TObject* Sender, int ACol, int ARow, TObject* AEditLink)>;
+    using TCellChangingEvent = std::function<void(TObject* Sender, int OldRow, int OldCol,
+                                                  int NewRow, int NewCol, bool& Allow)>;
+    using TRowColChangingEvent =
+        std::function<void(TObject* Sender, int OldIndex, int NewIndex, bool& Allow)>;
+    using TPrintPageNumEvent = std::function<void(TObject* Sender, int PageNum, int PageColNum,
+                                                  std::string& PageNumString)>;
+    using TCanShowFixedDropDownEvent =
+        std::function<void(TObject* Sender, int ACol, bool& CanShow)>;
+    using TGetEditMaskEvent =
+        std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+    using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
+    using TClipboardBeforePasteCellEvent =
+        std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;
+    using TClipboardAfterPasteCellEvent =
+        std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+    bool IsPasswordCell(int ACol, int ARow);
+    // Editing was entered for the current cell with an editor control and is not committed yet.
+    bool EditActive() const { return FEditActive; }
+    TExInplaceEdit* NormalEdit() const;
+    // The grid's modified flag: set when a validated edit changes a cell.
+    bool Modified() const { return FModified; }
+    void SetModified(bool Value) { FModified = Value; }
+    bool GridModified() const { return FGridModified; }
+    void SetGridModified(bool Value) { FGridModified = Value; }
+    // Modified-row flags (one entry per row in ModifiedRows, 1 = modified).
+    void SetRowModified(int ARow, bool Value);
+    bool GetRowModified(int ARow) const;
+    bool AlwaysValidate = false; // validate unchanged values too
+    bool EditWithTags = false;   // mark-up is edited as text instead of being stripped
+    // The characters edValidChars accepts (besides Backspace and Enter).
+    std::string ValidChars;
+    std::string EditMask;
+    std::string InvalidEntryTitle;
+    std::string InvalidEntryText;
+    // A decimal point typed on the numeric keypad becomes the locale's decimal separator.
+    bool ExcelStyleDecimalSeparator = false;
+    bool Lookup = false;
+    bool LookupCaseSensitive = false;
+    bool LookupHistory = false;
+    TNotifyEvent OnEditingDone;
+    TEditCellDoneEvent OnEditCellDone;
+    TCellValidateEvent OnCellValidate;
+    TCellValidateWideEvent OnCellValidateWide;
+    TEditChangeEvent OnEditChange;
+    TEllipsClickEvent OnEllipsClick;
+    TClickSortEvent OnClickSort;
+    TGetEditorPropEvent OnGetEditorProp;
+    TClickCellEvent OnGetEditorPropInt; // column in the first, row in the second argument
+    TCellChangingEvent OnCellChanging;
+    TRowColChangingEvent OnRowChanging;
+    TRowColChangingEvent OnColChanging;
+    TPrintPageNumEvent OnPrintGetPageNum;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    TGetEditMaskEvent OnGetEditMask;
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardPaste;
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    TNotifyEvent FOnStartBlockFocus;
+    TNotifyEvent FOnEndBlockFocus;
     // Keyboard (ExGridKeyboard.cpp).
     void NavigateFromEditor(bool Backward);
     bool IsOnLastDataRow();
@@ -1115,7 +1188,6 @@ public:
     // (ExGridSearchNeutral.cpp) until those features are merged.
     void ClearRowSelect();
     void SetRowSelect(int ARow, bool Value);
-    void SetRowModified(int ARow, bool Value);
     void ScrollAboveSearchFooter();
     void ExpandNode(int ARow);
 
@@ -1156,6 +1228,24 @@ protected:
     std::string FNewCellText;     // the value as the last validation left it
     std::string FEditText;
     std::u16string FEditWideText;
+    // Editing core and validation: the cell under validation as it was entered.
+    int FOldCol = -1;
+    int FOldRow = -1;
+    std::string FOldCellText;
+    std::u16string FOldCellTextWide;
+    bool FOldModifiedValue = false;
+    bool FModified = false;
+    bool FGridModified = false;
+    bool FDisableChange = false; // OnCellChanging stays quiet
+    bool FForceSel = false;      // the grid moves the current cell itself: no checks
+    bool CanEditShow() override;
+    TInplaceEdit* CreateEditor() override;
+    TRect EditorRect(int ACol, int ARow) const override;
+    std::string GetEditorText(int ACol, int ARow) override;
+    void SetEditorText(int ACol, int ARow, const std::string& Value) override;
+    std::string CellEditMask(int ACol, int ARow) override;
+    // The framework's click: remembers the current cell as entered.
+    void Click() override;
 
     // --- find: the match test of one cell against the last search, and the walk ---
     bool MatchFindCell(int ACol, int ARow, bool Wide);
@@ -1522,6 +1612,16 @@ private:
     void RewriteCells(int Col1, int Row1, int Col2, int Row2, Rewrite rewrite);
     void MarkRange(int Col1, int Row1, int Col2, int Row2, bool DoCase, const std::string& Text,
                    int Tag, bool On);
+    // Editing core and validation.
+    // The editor control up for EditControl; nullptr for none (or none available).
+    TCellEditor* ActiveEditorControl();
+    // Validates what the open editor (text editor or control) holds; false keeps it open.
+    bool ValidatePendingValue();
+    bool CommitEditorControl(int ACol, int ARow);
+    // A refused value: the cell gets Value back and the editor reopens on it.
+    void ReopenRefusedEdit(int ACol, int ARow, const std::string& Value);
+    void ShowInvalidEntryBalloon();
+    bool FValidatedValuePending = false; // FNewCellText holds what the editor control stores
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.

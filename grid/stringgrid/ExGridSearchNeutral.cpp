@@ -6,8 +6,6 @@ void TExStringGrid::ClearRowSelect() {}
 
 void TExStringGrid::SetRowSelect(int, bool) {}
 
-void TExStringGrid::SetRowModified(int, bool) {}
-
 void TExStringGrid::ScrollAboveSearchFooter() {}
 
 void TExStringGrid::ExpandNode(int) {}

@@ -14,10 +14,13 @@ public:
 
     // The editor is about to edit the cell (ACol a real column).
     virtual void BeginCellEdit(int ACol, int ARow) = 0;
-    // Over ARect (grid client coordinates) in the cell's background colour, shown and focused.
+    // Over ARect (grid client coordinates) in the cell's background colour, shown; it takes the
+    // focus when the grid has it.
     virtual void PlaceCellEditor(const TRect& ARect, TColor Background) = 0;
     // The cell's stored text, read into the editor's own value.
     virtual void LoadCellText(const std::string& Text) = 0;
+    // The key that opened the editor, typed into it as if the user had typed it there.
+    virtual void TypeStartKey(char16_t Key) {}
     // True keeps the editor open: the value it holds cannot be stored as it stands.
     virtual bool VetoCellText() { return false; }
     // The editor's value as the text to store.

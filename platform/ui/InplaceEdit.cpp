@@ -1,5 +1,6 @@
 #include "platform/ui/InplaceEdit.h"
 
+#include "platform/core/CodePage.h"
 #include "platform/ui/StringGridControl.h"
 #include "platform/ui/internal/NativeHost.h"
 
@@ -29,6 +30,28 @@ void TInplaceEdit::SetAlignment(TAlignment value) {
                                                              : Qt::AlignLeft;
     if (QLineEdit* line = LineOf(this))
         line->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+void TInplaceEdit::BeginCellEdit(int ACol, int ARow) {
+    FEditCol = ACol;
+    FEditRow = ARow;
+}
+
+void TInplaceEdit::PlaceCellEditor(const TRect& ARect, TColor Background) {
+    SetBoundsRect(ARect);
+    SetColor(Background);
+    Show();
+}
+
+void TInplaceEdit::LoadCellText(const std::string& Text) {
+    SetText(Text);
+    SelectAll();
+}
+
+// A typed key replaces the whole text, as typing over a selected text does.
+void TInplaceEdit::TypeStartKey(char16_t Key) {
+    SetText(Utf16ToUtf8(std::u16string(1, Key)));
+    SetSelStart(static_cast<int>(Utf8ToUtf16(Text()).size()));
 }
 
 void TInplaceEdit::Change() {

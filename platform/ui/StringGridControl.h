@@ -155,6 +155,8 @@ protected:
     virtual std::string GetEditorText(int ACol, int ARow);
     virtual void SetEditorText(int ACol, int ARow, const std::string& Value);
     virtual TInplaceEdit* CreateEditor();
+    // Where the in-place editor lies over a cell; descendants widen it over merged areas.
+    virtual TRect EditorRect(int ACol, int ARow) const;
     // Keyboard navigation: arrows, Home/End, PageUp/PageDown, Tab, Enter and F2 for the editor.
     virtual void HandleKeyDown(WORD& Key, TShiftState Shift);
     virtual void HandleKeyPress(TChar& Key);

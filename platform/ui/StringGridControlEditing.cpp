@@ -43,7 +43,7 @@ void TStringGrid::HideEditor() {
     FEditorMode = false;
     const bool hadFocus = FInplaceEdit && FInplaceEdit->Focused();
     if (FInplaceEdit)
-        FInplaceEdit->Hide();
+        static_cast<TCellEditor*>(FInplaceEdit)->EndCellEdit();
     if (hadFocus && CanFocus())
         SetFocus();
     InvalidateCell(FCurrent.X, FCurrent.Y);
@@ -53,31 +53,36 @@ void TStringGrid::HideEditor() {
 void TStringGrid::UpdateEditor() {
     if (!FEditorMode || !FInplaceEdit)
         return;
+    TCellEditor* editor = FInplaceEdit;
     if (!(FEditCell == FCurrent)) {
         FEditCell = FCurrent;
         FUpdatingEditor = true;
         FEditStartText = GetEditorText(FCurrent.X, FCurrent.Y);
+        editor->BeginCellEdit(FCurrent.X, FCurrent.Y);
         FInplaceEdit->SetMaxLength(CellEditLimit());
-        FInplaceEdit->SetText(FEditStartText);
+        editor->LoadCellText(FEditStartText);
         FUpdatingEditor = false;
-        FInplaceEdit->SelectAll();
     }
-    const TRect r = CellRect(FCurrent.X, FCurrent.Y);
+    const TRect r = EditorRect(FCurrent.X, FCurrent.Y);
     if (r.IsEmpty()) {
         FInplaceEdit->Hide();
         return;
     }
-    FInplaceEdit->SetBoundsRect(r);
-    FInplaceEdit->Show();
+    editor->PlaceCellEditor(r, Color());
     if (Focused() || FOptions.Contains(goAlwaysShowEditor))
         FInplaceEdit->SetFocus();
+}
+
+TRect TStringGrid::EditorRect(int ACol, int ARow) const {
+    return CellRect(ACol, ARow);
 }
 
 void TStringGrid::EditorTextChanged() {
     if (FUpdatingEditor || !FEditorMode || !FInplaceEdit)
         return;
     FUpdatingEditor = true;
-    SetEditorText(FEditCell.X, FEditCell.Y, FInplaceEdit->Text());
+    SetEditorText(FEditCell.X, FEditCell.Y,
+                  static_cast<TCellEditor*>(FInplaceEdit)->ApplyCellText());
     FUpdatingEditor = false;
 }
 
@@ -91,9 +96,11 @@ void TStringGrid::CommitEditor() {
 void TStringGrid::CancelEditor() {
     if (!FEditorMode || !FInplaceEdit)
         return;
-    if (FInplaceEdit->Text() != FEditStartText) {
+    TCellEditor* editor = FInplaceEdit;
+    editor->CancelCellEdit();
+    if (editor->ApplyCellText() != FEditStartText) {
         FUpdatingEditor = true;
-        FInplaceEdit->SetText(FEditStartText);
+        editor->LoadCellText(FEditStartText);
         SetEditorText(FEditCell.X, FEditCell.Y, FEditStartText);
         FUpdatingEditor = false;
     }

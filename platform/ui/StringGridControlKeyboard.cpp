@@ -120,7 +120,6 @@ void TStringGrid::HandleKeyPress(TChar& Key) {
     ShowEditor();
     if (!FEditorMode || !FInplaceEdit)
         return;
-    FInplaceEdit->SetText(Utf16ToUtf8(std::u16string(1, Key)));
-    FInplaceEdit->SetSelStart(static_cast<int>(FInplaceEdit->Text().size()));
+    static_cast<TCellEditor*>(FInplaceEdit)->TypeStartKey(Key);
     Key = 0;
 }

@@ -1,0 +1,365 @@
+// The string grid's text editor: keys, focus, clipboard and lookup completion.
+#include "grid/stringgrid/ExInplaceEdit.h"
+
+#include "grid/foundation/ExUtil.h"
+#include "grid/foundation/Navigation.h"
+#include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/ScopedValue.h"
+#include "platform/core/CodePage.h"
+#include "platform/core/FormatSettings.h"
+#include "platform/core/StringList.h"
+#include "platform/core/Text.h"
+#include "platform/ui/BalloonWindow.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/MessageBeep.h"
+
+namespace {
+char16_t FirstUnit(const std::string& text, char16_t fallback) {
+    const std::u16string wide = Utf8ToUtf16(text);
+    return wide.size() == 1 ? wide[0] : fallback;
+}
+
+int LengthOf(const std::string& text) {
+    return static_cast<int>(Utf8ToUtf16(text).size());
+}
+} // namespace
+
+TExInplaceEdit::TExInplaceEdit(TExStringGrid* AGrid) : TInplaceEdit(AGrid), FGrid(AGrid) {}
+
+TExInplaceEdit::~TExInplaceEdit() = default;
+
+void TExInplaceEdit::SetVAlign(bool Value) {
+    FValign = Value;
+    SetAlignment(Value ? taRightJustify : taLeftJustify);
+}
+
+void TExInplaceEdit::BeginCellEdit(int ACol, int ARow) {
+    TInplaceEdit::BeginCellEdit(ACol, ARow);
+    FColE = ACol;
+    FRowE = ARow;
+    FLengthLimit = FGrid->CellEditLimit();
+    FWordWrap = FGrid->WordWrap();
+}
+
+void TExInplaceEdit::LoadCellText(const std::string& Text) {
+    TInplaceEdit::LoadCellText(Text);
+    FGrid->FNoEditChange = false;
+    FWorkmode = true;
+}
+
+void TExInplaceEdit::SetTextQuietly(const std::string& Value) {
+    TScopedFlag quiet(FGrid->FNoEditChange);
+    SetText(Value);
+}
+
+void TExInplaceEdit::Change() {
+    TInplaceEdit::Change();
+    if (!FGrid->FNoEditChange)
+        FireEvent(FGrid->OnEditChange, FGrid, FGrid->Col(), FGrid->Row(), Text());
+}
+
+// --- typing --------------------------------------------------------------------------------------
+
+void TExInplaceEdit::KeyPress(TChar& Key) {
+    TInplaceEdit::KeyPress(Key);
+    if (Key == 0)
+        return;
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    if (Key == 1 && ctrl) { // Ctrl+A selects; it types nothing
+        Key = 0;
+        return;
+    }
+    const TFormatSettings locale = CurrentFormatSettings();
+    TTypedCharContext ctx;
+    ctx.Text = Utf8ToUtf16(Text());
+    ctx.SelStart = SelStart();
+    ctx.SelLength = SelLength();
+    ctx.LengthLimit = FLengthLimit;
+    ctx.Ctrl = ctrl;
+    ctx.DecimalSeparator = FirstUnit(locale.DecimalSeparator, u'.');
+    ctx.ThousandSeparator = FirstUnit(locale.ThousandSeparator, u',');
+    ctx.ValidChars = Utf8ToUtf16(FGrid->ValidChars);
+    char16_t key = static_cast<char16_t>(Key);
+    const TTypedCharVerdict verdict = FilterTypedChar(FGrid->EditControl, key, ctx);
+    if (verdict != TTypedCharVerdict::Accept) {
+        if (verdict == TTypedCharVerdict::Beep)
+            MessageBeep(0);
+        Key = 0;
+        return;
+    }
+    Key = key;
+    if (FGrid->EditControl == edMixedCase && Key >= 32) {
+        // Every word keeps a capital as it is typed; the caret stays after the new character.
+        const int caret = SelStart() + 1;
+        SetSelText(Utf16ToUtf8(std::u16string(1, key)));
+        SetText(NameCase(Text()));
+        SetSelStart(caret);
+        Key = 0;
+    }
+}
+
+// --- keys that leave the cell
+// ----------------------------------------------------------------------
+
+namespace {
+// Keys on which the framework's editor hands over to the grid, which moves the current cell or
+// ends the edit.
+bool MovesTheCell(WORD key, TShiftState shift) {
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_RETURN:
+    case VK_TAB:
+        return true;
+    case VK_HOME:
+    case VK_END:
+        return shift.Contains(ssCtrl);
+    default:
+        return false;
+    }
+}
+} // namespace
+
+bool TExInplaceEdit::WalksOutOfTheText(WORD Key, TShiftState Shift) const {
+    if (!FGrid->FNavigation->CursorWalkEditor || (Key != VK_LEFT && Key != VK_RIGHT))
+        return false;
+    if (Shift.Contains(ssShift) || Shift.Contains(ssCtrl) || Shift.Contains(ssAlt) ||
+        SelLength() != 0)
+        return false;
+    return Key == VK_LEFT ? SelStart() == 0 : SelStart() == LengthOf(Text());
+}
+
+bool TExInplaceEdit::ValidateText() {
+    const std::string oldCellText = FGrid->FOldCellText;
+    if (FGrid->ValidateCell(Text())) {
+        SetTextQuietly(FGrid->FNewCellText);
+        return true;
+    }
+    // The editor was reopened on the value the validation chose; the user stays on it.
+    if (FGrid->FNavigation->EditSelectAll)
+        SelectAll();
+    else
+        SetSelStart(LengthOf(Text()));
+    FGrid->FOldCellText = oldCellText;
+    return false;
+}
+
+void TExInplaceEdit::LeaveWithKey(WORD& Key, TShiftState Shift) {
+    if (!ValidateText()) {
+        Key = 0;
+        return;
+    }
+    if (Key == VK_TAB) {
+        FGrid->HideInplaceEdit();
+        if (FGrid->Options().Contains(goTabs))
+            FGrid->NavigateFromEditor(Shift.Contains(ssShift));
+        else
+            FGrid->PostMessage(WM_KEYDOWN, VK_TAB, 0);
+        Key = 0;
+        return;
+    }
+    if (Key == VK_RETURN || (Key >= VK_LEFT && Key <= VK_DOWN)) {
+        FGrid->DoneInplaceEdit(Key, Shift);
+    } else {
+        FGrid->HideInplaceEdit();
+        FGrid->HandleKeyDown(Key, Shift);
+    }
+    Key = 0;
+}
+
+void TExInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
+    FSelKeyDown = SelStart();
+    const bool ctrl = Shift.Contains(ssCtrl);
+    if (Key == VK_ESCAPE) {
+        // The edit is dropped: the cell gets back the text it had when editing began.
+        SetText(FGrid->FCellCache);
+        FGrid->FEditing = false;
+        FGrid->HideInplaceEdit();
+        Key = 0;
+        return;
+    }
+    if (Key == 'A' && ctrl && !Shift.Contains(ssAlt)) {
+        SelectAll();
+        Key = 0;
+        return;
+    }
+    FWorkmode = Key != VK_BACK && Key != VK_DELETE;
+    if (Key == VK_RETURN && ctrl) {
+        // A line break needs a grid that shows several lines in a cell.
+        Key = 0;
+        return;
+    }
+    if (Key == VK_TAB && !FGrid->EditorWantsTab())
+        return; // Tab moves the focus on; leaving the editor validates
+    if (Key == VK_RETURN && FGrid->FNavigation->LineFeedOnEnter)
+        return;
+    if (MovesTheCell(Key, Shift)) {
+        LeaveWithKey(Key, Shift);
+        return;
+    }
+    if (WalksOutOfTheText(Key, Shift)) {
+        // Walking out of the text walks into the neighbouring cell, through validation.
+        LeaveWithKey(Key, Shift);
+        if (Key == 0 && !FGrid->EditMode && FGrid->FNavigation->CursorWalkAlwaysEdit)
+            FGrid->ShowInplaceEdit();
+        return;
+    }
+    TInplaceEdit::KeyDown(Key, Shift);
+}
+
+void TExInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
+    TInplaceEdit::KeyUp(Key, Shift);
+    if (Key != 0 && Key != VK_BACK && Key != VK_DELETE)
+        DoChange();
+}
+
+// --- lookup completion -------------------------------------------------------------------------
+
+void TExInplaceEdit::DoChange() {
+    if (!FWorkmode || SelLength() != 0 || !FGrid->Lookup)
+        return;
+    const TStringList* items = FGrid->LookupItems();
+    if (!items || items->Count() == 0)
+        return;
+    const std::u16string text = Utf8ToUtf16(Text());
+    const int typed = std::min(SelStart(), static_cast<int>(text.size()));
+    if (typed == 0)
+        return;
+    const bool exact = FGrid->LookupCaseSensitive;
+    const auto fold = [exact](const std::string& s) { return exact ? s : UpperCase(s); };
+    const std::string prefix = fold(Utf16ToUtf8(text.substr(0, typed)));
+    for (int i = 0; i < items->Count(); ++i) {
+        const std::string& item = (*items)[i];
+        if (fold(item).rfind(prefix, 0) != 0)
+            continue;
+        const std::u16string wideItem = Utf8ToUtf16(item);
+        if (static_cast<int>(wideItem.size()) <= typed)
+            return;
+        SetTextQuietly(Utf16ToUtf8(text.substr(0, typed) + wideItem.substr(typed, 255)));
+        SetSelStart(typed);
+        SetSelLength(LengthOf(Text()) - typed);
+        return;
+    }
+}
+
+// --- focus
+// -------------------------------------------------------------------------------------------
+
+void TExInplaceEdit::DoEnter() {
+    TInplaceEdit::DoEnter();
+    FGotFocus = true;
+    FGrid->FNoEditChange = false;
+    FLengthLimit = FGrid->CellEditLimit();
+    SetMaxLength(FLengthLimit);
+    if (!FGrid->FNavigation->EditSelectAll)
+        SetSelStart(LengthOf(Text()));
+}
+
+void TExInplaceEdit::DoExit() {
+    FGrid->FStartEditChar = 0;
+    if (FGrid->LookupHistory && FGrid->LookupItems() && FGrid->LookupItems()->IndexOf(Text()) < 0)
+        FGrid->LookupItems()->Add(Text());
+    TInplaceEdit::DoExit();
+    // The editor hidden by the grid itself (a commit or a validation) has nothing left to end.
+    if (FAltBack || FGrid->FValidating || FGrid->FBlockKill)
+        return;
+    const int col = FColE;
+    const int row = FRowE;
+    if (FGrid->FEditing && !FGrid->Focused()) {
+        // Focus that leaves the grid takes the value through validation like a leaving key.
+        if (!ValidateText())
+            return;
+        FGrid->HideInplaceEdit();
+        FGrid->FEditing = false;
+        FGrid->EditMode = false;
+    }
+    if (FGotFocus) {
+        FGotFocus = false;
+        if (col >= 0 && row >= 0)
+            FGrid->PostEditDone(FGrid->RealColIndex(col), row);
+    }
+}
+
+void TExInplaceEdit::DblClick() {
+    TInplaceEdit::DblClick();
+    FireEvent(FGrid->OnDblClickCell, FGrid, FGrid->Row(), FGrid->Col());
+}
+
+// --- messages
+// ---------------------------------------------------------------------------------------
+
+void TExInplaceEdit::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_SYSKEYDOWN:
+        if (Message.WParam == VK_BACK)
+            FAltBack = true;
+        break;
+    case WM_SYSKEYUP:
+        if (Message.WParam == VK_BACK)
+            FAltBack = false;
+        break;
+    case WM_COPY:
+    case WM_CUT: {
+        bool allow = true;
+        FireEvent(Message.Msg == WM_COPY ? FGrid->OnClipboardCopy : FGrid->OnClipboardCut, this,
+                  allow);
+        if (!allow)
+            return;
+        break;
+    }
+    case WM_PASTE:
+        Paste();
+        return;
+    case WM_CHAR:
+        // The keypad's decimal key (scan code 0x53) types the locale's decimal separator.
+        if (FGrid->ExcelStyleDecimalSeparator && Message.WParam == '.' &&
+            ((Message.LParam >> 16) & 0xFF) == 0x53)
+            Message.WParam = FirstUnit(CurrentFormatSettings().DecimalSeparator, u'.');
+        break;
+    default:
+        break;
+    }
+    TInplaceEdit::WndProc(Message);
+    if (Message.Msg == WM_GETDLGCODE && FGrid->EditorWantsTab())
+        Message.Result |= DLGC_WANTTAB;
+}
+
+void TExInplaceEdit::Paste() {
+    bool allow = Clipboard()->HasFormat(CF_TEXT);
+    std::string pasted = allow ? Clipboard()->AsText() : std::string();
+    FireEvent(FGrid->OnClipboardPaste, this, allow);
+    if (allow)
+        FireEvent(FGrid->OnClipboardBeforePasteCell, this, FGrid->Col(), FGrid->Row(), pasted,
+                  allow);
+    if (!allow)
+        return;
+    const TPasteResult result =
+        PasteIntoEditorText(FGrid->EditControl, Text(), SelStart(), SelLength(), pasted,
+                            FLengthLimit, Utf8ToUtf16(FGrid->ValidChars));
+    if (!result.Pasted)
+        return;
+    if (result.Text != Text())
+        SetText(result.Text);
+    FGrid->SetCurrentCellText(Text());
+    SetSelStart(result.SelStart);
+    SetSelLength(result.SelLength);
+    FireEvent(FGrid->OnClipboardAfterPasteCell, this, FGrid->Col(), FGrid->Row(), Text());
+}
+
+void TExInplaceEdit::ShowInvalidEntry(const std::string& Title, const std::string& Text,
+                                      TInvalidEntryIcon Icon) {
+    if (Title.empty() && Text.empty())
+        return;
+    if (!FBalloon) {
+        FBalloon = new TBalloonWindow(this);
+        FBalloon->OnGetText = [this](TBalloonWindow*, TPoint, std::string& tip) {
+            tip = FBalloonText;
+        };
+    }
+    FBalloonText = Text;
+    FBalloon->SetTitle(static_cast<int>(Icon), Title);
+    FBalloon->Popup(ClientToScreen(TPoint{Width() / 2, Height()}));
+}

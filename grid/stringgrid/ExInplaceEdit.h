@@ -1,0 +1,113 @@
+#pragma once
+
+#include "grid/foundation/GridTypes.h"
+#include "grid/stringgrid/ExGridTypes.h"
+#include "platform/ui/InplaceEdit.h"
+
+#include <memory>
+#include <string>
+
+class TBalloonWindow;
+class TExStringGrid;
+
+// What typing one character into the text editor does, by the editor kind.
+enum class TTypedCharVerdict {
+    Accept, // the character (possibly converted) goes into the text
+    Beep,   // refused with a beep
+    Drop    // refused silently
+};
+
+// The text and caret a typed character meets, and the locale it is judged by.
+struct TTypedCharContext {
+    std::u16string Text;
+    int SelStart = 0;
+    int SelLength = 0;
+    int LengthLimit = 0; // 0 or less: none
+    bool Ctrl = false;
+    char16_t DecimalSeparator = u'.';
+    char16_t ThousandSeparator = u',';
+    std::u16string ValidChars; // edValidChars; empty accepts nothing but Backspace and Enter
+};
+
+// The character filter of the text kinds. Key may come back converted (upper or lower case).
+TTypedCharVerdict FilterTypedChar(TEditorType Kind, char16_t& Key, const TTypedCharContext& Ctx);
+// Whether a whole pasted text may stand in the editor of a kind; the converted text in Text.
+bool FilterPastedText(TEditorType Kind, std::string& Text, const std::u16string& ValidChars);
+
+// The editor after a paste: its text, and the pasted part selected (when it replaced a
+// selection) or the caret after it. Positions count UTF-16 units.
+struct TPasteResult {
+    bool Pasted = false; // false: a paste too long for the limit, dropped whole
+    std::string Text;
+    int SelStart = 0;
+    int SelLength = 0;
+};
+// Pastes clipboard text into an editor of a kind holding Text with the selection given
+// (clamped to the text). A text that the kind refuses leaves Text as it was.
+TPasteResult PasteIntoEditorText(TEditorType Kind, const std::string& Text, int SelStart,
+                                 int SelLength, std::string Pasted, int LengthLimit,
+                                 const std::u16string& ValidChars);
+
+// The string grid's own text editor over a cell, for the text kinds (edNormal, edNumeric, ...).
+// It filters what is typed and pasted by the kind, keeps the length limit, and validates the
+// value before any key or focus change takes the user out of the cell: a refused value keeps the
+// editor open on the value the validation chose.
+class TExInplaceEdit : public TInplaceEdit {
+public:
+    explicit TExInplaceEdit(TExStringGrid* AGrid);
+    ~TExInplaceEdit() override;
+
+    TExStringGrid* ExGrid() const { return FGrid; }
+    // Right-aligned text (set from the cell's alignment when the text is read).
+    bool VAlign() const { return FValign; }
+    void SetVAlign(bool Value);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value) { FWordWrap = Value; }
+    int LengthLimit() const { return FLengthLimit; }
+    void SetLengthLimit(int Value) { FLengthLimit = Value; }
+    // The cell being edited (display column, row).
+    int ColE() const { return FColE; }
+    int RowE() const { return FRowE; }
+    // Completes the text from the grid's lookup items (after each key-up).
+    void DoChange();
+    // A refused value's balloon; shown only when a title or text is set.
+    void ShowInvalidEntry(const std::string& Title, const std::string& Text,
+                          TInvalidEntryIcon Icon);
+    TBalloonWindow* InvalidEntryBalloon() const { return FBalloon; }
+
+    void BeginCellEdit(int ACol, int ARow) override;
+    void LoadCellText(const std::string& Text) override;
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void Change() override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+    void KeyPress(TChar& Key) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void DblClick() override;
+
+private:
+    // Left at the start or Right at the end of the text with cursor walking on.
+    bool WalksOutOfTheText(WORD Key, TShiftState Shift) const;
+    // Validates the text; a refused value leaves the editor open with the caret placed.
+    bool ValidateText();
+    // The editor is left with a key that moves the current cell or ends the edit.
+    void LeaveWithKey(WORD& Key, TShiftState Shift);
+    void Paste();
+    void SetTextQuietly(const std::string& Value);
+
+    TExStringGrid* FGrid;
+    TBalloonWindow* FBalloon = nullptr; // owned as a component
+    std::string FBalloonText;
+    int FSelKeyDown = 0; // caret when the last key went down
+    int FLengthLimit = 0;
+    int FColE = -1;
+    int FRowE = -1;
+    bool FValign = false;
+    bool FWordWrap = false;
+    bool FGotFocus = false;
+    bool FAltBack = false;
+    bool FWorkmode = true;
+};

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/ExInplaceEdit.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/CellEditor.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Form.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace EditingTest {
+
+// An editor control that records how the grid drives it and answers what the test sets.
+class TFakeCellEditor : public TCellEditor {
+public:
+    std::vector<std::string> Calls;
+    std::string Value; // what Apply answers
+    bool Veto = false; // refuses to give up its value
+    TRect Placed;
+    TColor Background = clNone;
+    bool Open = false;
+
+    void BeginCellEdit(int ACol, int ARow) override {
+        Calls.push_back("Begin " + std::to_string(ACol) + "," + std::to_string(ARow));
+        Open = true;
+    }
+    void PlaceCellEditor(const TRect& ARect, TColor ABackground) override {
+        Calls.push_back("Place");
+        Placed = ARect;
+        Background = ABackground;
+    }
+    void LoadCellText(const std::string& Text) override {
+        Calls.push_back("Load " + Text);
+        Value = Text;
+    }
+    void TypeStartKey(char16_t Key) override {
+        Calls.push_back(std::string("Key ") + static_cast<char>(Key));
+    }
+    bool VetoCellText() override { return Veto; }
+    std::string ApplyCellText() override {
+        Calls.push_back("Apply");
+        return Value;
+    }
+    void CancelCellEdit() override { Calls.push_back("Cancel"); }
+    void EndCellEdit() override {
+        Calls.push_back("End");
+        Open = false;
+    }
+};
+
+// A grid whose every editor control is the fake, recording the edit-done messages it gets.
+class TEditingGrid : public TExStringGrid {
+public:
+    using TExStringGrid::CanSelectCell;
+    using TExStringGrid::CellEditMask;
+    using TExStringGrid::FCellCache;
+    using TExStringGrid::FEditing;
+    using TExStringGrid::FNewCellText;
+    using TExStringGrid::FSpecialEditor;
+    using TExStringGrid::FStartEditChar;
+    using TExStringGrid::GetEditorText;
+    using TExStringGrid::HandleKeyDown;
+    using TExStringGrid::IsFixed;
+    using TExStringGrid::TExStringGrid;
+
+    TFakeCellEditor Fake;
+    bool OfferFake = true;
+    struct TDone {
+        WPARAM Col;
+        LPARAM Row;
+    };
+    std::vector<TDone> EditDoneMessages;
+
+    TCellEditor* CellEditorOfKind(TEditorType Kind) override {
+        return OfferFake && Kind != edDataCheckBox ? &Fake : nullptr;
+    }
+
+protected:
+    void HandleWindowMessage(TMessage& Message) override {
+        if (Message.Msg == GridEditDoneMessage && GridEditDoneMessage != 0)
+            EditDoneMessages.push_back({Message.WParam, Message.LParam});
+        TExStringGrid::HandleWindowMessage(Message);
+    }
+};
+
+// A shown form holding a focused, editable 5 x 6 grid and an edit to move the focus to.
+struct TEditingForm {
+    TForm Form{nullptr};
+    TEditingGrid* Grid;
+    TEdit* Other;
+
+    explicit TEditingForm(TEditorType Kind = edNormal) {
+        Form.SetBounds(0, 0, 500, 300);
+        Grid = new TEditingGrid(&Form);
+        Grid->SetParent(&Form);
+        Grid->SetBounds(0, 0, 400, 200);
+        Grid->SetColCount(5);
+        Grid->SetRowCount(6);
+        Grid->SetOptions(Grid->Options() << goEditing);
+        Grid->DefaultEditor = Kind;
+        Other = new TEdit(&Form);
+        Other->SetParent(&Form);
+        Other->SetBounds(0, 220, 100, 24);
+        Form.Show();
+        Grid->SetFocus();
+        Grid->FocusCell(1, 1, true);
+    }
+    TExInplaceEdit* Editor() const { return Grid->NormalEdit(); }
+    void Pump() { Application->ProcessMessages(); }
+};
+
+} // namespace EditingTest

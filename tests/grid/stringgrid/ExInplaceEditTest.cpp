@@ -1,0 +1,315 @@
+// The grid's text editor: the character filters of the text kinds, pasting, the length limit,
+// lookup completion and its place over the cell.
+#include "ExGridEditingTestGrid.h"
+
+#include "grid/foundation/Navigation.h"
+#include "platform/core/FormatSettings.h"
+#include "platform/core/StringList.h"
+#include "platform/ui/BalloonWindow.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/MessageBeep.h"
+
+#include <gtest/gtest.h>
+
+using namespace EditingTest;
+
+namespace {
+TTypedCharContext Context(const std::u16string& text, int selStart, int selLength = 0) {
+    TTypedCharContext ctx;
+    ctx.Text = text;
+    ctx.SelStart = selStart;
+    ctx.SelLength = selLength;
+    ctx.DecimalSeparator = u',';
+    ctx.ThousandSeparator = u'.';
+    ctx.ValidChars = u"abc";
+    return ctx;
+}
+} // namespace
+
+TEST(ExInplaceEditFilter, EachTextKindLetsThroughItsOwnCharacters) {
+    using V = TTypedCharVerdict;
+    struct Case {
+        const char* name;
+        TEditorType kind;
+        char16_t key;
+        std::u16string text;
+        int selStart, selLength;
+        V verdict;
+        char16_t typed; // the character that goes in
+    };
+    const Case cases[] = {
+        {"normal takes anything", edNormal, u'%', u"", 0, 0, V::Accept, u'%'},
+        {"numeric digit", edNumeric, u'5', u"12", 2, 0, V::Accept, u'5'},
+        {"numeric minus first", edNumeric, u'-', u"12", 0, 0, V::Accept, u'-'},
+        {"numeric minus inside", edNumeric, u'-', u"12", 1, 0, V::Beep, u'-'},
+        {"numeric second minus", edNumeric, u'-', u"-12", 0, 0, V::Beep, u'-'},
+        {"numeric minus over the selected one", edNumeric, u'-', u"-12", 0, 1, V::Accept, u'-'},
+        {"numeric letter", edNumeric, u'x', u"", 0, 0, V::Beep, u'x'},
+        {"positive numeric minus", edPositiveNumeric, u'-', u"", 0, 0, V::Beep, u'-'},
+        {"float separator", edFloat, u',', u"1", 1, 0, V::Accept, u','},
+        {"float second separator", edFloat, u',', u"1,5", 3, 0, V::Drop, u','},
+        {"float separator over the selected one", edFloat, u',', u"1,5", 1, 1, V::Accept, u','},
+        {"float thousand separator", edFloat, u'.', u"1", 1, 0, V::Drop, u'.'},
+        {"float letter", edFloat, u'x', u"1", 1, 0, V::Drop, u'x'},
+        {"float minus inside", edFloat, u'-', u"1", 1, 0, V::Beep, u'-'},
+        {"positive float minus", edPositiveFloat, u'-', u"", 0, 0, V::Drop, u'-'},
+        {"capital", edCapital, u'q', u"", 0, 0, V::Accept, u'Q'},
+        {"upper case", edUpperCase, u'\u00e9', u"", 0, 0, V::Accept, u'\u00c9'},
+        {"lower case", edLowerCase, u'Q', u"", 0, 0, V::Accept, u'q'},
+        {"valid char", edValidChars, u'b', u"", 0, 0, V::Accept, u'b'},
+        {"invalid char", edValidChars, u'z', u"", 0, 0, V::Beep, u'z'},
+        {"valid chars backspace", edValidChars, 8, u"a", 1, 0, V::Accept, 8},
+        {"password takes anything", edPassword, u' ', u"", 0, 0, V::Accept, u' '},
+    };
+    for (const Case& c : cases) {
+        char16_t key = c.key;
+        EXPECT_EQ(FilterTypedChar(c.kind, key, Context(c.text, c.selStart, c.selLength)), c.verdict)
+            << c.name;
+        if (c.verdict == V::Accept)
+            EXPECT_EQ(key, c.typed) << c.name;
+    }
+}
+
+TEST(ExInplaceEditFilter, AFullEditorDropsTypingSilentlyButNotBackspace) {
+    TTypedCharContext ctx = Context(u"abc", 3);
+    ctx.LengthLimit = 3;
+    char16_t key = u'd';
+    EXPECT_EQ(FilterTypedChar(edNormal, key, ctx), TTypedCharVerdict::Drop);
+    key = 8;
+    EXPECT_EQ(FilterTypedChar(edNormal, key, ctx), TTypedCharVerdict::Accept);
+    ctx.SelLength = 1;
+    key = u'd';
+    EXPECT_EQ(FilterTypedChar(edNormal, key, ctx), TTypedCharVerdict::Accept)
+        << "typing over a selection keeps the length";
+}
+
+TEST(ExInplaceEditFilter, APasteIsTakenWholeOrNotAtAll) {
+    struct Case {
+        const char* name;
+        TEditorType kind;
+        std::string text;
+        int selStart, selLength;
+        std::string pasted;
+        int limit;
+        bool pasted_;
+        std::string result;
+        int caret, selection;
+    };
+    const Case cases[] = {
+        {"at the caret", edNormal, "ad", 1, 0, "bc", 0, true, "abcd", 3, 0},
+        {"over the selection", edNormal, "axd", 1, 1, "bc", 0, true, "abcd", 1, 2},
+        {"line break at the end dropped", edNormal, "", 0, 0, "line\r\n", 0, true, "line", 4, 0},
+        {"inner line breaks kept", edNormal, "", 0, 0, "a\r\nb\r\n", 0, true, "a\r\nb\r\n", 6, 0},
+        {"longer than the limit", edNormal, "ab", 2, 0, "cdef", 3, false, "ab", 0, 0},
+        {"result longer than the limit", edNormal, "ab", 2, 0, "cd", 3, true, "ab", 4, 0},
+        {"numeric takes an integer", edNumeric, "1", 1, 0, "23", 0, true, "123", 3, 0},
+        {"numeric refuses a word", edNumeric, "1", 1, 0, "x", 0, true, "1", 2, 0},
+        {"positive numeric refuses a minus", edPositiveNumeric, "", 0, 0, "-5", 0, true, "", 2, 0},
+        {"capital pastes unchanged", edCapital, "", 0, 0, "ab", 0, true, "ab", 2, 0},
+        {"upper case converts", edUpperCase, "", 0, 0, "ab", 0, true, "AB", 2, 0},
+        {"valid chars refuses others", edValidChars, "", 0, 0, "abz", 0, true, "", 3, 0},
+        {"selection past the end", edNormal, "ab", 9, 9, "c", 0, true, "abc", 3, 0},
+    };
+    for (const Case& c : cases) {
+        const TPasteResult r =
+            PasteIntoEditorText(c.kind, c.text, c.selStart, c.selLength, c.pasted, c.limit, u"abc");
+        EXPECT_EQ(r.Pasted, c.pasted_) << c.name;
+        EXPECT_EQ(r.Text, c.result) << c.name;
+        if (r.Pasted) {
+            EXPECT_EQ(r.SelStart, c.caret) << c.name;
+            EXPECT_EQ(r.SelLength, c.selection) << c.name;
+        }
+    }
+}
+
+TEST(ExInplaceEdit, TypedCharactersGoThroughTheKindsFilter) {
+    struct Case {
+        TEditorType kind;
+        std::u16string typed;
+        std::string text;
+        int beeps;
+    };
+    const Case cases[] = {
+        {edNumeric, u"1-2a3", "123", 2},
+        {edUpperCase, u"ab", "AB", 0},
+        {edMixedCase, u"john doe", "John Doe", 0},
+    };
+    for (const Case& c : cases) {
+        TEditingForm f(c.kind);
+        f.Grid->ShowInplaceEdit();
+        f.Editor()->SetText("");
+        const int beepsBefore = MessageBeepCount();
+        for (char16_t ch : c.typed)
+            InputSimulation::TypeChar(f.Editor(), ch);
+        EXPECT_EQ(f.Editor()->Text(), c.text) << c.kind;
+        EXPECT_EQ(MessageBeepCount() - beepsBefore, c.beeps) << c.kind;
+    }
+}
+
+TEST(ExInplaceEdit, TheLengthLimitStopsTypingWithoutABeep) {
+    TEditingForm f;
+    f.Grid->SetMaxEditLength(3);
+    f.Grid->ShowInplaceEdit();
+    f.Editor()->SetText("abc");
+    f.Editor()->SetSelStart(3);
+    const int beepsBefore = MessageBeepCount();
+    InputSimulation::TypeChar(f.Editor(), u'd');
+    EXPECT_EQ(f.Editor()->Text(), "abc");
+    EXPECT_EQ(MessageBeepCount(), beepsBefore);
+    InputSimulation::KeyPress(f.Editor(), VK_BACK, 8);
+    EXPECT_EQ(f.Editor()->Text(), "ab");
+}
+
+TEST(ExInplaceEdit, PastingAskesTheGridAndStoresTheResult) {
+    TEditingForm f;
+    f.Grid->ShowInplaceEdit();
+    f.Editor()->SetText("x");
+    f.Editor()->SetSelStart(1);
+    Clipboard()->SetAsText("pasted\r\n");
+    std::vector<std::string> events;
+    f.Grid->OnClipboardBeforePasteCell = [&](TObject*, int, int, std::string& value, bool&) {
+        events.push_back("before " + value);
+        value = "[" + value.substr(0, 6) + "]";
+    };
+    f.Grid->OnClipboardAfterPasteCell = [&](TObject*, int, int, const std::string& value) {
+        events.push_back("after " + value);
+    };
+    f.Editor()->Perform(WM_PASTE);
+    EXPECT_EQ(f.Editor()->Text(), "x[pasted]");
+    EXPECT_EQ(f.Grid->Cells(1, 1), "x[pasted]");
+    EXPECT_EQ(events, (std::vector<std::string>{"before pasted\r\n", "after x[pasted]"}));
+
+    f.Grid->OnClipboardPaste = [](TObject*, bool& allow) { allow = false; };
+    f.Editor()->Perform(WM_PASTE);
+    EXPECT_EQ(f.Editor()->Text(), "x[pasted]") << "a refused paste changes nothing";
+}
+
+TEST(ExInplaceEdit, LookupCompletesToTheFirstMatchingItem) {
+    TEditingForm f;
+    TStringList items;
+    items.Add("Alpha");
+    items.Add("Alps");
+    f.Grid->SetLookupItems(&items);
+    f.Grid->Lookup = true;
+    f.Grid->ShowInplaceEdit();
+    f.Editor()->SetText("");
+    InputSimulation::TypeChar(f.Editor(), u'a');
+    InputSimulation::TypeChar(f.Editor(), u'l');
+    EXPECT_EQ(f.Editor()->Text(), "alpha");
+    EXPECT_EQ(f.Editor()->SelStart(), 2);
+    EXPECT_EQ(f.Editor()->SelLength(), 3) << "the completed part is selected";
+    InputSimulation::KeyPress(f.Editor(), VK_BACK, 8);
+    EXPECT_EQ(f.Editor()->Text(), "al") << "Backspace removes the completion without a new one";
+}
+
+TEST(ExInplaceEdit, TheEditorCoversAMergedCellWhole) {
+    TEditingForm f;
+    f.Grid->MergeCells(1, 1, 2, 2);
+    f.Grid->ShowInplaceEdit();
+    ASSERT_TRUE(f.Grid->EditorMode());
+    const TRect area = f.Grid->CellRect(1, 1);
+    EXPECT_EQ(f.Editor()->BoundsRect(), area);
+    EXPECT_GT(area.Right - area.Left, f.Grid->ColWidths(1));
+}
+
+TEST(ExInplaceEdit, RightAlignedCellsEditRightAligned) {
+    TEditingForm f;
+    f.Grid->SetAlignments(2, 1, taRightJustify);
+    f.Grid->FocusCell(2, 1, true);
+    f.Grid->ShowInplaceEdit();
+    EXPECT_TRUE(f.Editor()->VAlign());
+    EXPECT_EQ(f.Editor()->Alignment(), taRightJustify);
+}
+
+TEST(ExInplaceEdit, ARefusedValueShowsTheInvalidEntryBalloon) {
+    TEditingForm f;
+    f.Grid->InvalidEntryTitle = "Invalid";
+    f.Grid->InvalidEntryText = "Only digits";
+    f.Grid->OnCellValidate = [](TObject*, int, int, std::string&, bool& ok) { ok = false; };
+    f.Grid->ShowInplaceEdit();
+    f.Editor()->SetText("x");
+    InputSimulation::KeyDown(f.Editor(), VK_RETURN);
+    ASSERT_NE(f.Editor()->InvalidEntryBalloon(), nullptr);
+    EXPECT_EQ(f.Editor()->InvalidEntryBalloon()->Title(), "Invalid");
+    EXPECT_EQ(f.Editor()->InvalidEntryBalloon()->TipText(), "Only digits");
+}
+
+TEST(ExInplaceEdit, WalkingOutOfTheTextValidatesAndEditsTheNeighbour) {
+    struct Case {
+        const char* name;
+        WORD key;
+        int caret;
+        int col;       // the current column afterwards
+        int validated; // validations run
+    };
+    const Case cases[] = {
+        {"left at the start", VK_LEFT, 0, 1, 1},
+        {"right at the end", VK_RIGHT, 3, 3, 1},
+        {"right inside the text", VK_RIGHT, 1, 2, 0},
+    };
+    for (const Case& c : cases) {
+        TEditingForm f;
+        f.Grid->Navigation()->CursorWalkEditor = true;
+        int validated = 0;
+        f.Grid->OnCellValidate = [&](TObject*, int, int, std::string&, bool&) { ++validated; };
+        f.Grid->FocusCell(2, 1, true);
+        f.Grid->ShowInplaceEdit();
+        f.Editor()->SetText("abc");
+        f.Editor()->SetSelStart(c.caret);
+        InputSimulation::KeyDown(f.Editor(), c.key);
+        EXPECT_EQ(f.Grid->Col(), c.col) << c.name;
+        EXPECT_EQ(validated, c.validated) << c.name;
+        EXPECT_EQ(f.Grid->Cells(2, 1), "abc") << c.name;
+        EXPECT_TRUE(f.Grid->EditorMode()) << c.name << ": editing goes on";
+    }
+}
+
+TEST(ExInplaceEdit, TheKeypadDecimalKeyTypesTheLocaleSeparatorWhenAsked) {
+    TFormatSettings commaLocale;
+    commaLocale.DecimalSeparator = ",";
+    commaLocale.ThousandSeparator = ".";
+    OverrideFormatSettings(&commaLocale);
+    for (bool excelStyle : {false, true}) {
+        TEditingForm f;
+        f.Grid->ExcelStyleDecimalSeparator = excelStyle;
+        f.Grid->ShowInplaceEdit();
+        f.Editor()->SetText("1");
+        f.Editor()->SetSelStart(1);
+        InputSimulation::KeypadPress(f.Editor(), VK_DECIMAL, u'.');
+        InputSimulation::TypeChar(f.Editor(), u'.');
+        EXPECT_EQ(f.Editor()->Text(), excelStyle ? "1,." : "1..") << excelStyle;
+    }
+    OverrideFormatSettings(nullptr);
+}
+
+TEST(ExInplaceEdit, TheEditMaskOfACellComesFromTheGridAndItsEvent) {
+    TEditingForm f;
+    f.Grid->EditMask = "999;1;_";
+    EXPECT_EQ(f.Grid->CellEditMask(2, 3), "999;1;_");
+    f.Grid->OnGetEditMask = [](TObject*, int col, int row, std::string& mask) {
+        if (col == 2 && row == 3)
+            mask = "!aaa";
+    };
+    EXPECT_EQ(f.Grid->CellEditMask(2, 3), "!aaa");
+    EXPECT_EQ(f.Grid->CellEditMask(1, 3), "999;1;_");
+}
+
+TEST(ExInplaceEdit, ClipboardKeysAndDoubleClicksReachTheGridsEvents) {
+    TEditingForm f;
+    f.Grid->ShowInplaceEdit();
+    f.Editor()->SetText("secret");
+    f.Editor()->SelectAll();
+    Clipboard()->SetAsText("before");
+    f.Grid->OnClipboardCopy = [](TObject*, bool& allow) { allow = false; };
+    f.Grid->OnClipboardCut = [](TObject*, bool& allow) { allow = false; };
+    f.Editor()->Perform(WM_COPY);
+    f.Editor()->Perform(WM_CUT);
+    EXPECT_EQ(Clipboard()->AsText(), "before") << "refused copy and cut leave the clipboard";
+    EXPECT_EQ(f.Editor()->Text(), "secret");
+
+    std::vector<std::pair<int, int>> clicks;
+    f.Grid->OnDblClickCell = [&](TObject*, int row, int col) { clicks.emplace_back(row, col); };
+    InputSimulation::DoubleClick(f.Editor(), TPoint{5, 5});
+    EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{1, 1}}));
+}
