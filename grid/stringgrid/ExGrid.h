@@ -1059,6 +1059,14 @@ public:
     void ToggleRadioInCell(int ACol, int ARow, int DX, int DY);
     // Fits a column to its contents; the sizing feature gives it its body.
     virtual void AutoSizeCol(int ACol, int Padding);
+    // Tree rows as a node-glyph click uses them; the grouping feature gives them their bodies.
+    // ExpandNode and ContractNode take real rows.
+    virtual bool IsOnNodeGlyph(int ARow, int X);
+    virtual void ExpandNode(int ARow);
+    virtual void ContractNode(int ARow);
+    using TNodeClickEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
+    using TNodeAllowEvent =
+        std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
     bool HintShowSizing = false; // the width or height being dragged shows in a hint
     bool URLEdit = false;        // a right click on a link cell edits the link text
     TCanClickCellEvent OnCanClickCell;
@@ -1083,6 +1091,10 @@ public:
     TAnchorEvent OnAnchorExit;
     TAnchorHintEvent OnAnchorHint;
     TControlClickEvent OnControlClick;
+    TNodeAllowEvent OnBeforeExpandNode;
+    TNodeClickEvent OnExpandNode;
+    TNodeAllowEvent OnBeforeContractNode;
+    TNodeClickEvent OnContractNode;
 
 protected:
     // The editor controls and in-place editors take part in the edit road through this state.
@@ -1537,6 +1549,7 @@ private:
     bool PressOnCheckBox(int ACol, int ARow, int RealCol, bool CanEdit, TShiftState Shift, int X,
                          int Y);
     bool PressOnLink(int ACol, int ARow, int ACol0, int ARow0, int X, int Y);
+    bool PressOnNodeGlyph(int ACol, int ARow, int X, int Y, TShiftState Shift1);
     void PressFixedCellLook(const TRect& CellR, int ACol, int ARow);
     void HeaderSelectionPress(int ACol, int ARow, TShiftState Shift);
     bool CellControlEnabled(int RealCol, int ARow);

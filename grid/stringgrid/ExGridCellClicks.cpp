@@ -250,3 +250,37 @@ void TExStringGrid::ReleaseFixedCellLook() {
     FFixedCellPushed = false;
     InvalidateRect(FPushedFixedCell);
 }
+
+// A press on the glyph of a node row expands or contracts the node, as the events allow.
+bool TExStringGrid::PressOnNodeGlyph(int ACol, int ARow, int X, int Y, TShiftState Shift1) {
+    if (ACol != 0 || ARow < FixedRows() || !IsNode(ARow) || !IsOnNodeGlyph(ARow, X))
+        return false;
+    FireEvent(OnMouseDown, this, mbLeft, Shift1, X, Y);
+    FireEvent(OnClickCell, this, ARow, 0);
+    const int realRow = DisplToRealRow(ARow);
+    bool allow = true;
+    if (GetNodeState(ARow)) {
+        FireEvent(OnBeforeExpandNode, this, ARow, realRow, allow);
+        if (allow) {
+            ExpandNode(realRow);
+            FireEvent(OnExpandNode, this, ARow, realRow);
+        }
+    } else {
+        FireEvent(OnBeforeContractNode, this, ARow, realRow, allow);
+        if (allow) {
+            ContractNode(realRow);
+            FireEvent(OnContractNode, this, ARow, realRow);
+        }
+    }
+    if (FMouseActions->MoveRowOnNodeClick && ARow < RowCount())
+        SetRow(ARow);
+    return true;
+}
+
+bool TExStringGrid::IsOnNodeGlyph(int ARow, int X) {
+    return false;
+}
+
+void TExStringGrid::ExpandNode(int ARow) {}
+
+void TExStringGrid::ContractNode(int ARow) {}

@@ -53,7 +53,7 @@ void TExStringGrid::DblClick() {
 }
 
 void TExStringGrid::Click() {
-    if (FDoOnClick) {
+    if (FMouseDownMove) {
         FClickHeldBack = true;
         return;
     }
@@ -83,8 +83,10 @@ void TExStringGrid::HandleLeftButtonDown(TShiftState Shift, int X, int Y) {
 
     bool allow = true;
     FireEvent(OnCanClickCell, this, ARow, ACol, allow);
-    if (!allow)
+    if (!allow) {
+        FDoOnClick = false; // a refused press is no click
         return;
+    }
     const int ACol0 = ACol;
     const int ARow0 = ARow;
     const TShiftState shift1 = SingleModifier(Shift);
@@ -141,14 +143,16 @@ void TExStringGrid::HandleLeftButtonDown(TShiftState Shift, int X, int Y) {
     if (clickedFixed || isFixed)
         HideInplaceEdit();
     const bool fixedLike = isFixed && !clickedFixed;
+    const bool onNodeGlyph = ACol == 0 && IsNode(ARow) && IsOnNodeGlyph(ARow, X);
     if ((clickedFixed || fixedLike) && FixedAsButtons && Options().Contains(goFixedVertLine) &&
-        Options().Contains(goFixedHorzLine))
+        Options().Contains(goFixedHorzLine) && !onNodeGlyph)
         PressFixedCellLook(cellR, ACol, ARow);
     const int realCol = DisplToRealCol(ACol);
 
     if (!Designing()) {
         PressSpinButtons(ACol, ARow, cellR, X, Y);
-        if (PressOnRadioGroup(ACol, ARow, realCol, cellR, X, Y))
+        if (PressOnNodeGlyph(ACol, ARow, X, Y, shift1) ||
+            PressOnRadioGroup(ACol, ARow, realCol, cellR, X, Y))
             return;
     }
     // Column 0 of a tree grid belongs to the node glyphs: it never starts a selection.

@@ -17,7 +17,7 @@ void TExStringGrid::UpdateMouseSelectMode(int ACol, int ARow, int X, int Y, bool
         MouseSelectMode = msColumn;
     else if (inFixedCol && ARow >= 0 && ARow <= RowCount() - 1 &&
              (ARow >= FixedRows() || ScrolledUp) && FMouseActions->RowSelect &&
-             !IsOnSizingBorder(X, Y))
+             !IsOnSizingBorder(X, Y) && !IsOnNodeGlyph(ARow, X))
         MouseSelectMode = msRow;
 }
 

@@ -199,6 +199,56 @@ TEST(ExGridCellClicks, AlwaysVisibleSpinButtonsTakeTheStepFromTheHalfPressed) {
     }
 }
 
+// Row 2 is a node whose glyph covers the first 12 pixels of column 0.
+class TNodeGrid : public TMouseTestGrid {
+public:
+    bool Contracted = true;
+    bool HasNodes() override { return true; }
+    bool IsNode(int ARow) override { return ARow == 2; }
+    bool IsOnNodeGlyph(int ARow, int X) override { return X < 12; }
+    bool GetNodeState(int ARow) override { return Contracted; }
+    void ExpandNode(int ARow) override {
+        Calls.push_back("ExpandNode " + std::to_string(ARow));
+        Contracted = false;
+    }
+    void ContractNode(int ARow) override {
+        Calls.push_back("ContractNode " + std::to_string(ARow));
+        Contracted = true;
+    }
+};
+
+TEST(ExGridCellClicks, ANodeGlyphExpandsOrContractsAsTheEventsAllow) {
+    struct Case {
+        const char* name;
+        bool contracted, allow;
+        int dx;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"expand", true, true, 5, {"before expand", "ExpandNode 2", "expanded"}},
+        {"contract", false, true, 5, {"before contract", "ContractNode 2", "contracted"}},
+        {"refused", true, false, 5, {"before expand"}},
+        {"beside the glyph", true, true, 30, {}},
+    };
+    for (const Case& c : cases) {
+        TNodeGrid grid;
+        grid.Contracted = c.contracted;
+        grid.MouseActions()->MoveRowOnNodeClick = true;
+        grid.OnBeforeExpandNode = [&](TObject*, int, int, bool& Allow) {
+            grid.Calls.push_back("before expand");
+            Allow = c.allow;
+        };
+        grid.OnBeforeContractNode = [&](TObject*, int, int, bool& Allow) {
+            grid.Calls.push_back("before contract");
+            Allow = c.allow;
+        };
+        grid.OnExpandNode = [&](TObject*, int, int) { grid.Calls.push_back("expanded"); };
+        grid.OnContractNode = [&](TObject*, int, int) { grid.Calls.push_back("contracted"); };
+        grid.ClickAt(grid.At(0, 2, c.dx, 5));
+        EXPECT_EQ(grid.Calls, c.expected) << c.name;
+        EXPECT_EQ(grid.Row(), c.expected.empty() ? 1 : 2) << c.name;
+    }
+}
+
 TEST(CellAnchor, OnlyCellReferencesAndWebAddressesLeadAnywhere) {
     struct Case {
         const char* anchor;
@@ -331,6 +381,25 @@ TEST_F(ExGridLinks, MovingOverAndOffAnAnchorFiresEnterAndExit) {
     grid.Move(grid.Centre(4, 6));
     EXPECT_EQ(fired, (std::vector<std::string>{"enter CELL://R5C4", "exit CELL://R5C4"}));
     EXPECT_NE(grid.Cursor(), crHandPoint);
+}
+
+TEST_F(ExGridLinks, AnHTMLCheckControlTogglesWhereTheCellMayBeEdited) {
+    for (const bool editing : {false, true}) {
+        TMouseTestGrid g;
+        if (editing)
+            g.SetOptions(g.Options() << goEditing);
+        g.SetCells(2, 3, "<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"FALSE\" WIDTH=\"16\">");
+        std::vector<std::string> clicked;
+        g.OnControlClick = [&](TObject*, int, int, const std::string& ID, const std::string& Type,
+                               const std::string& Value) {
+            clicked.push_back(ID + " " + Type + " " + Value);
+        };
+        g.ClickAt(g.At(2, 3, 8, 8));
+        EXPECT_EQ(g.ControlValues(2, 3, "c1"), editing ? "TRUE" : "FALSE") << "editing " << editing;
+        EXPECT_EQ(clicked.size(), editing ? 1u : 0u) << "editing " << editing;
+        if (editing)
+            EXPECT_EQ(clicked[0], "c1 CHECK TRUE");
+    }
 }
 
 } // namespace

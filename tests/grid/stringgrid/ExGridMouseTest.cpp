@@ -48,13 +48,16 @@ TEST_F(ExGridMouse, AClickFiresOnClickCellOnPressAndOnClickOnceOnRelease) {
 }
 
 TEST_F(ExGridMouse, ARefusedPressChangesNothingAndClicksNothing) {
-    grid.OnCanClickCell = [](TObject*, int ARow, int ACol, bool& Allow) { Allow = ARow != 4; };
-    grid.ClickAt(grid.Centre(3, 4));
-    EXPECT_TRUE(events.empty());
+    grid.OnCanClickCell = [](TObject*, int ARow, int ACol, bool& Allow) {
+        Allow = ARow != 4 && ACol != 3;
+    };
+    grid.ClickAt(grid.Centre(2, 4));
+    grid.ClickAt(grid.Centre(3, 0));
+    EXPECT_TRUE(events.empty()) << "neither on a normal nor on a fixed cell";
     EXPECT_EQ(grid.Row(), 1);
-    grid.ClickAt(grid.Centre(3, 5));
+    grid.ClickAt(grid.Centre(2, 5));
     EXPECT_EQ(grid.Row(), 5);
-    EXPECT_EQ(events, (std::vector<std::string>{"ClickCell 3,5", "Click"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"ClickCell 2,5", "Click"}));
 }
 
 TEST_F(ExGridMouse, OnClickStaysSilentWhileTheColumnSizingCursorShows) {
