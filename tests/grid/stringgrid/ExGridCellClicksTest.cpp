@@ -170,6 +170,22 @@ TEST_F(ExGridCellButtons, ADisabledButtonComesUpWithoutAClick) {
     EXPECT_TRUE(clicks.empty());
 }
 
+TEST(ExGridCellClicks, FixedCellsAsButtonsClickWhenReleasedOverThemselves) {
+    TMouseTestGrid grid;
+    grid.FixedAsButtons = true;
+    std::vector<std::string> clicks;
+    grid.OnButtonClick = [&](TObject*, int ACol, int ARow) {
+        clicks.push_back(std::to_string(ACol) + "," + std::to_string(ARow));
+    };
+    grid.ClickAt(grid.Centre(3, 0));
+    grid.ClickAt(grid.Centre(0, 4));
+    grid.Drag(grid.Centre(2, 0), grid.Centre(4, 0));
+    EXPECT_EQ(clicks, (std::vector<std::string>{"3,0", "0,4"}));
+    grid.FixedAsButtons = false;
+    grid.ClickAt(grid.Centre(3, 0));
+    EXPECT_EQ(clicks.size(), 2u);
+}
+
 TEST(ExGridCellClicks, AnExpandGlyphTogglesOnRelease) {
     TMouseTestGrid grid;
     grid.SetOptions(grid.Options() << goEditing);
