@@ -1189,7 +1189,60 @@ public:
     void ClearRowSelect();
     void SetRowSelect(int ARow, bool Value);
     void ScrollAboveSearchFooter();
-    void ExpandNode(int ARow);
+    // --- mouse: presses, releases, moves, clicks on cell controls and links, sizing and moving
+    // by mouse (ExGridMouse*.cpp, ExGridCellClicks*.cpp, ExGridMouseSizing*.cpp) ---------------
+    using TCanClickCellEvent =
+        std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+    using TCanMoveEvent = std::function<void(TObject* Sender, int AIndex, bool& Allow)>;
+    using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+    using TControlClickEvent =
+        std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
+                           const std::string& CtrlType, const std::string& CtrlVal)>;
+    // A left press and release 2 pixels inside the cell's top-left corner through the
+    // framework's own steps, with OnMouseDown and OnMouseUp detached meanwhile.
+    void SimulateCellClick(int ACol, int ARow);
+    // Forgets the hovered fixed cell (repainting it) and lets mouse leaves reset hovering again.
+    void ResetFixedCellHighlight();
+    // The click on a radio group cell at (DX, DY) from its top-left corner; ACol a real column.
+    void ToggleRadioInCell(int ACol, int ARow, int DX, int DY);
+    // Fits a column to its contents; the sizing feature gives it its body.
+    virtual void AutoSizeCol(int ACol, int Padding);
+    // Tree rows as a node-glyph click uses them; the grouping feature gives them their bodies.
+    // ExpandNode and ContractNode take real rows.
+    virtual bool IsOnNodeGlyph(int ARow, int X);
+    virtual void ExpandNode(int ARow);
+    virtual void ContractNode(int ARow);
+    using TNodeClickEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
+    using TNodeAllowEvent =
+        std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
+    bool HintShowSizing = false; // the width or height being dragged shows in a hint
+    bool URLEdit = false;        // a right click on a link cell edits the link text
+    TCanClickCellEvent OnCanClickCell;
+    TClickCellEvent OnRightClickCell;
+    TColumnSizeEvent OnColumnSize;
+    TRowSizeEvent OnRowSize;
+    TColumnSizingEvent OnColumnSizing;
+    TRowSizingEvent OnRowSizing;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    TCanMoveEvent OnColumnMove;
+    TCanMoveEvent OnRowMove;
+    TCanMoveEvent OnColumnMoving;
+    TCanMoveEvent OnRowMoving;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TRadioClickEvent OnRadioClick;
+    TRadioClickEvent OnRadioMouseUp;
+    TButtonClickEvent OnRadioButtonClick;
+    TAnchorClickEvent OnAnchorClick;
+    TAnchorEvent OnAnchorEnter;
+    TAnchorEvent OnAnchorExit;
+    TAnchorHintEvent OnAnchorHint;
+    TControlClickEvent OnControlClick;
+    TNodeAllowEvent OnBeforeExpandNode;
+    TNodeClickEvent OnExpandNode;
+    TNodeAllowEvent OnBeforeContractNode;
+    TNodeClickEvent OnContractNode;
 
 protected:
     // The editor controls and in-place editors take part in the edit road through this state.
@@ -1237,15 +1290,14 @@ protected:
     bool FModified = false;
     bool FGridModified = false;
     bool FDisableChange = false; // OnCellChanging stays quiet
-    bool FForceSel = false;      // the grid moves the current cell itself: no checks
     bool CanEditShow() override;
     TInplaceEdit* CreateEditor() override;
     TRect EditorRect(int ACol, int ARow) const override;
     std::string GetEditorText(int ACol, int ARow) override;
     void SetEditorText(int ACol, int ARow, const std::string& Value) override;
     std::string CellEditMask(int ACol, int ARow) override;
-    // The framework's click: remembers the current cell as entered.
-    void Click() override;
+    // The framework's click as the grid lets it through: remembers the current cell as entered.
+    void ClickCell();
 
     // --- find: the match test of one cell against the last search, and the walk ---
     bool MatchFindCell(int ACol, int ARow, bool Wide);
@@ -1399,6 +1451,56 @@ protected:
     int FOldLeftCol = 0;
     int FOldTopRow = 0;
     bool FUsesVCLStyles = false;
+
+    // --- mouse ---
+    // The platform's button, move and leave handlers lead into the grid's steps below.
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void DblClick() override;
+    void MouseLeave() override;
+    // The platform clicks before the release is handled; the grid holds that click back so
+    // that the release decides whether OnClick fires.
+    void Click() override;
+    // Lets OnColumnSize and OnRowSize refuse a sizing the framework would start.
+    void HandleSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
+                           int& SizingOfs) override;
+    // What a button message does before and after the framework's own handling.
+    virtual void HandleLeftButtonDown(TShiftState Shift, int X, int Y);
+    virtual void HandleLeftButtonUp(TShiftState Shift, int X, int Y);
+    virtual void HandleDoubleClick(TShiftState Shift, int X, int Y);
+    virtual void HandleRightButtonDown(TShiftState Shift, int X, int Y);
+    // The framework's mouse steps as the grid extends them; they fire OnMouseDown, OnMouseUp
+    // and OnMouseMove.
+    virtual void HandleMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void HandleMouseMove(TShiftState Shift, int X, int Y);
+    virtual void HandleMouseLeave();
+    // A release on a header cell that the mouse allows to sort (not on a border, a drop-down or
+    // filter button or a check box, released in the row it was pressed in, no move ended, more
+    // than two rows); ACol is a real column. Neutral until sorting takes header clicks.
+    virtual void HeaderClickSort(int ACol, int ARow, TShiftState Shift);
+    // The window that shows the size being dragged (nullptr until the first such hint).
+    class THintWindow* SizingHintWindow() const {
+        return FScrollHintWnd;
+    }
+    // Mouse state other features read.
+    bool FForceSel = false;    // the cell-selection check only repaints row indicators, allows
+    bool FSpinUpClick = false; // the press hit the upper half of always-visible spin buttons
+    bool FSpinDnClick = false; // ... the lower half
+    bool FCtrlDown = false;    // an HTML BUTTON control is held down in cell FCtrlXY
+    TPoint FCtrlXY{-1, -1};
+    bool FNoMouseLeave = false;   // a fixed-cell menu is open: hovering stays
+    bool FSizeFixed = false;      // the mouse is over a sizable border of a fixed column
+    bool FSizeFixedR = false;     // ... of a fixed row
+    bool FSizingFixed = false;    // a fixed column is being sized
+    bool FSizingFixedR = false;   // a fixed row is being sized
+    bool ColSized = false;        // the framework is sizing a column
+    bool Rowsized = false;        // the framework is sizing a row
+    TPoint FHotFixedCell{-1, -1}; // the list-view look's hot fixed cell
+    TPoint FHoverButton{-1, -1};  // the cell whose button or expand glyph is under the mouse
+    TPoint FHoverCell{-1, -1};    // the cell whose link is under the mouse
+    std::string FAnchor;          // the anchor under the mouse at the last move
 
 private:
     // Runs a change of the hidden-row store (which answers the number of rows it moved) with
@@ -1622,6 +1724,99 @@ private:
     void ReopenRefusedEdit(int ACol, int ARow, const std::string& Value);
     void ShowInvalidEntryBalloon();
     bool FValidatedValuePending = false; // FNewCellText holds what the editor control stores
+
+    // --- mouse ---
+    // What a link or HTML control hit test finds under the mouse.
+    struct TAnchorHit {
+        std::string Anchor;
+        std::string Title;
+        std::string ControlID;
+        std::string ControlType;
+        std::string ControlValue;
+        TRect ControlRect{0, 0, 0, 0};
+        int LinkIndex = -1;
+    };
+    // Press steps that end the press when they return true; columns are display columns and
+    // RealCol the real column of ACol.
+    void PressFramework(TShiftState Shift, int X, int Y, int ACol, int ARow, int LeftCol0,
+                        int TopRow0);
+    void DirectEditPress(int ACol, int ARow, bool DropDown);
+    void PressSpinButtons(int ACol, int ARow, const TRect& CellR, int X, int Y);
+    bool PressOnRadioGroup(int ACol, int ARow, int RealCol, const TRect& CellR, int X, int Y);
+    bool PressOnRating(int ACol, int ARow, int RealCol, const TRect& CellR, int X);
+    bool PressOnButtonOrExpand(int ACol, int ARow, int RealCol, int X, int Y);
+    bool PressOnCheckBox(int ACol, int ARow, int RealCol, bool CanEdit, TShiftState Shift, int X,
+                         int Y);
+    bool PressOnLink(int ACol, int ARow, int ACol0, int ARow0, int X, int Y);
+    bool PressOnNodeGlyph(int ACol, int ARow, int X, int Y, TShiftState Shift1);
+    void PressFixedCellLook(const TRect& CellR, int ACol, int ARow);
+    void HeaderSelectionPress(int ACol, int ARow, TShiftState Shift);
+    bool CellControlEnabled(int RealCol, int ARow);
+    bool ToggleExpand(int RealCol, int ARow);
+    bool AnchorAt(int ACol, int ARow, int X, int Y, TAnchorHit& Hit);
+    void ClickHTMLControl(int ACol, int ARow, int RealCol, const TAnchorHit& Hit);
+    void OpenAnchor(const std::string& Anchor);
+    // Release steps.
+    void ReleaseFixedCellLook();
+    void ReleasePushedButton(int X, int Y);
+    void ReleaseCellControls(int ACol, int ARow);
+    void ReleaseHeaderClick(int DisplCol, int ARow, int X, int Y, TShiftState Shift);
+    void FrameworkDoubleClick(TShiftState Shift, int X, int Y);
+    void AutoSizeOnBorderDoubleClick(int ACol, int ARow, int X, TShiftState Shift, bool& Done);
+    // Move steps.
+    void TrackHoverFixedCell(int ACol, int ARow);
+    void HoverButtons(int ACol, int ARow, int X, int Y);
+    void HoverLinks(int ACol, int ARow, int X, int Y, bool& CursorSet);
+    void LeaveAnchor(int ACol, int ARow);
+    void HeaderDragMove(int ACol, int ARow, int Y, bool& ScrolledUp);
+    void SelectBand(const TGridRect& Band);
+    void UpdateMouseSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp);
+    // Sizing and moving by mouse.
+    int FixedBorderAt(int Pos, bool Columns) const;
+    void UpdateFixedSizingZone(int ACol, int ARow, int X, int Y);
+    void StartFixedSizing(int X, int Y, bool Column);
+    void MoveFixedSizingLine(int X, int Y);
+    void FinishFixedSizing(int X, int Y);
+    void FireSizingEvents(int X, int Y);
+    void ShowSizingHint(int X, int Y);
+    void HideSizingHint();
+    void FollowMove(int ACol, int ARow, int X, int Y);
+    bool FinishMove(int X, int Y);
+    bool FDoOnClick = false;        // the release may fire OnClick
+    bool FMouseDownMove = false;    // between a left press and its release
+    bool FMouseKeepDown = false;    // ... also for keeping LeftCol while dragging
+    bool FSelectionClick = false;   // a press on the selection that a move may turn into a drag
+    bool FClickHeldBack = false;    // the platform's click of this release, not fired yet
+    bool FDblClickHeldBack = false; // the platform's double click, not fired yet
+    bool FFrameworkPressed = false; // the framework's press ran: its release may click
+    bool FDblClk = false; // a double click auto-sized a column: its release only clears this
+    bool FFixedCellPushed = false;
+    TRect FPushedFixedCell{0, 0, 0, 0};
+    bool FDropDownDown = false;
+    bool FMovedByDrag = false;      // the release ended a row or column move
+    bool FColSizeFlg = false;       // the release ended a framework sizing
+    bool FMoveFocusBlocked = false; // a move blocks the focus until its release
+    bool FScrollHintShow = false;
+    class THintWindow* FScrollHintWnd = nullptr; // owned as a component
+    std::string FLastAnchorHint;
+    int Clickposx = 0;
+    int Clickposy = 0;
+    int Clickposdx = 0;
+    int Clickposdy = 0;
+    int Colclickedsize = 0;
+    int Rowclickedsize = 0;
+    int FOldKeepLeftCol = 0;
+    int FSizingFixedCol = -1;
+    int FSizingFixedRow = -1;
+    int FSizeFixedX = 0;
+    int FSizeFixedY = 0;
+    int Movecell = -1;
+    int MoveOfsX = 0;
+    int MoveOfsY = 0;
+    int FMoveColInd = -1;
+    int FMoveRowInd = -1;
+    TGridRect FSizeSelection{-1, -1, -1, -1};
+    TGridRect FMoveSelection{-1, -1, -1, -1};
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.

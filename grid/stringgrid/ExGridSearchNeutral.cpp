@@ -7,5 +7,3 @@ void TExStringGrid::ClearRowSelect() {}
 void TExStringGrid::SetRowSelect(int, bool) {}
 
 void TExStringGrid::ScrollAboveSearchFooter() {}
-
-void TExStringGrid::ExpandNode(int) {}

@@ -36,7 +36,7 @@ void TExStringGrid::RememberCellState(int ACol, int ARow) {
     FOldModifiedValue = FModified;
 }
 
-void TExStringGrid::Click() {
+void TExStringGrid::ClickCell() {
     TBaseGrid::Click();
     FEntered = false;
     RememberCellState(Col(), Row());

@@ -199,6 +199,12 @@ protected:
 
     // Moves the current cell without asking the range; ClampInView scrolls it into view.
     void MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
+    // Descendants steer the mouse gesture: end it (gsNormal), or turn a press into a range drag.
+    void SetGridState(TGridState Value) { FGridState = Value; }
+    // The column (row) being sized or moved, -1 when none, and the size it had when the sizing
+    // started, so that a sizing can be dropped.
+    int SizingIndex() const { return FSizingIndex; }
+    int SizingStartSize() const { return FSizingStartSize; }
     // True while the grid is on screen with drawing on: only then has invalidating any use.
     bool DrawsOnScreen() const;
 
@@ -266,6 +272,7 @@ private:
     TGridState FGridState = gsNormal;
     int FSizingIndex = -1; // column or row being sized or moved
     int FSizingOrigin = 0; // distance of the press from the border being dragged
+    int FSizingStartSize = 0;
     bool FSizingCursor = false;
     TCursor FCursorBeforeSizing = crDefault;
     bool FEditorMode = false;

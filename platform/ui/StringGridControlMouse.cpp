@@ -47,6 +47,10 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         return;
     int sizingPos = 0;
     HandleSizingState(X, Y, FGridState, FSizingIndex, sizingPos, FSizingOrigin);
+    if (FGridState == gsColSizing)
+        FSizingStartSize = ColWidths(FSizingIndex);
+    if (FGridState == gsRowSizing)
+        FSizingStartSize = RowHeights(FSizingIndex);
     if (FGridState != gsNormal)
         return;
     int col, row;

@@ -1,0 +1,170 @@
+// Sizing by mouse: the fixed columns and rows (which the framework does not size), the veto on
+// the framework's sizing, the events while sizing and the hint that shows the size.
+#include "grid/foundation/MouseActions.h"
+#include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/HTMLHintWindow.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+// How close to a fixed border the mouse must be to size it.
+constexpr int FixedSizingMargin = 3;
+// The widest a sizing hint is laid out.
+constexpr int SizingHintMaxWidth = 200;
+} // namespace
+
+// The last fixed column (row) whose far border lies within the margin of Pos; -1 for none.
+int TExStringGrid::FixedBorderAt(int Pos, bool Columns) const {
+    const int count = Columns ? FixedCols() : FixedRows();
+    int found = -1;
+    int edge = 0;
+    for (int i = 0; i < count; ++i) {
+        const int size = Columns ? ColWidths(i) : RowHeights(i);
+        if (std::abs(edge + size - Pos) < FixedSizingMargin)
+            found = i;
+        edge += size + GridLineWidth();
+    }
+    return found;
+}
+
+void TExStringGrid::UpdateFixedSizingZone(int ACol, int ARow, int X, int Y) {
+    const bool cellValid = ACol >= 0 && ARow >= 0 && !Designing();
+    FSizeFixed = cellValid && FMouseActions->SizeFixedCol && FixedBorderAt(X, true) >= 0;
+    FSizeFixedR = cellValid && FMouseActions->SizeFixedRow && FixedBorderAt(Y, false) >= 0;
+}
+
+void TExStringGrid::StartFixedSizing(int X, int Y, bool Column) {
+    if (Column) {
+        FSizingFixed = true;
+        FSizeFixedX = X;
+        FSizingFixedCol = FixedBorderAt(X, true);
+    } else {
+        FSizingFixedR = true;
+        FSizeFixedY = Y;
+        FSizingFixedRow = FixedBorderAt(Y, false);
+    }
+}
+
+void TExStringGrid::MoveFixedSizingLine(int X, int Y) {
+    if (FSizingFixed)
+        FSizeFixedX = X;
+    if (FSizingFixedR)
+        FSizeFixedY = Y;
+}
+
+// The border lands where the mouse was released; a size never goes below zero.
+void TExStringGrid::FinishFixedSizing(int X, int Y) {
+    if (FSizingFixed) {
+        FSizeFixed = false;
+        FSizingFixed = false;
+        const int col = FSizingFixedCol;
+        FSizingFixedCol = -1;
+        if (col >= 0 && col < FixedCols()) {
+            int before = 0;
+            for (int i = 0; i < col; ++i)
+                before += ColWidths(i);
+            int width = std::max(0, X - before);
+            SetColWidths(col, width);
+            FireEvent(OnEndColumnSize, this, col);
+            if (OnUpdateColumnSize) {
+                FireEvent(OnUpdateColumnSize, this, col, width);
+                width = std::max(0, width);
+                if (ColWidths(col) != width)
+                    SetColWidths(col, width);
+            }
+        }
+    }
+    if (FSizingFixedR) {
+        FSizeFixedR = false;
+        FSizingFixedR = false;
+        const int row = FSizingFixedRow;
+        FSizingFixedRow = -1;
+        if (row >= 0 && row < FixedRows()) {
+            int before = 0;
+            for (int i = 0; i < row; ++i)
+                before += RowHeights(i);
+            SetRowHeights(row, std::max(0, Y - before));
+            FireEvent(OnEndRowSize, this, row);
+        }
+    }
+}
+
+// The framework's sizing of a column (row) starts only when OnColumnSize (OnRowSize) allows it.
+void TExStringGrid::HandleSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
+                                      int& SizingOfs) {
+    TBaseGrid::HandleSizingState(X, Y, State, Index, SizingPos, SizingOfs);
+    int col = -1;
+    int row = -1;
+    if (State == gsColSizing && OnColumnSize) {
+        MouseToCell(X - 6, Y, col, row);
+        if (row >= 0 && row < FixedRows() && col >= 0) {
+            bool allow = true;
+            FireEvent(OnColumnSize, this, col, allow);
+            if (!allow) {
+                State = gsNormal;
+                FSizeFixed = false;
+            }
+        }
+    }
+    if (State == gsRowSizing && OnRowSize) {
+        MouseToCell(X, Y - 6, col, row);
+        if (col >= 0 && col < FixedCols() && row >= 0) {
+            bool allow = true;
+            FireEvent(OnRowSize, this, row, allow);
+            if (!allow)
+                State = gsNormal;
+        }
+    }
+}
+
+void TExStringGrid::FireSizingEvents(int X, int Y) {
+    if (FSizingFixed)
+        FireEvent(OnColumnSizing, this, FSizingFixedCol, FSizeFixedX);
+    if (FSizingFixedR)
+        FireEvent(OnRowSizing, this, FSizingFixedRow, FSizeFixedY);
+    // The framework sizes as the mouse moves: the size now is the size the release keeps.
+    const int index = SizingIndex();
+    if (GridState() == gsColSizing && index >= 0)
+        FireEvent(OnColumnSizing, this, index, ColWidths(index));
+    if (GridState() == gsRowSizing && index >= 0)
+        FireEvent(OnRowSizing, this, index, RowHeights(index));
+}
+
+void TExStringGrid::ShowSizingHint(int X, int Y) {
+    if (!Designing() && !HintShowSizing)
+        return;
+    std::string text;
+    TPoint cell{0, 0};
+    const int index = SizingIndex();
+    if (FSizingFixed) {
+        text = "cw=<b>" + std::to_string(FSizeFixedX) + "</b>";
+    } else if (FSizingFixedR) {
+        text = "rh=<b>" + std::to_string(FSizeFixedY) + "</b>";
+    } else if (GridState() == gsColSizing && index >= 0) {
+        text = "cw=<b>" + std::to_string(ColWidths(index)) + "</b>";
+        cell = TPoint{index, std::max(0, Rowclicked)};
+    } else if (GridState() == gsRowSizing && index >= 0) {
+        text = "rh=<b>" + std::to_string(RowHeights(index)) + "</b>";
+        cell = TPoint{std::max(0, Colclicked), index};
+    } else {
+        return;
+    }
+    if (!FScrollHintWnd)
+        FScrollHintWnd = new THTMLHintWindow(this);
+    FScrollHintWnd->SetColor(HintColor);
+    TRect r = FScrollHintWnd->CalcHintRect(SizingHintMaxWidth, text, nullptr);
+    const TPoint at = ClientToScreen(CellRect(cell.X, cell.Y).TopLeft());
+    r = TRect{at.X, at.Y, at.X + r.Width(), at.Y + r.Height()};
+    FScrollHintWnd->ActivateHint(r, text);
+    FScrollHintShow = true;
+}
+
+void TExStringGrid::HideSizingHint() {
+    if (!FScrollHintShow)
+        return;
+    FScrollHintWnd->ReleaseHandle();
+    FScrollHintShow = false;
+}
+
+void TExStringGrid::AutoSizeCol(int ACol, int Padding) {}

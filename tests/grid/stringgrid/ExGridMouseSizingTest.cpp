@@ -1,0 +1,192 @@
+// Sizing and moving columns and rows by mouse: fixed columns and rows, the veto and the events
+// of the framework's sizing, the sizing hint, and moves with the grid's own drag.
+#include "ExGridMouseTestGrid.h"
+
+#include "grid/foundation/MouseActions.h"
+#include "platform/ui/HintWindow.h"
+#include "platform/ui/Screen.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Two fixed columns of 64 and 40 pixels: the border of column 1 lies at 64 + 1 + 40 = 105.
+class ExGridFixedSizing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid.SetFixedCols(2);
+        grid.SetColWidths(0, 64);
+        grid.SetColWidths(1, 40);
+        grid.OnEndColumnSize = [this](TObject*, int ACol) { ended.push_back(ACol); };
+    }
+    TMouseTestGrid grid;
+    std::vector<int> ended;
+};
+
+TEST_F(ExGridFixedSizing, AFixedColumnTakesTheWidthUpToTheRelease) {
+    struct Case {
+        int release;
+        int width;
+    } cases[] = {{130, 66}, {100, 36}, {64, 0}, {10, 0}}; // never below zero
+    for (const Case& c : cases) {
+        grid.SetColWidths(1, 40);
+        grid.MouseActions()->SizeFixedCol = true;
+        grid.Move(TPoint{103, 50});
+        EXPECT_TRUE(grid.FSizeFixed);
+        EXPECT_EQ(grid.Cursor(), crHSplit);
+        grid.Press(TPoint{103, 50});
+        grid.Move(TPoint{c.release, 50}, TShiftState{ssLeft});
+        grid.Release(TPoint{c.release, 50});
+        EXPECT_EQ(grid.ColWidths(1), c.width) << "release at " << c.release;
+        EXPECT_EQ(grid.ColWidths(0), 64);
+    }
+    EXPECT_EQ(ended, (std::vector<int>{1, 1, 1, 1}));
+}
+
+TEST_F(ExGridFixedSizing, WithoutSizeFixedColTheBorderIsNoBorder) {
+    grid.Move(TPoint{103, 50});
+    EXPECT_FALSE(grid.FSizeFixed);
+    EXPECT_NE(grid.Cursor(), crHSplit);
+    grid.Drag(TPoint{103, 50}, TPoint{130, 50});
+    EXPECT_EQ(grid.ColWidths(1), 40);
+    EXPECT_TRUE(ended.empty());
+}
+
+TEST_F(ExGridFixedSizing, OnUpdateColumnSizeHasTheLastWord) {
+    grid.MouseActions()->SizeFixedCol = true;
+    grid.OnUpdateColumnSize = [](TObject*, int, int& AWidth) { AWidth = 50; };
+    grid.Drag(TPoint{103, 50}, TPoint{130, 50});
+    EXPECT_EQ(grid.ColWidths(1), 50);
+}
+
+TEST(ExGridMouseSizing, AFixedRowIsSizedTheSameWay) {
+    TMouseTestGrid grid;
+    grid.MouseActions()->SizeFixedRow = true;
+    std::vector<int> ended;
+    grid.OnEndRowSize = [&](TObject*, int ARow) { ended.push_back(ARow); };
+    const int border = grid.RowHeights(0);
+    grid.Drag(TPoint{100, border - 1}, TPoint{100, 40});
+    EXPECT_EQ(grid.RowHeights(0), 40);
+    EXPECT_EQ(ended, std::vector<int>{0});
+}
+
+// Column 2 is sized at its right border in the header.
+TPoint ColumnBorder(TMouseTestGrid& grid, int ACol) {
+    return TPoint{grid.CellRect(ACol, 0).Right, 10};
+}
+
+TEST(ExGridMouseSizing, OnColumnSizeMayRefuseAColumnSizing) {
+    for (const bool allow : {true, false}) {
+        TMouseTestGrid grid;
+        grid.SetOptions(grid.Options() << goColSizing);
+        std::vector<int> asked;
+        grid.OnColumnSize = [&](TObject*, int ACol, bool& Allow) {
+            asked.push_back(ACol);
+            Allow = allow;
+        };
+        const TPoint border = ColumnBorder(grid, 2);
+        grid.Drag(border, TPoint{border.X + 16, 10});
+        EXPECT_EQ(grid.ColWidths(2), allow ? 80 : 64) << "allow " << allow;
+        ASSERT_FALSE(asked.empty());
+        EXPECT_EQ(asked.back(), 2);
+    }
+}
+
+TEST(ExGridMouseSizing, SizingEventsAndTheHintShowTheWidthBeingDragged) {
+    TMouseTestGrid grid;
+    grid.SetOptions(grid.Options() << goColSizing);
+    grid.HintShowSizing = true;
+    std::vector<std::pair<int, int>> sizing;
+    grid.OnColumnSizing = [&](TObject*, int ACol, int Size) { sizing.emplace_back(ACol, Size); };
+    const TPoint border = ColumnBorder(grid, 2);
+    grid.Move(border);
+    grid.Press(border);
+    grid.Move(TPoint{border.X + 16, 10}, TShiftState{ssLeft});
+    ASSERT_NE(grid.SizingHintWindow(), nullptr);
+    EXPECT_EQ(grid.SizingHintWindow()->Text(), "cw=<b>80</b>");
+    EXPECT_TRUE(grid.SizingHintWindow()->Visible());
+    const TPoint corner = grid.ClientToScreen(grid.CellRect(2, 0).TopLeft());
+    EXPECT_EQ(grid.SizingHintWindow()->Left(), corner.X);
+    grid.Release(TPoint{border.X + 16, 10});
+    EXPECT_FALSE(grid.SizingHintWindow()->Visible());
+    EXPECT_EQ(sizing.back(), (std::pair<int, int>{2, 80}));
+}
+
+TEST(ExGridMouseSizing, ASizingReleasedOutsideTheGridIsDropped) {
+    TMouseTestGrid grid;
+    grid.SetOptions(grid.Options() << goColSizing);
+    const TPoint border = ColumnBorder(grid, 2);
+    grid.Drag(border, TPoint{grid.Width() + 30, 10});
+    EXPECT_EQ(grid.ColWidths(2), 64);
+    EXPECT_EQ(grid.GridState(), gsNormal);
+    EXPECT_TRUE(grid.Calls.empty()) << "and no header click sorts";
+}
+
+class ExGridMouseMoving : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid.SetOptions(grid.Options() << goColMoving);
+        for (int c = 0; c < grid.ColCount(); ++c)
+            grid.SetCells(c, 0, "H" + std::to_string(c));
+    }
+    std::vector<std::string> Headers() {
+        std::vector<std::string> texts;
+        for (int c = 0; c < grid.ColCount(); ++c)
+            texts.push_back(grid.Cells(c, 0));
+        return texts;
+    }
+    TMouseTestGrid grid;
+};
+
+TEST_F(ExGridMouseMoving, AHeaderDraggedOntoAnotherColumnMovesThere) {
+    grid.Drag(grid.Centre(2, 0), grid.Centre(4, 0));
+    EXPECT_EQ(Headers(), (std::vector<std::string>{"H0", "H1", "H3", "H4", "H2", "H5"}));
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+    EXPECT_TRUE(grid.Calls.empty()) << "a move does not sort";
+}
+
+TEST_F(ExGridMouseMoving, NoMoveOntoItselfOrAFixedColumn) {
+    const std::vector<std::string> before = Headers();
+    for (const TPoint to : {grid.At(2, 0, 5, 5), grid.Centre(0, 0)}) {
+        grid.Drag(grid.Centre(2, 0), to);
+        EXPECT_EQ(Headers(), before);
+    }
+}
+
+TEST_F(ExGridMouseMoving, TheMoveEventsMayRefuseTheMoveOrTheDropPlace) {
+    struct Case {
+        const char* name;
+        bool allowMove, allowDrop;
+        TCursor cursor; // while over column 4
+    } cases[] = {{"refused move", false, true, crDefault}, {"refused drop", true, false, crNoDrop}};
+    for (const Case& c : cases) {
+        TMouseTestGrid g;
+        g.SetOptions(g.Options() << goColMoving);
+        g.SetCells(2, 0, "moved?");
+        g.OnColumnMove = [&](TObject*, int, bool& Allow) { Allow = c.allowMove; };
+        g.OnColumnMoving = [&](TObject*, int, bool& Allow) { Allow = c.allowDrop; };
+        g.Move(g.Centre(2, 0));
+        g.Press(g.Centre(2, 0));
+        g.Move(g.Centre(4, 0), TShiftState{ssLeft});
+        EXPECT_EQ(Screen->Cursor(), c.cursor) << c.name;
+        g.Release(g.Centre(4, 0));
+        EXPECT_EQ(g.Cells(2, 0), "moved?") << c.name;
+        EXPECT_EQ(Screen->Cursor(), crDefault) << c.name;
+    }
+}
+
+TEST_F(ExGridMouseMoving, DraggingBeyondTheRightEdgeScrollsOneColumnPerMove) {
+    grid.SetColCount(20);
+    grid.Move(grid.Centre(2, 0));
+    grid.Press(grid.Centre(2, 0));
+    for (int step = 1; step <= 3; ++step) {
+        grid.Move(TPoint{grid.Width() + 5 + step, 10}, TShiftState{ssLeft});
+        EXPECT_EQ(grid.LeftCol(), 1 + step);
+    }
+    grid.Release(TPoint{grid.Width() + 9, 10});
+}
+
+} // namespace
