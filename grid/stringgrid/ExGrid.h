@@ -10,6 +10,7 @@
 #include "grid/stringgrid/ExGridTypes.h"
 #include "grid/stringgrid/GridLookTypes.h"
 #include "grid/stringgrid/ScrollProp.h"
+#include "grid/stringgrid/SizingTypes.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/StringGridControlCells.h"
 
@@ -62,6 +63,8 @@ class TSortIndexList;
 class TSortSettings;
 class TStringList;
 class TSyncGrid;
+class TScrollControl;
+class THTMLHintWindow;
 struct TStoredRow;
 class TBaseGridRowMover;
 class THiddenColumnSet;
@@ -994,6 +997,58 @@ public:
     TCheckBoxClickEvent OnCheckBoxClick;
     TComboChangeEvent OnComboChange;
 
+    // --- sizing, zoom and scroll bars (ExGridSizing*.cpp, ExGridZoom.cpp, ExGridScrollBars*.cpp,
+    // ExGridTextMeasure.cpp) ---
+    // Columns are display columns. Automatic sizes keep within Min/MaxColWidth and
+    // Min/MaxRowHeight; no size ever goes below 0.
+    void StretchRightColumn();
+    void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    void AutoFitColumns(bool DoFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // Steps that would leave -10 .. 10 are ignored as a whole.
+    void Zoom(int x);
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    bool SizeWithForm() const { return FSizeWithForm; }
+    // Takes over the owning form's OnResize (chaining the form's own handler) the first time.
+    void SetSizeWithForm(bool Value);
+    // The handler the grid installs as its form's OnResize.
+    void FollowFormSize(TObject* Sender);
+    // Text extent of the cell at real column ACol shown in display column DCol; VS measures
+    // word-wrapped within the cell, SB leaves room for a sort glyph.
+    TPoint MeasureCellText(int ACol, int DCol, int ARow, bool VS, bool SB);
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    TSortDirection AutoNumberDirection = sdAscending;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    // Scroll bars. ScrollType ssFlat and ssEncarta look like ssNormal on this platform (there
+    // are no flat bars); ssMetro replaces the bars by thin indicators.
+    void SetScrollType(TScrollType Value);
+    void SetScrollColor(TColor Value);
+    void SetScrollWidth(int Value);
+    bool ScrollProportional() const { return FScrollProportional; }
+    void SetScrollProportional(bool Value);
+    void UpdateProportionalVertScroll();
+    void UpdateProportionalHorzScroll();
+    TScrollHintType ScrollHints = shNone;
+    bool ScrollSynch = false;
+    // The text the scroll hint shows while a thumb is dragged; empty while none shows.
+    const std::string& ScrollHintText() const { return FScrollHintText; }
+    bool ScrollHintShowing() const { return FScrollHintShow; }
+    // A line, page or track step on the scroll bar of cell (ACol, ARow) (a real column), as a
+    // window scroll code; true when its position changed (the cell repaints and OnScrollCell
+    // fires).
+    bool ScrollCellBar(int ACol, int ARow, int Code, int TrackPos);
+    TScrollHintEvent OnScrollHint;
+    TScrollCellEvent OnScrollCell;
+
     // --- cell drawing (ExGridPainting.cpp, ExGridPaintCell.cpp, ExGridPaintText.cpp) ---------
     bool Multilinecells = false;      // a line break in a cell text starts a new line
     bool EnhTextSize = false;         // ellipsis instead of clipping; HTML without word wrap
@@ -1227,6 +1282,43 @@ protected:
     int FOldTopRow = 0;
     bool FUsesVCLStyles = false;
 
+    // --- sizing, zoom and scroll bars ---
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void HandleSize(TMessage& Message) override;
+    void HandleHorzScroll(TMessage& Message) override;
+    void HandleVertScroll(TMessage& Message) override;
+    void HandleTopLeftChange() override;
+    void ApplyColumnStretch(int Index);
+    void FitColumnWidth(int ACol, bool GrowOnly);
+    void FitRowHeight(int ARow, bool GrowOnly, int Padding);
+    void SetRowLines(int ARow, int Lines, int Padding);
+    int HorzTextMargin() const;
+    int VertTextMargin() const;
+    // The flat-bar operations keep their places for descendants; there are no flat bars here,
+    // so FIsFlat stays false and they do nothing.
+    void InitFlatScrollBars();
+    void UninitFlatScrollBars();
+    void UpdateFlatScrollBars();
+    void SyncFlatVertScroll() {}
+    void SyncFlatHorzScroll() {}
+    void FlatShowScrollBar(int Bar, bool Show) {}
+    void CreateScrollControls();
+    void FreeScrollControls();
+    // User sizing by mouse: set by the mouse feature, consumed by the width and height reactions.
+    bool ColSized = false;
+    bool Rowsized = false;
+    bool ColSizeFlg = false;
+    int Colclickedsize = 0;
+    int Rowclickedsize = 0;
+    bool ColchgFlg = true;
+    bool FIsColChanging = false;
+    bool FDisableSize = false;
+    bool FScrollLock = false;
+    bool FIsFlat = false;
+    int PrevSizeX = 0;
+    int PrevSizeY = 0;
+
 private:
     // Runs a change of the hidden-row store (which answers the number of rows it moved) with
     // the rows cut off by a smaller RowCount set aside, then the frame's follow-ups.
@@ -1420,6 +1512,27 @@ private:
     void SetDownGradient(const TGradientColours& Down);
     bool FUseHTMLHints = false;
     bool FDestroying = false;
+    // --- sizing, zoom and scroll bars ---
+    // The common form of the row and column numbering.
+    void AutoNumberLine(int Fixed, int Count, int Trailing,
+                        const std::function<void(int, int)>& Set);
+    // Extra width a cell's buttons need beside its text when the column is fitted.
+    int CellButtonsWidth(int ACol, int ARow);
+    void ShowScrollHint(const std::string& Prefix, int Index);
+    void HideScrollHint();
+    void ShowScrollBarsPerStretch(int StretchCol);
+    bool FSizeWithForm = false;
+    bool FFollowingForm = false;
+    TOnResizeEvent FOnResize; // the form's own handler, chained
+    bool ResizeAssigned = false;
+    // Alive while the grid is: the form's OnResize checks it before calling into the grid.
+    std::shared_ptr<bool> FAliveToken = std::make_shared<bool>(true);
+    bool FScrollProportional = false;
+    bool FScrollHintShow = false;
+    std::string FScrollHintText;
+    std::shared_ptr<THTMLHintWindow> FScrollHintWnd;
+    TScrollControl* vscrlctrl = nullptr; // owned as a component
+    TScrollControl* hscrlctrl = nullptr; // owned as a component
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.
