@@ -71,13 +71,14 @@ void TStringGrid::UpdateScrollBars() {
     bool horz = false;
     bool vert = false;
     for (int pass = 0; pass < 2; ++pass) {
-        horz = GridWidth() > Width() - (vert ? thickness : 0);
-        vert = GridHeight() > Height() - (horz ? thickness : 0);
+        horz = allowHorz && (FBarKeptOn[SB_HORZ] || GridWidth() > Width() - (vert ? thickness : 0));
+        vert =
+            allowVert && (FBarKeptOn[SB_VERT] || GridHeight() > Height() - (horz ? thickness : 0));
     }
     TGridScrollBars::TBarState h;
     TGridScrollBars::TBarState v;
-    h.Visible = allowHorz && (horz || FBarKeptOn[SB_HORZ]);
-    v.Visible = allowVert && (vert || FBarKeptOn[SB_VERT]);
+    h.Visible = horz;
+    v.Visible = vert;
     FScrollBarsImpl->Update(h, v, Width(), Height()); // fixes the client size first
     ClampTopLeft();
     BarRange(SB_HORZ, h.Maximum, h.Page, h.Position);
