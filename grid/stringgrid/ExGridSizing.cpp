@@ -55,10 +55,15 @@ void TExStringGrid::InitOrigColSizes() {
     FOldSize = Width();
 }
 
-// The framework's size-changed step: new counts may change what the stretch column gets.
+// The framework's size-changed step: new counts may change what the stretch column gets. It runs
+// inside row and column operations that have more to do after the count changed, so a stretch
+// column the new count no longer has is left alone here instead of failing them half-way.
 void TExStringGrid::ColumnStretchChanged(int OldColCount, int OldRowCount) {
-    if (FColumnSize && FColumnSize->Stretch)
-        ApplyColumnStretch(FColumnSize->StretchColumn);
+    if (!FColumnSize || !FColumnSize->Stretch)
+        return;
+    const int index = FColumnSize->StretchColumn;
+    if (index == -1 || (index >= 0 && index < ColCount()))
+        ApplyColumnStretch(index);
 }
 
 void TExStringGrid::StretchRightColumn() {

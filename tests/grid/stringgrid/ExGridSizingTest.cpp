@@ -146,6 +146,16 @@ TEST_F(ExGridSizing, WidthChangesIgnoreTheStretchColumnWhileTheStretchIsOff) {
     EXPECT_EQ(Grid->ColWidths(1), 70);
 }
 
+// Inserting and removing columns change the count half-way through their work.
+TEST_F(ExGridSizing, ColumnCountBelowTheStretchColumnDoesNotFailTheCountChange) {
+    Grid->ColumnSize()->StretchColumn = 3;
+    Grid->ColumnSize()->Stretch = true;
+    Grid->SetCells(3, 1, "last");
+    EXPECT_NO_THROW(Grid->RemoveCols(3, 1));
+    EXPECT_EQ(Grid->ColCount(), 3);
+    EXPECT_EQ(Grid->Cells(3, 1), "") << "the removal finished";
+}
+
 TEST_F(ExGridSizing, SizingOneColumnWithAllColumnSizeScalesTheNormalColumns) {
     Grid->SetColCount(5);
     const std::vector<int> start{40, 45, 50, 35, 51};
