@@ -1043,8 +1043,8 @@ public:
     const std::string& ScrollHintText() const { return FScrollHintText; }
     bool ScrollHintShowing() const { return FScrollHintShow; }
     // A line, page or track step on the scroll bar of cell (ACol, ARow) (a real column), as a
-    // window scroll code; true when its position changed (the cell repaints and OnScrollCell
-    // fires).
+    // window scroll code; true when its position changed (the cell repaints and the ScrollCell
+    // hook runs).
     bool ScrollCellBar(int ACol, int ARow, int Code, int TrackPos);
     TScrollHintEvent OnScrollHint;
     TScrollCellEvent OnScrollCell;
@@ -1295,14 +1295,6 @@ protected:
     void SetRowLines(int ARow, int Lines, int Padding);
     int HorzTextMargin() const;
     int VertTextMargin() const;
-    // The flat-bar operations keep their places for descendants; there are no flat bars here,
-    // so FIsFlat stays false and they do nothing.
-    void InitFlatScrollBars();
-    void UninitFlatScrollBars();
-    void UpdateFlatScrollBars();
-    void SyncFlatVertScroll() {}
-    void SyncFlatHorzScroll() {}
-    void FlatShowScrollBar(int Bar, bool Show) {}
     void CreateScrollControls();
     void FreeScrollControls();
     // User sizing by mouse: set by the mouse feature, consumed by the width and height reactions.
@@ -1313,9 +1305,7 @@ protected:
     int Rowclickedsize = 0;
     bool ColchgFlg = true;
     bool FIsColChanging = false;
-    bool FDisableSize = false;
     bool FScrollLock = false;
-    bool FIsFlat = false;
     int PrevSizeX = 0;
     int PrevSizeY = 0;
 
@@ -1512,6 +1502,7 @@ private:
     void SetDownGradient(const TGradientColours& Down);
     bool FUseHTMLHints = false;
     bool FDestroying = false;
+
     // --- sizing, zoom and scroll bars ---
     // The common form of the row and column numbering.
     void AutoNumberLine(int Fixed, int Count, int Trailing,
@@ -1520,7 +1511,6 @@ private:
     int CellButtonsWidth(int ACol, int ARow);
     void ShowScrollHint(const std::string& Prefix, int Index);
     void HideScrollHint();
-    void ShowScrollBarsPerStretch(int StretchCol);
     bool FSizeWithForm = false;
     bool FFollowingForm = false;
     TOnResizeEvent FOnResize; // the form's own handler, chained

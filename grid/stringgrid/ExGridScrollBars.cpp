@@ -19,21 +19,19 @@ void ProportionalRange(float Ratio, int& Max, int& Page) {
 
 } // namespace
 
+// There are no flat scroll bars on this platform: ssFlat and ssEncarta keep the normal bars.
 void TExStringGrid::SetScrollType(TScrollType Value) {
-    if (Value != ScrollType) {
-        ScrollType = Value;
-        if (Value == ssFlat || Value == ssEncarta) {
-            InitFlatScrollBars();
-            UpdateFlatScrollBars();
-        } else
-            UninitFlatScrollBars();
-        if (Parent() && Value == ssMetro) {
-            CreateScrollControls();
-            SetScrollBars(ssNone);
-        } else if (Parent() && Value != ssMetro && vscrlctrl) {
-            FreeScrollControls();
-            SetScrollBars(ssBoth);
-        }
+    if (Value == ScrollType)
+        return;
+    ScrollType = Value;
+    if (!Parent())
+        return;
+    if (Value == ssMetro) {
+        CreateScrollControls();
+        SetScrollBars(ssNone);
+    } else if (vscrlctrl) {
+        FreeScrollControls();
+        SetScrollBars(ssBoth);
     }
 }
 
@@ -44,17 +42,6 @@ void TExStringGrid::SetScrollColor(TColor Value) {
 void TExStringGrid::SetScrollWidth(int Value) {
     ScrollWidth = Value;
 }
-
-// There is no flat scroll-bar library on this platform: the bars keep the normal look.
-void TExStringGrid::InitFlatScrollBars() {
-    FIsFlat = false;
-}
-
-void TExStringGrid::UninitFlatScrollBars() {
-    FIsFlat = false;
-}
-
-void TExStringGrid::UpdateFlatScrollBars() {}
 
 void TExStringGrid::CreateScrollControls() {
     if (vscrlctrl)
