@@ -64,6 +64,7 @@ class TSortSettings;
 class TStringList;
 class TSyncGrid;
 class TScrollControl;
+class TTimer;
 class THTMLHintWindow;
 struct TStoredRow;
 class TBaseGridRowMover;
@@ -1046,8 +1047,12 @@ public:
     // window scroll code; true when its position changed (the cell repaints and the ScrollCell
     // hook runs).
     bool ScrollCellBar(int ACol, int ARow, int Code, int TrackPos);
+    // A drag at (X, Y) over the grid (client coordinates): near an edge it starts the
+    // drag-scroll timer, which scrolls one row or column a step after a delay.
+    void HandleDragOver(int X, int Y, TDragState State);
     TScrollHintEvent OnScrollHint;
     TScrollCellEvent OnScrollCell;
+    TDragScrollEvent OnDragScroll;
 
     // --- cell drawing (ExGridPainting.cpp, ExGridPaintCell.cpp, ExGridPaintText.cpp) ---------
     bool Multilinecells = false;      // a line break in a cell text starts a new line
@@ -1297,6 +1302,10 @@ protected:
     int VertTextMargin() const;
     void CreateScrollControls();
     void FreeScrollControls();
+    // The drag-scroll timer's step.
+    void DragScrollStep();
+    TTimer* FDragTmr = nullptr; // owned by the grid, so it never outlives it
+    TDragScrollDirection FDragScrollDirection;
     // User sizing by mouse: set by the mouse feature, consumed by the width and height reactions.
     bool ColSized = false;
     bool Rowsized = false;
@@ -1511,6 +1520,7 @@ private:
     int CellButtonsWidth(int ACol, int ARow);
     void ShowScrollHint(const std::string& Prefix, int Index);
     void HideScrollHint();
+    void StopDragScrollTimer();
     bool FSizeWithForm = false;
     bool FFollowingForm = false;
     TOnResizeEvent FOnResize; // the form's own handler, chained
