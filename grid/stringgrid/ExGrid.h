@@ -1516,6 +1516,8 @@ private:
     // The common form of the row and column numbering.
     void AutoNumberLine(int Fixed, int Count, int Trailing,
                         const std::function<void(int, int)>& Set);
+    // The widths of all columns but ACol: what a stretch column leaves to the others.
+    int64_t WidthsBesides(int ACol) const;
     // Extra width a cell's buttons need beside its text when the column is fitted.
     int CellButtonsWidth(int ACol, int ARow);
     void ShowScrollHint(const std::string& Prefix, int Index);

@@ -8,11 +8,12 @@
 #include "grid/stringgrid/ColumnSize.h"
 #include "grid/stringgrid/FloatingFooter.h"
 #include "grid/stringgrid/FooterPanel.h"
+#include "grid/stringgrid/LayoutRounding.h"
 #include "grid/stringgrid/SearchPanel.h"
 #include "platform/core/Exception.h"
 #include "platform/ui/Form.h"
 
-#include <cmath>
+#include <memory>
 
 namespace {
 
@@ -28,11 +29,6 @@ private:
     bool& FFlag;
     bool FOld;
 };
-
-// Round half to even, as the drawing and layout arithmetic rounds.
-int RoundEven(double Value) {
-    return static_cast<int>(std::nearbyint(Value));
-}
 
 } // namespace
 
@@ -66,6 +62,14 @@ void TExStringGrid::ColumnStretchChanged(int OldColCount, int OldRowCount) {
         ApplyColumnStretch(index);
 }
 
+int64_t TExStringGrid::WidthsBesides(int ACol) const {
+    int64_t sum = 0;
+    for (int c = 0; c < ColCount(); ++c)
+        if (c != ACol)
+            sum += ColWidths(c);
+    return sum;
+}
+
 void TExStringGrid::StretchRightColumn() {
     ApplyColumnStretch(ColCount() - 1);
 }
@@ -87,10 +91,7 @@ void TExStringGrid::ApplyColumnStretch(int Index) {
             SetColWidths(Index, clientWidth);
             return;
         }
-        int64_t sum = 0;
-        for (int c = 0; c < ColCount(); ++c)
-            if (c != Index)
-                sum += ColWidths(c);
+        const int64_t sum = WidthsBesides(Index);
         if (sum < clientWidth)
             SetColWidths(Index, static_cast<int>(clientWidth - sum - 1));
         else if (LeftCol() == FixedCols())
@@ -119,7 +120,7 @@ void TExStringGrid::ColWidthsChanged() {
         const double ratio = static_cast<double>(ColWidths(Colclicked)) / Colclickedsize;
         for (int c = FixedCols(); c < ColCount(); ++c)
             if (c != Colclicked)
-                SetColWidths(c, RoundEven(ColWidths(c) * ratio));
+                SetColWidths(c, RoundHalfEven(ColWidths(c) * ratio));
     }
     if (ColSized && OnEndColumnSize)
         OnEndColumnSize(this, Colclicked);
@@ -158,7 +159,7 @@ void TExStringGrid::RowHeightsChanged() {
         const double ratio = static_cast<double>(RowHeights(Rowclicked)) / Rowclickedsize;
         for (int r = FixedRows(); r < RowCount(); ++r)
             if (r != Rowclicked)
-                SetRowHeights(r, RoundEven(RowHeights(r) * ratio));
+                SetRowHeights(r, RoundHalfEven(RowHeights(r) * ratio));
     }
     if (Rowsized && OnEndRowSize)
         OnEndRowSize(this, Rowclicked);
@@ -197,11 +198,7 @@ void TExStringGrid::HandleSize(TMessage& Message) {
     if (FColumnSize->Stretch && (FScrollBarAlways == saNone || FScrollBarAlways == saVert)) {
         const int stretchCol =
             FColumnSize->StretchColumn == -1 ? ColCount() - 1 : FColumnSize->StretchColumn;
-        int64_t sum = 0;
-        for (int c = 0; c < ColCount(); ++c)
-            if (c != stretchCol)
-                sum += ColWidths(c);
-        if (sum < Width()) {
+        if (WidthsBesides(stretchCol) < Width()) {
             ApplyColumnStretch(FColumnSize->StretchColumn);
             stretched = true;
         }

@@ -7,17 +7,12 @@
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ColumnSize.h"
 #include "grid/stringgrid/ControlLook.h"
+#include "grid/stringgrid/LayoutRounding.h"
 #include "platform/ui/Screen.h"
 
 #include <algorithm>
-#include <cmath>
-#include <vector>
 
 namespace {
-
-int RoundEven(double Value) {
-    return static_cast<int>(std::nearbyint(Value));
-}
 
 // Automatic sizes keep within the grid's limits and never go below zero.
 int LimitedSize(int Value, int Min, int Max) {
@@ -250,10 +245,10 @@ void TExStringGrid::AutoFitColumns(bool DoFixedCells) {
         const double scale = static_cast<double>(target - lines) / sum;
         int64_t total = 0;
         for (int c = first; c <= last; ++c)
-            total += RoundEven(scale * ColWidths(c));
+            total += RoundHalfEven(scale * ColWidths(c));
         const double factor = static_cast<double>(total) / sum;
         for (int c = first; c <= last; ++c)
-            SetColWidths(c, std::max(0, RoundEven(ColWidths(c) * factor)));
+            SetColWidths(c, std::max(0, RoundHalfEven(ColWidths(c) * factor)));
     }
 
     const int count = last - first + 1;

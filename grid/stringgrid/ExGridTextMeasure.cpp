@@ -5,6 +5,7 @@
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExUtil.h"
 #include "grid/stringgrid/CanvasStateKeeper.h"
+#include "grid/stringgrid/LayoutRounding.h"
 #include "platform/core/RtfText.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
@@ -19,7 +20,7 @@ namespace {
 // placed with.
 TPoint RotatedExtent(TPoint Size, int Angle) {
     const double a = Angle * std::numbers::pi / 180.0;
-    const auto product = [](double v) { return static_cast<int>(std::nearbyint(v)); };
+    const auto product = [](double v) { return RoundHalfEven(v); };
     return TPoint{
         std::abs(product(Size.X * std::cos(a))) + std::abs(product(Size.Y * std::sin(a))) + 12,
         std::abs(product(Size.X * std::sin(a))) + std::abs(product(Size.Y * std::cos(a))) + 12};

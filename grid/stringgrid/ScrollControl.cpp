@@ -1,18 +1,11 @@
 #include "grid/stringgrid/ScrollControl.h"
 
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/LayoutRounding.h"
 #include "platform/ui/Canvas.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-int RoundEven(double Value) {
-    return static_cast<int>(std::nearbyint(Value));
-}
-
-} // namespace
 
 TScrollControl::TScrollControl(TComponent* AOwner) : TGraphicControl(AOwner) {
     SetColor(0xC0C0C0);
@@ -89,9 +82,9 @@ void TScrollControl::GetThumb(int& Pos, int& Len) const {
     const int edge = Vertical() ? Height() : Width();
     Pos = TrackOffset();
     if (count - fixed > 0)
-        Pos += RoundEven(static_cast<double>(track) * (first - fixed) / (count - fixed));
+        Pos += RoundHalfEven(static_cast<double>(track) * (first - fixed) / (count - fixed));
     if (count > 0)
-        Len = RoundEven(static_cast<double>(track) * visible / count);
+        Len = RoundHalfEven(static_cast<double>(track) * visible / count);
     Len = std::max(Len, MinThumb);
     if (Pos + Len > edge)
         Pos = edge - Len;
@@ -155,7 +148,7 @@ void TScrollControl::MouseMove(TShiftState Shift, int X, int Y) {
     const int count = Vertical() ? grid->RowCount() : grid->ColCount();
     const int fixed = Vertical() ? grid->FixedRows() : grid->FixedCols();
     const int visible = Vertical() ? grid->VisibleRowCount() : grid->VisibleColCount();
-    const int moved = RoundEven(static_cast<double>(at - FDownPos) / span * count);
+    const int moved = RoundHalfEven(static_cast<double>(at - FDownPos) / span * count);
     const int target = std::max(fixed, std::min(moved + FDownRow, count - visible));
     if (Vertical())
         grid->SetTopRow(target);
