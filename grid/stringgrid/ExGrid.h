@@ -11,6 +11,7 @@
 #include "grid/stringgrid/FindParams.h"
 #include "grid/stringgrid/GridLookTypes.h"
 #include "grid/stringgrid/ScrollProp.h"
+#include "grid/stringgrid/SizingTypes.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/StringGridControlCells.h"
 
@@ -65,6 +66,9 @@ class TSortIndexList;
 class TSortSettings;
 class TStringList;
 class TSyncGrid;
+class TScrollControl;
+class TTimer;
+class THTMLHintWindow;
 struct TStoredRow;
 class TBaseGridRowMover;
 class THiddenColumnSet;
@@ -997,6 +1001,62 @@ public:
     TCheckBoxClickEvent OnCheckBoxClick;
     TComboChangeEvent OnComboChange;
 
+    // --- sizing, zoom and scroll bars (ExGridSizing*.cpp, ExGridZoom.cpp, ExGridScrollBars*.cpp,
+    // ExGridTextMeasure.cpp) ---
+    // Columns are display columns. Automatic sizes keep within Min/MaxColWidth and
+    // Min/MaxRowHeight; no size ever goes below 0.
+    void StretchRightColumn();
+    virtual void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    void AutoFitColumns(bool DoFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // Steps that would leave -10 .. 10 are ignored as a whole.
+    void Zoom(int x);
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    bool SizeWithForm() const { return FSizeWithForm; }
+    // Takes over the owning form's OnResize (chaining the form's own handler) the first time.
+    void SetSizeWithForm(bool Value);
+    // The handler the grid installs as its form's OnResize.
+    void FollowFormSize(TObject* Sender);
+    // Text extent of the cell at real column ACol shown in display column DCol; VS measures
+    // word-wrapped within the cell, SB leaves room for a sort glyph.
+    TPoint MeasureCellText(int ACol, int DCol, int ARow, bool VS, bool SB);
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    TSortDirection AutoNumberDirection = sdAscending;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    // Scroll bars. ScrollType ssFlat and ssEncarta look like ssNormal on this platform (there
+    // are no flat bars); ssMetro replaces the bars by thin indicators.
+    void SetScrollType(TScrollType Value);
+    void SetScrollColor(TColor Value);
+    void SetScrollWidth(int Value);
+    bool ScrollProportional() const { return FScrollProportional; }
+    void SetScrollProportional(bool Value);
+    void UpdateProportionalVertScroll();
+    void UpdateProportionalHorzScroll();
+    TScrollHintType ScrollHints = shNone;
+    bool ScrollSynch = false;
+    // The text the scroll hint shows while a thumb is dragged; empty while none shows.
+    const std::string& ScrollHintText() const { return FScrollHintText; }
+    bool ScrollHintShowing() const { return FScrollHintShow; }
+    // A line, page or track step on the scroll bar of cell (ACol, ARow) (a real column), as a
+    // window scroll code; true when its position changed (the cell repaints and the ScrollCell
+    // hook runs).
+    bool ScrollCellBar(int ACol, int ARow, int Code, int TrackPos);
+    // A drag at (X, Y) over the grid (client coordinates): near an edge it starts the
+    // drag-scroll timer, which scrolls one row or column a step after a delay.
+    void HandleDragOver(int X, int Y, TDragState State);
+    TScrollHintEvent OnScrollHint;
+    TScrollCellEvent OnScrollCell;
+    TDragScrollEvent OnDragScroll;
+
     // --- cell drawing (ExGridPainting.cpp, ExGridPaintCell.cpp, ExGridPaintText.cpp) ---------
     bool Multilinecells = false;      // a line break in a cell text starts a new line
     bool EnhTextSize = false;         // ellipsis instead of clipping; HTML without word wrap
@@ -1205,8 +1265,6 @@ public:
     void ResetFixedCellHighlight();
     // The click on a radio group cell at (DX, DY) from its top-left corner; ACol a real column.
     void ToggleRadioInCell(int ACol, int ARow, int DX, int DY);
-    // Fits a column to its contents; the sizing feature gives it its body.
-    virtual void AutoSizeCol(int ACol, int Padding);
     // Tree rows as a node-glyph click uses them; the grouping feature gives them their bodies.
     // ExpandNode and ContractNode take real rows.
     virtual bool IsOnNodeGlyph(int ARow, int X);
@@ -1223,9 +1281,6 @@ public:
     TRowSizeEvent OnRowSize;
     TColumnSizingEvent OnColumnSizing;
     TRowSizingEvent OnRowSizing;
-    TEndColumnSizeEvent OnEndColumnSize;
-    TEndRowSizeEvent OnEndRowSize;
-    TUpdateColumnSizeEvent OnUpdateColumnSize;
     TCanMoveEvent OnColumnMove;
     TCanMoveEvent OnRowMove;
     TCanMoveEvent OnColumnMoving;
@@ -1481,9 +1536,7 @@ protected:
     // than two rows); ACol is a real column. Neutral until sorting takes header clicks.
     virtual void HeaderClickSort(int ACol, int ARow, TShiftState Shift);
     // The window that shows the size being dragged (nullptr until the first such hint).
-    class THintWindow* SizingHintWindow() const {
-        return FScrollHintWnd;
-    }
+    class THintWindow* SizingHintWindow() const;
     // Mouse state other features read.
     bool FForceSel = false;    // the cell-selection check only repaints row indicators, allows
     bool FSpinUpClick = false; // the press hit the upper half of always-visible spin buttons
@@ -1501,6 +1554,34 @@ protected:
     TPoint FHoverButton{-1, -1};  // the cell whose button or expand glyph is under the mouse
     TPoint FHoverCell{-1, -1};    // the cell whose link is under the mouse
     std::string FAnchor;          // the anchor under the mouse at the last move
+    // --- sizing, zoom and scroll bars ---
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void HandleSize(TMessage& Message) override;
+    void HandleHorzScroll(TMessage& Message) override;
+    void HandleVertScroll(TMessage& Message) override;
+    void HandleTopLeftChange() override;
+    void ApplyColumnStretch(int Index);
+    void FitColumnWidth(int ACol, bool GrowOnly);
+    void FitRowHeight(int ARow, bool GrowOnly, int Padding);
+    void SetRowLines(int ARow, int Lines, int Padding);
+    int HorzTextMargin() const;
+    int VertTextMargin() const;
+    void CreateScrollControls();
+    void FreeScrollControls();
+    // The drag-scroll timer's step.
+    void DragScrollStep();
+    TTimer* FDragTmr = nullptr; // owned by the grid, so it never outlives it
+    TDragScrollDirection FDragScrollDirection;
+    // User sizing by mouse: set by the mouse feature, consumed by the width and height reactions.
+    bool ColSizeFlg = false;
+    int Colclickedsize = 0;
+    int Rowclickedsize = 0;
+    bool ColchgFlg = true;
+    bool FIsColChanging = false;
+    bool FScrollLock = false;
+    int PrevSizeX = 0;
+    int PrevSizeY = 0;
 
 private:
     // Runs a change of the hidden-row store (which answers the number of rows it moved) with
@@ -1796,15 +1877,11 @@ private:
     bool FMovedByDrag = false;      // the release ended a row or column move
     bool FColSizeFlg = false;       // the release ended a framework sizing
     bool FMoveFocusBlocked = false; // a move blocks the focus until its release
-    bool FScrollHintShow = false;
-    class THintWindow* FScrollHintWnd = nullptr; // owned as a component
     std::string FLastAnchorHint;
     int Clickposx = 0;
     int Clickposy = 0;
     int Clickposdx = 0;
     int Clickposdy = 0;
-    int Colclickedsize = 0;
-    int Rowclickedsize = 0;
     int FOldKeepLeftCol = 0;
     int FSizingFixedCol = -1;
     int FSizingFixedRow = -1;
@@ -1817,6 +1894,30 @@ private:
     int FMoveRowInd = -1;
     TGridRect FSizeSelection{-1, -1, -1, -1};
     TGridRect FMoveSelection{-1, -1, -1, -1};
+
+    // --- sizing, zoom and scroll bars ---
+    // The common form of the row and column numbering.
+    void AutoNumberLine(int Fixed, int Count, int Trailing,
+                        const std::function<void(int, int)>& Set);
+    // The widths of all columns but ACol: what a stretch column leaves to the others.
+    int64_t WidthsBesides(int ACol) const;
+    // Extra width a cell's buttons need beside its text when the column is fitted.
+    int CellButtonsWidth(int ACol, int ARow);
+    void ShowScrollHint(const std::string& Prefix, int Index);
+    void HideScrollHint();
+    void StopDragScrollTimer();
+    bool FSizeWithForm = false;
+    bool FFollowingForm = false;
+    TOnResizeEvent FOnResize; // the form's own handler, chained
+    bool ResizeAssigned = false;
+    // Alive while the grid is: the form's OnResize checks it before calling into the grid.
+    std::shared_ptr<bool> FAliveToken = std::make_shared<bool>(true);
+    bool FScrollProportional = false;
+    bool FScrollHintShow = false;
+    std::string FScrollHintText;
+    std::shared_ptr<THTMLHintWindow> FScrollHintWnd;
+    TScrollControl* vscrlctrl = nullptr; // owned as a component
+    TScrollControl* hscrlctrl = nullptr; // owned as a component
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.

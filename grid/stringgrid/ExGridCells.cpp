@@ -462,10 +462,6 @@ std::string TExStringGrid::GetColumnFloatFormat(int ACol, int ARow) {
     return FloatFormat;
 }
 
-// A cell whose scroll bar follows its text takes its range from the text; the frame has no
-// such cells.
-void TExStringGrid::CellTextChanged(int ACol, int ARow) {}
-
 // --- swapping ----------------------------------------------------------------------------------
 
 void TExStringGrid::SwapCells(TGridCoord FromCell, TGridCoord ToCell) {

@@ -274,10 +274,6 @@ void TExStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
     UpdateScrollBarsAlways(true);
 }
 
-// Which bars stay on is the scroll bars' feature; the frame only calls it where the counts or
-// the size change.
-void TExStringGrid::UpdateScrollBarsAlways(bool Force) {}
-
 // --- update lock -------------------------------------------------------------------------------
 
 void TExStringGrid::BeginUpdate() {

@@ -4,5 +4,3 @@
 void TExStringGrid::HandleWindowMessage(TMessage& Message) {
     TBaseGrid::WndProc(Message);
 }
-
-void TExStringGrid::UpdateScrollProportional() {}

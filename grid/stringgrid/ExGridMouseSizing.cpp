@@ -151,7 +151,7 @@ void TExStringGrid::ShowSizingHint(int X, int Y) {
         return;
     }
     if (!FScrollHintWnd)
-        FScrollHintWnd = new THTMLHintWindow(this);
+        FScrollHintWnd = std::make_shared<THTMLHintWindow>(nullptr);
     FScrollHintWnd->SetColor(HintColor);
     TRect r = FScrollHintWnd->CalcHintRect(SizingHintMaxWidth, text, nullptr);
     const TPoint at = ClientToScreen(CellRect(cell.X, cell.Y).TopLeft());
@@ -167,4 +167,6 @@ void TExStringGrid::HideSizingHint() {
     FScrollHintShow = false;
 }
 
-void TExStringGrid::AutoSizeCol(int ACol, int Padding) {}
+THintWindow* TExStringGrid::SizingHintWindow() const {
+    return FScrollHintWnd.get();
+}

@@ -216,7 +216,3 @@ TCellGraphic* TExStringGrid::GetCellGraphicInfo(int ACol, int ARow, int& Width, 
 }
 
 void TExStringGrid::PaintOuterBorder() {}
-
-TPoint TExStringGrid::GetCellTextSize(int ACol, int ARow) {
-    return TPoint{0, 0};
-}

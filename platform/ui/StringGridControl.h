@@ -72,6 +72,24 @@ public:
     void SetDefaultDrawing(bool Value);
     TScrollStyle ScrollBars() const { return FScrollBars; }
     void SetScrollBars(TScrollStyle Value);
+    // A bar kept on shows whatever the contents need, disabled while everything fits (bar
+    // SB_HORZ or SB_VERT). Only bars that ScrollBars allows ever show.
+    void SetScrollBarKeptOn(int Bar, bool Value);
+    bool ScrollBarKeptOn(int Bar) const { return FBarKeptOn[Bar == SB_VERT]; }
+    // Scroll information a descendant gives a bar, for a thumb proportional to the view: the
+    // thumb then runs over the positions 0 .. Max - Page + 1, mapped linearly onto the
+    // scrollable columns (rows). Max <= 0 gives the bar back its own range of one position per
+    // column (row).
+    void SetScrollInfo(int Bar, int Max, int Page);
+    bool HasScrollInfo(int Bar) const { return FScrollInfo[Bar == SB_VERT].Max > 0; }
+    // The bar's range, page and thumb position as they stand (Max and Page as given, for a bar
+    // given its scroll information).
+    void GetScrollInfo(int Bar, int& Max, int& Page, int& Position) const;
+    // The first column (row) a thumb position stands for.
+    int ScrollPositionToIndex(int Bar, int Position) const;
+    // The thumb position a scroll message carries: the bars' own messages keep every bit of it,
+    // messages from elsewhere its 16 in the high word.
+    int ScrollMessagePos(int Bar, WPARAM WParam) const;
 
     // The current cell. Writes move it (when CanSelectCell agrees), collapse the selection
     // onto it and scroll it into view; an index outside the grid throws Exception.
@@ -173,6 +191,10 @@ protected:
     virtual void DroppingCells(const TGridRect& Range) {}
     virtual void ColWidthsChanged() {}
     virtual void RowHeightsChanged() {}
+    // WM_SIZE, WM_HSCROLL, WM_VSCROLL; the base versions are the framework grid's own steps.
+    virtual void HandleSize(TMessage& Message);
+    virtual void HandleHorzScroll(TMessage& Message);
+    virtual void HandleVertScroll(TMessage& Message);
     virtual void ColumnMoved(int FromIndex, int ToIndex);
     virtual void RowMoved(int FromIndex, int ToIndex);
     // The sizing state a press at (X, Y) would start: gsColSizing or gsRowSizing with the
@@ -249,6 +271,9 @@ private:
     void UpdateScrollBars();
     void HandleScroll(int Bar, int Position);
     void HandleScrollMessage(int Bar, WPARAM WParam);
+    void HandleBarScroll(int Bar, int Code, int Position);
+    int ScrollPositionOf(int Bar) const;
+    void BarRange(int Bar, int& Maximum, int& Page, int& Position) const;
 
     void UpdateEditor();
     void CommitEditor();
@@ -281,6 +306,15 @@ private:
     std::string FEditStartText;
     bool FUpdatingEditor = false;
     std::unique_ptr<TGridScrollBars> FScrollBarsImpl;
+    struct TGivenScrollInfo {
+        int Max = 0;
+        int Page = 0;
+    };
+    TGivenScrollInfo FScrollInfo[2];     // by SB_HORZ, SB_VERT
+    bool FBarKeptOn[2] = {false, false}; // by SB_HORZ, SB_VERT
+    int FBarMessagePos[2] = {0, 0};
+    bool FMessageFromBar = false;
+    bool FBarCodesWired = false;
     // The scrollable columns (rows) before ColEnd (RowEnd) may start inside the client area
     // of Width x Height; fixed ones always may.
     struct TCachedView {

@@ -12,6 +12,7 @@
 struct TGridScrollBars::Impl {
     QScrollBar* Bars[2] = {nullptr, nullptr}; // indexed by SB_HORZ, SB_VERT
     TScrollCallback OnScroll;
+    TScrollCodeCallback OnScrollCode;
     bool Tracking = false;
     bool Updating = false;
     // Room each bar took at the last layout, so the client size costs no style query.
@@ -20,12 +21,24 @@ struct TGridScrollBars::Impl {
     void Connect(int bar) {
         QScrollBar* scrollBar = Bars[bar];
         QObject::connect(scrollBar, &QScrollBar::valueChanged, [this, bar](int value) {
-            if (Updating || (Bars[bar]->isSliderDown() && !Tracking))
+            if (Updating)
                 return;
-            OnScroll(bar, value);
+            const bool dragging = Bars[bar]->isSliderDown();
+            if (OnScrollCode) {
+                OnScrollCode(bar, dragging ? SB_THUMBTRACK : SB_THUMBPOSITION, value);
+                if (!dragging)
+                    OnScrollCode(bar, SB_ENDSCROLL, value);
+            } else if (!dragging || Tracking)
+                OnScroll(bar, value);
         });
-        QObject::connect(scrollBar, &QScrollBar::sliderReleased,
-                         [this, bar] { OnScroll(bar, Bars[bar]->value()); });
+        QObject::connect(scrollBar, &QScrollBar::sliderReleased, [this, bar] {
+            const int value = Bars[bar]->value();
+            if (OnScrollCode) {
+                OnScrollCode(bar, SB_THUMBPOSITION, value);
+                OnScrollCode(bar, SB_ENDSCROLL, value);
+            } else
+                OnScroll(bar, value);
+        });
     }
 };
 
@@ -61,6 +74,10 @@ int TGridScrollBars::HorizontalHeight() const {
     return FImpl->Taken[SB_HORZ];
 }
 
+void TGridScrollBars::SetCodeCallback(TScrollCodeCallback OnScrollCode) {
+    FImpl->OnScrollCode = std::move(OnScrollCode);
+}
+
 void TGridScrollBars::SetThumbTracking(bool Value) {
     FImpl->Tracking = Value;
 }
@@ -78,6 +95,7 @@ void TGridScrollBars::Update(const TBarState& Horizontal, const TBarState& Verti
         scrollBar->setRange(0, state.Maximum > 0 ? state.Maximum : 0);
         scrollBar->setPageStep(state.Page > 0 ? state.Page : 1);
         scrollBar->setValue(state.Position);
+        scrollBar->setEnabled(state.Enabled);
         scrollBar->setVisible(state.Visible);
     }
     FImpl->Taken[SB_HORZ] = horzHeight;

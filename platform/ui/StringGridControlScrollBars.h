@@ -11,6 +11,11 @@ class TWinControl;
 class TGridScrollBars {
 public:
     using TScrollCallback = std::function<void(int Bar, int Position)>;
+    // Every user action as a window scroll code: SB_THUMBTRACK while the thumb is dragged,
+    // SB_THUMBPOSITION and then SB_ENDSCROLL when it comes to rest. Replaces the position
+    // callback once set.
+    using TScrollCodeCallback = std::function<void(int Bar, int Code, int Position)>;
+    void SetCodeCallback(TScrollCodeCallback OnScrollCode);
 
     TGridScrollBars(TWinControl* AGrid, TScrollCallback OnScroll);
     ~TGridScrollBars();
@@ -20,6 +25,8 @@ public:
         int Maximum = 0;
         int Position = 0;
         int Page = 1;
+        // A bar kept on while everything fits shows disabled.
+        bool Enabled = true;
     };
     // Shows, hides and places the bars inside a grid of the given outer size.
     void Update(const TBarState& Horizontal, const TBarState& Vertical, int Width, int Height);

@@ -59,6 +59,11 @@ void TStringGrid::UpdateScrollBars() {
     ViewChanged(); // the bars take client room
     if (!FScrollBarsImpl)
         return;
+    if (!FBarCodesWired) {
+        FBarCodesWired = true;
+        FScrollBarsImpl->SetCodeCallback(
+            [this](int Bar, int Code, int Position) { HandleBarScroll(Bar, Code, Position); });
+    }
     const bool allowHorz = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
     const bool allowVert = FScrollBars == ssVertical || FScrollBars == ssBoth;
     const int thickness = FScrollBarsImpl->Thickness();
@@ -66,8 +71,9 @@ void TStringGrid::UpdateScrollBars() {
     bool horz = false;
     bool vert = false;
     for (int pass = 0; pass < 2; ++pass) {
-        horz = allowHorz && GridWidth() > Width() - (vert ? thickness : 0);
-        vert = allowVert && GridHeight() > Height() - (horz ? thickness : 0);
+        horz = allowHorz && (FBarKeptOn[SB_HORZ] || GridWidth() > Width() - (vert ? thickness : 0));
+        vert =
+            allowVert && (FBarKeptOn[SB_VERT] || GridHeight() > Height() - (horz ? thickness : 0));
     }
     TGridScrollBars::TBarState h;
     TGridScrollBars::TBarState v;
@@ -75,20 +81,99 @@ void TStringGrid::UpdateScrollBars() {
     v.Visible = vert;
     FScrollBarsImpl->Update(h, v, Width(), Height()); // fixes the client size first
     ClampTopLeft();
-    h.Maximum = MaxLeftCol() - FFixedCols;
-    h.Position = FTopLeft.X - FFixedCols;
-    h.Page = VisibleColCount();
-    v.Maximum = MaxTopRow() - FFixedRows;
-    v.Position = FTopLeft.Y - FFixedRows;
-    v.Page = VisibleRowCount();
+    BarRange(SB_HORZ, h.Maximum, h.Page, h.Position);
+    BarRange(SB_VERT, v.Maximum, v.Page, v.Position);
+    h.Enabled = MaxLeftCol() > FFixedCols;
+    v.Enabled = MaxTopRow() > FFixedRows;
     FScrollBarsImpl->Update(h, v, Width(), Height());
+}
+
+void TStringGrid::SetScrollBarKeptOn(int Bar, bool Value) {
+    if (FBarKeptOn[Bar == SB_VERT] == Value)
+        return;
+    FBarKeptOn[Bar == SB_VERT] = Value;
+    UpdateScrollBars();
+}
+
+void TStringGrid::SetScrollInfo(int Bar, int Max, int Page) {
+    TGivenScrollInfo& info = FScrollInfo[Bar == SB_VERT];
+    info.Max = std::max(0, Max);
+    info.Page = std::clamp(Page, 1, std::max(1, info.Max));
+    UpdateScrollBars();
+}
+
+// The thumb of a given range runs over Max - Page + 2 positions.
+int TStringGrid::ScrollPositionOf(int Bar) const {
+    const bool horz = Bar != SB_VERT;
+    const int fixed = horz ? FFixedCols : FFixedRows;
+    const int first = horz ? FTopLeft.X : FTopLeft.Y;
+    const int span = (horz ? MaxLeftCol() : MaxTopRow()) - fixed;
+    const TGivenScrollInfo& info = FScrollInfo[!horz];
+    if (info.Max <= 0)
+        return first - fixed;
+    const int positions = info.Max - info.Page + 1;
+    if (span <= 0 || positions <= 0)
+        return 0;
+    return static_cast<int>((static_cast<int64_t>(first - fixed) * positions + span / 2) / span);
+}
+
+void TStringGrid::GetScrollInfo(int Bar, int& Max, int& Page, int& Position) const {
+    const bool horz = Bar != SB_VERT;
+    const TGivenScrollInfo& info = FScrollInfo[!horz];
+    Position = ScrollPositionOf(Bar);
+    if (info.Max > 0) {
+        Max = info.Max;
+        Page = info.Page;
+        return;
+    }
+    Max = (horz ? MaxLeftCol() - FFixedCols : MaxTopRow() - FFixedRows);
+    Page = horz ? VisibleColCount() : VisibleRowCount();
+}
+
+// The bar widget's own terms: its largest thumb position and its page.
+void TStringGrid::BarRange(int Bar, int& Maximum, int& Page, int& Position) const {
+    GetScrollInfo(Bar, Maximum, Page, Position);
+    if (HasScrollInfo(Bar))
+        Maximum = Maximum - Page + 1;
+}
+
+int TStringGrid::ScrollPositionToIndex(int Bar, int Position) const {
+    const bool horz = Bar != SB_VERT;
+    const int fixed = horz ? FFixedCols : FFixedRows;
+    const int span = (horz ? MaxLeftCol() : MaxTopRow()) - fixed;
+    const TGivenScrollInfo& info = FScrollInfo[!horz];
+    if (info.Max <= 0)
+        return fixed + Position;
+    const int positions = info.Max - info.Page + 1;
+    if (positions <= 0 || span <= 0)
+        return fixed;
+    return fixed + static_cast<int>(static_cast<int64_t>(std::clamp(Position, 0, positions)) *
+                                    span / positions);
+}
+
+int TStringGrid::ScrollMessagePos(int Bar, WPARAM WParam) const {
+    return FMessageFromBar ? FBarMessagePos[Bar == SB_VERT] : HIWORD(WParam);
+}
+
+// The bars speak in window scroll messages, so that descendants see what the user does.
+void TStringGrid::HandleBarScroll(int Bar, int Code, int Position) {
+    FBarMessagePos[Bar == SB_VERT] = Position;
+    FMessageFromBar = true;
+    try {
+        Perform(Bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL,
+                static_cast<WPARAM>(Code | (std::clamp(Position, 0, 0xFFFF) << 16)), 0);
+    } catch (...) {
+        FMessageFromBar = false;
+        throw;
+    }
+    FMessageFromBar = false;
 }
 
 void TStringGrid::HandleScroll(int Bar, int Position) {
     if (Bar == SB_HORZ)
-        SetLeftCol(FFixedCols + Position);
+        SetLeftCol(ScrollPositionToIndex(SB_HORZ, Position));
     else
-        SetTopRow(FFixedRows + Position);
+        SetTopRow(ScrollPositionToIndex(SB_VERT, Position));
 }
 
 void TStringGrid::HandleScrollMessage(int Bar, WPARAM WParam) {
@@ -111,9 +196,14 @@ void TStringGrid::HandleScrollMessage(int Bar, WPARAM WParam) {
     case SB_PAGEDOWN:
         target = first + page;
         break;
-    case SB_THUMBPOSITION:
     case SB_THUMBTRACK:
-        target = fixed + HIWORD(WParam);
+        // A dragged thumb moves the view only with thumb tracking.
+        if (FMessageFromBar && !FOptions.Contains(goThumbTracking))
+            return;
+        target = ScrollPositionToIndex(Bar, ScrollMessagePos(Bar, WParam));
+        break;
+    case SB_THUMBPOSITION:
+        target = ScrollPositionToIndex(Bar, ScrollMessagePos(Bar, WParam));
         break;
     case SB_TOP:
         target = fixed;
@@ -128,6 +218,20 @@ void TStringGrid::HandleScrollMessage(int Bar, WPARAM WParam) {
         SetLeftCol(target);
     else
         SetTopRow(target);
+}
+
+void TStringGrid::HandleSize(TMessage& Message) {
+    TCustomControl::WndProc(Message);
+}
+
+void TStringGrid::HandleHorzScroll(TMessage& Message) {
+    HandleScrollMessage(SB_HORZ, Message.WParam);
+    Message.Result = 0;
+}
+
+void TStringGrid::HandleVertScroll(TMessage& Message) {
+    HandleScrollMessage(SB_VERT, Message.WParam);
+    Message.Result = 0;
 }
 
 void TStringGrid::Resize() {
@@ -163,12 +267,13 @@ bool TStringGrid::HandleWheelUp(TShiftState Shift, TPoint MousePos) {
 void TStringGrid::WndProc(TMessage& Message) {
     switch (Message.Msg) {
     case WM_HSCROLL:
-        HandleScrollMessage(SB_HORZ, Message.WParam);
-        Message.Result = 0;
+        HandleHorzScroll(Message);
         return;
     case WM_VSCROLL:
-        HandleScrollMessage(SB_VERT, Message.WParam);
-        Message.Result = 0;
+        HandleVertScroll(Message);
+        return;
+    case WM_SIZE:
+        HandleSize(Message);
         return;
     case WM_SETREDRAW:
         // Bulk changes switch drawing off and repaint once when it comes back.

@@ -1,0 +1,151 @@
+// The grid's answer to its scroll bars: the hint with the row or column a dragged thumb stands
+// at, scrolling while the thumb is dragged, what follows every change of the top-left cell, and
+// the steps of the scroll bars inside cells.
+#include "grid/stringgrid/ExGrid.h"
+
+#include "grid/foundation/SyncGrid.h"
+#include "grid/stringgrid/CellGraphic.h"
+#include "grid/stringgrid/HTMLHintWindow.h"
+#include "grid/stringgrid/ScrollControl.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+bool HintsHorizontal(TScrollHintType Hints) {
+    return Hints == shHorizontal || Hints == shBoth;
+}
+
+bool HintsVertical(TScrollHintType Hints) {
+    return Hints == shVertical || Hints == shBoth;
+}
+
+} // namespace
+
+void TExStringGrid::ShowScrollHint(const std::string& Prefix, int Index) {
+    std::string text = Prefix + std::to_string(Index);
+    if (OnScrollHint)
+        OnScrollHint(this, Index, text);
+    FScrollHintText = text;
+    if (!FScrollHintWnd)
+        FScrollHintWnd = std::make_shared<THTMLHintWindow>(nullptr);
+    FScrollHintWnd->SetColor(HintColor);
+    TRect r = FScrollHintWnd->CalcHintRect(100, text, nullptr);
+    // Beside the bar whose thumb is dragged, 10 pixels off the grid's edge.
+    const TPoint corner =
+        ClientToScreen(Prefix == "Row : " ? TPoint{Width() + 10, 0} : TPoint{0, Height() + 10});
+    OffsetRect(r, corner.X, corner.Y);
+    FScrollHintWnd->ActivateHint(r, text);
+    FScrollHintShow = true;
+}
+
+void TExStringGrid::HideScrollHint() {
+    if (FScrollHintShow && FScrollHintWnd)
+        FScrollHintWnd->ReleaseHandle();
+    FScrollHintShow = false;
+    FScrollHintText.clear();
+}
+
+void TExStringGrid::HandleHorzScroll(TMessage& Message) {
+    const int code = LOWORD(Message.WParam);
+    const int newLeft = ScrollPositionToIndex(SB_HORZ, ScrollMessagePos(SB_HORZ, Message.WParam));
+    if (HintsHorizontal(ScrollHints)) {
+        if (code == SB_ENDSCROLL)
+            HideScrollHint();
+        else if (code == SB_THUMBTRACK)
+            ShowScrollHint("Col : ", newLeft);
+    }
+    if (code == SB_THUMBTRACK && ScrollSynch)
+        SetLeftCol(newLeft);
+    if (FixedCols() == 0 && newLeft >= Col())
+        HideInplaceEdit();
+    // A dragged thumb moves the grid only while synchronised (or thumb tracking is on).
+    if (code != SB_THUMBTRACK || Options().Contains(goThumbTracking))
+        TBaseGrid::HandleHorzScroll(Message);
+    if (code == SB_ENDSCROLL && ColCount() == 1)
+        Invalidate();
+    if (Col() < ColCount() && Row() < RowCount() && HasCheckBox(RealColIndex(Col()), Row()))
+        HideEditor();
+    UpdateFooter();
+}
+
+void TExStringGrid::HandleVertScroll(TMessage& Message) {
+    if (Designing()) {
+        TBaseGrid::HandleVertScroll(Message);
+        return;
+    }
+    const int code = LOWORD(Message.WParam);
+    const int newTop = ScrollPositionToIndex(SB_VERT, ScrollMessagePos(SB_VERT, Message.WParam));
+    if (HintsVertical(ScrollHints)) {
+        if (code == SB_ENDSCROLL)
+            HideScrollHint();
+        else if (code == SB_THUMBTRACK)
+            ShowScrollHint("Row : ", newTop);
+    }
+    if (code == SB_THUMBTRACK && ScrollSynch)
+        SetTopRow(newTop);
+    if (code != SB_THUMBTRACK || Options().Contains(goThumbTracking))
+        TBaseGrid::HandleVertScroll(Message);
+    if (Col() < ColCount() && Row() < RowCount() && HasCheckBox(RealColIndex(Col()), Row()))
+        HideEditor();
+}
+
+void TExStringGrid::HandleTopLeftChange() {
+    TBaseGrid::HandleTopLeftChange();
+    const TGridRect selection = Selection();
+    if (FSelectionRectangle && selection.Bottom > selection.Top)
+        Invalidate();
+    if (EditMode && EditControl != edNormal)
+        HideInplaceEdit();
+    UpdateFooter();
+    CellControlsUpdate(false);
+    FOldLeftCol = LeftCol();
+    FOldTopRow = TopRow();
+    if (Designing())
+        Invalidate();
+    if (FSyncGrid && FSyncGrid->Grid()) {
+        if (FSyncGrid->ScrollVertical)
+            FSyncGrid->Grid()->SetTopRow(TopRow());
+        if (FSyncGrid->ScrollHorizontal)
+            FSyncGrid->Grid()->SetLeftCol(LeftCol());
+    }
+    if (vscrlctrl)
+        vscrlctrl->Invalidate();
+    if (hscrlctrl)
+        hscrlctrl->Invalidate();
+}
+
+bool TExStringGrid::ScrollCellBar(int ACol, int ARow, int Code, int TrackPos) {
+    if (!HasScrollBar(ACol, ARow))
+        return false;
+    const int old = GetScrollPosition(ACol, ARow);
+    const int maximum = std::max(0, GetScrollProp(ACol, ARow).Range);
+    int position = old;
+    switch (Code) {
+    case SB_LINEUP:
+        position = old - 10;
+        break;
+    case SB_LINEDOWN:
+        position = old + 10;
+        break;
+    case SB_PAGEUP:
+        position = old - 100;
+        break;
+    case SB_PAGEDOWN:
+        position = old + 100;
+        break;
+    case SB_THUMBTRACK:
+        position = TrackPos;
+        break;
+    default:
+        return false;
+    }
+    // Every step stays inside the bar's range, page steps included.
+    position = std::clamp(position, 0, maximum);
+    if (position == old)
+        return false;
+    SetScrollPosition(ACol, ARow, position);
+    ScrollCell(ACol, ARow);
+    return true;
+}

@@ -1,0 +1,30 @@
+// Zoom: the cell fonts grow by the zoom factor when drawn and measured; every column and row
+// grows by the same step in pixels.
+#include "grid/stringgrid/ExGrid.h"
+
+void TExStringGrid::Zoom(int x) {
+    const int factor = ZoomFactor + x;
+    if (factor > 10 || factor < -10)
+        return;
+    {
+        // The thumbs are worked out once at the end, not after every size.
+        FScrollLock = true;
+        ZoomFactor = factor;
+        try {
+            for (int c = 0; c < ColCount(); ++c)
+                if (ColWidths(c) > 0 && ColWidths(c) + x > 0)
+                    SetColWidths(c, ColWidths(c) + x);
+            for (int r = 0; r < RowCount(); ++r)
+                if (RowHeights(r) > 0 && RowHeights(r) + x > 0)
+                    SetRowHeights(r, RowHeights(r) + x);
+        } catch (...) {
+            FScrollLock = false;
+            throw;
+        }
+        FScrollLock = false;
+    }
+    if (FScrollProportional) {
+        UpdateProportionalVertScroll();
+        UpdateProportionalHorzScroll();
+    }
+}
