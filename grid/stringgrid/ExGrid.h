@@ -1133,6 +1133,12 @@ public:
     bool EnableBlink = false;
     bool GridBlink() const { return FGridBlink; }
     int TimerTicks() const { return FTimerTicks; }
+    // Panning with the middle button: a press starts it, the view (or the current cell) then
+    // follows the mouse's direction from the press point every 10 ms, outside a dead zone of 5
+    // pixels; the next button or key press ends it.
+    enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
+    TIntelliPan IntelliPan = ipVertical;
+    bool Panning() const { return wheelpan; }
     bool URLShow = false; // cell texts holding a URL show as links
     bool URLFull = false; // links keep their scheme
     bool URLUnderlineOnHover = false;
@@ -1611,6 +1617,11 @@ private:
     // The last mouse position over the grid, for hovering.
     TPoint FHoverPos{-1, -1};
     bool FMouseInside = false;
+    TPoint wheelpanpos{0, 0};
+    bool FPanHintWas = false;
+    void StartIntelliPan(TPoint Pos);
+    void StopIntelliPan();
+    void IntelliPanStep();
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.

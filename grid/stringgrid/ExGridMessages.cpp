@@ -32,6 +32,20 @@ void TExStringGrid::HandleWindowMessage(TMessage& Message) {
         Message.Result = 0;
         return;
     }
+    const bool pressed = Message.Msg == WM_MBUTTONDOWN || Message.Msg == WM_LBUTTONDOWN ||
+                         Message.Msg == WM_RBUTTONDOWN || Message.Msg == WM_KEYDOWN;
+    if (wheelpan && pressed) {
+        StopIntelliPan();
+        if (Message.Msg == WM_MBUTTONDOWN)
+            return;
+    } else if (Message.Msg == WM_MBUTTONDOWN && IntelliPan != ipNone && RowCount() > FixedRows()) {
+        StartIntelliPan(TPoint{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+        return;
+    }
+    if (wheelpan && Message.Msg == WM_TIMER) {
+        IntelliPanStep();
+        return;
+    }
     switch (Message.Msg) {
     case WM_KEYDOWN:
         HandleKeyDownMessage(Message);

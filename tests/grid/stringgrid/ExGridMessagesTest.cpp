@@ -135,6 +135,38 @@ TEST(ExGridWheel, ARefusedEditorValueKeepsTheRow) {
     EXPECT_EQ(grid.Row(), 1);
 }
 
+TEST(ExGridPan, TheMiddleButtonPansOutsideTheDeadZone) {
+    struct Case {
+        const char* Name;
+        TPoint Mouse;
+        TGridCoord Current;
+    };
+    const Case cases[] = {
+        {"5 pixels down stays", TPoint{100, 105}, TGridCoord{2, 5}},
+        {"6 pixels down moves down", TPoint{100, 106}, TGridCoord{2, 6}},
+        {"6 pixels up moves up", TPoint{100, 94}, TGridCoord{2, 4}},
+        {"sideways is not panned vertically only", TPoint{140, 100}, TGridCoord{2, 5}},
+    };
+    for (const Case& c : cases) {
+        KeysGrid grid;
+        grid.FocusCell(2, 5, true);
+        InputSimulation::MouseDown(&grid, mbMiddle, TPoint{100, 100});
+        ASSERT_TRUE(grid.Panning()) << c.Name;
+        InputSimulation::MouseMove(&grid, c.Mouse);
+        grid.Perform(WM_TIMER, 999);
+        EXPECT_EQ(grid.Current(), c.Current) << c.Name;
+        grid.Key(VK_F5);
+        EXPECT_FALSE(grid.Panning()) << c.Name << ": a key stops panning";
+    }
+}
+
+TEST(ExGridPan, OffWithoutAPanMode) {
+    KeysGrid off;
+    off.IntelliPan = TExStringGrid::ipNone;
+    InputSimulation::MouseDown(&off, mbMiddle, TPoint{100, 100});
+    EXPECT_FALSE(off.Panning());
+}
+
 TEST(ExGridMessages, TypedCharactersAreWantedWhereTheyStartSomething) {
     KeysGrid grid;
     EXPECT_NE(grid.Perform(WM_GETDLGCODE) & DLGC_WANTCHARS, 0) << "incremental search";

@@ -21,6 +21,29 @@ TEST(ExGridSelection, SelectRowsIsCutToTheGrid) {
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 5, 4, 7})) << "a negative row is refused";
 }
 
+TEST(ExGridSelection, NegativeRowsAndColumnsAreRefusedWithoutChange) {
+    struct Case {
+        const char* Name;
+        void (*Call)(KeysGrid&);
+    };
+    const Case cases[] = {
+        {"GotoCell", [](KeysGrid& g) { g.GotoCell(2, -1); }},
+        {"FocusCell", [](KeysGrid& g) { g.FocusCell(-1, 2); }},
+        {"SelectRange", [](KeysGrid& g) { g.SelectRange(1, 2, -3, 4); }},
+        {"SelectCells", [](KeysGrid& g) { g.SelectCells(1, -1, 2, 2); }},
+        {"SelectCols", [](KeysGrid& g) { g.SelectCols(-2, 3); }},
+        {"SetRowEnabled", [](KeysGrid& g) { g.SetRowEnabled(-1, false); }},
+        {"SetSelectedCells", [](KeysGrid& g) { g.SetSelectedCells(1, -1, true); }},
+    };
+    for (const Case& c : cases) {
+        KeysGrid grid;
+        grid.SelectCells(2, 3, 3, 4);
+        c.Call(grid);
+        EXPECT_EQ(grid.Selection(), (TGridRect{2, 3, 3, 4})) << c.Name;
+        EXPECT_EQ(grid.SelectedCellsCount(), 4) << c.Name;
+    }
+}
+
 TEST(ExGridSelection, DisjunctRowsKeepTheOrderTheyWereSelectedIn) {
     KeysGrid grid;
     grid.MouseActions()->SetDisjunctRowSelect(true);
