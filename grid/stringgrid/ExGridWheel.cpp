@@ -45,12 +45,10 @@ void TExStringGrid::HandleWheelMessage(TMessage& Message, const TGridRect& Sel0)
     const int lastDataRow = RowCount() - FFixedFooters - 1;
     target = std::clamp(target, FixedRows(), std::max(FixedRows(), lastDataRow));
     const int leftCol = LeftCol();
-    int moved = 0;
     // The value being edited is validated before the current row leaves it.
     if (moveSelection && target != Row() && target < RowCount() && EditorValueAccepted()) {
         if (FMouseActions->DisjunctRowSelect())
             ClearRowSelect();
-        moved = target - Row();
         SetRow(target);
         if (Row() != target) {
             // A selection rule refused the row: go half the way.
@@ -71,7 +69,6 @@ void TExStringGrid::HandleWheelMessage(TMessage& Message, const TGridRect& Sel0)
                                : TPoint{0, 0};
         FireEvent(down ? OnMouseWheelDown : OnMouseWheelUp, this, eventShift, pos, handled);
     }
-    (void)moved;
     const TGridRect now = Selection();
     if (now != Sel0)
         SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);

@@ -2,6 +2,7 @@
 // End, and the modes that change what the arrows do.
 #include "ExGridKeyboardTestGrid.h"
 
+#include "grid/foundation/SyncGrid.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/Application.h"
@@ -322,6 +323,47 @@ TEST(ExGridArrows, HomeAndEndFollowHomeEndKey) {
         EXPECT_EQ(grid.Current(), c.End) << c.Name;
         EXPECT_GE(fired, 1) << c.Name;
     }
+}
+
+TEST(ExGridArrows, EachMoveReportsTheNewSelectionOnce) {
+    KeysGrid grid;
+    std::vector<TGridRect> reported;
+    grid.OnSelectionChanged = [&](TObject*, int ALeft, int ATop, int ARight, int ABottom) {
+        reported.push_back(TGridRect{ALeft, ATop, ARight, ABottom});
+    };
+    grid.FocusCell(2, 2, true);
+    InputSimulation::KeyPress(&grid, VK_DOWN);
+    InputSimulation::KeyPress(&grid, VK_RIGHT, 0, {ssShift});
+    InputSimulation::KeyPress(&grid, VK_F5);
+    EXPECT_EQ(reported, (std::vector<TGridRect>{{2, 3, 2, 3}, {2, 3, 3, 3}}));
+}
+
+TEST(ExGridArrows, ASynchronisedGridFollowsTheCurrentCell) {
+    KeysGrid grid;
+    KeysGrid follower;
+    grid.SyncGrid()->SetGrid(&follower);
+    grid.SyncGrid()->SelectionRow = true;
+    grid.SyncGrid()->SelectionColumn = true;
+    grid.FocusCell(2, 2, true);
+    grid.Key(VK_DOWN);
+    grid.Key(VK_RIGHT);
+    EXPECT_EQ(follower.Current(), At(3, 3));
+}
+
+TEST(ExGridArrows, ArrowsCarryTheDisjunctRowFlags) {
+    KeysGrid grid;
+    grid.MouseActions()->SetDisjunctRowSelect(true);
+    grid.FocusCell(2, 2, true);
+    grid.Key(VK_DOWN);
+    EXPECT_EQ(grid.SelectedRowCount(), 1);
+    EXPECT_TRUE(grid.GetRowSelect(3));
+    grid.Key(VK_DOWN, {ssShift});
+    EXPECT_TRUE(grid.GetRowSelect(3));
+    EXPECT_TRUE(grid.GetRowSelect(4));
+    grid.Key(VK_SPACE);
+    EXPECT_FALSE(grid.GetRowSelect(4)) << "Space toggles the current row";
+    grid.Key(VK_UP);
+    EXPECT_EQ(grid.SelectedRowCount(), 1) << "a plain arrow starts anew";
 }
 
 // --- row keys ---------------------------------------------------------------------------------
