@@ -1155,12 +1155,110 @@ public:
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
     // Keyboard (ExGridKeyboard.cpp).
-    void NavigateFromEditor(bool Backward);
+    // False when the Tab was handed to the parent window.
+    bool NavigateFromEditor(bool Backward);
     bool IsOnLastDataRow();
     void AutoAddRow();
     // Selection (ExGridSelection.cpp): moves to the next cell to edit in the advance direction.
     void AdvanceCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool KeepOrigin,
                      bool ShowEditor);
+    // --- keyboard, selection, window messages, focus, timer and wheel ---
+    // Keyboard (ExGridKeyboard*.cpp). Columns are display columns. A cell where keyboard
+    // navigation may stop: editable with goEditing, else not fixed; OnSelectCell has the last
+    // word. -1 when a row has no such cell.
+    bool CanNavigateToCell(int ACol, int ARow);
+    int FirstNavigableCol(int ARow);
+    int LastNavigableCol(int ARow);
+    int FirstNormalCol();
+    int VisibleFixedRightCols() const;
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    // A '.' typed on the numeric keypad enters the locale's decimal separator.
+    // Selection (ExGridSelection*.cpp). Rows are display rows unless said otherwise; flags of
+    // rows and columns live as long as the grid and grow on demand. A negative row or column is
+    // refused with ROvoVariRodev wherever a flag is read or written.
+    using TBaseGrid::FocusCell;
+    void GotoCell(int ACol, int ARow);
+    void EditCell(int ACol, int ARow);
+    void FocusCell(int ACol, int ARow);
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    void ClearRowSelect();
+    void ClearColSelect();
+    void ClearSelectedCells();
+    bool GetRowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    bool GetColSelect(int ACol);
+    void SetColSelect(int ACol, bool Value);
+    int RowSelectCount();
+    int ColSelectCount();
+    int SelectedRowCount();
+    int SelectedColCount();
+    int SelectedCellsCount();
+    // -1 beyond the selected rows.
+    int GetSelectedRow(int i);
+    // (-1, -1) beyond the selected cells.
+    TGridCoord GetSelectedCell(int i);
+    bool GetSelectedCells(int i, int j);
+    void SetSelectedCells(int i, int j, bool Value);
+    bool IsSelected(int ACol, int ARow);
+    // Cells joined by tabs, rows by CR LF, nothing after the last.
+    std::string SelectedText();
+    int ModifiedRowCount() const;
+    void ClearModifiedRows();
+    bool GetRowEnabled(int ARow) const;
+    void SetRowEnabled(int ARow, bool Value);
+    void SelectionToRowSelect(bool All);
+    void SelectionToColSelect(bool All);
+    void InvalidateGridRect(const TGridRect& R);
+    bool IsLastRowAboveSearchFooter();
+    void ScrollAboveSearchFooter();
+    std::string IncrSearchText() const { return SearchInc; }
+    void SetIncrSearchText(const std::string& Value) { SearchInc = Value; }
+    // The selection resizer: the handle at the bottom-right corner of the selection; a drag
+    // from it fills the grown selection from a copy of the cells taken at the press, kept in
+    // the grid (the user's clipboard is left alone).
+    bool IsOnSelectionResizer(int X, int Y);
+    void BeginSelectionResize();
+    void EndSelectionResize();
+    // Focus: the cell-selection check for the current cell.
+    void Select();
+    using TRowChangingEvent =
+        std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+    using TColChangingEvent =
+        std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+    using TRowDisjunctSelectEvent =
+        std::function<void(TObject* Sender, int ARow, bool Select, bool& Allow)>;
+    using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
+    using TAutoAdvanceEvent = std::function<void(TObject* Sender, int OldRow, int OldCol,
+                                                 int& NewRow, int& NewCol, bool& Allow)>;
+    using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+    using TWheelEvent =
+        std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+    TAutoAddRowEvent OnAutoAddRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TRadioClickEvent OnRadioClick;
+    TButtonClickEvent OnRadioButtonClick;
+    TWheelEvent OnMouseWheelDown;
+    TWheelEvent OnMouseWheelUp;
+    // The grid timer's blinking state, flipped every tick with EnableBlink.
+    bool EnableBlink = false;
+    bool GridBlink() const { return FGridBlink; }
+    int TimerTicks() const { return FTimerTicks; }
+    // Panning with the middle button: a press starts it, the view (or the current cell) then
+    // follows the mouse's direction from the press point every 10 ms, outside a dead zone of 5
+    // pixels; the next button or key press ends it.
+    enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
+    TIntelliPan IntelliPan = ipVertical;
+    bool Panning() const { return wheelpan; }
     bool URLShow = false; // cell texts holding a URL show as links
     bool URLFull = false; // links keep their scheme
     bool URLUnderlineOnHover = false;
@@ -1246,15 +1344,11 @@ public:
     bool CheckGrid(bool DoFixed);
     // Operations of selection and grouping that the search calls; neutral here
     // (ExGridSearchNeutral.cpp) until those features are merged.
-    void ClearRowSelect();
-    void SetRowSelect(int ARow, bool Value);
-    void ScrollAboveSearchFooter();
     // --- mouse: presses, releases, moves, clicks on cell controls and links, sizing and moving
     // by mouse (ExGridMouse*.cpp, ExGridCellClicks*.cpp, ExGridMouseSizing*.cpp) ---------------
     using TCanClickCellEvent =
         std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
     using TCanMoveEvent = std::function<void(TObject* Sender, int AIndex, bool& Allow)>;
-    using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
     using TControlClickEvent =
         std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
                            const std::string& CtrlType, const std::string& CtrlVal)>;
@@ -1286,9 +1380,7 @@ public:
     TCanMoveEvent OnColumnMoving;
     TCanMoveEvent OnRowMoving;
     TCheckBoxClickEvent OnCheckBoxMouseUp;
-    TRadioClickEvent OnRadioClick;
     TRadioClickEvent OnRadioMouseUp;
-    TButtonClickEvent OnRadioButtonClick;
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;
     TAnchorEvent OnAnchorExit;
@@ -1364,6 +1456,47 @@ protected:
     // The grid's window procedure.
     virtual void HandleWindowMessage(TMessage& Message);
     void WndProc(TMessage& Message) override { HandleWindowMessage(Message); }
+    // --- keyboard, selection, window messages, focus, timer and wheel ---
+    void HandleKeyDownMessage(TMessage& Message);
+    void HandleKeyDown(WORD& Key, TShiftState Shift) override;
+    void HandleKeyUp(WORD& Key, TShiftState Shift) override;
+    void HandleCharMessage(TMessage& Message);
+    void HandleKeyPress(TChar& Key) override;
+    void HandleTimer();
+    void HandleWheelMessage(TMessage& Message, const TGridRect& Sel0);
+    bool HandleWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool HandleWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void HandleGetDlgCode(TMessage& Message);
+    void HandleSetFocus(TMessage& Message);
+    void HandleKillFocus(TMessage& Message);
+    void DoEnter() override;
+    void DoExit() override;
+    // The platform grid's move of the current cell, with anchor and scrolling into view.
+    virtual void MoveCurrentCell(int ACol, int ARow);
+    // The row the incremental search finds for Text (upper-cased), -1 for none; the search
+    // feature answers it.
+    virtual int IncrementalSearchRow(const std::string& Text);
+    // Starts the editor of the next "<CONTROL" element of a cell; the cell-control editors
+    // answer it.
+    virtual void EditNextCellControl(int ACol, int ARow, const std::string& ControlID) {}
+    // The clipboard feature's cell copy, cut and paste of the selection, reached by the
+    // clipboard keys.
+    virtual void CopySelectionToClipboard() {}
+    virtual void CutSelectionToClipboard() {}
+    virtual void PasteSelectionFromClipboard() {}
+    // Ctrl with the wheel: the sizing feature zooms by Lines and sizes the cells anew.
+    virtual void ZoomByWheel(int Lines) {}
+    std::string SearchInc;
+    int SearchTics = 0;
+    TGridCoord FLastKeyCell{-1, -1};
+    bool FUseEnabledRows = false;
+    bool FIsDBVersion = false;
+    bool FSelChange = false;
+    bool InvokedFocusChange = false;
+    int FAECol = -1;
+    int FAERow = -1;
+    int FTimerTicks = 0;
+    bool FGridBlink = false;
     void Notification(TComponent* AComponent, bool removing) override;
     void Resize() override;
     void Paint() override;
@@ -1918,6 +2051,52 @@ private:
     std::shared_ptr<THTMLHintWindow> FScrollHintWnd;
     TScrollControl* vscrlctrl = nullptr; // owned as a component
     TScrollControl* hscrlctrl = nullptr; // owned as a component
+    // --- keyboard, selection, window messages, focus, timer and wheel ---
+    bool HandleEnterOrF2(WORD Key, TShiftState Shift, int RealCol);
+    bool HandleControlCellKey(WORD Key, int RealCol);
+    bool HandleHomeEnd(WORD Key, TShiftState Shift);
+    bool HandleMoveScrollOnly(WORD Key);
+    bool HandleSkipFixedCells(WORD& Key, TShiftState Shift);
+    bool HandleClipboardKeys(WORD Key, TShiftState Shift);
+    void InsertRowByKey();
+    void DeleteRowByKey();
+    void SelectAllByKey();
+    void DisjunctFlagsByKey(WORD Key, TShiftState Shift, int SelRow);
+    void FireKeyDown(WORD Key, TShiftState Shift);
+    void NotifySelectionIfMoved();
+    bool NavigateForward();
+    bool NavigateBackward();
+    bool NavigateVertically(bool Backward);
+    bool NavigateAtEnd();
+    void TakeNavigatedCell(int ACol, int ARow);
+    bool EditorValueAccepted();
+    void WrapCursor(WORD Key);
+    void SkipDisabledRow(WORD Key, int OldRow);
+    void MoveRowsByKey(WORD Key, TShiftState Shift);
+    bool AdvanceTarget(int& ACol, int& ARow, bool Forward);
+    int DataRowCount() const;
+    int LastDataRow() const;
+    void RowFlagGrow(int ARow);
+    int SelectionRowOf(int ARow) const;
+    void FlagDisjunctCell(TGridCoord Cell, bool Value);
+    void DisjunctCellsByKey(WORD Key, TShiftState Shift, const TGridRect& Before);
+    void HoverTick();
+    void BlinkTick();
+    // The disjunct cell selection in the order the cells were selected; full integers, so
+    // rows and columns of any size keep their number.
+    std::vector<TGridCoord> FDisjunctCells;
+    // The cells copied at the start of a selection resize, row by row.
+    std::vector<std::vector<std::string>> FResizeCopy;
+    TGridRect FDropSelection{};
+    bool FMouseResize = false;
+    // The last mouse position over the grid, for hovering.
+    TPoint FHoverPos{-1, -1};
+    bool FMouseInside = false;
+    TPoint wheelpanpos{0, 0};
+    bool FPanHintWas = false;
+    void StartIntelliPan(TPoint Pos);
+    void StopIntelliPan();
+    void IntelliPanStep();
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.

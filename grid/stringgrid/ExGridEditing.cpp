@@ -290,19 +290,3 @@ void TExStringGrid::StartBlockFocus() {
 void TExStringGrid::EndBlockFocus() {
     FireEvent(FOnEndBlockFocus, this);
 }
-
-// --- modified rows
-// ---------------------------------------------------------------------------------
-
-void TExStringGrid::SetRowModified(int ARow, bool Value) {
-    if (ARow < 0)
-        return;
-    while (FModifiedRows->Count() <= ARow)
-        FModifiedRows->Add(0);
-    FModifiedRows->SetItems(ARow, Value ? 1 : 0);
-    RepaintCell(0, ARow);
-}
-
-bool TExStringGrid::GetRowModified(int ARow) const {
-    return ARow >= 0 && ARow < FModifiedRows->Count() && FModifiedRows->Items(ARow) == 1;
-}

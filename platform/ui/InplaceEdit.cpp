@@ -50,7 +50,8 @@ void TInplaceEdit::LoadCellText(const std::string& Text) {
 
 // A typed key replaces the whole text, as typing over a selected text does.
 void TInplaceEdit::TypeStartKey(char16_t Key) {
-    SetText(Utf16ToUtf8(std::u16string(1, Key)));
+    // Backspace deletes the whole text the editor would start with selected.
+    SetText(Key == VK_BACK ? std::string() : Utf16ToUtf8(std::u16string(1, Key)));
     SetSelStart(static_cast<int>(Utf8ToUtf16(Text()).size()));
 }
 

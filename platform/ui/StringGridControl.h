@@ -123,6 +123,9 @@ public:
     TInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
     void ShowEditor();
     void HideEditor();
+    // Opens the editor as typing Ch into the cell would: a character replaces the text,
+    // Backspace empties it.
+    void ShowEditorChar(TChar Ch);
 
     // Structural changes that carry cells, objects and sizes along.
     void MoveColumn(int FromIndex, int ToIndex);
@@ -178,6 +181,8 @@ protected:
     // Keyboard navigation: arrows, Home/End, PageUp/PageDown, Tab, Enter and F2 for the editor.
     virtual void HandleKeyDown(WORD& Key, TShiftState Shift);
     virtual void HandleKeyPress(TChar& Key);
+    // After the key-up event; the base version does nothing.
+    virtual void HandleKeyUp(WORD& Key, TShiftState Shift) {}
     // The wheel moves the current row; true when handled.
     virtual bool HandleWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool HandleWheelUp(TShiftState Shift, TPoint MousePos);
@@ -212,6 +217,7 @@ protected:
     void Resize() override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(TChar& Key) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;

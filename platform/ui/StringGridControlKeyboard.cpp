@@ -18,6 +18,12 @@ void TStringGrid::KeyPress(TChar& Key) {
         HandleKeyPress(Key);
 }
 
+void TStringGrid::KeyUp(WORD& Key, TShiftState Shift) {
+    TCustomControl::KeyUp(Key, Shift);
+    if (Key != 0)
+        HandleKeyUp(Key, Shift);
+}
+
 void TStringGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
     const bool ctrl = Shift.Contains(ssCtrl);
     const bool extend = Shift.Contains(ssShift) && FOptions.Contains(goRangeSelect);
@@ -113,13 +119,20 @@ void TStringGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
     Key = 0;
 }
 
-// A character typed on the grid opens the editor with that character as its text.
+// A character typed on the grid opens the editor with that character as its text; Backspace
+// opens it emptied, as it would delete the whole text the editor starts with selected.
 void TStringGrid::HandleKeyPress(TChar& Key) {
-    if (Key < 32 || Key == 127 || FEditorMode || !FOptions.Contains(goEditing))
+    const bool typed = Key == VK_BACK || (Key >= 32 && Key != 127);
+    if (!typed || FEditorMode || !FOptions.Contains(goEditing))
         return;
+    ShowEditorChar(Key);
+    if (FEditorMode)
+        Key = 0;
+}
+
+void TStringGrid::ShowEditorChar(TChar Ch) {
     ShowEditor();
     if (!FEditorMode || !FInplaceEdit)
         return;
-    static_cast<TCellEditor*>(FInplaceEdit)->TypeStartKey(Key);
-    Key = 0;
+    static_cast<TCellEditor*>(FInplaceEdit)->TypeStartKey(Ch);
 }
