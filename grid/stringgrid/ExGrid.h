@@ -1265,7 +1265,9 @@ protected:
     void ApplyGroupColours(int ARow, bool Header);
     void MergeGroupRow(int ARow, bool Header);
     double GroupValue(int ColIndex, int FromRow, int ToRow, int Method);
+    void CloseSubGroup(int Header, int End, int ColIndex);
     int FNumNodes = 0;
+    int FSubGroupColumn = -1;
     int FGroupWidth = 0;
     std::string FGroupCaption;
     std::string FGroupFooter;

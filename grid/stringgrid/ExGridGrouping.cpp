@@ -128,6 +128,7 @@ void TExStringGrid::Group(int ColIndex) {
 void TExStringGrid::UnGroup() {
     if (FGroupColumn <= 0)
         return;
+    SubUnGroup();
     const bool expandOne = FCellNode->ExpandOne;
     FCellNode->ExpandOne = false;
     BeginUpdate();
@@ -175,10 +176,81 @@ void TExStringGrid::UnGroup() {
     Invalidate();
 }
 
-// Sub-grouping splits the groups by a second column; not offered by this grid.
-void TExStringGrid::SubGroup(int ColIndex) {}
+// A sub-group header is a child row of its group; its value stands in the column right of the
+// sub-grouped column, whose texts are cleared meanwhile and written back by SubUnGroup.
+void TExStringGrid::CloseSubGroup(int Header, int End, int ColIndex) {
+    if (Header < 0 || IsNode(Header) || IsSummary(Header) || End <= Header)
+        return;
+    AddNode(RealRowIndex(Header), End - Header);
+    if (TCellGraphic* node = NodeGraphic(Header))
+        node->CellVar = ColIndex;
+}
 
-void TExStringGrid::SubUnGroup() {}
+void TExStringGrid::SubGroup(int ColIndex) {
+    if (ColIndex < std::max(FixedCols(), 1) || ColIndex + 1 >= TotalColCount() ||
+        FGroupColumn <= 0 || FSubGroupColumn >= 0)
+        return;
+    BeginUpdate();
+    struct TEnd {
+        TExStringGrid& Grid;
+        ~TEnd() { Grid.EndUpdate(); }
+    } end{*this};
+    FSubGroupColumn = ColIndex;
+    int header = -1;
+    std::string previous;
+    int r = FixedRows() + 1;
+    for (; r < RowCount() - FFixedFooters; ++r) {
+        if (IsNode(r) || IsSummary(r)) {
+            CloseSubGroup(header, r, ColIndex);
+            header = -1;
+            continue;
+        }
+        const std::string value = GetCellEx(ColIndex, r);
+        if (header < 0 || value != previous) {
+            CloseSubGroup(header, r, ColIndex);
+            InsertChildRow(RealRowIndex(r), 0);
+            header = r;
+            SetGridCell(ColIndex + 1, header, value);
+            if (FGrouping->MergeHeader && ColCount() - ColIndex - 1 > 1) {
+                MergeCells(ColIndex + 1, header, ColCount() - ColIndex - 1, 1);
+                ApplyGroupColours(header, true);
+            } else if (!FGrouping->MergeHeader) {
+                ApplyGroupColours(header, true);
+            }
+            previous = value;
+            ++r;
+        }
+        SetGridCell(ColIndex, r, std::string());
+    }
+    CloseSubGroup(header, r, ColIndex);
+    if (FixedRows() < RowCount())
+        SetRow(FixedRows());
+}
+
+void TExStringGrid::SubUnGroup() {
+    const int column = FSubGroupColumn;
+    if (column < 0)
+        return;
+    ExpandAll();
+    std::string value;
+    for (int r = FixedRows(); r < RowCount() - FFixedFooters;) {
+        const TCellGraphic* node = NodeGraphic(r);
+        const int* nodeColumn = node ? std::get_if<int>(&node->CellVar) : nullptr;
+        if (nodeColumn && *nodeColumn == column) {
+            value = GetGridCell(column + 1, r);
+            SetNodeLevelOfRows(r, r + GetNodeSpan(r) - 1, -1);
+            SplitCells(column + 1, r);
+            RemoveCellGraphic(0, r);
+            FNumNodes = std::max(0, FNumNodes - 1);
+            RemoveChildRow(RealRowIndex(r));
+            continue;
+        }
+        if (!node && !IsSummary(r))
+            SetGridCell(column, r, value);
+        ++r;
+    }
+    FSubGroupColumn = -1;
+}
 
 // --- group statistics ---------------------------------------------------------------------------
 

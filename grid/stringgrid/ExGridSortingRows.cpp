@@ -23,13 +23,14 @@ int TExStringGrid::FirstMovedColumn() const {
 
 void TExStringGrid::PlaceRowsInOrder(int First, const std::vector<int>& Order) {
     const int count = static_cast<int>(Order.size());
-    // With SingleColumn only the sort column's cells change rows.
+    // With SingleColumn only the sort column's cells change rows (whole rows move when there
+    // is no sort column, so the cross-reference stays true to the cells).
     int fromCol = FirstMovedColumn();
     int toCol = std::max(TotalColCount(), MaxColCount()) - 1;
-    if (FSortSettings->SingleColumn) {
-        fromCol = toCol = FSortSettings->Column & 0xFFFF;
-    }
-    const bool wholeRows = !FSortSettings->SingleColumn;
+    const int sortCol = FSortSettings->Column;
+    const bool wholeRows = !FSortSettings->SingleColumn || sortCol < 0 || sortCol > toCol;
+    if (!wholeRows)
+        fromCol = toCol = sortCol;
     const bool withXRef = First + count <= FSortRowXRef->Count();
     const bool withModified = FShowModified->Enabled && First + count <= FModifiedRows->Count();
 

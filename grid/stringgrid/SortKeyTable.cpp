@@ -184,20 +184,28 @@ TSortKeyTable::TColumnKeys& TSortKeyTable::Column(int ACol) {
         FColumns.resize(ACol + 1);
     if (!FColumns[ACol]) {
         auto keys = std::make_unique<TColumnKeys>();
-        ReadColumn(ACol, *keys);
+        TSortColumnRule& rule = keys->Rule;
+        rule.Style = FSettings.AutoFormat ? ssAutomatic
+                                          : (FSettings.IgnoreCase ? ssAlphaNoCase : ssAlphabetic);
+        FGrid.GetFormat(ACol, rule.Style, rule.Prefix, rule.Suffix);
+        keys->Keys.resize(FRows.size());
+        keys->Read.assign(FRows.size(), false);
         FColumns[ACol] = std::move(keys);
     }
     return *FColumns[ACol];
 }
 
-void TSortKeyTable::ReadColumn(int ACol, TColumnKeys& Keys) {
-    TSortColumnRule& rule = Keys.Rule;
-    rule.Style =
-        FSettings.AutoFormat ? ssAutomatic : (FSettings.IgnoreCase ? ssAlphaNoCase : ssAlphabetic);
-    FGrid.GetFormat(ACol, rule.Style, rule.Prefix, rule.Suffix);
-    Keys.Keys.reserve(FRows.size());
-    for (int row : FRows)
-        Keys.Keys.push_back(ReadKey(ACol, row, rule));
+const TSortCellKey& TSortKeyTable::Key(int ACol, TColumnKeys& Column, int Position) {
+    if (!Column.Read[Position]) {
+        Column.Keys[Position] = ReadKey(ACol, FRows[Position], Column.Rule);
+        Column.Read[Position] = true;
+    }
+    return Column.Keys[Position];
+}
+
+void TSortKeyTable::ReadAll(int ACol, TColumnKeys& Column) {
+    for (size_t k = 0; k < FRows.size(); ++k)
+        Key(ACol, Column, static_cast<int>(k));
 }
 
 TSortCellKey TSortKeyTable::ReadKey(int ACol, int ARow, const TSortColumnRule& Rule) {
@@ -374,13 +382,13 @@ int TSortKeyTable::CompareKeys(int ACol, const TColumnKeys& Column, const TSortC
 int TSortKeyTable::CompareAscending(int ACol, int A, int B) {
     ++FCompares;
     TColumnKeys& column = Column(ACol);
-    return CompareKeys(ACol, column, column.Keys[A], column.Keys[B]);
+    return CompareKeys(ACol, column, Key(ACol, column, A), Key(ACol, column, B));
 }
 
 int TSortKeyTable::Compare(int ACol, int A, int B, TSortDirection Direction) {
     TColumnKeys& column = Column(ACol);
-    const TSortCellKey& a = column.Keys[A];
-    const TSortCellKey& b = column.Keys[B];
+    const TSortCellKey& a = Key(ACol, column, A);
+    const TSortCellKey& b = Key(ACol, column, B);
     if (FSettings.IgnoreBlanks && a.Blank != b.Blank) {
         ++FCompares;
         return a.Blank == (FSettings.BlankPos == blFirst) ? -1 : 1;
@@ -391,6 +399,7 @@ int TSortKeyTable::Compare(int ACol, int A, int B, TSortDirection Direction) {
 
 std::vector<uint64_t> TSortKeyTable::OrderPrefixes(int ACol, TSortDirection Direction) {
     TColumnKeys& column = Column(ACol);
+    ReadAll(ACol, column);
     const size_t count = column.Keys.size();
     std::vector<uint64_t> prefixes(count, 0);
     const TSortStyle style = column.Rule.Style;

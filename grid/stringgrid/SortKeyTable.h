@@ -49,12 +49,16 @@ public:
     int Compares() const { return FCompares; }
 
 private:
+    // Keys of one column: all of them for the sort column, only those a tie asks for on the
+    // columns that break ties.
     struct TColumnKeys {
         TSortColumnRule Rule;
         std::vector<TSortCellKey> Keys;
+        std::vector<bool> Read;
     };
     TColumnKeys& Column(int ACol);
-    void ReadColumn(int ACol, TColumnKeys& Keys);
+    const TSortCellKey& Key(int ACol, TColumnKeys& Column, int Position);
+    void ReadAll(int ACol, TColumnKeys& Column);
     TSortCellKey ReadKey(int ACol, int ARow, const TSortColumnRule& Rule);
     void ReadAutomatic(int ACol, int ARow, const std::string& Text, TSortCellKey& Key);
     void ReadNumber(int ACol, int ARow, std::string Text, const TSortColumnRule& Rule,

@@ -207,4 +207,27 @@ TEST(ExGridGroup, SummaryRowsFollowEachGroupAndTakeTheCount) {
     EXPECT_EQ(grid.Column(2), (SortTexts{"A", "B", "B"}));
 }
 
+TEST(ExGridGroup, SubGroupsSplitTheGroupsAndComeOutAgain) {
+    SortGrid grid({{"x", "x", "y", "z"}, {"A", "A", "A", "B"}, {"1", "2", "3", "4"}});
+    grid.Group(2); // columns now: 0, the x/y/z column, the numbers
+    const SortTexts grouped = grid.Column(1);
+    grid.SubGroup(1);
+    // A, [x], 1, 2, [y], 3, B, [z], 4: sub-headers show their value right of the column.
+    EXPECT_EQ(grid.Column(2), (SortTexts{"", "x", "1", "2", "y", "3", "", "z", "4"}));
+    EXPECT_EQ(grid.Column(1), (SortTexts{"A", "", "", "", "", "", "B", "", ""}));
+    EXPECT_EQ(grid.GetNodeSpan(1), 6);
+    EXPECT_EQ(grid.GetNodeSpan(2), 3);
+    EXPECT_EQ(grid.GetNodeSpan(5), 2);
+    EXPECT_EQ(grid.GetNodeSpan(7), 3);
+    EXPECT_EQ(grid.GetRowIndent(3), 2 * grid.CellNode()->NodeIndent());
+
+    grid.SubUnGroup();
+    EXPECT_EQ(grid.Column(1), grouped);
+    EXPECT_EQ(grid.GetNodeSpan(1), 4);
+    grid.UnGroup();
+    EXPECT_EQ(grid.Column(1), (SortTexts{"x", "x", "y", "z"}));
+    EXPECT_EQ(grid.Column(2), (SortTexts{"A", "A", "A", "B"}));
+    EXPECT_FALSE(grid.HasNodes());
+}
+
 } // namespace
