@@ -6,17 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// What travels with a row besides its cells: its height and its entries in the per-row lists.
-struct TRowExtras {
-    int Height = 0;
-    int XRef = 0;
-    int Modified = 0;
-};
-
-} // namespace
-
 int TExStringGrid::FirstMovedColumn() const {
     return FSortSettings->NormalCellsOnly && FixedCols() > 0 ? 1 : 0;
 }
@@ -31,37 +20,48 @@ void TExStringGrid::PlaceRowsInOrder(int First, const std::vector<int>& Order) {
     const bool wholeRows = !FSortSettings->SingleColumn || sortCol < 0 || sortCol > toCol;
     if (!wholeRows)
         fromCol = toCol = sortCol;
-    const bool withXRef = First + count <= FSortRowXRef->Count();
-    const bool withModified = FShowModified->Enabled && First + count <= FModifiedRows->Count();
+
+    // What a row carries besides its cells: one pass each, in row order.
+    const auto permute = [&](auto read, auto write) {
+        std::vector<int> values(count);
+        for (int k = 0; k < count; ++k)
+            values[k] = read(Order[k]);
+        for (int k = 0; k < count; ++k)
+            write(First + k, values[k]);
+    };
+    if (First + count <= FSortRowXRef->Count())
+        permute([&](int r) { return (*FSortRowXRef)[r]; },
+                [&](int r, int v) { FSortRowXRef->SetItems(r, v); });
+    if (FShowModified->Enabled && First + count <= FModifiedRows->Count())
+        permute([&](int r) { return (*FModifiedRows)[r]; },
+                [&](int r, int v) { FModifiedRows->SetItems(r, v); });
+    if (wholeRows)
+        permute([&](int r) { return RowHeights(r); },
+                [&](int r, int v) {
+                    if (RowHeights(r) != v)
+                        SetRowHeights(r, v);
+                });
 
     std::vector<std::string> texts(toCol - fromCol + 1);
     std::vector<TObject*> objects(texts.size());
-    const auto readRow = [&](int r, std::vector<std::string>& Texts, std::vector<TObject*>& Objects,
-                             TRowExtras& Extras) {
+    const auto readRow = [&](int r, std::vector<std::string>& Texts,
+                             std::vector<TObject*>& Objects) {
         for (int c = fromCol; c <= toCol; ++c) {
             Texts[c - fromCol] = GetGridCell(c, r);
             Objects[c - fromCol] = GetGridObject(c, r);
         }
-        Extras.Height = RowHeights(r);
-        Extras.XRef = withXRef ? (*FSortRowXRef)[r] : 0;
-        Extras.Modified = withModified ? (*FModifiedRows)[r] : 0;
     };
     const auto writeRow = [&](int r, const std::vector<std::string>& Texts,
-                              const std::vector<TObject*>& Objects, const TRowExtras& Extras) {
+                              const std::vector<TObject*>& Objects) {
         for (int c = fromCol; c <= toCol; ++c) {
             SetGridCell(c, r, Texts[c - fromCol]);
             TObject* object = Objects[c - fromCol];
             SetGridObject(c, r, object);
             // Properties know their cell (they repaint it).
-            if (auto* props = dynamic_cast<TCellProperties*>(object))
-                props->SetOwnerRow(r);
+            if (object)
+                if (auto* props = dynamic_cast<TCellProperties*>(object))
+                    props->SetOwnerRow(r);
         }
-        if (wholeRows && RowHeights(r) != Extras.Height)
-            SetRowHeights(r, Extras.Height);
-        if (withXRef)
-            FSortRowXRef->SetItems(r, Extras.XRef);
-        if (withModified)
-            FModifiedRows->SetItems(r, Extras.Modified);
     };
 
     // Follow each cycle of the permutation: one row is held aside, every other row of the cycle
@@ -69,7 +69,6 @@ void TExStringGrid::PlaceRowsInOrder(int First, const std::vector<int>& Order) {
     std::vector<bool> placed(count, false);
     std::vector<std::string> heldTexts(texts.size());
     std::vector<TObject*> heldObjects(texts.size());
-    TRowExtras held, extras;
     int newSortRow = SortRow;
     for (int start = 0; start < count; ++start) {
         if (placed[start])
@@ -78,7 +77,7 @@ void TExStringGrid::PlaceRowsInOrder(int First, const std::vector<int>& Order) {
             placed[start] = true;
             continue;
         }
-        readRow(First + start, heldTexts, heldObjects, held);
+        readRow(First + start, heldTexts, heldObjects);
         for (int at = start;;) {
             placed[at] = true;
             const int from = Order[at] - First;
@@ -86,11 +85,11 @@ void TExStringGrid::PlaceRowsInOrder(int First, const std::vector<int>& Order) {
                 newSortRow = First + at;
             ++Swaps;
             if (from == start) {
-                writeRow(First + at, heldTexts, heldObjects, held);
+                writeRow(First + at, heldTexts, heldObjects);
                 break;
             }
-            readRow(First + from, texts, objects, extras);
-            writeRow(First + at, texts, objects, extras);
+            readRow(First + from, texts, objects);
+            writeRow(First + at, texts, objects);
             at = from;
         }
     }

@@ -188,24 +188,32 @@ TSortKeyTable::TColumnKeys& TSortKeyTable::Column(int ACol) {
         rule.Style = FSettings.AutoFormat ? ssAutomatic
                                           : (FSettings.IgnoreCase ? ssAlphaNoCase : ssAlphabetic);
         FGrid.GetFormat(ACol, rule.Style, rule.Prefix, rule.Suffix);
-        keys->Keys.resize(FRows.size());
-        keys->Read.assign(FRows.size(), false);
         FColumns[ACol] = std::move(keys);
     }
     return *FColumns[ACol];
 }
 
 const TSortCellKey& TSortKeyTable::Key(int ACol, TColumnKeys& Column, int Position) {
-    if (!Column.Read[Position]) {
-        Column.Keys[Position] = ReadKey(ACol, FRows[Position], Column.Rule);
-        Column.Read[Position] = true;
-    }
-    return Column.Keys[Position];
+    if (!Column.Keys.empty())
+        return Column.Keys[Position];
+    auto found = Column.Some.find(Position);
+    if (found == Column.Some.end())
+        found = Column.Some.emplace(Position, ReadKey(ACol, FRows[Position], Column.Rule)).first;
+    return found->second;
 }
 
 void TSortKeyTable::ReadAll(int ACol, TColumnKeys& Column) {
-    for (size_t k = 0; k < FRows.size(); ++k)
-        Key(ACol, Column, static_cast<int>(k));
+    if (!Column.Keys.empty() || FRows.empty())
+        return;
+    std::vector<TSortCellKey> keys;
+    keys.reserve(FRows.size());
+    for (size_t k = 0; k < FRows.size(); ++k) {
+        const auto found = Column.Some.find(static_cast<int>(k));
+        keys.push_back(found != Column.Some.end() ? std::move(found->second)
+                                                  : ReadKey(ACol, FRows[k], Column.Rule));
+    }
+    Column.Some.clear();
+    Column.Keys = std::move(keys);
 }
 
 TSortCellKey TSortKeyTable::ReadKey(int ACol, int ARow, const TSortColumnRule& Rule) {

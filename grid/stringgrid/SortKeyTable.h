@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TExStringGrid;
@@ -53,8 +54,8 @@ private:
     // columns that break ties.
     struct TColumnKeys {
         TSortColumnRule Rule;
-        std::vector<TSortCellKey> Keys;
-        std::vector<bool> Read;
+        std::vector<TSortCellKey> Keys; // every position, once ReadAll ran
+        std::unordered_map<int, TSortCellKey> Some;
     };
     TColumnKeys& Column(int ACol);
     const TSortCellKey& Key(int ACol, TColumnKeys& Column, int Position);
