@@ -2,6 +2,7 @@
 // groups with header and summary rows, group statistics and expand cells.
 #include "ExGridSortingTestGrid.h"
 
+#include "grid/foundation/MouseActions.h"
 #include "grid/stringgrid/CellNode.h"
 #include "grid/stringgrid/Grouping.h"
 
@@ -123,6 +124,33 @@ TEST(ExGridNodes, AChildRowGrowsItsNodeAndTheNodesAboveIt) {
     EXPECT_EQ(grid.GetNodeSpan(2), 3);
     EXPECT_EQ(grid.GetNodeSpan(1), 6);
     EXPECT_EQ(grid.RowCount(), 11);
+}
+
+TEST(ExGridNodes, AClickHitsTheGlyphOnlyWithinItsLevelsIndent) {
+    SortGrid grid = TenRows();
+    NestedNodes(grid); // level 1 at row 1, level 2 at row 2; indent 12, XP glyphs
+    struct Case {
+        int Row, X;
+        bool Hit;
+    };
+    const Case cases[] = {{1, 4, false},  {1, 5, true},  {1, 15, true}, {1, 16, false},
+                          {2, 16, false}, {2, 17, true}, {2, 27, true}, {2, 28, false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(grid.IsOnNodeGlyph(c.Row, c.X), c.Hit) << c.Row << " " << c.X;
+    grid.MouseActions()->PreciseNodeClick = false;
+    EXPECT_TRUE(grid.IsOnNodeGlyph(1, 200));
+}
+
+TEST(ExGridNodes, SpanTypesTellNodesInnerRowsAndLastRows) {
+    SortGrid grid = TenRows();
+    NestedNodes(grid);
+    struct Case {
+        int Row, Type;
+    };
+    // Row 4 ends the inner node (row 5 is on a lower level), row 6 the outer one.
+    const Case cases[] = {{1, 0}, {2, 0}, {3, 2}, {4, 1}, {5, 2}, {6, 1}, {10, 1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(grid.GetNodeSpanType(c.Row), c.Type) << c.Row;
 }
 
 TEST(ExGridNodes, SortingGroupsSortsTheChildRowsOfEachNode) {
