@@ -54,7 +54,9 @@ void TExStringGrid::PlaceRowsInOrder(int First, const std::vector<int>& Order) {
     const auto writeRow = [&](int r, const std::vector<std::string>& Texts,
                               const std::vector<TObject*>& Objects) {
         for (int c = fromCol; c <= toCol; ++c) {
-            SetGridCell(c, r, Texts[c - fromCol]);
+            // An empty text over an empty cell would only make the row's storage grow.
+            if (!Texts[c - fromCol].empty() || !GetGridCell(c, r).empty())
+                SetGridCell(c, r, Texts[c - fromCol]);
             TObject* object = Objects[c - fromCol];
             SetGridObject(c, r, object);
             // Properties know their cell (they repaint it).

@@ -360,6 +360,15 @@ TEST(ExGridSort, TheFloatingFooterIsShownAgainAfterASort) {
     EXPECT_EQ(grid.UpdateCount(), 0);
 }
 
+TEST(ExGridSort, QuickSortSortsOnlyItsRange) {
+    SortGrid grid({{"d", "c", "b", "a"}});
+    grid.QuickSort(1, 2, 3);
+    EXPECT_EQ(grid.Column(1), (SortTexts{"d", "b", "c", "a"}));
+    grid.SortIndexes()->AddIndex(1, false);
+    grid.QuickSortIndexed(1, 3);
+    EXPECT_EQ(grid.Column(1), (SortTexts{"d", "c", "b", "a"}));
+}
+
 TEST(ExGridSort, SortLineSwapsTwoRowsThatAreOutOfOrder) {
     SortGrid grid({{"a", "a", "b"}, {"2", "1", "0"}});
     grid.Sort(1, sdAscending);           // (a, 1), (a, 2), (b, 0); SortDir +1
