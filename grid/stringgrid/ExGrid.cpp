@@ -98,14 +98,14 @@ void TExStringGrid::CreateOwnedObjects() {
     FFloatingFooter = std::make_unique<TFloatingFooter>();
     FPrintSettings = std::make_unique<TPrintSettings>();
     FHTMLSettings = std::make_unique<THTMLSettings>();
-    FSortSettings = std::make_unique<TSortSettings>();
+    FSortSettings = std::make_unique<TSortSettings>(this);
     FDragDropSettings = std::make_unique<TDragDropSettings>();
     FDragScrollOptions = std::make_unique<TDragScrollOptions>();
     FControlLook = std::make_unique<TControlLook>(this);
     FNavigation = std::make_unique<TNavigation>();
     FNavigation->OnChange = [this](TObject* Sender) { NavigationChanged(Sender); };
     FColumnSize = std::make_unique<TColumnSize>();
-    FCellNode = std::make_unique<TCellNode>();
+    FCellNode = std::make_unique<TCellNode>(this);
     FBands = std::make_unique<TBands>();
     FBands->OnChange = [this](TObject*) { Invalidate(); };
     FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();

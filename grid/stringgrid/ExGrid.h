@@ -12,6 +12,7 @@
 #include "grid/stringgrid/GridLookTypes.h"
 #include "grid/stringgrid/ScrollProp.h"
 #include "grid/stringgrid/SizingTypes.h"
+#include "grid/stringgrid/SortSettings.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/StringGridControlCells.h"
 
@@ -75,6 +76,11 @@ class THiddenColumnSet;
 class THiddenRowStore;
 
 using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+// Sorting, grouping and tree rows: node clicks and the custom group calculation.
+using TNodeClickEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
+using TNodeAllowEvent = std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
+using TGroupCalcEvent =
+    std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 
 // Listens to the selection of a grid (one listener per grid).
 class ITExStringGridSelect {
@@ -831,6 +837,93 @@ public:
     virtual void QUnSort();
     virtual void CalcFooter(int ACol);
 
+    // --- sorting, grouping and tree rows (ExGridSorting*.cpp, ExGridGrouping*.cpp,
+    // ExGridNodes*.cpp) ---
+    // Sort columns are real columns, rows display rows. Every sort is stable: rows that compare
+    // equal keep their order. Whole rows move (texts, objects and cell properties, hidden
+    // columns, heights); fixed rows and fixed footer rows stay.
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    bool SortLine(int Col, int ARow1, int ARow2);
+    void InitSortXRef();
+    // 1 when the cell of ARow1 sorts after that of ARow2 in ascending order, -1 before, 0 equal;
+    // the custom and raw hooks' results as they come. Empty cells are placed by BlankPos.
+    int CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+    int CompareRowsFull(int ACol, int ARow1, int ARow2);
+    int CompareRowsIndexed(int Index, int ARow1, int ARow2);
+    // The sort a click on the header of real column ACol asks for; ExtendIndex is the state of
+    // the key that adds a column to the sort index. Ends with ClickSort.
+    void SortOnHeaderClick(int ACol, bool ExtendIndex);
+    // Whether the cell shows a sort indicator place: the sort row of a grid that sorts.
+    bool IsSortIndicatorRow(int ACol, int ARow);
+    // Whether the header cell of real column ACol in row ARow shows the indicator now.
+    bool ShowsSortIndicator(int ACol, int ARow);
+    // The indicator of real column ACol centred on (X, Y).
+    void DrawSortIndicator(TCanvas* ACanvas, int ACol, int X, int Y);
+    int Compares = 0; // cell comparisons made, never reset by the grid
+    int Swaps = 0;    // rows moved by sorts
+    unsigned SortTime = 0;
+    int SortDir = 1;
+    int SortRow = 0;
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
+    // Tree rows. AddNode, RemoveNode, ExpandNode, ContractNode, InsertChildRow, RemoveChildRow,
+    // InsertNormalRow and RemoveNormalRow take real rows; the queries take display rows.
+    void AddNode(int ARow, int Span);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    virtual void ExpandNode(int ARow);
+    virtual void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    int GetNodeSpanType(int ARow);
+    virtual bool IsOnNodeGlyph(int ARow, int X);
+    int NumNodes() const { return FNumNodes; }
+    // Draws the glyph of a node row and the tree lines of column 0 into ARect.
+    void DrawNodeGlyph(TCanvas* ACanvas, int ARow, const TRect& ARect);
+    void DrawTreeLines(TCanvas* ACanvas, int ARow, const TRect& ARect);
+    // Expand cells switch their row between two heights.
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    void RemoveExpand(int ACol, int ARow);
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    // Grouping: -1 when the grid is not grouped.
+    int GroupColumn() const { return FGroupColumn; }
+    void SetGroupColumn(int Value);
+    // Per-group statistics into the header rows, or the summary rows with Grouping.Summary.
+    void GroupCalc(int ColIndex, int Method);
+    void GroupSum(int ColIndex);
+    void GroupAvg(int ColIndex);
+    void GroupMin(int ColIndex);
+    void GroupMax(int ColIndex);
+    void GroupCount(int ColIndex);
+    void GroupCustomCalc(int ColIndex);
+    void GroupDistinct(int ColIndex);
+    void GroupStdDev(int ColIndex);
+    // Column statistics over rows FromRow .. ToRow, which the group calculations ask for; neutral
+    // (0) here until the column statistics are built.
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    // The value OnGroupCalc gives for the rows, 0 without a handler.
+    double GroupCustomColumnCalc(int ACol, int FromRow, int ToRow);
+    TNodeClickEvent OnExpandNode;
+    TNodeClickEvent OnContractNode;
+    TNodeAllowEvent OnBeforeExpandNode;
+    TNodeAllowEvent OnBeforeContractNode;
+    TGroupCalcEvent OnGroupCalc;
+
     // --- row and column operations (ExGridRows.cpp, ExGridColumns.cpp, ExGridRowsCols.cpp) ----
     // Rows are display rows, columns real columns unless said otherwise. Inserted rows and
     // columns are empty; removals are cut to the cells that exist and never take the last
@@ -1359,14 +1452,6 @@ public:
     void ResetFixedCellHighlight();
     // The click on a radio group cell at (DX, DY) from its top-left corner; ACol a real column.
     void ToggleRadioInCell(int ACol, int ARow, int DX, int DY);
-    // Tree rows as a node-glyph click uses them; the grouping feature gives them their bodies.
-    // ExpandNode and ContractNode take real rows.
-    virtual bool IsOnNodeGlyph(int ARow, int X);
-    virtual void ExpandNode(int ARow);
-    virtual void ContractNode(int ARow);
-    using TNodeClickEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
-    using TNodeAllowEvent =
-        std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
     bool HintShowSizing = false; // the width or height being dragged shows in a hint
     bool URLEdit = false;        // a right click on a link cell edits the link text
     TCanClickCellEvent OnCanClickCell;
@@ -1386,10 +1471,6 @@ public:
     TAnchorEvent OnAnchorExit;
     TAnchorHintEvent OnAnchorHint;
     TControlClickEvent OnControlClick;
-    TNodeAllowEvent OnBeforeExpandNode;
-    TNodeClickEvent OnExpandNode;
-    TNodeAllowEvent OnBeforeContractNode;
-    TNodeClickEvent OnContractNode;
 
 protected:
     // The editor controls and in-place editors take part in the edit road through this state.
@@ -1565,6 +1646,33 @@ protected:
     virtual int GetNodeSpan(int ARow);
     // True while the node is contracted (its rows hidden).
     virtual bool GetNodeState(int ARow);
+    // Sorting, grouping and tree rows.
+    // Puts the rows of Order (display rows) at First, First + 1, ... with everything a row
+    // carries; each row moves once.
+    void PlaceRowsInOrder(int First, const std::vector<int>& Order);
+    // The row order a sort of rows First .. Last asks for; Indexed sorts by SortIndexes.
+    std::vector<int> SortedOrder(int Col, int First, int Last, bool Indexed);
+    void SortRange(int Col, int First, int Last, bool Indexed);
+    // QSort and QSortIndexed: the normal rows, with the current row, top row and footer kept.
+    void SortNormalRows(bool Indexed);
+    void SortGroups(bool Indexed);
+    // The column the rows may not carry along: column 0 with NormalCellsOnly.
+    int FirstMovedColumn() const;
+    TCellGraphic* NodeGraphic(int ARow);
+    void SetNodeLevelOfRows(int FromRow, int ToRow, int Delta);
+    // Shows or hides node rows through the hidden-row store.
+    void ExpandNodeRows(int ARow);
+    void ContractNodeRows(int ARow);
+    void ApplyGroupColours(int ARow, bool Header);
+    void MergeGroupRow(int ARow, bool Header);
+    double GroupValue(int ColIndex, int FromRow, int ToRow, int Method);
+    void CloseSubGroup(int Header, int End, int ColIndex);
+    int FNumNodes = 0;
+    int FSubGroupColumn = -1;
+    int FGroupWidth = 0;
+    std::string FGroupCaption;
+    std::string FGroupFooter;
+    bool FIsGrouping = false;
 
     // Row and column operations: the framework's move steps, and removal without freeing the
     // objects of the removed rows (their caller keeps them).
@@ -1966,7 +2074,6 @@ private:
     void PressFixedCellLook(const TRect& CellR, int ACol, int ARow);
     void HeaderSelectionPress(int ACol, int ARow, TShiftState Shift);
     bool CellControlEnabled(int RealCol, int ARow);
-    bool ToggleExpand(int RealCol, int ARow);
     bool AnchorAt(int ACol, int ARow, int X, int Y, TAnchorHit& Hit);
     void ClickHTMLControl(int ACol, int ARow, int RealCol, const TAnchorHit& Hit);
     void OpenAnchor(const std::string& Anchor);

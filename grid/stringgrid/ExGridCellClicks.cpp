@@ -158,18 +158,6 @@ void TExStringGrid::ReleasePushedButton(int X, int Y) {
         ExpandClick(pushed.X, pushed.Y, ToggleExpand(realCol, base.Y));
 }
 
-// The expand glyph's state flips; true when it is now expanded.
-bool TExStringGrid::ToggleExpand(int RealCol, int ARow) {
-    TCellGraphic* graphic = GetCellGraphic(RealCol, ARow);
-    if (!graphic || graphic->CellType != ctExpand)
-        return false;
-    const bool expanded =
-        !(std::holds_alternative<bool>(graphic->CellVar) && std::get<bool>(graphic->CellVar));
-    graphic->CellVar = expanded;
-    RepaintCell(RealToDisplCol(RealCol), ARow);
-    return expanded;
-}
-
 void TExStringGrid::HoverButtons(int ACol, int ARow, int X, int Y) {
     bool over = false;
     if (ACol >= 0 && ARow >= 0) {
@@ -276,11 +264,3 @@ bool TExStringGrid::PressOnNodeGlyph(int ACol, int ARow, int X, int Y, TShiftSta
         SetRow(ARow);
     return true;
 }
-
-bool TExStringGrid::IsOnNodeGlyph(int ARow, int X) {
-    return false;
-}
-
-void TExStringGrid::ExpandNode(int ARow) {}
-
-void TExStringGrid::ContractNode(int ARow) {}

@@ -334,14 +334,6 @@ void TExStringGrid::PropagateGroupCheck(int ACol, int ARow, bool State) {
     SetCheckBoxState(ACol, RealRowIndex(parent), !allSame ? cbGrayed : BoolToCheckBoxState(first));
 }
 
-int TExStringGrid::GetNodeSpan(int ARow) {
-    return 0;
-}
-
-bool TExStringGrid::GetNodeState(int ARow) {
-    return false;
-}
-
 // --- hit test ----------------------------------------------------------------------------------
 
 bool TExStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {

@@ -217,14 +217,6 @@ void TExStringGrid::CanInsertRow(int ARow, bool& CanInsert) {
     FireEvent(OnCanInsertRow, this, ARow, CanInsert);
 }
 
-int TExStringGrid::GetRowIndent(int ARow) {
-    return 0;
-}
-
-bool TExStringGrid::HasNodes() {
-    return false;
-}
-
 void TExStringGrid::GetDisplText(int ACol, int ARow, std::string& Value) const {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
 }

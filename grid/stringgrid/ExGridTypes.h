@@ -2,6 +2,9 @@
 
 #include "platform/core/Exception.h"
 
+// The order of a sort, and of automatic numbering.
+enum TSortDirection { sdAscending, sdDescending };
+
 // The enumerations of the string grid. Their ordinal order is part of stored settings and
 // streams: append, never reorder.
 

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "grid/stringgrid/ExGridTypes.h"
 #include "platform/ui/Set.h"
 
 #include <functional>
 
 class TObject;
 
-// The order in which cells are numbered.
-enum TSortDirection { sdAscending, sdDescending };
 // Which scroll bars show the row or column a dragged thumb stands at.
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 // Which rows automatic column sizing measures.

@@ -1,0 +1,436 @@
+#include "grid/stringgrid/SortKeyTable.h"
+
+#include "grid/foundation/ExUtil.h"
+#include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/GridDateText.h"
+#include "platform/core/Exception.h"
+#include "platform/core/FloatConversion.h"
+#include "platform/core/Utf8.h"
+
+#include <bit>
+#include <cmath>
+#include <locale>
+
+namespace {
+
+// Classes of the automatic style, in the order they sort in when two cells differ in class.
+enum TAutoKind : int8_t { akCheckBox, akNumber, akDate, akTime, akText };
+// Classes of the numeric styles: a text that is no number sorts after every number.
+constexpr int8_t NumberRank = 0;
+constexpr int8_t NoNumberRank = 1;
+
+int Sign(double A, double B) {
+    return A < B ? -1 : (A > B ? 1 : 0);
+}
+
+int Sign(const std::string& A, const std::string& B) {
+    const int r = A.compare(B);
+    return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
+std::string AsciiUpper(std::string Text) {
+    for (char& c : Text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return Text;
+}
+
+bool IsAsciiDigit(char C) {
+    return C >= '0' && C <= '9';
+}
+
+void EraseFirst(std::string& Text, const std::string& Part) {
+    if (Part.empty())
+        return;
+    if (const size_t at = Text.find(Part); at != std::string::npos)
+        Text.erase(at, Part.size());
+}
+
+void EraseAll(std::string& Text, const std::string& Part) {
+    if (Part.empty())
+        return;
+    for (size_t at = Text.find(Part); at != std::string::npos; at = Text.find(Part, at))
+        Text.erase(at, Part.size());
+}
+
+// Whether the text is a number in integer, floating or exponent form. Plain digits with an
+// optional leading minus and one decimal separator are answered here: the full test reads the
+// locale on every call, which a sort of a million rows cannot afford.
+bool IsNumberText(const std::string& Text, const std::string& Decimal) {
+    if (Text.empty())
+        return false;
+    const char decimal = Decimal.size() == 1 ? Decimal[0] : '\0';
+    bool digits = false, plain = true, seenDecimal = false;
+    for (size_t i = 0; i < Text.size() && plain; ++i) {
+        const char c = Text[i];
+        if (IsAsciiDigit(c))
+            digits = true;
+        else if (c == '-' && i == 0)
+            continue;
+        else if (c == decimal && decimal && !seenDecimal)
+            seenDecimal = true;
+        else
+            plain = false;
+    }
+    if (plain && digits)
+        return true;
+    // Any ASCII letter other than an exponent mark rules a number out at once.
+    for (char c : Text)
+        if (((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) && c != 'e' && c != 'E')
+            return false;
+    const int kind = GetNumberKind(Text);
+    return kind == nkInteger || kind == nkFloat || kind == nkExponent;
+}
+
+// A date, optionally followed by a blank and a time of day.
+bool TryTextToDateTime(const std::string& Text, const TFormatSettings& Format, double& Value) {
+    try {
+        Value = StrToDateText(Text, Format);
+        return true;
+    } catch (const Exception&) {
+    }
+    const size_t blank = Text.find(' ');
+    if (blank == std::string::npos)
+        return false;
+    try {
+        Value = StrToDateText(std::string_view(Text).substr(0, blank), Format) +
+                StrToTimeText(std::string_view(Text).substr(blank + 1), Format);
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+double TextToTime(const std::string& Text, const TFormatSettings& Format) {
+    if (Text.empty())
+        return 0;
+    try {
+        return StrToTimeText(Text, Format);
+    } catch (const Exception&) {
+        return 0;
+    }
+}
+
+template <typename TParse> double ParseOrZero(const std::string& Text, TParse Parse) {
+    try {
+        return Parse(Text);
+    } catch (const Exception&) {
+        return 0;
+    }
+}
+
+// True when a separator stands between two digits early in the text: "1/2/2020", "10:30".
+bool SeparatedByDigits(const std::string& Text, const std::string& Separator, bool& InRange) {
+    InRange = false;
+    if (Separator.empty())
+        return false;
+    const size_t at = Text.find(Separator);
+    if (at == std::string::npos || at < 1 || at > 2 || at + 1 >= Text.size())
+        return false;
+    InRange = true;
+    return IsAsciiDigit(Text[at - 1]) && IsAsciiDigit(Text[at + Separator.size()]);
+}
+
+const std::locale& UserLocale() {
+    static const std::locale locale = [] {
+        try {
+            return std::locale("");
+        } catch (const std::exception&) {
+            return std::locale::classic();
+        }
+    }();
+    return locale;
+}
+
+// A text whose byte order is the locale's collation order of the original.
+std::string CollationKey(const std::string& Text, bool IgnoreCase) {
+    const std::locale& locale = UserLocale();
+    std::string text = Text;
+    if (IgnoreCase) {
+        std::u32string chars = Utf8ToUtf32(Text);
+        const auto& ctype = std::use_facet<std::ctype<wchar_t>>(locale);
+        for (char32_t& c : chars)
+            c = static_cast<char32_t>(ctype.tolower(static_cast<wchar_t>(c)));
+        text = Utf32ToUtf8(chars);
+    }
+    const auto& collate = std::use_facet<std::collate<char>>(locale);
+    return collate.transform(text.data(), text.data() + text.size());
+}
+
+uint64_t NumberOrder(double Value) {
+    if (std::isnan(Value) || Value == 0)
+        Value = 0; // one key for +0 and -0
+    const uint64_t bits = std::bit_cast<uint64_t>(Value);
+    return (bits & 0x8000000000000000ull) ? ~bits : bits | 0x8000000000000000ull;
+}
+
+uint64_t TextOrder(const std::string& Text) {
+    uint64_t key = 0;
+    for (size_t i = 0; i < 8; ++i)
+        key = (key << 8) | (i < Text.size() ? static_cast<unsigned char>(Text[i]) : 0u);
+    return key;
+}
+
+} // namespace
+
+TSortKeyTable::TSortKeyTable(TExStringGrid& Grid, std::vector<int> Rows)
+    : FGrid(Grid), FSettings(*Grid.SortSettings()), FFormat(CurrentFormatSettings()),
+      FRows(std::move(Rows)) {}
+
+TSortKeyTable::~TSortKeyTable() = default;
+
+TSortKeyTable::TColumnKeys& TSortKeyTable::Column(int ACol) {
+    if (ACol >= static_cast<int>(FColumns.size()))
+        FColumns.resize(ACol + 1);
+    if (!FColumns[ACol]) {
+        auto keys = std::make_unique<TColumnKeys>();
+        TSortColumnRule& rule = keys->Rule;
+        rule.Style = FSettings.AutoFormat ? ssAutomatic
+                                          : (FSettings.IgnoreCase ? ssAlphaNoCase : ssAlphabetic);
+        FGrid.GetFormat(ACol, rule.Style, rule.Prefix, rule.Suffix);
+        FColumns[ACol] = std::move(keys);
+    }
+    return *FColumns[ACol];
+}
+
+const TSortCellKey& TSortKeyTable::Key(int ACol, TColumnKeys& Column, int Position) {
+    if (!Column.Keys.empty())
+        return Column.Keys[Position];
+    auto found = Column.Some.find(Position);
+    if (found == Column.Some.end())
+        found = Column.Some.emplace(Position, ReadKey(ACol, FRows[Position], Column.Rule)).first;
+    return found->second;
+}
+
+void TSortKeyTable::ReadAll(int ACol, TColumnKeys& Column) {
+    if (!Column.Keys.empty() || FRows.empty())
+        return;
+    std::vector<TSortCellKey> keys;
+    keys.reserve(FRows.size());
+    for (size_t k = 0; k < FRows.size(); ++k) {
+        const auto found = Column.Some.find(static_cast<int>(k));
+        keys.push_back(found != Column.Some.end() ? std::move(found->second)
+                                                  : ReadKey(ACol, FRows[k], Column.Rule));
+    }
+    Column.Some.clear();
+    Column.Keys = std::move(keys);
+}
+
+TSortCellKey TSortKeyTable::ReadKey(int ACol, int ARow, const TSortColumnRule& Rule) {
+    TSortCellKey key;
+    key.Row = ARow;
+    std::string text =
+        FSettings.SortOnVirtualCells ? FGrid.GetCellEx(ACol, ARow) : FGrid.GetGridCell(ACol, ARow);
+    key.Blank = text.empty();
+    switch (Rule.Style) {
+    case ssAutomatic:
+        ReadAutomatic(ACol, ARow, text, key);
+        break;
+    case ssAlphabetic:
+    case ssAlphaCase:
+    case ssCustom:
+        key.Text = std::move(text);
+        break;
+    case ssAlphaNoCase:
+        key.Text = AsciiUpper(std::move(text));
+        break;
+    case ssHTML:
+        key.Text = FGrid.GetStrippedCell(ACol, ARow);
+        key.Blank = key.Text.empty();
+        break;
+    case ssAnsiAlphaCase:
+    case ssAnsiAlphaNoCase:
+        key.Text = CollationKey(text, Rule.Style == ssAnsiAlphaNoCase);
+        break;
+    case ssNumeric:
+    case ssFinancial:
+        ReadNumber(ACol, ARow, std::move(text), Rule, key);
+        break;
+    case ssDate:
+    case ssDateTime:
+        if (!TryTextToDateTime(text, FFormat, key.Number))
+            key.Number = 0;
+        break;
+    case ssShortDateEU:
+        key.Number = ParseOrZero(text, [](const std::string& t) { return ParseDateDMY(t); });
+        break;
+    case ssShortDateUS:
+        key.Number = ParseOrZero(text, [](const std::string& t) { return ParseDateMDY(t); });
+        break;
+    case ssTime:
+        key.Number = TextToTime(text, FFormat);
+        break;
+    case ssRaw:
+        break;
+    case ssImages:
+        key.Number = static_cast<double>(FGrid.GetCellImageKey(ACol, ARow));
+        break;
+    case ssCheckBox: {
+        bool state = false;
+        FGrid.GetCheckBoxState(ACol, FGrid.RealRowIndex(ARow), state);
+        key.Number = state ? 1 : 0;
+        break;
+    }
+    case ssAlphaNumeric:
+    case ssAlphaNumericNoCase:
+        key.Rank = IsNumberText(text, FFormat.DecimalSeparator) &&
+                           TryStrToFloat(text, key.Number, FFormat.DecimalSeparator)
+                       ? NumberRank
+                       : NoNumberRank;
+        key.Text = Rule.Style == ssAlphaNumericNoCase ? AsciiUpper(std::move(text)) : text;
+        break;
+    }
+    return key;
+}
+
+void TSortKeyTable::ReadAutomatic(int ACol, int ARow, const std::string& Text, TSortCellKey& Key) {
+    switch (FGrid.GetCellType(ACol, ARow)) {
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox: {
+        bool state = false;
+        FGrid.GetCheckBoxState(ACol, FGrid.RealRowIndex(ARow), state);
+        Key.Rank = akCheckBox;
+        Key.Number = state ? 1 : 0;
+        return;
+    }
+    default:
+        break;
+    }
+    if (IsNumberText(Text, FFormat.DecimalSeparator)) {
+        TSortColumnRule numeric;
+        numeric.Style = ssNumeric;
+        ReadNumber(ACol, ARow, Text, numeric, Key);
+        if (Key.Rank == NumberRank) {
+            Key.Rank = akNumber;
+            return;
+        }
+    }
+    bool inRange = false;
+    if (SeparatedByDigits(Text, FFormat.DateSeparator, inRange)) {
+        Key.Rank = akDate;
+        if (!TryTextToDateTime(Text, FFormat, Key.Number))
+            Key.Number = 0;
+        return;
+    }
+    if (!inRange && SeparatedByDigits(Text, FFormat.TimeSeparator, inRange)) {
+        Key.Rank = akTime;
+        Key.Number = TextToTime(Text, FFormat);
+        return;
+    }
+    Key.Rank = akText;
+    Key.Number = 0;
+    Key.Text = FSettings.IgnoreCase ? AsciiUpper(Text) : Text;
+}
+
+void TSortKeyTable::ReadNumber(int ACol, int ARow, std::string Text, const TSortColumnRule& Rule,
+                               TSortCellKey& Key) {
+    const bool emptyCell = Text.empty();
+    EraseFirst(Text, Rule.Suffix);
+    EraseFirst(Text, Rule.Prefix);
+    if (Rule.Style == ssFinancial)
+        EraseAll(Text, FFormat.ThousandSeparator);
+    Key.Blank = Text.empty();
+    if (FFormat.DecimalSeparator != ".")
+        if (const size_t at = Text.find(FFormat.DecimalSeparator); at != std::string::npos)
+            Text.replace(at, FFormat.DecimalSeparator.size(), ".");
+    if (TryStrToFloat(Text, Key.Number)) {
+        Key.Rank = NumberRank;
+        return;
+    }
+    // An empty cell counts as 0.
+    const bool displayEmpty =
+        FSettings.SortOnVirtualCells ? emptyCell : FGrid.GetCellEx(ACol, ARow).empty();
+    Key.Rank = displayEmpty ? NumberRank : NoNumberRank;
+    Key.Number = 0;
+}
+
+int TSortKeyTable::CompareKeys(int ACol, const TColumnKeys& Column, const TSortCellKey& A,
+                               const TSortCellKey& B) {
+    switch (Column.Rule.Style) {
+    case ssAutomatic:
+        if (A.Rank != B.Rank)
+            return A.Rank < B.Rank ? -1 : 1;
+        return A.Rank == akText ? Sign(A.Text, B.Text) : Sign(A.Number, B.Number);
+    case ssNumeric:
+    case ssFinancial:
+        if (A.Rank != B.Rank)
+            return A.Rank < B.Rank ? -1 : 1;
+        return A.Rank == NumberRank ? Sign(A.Number, B.Number) : 0;
+    case ssAlphaNumeric:
+    case ssAlphaNumericNoCase:
+        if (A.Rank == NumberRank && B.Rank == NumberRank)
+            return Sign(A.Number, B.Number);
+        return Sign(A.Text, B.Text);
+    case ssCustom: {
+        int result = 0;
+        if (FGrid.OnCustomCompare)
+            FGrid.OnCustomCompare(&FGrid, A.Text, B.Text, result);
+        return result;
+    }
+    case ssRaw: {
+        int result = 0;
+        if (FGrid.OnRawCompare)
+            FGrid.OnRawCompare(&FGrid, ACol, A.Row, B.Row, result);
+        return result;
+    }
+    case ssAlphabetic:
+    case ssAlphaCase:
+    case ssAlphaNoCase:
+    case ssHTML:
+    case ssAnsiAlphaCase:
+    case ssAnsiAlphaNoCase:
+        return Sign(A.Text, B.Text);
+    default:
+        return Sign(A.Number, B.Number);
+    }
+}
+
+int TSortKeyTable::CompareAscending(int ACol, int A, int B) {
+    ++FCompares;
+    TColumnKeys& column = Column(ACol);
+    return CompareKeys(ACol, column, Key(ACol, column, A), Key(ACol, column, B));
+}
+
+int TSortKeyTable::Compare(int ACol, int A, int B, TSortDirection Direction) {
+    TColumnKeys& column = Column(ACol);
+    const TSortCellKey& a = Key(ACol, column, A);
+    const TSortCellKey& b = Key(ACol, column, B);
+    if (FSettings.IgnoreBlanks && a.Blank != b.Blank) {
+        ++FCompares;
+        return a.Blank == (FSettings.BlankPos == blFirst) ? -1 : 1;
+    }
+    const int result = CompareAscending(ACol, A, B);
+    return Direction == sdDescending ? -result : result;
+}
+
+std::vector<uint64_t> TSortKeyTable::OrderPrefixes(int ACol, TSortDirection Direction) {
+    TColumnKeys& column = Column(ACol);
+    ReadAll(ACol, column);
+    const size_t count = column.Keys.size();
+    std::vector<uint64_t> prefixes(count, 0);
+    const TSortStyle style = column.Rule.Style;
+    const bool noOrderKey = style == ssCustom || style == ssRaw || style == ssAlphaNumeric ||
+                            style == ssAlphaNumericNoCase;
+    if (noOrderKey)
+        return prefixes;
+    const bool byText = style == ssAlphabetic || style == ssAlphaCase || style == ssAlphaNoCase ||
+                        style == ssHTML || style == ssAnsiAlphaCase || style == ssAnsiAlphaNoCase;
+    for (size_t k = 0; k < count; ++k) {
+        const TSortCellKey& key = column.Keys[k];
+        uint64_t prefix = 0;
+        if (byText)
+            prefix = TextOrder(key.Text);
+        else if (style == ssAutomatic && key.Rank == akText)
+            prefix = (uint64_t(key.Rank) << 61) | (TextOrder(key.Text) >> 3);
+        else
+            prefix = (uint64_t(key.Rank) << 61) | (NumberOrder(key.Number) >> 3);
+        if (Direction == sdDescending)
+            prefix = ~prefix;
+        if (FSettings.IgnoreBlanks && key.Blank)
+            prefix = FSettings.BlankPos == blFirst ? 0 : ~uint64_t(0);
+        prefixes[k] = prefix;
+    }
+    return prefixes;
+}
