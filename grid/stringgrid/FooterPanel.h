@@ -2,9 +2,25 @@
 
 #include "platform/ui/Panel.h"
 
-// The panel under the cells that shows the floating footer; sized and painted by the footer's
-// feature, a bottom-aligned strip of no height until then.
+#include <string>
+
+class TExStringGrid;
+
+// The panel under the cells that shows the floating footer: a bottom-aligned strip, sized by
+// the footer settings, whose columns line up with the grid's columns on show.
 class TFooterPanel : public TPanel {
 public:
     using TPanel::TPanel;
+
+    // The template with every "<#n>" replaced by the text of column n in the current row; a
+    // tag whose n is no integer is dropped, and a "<#" without ">" is kept as plain text.
+    std::string ExpandTemplate(const std::string& Template) const;
+    // The column under panel coordinate X: the fixed columns, then those from LeftCol on;
+    // -1 beyond the last.
+    int ColumnAt(int X) const;
+    // Width of the columns on show: the fixed ones and those from LeftCol on.
+    int FooterWidth() const;
+
+private:
+    TExStringGrid* Grid() const;
 };
