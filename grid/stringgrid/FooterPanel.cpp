@@ -1,7 +1,10 @@
 #include "grid/stringgrid/FooterPanel.h"
 
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/FloatingFooter.h"
 #include "platform/core/IntegerConversion.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Font.h"
 
 TExStringGrid* TFooterPanel::Grid() const {
     return dynamic_cast<TExStringGrid*>(Owner());
@@ -55,4 +58,129 @@ int TFooterPanel::FooterWidth() const {
     for (int c = grid->LeftCol(); c < grid->ColCount(); ++c)
         width += grid->ColWidths(c);
     return width;
+}
+
+// --- painting ------------------------------------------------------------------------------------
+
+void TFooterPanel::Fill(const TRect& R, TColor Color) {
+    Canvas()->Brush()->SetColor(Color);
+    Canvas()->Pen()->SetColor(Color);
+    Canvas()->FillRect(R);
+}
+
+void TFooterPanel::Paint() {
+    TExStringGrid* grid = Grid();
+    if (!grid)
+        return;
+    const TFloatingFooter& footer = *grid->FloatingFooter();
+    int right = 0;
+    switch (footer.FooterStyle()) {
+    case fsFixedLastRow:
+        right = PaintColumnFooter();
+        break;
+    case fsColumnPreview:
+        right = PaintColumnPreview();
+        break;
+    case fsCustomPreview:
+        right = PaintCustomPreview();
+        break;
+    case fsCustomPaint:
+        right = PaintCustomFooter();
+        break;
+    }
+    if (footer.BorderColor() != clNone) {
+        Canvas()->Pen()->SetColor(footer.BorderColor());
+        Canvas()->MoveTo(0, 0);
+        Canvas()->LineTo(right, 0);
+    }
+}
+
+// The footer row painted as the grid paints a fixed cell, aligned with the columns on show.
+int TFooterPanel::PaintColumnFooter() {
+    TExStringGrid& grid = *Grid();
+    const TRect client = ClientRect();
+    const int width = FooterWidth();
+    Fill(TRect(0, 0, width, client.Bottom), grid.FloatingFooter()->Color());
+    Fill(TRect(width, 0, client.Right, client.Bottom), grid.Color());
+    const int last = grid.RowCount() - 1;
+    int left = 0;
+    const auto paintCell = [&](int c, bool scrolling) {
+        const TRect cell(left, client.Top, left + grid.ColWidths(c) - 1, client.Bottom);
+        left = cell.Right + 1;
+        if (scrolling) {
+            const int real = grid.RealColIndex(c);
+            if (grid.OnGetCellColor) {
+                Canvas()->Brush()->SetColor(clNone);
+                FireEvent(grid.OnGetCellColor, &grid, last, real, TGridDrawState{gdFixed},
+                          Canvas()->Brush(), Canvas()->Font());
+                if (Canvas()->Brush()->Color() != clNone)
+                    Fill(cell, Canvas()->Brush()->Color());
+            }
+            if (grid.Colors(real, last) != clNone)
+                Fill(cell, grid.Colors(real, last));
+        }
+        if (!grid.IsBaseCell(c, last))
+            return;
+        if (scrolling && grid.OnFooterPaint)
+            FireEvent(grid.OnFooterPaint, this, c, Canvas(), cell);
+        else
+            grid.DrawCellContent(Canvas(), c, last, cell, TGridDrawState{gdFixed});
+    };
+    for (int c = 0; c < grid.FixedCols(); ++c)
+        paintCell(c, false);
+    for (int c = grid.LeftCol(); c < grid.ColCount(); ++c)
+        paintCell(c, true);
+    return left;
+}
+
+void TFooterPanel::PaintPreviewFrame() {
+    TExStringGrid& grid = *Grid();
+    const TRect client = ClientRect();
+    const int width = FooterWidth();
+    Fill(TRect(0, 0, width, client.Bottom), grid.FloatingFooter()->Color());
+    Fill(TRect(width, 0, client.Right, client.Bottom), grid.Color());
+    Canvas()->Pen()->SetColor(0x808080);
+    Canvas()->MoveTo(0, client.Bottom - 1);
+    Canvas()->LineTo(width - 1, client.Bottom - 1);
+    Canvas()->LineTo(width - 1, -1);
+    Canvas()->Pen()->SetColor(clWhite);
+    Canvas()->MoveTo(width - 1, 0);
+    Canvas()->LineTo(0, 0);
+    Canvas()->LineTo(0, client.Bottom);
+}
+
+// The cell of the footer's column in the current row, shown as the current row changes.
+int TFooterPanel::PaintColumnPreview() {
+    TExStringGrid& grid = *Grid();
+    PaintPreviewFrame();
+    const TRect area(0, 0, FooterWidth(), ClientHeight());
+    const int column = grid.FloatingFooter()->Column();
+    if (grid.OnFooterPaint) {
+        FireEvent(grid.OnFooterPaint, this, column, Canvas(), area);
+    } else {
+        const TColor selectionText = grid.SelectionTextColor();
+        grid.SetSelectionTextColor(clBlack);
+        grid.DrawCellContent(Canvas(), column, grid.Row(), area, TGridDrawState{});
+        grid.SetSelectionTextColor(selectionText);
+    }
+    return FooterWidth();
+}
+
+// The template filled from the current row, as plain text.
+int TFooterPanel::PaintCustomPreview() {
+    TExStringGrid& grid = *Grid();
+    PaintPreviewFrame();
+    const std::string text = grid.Designing()
+                                 ? grid.FloatingFooter()->CustomTemplate()
+                                 : ExpandTemplate(grid.FloatingFooter()->CustomTemplate());
+    Canvas()->Brush()->SetStyle(bsClear);
+    Canvas()->Font()->Assign(*grid.Font());
+    Canvas()->TextOut(2, 2, text);
+    return FooterWidth();
+}
+
+int TFooterPanel::PaintCustomFooter() {
+    TExStringGrid& grid = *Grid();
+    FireEvent(grid.OnFooterPaint, this, grid.FloatingFooter()->Column(), Canvas(), ClientRect());
+    return ClientWidth();
 }

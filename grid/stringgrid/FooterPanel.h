@@ -21,6 +21,18 @@ public:
     // Width of the columns on show: the fixed ones and those from LeftCol on.
     int FooterWidth() const;
 
+protected:
+    // The painter of the footer style, then the border line across the top.
+    void Paint() override;
+
 private:
     TExStringGrid* Grid() const;
+    // Each painter answers the x at which its painted area ends.
+    int PaintColumnFooter();
+    int PaintColumnPreview();
+    int PaintCustomPreview();
+    int PaintCustomFooter();
+    // The footer area in the footer colour with a raised frame, the rest in the grid's colour.
+    void PaintPreviewFrame();
+    void Fill(const TRect& R, TColor Color);
 };

@@ -4,8 +4,11 @@
 #include "ExGridTestGrid.h"
 
 #include "grid/stringgrid/Filter.h"
+#include "grid/stringgrid/FilterDropDown.h"
 #include "platform/core/Exception.h"
 #include "platform/core/StringList.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Font.h"
 
 #include <gtest/gtest.h>
 
@@ -437,6 +440,30 @@ TEST(Filter, AssignCopiesEveryConditionSetting) {
     TFilterData data;
     data.Assign(nullptr); // nothing
     EXPECT_THROW(data.Assign(&source), Exception);
+}
+
+TEST(FilterDropDown, AssignCopiesTheLookButAutoSizeAndGlyphChangesAreTold) {
+    TFilterDropDown source;
+    source.AutoSize = true;
+    source.Height = 90;
+    source.Width = 120;
+    source.Color = clRed;
+    source.ColumnWidth = true;
+    source.Font()->SetName("Arial");
+    TBitmap glyph(7, 5);
+    source.SetGlyph(&glyph);
+    TFilterDropDown copy;
+    int changes = 0;
+    copy.OnChange = [&](TObject*) { ++changes; };
+    copy.Assign(&source);
+    EXPECT_FALSE(copy.AutoSize);
+    EXPECT_EQ(copy.Height, 90);
+    EXPECT_EQ(copy.Width, 120);
+    EXPECT_EQ(copy.Color, clRed);
+    EXPECT_TRUE(copy.ColumnWidth);
+    EXPECT_EQ(copy.Font()->Name(), "Arial");
+    EXPECT_EQ(copy.Glyph()->Width(), 7);
+    EXPECT_EQ(changes, 2); // both glyphs
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "grid/stringgrid/FloatingFooter.h"
 #include "grid/stringgrid/FooterPanel.h"
 #include "grid/stringgrid/GridChangeNotifier.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -301,6 +303,55 @@ TEST_F(ExGridFooter, ColumnUnderAPointFollowsTheScrolledColumns) {
         EXPECT_EQ(grid.FooterPanel()->ColumnAt(c.X), c.Expected);
     }
     EXPECT_EQ(grid.FooterPanel()->FooterWidth(), w * 15);
+}
+
+// The footer panel of a grid of five 60-pixel columns, painted into a bitmap wider than them.
+class ExGridFooterPainting : public ExGridFooter {
+protected:
+    void SetUp() override {
+        ColumnWithFooter({"1", "2"});
+        grid.SetColCount(5);
+        grid.SetDefaultColWidth(60);
+        grid.SetColor(clWhite);
+        grid.FloatingFooter()->SetColor(clYellow);
+        grid.FooterPanel()->SetBounds(0, 0, 400, 21);
+    }
+    std::unique_ptr<TBitmap> Render() {
+        auto bitmap = std::make_unique<TBitmap>(400, 21);
+        grid.FooterPanel()->PaintTo(bitmap->Canvas(), 0, 0);
+        return bitmap;
+    }
+};
+
+TEST_F(ExGridFooterPainting, ColumnsLineUpAndTheRestTakesTheGridColour) {
+    grid.SetColors(2, Last(), clRed);
+    grid.FloatingFooter()->SetBorderColor(clBlue);
+    const auto bitmap = Render();
+    EXPECT_EQ(bitmap->Pixel(30, 10), ColorToRGB(clYellow)) << "fixed column";
+    EXPECT_EQ(bitmap->Pixel(150, 18), ColorToRGB(clRed)) << "column 2 in its cell colour";
+    EXPECT_EQ(bitmap->Pixel(350, 10), ColorToRGB(clWhite)) << "beyond the columns";
+    EXPECT_EQ(bitmap->Pixel(10, 0), ColorToRGB(clBlue)) << "border line";
+}
+
+TEST_F(ExGridFooterPainting, FooterPaintEventDrawsTheScrollingColumns) {
+    std::vector<std::pair<int, TRect>> painted;
+    grid.OnFooterPaint = [&](TObject*, int Col, TCanvas*, const TRect& R) {
+        painted.emplace_back(Col, R);
+    };
+    Render();
+    ASSERT_EQ(painted.size(), 4u);
+    EXPECT_EQ(painted[0].first, 1);
+    EXPECT_EQ(painted[0].second.Left, 60);
+    EXPECT_EQ(painted[0].second.Right, 119);
+    EXPECT_EQ(painted[3].first, 4);
+
+    painted.clear();
+    grid.FloatingFooter()->SetFooterStyle(fsCustomPaint);
+    grid.FloatingFooter()->SetColumn(3);
+    Render();
+    ASSERT_EQ(painted.size(), 1u);
+    EXPECT_EQ(painted[0].first, 3);
+    EXPECT_EQ(painted[0].second.Right, 400);
 }
 
 } // namespace
