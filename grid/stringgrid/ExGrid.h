@@ -1223,6 +1223,8 @@ protected:
     int FNarrowLevels = 0; // filter levels the present run of narrowing steps applied
     // Value-list entries that are a whole column value holding "=", not "name=condition".
     std::vector<std::string> FFilterWholeValues;
+    // The conditions made ready once while ApplyFilter tests every row; empty otherwise.
+    std::vector<TPreparedCondition> FPreparedConditions;
     // The numbers of the counted cells of column ACol, rows FromRow..ToRow: real rows (hidden
     // ones included) with RealRows, else display rows. Node and summary rows of a grouped grid
     // and the covered cells of merged areas are left out, and so are cells holding no number.

@@ -43,23 +43,39 @@ std::string RawFilterText(TExStringGrid& Grid, const TFilterData& Item, int ARow
     }
 }
 
-bool MatchOne(const TFilterData& Item, std::string Text) {
+// Blanks and control characters off both ends, as Trim does, without a copy.
+std::string_view Trimmed(std::string_view Text) {
+    while (!Text.empty() && static_cast<unsigned char>(Text.front()) <= ' ')
+        Text.remove_prefix(1);
+    while (!Text.empty() && static_cast<unsigned char>(Text.back()) <= ' ')
+        Text.remove_suffix(1);
+    return Text;
+}
+
+bool MatchOne(const TFilterData& Item, const TPreparedCondition& Prepared, std::string_view Text) {
     if (Item.Data == fcRow)
         return UpperCase(Text).find(UpperCase(Item.Condition)) != std::string::npos;
     if (!Item.Prefix.empty() && StartsWith(Text, Item.Prefix))
-        Text.erase(0, Item.Prefix.size());
+        Text.remove_prefix(Item.Prefix.size());
     if (!Item.Suffix.empty() && Text.size() >= Item.Suffix.size() &&
         Text.find(Item.Suffix) == Text.size() - Item.Suffix.size())
-        Text.erase(Text.size() - Item.Suffix.size());
+        Text.remove_suffix(Item.Suffix.size());
     if (Item.Condition.empty())
         return true;
     if (Item.Method == fmLiteral)
         return Item.Condition == Text;
     try {
-        return MatchFilterCondition(Item.Condition, Text, Item.CaseSensitive);
+        return Prepared.Matches(Text);
     } catch (...) {
         return false; // a condition the matcher cannot evaluate accepts nothing
     }
+}
+
+std::vector<TPreparedCondition> Prepare(const TFilter& Filter) {
+    std::vector<TPreparedCondition> prepared;
+    for (int i = 0; i < Filter.Count(); ++i)
+        prepared.emplace_back(Filter.Items(i)->Condition, Filter.Items(i)->CaseSensitive);
+    return prepared;
 }
 
 // Whether Longer is Shorter followed by exactly one (UTF-8) character.
@@ -83,13 +99,31 @@ int16_t Percentage(int Part, int Total) {
 } // namespace
 
 bool TExStringGrid::MatchFilter(int ARow) {
+    // Outside ApplyFilter, or when a handler changed the conditions meanwhile, they are made
+    // ready here.
+    const auto current = [this] {
+        if (static_cast<int>(FPreparedConditions.size()) != FFilter->Count())
+            return false;
+        for (int i = 0; i < FFilter->Count(); ++i)
+            if (!FPreparedConditions[static_cast<size_t>(i)].IsFor(*FFilter->Items(i)))
+                return false;
+        return true;
+    };
+    const bool prepared = current();
+    const std::vector<TPreparedCondition> local =
+        prepared ? std::vector<TPreparedCondition>() : Prepare(*FFilter);
+    const std::vector<TPreparedCondition>& conditions = prepared ? FPreparedConditions : local;
     bool result = true;
     for (int i = 0; i < FFilter->Count(); ++i) {
         const TFilterData& item = *FFilter->Items(i);
-        std::string text = Trim(RawFilterText(*this, item, ARow));
-        if (text.find("|\\") != std::string::npos)
-            text = Utf16ToUtf8(UnpackWideText(text));
-        const bool match = MatchOne(item, std::move(text));
+        const std::string raw = RawFilterText(*this, item, ARow);
+        std::string_view text = Trimmed(raw);
+        std::string unpacked;
+        if (text.find("|\\") != std::string_view::npos) {
+            unpacked = Utf16ToUtf8(UnpackWideText(text));
+            text = unpacked;
+        }
+        const bool match = MatchOne(item, conditions[static_cast<size_t>(i)], text);
         switch (item.Operation) {
         case foSHORT:
         case foNONE:
@@ -119,6 +153,11 @@ void TExStringGrid::ApplyFilter() {
     const int last = RowCount() - 1 - FixedFooters();
     const int total = RowCount() - FixedRows() - FixedFooters();
     TIntList failing(-1, -1);
+    FPreparedConditions = Prepare(*FFilter);
+    struct TForget {
+        std::vector<TPreparedCondition>& Conditions;
+        ~TForget() { Conditions.clear(); }
+    } forget{FPreparedConditions};
     int examined = 0;
     int16_t reported = -1;
     for (int r = first; r <= last; ++r) {

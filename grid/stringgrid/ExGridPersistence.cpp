@@ -127,12 +127,24 @@ void TExStringGrid::StringToColumnStates(const std::string& Value) {
 // --- column sizes and positions in a settings file ---------------------------------------------
 
 void TExStringGrid::SaveColSizes() {
-    std::unique_ptr<TIniFile> ini = OpenColumnStore();
-    if (!ini)
+    const auto save = [this] {
+        std::unique_ptr<TIniFile> ini = OpenColumnStore();
+        if (!ini)
+            return;
+        for (int n = 0; n < ColCount(); ++n)
+            ini->WriteInteger(ColumnSizeStorage.Section, "Col" + IntToStr(n), ColWidths(n));
+        ini->UpdateFile();
+    };
+    if (!Destroying()) {
+        save();
         return;
-    for (int n = 0; n < ColCount(); ++n)
-        ini->WriteInteger(ColumnSizeStorage.Section, "Col" + IntToStr(n), ColWidths(n));
-    ini->UpdateFile();
+    }
+    // The grid saves its sizes as it is freed, where an error could only end the program: the
+    // sizes are then kept if they can be, and the previous file stays if they cannot.
+    try {
+        save();
+    } catch (const std::exception&) {
+    }
 }
 
 void TExStringGrid::LoadColSizes() {

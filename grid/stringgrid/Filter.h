@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TStringList;
@@ -57,6 +58,25 @@ public:
 
 private:
     std::vector<std::unique_ptr<TFilterData>> FItems;
+};
+
+// A condition made ready once for testing many texts. The commonest condition, a plain
+// wildcard pattern (no comparison, joiner, group, negation or quote) tested against a text of
+// ASCII characters, is matched here without the condition matcher's per-text preparation;
+// anything else goes to the matcher, so both give the same answer.
+class TPreparedCondition {
+public:
+    TPreparedCondition(std::string Condition, bool CaseSensitive);
+    bool Matches(std::string_view Text) const;
+    bool IsFor(const TFilterData& Item) const {
+        return FCaseSensitive == Item.CaseSensitive && FCondition == Item.Condition;
+    }
+
+private:
+    std::string FCondition;
+    bool FCaseSensitive;
+    bool FPlain = false;
+    std::string FPattern; // the plain pattern as the matcher would see it
 };
 
 using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;

@@ -60,6 +60,15 @@ int TFooterPanel::FooterWidth() const {
     return width;
 }
 
+void TFooterPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TPanel::MouseUp(Button, Shift, X, Y);
+    TExStringGrid* grid = Grid();
+    if (!grid)
+        return;
+    FireEvent(grid->OnClick, grid);
+    FireEvent(grid->OnClickCell, grid, grid->RowCount() - 1, ColumnAt(X));
+}
+
 // --- painting ------------------------------------------------------------------------------------
 
 void TFooterPanel::Fill(const TRect& R, TColor Color) {

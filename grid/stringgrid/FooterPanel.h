@@ -24,6 +24,8 @@ public:
 protected:
     // The painter of the footer style, then the border line across the top.
     void Paint() override;
+    // A click on the footer is a click on the grid's footer row, in the column under it.
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
     TExStringGrid* Grid() const;

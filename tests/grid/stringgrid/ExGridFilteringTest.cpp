@@ -3,6 +3,8 @@
 // choices become column conditions.
 #include "ExGridTestGrid.h"
 
+#include "grid/foundation/ExUtil.h"
+#include "grid/foundation/FilterCondition.h"
 #include "grid/stringgrid/Filter.h"
 #include "grid/stringgrid/FilterDropDown.h"
 #include "platform/core/Exception.h"
@@ -98,6 +100,13 @@ TEST_F(ExGridFiltering, MatchFilterReadsTheTextEachConditionNames) {
         item->Method = c.Method;
         EXPECT_EQ(grid.MatchFilter(1), c.Expected);
     }
+}
+
+TEST_F(ExGridFiltering, WideCellTextsAreUnpackedBeforeMatching) {
+    grid.SetCells(1, 1, PackWideText(u"Gr\u00FC\u00DFe"));
+    AddCondition(1, "Gr\u00FC*");
+    EXPECT_TRUE(grid.MatchFilter(1));
+    EXPECT_FALSE(grid.MatchFilter(2));
 }
 
 TEST_F(ExGridFiltering, CellTextsAreTrimmedBeforeMatching) {
@@ -440,6 +449,27 @@ TEST(Filter, AssignCopiesEveryConditionSetting) {
     TFilterData data;
     data.Assign(nullptr); // nothing
     EXPECT_THROW(data.Assign(&source), Exception);
+}
+
+TEST(PreparedCondition, AnswersAsTheConditionMatcherDoes) {
+    const char* conditions[] = {
+        "Item *7*", "*",  "",    "   ", "=Bern", "B?rn",    "b*N", "*e*e*", "a b", "?",    "**x",
+        "x*",       ">5", "!a*", "a|b", "(a)",   "\"a b\"", "Bé*", "a\tb",  "=",   "*?*?",
+    };
+    const char* values[] = {
+        "Item 17", "Item 12", "",   "Bern", "bern", "Béla", "Bärn", "ab",
+        "a b",     "x",       "xx", "6",    "4",    "a",    "eee",  "B\xFFrn",
+    };
+    for (const char* condition : conditions)
+        for (bool caseSensitive : {true, false}) {
+            const TPreparedCondition prepared(condition, caseSensitive);
+            for (const char* value : values) {
+                SCOPED_TRACE(std::string(condition) + " | " + value + " | " +
+                             (caseSensitive ? "case" : "no case"));
+                EXPECT_EQ(prepared.Matches(value),
+                          MatchFilterCondition(condition, value, caseSensitive));
+            }
+        }
 }
 
 TEST(FilterDropDown, AssignCopiesTheLookButAutoSizeAndGlyphChangesAreTold) {

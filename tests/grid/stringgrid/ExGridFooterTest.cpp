@@ -305,6 +305,22 @@ TEST_F(ExGridFooter, ColumnUnderAPointFollowsTheScrolledColumns) {
     EXPECT_EQ(grid.FooterPanel()->FooterWidth(), w * 15);
 }
 
+TEST_F(ExGridFooter, ClicksOnTheFooterAreClicksOnTheFooterRow) {
+    Column({"1"});
+    grid.SetColCount(20);
+    grid.SetDefaultColWidth(50);
+    grid.SetLeftCol(6);
+    grid.FooterPanel()->SetBounds(0, 0, 400, 21);
+    std::vector<std::string> clicks;
+    grid.OnClick = [&](TObject* Sender) { clicks.push_back(Sender == &grid ? "grid" : "?"); };
+    grid.OnClickCell = [&](TObject*, int ARow, int ACol) {
+        clicks.push_back(std::to_string(ARow) + "," + std::to_string(ACol));
+    };
+    for (int x : {160, 399})
+        grid.FooterPanel()->Perform(WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
+    EXPECT_EQ(clicks, (std::vector<std::string>{"grid", "1,8", "grid", "1,12"}));
+}
+
 // The footer panel of a grid of five 60-pixel columns, painted into a bitmap wider than them.
 class ExGridFooterPainting : public ExGridFooter {
 protected:

@@ -3,6 +3,7 @@
 // applied: damaged settings change nothing and say why.
 #include "ExGridTestGrid.h"
 
+#include "grid/stringgrid/ColumnSize.h"
 #include "grid/stringgrid/ColumnStates.h"
 #include "grid/stringgrid/ExCGrid.h"
 #include "platform/core/Exception.h"
@@ -152,6 +153,25 @@ TEST_F(ExGridPersistence, DamagedColumnSizesChangeNothing) {
         grid.ColumnSizeStorage = {path, "S", clIniFile};
         EXPECT_THROW(grid.LoadColSizes(), Exception);
         EXPECT_EQ(Widths(grid), (std::vector<int>{10, 20, 30, 40}));
+    }
+}
+
+TEST_F(ExGridPersistence, FreeingAGridSavesItsSizesAndSurvivesAFailedSave) {
+    const std::string path = folder.File("grid.ini");
+    {
+        TPersistGrid saving(nullptr);
+        Name(saving);
+        saving.ColumnSize()->Save = true;
+        saving.ColumnSizeStorage = {path, "S", clIniFile};
+    }
+    EXPECT_EQ(TIniFile(path).ReadInteger("S", "Col3", 0), 40);
+
+    const std::string blocked = folder.Write("file", "") + "/below/grid.ini";
+    {
+        TPersistGrid failing(nullptr);
+        failing.ColumnSize()->Save = true;
+        failing.ColumnSizeStorage = {blocked, "S", clIniFile};
+        EXPECT_THROW(failing.SaveColSizes(), EFileError); // said when asked directly
     }
 }
 
