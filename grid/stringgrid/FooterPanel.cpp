@@ -109,12 +109,12 @@ int TFooterPanel::PaintColumnFooter() {
     TExStringGrid& grid = *Grid();
     const TRect client = ClientRect();
     const int width = FooterWidth();
-    Fill(TRect(0, 0, width, client.Bottom), grid.FloatingFooter()->Color());
-    Fill(TRect(width, 0, client.Right, client.Bottom), grid.Color());
+    Fill(TRect{0, 0, width, client.Bottom}, grid.FloatingFooter()->Color());
+    Fill(TRect{width, 0, client.Right, client.Bottom}, grid.Color());
     const int last = grid.RowCount() - 1;
     int left = 0;
     const auto paintCell = [&](int c, bool scrolling) {
-        const TRect cell(left, client.Top, left + grid.ColWidths(c) - 1, client.Bottom);
+        const TRect cell{left, client.Top, left + grid.ColWidths(c) - 1, client.Bottom};
         left = cell.Right + 1;
         if (scrolling) {
             const int real = grid.RealColIndex(c);
@@ -146,8 +146,8 @@ void TFooterPanel::PaintPreviewFrame() {
     TExStringGrid& grid = *Grid();
     const TRect client = ClientRect();
     const int width = FooterWidth();
-    Fill(TRect(0, 0, width, client.Bottom), grid.FloatingFooter()->Color());
-    Fill(TRect(width, 0, client.Right, client.Bottom), grid.Color());
+    Fill(TRect{0, 0, width, client.Bottom}, grid.FloatingFooter()->Color());
+    Fill(TRect{width, 0, client.Right, client.Bottom}, grid.Color());
     Canvas()->Pen()->SetColor(0x808080);
     Canvas()->MoveTo(0, client.Bottom - 1);
     Canvas()->LineTo(width - 1, client.Bottom - 1);
@@ -162,7 +162,7 @@ void TFooterPanel::PaintPreviewFrame() {
 int TFooterPanel::PaintColumnPreview() {
     TExStringGrid& grid = *Grid();
     PaintPreviewFrame();
-    const TRect area(0, 0, FooterWidth(), ClientHeight());
+    const TRect area{0, 0, FooterWidth(), ClientHeight()};
     const int column = grid.FloatingFooter()->Column();
     if (grid.OnFooterPaint) {
         FireEvent(grid.OnFooterPaint, this, column, Canvas(), area);
