@@ -5,6 +5,8 @@
 #include "platform/core/IntegerConversion.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/HintWindow.h"
+#include "platform/ui/Messages.h"
 
 TExStringGrid* TFooterPanel::Grid() const {
     return dynamic_cast<TExStringGrid*>(Owner());
@@ -30,14 +32,15 @@ std::string TFooterPanel::ExpandTemplate(const std::string& Template) const {
     return output;
 }
 
-int TFooterPanel::ColumnAt(int X) const {
+int TFooterPanel::ColumnSpan(int X, int& Left, int& Right) const {
     TExStringGrid* grid = Grid();
     if (!grid || X < 0)
         return -1;
-    int right = 0;
+    Right = 0;
     const auto within = [&](int c) {
-        right += grid->ColWidths(c);
-        return X < right;
+        Left = Right;
+        Right += grid->ColWidths(c);
+        return X < Right;
     };
     for (int c = 0; c < grid->FixedCols(); ++c)
         if (within(c))
@@ -46,6 +49,30 @@ int TFooterPanel::ColumnAt(int X) const {
         if (within(c))
             return c;
     return -1;
+}
+
+int TFooterPanel::ColumnAt(int X) const {
+    int left = 0;
+    int right = 0;
+    return ColumnSpan(X, left, right);
+}
+
+void TFooterPanel::WndProc(TMessage& Message) {
+    TExStringGrid* grid = Grid();
+    auto* info =
+        Message.Msg == CM_HINTSHOW ? reinterpret_cast<THintInfo*>(Message.LParam) : nullptr;
+    if (!info || !grid) {
+        TPanel::WndProc(Message);
+        return;
+    }
+    int left = 0;
+    int right = 0;
+    const int column = ColumnSpan(info->CursorPos.X, left, right);
+    if (column >= 0) {
+        FireEvent(grid->OnGridHint, grid, grid->RowCount() - 1, column, info->HintStr);
+        info->CursorRect = TRect{left, 0, right, ClientHeight()};
+    }
+    Message.Result = ShowHint() ? 0 : 1;
 }
 
 int TFooterPanel::FooterWidth() const {

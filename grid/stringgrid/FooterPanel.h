@@ -20,6 +20,9 @@ public:
     int ColumnAt(int X) const;
     // Width of the columns on show: the fixed ones and those from LeftCol on.
     int FooterWidth() const;
+    // Asked for a hint, the panel lets the grid's OnGridHint word it for the footer row's cell
+    // under the mouse; the hint belongs to that cell, so moving to another asks again.
+    void WndProc(TMessage& Message) override;
 
 protected:
     // The painter of the footer style, then the border line across the top.
@@ -29,6 +32,8 @@ protected:
 
 private:
     TExStringGrid* Grid() const;
+    // The column under X with its left and right edges; -1 beyond the last column.
+    int ColumnSpan(int X, int& Left, int& Right) const;
     // Each painter answers the x at which its painted area ends.
     int PaintColumnFooter();
     int PaintColumnPreview();

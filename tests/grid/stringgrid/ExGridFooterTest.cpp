@@ -7,6 +7,7 @@
 #include "grid/stringgrid/GridChangeNotifier.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
+#include "platform/ui/HintWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -303,6 +304,39 @@ TEST_F(ExGridFooter, ColumnUnderAPointFollowsTheScrolledColumns) {
         EXPECT_EQ(grid.FooterPanel()->ColumnAt(c.X), c.Expected);
     }
     EXPECT_EQ(grid.FooterPanel()->FooterWidth(), w * 15);
+}
+
+TEST_F(ExGridFooter, HintsWordTheFooterCellUnderTheMouse) {
+    Column({"1"});
+    grid.SetColCount(20);
+    grid.SetDefaultColWidth(50);
+    grid.SetFixedCols(2);
+    grid.SetLeftCol(6);
+    grid.FooterPanel()->SetBounds(0, 0, 400, 21);
+    grid.OnGridHint = [](TObject*, int ARow, int ACol, std::string& Hint) {
+        Hint = std::to_string(ARow) + "," + std::to_string(ACol);
+    };
+    struct Case {
+        bool ShowHint;
+        int X;
+        const char* Hint;
+        TRect Rect;
+        LRESULT Result;
+    };
+    for (const Case& c :
+         {Case{true, 60, "1,1", TRect{50, 0, 100, 21}, 0},
+          Case{true, 130, "1,6", TRect{100, 0, 150, 21}, 0},
+          Case{false, 130, "1,6", TRect{100, 0, 150, 21}, 1}, Case{true, 5000, "", TRect{}, 0}}) {
+        SCOPED_TRACE(c.X);
+        grid.FloatingFooter()->SetShowHint(c.ShowHint);
+        THintInfo info;
+        info.CursorPos = TPoint{c.X, 5};
+        const LRESULT result =
+            grid.FooterPanel()->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(info.HintStr, c.Hint);
+        EXPECT_EQ(info.CursorRect, c.Rect);
+        EXPECT_EQ(result, c.Result);
+    }
 }
 
 TEST_F(ExGridFooter, ClicksOnTheFooterAreClicksOnTheFooterRow) {
