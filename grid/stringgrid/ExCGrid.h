@@ -65,6 +65,14 @@ public:
     // ... and the columns moved back to such positions. A list that is not one position per
     // item, each once, changes nothing and answers false.
     bool RestoreColumnPositions(const std::vector<int>& Positions);
+    // The positions as "CP" + position keys in Section of the INI file Key. Loading changes
+    // nothing while a key is missing, and throws Exception for values that are not one
+    // position per item, each once.
+    void SaveColumnPositions(const std::string& Key, const std::string& Section);
+    void LoadColumnPositions(const std::string& Key, const std::string& Section);
+    // An INI file location keeps the item positions; the registry the string grid's order.
+    void SaveColPositions() override;
+    void LoadColPositions() override;
 
     bool AutoFilterDisplay = false;
     TColumnPopupEvent OnColumnPopup;

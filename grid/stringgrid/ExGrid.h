@@ -6,9 +6,12 @@
 #include "grid/foundation/GridDate.h"
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
+#include "grid/stringgrid/ColumnSizeStorage.h"
 #include "grid/stringgrid/ExGridEvents.h"
 #include "grid/stringgrid/ExGridTypes.h"
+#include "grid/stringgrid/Filter.h"
 #include "grid/stringgrid/FindParams.h"
+#include "grid/stringgrid/FloatingFooter.h"
 #include "grid/stringgrid/GridLookTypes.h"
 #include "grid/stringgrid/ScrollProp.h"
 #include "grid/stringgrid/SizingTypes.h"
@@ -74,13 +77,12 @@ struct TStoredRow;
 class TBaseGridRowMover;
 class THiddenColumnSet;
 class THiddenRowStore;
+class TIniFile;
 
 using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 // Sorting, grouping and tree rows: node clicks and the custom group calculation.
 using TNodeClickEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
 using TNodeAllowEvent = std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
-using TGroupCalcEvent =
-    std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 
 // Listens to the selection of a grid (one listener per grid).
 class ITExStringGridSelect {
@@ -775,7 +777,7 @@ public:
     virtual bool HasSpinEdit(int ACol, int ARow);
     virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
     virtual void GetCheckFalse(int ACol, int ARow, std::string& Value);
-    virtual std::string GetColumnFilter(int ACol);
+    virtual bool GetColumnFilter(int ACol);
     virtual TRect UsedCells();
     virtual void RemoveRowRange(int RowIndex, int RCount);
     virtual void CanAddRow(bool& CanAdd);
@@ -910,19 +912,72 @@ public:
     void GroupStdDev(int ColIndex);
     // Column statistics over rows FromRow .. ToRow, which the group calculations ask for; neutral
     // (0) here until the column statistics are built.
+    // --- filtering, column statistics and floating footer, settings persistence
+    // (ExGridFiltering*.cpp, ExGridFooter*.cpp, ExGridPersistence*.cpp) ------------------------
+    // Filtering: rows that fail the conditions leave for the hidden-row store as one filter
+    // level; levels stack and are undone newest first.
+    bool FilterActive() const { return FFilterActive; }
+    void SetFilterActive(bool Value);
+    void ApplyFilter();
+    void FilterRow(int ARow);
+    // True when more than one level remains; false (nothing done) when no level is applied.
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    // Narrowing as a search box is typed: a wildcard match anywhere in AColumn (-1: any).
+    void NarrowDown(const std::string& ACondition, int AColumn);
+    bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+    void SetFilterDropDownAuto(bool Value);
+    int FilterDropDownRow() const { return FFilterDropDownRow; }
+    // Only a fixed row can carry the filter buttons; other values are ignored.
+    void SetFilterDropDownRow(int Value);
+    // The column whose filter drop-down is open, -1 when none; set by the code that opens it.
+    int FilterColumn() const { return FFilterCol; }
+    void SetFilterColumn(int Value) { FFilterCol = Value; }
+    bool FilterDropDownCheck = false;
+    // The check marks of the drop-down check list, one per FilterList entry; the check list
+    // sets them before it reports a change through FilterCheck.
+    std::vector<bool> FilterCheckMarks;
+    // Entry Index of FilterList split into the name the drop-down shows and its condition: the
+    // parts before and after the first "=", or the whole entry for both when it has none or is
+    // a column value that itself holds "=".
+    void FilterListEntry(int Index, std::string& FriendlyName, std::string& Condition) const;
+    TCustomFilterEvent OnCustomFilter;
+    TFilterProgressEvent OnFilterProgress;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
+    // Column statistics over rows FromRow..ToRow (-1 for either: the data rows); cells that
+    // hold no number are left out.
     double ColumnSum(int ACol, int FromRow, int ToRow);
     double ColumnAvg(int ACol, int FromRow, int ToRow);
     double ColumnMin(int ACol, int FromRow, int ToRow);
     double ColumnMax(int ACol, int FromRow, int ToRow);
-    double ColumnDistinct(int ACol, int FromRow, int ToRow);
-    double ColumnStdDev(int ACol, int FromRow, int ToRow);
-    // The value OnGroupCalc gives for the rows, 0 without a handler.
-    double GroupCustomColumnCalc(int ACol, int FromRow, int ToRow);
     TNodeClickEvent OnExpandNode;
     TNodeClickEvent OnContractNode;
     TNodeAllowEvent OnBeforeExpandNode;
     TNodeAllowEvent OnBeforeContractNode;
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double GroupCustomColumnCalc(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int FromCol, int ToCol);
+    double RowAvg(int ARow, int FromCol, int ToCol);
+    double RowMin(int ARow, int FromCol, int ToCol);
+    double RowMax(int ARow, int FromCol, int ToCol);
+    // The cell's number; an empty cell is 0, other text throws ROvoVariRodev naming the cell.
+    double CellToReal(int ACol, int ARow);
+    TGroupCalcEvent OnColumnCalc;
     TGroupCalcEvent OnGroupCalc;
+    TCellsChangedEvent OnCellsChanged;
+    TCalcFooterEvent OnFooterCalc;
+    TFooterPaintEvent OnFooterPaint;
+    TNotifyEvent OnCreatedFloatingFooter;
+    // Settings persistence: column count, widths, order and visibility as one string. A string
+    // that does not describe this grid's columns throws Exception and changes nothing.
+    std::string ColumnStatesToString();
+    void StringToColumnStates(const std::string& Value);
+    // Where SaveColSizes, LoadColSizes, SaveColPositions and LoadColPositions keep the values.
+    TColumnSizeStorage ColumnSizeStorage;
 
     // --- row and column operations (ExGridRows.cpp, ExGridColumns.cpp, ExGridRowsCols.cpp) ----
     // Rows are display rows, columns real columns unless said otherwise. Inserted rows and
@@ -1639,6 +1694,32 @@ protected:
     virtual void AutoSizeColumns(bool DoFixedCols, int Padding);
     virtual void SaveColSizes();
     virtual void LoadColSizes();
+    // Filtering, footer and persistence state.
+    friend class TFloatingFooter; // steers the hidden last row and the footer rows
+    friend class TFooterPanel;
+    bool FFilterActive = false;
+    bool FFilterDropDownAuto = false;
+    int FFilterDropDownRow = 0;
+    int FFilterFixedRows = 0;
+    std::string FLastFilter;
+    int FNarrowLevels = 0; // filter levels the present run of narrowing steps applied
+    // Value-list entries that are a whole column value holding "=", not "name=condition".
+    std::vector<std::string> FFilterWholeValues;
+    // The conditions made ready once while ApplyFilter tests every row; empty otherwise.
+    std::vector<TPreparedCondition> FPreparedConditions;
+    // The numbers of the counted cells of column ACol, rows FromRow..ToRow: real rows (hidden
+    // ones included) with RealRows, else display rows. Node and summary rows of a grouped grid
+    // and the covered cells of merged areas are left out, and so are cells holding no number.
+    std::vector<double> CountedNumbers(int ACol, int FromRow, int ToRow, bool RealRows);
+    // The statistic of a column range after the range rule; CalculateFooter names the mode.
+    double ColumnStatistic(TColumnCalcType Kind, int ACol, int FromRow, int ToRow, bool RealRows);
+    // Whether a range reaching to ToRow counts real rows, and the range made safe to read.
+    bool UsesRealRows(int& FromRow, int& ToRow) const;
+    // Moves the columns (none hidden) so that position p holds the column the order list calls
+    // Order[p]; the order list follows every move, so it ends equal to Order.
+    void ArrangeColumns(const std::vector<int>& Order);
+    // The file of ColumnSizeStorage, nullptr when it names none or the grid is being designed.
+    std::unique_ptr<TIniFile> OpenColumnStore() const;
 
     // Cell graphics and check boxes: the tree-row queries of the group toggle; neutral (no
     // group) until tree rows exist.

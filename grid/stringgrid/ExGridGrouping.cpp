@@ -326,34 +326,3 @@ void TExStringGrid::GroupDistinct(int ColIndex) {
 void TExStringGrid::GroupStdDev(int ColIndex) {
     GroupCalc(ColIndex, 8);
 }
-
-double TExStringGrid::GroupCustomColumnCalc(int ACol, int FromRow, int ToRow) {
-    double result = 0;
-    if (OnGroupCalc)
-        OnGroupCalc(this, ACol, FromRow, ToRow, result);
-    return result;
-}
-
-double TExStringGrid::ColumnSum(int, int, int) {
-    return 0;
-}
-
-double TExStringGrid::ColumnAvg(int, int, int) {
-    return 0;
-}
-
-double TExStringGrid::ColumnMin(int, int, int) {
-    return 0;
-}
-
-double TExStringGrid::ColumnMax(int, int, int) {
-    return 0;
-}
-
-double TExStringGrid::ColumnDistinct(int, int, int) {
-    return 0;
-}
-
-double TExStringGrid::ColumnStdDev(int, int, int) {
-    return 0;
-}

@@ -95,8 +95,7 @@ void TExStringGrid::ReleaseHeaderClick(int DisplCol, int ARow, int X, int Y, TSh
     int pressCol = -1;
     int pressRow = -1;
     MouseToCell(Clickposx, Clickposy, pressCol, pressRow);
-    if (X > cellR.Right - 16 &&
-        (CanShowFixedDropDown(realCol) || !GetColumnFilter(realCol).empty()))
+    if (X > cellR.Right - 16 && (CanShowFixedDropDown(realCol) || GetColumnFilter(realCol)))
         return;
     if (pressRow != ARow || IsInCheckBox(realCol, ARow, X, Y))
         return;
