@@ -6,6 +6,7 @@
 #include "grid/foundation/GridDate.h"
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
+#include "grid/stringgrid/EditorControlEvents.h"
 #include "grid/stringgrid/ExGridEvents.h"
 #include "grid/stringgrid/ExGridTypes.h"
 #include "grid/stringgrid/GridLookTypes.h"
@@ -66,6 +67,19 @@ struct TStoredRow;
 class TBaseGridRowMover;
 class THiddenColumnSet;
 class THiddenRowStore;
+// Editor controls.
+class TDropDownCellControl;
+class TEditLink;
+class TExRichEdit;
+class TGridButton;
+class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridDropDownEditor;
+class TGridEditBtn;
+class TGridSpin;
+class TGridUnitEditBtn;
+class TRichEdit;
 
 using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 
@@ -1027,6 +1041,57 @@ public:
     // Selection (ExGridSelection.cpp): moves to the next cell to edit in the advance direction.
     void AdvanceCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool KeepOrigin,
                      bool ShowEditor);
+
+    // --- editor controls: created on first use, one per family, reused for every cell -------
+    TGridCombo* Combobox();
+    TGridSpin* SpinEdit();
+    TGridEditBtn* BtnEdit();
+    TGridUnitEditBtn* BtnUnitEdit();
+    TGridButton* Btn();
+    TGridDatePicker* DateTimePicker();
+    TGridDateTimePicker* DateAndTimePicker();
+    TExRichEdit* InplaceRichEdit();
+    // Hidden: loads rich-text cells to measure or draw them.
+    TExRichEdit* RichEdit();
+    // The custom editor of edCustom; the grid never frees it.
+    TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+    // The editor of a drop-down kind over the control its owner gave (nullptr until then).
+    TGridDropDownEditor* DropDownEditor(TEditorType Kind);
+    void SetDropDownControl(TEditorType Kind, TDropDownCellControl* Control);
+    // The shared item list of the combo editors (ExGridComboItems.cpp).
+    void ClearComboString();
+    void AddComboString(const std::string& S);
+    void AddComboStringObject(const std::string& S, TObject* AObject);
+    bool RemoveComboString(const std::string& S);
+    bool SetComboSelectionString(const std::string& S);
+    void SetComboSelection(int Index);
+    int GetComboCount();
+    int GetComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Index);
+    // Rich text (ExGridRichText.cpp): Col a real column.
+    void CellToRich(int Col, int Row, TRichEdit* Richeditor);
+    void RichToCell(int Col, int Row, TRichEdit* Richeditor);
+    std::string RichToString(TRichEdit* Richeditor);
+    bool Lookup = false; // typing in a combo or edit-with-button completes from the items
+    bool LookupCaseSensitive = false;
+    bool LookupHistory = false; // a combo text that is no item becomes one when editing ends
+    int MaxComboLength = 0;
+    TEditChangeEvent OnEditChange;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TClipboardPasteEvent OnClipboardPaste;
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+    TUnitChangedEvent OnUnitChanged;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TClickCellEvent OnDatePickerCloseUp;
+    TClickCellEvent OnDatePickerDropDown;
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
     bool URLShow = false; // cell texts holding a URL show as links
     bool URLFull = false; // links keep their scheme
     bool URLUnderlineOnHover = false;
@@ -1059,6 +1124,20 @@ protected:
     friend class TControlEdit;
     friend class TControlCombo;
     friend class TGridDropDownEditor;
+    // Editor controls: the key protocol they share, and the controls themselves.
+    friend class TGridEditorKeys;
+    TGridCombo* FEditCombo = nullptr;
+    TGridSpin* FEditSpin = nullptr;
+    TGridEditBtn* FEditBtn = nullptr;
+    TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    TGridButton* FGridButton = nullptr;
+    TGridDatePicker* FEditDate = nullptr;
+    TGridDateTimePicker* FEditDateTime = nullptr;
+    TExRichEdit* FInplaceRichEdit = nullptr;
+    TExRichEdit* FRichEdit = nullptr;
+    TEditLink* FEditLink = nullptr;
+    std::vector<TGridDropDownEditor*> FDropDownEditors;
+    TDateTime FOriginalDateTime = 0;
 
     // --- edit road state (set and cleared by the editing core) ---
     bool FEditing = false;       // the current cell is edited and awaits validation
