@@ -72,6 +72,7 @@ class TDropDownCellControl;
 class TEditLink;
 class TExRichEdit;
 class TGridButton;
+class TGridCheckBox;
 class TGridCombo;
 class TGridDatePicker;
 class TGridDateTimePicker;
@@ -1047,6 +1048,7 @@ public:
     TGridSpin* SpinEdit();
     TGridEditBtn* BtnEdit();
     TGridUnitEditBtn* BtnUnitEdit();
+    TGridCheckBox* CheckEdit();
     TGridButton* Btn();
     TGridDatePicker* DateTimePicker();
     TGridDateTimePicker* DateAndTimePicker();
@@ -1130,6 +1132,7 @@ protected:
     TGridSpin* FEditSpin = nullptr;
     TGridEditBtn* FEditBtn = nullptr;
     TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    TGridCheckBox* FEditCheck = nullptr;
     TGridButton* FGridButton = nullptr;
     TGridDatePicker* FEditDate = nullptr;
     TGridDateTimePicker* FEditDateTime = nullptr;
@@ -1138,6 +1141,7 @@ protected:
     TEditLink* FEditLink = nullptr;
     std::vector<TGridDropDownEditor*> FDropDownEditors;
     TDateTime FOriginalDateTime = 0;
+    void DatePickerCloseUp(TObject* Sender);
 
     // --- edit road state (set and cleared by the editing core) ---
     bool FEditing = false;       // the current cell is edited and awaits validation

@@ -1,7 +1,12 @@
 // The editor controls of the grid: created on first use, one per family, reused for every cell.
+#include "grid/foundation/MouseActions.h"
+#include "grid/foundation/SpinDateTimeText.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/GridCombo.h"
+#include "grid/stringgrid/GridDatePicker.h"
+#include "grid/stringgrid/GridDateText.h"
 #include "grid/stringgrid/GridEditBtn.h"
+#include "grid/stringgrid/GridEditorFactory.h"
 #include "grid/stringgrid/GridSpin.h"
 #include "grid/stringgrid/GridUnitEditBtn.h"
 
@@ -45,6 +50,48 @@ TGridUnitEditBtn* TExStringGrid::BtnUnitEdit() {
     return FUnitEditBtn;
 }
 
+TGridCheckBox* TExStringGrid::CheckEdit() {
+    if (FEditCheck == nullptr)
+        FEditCheck = CreateGridCheckBox(this);
+    return FEditCheck;
+}
+
+TGridDatePicker* TExStringGrid::DateTimePicker() {
+    if (FEditDate != nullptr)
+        return FEditDate;
+    FEditDate = CreateHiddenEditor<TGridDatePicker>(this);
+    FEditDate->SetEnabled(false);
+    FEditDate->OnChange = [this](TObject* Sender) {
+        if (!OnEditChange)
+            return;
+        const TFormatSettings settings = CurrentFormatSettings();
+        const std::string value =
+            FEditDate->Kind() == dtkTime
+                ? SpinDateTimeText::FormatTime(FEditDate->Time(), settings.LongTimeFormat, settings)
+                : DateToText(FEditDate->Date(), settings);
+        OnEditChange(Sender, Col(), Row(), value);
+    };
+    FEditDate->OnCloseUp = [this](TObject* Sender) { DatePickerCloseUp(Sender); };
+    FEditDate->OnDropDown = [this](TObject* Sender) {
+        if (OnDatePickerDropDown)
+            OnDatePickerDropDown(Sender, Row(), Col());
+    };
+    return FEditDate;
+}
+
+TGridDateTimePicker* TExStringGrid::DateAndTimePicker() {
+    if (FEditDateTime == nullptr)
+        FEditDateTime = CreateGridDateTimePicker(this);
+    return FEditDateTime;
+}
+
+void TExStringGrid::DatePickerCloseUp(TObject* Sender) {
+    if (OnDatePickerCloseUp)
+        OnDatePickerCloseUp(Sender, Row(), Col());
+    if (MouseActions()->DirectDateClose)
+        HideInplaceEdit();
+}
+
 TCellEditor* TExStringGrid::CellEditorOfKind(TEditorType Kind) {
     switch (Kind) {
     case edSpinEdit:
@@ -64,6 +111,14 @@ TCellEditor* TExStringGrid::CellEditorOfKind(TEditorType Kind) {
     case edNumericUnitEditBtn:
     case edFloatUnitEditBtn:
         return BtnUnitEdit();
+    case edCheckBox:
+        return CellEditorOf(CheckEdit());
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit:
+        return DatePickerAvailable ? DateTimePicker() : nullptr;
+    case edDateTimeEdit:
+        return DatePickerAvailable ? CellEditorOf(DateAndTimePicker()) : nullptr;
     default:
         return nullptr;
     }

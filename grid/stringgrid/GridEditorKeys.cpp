@@ -172,3 +172,64 @@ bool TGridEditorKeys::FloatCharAllowed(TChar Key, const std::string& Text,
     }
     return true;
 }
+
+TWinControl* TGridEditorKeys::AsControl(TExStringGrid* Grid) {
+    return Grid;
+}
+
+void TGridEditorKeys::HideEditor(TExStringGrid* Grid) {
+    Grid->HideInplaceEdit();
+}
+
+int TGridEditorKeys::Col(TExStringGrid* Grid) {
+    return Grid->Col();
+}
+
+int TGridEditorKeys::Row(TExStringGrid* Grid) {
+    return Grid->Row();
+}
+
+std::string TGridEditorKeys::CurrentCell(TExStringGrid* Grid) {
+    return Grid->CurrentCell();
+}
+
+void TGridEditorKeys::SetCurrentCell(TExStringGrid* Grid, const std::string& Text) {
+    Grid->SetCurrentCell(Text);
+}
+
+std::string TGridEditorKeys::StoredText(TExStringGrid* Grid, int ACol, int ARow) {
+    return Grid->Cells(ACol, ARow);
+}
+
+bool TGridEditorKeys::AdvanceOnEnter(TExStringGrid* Grid) {
+    return Grid->Navigation()->AdvanceOnEnter;
+}
+
+void TGridEditorKeys::AdvanceFromCurrentCell(TExStringGrid* Grid) {
+    Grid->AdvanceCell(Grid->Col(), Grid->Row(), false, true, true, false, true);
+}
+
+void TGridEditorKeys::NavigateFromEditor(TExStringGrid* Grid) {
+    Grid->NavigateFromEditor(ShiftDown());
+}
+
+double TGridEditorKeys::OriginalDateTime(TExStringGrid* Grid) {
+    return Grid->FOriginalDateTime;
+}
+
+void TGridEditorKeys::SetOriginalDateTime(TExStringGrid* Grid, double Value) {
+    Grid->FOriginalDateTime = Value;
+}
+
+void TGridEditorKeys::DatePickerClosed(TExStringGrid* Grid, TObject* Sender) {
+    Grid->DatePickerCloseUp(Sender);
+}
+
+void TGridEditorKeys::DateTimeChanged(TExStringGrid* Grid, TObject* Sender, double Value) {
+    if (Grid->OnDateTimeChange)
+        Grid->OnDateTimeChange(Sender, Grid->Col(), Grid->Row(), Value);
+}
+
+std::string TGridEditorKeys::ShortTimeFormat() {
+    return LocaleShortTimeFormat();
+}

@@ -12,6 +12,7 @@
 #include <vector>
 
 class TComponent;
+class TObject;
 class TExStringGrid;
 class TWinControl;
 
@@ -47,6 +48,24 @@ public:
     // Whether the editor was opened by a left click; ClearLeftClick forgets it.
     static bool OpenedByLeftClick(TExStringGrid* Grid);
     static void ClearLeftClick(TExStringGrid* Grid);
+
+    // What the editors whose files cannot include the grid ask of it.
+    static TWinControl* AsControl(TExStringGrid* Grid);
+    static void HideEditor(TExStringGrid* Grid);
+    static int Col(TExStringGrid* Grid);
+    static int Row(TExStringGrid* Grid);
+    static std::string CurrentCell(TExStringGrid* Grid);
+    static void SetCurrentCell(TExStringGrid* Grid, const std::string& Text);
+    static std::string StoredText(TExStringGrid* Grid, int ACol, int ARow);
+    static bool AdvanceOnEnter(TExStringGrid* Grid);
+    // The advance after Enter from the current cell, opening the next cell's editor.
+    static void AdvanceFromCurrentCell(TExStringGrid* Grid);
+    static void NavigateFromEditor(TExStringGrid* Grid);
+    static double OriginalDateTime(TExStringGrid* Grid);
+    static void SetOriginalDateTime(TExStringGrid* Grid, double Value);
+    static void DatePickerClosed(TExStringGrid* Grid, TObject* Sender);
+    static void DateTimeChanged(TExStringGrid* Grid, TObject* Sender, double Value);
+    static std::string ShortTimeFormat();
 
     // Left or Right at the text's edge moves editing into the neighbouring cell. AtEdge: the
     // caret stands at the start (Left) or after the end (Right). True when it did; Key is then
