@@ -1094,6 +1094,7 @@ public:
     TClickCellEvent OnDatePickerDropDown;
     TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
     TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+    TEndRowSizeEvent OnEndRowSize;
     bool URLShow = false; // cell texts holding a URL show as links
     bool URLFull = false; // links keep their scheme
     bool URLUnderlineOnHover = false;

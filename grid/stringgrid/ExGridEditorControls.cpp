@@ -2,6 +2,7 @@
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/SpinDateTimeText.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/ExRichEdit.h"
 #include "grid/stringgrid/GridCombo.h"
 #include "grid/stringgrid/GridDatePicker.h"
 #include "grid/stringgrid/GridDateText.h"
@@ -119,6 +120,8 @@ TCellEditor* TExStringGrid::CellEditorOfKind(TEditorType Kind) {
         return DatePickerAvailable ? DateTimePicker() : nullptr;
     case edDateTimeEdit:
         return DatePickerAvailable ? CellEditorOf(DateAndTimePicker()) : nullptr;
+    case edRichEdit:
+        return InplaceRichEdit();
     default:
         return nullptr;
     }
