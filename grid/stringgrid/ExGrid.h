@@ -1058,7 +1058,8 @@ public:
     // The custom editor of edCustom; the grid never frees it.
     TEditLink* EditLink() const { return FEditLink; }
     void SetEditLink(TEditLink* Value) { FEditLink = Value; }
-    // The editor of a drop-down kind over the control its owner gave (nullptr until then).
+    // The editor of a drop-down kind over the control given for it (nullptr until then); the
+    // grid takes the control over.
     TGridDropDownEditor* DropDownEditor(TEditorType Kind);
     void SetDropDownControl(TEditorType Kind, TDropDownCellControl* Control);
     // The shared item list of the combo editors (ExGridComboItems.cpp).

@@ -6,6 +6,7 @@
 #include "grid/stringgrid/GridCombo.h"
 #include "grid/stringgrid/GridDatePicker.h"
 #include "grid/stringgrid/GridDateText.h"
+#include "grid/stringgrid/GridDropDownEditor.h"
 #include "grid/stringgrid/GridEditBtn.h"
 #include "grid/stringgrid/GridEditorFactory.h"
 #include "grid/stringgrid/GridSpin.h"
@@ -93,6 +94,33 @@ void TExStringGrid::DatePickerCloseUp(TObject* Sender) {
         HideInplaceEdit();
 }
 
+TGridDropDownEditor* TExStringGrid::DropDownEditor(TEditorType Kind) {
+    for (TGridDropDownEditor* editor : FDropDownEditors)
+        if (editor->Kind() == Kind && editor->Control() != nullptr)
+            return editor;
+    return nullptr;
+}
+
+void TExStringGrid::SetDropDownControl(TEditorType Kind, TDropDownCellControl* Control) {
+    if (Kind < edTrackbarDropDown || Kind > edExGridDropDown)
+        return;
+    for (auto it = FDropDownEditors.begin(); it != FDropDownEditors.end(); ++it) {
+        if ((*it)->Kind() == Kind) {
+            delete *it;
+            FDropDownEditors.erase(it);
+            break;
+        }
+    }
+    if (Control == nullptr)
+        return;
+    // The grid takes the control over, so that it outlives the editor attached to it.
+    if (Control->Owner() != this)
+        InsertComponent(Control);
+    Control->SetVisible(false);
+    Control->SetParent(this);
+    FDropDownEditors.push_back(new TGridDropDownEditor(this, Kind, Control));
+}
+
 TCellEditor* TExStringGrid::CellEditorOfKind(TEditorType Kind) {
     switch (Kind) {
     case edSpinEdit:
@@ -122,6 +150,16 @@ TCellEditor* TExStringGrid::CellEditorOfKind(TEditorType Kind) {
         return DatePickerAvailable ? CellEditorOf(DateAndTimePicker()) : nullptr;
     case edRichEdit:
         return InplaceRichEdit();
+    case edTrackbarDropDown:
+    case edMemoDropDown:
+    case edCalculatorDropDown:
+    case edTimePickerDropDown:
+    case edDetailDropDown:
+    case edGridDropDown:
+    case edColorPickerDropDown:
+    case edImagePickerDropDown:
+    case edExGridDropDown:
+        return DropDownEditor(Kind);
     default:
         return nullptr;
     }
