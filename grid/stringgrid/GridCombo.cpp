@@ -153,7 +153,7 @@ void TGridCombo::CommitFailed(WORD Key) {
     if (Style() != csDropDownList)
         SelectAll();
     Repaint();
-    if (Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN)
+    if (Key != VK_TAB)
         TGridEditorKeys::BlockAdvance(FGrid);
 }
 
@@ -185,7 +185,9 @@ void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
         Key = 0;
         return;
     }
-    if (Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
+    // Every key that leaves the editor stores its value: it is validated first, Tab below.
+    const bool leaves = Key != VK_TAB && !(Key == VK_END && !dropped);
+    if (leaves) {
         if (!TGridEditorKeys::Commit(FGrid, Text())) {
             CommitFailed(Key);
             Key = 0;

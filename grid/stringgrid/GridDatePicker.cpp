@@ -104,7 +104,10 @@ void TGridDatePicker::KeyDown(WORD& Key, TShiftState Shift) {
             SetDate(SpinDateTimeText::Now());
         }
     }
-    if (Key == VK_RETURN) {
+    // Every key that leaves the picker stores its value: it is validated first, Tab below. With
+    // the calendar open only Enter leaves.
+    const bool leaves = Key == VK_RETURN || (Key != VK_ESCAPE && Key != VK_TAB && !DroppedDown());
+    if (leaves) {
         // Closes the part being typed, so that the text holds every digit.
         Perform(WM_KEYDOWN, VK_RIGHT);
         Perform(WM_KEYUP, VK_RIGHT);

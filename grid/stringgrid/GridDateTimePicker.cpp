@@ -50,13 +50,16 @@ void TGridDateTimePicker::PlaceCellEditor(const TRect& ARect, TColor Background)
         SetFocus();
 }
 
-void TGridDateTimePicker::LoadCellText(const std::string& Text) {
+void TGridDateTimePicker::ShowCellText(const std::string& Text) {
     TDateTime value = 0;
     if (Text.empty() || !CellDateTimeText::TryRead(Text, CurrentFormatSettings(), value))
         value = SpinDateTimeText::Now();
-    value = CellDateTimeText::Clamp(value, MinDate(), MaxDate());
-    Keys::SetOriginalDateTime(FGrid, value);
-    SetDateTime(value);
+    SetDateTime(CellDateTimeText::Clamp(value, MinDate(), MaxDate()));
+}
+
+void TGridDateTimePicker::LoadCellText(const std::string& Text) {
+    ShowCellText(Text);
+    Keys::SetOriginalDateTime(FGrid, DateTime());
 }
 
 std::string TGridDateTimePicker::ApplyCellText() {
@@ -79,7 +82,13 @@ void TGridDateTimePicker::KeyDown(WORD& Key, TShiftState Shift) {
         Key = 0;
         return;
     case VK_RETURN:
-        // The picker's value is always a date: there is nothing to validate.
+        // The value it stores is validated first, as every other editor's.
+        if (!Keys::Commit(FGrid, ApplyCellText())) {
+            ShowCellText(Keys::NewCellText(FGrid));
+            Keys::BlockAdvance(FGrid);
+            Key = 0;
+            return;
+        }
         Keys::HideEditor(FGrid);
         Keys::FocusGrid(FGrid);
         if (Keys::AdvanceOnEnter(FGrid))
@@ -89,9 +98,13 @@ void TGridDateTimePicker::KeyDown(WORD& Key, TShiftState Shift) {
     case VK_TAB:
         if (!Keys::GridTakesTab(FGrid))
             break;
+        if (!Keys::Commit(FGrid, ApplyCellText())) {
+            ShowCellText(Keys::NewCellText(FGrid));
+            Key = 0;
+            return;
+        }
         Keys::HideEditor(FGrid);
         Keys::FocusGrid(FGrid);
-        Keys::SetCurrentCell(FGrid, Text());
         Keys::NavigateFromEditor(FGrid);
         Key = 0;
         return;

@@ -5,8 +5,8 @@
 
 class TExStringGrid;
 
-// The date-and-time picker editor of the string grid (edDateTimeEdit). Enter leaves without
-// validation; Escape brings back the value editing began with.
+// The date-and-time picker editor of the string grid (edDateTimeEdit). Enter and Tab store the
+// value through the grid's validation; Escape brings back the value editing began with.
 class TGridDateTimePicker : public TExDateTimePicker, public TCellEditor {
 public:
     explicit TGridDateTimePicker(TComponent* AOwner);
@@ -22,5 +22,8 @@ protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
 
 private:
+    // The text's value, inside the picker's range.
+    void ShowCellText(const std::string& Text);
+
     TExStringGrid* FGrid;
 };

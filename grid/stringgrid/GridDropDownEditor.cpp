@@ -103,9 +103,9 @@ void TGridDropDownEditor::DropDownKeyDown(WORD& Key, TShiftState Shift) {
         Key = 0;
         return;
     }
-    const bool validates =
-        Key == VK_RETURN || (!IsColorPicker() && (Key == VK_UP || Key == VK_DOWN));
-    if (validates) {
+    // Every key that leaves the editor stores its value: it is validated first, Tab below.
+    const bool leaves = Key != VK_TAB && !(Key == VK_END && !FControl->DroppedDown());
+    if (leaves) {
         if (Key == VK_RETURN)
             FControl->CalcResult();
         if (!TGridEditorKeys::Commit(FGrid, FControl->Text())) {

@@ -82,7 +82,8 @@ void TGridEditBtn::HandleKeyDown(WORD& Key, TShiftState Shift) {
     if (OnKeyDown)
         OnKeyDown(this, Key, Shift);
     const TEditorType kind = FGrid->EditControl;
-    if (Key == VK_TAB || Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
+    // Every key that leaves the editor stores its value: it is validated first.
+    if (Key != VK_ESCAPE) {
         const bool accepted = TGridEditorKeys::Commit(FGrid, Text());
         SetText(TGridEditorKeys::NewCellText(FGrid));
         if (!accepted) {

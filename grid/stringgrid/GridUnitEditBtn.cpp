@@ -68,7 +68,8 @@ void TGridUnitEditBtn::HandleKeyDown(WORD& Key, TShiftState Shift) {
         TEsgUnitEditBtn::HandleKeyDown(Key, Shift);
         return;
     }
-    if (Key == VK_TAB || Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
+    // Every key that leaves the editor stores its value: it is validated first.
+    if (Key != VK_ESCAPE) {
         if (!TGridEditorKeys::Commit(FGrid, TextAndUnit())) {
             SetValueAndUnit(FGrid->CurrentCell());
             Key = 0;

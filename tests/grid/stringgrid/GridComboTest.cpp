@@ -127,6 +127,32 @@ TEST_F(GridComboTest, RefusedEnterKeepsTheEditorWithTheValidatedTextSelected) {
     EXPECT_TRUE(Combo()->Visible());
 }
 
+TEST_F(GridComboTest, EveryKeyThatLeavesValidatesFirst) {
+    struct Case {
+        TEditorType Kind;
+        WORD Key;
+        bool Validates;
+    };
+    const Case cases[] = {
+        {edComboEdit, VK_PRIOR, true},   {edComboEdit, VK_NEXT, true},
+        {edComboEdit, VK_DOWN, true},    {edComboEdit, VK_END, false},
+        {edComboList, VK_LEFT, true},    {edComboList, VK_RIGHT, true},
+        {edComboList, VK_ESCAPE, false},
+    };
+    for (const Case& c : cases) {
+        Open(c.Kind, 1, 1, "Beta");
+        Grid->Validated.clear();
+        Grid->RefuseWith = "Gamma";
+        Grid->FNoAutoAdvance = false;
+        InputSimulation::KeyDown(Combo(), c.Key);
+        EXPECT_EQ(Grid->Validated.size(), c.Validates ? 1u : 0u) << c.Key;
+        if (c.Validates) {
+            EXPECT_EQ(Combo()->Text(), "Gamma") << "a refused value stays: " << c.Key;
+            EXPECT_TRUE(Grid->FNoAutoAdvance) << c.Key;
+        }
+    }
+}
+
 TEST_F(GridComboTest, AcceptedEnterWritesTheCurrentCell) {
     Open(edComboEdit, 1, 1, "Beta");
     Combo()->SetText("new value");

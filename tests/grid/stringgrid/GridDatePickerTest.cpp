@@ -89,6 +89,17 @@ TEST_F(GridDatePickerTest, RefusedEnterKeepsThePickerOnTheValidatedValue) {
     EXPECT_TRUE(Grid->FNoAutoAdvance);
 }
 
+TEST_F(GridDatePickerTest, PageKeysAndEndLeaveOnlyThroughValidation) {
+    for (WORD key : {VK_PRIOR, VK_NEXT, VK_END}) {
+        Open(edDateEdit, 1, 1, "01/02/2020");
+        Grid->Validated.clear();
+        Grid->RefuseWith = "03/04/2021";
+        InputSimulation::KeyDown(Picker(), key);
+        EXPECT_EQ(Grid->Validated, std::vector<std::string>{"01/02/2020"}) << key;
+        EXPECT_EQ(Picker()->Date(), TGridDate::EncodeDate(2021, 4, 3)) << key;
+    }
+}
+
 TEST_F(GridDatePickerTest, EscapeTakesTheCellValueBack) {
     Open(edDateEdit, 1, 1, "01/02/2020");
     Picker()->SetDate(TGridDate::EncodeDate(2022, 2, 2));

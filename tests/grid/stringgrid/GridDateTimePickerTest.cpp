@@ -53,11 +53,15 @@ TEST_F(GridDateTimePickerTest, EscapeRestoresTheOriginalValue) {
     EXPECT_EQ(CellEditorOf(picker)->ApplyCellText(), "24/12/2026 18:30");
 }
 
-TEST_F(GridDateTimePickerTest, EnterNeverValidates) {
+TEST_F(GridDateTimePickerTest, EnterValidatesAndARefusedValueStays) {
     TGridDateTimePicker* picker = Picker();
-    Harness.RefuseWith("x");
-    InputSimulation::KeyPress(picker, VK_RETURN, '\r');
-    EXPECT_TRUE(Harness.Validated().empty());
+    Harness.RefuseWith("01/01/2025 08:15");
+    InputSimulation::KeyDown(picker, VK_RETURN);
+    EXPECT_EQ(Harness.Validated(), std::vector<std::string>{"24/12/2026 18:30"});
+    EXPECT_EQ(CellEditorOf(picker)->ApplyCellText(), "01/01/2025 08:15");
+    EXPECT_TRUE(Harness.NoAutoAdvance());
+    EXPECT_EQ(Harness.OriginalDateTime(), TGridDate::EncodeDate(2026, 12, 24) + 18.5 / 24)
+        << "Escape still brings back what editing began with";
 }
 
 } // namespace

@@ -131,8 +131,30 @@ TEST_F(GridDropDownEditorTest, CommitKeysOfTheColourPickerDependOnItsPopup) {
         Grid->Validated.clear();
         InputSimulation::KeyDown(control, c.Key);
         EXPECT_EQ(!control->OwnKeys.empty(), c.ReachesThePicker) << c.Key << " " << c.Dropped;
-        EXPECT_EQ(Grid->Validated.size(), c.Key == VK_RETURN ? 1u : 0u)
-            << "the colour picker validates on Enter only";
+        EXPECT_EQ(Grid->Validated.size(), c.ReachesThePicker ? 0u : 1u)
+            << "every key that leaves validates";
+    }
+}
+
+TEST_F(GridDropDownEditorTest, EveryLeavingKeyValidatesFirst) {
+    struct Case {
+        WORD Key;
+        bool Dropped;
+        bool Validates;
+    };
+    const Case cases[] = {{VK_PRIOR, false, true}, {VK_NEXT, true, true},
+                          {VK_END, true, true},    {VK_END, false, false},
+                          {VK_DOWN, false, true},  {VK_ESCAPE, false, false}};
+    TFakeDropDown* control = Attach(edTimePickerDropDown);
+    for (const Case& c : cases) {
+        Open(edTimePickerDropDown, 1, 1, "10:00");
+        control->Dropped = c.Dropped;
+        Grid->Validated.clear();
+        Grid->RefuseWith = "11:00";
+        InputSimulation::KeyDown(control, c.Key);
+        EXPECT_EQ(Grid->Validated.size(), c.Validates ? 1u : 0u) << c.Key;
+        if (c.Validates)
+            EXPECT_EQ(control->Text(), "11:00") << "a refused value stays in the editor";
     }
 }
 

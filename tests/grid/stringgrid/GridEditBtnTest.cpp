@@ -58,6 +58,24 @@ TEST_F(GridEditBtnTest, RefusedEnterShowsTheValidatedTextSelected) {
     EXPECT_TRUE(EditBtn()->Visible());
 }
 
+TEST_F(GridEditBtnTest, PageKeysLeaveOnlyThroughValidation) {
+    for (WORD key : {VK_PRIOR, VK_NEXT}) {
+        Open(edEditBtn, 1, 1, "abc");
+        EditBtn()->SetText("bad");
+        Grid->Validated.clear();
+        Grid->RefuseWith = "good";
+        InputSimulation::KeyDown(EditBtn(), key);
+        EXPECT_EQ(Grid->Validated, std::vector<std::string>{"bad"}) << key;
+        EXPECT_EQ(EditBtn()->Text(), "good") << key;
+    }
+    UnitEdit();
+    Open(edUnitEditBtn, 1, 1, "5kg");
+    Grid->Validated.clear();
+    InputSimulation::KeyDown(Grid->BtnUnitEdit(), VK_NEXT);
+    EXPECT_EQ(Grid->Validated, std::vector<std::string>{"5kg"});
+    EXPECT_EQ(Grid->BtnUnitEdit()->TextAndUnit(), "5kg") << "the refused value stays";
+}
+
 TEST_F(GridEditBtnTest, EscapeBringsBackTheCachedText) {
     Open(edEditBtn, 1, 1, "abc");
     EditBtn()->SetText("typed");
