@@ -1057,7 +1057,7 @@ public:
     TExRichEdit* RichEdit();
     // The custom editor of edCustom; the grid never frees it.
     TEditLink* EditLink() const { return FEditLink; }
-    void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+    void SetEditLink(TEditLink* Value);
     // The editor of a drop-down kind over the control given for it (nullptr until then); the
     // grid takes the control over.
     TGridDropDownEditor* DropDownEditor(TEditorType Kind);

@@ -1,6 +1,7 @@
 // The editor controls of the grid: created on first use, one per family, reused for every cell.
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/SpinDateTimeText.h"
+#include "grid/stringgrid/EditLink.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/ExRichEdit.h"
 #include "grid/stringgrid/GridCombo.h"
@@ -94,6 +95,17 @@ void TExStringGrid::DatePickerCloseUp(TObject* Sender) {
         HideInplaceEdit();
 }
 
+void TExStringGrid::SetEditLink(TEditLink* Value) {
+    if (Value == FEditLink)
+        return;
+    TEditLink* previous = FEditLink;
+    FEditLink = Value;
+    if (previous != nullptr && previous->Grid() == this)
+        previous->SetGrid(nullptr);
+    if (Value != nullptr)
+        Value->SetGrid(this);
+}
+
 TGridDropDownEditor* TExStringGrid::DropDownEditor(TEditorType Kind) {
     for (TGridDropDownEditor* editor : FDropDownEditors)
         if (editor->Kind() == Kind && editor->Control() != nullptr)
@@ -150,6 +162,8 @@ TCellEditor* TExStringGrid::CellEditorOfKind(TEditorType Kind) {
         return DatePickerAvailable ? CellEditorOf(DateAndTimePicker()) : nullptr;
     case edRichEdit:
         return InplaceRichEdit();
+    case edCustom:
+        return FEditLink;
     case edTrackbarDropDown:
     case edMemoDropDown:
     case edCalculatorDropDown:
