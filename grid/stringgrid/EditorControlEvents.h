@@ -27,5 +27,7 @@ using TCustomStrToDateEvent =
     std::function<void(TObject* Sender, const std::string& Value, TDateTime& ADate)>;
 using TDateTimeChangeEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
+using TCellValidateEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Valid)>;
 using TDropDownButtonClickEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)>;

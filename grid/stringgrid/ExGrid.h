@@ -79,6 +79,8 @@ class TGridDateTimePicker;
 class TGridDropDownEditor;
 class TGridEditBtn;
 class TGridSpin;
+class TGridTransCombo;
+class TGridTransEdit;
 class TGridUnitEditBtn;
 class TRichEdit;
 
@@ -1096,6 +1098,14 @@ public:
     TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
     TDropDownButtonClickEvent OnDropDownFooterButtonClick;
     TEndRowSizeEvent OnEndRowSize;
+    // Fixed cells (ExGridFixedEdit.cpp): the transient editors, created on first use.
+    TGridTransEdit* EditTrans();
+    TGridTransCombo* ComboTrans();
+    // ACol a display column.
+    void StartFixedCellEdit(int ACol, int ARow);
+    void FixedCellEditChange(TObject* Sender);
+    TCellValidateEvent OnCellValidate;
+    TNotifyEvent OnEditingDone;
     bool URLShow = false; // cell texts holding a URL show as links
     bool URLFull = false; // links keep their scheme
     bool URLUnderlineOnHover = false;
@@ -1144,6 +1154,12 @@ protected:
     std::vector<TGridDropDownEditor*> FDropDownEditors;
     TDateTime FOriginalDateTime = 0;
     void DatePickerCloseUp(TObject* Sender);
+    TGridTransEdit* FEditTrans = nullptr;
+    TGridTransCombo* FComboTrans = nullptr;
+    int FFixedColEdit = -1;
+    int FFixedRowEdit = -1;
+    // A transient editor's value through validation into the cell (ACol a real column).
+    bool StopFixedCellEdit(TWinControl* Editor, int ACol, int ARow, const std::string& Text);
 
     // --- edit road state (set and cleared by the editing core) ---
     bool FEditing = false;       // the current cell is edited and awaits validation
