@@ -7,6 +7,8 @@
 #include "platform/ui/Object.h"
 
 #include <functional>
+
+class TStringList;
 #include <string>
 
 using TEditChangeEvent =
@@ -29,5 +31,14 @@ using TDateTimeChangeEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
 using TCellValidateEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Valid)>;
+using TControlComboListEvent = std::function<void(
+    TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
+    const std::string& CtrlVal, TStringList* Values, bool& Edit, int& DropCount)>;
+using TControlComboSelectEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
+                       const std::string& CtrlID, const std::string& CtrlValue)>;
+using TControlEditDoneEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
+                       const std::string& CtrlType, const std::string& CtrlVal)>;
 using TDropDownButtonClickEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)>;

@@ -78,6 +78,8 @@ class TGridDatePicker;
 class TGridDateTimePicker;
 class TGridDropDownEditor;
 class TGridEditBtn;
+class TControlCombo;
+class TControlEdit;
 class TGridSpin;
 class TGridTransCombo;
 class TGridTransEdit;
@@ -1106,6 +1108,20 @@ public:
     void FixedCellEditChange(TObject* Sender);
     TCellValidateEvent OnCellValidate;
     TNotifyEvent OnEditingDone;
+    // Control elements of a cell's mark-up (ExGridFixedEditControls.cpp); ACol a display column.
+    void ShowCellControlEditor(const std::string& HTML, const std::string& CtrlType,
+                               const std::string& CtrlID, const std::string& CtrlValue,
+                               const TRect& Rect, int ACol, int RealCol, int ARow);
+    void CommitCellControlEditor(TObject* Sender);
+    void CellControlComboSelect(TObject* Sender);
+    // Opens the next editable element of the cell after CtrlID; the grid takes the focus when
+    // there is none.
+    void EditNextCellControl(int ACol, int ARow, const std::string& CtrlID);
+    TControlEdit* ControlEditor();
+    TControlCombo* ControlComboEditor();
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    TControlEditDoneEvent OnControlEditDone;
     bool URLShow = false; // cell texts holding a URL show as links
     bool URLFull = false; // links keep their scheme
     bool URLUnderlineOnHover = false;
@@ -1158,6 +1174,14 @@ protected:
     TGridTransCombo* FComboTrans = nullptr;
     int FFixedColEdit = -1;
     int FFixedRowEdit = -1;
+    TControlEdit* FEditControl = nullptr;
+    TControlCombo* FComboControl = nullptr;
+    TPoint FCtrlXY{-1, -1}; // (real column, row) of the edited element's cell
+    std::string FCtrlID;
+    std::string FCtrlType;
+    bool FCtrlEditing = false;
+    // Enter and Tab in an element editor: the exit commits the element, then the grid moves on.
+    void CellControlKey(TWinControl* Editor, TChar& Key);
     // A transient editor's value through validation into the cell (ACol a real column).
     bool StopFixedCellEdit(TWinControl* Editor, int ACol, int ARow, const std::string& Text);
 
