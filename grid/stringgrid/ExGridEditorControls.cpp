@@ -4,6 +4,7 @@
 #include "grid/stringgrid/EditLink.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/ExRichEdit.h"
+#include "grid/stringgrid/GridButton.h"
 #include "grid/stringgrid/GridCombo.h"
 #include "grid/stringgrid/GridDatePicker.h"
 #include "grid/stringgrid/GridDateText.h"
@@ -51,6 +52,12 @@ TGridUnitEditBtn* TExStringGrid::BtnUnitEdit() {
     if (FUnitEditBtn == nullptr)
         FUnitEditBtn = CreateHiddenEditor<TGridUnitEditBtn>(this);
     return FUnitEditBtn;
+}
+
+TGridButton* TExStringGrid::Btn() {
+    if (FGridButton == nullptr)
+        FGridButton = CreateHiddenEditor<TGridButton>(this);
+    return FGridButton;
 }
 
 TGridCheckBox* TExStringGrid::CheckEdit() {
@@ -152,6 +159,8 @@ TCellEditor* TExStringGrid::CellEditorOfKind(TEditorType Kind) {
     case edNumericUnitEditBtn:
     case edFloatUnitEditBtn:
         return BtnUnitEdit();
+    case edButton:
+        return Btn();
     case edCheckBox:
         return CellEditorOf(CheckEdit());
     case edDateEdit:
