@@ -1,5 +1,6 @@
 // The date, time and date-and-time editors: loading a cell inside the picker's range, storing
 // the value, and the keys that leave.
+#include "EditorControlHarness.h"
 #include "EditorControlTestGrid.h"
 
 #include "grid/foundation/GridDate.h"
@@ -59,6 +60,31 @@ TEST_F(GridDatePickerTest, UnreadableOrEmptyTextOpensOnToday) {
     for (const char* text : {"", "no date", "31/02/2020"}) {
         Open(edDateEdit, 1, 1, text);
         EXPECT_NEAR(Picker()->Date(), std::trunc(SpinDateTimeText::Now()), 1.0) << text;
+    }
+}
+
+TEST_F(GridDatePickerTest, ADigitThatChangesAPartMovesTheCaretOn) {
+    struct Case {
+        const char* Format;
+        const char* Digits;
+        int Rights;
+    };
+    // Day and month change once each; the year changes last and, ending the format, stays.
+    const Case cases[] = {
+        {"", "1503", 2}, {"", "15032021", 2}, {"dd/MM/yyyy", "15032021", 2}, {"", "01", 0}};
+    for (const Case& c : cases) {
+        // A picker of its own for each case: the caret starts in the first part.
+        TEditorControlHarness harness;
+        TGridDatePicker* picker = harness.Grid()->DateTimePicker();
+        picker->SetFormat(c.Format);
+        harness.Open(edDateEdit, 1, 1, "01/02/2020");
+        int rights = 0;
+        picker->OnKeyDown = [&](TObject*, WORD& Key, TShiftState) { rights += Key == VK_RIGHT; };
+        for (const char* digit = c.Digits; *digit; ++digit) {
+            InputSimulation::TypeChar(picker, static_cast<TChar>(*digit));
+            Application->ProcessMessages();
+        }
+        EXPECT_EQ(rights, c.Rights) << c.Format << " " << c.Digits;
     }
 }
 
