@@ -3,6 +3,7 @@
 
 #include "grid/stringgrid/ExRichEdit.h"
 #include "grid/stringgrid/RtfCellText.h"
+#include "grid/stringgrid/SizeWhileTyping.h"
 #include "platform/core/RtfText.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,26 @@ TEST_F(ExGridRichTextTest, SelectionOffsetsAreFortyTwips) {
     editor->SelNormal();
     EXPECT_TRUE(editor->IsSelNormal());
     EXPECT_FALSE(editor->IsSelSuperscript());
+}
+
+TEST_F(ExGridRichTextTest, InPlaceEditorGrowsItsRowOnlyWhenAskedAndNotWhileLoading) {
+    struct Case {
+        bool SizeWhileTyping;
+        bool Grows;
+    };
+    for (const Case c : {Case{false, false}, Case{true, true}}) {
+        Grid->SizeWhileTyping()->Height = c.SizeWhileTyping;
+        Grid->SetRowHeights(1, 20);
+        Grid->SetCells(1, 1, "one\ntwo\nthree\nfour");
+        Open(edRichEdit, 1, 1, "");
+        EXPECT_EQ(Grid->RowHeights(1), 20) << "loading never grows the row";
+        int sized = -1;
+        Grid->OnEndRowSize = [&](TObject*, int ARow) { sized = ARow; };
+        Grid->InplaceRichEdit()->SetText("one\ntwo\nthree\nfour\nfive");
+        EXPECT_EQ(Grid->RowHeights(1) > 20, c.Grows) << c.SizeWhileTyping;
+        EXPECT_EQ(sized, c.Grows ? 1 : -1);
+        Grid->OnEndRowSize = nullptr;
+    }
 }
 
 } // namespace
