@@ -68,6 +68,8 @@ class TBaseGridRowMover;
 class THiddenColumnSet;
 class THiddenRowStore;
 // Editor controls.
+class TControlCombo;
+class TControlEdit;
 class TDropDownCellControl;
 class TEditLink;
 class TExRichEdit;
@@ -78,8 +80,6 @@ class TGridDatePicker;
 class TGridDateTimePicker;
 class TGridDropDownEditor;
 class TGridEditBtn;
-class TControlCombo;
-class TControlEdit;
 class TGridSpin;
 class TGridTransCombo;
 class TGridTransEdit;

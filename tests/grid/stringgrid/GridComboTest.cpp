@@ -1,7 +1,9 @@
 // The combo editor: the shared item list, loading a cell, the leaving keys and the wheel.
 #include "EditorControlTestGrid.h"
 
+#include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/GridCombo.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Messages.h"
 
@@ -201,6 +203,16 @@ TEST_F(GridComboTest, TypingCompletesFromTheItems) {
     EXPECT_EQ(Combo()->ItemIndex(), 0);
     InputSimulation::KeyPress(Combo(), VK_BACK, '\b');
     EXPECT_EQ(Combo()->Text(), "ab") << "deleting never completes";
+}
+
+TEST_F(GridComboTest, AutomaticDropSizeFitsTheWidestItem) {
+    const std::string wide(60, 'W');
+    Grid->AddComboString(wide);
+    Grid->Navigation()->AutoComboDropSize = true;
+    Open(edComboList, 1, 1, "Beta");
+    const int textWidth = Grid->Canvas()->TextWidth(wide);
+    EXPECT_GE(Combo()->DroppedWidth(), textWidth + 8);
+    EXPECT_GT(Combo()->DroppedWidth(), Combo()->Width());
 }
 
 TEST_F(GridComboTest, LookupHistoryAddsANewTextWhenTheFocusLeaves) {

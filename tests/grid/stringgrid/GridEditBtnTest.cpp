@@ -1,6 +1,7 @@
 // The edit-with-button and value-with-unit editors.
 #include "EditorControlTestGrid.h"
 
+#include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/GridEditBtn.h"
 #include "grid/stringgrid/GridUnitEditBtn.h"
 #include "platform/core/StringList.h"
@@ -74,6 +75,34 @@ TEST_F(GridEditBtnTest, PageKeysLeaveOnlyThroughValidation) {
     InputSimulation::KeyDown(Grid->BtnUnitEdit(), VK_NEXT);
     EXPECT_EQ(Grid->Validated, std::vector<std::string>{"5kg"});
     EXPECT_EQ(Grid->BtnUnitEdit()->TextAndUnit(), "5kg") << "the refused value stays";
+}
+
+TEST_F(GridEditBtnTest, CursorWalksIntoANeighbouringControlCellThroughValidation) {
+    Grid->Navigation()->CursorWalkEditor = true;
+    Grid->AddCheckBox(1, 2, false, false);
+    Grid->AddCheckBox(3, 2, false, false);
+    struct Case {
+        WORD Key;
+        int Caret;
+        bool Refuse;
+        int Col;
+    };
+    const Case cases[] = {
+        {VK_LEFT, 0, false, 1},  // at the start: into the check box on the left
+        {VK_RIGHT, 3, false, 3}, // after the end: into the check box on the right
+        {VK_LEFT, 0, true, 2},   // a refused value keeps the cell
+        {VK_LEFT, 1, false, 2},  // inside the text the caret only moves
+    };
+    for (const Case& c : cases) {
+        Open(edEditBtn, 2, 2, "abc");
+        EditBtn()->SetSelStart(c.Caret);
+        if (c.Refuse)
+            Grid->RefuseWith = "abc";
+        else
+            Grid->RefuseWith.reset();
+        InputSimulation::KeyPress(EditBtn(), c.Key);
+        EXPECT_EQ(Grid->Col(), c.Col) << c.Key << " at " << c.Caret;
+    }
 }
 
 TEST_F(GridEditBtnTest, EscapeBringsBackTheCachedText) {
