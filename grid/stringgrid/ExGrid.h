@@ -7,6 +7,7 @@
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ColumnSizeStorage.h"
+#include "grid/stringgrid/EditorControlEvents.h"
 #include "grid/stringgrid/ExGridEvents.h"
 #include "grid/stringgrid/ExGridTypes.h"
 #include "grid/stringgrid/Filter.h"
@@ -78,6 +79,24 @@ class TBaseGridRowMover;
 class THiddenColumnSet;
 class THiddenRowStore;
 class TIniFile;
+// Editor controls.
+class TControlCombo;
+class TControlEdit;
+class TDropDownCellControl;
+class TEditLink;
+class TExRichEdit;
+class TGridButton;
+class TGridCheckBox;
+class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridDropDownEditor;
+class TGridEditBtn;
+class TGridSpin;
+class TGridTransCombo;
+class TGridTransEdit;
+class TGridUnitEditBtn;
+class TRichEdit;
 
 using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 // Sorting, grouping and tree rows: node clicks and the custom group calculation.
@@ -1407,6 +1426,73 @@ public:
     enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
     TIntelliPan IntelliPan = ipVertical;
     bool Panning() const { return wheelpan; }
+
+    // --- editor controls: created on first use, one per family, reused for every cell -------
+    TGridCombo* Combobox();
+    TGridSpin* SpinEdit();
+    TGridEditBtn* BtnEdit();
+    TGridUnitEditBtn* BtnUnitEdit();
+    TGridCheckBox* CheckEdit();
+    TGridButton* Btn();
+    TGridDatePicker* DateTimePicker();
+    TGridDateTimePicker* DateAndTimePicker();
+    TExRichEdit* InplaceRichEdit();
+    // Hidden: loads rich-text cells to measure or draw them.
+    TExRichEdit* RichEdit();
+    // The custom editor of edCustom; the grid never frees it.
+    TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* Value);
+    // The editor of a drop-down kind over the control given for it (nullptr until then); the
+    // grid takes the control over.
+    TGridDropDownEditor* DropDownEditor(TEditorType Kind);
+    void SetDropDownControl(TEditorType Kind, TDropDownCellControl* Control);
+    // The shared item list of the combo editors (ExGridComboItems.cpp).
+    void ClearComboString();
+    void AddComboString(const std::string& S);
+    void AddComboStringObject(const std::string& S, TObject* AObject);
+    bool RemoveComboString(const std::string& S);
+    bool SetComboSelectionString(const std::string& S);
+    void SetComboSelection(int Index);
+    int GetComboCount();
+    int GetComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Index);
+    // Rich text (ExGridRichText.cpp): Col a real column.
+    void CellToRich(int Col, int Row, TRichEdit* Richeditor);
+    void RichToCell(int Col, int Row, TRichEdit* Richeditor);
+    std::string RichToString(TRichEdit* Richeditor);
+    int MaxComboLength = 0;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TUnitChangedEvent OnUnitChanged;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TClickCellEvent OnDatePickerCloseUp;
+    TClickCellEvent OnDatePickerDropDown;
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+    // Fixed cells (ExGridFixedEdit.cpp): the transient editors, created on first use.
+    TGridTransEdit* EditTrans();
+    TGridTransCombo* ComboTrans();
+    // ACol a display column.
+    void StartFixedCellEdit(int ACol, int ARow);
+    void FixedCellEditChange(TObject* Sender);
+    // Control elements of a cell's mark-up (ExGridFixedEditControls.cpp); ACol a display column.
+    void ShowCellControlEditor(const std::string& HTML, const std::string& CtrlType,
+                               const std::string& CtrlID, const std::string& CtrlValue,
+                               const TRect& Rect, int ACol, int RealCol, int ARow);
+    void CommitCellControlEditor(TObject* Sender);
+    void CellControlComboSelect(TObject* Sender);
+    // Opens the next editable element of the cell after CtrlID; the grid takes the focus when
+    // there is none.
+    void EditNextCellControl(int ACol, int ARow, const std::string& CtrlID);
+    TControlEdit* ControlEditor();
+    TControlCombo* ControlComboEditor();
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    TControlEditDoneEvent OnControlEditDone;
     bool URLShow = false; // cell texts holding a URL show as links
     bool URLFull = false; // links keep their scheme
     bool URLUnderlineOnHover = false;
@@ -1545,6 +1631,36 @@ protected:
     friend class TControlEdit;
     friend class TControlCombo;
     friend class TGridDropDownEditor;
+    // Editor controls: the key protocol they share, and the controls themselves.
+    friend class TGridEditorKeys;
+    TGridCombo* FEditCombo = nullptr;
+    TGridSpin* FEditSpin = nullptr;
+    TGridEditBtn* FEditBtn = nullptr;
+    TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    TGridCheckBox* FEditCheck = nullptr;
+    TGridButton* FGridButton = nullptr;
+    TGridDatePicker* FEditDate = nullptr;
+    TGridDateTimePicker* FEditDateTime = nullptr;
+    TExRichEdit* FInplaceRichEdit = nullptr;
+    TExRichEdit* FRichEdit = nullptr;
+    TEditLink* FEditLink = nullptr;
+    std::vector<TGridDropDownEditor*> FDropDownEditors;
+    TDateTime FOriginalDateTime = 0;
+    void DatePickerCloseUp(TObject* Sender);
+    TGridTransEdit* FEditTrans = nullptr;
+    TGridTransCombo* FComboTrans = nullptr;
+    int FFixedColEdit = -1;
+    int FFixedRowEdit = -1;
+    TControlEdit* FEditControl = nullptr;
+    TControlCombo* FComboControl = nullptr;
+    TPoint FCtrlXY{-1, -1}; // (real column, row) of the edited element's cell
+    std::string FCtrlID;
+    std::string FCtrlType;
+    bool FCtrlEditing = false;
+    // Enter and Tab in an element editor: the exit commits the element, then the grid moves on.
+    void CellControlKey(TWinControl* Editor, TChar& Key);
+    // A transient editor's value through validation into the cell (ACol a real column).
+    bool StopFixedCellEdit(TWinControl* Editor, int ACol, int ARow, const std::string& Text);
 
     // --- edit road state (set and cleared by the editing core) ---
     bool FEditing = false;       // the current cell is edited and awaits validation
@@ -1614,7 +1730,6 @@ protected:
     virtual int IncrementalSearchRow(const std::string& Text);
     // Starts the editor of the next "<CONTROL" element of a cell; the cell-control editors
     // answer it.
-    virtual void EditNextCellControl(int ACol, int ARow, const std::string& ControlID) {}
     // The clipboard feature's cell copy, cut and paste of the selection, reached by the
     // clipboard keys.
     virtual void CopySelectionToClipboard() {}
@@ -1860,11 +1975,10 @@ protected:
     // The window that shows the size being dragged (nullptr until the first such hint).
     class THintWindow* SizingHintWindow() const;
     // Mouse state other features read.
-    bool FForceSel = false;    // the cell-selection check only repaints row indicators, allows
-    bool FSpinUpClick = false; // the press hit the upper half of always-visible spin buttons
-    bool FSpinDnClick = false; // ... the lower half
-    bool FCtrlDown = false;    // an HTML BUTTON control is held down in cell FCtrlXY
-    TPoint FCtrlXY{-1, -1};
+    bool FForceSel = false;       // the cell-selection check only repaints row indicators, allows
+    bool FSpinUpClick = false;    // the press hit the upper half of always-visible spin buttons
+    bool FSpinDnClick = false;    // ... the lower half
+    bool FCtrlDown = false;       // an HTML BUTTON control is held down in cell FCtrlXY
     bool FNoMouseLeave = false;   // a fixed-cell menu is open: hovering stays
     bool FSizeFixed = false;      // the mouse is over a sizable border of a fixed column
     bool FSizeFixedR = false;     // ... of a fixed row

@@ -2,5 +2,16 @@
 
 #include "platform/ui/Object.h"
 
-// Whether cells grow with the text typed into them; filled in with the cell editors.
-class TSizeWhileTyping : public TObject {};
+// Whether the cell being edited grows with the text typed into it, in height or in width.
+class TSizeWhileTyping : public TObject {
+public:
+    void Assign(const TObject* Source) {
+        if (const auto* source = dynamic_cast<const TSizeWhileTyping*>(Source)) {
+            Height = source->Height;
+            Width = source->Width;
+        }
+    }
+
+    bool Height = false;
+    bool Width = false;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/ui/Control.h"
+
+#include <functional>
+#include <string>
+
+// What a drop-down cell editor asks of the control it edits with, and tells it in return.
+class TDropDownCellEditorHooks {
+public:
+    // Asked before the control's own key handling; a key set to 0 is consumed.
+    virtual void DropDownKeyDown(WORD& Key, TShiftState Shift) = 0;
+    virtual void DropDownKeyPress(TChar& Key) = 0;
+    virtual void DropDownTextChanged() = 0;
+    // Whether the control receives the key instead of the form.
+    virtual bool DropDownWantsKey(WPARAM Key) = 0;
+    virtual void DropDownExit() = 0;
+    // The control goes: the editor must not reach it any more.
+    virtual void DropDownControlDestroyed() = 0;
+
+protected:
+    ~TDropDownCellEditorHooks() = default;
+};
+
+using TDropDownButtonEvent = std::function<void(TObject* Sender, int ButtonIndex)>;
+
+// A drop-down control (an edit with a button that opens a popup: track bar, memo, calculator,
+// time picker, detail list, multi-column list, grid) as the grid's drop-down cell editors use
+// it. Text is the value without prefix and suffix. A control of this family routes its keys,
+// text changes and focus loss through the editor attached to it before handling them itself.
+class TDropDownCellControl : public TWinControl {
+public:
+    explicit TDropDownCellControl(TComponent* AOwner) : TWinControl(AOwner) {}
+    ~TDropDownCellControl() override;
+
+    virtual bool DroppedDown() const = 0;
+    // Opens the popup.
+    virtual void DoDropDown() = 0;
+    // The calculator finishes its pending operation; other controls have none.
+    virtual void CalcResult() {}
+    virtual void SelectAllText() {}
+    virtual void CaretToEnd() {}
+    // The value as a cell stores it (the memo: each line followed by a line break).
+    virtual std::string CellValue() const { return Text(); }
+
+    void AttachEditor(TDropDownCellEditorHooks* Editor) { FEditor = Editor; }
+
+    TDropDownButtonEvent OnHeaderButtonClick;
+    TDropDownButtonEvent OnFooterButtonClick;
+
+    void WndProc(TMessage& Message) override;
+
+protected:
+    // The control's own handling, after the editor's.
+    virtual void DropDownKeyDown(WORD& Key, TShiftState Shift) { TWinControl::KeyDown(Key, Shift); }
+    virtual void DropDownKeyPress(TChar& Key) { TWinControl::KeyPress(Key); }
+    // Descendants call it after each change of their text.
+    void TextChanged();
+
+    void KeyDown(WORD& Key, TShiftState Shift) final;
+    void KeyPress(TChar& Key) final;
+    void DoExit() override;
+
+private:
+    TDropDownCellEditorHooks* FEditor = nullptr;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/ui/CellEditor.h"
+#include "platform/ui/Control.h"
+
+class TExStringGrid;
+
+// The push-button editor of the string grid (edButton), captioned with the cell's text. A click
+// or Space asks the grid's ellipsis handler for a new caption, which becomes the cell's text;
+// the arrows and Escape hand the keyboard back to the grid.
+class TGridButton : public TCustomControl, public TCellEditor {
+public:
+    explicit TGridButton(TComponent* AOwner);
+
+    // The caption.
+    std::string Text() const override { return TCustomControl::Text(); }
+    void Click() override;
+
+    void BeginCellEdit(int ACol, int ARow) override {}
+    // The button covers the cell's grid lines.
+    void PlaceCellEditor(const TRect& ARect, TColor Background) override;
+    void LoadCellText(const std::string& Text) override;
+    std::string ApplyCellText() override;
+    void CancelCellEdit() override {}
+    void EndCellEdit() override;
+
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void Paint() override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DoExit() override;
+
+private:
+    // Hidden, disabled, out of edit mode, the grid focused.
+    void GiveBackToGrid();
+
+    TExStringGrid* FGrid;
+    bool FDown = false;
+};

@@ -1,0 +1,164 @@
+#include "grid/stringgrid/GridDropDownEditor.h"
+
+#include "grid/foundation/MouseActions.h"
+#include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/GridEditorKeys.h"
+#include "platform/core/CodePage.h"
+#include "platform/core/IntegerConversion.h"
+#include "platform/core/Text.h"
+
+TGridDropDownEditor::TGridDropDownEditor(TExStringGrid* Grid, TEditorType Kind,
+                                         TDropDownCellControl* Control)
+    : TComponent(Grid), FGrid(Grid), FKind(Kind), FControl(Control) {
+    FControl->AttachEditor(this);
+    FControl->OnHeaderButtonClick = [this](TObject* Sender, int ButtonIndex) {
+        if (FGrid->OnDropDownHeaderButtonClick)
+            FGrid->OnDropDownHeaderButtonClick(Sender, FGrid->Col(), FGrid->Row(), ButtonIndex);
+    };
+    FControl->OnFooterButtonClick = [this](TObject* Sender, int ButtonIndex) {
+        if (FGrid->OnDropDownFooterButtonClick)
+            FGrid->OnDropDownFooterButtonClick(Sender, FGrid->Col(), FGrid->Row(), ButtonIndex);
+    };
+}
+
+TGridDropDownEditor::~TGridDropDownEditor() {
+    if (FControl != nullptr)
+        FControl->AttachEditor(nullptr);
+}
+
+// --- the cell edit --------------------------------------------------------------------------
+
+void TGridDropDownEditor::PlaceCellEditor(const TRect& ARect, TColor Background) {
+    FControl->SetBounds(ARect.Left, ARect.Top, ARect.Right - ARect.Left, ARect.Bottom - ARect.Top);
+    FControl->SetEnabled(true);
+    if (FKind <= edDetailDropDown)
+        FControl->SetColor(Background);
+    FControl->SetVisible(true);
+    if (FControl->CanFocus())
+        FControl->SetFocus();
+}
+
+void TGridDropDownEditor::LoadCellText(const std::string& Text) {
+    // The track bar holds a position: the cell's number, 0 when it holds none.
+    if (FKind == edTrackbarDropDown)
+        FControl->SetText(IntToStr(StrToIntDef(Trim(Text), 0)));
+    else
+        FControl->SetText(Text);
+    if (FGrid->MouseActions()->DirectComboDrop)
+        FControl->DoDropDown();
+}
+
+std::string TGridDropDownEditor::ApplyCellText() {
+    return FControl->CellValue();
+}
+
+void TGridDropDownEditor::EndCellEdit() {
+    FControl->SetEnabled(false);
+    FControl->SetVisible(false);
+}
+
+// --- keys -----------------------------------------------------------------------------------
+
+bool TGridDropDownEditor::IsCommitKey(WORD Key, TShiftState Shift) const {
+    if (Key == VK_DOWN && Shift.Contains(ssAlt))
+        return false;
+    if (IsColorPicker() && FControl->DroppedDown())
+        return Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE;
+    switch (Key) {
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_UP:
+    case VK_DOWN:
+        return true;
+    case VK_HOME:
+        return IsColorPicker();
+    default:
+        return false;
+    }
+}
+
+void TGridDropDownEditor::CommitFailed(WORD Key, bool SelectAll) {
+    FControl->SetText(TGridEditorKeys::NewCellText(FGrid));
+    if (SelectAll)
+        FControl->SelectAllText();
+    else
+        FControl->CaretToEnd();
+    FControl->Repaint();
+}
+
+void TGridDropDownEditor::DropDownKeyDown(WORD& Key, TShiftState Shift) {
+    Forced = false;
+    const bool commitKey = IsCommitKey(Key, Shift);
+    WorkMode = Key != VK_BACK && Key != VK_DELETE;
+    if (!commitKey)
+        return;
+    if (Key == VK_ESCAPE) {
+        FControl->SetText(FGrid->CurrentCell());
+        FGrid->HideInplaceEdit();
+        TGridEditorKeys::FocusGrid(FGrid);
+        Key = 0;
+        return;
+    }
+    // Every key that leaves the editor stores its value: it is validated first, Tab below.
+    const bool leaves = Key != VK_TAB && !(Key == VK_END && !FControl->DroppedDown());
+    if (leaves) {
+        if (Key == VK_RETURN)
+            FControl->CalcResult();
+        if (!TGridEditorKeys::Commit(FGrid, FControl->Text())) {
+            CommitFailed(Key, true);
+            TGridEditorKeys::BlockAdvance(FGrid);
+            Key = 0;
+            return;
+        }
+        FControl->SetText(FGrid->CurrentCell());
+    }
+    if (Key == VK_TAB && TGridEditorKeys::GridTakesTab(FGrid)) {
+        if (!TGridEditorKeys::Commit(FGrid, FControl->Text())) {
+            CommitFailed(Key, false);
+            Key = 0;
+            return;
+        }
+        if (FGrid->Options().Contains(goTabs)) {
+            TGridEditorKeys::TabNavigate(FGrid);
+            Key = 0;
+            return;
+        }
+        FGrid->PostMessage(WM_KEYDOWN, VK_TAB, 0);
+    }
+    if (FControl->DroppedDown()) {
+        FGrid->HideInplaceEdit();
+        if (Key == VK_LEFT || Key == VK_RIGHT)
+            TGridEditorKeys::GridKeyDown(FGrid, Key, Shift);
+        if (Key == VK_PRIOR || Key == VK_NEXT || (Key >= VK_LEFT && Key <= VK_DOWN))
+            Key = 0;
+    } else if (Key == VK_END) {
+        return;
+    }
+    TGridEditorKeys::Leave(FGrid, Key, Shift);
+}
+
+void TGridDropDownEditor::DropDownKeyPress(TChar& Key) {
+    if (FGrid->OnKeyPress)
+        FGrid->OnKeyPress(FControl, Key);
+    if (Key == 27 || Key == '\r' || Key == '\t')
+        Key = 0;
+}
+
+void TGridDropDownEditor::DropDownTextChanged() {
+    TGridEditorKeys::EditChanged(FGrid, FControl->Text());
+}
+
+bool TGridDropDownEditor::DropDownWantsKey(WPARAM Key) {
+    if ((Key == VK_RETURN || Key == VK_ESCAPE) &&
+        (FKind == edTrackbarDropDown || FKind == edColorPickerDropDown))
+        return true;
+    return Key == VK_TAB && TGridEditorKeys::GridTakesTab(FGrid);
+}
+
+void TGridDropDownEditor::DropDownExit() {
+    FGrid->HideInplaceEdit();
+}

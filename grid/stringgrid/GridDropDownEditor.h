@@ -1,0 +1,50 @@
+#pragma once
+
+#include "grid/foundation/GridTypes.h"
+#include "grid/stringgrid/DropDownCellControl.h"
+#include "platform/ui/CellEditor.h"
+#include "platform/ui/Component.h"
+
+class TExStringGrid;
+
+// The cell editor of the drop-down kinds over a drop-down control: loads the cell into it,
+// routes Enter, Tab, the vertical and page keys and Escape through the grid's commit, and hands
+// the control's header and footer button clicks to the grid. The grid owns it, and the control
+// it edits with.
+class TGridDropDownEditor : public TComponent,
+                            public TCellEditor,
+                            private TDropDownCellEditorHooks {
+public:
+    TGridDropDownEditor(TExStringGrid* Grid, TEditorType Kind, TDropDownCellControl* Control);
+    ~TGridDropDownEditor() override;
+
+    // nullptr once the control is gone.
+    TDropDownCellControl* Control() const { return FControl; }
+    TEditorType Kind() const { return FKind; }
+
+    bool Forced = false;
+    bool WorkMode = true;
+
+    void BeginCellEdit(int ACol, int ARow) override {}
+    void PlaceCellEditor(const TRect& ARect, TColor Background) override;
+    void LoadCellText(const std::string& Text) override;
+    std::string ApplyCellText() override;
+    void CancelCellEdit() override {}
+    void EndCellEdit() override;
+
+private:
+    bool IsColorPicker() const { return FKind == edColorPickerDropDown; }
+    bool IsCommitKey(WORD Key, TShiftState Shift) const;
+    void CommitFailed(WORD Key, bool SelectAll);
+
+    void DropDownKeyDown(WORD& Key, TShiftState Shift) override;
+    void DropDownKeyPress(TChar& Key) override;
+    void DropDownTextChanged() override;
+    bool DropDownWantsKey(WPARAM Key) override;
+    void DropDownExit() override;
+    void DropDownControlDestroyed() override { FControl = nullptr; }
+
+    TExStringGrid* FGrid;
+    TEditorType FKind;
+    TDropDownCellControl* FControl;
+};

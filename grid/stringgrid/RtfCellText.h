@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A rich-text cell holds RTF as 7-bit text. RTF typed or pasted into a cell may carry characters
+// beyond ASCII; they become \uN escapes (UTF-16 units, with '?' for readers without Unicode) and
+// bytes that are no UTF-8 become \'hh escapes, so the RTF reader sees the characters the cell
+// shows. ASCII passes unchanged.
+std::string RtfCellToAscii(std::string_view CellText);
