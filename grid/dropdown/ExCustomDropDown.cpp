@@ -10,6 +10,7 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/ImgList.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/OwnedPopup.h"
 
 #include <algorithm>
@@ -17,7 +18,9 @@
 TExCustomDropDown::TExCustomDropDown(TComponent* AOwner)
     : TCustomMaskEdit(AOwner), FDropDownHeader(std::make_unique<THeaderAppearance>(this)),
       FButtonAppearance(std::make_unique<TExButtonAppearance>()),
-      FDropDownFooter(std::make_unique<TFooterAppearance>(this)) {
+      FDropDownFooter(std::make_unique<TFooterAppearance>(this)),
+      FLabelFont(std::make_unique<TFont>()) {
+    FLabelFont->OnChange = [this](TObject*) { UpdateLabelPosition(); };
     SetBounds(Left(), Top(), 200, 21);
     SetControlStyle(ControlStyle() >> csSetCaption);
     SetReadOnly(false);
@@ -31,6 +34,8 @@ TExCustomDropDown::TExCustomDropDown(TComponent* AOwner)
     FDropDownFooter->OnChange = barChanged;
     FDropDownFooter->OnButtonsChanged = barChanged;
     CreateControls();
+    SetSelectionColorStyle(scOffice2007);
+    SetComponentStyle(tsOffice2007Luna);
     SetText("");
     FOldText.clear();
 }
@@ -113,6 +118,8 @@ void TExCustomDropDown::Resize() {
 
 void TExCustomDropDown::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     TCustomMaskEdit::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (FLabel && FLabel->Parent())
+        UpdateLabelPosition();
 }
 
 void TExCustomDropDown::SetEnabled(bool Value) {
@@ -137,6 +144,8 @@ void TExCustomDropDown::Notification(TComponent* component, bool removing) {
         FButton = nullptr;
     if (component == FDropDownForm)
         FDropDownForm = nullptr;
+    if (component == FLabel)
+        FLabel = nullptr;
 }
 
 void TExCustomDropDown::SetBorderColor(TColor Value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/dropdown/ExDropDownTypes.h"
+#include "grid/foundation/ExStyleIF.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/MaskEdit.h"
 
@@ -15,6 +16,7 @@ class TExButtonAppearance;
 class TFooterAppearance;
 class THeaderAppearance;
 class TImageList;
+class TLabel;
 
 // The base of every drop-down editor: a one-line edit holding a typed value between a fixed
 // prefix and suffix, with a button inside its right edge that opens a top-most popup below or
@@ -22,7 +24,7 @@ class TImageList;
 // and take the value from it. The class is split by feature: ExCustomDropDown.cpp (properties,
 // button, construction), ExCustomDropDownPopup.cpp (opening and closing), ExCustomDropDownKeys.cpp
 // (keys and mouse), ExCustomDropDownText.cpp (value text, typing, clipboard).
-class TExCustomDropDown : public TCustomMaskEdit {
+class TExCustomDropDown : public TCustomMaskEdit, public IULKStyle, public IULKTones {
 public:
     explicit TExCustomDropDown(TComponent* AOwner);
     ~TExCustomDropDown() override;
@@ -112,7 +114,37 @@ public:
     TColor SelectionColorTo() const { return FSelectionColorTo; }
     void SetSelectionColorTo(TColor Value) { FSelectionColorTo = Value; }
     TSelectionColorStyle SelectionColorStyle() const { return FSelectionColorStyle; }
-    void SetSelectionColorStyle(TSelectionColorStyle Value) { FSelectionColorStyle = Value; }
+    // Stores the style and, unless scCustom, its selection colours.
+    virtual void SetSelectionColorStyle(TSelectionColorStyle Value);
+
+    // Style presets: popup, header, footer and their buttons take the preset's colours;
+    // tsCustom keeps every colour.
+    void SetComponentStyle(TULKStyle AStyle) override;
+    TULKStyle GetComponentStyle() const { return FULKStyle; }
+    // The button takes the tones' colours (and with them its colour-set face); the edit's
+    // border the background tone's border.
+    void SetColorTones(const TColorTones& ATones) override;
+    // A selected item: solid in scCustom, else the style's framed gradient. Position: 0 a
+    // single item, 1 first, 2 last, 3 middle of a run.
+    virtual void DrawSelectionBackground(TCanvas* Canvas, const TRect& R, TColor BackColor,
+                                         uint8_t Position);
+    void DrawGradientRect(TCanvas* Canvas, TColor FromColor, TColor ToColor, int Steps,
+                          const TRect& R, TGradientDirection Direction);
+    // The caption label beside the edit, made on the first caption written.
+    std::string LabelCaption() const;
+    void SetLabelCaption(const std::string& Value);
+    TFont* LabelFont() const { return FLabelFont.get(); }
+    // Copied unless the edit takes its parent's font.
+    void SetLabelFont(const TFont* Value);
+    int LabelMargin() const { return FLabelMargin; }
+    void SetLabelMargin(int Value);
+    TLabelPosition LabelPosition() const { return FLabelPosition; }
+    void SetLabelPosition(TLabelPosition Value);
+    bool LabelTransparent() const { return FLabelTransparent; }
+    void SetLabelTransparent(bool Value);
+    bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
+    void SetLabelAlwaysEnabled(bool Value) { FLabelAlwaysEnabled = Value; }
+    TLabel* Label() const { return FLabel; }
     std::string Version() const { return "1.2.1.4"; }
     virtual int GetVersionNr() const { return 0x01020104; }
 
@@ -175,6 +207,8 @@ public:
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardCut;
     TClipboardEvent OnClipboardPaste;
+    TNotifyEvent OnLabelClick;
+    TNotifyEvent OnLabelDblClick;
 
 protected:
     // Steps descendants extend; see the class comment for the order they run in.
@@ -200,6 +234,13 @@ protected:
     virtual void DoWheelDown() {}
     virtual void DoWheelUp() {}
     virtual void SetEditRect();
+    virtual void DoLabelClick();
+    virtual void DoLabelDblClick();
+    // Paints the focused value of a non-editable edit as a highlighted box.
+    virtual void PaintEditContent();
+    void CreateLabel();
+    void UpdateLabelPosition();
+    void PaintOver() override;
     virtual void PlaceDropDownButton();
     // The key-down and key-press hooks the grid's editor wrappers call.
     virtual void HandleKeyDown(WORD& Key, TShiftState Shift);
@@ -255,6 +296,9 @@ private:
     void HandleKeyDownMessage(TMessage& Message);
     bool WantSpecialKey(TMessage& Message);
     void HookControlKeys();
+    void PaintBorder();
+    // Flat edits look sunken while the mouse is over them or they hold the focus.
+    bool IsHot() const;
 
     int FDropDownWidth = 0;
     int FDropDownHeight = 0;
@@ -279,8 +323,9 @@ private:
     TControl* FControl = nullptr;
     TGradientDirection FDropDownGradient = gdHorizontal;
     bool FDropDownSizeable = true;
-    TColor FSelectionColor = 0x94E6FB;
-    TColor FSelectionColorTo = 0x1595EE;
+    TColor FSelectionColor = 0xD7FFFD;
+    TColor FSelectionColorTo = 0x58D4FC;
+    TULKStyle FULKStyle = tsOffice2007Luna;
     TSelectionColorStyle FSelectionColorStyle = scOffice2007;
     TDropDownEditType FEditType = etString;
     int16_t FLengthLimit = 0;
@@ -310,6 +355,12 @@ private:
     TDropDownForm* FDropDownForm = nullptr;
     TDropDownEditButton* FButton = nullptr;
     std::string FOldText;
+    TLabel* FLabel = nullptr;
+    std::unique_ptr<TFont> FLabelFont;
+    int FLabelMargin = 4;
+    TLabelPosition FLabelPosition = lpLeftTop;
+    bool FLabelAlwaysEnabled = false;
+    bool FLabelTransparent = false;
     // The value when the popup opened: what a cancel brings back.
     std::string FValueAtDropDown;
     bool FDestroying = false;

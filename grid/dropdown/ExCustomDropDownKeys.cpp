@@ -4,6 +4,7 @@
 #include "grid/dropdown/ExCustomDropDown.h"
 #include "grid/dropdown/ExDropDownSpeedButton.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Label.h"
 
 #include <algorithm>
 
@@ -50,6 +51,16 @@ void TExCustomDropDown::WndProc(TMessage& Message) {
         return;
     case WM_COPY:
         CopyValue();
+        return;
+    case CM_VISIBLECHANGED:
+        TCustomMaskEdit::WndProc(Message);
+        if (FLabel && !FLabel->Caption().empty())
+            FLabel->SetVisible(Visible());
+        return;
+    case CM_PARENTFONTCHANGED:
+        TCustomMaskEdit::WndProc(Message);
+        if (FLabel && ParentFont())
+            UpdateLabelPosition();
         return;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
@@ -246,6 +257,8 @@ bool TExCustomDropDown::WantSpecialKey(TMessage& Message) {
 void TExCustomDropDown::DoEnter() {
     TCustomMaskEdit::DoEnter();
     SetEditRect();
+    // The border shows the focus.
+    Invalidate();
     if (!FEditorEnabled) {
         Invalidate();
         return;
@@ -259,8 +272,7 @@ void TExCustomDropDown::DoEnter() {
 void TExCustomDropDown::DoExit() {
     FormatOnExit();
     TCustomMaskEdit::DoExit();
-    if (!FEditorEnabled)
-        Invalidate();
+    Invalidate();
 }
 
 void TExCustomDropDown::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/foundation/LabelPosition.h"
 #include "grid/stringgrid/DropDownStripAppearance.h"
 #include "platform/ui/Types.h"
 
@@ -15,23 +16,9 @@ class TObject;
 enum TDropPosition { dpAuto, dpDown, dpUp };
 enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
 enum TButtonStyle { bsButton, bsDropDown };
-enum TLabelPosition {
-    lpLeftTop,
-    lpLeftCenter,
-    lpLeftBottom,
-    lpTopLeft,
-    lpBottomLeft,
-    lpLeftTopLeft,
-    lpLeftCenterLeft,
-    lpLeftBottomLeft,
-    lpTopCenter,
-    lpBottomCenter,
-    lpRightTop,
-    lpRightCenter,
-    lpRighBottom,
-    lpTopRight,
-    lpBottomRight
-};
+// The label positions the grid foundation's list lacks: above and below, right-aligned.
+constexpr TLabelPosition lpTopRight = static_cast<TLabelPosition>(lpRighBottom + 1);
+constexpr TLabelPosition lpBottomRight = static_cast<TLabelPosition>(lpRighBottom + 2);
 enum TDropDownEditType {
     etString,
     etNumeric,

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -15,6 +16,68 @@
 namespace {
 
 constexpr const char* WatchName = "velmaro_owned_popup_watch";
+constexpr const char* ShadowName = "velmaro_owned_popup_shadow";
+// Width of the shadow beside the right and below the bottom edge.
+constexpr int ShadowDepth = 4;
+
+// A shadow drawn by the popup itself: a window the mouse passes through, lying under the
+// popup's right and bottom edges and following it. Window systems without shadows for
+// frameless windows still show the popup lifted off the window below.
+class PopupShadow final : public QWidget {
+public:
+    explicit PopupShadow(QWidget* popup)
+        : QWidget(popup, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                             Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus |
+                             Qt::NoDropShadowWindowHint) {
+        setObjectName(ShadowName);
+        setAttribute(Qt::WA_TranslucentBackground);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setAttribute(Qt::WA_QuitOnClose, false);
+        popup->installEventFilter(this);
+        Follow();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+            Follow();
+            break;
+        case QEvent::Hide:
+            hide();
+            break;
+        default:
+            break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        // Darkest next to the popup, fading outwards.
+        for (int step = 0; step < ShadowDepth; ++step) {
+            const QColor shade(0, 0, 0, 70 - step * 15);
+            const int right = width() - ShadowDepth + step;
+            const int bottom = height() - ShadowDepth + step;
+            painter.fillRect(right, ShadowDepth + step, 1, bottom - ShadowDepth - step, shade);
+            painter.fillRect(ShadowDepth + step, bottom, right - ShadowDepth - step + 1, 1, shade);
+        }
+    }
+
+private:
+    void Follow() {
+        QWidget* popup = parentWidget();
+        if (!popup->isVisible()) {
+            hide();
+            return;
+        }
+        setGeometry(popup->geometry().translated(ShadowDepth, ShadowDepth));
+        show();
+        popup->raise();
+    }
+};
 
 // The popup's window is owned through the window system only (a transient parent), not as a
 // child widget: the owner's widget must not delete it behind the control that holds it.
@@ -102,11 +165,16 @@ void MakeOwnedPopup(TWinControl* popup, TWinControl* owner, bool shadow) {
     QWidget* ownerWindow = owner ? NativeHost::Widget(owner)->window() : nullptr;
     if (ownerWindow == widget)
         ownerWindow = nullptr;
-    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
-    if (!shadow)
-        flags |= Qt::NoDropShadowWindowHint;
+    // The shadow is drawn by a window of its own, not left to the window system.
+    const Qt::WindowFlags flags =
+        Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::NoDropShadowWindowHint;
     if (widget->parentWidget() || widget->windowFlags() != flags)
         widget->setParent(nullptr, flags);
+    auto* drawn = widget->findChild<PopupShadow*>(ShadowName, Qt::FindDirectChildrenOnly);
+    if (shadow && !drawn)
+        new PopupShadow(widget);
+    else if (!shadow)
+        delete drawn;
     // A tool window must not count as the application's last window.
     widget->setAttribute(Qt::WA_QuitOnClose, false);
     widget->winId();

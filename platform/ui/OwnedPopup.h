@@ -12,7 +12,8 @@ class TWinControl;
 
 // Makes the popup a borderless top-most window owned by the top-level window that holds
 // `owner` (no owner window when `owner` has none). Call while the popup is hidden, again when
-// the owner moved to another window. `shadow` asks the window system for its drop shadow.
+// the owner moved to another window. With `shadow` the popup casts a drawn shadow to its right
+// and below.
 void MakeOwnedPopup(TWinControl* popup, TWinControl* owner, bool shadow);
 // The window that owns the popup, or nullptr.
 TWinControl* OwnedPopupOwner(const TWinControl* popup);

@@ -293,7 +293,7 @@ TEST_F(DropDownPopupTest, StartsWithItsDocumentedLooks) {
     EXPECT_EQ(Edit->Button()->Width(), 17);
     EXPECT_EQ(Edit->Button()->Button()->ButtonStyle(), bsDropDown);
     EXPECT_EQ(Edit->Button()->FocusControl(), Edit);
-    EXPECT_EQ(Edit->DropDownColor(), 0xFFFFFF);
+    EXPECT_EQ(Edit->DropDownColor(), 0xF3E5DA) << "the Office 2007 preset";
     EXPECT_EQ(Edit->DropPosition(), dpAuto);
     EXPECT_EQ(Edit->UserDropDownWidth(), -1);
     EXPECT_TRUE(Edit->DropDownShadow());

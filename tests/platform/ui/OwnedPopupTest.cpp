@@ -5,6 +5,7 @@
 #include "platform/ui/internal/NativeHost.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
 #include <QWidget>
 
@@ -45,13 +46,33 @@ TEST_F(OwnedPopupTest, IsATopMostToolWindowOfTheOwnersWindow) {
     EXPECT_EQ(OwnedPopupOwner(Popup), Owner.get()) << "the window holding the control";
     EXPECT_TRUE(widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(widget->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_FALSE(widget->windowFlags().testFlag(Qt::NoDropShadowWindowHint));
-    MakeOwnedPopup(Popup, Inside, false);
-    EXPECT_TRUE(widget->windowFlags().testFlag(Qt::NoDropShadowWindowHint));
-
     ShowPopup();
     EXPECT_TRUE(widget->isVisible());
     EXPECT_EQ(widget->geometry(), QRect(60, 100, 120, 80));
+}
+
+TEST_F(OwnedPopupTest, ShadowFollowsThePopupUnderItsRightAndBottomEdges) {
+    QWidget* widget = NativeHost::Widget(Popup);
+    auto* shadow = widget->findChild<QWidget*>("velmaro_owned_popup_shadow");
+    ASSERT_NE(shadow, nullptr);
+    EXPECT_TRUE(shadow->windowFlags().testFlag(Qt::WindowTransparentForInput));
+    EXPECT_FALSE(shadow->isVisible());
+    ShowPopup();
+    EXPECT_TRUE(shadow->isVisible());
+    EXPECT_EQ(shadow->geometry(), QRect(64, 104, 120, 80));
+    Popup->SetBounds(70, 110, 50, 40);
+    EXPECT_EQ(shadow->geometry(), QRect(74, 114, 50, 40));
+    QImage image(shadow->size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    shadow->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    EXPECT_GT(qAlpha(image.pixel(47, 20)), 0) << "right of the popup";
+    EXPECT_GT(qAlpha(image.pixel(20, 37)), 0) << "below the popup";
+    EXPECT_EQ(qAlpha(image.pixel(10, 10)), 0) << "under the popup itself";
+    Popup->Hide();
+    EXPECT_FALSE(shadow->isVisible());
+
+    MakeOwnedPopup(Popup, Inside, false);
+    EXPECT_EQ(widget->findChild<QWidget*>("velmaro_owned_popup_shadow"), nullptr);
 }
 
 TEST_F(OwnedPopupTest, PressInAnotherWindowEndsIt) {
