@@ -286,6 +286,7 @@ private:
     bool FilterFloatChar(TChar& Key, const TValueSpan& Shown, bool Money);
     void ToggleSign(const TValueSpan& Shown);
     void InsertTyped(TChar Key);
+    void SendCharToEdit(TChar Key);
     // Caret rules around prefix and suffix; false swallows the key.
     bool FilterEditKey(WORD& Key, TShiftState Shift);
     void KeepCaretInValue();

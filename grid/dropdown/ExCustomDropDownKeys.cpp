@@ -122,8 +122,9 @@ void TExCustomDropDown::HandleKeyDownMessage(TMessage& Message) {
     }
     if (key == VK_RETURN && FReturnIsTab) {
         key = VK_TAB;
-        if (Visible())
-            PostMessage(WM_KEYDOWN, VK_TAB);
+        // The form moves the focus on as for a typed Tab, once this key is handled.
+        if (TForm* form = GetParentForm(this); form && Visible())
+            ::PostMessage(form, CM_DIALOGKEY, VK_TAB);
     }
     if (!FilterEditKey(key, shift))
         return swallow();

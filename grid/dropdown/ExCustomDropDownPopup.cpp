@@ -181,8 +181,17 @@ void TExCustomDropDown::DropDownButtonClick() {
     DoDropDown();
 }
 
+void TExCustomDropDown::SendCharToEdit(TChar Key) {
+    TMessage message{WM_CHAR, Key, 0, 0};
+    WndProc(message);
+    // A character the edit lets through is typed into it, as if typed there.
+    const auto passed = static_cast<TChar>(message.WParam);
+    if (message.Result == 0 && FEditorEnabled && (passed == 8 || passed >= 32))
+        InsertTyped(passed);
+}
+
 void TExCustomDropDown::DropDownFormKeyPress(TChar& Key) {
-    Perform(WM_CHAR, Key);
+    SendCharToEdit(Key);
 }
 
 void TExCustomDropDown::DropDownFormKeyDown(WORD& Key, TShiftState Shift) {
@@ -202,5 +211,5 @@ void TExCustomDropDown::ControlKeyUp(WORD& Key, TShiftState Shift) {
 }
 
 void TExCustomDropDown::ControlKeyPress(TChar& Key) {
-    Perform(WM_CHAR, Key);
+    SendCharToEdit(Key);
 }

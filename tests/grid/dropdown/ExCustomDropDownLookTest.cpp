@@ -1,5 +1,7 @@
 #include "grid/dropdown/ExCustomDropDown.h"
 
+#include "grid/dropdown/DropDownEditButton.h"
+
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Edit.h"
@@ -195,6 +197,19 @@ INSTANTIATE_TEST_SUITE_P(
                       BorderCase{"OnlyFocusColourFocused", clNone, Blue, true, true, Blue},
                       BorderCase{"DisabledIsSilver", Red, Blue, false, false, clSilver}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(DropDownLookTest, ButtonColoursGiveAFlatFaceWithAFixedArrow) {
+    TDropDownEditButton* button = Edit->Button();
+    Edit->SetBorderColor(0x00FF00);
+    button->SetButtonColor(0x0000FF);
+    button->SetButtonTextColor(0xFF0000);
+    TBitmap bitmap(button->Width(), button->Height());
+    button->PaintTo(bitmap.Canvas(), 0, 0);
+    EXPECT_EQ(bitmap.Pixel(0, 5), 0x00FF00) << "separator in the edit's border colour";
+    EXPECT_EQ(bitmap.Pixel(3, 3), 0x0000FF) << "face";
+    EXPECT_EQ(bitmap.Pixel(8, 8), 0xFF0000) << "arrow";
+    EXPECT_EQ(bitmap.Pixel(8, 12), 0x0000FF) << "below the arrow";
+}
 
 TEST_F(DropDownLookTest, FocusedNonEditableValueIsHighlighted) {
     Edit->SetEditorEnabled(false);

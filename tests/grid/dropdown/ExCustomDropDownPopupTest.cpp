@@ -5,6 +5,7 @@
 
 #include "grid/stringgrid/FooterAppearance.h"
 #include "grid/stringgrid/HeaderAppearance.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
@@ -105,6 +106,24 @@ INSTANTIATE_TEST_SUITE_P(Keys, DropDownCloseKeys,
                          ::testing::Values(CloseCase{"Escape", VK_ESCAPE, "before", "up cancelled"},
                                            CloseCase{"Enter", VK_RETURN, "typed", "up"}),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(DropDownPopupTest, TypingInThePopupTypesIntoTheEdit) {
+    Edit->SetEditType(etNumeric);
+    Edit->SetText("1");
+    Edit->ShowDropDown();
+    Edit->SetSelStart(1);
+    InputSimulation::TypeChar(Popup(), '2');
+    InputSimulation::TypeChar(Popup(), 'x');
+    EXPECT_EQ(Edit->Text(), "12") << "through the edit's typing rules";
+    EXPECT_TRUE(Edit->DroppedDown());
+}
+
+TEST_F(DropDownPopupTest, ReturnIsTabMovesTheFocusOn) {
+    Edit->SetReturnIsTab(true);
+    InputSimulation::KeyPress(Edit, VK_RETURN, 13);
+    Application->ProcessMessages();
+    EXPECT_TRUE(Other->Focused());
+}
 
 TEST_F(DropDownPopupTest, RefusedOpeningLeavesItClosed) {
     Accept = false;

@@ -251,6 +251,39 @@ TEST_F(DropDownEditTest, ClipboardEventsSeeTheValueAndMayRefuse) {
     EXPECT_EQ(Clipboard()->AsText(), "ab");
 }
 
+struct NumberCase {
+    TDropDownEditType Type;
+    const char* Value;
+    double Number;
+};
+
+TEST_F(DropDownEditTest, ValueReadsAsANumberByType) {
+    const NumberCase cases[] = {
+        {etString, " 2.5 ", 2.5},  {etString, "abc", 0},
+        {etNumeric, "-", 0},       {etNumeric, "-42", -42},
+        {etFloat, "Error", 0},     {etFloat, "1,234.5", 1234.5},
+        {etMoney, "1,234.", 1234}, {etMoney, "-", 0},
+        {etHex, "FF", 255},        {etHex, "", 0},
+        {etAlphaNumeric, "12", 0},
+    };
+    for (const NumberCase& c : cases) {
+        Edit->SetEditType(c.Type);
+        Show(c.Value);
+        EXPECT_DOUBLE_EQ(Edit->GetFloatValue(), c.Number) << c.Type << " " << c.Value;
+    }
+}
+
+TEST_F(DropDownEditTest, KeypadDecimalKeyTypesTheLocaleSeparator) {
+    ScopedFormatSettings european(ScopedFormatSettings::European());
+    Edit->SetEditType(etFloat);
+    Edit->SetPrecision(2);
+    Edit->SetExcelStyleDecimalSeparator(true);
+    Show("1");
+    InputSimulation::KeypadPress(Edit, VK_DECIMAL, '.');
+    Type("5");
+    EXPECT_EQ(Edit->Text(), "1,5");
+}
+
 TEST_F(DropDownEditTest, EditTypeChangeKeepsOnlyValuesOfTheNewKind) {
     Edit->SetText("abc");
     Edit->SetEditType(etNumeric);
