@@ -23,7 +23,8 @@ class TLabel;
 // above it. Descendants put their control into the popup (CreateDropDownForm, DoBeforeDropDown)
 // and take the value from it. The class is split by feature: ExCustomDropDown.cpp (properties,
 // button, construction), ExCustomDropDownPopup.cpp (opening and closing), ExCustomDropDownKeys.cpp
-// (keys and mouse), ExCustomDropDownText.cpp (value text, typing, clipboard).
+// (keys and mouse), ExCustomDropDownText.cpp (value text, typing, clipboard),
+// ExCustomDropDownLook.cpp (label, border) and ExCustomDropDownStyles.cpp (style presets).
 class TExCustomDropDown : public TCustomMaskEdit, public IULKStyle, public IULKTones {
 public:
     explicit TExCustomDropDown(TComponent* AOwner);

@@ -305,6 +305,14 @@ TEST_F(DropDownPopupTest, OpensBelowTheEditOrAboveNearTheBottomOfTheWorkArea) {
     EXPECT_LE(Popup()->Top() + Popup()->Height(), area.Bottom);
 }
 
+TEST_F(DropDownPopupTest, EditFreedWhileOpenTakesItsPopupAlong) {
+    Edit->SetControl(new TPanel(Edit));
+    Edit->ShowDropDown();
+    delete Edit;
+    InputSimulation::MouseDown(Other, mbLeft, {5, 5});
+    EXPECT_EQ(Events, std::vector<std::string>{"drop down"}) << "no drop-up from a freed edit";
+}
+
 TEST_F(DropDownPopupTest, StartsWithItsDocumentedLooks) {
     EXPECT_EQ(Edit->Version(), "1.2.1.4");
     EXPECT_EQ(Edit->Width(), 200);
