@@ -120,7 +120,7 @@ public:
         });
         connect(qApp, &QGuiApplication::applicationStateChanged, this,
                 [this](Qt::ApplicationState state) {
-                    if (state != Qt::ApplicationActive)
+                    if (state != Qt::ApplicationActive && Activated)
                         Leave();
                 });
     }
@@ -129,8 +129,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == Popup && event->type() == QEvent::Show)
+        if (watched == Popup && event->type() == QEvent::Show) {
             Left = false;
+            Activated = false;
+        }
         if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
             auto* widget = static_cast<QWidget*>(watched);
             if (!WidgetWithinPopup(Popup, widget))
@@ -140,8 +142,16 @@ protected:
     }
 
 private:
+    // Activation changes count once the popup itself had the activation: one still on its
+    // way from before the popup opened must not close it.
     void CheckActive(const QWidget* active) {
-        if (active && !WidgetWithinPopup(Popup, active))
+        if (!active || !Popup)
+            return;
+        if (WidgetWithinPopup(Popup, active)) {
+            Activated = Popup->isVisible();
+            return;
+        }
+        if (Activated)
             Leave();
     }
     // Once per time the popup is shown: the handler usually hides it, and the hiding itself
@@ -156,6 +166,7 @@ private:
 
     QPointer<QWidget> Popup;
     bool Left = false;
+    bool Activated = false;
 };
 
 } // namespace

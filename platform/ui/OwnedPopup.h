@@ -25,9 +25,9 @@ void ShowOwnedPopup(TWinControl* popup, const TRect& screenRect);
 TRect WorkAreaAt(TPoint screenPoint);
 
 // While the popup is visible, `lost` runs once the user leaves it: a mouse press in a window
-// that is neither the popup nor a window the popup owns (at any depth), the activation moving
-// to such a window, or the application losing the activation. Replaces an earlier watch; an
-// empty function ends the watch. The watch ends with the popup.
+// that is neither the popup nor a window the popup owns (at any depth), or, once the popup has
+// had the activation, the activation moving to such a window or the application losing it. Replaces
+// an earlier watch; an empty function ends the watch. The watch ends with the popup.
 void WatchOwnedPopup(TWinControl* popup, std::function<void()> lost);
 // Whether `window` is the popup or a window it owns, at any depth.
 bool IsWithinOwnedPopup(const TWinControl* popup, const TWinControl* window);

@@ -4,6 +4,7 @@
 #include "platform/ui/OwnedPopup.h"
 #include "platform/ui/internal/NativeHost.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
@@ -101,6 +102,18 @@ TEST_F(OwnedPopupTest, WindowsThePopupOwnsBelongToIt) {
     InputSimulation::MouseDown(secondChild, mbLeft, {1, 1});
     EXPECT_EQ(Lost, 0);
     EXPECT_TRUE(Popup->Visible());
+}
+
+TEST_F(OwnedPopupTest, ActivatingAnotherWindowEndsIt) {
+    auto other = std::make_unique<TestForm>(nullptr);
+    other->SetBounds(500, 50, 100, 100);
+    other->Show();
+    ShowPopup();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Lost, 0) << "the other window's activation came before the popup's";
+    NativeHost::Widget(other.get())->activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Lost, 1);
 }
 
 TEST_F(OwnedPopupTest, EndedWatchReportsNothing) {
