@@ -103,8 +103,8 @@ TWinControl* TDropDownForm::ClientArea() const {
 }
 
 void TDropDownForm::InitializeAndUpdate() {
-    // The header and footer bars come with their own controls; until then the popup keeps their
-    // room free (see the drop-down's sizing) and draws them as part of its background.
+    // The header and footer strips are controls of their own, placed here once they exist; the
+    // drop-down already keeps their room free above and below its control.
     if (FExDropDown)
         FClient->Realign();
 }
