@@ -1,0 +1,19 @@
+#include "grid/dropdown/DropDownPlacement.h"
+
+#include <algorithm>
+
+TRect PlaceDropDownPopup(const TRect& EditRect, TSize PopupSize, const TRect& WorkArea,
+                         TDropPosition Position) {
+    const int width = std::clamp(PopupSize.cx, 0, std::max(WorkArea.Width(), 0));
+    const int height = std::clamp(PopupSize.cy, 0, std::max(WorkArea.Height(), 0));
+    const int below = EditRect.Bottom - 1;
+    const int above = EditRect.Top - height;
+    int top = below;
+    if (Position == dpUp)
+        top = above;
+    else if (Position == dpAuto && below + height > WorkArea.Bottom && above >= WorkArea.Top)
+        top = above;
+    top = std::clamp(top, WorkArea.Top, WorkArea.Bottom - height);
+    const int left = std::clamp(EditRect.Left, WorkArea.Left, WorkArea.Right - width);
+    return Bounds(left, top, width, height);
+}
