@@ -23,6 +23,20 @@ char16_t FirstUnit(const std::string& text, char16_t fallback) {
 int LengthOf(const std::string& text) {
     return static_cast<int>(Utf8ToUtf16(text).size());
 }
+// The kinds whose text may hold a line break typed with Enter; numbers never do.
+bool BreaksLineOnEnter(TEditorType kind) {
+    switch (kind) {
+    case edNormal:
+    case edCapital:
+    case edMixedCase:
+    case edLowerCase:
+    case edUpperCase:
+    case edValidChars:
+        return true;
+    default:
+        return false;
+    }
+}
 } // namespace
 
 TExInplaceEdit::TExInplaceEdit(TExStringGrid* AGrid) : TInplaceEdit(AGrid), FGrid(AGrid) {}
@@ -34,12 +48,49 @@ void TExInplaceEdit::SetVAlign(bool Value) {
     SetAlignment(Value ? taRightJustify : taLeftJustify);
 }
 
+void TExInplaceEdit::SetWordWrap(bool Value) {
+    FWordWrap = Value;
+    ApplyLines();
+}
+
 void TExInplaceEdit::BeginCellEdit(int ACol, int ARow) {
     TInplaceEdit::BeginCellEdit(ACol, ARow);
     FColE = ACol;
     FRowE = ARow;
     FLengthLimit = FGrid->CellEditLimit();
-    FWordWrap = FGrid->WordWrap();
+    SetRightToLeftReading(FGrid->UseRightToLeftAlignment());
+    FollowCellLayout(ACol, ARow);
+}
+
+void TExInplaceEdit::FollowCellLayout(int ACol, int ARow) {
+    TGridDrawState state;
+    TBrush brush;
+    TFont font;
+    TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
+    TAlignment horizontal = taLeftJustify;
+    TVAlignment vertical = vtaTop;
+    TCellGradientDirection gradient = GradientVertical;
+    bool wordWrap = FGrid->WordWrap();
+    FGrid->GetVisualProperties(ACol, ARow, state, false, false, true, &brush, colorTo, mirror,
+                               mirrorTo, &font, horizontal, vertical, wordWrap, gradient);
+    FWordWrap = wordWrap;
+    ApplyLines();
+}
+
+// A password stays on one line, hidden; other cells edit the lines they show.
+void TExInplaceEdit::ApplyLines() {
+    if (FGrid->EditControl == edPassword || !(FWordWrap || FGrid->Multilinecells))
+        SetLines(elSingleLine);
+    else
+        SetLines(FWordWrap ? elWordWrap : elMultiLine);
+}
+
+// The grid line of a right-to-left cell lies on its left.
+void TExInplaceEdit::PlaceCellEditor(const TRect& ARect, TColor Background) {
+    TRect place = ARect;
+    if (RightToLeftReading())
+        place.Left += 1;
+    TInplaceEdit::PlaceCellEditor(place, Background);
 }
 
 void TExInplaceEdit::LoadCellText(const std::string& Text) {
@@ -59,6 +110,34 @@ void TExInplaceEdit::Change() {
         FireEvent(FGrid->OnEditChange, FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
+TTypedCharContext TExInplaceEdit::TypingContext(bool Ctrl) const {
+    const TFormatSettings locale = CurrentFormatSettings();
+    TTypedCharContext ctx;
+    ctx.Text = Utf8ToUtf16(Text());
+    ctx.SelStart = SelStart();
+    ctx.SelLength = SelLength();
+    ctx.LengthLimit = FLengthLimit;
+    ctx.Ctrl = Ctrl;
+    ctx.DecimalSeparator = FirstUnit(locale.DecimalSeparator, u'.');
+    ctx.ThousandSeparator = FirstUnit(locale.ThousandSeparator, u',');
+    ctx.ValidChars = Utf8ToUtf16(FGrid->ValidChars);
+    return ctx;
+}
+
+void TExInplaceEdit::TypeLineFeed() {
+    char16_t key = u'\n';
+    switch (FilterTypedChar(FGrid->EditControl, key, TypingContext(true))) {
+    case TTypedCharVerdict::Accept:
+        InsertLineBreak();
+        break;
+    case TTypedCharVerdict::Beep:
+        MessageBeep(0);
+        break;
+    case TTypedCharVerdict::Drop:
+        break;
+    }
+}
+
 // --- typing --------------------------------------------------------------------------------------
 
 void TExInplaceEdit::KeyPress(TChar& Key) {
@@ -70,18 +149,8 @@ void TExInplaceEdit::KeyPress(TChar& Key) {
         Key = 0;
         return;
     }
-    const TFormatSettings locale = CurrentFormatSettings();
-    TTypedCharContext ctx;
-    ctx.Text = Utf8ToUtf16(Text());
-    ctx.SelStart = SelStart();
-    ctx.SelLength = SelLength();
-    ctx.LengthLimit = FLengthLimit;
-    ctx.Ctrl = ctrl;
-    ctx.DecimalSeparator = FirstUnit(locale.DecimalSeparator, u'.');
-    ctx.ThousandSeparator = FirstUnit(locale.ThousandSeparator, u',');
-    ctx.ValidChars = Utf8ToUtf16(FGrid->ValidChars);
     char16_t key = static_cast<char16_t>(Key);
-    const TTypedCharVerdict verdict = FilterTypedChar(FGrid->EditControl, key, ctx);
+    const TTypedCharVerdict verdict = FilterTypedChar(FGrid->EditControl, key, TypingContext(ctrl));
     if (verdict != TTypedCharVerdict::Accept) {
         if (verdict == TTypedCharVerdict::Beep)
             MessageBeep(0);
@@ -101,27 +170,6 @@ void TExInplaceEdit::KeyPress(TChar& Key) {
 
 // --- keys that leave the cell
 // ----------------------------------------------------------------------
-
-namespace {
-// Keys on which the framework's editor hands over to the grid, which moves the current cell or
-// ends the edit.
-bool MovesTheCell(WORD key, TShiftState shift) {
-    switch (key) {
-    case VK_UP:
-    case VK_DOWN:
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_RETURN:
-    case VK_TAB:
-        return true;
-    case VK_HOME:
-    case VK_END:
-        return shift.Contains(ssCtrl);
-    default:
-        return false;
-    }
-}
-} // namespace
 
 bool TExInplaceEdit::WalksOutOfTheText(WORD Key, TShiftState Shift) const {
     if (!FGrid->FNavigation->CursorWalkEditor || (Key != VK_LEFT && Key != VK_RIGHT))
@@ -188,15 +236,22 @@ void TExInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     }
     FWorkmode = Key != VK_BACK && Key != VK_DELETE;
     if (Key == VK_RETURN && ctrl) {
-        // A line break needs a grid that shows several lines in a cell.
+        // A line break needs a cell that shows several lines.
+        if (FGrid->FNavigation->AllowCtrlEnter && Lines() != elSingleLine)
+            TypeLineFeed();
         Key = 0;
         return;
     }
     if (Key == VK_TAB && !FGrid->EditorWantsTab())
         return; // Tab moves the focus on; leaving the editor validates
-    if (Key == VK_RETURN && FGrid->FNavigation->LineFeedOnEnter)
+    if (Key == VK_RETURN && FGrid->FNavigation->LineFeedOnEnter) {
+        if (Lines() != elSingleLine && BreaksLineOnEnter(FGrid->EditControl)) {
+            InsertLineBreak();
+            Key = 0;
+        }
         return;
-    if (MovesTheCell(Key, Shift)) {
+    }
+    if (IsGridKey(Key, Shift)) {
         LeaveWithKey(Key, Shift);
         return;
     }

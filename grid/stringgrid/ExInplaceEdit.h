@@ -61,8 +61,9 @@ public:
     // Right-aligned text (set from the cell's alignment when the text is read).
     bool VAlign() const { return FValign; }
     void SetVAlign(bool Value);
+    // Wrapped lines; with the grid's Multilinecells the editor shows several lines without it.
     bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool Value) { FWordWrap = Value; }
+    void SetWordWrap(bool Value);
     int LengthLimit() const { return FLengthLimit; }
     void SetLengthLimit(int Value) { FLengthLimit = Value; }
     // The cell being edited (display column, row).
@@ -76,6 +77,7 @@ public:
     TBalloonWindow* InvalidEntryBalloon() const { return FBalloon; }
 
     void BeginCellEdit(int ACol, int ARow) override;
+    void PlaceCellEditor(const TRect& ARect, TColor Background) override;
     void LoadCellText(const std::string& Text) override;
     void WndProc(TMessage& Message) override;
 
@@ -89,6 +91,13 @@ protected:
     void DblClick() override;
 
 private:
+    // The editor lays its lines out as the cell shows them (display column).
+    void FollowCellLayout(int ACol, int ARow);
+    void ApplyLines();
+    // The typing context of the filter for the text as it stands.
+    TTypedCharContext TypingContext(bool Ctrl) const;
+    // Ctrl+Enter types a line feed: it breaks the line where the editor kind takes it.
+    void TypeLineFeed();
     // Left at the start or Right at the end of the text with cursor walking on.
     bool WalksOutOfTheText(WORD Key, TShiftState Shift) const;
     // Validates the text; a refused value leaves the editor open with the caret placed.

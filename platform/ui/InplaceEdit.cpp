@@ -2,19 +2,33 @@
 
 #include "platform/core/CodePage.h"
 #include "platform/ui/StringGridControl.h"
+#include "platform/ui/internal/InplaceEditLines.h"
 #include "platform/ui/internal/NativeHost.h"
+#include "platform/ui/internal/QtConvert.h"
 
 #include <QLineEdit>
 
+struct TInplaceEdit::Impl {
+    QLineEdit* Line = nullptr;
+    // Made when a cell first shows several lines.
+    std::unique_ptr<InplaceEditLines> Lines;
+};
+
 namespace {
-QLineEdit* LineOf(const TControl* edit) {
-    return qobject_cast<QLineEdit*>(NativeHost::Embedded(edit));
+// Right-to-left reading mirrors the alignment: the text starts at the right.
+Qt::Alignment HorizontalAlignment(TAlignment value, bool rightToLeft) {
+    if (value == taCenter)
+        return Qt::AlignHCenter;
+    const bool right = (value == taRightJustify) != rightToLeft;
+    return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute;
 }
 } // namespace
 
-TInplaceEdit::TInplaceEdit(TStringGrid* AGrid) : TEdit(AGrid), FGrid(AGrid) {
-    if (QLineEdit* line = LineOf(this))
-        line->setFrame(false); // the cell's own lines frame it
+TInplaceEdit::TInplaceEdit(TStringGrid* AGrid)
+    : TEdit(AGrid), FImpl(std::make_unique<Impl>()), FGrid(AGrid) {
+    FImpl->Line = qobject_cast<QLineEdit*>(NativeHost::Embedded(this));
+    if (FImpl->Line)
+        FImpl->Line->setFrame(false); // the cell's own lines frame it
     SetVisible(false);
     SetParent(AGrid);
 }
@@ -25,12 +39,122 @@ TInplaceEdit::~TInplaceEdit() {
 
 void TInplaceEdit::SetAlignment(TAlignment value) {
     FAlignment = value;
-    const Qt::Alignment horizontal = value == taRightJustify ? Qt::AlignRight
-                                     : value == taCenter     ? Qt::AlignHCenter
-                                                             : Qt::AlignLeft;
-    if (QLineEdit* line = LineOf(this))
-        line->setAlignment(horizontal | Qt::AlignVCenter);
+    if (FImpl->Line)
+        FImpl->Line->setAlignment(HorizontalAlignment(value, FRightToLeft) | Qt::AlignVCenter);
+    if (FImpl->Lines)
+        FImpl->Lines->SetLayout(HorizontalAlignment(value, FRightToLeft).toInt(), FRightToLeft,
+                                FLines == elWordWrap);
 }
+
+void TInplaceEdit::SetLines(TEditLines value) {
+    if (value == FLines)
+        return;
+    const bool wasSingle = FLines == elSingleLine;
+    const std::string text = Text();
+    FLines = value;
+    if (value != elSingleLine && !FImpl->Lines)
+        FImpl->Lines = std::make_unique<InplaceEditLines>([this] { Change(); });
+    if (FImpl->Lines)
+        FImpl->Lines->SetLayout(HorizontalAlignment(FAlignment, FRightToLeft).toInt(), FRightToLeft,
+                                value == elWordWrap);
+    if (wasSingle == (value == elSingleLine))
+        return;
+    // The text moves over to the other native editor; nothing changed for the grid.
+    QWidget* shown =
+        value == elSingleLine ? static_cast<QWidget*>(FImpl->Line) : FImpl->Lines->Widget();
+    QWidget* hidden =
+        value == elSingleLine ? FImpl->Lines->Widget() : static_cast<QWidget*>(FImpl->Line);
+    // The focus moves over before the old editor hides: hiding it first would hand the focus to
+    // another control and end the edit.
+    const bool hadFocus = Focused();
+    NativeHost::Embed(this, shown);
+    if (hadFocus)
+        shown->setFocus();
+    hidden->hide();
+    if (value == elSingleLine)
+        TEdit::SetText(text);
+    else
+        FImpl->Lines->SetText(text, /*Quietly=*/true);
+}
+
+void TInplaceEdit::SetRightToLeftReading(bool value) {
+    FRightToLeft = value;
+    const Qt::LayoutDirection direction = value ? Qt::RightToLeft : Qt::LeftToRight;
+    if (FImpl->Line)
+        FImpl->Line->setLayoutDirection(direction);
+    SetAlignment(FAlignment);
+}
+
+bool TInplaceEdit::CaretOnFirstLine() const {
+    return FLines == elSingleLine || FImpl->Lines->CaretOnFirstLine();
+}
+
+bool TInplaceEdit::CaretOnLastLine() const {
+    return FLines == elSingleLine || FImpl->Lines->CaretOnLastLine();
+}
+
+void TInplaceEdit::InsertLineBreak() {
+    if (FLines == elSingleLine)
+        return;
+    FImpl->Lines->InsertLineBreak();
+}
+
+// --- text and selection of the layout in use -----------------------------------------------------
+
+std::string TInplaceEdit::Text() const {
+    return FLines == elSingleLine ? TEdit::Text() : FImpl->Lines->Text();
+}
+
+void TInplaceEdit::SetText(const std::string& value) {
+    if (FLines == elSingleLine) {
+        TEdit::SetText(value);
+        return;
+    }
+    if (FImpl->Lines->SetText(value, /*Quietly=*/false))
+        Perform(CM_TEXTCHANGED);
+}
+
+int TInplaceEdit::SelStart() const {
+    return FLines == elSingleLine ? TEdit::SelStart() : FImpl->Lines->SelStart();
+}
+
+void TInplaceEdit::SetSelStart(int value) {
+    if (FLines == elSingleLine)
+        TEdit::SetSelStart(value);
+    else
+        FImpl->Lines->Select(value, 0);
+}
+
+int TInplaceEdit::SelLength() const {
+    return FLines == elSingleLine ? TEdit::SelLength() : FImpl->Lines->SelLength();
+}
+
+void TInplaceEdit::SetSelLength(int value) {
+    if (FLines == elSingleLine)
+        TEdit::SetSelLength(value);
+    else
+        FImpl->Lines->Select(FImpl->Lines->SelStart(), value);
+}
+
+std::string TInplaceEdit::SelText() const {
+    return FLines == elSingleLine ? TEdit::SelText() : FImpl->Lines->SelText();
+}
+
+void TInplaceEdit::SetSelText(const std::string& value) {
+    if (FLines == elSingleLine)
+        TEdit::SetSelText(value);
+    else
+        FImpl->Lines->ReplaceSelection(value);
+}
+
+void TInplaceEdit::SelectAll() {
+    if (FLines == elSingleLine)
+        TEdit::SelectAll();
+    else
+        FImpl->Lines->SelectAll();
+}
+
+// --- the grid's side ---------------------------------------------------------------------------
 
 void TInplaceEdit::BeginCellEdit(int ACol, int ARow) {
     FEditCol = ACol;
@@ -61,10 +185,19 @@ void TInplaceEdit::Change() {
         FGrid->EditorTextChanged();
 }
 
-bool TInplaceEdit::IsGridKey(WORD Key, TShiftState Shift) {
+void TInplaceEdit::DoEnter() {
+    TEdit::DoEnter();
+    // The one-line editor selected its text itself; a click places the caret.
+    if (FLines != elSingleLine && AutoSelect() && GetKeyState(VK_LBUTTON) >= 0)
+        SelectAll();
+}
+
+bool TInplaceEdit::IsGridKey(WORD Key, TShiftState Shift) const {
     switch (Key) {
     case VK_UP:
+        return CaretOnFirstLine();
     case VK_DOWN:
+        return CaretOnLastLine();
     case VK_PRIOR:
     case VK_NEXT:
     case VK_ESCAPE:
@@ -91,14 +224,20 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
 
 void TInplaceEdit::KeyPress(TChar& Key) {
     TEdit::KeyPress(Key);
-    // Enter, Escape and Tab were handled on key down; keep the edit from beeping on them.
-    if (Key == u'\r' || Key == 27 || Key == u'\t')
+    // Enter, Escape and Tab were handled on key down; keep the edit from beeping on them, and
+    // the native editor from breaking a line the owner did not ask for (Ctrl+Enter types a
+    // line feed).
+    if (Key == u'\r' || Key == u'\n' || Key == 27 || Key == u'\t')
         Key = 0;
 }
 
 // While a cell is edited, Enter and Escape end the edit instead of reaching the form's default
 // and cancel buttons; Tab stays in the grid when it walks the cells.
 void TInplaceEdit::WndProc(TMessage& Message) {
+    if (FLines != elSingleLine && FImpl->Lines->HandleClipboardMessage(Message.Msg)) {
+        Message.Result = Message.Msg == WM_UNDO ? 1 : 0;
+        return;
+    }
     TEdit::WndProc(Message);
     if (Message.Msg != WM_GETDLGCODE)
         return;
