@@ -9,19 +9,22 @@
 
 #include <algorithm>
 
-TButtonItem::TButtonItem(TCollectionNotifier* Collection)
+TButtonItem::TButtonItem(TButtonCollectionBase* Collection)
     : TCollectionItemBase(Collection), FImage(std::make_unique<TPicture>()) {}
 
 TButtonItem::~TButtonItem() = default;
 
-void TButtonItem::Assign(const TButtonItem& Source) {
-    SetCaption(Source.FCaption);
-    SetCaptionColor(Source.FCaptionColor);
-    FTag = Source.FTag;
-    FImageIndex = Source.FImageIndex;
-    FImage->Assign(Source.FImage->Empty() ? nullptr : Source.FImage->Bitmap());
-    FEnabled = Source.FEnabled;
-    FName = Source.FName;
+void TButtonItem::Assign(const TObject* Source) {
+    const auto* source = dynamic_cast<const TButtonItem*>(Source);
+    if (!source)
+        return;
+    SetCaption(source->FCaption);
+    SetCaptionColor(source->FCaptionColor);
+    FTag = source->FTag;
+    FImageIndex = source->FImageIndex;
+    FImage->Assign(source->FImage->Empty() ? nullptr : source->FImage->Bitmap());
+    FEnabled = source->FEnabled;
+    FName = source->FName;
 }
 
 void TButtonItem::SetCaption(const std::string& Value) {
@@ -88,7 +91,7 @@ void TCustomButtonPanel::SetButtonPanelType(TButtonPanelType Value) {
 }
 
 bool TCustomButtonPanel::IsEnabledButton(int Index) const {
-    return IsValidIndex(Index) && FButtons->Items(Index)->Enabled();
+    return IsValidIndex(Index) && FButtons->GetItem(Index)->Enabled();
 }
 
 void TCustomButtonPanel::MoveMark(int& Field, int Index) {
@@ -120,12 +123,12 @@ void TCustomButtonPanel::GetContentRect(TRect& R) const {
 }
 
 TRect TCustomButtonPanel::GetButtonRect(int Index) const {
-    return IsValidIndex(Index) ? FButtons->Items(Index)->ButtonRect() : Rect(-1, -1, -1, -1);
+    return IsValidIndex(Index) ? FButtons->GetItem(Index)->ButtonRect() : Rect(-1, -1, -1, -1);
 }
 
 int TCustomButtonPanel::ButtonAtPos(int X, int Y) const {
     for (int i = 0; i < FButtons->Count(); ++i)
-        if (FButtons->Items(i)->ButtonRect().Contains({X, Y}))
+        if (FButtons->GetItem(i)->ButtonRect().Contains({X, Y}))
             return i;
     return -1;
 }
@@ -203,7 +206,7 @@ void TCustomButtonPanel::ArrangeCalculatorButtons() {
     const int x4 = x3 + w + g;
     const int x5 = x4 + w - 1;
     const auto place = [this, w, h](int index, int left, int top) {
-        FButtons->Items(index)->SetButtonRect(Bounds(left, top, w, h));
+        FButtons->GetItem(index)->SetButtonRect(Bounds(left, top, w, h));
     };
     place(0, x0, y[0]);
     // Columns from the top keypad row down.
@@ -217,16 +220,16 @@ void TCustomButtonPanel::ArrangeCalculatorButtons() {
     const int right = x5 + w;
     const int left = x0 + w + g;
     const int w3 = (right - left - 2 * g) / 3;
-    FButtons->Items(1)->SetButtonRect(Bounds(left, y[0], w3, h));
-    FButtons->Items(2)->SetButtonRect(Bounds(left + w3 + g, y[0], w3, h));
-    FButtons->Items(3)->SetButtonRect(Rect(left + 2 * (w3 + g), y[0], right, y[0] + h));
+    FButtons->GetItem(1)->SetButtonRect(Bounds(left, y[0], w3, h));
+    FButtons->GetItem(2)->SetButtonRect(Bounds(left + w3 + g, y[0], w3, h));
+    FButtons->GetItem(3)->SetButtonRect(Rect(left + 2 * (w3 + g), y[0], right, y[0] + h));
     Invalidate();
 }
 
 void TCustomButtonPanel::InvalidateButton(int Index) {
     if (!IsValidIndex(Index))
         return;
-    TRect r = FButtons->Items(Index)->ButtonRect();
+    TRect r = FButtons->GetItem(Index)->ButtonRect();
     InflateRect(r, 8, 8);
     InvalidateRect(r);
 }
@@ -253,7 +256,7 @@ void TCustomButtonPanel::DrawImage(TCanvas* ACanvas, const TButtonItem& Item, in
 void TCustomButtonPanel::DrawButton(int Index, TCanvas* ACanvas) {
     if (!IsValidIndex(Index) || !ACanvas)
         return;
-    const TButtonItem& item = *FButtons->Items(Index);
+    const TButtonItem& item = *FButtons->GetItem(Index);
     const TRect b = item.ButtonRect();
     if (b.Left < 0 && b.Right < 0)
         return;
@@ -337,7 +340,7 @@ void TCustomButtonPanel::GetButtonSize(TSize& Size) {
     Canvas()->Font()->Assign(*Font());
     int iw = 0, ih = 0, tw = 0, th = 0;
     for (int i = 0; i < FButtons->Count(); ++i) {
-        const TButtonItem& item = *FButtons->Items(i);
+        const TButtonItem& item = *FButtons->GetItem(i);
         const TSize image = ImageSize(item);
         iw = std::max(iw, image.cx);
         ih = std::max(ih, image.cy);

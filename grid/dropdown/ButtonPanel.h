@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/dropdown/ButtonAppearance.h"
-#include "grid/dropdown/ItemCollection.h"
+#include "grid/dropdown/CollectionItem.h"
 #include "grid/dropdown/SelectionColorStyle.h"
 #include "platform/ui/Control.h"
 
@@ -21,11 +21,12 @@ using TCalculatorButtonClickEvent = std::function<void(TObject* Sender, int Inde
 
 class TButtonItem : public TCollectionItemBase {
 public:
-    explicit TButtonItem(TCollectionNotifier* Collection);
+    explicit TButtonItem(TButtonCollectionBase* Collection);
     ~TButtonItem() override;
 
-    // The rectangle and Special belong to the panel's layout and are not copied.
-    void Assign(const TButtonItem& Source);
+    // From another button item; anything else is ignored. The rectangle and Special belong to the
+    // panel's layout and are not copied.
+    void Assign(const TObject* Source);
 
     const std::string& Caption() const { return FCaption; }
     void SetCaption(const std::string& Value);
@@ -64,7 +65,7 @@ private:
     bool FSpecial = false;
 };
 
-using TButtonItems = TItemCollection<TButtonItem>;
+using TButtonItems = TButtonCollection<TButtonItem>;
 
 // A set of push buttons with a hot and a pressed button that reports a click with the button's
 // index; in calculator mode it builds and places the 28 keys of a pocket calculator.
@@ -76,7 +77,7 @@ public:
     ~TCustomButtonPanel() override;
 
     TButtonItems* Buttons() const { return FButtons.get(); }
-    void SetButtons(const TButtonItems& Value) { FButtons->Assign(Value); }
+    void SetButtons(const TButtonItems& Value) { FButtons->Assign(&Value); }
     TButtonAppearance* ButtonAppearance() const { return FButtonAppearance.get(); }
     void SetButtonAppearance(const TButtonAppearance& Value) { FButtonAppearance->Assign(Value); }
     TItemLayout ButtonLayout() const { return FButtonLayout; }

@@ -6,9 +6,12 @@
 #include <algorithm>
 #include <array>
 
-void TColorBoxItem::Assign(const TColorBoxItem& Source) {
-    SetColor(Source.FColor);
-    FEnabled = Source.FEnabled;
+void TColorBoxItem::Assign(const TObject* Source) {
+    const auto* source = dynamic_cast<const TColorBoxItem*>(Source);
+    if (!source)
+        return;
+    SetColor(source->FColor);
+    FEnabled = source->FEnabled;
 }
 
 void TColorBoxItem::SetColor(TColor Value) {
@@ -36,7 +39,7 @@ TCustomColorSelector::TCustomColorSelector(TComponent* AOwner)
 TCustomColorSelector::~TCustomColorSelector() = default;
 
 bool TCustomColorSelector::IsSelectable(int Index) const {
-    return !IsValidIndex(Index) || FItems->Items(Index)->Enabled();
+    return !IsValidIndex(Index) || FItems->GetItem(Index)->Enabled();
 }
 
 void TCustomColorSelector::SetItemIndex(int Index) {
@@ -51,7 +54,7 @@ void TCustomColorSelector::SetItemIndex(int Index) {
     FItemIndex = IsValidIndex(Index) ? Index : -1;
     if (FItemIndex < 0)
         return;
-    FSelectedColor = FItems->Items(FItemIndex)->Color();
+    FSelectedColor = FItems->GetItem(FItemIndex)->Color();
     InvalidateItem(FItemIndex);
     FireEvent(OnItemSelect, static_cast<TObject*>(this));
 }
@@ -111,7 +114,7 @@ void TCustomColorSelector::SetSelectedColor(TColor Value) {
         SetItemIndex(-1);
     int found = -1;
     for (int i = 0; i < FItems->Count() && found < 0; ++i)
-        if (FItems->Items(i)->Color() == Value)
+        if (FItems->GetItem(i)->Color() == Value)
             found = i;
     SetItemIndex(found);
 }
@@ -145,7 +148,7 @@ void TCustomColorSelector::UpdateItems() {
     bool gap = false;
     const int last = FItems->Count() - 1;
     for (int i = 0; i <= last; ++i) {
-        TColorBoxItem* item = FItems->Items(i);
+        TColorBoxItem* item = FItems->GetItem(i);
         item->SetItemRect(Rect(x, y, x + size.cx, y + size.cy));
         ++col;
         if (i == last)
@@ -170,7 +173,7 @@ void TCustomColorSelector::UpdateItems() {
 void TCustomColorSelector::DrawItem(int Index, TCanvas* ACanvas) {
     if (!IsValidIndex(Index) || !ACanvas)
         return;
-    const TColorBoxItem* item = FItems->Items(Index);
+    const TColorBoxItem* item = FItems->GetItem(Index);
     TRect b = item->ItemRect();
     if (b.Left < 0 && b.Right < 0)
         return;
@@ -232,16 +235,16 @@ void TCustomColorSelector::DrawItem(int Index, TCanvas* ACanvas) {
 
 void TCustomColorSelector::InvalidateItem(int Index) {
     if (IsValidIndex(Index))
-        InvalidateRect(FItems->Items(Index)->ItemRect());
+        InvalidateRect(FItems->GetItem(Index)->ItemRect());
 }
 
 TRect TCustomColorSelector::GetItemRect(int Index) const {
-    return IsValidIndex(Index) ? FItems->Items(Index)->ItemRect() : Rect(-1, -1, -1, -1);
+    return IsValidIndex(Index) ? FItems->GetItem(Index)->ItemRect() : Rect(-1, -1, -1, -1);
 }
 
 int TCustomColorSelector::ItemAtPos(int X, int Y) const {
     for (int i = 0; i < FItems->Count(); ++i)
-        if (FItems->Items(i)->ItemRect().Contains({X, Y}))
+        if (FItems->GetItem(i)->ItemRect().Contains({X, Y}))
             return i;
     return -1;
 }
@@ -356,7 +359,7 @@ void TCustomColorSelector::Paint() {
 void TCustomColorSelector::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TExCustomColorSelectorPanel::MouseDown(Button, Shift, X, Y);
     const int i = ItemAtPos(X, Y);
-    if (i >= 0 && FItems->Items(i)->Enabled())
+    if (i >= 0 && FItems->GetItem(i)->Enabled())
         SetItemIndex(i);
 }
 
@@ -367,7 +370,7 @@ void TCustomColorSelector::MouseMove(TShiftState Shift, int X, int Y) {
         if (FItemHot >= 0)
             SetItemHot(-1);
     } else if (i != FItemHot) {
-        SetItemHot(FItems->Items(i)->Enabled() ? i : -1);
+        SetItemHot(FItems->GetItem(i)->Enabled() ? i : -1);
     }
 }
 

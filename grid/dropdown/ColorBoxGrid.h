@@ -1,7 +1,7 @@
 #pragma once
 
+#include "grid/dropdown/CollectionItem.h"
 #include "grid/dropdown/ColorSelectorPanel.h"
-#include "grid/dropdown/ItemCollection.h"
 #include "grid/dropdown/SelectionColorStyle.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Types.h"
@@ -13,9 +13,10 @@ enum TItemPos { ipStandAlone, ipTop, ipMiddle, ipBottom };
 
 class TColorBoxItem : public TCollectionItemBase {
 public:
-    explicit TColorBoxItem(TCollectionNotifier* Collection) : TCollectionItemBase(Collection) {}
+    explicit TColorBoxItem(TButtonCollectionBase* Collection) : TCollectionItemBase(Collection) {}
 
-    void Assign(const TColorBoxItem& Source);
+    // From another colour box item; anything else is ignored.
+    void Assign(const TObject* Source);
 
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
@@ -35,7 +36,7 @@ private:
     TItemPos FColorBoxPos = ipStandAlone;
 };
 
-using TColorBoxItems = TItemCollection<TColorBoxItem>;
+using TColorBoxItems = TButtonCollection<TColorBoxItem>;
 
 // Frame colours of the boxes.
 class TColorBoxAppearance : public TObject {
@@ -62,7 +63,7 @@ public:
         FColorBoxAppearance->Assign(Value);
     }
     TColorBoxItems* Items() const { return FItems.get(); }
-    void SetItems(const TColorBoxItems& Value) { FItems->Assign(Value); }
+    void SetItems(const TColorBoxItems& Value) { FItems->Assign(&Value); }
 
     int ItemIndex() const { return FItemIndex; }
     void SetItemIndex(int Index);

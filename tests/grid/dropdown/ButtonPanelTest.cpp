@@ -26,7 +26,7 @@ protected:
     }
     int IndexOf(const std::string& caption) const {
         for (int i = 0; i < panel.Buttons()->Count(); ++i)
-            if (panel.Buttons()->Items(i)->Caption() == caption)
+            if (panel.Buttons()->GetItem(i)->Caption() == caption)
                 return i;
         return -1;
     }
@@ -55,7 +55,7 @@ TEST_F(ButtonPanel, TheCalculatorKeysCarryTheirOperationCodes) {
         {26, "%", "BTN_%", 18, false}, {27, "sqrt", "BTN_sqrt", 37, true},
     };
     for (const Case& c : cases) {
-        const TButtonItem* item = panel.Buttons()->Items(c.Index);
+        const TButtonItem* item = panel.Buttons()->GetItem(c.Index);
         EXPECT_EQ(item->Caption(), c.Caption) << c.Index;
         EXPECT_EQ(item->Name(), c.Name) << c.Index;
         EXPECT_EQ(item->Tag(), c.Tag) << c.Index;
@@ -92,7 +92,7 @@ TEST_F(ButtonPanel, AResizeReplacesTheKeysButCreateButtonsLeavesThem) {
     const TRect resized = panel.GetButtonRect(IndexOf("="));
     // W = (274 - 8) div 6 = 44, H = (184 - 4) div 5 = 36.
     EXPECT_EQ(resized, Bounds(233, 153, 44, 36));
-    panel.Buttons()->Items(5)->SetButtonRect(Bounds(1, 2, 3, 4));
+    panel.Buttons()->GetItem(5)->SetButtonRect(Bounds(1, 2, 3, 4));
     panel.CreateButtons();
     EXPECT_EQ(panel.GetButtonRect(5), Bounds(1, 2, 3, 4));
     panel.ResetButtons();
@@ -102,7 +102,7 @@ TEST_F(ButtonPanel, AResizeReplacesTheKeysButCreateButtonsLeavesThem) {
 
 TEST_F(ButtonPanel, AnIncompleteKeypadIsNotPlaced) {
     panel.Buttons()->Delete(27);
-    panel.Buttons()->Items(0)->SetButtonRect(Bounds(1, 2, 3, 4));
+    panel.Buttons()->GetItem(0)->SetButtonRect(Bounds(1, 2, 3, 4));
     panel.SetBounds(0, 0, 300, 300);
     EXPECT_EQ(panel.GetButtonRect(0), Bounds(1, 2, 3, 4));
     panel.SetBounds(0, 0, 2, 2);
@@ -160,7 +160,7 @@ TEST_F(ButtonPanel, AClickIsReportedOnlyForAReleaseOverThePressedButton) {
 
 TEST_F(ButtonPanel, ADisabledButtonIsNeverHotPressedOrClicked) {
     const int five = IndexOf("5");
-    panel.Buttons()->Items(five)->SetEnabled(false);
+    panel.Buttons()->GetItem(five)->SetEnabled(false);
     InputSimulation::MouseMove(&panel, CentreOf(five));
     EXPECT_EQ(panel.ButtonHot(), -1);
     InputSimulation::Click(&panel, CentreOf(five));

@@ -20,7 +20,7 @@ protected:
         keypad.SetBounds(0, 0, 230, 150);
         keypad.Loaded();
         keypad.OnButtonClick = [this](TObject*, int index) {
-            engine.PressButton(keypad.Buttons()->Items(index)->Tag());
+            engine.PressButton(keypad.Buttons()->GetItem(index)->Tag());
         };
     }
     void TearDown() override { OverrideFormatSettings(nullptr); }
@@ -38,7 +38,7 @@ protected:
     }
     int IndexOf(const std::string& caption) const {
         for (int i = 0; i < keypad.Buttons()->Count(); ++i)
-            if (keypad.Buttons()->Items(i)->Caption() == caption)
+            if (keypad.Buttons()->GetItem(i)->Caption() == caption)
                 return i;
         return -1;
     }

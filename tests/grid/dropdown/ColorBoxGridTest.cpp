@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -46,9 +47,9 @@ TEST_F(ColorBoxGrid, ThePaletteLaysOutSixRowsOfTenWithAGapUnderTheStandAloneRow)
         for (int col = 0; col < 10; ++col)
             EXPECT_EQ(grid.GetItemRect(row * 10 + col), Bounds(4 + 16 * col, rowTops[row], 12, 12))
                 << row << "," << col;
-    EXPECT_EQ(grid.Items()->Items(0)->Color(), clWhite);
-    EXPECT_EQ(grid.Items()->Items(3)->Color(), RGB(0x1F, 0x49, 0x7D)) << "red comes first";
-    EXPECT_EQ(grid.Items()->Items(59)->ColorBoxPos(), ipBottom);
+    EXPECT_EQ(grid.Items()->GetItem(0)->Color(), clWhite);
+    EXPECT_EQ(grid.Items()->GetItem(3)->Color(), RGB(0x1F, 0x49, 0x7D)) << "red comes first";
+    EXPECT_EQ(grid.Items()->GetItem(59)->ColorBoxPos(), ipBottom);
 }
 
 TEST_F(ColorBoxGrid, FiveColumnsPutTheGapUnderBothRowsOfStandAloneBoxes) {
@@ -97,7 +98,7 @@ TEST_F(ColorBoxGrid, AClickSelectsTheBoxUnderThePointerAndTakesItsColour) {
 }
 
 TEST_F(ColorBoxGrid, ADisabledBoxTakesNeitherTheHoverNorAClick) {
-    grid.Items()->Items(7)->SetEnabled(false);
+    grid.Items()->GetItem(7)->SetEnabled(false);
     InputSimulation::MouseMove(&grid, CentreOf(6));
     EXPECT_EQ(grid.ItemHot(), 6);
     InputSimulation::MouseMove(&grid, CentreOf(7));
@@ -172,7 +173,7 @@ TEST_F(ColorBoxGrid, AnIndexPastTheBoxesSelectsNothing) {
     grid.SetItemIndex(5);
     grid.SetItemIndex(60);
     EXPECT_EQ(grid.ItemIndex(), -1);
-    EXPECT_EQ(grid.SelectedColor(), grid.Items()->Items(5)->Color());
+    EXPECT_EQ(grid.SelectedColor(), grid.Items()->GetItem(5)->Color());
 }
 
 TEST_F(ColorBoxGrid, BoxesArePaintedWithTheFramesOfTheirState) {
@@ -189,19 +190,19 @@ TEST_F(ColorBoxGrid, BoxesArePaintedWithTheFramesOfTheirState) {
     const std::vector<Case> cases = {
         {22, look.OuterBorderColorSelected, look.InnerBorderColorSelected},
         {23, look.OuterBorderColorHot, look.InnerBorderColorHot},
-        {0, look.BorderColor, grid.Items()->Items(0)->Color()},
-        {24, look.BorderColor, grid.Items()->Items(24)->Color()},
+        {0, look.BorderColor, grid.Items()->GetItem(0)->Color()},
+        {24, look.BorderColor, grid.Items()->GetItem(24)->Color()},
     };
     for (const Case& c : cases) {
         const TRect r = grid.GetItemRect(c.Index);
         EXPECT_EQ(bitmap.Pixel(r.Left, r.Top + 5), c.Outer) << c.Index;
         EXPECT_EQ(bitmap.Pixel(r.Left + 1, r.Top + 5), c.Inner) << c.Index;
-        EXPECT_EQ(bitmap.Pixel(r.Left + 5, r.Top + 5), grid.Items()->Items(c.Index)->Color())
+        EXPECT_EQ(bitmap.Pixel(r.Left + 5, r.Top + 5), grid.Items()->GetItem(c.Index)->Color())
             << c.Index;
     }
     // A box joined to the one above has no top line of its own.
     const TRect middle = grid.GetItemRect(34);
-    EXPECT_EQ(bitmap.Pixel(middle.Left + 5, middle.Top), grid.Items()->Items(34)->Color());
+    EXPECT_EQ(bitmap.Pixel(middle.Left + 5, middle.Top), grid.Items()->GetItem(34)->Color());
     const TRect top = grid.GetItemRect(14);
     EXPECT_EQ(bitmap.Pixel(top.Left + 5, top.Top), look.BorderColor);
 }
@@ -235,7 +236,9 @@ TEST(ColorBoxItems, AChangedColourNotifiesTheCollectionAndABadIndexIsRefused) {
     item->SetColor(clRed);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(sender, &items);
-    EXPECT_THROW(items.Items(1), Exception);
-    EXPECT_THROW(items.Insert(3), Exception);
+    EXPECT_THROW(items.GetItem(1), std::out_of_range);
     EXPECT_EQ(items.Count(), 1);
+    TColorBoxItems copy(nullptr);
+    copy.Assign(&items);
+    EXPECT_EQ(copy.GetItem(0)->Color(), clRed);
 }
