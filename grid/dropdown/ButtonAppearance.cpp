@@ -1,5 +1,6 @@
 #include "grid/dropdown/ButtonAppearance.h"
 
+#include "grid/stringgrid/ExButtonAppearance.h"
 #include "platform/ui/Font.h"
 
 TButtonAppearance::TButtonAppearance() : FFont(std::make_unique<TFont>()) {
@@ -43,4 +44,25 @@ void TButtonAppearance::Assign(const TButtonAppearance& Source) {
     SetFont(*Source.FFont);
     SetTextColor(Source.FTextColor);
     SetSpecialTextColor(Source.FSpecialTextColor);
+}
+
+void TButtonAppearance::TakeStyleColors(const TExButtonAppearance& Source, TULKStyle Style) {
+    SetBorderColorChecked(Source.BorderColorDisabled());
+    SetBorderColor(Source.BorderColor());
+    SetBorderColorHot(Source.BorderColorHot());
+    SetBorderColorDown(Source.BorderColorDown());
+    SetColor(Source.Color());
+    SetColorTo(Source.ColorTo());
+    SetColorDown(Source.ColorDown());
+    SetColorDownTo(Source.ColorDownTo());
+    SetColorChecked(Source.ColorDisabledTo());
+    SetColorCheckedTo(Source.ColorHotTo());
+    SetColorDisabled(Source.ColorDisabled());
+    SetColorDisabledTo(Source.ColorDisabledTo());
+    SetColorHot(Source.ColorHot());
+    SetColorHotTo(Source.ColorHotTo());
+    const bool office2010 =
+        Style == tsOffice2010Blue || Style == tsOffice2010Silver || Style == tsOffice2010Black;
+    GlowColorDown = office2010 ? Source.ColorHot() : 0xD5C244;
+    GlowColorHot = office2010 ? Source.ColorHot() : Source.ColorDownTo();
 }

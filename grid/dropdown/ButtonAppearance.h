@@ -1,10 +1,12 @@
 #pragma once
 
+#include "grid/foundation/ExStyleIF.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Object.h"
 
 #include <memory>
 
+class TExButtonAppearance;
 class TFont;
 
 // Caption font and colours of a button panel's buttons. The face colours are kept and copied for
@@ -15,6 +17,9 @@ public:
     ~TButtonAppearance() override;
 
     void Assign(const TButtonAppearance& Source);
+    // The keypad's colours follow the drop-down's button colours once a style is applied; the
+    // checked look borrows from the disabled and hot ones.
+    void TakeStyleColors(const TExButtonAppearance& Source, TULKStyle Style);
 
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor Value) { Store(FBorderColor, Value); }

@@ -100,7 +100,7 @@ void TExButton::SizeToContent() {
 }
 
 void TExButton::Click() {
-    if (TForm* form = dynamic_cast<TForm*>(Parent()))
+    if (TForm* form = GetParentForm(this))
         form->SetModalResult(FModalResult);
     if (FExDropDown && ClosesThePopup(FModalResult))
         FExDropDown->DoHideDropDown(Cancels(FModalResult));

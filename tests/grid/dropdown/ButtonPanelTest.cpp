@@ -1,6 +1,7 @@
 // The button panel: the calculator keypad's keys and placement, hot and pressed buttons, and
 // clicks reported only on a release over the pressed button.
 #include "grid/dropdown/ButtonPanel.h"
+#include "grid/stringgrid/ExButtonAppearance.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -228,4 +230,47 @@ TEST(ButtonAppearance, StartsWithItsColoursAndCopiesThemAll) {
     EXPECT_EQ(copy.GlowColorDown, clYellow);
     EXPECT_EQ(copy.ShineColor(), clBlue);
     EXPECT_EQ(changes, 2) << "only the changed colours notify, the shine colour never";
+}
+
+TEST(ButtonAppearance, EveryStyleTakesTheDropDownsButtonColoursAndItsOwnGlow) {
+    TExButtonAppearance source;
+    source.SetBorderColor(0x000001);
+    source.SetBorderColorHot(0x000002);
+    source.SetBorderColorDown(0x000003);
+    source.SetBorderColorDisabled(0x000004);
+    source.SetColor(0x000005);
+    source.SetColorTo(0x000006);
+    source.SetColorDown(0x000007);
+    source.SetColorDownTo(0x000008);
+    source.SetColorDisabled(0x000009);
+    source.SetColorDisabledTo(0x00000A);
+    source.SetColorHot(0x00000B);
+    source.SetColorHotTo(0x00000C);
+    for (int s = tsOffice2003Blue; s <= tsOffice2010Black; ++s) {
+        const auto style = static_cast<TULKStyle>(s);
+        const bool office2010 =
+            style == tsOffice2010Blue || style == tsOffice2010Silver || style == tsOffice2010Black;
+        TButtonAppearance keys;
+        keys.TakeStyleColors(source, style);
+        const std::vector<std::pair<TColor, TColor>> expected = {
+            {keys.BorderColor(), 0x000001},
+            {keys.BorderColorHot(), 0x000002},
+            {keys.BorderColorDown(), 0x000003},
+            {keys.BorderColorChecked(), 0x000004},
+            {keys.Color(), 0x000005},
+            {keys.ColorTo(), 0x000006},
+            {keys.ColorDown(), 0x000007},
+            {keys.ColorDownTo(), 0x000008},
+            {keys.ColorDisabled(), 0x000009},
+            {keys.ColorDisabledTo(), 0x00000A},
+            {keys.ColorChecked(), 0x00000A},
+            {keys.ColorHot(), 0x00000B},
+            {keys.ColorHotTo(), 0x00000C},
+            {keys.ColorCheckedTo(), 0x00000C},
+            {keys.GlowColorDown, office2010 ? 0x00000Bu : 0xD5C244u},
+            {keys.GlowColorHot, office2010 ? 0x00000Bu : 0x000008u},
+        };
+        for (size_t i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(expected[i].first, expected[i].second) << "style " << s << " colour " << i;
+    }
 }
