@@ -285,3 +285,107 @@ void TCalculatorEngine::PressButton(int Code) {
     }
     FDisplay.SetModified();
 }
+
+bool TCalculatorEngine::DisplayIsFull() const {
+    return FDisplay.MaxLength() > 0 &&
+           CodePointCount(FDisplay.Text()) == static_cast<size_t>(FDisplay.MaxLength());
+}
+
+bool TCalculatorEngine::OperatorKey(char32_t Key) {
+    switch (Key) {
+    case U'*':
+        CalcMultiply();
+        return true;
+    case U'+':
+        CalcAdd();
+        return true;
+    case U'-':
+        CalcSubtract();
+        return true;
+    case U'/':
+        CalcDivide();
+        return true;
+    default:
+        return false;
+    }
+}
+
+TCalcKeyAction TCalculatorEngine::ProcessCalcKey(char32_t Key) {
+    const std::string separator = CurrentFormatSettings().DecimalSeparator;
+    const bool digit = Key >= U'0' && Key <= U'9';
+    if (!separator.empty() && Key == static_cast<unsigned char>(separator[0]) &&
+        FDisplay.Text().find(separator) == std::string::npos)
+        FDisplay.SetText(FDisplay.Text() + separator);
+    if (digit && DisplayIsFull())
+        return TCalcKeyAction::Stay;
+    switch (Key) {
+    case U'\r':
+        CalcEquals();
+        return TCalcKeyAction::CloseAccepted;
+    case 27:
+        return TCalcKeyAction::CloseCancelled;
+    case U'%':
+        CalcPercent();
+        break;
+    case U'=':
+        CalcEquals();
+        break;
+    case U'C':
+    case U'c':
+        FDisplay.SetText("0");
+        FPrevval = 0;
+        FNewval = true;
+        FPrevop = -1;
+        break;
+    default:
+        if (digit)
+            FNewval = false;
+        else
+            OperatorKey(Key);
+        break;
+    }
+    return TCalcKeyAction::Stay;
+}
+
+TCalcKeyAction TCalculatorEngine::PopupKeyDown(WORD Key) {
+    if (Key == VK_TAB || Key == VK_F4)
+        return TCalcKeyAction::CloseAccepted;
+    if (Key == VK_BACK) {
+        std::string text = FDisplay.Text();
+        if (!text.empty() && text != ErrorText) {
+            // A whole character goes, not a byte of one.
+            size_t last = text.size() - 1;
+            while (last > 0 && (static_cast<unsigned char>(text[last]) & 0xC0) == 0x80)
+                --last;
+            text.erase(last);
+        }
+        FDisplay.SetText(text.empty() || text == ErrorText ? "0" : text);
+    }
+    return TCalcKeyAction::Stay;
+}
+
+bool TCalculatorEngine::ClosedPopupKey(char32_t Key) {
+    switch (Key) {
+    case U'\r':
+    case U'=':
+        CalcEquals();
+        return true;
+    case U'%':
+        CalcPercent();
+        return true;
+    case U'C':
+    case U'c':
+        // The accumulator stays; only the display and the pending operator go.
+        FDisplay.SetText("0");
+        FNewval = true;
+        FPrevop = -1;
+        return true;
+    default:
+        return OperatorKey(Key);
+    }
+}
+
+void TCalculatorEngine::EditDeleteKey() {
+    if (DisplayIsEmptyOrError())
+        FDisplay.SetText("0");
+}

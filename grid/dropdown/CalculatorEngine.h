@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ui/Keys.h"
+
 #include <string>
 
 // Where the calculator shows its number: the drop-down's edit, or a plain text for a keypad
@@ -40,6 +42,9 @@ private:
     bool FShowThousandSeparator = false;
     bool FModified = false;
 };
+
+// What a key asks of the popup around the keypad.
+enum class TCalcKeyAction { Stay, CloseAccepted, CloseCancelled };
 
 // The arithmetic of the pocket calculator: an accumulator machine without precedence. Each
 // operator folds the number on display into the accumulator with the pending operator and then
@@ -83,6 +88,15 @@ public:
     void CalcPercent();
     // The popup opens: the next digit starts a new number.
     void StartNewNumber();
+    // A character typed while the popup is open (after the edit has taken it).
+    TCalcKeyAction ProcessCalcKey(char32_t Key);
+    // A key pressed down while the popup is open (after the edit has taken it).
+    TCalcKeyAction PopupKeyDown(WORD Key);
+    // A character typed into the edit while the popup is closed: operators, "=", Enter, "%" and
+    // "C" act at once. True when the key did something.
+    bool ClosedPopupKey(char32_t Key);
+    // Delete pressed in the edit: an empty or "Error" display becomes "0".
+    void EditDeleteKey();
     // The number on display (0 for one that is no number); an empty display becomes "0" first.
     double Value();
     void SetValue(double Value);
@@ -99,6 +113,9 @@ private:
     bool DisplayIsEmptyOrError() const;
     void EvaluatePending();
     void Fold(int Operator);
+    // The operator keys "*", "+", "-" and "/"; false for any other key.
+    bool OperatorKey(char32_t Key);
+    bool DisplayIsFull() const;
     void Digit(int D);
     void ChangeSign();
     void DecimalPoint();

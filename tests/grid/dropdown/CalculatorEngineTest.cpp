@@ -169,3 +169,91 @@ TEST_F(Calculator, EveryKeyMarksTheValueModified) {
     engine.PressButton(99);
     EXPECT_TRUE(display.Modified());
 }
+
+TEST_F(Calculator, KeysTypedIntoTheClosedEditActAsTheOperatorKeys) {
+    struct Case {
+        const char* Keys;
+        const char* Typed;
+        const char* Display;
+    };
+    // With the popup closed the edit types the digits itself; here they come from the keypad.
+    const std::vector<Case> cases = {
+        {"3", "+", "3.00"},
+        {"3", "*", "3.00"},
+        {"9", "%", "0"},
+        {"5", "C", "0"},
+    };
+    for (const Case& c : cases) {
+        engine.PressButton(TCalculatorEngine::opClear);
+        Press(c.Keys);
+        EXPECT_TRUE(engine.ClosedPopupKey(static_cast<unsigned char>(c.Typed[0]))) << c.Typed;
+        EXPECT_EQ(display.Text(), c.Display) << c.Keys << " " << c.Typed;
+    }
+    engine.PressButton(TCalculatorEngine::opClear);
+    Press("3");
+    engine.ClosedPopupKey(U'+');
+    Press("4");
+    EXPECT_TRUE(engine.ClosedPopupKey(U'\r'));
+    EXPECT_EQ(display.Text(), "7.00");
+    EXPECT_FALSE(engine.ClosedPopupKey(U'x'));
+    EXPECT_FALSE(engine.ClosedPopupKey(U'5'));
+}
+
+TEST_F(Calculator, CInTheClosedEditKeepsTheAccumulator) {
+    Press("6 +");
+    engine.ClosedPopupKey(U'c');
+    EXPECT_EQ(engine.Accumulator(), 6);
+    EXPECT_EQ(engine.PendingOperator(), -1);
+}
+
+TEST_F(Calculator, KeysTypedInTheOpenPopupComputeAndClose) {
+    struct Case {
+        const char* Keys;
+        char32_t Key;
+        TCalcKeyAction Action;
+        const char* Display;
+    };
+    const std::vector<Case> cases = {
+        {"7", U'\r', TCalcKeyAction::CloseAccepted, "7.00"},
+        {"7", 27, TCalcKeyAction::CloseCancelled, "7"},
+        {"7", U'=', TCalcKeyAction::Stay, "7.00"},
+        {"2 * 7", U'=', TCalcKeyAction::Stay, "14.00"},
+        {"7", U'+', TCalcKeyAction::Stay, "7.00"},
+        {"7", U'C', TCalcKeyAction::Stay, "0"},
+        {"7", U'.', TCalcKeyAction::Stay, "7."},
+        {"7 .", U'.', TCalcKeyAction::Stay, "7."},
+    };
+    for (const Case& c : cases) {
+        engine.PressButton(TCalculatorEngine::opClear);
+        Press(c.Keys);
+        EXPECT_EQ(engine.ProcessCalcKey(c.Key), c.Action) << static_cast<int>(c.Key);
+        EXPECT_EQ(display.Text(), c.Display) << static_cast<int>(c.Key);
+    }
+}
+
+TEST_F(Calculator, BackspaceInTheOpenPopupTakesOffOneCharacter) {
+    struct Case {
+        const char* Before;
+        const char* After;
+    };
+    const std::vector<Case> cases = {
+        {"12.5", "12."},
+        {"7", "0"},
+        {"Error", "0"},
+        {"", "0"},
+        {"1\xC3\xA9", "1"},
+        {"\xC3\xA9"
+         "1",
+         "\xC3\xA9"},
+    };
+    for (const Case& c : cases) {
+        display.SetText(c.Before);
+        EXPECT_EQ(engine.PopupKeyDown(VK_BACK), TCalcKeyAction::Stay);
+        EXPECT_EQ(display.Text(), c.After) << c.Before;
+    }
+    EXPECT_EQ(engine.PopupKeyDown(VK_TAB), TCalcKeyAction::CloseAccepted);
+    EXPECT_EQ(engine.PopupKeyDown(VK_F4), TCalcKeyAction::CloseAccepted);
+    display.SetText("Error");
+    engine.EditDeleteKey();
+    EXPECT_EQ(display.Text(), "0");
+}
