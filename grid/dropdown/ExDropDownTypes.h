@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/dropdown/SelectionColorStyle.h"
 #include "grid/foundation/LabelPosition.h"
 #include "grid/stringgrid/DropDownStripAppearance.h"
 #include "platform/ui/Types.h"
@@ -14,7 +15,6 @@ class TObject;
 // the strip appearances.
 
 enum TDropPosition { dpAuto, dpDown, dpUp };
-enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
 enum TButtonStyle { bsButton, bsDropDown };
 // The label positions the grid foundation's list lacks: above and below, right-aligned.
 constexpr TLabelPosition lpTopRight = static_cast<TLabelPosition>(lpRighBottom + 1);
