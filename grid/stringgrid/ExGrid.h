@@ -2411,7 +2411,6 @@ private:
 // Unit-wide state of the string grid: the registered identifiers every grid uses.
 extern int GridUnitInitCount;
 extern UINT GridEditDoneMessage;
-extern UINT DTPShiftFocusMessage;
 extern unsigned GridCellsClipboardFormat;
 extern TCursor GridLinkCursor;
 extern TExStringGrid* FocusWindowGrid;

@@ -1,6 +1,9 @@
 // Features of the string grid working together: the mouse with sorting, the cell drawing with
 // sorting, tree rows and the disjunct selections, the wheel with zooming and sizing, typing with
 // the search, and the objects the constructor ties to the grid.
+#include "grid/foundation/CustomDateTimePicker.h"
+#include "grid/foundation/ExGridButton.h"
+#include "grid/foundation/GridTypes.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
@@ -17,6 +20,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
@@ -377,4 +381,24 @@ TEST(ExGridWiring, ADamagedColumnSizesFileIsReportedAndTheGridStillComesUp) {
     Application->OnException = previous;
     ASSERT_EQ(reported.size(), 2u);
     EXPECT_NE(reported[0].find("Col2"), std::string::npos) << reported[0];
+}
+
+// --- one definition per name ----------------------------------------------------------------
+
+// This file includes the platform check box, the grid button, the shared grid types, the date
+// and time picker and the grid together; it builds only while each name is defined once.
+TEST(ExGridWiring, SharedNamesMeanTheSameEverywhere) {
+    WiredGrid grid;
+    grid.AddCheckBox(1, 1, cbGrayed);
+    TCheckBoxState state = cbUnchecked;
+    ASSERT_TRUE(grid.GetCheckBoxState(1, 1, state));
+    TCheckBox platformBox(nullptr);
+    platformBox.SetState(state); // the grid's state is the platform's type
+    EXPECT_EQ(platformBox.State(), cbGrayed);
+
+    TExGridButton button(nullptr);
+    button.SetStyle(tasCheck);
+    EXPECT_EQ(button.Style(), tasCheck);
+
+    EXPECT_EQ(DTPShiftFocusMessage(), RegisterWindowMessage("DTPShiftFocus"));
 }
