@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/foundation/GridTypes.h" // TExGridButtonStyle
 #include "platform/ui/Control.h"
 
 #include <functional>
@@ -8,7 +9,6 @@
 class TBitmap;
 class TPopupMenu;
 
-enum TExGridButtonStyle { tasButton, tasCheck };
 enum TExGridButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 // A light-weight (windowless) speed button in office colours: flat by default, with a plain or

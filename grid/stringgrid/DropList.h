@@ -7,5 +7,7 @@ class TDropList : public TCustomControl {
 public:
     using TCustomControl::TCustomControl;
 
+    // The chosen entry's index in the filter list the drop-down was filled from; -1 for none.
+    int ItemIndex = -1;
     TNotifyEvent OnSelect;
 };

@@ -41,6 +41,7 @@
 #include "grid/stringgrid/SizeWhileTyping.h"
 #include "grid/stringgrid/SortSettings.h"
 #include "platform/core/StringList.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Screen.h"
@@ -95,7 +96,7 @@ void TExStringGrid::CreateOwnedObjects() {
                             !Owner()->ComponentState().Contains(csLoading);
     FSearchFooter = std::make_unique<TSearchFooter>(this, initDesign);
     FSearchFooter->OnChange = [this](TObject*) { UpdateSearchPanel(); };
-    FFloatingFooter = std::make_unique<TFloatingFooter>();
+    FFloatingFooter = std::make_unique<TFloatingFooter>(this);
     FPrintSettings = std::make_unique<TPrintSettings>();
     FHTMLSettings = std::make_unique<THTMLSettings>();
     FSortSettings = std::make_unique<TSortSettings>(this);
@@ -105,6 +106,11 @@ void TExStringGrid::CreateOwnedObjects() {
     FNavigation = std::make_unique<TNavigation>();
     FNavigation->OnChange = [this](TObject* Sender) { NavigationChanged(Sender); };
     FColumnSize = std::make_unique<TColumnSize>();
+    // A stretch switched on before the grid has a parent waits for the first resize.
+    FColumnSize->OnStretchChanged = [this] {
+        if (Parent())
+            ApplyColumnStretch(FColumnSize->StretchColumn);
+    };
     FCellNode = std::make_unique<TCellNode>(this);
     FBands = std::make_unique<TBands>();
     FBands->OnChange = [this](TObject*) { Invalidate(); };
@@ -155,11 +161,12 @@ void TExStringGrid::CreateLateOwnedObjects() {
     FCellGraphic = std::make_unique<TCellGraphic>();
     FIgnoreColumns = std::make_unique<TIntList>(-1, -1);
     FFilterDropDown = std::make_unique<TFilterDropDown>();
+    FFilterDropDown->OnChange = [this](TObject*) { Invalidate(); }; // the filter buttons' glyphs
     FDropList = new TDropList(this);
     FDropList->SetParent(this);
     FDropList->SetBounds(0, 0, 0, 0);
     FDropList->SetVisible(false);
-    FDropList->OnSelect = [this](TObject*) { FilterSelect(-1); };
+    FDropList->OnSelect = [this](TObject*) { FilterSelect(FDropList->ItemIndex); };
     FDropCheckList = new TDropCheckList(this);
     FDropCheckList->SetParent(this);
     FDropCheckList->SetBounds(0, 0, 0, 0);
@@ -289,7 +296,7 @@ void TExStringGrid::CreateWnd() {
     FSearchPanel->SetVisible(FSearchFooter->Visible());
     FSearchPanel->SetHeight(FSearchFooter->Visible() ? 32 : 0);
     if (FColumnSize->Save)
-        LoadColSizes();
+        RestoreSavedColSizes();
     FGridTimerID = static_cast<int>(::SetTimer(this, GridTimerIdentifier, GridTimerInterval));
     if (Designing() && !FLoaded && !Loading())
         Font()->SetName("Tahoma");
@@ -310,7 +317,7 @@ void TExStringGrid::Loaded() {
     if (FAutoSize)
         AutoSizeColumns(false, 4);
     if (FColumnSize->Save)
-        LoadColSizes();
+        RestoreSavedColSizes();
     FFixedRowsMin = FixedRows();
     FFixedColsMin = FixedCols();
     MinRowHeight = DefaultRowHeight();
@@ -512,4 +519,16 @@ void TExStringGrid::AssignCells(TObject* Source) {
         for (int c = 0; c < source->TotalColCount(); ++c)
             SetGridCell(c, r, source->GetGridCell(c, r));
     BulkCellsChanged();
+}
+
+// The grid comes up with the widths it has when the saved ones cannot be read; the error goes
+// to the application's error report (OnException, or a message) instead of ending the start.
+void TExStringGrid::RestoreSavedColSizes() {
+    try {
+        LoadColSizes();
+    } catch (const std::exception&) {
+        if (!Application)
+            throw;
+        Application->HandleException(this);
+    }
 }

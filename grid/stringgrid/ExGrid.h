@@ -997,6 +997,14 @@ public:
     void StringToColumnStates(const std::string& Value);
     // Where SaveColSizes, LoadColSizes, SaveColPositions and LoadColPositions keep the values.
     TColumnSizeStorage ColumnSizeStorage;
+    // Column sizes users keep and restore: the widths stretching and synchronising start from,
+    // the size a cell's text needs, and the widths kept in ColumnSizeStorage (LoadColSizes
+    // throws Exception for a damaged file and then leaves the widths as they were).
+    virtual void InitOrigColSizes();
+    virtual TPoint GetCellTextSize(int ACol, int ARow);
+    virtual void AutoSizeColumns(bool DoFixedCols, int Padding);
+    virtual void SaveColSizes();
+    virtual void LoadColSizes();
 
     // --- row and column operations (ExGridRows.cpp, ExGridColumns.cpp, ExGridRowsCols.cpp) ----
     // Rows are display rows, columns real columns unless said otherwise. Inserted rows and
@@ -1612,6 +1620,8 @@ public:
     TAnchorEvent OnAnchorExit;
     TAnchorHintEvent OnAnchorHint;
     TControlClickEvent OnControlClick;
+    // Header click sorting: may refuse the sort of a real column.
+    TCanSortEvent OnCanSort;
 
 protected:
     // The editor controls and in-place editors take part in the edit road through this state.
@@ -1735,8 +1745,8 @@ protected:
     virtual void CopySelectionToClipboard() {}
     virtual void CutSelectionToClipboard() {}
     virtual void PasteSelectionFromClipboard() {}
-    // Ctrl with the wheel: the sizing feature zooms by Lines and sizes the cells anew.
-    virtual void ZoomByWheel(int Lines) {}
+    // Ctrl with the wheel: zooms by Lines and sizes the cells anew.
+    virtual void ZoomByWheel(int Lines);
     std::string SearchInc;
     int SearchTics = 0;
     TGridCoord FLastKeyCell{-1, -1};
@@ -1791,7 +1801,6 @@ protected:
     virtual void UpdateSearchPanel();
     virtual void AdaptToOfficeTheme();
     virtual void ApplyVCLStyleColors();
-    virtual void InitOrigColSizes();
     virtual void ColumnStretchChanged(int OldColCount, int OldRowCount);
     virtual bool IsNode(int ARow);
     virtual bool IsSummary(int ARow);
@@ -1805,10 +1814,6 @@ protected:
     virtual void StartBalloons();
     virtual void EndBalloons();
     virtual void UpdateScrollProportional();
-    virtual TPoint GetCellTextSize(int ACol, int ARow);
-    virtual void AutoSizeColumns(bool DoFixedCols, int Padding);
-    virtual void SaveColSizes();
-    virtual void LoadColSizes();
     // Filtering, footer and persistence state.
     friend class TFloatingFooter; // steers the hidden last row and the footer rows
     friend class TFooterPanel;
@@ -2031,6 +2036,8 @@ private:
     void ApplyDefaults();
     void FreeOwnedObjects();
     void ReturnObjectsKeptOutsideTheStore();
+    // Start-up: the saved column widths; a damaged settings file is reported, not fatal.
+    void RestoreSavedColSizes();
     void InvalidateUnlessLocked();
     // Integral height: the height that leaves no partial row.
     int IntegralHeightFor(int AHeight) const;
@@ -2404,7 +2411,6 @@ private:
 // Unit-wide state of the string grid: the registered identifiers every grid uses.
 extern int GridUnitInitCount;
 extern UINT GridEditDoneMessage;
-extern UINT DTPShiftFocusMessage;
 extern unsigned GridCellsClipboardFormat;
 extern TCursor GridLinkCursor;
 extern TExStringGrid* FocusWindowGrid;

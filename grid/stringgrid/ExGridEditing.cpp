@@ -10,6 +10,8 @@
 #include "grid/stringgrid/ScopedValue.h"
 #include "platform/ui/Keys.h"
 
+#include <algorithm>
+
 namespace {
 constexpr bool IsTextKind(TEditorType kind) {
     switch (kind) {
@@ -275,7 +277,10 @@ void TExStringGrid::CellChanging(int NewCol, int NewRow, bool& Allow) {
         FireEvent(OnCellChanging, this, oldRow, oldCol, NewRow, NewCol, Allow);
 }
 
-void TExStringGrid::ScrollCell(int ACol, int ARow) {}
+void TExStringGrid::ScrollCell(int ACol, int ARow) {
+    FireEvent(OnScrollCell, this, ACol, ARow, GetScrollPosition(ACol, ARow), 0,
+              std::max(0, GetScrollProp(ACol, ARow).Range));
+}
 
 bool TExStringGrid::CanShowFixedDropDown(int ACol) {
     bool canShow = true;

@@ -265,10 +265,6 @@ void TExStringGrid::LastRowChanged() {
 }
 
 void TExStringGrid::UpdateFooter() {
-    // The footer settings are made before the grid can hand itself over; the first footer
-    // update (the constructor's row count) introduces them.
-    if (FFloatingFooter && !FFloatingFooter->Grid())
-        FFloatingFooter->SetGrid(this);
     if (FFooterPanel)
         FFooterPanel->Invalidate();
 }

@@ -80,6 +80,12 @@ void TExStringGrid::HandleWindowMessage(TMessage& Message) {
     case CM_MOUSELEAVE:
         FMouseInside = false;
         break;
+    case CM_DIALOGCHAR:
+        // An accelerator of the search footer's buttons; any other character goes on as usual.
+        HandleDialogChar(Message);
+        if (Message.Result != 0)
+            return;
+        break;
     case WM_THEMECHANGED:
         if (FAutoThemeAdapt)
             AdaptToOfficeTheme();

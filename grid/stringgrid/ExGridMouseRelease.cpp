@@ -102,7 +102,20 @@ void TExStringGrid::ReleaseHeaderClick(int DisplCol, int ARow, int X, int Y, TSh
     HeaderClickSort(realCol, ARow, Shift);
 }
 
-void TExStringGrid::HeaderClickSort(int ACol, int ARow, TShiftState Shift) {}
+// Only the sort row of a grid that shows sorting sorts; an ignored column or OnCanSort may
+// refuse, and a refused header cell is repainted so a pressed look does not stay on it.
+void TExStringGrid::HeaderClickSort(int ACol, int ARow, TShiftState Shift) {
+    if (!FSortSettings->Show() || ARow != FSortSettings->Row())
+        return;
+    bool doSort = !IsIgnoredColumn(ACol);
+    FireEvent(OnCanSort, this, ACol, doSort);
+    if (!doSort) {
+        RepaintCell(RealToDisplCol(ACol), FSortSettings->Row());
+        return;
+    }
+    const TShiftStateElement extendKey = FSortSettings->IndexSortKey == ikCtrl ? ssCtrl : ssShift;
+    SortOnHeaderClick(ACol, Shift.Contains(extendKey));
+}
 
 void TExStringGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (Designing()) {

@@ -72,6 +72,8 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     InflateRect(ctx.Rect, 1, 1);
     DrawCellBorders(ctx);
     DrawFixedCellEdges(ctx);
+    if (ctx.RealCol == 0 && ARow >= FixedRows() && HasNodes())
+        DrawTreeLines(ACanvas, ARow, ctx.Rect);
 
     if (ctx.Graphic) {
         TRect r = ctx.Rect;

@@ -599,6 +599,9 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
             }
             break;
         }
+        case ctNode:
+            DrawNodeGlyph(canvas, row, r);
+            break;
         default:
             break;
         }

@@ -56,6 +56,11 @@ bool SurelyFits(const TCanvas& Canvas, std::string_view Text, int Width) {
     }
     return width <= Width;
 }
+
+// The line a single-line cell shows.
+std::string FirstLineOf(const std::string& Text) {
+    return Text.substr(0, Text.find_first_of("\r\n"));
+}
 } // namespace
 
 void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
@@ -113,8 +118,17 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
     if (Ctx.RealCol == 0 && HasNodes() && !IsNode(Ctx.Row))
         r.Left += GetRowIndent(Ctx.Row);
 
+    // The sort indicator stands beside the text; a graphic on the left moves it further right.
+    const bool sortIndicator = ShowsSortIndicator(Ctx.RealCol, Ctx.Row);
+    const int indicatorY = Ctx.VAlign == vtaTop      ? Ctx.Rect.Top + 8
+                           : Ctx.VAlign == vtaBottom ? Ctx.Rect.Bottom - 8
+                                                     : (Ctx.Rect.Top + Ctx.Rect.Bottom) / 2;
+    const int indicatorOffset = Ctx.Graphic && Ctx.GraphicHAlign == haLeft ? Ctx.GraphicWidth : 0;
+
     if (Ctx.TextKind == tkHTML) {
         r.Left -= 1;
+        if (sortIndicator)
+            r.Right -= 10;
         std::string anchor, stripped, focusAnchor, anchorTitle, controlID, controlValue,
             controlType;
         int xSize = 0, ySize = 0, hyperLinks = 0, mouseLink = 0;
@@ -125,6 +139,8 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
                    anchorTitle, xSize, ySize, hyperLinks, mouseLink, hoverRect, controlRect,
                    controlID, controlValue, controlType, ImageCache(), PictureContainer, this, 0);
         Ctx.TextWidth = xSize + 2;
+        if (sortIndicator)
+            DrawSortIndicator(canvas, Ctx.RealCol, r.Right + 2, indicatorY);
     } else {
         const bool link = URLShow && IsURL(Cells(Ctx.RealCol, Ctx.Row));
         if (link) {
@@ -133,7 +149,21 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
             canvas->Font()->SetStyle(canvas->Font()->Style() + TFontStyles{fsUnderline});
             canvas->Font()->SetColor(linkColor);
         }
+        int indicatorX = 0;
+        if (sortIndicator) {
+            if (Ctx.HAlign == taCenter) {
+                r.Left += 10;
+                indicatorX = r.Left - 2;
+            } else {
+                const int q = std::max(
+                    0, std::min(r.Right - r.Left - 16, canvas->TextWidth(FirstLineOf(text))));
+                indicatorX = Ctx.HAlign == taRightJustify ? r.Right - q - 10
+                                                          : r.Left + q + indicatorOffset + 10;
+            }
+        }
         DrawPlainCellText(Ctx, std::move(text), r);
+        if (sortIndicator)
+            DrawSortIndicator(canvas, Ctx.RealCol, indicatorX, indicatorY);
         if (link)
             canvas->Font()->SetStyle(canvas->Font()->Style() - TFontStyles{fsUnderline});
     }

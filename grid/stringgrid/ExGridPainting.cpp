@@ -110,12 +110,21 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
             ABrush->SetColor(color);
         }
 
-        // The selection of a cell range; the disjunct selections keep their own rules.
+        // The selection of a cell range mixes with a cell's own colour; the disjunct selections
+        // paint their flagged rows, columns or cells in the plain selection colour, and the
+        // range the framework marks is theirs only while the mouse still drags it.
         const bool disjunct = FMouseActions->DisjunctRowSelect() ||
                               FMouseActions->DisjunctColSelect() ||
                               FMouseActions->DisjunctCellSelect();
-        if (Select && !Print && FShowSelection && !fixed && !disjunct &&
-            Selection().Contains(ACol, ARow)) {
+        if (Select && !Print && FShowSelection && !fixed && disjunct) {
+            if (IsSelected(ACol, ARow) || (FMouseDownMove && AState.Contains(gdSelected))) {
+                ABrush->SetColor(FSelectionColor);
+                ApplySelectionColorSet(AColorTo, AMirrorColor, AMirrorColorTo, AFont);
+                AState << gdSelected;
+            } else {
+                AState >> gdSelected;
+            }
+        } else if (Select && !Print && FShowSelection && !fixed && IsSelected(ACol, ARow)) {
             ABrush->SetColor(ABrush->Color() == Color() ? FSelectionColor
                                                         : MixedSelectionColor(ABrush->Color()));
             ApplySelectionColorSet(AColorTo, AMirrorColor, AMirrorColorTo, AFont);

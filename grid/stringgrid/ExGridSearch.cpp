@@ -3,6 +3,7 @@
 #include "grid/foundation/ExUtil.h"
 #include "grid/foundation/FilterCondition.h"
 #include "grid/foundation/MouseActions.h"
+#include "grid/foundation/SortIndexList.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/FindExpression.h"
 #include "grid/stringgrid/FloatingFooter.h"
@@ -343,12 +344,17 @@ int TExStringGrid::Replace(const std::string& OrigStr, const std::string& NewStr
 int TExStringGrid::Search(const std::string& s) {
     if (RowCount() < 2)
         return -1;
-    // The sort indicator's column leads once sorting keeps one; until then the first normal
-    // column.
-    const int col = FixedCols();
-    if (col < 0)
+    // Typing finds rows by the column the user sorted; without sorting on show, the first
+    // normal column.
+    int realCol = RealColIndex(FixedCols());
+    if (FSortSettings->Show()) {
+        if (FSortSettings->IndexShow())
+            realCol = FSortIndexes->Count() > 0 ? FSortIndexes->SortColumns(0) : realCol;
+        else
+            realCol = FSortSettings->Column;
+    }
+    if (realCol < 0 || realCol >= TotalColCount())
         return -1;
-    const int realCol = RealColIndex(col);
     const size_t length = CharCount(s);
     for (int row = FixedRows(); row < RowCount(); ++row) {
         std::string text = Cells(realCol, row);

@@ -1,16 +1,36 @@
 // Removing and clearing the selected (or the not selected) rows and columns.
 #include "grid/stringgrid/ExGrid.h"
 
+#include "grid/foundation/IntList.h"
 #include "grid/foundation/MouseActions.h"
 
 #include <algorithm>
 
+// Persistent row selection keeps real rows; a selected row hidden now has no display row and
+// is left out, so that nothing else gets removed or cleared in its place.
 std::vector<int> TExStringGrid::DisjunctSelectedRows() const {
-    return {};
+    const bool persistent = FMouseActions->RowSelectPersistent;
+    std::vector<int> rows;
+    for (int i = 0; i < FSelectedRows->Count(); ++i) {
+        int row = (*FSelectedRows)[i];
+        if (persistent) {
+            if (IsHiddenRow(row))
+                continue;
+            row = DisplRowIndex(row);
+        }
+        if (row >= FixedRows() && row < RowCount())
+            rows.push_back(row);
+    }
+    return rows;
 }
 
 std::vector<int> TExStringGrid::DisjunctSelectedCols() const {
-    return {};
+    std::vector<int> cols;
+    const int count = std::min(ColCount(), static_cast<int>(FColSelect.size()));
+    for (int c = 0; c < count; ++c)
+        if (FColSelect[static_cast<size_t>(c)])
+            cols.push_back(c);
+    return cols;
 }
 
 namespace {

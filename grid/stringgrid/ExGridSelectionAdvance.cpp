@@ -147,7 +147,7 @@ void TExStringGrid::AdvanceCell(int ACol, int ARow, bool Force, bool AutoEdit, b
 }
 
 int TExStringGrid::IncrementalSearchRow(const std::string& Text) {
-    return -1;
+    return Search(Text);
 }
 
 // OnKeyPress has fired before this hook (the platform fires it first).

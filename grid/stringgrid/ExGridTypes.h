@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/Exception.h"
+#include "platform/ui/CheckBox.h" // TCheckBoxState, shared with the platform check box
 
 // The order of a sort, and of automatic numbering.
 enum TSortDirection { sdAscending, sdDescending };
@@ -80,8 +81,6 @@ enum TCellType {
     ctTriStateCheckBox,
     ctExpand
 };
-
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // The string grid's own error, raised with fixed English messages.
 class ROvoVariRodev : public Exception {

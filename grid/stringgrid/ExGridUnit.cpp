@@ -8,7 +8,6 @@
 
 int GridUnitInitCount = 0;
 UINT GridEditDoneMessage = 0;
-UINT DTPShiftFocusMessage = 0;
 unsigned GridCellsClipboardFormat = 0;
 TCursor GridLinkCursor = crDefault;
 TExStringGrid* FocusWindowGrid = nullptr;
@@ -22,7 +21,6 @@ void GridUnitStartUp() {
     FocusWindowGrid = nullptr;
     GridCellsClipboardFormat = TClipboard::RegisterFormat("TExStringGrid Cells");
     GridEditDoneMessage = RegisterWindowMessage("GridEditDone");
-    DTPShiftFocusMessage = RegisterWindowMessage("DTPShiftFocus");
 }
 
 void GridUnitShutDown() {

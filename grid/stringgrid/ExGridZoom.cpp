@@ -28,3 +28,10 @@ void TExStringGrid::Zoom(int x) {
         UpdateProportionalHorzScroll();
     }
 }
+
+// Zooming changes the font; the cells take the size of their new text, with the same padding
+// as a user's auto-size.
+void TExStringGrid::ZoomByWheel(int Lines) {
+    Zoom(Lines);
+    AutoSizeCells(true, 4, 4);
+}

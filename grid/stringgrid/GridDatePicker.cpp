@@ -1,5 +1,6 @@
 #include "grid/stringgrid/GridDatePicker.h"
 
+#include "grid/foundation/CustomDateTimePicker.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/SpinDateTimeText.h"
 #include "grid/stringgrid/CellDateTimeText.h"
@@ -150,7 +151,7 @@ void TGridDatePicker::KeyPress(TChar& Key) {
         Fts = parts.Second;
         Ftms = parts.Millisecond;
         TEsgDateTimePicker::KeyPress(Key);
-        PostMessage(DTPShiftFocusMessage, 0, 0);
+        PostMessage(DTPShiftFocusMessage(), 0, 0);
     } else {
         TEsgDateTimePicker::KeyPress(Key);
     }
@@ -186,7 +187,7 @@ void TGridDatePicker::DoExit() {
 
 void TGridDatePicker::WndProc(TMessage& Message) {
     TEsgDateTimePicker::WndProc(Message);
-    if (Message.Msg == DTPShiftFocusMessage)
+    if (Message.Msg == DTPShiftFocusMessage())
         AutoAdvanceField();
     else if (Message.Msg == CM_WANTSPECIALKEY &&
              TGridEditorKeys::ClaimsSpecialKey(FGrid, Message.WParam))

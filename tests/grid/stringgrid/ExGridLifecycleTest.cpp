@@ -2,6 +2,7 @@
 // cells cut off by smaller counts.
 #include "ExGridTestGrid.h"
 
+#include "grid/foundation/CustomDateTimePicker.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SyncGrid.h"
 #include "grid/stringgrid/CellGraphic.h"
@@ -164,10 +165,10 @@ TEST(ExGridWindow, FooterAndSearchPanelsBecomeChildrenOfTheGrid) {
 TEST(ExGridUnit, NamesAreRegisteredThroughThePlatform) {
     EXPECT_GE(GridUnitInitCount, 1);
     EXPECT_EQ(GridEditDoneMessage, RegisterWindowMessage("GridEditDone"));
-    EXPECT_EQ(DTPShiftFocusMessage, RegisterWindowMessage("DTPShiftFocus"));
+    EXPECT_EQ(DTPShiftFocusMessage(), RegisterWindowMessage("DTPShiftFocus"));
     EXPECT_EQ(GridCellsClipboardFormat, TClipboard::RegisterFormat("TExStringGrid Cells"));
     EXPECT_GE(GridEditDoneMessage, 0xC000u);
-    EXPECT_NE(GridEditDoneMessage, DTPShiftFocusMessage);
+    EXPECT_NE(GridEditDoneMessage, DTPShiftFocusMessage());
 }
 
 TEST(ExGridUnit, NestedStartUpsOnlyCount) {
