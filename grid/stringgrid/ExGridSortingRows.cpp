@@ -35,6 +35,26 @@ void TExStringGrid::PlaceRowsInOrder(int First, const std::vector<int>& Order) {
     if (FShowModified->Enabled && First + count <= FModifiedRows->Count())
         permute([&](int r) { return (*FModifiedRows)[r]; },
                 [&](int r, int v) { FModifiedRows->SetItems(r, v); });
+    if (wholeRows && fromCol == 0) {
+        // Whole rows from the first column on: the row storage moves by pointer, which
+        // carries hidden columns and cell properties along; the properties then learn
+        // their new row.
+        int newSortRow = SortRow;
+        for (int k = 0; k < count; ++k)
+            if (Order[k] != First + k) {
+                ++Swaps;
+                if (Order[k] == SortRow)
+                    newSortRow = First + k;
+            }
+        PermuteRows(First, Order);
+        ForEachObject([&](int, int ARow, TObject* Object) {
+            if (ARow >= First && ARow < First + count)
+                if (auto* props = dynamic_cast<TCellProperties*>(Object))
+                    props->SetOwnerRow(ARow);
+        });
+        SortRow = newSortRow;
+        return;
+    }
     if (wholeRows)
         permute([&](int r) { return RowHeights(r); },
                 [&](int r, int v) {

@@ -130,6 +130,10 @@ public:
     // Structural changes that carry cells, objects and sizes along.
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
+    // Row First + k takes the former row Order[k] with its cells, objects and height; Order is
+    // a permutation of [First, First + Order.size()) within RowCount. Unlike MoveRow no
+    // RowMoved notice is sent: the caller knows the whole reordering.
+    void PermuteRows(int First, const std::vector<int>& Order);
     void DeleteColumn(int ACol);
     void DeleteRow(int ARow);
 

@@ -1,5 +1,7 @@
 #include "platform/ui/StringGridControlCells.h"
 
+#include "platform/ui/StringGridControl.h"
+
 #include "platform/core/Exception.h"
 
 #include <algorithm>
@@ -210,4 +212,50 @@ void TGridCellStore::ForEachObject(
             if (objects[col])
                 visit(col, row, objects[col]);
     }
+}
+
+void TGridCellStore::PermuteRows(int first, const std::vector<int>& order) {
+    const std::size_t count = order.size();
+    if (count == 0)
+        return;
+    if (first < 0 || count > static_cast<std::size_t>(MaxRows - first))
+        throw Exception("Grid index out of range");
+    std::vector<bool> seen(count, false);
+    for (const int from : order) {
+        const long long k = static_cast<long long>(from) - first;
+        if (k < 0 || static_cast<std::size_t>(k) >= count || seen[k])
+            throw Exception("Row order is not a permutation");
+        seen[k] = true;
+    }
+    // Rows past the extent were never written: they are null and stay so where they land.
+    const std::size_t extent = FRows.size();
+    if (static_cast<std::size_t>(first) >= extent)
+        return;
+    if (first + count > extent)
+        FRows.resize(first + count);
+    std::vector<TRowPtr> moved(count);
+    for (std::size_t k = 0; k < count; ++k)
+        moved[k] = std::move(FRows[order[k]]);
+    for (std::size_t k = 0; k < count; ++k)
+        FRows[first + k] = std::move(moved[k]);
+    while (!FRows.empty() && !FRows.back())
+        FRows.pop_back();
+}
+
+// Kept beside the store's permutation so that a sort's reordering stays one piece of code.
+void TStringGrid::PermuteRows(int First, const std::vector<int>& Order) {
+    const int count = static_cast<int>(Order.size());
+    if (count == 0)
+        return;
+    if (First < 0 || count > RowCount() - First)
+        throw Exception("Grid index out of range");
+    HideEditor();
+    FCells.PermuteRows(First, Order); // checks Order before anything moves
+    std::vector<int> heights(count);
+    for (int k = 0; k < count; ++k)
+        heights[k] = RowHeights(Order[k]);
+    for (int k = 0; k < count; ++k)
+        if (RowHeights(First + k) != heights[k])
+            SetRowHeights(First + k, heights[k]);
+    Invalidate();
 }

@@ -50,6 +50,10 @@ public:
     void InsertRows(int at, int count);
     void DeleteRows(int at, int count);
     void MoveRow(int from, int to);
+    // Row first + k takes the whole former row order[k] (texts, objects, cells past the column
+    // count), by pointer. `order` must be a permutation of [first, first + order.size()); anything
+    // else is refused with Exception, and nothing moves.
+    void PermuteRows(int first, const std::vector<int>& order);
     void InsertCols(int at, int count);
     void DeleteCols(int at, int count);
     void MoveCol(int from, int to);

@@ -213,3 +213,56 @@ TEST(GridCellStore, ObjectsOnlyRowsAndTextsShareTheRow) {
     EXPECT_EQ(store.Object(4, 7), nullptr);
     EXPECT_EQ(store.Text(9, 7), "later");
 }
+
+TEST(GridCellStore, PermuteRowsMovesWholeRowsWithObjectsAndHiddenCells) {
+    // Rows 1..4 of a store whose row 3 is never written and whose row 4 holds a long text past
+    // any visible column; rows 0 and 5 lie outside the permuted range.
+    TGridCellStore store;
+    int objects[3] = {};
+    const std::string longText(40, 'L');
+    for (int row : {0, 1, 2, 4, 5})
+        store.SetText(0, row, "r" + std::to_string(row));
+    store.SetObject(2, 1, &objects[0]);
+    store.SetText(900, 4, longText);
+    store.SetObject(1, 5, &objects[1]);
+
+    store.PermuteRows(1, {4, 3, 1, 2}); // row 1 takes old row 4, row 2 old row 3, ...
+
+    const struct {
+        int row;
+        const char* first;
+        const void* object; // at column 2
+        std::string hidden; // at column 900
+    } expected[] = {
+        {0, "r0", nullptr, ""},     {1, "r4", nullptr, longText}, {2, "", nullptr, ""},
+        {3, "r1", &objects[0], ""}, {4, "r2", nullptr, ""},       {5, "r5", nullptr, ""},
+    };
+    for (const auto& e : expected) {
+        EXPECT_EQ(store.Text(0, e.row), e.first) << e.row;
+        EXPECT_EQ(store.Object(2, e.row), e.object) << e.row;
+        EXPECT_EQ(store.Text(900, e.row), e.hidden) << e.row;
+    }
+    EXPECT_EQ(store.Object(1, 5), &objects[1]);
+}
+
+TEST(GridCellStore, PermuteRowsRefusesOrdersThatAreNoPermutation) {
+    const std::vector<std::vector<int>> bad = {
+        {1, 1, 2},  // a row twice, one lost
+        {1, 2, 4},  // a row from outside the range
+        {0, 1, 2},  // shifted range
+        {-1, 1, 2}, // negative
+    };
+    for (const auto& order : bad) {
+        TGridCellStore store;
+        for (int row = 0; row < 5; ++row)
+            store.SetText(0, row, std::to_string(row));
+        EXPECT_THROW(store.PermuteRows(1, order), Exception);
+        for (int row = 0; row < 5; ++row) // nothing moved
+            EXPECT_EQ(store.Text(0, row), std::to_string(row));
+    }
+    TGridCellStore store;
+    EXPECT_THROW(store.PermuteRows(-1, {-1}), Exception);
+    EXPECT_NO_THROW(store.PermuteRows(10, {})); // nothing to do
+    store.PermuteRows(7, {8, 7});               // past the written rows: still empty
+    EXPECT_EQ(store.RowExtent(), 0);
+}

@@ -87,3 +87,25 @@ TEST(StringGridControl, StructuralMovesCarryCellsAndSizes) {
     EXPECT_EQ(grid->Cells(2, 1), "a") << "the columns after it move up";
     EXPECT_EQ(grid->Cells(9, 1), "past the count") << "so do the ones past the count";
 }
+
+TEST(StringGridControl, PermuteRowsCarriesCellsObjectsAndHeights) {
+    auto grid = MakeGrid();
+    TObject tag;
+    grid->SetCells(1, 2, "two");
+    grid->SetObjects(3, 2, &tag);
+    grid->SetRowHeights(2, 44);
+    grid->SetCells(12, 4, "past the count");
+    grid->SetCells(1, 5, "five");
+
+    grid->PermuteRows(2, {4, 2, 3}); // row 2 takes old row 4, row 3 old row 2, row 4 old row 3
+
+    EXPECT_EQ(grid->Cells(12, 2), "past the count");
+    EXPECT_EQ(grid->Cells(1, 3), "two");
+    EXPECT_EQ(grid->Objects(3, 3), &tag);
+    EXPECT_EQ(grid->RowHeights(3), 44);
+    EXPECT_EQ(grid->RowHeights(2), grid->DefaultRowHeight());
+    EXPECT_EQ(grid->Cells(1, 2), "");
+    EXPECT_EQ(grid->Cells(1, 5), "five") << "rows past the range stay";
+    EXPECT_THROW(grid->PermuteRows(18, {18, 19, 20}), Exception) << "past RowCount";
+    EXPECT_EQ(grid->Cells(1, 3), "two");
+}
