@@ -1046,6 +1046,14 @@ public:
     int SaveEndRow() const;
     int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
     int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
+    // CSV exchange: files in UTF-8 with a byte-order mark (Unicode) or ANSI; the Text forms
+    // serve streams and tests. A damaged file is refused before any cell changes.
+    void SaveToCSV(const std::string& FileName, bool Unicode = true);
+    void AppendToCSV(const std::string& FileName, bool Unicode = true);
+    void LoadFromCSV(const std::string& FileName, int MaxRows = -1);
+    void InsertFromCSV(const std::string& FileName, int MaxRows = -1);
+    std::string SaveToCSVText();
+    void LoadFromCSVText(std::string_view Text, int MaxRows = -1);
     void UpdateEditMode() { CanSelectCell(Col(), Row()); }
     void ScrollInView(int ColIndex, int RowIndex);
     void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
@@ -2025,6 +2033,8 @@ protected:
     int PrevSizeY = 0;
 
 private:
+    // CSV exchange: stores the records of Text from FirstRow on.
+    void ReadCSV(std::string_view Text, int FirstRow, int MaxRows);
     // Runs a change of the hidden-row store (which answers the number of rows it moved) with
     // the rows cut off by a smaller RowCount set aside, then the frame's follow-ups.
     void ChangeRowsOnShow(const std::function<int()>& Change);

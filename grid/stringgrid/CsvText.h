@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// How cell texts are put into CSV fields and read back from them.
+struct TCsvOptions {
+    char Delimiter = ',';
+    bool AlwaysQuotes = false;
+    bool QuoteEmptyCells = true;
+    // Empty fields as "^", line breaks as "~", as Java tools write them.
+    bool JavaCSV = false;
+};
+
+// One CSV record: its fields in order. A record that ends in the delimiter has no trailing
+// empty field, so it never widens a grid for it.
+using TCsvRecord = std::vector<std::string>;
+
+// The field for one cell text: quotes doubled, and enclosed in quotes when it holds the
+// delimiter, a quote or any line break, so every text reads back as it was written.
+std::string CsvField(std::string_view text, const TCsvOptions& options);
+
+// The delimiter the first two lines agree on, tried among , ; # TAB | @ * - + &; '\0' when
+// none occurs (every line is then one field).
+char DetectCsvDelimiter(std::string_view firstLine, std::string_view secondLine);
+
+// The first two physical lines of a text, for the delimiter detection.
+void FirstTwoLines(std::string_view text, std::string_view& first, std::string_view& second);
+
+// Splits a whole CSV text into records. Quoted fields may span lines; records end at CR LF, LF
+// or a bare CR. Throws Exception when a quoted field is never closed, so a damaged file is
+// refused before anything is stored.
+std::vector<TCsvRecord> ParseCsv(std::string_view text, const TCsvOptions& options);

@@ -1,0 +1,135 @@
+// CSV exchange of the string grid: one line per row, fields through the save and load hooks.
+#include "grid/stringgrid/CsvText.h"
+#include "grid/stringgrid/ExGrid.h"
+#include "platform/core/CodePage.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Files.h"
+#include "platform/core/TextFile.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+
+// Reading the file only to see its encoding: appended lines keep it.
+bool StartsWithUtf8Mark(std::string_view bytes) {
+    return bytes.substr(0, Utf8Mark.size()) == Utf8Mark;
+}
+
+std::string Encoded(const std::string& text, bool unicode) {
+    if (unicode)
+        return std::string(Utf8Mark) + text;
+    return Utf8ToAnsi(text);
+}
+
+} // namespace
+
+std::string TExStringGrid::SaveToCSVText() {
+    TCsvOptions options;
+    options.Delimiter = Delimiter == '\0' ? ',' : Delimiter;
+    options.AlwaysQuotes = AlwaysQuotes;
+    options.QuoteEmptyCells = QuoteEmptyCells;
+    options.JavaCSV = JavaCSV;
+    const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
+    std::string out;
+    std::string text;
+    ExportNotification(esExportStart, SaveStartRow());
+    for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
+        ExportNotification(esExportNextRow, r);
+        for (int d = SaveStartCol(); d <= SaveEndCol() + hidden; ++d) {
+            if (d > SaveStartCol())
+                out += options.Delimiter;
+            SaveCell(SaveHiddenCells ? d : RealColIndex(d), r, text);
+            out += CsvField(text, options);
+        }
+        out += "\r\n";
+    }
+    ExportNotification(esExportDone, -1);
+    return out;
+}
+
+void TExStringGrid::SaveToCSV(const std::string& FileName, bool Unicode) {
+    WriteFileAtomic(FileName, Encoded(SaveToCSVText(), Unicode));
+}
+
+void TExStringGrid::AppendToCSV(const std::string& FileName, bool Unicode) {
+    std::string existing;
+    bool unicode = Unicode;
+    if (FileExists(FileName)) {
+        const std::string bytes = ReadFileBytes(FileName);
+        unicode = unicode || StartsWithUtf8Mark(bytes) || bytes.substr(0, 2) == "\xFF\xFE" ||
+                  bytes.substr(0, 2) == "\xFE\xFF";
+        existing = DecodeText(bytes);
+        // The new rows start on a line of their own.
+        if (!existing.empty() && existing.back() != '\n' && existing.back() != '\r')
+            existing += "\r\n";
+    }
+    WriteFileAtomic(FileName, Encoded(existing + SaveToCSVText(), unicode));
+}
+
+void TExStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows) {
+    const std::string bytes = ReadFileBytes(FileName);
+    if (bytes.empty())
+        return;
+    LoadFromCSVText(DecodeText(bytes), MaxRows);
+}
+
+void TExStringGrid::InsertFromCSV(const std::string& FileName, int MaxRows) {
+    const std::string bytes = ReadFileBytes(FileName);
+    if (bytes.empty())
+        return;
+    ReadCSV(DecodeText(bytes), RowCount(), MaxRows);
+}
+
+void TExStringGrid::LoadFromCSVText(std::string_view Text, int MaxRows) {
+    ReadCSV(Text, SaveStartRow(), MaxRows);
+}
+
+void TExStringGrid::ReadCSV(std::string_view Text, int FirstRow, int MaxRows) {
+    TCsvOptions options;
+    options.JavaCSV = JavaCSV;
+    options.Delimiter = Delimiter;
+    if (options.Delimiter == '\0') {
+        std::string_view first, second;
+        FirstTwoLines(Text, first, second);
+        options.Delimiter = DetectCsvDelimiter(first, second);
+    }
+    // Everything is parsed before the first cell changes: a damaged file leaves the grid as
+    // it was.
+    const std::vector<TCsvRecord> records = ParseCsv(Text, options);
+    if (records.empty())
+        throw Exception("File is empty");
+    std::size_t from = LoadFirstRow ? 0 : 1;
+    std::size_t to = records.size();
+    if (MaxRows > 0)
+        to = std::min(to, from + static_cast<std::size_t>(MaxRows));
+    from = std::min(from, to);
+
+    const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
+    const int startCol = SaveStartCol();
+    std::size_t widest = 0;
+    for (std::size_t k = from; k < to; ++k)
+        widest = std::max(widest, records[k].size());
+
+    BeginUpdate();
+    try {
+        const int rows = static_cast<int>(to - from);
+        SetRowCount(FirstRow + rows + FixedFooters());
+        if (startCol + static_cast<int>(widest) > ColCount() + hidden)
+            SetColCount(startCol + static_cast<int>(widest) - hidden);
+        int row = FirstRow;
+        for (std::size_t k = from; k < to; ++k, ++row) {
+            int c = startCol;
+            for (const std::string& field : records[k])
+                LoadCell(c++, row, field);
+        }
+        FMaxRowCount = RowCount();
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+    NotifyCellsChanged(TRect{0, 0, ColCount(), RowCount()});
+    BulkCellsChanged();
+}

@@ -1,0 +1,123 @@
+// CSV fields and records, without a grid.
+#include "grid/stringgrid/CsvText.h"
+
+#include "platform/core/Exception.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CsvField, QuotesWhatWouldOtherwiseBreakTheRecord) {
+    struct Case {
+        const char* Text;
+        TCsvOptions Options;
+        const char* Field;
+    };
+    const TCsvOptions plain;
+    TCsvOptions always;
+    always.AlwaysQuotes = true;
+    TCsvOptions bare;
+    bare.QuoteEmptyCells = false;
+    TCsvOptions java;
+    java.JavaCSV = true;
+    const Case cases[] = {
+        {"a", plain, "a"},
+        {"b,c", plain, "\"b,c\""},
+        {"d\"e", plain, "\"d\"\"e\""},
+        {"x\r\ny", plain, "\"x\r\ny\""},
+        {"x\ny", plain, "\"x\ny\""},
+        {"x\ry", plain, "\"x\ry\""},
+        {" lead", plain, "\" lead\""},
+        {"", plain, "\"\""},
+        {"", bare, ""},
+        {"", always, "\"\""},
+        {"a", always, "\"a\""},
+        {"", java, "^"},
+        {"x\r\ny\nz", java, "x~y~z"},
+        {"p,q", java, "\"p,q\""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CsvField(c.Text, c.Options), c.Field) << c.Text;
+}
+
+TEST(CsvDelimiter, PicksTheCandidateBothLinesAgreeOn) {
+    struct Case {
+        const char* First;
+        const char* Second;
+        char Delimiter;
+    };
+    const Case cases[] = {
+        {"a;b;c", "1;2;3", ';'},
+        {"a,b;c", "1,2;3", ','}, // equal counts: the earlier candidate stays
+        {"a|b|c", "", '|'},      // one line: the largest count wins
+        {"a\tb", "1\t2", '\t'},
+        {"a,,b;c;d", "1,,2;3;4", ';'}, // doubled commas around an empty field do not count
+        {"plain", "text", '\0'},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DetectCsvDelimiter(c.First, c.Second), c.Delimiter) << c.First;
+}
+
+TEST(CsvRecords, RoundTripEveryHardText) {
+    const std::vector<std::string> texts = {
+        "plain",  "",         "b,c",      "d\"e",      "\"\"",
+        "x\r\ny", "bare\nlf", "bare\rcr", "tab\there", "Grüße, 東京",
+        " lead",  "trail ",   "^",        "~",         std::string("nul\0x", 5),
+        "\x0b"};
+    for (bool java : {false, true}) {
+        for (char delimiter : {',', ';', '\t'}) {
+            TCsvOptions options;
+            options.Delimiter = delimiter;
+            options.JavaCSV = java;
+            std::string text;
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                text += (i ? std::string(1, delimiter) : "") + CsvField(texts[i], options);
+            }
+            text += "\r\nnext\r\n";
+            const std::vector<TCsvRecord> records = ParseCsv(text, options);
+            ASSERT_EQ(records.size(), 2u);
+            ASSERT_EQ(records[0].size(), texts.size());
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                std::string expected = texts[i];
+                if (java) {
+                    // One mark for every kind of line break, read back as CR LF.
+                    if (expected == "bare\nlf")
+                        expected = "bare\r\nlf";
+                    if (expected == "bare\rcr")
+                        expected = "bare\r\ncr";
+                    if (expected == "~")
+                        expected = "\r\n";
+                }
+                EXPECT_EQ(records[0][i], expected) << "java " << java << " field " << i;
+            }
+            EXPECT_EQ(records[1], TCsvRecord{"next"});
+        }
+    }
+}
+
+TEST(CsvRecords, ReadsLinesAsTheyComeFromOtherPrograms) {
+    struct Case {
+        const char* Text;
+        std::vector<TCsvRecord> Records;
+    };
+    const Case cases[] = {
+        {"a,b,\r\n", {{"a", "b"}}},    // a trailing delimiter adds no field
+        {"  \"q\",x", {{"q", "x"}}},   // blanks before a quote are layout
+        {"\"q\"junk,x", {{"q", "x"}}}, // text after the closing quote is dropped
+        {"a\nb\rc\r\nd", {{"a"}, {"b"}, {"c"}, {"d"}}},
+        {"\"multi\r\nline\",z\n", {{"multi\r\nline", "z"}}},
+        {"\r\n", {{}}},
+        {"old\x0bstyle,y", {{"old\r\nstyle", "y"}}},
+    };
+    TCsvOptions options;
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseCsv(c.Text, options), c.Records) << c.Text;
+}
+
+TEST(CsvRecords, RefusesAnUnclosedQuote) {
+    TCsvOptions options;
+    for (const char* text : {"\"open", "a,\"b\r\nc,d", "\"x\"\"", "\""})
+        EXPECT_THROW(ParseCsv(text, options), Exception) << text;
+}
+
+} // namespace

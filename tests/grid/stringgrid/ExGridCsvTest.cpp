@@ -1,0 +1,110 @@
+// CSV files of the string grid.
+#include "ExGridTestGrid.h"
+
+#include "platform/core/Exception.h"
+#include "platform/core/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+class ExGridCsv : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/exgridcsvXXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        Folder = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(Folder); }
+    std::string File(const char* name) const { return Folder + "/" + name; }
+
+    std::string Folder;
+};
+
+TEST_F(ExGridCsv, SavesAndLoadsEveryHardText) {
+    const std::vector<std::string> texts = {"a",      "b,c",      "d\"e",  "",
+                                            "x\r\ny", "bare\nlf", "Grüße", " lead"};
+    TTestExGrid source(nullptr);
+    source.SetColCount(static_cast<int>(texts.size()));
+    source.SetRowCount(3);
+    for (int c = 0; c < source.ColCount(); ++c)
+        for (int r = 0; r < source.RowCount(); ++r)
+            source.SetCells(c, r, texts[(c + r) % texts.size()]);
+    for (bool unicode : {true, false}) {
+        source.SaveToCSV(File("grid.csv"), unicode);
+        TTestExGrid target(nullptr);
+        target.LoadFromCSV(File("grid.csv"));
+        ASSERT_EQ(target.ColCount(), source.ColCount());
+        ASSERT_EQ(target.RowCount(), source.RowCount());
+        for (int c = 0; c < source.ColCount(); ++c)
+            for (int r = 0; r < source.RowCount(); ++r)
+                EXPECT_EQ(target.Cells(c, r), source.Cells(c, r)) << c << "," << r;
+    }
+}
+
+TEST_F(ExGridCsv, DetectsTheDelimiterForOneLoadOnly) {
+    TTestExGrid grid(nullptr);
+    grid.SetColCount(2); // a load widens the grid to the widest line
+    grid.LoadFromCSVText("a;b;c\r\n1;2;3\r\n");
+    EXPECT_EQ(grid.Cells(2, 1), "3");
+    EXPECT_EQ(grid.ColCount(), 3);
+    EXPECT_EQ(grid.RowCount(), 2);
+    EXPECT_EQ(grid.Delimiter, '\0');
+}
+
+TEST_F(ExGridCsv, HonoursFirstRowAndMaxRowsAndInsert) {
+    TTestExGrid grid(nullptr);
+    grid.LoadFirstRow = false;
+    grid.LoadFromCSVText("head,er\r\n1,2\r\n3,4\r\n5,6\r\n", 2);
+    EXPECT_EQ(grid.RowCount(), 2);
+    EXPECT_EQ(grid.Cells(0, 0), "1");
+    EXPECT_EQ(grid.Cells(1, 1), "4");
+
+    const std::string file = File("more.csv");
+    WriteFileAtomic(file, "7,8\r\n");
+    grid.LoadFirstRow = true;
+    grid.InsertFromCSV(file);
+    EXPECT_EQ(grid.RowCount(), 3);
+    EXPECT_EQ(grid.Cells(1, 2), "8");
+}
+
+TEST_F(ExGridCsv, AppendAddsRowsAfterTheFile) {
+    TTestExGrid grid(nullptr);
+    grid.SetColCount(2);
+    grid.SetRowCount(1);
+    grid.SetCells(0, 0, "p");
+    grid.SetCells(1, 0, "q");
+    const std::string file = File("log.csv");
+    grid.SaveToCSV(file, true);
+    grid.AppendToCSV(file, false);
+    TTestExGrid target(nullptr);
+    target.LoadFromCSV(file);
+    EXPECT_EQ(target.RowCount(), 2);
+    EXPECT_EQ(target.Cells(1, 1), "q");
+}
+
+TEST_F(ExGridCsv, DamagedOrEmptyInputChangesNothing) {
+    TTestExGrid grid(nullptr);
+    grid.SetColCount(2);
+    grid.SetRowCount(2);
+    grid.SetCells(1, 1, "keep");
+    EXPECT_THROW(grid.LoadFromCSVText("a,\"unclosed\r\nb,c\r\n"), Exception);
+    EXPECT_THROW(grid.LoadFromCSV(File("missing.csv")), Exception);
+    WriteFileAtomic(File("empty.csv"), "");
+    grid.LoadFromCSV(File("empty.csv"));
+    WriteFileAtomic(File("mark.csv"), "\xEF\xBB\xBF");
+    try {
+        grid.LoadFromCSV(File("mark.csv"));
+        ADD_FAILURE() << "a file with only a byte-order mark was taken";
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.Message, "File is empty");
+    }
+    EXPECT_EQ(grid.ColCount(), 2);
+    EXPECT_EQ(grid.RowCount(), 2);
+    EXPECT_EQ(grid.Cells(1, 1), "keep");
+}
+
+} // namespace
