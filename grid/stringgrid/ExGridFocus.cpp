@@ -35,7 +35,9 @@ void TExStringGrid::HandleKillFocus(TMessage& Message) {
 }
 
 void TExStringGrid::DoEnter() {
-    if (FBlockFocus)
+    // The focus coming back from the grid's own editor while a validation closes and reopens it
+    // is no new entry: the state taken when the edit began stays what validation compares with.
+    if (FBlockFocus || FValidating)
         return;
     // The cell state is remembered even when an OnEnter handler fails.
     try {

@@ -135,7 +135,10 @@ void TExStringGrid::HandleKeyDownMessage(TMessage& Message) {
             DataRowCount() > 0)
             DeleteRowByKey();
         if (IsEnterOrF2(key)) {
-            RememberCellState(Col(), Row());
+            // While an edit is open the state taken when it began is what validation compares
+            // with (the editor writes every keystroke into the cell).
+            if (!EditorMode())
+                RememberCellState(Col(), Row());
             if (HasControlTags(Cells(realCol, Row())))
                 EditNextCellControl(Col(), Row(), std::string());
             if (key == VK_F2)
