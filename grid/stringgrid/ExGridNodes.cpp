@@ -425,5 +425,7 @@ int TExStringGrid::GetExpandHeight(int ACol, int ARow, bool Expanded) {
     if (!HasExpand(ACol, ARow))
         return DefaultRowHeight();
     const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
-    return Expanded ? graphic->CellAngle : graphic->CellIndex;
+    const int height = Expanded ? graphic->CellAngle : graphic->CellIndex;
+    // A glyph whose heights were never given keeps its row as it is instead of folding it away.
+    return height > 0 ? height : RowHeights(ARow);
 }

@@ -180,8 +180,10 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow) {
         if (EditMode)
             return false;
     }
+    // Without a window the cell checks below have nothing to act on; the application's answer
+    // still holds.
     if (!Parent())
-        return true;
+        return TBaseGrid::CanSelectCell(ACol, ARow);
 
     bool result = false;
     FEditText = Cells(RealColIndex(ACol), ARow);
