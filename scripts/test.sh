@@ -12,4 +12,4 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 # The fuzz targets: committed inputs replayed, then a short run of each.
-scripts/fuzz.sh "${VELMARO_FUZZ_SECONDS:-20}"
+scripts/fuzz.sh "${VELMARO_FUZZ_SECONDS:-10}"
