@@ -11,6 +11,10 @@ packages=(
   fonts-dejavu-core xvfb xauth iproute2 util-linux clang-format xdg-utils
   # the fuzz targets: clang, its libFuzzer and sanitizer runtimes, llvm-symbolizer for reports
   clang libclang-rt-14-dev llvm
+  # the grid's spreadsheet, document and database exchange
+  libxlsxwriter-dev libfreexl-dev libzip-dev unixodbc-dev odbc-mdbtools
+  # independent checks in the tests: LibreOffice without its GUI, poppler's pdftotext, SQLite ODBC
+  libreoffice-calc-nogui libreoffice-writer-nogui poppler-utils libsqliteodbc
 )
 
 missing=()
