@@ -5,6 +5,8 @@
 
 #include "app/windows/UAbout.h"
 #include "app/windows/UBoot.h"
+#include "app/windows/UHARTVariables.h"
+#include "app/windows/UHART_Scan.h"
 #include "app/windows/UNew_Project.h"
 #include "app/windows/UOpenConf.h"
 #include "app/windows/UParGen.h"
@@ -19,12 +21,17 @@
 namespace {
 
 void Create_Other_Windows() {
+    Application->CreateForm(FHART_Scan);
     Application->CreateForm(FNew_Project);
     Application->CreateForm(FOpenConf);
     Application->CreateForm(FAbout);
     Application->CreateForm(FSoftOptions);
     Application->CreateForm(FParGen);
+    Application->CreateForm(FHARTVariables);
     Application->CreateForm(FBoot);
+    FVelmaroFirmWare->HART_Scan_Window = {nullptr, [] { FHART_Scan->Set_Lang(); }};
+    FVelmaroFirmWare->HART_Variables_Window = {[] { FHARTVariables->ShowModal(); },
+                                               [] { FHARTVariables->Set_Lang(); }};
     FVelmaroFirmWare->Boot_Window = {[] { FBoot->Show_Ethernet_Update(); },
                                      [] { FBoot->Set_Lang(); }};
 }

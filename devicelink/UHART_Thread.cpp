@@ -67,6 +67,10 @@ THART_Thread::THART_Thread(THART_Scan_Reports Reports, THART_Scan_Texts Texts, T
 }
 
 THART_Thread::~THART_Thread() {
+    Close();
+}
+
+void THART_Thread::Close() {
     FExit = true;
     FClock->Stop();
     Terminate();

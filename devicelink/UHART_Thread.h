@@ -90,9 +90,13 @@ public:
 
     // Created running; waits for HART_Discovery.
     THART_Thread(THART_Scan_Reports Reports, THART_Scan_Texts Texts, THART_Scan_Link Link = {});
-    // Ends the loop and waits for it, running pending reports meanwhile; reports of a worker
-    // that is being closed no longer reach the dialog.
+    // Close, then the worker is gone.
     ~THART_Thread() override;
+
+    // Ends the loop and waits for it, running pending reports meanwhile; reports of a worker
+    // that is being closed no longer reach the dialog. The results stay readable, so the count
+    // of a scan that ended while the worker closed is not lost. Closing again does nothing.
+    void Close();
 
     // UI thread, while no scan runs: starts a scan of the gateway at IP_Add for Num_Devs ("01" ..
     // "64") devices.

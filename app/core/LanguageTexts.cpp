@@ -227,6 +227,9 @@ constexpr TLanguageText Texts[] = {
     {1103, "File already exists! Do you want to overwrite the file?"},
     {1104, "Error! Please set the Set Communication Parameter before to create the GSD file"},
     {1105, "File already exists. Do you want to overwrite?"},
+    // Inserting a row into a full table: the last row and its values fall off.
+    {1106, "The values of the last Row number "},
+    {1107, " will be lost. Do you want to insert a Row?"},
 
     // HART variables window.
     {1200, "HART Variables"},
@@ -282,6 +285,9 @@ constexpr TLanguageText Texts[] = {
     {1250, "TimeOut"},
     {1251, "TimeOut of the transaction in milliseconds, from 0 to 0xFFFFFFFF"},
     {1252, "!! TimeOut Must be Between 0 and 0xFFFFFFFF"},
+    // An import from the scan into a table without room for every ticked variable.
+    {1253, "Not every selected Variable fits in the table. Variables imported: "},
+    {1254, " of "},
 
     // Device update window.
     {1500, "Update Device by Serial"},

@@ -11,3 +11,23 @@ TXmlNode Table_File_Rows(const TXMLDocument& xml, std::string_view section) {
     const TXmlNode root = xml.DocumentElement();
     return section.empty() ? root : root.ChildNode(section);
 }
+
+std::string Table_File_Text(std::string_view text) {
+    std::string clean;
+    clean.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // U+0080..U+009F are the two bytes C2 80..C2 9F in UTF-8.
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (byte < 0x20 || byte == 0x7F || c1) {
+            clean += ' ';
+            if (c1)
+                ++i;
+        } else {
+            clean += text[i];
+        }
+    }
+    return clean;
+}

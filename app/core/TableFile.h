@@ -2,6 +2,7 @@
 
 #include "platform/xml/XmlDocument.h"
 
+#include <string>
 #include <string_view>
 
 // Every table of a configuration is one XML file: a root element named after the table, the
@@ -18,6 +19,11 @@ TXmlNode Begin_Table_File(TXMLDocument& xml, std::string_view root, std::string_
 // then the section found by name among its children (the root itself when no section is named).
 // A null node when either is missing.
 TXmlNode Table_File_Rows(const TXMLDocument& xml, std::string_view section = {});
+
+// A text as a table window keeps it in a cell and writes it to its table file: every control
+// character (C0, DEL and C1) becomes a blank, since XML 1.0 allows none of them in an attribute
+// and a cell should never show one.
+std::string Table_File_Text(std::string_view text);
 
 // Check-box columns are stored as "Y" or "N".
 inline std::string_view Check_Text(bool ticked) {

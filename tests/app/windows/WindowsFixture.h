@@ -3,6 +3,8 @@
 #include "app/core/AppState.h"
 #include "app/core/ULanguage.h"
 #include "app/windows/UAbout.h"
+#include "app/windows/UHARTVariables.h"
+#include "app/windows/UHART_Scan.h"
 #include "app/windows/UNew_Project.h"
 #include "app/windows/UOpenConf.h"
 #include "app/windows/UParGen.h"
@@ -47,19 +49,26 @@ protected:
 
     void Create_Windows() {
         Create(FVelmaroFirmWare);
+        Create(FHART_Scan);
         Create(FNew_Project);
         Create(FOpenConf);
         Create(FAbout);
         Create(FSoftOptions);
         Create(FParGen);
+        Create(FHARTVariables);
+        FVelmaroFirmWare->HART_Scan_Window = {nullptr, [] { FHART_Scan->Set_Lang(); }};
+        FVelmaroFirmWare->HART_Variables_Window = {[] { FHARTVariables->ShowModal(); },
+                                                   [] { FHARTVariables->Set_Lang(); }};
     }
 
     void Close_Windows() {
+        Free(FHARTVariables);
         Free(FParGen);
         Free(FSoftOptions);
         Free(FAbout);
         Free(FOpenConf);
         Free(FNew_Project);
+        Free(FHART_Scan);
         Free(FVelmaroFirmWare);
     }
 

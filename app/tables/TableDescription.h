@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/ui/Colors.h"
+#include "platform/ui/Types.h"
+
+#include <string>
+#include <vector>
+
+// What a table window shows in one of its columns and where the column goes in the table file.
+enum TTableCellKind { tcText, tcCheckBox, tcComboList };
+
+struct TTableColumn {
+    std::string Attribute; // in the table file; empty for column 0, the row number
+    int Header_Slot = 0;   // language slot of the header
+    int Hint_Slot = 0;     // language slot of the header's hint; 0 for none
+    int Width = 40;
+    TColor Color = clWindow; // of the data cells
+    TTableCellKind Kind = tcText;
+    TAlignment Alignment = taLeftJustify;
+    std::vector<std::string> Items; // the choices of a combo-list column
+    // The cell's text when the file's row lacks the attribute; a check box is ticked by any text
+    // but "N". Without one the cell keeps its default.
+    bool Has_Missing = false;
+    std::string Missing;
+};
+
+// A table window in a few lines: its texts, its size, its grid and its file.
+struct TTableDescription {
+    std::string Form_Name;
+    int Client_Width = 1000;
+    int Client_Height = 337;
+    // The language block: caption, description, then the six button captions; the six button
+    // hints; the delete question.
+    int Caption_Slot = 0;
+    int Button_Hint_Slot = 0;
+    int Delete_Question_Slot = 0;
+    // A string grid whose Y/N columns are plain check boxes; otherwise a column grid whose Y/N
+    // columns are data check boxes.
+    bool Check_Box_Grid = false;
+    int Data_Rows = 100;
+    // The table ends before the first row whose key cell is blank.
+    int Key_Col = 2;
+    // A click on a row number selects the row.
+    bool Select_Row_On_Click = false;
+    // The table file: root element, and the section element holding the rows (empty: the root).
+    std::string Root;
+    std::string Section;
+    std::vector<TTableColumn> Columns; // column 0 first
+};
