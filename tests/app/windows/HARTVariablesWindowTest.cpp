@@ -59,6 +59,16 @@ TEST_F(HARTVariablesWindowTest, TheMainWindowsStepOpensIt) {
     EXPECT_EQ(Seam().ModalForms(), std::vector<std::string>{"FHARTVariables"});
 }
 
+TEST_F(HARTVariablesWindowTest, ALanguageChangeReachesBothHartWindows) {
+    AppState().Language_List[1200] = "Variabili HART";
+    AppState().Language_List[1216] = "Indirizzo";
+    AppState().Language_List[1600] = "Scansione HART";
+    FVelmaroFirmWare->Change_Language();
+    EXPECT_EQ(FHARTVariables->Caption(), "Variabili HART");
+    EXPECT_EQ(Grid()->Cells(TCol::Col_Device_Address, 0), "Indirizzo");
+    EXPECT_EQ(FHART_Scan->Caption(), "Scansione HART");
+}
+
 TEST_F(HARTVariablesWindowTest, WithoutAFileTheTableIsEmptyWithEnableTicked) {
     Show([&] {
         EXPECT_EQ(Grid()->ColCount(), 13);
