@@ -31,3 +31,21 @@ std::string Table_File_Text(std::string_view text) {
     }
     return clean;
 }
+
+std::vector<TTableFileRow> Read_Table_File_Rows(const TXMLDocument& xml, std::string_view section,
+                                                const std::vector<std::string>& attributes,
+                                                size_t maxRows) {
+    std::vector<TTableFileRow> rows;
+    for (const TXmlNode& element : Table_File_Rows(xml, section).ChildElements()) {
+        if (rows.size() >= maxRows)
+            break;
+        TTableFileRow& row = rows.emplace_back();
+        for (const std::string& attribute : attributes) {
+            if (element.HasAttribute(attribute))
+                row.emplace_back(Table_File_Text(element.Attribute(attribute)));
+            else
+                row.emplace_back();
+        }
+    }
+    return rows;
+}

@@ -2,8 +2,10 @@
 
 #include "platform/xml/XmlDocument.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Every table of a configuration is one XML file: a root element named after the table, the
 // version comment after it at document level, and one "row" element per grid row, directly under
@@ -19,6 +21,16 @@ TXmlNode Begin_Table_File(TXMLDocument& xml, std::string_view root, std::string_
 // then the section found by name among its children (the root itself when no section is named).
 // A null node when either is missing.
 TXmlNode Table_File_Rows(const TXMLDocument& xml, std::string_view section = {});
+
+// One row of a table file: for each attribute asked for, in that order, its text with control
+// characters blanked (Table_File_Text), or nothing when the row lacks the attribute.
+using TTableFileRow = std::vector<std::optional<std::string>>;
+
+// The row elements under the rows' element (Table_File_Rows) in document order, at most
+// `maxRows`, each attribute read by itself.
+std::vector<TTableFileRow> Read_Table_File_Rows(const TXMLDocument& xml, std::string_view section,
+                                                const std::vector<std::string>& attributes,
+                                                size_t maxRows);
 
 // A text as a table window keeps it in a cell and writes it to its table file: every control
 // character (C0, DEL and C1) becomes a blank, since XML 1.0 allows none of them in an attribute

@@ -198,18 +198,21 @@ void TTableWindow::FormShow(TObject*) {
 void TTableWindow::Load_Table_File(const std::string& path) {
     TXMLDocument xml;
     xml.LoadFromFile(path);
-    int row = 1;
-    for (const TXmlNode& element : Table_File_Rows(xml, FDescription.Section).ChildElements()) {
-        if (row >= FGrid->RowCount())
-            break;
-        for (int c = 1; c < static_cast<int>(FDescription.Columns.size()); ++c) {
-            const TTableColumn& column = FDescription.Columns[static_cast<size_t>(c)];
-            if (element.HasAttribute(column.Attribute))
-                Write_Cell(c, row, Table_File_Text(element.Attribute(column.Attribute)));
+    std::vector<std::string> attributes;
+    for (size_t c = 1; c < FDescription.Columns.size(); ++c)
+        attributes.push_back(FDescription.Columns[c].Attribute);
+    const std::vector<TTableFileRow> rows = Read_Table_File_Rows(
+        xml, FDescription.Section, attributes, static_cast<size_t>(FGrid->RowCount() - 1));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        for (size_t k = 0; k < attributes.size(); ++k) {
+            const int c = static_cast<int>(k) + 1;
+            const TTableColumn& column = FDescription.Columns[k + 1];
+            if (rows[i][k])
+                Write_Cell(c, row, *rows[i][k]);
             else if (column.Has_Missing)
                 Write_Cell(c, row, column.Missing);
         }
-        ++row;
     }
 }
 
