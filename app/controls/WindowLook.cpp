@@ -6,6 +6,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
 
 void Apply_Window_Look(TForm* form, int clientWidth, int clientHeight) {
     form->SetColor(Window_Color);
@@ -44,6 +45,18 @@ TGlyphButton* Make_Glyph_Button(TForm* owner, TWinControl* parent, int left, int
     if (Load_Stock_Glyph(picture, glyph))
         button->SetGlyph(&picture);
     return button;
+}
+
+TPanel* Make_Window_Panel(TForm* form, TAlign align, int height) {
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetAlign(align);
+    if (height > 0)
+        panel->SetHeight(height);
+    panel->SetBevelOuter(bvNone);
+    panel->SetColor(Window_Color);
+    panel->SetCaption("");
+    return panel;
 }
 
 void Style_Title_Labels(TLabel* code, TLabel* description) {

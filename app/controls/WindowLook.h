@@ -2,6 +2,7 @@
 
 #include "app/controls/GlyphButtonTypes.h"
 #include "platform/ui/Colors.h"
+#include "platform/ui/Types.h"
 
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@ class TForm;
 class TWinControl;
 class TLabel;
 class TGlyphButton;
+class TPanel;
 
 // The look that every window of the configurator shares: the light background, the Verdana
 // fonts, the grey titles and the glyph buttons.
@@ -30,6 +32,10 @@ TLabel* Make_Label(TForm* owner, TWinControl* parent, int left, int top,
 TGlyphButton* Make_Glyph_Button(TForm* owner, TWinControl* parent, int left, int top, int width,
                                 int height, std::string_view glyph,
                                 TGlyphButtonStyle style = bsEncarta, TColor hotTrack = clYellow);
+
+// A flat panel of the window's colour owned by the form, on it, aligned; a height of 0 or less
+// keeps the panel's own.
+TPanel* Make_Window_Panel(TForm* form, TAlign align, int height);
 
 // Grey software-code and description labels as the title panel and the main window show them.
 void Style_Title_Labels(TLabel* code, TLabel* description);

@@ -107,10 +107,13 @@ bool TFHARTVariables::Is_Command_Row(int ARow) const {
 }
 
 void TFHARTVariables::Set_Editability(int ARow) {
-    const bool command = Is_Command_Row(ARow);
-    ESG->SetReadOnly(Col_Params, ARow, !command);
+    Set_Editability(ARow, Is_Command_Row(ARow));
+}
+
+void TFHARTVariables::Set_Editability(int ARow, bool Command) {
+    ESG->SetReadOnly(Col_Params, ARow, !Command);
     for (int col : {Col_Swap, Col_ConvInt, Col_Operations})
-        ESG->SetReadOnly(col, ARow, command);
+        ESG->SetReadOnly(col, ARow, Command);
 }
 
 void TFHARTVariables::Rows_Moved(int First, int Last) {
@@ -195,10 +198,7 @@ void TFHARTVariables::ESGComboChange(TObject*, int ACol, int ARow, int,
                                      const std::string& ASelection) {
     if (ESG->RealColIndex(ACol) != Col_Type)
         return;
-    const bool command = ASelection == Type_SL[Command_Type];
-    ESG->SetReadOnly(Col_Params, ARow, !command);
-    for (int col : {Col_Swap, Col_ConvInt, Col_Operations})
-        ESG->SetReadOnly(col, ARow, command);
+    Set_Editability(ARow, ASelection == Type_SL[Command_Type]);
     ESG->Invalidate();
 }
 

@@ -67,6 +67,7 @@ protected:
     void Rows_Moved(int First, int Last) override;
 
 private:
+    void Set_Editability(int ARow, bool Command);
     void Fill_Scan_Address();
     bool Is_Command_Row(int ARow) const;
 };

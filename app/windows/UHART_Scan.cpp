@@ -13,8 +13,6 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 
-#include <cstdio>
-
 TFHART_Scan* FHART_Scan = nullptr;
 
 namespace {
@@ -27,18 +25,6 @@ constexpr TColor Even_Device_Color = 0x00FEFAE0;
 constexpr TColor Odd_Device_Color = 0x00A8FFA8;
 constexpr int Column_Widths[] = {40, 50, 120, 120, 160, 120, 120, 120};
 constexpr int Octet_Lefts[] = {220, 275, 330, 385};
-
-TPanel* Make_Panel(TForm* form, TAlign align, int height) {
-    auto* panel = new TPanel(form);
-    panel->SetParent(form);
-    panel->SetAlign(align);
-    if (height > 0)
-        panel->SetHeight(height);
-    panel->SetBevelOuter(bvNone);
-    panel->SetColor(Window_Color);
-    panel->SetCaption("");
-    return panel;
-}
 
 TEdit* Make_Edit(TForm* owner, TWinControl* parent, int left, int top, int width,
                  const std::string& text) {
@@ -55,9 +41,9 @@ TEdit* Make_Edit(TForm* owner, TWinControl* parent, int left, int top, int width
 TFHART_Scan::TFHART_Scan(TComponent* AOwner) : TForm(AOwner) {
     SetName("FHART_Scan");
     Apply_Window_Look(this, Client_Width, Client_Height);
-    P_Button = Make_Panel(this, alBottom, 40);
+    P_Button = Make_Window_Panel(this, alBottom, 40);
     Build_Buttons();
-    P_Title = Make_Panel(this, alTop, 69);
+    P_Title = Make_Window_Panel(this, alTop, 69);
     L_SW_Code = Make_Label(this, P_Title, 16, 8, "HART Scan");
     L_SW_Desc = Make_Label(this, P_Title, 16, 42);
     Style_Title_Labels(L_SW_Code, L_SW_Desc);
@@ -102,7 +88,7 @@ void TFHART_Scan::Build_Buttons() {
 }
 
 void TFHART_Scan::Build_Entry_Panel() {
-    P_HART_Init_Scan = Make_Panel(this, alClient, 0);
+    P_HART_Init_Scan = Make_Window_Panel(this, alClient, 0);
     TWinControl* p = P_HART_Init_Scan;
     L_Discovery_IP = Make_Label(this, p, 32, 43);
     const char* designed[] = {"192", "168", "2", "107"};
@@ -139,7 +125,7 @@ void TFHART_Scan::Build_Entry_Panel() {
 }
 
 void TFHART_Scan::Build_Wait_Panel() {
-    P_HART_Scan_Wait = Make_Panel(this, alClient, 0);
+    P_HART_Scan_Wait = Make_Window_Panel(this, alClient, 0);
     P_HART_Scan_Wait->SetVisible(false);
     L_Wait = Make_Label(this, P_HART_Scan_Wait, 0, 60);
     L_Wait->SetAutoSize(false);
@@ -154,7 +140,7 @@ void TFHART_Scan::Build_Wait_Panel() {
 }
 
 void TFHART_Scan::Build_Results_Panel() {
-    P_HART_View_Vars = Make_Panel(this, alClient, 0);
+    P_HART_View_Vars = Make_Window_Panel(this, alClient, 0);
     P_HART_View_Vars->SetVisible(false);
     ESG = new TExStringGrid(this);
     ESG->SetParent(P_HART_View_Vars);

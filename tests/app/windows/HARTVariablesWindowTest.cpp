@@ -16,9 +16,7 @@ class HARTVariablesWindowTest : public WindowsFixture {
 protected:
     void SetUp() override {
         WindowsFixture::SetUp();
-        std::filesystem::create_directories(Folder / "PROJECTS" / "Plant" / "bin");
-        Create_Windows();
-        Select_Project("Plant");
+        Create_Windows_With_Configuration("Plant");
     }
 
     TFHARTVariables* Window() { return FHARTVariables; }

@@ -8,6 +8,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
+#include "tests/devicelink/HART_Scan_Probe.h"
 #include "tests/devicelink/HART_Stepped_Clock.h"
 #include "tools/hart_simulator/HartGatewaySimulator.h"
 #include "tools/hart_simulator/SimulatorOptions.h"
@@ -22,9 +23,7 @@ class HART_ScanWindowTest : public WindowsFixture {
 protected:
     void SetUp() override {
         WindowsFixture::SetUp();
-        std::filesystem::create_directories(Folder / "PROJECTS" / "Plant" / "bin");
-        Create_Windows();
-        Select_Project("Plant");
+        Create_Windows_With_Configuration("Plant");
         Settings.Port = 0;
         Settings.Devices = DefaultDevices();
         Settings.BusyPolls = 0;
@@ -51,11 +50,6 @@ protected:
         FHART_Scan->E_Discovery_IP4->SetText("1");
     }
 
-    static bool Awaits_Reply(int step) {
-        return step == THART_Thread::Scan_Wait_Full || step == THART_Thread::Scan_Wait_Test ||
-               step == THART_Thread::Scan_Wait_Read;
-    }
-
     // Presses Start Scan and steps the worker until the dialog shows the results or the failure.
     // While an answer is on its way time runs as for real; pauses and time-outs pass at once.
     void Run_Scan(long maxTicks = 20000) {
@@ -64,7 +58,8 @@ protected:
         auto ended = [d] { return d->P_HART_View_Vars->Visible() || d->Btn_ScanAgain->Visible(); };
         while (!ended() && Clock->Ticks() < maxTicks) {
             const THART_Scan_State state = d->TR_HART_Scan->State();
-            if (Awaits_Reply(state.Step) && !state.Reply_Arrived && !Settings.Silent) {
+            if (THART_Scan_Probe::Awaits_Reply(state.Step) && !state.Reply_Arrived &&
+                !Settings.Silent) {
                 const auto giveUp =
                     std::chrono::steady_clock::now() + std::chrono::milliseconds(50);
                 while (!d->TR_HART_Scan->State().Reply_Arrived &&

@@ -61,6 +61,13 @@ protected:
                                                    [] { FHARTVariables->Set_Lang(); }};
     }
 
+    // The windows, with the configuration `name` made and open.
+    void Create_Windows_With_Configuration(const std::string& name) {
+        std::filesystem::create_directories(Folder / "PROJECTS" / name / "bin");
+        Create_Windows();
+        Select_Project(name);
+    }
+
     void Close_Windows() {
         Free(FHARTVariables);
         Free(FParGen);
