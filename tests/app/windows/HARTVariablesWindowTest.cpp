@@ -4,6 +4,8 @@
 #include "app/controls/GlyphButton.h"
 #include "app/core/HartVariablesFile.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/Keys.h"
 
 #include <functional>
 #include <sys/stat.h>
@@ -246,6 +248,24 @@ TEST_F(HARTVariablesWindowTest, TheTypeDecidesWhichCellsCanBeEdited) {
         EXPECT_EQ(Shown_Messages().back(), "Are you sure to delete the Row number 1");
         EXPECT_EQ(g->Cells(TCol::Col_Device_Address, 1), "0x02");
         EXPECT_EQ(editable(1), command);
+    });
+}
+
+TEST_F(HARTVariablesWindowTest, EnterMovesOnAndADoubleClickedHeaderFitsItsText) {
+    AppState().Enable_Jump_Field_Tables = true;
+    AppState().Double_Click_Auto_Size = true;
+    Show([&] {
+        TExStringGrid* g = Grid();
+        g->SetCol(TCol::Col_Mnemonic);
+        g->SetRow(100);
+        InputSimulation::KeyPress(g, VK_RETURN, 13);
+        EXPECT_EQ(g->Col(), 1);
+        EXPECT_EQ(g->Row(), 1);
+        g->SetCells(TCol::Col_Mnemonic, 5, std::string(80, 'M'));
+        g->OnDblClickCell(g, 0, TCol::Col_Mnemonic);
+        EXPECT_GT(g->ColWidths(TCol::Col_Mnemonic), 160);
+        g->OnClickCell(g, 7, 0);
+        EXPECT_TRUE(g->GetRowSelect(7));
     });
 }
 
