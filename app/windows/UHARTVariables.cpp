@@ -167,8 +167,12 @@ void TFHARTVariables::Show_Row(int ARow, const THartVariableRow& Row) {
     Set_Editability(ARow);
 }
 
-void TFHARTVariables::Load_Table_File(const std::string& path) {
+void TFHARTVariables::Reset_Rows() {
+    TTableWindow::Reset_Rows();
     Num_Byte_Max = Hart_Num_Byte_Max;
+}
+
+void TFHARTVariables::Load_Table_File(const std::string& path) {
     const std::vector<THartVariableRow> rows = Read_Hart_Variables_File(path);
     for (size_t i = 0; i < rows.size() && static_cast<int>(i) + 1 < ESG->RowCount(); ++i)
         Show_Row(static_cast<int>(i) + 1, rows[i]);

@@ -61,6 +61,7 @@ public:
 
 protected:
     std::string Table_File() const override;
+    void Reset_Rows() override;
     void Load_Table_File(const std::string& path) override;
     void Save_Table_File(const std::string& path) override;
     void Get_Editor_Type(int ACol, int ARow, TEditorType& AEditor) override;
