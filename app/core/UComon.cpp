@@ -2,11 +2,8 @@
 
 #include "platform/core/Files.h"
 #include "platform/core/IntegerConversion.h"
+#include "platform/core/SerialDevice.h"
 #include "platform/core/Text.h"
-
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 int Get_Master_Index(std::string_view Text) {
     return UpperCase(Trim(Text)) == "SECONDARY MASTER" ? 1 : 0;
@@ -48,16 +45,6 @@ const int Ports_Per_Kind = 64;
 const char* const Port_Kinds[] = {"ttyS", "ttyUSB", "ttyACM"};
 const int Max_COM_Port = Ports_Per_Kind * 3;
 
-bool Port_Present(const std::string& device) {
-    const int handle = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (handle >= 0) {
-        close(handle);
-        return true;
-    }
-    // The port exists but another program holds it, or we may not open it.
-    return errno == EACCES || errno == EBUSY;
-}
-
 } // namespace
 
 std::string COM_Port_Device(int Number, std::string_view Device_Folder) {
@@ -71,7 +58,7 @@ std::string COM_Port_Device(int Number, std::string_view Device_Folder) {
 std::unique_ptr<TStringList> List_COM_Ports(std::string_view Device_Folder) {
     auto ports = std::make_unique<TStringList>();
     for (int number = 1; number <= Max_COM_Port; ++number) {
-        if (Port_Present(COM_Port_Device(number, Device_Folder)))
+        if (SerialDeviceExists(COM_Port_Device(number, Device_Folder)))
             ports->Add(IntToStr(number));
     }
     return ports;

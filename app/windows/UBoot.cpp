@@ -5,6 +5,7 @@
 #include "app/core/AppState.h"
 #include "app/core/UComon.h"
 #include "app/core/ULanguage.h"
+#include "grid/stringgrid/ExCGrid.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -92,7 +93,7 @@ void TFBoot::Build_IP_Address_Panel() {
         Make_Label(this, P_IP_Address, Left_Margin + i * Octet_Pitch + Octet_Width + 2, 27, ".");
 }
 
-// Never shown in this build; it keeps its designed texts.
+// Keeps its designed texts in every language.
 void TFBoot::Build_Serial_Panel() {
     P_Serial = Make_Panel(this, 58);
     L_COM_Port = Make_Label(this, P_Serial, Left_Margin, 6, "Select the COM port for the Update");
@@ -105,14 +106,27 @@ void TFBoot::Build_Serial_Panel() {
     Btn_COM_List = Make_Glyph_Button(this, P_Serial, 144, 22, 28, 26, "CHECK_UPDATE", bsNormal);
     Btn_COM_List->SetHint("Update COM Ports List");
     Btn_COM_List->SetShowHint(true);
+    Btn_COM_List->OnClick = [this](TObject* sender) { Btn_COM_ListClick(sender); };
 }
 
-// Hidden in every layout; its device list is not part of this build.
+// Hidden in every layout: nothing searches the network for devices yet.
 void TFBoot::Build_Eth_Search_Panel() {
     P_Eth_Search = Make_Panel(this, 180);
     L_List_Device = Make_Label(this, P_Eth_Search, Left_Margin, 6);
     Btn_Search = Make_Glyph_Button(this, P_Eth_Search, 323, 2, 110, 28, "NEXT");
     Btn_Search->SetShowHint(true);
+    // A found device a row: its address and its MAC address, headers on the column items.
+    ACG_List_Devices = new TExColumnGrid(this);
+    ACG_List_Devices->SetParent(P_Eth_Search);
+    ACG_List_Devices->SetBounds(Left_Margin, 34, 417, 114);
+    ACG_List_Devices->SetColCount(2);
+    ACG_List_Devices->SetFixedCols(0);
+    ACG_List_Devices->SetRowCount(2);
+    ACG_List_Devices->SetFixedRows(1);
+    ACG_List_Devices->SetOptions(ACG_List_Devices->Options() + TGridOptions{goRowSelect});
+    for (int col = 0; col < 2; ++col)
+        ACG_List_Devices->Columns()->GetItem(col)->SetWidth(200);
+    ACG_List_Devices->SetShowHint(true);
     CB_Find_All_QVL = new TCheckBox(this);
     CB_Find_All_QVL->SetParent(P_Eth_Search);
     CB_Find_All_QVL->SetBounds(Left_Margin, 154, 300, 17);
@@ -159,27 +173,43 @@ void TFBoot::FormShow(TObject*) {
         panel->SetVisible(false);
         panel->SetAlign(alNone);
     }
-    // The serial layout is never opened in this build; any layout but Ethernet shows no panel.
+    // Any other layout shows no panel.
     if (Form_Type == Form_Type_Ethernet)
         Show_Ethernet_Layout();
+    else if (Form_Type == Form_Type_Serial)
+        Show_Serial_Layout();
+}
+
+void TFBoot::Stack_Panels(std::initializer_list<TPanel*> stacked,
+                          std::initializer_list<TPanel*> tabOrder) {
+    // Top-aligned panels stack in the order of their positions.
+    int top = P_Title->Height();
+    int clientHeight = P_Title->Height() + P_Button->Height();
+    for (TPanel* panel : stacked) {
+        panel->SetTop(top);
+        top += panel->Height();
+        panel->SetAlign(alTop);
+        if (panel->Visible())
+            clientHeight += panel->Height();
+    }
+    SetClientWidth(Client_Width);
+    SetClientHeight(clientHeight);
+    int order = 0;
+    for (TPanel* panel : tabOrder)
+        panel->SetTabOrder(order++);
+}
+
+void TFBoot::Show_Last_Update_Choices() {
+    const TAppState& state = AppState();
+    CB_Update_Options->SetItemIndex(state.Update_Option_Index);
+    CB_Update_Option_Read_Back->SetChecked(state.Update_Read_Back);
 }
 
 void TFBoot::Show_Ethernet_Layout() {
     P_IP_Address->SetVisible(true);
     P_Options->SetVisible(true);
-    // Top-aligned panels stack in the order of their positions.
-    int top = P_Title->Height();
-    for (TPanel* panel : {P_IP_Address, P_Eth_Search, P_Options}) {
-        panel->SetTop(top);
-        top += panel->Height();
-        panel->SetAlign(alTop);
-    }
-    SetClientWidth(Client_Width);
-    SetClientHeight(P_Title->Height() + P_IP_Address->Height() + P_Options->Height() +
-                    P_Button->Height());
-    int order = 0;
-    for (TPanel* panel : {P_Title, P_IP_Address, P_Eth_Search, P_Options, P_Button, P_Serial})
-        panel->SetTabOrder(order++);
+    Stack_Panels({P_IP_Address, P_Eth_Search, P_Options},
+                 {P_Title, P_IP_Address, P_Eth_Search, P_Options, P_Button, P_Serial});
 
     const TAppState& state = AppState();
     std::string p1, p2, p3, p4;
@@ -189,9 +219,30 @@ void TFBoot::Show_Ethernet_Layout() {
         E_IP3->SetText(p3);
         E_IP4->SetText(p4);
     }
-    CB_Update_Options->SetItemIndex(state.Update_Option_Index);
-    CB_Update_Option_Read_Back->SetChecked(state.Update_Read_Back);
+    Show_Last_Update_Choices();
     SetActiveControl(E_IP1);
+}
+
+void TFBoot::Show_Serial_Layout() {
+    P_Serial->SetVisible(true);
+    P_Options->SetVisible(true);
+    Stack_Panels({P_Serial, P_Options},
+                 {P_Title, P_Serial, P_Options, P_Button, P_IP_Address, P_Eth_Search});
+    Show_Last_Update_Choices();
+    update_ComPort();
+    SetActiveControl(CB_COM_Port);
+}
+
+void TFBoot::update_ComPort() {
+    CB_COM_Port->Items()->Clear();
+    const auto ports = List_COM_Ports(Serial_Device_Folder);
+    for (const std::string& number : *ports)
+        CB_COM_Port->Items()->Add("COM" + number);
+    CB_COM_Port->SetItemIndex(0);
+}
+
+void TFBoot::Btn_COM_ListClick(TObject*) {
+    update_ComPort();
 }
 
 void TFBoot::Set_Lang() {
@@ -202,6 +253,8 @@ void TFBoot::Set_Lang() {
     L_IP_Address->SetCaption(Lang_Str(1506));
     L_List_Device->SetCaption(Lang_Str(1509));
     Btn_Search->SetCaption(Lang_Str(1510));
+    ACG_List_Devices->Columns()->GetItem(0)->SetHeader(Lang_Str(1511));
+    ACG_List_Devices->Columns()->GetItem(1)->SetHeader(Lang_Str(1512));
     CB_Find_All_QVL->SetCaption(Lang_Str(1513));
     L_Update_Option->SetCaption(Lang_Str(1514));
     CB_Update_Options->Items()->Clear();
@@ -215,6 +268,7 @@ void TFBoot::Set_Lang() {
     for (int i = 0; i < 4; ++i)
         octets[i]->SetHint(Lang_Str(1521 + i));
     Btn_Search->SetHint(Lang_Str(1529));
+    ACG_List_Devices->SetHint(Lang_Str(1530));
     CB_Find_All_QVL->SetHint(Lang_Str(1531));
     CB_Update_Options->SetHint(Lang_Str(1532));
     CB_Update_Option_Read_Back->SetHint(Lang_Str(1533));

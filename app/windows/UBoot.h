@@ -3,12 +3,16 @@
 #include "devicelink/Device_Update.h"
 #include "platform/ui/Form.h"
 
+#include <initializer_list>
+#include <string>
+
 class TLabel;
 class TPanel;
 class TEdit;
 class TComboBox;
 class TCheckBox;
 class TGlyphButton;
+class TExColumnGrid;
 
 // The layouts of the update window.
 enum TBoot_Form_Type : int {
@@ -19,8 +23,9 @@ enum TBoot_Form_Type : int {
 
 // The device update window, the last stage of "Update Device UDP": the user checks the device's
 // address and what to update; the update button pings the device, writes the job file and runs
-// the external updater. Only the Ethernet layout is ever opened; the serial and search panels
-// exist and stay hidden.
+// the external updater. The main window opens only the Ethernet layout; the serial layout (a COM
+// port instead of the address) is reached by setting Form_Type, and the device search panel
+// stays hidden in every layout.
 class TFBoot : public TForm {
 public:
     explicit TFBoot(TComponent* AOwner);
@@ -43,6 +48,7 @@ public:
     TPanel* P_Eth_Search = nullptr;
     TLabel* L_List_Device = nullptr;
     TGlyphButton* Btn_Search = nullptr;
+    TExColumnGrid* ACG_List_Devices = nullptr;
     TCheckBox* CB_Find_All_QVL = nullptr;
     TPanel* P_Options = nullptr;
     TLabel* L_Update_Option = nullptr;
@@ -58,12 +64,19 @@ public:
     // What the last press of the update button that got through came to.
     TDevice_Update_Result Last_Update;
 
+    // Where the serial device nodes of the COM port list are looked for.
+    std::string Serial_Device_Folder = "/dev";
+
     void FormShow(TObject* Sender);
     void Set_Lang();
-    // Ping, remember, write the job file, run the updater, and report what came of it. Does
-    // nothing while an update is already under way.
+    // Ping, remember, write the job file, run the updater, and report what came of it. The
+    // serial layout only keeps the update choices. Does nothing while an update is under way.
     void Btn_UpdateClick(TObject* Sender);
     void Btn_CancelClick(TObject* Sender);
+    // The COM port list: "COM" and the number of each serial port that exists, the first one
+    // selected.
+    void update_ComPort();
+    void Btn_COM_ListClick(TObject* Sender);
     // "." moves on to the next octet edit and is never typed into one.
     void KeyPress(TObject* Sender, TChar& Key);
 
@@ -82,6 +95,12 @@ private:
     void Build_Options_Panel();
     void Build_Button_Panel();
     void Show_Ethernet_Layout();
+    void Show_Serial_Layout();
+    // Stacks the panels under the title in this order, sizes the window to the shown ones and
+    // gives the panels their tab order.
+    void Stack_Panels(std::initializer_list<TPanel*> stacked,
+                      std::initializer_list<TPanel*> tabOrder);
+    void Show_Last_Update_Choices();
     void Report();
     void Update_Ethernet();
 

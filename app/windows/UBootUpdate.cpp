@@ -69,8 +69,15 @@ private:
 };
 
 void TFBoot::Btn_UpdateClick(TObject*) {
-    // Only the Ethernet layout is ever opened, so only it updates.
-    if (FBusy || Form_Type != Form_Type_Ethernet)
+    if (FBusy)
+        return;
+    // The serial layout keeps the choices for the next showing; it has no updater of its own.
+    if (Form_Type == Form_Type_Serial) {
+        AppState().Update_Option_Index = CB_Update_Options->ItemIndex();
+        AppState().Update_Read_Back = CB_Update_Option_Read_Back->Checked();
+        return;
+    }
+    if (Form_Type != Form_Type_Ethernet)
         return;
     // A job file that cannot be written goes to the error report; the updater is not started.
     RunGuarded(this, [this] { Update_Ethernet(); });

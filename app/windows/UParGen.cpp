@@ -5,6 +5,7 @@
 #include "app/core/AppState.h"
 #include "app/core/ParGenValidation.h"
 #include "app/core/ULanguage.h"
+#include "app/windows/UParGenPanelBuilder.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 #include "platform/ui/Application.h"
@@ -16,28 +17,15 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/Label.h"
 
+#include <algorithm>
+
 TFParGen* FParGen = nullptr;
+
+using namespace ParGen_Geometry;
 
 namespace {
 
 constexpr int Client_Width = 460;
-constexpr int Label_Left = 14;
-constexpr int Input_Left = 191;
-constexpr int Input_Width = 238;
-constexpr int Octet_Width = 55;
-constexpr int Octet_Lefts[] = {191, 252, 313, 374};
-constexpr int Dot_Lefts[] = {247, 308, 369};
-
-int Label_Top(int row) {
-    return 12 + 28 * (row - 1);
-}
-int Input_Top(int row) {
-    return Label_Top(row) - 3;
-}
-// The octets of a row headed by a check box stand 2 pixels above the box.
-int Checked_Row_Input_Top(int row) {
-    return Label_Top(row) - 2;
-}
 
 } // namespace
 
@@ -64,6 +52,21 @@ TFParGen::TFParGen(TComponent* AOwner) : TStepDialog(AOwner, Client_Width, 700, 
     Build_PROFIBUS_Panel();
     Build_Ethernet_Panel();
     Build_Web_Pages_Panel();
+    Build_Serial_Panel();
+    Build_Modbus_Slave_Panel();
+    Build_CAN_Panel();
+    Build_CANopen_Panel();
+    Build_J1939_Panel();
+    Build_DeviceNet_Slave_Panel();
+    Build_Modbus_TCP_Slave_Panel();
+    Build_EtherNetIP_Panel();
+    Build_PROFINET_Panel();
+    Build_BACnet_Slave_Panel();
+    Build_SNMP_Agent_Panel();
+    Build_WiFi_Panel();
+    Build_MQTT_Panel();
+    Build_TLS_Panel();
+    Build_NTP_Panel();
 
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnShow = [this](TObject* sender) { FormShow(sender); };
@@ -193,7 +196,10 @@ void TFParGen::FormCreate(TObject*) {
     SetClientWidth(Client_Width);
     SetClientHeight(700);
     CP_HART_Master->SetVisible(true);
-    for (TCategoryPanel* panel : {CP_PROFIBUS, CP_Ethernet, CP_Web_Pages})
+    for (TCategoryPanel* panel :
+         {CP_MQTT, CP_Ethernet, CP_WiFi, CP_TLS, CP_NTP, CP_Modbus_Slave, CP_Modbus_TCP_Slave,
+          CP_CAN, CP_CANopen, CP_J1939, CP_DeviceNet_Slave, CP_EtherNetIP, CP_PROFINET, CP_PROFIBUS,
+          CP_SNMP_Agent, CP_BACnet_Slave, CP_Serial, CP_Web_Pages})
         panel->SetVisible(false);
     Order_TAB_Panels();
     Move_GroupBoxs();
@@ -204,29 +210,8 @@ void TFParGen::Order_TAB_Panels() {
     Order_TAB_Panels_215();
 }
 
-void TFParGen::Order_TAB_Panels_215() {
-    TCategoryPanel* panels[] = {CP_HART_Master, CP_PROFIBUS, CP_Ethernet, CP_Web_Pages};
-    const int titles[] = {406, 677, 438, 913};
-    int top = 0;
-    for (int i = 0; i < 4; ++i) {
-        panels[i]->SetVisible(true);
-        panels[i]->SetTop(top);
-        top += panels[i]->Height();
-        // Titles are set here only: a later language change leaves them as they are.
-        panels[i]->SetCaption(std::to_string(i + 1) + ". " + Lang_Str(titles[i]));
-        panels[i]->SetTabOrder(i);
-    }
-}
-
 void TFParGen::Move_GroupBoxs() {
     RePosition_Objects_215();
-}
-
-void TFParGen::RePosition_Objects_215() {
-    RePosition_Object_HART_Master();
-    RePosition_Object_PROFIBUS();
-    RePosition_Object_Ethernet();
-    RePosition_Object_Web_Pages();
 }
 
 void TFParGen::Fit_Panel(TCategoryPanel* panel, const TWinControl* lastInput) {
@@ -290,6 +275,7 @@ void TFParGen::Set_Lang() {
         control->SetHint(Lang_Str(text));
     CB_Ethernet_En_GAT->SetCaption(Lang_Str(449));
     CB_Ethernet_DNS->SetCaption(Lang_Str(455));
+    Set_Lang_Variant_Panels();
 }
 
 TParGenValues TFParGen::Values() const {
@@ -389,8 +375,15 @@ void TFParGen::On_Change(TObject*) {
     Is_Change = true;
 }
 
-void TFParGen::On_Click(TObject*) {
+void TFParGen::On_Click(TObject* Sender) {
     Is_Change = true;
+    // The check boxes whose state changes a panel's layout.
+    const TObject* layoutChecks[] = {CB_MQTT_WillFlag,      CB_TLS_Enable,   CB_TLS_En_Server_Auth,
+                                     CB_TLS_En_Client_Auth, CB_WiFi_IP_Auto, CB_WiFi_En_DHCP,
+                                     CB_SNMP_Agent_Version3};
+    if (std::find(std::begin(layoutChecks), std::end(layoutChecks), Sender) !=
+        std::end(layoutChecks))
+        Move_GroupBoxs();
 }
 
 void TFParGen::KeyPress(TObject* Sender, TChar& Key) {

@@ -2,6 +2,13 @@
 
 #include "app/controls/StepDialog.h"
 #include "app/core/ParGenFile.h"
+#include "app/windows/UParGenVariantPanels.h"
+
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 class TLabel;
 class TEdit;
@@ -11,11 +18,12 @@ class TGlyphButton;
 class TCategoryPanel;
 class TCategoryPanelGroup;
 class TWinControl;
+class TControl;
 
 // "Set Communication": the general parameters of the open configuration in collapsible
 // category panels, read from "ParGen.xml" at every showing and written back on OK after the
-// checks.
-class TFParGen : public TStepDialog {
+// checks. The panels of the family's other variants exist in the window and stay hidden.
+class TFParGen : public TStepDialog, public TParGenVariantPanels {
 public:
     explicit TFParGen(TComponent* AOwner);
 
@@ -91,11 +99,72 @@ public:
     void RePosition_Object_Ethernet();
     void RePosition_Object_Web_Pages();
 
+    // The layouts of the family's variants: panel order and titles, and panel heights.
+    void Order_TAB_Panels_204();
+    void Order_TAB_Panels_206();
+    void Order_TAB_Panels_208();
+    void Order_TAB_Panels_211();
+    void Order_TAB_Panels_213();
+    void Order_TAB_Panels_217();
+    void Order_TAB_Panels_219();
+    void Order_TAB_Panels_221();
+    void Order_TAB_Panels_223();
+    void Order_TAB_Panels_225();
+    void Order_TAB_Panels_227();
+    void Order_TAB_Panels_238();
+    void Order_TAB_Panels_295();
+    void RePosition_Objects_204();
+    void RePosition_Objects_206();
+    void RePosition_Objects_208();
+    void RePosition_Objects_211();
+    void RePosition_Objects_213();
+    void RePosition_Objects_217();
+    void RePosition_Objects_219();
+    void RePosition_Objects_221();
+    void RePosition_Objects_223();
+    void RePosition_Objects_225();
+    void RePosition_Objects_227();
+    void RePosition_Objects_238();
+    void RePosition_Objects_295();
+    void RePosition_Object_Serial();
+    void RePosition_Object_BACnet_Slave();
+    void RePosition_Object_SNMP_Agent();
+    void RePosition_Object_PROFINET();
+    void RePosition_Object_EtherNetIP();
+    void RePosition_Object_DeviceNet_Slave();
+    void RePosition_Object_J1939();
+    void RePosition_Object_CANopen();
+    void RePosition_Object_CAN();
+    void RePosition_Object_Modbus_TCP_Slave();
+    void RePosition_Object_Modbus_Slave();
+    void RePosition_Object_NTP();
+    void RePosition_Object_TLS();
+    void RePosition_Object_WiFi();
+    void RePosition_Object_MQTT();
+
+    // True as soon as Name holds a character other than an ASCII letter or digit.
+    bool Check_Device_Name(const std::string& Name) const;
+
     // The values the controls hold, and the reverse.
     TParGenValues Values() const;
     void Show_Values(const TParGenValues& values);
 
 private:
+    friend class TParGenPanelBuilder;
+
+    // What takes the next language text of a panel's block: a caption, a hint, or the items of
+    // a list refilled from Count texts.
+    struct TText_Target {
+        enum TKind { Caption, Hint, Items };
+        TKind Kind;
+        TControl* Control;
+        int Count = 1;
+    };
+    struct TPanel_Texts {
+        int First_Text;
+        std::vector<TText_Target> Targets;
+    };
+
     void Build_HART_Master_Panel();
     void Build_PROFIBUS_Panel();
     void Build_Ethernet_Panel();
@@ -107,6 +176,33 @@ private:
     void Make_Octet_Row(TWinControl* parent, int top, TEdit** first, TEdit** second, TEdit** third,
                         TEdit** fourth, TLabel** dots);
     void Fit_Panel(TCategoryPanel* panel, const TWinControl* lastInput);
+
+    void Build_Serial_Panel();
+    void Build_Modbus_Slave_Panel();
+    void Build_CAN_Panel();
+    void Build_CANopen_Panel();
+    void Build_J1939_Panel();
+    void Build_DeviceNet_Slave_Panel();
+    void Build_Modbus_TCP_Slave_Panel();
+    void Build_EtherNetIP_Panel();
+    void Build_PROFINET_Panel();
+    void Build_BACnet_Slave_Panel();
+    void Build_SNMP_Agent_Panel();
+    void Build_WiFi_Panel();
+    void Build_MQTT_Panel();
+    void Build_TLS_Panel();
+    void Build_NTP_Panel();
+    void Set_Lang_Variant_Panels();
+    // A row, by the control that heads it: shown or hidden as one, or moved as one so that its
+    // head stands at Top.
+    void Show_Row(TControl* head, bool visible);
+    void Move_Row(TControl* head, int top);
+    // Shows the panels, stacks them in this order and titles them "1. ", "2. ", ... with their
+    // language texts.
+    void Order_Variant_Panels(std::initializer_list<std::pair<TCategoryPanel*, int>> panels);
+
+    std::vector<TPanel_Texts> Variant_Panel_Texts;
+    std::map<const TControl*, std::vector<TControl*>> Rows;
 
     // The "." labels between the DNS octets, hidden with their row.
     TLabel* DNS_Dots[3] = {};

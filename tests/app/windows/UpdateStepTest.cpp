@@ -2,6 +2,7 @@
 
 #include "app/controls/GlyphButton.h"
 #include "app/windows/UBoot.h"
+#include "grid/stringgrid/ExCGrid.h"
 #include "platform/ui/Panel.h"
 
 namespace {
@@ -72,8 +73,10 @@ TEST_F(UpdateStepTest, ABankThatCannotBeWrittenStopsTheStepBeforeTheWindow) {
 TEST_F(UpdateStepTest, ALanguageChangeReachesTheUpdateWindow) {
     FBoot->Form_Type = Form_Type_Ethernet;
     AppState().Language_List[1502] = "Aggiorna via Ethernet";
+    AppState().Language_List[1512] = "Indirizzo MAC";
     FVelmaroFirmWare->Change_Language();
     EXPECT_EQ(FBoot->Caption(), "Aggiorna via Ethernet");
+    EXPECT_EQ(FBoot->ACG_List_Devices->Columns()->GetItem(1)->Header(), "Indirizzo MAC");
 }
 
 } // namespace
