@@ -120,6 +120,17 @@ TEST_F(CalculatorDropDown, EnterInThePopupComputesAndClosesEscapeRestoresTheOpen
     EXPECT_EQ(Calc->Text(), "7.00");
 }
 
+TEST_F(CalculatorDropDown, BackspaceInTheOpenPopupTakesOffOneCharacter) {
+    Calc->ShowDropDown();
+    TypeInPopup(u"12");
+    ASSERT_EQ(Calc->Text(), "12");
+    WORD back = VK_BACK;
+    Calc->DropDownForm()->OnKeyDown(Calc->DropDownForm(), back, TShiftState{});
+    TypeInPopup(u"\b");
+    EXPECT_EQ(Calc->Text(), "1");
+    Calc->HideDropDown(false);
+}
+
 TEST_F(CalculatorDropDown, OperatorsTypedIntoTheClosedEditActAtOnce) {
     Calc->SetText("3");
     TypeInEdit("+4");
