@@ -101,6 +101,11 @@ public:
     double Value();
     void SetValue(double Value);
 
+    // The next digit starts a new number (after an operator, "=", a clear or the popup opening).
+    bool NewNumberPending() const { return FNewval; }
+    // A digit typed into the edit began the new number.
+    void NewNumberStarted() { FNewval = false; }
+
     double Accumulator() const { return static_cast<double>(FPrevval); }
     double Memory() const { return static_cast<double>(FMVal); }
     // -1 none, 0 add, 1 multiply, 2 subtract, 3 divide.

@@ -32,6 +32,7 @@
 #include "grid/stringgrid/GridProgressAppearance.h"
 #include "grid/stringgrid/GridStrings.h"
 #include "grid/stringgrid/Grouping.h"
+#include "grid/stringgrid/HTMLHintWindow.h"
 #include "grid/stringgrid/HTMLSettings.h"
 #include "grid/stringgrid/HiddenColumnSet.h"
 #include "grid/stringgrid/HiddenRowStore.h"
@@ -44,6 +45,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/HintMonitor.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/WindowTimer.h"
 
@@ -74,6 +76,8 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
     FShowModified = std::make_unique<TShowModified>();
     FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
     CreateLateOwnedObjects();
+    if (!Designing())
+        FHintMonitor = new THintMonitor(this);
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();
     GridLinkCursor = crHandPoint;

@@ -4,6 +4,7 @@
 #include "grid/foundation/CellGraphics.h"
 #include "grid/foundation/ExStyleIF.h"
 #include "grid/foundation/GridDate.h"
+#include "grid/stringgrid/BalloonList.h"
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ColumnSizeStorage.h"
@@ -74,6 +75,10 @@ class TSyncGrid;
 class TScrollControl;
 class TTimer;
 class THTMLHintWindow;
+class THTMLHintData;
+class THintMonitor;
+struct THintInfo;
+class TBalloonWindow;
 struct TStoredRow;
 class TBaseGridRowMover;
 class THiddenColumnSet;
@@ -1062,6 +1067,9 @@ public:
     // rectangle's.
     void RemoveSelectedRows();
     void RemoveUnSelectedRows();
+    // The normal rows of the selection (or all the others) are hidden, each by its real row.
+    void HideSelectedRows();
+    void HideUnSelectedRows();
     void RemoveSelectedCols();
     void RemoveUnSelectedCols();
     void ClearSelection();
@@ -2095,6 +2103,9 @@ private:
     void EmptyCells(int ACol1, int ARow1, int ACol2, int ARow2);
     void PropertiesFollowCells();
     void RemoveRowsBottomUp(const std::vector<int>& Rows);
+    void HideRowsBottomUp(std::vector<int> Rows);
+    // The rows of the disjunct row selection, or else of the selection rectangle.
+    std::vector<int> RowsOfSelection() const;
     void RemoveScatteredRows(const std::vector<int>& RowsDescending);
     void DropFlaggedRows(const std::vector<bool>& Removed, int First);
     int SwappedWidth() const;
@@ -2416,6 +2427,44 @@ private:
     void StartIntelliPan(TPoint Pos);
     void StopIntelliPan();
     void IntelliPanStep();
+
+    // --- cell hints and balloons ---------------------------------------------------------------
+public:
+    bool HintShowCells = false;     // a normal cell's text is its hint
+    bool HintShowLargeText = false; // a text larger than its cell shows whole in the hint
+    bool HTMLHint = false;          // cell texts keep their mini-HTML in the hint
+    // Before a cell's balloon shows: the real column, the row, and the title, text and icon.
+    TGridBalloonEvent OnCellBalloon;
+
+    // A title and text for the cell's balloon: an empty cell gets a balloon graphic, a check box
+    // or radio button keeps its kind and carries them; any other graphic is left alone.
+    void AddBalloon(int ACol, int ARow, const std::string& Title, const std::string& Text,
+                    TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    // True for a balloon graphic or a check box or radio button carrying one; then the title,
+    // text and icon are given back, otherwise they are left untouched.
+    bool IsBalloon(int ACol, int ARow, std::string& Title, std::string& Text, TBalloonIcon& Icon);
+    // The balloon tip window while balloons are on, else nullptr.
+    TBalloonWindow* BalloonWindow() const { return FBalloonWindow; }
+    // The display column and row of the last cell a hint or balloon was asked for.
+    TPoint LastHintCell() const { return FLastHintCell; }
+    TPoint LastBalloonCell() const { return FLastBalloonCell; }
+
+    // What the hint for the mouse at Info.CursorPos shows and where (the hint-show message).
+    void BuildCellHint(THintInfo& Info);
+    // The balloon's text for the mouse at ScreenPoint; readies the title and icon too.
+    std::string BalloonTextAt(TPoint ScreenPoint);
+
+private:
+    void HandleHintShow(TMessage& Message);
+    // A cell's text as its hint shows it: packed wide text unpacked, mini-HTML stripped unless
+    // HTMLHint is set.
+    std::string CellHintText(int RealCol, int ARow) const;
+    THintMonitor* FHintMonitor = nullptr;     // owned as a component
+    TBalloonWindow* FBalloonWindow = nullptr; // owned as a component of the grid
+    std::unique_ptr<THTMLHintData> FHintData;
+    TPoint FLastHintCell{-1, -1};
+    TPoint FLastBalloonCell{-1, -1};
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.

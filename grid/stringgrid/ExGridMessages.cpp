@@ -66,6 +66,9 @@ void TExStringGrid::HandleWindowMessage(TMessage& Message) {
     case WM_GETDLGCODE:
         HandleGetDlgCode(Message);
         return;
+    case CM_HINTSHOW:
+        HandleHintShow(Message);
+        return;
     case WM_SETFOCUS:
         HandleSetFocus(Message);
         return;

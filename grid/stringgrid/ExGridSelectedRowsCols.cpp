@@ -55,18 +55,36 @@ std::vector<int> Range(int First, int Last) {
 
 } // namespace
 
-void TExStringGrid::RemoveSelectedRows() {
+std::vector<int> TExStringGrid::RowsOfSelection() const {
     if (FMouseActions->DisjunctRowSelect())
-        RemoveRowsBottomUp(DisjunctSelectedRows());
-    else
-        RemoveRowsBottomUp(Range(Selection().Top, Selection().Bottom));
+        return DisjunctSelectedRows();
+    return Range(Selection().Top, Selection().Bottom);
+}
+
+void TExStringGrid::RemoveSelectedRows() {
+    RemoveRowsBottomUp(RowsOfSelection());
 }
 
 void TExStringGrid::RemoveUnSelectedRows() {
-    const std::vector<int> selected = FMouseActions->DisjunctRowSelect()
-                                          ? DisjunctSelectedRows()
-                                          : Range(Selection().Top, Selection().Bottom);
-    RemoveRowsBottomUp(Unselected(FixedRows(), RowCount() - FFixedFooters - 1, selected));
+    RemoveRowsBottomUp(Unselected(FixedRows(), RowCount() - FFixedFooters - 1, RowsOfSelection()));
+}
+
+void TExStringGrid::HideRowsBottomUp(std::vector<int> Rows) {
+    std::sort(Rows.rbegin(), Rows.rend());
+    BeginUpdate();
+    for (const int row : Rows) {
+        const int real = RealRowIndex(row);
+        HideRows(real, real);
+    }
+    EndUpdate();
+}
+
+void TExStringGrid::HideSelectedRows() {
+    HideRowsBottomUp(RowsOfSelection());
+}
+
+void TExStringGrid::HideUnSelectedRows() {
+    HideRowsBottomUp(Unselected(FixedRows(), RowCount() - FFixedFooters - 1, RowsOfSelection()));
 }
 
 // Columns go from the right, so the indexes of those left of them stay valid.

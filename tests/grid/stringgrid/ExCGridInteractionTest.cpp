@@ -84,6 +84,15 @@ TEST_F(ExCGridPopup, TheColumnsClickTypeDecidesWhereAndWithWhichButtonTheMenuOpe
     }
 }
 
+TEST_F(ExCGridPopup, ADisplayColumnOpensTheMenuOfTheRealColumnShownThere) {
+    grid.Columns()->GetItem(2)->ColumnPopupType = cpAllCellsRClick;
+    grid.HideColumn(1);
+    grid.Click(mbRight, 1, 2);
+    ASSERT_EQ(fired.size(), 1u);
+    EXPECT_EQ(fired[0], (std::pair<int, int>{1, 2}));
+    EXPECT_EQ(Application->TestSeam().Popups().size(), 1u);
+}
+
 TEST_F(ExCGridPopup, AColumnWithoutAMenuOpensNone) {
     grid.Click(mbRight, 1, 0);
     EXPECT_TRUE(fired.empty());

@@ -148,6 +148,13 @@ const std::vector<TGraphicCase>& GraphicCases() {
              g->CellErrLen = 10;
              s.Grid->SetCells(Col, Row, "7");
          }},
+        {"XPProgressWithAnEmptyRange",
+         [](TScene& s) {
+             TCellGraphic* g = s.Graphic(ctXPProgress);
+             g->CellErrFrom = 5;
+             g->CellErrLen = 5;
+             s.Grid->SetCells(Col, Row, "7");
+         }},
         {"Shape",
          [](TScene& s) {
              TCellGraphic* g = s.Graphic(ctShape);

@@ -270,6 +270,27 @@ TEST(ExGridRemoveSelectedRows, RemovesTheRowsOfTheSelectionOrTheOthers) {
     }
 }
 
+TEST(ExGridHideSelectedRows, HidesTheRowsOfTheSelectionOrTheOthersAndKeepsThem) {
+    struct Case {
+        bool Selected;
+        Texts Shown;
+        int Hidden;
+    };
+    const Case cases[] = {{true, {"h", "a", "d", "e"}, 2}, {false, {"h", "b", "c"}, 3}};
+    for (const Case& c : cases) {
+        RowsColsGrid grid;
+        grid.SetSelection(TGridRect{1, 2, 2, 3});
+        if (c.Selected)
+            grid.HideSelectedRows();
+        else
+            grid.HideUnSelectedRows();
+        EXPECT_EQ(grid.ColumnTexts(1), c.Shown) << c.Selected;
+        EXPECT_EQ(grid.NumHiddenRows(), c.Hidden) << c.Selected;
+        grid.UnHideRowsAll();
+        EXPECT_EQ(grid.ColumnTexts(1), (Texts{"h", "a", "b", "c", "d", "e"})) << c.Selected;
+    }
+}
+
 // A long grid whose column 1 names each row, with a colour and a height on every tenth row.
 class LongGrid : public RowsColsGrid {
 public:
