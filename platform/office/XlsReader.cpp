@@ -1,8 +1,16 @@
 // Reads the cell values of every sheet of a legacy .xls workbook through FreeXL.
+//
+// FreeXL writes outside its buffers on some damaged files, so it runs in a child process of
+// its own: a crash there becomes a refused file, never damage in the program.
 #include "platform/office/OfficeError.h"
 #include "platform/office/WorkbookFormats.h"
 
 #include <freexl.h>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -56,7 +64,7 @@ TSheetValue CellValue(const FreeXL_CellValue& cell) {
 
 } // namespace
 
-TSheetList ReadXlsSheets(const std::string& fileName) {
+static TSheetList ReadInThisProcess(const std::string& fileName) {
     TFreeXlHandle handle(fileName);
     unsigned int count = 0;
     Check(freexl_get_info(handle.Get(), FREEXL_BIFF_SHEET_COUNT, &count), "sheet count");
@@ -82,4 +90,138 @@ TSheetList ReadXlsSheets(const std::string& fileName) {
     if (list.Sheets.empty())
         throw EOfficeError("The workbook holds no worksheet");
     return list;
+}
+
+namespace {
+
+// The sheets as the child hands them over: counted strings and numbers, nothing that points.
+void PutNumber(std::string& out, uint64_t value) {
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+void PutText(std::string& out, const std::string& text) {
+    PutNumber(out, text.size());
+    out += text;
+}
+
+class TReader {
+public:
+    explicit TReader(std::string_view bytes) : FBytes(bytes) {}
+    uint64_t Number() {
+        uint64_t value = 0;
+        if (FBytes.size() < sizeof value)
+            throw EOfficeError("Damaged .xls workbook");
+        std::memcpy(&value, FBytes.data(), sizeof value);
+        FBytes.remove_prefix(sizeof value);
+        return value;
+    }
+    std::string Text() {
+        const uint64_t size = Number();
+        if (size > FBytes.size())
+            throw EOfficeError("Damaged .xls workbook");
+        std::string text(FBytes.substr(0, size));
+        FBytes.remove_prefix(size);
+        return text;
+    }
+    bool AtEnd() const { return FBytes.empty(); }
+
+private:
+    std::string_view FBytes;
+};
+
+std::string Serialized(const TSheetList& list) {
+    std::string out = "S";
+    PutNumber(out, list.Sheets.size());
+    for (const auto& sheet : list.Sheets) {
+        PutText(out, sheet->Name);
+        PutNumber(out, sheet->Cells().size());
+        for (const auto& [position, value] : sheet->Cells()) {
+            PutNumber(out, position.first);
+            PutNumber(out, position.second);
+            PutNumber(out, value.Kind);
+            double number = value.Number;
+            out.append(reinterpret_cast<const char*>(&number), sizeof number);
+            PutText(out, value.Text);
+        }
+    }
+    return out;
+}
+
+TSheetList Deserialized(std::string_view bytes) {
+    TReader in(bytes.substr(1));
+    TSheetList list;
+    const uint64_t sheets = in.Number();
+    for (uint64_t s = 0; s < sheets; ++s) {
+        auto sheet = std::make_unique<TWorksheet>(in.Text());
+        const uint64_t cells = in.Number();
+        for (uint64_t c = 0; c < cells; ++c) {
+            const int row = static_cast<int>(in.Number());
+            const int column = static_cast<int>(in.Number());
+            TSheetValue value;
+            value.Kind = static_cast<TSheetValue::TKind>(in.Number());
+            const uint64_t bits = in.Number();
+            std::memcpy(&value.Number, &bits, sizeof bits);
+            value.Text = in.Text();
+            sheet->SetCell(row, column, std::move(value));
+        }
+        list.Sheets.push_back(std::move(sheet));
+    }
+    if (list.Sheets.empty() || !in.AtEnd())
+        throw EOfficeError("Damaged .xls workbook");
+    return list;
+}
+
+void WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = write(fd, bytes.data(), bytes.size());
+        if (n <= 0)
+            return;
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+}
+
+} // namespace
+
+TSheetList ReadXlsSheets(const std::string& fileName) {
+    int channel[2];
+    if (pipe(channel) != 0)
+        throw EOfficeError("Cannot read " + fileName + ": no pipe for the reader");
+    const pid_t child = fork();
+    if (child < 0) {
+        close(channel[0]);
+        close(channel[1]);
+        throw EOfficeError("Cannot read " + fileName + ": no process for the reader");
+    }
+    if (child == 0) {
+        close(channel[0]);
+        std::string answer;
+        try {
+            answer = Serialized(ReadInThisProcess(fileName));
+        } catch (const EOfficeError& error) {
+            answer = "E" + error.Message;
+        } catch (...) {
+            answer = "E" + std::string("Not a readable .xls workbook: ") + fileName;
+        }
+        WriteAll(channel[1], answer);
+        _exit(0);
+    }
+    close(channel[1]);
+    std::string answer;
+    char buffer[65536];
+    ssize_t n;
+    while ((n = read(channel[0], buffer, sizeof buffer)) != 0) {
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            break;
+        answer.append(buffer, static_cast<size_t>(n));
+    }
+    close(channel[0]);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || answer.empty())
+        throw EOfficeError("Damaged .xls workbook: " + fileName);
+    if (answer.front() == 'E')
+        throw EOfficeError(answer.substr(1));
+    return Deserialized(answer);
 }
