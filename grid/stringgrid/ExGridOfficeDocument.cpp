@@ -16,19 +16,15 @@ void TExStringGrid::WriteDOC(const std::string& FileName, const std::string& Boo
                              bool CreateNewDocument) {
     THourGlassCursor busy;
     std::unique_ptr<TWordApplication> ownApplication;
-    TWordApplication* application = TWordApplication::Running();
-    if (!application) {
-        ownApplication = std::make_unique<TWordApplication>();
-        application = ownApplication.get();
-    }
+    TWordApplication& application = TWordApplication::RunningOrNew(ownApplication);
 
     TWordDocument* document = nullptr;
     if (Append)
-        document = &application->Open(FileName);
-    else if (CreateNewDocument || application->Count() == 0)
-        document = &application->Add();
+        document = &application.Open(FileName);
+    else if (CreateNewDocument || application.Count() == 0)
+        document = &application.Add();
     else
-        document = application->Active();
+        document = application.Active();
 
     document->SetShowSpellingErrors(false);
     document->TypeText(Text());

@@ -18,11 +18,7 @@ void TExStringGrid::WriteXLS(const std::string& FileName, const std::string& She
                              bool CreateNewSheet) {
     THourGlassCursor busy;
     std::unique_ptr<TSpreadsheetApplication> ownApplication;
-    TSpreadsheetApplication* application = TSpreadsheetApplication::Running();
-    if (!application) {
-        ownApplication = std::make_unique<TSpreadsheetApplication>();
-        application = ownApplication.get();
-    }
+    TSpreadsheetApplication& application = TSpreadsheetApplication::RunningOrNew(ownApplication);
 
     TWorkbook* workbook = nullptr;
     TWorksheet* sheet = nullptr;
@@ -32,21 +28,21 @@ void TExStringGrid::WriteXLS(const std::string& FileName, const std::string& She
         // A workbook file that cannot be read raises here rather than being replaced by a
         // new one: its other sheets would be lost.
         if (FileExists(FileName)) {
-            workbook = &application->Open(FileName);
+            workbook = &application.Open(FileName);
             saveInPlace = true;
         } else {
-            workbook = &application->Add();
+            workbook = &application.Add();
         }
         sheet = workbook->SheetByName(SheetName);
         if (!sheet) {
             sheet = &workbook->AddWorksheet();
             sheet->Name = SheetName;
         }
-    } else if (CreateNewSheet || application->Count() == 0) {
-        workbook = &application->Add();
+    } else if (CreateNewSheet || application.Count() == 0) {
+        workbook = &application.Add();
         sheet = &workbook->Sheet(1);
     } else {
-        workbook = application->Active();
+        workbook = application.Active();
         sheet = &workbook->ActiveSheet();
         startRow = sheet->ActiveCellRow;
     }

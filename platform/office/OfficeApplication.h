@@ -22,6 +22,14 @@ public:
     // The visible application, or null when none runs.
     static TOfficeApplication* Running() { return RunningApplication; }
 
+    // The running application, else a new hidden one that `own` keeps for the caller.
+    static TOfficeApplication& RunningOrNew(std::unique_ptr<TOfficeApplication>& own) {
+        if (RunningApplication)
+            return *RunningApplication;
+        own = std::make_unique<TOfficeApplication>();
+        return *own;
+    }
+
     bool Visible() const { return FVisible; }
     // Only one application of a kind runs visibly: showing one hides the previous one.
     void SetVisible(bool visible) {
