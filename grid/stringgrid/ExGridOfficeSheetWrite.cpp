@@ -4,6 +4,7 @@
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/HourGlassCursor.h"
 #include "platform/core/Files.h"
+#include "platform/office/OfficeError.h"
 #include "platform/office/SpreadsheetApplication.h"
 
 void TExStringGrid::SaveToXLS(const std::string& Filename, bool CreateNewSheet) {
@@ -16,6 +17,9 @@ void TExStringGrid::SaveToXLSSheet(const std::string& Filename, const std::strin
 
 void TExStringGrid::WriteXLS(const std::string& FileName, const std::string& SheetName,
                              bool CreateNewSheet) {
+    // Refused before any workbook changes, so the running application's stays as it was.
+    if (!SheetName.empty() && !TWorkbook::IsValidSheetName(SheetName))
+        throw EOfficeError("Invalid worksheet name \"" + SheetName + "\"");
     THourGlassCursor busy;
     std::unique_ptr<TSpreadsheetApplication> ownApplication;
     TSpreadsheetApplication& application = TSpreadsheetApplication::RunningOrNew(ownApplication);

@@ -46,6 +46,15 @@ std::unique_ptr<TWorkbook> TWorkbook::FromXls(const std::string& fileName) {
     return workbook;
 }
 
+bool TWorkbook::IsValidSheetName(std::string_view name) {
+    size_t characters = 0;
+    for (char c : name)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return characters >= 1 && characters <= 31 &&
+           name.find_first_of("[]:*?/\\") == std::string_view::npos && name.front() != '\'' &&
+           name.back() != '\'';
+}
+
 TWorksheet& TWorkbook::Sheet(int index) {
     if (index < 1 || index > SheetCount())
         throw EOfficeError("Worksheet index " + std::to_string(index) + " out of range");

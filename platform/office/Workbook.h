@@ -23,6 +23,10 @@ public:
     // An .xls file through FreeXL, which reads only from files.
     static std::unique_ptr<TWorkbook> FromXls(const std::string& fileName);
 
+    // A name the file format takes: 1 to 31 characters, none of []:*?/\, no apostrophe at
+    // either end.
+    static bool IsValidSheetName(std::string_view name);
+
     int SheetCount() const { return static_cast<int>(FSheets.size()); }
     // From 1 to SheetCount(); throws EOfficeError outside.
     TWorksheet& Sheet(int index);

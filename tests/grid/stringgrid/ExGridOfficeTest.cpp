@@ -205,6 +205,8 @@ TEST_F(ExGridOffice, TheRunningApplicationWritesAtItsActiveCellsRowAndShowsTheFi
     EXPECT_EQ(workbook->Sheet(1).Cell(1, 1).Text, "user's");
     EXPECT_EQ(workbook->Sheet(1).Cell(4, 1).Text, "c0r0");
 
+    EXPECT_THROW(grid.SaveToXLSSheet(File("bad.xlsx"), "bad:name"), EOfficeError);
+    EXPECT_EQ(running.Count(), 1);
     grid.SaveToXLS(File("new.xlsx"), true);
     EXPECT_EQ(running.Count(), 2);
     EXPECT_EQ(TWorkbook::Open(File("new.xlsx"))->Sheet(1).Cell(1, 1).Text, "c0r0");

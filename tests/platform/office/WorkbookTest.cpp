@@ -90,6 +90,14 @@ TEST(Workbook, AFailedSaveRaisesAndKeepsThePreviousFile) {
     EXPECT_THROW(unnamed.Save(), EOfficeError);
 }
 
+TEST(Workbook, KnowsWhichSheetNamesTheFileFormatTakes) {
+    for (const char* name : {"Sheet1", "Grüße", "a'b", "x y", "1234567890123456789012345678901"})
+        EXPECT_TRUE(TWorkbook::IsValidSheetName(name)) << name;
+    for (const char* name : {"", "a:b", "a[b]", "a*", "a?", "a/b", "a\\b", "'quoted'",
+                             "12345678901234567890123456789012"})
+        EXPECT_FALSE(TWorkbook::IsValidSheetName(name)) << name;
+}
+
 TEST(Workbook, RefusesDamagedPackages) {
     const std::string good = TWorkbook().XlsxBytes();
     TZipEntries entries = ReadZipArchive(good);
