@@ -1,11 +1,15 @@
 // Reading spreadsheet workbooks into the string grid: the sheet names, and the used range of
 // the active or a named sheet.
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/GridDateText.h"
 #include "grid/stringgrid/HourGlassCursor.h"
+#include "platform/core/DateTimeValue.h"
 #include "platform/core/IntegerConversion.h"
 #include "platform/core/StringList.h"
 #include "platform/office/OfficeError.h"
 #include "platform/office/SpreadsheetApplication.h"
+
+#include <cmath>
 
 namespace {
 
@@ -28,6 +32,18 @@ TCellRange UsedRangeOf(const std::string& address) {
         return {1, 1, 1, 1};
     }
     return ParseRangeAddress(address);
+}
+
+// A cell as the grid shows it; a date in the user's short date format, with the long time
+// when it has a time of day.
+std::string CellText(const TSheetValue& value) {
+    if (value.Kind != TSheetValue::skDate || !IsValidDateTime(value.Number))
+        return value.Text;
+    const TFormatSettings settings = CurrentFormatSettings();
+    std::string text = DateToText(value.Number, settings);
+    if (value.Number != std::floor(value.Number))
+        text += " " + TimeToText(value.Number, settings);
+    return text;
 }
 
 } // namespace
@@ -84,7 +100,7 @@ void TExStringGrid::ReadXLS(const std::string& FileName, const std::string& Shee
                     const TSheetValue& value = values[r][c];
                     if (value.Kind != TSheetValue::skError)
                         LoadCell(firstCol + static_cast<int>(c), firstRow + static_cast<int>(r),
-                                 value.Text);
+                                 CellText(value));
                 }
         } catch (const EOfficeError&) {
             EndUpdate();

@@ -36,6 +36,12 @@ TSheetValue TSheetValue::FromNumber(double number) {
     return value;
 }
 
+TSheetValue TSheetValue::FromDate(double days) {
+    TSheetValue value = FromNumber(days);
+    value.Kind = skDate;
+    return value;
+}
+
 TSheetValue TSheetValue::FromBoolean(bool flag) {
     TSheetValue value;
     value.Kind = skBoolean;

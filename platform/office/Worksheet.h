@@ -8,9 +8,11 @@
 #include <vector>
 
 // One cell's value as a spreadsheet holds it. Text is the value as text: the string, the number
-// in the shortest form that reads back the same, "True"/"False", or the error's name ("#DIV/0!").
+// in the shortest form that reads back the same (a date's too), "True"/"False", or the error's
+// name ("#DIV/0!"). A date is a number shown as a date: days since 30 December 1899, the time
+// of day as the fraction.
 struct TSheetValue {
-    enum TKind { skEmpty, skString, skNumber, skBoolean, skError };
+    enum TKind { skEmpty, skString, skNumber, skBoolean, skError, skDate };
     TKind Kind = skEmpty;
     std::string Text;
     double Number = 0;
@@ -18,6 +20,7 @@ struct TSheetValue {
     static TSheetValue FromString(std::string text);
     static TSheetValue FromNumber(double number);
     static TSheetValue FromBoolean(bool value);
+    static TSheetValue FromDate(double days);
     static TSheetValue FromError(std::string name);
     bool operator==(const TSheetValue&) const = default;
 };

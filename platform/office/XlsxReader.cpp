@@ -87,7 +87,56 @@ std::vector<std::string> SharedStrings(const TZipEntries& entries, const std::st
     return strings;
 }
 
-TSheetValue CellValue(const pugi::xml_node& cell, const std::vector<std::string>& shared) {
+// Whether a number format shows dates or times: the built-in ones that do, or a format code
+// with date or time letters outside its quoted texts and bracketed colours.
+bool IsDateFormat(int id, std::string_view code) {
+    if ((id >= 14 && id <= 22) || (id >= 45 && id <= 47))
+        return true;
+    bool quoted = false, bracket = false;
+    for (size_t i = 0; i < code.size(); ++i) {
+        const char c = code[i];
+        if (c == '"')
+            quoted = !quoted;
+        else if (quoted)
+            continue;
+        else if (c == '\\' || c == '_' || c == '*')
+            ++i; // the next character is literal
+        else if (c == '[')
+            bracket = true;
+        else if (c == ']')
+            bracket = false;
+        else if (!bracket && std::string_view("dDmMyYhHsS").find(c) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+// For each cell style, whether it shows its number as a date.
+std::vector<bool> DateStyles(const TZipEntries& entries, const std::string& part) {
+    std::vector<bool> dates;
+    const auto found = entries.find(part);
+    if (found == entries.end())
+        return dates;
+    pugi::xml_document document;
+    ParseOfficeXml(document, found->second, part);
+    const pugi::xml_node root = document.document_element();
+    std::map<int, std::string> codes;
+    for (pugi::xml_node format : LocalChild(root, "numFmts").children())
+        if (LocalName(format) == "numFmt")
+            codes[LocalAttribute(format, "numFmtId").as_int(-1)] =
+                LocalAttribute(format, "formatCode").value();
+    for (pugi::xml_node style : LocalChild(root, "cellXfs").children()) {
+        if (LocalName(style) != "xf")
+            continue;
+        const int id = LocalAttribute(style, "numFmtId").as_int(0);
+        const auto code = codes.find(id);
+        dates.push_back(IsDateFormat(id, code == codes.end() ? "" : code->second));
+    }
+    return dates;
+}
+
+TSheetValue CellValue(const pugi::xml_node& cell, const std::vector<std::string>& shared,
+                      const std::vector<bool>& dateStyles) {
     const std::string_view type = LocalAttribute(cell, "t").value();
     const std::string value = LocalChild(cell, "v").text().get();
     if (type == "inlineStr")
@@ -110,11 +159,14 @@ TSheetValue CellValue(const pugi::xml_node& cell, const std::vector<std::string>
     double number = 0;
     if (!TryStrToFloat(value, number))
         throw EOfficeError("Damaged worksheet: " + value + " is no number");
+    const unsigned style = LocalAttribute(cell, "s").as_uint(0);
+    if (style < dateStyles.size() && dateStyles[style])
+        return TSheetValue::FromDate(number);
     return TSheetValue::FromNumber(number);
 }
 
 void ReadSheetCells(TWorksheet& sheet, const pugi::xml_node& root,
-                    const std::vector<std::string>& shared) {
+                    const std::vector<std::string>& shared, const std::vector<bool>& dateStyles) {
     int row = 0;
     for (pugi::xml_node rowNode : LocalChild(root, "sheetData").children()) {
         if (LocalName(rowNode) != "row")
@@ -139,7 +191,7 @@ void ReadSheetCells(TWorksheet& sheet, const pugi::xml_node& root,
             }
             if (column > MaxSheetColumns)
                 throw EOfficeError("Damaged worksheet: column beyond the last");
-            sheet.SetCell(row, column, CellValue(cell, shared));
+            sheet.SetCell(row, column, CellValue(cell, shared, dateStyles));
         }
     }
     // Where the user left the cursor; a running application writes from its row.
@@ -163,6 +215,11 @@ TSheetList ReadXlsxSheets(std::string_view bytes) {
         if (EndsWith(relationship.Type, "/sharedStrings"))
             sharedPart = relationship.Target;
     const std::vector<std::string> shared = SharedStrings(entries, sharedPart);
+    std::string stylesPart = FolderOf(workbookPart) + "styles.xml";
+    for (const auto& [id, relationship] : relationships)
+        if (EndsWith(relationship.Type, "/styles"))
+            stylesPart = relationship.Target;
+    const std::vector<bool> dateStyles = DateStyles(entries, stylesPart);
 
     TSheetList list;
     const pugi::xml_node root = workbook.document_element();
@@ -180,7 +237,7 @@ TSheetList ReadXlsxSheets(std::string_view bytes) {
         pugi::xml_document part;
         ParseOfficeXml(part, Part(entries, relationship->second.Target),
                        relationship->second.Target);
-        ReadSheetCells(*sheet, part.document_element(), shared);
+        ReadSheetCells(*sheet, part.document_element(), shared, dateStyles);
         list.Sheets.push_back(std::move(sheet));
     }
     if (list.Sheets.empty())

@@ -34,13 +34,26 @@ void Check(lxw_error error, const TWorksheet& sheet) {
         throw EOfficeError("Cannot write worksheet " + sheet.Name + ": " + lxw_strerror(error));
 }
 
-void WriteCells(lxw_worksheet* target, const TWorksheet& sheet) {
+// The built-in formats a date is written with: with or without its time of day.
+struct TDateFormats {
+    lxw_format* Date = nullptr;
+    lxw_format* DateTime = nullptr;
+};
+
+void WriteCells(lxw_worksheet* target, const TWorksheet& sheet, const TDateFormats& dates) {
     for (const auto& [position, value] : sheet.Cells()) {
         const lxw_row_t row = static_cast<lxw_row_t>(position.first - 1);
         const lxw_col_t column = static_cast<lxw_col_t>(position.second - 1);
         switch (value.Kind) {
         case TSheetValue::skNumber:
             Check(worksheet_write_number(target, row, column, value.Number, nullptr), sheet);
+            break;
+        case TSheetValue::skDate:
+            Check(worksheet_write_number(target, row, column, value.Number,
+                                         value.Number == static_cast<long long>(value.Number)
+                                             ? dates.Date
+                                             : dates.DateTime),
+                  sheet);
             break;
         case TSheetValue::skBoolean:
             Check(worksheet_write_boolean(target, row, column, value.Number != 0, nullptr), sheet);
@@ -62,13 +75,18 @@ std::string WriteXlsxSheets(const std::vector<const TWorksheet*>& sheets, int ac
     lxw_workbook* workbook = workbook_new(file.Path.c_str());
     if (!workbook)
         throw EOfficeError("Cannot make a workbook");
+    TDateFormats dates;
+    dates.Date = workbook_add_format(workbook);
+    format_set_num_format_index(dates.Date, 14);
+    dates.DateTime = workbook_add_format(workbook);
+    format_set_num_format_index(dates.DateTime, 22);
     try {
         for (size_t i = 0; i < sheets.size(); ++i) {
             const TWorksheet& sheet = *sheets[i];
             lxw_worksheet* target = workbook_add_worksheet(workbook, sheet.Name.c_str());
             if (!target)
                 throw EOfficeError("Invalid worksheet name \"" + sheet.Name + "\"");
-            WriteCells(target, sheet);
+            WriteCells(target, sheet, dates);
             const lxw_row_t activeRow = static_cast<lxw_row_t>(sheet.ActiveCellRow - 1);
             worksheet_set_selection(target, activeRow, 0, activeRow, 0);
             if (static_cast<int>(i) == activeSheet)

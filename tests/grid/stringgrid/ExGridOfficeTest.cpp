@@ -2,6 +2,7 @@
 // platform's readers.
 #include "ExGridTestGrid.h"
 
+#include "grid/stringgrid/GridDateText.h"
 #include "platform/core/Files.h"
 #include "platform/core/StringList.h"
 #include "platform/office/OfficeError.h"
@@ -87,6 +88,18 @@ TEST_F(ExGridOffice, AUsedRangeLoadsRightOfAndBelowTheFixedCellsUnlessTheyAreSav
         EXPECT_EQ(grid.Cells(c.FirstCol, c.FirstRow), "B3");
         EXPECT_EQ(grid.Cells(c.FirstCol + 2, c.FirstRow + 4), "D7");
     }
+}
+
+TEST_F(ExGridOffice, DateCellsReadAsTheGridsDateTexts) {
+    TWorkbook workbook;
+    workbook.Sheet(1).SetCell(1, 1, TSheetValue::FromDate(45292));
+    workbook.Sheet(1).SetCell(1, 2, TSheetValue::FromDate(45292.75));
+    workbook.SaveAs(File("dates.xlsx"));
+    TTestExGrid grid(nullptr);
+    grid.LoadFromXLS(File("dates.xlsx"));
+    const TFormatSettings settings = CurrentFormatSettings();
+    EXPECT_EQ(grid.Cells(0, 0), DateToText(45292, settings));
+    EXPECT_EQ(grid.Cells(1, 0), DateToText(45292, settings) + " " + TimeToText(45292.75, settings));
 }
 
 TEST_F(ExGridOffice, ReadsTheActiveSheetAndListsTheSheets) {

@@ -23,6 +23,7 @@ TEST(Workbook, XlsxKeepsEveryValueSheetAndTheActiveSheet) {
         TSheetValue::FromNumber(-12),          TSheetValue::FromNumber(1e20),
         TSheetValue::FromBoolean(true),        TSheetValue::FromBoolean(false),
         TSheetValue::FromString("<&>"),        TSheetValue::FromString("tab\there"),
+        TSheetValue::FromDate(45292),          TSheetValue::FromDate(45292.75),
     };
     TWorkbook workbook;
     workbook.Sheet(1).Name = "Data";
@@ -44,7 +45,7 @@ TEST(Workbook, XlsxKeepsEveryValueSheetAndTheActiveSheet) {
         EXPECT_EQ(back.Kind, value.Kind) << value.Text;
         EXPECT_EQ(back.Text, value.Text);
     }
-    EXPECT_EQ(read->Sheet(2).UsedRangeAddress(), "$AD$2:$AD$13");
+    EXPECT_EQ(read->Sheet(2).UsedRangeAddress(), "$AD$2:$AD$15");
     EXPECT_EQ(read->Sheet(1).UsedRangeAddress(), "$A$1");
 }
 
@@ -88,6 +89,27 @@ TEST(Workbook, AFailedSaveRaisesAndKeepsThePreviousFile) {
     EXPECT_FALSE(FileExists(folder.File("book.xlsx")));
     TWorkbook unnamed;
     EXPECT_THROW(unnamed.Save(), EOfficeError);
+}
+
+TEST(Workbook, NumbersInDateFormatsAreDates) {
+    TZipEntries entries = ReadZipArchive(TWorkbook().XlsxBytes());
+    entries["xl/styles.xml"] =
+        R"(<styleSheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
+        R"(<numFmts><numFmt numFmtId="164" formatCode="[Red]0.00"/><numFmt numFmtId="165" formatCode="dd/mm/yyyy"/>)"
+        R"(<numFmt numFmtId="166" formatCode="&quot;day&quot; 0"/></numFmts><cellXfs>)"
+        R"(<xf numFmtId="0"/><xf numFmtId="14"/><xf numFmtId="164"/><xf numFmtId="165"/><xf numFmtId="166"/>)"
+        R"(</cellXfs></styleSheet>)";
+    entries["xl/worksheets/sheet1.xml"] =
+        R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData><row r="1">)"
+        R"(<c r="A1"><v>1</v></c><c r="B1" s="1"><v>2</v></c><c r="C1" s="2"><v>3</v></c>)"
+        R"(<c r="D1" s="3"><v>4</v></c><c r="E1" s="4"><v>5</v></c><c r="F1" s="9"><v>6</v></c>)"
+        R"(</row></sheetData></worksheet>)";
+    const auto read = TWorkbook::FromXlsx(WriteZipArchive(entries));
+    const TSheetValue::TKind kinds[] = {TSheetValue::skNumber, TSheetValue::skDate,
+                                        TSheetValue::skNumber, TSheetValue::skDate,
+                                        TSheetValue::skNumber, TSheetValue::skNumber};
+    for (int column = 1; column <= 6; ++column)
+        EXPECT_EQ(read->Sheet(1).Cell(1, column).Kind, kinds[column - 1]) << column;
 }
 
 TEST(Workbook, KnowsWhichSheetNamesTheFileFormatTakes) {
