@@ -1,5 +1,8 @@
 #include "platform/office/CellAddress.h"
 
+#include "platform/core/Utf8.h"
+
+#include <algorithm>
 #include <cctype>
 #include <limits>
 
@@ -49,7 +52,51 @@ bool ParseCorner(std::string_view corner, int& column, int& row) {
     return true;
 }
 
+// The position of the next "_xHHHH_" from `from`, or npos.
+size_t FindEscape(std::string_view text, size_t from) {
+    for (size_t at = text.find("_x", from); at != std::string_view::npos;
+         at = text.find("_x", at + 1)) {
+        if (at + 7 > text.size() || text[at + 6] != '_')
+            continue;
+        if (std::all_of(text.begin() + at + 2, text.begin() + at + 6,
+                        [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); }))
+            return at;
+    }
+    return std::string_view::npos;
+}
+
 } // namespace
+
+std::string DecodeSheetEscapes(std::string_view text) {
+    std::string decoded;
+    size_t from = 0;
+    for (size_t at = FindEscape(text, 0); at != std::string_view::npos;
+         at = FindEscape(text, from)) {
+        decoded.append(text.substr(from, at - from));
+        const char32_t code =
+            static_cast<char32_t>(std::stoul(std::string(text.substr(at + 2, 4)), nullptr, 16));
+        // A lone half of a surrogate pair is no character.
+        AppendUtf8(decoded, code >= 0xD800 && code <= 0xDFFF ? U'\uFFFD' : code);
+        from = at + 7;
+    }
+    decoded.append(text.substr(from));
+    return decoded;
+}
+
+std::string EscapeSheetEscapes(std::string_view text) {
+    std::string escaped;
+    size_t from = 0;
+    for (size_t at = FindEscape(text, 0); at != std::string_view::npos;
+         at = FindEscape(text, from)) {
+        escaped.append(text.substr(from, at - from));
+        escaped += "_x005F";
+        from = at;
+        escaped.append(text.substr(from, 1));
+        ++from;
+    }
+    escaped.append(text.substr(from));
+    return escaped;
+}
 
 std::string ColumnLetters(int column) {
     std::string letters;

@@ -12,6 +12,11 @@ std::string ColumnLetters(int column);
 // worksheet's reach.
 int ColumnNumber(std::string_view letters);
 
+// Texts in the file format's escapes: a character XML cannot hold stands as "_xHHHH_" (its
+// UTF-16 code in hex), and a literal "_xHHHH_" is written "_x005F_xHHHH_".
+std::string DecodeSheetEscapes(std::string_view text);
+std::string EscapeSheetEscapes(std::string_view text);
+
 struct TCellRange {
     int FirstCol = -1;
     int FirstRow = -1;

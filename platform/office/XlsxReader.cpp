@@ -67,9 +67,9 @@ std::string StringItemText(const pugi::xml_node& item) {
     std::string text;
     for (pugi::xml_node child : item.children()) {
         if (LocalName(child) == "t")
-            text += child.text().get();
+            text += DecodeSheetEscapes(child.text().get());
         else if (LocalName(child) == "r")
-            text += LocalChild(child, "t").text().get();
+            text += DecodeSheetEscapes(LocalChild(child, "t").text().get());
     }
     return text;
 }

@@ -60,7 +60,9 @@ void WriteCells(lxw_worksheet* target, const TWorksheet& sheet, const TDateForma
             break;
         case TSheetValue::skString:
         case TSheetValue::skError: // the file format keeps errors only as results of formulas
-            Check(worksheet_write_string(target, row, column, value.Text.c_str(), nullptr), sheet);
+            Check(worksheet_write_string(target, row, column,
+                                         EscapeSheetEscapes(value.Text).c_str(), nullptr),
+                  sheet);
             break;
         case TSheetValue::skEmpty:
             break;

@@ -52,6 +52,22 @@ TEST(CellAddress, ParsesRangesAndSingleCells) {
         EXPECT_FALSE(ParseRangeAddress(bad).IsValid()) << bad;
 }
 
+TEST(CellAddress, SheetEscapesBothWays) {
+    struct Case {
+        const char* Text;
+        const char* Escaped;
+    };
+    const Case cases[] = {{"plain", "plain"},
+                          {"_x0041_", "_x005F_x0041_"},
+                          {"a_x12_b", "a_x12_b"},
+                          {"_x00e9__x0041_", "_x005F_x00e9__x005F_x0041_"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(EscapeSheetEscapes(c.Text), c.Escaped) << c.Text;
+        EXPECT_EQ(DecodeSheetEscapes(c.Escaped), c.Text) << c.Text;
+    }
+    EXPECT_EQ(DecodeSheetEscapes("_x0001_ _x00E9_ _xD800_"), "\x01 \u00e9 \uFFFD");
+}
+
 TEST(CellAddress, WritesRangesPlainAndAbsolute) {
     EXPECT_EQ(RangeAddress({1, 1, 30, 4}), "A1:AD4");
     EXPECT_EQ(RangeAddress({2, 3, 4, 7}, true), "$B$3:$D$7");

@@ -23,7 +23,8 @@ TEST(Workbook, XlsxKeepsEveryValueSheetAndTheActiveSheet) {
         TSheetValue::FromNumber(-12),          TSheetValue::FromNumber(1e20),
         TSheetValue::FromBoolean(true),        TSheetValue::FromBoolean(false),
         TSheetValue::FromString("<&>"),        TSheetValue::FromString("tab\there"),
-        TSheetValue::FromDate(45292),          TSheetValue::FromDate(45292.75),
+        TSheetValue::FromDate(45292),          TSheetValue::FromString("ctrl\x01 _x0041_ _x005F_"),
+        TSheetValue::FromDate(45292.75),
     };
     TWorkbook workbook;
     workbook.Sheet(1).Name = "Data";
@@ -45,7 +46,7 @@ TEST(Workbook, XlsxKeepsEveryValueSheetAndTheActiveSheet) {
         EXPECT_EQ(back.Kind, value.Kind) << value.Text;
         EXPECT_EQ(back.Text, value.Text);
     }
-    EXPECT_EQ(read->Sheet(2).UsedRangeAddress(), "$AD$2:$AD$15");
+    EXPECT_EQ(read->Sheet(2).UsedRangeAddress(), "$AD$2:$AD$16");
     EXPECT_EQ(read->Sheet(1).UsedRangeAddress(), "$A$1");
 }
 
