@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -46,17 +47,42 @@ void Check(int result, const char* what) {
                            std::to_string(result) + ")");
 }
 
+// Days from 1 January 1970 of a date of the proleptic Gregorian calendar.
+long long DaysFromCivil(long long year, unsigned month, unsigned day) {
+    year -= month <= 2;
+    const long long era = (year >= 0 ? year : year - 399) / 400;
+    const unsigned yearOfEra = static_cast<unsigned>(year - era * 400);
+    const unsigned dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + static_cast<long long>(dayOfEra) - 719468;
+}
+
+// FreeXL's date texts ("2024-01-01", "2024-01-01 18:00:00", "18:00:00") as day numbers from
+// 30 December 1899; anything else stays text.
+TSheetValue DateValue(const char* text) {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    double days = 0;
+    if (std::sscanf(text, "%4d-%2d-%2d %2d:%2d:%2d", &year, &month, &day, &hour, &minute,
+                    &second) >= 3 &&
+        month >= 1 && month <= 12 && day >= 1 && day <= 31)
+        days = static_cast<double>(DaysFromCivil(year, month, day) - DaysFromCivil(1899, 12, 30));
+    else if (std::sscanf(text, "%2d:%2d:%2d", &hour, &minute, &second) != 3)
+        return TSheetValue::FromString(text);
+    return TSheetValue::FromDate(days + (hour * 3600 + minute * 60 + second) / 86400.0);
+}
+
 TSheetValue CellValue(const FreeXL_CellValue& cell) {
     switch (cell.type) {
     case FREEXL_CELL_INT:
         return TSheetValue::FromNumber(cell.value.int_value);
     case FREEXL_CELL_DOUBLE:
         return TSheetValue::FromNumber(cell.value.double_value);
-    case FREEXL_CELL_TEXT:
-    case FREEXL_CELL_SST_TEXT:
     case FREEXL_CELL_DATE:
     case FREEXL_CELL_DATETIME:
     case FREEXL_CELL_TIME:
+        return cell.value.text_value ? DateValue(cell.value.text_value) : TSheetValue();
+    case FREEXL_CELL_TEXT:
+    case FREEXL_CELL_SST_TEXT:
         return cell.value.text_value ? TSheetValue::FromString(cell.value.text_value)
                                      : TSheetValue();
     default:

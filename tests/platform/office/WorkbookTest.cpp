@@ -188,6 +188,16 @@ TEST(Workbook, ReadsWorkbooksOfAnotherProducer) {
     }
 }
 
+TEST(Workbook, XlsDatesAreDates) {
+    const auto workbook = TWorkbook::Open(Fixture("dates.xls"));
+    const TWorksheet& sheet = workbook->Sheet(1);
+    EXPECT_EQ(sheet.Cell(1, 1).Kind, TSheetValue::skDate);
+    EXPECT_EQ(sheet.Cell(1, 1).Number, 45292); // 1 January 2024
+    EXPECT_EQ(sheet.Cell(1, 2).Kind, TSheetValue::skDate);
+    EXPECT_DOUBLE_EQ(sheet.Cell(1, 2).Number, 45292.75);
+    EXPECT_EQ(sheet.Cell(1, 3).Kind, TSheetValue::skNumber);
+}
+
 TEST(Workbook, RefusesADamagedXlsFile) {
     TTestFolder folder;
     const std::string file = folder.File("damaged.xls");
