@@ -30,3 +30,16 @@ if ((${#missing[@]})); then
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# The grid's Access import: the MDB Tools ODBC driver registered under the Access driver's name,
+# which the import's connection string asks for.
+access_driver='[Microsoft Access Driver (*.mdb)]'
+if command -v odbcinst >/dev/null && ! odbcinst -q -d | grep -qxF "$access_driver"; then
+  sudo=""
+  [[ $(id -u) -eq 0 ]] || sudo="sudo"
+  template=$(mktemp)
+  printf '%s\nDescription=MDB Tools for Access databases\nDriver=libmdbodbc.so\nSetup=libmdbodbc.so\nFileUsage=1\n' \
+    "$access_driver" >"$template"
+  $sudo odbcinst -i -d -f "$template" >/dev/null
+  rm -f "$template"
+fi

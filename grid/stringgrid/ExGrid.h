@@ -1075,6 +1075,33 @@ public:
     void ClearSelection();
     bool ColMoveFlg = false; // a row or column was moved by the grid
 
+    // --- office and database exchange (ExGridOffice*.cpp, ExGridDatabase.cpp) ---------------
+    // Workbooks: .xlsx read and written, .xls read; documents: .docx. Texts go through the save
+    // and load hooks. Failures throw: ROvoVariRodev with the fixed texts, EOfficeError,
+    // EDatabaseError or EFileError with the reason; a failed save never passes as done.
+    std::unique_ptr<TStringList> GetXLSSheets(const std::string& FileName);
+    void LoadFromXLS(const std::string& Filename);
+    void LoadFromXLSSheet(const std::string& Filename, const std::string& SheetName);
+    void SaveToXLS(const std::string& Filename, bool CreateNewSheet = true);
+    void SaveToXLSSheet(const std::string& Filename, const std::string& SheetName);
+    void SaveToDOC(const std::string& Filename, bool CreateNewDocument = true);
+    void AppendToDoc(const std::string& Filename, const std::string& Bookmark);
+    // An Access database through its ODBC driver.
+    void LoadFromMDBSQL(const std::string& Filename, const std::string& SQL);
+    void LoadFromMDBTable(const std::string& Filename, const std::string& Table);
+    // Any ODBC data source, by its connection string.
+    void LoadFromDatabaseSQL(const std::string& ConnectionString, const std::string& SQL);
+    void LoadFromDatabaseTable(const std::string& ConnectionString, const std::string& Table);
+
+private:
+    void ReadXLS(const std::string& FileName, const std::string& SheetName);
+    void WriteXLS(const std::string& FileName, const std::string& SheetName, bool CreateNewSheet);
+    void WriteDOC(const std::string& FileName, const std::string& Bookmark, bool Append,
+                  bool CreateNewDocument);
+
+public:
+    // --- end of office and database exchange --------------------------------------------------
+
     // The style interfaces.
     void SetComponentStyle(TULKStyle AStyle) override;
     void SetColorTones(const TColorTones& ATones) override;

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "platform/office/OfficeApplication.h"
+#include "platform/office/WordDocument.h"
+
+using TWordApplication = TOfficeApplication<TWordDocument>;
