@@ -24,7 +24,7 @@ scripts/setup.sh
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
 started=$SECONDS
 # -O1 keeps the targets fast while their stack traces stay readable.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DVELMARO_FUZZ=ON -DVELMARO_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --target velmaro_fuzzers -j "$jobs"
