@@ -40,9 +40,9 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     ctx.WordWrap = FWordWrapEx;
     // On paper: print colours and fonts, and graphics only when the settings ask for them.
     const bool printing = FPrintingCells;
-    GetVisualProperties(ACol, ARow, ctx.State, printing, false, true, ACanvas->Brush(),
-                        ctx.ColorTo, ctx.MirrorColor, ctx.MirrorColorTo, ACanvas->Font(),
-                        ctx.HAlign, ctx.VAlign, ctx.WordWrap, ctx.GradientDirection);
+    GetVisualProperties(ACol, ARow, ctx.State, printing, false, true, ACanvas->Brush(), ctx.ColorTo,
+                        ctx.MirrorColor, ctx.MirrorColorTo, ACanvas->Font(), ctx.HAlign, ctx.VAlign,
+                        ctx.WordWrap, ctx.GradientDirection);
     if (!printing || FPrintSettings->PrintGraphics)
         ctx.Graphic = GetCellGraphicInfo(ctx.RealCol, ARow, ctx.GraphicWidth, ctx.GraphicHeight,
                                          ctx.DrawText, ctx.GraphicHAlign, ctx.GraphicVAlign);
@@ -65,8 +65,7 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
         ctx.Fixed = false;
 
     DrawFixedCellLook(ctx);
-    FireEvent(OnCustomCellBkgDraw, this, ACanvas, ctx.RealCol, ARow, ctx.State, ctx.Rect,
-              printing);
+    FireEvent(OnCustomCellBkgDraw, this, ACanvas, ctx.RealCol, ARow, ctx.State, ctx.Rect, printing);
 
     const int right = ctx.Rect.Right;
     if (!printing)

@@ -17,12 +17,22 @@ TGridRect WholeGrid(const TExStringGrid& Grid) {
 }
 } // namespace
 
-void TExStringGrid::Print() { RunPrint(WholeGrid(*this), false); }
-void TExStringGrid::PrintSelection() { RunPrint(Selection(), false); }
-void TExStringGrid::PrintRect(const TGridRect& Gridrect) { RunPrint(Gridrect, false); }
+void TExStringGrid::Print() {
+    RunPrint(WholeGrid(*this), false);
+}
+void TExStringGrid::PrintSelection() {
+    RunPrint(Selection(), false);
+}
+void TExStringGrid::PrintRect(const TGridRect& Gridrect) {
+    RunPrint(Gridrect, false);
+}
 // Which rows and columns count as selected is up to the selection mode (IsRowPrinted).
-void TExStringGrid::PrintSelectedRows() { RunPrint(WholeGrid(*this), true); }
-void TExStringGrid::PrintSelectedCols() { RunPrint(WholeGrid(*this), true); }
+void TExStringGrid::PrintSelectedRows() {
+    RunPrint(WholeGrid(*this), true);
+}
+void TExStringGrid::PrintSelectedCols() {
+    RunPrint(WholeGrid(*this), true);
+}
 
 void TExStringGrid::PrintPreview(TCanvas* Canvas, const TRect& Displayrect) {
     RunPrintPreview(Canvas, Displayrect, false, WholeGrid(*this));
@@ -103,17 +113,15 @@ void TExStringGrid::RunPrintPreview(TCanvas* Canvas, const TRect& Displayrect, b
     FPrintPass->Previewing = true;
     try {
         // The count pass draws nothing, whatever the range.
-        const int pages =
-            FastPrint ? 1 : PrintPages(Canvas, ppmCountPreview, 0, SelectedOnly);
+        const int pages = FastPrint ? 1 : PrintPages(Canvas, ppmCountPreview, 0, SelectedOnly);
         FPrintPageNum = pages;
         int fromPage = 1, toPage = pages;
         FireEvent(OnPrintStart, this, pages, fromPage, toPage);
         if (fromPage > 0 && toPage > 0 && toPage >= fromPage) {
-            // The pages shown are the range PreviewPage chose, within what the handler allows.
-            FPrintPageFrom = std::max(fromPage, previewFrom);
-            FPrintPageTo = std::min(toPage, std::max(previewTo, FPrintPageFrom));
-            if (FastPrint)
-                FPrintPageTo = FPrintPageFrom;
+            // The pages shown are those PreviewPage chose unless the handler chose others.
+            const bool handlerChose = fromPage != 1 || toPage != pages;
+            FPrintPageFrom = handlerChose ? fromPage : previewFrom;
+            FPrintPageTo = handlerChose ? toPage : previewTo;
             FPrintPass->PageRect = Displayrect;
             PrintPages(Canvas, ppmDrawPreview, pages, SelectedOnly);
         }
@@ -160,6 +168,12 @@ int TExStringGrid::GetPrintColOffset(int ACol) const {
 TRect TExStringGrid::PrintPageRect() const {
     return FPrintPass ? TRect{0, 0, FPrintPass->PageWidth, FPrintPass->PageHeight} : TRect{};
 }
-int TExStringGrid::PrintPageWidth() const { return FPrintPass ? FPrintPass->StripWidth : 0; }
-int TExStringGrid::PrintColStart() const { return FPrintPass ? FPrintPass->ColStart : 0; }
-int TExStringGrid::PrintColEnd() const { return FPrintPass ? FPrintPass->ColEnd : 0; }
+int TExStringGrid::PrintPageWidth() const {
+    return FPrintPass ? FPrintPass->StripWidth : 0;
+}
+int TExStringGrid::PrintColStart() const {
+    return FPrintPass ? FPrintPass->ColStart : 0;
+}
+int TExStringGrid::PrintColEnd() const {
+    return FPrintPass ? FPrintPass->ColEnd : 0;
+}

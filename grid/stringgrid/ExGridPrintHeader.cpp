@@ -94,8 +94,8 @@ int TExStringGrid::PrintHeaderFooter() {
     format.ShortDateFormat = settings.DateFormat;
     put(settings.Date, SpinDateTimeText::FormatDate(now, format));
     if (settings.PageNr != ppNone)
-        put(settings.PageNr,
-            JoinWithBlank(JoinWithBlank(settings.PagePrefix, PageNumberText()), settings.PageSuffix));
+        put(settings.PageNr, JoinWithBlank(JoinWithBlank(settings.PagePrefix, PageNumberText()),
+                                           settings.PageSuffix));
     const TStringList& lines = *settings.TitleLines();
     if (!settings.TitleText.empty())
         put(settings.Title, settings.TitleText);
@@ -127,10 +127,10 @@ int TExStringGrid::PrintHeaderFooter() {
         for (int i = 1; i < lines.Count(); ++i)
             out(settings.Title, headerY - i * pass.HeaderLineHeight, lines[i]);
     if (htmlTitle && IsTopPosition(settings.Title))
-        RenderHTMLText(canvas, lines.Text(),
-                       pass.ToCanvas(settings.LeftSize, headerY, pass.PageWidth,
-                                     headerY - titleHeight),
-                       nullptr, PictureContainer, true, this);
+        RenderHTMLText(
+            canvas, lines.Text(),
+            pass.ToCanvas(settings.LeftSize, headerY, pass.PageWidth, headerY - titleHeight),
+            nullptr, PictureContainer, true, this);
 
     canvas->Font()->Assign(*settings.FooterFont());
     const int footerY =
@@ -143,8 +143,8 @@ int TExStringGrid::PrintHeaderFooter() {
     if (htmlTitle && settings.Title != ppNone && !IsTopPosition(settings.Title)) {
         canvas->Font()->Assign(*settings.HeaderFont());
         RenderHTMLText(canvas, lines.Text(),
-                       pass.ToCanvas(settings.LeftSize, pass.PageHeight + settings.FooterSize +
-                                                            titleHeight,
+                       pass.ToCanvas(settings.LeftSize,
+                                     pass.PageHeight + settings.FooterSize + titleHeight,
                                      pass.PageWidth, pass.PageHeight + settings.FooterSize),
                        nullptr, PictureContainer, true, this);
     }
@@ -152,19 +152,18 @@ int TExStringGrid::PrintHeaderFooter() {
     return titleHeight;
 }
 
-void TExStringGrid::PlaceRotatedText(TRect& Rect, int Angle, const std::string& Text,
-                                     TAlignment HA, TVAlignment VA) {
+void TExStringGrid::PlaceRotatedText(TRect& Rect, int Angle, const std::string& Text, TAlignment HA,
+                                     TVAlignment VA) {
     const TSize extent = Canvas()->TextExtent(Text);
     InflateRect(Rect, -2, -2);
     const double a = Angle * std::numbers::pi / 180.0;
     auto r = [](double v) { return std::abs(static_cast<int>(std::lrint(v))); };
-    RotatedTextOrigin(Rect, HA, VA, Angle, r(std::cos(a) * extent.cx),
-                      r(std::sin(a) * extent.cy), r(std::sin(a) * extent.cx),
-                      r(std::cos(a) * extent.cy));
+    RotatedTextOrigin(Rect, HA, VA, Angle, r(std::cos(a) * extent.cx), r(std::sin(a) * extent.cy),
+                      r(std::sin(a) * extent.cx), r(std::cos(a) * extent.cy));
 }
 
-void TExStringGrid::RotatedTextOrigin(TRect& Rect, TAlignment HA, TVAlignment VA, int Angle,
-                                      int D, int C, int B, int A) {
+void TExStringGrid::RotatedTextOrigin(TRect& Rect, TAlignment HA, TVAlignment VA, int Angle, int D,
+                                      int C, int B, int A) {
     const int quadrant = Angle <= 90 ? 1 : Angle <= 180 ? 2 : Angle > 270 ? 4 : 3;
     int& left = Rect.Left;
     const int right = Rect.Right;
@@ -203,8 +202,8 @@ void TExStringGrid::RotatedTextOrigin(TRect& Rect, TAlignment HA, TVAlignment VA
     int& top = Rect.Top;
     const int bottom = Rect.Bottom;
     const int e = (B + top + A - bottom) / 2;
-    const int up[] = {0, B, A + B, A, 0};      // the top of the box for vtaTop, by quadrant
-    const int low[] = {0, A, 0, B, A + B};     // room left under the start for vtaBottom
+    const int up[] = {0, B, A + B, A, 0};  // the top of the box for vtaTop, by quadrant
+    const int low[] = {0, A, 0, B, A + B}; // room left under the start for vtaBottom
     if (VA == vtaTop)
         top += up[quadrant];
     else if (VA == vtaCenter)

@@ -77,10 +77,10 @@ int TExStringGrid::PrintPages(TCanvas* Canvas, TPrintPagesMode Mode, int PageCou
     PrintFitToPage();
     for (int col = pass.Rect.Left; col <= pass.Rect.Right; ++col)
         FireEvent(OnPrintSetColumnWidth, this, col, pass.ColWidths[col]);
-    pass.ExportState = pass.Rect.Top > FixedRows() ||
-                               pass.Rect.Bottom < RowCount() - FFixedFooters - 1
-                           ? esExportSelRow
-                           : esExportNewRow;
+    pass.ExportState =
+        pass.Rect.Top > FixedRows() || pass.Rect.Bottom < RowCount() - FFixedFooters - 1
+            ? esExportSelRow
+            : esExportNewRow;
 
     for (int first = pass.Rect.Left; first <= pass.Rect.Right && !pass.Cancelled;)
         first = PrintStrip(first);
@@ -130,8 +130,8 @@ void TExStringGrid::PrintFitToPage() {
             sum += pass.ColWidths[col] + pass.ColumnSpacing;
     if (sum == spacing)
         return;
-    double fit = (pass.PageWidth - settings.RightSize - settings.LeftSize - spacing) /
-                 (sum - spacing);
+    double fit =
+        (pass.PageWidth - settings.RightSize - settings.LeftSize - spacing) / (sum - spacing);
     if ((fit > 1 && settings.FitToPage == fpShrink) || (fit < 1 && settings.FitToPage == fpGrow))
         fit = 1;
     if (fit != 1 && settings.FitToPage == fpCustom) {
@@ -273,8 +273,8 @@ int TExStringGrid::PrintRowAcross(int Y, int ARow, bool ClipToBody) {
     TCanvas* canvas = pass.Canvas;
     canvas->SaveState();
     if (ClipToBody)
-        canvas->IntersectClipRect(pass.ToCanvas(0, Y, pass.PageWidth,
-                                                 pass.PageHeight + pass.FooterHeight));
+        canvas->IntersectClipRect(
+            pass.ToCanvas(0, Y, pass.PageWidth, pass.PageHeight + pass.FooterHeight));
     int advance = 0;
     try {
         if (pass.RepeatCols)

@@ -13,16 +13,18 @@
 struct TExStringGrid::TPrintPass {
     // 0.1 mm per screen pixel: canvases draw in screen pixels, the printer's too.
     static constexpr double ScreenFactor = 254.0 / TFont::PixelsPerInch;
-    static int ToPaper(double Pixels) { return static_cast<int>(std::lrint(Pixels * ScreenFactor)); }
+    static int ToPaper(double Pixels) {
+        return static_cast<int>(std::lrint(Pixels * ScreenFactor));
+    }
     static int ToPixels(double Paper) { return static_cast<int>(std::lrint(Paper / ScreenFactor)); }
 
     TCanvas* Canvas = nullptr;
     TPrintPagesMode Mode = ppmCountPreview;
     bool SelectedOnly = false;
     bool Previewing = false;
-    TGridRect Rect{};  // display columns and rows printed
-    TRect PageRect{};  // the page on the canvas, in its pixels
-    int PageWidth = 0; // 0.1 mm
+    TGridRect Rect{};   // display columns and rows printed
+    TRect PageRect{};   // the page on the canvas, in its pixels
+    int PageWidth = 0;  // 0.1 mm
     int PageHeight = 0; // 0.1 mm, negative
     double Fit = 1.0;
     int ColumnSpacing = 0;

@@ -28,7 +28,7 @@ struct TPrinter::Impl {
                                                       QPageSize::Letter, QPageSize::Legal};
         Device->setPageSize(QPageSize(sizes[printer.PaperSize]));
         Device->setPageOrientation(printer.Orientation == poLandscape ? QPageLayout::Landscape
-                                                                       : QPageLayout::Portrait);
+                                                                      : QPageLayout::Portrait);
         Device->setDocName(QString::fromStdString(printer.Title));
         Device->setCreator(QStringLiteral("Velmaro"));
     }
