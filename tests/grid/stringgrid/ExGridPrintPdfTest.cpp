@@ -137,3 +137,12 @@ TEST_F(PdfPrint, PrintStartRangePrintsOnlyThosePages) {
     EXPECT_NE(pages[0].find("Row39x"), std::string::npos);
     EXPECT_EQ(pages[0].find("Row1x"), std::string::npos);
 }
+
+TEST_F(PdfPrint, CancelAfterTheFirstPageEndsTheDocumentThere) {
+    auto grid = MakeReportGrid();
+    grid->OnPrintCancel = [](TObject*, int PageNr, bool& Cancel) { Cancel = PageNr == 1; };
+    grid->Print();
+    const auto pages = PdfPages(Printer()->OutputFileName);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(pages[0].find("Row1x"), std::string::npos);
+}

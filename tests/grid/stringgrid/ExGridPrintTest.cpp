@@ -359,3 +359,103 @@ TEST(ExGridPrint, MapFontHeightIsTenthsOfAMillimetre) {
     EXPECT_EQ(grid->MapFontHeight(72), -254);
     EXPECT_EQ(grid->MapFontSize(254), 72);
 }
+
+namespace {
+// Whether a line of ink crosses the whole span: a vertical one at x (one pixel either side) from
+// y0 to y1, or a horizontal one at y from x0 to x1.
+bool VerticalLine(const TBitmap& Bitmap, int X, int Y0, int Y1) {
+    for (int y = Y0; y <= Y1; ++y)
+        if (Bitmap.Pixel(X - 1, y) == clWhite && Bitmap.Pixel(X, y) == clWhite &&
+            Bitmap.Pixel(X + 1, y) == clWhite)
+            return false;
+    return true;
+}
+bool HorizontalLine(const TBitmap& Bitmap, int Y, int X0, int X1) {
+    for (int x = X0; x <= X1; ++x)
+        if (Bitmap.Pixel(x, Y) == clWhite && Bitmap.Pixel(x, Y + 1) == clWhite)
+            return false;
+    return true;
+}
+int ToPixels(int Paper) {
+    return (Paper * 96 + 127) / 254;
+}
+} // namespace
+
+struct BorderCase {
+    const char* Name;
+    TPrintBorders Borders;
+    bool HookAddsLeftOfSecondColumn;
+    bool Vertical;
+    bool Horizontal;
+};
+
+class PrintBorders : public ::testing::TestWithParam<BorderCase> {};
+
+TEST_P(PrintBorders, LinesBetweenAndAroundCells) {
+    const BorderCase& param = GetParam();
+    auto grid = MakeGrid(3, 1);
+    grid->SetCells(0, 0, "");
+    grid->SetCells(1, 0, "");
+    grid->SetCells(2, 0, "");
+    grid->SetColor(clWhite);
+    grid->PrintSettings()->Centered = false;
+    grid->PrintSettings()->Borders = param.Borders;
+    if (param.HookAddsLeftOfSecondColumn)
+        grid->OnGetCellPrintBorder = [](TObject*, int, int ACol, TPen*, TCellBorders& Borders) {
+            if (ACol == 1)
+                Borders << cbLeft;
+        };
+    TBitmap bitmap(PreviewPage.Right, PreviewPage.Bottom);
+    grid->PrintPreview(bitmap.Canvas(), PreviewPage);
+    const int between = ToPixels(grid->GetPrintColOffset(1));
+    EXPECT_EQ(VerticalLine(bitmap, between, 10, 40), param.Vertical);
+    EXPECT_EQ(HorizontalLine(bitmap, 0, between + 5, between + 40), param.Horizontal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PrintBorders,
+    ::testing::Values(BorderCase{"Single", pbSingle, false, true, true},
+                      BorderCase{"HorizontalOnly", pbHorizontal, false, false, true},
+                      BorderCase{"VerticalOnly", pbVertical, false, true, false},
+                      BorderCase{"None", pbNoborder, false, false, false},
+                      BorderCase{"HookAddsOneSide", pbNoborder, true, true, false}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST(ExGridPrint, CellMergedOverThreeColumnsPrintsOnceWithoutInnerLines) {
+    auto grid = MakeGrid(3, 2);
+    grid->SetColor(clWhite);
+    grid->PrintSettings()->Centered = false;
+    grid->MergeCells(0, 0, 3, 1);
+    grid->SetCells(0, 0, "Merged");
+    std::vector<int> drawnInRow0;
+    grid->OnCustomCellDraw = [&](TObject*, TCanvas*, int ACol, int ARow, TGridDrawState,
+                                 const TRect&, bool Printing) {
+        if (Printing && ARow == 0)
+            drawnInRow0.push_back(ACol);
+    };
+    TBitmap bitmap(PreviewPage.Right, PreviewPage.Bottom);
+    grid->PrintPreview(bitmap.Canvas(), PreviewPage);
+    EXPECT_EQ(drawnInRow0, std::vector<int>{0});
+    const int second = ToPixels(grid->GetPrintColOffset(1));
+    const int third = ToPixels(grid->GetPrintColOffset(2));
+    const int rowMiddle = ToPixels(100);
+    EXPECT_FALSE(VerticalLine(bitmap, second, rowMiddle - 5, rowMiddle + 5));
+    EXPECT_FALSE(VerticalLine(bitmap, third, rowMiddle - 5, rowMiddle + 5));
+    // The unmerged second row keeps its inner lines.
+    const int nextRow = ToPixels(300);
+    EXPECT_TRUE(VerticalLine(bitmap, second, nextRow - 5, nextRow + 5));
+}
+
+TEST(ExGridPrint, MeasuredRowHeightFollowsTheLinesOfItsCells) {
+    auto offsetAfterOneRow = [](const std::string& Text) {
+        auto grid = MakeGrid(1, 1);
+        grid->Multilinecells = true;
+        grid->PrintSettings()->UseFixedHeight = false;
+        grid->SetCells(0, 0, Text);
+        return -PreviewAll(*grid)[0].LastRowOffset;
+    };
+    const int one = offsetAfterOneRow("a");
+    const int three = offsetAfterOneRow("a\r\nb\r\nc");
+    EXPECT_GT(one, 0);
+    EXPECT_NEAR(three, 3 * one, one / 2);
+}
