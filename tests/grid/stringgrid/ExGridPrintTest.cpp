@@ -418,6 +418,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BorderCase{"HorizontalOnly", pbHorizontal, false, false, true},
                       BorderCase{"VerticalOnly", pbVertical, false, true, false},
                       BorderCase{"None", pbNoborder, false, false, false},
+                      BorderCase{"AroundFrameOnly", pbAround, false, false, true},
                       BorderCase{"HookAddsOneSide", pbNoborder, true, true, false}),
     [](const auto& info) { return info.param.Name; });
 
@@ -458,4 +459,18 @@ TEST(ExGridPrint, MeasuredRowHeightFollowsTheLinesOfItsCells) {
     const int three = offsetAfterOneRow("a\r\nb\r\nc");
     EXPECT_GT(one, 0);
     EXPECT_NEAR(three, 3 * one, one / 2);
+}
+
+TEST(ExGridPrint, HiddenColumnsDoNotPrint) {
+    auto grid = MakeGrid(3, 1);
+    grid->HideColumn(1);
+    std::set<int> realColumns;
+    grid->OnCustomCellDraw = [&](TObject*, TCanvas*, int ACol, int, TGridDrawState, const TRect&,
+                                 bool Printing) {
+        if (Printing)
+            realColumns.insert(ACol);
+    };
+    TBitmap bitmap(PreviewPage.Right, PreviewPage.Bottom);
+    grid->PrintPreview(bitmap.Canvas(), PreviewPage);
+    EXPECT_EQ(realColumns, (std::set<int>{0, 2}));
 }
