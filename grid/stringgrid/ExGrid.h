@@ -2510,6 +2510,8 @@ private:
     void PrintNextPage(int PageIndex);
     void ComputeHeaderFooterHeights();
     bool PrintTitleIsHtml();
+    // Whether the pass's current page is one of the print range's (0-based index + 1).
+    bool PrintPageInRange() const;
     int PrintHtmlTitleHeight();
     void PrintCellContent(int DisplCol, int ARow, const TRect& Paper);
     void PrintCellBorders(int RealCol, int ARow, const TRect& Paper, int Advance);

@@ -69,8 +69,7 @@ int TExStringGrid::PrintPageCells(int Y, int FromCol, int ToCol, int ARow) {
     const TPrintSettings& settings = *FPrintSettings;
     FPrintFontScale = pass.Fit;
     const int advance = PrintRowAdvance(ARow);
-    const bool inRange = pass.PageIndex + 1 >= FPrintPageFrom && pass.PageIndex + 1 <= FPrintPageTo;
-    if (pass.Drawing() && inRange) {
+    if (pass.Drawing() && PrintPageInRange()) {
         const int c = pass.ColumnSpacing;
         for (int col = FromCol; col <= ToCol; ++col) {
             if (!IsColumnPrinted(col))

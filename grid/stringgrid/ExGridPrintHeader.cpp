@@ -77,8 +77,7 @@ int TExStringGrid::PrintHeaderFooter() {
     const bool htmlTitle = PrintTitleIsHtml();
     // Measured in every mode, so that counting lays out the pages as drawing does.
     const int titleHeight = htmlTitle ? PrintHtmlTitleHeight() : 0;
-    const bool inRange = pass.PageIndex + 1 >= FPrintPageFrom && pass.PageIndex + 1 <= FPrintPageTo;
-    if (!pass.Drawing() || !inRange)
+    if (!pass.Drawing() || !PrintPageInRange())
         return titleHeight;
 
     std::string texts[ppBottomCenter + 1];

@@ -21,7 +21,8 @@ bool IsBottom(TPrintPosition Position) {
 }
 } // namespace
 
-int TExStringGrid::PrintPages(TCanvas* Canvas, TPrintPagesMode Mode, int PageCount,
+// The page count asked for is the caller's: the driver counts the pages it lays out.
+int TExStringGrid::PrintPages(TCanvas* Canvas, TPrintPagesMode Mode, int /*PageCount*/,
                               bool SelectedOnly) {
     if (!FPrintPass)
         FPrintPass = std::make_unique<TPrintPass>();
@@ -84,25 +85,24 @@ int TExStringGrid::PrintPages(TCanvas* Canvas, TPrintPagesMode Mode, int PageCou
 
     for (int first = pass.Rect.Left; first <= pass.Rect.Right && !pass.Cancelled;)
         first = PrintStrip(first);
-    (void)PageCount;
     return pass.PageIndex + 1;
 }
 
 void TExStringGrid::PrintColumnWidths() {
     TPrintPass& pass = *FPrintPass;
     const TPrintSettings& settings = *FPrintSettings;
-    for (int col = pass.Rect.Left; col <= pass.Rect.Right; ++col) {
+    auto measureColumn = [&](int col) {
         int& width = pass.ColWidths[col];
         width = 0;
         if (!IsColumnPrinted(col))
-            continue;
+            return;
         if (settings.NoAutoSize) {
             width = TPrintPass::ToPaper(ColWidths(col));
-            continue;
+            return;
         }
         if (settings.UseFixedWidth) {
             width = settings.FixedWidth;
-            continue;
+            return;
         }
         const int realCol = DisplToRealCol(col);
         auto measure = [&](int row) {
@@ -114,7 +114,13 @@ void TExStringGrid::PrintColumnWidths() {
         if (settings.RepeatFixedRows)
             for (int row = 0; row < std::min(FixedRows(), pass.Rect.Top); ++row)
                 measure(row);
-    }
+    };
+    for (int col = pass.Rect.Left; col <= pass.Rect.Right; ++col)
+        measureColumn(col);
+    // Fixed columns left of the printed rectangle are repeated on every strip.
+    if (settings.RepeatFixedCols)
+        for (int col = 0; col < std::min(FixedCols(), pass.Rect.Left); ++col)
+            measureColumn(col);
 }
 
 void TExStringGrid::PrintFitToPage() {
@@ -154,13 +160,12 @@ int TExStringGrid::PrintStrip(int FirstCol) {
     const TPrintSettings& settings = *FPrintSettings;
     const int c = pass.ColumnSpacing;
     const int fixedCols = std::min(FixedCols(), ColCount());
-    pass.RepeatCols = fixedCols > 0 && settings.RepeatFixedCols &&
+    pass.RepeatCols = fixedCols > 0 && settings.RepeatFixedCols && FirstCol >= fixedCols &&
                       (FirstCol != pass.Rect.Left || pass.Rect.Left > fixedCols - 1);
     int repeated = 0;
     if (pass.RepeatCols)
         for (int k = 0; k < fixedCols; ++k)
             repeated += pass.ColWidths[k] + c;
-    // Fixed columns repeat only when they were measured: print them as part of the grid else.
     int width = repeated;
     int last = FirstCol;
     for (int col = FirstCol; col <= pass.Rect.Right; ++col) {
@@ -181,14 +186,14 @@ int TExStringGrid::PrintStrip(int FirstCol) {
     for (int col = FirstCol; col <= last; ++col)
         pos[col + 1] = pos[col] + (IsColumnPrinted(col) ? pass.ColWidths[col] + c : 0);
     if (pass.RepeatCols)
-        for (int k = 1; k <= fixedCols; ++k)
+        for (int k = 1; k < fixedCols; ++k)
             pos[k] = pos[k - 1] + pass.ColWidths[k - 1] + c;
     if (settings.Centered && width < pass.PageWidth) {
         const int d = (pass.PageWidth - width) / 2;
         for (int col = FirstCol; col <= last + 1; ++col)
             pos[col] += d;
         if (pass.RepeatCols)
-            for (int k = 0; k <= fixedCols; ++k)
+            for (int k = 0; k < fixedCols; ++k)
                 pos[k] += d;
     }
     for (int col = FirstCol; col <= last + 1; ++col)
@@ -198,10 +203,7 @@ int TExStringGrid::PrintStrip(int FirstCol) {
 
     ComputeHeaderFooterHeights();
     pass.PageInStrip = 0;
-    const bool inRange = [&] {
-        return pass.PageIndex + 1 >= FPrintPageFrom && pass.PageIndex + 1 <= FPrintPageTo;
-    }();
-    if (pass.Drawing() && inRange)
+    if (pass.Drawing() && PrintPageInRange())
         FireEvent(OnPrintPage, this, pass.Canvas, pass.PageIndex + 1, pass.PageWidth,
                   pass.PageHeight);
 
@@ -238,9 +240,7 @@ int TExStringGrid::PrintStrip(int FirstCol) {
         while (row <= pass.Rect.Bottom && !IsRowPrinted(row))
             ExportNotification(pass.ExportState, row++);
         const bool allDone = row > pass.Rect.Bottom;
-        const bool pageInRange =
-            pass.PageIndex + 1 >= FPrintPageFrom && pass.PageIndex + 1 <= FPrintPageTo;
-        if (pass.Drawing() && pageInRange) {
+        if (pass.Drawing() && PrintPageInRange()) {
             FireEvent(OnPrintPageDone, this, pass.Canvas, row, y, pass.PageIndex + 1,
                       pass.PageWidth, pass.PageHeight);
             bool cancel = false;
@@ -268,6 +268,11 @@ int TExStringGrid::PrintStrip(int FirstCol) {
     return last + 1;
 }
 
+bool TExStringGrid::PrintPageInRange() const {
+    const int page = FPrintPass->PageIndex + 1;
+    return page >= FPrintPageFrom && page <= FPrintPageTo;
+}
+
 int TExStringGrid::PrintRowAcross(int Y, int ARow, bool ClipToBody) {
     TPrintPass& pass = *FPrintPass;
     TCanvas* canvas = pass.Canvas;
@@ -285,8 +290,7 @@ int TExStringGrid::PrintRowAcross(int Y, int ARow, bool ClipToBody) {
         throw;
     }
     canvas->RestoreState();
-    // A row cut at the footer ends the page.
-    return ClipToBody ? std::max(advance, Y - (pass.PageHeight + pass.FooterHeight)) : advance;
+    return advance;
 }
 
 int TExStringGrid::PrintRowHeight(int ARow) {
@@ -329,8 +333,7 @@ int TExStringGrid::PrintRowAdvance(int ARow) {
 void TExStringGrid::PrintPageBorders(int FirstCol, int LastCol, int Y) {
     TPrintPass& pass = *FPrintPass;
     const TPrintSettings& settings = *FPrintSettings;
-    const bool inRange = pass.PageIndex + 1 >= FPrintPageFrom && pass.PageIndex + 1 <= FPrintPageTo;
-    if (!pass.Drawing() || !inRange)
+    if (!pass.Drawing() || !PrintPageInRange())
         return;
     const int ya = -pass.HeaderHeight - settings.TitleSpacing;
     const int yb = Y + pass.LineGap / 2;

@@ -474,3 +474,21 @@ TEST(ExGridPrint, HiddenColumnsDoNotPrint) {
     grid->PrintPreview(bitmap.Canvas(), PreviewPage);
     EXPECT_EQ(realColumns, (std::set<int>{0, 2}));
 }
+
+TEST(ExGridPrint, RectangleRightOfTheFixedColumnsRepeatsThemOnItsPage) {
+    auto grid = MakeGrid(4, 2);
+    grid->SetFixedCols(1);
+    grid->PrintSettings()->RepeatFixedCols = true;
+    std::set<int> columns;
+    grid->OnCustomCellDraw = [&](TObject*, TCanvas*, int ACol, int, TGridDrawState, const TRect&,
+                                 bool Printing) {
+        if (Printing)
+            columns.insert(ACol);
+    };
+    TBitmap bitmap(PreviewPage.Right, PreviewPage.Bottom);
+    grid->PrintPreviewRect(bitmap.Canvas(), PreviewPage, TGridRect{2, 0, 3, 1});
+    EXPECT_EQ(columns, (std::set<int>{0, 2, 3}));
+    EXPECT_EQ(grid->GetPrintColWidth(0), grid->GetPrintColWidth(2));
+    EXPECT_EQ(grid->GetPrintColOffset(0) + grid->GetPrintColWidth(0) + 20,
+              grid->GetPrintColOffset(2));
+}
