@@ -1,6 +1,7 @@
 // Printing into PDF files, read back page by page with pdftotext: the right text on the right
 // page.
 #include "ExGridTestGrid.h"
+#include "support/PdfText.h"
 #include "support/TempFolder.h"
 
 #include "grid/stringgrid/PrintSettings.h"
@@ -8,34 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
-
-bool HavePdfToText() {
-    return std::system("pdftotext -v >/dev/null 2>&1") == 0;
-}
-
-// The text of each page: pdftotext ends every page with a form feed.
-std::vector<std::string> PdfPages(const std::string& Path) {
-    std::string text;
-    if (FILE* pipe = ::popen(("pdftotext -layout '" + Path + "' - 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            text.append(buffer, n);
-        ::pclose(pipe);
-    }
-    std::vector<std::string> pages;
-    size_t start = 0;
-    for (size_t ff; (ff = text.find('\f', start)) != std::string::npos; start = ff + 1)
-        pages.push_back(text.substr(start, ff - start));
-    return pages;
-}
 
 // Forty rows of 2 cm: several A4 pages.
 std::unique_ptr<TTestExGrid> MakeReportGrid() {

@@ -1,4 +1,5 @@
 // The printer object printing into PDF files.
+#include "support/PdfText.h"
 #include "support/TempFolder.h"
 
 #include "platform/core/Exception.h"
@@ -7,27 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
-namespace {
-std::string PdfText(const std::string& Path) {
-    std::string text;
-    if (FILE* pipe = ::popen(("pdftotext '" + Path + "' - 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            text.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return text;
-}
-} // namespace
-
 TEST(Printer, PagesOfAPdfFileHoldWhatTheCanvasDrew) {
-    if (std::system("pdftotext -v >/dev/null 2>&1") != 0)
+    if (!HavePdfToText())
         GTEST_SKIP() << "pdftotext is not installed";
     TTempFolder folder;
     TPrinter printer;
@@ -42,11 +27,10 @@ TEST(Printer, PagesOfAPdfFileHoldWhatTheCanvasDrew) {
     printer.Canvas()->TextOut(50, 50, "page two");
     printer.EndDoc();
     EXPECT_FALSE(printer.Printing());
-    const std::string text = PdfText(printer.OutputFileName);
-    const size_t pageBreak = text.find('\f');
-    ASSERT_NE(pageBreak, std::string::npos);
-    EXPECT_NE(text.substr(0, pageBreak).find("page one"), std::string::npos);
-    EXPECT_NE(text.substr(pageBreak).find("page two"), std::string::npos);
+    const auto pages = PdfPages(printer.OutputFileName);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_NE(pages[0].find("page one"), std::string::npos);
+    EXPECT_NE(pages[1].find("page two"), std::string::npos);
 }
 
 TEST(Printer, PageSizeInScreenPixelsFollowsPaperAndOrientation) {
