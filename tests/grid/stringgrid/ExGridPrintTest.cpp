@@ -492,3 +492,19 @@ TEST(ExGridPrint, RectangleRightOfTheFixedColumnsRepeatsThemOnItsPage) {
     EXPECT_EQ(grid->GetPrintColOffset(0) + grid->GetPrintColWidth(0) + 20,
               grid->GetPrintColOffset(2));
 }
+
+TEST(ExGridPrint, PrintDrawPutsPageOneIntoAnyCanvasWithoutAskingForARange) {
+    auto grid = MakeGrid(2, 10);
+    bool asked = false;
+    grid->OnPrintStart = [&](TObject*, int, int&, int&) { asked = true; };
+    std::set<int> rows;
+    grid->OnCustomCellDraw = [&](TObject*, TCanvas*, int, int ARow, TGridDrawState, const TRect&,
+                                 bool Printing) {
+        if (Printing)
+            rows.insert(ARow);
+    };
+    TBitmap bitmap(PreviewPage.Right, PreviewPage.Bottom);
+    grid->PrintDraw(bitmap.Canvas(), PreviewPage);
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(rows, (std::set<int>{0, 1, 2, 3}));
+}
