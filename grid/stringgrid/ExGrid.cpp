@@ -36,6 +36,7 @@
 #include "grid/stringgrid/HTMLSettings.h"
 #include "grid/stringgrid/HiddenColumnSet.h"
 #include "grid/stringgrid/HiddenRowStore.h"
+#include "grid/stringgrid/PrintPass.h"
 #include "grid/stringgrid/PrintSettings.h"
 #include "grid/stringgrid/SearchPanel.h"
 #include "grid/stringgrid/ShowModified.h"

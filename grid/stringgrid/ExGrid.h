@@ -2492,6 +2492,105 @@ private:
     std::unique_ptr<THTMLHintData> FHintData;
     TPoint FLastHintCell{-1, -1};
     TPoint FLastBalloonCell{-1, -1};
+
+    // --- printing and print preview (ExGridPrint*.cpp) ----------------------------------------
+    // Page geometry is in 0.1 mm with y pointing up: positions below the page top are negative.
+public:
+    enum TPrintPagesMode { ppmDrawPreview, ppmPrint, ppmCountPrint, ppmCountPreview };
+    using TPrintStartEvent =
+        std::function<void(TObject* Sender, int NrOfPages, int& FromPage, int& ToPage)>;
+    using TPrintPageEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int PageNr,
+                                               int PageXSize, int PageYSize)>;
+    using TPrintNewPageEvent = std::function<void(TObject* Sender, int ARow, bool& NewPage)>;
+    using TPrintPageDoneEvent =
+        std::function<void(TObject* Sender, TCanvas* Canvas, int LastRow, int LastRowOffset,
+                           int LastPage, int PageXSize, int PageYSize)>;
+    using TPrintCancelEvent = std::function<void(TObject* Sender, int PageNr, bool& Cancel)>;
+    using TPrintSizeEvent = std::function<void(TObject* Sender, int Index, int& Size)>;
+    using TFitToPageEvent = std::function<void(TObject* Sender, double& ScaleFactor, bool& Allow)>;
+
+    // On the application's printer (a PDF file when its OutputFileName is set).
+    void Print();
+    void PrintSelection();
+    void PrintRect(const TGridRect& Gridrect);
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    // The pages of the print range into any canvas, the page being Displayrect (its pixels).
+    void PrintPreview(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewRect(TCanvas* Canvas, const TRect& Displayrect, const TGridRect& Gridrect);
+    void PrintPreviewSelection(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedRows(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedCols(TCanvas* Canvas, const TRect& Displayrect);
+    // Page 1 into any canvas, without the print start events.
+    void PrintDraw(TCanvas* Canvas, const TRect& DrawRect);
+    void PrintDrawRect(TCanvas* Canvas, const TRect& DrawRect, const TGridRect& Gridrect);
+    int MapFontHeight(int PointSize) const;
+    int MapFontSize(int Height) const;
+    // After a pass; ROvoVariRodev "Columns is not in valid range" outside the layout arrays.
+    int GetPrintColWidth(int ACol) const;
+    int GetPrintColOffset(int ACol) const;
+    int PreviewPage() const { return FPrintPageFrom; }
+    void SetPreviewPage(int Value);
+    int PrintNrOfPages() const { return FPrintPageNum; }
+    TRect PrintPageRect() const;
+    int PrintPageWidth() const;
+    int PrintColStart() const;
+    int PrintColEnd() const;
+    int PrintPages(TCanvas* Canvas, TPrintPagesMode Mode, int PageCount, bool SelectedOnly);
+    TPoint PrintCellSize(int ACol, int ARow);
+    bool IsRowPrinted(int ARow);
+    bool IsColumnPrinted(int ACol);
+    std::string PageNumberText();
+    int MaxLinesInRow(int ARow);
+    int MaxColumnTextLength(int ACol);
+    void PlaceRotatedText(TRect& Rect, int Angle, const std::string& Text, TAlignment HA,
+                          TVAlignment VA);
+    static void RotatedTextOrigin(TRect& Rect, TAlignment HA, TVAlignment VA, int Angle, int D,
+                                  int C, int B, int A);
+    static std::string JoinWithBlank(const std::string& A, const std::string& B);
+    // Skips the page-count pass; a preview then lays out only up to its page.
+    bool FastPrint = false;
+    TPrintStartEvent OnPrintStart;
+    TPrintPageEvent OnPrintPage;
+    TPrintNewPageEvent OnPrintNewPage;
+    TPrintPageDoneEvent OnPrintPageDone;
+    TPrintCancelEvent OnPrintCancel;
+    TPrintSizeEvent OnPrintSetColumnWidth;
+    TPrintSizeEvent OnPrintSetRowHeight;
+    TFitToPageEvent OnFitToPage;
+
+protected:
+    void RunPrint(const TGridRect& Gridrect, bool SelectedOnly);
+    void RunPrintPreview(TCanvas* Canvas, const TRect& Displayrect, bool SelectedOnly,
+                         const TGridRect& Gridrect);
+    int PrintPageCells(int Y, int FromCol, int ToCol, int ARow);
+    int PrintHeaderFooter();
+    // True while the cell drawer draws for paper: print colours, no selection, focus or hover.
+    bool PrintingCells() const { return FPrintingCells; }
+    double PrintFontScale() const { return FPrintFontScale; }
+    // The font at the pass's fit-to-page scale.
+    void ScalePrintFont(TFont* AFont) const;
+
+private:
+    struct TPrintPass; // the state of one print or preview pass (PrintPass.h)
+    std::unique_ptr<TPrintPass> FPrintPass;
+    bool FPrintingCells = false;
+    double FPrintFontScale = 1.0;
+    void PrintColumnWidths();
+    void PrintFitToPage();
+    int PrintStrip(int FirstCol);
+    int PrintRowHeight(int ARow);
+    int PrintRowAdvance(int ARow);
+    int PrintRowAcross(int Y, int ARow, bool ClipToBody);
+    void PrintPageBorders(int FirstCol, int LastCol, int Y);
+    void PrintNextPage(int PageIndex);
+    void ComputeHeaderFooterHeights();
+    bool PrintTitleIsHtml();
+    // Whether the pass's current page is one of the print range's (0-based index + 1).
+    bool PrintPageInRange() const;
+    int PrintHtmlTitleHeight();
+    void PrintCellContent(int DisplCol, int ARow, const TRect& Paper);
+    void PrintCellBorders(int RealCol, int ARow, const TRect& Paper, int Advance);
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.

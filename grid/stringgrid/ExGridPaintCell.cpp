@@ -6,6 +6,7 @@
 #include "grid/foundation/MouseActions.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ControlLook.h"
+#include "grid/stringgrid/PrintSettings.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 
@@ -37,11 +38,14 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     ctx.State = AState;
 
     ctx.WordWrap = FWordWrapEx;
-    GetVisualProperties(ACol, ARow, ctx.State, false, false, true, ACanvas->Brush(), ctx.ColorTo,
+    // On paper: print colours and fonts, and graphics only when the settings ask for them.
+    const bool printing = FPrintingCells;
+    GetVisualProperties(ACol, ARow, ctx.State, printing, false, true, ACanvas->Brush(), ctx.ColorTo,
                         ctx.MirrorColor, ctx.MirrorColorTo, ACanvas->Font(), ctx.HAlign, ctx.VAlign,
                         ctx.WordWrap, ctx.GradientDirection);
-    ctx.Graphic = GetCellGraphicInfo(ctx.RealCol, ARow, ctx.GraphicWidth, ctx.GraphicHeight,
-                                     ctx.DrawText, ctx.GraphicHAlign, ctx.GraphicVAlign);
+    if (!printing || FPrintSettings->PrintGraphics)
+        ctx.Graphic = GetCellGraphicInfo(ctx.RealCol, ARow, ctx.GraphicWidth, ctx.GraphicHeight,
+                                         ctx.DrawText, ctx.GraphicHAlign, ctx.GraphicVAlign);
     if (ctx.RealCol == 0 && IsNode(ARow)) {
         const TCellProperties* props = ExistingProperties(0, ARow);
         ctx.GraphicWidth = (props ? props->NodeLevel() : 0) * 12 + 4;
@@ -49,20 +53,23 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     if (ctx.State.Contains(gdSelected) && !ctx.State.Contains(gdFocused) &&
         FSelectionColor == clNone)
         ACanvas->Brush()->SetColor(clHighlight);
-    if (ZoomFactor != 0)
+    if (printing)
+        ScalePrintFont(ACanvas->Font());
+    else if (ZoomFactor != 0)
         ACanvas->Font()->SetSize(ACanvas->Font()->Size() + ZoomFactor);
     ctx.SavedBrushColor = ACanvas->Brush()->Color();
     ctx.SavedFontColor = ACanvas->Font()->Color();
 
     ctx.Fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
-    if (ARow == FHoverRowIdx && HoverRowCells().Contains(hcFixed))
+    if (ARow == FHoverRowIdx && HoverRowCells().Contains(hcFixed) && !printing)
         ctx.Fixed = false;
 
     DrawFixedCellLook(ctx);
-    FireEvent(OnCustomCellBkgDraw, this, ACanvas, ctx.RealCol, ARow, ctx.State, ctx.Rect, false);
+    FireEvent(OnCustomCellBkgDraw, this, ACanvas, ctx.RealCol, ARow, ctx.State, ctx.Rect, printing);
 
     const int right = ctx.Rect.Right;
-    DrawAlwaysVisibleButtons(ctx);
+    if (!printing)
+        DrawAlwaysVisibleButtons(ctx);
     const bool customDrawn = OnDrawCell || OnCustomCellDraw;
     if ((!ctx.Graphic || !NoImageAndText) && (!customDrawn || !NoDefaultDraw))
         DrawCellText(ctx);
@@ -70,8 +77,11 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     ACanvas->Brush()->SetColor(ctx.SavedBrushColor);
     ACanvas->Font()->SetColor(ctx.SavedFontColor);
     InflateRect(ctx.Rect, 1, 1);
-    DrawCellBorders(ctx);
-    DrawFixedCellEdges(ctx);
+    // Paper has its own borders (ExGridPrintCells.cpp).
+    if (!printing) {
+        DrawCellBorders(ctx);
+        DrawFixedCellEdges(ctx);
+    }
     if (ctx.RealCol == 0 && ARow >= FixedRows() && HasNodes())
         DrawTreeLines(ACanvas, ARow, ctx.Rect);
 
@@ -87,8 +97,9 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
                           ctx.Rect.Bottom - GridLineWidth()};
         OnDrawCell(this, ctx.RealCol, ARow, inner, ctx.State);
     }
-    FireEvent(OnCustomCellDraw, this, ACanvas, ctx.RealCol, ARow, ctx.State, ctx.Rect, false);
-    DrawCellFocus(ctx);
+    FireEvent(OnCustomCellDraw, this, ACanvas, ctx.RealCol, ARow, ctx.State, ctx.Rect, printing);
+    if (!printing)
+        DrawCellFocus(ctx);
 }
 
 // The header looks draw their own gradient over the base fill.
@@ -98,7 +109,7 @@ void TExStringGrid::DrawFixedCellLook(TCellDrawContext& Ctx) {
     if (!Ctx.Fixed || Ctx.Styled || !headerLook)
         return;
     const bool activeHeader =
-        FActiveCellShow &&
+        FActiveCellShow && !FPrintingCells &&
         ((Ctx.Row == Row() && Ctx.DisplCol == FixedCols() - 1 && FixedCols() > 0) ||
          (Ctx.DisplCol == Col() && Ctx.Row == FixedRows() - 1 && FixedRows() > 0));
     if (activeHeader)

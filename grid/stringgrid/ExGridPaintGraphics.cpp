@@ -9,6 +9,7 @@
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ControlLook.h"
+#include "platform/core/Exception.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
@@ -535,8 +536,13 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
             }
             break;
         case ctFilePicture:
-            if (const auto* picture = dynamic_cast<const TFilePicture*>(Graphic->CellBitmap))
-                picture->DrawPicture(canvas, g);
+            if (const auto* picture = dynamic_cast<const TFilePicture*>(Graphic->CellBitmap)) {
+                // A file gone since it was set draws nothing; the rest of the cell still does.
+                try {
+                    picture->DrawPicture(canvas, g);
+                } catch (const EFileError&) {
+                }
+            }
             break;
         case ctProgress: {
             TRect bar = r;

@@ -8,6 +8,7 @@
 #include "grid/foundation/MouseActions.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/GridFormat.h"
+#include "grid/stringgrid/PrintSettings.h"
 #include "platform/core/Text.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
@@ -45,7 +46,10 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
                                         TAlignment& HA, TVAlignment& VA, bool& WW,
                                         TCellGradientDirection& GD) {
     const bool normalCell = ACol >= FixedCols() && ARow >= FixedRows();
-    AFont->Assign(normalCell ? *Font() : *FFixedFont);
+    if (Print && !FPrintSettings->UseDisplayFont)
+        AFont->Assign(normalCell ? *FPrintSettings->Font() : *FPrintSettings->FixedFont());
+    else
+        AFont->Assign(normalCell ? *Font() : *FFixedFont);
     const int rcol = Remap ? DisplToRealCol(ACol) : ACol;
 
     // Hooks and events run inside the paint: what they raise leaves the cell in the grid's

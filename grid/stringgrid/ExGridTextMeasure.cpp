@@ -47,12 +47,16 @@ TPoint TExStringGrid::MeasureCellText(int ACol, int DCol, int ARow, bool VS, boo
     bool wordWrap = FWordWrapEx;
     TCellGradientDirection gradient{};
     if (DCol >= 0 && DCol < ColCount())
-        GetVisualProperties(DCol, ARow, state, false, false, true, canvas->Brush(), colorTo,
-                            mirrorColor, mirrorColorTo, canvas->Font(), ha, va, wordWrap, gradient);
+        GetVisualProperties(DCol, ARow, state, FPrintingCells, false, true, canvas->Brush(),
+                            colorTo, mirrorColor, mirrorColorTo, canvas->Font(), ha, va, wordWrap,
+                            gradient);
     const bool fixed = DCol < FixedCols() || ARow < FixedRows();
-    if (fixed && FActiveCellShow && FActiveCellFont && FActiveCellFont->Style().Contains(fsBold))
+    if (FPrintingCells)
+        ScalePrintFont(canvas->Font());
+    else if (fixed && FActiveCellShow && FActiveCellFont &&
+             FActiveCellFont->Style().Contains(fsBold))
         canvas->Font()->SetStyle(canvas->Font()->Style() + TFontStyles{fsBold});
-    if (ZoomFactor != 0)
+    if (ZoomFactor != 0 && !FPrintingCells)
         canvas->Font()->SetSize(canvas->Font()->Size() + ZoomFactor);
     if (kind == tkFormula) {
         GetCalculatedCell(ACol, ARow, text);
