@@ -5,6 +5,20 @@
 #include "platform/core/StringList.h"
 #include "platform/core/Text.h"
 
+#include <ctime>
+
+TFileStamp File_Stamp_Now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+std::string Two_Digits(int value) {
+    return value >= 0 && value < 10 ? "0" + IntToStr(value) : IntToStr(value);
+}
+
 int Whole_Number_Or(std::string_view text, int fallback) {
     int32_t value = 0;
     return TryStrToInt(Trim(text), value) ? value : fallback;

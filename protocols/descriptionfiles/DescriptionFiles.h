@@ -9,6 +9,15 @@
 // What the description-file writers share: reading the table files and general parameters they
 // describe, and writing their text.
 
+// The local time a description file is stamped with.
+struct TFileStamp {
+    int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
+};
+TFileStamp File_Stamp_Now();
+
+// "07", "12": two digits at least.
+std::string Two_Digits(int value);
+
 // A cell text as a whole number, decimal or hexadecimal after "$" or "0x", blanks around it
 // ignored; `fallback` when it is not one.
 int Whole_Number_Or(std::string_view text, int fallback);

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <ctime>
 #include <initializer_list>
 #include <limits>
 #include <set>
@@ -32,10 +31,6 @@ std::string Entry_Stem(const std::array<std::string_view, 30>& names, std::strin
     if (pdo < names.size())
         return std::string(names[pdo]);
     return std::string(more) + IntToStr(static_cast<int64_t>(pdo) + 1) + "_";
-}
-
-std::string Two_Digits(int value) {
-    return value < 10 ? "0" + IntToStr(value) : IntToStr(value);
 }
 
 std::string Hex(int64_t value, int digits) {
@@ -241,18 +236,11 @@ void Add_Sdo_Object(TEdsTables& tables, int index, const SDO_Sub_Type& entry) {
 
 } // namespace
 
-TEdsStamp EDS_Stamp_Now() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
-}
-
-std::string EDS_Date_Text(const TEdsStamp& stamp) {
+std::string EDS_Date_Text(const TFileStamp& stamp) {
     return Two_Digits(stamp.Month) + "-" + Two_Digits(stamp.Day) + "-" + IntToStr(stamp.Year);
 }
 
-std::string EDS_Time_Text(const TEdsStamp& stamp) {
+std::string EDS_Time_Text(const TFileStamp& stamp) {
     const int hour12 = stamp.Hour % 12 == 0 ? 12 : stamp.Hour % 12;
     return Two_Digits(hour12) + ":" + Two_Digits(stamp.Minute) + (stamp.Hour < 12 ? "AM" : "PM");
 }
@@ -300,7 +288,7 @@ void EDS_Sort_SubIndexes(TEdsTables& tables) {
             [](const SDO_Sub_Type& a, const SDO_Sub_Type& b) { return a.Sub < b.Sub; });
 }
 
-std::vector<std::string> EDS_Lines(const TEdsTables& tables, const TEdsStamp& stamp) {
+std::vector<std::string> EDS_Lines(const TEdsTables& tables, const TFileStamp& stamp) {
     std::vector<std::string> lines;
     TEdsLines out(lines);
     const std::string date = EDS_Date_Text(stamp);
@@ -387,7 +375,7 @@ std::vector<std::string> EDS_Lines(const TEdsTables& tables, const TEdsStamp& st
 }
 
 void EDS_Write(const std::string& fileName, const std::string& pdoFile,
-               const std::string& sdoServerFile, const TEdsStamp& stamp) {
+               const std::string& sdoServerFile, const TFileStamp& stamp) {
     TEdsTables tables;
     EDS_Read_PDO(pdoFile, tables);
     EDS_Read_SDO_Server(sdoServerFile, tables);

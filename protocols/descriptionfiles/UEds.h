@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocols/descriptionfiles/DescriptionFiles.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,15 +32,9 @@ struct TEdsTables {
     std::vector<SDO_Index> SDO_Index_List; // in order of first appearance
 };
 
-// The local time the data sheet is stamped with.
-struct TEdsStamp {
-    int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0;
-};
-TEdsStamp EDS_Stamp_Now();
-
 // "MM-DD-YYYY" and the 12-hour "hh:mmAM" / "hh:mmPM" (midnight 12:00AM, noon 12:00PM).
-std::string EDS_Date_Text(const TEdsStamp& stamp);
-std::string EDS_Time_Text(const TEdsStamp& stamp);
+std::string EDS_Date_Text(const TFileStamp& stamp);
+std::string EDS_Time_Text(const TFileStamp& stamp);
 
 // The receive and transmit PDOs of the PDO table file; none when the file does not exist. A
 // COB-ID that is not a number reads as 0, a Dimension as 8.
@@ -53,9 +49,9 @@ int EDS_Find_Index(const TEdsTables& tables, int index);
 void EDS_Sort_SubIndexes(TEdsTables& tables);
 
 // The lines of the data sheet.
-std::vector<std::string> EDS_Lines(const TEdsTables& tables, const TEdsStamp& stamp);
+std::vector<std::string> EDS_Lines(const TEdsTables& tables, const TFileStamp& stamp);
 
 // Reads both table files and writes the data sheet to `fileName` in the ANSI code page with
 // CR LF, atomically. Throws EFileError when the file cannot be written.
 void EDS_Write(const std::string& fileName, const std::string& pdoFile,
-               const std::string& sdoServerFile, const TEdsStamp& stamp = EDS_Stamp_Now());
+               const std::string& sdoServerFile, const TFileStamp& stamp = File_Stamp_Now());

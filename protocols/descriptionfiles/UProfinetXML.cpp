@@ -283,8 +283,7 @@ std::string Profinet_File_Name(std::string_view userPart, int year, int month, i
             name += "_";
         name += userPart;
     }
-    const auto two = [](int value) { return value < 10 ? "0" + IntToStr(value) : IntToStr(value); };
-    return name + "-" + IntToStr(year) + two(month) + two(day) + ".xml";
+    return name + "-" + IntToStr(year) + Two_Digits(month) + Two_Digits(day) + ".xml";
 }
 
 std::vector<std::string> ProfinetXML_Lines(const TProfinetParameters& parameters) {

@@ -14,7 +14,7 @@ namespace {
 
 const std::string Fixtures = std::string(VELMARO_FIXTURES) + "/protocols/descriptionfiles/";
 
-const TEdsStamp Stamp{2026, 1, 8, 18, 45};
+const TFileStamp Stamp{2026, 1, 8, 18, 45};
 
 int Count(const std::vector<std::string>& lines, const std::string& line) {
     return static_cast<int>(std::count(lines.begin(), lines.end(), line));
