@@ -124,6 +124,11 @@ std::vector<std::string> EDE_Lines(const TEdeRun& run, std::string_view projectN
     return lines;
 }
 
+std::string EDE_File_Name(std::string_view chosen) {
+    const bool hasCsv = chosen.size() >= 4 && UpperCase(chosen.substr(chosen.size() - 4)) == ".CSV";
+    return hasCsv ? std::string(chosen) : std::string(chosen) + ".csv";
+}
+
 void EDE_Build_File(const std::string& path, const std::string& parGenFile,
                     const std::string& bacnetSlaveFile, std::string_view projectName,
                     const TFileStamp& stamp) {

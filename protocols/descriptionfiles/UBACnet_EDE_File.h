@@ -46,6 +46,9 @@ void EDE_Read_Objects(const std::string& bacnetSlaveFile, TEdeRun& run);
 std::vector<std::string> EDE_Lines(const TEdeRun& run, std::string_view projectName,
                                    const TFileStamp& stamp);
 
+// The chosen file name with ".csv" appended unless it ends in it (any case).
+std::string EDE_File_Name(std::string_view chosen);
+
 // One whole run writing the file to `path` in the ANSI code page with CR LF, atomically;
 // nothing is written when a table row is refused. Throws EFileError when the file cannot be
 // written.

@@ -117,6 +117,12 @@ TEST(EdeWriter, WithoutFilesOnlyTheHeaderIsWritten) {
     EXPECT_EQ(bytes.substr(bytes.size() - 12), "unit-code;\r\n");
 }
 
+TEST(EdeWriter, FileNameGetsTheCsvExtensionOnce) {
+    EXPECT_EQ(EDE_File_Name("objects"), "objects.csv");
+    EXPECT_EQ(EDE_File_Name("objects.CSV"), "objects.CSV");
+    EXPECT_EQ(EDE_File_Name("objects.txt"), "objects.txt.csv");
+}
+
 TEST(EdeWriter, AFileThatCannotBeWrittenIsReported) {
     TTempFolder temp;
     EXPECT_THROW(EDE_Build_File(temp.File("missing/objects.csv"), temp.File("ParGen.xml"),
