@@ -15,6 +15,8 @@ packages=(
   libxlsxwriter-dev libfreexl-dev libzip-dev unixodbc-dev odbc-mdbtools
   # independent checks in the tests: LibreOffice without its GUI, poppler's pdftotext, SQLite ODBC
   libreoffice-calc-nogui libreoffice-writer-nogui poppler-utils libsqliteodbc
+  # checks of the written device descriptions: xmllint for GSDML, smilint for MIB modules
+  libxml2-utils smitools
 )
 
 missing=()

@@ -1,0 +1,185 @@
+#include "protocols/descriptionfiles/USNMP_MIB.h"
+
+#include "app/core/TableFile.h"
+#include "platform/core/Exception.h"
+#include "platform/core/IntegerConversion.h"
+#include "platform/core/Text.h"
+#include "protocols/descriptionfiles/DescriptionFiles.h"
+
+#include <set>
+
+namespace {
+
+constexpr size_t Smi_Identifier_Limit = 64;
+
+std::vector<TMibEntry> Read_Section(const TXMLDocument& xml, std::string_view section,
+                                    const std::string& file) {
+    if (Table_File_Rows(xml, section).IsNull())
+        throw Exception("The SNMP trap table \"" + file + "\" has no section \"" +
+                        std::string(section) + "\"");
+    std::vector<TMibEntry> entries;
+    for (const TTableFileRow& row :
+         Read_Table_File_Rows(xml, section, {"Enable", "Description", "Type"}, SIZE_MAX)) {
+        if (UpperCase(row[0].value_or("")) != "Y")
+            continue;
+        if (entries.size() == MIB_Max_Entries)
+            break;
+        entries.push_back({row[1].value_or(""), UpperCase(row[2].value_or("")) == "INT"});
+    }
+    return entries;
+}
+
+// A description stands between double quotes, so it holds none of its own.
+std::string Quoted(std::string_view text) {
+    return "\"" + ReplaceAll(text, "\"", "'") + "\"";
+}
+
+// Object names must be unique within the module: a description that gives no usable name, or
+// one already taken, falls back to the entry's numbered name.
+class TMibNames {
+public:
+    TMibNames() {
+        for (const char* fixed : {"identity", "quorvel", "gateway", "application", "data",
+                                  "hellostring", "countin", "countout", "bufferin", "bufferinval",
+                                  "bufferout", "bufferoutval", "traps", "trapsval"})
+            FTaken.insert(fixed);
+        for (int k = 1; k <= 8; ++k) {
+            FTaken.insert("bufferinblk" + IntToStr(k));
+            FTaken.insert("bufferoutblk" + IntToStr(k));
+        }
+    }
+
+    std::string Name(const std::string& description, const std::string& numbered) {
+        std::string name = MIB_Identifier(description);
+        if (name.empty() || FTaken.count(name))
+            name = numbered;
+        while (FTaken.count(name))
+            name += "x";
+        FTaken.insert(name);
+        return name;
+    }
+
+private:
+    std::set<std::string> FTaken;
+};
+
+// Returns the names given to the entries.
+std::vector<std::string> Add_Entries(std::vector<std::string>& lines,
+                                     const std::vector<TMibEntry>& entries, TMibNames& names,
+                                     std::string_view parent, std::string_view access) {
+    std::vector<std::string> given;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::string n = IntToStr(i + 1);
+        const TMibEntry& e = entries[i];
+        given.push_back(names.Name(e.Description, std::string(parent) + n));
+        lines.push_back(given.back() + " OBJECT-TYPE SYNTAX " +
+                        (e.Is_Int ? "INTEGER" : "OCTET STRING") + " MAX-ACCESS " +
+                        std::string(access) + " STATUS current DESCRIPTION " +
+                        Quoted(e.Description) + " ::= { " + std::string(parent) + " " + n + " }");
+    }
+    return given;
+}
+
+void Add_Blocks(std::vector<std::string>& lines, std::string_view node, std::string_view access) {
+    for (int k = 1; k <= 8; ++k)
+        lines.push_back(std::string(node) + "blk" + IntToStr(k) +
+                        " OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS " + std::string(access) +
+                        " STATUS current DESCRIPTION \"data block n." + IntToStr(k) + "\" ::= { " +
+                        std::string(node) + " " + IntToStr(k) + " }");
+}
+
+} // namespace
+
+TMibEntries MIB_Read_Traps(const std::string& snmpTrapFile) {
+    TMibEntries entries;
+    TXMLDocument xml;
+    if (!Load_Table_File(snmpTrapFile, xml))
+        return entries;
+    entries.Read = Read_Section(xml, "SNMP_Trap_Read", snmpTrapFile);
+    entries.Write = Read_Section(xml, "SNMP_Trap_Write", snmpTrapFile);
+    return entries;
+}
+
+std::string MIB_Identifier(std::string_view text) {
+    std::string name;
+    for (char c : text) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        const bool digit = c >= '0' && c <= '9';
+        if (name.empty()) {
+            if (letter)
+                name += static_cast<char>(c >= 'a' ? c : c - 'A' + 'a');
+        } else if (letter || digit) {
+            name += c;
+        } else if (name.back() != '-') {
+            name += '-';
+        }
+    }
+    if (name.size() > Smi_Identifier_Limit)
+        name.resize(Smi_Identifier_Limit);
+    while (!name.empty() && name.back() == '-')
+        name.pop_back();
+    return name;
+}
+
+std::vector<std::string> MIB_Lines(const TMibEntries& entries) {
+    std::vector<std::string> lines = {
+        "GATEWAY DEFINITIONS ::= BEGIN",
+        "IMPORTS",
+        "       MODULE-IDENTITY,OBJECT-TYPE,NOTIFICATION-TYPE,enterprises",
+        "         FROM SNMPv2-SMI",
+        "         DisplayString, TimeStamp",
+        "         FROM SNMPv2-TC;",
+        "",
+        "identity MODULE-IDENTITY",
+        "    LAST-UPDATED \"201701310000Z\"",
+        "    ORGANIZATION \"QuorvelCo\"",
+        "    CONTACT-INFO",
+        "\t \"QuorvelCo, Industrial Street 1",
+        "    00100 Velmaro",
+        "    Europe",
+        "    support@quorvel.example\"",
+        "    DESCRIPTION",
+        "\t\"MIB objects for agent module \"",
+        "    REVISION     \"201701310000Z\"",
+        "    DESCRIPTION",
+        "\t\"Corrected notification \"",
+        "    REVISION     \"200202060000Z\"",
+        "    DESCRIPTION",
+        "\t\"First draft\"",
+        "    ::= { quorvel 2 }",
+        "quorvel          OBJECT IDENTIFIER ::= { enterprises 57281 }",
+        "gateway OBJECT IDENTIFIER::= { quorvel 1 }",
+        "application OBJECT IDENTIFIER::= { gateway 1 }",
+        "data OBJECT IDENTIFIER::= { application 1 }",
+        "hellostring OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only  STATUS current  "
+        "DESCRIPTION \"\" ::= { data 1}",
+        "countin  OBJECT-TYPE SYNTAX INTEGER       MAX-ACCESS read-only  STATUS current  "
+        "DESCRIPTION \"\" ::= { data 2}",
+        "countout  OBJECT-TYPE SYNTAX INTEGER       MAX-ACCESS read-write STATUS current  "
+        "DESCRIPTION \"\" ::= { data 3}",
+        "bufferin OBJECT IDENTIFIER::= { data 4 }"};
+    TMibNames names;
+    Add_Blocks(lines, "bufferin", "read-only");
+    lines.push_back(" bufferinval OBJECT IDENTIFIER::= { bufferin 9 }");
+    const std::vector<std::string> readNames =
+        Add_Entries(lines, entries.Read, names, "bufferinval", "read-only");
+    lines.push_back("bufferout OBJECT IDENTIFIER::= { data 5 }");
+    Add_Blocks(lines, "bufferout", "read-write");
+    lines.push_back(" bufferoutval OBJECT IDENTIFIER::= { bufferout 9 }");
+    Add_Entries(lines, entries.Write, names, "bufferoutval", "read-write");
+    lines.push_back("traps OBJECT IDENTIFIER::= { application 2 }");
+    lines.push_back(" trapsval OBJECT IDENTIFIER::= { traps 1 }");
+    // A notification names the object it reports; SMIv2 gives it no syntax of its own.
+    for (size_t i = 0; i < readNames.size(); ++i) {
+        const std::string n = IntToStr(i + 1);
+        lines.push_back("trapval" + n + " NOTIFICATION-TYPE OBJECTS { " + readNames[i] +
+                        " } STATUS current DESCRIPTION " + Quoted(entries.Read[i].Description) +
+                        " ::= { trapsval " + n + " }");
+    }
+    lines.push_back("END");
+    return lines;
+}
+
+void MIB_Write(const std::string& path, const TMibEntries& entries) {
+    Write_Ansi_Lines(path, MIB_Lines(entries));
+}
