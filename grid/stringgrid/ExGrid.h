@@ -1423,6 +1423,11 @@ public:
     bool GetSelectedCells(int i, int j);
     void SetSelectedCells(int i, int j, bool Value);
     bool IsSelected(int ACol, int ARow);
+    // Hiding remembers the selection and shows no cell as selected; unhiding brings it back
+    // when it still fits the grid, else selects the first normal cell.
+    void HideSelection();
+    void UnHideSelection();
+    bool SelHidden() const { return FSelHidden; }
     // Cells joined by tabs, rows by CR LF, nothing after the last.
     std::string SelectedText();
     int ModifiedRowCount() const;
@@ -2232,6 +2237,8 @@ private:
     bool FSelectionRectangle = false;
     bool FSelectionResizer = false;
     bool FShowSelection = true;
+    bool FSelHidden = false;
+    TGridRect FOldSelection{};
     int FMaxEditLength = 0;
     bool FSpreadSheet = false;
     bool FAutoSize = false;

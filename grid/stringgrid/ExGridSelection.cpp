@@ -268,7 +268,26 @@ bool TExStringGrid::IsSelected(int ACol, int ARow) {
         return FlagAt(FRowSelect, SelectionRowOf(ARow));
     if (FMouseActions->DisjunctColSelect())
         return FlagAt(FColSelect, ACol);
-    return Selection().Contains(ACol, ARow);
+    return SelectionShown() && Selection().Contains(ACol, ARow);
+}
+
+void TExStringGrid::HideSelection() {
+    if (!FSelHidden)
+        FOldSelection = Selection();
+    FSelHidden = true;
+    SetSelectionShown(false);
+}
+
+void TExStringGrid::UnHideSelection() {
+    FSelHidden = false;
+    SetSelectionShown(true);
+    if (FOldSelection.Top < RowCount() && FOldSelection.Left < ColCount()) {
+        SetSelection(FOldSelection);
+        return;
+    }
+    const int top = FFixedRowAlways && RowCount() == FixedRows() ? 0 : FixedRows();
+    const int left = FFixedColAlways && ColCount() == FixedCols() ? 0 : FixedCols();
+    SetSelection(TGridRect{left, top, left, top});
 }
 
 void TExStringGrid::SelectionToRowSelect(bool All) {

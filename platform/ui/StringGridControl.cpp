@@ -255,6 +255,13 @@ void TStringGrid::SetSelection(const TGridRect& Value) {
     UpdateEditor();
 }
 
+void TStringGrid::SetSelectionShown(bool Value) {
+    if (FSelectionShown == Value)
+        return;
+    FSelectionShown = Value;
+    InvalidateSelection(Selection());
+}
+
 // --- structure ---------------------------------------------------------------------------------
 
 void TStringGrid::MoveColumn(int FromIndex, int ToIndex) {

@@ -101,6 +101,9 @@ public:
     void FocusCell(int ACol, int ARow, bool MoveAnchor);
     TGridRect Selection() const;
     void SetSelection(const TGridRect& Value);
+    // A hidden selection keeps its cells but paints none of them as selected.
+    bool SelectionShown() const { return FSelectionShown; }
+    void SetSelectionShown(bool Value);
 
     // The first scrollable column and row on show, kept within their possible range.
     int LeftCol() const { return FTopLeft.X; }
@@ -303,6 +306,7 @@ private:
     TScrollStyle FScrollBars = ssBoth;
     TGridCoord FCurrent{1, 1};
     TGridCoord FAnchor{1, 1};
+    bool FSelectionShown = true;
     TGridCoord FTopLeft{1, 1};
     TGridState FGridState = gsNormal;
     int FSizingIndex = -1; // column or row being sized or moved

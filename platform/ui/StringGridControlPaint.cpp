@@ -84,7 +84,7 @@ TGridDrawState TStringGrid::CellDrawState(int ACol, int ARow) const {
         state << gdFocused;
     const bool highlightCurrent =
         FOptions.Contains(goDrawFocusSelected) || FOptions.Contains(goRowSelect);
-    if (Selection().Contains(ACol, ARow) && (!current || highlightCurrent))
+    if (FSelectionShown && Selection().Contains(ACol, ARow) && (!current || highlightCurrent))
         state << gdSelected;
     if (FOptions.Contains(goRowSelect) && ARow == FCurrent.Y)
         state << gdRowSelected;

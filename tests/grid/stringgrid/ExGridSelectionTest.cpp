@@ -21,6 +21,28 @@ TEST(ExGridSelection, SelectRowsIsCutToTheGrid) {
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 5, 4, 7})) << "a negative row is refused";
 }
 
+TEST(ExGridSelection, AHiddenSelectionShowsNoCellAndComesBackUnhidden) {
+    KeysGrid grid(5, 8);
+    grid.SelectCells(2, 3, 3, 4);
+    grid.HideSelection();
+    EXPECT_TRUE(grid.SelHidden());
+    EXPECT_FALSE(grid.IsSelected(2, 3));
+    EXPECT_FALSE(grid.IsSelected(3, 4));
+    grid.UnHideSelection();
+    EXPECT_FALSE(grid.SelHidden());
+    EXPECT_EQ(grid.Selection(), (TGridRect{2, 3, 3, 4}));
+    EXPECT_TRUE(grid.IsSelected(3, 4));
+}
+
+TEST(ExGridSelection, UnhidingASelectionThatNoLongerFitsSelectsTheFirstNormalCell) {
+    KeysGrid grid(5, 8);
+    grid.SelectCells(2, 6, 3, 7);
+    grid.HideSelection();
+    grid.SetRowCount(4);
+    grid.UnHideSelection();
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 1, 1}));
+}
+
 TEST(ExGridSelection, NegativeRowsAndColumnsAreRefusedWithoutChange) {
     struct Case {
         const char* Name;
