@@ -1447,6 +1447,14 @@ public:
     bool IsOnSelectionResizer(int X, int Y);
     void BeginSelectionResize();
     void EndSelectionResize();
+    // --- selection resizer by mouse: a press on the handle begins the resize, the release
+    // fills the new selection between OnSelectionResize and OnSelectionResized.
+    using TSelectionResizeEvent = std::function<void(
+        TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
+    void PressSelectionResizer();
+    void ReleaseSelectionResizer();
     // Focus: the cell-selection check for the current cell.
     void Select();
     using TRowChangingEvent =

@@ -76,6 +76,10 @@ void TExStringGrid::HandleLeftButtonDown(TShiftState Shift, int X, int Y) {
     int ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     const TGridRect sel0 = Selection();
+    if (IsOnSelectionResizer(X, Y)) {
+        PressSelectionResizer();
+        return;
+    }
 
     if (Options().Contains(goEditing) && FMouseActions->RangeSelectAndEdit &&
         !(ACol >= sel0.Left && ACol < sel0.Right && ARow >= sel0.Top && ARow < sel0.Bottom))

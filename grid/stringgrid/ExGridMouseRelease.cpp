@@ -69,6 +69,7 @@ void TExStringGrid::HandleLeftButtonUp(TShiftState Shift, int X, int Y) {
     HandleMouseUp(mbLeft, Shift, X, Y);
     if (GridState() == gsSelecting)
         SetGridState(gsNormal);
+    ReleaseSelectionResizer();
 
     if (ColMoveFlg || FColSizeFlg || ACol < 0 || ARow < 0)
         return;

@@ -57,3 +57,21 @@ void TExStringGrid::EndSelectionResize() {
     NotifyCellsChanged(Rect(sel.Left, sel.Top, sel.Right, sel.Bottom));
     FResizeCopy.clear();
 }
+
+// The base grid selects from the selection's top-left corner while the mouse moves, so the
+// selection grows or shrinks from there.
+void TExStringGrid::PressSelectionResizer() {
+    const TGridRect sel = Selection();
+    BeginSelectionResize();
+    SetSelection(TGridRect{sel.Right, sel.Bottom, sel.Left, sel.Top});
+    SetGridState(gsSelecting);
+}
+
+void TExStringGrid::ReleaseSelectionResizer() {
+    if (!FMouseResize)
+        return;
+    const TGridRect from = FDropSelection;
+    FireEvent(OnSelectionResize, this, from, Selection());
+    EndSelectionResize();
+    FireEvent(OnSelectionResized, this, from, Selection());
+}

@@ -54,9 +54,11 @@ void EraseAll(std::string& Text, const std::string& Part) {
 }
 
 // Whether the text is a number in integer, floating or exponent form. Plain digits with an
-// optional leading minus and one decimal separator are answered here: the full test reads the
-// locale on every call, which a sort of a million rows cannot afford.
-bool IsNumberText(const std::string& Text, const std::string& Decimal) {
+// optional leading minus and one decimal separator, and texts holding an ASCII character that
+// no number form has, are answered here: the full test reads the locale on every call, which a
+// sort of a million rows cannot afford.
+bool IsNumberText(const std::string& Text, const std::string& Decimal,
+                  const std::string& Thousand) {
     if (Text.empty())
         return false;
     const char decimal = Decimal.size() == 1 ? Decimal[0] : '\0';
@@ -74,10 +76,18 @@ bool IsNumberText(const std::string& Text, const std::string& Decimal) {
     }
     if (plain && digits)
         return true;
-    // Any ASCII letter other than an exponent mark rules a number out at once.
-    for (char c : Text)
-        if (((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) && c != 'e' && c != 'E')
-            return false;
+    // Separators of several bytes are left to the full test.
+    if (Decimal.size() <= 1 && Thousand.size() <= 1) {
+        const char thousand = Thousand.size() == 1 ? Thousand[0] : '\0';
+        for (char c : Text) {
+            const bool ascii = static_cast<unsigned char>(c) < 0x80;
+            const bool numberPart = IsAsciiDigit(c) || c == '-' || c == '+' || c == 'e' ||
+                                    c == 'E' || (decimal && c == decimal) ||
+                                    (thousand && c == thousand);
+            if (ascii && !numberPart)
+                return false;
+        }
+    }
     const int kind = GetNumberKind(Text);
     return kind == nkInteger || kind == nkFloat || kind == nkExponent;
 }
@@ -196,10 +206,14 @@ TSortKeyTable::TColumnKeys& TSortKeyTable::Column(int ACol) {
 const TSortCellKey& TSortKeyTable::Key(int ACol, TColumnKeys& Column, int Position) {
     if (!Column.Keys.empty())
         return Column.Keys[Position];
-    auto found = Column.Some.find(Position);
-    if (found == Column.Some.end())
-        found = Column.Some.emplace(Position, ReadKey(ACol, FRows[Position], Column.Rule)).first;
-    return found->second;
+    if (Column.SomeIndex.empty())
+        Column.SomeIndex.assign(FRows.size(), -1);
+    int32_t& index = Column.SomeIndex[Position];
+    if (index < 0) {
+        index = static_cast<int32_t>(Column.Some.size());
+        Column.Some.push_back(ReadKey(ACol, FRows[Position], Column.Rule));
+    }
+    return Column.Some[index];
 }
 
 void TSortKeyTable::ReadAll(int ACol, TColumnKeys& Column) {
@@ -208,11 +222,12 @@ void TSortKeyTable::ReadAll(int ACol, TColumnKeys& Column) {
     std::vector<TSortCellKey> keys;
     keys.reserve(FRows.size());
     for (size_t k = 0; k < FRows.size(); ++k) {
-        const auto found = Column.Some.find(static_cast<int>(k));
-        keys.push_back(found != Column.Some.end() ? std::move(found->second)
-                                                  : ReadKey(ACol, FRows[k], Column.Rule));
+        const int32_t index = Column.SomeIndex.empty() ? -1 : Column.SomeIndex[k];
+        keys.push_back(index >= 0 ? std::move(Column.Some[index])
+                                  : ReadKey(ACol, FRows[k], Column.Rule));
     }
     Column.Some.clear();
+    Column.SomeIndex.clear();
     Column.Keys = std::move(keys);
 }
 
@@ -273,7 +288,7 @@ TSortCellKey TSortKeyTable::ReadKey(int ACol, int ARow, const TSortColumnRule& R
     }
     case ssAlphaNumeric:
     case ssAlphaNumericNoCase:
-        key.Rank = IsNumberText(text, FFormat.DecimalSeparator) &&
+        key.Rank = IsNumberText(text, FFormat.DecimalSeparator, FFormat.ThousandSeparator) &&
                            TryStrToFloat(text, key.Number, FFormat.DecimalSeparator)
                        ? NumberRank
                        : NoNumberRank;
@@ -298,7 +313,7 @@ void TSortKeyTable::ReadAutomatic(int ACol, int ARow, const std::string& Text, T
     default:
         break;
     }
-    if (IsNumberText(Text, FFormat.DecimalSeparator)) {
+    if (IsNumberText(Text, FFormat.DecimalSeparator, FFormat.ThousandSeparator)) {
         TSortColumnRule numeric;
         numeric.Style = ssNumeric;
         ReadNumber(ACol, ARow, Text, numeric, Key);

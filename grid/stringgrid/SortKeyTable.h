@@ -5,9 +5,9 @@
 #include "platform/core/FormatSettings.h"
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class TExStringGrid;
@@ -55,7 +55,10 @@ private:
     struct TColumnKeys {
         TSortColumnRule Rule;
         std::vector<TSortCellKey> Keys; // every position, once ReadAll ran
-        std::unordered_map<int, TSortCellKey> Some;
+        // Before that, the keys read so far (a deque keeps them in place while it grows) and
+        // each position's index among them, -1 while unread.
+        std::deque<TSortCellKey> Some;
+        std::vector<int32_t> SomeIndex;
     };
     TColumnKeys& Column(int ACol);
     const TSortCellKey& Key(int ACol, TColumnKeys& Column, int Position);

@@ -339,6 +339,40 @@ TEST(ExGridSelectionResizer, FillsTheGrownSelectionAndLeavesTheClipboardAlone) {
     EXPECT_EQ(Clipboard()->AsText(), "the user's text");
 }
 
+TEST(ExGridSelectionResizer, ADragFromTheHandleGrowsAndFillsTheSelectionBetweenItsEvents) {
+    KeysGrid grid;
+    grid.SetOptions(grid.Options() + TGridOptions{goRangeSelect});
+    grid.SetSelectionRectangle(true);
+    grid.SetSelectionResizer(true);
+    grid.SelectCells(1, 2, 2, 3);
+    std::vector<std::string> events;
+    const auto record = [&](const char* Name) {
+        return [&events, &grid, Name](TObject*, const TGridRect& From, const TGridRect& To) {
+            const auto text = [](const TGridRect& r) {
+                return std::to_string(r.Left) + "," + std::to_string(r.Top) + "-" +
+                       std::to_string(r.Right) + "," + std::to_string(r.Bottom);
+            };
+            events.push_back(std::string(Name) + " " + text(From) + " " + text(To) + " " +
+                             grid.Cells(1, 5));
+        };
+    };
+    grid.OnSelectionResize = record("resize");
+    grid.OnSelectionResized = record("resized");
+    const TRect handle = grid.CellRect(2, 3);
+    InputSimulation::MouseDown(&grid, mbLeft, TPoint{handle.Right - 2, handle.Bottom - 2});
+    const TRect target = grid.CellRect(2, 6);
+    InputSimulation::MouseMove(&grid, TPoint{target.Left + 5, target.Top + 5}, {ssLeft});
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 2, 2, 6}));
+    InputSimulation::MouseUp(&grid, mbLeft, TPoint{target.Left + 5, target.Top + 5});
+    EXPECT_EQ(events, (std::vector<std::string>{"resize 1,2-2,3 1,2-2,6 1:5",
+                                                "resized 1,2-2,3 1,2-2,6 1:3"}));
+    std::vector<std::string> filled;
+    for (int r = 2; r <= 7; ++r)
+        filled.push_back(grid.Cells(1, r) + " " + grid.Cells(2, r));
+    EXPECT_EQ(filled, (std::vector<std::string>{"1:2 2:2", "1:3 2:3", "1:2 2:2", "1:3 2:3",
+                                                "1:2 2:2", "1:7 2:7"}));
+}
+
 TEST(ExGridSelectionResizer, TheHandleIsTheCornerOfTheLastCell) {
     KeysGrid grid;
     grid.SelectCells(1, 1, 2, 2);

@@ -7,10 +7,12 @@
 #include "grid/foundation/SortIndexList.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/FloatingFooter.h"
+#include "platform/core/FloatConversion.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -230,6 +232,45 @@ TEST(ExGridSort, RowsEqualOnTheSortColumnKeepTheirOrderBothWays) {
         EXPECT_EQ(grid.Order(), direction == sdAscending ? (SortTexts{"2", "4", "1", "3", "5"})
                                                          : (SortTexts{"1", "3", "5", "2", "4"}));
     }
+}
+
+// Many rows whose keys differ in every byte of their order prefix, or only beyond it, sort as a
+// plain stable sort of the same values does, both ways.
+TEST(ExGridSort, ManyRowsSortAsAStableSortOfTheirValues) {
+    const ScopedFormat format{TFormatSettings{}};
+    SortTexts numbers, texts;
+    uint32_t seed = 12345;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int r = 0; r < 400; ++r) {
+        const double value = static_cast<int32_t>(next() % 2'000'001) - 1'000'000;
+        numbers.push_back(FloatToStr(value / ((next() % 3) + 1) / (r % 7 == 0 ? 1e6 : 1)));
+        texts.push_back("common prefix " + std::string(1, static_cast<char>('a' + next() % 4)) +
+                        std::to_string(next() % 50));
+    }
+    struct Case {
+        int Col;
+        bool Numeric;
+    };
+    for (const Case c : {Case{1, true}, Case{2, false}})
+        for (TSortDirection direction : {sdAscending, sdDescending}) {
+            SortGrid grid({numbers, texts});
+            grid.SortSettings()->Full = false;
+            grid.Sort(c.Col, direction);
+            const SortTexts& values = c.Numeric ? numbers : texts;
+            std::vector<int> expected(values.size());
+            std::iota(expected.begin(), expected.end(), 0);
+            std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+                const auto less = [&](int x, int y) {
+                    return c.Numeric ? StrToFloat(values[x]) < StrToFloat(values[y])
+                                     : values[x] < values[y];
+                };
+                return direction == sdAscending ? less(a, b) : less(b, a);
+            });
+            SortTexts order;
+            for (int i : expected)
+                order.push_back(std::to_string(i + 1));
+            EXPECT_EQ(grid.Order(), order) << c.Col << " " << direction;
+        }
 }
 
 TEST(ExGridSort, TiesAreBrokenByTheColumnsOnTheRightOnly) {
