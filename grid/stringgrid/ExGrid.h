@@ -63,6 +63,7 @@ class TMouseActions;
 class TNavigation;
 class TPicture;
 class TPictureContainer;
+class TPopupMenu;
 class TPrintSettings;
 class TSearchFooter;
 class TSearchPanel;
@@ -1653,8 +1654,17 @@ public:
     // A left press and release 2 pixels inside the cell's top-left corner through the
     // framework's own steps, with OnMouseDown and OnMouseUp detached meanwhile.
     void SimulateCellClick(int ACol, int ARow);
+    // The menu of the drop-down button of hover-highlighted fixed cells (its Tag is the column);
+    // OnFixedDropDownClick may replace it, or clear it to show none.
+    using TFixedDropDownClickEvent = std::function<void(
+        TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu, bool& KeepFixedCellHighlighted)>;
+    TPopupMenu* FixedDropDownMenu = nullptr;
+    TFixedDropDownClickEvent OnFixedDropDownClick;
     // Forgets the hovered fixed cell (repainting it) and lets mouse leaves reset hovering again.
     void ResetFixedCellHighlight();
+    // A press on the drop-down button of a fixed cell: true when it was taken (and the framework's
+    // press is skipped).
+    bool PressFixedDropDownButton(int ACol, int ARow, int X);
     // The click on a radio group cell at (DX, DY) from its top-left corner; ACol a real column.
     void ToggleRadioInCell(int ACol, int ARow, int DX, int DY);
     bool HintShowSizing = false; // the width or height being dragged shows in a hint

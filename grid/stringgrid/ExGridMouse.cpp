@@ -4,6 +4,7 @@
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "platform/ui/Menus.h"
 
 namespace {
 
@@ -321,9 +322,44 @@ void TExStringGrid::HandleMouseDown(TMouseButton Button, TShiftState Shift, int 
             return;
         }
     }
+    if (Button == mbLeft && ACol >= 0 && ARow >= 0 && PressFixedDropDownButton(ACol, ARow, X))
+        return;
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     if (Shift.Contains(ssShift) && FSelectionRectangle) {
         const TGridRect sel = Selection();
         RepaintRect(TRect{sel.Left, sel.Top, sel.Right, sel.Bottom});
     }
+}
+
+// --- the drop-down button of fixed cells -------------------------------------------------------
+
+bool TExStringGrid::PressFixedDropDownButton(int ACol, int ARow, int X) {
+    const TRect cellR = CellRect(ACol, ARow);
+    const int right = Options().Contains(goColSizing) ? cellR.Right - 2 : cellR.Right;
+    if (X <= cellR.Right - 16 || X >= right || !IsHoverFixedCell(ACol, ARow) ||
+        !ControlLook()->FixedDropDownButton)
+        return false;
+    FDropDownDown = true;
+    if (!FixedDropDownMenu && !OnFixedDropDownClick)
+        return false;
+    bool keep = false;
+    FNoMouseLeave = true;
+    TPopupMenu* menu = FixedDropDownMenu;
+    if (menu)
+        menu->SetTag(ACol);
+    FireEvent(OnFixedDropDownClick, this, ACol, ARow, menu, keep);
+    if (menu) {
+        // The cell keeps its hover look while its menu is open.
+        FMouseDownMove = false;
+        FHoverFixedX = ACol;
+        FHoverFixedY = ARow;
+        RepaintCell(ACol, ARow);
+        const TPoint at = ClientToScreen(TPoint{cellR.Right - 16, cellR.Bottom});
+        menu->Popup(at.X, at.Y);
+        FHoverFixedX = -1;
+        FHoverFixedY = -1;
+        RepaintCell(ACol, ARow);
+    }
+    FNoMouseLeave = keep;
+    return true;
 }

@@ -257,3 +257,35 @@ TEST_F(ExGridMouse, SimulatedClickMovesTheCellWithoutMouseEvents) {
 }
 
 } // namespace
+
+namespace {
+
+// The drop-down button takes the rightmost 16 pixels of a hover-highlighted fixed cell.
+TEST_F(ExGridMouse, TheFixedCellDropDownButtonAsksForItsMenuInsteadOfPressingTheCell) {
+    grid.HoverFixedCells = hfFixedRows;
+    grid.ControlLook()->FixedDropDownButton = true;
+    std::vector<std::string> asked;
+    grid.OnFixedDropDownClick = [&](TObject*, int ACol, int ARow, TPopupMenu*& AMenu, bool&) {
+        asked.push_back(CellName(ACol, ARow));
+        AMenu = nullptr; // no menu to show: the press is still taken
+    };
+    struct Case {
+        const char* Name;
+        int DX;
+        bool Taken;
+    };
+    const Case cases[] = {{"on the button", 64 - 8, true}, {"left of it", 64 - 30, false}};
+    for (const Case& c : cases) {
+        asked.clear();
+        events.clear();
+        grid.ClickAt(grid.At(2, 0, c.DX, 12));
+        EXPECT_EQ(asked, c.Taken ? std::vector<std::string>{"2,0"} : std::vector<std::string>{})
+            << c.Name;
+    }
+    grid.HoverFixedCells = hfNone;
+    asked.clear();
+    grid.ClickAt(grid.At(2, 0, 64 - 8, 12));
+    EXPECT_TRUE(asked.empty()) << "a cell without hovering has no button";
+}
+
+} // namespace
