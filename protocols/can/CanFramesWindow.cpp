@@ -39,3 +39,11 @@ bool TCanFramesWindow::Check_Bytes(int ARow) const {
     }
     return true;
 }
+
+bool TCanFramesWindow::Controllo_dati() {
+    const int last = Key_Rows();
+    for (int r = 1; r <= last; ++r)
+        if (Is_Enabled(r) && !(Check_Frame(r) && Check_Timing(r) && Check_Bytes(r)))
+            return false;
+    return true;
+}

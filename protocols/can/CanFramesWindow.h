@@ -22,6 +22,9 @@ public:
 
     int MAX_Byte = 0;
 
+    // The enabled rows down to the first empty CobID: the frame, its sending, its bytes.
+    bool Controllo_dati() override;
+
 protected:
     TCanFramesWindow(TComponent* AOwner, TTableDescription Description, int First_Byte_Col,
                      TCanCheckSlots Slots);
@@ -30,6 +33,8 @@ protected:
     bool Check_Frame(int ARow) const;
     // Each position of the frame's Dimension bytes is "None", empty or inside the data array.
     bool Check_Bytes(int ARow) const;
+    // The table's own check between the frame and its bytes: the time-out or the send timer.
+    virtual bool Check_Timing(int ARow) const = 0;
 
 private:
     int FFirst_Byte_Col;

@@ -43,18 +43,7 @@ std::string TFReceiveCAN::Table_File() const {
     return AppState().CAN_Rec_Frames_File;
 }
 
-bool TFReceiveCAN::Controllo_dati() {
-    const int last = Key_Rows();
-    for (int r = 1; r <= last; ++r) {
-        if (!Is_Enabled(r))
-            continue;
-        if (!Check_Frame(r))
-            return false;
-        const int timeOut = Cell_Value(Col_TimeOut, r);
-        if (timeOut < 0 || timeOut > 100000000)
-            return Row_Error(r, 1848);
-        if (!Check_Bytes(r))
-            return false;
-    }
-    return true;
+bool TFReceiveCAN::Check_Timing(int ARow) const {
+    const int timeOut = Cell_Value(Col_TimeOut, ARow);
+    return (timeOut >= 0 && timeOut <= 100000000) || Row_Error(ARow, 1848);
 }

@@ -12,10 +12,9 @@ public:
 
     TExColumnGrid* ACG_CAN_Receive = nullptr;
 
-    bool Controllo_dati() override;
-
 protected:
     std::string Table_File() const override;
+    bool Check_Timing(int ARow) const override;
 };
 
 extern TFReceiveCAN* FReceiveCAN;

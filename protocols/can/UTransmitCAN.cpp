@@ -66,20 +66,9 @@ void TFTransmitCAN::Row_Loaded(int ARow, const TTableFileRow& Row) {
         ACG_CAN_Transmit->SetCells(Col_Time, ARow, "0");
 }
 
-bool TFTransmitCAN::Controllo_dati() {
-    const int last = Key_Rows();
-    for (int r = 1; r <= last; ++r) {
-        if (!Is_Enabled(r))
-            continue;
-        if (!Check_Frame(r))
-            return false;
-        if (UpperCase(Trim(ACG_CAN_Transmit->Cells(Col_OnTimer, r))) == "Y") {
-            const int time = Cell_Value(Col_Time, r);
-            if (time < 0 || time > 100000000)
-                return Row_Error(r, 1951);
-        }
-        if (!Check_Bytes(r))
-            return false;
-    }
-    return true;
+bool TFTransmitCAN::Check_Timing(int ARow) const {
+    if (UpperCase(Trim(ACG_CAN_Transmit->Cells(Col_OnTimer, ARow))) != "Y")
+        return true;
+    const int time = Cell_Value(Col_Time, ARow);
+    return (time >= 0 && time <= 100000000) || Row_Error(ARow, 1951);
 }

@@ -20,10 +20,9 @@ public:
 
     TExColumnGrid* ACG_CAN_Transmit = nullptr;
 
-    bool Controllo_dati() override;
-
 protected:
     std::string Table_File() const override;
+    bool Check_Timing(int ARow) const override;
     // A timed frame without its time sends every 0 ms, as it always did.
     void Row_Loaded(int ARow, const TTableFileRow& Row) override;
 };

@@ -40,7 +40,7 @@ TTableDescription Receive_J1939_Table() {
 } // namespace
 
 TFReceiveJ1939::TFReceiveJ1939(TComponent* AOwner)
-    : TTableWindow(AOwner, Receive_J1939_Table()), NUM_BYTE_IN(J1939_Num_Byte) {
+    : TJ1939FramesWindow(AOwner, Receive_J1939_Table()), NUM_BYTE_IN(J1939_Num_Byte) {
     sga = Column_Grid();
 }
 
@@ -79,15 +79,8 @@ bool TFReceiveJ1939::Controllo_dati() {
     const int last = Key_Rows();
     int total = 0;
     for (int r = 1; r <= last; ++r) {
-        if (Trim(sga->Cells(Col_DP, r)).empty())
-            return Row_Error(r, 2336);
-        const int pgn = Cell_Value(Col_PGN, r);
-        if (pgn < 0 || pgn > 0xFFFF)
-            return Row_Error(r, 2337);
-        const int sa = Cell_Value(Col_SA, r);
-        if (sa < 0 || sa > 239)
-            return Row_Error(r, 2338);
-        if (!Check_Bytes(r, total))
+        if (!Check_Address(r, {Col_DP, Col_PGN, Col_SA}, 0xFFFF, 239, 2336) ||
+            !Check_Bytes(r, total))
             return false;
         if (total > NUM_BYTE_IN)
             return Table_Error(2345, IntToStr(NUM_BYTE_IN));

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/tables/TableWindow.h"
+#include "protocols/j1939/J1939FramesWindow.h"
 
 // "Receive J1939 Frames": the parameter groups the gateway takes from the J1939 network and the
 // bytes it keeps of each. Kept in "J1939_Rec_Frames.xml".
-class TFReceiveJ1939 : public TTableWindow {
+class TFReceiveJ1939 : public TJ1939FramesWindow {
 public:
     explicit TFReceiveJ1939(TComponent* AOwner);
 

@@ -39,7 +39,7 @@ TTableDescription Transmit_J1939_Table() {
 } // namespace
 
 TFTransmitJ1939::TFTransmitJ1939(TComponent* AOwner)
-    : TTableWindow(AOwner, Transmit_J1939_Table()), NUM_BYTE_OUT(J1939_Num_Byte) {
+    : TJ1939FramesWindow(AOwner, Transmit_J1939_Table()), NUM_BYTE_OUT(J1939_Num_Byte) {
     sga = Column_Grid();
 }
 
@@ -65,14 +65,8 @@ bool TFTransmitJ1939::Controllo_dati() {
         const int priority = Cell_Value(Col_Priority, r);
         if (priority < 0 || priority > 7)
             return Row_Error(r, 2436);
-        if (Trim(sga->Cells(Col_DP, r)).empty())
-            return Row_Error(r, 2437);
-        const int pgn = Cell_Value(Col_PGN, r);
-        if (pgn < 0 || pgn > 0x1FFFF)
-            return Row_Error(r, 2438);
-        const int sa = Cell_Value(Col_SA, r);
-        if (sa < 0 || sa > 255)
-            return Row_Error(r, 2439);
+        if (!Check_Address(r, {Col_DP, Col_PGN, Col_SA}, 0x1FFFF, 255, 2437))
+            return false;
         const int count = Cell_Value(Col_TP_NByte, r);
         if (count < 0 || count > NUM_BYTE_OUT)
             return Row_Error(r, 2440, IntToStr(NUM_BYTE_OUT));

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/tables/TableWindow.h"
+#include "protocols/j1939/J1939FramesWindow.h"
 
 // "Transmit J1939 Frames": the parameter groups the gateway sends, with their priority, length
 // and what makes them be sent. Kept in "J1939_Send_Frames.xml".
-class TFTransmitJ1939 : public TTableWindow {
+class TFTransmitJ1939 : public TJ1939FramesWindow {
 public:
     explicit TFTransmitJ1939(TComponent* AOwner);
 

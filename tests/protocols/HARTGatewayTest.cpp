@@ -7,12 +7,9 @@
 
 namespace {
 
-class HARTGatewayTest : public ProtocolWindowFixture<TFHART_Gateway> {
+class HARTGatewayTest
+    : public ProtocolWindowFixture<TFHART_Gateway, &TAppState::HART_Gateway_File> {
 protected:
-    void SetUp() override {
-        ProtocolWindowFixture::SetUp();
-        AppState().HART_Gateway_File = File();
-    }
     std::string File_Name() const override { return "HART_Gateway.xml"; }
 };
 

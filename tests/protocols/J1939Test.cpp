@@ -7,21 +7,15 @@
 
 namespace {
 
-class ReceiveJ1939Test : public ProtocolWindowFixture<TFReceiveJ1939> {
+class ReceiveJ1939Test
+    : public ProtocolWindowFixture<TFReceiveJ1939, &TAppState::J1939_Rec_Frames_File> {
 protected:
-    void SetUp() override {
-        ProtocolWindowFixture::SetUp();
-        AppState().J1939_Rec_Frames_File = File();
-    }
     std::string File_Name() const override { return "J1939_Rec_Frames.xml"; }
 };
 
-class TransmitJ1939Test : public ProtocolWindowFixture<TFTransmitJ1939> {
+class TransmitJ1939Test
+    : public ProtocolWindowFixture<TFTransmitJ1939, &TAppState::J1939_Send_Frames_File> {
 protected:
-    void SetUp() override {
-        ProtocolWindowFixture::SetUp();
-        AppState().J1939_Send_Frames_File = File();
-    }
     std::string File_Name() const override { return "J1939_Send_Frames.xml"; }
 };
 

@@ -17,13 +17,16 @@
 #include <string>
 #include <vector>
 
-// One protocol table window created as the program creates it, its table file in a temporary
-// folder, the user played through the test seam.
-template <class TWindow> class ProtocolWindowFixture : public ::testing::Test {
+// One protocol table window created as the program creates it, its table file (the path
+// `File_Path` of the configuration, named `File_Name`) in a temporary folder, the user played
+// through the test seam.
+template <class TWindow, std::string TAppState::*File_Path>
+class ProtocolWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         Seam().Reset();
         AppState() = TAppState();
+        AppState().*File_Path = File();
         Window = std::make_unique<TWindow>(nullptr);
         Window->DoCreate();
     }

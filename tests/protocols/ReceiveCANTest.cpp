@@ -5,12 +5,8 @@
 
 namespace {
 
-class ReceiveCANTest : public ProtocolWindowFixture<TFReceiveCAN> {
+class ReceiveCANTest : public ProtocolWindowFixture<TFReceiveCAN, &TAppState::CAN_Rec_Frames_File> {
 protected:
-    void SetUp() override {
-        ProtocolWindowFixture::SetUp();
-        AppState().CAN_Rec_Frames_File = File();
-    }
     std::string File_Name() const override { return "CAN_Rec_Frames.xml"; }
 };
 

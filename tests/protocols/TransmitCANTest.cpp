@@ -5,12 +5,9 @@
 
 namespace {
 
-class TransmitCANTest : public ProtocolWindowFixture<TFTransmitCAN> {
+class TransmitCANTest
+    : public ProtocolWindowFixture<TFTransmitCAN, &TAppState::CAN_Send_Frames_File> {
 protected:
-    void SetUp() override {
-        ProtocolWindowFixture::SetUp();
-        AppState().CAN_Send_Frames_File = File();
-    }
     std::string File_Name() const override { return "CAN_Send_Frames.xml"; }
 };
 
