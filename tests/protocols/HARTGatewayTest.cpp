@@ -60,6 +60,7 @@ TEST_F(HARTGatewayTest, DeleteAsksWithItsTextAndAHeaderDoubleClickFitsTheColumn)
 
 TEST_F(HARTGatewayTest, SetLangGivesEveryCaptionHeaderAndHintAText) {
     Expect_All_Texts_Set();
+    Expect_Editable_Through_Column_Editors();
     std::string hint;
     Window->GridHint(Grid(), 0, TFHART_Gateway::Col_Gateway_Card, hint);
     EXPECT_EQ(hint, "Insert the Gateway Card of HART Gateway Rule");

@@ -81,6 +81,7 @@ TEST_F(ReceiveJ1939Test, MissingAttributesTakeTheirFallbacksAndTheFileRoundTrips
 
 TEST_F(ReceiveJ1939Test, SetLangGivesEveryCaptionHeaderAndHintAText) {
     Expect_All_Texts_Set();
+    Expect_Editable_Through_Column_Editors();
     EXPECT_EQ(Window->Caption(), "Receive J1939 Frames");
     EXPECT_EQ(Grid()->Cells(TFReceiveJ1939::Col_OnReq_Time, 0), "Time(ms)");
 }
@@ -137,6 +138,7 @@ TEST_F(TransmitJ1939Test, OlderRowsWithOneSendTypeAndRowsWithoutALengthLoad) {
 
 TEST_F(TransmitJ1939Test, SetLangGivesEveryCaptionHeaderAndHintAText) {
     Expect_All_Texts_Set();
+    Expect_Editable_Through_Column_Editors();
     EXPECT_EQ(Window->Btn_OK->Hint(), "Confirm and save the Transmit J1939 Frames List");
 }
 

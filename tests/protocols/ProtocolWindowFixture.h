@@ -113,6 +113,20 @@ protected:
         }
     }
 
+    // The table is there to be edited: every data column through the editor of its kind.
+    void Expect_Editable_Through_Column_Editors() {
+        EXPECT_TRUE(Grid()->Options().Contains(goEditing));
+        const auto& columns = Window->Description().Columns;
+        for (size_t c = 1; c < columns.size(); ++c) {
+            const TEditorType expected = columns[c].Kind == tcCheckBox    ? edDataCheckBox
+                                         : columns[c].Kind == tcComboList ? edComboList
+                                                                          : edNormal;
+            TGridColumnItem* item = Window->Column_Grid()->Columns()->Items(static_cast<int>(c));
+            EXPECT_EQ(item->Editor(), expected) << "column " << c;
+            EXPECT_EQ(item->ComboItems()->Count(), static_cast<int>(columns[c].Items.size()));
+        }
+    }
+
     TTempFolder Temp;
     std::unique_ptr<TWindow> Window;
 };

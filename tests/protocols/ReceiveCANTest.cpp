@@ -164,6 +164,7 @@ TEST_F(ReceiveCANTest, RowButtonsInsertEnabledRowsAndAskBeforeDeleting) {
 
 TEST_F(ReceiveCANTest, SetLangGivesEveryCaptionHeaderAndHintAText) {
     Expect_All_Texts_Set();
+    Expect_Editable_Through_Column_Editors();
     EXPECT_EQ(Window->Caption(), "Receive CAN Frames Set Access");
     std::string hint;
     Window->GridHint(Grid(), 0, TFReceiveCAN::Col_TimeOut, hint);

@@ -73,6 +73,7 @@ TEST_F(TransmitCANTest, OKWritesTheRowsDownToTheFirstEmptyCobIDAndReadsThemBack)
 
 TEST_F(TransmitCANTest, SetLangGivesEveryCaptionHeaderAndHintAText) {
     Expect_All_Texts_Set();
+    Expect_Editable_Through_Column_Editors();
     EXPECT_EQ(Grid()->Cells(TFTransmitCAN::Col_OnCMD, 0), "OnCMD");
     EXPECT_EQ(Window->Hint[TFTransmitCAN::Col_OnCMD - 1],
               "Enable or Disable the possibility to send the CAN Frame by Command");
