@@ -14,11 +14,32 @@
 #include "app/windows/UVelmaroFirmWare.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
+#include "protocols/can/UReceiveCAN.h"
+#include "protocols/can/UTransmitCAN.h"
+#include "protocols/hart_gateway/UHART_Gateway.h"
+#include "protocols/j1939/UReceiveJ1939.h"
+#include "protocols/j1939/UTransmitJ1939.h"
 
 #include <cstdlib>
 #include <string>
 
 namespace {
+
+// The table windows of the other gateway variants, with the steps that open them.
+template <class TWindow> void Create_Protocol_Window(TWindow*& window, TGlyphButton* step) {
+    Application->CreateForm(window);
+    TWindow* created = window;
+    FVelmaroFirmWare->Protocol_Windows.push_back(
+        {step, {[created] { created->ShowModal(); }, [created] { created->Set_Lang(); }}});
+}
+
+void Create_Protocol_Windows() {
+    Create_Protocol_Window(FHART_Gateway, FVelmaroFirmWare->Btn_HART_Gateway);
+    Create_Protocol_Window(FReceiveCAN, FVelmaroFirmWare->Btn_CAN_Rec_Frame);
+    Create_Protocol_Window(FTransmitCAN, FVelmaroFirmWare->Btn_CAN_Send_Frame);
+    Create_Protocol_Window(FReceiveJ1939, nullptr);
+    Create_Protocol_Window(FTransmitJ1939, nullptr);
+}
 
 void Create_Other_Windows() {
     Application->CreateForm(FHART_Scan);
@@ -34,6 +55,7 @@ void Create_Other_Windows() {
                                                [] { FHARTVariables->Set_Lang(); }};
     FVelmaroFirmWare->Boot_Window = {[] { FBoot->Show_Ethernet_Update(); },
                                      [] { FBoot->Set_Lang(); }};
+    Create_Protocol_Windows();
 }
 
 // VELMARO_SCREENSHOT=<file.bmp> paints the main window into that picture and ends the program,

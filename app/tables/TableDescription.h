@@ -34,16 +34,23 @@ struct TTableDescription {
     int Caption_Slot = 0;
     int Button_Hint_Slot = 0;
     int Delete_Question_Slot = 0;
+    // The prefix of every validation message ("Error row ").
+    int Error_Prefix_Slot = 0;
     // A string grid whose Y/N columns are plain check boxes; otherwise a column grid whose Y/N
     // columns are data check boxes.
     bool Check_Box_Grid = false;
     int Data_Rows = 100;
     // The table ends before the first row whose key cell is blank.
     int Key_Col = 2;
+    // Off: a key cell of blanks does not end the table.
+    bool Trim_Key = true;
     // A click on a row number selects the row.
     bool Select_Row_On_Click = false;
     // The table file: root element, and the section element holding the rows (empty: the root).
     std::string Root;
     std::string Section;
     std::vector<TTableColumn> Columns; // column 0 first
+    // Attributes that older files carry besides the columns' own: read with each row, never
+    // written.
+    std::vector<std::string> Legacy_Attributes;
 };

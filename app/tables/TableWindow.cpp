@@ -15,6 +15,8 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Button_Width = 110;
@@ -22,6 +24,9 @@ constexpr int Button_Step = 118;
 constexpr int First_Button_Left = 16;
 constexpr int Row_Height = 22;
 constexpr TColor Active_Cell_Color = 0x00EACAB6;
+constexpr int Rows_Beyond_Table = 1108;
+constexpr int Rows_Beyond_Table_End = 1109;
+constexpr int Question_Overwrite_Incomplete = 1110;
 
 } // namespace
 
@@ -178,14 +183,16 @@ std::string TTableWindow::Read_Cell(int ACol, int ARow) const {
 
 void TTableWindow::FormShow(TObject*) {
     Reset_Rows();
+    Load_Incomplete = false;
     const std::string path = Table_File();
     if (FileExists(path)) {
         try {
             Load_Table_File(path);
         } catch (const std::exception& error) {
             // A file that cannot be read leaves the table as a new one; the file itself is kept
-            // until the user saves over it.
+            // until the user agrees to save over it.
             Reset_Rows();
+            Load_Incomplete = true;
             Report(error);
         }
     }
@@ -201,11 +208,18 @@ void TTableWindow::Load_Table_File(const std::string& path) {
     std::vector<std::string> attributes;
     for (size_t c = 1; c < FDescription.Columns.size(); ++c)
         attributes.push_back(FDescription.Columns[c].Attribute);
-    const std::vector<TTableFileRow> rows = Read_Table_File_Rows(
-        xml, FDescription.Section, attributes, static_cast<size_t>(FGrid->RowCount() - 1));
+    const size_t columnAttributes = attributes.size();
+    attributes.insert(attributes.end(), FDescription.Legacy_Attributes.begin(),
+                      FDescription.Legacy_Attributes.end());
+    // One row more than the table holds tells that the file has rows the table cannot show.
+    const auto dataRows = static_cast<size_t>(FGrid->RowCount() - 1);
+    std::vector<TTableFileRow> rows =
+        Read_Table_File_Rows(xml, FDescription.Section, attributes, dataRows + 1);
+    const bool beyondTable = rows.size() > dataRows;
+    rows.resize(std::min(rows.size(), dataRows));
     for (size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
-        for (size_t k = 0; k < attributes.size(); ++k) {
+        for (size_t k = 0; k < columnAttributes; ++k) {
             const int c = static_cast<int>(k) + 1;
             const TTableColumn& column = FDescription.Columns[k + 1];
             if (rows[i][k])
@@ -213,6 +227,13 @@ void TTableWindow::Load_Table_File(const std::string& path) {
             else if (column.Has_Missing)
                 Write_Cell(c, row, column.Missing);
         }
+        Row_Loaded(row, rows[i]);
+    }
+    if (beyondTable) {
+        Load_Incomplete = true;
+        MessageDlg(Lang_Str(Rows_Beyond_Table) + IntToStr(static_cast<int64_t>(dataRows)) +
+                       Lang_Str(Rows_Beyond_Table_End),
+                   mtWarning, {mbOK});
     }
 }
 
@@ -231,8 +252,10 @@ void TTableWindow::Save_Table_File(const std::string& path) {
 
 int TTableWindow::Key_Rows() const {
     int last = 0;
-    while (last + 1 < FGrid->RowCount() &&
-           !Trim(FGrid->Cells(FDescription.Key_Col, last + 1)).empty())
+    auto blank = [this](const std::string& key) {
+        return FDescription.Trim_Key ? Trim(key).empty() : key.empty();
+    };
+    while (last + 1 < FGrid->RowCount() && !blank(FGrid->Cells(FDescription.Key_Col, last + 1)))
         ++last;
     return last;
 }
@@ -241,8 +264,31 @@ void TTableWindow::Report(const std::exception& error) {
     Application->ShowException(error);
 }
 
+int TTableWindow::Cell_Value(int ACol, int ARow) const {
+    return StrToIntDef(FGrid->Cells(ACol, ARow), -1);
+}
+
+bool TTableWindow::Is_Enabled(int ARow) const {
+    return UpperCase(Trim(Read_Cell(1, ARow))) == "Y";
+}
+
+bool TTableWindow::Row_Error(int ARow, int Text_Slot, const std::string& Suffix) const {
+    MessageDlg(Lang_Str(FDescription.Error_Prefix_Slot) + IntToStr(ARow) + Lang_Str(Text_Slot) +
+                   Suffix,
+               mtError, {mbOK});
+    return false;
+}
+
+bool TTableWindow::Table_Error(int Text_Slot, const std::string& Suffix) const {
+    MessageDlg(Lang_Str(Text_Slot) + Suffix, mtError, {mbOK});
+    return false;
+}
+
 void TTableWindow::Btn_OKClick(TObject*) {
     if (!Controllo_dati())
+        return;
+    if (Load_Incomplete &&
+        MessageDlg(Lang_Str(Question_Overwrite_Incomplete), mtConfirmation, mbYesNo) != mrYes)
         return;
     try {
         Save_Table_File(Table_File());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/controls/StepDialog.h"
+#include "app/core/TableFile.h"
 #include "app/tables/TableDescription.h"
 #include "grid/foundation/GridTypes.h"
 #include "platform/core/StringList.h"
@@ -52,6 +53,9 @@ public:
 
     // The rows 1 .. up to the first whose key cell is blank.
     int Key_Rows() const;
+    // The last showing could not read the whole table file (it was broken, or held more rows
+    // than the table): OK asks before it writes over the file.
+    bool Load_Incomplete = false;
 
 protected:
     // The path of the window's table file.
@@ -68,6 +72,19 @@ protected:
     virtual void Get_Editor_Type(int ACol, int ARow, TEditorType& AEditor);
     // After the row buttons moved rows (first .. last).
     virtual void Rows_Moved(int First, int Last) {}
+    // After file row `Row` (the columns' attributes from column 1, then the legacy ones) filled
+    // grid row ARow: fallbacks that depend on other cells of the row.
+    virtual void Row_Loaded(int ARow, const TTableFileRow& Row) {}
+
+    // The checks' helpers. A cell as a whole number: -1 when it is not one, so it fails every
+    // range of positions and counts.
+    int Cell_Value(int ACol, int ARow) const;
+    // Enable in column 1 is ticked: "Y" after trimming, either case.
+    bool Is_Enabled(int ARow) const;
+    // Shows "<prefix><row><the check's text><suffix>" as an error and returns false.
+    bool Row_Error(int ARow, int Text_Slot, const std::string& Suffix = {}) const;
+    // The same for a fault of the whole table: no row prefix.
+    bool Table_Error(int Text_Slot, const std::string& Suffix = {}) const;
 
     // Reports what went wrong as the application's error box.
     static void Report(const std::exception& error);

@@ -252,4 +252,7 @@ void TFVelmaroFirmWare::Change_Language() {
         HART_Scan_Window.Set_Lang();
     if (HART_Variables_Window.Set_Lang)
         HART_Variables_Window.Set_Lang();
+    for (const TProtocolWindow& protocol : Protocol_Windows)
+        if (protocol.Window.Set_Lang)
+            protocol.Window.Set_Lang();
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class TLabel;
 class TShape;
@@ -81,6 +82,13 @@ public:
     TJoinedWindow Boot_Window;
     TJoinedWindow HART_Scan_Window;
     TJoinedWindow HART_Variables_Window;
+    // The table windows of the other gateway variants: each opened by its step's button (the
+    // J1939 windows have none) while a configuration is open, and translated with the others.
+    struct TProtocolWindow {
+        TGlyphButton* Step = nullptr;
+        TJoinedWindow Window;
+    };
+    std::vector<TProtocolWindow> Protocol_Windows;
 
     // How long Start_Program waits for the program it started.
     std::chrono::milliseconds Start_Program_Limit = DefaultProgramWaitLimit;

@@ -50,6 +50,10 @@ void TFVelmaroFirmWare::Btn_Click(TObject* Sender) {
         Run_Step([this] { GSD_Build_File(); });
     } else if (Sender == Btn_CreateBin) {
         Run_Step([this] { Update_Device(); });
+    } else {
+        for (const TProtocolWindow& protocol : Protocol_Windows)
+            if (Sender == protocol.Step && protocol.Window.Show)
+                Run_Step(protocol.Window.Show);
     }
     // The other gateways' steps have no action in this build.
 }

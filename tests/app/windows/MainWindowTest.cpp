@@ -169,3 +169,24 @@ TEST_F(MainWindowTest, TheAboutPictureShowsTheWindowBehindItsKeyColour) {
 }
 
 } // namespace
+
+TEST_F(MainWindowTest, TheOtherVariantsStepsOpenTheirWindowsOnlyWithAConfigurationOpen) {
+    Create_Windows();
+    TFVelmaroFirmWare* w = FVelmaroFirmWare;
+    std::vector<std::string> opened;
+    int translated = 0;
+    w->Protocol_Windows = {
+        {w->Btn_CAN_Rec_Frame, {[&] { opened.push_back("CAN receive"); }, [&] { ++translated; }}},
+        {nullptr, {[&] { opened.push_back("J1939 receive"); }, [&] { ++translated; }}}};
+    Seam().Reset();
+    Seam().SetActive(true);
+    w->Btn_Click(w->Btn_CAN_Rec_Frame);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(Shown_Messages(), std::vector<std::string>{"Error! Project not Valid"});
+    AppState().Project_Path = Folder.string();
+    w->Btn_Click(w->Btn_CAN_Rec_Frame);
+    w->Btn_Click(w->Btn_CAN_Send_Frame);
+    EXPECT_EQ(opened, std::vector<std::string>{"CAN receive"});
+    w->Change_Language();
+    EXPECT_EQ(translated, 2);
+}
