@@ -17,8 +17,6 @@ class TTimer;
 // Which chooser the colour picker's popup shows.
 enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 
-using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R)>;
-
 // A drop-down for choosing a colour: the edit shows a swatch of the colour and its text, the
 // popup a list of named colours, the box grid, the colour cube or the spectrum. The edit is not
 // typed into; keys step through the named colours or search them by their captions.

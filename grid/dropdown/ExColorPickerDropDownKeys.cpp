@@ -7,13 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-// Keys that type a character of a colour's caption into the search.
-bool IsSearchKey(WORD Key) {
-    return Key == VK_SPACE || (Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z');
-}
-} // namespace
-
 void TExColorPickerDropDown::SelectInList(int Index) {
     if (Index < 0 || Index >= FItemSelector->Items()->Count())
         return;
@@ -95,7 +88,7 @@ void TExColorPickerDropDown::ListKey(WORD Key, bool EnterHandled) {
                                                         : FItemSelector->ItemIndex() + FColumns);
         break;
     default:
-        if (!IsSearchKey(Key) || CurrentShiftState().Contains(ssCtrl))
+        if (!IsItemSearchKey(Key) || CurrentShiftState().Contains(ssCtrl))
             break;
         FCurSearch += static_cast<char>(Key);
         Internal([this] { FItemSelector->LookupItem(FCurSearch); });

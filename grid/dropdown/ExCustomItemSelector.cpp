@@ -1,6 +1,11 @@
 #include "grid/dropdown/ItemSelector.h"
 
 #include "platform/ui/ImgList.h"
+#include "platform/ui/Keys.h"
+
+bool IsItemSearchKey(WORD Key) {
+    return Key == VK_SPACE || (Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z');
+}
 
 TExCustomItemSelector::TExCustomItemSelector(TComponent* AOwner)
     : TScrollingWinControl(AOwner), FItems(std::make_unique<TSelectorItems>(this)),

@@ -16,11 +16,17 @@ class TFont;
 class TImageList;
 class TPicture;
 
+// Keys whose code types a character of an item's caption into a key search: letters (as upper
+// case), digits and the space; navigation and control keys type nothing.
+bool IsItemSearchKey(WORD Key);
+
 // What the items of a selector show beside their caption.
 enum TSelectorType { stImage, stColor };
 
 using TDrawItemEvent =
     std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R, int Index)>;
+// Paints the selected item in a picker's edit, or a popup cell, instead of the picker.
+using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R)>;
 using TItemSizeEvent = std::function<void(TObject* Sender, TSize& ASize)>;
 
 // One item of a selector: a caption (mini-HTML) with a picture of its own, an image of the
