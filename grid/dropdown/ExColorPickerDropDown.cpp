@@ -107,31 +107,27 @@ void TExColorPickerDropDown::SetShowText(bool Value) {
 }
 
 void TExColorPickerDropDown::SelectFirst() {
-    if (FColors->Count() > 0)
-        SetItemIndex(0);
+    if (const int target = ListStepTarget(TListStep::First, FItemIndex, FColors->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TExColorPickerDropDown::SelectLast() {
-    if (FColors->Count() > 0)
-        SetItemIndex(FColors->Count() - 1);
+    if (const int target = ListStepTarget(TListStep::Last, FItemIndex, FColors->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TExColorPickerDropDown::SelectNext() {
-    if (FColors->Count() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < FColors->Count())
-        SetItemIndex(FItemIndex + 1);
+    if (const int target = ListStepTarget(TListStep::Next, FItemIndex, FColors->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TExColorPickerDropDown::SelectPrevious() {
-    if (FColors->Count() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex > 0)
-        SetItemIndex(FItemIndex - 1);
+    if (const int target = ListStepTarget(TListStep::Previous, FItemIndex, FColors->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TExColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {

@@ -7,6 +7,22 @@ bool IsItemSearchKey(WORD Key) {
     return Key == VK_SPACE || (Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z');
 }
 
+int ListStepTarget(TListStep Step, int Current, int Count) {
+    if (Count <= 0)
+        return -1;
+    switch (Step) {
+    case TListStep::First:
+        return 0;
+    case TListStep::Last:
+        return Count - 1;
+    case TListStep::Next:
+        return Current < 0 ? 0 : (Current + 1 < Count ? Current + 1 : -1);
+    case TListStep::Previous:
+        return Current < 0 ? 0 : Current - 1;
+    }
+    return -1;
+}
+
 TExCustomItemSelector::TExCustomItemSelector(TComponent* AOwner)
     : TScrollingWinControl(AOwner), FItems(std::make_unique<TSelectorItems>(this)),
       FItemAppearance(std::make_unique<TItemAppearance>()) {

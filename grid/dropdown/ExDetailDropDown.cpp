@@ -15,45 +15,14 @@ constexpr int DefaultPopupHeight = 100;
 constexpr unsigned SearchClearMs = 500;
 } // namespace
 
-TDetailItem::TDetailItem(TButtonCollectionBase* Collection)
-    : TCollectionItemBase(Collection), FImage(std::make_unique<TPicture>()) {}
-
-TDetailItem::~TDetailItem() = default;
-
 void TDetailItem::Assign(const TObject* Source) {
     const auto* source = dynamic_cast<const TDetailItem*>(Source);
     if (!source)
         return;
-    SetCaption(source->FCaption);
-    SetImageIndex(source->FImageIndex);
-    SetImage(source->FImage.get());
-    FEnabled = source->FEnabled;
+    TSelectorItem::Assign(source);
     FNotes = source->FNotes;
     FTag = source->FTag;
     FItemObject = source->FItemObject;
-}
-
-void TDetailItem::SetCaption(const std::string& Value) {
-    if (FCaption == Value)
-        return;
-    FCaption = Value;
-    Changed();
-}
-
-void TDetailItem::SetImageIndex(int Value) {
-    if (FImageIndex == Value)
-        return;
-    FImageIndex = Value;
-    Changed();
-}
-
-void TDetailItem::SetImage(const TPicture* Value) {
-    if (Value == FImage.get())
-        return;
-    if (!Value || Value->Empty())
-        FImage->Clear();
-    else
-        FImage->Assign(const_cast<TPicture*>(Value)->Bitmap());
 }
 
 int TDetailItems::IndexOf(const std::string& Value) const {
@@ -128,31 +97,27 @@ void TExDetailDropDown::SetItemIndex(int Value) {
 }
 
 void TExDetailDropDown::SelectFirst() {
-    if (FItems->Count() > 0)
-        SetItemIndex(0);
+    if (const int target = ListStepTarget(TListStep::First, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TExDetailDropDown::SelectLast() {
-    if (FItems->Count() > 0)
-        SetItemIndex(FItems->Count() - 1);
+    if (const int target = ListStepTarget(TListStep::Last, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TExDetailDropDown::SelectNext() {
-    if (FItems->Count() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < FItems->Count())
-        SetItemIndex(FItemIndex + 1);
+    if (const int target = ListStepTarget(TListStep::Next, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TExDetailDropDown::SelectPrevious() {
-    if (FItems->Count() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex > 0)
-        SetItemIndex(FItemIndex - 1);
+    if (const int target = ListStepTarget(TListStep::Previous, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 // --- the popup -----------------------------------------------------------------------------------

@@ -7,27 +7,17 @@
 #include <memory>
 #include <string>
 
-class TPicture;
 class TTimer;
 
 // One entry of a detail drop-down: a caption, a note below it (mini-HTML) and a picture or an
-// image of the drop-down's list.
-class TDetailItem : public TCollectionItemBase {
+// image of the drop-down's list, with a user value and object.
+class TDetailItem : public TSelectorItem {
 public:
-    explicit TDetailItem(TButtonCollectionBase* Collection);
-    ~TDetailItem() override;
+    using TSelectorItem::TSelectorItem;
 
     // From another detail item; anything else is ignored.
     void Assign(const TObject* Source);
 
-    const std::string& Caption() const { return FCaption; }
-    void SetCaption(const std::string& Value);
-    int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int Value);
-    TPicture* Image() const { return FImage.get(); }
-    void SetImage(const TPicture* Value);
-    bool Enabled() const { return FEnabled; }
-    void SetEnabled(bool Value) { FEnabled = Value; }
     const std::string& Notes() const { return FNotes; }
     void SetNotes(const std::string& Value) { FNotes = Value; }
     TObject* ItemObject() const { return FItemObject; }
@@ -36,10 +26,6 @@ public:
     void SetTag(int Value) { FTag = Value; }
 
 private:
-    std::string FCaption;
-    int FImageIndex = -1;
-    bool FEnabled = true;
-    std::unique_ptr<TPicture> FImage;
     std::string FNotes;
     TObject* FItemObject = nullptr; // not owned
     int FTag = 0;

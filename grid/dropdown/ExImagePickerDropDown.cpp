@@ -91,31 +91,27 @@ void TExImagePickerDropDown::SetImageIndex(int Value) {
 }
 
 void TExImagePickerDropDown::SelectFirst() {
-    if (FItems->Count() > 0)
-        SetItemIndex(0);
+    if (const int target = ListStepTarget(TListStep::First, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TExImagePickerDropDown::SelectLast() {
-    if (FItems->Count() > 0)
-        SetItemIndex(FItems->Count() - 1);
+    if (const int target = ListStepTarget(TListStep::Last, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TExImagePickerDropDown::SelectNext() {
-    if (FItems->Count() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < FItems->Count())
-        SetItemIndex(FItemIndex + 1);
+    if (const int target = ListStepTarget(TListStep::Next, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TExImagePickerDropDown::SelectPrevious() {
-    if (FItems->Count() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex > 0)
-        SetItemIndex(FItemIndex - 1);
+    if (const int target = ListStepTarget(TListStep::Previous, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 // --- filling -------------------------------------------------------------------------------------

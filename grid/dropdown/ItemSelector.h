@@ -20,6 +20,12 @@ class TPicture;
 // case), digits and the space; navigation and control keys type nothing.
 bool IsItemSearchKey(WORD Key);
 
+// The steps through a list of items: to the first or the last item, to the next or the previous.
+enum class TListStep { First, Last, Next, Previous };
+// The index Step reaches from Current (-1 for none) among Count items: from none, Next and
+// Previous reach the first item; -1 when the step cannot move (no items, or at the end).
+int ListStepTarget(TListStep Step, int Current, int Count);
+
 // What the items of a selector show beside their caption.
 enum TSelectorType { stImage, stColor };
 

@@ -67,49 +67,43 @@ void TCustomItemSelector::SetItemHot(int Index) {
 }
 
 void TCustomItemSelector::SelectFirst() {
-    if (FExItemSelector->Items()->Count() > 0)
-        SetItemIndex(0);
+    if (const int target =
+            ListStepTarget(TListStep::First, FItemIndex, FExItemSelector->Items()->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TCustomItemSelector::SelectLast() {
-    if (FExItemSelector->Items()->Count() > 0)
-        SetItemIndex(FExItemSelector->Items()->Count() - 1);
+    if (const int target =
+            ListStepTarget(TListStep::Last, FItemIndex, FExItemSelector->Items()->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TCustomItemSelector::SelectNext() {
-    if (FExItemSelector->Items()->Count() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (IsValidIndex(FItemIndex + 1))
-        SetItemIndex(FItemIndex + 1);
+    if (const int target =
+            ListStepTarget(TListStep::Next, FItemIndex, FExItemSelector->Items()->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TCustomItemSelector::SelectPrevious() {
-    if (FExItemSelector->Items()->Count() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex > 0)
-        SetItemIndex(FItemIndex - 1);
+    if (const int target =
+            ListStepTarget(TListStep::Previous, FItemIndex, FExItemSelector->Items()->Count());
+        target >= 0)
+        SetItemIndex(target);
 }
 
 void TCustomItemSelector::HotNext() {
-    if (FExItemSelector->Items()->Count() == 0)
-        return;
-    if (FItemHot < 0)
-        SetItemHot(0);
-    else if (IsValidIndex(FItemHot + 1))
-        SetItemHot(FItemHot + 1);
+    const int count = FExItemSelector->Items()->Count();
+    if (const int target = ListStepTarget(TListStep::Next, FItemHot, count); target >= 0)
+        SetItemHot(target);
 }
 
 void TCustomItemSelector::HotPrevious() {
-    if (FExItemSelector->Items()->Count() == 0)
-        return;
-    if (FItemHot < 0)
-        SetItemHot(0);
-    else if (FItemHot > 0)
-        SetItemHot(FItemHot - 1);
+    const int count = FExItemSelector->Items()->Count();
+    if (const int target = ListStepTarget(TListStep::Previous, FItemHot, count); target >= 0)
+        SetItemHot(target);
 }
 
 bool TCustomItemSelector::LookupItem(const std::string& S) {
