@@ -8,13 +8,11 @@
 #include "grid/stringgrid/HeaderAppearance.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
-#include "platform/ui/Timer.h"
 
 #include <array>
 
 namespace {
 constexpr int ListHeight = 150;
-constexpr unsigned SearchClearMs = 500;
 } // namespace
 
 TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner)
@@ -25,17 +23,10 @@ TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner)
     SetDropDownHeight(200);
     DropDownHeader()->SetVisible(false);
     DropDownFooter()->SetVisible(false);
-    FKeyTimer = new TTimer(this);
-    FKeyTimer->SetEnabled(false);
-    FKeyTimer->SetInterval(SearchClearMs);
-    FKeyTimer->SetOnTimer([this](TObject*) { KeyTimerTick(); });
     CreateControls();
 }
 
-TExColorPickerDropDown::~TExColorPickerDropDown() {
-    if (FKeyTimer)
-        FKeyTimer->SetEnabled(false);
-}
+TExColorPickerDropDown::~TExColorPickerDropDown() = default;
 
 void TExColorPickerDropDown::AddDefaultColors() {
     struct TNamedColor {

@@ -3,6 +3,7 @@
 #include "grid/dropdown/ColorItem.h"
 #include "grid/dropdown/ColorValueText.h"
 #include "grid/dropdown/ExCustomDropDown.h"
+#include "grid/dropdown/ItemKeySearch.h"
 #include "grid/dropdown/ItemSelector.h"
 
 #include <functional>
@@ -12,7 +13,6 @@
 class TCustomColorSelector;
 class TExColorCubePanel;
 class TExColorSpectrumPanel;
-class TTimer;
 
 // Which chooser the colour picker's popup shows.
 enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
@@ -62,8 +62,8 @@ public:
     TExColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
     TExColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
     // Clears the typed search text, as the key timer does.
-    void KeyTimerTick();
-    const std::string& CurrentSearch() const { return FCurSearch; }
+    void KeyTimerTick() { FKeySearch.Clear(); }
+    const std::string& CurrentSearch() const { return FKeySearch.Text(); }
 
     // The four list steps over Colors, without the popup.
     void SelectFirst();
@@ -131,8 +131,7 @@ private:
     bool FShowText = true;
     std::unique_ptr<TItemAppearance> FItemAppearance;
     bool FInternalCall = false;
-    TTimer* FKeyTimer = nullptr; // owned as a component
-    std::string FCurSearch;
+    TItemKeySearch FKeySearch{this};
     int FOldItemIndex = -1;
     TColor FOldSelectedColor = clNone;
     TColorValueText FColorValueText = cvtNone;

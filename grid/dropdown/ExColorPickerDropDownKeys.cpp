@@ -3,7 +3,6 @@
 #include "grid/dropdown/ColorBoxGrid.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "platform/ui/Keys.h"
-#include "platform/ui/Timer.h"
 
 #include <algorithm>
 
@@ -88,19 +87,10 @@ void TExColorPickerDropDown::ListKey(WORD Key, bool EnterHandled) {
                                                         : FItemSelector->ItemIndex() + FColumns);
         break;
     default:
-        if (!IsItemSearchKey(Key) || CurrentShiftState().Contains(ssCtrl))
-            break;
-        FCurSearch += static_cast<char>(Key);
-        Internal([this] { FItemSelector->LookupItem(FCurSearch); });
-        if (!FKeyTimer->Enabled())
-            FKeyTimer->SetEnabled(true);
+        if (!CurrentShiftState().Contains(ssCtrl))
+            Internal([&] { FKeySearch.Type(Key, *FItemSelector); });
         break;
     }
-}
-
-void TExColorPickerDropDown::KeyTimerTick() {
-    FKeyTimer->SetEnabled(false);
-    FCurSearch.clear();
 }
 
 void TExColorPickerDropDown::WndProc(TMessage& Message) {

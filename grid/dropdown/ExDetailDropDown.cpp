@@ -7,12 +7,10 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/Screen.h"
-#include "platform/ui/Timer.h"
 
 namespace {
 constexpr int SelectorHeight = 150;
 constexpr int DefaultPopupHeight = 100;
-constexpr unsigned SearchClearMs = 500;
 } // namespace
 
 void TDetailItem::Assign(const TObject* Source) {
@@ -42,17 +40,10 @@ TExDetailDropDown::TExDetailDropDown(TComponent* AOwner)
     FNotesFont->Assign(*Font());
     SetEditorEnabled(true);
     SetDropDownEnabled(true);
-    FKeyTimer = new TTimer(this);
-    FKeyTimer->SetEnabled(false);
-    FKeyTimer->SetInterval(SearchClearMs);
-    FKeyTimer->SetOnTimer([this](TObject*) { KeyTimerTick(); });
     CreateControls();
 }
 
-TExDetailDropDown::~TExDetailDropDown() {
-    if (FKeyTimer)
-        FKeyTimer->SetEnabled(false);
-}
+TExDetailDropDown::~TExDetailDropDown() = default;
 
 void TExDetailDropDown::SetCaptionFont(const TFont& Value) {
     FCaptionFont->Assign(Value);
@@ -60,11 +51,6 @@ void TExDetailDropDown::SetCaptionFont(const TFont& Value) {
 
 void TExDetailDropDown::SetNotesFont(const TFont& Value) {
     FNotesFont->Assign(Value);
-}
-
-void TExDetailDropDown::KeyTimerTick() {
-    FKeyTimer->SetEnabled(false);
-    FCurSearch.clear();
 }
 
 void TExDetailDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {

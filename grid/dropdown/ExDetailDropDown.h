@@ -1,13 +1,12 @@
 #pragma once
 
 #include "grid/dropdown/ExCustomDropDown.h"
+#include "grid/dropdown/ItemKeySearch.h"
 #include "grid/dropdown/ItemSelector.h"
 
 #include <functional>
 #include <memory>
 #include <string>
-
-class TTimer;
 
 // One entry of a detail drop-down: a caption, a note below it (mini-HTML) and a picture or an
 // image of the drop-down's list, with a user value and object.
@@ -68,8 +67,8 @@ public:
     void SetMatchStart(bool Value) { FMatchStart = Value; }
     TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
     // Clears the typed search text, as the key timer does.
-    void KeyTimerTick();
-    const std::string& CurrentSearch() const { return FCurSearch; }
+    void KeyTimerTick() { FKeySearch.Clear(); }
+    const std::string& CurrentSearch() const { return FKeySearch.Text(); }
 
     void SelectFirst();
     void SelectLast();
@@ -117,8 +116,7 @@ private:
     int FItemIndex = -1;
     std::unique_ptr<TItemAppearance> FItemAppearance;
     bool FInternalCall = false;
-    TTimer* FKeyTimer = nullptr; // owned as a component
-    std::string FCurSearch;
+    TItemKeySearch FKeySearch{this};
     int FOldItemIndex = -1;
     int FItemHeight = 22;
     std::unique_ptr<TFont> FCaptionFont;

@@ -3,7 +3,6 @@
 #include "grid/foundation/ExUtil.h"
 #include "platform/core/CodePage.h"
 #include "platform/ui/Keys.h"
-#include "platform/ui/Timer.h"
 
 #include <algorithm>
 
@@ -82,15 +81,12 @@ bool TExDetailDropDown::SelectorKey(WORD Key) {
     default:
         // The search takes the characters typed, and types into the closed edit's completion
         // instead when the edit is typed into.
-        if (!FItemSelector || !IsItemSearchKey(Key) || CurrentShiftState().Contains(ssCtrl) ||
+        if (!FItemSelector || CurrentShiftState().Contains(ssCtrl) ||
             (!DroppedDown() && EditorEnabled()))
             break;
-        FCurSearch += static_cast<char>(Key);
         FInternalCall = true;
-        FItemSelector->LookupItem(FCurSearch);
+        FKeySearch.Type(Key, *FItemSelector);
         FInternalCall = false;
-        if (!FKeyTimer->Enabled())
-            FKeyTimer->SetEnabled(true);
         break;
     }
     return DroppedDown() && IsSelectorMoveKey(Key);

@@ -7,13 +7,11 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/Screen.h"
-#include "platform/ui/Timer.h"
 
 #include <cctype>
 
 namespace {
 constexpr int SelectorHeight = 150;
-constexpr unsigned SearchClearMs = 500;
 
 // '*' any run, '?' any one character; letters match either case, as file patterns do.
 bool MatchesPattern(std::string_view Name, std::string_view Pattern) {
@@ -41,22 +39,10 @@ TExImagePickerDropDown::TExImagePickerDropDown(TComponent* AOwner)
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
     SetCursor(crArrow);
-    FKeyTimer = new TTimer(this);
-    FKeyTimer->SetEnabled(false);
-    FKeyTimer->SetInterval(SearchClearMs);
-    FKeyTimer->SetOnTimer([this](TObject*) { KeyTimerTick(); });
     CreateControls();
 }
 
-TExImagePickerDropDown::~TExImagePickerDropDown() {
-    if (FKeyTimer)
-        FKeyTimer->SetEnabled(false);
-}
-
-void TExImagePickerDropDown::KeyTimerTick() {
-    FKeyTimer->SetEnabled(false);
-    FCurSearch.clear();
-}
+TExImagePickerDropDown::~TExImagePickerDropDown() = default;
 
 void TExImagePickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
     TExCustomDropDown::SetSelectionColorStyle(Value);

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "grid/dropdown/ExCustomDropDown.h"
+#include "grid/dropdown/ItemKeySearch.h"
 #include "grid/dropdown/ItemSelector.h"
 
 #include <memory>
 #include <string>
 #include <vector>
-
-class TTimer;
 
 // One image of an image picker: a picture of its own or an image of the picker's list, with a
 // caption and a hint; the popup's items are of the same kind.
@@ -46,8 +45,8 @@ public:
     // Appends an item per image of Images.
     void AddImagesFromImageList();
 
-    void KeyTimerTick();
-    const std::string& CurrentSearch() const { return FCurSearch; }
+    void KeyTimerTick() { FKeySearch.Clear(); }
+    const std::string& CurrentSearch() const { return FKeySearch.Text(); }
     void SelectFirst();
     void SelectLast();
     void SelectNext();
@@ -83,7 +82,6 @@ private:
     int FItemIndex = -1;
     std::unique_ptr<TItemAppearance> FItemAppearance;
     bool FInternalCall = false;
-    TTimer* FKeyTimer = nullptr; // owned as a component
-    std::string FCurSearch;
+    TItemKeySearch FKeySearch{this};
     int FOldItemIndex = -1;
 };

@@ -1,7 +1,6 @@
 #include "grid/dropdown/ExImagePickerDropDown.h"
 
 #include "platform/ui/Keys.h"
-#include "platform/ui/Timer.h"
 
 #include <algorithm>
 
@@ -73,14 +72,11 @@ void TExImagePickerDropDown::SelectorKey(WORD Key, bool EnterHandled) {
         break;
     }
     default:
-        if (!FItemSelector || !IsItemSearchKey(Key) || CurrentShiftState().Contains(ssCtrl))
+        if (!FItemSelector || CurrentShiftState().Contains(ssCtrl))
             break;
-        FCurSearch += static_cast<char>(Key);
         FInternalCall = true;
-        FItemSelector->LookupItem(FCurSearch);
+        FKeySearch.Type(Key, *FItemSelector);
         FInternalCall = false;
-        if (!FKeyTimer->Enabled())
-            FKeyTimer->SetEnabled(true);
         break;
     }
 }
