@@ -31,23 +31,16 @@ bool TExColorPickerDropDown::PickHotItem(WORD Key) {
 
 void TExColorPickerDropDown::ListKey(WORD Key, bool EnterHandled) {
     const bool open = DroppedDown();
-    const auto resyncedPage = [this] {
-        if (FItemSelector->Items()->Count() != FColors->Count())
-            SyncSelector();
-        return FItemSelector->GetVisibleItemCount();
-    };
     switch (Key) {
     case VK_RETURN:
         if (!EnterHandled)
             FireEvent(OnSelect, static_cast<TObject*>(this));
         break;
     case VK_PRIOR:
-        if (const int page = resyncedPage(); page > 0)
-            SelectInList(std::max(FItemSelector->ItemIndex() - page, 0));
-        break;
     case VK_NEXT:
-        if (const int page = resyncedPage(); page > 0)
-            SelectInList(std::min(FItemSelector->ItemIndex() + page, FColors->Count() - 1));
+        if (FItemSelector->Items()->Count() != FColors->Count())
+            SyncSelector();
+        SelectInList(FItemSelector->PageStepTarget(Key == VK_NEXT, FColors->Count() - 1));
         break;
     case VK_END:
         if (open)

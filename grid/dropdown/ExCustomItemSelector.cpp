@@ -3,6 +3,8 @@
 #include "platform/ui/ImgList.h"
 #include "platform/ui/Keys.h"
 
+#include <algorithm>
+
 bool IsItemSearchKey(WORD Key) {
     return Key == VK_SPACE || (Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z');
 }
@@ -188,6 +190,13 @@ int TExCustomItemSelector::GetVisibleItemCount() const {
         return 0;
     const int height = Height() - (HorzScrollBar()->IsScrollBarVisible() ? 20 : 0);
     return height / cellHeight * FColumns;
+}
+
+int TExCustomItemSelector::PageStepTarget(bool Down, int LastIndex) const {
+    const int page = GetVisibleItemCount();
+    if (page < 1)
+        return -1;
+    return Down ? std::min(ItemIndex() + page, LastIndex) : std::max(ItemIndex() - page, 0);
 }
 
 TSize TExCustomItemSelector::GetPanelSize() const {

@@ -18,21 +18,14 @@ bool IsSelectorMoveKey(WORD Key) {
 
 bool TExDetailDropDown::SelectorKey(WORD Key) {
     const bool open = DroppedDown() && FItemSelector;
-    const auto page = [this] {
-        if (FItemSelector->Items()->Count() != FItems->Count())
-            SyncSelector();
-        return FItemSelector->GetVisibleItemCount();
-    };
     switch (Key) {
     case VK_PRIOR:
-        if (FItemSelector)
-            if (const int v = page(); v >= 1)
-                SelectInSelector(std::max(FItemSelector->ItemIndex() - v, 0));
-        break;
     case VK_NEXT:
-        if (FItemSelector)
-            if (const int v = page(); v >= 1)
-                SelectInSelector(std::min(FItemSelector->ItemIndex() + v, FItems->Count() - 1));
+        if (!FItemSelector)
+            break;
+        if (FItemSelector->Items()->Count() != FItems->Count())
+            SyncSelector();
+        SelectInSelector(FItemSelector->PageStepTarget(Key == VK_NEXT, FItems->Count() - 1));
         break;
     case VK_END:
         if (open) {

@@ -20,25 +20,18 @@ void TExImagePickerDropDown::SelectorKey(WORD Key, bool EnterHandled) {
         Step(*FItemSelector);
         FInternalCall = false;
     };
-    const auto page = [this] {
-        if (FItemSelector->Items()->Count() != FItems->Count())
-            SyncSelector();
-        return FItemSelector->GetVisibleItemCount();
-    };
     switch (Key) {
     case VK_RETURN:
         if (!EnterHandled)
             FireEvent(OnSelect, static_cast<TObject*>(this));
         break;
     case VK_PRIOR:
-        if (FItemSelector)
-            if (const int v = page(); v >= 1)
-                SelectInSelector(std::max(FItemSelector->ItemIndex() - v, 0));
-        break;
     case VK_NEXT:
-        if (FItemSelector)
-            if (const int v = page(); v >= 1)
-                SelectInSelector(std::min(FItemSelector->ItemIndex() + v, FItems->Count() - 1));
+        if (!FItemSelector)
+            break;
+        if (FItemSelector->Items()->Count() != FItems->Count())
+            SyncSelector();
+        SelectInSelector(FItemSelector->PageStepTarget(Key == VK_NEXT, FItems->Count() - 1));
         break;
     case VK_END:
         if (open)

@@ -222,6 +222,9 @@ public:
     void ScrollItemInView(int Index);
     // Items a page shows: the rows that fit times the columns; 0 when cells have no height.
     int GetVisibleItemCount() const;
+    // The index a page down (Down) or up from the selected item reaches, clamped to 0 and
+    // LastIndex; -1 when a page holds no whole item.
+    int PageStepTarget(bool Down, int LastIndex) const;
     // The panel's size, (100, 50) without one.
     TSize GetPanelSize() const;
 

@@ -174,3 +174,23 @@ TEST_F(ImagePicker, TypedKeysSearchTheCaptions) {
     Picker->KeyTimerTick();
     EXPECT_EQ(Picker->CurrentSearch(), "");
 }
+
+TEST_F(ImagePicker, PageKeysMoveByTheRowsThePopupShowsAndStopAtTheEnds) {
+    AddItems({0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3});
+    Picker->SetDropDownHeight(80);
+    Picker->ShowDropDown();
+    const int page = Picker->ItemSelector()->GetVisibleItemCount();
+    ASSERT_GE(page, 1);
+    ASSERT_LT(page, 10);
+    Key(VK_NEXT);
+    EXPECT_EQ(Picker->ItemIndex(), page - 1) << "from no selection";
+    Key(VK_NEXT);
+    EXPECT_EQ(Picker->ItemIndex(), 2 * page - 1);
+    for (int i = 0; i < 20; ++i)
+        Key(VK_NEXT);
+    EXPECT_EQ(Picker->ItemIndex(), 19);
+    for (int i = 0; i < 20; ++i)
+        Key(VK_PRIOR);
+    EXPECT_EQ(Picker->ItemIndex(), 0);
+    EXPECT_TRUE(PopupShown());
+}
