@@ -119,7 +119,7 @@ private:
 // tracks the hot and the selected item. Everything but the state comes from the host.
 class TCustomItemSelector : public TCustomControl {
 public:
-    // AOwner must be a TExCustomItemSelector: throws std::invalid_argument "Invalid parent".
+    // AOwner must be a TExCustomItemSelector: throws Exception "Invalid parent".
     explicit TCustomItemSelector(TComponent* AOwner);
 
     int ItemIndex() const { return FItemIndex; }

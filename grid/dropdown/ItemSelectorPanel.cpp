@@ -10,14 +10,14 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/ImgList.h"
 
+#include "platform/core/Exception.h"
 #include <algorithm>
-#include <stdexcept>
 
 namespace {
 TExCustomItemSelector* HostOf(TComponent* AOwner) {
     auto* host = dynamic_cast<TExCustomItemSelector*>(AOwner);
     if (!host)
-        throw std::invalid_argument("Invalid parent");
+        throw Exception("Invalid parent");
     return host;
 }
 } // namespace

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include "platform/core/Exception.h"
 #include <string>
 #include <vector>
 
@@ -210,7 +210,7 @@ TEST_F(ItemSelector, SelectingAnItemBelowTheViewScrollsItIn) {
 }
 
 TEST_F(ItemSelector, APanelNeedsASelectorHostAsOwner) {
-    EXPECT_THROW(TCustomItemSelector panel(nullptr), std::invalid_argument);
+    EXPECT_THROW(TCustomItemSelector panel(nullptr), Exception);
 }
 
 TEST(ItemAppearance, PresetsLoadTheirColoursAndCustomKeepsThem) {
