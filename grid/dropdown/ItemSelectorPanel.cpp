@@ -4,13 +4,13 @@
 #include "grid/foundation/ExDrawing.h"
 #include "grid/foundation/ExUtil.h"
 #include "grid/stringgrid/DropDownUtil.h"
+#include "platform/core/Exception.h"
 #include "platform/core/Text.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImgList.h"
 
-#include "platform/core/Exception.h"
 #include <algorithm>
 
 namespace {

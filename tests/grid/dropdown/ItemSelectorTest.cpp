@@ -1,13 +1,13 @@
 // The item selector: the cells' layout in columns, selection and the hot item by mouse and by
 // keyboard steps, the caption lookup, and the guards of the selected index.
 #include "grid/dropdown/ItemSelector.h"
+#include "platform/core/Exception.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/InputSimulation.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/core/Exception.h"
 #include <string>
 #include <vector>
 
