@@ -1,0 +1,238 @@
+#include "grid/dropdown/ExImagePickerDropDown.h"
+
+#include "grid/dropdown/DropDownForm.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Files.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/ImgList.h"
+#include "platform/ui/Screen.h"
+
+#include <cctype>
+
+namespace {
+constexpr int SelectorHeight = 150;
+
+// '*' any run, '?' any one character; letters match either case, as file patterns do.
+bool MatchesPattern(std::string_view Name, std::string_view Pattern) {
+    if (Pattern.empty())
+        return Name.empty();
+    if (Pattern[0] == '*')
+        return MatchesPattern(Name, Pattern.substr(1)) ||
+               (!Name.empty() && MatchesPattern(Name.substr(1), Pattern));
+    if (Name.empty())
+        return false;
+    const bool same = Pattern[0] == '?' || std::tolower(static_cast<unsigned char>(Pattern[0])) ==
+                                               std::tolower(static_cast<unsigned char>(Name[0]));
+    return same && MatchesPattern(Name.substr(1), Pattern.substr(1));
+}
+
+std::string WithoutExtension(const std::string& Name) {
+    const size_t dot = Name.rfind('.');
+    return dot == std::string::npos || dot == 0 ? Name : Name.substr(0, dot);
+}
+} // namespace
+
+TExImagePickerDropDown::TExImagePickerDropDown(TComponent* AOwner)
+    : TExCustomDropDown(AOwner), FItems(std::make_unique<TImageItems>(this)),
+      FItemAppearance(std::make_unique<TItemAppearance>()) {
+    SetEditorEnabled(false);
+    SetDropDownEnabled(true);
+    SetCursor(crArrow);
+    CreateControls();
+}
+
+TExImagePickerDropDown::~TExImagePickerDropDown() = default;
+
+void TExImagePickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
+    TExCustomDropDown::SetSelectionColorStyle(Value);
+    if (FItemSelector)
+        FItemSelector->ItemAppearance()->SetColorStyle(Value);
+}
+
+// --- selection -----------------------------------------------------------------------------------
+
+void TExImagePickerDropDown::SetItemIndex(int Value) {
+    // Only -1 or an item: the edit paints the selected item's image.
+    if (Value == FItemIndex || Value < -1 || Value >= FItems->Count())
+        return;
+    FItemIndex = Value;
+    Invalidate();
+    FireEvent(OnChange, static_cast<TObject*>(this));
+    FireEvent(OnSelect, static_cast<TObject*>(this));
+}
+
+int TExImagePickerDropDown::ImageIndex() const {
+    if (FItemIndex < 0 || FItemIndex >= FItems->Count())
+        return -1;
+    return FItems->GetItem(FItemIndex)->ImageIndex();
+}
+
+void TExImagePickerDropDown::SetImageIndex(int Value) {
+    int found = -1;
+    for (int i = 0; i < FItems->Count() && found < 0; ++i)
+        if (FItems->GetItem(i)->ImageIndex() == Value)
+            found = i;
+    SetItemIndex(found);
+}
+
+void TExImagePickerDropDown::SelectFirst() {
+    if (const int target = ListStepTarget(TListStep::First, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
+}
+
+void TExImagePickerDropDown::SelectLast() {
+    if (const int target = ListStepTarget(TListStep::Last, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
+}
+
+void TExImagePickerDropDown::SelectNext() {
+    if (const int target = ListStepTarget(TListStep::Next, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
+}
+
+void TExImagePickerDropDown::SelectPrevious() {
+    if (const int target = ListStepTarget(TListStep::Previous, FItemIndex, FItems->Count());
+        target >= 0)
+        SetItemIndex(target);
+}
+
+// --- filling -------------------------------------------------------------------------------------
+
+std::vector<std::string> TExImagePickerDropDown::AddImagesFromFolder(const std::string& Pattern,
+                                                                     bool SetImageCaption) {
+    const std::string folder = ExtractFilePath(Pattern);
+    const std::string mask = ExtractFileName(Pattern);
+    std::vector<std::string> skipped;
+    // Regular files only: no sub-folders and no entries for the folder or its parent.
+    for (const std::string& name : ListFiles(folder.empty() ? "." : folder, "")) {
+        if (!MatchesPattern(name, mask))
+            continue;
+        TPicture picture;
+        try {
+            picture.LoadFromFile(JoinPath(folder, name));
+        } catch (const Exception&) {
+            skipped.push_back(name);
+            continue;
+        }
+        if (picture.Empty()) {
+            skipped.push_back(name);
+            continue;
+        }
+        TImageItem* item = FItems->Add();
+        item->SetImage(&picture);
+        if (SetImageCaption)
+            item->SetCaption(WithoutExtension(name));
+    }
+    return skipped;
+}
+
+void TExImagePickerDropDown::AddImagesFromImageList() {
+    if (!Images())
+        return;
+    for (int i = 0; i < Images()->Count(); ++i)
+        FItems->Add()->SetImageIndex(i);
+}
+
+// --- the popup -----------------------------------------------------------------------------------
+
+void TExImagePickerDropDown::CreateDropDownForm() {
+    TExCustomDropDown::CreateDropDownForm();
+    if (!DropDownForm())
+        return;
+    if (!FItemSelector) {
+        FItemSelector = new TExCustomItemSelector(this);
+        FItemSelector->SetParent(DropDownForm()->ClientArea());
+        FItemSelector->SetSelectorType(stImage);
+        FItemSelector->SetBounds(0, 0, FItemSelector->Width(), SelectorHeight);
+    }
+    FItemSelector->SetColor(DropDownColor());
+    FItemSelector->UpdateSelectorPanel();
+    SetControl(FItemSelector);
+}
+
+void TExImagePickerDropDown::SyncSelector() {
+    if (!FItemSelector)
+        return;
+    FItemSelector->OnItemSelect = nullptr;
+    FItemSelector->SetColumns(FColumns);
+    FItemSelector->SetImages(Images());
+    FItemSelector->SetItemLayout(FLayout);
+    FItemSelector->SetColor(DropDownColor());
+    FItemSelector->SetItemAppearance(*FItemAppearance);
+    FItemSelector->SetItems(*FItems);
+    FItemSelector->UpdateSelectorPanel();
+    FItemSelector->SetItemIndex(FItemIndex);
+    FItemSelector->OnItemSelect = [this](TObject*) {
+        SetItemIndex(FItemSelector->ItemIndex());
+        if (!FInternalCall)
+            DoHideDropDown(false);
+    };
+    FItemSelector->SetShowHint(ShowHint());
+}
+
+void TExImagePickerDropDown::DoBeforeDropDown() {
+    TExCustomDropDown::DoBeforeDropDown();
+    SyncSelector();
+    if (FItemSelector) {
+        if (OnDrawItem)
+            FItemSelector->OnDrawItem = [this](TObject*, TCanvas* Canvas, const TRect& R,
+                                               int Index) { OnDrawItem(this, Canvas, R, Index); };
+        else
+            FItemSelector->OnDrawItem = nullptr;
+    }
+    FOldItemIndex = FItemIndex;
+}
+
+void TExImagePickerDropDown::SizeDropDownForm() {
+    if (!FItemSelector) {
+        TExCustomDropDown::SizeDropDownForm();
+        return;
+    }
+    FItemSelector->SetAlign(alNone);
+    const TSize panel = FItemSelector->GetPanelSize();
+    if (DropDownWidth() < 1)
+        FItemSelector->SetWidth(panel.cx);
+    if (DropDownHeight() < 1)
+        FItemSelector->SetHeight(panel.cy);
+    TExCustomDropDown::SizeDropDownForm();
+    if (FItemSelector->VertScrollBar()->IsScrollBarVisible() && DropDownForm())
+        DropDownForm()->SetWidth(DropDownForm()->Width() + GetSystemMetrics(SM_CXVSCROLL));
+}
+
+void TExImagePickerDropDown::DoHideDropDown(bool Cancelled) {
+    const bool open = DropDownForm() && DropDownForm()->Visible();
+    TExCustomDropDown::DoHideDropDown(Cancelled);
+    if (open && Cancelled && FItemSelector)
+        SetItemIndex(FOldItemIndex < FItems->Count() ? FOldItemIndex : -1);
+}
+
+// --- painting ------------------------------------------------------------------------------------
+
+void TExImagePickerDropDown::PaintEditContent() {
+    TExCustomDropDown::PaintEditContent();
+    DrawSelectedImage(Canvas());
+}
+
+void TExImagePickerDropDown::DrawSelectedImage(TCanvas* Canvas) {
+    if (!Canvas)
+        return;
+    const TRect r = GetEditRect();
+    if (OnDrawSelectedImage) {
+        OnDrawSelectedImage(this, Canvas, r);
+        return;
+    }
+    if (FItemIndex < 0 || FItemIndex >= FItems->Count())
+        return;
+    const TImageItem& item = *FItems->GetItem(FItemIndex);
+    if (!item.Image()->Empty()) {
+        Canvas->Draw(r.Left + (r.Width() - item.Image()->Width()) / 2,
+                     r.Top + (r.Height() - item.Image()->Height()) / 2, item.Image()->Bitmap());
+    } else if (Images() && item.ImageIndex() >= 0) {
+        Images()->Draw(Canvas, r.Left + (r.Width() - Images()->Width()) / 2,
+                       r.Top + (r.Height() - Images()->Height()) / 2, item.ImageIndex());
+    }
+}

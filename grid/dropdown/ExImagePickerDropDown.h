@@ -1,0 +1,87 @@
+#pragma once
+
+#include "grid/dropdown/ExCustomDropDown.h"
+#include "grid/dropdown/ItemKeySearch.h"
+#include "grid/dropdown/ItemSelector.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// One image of an image picker: a picture of its own or an image of the picker's list, with a
+// caption and a hint; the popup's items are of the same kind.
+using TImageItem = TSelectorItem;
+using TImageItems = TButtonCollection<TImageItem>;
+
+// A drop-down that shows the selected image instead of text and offers the images in a popup
+// grid of Columns columns. Keys and the wheel move the selection; typed keys search the
+// captions.
+class TExImagePickerDropDown : public TExCustomDropDown {
+public:
+    explicit TExImagePickerDropDown(TComponent* AOwner);
+    ~TExImagePickerDropDown() override;
+
+    TImageItems* Items() const { return FItems.get(); }
+    void SetItems(const TImageItems& Value) { FItems->Assign(&Value); }
+    int ItemIndex() const { return FItemIndex; }
+    // -1 or an index of the items; a change repaints and fires OnChange and OnSelect.
+    void SetItemIndex(int Value);
+    // The selected item's image index, -1 without one.
+    int ImageIndex() const;
+    // Selects the first item with that image index, none when no item has it.
+    void SetImageIndex(int Value);
+    int Columns() const { return FColumns; }
+    void SetColumns(int Value) { FColumns = Value; }
+    TItemLayout Layout() const { return FLayout; }
+    void SetLayout(TItemLayout Value) { FLayout = Value; }
+    TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
+    void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance->Assign(Value); }
+    TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
+
+    // Appends an item per readable picture file of the folder that matches the pattern ending
+    // Pattern ("folder/*.bmp"); sub-folders are not entries. Returns the names of the matching
+    // files it skipped because they hold no picture it can read.
+    std::vector<std::string> AddImagesFromFolder(const std::string& Pattern, bool SetImageCaption);
+    // Appends an item per image of Images.
+    void AddImagesFromImageList();
+
+    void KeyTimerTick() { FKeySearch.Clear(); }
+    const std::string& CurrentSearch() const { return FKeySearch.Text(); }
+    void SelectFirst();
+    void SelectLast();
+    void SelectNext();
+    void SelectPrevious();
+
+    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
+    void WndProc(TMessage& Message) override;
+
+    TNotifyEvent OnSelect;
+    TOnDrawSelectedItem OnDrawSelectedImage;
+    TDrawItemEvent OnDrawItem;
+
+protected:
+    void CreateDropDownForm() override;
+    void DoBeforeDropDown() override;
+    void SizeDropDownForm() override;
+    void DoHideDropDown(bool Cancelled) override;
+    void DoWheelDown() override;
+    void DoWheelUp() override;
+    void PaintEditContent() override;
+
+private:
+    void SyncSelector();
+    void SelectInSelector(int Index);
+    void SelectorKey(WORD Key, bool EnterHandled);
+    void WheelStep(bool Down);
+    void DrawSelectedImage(TCanvas* Canvas);
+
+    TExCustomItemSelector* FItemSelector = nullptr; // owned as a component
+    int FColumns = 1;
+    TItemLayout FLayout = ilCaptionRight;
+    std::unique_ptr<TImageItems> FItems;
+    int FItemIndex = -1;
+    std::unique_ptr<TItemAppearance> FItemAppearance;
+    bool FInternalCall = false;
+    TItemKeySearch FKeySearch{this};
+    int FOldItemIndex = -1;
+};

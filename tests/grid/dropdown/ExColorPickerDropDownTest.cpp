@@ -1,0 +1,186 @@
+// The colour picker drop-down: the named colours and the selected colour, the colour's text,
+// the list popup by keyboard and mouse, the box grid, cube and spectrum choosers, and cancel
+// bringing back the colour of the opening.
+#include "grid/dropdown/ExColorPickerDropDown.h"
+#include "grid/dropdown/ColorBoxGrid.h"
+#include "grid/dropdown/ColorCubePanel.h"
+#include "grid/dropdown/DropDownForm.h"
+
+#include "platform/ui/Form.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/Keys.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr TColor Red = 0x0000FF;
+constexpr TColor Blue = 0xFF0000;
+constexpr TColor Unnamed = 0x123456;
+
+class ColorPicker : public ::testing::Test {
+protected:
+    ColorPicker()
+        : Form(std::make_unique<TForm>(nullptr)), Picker(new TExColorPickerDropDown(Form.get())) {
+        Form->SetBounds(100, 100, 400, 300);
+        Picker->SetParent(Form.get());
+        Picker->SetBounds(10, 40, 200, 21);
+        Form->Show();
+        Picker->SetFocus();
+        Picker->AddDefaultColors();
+        Picker->OnSelect = [this](TObject*) { ++Selects; };
+    }
+    void Key(WORD K) { InputSimulation::KeyPress(Picker, K); }
+    bool PopupShown() const { return Picker->DropDownForm()->Visible(); }
+
+    std::unique_ptr<TForm> Form;
+    TExColorPickerDropDown* Picker;
+    int Selects = 0;
+};
+
+} // namespace
+
+TEST_F(ColorPicker, DefaultColoursAreAppendedNotReplaced) {
+    EXPECT_EQ(Picker->Colors()->Count(), 16);
+    EXPECT_EQ(Picker->Colors()->GetItem(9)->Caption(), "Red");
+    Picker->AddDefaultColors();
+    EXPECT_EQ(Picker->Colors()->Count(), 32);
+    EXPECT_FALSE(Picker->EditorEnabled());
+    EXPECT_EQ(Picker->Control(), Picker->ItemSelector()) << "every picker starts with the list";
+}
+
+TEST_F(ColorPicker, ANamedColourSelectsItsEntryAndShowsItsCaptionInTheListStyle) {
+    Picker->SetColorValueText(cvtHex);
+    Picker->SetSelectedColor(Red);
+    EXPECT_EQ(Picker->ItemIndex(), 9);
+    EXPECT_EQ(Selects, 1);
+    EXPECT_EQ(Picker->SelectedColorText(), "Red");
+}
+
+TEST_F(ColorPicker, AColourNoEntryHasShowsNoEntrysCaption) {
+    Picker->SetSelectedColor(Red);
+    Picker->SetColorValueText(cvtHTML);
+    Picker->SetSelectedColor(Unnamed);
+    EXPECT_EQ(Picker->SelectedColor(), Unnamed);
+    EXPECT_EQ(Picker->ItemIndex(), -1);
+    EXPECT_EQ(Picker->SelectedColorText(), "#563412");
+    Picker->SetColorValueText(cvtNone);
+    EXPECT_EQ(Picker->SelectedColorText(), "");
+}
+
+TEST_F(ColorPicker, ItemIndexRefusesIndexesOutsideTheColours) {
+    Picker->SetItemIndex(12);
+    for (const int outside : {16, 17, -2}) {
+        Picker->SetItemIndex(outside);
+        EXPECT_EQ(Picker->ItemIndex(), 12) << outside;
+    }
+    EXPECT_EQ(Picker->SelectedColor(), Blue);
+}
+
+TEST(ColorValueText, EachFormWritesTheColourItsWay) {
+    struct Case {
+        TColor Color;
+        TColorValueText Form;
+        const char* Text;
+    };
+    const Case cases[] = {
+        {Red, cvtNone, ""},
+        {Red, cvtHex, "0000FF"},
+        {Red, cvtHTML, "#FF0000"},
+        {Red, cvtRGB, "Red:255,Green:0,Blue:0"},
+        {0x000000, cvtWebName, "clWebBlack"},
+        {0xFFFF00, cvtWebName, "clWebCyan"},
+        {0xFF00FF, cvtWebName, "clWebMagenta"},
+        {0xD3D3D3, cvtWebName, "clWebLightgrey"},
+        {Unnamed, cvtWebName, "#563412"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ColorValueText(c.Color, c.Form), c.Text) << c.Text;
+}
+
+TEST_F(ColorPicker, UpAndDownOnTheClosedPickerStepThroughTheColours) {
+    const struct {
+        WORD Key;
+        int Index;
+    } steps[] = {{VK_DOWN, 0}, {VK_DOWN, 1}, {VK_END, 15}, {VK_DOWN, 15},
+                 {VK_UP, 14},  {VK_HOME, 0}, {VK_UP, 0}};
+    for (const auto& step : steps) {
+        Key(step.Key);
+        EXPECT_EQ(Picker->ItemIndex(), step.Index) << step.Key;
+    }
+    EXPECT_FALSE(PopupShown());
+}
+
+TEST_F(ColorPicker, KeysInTheOpenListMoveTheSelectionEnterKeepsItEscapeRestoresTheOpening) {
+    Picker->SetItemIndex(3);
+    Picker->ShowDropDown();
+    ASSERT_TRUE(PopupShown());
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    EXPECT_TRUE(PopupShown()) << "the picker's own moves keep the popup open";
+    EXPECT_EQ(Picker->ItemIndex(), 5);
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(PopupShown());
+    EXPECT_EQ(Picker->ItemIndex(), 3);
+    EXPECT_EQ(Picker->SelectedColor(), Picker->Colors()->GetItem(3)->Color());
+
+    Picker->ShowDropDown();
+    Key(VK_END);
+    Key(VK_RETURN);
+    EXPECT_FALSE(PopupShown());
+    EXPECT_EQ(Picker->ItemIndex(), 15);
+}
+
+TEST_F(ColorPicker, AClickOnAListItemChoosesItAndCloses) {
+    Picker->ShowDropDown();
+    TCustomItemSelector* panel = Picker->ItemSelector()->SelectorPanel();
+    const TRect cell = panel->GetItemRect(10);
+    InputSimulation::Click(panel, {cell.Left + 3, cell.Top + 3});
+    EXPECT_FALSE(PopupShown());
+    EXPECT_EQ(Picker->ItemIndex(), 10);
+    EXPECT_EQ(Picker->SelectedColorText(), "Lime");
+}
+
+TEST_F(ColorPicker, TypedLettersSearchTheCaptionsUntilTheTimerClearsThem) {
+    Picker->ShowDropDown();
+    Key('B');
+    EXPECT_EQ(Picker->ItemIndex(), 0) << "Black";
+    Key('L');
+    EXPECT_EQ(Picker->CurrentSearch(), "BL");
+    Key('U');
+    EXPECT_EQ(Picker->Colors()->GetItem(Picker->ItemIndex())->Caption(), "Blue");
+    Picker->KeyTimerTick();
+    EXPECT_EQ(Picker->CurrentSearch(), "");
+    Key('W');
+    EXPECT_EQ(Picker->Colors()->GetItem(Picker->ItemIndex())->Caption(), "White");
+}
+
+TEST_F(ColorPicker, TheBoxGridMovesTheColourByKeyboardAndEscapeRestoresEvenAColourWithoutABox) {
+    Picker->SetSelectedColor(Unnamed);
+    Picker->SetColorSelectionStyle(csDiscrete);
+    Picker->ShowDropDown();
+    ASSERT_NE(Picker->ColorSelector(), nullptr);
+    EXPECT_EQ(Picker->Control(), Picker->ColorSelector());
+    Key(VK_HOME);
+    EXPECT_TRUE(PopupShown());
+    EXPECT_EQ(Picker->SelectedColor(), Picker->ColorSelector()->Items()->GetItem(0)->Color());
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(PopupShown());
+    EXPECT_EQ(Picker->SelectedColor(), Unnamed);
+}
+
+TEST_F(ColorPicker, AClickOnACubeCellChoosesItsColourAndCloses) {
+    Picker->SetSelectedColor(Red);
+    Picker->SetColorSelectionStyle(csColorCube);
+    Picker->ShowDropDown();
+    TExColorCubePanel* cube = Picker->ColorCubePanel();
+    ASSERT_NE(cube, nullptr);
+    const TExColorCubePanel::TCubeCell& cell = cube->Cell(1);
+    InputSimulation::Click(cube, cell.Centre);
+    EXPECT_FALSE(PopupShown());
+    EXPECT_EQ(Picker->SelectedColor(), cell.Color);
+    EXPECT_EQ(Picker->ItemIndex(), -1);
+}
