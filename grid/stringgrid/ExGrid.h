@@ -38,10 +38,8 @@ class TCellNode;
 class TColumnSize;
 class TControlList;
 class TControlLook;
-class TArrowWindow;
 class TDragDropSettings;
 class TGridDropTarget;
-class TGridDropSource;
 class TListBox;
 class TDragScrollOptions;
 class TDropCheckList;
@@ -1387,8 +1385,6 @@ public:
     int PasteText(int ACol, int ARow, const std::string& Text);
     // A column dragged in from item AIndex of a column-chooser list.
     void OleColumnDragStart(int ACol, int AIndex, TListBox* AList);
-    // The drag image of a cell range: a borderless form owned by the grid.
-    TForm* SelectionToForm(TGridRect ARect);
     // Registers or revokes the grid as a drop target (DragDropSettings.OleDropTarget).
     void OleDropTargetChanged(bool Value);
     bool OleDropTargetAssigned() const { return FOleDropTargetAssigned; }
@@ -2490,7 +2486,6 @@ private:
     void IntelliPanStep();
     // --- HTML, XML and ASCII exchange; clipboard and drag and drop ---
     friend class TGridDropTarget;
-    friend class TGridDropSource;
     friend struct TXMLRecordReader;
     void WriteASCII(const std::string& FileName, bool Append, bool Unicode);
     void WriteHTMLFile(const std::string& FileName, bool Append, bool Unicode, bool Show);
@@ -2517,17 +2512,12 @@ private:
     void LoadCellStreamAt(int ACol, int ARow, const std::string& Stream);
     // Drag and drop.
     void DropTargetCell(TPoint pt, bool ColumnDrag, int& ACol, int& ARow, bool& Append);
-    void HideDropArrows();
     TClipOperation FClipLastOp = coCopy;
     bool FPasteAll = false;
     int FOleDragIndex = -1;
     TListBox* FOleDragList = nullptr;
     std::shared_ptr<TGridDropTarget> FGridDropTarget;
     bool FOleDropTargetAssigned = false;
-    TForm* MoveForm = nullptr;
-    TArrowWindow* ArwL = nullptr;
-    TArrowWindow* ArwD = nullptr;
-    TArrowWindow* ArwU = nullptr;
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.
