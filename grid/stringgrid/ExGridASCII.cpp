@@ -96,7 +96,8 @@ std::vector<std::string> TExStringGrid::ASCIILines() {
                 more += Aligned(lines[k], width, ha);
             }
             const std::string text = Aligned(lines.front(), width, ha);
-            line += text + std::string(static_cast<size_t>(std::max(0, width - TextWidth(text)) + 1), ' ');
+            line += text +
+                    std::string(static_cast<size_t>(std::max(0, width - TextWidth(text)) + 1), ' ');
             position += width + 1;
         }
         report.push_back(line);

@@ -1,5 +1,6 @@
 // Clipboard copy and cut of cells, and the selection as text.
 #include "grid/foundation/ExDrawing.h"
+#include "grid/foundation/ExGridUndoRedo.h"
 #include "grid/foundation/ExUtil.h"
 #include "grid/foundation/GridDragBlocks.h"
 #include "grid/foundation/MouseActions.h"
@@ -8,7 +9,6 @@
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/RtfCellText.h"
 #include "grid/stringgrid/ShowModified.h"
-#include "grid/foundation/ExGridUndoRedo.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RtfText.h"
 #include "platform/core/Utf8.h"

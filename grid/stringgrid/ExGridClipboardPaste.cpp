@@ -8,8 +8,8 @@
 #include "grid/stringgrid/ClipboardText.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/ShowModified.h"
-#include "platform/core/Utf8.h"
 #include "platform/core/CodePage.h"
+#include "platform/core/Utf8.h"
 #include "platform/ui/Clipboard.h"
 
 #include <algorithm>
@@ -216,6 +216,6 @@ void TExStringGrid::SetSelectionAsText(const std::string& Value) {
             lastCol = std::max(lastCol, c);
         }
     }
-    NotifyCellsChanged(TRect{RealColIndex(sel.Left), sel.Top, RealColIndex(lastCol),
-                             sel.Top + rows - 1});
+    NotifyCellsChanged(
+        TRect{RealColIndex(sel.Left), sel.Top, RealColIndex(lastCol), sel.Top + rows - 1});
 }

@@ -135,7 +135,8 @@ bool TExStringGrid::SeriesFill(const TGridRect& Sel, int Pasted) {
         series.Start = a;
         series.Next = [step = b - a](double value) { return value + step; };
         series.Text = [format, decimal](double value) {
-            return FormatValues(format, {value}, decimal, CurrentFormatSettings().ThousandSeparator);
+            return FormatValues(format, {value}, decimal,
+                                CurrentFormatSettings().ThousandSeparator);
         };
     } else if (TryStrToInt64(A, wholeA) && TryStrToInt64(B, wholeB)) {
         series.Start = static_cast<double>(wholeA);

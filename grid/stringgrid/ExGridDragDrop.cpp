@@ -74,8 +74,7 @@ void TExStringGrid::OleColumnDragStart(int ACol, int AIndex, TListBox* AList) {
     FOleDragList = AList;
 }
 
-void TExStringGrid::DropTargetCell(TPoint pt, bool ColumnDrag, int& ACol, int& ARow,
-                                   bool& Append) {
+void TExStringGrid::DropTargetCell(TPoint pt, bool ColumnDrag, int& ACol, int& ARow, bool& Append) {
     ScreenToCell(pt, ACol, ARow);
     Append = false;
     if (ARow != -1 || ColumnDrag || !FDragDropSettings->OleEntireRows ||
@@ -99,8 +98,7 @@ void TGridDropTarget::DragMouseMove(TPoint pt, bool& Allow, TDropFormats DropFor
     grid.DropTargetCell(pt, columnDrag, col, row, append);
     bool allow = col >= 0 && row >= 0;
     if (!columnDrag) {
-        if (allow && row < grid.FixedRows() &&
-            !(grid.RowCount() == 1 && grid.FixedRowAlways()))
+        if (allow && row < grid.FixedRows() && !(grid.RowCount() == 1 && grid.FixedRowAlways()))
             allow = false;
     } else if (col < 0) {
         // Right of the last column: the column goes to the end.
@@ -148,8 +146,8 @@ void TGridDropTarget::DropText(TPoint pt, const std::string& s) {
     }
     grid.PasteText(col, row, s);
     const int left = std::max(col, grid.FixedCols());
-    const int right = grid.Options().Contains(goRowSelect) ? col + width - grid.FixedCols()
-                                                           : col + width - 1;
+    const int right =
+        grid.Options().Contains(goRowSelect) ? col + width - grid.FixedCols() : col + width - 1;
     const TGridRect dropped{left, row, std::min(std::max(left, right), grid.ColCount() - 1),
                             std::min(row + lines - 1, grid.RowCount() - 1)};
     grid.SetSelection(dropped);

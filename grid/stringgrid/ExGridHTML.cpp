@@ -162,9 +162,7 @@ std::string TExStringGrid::SaveToHTMLString(const std::string& dir) {
         lines.push_back("<TR>");
         for (int c = c0; c <= lastCol; ++c) {
             const int real = realOf(c);
-            int baseCol = real;
-            int baseRow = r;
-            if (FindBaseCell(real, r, baseCol, baseRow) && (baseCol != real || baseRow != r))
+            if (!IsBaseCell(real, r))
                 continue;
             std::string text;
             SaveCell(real, r, text);
@@ -194,9 +192,9 @@ std::string TExStringGrid::SaveToHTMLString(const std::string& dir) {
             IsFixedCell(real, r, fixedCell);
             if (fixedCell || r < FixedRows() || c < FixedCols())
                 brush.SetColor(FixedColor());
-            std::string cell = "<TD class=\"c" +
-                               std::to_string(classes.IndexOf(CellStyleToCSS(&font, &brush, ha, va))) +
-                               "\"";
+            std::string cell =
+                "<TD class=\"c" +
+                std::to_string(classes.IndexOf(CellStyleToCSS(&font, &brush, ha, va))) + "\"";
             const TPoint span = IsMergedCell(real, r) ? CellSpan(real, r) : TPoint{0, 0};
             if (span.X > 0)
                 cell += " COLSPAN=\"" + std::to_string(span.X + 1) + "\"";

@@ -5,8 +5,8 @@
 #include "platform/core/Utf8.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cctype>
+#include <cmath>
 
 namespace {
 
@@ -16,12 +16,23 @@ std::string EscapedXMLText(std::string_view text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '>': out += "&gt;"; break;
-        case '<': out += "&lt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\r': out += "&#13;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\r':
+            out += "&#13;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -85,8 +96,8 @@ std::string TExStringGrid::SaveToXMLText(const std::string& ListDescr,
         }
         text += "</" + RecordDescr + ">\r\n";
         if (OnFileProgress) {
-            const int now = RoundHalfEven(static_cast<double>(r) /
-                                          std::max(1, endRow - startRow) * 100.0);
+            const int now =
+                RoundHalfEven(static_cast<double>(r) / std::max(1, endRow - startRow) * 100.0);
             if (now != progress) {
                 progress = now;
                 OnFileProgress(this, progress);

@@ -96,8 +96,7 @@ struct TXMLRecordReader {
     }
 };
 
-void TExStringGrid::LoadFromXML(const std::string& FileName, bool LevelToRow,
-                                bool LoadFieldDescr) {
+void TExStringGrid::LoadFromXML(const std::string& FileName, bool LevelToRow, bool LoadFieldDescr) {
     if (!FileExists(FileName))
         throw Exception("XML file not found");
     LoadFromXMLText(ReadFileBytes(FileName), LevelToRow, LoadFieldDescr);

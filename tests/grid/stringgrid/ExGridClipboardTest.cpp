@@ -12,8 +12,8 @@ namespace {
 
 // Every kind of text a cell may hold that a clipboard text could lose.
 const std::vector<std::string> HardTexts = {
-    "plain", "",      "say \"hi\"", "\"quoted\"", "a\tb",  "x\r\ny",      "bare\rcr",
-    "bare\nlf", "\r\n", "Grüße €", "\"",        "tail\r\n", " lead blank", "\"a\"\r\n\"b\"",
+    "plain",    "",     "say \"hi\"", "\"quoted\"", "a\tb",     "x\r\ny",      "bare\rcr",
+    "bare\nlf", "\r\n", "Grüße €",    "\"",         "tail\r\n", " lead blank", "\"a\"\r\n\"b\"",
 };
 
 class ExGridClipboard : public ::testing::Test {
@@ -32,7 +32,8 @@ protected:
 TEST(ClipboardText, EveryHardTextReadsBackAsOneField) {
     for (bool excel : {false, true}) {
         for (const std::string& text : HardTexts) {
-            const TClipboardBlock block = ParseClipboardText(ClipboardField(text, excel) + "\tz", excel);
+            const TClipboardBlock block =
+                ParseClipboardText(ClipboardField(text, excel) + "\tz", excel);
             ASSERT_EQ(block.Lines.size(), 1u) << text;
             ASSERT_EQ(block.Lines[0].size(), 2u) << text;
             EXPECT_EQ(block.Lines[0][0], text);
@@ -186,8 +187,7 @@ TEST_F(ExGridClipboard, HTMLCopyPutsTheFragmentAsHTMLFormatAndText) {
     Source.SetRowCount(1);
     Source.SetCells(0, 0, "cell");
     Source.CopyToClipBoardAsHTML();
-    const std::string html =
-        Clipboard()->FormatData(TClipboard::RegisterFormat("HTML Format"));
+    const std::string html = Clipboard()->FormatData(TClipboard::RegisterFormat("HTML Format"));
     EXPECT_TRUE(html.starts_with("Version:1.0\r\n"));
     EXPECT_NE(html.find(">cell</td>"), std::string::npos);
     EXPECT_EQ(Clipboard()->AsText(), html);
