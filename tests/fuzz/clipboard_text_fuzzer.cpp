@@ -12,6 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool excel = data[0] & 1;
     const TClipboardBlock block = ParseClipboardText(FuzzText(data + 1, size - 1), excel);
     for (const auto& line : block.Lines) {
+        if (line.size() == 1 && line[0].empty())
+            continue; // an empty line is written as no text at all
         std::string text;
         for (size_t k = 0; k < line.size(); ++k)
             text += (k ? "\t" : "") + ClipboardField(line[k], excel);

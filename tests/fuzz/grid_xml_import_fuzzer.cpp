@@ -4,10 +4,19 @@
 
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/core/Exception.h"
+#include "platform/ui/Application.h"
 
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // The grid stands on the window layer: one application for the whole run.
+    static const bool started = [] {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        Application->Initialize();
+        std::atexit([] { Application->Finalize(); });
+        return true;
+    }();
+    (void)started;
     if (size < 1 || size > 4096)
         return 0;
     const bool levelToRow = data[0] & 1;
