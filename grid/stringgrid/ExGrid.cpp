@@ -105,7 +105,7 @@ void TExStringGrid::CreateOwnedObjects() {
     FPrintSettings = std::make_unique<TPrintSettings>();
     FHTMLSettings = std::make_unique<THTMLSettings>();
     FSortSettings = std::make_unique<TSortSettings>(this);
-    FDragDropSettings = std::make_unique<TDragDropSettings>();
+    FDragDropSettings = std::make_unique<TDragDropSettings>(this);
     FDragScrollOptions = std::make_unique<TDragScrollOptions>();
     FControlLook = std::make_unique<TControlLook>(this);
     FNavigation = std::make_unique<TNavigation>();

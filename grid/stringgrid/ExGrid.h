@@ -25,6 +25,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ class TColumnSize;
 class TControlList;
 class TControlLook;
 class TDragDropSettings;
+class TGridDropTarget;
+class TListBox;
 class TDragScrollOptions;
 class TDropCheckList;
 class TDropList;
@@ -765,7 +768,7 @@ public:
     virtual bool MatchFilter(int ARow);
     virtual void BeginPasteCells() {}
     virtual void EndPasteCells() {}
-    virtual void RowsPasted(int FromRow, int RCount);
+    virtual void RowsPasted(TPoint TopLeft, const TGridRect& ARect, TClipOperation Operation);
     virtual void GetCalculatedCell(int ACol, int ARow, std::string& S);
     virtual void SaveCell(int ACol, int ARow, std::string& S);
     virtual void LoadCell(int ACol, int ARow, const std::string& S);
@@ -1371,6 +1374,76 @@ public:
     TClipboardEvent OnClipboardPaste;
     TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+
+    // --- HTML, XML and ASCII exchange; clipboard and drag and drop ----------------------------
+    // (ExGridASCII.cpp, ExGridHTML*.cpp, ExGridXML*.cpp, ExGridClipboard*.cpp,
+    // ExGridDragDrop*.cpp). Texts come from SaveCell and go back through LoadCell.
+    // The aligned text report: UTF-16 with a byte-order mark when Unicode, else ANSI (an append
+    // keeps the encoding of the file it extends).
+    void SaveToASCII(const std::string& FileName, bool Unicode = false);
+    void AppendToASCII(const std::string& FileName, bool Unicode = false);
+    // The report's lines, without a file.
+    std::vector<std::string> ASCIILines();
+    // The HTML table; dir is the folder ("/" separators, trailing separator, or empty) below
+    // which cell images go. Files are UTF-8 and say so (Unicode adds a byte-order mark).
+    std::string SaveToHTMLString(const std::string& dir = "");
+    void SaveToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+    void AppendToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+    // XML records: one RecordDescr element per row under ListDescr, one element per cell named
+    // by FieldDescr (or "FIELD" and its number). Throws ROvoVariRodev when the file cannot be
+    // created.
+    void SaveToXML(const std::string& FileName, const std::string& ListDescr,
+                   const std::string& RecordDescr, const TStringList* FieldDescr,
+                   bool ExportEmptyCells);
+    std::string SaveToXMLText(const std::string& ListDescr, const std::string& RecordDescr,
+                              const TStringList* FieldDescr, bool ExportEmptyCells);
+    // Reads records of XML: a damaged document is refused before any cell changes.
+    void LoadFromXML(const std::string& FileName, bool LevelToRow = false,
+                     bool LoadFieldDescr = false);
+    void LoadFromXMLText(std::string_view Text, bool LevelToRow = false,
+                         bool LoadFieldDescr = false);
+    // Clipboard: tab- and line-separated text (quoted multi-line cells), with RTF and the
+    // binary cell stream beside it when the navigation settings allow them.
+    virtual void CopySelectionToClipboard();
+    virtual void CutSelectionToClipboard();
+    virtual void PasteSelectionFromClipboard();
+    void CopyToClipBoard();
+    void CopyToClipBoardAsHTML();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    std::string GetSelectionAsText();
+    void SetSelectionAsText(const std::string& Value);
+    std::string SelectionAsText() { return GetSelectionAsText(); }
+    // The text of a cell range as the clipboard gets it.
+    std::string BuildSelectionText(const TGridRect& Rect, bool SelectedOnly);
+    // Pastes a clipboard text at the cell; answers the number of cells it went through. The
+    // grid grows first (as the navigation settings allow); nothing is written past its end.
+    int PasteText(int ACol, int ARow, const std::string& Text);
+    // A column dragged in from item AIndex of a column-chooser list.
+    void OleColumnDragStart(int ACol, int AIndex, TListBox* AList);
+    // Registers or revokes the grid as a drop target (DragDropSettings.OleDropTarget).
+    void OleDropTargetChanged(bool Value);
+    bool OleDropTargetAssigned() const { return FOleDropTargetAssigned; }
+    using TClipboardBeforePasteWideCellEvent = std::function<void(
+        TObject* Sender, int ACol, int ARow, std::u16string& Value, bool& Allow)>;
+    using TClipboardAfterPasteWideCellEvent =
+        std::function<void(TObject* Sender, int ACol, int ARow, const std::u16string& Value)>;
+    using TOleDropEvent = std::function<void(TObject* Sender, int ARow, int ACol,
+                                             const std::string& Data, bool& Allow)>;
+    using TOleDropColEvent =
+        std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)>;
+    using TOleDragOverEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+    using TOleDroppedEvent = std::function<void(TObject* Sender, const TGridRect& ARect)>;
+    using TFileProgressEvent = std::function<void(TObject* Sender, int Progress)>;
+    TClipboardBeforePasteWideCellEvent OnClipboardBeforePasteWideCell;
+    TClipboardAfterPasteWideCellEvent OnClipboardAfterPasteWideCell;
+    TOleDropEvent OnOleDrop;
+    TOleDropEvent OnOleDropURL;
+    TOleDropEvent OnOleDropFile;
+    TOleDropColEvent OnOleDropCol;
+    TOleDragOverEvent OnOleDragOver;
+    TOleDroppedEvent OnOleDropped;
+    TFileProgressEvent OnFileProgress;
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
     // Keyboard (ExGridKeyboard.cpp).
@@ -1806,11 +1879,6 @@ protected:
     virtual int IncrementalSearchRow(const std::string& Text);
     // Starts the editor of the next "<CONTROL" element of a cell; the cell-control editors
     // answer it.
-    // The clipboard feature's cell copy, cut and paste of the selection, reached by the
-    // clipboard keys.
-    virtual void CopySelectionToClipboard() {}
-    virtual void CutSelectionToClipboard() {}
-    virtual void PasteSelectionFromClipboard() {}
     // Ctrl with the wheel: zooms by Lines and sizes the cells anew.
     virtual void ZoomByWheel(int Lines);
     std::string SearchInc;
@@ -2616,6 +2684,40 @@ private:
     int PrintHtmlTitleHeight();
     void PrintCellContent(int DisplCol, int ARow, const TRect& Paper);
     void PrintCellBorders(int RealCol, int ARow, const TRect& Paper, int Advance);
+    // --- HTML, XML and ASCII exchange; clipboard and drag and drop ---
+    friend class TGridDropTarget;
+    friend struct TXMLRecordReader;
+    void WriteASCII(const std::string& FileName, bool Append, bool Unicode);
+    void WriteHTMLFile(const std::string& FileName, bool Append, bool Unicode, bool Show);
+    std::string MakeHTMLAnchors(const std::string& Text) const;
+    std::string CellStyleToCSS(TFont* AFont, TBrush* ABrush, TAlignment HA, TVAlignment VA);
+    std::string HTMLCellContent(int RealCol, int ARow, const std::string& Text,
+                                const std::string& dir, int& ImageNumber);
+    std::string ExportCellImage(TCellGraphic* Graphic, int Number, const std::string& dir);
+    void CopyRange(const TGridRect& Rect, bool SelectedOnly);
+    void CopyCellRTF(int ACol, int ARow);
+    void CopyCellsBinary(const TGridRect& Rect);
+    void AlignSelectionToMerged();
+    int PasteRange(int ACol, int ARow, int& RowsOut, int& ColsOut);
+    int PasteTextCounting(int ACol, int ARow, const std::string& Text, int& RowsOut,
+                          int& ColsOut);
+    void SmartPaste(int Pasted, int RowsOut, int ColsOut);
+    bool SeriesFill(const TGridRect& Sel, int Pasted);
+    void RepeatBlock(const TGridRect& Sel, int RowsOut, int ColsOut);
+    bool PasteTargetEditable(int ACol, int ARow);
+    // The binary cell stream of the grid stream feature, kept behind these three so the
+    // clipboard and drops need nothing else of it.
+    std::optional<std::string> CellStreamOfRange(const TGridRect& Rect);
+    bool CellStreamSize(const std::string& Stream, int& Cols, int& Rows, intptr_t& ID);
+    void LoadCellStreamAt(int ACol, int ARow, const std::string& Stream);
+    // Drag and drop.
+    void DropTargetCell(TPoint pt, bool ColumnDrag, int& ACol, int& ARow, bool& Append);
+    TClipOperation FClipLastOp = coCopy;
+    bool FPasteAll = false;
+    int FOleDragIndex = -1;
+    TListBox* FOleDragList = nullptr;
+    std::shared_ptr<TGridDropTarget> FGridDropTarget;
+    bool FOleDropTargetAssigned = false;
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.

@@ -44,6 +44,8 @@ enum TGridExportState {
     esExportNextRow
 };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+// The last clipboard operation of a grid.
+enum TClipOperation { coCut, coCopy };
 
 // The kinds of a cell graphic; ctEmpty is also the kind of a cell without one.
 enum TCellType {

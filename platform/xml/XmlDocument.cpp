@@ -18,6 +18,8 @@ struct TXmlNodeData {
 struct TXMLDocument::Impl {
     pugi::xml_document Document;
     bool Active = false;
+    int ErrorCode = 0;
+    int ErrorLine = 0;
 };
 
 namespace {
@@ -47,6 +49,11 @@ std::string DescribePosition(std::string_view text, ptrdiff_t offset) {
         }
     }
     return " at line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+int LineOf(std::string_view text, ptrdiff_t offset) {
+    const auto end = std::min(static_cast<size_t>(std::max<ptrdiff_t>(offset, 0)), text.size());
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + end, '\n'));
 }
 
 std::string DescribeParseError(std::string_view text, const pugi::xml_parse_result& result) {
@@ -217,6 +224,15 @@ void TXmlNode::SetText(std::string_view text) {
         node.prepend_child(pugi::node_pcdata).set_value(std::string(text).c_str());
 }
 
+std::vector<std::pair<std::string, std::string>> TXmlNode::Attributes() const {
+    std::vector<std::pair<std::string, std::string>> attributes;
+    if (IsNull())
+        return attributes;
+    for (const pugi::xml_attribute attribute : FData->Node.attributes())
+        attributes.emplace_back(attribute.name(), attribute.value());
+    return attributes;
+}
+
 bool TXmlNode::HasAttribute(std::string_view name) const {
     return !IsNull() && FData->Node.attribute(std::string(name).c_str());
 }
@@ -259,8 +275,13 @@ void TXMLDocument::LoadFromString(std::string_view text) {
         result ? DocumentLevelError(parsedText, FImpl->Document) : DescribeParseError(text, result);
     if (error.empty() && HasNulCharacterReference(text))
         error = "Reference to character 0, which XML does not allow";
+    FImpl->ErrorCode = 0;
+    FImpl->ErrorLine = 0;
     if (!error.empty()) {
         FImpl->Document.reset();
+        // Errors found after parsing (document level, character 0) get a code of their own.
+        FImpl->ErrorCode = result ? 100 : static_cast<int>(result.status);
+        FImpl->ErrorLine = result ? 1 : LineOf(text, result.offset);
         throw Exception(error);
     }
     FImpl->Active = true;
@@ -280,6 +301,14 @@ void TXMLDocument::SaveToFile(const std::string& path) const {
 
 void TXMLDocument::Clear() {
     FImpl->Document.reset();
+}
+
+int TXMLDocument::ParseErrorCode() const {
+    return FImpl->ErrorCode;
+}
+
+int TXMLDocument::ParseErrorLine() const {
+    return FImpl->ErrorLine;
 }
 
 TXmlNode TXMLDocument::DocumentElement() const {

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct TXmlNodeData;
@@ -31,6 +32,8 @@ public:
     bool HasChildElements() const;
     void SetText(std::string_view text);
 
+    // The attributes in document order: name and value (references already decoded).
+    std::vector<std::pair<std::string, std::string>> Attributes() const;
     bool HasAttribute(std::string_view name) const;
     std::string Attribute(std::string_view name, std::string_view fallback = "") const;
     void SetAttribute(std::string_view name, std::string_view value);
@@ -72,6 +75,10 @@ public:
     void AddComment(std::string_view text);
     // True once a document was loaded or a root created.
     bool Active() const;
+    // After a load that threw: a code of the parser's error (never 0) and its line (1 for an
+    // error without a place); 0 and 0 after a successful load.
+    int ParseErrorCode() const;
+    int ParseErrorLine() const;
 
 private:
     struct Impl;

@@ -1,0 +1,121 @@
+// XML records of the grid: one element per row, one element per cell.
+#include "grid/stringgrid/ExGrid.h"
+#include "platform/core/Files.h"
+#include "platform/core/StringList.h"
+#include "platform/core/Utf8.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace {
+
+// A CR is written as a reference: XML readers turn a raw CR (and CR LF) into LF.
+std::string EscapedXMLText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\r':
+            out += "&#13;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool IsUtf8Name(std::string encoding) {
+    std::transform(encoding.begin(), encoding.end(), encoding.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return encoding == "utf-8" || encoding == "utf8";
+}
+
+// The document in the single-byte encoding it declares: characters beyond Latin-1 are written
+// as character references, so every text reads back as it was.
+std::string Latin1WithReferences(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (char32_t c : Utf8ToUtf32(utf8)) {
+        if (c < 0x100)
+            out += static_cast<char>(c);
+        else
+            out += "&#" + std::to_string(static_cast<uint32_t>(c)) + ";";
+    }
+    return out;
+}
+
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
+
+} // namespace
+
+std::string TExStringGrid::SaveToXMLText(const std::string& ListDescr,
+                                         const std::string& RecordDescr,
+                                         const TStringList* FieldDescr, bool ExportEmptyCells) {
+    std::string text = "<?xml version=\"1.0\" encoding=\"" + XMLEncoding + "\" ?>\r\n";
+    text += "<" + ListDescr + ">\r\n";
+    const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
+    const int startCol = SaveStartCol();
+    const int startRow = SaveStartRow();
+    const int endRow = SaveEndRow();
+    int progress = -1;
+    std::string value;
+    ExportNotification(esExportStart, startRow);
+    for (int r = startRow; r <= endRow; ++r) {
+        ExportNotification(esExportNextRow, r);
+        text += "<" + RecordDescr + ">\r\n";
+        for (int b = startCol; b <= SaveEndCol() + hidden; ++b) {
+            const int c = SaveHiddenCells ? b : RealColIndex(b);
+            if (!IsBaseCell(c, r))
+                continue;
+            SaveCell(c, r, value);
+            if (value.empty() && !ExportEmptyCells)
+                continue;
+            if (value.empty() && QuoteEmptyCells)
+                value = "\"\"";
+            const int field = b - startCol;
+            const std::string name = FieldDescr && field < FieldDescr->Count()
+                                         ? (*FieldDescr)[field]
+                                         : "FIELD" + std::to_string(field);
+            text += "<" + name + ">" + EscapedXMLText(value) + "</" + name + ">\r\n";
+        }
+        text += "</" + RecordDescr + ">\r\n";
+        if (OnFileProgress) {
+            const int now =
+                RoundHalfEven(static_cast<double>(r) / std::max(1, endRow - startRow) * 100.0);
+            if (now != progress) {
+                progress = now;
+                OnFileProgress(this, progress);
+            }
+        }
+    }
+    text += "</" + ListDescr + ">\r\n";
+    ExportNotification(esExportDone, -1);
+    return IsUtf8Name(XMLEncoding) ? text : Latin1WithReferences(text);
+}
+
+void TExStringGrid::SaveToXML(const std::string& FileName, const std::string& ListDescr,
+                              const std::string& RecordDescr, const TStringList* FieldDescr,
+                              bool ExportEmptyCells) {
+    const std::string text = SaveToXMLText(ListDescr, RecordDescr, FieldDescr, ExportEmptyCells);
+    try {
+        WriteFileAtomic(FileName, text);
+    } catch (const Exception&) {
+        throw ROvoVariRodev("Cannot Create file " + FileName);
+    }
+}
