@@ -4,6 +4,7 @@
 
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
+#include "grid/stringgrid/ControlLook.h"
 
 #include <gtest/gtest.h>
 

@@ -130,11 +130,11 @@ TEST(PictureImage, TruncatedGifKeepsTheFramesThatAreWhole) {
 }
 
 TEST(PictureImage, AnAnimationKeepsOnlyTheFramesThatFitItsMemoryBudget) {
-    // Each 1x1 frame decodes at the full 4096x4096 size: six would take 384 MB.
+    // Each 1x1 frame decodes at the full 2048x2048 size: six would take 96 MB.
     using PictureFixtures::GifFrame;
     const std::vector<GifFrame> frames(6, GifFrame{0, 0, 1, 1, 5, 1});
     TPictureImage picture;
-    ASSERT_TRUE(picture.Load(PictureFixtures::Gif(4096, 4096, frames)));
+    ASSERT_TRUE(picture.Load(PictureFixtures::Gif(2048, 2048, frames)));
     EXPECT_EQ(picture.FrameCount(), 4);
 }
 
