@@ -76,6 +76,7 @@ class TTimer;
 class THTMLHintWindow;
 struct TStoredRow;
 struct TBinStreamPlan;
+struct TTextGridContent;
 struct TGridGraphicPayload;
 class TBaseGridRowMover;
 class THiddenColumnSet;
@@ -2069,6 +2070,9 @@ private:
     // File exchange: fires OnFileProgress with Done / Max(1, Total) in percent, halves to even,
     // when it differs from LastFired (-1 before the first).
     void FireFileProgress(int Done, int Total, int& LastFired);
+    // Runs Store under the update lock, then signals the change of the whole grid.
+    void StoreLoadedCells(const std::function<void()>& Store);
+    void PlaceTextGrid(const TTextGridContent& Content, bool Progress);
     // Binary grid stream: one pass checks, the next places (ExGridStream.cpp).
     void ReadBinStream(TPoint Point, std::string_view Stream, bool Apply, TBinStreamPlan& Plan);
     void PlaceStreamGraphic(int ACol, int ARow, const TCellGraphic& Graphic,

@@ -6,6 +6,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 #include "platform/core/TextFile.h"
+#include "platform/core/Utf8.h"
 
 #include <algorithm>
 
@@ -77,6 +78,14 @@ void TExStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows) {
     const std::string bytes = ReadFileBytes(FileName);
     if (bytes.empty())
         return;
+    // Well-formed UTF-8 is read where it lies: no copy of a large file.
+    if (StartsWithUtf8Mark(bytes)) {
+        const std::string_view afterMark = std::string_view(bytes).substr(Utf8Mark.size());
+        if (FirstIllFormedUtf8(afterMark) == std::string_view::npos) {
+            LoadFromCSVText(afterMark, MaxRows);
+            return;
+        }
+    }
     LoadFromCSVText(DecodeText(bytes), MaxRows);
 }
 
@@ -128,8 +137,7 @@ void TExStringGrid::ReadCSV(std::string_view Text, int FirstRow, int MaxRows) {
         FirstRow + (to - from) + FixedFooters() > static_cast<std::size_t>(TGridCellStore::MaxRows))
         throw Exception("The CSV file holds more rows or columns than a grid can");
 
-    BeginUpdate();
-    try {
+    StoreLoadedCells([&] {
         const int rows = static_cast<int>(to - from);
         SetRowCount(FirstRow + rows + FixedFooters());
         std::size_t record = 0;
@@ -157,11 +165,5 @@ void TExStringGrid::ReadCSV(std::string_view Text, int FirstRow, int MaxRows) {
         if (startCol + static_cast<int>(widest) > ColCount() + hidden)
             SetColCount(startCol + static_cast<int>(widest) - hidden);
         FMaxRowCount = RowCount();
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
-    NotifyCellsChanged(TRect{0, 0, ColCount(), RowCount()});
-    BulkCellsChanged();
+    });
 }

@@ -400,15 +400,7 @@ void TExStringGrid::LoadAtPointFromBinStream(TPoint Point, std::string_view Stre
         throw ROvoVariRodev("Invalid cell for loading the binary grid stream");
     TBinStreamPlan plan;
     ReadBinStream(Point, Stream, false, plan);
-    BeginUpdate();
-    try {
-        ReadBinStream(Point, Stream, true, plan);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
-    BulkCellsChanged();
+    StoreLoadedCells([&] { ReadBinStream(Point, Stream, true, plan); });
 }
 
 void TExStringGrid::LoadFromBinStream(std::string_view Stream) {

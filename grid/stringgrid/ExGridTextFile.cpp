@@ -11,26 +11,25 @@
 #include <cmath>
 #include <vector>
 
+// What a text grid file or stream holds, read whole before the grid changes.
+struct TTextGridCell {
+    int Col;
+    int Row;
+    std::string Text;
+};
+struct TTextGridContent {
+    int ColCount = 0;
+    int RowCount = 0;
+    std::vector<std::pair<int, int>> Widths; // column, width
+    std::vector<TTextGridCell> Cells;
+};
+
 namespace {
 
 // Far beyond any real grid; a size line claiming more is damage, not a grid to allocate.
 constexpr int64_t MaxFileCols = 65536;
 constexpr int64_t MaxFileRows = 1 << 24;
 constexpr int MaxWidth = 65535;
-
-struct TTextGridCell {
-    int Col;
-    int Row;
-    std::string Text;
-};
-
-struct TTextGridContent {
-    bool HasSize = false;
-    int ColCount = 0;
-    int RowCount = 0;
-    std::vector<std::pair<int, int>> Widths; // column, width
-    std::vector<TTextGridCell> Cells;
-};
 
 std::string Utf16LEBytes(std::string_view Utf8) {
     const std::u16string units = Utf8ToUtf16(Utf8);
@@ -106,6 +105,34 @@ void TExStringGrid::FireFileProgress(int Done, int Total, int& LastFired) {
     OnFileProgress(this, static_cast<int16_t>(progress));
 }
 
+void TExStringGrid::StoreLoadedCells(const std::function<void()>& Store) {
+    BeginUpdate();
+    try {
+        Store();
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+    NotifyCellsChanged(TRect{0, 0, ColCount(), RowCount()});
+    BulkCellsChanged();
+}
+
+void TExStringGrid::PlaceTextGrid(const TTextGridContent& Content, bool Progress) {
+    StoreLoadedCells([&] {
+        SetColCount(Content.ColCount);
+        SetRowCount(Content.RowCount);
+        for (const auto& [col, width] : Content.Widths)
+            SetColWidths(col, width);
+        int lastProgress = -1;
+        for (const TTextGridCell& cell : Content.Cells) {
+            LoadCell(cell.Col, cell.Row, cell.Text);
+            if (Progress)
+                FireFileProgress(cell.Row, RowCount() - 1, lastProgress);
+        }
+    });
+}
+
 // --- text grid file --------------------------------------------------------------------------
 
 void TExStringGrid::SaveToFile(const std::string& FileName, bool Unicode) {
@@ -155,8 +182,7 @@ void TExStringGrid::LoadFromFile(const std::string& FileName) {
         rows = static_cast<int>(r) + leadRows;
     }
     // Everything is read before the first change: a corrupt line leaves the grid as it was.
-    std::vector<std::pair<int, int>> widths;
-    std::vector<TTextGridCell> cells;
+    TTextGridContent content{cols, rows, {}, {}};
     for (size_t i = 1; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (line.starts_with("cw")) {
@@ -168,7 +194,7 @@ void TExStringGrid::LoadFromFile(const std::string& FileName) {
             if (width < 0 || width > MaxWidth)
                 throw corrupt();
             if (index >= 0 && index < cols)
-                widths.emplace_back(static_cast<int>(index), static_cast<int>(width));
+                content.Widths.emplace_back(static_cast<int>(index), static_cast<int>(width));
             continue;
         }
         std::string_view col, row, cellText;
@@ -176,27 +202,10 @@ void TExStringGrid::LoadFromFile(const std::string& FileName) {
         const int64_t c = LeadingInteger(col);
         const int64_t r = LeadingInteger(row);
         if (c >= 0 && c < cols && r >= 0 && r < rows)
-            cells.push_back({static_cast<int>(c), static_cast<int>(r), DecodeCellLine(cellText)});
+            content.Cells.push_back(
+                {static_cast<int>(c), static_cast<int>(r), DecodeCellLine(cellText)});
     }
-
-    BeginUpdate();
-    try {
-        SetColCount(cols);
-        SetRowCount(rows);
-        for (const auto& [col, width] : widths)
-            SetColWidths(col, width);
-        int lastProgress = -1;
-        for (const TTextGridCell& cell : cells) {
-            LoadCell(cell.Col, cell.Row, cell.Text);
-            FireFileProgress(cell.Row, RowCount() - 1, lastProgress);
-        }
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
-    NotifyCellsChanged(TRect{0, 0, ColCount(), RowCount()});
-    BulkCellsChanged();
+    PlaceTextGrid(content, true);
 }
 
 // --- text grid stream ------------------------------------------------------------------------
@@ -246,8 +255,7 @@ void TExStringGrid::LoadFromStream(std::string_view Stream, size_t& Position) {
             rows = static_cast<int>(r);
         }
     }
-    std::vector<std::pair<int, int>> widths;
-    std::vector<TTextGridCell> cells;
+    TTextGridContent content{cols, rows, {}, {}};
     while (position < Stream.size()) {
         const size_t start = position;
         const std::string line = ReadStreamLine(Stream, position);
@@ -259,7 +267,7 @@ void TExStringGrid::LoadFromStream(std::string_view Stream, size_t& Position) {
             const int width = StrToInt(rest.substr(std::min(comma + 1, rest.size())));
             if (index < 0 || index >= cols || width < 0 || width > MaxWidth)
                 throw ROvoVariRodev("Grid index out of range");
-            widths.emplace_back(index, width);
+            content.Widths.emplace_back(index, width);
             continue;
         }
         std::string_view col, row, text;
@@ -272,23 +280,9 @@ void TExStringGrid::LoadFromStream(std::string_view Stream, size_t& Position) {
         const int64_t r = int64_t{StrToInt(row)} + SaveStartRow();
         if (c < 0 || c >= cols || r < 0 || r >= rows)
             throw ROvoVariRodev("Grid index out of range");
-        cells.push_back({static_cast<int>(c), static_cast<int>(r), DecodeCellLine(text)});
+        content.Cells.push_back({static_cast<int>(c), static_cast<int>(r), DecodeCellLine(text)});
     }
 
-    BeginUpdate();
-    try {
-        SetColCount(cols);
-        SetRowCount(rows);
-        for (const auto& [col, width] : widths)
-            SetColWidths(col, width);
-        for (const TTextGridCell& cell : cells)
-            LoadCell(cell.Col, cell.Row, cell.Text);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    PlaceTextGrid(content, false);
     Position = position;
-    NotifyCellsChanged(TRect{0, 0, ColCount(), RowCount()});
-    BulkCellsChanged();
 }

@@ -103,8 +103,7 @@ void TExStringGrid::LoadFromFixed(const std::string& FileName, TIntList* positio
     if (MaxRows != -1)
         lines.resize(std::min(lines.size(), static_cast<size_t>(std::max(1, MaxRows))));
 
-    BeginUpdate();
-    try {
+    StoreLoadedCells([&] {
         SetColCount(FixedCols() + static_cast<int>(starts.size()) - 1);
         int row = SaveStartRow();
         if (row + static_cast<int>(lines.size()) > RowCount())
@@ -122,11 +121,5 @@ void TExStringGrid::LoadFromFixed(const std::string& FileName, TIntList* positio
             }
             ++row;
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
-    NotifyCellsChanged(TRect{0, 0, ColCount(), RowCount()});
-    BulkCellsChanged();
+    });
 }
