@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -65,6 +66,48 @@ constexpr std::array<std::pair<const char*, TColor>, 52> NamedColors{{
     {"clWindowFrame", clWindowFrame},
     {"clWindowText", clWindowText},
 }};
+
+using TExtended80 = std::array<uint8_t, 10>;
+
+// Little-endian 80-bit extended precision: 64-bit mantissa with its integer bit, 15-bit biased
+// exponent, sign. Built by hand so that the form does not depend on the compiler's long double.
+TExtended80 ToExtended80(double value) {
+    TExtended80 out{};
+    uint16_t signExponent = std::signbit(value) ? 0x8000 : 0;
+    uint64_t mantissa = 0;
+    if (std::isnan(value)) {
+        signExponent |= 0x7FFF;
+        mantissa = 0xC000000000000000ull;
+    } else if (std::isinf(value)) {
+        signExponent |= 0x7FFF;
+        mantissa = 0x8000000000000000ull;
+    } else if (value != 0) {
+        int exponent = 0;
+        const double fraction = std::frexp(std::fabs(value), &exponent); // [0.5, 1)
+        mantissa = static_cast<uint64_t>(std::ldexp(fraction, 64));
+        signExponent |= static_cast<uint16_t>(exponent - 1 + 16383);
+    }
+    for (int i = 0; i < 8; ++i)
+        out[static_cast<size_t>(i)] = static_cast<uint8_t>(mantissa >> (8 * i));
+    out[8] = static_cast<uint8_t>(signExponent);
+    out[9] = static_cast<uint8_t>(signExponent >> 8);
+    return out;
+}
+
+double FromExtended80(const TExtended80& bytes) {
+    uint64_t mantissa = 0;
+    for (int i = 7; i >= 0; --i)
+        mantissa = (mantissa << 8) | bytes[static_cast<size_t>(i)];
+    const int signExponent = bytes[8] | (bytes[9] << 8);
+    const bool negative = (signExponent & 0x8000) != 0;
+    const int exponent = signExponent & 0x7FFF;
+    double value;
+    if (exponent == 0x7FFF)
+        value = (mantissa << 1) == 0 ? HUGE_VAL : std::nan("");
+    else
+        value = std::ldexp(static_cast<double>(mantissa), exponent - 16383 - 63);
+    return negative ? -value : value;
+}
 
 } // namespace
 
@@ -132,6 +175,9 @@ void TComponentImageWriter::WriteSet(std::span<const char* const> Names, uint32_
 }
 
 TValueType TComponentImageWriter::TextValueType(std::string_view Utf8) {
+    // Most texts are ASCII: one UTF-16 unit per byte, no conversion needed to tell.
+    if (std::none_of(Utf8.begin(), Utf8.end(), [](char c) { return (c & 0x80) != 0; }))
+        return Utf8.size() <= 255 ? vaString : vaLString;
     const size_t units = Utf8ToUtf16(Utf8).size();
     if (units > 0 && Utf8.size() >= 2 * units)
         return vaWString;
@@ -166,6 +212,18 @@ void TComponentImageWriter::WriteTextList(const TStringList& Lines) {
     for (const std::string& line : Lines)
         WriteText(line);
     WriteValueType(vaNull);
+}
+
+void TComponentImageWriter::WriteFloat(double Value) {
+    WriteValueType(vaExtended);
+    const TExtended80 bytes = ToExtended80(Value);
+    FOutput.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+void TComponentImageWriter::WriteBinary(std::string_view Bytes) {
+    WriteValueType(vaBinary);
+    WriteLittleEndian(static_cast<uint32_t>(Bytes.size()), 4);
+    FOutput.append(Bytes);
 }
 
 // --- reader ------------------------------------------------------------------------------------
@@ -307,6 +365,19 @@ std::string TComponentImageReader::ReadTextOfType(TValueType Type) {
 
 std::string TComponentImageReader::ReadText() {
     return ReadTextOfType(ReadValueType());
+}
+
+double TComponentImageReader::ReadFloat() {
+    ExpectValueType(vaExtended);
+    TExtended80 bytes;
+    const std::string_view taken = Take(bytes.size());
+    std::copy(taken.begin(), taken.end(), reinterpret_cast<char*>(bytes.data()));
+    return FromExtended80(bytes);
+}
+
+std::string TComponentImageReader::ReadBinary() {
+    ExpectValueType(vaBinary);
+    return std::string(Take(ReadLittleEndian(4)));
 }
 
 void TComponentImageReader::ReadTextList(TStringList& Lines) {

@@ -57,6 +57,10 @@ public:
     void WriteText(std::string_view Utf8);
     // A list value: one text per line.
     void WriteTextList(const TStringList& Lines);
+    // vaExtended: the 80-bit extended-precision form.
+    void WriteFloat(double Value);
+    // vaBinary: a 32-bit length, then the bytes.
+    void WriteBinary(std::string_view Bytes);
     void WriteValueType(TValueType Type) { FOutput.push_back(static_cast<char>(Type)); }
     void WriteShortString(std::string_view Text);
 
@@ -89,6 +93,8 @@ public:
     uint32_t ReadSet(std::span<const char* const> Names);
     std::string ReadText();
     void ReadTextList(TStringList& Lines);
+    double ReadFloat();
+    std::string ReadBinary();
     // The index of the identifier read in Names.
     int ReadEnum(std::span<const char* const> Names);
     std::string ReadShortString();

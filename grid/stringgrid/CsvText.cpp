@@ -8,9 +8,8 @@
 
 namespace {
 
-constexpr char Quote = '"';
-// A line break inside a field written by older versions of the grid.
-constexpr char VerticalTab = '\x0b';
+using CsvDetail::Quote;
+using CsvDetail::VerticalTab;
 
 bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
@@ -32,18 +31,6 @@ std::string LineBreaksToTilde(std::string_view text) {
         }
     }
     return out;
-}
-
-void ReplaceMarks(std::string& field, char mark) {
-    std::string out;
-    out.reserve(field.size() + 8);
-    for (char c : field) {
-        if (c == mark)
-            out += "\r\n";
-        else
-            out += c;
-    }
-    field = std::move(out);
 }
 
 // Unpaired occurrences: the end of each run of odd length, so the doubled delimiters around
@@ -152,76 +139,54 @@ void FirstTwoLines(std::string_view text, std::string_view& first, std::string_v
 
 std::vector<TCsvRecord> ParseCsv(std::string_view text, const TCsvOptions& options) {
     std::vector<TCsvRecord> records;
-    const char delimiter = options.Delimiter;
-    const std::size_t n = text.size();
-    std::size_t i = 0;
     TCsvRecord record;
-    // With no delimiter every line is one field, NUL characters included.
-    auto isDelimiter = [delimiter](char c) { return delimiter != '\0' && c == delimiter; };
-    auto finishField = [&](std::string field, bool quoted) {
-        if (options.JavaCSV) {
-            if (!quoted && field == "^")
-                field.clear();
-            ReplaceMarks(field, '~');
-        } else if (!quoted) {
-            ReplaceMarks(field, VerticalTab);
-        }
-        record.push_back(std::move(field));
-    };
-    while (i < n) {
-        // One record: fields until a line break outside quotes.
-        record.clear();
-        bool endOfRecord = false;
-        while (!endOfRecord) {
-            std::size_t start = i;
-            while (start < n && text[start] == ' ')
-                ++start;
-            std::string field;
-            bool quoted = false;
-            if (start < n && text[start] == Quote) {
-                quoted = true;
-                i = start + 1;
-                for (;;) {
-                    if (i >= n)
-                        throw Exception("The CSV file is damaged: a quoted field is not closed");
-                    if (text[i] == Quote) {
-                        if (i + 1 < n && text[i + 1] == Quote) {
-                            field += Quote;
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        break;
-                    }
-                    field += text[i++];
-                }
-                // Text after the closing quote never joins the quoted field.
-                while (i < n && !isDelimiter(text[i]) && text[i] != '\r' && text[i] != '\n')
-                    ++i;
-            } else {
-                // Leading blanks are layout, not text; the writer quotes a text that starts
-                // with one.
-                i = start;
-                while (i < n && !isDelimiter(text[i]) && text[i] != '\r' && text[i] != '\n')
-                    ++i;
-                field.assign(text.substr(start, i - start));
-            }
-            const bool atDelimiter = i < n && isDelimiter(text[i]);
-            if (atDelimiter) {
-                finishField(std::move(field), quoted);
-                ++i;
-                continue;
-            }
-            // Last field of the record: an empty unquoted one after a delimiter stores nothing.
-            if (quoted || !field.empty())
-                finishField(std::move(field), quoted);
-            if (i < n && text[i] == '\r')
-                ++i;
-            if (i < n && text[i] == '\n')
-                ++i;
-            endOfRecord = true;
-        }
-        records.push_back(record);
-    }
+    SplitCsv(
+        text, options, [&record](size_t, std::string_view field) { record.emplace_back(field); },
+        [&] {
+            records.push_back(std::move(record));
+            record.clear();
+            return true;
+        });
     return records;
+}
+
+TCsvShape MeasureCsv(std::string_view text, const TCsvOptions& options) {
+    TCsvShape shape;
+    // Without quotes a record is one line and its fields lie between delimiters: counting
+    // them is much faster than splitting.
+    if (text.find(CsvDetail::Quote) == std::string_view::npos) {
+        while (!text.empty()) {
+            const size_t end = std::min(text.find_first_of("\r\n"), text.size());
+            std::string_view line = text.substr(0, end);
+            size_t fields = 0;
+            if (options.Delimiter != '\0') {
+                fields =
+                    static_cast<size_t>(std::count(line.begin(), line.end(), options.Delimiter));
+                // npos + 1 is 0: a line without a delimiter is all last field.
+                line.remove_prefix(line.rfind(options.Delimiter) + 1);
+            }
+            // The last field counts unless it is empty once its leading blanks are gone.
+            if (line.find_first_not_of(' ') != std::string_view::npos)
+                ++fields;
+            shape.WidestRecord = std::max(shape.WidestRecord, fields);
+            ++shape.Records;
+            size_t next = end;
+            if (next < text.size() && text[next] == '\r')
+                ++next;
+            if (next < text.size() && text[next] == '\n')
+                ++next;
+            text.remove_prefix(next);
+        }
+        return shape;
+    }
+    SplitCsv(
+        text, options,
+        [&shape](size_t index, std::string_view) {
+            shape.WidestRecord = std::max(shape.WidestRecord, index + 1);
+        },
+        [&shape] {
+            ++shape.Records;
+            return true;
+        });
+    return shape;
 }

@@ -32,3 +32,19 @@ void FirstTwoLines(std::string_view text, std::string_view& first, std::string_v
 // or a bare CR. Throws Exception when a quoted field is never closed, so a damaged file is
 // refused before anything is stored.
 std::vector<TCsvRecord> ParseCsv(std::string_view text, const TCsvOptions& options);
+
+// The size of what ParseCsv would read, found without storing a field; throws as ParseCsv does.
+struct TCsvShape {
+    size_t Records = 0;
+    size_t WidestRecord = 0;
+};
+TCsvShape MeasureCsv(std::string_view text, const TCsvOptions& options);
+
+// The one CSV splitter: calls onField(fieldIndex, text) for every field of a record and
+// onRecordEnd() after each record, which returns false to stop there. The field text is valid
+// during the call only.
+template <typename OnField, typename OnRecordEnd>
+void SplitCsv(std::string_view text, const TCsvOptions& options, OnField&& onField,
+              OnRecordEnd&& onRecordEnd);
+
+#include "grid/stringgrid/CsvSplit.h"

@@ -84,6 +84,9 @@ class THintMonitor;
 struct THintInfo;
 class TBalloonWindow;
 struct TStoredRow;
+struct TBinStreamPlan;
+struct TTextGridContent;
+struct TGridGraphicPayload;
 class TBaseGridRowMover;
 class THiddenColumnSet;
 class THiddenRowStore;
@@ -107,6 +110,8 @@ class TGridTransEdit;
 class TGridUnitEditBtn;
 class TRichEdit;
 
+// Progress of a file save or load in percent, fired when the value changes.
+using TGridFileProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
 using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 // Sorting, grouping and tree rows: node clicks and the custom group calculation.
 using TNodeClickEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
@@ -1063,6 +1068,33 @@ public:
     void InsertFromCSV(const std::string& FileName, int MaxRows = -1);
     std::string SaveToCSVText();
     void LoadFromCSVText(std::string_view Text, int MaxRows = -1);
+    // --- binary grid stream, text grid file and stream, fixed-width text, CSV streams
+    // (ExGridStream.cpp, ExGridTextFile*.cpp, ExGridCsv.cpp) ---
+    // A stream or file is read whole and checked before the first cell changes: damaged input
+    // throws (EReadError for the binary stream, ROvoVariRodev or Exception for the text forms)
+    // and leaves the grid as it was. The binary stream carries cells with their properties and
+    // graphics; it holds at most 65,535 rows and columns and refuses larger rectangles.
+    void SaveRectToBinStream(const TRect& Rect, std::string& Stream);
+    void SaveToBinStream(std::string& Stream);
+    void SaveToBinFile(const std::string& FileName);
+    void LoadAtPointFromBinStream(TPoint Point, std::string_view Stream);
+    void LoadFromBinStream(std::string_view Stream);
+    void LoadFromBinFile(const std::string& FileName);
+    // The text grid file (UTF-16 with a byte-order mark when Unicode, else ANSI) and the text
+    // grid stream (UTF-16 lines appended to Stream; the load starts at Position and leaves it at
+    // the first line that is not the grid's).
+    void SaveToFile(const std::string& FileName, bool Unicode = true);
+    void LoadFromFile(const std::string& FileName);
+    void SaveToStream(std::string& Stream);
+    void LoadFromStream(std::string_view Stream, size_t& Position);
+    // Fixed-width text: positions holds widths in characters to save (missing ones are measured
+    // and appended), 1-based start positions to load (sorted in place).
+    void SaveToFixed(const std::string& FileName, TIntList* positions);
+    void LoadFromFixed(const std::string& FileName, TIntList* positions, bool DoTrim = true,
+                       int MaxRows = -1);
+    void LoadFromCSVStream(std::string_view Stream, int MaxRows = -1);
+    bool OemConvert = false;
+    TGridFileProgressEvent OnFileProgress;
     void UpdateEditMode() { CanSelectCell(Col(), Row()); }
     void ScrollInView(int ColIndex, int RowIndex);
     void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
@@ -1434,7 +1466,6 @@ public:
         std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)>;
     using TOleDragOverEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
     using TOleDroppedEvent = std::function<void(TObject* Sender, const TGridRect& ARect)>;
-    using TFileProgressEvent = std::function<void(TObject* Sender, int Progress)>;
     TClipboardBeforePasteWideCellEvent OnClipboardBeforePasteWideCell;
     TClipboardAfterPasteWideCellEvent OnClipboardAfterPasteWideCell;
     TOleDropEvent OnOleDrop;
@@ -1443,7 +1474,6 @@ public:
     TOleDropColEvent OnOleDropCol;
     TOleDragOverEvent OnOleDragOver;
     TOleDroppedEvent OnOleDropped;
-    TFileProgressEvent OnFileProgress;
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
     // Keyboard (ExGridKeyboard.cpp).
@@ -2161,6 +2191,16 @@ protected:
 private:
     // CSV exchange: stores the records of Text from FirstRow on.
     void ReadCSV(std::string_view Text, int FirstRow, int MaxRows);
+    // File exchange: fires OnFileProgress with Done / Max(1, Total) in percent, halves to even,
+    // when it differs from LastFired (-1 before the first).
+    void FireFileProgress(int Done, int Total, int& LastFired);
+    // Runs Store under the update lock, then signals the change of the whole grid.
+    void StoreLoadedCells(const std::function<void()>& Store);
+    void PlaceTextGrid(const TTextGridContent& Content, bool Progress);
+    // Binary grid stream: one pass checks, the next places (ExGridStream.cpp).
+    void ReadBinStream(TPoint Point, std::string_view Stream, bool Apply, TBinStreamPlan& Plan);
+    void PlaceStreamGraphic(int ACol, int ARow, const TCellGraphic& Graphic,
+                            const TGridGraphicPayload& Payload);
     // Runs a change of the hidden-row store (which answers the number of rows it moved) with
     // the rows cut off by a smaller RowCount set aside, then the frame's follow-ups.
     void ChangeRowsOnShow(const std::function<int()>& Change);
@@ -2710,6 +2750,7 @@ private:
     std::optional<std::string> CellStreamOfRange(const TGridRect& Rect);
     bool CellStreamSize(const std::string& Stream, int& Cols, int& Rows, intptr_t& ID);
     void LoadCellStreamAt(int ACol, int ARow, const std::string& Stream);
+    intptr_t CellStreamID() const;
     // Drag and drop.
     void DropTargetCell(TPoint pt, bool ColumnDrag, int& ACol, int& ARow, bool& Append);
     TClipOperation FClipLastOp = coCopy;

@@ -149,7 +149,7 @@ int TExStringGrid::PasteRange(int ACol, int ARow, int& RowsOut, int& ColsOut) {
             InsertRows(ARow, rows, true);
         LoadCellStreamAt(ACol, ARow, *stream);
         const TGridRect range{ACol, ARow, ACol + cols - 1, ARow + rows - 1};
-        const bool fromHere = id == reinterpret_cast<intptr_t>(this);
+        const bool fromHere = id == CellStreamID();
         RowsPasted(fromHere ? FClipTopLeft : TPoint{-1, -1}, range, FClipLastOp);
         EndPasteCells();
         return cols * rows;

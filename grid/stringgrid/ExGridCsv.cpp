@@ -1,10 +1,12 @@
 // CSV exchange of the string grid: one line per row, fields through the save and load hooks.
+#include "grid/foundation/ExUtil.h"
 #include "grid/stringgrid/CsvText.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 #include "platform/core/TextFile.h"
+#include "platform/core/Utf8.h"
 
 #include <algorithm>
 
@@ -34,6 +36,7 @@ std::string TExStringGrid::SaveToCSVText() {
     const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
     std::string out;
     std::string text;
+    int lastProgress = -1;
     ExportNotification(esExportStart, SaveStartRow());
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
         ExportNotification(esExportNextRow, r);
@@ -41,9 +44,12 @@ std::string TExStringGrid::SaveToCSVText() {
             if (d > SaveStartCol())
                 out += options.Delimiter;
             SaveCell(SaveHiddenCells ? d : RealColIndex(d), r, text);
+            if (OemConvert)
+                TextToOEM(text);
             out += CsvField(text, options);
         }
         out += "\r\n";
+        FireFileProgress(r, RowCount() - 1, lastProgress);
     }
     ExportNotification(esExportDone, -1);
     return out;
@@ -72,6 +78,14 @@ void TExStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows) {
     const std::string bytes = ReadFileBytes(FileName);
     if (bytes.empty())
         return;
+    // Well-formed UTF-8 is read where it lies: no copy of a large file.
+    if (StartsWithUtf8Mark(bytes)) {
+        const std::string_view afterMark = std::string_view(bytes).substr(Utf8Mark.size());
+        if (FirstIllFormedUtf8(afterMark) == std::string_view::npos) {
+            LoadFromCSVText(afterMark, MaxRows);
+            return;
+        }
+    }
     LoadFromCSVText(DecodeText(bytes), MaxRows);
 }
 
@@ -86,7 +100,19 @@ void TExStringGrid::LoadFromCSVText(std::string_view Text, int MaxRows) {
     ReadCSV(Text, SaveStartRow(), MaxRows);
 }
 
+void TExStringGrid::LoadFromCSVStream(std::string_view Stream, int MaxRows) {
+    if (Stream.empty())
+        return;
+    ReadCSV(DecodeText(Stream), SaveStartRow(), MaxRows);
+}
+
 void TExStringGrid::ReadCSV(std::string_view Text, int FirstRow, int MaxRows) {
+    std::string fromOem;
+    if (OemConvert) {
+        fromOem = Text;
+        OEMToText(fromOem);
+        Text = fromOem;
+    }
     TCsvOptions options;
     options.JavaCSV = JavaCSV;
     options.Delimiter = Delimiter;
@@ -95,41 +121,49 @@ void TExStringGrid::ReadCSV(std::string_view Text, int FirstRow, int MaxRows) {
         FirstTwoLines(Text, first, second);
         options.Delimiter = DetectCsvDelimiter(first, second);
     }
-    // Everything is parsed before the first cell changes: a damaged file leaves the grid as
-    // it was.
-    const std::vector<TCsvRecord> records = ParseCsv(Text, options);
-    if (records.empty())
+    // The whole text is checked before the first cell changes: a damaged file leaves the grid
+    // as it was.
+    const TCsvShape shape = MeasureCsv(Text, options);
+    if (shape.Records == 0)
         throw Exception("File is empty");
     std::size_t from = LoadFirstRow ? 0 : 1;
-    std::size_t to = records.size();
+    std::size_t to = shape.Records;
     if (MaxRows > 0)
         to = std::min(to, from + static_cast<std::size_t>(MaxRows));
     from = std::min(from, to);
-
     const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
     const int startCol = SaveStartCol();
-    std::size_t widest = 0;
-    for (std::size_t k = from; k < to; ++k)
-        widest = std::max(widest, records[k].size());
+    if (shape.WidestRecord + startCol > static_cast<std::size_t>(TGridCellStore::MaxCols) ||
+        FirstRow + (to - from) + FixedFooters() > static_cast<std::size_t>(TGridCellStore::MaxRows))
+        throw Exception("The CSV file holds more rows or columns than a grid can");
 
-    BeginUpdate();
-    try {
+    StoreLoadedCells([&] {
         const int rows = static_cast<int>(to - from);
         SetRowCount(FirstRow + rows + FixedFooters());
+        std::size_t record = 0;
+        std::size_t widest = 0;
+        int row = FirstRow;
+        int lastProgress = -1;
+        std::string cell;
+        SplitCsv(
+            Text, options,
+            [&](std::size_t index, std::string_view field) {
+                if (record < from)
+                    return;
+                cell.assign(field);
+                LoadCell(startCol + static_cast<int>(index), row, cell);
+                widest = std::max(widest, index + 1);
+            },
+            [&] {
+                if (record++ >= from) {
+                    ++row;
+                    FireFileProgress(row - FirstRow, rows, lastProgress);
+                }
+                return record < to;
+            });
+        // Cells past the column count are kept by the store, so the count follows once.
         if (startCol + static_cast<int>(widest) > ColCount() + hidden)
             SetColCount(startCol + static_cast<int>(widest) - hidden);
-        int row = FirstRow;
-        for (std::size_t k = from; k < to; ++k, ++row) {
-            int c = startCol;
-            for (const std::string& field : records[k])
-                LoadCell(c++, row, field);
-        }
         FMaxRowCount = RowCount();
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
-    NotifyCellsChanged(TRect{0, 0, ColCount(), RowCount()});
-    BulkCellsChanged();
+    });
 }

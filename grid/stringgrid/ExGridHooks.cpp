@@ -86,6 +86,11 @@ void TExStringGrid::SaveCell(int ACol, int ARow, std::string& S) {
 }
 
 void TExStringGrid::LoadCell(int ACol, int ARow, const std::string& S) {
+    // Loads store millions of cells: no copy unless a handler may change the text.
+    if (!OnLoadCell) {
+        SetGridCell(ACol, ARow, S);
+        return;
+    }
     std::string value = S;
     FireEvent(OnLoadCell, this, ACol, ARow, value);
     SetGridCell(ACol, ARow, value);

@@ -58,10 +58,6 @@ std::string Latin1WithReferences(std::string_view utf8) {
     return out;
 }
 
-int RoundHalfEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 } // namespace
 
 std::string TExStringGrid::SaveToXMLText(const std::string& ListDescr,
@@ -95,14 +91,7 @@ std::string TExStringGrid::SaveToXMLText(const std::string& ListDescr,
             text += "<" + name + ">" + EscapedXMLText(value) + "</" + name + ">\r\n";
         }
         text += "</" + RecordDescr + ">\r\n";
-        if (OnFileProgress) {
-            const int now =
-                RoundHalfEven(static_cast<double>(r) / std::max(1, endRow - startRow) * 100.0);
-            if (now != progress) {
-                progress = now;
-                OnFileProgress(this, progress);
-            }
-        }
+        FireFileProgress(r, endRow - startRow, progress);
     }
     text += "</" + ListDescr + ">\r\n";
     ExportNotification(esExportDone, -1);

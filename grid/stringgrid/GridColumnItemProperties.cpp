@@ -2,6 +2,7 @@
 #include "grid/stringgrid/GridColumnItemProperties.h"
 
 #include "grid/stringgrid/ComponentImage.h"
+#include "grid/stringgrid/StreamNames.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Component.h"
 #include "platform/ui/Font.h"
@@ -12,54 +13,10 @@
 
 namespace {
 
-constexpr std::array<const char*, 3> AlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
 constexpr std::array<const char*, 4> BorderNames{"cbTop", "cbLeft", "cbRight", "cbBottom"};
 constexpr std::array<const char*, 6> PopupTypeNames{"cpFixedCellsRClick",  "cpFixedCellsLClick",
                                                     "cpNormalCellsRClick", "cpNormalCellsLClick",
                                                     "cpAllCellsRClick",    "cpAllCellsLClick"};
-constexpr std::array<const char*, 43> EditorNames{"edNormal",
-                                                  "edSpinEdit",
-                                                  "edComboEdit",
-                                                  "edComboList",
-                                                  "edEditBtn",
-                                                  "edCheckBox",
-                                                  "edDateEdit",
-                                                  "edDateEditUpDown",
-                                                  "edTimeEdit",
-                                                  "edButton",
-                                                  "edDataCheckBox",
-                                                  "edNumeric",
-                                                  "edPositiveNumeric",
-                                                  "edFloat",
-                                                  "edCapital",
-                                                  "edMixedCase",
-                                                  "edPassword",
-                                                  "edUnitEditBtn",
-                                                  "edLowerCase",
-                                                  "edUpperCase",
-                                                  "edFloatSpinEdit",
-                                                  "edTimeSpinEdit",
-                                                  "edDateSpinEdit",
-                                                  "edNumericEditBtn",
-                                                  "edFloatEditBtn",
-                                                  "edCustom",
-                                                  "edRichEdit",
-                                                  "edNone",
-                                                  "edDateTimeEdit",
-                                                  "edValidChars",
-                                                  "edTrackbarDropDown",
-                                                  "edMemoDropDown",
-                                                  "edCalculatorDropDown",
-                                                  "edTimePickerDropDown",
-                                                  "edDetailDropDown",
-                                                  "edGridDropDown",
-                                                  "edColorPickerDropDown",
-                                                  "edImagePickerDropDown",
-                                                  "edExGridDropDown",
-                                                  "edPositiveFloat",
-                                                  "edNumericUnitEditBtn",
-                                                  "edFloatUnitEditBtn",
-                                                  "edMaskEditBtn"};
 constexpr std::array<const char*, 20> SortStyleNames{
     "ssAutomatic",   "ssAlphabetic", "ssNumeric",       "ssDate",
     "ssAlphaNoCase", "ssAlphaCase",  "ssShortDateEU",   "ssShortDateUS",
@@ -67,8 +24,6 @@ constexpr std::array<const char*, 20> SortStyleNames{
     "ssRaw",         "ssHTML",       "ssImages",        "ssCheckBox",
     "ssDateTime",    "ssTime",       "ssAlphaNumeric",  "ssAlphaNumericNoCase"};
 constexpr std::array<const char*, 3> PitchNames{"fpDefault", "fpVariable", "fpFixed"};
-constexpr std::array<const char*, 4> FontStyleNames{"fsBold", "fsItalic", "fsUnderline",
-                                                    "fsStrikeOut"};
 constexpr std::array<const char*, 7> PenStyleNames{
     "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"};
 constexpr std::array<const char*, 16> PenModeNames{

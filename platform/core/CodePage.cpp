@@ -3,6 +3,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/Utf8.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -49,9 +50,16 @@ bool IsUndefinedAnsiByte(char32_t c) {
     return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
 }
 
+// ASCII reads the same in both: no converter is opened for it (cells call these by the million).
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
 } // namespace
 
 std::string AnsiToUtf8(std::string_view windows1252) {
+    if (IsAscii(windows1252))
+        return std::string(windows1252);
     IconvHandle converter("UTF-8", "WINDOWS-1252");
     std::string result;
     result.reserve(windows1252.size());
@@ -63,6 +71,8 @@ std::string AnsiToUtf8(std::string_view windows1252) {
 }
 
 std::string Utf8ToAnsi(std::string_view utf8) {
+    if (IsAscii(utf8))
+        return std::string(utf8);
     IconvHandle converter("WINDOWS-1252", "UTF-8");
     std::string result;
     result.reserve(utf8.size());

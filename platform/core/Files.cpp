@@ -124,7 +124,19 @@ std::string ReadFileBytes(const std::string& path) {
     if (!file || DirectoryExists(path))
         throw EFileError("Cannot open file \"" + path + "\". " +
                          ErrnoText(DirectoryExists(path) ? EISDIR : errno));
-    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    // One read of the size the file has; whatever a growing or special file adds after that
+    // (its size may read as 0) follows through the stream.
+    std::string bytes;
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    file.seekg(0, std::ios::beg);
+    if (size > 0) {
+        bytes.resize(static_cast<size_t>(size));
+        file.read(bytes.data(), size);
+        bytes.resize(static_cast<size_t>(file.gcount()));
+        file.clear(file.rdstate() & ~(std::ios::eofbit | std::ios::failbit));
+    }
+    bytes.append(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     if (file.bad())
         throw EFileError("Cannot read file \"" + path + "\". " + ErrnoText(errno));
     return bytes;

@@ -90,15 +90,34 @@ std::string Utf32ToUtf8(std::u32string_view utf32) {
     return result;
 }
 
+size_t FirstIllFormedUtf8(std::string_view text) {
+    char32_t character = 0;
+    for (size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::string_view rest = text.substr(i);
+        const size_t length = DecodeUtf8Character(rest, character);
+        if (character == ReplacementCharacter && !rest.starts_with("\xEF\xBF\xBD"))
+            return i;
+        i += length;
+    }
+    return std::string_view::npos;
+}
+
 std::string ReplaceInvalidUtf8(std::string_view text) {
-    // Re-encoding a decoded character gives back its own bytes, as UTF-8 has one form per
-    // character; only the ill-formed parts change.
+    // Well-formed runs are copied as they are (whole files pass through here); only the
+    // ill-formed parts become U+FFFD.
     std::string result;
     result.reserve(text.size());
     char32_t character = 0;
-    while (!text.empty()) {
-        text.remove_prefix(DecodeUtf8Character(text, character));
-        AppendUtf8(result, character);
+    for (size_t bad = FirstIllFormedUtf8(text); bad != std::string_view::npos;
+         bad = FirstIllFormedUtf8(text)) {
+        result.append(text.substr(0, bad));
+        text.remove_prefix(bad + DecodeUtf8Character(text.substr(bad), character));
+        AppendUtf8(result, ReplacementCharacter);
     }
+    result.append(text);
     return result;
 }

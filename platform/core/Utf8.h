@@ -22,3 +22,5 @@ std::string Utf32ToUtf8(std::u32string_view utf32);
 
 // The text itself when it is well-formed, else with its ill-formed parts replaced by U+FFFD.
 std::string ReplaceInvalidUtf8(std::string_view text);
+// The offset of the first ill-formed sequence; npos for well-formed text.
+size_t FirstIllFormedUtf8(std::string_view text);

@@ -106,26 +106,41 @@ void TBitmap::Assign(const TBitmap* source) {
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {
-    std::string bytes = ReadFileBytes(path);
+    std::string error;
+    if (!LoadFromBmpBytes(ReadFileBytes(path), &error))
+        throw EFileError("The file \"" + path + "\" is not a valid bitmap: " + error);
+}
+
+bool TBitmap::LoadFromBmpBytes(std::string_view bytes, std::string* error) {
     QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     QImageReader reader(&buffer, "BMP");
     QImage image = reader.read();
-    if (image.isNull())
-        throw EFileError("The file \"" + path + "\" is not a valid bitmap: " +
-                         QtConvert::FromQString(reader.errorString()));
+    if (image.isNull()) {
+        if (error)
+            *error = QtConvert::FromQString(reader.errorString());
+        return false;
+    }
     FImpl->Finish();
     FImpl->Image = image.convertToFormat(ImageFormat(FPixelFormat));
+    return true;
 }
 
-void TBitmap::SaveToFile(const std::string& path) const {
+std::string TBitmap::SaveToBmpBytes() const {
     const QImage& image = TBitmapAccess::Image(*this);
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+        return {};
+    return std::string(data.constData(), static_cast<size_t>(data.size()));
+}
+
+void TBitmap::SaveToFile(const std::string& path) const {
+    const std::string bytes = SaveToBmpBytes();
+    if (bytes.empty())
         throw EFileError("The bitmap could not be written to \"" + path + "\".");
-    WriteFileAtomic(path, std::string_view(data.constData(), static_cast<size_t>(data.size())));
+    WriteFileAtomic(path, bytes);
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat format) {

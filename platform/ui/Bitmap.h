@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class TCanvas;
 class TBitmapAccess;
@@ -37,6 +38,10 @@ public:
     // Writes a 24-bit BMP beside the target and renames it over, so a failed write keeps the
     // old file. Throws EFileError naming the file.
     void SaveToFile(const std::string& path) const;
+    // The same in memory: false (and the picture unchanged) for bytes that are no BMP, with the
+    // reason in error; an empty bitmap saves as no bytes.
+    bool LoadFromBmpBytes(std::string_view bytes, std::string* error = nullptr);
+    std::string SaveToBmpBytes() const;
 
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool transparent) { FTransparent = transparent; }

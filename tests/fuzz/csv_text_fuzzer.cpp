@@ -4,6 +4,8 @@
 #include "grid/stringgrid/CsvText.h"
 #include "platform/core/Exception.h"
 
+#include <algorithm>
+
 namespace {
 
 // What the reader takes back must be written again so that it reads the same.
@@ -38,6 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.Delimiter = DetectCsvDelimiter(first, second);
     try {
         const std::vector<TCsvRecord> records = ParseCsv(text, options);
+        // The grid sizes itself by the quick measure before it splits: both must agree.
+        const TCsvShape shape = MeasureCsv(text, options);
+        size_t widest = 0;
+        for (const TCsvRecord& record : records)
+            widest = std::max(widest, record.size());
+        FUZZ_CHECK(shape.Records == records.size() && shape.WidestRecord == widest);
         if (options.Delimiter != '\0' && !options.JavaCSV)
             Check_Round_Trip(records, options);
     } catch (const Exception&) {

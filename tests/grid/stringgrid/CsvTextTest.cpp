@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 TEST(CsvField, QuotesWhatWouldOtherwiseBreakTheRecord) {
@@ -118,6 +120,28 @@ TEST(CsvRecords, RefusesAnUnclosedQuote) {
     TCsvOptions options;
     for (const char* text : {"\"open", "a,\"b\r\nc,d", "\"x\"\"", "\""})
         EXPECT_THROW(ParseCsv(text, options), Exception) << text;
+}
+
+// The quick count of quote-free texts and the full split agree on the shape of every text.
+TEST(CsvRecords, MeasureAgreesWithTheSplit) {
+    const char* texts[] = {"a,b,\r\n",     "a, ,\r\nb",   "  \"q\",x",       "a\nb\rc\r\nd",
+                           "\r\n\r\n",     "one",         "x,,,\r\n,,\r\n ", "\"m\r\nl\",z\n",
+                           "tail,  \r\nz", "a\tb\tc\r\n1"};
+    for (char delimiter : {',', '\t', '\0'}) {
+        TCsvOptions options;
+        options.Delimiter = delimiter;
+        for (const char* text : texts) {
+            const std::vector<TCsvRecord> records = ParseCsv(text, options);
+            size_t widest = 0;
+            for (const TCsvRecord& record : records)
+                widest = std::max(widest, record.size());
+            const TCsvShape shape = MeasureCsv(text, options);
+            EXPECT_EQ(shape.Records, records.size()) << text;
+            EXPECT_EQ(shape.WidestRecord, widest) << text;
+        }
+    }
+    TCsvOptions options;
+    EXPECT_THROW(MeasureCsv("a,\"open\r\nb", options), Exception);
 }
 
 } // namespace

@@ -97,6 +97,23 @@ TEST_F(ExGridClipboard, CopyAndPasteRoundTripEveryTextThroughThePlatformClipboar
             EXPECT_EQ(Target.Cells(c, r), Source.Cells(c, r)) << c << "," << r;
 }
 
+TEST_F(ExGridClipboard, CellsCopiedBetweenGridsKeepTheirPropertiesThroughTheCellStream) {
+    Source.SetColCount(2);
+    Source.SetRowCount(2);
+    Source.SetCells(1, 1, "red");
+    Source.SetColors(1, 1, clRed);
+    Source.SetSelection({0, 0, 1, 1});
+    Source.CopySelectionToClipboard();
+    ASSERT_TRUE(Clipboard()->HasFormat(GridCellsClipboardFormat));
+
+    Target.SetColCount(4);
+    Target.SetRowCount(4);
+    Target.SetSelection({2, 2, 2, 2});
+    Target.PasteSelectionFromClipboard();
+    EXPECT_EQ(Target.Cells(3, 3), "red");
+    EXPECT_EQ(Target.Colors(3, 3), clRed) << "only the cell stream carries the colour";
+}
+
 TEST_F(ExGridClipboard, PasteWithoutGrowingNeverWritesPastTheLastRowOrColumn) {
     Target.Navigation()->AllowClipboardColGrow = false;
     Target.Navigation()->AllowClipboardRowGrow = false;
