@@ -74,6 +74,15 @@ private:
     std::string FSection;
 };
 
+// Every line ended by CR LF, whatever line end the list itself joins with: the escaped form
+// keeps a line break only where there is a CR.
+std::string LinesWithCrLf(const TStringList& Lines) {
+    std::string text;
+    for (int i = 0; i < Lines.Count(); ++i)
+        text += Lines[i] + "\r\n";
+    return text;
+}
+
 } // namespace
 
 void WritePrintSettings(const TPrintSettings& Settings, TIniFile& Ini, std::string_view Section) {
@@ -112,7 +121,7 @@ void WritePrintSettings(const TPrintSettings& Settings, TIniFile& Ini, std::stri
     out.Text("PageSuffix", Settings.PageSuffix);
     out.Text("PagePrefix", Settings.PagePrefix);
     out.Integer("Orientation", Settings.Orientation);
-    out.Text("TitleLines", EscapeNewLines(Settings.TitleLines()->Text()));
+    out.Text("TitleLines", EscapeNewLines(LinesWithCrLf(*Settings.TitleLines())));
     out.Switch("PrintGraphics", Settings.PrintGraphics);
 }
 

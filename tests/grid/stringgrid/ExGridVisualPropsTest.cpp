@@ -19,8 +19,8 @@ namespace {
 
 // The text with the value of line Name replaced, or the line dropped when Value is null.
 std::string WithLine(std::string Text, const std::string& Name, const char* Value) {
-    const size_t start = Text.find(Name + "=");
-    EXPECT_NE(start, std::string::npos) << Name;
+    const size_t start = Text.rfind(Name + "=", 0) == 0 ? 0 : Text.find("\r\n" + Name + "=") + 2;
+    EXPECT_NE(start, std::string::npos + 2) << Name;
     const size_t end = Text.find("\r\n", start) + 2;
     Text.replace(start, end - start, Value ? Name + "=" + Value + "\r\n" : "");
     return Text;
@@ -60,7 +60,7 @@ const std::vector<std::pair<std::string, const char*>> ChangedEntries{
     {"FixedFont.Color", "clBlue"},
     {"FixedFont.Style", "fsBold,fsItalic,fsUnderline,fsStrikeOut"},
     {"FixedFont.Size", "9"},
-    {"FixedFont.Name", "Tahoma"},
+    {"FixedFont.Name", "Georgia"},
     {"Balloon.BackgroundColor", "clWhite"},
     {"Balloon.TextColor", "clBlack"},
     {"Balloon.Transparency", "128"},
@@ -105,7 +105,8 @@ TEST_F(ExGridVisualProps, EveryEntryGoesToTheFileAndComesBack) {
     std::string text = grid.VisualPropsText();
     for (const auto& [name, value] : ChangedEntries) {
         text = WithLine(text, name, value);
-        EXPECT_EQ(grid.VisualPropsText().find(name + "=" + value + "\r\n"), std::string::npos)
+        EXPECT_EQ(("\r\n" + grid.VisualPropsText()).find("\r\n" + name + "=" + value + "\r\n"),
+                  std::string::npos)
             << name << " already holds the value";
     }
     const std::string file = folder.Write("changed.txt", text);
