@@ -111,6 +111,22 @@ double FromExtended80(const TExtended80& bytes) {
 
 } // namespace
 
+const char* ColorIdent(TColor Value) {
+    for (const auto& [name, color] : NamedColors)
+        if (color == Value)
+            return name;
+    return nullptr;
+}
+
+bool IdentToColor(std::string_view Ident, TColor& Value) {
+    for (const auto& [name, color] : NamedColors)
+        if (Ident == name) {
+            Value = color;
+            return true;
+        }
+    return false;
+}
+
 // --- writer ------------------------------------------------------------------------------------
 
 void TComponentImageWriter::BeginImage(std::string_view ClassName) {
@@ -158,11 +174,10 @@ void TComponentImageWriter::WriteIdent(std::string_view Ident) {
 }
 
 void TComponentImageWriter::WriteColor(TColor Value) {
-    for (const auto& [name, color] : NamedColors)
-        if (color == Value) {
-            WriteIdent(name);
-            return;
-        }
+    if (const char* name = ColorIdent(Value)) {
+        WriteIdent(name);
+        return;
+    }
     WriteInteger(static_cast<int32_t>(Value));
 }
 
@@ -320,11 +335,10 @@ int TComponentImageReader::ReadEnum(std::span<const char* const> Names) {
 TColor TComponentImageReader::ReadColor() {
     if (PeekValueType() != vaIdent)
         return static_cast<TColor>(ReadInteger());
-    const std::string ident = ReadIdent();
-    for (const auto& [name, color] : NamedColors)
-        if (ident == name)
-            return color;
-    InvalidValue();
+    TColor color = clNone;
+    if (!IdentToColor(ReadIdent(), color))
+        InvalidValue();
+    return color;
 }
 
 uint32_t TComponentImageReader::ReadSet(std::span<const char* const> Names) {

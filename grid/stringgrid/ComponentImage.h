@@ -10,6 +10,11 @@
 #include <string>
 #include <string_view>
 
+// The 52 colours that have names ("clBlack", ...): the name of Value, nullptr for others; and
+// the colour an exactly spelled name stands for.
+const char* ColorIdent(TColor Value);
+bool IdentToColor(std::string_view Ident, TColor& Value);
+
 // A stream that is no component image, or ends inside one.
 class EReadError : public Exception {
 public:

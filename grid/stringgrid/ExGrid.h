@@ -1009,6 +1009,22 @@ public:
     // that does not describe this grid's columns throws Exception and changes nothing.
     std::string ColumnStatesToString();
     void StringToColumnStates(const std::string& Value);
+    // Settings persistence: print settings and visual properties (ExGridPersistencePrint.cpp,
+    // ExGridPersistenceVisual.cpp). Everything read is checked before anything changes: a
+    // damaged file throws Exception saying why and leaves the grid as it was. The print
+    // settings live in section Section of the INI file Key, or with clRegistry in the INI file
+    // that stands in for the registry key Key.
+    void SavePrintSettings(const std::string& Key, const std::string& Section,
+                           TColumnSizeLocation Location = clIniFile);
+    void LoadPrintSettings(const std::string& Key, const std::string& Section,
+                           TColumnSizeLocation Location = clIniFile);
+    // Colours, fonts and looks as Name=Value lines; a file that cannot be written throws
+    // "Cannot Create <file>", one that cannot be read "Cannot open file <file>".
+    void SaveVisualProps(const std::string& FileName);
+    void LoadVisualProps(const std::string& FileName);
+    // The text SaveVisualProps writes, and the reading of such a text by LoadVisualProps.
+    std::string VisualPropsText();
+    void ApplyVisualPropsText(std::string_view Text);
     // Where SaveColSizes, LoadColSizes, SaveColPositions and LoadColPositions keep the values.
     TColumnSizeStorage ColumnSizeStorage;
     // Column sizes users keep and restore: the widths stretching and synchronising start from,
