@@ -54,6 +54,11 @@ public:
     bool ShowText() const { return FShowText; }
     void SetShowText(bool Value);
     TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
+    // The preset reaches the items too.
+    void SetComponentStyle(TULKStyle AStyle) override {
+        TExCustomDropDown::SetComponentStyle(AStyle);
+        ApplyItemAppearanceStyle(FItemAppearance.get(), AStyle);
+    }
     void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance->Assign(Value); }
 
     // The popup controls; each exists once its style was shown.

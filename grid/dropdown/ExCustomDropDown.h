@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class TItemAppearance;
 class TBitmap;
 class TDropDownEditButton;
 class TDropDownForm;
@@ -122,6 +123,9 @@ public:
     // tsCustom keeps every colour.
     void SetComponentStyle(TULKStyle AStyle) override;
     TULKStyle GetComponentStyle() const { return FULKStyle; }
+    // Loads the preset's hot and selected colours into the items of a list-like picker;
+    // tsCustom and a missing appearance change nothing.
+    static void ApplyItemAppearanceStyle(TItemAppearance* Appearance, TULKStyle Style);
     // The button takes the tones' colours (and with them its colour-set face); the edit's
     // border the background tone's border.
     void SetColorTones(const TColorTones& ATones) override;

@@ -35,6 +35,11 @@ public:
     TItemLayout Layout() const { return FLayout; }
     void SetLayout(TItemLayout Value) { FLayout = Value; }
     TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
+    // The preset reaches the items too.
+    void SetComponentStyle(TULKStyle AStyle) override {
+        TExCustomDropDown::SetComponentStyle(AStyle);
+        ApplyItemAppearanceStyle(FItemAppearance.get(), AStyle);
+    }
     void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance->Assign(Value); }
     TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
 
