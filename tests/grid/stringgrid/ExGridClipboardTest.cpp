@@ -98,6 +98,8 @@ TEST_F(ExGridClipboard, CopyAndPasteRoundTripEveryTextThroughThePlatformClipboar
 }
 
 TEST_F(ExGridClipboard, CellsCopiedBetweenGridsKeepTheirPropertiesThroughTheCellStream) {
+    Source.Navigation()->AllowFmtClipboard = true;
+    Target.Navigation()->AllowFmtClipboard = true;
     Source.SetColCount(2);
     Source.SetRowCount(2);
     Source.SetCells(1, 1, "red");
