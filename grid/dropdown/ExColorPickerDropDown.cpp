@@ -98,27 +98,19 @@ void TExColorPickerDropDown::SetShowText(bool Value) {
 }
 
 void TExColorPickerDropDown::SelectFirst() {
-    if (const int target = ListStepTarget(TListStep::First, FItemIndex, FColors->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::First, FColors->Count());
 }
 
 void TExColorPickerDropDown::SelectLast() {
-    if (const int target = ListStepTarget(TListStep::Last, FItemIndex, FColors->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::Last, FColors->Count());
 }
 
 void TExColorPickerDropDown::SelectNext() {
-    if (const int target = ListStepTarget(TListStep::Next, FItemIndex, FColors->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::Next, FColors->Count());
 }
 
 void TExColorPickerDropDown::SelectPrevious() {
-    if (const int target = ListStepTarget(TListStep::Previous, FItemIndex, FColors->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::Previous, FColors->Count());
 }
 
 void TExColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {

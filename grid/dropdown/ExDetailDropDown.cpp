@@ -83,27 +83,19 @@ void TExDetailDropDown::SetItemIndex(int Value) {
 }
 
 void TExDetailDropDown::SelectFirst() {
-    if (const int target = ListStepTarget(TListStep::First, FItemIndex, FItems->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::First, FItems->Count());
 }
 
 void TExDetailDropDown::SelectLast() {
-    if (const int target = ListStepTarget(TListStep::Last, FItemIndex, FItems->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::Last, FItems->Count());
 }
 
 void TExDetailDropDown::SelectNext() {
-    if (const int target = ListStepTarget(TListStep::Next, FItemIndex, FItems->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::Next, FItems->Count());
 }
 
 void TExDetailDropDown::SelectPrevious() {
-    if (const int target = ListStepTarget(TListStep::Previous, FItemIndex, FItems->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::Previous, FItems->Count());
 }
 
 // --- the popup -----------------------------------------------------------------------------------

@@ -77,27 +77,19 @@ void TExImagePickerDropDown::SetImageIndex(int Value) {
 }
 
 void TExImagePickerDropDown::SelectFirst() {
-    if (const int target = ListStepTarget(TListStep::First, FItemIndex, FItems->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::First, FItems->Count());
 }
 
 void TExImagePickerDropDown::SelectLast() {
-    if (const int target = ListStepTarget(TListStep::Last, FItemIndex, FItems->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::Last, FItems->Count());
 }
 
 void TExImagePickerDropDown::SelectNext() {
-    if (const int target = ListStepTarget(TListStep::Next, FItemIndex, FItems->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::Next, FItems->Count());
 }
 
 void TExImagePickerDropDown::SelectPrevious() {
-    if (const int target = ListStepTarget(TListStep::Previous, FItemIndex, FItems->Count());
-        target >= 0)
-        SetItemIndex(target);
+    StepItemIndex(*this, TListStep::Previous, FItems->Count());
 }
 
 // --- filling -------------------------------------------------------------------------------------

@@ -25,6 +25,11 @@ enum class TListStep { First, Last, Next, Previous };
 // The index Step reaches from Current (-1 for none) among Count items: from none, Next and
 // Previous reach the first item; -1 when the step cannot move (no items, or at the end).
 int ListStepTarget(TListStep Step, int Current, int Count);
+// Moves a picker's ItemIndex by one list step; nothing when the step leads nowhere.
+template <class TPicker> void StepItemIndex(TPicker& Picker, TListStep Step, int Count) {
+    if (const int target = ListStepTarget(Step, Picker.ItemIndex(), Count); target >= 0)
+        Picker.SetItemIndex(target);
+}
 
 // What the items of a selector show beside their caption.
 enum TSelectorType { stImage, stColor };
