@@ -24,7 +24,27 @@ struct TTableColumn {
     std::string Missing;
 };
 
-// A table window in a few lines: its texts, its size, its grid and its file.
+// One table of a window: its grid's rows and columns and where its rows go in the table file.
+struct TTableGridDescription {
+    // A window with two tables shows each on a page of its page control: the page's name and
+    // caption slot, and the grid's name.
+    std::string Page_Name;
+    int Page_Caption_Slot = 0;
+    std::string Grid_Name;
+    int Data_Rows = 100;
+    // The table ends before the first row whose key cell is blank.
+    int Key_Col = 2;
+    // Off: a key cell of blanks does not end the table.
+    bool Trim_Key = true;
+    // The section element holding the rows (empty: the root).
+    std::string Section;
+    std::vector<TTableColumn> Columns; // column 0 first
+    // Attributes that older files carry besides the columns' own: read with each row, never
+    // written.
+    std::vector<std::string> Legacy_Attributes;
+};
+
+// A table window in a few lines: its texts, its size, its tables and its file.
 struct TTableDescription {
     std::string Form_Name;
     int Client_Width = 1000;
@@ -39,18 +59,11 @@ struct TTableDescription {
     // A string grid whose Y/N columns are plain check boxes; otherwise a column grid whose Y/N
     // columns are data check boxes.
     bool Check_Box_Grid = false;
-    int Data_Rows = 100;
-    // The table ends before the first row whose key cell is blank.
-    int Key_Col = 2;
-    // Off: a key cell of blanks does not end the table.
-    bool Trim_Key = true;
     // A click on a row number selects the row.
     bool Select_Row_On_Click = false;
-    // The table file: root element, and the section element holding the rows (empty: the root).
+    // The table file's root element.
     std::string Root;
-    std::string Section;
-    std::vector<TTableColumn> Columns; // column 0 first
-    // Attributes that older files carry besides the columns' own: read with each row, never
-    // written.
-    std::vector<std::string> Legacy_Attributes;
+    // One table fills the window; two or more go on the pages of a page control, in this order,
+    // each in its own section of the file.
+    std::vector<TTableGridDescription> Tables;
 };

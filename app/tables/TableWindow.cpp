@@ -5,6 +5,7 @@
 #include "app/core/TableFile.h"
 #include "app/core/ULanguage.h"
 #include "app/tables/TableRowOperations.h"
+#include "platform/core/Exception.h"
 #include "grid/stringgrid/ExCGrid.h"
 #include "platform/core/Files.h"
 #include "platform/core/IntegerConversion.h"
@@ -13,6 +14,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 
 #include <algorithm>
@@ -49,28 +51,26 @@ TTableWindow::TTableWindow(TComponent* AOwner, TTableDescription Description)
     Btn_CopyRow->OnClick = [this](TObject* sender) { Btn_CopyRowClick(sender); };
     Btn_PasteRow->OnClick = [this](TObject* sender) { Btn_PasteRowClick(sender); };
 
-    FGrid = FDescription.Check_Box_Grid ? new TExStringGrid(this) : new TExColumnGrid(this);
-    FGrid->SetParent(this);
-    FGrid->SetAlign(alClient);
-    FGrid->SetOptions(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
-                                   goRangeSelect, goColSizing, goEditing});
-    FGrid->SetScrollBars(ssBoth);
-    FGrid->SetShowHint(true);
-    FGrid->SetActiveCellShow(true);
-    FGrid->SetActiveCellColor(Active_Cell_Color);
-    FGrid->ActiveCellFont()->SetStyle(TFontStyles{fsBold});
-    FGrid->FixedFont()->SetStyle(TFontStyles{fsBold});
-    FGrid->OnGridHint = [this](TObject* sender, int row, int col, std::string& hint) {
-        GridHint(sender, row, col, hint);
-    };
-    FGrid->OnKeyPress = [this](TObject* sender, TChar& key) { KeyPress(sender, key); };
-    FGrid->OnDblClickCell = [this](TObject* sender, int row, int col) {
-        DblClickCell(sender, row, col);
-    };
-    FGrid->OnClickCell = [this](TObject* sender, int row, int col) { ClickCell(sender, row, col); };
-    FGrid->OnGetEditorType = [this](TObject*, int col, int row, TEditorType& editor) {
-        Get_Editor_Type(col, row, editor);
-    };
+    if (FDescription.Tables.empty())
+        throw Exception("A table window needs a table: " + FDescription.Form_Name);
+    if (FDescription.Tables.size() == 1) {
+        FGrids.push_back(Make_Grid(this, FDescription.Tables.front()));
+    } else {
+        PageControl1 = new TPageControl(this);
+        PageControl1->SetName("PageControl1");
+        PageControl1->SetParent(this);
+        PageControl1->SetAlign(alClient);
+        for (const TTableGridDescription& table : FDescription.Tables) {
+            auto* page = new TTabSheet(this);
+            page->SetName(table.Page_Name);
+            page->SetPageControl(PageControl1);
+            FPages.push_back(page);
+            FGrids.push_back(Make_Grid(page, table));
+        }
+        PageControl1->SetActivePageIndex(0);
+    }
+    Hint.resize(FGrids.size());
+    Copied.assign(FGrids.size(), false);
 
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnShow = [this](TObject* sender) { FormShow(sender); };
@@ -78,33 +78,93 @@ TTableWindow::TTableWindow(TComponent* AOwner, TTableDescription Description)
 
 TTableWindow::~TTableWindow() = default;
 
-TExColumnGrid* TTableWindow::Column_Grid() const {
-    return dynamic_cast<TExColumnGrid*>(FGrid);
+TExStringGrid* TTableWindow::Make_Grid(TWinControl* Parent, const TTableGridDescription& Table) {
+    TExStringGrid* grid =
+        FDescription.Check_Box_Grid ? new TExStringGrid(this) : new TExColumnGrid(this);
+    if (!Table.Grid_Name.empty())
+        grid->SetName(Table.Grid_Name);
+    grid->SetParent(Parent);
+    grid->SetAlign(alClient);
+    grid->SetOptions(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
+                                  goRangeSelect, goColSizing, goEditing});
+    grid->SetScrollBars(ssBoth);
+    grid->SetShowHint(true);
+    grid->SetActiveCellShow(true);
+    grid->SetActiveCellColor(Active_Cell_Color);
+    grid->ActiveCellFont()->SetStyle(TFontStyles{fsBold});
+    grid->FixedFont()->SetStyle(TFontStyles{fsBold});
+    grid->OnGridHint = [this](TObject* sender, int row, int col, std::string& hint) {
+        GridHint(sender, row, col, hint);
+    };
+    grid->OnKeyPress = [this](TObject* sender, TChar& key) { KeyPress(sender, key); };
+    grid->OnDblClickCell = [this](TObject* sender, int row, int col) {
+        DblClickCell(sender, row, col);
+    };
+    grid->OnClickCell = [this](TObject* sender, int row, int col) { ClickCell(sender, row, col); };
+    grid->OnGetEditorType = [this](TObject* sender, int col, int row, TEditorType& editor) {
+        const int table = Table_Of(sender);
+        if (table >= 0)
+            Get_Editor_Type(table, col, row, editor);
+    };
+    return grid;
 }
 
-bool TTableWindow::Is_Check_Column(int ACol) const {
-    return ACol > 0 && ACol < static_cast<int>(FDescription.Columns.size()) &&
-           FDescription.Columns[static_cast<size_t>(ACol)].Kind == tcCheckBox;
+int TTableWindow::Active_Table() const {
+    if (!PageControl1)
+        return 0;
+    const int page = PageControl1->ActivePageIndex();
+    return page < 0 ? 0 : page;
+}
+
+void TTableWindow::Show_Table(int Table) {
+    if (PageControl1)
+        PageControl1->SetActivePage(Table_Page(Table));
+}
+
+TTabSheet* TTableWindow::Table_Page(int Table) const {
+    return PageControl1 ? FPages.at(static_cast<size_t>(Table)) : nullptr;
+}
+
+TExStringGrid* TTableWindow::Table_Grid(int Table) const {
+    return FGrids.at(static_cast<size_t>(Table));
+}
+
+TExColumnGrid* TTableWindow::Column_Grid(int Table) const {
+    return dynamic_cast<TExColumnGrid*>(Table_Grid(Table));
+}
+
+int TTableWindow::Table_Of(const TObject* Grid) const {
+    const auto found = std::find(FGrids.begin(), FGrids.end(), Grid);
+    return found == FGrids.end() ? -1 : static_cast<int>(found - FGrids.begin());
+}
+
+bool TTableWindow::Is_Check_Column(int Table, int ACol) const {
+    const auto& columns = Table_Description(Table).Columns;
+    return ACol > 0 && ACol < static_cast<int>(columns.size()) &&
+           columns[static_cast<size_t>(ACol)].Kind == tcCheckBox;
 }
 
 void TTableWindow::FormCreate(TObject*) {
-    Init_Table();
+    for (int t = 0; t < Table_Count(); ++t)
+        Init_Table(t);
     SetClientWidth(FDescription.Client_Width);
     SetClientHeight(FDescription.Client_Height);
     Set_Lang();
 }
 
-void TTableWindow::Init_Table() {
-    const auto& columns = FDescription.Columns;
-    FGrid->SetColCount(static_cast<int>(columns.size()));
-    FGrid->SetRowCount(FDescription.Data_Rows + 1);
-    FGrid->SetFixedCols(1);
-    FGrid->SetFixedRows(1);
-    FGrid->SetDefaultRowHeight(Row_Height);
-    TExColumnGrid* columnGrid = Column_Grid();
+void TTableWindow::Init_Table(int Table) {
+    const TTableGridDescription& table = Table_Description(Table);
+    const auto& columns = table.Columns;
+    TExStringGrid* grid = Table_Grid(Table);
+    grid->SetColCount(static_cast<int>(columns.size()));
+    grid->SetRowCount(table.Data_Rows + 1);
+    grid->SetFixedCols(1);
+    grid->SetFixedRows(1);
+    grid->SetDefaultRowHeight(Row_Height);
+    TExColumnGrid* columnGrid = Column_Grid(Table);
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
         const TTableColumn& column = columns[static_cast<size_t>(c)];
-        FGrid->SetColWidths(c, column.Width);
+        grid->SetColWidths(c, column.Width);
         if (columnGrid) {
             TGridColumnItem* item = columnGrid->Columns()->Items(c);
             item->SetWidth(column.Width);
@@ -124,15 +184,15 @@ void TTableWindow::Init_Table() {
         }
         if (c == 0)
             continue;
-        for (int r = 1; r < FGrid->RowCount(); ++r) {
-            FGrid->SetColors(c, r, column.Color);
-            FGrid->SetAlignments(c, r, column.Alignment);
+        for (int r = 1; r < grid->RowCount(); ++r) {
+            grid->SetColors(c, r, column.Color);
+            grid->SetAlignments(c, r, column.Alignment);
             if (column.Kind == tcCheckBox)
-                FGrid->AddCheckBox(c, r, false, false);
+                grid->AddCheckBox(c, r, false, false);
         }
     }
-    for (int r = 1; r < FGrid->RowCount(); ++r)
-        FGrid->SetCells(0, r, IntToStr(r));
+    for (int r = 1; r < grid->RowCount(); ++r)
+        grid->SetCells(0, r, IntToStr(r));
 }
 
 void TTableWindow::Set_Lang() {
@@ -145,117 +205,143 @@ void TTableWindow::Set_Lang() {
         buttons[i]->SetCaption(Lang_Str(first + 2 + i));
         buttons[i]->SetHint(Lang_Str(FDescription.Button_Hint_Slot + i));
     }
-    TExColumnGrid* columnGrid = Column_Grid();
-    Hint.Clear();
-    for (int c = 0; c < static_cast<int>(FDescription.Columns.size()); ++c) {
-        const TTableColumn& column = FDescription.Columns[static_cast<size_t>(c)];
-        const std::string header = Lang_Str(column.Header_Slot);
-        if (columnGrid)
-            columnGrid->Columns()->Items(c)->SetHeader(header);
-        else
-            FGrid->SetCells(c, 0, header);
-        if (c > 0)
-            Hint.Add(column.Hint_Slot ? Lang_Str(column.Hint_Slot) : std::string());
+    for (int t = 0; t < Table_Count(); ++t) {
+        const TTableGridDescription& table = Table_Description(t);
+        if (TTabSheet* page = Table_Page(t))
+            page->SetText(Lang_Str(table.Page_Caption_Slot));
+        TExColumnGrid* columnGrid = Column_Grid(t);
+        TStringList& hints = Hint[static_cast<size_t>(t)];
+        hints.Clear();
+        for (int c = 0; c < static_cast<int>(table.Columns.size()); ++c) {
+            const TTableColumn& column = table.Columns[static_cast<size_t>(c)];
+            const std::string header = Lang_Str(column.Header_Slot);
+            if (columnGrid)
+                columnGrid->Columns()->Items(c)->SetHeader(header);
+            else
+                Table_Grid(t)->SetCells(c, 0, header);
+            if (c > 0)
+                hints.Add(column.Hint_Slot ? Lang_Str(column.Hint_Slot) : std::string());
+        }
     }
 }
 
-void TTableWindow::Reset_Rows() {
-    for (int r = 1; r < FGrid->RowCount(); ++r) {
-        FGrid->SetCells(0, r, IntToStr(r));
-        for (int c = 1; c < FGrid->AllColCount(); ++c)
-            Write_Cell(c, r, c == 1 && Is_Check_Column(1) ? "Y" : Is_Check_Column(c) ? "N" : "");
+void TTableWindow::Reset_Rows(int Table) {
+    TExStringGrid* grid = Table_Grid(Table);
+    for (int r = 1; r < grid->RowCount(); ++r) {
+        grid->SetCells(0, r, IntToStr(r));
+        for (int c = 1; c < grid->AllColCount(); ++c)
+            Write_Cell(Table, c, r,
+                       c == 1 && Is_Check_Column(Table, 1) ? "Y"
+                       : Is_Check_Column(Table, c)         ? "N"
+                                                           : "");
     }
 }
 
-void TTableWindow::Write_Cell(int ACol, int ARow, const std::string& text) {
-    if (FDescription.Check_Box_Grid && Is_Check_Column(ACol))
-        FGrid->SetCheckBoxState(ACol, ARow, text != "N");
+void TTableWindow::Write_Cell(int Table, int ACol, int ARow, const std::string& text) {
+    TExStringGrid* grid = Table_Grid(Table);
+    if (FDescription.Check_Box_Grid && Is_Check_Column(Table, ACol))
+        grid->SetCheckBoxState(ACol, ARow, text != "N");
     else
-        FGrid->SetCells(ACol, ARow, text);
+        grid->SetCells(ACol, ARow, text);
 }
 
-std::string TTableWindow::Read_Cell(int ACol, int ARow) const {
+std::string TTableWindow::Read_Cell(int Table, int ACol, int ARow) const {
+    TExStringGrid* grid = Table_Grid(Table);
     bool ticked = false;
-    if (FDescription.Check_Box_Grid && Is_Check_Column(ACol))
-        return FGrid->GetCheckBoxState(ACol, ARow, ticked) && ticked ? "Y" : "N";
-    return FGrid->Cells(ACol, ARow);
+    if (FDescription.Check_Box_Grid && Is_Check_Column(Table, ACol))
+        return grid->GetCheckBoxState(ACol, ARow, ticked) && ticked ? "Y" : "N";
+    return grid->Cells(ACol, ARow);
 }
 
 void TTableWindow::FormShow(TObject*) {
-    Reset_Rows();
+    for (int t = 0; t < Table_Count(); ++t)
+        Reset_Rows(t);
+    Show_Table(0);
     Load_Incomplete = false;
     const std::string path = Table_File();
     if (FileExists(path)) {
         try {
             Load_Table_File(path);
         } catch (const std::exception& error) {
-            // A file that cannot be read leaves the table as a new one; the file itself is kept
+            // A file that cannot be read leaves the tables as new ones; the file itself is kept
             // until the user agrees to save over it.
-            Reset_Rows();
+            for (int t = 0; t < Table_Count(); ++t)
+                Reset_Rows(t);
             Load_Incomplete = true;
             Report(error);
         }
     }
-    FGrid->Invalidate();
-    Do_Copy = false;
-    if (FGrid->CanFocus())
-        FGrid->SetFocus();
+    for (TExStringGrid* grid : FGrids)
+        grid->Invalidate();
+    Copied.assign(FGrids.size(), false);
+    if (Table_Grid()->CanFocus())
+        Table_Grid()->SetFocus();
 }
 
 void TTableWindow::Load_Table_File(const std::string& path) {
     TXMLDocument xml;
     xml.LoadFromFile(path);
-    std::vector<std::string> attributes;
-    for (size_t c = 1; c < FDescription.Columns.size(); ++c)
-        attributes.push_back(FDescription.Columns[c].Attribute);
-    const size_t columnAttributes = attributes.size();
-    attributes.insert(attributes.end(), FDescription.Legacy_Attributes.begin(),
-                      FDescription.Legacy_Attributes.end());
-    // One row more than the table holds tells that the file has rows the table cannot show.
-    const auto dataRows = static_cast<size_t>(FGrid->RowCount() - 1);
-    std::vector<TTableFileRow> rows =
-        Read_Table_File_Rows(xml, FDescription.Section, attributes, dataRows + 1);
-    const bool beyondTable = rows.size() > dataRows;
-    rows.resize(std::min(rows.size(), dataRows));
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const int row = static_cast<int>(i) + 1;
-        for (size_t k = 0; k < columnAttributes; ++k) {
-            const int c = static_cast<int>(k) + 1;
-            const TTableColumn& column = FDescription.Columns[k + 1];
-            if (rows[i][k])
-                Write_Cell(c, row, *rows[i][k]);
-            else if (column.Has_Missing)
-                Write_Cell(c, row, column.Missing);
+    for (int t = 0; t < Table_Count(); ++t) {
+        const TTableGridDescription& table = Table_Description(t);
+        std::vector<std::string> attributes;
+        for (size_t c = 1; c < table.Columns.size(); ++c)
+            attributes.push_back(table.Columns[c].Attribute);
+        const size_t columnAttributes = attributes.size();
+        attributes.insert(attributes.end(), table.Legacy_Attributes.begin(),
+                          table.Legacy_Attributes.end());
+        // One row more than the table holds tells that the file has rows the table cannot show.
+        const auto dataRows = static_cast<size_t>(Table_Grid(t)->RowCount() - 1);
+        std::vector<TTableFileRow> rows =
+            Read_Table_File_Rows(xml, table.Section, attributes, dataRows + 1);
+        const bool beyondTable = rows.size() > dataRows;
+        rows.resize(std::min(rows.size(), dataRows));
+        for (size_t i = 0; i < rows.size(); ++i) {
+            const int row = static_cast<int>(i) + 1;
+            for (size_t k = 0; k < columnAttributes; ++k) {
+                const int c = static_cast<int>(k) + 1;
+                const TTableColumn& column = table.Columns[k + 1];
+                if (rows[i][k])
+                    Write_Cell(t, c, row, *rows[i][k]);
+                else if (column.Has_Missing)
+                    Write_Cell(t, c, row, column.Missing);
+            }
+            Row_Loaded(t, row, rows[i]);
         }
-        Row_Loaded(row, rows[i]);
-    }
-    if (beyondTable) {
-        Load_Incomplete = true;
-        MessageDlg(Lang_Str(Rows_Beyond_Table) + IntToStr(static_cast<int64_t>(dataRows)) +
-                       Lang_Str(Rows_Beyond_Table_End),
-                   mtWarning, {mbOK});
+        if (beyondTable) {
+            Load_Incomplete = true;
+            MessageDlg(Lang_Str(Rows_Beyond_Table) + IntToStr(static_cast<int64_t>(dataRows)) +
+                           Lang_Str(Rows_Beyond_Table_End),
+                       mtWarning, {mbOK});
+        }
     }
 }
 
 void TTableWindow::Save_Table_File(const std::string& path) {
     TXMLDocument xml;
-    TXmlNode rows = Begin_Table_File(xml, FDescription.Root, FDescription.Section);
-    const int last = Key_Rows();
-    for (int r = 1; r <= last; ++r) {
-        TXmlNode element = rows.AddChild("row");
-        for (int c = 1; c < static_cast<int>(FDescription.Columns.size()); ++c)
-            element.SetAttribute(FDescription.Columns[static_cast<size_t>(c)].Attribute,
-                                 Table_File_Text(Read_Cell(c, r)));
+    for (int t = 0; t < Table_Count(); ++t) {
+        const TTableGridDescription& table = Table_Description(t);
+        TXmlNode rows = t == 0 ? Begin_Table_File(xml, FDescription.Root, table.Section)
+                        : table.Section.empty() ? xml.DocumentElement()
+                                                : xml.DocumentElement().AddChild(table.Section);
+        const int last = Key_Rows(t);
+        for (int r = 1; r <= last; ++r) {
+            TXmlNode element = rows.AddChild("row");
+            for (int c = 1; c < static_cast<int>(table.Columns.size()); ++c)
+                element.SetAttribute(table.Columns[static_cast<size_t>(c)].Attribute,
+                                     Table_File_Text(Read_Cell(t, c, r)));
+        }
     }
     xml.SaveToFile(path);
 }
 
-int TTableWindow::Key_Rows() const {
+int TTableWindow::Key_Rows(int Table) const {
+    const TTableGridDescription& table = Table_Description(Table);
+    const TExStringGrid* grid = Table_Grid(Table);
     int last = 0;
-    auto blank = [this](const std::string& key) {
-        return FDescription.Trim_Key ? Trim(key).empty() : key.empty();
+    auto blank = [&table](const std::string& key) {
+        return table.Trim_Key ? Trim(key).empty() : key.empty();
     };
-    while (last + 1 < FGrid->RowCount() && !blank(FGrid->Cells(FDescription.Key_Col, last + 1)))
+    while (last + 1 < grid->RowCount() && !blank(grid->Cells(table.Key_Col, last + 1)))
         ++last;
     return last;
 }
@@ -264,12 +350,12 @@ void TTableWindow::Report(const std::exception& error) {
     Application->ShowException(error);
 }
 
-int TTableWindow::Cell_Value(int ACol, int ARow) const {
-    return StrToIntDef(FGrid->Cells(ACol, ARow), -1);
+int TTableWindow::Cell_Value(int Table, int ACol, int ARow) const {
+    return StrToIntDef(Table_Grid(Table)->Cells(ACol, ARow), -1);
 }
 
-bool TTableWindow::Is_Enabled(int ARow) const {
-    return UpperCase(Trim(Read_Cell(1, ARow))) == "Y";
+bool TTableWindow::Is_Enabled(int Table, int ARow) const {
+    return UpperCase(Trim(Read_Cell(Table, 1, ARow))) == "Y";
 }
 
 bool TTableWindow::Row_Error(int ARow, int Text_Slot, const std::string& Suffix) const {
@@ -301,82 +387,105 @@ void TTableWindow::Btn_OKClick(TObject*) {
 }
 
 void TTableWindow::Btn_DelRowClick(TObject*) {
-    const int row = FGrid->Row();
-    if (row < 1 || row >= FGrid->RowCount())
+    const int table = Active_Table();
+    TExStringGrid* grid = Table_Grid(table);
+    const int row = grid->Row();
+    if (row < 1 || row >= grid->RowCount())
         return;
     if (MessageDlg(Lang_Str(FDescription.Delete_Question_Slot) + IntToStr(row), mtConfirmation,
                    mbYesNo) != mrYes)
         return;
+    Delete_Row(table, row);
+    Rows_Moved(table, row, grid->RowCount() - 1);
+    grid->Invalidate();
+}
+
+void TTableWindow::Delete_Row(int Table, int ARow) {
     if (FDescription.Check_Box_Grid)
-        Grid_Delete_Row_Check(row, FGrid, true);
+        Grid_Delete_Row_Check(ARow, Table_Grid(Table), true);
     else
-        Grid_Delete_Row(row, Column_Grid());
-    Rows_Moved(row, FGrid->RowCount() - 1);
-    FGrid->Invalidate();
+        Grid_Delete_Row(ARow, Column_Grid(Table));
 }
 
 void TTableWindow::Btn_InsRowClick(TObject*) {
-    const int row = FGrid->Row();
-    const bool enableFirst = Is_Check_Column(1);
+    const int table = Active_Table();
+    TExStringGrid* grid = Table_Grid(table);
+    const int row = grid->Row();
+    const bool enableFirst = Is_Check_Column(table, 1);
     const bool inserted = FDescription.Check_Box_Grid
-                              ? Grid_Insert_Row_Check(row, FGrid, enableFirst)
-                              : Grid_Insert_Row(row, Column_Grid(), enableFirst);
+                              ? Grid_Insert_Row_Check(row, grid, enableFirst)
+                              : Grid_Insert_Row(row, Column_Grid(table), enableFirst);
     if (inserted) {
-        Rows_Moved(row, FGrid->RowCount() - 1);
-        FGrid->Invalidate();
+        Rows_Moved(table, row, grid->RowCount() - 1);
+        grid->Invalidate();
     }
 }
 
 void TTableWindow::Btn_CopyRowClick(TObject*) {
+    const int table = Active_Table();
+    TExStringGrid* grid = Table_Grid(table);
     if (FDescription.Check_Box_Grid)
-        Grid_Copy_Row_Check(FGrid, FGrid->Row());
+        Grid_Copy_Row_Check(grid, grid->Row());
     else
-        Grid_Copy_Row(Column_Grid(), FGrid->Row());
-    Do_Copy = true;
+        Grid_Copy_Row(Column_Grid(table), grid->Row());
+    Copied.assign(FGrids.size(), false);
+    Copied[static_cast<size_t>(table)] = true;
 }
 
 void TTableWindow::Btn_PasteRowClick(TObject*) {
-    const int row = FGrid->Row();
+    const int table = Active_Table();
+    TExStringGrid* grid = Table_Grid(table);
+    const int row = grid->Row();
     if (FDescription.Check_Box_Grid)
-        Grid_Paste_Row_Check(FGrid, row, Do_Copy);
+        Grid_Paste_Row_Check(grid, row, Do_Copy());
     else
-        Grid_Paste_Row(Column_Grid(), row, Do_Copy);
-    Rows_Moved(row, row);
-    FGrid->Invalidate();
+        Grid_Paste_Row(Column_Grid(table), row, Do_Copy());
+    Rows_Moved(table, row, row);
+    grid->Invalidate();
 }
 
-void TTableWindow::GridHint(TObject*, int ARow, int ACol, std::string& HintStr) {
-    const int real = FGrid->RealColIndex(ACol);
-    if (ARow == 0 && ACol > 0 && real >= 1 && real <= Hint.Count())
-        HintStr = Hint[real - 1];
-    else
-        HintStr.clear();
-}
-
-void TTableWindow::ClickCell(TObject*, int ARow, int ACol) {
-    if (FDescription.Select_Row_On_Click && ACol == 0 && ARow > 0)
-        FGrid->SelectRows(ARow, 1);
-}
-
-void TTableWindow::DblClickCell(TObject*, int ARow, int ACol) {
-    Grid_DblClick_AutoSize(FGrid, ARow, ACol);
-}
-
-void TTableWindow::KeyPress(TObject*, TChar& Key) {
-    Grid_Enter_Next(FGrid, Key);
-}
-
-void TTableWindow::Get_Editor_Type(int ACol, int ARow, TEditorType& AEditor) {
-    if (Column_Grid())
+void TTableWindow::GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr) {
+    HintStr.clear();
+    const int table = Table_Of(Sender);
+    if (table < 0)
         return;
-    const int real = FGrid->RealColIndex(ACol);
-    if (real <= 0 || real >= static_cast<int>(FDescription.Columns.size()))
+    const TStringList& hints = Hint[static_cast<size_t>(table)];
+    const int real = Table_Grid(table)->RealColIndex(ACol);
+    if (ARow == 0 && ACol > 0 && real >= 1 && real <= hints.Count())
+        HintStr = hints[real - 1];
+}
+
+void TTableWindow::ClickCell(TObject* Sender, int ARow, int ACol) {
+    const int table = Table_Of(Sender);
+    if (FDescription.Select_Row_On_Click && table >= 0 && ACol == 0 && ARow > 0)
+        Table_Grid(table)->SelectRows(ARow, 1);
+}
+
+void TTableWindow::DblClickCell(TObject* Sender, int ARow, int ACol) {
+    const int table = Table_Of(Sender);
+    if (table >= 0)
+        Grid_DblClick_AutoSize(Table_Grid(table), ARow, ACol);
+}
+
+void TTableWindow::KeyPress(TObject* Sender, TChar& Key) {
+    const int table = Table_Of(Sender);
+    if (table >= 0)
+        Grid_Enter_Next(Table_Grid(table), Key);
+}
+
+void TTableWindow::Get_Editor_Type(int Table, int ACol, int ARow, TEditorType& AEditor) {
+    if (Column_Grid(Table))
         return;
-    const TTableColumn& column = FDescription.Columns[static_cast<size_t>(real)];
+    TExStringGrid* grid = Table_Grid(Table);
+    const auto& columns = Table_Description(Table).Columns;
+    const int real = grid->RealColIndex(ACol);
+    if (real <= 0 || real >= static_cast<int>(columns.size()))
+        return;
+    const TTableColumn& column = columns[static_cast<size_t>(real)];
     if (column.Kind != tcComboList)
         return;
     AEditor = edComboList;
-    FGrid->ClearComboString();
+    grid->ClearComboString();
     for (const std::string& choice : column.Items)
-        FGrid->AddComboString(choice);
+        grid->AddComboString(choice);
 }

@@ -37,6 +37,7 @@ std::vector<std::string> List_Of(std::initializer_list<const char*> texts) {
 
 TTableDescription HART_Variables_Table() {
     TTableDescription d;
+    TTableGridDescription& t = d.Tables.emplace_back();
     d.Form_Name = "FHARTVariables";
     d.Client_Width = 1150;
     d.Client_Height = 337;
@@ -44,14 +45,14 @@ TTableDescription HART_Variables_Table() {
     d.Button_Hint_Slot = 1208;
     d.Delete_Question_Slot = 1248;
     d.Check_Box_Grid = true;
-    d.Data_Rows = Hart_Variables_Max_Rows;
-    d.Key_Col = TFHARTVariables::Col_Device_Address;
+    t.Data_Rows = Hart_Variables_Max_Rows;
+    t.Key_Col = TFHARTVariables::Col_Device_Address;
     d.Select_Row_On_Click = true;
     d.Root = Hart_Variables_Root;
-    d.Section = Hart_Variables_Section;
+    t.Section = Hart_Variables_Section;
     const std::vector<std::string> types(std::begin(Types), std::end(Types));
     const std::vector<std::string> operations(std::begin(Operations), std::end(Operations));
-    d.Columns = {
+    t.Columns = {
         {"", 1214, 0, 40},
         {"Enable", 1215, 1226, 50, 0x00B0D8FF, tcCheckBox, taCenter},
         {"Device_Address", 1216, 1227, 110, 0x00FEFAE0},
@@ -116,7 +117,7 @@ void TFHARTVariables::Set_Editability(int ARow, bool Command) {
         ESG->SetReadOnly(col, ARow, Command);
 }
 
-void TFHARTVariables::Rows_Moved(int First, int Last) {
+void TFHARTVariables::Rows_Moved(int, int First, int Last) {
     // The flags follow the rows' types, so a moved "Command" row keeps its Params editable.
     for (int r = First; r <= Last; ++r)
         Set_Editability(r);
@@ -167,8 +168,8 @@ void TFHARTVariables::Show_Row(int ARow, const THartVariableRow& Row) {
     Set_Editability(ARow);
 }
 
-void TFHARTVariables::Reset_Rows() {
-    TTableWindow::Reset_Rows();
+void TFHARTVariables::Reset_Rows(int Table) {
+    TTableWindow::Reset_Rows(Table);
     Num_Byte_Max = Hart_Num_Byte_Max;
 }
 
@@ -190,8 +191,8 @@ bool TFHARTVariables::Controllo_dati() {
     return false;
 }
 
-void TFHARTVariables::Get_Editor_Type(int ACol, int ARow, TEditorType& AEditor) {
-    TTableWindow::Get_Editor_Type(ACol, ARow, AEditor);
+void TFHARTVariables::Get_Editor_Type(int Table, int ACol, int ARow, TEditorType& AEditor) {
+    TTableWindow::Get_Editor_Type(Table, ACol, ARow, AEditor);
     if (ESG->RealColIndex(ACol) == Col_Params) {
         AEditor = edNormal;
         ESG->SetReadOnly(Col_Params, ARow, !Is_Command_Row(ARow));

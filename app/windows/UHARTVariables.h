@@ -61,11 +61,11 @@ public:
 
 protected:
     std::string Table_File() const override;
-    void Reset_Rows() override;
+    void Reset_Rows(int Table) override;
     void Load_Table_File(const std::string& path) override;
     void Save_Table_File(const std::string& path) override;
-    void Get_Editor_Type(int ACol, int ARow, TEditorType& AEditor) override;
-    void Rows_Moved(int First, int Last) override;
+    void Get_Editor_Type(int Table, int ACol, int ARow, TEditorType& AEditor) override;
+    void Rows_Moved(int Table, int First, int Last) override;
 
 private:
     void Set_Editability(int ARow, bool Command);

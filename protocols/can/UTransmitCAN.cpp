@@ -21,21 +21,22 @@ TTableColumn Send_Check_Column(const char* attribute, int header, int hint, int 
 
 TTableDescription Transmit_CAN_Table() {
     TTableDescription d;
+    TTableGridDescription& t = d.Tables.emplace_back();
     d.Form_Name = "FTransmitCAN";
     d.Client_Width = 1100;
     d.Caption_Slot = 1900;
     d.Button_Hint_Slot = 1925;
     d.Delete_Question_Slot = 1961;
     d.Error_Prefix_Slot = 1947;
-    d.Data_Rows = Can_Data_Rows;
-    d.Key_Col = TCanFramesWindow::Col_CobID;
+    t.Data_Rows = Can_Data_Rows;
+    t.Key_Col = TCanFramesWindow::Col_CobID;
     d.Root = "Transmit_Frames";
     TTableColumn type = Can_Type_Column(1911, 1933);
     type.Has_Missing = true;
     type.Missing = Can_Type_11_Bits;
     TTableColumn mnemonic{"Mnemonic", 1924, 1946, 110};
     mnemonic.Has_Missing = true;
-    d.Columns = {{"", 1908, 0, 40},
+    t.Columns = {{"", 1908, 0, 40},
                  Enable_Column(1909, 1931),
                  Can_CobID_Column(1910, 1932),
                  type,
@@ -45,8 +46,8 @@ TTableDescription Transmit_CAN_Table() {
                  Send_Check_Column("OnTimer", 1914, 1936, 55, "N"),
                  {"Time", 1915, 1937, 70, Send_Color}};
     for (const TTableColumn& byte : Can_Byte_Columns(1916, 1938))
-        d.Columns.push_back(byte);
-    d.Columns.push_back(mnemonic);
+        t.Columns.push_back(byte);
+    t.Columns.push_back(mnemonic);
     return d;
 }
 
@@ -61,7 +62,7 @@ std::string TFTransmitCAN::Table_File() const {
     return AppState().CAN_Send_Frames_File;
 }
 
-void TFTransmitCAN::Row_Loaded(int ARow, const TTableFileRow& Row) {
+void TFTransmitCAN::Row_Loaded(int, int ARow, const TTableFileRow& Row) {
     if (!Row[Col_Time - 1] && ACG_CAN_Transmit->Cells(Col_OnTimer, ARow) == "Y")
         ACG_CAN_Transmit->SetCells(Col_Time, ARow, "0");
 }

@@ -24,7 +24,7 @@ protected:
     std::string Table_File() const override;
     bool Check_Timing(int ARow) const override;
     // A timed frame without its time sends every 0 ms, as it always did.
-    void Row_Loaded(int ARow, const TTableFileRow& Row) override;
+    void Row_Loaded(int Table, int ARow, const TTableFileRow& Row) override;
 };
 
 extern TFTransmitCAN* FTransmitCAN;

@@ -10,19 +10,20 @@ constexpr TColor Gateway_Color = 0x00A8FFFF;
 
 TTableDescription HART_Gateway_Table() {
     TTableDescription d;
+    TTableGridDescription& t = d.Tables.emplace_back();
     d.Form_Name = "FHART_Gateway";
     d.Client_Width = 900;
     d.Caption_Slot = 1000;
     d.Button_Hint_Slot = 1008;
     d.Delete_Question_Slot = 1060;
-    d.Data_Rows = 100;
-    d.Key_Col = TFHART_Gateway::Col_Address;
+    t.Data_Rows = 100;
+    t.Key_Col = TFHART_Gateway::Col_Address;
     d.Root = "HART_Gateway";
-    d.Section = "HART_Gateway";
+    t.Section = "HART_Gateway";
     TTableColumn enable{"Enable", 1015, 1022, 50, 0x00B0D8FF, tcCheckBox, taCenter};
     enable.Has_Missing = true;
     enable.Missing = "Y";
-    d.Columns = {{"", 1014, 0, 40},
+    t.Columns = {{"", 1014, 0, 40},
                  enable,
                  {"Address", 1016, 1023, 110, 0x00FEFAE0},
                  {"Gateway_Address", 1017, 1024, 130, Gateway_Color},

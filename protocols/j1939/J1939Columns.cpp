@@ -2,12 +2,13 @@
 
 TTableDescription J1939_Table(int Caption_Slot, int Key_Col) {
     TTableDescription d;
+    TTableGridDescription& t = d.Tables.emplace_back();
     d.Caption_Slot = Caption_Slot;
     // The block: caption, description, six button captions, six button hints, the headers.
     d.Button_Hint_Slot = Caption_Slot + 8;
-    d.Data_Rows = J1939_Data_Rows;
-    d.Key_Col = Key_Col;
-    d.Trim_Key = false;
+    t.Data_Rows = J1939_Data_Rows;
+    t.Key_Col = Key_Col;
+    t.Trim_Key = false;
     d.Select_Row_On_Click = true;
     return d;
 }

@@ -15,6 +15,7 @@ constexpr int TP_Max_Byte = 1785;
 
 TTableDescription Receive_J1939_Table() {
     TTableDescription d = J1939_Table(2300, TFReceiveJ1939::Col_PGN);
+    TTableGridDescription& t = d.Tables.front();
     d.Form_Name = "FReceiveJ1939";
     d.Client_Width = 876;
     d.Delete_Question_Slot = 2347;
@@ -23,7 +24,7 @@ TTableDescription Receive_J1939_Table() {
     TTableColumn time = J1939_Text_Column("OnReq_Time", 2323, 2333, 65, 0x00B0D8FF);
     time.Has_Missing = true;
     time.Missing = "1000";
-    d.Columns = {{"", 2314, 0, 40},
+    t.Columns = {{"", 2314, 0, 40},
                  J1939_Data_Page_Column(2315, 2325),
                  J1939_Text_Column("PGN", 2316, 2326, 85, 0x00FEFAE0),
                  J1939_Text_Column("SA", 2317, 2327, 95, 0x00FEFAE0),

@@ -16,13 +16,14 @@ constexpr TColor Send_Color = 0x00CAFFCA;
 TTableDescription Transmit_J1939_Table() {
     // The rows down to the first empty PGN are the ones checked and the ones saved.
     TTableDescription d = J1939_Table(2400, TFTransmitJ1939::Col_PGN);
+    TTableGridDescription& t = d.Tables.front();
     d.Form_Name = "FTransmitJ1939";
     d.Client_Width = 800;
     d.Delete_Question_Slot = 2443;
     d.Error_Prefix_Slot = 2435;
     d.Root = "Transmit_J1939";
-    d.Legacy_Attributes = {"T_Type"};
-    d.Columns = {{"", 2414, 0, 40},
+    t.Legacy_Attributes = {"T_Type"};
+    t.Columns = {{"", 2414, 0, 40},
                  J1939_Text_Column("Priority", 2415, 2425, 50, 0x00FEFAE0),
                  J1939_Data_Page_Column(2416, 2426),
                  J1939_Text_Column("PGN", 2417, 2427, 85, 0x00FEFAE0),
@@ -47,7 +48,7 @@ std::string TFTransmitJ1939::Table_File() const {
     return AppState().J1939_Send_Frames_File;
 }
 
-void TFTransmitJ1939::Row_Loaded(int ARow, const TTableFileRow& Row) {
+void TFTransmitJ1939::Row_Loaded(int, int ARow, const TTableFileRow& Row) {
     if (sga->Cells(Col_TP_NByte, ARow).empty())
         sga->SetCells(Col_TP_NByte, ARow, "8");
     if (!Row[T_Type_Index])

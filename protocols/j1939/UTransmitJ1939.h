@@ -30,7 +30,7 @@ protected:
     std::string Table_File() const override;
     // Eight bytes when the length is missing or empty; an older row's one "T_Type" in place of
     // the three send flags.
-    void Row_Loaded(int ARow, const TTableFileRow& Row) override;
+    void Row_Loaded(int Table, int ARow, const TTableFileRow& Row) override;
 };
 
 extern TFTransmitJ1939* FTransmitJ1939;

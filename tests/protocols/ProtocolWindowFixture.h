@@ -7,6 +7,7 @@
 #include "grid/stringgrid/ExCGrid.h"
 #include "platform/core/Text.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/PageControl.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -97,14 +98,22 @@ protected:
         return messages.size() == before + 1 ? messages.back().Text : "failed without one message";
     }
 
-    // Every caption, header and hint after Set_Lang holds a visible text.
+    // Every caption, header and hint after Set_Lang holds a visible text, in every table.
     void Expect_All_Texts_Set() {
         EXPECT_FALSE(Trim(Window->Caption()).empty());
-        for (int c = 0; c < Grid()->AllColCount(); ++c)
-            EXPECT_FALSE(Trim(Grid()->Cells(c, 0)).empty()) << "header of column " << c;
-        ASSERT_EQ(Window->Hint.Count(), Grid()->AllColCount() - 1);
-        for (int i = 0; i < Window->Hint.Count(); ++i)
-            EXPECT_FALSE(Trim(Window->Hint[i]).empty()) << "hint of column " << i + 1;
+        for (int t = 0; t < Window->Table_Count(); ++t) {
+            TExStringGrid* grid = Window->Table_Grid(t);
+            for (int c = 0; c < grid->AllColCount(); ++c)
+                EXPECT_FALSE(Trim(grid->Cells(c, 0)).empty())
+                    << "header of table " << t << " column " << c;
+            const TStringList& hints = Window->Hint[static_cast<size_t>(t)];
+            ASSERT_EQ(hints.Count(), grid->AllColCount() - 1);
+            for (int i = 0; i < hints.Count(); ++i)
+                EXPECT_FALSE(Trim(hints[i]).empty())
+                    << "hint of table " << t << " column " << i + 1;
+            if (TTabSheet* page = Window->Table_Page(t))
+                EXPECT_FALSE(Trim(page->Text()).empty()) << "page of table " << t;
+        }
         for (TGlyphButton* button :
              {Window->Btn_OK, Window->Btn_Cancel, Window->Btn_DelRow, Window->Btn_InsRow,
               Window->Btn_CopyRow, Window->Btn_PasteRow}) {
@@ -113,17 +122,21 @@ protected:
         }
     }
 
-    // The table is there to be edited: every data column through the editor of its kind.
+    // The tables are there to be edited: every data column through the editor of its kind.
     void Expect_Editable_Through_Column_Editors() {
-        EXPECT_TRUE(Grid()->Options().Contains(goEditing));
-        const auto& columns = Window->Description().Columns;
-        for (size_t c = 1; c < columns.size(); ++c) {
-            const TEditorType expected = columns[c].Kind == tcCheckBox    ? edDataCheckBox
-                                         : columns[c].Kind == tcComboList ? edComboList
-                                                                          : edNormal;
-            TGridColumnItem* item = Window->Column_Grid()->Columns()->Items(static_cast<int>(c));
-            EXPECT_EQ(item->Editor(), expected) << "column " << c;
-            EXPECT_EQ(item->ComboItems()->Count(), static_cast<int>(columns[c].Items.size()));
+        for (int t = 0; t < Window->Table_Count(); ++t) {
+            EXPECT_TRUE(Window->Table_Grid(t)->Options().Contains(goEditing)) << "table " << t;
+            const auto& columns = Window->Description().Tables[static_cast<size_t>(t)].Columns;
+            for (size_t c = 1; c < columns.size(); ++c) {
+                const TEditorType expected = columns[c].Kind == tcCheckBox    ? edDataCheckBox
+                                             : columns[c].Kind == tcComboList ? edComboList
+                                                                              : edNormal;
+                TGridColumnItem* item =
+                    Window->Column_Grid(t)->Columns()->Items(static_cast<int>(c));
+                EXPECT_EQ(item->Editor(), expected) << "table " << t << " column " << c;
+                EXPECT_EQ(item->ComboItems()->Count(),
+                          static_cast<int>(columns[c].Items.size()));
+            }
         }
     }
 

@@ -75,7 +75,7 @@ TEST_F(TransmitCANTest, SetLangGivesEveryCaptionHeaderAndHintAText) {
     Expect_All_Texts_Set();
     Expect_Editable_Through_Column_Editors();
     EXPECT_EQ(Grid()->Cells(TFTransmitCAN::Col_OnCMD, 0), "OnCMD");
-    EXPECT_EQ(Window->Hint[TFTransmitCAN::Col_OnCMD - 1],
+    EXPECT_EQ(Window->Hint[0][TFTransmitCAN::Col_OnCMD - 1],
               "Enable or Disable the possibility to send the CAN Frame by Command");
     EXPECT_EQ(Grid()->Cells(TFTransmitCAN::Col_Mnemonic, 0), "Mnemonic");
 }

@@ -10,6 +10,7 @@
 #include "platform/core/Text.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PageControl.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -26,12 +27,13 @@ public:
 
     static TTableDescription Description() {
         TTableDescription d;
+        TTableGridDescription& t = d.Tables.emplace_back();
         d.Form_Name = "FFrames";
         d.Client_Width = 700;
         d.Caption_Slot = 1200;
         d.Button_Hint_Slot = 1208;
         d.Delete_Question_Slot = 1248;
-        d.Data_Rows = 6;
+        t.Data_Rows = 6;
         d.Select_Row_On_Click = true;
         d.Root = "Receive_Frames";
         TTableColumn enable{"Enable", 1215, 1226, 50, 0x00B0D8FF, tcCheckBox, taCenter};
@@ -40,7 +42,7 @@ public:
         TTableColumn timeOut{"TimeOut", 1250, 1251, 75};
         timeOut.Has_Missing = true;
         timeOut.Missing = "0";
-        d.Columns = {{"", 1214, 0, 40},
+        t.Columns = {{"", 1214, 0, 40},
                      enable,
                      {"COBID", 1216, 1227, 90},
                      {"CAN_Type", 1218, 1229, 90, clWindow, tcComboList, taLeftJustify, {"A", "B"}},
@@ -191,6 +193,112 @@ TEST_F(TableWindowTest, RowButtonsWorkOnTheCurrentRow) {
         EXPECT_EQ(g->Cells(2, 2), "0x11");
         Window->ClickCell(g, 2, 0);
         EXPECT_TRUE(g->GetRowSelect(2));
+    });
+}
+
+// A window of two tables: one grid per page, one section per table in one file.
+class TTwoTablesWindow : public TTableWindow {
+public:
+    explicit TTwoTablesWindow(std::string file)
+        : TTableWindow(nullptr, Description()), File(std::move(file)) {}
+
+    static TTableDescription Description() {
+        TTableDescription d = TFramesWindow::Description();
+        d.Form_Name = "FTwoTables";
+        d.Root = "Frames";
+        TTableGridDescription read = d.Tables.front();
+        read.Page_Name = "TS_Read";
+        read.Page_Caption_Slot = 1215;
+        read.Grid_Name = "sga";
+        read.Section = "Read";
+        TTableGridDescription write = read;
+        write.Page_Name = "TS_Write";
+        write.Page_Caption_Slot = 1216;
+        write.Grid_Name = "sgb";
+        write.Section = "Write";
+        write.Data_Rows = 3;
+        write.Columns.resize(3);
+        d.Tables = {read, write};
+        return d;
+    }
+
+    bool Controllo_dati() override { return true; }
+
+    std::string File;
+
+protected:
+    std::string Table_File() const override { return File; }
+};
+
+class TwoTablesWindowTest : public TableWindowTest {
+protected:
+    void SetUp() override {
+        TableWindowTest::SetUp();
+        Two = std::make_unique<TTwoTablesWindow>(Temp.Path() + "/Two.xml");
+        Two->DoCreate();
+    }
+    TModalResult ShowTwo(const std::function<void()>& while_shown) {
+        Seam().OnModalShow = [&](TForm*) { while_shown(); };
+        const TModalResult result = Two->ShowModal();
+        Seam().OnModalShow = nullptr;
+        return result;
+    }
+    std::unique_ptr<TTwoTablesWindow> Two;
+};
+
+TEST_F(TwoTablesWindowTest, EachTableHasItsPageGridAndSection) {
+    ASSERT_NE(Two->PageControl1, nullptr);
+    ASSERT_EQ(Two->PageControl1->PageCount(), 2);
+    EXPECT_EQ(Two->Table_Page(1)->Name(), "TS_Write");
+    EXPECT_EQ(Two->Table_Page(0)->Text(), "Enable");
+    EXPECT_EQ(Two->Table_Grid(1)->Name(), "sgb");
+    EXPECT_EQ(Two->Table_Grid(1)->ColCount(), 3);
+    EXPECT_EQ(Two->Table_Grid(1)->RowCount(), 4);
+    EXPECT_EQ(Window->PageControl1, nullptr);
+
+    std::ofstream(Two->File, std::ios::binary)
+        << "<Frames><Read><row COBID=\"1\"/></Read><Write><row COBID=\"2\"/></Write></Frames>";
+    const TModalResult result = ShowTwo([&] {
+        EXPECT_EQ(Two->Active_Table(), 0);
+        EXPECT_EQ(Two->Table_Grid(0)->Cells(2, 1), "1");
+        EXPECT_EQ(Two->Table_Grid(1)->Cells(2, 1), "2");
+        Two->Table_Grid(1)->SetCells(2, 2, "3");
+        Two->Btn_OKClick(Two->Btn_OK);
+    });
+    EXPECT_EQ(result, mrOk);
+    std::ifstream in(Two->File, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              "<Frames><Read><row Enable=\"Y\" COBID=\"1\" CAN_Type=\"\" TimeOut=\"0\" "
+              "Mnemonic=\"\"/></Read><Write><row Enable=\"Y\" COBID=\"2\"/><row Enable=\"Y\" "
+              "COBID=\"3\"/></Write></Frames><!--SW_VERSION = 1.000-->");
+}
+
+TEST_F(TwoTablesWindowTest, RowButtonsActOnThePageShownAndARowNeverCrossesTables) {
+    ShowTwo([&] {
+        TExStringGrid* read = Two->Table_Grid(0);
+        TExStringGrid* write = Two->Table_Grid(1);
+        read->SetCells(2, 1, "0x10");
+        read->SetRow(1);
+        Two->Btn_CopyRowClick(Two->Btn_CopyRow);
+        Two->Show_Table(1);
+        EXPECT_EQ(Two->Table_Grid(), write);
+        write->SetRow(2);
+        Two->Btn_PasteRowClick(Two->Btn_PasteRow);
+        EXPECT_EQ(write->Cells(2, 2), "");
+        EXPECT_EQ(Seam().Messages().back().Text, Lang_Str(1102));
+        write->SetCells(2, 1, "0x20");
+        write->SetRow(1);
+        Two->Btn_CopyRowClick(Two->Btn_CopyRow);
+        write->SetRow(2);
+        Two->Btn_PasteRowClick(Two->Btn_PasteRow);
+        EXPECT_EQ(write->Cells(2, 2), "0x20");
+        Two->Show_Table(0);
+        read->SetRow(2);
+        Two->Btn_PasteRowClick(Two->Btn_PasteRow);
+        EXPECT_EQ(read->Cells(2, 2), ""); // the copy came from the other table
+        std::string hint;
+        Two->GridHint(write, 0, 2, hint);
+        EXPECT_EQ(hint, "Address of the HART device, from 0 to 0xFFFFFFFFFF");
     });
 }
 
