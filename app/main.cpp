@@ -10,6 +10,7 @@
 #include "app/windows/UNew_Project.h"
 #include "app/windows/UOpenConf.h"
 #include "app/windows/UParGen.h"
+#include "app/windows/UProfinetFileName.h"
 #include "app/windows/USoftOptions.h"
 #include "app/windows/UVelmaroFirmWare.h"
 #include "platform/ui/Application.h"
@@ -50,6 +51,7 @@ void Create_Other_Windows() {
     Application->CreateForm(FParGen);
     Application->CreateForm(FHARTVariables);
     Application->CreateForm(FBoot);
+    Application->CreateForm(FProfinetFileName);
     FVelmaroFirmWare->HART_Scan_Window = {nullptr, [] { FHART_Scan->Set_Lang(); }};
     FVelmaroFirmWare->HART_Variables_Window = {[] { FHARTVariables->ShowModal(); },
                                                [] { FHARTVariables->Set_Lang(); }};

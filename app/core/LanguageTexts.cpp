@@ -727,6 +727,17 @@ constexpr TLanguageText Texts[] = {
     {1641, "Search Finish with Errors"},
     {1642, "Number of Devices"},
     {1643, "Select the number of Devices to search"},
+    // PROFINET file name.
+    {1700, "PROFINET XML File Name"},
+    {1701, "Create the PROFINET XML GSD File"},
+    {1702, "Select the PROFINET XML File Name"},
+    {1703, "Fixed Part"},
+    {1704, "User Part"},
+    {1705, "Fixed Part"},
+    {1706, "OK"},
+    {1707, "Cancel"},
+    {1708, "File already exists! Do you want to overwrite the file?"},
+    {1709, "The User Part cannot hold / or \\ or control characters"},
     // Protocol table windows of the other gateway variants: CAN receive and transmit.
     {1800, "Receive CAN Frames Set Access"},
     {1801, "Receive CAN Frames Set Access"},

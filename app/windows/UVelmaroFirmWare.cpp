@@ -10,6 +10,7 @@
 #include "app/windows/UNew_Project.h"
 #include "app/windows/UOpenConf.h"
 #include "app/windows/UParGen.h"
+#include "app/windows/UProfinetFileName.h"
 #include "app/windows/USoftOptions.h"
 #include "app/windows/VersionCheck.h"
 #include "platform/core/Files.h"
@@ -17,6 +18,7 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Shape.h"
 #include "platform/ui/Timer.h"
 
@@ -41,11 +43,23 @@ TFVelmaroFirmWare::TFVelmaroFirmWare(TComponent* AOwner) : TForm(AOwner) {
     SetName("FVelmaroFirmWare");
     Prepare_Version_Client(HTTP1);
     Build_Layout();
+    Build_Save_Dialogs();
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
 }
 
 TFVelmaroFirmWare::~TFVelmaroFirmWare() = default;
+
+void TFVelmaroFirmWare::Build_Save_Dialogs() {
+    SD1 = new TSaveDialog(this);
+    SD1->SetFilter("CSV (MS-DOS) (*.csv)|*.csv");
+    SaveEDS = new TSaveDialog(this);
+    SaveEDS->SetFilter("Electronic Data Sheet (*.eds)|*.eds");
+    SaveEDS->SetDefaultExt("*.eds");
+    SaveMIB = new TSaveDialog(this);
+    SaveMIB->SetFilter("Management Information Base (*.mib)|*.mib");
+    SaveMIB->SetDefaultExt("*.mib");
+}
 
 void TFVelmaroFirmWare::Build_Layout() {
     Apply_Window_Look(this, Client_Width, 440);
@@ -252,6 +266,8 @@ void TFVelmaroFirmWare::Change_Language() {
         HART_Scan_Window.Set_Lang();
     if (HART_Variables_Window.Set_Lang)
         HART_Variables_Window.Set_Lang();
+    if (FProfinetFileName)
+        FProfinetFileName->Set_Lang();
     for (const TProtocolWindow& protocol : Protocol_Windows)
         if (protocol.Window.Set_Lang)
             protocol.Window.Set_Lang();

@@ -15,6 +15,7 @@ class TLabel;
 class TShape;
 class TTimer;
 class TGlyphButton;
+class TSaveDialog;
 
 // A window that another part of the program provides (the update window, the HART scan and
 // variables windows); the program block plugs it in so the main window can show and translate it
@@ -77,6 +78,10 @@ public:
     TGlyphButton* Btn_PROFIBUS_GSD = nullptr;
     TGlyphButton* Btn_SNMP_Trap = nullptr;
     TGlyphButton* Btn_SNMP_MIB = nullptr;
+    // The save dialogs of the description files: EDE object list, EDS data sheet, MIB module.
+    TSaveDialog* SD1 = nullptr;
+    TSaveDialog* SaveEDS = nullptr;
+    TSaveDialog* SaveMIB = nullptr;
 
     // Windows that join from other parts of the program.
     TJoinedWindow Boot_Window;
@@ -104,6 +109,14 @@ public:
     void Create_New_Project();
     void Update_Device();
     void GSD_Build_File();
+    // The description files of the other gateway variants, each written where the user chooses.
+    void Build_EDS_File();
+    void BACnet_EDE_File();
+    void PROFINET_XML();
+    void ProfinetXML_Build_File(const std::string& Name);
+    void MIB_Build_File();
+    // "BACnet_Type" of the general parameters, 0 without one.
+    int Get_Type_BACnet();
     // Starts the program and waits until it ends or the limit passes. Meanwhile the windows keep
     // painting but take no input. `Parameter` and `tipo` are kept for the callers; the program
     // is started without arguments.
@@ -117,6 +130,7 @@ public:
 private:
     void Build_Layout();
     void Build_Step_Buttons();
+    void Build_Save_Dialogs();
     void Show_Configuration_Name();
     void Switch_Update_Timer();
     // Runs a step, reporting a failure in the application's error box.

@@ -50,12 +50,19 @@ void TFVelmaroFirmWare::Btn_Click(TObject* Sender) {
         Run_Step([this] { GSD_Build_File(); });
     } else if (Sender == Btn_CreateBin) {
         Run_Step([this] { Update_Device(); });
+    } else if (Sender == Btn_CANopen_EDS) {
+        Run_Step([this] { Build_EDS_File(); });
+    } else if (Sender == Btn_BACnet_EDE_File) {
+        Run_Step([this] { BACnet_EDE_File(); });
+    } else if (Sender == Btn_PROFINET_XML) {
+        Run_Step([this] { PROFINET_XML(); });
+    } else if (Sender == Btn_SNMP_MIB) {
+        Run_Step([this] { MIB_Build_File(); });
     } else {
         for (const TProtocolWindow& protocol : Protocol_Windows)
             if (Sender == protocol.Step && protocol.Window.Show)
                 Run_Step(protocol.Window.Show);
     }
-    // The other gateways' steps have no action in this build.
 }
 
 void TFVelmaroFirmWare::Open_Project() {

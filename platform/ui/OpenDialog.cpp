@@ -136,7 +136,10 @@ bool TOpenDialog::ExecuteAs(bool save) {
 }
 
 std::string ApplyDefaultExt(const std::string& fileName, const std::string& defaultExt) {
+    // Designs give the extension as "gsd", ".gsd" or as the filter's "*.gsd".
     std::string ext = defaultExt;
+    if (!ext.empty() && ext.front() == '*')
+        ext.erase(0, 1);
     if (!ext.empty() && ext.front() == '.')
         ext.erase(0, 1);
     if (fileName.empty() || ext.empty() || !ExtractFileExt(fileName).empty())

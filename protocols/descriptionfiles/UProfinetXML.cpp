@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr std::string_view Profinet_File_Fixed_Part = "GSDML-V2.25-Quorvel-";
 constexpr std::string_view Gsdml_Namespace = "http://www.profibus.com/GSDML/2003/11/DeviceProfile";
 
 int Length_Or_Default(const TXmlNode& root, std::string_view name) {
@@ -283,7 +282,11 @@ std::string Profinet_File_Name(std::string_view userPart, int year, int month, i
             name += "_";
         name += userPart;
     }
-    return name + "-" + IntToStr(year) + Two_Digits(month) + Two_Digits(day) + ".xml";
+    return name + Profinet_Date_Part(year, month, day);
+}
+
+std::string Profinet_Date_Part(int year, int month, int day) {
+    return "-" + IntToStr(year) + Two_Digits(month) + Two_Digits(day) + ".xml";
 }
 
 std::vector<std::string> ProfinetXML_Lines(const TProfinetParameters& parameters) {

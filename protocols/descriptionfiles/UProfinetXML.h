@@ -23,6 +23,12 @@ TProfinetParameters ProfinetXML_Read_ParGen(const std::string& parGenFile);
 // left.
 std::string Profinet_DNS_Name(std::string_view stationName);
 
+// The first part of every description's file name.
+inline constexpr std::string_view Profinet_File_Fixed_Part = "GSDML-V2.25-Quorvel-";
+
+// The last part of the file name: "-YYYYMMDD.xml".
+std::string Profinet_Date_Part(int year, int month, int day);
+
 // The composed file name: the fixed first part, the user part ('_' put before it unless it
 // starts with one; a blank user part adds nothing) and the date part "-YYYYMMDD.xml".
 std::string Profinet_File_Name(std::string_view userPart, int year, int month, int day);

@@ -8,6 +8,7 @@
 #include "app/windows/UNew_Project.h"
 #include "app/windows/UOpenConf.h"
 #include "app/windows/UParGen.h"
+#include "app/windows/UProfinetFileName.h"
 #include "app/windows/USoftOptions.h"
 #include "app/windows/UVelmaroFirmWare.h"
 #include "platform/core/Files.h"
@@ -56,6 +57,7 @@ protected:
         Create(FSoftOptions);
         Create(FParGen);
         Create(FHARTVariables);
+        Create(FProfinetFileName);
         FVelmaroFirmWare->HART_Scan_Window = {nullptr, [] { FHART_Scan->Set_Lang(); }};
         FVelmaroFirmWare->HART_Variables_Window = {[] { FHARTVariables->ShowModal(); },
                                                    [] { FHARTVariables->Set_Lang(); }};
@@ -69,6 +71,7 @@ protected:
     }
 
     void Close_Windows() {
+        Free(FProfinetFileName);
         Free(FHARTVariables);
         Free(FParGen);
         Free(FSoftOptions);

@@ -94,6 +94,7 @@ TEST(TestSeamFiles, DefaultExtensionOnlyForNamesWithoutOne) {
     EXPECT_EQ(ApplyDefaultExt("a/b.txt", "gsd"), "a/b.txt");
     EXPECT_EQ(ApplyDefaultExt("a/b", ".gsd"), "a/b.gsd");
     EXPECT_EQ(ApplyDefaultExt("a/b", ""), "a/b");
+    EXPECT_EQ(ApplyDefaultExt("a/b", "*.eds"), "a/b.eds");
     EXPECT_EQ(ApplyDefaultExt("", "gsd"), "");
 }
 
