@@ -214,6 +214,12 @@ void TCustomExGridDropDown::HandleEditKeyDownMessage(TMessage& Message) {
 void TCustomExGridDropDown::HandleEditCharMessage(TMessage& Message) {
     const auto key = static_cast<TChar>(Message.WParam);
     TExCustomDropDown::WndProc(Message);
+    // The edit would type the character only after this handler; the search needs it typed.
+    const auto passed = static_cast<TChar>(Message.WParam);
+    if (Message.Result == 0 && EditorEnabled() && (passed == Backspace || passed >= ' ')) {
+        InsertTyped(passed);
+        Message.Result = 1;
+    }
     LookupKey(key);
     if (FAutoShowDropDown)
         ShowDropDown();

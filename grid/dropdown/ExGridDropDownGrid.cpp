@@ -218,6 +218,14 @@ void TExColGrid::DoSelect() {
 void TExColGrid::HandleWindowMessage(TMessage& Message) {
     if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB)
         return;
+    // The string grid keeps Enter for itself (editing, moving on); here it chooses the row.
+    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_RETURN &&
+        !KeyDataToShiftState(Message.LParam).Contains(ssAlt) && !EditMode) {
+        FConfirmSelection = true;
+        Message.Result = 1;
+        DoSelect();
+        return;
+    }
     if (Message.Msg == WM_CHAR && Message.WParam == VK_RETURN) {
         Message.Result = 1;
         return;
@@ -235,13 +243,6 @@ void TExColGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
         // The drop-down closes its popup on these.
         if (FExDropDown)
             FExDropDown->Perform(WM_KEYDOWN, Key, 0);
-        return;
-    }
-    if (Key == VK_RETURN) {
-        WORD cleared = 0;
-        TExStringGrid::HandleKeyDown(cleared, Shift);
-        Key = 0;
-        DoSelect();
         return;
     }
     TExStringGrid::HandleKeyDown(Key, Shift);

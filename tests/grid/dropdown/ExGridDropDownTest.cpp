@@ -262,7 +262,7 @@ TEST_F(GridDropDownTest, EscapeRestoresTheTextAndTheItemOfTheOpening) {
 
 TEST_F(GridDropDownTest, EnterInTheGridChoosesTheRowAndCloses) {
     Drop->ShowDropDown();
-    KeyInGrid(VK_DOWN);
+    ASSERT_EQ(Grid()->Row(), 1) << "no item chosen: the first row";
     KeyInGrid(VK_DOWN);
     KeyInGrid(VK_RETURN);
     EXPECT_FALSE(PopupShown());
@@ -315,6 +315,21 @@ TEST_F(GridDropDownTest, TheEditsArrowKeysStepThroughTheItems) {
     }
 }
 
+TEST_F(GridDropDownTest, TypingIntoTheEditFindsTheItemByItsLookupText) {
+    const struct {
+        char Typed;
+        const char* Text;
+        int Index;
+    } steps[] = {{'c', "Cherry", 2}, {'h', "Cherry", 2}};
+    for (const auto& step : steps) {
+        InputSimulation::TypeChar(Drop, static_cast<TChar>(step.Typed));
+        EXPECT_EQ(Drop->Text(), step.Text) << step.Typed;
+        EXPECT_EQ(Drop->ItemIndex(), step.Index) << step.Typed;
+    }
+    EXPECT_EQ(Drop->SelStart(), 2) << "the rest of the text is selected";
+    EXPECT_EQ(Drop->SelLength(), 4);
+}
+
 TEST_F(GridDropDownTest, ThePopupHeightIsRoundedToWholeRows) {
     Drop->DropDownHeader()->SetVisible(true);
     Drop->DropDownFooter()->SetVisible(true);
@@ -328,6 +343,8 @@ TEST_F(GridDropDownTest, ThePopupHeightIsRoundedToWholeRows) {
 class GridDropDownOwnRows : public GridDropDownTest {
 protected:
     GridDropDownOwnRows() {
+        Drop->Items()->Clear();
+        Drop->EndUpdate();
         Drop->SetUseItems(false);
         TExColGrid& grid = *Grid();
         grid.SetColCount(2);
@@ -381,6 +398,19 @@ TEST_F(GridDropDownOwnRows, TypingIntoTheGridChoosesADataRow) {
     EXPECT_FALSE(PopupShown());
     EXPECT_EQ(Drop->ItemIndex(), 2);
     EXPECT_EQ(Drop->Text(), "Bodo");
+}
+
+TEST_F(GridDropDownOwnRows, TypingIntoTheEditFindsADataRow) {
+    const struct {
+        char Typed;
+        const char* Text;
+        int Index;
+    } steps[] = {{'b', "Bergen", 1}, {'o', "Bodo", 2}};
+    for (const auto& step : steps) {
+        InputSimulation::TypeChar(Drop, static_cast<TChar>(step.Typed));
+        EXPECT_EQ(Drop->Text(), step.Text) << step.Typed;
+        EXPECT_EQ(Drop->ItemIndex(), step.Index) << step.Typed;
+    }
 }
 
 TEST_F(GridDropDownOwnRows, NarrowingWorksOnTheProgramsRows) {
