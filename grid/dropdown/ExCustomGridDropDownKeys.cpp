@@ -2,6 +2,7 @@
 #include "grid/dropdown/ExCustomGridDropDown.h"
 
 #include "grid/dropdown/ExGridDropDownGrid.h"
+#include "grid/dropdown/TypedCompletion.h"
 #include "grid/foundation/ExUtil.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/StringList.h"
@@ -12,7 +13,6 @@
 namespace GridDropDown {
 
 namespace {
-constexpr size_t MaxCompletedLength = 255;
 constexpr TChar Backspace = 8;
 constexpr TChar Tab = 9;
 constexpr TChar Enter = 13;
@@ -129,36 +129,25 @@ void TCustomExGridDropDown::Change() {
 void TCustomExGridDropDown::CompleteTypedText() {
     if (FLookupItems->Count() == 0)
         return;
-    const std::u16string text = Utf8ToUtf16(Text());
-    const size_t caret = std::min<size_t>(std::max(SelStart(), 0), text.size());
-    const std::u16string typed = text.substr(0, caret);
-    const auto forMatch = [this](const std::string& S) {
-        return FMatchCase ? S : UpperCaseFull(S);
-    };
-    const std::string key = forMatch(Utf16ToUtf8(typed));
-    for (int i = 0; !key.empty() && i < FLookupItems->Count(); ++i) {
-        const std::string& entry = (*FLookupItems)[i];
-        if (!forMatch(entry).starts_with(key))
-            continue;
-        FItemIndex = FItemIdx = i;
-        FItemSel = static_cast<int>(typed.size());
+    const TTypedCompletion found = ::CompleteTypedText(
+        Text(), SelStart(), FLookupItems->Count(),
+        [this](int Index) { return (*FLookupItems)[Index]; }, FMatchCase);
+    FCompleting = true;
+    if (found.Index >= 0) {
+        FItemIndex = FItemIdx = found.Index;
+        FItemSel = found.TypedLength;
         FItemChange = true;
-        const std::u16string wide = Utf8ToUtf16(entry);
-        std::u16string completed =
-            typed + (wide.size() > typed.size() ? wide.substr(typed.size()) : std::u16string());
-        completed.resize(std::min(completed.size(), MaxCompletedLength));
-        FCompleting = true;
-        SetTextDirect(Utf16ToUtf8(completed));
+        SetTextDirect(found.Completed);
         FCompleting = false;
         SelectTail(FItemSel);
         return;
     }
-    if (!typed.empty() && typed.size() < text.size()) {
-        FCompleting = true;
-        SetTextDirect(Utf16ToUtf8(typed));
-        FCompleting = false;
-        SetSelStart(static_cast<int>(typed.size()));
+    // Nothing starts so: what stood after the caret goes.
+    if (!found.Typed.empty() && found.Typed != Text()) {
+        SetTextDirect(found.Typed);
+        SetSelStart(found.TypedLength);
     }
+    FCompleting = false;
 }
 
 // --- keys in the edit ----------------------------------------------------------------------------
