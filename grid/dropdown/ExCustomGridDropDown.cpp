@@ -57,7 +57,13 @@ TCustomExGridDropDown::TCustomExGridDropDown(TComponent* AOwner)
     }
 }
 
-TCustomExGridDropDown::~TCustomExGridDropDown() = default;
+TCustomExGridDropDown::~TCustomExGridDropDown() {
+    // Freed while the items and columns its event handlers reach are still there.
+    TExColGrid* grid = FExColGrid;
+    FExColGrid = nullptr;
+    SetControl(nullptr);
+    delete grid;
+}
 
 std::unique_ptr<TDropDownItems> TCustomExGridDropDown::CreateItems(TComponent* AOwner) {
     return std::make_unique<TDropDownItems>(AOwner);
@@ -174,7 +180,8 @@ bool TCustomExGridDropDown::FindLookupRow(const std::string& Text, std::string& 
     if (FUseItems) {
         for (int i = 0; i < FItems->Count(); ++i) {
             const TDropDownItem& item = *FItems->GetItem(i);
-            if (item.HasTextAt(FLookupColumn) && forMatch(item.TextAt(FLookupColumn)).starts_with(key)) {
+            if (item.HasTextAt(FLookupColumn) &&
+                forMatch(item.TextAt(FLookupColumn)).starts_with(key)) {
                 Found = item.TextAt(FLookupColumn);
                 Row = i;
                 return true;

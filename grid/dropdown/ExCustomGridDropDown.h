@@ -234,8 +234,7 @@ protected:
     virtual void DoGridCustomCellDraw(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
                                       TGridDrawState AState, const TRect& ARect, bool Printing);
     virtual void DoGridCustomCellBkgDraw(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
-                                         TGridDrawState AState, const TRect& ARect,
-                                         bool Printing);
+                                         TGridDrawState AState, const TRect& ARect, bool Printing);
     virtual void DoGridCellBalloon(TObject* Sender, int ACol, int ARow, std::string& ATitle,
                                    std::string& AText, int& AIcon);
     virtual void DoGridGetAlignment(TObject* Sender, int ARow, int ACol, TAlignment& HAlign,
@@ -243,8 +242,8 @@ protected:
     virtual void DoGridGetCellColor(TObject* Sender, int ARow, int ACol, TGridDrawState AState,
                                     TBrush* ABrush, TFont* AFont);
     virtual void DoGridGetCellGradient(TObject* Sender, int ARow, int ACol, TColor& Color,
-                                       TColor& ColorTo, TColor& ColorMirror,
-                                       TColor& ColorMirrorTo, TCellGradientDirection& GD);
+                                       TColor& ColorTo, TColor& ColorMirror, TColor& ColorMirrorTo,
+                                       TCellGradientDirection& GD);
     virtual void DoGridGetFloatFormat(TObject* Sender, int ACol, int ARow, bool& IsFloat,
                                       std::string& FloatFormat);
     virtual void DoGridGetEditorType(TObject* Sender, int ACol, int ARow, TEditorType& AEditor);
@@ -326,8 +325,8 @@ private:
     void GridCanSort();
     void GridClickSort();
     // Runs a handler with the popup kept open against a loss of activation.
-    template <class THandler, class... TArgs> void RaiseBlockingActivate(THandler& Handler,
-                                                                        TArgs&&... Args);
+    template <class THandler, class... TArgs>
+    void RaiseBlockingActivate(THandler& Handler, TArgs&&... Args);
 
     bool FDesignTime = false;
     bool FBalloonInit = false;

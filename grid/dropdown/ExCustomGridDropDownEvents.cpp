@@ -187,8 +187,7 @@ void TCustomExGridDropDown::DoGridCustomCellBkgDraw(TObject* Sender, TCanvas* Ca
 }
 
 void TCustomExGridDropDown::DoGridCellBalloon(TObject* Sender, int ACol, int ARow,
-                                              std::string& ATitle, std::string& AText,
-                                              int& AIcon) {
+                                              std::string& ATitle, std::string& AText, int& AIcon) {
     FireEvent(OnGridCellBalloon, Sender, ACol, ARow, ATitle, AText, AIcon);
 }
 
@@ -211,12 +210,12 @@ void TCustomExGridDropDown::DoGridGetCellGradient(TObject* Sender, int ARow, int
                                                   TColor& Color, TColor& ColorTo,
                                                   TColor& ColorMirror, TColor& ColorMirrorTo,
                                                   TCellGradientDirection& GD) {
-    FireEvent(OnGridGetCellGradient, Sender, ARow, ACol, Color, ColorTo, ColorMirror,
-              ColorMirrorTo, GD);
+    FireEvent(OnGridGetCellGradient, Sender, ARow, ACol, Color, ColorTo, ColorMirror, ColorMirrorTo,
+              GD);
 }
 
-void TCustomExGridDropDown::DoGridGetFloatFormat(TObject* Sender, int ACol, int ARow,
-                                                 bool& IsFloat, std::string& FloatFormat) {
+void TCustomExGridDropDown::DoGridGetFloatFormat(TObject* Sender, int ACol, int ARow, bool& IsFloat,
+                                                 std::string& FloatFormat) {
     // Numbers show as typed unless the handler gives a format.
     FloatFormat.clear();
     FireEvent(OnGridGetFloatFormat, Sender, ACol, ARow, IsFloat, FloatFormat);
@@ -231,13 +230,11 @@ void TCustomExGridDropDown::DoGridGetEditorProp(TObject* Sender, int ARow, int A
     FireEvent(OnGridGetEditorProp, Sender, ARow, ACol);
 }
 
-void TCustomExGridDropDown::DoGridCanEditCell(TObject* Sender, int ARow, int ACol,
-                                              bool& CanEdit) {
+void TCustomExGridDropDown::DoGridCanEditCell(TObject* Sender, int ARow, int ACol, bool& CanEdit) {
     FireEvent(OnGridCanEditCell, Sender, ARow, ACol, CanEdit);
 }
 
-void TCustomExGridDropDown::DoGridEllipsClick(TObject* Sender, int ACol, int ARow,
-                                              std::string& S) {
+void TCustomExGridDropDown::DoGridEllipsClick(TObject* Sender, int ACol, int ARow, std::string& S) {
     RaiseBlockingActivate(OnGridEllipsClick, Sender, ACol, ARow, S);
 }
 
@@ -251,8 +248,7 @@ void TCustomExGridDropDown::DoGridGetFormat(TObject* Sender, int ACol, TSortStyl
     FireEvent(OnGridGetFormat, Sender, ACol, AStyle, aPrefix, aSuffix);
 }
 
-void TCustomExGridDropDown::DoGridHint(TObject* Sender, int ARow, int ACol,
-                                       std::string& hintstr) {
+void TCustomExGridDropDown::DoGridHint(TObject* Sender, int ARow, int ACol, std::string& hintstr) {
     FireEvent(OnGridHint, Sender, ARow, ACol, hintstr);
 }
 
@@ -268,13 +264,13 @@ void TCustomExGridDropDown::DoGridMouseMove(TObject* Sender, TShiftState Shift, 
     FireEvent(OnGridMouseMove, Sender, Shift, X, Y);
 }
 
-void TCustomExGridDropDown::DoGridMouseDown(TObject* Sender, TMouseButton Button,
-                                            TShiftState Shift, int X, int Y) {
+void TCustomExGridDropDown::DoGridMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift,
+                                            int X, int Y) {
     FireEvent(OnGridMouseDown, Sender, Button, Shift, X, Y);
 }
 
-void TCustomExGridDropDown::DoGridMouseUp(TObject* Sender, TMouseButton Button,
-                                          TShiftState Shift, int X, int Y) {
+void TCustomExGridDropDown::DoGridMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift,
+                                          int X, int Y) {
     FireEvent(OnGridMouseUp, Sender, Button, Shift, X, Y);
 }
 

@@ -13,7 +13,8 @@ TTypedCompletion CompleteTypedText(const std::string& Text, int Caret, int Count
                                    const std::function<std::string(int)>& Entry, bool MatchCase) {
     TTypedCompletion result;
     const std::u16string text = Utf8ToUtf16(Text);
-    const std::u16string typed = text.substr(0, std::clamp<size_t>(std::max(Caret, 0), 0, text.size()));
+    const std::u16string typed =
+        text.substr(0, std::clamp<size_t>(std::max(Caret, 0), 0, text.size()));
     result.TypedLength = static_cast<int>(typed.size());
     result.Typed = Utf16ToUtf8(typed);
     if (typed.empty())

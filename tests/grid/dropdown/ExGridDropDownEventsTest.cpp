@@ -1,8 +1,8 @@
 // The grid drop-down's re-published grid events: every one reaches its handler with the grid's
 // arguments unchanged and in order, and what the handler writes into a reference reaches the
 // grid; the few that the drop-down raises itself or keeps for its own use.
-#include "grid/dropdown/ExCustomGridDropDown.h"
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ExCustomGridDropDown.h"
 #include "grid/dropdown/ExGridDropDownGrid.h"
 
 #include "platform/ui/Canvas.h"
@@ -47,22 +47,20 @@ struct TArgumentLog {
     }
     void Note(WORD& Key) { Out << " key" << Key; }
     void Note(TChar& Key) { Out << ' ' << static_cast<int>(Key); }
-    void Note(const TRect& R) { Out << " [" << R.Left << ',' << R.Top << ',' << R.Right << ',' << R.Bottom << ']'; }
+    void Note(const TRect& R) {
+        Out << " [" << R.Left << ',' << R.Top << ',' << R.Right << ',' << R.Bottom << ']';
+    }
     void Note(TCanvas* Canvas) { Out << (Canvas ? " canvas" : " nocanvas"); }
     void Note(TBrush* Brush) { Out << " brush" << std::hex << Brush->Color() << std::dec; }
     void Note(TFont* Font) { Out << (Font ? " font" : " nofont"); }
     void Note(TShiftState Shift) { Out << (Shift.Contains(ssShift) ? " shift" : " noshift"); }
     void Note(TGridDrawState State) { Out << (State.Contains(gdFixed) ? " fixed" : " normal"); }
     template <class T>
-        requires std::is_enum_v<T>
-    void Note(T& Value) {
-        Out << " e" << static_cast<int>(Value);
-    }
+    requires std::is_enum_v<T>
+    void Note(T& Value) { Out << " e" << static_cast<int>(Value); }
     template <class T>
-        requires std::is_enum_v<T>
-    void Note(const T& Value) {
-        Out << " e" << static_cast<int>(Value);
-    }
+    requires std::is_enum_v<T>
+    void Note(const T& Value) { Out << " e" << static_cast<int>(Value); }
 };
 
 class GridDropDownEvents : public ::testing::Test {
@@ -167,31 +165,116 @@ TEST_F(GridDropDownEvents, EveryBoundEventReachesItsHandlerWithItsArguments) {
         std::string Logged;
         const char* After;
     } cases[] = {
-        {"AnchorClick", [&] { bool h = true; g.OnAnchorClick(s, 1, 2, "a", h); return After(h); },
+        {"AnchorClick",
+         [&] {
+             bool h = true;
+             g.OnAnchorClick(s, 1, 2, "a", h);
+             return After(h);
+         },
          "grid 1 2 'a' 1", "0 "},
-        {"AnchorEnter", [&] { g.OnAnchorEnter(s, 3, 4, "b"); return After(); }, "grid 3 4 'b'", ""},
-        {"AnchorExit", [&] { g.OnAnchorExit(s, 5, 6, "c"); return After(); }, "grid 5 6 'c'", ""},
-        {"AnchorHint", [&] { std::string a = "d"; g.OnAnchorHint(s, 7, 8, a); return After(a); },
+        {"AnchorEnter",
+         [&] {
+             g.OnAnchorEnter(s, 3, 4, "b");
+             return After();
+         },
+         "grid 3 4 'b'", ""},
+        {"AnchorExit",
+         [&] {
+             g.OnAnchorExit(s, 5, 6, "c");
+             return After();
+         },
+         "grid 5 6 'c'", ""},
+        {"AnchorHint",
+         [&] {
+             std::string a = "d";
+             g.OnAnchorHint(s, 7, 8, a);
+             return After(a);
+         },
          "grid 7 8 'd'", "d! "},
-        {"ButtonClick", [&] { g.OnButtonClick(s, 9, 10); return After(); }, "grid 9 10", ""},
-        {"ColumnSize", [&] { bool a = false; g.OnColumnSize(s, 11, a); return After(a); },
+        {"ButtonClick",
+         [&] {
+             g.OnButtonClick(s, 9, 10);
+             return After();
+         },
+         "grid 9 10", ""},
+        {"ColumnSize",
+         [&] {
+             bool a = false;
+             g.OnColumnSize(s, 11, a);
+             return After(a);
+         },
          "grid 11 0", "1 "},
-        {"ColumnSizing", [&] { g.OnColumnSizing(s, 12, 13); return After(); }, "grid 12 13", ""},
-        {"EndColumnSize", [&] { g.OnEndColumnSize(s, 14); return After(); }, "grid 14", ""},
-        {"RowSize", [&] { bool a = true; g.OnRowSize(s, 15, a); return After(a); }, "grid 15 1",
-         "0 "},
-        {"RowSizing", [&] { g.OnRowSizing(s, 16, 17); return After(); }, "grid 16 17", ""},
-        {"EndRowSize", [&] { g.OnEndRowSize(s, 18); return After(); }, "grid 18", ""},
-        {"RowMove", [&] { bool a = true; g.OnRowMove(s, 19, a); return After(a); }, "grid 19 1",
-         "0 "},
-        {"RowMoving", [&] { bool a = false; g.OnRowMoving(s, 20, a); return After(a); },
+        {"ColumnSizing",
+         [&] {
+             g.OnColumnSizing(s, 12, 13);
+             return After();
+         },
+         "grid 12 13", ""},
+        {"EndColumnSize",
+         [&] {
+             g.OnEndColumnSize(s, 14);
+             return After();
+         },
+         "grid 14", ""},
+        {"RowSize",
+         [&] {
+             bool a = true;
+             g.OnRowSize(s, 15, a);
+             return After(a);
+         },
+         "grid 15 1", "0 "},
+        {"RowSizing",
+         [&] {
+             g.OnRowSizing(s, 16, 17);
+             return After();
+         },
+         "grid 16 17", ""},
+        {"EndRowSize",
+         [&] {
+             g.OnEndRowSize(s, 18);
+             return After();
+         },
+         "grid 18", ""},
+        {"RowMove",
+         [&] {
+             bool a = true;
+             g.OnRowMove(s, 19, a);
+             return After(a);
+         },
+         "grid 19 1", "0 "},
+        {"RowMoving",
+         [&] {
+             bool a = false;
+             g.OnRowMoving(s, 20, a);
+             return After(a);
+         },
          "grid 20 0", "1 "},
-        {"RowMoved", [&] { g.OnRowMoved(s, 21, 22); return After(); }, "grid 21 22", ""},
-        {"ColumnMove", [&] { bool a = true; g.OnColumnMove(s, 23, a); return After(a); },
+        {"RowMoved",
+         [&] {
+             g.OnRowMoved(s, 21, 22);
+             return After();
+         },
+         "grid 21 22", ""},
+        {"ColumnMove",
+         [&] {
+             bool a = true;
+             g.OnColumnMove(s, 23, a);
+             return After(a);
+         },
          "grid 23 1", "0 "},
-        {"ColumnMoving", [&] { bool a = true; g.OnColumnMoving(s, 24, a); return After(a); },
+        {"ColumnMoving",
+         [&] {
+             bool a = true;
+             g.OnColumnMoving(s, 24, a);
+             return After(a);
+         },
          "grid 24 1", "0 "},
-        {"ColumnMoved", [&] { g.OnColumnMoved(s, 25, 26); return After(); }, "grid 25 26", ""},
+        {"ColumnMoved",
+         [&] {
+             g.OnColumnMoved(s, 25, 26);
+             return After();
+         },
+         "grid 25 26", ""},
         {"CustomCellDraw",
          [&] {
              g.OnCustomCellDraw(s, g.Canvas(), 1, 2, TGridDrawState{} << gdFixed, {1, 2, 3, 4},
@@ -251,15 +334,32 @@ TEST_F(GridDropDownEvents, EveryBoundEventReachesItsHandlerWithItsArguments) {
              return After();
          },
          "grid 35 36 e" + std::to_string(static_cast<int>(edSpinEdit)), ""},
-        {"GetEditorProp", [&] { g.OnGetEditorPropInt(s, 37, 38); return After(); }, "grid 37 38",
-         ""},
-        {"CanEditCell", [&] { bool a = true; g.OnCanEditCell(s, 39, 40, a); return After(a); },
+        {"GetEditorProp",
+         [&] {
+             g.OnGetEditorPropInt(s, 37, 38);
+             return After();
+         },
+         "grid 37 38", ""},
+        {"CanEditCell",
+         [&] {
+             bool a = true;
+             g.OnCanEditCell(s, 39, 40, a);
+             return After(a);
+         },
          "grid 39 40 1", "0 "},
         {"EllipsClick",
-         [&] { std::string a = "e"; g.OnEllipsClick(s, 41, 42, a); return After(a); },
+         [&] {
+             std::string a = "e";
+             g.OnEllipsClick(s, 41, 42, a);
+             return After(a);
+         },
          "grid 41 42 'e'", "e! "},
         {"GetDisplText",
-         [&] { std::string a = "v"; g.OnGetDisplText(s, 43, 44, a); return After(a); },
+         [&] {
+             std::string a = "v";
+             g.OnGetDisplText(s, 43, 44, a);
+             return After(a);
+         },
          "grid 43 44 'v'", "v! "},
         {"GetFormat",
          [&] {
@@ -270,35 +370,106 @@ TEST_F(GridDropDownEvents, EveryBoundEventReachesItsHandlerWithItsArguments) {
          },
          "grid 45 e0 'p' 'q'", "p! q! "},
         {"GridHint",
-         [&] { std::string a = "h"; g.OnGridHint(s, 46, 47, a); return After(a); },
+         [&] {
+             std::string a = "h";
+             g.OnGridHint(s, 46, 47, a);
+             return After(a);
+         },
          "grid 46 47 'h'", "h! "},
         {"MouseMove",
-         [&] { g.OnMouseMove(s, TShiftState{} << ssShift, 48, 49); return After(); },
+         [&] {
+             g.OnMouseMove(s, TShiftState{} << ssShift, 48, 49);
+             return After();
+         },
          "grid shift 48 49", ""},
-        {"MouseDown", [&] { g.OnMouseDown(s, mbRight, {}, 50, 51); return After(); },
+        {"MouseDown",
+         [&] {
+             g.OnMouseDown(s, mbRight, {}, 50, 51);
+             return After();
+         },
          "grid e1 noshift 50 51", ""},
-        {"MouseUp", [&] { g.OnMouseUp(s, mbMiddle, {}, 52, 53); return After(); },
+        {"MouseUp",
+         [&] {
+             g.OnMouseUp(s, mbMiddle, {}, 52, 53);
+             return After();
+         },
          "grid e2 noshift 52 53", ""},
-        {"RightClickCell", [&] { g.OnRightClickCell(s, 54, 55); return After(); }, "grid 54 55",
-         ""},
+        {"RightClickCell",
+         [&] {
+             g.OnRightClickCell(s, 54, 55);
+             return After();
+         },
+         "grid 54 55", ""},
         {"ScrollHint",
-         [&] { std::string a = "r"; g.OnScrollHint(s, 56, a); return After(a); }, "grid 56 'r'",
-         "r! "},
-        {"TopLeftChanged", [&] { g.OnTopLeftChanged(s); return After(); }, "drop", ""},
+         [&] {
+             std::string a = "r";
+             g.OnScrollHint(s, 56, a);
+             return After(a);
+         },
+         "grid 56 'r'", "r! "},
+        {"TopLeftChanged",
+         [&] {
+             g.OnTopLeftChanged(s);
+             return After();
+         },
+         "drop", ""},
         {"SearchEditChange",
-         [&] { bool a = true; g.OnSearchEditChange(s, "f", a); return After(a); },
+         [&] {
+             bool a = true;
+             g.OnSearchEditChange(s, "f", a);
+             return After(a);
+         },
          "grid 'f' 1", "0 "},
-        {"AutoAddRow", [&] { g.OnAutoAddRow(s, 57); return After(); }, "grid 57", ""},
-        {"InsertRow", [&] { g.OnAutoInsertRow(s, 58); return After(); }, "grid 58", ""},
-        {"InsertCol", [&] { g.OnAutoInsertCol(s, 59); return After(); }, "grid 59", ""},
-        {"DeleteRow", [&] { g.OnAutoDeleteRow(s, 60); return After(); }, "grid 60", ""},
-        {"CanAddRow", [&] { bool a = true; g.OnCanAddRow(s, a); return After(a); }, "grid 1",
-         "0 "},
-        {"CanInsertRow", [&] { bool a = false; g.OnCanInsertRow(s, 61, a); return After(a); },
+        {"AutoAddRow",
+         [&] {
+             g.OnAutoAddRow(s, 57);
+             return After();
+         },
+         "grid 57", ""},
+        {"InsertRow",
+         [&] {
+             g.OnAutoInsertRow(s, 58);
+             return After();
+         },
+         "grid 58", ""},
+        {"InsertCol",
+         [&] {
+             g.OnAutoInsertCol(s, 59);
+             return After();
+         },
+         "grid 59", ""},
+        {"DeleteRow",
+         [&] {
+             g.OnAutoDeleteRow(s, 60);
+             return After();
+         },
+         "grid 60", ""},
+        {"CanAddRow",
+         [&] {
+             bool a = true;
+             g.OnCanAddRow(s, a);
+             return After(a);
+         },
+         "grid 1", "0 "},
+        {"CanInsertRow",
+         [&] {
+             bool a = false;
+             g.OnCanInsertRow(s, 61, a);
+             return After(a);
+         },
          "grid 61 0", "1 "},
-        {"CanDeleteRow", [&] { bool a = true; g.OnCanDeleteRow(s, 62, a); return After(a); },
+        {"CanDeleteRow",
+         [&] {
+             bool a = true;
+             g.OnCanDeleteRow(s, 62, a);
+             return After(a);
+         },
          "grid 62 1", "0 "},
-        {"CheckBoxClick", [&] { g.OnCheckBoxClick(s, 63, 64, true); return After(); },
+        {"CheckBoxClick",
+         [&] {
+             g.OnCheckBoxClick(s, 63, 64, true);
+             return After();
+         },
          "grid 63 64 1", ""},
     };
     for (const auto& c : cases) {
@@ -309,7 +480,8 @@ TEST_F(GridDropDownEvents, EveryBoundEventReachesItsHandlerWithItsArguments) {
     }
 }
 
-TEST_F(GridDropDownEvents, WithoutHandlersTheReferencesKeepWhatTheGridPutUnlessTheColumnsSayOtherwise) {
+TEST_F(GridDropDownEvents,
+       WithoutHandlersTheReferencesKeepWhatTheGridPutUnlessTheColumnsSayOtherwise) {
     Drop->Columns()->GetItem(1)->SetAlignment(taRightJustify);
     Drop->Columns()->GetItem(1)->SetColor(0x00AB12);
     Drop->ShowDropDown();
@@ -318,7 +490,8 @@ TEST_F(GridDropDownEvents, WithoutHandlersTheReferencesKeepWhatTheGridPutUnlessT
         int Col;
         TAlignment Align;
         TColor Color;
-    } cases[] = {{1, taRightJustify, 0x00AB12}, {0, taLeftJustify, 0xFFFFFF}, {2, taCenter, 0x123456}};
+    } cases[] = {
+        {1, taRightJustify, 0x00AB12}, {0, taLeftJustify, 0xFFFFFF}, {2, taCenter, 0x123456}};
     for (const auto& c : cases) {
         TAlignment h = taCenter;
         TVAlignment v = vtaTop;

@@ -1,8 +1,8 @@
 // The grid drop-down: the item index and the edit text, the row search with and without items,
 // the grid the popup shows, lookup, narrowing and sorting done by the string grid, choosing,
 // closing and cancelling.
-#include "grid/dropdown/ExCustomGridDropDown.h"
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ExCustomGridDropDown.h"
 #include "grid/dropdown/ExGridDropDownGrid.h"
 
 #include "grid/stringgrid/FooterAppearance.h"
@@ -102,7 +102,7 @@ TEST_F(GridDropDownTest, ItemIndexShowsTheLookupTextAndRefusesIndexesPastTheItem
         int Index;
         const char* Text;
     } cases[] = {
-        {0, 1, 1, "Banana"}, {1, 2, 2, "C3"},  {0, 4, 4, ""},    {0, 5, 4, ""},
+        {0, 1, 1, "Banana"}, {1, 2, 2, "C3"},    {0, 4, 4, ""},   {0, 5, 4, ""},
         {0, 3, 3, "Mango"},  {0, 9, 3, "Mango"}, {0, -1, -1, ""},
     };
     for (const auto& c : cases) {
@@ -122,9 +122,9 @@ TEST_F(GridDropDownTest, FindLookupRowFindsTheFirstPrefixMatch) {
         const char* Text;
         int Row;
     } cases[] = {
-        {"a", false, true, "Apple", 0},  {"AP", false, true, "Apple", 0},
+        {"a", false, true, "Apple", 0},     {"AP", false, true, "Apple", 0},
         {"apr", false, true, "apricot", 5}, {"a", true, true, "apricot", 5},
-        {"M", true, true, "Mango", 3},   {"x", false, false, "", -1},
+        {"M", true, true, "Mango", 3},      {"x", false, false, "", -1},
         {"", false, false, "", -1},
     };
     for (const auto& c : cases) {
@@ -307,8 +307,8 @@ TEST_F(GridDropDownTest, TheEditsArrowKeysStepThroughTheItems) {
     const struct {
         WORD Key;
         int Index;
-    } steps[] = {{VK_DOWN, 0}, {VK_DOWN, 1}, {VK_NEXT, 3}, {VK_DOWN, 3}, {VK_UP, 2},
-                 {VK_PRIOR, 0}, {VK_UP, 0}};
+    } steps[] = {{VK_DOWN, 0}, {VK_DOWN, 1},  {VK_NEXT, 3}, {VK_DOWN, 3},
+                 {VK_UP, 2},   {VK_PRIOR, 0}, {VK_UP, 0}};
     for (const auto& step : steps) {
         InputSimulation::KeyPress(Drop, step.Key);
         EXPECT_EQ(Drop->ItemIndex(), step.Index) << step.Key;
@@ -338,7 +338,8 @@ TEST_F(GridDropDownTest, ThePopupHeightIsRoundedToWholeRows) {
     EXPECT_EQ(height, 185);
 }
 
-// --- without items: the grid holds the program's rows -----------------------------------------------
+// --- without items: the grid holds the program's rows
+// -----------------------------------------------
 
 class GridDropDownOwnRows : public GridDropDownTest {
 protected:
