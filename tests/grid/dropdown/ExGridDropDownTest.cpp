@@ -437,3 +437,71 @@ TEST_F(GridDropDownTest, AnEmptyListOpensWithTheHeaderRowOnly) {
     EXPECT_EQ(Drop->ItemIndex(), -1);
     EXPECT_EQ(Drop->Text(), "");
 }
+
+TEST_F(GridDropDownTest, TheColumnsShareThePopupWidthInProportion) {
+    Drop->Columns()->Add()->SetHeader("Third");
+    Drop->SetDropDownAutoWidth(false);
+    Drop->SetAutoSizeColumns(false);
+    Drop->SetDropDownWidth(200);
+    Drop->ShowDropDown();
+    ASSERT_TRUE(PopupShown());
+    ASSERT_EQ(Drop->DropDownForm()->Width(), 200);
+    // 80 * 200 / 241 each; the carry past one pixel widens the third column.
+    EXPECT_EQ(Grid()->ColWidths(0), 66);
+    EXPECT_EQ(Grid()->ColWidths(1), 66);
+    EXPECT_EQ(Grid()->ColWidths(2), 67);
+    EXPECT_EQ(Drop->Columns()->GetItem(0)->Width(), 80) << "the designed widths stay";
+}
+
+TEST_F(GridDropDownTest, StylePresetsSetTheHeaderAndLineColours) {
+    const struct {
+        TULKStyle Style;
+        TColor Header, HeaderTo, Font, Line, FixedLine, SelectionText;
+    } cases[] = {
+        {tsOffice2003Blue, 0xD68759, 0x933803, 0xFFFFFF, 0x962D00, 0x962D00, 0},
+        {tsOffice2003Silver, 0xBDA4A5, 0x957475, 0xFFFFFF, 0x947C7C, 0x947C7C, 0},
+        {tsWindowsXP, clBtnFace, clBtnFace, 0, 0xC0C0C0, 0, clHighlightText},
+        {tsWindows7, 0xFDFBFA, 0xFDF3EB, 0, 0xFBD6B8, 0xFBD6B8, 0},
+        // The Office 2010 presets and tsCustom leave the drop-down's own colours.
+        {tsOffice2010Blue, 0xFDFBFA, 0xFDF3EB, 0, 0xFBD6B8, 0xFBD6B8, 0},
+        {tsCustom, 0xFDFBFA, 0xFDF3EB, 0, 0xFBD6B8, 0xFBD6B8, 0},
+    };
+    for (const auto& c : cases) {
+        Drop->SetComponentStyle(c.Style);
+        EXPECT_EQ(Drop->HeaderColor(), c.Header) << c.Style;
+        EXPECT_EQ(Drop->HeaderColorTo(), c.HeaderTo) << c.Style;
+        EXPECT_EQ(Drop->HeaderFont()->Color(), c.Font) << c.Style;
+        EXPECT_EQ(Drop->LineColor(), c.Line) << c.Style;
+        EXPECT_EQ(Drop->FixedLineColor(), c.FixedLine) << c.Style;
+        EXPECT_EQ(Drop->SelectionTextColor(), c.SelectionText) << c.Style;
+    }
+    Drop->SetComponentStyle(tsTerminal);
+    EXPECT_EQ(Drop->SelectionColor(), clHighlight);
+    EXPECT_EQ(Drop->SelectionColorTo(), clHighlight);
+}
+
+TEST_F(GridDropDownTest, ARowHeightBelowOneIsRefused) {
+    for (const int refused : {0, -5})
+        Drop->SetDropDownRowHeight(refused);
+    EXPECT_EQ(Drop->DropDownRowHeight(), 22);
+    int height = 200;
+    Drop->AdjustDropDownHeight(height);
+    EXPECT_GT(height, 0);
+}
+
+TEST_F(GridDropDownTest, EnterEndsAnEditInTheGridAndTakesItsLookupText) {
+    Drop->SetGridEditable(true);
+    Drop->SetRowSelect(false); // a grid selecting whole rows edits no cell
+    Drop->SetItemIndex(1);
+    Drop->ShowDropDown();
+    ASSERT_EQ(Grid()->Row(), 2);
+    Grid()->SetCol(0);
+    Grid()->ShowInplaceEdit();
+    ASSERT_TRUE(Grid()->EditMode);
+    Drop->SetTextDirect("typed");
+    InputSimulation::KeyPress(Drop, VK_RETURN);
+    EXPECT_FALSE(Grid()->EditMode);
+    EXPECT_EQ(Drop->Text(), "Banana");
+    EXPECT_EQ(Drop->ItemIndex(), 1);
+    EXPECT_TRUE(PopupShown()) << "the Enter ended the edit only";
+}
