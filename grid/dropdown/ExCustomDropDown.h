@@ -264,6 +264,8 @@ protected:
 
     // The smallest height the edit accepts: its font's height and a quarter more.
     int GetMinHeight() const;
+    // Types a character (8: Backspace) at the caret, over the selection, as the edit would.
+    void InsertTyped(TChar Key);
     void DropDownButtonClick();
     TRect GetEditRect() const { return FEditRect; }
 
@@ -290,7 +292,6 @@ private:
     bool FilterTypedChar(TChar& Key, const TValueSpan& Shown);
     bool FilterFloatChar(TChar& Key, const TValueSpan& Shown, bool Money);
     void ToggleSign(const TValueSpan& Shown);
-    void InsertTyped(TChar Key);
     void SendCharToEdit(TChar Key);
     // Caret rules around prefix and suffix; false swallows the key.
     bool FilterEditKey(WORD& Key, TShiftState Shift);

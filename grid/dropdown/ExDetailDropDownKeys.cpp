@@ -1,4 +1,5 @@
 #include "grid/dropdown/ExDetailDropDown.h"
+#include "grid/dropdown/TypedCompletion.h"
 
 #include "grid/foundation/ExUtil.h"
 #include "platform/core/CodePage.h"
@@ -7,8 +8,6 @@
 #include <algorithm>
 
 namespace {
-constexpr size_t MaxCompletedLength = 255;
-
 bool IsSelectorMoveKey(WORD Key) {
     return Key == VK_PRIOR || Key == VK_NEXT || (Key >= VK_LEFT && Key <= VK_DOWN);
 }
@@ -163,34 +162,20 @@ void TExDetailDropDown::Change() {
 }
 
 void TExDetailDropDown::CompleteTypedText() {
-    const std::u16string text = Utf8ToUtf16(Text());
-    const size_t caret = std::min<size_t>(std::max(SelStart(), 0), text.size());
-    const std::u16string typed = text.substr(0, caret);
-    if (typed.empty() || FItems->Count() == 0)
-        return;
-    const auto forMatch = [this](const std::string& S) {
-        return FMatchCase ? S : UpperCaseFull(S);
-    };
-    const std::string prefix = forMatch(Utf16ToUtf8(typed));
-    for (int i = 0; i < FItems->Count(); ++i) {
-        const std::string& caption = FItems->GetItem(i)->Caption();
-        if (!forMatch(caption).starts_with(prefix))
-            continue;
-        FItemIndex = FItemIdx = i;
-        FItemSel = static_cast<int>(typed.size());
-        FItemChange = true;
-        const std::u16string wide = Utf8ToUtf16(caption);
-        std::u16string completed =
-            typed + (wide.size() > typed.size() ? wide.substr(typed.size()) : std::u16string());
-        completed.resize(std::min(completed.size(), MaxCompletedLength));
-        FCompleting = true;
-        SetTextDirect(Utf16ToUtf8(completed));
-        FCompleting = false;
-        SetSelStart(FItemSel);
-        SetSelLength(static_cast<int>(completed.size()) - FItemSel);
-        return;
-    }
+    const TTypedCompletion found = ::CompleteTypedText(
+        Text(), SelStart(), FItems->Count(),
+        [this](int Index) { return FItems->GetItem(Index)->Caption(); }, FMatchCase);
     // No caption starts so: the text stays as typed, the caret where it was.
+    if (found.Index < 0)
+        return;
+    FItemIndex = FItemIdx = found.Index;
+    FItemSel = found.TypedLength;
+    FItemChange = true;
+    FCompleting = true;
+    SetTextDirect(found.Completed);
+    FCompleting = false;
+    SetSelStart(FItemSel);
+    SetSelLength(static_cast<int>(Utf8ToUtf16(found.Completed).size()) - FItemSel);
 }
 
 void TExDetailDropDown::KeyUp(WORD& Key, TShiftState Shift) {
