@@ -160,12 +160,13 @@ void TExWatch::DrawFace(TCanvas* Canvas, const TRect& R) {
     if (FAppearance->BorderColor() != clNone && width > 0) {
         SetPen(Canvas, FAppearance->BorderColor(), width);
         ClearBrush(Canvas);
-        // A wide pen is centred on its path: the square outlines go in by half of it so that
-        // the whole border shows inside the control.
+        // A wide pen is centred on its path: the outline goes in by half of it so that the
+        // whole border lies inside the dial's rectangle.
         const int in = width / 2;
-        const TRect outline = Rect(R.Left + in, R.Top + in, R.Right - in, R.Bottom - in);
+        const TRect outline = Rect(face.Left + in, face.Top + in, face.Right - in,
+                                   face.Bottom - in);
         if (shape == wsCircle)
-            Canvas->Ellipse(face);
+            Canvas->Ellipse(outline);
         else if (shape == wsRect)
             Canvas->Rectangle(outline);
         else
