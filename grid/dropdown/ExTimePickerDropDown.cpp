@@ -60,8 +60,8 @@ std::string BlanksToZeros(std::string S) {
 
 // A field of digits only (the empty field counts as 0); no value for anything else.
 std::optional<int> FieldValue(const std::string& Part) {
-    if (Part.size() > 2 || !std::all_of(Part.begin(), Part.end(),
-                                        [](char C) { return C >= '0' && C <= '9'; }))
+    if (Part.size() > 2 ||
+        !std::all_of(Part.begin(), Part.end(), [](char C) { return C >= '0' && C <= '9'; }))
         return std::nullopt;
     return Part.empty() ? 0 : std::stoi(Part);
 }
@@ -171,8 +171,7 @@ void TExTimePickerDropDown::ParseShownText() {
     const std::string zeros = BlanksToZeros(text);
     const std::optional<int> hour = FieldValue(Trim(BeforeFirst(zeros, t)));
     std::string rest = Trim(AfterFirst(zeros, t));
-    const std::optional<int> minute =
-        FieldValue(FShowSeconds ? Trim(BeforeFirst(rest, t)) : rest);
+    const std::optional<int> minute = FieldValue(FShowSeconds ? Trim(BeforeFirst(rest, t)) : rest);
     const std::optional<int> second =
         FShowSeconds ? FieldValue(Trim(AfterFirst(rest, t))) : std::optional<int>(0);
     if (!hour || !minute || !second)

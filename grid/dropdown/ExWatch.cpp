@@ -93,8 +93,7 @@ bool TExWatch::Animating() const {
 void TExWatch::NotifyChange() {
     if (Animating()) {
         const TTimeParts now = Decode(FTime);
-        const bool arrived =
-            FHourAnimating ? now.H == FCurrentHourTo : now.M == FCurrentMinuteTo;
+        const bool arrived = FHourAnimating ? now.H == FCurrentHourTo : now.M == FCurrentMinuteTo;
         if (!arrived)
             return;
     }
@@ -175,8 +174,8 @@ void TExWatch::AnimateHour(int H) {
         return;
     }
     const int step = AnimationStep(std::abs(target - H));
-    SetHour(static_cast<uint8_t>(H < target ? std::min(H + step, target)
-                                            : std::max(H - step, target)));
+    SetHour(
+        static_cast<uint8_t>(H < target ? std::min(H + step, target) : std::max(H - step, target)));
 }
 
 void TExWatch::AnimateMinute(int M) {

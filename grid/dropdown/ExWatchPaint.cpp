@@ -163,15 +163,15 @@ void TExWatch::DrawFace(TCanvas* Canvas, const TRect& R) {
         // A wide pen is centred on its path: the outline goes in by half of it so that the
         // whole border lies inside the dial's rectangle.
         const int in = width / 2;
-        const TRect outline = Rect(face.Left + in, face.Top + in, face.Right - in,
-                                   face.Bottom - in);
+        const TRect outline =
+            Rect(face.Left + in, face.Top + in, face.Right - in, face.Bottom - in);
         if (shape == wsCircle)
             Canvas->Ellipse(outline);
         else if (shape == wsRect)
             Canvas->Rectangle(outline);
         else
-            Canvas->RoundRect(outline.Left, outline.Top, outline.Right, outline.Bottom,
-                              FaceCorner, FaceCorner);
+            Canvas->RoundRect(outline.Left, outline.Top, outline.Right, outline.Bottom, FaceCorner,
+                              FaceCorner);
     }
     Canvas->RestoreState();
     DrawPictureTransparent(Canvas, FAppearance->Picture(), R);
@@ -306,8 +306,8 @@ void TExWatch::DrawPointers(TCanvas* Canvas) {
     DrawCenterPoint(Canvas);
 }
 
-void TExWatch::DrawLineHands(TCanvas* Canvas, double HourAngle, double MinuteAngle,
-                             double Length, bool Arrow) {
+void TExWatch::DrawLineHands(TCanvas* Canvas, double HourAngle, double MinuteAngle, double Length,
+                             bool Arrow) {
     const TDialPoint p{GetFaceCenter(), GetFaceRadius()};
     const TWatchAppearance& a = *FAppearance;
     auto hand = [&](double Angle, double Tip, TColor Color, int Width, int DX, int DY) {

@@ -121,8 +121,8 @@ void TWatchAppearance::Assign(const TWatchAppearance& Source) {
 namespace {
 
 struct TWatchStyleColors {
-    TColor AMPMBorder, AMPM, Background, BackgroundTo, Border, CenterBorder, Center, Hands,
-        Shadows, Second;
+    TColor AMPMBorder, AMPM, Background, BackgroundTo, Border, CenterBorder, Center, Hands, Shadows,
+        Second;
 };
 
 // Indexed by TULKStyle; tsCustom's row is never used.

@@ -9,8 +9,8 @@
 #include "platform/ui/DateTimePicker.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
-#include "platform/ui/Panel.h"
 #include "platform/ui/Keys.h"
+#include "platform/ui/Panel.h"
 
 #include <gtest/gtest.h>
 
@@ -173,11 +173,11 @@ TEST_F(TimePicker, UpAndDownStepTheFieldUnderTheCaret) {
         bool Seconds;
         const char* Expected;
     } cases[] = {
-        {At(0, 15), 0, VK_UP, true, "23:15:00"},       {At(0, 15), 2, VK_DOWN, true, "01:15:00"},
-        {At(23, 15), 1, VK_DOWN, true, "00:15:00"},    {At(10, 20), 3, VK_UP, true, "10:19:00"},
-        {At(10, 59), 5, VK_DOWN, true, "10:00:00"},    {At(10, 0), 4, VK_UP, true, "10:59:00"},
+        {At(0, 15), 0, VK_UP, true, "23:15:00"},        {At(0, 15), 2, VK_DOWN, true, "01:15:00"},
+        {At(23, 15), 1, VK_DOWN, true, "00:15:00"},     {At(10, 20), 3, VK_UP, true, "10:19:00"},
+        {At(10, 59), 5, VK_DOWN, true, "10:00:00"},     {At(10, 0), 4, VK_UP, true, "10:59:00"},
         {At(10, 20, 59), 6, VK_DOWN, true, "10:20:00"}, {At(10, 20, 0), 8, VK_UP, true, "10:20:59"},
-        {At(10, 20), 4, VK_UP, false, "10:19:00"},     {At(10, 20), 5, VK_DOWN, false, "10:21:00"},
+        {At(10, 20), 4, VK_UP, false, "10:19:00"},      {At(10, 20), 5, VK_DOWN, false, "10:21:00"},
     };
     for (bool editable : {false, true}) {
         Picker->SetEditorEnabled(editable);
@@ -226,8 +226,7 @@ TEST_F(TimePicker, ThePopupClockStartsAtTheTimeAndItsChangesReachTheEdit) {
     TExWatch* clock = Picker->Watch();
     EXPECT_EQ(Clock(clock->Time()), "10:20:00");
     EXPECT_FALSE(clock->Animation());
-    EXPECT_EQ(clock->Appearance()->BackgroundColor(),
-              Picker->WatchAppearance()->BackgroundColor());
+    EXPECT_EQ(clock->Appearance()->BackgroundColor(), Picker->WatchAppearance()->BackgroundColor());
 
     PopupKey(VK_PRIOR);
     EXPECT_EQ(Clock(Picker->Time()), "11:20:00") << "Page Up is the clock's";

@@ -57,9 +57,9 @@ protected:
 } // namespace
 
 TEST_F(WatchPaint, EveryStyleDrawsInsideItsRectangle) {
-    const TWatchStyle styles[] = {wsClassic,    wsTower, wsFluorescent, wsEmerald,
-                                  wsBlueStar,   wsFuchsia, wsBlack,     wsBlackWhite,
-                                  wsGray,       wsSuperNova, wsSports,  wsSmooth};
+    const TWatchStyle styles[] = {wsClassic,  wsTower,     wsFluorescent, wsEmerald,
+                                  wsBlueStar, wsFuchsia,   wsBlack,       wsBlackWhite,
+                                  wsGray,     wsSuperNova, wsSports,      wsSmooth};
     Clock.SetTime(At(10, 10));
     for (TWatchStyle style : styles) {
         // Another style first, so that wsClassic is applied too.
@@ -203,7 +203,8 @@ TEST_F(WatchPaint, TickMarksChooseMarksAndNumbers) {
         bool number = false;
         for (int x = centre.X + 40; x < centre.X + 72; ++x)
             for (int y = centre.Y - 6; y <= centre.Y + 6; ++y)
-                number = number || (picture.Pixel(x, y) != clWhite && picture.Pixel(x, y) != clBlue);
+                number =
+                    number || (picture.Pixel(x, y) != clWhite && picture.Pixel(x, y) != clBlue);
         EXPECT_EQ(minute, c.Minutes) << c.Marks;
         EXPECT_EQ(hour, c.Hours) << c.Marks;
         EXPECT_EQ(quarter, c.Quarters) << c.Marks;

@@ -97,14 +97,14 @@ TEST_F(Watch, PointsOnTheDialGiveTheirMinuteAndHour) {
         int Minute;
         int HourAM;
     } cases[] = {
-        {{90, 90}, 23, 5},   // the centre counts as 45 degrees down-right
-        {{80, 20}, 59, 0},   // just left of the 12
-        {{95, 20}, 1, 0},    // just right of it
-        {{175, 90}, 15, 3},  // 3 o'clock
-        {{90, 175}, 30, 6},  // 6 o'clock
-        {{5, 90}, 45, 9},    // 9 o'clock
-        {{2, 2}, 53, 11},    // the top-left corner
-        {{150, 30}, 7, 1},   // outside, between 1 and 2
+        {{90, 90}, 23, 5},  // the centre counts as 45 degrees down-right
+        {{80, 20}, 59, 0},  // just left of the 12
+        {{95, 20}, 1, 0},   // just right of it
+        {{175, 90}, 15, 3}, // 3 o'clock
+        {{90, 175}, 30, 6}, // 6 o'clock
+        {{5, 90}, 45, 9},   // 9 o'clock
+        {{2, 2}, 53, 11},   // the top-left corner
+        {{150, 30}, 7, 1},  // outside, between 1 and 2
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Clock->MinuteFromPoint(c.P.X, c.P.Y), c.Minute) << c.P.X << "," << c.P.Y;
@@ -191,8 +191,8 @@ TEST_F(Watch, KeysStepHoursAndMinutesAndEveryChangeIsReported) {
         Clock->HandleWatchKey(c.Key);
         EXPECT_EQ(HourMinute(Clock->Time()), c.Expected) << HourMinute(c.Start) << " " << c.Key;
         const bool changed = HourMinute(c.Start) != c.Expected;
-        EXPECT_EQ(Changes, changed ? std::vector<std::string>{c.Expected}
-                                   : std::vector<std::string>{})
+        EXPECT_EQ(Changes,
+                  changed ? std::vector<std::string>{c.Expected} : std::vector<std::string>{})
             << HourMinute(c.Start) << " " << c.Key;
     }
 }
