@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/dropdown/WatchSettings.h"
 #include "grid/foundation/ExStyleIF.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Object.h"
@@ -118,10 +119,8 @@ public:
 
 private:
     template <typename T> void Store(T& Field, T Value) {
-        if (Field == Value)
-            return;
-        Field = Value;
-        Changed();
+        if (StoreChanged(Field, Value))
+            Changed();
     }
 
     int FSize = 0;

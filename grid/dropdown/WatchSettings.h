@@ -2,6 +2,14 @@
 
 #include "platform/ui/Object.h"
 
+// Stores Value in Field; true when that changed it, so the caller reports the change.
+template <typename T> bool StoreChanged(T& Field, const T& Value) {
+    if (Field == Value)
+        return false;
+    Field = Value;
+    return true;
+}
+
 // How a clock runs by itself from the system clock.
 class TWatchSettings : public TObject {
 public:
@@ -26,10 +34,8 @@ public:
 
 private:
     template <typename T> void Store(T& Field, T Value) {
-        if (Field == Value)
-            return;
-        Field = Value;
-        Changed();
+        if (StoreChanged(Field, Value))
+            Changed();
     }
 
     bool FAuto = false;

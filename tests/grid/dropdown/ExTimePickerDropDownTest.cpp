@@ -3,6 +3,7 @@
 #include "grid/dropdown/ExTimePickerDropDown.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExWatch.h"
+#include "grid/dropdown/WatchTestTimes.h"
 
 #include "grid/foundation/GridDate.h"
 #include "grid/foundation/ScopedFormatSettings.h"
@@ -20,18 +21,8 @@
 
 namespace {
 
-TDateTime At(int H, int M, int S = 0) {
-    TDateTime t = 0;
-    EXPECT_TRUE(TGridDate::TryEncodeTime(H, M, S, 0, t));
-    return t;
-}
-
 std::string Clock(TDateTime T) {
-    int h = 0, m = 0, s = 0, ms = 0;
-    TGridDate::DecodeTime(T, h, m, s, ms);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", h, m, s);
-    return text;
+    return TimeText(T, true);
 }
 
 TFormatSettings WithTimeSeparator(const std::string& Separator) {

@@ -1,6 +1,7 @@
 // Drawing the clock: every face style stays inside its rectangle, every pointer style draws
 // hands, the face shapes fill what they should, and the cache shows the parent's background.
 #include "grid/dropdown/ExWatch.h"
+#include "grid/dropdown/WatchTestTimes.h"
 
 #include "grid/foundation/GridDate.h"
 #include "platform/ui/Bitmap.h"
@@ -19,12 +20,6 @@ constexpr TColor Marker = 0x00123456;
 constexpr int BitmapSide = 240;
 // The face's own rectangle inside the bigger picture.
 const TRect FaceRect = Rect(30, 30, 210, 210);
-
-TDateTime At(int H, int M) {
-    TDateTime t = 0;
-    EXPECT_TRUE(TGridDate::TryEncodeTime(H, M, 0, 0, t));
-    return t;
-}
 
 class WatchPaint : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 // The analog clock: its time, clicks on the dial, keys, the hand animation and the change event.
 #include "grid/dropdown/ExWatch.h"
+#include "grid/dropdown/WatchTestTimes.h"
 
 #include "grid/foundation/GridDate.h"
 #include "platform/core/Exception.h"
@@ -20,18 +21,8 @@
 
 namespace {
 
-TDateTime At(int H, int M, int S = 0) {
-    TDateTime t = 0;
-    EXPECT_TRUE(TGridDate::TryEncodeTime(H, M, S, 0, t));
-    return t;
-}
-
 std::string HourMinute(TDateTime T) {
-    int h = 0, m = 0, s = 0, ms = 0;
-    TGridDate::DecodeTime(T, h, m, s, ms);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", h, m);
-    return text;
+    return TimeText(T, false);
 }
 
 class Watch : public ::testing::Test {
