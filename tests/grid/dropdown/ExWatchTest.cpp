@@ -9,6 +9,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Keys.h"
+#include "platform/ui/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -338,4 +339,17 @@ TEST_F(Watch, AppearanceAssignCopiesEveryValueAndSettingsAssignReportsAuto) {
     EXPECT_TRUE(copy.Auto());
     EXPECT_EQ(copy.TimeOffset(), 30);
     EXPECT_EQ(settingChanges, 1);
+}
+
+TEST_F(Watch, ThePointerIsAHandOverTheAMPMBoxAndArrowsAreWantedWithTabStop) {
+    const TRect box = Clock->GetAMPMRect();
+    InputSimulation::MouseMove(Clock, {(box.Left + box.Right) / 2, box.Top + 1});
+    EXPECT_EQ(Clock->Cursor(), crHandPoint);
+    InputSimulation::MouseMove(Clock, {20, 90});
+    EXPECT_EQ(Clock->Cursor(), crDefault);
+
+    Clock->SetTabStop(true);
+    EXPECT_EQ(Clock->Perform(WM_GETDLGCODE), 5);
+    Clock->SetTabStop(false);
+    EXPECT_EQ(Clock->Perform(WM_GETDLGCODE), 0);
 }
