@@ -161,6 +161,10 @@ public:
     void IntersectClipRect(const TRect& r);
     void ExcludeClipRect(const TRect& r);
     void ResetClip();
+    // The clip narrowed to the ellipse inscribed in r, or to r with rounded corners (corner
+    // ellipse cornerWidth by cornerHeight); right and bottom exclusive.
+    void IntersectClipEllipse(const TRect& r);
+    void IntersectClipRoundRect(const TRect& r, int cornerWidth, int cornerHeight);
     // Save and restore of clip, pen, brush and font, nested.
     void SaveState();
     void RestoreState();
@@ -177,3 +181,7 @@ private:
     TPoint FPenPos;
     std::unique_ptr<Impl> FImpl;
 };
+
+// Whether p lies in the elliptic region inscribed in r (right and bottom exclusive), the same
+// pixels IntersectClipEllipse keeps.
+bool PointInEllipseRegion(const TRect& r, TPoint p);
