@@ -2,6 +2,7 @@
 
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExMultiColumnDropDownColGrid.h"
+#include "grid/dropdown/ItemSelector.h"
 #include "grid/stringgrid/FooterAppearance.h"
 #include "grid/stringgrid/HeaderAppearance.h"
 #include "platform/core/CodePage.h"
@@ -106,39 +107,25 @@ void TExMultiColumnDropDown::Assign(const TObject* Source) {
 // --- navigation ----------------------------------------------------------------------------------
 
 void TExMultiColumnDropDown::SelectFirst() {
-    if (FItems->Count() > 0)
-        SetItemIndex(0);
+    StepItemIndex(*this, TListStep::First, FItems->Count());
 }
 
 void TExMultiColumnDropDown::SelectLast() {
-    if (FItems->Count() > 0)
-        SetItemIndex(FItems->Count() - 1);
+    StepItemIndex(*this, TListStep::Last, FItems->Count());
 }
 
 void TExMultiColumnDropDown::SelectNext() {
-    const int count = FItems->Count();
-    if (count == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < count)
-        SetItemIndex(FItemIndex + 1);
+    StepItemIndex(*this, TListStep::Next, FItems->Count());
+}
+
+void TExMultiColumnDropDown::SelectPrevious() {
+    StepItemIndex(*this, TListStep::Previous, FItems->Count());
 }
 
 void TExMultiColumnDropDown::SelectNextPage() {
     const int count = FItems->Count();
-    if (count == 0)
-        return;
-    SetItemIndex(FItemIndex < 0 ? 0 : std::min(FItemIndex + PageStep, count - 1));
-}
-
-void TExMultiColumnDropDown::SelectPrevious() {
-    if (FItems->Count() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex - 1 >= 0)
-        SetItemIndex(FItemIndex - 1);
+    if (count > 0)
+        SetItemIndex(FItemIndex < 0 ? 0 : std::min(FItemIndex + PageStep, count - 1));
 }
 
 void TExMultiColumnDropDown::SelectPreviousPage() {
@@ -232,7 +219,7 @@ void TExMultiColumnDropDown::DoHideDropDown(bool Cancelled) {
         return;
     }
     if (FExColGrid && FExColGrid->ConfirmSelection())
-        SetItemIndex(FExColGrid->Row() - 1);
+        ChooseRow(FExColGrid->Row());
     FOldItemIndex = FItemIndex;
 }
 
@@ -269,16 +256,22 @@ void TExMultiColumnDropDown::SizeColumnsToDropDown() {
     }
 }
 
+void TExMultiColumnDropDown::ChooseRow(int ARow) {
+    // A list without items keeps one row, which is no item.
+    if (ARow >= 1 && ARow - 1 < FItems->Count())
+        SetItemIndex(ARow - 1);
+}
+
 void TExMultiColumnDropDown::ListSelectCell(int ARow) {
     if (FExColGrid && !FExColGrid->MouseWheelSelection() && !FShowing)
-        SetItemIndex(ARow - 1);
+        ChooseRow(ARow);
 }
 
 void TExMultiColumnDropDown::ListSelect() {
     if (!FExColGrid)
         return;
     if (FExColGrid->ConfirmSelection())
-        SetItemIndex(FExColGrid->Row() - 1);
+        ChooseRow(FExColGrid->Row());
     DoHideDropDown(false);
     FireEvent(OnSelect, static_cast<TObject*>(this));
 }

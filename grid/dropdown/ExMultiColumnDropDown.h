@@ -124,6 +124,8 @@ protected:
 private:
     void UpdateLookupItems();
     void SizeColumnsToDropDown();
+    // The item of a list row; nothing for a row that stands for none.
+    void ChooseRow(int ARow);
     void ListSelectCell(int ARow);
     void ListSelect();
     void ApplyListStyle(TULKStyle AStyle);
@@ -167,4 +169,8 @@ private:
     bool FCaseSensitive = false;
     // Set while this control writes the text itself: the change completes nothing.
     bool FProgramWrite = false;
+    // The text and selection when the last character was typed, and whether it changed it.
+    bool FTypedOverSelection = false;
+    bool FChangeSeen = false;
+    std::string FTextAtChar;
 };

@@ -153,6 +153,9 @@ void TExColGrid::AutoSizeColumn(int Index) {
         widest = std::max(widest, width);
     }
     column.SetWidth(widest);
+    // The drop-down's own column too: its widths are what the list is later sized from.
+    if (Index < FExDropDown->Columns()->Count())
+        FExDropDown->Columns()->GetItem(Index)->SetWidth(widest);
     SetColWidths(Index, widest);
 }
 
@@ -358,14 +361,21 @@ void TExColGrid::KeyDown(WORD& Key, TShiftState Shift) {
             FExDropDown->Perform(WM_KEYDOWN, Key);
         return;
     }
-    TStringGrid::KeyDown(Key, Shift);
-    if (Key == VK_RETURN)
+    // The string grid's own steps, with Enter noted between them: the grid's navigation takes
+    // Enter for itself, the handlers before it may clear it.
+    TCustomControl::KeyDown(Key, Shift);
+    const bool enter = Key == VK_RETURN;
+    if (Key != 0)
+        HandleKeyDown(Key, Shift);
+    if (enter)
         DoSelect();
 }
 
 void TExColGrid::WndProc(TMessage& Message) {
     if (Message.Msg == WM_GETDLGCODE) {
-        Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
+        // Arrows and Tab; Enter and Escape too, which choose and cancel here rather than act on
+        // the popup as dialog keys, and the characters of the search.
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTCHARS;
         return;
     }
     if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB)

@@ -24,6 +24,11 @@ std::u16string ForMatch(const std::u16string& Text, bool KeepCase) {
 // --- keys in the edit ----------------------------------------------------------------------------
 
 void TExMultiColumnDropDown::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_CHAR) {
+        FTypedOverSelection = SelLength() > 0;
+        FTextAtChar = Text();
+        FChangeSeen = false;
+    }
     if (Message.Msg != WM_KEYDOWN) {
         TExCustomDropDown::WndProc(Message);
         return;
@@ -110,6 +115,12 @@ void TExMultiColumnDropDown::HandleKeyPress(TChar& Key) {
 void TExMultiColumnDropDown::KeyUp(WORD& Key, TShiftState Shift) {
     if (!(Key == VK_RETURN && ReturnIsTab()))
         TExCustomDropDown::KeyUp(Key, Shift);
+    // A character typed over the same selected character changes nothing, so the edit reports
+    // no change; it still spells the typed part of an entry, to be completed as any other.
+    if (FTypedOverSelection && !FChangeSeen && FWorkMode && Text() == FTextAtChar &&
+        !ComponentState().Contains(csDesigning))
+        CompleteTypedText();
+    FTypedOverSelection = false;
     if (!FItemChange)
         return;
     SetItemIndex(FItemIdx);
@@ -127,6 +138,7 @@ void TExMultiColumnDropDown::SelectTextAfter(int Start) {
 // --- completion ----------------------------------------------------------------------------------
 
 void TExMultiColumnDropDown::Change() {
+    FChangeSeen = true;
     FItemChange = false;
     TExCustomDropDown::Change();
     if (FProgramWrite || ComponentState().Contains(csDesigning) || !FWorkMode)
@@ -156,6 +168,8 @@ void TExMultiColumnDropDown::CompleteTypedText() {
         const std::u16string tail =
             entry.size() > typed.size() ? entry.substr(typed.size(), MaxCompletedTail) : u"";
         SetText(Utf16ToUtf8(typed + tail));
+        // A written text counts as unmodified; this one was typed.
+        SetModified(true);
         SelectTextAfter(FItemSel);
         return;
     }
