@@ -106,6 +106,22 @@ TEST_F(MemoDropDown, ThePopupEditsTheLinesAndClosingAcceptsThem) {
     EXPECT_EQ(Drop->Text(), "gamma...");
 }
 
+TEST_F(MemoDropDown, TheEditsLengthLimitsWhatIsTypedIntoTheMemo) {
+    Drop->SetMemoLines("ab");
+    Drop->SetMaxLength(4);
+    Drop->ShowDropDown();
+    TMemo* memo = Drop->Memo();
+    memo->SetFocus();
+    for (char c : std::string("xyz"))
+        InputSimulation::TypeChar(memo, static_cast<TChar>(c));
+    EXPECT_EQ(Utf8ToUtf16(memo->Text()).size(), 4u) << memo->Text();
+    Drop->HideDropDown(false);
+    EXPECT_EQ(Utf8ToUtf16(Drop->MemoText().Text()).size(), 4u);
+    Drop->SetMemoLines("a longer text than four");
+    Drop->ShowDropDown();
+    EXPECT_EQ(memo->Text(), "a longer text than four") << "a text the program sets stays whole";
+}
+
 TEST_F(MemoDropDown, CancellingKeepsTheLinesOfTheOpening) {
     for (const bool editor : {false, true}) {
         Drop->SetEditorEnabled(editor);
