@@ -81,7 +81,9 @@ void TExMemoDropDown::CreateDropDownForm() {
         FMemo->SetParent(DropDownForm()->ClientArea());
         FMemo->SetHeight(MemoHeight);
         FMemo->SetBorderStyle(bsNone);
-        FMemo->OnChange = [this](TObject*) { FireEvent(OnMemoChange, static_cast<TObject*>(this)); };
+        FMemo->OnChange = [this](TObject*) {
+            FireEvent(OnMemoChange, static_cast<TObject*>(this));
+        };
     }
     SetControl(FMemo);
 }

@@ -209,9 +209,9 @@ void TExColGrid::DrawGridCell(int ACol, int ARow, const TRect& ARect, TGridDrawS
     const int first = FixedCols();
     const int last = ColCount() - 1;
     const uint8_t position = ACol == first && ACol == last ? 0
-                             : ACol == first              ? 1
-                             : ACol == last               ? 2
-                                                          : 3;
+                             : ACol == first               ? 1
+                             : ACol == last                ? 2
+                                                           : 3;
     TRect r = CellBounds(ACol, ARow);
     int image = -1;
     std::string text = ARow >= 0 ? Cells(ACol, ARow) : std::string();
@@ -256,9 +256,8 @@ void TExColGrid::DrawGridCell(int ACol, int ARow, const TRect& ARect, TGridDrawS
     TImageList* images = FExDropDown ? FExDropDown->Images() : nullptr;
     int textLeft = r.Left + 2;
     if (images && image >= 0) {
-        const int top = images->Height() < r.Height()
-                            ? r.Top + (r.Height() - images->Height()) / 2
-                            : r.Top;
+        const int top =
+            images->Height() < r.Height() ? r.Top + (r.Height() - images->Height()) / 2 : r.Top;
         images->Draw(canvas, r.Left + 2, top, image);
         textLeft = r.Left + images->Width() + ImageGap;
     }
@@ -287,8 +286,8 @@ void TExColGrid::DrawCellBackground(const TRect& R, bool Fixed, bool Selected, i
                 canvas->FillRect(R);
             }
         } else if (FExDropDown) {
-            FExDropDown->DrawGradientRect(canvas, FHeaderColor, FHeaderColorTo,
-                                          HeaderGradientSteps, R, gdVertical);
+            FExDropDown->DrawGradientRect(canvas, FHeaderColor, FHeaderColorTo, HeaderGradientSteps,
+                                          R, gdVertical);
         } else {
             DrawGradientBands(canvas, FHeaderColor, FHeaderColorTo, HeaderGradientSteps, R, false);
         }

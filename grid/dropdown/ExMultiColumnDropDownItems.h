@@ -19,8 +19,8 @@ namespace MultiColumnDropDown {
 // ctImage shows the item's image of the drop-down's Images in front of the text.
 enum TColumnType { ctText, ctImage };
 
-using TDrawCellEvent = std::function<void(TObject* Sender, int Column, int Row, TCanvas* ACanvas,
-                                          const TRect& ARect)>;
+using TDrawCellEvent =
+    std::function<void(TObject* Sender, int Column, int Row, TCanvas* ACanvas, const TRect& ARect)>;
 using TGetCellTextEvent =
     std::function<void(TObject* Sender, int Column, int Row, std::string& Text)>;
 using TGetCellPropEvent = std::function<void(TObject* Sender, int Column, int Row, TFont* Font,

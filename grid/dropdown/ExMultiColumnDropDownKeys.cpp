@@ -34,8 +34,7 @@ void TExMultiColumnDropDown::WndProc(TMessage& Message) {
         return;
     }
     // The base turns Enter into Tab when ReturnIsTab; the typed entry is confirmed before.
-    if (Message.WParam == VK_RETURN && ReturnIsTab() && FLookupColumn >= 0 &&
-        FItems->Count() > 0)
+    if (Message.WParam == VK_RETURN && ReturnIsTab() && FLookupColumn >= 0 && FItems->Count() > 0)
         ConfirmTypedEntry();
     TExCustomDropDown::WndProc(Message);
     const TShiftState shift = KeyDataToShiftState(Message.LParam) + CurrentShiftState();
@@ -207,8 +206,7 @@ void TExMultiColumnDropDown::ControlKeyPress(TChar& Key) {
     const int row = found + FExColGrid->FixedRows();
     if (row >= FExColGrid->RowCount())
         return;
-    if (row >= FExColGrid->TopRow() + FExColGrid->VisibleRowCount() ||
-        row < FExColGrid->TopRow())
+    if (row >= FExColGrid->TopRow() + FExColGrid->VisibleRowCount() || row < FExColGrid->TopRow())
         FExColGrid->SetTopRow(row);
     FExColGrid->SetRow(row);
     FExColGrid->SetCol(0);

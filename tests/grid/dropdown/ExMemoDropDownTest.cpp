@@ -1,7 +1,7 @@
 // The memo drop-down: what the edit shows of the lines, editing in the popup, accepting and
 // cancelling, keys in the memo and the automatic opening.
-#include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExMemoDropDown.h"
+#include "grid/dropdown/DropDownForm.h"
 
 #include "grid/stringgrid/DropDownUtil.h"
 #include "platform/core/CodePage.h"
@@ -21,8 +21,7 @@ namespace {
 
 class MemoDropDown : public ::testing::Test {
 protected:
-    MemoDropDown()
-        : Form(std::make_unique<TForm>(nullptr)), Drop(new TExMemoDropDown(Form.get())) {
+    MemoDropDown() : Form(std::make_unique<TForm>(nullptr)), Drop(new TExMemoDropDown(Form.get())) {
         Form->SetBounds(100, 100, 400, 300);
         Drop->SetParent(Form.get());
         Drop->SetBounds(10, 40, 200, 21);
@@ -51,11 +50,8 @@ TEST_F(MemoDropDown, TheClosedEditShowsTheFirstLineShortenedUnlessTypedInto) {
         bool EditorEnabled;
         std::string Shown;
     } cases[] = {
-        {"one\ntwo", false, "one..."},
-        {"one", false, "one"},
-        {"", false, ""},
-        {"one\ntwo\nthree", false, "one..."},
-        {"one\ntwo", true, "one\ntwo"},
+        {"one\ntwo", false, "one..."},        {"one", false, "one"},          {"", false, ""},
+        {"one\ntwo\nthree", false, "one..."}, {"one\ntwo", true, "one\ntwo"},
     };
     for (const auto& c : cases) {
         Drop->SetEditorEnabled(c.EditorEnabled);

@@ -1,8 +1,8 @@
 // The multi-column drop-down's list: column and row sizes from the items, the width it needs,
 // what each cell draws inside its rectangle, and how mouse and keys choose a row.
+#include "grid/dropdown/ExMultiColumnDropDownColGrid.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExMultiColumnDropDown.h"
-#include "grid/dropdown/ExMultiColumnDropDownColGrid.h"
 
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"

@@ -1,8 +1,8 @@
 // The multi-column drop-down: items and columns, the index and the edit's text, completion of
 // typed text against the lookup column, the list's search, opening, choosing, cancelling and
 // the style presets.
-#include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExMultiColumnDropDown.h"
+#include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExMultiColumnDropDownColGrid.h"
 
 #include "grid/stringgrid/FooterAppearance.h"
@@ -147,8 +147,8 @@ TEST_F(MultiColumn, ItemsAndColumnsAreCopiedWithEverySetting) {
 
 TEST_F(MultiColumn, ItemsWithoutALookupTextNeverMatchAndShowNoText) {
     Drop->BeginUpdate();
-    AddItem(*Drop->Items(), {}, 1);       // no texts at all
-    AddItem(*Drop->Items(), {"", "x"});   // an empty lookup text
+    AddItem(*Drop->Items(), {}, 1);     // no texts at all
+    AddItem(*Drop->Items(), {"", "x"}); // an empty lookup text
     Drop->EndUpdate();
     ASSERT_EQ(Drop->LookupItems().Count(), 5);
     EXPECT_EQ(Drop->LookupItems()[3], "");
@@ -263,11 +263,9 @@ TEST_F(MultiColumn, CompletionSteps) {
         const char* Completed;
         int Index;
     } cases[] = {
-        {false, "c", "cherry", "herry", 2},
-        {false, "ch", "cherry", "erry", 2},
+        {false, "c", "cherry", "herry", 2}, {false, "ch", "cherry", "erry", 2},
         {false, "chx", "chx", "", 2}, // the last completion's item stays
-        {true, "b", "b", "", -1},
-        {true, "B", "Banana", "anana", 1},
+        {true, "b", "b", "", -1},           {true, "B", "Banana", "anana", 1},
         {false, "z", "z", "", -1},
     };
     for (const auto& c : cases) {
@@ -405,6 +403,32 @@ TEST_F(MultiColumn, TypingInTheListSearchesTheLookupTexts) {
     EXPECT_EQ(Drop->Text(), "Banana");
     EXPECT_EQ(List()->Row(), 2);
     EXPECT_TRUE(PopupShown());
+}
+
+TEST_F(MultiColumn, BackspaceInTheListRemovesTheCompletedPartAndEndsTheSearch) {
+    Drop->ShowDropDown();
+    TypeInList("ch");
+    ASSERT_EQ(Selected(), "erry");
+    InputSimulation::KeyPress(List(), VK_BACK, 8);
+    EXPECT_EQ(Drop->Text(), "Ch");
+    EXPECT_EQ(Drop->SelStart(), 2);
+    EXPECT_EQ(Drop->LookupEntry(), "");
+    TypeInList("a");
+    EXPECT_EQ(Drop->Text(), "Apple") << "a new search";
+}
+
+TEST_F(MultiColumn, TheWheelOverTheEditStepsAndAltUpInTheListCloses) {
+    InputSimulation::Wheel(Drop, {5, 5}, -120);
+    EXPECT_EQ(Drop->ItemIndex(), 0);
+    InputSimulation::Wheel(Drop, {5, 5}, -120);
+    EXPECT_EQ(Drop->ItemIndex(), 1);
+    InputSimulation::Wheel(Drop, {5, 5}, 120);
+    EXPECT_EQ(Drop->ItemIndex(), 0);
+    Drop->ShowDropDown();
+    InputSimulation::KeyPress(List(), VK_DOWN);
+    InputSimulation::KeyPress(List(), VK_UP, 0, {ssAlt});
+    EXPECT_FALSE(PopupShown());
+    EXPECT_EQ(Drop->ItemIndex(), 1) << "closed as accepted";
 }
 
 TEST_F(MultiColumn, StylesSetTheListColours) {

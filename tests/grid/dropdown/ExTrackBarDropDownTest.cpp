@@ -1,6 +1,6 @@
 // The track-bar drop-down: value and text both ways, keys, the mouse drag and the popup.
-#include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExTrackBarDropDown.h"
+#include "grid/dropdown/DropDownForm.h"
 
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
@@ -57,9 +57,9 @@ TEST_F(TrackBarDropDown, PositionReachesTheTextAndTextReachesThePosition) {
         const char* Text;
         int Position;
     } texts[] = {
-        {"4", 4},   {"abc", 4}, // no number: no change
-        {"", 4},    {"6.5", 4},  {"50", 10}, // the track bar clamps
-        {"-3", 0},  {"6", 6},
+        {"4", 4},  {"abc", 4},             // no number: no change
+        {"", 4},   {"6.5", 4}, {"50", 10}, // the track bar clamps
+        {"-3", 0}, {"6", 6},
     };
     for (const auto& c : texts) {
         // The edit's text as typed, without the formatting of a written value.
@@ -88,10 +88,7 @@ TEST_F(TrackBarDropDown, UpLowersAndDownRaisesByFrequencyWithinTheRange) {
     } cases[] = {
         {9, 2, VK_DOWN, 9}, // 11 > Max
         {1, 2, VK_UP, 1},   // -1 < Min
-        {8, 2, VK_DOWN, 10},
-        {2, 2, VK_UP, 0},
-        {5, 1, VK_UP, 4},
-        {5, 1, VK_DOWN, 6},
+        {8, 2, VK_DOWN, 10}, {2, 2, VK_UP, 0}, {5, 1, VK_UP, 4}, {5, 1, VK_DOWN, 6},
     };
     for (const auto& c : cases) {
         Track->SetPosition(c.Start);
