@@ -90,6 +90,7 @@ TEST_F(MemoDropDown, ThePopupEditsTheLinesAndClosingAcceptsThem) {
     Drop->ShowDropDown();
     ASSERT_TRUE(Drop->DroppedDown());
     TMemo* memo = Drop->Memo();
+    EXPECT_TRUE(memo->Focused()) << "keys go to the memo";
     EXPECT_FALSE(Drop->DropDownForm()->CancelOnDeActivate());
     EXPECT_EQ(memo->Text(), "alpha\nbeta");
     EXPECT_EQ(memo->MaxLength(), 50);

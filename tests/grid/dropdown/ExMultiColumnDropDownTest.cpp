@@ -330,6 +330,7 @@ TEST_F(MultiColumn, OpeningShowsTheItemsAndTheCurrentItem) {
     EXPECT_EQ(List()->ColCount(), 3);
     EXPECT_EQ(List()->FixedRows(), 1);
     EXPECT_EQ(List()->Row(), 3);
+    EXPECT_TRUE(List()->Focused()) << "keys go to the list";
     EXPECT_EQ(Drop->ItemIndex(), 2) << "opening changes nothing";
     EXPECT_EQ(Changes, 0);
 }
