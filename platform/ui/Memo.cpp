@@ -5,6 +5,9 @@
 #include "platform/ui/internal/ScrollStyle.h"
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include <algorithm>
 
 struct TMemo::Impl final : TItemStringsObserver {
     QPlainTextEdit* Editor = nullptr;
@@ -20,6 +23,21 @@ struct TMemo::Impl final : TItemStringsObserver {
         Writing = true;
         Editor->setPlainText(QtConvert::ToQString(Lines->Text()));
         Writing = false;
+    }
+    // Cuts what the user typed or pasted beyond the limit, just before the caret; true when it
+    // did (the cut changes the text again and reports it).
+    bool CutToLimit(int limit) {
+        if (limit <= 0 || Writing)
+            return false;
+        const qsizetype excess = Editor->toPlainText().size() - limit;
+        if (excess <= 0)
+            return false;
+        QTextCursor cursor = Editor->textCursor();
+        const int end = cursor.position();
+        cursor.setPosition(static_cast<int>(std::max<qsizetype>(end - excess, 0)));
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        return true;
     }
     void ReadBack() {
         ReadingBack = true;
@@ -45,6 +63,8 @@ TMemo::TMemo(TComponent* AOwner)
     NativeHost::Embed(this, FImpl->Editor);
     SetScrollBars(ssNone);
     QObject::connect(FImpl->Editor, &QPlainTextEdit::textChanged, FImpl->Editor, [this] {
+        if (FImpl->CutToLimit(FMaxLength))
+            return;
         if (!FImpl->Writing)
             FImpl->ReadBack();
         Change();
@@ -68,6 +88,20 @@ void TMemo::SetText(const std::string& value) {
 
 void TMemo::SelectAll() {
     FImpl->Editor->selectAll();
+}
+
+int TMemo::SelStart() const {
+    return FImpl->Editor->textCursor().selectionStart();
+}
+
+int TMemo::SelLength() const {
+    const QTextCursor cursor = FImpl->Editor->textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void TMemo::SetBorderStyle(TBorderStyle value) {
+    FBorderStyle = value;
+    FImpl->Editor->setFrameShape(value == bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
 }
 
 bool TMemo::ReadOnly() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/Form.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/Types.h"
 
@@ -21,6 +22,16 @@ public:
     void SetText(const std::string& value) override;
     void Clear() { SetText(""); }
     void SelectAll();
+    // Selection positions count UTF-16 units, as the framework's do.
+    int SelStart() const;
+    int SelLength() const;
+    // Limits what the user types or pastes (UTF-16 units, line breaks counted; 0 = no limit);
+    // text the program sets is kept whole.
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int value) { FMaxLength = value < 0 ? 0 : value; }
+    // bsNone draws no frame round the text.
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle value);
 
     bool ReadOnly() const;
     void SetReadOnly(bool value);
@@ -48,4 +59,6 @@ private:
     TScrollStyle FScrollBars = ssNone;
     bool FWantReturns = true;
     bool FWantTabs = false;
+    int FMaxLength = 0;
+    TBorderStyle FBorderStyle = bsSingle;
 };

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "grid/dropdown/ExMultiColumnDropDownItems.h"
+#include "platform/ui/StringGridControl.h"
+
+#include <memory>
+
+class TExMultiColumnDropDown;
+class TImageList;
+
+namespace MultiColumnDropDown {
+
+// The list in the popup of the multi-column drop-down. It keeps no cell texts: every cell is
+// drawn from the items and columns of the drop-down it is attached to, under a header row with a
+// gradient. It sizes columns to their texts, grows rows for wrapped texts, and raises OnSelect
+// when a row is chosen by Enter or a mouse release on it.
+class TExColGrid : public TStringGrid {
+public:
+    explicit TExColGrid(TComponent* AOwner);
+    ~TExColGrid() override;
+
+    TExMultiColumnDropDown* ExDropDown() const { return FExDropDown; }
+    void AttachDropDown(TExMultiColumnDropDown* D) { FExDropDown = D; }
+    // Takes columns, row count, sizes, colours, fonts and images from D (nothing for none).
+    void LoadFromDropDown(TExMultiColumnDropDown* D);
+    // Border, columns and, when not every row shows, a vertical scroll bar.
+    int RequiredWidth() const;
+    // Widest item text of the column (the header is not measured); only while in the popup.
+    void AutoSizeColumn(int Index);
+    void ApplyColumnAutoSize();
+    // Rows as high as their wrapped texts need, at least 24; only while some column wraps.
+    void UpdateRowHeights();
+    TRect CellBounds(int ACol, int ARow) const;
+
+    TDropDownColumns* Columns() const { return FColumns.get(); }
+    void SetColumns(const TDropDownColumns& Value) { FColumns->Assign(&Value); }
+    TColor LineColor() const { return FLineColor; }
+    void SetLineColor(TColor Value) { FLineColor = Value; }
+    TColor FixedLineColor() const { return FFixedLineColor; }
+    void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
+    TColor HeaderColor() const { return FHeaderColor; }
+    void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
+    TColor HeaderColorTo() const { return FHeaderColorTo; }
+    void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
+    int HeaderHeight() const { return FHeaderHeight; }
+    void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
+    TFont* HeaderFont() const { return FHeaderFont.get(); }
+    void SetHeaderFont(const TFont& Value);
+    // The list draws its lines itself, this wide; the string grid draws none.
+    int GridLineWidth() const { return FGridLineWidth; }
+    void SetGridLineWidth(int Value);
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* Value) { FImages = Value; }
+    // True while a wheel step moves the current row.
+    bool MouseWheelSelection() const { return FMouseWheelSelection; }
+    // The current row was reached by a key or a mouse press (not the wheel): it may be chosen.
+    bool ConfirmSelection() const { return FConfirmSelection; }
+
+    void WndProc(TMessage& Message) override;
+
+    // Kept for the designer; the list raises none of them.
+    TGetCellTextEvent OnGetCellText;
+    TDrawCellEvent OnDrawCell;
+    TGetCellPropEvent OnGetCellProp;
+    TNotifyEvent OnSelect;
+
+protected:
+    virtual void DoSelect();
+    void DrawGridCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    bool HandleWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool HandleWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void Notification(TComponent* component, bool removing) override;
+
+private:
+    bool InPopup() const;
+    // The text and image of a data row's item in Column; empty and -1 when it has none.
+    void ItemCell(int Column, int ARow, std::string& Text, int& ImageIndex) const;
+    void DrawCellBackground(const TRect& R, bool Fixed, bool Selected, int ACol, TColor BackColor,
+                            uint8_t Position);
+    void DrawCellLines(const TRect& R, bool Fixed);
+    bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
+
+    TExMultiColumnDropDown* FExDropDown = nullptr;
+    std::unique_ptr<TDropDownColumns> FColumns;
+    TColor FHeaderColor = 0xFFFFFF;
+    TColor FHeaderColorTo = 0x808080;
+    TColor FLineColor = 0x808080;
+    TImageList* FImages = nullptr;
+    int FHeaderHeight = 25;
+    std::unique_ptr<TFont> FHeaderFont;
+    TColor FFixedLineColor = 0;
+    int FGridLineWidth = 1;
+    int FOldRow = 0;
+    bool FMouseWheelSelection = false;
+    bool FConfirmSelection = false;
+};
+
+} // namespace MultiColumnDropDown

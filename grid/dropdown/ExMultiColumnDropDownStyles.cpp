@@ -1,0 +1,88 @@
+// Style presets of the multi-column drop-down's list.
+#include "grid/dropdown/ExMultiColumnDropDown.h"
+
+#include "platform/ui/Font.h"
+
+#include <array>
+
+namespace {
+
+constexpr TColor SameColor = clNone; // the table's "unchanged" for the header font
+constexpr TColor Office2010Selection = 0x6CD0FF;
+
+struct TListStyle {
+    TULKStyle Style;
+    TColor Header;
+    TColor HeaderTo;
+    TColor HeaderFont; // SameColor: unchanged
+    TSelectionColorStyle Selection;
+    TColor Line;
+    TColor FixedLine;
+    TColor SelectionText;
+    TColor SelectionColor; // clNone: the selection style's own colours
+};
+
+// tsCustom changes nothing and has no row.
+constexpr std::array<TListStyle, 15> ListStyles{{
+    {tsOffice2003Blue, 0xD68759, 0x933803, 0xFFFFFF, scOffice2007, 0x962D00, 0x962D00, 0, clNone},
+    {tsOffice2003Silver, 0xBDA4A5, 0x957475, SameColor, scOffice2007, 0x947C7C, 0x947C7C, 0,
+     clNone},
+    {tsOffice2003Olive, 0x82C0AF, 0x447A63, SameColor, scOffice2007, 0x588060, 0x588060, 0, clNone},
+    {tsOffice2003Classic, 0x808080, 0x808080, SameColor, scOffice2007, 0x808080, 0x808080, 0,
+     clNone},
+    {tsOffice2007Luna, 0xFFEFE3, 0xFFD2AF, 0x723708, scOffice2007, 0xFFD2AF, 0xFFD2AF, 0, clNone},
+    {tsOffice2007Obsidian, 0xF2F1F0, 0xC9C2BD, 0x433C37, scOffice2007, 0x5C534C, 0x5C534C, 0,
+     clNone},
+    {tsWindowsXP, clBtnFace, clBtnFace, 0, scCustom, 0xC0C0C0, 0, clHighlightText, clHighlight},
+    {tsWhidbey, 0xEBEEEF, 0x7E9898, 0xFFFFFF, scOffice2007, 0x962D00, 0x962D00, 0, clNone},
+    {tsOffice2007Silver, 0xF8F7F6, 0xE8E0DB, 0x8B4215, scOffice2007, 0x74706F, 0x74706F, 0, clNone},
+    {tsWindowsVista, 0xFFFDF9, 0xFFFAF0, 0, scWindowsVista, 0xFCF2DA, 0xFCF2DA, 0, clNone},
+    {tsWindows7, 0xFDFBFA, 0xFDF3EB, 0, scWindows7, 0xFBD6B8, 0xFBD6B8, 0, clNone},
+    {tsTerminal, clBtnFace, clBtnFace, 0, scCustom, 0x808080, 0x808080, clHighlightText,
+     clHighlight},
+    {tsOffice2010Blue, 0xEDDBCD, clNone, 0x5B391E, scCustom, 0xEEDDCF, 0xEEDDCF, 0,
+     Office2010Selection},
+    {tsOffice2010Silver, 0xEDE9E5, clNone, 0x5B391E, scCustom, 0xEEDDCF, 0xEEDDCF, 0,
+     Office2010Selection},
+    {tsOffice2010Black, 0x828282, clNone, 0xD7D7D6, scCustom, 0xEEDDCF, 0xEEDDCF, 0,
+     Office2010Selection},
+}};
+
+} // namespace
+
+void TExMultiColumnDropDown::SetComponentStyle(TULKStyle AStyle) {
+    TExCustomDropDown::SetComponentStyle(AStyle);
+    ApplyListStyle(AStyle);
+}
+
+void TExMultiColumnDropDown::ApplyListStyle(TULKStyle AStyle) {
+    for (const TListStyle& style : ListStyles) {
+        if (style.Style != AStyle)
+            continue;
+        FHeaderColor = style.Header;
+        FHeaderColorTo = style.HeaderTo;
+        if (style.HeaderFont != SameColor)
+            FHeaderFont->SetColor(style.HeaderFont);
+        SetSelectionColorStyle(style.Selection);
+        // The style's own line colours win over those of its selection style.
+        FLineColor = style.Line;
+        FFixedLineColor = style.FixedLine;
+        FSelectionTextColor = style.SelectionText;
+        if (style.SelectionColor != clNone) {
+            SetSelectionColor(style.SelectionColor);
+            SetSelectionColorTo(style.SelectionColor);
+        }
+        return;
+    }
+}
+
+void TExMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
+    if (Value == scOffice2007) {
+        FLineColor = 0xF1EDEB;
+        FFixedLineColor = 0xD1BBA4;
+    } else if (Value == scWindowsVista || Value == scWindows7) {
+        FLineColor = 0xECECF0;
+        FFixedLineColor = 0xD4D2D1;
+    }
+    TExCustomDropDown::SetSelectionColorStyle(Value);
+}
