@@ -761,8 +761,7 @@ constexpr TLanguageText Texts[] = {
     {1830, "Insert the CobID of the CAN Frame"},
     {1831, "Select the type of the CAN Frame: 11 or 29 bits identifier"},
     {1832, "Insert the number of data bytes of the CAN Frame, from 1 to 8"},
-    {1834, "Insert the TimeOut in milliseconds of data for each CAN frames, insert 0 do disable "
-           "the function"},
+    {1834, "Insert the TimeOut in milliseconds of data for each CAN frames, insert 0 do disable the function"},
     {1835, "Select the position in the data array where the Byte1 of the frame is put"},
     {1836, "Select the position in the data array where the Byte2 of the frame is put"},
     {1837, "Select the position in the data array where the Byte3 of the frame is put"},
