@@ -17,6 +17,9 @@
 #include "platform/ui/Bitmap.h"
 #include "protocols/can/UReceiveCAN.h"
 #include "protocols/can/UTransmitCAN.h"
+#include "protocols/canopen/USet_PDO_Access.h"
+#include "protocols/canopen/USet_SDO_Client_Access.h"
+#include "protocols/canopen/USet_SDO_Server_Access.h"
 #include "protocols/hart_gateway/UHART_Gateway.h"
 #include "protocols/j1939/UReceiveJ1939.h"
 #include "protocols/j1939/UTransmitJ1939.h"
@@ -38,6 +41,9 @@ void Create_Protocol_Windows() {
     Create_Protocol_Window(FHART_Gateway, FVelmaroFirmWare->Btn_HART_Gateway);
     Create_Protocol_Window(FReceiveCAN, FVelmaroFirmWare->Btn_CAN_Rec_Frame);
     Create_Protocol_Window(FTransmitCAN, FVelmaroFirmWare->Btn_CAN_Send_Frame);
+    Create_Protocol_Window(FSet_PDO_Access, FVelmaroFirmWare->Btn_PDO_CANopen);
+    Create_Protocol_Window(FSet_SDO_Client_Access, FVelmaroFirmWare->Btn_SDO_Client_CANopen);
+    Create_Protocol_Window(FSet_SDO_Server_Access, FVelmaroFirmWare->Btn_SDO_Server_CANopen);
     Create_Protocol_Window(FReceiveJ1939, nullptr);
     Create_Protocol_Window(FTransmitJ1939, nullptr);
 }
