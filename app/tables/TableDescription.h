@@ -13,8 +13,8 @@ enum TTableCellKind { tcText, tcCheckBox, tcComboList, tcComboEdit };
 struct TTableColumn {
     // In the table file; empty for column 0, the row number, and for a column that is not stored.
     std::string Attribute;
-    int Header_Slot = 0;   // language slot of the header
-    int Hint_Slot = 0;     // language slot of the header's hint; 0 for none
+    int Header_Slot = 0; // language slot of the header
+    int Hint_Slot = 0;   // language slot of the header's hint; 0 for none
     int Width = 40;
     TColor Color = clWindow; // of the data cells
     TTableCellKind Kind = tcText;
