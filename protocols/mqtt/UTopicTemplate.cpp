@@ -45,6 +45,10 @@ TFTopicTemplate::TFTopicTemplate(TComponent* AOwner)
 
     Splitter1 = Make_Window_Panel(this, alBottom, 3);
     Splitter1->SetColor(clSilver);
+    // Panels aligned to the bottom stack by their bottom edges: the buttons lowest, then the
+    // keywords, then the splitter.
+    P_Legend->SetTop(P_Button->Top() - P_Legend->Height());
+    Splitter1->SetTop(P_Legend->Top() - Splitter1->Height());
 
     Panel1 = Make_Window_Panel(this, alClient, 0);
     RE_TopicTemplate = new TRichEdit(this);

@@ -6,6 +6,7 @@
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
 #include "platform/ui/RichEdit.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,14 @@ TEST_F(TopicTemplateEditorTest, SetLangFillsEveryTextAndTheKeywordHeaders) {
     EXPECT_EQ(Editor->Btn_Cancel->Caption(), "Cancel");
     EXPECT_EQ(Editor->ClientWidth(), 635);
     EXPECT_EQ(Editor->ClientHeight(), 396);
+}
+
+TEST_F(TopicTemplateEditorTest, TheEditFillsWhatTheKeywordsAndButtonsLeaveAbove) {
+    EXPECT_EQ(Editor->P_Button->Top() + Editor->P_Button->Height(), Editor->ClientHeight());
+    EXPECT_EQ(Editor->P_Legend->Top() + Editor->P_Legend->Height(), Editor->P_Button->Top());
+    EXPECT_EQ(Editor->Splitter1->Top() + Editor->Splitter1->Height(), Editor->P_Legend->Top());
+    EXPECT_EQ(Editor->Panel1->Top() + Editor->Panel1->Height(), Editor->Splitter1->Top());
+    EXPECT_EQ(Editor->P_Legend->Height(), 108);
 }
 
 TEST_F(TopicTemplateEditorTest, TheKeywordTableIsRebuiltEmptyWithOnlyItsKeywordCellEditable) {
