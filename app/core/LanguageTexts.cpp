@@ -1018,6 +1018,8 @@ constexpr TLanguageText Texts[] = {
     {2571, "Insert the Port of the device"},
     {2572, "Select the Ethernet Type, TCP or UDP"},
     {2573, "Insert the Input Template"},
+    {2574, "The table file holds a topic without a name in row "},
+    {2575, ": the topics after it are not saved"},
     {2578, "!! [MQTT Publish] Template not Correct, Check the Keywords"},
     {2580, "!! [MQTT Subscribe] Template not Correct, Check the Keywords"},
     {2581, "OnChange"},

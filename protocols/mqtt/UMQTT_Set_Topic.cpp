@@ -1,9 +1,11 @@
 #include "protocols/mqtt/UMQTT_Set_Topic.h"
 
 #include "app/core/AppState.h"
+#include "app/core/ULanguage.h"
 #include "grid/stringgrid/ExCGrid.h"
 #include "platform/core/IntegerConversion.h"
 #include "platform/core/Text.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/RichEdit.h"
 #include "protocols/mqtt/UTopicTemplate.h"
 
@@ -22,6 +24,8 @@ constexpr TColor Value_Color = 0x00A8FFA8;
 constexpr TColor Position_Color = 0x00F4D6FC;
 constexpr TColor Template_Color = 0x00A8FFFF;
 constexpr TColor Publish_When_Color = 0x00B0D8FF;
+constexpr int Unnamed_Topic = 2574;
+constexpr int Unnamed_Topic_End = 2575;
 
 // A column whose cell is emptied when the file's row lacks its attribute.
 TTableColumn Text_Column(const char* Attribute, int Header_Slot, int Hint_Slot, int Width,
@@ -186,12 +190,28 @@ std::string TFMQTT_Set_Topic::Table_File() const {
 }
 
 void TFMQTT_Set_Topic::Reset_Rows(int Table) {
+    FUnnamed_Row[Table] = 0;
     TExStringGrid* grid = Table_Grid(Table);
     for (int r = 1; r < grid->RowCount(); ++r) {
         grid->SetCells(0, r, IntToStr(r));
         for (int c = 1; c < grid->AllColCount(); ++c)
             grid->SetCells(c, r, "");
     }
+}
+
+void TFMQTT_Set_Topic::Row_Loaded(int Table, int ARow, const TTableFileRow&) {
+    int& unnamed = FUnnamed_Row[Table];
+    if (Trim(Table_Grid(Table)->Cells(1, ARow)).empty()) {
+        if (unnamed == 0)
+            unnamed = ARow;
+        return;
+    }
+    if (unnamed <= 0)
+        return;
+    Load_Incomplete = true;
+    MessageDlg(Lang_Str(Unnamed_Topic) + IntToStr(unnamed) + Lang_Str(Unnamed_Topic_End), mtWarning,
+               {mbOK});
+    unnamed = -1;
 }
 
 int TFMQTT_Set_Topic::Template_Col(int Table) const {

@@ -68,6 +68,9 @@ protected:
     std::string Table_File() const override;
     // A showing starts from empty tables: no check box ticked, nothing chosen.
     void Reset_Rows(int Table) override;
+    // A file row without a topic ends the table, so the named topics after it would not be
+    // saved: the load is reported as incomplete.
+    void Row_Loaded(int Table, int ARow, const TTableFileRow& Row) override;
 
 private:
     // The language slots of one table's checks.
@@ -91,6 +94,9 @@ private:
     bool Check_Timer(int ARow) const;
     bool Is_Shown(int Table, int ACol) const;
     int Template_Col(int Table) const;
+
+    // Per table, the first loaded row without a topic (0: none yet, -1: reported).
+    int FUnnamed_Row[2] = {0, 0};
 };
 
 extern TFMQTT_Set_Topic* FMQTT_Set_Topic;

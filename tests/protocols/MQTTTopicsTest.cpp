@@ -236,6 +236,45 @@ TEST_F(MQTTTopicsTest, MissingAttributesAndSectionsTakeTheirOutcomes) {
     EXPECT_TRUE(Shown_Messages().empty());
 }
 
+TEST_F(MQTTTopicsTest, TopicsAFileRowWithoutANameWouldDropAreReportedAndKeptUntilTheUserAgrees) {
+    const std::string valid = " DataType=\"Int\" Dimension=\"1\" Position=\"0\"/>";
+    const std::string file = "<MQTT_Set_Topic><MQTT_Publish><row Topic=\"a\"" + valid +
+                             "<row Topic=\"\"/></MQTT_Publish><MQTT_Subscribe><row Topic=\"s\"" +
+                             valid + "<row Mnemonic=\"no topic\"/><row Topic=\"t\"" + valid +
+                             "<row Topic=\"u\"" + valid + "</MQTT_Subscribe></MQTT_Set_Topic>";
+    Write(file);
+    Seam().QueueAnswer(mrOk);
+    Seam().QueueAnswer(mrNo);
+    Show([&] {
+        EXPECT_EQ(Sub()->Cells(TMQTT::Sub_Topic, 3), "t");
+        Window->Btn_OKClick(Window->Btn_OK);
+        EXPECT_EQ(Window->ModalResult(), mrNone);
+        Window->Btn_Cancel->Click();
+    });
+    EXPECT_EQ(Read(), file);
+    // The publish table's nameless last row loses nothing: only the subscribe table is reported.
+    EXPECT_EQ(Shown_Messages(),
+              (std::vector<std::string>{
+                  "The table file holds a topic without a name in row 2: the topics after it "
+                  "are not saved",
+                  "The table file was not read completely. Do you want to overwrite it?"}));
+}
+
+TEST_F(MQTTTopicsTest, ASectionWithMoreTopicsThanItsTableIsReported) {
+    std::string file = "<MQTT_Set_Topic><MQTT_Publish/><MQTT_Subscribe>";
+    for (int r = 1; r <= 1025; ++r)
+        file += "<row Topic=\"t" + std::to_string(r) + "\"/>";
+    file += "</MQTT_Subscribe></MQTT_Set_Topic>";
+    Write(file);
+    Show([&] {
+        EXPECT_EQ(Sub()->Cells(TMQTT::Sub_Topic, 1024), "t1024");
+        EXPECT_TRUE(Window->Load_Incomplete);
+    });
+    EXPECT_EQ(Shown_Messages(),
+              std::vector<std::string>{"The table file holds more rows than the table: the rows "
+                                       "after row 1024 were not read"});
+}
+
 TEST_F(MQTTTopicsTest, RowButtonsActOnTheTableOfThePageShown) {
     Seam().QueueAnswer(mrYes);
     Show([&] {
