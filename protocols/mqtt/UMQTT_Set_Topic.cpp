@@ -179,10 +179,14 @@ TFMQTT_Set_Topic::TFMQTT_Set_Topic(TComponent* AOwner)
       Byte_OUT(Data_Array_Bytes) {
     ACG_Pub = Column_Grid(Table_Pub);
     ACG_Sub = Column_Grid(Table_Sub);
-    for (TExColumnGrid* grid : {ACG_Pub, ACG_Sub})
+    for (TExColumnGrid* grid : {ACG_Pub, ACG_Sub}) {
         grid->OnDblClickCell = [this](TObject* sender, int row, int col) {
             ACG_MQTT_DblClickCell(sender, row, col);
         };
+        grid->OnGridHint = [this](TObject* sender, int row, int col, std::string& hint) {
+            ACG_MQTT_GridHint(sender, row, col, hint);
+        };
+    }
 }
 
 std::string TFMQTT_Set_Topic::Table_File() const {
@@ -276,6 +280,15 @@ bool TFMQTT_Set_Topic::Controllo_dati() {
         if (!Check_Row(Table_Sub, r, subColumns, Byte_OUT, subSlots))
             return false;
     return true;
+}
+
+void TFMQTT_Set_Topic::ACG_MQTT_GridHint(TObject* Sender, int ARow, int ACol,
+                                         std::string& HintStr) {
+    const std::string proposed = HintStr;
+    GridHint(Sender, ARow, ACol, HintStr);
+    const int table = Table_Of(Sender);
+    if (table < 0 || ARow != 0 || Table_Grid(table)->RealColIndex(ACol) < 1)
+        HintStr = proposed;
 }
 
 void TFMQTT_Set_Topic::ACG_MQTT_DblClickCell(TObject* Sender, int ARow, int ACol) {

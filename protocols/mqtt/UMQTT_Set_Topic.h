@@ -63,6 +63,8 @@ public:
     // Edits a cell in the topic template editor; OK there writes the text back.
     void Show_Form_Topic(TExStringGrid* Grid, int ARow, int ACol);
     void ACG_MQTT_DblClickCell(TObject* Sender, int ARow, int ACol);
+    // The headers of the data columns give their hints; other cells keep what the grid offers.
+    void ACG_MQTT_GridHint(TObject* Sender, int ARow, int ACol, std::string& HintStr);
 
 protected:
     std::string Table_File() const override;

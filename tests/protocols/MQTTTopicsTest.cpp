@@ -66,7 +66,8 @@ TEST_F(MQTTTopicsTest, SetLangGivesEveryCaptionHeaderPageAndHintAText) {
     EXPECT_EQ(Window->Btn_Cancel->Hint(), "Exit without save the MQTT Set Topics List");
     EXPECT_EQ(Pub()->Cells(TMQTT::Pub_Time, 0), "Time(ms)");
     EXPECT_EQ(Sub()->Cells(TMQTT::Sub_EthType, 0), "Type");
-    // Hints follow the real column under the mouse, past the hidden ones; data cells keep none.
+    // Hints follow the real column under the mouse, past the hidden ones; other cells keep the
+    // hint the grid proposes.
     const struct {
         TExStringGrid* Grid;
         int Real;
@@ -80,11 +81,15 @@ TEST_F(MQTTTopicsTest, SetLangGivesEveryCaptionHeaderPageAndHintAText) {
     };
     for (const auto& h : hints) {
         std::string text = "proposed";
-        Window->GridHint(h.Grid, 0, Display_Col(h.Grid, h.Real), text);
+        h.Grid->OnGridHint(h.Grid, 0, Display_Col(h.Grid, h.Real), text);
         EXPECT_EQ(text, h.Hint);
-        Window->GridHint(h.Grid, 1, Display_Col(h.Grid, h.Real), text);
-        EXPECT_EQ(text, "");
+        text = "proposed";
+        h.Grid->OnGridHint(h.Grid, 1, Display_Col(h.Grid, h.Real), text);
+        EXPECT_EQ(text, "proposed");
     }
+    std::string text = "proposed";
+    Pub()->OnGridHint(Pub(), 0, 0, text);
+    EXPECT_EQ(text, "proposed");
     EXPECT_EQ(Window->Description().Tables[0].Columns[TMQTT::Pub_Template].Items,
               std::vector<std::string>{"$VALUE$"});
 }
