@@ -23,6 +23,8 @@
 #include "protocols/hart_gateway/UHART_Gateway.h"
 #include "protocols/j1939/UReceiveJ1939.h"
 #include "protocols/j1939/UTransmitJ1939.h"
+#include "protocols/mqtt/UMQTT_Set_Topic.h"
+#include "protocols/mqtt/UTopicTemplate.h"
 
 #include <cstdlib>
 #include <string>
@@ -46,6 +48,8 @@ void Create_Protocol_Windows() {
     Create_Protocol_Window(FSet_SDO_Server_Access, FVelmaroFirmWare->Btn_SDO_Server_CANopen);
     Create_Protocol_Window(FReceiveJ1939, nullptr);
     Create_Protocol_Window(FTransmitJ1939, nullptr);
+    Create_Protocol_Window(FMQTT_Set_Topic, FVelmaroFirmWare->Btn_MQTT_Set_Topic);
+    Create_Protocol_Window(FTopicTemplate, nullptr);
 }
 
 void Create_Other_Windows() {

@@ -12,7 +12,7 @@ TXmlNode Table_File_Rows(const TXMLDocument& xml, std::string_view section) {
     return section.empty() ? root : root.ChildNode(section);
 }
 
-std::string Table_File_Text(std::string_view text) {
+std::string Table_File_Text(std::string_view text, bool keepLineBreaks) {
     std::string clean;
     clean.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
@@ -21,7 +21,8 @@ std::string Table_File_Text(std::string_view text) {
         const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
                         static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
                         static_cast<unsigned char>(text[i + 1]) <= 0x9F;
-        if (byte < 0x20 || byte == 0x7F || c1) {
+        const bool lineBreak = byte == '\r' || byte == '\n';
+        if ((byte < 0x20 && !(keepLineBreaks && lineBreak)) || byte == 0x7F || c1) {
             clean += ' ';
             if (c1)
                 ++i;
@@ -34,15 +35,18 @@ std::string Table_File_Text(std::string_view text) {
 
 std::vector<TTableFileRow> Read_Table_File_Rows(const TXMLDocument& xml, std::string_view section,
                                                 const std::vector<std::string>& attributes,
-                                                size_t maxRows) {
+                                                size_t maxRows,
+                                                const std::vector<bool>& multiLine) {
     std::vector<TTableFileRow> rows;
     for (const TXmlNode& element : Table_File_Rows(xml, section).ChildElements()) {
         if (rows.size() >= maxRows)
             break;
         TTableFileRow& row = rows.emplace_back();
-        for (const std::string& attribute : attributes) {
+        for (size_t k = 0; k < attributes.size(); ++k) {
+            const std::string& attribute = attributes[k];
             if (element.HasAttribute(attribute))
-                row.emplace_back(Table_File_Text(element.Attribute(attribute)));
+                row.emplace_back(Table_File_Text(element.Attribute(attribute),
+                                                 k < multiLine.size() && multiLine[k]));
             else
                 row.emplace_back();
         }

@@ -27,15 +27,18 @@ TXmlNode Table_File_Rows(const TXMLDocument& xml, std::string_view section = {})
 using TTableFileRow = std::vector<std::optional<std::string>>;
 
 // The row elements under the rows' element (Table_File_Rows) in document order, at most
-// `maxRows`, each attribute read by itself.
+// `maxRows`, each attribute read by itself. `multiLine`, when given, runs beside `attributes`:
+// the attributes whose line breaks are kept.
 std::vector<TTableFileRow> Read_Table_File_Rows(const TXMLDocument& xml, std::string_view section,
                                                 const std::vector<std::string>& attributes,
-                                                size_t maxRows);
+                                                size_t maxRows,
+                                                const std::vector<bool>& multiLine = {});
 
 // A text as a table window keeps it in a cell and writes it to its table file: every control
-// character (C0, DEL and C1) becomes a blank, since XML 1.0 allows none of them in an attribute
-// and a cell should never show one.
-std::string Table_File_Text(std::string_view text);
+// character (C0, DEL and C1) becomes a blank, since a cell should never show one. A multi-line
+// text keeps its CRs and LFs: the XML writer turns them into character references inside an
+// attribute, so a reader gets them back instead of normalising them to blanks.
+std::string Table_File_Text(std::string_view text, bool keepLineBreaks = false);
 
 // Check-box columns are stored as "Y" or "N".
 inline std::string_view Check_Text(bool ticked) {

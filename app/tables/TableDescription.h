@@ -7,12 +7,14 @@
 #include <vector>
 
 // What a table window shows in one of its columns and where the column goes in the table file.
-enum TTableCellKind { tcText, tcCheckBox, tcComboList };
+// A combo edit offers its items but takes any typed text too.
+enum TTableCellKind { tcText, tcCheckBox, tcComboList, tcComboEdit };
 
 struct TTableColumn {
-    std::string Attribute; // in the table file; empty for column 0, the row number
-    int Header_Slot = 0;   // language slot of the header
-    int Hint_Slot = 0;     // language slot of the header's hint; 0 for none
+    // In the table file; empty for column 0, the row number, and for a column that is not stored.
+    std::string Attribute;
+    int Header_Slot = 0; // language slot of the header
+    int Hint_Slot = 0;   // language slot of the header's hint; 0 for none
     int Width = 40;
     TColor Color = clWindow; // of the data cells
     TTableCellKind Kind = tcText;
@@ -22,6 +24,11 @@ struct TTableColumn {
     // but "N". Without one the cell keeps its default.
     bool Has_Missing = false;
     std::string Missing;
+    // Kept in the grid and the file but not shown: no one edits it and no check reads it.
+    bool Hidden = false;
+    // The cell's text may hold line breaks (CR, LF), kept through the table file; every other
+    // control character is still blanked.
+    bool Multi_Line = false;
 };
 
 // One table of a window: its grid's rows and columns and where its rows go in the table file.

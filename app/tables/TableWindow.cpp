@@ -174,8 +174,8 @@ void TTableWindow::Init_Table(int Table) {
             item->SetAlignment(column.Alignment);
             if (column.Kind == tcCheckBox)
                 item->SetEditor(edDataCheckBox);
-            if (column.Kind == tcComboList) {
-                item->SetEditor(edComboList);
+            if (column.Kind == tcComboList || column.Kind == tcComboEdit) {
+                item->SetEditor(column.Kind == tcComboList ? edComboList : edComboEdit);
                 item->ComboItems()->Clear();
                 for (const std::string& choice : column.Items)
                     item->ComboItems()->Add(choice);
@@ -193,6 +193,9 @@ void TTableWindow::Init_Table(int Table) {
     }
     for (int r = 1; r < grid->RowCount(); ++r)
         grid->SetCells(0, r, IntToStr(r));
+    for (int c = 1; c < static_cast<int>(columns.size()); ++c)
+        if (columns[static_cast<size_t>(c)].Hidden)
+            grid->HideColumn(c);
 }
 
 void TTableWindow::Set_Lang() {
@@ -284,15 +287,18 @@ void TTableWindow::Load_Table_File(const std::string& path) {
     for (int t = 0; t < Table_Count(); ++t) {
         const TTableGridDescription& table = Table_Description(t);
         std::vector<std::string> attributes;
-        for (size_t c = 1; c < table.Columns.size(); ++c)
+        std::vector<bool> multiLine;
+        for (size_t c = 1; c < table.Columns.size(); ++c) {
             attributes.push_back(table.Columns[c].Attribute);
+            multiLine.push_back(table.Columns[c].Multi_Line);
+        }
         const size_t columnAttributes = attributes.size();
         attributes.insert(attributes.end(), table.Legacy_Attributes.begin(),
                           table.Legacy_Attributes.end());
         // One row more than the table holds tells that the file has rows the table cannot show.
         const auto dataRows = static_cast<size_t>(Table_Grid(t)->RowCount() - 1);
         std::vector<TTableFileRow> rows =
-            Read_Table_File_Rows(xml, table.Section, attributes, dataRows + 1);
+            Read_Table_File_Rows(xml, table.Section, attributes, dataRows + 1, multiLine);
         const bool beyondTable = rows.size() > dataRows;
         rows.resize(std::min(rows.size(), dataRows));
         for (size_t i = 0; i < rows.size(); ++i) {
@@ -326,9 +332,12 @@ void TTableWindow::Save_Table_File(const std::string& path) {
         const int last = Key_Rows(t);
         for (int r = 1; r <= last; ++r) {
             TXmlNode element = rows.AddChild("row");
-            for (int c = 1; c < static_cast<int>(table.Columns.size()); ++c)
-                element.SetAttribute(table.Columns[static_cast<size_t>(c)].Attribute,
-                                     Table_File_Text(Read_Cell(t, c, r)));
+            for (int c = 1; c < static_cast<int>(table.Columns.size()); ++c) {
+                const TTableColumn& column = table.Columns[static_cast<size_t>(c)];
+                if (!column.Attribute.empty())
+                    element.SetAttribute(column.Attribute,
+                                         Table_File_Text(Read_Cell(t, c, r), column.Multi_Line));
+            }
         }
     }
     xml.SaveToFile(path);
@@ -482,9 +491,9 @@ void TTableWindow::Get_Editor_Type(int Table, int ACol, int ARow, TEditorType& A
     if (real <= 0 || real >= static_cast<int>(columns.size()))
         return;
     const TTableColumn& column = columns[static_cast<size_t>(real)];
-    if (column.Kind != tcComboList)
+    if (column.Kind != tcComboList && column.Kind != tcComboEdit)
         return;
-    AEditor = edComboList;
+    AEditor = column.Kind == tcComboList ? edComboList : edComboEdit;
     grid->ClearComboString();
     for (const std::string& choice : column.Items)
         grid->AddComboString(choice);

@@ -130,6 +130,7 @@ protected:
             for (size_t c = 1; c < columns.size(); ++c) {
                 const TEditorType expected = columns[c].Kind == tcCheckBox    ? edDataCheckBox
                                              : columns[c].Kind == tcComboList ? edComboList
+                                             : columns[c].Kind == tcComboEdit ? edComboEdit
                                                                               : edNormal;
                 TGridColumnItem* item =
                     Window->Column_Grid(t)->Columns()->Items(static_cast<int>(c));
