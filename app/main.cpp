@@ -14,11 +14,14 @@
 #include "app/windows/UVelmaroFirmWare.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
+#include "protocols/bacnet/UBACnetSlaveSetAccess.h"
+#include "protocols/bacnet/UBACnet_Eng_Unit.h"
 #include "protocols/can/UReceiveCAN.h"
 #include "protocols/can/UTransmitCAN.h"
 #include "protocols/hart_gateway/UHART_Gateway.h"
 #include "protocols/j1939/UReceiveJ1939.h"
 #include "protocols/j1939/UTransmitJ1939.h"
+#include "protocols/snmp/USNMP_Trap_Access.h"
 
 #include <cstdlib>
 #include <string>
@@ -35,10 +38,13 @@ template <class TWindow> void Create_Protocol_Window(TWindow*& window, TGlyphBut
 
 void Create_Protocol_Windows() {
     Create_Protocol_Window(FHART_Gateway, FVelmaroFirmWare->Btn_HART_Gateway);
+    Create_Protocol_Window(FBACnet_Eng_Unit, nullptr);
+    Create_Protocol_Window(FBACnetSlaveSetAccess, FVelmaroFirmWare->Btn_BACnet_SetAccess);
     Create_Protocol_Window(FReceiveCAN, FVelmaroFirmWare->Btn_CAN_Rec_Frame);
     Create_Protocol_Window(FTransmitCAN, FVelmaroFirmWare->Btn_CAN_Send_Frame);
     Create_Protocol_Window(FReceiveJ1939, nullptr);
     Create_Protocol_Window(FTransmitJ1939, nullptr);
+    Create_Protocol_Window(FSNMP_Trap_Access, FVelmaroFirmWare->Btn_SNMP_Trap);
 }
 
 void Create_Other_Windows() {

@@ -7,7 +7,7 @@
 #include <vector>
 
 // What a table window shows in one of its columns and where the column goes in the table file.
-enum TTableCellKind { tcText, tcCheckBox, tcComboList };
+enum TTableCellKind { tcText, tcCheckBox, tcComboList, tcComboEdit };
 
 struct TTableColumn {
     std::string Attribute; // in the table file; empty for column 0, the row number
@@ -17,7 +17,8 @@ struct TTableColumn {
     TColor Color = clWindow; // of the data cells
     TTableCellKind Kind = tcText;
     TAlignment Alignment = taLeftJustify;
-    std::vector<std::string> Items; // the choices of a combo-list column
+    std::vector<std::string> Items; // the choices of a combo-list or combo-edit column
+    int Edit_Length = 0;            // the most characters typed into a cell; 0 for no limit
     // The cell's text when the file's row lacks the attribute; a check box is ticked by any text
     // but "N". Without one the cell keeps its default.
     bool Has_Missing = false;

@@ -5,8 +5,8 @@
 #include "app/core/TableFile.h"
 #include "app/core/ULanguage.h"
 #include "app/tables/TableRowOperations.h"
-#include "platform/core/Exception.h"
 #include "grid/stringgrid/ExCGrid.h"
+#include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 #include "platform/core/IntegerConversion.h"
 #include "platform/core/Text.h"
@@ -174,8 +174,9 @@ void TTableWindow::Init_Table(int Table) {
             item->SetAlignment(column.Alignment);
             if (column.Kind == tcCheckBox)
                 item->SetEditor(edDataCheckBox);
-            if (column.Kind == tcComboList) {
-                item->SetEditor(edComboList);
+            item->EditLength = column.Edit_Length;
+            if (column.Kind == tcComboList || column.Kind == tcComboEdit) {
+                item->SetEditor(column.Kind == tcComboList ? edComboList : edComboEdit);
                 item->ComboItems()->Clear();
                 for (const std::string& choice : column.Items)
                     item->ComboItems()->Add(choice);
@@ -482,9 +483,9 @@ void TTableWindow::Get_Editor_Type(int Table, int ACol, int ARow, TEditorType& A
     if (real <= 0 || real >= static_cast<int>(columns.size()))
         return;
     const TTableColumn& column = columns[static_cast<size_t>(real)];
-    if (column.Kind != tcComboList)
+    if (column.Kind != tcComboList && column.Kind != tcComboEdit)
         return;
-    AEditor = edComboList;
+    AEditor = column.Kind == tcComboList ? edComboList : edComboEdit;
     grid->ClearComboString();
     for (const std::string& choice : column.Items)
         grid->AddComboString(choice);
