@@ -39,6 +39,8 @@ struct TTableGridDescription {
     bool Trim_Key = true;
     // The section element holding the rows (empty: the root).
     std::string Section;
+    // On: a file without the section is not this table's file and is refused as unreadable.
+    bool Section_Required = false;
     std::vector<TTableColumn> Columns; // column 0 first
     // Attributes that older files carry besides the columns' own: read with each row, never
     // written.
@@ -68,3 +70,6 @@ struct TTableDescription {
     // each in its own section of the file.
     std::vector<TTableGridDescription> Tables;
 };
+
+// The choices "0", "1", ... up to Count - 1, for the columns that pick a position or a bit.
+std::vector<std::string> Number_Items(int Count);

@@ -282,6 +282,9 @@ void TTableWindow::FormShow(TObject*) {
 void TTableWindow::Load_Table_File(const std::string& path) {
     TXMLDocument xml;
     xml.LoadFromFile(path);
+    for (const TTableGridDescription& table : FDescription.Tables)
+        if (table.Section_Required && Table_File_Rows(xml, table.Section).IsNull())
+            throw Exception(path + ": the section \"" + table.Section + "\" is missing");
     for (int t = 0; t < Table_Count(); ++t) {
         const TTableGridDescription& table = Table_Description(t);
         std::vector<std::string> attributes;

@@ -22,14 +22,6 @@ constexpr int Rows_Long_Names = 1000;
 constexpr const char* Read_Section = "BACnet_in_Read";
 constexpr const char* Write_Section = "BACnet_in_Write";
 
-std::vector<std::string> Numbers(int count) {
-    std::vector<std::string> items;
-    items.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        items.push_back(IntToStr(i));
-    return items;
-}
-
 TTableGridDescription Object_Table(const char* page, int pageSlot, const char* grid,
                                    const char* section, int firstHeader,
                                    std::vector<std::string> types) {
@@ -40,19 +32,21 @@ TTableGridDescription Object_Table(const char* page, int pageSlot, const char* g
     t.Data_Rows = Rows_Short_Names;
     t.Key_Col = TFBACnetSlaveSetAccess::Col_Data_Type;
     t.Section = section;
+    t.Section_Required = true;
     TTableColumn swap{"Swap", firstHeader + 6, 0, 40, clWindow, tcCheckBox, taCenter};
     swap.Has_Missing = true;
     swap.Missing = "N";
-    t.Columns = {{"", firstHeader, 0, 40},
-                 {"Data_Type", firstHeader + 1, 0, 150, clWindow, tcComboList, taLeftJustify,
-                  std::move(types)},
-                 {"Eng_Unit", firstHeader + 2, 0, 100},
-                 {"Position", firstHeader + 3, 0, 64, clWindow, tcComboList, taLeftJustify,
-                  Numbers(Data_Area_Bytes)},
-                 {"Bit", firstHeader + 4, 0, 64, clWindow, tcComboList, taLeftJustify, Numbers(8)},
-                 {"Length", firstHeader + 5, 0, 64},
-                 swap,
-                 {"Mnemonic", firstHeader + 7, 0, 250}};
+    t.Columns = {
+        {"", firstHeader, 0, 40},
+        {"Data_Type", firstHeader + 1, 0, 150, clWindow, tcComboList, taLeftJustify,
+         std::move(types)},
+        {"Eng_Unit", firstHeader + 2, 0, 100},
+        {"Position", firstHeader + 3, 0, 64, clWindow, tcComboList, taLeftJustify,
+         Number_Items(Data_Area_Bytes)},
+        {"Bit", firstHeader + 4, 0, 64, clWindow, tcComboList, taLeftJustify, Number_Items(8)},
+        {"Length", firstHeader + 5, 0, 64},
+        swap,
+        {"Mnemonic", firstHeader + 7, 0, 250}};
     return t;
 }
 
@@ -195,17 +189,6 @@ void TFBACnetSlaveSetAccess::Reset_Rows(int Table) {
     }
     Table_Grid(Table)->SetRowCount((Desc_Lenght ? Rows_Long_Names : Rows_Short_Names) + 1);
     TTableWindow::Reset_Rows(Table);
-}
-
-void TFBACnetSlaveSetAccess::Load_Table_File(const std::string& path) {
-    {
-        TXMLDocument xml;
-        xml.LoadFromFile(path);
-        for (const char* section : {Read_Section, Write_Section})
-            if (Table_File_Rows(xml, section).IsNull())
-                throw Exception(path + ": the section \"" + section + "\" is missing");
-    }
-    TTableWindow::Load_Table_File(path);
 }
 
 void TFBACnetSlaveSetAccess::Row_Loaded(int Table, int ARow, const TTableFileRow& Row) {

@@ -45,7 +45,6 @@ protected:
     void Init_Table(int Table) override;
     // Every showing first takes the name length from the general parameters: it sizes the tables.
     void Reset_Rows(int Table) override;
-    void Load_Table_File(const std::string& path) override;
     void Row_Loaded(int Table, int ARow, const TTableFileRow& Row) override;
 
 private:

@@ -3,7 +3,6 @@
 #include "app/core/AppState.h"
 #include "app/core/UComon.h"
 #include "grid/stringgrid/ExCGrid.h"
-#include "platform/core/Exception.h"
 #include "platform/core/IntegerConversion.h"
 #include "platform/core/Text.h"
 
@@ -18,14 +17,6 @@ constexpr int Values_Per_Table = 256;
 constexpr int Name_Length = 15;
 constexpr const char* Read_Section = "SNMP_Trap_Read";
 constexpr const char* Write_Section = "SNMP_Trap_Write";
-
-std::vector<std::string> Numbers(int count) {
-    std::vector<std::string> items;
-    items.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        items.push_back(IntToStr(i));
-    return items;
-}
 
 TTableColumn With_Missing(TTableColumn column, const char* missing) {
     column.Has_Missing = true;
@@ -72,6 +63,7 @@ TTableGridDescription Value_Table(const char* page, int pageSlot, const char* gr
     t.Data_Rows = Values_Per_Table;
     t.Key_Col = TFSNMP_Trap_Access::Col_Read_Community_Name;
     t.Section = section;
+    t.Section_Required = true;
     return t;
 }
 
@@ -93,8 +85,8 @@ TTableDescription SNMP_Tables() {
                     Check_Column("On_Command", 2721, 2743, 50, "N"),
                     Check_Column("On_Timer", 2722, 2744, 60, "N"),
                     {"Time", 2723, 2745, 65},
-                    Combo_Column("Position", 2724, 2746, 60, Numbers(Data_Area_Bytes)),
-                    Combo_Column("Bit", 2725, 2747, 60, Numbers(8)),
+                    Combo_Column("Position", 2724, 2746, 60, Number_Items(Data_Area_Bytes)),
+                    Combo_Column("Bit", 2725, 2747, 60, Number_Items(8)),
                     {"NumBits", 2726, 2748, 95},
                     Description_Column(2727, 2749),
                     {"IP_Address", 2728, 2750, 120},
@@ -106,8 +98,8 @@ TTableDescription SNMP_Tables() {
                      Check_Column("Enable", 2731, 2752, 50, "Y"),
                      Community_Column(2732, 2753),
                      Combo_Column("Type", 2733, 2754, 60, {"Int", "String"}),
-                     Combo_Column("Position", 2734, 2755, 60, Numbers(Data_Area_Bytes)),
-                     Combo_Column("Bit", 2735, 2756, 60, Numbers(8)),
+                     Combo_Column("Position", 2734, 2755, 60, Number_Items(Data_Area_Bytes)),
+                     Combo_Column("Bit", 2735, 2756, 60, Number_Items(8)),
                      {"NumBits", 2736, 2757, 95},
                      Description_Column(2737, 2758),
                      Conversion_Column(2782, 2784),
@@ -146,13 +138,6 @@ void TFSNMP_Trap_Access::Reset_Rows(int Table) {
 }
 
 void TFSNMP_Trap_Access::Load_Table_File(const std::string& path) {
-    {
-        TXMLDocument xml;
-        xml.LoadFromFile(path);
-        for (const char* section : {Read_Section, Write_Section})
-            if (Table_File_Rows(xml, section).IsNull())
-                throw Exception(path + ": the section \"" + section + "\" is missing");
-    }
     TTableWindow::Load_Table_File(path);
     Index_Row_Build(ACG_SNMP_Read);
     Index_Row_Build(ACG_SNMP_Write);

@@ -303,4 +303,24 @@ TEST_F(BACnetSlaveTest, WhatTheWindowWritesIsWhatTheEDEWriterReads) {
     EXPECT_EQ(run.Objects[2].ObjectType, IntToStr(BACnet_Object_Type_Code("Multi State Output")));
 }
 
+TEST_F(BACnetSlaveTest, InsertingIntoAFullTableAsksBeforeItsLastObjectFallsOff) {
+    Show([&] {
+        TExColumnGrid* grid = Window->ACG_BACnet_in_Write;
+        Window->Show_Table(TWindow::Table_Write);
+        grid->SetCells(TWindow::Col_Data_Type, 2000, "Analog Out");
+        grid->SetCells(TWindow::Col_Data_Type, 1, "Binary Out");
+        grid->SetRowEx(1);
+        Seam().QueueAnswer(mrNo);
+        Window->Btn_InsRowClick(Window->Btn_InsRow);
+        EXPECT_EQ(grid->Cells(TWindow::Col_Data_Type, 1), "Binary Out");
+        EXPECT_EQ(grid->Cells(TWindow::Col_Data_Type, 2000), "Analog Out");
+        Seam().QueueAnswer(mrYes);
+        Window->Btn_InsRowClick(Window->Btn_InsRow);
+        EXPECT_EQ(grid->Cells(TWindow::Col_Data_Type, 1), "");
+        EXPECT_EQ(grid->Cells(TWindow::Col_Data_Type, 2), "Binary Out");
+    });
+    ASSERT_EQ(Shown_Messages().size(), 2u);
+    EXPECT_NE(Shown_Messages()[0].find("2000"), std::string::npos) << Shown_Messages()[0];
+}
+
 } // namespace

@@ -245,4 +245,18 @@ TEST_F(SNMPTrapTest, OKWritesEveryRowToTheKeyEndAndTheMIBWriterReadsTheEnabledOn
     });
 }
 
+TEST_F(SNMPTrapTest, InsertingIntoAFullTableAsksBeforeItsLastValueFallsOff) {
+    Show([&] {
+        TExColumnGrid* grid = Window->ACG_SNMP_Read;
+        grid->SetCells(TWindow::Col_Read_Community_Name, 256, "last");
+        grid->SetRowEx(1);
+        Seam().QueueAnswer(mrNo);
+        Window->Btn_InsRowClick(Window->Btn_InsRow);
+        EXPECT_EQ(grid->Cells(TWindow::Col_Read_Community_Name, 256), "last");
+        EXPECT_EQ(Numbers(0, 2), "1,2");
+    });
+    ASSERT_EQ(Shown_Messages().size(), 1u);
+    EXPECT_NE(Shown_Messages()[0].find("256"), std::string::npos) << Shown_Messages()[0];
+}
+
 } // namespace
