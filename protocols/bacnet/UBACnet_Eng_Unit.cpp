@@ -18,7 +18,7 @@ namespace {
 
 constexpr int Client_Width = 548;
 constexpr int Client_Height = 306;
-constexpr int Choice_Left = 160;
+constexpr int Choice_Left = 250;
 
 TShape* Make_Line(TForm* owner, int top) {
     auto* line = new TShape(owner);
@@ -49,26 +49,27 @@ TFBACnet_Eng_Unit::TFBACnet_Eng_Unit(TComponent* AOwner)
     Btn_OK->SetModalResult(mrOk);
     Btn_Cancel->SetModalResult(mrCancel);
 
-    Label1 = Make_Label(this, this, 16, 82);
+    Label1 = Make_Label(this, this, 16, 78);
     E_Selected_EU = new TEdit(this);
     E_Selected_EU->SetParent(this);
-    E_Selected_EU->SetBounds(280, 79, 70, 21);
-    Label5 = Make_Label(this, this, 360, 82, Named(-1));
-    Shape1 = Make_Line(this, 110);
+    E_Selected_EU->SetBounds(Choice_Left, 75, 70, 21);
+    // Below the code: the longest names need the window's width.
+    Label5 = Make_Label(this, this, Choice_Left, 99, Named(-1));
+    Shape1 = Make_Line(this, 119);
 
-    Label2 = Make_Label(this, this, 16, 118);
-    Label3 = Make_Label(this, this, 16, 146);
-    CB_Select_Type = Make_List(this, 143, 200);
+    Label2 = Make_Label(this, this, 16, 125);
+    Label3 = Make_Label(this, this, 16, 151);
+    CB_Select_Type = Make_List(this, 148, 200);
     for (const TBACnetUnitGroup& group : BACnet_Unit_Groups())
         CB_Select_Type->Items()->Add(group.Name);
     CB_Select_Type->SetItemIndex(0);
     CB_Select_Type->OnSelect = [this](TObject* sender) { CB_Select_TypeSelect(sender); };
-    Label4 = Make_Label(this, this, 16, 176);
-    CB_Select_Unit = Make_List(this, 173, 370);
+    Label4 = Make_Label(this, this, 16, 179);
+    CB_Select_Unit = Make_List(this, 176, Client_Width - 16 - Choice_Left);
 
-    Btn_Select_Eng_Unit = Make_Glyph_Button(this, this, Choice_Left, 206, 200, 28, "");
+    Btn_Select_Eng_Unit = Make_Glyph_Button(this, this, Choice_Left, 207, 200, 28, "");
     Btn_Select_Eng_Unit->OnClick = [this](TObject* sender) { Btn_Select_Eng_UnitClick(sender); };
-    Shape2 = Make_Line(this, 252);
+    Shape2 = Make_Line(this, 250);
 
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnShow = [this](TObject* sender) { FormShow(sender); };
