@@ -15,6 +15,8 @@
 #include "app/windows/UVelmaroFirmWare.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
+#include "protocols/bacnet/UBACnetSlaveSetAccess.h"
+#include "protocols/bacnet/UBACnet_Eng_Unit.h"
 #include "protocols/can/UReceiveCAN.h"
 #include "protocols/can/UTransmitCAN.h"
 #include "protocols/canopen/USet_PDO_Access.h"
@@ -25,6 +27,7 @@
 #include "protocols/j1939/UTransmitJ1939.h"
 #include "protocols/mqtt/UMQTT_Set_Topic.h"
 #include "protocols/mqtt/UTopicTemplate.h"
+#include "protocols/snmp/USNMP_Trap_Access.h"
 
 #include <cstdlib>
 #include <string>
@@ -41,6 +44,8 @@ template <class TWindow> void Create_Protocol_Window(TWindow*& window, TGlyphBut
 
 void Create_Protocol_Windows() {
     Create_Protocol_Window(FHART_Gateway, FVelmaroFirmWare->Btn_HART_Gateway);
+    Create_Protocol_Window(FBACnet_Eng_Unit, nullptr);
+    Create_Protocol_Window(FBACnetSlaveSetAccess, FVelmaroFirmWare->Btn_BACnet_SetAccess);
     Create_Protocol_Window(FReceiveCAN, FVelmaroFirmWare->Btn_CAN_Rec_Frame);
     Create_Protocol_Window(FTransmitCAN, FVelmaroFirmWare->Btn_CAN_Send_Frame);
     Create_Protocol_Window(FSet_PDO_Access, FVelmaroFirmWare->Btn_PDO_CANopen);
@@ -50,6 +55,7 @@ void Create_Protocol_Windows() {
     Create_Protocol_Window(FTransmitJ1939, nullptr);
     Create_Protocol_Window(FMQTT_Set_Topic, FVelmaroFirmWare->Btn_MQTT_Set_Topic);
     Create_Protocol_Window(FTopicTemplate, nullptr);
+    Create_Protocol_Window(FSNMP_Trap_Access, FVelmaroFirmWare->Btn_SNMP_Trap);
 }
 
 void Create_Other_Windows() {

@@ -19,7 +19,8 @@ struct TTableColumn {
     TColor Color = clWindow; // of the data cells
     TTableCellKind Kind = tcText;
     TAlignment Alignment = taLeftJustify;
-    std::vector<std::string> Items; // the choices of a combo-list column
+    std::vector<std::string> Items; // the choices of a combo-list or combo-edit column
+    int Edit_Length = 0;            // the most characters typed into a cell; 0 for no limit
     // The cell's text when the file's row lacks the attribute; a check box is ticked by any text
     // but "N". Without one the cell keeps its default.
     bool Has_Missing = false;
@@ -45,6 +46,8 @@ struct TTableGridDescription {
     bool Trim_Key = true;
     // The section element holding the rows (empty: the root).
     std::string Section;
+    // On: a file without the section is not this table's file and is refused as unreadable.
+    bool Section_Required = false;
     std::vector<TTableColumn> Columns; // column 0 first
     // Attributes that older files carry besides the columns' own: read with each row, never
     // written.
@@ -74,3 +77,6 @@ struct TTableDescription {
     // each in its own section of the file.
     std::vector<TTableGridDescription> Tables;
 };
+
+// The choices "0", "1", ... up to Count - 1, for the columns that pick a position or a bit.
+std::vector<std::string> Number_Items(int Count);

@@ -5,8 +5,8 @@
 #include "app/core/TableFile.h"
 #include "app/core/ULanguage.h"
 #include "app/tables/TableRowOperations.h"
-#include "platform/core/Exception.h"
 #include "grid/stringgrid/ExCGrid.h"
+#include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 #include "platform/core/IntegerConversion.h"
 #include "platform/core/Text.h"
@@ -174,6 +174,7 @@ void TTableWindow::Init_Table(int Table) {
             item->SetAlignment(column.Alignment);
             if (column.Kind == tcCheckBox)
                 item->SetEditor(edDataCheckBox);
+            item->EditLength = column.Edit_Length;
             if (column.Kind == tcComboList || column.Kind == tcComboEdit) {
                 item->SetEditor(column.Kind == tcComboList ? edComboList : edComboEdit);
                 item->ComboItems()->Clear();
@@ -284,6 +285,9 @@ void TTableWindow::FormShow(TObject*) {
 void TTableWindow::Load_Table_File(const std::string& path) {
     TXMLDocument xml;
     xml.LoadFromFile(path);
+    for (const TTableGridDescription& table : FDescription.Tables)
+        if (table.Section_Required && Table_File_Rows(xml, table.Section).IsNull())
+            throw Exception(path + ": the section \"" + table.Section + "\" is missing");
     for (int t = 0; t < Table_Count(); ++t) {
         const TTableGridDescription& table = Table_Description(t);
         std::vector<std::string> attributes;
