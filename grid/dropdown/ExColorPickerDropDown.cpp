@@ -292,8 +292,11 @@ void TExColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value) 
     if (FColorSelectionStyle == Value)
         return;
     FColorSelectionStyle = Value;
+    // A size the user gave the list does not fit the other choosers.
+    ForgetUserDropDownSize();
     PrepareStyleControl();
     FOldSelectedColor = FSelectedColor;
+    RelayoutOpenPopup();
     if (DropDownForm())
         DropDownForm()->Invalidate();
     Invalidate();
@@ -320,8 +323,13 @@ void TExColorPickerDropDown::SizeDropDownForm() {
     }
     if (!DropDownForm())
         return;
-    const int border = DropDownBorderWidth();
     const bool shown = Control() && Control()->Visible();
+    if (shown) {
+        // Aligned to the popup, the panel took the popup's size: it gets its own back first.
+        Control()->SetAlign(alNone);
+        RestorePanelSize();
+    }
+    const int border = DropDownBorderWidth();
     const int width = shown ? Control()->Width() + 2 * border : Width();
     int height = 2 * border + (shown ? Control()->Height() : 0);
     if (DropDownHeader()->Visible())
@@ -329,6 +337,15 @@ void TExColorPickerDropDown::SizeDropDownForm() {
     if (DropDownFooter()->Visible())
         height += DropDownFooter()->Height();
     DropDownForm()->SetBounds(DropDownForm()->Left(), DropDownForm()->Top(), width, height);
+}
+
+void TExColorPickerDropDown::RestorePanelSize() {
+    if (FColorSelectionStyle == csDiscrete && FColorSelector)
+        FColorSelector->UpdateItems();
+    else if (FColorSelectionStyle == csColorCube && FColorCubePanel)
+        FColorCubePanel->ResetHotCell();
+    else if (FColorSelectionStyle == csSpectrum && FSpectrumPanel)
+        FSpectrumPanel->ArrangeSpectrum();
 }
 
 void TExColorPickerDropDown::DoHideDropDown(bool Cancelled) {

@@ -101,6 +101,8 @@ private:
     void CreateSpectrumPanel();
     // The popup control of the current style, made when missing, the others hidden.
     void PrepareStyleControl();
+    // The box grid, cube or spectrum panel at its own size.
+    void RestorePanelSize();
     // Makes the control the popup's hosted one, at the top left in the popup colour.
     void HostControl(TControl* Control);
     void SyncSelector();

@@ -226,6 +226,10 @@ protected:
     virtual void DoDropDown();
     virtual void PlaceDropDownControl();
     virtual void SizeDropDownForm();
+    // An open popup follows a change of what it shows: sized and placed again at once.
+    void RelayoutOpenPopup();
+    // The next opening sizes the popup to its content again, not to the user's last size.
+    void ForgetUserDropDownSize();
     virtual void DoHideDropDown(bool Cancelled);
     virtual void DropDownFormHide();
     virtual void DropDownFormDestroy() {}
@@ -303,6 +307,10 @@ private:
     void HandleKeyDownMessage(TMessage& Message);
     bool WantSpecialKey(TMessage& Message);
     void HookControlKeys();
+    // The popup sized to what it shows (or to the user's size) and its control placed.
+    void SizePopupToContent();
+    // Where the popup goes on the screen, below or above the edit inside the work area.
+    TRect PopupScreenRect();
     void PaintBorder();
     // Flat edits look sunken while the mouse is over them or they hold the focus.
     bool IsHot() const;

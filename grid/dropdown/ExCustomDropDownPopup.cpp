@@ -111,14 +111,7 @@ void TExCustomDropDown::DoDropDown() {
                                FDropDownFooter->SizeGrip());
     MakeOwnedPopup(FDropDownForm, this, FDropDownShadow);
     FDropDownForm->InitializeAndUpdate();
-    SizeDropDownForm();
-    if (FUserDropDownWidth != -1)
-        FDropDownForm->SetWidth(FUserDropDownWidth);
-    if (FUserDropDownHeight != -1)
-        FDropDownForm->SetHeight(FUserDropDownHeight);
-    FDropDownForm->SetWidth(std::max(FDropDownForm->Width(), MinPopupWidth));
-    FDropDownForm->SetHeight(std::max(FDropDownForm->Height(), MinPopupHeight));
-    PlaceDropDownControl();
+    SizePopupToContent();
     HookControlKeys();
 
     bool allow = true;
@@ -127,12 +120,7 @@ void TExCustomDropDown::DoDropDown() {
     if (!allow || !FDropDownForm)
         return;
 
-    int height = FDropDownForm->Height();
-    AdjustDropDownHeight(height);
-    const TPoint origin = ClientToScreen({0, 0});
-    const TRect editRect = Bounds(origin.X, origin.Y, Width(), Height());
-    const TRect placed = PlaceDropDownPopup(editRect, {FDropDownForm->Width(), height},
-                                            WorkAreaAt(origin), FDropPosition);
+    const TRect placed = PopupScreenRect();
     FValueAtDropDown = Text();
     FDroppedDown = true;
     WatchOwnedPopup(FDropDownForm, [this] {
@@ -141,6 +129,40 @@ void TExCustomDropDown::DoDropDown() {
     });
     ShowOwnedPopup(FDropDownForm, placed);
     FocusDropDownControl();
+}
+
+void TExCustomDropDown::SizePopupToContent() {
+    SizeDropDownForm();
+    if (FUserDropDownWidth != -1)
+        FDropDownForm->SetWidth(FUserDropDownWidth);
+    if (FUserDropDownHeight != -1)
+        FDropDownForm->SetHeight(FUserDropDownHeight);
+    FDropDownForm->SetWidth(std::max(FDropDownForm->Width(), MinPopupWidth));
+    FDropDownForm->SetHeight(std::max(FDropDownForm->Height(), MinPopupHeight));
+    PlaceDropDownControl();
+}
+
+TRect TExCustomDropDown::PopupScreenRect() {
+    int height = FDropDownForm->Height();
+    AdjustDropDownHeight(height);
+    const TPoint origin = ClientToScreen({0, 0});
+    const TRect editRect = Bounds(origin.X, origin.Y, Width(), Height());
+    return PlaceDropDownPopup(editRect, {FDropDownForm->Width(), height}, WorkAreaAt(origin),
+                              FDropPosition);
+}
+
+void TExCustomDropDown::ForgetUserDropDownSize() {
+    FUserDropDownWidth = -1;
+    FUserDropDownHeight = -1;
+}
+
+void TExCustomDropDown::RelayoutOpenPopup() {
+    if (!FDroppedDown || !FDropDownForm || !FDropDownForm->Visible())
+        return;
+    SizePopupToContent();
+    const TRect placed = PopupScreenRect();
+    FDropDownForm->SetBounds(placed.Left, placed.Top, placed.Right - placed.Left,
+                             placed.Bottom - placed.Top);
 }
 
 void TExCustomDropDown::FocusDropDownControl() {
@@ -156,8 +178,11 @@ void TExCustomDropDown::DoHideDropDown(bool Cancelled) {
         OnBeforeDropUp(this);
     if (!FDropDownForm || !FDropDownForm->Visible())
         return;
-    FUserDropDownWidth = FDropDownForm->Width();
-    FUserDropDownHeight = FDropDownForm->Height();
+    // Only a popup the user can size has a size of the user's to keep.
+    if (FDropDownForm->Sizeable()) {
+        FUserDropDownWidth = FDropDownForm->Width();
+        FUserDropDownHeight = FDropDownForm->Height();
+    }
     FDropDownForm->EndSizing();
     FDropDownForm->SetVisible(false);
     if (Cancelled)

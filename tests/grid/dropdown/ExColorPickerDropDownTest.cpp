@@ -184,3 +184,25 @@ TEST_F(ColorPicker, AClickOnACubeCellChoosesItsColourAndCloses) {
     EXPECT_EQ(Picker->SelectedColor(), cell.Color);
     EXPECT_EQ(Picker->ItemIndex(), -1);
 }
+
+TEST_F(ColorPicker, AStyleChangedWhileOpenSizesThePopupAtOnce) {
+    Picker->SetColorSelectionStyle(csColorCube);
+    Picker->ShowDropDown();
+    const int cubeWidth = Picker->DropDownForm()->Width();
+    const int cubeHeight = Picker->DropDownForm()->Height();
+    Key(VK_ESCAPE);
+    Picker->SetColorSelectionStyle(csList);
+    Picker->ShowDropDown();
+    ASSERT_TRUE(PopupShown());
+    ASSERT_FALSE(Picker->DropDownForm()->Width() == cubeWidth &&
+                 Picker->DropDownForm()->Height() == cubeHeight);
+    Picker->SetColorSelectionStyle(csColorCube);
+    EXPECT_TRUE(PopupShown());
+    EXPECT_EQ(Picker->DropDownForm()->Width(), cubeWidth);
+    EXPECT_EQ(Picker->DropDownForm()->Height(), cubeHeight);
+    EXPECT_EQ(Picker->Control(), Picker->ColorCubePanel());
+    // The cube shows whole: the popup is the cube's size, not the list's.
+    EXPECT_GE(Picker->DropDownForm()->Width(), Picker->ColorCubePanel()->Width());
+    EXPECT_GE(cubeWidth, 182);
+    EXPECT_GE(cubeHeight, 160);
+}
