@@ -73,18 +73,12 @@ TGridPrintPreview::TGridPrintPreview(TComponent* AOwner, TExStringGrid* Grid)
     int left = 4;
     FFirst = AddButton("|<", left, [this](TObject*) { FirstPage(); });
     FPrior = AddButton("<", left, [this](TObject*) { PriorPage(); });
-    FPageLabel = new TLabel(this);
-    FPageLabel->SetParent(FToolBar);
-    FPageLabel->SetBounds(left + 4, 9, 110, 16);
-    left += 118;
+    FPageLabel = AddLabel(left, 110);
     FNext = AddButton(">", left, [this](TObject*) { NextPage(); });
     FLast = AddButton(">|", left, [this](TObject*) { LastPage(); });
     left += 12;
     FZoomOut = AddButton("-", left, [this](TObject*) { ZoomOut(); });
-    FZoomLabel = new TLabel(this);
-    FZoomLabel->SetParent(FToolBar);
-    FZoomLabel->SetBounds(left + 4, 9, 44, 16);
-    left += 52;
+    FZoomLabel = AddLabel(left, 44);
     FZoomIn = AddButton("+", left, [this](TObject*) { ZoomIn(); });
     left += 12;
     FPrint = AddButton("Print", left, [this](TObject*) { FGrid->Print(); });
@@ -125,6 +119,14 @@ TSpeedButton* TGridPrintPreview::AddButton(const std::string& Caption, int& Left
     button->OnClick = std::move(OnClick);
     Left += 30;
     return button;
+}
+
+TLabel* TGridPrintPreview::AddLabel(int& Left, int Width) {
+    auto* label = new TLabel(this);
+    label->SetParent(FToolBar);
+    label->SetBounds(Left + 4, 9, Width, 16);
+    Left += Width + 8;
+    return label;
 }
 
 void TGridPrintPreview::SetPageSize(int Width, int Height) {

@@ -61,7 +61,9 @@ private:
     void DrawPage();
     void UpdateControls();
     void PreviewKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
+    // Toolbar controls from Left on; Left moves past them.
     TSpeedButton* AddButton(const std::string& Caption, int& Left, TNotifyEvent OnClick);
+    TLabel* AddLabel(int& Left, int Width);
 
     TExStringGrid* FGrid;
     int FPageWidth = 0;

@@ -373,3 +373,36 @@ TEST_F(ExGridDragSource, AColumnDragShowsArrowsAboveAndBelowTheHeader) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ExGridDragSource, ADragNearTheEdgesScrollsTheTarget) {
+    Target->SetRowCount(60);
+    Target->SetColCount(30);
+    // Heights and widths that leave a partly shown row and column.
+    Target->SetBounds(Target->Left(), 0, 410, 290);
+    TDragDataObject text;
+    text.SetData(DragFormat::UnicodeText, UnicodeTextBlock("x"));
+    auto over = [&](int ACol, int ARow) {
+        const TRect r = Target->CellRect(ACol, ARow);
+        const TPoint p{r.Left + 3, r.Top + 3};
+        DragDropSimulation::DragEnter(Target, text, MK_LBUTTON, p, CopyOrMove);
+        DragDropSimulation::DragOver(Target, text, MK_LBUTTON, p, CopyOrMove);
+    };
+    // Rows: the partly shown row below scrolls down, the header row back up.
+    const int top = Target->TopRow();
+    over(1, top + Target->VisibleRowCount());
+    EXPECT_EQ(Target->TopRow(), top + 1);
+    over(1, 0);
+    EXPECT_EQ(Target->TopRow(), top);
+    // Columns: at most one step per tick of the grid timer.
+    const int left = Target->LeftCol();
+    const int ticks = Target->TimerTicks();
+    over(left + Target->VisibleColCount(), 3);
+    over(left + Target->VisibleColCount(), 3);
+    const int steps = Target->LeftCol() - left;
+    EXPECT_EQ(steps, ticks % 2 == 0 ? 1 : 0);
+    EXPECT_LE(Target->TimerTicks() - ticks, 1);
+}
+
+} // namespace
