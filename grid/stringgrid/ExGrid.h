@@ -2814,6 +2814,8 @@ private:
     void HideDropArrows();
     void DragScrollForDrop(TPoint Client, int ACol, int ARow);
     TArrowWindow* EnsureDropArrow(TArrowWindow*& Arrow, TArrowDirection Direction);
+    // Count rows inserted at ARow: the disjunct row selection moves with the rows below.
+    void InsertUnselectedRows(int ARow, int Count);
     // A drop of this grid's own drag: where it landed, so a move keeps the dropped cells.
     void NoteOwnDrop(const TGridRect& Dropped);
 

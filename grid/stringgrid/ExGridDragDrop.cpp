@@ -1,5 +1,6 @@
 // Drag and drop of cells, text, rich text, files, links and columns onto the grid.
 #include "grid/foundation/ESGDropTarget.h"
+#include "grid/foundation/IntList.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ClipboardText.h"
@@ -179,6 +180,9 @@ void TGridDropTarget::DropText(TPoint pt, const std::string& s) {
             ++row;
         } else {
             grid.InsertRows(row, lines, true);
+            // The selected rows follow the rows: a move removes the rows it dragged.
+            if (grid.MouseActions()->DisjunctRowSelect())
+                grid.InsertUnselectedRows(row, lines);
         }
     }
     grid.PasteText(col, row, s);
@@ -273,4 +277,13 @@ void TGridDropTarget::DropCol(TPoint pt, int Col) {
         grid.EnhRowColMove = keepMove;
     }
     FireEvent(grid.OnOleDropCol, &grid, row, col, Col);
+}
+
+void TExStringGrid::InsertUnselectedRows(int ARow, int Count) {
+    const int at = SelectionRowOf(ARow);
+    if (at < static_cast<int>(FRowSelect.size()))
+        FRowSelect.insert(FRowSelect.begin() + at, static_cast<size_t>(Count), nullptr);
+    for (int i = 0; i < FSelectedRows->Count(); ++i)
+        if ((*FSelectedRows)[i] >= at)
+            FSelectedRows->SetItems(i, (*FSelectedRows)[i] + Count);
 }

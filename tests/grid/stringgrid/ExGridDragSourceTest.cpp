@@ -406,3 +406,26 @@ TEST_F(ExGridDragSource, ADragNearTheEdgesScrollsTheTarget) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ExGridDragSource, MovingDisjunctRowsAboveThemselvesRemovesTheDraggedRows) {
+    Source->SetOptions(Source->Options() << goRowSelect);
+    Source->MouseActions()->SetDisjunctRowSelect(true);
+    Source->Navigation()->AllowClipboardAlways = true;
+    Source->DragDropSettings()->OleRemoveRows = true;
+    Source->DragDropSettings()->OleInsertRows = true;
+    Source->DragDropSettings()->SetOleDropTarget(true);
+    Source->SetRowSelect(5, true);
+    Source->SetRowSelect(7, true);
+    Source->SetSelection(TGridRect{1, 5, 3, 5});
+    DropOn(Source, 1, 2);
+    PressMoveRelease(2, 5, 8, 0);
+    ASSERT_EQ(Drags(), 1u);
+    const char* expected[] = {"", "1:1", "1:5", "1:7", "1:2", "1:3", "1:4", "1:6", "1:8", "1:9"};
+    ASSERT_EQ(Source->RowCount(), 10);
+    for (int r = 1; r < 10; ++r)
+        EXPECT_EQ(Source->Cells(1, r), expected[r]) << r;
+}
+
+} // namespace
