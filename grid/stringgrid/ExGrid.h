@@ -43,6 +43,7 @@ class TDragDropSettings;
 class TGridDropTarget;
 class TGridDropSource;
 class TArrowWindow;
+class THeaderDragButton;
 class TListBox;
 class TDragScrollOptions;
 class TDropCheckList;
@@ -2785,6 +2786,8 @@ public:
     TForm* SelectionToForm(const TGridRect& ARect);
     // The drag image while a drag with DragDropSettings.ShowCells runs.
     TForm* DragImageForm() const { return MoveForm; }
+    // The header picture of a column drag without ShowCells (nullptr until first used).
+    TCustomControl* HeaderDragButton() const;
     // The arrows that show where a drop would go (nullptr until first shown).
     TArrowWindow* DropArrow(TArrowDirection Direction) const;
     // OnOleDrag may refuse a drag before it starts; OnOleDragStop tells the effect of a drag
@@ -2805,7 +2808,7 @@ private:
     // A release of such a press without a drag selects the cell; true when the release ends.
     bool ReleaseDragCandidate(TShiftState Shift, int ACol, int ARow, int X, int Y);
     void RunCellDrag(TGridDropSource& Source, int ACol, int ARow);
-    void RunColumnDrag(TGridDropSource& Source, int RealCol);
+    void RunColumnDrag(TGridDropSource& Source, int RealCol, TPoint Screen);
     // After a move: the dragged cells or rows go, except where the drag dropped them again.
     void RemoveMovedCells();
     std::string ExportCellImage(const TBitmap* Picture, int Number, const std::string& dir);
@@ -2820,6 +2823,7 @@ private:
     void NoteOwnDrop(const TGridRect& Dropped);
 
     TForm* MoveForm = nullptr;
+    THeaderDragButton* MoveButton = nullptr;
     TArrowWindow* ArwU = nullptr;
     TArrowWindow* ArwD = nullptr;
     TArrowWindow* ArwL = nullptr;

@@ -3,6 +3,7 @@
 #include "grid/foundation/ArrowWindow.h"
 #include "grid/stringgrid/DragDropSettings.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/HeaderDragButton.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/FloatingWindow.h"
@@ -126,4 +127,8 @@ void TExStringGrid::HideDropArrows() {
     for (TArrowWindow* arrow : {ArwL, ArwD, ArwU})
         if (arrow)
             arrow->Hide();
+}
+
+TCustomControl* TExStringGrid::HeaderDragButton() const {
+    return MoveButton;
 }

@@ -5,6 +5,7 @@
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/DragDropSettings.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/HeaderDragButton.h"
 #include "platform/ui/FloatingWindow.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Keys.h"
@@ -59,10 +60,16 @@ protected:
             FLastEffect = dwEffect;
     }
     void QueryDrag() override {
+        const TPoint cursor = GetCursorPos();
         if (FGrid->DragDropSettings()->ShowCells && FGrid->MoveForm) {
-            const TPoint cursor = GetCursorPos();
             FGrid->MoveForm->SetBounds(cursor.X + 4, cursor.Y + 4, FGrid->MoveForm->Width(),
                                        FGrid->MoveForm->Height());
+        } else if (!FGrid->DragDropSettings()->ShowCells && FGrid->MoveButton &&
+                   FGrid->MoveButton->Visible()) {
+            // Its left edge at the cursor, its bottom at the cursor.
+            THeaderDragButton* button = FGrid->MoveButton;
+            button->SetBounds(cursor.X, cursor.Y - button->Height(), button->Width(),
+                              button->Height());
         }
     }
 
@@ -158,7 +165,7 @@ bool TExStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y) {
     FOwnDropDone = false;
     try {
         if (columnDrag)
-            RunColumnDrag(source, realCol);
+            RunColumnDrag(source, realCol, screen);
         else
             RunCellDrag(source, ACol, ARow);
     } catch (...) {
@@ -174,11 +181,21 @@ bool TExStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y) {
     return true;
 }
 
-void TExStringGrid::RunColumnDrag(TGridDropSource& Source, int RealCol) {
+void TExStringGrid::RunColumnDrag(TGridDropSource& Source, int RealCol, TPoint Screen) {
+    if (!FDragDropSettings->ShowCells) {
+        if (!MoveButton)
+            MoveButton = new THeaderDragButton(this, this);
+        const int displ = DisplColIndex(RealCol);
+        MoveButton->SetCaption(Cells(RealCol, 0));
+        MoveButton->SetBounds(Screen.X, Screen.Y, ColWidths(displ), RowHeights(0));
+        MoveButton->Show();
+    }
     TDropEffect effect = DROPEFFECT_NONE;
     if (BeginColumnDragDrop(Source, RealCol, CopyOrMove, effect) != DRAGDROP_S_CANCEL)
         FireEvent(OnOleDragStop, this, static_cast<int>(effect));
     HideDropArrows();
+    if (MoveButton)
+        MoveButton->Hide();
 }
 
 void TExStringGrid::RunCellDrag(TGridDropSource& Source, int ACol, int ARow) {

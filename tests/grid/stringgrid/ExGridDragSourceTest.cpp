@@ -372,10 +372,6 @@ TEST_F(ExGridDragSource, AColumnDragShowsArrowsAboveAndBelowTheHeader) {
     EXPECT_FALSE(Target->DropArrow(arrUp)->Visible());
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(ExGridDragSource, ADragNearTheEdgesScrollsTheTarget) {
     Target->SetRowCount(60);
     Target->SetColCount(30);
@@ -405,10 +401,6 @@ TEST_F(ExGridDragSource, ADragNearTheEdgesScrollsTheTarget) {
     EXPECT_LE(Target->TimerTicks() - ticks, 1);
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(ExGridDragSource, MovingDisjunctRowsAboveThemselvesRemovesTheDraggedRows) {
     Source->SetOptions(Source->Options() << goRowSelect);
     Source->MouseActions()->SetDisjunctRowSelect(true);
@@ -426,6 +418,30 @@ TEST_F(ExGridDragSource, MovingDisjunctRowsAboveThemselvesRemovesTheDraggedRows)
     ASSERT_EQ(Source->RowCount(), 10);
     for (int r = 1; r < 10; ++r)
         EXPECT_EQ(Source->Cells(1, r), expected[r]) << r;
+}
+
+TEST_F(ExGridDragSource, WithoutCellPicturesAColumnDragShowsTheHeaderButton) {
+    Source->EnhRowColMove = false;
+    Source->DragDropSettings()->OleColumnDragDrop = true;
+    Source->DragDropSettings()->ShowCells = false;
+    Source->SetCells(2, 0, "Header");
+    bool shownDuringDrag = false;
+    TSize size;
+    DragDropTestSeam().OnDragStart = [&](const TDragDataObject&, TDropEffect) {
+        TCustomControl* button = Source->HeaderDragButton();
+        shownDuringDrag = button && button->Visible();
+        if (button)
+            size = TSize{button->Width(), button->Height()};
+        return DROPEFFECT_MOVE;
+    };
+    PressMoveRelease(2, 0, 8, 0);
+    ASSERT_EQ(Drags(), 1u);
+    EXPECT_TRUE(shownDuringDrag);
+    EXPECT_EQ(size, (TSize{Source->ColWidths(2), Source->RowHeights(0)}));
+    ASSERT_NE(Source->HeaderDragButton(), nullptr);
+    EXPECT_EQ(Source->HeaderDragButton()->Caption(), "Header");
+    EXPECT_FALSE(Source->HeaderDragButton()->Visible());
+    EXPECT_EQ(Source->DragImageForm(), nullptr);
 }
 
 } // namespace
