@@ -105,12 +105,24 @@ TEST_F(ExGridHTMLImages, ImageListKindsAndTheRunningNumber) {
 }
 
 TEST_F(ExGridHTMLImages, IndexesOutsideTheListOrNoListLeaveTheText) {
+    Grid.SetColCount(3);
     Grid.SetCells(0, 0, "far");
     Grid.AddImageIdx(0, 0, 7, haLeft, vaTop);
     Grid.SetCells(1, 0, "pic");
     Grid.AddBitmap(1, 0, &Picture, false, haLeft, vaTop);
-    const std::string html = SaveHTML(Folder.Path());
+    Grid.SetCells(2, 0, "many");
+    Grid.AddMultiImage(2, 0, 0, haLeft, vaTop);
+    Grid.GetCellImages(2, 0)->Add(0);
+    std::string html = SaveHTML(Folder.Path());
     EXPECT_NE(html.find("\">far</td>"), std::string::npos) << html;
+    // Without the list the images cell keeps its place and text: the columns stay aligned.
+    Grid.GridImages = nullptr;
+    html = SaveHTML(Folder.Path());
+    EXPECT_NE(html.find("\">many</td>"), std::string::npos) << html;
+    size_t cells = 0;
+    for (size_t at = html.find("<TD"); at != std::string::npos; at = html.find("<TD", at + 1))
+        ++cells;
+    EXPECT_EQ(cells, 3u) << html;
     // The bitmap is the first picture written.
     EXPECT_NE(html.find(Tag(Folder.Path(), 1)), std::string::npos) << html;
 }
