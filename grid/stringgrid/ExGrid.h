@@ -41,6 +41,9 @@ class TControlList;
 class TControlLook;
 class TDragDropSettings;
 class TGridDropTarget;
+class TGridDropSource;
+class TArrowWindow;
+class THeaderDragButton;
 class TListBox;
 class TDragScrollOptions;
 class TDropCheckList;
@@ -2775,6 +2778,58 @@ private:
     TListBox* FOleDragList = nullptr;
     std::shared_ptr<TGridDropTarget> FGridDropTarget;
     bool FOleDropTargetAssigned = false;
+
+    // --- dragging cells out of the grid (ExGridDragSource.cpp, ExGridDragImage.cpp) ----------
+public:
+    // The drag image of a cell range: a borderless, see-through top-most form owned by the
+    // grid showing the cells as painted.
+    TForm* SelectionToForm(const TGridRect& ARect);
+    // The drag image while a drag with DragDropSettings.ShowCells runs.
+    TForm* DragImageForm() const { return MoveForm; }
+    // The header picture of a column drag without ShowCells (nullptr until first used).
+    TCustomControl* HeaderDragButton() const;
+    // The arrows that show where a drop would go (nullptr until first shown).
+    TArrowWindow* DropArrow(TArrowDirection Direction) const;
+    // OnOleDrag may refuse a drag before it starts; OnOleDragStop tells the effect of a drag
+    // that was not cancelled (1 copy, 2 move).
+    using TOleDragStartEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+    using TOleDragStopEvent = std::function<void(TObject* Sender, int OLEEffect)>;
+    TOleDropEvent OnOleDrag;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
+
+private:
+    friend class TGridDropSource;
+    // A press on the selection that a move may turn into a drag; true when it was one.
+    bool PressDragCandidate(int ACol, int ARow, int RealCol, const TRect& CellR,
+                            TShiftState Shift1, int X, int Y);
+    // A move far enough from such a press starts the drag; true when a drag ran.
+    bool StartOleDrag(int ACol, int ARow, int X, int Y);
+    // A release of such a press without a drag selects the cell; true when the release ends.
+    bool ReleaseDragCandidate(TShiftState Shift, int ACol, int ARow, int X, int Y);
+    void RunCellDrag(TGridDropSource& Source, int ACol, int ARow);
+    void RunColumnDrag(TGridDropSource& Source, int RealCol, TPoint Screen);
+    // After a move: the dragged cells or rows go, except where the drag dropped them again.
+    void RemoveMovedCells();
+    std::string ExportCellImage(const TBitmap* Picture, int Number, const std::string& dir);
+    // Drop feedback of the drop target.
+    void ShowDropArrows(bool ColumnDrag, int ACol, int ARow, bool Append);
+    void HideDropArrows();
+    void DragScrollForDrop(TPoint Client, int ACol, int ARow);
+    TArrowWindow* EnsureDropArrow(TArrowWindow*& Arrow, TArrowDirection Direction);
+    // Count rows inserted at ARow: the disjunct row selection moves with the rows below.
+    void InsertUnselectedRows(int ARow, int Count);
+    // A drop of this grid's own drag: where it landed, so a move keeps the dropped cells.
+    void NoteOwnDrop(const TGridRect& Dropped);
+
+    TForm* MoveForm = nullptr;
+    THeaderDragButton* MoveButton = nullptr;
+    TArrowWindow* ArwU = nullptr;
+    TArrowWindow* ArwD = nullptr;
+    TArrowWindow* ArwL = nullptr;
+    bool FOleDragging = false;
+    bool FOwnDropDone = false;
+    TGridRect FOwnDropRect{};
 };
 
 // Unit-wide state of the string grid: the registered identifiers every grid uses.

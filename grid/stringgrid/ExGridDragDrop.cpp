@@ -1,6 +1,8 @@
 // Drag and drop of cells, text, rich text, files, links and columns onto the grid.
 #include "grid/foundation/ESGDropTarget.h"
+#include "grid/foundation/IntList.h"
 #include "grid/foundation/MouseActions.h"
+#include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ClipboardText.h"
 #include "grid/stringgrid/DragDropSettings.h"
 #include "grid/stringgrid/ExGrid.h"
@@ -33,6 +35,7 @@ protected:
     void DropFiles(TPoint pt, const TStringList& files) override;
     void DropURL(TPoint pt, const std::string& s) override { DropIntoCell(pt, s, true); }
     void DragMouseMove(TPoint pt, bool& Allow, TDropFormats DropFormats) override;
+    void DragMouseLeave() override { FGrid->HideDropArrows(); }
 
 private:
     void DropIntoCell(TPoint pt, const std::string& s, bool url);
@@ -97,6 +100,8 @@ void TGridDropTarget::DragMouseMove(TPoint pt, bool& Allow, TDropFormats DropFor
     bool append = false;
     grid.DropTargetCell(pt, columnDrag, col, row, append);
     bool allow = col >= 0 && row >= 0;
+    if (allow && !columnDrag)
+        grid.DragScrollForDrop(grid.ScreenToClient(pt), col, row);
     if (!columnDrag) {
         if (allow && row < grid.FixedRows() && !(grid.RowCount() == 1 && grid.FixedRowAlways()))
             allow = false;
@@ -110,8 +115,40 @@ void TGridDropTarget::DragMouseMove(TPoint pt, bool& Allow, TDropFormats DropFor
     }
     if (DropFormats.Contains(dfFile) || DropFormats.Contains(dfGridCells))
         allow = true;
+    // Text goes in through the paste, which writes nothing into a grid that takes no pasted
+    // text: a drop there would only let a moving source clear its cells.
+    const bool textOnly = DropFormats.Contains(dfText) && !DropFormats.Contains(dfGridCells) &&
+                          !DropFormats.Contains(dfFile) && !DropFormats.Contains(dfURL) &&
+                          !(DropFormats.Contains(dfRTF) && DropRTFEnabled());
+    if (textOnly && !columnDrag && !grid.Options().Contains(goEditing) &&
+        !grid.Navigation()->AllowClipboardAlways && !grid.MouseActions()->RangeSelectAndEdit)
+        allow = false;
+    // The grid's own cells dropped onto themselves would go nowhere.
+    const TGridRect& dragged = grid.FDropSelection;
+    if (grid.FOleDragging && !columnDrag && col >= dragged.Left && col <= dragged.Right &&
+        row >= dragged.Top && row <= dragged.Bottom)
+        allow = false;
     FireEvent(grid.OnOleDragOver, &grid, row, col, allow);
     Allow = Allow && allow && ((col >= 0 && row >= 0) || DropFormats.Contains(dfFile));
+    if (Allow && col >= 0 && row >= 0)
+        grid.ShowDropArrows(columnDrag, col, row, append);
+    else
+        grid.HideDropArrows();
+}
+
+// Near the edges a drag scrolls the grid: rows at once, columns once per grid timer tick.
+void TExStringGrid::DragScrollForDrop(TPoint Client, int ACol, int ARow) {
+    if ((ARow == 0 && TopRow() > FixedRows()) || (Client.Y < 8 && FixedRows() == 0 && TopRow() > 0))
+        SetTopRow(TopRow() - 1);
+    else if (ARow == TopRow() + VisibleRowCount())
+        SetTopRow(TopRow() + 1);
+    if (FTimerTicks % 2 != 0)
+        return;
+    ++FTimerTicks;
+    if (ACol == 0 && LeftCol() > FixedCols())
+        SetLeftCol(LeftCol() - 1);
+    else if (ACol == LeftCol() + VisibleColCount())
+        SetLeftCol(LeftCol() + 1);
 }
 
 void TGridDropTarget::DropText(TPoint pt, const std::string& s) {
@@ -130,7 +167,8 @@ void TGridDropTarget::DropText(TPoint pt, const std::string& s) {
     FireEvent(grid.OnOleDrop, &grid, row, col, s, allow);
     if (!allow || col < 0 || row < 0)
         return;
-    if (settings.OleRemoveRows && grid.FDropSelection.Top >= row) {
+    // Only inserted rows move the rows a drag takes away; overwritten ones stay where they are.
+    if (settings.OleRemoveRows && settings.OleInsertRows && grid.FDropSelection.Top >= row) {
         grid.FDropSelection.Top += lines;
         grid.FDropSelection.Bottom += lines;
     }
@@ -142,6 +180,9 @@ void TGridDropTarget::DropText(TPoint pt, const std::string& s) {
             ++row;
         } else {
             grid.InsertRows(row, lines, true);
+            // The selected rows follow the rows: a move removes the rows it dragged.
+            if (grid.MouseActions()->DisjunctRowSelect())
+                grid.InsertUnselectedRows(row, lines);
         }
     }
     grid.PasteText(col, row, s);
@@ -151,6 +192,8 @@ void TGridDropTarget::DropText(TPoint pt, const std::string& s) {
     const TGridRect dropped{left, row, std::min(std::max(left, right), grid.ColCount() - 1),
                             std::min(row + lines - 1, grid.RowCount() - 1)};
     grid.SetSelection(dropped);
+    grid.NoteOwnDrop(dropped);
+    grid.HideDropArrows();
     FireEvent(grid.OnOleDropped, &grid, dropped);
 }
 
@@ -166,6 +209,8 @@ void TGridDropTarget::DropStream(TPoint pt, std::string cellStream) {
     if (col < 0 || row < 0 || !grid.CellStreamSize(cellStream, cols, rows, id))
         return;
     grid.LoadCellStreamAt(col, row, cellStream);
+    grid.NoteOwnDrop(TGridRect{col, row, col + cols - 1, row + rows - 1});
+    grid.HideDropArrows();
     FireEvent(grid.OnOleDropped, &grid, grid.Selection());
 }
 
@@ -176,8 +221,11 @@ void TGridDropTarget::DropIntoCell(TPoint pt, const std::string& s, bool url) {
     grid.ScreenToCell(pt, col, row);
     bool allow = true;
     FireEvent(url ? grid.OnOleDropURL : grid.OnOleDrop, &grid, row, col, s, allow);
-    if (allow && col >= 0 && row >= 0)
+    if (allow && col >= 0 && row >= 0) {
         grid.SetCells(grid.RealColIndex(col), row, s);
+        grid.NoteOwnDrop(TGridRect{col, row, col, row});
+    }
+    grid.HideDropArrows();
 }
 
 void TGridDropTarget::DropFiles(TPoint pt, const TStringList& files) {
@@ -188,6 +236,7 @@ void TGridDropTarget::DropFiles(TPoint pt, const TStringList& files) {
     int row = -1;
     grid.ScreenToCell(pt, col, row);
     const std::string& name = files[0];
+    grid.HideDropArrows();
     bool allow = true;
     FireEvent(grid.OnOleDropFile, &grid, row, col, name, allow);
     if (!allow || Upper(name).find(".CSV") == std::string::npos)
@@ -204,6 +253,7 @@ void TGridDropTarget::DropCol(TPoint pt, int Col) {
     grid.ScreenToCell(pt, col, row);
     if (col < 0)
         col = grid.ColCount();
+    grid.HideDropArrows();
     const bool keepMove = grid.EnhRowColMove;
     if (grid.FOleDragCol != -1) {
         if (grid.FOleDragList && grid.FOleDragIndex >= 0 &&
@@ -227,4 +277,13 @@ void TGridDropTarget::DropCol(TPoint pt, int Col) {
         grid.EnhRowColMove = keepMove;
     }
     FireEvent(grid.OnOleDropCol, &grid, row, col, Col);
+}
+
+void TExStringGrid::InsertUnselectedRows(int ARow, int Count) {
+    const int at = SelectionRowOf(ARow);
+    if (at < static_cast<int>(FRowSelect.size()))
+        FRowSelect.insert(FRowSelect.begin() + at, static_cast<size_t>(Count), nullptr);
+    for (int i = 0; i < FSelectedRows->Count(); ++i)
+        if ((*FSelectedRows)[i] >= at)
+            FSelectedRows->SetItems(i, (*FSelectedRows)[i] + Count);
 }

@@ -115,13 +115,6 @@ std::string TExStringGrid::CellStyleToCSS(TFont* AFont, TBrush* ABrush, TAlignme
     return css;
 }
 
-std::string TExStringGrid::HTMLCellContent(int RealCol, int ARow, const std::string& Text,
-                                           const std::string&, int&) {
-    if (FHTMLSettings->ExportImages && GetCellType(RealCol, ARow) == ctNode)
-        return "+" + Text;
-    return Text;
-}
-
 std::string TExStringGrid::SaveToHTMLString(const std::string& dir) {
     const THTMLSettings& settings = *FHTMLSettings;
     std::string prolog;

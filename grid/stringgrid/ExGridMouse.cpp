@@ -167,6 +167,8 @@ void TExStringGrid::HandleLeftButtonDown(TShiftState Shift, int X, int Y) {
         FireEvent(OnClickCell, this, ARow, ACol);
         return;
     }
+    if (PressDragCandidate(ACol, ARow, realCol, cellR, shift1, X, Y))
+        return;
     if (PressOnRating(ACol, ARow, realCol, cellR, X) ||
         PressOnButtonOrExpand(ACol, ARow, realCol, X, Y))
         return;

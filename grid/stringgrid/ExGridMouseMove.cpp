@@ -31,6 +31,7 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y) {
         cursorSet = true;
     }
     MoveFixedSizingLine(X, Y);
+    StartOleDrag(ACol, ARow, X, Y);
 
     if (!Designing()) {
         ColSized = GridState() == gsColSizing;

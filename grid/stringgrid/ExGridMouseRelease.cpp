@@ -50,6 +50,8 @@ void TExStringGrid::HandleLeftButtonUp(TShiftState Shift, int X, int Y) {
     FDoOnClick = false;
     if (GridState() == gsSelecting)
         SetGridState(gsNormal);
+    if (ReleaseDragCandidate(Shift, ACol, ARow, X, Y))
+        return;
 
     if (ARow >= 0 && IsNode(ARow) && FGrouping->AutoSelectGroup && ACol > 0 &&
         !GetNodeState(ARow)) {

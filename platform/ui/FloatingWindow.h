@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/ui/Types.h"
+
+class TWinControl;
+
+// What a window that follows the mouse needs: where the mouse is, and a see-through look.
+
+// The mouse position in screen coordinates.
+TPoint GetCursorPos();
+// 255 is opaque, 0 invisible; values outside are clamped.
+void SetWindowAlpha(TWinControl* control, int Alpha);
+int WindowAlpha(const TWinControl* control);
