@@ -6,6 +6,10 @@
 #include "platform/ui/Keys.h"
 #include "platform/ui/Messages.h"
 
+std::string TGridDropDownWrapped::CellValue() {
+    return DropDown()->Text();
+}
+
 TGridDropDownCell::TGridDropDownCell(TExStringGrid* Grid, TEditorType Kind,
                                      TGridDropDownWrapped* Wrapper)
     : TDropDownCellControl(Grid), FGrid(Grid), FKind(Kind), FWrapper(Wrapper) {
@@ -75,8 +79,13 @@ void TGridDropDownCell::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) 
 }
 
 void TGridDropDownCell::SetVisible(bool Value) {
-    if (FWrapper != nullptr)
-        FWrapper->DropDown()->SetVisible(Value);
+    if (FWrapper == nullptr)
+        return;
+    TExCustomDropDown* dropDown = FWrapper->DropDown();
+    // The cell has its value by now: a popup left open would float over the grid alone.
+    if (!Value && dropDown->DroppedDown())
+        dropDown->HideDropDown(true);
+    dropDown->SetVisible(Value);
 }
 
 void TGridDropDownCell::SetEnabled(bool Value) {
@@ -122,6 +131,10 @@ void TGridDropDownCell::CaretToEnd() {
     dropDown->SelectAll();
     dropDown->SetSelStart(dropDown->SelStart() + dropDown->SelLength());
     dropDown->Invalidate();
+}
+
+std::string TGridDropDownCell::CellValue() const {
+    return FWrapper != nullptr ? FWrapper->CellValue() : std::string();
 }
 
 TObject* TGridDropDownCell::EventSender() {

@@ -17,6 +17,8 @@ public:
     virtual void WriteCellText(const std::string& Value) = 0;
     // The calculator folds its pending operation into the value; the others have none.
     virtual void FinishPendingResult() {}
+    // The value as the cell stores it.
+    virtual std::string CellValue();
     // The adapter goes first: the wrapper must not reach it any more.
     virtual void CellDetached() = 0;
 
@@ -59,6 +61,7 @@ public:
     void CalcResult() override;
     void SelectAllText() override;
     void CaretToEnd() override;
+    std::string CellValue() const override;
     TObject* EventSender() override;
     void WndProc(TMessage& Message) override;
 

@@ -164,6 +164,23 @@ TEST_F(GridDropDownEditorsTest, EnterUpAndDownCommitThroughValidation) {
     }
 }
 
+TEST_F(GridDropDownEditorsTest, DownMovesTheGridOnlyWhenThePopupIsClosed) {
+    const TEditorType kinds[] = {edCalculatorDropDown, edDetailDropDown, edImagePickerDropDown,
+                                 edExGridDropDown};
+    for (TEditorType kind : kinds) {
+        for (bool dropped : {false, true}) {
+            TExCustomDropDown* dropDown = Edit(kind, "1", "2");
+            if (dropped)
+                dropDown->ShowDropDown();
+            InputSimulation::KeyDown(dropDown, VK_DOWN);
+            EXPECT_EQ(Validated, std::vector<std::string>{"2"}) << kind << " " << dropped;
+            EXPECT_EQ(Grid->Row(), dropped ? 1 : 2) << kind << " " << dropped;
+            EXPECT_FALSE(dropDown->Visible()) << kind << " " << dropped;
+            EXPECT_FALSE(dropDown->DroppedDown()) << "no popup outlives its editor";
+        }
+    }
+}
+
 TEST_F(GridDropDownEditorsTest, ARefusedValueKeepsTheEditorOpenWithTheKeyConsumed) {
     for (TEditorType kind : Kinds) {
         TExCustomDropDown* dropDown = Edit(kind, "1", "bad");
