@@ -325,6 +325,23 @@ TEST_F(GridDropDownEditorsTest, BackspaceAndDeleteLeaveWorkMode) {
     EXPECT_FALSE(detail->Forced()) << "every key-down clears it";
 }
 
+TEST_F(GridDropDownEditorsTest, HeaderAndFooterButtonsReachTheGridWithTheCell) {
+    std::vector<std::string> clicks;
+    Grid->OnDropDownHeaderButtonClick = [&](TObject* Sender, int ACol, int ARow, int Index) {
+        clicks.push_back("header " + std::to_string(ACol) + std::to_string(ARow) +
+                         std::to_string(Index) +
+                         (Sender == Grid->DetailPickerDropDown() ? "" : "?"));
+    };
+    Grid->OnDropDownFooterButtonClick = [&](TObject*, int ACol, int ARow, int Index) {
+        clicks.push_back("footer " + std::to_string(ACol) + std::to_string(ARow) +
+                         std::to_string(Index));
+    };
+    TExCustomDropDown* dropDown = Edit(edDetailDropDown, "1", "1");
+    dropDown->OnDropDownHeaderButtonClick(dropDown, 2);
+    dropDown->OnDropDownFooterButtonClick(dropDown, 0);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"header 112", "footer 110"}));
+}
+
 TEST_F(GridDropDownEditorsTest, FocusLeavingTheEditorHidesIt) {
     TExCustomDropDown* dropDown = Edit(edDetailDropDown, "1", "2");
     ASSERT_TRUE(dropDown->Focused());
