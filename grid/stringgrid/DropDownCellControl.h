@@ -44,6 +44,8 @@ public:
     virtual std::string CellValue() const { return Text(); }
 
     void AttachEditor(TDropDownCellEditorHooks* Editor) { FEditor = Editor; }
+    // The control the grid's events name as their sender.
+    virtual TObject* EventSender() { return this; }
 
     TDropDownButtonEvent OnHeaderButtonClick;
     TDropDownButtonEvent OnFooterButtonClick;

@@ -107,6 +107,12 @@ class TGridDatePicker;
 class TGridDateTimePicker;
 class TGridDropDownEditor;
 class TGridEditBtn;
+// The drop-down cell editors of grid/dropdown.
+class TGridCalculatorDropDown;
+class TGridColorDropDown;
+class TGridDetailPickerDropDown;
+class TGridExGridDropDown;
+class TGridImageDropDown;
 class TGridSpin;
 class TGridTransCombo;
 class TGridTransEdit;
@@ -1633,6 +1639,13 @@ public:
     // grid takes the control over.
     TGridDropDownEditor* DropDownEditor(TEditorType Kind);
     void SetDropDownControl(TEditorType Kind, TDropDownCellControl* Control);
+    // The drop-down editors, created on first use; defined in grid/dropdown, whose
+    // RegisterGridDropDownEditors() lets the grid create them for their kinds.
+    TGridCalculatorDropDown* CalculatorDropDown();
+    TGridDetailPickerDropDown* DetailPickerDropDown();
+    TGridColorDropDown* ColorPickerDropDown();
+    TGridImageDropDown* ImagePickerDropDown();
+    TGridExGridDropDown* ExGridDropDown();
     // The shared item list of the combo editors (ExGridComboItems.cpp).
     void ClearComboString();
     void AddComboString(const std::string& S);

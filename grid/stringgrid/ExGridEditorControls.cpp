@@ -9,6 +9,7 @@
 #include "grid/stringgrid/GridDatePicker.h"
 #include "grid/stringgrid/GridDateText.h"
 #include "grid/stringgrid/GridDropDownEditor.h"
+#include "grid/stringgrid/GridDropDownFactory.h"
 #include "grid/stringgrid/GridEditBtn.h"
 #include "grid/stringgrid/GridEditorFactory.h"
 #include "grid/stringgrid/GridSpin.h"
@@ -117,7 +118,12 @@ TGridDropDownEditor* TExStringGrid::DropDownEditor(TEditorType Kind) {
     for (TGridDropDownEditor* editor : FDropDownEditors)
         if (editor->Kind() == Kind && editor->Control() != nullptr)
             return editor;
-    return nullptr;
+    // First use: the registered maker gives the kind's control, if it has one.
+    TDropDownCellControl* made = MakeDropDownCellControl(this, Kind);
+    if (made == nullptr)
+        return nullptr;
+    SetDropDownControl(Kind, made);
+    return FDropDownEditors.back();
 }
 
 void TExStringGrid::SetDropDownControl(TEditorType Kind, TDropDownCellControl* Control) {

@@ -143,7 +143,7 @@ void TGridDropDownEditor::DropDownKeyDown(WORD& Key, TShiftState Shift) {
 
 void TGridDropDownEditor::DropDownKeyPress(TChar& Key) {
     if (FGrid->OnKeyPress)
-        FGrid->OnKeyPress(FControl, Key);
+        FGrid->OnKeyPress(FControl->EventSender(), Key);
     if (Key == 27 || Key == '\r' || Key == '\t')
         Key = 0;
 }

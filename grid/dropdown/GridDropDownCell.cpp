@@ -1,0 +1,151 @@
+#include "grid/dropdown/GridDropDownCell.h"
+
+#include "grid/dropdown/ExCustomDropDown.h"
+#include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/GridDropDownEditor.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/Messages.h"
+
+std::string TGridDropDownWrapped::CellValue() {
+    return DropDown()->Text();
+}
+
+TGridDropDownCell::TGridDropDownCell(TExStringGrid* Grid, TEditorType Kind,
+                                     TGridDropDownWrapped* Wrapper)
+    : TDropDownCellControl(Grid), FGrid(Grid), FKind(Kind), FWrapper(Wrapper) {
+    TDropDownCellControl::SetVisible(false);
+    TExCustomDropDown* dropDown = FWrapper->DropDown();
+    dropDown->OnDropDownHeaderButtonClick = [this](TObject* Sender, int ButtonIndex) {
+        if (OnHeaderButtonClick)
+            OnHeaderButtonClick(Sender, ButtonIndex);
+    };
+    dropDown->OnDropDownFooterButtonClick = [this](TObject* Sender, int ButtonIndex) {
+        if (OnFooterButtonClick)
+            OnFooterButtonClick(Sender, ButtonIndex);
+    };
+}
+
+TGridDropDownCell::~TGridDropDownCell() {
+    if (FWrapper != nullptr)
+        FWrapper->CellDetached();
+}
+
+TExCustomDropDown* TGridDropDownCell::DropDown() const {
+    return FWrapper != nullptr ? FWrapper->DropDown() : nullptr;
+}
+
+TGridDropDownEditor* TGridDropDownCell::Editor() const {
+    TGridDropDownEditor* editor = FGrid->DropDownEditor(FKind);
+    return editor != nullptr && editor->Control() == this ? editor : nullptr;
+}
+
+bool TGridDropDownCell::EditorTakesMessage(TMessage& Message) {
+    if (Message.Msg == WM_KEYDOWN) {
+        auto key = static_cast<WORD>(Message.WParam);
+        KeyDown(key, KeyDataToShiftState(Message.LParam) + CurrentShiftState());
+        Message.WParam = key;
+        return key == 0;
+    }
+    if (Message.Msg == WM_CHAR) {
+        auto key = static_cast<TChar>(Message.WParam);
+        KeyPress(key);
+        Message.WParam = key;
+        return key == 0;
+    }
+    return false;
+}
+
+bool TGridDropDownCell::EditorWantsKey(WPARAM Key) {
+    return Perform(CM_WANTSPECIALKEY, Key) != 0;
+}
+
+std::string TGridDropDownCell::Text() const {
+    return FWrapper != nullptr ? FWrapper->DropDown()->Text() : std::string();
+}
+
+void TGridDropDownCell::SetText(const std::string& Value) {
+    if (FWrapper != nullptr)
+        FWrapper->WriteCellText(Value);
+}
+
+void TGridDropDownCell::SetParent(TWinControl* AParent) {
+    if (FWrapper != nullptr)
+        FWrapper->DropDown()->SetParent(AParent);
+}
+
+void TGridDropDownCell::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    if (FWrapper != nullptr)
+        FWrapper->DropDown()->SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TGridDropDownCell::SetVisible(bool Value) {
+    if (FWrapper == nullptr)
+        return;
+    TExCustomDropDown* dropDown = FWrapper->DropDown();
+    // The cell has its value by now: a popup left open would float over the grid alone.
+    if (!Value && dropDown->DroppedDown())
+        dropDown->HideDropDown(true);
+    dropDown->SetVisible(Value);
+}
+
+void TGridDropDownCell::SetEnabled(bool Value) {
+    if (FWrapper != nullptr)
+        FWrapper->DropDown()->SetEnabled(Value);
+}
+
+bool TGridDropDownCell::CanFocus() const {
+    return FWrapper != nullptr && FWrapper->DropDown()->CanFocus();
+}
+
+void TGridDropDownCell::SetFocus() {
+    if (FWrapper != nullptr)
+        FWrapper->DropDown()->SetFocus();
+}
+
+bool TGridDropDownCell::DroppedDown() const {
+    return FWrapper != nullptr && FWrapper->DropDown()->DroppedDown();
+}
+
+void TGridDropDownCell::DoDropDown() {
+    if (FWrapper != nullptr)
+        FWrapper->DropDown()->ShowDropDown();
+}
+
+void TGridDropDownCell::CalcResult() {
+    if (FWrapper != nullptr)
+        FWrapper->FinishPendingResult();
+}
+
+void TGridDropDownCell::SelectAllText() {
+    if (FWrapper == nullptr)
+        return;
+    FWrapper->DropDown()->SelectAll();
+    FWrapper->DropDown()->Invalidate();
+}
+
+void TGridDropDownCell::CaretToEnd() {
+    if (FWrapper == nullptr)
+        return;
+    TExCustomDropDown* dropDown = FWrapper->DropDown();
+    // The end of the value: before the suffix, where a whole selection of it ends.
+    dropDown->SelectAll();
+    dropDown->SetSelStart(dropDown->SelStart() + dropDown->SelLength());
+    dropDown->Invalidate();
+}
+
+std::string TGridDropDownCell::CellValue() const {
+    return FWrapper != nullptr ? FWrapper->CellValue() : std::string();
+}
+
+TObject* TGridDropDownCell::EventSender() {
+    if (FWrapper == nullptr)
+        return this;
+    return FWrapper->DropDown();
+}
+
+void TGridDropDownCell::WndProc(TMessage& Message) {
+    TDropDownCellControl::WndProc(Message);
+    // The editor colours the control it shows.
+    if (Message.Msg == CM_COLORCHANGED && FWrapper != nullptr)
+        FWrapper->DropDown()->SetColor(Color());
+}

@@ -1,0 +1,69 @@
+#include "grid/dropdown/GridDropDownEditors.h"
+
+#include "grid/dropdown/ExGridDropDownGrid.h"
+#include "grid/stringgrid/GridDropDownFactory.h"
+
+namespace {
+
+template <typename TWrapper> TDropDownCellControl* MakeCell(TExStringGrid* Grid) {
+    return (new TWrapper(Grid))->Cell();
+}
+
+struct TWrapperMaker {
+    TEditorType Kind;
+    TDropDownCellControl* (*Make)(TExStringGrid* Grid);
+};
+
+template <typename TWrapper> constexpr TWrapperMaker MakerOf() {
+    return {TWrapper::Kind, &MakeCell<TWrapper>};
+}
+
+constexpr TWrapperMaker WrapperMakers[] = {
+    MakerOf<TGridCalculatorDropDown>(), MakerOf<TGridDetailPickerDropDown>(),
+    MakerOf<TGridColorDropDown>(),      MakerOf<TGridImageDropDown>(),
+    MakerOf<TGridExGridDropDown>(),
+};
+
+TDropDownCellControl* MakeWrapperCell(TExStringGrid* Grid, TEditorType Kind) {
+    for (const TWrapperMaker& maker : WrapperMakers)
+        if (maker.Kind == Kind)
+            return maker.Make(Grid);
+    return nullptr;
+}
+
+// The grid's wrapper of that class; nullptr when the program gave the kind a control of its own.
+template <typename TWrapper> TWrapper* WrapperOf(TExStringGrid* Grid) {
+    TGridDropDownEditor* editor = Grid->DropDownEditor(TWrapper::Kind);
+    auto* cell = editor != nullptr ? dynamic_cast<TGridDropDownCell*>(editor->Control()) : nullptr;
+    return cell != nullptr ? dynamic_cast<TWrapper*>(cell->DropDown()) : nullptr;
+}
+
+} // namespace
+
+void RegisterGridDropDownEditors() {
+    SetDropDownCellControlMaker(&MakeWrapperCell);
+}
+
+TExStringGrid* TGridExGridDropDown::Grid() const {
+    return GetGrid();
+}
+
+TGridCalculatorDropDown* TExStringGrid::CalculatorDropDown() {
+    return WrapperOf<TGridCalculatorDropDown>(this);
+}
+
+TGridDetailPickerDropDown* TExStringGrid::DetailPickerDropDown() {
+    return WrapperOf<TGridDetailPickerDropDown>(this);
+}
+
+TGridColorDropDown* TExStringGrid::ColorPickerDropDown() {
+    return WrapperOf<TGridColorDropDown>(this);
+}
+
+TGridImageDropDown* TExStringGrid::ImagePickerDropDown() {
+    return WrapperOf<TGridImageDropDown>(this);
+}
+
+TGridExGridDropDown* TExStringGrid::ExGridDropDown() {
+    return WrapperOf<TGridExGridDropDown>(this);
+}

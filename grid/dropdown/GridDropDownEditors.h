@@ -1,0 +1,50 @@
+#pragma once
+
+// The drop-down controls as the string grid's cell editors, one wrapper per editor kind. The
+// grid creates each on first use for its kind and publishes it (CalculatorDropDown(), ...) once
+// RegisterGridDropDownEditors() has run; a program calls it once at start-up.
+
+#include "grid/dropdown/ExCalculatorDropdown.h"
+#include "grid/dropdown/ExColorPickerDropDown.h"
+#include "grid/dropdown/ExCustomGridDropDown.h"
+#include "grid/dropdown/ExDetailDropDown.h"
+#include "grid/dropdown/ExImagePickerDropDown.h"
+#include "grid/dropdown/GridDropDownWrapper.h"
+
+void RegisterGridDropDownEditors();
+
+class TGridCalculatorDropDown
+    : public TGridDropDownWrapper<TExCalculatorDropdown, edCalculatorDropDown> {
+public:
+    using TGridDropDownWrapper::TGridDropDownWrapper;
+
+protected:
+    // Enter stores the result of the pending operation, not the operand on display.
+    void FinishPendingResult() override { CalcResult(); }
+};
+
+class TGridDetailPickerDropDown : public TGridDropDownWrapper<TExDetailDropDown, edDetailDropDown> {
+public:
+    using TGridDropDownWrapper::TGridDropDownWrapper;
+};
+
+class TGridColorDropDown
+    : public TGridDropDownWrapper<TExColorPickerDropDown, edColorPickerDropDown> {
+public:
+    using TGridDropDownWrapper::TGridDropDownWrapper;
+};
+
+class TGridImageDropDown
+    : public TGridDropDownWrapper<TExImagePickerDropDown, edImagePickerDropDown> {
+public:
+    using TGridDropDownWrapper::TGridDropDownWrapper;
+};
+
+class TGridExGridDropDown
+    : public TGridDropDownWrapper<GridDropDown::TCustomExGridDropDown, edExGridDropDown> {
+public:
+    using TGridDropDownWrapper::TGridDropDownWrapper;
+
+    // The drop-down's own grid, in its popup.
+    TExStringGrid* Grid() const;
+};

@@ -1,0 +1,352 @@
+// The drop-down controls as the string grid's cell editors, driven by synthesized keys.
+#include "grid/dropdown/GridDropDownEditors.h"
+#include "grid/dropdown/ExGridDropDownGrid.h"
+
+#include "grid/foundation/ScopedFormatSettings.h"
+#include "grid/stringgrid/ExGrid.h"
+#include "platform/core/Exception.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/InputSimulation.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const TEditorType Kinds[] = {edCalculatorDropDown, edDetailDropDown, edColorPickerDropDown,
+                             edImagePickerDropDown, edExGridDropDown};
+
+class TDropDownTestGrid : public TExStringGrid {
+public:
+    using TExStringGrid::FNoAutoAdvance;
+    using TExStringGrid::TExStringGrid;
+};
+
+// A shown form holding a grid whose validation handler records every value and refuses it when
+// a test says so.
+class GridDropDownEditorsTest : public ::testing::Test {
+protected:
+    GridDropDownEditorsTest()
+        : English(ScopedFormatSettings::English()), Form(std::make_unique<TForm>(nullptr)),
+          Grid(new TDropDownTestGrid(Form.get())) {
+        RegisterGridDropDownEditors();
+        Form->SetClientWidth(500);
+        Form->SetClientHeight(300);
+        Grid->SetParent(Form.get());
+        Grid->SetBounds(0, 0, 480, 280);
+        Grid->SetColCount(5);
+        Grid->SetRowCount(6);
+        Grid->OnCellValidate = [this](TObject*, int, int, std::string& Value, bool& Valid) {
+            Validated.push_back(Value);
+            if (RefuseWith) {
+                Value = *RefuseWith;
+                Valid = false;
+            }
+        };
+        Form->Show();
+        Application->ProcessMessages();
+    }
+    ~GridDropDownEditorsTest() override {
+        for (TEditorType kind : Kinds)
+            if (TExCustomDropDown* dropDown = Wrapper(kind); dropDown && dropDown->DroppedDown())
+                dropDown->HideDropDown(true);
+    }
+
+    // The wrapper the grid shows for the kind; nullptr before its first use.
+    TExCustomDropDown* Wrapper(TEditorType Kind) {
+        switch (Kind) {
+        case edCalculatorDropDown:
+            return Grid->CalculatorDropDown();
+        case edDetailDropDown:
+            return Grid->DetailPickerDropDown();
+        case edColorPickerDropDown:
+            return Grid->ColorPickerDropDown();
+        case edImagePickerDropDown:
+            return Grid->ImagePickerDropDown();
+        case edExGridDropDown:
+            return Grid->ExGridDropDown();
+        default:
+            return nullptr;
+        }
+    }
+
+    // The editor of the kind opened by the grid over cell (1, 1) holding Text, its value
+    // changed to Typed.
+    TExCustomDropDown* Edit(TEditorType Kind, const std::string& Text, const std::string& Typed) {
+        Grid->DefaultEditor = Kind;
+        Grid->SetOptions(Grid->Options() << goEditing);
+        Grid->SetCol(1);
+        Grid->SetRow(1);
+        Grid->SetCells(1, 1, Text);
+        Grid->SetFocus();
+        Grid->ShowInplaceEdit();
+        TExCustomDropDown* dropDown = Wrapper(Kind);
+        EXPECT_TRUE(dropDown->Visible() && dropDown->Focused()) << Kind;
+        dropDown->SetTextDirect(Typed);
+        Validated.clear();
+        return dropDown;
+    }
+
+    ScopedFormatSettings English;
+    std::unique_ptr<TForm> Form;
+    TDropDownTestGrid* Grid;
+    std::vector<std::string> Validated;
+    std::optional<std::string> RefuseWith;
+};
+
+TEST_F(GridDropDownEditorsTest, TheGridCreatesEachWrapperOnFirstUseAndReusesIt) {
+    for (TEditorType kind : Kinds) {
+        TCellEditor* editor = Grid->CellEditorOfKind(kind);
+        ASSERT_NE(editor, nullptr) << kind;
+        TExCustomDropDown* wrapper = Wrapper(kind);
+        ASSERT_NE(wrapper, nullptr) << kind;
+        EXPECT_EQ(wrapper->Owner(), Grid);
+        EXPECT_EQ(wrapper->Parent(), Grid);
+        EXPECT_FALSE(wrapper->Visible()) << "hidden until a cell is edited";
+        EXPECT_EQ(Grid->CellEditorOfKind(kind), editor) << kind;
+        EXPECT_EQ(Wrapper(kind), wrapper) << kind;
+    }
+    EXPECT_EQ(Grid->ExGridDropDown()->Grid(),
+              static_cast<TExStringGrid*>(Grid->ExGridDropDown()->GetGrid()));
+}
+
+TEST_F(GridDropDownEditorsTest, AWrapperNeedsAGridAsItsOwner) {
+    EXPECT_THROW(new TGridCalculatorDropDown(Form.get()), Exception);
+}
+
+TEST_F(GridDropDownEditorsTest, AFreedWrapperIsMadeAgainOnNextUse) {
+    Grid->CellEditorOfKind(edCalculatorDropDown);
+    delete Grid->CalculatorDropDown();
+    TExCustomDropDown* again = Edit(edCalculatorDropDown, "5", "6");
+    ASSERT_NE(again, nullptr);
+    InputSimulation::KeyDown(again, VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), "6.00");
+}
+
+TEST_F(GridDropDownEditorsTest, EscapeRestoresTheCellWithoutValidation) {
+    for (TEditorType kind : Kinds) {
+        TExCustomDropDown* dropDown = Edit(kind, "12", "34");
+        InputSimulation::KeyPress(dropDown, VK_ESCAPE, 27);
+        EXPECT_TRUE(Validated.empty()) << kind;
+        EXPECT_FALSE(dropDown->Visible()) << kind;
+        EXPECT_TRUE(Grid->Focused()) << kind;
+        EXPECT_EQ(Grid->Cells(1, 1), "12") << kind;
+    }
+}
+
+TEST_F(GridDropDownEditorsTest, EnterUpAndDownCommitThroughValidation) {
+    struct Case {
+        TEditorType Kind;
+        WORD Key;
+        const char* Stored;
+    };
+    const Case cases[] = {
+        {edCalculatorDropDown, VK_RETURN, "2.00"},
+        {edCalculatorDropDown, VK_UP, "2"},
+        {edDetailDropDown, VK_UP, "2"},
+        {edDetailDropDown, VK_DOWN, "2"},
+        {edColorPickerDropDown, VK_RETURN, "2"},
+        {edImagePickerDropDown, VK_DOWN, "2"},
+        {edExGridDropDown, VK_RETURN, "2"},
+        {edExGridDropDown, VK_UP, "2"},
+    };
+    for (const Case& c : cases) {
+        TExCustomDropDown* dropDown = Edit(c.Kind, "1", "2");
+        InputSimulation::KeyDown(dropDown, c.Key);
+        EXPECT_EQ(Validated, std::vector<std::string>{c.Stored}) << c.Kind << " " << c.Key;
+        EXPECT_EQ(Grid->Cells(1, 1), c.Stored) << c.Kind;
+        EXPECT_FALSE(dropDown->Visible()) << c.Kind;
+    }
+}
+
+TEST_F(GridDropDownEditorsTest, DownMovesTheGridOnlyWhenThePopupIsClosed) {
+    const TEditorType kinds[] = {edCalculatorDropDown, edDetailDropDown, edImagePickerDropDown,
+                                 edExGridDropDown};
+    for (TEditorType kind : kinds) {
+        for (bool dropped : {false, true}) {
+            TExCustomDropDown* dropDown = Edit(kind, "1", "2");
+            if (dropped)
+                dropDown->ShowDropDown();
+            InputSimulation::KeyDown(dropDown, VK_DOWN);
+            EXPECT_EQ(Validated, std::vector<std::string>{"2"}) << kind << " " << dropped;
+            EXPECT_EQ(Grid->Row(), dropped ? 1 : 2) << kind << " " << dropped;
+            EXPECT_FALSE(dropDown->Visible()) << kind << " " << dropped;
+            EXPECT_FALSE(dropDown->DroppedDown()) << "no popup outlives its editor";
+        }
+    }
+}
+
+TEST_F(GridDropDownEditorsTest, ARefusedValueKeepsTheEditorOpenWithTheKeyConsumed) {
+    for (TEditorType kind : Kinds) {
+        TExCustomDropDown* dropDown = Edit(kind, "1", "bad");
+        RefuseWith = "good";
+        Grid->FNoAutoAdvance = false;
+        const int row = Grid->Row();
+        InputSimulation::KeyDown(dropDown, VK_RETURN);
+        EXPECT_EQ(dropDown->Text(), "good") << kind;
+        EXPECT_TRUE(dropDown->Visible()) << kind;
+        EXPECT_TRUE(Grid->FNoAutoAdvance) << kind;
+        EXPECT_EQ(Grid->Row(), row) << kind;
+        RefuseWith.reset();
+        InputSimulation::KeyPress(dropDown, VK_ESCAPE, 27);
+    }
+}
+
+TEST_F(GridDropDownEditorsTest, TabCommitsAndMovesOnWithGoTabs) {
+    Grid->SetOptions(Grid->Options() << goTabs);
+    for (TEditorType kind : Kinds) {
+        TExCustomDropDown* dropDown = Edit(kind, "1", "2");
+        InputSimulation::KeyPress(dropDown, VK_TAB, '\t');
+        EXPECT_EQ(Validated, std::vector<std::string>{"2"}) << kind;
+        EXPECT_EQ(Grid->Cells(1, 1), "2") << kind;
+        EXPECT_EQ(Grid->Col(), 2) << kind;
+        Grid->HideInplaceEdit();
+    }
+}
+
+TEST_F(GridDropDownEditorsTest, TabWithoutGoTabsCommitsWhenTheGridValidatesAndLeavesTheTabToIt) {
+    Grid->SetOptions(Grid->Options() >> goTabs);
+    for (TEditorType kind : Kinds) {
+        TExCustomDropDown* dropDown = Edit(kind, "1", "2");
+        InputSimulation::KeyPress(dropDown, VK_TAB, '\t');
+        EXPECT_EQ(Validated, std::vector<std::string>{"2"}) << kind;
+        EXPECT_EQ(Grid->Cells(1, 1), "2") << kind;
+        EXPECT_FALSE(dropDown->Visible()) << kind;
+        Application->ProcessMessages();
+        Grid->HideInplaceEdit();
+    }
+}
+
+TEST_F(GridDropDownEditorsTest, ARefusedTabKeepsTheEditorOpen) {
+    Grid->SetOptions(Grid->Options() << goTabs);
+    for (TEditorType kind : Kinds) {
+        TExCustomDropDown* dropDown = Edit(kind, "1", "bad");
+        RefuseWith = "good";
+        InputSimulation::KeyDown(dropDown, VK_TAB);
+        EXPECT_EQ(dropDown->Text(), "good") << kind;
+        EXPECT_TRUE(dropDown->Visible()) << kind;
+        EXPECT_EQ(Grid->Col(), 1) << kind;
+        RefuseWith.reset();
+        InputSimulation::KeyPress(dropDown, VK_ESCAPE, 27);
+    }
+}
+
+TEST_F(GridDropDownEditorsTest, TheOpenColourPickerTakesItsNavigationKeys) {
+    struct Case {
+        bool Dropped;
+        WORD Key;
+        bool Commits;
+    };
+    const Case cases[] = {
+        {true, VK_UP, false},   {true, VK_DOWN, false}, {true, VK_HOME, false},
+        {true, VK_END, false},  {true, VK_NEXT, false}, {true, VK_RETURN, true},
+        {false, VK_HOME, true}, {false, VK_UP, true},
+    };
+    for (const Case& c : cases) {
+        TExCustomDropDown* dropDown = Edit(edColorPickerDropDown, "Red", "Blue");
+        if (c.Dropped)
+            dropDown->ShowDropDown();
+        ASSERT_EQ(dropDown->DroppedDown(), c.Dropped);
+        InputSimulation::KeyDown(dropDown, c.Key);
+        EXPECT_EQ(Validated.size(), c.Commits ? 1u : 0u) << c.Key << " " << c.Dropped;
+        EXPECT_EQ(dropDown->Visible(), !c.Commits) << c.Key << " " << c.Dropped;
+        if (dropDown->DroppedDown())
+            dropDown->HideDropDown(true);
+        if (dropDown->Visible())
+            InputSimulation::KeyPress(dropDown, VK_ESCAPE, 27);
+    }
+}
+
+TEST_F(GridDropDownEditorsTest, EnterInTheCalculatorStoresThePendingResult) {
+    TExCustomDropDown* dropDown = Edit(edCalculatorDropDown, "3", "3");
+    InputSimulation::TypeChar(dropDown, '+');
+    InputSimulation::TypeChar(dropDown, '4');
+    ASSERT_EQ(dropDown->Text(), "4");
+    InputSimulation::KeyDown(dropDown, VK_RETURN);
+    EXPECT_EQ(Validated, std::vector<std::string>{"7.00"});
+    EXPECT_EQ(Grid->Cells(1, 1), "7.00");
+}
+
+TEST_F(GridDropDownEditorsTest, AltDownOpensThePopupAndNeverCommits) {
+    for (TEditorType kind : Kinds) {
+        TExCustomDropDown* dropDown = Edit(kind, "1", "2");
+        InputSimulation::KeyDown(dropDown, VK_DOWN, TShiftState() << ssAlt);
+        EXPECT_TRUE(Validated.empty()) << kind;
+        EXPECT_TRUE(dropDown->DroppedDown()) << kind;
+        EXPECT_TRUE(dropDown->Visible()) << kind;
+        dropDown->HideDropDown(true);
+        InputSimulation::KeyPress(dropDown, VK_ESCAPE, 27);
+    }
+}
+
+TEST_F(GridDropDownEditorsTest, TheGridsKeyPressNamesTheWrapper) {
+    for (TEditorType kind : Kinds) {
+        TExCustomDropDown* dropDown = Edit(kind, "1", "1");
+        std::vector<TObject*> senders;
+        Grid->OnKeyPress = [&](TObject* Sender, TChar&) { senders.push_back(Sender); };
+        InputSimulation::TypeChar(dropDown, '5');
+        EXPECT_EQ(senders, std::vector<TObject*>{dropDown}) << kind;
+        Grid->OnKeyPress = nullptr;
+        InputSimulation::KeyPress(dropDown, VK_ESCAPE, 27);
+    }
+}
+
+TEST_F(GridDropDownEditorsTest, TextChangesReachOnEditChange) {
+    for (TEditorType kind : Kinds) {
+        TExCustomDropDown* dropDown = Edit(kind, "1", "1");
+        std::vector<std::string> changes;
+        Grid->OnEditChange = [&](TObject* Sender, int ACol, int ARow, const std::string& Value) {
+            EXPECT_EQ(Sender, Grid);
+            changes.push_back(std::to_string(ACol) + std::to_string(ARow) + " " + Value);
+        };
+        dropDown->SetTextDirect("changed");
+        EXPECT_EQ(changes, std::vector<std::string>{"11 changed"}) << kind;
+        Grid->OnEditChange = nullptr;
+        InputSimulation::KeyPress(dropDown, VK_ESCAPE, 27);
+    }
+}
+
+TEST_F(GridDropDownEditorsTest, BackspaceAndDeleteLeaveWorkMode) {
+    TExCustomDropDown* dropDown = Edit(edDetailDropDown, "abc", "abc");
+    TGridDetailPickerDropDown* detail = Grid->DetailPickerDropDown();
+    InputSimulation::KeyDown(dropDown, VK_BACK);
+    EXPECT_FALSE(detail->WorkMode());
+    InputSimulation::KeyDown(dropDown, 'A');
+    EXPECT_TRUE(detail->WorkMode());
+    InputSimulation::KeyDown(dropDown, VK_DELETE);
+    EXPECT_FALSE(detail->WorkMode());
+    detail->SetForced(true);
+    InputSimulation::KeyDown(dropDown, VK_LEFT);
+    EXPECT_FALSE(detail->Forced()) << "every key-down clears it";
+}
+
+TEST_F(GridDropDownEditorsTest, HeaderAndFooterButtonsReachTheGridWithTheCell) {
+    std::vector<std::string> clicks;
+    Grid->OnDropDownHeaderButtonClick = [&](TObject* Sender, int ACol, int ARow, int Index) {
+        clicks.push_back("header " + std::to_string(ACol) + std::to_string(ARow) +
+                         std::to_string(Index) +
+                         (Sender == Grid->DetailPickerDropDown() ? "" : "?"));
+    };
+    Grid->OnDropDownFooterButtonClick = [&](TObject*, int ACol, int ARow, int Index) {
+        clicks.push_back("footer " + std::to_string(ACol) + std::to_string(ARow) +
+                         std::to_string(Index));
+    };
+    TExCustomDropDown* dropDown = Edit(edDetailDropDown, "1", "1");
+    dropDown->OnDropDownHeaderButtonClick(dropDown, 2);
+    dropDown->OnDropDownFooterButtonClick(dropDown, 0);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"header 112", "footer 110"}));
+}
+
+TEST_F(GridDropDownEditorsTest, FocusLeavingTheEditorHidesIt) {
+    TExCustomDropDown* dropDown = Edit(edDetailDropDown, "1", "2");
+    ASSERT_TRUE(dropDown->Focused());
+    Grid->SetFocus();
+    EXPECT_FALSE(dropDown->Visible());
+}
+
+} // namespace
