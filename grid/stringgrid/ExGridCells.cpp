@@ -46,9 +46,6 @@ std::string FormatFloat(const std::string& Format, double Value) {
 } // namespace
 
 TCellProperties* TExStringGrid::ExistingProperties(int i, int j) const {
-    // Most cells hold no object: their slot is read before any check that costs a call.
-    if (!GetGridObject(i, j))
-        return nullptr;
     return HasCellProperties(i, j) ? dynamic_cast<TCellProperties*>(GetGridObject(i, j)) : nullptr;
 }
 
