@@ -37,7 +37,9 @@ TCellProperties* TBaseGrid::PropertiesOf(int c, int r) const {
 }
 
 bool TBaseGrid::HasCellProperties(int c, int r) const {
-    return c >= 0 && c < TotalColCount() && r >= 0 && r < RowCount() && PropertiesOf(c, r);
+    // Most cells hold no object: their slot is read before the counts are asked.
+    return GetGridObject(c, r) && c >= 0 && c < TotalColCount() && r >= 0 && r < RowCount() &&
+           PropertiesOf(c, r);
 }
 
 std::string TBaseGrid::GetCellEx(int c, int r) const {

@@ -43,6 +43,11 @@ public:
     std::string GetGridCell(int c, int r) const { return GridCells(c, r); }
     void SetGridCell(int c, int r, const std::string& Value);
     TObject* GetGridObject(int c, int r) const { return TStringGrid::Objects(c, r); }
+    // Whether Cells(c, r) is the stored text as it is (no object, so no merged area, and no
+    // display hook): bulk readers then read CellTextView without a copy.
+    bool ShowsStoredText(int c, int r) const {
+        return !OnGetDisplText && !OnGetDisplWideText && !GetGridObject(c, r);
+    }
     // Does not free the object it replaces.
     void SetGridObject(int c, int r, TObject* Value);
     // The cell's properties, created with the defaults on first use; never nullptr. Refuses
@@ -169,6 +174,7 @@ protected:
     virtual void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
                                  TGridDrawState AState);
     virtual void LastRowChanged() {}
+    // Readers of many cells skip both where ShowsStoredText holds: overrides act through the hooks.
     virtual void GetDisplText(int ACol, int ARow, std::string& Value) const;
     virtual void GetDisplWideText(int ACol, int ARow, std::string& Value) const;
     virtual void GetDefaultCellProperties(int ACol, int ARow, TFont* AFont, TBrush* ABrush,

@@ -7,8 +7,9 @@
 int GetTextKind(std::string_view Text, bool AllowHTML) {
     if (Text.empty())
         return tkPlain;
-    // The blank gives a one-character text a second character to test.
-    std::u32string chars = Utf8ToCodePoints(Text) + U' ';
+    // Only the first five characters decide, and they lie in the first 20 bytes: long texts
+    // are not decoded whole. The blank gives a one-character text a second character to test.
+    std::u32string chars = Utf8ToCodePoints(Text.substr(0, 24)) + U' ';
     if (chars[0] == U'=')
         return tkFormula;
     if (chars[0] == U'|' && chars[1] == U'\\') {

@@ -267,12 +267,13 @@ uint32_t TComponentImageReader::ReadLittleEndian(int Bytes) {
     return value;
 }
 
+// Every cell of a grid stream starts an image: the names are compared where they lie.
 void TComponentImageReader::ReadImageStart(std::string_view ExpectedClass) {
     if (Take(Signature.size()) != Signature)
         throw EReadError("Invalid stream format");
-    if (ReadShortString() != ExpectedClass)
+    if (Take(ReadLittleEndian(1)) != ExpectedClass)
         throw EReadError("Invalid stream format");
-    ReadShortString(); // the object name
+    Take(ReadLittleEndian(1)); // the object name
 }
 
 std::string TComponentImageReader::ReadShortString() {

@@ -27,14 +27,15 @@ struct TStopTable {
     std::array<bool, 256> Stops;
 };
 
-// The field as stored: Java's "^" is an empty cell and "~" a line break; in plain mode a
-// vertical tab outside quotes is an older line break.
+// The field as stored. A quoted field is taken as it is; outside quotes Java's "^" is an empty
+// cell and "~" a line break, and in plain mode a vertical tab is an older line break (files
+// written before line breaks were quoted).
 inline std::string_view FinishField(std::string_view field, bool quoted, bool java,
                                     std::string& buffer) {
     const char mark = java ? '~' : VerticalTab;
     if (java && !quoted && field == "^")
         return {};
-    if ((!java && quoted) || std::memchr(field.data(), mark, field.size()) == nullptr)
+    if (quoted || std::memchr(field.data(), mark, field.size()) == nullptr)
         return field;
     std::string out;
     out.reserve(field.size() + 8);

@@ -15,24 +15,6 @@ bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
-// Every CR LF, CR or LF as one "~": the Java convention has a single line-break mark.
-std::string LineBreaksToTilde(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            out += '~';
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else if (text[i] == '\n') {
-            out += '~';
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 // Unpaired occurrences: the end of each run of odd length, so the doubled delimiters around
 // empty fields do not outweigh a delimiter that separates every field.
 int UnpairedCount(char c, std::string_view line) {
@@ -64,29 +46,37 @@ int PlainCount(char c, std::string_view line) {
 } // namespace
 
 std::string CsvField(std::string_view text, const TCsvOptions& options) {
-    std::string body = options.JavaCSV ? LineBreaksToTilde(text) : std::string(text);
-    if (body.empty()) {
+    std::string out;
+    AppendCsvField(out, text, options);
+    return out;
+}
+
+void AppendCsvField(std::string& out, std::string_view text, const TCsvOptions& options) {
+    if (text.empty()) {
         if (options.JavaCSV && !options.AlwaysQuotes)
-            return "^";
-        return options.AlwaysQuotes || options.QuoteEmptyCells ? "\"\"" : "";
+            out += '^';
+        else if (options.AlwaysQuotes || options.QuoteEmptyCells)
+            out += "\"\"";
+        return;
     }
     const bool needsQuotes =
-        options.AlwaysQuotes || body.find(Quote) != std::string::npos ||
-        (options.Delimiter != '\0' && body.find(options.Delimiter) != std::string::npos) ||
-        HasLineBreak(body) || body.find(VerticalTab) != std::string::npos || body.front() == ' ' ||
-        (options.JavaCSV && body == "^");
-    if (!needsQuotes)
-        return body;
-    std::string out;
-    out.reserve(body.size() + 2);
+        options.AlwaysQuotes || text.find(Quote) != std::string_view::npos ||
+        (options.Delimiter != '\0' && text.find(options.Delimiter) != std::string_view::npos) ||
+        HasLineBreak(text) || text.find(VerticalTab) != std::string_view::npos ||
+        text.front() == ' ' ||
+        // Unquoted, these are the Java marks of an empty cell and a line break.
+        (options.JavaCSV && (text == "^" || text.find('~') != std::string_view::npos));
+    if (!needsQuotes) {
+        out += text;
+        return;
+    }
     out += Quote;
-    for (char c : body) {
+    for (char c : text) {
         if (c == Quote)
             out += Quote;
         out += c;
     }
     out += Quote;
-    return out;
 }
 
 char DetectCsvDelimiter(std::string_view firstLine, std::string_view secondLine) {

@@ -9,7 +9,8 @@ struct TCsvOptions {
     char Delimiter = ',';
     bool AlwaysQuotes = false;
     bool QuoteEmptyCells = true;
-    // Empty fields as "^", line breaks as "~", as Java tools write them.
+    // Empty fields as "^", as Java tools write them. Line breaks are quoted as in any CSV;
+    // "~" outside quotes, how older files held them, still reads as a line break.
     bool JavaCSV = false;
 };
 
@@ -20,6 +21,8 @@ using TCsvRecord = std::vector<std::string>;
 // The field for one cell text: quotes doubled, and enclosed in quotes when it holds the
 // delimiter, a quote or any line break, so every text reads back as it was written.
 std::string CsvField(std::string_view text, const TCsvOptions& options);
+// The same field appended to out, for writers of many fields.
+void AppendCsvField(std::string& out, std::string_view text, const TCsvOptions& options);
 
 // The delimiter the first two lines agree on, tried among , ; # TAB | @ * - + &; '\0' when
 // none occurs (every line is then one field).

@@ -46,7 +46,7 @@ std::string TExStringGrid::SaveToCSVText() {
             SaveCell(SaveHiddenCells ? d : RealColIndex(d), r, text);
             if (OemConvert)
                 TextToOEM(text);
-            out += CsvField(text, options);
+            AppendCsvField(out, text, options);
         }
         out += "\r\n";
         FireFileProgress(r, RowCount() - 1, lastProgress);

@@ -137,15 +137,42 @@ std::vector<int> TExStringGrid::SortedOrder(int Col, int First, int Last, bool I
     if (IsIgnoredColumn(keyCol) || keyCol < 0 || keyCol >= std::max(TotalColCount(), MaxColCount()))
         return rows;
 
-    const std::vector<uint64_t> prefixes = keys.OrderPrefixes(keyCol, keyDirection);
-    std::vector<TSortEntry> entries(rows.size());
-    for (size_t k = 0; k < rows.size(); ++k)
-        entries[k] = {prefixes[k], static_cast<int32_t>(k)};
+    std::vector<TSortEntry> entries = keys.OrderPrefixes(keyCol, keyDirection);
     // Only a result of exactly -1 puts a row first: a hook's other answers keep the order.
+    // Ties are compared on the key column, unless the prefixes already tell its keys apart, and
+    // for full sorts on the next columns: the keys they need first are read in one forward pass.
+    const bool keyColumnDecided = keys.PrefixesExact();
+    const int nextCol =
+        Indexed ? (FSortIndexes->Count() > 1 ? FSortIndexes->SortColumns(1) : -1) : keyCol + 1;
+    const bool readNext = FSortSettings->Full && nextCol >= 0 &&
+                          nextCol < std::max(TotalColCount(), MaxColCount()) &&
+                          !IsIgnoredColumn(nextCol);
+    const auto readTies = [&](const std::vector<int32_t>& tied) {
+        if (!keyColumnDecided)
+            keys.ReadAhead(keyCol, tied);
+        if (readNext)
+            keys.ReadAhead(nextCol, tied);
+    };
+    // Where the key column compares equal, a partial sort keeps the rows in their order.
+    const bool breakTies = FSortSettings->Full && (Indexed || Col < TotalColCount() - 1);
     if (Indexed)
-        StableSortEntries(entries, [&](int a, int b) { return compare.Indexed(0, a, b) == -1; });
+        StableSortEntries(
+            entries,
+            [&](int a, int b) {
+                if (keyColumnDecided)
+                    return breakTies && compare.Indexed(1, a, b) == -1;
+                return compare.Indexed(0, a, b) == -1;
+            },
+            readTies);
     else
-        StableSortEntries(entries, [&](int a, int b) { return compare.Full(Col, a, b) == -1; });
+        StableSortEntries(
+            entries,
+            [&](int a, int b) {
+                if (keyColumnDecided)
+                    return breakTies && compare.Full(Col + 1, a, b) == -1;
+                return compare.Full(Col, a, b) == -1;
+            },
+            readTies);
     Compares += keys.Compares();
 
     std::vector<int> order(rows.size());
@@ -287,11 +314,13 @@ void TExStringGrid::QUnSort() {
     if (count == 0 || count != RowCount())
         return;
     FUnSortRowXRef->Clear();
-    for (int r = 0; r < count; ++r)
-        FUnSortRowXRef->Add((*FSortRowXRef)[r]);
+    std::vector<int> xref(count);
+    for (int r = 0; r < count; ++r) {
+        xref[r] = (*FSortRowXRef)[r];
+        FUnSortRowXRef->Add(xref[r]);
+    }
     std::vector<int> order = RowsFromTo(0, count - 1);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return (*FUnSortRowXRef)[a] < (*FUnSortRowXRef)[b]; });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return xref[a] < xref[b]; });
     BeginUpdate();
     TOnExit endUpdate([this] { EndUpdate(); });
     PlaceRowsInOrder(0, order);

@@ -46,12 +46,21 @@ void TExStringGrid::PlaceRowsInOrder(int First, const std::vector<int>& Order) {
                 if (Order[k] == SortRow)
                     newSortRow = First + k;
             }
-        PermuteRows(First, Order);
+        // The properties are found before the rows move, while the rows are still walked in the
+        // order the sort read them.
+        std::vector<int> newRowOf(count);
+        for (int k = 0; k < count; ++k)
+            if (Order[k] >= First && Order[k] < First + count) // PermuteRows refuses the rest
+                newRowOf[Order[k] - First] = First + k;
+        std::vector<std::pair<TCellProperties*, int>> moving;
         ForEachObject([&](int, int ARow, TObject* Object) {
             if (ARow >= First && ARow < First + count)
                 if (auto* props = dynamic_cast<TCellProperties*>(Object))
-                    props->SetOwnerRow(ARow);
+                    moving.emplace_back(props, newRowOf[ARow - First]);
         });
+        PermuteRows(First, Order);
+        for (const auto& [props, row] : moving)
+            props->SetOwnerRow(row);
         SortRow = newSortRow;
         return;
     }

@@ -211,8 +211,7 @@ void TExStringGrid::SaveRectToBinStream(const TRect& Rect, std::string& Stream) 
     for (int r = Rect.Top; r <= Rect.Bottom; ++r) {
         ExportNotification(esExportNextRow, r);
         for (int c = Rect.Left; c <= Rect.Right; ++c) {
-            const TCellProperties* props =
-                HasCellProperties(c, r) ? ExistingProperties(c, r) : nullptr;
+            const TCellProperties* props = ExistingProperties(c, r);
             WriteGridCellRecord(writer, c, r, GetCellEx(c, r), props != nullptr);
             if (!props)
                 continue;

@@ -7,6 +7,7 @@
 #include "platform/ui/Component.h"
 #include "platform/ui/Control.h"
 
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -130,14 +131,18 @@ void WriteGridCellRecord(TComponentImageWriter& Writer, int Col, int Row, std::s
 
 void ReadGridCellRecord(TComponentImageReader& Reader, TGridCellRecord& Record) {
     Reader.ReadImageStart("TGridCellIO");
+    // Read for every cell of a stream: names of a known length compare without a library call.
+    const auto is = [](const std::string& name, const char(&known)[4]) {
+        return name.size() == 3 && std::memcmp(name.data(), known, 3) == 0;
+    };
     for (std::string name = Reader.ReadName(); !name.empty(); name = Reader.ReadName()) {
-        if (name == "Cell") {
+        if (name.size() == 4 && std::memcmp(name.data(), "Cell", 4) == 0) {
             Record.Cell = Reader.ReadText();
-        } else if (name == "Col" || name == "Row") {
+        } else if (is(name, "Col") || is(name, "Row")) {
             const int32_t value = Reader.ReadInteger();
             if (value < 0 || value > 0xFFFF)
                 TComponentImageReader::InvalidValue();
-            (name == "Col" ? Record.Col : Record.Row) = static_cast<uint16_t>(value);
+            (is(name, "Col") ? Record.Col : Record.Row) = static_cast<uint16_t>(value);
         } else if (name == "HasProp") {
             Record.HasProp = Reader.ReadBoolean();
         } else {

@@ -10,6 +10,7 @@
 #include <bit>
 #include <cmath>
 #include <locale>
+#include <span>
 
 namespace {
 
@@ -23,16 +24,9 @@ int Sign(double A, double B) {
     return A < B ? -1 : (A > B ? 1 : 0);
 }
 
-int Sign(const std::string& A, const std::string& B) {
+int Sign(std::string_view A, std::string_view B) {
     const int r = A.compare(B);
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
-}
-
-std::string AsciiUpper(std::string Text) {
-    for (char& c : Text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return Text;
 }
 
 bool IsAsciiDigit(char C) {
@@ -57,8 +51,7 @@ void EraseAll(std::string& Text, const std::string& Part) {
 // optional leading minus and one decimal separator, and texts holding an ASCII character that
 // no number form has, are answered here: the full test reads the locale on every call, which a
 // sort of a million rows cannot afford.
-bool IsNumberText(const std::string& Text, const std::string& Decimal,
-                  const std::string& Thousand) {
+bool IsNumberText(std::string_view Text, const std::string& Decimal, const std::string& Thousand) {
     if (Text.empty())
         return false;
     const char decimal = Decimal.size() == 1 ? Decimal[0] : '\0';
@@ -93,25 +86,25 @@ bool IsNumberText(const std::string& Text, const std::string& Decimal,
 }
 
 // A date, optionally followed by a blank and a time of day.
-bool TryTextToDateTime(const std::string& Text, const TFormatSettings& Format, double& Value) {
+bool TryTextToDateTime(std::string_view Text, const TFormatSettings& Format, double& Value) {
     try {
         Value = StrToDateText(Text, Format);
         return true;
     } catch (const Exception&) {
     }
     const size_t blank = Text.find(' ');
-    if (blank == std::string::npos)
+    if (blank == std::string_view::npos)
         return false;
     try {
-        Value = StrToDateText(std::string_view(Text).substr(0, blank), Format) +
-                StrToTimeText(std::string_view(Text).substr(blank + 1), Format);
+        Value = StrToDateText(Text.substr(0, blank), Format) +
+                StrToTimeText(Text.substr(blank + 1), Format);
         return true;
     } catch (const Exception&) {
         return false;
     }
 }
 
-double TextToTime(const std::string& Text, const TFormatSettings& Format) {
+double TextToTime(std::string_view Text, const TFormatSettings& Format) {
     if (Text.empty())
         return 0;
     try {
@@ -121,7 +114,7 @@ double TextToTime(const std::string& Text, const TFormatSettings& Format) {
     }
 }
 
-template <typename TParse> double ParseOrZero(const std::string& Text, TParse Parse) {
+template <typename TParse> double ParseOrZero(std::string_view Text, TParse Parse) {
     try {
         return Parse(Text);
     } catch (const Exception&) {
@@ -130,12 +123,12 @@ template <typename TParse> double ParseOrZero(const std::string& Text, TParse Pa
 }
 
 // True when a separator stands between two digits early in the text: "1/2/2020", "10:30".
-bool SeparatedByDigits(const std::string& Text, const std::string& Separator, bool& InRange) {
+bool SeparatedByDigits(std::string_view Text, const std::string& Separator, bool& InRange) {
     InRange = false;
     if (Separator.empty())
         return false;
     const size_t at = Text.find(Separator);
-    if (at == std::string::npos || at < 1 || at > 2 || at + 1 >= Text.size())
+    if (at == std::string_view::npos || at < 1 || at > 2 || at + 1 >= Text.size())
         return false;
     InRange = true;
     return IsAsciiDigit(Text[at - 1]) && IsAsciiDigit(Text[at + Separator.size()]);
@@ -153,9 +146,9 @@ const std::locale& UserLocale() {
 }
 
 // A text whose byte order is the locale's collation order of the original.
-std::string CollationKey(const std::string& Text, bool IgnoreCase) {
+std::string CollationKey(std::string_view Text, bool IgnoreCase) {
     const std::locale& locale = UserLocale();
-    std::string text = Text;
+    std::string text(Text);
     if (IgnoreCase) {
         std::u32string chars = Utf8ToUtf32(Text);
         const auto& ctype = std::use_facet<std::ctype<wchar_t>>(locale);
@@ -174,7 +167,7 @@ uint64_t NumberOrder(double Value) {
     return (bits & 0x8000000000000000ull) ? ~bits : bits | 0x8000000000000000ull;
 }
 
-uint64_t TextOrder(const std::string& Text) {
+uint64_t TextOrder(std::string_view Text) {
     uint64_t key = 0;
     for (size_t i = 0; i < 8; ++i)
         key = (key << 8) | (i < Text.size() ? static_cast<unsigned char>(Text[i]) : 0u);
@@ -204,8 +197,6 @@ TSortKeyTable::TColumnKeys& TSortKeyTable::Column(int ACol) {
 }
 
 const TSortCellKey& TSortKeyTable::Key(int ACol, TColumnKeys& Column, int Position) {
-    if (!Column.Keys.empty())
-        return Column.Keys[Position];
     if (Column.SomeIndex.empty())
         Column.SomeIndex.assign(FRows.size(), -1);
     int32_t& index = Column.SomeIndex[Position];
@@ -216,50 +207,76 @@ const TSortCellKey& TSortKeyTable::Key(int ACol, TColumnKeys& Column, int Positi
     return Column.Some[index];
 }
 
-void TSortKeyTable::ReadAll(int ACol, TColumnKeys& Column) {
-    if (!Column.Keys.empty() || FRows.empty())
-        return;
-    std::vector<TSortCellKey> keys;
-    keys.reserve(FRows.size());
-    for (size_t k = 0; k < FRows.size(); ++k) {
-        const int32_t index = Column.SomeIndex.empty() ? -1 : Column.SomeIndex[k];
-        keys.push_back(index >= 0 ? std::move(Column.Some[index])
-                                  : ReadKey(ACol, FRows[k], Column.Rule));
-    }
-    Column.Some.clear();
-    Column.SomeIndex.clear();
-    Column.Keys = std::move(keys);
+void TSortKeyTable::ReadAhead(int ACol, const std::vector<int32_t>& Positions) {
+    TColumnKeys& column = Column(ACol);
+    for (const int32_t position : Positions)
+        Key(ACol, column, position);
 }
 
+std::string_view TSortKeyTable::CellText(int ACol, int ARow) {
+    if (!FSettings.SortOnVirtualCells || FGrid.ShowsStoredText(ACol, ARow))
+        return FGrid.CellTextView(ACol, ARow);
+    FCellCopy = FGrid.GetCellEx(ACol, ARow);
+    return FCellCopy;
+}
+
+void TSortKeyTable::KeepText(TSortCellKey& Key, std::string_view Text, bool Upper) {
+    Key.TextAt = FTexts.size();
+    Key.TextSize = static_cast<uint32_t>(Text.size());
+    FTexts.append(Text);
+    if (Upper)
+        for (char& c : std::span(FTexts).subspan(Key.TextAt))
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+}
+
+// Calls that may reach user code (hooks, virtual cell kinds) come before the cell text is taken
+// or after its last use: the text may lie in the cell store.
 TSortCellKey TSortKeyTable::ReadKey(int ACol, int ARow, const TSortColumnRule& Rule) {
     TSortCellKey key;
     key.Row = ARow;
-    std::string text =
-        FSettings.SortOnVirtualCells ? FGrid.GetCellEx(ACol, ARow) : FGrid.GetGridCell(ACol, ARow);
-    key.Blank = text.empty();
     switch (Rule.Style) {
     case ssAutomatic:
-        ReadAutomatic(ACol, ARow, text, key);
+        ReadAutomatic(ACol, ARow, key);
+        return key;
+    case ssHTML: {
+        const std::string stripped = FGrid.GetStrippedCell(ACol, ARow);
+        KeepText(key, stripped);
+        key.Blank = stripped.empty();
+        return key;
+    }
+    case ssImages:
+        key.Number = static_cast<double>(FGrid.GetCellImageKey(ACol, ARow));
+        key.Blank = CellText(ACol, ARow).empty();
+        return key;
+    case ssCheckBox: {
+        bool state = false;
+        FGrid.GetCheckBoxState(ACol, FGrid.RealRowIndex(ARow), state);
+        key.Number = state ? 1 : 0;
+        key.Blank = CellText(ACol, ARow).empty();
+        return key;
+    }
+    default:
         break;
+    }
+    const std::string_view text = CellText(ACol, ARow);
+    key.Blank = text.empty();
+    switch (Rule.Style) {
     case ssAlphabetic:
     case ssAlphaCase:
     case ssCustom:
-        key.Text = std::move(text);
+        KeepText(key, text);
         break;
     case ssAlphaNoCase:
-        key.Text = AsciiUpper(std::move(text));
-        break;
-    case ssHTML:
-        key.Text = FGrid.GetStrippedCell(ACol, ARow);
-        key.Blank = key.Text.empty();
+        KeepText(key, text, true);
         break;
     case ssAnsiAlphaCase:
     case ssAnsiAlphaNoCase:
-        key.Text = CollationKey(text, Rule.Style == ssAnsiAlphaNoCase);
+        KeepText(key, CollationKey(text, Rule.Style == ssAnsiAlphaNoCase));
         break;
     case ssNumeric:
     case ssFinancial:
-        ReadNumber(ACol, ARow, std::move(text), Rule, key);
+        ReadNumber(ACol, ARow, text, Rule, key);
         break;
     case ssDate:
     case ssDateTime:
@@ -267,38 +284,29 @@ TSortCellKey TSortKeyTable::ReadKey(int ACol, int ARow, const TSortColumnRule& R
             key.Number = 0;
         break;
     case ssShortDateEU:
-        key.Number = ParseOrZero(text, [](const std::string& t) { return ParseDateDMY(t); });
+        key.Number = ParseOrZero(text, [](std::string_view t) { return ParseDateDMY(t); });
         break;
     case ssShortDateUS:
-        key.Number = ParseOrZero(text, [](const std::string& t) { return ParseDateMDY(t); });
+        key.Number = ParseOrZero(text, [](std::string_view t) { return ParseDateMDY(t); });
         break;
     case ssTime:
         key.Number = TextToTime(text, FFormat);
         break;
-    case ssRaw:
-        break;
-    case ssImages:
-        key.Number = static_cast<double>(FGrid.GetCellImageKey(ACol, ARow));
-        break;
-    case ssCheckBox: {
-        bool state = false;
-        FGrid.GetCheckBoxState(ACol, FGrid.RealRowIndex(ARow), state);
-        key.Number = state ? 1 : 0;
-        break;
-    }
     case ssAlphaNumeric:
     case ssAlphaNumericNoCase:
         key.Rank = IsNumberText(text, FFormat.DecimalSeparator, FFormat.ThousandSeparator) &&
                            TryStrToFloat(text, key.Number, FFormat.DecimalSeparator)
                        ? NumberRank
                        : NoNumberRank;
-        key.Text = Rule.Style == ssAlphaNumericNoCase ? AsciiUpper(std::move(text)) : text;
+        KeepText(key, text, Rule.Style == ssAlphaNumericNoCase);
+        break;
+    default: // ssRaw: the hook reads the rows itself
         break;
     }
     return key;
 }
 
-void TSortKeyTable::ReadAutomatic(int ACol, int ARow, const std::string& Text, TSortCellKey& Key) {
+void TSortKeyTable::ReadAutomatic(int ACol, int ARow, TSortCellKey& Key) {
     switch (FGrid.GetCellType(ACol, ARow)) {
     case ctCheckBox:
     case ctDataCheckBox:
@@ -308,48 +316,62 @@ void TSortKeyTable::ReadAutomatic(int ACol, int ARow, const std::string& Text, T
         FGrid.GetCheckBoxState(ACol, FGrid.RealRowIndex(ARow), state);
         Key.Rank = akCheckBox;
         Key.Number = state ? 1 : 0;
+        Key.Blank = CellText(ACol, ARow).empty();
         return;
     }
     default:
         break;
     }
-    if (IsNumberText(Text, FFormat.DecimalSeparator, FFormat.ThousandSeparator)) {
+    std::string_view text = CellText(ACol, ARow);
+    Key.Blank = text.empty();
+    if (IsNumberText(text, FFormat.DecimalSeparator, FFormat.ThousandSeparator)) {
         TSortColumnRule numeric;
         numeric.Style = ssNumeric;
-        ReadNumber(ACol, ARow, Text, numeric, Key);
+        ReadNumber(ACol, ARow, text, numeric, Key);
         if (Key.Rank == NumberRank) {
             Key.Rank = akNumber;
             return;
         }
+        // The reading may have asked the display hooks about the stored text: it is taken anew.
+        if (!FSettings.SortOnVirtualCells)
+            text = CellText(ACol, ARow);
     }
     bool inRange = false;
-    if (SeparatedByDigits(Text, FFormat.DateSeparator, inRange)) {
+    if (SeparatedByDigits(text, FFormat.DateSeparator, inRange)) {
         Key.Rank = akDate;
-        if (!TryTextToDateTime(Text, FFormat, Key.Number))
+        if (!TryTextToDateTime(text, FFormat, Key.Number))
             Key.Number = 0;
         return;
     }
-    if (!inRange && SeparatedByDigits(Text, FFormat.TimeSeparator, inRange)) {
+    if (!inRange && SeparatedByDigits(text, FFormat.TimeSeparator, inRange)) {
         Key.Rank = akTime;
-        Key.Number = TextToTime(Text, FFormat);
+        Key.Number = TextToTime(text, FFormat);
         return;
     }
     Key.Rank = akText;
     Key.Number = 0;
-    Key.Text = FSettings.IgnoreCase ? AsciiUpper(Text) : Text;
+    KeepText(Key, text, FSettings.IgnoreCase);
 }
 
-void TSortKeyTable::ReadNumber(int ACol, int ARow, std::string Text, const TSortColumnRule& Rule,
-                               TSortCellKey& Key) {
+void TSortKeyTable::ReadNumber(int ACol, int ARow, std::string_view Text,
+                               const TSortColumnRule& Rule, TSortCellKey& Key) {
     const bool emptyCell = Text.empty();
-    EraseFirst(Text, Rule.Suffix);
-    EraseFirst(Text, Rule.Prefix);
-    if (Rule.Style == ssFinancial)
-        EraseAll(Text, FFormat.ThousandSeparator);
+    // Most columns have no prefix, suffix or other separator: the text is read as it is.
+    const bool rewrite = !Rule.Suffix.empty() || !Rule.Prefix.empty() ||
+                         Rule.Style == ssFinancial || FFormat.DecimalSeparator != ".";
+    if (rewrite) {
+        FNumberCopy.assign(Text);
+        EraseFirst(FNumberCopy, Rule.Suffix);
+        EraseFirst(FNumberCopy, Rule.Prefix);
+        if (Rule.Style == ssFinancial)
+            EraseAll(FNumberCopy, FFormat.ThousandSeparator);
+        if (FFormat.DecimalSeparator != ".")
+            if (const size_t at = FNumberCopy.find(FFormat.DecimalSeparator);
+                at != std::string::npos)
+                FNumberCopy.replace(at, FFormat.DecimalSeparator.size(), ".");
+        Text = FNumberCopy;
+    }
     Key.Blank = Text.empty();
-    if (FFormat.DecimalSeparator != ".")
-        if (const size_t at = Text.find(FFormat.DecimalSeparator); at != std::string::npos)
-            Text.replace(at, FFormat.DecimalSeparator.size(), ".");
     if (TryStrToFloat(Text, Key.Number)) {
         Key.Rank = NumberRank;
         return;
@@ -367,7 +389,7 @@ int TSortKeyTable::CompareKeys(int ACol, const TColumnKeys& Column, const TSortC
     case ssAutomatic:
         if (A.Rank != B.Rank)
             return A.Rank < B.Rank ? -1 : 1;
-        return A.Rank == akText ? Sign(A.Text, B.Text) : Sign(A.Number, B.Number);
+        return A.Rank == akText ? Sign(TextOf(A), TextOf(B)) : Sign(A.Number, B.Number);
     case ssNumeric:
     case ssFinancial:
         if (A.Rank != B.Rank)
@@ -377,11 +399,11 @@ int TSortKeyTable::CompareKeys(int ACol, const TColumnKeys& Column, const TSortC
     case ssAlphaNumericNoCase:
         if (A.Rank == NumberRank && B.Rank == NumberRank)
             return Sign(A.Number, B.Number);
-        return Sign(A.Text, B.Text);
+        return Sign(TextOf(A), TextOf(B));
     case ssCustom: {
         int result = 0;
         if (FGrid.OnCustomCompare)
-            FGrid.OnCustomCompare(&FGrid, A.Text, B.Text, result);
+            FGrid.OnCustomCompare(&FGrid, std::string(TextOf(A)), std::string(TextOf(B)), result);
         return result;
     }
     case ssRaw: {
@@ -396,7 +418,7 @@ int TSortKeyTable::CompareKeys(int ACol, const TColumnKeys& Column, const TSortC
     case ssHTML:
     case ssAnsiAlphaCase:
     case ssAnsiAlphaNoCase:
-        return Sign(A.Text, B.Text);
+        return Sign(TextOf(A), TextOf(B));
     default:
         return Sign(A.Number, B.Number);
     }
@@ -420,32 +442,49 @@ int TSortKeyTable::Compare(int ACol, int A, int B, TSortDirection Direction) {
     return Direction == sdDescending ? -result : result;
 }
 
-std::vector<uint64_t> TSortKeyTable::OrderPrefixes(int ACol, TSortDirection Direction) {
+std::vector<TSortEntry> TSortKeyTable::OrderPrefixes(int ACol, TSortDirection Direction) {
     TColumnKeys& column = Column(ACol);
-    ReadAll(ACol, column);
-    const size_t count = column.Keys.size();
-    std::vector<uint64_t> prefixes(count, 0);
+    const size_t count = FRows.size();
+    std::vector<TSortEntry> entries(count);
+    for (size_t k = 0; k < count; ++k)
+        entries[k].Pos = static_cast<int32_t>(k);
     const TSortStyle style = column.Rule.Style;
     const bool noOrderKey = style == ssCustom || style == ssRaw || style == ssAlphaNumeric ||
                             style == ssAlphaNumericNoCase;
+    FPrefixesExact = false;
     if (noOrderKey)
-        return prefixes;
+        return entries;
+    bool exact = true;
     const bool byText = style == ssAlphabetic || style == ssAlphaCase || style == ssAlphaNoCase ||
                         style == ssHTML || style == ssAnsiAlphaCase || style == ssAnsiAlphaNoCase;
+    const size_t textsBefore = FTexts.size();
     for (size_t k = 0; k < count; ++k) {
-        const TSortCellKey& key = column.Keys[k];
+        const TSortCellKey key = ReadKey(ACol, FRows[k], column.Rule);
         uint64_t prefix = 0;
-        if (byText)
-            prefix = TextOrder(key.Text);
-        else if (style == ssAutomatic && key.Rank == akText)
-            prefix = (uint64_t(key.Rank) << 61) | (TextOrder(key.Text) >> 3);
-        else
-            prefix = (uint64_t(key.Rank) << 61) | (NumberOrder(key.Number) >> 3);
+        // Exact while every text fits the key whole (a NUL byte would read as its padding) and
+        // no number loses the low bits the class takes.
+        if (byText || (style == ssAutomatic && key.Rank == akText)) {
+            const std::string_view text = TextOf(key);
+            prefix = TextOrder(text);
+            if (!byText)
+                prefix = (uint64_t(key.Rank) << 61) | (prefix >> 3);
+            exact = exact && text.size() <= (byText ? 8u : 7u) &&
+                    text.find('\0') == std::string_view::npos;
+        } else {
+            const uint64_t order = NumberOrder(key.Number);
+            prefix = (uint64_t(key.Rank) << 61) | (order >> 3);
+            exact = exact && (order & 7) == 0;
+        }
         if (Direction == sdDescending)
             prefix = ~prefix;
-        if (FSettings.IgnoreBlanks && key.Blank)
+        if (FSettings.IgnoreBlanks && key.Blank) {
             prefix = FSettings.BlankPos == blFirst ? 0 : ~uint64_t(0);
-        prefixes[k] = prefix;
+            exact = false;
+        }
+        entries[k].Prefix = prefix;
+        // The key itself is read again if a tie needs it.
+        FTexts.resize(textsBefore);
     }
-    return prefixes;
+    FPrefixesExact = exact;
+    return entries;
 }

@@ -96,11 +96,40 @@ void MergeSortEntries(TSortEntry* First, size_t Count, std::vector<TSortEntry>& 
         std::copy(from, from + Count, First);
 }
 
+// The positions of the entries, sorted by prefix, whose prefix another entry shares: the rows
+// whose order the full comparison decides. In ascending order, so that reading their keys walks
+// the rows forward.
+inline std::vector<int32_t> TiedPositions(const std::vector<TSortEntry>& Entries) {
+    const size_t n = Entries.size();
+    std::vector<bool> isTied(n, false);
+    size_t count = 0;
+    for (size_t lo = 0; lo < n;) {
+        size_t hi = lo + 1;
+        while (hi < n && Entries[hi].Prefix == Entries[lo].Prefix)
+            ++hi;
+        if (hi - lo > 1) {
+            for (size_t k = lo; k < hi; ++k)
+                isTied[static_cast<size_t>(Entries[k].Pos)] = true;
+            count += hi - lo;
+        }
+        lo = hi;
+    }
+    std::vector<int32_t> tied;
+    tied.reserve(count);
+    for (size_t pos = 0; pos < n; ++pos)
+        if (isTied[pos])
+            tied.push_back(static_cast<int32_t>(pos));
+    return tied;
+}
+
 // Sorts the entries stably: by Prefix, then by Less(PosA, PosB) where the prefixes are equal.
 // The prefixes decide most of the order in linear passes; Less only orders the runs of equal
-// prefixes.
-template <typename TLess> void StableSortEntries(std::vector<TSortEntry>& Entries, TLess Less) {
+// prefixes. BeforeTies(TiedPositions) runs first, so that the keys Less needs can be read in
+// one forward pass instead of one random read per comparison.
+template <typename TLess, typename TBeforeTies>
+void StableSortEntries(std::vector<TSortEntry>& Entries, TLess Less, TBeforeTies BeforeTies) {
     RadixSortByPrefix(Entries);
+    BeforeTies(TiedPositions(Entries));
     std::vector<TSortEntry> buffer;
     const size_t n = Entries.size();
     for (size_t lo = 0; lo < n;) {

@@ -29,6 +29,8 @@ public:
     // write repaints the cell when it is on screen, and costs nothing more when it is not.
     std::string Cells(int ACol, int ARow) const;
     void SetCells(int ACol, int ARow, const std::string& Value);
+    // The stored text without a copy, for readers of many cells; valid until a cell changes.
+    std::string_view CellTextView(int ACol, int ARow) const { return FCells.Text(ACol, ARow); }
     TObject* Objects(int ACol, int ARow) const {
         return static_cast<TObject*>(FCells.Object(ACol, ARow));
     }

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const TCsvRecord& record : records)
             widest = std::max(widest, record.size());
         FUZZ_CHECK(shape.Records == records.size() && shape.WidestRecord == widest);
-        if (options.Delimiter != '\0' && !options.JavaCSV)
+        if (options.Delimiter != '\0')
             Check_Round_Trip(records, options);
     } catch (const Exception&) {
         // A damaged file is refused with a message.

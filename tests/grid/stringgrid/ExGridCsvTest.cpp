@@ -26,17 +26,19 @@ protected:
 };
 
 TEST_F(ExGridCsv, SavesAndLoadsEveryHardText) {
-    const std::vector<std::string> texts = {"a",      "b,c",      "d\"e",  "",
-                                            "x\r\ny", "bare\nlf", "Grüße", " lead"};
+    const std::vector<std::string> texts = {"a",        "b,c",   "d\"e",  "",  "x\r\ny",
+                                            "bare\nlf", "Grüße", " lead", "~", "^"};
     TTestExGrid source(nullptr);
     source.SetColCount(static_cast<int>(texts.size()));
     source.SetRowCount(3);
     for (int c = 0; c < source.ColCount(); ++c)
         for (int r = 0; r < source.RowCount(); ++r)
             source.SetCells(c, r, texts[(c + r) % texts.size()]);
-    for (bool unicode : {true, false}) {
+    for (const auto& [unicode, java] : {std::pair{true, false}, {false, false}, {true, true}}) {
+        source.JavaCSV = java;
         source.SaveToCSV(File("grid.csv"), unicode);
         TTestExGrid target(nullptr);
+        target.JavaCSV = java;
         target.LoadFromCSV(File("grid.csv"));
         ASSERT_EQ(target.ColCount(), source.ColCount());
         ASSERT_EQ(target.RowCount(), source.RowCount());

@@ -273,6 +273,85 @@ TEST(ExGridSort, ManyRowsSortAsAStableSortOfTheirValues) {
         }
 }
 
+// Many ties, with keys whose first bytes agree (long texts, a NUL byte, fractions) and keys
+// that differ early: every configuration sorts as a stable sort of a plain model does, the
+// columns to the right breaking ties when Full is on.
+TEST(ExGridSort, TiesSortAsTheModelWhetherOrNotTheFirstBytesTellTheKeysApart) {
+    const ScopedFormat format{TFormatSettings{}};
+    struct Pool {
+        const char* Name;
+        bool Numeric;
+        SortTexts Values;
+    };
+    const Pool pools[] = {
+        {"short texts", false, {"", "abc", "ab", "b", "zz", "a"}},
+        {"long texts",
+         false,
+         {"", "abcdefgh1", "abcdefgh2", "abcdefgh", "abc", std::string("ab\0", 3),
+          std::string("ab\0c", 4), "ab"}},
+        {"integers", true, {"", "10", "9", "-3", "1e3", "0", "x"}},
+        {"fractions", true, {"", "10", "0.1", "0.3", "-3", "0.30000000000000004", "x", "y"}},
+    };
+    for (const Pool& pool : pools) {
+        SortTexts key, tie, last;
+        uint32_t seed = 7;
+        const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+        for (int r = 0; r < 300; ++r) {
+            key.push_back(pool.Values[(next() >> 8) % pool.Values.size()]);
+            tie.push_back(pool.Values[(next() >> 8) % pool.Values.size()]);
+            last.push_back(std::to_string((next() >> 8) % 5));
+        }
+        const std::vector<SortTexts> columns = {key, tie, last};
+        // Ascending comparison of one column's texts: numbers before other texts, which tie.
+        const auto ascending = [&](const std::string& a, const std::string& b) {
+            if (!pool.Numeric)
+                return a < b ? -1 : (b < a ? 1 : 0);
+            double x = 0, y = 0;
+            const bool xNumber = a.empty() || TryStrToFloat(a, x);
+            const bool yNumber = b.empty() || TryStrToFloat(b, y);
+            if (xNumber != yNumber)
+                return xNumber ? -1 : 1;
+            return !xNumber ? 0 : (x < y ? -1 : (y < x ? 1 : 0));
+        };
+        for (bool full : {true, false})
+            for (bool ignoreBlanks : {false, true})
+                for (TSortDirection direction : {sdAscending, sdDescending}) {
+                    SortGrid grid(columns);
+                    grid.OnGetFormat = [&](TObject*, int, TSortStyle& AStyle, std::string&,
+                                           std::string&) {
+                        AStyle = pool.Numeric ? ssNumeric : ssAlphabetic;
+                    };
+                    grid.SortSettings()->Full = full;
+                    grid.SortSettings()->IgnoreBlanks = ignoreBlanks;
+                    grid.Sort(1, direction);
+                    const auto compare = [&](int a, int b) {
+                        for (size_t c = 0; c < columns.size(); ++c) {
+                            const std::string& x = columns[c][a];
+                            const std::string& y = columns[c][b];
+                            int result = 0;
+                            if (ignoreBlanks && x.empty() != y.empty())
+                                result = x.empty() ? -1 : 1; // blFirst both ways
+                            else
+                                result =
+                                    direction == sdAscending ? ascending(x, y) : -ascending(x, y);
+                            if (result != 0 || !full)
+                                return result;
+                        }
+                        return 0;
+                    };
+                    std::vector<int> expected(key.size());
+                    std::iota(expected.begin(), expected.end(), 0);
+                    std::stable_sort(expected.begin(), expected.end(),
+                                     [&](int a, int b) { return compare(a, b) < 0; });
+                    SortTexts order;
+                    for (int i : expected)
+                        order.push_back(std::to_string(i + 1));
+                    EXPECT_EQ(grid.Order(), order) << pool.Name << " full " << full << " blanks "
+                                                   << ignoreBlanks << " " << direction;
+                }
+    }
+}
+
 TEST(ExGridSort, TiesAreBrokenByTheColumnsOnTheRightOnly) {
     // Column 1 breaks no tie of column 2; column 3 does.
     SortGrid grid({{"z", "a", "m"}, {"x", "x", "x"}, {"2", "3", "1"}});
