@@ -21,7 +21,9 @@ template <typename TWrapper> constexpr TWrapperMaker MakerOf() {
 constexpr TWrapperMaker WrapperMakers[] = {
     MakerOf<TGridCalculatorDropDown>(), MakerOf<TGridDetailPickerDropDown>(),
     MakerOf<TGridColorDropDown>(),      MakerOf<TGridImageDropDown>(),
-    MakerOf<TGridExGridDropDown>(),
+    MakerOf<TGridExGridDropDown>(),     MakerOf<TGridTrackbarDropDown>(),
+    MakerOf<TGridMemoDropDown>(),       MakerOf<TGridTimepickerDropDown>(),
+    MakerOf<TGridGridDropDown>(),
 };
 
 TDropDownCellControl* MakeWrapperCell(TExStringGrid* Grid, TEditorType Kind) {
@@ -66,4 +68,20 @@ TGridImageDropDown* TExStringGrid::ImagePickerDropDown() {
 
 TGridExGridDropDown* TExStringGrid::ExGridDropDown() {
     return WrapperOf<TGridExGridDropDown>(this);
+}
+
+TGridTrackbarDropDown* TExStringGrid::TrackbarDropDown() {
+    return WrapperOf<TGridTrackbarDropDown>(this);
+}
+
+TGridMemoDropDown* TExStringGrid::MemoDropDown() {
+    return WrapperOf<TGridMemoDropDown>(this);
+}
+
+TGridTimepickerDropDown* TExStringGrid::TimePickerDropDown() {
+    return WrapperOf<TGridTimepickerDropDown>(this);
+}
+
+TGridGridDropDown* TExStringGrid::GridDropDown() {
+    return WrapperOf<TGridGridDropDown>(this);
 }

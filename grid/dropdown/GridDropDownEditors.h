@@ -9,6 +9,10 @@
 #include "grid/dropdown/ExCustomGridDropDown.h"
 #include "grid/dropdown/ExDetailDropDown.h"
 #include "grid/dropdown/ExImagePickerDropDown.h"
+#include "grid/dropdown/ExMemoDropDown.h"
+#include "grid/dropdown/ExMultiColumnDropDown.h"
+#include "grid/dropdown/ExTimePickerDropDown.h"
+#include "grid/dropdown/ExTrackBarDropDown.h"
 #include "grid/dropdown/GridDropDownWrapper.h"
 
 void RegisterGridDropDownEditors();
@@ -47,4 +51,38 @@ public:
 
     // The drop-down's own grid, in its popup.
     TExStringGrid* Grid() const;
+};
+
+class TGridTrackbarDropDown
+    : public TGridDropDownWrapper<TExTrackBarDropDown, edTrackbarDropDown> {
+public:
+    using TGridDropDownWrapper::TGridDropDownWrapper;
+    void DoChange() {}
+
+protected:
+    // The track bar follows the text only through the virtual writer.
+    void WriteCellText(const std::string& Value) override { SetText(Value); }
+};
+
+class TGridMemoDropDown : public TGridDropDownWrapper<TExMemoDropDown, edMemoDropDown> {
+public:
+    using TGridDropDownWrapper::TGridDropDownWrapper;
+
+protected:
+    // The edit shows the first line only: the cell holds all of them.
+    void WriteCellText(const std::string& Value) override { SetMemoLines(Value); }
+    std::string CellValue() override { return MemoText().Text(); }
+};
+
+class TGridTimepickerDropDown
+    : public TGridDropDownWrapper<TExTimePickerDropDown, edTimePickerDropDown> {
+public:
+    explicit TGridTimepickerDropDown(TComponent* AOwner) : TGridDropDownWrapper(AOwner) {
+        SetFocusDraw(false);
+    }
+};
+
+class TGridGridDropDown : public TGridDropDownWrapper<TExMultiColumnDropDown, edGridDropDown> {
+public:
+    using TGridDropDownWrapper::TGridDropDownWrapper;
 };

@@ -113,6 +113,10 @@ class TGridColorDropDown;
 class TGridDetailPickerDropDown;
 class TGridExGridDropDown;
 class TGridImageDropDown;
+class TGridGridDropDown;
+class TGridMemoDropDown;
+class TGridTimepickerDropDown;
+class TGridTrackbarDropDown;
 class TGridSpin;
 class TGridTransCombo;
 class TGridTransEdit;
@@ -1646,6 +1650,10 @@ public:
     TGridColorDropDown* ColorPickerDropDown();
     TGridImageDropDown* ImagePickerDropDown();
     TGridExGridDropDown* ExGridDropDown();
+    TGridTrackbarDropDown* TrackbarDropDown();
+    TGridMemoDropDown* MemoDropDown();
+    TGridTimepickerDropDown* TimePickerDropDown();
+    TGridGridDropDown* GridDropDown();
     // The shared item list of the combo editors (ExGridComboItems.cpp).
     void ClearComboString();
     void AddComboString(const std::string& S);

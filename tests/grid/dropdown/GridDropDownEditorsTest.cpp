@@ -18,8 +18,10 @@
 
 namespace {
 
+// The kinds whose edit takes any short number; the time picker's mask is tested by itself.
 const TEditorType Kinds[] = {edCalculatorDropDown, edDetailDropDown, edColorPickerDropDown,
-                             edImagePickerDropDown, edExGridDropDown};
+                             edImagePickerDropDown, edExGridDropDown, edTrackbarDropDown,
+                             edMemoDropDown,        edGridDropDown};
 
 class TDropDownTestGrid : public TExStringGrid {
 public:
@@ -70,6 +72,14 @@ protected:
             return Grid->ImagePickerDropDown();
         case edExGridDropDown:
             return Grid->ExGridDropDown();
+        case edTrackbarDropDown:
+            return Grid->TrackbarDropDown();
+        case edMemoDropDown:
+            return Grid->MemoDropDown();
+        case edTimePickerDropDown:
+            return Grid->TimePickerDropDown();
+        case edGridDropDown:
+            return Grid->GridDropDown();
         default:
             return nullptr;
         }
@@ -347,6 +357,30 @@ TEST_F(GridDropDownEditorsTest, FocusLeavingTheEditorHidesIt) {
     ASSERT_TRUE(dropDown->Focused());
     Grid->SetFocus();
     EXPECT_FALSE(dropDown->Visible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridDropDownEditorsTest, TheTimePickerCommitsATimeAndEscapeRestoresTheCell) {
+    TExCustomDropDown* dropDown = Edit(edTimePickerDropDown, "10:00:00", "11:30:00");
+    InputSimulation::KeyDown(dropDown, VK_RETURN);
+    EXPECT_EQ(Validated, (std::vector<std::string>{"11:30:00"}));
+    EXPECT_EQ(Grid->Cells(1, 1), "11:30:00");
+    dropDown = Edit(edTimePickerDropDown, "10:00:00", "12:00:00");
+    InputSimulation::KeyPress(dropDown, VK_ESCAPE, 27);
+    EXPECT_TRUE(Validated.empty());
+    EXPECT_EQ(Grid->Cells(1, 1), "10:00:00");
+}
+
+TEST_F(GridDropDownEditorsTest, TheMemoEditsEveryLineOfTheCell) {
+    TExCustomDropDown* dropDown = Edit(edMemoDropDown, "first\r\nsecond\r\n", "first\r\nsecond\r\n");
+    ASSERT_EQ(Grid->MemoDropDown()->MemoText().Count(), 2);
+    EXPECT_EQ(Grid->MemoDropDown()->MemoText()[1], "second");
+    InputSimulation::KeyDown(dropDown, VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), Grid->MemoDropDown()->MemoText().Text());
+    EXPECT_NE(Grid->Cells(1, 1).find("second"), std::string::npos);
 }
 
 } // namespace
