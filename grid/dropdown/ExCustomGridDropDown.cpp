@@ -29,8 +29,7 @@ constexpr int DesignColumns = 3;
 // --- construction --------------------------------------------------------------------------------
 
 TCustomExGridDropDown::TCustomExGridDropDown(TComponent* AOwner)
-    : TExCustomDropDown(AOwner), FHeaderFont(std::make_unique<TFont>()),
-      FLookupItems(std::make_unique<TStringList>()) {
+    : TExColumnListDropDown(AOwner, false), FLookupItems(std::make_unique<TStringList>()) {
     const TComponentState owner = AOwner ? AOwner->ComponentState() : TComponentState{};
     FDesignTime = ComponentState().Contains(csDesigning) && !owner.Contains(csReading) &&
                   !owner.Contains(csLoading);
@@ -102,10 +101,6 @@ void TCustomExGridDropDown::SetNavigation(const TNavigation& Value) {
 
 void TCustomExGridDropDown::SetMouseActions(const TMouseActions& Value) {
     FMouseActions->Assign(&Value);
-}
-
-void TCustomExGridDropDown::SetHeaderFont(const TFont& Value) {
-    FHeaderFont->Assign(Value);
 }
 
 void TCustomExGridDropDown::SetGridImages(TImageList* Value) {

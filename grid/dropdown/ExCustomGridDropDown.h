@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/dropdown/ExCustomDropDown.h"
+#include "grid/dropdown/ExColumnListDropDown.h"
 #include "grid/dropdown/ExCustomGridDropDownItems.h"
 #include "grid/foundation/GridEvents.h"
 #include "grid/stringgrid/ExGrid.h"
@@ -30,8 +30,8 @@ enum TGridSorting { gsNone, gsSingleColumn, gsMultiColumn };
 //
 // Split by feature: ExCustomGridDropDown.cpp (construction, properties, opening and closing),
 // ExCustomGridDropDownKeys.cpp (row search, completion, keys), ExCustomGridDropDownEvents.cpp
-// (the re-published events), ExCustomGridDropDownStyles.cpp (style presets).
-class TCustomExGridDropDown : public TExCustomDropDown {
+// (the re-published events).
+class TCustomExGridDropDown : public TExColumnListDropDown {
 public:
     explicit TCustomExGridDropDown(TComponent* AOwner);
     ~TCustomExGridDropDown() override;
@@ -58,9 +58,6 @@ public:
     std::string Version() const { return "6.0.1.1"; }
     int GetVersionNr() const override { return 0x06000101; }
 
-    void SetComponentStyle(TULKStyle AStyle) override;
-    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
-
     // Properties.
     int ItemIndex() const { return FItemIndex; }
     void SetItemIndex(int Value);
@@ -76,8 +73,6 @@ public:
     void SetNavigation(const TNavigation& Value);
     TMouseActions* MouseActions() const { return FMouseActions.get(); }
     void SetMouseActions(const TMouseActions& Value);
-    TFont* HeaderFont() const { return FHeaderFont.get(); }
-    void SetHeaderFont(const TFont& Value);
     TImageList* GridImages() const { return FGridImages; }
     // Reaches the grid at once.
     void SetGridImages(TImageList* Value);
@@ -96,10 +91,6 @@ public:
     int DropDownRowHeight() const { return FDropDownRowHeight; }
     // Below 1 is refused: the popup height is rounded to whole rows of this height.
     void SetDropDownRowHeight(int Value);
-    TColor LineColor() const { return FLineColor; }
-    void SetLineColor(TColor Value) { FLineColor = Value; }
-    TColor FixedLineColor() const { return FFixedLineColor; }
-    void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
     bool ColumnSizing() const { return FColumnSizing; }
     void SetColumnSizing(bool Value) { FColumnSizing = Value; }
     bool ColumnMoving() const { return FColumnMoving; }
@@ -112,12 +103,6 @@ public:
     void SetColumnSizeWithDropDown(bool Value) { FColumnSizeWithDropDown = Value; }
     bool GridEditable() const { return FGridEditable; }
     void SetGridEditable(bool Value) { FGridEditable = Value; }
-    TColor HeaderColor() const { return FHeaderColor; }
-    void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-    TColor HeaderColorTo() const { return FHeaderColorTo; }
-    void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-    int HeaderHeight() const { return FHeaderHeight; }
-    void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
     bool HoverRow() const { return FHoverRow; }
     void SetHoverRow(bool Value) { FHoverRow = Value; }
     TColor HoverRowColor() const { return FHoverRowColor; }
@@ -128,8 +113,6 @@ public:
     void SetLookupColumn(int Value) { FLookupColumn = Value; }
     TLookupMethod LookupMethod() const { return FLookupMethod; }
     void SetLookupMethod(TLookupMethod Value) { FLookupMethod = Value; }
-    TColor SelectionTextColor() const { return FSelectionTextColor; }
-    void SetSelectionTextColor(TColor Value) { FSelectionTextColor = Value; }
     bool RowSelect() const { return FRowSelect; }
     void SetRowSelect(bool Value) { FRowSelect = Value; }
     TGridSorting Sorting() const { return FSorting; }
@@ -335,17 +318,11 @@ private:
     bool FColumnMoving = false;
     int FLookupColumn = 0;
     TLookupMethod FLookupMethod = lmLookup;
-    TColor FHeaderColorTo = 0x808080;
-    TColor FHeaderColor = 0xFFFFFF;
-    TColor FLineColor = 0xC0C0C0;
     bool FUseItems = true;
     std::unique_ptr<TDropDownItems> FItems;
     std::unique_ptr<TDropDownColumns> FColumns;
     int FItemIndex = -1;
-    int FHeaderHeight = 25;
-    std::unique_ptr<TFont> FHeaderFont;
     TExColGrid* FExColGrid = nullptr; // owned as a component
-    TColor FFixedLineColor = 0xD1BBA4;
     int FSelRow = 0;
     bool workmode = true;
     bool FRowSelect = true;
@@ -363,7 +340,6 @@ private:
     int FOldItemIndex = -1;
     bool FDropDownAutoWidth = true;
     bool FColumnSizeWithDropDown = true;
-    TColor FSelectionTextColor = 0;
     int FDropDownRowHeight = 22;
     int FTempItemIndex = 0;
     TDropDownStyle FStyle = dsDropDown;

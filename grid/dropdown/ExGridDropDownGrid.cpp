@@ -24,8 +24,8 @@ constexpr LRESULT WantArrowsAndTab = 3;
 } // namespace
 
 TExColGrid::TExColGrid(TComponent* AOwner)
-    : TExStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)),
-      FHeaderFont(std::make_unique<TFont>()) {
+    : TExStringGrid(AOwner), TDropDownListLook(0x808080, 0),
+      FColumns(std::make_unique<TDropDownColumns>(this)) {
     SetFixedRowAlways(true);
     SetFixedRows(1);
     SetFixedCols(0);
@@ -37,10 +37,6 @@ TExColGrid::TExColGrid(TComponent* AOwner)
 }
 
 TExColGrid::~TExColGrid() = default;
-
-void TExColGrid::SetHeaderFont(const TFont& Value) {
-    FHeaderFont->Assign(Value);
-}
 
 void TExColGrid::SetOwnGridLineWidth(int Value) {
     FGridLineWidth = Value;
@@ -66,12 +62,7 @@ void TExColGrid::LoadFromDropDown(TCustomExGridDropDown* D) {
         SetRowCount(D->Items()->Count() + 1);
     for (int i = 0; i < columns; ++i)
         SetColWidths(i, FColumns->GetItem(i)->Width());
-    FLineColor = D->LineColor();
-    FFixedLineColor = D->FixedLineColor();
-    FHeaderColor = D->HeaderColor();
-    FHeaderColorTo = D->HeaderColorTo();
-    FHeaderHeight = D->HeaderHeight();
-    FHeaderFont->Assign(*D->HeaderFont());
+    AssignListLook(*D);
     SetHoverRow(D->HoverRow());
     SetHoverRowColor(D->HoverRowColor());
     SetHoverRowColorTo(D->HoverRowColorTo());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/dropdown/DropDownListLook.h"
 #include "grid/dropdown/ExCustomGridDropDownItems.h"
 #include "grid/stringgrid/ExGrid.h"
 
@@ -15,7 +16,7 @@ class TCustomExGridDropDown;
 // The string grid in the popup of a grid drop-down. It shows the drop-down's items (or whatever
 // the program put into it), sizes its columns to their texts and tells the drop-down when a row
 // is chosen: Enter, or the left button released over a data row.
-class TExColGrid : public TExStringGrid {
+class TExColGrid : public TExStringGrid, public TDropDownListLook {
 public:
     explicit TExColGrid(TComponent* AOwner);
     ~TExColGrid() override;
@@ -35,18 +36,6 @@ public:
 
     TDropDownColumns* Columns() const { return FColumns.get(); }
     void SetColumns(const TDropDownColumns& Value) { FColumns->Assign(&Value); }
-    TColor LineColor() const { return FLineColor; }
-    void SetLineColor(TColor Value) { FLineColor = Value; }
-    TColor FixedLineColor() const { return FFixedLineColor; }
-    void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
-    TColor HeaderColor() const { return FHeaderColor; }
-    void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-    TColor HeaderColorTo() const { return FHeaderColorTo; }
-    void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-    int HeaderHeight() const { return FHeaderHeight; }
-    void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
-    TFont* HeaderFont() const { return FHeaderFont.get(); }
-    void SetHeaderFont(const TFont& Value);
     int OwnGridLineWidth() const { return FGridLineWidth; }
     // The string grid then draws no lines of its own.
     void SetOwnGridLineWidth(int Value);
@@ -82,13 +71,7 @@ private:
 
     TCustomExGridDropDown* FExDropDown = nullptr;
     std::unique_ptr<TDropDownColumns> FColumns;
-    TColor FHeaderColor = 0xFFFFFF;
-    TColor FHeaderColorTo = 0x808080;
-    TColor FLineColor = 0x808080;
     TImageList* FImages = nullptr;
-    int FHeaderHeight = 25;
-    std::unique_ptr<TFont> FHeaderFont;
-    TColor FFixedLineColor = 0;
     int FGridLineWidth = 1;
     int FOldRow = 0;
     bool FMouseWheelSelection = false;

@@ -22,8 +22,8 @@ constexpr int PageStep = 10;
 } // namespace
 
 TExMultiColumnDropDown::TExMultiColumnDropDown(TComponent* AOwner)
-    : TExCustomDropDown(AOwner), FItems(std::make_unique<TDropDownItems>(this)),
-      FColumns(std::make_unique<TDropDownColumns>(this)), FHeaderFont(std::make_unique<TFont>()) {
+    : TExColumnListDropDown(AOwner, true), FItems(std::make_unique<TDropDownItems>(this)),
+      FColumns(std::make_unique<TDropDownColumns>(this)) {
     CreateControls();
     // The base applied its style before this object existed: the preset's header font now; the
     // header colours and lines then take the values of a new control.
@@ -39,10 +39,6 @@ TExMultiColumnDropDown::TExMultiColumnDropDown(TComponent* AOwner)
 }
 
 TExMultiColumnDropDown::~TExMultiColumnDropDown() = default;
-
-void TExMultiColumnDropDown::SetHeaderFont(const TFont& Value) {
-    FHeaderFont->Assign(Value);
-}
 
 int TExMultiColumnDropDown::RowCount() const {
     return FItems->Count();
@@ -89,15 +85,10 @@ void TExMultiColumnDropDown::Assign(const TObject* Source) {
     FCaseSensitive = source->FCaseSensitive;
     FDropDownAutoWidth = source->FDropDownAutoWidth;
     FDropDownRowHeight = source->FDropDownRowHeight;
-    FLineColor = source->FLineColor;
-    FFixedLineColor = source->FFixedLineColor;
     FColumnSizing = source->FColumnSizing;
     FColumnSizeWithDropDown = source->FColumnSizeWithDropDown;
     FColumns->Assign(source->FColumns.get());
-    FHeaderColor = source->FHeaderColor;
-    FHeaderColorTo = source->FHeaderColorTo;
-    FHeaderHeight = source->FHeaderHeight;
-    FHeaderFont->Assign(*source->FHeaderFont);
+    AssignListLook(*source);
     FLookupColumn = source->FLookupColumn;
     FSelectionTextColor = source->FSelectionTextColor;
     FItems->Assign(source->FItems.get());

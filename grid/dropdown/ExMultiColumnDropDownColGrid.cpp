@@ -35,8 +35,8 @@ unsigned AlignmentFlags(TAlignment Alignment) {
 } // namespace
 
 TExColGrid::TExColGrid(TComponent* AOwner)
-    : TStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)),
-      FHeaderFont(std::make_unique<TFont>()) {
+    : TStringGrid(AOwner), TDropDownListLook(0x808080, 0),
+      FColumns(std::make_unique<TDropDownColumns>(this)) {
     SetFixedRows(1);
     SetFixedCols(0);
     TGridOptions options = Options();
@@ -52,10 +52,6 @@ TExColGrid::TExColGrid(TComponent* AOwner)
 }
 
 TExColGrid::~TExColGrid() = default;
-
-void TExColGrid::SetHeaderFont(const TFont& Value) {
-    FHeaderFont->Assign(Value);
-}
 
 void TExColGrid::SetGridLineWidth(int Value) {
     FGridLineWidth = Value;
@@ -94,12 +90,7 @@ void TExColGrid::LoadFromDropDown(TExMultiColumnDropDown* D) {
     }
     for (int i = 0; i < FColumns->Count(); ++i)
         SetColWidths(i, FColumns->GetItem(i)->Width());
-    FLineColor = D->LineColor();
-    FFixedLineColor = D->FixedLineColor();
-    FHeaderColor = D->HeaderColor();
-    FHeaderColorTo = D->HeaderColorTo();
-    FHeaderHeight = D->HeaderHeight();
-    FHeaderFont->Assign(*D->HeaderFont());
+    AssignListLook(*D);
     FImages = D->Images();
     SetDefaultRowHeight(D->DropDownRowHeight());
     SetRowHeights(0, FHeaderHeight);

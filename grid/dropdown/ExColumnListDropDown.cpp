@@ -1,5 +1,5 @@
-// Style presets of the multi-column drop-down's list.
-#include "grid/dropdown/ExMultiColumnDropDown.h"
+// The style presets of a column list's header, lines and selection.
+#include "grid/dropdown/ExColumnListDropDown.h"
 
 #include "platform/ui/Font.h"
 
@@ -48,14 +48,25 @@ constexpr std::array<TListStyle, 15> ListStyles{{
      Office2010Selection},
 }};
 
+bool IsOffice2010(TULKStyle AStyle) {
+    return AStyle == tsOffice2010Blue || AStyle == tsOffice2010Silver ||
+           AStyle == tsOffice2010Black;
+}
+
 } // namespace
 
-void TExMultiColumnDropDown::SetComponentStyle(TULKStyle AStyle) {
+TExColumnListDropDown::TExColumnListDropDown(TComponent* AOwner, bool Office2010Presets)
+    : TExCustomDropDown(AOwner), TDropDownListLook(0xC0C0C0, 0xD1BBA4),
+      FOffice2010Presets(Office2010Presets) {}
+
+void TExColumnListDropDown::SetComponentStyle(TULKStyle AStyle) {
     TExCustomDropDown::SetComponentStyle(AStyle);
     ApplyListStyle(AStyle);
 }
 
-void TExMultiColumnDropDown::ApplyListStyle(TULKStyle AStyle) {
+void TExColumnListDropDown::ApplyListStyle(TULKStyle AStyle) {
+    if (IsOffice2010(AStyle) && !FOffice2010Presets)
+        return;
     for (const TListStyle& style : ListStyles) {
         if (style.Style != AStyle)
             continue;
@@ -76,7 +87,7 @@ void TExMultiColumnDropDown::ApplyListStyle(TULKStyle AStyle) {
     }
 }
 
-void TExMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
+void TExColumnListDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
     if (Value == scOffice2007) {
         FLineColor = 0xF1EDEB;
         FFixedLineColor = 0xD1BBA4;

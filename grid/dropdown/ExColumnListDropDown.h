@@ -1,0 +1,29 @@
+#pragma once
+
+#include "grid/dropdown/DropDownListLook.h"
+#include "grid/dropdown/ExCustomDropDown.h"
+
+// The base of the drop-downs whose popup lists items in columns under a header row: the list's
+// looks and the style presets that set them.
+class TExColumnListDropDown : public TExCustomDropDown, public TDropDownListLook {
+public:
+    // Office2010Presets: whether the Office 2010 styles also set the list's looks (otherwise
+    // they take the base's colours only).
+    TExColumnListDropDown(TComponent* AOwner, bool Office2010Presets);
+
+    void SetComponentStyle(TULKStyle AStyle) override;
+    // Office 2007, Vista and 7 bring their own line colours.
+    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
+
+    TColor SelectionTextColor() const { return FSelectionTextColor; }
+    void SetSelectionTextColor(TColor Value) { FSelectionTextColor = Value; }
+
+protected:
+    // The list's looks of AStyle alone; the base's colours stay.
+    void ApplyListStyle(TULKStyle AStyle);
+
+    TColor FSelectionTextColor = 0;
+
+private:
+    bool FOffice2010Presets;
+};
