@@ -1,6 +1,7 @@
 #include "grid/dropdown/ExGridDropDownGrid.h"
 
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/DropDownListMeasure.h"
 #include "grid/dropdown/ExCustomGridDropDown.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
@@ -13,11 +14,6 @@
 namespace GridDropDown {
 
 namespace {
-constexpr int TextPadding = 6;
-constexpr int ImagePadding = 4;
-constexpr int WrappedRowMinHeight = 24;
-constexpr int MeasureWidth = 1000;
-constexpr int MeasureHeight = 500;
 constexpr int FixedColumnPadding = 4;
 // The grid wants arrow keys and Tab for itself.
 constexpr LRESULT WantArrowsAndTab = 3;
@@ -134,17 +130,10 @@ void TExColGrid::AutoSizeColumn(int Index) {
     const TDropDownItems& items = *FExDropDown->Items();
     int widest = 0;
     for (int r = 1; r < RowCount() && r - 1 < items.Count(); ++r) {
-        const TDropDownItem& item = *items.GetItem(r - 1);
-        const std::string text = item.TextAt(Index);
-        const int image =
-            item.HasTextAt(Index) && column.ColumnType() == ctImage ? item.ImageIndex() : -1;
-        int width = image >= 0 && FImages ? FImages->Width() + ImagePadding : 0;
-        if (!text.empty()) {
-            TRect r0{0, 0, MeasureWidth, MeasureHeight};
-            canvas->DrawText(text, r0, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-            width += r0.Width() + TextPadding;
-        }
-        widest = std::max(widest, width);
+        std::string text;
+        int image = -1;
+        DropDownList::ItemCell(*items.GetItem(r - 1), &column, Index, text, image);
+        widest = std::max(widest, DropDownList::ItemCellWidth(*canvas, text, image, FImages));
     }
     column.SetWidth(widest);
     SetColWidths(Index, widest);
@@ -159,11 +148,8 @@ void TExColGrid::ApplyColumnAutoSize() {
 void TExColGrid::UpdateRowHeights() {
     if (!FExDropDown)
         return;
-    bool wraps = false;
-    for (int i = 0; i < FColumns->Count(); ++i)
-        wraps = wraps || FColumns->GetItem(i)->Wordwrap();
     TCanvas* canvas = MeasureCanvas();
-    if (!wraps || !canvas)
+    if (!DropDownList::AnyColumnWraps(*FColumns) || !canvas)
         return;
     const TDropDownItems& items = *FExDropDown->Items();
     for (int r = FixedRows(); r < RowCount(); ++r) {
@@ -171,35 +157,23 @@ void TExColGrid::UpdateRowHeights() {
         const int item = FExDropDown->UseItems() ? ItemOfRow(r) : -1;
         if (item < 0 || item >= items.Count())
             continue;
-        int height = WrappedRowMinHeight;
+        int height = DropDownList::WrappedRowMinHeight;
         for (int i = 0; i < FColumns->Count(); ++i) {
             const TDropDownColumn& column = *FColumns->GetItem(i);
             if (!column.Wordwrap())
                 continue;
-            const TDropDownItem& entry = *items.GetItem(item);
-            const std::string text = entry.TextAt(i);
-            const int image =
-                entry.HasTextAt(i) && column.ColumnType() == ctImage ? entry.ImageIndex() : -1;
-            int needed = image >= 0 && FImages ? FImages->Height() + TextPadding : 0;
-            if (!text.empty()) {
-                canvas->Font()->Assign(*column.Font());
-                TRect box{0, 0, ColWidths(i), MeasureHeight};
-                canvas->DrawText(text, box, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-                needed = std::max(needed, box.Height() + TextPadding);
-            }
-            height = std::max(height, needed);
+            std::string text;
+            int image = -1;
+            DropDownList::ItemCell(*items.GetItem(item), &column, i, text, image);
+            height = std::max(height, DropDownList::WrappedItemCellHeight(
+                                          *canvas, column, text, image, FImages, ColWidths(i)));
         }
         SetRowHeights(r, height);
     }
 }
 
 int TExColGrid::RequiredWidth() {
-    int width = 0;
-    for (int i = 0; i < ColCount(); ++i)
-        width += ColWidths(i);
-    if (VisibleRowCount() + FixedRows() != RowCount())
-        width += GetSystemMetrics(SM_CXVSCROLL);
-    return width;
+    return DropDownList::ListRequiredWidth(*this);
 }
 
 void TExColGrid::DoSelect() {
