@@ -1,12 +1,17 @@
 // The style presets of a column list's header, lines and selection.
 #include "grid/dropdown/ExColumnListDropDown.h"
 
+#include "grid/dropdown/ItemSelector.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/Keys.h"
+
+#include <algorithm>
 
 #include <array>
 
 namespace {
 
+constexpr int PageStep = 10;
 constexpr TColor SameColor = clNone; // the table's "unchanged" for the header font
 constexpr TColor Office2010Selection = 0x6CD0FF;
 
@@ -96,4 +101,61 @@ void TExColumnListDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
         FFixedLineColor = 0xD4D2D1;
     }
     TExCustomDropDown::SetSelectionColorStyle(Value);
+}
+
+// --- stepping the selection
+// ------------------------------------------------------------------------
+
+void TExColumnListDropDown::SelectFirst() {
+    StepItemIndex(*this, TListStep::First, RowCount());
+}
+
+void TExColumnListDropDown::SelectLast() {
+    StepItemIndex(*this, TListStep::Last, RowCount());
+}
+
+void TExColumnListDropDown::SelectNext() {
+    StepItemIndex(*this, TListStep::Next, RowCount());
+}
+
+void TExColumnListDropDown::SelectPrevious() {
+    StepItemIndex(*this, TListStep::Previous, RowCount());
+}
+
+void TExColumnListDropDown::SelectNextPage() {
+    const int count = RowCount();
+    if (count > 0)
+        SetItemIndex(FItemIndex < 0 ? 0 : std::min(FItemIndex + PageStep, count - 1));
+}
+
+void TExColumnListDropDown::SelectPreviousPage() {
+    if (RowCount() > 0)
+        SetItemIndex(FItemIndex >= 0 && FItemIndex - PageStep >= 0 ? FItemIndex - PageStep : 0);
+}
+
+void TExColumnListDropDown::SelectByMoveKey(WORD Key, bool HomeEnd) {
+    switch (Key) {
+    case VK_PRIOR:
+        SelectPreviousPage();
+        break;
+    case VK_NEXT:
+        SelectNextPage();
+        break;
+    case VK_UP:
+        SelectPrevious();
+        break;
+    case VK_DOWN:
+        SelectNext();
+        break;
+    case VK_END:
+        if (HomeEnd)
+            SelectLast();
+        break;
+    case VK_HOME:
+        if (HomeEnd)
+            SelectFirst();
+        break;
+    default:
+        break;
+    }
 }

@@ -18,11 +18,27 @@ public:
     TColor SelectionTextColor() const { return FSelectionTextColor; }
     void SetSelectionTextColor(TColor Value) { FSelectionTextColor = Value; }
 
+    // The chosen item (or row), -1 for none.
+    int ItemIndex() const { return FItemIndex; }
+    virtual void SetItemIndex(int Value) = 0;
+    // What the selection steps through.
+    virtual int RowCount() const = 0;
+    void SelectFirst();
+    void SelectLast();
+    void SelectNext();
+    void SelectNextPage();
+    void SelectPrevious();
+    void SelectPreviousPage();
+
 protected:
+    // PageUp, PageDown, Up and Down step the selection; End and Home only with HomeEnd.
+    void SelectByMoveKey(WORD Key, bool HomeEnd);
+
     // The list's looks of AStyle alone; the base's colours stay.
     void ApplyListStyle(TULKStyle AStyle);
 
     TColor FSelectionTextColor = 0;
+    int FItemIndex = -1;
 
 private:
     bool FOffice2010Presets;

@@ -22,7 +22,6 @@ namespace GridDropDown {
 namespace {
 constexpr int GridHeight = 180;
 constexpr int DefaultPopupHeight = 200;
-constexpr int PageStep = 10;
 constexpr int DesignColumns = 3;
 } // namespace
 
@@ -203,46 +202,6 @@ void TCustomExGridDropDown::UpdateLookupItems() {
         return;
     for (int i = 0; i < FItems->Count(); ++i)
         FLookupItems->Add(FItems->GetItem(i)->TextAt(FLookupColumn));
-}
-
-void TCustomExGridDropDown::SelectFirst() {
-    if (GetItemCount() > 0)
-        SetItemIndex(0);
-}
-
-void TCustomExGridDropDown::SelectLast() {
-    if (const int count = GetItemCount(); count > 0)
-        SetItemIndex(count - 1);
-}
-
-void TCustomExGridDropDown::SelectNext() {
-    const int count = GetItemCount();
-    if (count == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < count)
-        SetItemIndex(FItemIndex + 1);
-}
-
-void TCustomExGridDropDown::SelectNextPage() {
-    const int count = GetItemCount();
-    if (count > 0)
-        SetItemIndex(FItemIndex < 0 ? 0 : std::min(FItemIndex + PageStep, count - 1));
-}
-
-void TCustomExGridDropDown::SelectPrevious() {
-    if (GetItemCount() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex - 1 >= 0)
-        SetItemIndex(FItemIndex - 1);
-}
-
-void TCustomExGridDropDown::SelectPreviousPage() {
-    if (GetItemCount() > 0)
-        SetItemIndex(FItemIndex >= 0 && FItemIndex - PageStep >= 0 ? FItemIndex - PageStep : 0);
 }
 
 // --- the popup -----------------------------------------------------------------------------------

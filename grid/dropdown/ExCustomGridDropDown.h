@@ -47,20 +47,13 @@ public:
     void Loaded();
 
     int GetItemCount() const;
-    int RowCount() const { return GetItemCount(); }
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectNextPage();
-    void SelectPrevious();
-    void SelectPreviousPage();
+    int RowCount() const override { return GetItemCount(); }
 
     std::string Version() const { return "6.0.1.1"; }
     int GetVersionNr() const override { return 0x06000101; }
 
     // Properties.
-    int ItemIndex() const { return FItemIndex; }
-    void SetItemIndex(int Value);
+    void SetItemIndex(int Value) override;
     TDropDownItems* Items() const { return FItems.get(); }
     void SetItems(const TDropDownItems& Value) { FItems->Assign(&Value); }
     TDropDownColumns* Columns() const { return FColumns.get(); }
@@ -321,7 +314,6 @@ private:
     bool FUseItems = true;
     std::unique_ptr<TDropDownItems> FItems;
     std::unique_ptr<TDropDownColumns> FColumns;
-    int FItemIndex = -1;
     TExColGrid* FExColGrid = nullptr; // owned as a component
     int FSelRow = 0;
     bool workmode = true;

@@ -18,7 +18,6 @@ using MultiColumnDropDown::TExColGrid;
 namespace {
 constexpr int ListHeight = 180;
 constexpr int DefaultPopupHeight = 200;
-constexpr int PageStep = 10;
 } // namespace
 
 TExMultiColumnDropDown::TExMultiColumnDropDown(TComponent* AOwner)
@@ -93,36 +92,6 @@ void TExMultiColumnDropDown::Assign(const TObject* Source) {
     FSelectionTextColor = source->FSelectionTextColor;
     FItems->Assign(source->FItems.get());
     FItemIndex = source->FItemIndex;
-}
-
-// --- navigation ----------------------------------------------------------------------------------
-
-void TExMultiColumnDropDown::SelectFirst() {
-    StepItemIndex(*this, TListStep::First, FItems->Count());
-}
-
-void TExMultiColumnDropDown::SelectLast() {
-    StepItemIndex(*this, TListStep::Last, FItems->Count());
-}
-
-void TExMultiColumnDropDown::SelectNext() {
-    StepItemIndex(*this, TListStep::Next, FItems->Count());
-}
-
-void TExMultiColumnDropDown::SelectPrevious() {
-    StepItemIndex(*this, TListStep::Previous, FItems->Count());
-}
-
-void TExMultiColumnDropDown::SelectNextPage() {
-    const int count = FItems->Count();
-    if (count > 0)
-        SetItemIndex(FItemIndex < 0 ? 0 : std::min(FItemIndex + PageStep, count - 1));
-}
-
-void TExMultiColumnDropDown::SelectPreviousPage() {
-    if (FItems->Count() == 0)
-        return;
-    SetItemIndex(FItemIndex >= 0 && FItemIndex - PageStep >= 0 ? FItemIndex - PageStep : 0);
 }
 
 // --- the popup -----------------------------------------------------------------------------------

@@ -55,10 +55,9 @@ public:
     void SetItems(const TDropDownItems& Value) { FItems->Assign(&Value); }
     int LookupColumn() const { return FLookupColumn; }
     void SetLookupColumn(int Value) { FLookupColumn = Value; }
-    int ItemIndex() const { return FItemIndex; }
     // An index at or above the item count is ignored; a negative one empties the text.
-    void SetItemIndex(int Value);
-    int RowCount() const;
+    void SetItemIndex(int Value) override;
+    int RowCount() const override;
     bool MatchCase() const { return FMatchCase; }
     void SetMatchCase(bool Value) { FMatchCase = Value; }
     // Kept for the designer; nothing reads it.
@@ -69,13 +68,6 @@ public:
     const TStringList& LookupItems() const { return FLookupItems; }
     // What was typed while the list had the focus.
     std::string LookupEntry() const;
-
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectNextPage();
-    void SelectPrevious();
-    void SelectPreviousPage();
 
     void WndProc(TMessage& Message) override;
 
@@ -127,7 +119,6 @@ private:
     int FLookupColumn = 0;
     std::unique_ptr<TDropDownItems> FItems;
     std::unique_ptr<TDropDownColumns> FColumns;
-    int FItemIndex = -1;
     TExColGrid* FExColGrid = nullptr; // owned as a component
     bool FWorkMode = true;
     TStringList FLookupItems;
