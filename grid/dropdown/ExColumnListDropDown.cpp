@@ -159,3 +159,26 @@ void TExColumnListDropDown::SelectByMoveKey(WORD Key, bool HomeEnd) {
         break;
     }
 }
+
+void TExColumnListDropDown::DropDownFormSizing() {
+    TExCustomDropDown::DropDownFormSizing();
+    SizeColumnsToDropDown();
+}
+
+void TExColumnListDropDown::DoWheelDown() {
+    TExCustomDropDown::DoWheelDown();
+    SelectNext();
+}
+
+void TExColumnListDropDown::DoWheelUp() {
+    TExCustomDropDown::DoWheelUp();
+    SelectPrevious();
+}
+
+void TExColumnListDropDown::HandleKeyPress(TChar& Key) {
+    if (Key == VK_RETURN && ReturnIsTab()) {
+        Key = 0;
+        return;
+    }
+    TExCustomDropDown::HandleKeyPress(Key);
+}

@@ -33,6 +33,15 @@ public:
 protected:
     // PageUp, PageDown, Up and Down step the selection; End and Home only with HomeEnd.
     void SelectByMoveKey(WORD Key, bool HomeEnd);
+    // The list's columns follow the popup's width.
+    virtual void SizeColumnsToDropDown() = 0;
+
+    void DropDownFormSizing() override;
+    // A wheel step moves the selection.
+    void DoWheelDown() override;
+    void DoWheelUp() override;
+    // Enter, when it moves on as Tab, types nothing.
+    void HandleKeyPress(TChar& Key) override;
 
     // The list's looks of AStyle alone; the base's colours stay.
     void ApplyListStyle(TULKStyle AStyle);

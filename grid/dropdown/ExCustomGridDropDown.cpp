@@ -362,21 +362,6 @@ void TCustomExGridDropDown::SizeColumnsToDropDown() {
     }
 }
 
-void TCustomExGridDropDown::DropDownFormSizing() {
-    TExCustomDropDown::DropDownFormSizing();
-    SizeColumnsToDropDown();
-}
-
-void TCustomExGridDropDown::DoWheelDown() {
-    TExCustomDropDown::DoWheelDown();
-    SelectNext();
-}
-
-void TCustomExGridDropDown::DoWheelUp() {
-    TExCustomDropDown::DoWheelUp();
-    SelectPrevious();
-}
-
 void TCustomExGridDropDown::DoHideDropDown(bool Cancelled) {
     if (DropDownForm() && DropDownForm()->Visible()) {
         if (Cancelled) {

@@ -264,11 +264,7 @@ protected:
     void ControlKeyDown(WORD& Key, TShiftState Shift) override;
     void ControlKeyUp(WORD& Key, TShiftState Shift) override;
     void ControlKeyPress(TChar& Key) override;
-    void DropDownFormSizing() override;
-    void DoWheelDown() override;
-    void DoWheelUp() override;
     void HandleKeyDown(WORD& Key, TShiftState Shift) override;
-    void HandleKeyPress(TChar& Key) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
     void Change() override;
     void DoEnter() override;
@@ -283,7 +279,7 @@ private:
     // The text stored in exactly this cell of the grid.
     std::string GridCell(int ACol, int ARow) const;
     void UpdateLookupItems();
-    void SizeColumnsToDropDown();
+    void SizeColumnsToDropDown() override;
     void BindGridEvents();
     // The row search of a character typed into the edit or the grid; the row or item found,
     // -1 for none.

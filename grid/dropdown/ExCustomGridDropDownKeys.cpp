@@ -237,14 +237,6 @@ void TCustomExGridDropDown::HandleKeyDown(WORD& Key, TShiftState Shift) {
         SetItemIndex(FLookupItems->IndexOf(Text()));
 }
 
-void TCustomExGridDropDown::HandleKeyPress(TChar& Key) {
-    if (Key == Enter && ReturnIsTab()) {
-        Key = 0;
-        return;
-    }
-    TExCustomDropDown::HandleKeyPress(Key);
-}
-
 void TCustomExGridDropDown::KeyUp(WORD& Key, TShiftState Shift) {
     if (!(Key == VK_RETURN && ReturnIsTab()))
         TExCustomDropDown::KeyUp(Key, Shift);

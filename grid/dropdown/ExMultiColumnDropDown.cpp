@@ -183,11 +183,6 @@ void TExMultiColumnDropDown::DoHideDropDown(bool Cancelled) {
     FOldItemIndex = FItemIndex;
 }
 
-void TExMultiColumnDropDown::DropDownFormSizing() {
-    TExCustomDropDown::DropDownFormSizing();
-    SizeColumnsToDropDown();
-}
-
 void TExMultiColumnDropDown::SizeColumnsToDropDown() {
     if (!FColumnSizeWithDropDown || !FExColGrid || !DropDownForm())
         return;
@@ -234,14 +229,4 @@ void TExMultiColumnDropDown::ListSelect() {
         ChooseRow(FExColGrid->Row());
     DoHideDropDown(false);
     FireEvent(OnSelect, static_cast<TObject*>(this));
-}
-
-void TExMultiColumnDropDown::DoWheelDown() {
-    TExCustomDropDown::DoWheelDown();
-    SelectNext();
-}
-
-void TExMultiColumnDropDown::DoWheelUp() {
-    TExCustomDropDown::DoWheelUp();
-    SelectPrevious();
 }

@@ -88,17 +88,13 @@ protected:
     void ControlKeyDown(WORD& Key, TShiftState Shift) override;
     void ControlKeyUp(WORD& Key, TShiftState Shift) override;
     void ControlKeyPress(TChar& Key) override;
-    void DropDownFormSizing() override;
-    void DoWheelDown() override;
-    void DoWheelUp() override;
     void HandleKeyDown(WORD& Key, TShiftState Shift) override;
-    void HandleKeyPress(TChar& Key) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
     void Change() override;
 
 private:
     void UpdateLookupItems();
-    void SizeColumnsToDropDown();
+    void SizeColumnsToDropDown() override;
     // The item of a list row; nothing for a row that stands for none.
     void ChooseRow(int ARow);
     void ListSelectCell(int ARow);

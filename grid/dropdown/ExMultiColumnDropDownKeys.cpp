@@ -80,14 +80,6 @@ void TExMultiColumnDropDown::HandleKeyDown(WORD& Key, TShiftState Shift) {
         SetItemIndex(LookupIndexIgnoringCase(Text()));
 }
 
-void TExMultiColumnDropDown::HandleKeyPress(TChar& Key) {
-    if (Key == VK_RETURN && ReturnIsTab()) {
-        Key = 0;
-        return;
-    }
-    TExCustomDropDown::HandleKeyPress(Key);
-}
-
 void TExMultiColumnDropDown::KeyUp(WORD& Key, TShiftState Shift) {
     if (!(Key == VK_RETURN && ReturnIsTab()))
         TExCustomDropDown::KeyUp(Key, Shift);
