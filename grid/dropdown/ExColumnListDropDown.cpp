@@ -62,6 +62,7 @@ bool IsOffice2010(TULKStyle AStyle) {
 
 TExColumnListDropDown::TExColumnListDropDown(TComponent* AOwner, bool Office2010Presets)
     : TExCustomDropDown(AOwner), TDropDownListLook(0xC0C0C0, 0xD1BBA4),
+      FColumns(std::make_unique<DropDownList::TDropDownColumns>(this)),
       FOffice2010Presets(Office2010Presets) {}
 
 void TExColumnListDropDown::SetComponentStyle(TULKStyle AStyle) {

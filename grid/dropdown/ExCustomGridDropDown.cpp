@@ -33,7 +33,6 @@ TCustomExGridDropDown::TCustomExGridDropDown(TComponent* AOwner)
     FDesignTime = ComponentState().Contains(csDesigning) && !owner.Contains(csReading) &&
                   !owner.Contains(csLoading);
     FItems = CreateItems(this);
-    FColumns = std::make_unique<TDropDownColumns>(this);
     SetDropDownColor(0xFFFFFF);
     SetDropDownHeight(DefaultPopupHeight);
     SetAutoSelect(true);

@@ -54,10 +54,6 @@ public:
 
     // Properties.
     void SetItemIndex(int Value) override;
-    TDropDownItems* Items() const { return FItems.get(); }
-    void SetItems(const TDropDownItems& Value) { FItems->Assign(&Value); }
-    TDropDownColumns* Columns() const { return FColumns.get(); }
-    void SetColumns(const TDropDownColumns& Value) { FColumns->Assign(&Value); }
     TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
     void SetSearchFooter(const TSearchFooter& Value);
     TBands* Bands() const { return FBands.get(); }
@@ -77,23 +73,15 @@ public:
     void SetAutoShowDropDown(bool Value) { FAutoShowDropDown = Value; }
     bool AutoSizeColumns() const { return FAutoSizeColumns; }
     void SetAutoSizeColumns(bool Value) { FAutoSizeColumns = Value; }
-    bool CaseSensitive() const { return FCaseSensitive; }
-    void SetCaseSensitive(bool Value) { FCaseSensitive = Value; }
-    bool DropDownAutoWidth() const { return FDropDownAutoWidth; }
-    void SetDropDownAutoWidth(bool Value) { FDropDownAutoWidth = Value; }
     int DropDownRowHeight() const { return FDropDownRowHeight; }
     // Below 1 is refused: the popup height is rounded to whole rows of this height.
     void SetDropDownRowHeight(int Value);
-    bool ColumnSizing() const { return FColumnSizing; }
-    void SetColumnSizing(bool Value) { FColumnSizing = Value; }
     bool ColumnMoving() const { return FColumnMoving; }
     void SetColumnMoving(bool Value) { FColumnMoving = Value; }
     bool RowSizing() const { return FRowSizing; }
     void SetRowSizing(bool Value) { FRowSizing = Value; }
     bool RowMoving() const { return FRowMoving; }
     void SetRowMoving(bool Value) { FRowMoving = Value; }
-    bool ColumnSizeWithDropDown() const { return FColumnSizeWithDropDown; }
-    void SetColumnSizeWithDropDown(bool Value) { FColumnSizeWithDropDown = Value; }
     bool GridEditable() const { return FGridEditable; }
     void SetGridEditable(bool Value) { FGridEditable = Value; }
     bool HoverRow() const { return FHoverRow; }
@@ -102,8 +90,6 @@ public:
     void SetHoverRowColor(TColor Value) { FHoverRowColor = Value; }
     TColor HoverRowColorTo() const { return FHoverRowColorTo; }
     void SetHoverRowColorTo(TColor Value) { FHoverRowColorTo = Value; }
-    int LookupColumn() const { return FLookupColumn; }
-    void SetLookupColumn(int Value) { FLookupColumn = Value; }
     TLookupMethod LookupMethod() const { return FLookupMethod; }
     void SetLookupMethod(TLookupMethod Value) { FLookupMethod = Value; }
     bool RowSelect() const { return FRowSelect; }
@@ -112,10 +98,6 @@ public:
     void SetSorting(TGridSorting Value) { FSorting = Value; }
     bool UseItems() const { return FUseItems; }
     void SetUseItems(bool Value) { FUseItems = Value; }
-    bool MatchCase() const { return FMatchCase; }
-    void SetMatchCase(bool Value) { FMatchCase = Value; }
-    bool MatchStart() const { return FMatchStart; }
-    void SetMatchStart(bool Value) { FMatchStart = Value; }
     // The characters typed so far for the row search.
     const std::string& LookupEntry() const { return FLookupEntry; }
 
@@ -302,21 +284,14 @@ private:
 
     bool FDesignTime = false;
     bool FBalloonInit = false;
-    bool FCaseSensitive = false;
-    bool FColumnSizing = false;
     bool FColumnMoving = false;
-    int FLookupColumn = 0;
     TLookupMethod FLookupMethod = lmLookup;
     bool FUseItems = true;
-    std::unique_ptr<TDropDownItems> FItems;
-    std::unique_ptr<TDropDownColumns> FColumns;
     TExColGrid* FExColGrid = nullptr; // owned as a component
     int FSelRow = 0;
     bool workmode = true;
     bool FRowSelect = true;
     std::unique_ptr<TStringList> FLookupItems;
-    bool FMatchCase = false;
-    bool FMatchStart = true;
     bool FItemChange = false;
     int FItemIdx = 0;
     int FItemSel = 0;
@@ -326,8 +301,6 @@ private:
     std::unique_ptr<TNavigation> FNavigation;
     std::unique_ptr<TMouseActions> FMouseActions;
     int FOldItemIndex = -1;
-    bool FDropDownAutoWidth = true;
-    bool FColumnSizeWithDropDown = true;
     int FDropDownRowHeight = 22;
     int FTempItemIndex = 0;
     TDropDownStyle FStyle = dsDropDown;

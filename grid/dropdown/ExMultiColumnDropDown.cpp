@@ -21,8 +21,8 @@ constexpr int DefaultPopupHeight = 200;
 } // namespace
 
 TExMultiColumnDropDown::TExMultiColumnDropDown(TComponent* AOwner)
-    : TExColumnListDropDown(AOwner, true), FItems(std::make_unique<TDropDownItems>(this)),
-      FColumns(std::make_unique<TDropDownColumns>(this)) {
+    : TExColumnListDropDown(AOwner, true) {
+    FItems = std::make_unique<TDropDownItems>(this);
     CreateControls();
     // The base applied its style before this object existed: the preset's header font now; the
     // header colours and lines then take the values of a new control.

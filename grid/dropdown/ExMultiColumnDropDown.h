@@ -37,32 +37,12 @@ public:
     // A program's write completes nothing.
     void SetText(const std::string& Value) override;
 
-    bool CaseSensitive() const { return FCaseSensitive; }
-    void SetCaseSensitive(bool Value) { FCaseSensitive = Value; }
-    bool DropDownAutoWidth() const { return FDropDownAutoWidth; }
-    void SetDropDownAutoWidth(bool Value) { FDropDownAutoWidth = Value; }
     int DropDownRowHeight() const { return FDropDownRowHeight; }
     // At least 1: the popup's height is rounded to whole rows of it.
     void SetDropDownRowHeight(int Value) { FDropDownRowHeight = Value < 1 ? 1 : Value; }
-    bool ColumnSizing() const { return FColumnSizing; }
-    void SetColumnSizing(bool Value) { FColumnSizing = Value; }
-    // The list's columns follow the popup's width (their own Width stays).
-    bool ColumnSizeWithDropDown() const { return FColumnSizeWithDropDown; }
-    void SetColumnSizeWithDropDown(bool Value) { FColumnSizeWithDropDown = Value; }
-    TDropDownColumns* Columns() const { return FColumns.get(); }
-    void SetColumns(const TDropDownColumns& Value) { FColumns->Assign(&Value); }
-    TDropDownItems* Items() const { return FItems.get(); }
-    void SetItems(const TDropDownItems& Value) { FItems->Assign(&Value); }
-    int LookupColumn() const { return FLookupColumn; }
-    void SetLookupColumn(int Value) { FLookupColumn = Value; }
     // An index at or above the item count is ignored; a negative one empties the text.
     void SetItemIndex(int Value) override;
     int RowCount() const override;
-    bool MatchCase() const { return FMatchCase; }
-    void SetMatchCase(bool Value) { FMatchCase = Value; }
-    // Kept for the designer; nothing reads it.
-    bool MatchStart() const { return FMatchStart; }
-    void SetMatchStart(bool Value) { FMatchStart = Value; }
     TExColGrid* ListGrid() const { return FExColGrid; }
     // One lookup text per item ("" for an item without one), as of the last EndUpdate.
     const TStringList& LookupItems() const { return FLookupItems; }
@@ -111,24 +91,15 @@ private:
     void SelectTextAfter(int Start);
 
     bool FShowing = false;
-    bool FColumnSizing = false;
-    int FLookupColumn = 0;
-    std::unique_ptr<TDropDownItems> FItems;
-    std::unique_ptr<TDropDownColumns> FColumns;
     TExColGrid* FExColGrid = nullptr; // owned as a component
     bool FWorkMode = true;
     TStringList FLookupItems;
-    bool FMatchCase = false;
-    bool FMatchStart = true;
     bool FItemChange = false;
     int FItemIdx = 0;
     int FItemSel = 0;
     int FOldItemIndex = -1;
-    bool FDropDownAutoWidth = true;
-    bool FColumnSizeWithDropDown = true;
     int FDropDownRowHeight = 22;
     std::u16string FLookupEntry;
-    bool FCaseSensitive = false;
     // Set while this control writes the text itself: the change completes nothing.
     bool FProgramWrite = false;
     // The text and selection when the last character was typed, and whether it changed it.
