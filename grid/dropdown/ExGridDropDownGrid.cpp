@@ -19,9 +19,7 @@ constexpr int FixedColumnPadding = 4;
 constexpr LRESULT WantArrowsAndTab = 3;
 } // namespace
 
-TExColGrid::TExColGrid(TComponent* AOwner)
-    : TExStringGrid(AOwner), TDropDownListLook(0x808080, 0),
-      FColumns(std::make_unique<TDropDownColumns>(this)) {
+TExColGrid::TExColGrid(TComponent* AOwner) : TExStringGrid(AOwner), TDropDownListGrid(this) {
     SetFixedRowAlways(true);
     SetFixedRows(1);
     SetFixedCols(0);
@@ -229,19 +227,11 @@ void TExColGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, in
 }
 
 bool TExColGrid::HandleWheelDown(TShiftState Shift, TPoint MousePos) {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool handled = TExStringGrid::HandleWheelDown(Shift, MousePos);
-    FMouseWheelSelection = false;
-    return handled;
+    return StepByWheel([&] { return TExStringGrid::HandleWheelDown(Shift, MousePos); });
 }
 
 bool TExColGrid::HandleWheelUp(TShiftState Shift, TPoint MousePos) {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool handled = TExStringGrid::HandleWheelUp(Shift, MousePos);
-    FMouseWheelSelection = false;
-    return handled;
+    return StepByWheel([&] { return TExStringGrid::HandleWheelUp(Shift, MousePos); });
 }
 
 void TExColGrid::Notification(TComponent* AComponent, bool removing) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/dropdown/DropDownListLook.h"
+#include "grid/dropdown/DropDownListGrid.h"
 #include "grid/dropdown/ExCustomGridDropDownItems.h"
 #include "grid/stringgrid/ExGrid.h"
 
@@ -16,7 +16,7 @@ class TCustomExGridDropDown;
 // The string grid in the popup of a grid drop-down. It shows the drop-down's items (or whatever
 // the program put into it), sizes its columns to their texts and tells the drop-down when a row
 // is chosen: Enter, or the left button released over a data row.
-class TExColGrid : public TExStringGrid, public TDropDownListLook {
+class TExColGrid : public TExStringGrid, public TDropDownListGrid {
 public:
     explicit TExColGrid(TComponent* AOwner);
     ~TExColGrid() override;
@@ -34,19 +34,13 @@ public:
     void ApplyColumnAutoSize();
     void UpdateRowHeights();
 
-    TDropDownColumns* Columns() const { return FColumns.get(); }
-    void SetColumns(const TDropDownColumns& Value) { FColumns->Assign(&Value); }
     int OwnGridLineWidth() const { return FGridLineWidth; }
     // The string grid then draws no lines of its own.
     void SetOwnGridLineWidth(int Value);
-    TImageList* Images() const { return FImages; }
-    void SetImages(TImageList* Value) { FImages = Value; }
 
     // Set by a key or mouse press in the grid (and Enter in the edit), cleared by wheel steps
     // and by a confirmed closing: whether the current row may become the chosen one.
-    bool ConfirmSelection() const { return FConfirmSelection; }
     void SetConfirmSelection(bool Value) { FConfirmSelection = Value; }
-    bool MouseWheelSelection() const { return FMouseWheelSelection; }
 
     // The item index kept in a row's first cell; Row itself when the grid has no such row.
     int ItemOfRow(int Row) const;
@@ -70,12 +64,8 @@ private:
     TCanvas* MeasureCanvas() const;
 
     TCustomExGridDropDown* FExDropDown = nullptr;
-    std::unique_ptr<TDropDownColumns> FColumns;
-    TImageList* FImages = nullptr;
     int FGridLineWidth = 1;
     int FOldRow = 0;
-    bool FMouseWheelSelection = false;
-    bool FConfirmSelection = false;
 };
 
 } // namespace GridDropDown

@@ -31,9 +31,7 @@ unsigned AlignmentFlags(TAlignment Alignment) {
 }
 } // namespace
 
-TExColGrid::TExColGrid(TComponent* AOwner)
-    : TStringGrid(AOwner), TDropDownListLook(0x808080, 0),
-      FColumns(std::make_unique<TDropDownColumns>(this)) {
+TExColGrid::TExColGrid(TComponent* AOwner) : TStringGrid(AOwner), TDropDownListGrid(this) {
     SetFixedRows(1);
     SetFixedCols(0);
     TGridOptions options = Options();
@@ -347,21 +345,12 @@ void TExColGrid::WndProc(TMessage& Message) {
     TStringGrid::WndProc(Message);
 }
 
-bool TExColGrid::WheelStep(bool Down, TShiftState Shift, TPoint MousePos) {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool handled = Down ? TStringGrid::HandleWheelDown(Shift, MousePos)
-                              : TStringGrid::HandleWheelUp(Shift, MousePos);
-    FMouseWheelSelection = false;
-    return handled;
-}
-
 bool TExColGrid::HandleWheelDown(TShiftState Shift, TPoint MousePos) {
-    return WheelStep(true, Shift, MousePos);
+    return StepByWheel([&] { return TStringGrid::HandleWheelDown(Shift, MousePos); });
 }
 
 bool TExColGrid::HandleWheelUp(TShiftState Shift, TPoint MousePos) {
-    return WheelStep(false, Shift, MousePos);
+    return StepByWheel([&] { return TStringGrid::HandleWheelUp(Shift, MousePos); });
 }
 
 } // namespace MultiColumnDropDown

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/dropdown/DropDownListLook.h"
+#include "grid/dropdown/DropDownListGrid.h"
 #include "grid/dropdown/ExMultiColumnDropDownItems.h"
 #include "platform/ui/StringGridControl.h"
 
@@ -15,7 +15,7 @@ namespace MultiColumnDropDown {
 // drawn from the items and columns of the drop-down it is attached to, under a header row with a
 // gradient. It sizes columns to their texts, grows rows for wrapped texts, and raises OnSelect
 // when a row is chosen by Enter or a mouse release on it.
-class TExColGrid : public TStringGrid, public TDropDownListLook {
+class TExColGrid : public TStringGrid, public TDropDownListGrid {
 public:
     explicit TExColGrid(TComponent* AOwner);
     ~TExColGrid() override;
@@ -33,17 +33,9 @@ public:
     void UpdateRowHeights();
     TRect CellBounds(int ACol, int ARow) const;
 
-    TDropDownColumns* Columns() const { return FColumns.get(); }
-    void SetColumns(const TDropDownColumns& Value) { FColumns->Assign(&Value); }
     // The list draws its lines itself, this wide; the string grid draws none.
     int GridLineWidth() const { return FGridLineWidth; }
     void SetGridLineWidth(int Value);
-    TImageList* Images() const { return FImages; }
-    void SetImages(TImageList* Value) { FImages = Value; }
-    // True while a wheel step moves the current row.
-    bool MouseWheelSelection() const { return FMouseWheelSelection; }
-    // The current row was reached by a key or a mouse press (not the wheel): it may be chosen.
-    bool ConfirmSelection() const { return FConfirmSelection; }
 
     void WndProc(TMessage& Message) override;
 
@@ -70,15 +62,10 @@ private:
     void DrawCellBackground(const TRect& R, bool Fixed, bool Selected, int ACol, TColor BackColor,
                             uint8_t Position);
     void DrawCellLines(const TRect& R, bool Fixed);
-    bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
 
     TExMultiColumnDropDown* FExDropDown = nullptr;
-    std::unique_ptr<TDropDownColumns> FColumns;
-    TImageList* FImages = nullptr;
     int FGridLineWidth = 1;
     int FOldRow = 0;
-    bool FMouseWheelSelection = false;
-    bool FConfirmSelection = false;
 };
 
 } // namespace MultiColumnDropDown
