@@ -7,7 +7,6 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/Keys.h"
-#include "platform/ui/Screen.h"
 
 #include <algorithm>
 

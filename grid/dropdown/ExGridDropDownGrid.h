@@ -7,7 +7,6 @@
 #include <memory>
 
 class TFont;
-class TImageList;
 
 namespace GridDropDown {
 

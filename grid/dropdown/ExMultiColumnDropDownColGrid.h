@@ -7,7 +7,6 @@
 #include <memory>
 
 class TExMultiColumnDropDown;
-class TImageList;
 
 namespace MultiColumnDropDown {
 
