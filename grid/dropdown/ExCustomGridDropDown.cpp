@@ -22,20 +22,17 @@ namespace GridDropDown {
 namespace {
 constexpr int GridHeight = 180;
 constexpr int DefaultPopupHeight = 200;
-constexpr int PageStep = 10;
 constexpr int DesignColumns = 3;
 } // namespace
 
 // --- construction --------------------------------------------------------------------------------
 
 TCustomExGridDropDown::TCustomExGridDropDown(TComponent* AOwner)
-    : TExCustomDropDown(AOwner), FHeaderFont(std::make_unique<TFont>()),
-      FLookupItems(std::make_unique<TStringList>()) {
+    : TExColumnListDropDown(AOwner, false), FLookupItems(std::make_unique<TStringList>()) {
     const TComponentState owner = AOwner ? AOwner->ComponentState() : TComponentState{};
     FDesignTime = ComponentState().Contains(csDesigning) && !owner.Contains(csReading) &&
                   !owner.Contains(csLoading);
     FItems = CreateItems(this);
-    FColumns = std::make_unique<TDropDownColumns>(this);
     SetDropDownColor(0xFFFFFF);
     SetDropDownHeight(DefaultPopupHeight);
     SetAutoSelect(true);
@@ -102,10 +99,6 @@ void TCustomExGridDropDown::SetNavigation(const TNavigation& Value) {
 
 void TCustomExGridDropDown::SetMouseActions(const TMouseActions& Value) {
     FMouseActions->Assign(&Value);
-}
-
-void TCustomExGridDropDown::SetHeaderFont(const TFont& Value) {
-    FHeaderFont->Assign(Value);
 }
 
 void TCustomExGridDropDown::SetGridImages(TImageList* Value) {
@@ -208,46 +201,6 @@ void TCustomExGridDropDown::UpdateLookupItems() {
         return;
     for (int i = 0; i < FItems->Count(); ++i)
         FLookupItems->Add(FItems->GetItem(i)->TextAt(FLookupColumn));
-}
-
-void TCustomExGridDropDown::SelectFirst() {
-    if (GetItemCount() > 0)
-        SetItemIndex(0);
-}
-
-void TCustomExGridDropDown::SelectLast() {
-    if (const int count = GetItemCount(); count > 0)
-        SetItemIndex(count - 1);
-}
-
-void TCustomExGridDropDown::SelectNext() {
-    const int count = GetItemCount();
-    if (count == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < count)
-        SetItemIndex(FItemIndex + 1);
-}
-
-void TCustomExGridDropDown::SelectNextPage() {
-    const int count = GetItemCount();
-    if (count > 0)
-        SetItemIndex(FItemIndex < 0 ? 0 : std::min(FItemIndex + PageStep, count - 1));
-}
-
-void TCustomExGridDropDown::SelectPrevious() {
-    if (GetItemCount() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex - 1 >= 0)
-        SetItemIndex(FItemIndex - 1);
-}
-
-void TCustomExGridDropDown::SelectPreviousPage() {
-    if (GetItemCount() > 0)
-        SetItemIndex(FItemIndex >= 0 && FItemIndex - PageStep >= 0 ? FItemIndex - PageStep : 0);
 }
 
 // --- the popup -----------------------------------------------------------------------------------
@@ -406,21 +359,6 @@ void TCustomExGridDropDown::SizeColumnsToDropDown() {
             grid.SetColWidths(i, rounded);
         }
     }
-}
-
-void TCustomExGridDropDown::DropDownFormSizing() {
-    TExCustomDropDown::DropDownFormSizing();
-    SizeColumnsToDropDown();
-}
-
-void TCustomExGridDropDown::DoWheelDown() {
-    TExCustomDropDown::DoWheelDown();
-    SelectNext();
-}
-
-void TCustomExGridDropDown::DoWheelUp() {
-    TExCustomDropDown::DoWheelUp();
-    SelectPrevious();
 }
 
 void TCustomExGridDropDown::DoHideDropDown(bool Cancelled) {

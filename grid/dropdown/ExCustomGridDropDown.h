@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/dropdown/ExCustomDropDown.h"
+#include "grid/dropdown/ExColumnListDropDown.h"
 #include "grid/dropdown/ExCustomGridDropDownItems.h"
 #include "grid/foundation/GridEvents.h"
 #include "grid/stringgrid/ExGrid.h"
@@ -30,8 +30,8 @@ enum TGridSorting { gsNone, gsSingleColumn, gsMultiColumn };
 //
 // Split by feature: ExCustomGridDropDown.cpp (construction, properties, opening and closing),
 // ExCustomGridDropDownKeys.cpp (row search, completion, keys), ExCustomGridDropDownEvents.cpp
-// (the re-published events), ExCustomGridDropDownStyles.cpp (style presets).
-class TCustomExGridDropDown : public TExCustomDropDown {
+// (the re-published events).
+class TCustomExGridDropDown : public TExColumnListDropDown {
 public:
     explicit TCustomExGridDropDown(TComponent* AOwner);
     ~TCustomExGridDropDown() override;
@@ -47,27 +47,13 @@ public:
     void Loaded();
 
     int GetItemCount() const;
-    int RowCount() const { return GetItemCount(); }
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectNextPage();
-    void SelectPrevious();
-    void SelectPreviousPage();
+    int RowCount() const override { return GetItemCount(); }
 
     std::string Version() const { return "6.0.1.1"; }
     int GetVersionNr() const override { return 0x06000101; }
 
-    void SetComponentStyle(TULKStyle AStyle) override;
-    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
-
     // Properties.
-    int ItemIndex() const { return FItemIndex; }
-    void SetItemIndex(int Value);
-    TDropDownItems* Items() const { return FItems.get(); }
-    void SetItems(const TDropDownItems& Value) { FItems->Assign(&Value); }
-    TDropDownColumns* Columns() const { return FColumns.get(); }
-    void SetColumns(const TDropDownColumns& Value) { FColumns->Assign(&Value); }
+    void SetItemIndex(int Value) override;
     TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
     void SetSearchFooter(const TSearchFooter& Value);
     TBands* Bands() const { return FBands.get(); }
@@ -76,8 +62,6 @@ public:
     void SetNavigation(const TNavigation& Value);
     TMouseActions* MouseActions() const { return FMouseActions.get(); }
     void SetMouseActions(const TMouseActions& Value);
-    TFont* HeaderFont() const { return FHeaderFont.get(); }
-    void SetHeaderFont(const TFont& Value);
     TImageList* GridImages() const { return FGridImages; }
     // Reaches the grid at once.
     void SetGridImages(TImageList* Value);
@@ -89,57 +73,31 @@ public:
     void SetAutoShowDropDown(bool Value) { FAutoShowDropDown = Value; }
     bool AutoSizeColumns() const { return FAutoSizeColumns; }
     void SetAutoSizeColumns(bool Value) { FAutoSizeColumns = Value; }
-    bool CaseSensitive() const { return FCaseSensitive; }
-    void SetCaseSensitive(bool Value) { FCaseSensitive = Value; }
-    bool DropDownAutoWidth() const { return FDropDownAutoWidth; }
-    void SetDropDownAutoWidth(bool Value) { FDropDownAutoWidth = Value; }
     int DropDownRowHeight() const { return FDropDownRowHeight; }
     // Below 1 is refused: the popup height is rounded to whole rows of this height.
     void SetDropDownRowHeight(int Value);
-    TColor LineColor() const { return FLineColor; }
-    void SetLineColor(TColor Value) { FLineColor = Value; }
-    TColor FixedLineColor() const { return FFixedLineColor; }
-    void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
-    bool ColumnSizing() const { return FColumnSizing; }
-    void SetColumnSizing(bool Value) { FColumnSizing = Value; }
     bool ColumnMoving() const { return FColumnMoving; }
     void SetColumnMoving(bool Value) { FColumnMoving = Value; }
     bool RowSizing() const { return FRowSizing; }
     void SetRowSizing(bool Value) { FRowSizing = Value; }
     bool RowMoving() const { return FRowMoving; }
     void SetRowMoving(bool Value) { FRowMoving = Value; }
-    bool ColumnSizeWithDropDown() const { return FColumnSizeWithDropDown; }
-    void SetColumnSizeWithDropDown(bool Value) { FColumnSizeWithDropDown = Value; }
     bool GridEditable() const { return FGridEditable; }
     void SetGridEditable(bool Value) { FGridEditable = Value; }
-    TColor HeaderColor() const { return FHeaderColor; }
-    void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-    TColor HeaderColorTo() const { return FHeaderColorTo; }
-    void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-    int HeaderHeight() const { return FHeaderHeight; }
-    void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
     bool HoverRow() const { return FHoverRow; }
     void SetHoverRow(bool Value) { FHoverRow = Value; }
     TColor HoverRowColor() const { return FHoverRowColor; }
     void SetHoverRowColor(TColor Value) { FHoverRowColor = Value; }
     TColor HoverRowColorTo() const { return FHoverRowColorTo; }
     void SetHoverRowColorTo(TColor Value) { FHoverRowColorTo = Value; }
-    int LookupColumn() const { return FLookupColumn; }
-    void SetLookupColumn(int Value) { FLookupColumn = Value; }
     TLookupMethod LookupMethod() const { return FLookupMethod; }
     void SetLookupMethod(TLookupMethod Value) { FLookupMethod = Value; }
-    TColor SelectionTextColor() const { return FSelectionTextColor; }
-    void SetSelectionTextColor(TColor Value) { FSelectionTextColor = Value; }
     bool RowSelect() const { return FRowSelect; }
     void SetRowSelect(bool Value) { FRowSelect = Value; }
     TGridSorting Sorting() const { return FSorting; }
     void SetSorting(TGridSorting Value) { FSorting = Value; }
     bool UseItems() const { return FUseItems; }
     void SetUseItems(bool Value) { FUseItems = Value; }
-    bool MatchCase() const { return FMatchCase; }
-    void SetMatchCase(bool Value) { FMatchCase = Value; }
-    bool MatchStart() const { return FMatchStart; }
-    void SetMatchStart(bool Value) { FMatchStart = Value; }
     // The characters typed so far for the row search.
     const std::string& LookupEntry() const { return FLookupEntry; }
 
@@ -288,11 +246,7 @@ protected:
     void ControlKeyDown(WORD& Key, TShiftState Shift) override;
     void ControlKeyUp(WORD& Key, TShiftState Shift) override;
     void ControlKeyPress(TChar& Key) override;
-    void DropDownFormSizing() override;
-    void DoWheelDown() override;
-    void DoWheelUp() override;
     void HandleKeyDown(WORD& Key, TShiftState Shift) override;
-    void HandleKeyPress(TChar& Key) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
     void Change() override;
     void DoEnter() override;
@@ -307,7 +261,7 @@ private:
     // The text stored in exactly this cell of the grid.
     std::string GridCell(int ACol, int ARow) const;
     void UpdateLookupItems();
-    void SizeColumnsToDropDown();
+    void SizeColumnsToDropDown() override;
     void BindGridEvents();
     // The row search of a character typed into the edit or the grid; the row or item found,
     // -1 for none.
@@ -330,28 +284,14 @@ private:
 
     bool FDesignTime = false;
     bool FBalloonInit = false;
-    bool FCaseSensitive = false;
-    bool FColumnSizing = false;
     bool FColumnMoving = false;
-    int FLookupColumn = 0;
     TLookupMethod FLookupMethod = lmLookup;
-    TColor FHeaderColorTo = 0x808080;
-    TColor FHeaderColor = 0xFFFFFF;
-    TColor FLineColor = 0xC0C0C0;
     bool FUseItems = true;
-    std::unique_ptr<TDropDownItems> FItems;
-    std::unique_ptr<TDropDownColumns> FColumns;
-    int FItemIndex = -1;
-    int FHeaderHeight = 25;
-    std::unique_ptr<TFont> FHeaderFont;
     TExColGrid* FExColGrid = nullptr; // owned as a component
-    TColor FFixedLineColor = 0xD1BBA4;
     int FSelRow = 0;
     bool workmode = true;
     bool FRowSelect = true;
     std::unique_ptr<TStringList> FLookupItems;
-    bool FMatchCase = false;
-    bool FMatchStart = true;
     bool FItemChange = false;
     int FItemIdx = 0;
     int FItemSel = 0;
@@ -361,9 +301,6 @@ private:
     std::unique_ptr<TNavigation> FNavigation;
     std::unique_ptr<TMouseActions> FMouseActions;
     int FOldItemIndex = -1;
-    bool FDropDownAutoWidth = true;
-    bool FColumnSizeWithDropDown = true;
-    TColor FSelectionTextColor = 0;
     int FDropDownRowHeight = 22;
     int FTempItemIndex = 0;
     TDropDownStyle FStyle = dsDropDown;

@@ -173,31 +173,7 @@ void TCustomExGridDropDown::HandleEditKeyDownMessage(TMessage& Message) {
     if (!Enabled() || shift.Contains(ssAlt) || !IsGridMoveKey(key))
         return;
     FLookupEntry.clear();
-    const bool homeEnd = !shift.Contains(ssShift) && FStyle == dsDropDownList;
-    switch (key) {
-    case VK_PRIOR:
-        SelectPreviousPage();
-        break;
-    case VK_NEXT:
-        SelectNextPage();
-        break;
-    case VK_UP:
-        SelectPrevious();
-        break;
-    case VK_DOWN:
-        SelectNext();
-        break;
-    case VK_END:
-        if (homeEnd)
-            SelectLast();
-        break;
-    case VK_HOME:
-        if (homeEnd)
-            SelectFirst();
-        break;
-    default:
-        break;
-    }
+    SelectByMoveKey(key, !shift.Contains(ssShift) && FStyle == dsDropDownList);
 }
 
 void TCustomExGridDropDown::HandleEditCharMessage(TMessage& Message) {
@@ -259,14 +235,6 @@ void TCustomExGridDropDown::HandleKeyDown(WORD& Key, TShiftState Shift) {
     TExCustomDropDown::HandleKeyDown(Key, Shift);
     if (pressed == VK_ESCAPE && FLookupColumn >= 0 && FItems->Count() > 0)
         SetItemIndex(FLookupItems->IndexOf(Text()));
-}
-
-void TCustomExGridDropDown::HandleKeyPress(TChar& Key) {
-    if (Key == Enter && ReturnIsTab()) {
-        Key = 0;
-        return;
-    }
-    TExCustomDropDown::HandleKeyPress(Key);
 }
 
 void TCustomExGridDropDown::KeyUp(WORD& Key, TShiftState Shift) {

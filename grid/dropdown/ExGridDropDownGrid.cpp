@@ -1,31 +1,24 @@
 #include "grid/dropdown/ExGridDropDownGrid.h"
 
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/DropDownListMeasure.h"
 #include "grid/dropdown/ExCustomGridDropDown.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/Keys.h"
-#include "platform/ui/Screen.h"
 
 #include <algorithm>
 
 namespace GridDropDown {
 
 namespace {
-constexpr int TextPadding = 6;
-constexpr int ImagePadding = 4;
-constexpr int WrappedRowMinHeight = 24;
-constexpr int MeasureWidth = 1000;
-constexpr int MeasureHeight = 500;
 constexpr int FixedColumnPadding = 4;
 // The grid wants arrow keys and Tab for itself.
 constexpr LRESULT WantArrowsAndTab = 3;
 } // namespace
 
-TExColGrid::TExColGrid(TComponent* AOwner)
-    : TExStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)),
-      FHeaderFont(std::make_unique<TFont>()) {
+TExColGrid::TExColGrid(TComponent* AOwner) : TExStringGrid(AOwner), TDropDownListGrid(this) {
     SetFixedRowAlways(true);
     SetFixedRows(1);
     SetFixedCols(0);
@@ -37,10 +30,6 @@ TExColGrid::TExColGrid(TComponent* AOwner)
 }
 
 TExColGrid::~TExColGrid() = default;
-
-void TExColGrid::SetHeaderFont(const TFont& Value) {
-    FHeaderFont->Assign(Value);
-}
 
 void TExColGrid::SetOwnGridLineWidth(int Value) {
     FGridLineWidth = Value;
@@ -66,12 +55,7 @@ void TExColGrid::LoadFromDropDown(TCustomExGridDropDown* D) {
         SetRowCount(D->Items()->Count() + 1);
     for (int i = 0; i < columns; ++i)
         SetColWidths(i, FColumns->GetItem(i)->Width());
-    FLineColor = D->LineColor();
-    FFixedLineColor = D->FixedLineColor();
-    FHeaderColor = D->HeaderColor();
-    FHeaderColorTo = D->HeaderColorTo();
-    FHeaderHeight = D->HeaderHeight();
-    FHeaderFont->Assign(*D->HeaderFont());
+    AssignListLook(*D);
     SetHoverRow(D->HoverRow());
     SetHoverRowColor(D->HoverRowColor());
     SetHoverRowColorTo(D->HoverRowColorTo());
@@ -143,17 +127,10 @@ void TExColGrid::AutoSizeColumn(int Index) {
     const TDropDownItems& items = *FExDropDown->Items();
     int widest = 0;
     for (int r = 1; r < RowCount() && r - 1 < items.Count(); ++r) {
-        const TDropDownItem& item = *items.GetItem(r - 1);
-        const std::string text = item.TextAt(Index);
-        const int image =
-            item.HasTextAt(Index) && column.ColumnType() == ctImage ? item.ImageIndex() : -1;
-        int width = image >= 0 && FImages ? FImages->Width() + ImagePadding : 0;
-        if (!text.empty()) {
-            TRect r0{0, 0, MeasureWidth, MeasureHeight};
-            canvas->DrawText(text, r0, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-            width += r0.Width() + TextPadding;
-        }
-        widest = std::max(widest, width);
+        std::string text;
+        int image = -1;
+        DropDownList::ItemCell(*items.GetItem(r - 1), &column, Index, text, image);
+        widest = std::max(widest, DropDownList::ItemCellWidth(*canvas, text, image, FImages));
     }
     column.SetWidth(widest);
     SetColWidths(Index, widest);
@@ -168,11 +145,8 @@ void TExColGrid::ApplyColumnAutoSize() {
 void TExColGrid::UpdateRowHeights() {
     if (!FExDropDown)
         return;
-    bool wraps = false;
-    for (int i = 0; i < FColumns->Count(); ++i)
-        wraps = wraps || FColumns->GetItem(i)->Wordwrap();
     TCanvas* canvas = MeasureCanvas();
-    if (!wraps || !canvas)
+    if (!DropDownList::AnyColumnWraps(*FColumns) || !canvas)
         return;
     const TDropDownItems& items = *FExDropDown->Items();
     for (int r = FixedRows(); r < RowCount(); ++r) {
@@ -180,35 +154,23 @@ void TExColGrid::UpdateRowHeights() {
         const int item = FExDropDown->UseItems() ? ItemOfRow(r) : -1;
         if (item < 0 || item >= items.Count())
             continue;
-        int height = WrappedRowMinHeight;
+        int height = DropDownList::WrappedRowMinHeight;
         for (int i = 0; i < FColumns->Count(); ++i) {
             const TDropDownColumn& column = *FColumns->GetItem(i);
             if (!column.Wordwrap())
                 continue;
-            const TDropDownItem& entry = *items.GetItem(item);
-            const std::string text = entry.TextAt(i);
-            const int image =
-                entry.HasTextAt(i) && column.ColumnType() == ctImage ? entry.ImageIndex() : -1;
-            int needed = image >= 0 && FImages ? FImages->Height() + TextPadding : 0;
-            if (!text.empty()) {
-                canvas->Font()->Assign(*column.Font());
-                TRect box{0, 0, ColWidths(i), MeasureHeight};
-                canvas->DrawText(text, box, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-                needed = std::max(needed, box.Height() + TextPadding);
-            }
-            height = std::max(height, needed);
+            std::string text;
+            int image = -1;
+            DropDownList::ItemCell(*items.GetItem(item), &column, i, text, image);
+            height = std::max(height, DropDownList::WrappedItemCellHeight(
+                                          *canvas, column, text, image, FImages, ColWidths(i)));
         }
         SetRowHeights(r, height);
     }
 }
 
 int TExColGrid::RequiredWidth() {
-    int width = 0;
-    for (int i = 0; i < ColCount(); ++i)
-        width += ColWidths(i);
-    if (VisibleRowCount() + FixedRows() != RowCount())
-        width += GetSystemMetrics(SM_CXVSCROLL);
-    return width;
+    return DropDownList::ListRequiredWidth(*this);
 }
 
 void TExColGrid::DoSelect() {
@@ -264,19 +226,11 @@ void TExColGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, in
 }
 
 bool TExColGrid::HandleWheelDown(TShiftState Shift, TPoint MousePos) {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool handled = TExStringGrid::HandleWheelDown(Shift, MousePos);
-    FMouseWheelSelection = false;
-    return handled;
+    return StepByWheel([&] { return TExStringGrid::HandleWheelDown(Shift, MousePos); });
 }
 
 bool TExColGrid::HandleWheelUp(TShiftState Shift, TPoint MousePos) {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool handled = TExStringGrid::HandleWheelUp(Shift, MousePos);
-    FMouseWheelSelection = false;
-    return handled;
+    return StepByWheel([&] { return TExStringGrid::HandleWheelUp(Shift, MousePos); });
 }
 
 void TExColGrid::Notification(TComponent* AComponent, bool removing) {

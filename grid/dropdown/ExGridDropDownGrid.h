@@ -1,12 +1,12 @@
 #pragma once
 
+#include "grid/dropdown/DropDownListGrid.h"
 #include "grid/dropdown/ExCustomGridDropDownItems.h"
 #include "grid/stringgrid/ExGrid.h"
 
 #include <memory>
 
 class TFont;
-class TImageList;
 
 namespace GridDropDown {
 
@@ -15,7 +15,7 @@ class TCustomExGridDropDown;
 // The string grid in the popup of a grid drop-down. It shows the drop-down's items (or whatever
 // the program put into it), sizes its columns to their texts and tells the drop-down when a row
 // is chosen: Enter, or the left button released over a data row.
-class TExColGrid : public TExStringGrid {
+class TExColGrid : public TExStringGrid, public TDropDownListGrid {
 public:
     explicit TExColGrid(TComponent* AOwner);
     ~TExColGrid() override;
@@ -33,31 +33,13 @@ public:
     void ApplyColumnAutoSize();
     void UpdateRowHeights();
 
-    TDropDownColumns* Columns() const { return FColumns.get(); }
-    void SetColumns(const TDropDownColumns& Value) { FColumns->Assign(&Value); }
-    TColor LineColor() const { return FLineColor; }
-    void SetLineColor(TColor Value) { FLineColor = Value; }
-    TColor FixedLineColor() const { return FFixedLineColor; }
-    void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
-    TColor HeaderColor() const { return FHeaderColor; }
-    void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-    TColor HeaderColorTo() const { return FHeaderColorTo; }
-    void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-    int HeaderHeight() const { return FHeaderHeight; }
-    void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
-    TFont* HeaderFont() const { return FHeaderFont.get(); }
-    void SetHeaderFont(const TFont& Value);
     int OwnGridLineWidth() const { return FGridLineWidth; }
     // The string grid then draws no lines of its own.
     void SetOwnGridLineWidth(int Value);
-    TImageList* Images() const { return FImages; }
-    void SetImages(TImageList* Value) { FImages = Value; }
 
     // Set by a key or mouse press in the grid (and Enter in the edit), cleared by wheel steps
     // and by a confirmed closing: whether the current row may become the chosen one.
-    bool ConfirmSelection() const { return FConfirmSelection; }
     void SetConfirmSelection(bool Value) { FConfirmSelection = Value; }
-    bool MouseWheelSelection() const { return FMouseWheelSelection; }
 
     // The item index kept in a row's first cell; Row itself when the grid has no such row.
     int ItemOfRow(int Row) const;
@@ -81,18 +63,8 @@ private:
     TCanvas* MeasureCanvas() const;
 
     TCustomExGridDropDown* FExDropDown = nullptr;
-    std::unique_ptr<TDropDownColumns> FColumns;
-    TColor FHeaderColor = 0xFFFFFF;
-    TColor FHeaderColorTo = 0x808080;
-    TColor FLineColor = 0x808080;
-    TImageList* FImages = nullptr;
-    int FHeaderHeight = 25;
-    std::unique_ptr<TFont> FHeaderFont;
-    TColor FFixedLineColor = 0;
     int FGridLineWidth = 1;
     int FOldRow = 0;
-    bool FMouseWheelSelection = false;
-    bool FConfirmSelection = false;
 };
 
 } // namespace GridDropDown

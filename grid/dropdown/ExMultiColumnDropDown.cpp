@@ -18,12 +18,11 @@ using MultiColumnDropDown::TExColGrid;
 namespace {
 constexpr int ListHeight = 180;
 constexpr int DefaultPopupHeight = 200;
-constexpr int PageStep = 10;
 } // namespace
 
 TExMultiColumnDropDown::TExMultiColumnDropDown(TComponent* AOwner)
-    : TExCustomDropDown(AOwner), FItems(std::make_unique<TDropDownItems>(this)),
-      FColumns(std::make_unique<TDropDownColumns>(this)), FHeaderFont(std::make_unique<TFont>()) {
+    : TExColumnListDropDown(AOwner, true) {
+    FItems = std::make_unique<TDropDownItems>(this);
     CreateControls();
     // The base applied its style before this object existed: the preset's header font now; the
     // header colours and lines then take the values of a new control.
@@ -39,10 +38,6 @@ TExMultiColumnDropDown::TExMultiColumnDropDown(TComponent* AOwner)
 }
 
 TExMultiColumnDropDown::~TExMultiColumnDropDown() = default;
-
-void TExMultiColumnDropDown::SetHeaderFont(const TFont& Value) {
-    FHeaderFont->Assign(Value);
-}
 
 int TExMultiColumnDropDown::RowCount() const {
     return FItems->Count();
@@ -89,49 +84,14 @@ void TExMultiColumnDropDown::Assign(const TObject* Source) {
     FCaseSensitive = source->FCaseSensitive;
     FDropDownAutoWidth = source->FDropDownAutoWidth;
     FDropDownRowHeight = source->FDropDownRowHeight;
-    FLineColor = source->FLineColor;
-    FFixedLineColor = source->FFixedLineColor;
     FColumnSizing = source->FColumnSizing;
     FColumnSizeWithDropDown = source->FColumnSizeWithDropDown;
     FColumns->Assign(source->FColumns.get());
-    FHeaderColor = source->FHeaderColor;
-    FHeaderColorTo = source->FHeaderColorTo;
-    FHeaderHeight = source->FHeaderHeight;
-    FHeaderFont->Assign(*source->FHeaderFont);
+    AssignListLook(*source);
     FLookupColumn = source->FLookupColumn;
     FSelectionTextColor = source->FSelectionTextColor;
     FItems->Assign(source->FItems.get());
     FItemIndex = source->FItemIndex;
-}
-
-// --- navigation ----------------------------------------------------------------------------------
-
-void TExMultiColumnDropDown::SelectFirst() {
-    StepItemIndex(*this, TListStep::First, FItems->Count());
-}
-
-void TExMultiColumnDropDown::SelectLast() {
-    StepItemIndex(*this, TListStep::Last, FItems->Count());
-}
-
-void TExMultiColumnDropDown::SelectNext() {
-    StepItemIndex(*this, TListStep::Next, FItems->Count());
-}
-
-void TExMultiColumnDropDown::SelectPrevious() {
-    StepItemIndex(*this, TListStep::Previous, FItems->Count());
-}
-
-void TExMultiColumnDropDown::SelectNextPage() {
-    const int count = FItems->Count();
-    if (count > 0)
-        SetItemIndex(FItemIndex < 0 ? 0 : std::min(FItemIndex + PageStep, count - 1));
-}
-
-void TExMultiColumnDropDown::SelectPreviousPage() {
-    if (FItems->Count() == 0)
-        return;
-    SetItemIndex(FItemIndex >= 0 && FItemIndex - PageStep >= 0 ? FItemIndex - PageStep : 0);
 }
 
 // --- the popup -----------------------------------------------------------------------------------
@@ -223,11 +183,6 @@ void TExMultiColumnDropDown::DoHideDropDown(bool Cancelled) {
     FOldItemIndex = FItemIndex;
 }
 
-void TExMultiColumnDropDown::DropDownFormSizing() {
-    TExCustomDropDown::DropDownFormSizing();
-    SizeColumnsToDropDown();
-}
-
 void TExMultiColumnDropDown::SizeColumnsToDropDown() {
     if (!FColumnSizeWithDropDown || !FExColGrid || !DropDownForm())
         return;
@@ -274,14 +229,4 @@ void TExMultiColumnDropDown::ListSelect() {
         ChooseRow(FExColGrid->Row());
     DoHideDropDown(false);
     FireEvent(OnSelect, static_cast<TObject*>(this));
-}
-
-void TExMultiColumnDropDown::DoWheelDown() {
-    TExCustomDropDown::DoWheelDown();
-    SelectNext();
-}
-
-void TExMultiColumnDropDown::DoWheelUp() {
-    TExCustomDropDown::DoWheelUp();
-    SelectPrevious();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/dropdown/ExCustomDropDown.h"
+#include "grid/dropdown/ExColumnListDropDown.h"
 #include "grid/dropdown/ExMultiColumnDropDownItems.h"
 #include "platform/core/StringList.h"
 
@@ -15,9 +15,9 @@ class TExColGrid;
 // holds a text per column and an image; the texts of LookupColumn are what the edit shows and
 // what typing completes against. Choosing a row (keys, click, Enter) sets ItemIndex and the
 // edit's text; typing while the list has the focus searches the lookup texts. The class is split
-// by feature: ExMultiColumnDropDown.cpp (properties, popup, styles) and
+// by feature: ExMultiColumnDropDown.cpp (properties, popup) and
 // ExMultiColumnDropDownKeys.cpp (keys, completion, search).
-class TExMultiColumnDropDown : public TExCustomDropDown {
+class TExMultiColumnDropDown : public TExColumnListDropDown {
 public:
     using TDropDownColumns = MultiColumnDropDown::TDropDownColumns;
     using TDropDownItems = MultiColumnDropDown::TDropDownItems;
@@ -37,62 +37,17 @@ public:
     // A program's write completes nothing.
     void SetText(const std::string& Value) override;
 
-    void SetComponentStyle(TULKStyle AStyle) override;
-    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
-
-    bool CaseSensitive() const { return FCaseSensitive; }
-    void SetCaseSensitive(bool Value) { FCaseSensitive = Value; }
-    bool DropDownAutoWidth() const { return FDropDownAutoWidth; }
-    void SetDropDownAutoWidth(bool Value) { FDropDownAutoWidth = Value; }
     int DropDownRowHeight() const { return FDropDownRowHeight; }
     // At least 1: the popup's height is rounded to whole rows of it.
     void SetDropDownRowHeight(int Value) { FDropDownRowHeight = Value < 1 ? 1 : Value; }
-    TColor LineColor() const { return FLineColor; }
-    void SetLineColor(TColor Value) { FLineColor = Value; }
-    TColor FixedLineColor() const { return FFixedLineColor; }
-    void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
-    bool ColumnSizing() const { return FColumnSizing; }
-    void SetColumnSizing(bool Value) { FColumnSizing = Value; }
-    // The list's columns follow the popup's width (their own Width stays).
-    bool ColumnSizeWithDropDown() const { return FColumnSizeWithDropDown; }
-    void SetColumnSizeWithDropDown(bool Value) { FColumnSizeWithDropDown = Value; }
-    TDropDownColumns* Columns() const { return FColumns.get(); }
-    void SetColumns(const TDropDownColumns& Value) { FColumns->Assign(&Value); }
-    TDropDownItems* Items() const { return FItems.get(); }
-    void SetItems(const TDropDownItems& Value) { FItems->Assign(&Value); }
-    TColor HeaderColor() const { return FHeaderColor; }
-    void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-    TColor HeaderColorTo() const { return FHeaderColorTo; }
-    void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-    int HeaderHeight() const { return FHeaderHeight; }
-    void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
-    TFont* HeaderFont() const { return FHeaderFont.get(); }
-    void SetHeaderFont(const TFont& Value);
-    int LookupColumn() const { return FLookupColumn; }
-    void SetLookupColumn(int Value) { FLookupColumn = Value; }
-    TColor SelectionTextColor() const { return FSelectionTextColor; }
-    void SetSelectionTextColor(TColor Value) { FSelectionTextColor = Value; }
-    int ItemIndex() const { return FItemIndex; }
     // An index at or above the item count is ignored; a negative one empties the text.
-    void SetItemIndex(int Value);
-    int RowCount() const;
-    bool MatchCase() const { return FMatchCase; }
-    void SetMatchCase(bool Value) { FMatchCase = Value; }
-    // Kept for the designer; nothing reads it.
-    bool MatchStart() const { return FMatchStart; }
-    void SetMatchStart(bool Value) { FMatchStart = Value; }
+    void SetItemIndex(int Value) override;
+    int RowCount() const override;
     TExColGrid* ListGrid() const { return FExColGrid; }
     // One lookup text per item ("" for an item without one), as of the last EndUpdate.
     const TStringList& LookupItems() const { return FLookupItems; }
     // What was typed while the list had the focus.
     std::string LookupEntry() const;
-
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectNextPage();
-    void SelectPrevious();
-    void SelectPreviousPage();
 
     void WndProc(TMessage& Message) override;
 
@@ -113,22 +68,17 @@ protected:
     void ControlKeyDown(WORD& Key, TShiftState Shift) override;
     void ControlKeyUp(WORD& Key, TShiftState Shift) override;
     void ControlKeyPress(TChar& Key) override;
-    void DropDownFormSizing() override;
-    void DoWheelDown() override;
-    void DoWheelUp() override;
     void HandleKeyDown(WORD& Key, TShiftState Shift) override;
-    void HandleKeyPress(TChar& Key) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
     void Change() override;
 
 private:
     void UpdateLookupItems();
-    void SizeColumnsToDropDown();
+    void SizeColumnsToDropDown() override;
     // The item of a list row; nothing for a row that stands for none.
     void ChooseRow(int ARow);
     void ListSelectCell(int ARow);
     void ListSelect();
-    void ApplyListStyle(TULKStyle AStyle);
     // Enter on a text of the lookup list (any letter case): the entry's spelling and its item.
     void ConfirmTypedEntry();
     void CompleteTypedText();
@@ -141,32 +91,15 @@ private:
     void SelectTextAfter(int Start);
 
     bool FShowing = false;
-    bool FColumnSizing = false;
-    int FLookupColumn = 0;
-    TColor FHeaderColorTo = 0x808080;
-    TColor FHeaderColor = 0xFFFFFF;
-    TColor FLineColor = 0xC0C0C0;
-    std::unique_ptr<TDropDownItems> FItems;
-    std::unique_ptr<TDropDownColumns> FColumns;
-    int FItemIndex = -1;
-    int FHeaderHeight = 25;
-    std::unique_ptr<TFont> FHeaderFont;
     TExColGrid* FExColGrid = nullptr; // owned as a component
-    TColor FFixedLineColor = 0xD1BBA4;
     bool FWorkMode = true;
     TStringList FLookupItems;
-    bool FMatchCase = false;
-    bool FMatchStart = true;
     bool FItemChange = false;
     int FItemIdx = 0;
     int FItemSel = 0;
     int FOldItemIndex = -1;
-    bool FDropDownAutoWidth = true;
-    bool FColumnSizeWithDropDown = true;
-    TColor FSelectionTextColor = 0;
     int FDropDownRowHeight = 22;
     std::u16string FLookupEntry;
-    bool FCaseSensitive = false;
     // Set while this control writes the text itself: the change completes nothing.
     bool FProgramWrite = false;
     // The text and selection when the last character was typed, and whether it changed it.

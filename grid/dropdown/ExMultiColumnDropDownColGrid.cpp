@@ -1,6 +1,7 @@
 #include "grid/dropdown/ExMultiColumnDropDownColGrid.h"
 
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/DropDownListMeasure.h"
 #include "grid/dropdown/ExMultiColumnDropDown.h"
 #include "grid/stringgrid/DropDownUtil.h"
 #include "platform/ui/Canvas.h"
@@ -15,10 +16,6 @@ namespace MultiColumnDropDown {
 
 namespace {
 constexpr int HeaderGradientSteps = 80;
-constexpr int WrappedRowMinHeight = 24;
-constexpr int MeasureWidth = 1000;
-constexpr int MeasureHeight = 500;
-constexpr int TextPadding = 6;
 constexpr int ImageGap = 4;
 constexpr TColor UnownedSelectionColor = 0xFF000002;
 
@@ -34,9 +31,7 @@ unsigned AlignmentFlags(TAlignment Alignment) {
 }
 } // namespace
 
-TExColGrid::TExColGrid(TComponent* AOwner)
-    : TStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)),
-      FHeaderFont(std::make_unique<TFont>()) {
+TExColGrid::TExColGrid(TComponent* AOwner) : TStringGrid(AOwner), TDropDownListGrid(this) {
     SetFixedRows(1);
     SetFixedCols(0);
     TGridOptions options = Options();
@@ -52,10 +47,6 @@ TExColGrid::TExColGrid(TComponent* AOwner)
 }
 
 TExColGrid::~TExColGrid() = default;
-
-void TExColGrid::SetHeaderFont(const TFont& Value) {
-    FHeaderFont->Assign(Value);
-}
 
 void TExColGrid::SetGridLineWidth(int Value) {
     FGridLineWidth = Value;
@@ -94,12 +85,7 @@ void TExColGrid::LoadFromDropDown(TExMultiColumnDropDown* D) {
     }
     for (int i = 0; i < FColumns->Count(); ++i)
         SetColWidths(i, FColumns->GetItem(i)->Width());
-    FLineColor = D->LineColor();
-    FFixedLineColor = D->FixedLineColor();
-    FHeaderColor = D->HeaderColor();
-    FHeaderColorTo = D->HeaderColorTo();
-    FHeaderHeight = D->HeaderHeight();
-    FHeaderFont->Assign(*D->HeaderFont());
+    AssignListLook(*D);
     FImages = D->Images();
     SetDefaultRowHeight(D->DropDownRowHeight());
     SetRowHeights(0, FHeaderHeight);
@@ -118,12 +104,9 @@ void TExColGrid::ItemCell(int Column, int ARow, std::string& Text, int& ImageInd
     ImageIndex = -1;
     if (!FExDropDown || ARow < 1 || ARow - 1 >= FExDropDown->Items()->Count())
         return;
-    const TDropDownItem& item = *FExDropDown->Items()->GetItem(ARow - 1);
-    if (!item.HasTextAt(Column))
-        return;
-    Text = item.TextAt(Column);
-    if (Column < FColumns->Count() && FColumns->GetItem(Column)->ColumnType() == ctImage)
-        ImageIndex = item.ImageIndex();
+    DropDownList::ItemCell(*FExDropDown->Items()->GetItem(ARow - 1),
+                           Column < FColumns->Count() ? FColumns->GetItem(Column) : nullptr, Column,
+                           Text, ImageIndex);
 }
 
 void TExColGrid::ApplyColumnAutoSize() {
@@ -144,13 +127,7 @@ void TExColGrid::AutoSizeColumn(int Index) {
         std::string text;
         int image = -1;
         ItemCell(Index, row, text, image);
-        int width = image >= 0 && FImages ? FImages->Width() + ImageGap : 0;
-        if (!text.empty()) {
-            TRect r = Rect(0, 0, MeasureWidth, MeasureHeight);
-            canvas.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-            width += r.Width() + TextPadding;
-        }
-        widest = std::max(widest, width);
+        widest = std::max(widest, DropDownList::ItemCellWidth(canvas, text, image, FImages));
     }
     column.SetWidth(widest);
     // The drop-down's own column too: its widths are what the list is later sized from.
@@ -160,14 +137,11 @@ void TExColGrid::AutoSizeColumn(int Index) {
 }
 
 void TExColGrid::UpdateRowHeights() {
-    bool anyWraps = false;
-    for (int i = 0; i < FColumns->Count(); ++i)
-        anyWraps = anyWraps || FColumns->GetItem(i)->Wordwrap();
-    if (!anyWraps || !InPopup())
+    if (!DropDownList::AnyColumnWraps(*FColumns) || !InPopup())
         return;
     TCanvas canvas;
     for (int row = 1; row < RowCount(); ++row) {
-        int height = WrappedRowMinHeight;
+        int height = DropDownList::WrappedRowMinHeight;
         for (int col = 0; col < FColumns->Count(); ++col) {
             const TDropDownColumn& column = *FColumns->GetItem(col);
             if (!column.Wordwrap())
@@ -175,27 +149,16 @@ void TExColGrid::UpdateRowHeights() {
             std::string text;
             int image = -1;
             ItemCell(col, row, text, image);
-            int needed = image >= 0 && FImages ? FImages->Height() + TextPadding : 0;
-            if (!text.empty()) {
-                canvas.Font()->Assign(*column.Font());
-                TRect r = Rect(0, 0, ColWidths(col), MeasureHeight);
-                canvas.DrawText(text, r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-                needed = std::max(needed, r.Height() + TextPadding);
-            }
-            height = std::max(height, needed);
+            height = std::max(height, DropDownList::WrappedItemCellHeight(
+                                          canvas, column, text, image, FImages, ColWidths(col)));
         }
         SetRowHeights(row, height);
     }
 }
 
 int TExColGrid::RequiredWidth() const {
-    int width = 0;
-    for (int i = 0; i < ColCount(); ++i)
-        width += ColWidths(i);
     // The list draws no border of its own (border style none).
-    if (VisibleRowCount() + FixedRows() != RowCount())
-        width += GetSystemMetrics(SM_CXVSCROLL);
-    return width;
+    return DropDownList::ListRequiredWidth(*this);
 }
 
 // --- drawing -------------------------------------------------------------------------------------
@@ -382,21 +345,12 @@ void TExColGrid::WndProc(TMessage& Message) {
     TStringGrid::WndProc(Message);
 }
 
-bool TExColGrid::WheelStep(bool Down, TShiftState Shift, TPoint MousePos) {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool handled = Down ? TStringGrid::HandleWheelDown(Shift, MousePos)
-                              : TStringGrid::HandleWheelUp(Shift, MousePos);
-    FMouseWheelSelection = false;
-    return handled;
-}
-
 bool TExColGrid::HandleWheelDown(TShiftState Shift, TPoint MousePos) {
-    return WheelStep(true, Shift, MousePos);
+    return StepByWheel([&] { return TStringGrid::HandleWheelDown(Shift, MousePos); });
 }
 
 bool TExColGrid::HandleWheelUp(TShiftState Shift, TPoint MousePos) {
-    return WheelStep(false, Shift, MousePos);
+    return StepByWheel([&] { return TStringGrid::HandleWheelUp(Shift, MousePos); });
 }
 
 } // namespace MultiColumnDropDown

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "grid/dropdown/DropDownListGrid.h"
 #include "grid/dropdown/ExMultiColumnDropDownItems.h"
 #include "platform/ui/StringGridControl.h"
 
 #include <memory>
 
 class TExMultiColumnDropDown;
-class TImageList;
 
 namespace MultiColumnDropDown {
 
@@ -14,7 +14,7 @@ namespace MultiColumnDropDown {
 // drawn from the items and columns of the drop-down it is attached to, under a header row with a
 // gradient. It sizes columns to their texts, grows rows for wrapped texts, and raises OnSelect
 // when a row is chosen by Enter or a mouse release on it.
-class TExColGrid : public TStringGrid {
+class TExColGrid : public TStringGrid, public TDropDownListGrid {
 public:
     explicit TExColGrid(TComponent* AOwner);
     ~TExColGrid() override;
@@ -32,29 +32,9 @@ public:
     void UpdateRowHeights();
     TRect CellBounds(int ACol, int ARow) const;
 
-    TDropDownColumns* Columns() const { return FColumns.get(); }
-    void SetColumns(const TDropDownColumns& Value) { FColumns->Assign(&Value); }
-    TColor LineColor() const { return FLineColor; }
-    void SetLineColor(TColor Value) { FLineColor = Value; }
-    TColor FixedLineColor() const { return FFixedLineColor; }
-    void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
-    TColor HeaderColor() const { return FHeaderColor; }
-    void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-    TColor HeaderColorTo() const { return FHeaderColorTo; }
-    void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-    int HeaderHeight() const { return FHeaderHeight; }
-    void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
-    TFont* HeaderFont() const { return FHeaderFont.get(); }
-    void SetHeaderFont(const TFont& Value);
     // The list draws its lines itself, this wide; the string grid draws none.
     int GridLineWidth() const { return FGridLineWidth; }
     void SetGridLineWidth(int Value);
-    TImageList* Images() const { return FImages; }
-    void SetImages(TImageList* Value) { FImages = Value; }
-    // True while a wheel step moves the current row.
-    bool MouseWheelSelection() const { return FMouseWheelSelection; }
-    // The current row was reached by a key or a mouse press (not the wheel): it may be chosen.
-    bool ConfirmSelection() const { return FConfirmSelection; }
 
     void WndProc(TMessage& Message) override;
 
@@ -81,21 +61,10 @@ private:
     void DrawCellBackground(const TRect& R, bool Fixed, bool Selected, int ACol, TColor BackColor,
                             uint8_t Position);
     void DrawCellLines(const TRect& R, bool Fixed);
-    bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
 
     TExMultiColumnDropDown* FExDropDown = nullptr;
-    std::unique_ptr<TDropDownColumns> FColumns;
-    TColor FHeaderColor = 0xFFFFFF;
-    TColor FHeaderColorTo = 0x808080;
-    TColor FLineColor = 0x808080;
-    TImageList* FImages = nullptr;
-    int FHeaderHeight = 25;
-    std::unique_ptr<TFont> FHeaderFont;
-    TColor FFixedLineColor = 0;
     int FGridLineWidth = 1;
     int FOldRow = 0;
-    bool FMouseWheelSelection = false;
-    bool FConfirmSelection = false;
 };
 
 } // namespace MultiColumnDropDown

@@ -40,30 +40,7 @@ void TExMultiColumnDropDown::WndProc(TMessage& Message) {
     const TShiftState shift = KeyDataToShiftState(Message.LParam) + CurrentShiftState();
     if (!Enabled() || shift.Contains(ssAlt))
         return;
-    switch (Message.WParam) {
-    case VK_PRIOR:
-        SelectPreviousPage();
-        break;
-    case VK_NEXT:
-        SelectNextPage();
-        break;
-    case VK_UP:
-        SelectPrevious();
-        break;
-    case VK_DOWN:
-        SelectNext();
-        break;
-    case VK_END:
-        if (!EditorEnabled())
-            SelectLast();
-        break;
-    case VK_HOME:
-        if (!EditorEnabled())
-            SelectFirst();
-        break;
-    default:
-        break;
-    }
+    SelectByMoveKey(static_cast<WORD>(Message.WParam), !EditorEnabled());
 }
 
 int TExMultiColumnDropDown::LookupIndexIgnoringCase(const std::string& Text) const {
@@ -101,14 +78,6 @@ void TExMultiColumnDropDown::HandleKeyDown(WORD& Key, TShiftState Shift) {
     TExCustomDropDown::HandleKeyDown(Key, Shift);
     if (pressed == VK_ESCAPE)
         SetItemIndex(LookupIndexIgnoringCase(Text()));
-}
-
-void TExMultiColumnDropDown::HandleKeyPress(TChar& Key) {
-    if (Key == VK_RETURN && ReturnIsTab()) {
-        Key = 0;
-        return;
-    }
-    TExCustomDropDown::HandleKeyPress(Key);
 }
 
 void TExMultiColumnDropDown::KeyUp(WORD& Key, TShiftState Shift) {

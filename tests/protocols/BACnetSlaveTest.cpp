@@ -35,15 +35,6 @@ protected:
         std::ofstream(AppState().ParGen_File) << "<Par_Gen><BACnet_Desc_Chars_Limit>" << limit
                                               << "</BACnet_Desc_Chars_Limit></Par_Gen>";
     }
-    // Fills row r of a table from column 1 with "|"-separated texts.
-    void Set_Table_Row(int table, int r, const std::string& cells) {
-        Window->Show_Table(table);
-        Set_Row(r, cells);
-    }
-    std::string Table_Row(int table, int r) {
-        Window->Show_Table(table);
-        return Row(r);
-    }
 
     std::unique_ptr<TFBACnet_Eng_Unit> Chooser;
 };

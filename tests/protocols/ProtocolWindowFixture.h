@@ -80,6 +80,15 @@ protected:
         for (int c = 1; c < Grid()->AllColCount(); ++c)
             Grid()->SetCells(c, r, c - 1 < static_cast<int>(parts.size()) ? parts[c - 1] : "");
     }
+    // The same on table `table` of a window that shows one of several tables at a time.
+    void Set_Table_Row(int table, int r, const std::string& cells) {
+        Window->Show_Table(table);
+        Set_Row(r, cells);
+    }
+    std::string Table_Row(int table, int r) {
+        Window->Show_Table(table);
+        return Row(r);
+    }
 
     std::vector<std::string> Shown_Messages() const {
         std::vector<std::string> texts;

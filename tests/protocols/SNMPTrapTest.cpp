@@ -13,14 +13,6 @@ class SNMPTrapTest : public ProtocolWindowFixture<TWindow, &TAppState::SNMP_Trap
 protected:
     std::string File_Name() const override { return "SNMP_Trap.xml"; }
 
-    void Set_Table_Row(int table, int r, const std::string& cells) {
-        Window->Show_Table(table);
-        Set_Row(r, cells);
-    }
-    std::string Table_Row(int table, int r) {
-        Window->Show_Table(table);
-        return Row(r);
-    }
     std::string Numbers(int table, int rows) const {
         std::string text;
         for (int r = 1; r <= rows; ++r)

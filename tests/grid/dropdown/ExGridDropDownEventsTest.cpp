@@ -75,7 +75,7 @@ protected:
         for (const char* header : {"Fruit", "Code"})
             Drop->Columns()->Add()->SetHeader(header);
         for (const char* fruit : {"Apple", "Banana", "Cherry"})
-            Drop->Items()->Add()->Text()->Add(fruit);
+            Drop->Items()->Add()->Text().Add(fruit);
     }
     // A handler that logs its arguments under Name.
     auto Recorder(const std::string& Name) {

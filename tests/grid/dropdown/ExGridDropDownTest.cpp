@@ -53,7 +53,7 @@ protected:
         for (const auto& texts : Rows) {
             TDropDownItem* item = Drop->Items()->Add();
             for (const std::string& text : texts)
-                item->Text()->Add(text);
+                item->Text().Add(text);
         }
         Drop->EndUpdate();
     }

@@ -1,12 +1,17 @@
-// Style presets of the multi-column drop-down's list.
-#include "grid/dropdown/ExMultiColumnDropDown.h"
+// The style presets of a column list's header, lines and selection.
+#include "grid/dropdown/ExColumnListDropDown.h"
 
+#include "grid/dropdown/ItemSelector.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/Keys.h"
+
+#include <algorithm>
 
 #include <array>
 
 namespace {
 
+constexpr int PageStep = 10;
 constexpr TColor SameColor = clNone; // the table's "unchanged" for the header font
 constexpr TColor Office2010Selection = 0x6CD0FF;
 
@@ -48,14 +53,26 @@ constexpr std::array<TListStyle, 15> ListStyles{{
      Office2010Selection},
 }};
 
+bool IsOffice2010(TULKStyle AStyle) {
+    return AStyle == tsOffice2010Blue || AStyle == tsOffice2010Silver ||
+           AStyle == tsOffice2010Black;
+}
+
 } // namespace
 
-void TExMultiColumnDropDown::SetComponentStyle(TULKStyle AStyle) {
+TExColumnListDropDown::TExColumnListDropDown(TComponent* AOwner, bool Office2010Presets)
+    : TExCustomDropDown(AOwner), TDropDownListLook(0xC0C0C0, 0xD1BBA4),
+      FColumns(std::make_unique<DropDownList::TDropDownColumns>(this)),
+      FOffice2010Presets(Office2010Presets) {}
+
+void TExColumnListDropDown::SetComponentStyle(TULKStyle AStyle) {
     TExCustomDropDown::SetComponentStyle(AStyle);
     ApplyListStyle(AStyle);
 }
 
-void TExMultiColumnDropDown::ApplyListStyle(TULKStyle AStyle) {
+void TExColumnListDropDown::ApplyListStyle(TULKStyle AStyle) {
+    if (IsOffice2010(AStyle) && !FOffice2010Presets)
+        return;
     for (const TListStyle& style : ListStyles) {
         if (style.Style != AStyle)
             continue;
@@ -76,7 +93,7 @@ void TExMultiColumnDropDown::ApplyListStyle(TULKStyle AStyle) {
     }
 }
 
-void TExMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
+void TExColumnListDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
     if (Value == scOffice2007) {
         FLineColor = 0xF1EDEB;
         FFixedLineColor = 0xD1BBA4;
@@ -85,4 +102,84 @@ void TExMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) 
         FFixedLineColor = 0xD4D2D1;
     }
     TExCustomDropDown::SetSelectionColorStyle(Value);
+}
+
+// --- stepping the selection
+// ------------------------------------------------------------------------
+
+void TExColumnListDropDown::SelectFirst() {
+    StepItemIndex(*this, TListStep::First, RowCount());
+}
+
+void TExColumnListDropDown::SelectLast() {
+    StepItemIndex(*this, TListStep::Last, RowCount());
+}
+
+void TExColumnListDropDown::SelectNext() {
+    StepItemIndex(*this, TListStep::Next, RowCount());
+}
+
+void TExColumnListDropDown::SelectPrevious() {
+    StepItemIndex(*this, TListStep::Previous, RowCount());
+}
+
+void TExColumnListDropDown::SelectNextPage() {
+    const int count = RowCount();
+    if (count > 0)
+        SetItemIndex(FItemIndex < 0 ? 0 : std::min(FItemIndex + PageStep, count - 1));
+}
+
+void TExColumnListDropDown::SelectPreviousPage() {
+    if (RowCount() > 0)
+        SetItemIndex(FItemIndex >= 0 && FItemIndex - PageStep >= 0 ? FItemIndex - PageStep : 0);
+}
+
+void TExColumnListDropDown::SelectByMoveKey(WORD Key, bool HomeEnd) {
+    switch (Key) {
+    case VK_PRIOR:
+        SelectPreviousPage();
+        break;
+    case VK_NEXT:
+        SelectNextPage();
+        break;
+    case VK_UP:
+        SelectPrevious();
+        break;
+    case VK_DOWN:
+        SelectNext();
+        break;
+    case VK_END:
+        if (HomeEnd)
+            SelectLast();
+        break;
+    case VK_HOME:
+        if (HomeEnd)
+            SelectFirst();
+        break;
+    default:
+        break;
+    }
+}
+
+void TExColumnListDropDown::DropDownFormSizing() {
+    TExCustomDropDown::DropDownFormSizing();
+    SizeColumnsToDropDown();
+}
+
+void TExColumnListDropDown::DoWheelDown() {
+    TExCustomDropDown::DoWheelDown();
+    SelectNext();
+}
+
+void TExColumnListDropDown::DoWheelUp() {
+    TExCustomDropDown::DoWheelUp();
+    SelectPrevious();
+}
+
+void TExColumnListDropDown::HandleKeyPress(TChar& Key) {
+    if (Key == VK_RETURN && ReturnIsTab()) {
+        Key = 0;
+        return;
+    }
+    TExCustomDropDown::HandleKeyPress(Key);
 }
