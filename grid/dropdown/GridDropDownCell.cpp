@@ -64,8 +64,10 @@ std::string TGridDropDownCell::Text() const {
 }
 
 void TGridDropDownCell::SetText(const std::string& Value) {
-    if (FWrapper != nullptr)
-        FWrapper->WriteCellText(Value);
+    if (FWrapper == nullptr)
+        return;
+    FWrapper->WriteCellText(Value);
+    FWrapper->CellTextWritten();
 }
 
 void TGridDropDownCell::SetParent(TWinControl* AParent) {

@@ -15,6 +15,8 @@ public:
     virtual TExCustomDropDown* DropDown() = 0;
     // A cell's text into the edit, with the writer that suits the control.
     virtual void WriteCellText(const std::string& Value) = 0;
+    // Runs after each cell text was written.
+    virtual void CellTextWritten() {}
     // The calculator folds its pending operation into the value; the others have none.
     virtual void FinishPendingResult() {}
     // The value as the cell stores it.

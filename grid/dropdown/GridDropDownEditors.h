@@ -18,7 +18,7 @@
 void RegisterGridDropDownEditors();
 
 class TGridCalculatorDropDown
-    : public TGridDropDownWrapper<TExCalculatorDropdown, edCalculatorDropDown> {
+    : public TGridDropDownWrapper<TExCalculatorDropdown, edCalculatorDropDown, caretAtClick> {
 public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
 
@@ -54,7 +54,7 @@ public:
 };
 
 class TGridTrackbarDropDown
-    : public TGridDropDownWrapper<TExTrackBarDropDown, edTrackbarDropDown> {
+    : public TGridDropDownWrapper<TExTrackBarDropDown, edTrackbarDropDown, caretAtClick> {
 public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
     void DoChange() {}
@@ -64,7 +64,8 @@ protected:
     void WriteCellText(const std::string& Value) override { SetText(Value); }
 };
 
-class TGridMemoDropDown : public TGridDropDownWrapper<TExMemoDropDown, edMemoDropDown> {
+class TGridMemoDropDown
+    : public TGridDropDownWrapper<TExMemoDropDown, edMemoDropDown, caretAtClick> {
 public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
 

@@ -144,6 +144,16 @@ void TEdit::SetSelStart(int value) {
     FImpl->Line->setCursorPosition(value);
 }
 
+int TEdit::CharFromPos(TPoint ClientPoint) const {
+    if (ClientPoint.X < 0 || ClientPoint.Y < 0 || ClientPoint.X >= ClientWidth() ||
+        ClientPoint.Y >= ClientHeight())
+        return -1;
+    QLineEdit* line = FImpl->Line;
+    const QPoint inLine =
+        line->mapFrom(NativeHost::Widget(this), QPoint(ClientPoint.X, ClientPoint.Y));
+    return line->cursorPositionAt(inLine);
+}
+
 int TEdit::SelLength() const {
     return FImpl->Line->selectionLength();
 }

@@ -55,6 +55,9 @@ public:
     void SetSelText(const std::string& value);
     void SelectAll();
     void ClearSelection();
+    // The index (UTF-16 units) of the character boundary nearest to a point of the client area:
+    // where a click there puts the caret. -1 for a point outside the client area.
+    int CharFromPos(TPoint ClientPoint) const;
     void CutToClipboard();
     void CopyToClipboard();
     void PasteFromClipboard();

@@ -14,6 +14,10 @@ TPoint GetCursorPos() {
     return TPoint{p.x(), p.y()};
 }
 
+void SetCursorPos(TPoint p) {
+    QCursor::setPos(p.X, p.Y);
+}
+
 void SetWindowAlpha(TWinControl* control, int Alpha) {
     NativeHost::Widget(control)->setWindowOpacity(std::clamp(Alpha, 0, 255) / 255.0);
 }

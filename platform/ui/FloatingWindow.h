@@ -8,6 +8,8 @@ class TWinControl;
 
 // The mouse position in screen coordinates.
 TPoint GetCursorPos();
+// Moves the mouse pointer there (screen coordinates) without a click.
+void SetCursorPos(TPoint p);
 // 255 is opaque, 0 invisible; values outside are clamped.
 void SetWindowAlpha(TWinControl* control, int Alpha);
 int WindowAlpha(const TWinControl* control);

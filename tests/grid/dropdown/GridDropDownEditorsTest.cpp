@@ -2,10 +2,12 @@
 #include "grid/dropdown/GridDropDownEditors.h"
 #include "grid/dropdown/ExGridDropDownGrid.h"
 
+#include "grid/foundation/MouseActions.h"
 #include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/core/Exception.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/FloatingWindow.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
 
@@ -19,13 +21,14 @@
 namespace {
 
 // The kinds whose edit takes any short number; the time picker's mask is tested by itself.
-const TEditorType Kinds[] = {edCalculatorDropDown, edDetailDropDown, edColorPickerDropDown,
+const TEditorType Kinds[] = {edCalculatorDropDown,  edDetailDropDown, edColorPickerDropDown,
                              edImagePickerDropDown, edExGridDropDown, edTrackbarDropDown,
                              edMemoDropDown,        edGridDropDown};
 
 class TDropDownTestGrid : public TExStringGrid {
 public:
     using TExStringGrid::FNoAutoAdvance;
+    using TExStringGrid::LButFlg;
     using TExStringGrid::TExStringGrid;
 };
 
@@ -375,12 +378,114 @@ TEST_F(GridDropDownEditorsTest, TheTimePickerCommitsATimeAndEscapeRestoresTheCel
 }
 
 TEST_F(GridDropDownEditorsTest, TheMemoEditsEveryLineOfTheCell) {
-    TExCustomDropDown* dropDown = Edit(edMemoDropDown, "first\r\nsecond\r\n", "first\r\nsecond\r\n");
+    TExCustomDropDown* dropDown =
+        Edit(edMemoDropDown, "first\r\nsecond\r\n", "first\r\nsecond\r\n");
     ASSERT_EQ(Grid->MemoDropDown()->MemoText().Count(), 2);
     EXPECT_EQ(Grid->MemoDropDown()->MemoText()[1], "second");
     InputSimulation::KeyDown(dropDown, VK_RETURN);
     EXPECT_EQ(Grid->Cells(1, 1), Grid->MemoDropDown()->MemoText().Text());
     EXPECT_NE(Grid->Cells(1, 1).find("second"), std::string::npos);
+}
+
+// A click that opens the editor of cell (1, 1) while the mouse pointer rests at Pointer (grid
+// client coordinates); CaretPositioning decides whether the grid tells the editor it was a
+// click. Cell (2, 2) is current before, so the click also moves the grid.
+struct TClickOpening {
+    TExCustomDropDown* DropDown;
+    int SelStart;
+    int SelLength;
+    bool ClickPending; // the grid's click flag after the editor took the focus
+};
+
+class GridDropDownCaretFromClickTest : public GridDropDownEditorsTest {
+protected:
+    TClickOpening OpenByClick(TEditorType Kind, const std::string& Text, TPoint Pointer,
+                              bool CaretPositioning) {
+        Grid->HideInplaceEdit();
+        Grid->DefaultEditor = Kind;
+        Grid->SetOptions(Grid->Options() << goEditing);
+        Grid->MouseActions()->DirectEdit = true;
+        Grid->MouseActions()->CaretPositioning = CaretPositioning;
+        Grid->SetCells(1, 1, Text);
+        Grid->SetCol(2);
+        Grid->SetRow(2);
+        Grid->SetFocus();
+        Grid->LButFlg = false;
+        SetCursorPos(Grid->ClientToScreen(Pointer));
+        const TRect cell = Grid->CellRect(1, 1);
+        const TPoint press{cell.Left + 12, (cell.Top + cell.Bottom) / 2};
+        InputSimulation::MouseDown(Grid, mbLeft, press);
+        InputSimulation::MouseUp(Grid, mbLeft, press);
+        TExCustomDropDown* dropDown = Wrapper(Kind);
+        EXPECT_TRUE(dropDown != nullptr && dropDown->Visible() && dropDown->Focused()) << Kind;
+        if (dropDown == nullptr)
+            return {};
+        return {dropDown, dropDown->SelStart(), dropDown->SelLength(), Grid->LButFlg};
+    }
+
+    // A point of cell (1, 1) where a click puts the caret after the first character of the text,
+    // left-aligned or not.
+    TPoint InsideCell(TEditorType Kind, const std::string& Text) {
+        TClickOpening opened = OpenByClick(Kind, Text, TPoint{0, 0}, false);
+        const TRect cell = Grid->CellRect(1, 1);
+        const int y = (cell.Top + cell.Bottom) / 2;
+        for (int x = cell.Left; x < cell.Right; ++x) {
+            const TPoint inEditor = opened.DropDown->ScreenToClient(Grid->ClientToScreen({x, y}));
+            if (opened.DropDown->CharFromPos(inEditor) == 1)
+                return TPoint{x, y};
+        }
+        ADD_FAILURE() << "no first character in the cell of kind " << Kind;
+        return TPoint{cell.Left, y};
+    }
+};
+
+struct TCaretFromClickCase {
+    TEditorType Kind;
+    std::string Text;
+    bool CaretAtClick;
+};
+
+const TCaretFromClickCase CaretFromClickCases[] = {
+    {edCalculatorDropDown, "123456", true},   {edTrackbarDropDown, "12", true},
+    {edMemoDropDown, "123456", true},         {edDetailDropDown, "123456", false},
+    {edColorPickerDropDown, "123456", false}, {edImagePickerDropDown, "123456", false},
+    {edExGridDropDown, "123456", false},      {edTimePickerDropDown, "10:00:00", false},
+    {edGridDropDown, "123456", false},
+};
+
+TEST_F(GridDropDownCaretFromClickTest, AClickPutsTheCaretAtTheCharacterUnderThePointer) {
+    for (const TCaretFromClickCase& c : CaretFromClickCases) {
+        const TPoint pointer = InsideCell(c.Kind, c.Text);
+        const TClickOpening plain = OpenByClick(c.Kind, c.Text, pointer, false);
+        const TClickOpening clicked = OpenByClick(c.Kind, c.Text, pointer, true);
+        ASSERT_NE(clicked.DropDown, nullptr) << c.Kind;
+        if (c.CaretAtClick) {
+            ASSERT_FALSE(plain.SelStart == 1 && plain.SelLength == 0)
+                << c.Kind << ": the editor's own focus handling already puts the caret there";
+            EXPECT_EQ(clicked.SelStart, 1) << c.Kind;
+            EXPECT_EQ(clicked.SelLength, 0) << c.Kind;
+            EXPECT_FALSE(clicked.ClickPending) << c.Kind << ": the click was used";
+        } else {
+            EXPECT_EQ(clicked.SelStart, plain.SelStart) << c.Kind;
+            EXPECT_EQ(clicked.SelLength, plain.SelLength) << c.Kind;
+            EXPECT_TRUE(clicked.ClickPending) << c.Kind;
+        }
+    }
+}
+
+TEST_F(GridDropDownCaretFromClickTest, APointerOutsideTheEditorLeavesTheCaretAsEntered) {
+    for (const TCaretFromClickCase& c : CaretFromClickCases) {
+        if (!c.CaretAtClick)
+            continue;
+        const TRect cell = Grid->CellRect(3, 4);
+        const TPoint elsewhere{(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
+        const TClickOpening plain = OpenByClick(c.Kind, c.Text, elsewhere, false);
+        const TClickOpening clicked = OpenByClick(c.Kind, c.Text, elsewhere, true);
+        ASSERT_NE(clicked.DropDown, nullptr) << c.Kind;
+        EXPECT_EQ(clicked.SelStart, plain.SelStart) << c.Kind;
+        EXPECT_EQ(clicked.SelLength, plain.SelLength) << c.Kind;
+        EXPECT_TRUE(clicked.ClickPending) << c.Kind << ": kept for whoever takes the click";
+    }
 }
 
 } // namespace

@@ -122,4 +122,29 @@ TEST_F(EditTest, ReadOnlyRefusesTyping) {
     EXPECT_EQ(Changes, std::vector<std::string>{"keep"});
 }
 
+// The character under a point is where a click there puts the caret; outside the edit there is
+// none.
+TEST_F(EditTest, CharFromPosAnswersWhereAClickPutsTheCaret) {
+    Edit->SetBounds(0, 0, 300, 24);
+    Edit->SetText("abcdefghij");
+    Form->Show();
+    const int y = Edit->ClientHeight() / 2;
+    int previous = -1;
+    for (int x = 0; x < Edit->ClientWidth(); x += 7) {
+        const int at = Edit->CharFromPos(TPoint{x, y});
+        InputSimulation::Click(Edit, TPoint{x, y});
+        EXPECT_EQ(Edit->SelStart(), at) << "x " << x;
+        EXPECT_EQ(Edit->SelLength(), 0) << "x " << x;
+        EXPECT_GE(at, previous) << "x " << x;
+        previous = at;
+    }
+    EXPECT_EQ(Edit->CharFromPos(TPoint{0, y}), 0);
+    EXPECT_EQ(Edit->CharFromPos(TPoint{Edit->ClientWidth() - 1, y}), 10);
+    EXPECT_GT(Edit->CharFromPos(TPoint{40, y}), 0);
+    EXPECT_LT(Edit->CharFromPos(TPoint{40, y}), 10);
+    for (TPoint outside : {TPoint{-1, y}, TPoint{Edit->ClientWidth(), y}, TPoint{5, -1},
+                           TPoint{5, Edit->ClientHeight()}})
+        EXPECT_EQ(Edit->CharFromPos(outside), -1) << outside.X << "," << outside.Y;
+}
+
 } // namespace
