@@ -428,7 +428,8 @@ void TExStringGrid::PlaceStreamGraphic(int ACol, int ARow, const TCellGraphic& G
         target->CellBitmap = list;
         break;
     }
-    default:
+    default: // a kind without a payload owns nothing
+        target->CellCreated = false;
         break;
     }
 }
