@@ -8,7 +8,9 @@
 #include "grid/stringgrid/GridStreamRecords.h"
 #include "platform/core/Files.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Icon.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/PictureImage.h"
 
 #include <algorithm>
 #include <memory>
@@ -18,6 +20,7 @@ namespace {
 // Row and column indexes travel in 16 bits: a larger grid would land in the wrong cells.
 constexpr int MaxStreamCells = 65536;
 constexpr std::string_view PictureClass = "TBitmap";
+constexpr std::string_view IconPictureClass = "TIcon";
 
 std::string JoinNumbers(int From, int To, const std::function<int(int)>& Size) {
     std::string out;
@@ -69,20 +72,47 @@ std::string_view UnframedBmp(std::string_view Data) {
     return Data.substr(4);
 }
 
-// The picture payload: its format's class name, then that format's own form. Only bitmaps are
-// kept; a picture of another format reads as an empty picture.
-std::string_view PictureBmp(std::string_view Data) {
+std::unique_ptr<TIcon> DecodeIcon(std::string_view Ico) {
+    auto icon = std::make_unique<TIcon>();
+    if (!Ico.empty() && !icon->LoadFromIcoBytes(Ico))
+        throw EReadError("A cell icon of the grid stream is damaged");
+    return icon;
+}
+
+// The picture payload: its format's class name, then that format's own form. Bitmaps are kept
+// as they are and icons become bitmaps; a picture of another format reads as an empty picture.
+struct TPictureContent {
+    std::string_view ClassName;
+    std::string_view Form;
+};
+
+TPictureContent PictureContent(std::string_view Data) {
     if (Data.empty() || static_cast<uint8_t>(Data[0]) + 1u > Data.size())
         throw EReadError("A cell picture of the grid stream is damaged");
     const std::string_view className = Data.substr(1, static_cast<uint8_t>(Data[0]));
     Data.remove_prefix(1 + className.size());
-    return className == PictureClass ? UnframedBmp(Data) : std::string_view();
+    if (className == PictureClass)
+        return {className, UnframedBmp(Data)};
+    return {className, className == IconPictureClass ? Data : std::string_view()};
 }
 
 std::unique_ptr<TBitmap> DecodeBmp(std::string_view Bmp) {
     auto bitmap = std::make_unique<TBitmap>();
     if (!Bmp.empty() && !bitmap->LoadFromBmpBytes(Bmp))
         throw EReadError("A cell bitmap of the grid stream is no BMP picture");
+    return bitmap;
+}
+
+// The picture payload as the bitmap the cell's picture shows; empty for other formats.
+std::unique_ptr<TBitmap> DecodePicture(std::string_view Data) {
+    const TPictureContent content = PictureContent(Data);
+    if (content.ClassName != IconPictureClass)
+        return DecodeBmp(content.Form);
+    const std::unique_ptr<TIcon> icon = DecodeIcon(content.Form);
+    auto bitmap = std::make_unique<TBitmap>();
+    TPictureImage image;
+    if (!icon->Empty() && image.Load(icon->SaveToIcoBytes()))
+        image.ToBitmap(bitmap.get());
     return bitmap;
 }
 
@@ -132,7 +162,11 @@ TGridGraphicPayload PayloadOf(const TCellGraphic& Graphic) {
         if (const auto* picture = dynamic_cast<const TFilePicture*>(Graphic.CellBitmap))
             payload.FileName = picture->Filename();
         break;
-    default: // icons: this platform has no icon object to save
+    case ctIcon:
+        if (const auto* icon = dynamic_cast<const TIcon*>(Graphic.CellIcon))
+            payload.Data = icon->SaveToIcoBytes();
+        break;
+    default:
         break;
     }
     return payload;
@@ -149,8 +183,10 @@ std::string JoinedLines(const TStringList& Lines) {
 void CheckPayload(TCellType Kind, const TGridGraphicPayload& Payload) {
     if (Kind == ctBitmap || Kind == ctBitButton)
         DecodeBmp(Payload.Data.empty() ? std::string_view() : UnframedBmp(Payload.Data));
+    else if (Kind == ctIcon)
+        DecodeIcon(Payload.Data);
     else if (Kind == ctPicture && !Payload.Data.empty())
-        DecodeBmp(PictureBmp(Payload.Data));
+        DecodePicture(Payload.Data);
     else if (Kind == ctImages) {
         TIntList list(0, 0);
         try {
@@ -361,10 +397,14 @@ void TExStringGrid::PlaceStreamGraphic(int ACol, int ARow, const TCellGraphic& G
         auto* picture = new TPicture;
         target->CellBitmap = picture;
         if (!Payload.Data.empty())
-            if (const std::string_view bmp = PictureBmp(Payload.Data); !bmp.empty())
-                picture->Assign(DecodeBmp(bmp).get());
+            if (const std::unique_ptr<TBitmap> bitmap = DecodePicture(Payload.Data);
+                !bitmap->Empty())
+                picture->Assign(bitmap.get());
         break;
     }
+    case ctIcon:
+        target->CellIcon = DecodeIcon(Payload.Data).release();
+        break;
     case ctFilePicture: {
         auto* picture = new TFilePicture;
         target->CellBitmap = picture;
@@ -388,7 +428,7 @@ void TExStringGrid::PlaceStreamGraphic(int ACol, int ARow, const TCellGraphic& G
         target->CellBitmap = list;
         break;
     }
-    default: // icons cannot be made here; the cell keeps its kind without a picture
+    default: // a kind without a payload owns nothing
         target->CellCreated = false;
         break;
     }

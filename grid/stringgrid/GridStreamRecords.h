@@ -33,8 +33,8 @@ struct TGridCellRecord {
     bool HasProp = false;
 };
 
-// The payload of a cell graphic that carries data of its own: BMP bytes (bitmaps, pictures,
-// icons), option or index lines (radio groups, image lists), a picture file name.
+// The payload of a cell graphic that carries data of its own: BMP or ICO bytes (bitmaps,
+// pictures, icons), option or index lines (radio groups, image lists), a picture file name.
 struct TGridGraphicPayload {
     std::string Data;
     TStringList Lines;

@@ -122,7 +122,8 @@ TDragDropTestSeam& DragDropTestSeam();
 // Synthesised drags for tests: each call builds the platform's own drag event for a drag that
 // carries `data` and sends it to the control's widget, so it reaches the registered target the
 // way a real drag does: a drag starts with DragEnter, and as in a real drag a Drop reaches only a
-// target that did not refuse the last enter or move. Points are in the control's client area.
+// target that did not refuse the last enter or move (a refusing one is left instead, as when a
+// real drag is cancelled). Points are in the control's client area.
 // Each answers the effect the target chose (DROPEFFECT_NONE when it refused, or when no target
 // is registered).
 namespace DragDropSimulation {

@@ -10,6 +10,10 @@
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QPointer>
+
+#include <algorithm>
+#include <vector>
 
 namespace DragDropSimulation {
 
@@ -34,28 +38,64 @@ TDropEffect Send(TControl* control, const TDragDataObject& data, TDragKeyState k
     return Answer(event);
 }
 
+// Targets whose last enter or move refused the drag. A real drag released over such a target is
+// cancelled: the target is left, never dropped on.
+std::vector<QPointer<QWidget>>& RefusingTargets() {
+    static std::vector<QPointer<QWidget>> targets;
+    return targets;
+}
+
+bool Forget(QWidget* widget) {
+    auto& targets = RefusingTargets();
+    const auto at = std::find(targets.begin(), targets.end(), widget);
+    const bool found = at != targets.end();
+    if (found)
+        targets.erase(at);
+    std::erase_if(targets, [](const QPointer<QWidget>& target) { return target.isNull(); });
+    return found;
+}
+
+// Keeps the target's answer to an enter or move for the drop that may follow.
+TDropEffect Remember(TControl* control, TDropEffect answer) {
+    QWidget* widget = TControlAccess::Widget(control);
+    if (!widget)
+        return answer;
+    Forget(widget);
+    if (answer == DROPEFFECT_NONE)
+        RefusingTargets().emplace_back(widget);
+    return answer;
+}
+
 } // namespace
 
 TDropEffect DragEnter(TControl* control, const TDragDataObject& data, TDragKeyState keyState,
                       TPoint point, TDropEffect allowedEffects) {
-    return Send<QDragEnterEvent>(control, data, keyState, point, allowedEffects);
+    return Remember(control,
+                    Send<QDragEnterEvent>(control, data, keyState, point, allowedEffects));
 }
 
 TDropEffect DragOver(TControl* control, const TDragDataObject& data, TDragKeyState keyState,
                      TPoint point, TDropEffect allowedEffects) {
-    return Send<QDragMoveEvent>(control, data, keyState, point, allowedEffects);
+    return Remember(control,
+                    Send<QDragMoveEvent>(control, data, keyState, point, allowedEffects));
 }
 
 void DragLeave(TControl* control) {
     QWidget* widget = TControlAccess::Widget(control);
     if (!widget)
         return;
+    Forget(widget);
     QDragLeaveEvent event;
     QApplication::sendEvent(widget, &event);
 }
 
 TDropEffect Drop(TControl* control, const TDragDataObject& data, TDragKeyState keyState,
                  TPoint point, TDropEffect allowedEffects) {
+    QWidget* widget = TControlAccess::Widget(control);
+    if (widget && Forget(widget)) {
+        DragLeave(control);
+        return DROPEFFECT_NONE;
+    }
     return Send<QDropEvent>(control, data, keyState, point, allowedEffects);
 }
 

@@ -7,6 +7,7 @@
 #include "grid/stringgrid/ComponentImage.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Icon.h"
 #include "platform/ui/Image.h"
 
 #include <gtest/gtest.h>
@@ -188,6 +189,163 @@ TEST(ExGridStream, CarriesCellGraphicsWithTheirPayloads) {
     ASSERT_NE(readIndexes, nullptr);
     EXPECT_EQ(readIndexes->StrValue(), "4,0,17");
     EXPECT_EQ(target.GetCellType(0, 1), ctEmpty);
+}
+
+void Put(std::string& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// An ICO file of one Width x Height image of 32-bit pixels, all of Bgra, with its empty mask.
+std::string IcoFile(int Width, int Height, uint32_t Bgra) {
+    std::string image;
+    Put(image, 40, 4);         // BITMAPINFOHEADER
+    Put(image, Width, 4);      // width
+    Put(image, Height * 2, 4); // colour rows and mask rows
+    Put(image, 1, 2);          // planes
+    Put(image, 32, 2);         // bits per pixel
+    image.append(24, '\0');    // no compression, sizes and palette left to the reader
+    for (int i = 0; i < Width * Height; ++i)
+        Put(image, Bgra, 4);
+    image.append(static_cast<size_t>(Height * ((Width + 31) / 32) * 4), '\0');
+    std::string ico;
+    Put(ico, 0, 2); // reserved
+    Put(ico, 1, 2); // an icon
+    Put(ico, 1, 2); // one image
+    ico += static_cast<char>(Width);
+    ico += static_cast<char>(Height);
+    Put(ico, 0, 2); // no palette, reserved
+    Put(ico, 1, 2);
+    Put(ico, 32, 2);
+    Put(ico, static_cast<uint32_t>(image.size()), 4);
+    Put(ico, 22, 4); // the image follows the one directory entry
+    return ico + image;
+}
+
+// A grid with an icon the grid owns at (1, 0) and an empty owned icon at (0, 1).
+void FillIcons(TExStringGrid& grid, const std::string& Ico) {
+    grid.SetColCount(2);
+    grid.SetRowCount(2);
+    auto* icon = new TIcon;
+    EXPECT_TRUE(icon->LoadFromIcoBytes(Ico));
+    grid.AddIcon(1, 0, icon, haRight, vaCenter);
+    grid.GetCellGraphic(1, 0)->CellCreated = true;
+    grid.AddIcon(0, 1, new TIcon, haLeft, vaTop);
+    grid.GetCellGraphic(0, 1)->CellCreated = true;
+    grid.SetCells(1, 0, "with icon");
+}
+
+TEST(ExGridStream, CarriesCellIconsAsTheirIcoFiles) {
+    const std::string ico = IcoFile(3, 2, 0xFFFF0000);
+    TTestExGrid source(nullptr);
+    FillIcons(source, ico);
+    // An icon the grid does not own is not saved with the cell.
+    TIcon foreign;
+    source.AddIcon(1, 1, &foreign, haLeft, vaTop);
+    std::string stream;
+    source.SaveToBinStream(stream);
+    // The payload record holds the ICO file image as it is, without a length of its own.
+    std::string record = std::string("TPF0\x0bTGridIconIO\x00\x09Icon.Data\x0a", 28);
+    Put(record, static_cast<uint32_t>(ico.size()), 4);
+    EXPECT_NE(stream.find(record + ico + std::string("\0\0", 2)), std::string::npos);
+    // The empty icon's record has no property.
+    EXPECT_NE(stream.find(std::string("TPF0\x0bTGridIconIO\x00\x00\x00", 19)),
+              std::string::npos);
+
+    struct Case {
+        int Col, Row;
+        TCellType Type;
+        int Width, Height;
+    };
+    const Case cases[] = {{1, 0, ctIcon, 3, 2}, {0, 1, ctIcon, 0, 0}, {1, 1, ctEmpty, 0, 0}};
+    TTestExGrid target(nullptr);
+    target.LoadFromBinStream(stream);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Col) + "," + std::to_string(c.Row));
+        ASSERT_EQ(target.GetCellType(c.Col, c.Row), c.Type);
+        if (c.Type != ctIcon)
+            continue;
+        const TCellGraphic* graphic = target.GetCellGraphic(c.Col, c.Row);
+        const auto* icon = dynamic_cast<const TIcon*>(graphic->CellIcon);
+        ASSERT_NE(icon, nullptr);
+        EXPECT_TRUE(graphic->CellCreated); // the grid owns the icon it made
+        EXPECT_EQ(icon->Width(), c.Width);
+        EXPECT_EQ(icon->Height(), c.Height);
+        EXPECT_EQ(icon->SaveToIcoBytes(), c.Width ? ico : std::string());
+    }
+    EXPECT_EQ(target.GetCellGraphic(1, 0)->CellHAlign, haRight);
+    EXPECT_EQ(target.Cells(1, 0), "with icon");
+    std::string again;
+    target.SaveToBinStream(again);
+    EXPECT_EQ(again.substr(again.find("TGridIconIO")), stream.substr(stream.find("TGridIconIO")));
+}
+
+TEST(ExGridStream, RefusesDamagedIconsAndChangesNothing) {
+    const std::string ico = IcoFile(2, 2, 0xFF00FF00);
+    TTestExGrid source(nullptr);
+    FillIcons(source, ico);
+    std::string good;
+    source.SaveToBinStream(good);
+    const size_t icoAt = good.find(ico);
+    ASSERT_NE(icoAt, std::string::npos);
+    // Each case patches Count bytes at Offset from the start of the ICO file.
+    struct Case {
+        const char* Why;
+        long Offset;
+        std::string Bytes;
+    };
+    const Case cases[] = {
+        {"payload length past the stream's end", -4, std::string("\xff\xff\x00\x00", 4)},
+        {"payload length too short for the directory", -4, std::string("\x05\x00\x00\x00", 4)},
+        {"image length past the file's end", 14, std::string("\x00\x01\x00\x00", 4)},
+        {"image length of 0", 14, std::string("\0\0\0\0", 4)},
+        {"image offset inside the directory", 18, std::string("\x04\x00\x00\x00", 4)},
+        {"image offset past the file's end", 18, std::string("\xff\xff\xff\xff", 4)},
+        {"more images than the directory holds", 4, std::string("\x09\x00", 2)},
+        {"no images", 4, std::string("\0\0", 2)},
+        {"a cursor, not an icon", 2, std::string("\x02\x00", 2)},
+        {"pixels of 3 bits", 36, std::string("\x03\x00", 2)},
+    };
+    for (const Case& c : cases) {
+        std::string damaged = good;
+        damaged.replace(icoAt + c.Offset, c.Bytes.size(), c.Bytes);
+        TTestExGrid target(nullptr);
+        target.SetColCount(2);
+        target.SetRowCount(2);
+        target.SetCells(1, 1, "keep");
+        const auto before = Snapshot(target);
+        EXPECT_THROW(target.LoadFromBinStream(damaged), EReadError) << c.Why;
+        EXPECT_EQ(Snapshot(target), before) << c.Why;
+        EXPECT_FALSE(target.HasCellProperties(1, 0)) << c.Why;
+    }
+}
+
+TEST(ExGridStream, ShowsAPictureStoredAsAnIcon) {
+    const std::string ico = IcoFile(2, 3, 0xFFFF0000);
+    TTestExGrid source(nullptr);
+    source.SetColCount(1);
+    source.SetRowCount(1);
+    TPicture* picture = source.CreatePicture(0, 0, false, noStretch, 0, haLeft, vaTop);
+    TBitmap placeholder(1, 1);
+    picture->Assign(&placeholder);
+    std::string stream;
+    source.SaveToBinStream(stream);
+    // The picture's payload replaced by the class name "TIcon" and an ICO file image.
+    const size_t at = stream.find("\x0cPicture.Data\x0a") + 14;
+    std::string payload = "\x05TIcon" + ico;
+    std::string record;
+    Put(record, static_cast<uint32_t>(payload.size()), 4);
+    uint32_t oldSize = 0;
+    for (int i = 3; i >= 0; --i)
+        oldSize = (oldSize << 8) | static_cast<uint8_t>(stream[at + static_cast<size_t>(i)]);
+    stream.replace(at, 4 + oldSize, record + payload);
+
+    TTestExGrid target(nullptr);
+    target.LoadFromBinStream(stream);
+    ASSERT_NE(target.GetPicture(0, 0), nullptr);
+    EXPECT_EQ(target.GetPicture(0, 0)->Width(), 2);
+    EXPECT_EQ(target.GetPicture(0, 0)->Height(), 3);
+    EXPECT_EQ(target.GetPicture(0, 0)->Bitmap()->Pixel(1, 1), clRed);
 }
 
 TEST(ExGridStream, PlacesAPartialRectangleAtThePoint) {

@@ -95,6 +95,44 @@ TEST_F(DragDrop, RefusedDragShowsNoEffectAndIsNeverDroppedButTheTargetIsAskedOnM
     EXPECT_EQ(log, "enter0/3 over0/3 leave ");
 }
 
+TEST_F(DragDrop, DropReachesTheTargetOnlyWhenItTookTheLastEnterOrMove) {
+    struct Case {
+        const char* Why;
+        TDropEffect EnterAnswer;
+        TDropEffect OverAnswer;
+        TDropEffect Dropped;
+        const char* Log;
+    };
+    const Case cases[] = {
+        {"taken throughout", DROPEFFECT_COPY, DROPEFFECT_MOVE, DROPEFFECT_MOVE,
+         "enter0/3 over0/3 drop0/3 "},
+        {"refused on the last move", DROPEFFECT_COPY, DROPEFFECT_NONE, DROPEFFECT_NONE,
+         "enter0/3 over0/3 leave "},
+        {"refused on entering, taken on the move", DROPEFFECT_NONE, DROPEFFECT_COPY,
+         DROPEFFECT_COPY, "enter0/3 over0/3 drop0/3 "},
+    };
+    Register();
+    const TDragDataObject data = Text("x");
+    for (const Case& c : cases) {
+        log.clear();
+        answer = c.EnterAnswer;
+        DragDropSimulation::DragEnter(control, data, 0, {1, 1}, CopyOrMove);
+        answer = c.OverAnswer;
+        DragDropSimulation::DragOver(control, data, 0, {2, 1}, CopyOrMove);
+        answer = c.OverAnswer; // the drop keeps the target's last answer
+        EXPECT_EQ(DragDropSimulation::Drop(control, data, 0, {2, 1}, CopyOrMove), c.Dropped)
+            << c.Why;
+        EXPECT_EQ(log, c.Log) << c.Why;
+    }
+    // A drag refused on entering and dropped at once is left as well.
+    log.clear();
+    answer = DROPEFFECT_NONE;
+    DragDropSimulation::DragEnter(control, data, 0, {1, 1}, CopyOrMove);
+    answer = DROPEFFECT_COPY;
+    EXPECT_EQ(DragDropSimulation::Drop(control, data, 0, {1, 1}, CopyOrMove), DROPEFFECT_NONE);
+    EXPECT_EQ(log, "enter0/3 leave ");
+}
+
 TEST_F(DragDrop, UnregisteredOrRevokedControlTakesNoDrop) {
     EXPECT_FALSE(IsDragDropRegistered(control));
     EXPECT_EQ(DragDropSimulation::Drop(control, Text("x"), 0, {1, 1}, CopyOrMove), DROPEFFECT_NONE);
