@@ -7,6 +7,7 @@
 #include "platform/core/StringList.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
+#include "platform/ui/Icon.h"
 #include "platform/ui/ImgList.h"
 
 #include <algorithm>
@@ -17,6 +18,8 @@ namespace {
 TPoint ObjectExtent(const TObject* object) {
     if (const auto* bitmap = dynamic_cast<const TBitmap*>(object))
         return TPoint{bitmap->Width(), bitmap->Height()};
+    if (const auto* icon = dynamic_cast<const TIcon*>(object))
+        return TPoint{icon->Width(), icon->Height()};
     return TPoint{0, 0};
 }
 

@@ -14,6 +14,7 @@
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/Icon.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/ThemeServices.h"
@@ -494,6 +495,10 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
                 canvas->Draw(g.Left, g.Top, bitmap);
                 bitmap->SetTransparent(transparent);
             }
+            break;
+        case ctIcon:
+            if (const auto* icon = dynamic_cast<const TIcon*>(Graphic->CellIcon))
+                icon->Draw(canvas, g.Left, g.Top);
             break;
         case ctImageList:
             if (const auto* images = dynamic_cast<const TImageList*>(GetGridImageList(col, row)))

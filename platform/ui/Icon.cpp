@@ -38,26 +38,40 @@ bool SoundDirectory(std::string_view Bytes) {
 
 } // namespace
 
+TIcon::TIcon() = default;
+
+TIcon::~TIcon() = default;
+
 bool TIcon::LoadFromIcoBytes(std::string_view Bytes) {
     if (!SoundDirectory(Bytes))
         return false;
-    TPictureImage image;
-    if (!image.Load(Bytes) || image.Format() != TPictureFormat::Icon)
+    auto image = std::make_unique<TPictureImage>();
+    if (!image->Load(Bytes) || image->Format() != TPictureFormat::Icon)
         return false;
     FBytes.assign(Bytes);
-    FWidth = image.Width();
-    FHeight = image.Height();
+    FWidth = image->Width();
+    FHeight = image->Height();
+    FImage = std::move(image);
     return true;
 }
 
 void TIcon::Assign(const TIcon& Source) {
-    FBytes = Source.FBytes;
-    FWidth = Source.FWidth;
-    FHeight = Source.FHeight;
+    if (&Source == this)
+        return;
+    if (Source.Empty())
+        Clear();
+    else
+        LoadFromIcoBytes(Source.FBytes);
 }
 
 void TIcon::Clear() {
     FBytes.clear();
     FWidth = 0;
     FHeight = 0;
+    FImage.reset();
+}
+
+void TIcon::Draw(TCanvas* Canvas, int X, int Y) const {
+    if (FImage)
+        FImage->Draw(Canvas, TRect{X, Y, X + FWidth, Y + FHeight}, false);
 }

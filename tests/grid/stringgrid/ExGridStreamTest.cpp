@@ -320,6 +320,27 @@ TEST(ExGridStream, RefusesDamagedIconsAndChangesNothing) {
     }
 }
 
+TEST(ExGridStream, AnIconCellMeasuresAndPaintsItsIcon) {
+    TTestExGrid grid(nullptr);
+    grid.SetColCount(2);
+    grid.SetRowCount(2);
+    grid.SetDefaultColWidth(40);
+    grid.SetDefaultRowHeight(20);
+    grid.SetBounds(0, 0, 80, 40);
+    grid.SetScrollBars(ssNone);
+    TIcon icon;
+    ASSERT_TRUE(icon.LoadFromIcoBytes(IcoFile(3, 2, 0xFF0000FF)));
+    grid.AddIcon(1, 1, &icon, haLeft, vaTop);
+    EXPECT_EQ(grid.GetCellGraphicSize(1, 1), (TPoint{3, 2}));
+    TBitmap shot(grid.Width(), grid.Height());
+    grid.PaintTo(shot.Canvas(), 0, 0);
+    bool drawn = false;
+    for (int y = 20; y < 40 && !drawn; ++y)
+        for (int x = 40; x < 80 && !drawn; ++x)
+            drawn = shot.Pixel(x, y) == TColor(0x00FF0000);
+    EXPECT_TRUE(drawn) << "the icon's blue pixels are in its cell";
+}
+
 TEST(ExGridStream, ShowsAPictureStoredAsAnIcon) {
     const std::string ico = IcoFile(2, 3, 0xFFFF0000);
     TTestExGrid source(nullptr);

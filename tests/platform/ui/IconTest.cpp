@@ -1,5 +1,8 @@
 #include "platform/ui/Icon.h"
 
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
+
 #include <QBuffer>
 #include <QColor>
 #include <QImage>
@@ -58,6 +61,26 @@ TEST(Icon, KeepsTheIcoBytesAndRefusesDamagedFilesWithoutChange) {
     copy.Clear();
     EXPECT_TRUE(copy.Empty());
     EXPECT_EQ(copy.Width(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Icon, DrawsItsImageAtThePointGiven) {
+    TIcon icon;
+    ASSERT_TRUE(icon.LoadFromIcoBytes(IcoWrittenByQt(5, 3)));
+    TBitmap target(20, 20);
+    target.Canvas()->Brush()->SetColor(clWhite);
+    target.Canvas()->FillRect(TRect{0, 0, 20, 20});
+    icon.Draw(target.Canvas(), 4, 6);
+    EXPECT_EQ(target.Pixel(4, 6), TColor(0x00FF8000));
+    EXPECT_EQ(target.Pixel(8, 8), TColor(0x00FF8000));
+    EXPECT_EQ(target.Pixel(9, 6), clWhite) << "the icon is 5 wide";
+    EXPECT_EQ(target.Pixel(4, 9), clWhite) << "and 3 high";
+    TIcon empty;
+    empty.Draw(target.Canvas(), 0, 0);
+    EXPECT_EQ(target.Pixel(0, 0), clWhite);
 }
 
 } // namespace
