@@ -145,6 +145,7 @@ void TGridCellStore::ReserveRows(int first, int count, int width) {
         missing += FindRow(row) == nullptr;
     if (missing < static_cast<std::size_t>(SmallestReservation))
         return;
+    FRows.reserve(static_cast<std::size_t>(last)); // the row table grows once, not by doubling
     // New rows are sized to the widest row: the reserved ones too, from the first on.
     FWidestRow = std::max(FWidestRow, std::min(width, MaxCols));
     const std::size_t rowBytes = TRow::Bytes(static_cast<std::uint32_t>(FWidestRow));
