@@ -11,8 +11,20 @@ namespace {
 using CsvDetail::Quote;
 using CsvDetail::VerticalTab;
 
-bool HasLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
+// A text is enclosed in quotes when it holds the delimiter, a quote, any line break (the
+// vertical tab of older files too) or starts with a blank; in Java mode also when it would read
+// as a mark ("^" an empty cell, "~" a line break). One pass without a library call: cells are
+// short and a save writes millions of them.
+bool NeedsQuotes(std::string_view text, const TCsvOptions& options) {
+    if (options.AlwaysQuotes || text.front() == ' ' || (options.JavaCSV && text == "^"))
+        return true;
+    const char delimiter = options.Delimiter;
+    const char javaMark = options.JavaCSV ? '~' : Quote;
+    for (const char c : text)
+        if (c == Quote || c == '\r' || c == '\n' || c == VerticalTab || c == javaMark ||
+            (c == delimiter && delimiter != '\0'))
+            return true;
+    return false;
 }
 
 // Unpaired occurrences: the end of each run of odd length, so the doubled delimiters around
@@ -59,14 +71,7 @@ void AppendCsvField(std::string& out, std::string_view text, const TCsvOptions& 
             out += "\"\"";
         return;
     }
-    const bool needsQuotes =
-        options.AlwaysQuotes || text.find(Quote) != std::string_view::npos ||
-        (options.Delimiter != '\0' && text.find(options.Delimiter) != std::string_view::npos) ||
-        HasLineBreak(text) || text.find(VerticalTab) != std::string_view::npos ||
-        text.front() == ' ' ||
-        // Unquoted, these are the Java marks of an empty cell and a line break.
-        (options.JavaCSV && (text == "^" || text.find('~') != std::string_view::npos));
-    if (!needsQuotes) {
+    if (!NeedsQuotes(text, options)) {
         out += text;
         return;
     }

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+// Rows written before the size of the whole text is guessed from them.
+constexpr int SizingSample = 1024;
 
 // Reading the file only to see its encoding: appended lines keep it.
 bool StartsWithUtf8Mark(std::string_view bytes) {
@@ -49,6 +51,10 @@ std::string TExStringGrid::SaveToCSVText() {
             AppendCsvField(out, text, options);
         }
         out += "\r\n";
+        // Room for the whole text at once, guessed from the first rows: growing by doubling
+        // would copy it again and again, each time into memory touched for the first time.
+        if (r - SaveStartRow() + 1 == SizingSample && SaveEndRow() > r)
+            out.reserve(out.size() / SizingSample * (SaveEndRow() - SaveStartRow() + 1) * 9 / 8);
         FireFileProgress(r, RowCount() - 1, lastProgress);
     }
     ExportNotification(esExportDone, -1);
@@ -140,6 +146,9 @@ void TExStringGrid::ReadCSV(std::string_view Text, int FirstRow, int MaxRows) {
     StoreLoadedCells([&] {
         const int rows = static_cast<int>(to - from);
         SetRowCount(FirstRow + rows + FixedFooters());
+        const TRowReservation reservation(*this, FirstRow, rows,
+                                          startCol + static_cast<int>(shape.WidestRecord),
+                                          Text.size());
         std::size_t record = 0;
         std::size_t widest = 0;
         int row = FirstRow;

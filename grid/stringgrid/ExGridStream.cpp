@@ -439,7 +439,11 @@ void TExStringGrid::LoadAtPointFromBinStream(TPoint Point, std::string_view Stre
         throw ROvoVariRodev("Invalid cell for loading the binary grid stream");
     TBinStreamPlan plan;
     ReadBinStream(Point, Stream, false, plan);
-    StoreLoadedCells([&] { ReadBinStream(Point, Stream, true, plan); });
+    StoreLoadedCells([&] {
+        const TRowReservation reservation(*this, Point.Y, plan.RowsNeeded - Point.Y,
+                                          plan.ColsNeeded, Stream.size());
+        ReadBinStream(Point, Stream, true, plan);
+    });
 }
 
 void TExStringGrid::LoadFromBinStream(std::string_view Stream) {

@@ -36,6 +36,28 @@ public:
     }
     void SetObjects(int ACol, int ARow, TObject* Value);
 
+    // Held by a bulk load while it writes: the rows of [First, First + Count) it creates come
+    // from one block faulted in at once instead of one allocation each (see
+    // TGridCellStore::ReserveRows), and the room they leave goes back when it ends. Nothing is
+    // reserved for a sparse load, whose rows would mostly stay narrow: every stored cell takes
+    // at least one byte of the `SourceBytes` read.
+    class TRowReservation {
+    public:
+        TRowReservation(TStringGrid& Grid, int First, int Count, int Width,
+                        std::size_t SourceBytes)
+            : FCells(Grid.FCells) {
+            if (Count > 0 && Width > 0 &&
+                std::size_t(Count) * std::size_t(Width) <= SourceBytes + std::size_t(Count))
+                FCells.ReserveRows(First, Count, Width);
+        }
+        ~TRowReservation() { FCells.ReleaseReservedRows(); }
+        TRowReservation(const TRowReservation&) = delete;
+        TRowReservation& operator=(const TRowReservation&) = delete;
+
+    private:
+        TGridCellStore& FCells;
+    };
+
     // Counts: at least 1; fixed counts are kept below them. Fewer rows drop the cells of the
     // rows past the count; fewer columns keep them (hidden columns live past the count).
     int ColCount() const { return FCols.Count(); }

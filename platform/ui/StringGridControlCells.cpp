@@ -4,6 +4,9 @@
 
 #include "platform/core/Exception.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <iterator>
 #include <new>
@@ -46,23 +49,125 @@ template <typename T> void MoveEntry(std::vector<T>& items, int from, int to) {
     RotateEntry(items.data(), from, to);
 }
 
+// Large enough for the kernel to back a reserved block with huge pages: one fault for 2 MiB.
+constexpr std::size_t HugePage = std::size_t(2) << 20;
+// Fewer new rows than this gain nothing from a block of their own.
+constexpr int SmallestReservation = 1024;
+// A load larger than this takes the rest of its rows one by one.
+constexpr std::size_t LargestReservation = std::size_t(1) << 30;
+
+std::size_t RoundUp(std::size_t bytes, std::size_t unit) {
+    return (bytes + unit - 1) / unit * unit;
+}
+
 } // namespace
+
+struct TGridCellStore::TRowBlock {
+    std::size_t Bytes = 0;   // mapped, from the block's first byte
+    std::size_t Holders = 1; // the store that reserved it, then each row carved from it
+    char* Next = nullptr;    // where the next row goes
+    char* End = nullptr;
+
+    // Maps the block and faults it in at once; nullptr when the memory is not there, and the
+    // rows are then allocated one by one.
+    static TRowBlock* Map(std::size_t rowBytes) {
+        static_assert(sizeof(TRowBlock) % alignof(TRow) == 0);
+        const std::size_t bytes = RoundUp(sizeof(TRowBlock) + rowBytes, HugePage);
+        void* memory =
+            mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (memory == MAP_FAILED)
+            return nullptr;
+        // Older kernels lack it: the pages are then faulted in as rows land on them.
+        madvise(memory, bytes, MADV_POPULATE_WRITE);
+        auto* block = new (memory) TRowBlock;
+        block->Bytes = bytes;
+        block->Next = static_cast<char*>(memory) + sizeof(TRowBlock);
+        block->End = static_cast<char*>(memory) + bytes;
+        return block;
+    }
+};
+
+void TGridCellStore::TRowBlockRelease::operator()(TRowBlock* block) const {
+    if (--block->Holders == 0)
+        munmap(block, block->Bytes);
+}
 
 // --- rows --------------------------------------------------------------------------------------
 
-TGridCellStore::TRow* TGridCellStore::TRow::Allocate(std::uint32_t capacity) {
-    void* block = ::operator new(sizeof(TRow) + capacity * sizeof(TGridCellText));
-    TRow* row = new (block) TRow;
+std::size_t TGridCellStore::TRow::Bytes(std::uint32_t capacity) {
+    return sizeof(TRow) + std::size_t(capacity) * sizeof(TGridCellText);
+}
+
+TGridCellStore::TRow* TGridCellStore::TRow::Construct(void* memory, std::uint32_t capacity) {
+    TRow* row = new (memory) TRow;
     row->Capacity = capacity;
     std::uninitialized_default_construct_n(row->Texts(), capacity);
     return row;
 }
 
+TGridCellStore::TRow* TGridCellStore::TRow::Allocate(std::uint32_t capacity) {
+    return Construct(::operator new(Bytes(capacity)), capacity);
+}
+
 void TGridCellStore::TRow::Free(TRow* row) {
     // Texts past Size are empty: nothing of theirs to release.
     std::destroy_n(row->Texts(), row->Size);
+    TRowBlock* block = row->Block;
     row->~TRow();
-    ::operator delete(row);
+    if (block)
+        TRowBlockRelease()(block);
+    else
+        ::operator delete(row);
+}
+
+TGridCellStore::TRow* TGridCellStore::NewRow(std::uint32_t capacity) {
+    if (FReservedRows) {
+        TRowBlock& block = *FReservedRows;
+        const std::size_t bytes = TRow::Bytes(capacity);
+        if (static_cast<std::size_t>(block.End - block.Next) >= bytes) {
+            TRow* row = TRow::Construct(block.Next, capacity);
+            block.Next += bytes;
+            ++block.Holders;
+            row->Block = &block;
+            return row;
+        }
+    }
+    return TRow::Allocate(capacity);
+}
+
+void TGridCellStore::ReserveRows(int first, int count, int width) {
+    ReleaseReservedRows();
+    if (first < 0 || first >= MaxRows || count < SmallestReservation || width <= 0)
+        return;
+    const int last = first + std::min(count, MaxRows - first);
+    std::size_t missing = 0;
+    for (int row = first; row < last; ++row)
+        missing += FindRow(row) == nullptr;
+    if (missing < static_cast<std::size_t>(SmallestReservation))
+        return;
+    FRows.reserve(static_cast<std::size_t>(last)); // the row table grows once, not by doubling
+    // New rows are sized to the widest row: the reserved ones too, from the first on.
+    FWidestRow = std::max(FWidestRow, std::min(width, MaxCols));
+    const std::size_t rowBytes = TRow::Bytes(static_cast<std::uint32_t>(FWidestRow));
+    const std::size_t rows = std::min(missing, LargestReservation / rowBytes);
+    if (rows > 0)
+        FReservedRows.reset(TRowBlock::Map(rows * rowBytes));
+}
+
+void TGridCellStore::ReleaseReservedRows() {
+    if (!FReservedRows)
+        return;
+    // The pages no row reached go back now; the rest goes with the last row on it.
+    TRowBlock& block = *FReservedRows;
+    char* const base = reinterpret_cast<char*>(&block);
+    const std::size_t used = RoundUp(static_cast<std::size_t>(block.Next - base),
+                                     static_cast<std::size_t>(sysconf(_SC_PAGESIZE)));
+    if (used < block.Bytes) {
+        munmap(base + used, block.Bytes - used);
+        block.Bytes = used;
+        block.End = base + used;
+    }
+    FReservedRows.reset();
 }
 
 void TGridCellStore::Reserve(TRowPtr& row, std::uint32_t capacity) {
@@ -85,7 +190,7 @@ TGridCellStore::TRow& TGridCellStore::NeedRow(int row, std::uint32_t capacity) {
         FRows.resize(row + 1);
     TRowPtr& cells = FRows[row];
     if (!cells)
-        cells.reset(TRow::Allocate(capacity));
+        cells.reset(NewRow(capacity));
     else
         Reserve(cells, capacity);
     return *cells;

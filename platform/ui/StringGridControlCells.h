@@ -15,7 +15,9 @@
 //
 // A row is one block: a small header followed by its 16-byte cell texts, so a filled row of
 // short texts costs one allocation and about 16 bytes a cell. Object slots are rare and get a
-// separate array once the row receives its first object.
+// separate array once the row receives its first object. Bulk loads reserve room for the rows
+// they will create first: those rows are then carved from one large block that is faulted in
+// at once, because first touches of fresh pages one row at a time cost more than the load itself.
 class TGridCellStore {
 public:
     // Writes past these limits are refused; they guard against a runaway index eating memory.
@@ -62,6 +64,12 @@ public:
         FWidestRow = 0;
     }
 
+    // Rows of [first, first + count) not created yet get room for `width` texts each in one
+    // block, taken by the rows as they are first written; ReleaseReservedRows gives back the
+    // part no row took. Nothing observable changes, only where the rows live.
+    void ReserveRows(int first, int count, int width);
+    void ReleaseReservedRows();
+
     // Calls `visit` for every cell whose object slot is set, row by row.
     void ForEachObject(const std::function<void(int col, int row, void* object)>& visit) const;
 
@@ -71,17 +79,28 @@ public:
 private:
     // Texts [0, Size) are in use; the rest up to Capacity are kept empty, so a write there
     // only moves Size.
+    // Memory many rows are carved from; it goes when its last holder does: every row in it and
+    // the store while it may still carve from it.
+    struct TRowBlock;
+    struct TRowBlockRelease {
+        void operator()(TRowBlock* block) const;
+    };
+    using TRowBlockPtr = std::unique_ptr<TRowBlock, TRowBlockRelease>;
+
     struct TRow {
         std::uint32_t Size = 0;
         std::uint32_t Capacity = 0;
         std::unique_ptr<std::vector<void*>> Objects; // nullptr until the row's first object
+        TRowBlock* Block = nullptr;                  // nullptr for a row of its own
 
         TGridCellText* Texts() { return reinterpret_cast<TGridCellText*>(this + 1); }
         const TGridCellText* Texts() const {
             return reinterpret_cast<const TGridCellText*>(this + 1);
         }
         static TRow* Allocate(std::uint32_t capacity);
+        static TRow* Construct(void* memory, std::uint32_t capacity);
         static void Free(TRow* row);
+        static std::size_t Bytes(std::uint32_t capacity);
     };
     static_assert(sizeof(TRow) % alignof(TGridCellText) == 0);
     struct TRowFree {
@@ -101,7 +120,10 @@ private:
     // Makes room for `capacity` texts in a row, moving it to a larger block when needed.
     static void Reserve(TRowPtr& row, std::uint32_t capacity);
     void SetTextInNewSpace(int col, int row, std::string_view text);
+    // A new row, from the reserved block when it has room.
+    TRow* NewRow(std::uint32_t capacity);
 
     std::vector<TRowPtr> FRows;
-    int FWidestRow = 0; // widest row written so far, in cells
+    int FWidestRow = 0;         // widest row written so far, in cells
+    TRowBlockPtr FReservedRows; // what ReserveRows set aside, while some of it is left
 };

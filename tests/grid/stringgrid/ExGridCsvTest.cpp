@@ -48,6 +48,31 @@ TEST_F(ExGridCsv, SavesAndLoadsEveryHardText) {
     }
 }
 
+TEST_F(ExGridCsv, LargeLoadsKeepEveryCellOverExistingRows) {
+    // Enough rows for the load to reserve its rows in one block, over a grid whose first rows
+    // already hold cells (wider than the file, and with texts the file leaves empty).
+    constexpr int Rows = 5000;
+    std::string text;
+    for (int r = 0; r < Rows; ++r)
+        text += std::to_string(r) + ",\"x" + std::string(r % 40, 'y') + "\",z\r\n";
+    TTestExGrid grid(nullptr);
+    grid.SetColCount(6);
+    grid.SetRowCount(3);
+    grid.SetCells(5, 1, "kept");
+    grid.SetCells(2, 2, "overwritten");
+    grid.LoadFromCSVText(text);
+    ASSERT_EQ(grid.RowCount(), Rows);
+    EXPECT_EQ(grid.Cells(5, 1), "kept");
+    for (const int r : {0, 2, 39, 1024, Rows - 1}) {
+        EXPECT_EQ(grid.Cells(0, r), std::to_string(r));
+        EXPECT_EQ(grid.Cells(1, r), "x" + std::string(r % 40, 'y'));
+        EXPECT_EQ(grid.Cells(2, r), "z");
+    }
+    grid.SetRowCount(10); // rows of the block go before the grid does
+    EXPECT_EQ(grid.Cells(1, 9), "x" + std::string(9, 'y'));
+    EXPECT_EQ(grid.Cells(1, 10), "");
+}
+
 TEST_F(ExGridCsv, DetectsTheDelimiterForOneLoadOnly) {
     TTestExGrid grid(nullptr);
     grid.SetColCount(2); // a load widens the grid to the widest line

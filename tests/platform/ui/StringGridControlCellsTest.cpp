@@ -266,3 +266,46 @@ TEST(GridCellStore, PermuteRowsRefusesOrdersThatAreNoPermutation) {
     store.PermuteRows(7, {8, 7});               // past the written rows: still empty
     EXPECT_EQ(store.RowExtent(), 0);
 }
+
+TEST(GridCellStore, ReservedRowsBehaveLikeRowsOfTheirOwn) {
+    // Rows carved from a reserved block: grown past it, shifted, permuted, deleted, and kept
+    // after the reservation is released; rows that existed before keep their cells.
+    constexpr int Rows = 3000;
+    const auto text = [](int c, int r) {
+        return (r % 7 == 0 ? std::string(20, 'L') : std::string()) + std::to_string(c) + "," +
+               std::to_string(r);
+    };
+    TGridCellStore store;
+    store.SetText(1, 5, "before");
+    store.ReserveRows(0, Rows, 3);
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < 3; ++c)
+            if (r != 5)
+                store.SetText(c, r, text(c, r));
+    store.SetText(40, 9, "grown"); // the row leaves the block for a larger one
+    store.ReleaseReservedRows();
+    EXPECT_EQ(store.Text(1, 5), "before");
+    EXPECT_EQ(store.Text(40, 9), "grown");
+    EXPECT_EQ(store.Text(2, 9), text(2, 9));
+
+    store.DeleteRows(100, 1000);
+    store.InsertCols(1, 1);
+    std::vector<int> reversed;
+    for (int r = 11; r >= 0; --r)
+        reversed.push_back(r);
+    store.PermuteRows(0, reversed);
+    EXPECT_EQ(store.RowExtent(), Rows - 1000);
+    EXPECT_EQ(store.Text(3, 11 - 7), text(2, 7));
+    EXPECT_EQ(store.Text(0, 11), text(0, 0));
+    EXPECT_EQ(store.Text(1, 11), "");
+    EXPECT_EQ(store.Text(3, 100), text(2, 1100));
+    EXPECT_EQ(store.Text(0, Rows - 1001), text(0, Rows - 1));
+
+    // A reservation no row takes leaves nothing behind; a second one replaces the first.
+    TGridCellStore unused;
+    unused.ReserveRows(0, Rows, 4);
+    unused.ReserveRows(10, Rows, 4);
+    unused.ReleaseReservedRows();
+    EXPECT_EQ(unused.RowExtent(), 0);
+    unused.ReleaseReservedRows();
+}
