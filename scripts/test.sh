@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 build=${VELMARO_TEST_BUILD:-build/test}
+# Paths relative to the checkout, so another clone of the same sources reuses the compiler cache.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 # Line tables are all the sanitizers' reports need, and they keep the build much smaller.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
   -DVELMARO_SANITIZE=ON
