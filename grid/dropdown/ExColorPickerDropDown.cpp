@@ -16,8 +16,7 @@ constexpr int ListHeight = 150;
 } // namespace
 
 TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner)
-    : TExCustomDropDown(AOwner), FColors(std::make_unique<TColorItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>()) {
+    : TExItemPickerDropDown(AOwner), FColors(std::make_unique<TColorItems>(this)) {
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
     SetDropDownHeight(200);
@@ -95,22 +94,6 @@ void TExColorPickerDropDown::SetShowText(bool Value) {
         return;
     FShowText = Value;
     Invalidate();
-}
-
-void TExColorPickerDropDown::SelectFirst() {
-    StepItemIndex(*this, TListStep::First, FColors->Count());
-}
-
-void TExColorPickerDropDown::SelectLast() {
-    StepItemIndex(*this, TListStep::Last, FColors->Count());
-}
-
-void TExColorPickerDropDown::SelectNext() {
-    StepItemIndex(*this, TListStep::Next, FColors->Count());
-}
-
-void TExColorPickerDropDown::SelectPrevious() {
-    StepItemIndex(*this, TListStep::Previous, FColors->Count());
 }
 
 void TExColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {

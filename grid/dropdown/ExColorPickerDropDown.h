@@ -2,9 +2,7 @@
 
 #include "grid/dropdown/ColorItem.h"
 #include "grid/dropdown/ColorValueText.h"
-#include "grid/dropdown/ExCustomDropDown.h"
-#include "grid/dropdown/ItemKeySearch.h"
-#include "grid/dropdown/ItemSelector.h"
+#include "grid/dropdown/ExItemPickerDropDown.h"
 
 #include <functional>
 #include <memory>
@@ -20,7 +18,7 @@ enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 // A drop-down for choosing a colour: the edit shows a swatch of the colour and its text, the
 // popup a list of named colours, the box grid, the colour cube or the spectrum. The edit is not
 // typed into; keys step through the named colours or search them by their captions.
-class TExColorPickerDropDown : public TExCustomDropDown {
+class TExColorPickerDropDown : public TExItemPickerDropDown {
 public:
     explicit TExColorPickerDropDown(TComponent* AOwner);
     ~TExColorPickerDropDown() override;
@@ -30,9 +28,10 @@ public:
 
     TColorItems* Colors() const { return FColors.get(); }
     void SetColors(const TColorItems& Value) { FColors->Assign(&Value); }
-    int ItemIndex() const { return FItemIndex; }
+    int ItemIndex() const override { return FItemIndex; }
     // An index past the colours is refused; a valid one takes its colour. Fires OnSelect.
-    void SetItemIndex(int Value);
+    void SetItemIndex(int Value) override;
+    int PickerItemCount() const override { return FColors->Count(); }
     TColor SelectedColor() const { return FSelectedColor; }
     // The first entry with the colour becomes the selected one; with none, no entry is.
     void SetSelectedColor(TColor Value);
@@ -45,41 +44,21 @@ public:
     void SetColorValueText(TColorValueText Value) { FColorValueText = Value; }
     int Columns() const { return FColumns; }
     void SetColumns(int Value) { FColumns = Value; }
-    TItemLayout Layout() const { return FLayout; }
-    void SetLayout(TItemLayout Value) { FLayout = Value; }
     int ColorBoxWidth() const { return FColorBoxWidth; }
     void SetColorBoxWidth(int Value) { FColorBoxWidth = Value; }
     int ColorBoxHeight() const { return FColorBoxHeight; }
     void SetColorBoxHeight(int Value) { FColorBoxHeight = Value; }
     bool ShowText() const { return FShowText; }
     void SetShowText(bool Value);
-    TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
-    // The preset reaches the items too.
-    void SetComponentStyle(TULKStyle AStyle) override {
-        TExCustomDropDown::SetComponentStyle(AStyle);
-        ApplyItemAppearanceStyle(FItemAppearance.get(), AStyle);
-    }
-    void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance->Assign(Value); }
 
     // The popup controls; each exists once its style was shown.
-    TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
     TCustomColorSelector* ColorSelector() const { return FColorSelector; }
     TExColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
     TExColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
-    // Clears the typed search text, as the key timer does.
-    void KeyTimerTick() { FKeySearch.Clear(); }
-    const std::string& CurrentSearch() const { return FKeySearch.Text(); }
-
-    // The four list steps over Colors, without the popup.
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectPrevious();
 
     void SetSelectionColorStyle(TSelectionColorStyle Value) override;
     void WndProc(TMessage& Message) override;
 
-    TNotifyEvent OnSelect;
     TOnDrawSelectedItem OnDrawSelectedColor;
     TDrawItemEvent OnDrawColor;
 
@@ -123,12 +102,11 @@ private:
         FInternalCall = was;
     }
 
-    TExCustomItemSelector* FItemSelector = nullptr; // owned as components
+    // The choosers, owned as components.
     TExColorCubePanel* FColorCubePanel = nullptr;
     TExColorSpectrumPanel* FSpectrumPanel = nullptr;
     TCustomColorSelector* FColorSelector = nullptr;
     int FColumns = 1;
-    TItemLayout FLayout = ilCaptionRight;
     std::unique_ptr<TColorItems> FColors;
     int FItemIndex = -1;
     int FColorBoxWidth = 14;
@@ -136,9 +114,7 @@ private:
     TColorSelectionStyle FColorSelectionStyle = csList;
     TColor FSelectedColor = clNone;
     bool FShowText = true;
-    std::unique_ptr<TItemAppearance> FItemAppearance;
     bool FInternalCall = false;
-    TItemKeySearch FKeySearch{this};
     int FOldItemIndex = -1;
     TColor FOldSelectedColor = clNone;
     TColorValueText FColorValueText = cvtNone;

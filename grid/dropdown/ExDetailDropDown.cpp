@@ -33,8 +33,7 @@ int TDetailItems::IndexOf(const std::string& Value) const {
 // --- construction --------------------------------------------------------------------------------
 
 TExDetailDropDown::TExDetailDropDown(TComponent* AOwner)
-    : TExCustomDropDown(AOwner), FItems(std::make_unique<TDetailItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>()), FCaptionFont(std::make_unique<TFont>()),
+    : TExItemPickerDropDown(AOwner), FItems(std::make_unique<TDetailItems>(this)), FCaptionFont(std::make_unique<TFont>()),
       FNotesFont(std::make_unique<TFont>()) {
     FCaptionFont->Assign(*Font());
     FNotesFont->Assign(*Font());
@@ -80,22 +79,6 @@ void TExDetailDropDown::SetItemIndex(int Value) {
     if (FItemSelector)
         FItemSelector->Invalidate();
     FireEvent(OnSelect, static_cast<TObject*>(this));
-}
-
-void TExDetailDropDown::SelectFirst() {
-    StepItemIndex(*this, TListStep::First, FItems->Count());
-}
-
-void TExDetailDropDown::SelectLast() {
-    StepItemIndex(*this, TListStep::Last, FItems->Count());
-}
-
-void TExDetailDropDown::SelectNext() {
-    StepItemIndex(*this, TListStep::Next, FItems->Count());
-}
-
-void TExDetailDropDown::SelectPrevious() {
-    StepItemIndex(*this, TListStep::Previous, FItems->Count());
 }
 
 // --- the popup -----------------------------------------------------------------------------------

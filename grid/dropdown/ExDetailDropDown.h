@@ -1,8 +1,6 @@
 #pragma once
 
-#include "grid/dropdown/ExCustomDropDown.h"
-#include "grid/dropdown/ItemKeySearch.h"
-#include "grid/dropdown/ItemSelector.h"
+#include "grid/dropdown/ExItemPickerDropDown.h"
 
 #include <functional>
 #include <memory>
@@ -40,28 +38,20 @@ public:
 // A drop-down whose popup lists detail items (caption, note, picture) in one column. The edit
 // shows the selected item's caption; typing completes the caption of the first item that starts
 // with the typed text, and keys search the popup's captions.
-class TExDetailDropDown : public TExCustomDropDown {
+class TExDetailDropDown : public TExItemPickerDropDown {
 public:
     explicit TExDetailDropDown(TComponent* AOwner);
     ~TExDetailDropDown() override;
 
     TDetailItems* Items() const { return FItems.get(); }
     void SetItems(const TDetailItems& Value) { FItems->Assign(&Value); }
-    int ItemIndex() const { return FItemIndex; }
+    int ItemIndex() const override { return FItemIndex; }
     // A valid new index shows its caption and fires OnSelect; -1 empties the edit; anything
     // else is refused.
-    void SetItemIndex(int Value);
+    void SetItemIndex(int Value) override;
+    int PickerItemCount() const override { return FItems->Count(); }
     int ItemHeight() const { return FItemHeight; }
     void SetItemHeight(int Value) { FItemHeight = Value; }
-    TItemLayout Layout() const { return FLayout; }
-    void SetLayout(TItemLayout Value) { FLayout = Value; }
-    TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
-    // The preset reaches the items too.
-    void SetComponentStyle(TULKStyle AStyle) override {
-        TExCustomDropDown::SetComponentStyle(AStyle);
-        ApplyItemAppearanceStyle(FItemAppearance.get(), AStyle);
-    }
-    void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance->Assign(Value); }
     TFont* CaptionFont() const { return FCaptionFont.get(); }
     void SetCaptionFont(const TFont& Value);
     TFont* NotesFont() const { return FNotesFont.get(); }
@@ -70,22 +60,12 @@ public:
     void SetMatchCase(bool Value) { FMatchCase = Value; }
     bool MatchStart() const { return FMatchStart; }
     void SetMatchStart(bool Value) { FMatchStart = Value; }
-    TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
-    // Clears the typed search text, as the key timer does.
-    void KeyTimerTick() { FKeySearch.Clear(); }
-    const std::string& CurrentSearch() const { return FKeySearch.Text(); }
-
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectPrevious();
 
     // A text the program writes is not typing: it completes nothing.
     void SetText(const std::string& Value) override;
     void SetSelectionColorStyle(TSelectionColorStyle Value) override;
     void WndProc(TMessage& Message) override;
 
-    TNotifyEvent OnSelect;
     TOnDrawSelectedItem OnDrawSelectedImage;
 
 protected:
@@ -115,13 +95,9 @@ private:
     bool SelectorKey(WORD Key);
     void CompleteTypedText();
 
-    TExCustomItemSelector* FItemSelector = nullptr; // owned as a component
-    TItemLayout FLayout = ilCaptionRight;
     std::unique_ptr<TDetailItems> FItems;
     int FItemIndex = -1;
-    std::unique_ptr<TItemAppearance> FItemAppearance;
     bool FInternalCall = false;
-    TItemKeySearch FKeySearch{this};
     int FOldItemIndex = -1;
     int FItemHeight = 22;
     std::unique_ptr<TFont> FCaptionFont;

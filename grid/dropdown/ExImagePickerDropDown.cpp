@@ -34,8 +34,7 @@ std::string WithoutExtension(const std::string& Name) {
 } // namespace
 
 TExImagePickerDropDown::TExImagePickerDropDown(TComponent* AOwner)
-    : TExCustomDropDown(AOwner), FItems(std::make_unique<TImageItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>()) {
+    : TExItemPickerDropDown(AOwner), FItems(std::make_unique<TImageItems>(this)) {
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
     SetCursor(crArrow);
@@ -74,22 +73,6 @@ void TExImagePickerDropDown::SetImageIndex(int Value) {
         if (FItems->GetItem(i)->ImageIndex() == Value)
             found = i;
     SetItemIndex(found);
-}
-
-void TExImagePickerDropDown::SelectFirst() {
-    StepItemIndex(*this, TListStep::First, FItems->Count());
-}
-
-void TExImagePickerDropDown::SelectLast() {
-    StepItemIndex(*this, TListStep::Last, FItems->Count());
-}
-
-void TExImagePickerDropDown::SelectNext() {
-    StepItemIndex(*this, TListStep::Next, FItems->Count());
-}
-
-void TExImagePickerDropDown::SelectPrevious() {
-    StepItemIndex(*this, TListStep::Previous, FItems->Count());
 }
 
 // --- filling -------------------------------------------------------------------------------------

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "grid/dropdown/ExCustomDropDown.h"
-#include "grid/dropdown/ItemKeySearch.h"
-#include "grid/dropdown/ItemSelector.h"
+#include "grid/dropdown/ExItemPickerDropDown.h"
 
 #include <memory>
 #include <string>
@@ -16,32 +14,23 @@ using TImageItems = TButtonCollection<TImageItem>;
 // A drop-down that shows the selected image instead of text and offers the images in a popup
 // grid of Columns columns. Keys and the wheel move the selection; typed keys search the
 // captions.
-class TExImagePickerDropDown : public TExCustomDropDown {
+class TExImagePickerDropDown : public TExItemPickerDropDown {
 public:
     explicit TExImagePickerDropDown(TComponent* AOwner);
     ~TExImagePickerDropDown() override;
 
     TImageItems* Items() const { return FItems.get(); }
     void SetItems(const TImageItems& Value) { FItems->Assign(&Value); }
-    int ItemIndex() const { return FItemIndex; }
+    int ItemIndex() const override { return FItemIndex; }
     // -1 or an index of the items; a change repaints and fires OnChange and OnSelect.
-    void SetItemIndex(int Value);
+    void SetItemIndex(int Value) override;
+    int PickerItemCount() const override { return FItems->Count(); }
     // The selected item's image index, -1 without one.
     int ImageIndex() const;
     // Selects the first item with that image index, none when no item has it.
     void SetImageIndex(int Value);
     int Columns() const { return FColumns; }
     void SetColumns(int Value) { FColumns = Value; }
-    TItemLayout Layout() const { return FLayout; }
-    void SetLayout(TItemLayout Value) { FLayout = Value; }
-    TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
-    // The preset reaches the items too.
-    void SetComponentStyle(TULKStyle AStyle) override {
-        TExCustomDropDown::SetComponentStyle(AStyle);
-        ApplyItemAppearanceStyle(FItemAppearance.get(), AStyle);
-    }
-    void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance->Assign(Value); }
-    TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
 
     // Appends an item per readable picture file of the folder that matches the pattern ending
     // Pattern ("folder/*.bmp"); sub-folders are not entries. Returns the names of the matching
@@ -50,17 +39,9 @@ public:
     // Appends an item per image of Images.
     void AddImagesFromImageList();
 
-    void KeyTimerTick() { FKeySearch.Clear(); }
-    const std::string& CurrentSearch() const { return FKeySearch.Text(); }
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectPrevious();
-
     void SetSelectionColorStyle(TSelectionColorStyle Value) override;
     void WndProc(TMessage& Message) override;
 
-    TNotifyEvent OnSelect;
     TOnDrawSelectedItem OnDrawSelectedImage;
     TDrawItemEvent OnDrawItem;
 
@@ -80,13 +61,9 @@ private:
     void WheelStep(bool Down);
     void DrawSelectedImage(TCanvas* Canvas);
 
-    TExCustomItemSelector* FItemSelector = nullptr; // owned as a component
     int FColumns = 1;
-    TItemLayout FLayout = ilCaptionRight;
     std::unique_ptr<TImageItems> FItems;
     int FItemIndex = -1;
-    std::unique_ptr<TItemAppearance> FItemAppearance;
     bool FInternalCall = false;
-    TItemKeySearch FKeySearch{this};
     int FOldItemIndex = -1;
 };

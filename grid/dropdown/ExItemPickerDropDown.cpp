@@ -1,0 +1,11 @@
+#include "grid/dropdown/ExItemPickerDropDown.h"
+
+TExItemPickerDropDown::TExItemPickerDropDown(TComponent* AOwner)
+    : TExCustomDropDown(AOwner), FItemAppearance(std::make_unique<TItemAppearance>()) {}
+
+TExItemPickerDropDown::~TExItemPickerDropDown() = default;
+
+void TExItemPickerDropDown::SetComponentStyle(TULKStyle AStyle) {
+    TExCustomDropDown::SetComponentStyle(AStyle);
+    ApplyItemAppearanceStyle(FItemAppearance.get(), AStyle);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "grid/dropdown/ExCustomDropDown.h"
+#include "grid/dropdown/ItemKeySearch.h"
+#include "grid/dropdown/ItemSelector.h"
+
+#include <memory>
+#include <string>
+
+// What the drop-downs that pick one item of a list in an item selector share (the colour, detail
+// and image pickers): the item layout and look, the popup's selector, the key search over the
+// captions and stepping through the items.
+class TExItemPickerDropDown : public TExCustomDropDown {
+public:
+    explicit TExItemPickerDropDown(TComponent* AOwner);
+    ~TExItemPickerDropDown() override;
+
+    // -1 for none; each picker says what a change does.
+    virtual int ItemIndex() const = 0;
+    virtual void SetItemIndex(int Value) = 0;
+    // How many items the picker offers; the list steps move through them without the popup.
+    virtual int PickerItemCount() const = 0;
+
+    TItemLayout Layout() const { return FLayout; }
+    void SetLayout(TItemLayout Value) { FLayout = Value; }
+    TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
+    void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance->Assign(Value); }
+    // The preset reaches the items too.
+    void SetComponentStyle(TULKStyle AStyle) override;
+    TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
+
+    // Clears the typed search text, as the key timer does.
+    void KeyTimerTick() { FKeySearch.Clear(); }
+    const std::string& CurrentSearch() const { return FKeySearch.Text(); }
+    void SelectFirst() { Step(TListStep::First); }
+    void SelectLast() { Step(TListStep::Last); }
+    void SelectNext() { Step(TListStep::Next); }
+    void SelectPrevious() { Step(TListStep::Previous); }
+
+    TNotifyEvent OnSelect;
+
+protected:
+    TExCustomItemSelector* FItemSelector = nullptr; // owned as a component
+    TItemLayout FLayout = ilCaptionRight;
+    std::unique_ptr<TItemAppearance> FItemAppearance;
+    TItemKeySearch FKeySearch{this};
+
+private:
+    void Step(TListStep Step) { StepItemIndex(*this, Step, PickerItemCount()); }
+};
