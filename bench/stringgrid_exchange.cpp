@@ -41,8 +41,11 @@ const std::string& HundredMegabyteCsv() {
         text.reserve(100u << 20);
         uint32_t seed = 1;
         while (text.size() < (100u << 20)) {
-            for (int c = 0; c < BigCols; ++c)
-                text += (c ? "," : "") + ShortField(seed);
+            for (int c = 0; c < BigCols; ++c) {
+                if (c > 0)
+                    text += ',';
+                text += ShortField(seed);
+            }
             text += "\r\n";
         }
         WriteFileAtomic(file, text);

@@ -72,10 +72,6 @@ void TBaseGrid::SetCellEx(int c, int r, const std::string& Value) {
         LastRowChanged();
 }
 
-void TBaseGrid::SetGridCell(int c, int r, const std::string& Value) {
-    TStringGrid::SetCells(c, r, Value);
-}
-
 void TBaseGrid::SetGridObject(int c, int r, TObject* Value) {
     TStringGrid::SetObjects(c, r, Value);
 }

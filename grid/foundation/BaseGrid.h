@@ -41,7 +41,7 @@ public:
     // Raw text and object slot of exactly this cell: no base-cell redirection, no hooks.
     std::string GridCells(int c, int r) const { return TStringGrid::Cells(c, r); }
     std::string GetGridCell(int c, int r) const { return GridCells(c, r); }
-    void SetGridCell(int c, int r, const std::string& Value);
+    void SetGridCell(int c, int r, std::string_view Value) { TStringGrid::SetCells(c, r, Value); }
     TObject* GetGridObject(int c, int r) const { return TStringGrid::Objects(c, r); }
     // Whether Cells(c, r) is the stored text as it is (no object, so no merged area, and no
     // display hook): bulk readers then read CellTextView without a copy.

@@ -7,23 +7,30 @@
 int GetTextKind(std::string_view Text, bool AllowHTML) {
     if (Text.empty())
         return tkPlain;
-    // Only the first five characters decide, and they lie in the first 20 bytes: long texts
-    // are not decoded whole. The blank gives a one-character text a second character to test.
-    std::u32string chars = Utf8ToCodePoints(Text.substr(0, 24)) + U' ';
-    if (chars[0] == U'=')
+    // The marks are ASCII, so the leading bytes tell them apart: savers ask this for every
+    // cell, and only a packed text is decoded (its fourth and fifth characters decide).
+    if (Text[0] == '=')
         return tkFormula;
-    if (chars[0] == U'|' && chars[1] == U'\\') {
-        // A packed text whose first unit is '=' and whose second unit lies below 256.
-        if (chars.size() > 4 && chars[3] == U'=' && chars[4] == 0)
-            return tkFormula;
-        return tkPackedWide;
+    if (Text.size() > 1 && Text[1] == '\\') {
+        if (Text[0] == '{')
+            return tkRTF;
+        if (Text[0] == '|') {
+            const std::u32string chars = Utf8ToCodePoints(Text.substr(0, 24));
+            // A packed text whose first unit is '=' and whose second unit lies below 256.
+            if (chars.size() > 4 && chars[3] == U'=' && chars[4] == 0)
+                return tkFormula;
+            return tkPackedWide;
+        }
     }
-    if (chars[0] == U'{' && chars[1] == U'\\')
-        return tkRTF;
     if (AllowHTML) {
-        for (std::string_view tag : {"</", "<B", "<I", "<C"})
-            if (Text.find(tag) != std::string_view::npos)
+        // One of the tags "</", "<B", "<I" or "<C"; cells are short, so a plain loop.
+        for (std::size_t at = 0; at + 1 < Text.size(); ++at) {
+            if (Text[at] != '<')
+                continue;
+            const char next = Text[at + 1];
+            if (next == '/' || next == 'B' || next == 'I' || next == 'C')
                 return tkHTML;
+        }
     }
     return tkPlain;
 }

@@ -4,7 +4,8 @@
 
 #include "platform/core/Exception.h"
 
-#include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -14,39 +15,83 @@ constexpr char Quote = '"';
 // A line break inside a field written by older versions of the grid.
 constexpr char VerticalTab = '\x0b';
 
-// Which bytes end an unquoted field: the delimiter and the line breaks.
-struct TStopTable {
-    explicit TStopTable(char delimiter) {
-        Stops.fill(false);
-        Stops[static_cast<unsigned char>('\r')] = true;
-        Stops[static_cast<unsigned char>('\n')] = true;
-        if (delimiter != '\0')
-            Stops[static_cast<unsigned char>(delimiter)] = true;
+// Eight bytes at a time: the masks below have the high bit of every byte that matches.
+static_assert(std::endian::native == std::endian::little, "the first byte of a word is its lowest");
+constexpr std::uint64_t EveryByte = 0x0101010101010101u;
+
+inline std::uint64_t LoadWord(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Exact: no borrow runs from one byte into the next.
+inline std::uint64_t ZeroBytes(std::uint64_t word) {
+    constexpr std::uint64_t low7 = 0x7F * EveryByte;
+    return ~(((word & low7) + low7) | word | low7);
+}
+
+inline std::uint64_t BytesEqual(std::uint64_t word, unsigned char byte) {
+    return ZeroBytes(word ^ (byte * EveryByte));
+}
+
+// The index in its word of the first byte a mask marks (the mask is not 0).
+inline std::size_t FirstMarked(std::uint64_t mask) {
+    return static_cast<std::size_t>(std::countr_zero(mask)) / 8;
+}
+
+// How many bytes a mask marks; a multiply adds the eight flags (without a library call where
+// the processor may lack a population count).
+inline std::size_t CountMarked(std::uint64_t mask) {
+    return static_cast<std::size_t>(((mask >> 7) * EveryByte) >> 56);
+}
+
+inline std::uint64_t LineBreaks(std::uint64_t word) {
+    return BytesEqual(word, '\r') | BytesEqual(word, '\n');
+}
+
+// Finds the byte that ends an unquoted field: the delimiter or a line break. Fields are a few
+// bytes long, and a byte loop would mispredict its exit once per field; a word at a time finds
+// the end of a short field without a jump.
+class TStopFinder {
+public:
+    explicit TStopFinder(char delimiter)
+        // Without a delimiter the line break stands in, so a NUL byte stays text.
+        : FDelimiter(static_cast<unsigned char>(delimiter == '\0' ? '\r' : delimiter)) {}
+
+    // The first stop in [i, n), or n.
+    std::size_t Next(const char* data, std::size_t i, std::size_t n) const {
+        for (; i + 8 <= n; i += 8) {
+            const std::uint64_t word = LoadWord(data + i);
+            if (const std::uint64_t stops = LineBreaks(word) | BytesEqual(word, FDelimiter))
+                return i + FirstMarked(stops);
+        }
+        while (i < n && !IsStop(static_cast<unsigned char>(data[i])))
+            ++i;
+        return i;
     }
-    bool operator()(char c) const { return Stops[static_cast<unsigned char>(c)]; }
-    std::array<bool, 256> Stops;
+
+private:
+    bool IsStop(unsigned char c) const { return c == FDelimiter || c == '\r' || c == '\n'; }
+
+    unsigned char FDelimiter;
 };
+
+// An unquoted field with its older line-break marks (Java's "~", or a vertical tab) made
+// CR LF, in `buffer`; kept apart so that the common case below stays inline.
+std::string_view ReplaceLineBreakMarks(std::string_view field, char mark, std::string& buffer);
 
 // The field as stored. A quoted field is taken as it is; outside quotes Java's "^" is an empty
 // cell and "~" a line break, and in plain mode a vertical tab is an older line break (files
-// written before line breaks were quoted).
+// written before line breaks were quoted). `marksInText` says whether the mark occurs anywhere
+// in the text: most texts hold none, and their fields are then taken without a look.
 inline std::string_view FinishField(std::string_view field, bool quoted, bool java,
-                                    std::string& buffer) {
-    const char mark = java ? '~' : VerticalTab;
-    if (java && !quoted && field == "^")
+                                    bool marksInText, std::string& buffer) {
+    if (java && !quoted && field.size() == 1 && field[0] == '^')
         return {};
-    if (quoted || std::memchr(field.data(), mark, field.size()) == nullptr)
+    if (quoted || !marksInText)
         return field;
-    std::string out;
-    out.reserve(field.size() + 8);
-    for (char c : field) {
-        if (c == mark)
-            out += "\r\n";
-        else
-            out += c;
-    }
-    buffer = std::move(out);
-    return buffer;
+    return ReplaceLineBreakMarks(field, java ? '~' : VerticalTab, buffer);
 }
 
 } // namespace CsvDetail
@@ -56,7 +101,8 @@ void SplitCsv(std::string_view text, const TCsvOptions& options, OnField&& onFie
               OnRecordEnd&& onRecordEnd) {
     using namespace CsvDetail;
     const char delimiter = options.Delimiter;
-    const TStopTable isStop(delimiter);
+    const TStopFinder stops(delimiter);
+    const bool marksInText = text.find(options.JavaCSV ? '~' : VerticalTab) != text.npos;
     const char* const data = text.data();
     const size_t n = text.size();
     std::string quoted;
@@ -90,26 +136,25 @@ void SplitCsv(std::string_view text, const TCsvOptions& options, OnField&& onFie
                     break;
                 }
                 // Text after the closing quote never joins the quoted field.
-                while (i < n && !isStop(data[i]))
-                    ++i;
+                i = stops.Next(data, i, n);
                 field = quoted;
             } else {
                 // Leading blanks are layout, not text; the writer quotes a text that starts
                 // with one.
-                i = start;
-                while (i < n && !isStop(data[i]))
-                    ++i;
+                i = stops.Next(data, start, n);
                 field = std::string_view(data + start, i - start);
             }
             const bool atDelimiter = i < n && delimiter != '\0' && data[i] == delimiter;
             if (atDelimiter) {
-                onField(fieldIndex++, FinishField(field, isQuoted, options.JavaCSV, marks));
+                onField(fieldIndex++,
+                        FinishField(field, isQuoted, options.JavaCSV, marksInText, marks));
                 ++i;
                 continue;
             }
             // Last field of the record: an empty unquoted one after a delimiter stores nothing.
             if (isQuoted || !field.empty())
-                onField(fieldIndex++, FinishField(field, isQuoted, options.JavaCSV, marks));
+                onField(fieldIndex++,
+                        FinishField(field, isQuoted, options.JavaCSV, marksInText, marks));
             if (i < n && data[i] == '\r')
                 ++i;
             if (i < n && data[i] == '\n')

@@ -789,7 +789,7 @@ public:
     virtual void RowsPasted(TPoint TopLeft, const TGridRect& ARect, TClipOperation Operation);
     virtual void GetCalculatedCell(int ACol, int ARow, std::string& S);
     virtual void SaveCell(int ACol, int ARow, std::string& S);
-    virtual void LoadCell(int ACol, int ARow, const std::string& S);
+    virtual void LoadCell(int ACol, int ARow, std::string_view S);
     virtual void ColumnValueChanged(int ACol, int ARow);
     virtual void RememberCellState(int ACol, int ARow);
     virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);

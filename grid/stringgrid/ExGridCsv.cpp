@@ -4,7 +4,9 @@
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/Exception.h"
+#include "platform/core/FileBytes.h"
 #include "platform/core/Files.h"
+#include "platform/core/LargeMemory.h"
 #include "platform/core/TextFile.h"
 #include "platform/core/Utf8.h"
 
@@ -36,16 +38,20 @@ std::string TExStringGrid::SaveToCSVText() {
     options.QuoteEmptyCells = QuoteEmptyCells;
     options.JavaCSV = JavaCSV;
     const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
+    // The storage column of each column saved, found once for all rows.
+    std::vector<int> columns;
+    for (int d = SaveStartCol(); d <= SaveEndCol() + hidden; ++d)
+        columns.push_back(SaveHiddenCells ? d : RealColIndex(d));
     std::string out;
     std::string text;
     int lastProgress = -1;
     ExportNotification(esExportStart, SaveStartRow());
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
         ExportNotification(esExportNextRow, r);
-        for (int d = SaveStartCol(); d <= SaveEndCol() + hidden; ++d) {
-            if (d > SaveStartCol())
+        for (std::size_t k = 0; k < columns.size(); ++k) {
+            if (k > 0)
                 out += options.Delimiter;
-            SaveCell(SaveHiddenCells ? d : RealColIndex(d), r, text);
+            SaveCell(columns[k], r, text);
             if (OemConvert)
                 TextToOEM(text);
             AppendCsvField(out, text, options);
@@ -53,8 +59,10 @@ std::string TExStringGrid::SaveToCSVText() {
         out += "\r\n";
         // Room for the whole text at once, guessed from the first rows: growing by doubling
         // would copy it again and again, each time into memory touched for the first time.
-        if (r - SaveStartRow() + 1 == SizingSample && SaveEndRow() > r)
+        if (r - SaveStartRow() + 1 == SizingSample && SaveEndRow() > r) {
             out.reserve(out.size() / SizingSample * (SaveEndRow() - SaveStartRow() + 1) * 9 / 8);
+            LargeMemory::AdviseHugePages(out.data(), out.capacity());
+        }
         FireFileProgress(r, RowCount() - 1, lastProgress);
     }
     ExportNotification(esExportDone, -1);
@@ -81,12 +89,13 @@ void TExStringGrid::AppendToCSV(const std::string& FileName, bool Unicode) {
 }
 
 void TExStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows) {
-    const std::string bytes = ReadFileBytes(FileName);
+    const TFileBytes file = TFileBytes::Read(FileName);
+    const std::string_view bytes = file.View();
     if (bytes.empty())
         return;
     // Well-formed UTF-8 is read where it lies: no copy of a large file.
     if (StartsWithUtf8Mark(bytes)) {
-        const std::string_view afterMark = std::string_view(bytes).substr(Utf8Mark.size());
+        const std::string_view afterMark = bytes.substr(Utf8Mark.size());
         if (FirstIllFormedUtf8(afterMark) == std::string_view::npos) {
             LoadFromCSVText(afterMark, MaxRows);
             return;
@@ -146,21 +155,18 @@ void TExStringGrid::ReadCSV(std::string_view Text, int FirstRow, int MaxRows) {
     StoreLoadedCells([&] {
         const int rows = static_cast<int>(to - from);
         SetRowCount(FirstRow + rows + FixedFooters());
-        const TRowReservation reservation(*this, FirstRow, rows,
-                                          startCol + static_cast<int>(shape.WidestRecord),
-                                          Text.size());
+        const TRowReservation reservation(
+            *this, FirstRow, rows, startCol + static_cast<int>(shape.WidestRecord), Text.size());
         std::size_t record = 0;
         std::size_t widest = 0;
         int row = FirstRow;
         int lastProgress = -1;
-        std::string cell;
         SplitCsv(
             Text, options,
             [&](std::size_t index, std::string_view field) {
                 if (record < from)
                     return;
-                cell.assign(field);
-                LoadCell(startCol + static_cast<int>(index), row, cell);
+                LoadCell(startCol + static_cast<int>(index), row, field);
                 widest = std::max(widest, index + 1);
             },
             [&] {

@@ -58,7 +58,11 @@ void TExStringGrid::GetCalculatedCell(int ACol, int ARow, std::string& S) {
 }
 
 void TExStringGrid::SaveCell(int ACol, int ARow, std::string& S) {
-    S = SaveVirtCells ? GetFormattedCell(ACol, ARow) : GetGridCell(ACol, ARow);
+    // Most cells show their stored text: savers of millions of cells take it as it lies.
+    if (!SaveVirtCells || (!OnGetFloatFormat && ShowsStoredText(ACol, ARow)))
+        S.assign(CellTextView(ACol, ARow));
+    else
+        S = GetFormattedCell(ACol, ARow);
     if (S.empty()) {
         const TCellType kind = GetCellType(ACol, ARow);
         if (kind == ctCheckBox || kind == ctTriStateCheckBox) {
@@ -70,28 +74,31 @@ void TExStringGrid::SaveCell(int ACol, int ARow, std::string& S) {
                 GetCheckFalse(ACol, ARow, S);
         }
     }
-    switch (GetTextKind(S, true)) {
-    case 1: // mini-HTML
-        if (!SaveWithHTML)
-            S = StripHTML(S);
-        break;
-    case 2: // rich text: saved as it is, without its line breaks
-        if (SaveWithRTF)
-            std::erase_if(S, [](char ch) { return ch == '\r' || ch == '\n'; });
-        break;
-    default:
-        break;
+    // The text's kind matters only when mark-up is stripped or rich text is joined.
+    if (!SaveWithHTML || SaveWithRTF) {
+        switch (GetTextKind(S, true)) {
+        case tkHTML:
+            if (!SaveWithHTML)
+                S = StripHTML(S);
+            break;
+        case tkRTF: // saved as it is, without its line breaks
+            if (SaveWithRTF)
+                std::erase_if(S, [](char ch) { return ch == '\r' || ch == '\n'; });
+            break;
+        default:
+            break;
+        }
     }
     FireEvent(OnSaveCell, this, ACol, ARow, S);
 }
 
-void TExStringGrid::LoadCell(int ACol, int ARow, const std::string& S) {
+void TExStringGrid::LoadCell(int ACol, int ARow, std::string_view S) {
     // Loads store millions of cells: no copy unless a handler may change the text.
     if (!OnLoadCell) {
         SetGridCell(ACol, ARow, S);
         return;
     }
-    std::string value = S;
+    std::string value(S);
     FireEvent(OnLoadCell, this, ACol, ARow, value);
     SetGridCell(ACol, ARow, value);
 }

@@ -1,5 +1,8 @@
 #include "platform/core/Utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 size_t DecodeUtf8Character(std::string_view text, char32_t& character) {
     if (text.empty()) {
         character = 0;
@@ -90,9 +93,24 @@ std::string Utf32ToUtf8(std::u32string_view utf32) {
     return result;
 }
 
+namespace {
+
+bool EightAsciiBytes(const char* bytes) {
+    uint64_t eight;
+    std::memcpy(&eight, bytes, sizeof eight);
+    return (eight & 0x8080808080808080u) == 0; // no byte with its high bit set
+}
+
+} // namespace
+
 size_t FirstIllFormedUtf8(std::string_view text) {
     char32_t character = 0;
     for (size_t i = 0; i < text.size();) {
+        // Whole files pass through here: runs of ASCII are skipped eight bytes at a time.
+        if (i + 8 <= text.size() && EightAsciiBytes(text.data() + i)) {
+            i += 8;
+            continue;
+        }
         if (static_cast<unsigned char>(text[i]) < 0x80) {
             ++i;
             continue;

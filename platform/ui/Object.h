@@ -18,10 +18,19 @@ public:
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
-// Calls an event through a copy, as a handler may free the object that holds the event.
-template <typename Event, typename... Args> void FireEvent(const Event& event, Args&&... args) {
-    if (!event)
-        return;
+namespace ObjectDetail {
+
+template <typename Event, typename... Args>
+void CallThroughCopy(const Event& event, Args&&... args) {
     Event copy = event;
     copy(std::forward<Args>(args)...);
+}
+
+} // namespace ObjectDetail
+
+// Calls an event through a copy, as a handler may free the object that holds the event. The
+// test is kept apart from the call, so that it stays inline where events fire for every cell.
+template <typename Event, typename... Args> void FireEvent(const Event& event, Args&&... args) {
+    if (event)
+        ObjectDetail::CallThroughCopy(event, std::forward<Args>(args)...);
 }

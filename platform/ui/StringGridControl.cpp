@@ -36,7 +36,7 @@ std::string TStringGrid::Cells(int ACol, int ARow) const {
     return std::string(FCells.Text(ACol, ARow));
 }
 
-void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
+void TStringGrid::SetCells(int ACol, int ARow, std::string_view Value) {
     FCells.SetText(ACol, ARow, Value);
     InvalidateCell(ACol, ARow);
     if (FEditorMode && ACol == FEditCell.X && ARow == FEditCell.Y && !FUpdatingEditor) {

@@ -28,7 +28,7 @@ public:
     // Cells. Text empty and object nullptr for cells never written, also past the counts; a
     // write repaints the cell when it is on screen, and costs nothing more when it is not.
     std::string Cells(int ACol, int ARow) const;
-    void SetCells(int ACol, int ARow, const std::string& Value);
+    void SetCells(int ACol, int ARow, std::string_view Value);
     // The stored text without a copy, for readers of many cells; valid until a cell changes.
     std::string_view CellTextView(int ACol, int ARow) const { return FCells.Text(ACol, ARow); }
     TObject* Objects(int ACol, int ARow) const {

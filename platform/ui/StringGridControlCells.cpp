@@ -3,8 +3,8 @@
 #include "platform/ui/StringGridControl.h"
 
 #include "platform/core/Exception.h"
+#include "platform/core/LargeMemory.h"
 
-#include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -49,8 +49,6 @@ template <typename T> void MoveEntry(std::vector<T>& items, int from, int to) {
     RotateEntry(items.data(), from, to);
 }
 
-// Large enough for the kernel to back a reserved block with huge pages: one fault for 2 MiB.
-constexpr std::size_t HugePage = std::size_t(2) << 20;
 // Fewer new rows than this gain nothing from a block of their own.
 constexpr int SmallestReservation = 1024;
 // A load larger than this takes the rest of its rows one by one.
@@ -72,13 +70,11 @@ struct TGridCellStore::TRowBlock {
     // rows are then allocated one by one.
     static TRowBlock* Map(std::size_t rowBytes) {
         static_assert(sizeof(TRowBlock) % alignof(TRow) == 0);
-        const std::size_t bytes = RoundUp(sizeof(TRowBlock) + rowBytes, HugePage);
-        void* memory =
-            mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (memory == MAP_FAILED)
+        std::size_t bytes = sizeof(TRowBlock) + rowBytes;
+        void* memory = LargeMemory::Map(bytes);
+        if (!memory)
             return nullptr;
-        // Older kernels lack it: the pages are then faulted in as rows land on them.
-        madvise(memory, bytes, MADV_POPULATE_WRITE);
+        LargeMemory::Populate(memory, bytes);
         auto* block = new (memory) TRowBlock;
         block->Bytes = bytes;
         block->Next = static_cast<char*>(memory) + sizeof(TRowBlock);
@@ -89,7 +85,7 @@ struct TGridCellStore::TRowBlock {
 
 void TGridCellStore::TRowBlockRelease::operator()(TRowBlock* block) const {
     if (--block->Holders == 0)
-        munmap(block, block->Bytes);
+        LargeMemory::Unmap(block, block->Bytes);
 }
 
 // --- rows --------------------------------------------------------------------------------------
@@ -163,7 +159,7 @@ void TGridCellStore::ReleaseReservedRows() {
     const std::size_t used = RoundUp(static_cast<std::size_t>(block.Next - base),
                                      static_cast<std::size_t>(sysconf(_SC_PAGESIZE)));
     if (used < block.Bytes) {
-        munmap(base + used, block.Bytes - used);
+        LargeMemory::Unmap(base + used, block.Bytes - used);
         block.Bytes = used;
         block.End = base + used;
     }

@@ -19,6 +19,10 @@ TEST(ExUtilNumber, TextKind) {
         {"<b>x</b>", true, tkHTML},
         {"<b>x", true, tkPlain}, // only "<B", "<I", "<C" in capitals or a closing tag count
         {"<B>x", true, tkHTML},
+        {"1 < 2 <I>", true, tkHTML}, // a tag after a lone "<"
+        {"x<", true, tkPlain},
+        {"\xC3\xA4=1", false, tkPlain}, // only a leading "=" is a formula
+        {"{rtf", false, tkPlain},
         {PackWideText(u"="), false, tkPackedWide},
         {PackWideText(u"=1"), false, tkFormula},
         {PackWideText(u"=\u4E00"), false, tkPackedWide},

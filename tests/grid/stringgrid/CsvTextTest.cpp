@@ -44,6 +44,26 @@ TEST(CsvField, QuotesWhatWouldOtherwiseBreakTheRecord) {
         EXPECT_EQ(CsvField(c.Text, c.Options), c.Field) << c.Text;
 }
 
+// The test looks at texts eight bytes at a time: a special byte is found wherever it stands in
+// texts of any length, and bytes that merely combine into one are no special byte.
+TEST(CsvField, FindsASpecialByteAtEveryPlaceOfEveryLength) {
+    const TCsvOptions options;
+    for (std::size_t length = 1; length <= 20; ++length) {
+        std::string plain;
+        for (std::size_t i = 0; i < length; ++i)
+            plain += "($"[i % 2]; // '(' | '$' would be ','
+        EXPECT_EQ(CsvField(plain, options), plain) << length;
+        for (std::size_t at = 0; at < length; ++at) {
+            for (char special : {',', '"', '\r', '\n', '\x0b'}) {
+                std::string text = plain;
+                text[at] = special;
+                EXPECT_EQ(CsvField(text, options).front(), '"')
+                    << "length " << length << " at " << at << " byte " << int(special);
+            }
+        }
+    }
+}
+
 TEST(CsvDelimiter, PicksTheCandidateBothLinesAgreeOn) {
     struct Case {
         const char* First;
@@ -63,11 +83,23 @@ TEST(CsvDelimiter, PicksTheCandidateBothLinesAgreeOn) {
 }
 
 TEST(CsvRecords, RoundTripEveryHardText) {
-    const std::vector<std::string> texts = {
-        "plain",  "",         "b,c",      "d\"e",      "\"\"",
-        "x\r\ny", "bare\nlf", "bare\rcr", "tab\there", "Grüße, 東京",
-        " lead",  "trail ",   "^",        "~",         std::string("nul\0x", 5),
-        "\x0b"};
+    const std::vector<std::string> texts = {"plain",
+                                            "",
+                                            "b,c",
+                                            "d\"e",
+                                            "\"\"",
+                                            "x\r\ny",
+                                            "bare\nlf",
+                                            "bare\rcr",
+                                            "tab\there",
+                                            "Grüße, 東京",
+                                            " lead",
+                                            "trail ",
+                                            "^",
+                                            "~",
+                                            std::string("nul\0x", 5),
+                                            "\x0b",
+                                            "an unquoted field longer than a few words"};
     for (bool java : {false, true}) {
         for (char delimiter : {',', ';', '\t'}) {
             TCsvOptions options;
@@ -123,13 +155,21 @@ TEST(CsvRecords, RefusesAnUnclosedQuote) {
 
 // The quick count of quote-free texts and the full split agree on the shape of every text.
 TEST(CsvRecords, MeasureAgreesWithTheSplit) {
-    const char* texts[] = {"a,b,\r\n",     "a, ,\r\nb",   "  \"q\",x",       "a\nb\rc\r\nd",
-                           "\r\n\r\n",     "one",         "x,,,\r\n,,\r\n ", "\"m\r\nl\",z\n",
-                           "tail,  \r\nz", "a\tb\tc\r\n1"};
+    std::vector<std::string> texts = {
+        "a,b,\r\n", "a, ,\r\nb",       "  \"q\",x",      "a\nb\rc\r\nd", "\r\n\r\n",
+        "one",      "x,,,\r\n,,\r\n ", "\"m\r\nl\",z\n", "tail,  \r\nz", "a\tb\tc\r\n1"};
+    // Lines are read eight bytes at a time: a delimiter, a line break or a trailing blank field
+    // at every place of lines longer than a word.
+    for (std::size_t at = 0; at < 19; ++at) {
+        for (const char* mark : {",", "\r\n", "\r", "\n", ", ", "\t"}) {
+            std::string text = "field one\tfield two,three";
+            texts.push_back(text.insert(at, mark));
+        }
+    }
     for (char delimiter : {',', '\t', '\0'}) {
         TCsvOptions options;
         options.Delimiter = delimiter;
-        for (const char* text : texts) {
+        for (const std::string& text : texts) {
             const std::vector<TCsvRecord> records = ParseCsv(text, options);
             size_t widest = 0;
             for (const TCsvRecord& record : records)

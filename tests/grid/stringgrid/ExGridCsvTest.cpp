@@ -73,6 +73,41 @@ TEST_F(ExGridCsv, LargeLoadsKeepEveryCellOverExistingRows) {
     EXPECT_EQ(grid.Cells(1, 10), "");
 }
 
+// Files of many megabytes are read into memory of their own: UTF-8 with its mark, with a byte
+// that is no UTF-8 (the file is then decoded as a whole) and ANSI text; every cell arrives.
+TEST_F(ExGridCsv, LoadsLargeFilesWhole) {
+    constexpr int Rows = 150000;
+    struct Case {
+        const char* Head;
+        const char* Word; // as the file holds it
+        const char* Tail;
+        const char* Cell; // as the grid holds it
+    };
+    const Case cases[] = {
+        {"\xEF\xBB\xBF", "Grüße", "", "Grüße"},
+        {"\xEF\xBB\xBF", "Grüße", "last,\xFF\r\n", "Grüße"},
+        {"", "Gr\xFC\xDF", "", "Grüß"},
+    };
+    for (const Case& c : cases) {
+        std::string file = c.Head;
+        for (int r = 0; r < Rows; ++r)
+            file +=
+                "row" + std::to_string(r) + "," + c.Word + ",\"q,\"\"\",a longer plain field\r\n";
+        file += c.Tail;
+        ASSERT_GT(file.size(), std::size_t(5) << 20);
+        WriteFileAtomic(File("large.csv"), file);
+        TTestExGrid grid(nullptr);
+        grid.LoadFromCSV(File("large.csv"));
+        ASSERT_EQ(grid.RowCount(), Rows + (*c.Tail ? 1 : 0)) << c.Cell;
+        for (const int r : {0, 1, Rows / 2, Rows - 1}) {
+            EXPECT_EQ(grid.Cells(0, r), "row" + std::to_string(r));
+            EXPECT_EQ(grid.Cells(1, r), c.Cell);
+            EXPECT_EQ(grid.Cells(2, r), "q,\"");
+            EXPECT_EQ(grid.Cells(3, r), "a longer plain field");
+        }
+    }
+}
+
 TEST_F(ExGridCsv, DetectsTheDelimiterForOneLoadOnly) {
     TTestExGrid grid(nullptr);
     grid.SetColCount(2); // a load widens the grid to the widest line
