@@ -2,6 +2,7 @@
 
 #include "platform/ui/StringGridControl.h"
 
+#include "platform/core/BackgroundPopulate.h"
 #include "platform/core/Exception.h"
 #include "platform/core/LargeMemory.h"
 
@@ -51,6 +52,8 @@ template <typename T> void MoveEntry(std::vector<T>& items, int from, int to) {
 
 // Fewer new rows than this gain nothing from a block of their own.
 constexpr int SmallestReservation = 1024;
+// A block this large is faulted in on a thread of its own.
+constexpr std::size_t BackgroundFaulting = std::size_t(32) << 20;
 // A load larger than this takes the rest of its rows one by one.
 constexpr std::size_t LargestReservation = std::size_t(1) << 30;
 
@@ -66,15 +69,14 @@ struct TGridCellStore::TRowBlock {
     char* Next = nullptr;    // where the next row goes
     char* End = nullptr;
 
-    // Maps the block and faults it in at once; nullptr when the memory is not there, and the
-    // rows are then allocated one by one.
+    // Maps the block; nullptr when the memory is not there, and the rows are then allocated
+    // one by one.
     static TRowBlock* Map(std::size_t rowBytes) {
         static_assert(sizeof(TRowBlock) % alignof(TRow) == 0);
         std::size_t bytes = sizeof(TRowBlock) + rowBytes;
         void* memory = LargeMemory::Map(bytes);
         if (!memory)
             return nullptr;
-        LargeMemory::Populate(memory, bytes);
         auto* block = new (memory) TRowBlock;
         block->Bytes = bytes;
         block->Next = static_cast<char*>(memory) + sizeof(TRowBlock);
@@ -148,9 +150,19 @@ void TGridCellStore::ReserveRows(int first, int count, int width) {
     const std::size_t rows = std::min(missing, LargestReservation / rowBytes);
     if (rows > 0)
         FReservedRows.reset(TRowBlock::Map(rows * rowBytes));
+    if (!FReservedRows)
+        return;
+    // The block is faulted in at once: first touches of fresh pages one row at a time cost more
+    // than the load itself. A large block is faulted in beside the load, ahead of its rows.
+    if (FReservedRows->Bytes < BackgroundFaulting)
+        LargeMemory::Populate(FReservedRows.get(), FReservedRows->Bytes);
+    else
+        FReservedRowsFaulting =
+            std::make_unique<TBackgroundPopulate>(FReservedRows.get(), FReservedRows->Bytes);
 }
 
 void TGridCellStore::ReleaseReservedRows() {
+    FReservedRowsFaulting.reset(); // before any page of the block goes
     if (!FReservedRows)
         return;
     // The pages no row reached go back now; the rest goes with the last row on it.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/BackgroundPopulate.h"
 #include "platform/ui/StringGridControlText.h"
 
 #include <cstdint>
@@ -126,4 +127,6 @@ private:
     std::vector<TRowPtr> FRows;
     int FWidestRow = 0;         // widest row written so far, in cells
     TRowBlockPtr FReservedRows; // what ReserveRows set aside, while some of it is left
+    // Faults the reserved block in while the rows are written; it ends before the block does.
+    std::unique_ptr<TBackgroundPopulate> FReservedRowsFaulting;
 };

@@ -70,16 +70,4 @@ TEST(FileBytes, MovesItsMemory) {
     EXPECT_EQ(second.View(), "small");
 }
 
-TEST(LargeMemory, MapsZeroedHugePageAlignedMemory) {
-    std::size_t bytes = 3 * 1000 * 1000;
-    void* memory = LargeMemory::Map(bytes);
-    ASSERT_NE(memory, nullptr);
-    EXPECT_EQ(bytes, 2 * LargeMemory::HugePage);
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(memory) % LargeMemory::HugePage, 0u);
-    LargeMemory::Populate(memory, bytes);
-    const auto* data = static_cast<const unsigned char*>(memory);
-    EXPECT_EQ(data[0] | data[bytes / 2] | data[bytes - 1], 0);
-    LargeMemory::Unmap(memory, bytes);
-}
-
 } // namespace

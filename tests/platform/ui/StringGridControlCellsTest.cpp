@@ -309,3 +309,23 @@ TEST(GridCellStore, ReservedRowsBehaveLikeRowsOfTheirOwn) {
     EXPECT_EQ(unused.RowExtent(), 0);
     unused.ReleaseReservedRows();
 }
+
+// A reservation of many megabytes is faulted in on a thread of its own while the rows are
+// written: released with half of it taken (the rest goes back at once), or never released
+// before the store goes.
+TEST(GridCellStore, LargeReservationsAreFaultedInBesideTheWrites) {
+    constexpr int Rows = 400000; // about 60 MB of rows of eight cells
+    for (const bool release : {true, false}) {
+        TGridCellStore store;
+        store.ReserveRows(0, Rows, 8);
+        for (int r = 0; r < Rows / 2; ++r)
+            store.SetText(r % 8, r, std::to_string(r));
+        if (!release)
+            continue;
+        store.ReleaseReservedRows();
+        for (int r : {0, 1, Rows / 4, Rows / 2 - 1})
+            EXPECT_EQ(store.Text(r % 8, r), std::to_string(r));
+        store.SetText(0, Rows - 1, "after");
+        EXPECT_EQ(store.Text(0, Rows - 1), "after");
+    }
+}
