@@ -2,11 +2,11 @@
 #include "grid/foundation/ExUtil.h"
 #include "grid/stringgrid/CsvText.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/OutputSizing.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FileBytes.h"
 #include "platform/core/Files.h"
-#include "platform/core/LargeMemory.h"
 #include "platform/core/TextFile.h"
 #include "platform/core/Utf8.h"
 
@@ -15,8 +15,6 @@
 namespace {
 
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
-// Rows written before the size of the whole text is guessed from them.
-constexpr int SizingSample = 1024;
 
 // Reading the file only to see its encoding: appended lines keep it.
 bool StartsWithUtf8Mark(std::string_view bytes) {
@@ -43,6 +41,7 @@ std::string TExStringGrid::SaveToCSVText() {
     for (int d = SaveStartCol(); d <= SaveEndCol() + hidden; ++d)
         columns.push_back(SaveHiddenCells ? d : RealColIndex(d));
     std::string out;
+    TOutputSizing sizing(out, SaveEndRow() - SaveStartRow() + 1);
     std::string text;
     int lastProgress = -1;
     ExportNotification(esExportStart, SaveStartRow());
@@ -57,12 +56,7 @@ std::string TExStringGrid::SaveToCSVText() {
             AppendCsvField(out, text, options);
         }
         out += "\r\n";
-        // Room for the whole text at once, guessed from the first rows: growing by doubling
-        // would copy it again and again, each time into memory touched for the first time.
-        if (r - SaveStartRow() + 1 == SizingSample && SaveEndRow() > r) {
-            out.reserve(out.size() / SizingSample * (SaveEndRow() - SaveStartRow() + 1) * 9 / 8);
-            LargeMemory::AdviseHugePages(out.data(), out.capacity());
-        }
+        sizing.RowDone();
         FireFileProgress(r, RowCount() - 1, lastProgress);
     }
     ExportNotification(esExportDone, -1);

@@ -6,6 +6,7 @@
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/GridStreamRecords.h"
+#include "grid/stringgrid/OutputSizing.h"
 #include "platform/core/Files.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Icon.h"
@@ -242,6 +243,7 @@ void TExStringGrid::SaveRectToBinStream(const TRect& Rect, std::string& Stream) 
 
     TComponentImageWriter writer(Stream);
     WriteGridPropRecord(writer, header);
+    TOutputSizing sizing(Stream, header.RowCount);
     int lastProgress = -1;
     ExportNotification(esExportStart, Rect.Top);
     for (int r = Rect.Top; r <= Rect.Bottom; ++r) {
@@ -261,6 +263,7 @@ void TExStringGrid::SaveRectToBinStream(const TRect& Rect, std::string& Stream) 
             if (HasGraphicPayload(graphic->CellType))
                 WriteGridPayloadRecord(writer, graphic->CellType, PayloadOf(*graphic));
         }
+        sizing.RowDone();
         FireFileProgress(r - Rect.Top, Rect.Bottom - Rect.Top, lastProgress);
     }
     ExportNotification(esExportDone, -1);

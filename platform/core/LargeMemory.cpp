@@ -12,6 +12,16 @@ std::size_t RoundUp(std::size_t bytes, std::size_t unit) {
     return (bytes + unit - 1) / unit * unit;
 }
 
+// Offers the whole huge pages inside a block of memory from anywhere (a string's buffer) for
+// huge pages; nothing changes for its contents.
+void AdviseHugePages(void* memory, std::size_t bytes) {
+    const auto start = reinterpret_cast<std::uintptr_t>(memory);
+    const std::uintptr_t first = RoundUp(start, HugePage);
+    const std::uintptr_t end = (start + bytes) / HugePage * HugePage;
+    if (first < end)
+        madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+}
+
 } // namespace
 
 void* Map(std::size_t& bytes) {
@@ -39,12 +49,9 @@ void Populate(void* memory, std::size_t bytes) {
     madvise(memory, bytes, MADV_POPULATE_WRITE);
 }
 
-void AdviseHugePages(void* memory, std::size_t bytes) {
-    const auto start = reinterpret_cast<std::uintptr_t>(memory);
-    const std::uintptr_t first = RoundUp(start, HugePage);
-    const std::uintptr_t end = (start + bytes) / HugePage * HugePage;
-    if (first < end)
-        madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+void ReserveLargeString(std::string& text, std::size_t bytes) {
+    text.reserve(bytes);
+    AdviseHugePages(text.data(), text.capacity());
 }
 
 void Unmap(void* memory, std::size_t bytes) {

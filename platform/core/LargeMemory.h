@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // Fresh zeroed memory for bulk data of many megabytes. It starts on a huge-page boundary and is
 // offered to the kernel for huge pages (where the system leaves that choice to the program):
@@ -15,9 +16,9 @@ constexpr std::size_t HugePage = std::size_t(2) << 20;
 void* Map(std::size_t& bytes);
 // Faults the whole range in at once where the kernel can; elsewhere first writes do it.
 void Populate(void* memory, std::size_t bytes);
-// Offers the whole huge pages inside a block of memory from anywhere (a large string's buffer)
-// for huge pages; nothing changes for its contents.
-void AdviseHugePages(void* memory, std::size_t bytes);
+// Room for a text of `bytes` that is about to be written front to back, its buffer offered for
+// huge pages.
+void ReserveLargeString(std::string& text, std::size_t bytes);
 // Gives back [memory, memory + bytes): a whole mapping or a page-aligned part of one.
 void Unmap(void* memory, std::size_t bytes);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -38,6 +39,15 @@ TEST(BackgroundPopulate, LeavesTheMemoryAsItWas) {
         }
         LargeMemory::Unmap(memory, bytes);
     }
+}
+
+TEST(LargeMemory, ReservesLargeStringsKeepingTheirText) {
+    std::string text = "kept";
+    LargeMemory::ReserveLargeString(text, std::size_t(8) << 20);
+    EXPECT_EQ(text, "kept");
+    EXPECT_GE(text.capacity(), std::size_t(8) << 20);
+    text.append(std::size_t(8) << 20, 'x');
+    EXPECT_EQ(text.compare(0, 5, "keptx"), 0);
 }
 
 } // namespace
