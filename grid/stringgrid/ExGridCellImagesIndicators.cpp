@@ -14,10 +14,6 @@ TObject* ColorSlot(TColor color) {
     return reinterpret_cast<TObject*>(static_cast<intptr_t>(color));
 }
 
-TColor SlotColor(const TObject* slot) {
-    return static_cast<TColor>(reinterpret_cast<intptr_t>(slot));
-}
-
 // The comment colour until the control look carries its own.
 constexpr TColor DefaultCommentColor = clRed;
 
