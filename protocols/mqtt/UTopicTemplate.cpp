@@ -7,6 +7,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/RichEdit.h"
+#include "platform/ui/Splitter.h"
 
 TFTopicTemplate* FTopicTemplate = nullptr;
 
@@ -43,7 +44,11 @@ TFTopicTemplate::TFTopicTemplate(TComponent* AOwner)
     ESG_Keywords->SetOptions(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
                                           goRangeSelect, goEditing});
 
-    Splitter1 = Make_Window_Panel(this, alBottom, 3);
+    Splitter1 = new TSplitter(this);
+    Splitter1->SetName("Splitter1");
+    Splitter1->SetParent(this);
+    Splitter1->SetAlign(alBottom);
+    Splitter1->SetHeight(3);
     Splitter1->SetColor(clSilver);
     // Panels aligned to the bottom stack by their bottom edges: the buttons lowest, then the
     // keywords, then the splitter.

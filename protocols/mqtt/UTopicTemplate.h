@@ -3,6 +3,7 @@
 #include "app/controls/StepDialog.h"
 
 class TPanel;
+class TSplitter;
 class TRichEdit;
 class TExStringGrid;
 
@@ -15,7 +16,7 @@ public:
 
     TPanel* Panel1 = nullptr;
     TRichEdit* RE_TopicTemplate = nullptr;
-    TPanel* Splitter1 = nullptr;
+    TSplitter* Splitter1 = nullptr;
     TPanel* P_Legend = nullptr;
     TLabel* L_List_Keywords = nullptr;
     TExStringGrid* ESG_Keywords = nullptr;

@@ -121,8 +121,9 @@ protected:
             for (int i = 0; i < hints.Count(); ++i)
                 EXPECT_EQ(Trim(hints[i]).empty(), !With_Column_Hints)
                     << "hint of table " << t << " column " << i + 1;
-            if (TTabSheet* page = Window->Table_Page(t))
+            if (TTabSheet* page = Window->Table_Page(t)) {
                 EXPECT_FALSE(Trim(page->Text()).empty()) << "page of table " << t;
+            }
         }
         for (TGlyphButton* button :
              {Window->Btn_OK, Window->Btn_Cancel, Window->Btn_DelRow, Window->Btn_InsRow,

@@ -5,9 +5,11 @@
 #include "app/core/AppState.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/InputSimulation.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/RichEdit.h"
+#include "platform/ui/Splitter.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +65,23 @@ TEST_F(TopicTemplateEditorTest, TheEditFillsWhatTheKeywordsAndButtonsLeaveAbove)
     EXPECT_EQ(Editor->Splitter1->Top() + Editor->Splitter1->Height(), Editor->P_Legend->Top());
     EXPECT_EQ(Editor->Panel1->Top() + Editor->Panel1->Height(), Editor->Splitter1->Top());
     EXPECT_EQ(Editor->P_Legend->Height(), 108);
+}
+
+// Dragging the bar between the text and the keywords shares their room; the keywords keep at
+// least the splitter's least size.
+TEST_F(TopicTemplateEditorTest, TheSplitterSharesTheRoomOfTextAndKeywords) {
+    TSplitter* splitter = Editor->Splitter1;
+    const int text = Editor->Panel1->Height();
+    InputSimulation::MouseDown(splitter, mbLeft, {100, 1});
+    InputSimulation::MouseMove(splitter, {100, 1 - 50}, TShiftState{ssLeft});
+    EXPECT_EQ(Editor->P_Legend->Height(), 108 + 50);
+    EXPECT_EQ(Editor->Panel1->Height(), text - 50);
+    EXPECT_EQ(splitter->Top() + splitter->Height(), Editor->P_Legend->Top());
+    // Coordinates stay relative to the bar, which moved with the drag.
+    InputSimulation::MouseMove(splitter, {100, 1 + 50 + 500}, TShiftState{ssLeft});
+    InputSimulation::MouseUp(splitter, mbLeft, {100, 1});
+    EXPECT_EQ(Editor->P_Legend->Height(), splitter->MinSize());
+    EXPECT_EQ(Editor->Panel1->Top() + Editor->Panel1->Height(), splitter->Top());
 }
 
 TEST_F(TopicTemplateEditorTest, TheKeywordTableIsRebuiltEmptyWithOnlyItsKeywordCellEditable) {
