@@ -71,6 +71,8 @@ struct TTableDescription {
     bool Check_Box_Grid = false;
     // A click on a row number selects the row.
     bool Select_Row_On_Click = false;
+    // Each showing gives the grid the focus; otherwise the focus is left where it goes.
+    bool Focus_Grid_On_Show = false;
     // The table file's root element.
     std::string Root;
     // One table fills the window; two or more go on the pages of a page control, in this order,

@@ -278,7 +278,7 @@ void TTableWindow::FormShow(TObject*) {
     for (TExStringGrid* grid : FGrids)
         grid->Invalidate();
     Copied.assign(FGrids.size(), false);
-    if (Table_Grid()->CanFocus())
+    if (FDescription.Focus_Grid_On_Show && Table_Grid()->CanFocus())
         Table_Grid()->SetFocus();
 }
 

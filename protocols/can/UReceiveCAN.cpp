@@ -16,6 +16,7 @@ TTableDescription Receive_CAN_Table() {
     d.Button_Hint_Slot = 1823;
     d.Delete_Question_Slot = 1858;
     d.Error_Prefix_Slot = 1844;
+    d.Focus_Grid_On_Show = true;
     t.Data_Rows = Can_Data_Rows;
     t.Key_Col = TCanFramesWindow::Col_CobID;
     d.Root = "Receive_Frames";

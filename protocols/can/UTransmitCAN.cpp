@@ -28,6 +28,7 @@ TTableDescription Transmit_CAN_Table() {
     d.Button_Hint_Slot = 1925;
     d.Delete_Question_Slot = 1961;
     d.Error_Prefix_Slot = 1947;
+    d.Focus_Grid_On_Show = true;
     t.Data_Rows = Can_Data_Rows;
     t.Key_Col = TCanFramesWindow::Col_CobID;
     d.Root = "Transmit_Frames";

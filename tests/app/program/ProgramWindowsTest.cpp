@@ -7,6 +7,7 @@
 #include "app/core/AppState.h"
 #include "app/tables/TableWindow.h"
 #include "app/windows/UVelmaroFirmWare.h"
+#include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Application.h"
 
 #include <gtest/gtest.h>
@@ -43,22 +44,26 @@ TEST(ProgramWindows, EachStepOpensItsTableWindowWhichKeepsItsFileThroughOk) {
         const char* Window;
         std::string File;
         const char* Fixture;
+        bool Grid_Focused; // the CAN windows give their grid the focus, the others do not
     };
     const Step steps[] = {
-        {main->Btn_HART_Gateway, "FHART_Gateway", state.HART_Gateway_File, "HART_Gateway.xml"},
+        {main->Btn_HART_Gateway, "FHART_Gateway", state.HART_Gateway_File, "HART_Gateway.xml",
+         false},
         {main->Btn_BACnet_SetAccess, "FBACnetSlaveSetAccess", state.BACnet_Slave_File,
-         "BACnet_Slave.xml"},
-        {main->Btn_CAN_Rec_Frame, "FReceiveCAN", state.CAN_Rec_Frames_File, "CAN_Rec_Frames.xml"},
+         "BACnet_Slave.xml", false},
+        {main->Btn_CAN_Rec_Frame, "FReceiveCAN", state.CAN_Rec_Frames_File, "CAN_Rec_Frames.xml",
+         true},
         {main->Btn_CAN_Send_Frame, "FTransmitCAN", state.CAN_Send_Frames_File,
-         "CAN_Send_Frames.xml"},
-        {main->Btn_PDO_CANopen, "FSet_PDO_Access", state.PDO_CANopen_File, "PDO_CANopen.xml"},
+         "CAN_Send_Frames.xml", true},
+        {main->Btn_PDO_CANopen, "FSet_PDO_Access", state.PDO_CANopen_File, "PDO_CANopen.xml",
+         false},
         {main->Btn_SDO_Client_CANopen, "FSet_SDO_Client_Access", state.SDO_Client_CANopen_File,
-         "SDO_Client_CANopen.xml"},
+         "SDO_Client_CANopen.xml", false},
         {main->Btn_SDO_Server_CANopen, "FSet_SDO_Server_Access", state.SDO_Server_CANopen_File,
-         "SDO_Server_CANopen.xml"},
+         "SDO_Server_CANopen.xml", false},
         {main->Btn_MQTT_Set_Topic, "FMQTT_Set_Topic", state.MQTT_Set_Topic_File,
-         "MQTT_Set_Topic.xml"},
-        {main->Btn_SNMP_Trap, "FSNMP_Trap_Access", state.SNMP_Trap_File, "SNMP_Trap.xml"},
+         "MQTT_Set_Topic.xml", false},
+        {main->Btn_SNMP_Trap, "FSNMP_Trap_Access", state.SNMP_Trap_File, "SNMP_Trap.xml", false},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.Window);
@@ -68,10 +73,12 @@ TEST(ProgramWindows, EachStepOpensItsTableWindowWhichKeepsItsFileThroughOk) {
         std::ofstream(step.File, std::ios::binary) << golden;
         std::string shown;
         int rows = 0;
+        bool focused = false;
         seam.OnModalShow = [&](TForm* form) {
             shown = form->Name();
             auto* window = dynamic_cast<TTableWindow*>(form);
             ASSERT_NE(window, nullptr);
+            focused = window->Table_Grid()->Focused();
             for (int t = 0; t < window->Table_Count(); ++t)
                 rows += window->Key_Rows(t);
             window->Btn_OKClick(window->Btn_OK);
@@ -79,6 +86,7 @@ TEST(ProgramWindows, EachStepOpensItsTableWindowWhichKeepsItsFileThroughOk) {
         main->Btn_Click(step.Button);
         seam.OnModalShow = nullptr;
         EXPECT_EQ(shown, step.Window);
+        EXPECT_EQ(focused, step.Grid_Focused);
         EXPECT_GT(rows, 0) << "the file's rows were shown";
         EXPECT_TRUE(seam.Messages().empty()) << seam.Messages().front().Text;
         EXPECT_EQ(Read_File(step.File), golden);

@@ -23,10 +23,12 @@ namespace {
 // a free text. Rows pass the check when the number is not "bad".
 class TFramesWindow : public TTableWindow {
 public:
-    explicit TFramesWindow(std::string file) : TTableWindow(nullptr, Description()), File(file) {}
+    explicit TFramesWindow(std::string file, bool focusGrid = false)
+        : TTableWindow(nullptr, Description(focusGrid)), File(file) {}
 
-    static TTableDescription Description() {
+    static TTableDescription Description(bool focusGrid) {
         TTableDescription d;
+        d.Focus_Grid_On_Show = focusGrid;
         TTableGridDescription& t = d.Tables.emplace_back();
         d.Form_Name = "FFrames";
         d.Client_Width = 700;
@@ -131,6 +133,17 @@ TEST_F(TableWindowTest, TheShapeCarriesTheDescribedTextsButtonsAndColumns) {
     EXPECT_EQ(hint, "");
 }
 
+// Some windows give their grid the focus at each showing, the others leave it where it goes.
+TEST_F(TableWindowTest, TheGridTakesTheFocusOnlyWhereTheWindowSaysSo) {
+    for (const bool focusGrid : {false, true}) {
+        Window = std::make_unique<TFramesWindow>(Temp.Path() + "/Frames.xml", focusGrid);
+        Window->DoCreate();
+        bool focused = !focusGrid;
+        Show([&] { focused = Window->Table_Grid()->Focused(); });
+        EXPECT_EQ(focused, focusGrid);
+    }
+}
+
 TEST_F(TableWindowTest, ReadsEachAttributeByItselfWithTheColumnsFallback) {
     Write("<Receive_Frames><row COBID=\"0x10\" CAN_Type=\"A\" Mnemonic=\"x&#10;y\"/>"
           "<row Enable=\"N\" COBID=\"0x11\" TimeOut=\"5\"/></Receive_Frames>");
@@ -203,7 +216,7 @@ public:
         : TTableWindow(nullptr, Description()), File(std::move(file)) {}
 
     static TTableDescription Description() {
-        TTableDescription d = TFramesWindow::Description();
+        TTableDescription d = TFramesWindow::Description(false);
         d.Form_Name = "FTwoTables";
         d.Root = "Frames";
         TTableGridDescription read = d.Tables.front();
