@@ -11,6 +11,7 @@
 #include "platform/core/Text.h"
 #include "platform/ui/BalloonWindow.h"
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/FloatingWindow.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/MessageBeep.h"
 
@@ -311,6 +312,14 @@ void TExInplaceEdit::DoEnter() {
     SetMaxLength(FLengthLimit);
     if (!FGrid->FNavigation->EditSelectAll)
         SetSelStart(LengthOf(Text()));
+    // Editing started by a click: the caret goes to the character under the pointer.
+    if (FGrid->LButFlg) {
+        FGrid->LButFlg = false;
+        if (const int at = CharFromPos(ScreenToClient(GetCursorPos())); at >= 0) {
+            SetSelStart(at);
+            SetSelLength(0);
+        }
+    }
 }
 
 void TExInplaceEdit::DoExit() {

@@ -8,7 +8,10 @@
 #include "platform/core/CodePage.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Canvas.h"
+#include "platform/ui/FloatingWindow.h"
 #include "platform/ui/Keys.h"
+
+#include <utility>
 
 namespace {
 
@@ -100,6 +103,8 @@ void TGridCombo::LoadCellText(const std::string& Text) {
         SetText(Text);
         if (FGrid->FComboIdx != -1 && ItemIndex() == -1)
             SetItemIndex(FGrid->FComboIdx);
+        if (std::exchange(FClickCaretDue, false))
+            PlaceCaretAtPointer();
         return;
     }
     const int col = FCol;
@@ -333,9 +338,25 @@ void TGridCombo::HandleSetFocus(TMessage& Message) {
         SetSelStart(TextLength(Text()));
         SetSelLength(1);
     }
+    // Editing started by a click on the edit: the caret goes to the character under the pointer,
+    // and again once the cell's text is in.
+    if (FGrid->LButFlg && PlaceCaretAtPointer()) {
+        FGrid->LButFlg = false;
+        FClickCaretDue = true;
+    }
+}
+
+bool TGridCombo::PlaceCaretAtPointer() {
+    const int at = CharFromPos(ScreenToClient(GetCursorPos()));
+    if (at < 0)
+        return false;
+    SetSelStart(at);
+    SetSelLength(0);
+    return true;
 }
 
 void TGridCombo::DoExit() {
+    FClickCaretDue = false;
     if (FGrid->LookupHistory) {
         const std::string text = Text();
         if (!text.empty() && Items()->IndexOf(text) < 0)

@@ -51,9 +51,13 @@ private:
     bool IsCommitKey(WORD Key, TShiftState Shift) const;
     void FireComboChange();
     void CommitFailed(WORD Key);
+    // False when the mouse pointer is not over the control: the caret stays where it is.
+    bool PlaceCaretAtPointer();
 
     TExStringGrid* FGrid;
     int FCol = 0; // the cell being edited, a real column
     int FRow = 0;
     std::vector<TObject*> FObjects;
+    // A click placed the caret on focus; the cell text loaded next must not move it.
+    bool FClickCaretDue = false;
 };

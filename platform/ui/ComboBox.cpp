@@ -217,6 +217,15 @@ void TComboBox::SetSelStart(int value) {
         edit->setCursorPosition(value);
 }
 
+int TComboBox::CharFromPos(TPoint ClientPoint) const {
+    QLineEdit* edit = FImpl->Combo->lineEdit();
+    if (!edit || ClientPoint.X < 0 || ClientPoint.Y < 0 || ClientPoint.X >= ClientWidth() ||
+        ClientPoint.Y >= ClientHeight())
+        return -1;
+    return edit->cursorPositionAt(
+        edit->mapFrom(NativeHost::Widget(this), QPoint(ClientPoint.X, ClientPoint.Y)));
+}
+
 int TComboBox::SelLength() const {
     const QLineEdit* edit = FImpl->Combo->lineEdit();
     return edit ? edit->selectionLength() : 0;

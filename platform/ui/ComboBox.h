@@ -47,6 +47,9 @@ public:
     // a drop-down list has no edit: 0 and nothing happens.
     int SelStart() const;
     void SetSelStart(int value);
+    // The character boundary of the edit nearest a point of the client area; -1 outside the
+    // control or without an edit.
+    int CharFromPos(TPoint ClientPoint) const;
     int SelLength() const;
     void SetSelLength(int value);
     std::string SelText() const;

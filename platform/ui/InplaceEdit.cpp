@@ -114,6 +114,17 @@ void TInplaceEdit::SetText(const std::string& value) {
         Perform(CM_TEXTCHANGED);
 }
 
+int TInplaceEdit::CharFromPos(TPoint ClientPoint) const {
+    if (FLines == elSingleLine)
+        return TEdit::CharFromPos(ClientPoint);
+    if (ClientPoint.X < 0 || ClientPoint.Y < 0 || ClientPoint.X >= ClientWidth() ||
+        ClientPoint.Y >= ClientHeight())
+        return -1;
+    const QPoint inLines = FImpl->Lines->Widget()->mapFrom(NativeHost::Widget(this),
+                                                           QPoint(ClientPoint.X, ClientPoint.Y));
+    return FImpl->Lines->PositionAt(inLines.x(), inLines.y());
+}
+
 int TInplaceEdit::SelStart() const {
     return FLines == elSingleLine ? TEdit::SelStart() : FImpl->Lines->SelStart();
 }

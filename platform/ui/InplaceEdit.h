@@ -45,6 +45,8 @@ public:
     // of Text, a line break as the units it is stored with.
     std::string Text() const override;
     void SetText(const std::string& value) override;
+    // The character boundary nearest a point of the client area; -1 outside it.
+    int CharFromPos(TPoint ClientPoint) const;
     int SelStart() const;
     void SetSelStart(int value);
     int SelLength() const;

@@ -186,6 +186,12 @@ void InplaceEditLines::Select(int Start, int Length) {
     FImpl->Editor->setTextCursor(c);
 }
 
+int InplaceEditLines::PositionAt(int X, int Y) const {
+    QPlainTextEdit* editor = FImpl->Editor;
+    const QPoint inView = editor->viewport()->mapFrom(editor, QPoint(X, Y));
+    return FImpl->ToText(FImpl->Units(), editor->cursorForPosition(inView).position());
+}
+
 void InplaceEditLines::SelectAll() {
     FImpl->Editor->selectAll();
 }

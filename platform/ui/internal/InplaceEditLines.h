@@ -33,6 +33,8 @@ public:
     std::string SelText() const;
     void ReplaceSelection(const std::string& Value);
     void InsertLineBreak();
+    // The position of the character boundary nearest a point of the native editor.
+    int PositionAt(int X, int Y) const;
     bool CaretOnFirstLine() const;
     bool CaretOnLastLine() const;
     // WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR and WM_UNDO; false for any other message.

@@ -64,10 +64,11 @@ public:
     using TExStringGrid::GetEditorText;
     using TExStringGrid::HandleKeyDown;
     using TExStringGrid::IsFixed;
+    using TExStringGrid::LButFlg;
     using TExStringGrid::TExStringGrid;
 
     TFakeCellEditor Fake;
-    bool OfferFake = true;
+    bool OfferFake = true; // false: the grid's own editor controls
     struct TDone {
         WPARAM Col;
         LPARAM Row;
@@ -75,7 +76,9 @@ public:
     std::vector<TDone> EditDoneMessages;
 
     TCellEditor* CellEditorOfKind(TEditorType Kind) override {
-        return OfferFake && Kind != edDataCheckBox ? &Fake : nullptr;
+        if (!OfferFake)
+            return TExStringGrid::CellEditorOfKind(Kind); // the grid's own controls
+        return Kind != edDataCheckBox ? &Fake : nullptr;
     }
 
 protected:

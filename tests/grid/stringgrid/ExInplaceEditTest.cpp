@@ -2,11 +2,14 @@
 // lookup completion and its place over the cell.
 #include "ExGridEditingTestGrid.h"
 
+#include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
+#include "grid/stringgrid/GridCombo.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/BalloonWindow.h"
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/FloatingWindow.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/MessageBeep.h"
 
@@ -312,4 +315,56 @@ TEST(ExInplaceEdit, ClipboardKeysAndDoubleClicksReachTheGridsEvents) {
     f.Grid->OnDblClickCell = [&](TObject*, int row, int col) { clicks.emplace_back(row, col); };
     InputSimulation::DoubleClick(f.Editor(), TPoint{5, 5});
     EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{1, 1}}));
+}
+
+// A click that opens a text editor (the in-place edit, the editable combo) puts its caret at the
+// character under the pointer when the grid's mouse actions ask for it; otherwise the editor's
+// own focus handling decides.
+template <class TEditor>
+void ExpectCaretFromClick(TEditorType Kind, TEditor* (*EditorOf)(TEditingGrid&)) {
+    SCOPED_TRACE(Kind);
+    TEditingForm f(Kind);
+    f.Grid->OfferFake = false;
+    f.Grid->MouseActions()->DirectEdit = true;
+    f.Grid->SetCells(1, 1, "123456");
+    const TRect cell = f.Grid->CellRect(1, 1);
+    const TPoint press{cell.Left + 12, (cell.Top + cell.Bottom) / 2};
+    TEditor* editor = nullptr;
+    const auto openByClick = [&](bool caretPositioning, TPoint pointer) {
+        f.Grid->HideInplaceEdit();
+        f.Grid->FocusCell(2, 2, true);
+        f.Grid->MouseActions()->CaretPositioning = caretPositioning;
+        SetCursorPos(f.Grid->ClientToScreen(pointer));
+        InputSimulation::MouseDown(f.Grid, mbLeft, press);
+        InputSimulation::MouseUp(f.Grid, mbLeft, press);
+        editor = EditorOf(*f.Grid);
+        ASSERT_TRUE(editor && editor->Visible() && editor->Focused());
+    };
+    // Where in the cell the caret would go after the first character.
+    openByClick(false, press);
+    TPoint afterFirst{-1, press.Y};
+    for (int x = cell.Left; x < cell.Right && afterFirst.X < 0; ++x)
+        if (editor->CharFromPos(editor->ScreenToClient(f.Grid->ClientToScreen({x, press.Y}))) == 1)
+            afterFirst.X = x;
+    ASSERT_GE(afterFirst.X, 0) << "no place after the first character";
+
+    openByClick(false, afterFirst);
+    const int plainStart = editor->SelStart();
+    const int plainLength = editor->SelLength();
+    ASSERT_FALSE(plainStart == 1 && plainLength == 0);
+    openByClick(true, afterFirst);
+    EXPECT_EQ(editor->SelStart(), 1);
+    EXPECT_EQ(editor->SelLength(), 0);
+    EXPECT_FALSE(f.Grid->LButFlg) << "the click was used";
+    // A pointer outside the editor leaves the caret where the focus put it.
+    openByClick(true, {f.Grid->Width() - 2, f.Grid->Height() - 2});
+    EXPECT_EQ(editor->SelStart(), plainStart);
+    EXPECT_EQ(editor->SelLength(), plainLength);
+}
+
+TEST(ExInplaceEdit, AClickThatOpensATextEditorPutsTheCaretUnderThePointer) {
+    ExpectCaretFromClick<TExInplaceEdit>(edNormal,
+                                         [](TEditingGrid& grid) { return grid.NormalEdit(); });
+    ExpectCaretFromClick<TGridCombo>(edComboEdit,
+                                     [](TEditingGrid& grid) { return grid.Combobox(); });
 }
