@@ -65,8 +65,10 @@ TFileBytes TFileBytes::Read(const std::string& path) {
     bytes.FMemory = memory;
     bytes.FMapped = mapped;
     const ssize_t got = ReadAll(file.Handle, static_cast<char*>(memory), mapped);
-    if (got < 0)
-        throw EFileError("Cannot read file \"" + path + "\". " + std::strerror(errno));
+    if (got < 0) {
+        const int error = errno; // before anything else may change it
+        throw EFileError("Cannot read file \"" + path + "\". " + std::strerror(error));
+    }
     if (static_cast<std::size_t>(got) == mapped) {
         LargeMemory::Unmap(std::exchange(bytes.FMemory, nullptr), mapped);
         bytes.FSmall = ReadFileBytes(path);
