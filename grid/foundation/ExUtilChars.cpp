@@ -51,6 +51,9 @@ char32_t UpperChar(char32_t Ch) {
         return Ch - 32;
     if (Ch == 0xFF)
         return 0x178;
+    // The dotless i is the lower case of the plain I (the dotted capital has no other case).
+    if (Ch == 0x131)
+        return U'I';
     // Latin Extended-A pairs upper/lower by odd and even code points.
     if (Ch >= 0x100 && Ch <= 0x17F) {
         bool evenUpper = (Ch < 0x138) || (Ch >= 0x14A && Ch < 0x178);
@@ -96,8 +99,15 @@ char32_t LowerChar(char32_t Ch) {
 }
 
 std::string UpperCaseFull(std::string_view Text) {
-    std::u32string chars = Utf8ToCodePoints(Text);
-    for (char32_t& ch : chars)
-        ch = UpperChar(ch);
-    return CodePointsToUtf8(chars);
+    const std::u32string chars = Utf8ToCodePoints(Text);
+    std::u32string upper;
+    upper.reserve(chars.size());
+    for (char32_t ch : chars) {
+        // The sharp s (small or capital) is "SS" in capitals, so that "straße" meets "STRASSE".
+        if (ch == 0xDF || ch == 0x1E9E)
+            upper += U"SS";
+        else
+            upper += UpperChar(ch);
+    }
+    return CodePointsToUtf8(upper);
 }

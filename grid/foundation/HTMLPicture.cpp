@@ -7,6 +7,8 @@
 #include "platform/core/Text.h"
 #include "platform/ui/PictureImage.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -65,8 +67,17 @@ void THTMLPicture::LoadFromStream(std::istream& Stream) {
     LoadFromBytes(bytes);
 }
 
+// Only a regular file within the download size limit is read: a mark-up text may name a device or
+// a pipe, which would block the painting thread or never end.
 void THTMLPicture::LoadFromFile(const std::string& FileName) {
     try {
+        std::error_code error;
+        const std::filesystem::path path(FileName);
+        if (!std::filesystem::is_regular_file(path, error))
+            throw Exception("Not a picture file");
+        const std::uintmax_t size = std::filesystem::file_size(path, error);
+        if (error || (FMaxDownLoadSize > 0 && size > FMaxDownLoadSize))
+            throw Exception("Picture file too large");
         LoadFromBytes(ReadFileBytes(FileName));
     } catch (const std::exception&) {
         FData.clear();

@@ -68,9 +68,7 @@ std::string TExColumnGrid::GetFormattedCell(int ACol, int ARow) {
     FireEvent(OnGetFloatFormat, this, ACol, ARow, isFloat, format);
     if (format.empty() || !isFloat)
         return text;
-    const TFormatSettings settings = CurrentFormatSettings();
-    return FormatValues(format, {Floats(ACol, ARow)}, settings.DecimalSeparator,
-                        settings.ThousandSeparator);
+    return FormatCellValue(ACol, ARow, format, text);
 }
 
 std::string TExColumnGrid::GetColumnFloatFormat(int ACol, int ARow) {

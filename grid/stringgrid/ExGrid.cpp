@@ -47,6 +47,7 @@
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/HintMonitor.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/WindowTimer.h"
 
@@ -412,6 +413,8 @@ void TExStringGrid::Notification(TComponent* AComponent, bool removing) {
             PictureContainer = nullptr;
         if (AComponent == CellChecker)
             CellChecker = nullptr;
+        if (static_cast<TObject*>(FixedDropDownMenu) == static_cast<TObject*>(AComponent))
+            FixedDropDownMenu = nullptr;
         if (!Destroying() && FSyncGrid &&
             static_cast<TObject*>(FSyncGrid->Grid()) == static_cast<TObject*>(AComponent))
             FSyncGrid->SetGrid(nullptr);

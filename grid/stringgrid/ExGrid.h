@@ -762,6 +762,9 @@ public:
     virtual void RestoreCellCache();
     virtual bool ToggleCheckBoxEx(int ACol, int ARow, bool Event);
     virtual bool ClickRadioButton(int ACol, int ARow, bool Event);
+    // The cell's value in a number format; its text as it is when the format does not fit it.
+    std::string FormatCellValue(int ACol, int ARow, const std::string& Format,
+                                const std::string& Text);
     virtual std::string GetFormattedCell(int ACol, int ARow);
     virtual std::string GetColumnFloatFormat(int ACol, int ARow);
     virtual TCellType GetCellType(int ACol, int ARow);
@@ -986,7 +989,8 @@ public:
     // Entry Index of FilterList split into the name the drop-down shows and its condition: the
     // parts before and after the first "=", or the whole entry for both when it has none or is
     // a column value that itself holds "=".
-    void FilterListEntry(int Index, std::string& FriendlyName, std::string& Condition) const;
+    // Whether the entry stands for a cell text, which is then the condition to match literally.
+    bool FilterListEntry(int Index, std::string& FriendlyName, std::string& Condition) const;
     TCustomFilterEvent OnCustomFilter;
     TFilterProgressEvent OnFilterProgress;
     TGetColumnFilterEvent OnGetColumnFilter;
@@ -2027,8 +2031,9 @@ protected:
     int FFilterFixedRows = 0;
     std::string FLastFilter;
     int FNarrowLevels = 0; // filter levels the present run of narrowing steps applied
-    // Value-list entries that are a whole column value holding "=", not "name=condition".
-    std::vector<std::string> FFilterWholeValues;
+    // Value-list entries made from cell texts, each with the text it stands for: a value picked
+    // from the list is matched literally, not read as a condition.
+    std::vector<std::pair<std::string, std::string>> FFilterValueTexts;
     // The conditions made ready once while ApplyFilter tests every row; empty otherwise.
     std::vector<TPreparedCondition> FPreparedConditions;
     // The numbers of the counted cells of column ACol, rows FromRow..ToRow: real rows (hidden
@@ -2090,14 +2095,10 @@ protected:
     bool Loading() const { return ComponentState().Contains(csLoading); }
     bool Destroying() const { return ComponentState().Contains(csDestroying) || FDestroying; }
 
-    // The row and column operations call these after changing the cell store, so that the
-    // hidden rows and columns stay with their neighbours: display rows inserted or removed at
-    // ARow, real columns inserted, removed or moved.
+    // The row operations call these after changing the cell store, so that the hidden rows stay
+    // with their neighbours: display rows inserted or removed at ARow.
     void HiddenRowsFollowInsert(int ARow, int RCount);
     void HiddenRowsFollowRemove(int ARow, int RCount);
-    void HiddenFollowColumnsInsert(int ACol, int CCount);
-    void HiddenFollowColumnsRemove(int ACol, int CCount);
-    void HiddenFollowColumnMove(int FromCol, int ToCol);
 
     // Frame state.
     int FUpdateCount = 0;
@@ -2291,6 +2292,9 @@ private:
     void PropagateGroupCheck(int ACol, int ARow, bool State);
 
     // Row and column operations.
+    // Rows of a removal that exist (in front of a floating footer row).
+    int RequestedRows(int RowIndex, int RCount) const;
+    int NormalRowsOnShow() const;
     int RemovableRows(int RowIndex, int RCount) const;
     int RemovableCols(int ColIndex, int CCount) const;
     // The one place rows and columns are opened and closed in the platform grid.
@@ -2298,6 +2302,8 @@ private:
     void CloseRows(int At, int Count, bool FreeObjects);
     void OpenCols(int At, int Count);
     void CloseCols(int At, int Count);
+    void MoveRealColumn(int FromCol, int ToCol);
+    void SortColumnsFollowMove(int FromCol, int ToCol);
     void EmptyCells(int ACol1, int ARow1, int ACol2, int ARow2);
     void PropertiesFollowCells();
     void RemoveRowsBottomUp(const std::vector<int>& Rows);

@@ -419,10 +419,11 @@ void TExStringGrid::SetRowColor(int j, TColor Value) {
 
 void TExStringGrid::SetRowColorTo(int j, TColor Value) {
     ForRowCells(j, [&](int c) {
+        // clNone only takes the second colour off: the cell keeps its other properties.
         if (Value != clNone)
             GetCellProperties(c, j)->SetBrushColorTo(Value);
-        else if (ExistingProperties(c, j))
-            FreeCellPropertiesRange(c, j, c, j);
+        else if (TCellProperties* props = ExistingProperties(c, j))
+            props->SetBrushColorTo(clNone);
     });
 }
 

@@ -59,9 +59,9 @@ TCheckBoxState NextTriState(TCheckBoxState State, bool NodeRow) {
 // --- helpers -----------------------------------------------------------------------------------
 
 void TExStringGrid::RefuseInvalidCell(int ACol, int ARow) const {
-    // Negative indexes are refused too: they would reach no cell of the grid.
-    if (ACol < 0 || ARow < 0 || ACol >= ColCount() + NumHiddenColumns() ||
-        ARow >= RowCount() + NumHiddenRows())
+    // Negative indexes are refused too: they would reach no cell of the grid. Rows are display
+    // rows: the cell store holds no row past the count, whatever rows are hidden.
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() + NumHiddenColumns() || ARow >= RowCount())
         throw Exception("Invalid cell");
 }
 

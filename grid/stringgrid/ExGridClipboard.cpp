@@ -179,7 +179,7 @@ void TExStringGrid::CutSelectionToClipboard() {
                 if (!FNavigation->AllowClipboardAlways && !IsEditable(real, r))
                     continue;
                 if (UndoRedo())
-                    UndoRedo()->RegisterChange(c, r, Cells(real, r), "");
+                    UndoRedo()->RegisterChange(real, r, Cells(real, r), "");
                 SetCells(real, r, "");
             }
             if (FShowModified->Enabled)
@@ -188,7 +188,8 @@ void TExStringGrid::CutSelectionToClipboard() {
         if (UndoRedo())
             UndoRedo()->StopSequence();
         if (FNavigation->AllowFmtClipboard)
-            FreeCellPropertiesRange(sel.Left, sel.Top, sel.Right, sel.Bottom);
+            for (int c = sel.Left; c <= sel.Right; ++c)
+                FreeCellPropertiesRange(RealColIndex(c), sel.Top, RealColIndex(c), sel.Bottom);
     }
     FClipLastOp = coCut;
     FireEvent(OnCellsChanged, this, TRect{sel.Left, sel.Top, sel.Right, sel.Bottom});

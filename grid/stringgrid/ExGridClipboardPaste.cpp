@@ -25,7 +25,7 @@ bool IsWideField(const std::string& field) {
 void TExStringGrid::SetPastedCell(int ACol, int ARow, const std::string& Value) {
     const int real = RealColIndex(ACol);
     if (UndoRedo())
-        UndoRedo()->RegisterChange(ACol, ARow, Cells(real, ARow), Value);
+        UndoRedo()->RegisterChange(real, ARow, Cells(real, ARow), Value);
     if (HasCheckBox(real, ARow))
         SetCheckStateNotify(real, ARow, Value == CheckTrue);
     else

@@ -2,43 +2,52 @@
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/IntList.h"
+#include "grid/foundation/SortIndexList.h"
 #include "grid/foundation/SyncGrid.h"
+#include "grid/stringgrid/BaseGridColumnLayout.h"
+#include "grid/stringgrid/FloatingFooter.h"
+#include "grid/stringgrid/HiddenRowStore.h"
+#include "grid/stringgrid/ScopedValue.h"
+#include "grid/stringgrid/SortSettings.h"
 #include "platform/core/Text.h"
 
 #include <algorithm>
 
 // --- the platform grid's columns ---------------------------------------------------------------
 
-// While the count takes in the hidden columns, whole rows of the cell store move, hidden
-// cells included. Columns past the count may still hold cells of a wider grid: the inserted
-// columns are emptied, so they never show old texts.
+// The cell store is addressed by real column and the widths by display column: each column
+// operation moves whole columns of the cell store (hidden cells included) under a count that
+// takes in the hidden columns, moves the widths and hidden marks of the same real columns in a
+// layout taken before, and lays the display out again from it.
+
+// Columns past the count may still hold cells of a wider grid: the caller empties the new ones.
 void TExStringGrid::OpenCols(int At, int Count) {
-    const int shown = ColCount();
     const int total = TotalColCount();
     TBaseGrid::SetColCount(total + Count);
-    for (int k = 0; k < Count; ++k) {
-        const bool quiet = FQuietMoves;
-        FQuietMoves = true;
+    TScopedFlag quiet(FQuietMoves);
+    for (int k = 0; k < Count; ++k)
         TBaseGrid::MoveColumn(total + k, At + k);
-        FQuietMoves = quiet;
-    }
-    SetColCount(shown + Count);
-    EmptyCells(At, 0, At + Count - 1, RowCount() - 1);
 }
 
 // The platform grid frees the properties of each deleted column's cells.
 void TExStringGrid::CloseCols(int At, int Count) {
-    int hiddenAmong = 0;
-    for (int c = At; c < At + Count; ++c)
-        hiddenAmong += IsHiddenColumn(c) ? 1 : 0;
-    const int shown = ColCount();
     TBaseGrid::SetColCount(TotalColCount());
-    const bool quiet = FQuietMoves;
-    FQuietMoves = true;
+    TScopedFlag quiet(FQuietMoves);
     for (int k = 0; k < Count; ++k)
         TBaseGrid::DeleteColumn(At);
-    FQuietMoves = quiet;
-    SetColCount(std::max(1, shown - (Count - hiddenAmong)));
+}
+
+// Cells, width, hidden mark and stored hidden-row cells of a real column go to another place.
+void TExStringGrid::MoveRealColumn(int FromCol, int ToCol) {
+    TBaseGridColumnLayout layout(*this, *FHiddenColumns);
+    TBaseGrid::SetColCount(TotalColCount());
+    {
+        TScopedFlag quiet(FQuietMoves);
+        TBaseGrid::MoveColumn(FromCol, ToCol);
+    }
+    layout.Move(FromCol, ToCol);
+    layout.Apply();
+    FGridItems->ColumnMoved(FromCol, ToCol);
 }
 
 // The last normal column always stays, as the last normal row does.
@@ -56,8 +65,13 @@ void TExStringGrid::InsertCols(int ColIndex, int CCount) {
         return;
     ColIndex = std::min(ColIndex, TotalColCount());
     BeginUpdate();
+    TBaseGridColumnLayout layout(*this, *FHiddenColumns);
     OpenCols(ColIndex, CCount);
-    HiddenFollowColumnsInsert(ColIndex, CCount);
+    layout.Insert(ColIndex, CCount, DefaultColWidth());
+    layout.Apply();
+    FGridItems->ColumnsInserted(ColIndex, CCount);
+    SetColCount(ColCount());
+    EmptyCells(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
     PropertiesFollowCells();
     EndUpdate();
     if (FNumCellControls > 0)
@@ -74,8 +88,12 @@ void TExStringGrid::RemoveCols(int ColIndex, int CCount) {
     if (count == 0)
         return;
     BeginUpdate();
-    HiddenFollowColumnsRemove(ColIndex, count);
+    TBaseGridColumnLayout layout(*this, *FHiddenColumns);
     CloseCols(ColIndex, count);
+    layout.Remove(ColIndex, count);
+    layout.Apply();
+    FGridItems->ColumnsRemoved(ColIndex, count);
+    SetColCount(ColCount());
     PropertiesFollowCells();
     EndUpdate();
     if (FNumCellControls > 0)
@@ -105,19 +123,28 @@ void TExStringGrid::MoveColumn(int FromIndex, int ToIndex) {
         CellControlsUpdate(true);
 }
 
-// The platform grid has moved the cells and widths; what refers to columns by position follows
-// the move: the moved one takes the new position, those between shift one place back.
+// The platform grid has moved the display column's cells and width. While columns are hidden or
+// rows are stored, the cells belong to real columns: the move is taken back and made again by
+// real column. Then what refers to columns by position follows the move: the moved one takes the
+// new position, those between shift one place back.
 void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     if (FQuietMoves)
         return;
     const int f = RealColIndex(FromIndex);
     const int t = RealColIndex(ToIndex);
+    if (NumHiddenColumns() > 0 || FGridItems->Count() > 0) {
+        {
+            TScopedFlag quiet(FQuietMoves);
+            TBaseGrid::MoveColumn(ToIndex, FromIndex);
+        }
+        MoveRealColumn(f, t);
+    }
     if (f < FColumnOrder->Count() && t < FColumnOrder->Count()) {
         const int entry = (*FColumnOrder)[f];
         FColumnOrder->Delete(f);
         FColumnOrder->Insert(t, entry);
     }
-    HiddenFollowColumnMove(f, t);
+    SortColumnsFollowMove(f, t);
     PropertiesFollowCells();
     const int col = Col();
     if (col == FromIndex)
@@ -128,6 +155,8 @@ void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
         FocusCell(col + 1, Row(), true);
     if (EnhRowColMove)
         ColMoveFlg = true;
+    if (FFloatingFooter->Visible)
+        UpdateFooter();
     TBaseGrid::ColumnMoved(FromIndex, ToIndex);
     auto* other = dynamic_cast<TExStringGrid*>(FSyncGrid->Grid());
     if (other && other != this && FSyncGrid->MoveColumn && !FSyncMoving) {
@@ -137,16 +166,40 @@ void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     }
 }
 
+// The sort column and the sorted columns of the sort index list name real columns.
+void TExStringGrid::SortColumnsFollowMove(int FromCol, int ToCol) {
+    const auto follow = [&](int col) {
+        if (col == FromCol)
+            return ToCol;
+        if (FromCol < ToCol && col > FromCol && col <= ToCol)
+            return col - 1;
+        if (ToCol < FromCol && col >= ToCol && col < FromCol)
+            return col + 1;
+        return col;
+    };
+    FSortSettings->Column = follow(FSortSettings->Column);
+    if (FSortSettings->IndexShow())
+        for (int i = 0; i < FSortIndexes->Count(); ++i)
+            FSortIndexes->SetSortColumns(i, follow(FSortIndexes->SortColumns(i)));
+}
+
+// Real columns change places with their cells, widths and hidden marks: two moves, the first
+// column to the second's place and the second (shifted one back) to the first's.
 void TExStringGrid::SwapColumns(int ACol1, int ACol2) {
     if (ACol1 == ACol2 || std::min(ACol1, ACol2) < 0 || std::max(ACol1, ACol2) >= TotalColCount())
         return;
-    for (int r = 0; r < RowCount(); ++r)
-        SwapCells({ACol1, r}, {ACol2, r});
-    const int width = ColWidths(ACol1);
-    SetColWidths(ACol1, ColWidths(ACol2));
-    SetColWidths(ACol2, width);
+    const int low = std::min(ACol1, ACol2);
+    const int high = std::max(ACol1, ACol2);
+    BeginUpdate();
+    MoveRealColumn(low, high);
+    MoveRealColumn(high - 1, low);
+    SetColCount(ColCount());
+    PropertiesFollowCells();
+    EndUpdate();
+    const int sortCol = FSortSettings->Column;
+    if (sortCol == low || sortCol == high)
+        FSortSettings->Column = sortCol == low ? high : low;
     if (FNumCellControls > 0)
         CellControlsUpdate(true);
-    RepaintCol(ACol1);
-    RepaintCol(ACol2);
+    Invalidate();
 }

@@ -2,6 +2,8 @@
 #include "grid/foundation/ExUtil.h"
 #include "grid/stringgrid/CsvText.h"
 #include "grid/stringgrid/ExGrid.h"
+
+#include "grid/stringgrid/FloatingFooter.h"
 #include "grid/stringgrid/OutputSizing.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/Exception.h"
@@ -102,7 +104,8 @@ void TExStringGrid::InsertFromCSV(const std::string& FileName, int MaxRows) {
     const std::string bytes = ReadFileBytes(FileName);
     if (bytes.empty())
         return;
-    ReadCSV(DecodeText(bytes), RowCount(), MaxRows);
+    // The rows come in front of a floating footer row.
+    ReadCSV(DecodeText(bytes), RowCount() - (FFloatingFooter->Visible ? 1 : 0), MaxRows);
 }
 
 void TExStringGrid::LoadFromCSVText(std::string_view Text, int MaxRows) {

@@ -54,16 +54,18 @@ std::string_view Trimmed(std::string_view Text) {
 
 bool MatchOne(const TFilterData& Item, const TPreparedCondition& Prepared, std::string_view Text) {
     if (Item.Data == fcRow)
-        return UpperCase(Text).find(UpperCase(Item.Condition)) != std::string::npos;
+        return UpperCaseFull(Text).find(UpperCaseFull(Item.Condition)) != std::string::npos;
     if (!Item.Prefix.empty() && StartsWith(Text, Item.Prefix))
         Text.remove_prefix(Item.Prefix.size());
     if (!Item.Suffix.empty() && Text.size() >= Item.Suffix.size() &&
         Text.find(Item.Suffix) == Text.size() - Item.Suffix.size())
         Text.remove_suffix(Item.Suffix.size());
-    if (Item.Condition.empty())
-        return true;
     if (Item.Method == fmLiteral)
         return Item.Condition == Text;
+    if (Item.Method == fmContains)
+        return UpperCaseFull(Text).find(UpperCaseFull(Item.Condition)) != std::string::npos;
+    if (Item.Condition.empty())
+        return true;
     try {
         return Prepared.Matches(Text);
     } catch (...) {
@@ -236,8 +238,10 @@ void TExStringGrid::NarrowDown(const std::string& ACondition, int AColumn) {
             item->Data = fcRow;
             item->Condition = ACondition;
         } else {
+            // What is typed is text to find, not a condition: "a&b" finds "a&b".
             item->Data = fcNormal;
-            item->Condition = QuotedIfBlank("*" + ACondition + "*");
+            item->Method = fmContains;
+            item->Condition = ACondition;
         }
         ApplyFilter();
     };
@@ -278,17 +282,16 @@ void TExStringGrid::SetFilterDropDownRow(int Value) {
 bool TExStringGrid::GetColumnFilter(int ACol) {
     FFilterList->Clear();
     FFilterList->SetSorted(false); // the values come in sorted, the clear entry goes first
-    FFilterWholeValues.clear();
+    FFilterValueTexts.clear();
     if (FFilterDropDownAuto && (ACol >= FixedCols() || FilterDropDownColumns == fdAll)) {
         // Sorted without regard to case; of texts equal but for case the first one stays.
         std::map<std::string, std::string> values;
         const auto add = [&](const std::string& Text) {
             std::string entry = Text;
-            if (Text.find('=') != std::string::npos)
-                FFilterWholeValues.push_back(Text);
-            else if (Text.find(' ') != std::string::npos)
+            if (Text.find('=') == std::string::npos && Text.find(' ') != std::string::npos)
                 entry = Text + "=" + QuotedIfBlank(Text);
-            values.emplace(UpperCaseFull(entry), std::move(entry));
+            if (values.emplace(UpperCaseFull(entry), entry).second)
+                FFilterValueTexts.emplace_back(std::move(entry), Text);
         };
         for (int r = FixedRows(); r <= RowCount() - 1 - FixedFooters(); ++r)
             add(Trim(Cells(ACol, r)));
@@ -306,22 +309,26 @@ bool TExStringGrid::GetColumnFilter(int ACol) {
     return FFilterList->Count() > 0;
 }
 
-void TExStringGrid::FilterListEntry(int Index, std::string& FriendlyName,
+bool TExStringGrid::FilterListEntry(int Index, std::string& FriendlyName,
                                     std::string& Condition) const {
     const std::string& entry = (*FFilterList)[Index];
+    const auto value =
+        std::find_if(FFilterValueTexts.begin(), FFilterValueTexts.end(),
+                     [&](const auto& entryAndText) { return entryAndText.first == entry; });
+    if (value != FFilterValueTexts.end() && entry != FilterDropDownClear) {
+        FriendlyName = value->second;
+        Condition = QuotedIfBlank(value->second);
+        return true;
+    }
     const size_t equals = entry.find('=');
-    const bool whole = std::find(FFilterWholeValues.begin(), FFilterWholeValues.end(), entry) !=
-                       FFilterWholeValues.end();
-    if (whole) {
-        FriendlyName = entry;
-        Condition = QuotedIfBlank(entry);
-    } else if (equals == std::string::npos) {
+    if (equals == std::string::npos) {
         FriendlyName = entry;
         Condition = entry;
     } else {
         FriendlyName = entry.substr(0, equals);
         Condition = entry.substr(equals + 1);
     }
+    return false;
 }
 
 void TExStringGrid::FilterSelect(int ItemIndex) {
@@ -336,16 +343,24 @@ void TExStringGrid::FilterSelect(int ItemIndex) {
         return;
     std::string friendlyName;
     std::string condition;
-    FilterListEntry(ItemIndex, friendlyName, condition);
+    const bool cellText = FilterListEntry(ItemIndex, friendlyName, condition);
     if (AutoFilterUpdate)
         SetFilterActive(false);
-    if (condition == FilterDropDownClear)
+    if (!cellText && condition == FilterDropDownClear)
         condition.clear();
+    const std::string picked = condition;
+    const std::string cellValue = friendlyName;
     FireEvent(OnFilterSelect, this, col, ItemIndex, friendlyName, condition);
-    if (!condition.empty())
-        FFilter->ColumnFilter(col)->Condition = condition;
-    else
+    // A cell text is matched as it is (the empty text too); a condition a handler gave is read
+    // as a condition.
+    const bool literal = cellText && condition == picked;
+    if (literal || !condition.empty()) {
+        TFilterData* item = FFilter->ColumnFilter(col);
+        item->Condition = literal ? cellValue : condition;
+        item->Method = literal ? fmLiteral : fmExpression;
+    } else {
         FFilter->RemoveColumnFilter(col);
+    }
     Invalidate(); // the filter button shows whether its column has a condition
     if (AutoFilterUpdate) {
         SetFixedRowAlways(true);

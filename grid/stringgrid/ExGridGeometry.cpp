@@ -11,14 +11,14 @@
 
 // --- counts ------------------------------------------------------------------------------------
 
+// A floating footer is the last row: the whole row (texts, calculations, height) moves to the new
+// last row, so every path that changes the row count keeps it last and calculating.
 void TExStringGrid::SetRowCount(int Value) {
     const int oldCount = RowCount();
-    // The floating footer is the last row: it moves to the new last row.
-    const bool moveFooter = FFloatingFooter && FFloatingFooter->Visible && Value != oldCount;
-    std::vector<std::string> footer;
-    if (moveFooter)
-        for (int c = 0; c < TotalColCount(); ++c)
-            footer.push_back(GetGridCell(c, oldCount - 1));
+    const bool moveFooter = FFloatingFooter && FFloatingFooter->Visible && Value != oldCount &&
+                            Value >= 1 && oldCount >= 1;
+    if (moveFooter && Value < oldCount)
+        MoveRowQuietly(oldCount - 1, Value - 1);
     FKeepingCutOffRows = true;
     try {
         TBaseGrid::SetRowCount(Value);
@@ -29,6 +29,8 @@ void TExStringGrid::SetRowCount(int Value) {
     FKeepingCutOffRows = false;
     if (RowCount() > oldCount)
         BringBackCutOffRows(oldCount, RowCount());
+    if (moveFooter && RowCount() > oldCount)
+        MoveRowQuietly(oldCount - 1, RowCount() - 1);
     if (FFixedRowAlways && RowCount() > FFixedRowsMin)
         TBaseGrid::SetFixedRows(std::min(FFixedRowsMin, RowCount() - 1));
     FMaxRowCount = std::max(FMaxRowCount, Value);
@@ -37,10 +39,7 @@ void TExStringGrid::SetRowCount(int Value) {
     UpdateScrollProportional();
     UpdateScrollBarsAlways(false);
     if (moveFooter) {
-        for (int c = 0; c < static_cast<int>(footer.size()); ++c)
-            SetGridCell(c, RowCount() - 1, footer[c]);
-        if (oldCount - 1 < RowCount() - 1)
-            ClearRows(oldCount - 1, 1);
+        PropertiesFollowCells();
         CalcFooter(-1);
     }
 }

@@ -2,7 +2,6 @@
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/IntList.h"
-#include "grid/stringgrid/HiddenColumnSet.h"
 #include "grid/stringgrid/HiddenRowStore.h"
 
 #include <algorithm>
@@ -52,7 +51,7 @@ int TExStringGrid::ColumnByHeader(const std::string& AValue) const {
     return -1;
 }
 
-// --- keeping the hidden rows and columns with the cells around them ----------------------------
+// --- keeping the hidden rows with the rows around them ----------------------------
 
 void TExStringGrid::HiddenRowsFollowInsert(int ARow, int RCount) {
     FGridItems->RowsInserted(ARow, RCount);
@@ -60,19 +59,4 @@ void TExStringGrid::HiddenRowsFollowInsert(int ARow, int RCount) {
 
 void TExStringGrid::HiddenRowsFollowRemove(int ARow, int RCount) {
     FGridItems->RowsRemoved(ARow, RCount);
-}
-
-void TExStringGrid::HiddenFollowColumnsInsert(int ACol, int CCount) {
-    FHiddenColumns->ColumnsInserted(ACol, CCount);
-    FGridItems->ColumnsInserted(ACol, CCount);
-}
-
-void TExStringGrid::HiddenFollowColumnsRemove(int ACol, int CCount) {
-    FHiddenColumns->ColumnsRemoved(ACol, CCount);
-    FGridItems->ColumnsRemoved(ACol, CCount);
-}
-
-void TExStringGrid::HiddenFollowColumnMove(int FromCol, int ToCol) {
-    FHiddenColumns->ColumnMoved(FromCol, ToCol);
-    FGridItems->ColumnMoved(FromCol, ToCol);
 }

@@ -85,22 +85,11 @@ void TExStringGrid::AutoAddRow() {
     if (!canAdd)
         return;
     const bool floating = FFloatingFooter->Visible;
-    const int cols = TotalColCount();
-    if (floating) {
-        // The footer row stays last: its texts move down to the new last row.
-        std::vector<std::string> footer(static_cast<size_t>(cols));
-        for (int c = 0; c < cols; ++c)
-            footer[static_cast<size_t>(c)] = Cells(c, RowCount() - 1);
-        AppendRow();
-        EmptyCells(0, RowCount() - 2, cols - 1, RowCount() - 2);
-        EmptyCells(0, RowCount() - 1, cols - 1, RowCount() - 1);
-        for (int c = 0; c < cols; ++c)
-            SetCells(c, RowCount() - 1, footer[static_cast<size_t>(c)]);
-    } else {
-        // A row appended may bring back cells kept from an earlier, larger count.
-        AppendRow();
-        EmptyCells(0, RowCount() - 1, cols - 1, RowCount() - 1);
-    }
+    // A row appended may bring back cells kept from an earlier, larger count; a floating footer
+    // row stays last.
+    AppendRow();
+    const int added = RowCount() - 1 - (floating ? 1 : 0);
+    EmptyCells(0, added, TotalColCount() - 1, added);
     if ((floating || FFixedFooters > 0) && Row() + 1 < RowCount())
         SetRow(Row() + 1);
     if (floating)

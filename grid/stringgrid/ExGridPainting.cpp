@@ -173,15 +173,20 @@ std::string TExStringGrid::GetFormattedCell(int ACol, int ARow) {
     OnGetFloatFormat(this, ACol, ARow, isFloat, format);
     if (!isFloat || format.empty())
         return text;
-    // A format that does not fit the cell's value shows the value as it is stored.
+    return FormatCellValue(ACol, ARow, format, text);
+}
+
+// A format that does not fit the cell's value shows the value as it is stored.
+std::string TExStringGrid::FormatCellValue(int ACol, int ARow, const std::string& Format,
+                                           const std::string& Text) {
     try {
-        if (format.find('d') != std::string::npos)
-            return FormatValues(format, {Ints(ACol, ARow)}, LocaleDecimalSeparator(),
+        if (Format.find('d') != std::string::npos)
+            return FormatValues(Format, {Ints(ACol, ARow)}, LocaleDecimalSeparator(),
                                 LocaleThousandSeparator());
-        return FormatValues(format, {Floats(ACol, ARow)}, LocaleDecimalSeparator(),
+        return FormatValues(Format, {Floats(ACol, ARow)}, LocaleDecimalSeparator(),
                             LocaleThousandSeparator());
     } catch (const std::exception&) {
-        return text;
+        return Text;
     }
 }
 

@@ -1,6 +1,7 @@
 // Row operations: inserting, removing, moving and swapping rows.
 #include "grid/stringgrid/ExGrid.h"
 
+#include "grid/foundation/ExUtil.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SyncGrid.h"
 #include "grid/stringgrid/FloatingFooter.h"
@@ -119,14 +120,21 @@ void TExStringGrid::MoveRowQuietly(int FromIndex, int ToIndex) {
     TBaseGrid::MoveRow(FromIndex, ToIndex);
 }
 
-// The last normal row always stays (the platform grid needs a row below the fixed ones), and so
-// does a floating footer row.
-int TExStringGrid::RemovableRows(int RowIndex, int RCount) const {
+int TExStringGrid::RequestedRows(int RowIndex, int RCount) const {
     const int end = RowCount() - (FFloatingFooter->Visible ? 1 : 0);
     if (RowIndex < 0 || RowIndex >= end || RCount <= 0)
         return 0;
-    const int count = std::min(RCount, end - RowIndex);
-    return std::max(0, std::min(count, RowCount() - FixedRows() - 1));
+    return std::min(RCount, end - RowIndex);
+}
+
+// The last normal row always stays (the platform grid needs a row below the fixed ones), and so
+// does a floating footer row.
+int TExStringGrid::RemovableRows(int RowIndex, int RCount) const {
+    return std::max(0, std::min(RequestedRows(RowIndex, RCount), NormalRowsOnShow() - 1));
+}
+
+int TExStringGrid::NormalRowsOnShow() const {
+    return RowCount() - FixedRows() - (FFloatingFooter->Visible ? 1 : 0);
 }
 
 // --- inserting ---------------------------------------------------------------------------------
@@ -168,8 +176,11 @@ void TExStringGrid::RemoveRowRange(int RowIndex, int RCount) {
     DeleteRowRange(RowIndex, RCount, true);
 }
 
+// Removing every normal row leaves one empty row, as the user's row deletion does.
 void TExStringGrid::DeleteRowRange(int RowIndex, int RCount, bool UpdateControls) {
     const int count = RemovableRows(RowIndex, RCount);
+    if (RequestedRows(RowIndex, RCount) > count)
+        ClearRows(RowIndex + count, 1);
     if (count == 0)
         return;
     const int oldRow = Row();
@@ -224,12 +235,16 @@ void TExStringGrid::RemoveRowsBottomUp(const std::vector<int>& Rows) {
     constexpr int MaxRunsOneByOne = 32;
     std::vector<int> rows;
     for (int r : Rows)
-        if (RemovableRows(r, 1) == 1)
+        if (RequestedRows(r, 1) == 1)
             rows.push_back(r);
     std::sort(rows.begin(), rows.end(), std::greater<>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    // The last normal row stays: the topmost rows of the list are spared.
-    rows.resize(std::min<size_t>(rows.size(), std::max(0, RowCount() - FixedRows() - 1)));
+    // The last normal row stays: when every one is listed, the topmost is emptied instead.
+    const size_t removable = std::max(0, NormalRowsOnShow() - 1);
+    if (rows.size() > removable) {
+        ClearRows(rows[removable], 1);
+        rows.resize(removable);
+    }
     std::vector<std::pair<int, int>> runs; // first row, count; bottom up
     for (size_t i = 0; i < rows.size();) {
         size_t j = i + 1;
@@ -290,7 +305,7 @@ void TExStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
     for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r) {
         std::string key = GetGridCell(col, r);
         if (!DoCase)
-            key = UpperCase(key);
+            key = UpperCaseFull(key);
         if (!seen.insert(std::move(key)).second)
             duplicates.push_back(r);
     }

@@ -15,7 +15,9 @@ class TStringList;
 enum TFilterCells { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
 // How a condition's result joins the running result of the conditions before it.
 enum TFilterOperation { foSHORT, foNONE, foAND, foXOR, foOR };
-enum TFilterMethod { fmExpression, fmLiteral };
+// fmContains: the text holds the condition anywhere, without regard to case, every character
+// taken as it is (what a user types to narrow a list).
+enum TFilterMethod { fmExpression, fmLiteral, fmContains };
 
 // One condition on one column.
 class TFilterData : public TObject {
@@ -24,7 +26,7 @@ public:
     void Assign(const TObject* Source);
 
     int16_t Column = 0;
-    std::string Condition; // empty accepts every row
+    std::string Condition; // empty accepts every row, but literally only an empty text
     bool CaseSensitive = true;
     std::string Suffix; // removed from the end of the text before matching
     std::string Prefix; // removed from the start of the text before matching

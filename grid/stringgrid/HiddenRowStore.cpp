@@ -1,6 +1,7 @@
 #include "grid/stringgrid/HiddenRowStore.h"
 
 #include "grid/stringgrid/IndexMapping.h"
+#include "grid/stringgrid/ListItemMove.h"
 
 #include <algorithm>
 #include <iterator>
@@ -259,11 +260,6 @@ void THiddenRowStore::ColumnMoved(int fromRealCol, int toRealCol) {
                 continue; // an empty cell moves among empty cells
             cells.resize(needed);
         }
-        const auto from = cells.begin() + fromRealCol;
-        const auto to = cells.begin() + toRealCol;
-        if (fromRealCol < toRealCol)
-            std::rotate(from, from + 1, to + 1);
-        else
-            std::rotate(to, from, from + 1);
+        MoveListItem(cells, fromRealCol, toRealCol);
     }
 }

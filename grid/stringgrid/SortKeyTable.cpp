@@ -7,6 +7,7 @@
 #include "platform/core/FloatConversion.h"
 #include "platform/core/Utf8.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <locale>
@@ -222,6 +223,15 @@ std::string_view TSortKeyTable::CellText(int ACol, int ARow) {
 
 void TSortKeyTable::KeepText(TSortCellKey& Key, std::string_view Text, bool Upper) {
     Key.TextAt = FTexts.size();
+    // Texts beyond ASCII take the grid's one case rule; ASCII, the bulk, the short road.
+    const bool ascii = std::all_of(Text.begin(), Text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (Upper && !ascii) {
+        const std::string upper = UpperCaseFull(Text);
+        Key.TextSize = static_cast<uint32_t>(upper.size());
+        FTexts.append(upper);
+        return;
+    }
     Key.TextSize = static_cast<uint32_t>(Text.size());
     FTexts.append(Text);
     if (Upper)

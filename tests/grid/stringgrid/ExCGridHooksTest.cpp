@@ -262,6 +262,12 @@ TEST(ExCGridHooks, NumbersAreShownInTheColumnsFloatFormat) {
     EXPECT_EQ(grid.GetColumnFloatFormat(1, 3), grid.FloatFormat);
     grid.OnGetFloatFormat = [](TObject*, int, int, bool&, std::string& format) { format = "%.3f"; };
     EXPECT_EQ(grid.GetFormattedCell(2, 3), "2.250");
+    // A format that does not fit the value shows the text, as the string grid's cells do.
+    grid.OnGetFloatFormat = nullptr;
+    grid.Item(2)->SetFloatFormat("%d");
+    EXPECT_EQ(grid.GetFormattedCell(2, 3), "2.25");
+    grid.SetCells(2, 3, "7");
+    EXPECT_EQ(grid.GetFormattedCell(2, 3), "7");
 }
 
 TEST(ExCGridHooks, NewCellPropertiesStartFromTheColumnsLook) {

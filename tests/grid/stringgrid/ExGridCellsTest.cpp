@@ -297,8 +297,12 @@ TEST(ExGridRowColours, RowColorToAndFontColor) {
     TTestExGrid grid(nullptr);
     grid.SetRowColorTo(1, clAqua);
     EXPECT_EQ(grid.ColorsTo(2, 1), clAqua);
-    grid.SetRowColorTo(1, clNone);
-    EXPECT_FALSE(grid.HasCellProperties(2, 1));
+    grid.AddCheckBox(4, 1, true, false);
+    grid.SetColors(2, 1, clRed);
+    grid.SetRowColorTo(1, clNone); // only the second colour goes
+    EXPECT_EQ(grid.ColorsTo(2, 1), clNone);
+    EXPECT_EQ(grid.Colors(2, 1), clRed);
+    EXPECT_TRUE(grid.HasCheckBox(4, 1));
     grid.SetRowFontColor(1, clRed);
     EXPECT_EQ(grid.FontColors(2, 1), clRed);
     grid.SetColors(3, 1, clNone);

@@ -272,9 +272,10 @@ TEST_F(ExGridFiltering, NarrowDownWideningAfterAPastedTextKeepsItsFilter) {
     EXPECT_EQ(Shown(), (Cities{"Berlin", "berlin", "Bern"}));
 }
 
-TEST_F(ExGridFiltering, NarrowDownQuotesBlanksAndSearchesWholeRows) {
+TEST_F(ExGridFiltering, NarrowDownFindsTheTypedTextWithBlanksAndSearchesWholeRows) {
     grid.NarrowDown("w Y", 1);
-    EXPECT_EQ(grid.Filter()->Items(0)->Condition, "\"*w Y*\"");
+    EXPECT_EQ(grid.Filter()->Items(0)->Condition, "w Y");
+    EXPECT_EQ(grid.Filter()->Items(0)->Method, fmContains);
     EXPECT_EQ(Shown(), (Cities{"New York"}));
     grid.NarrowDown("C5", -1); // any column, any case
     EXPECT_EQ(grid.Filter()->Items(0)->Data, fcRow);
@@ -343,6 +344,43 @@ TEST_F(ExGridFiltering, ChoosingAValueFiltersItsColumnAndTheClearEntryUndoesIt) 
     EXPECT_TRUE(grid.Filter()->HasFilter(2));
     EXPECT_TRUE(grid.FilterActive());
     EXPECT_EQ(Shown().size(), 6u);
+}
+
+// A value picked from the list is the cell text itself, not a condition; the empty text picks
+// the empty cells.
+TEST_F(ExGridFiltering, ChoosingAValueMatchesItLiterally) {
+    const std::vector<std::string> values = {"a&b", "a|b", "x*", "!q", "", "xy", "a", "q"};
+    Fill(values);
+    grid.SetFilterDropDownAuto(true);
+    for (const std::string& value : {"a&b", "a|b", "x*", "!q", ""}) {
+        SCOPED_TRACE(value);
+        grid.SetFilterActive(false);
+        grid.Filter()->Clear();
+        grid.GetColumnFilter(1);
+        const int index = grid.FilterList()->IndexOf(value);
+        ASSERT_GE(index, 0);
+        grid.SetFilterColumn(1);
+        grid.FilterSelect(index);
+        EXPECT_EQ(Shown(), (Cities{value}));
+    }
+}
+
+// Typed text is found as it is, with the grid's one case rule.
+TEST_F(ExGridFiltering, NarrowDownFindsConditionCharactersAndFoldsCase) {
+    Fill({"a&b", "a|b", "x*y", "STRASSE", "Iğdır", "other"});
+    const struct {
+        const char* Typed;
+        Cities Expected;
+    } steps[] = {{"&", {"a&b"}},
+                 {"|", {"a|b"}},
+                 {"*", {"x*y"}},
+                 {"straße", {"STRASSE"}},
+                 {"IĞDIR", {"Iğdır"}}};
+    for (const auto& step : steps) {
+        grid.NarrowDown("", 1);
+        grid.NarrowDown(step.Typed, 1);
+        EXPECT_EQ(Shown(), step.Expected) << step.Typed;
+    }
 }
 
 TEST_F(ExGridFiltering, ChoiceOutsideTheListOrWithoutColumnOnlyClosesTheDropDown) {

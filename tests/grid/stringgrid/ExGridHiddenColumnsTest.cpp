@@ -129,19 +129,21 @@ TEST(ExGridHiddenColumns, HiddenColumnsAndStoredRowsFollowInsertedMovedAndRemove
     Fill(grid, 6);
     grid.HideColumn(3);
     grid.HideRow(2);
-    grid.HiddenFollowColumnsInsert(1, 2); // two new real columns at 1
+    grid.InsertCols(1, 2); // two new real columns at 1
     EXPECT_TRUE(grid.IsHiddenColumn(5));
     EXPECT_FALSE(grid.IsHiddenColumn(3));
     EXPECT_EQ(grid.AllCells(5, 2), "3:2");
     EXPECT_EQ(grid.AllCells(1, 2), "");
 
-    grid.HiddenFollowColumnMove(5, 0);
+    grid.SwapColumns(5, 0); // real columns, with their marks
     EXPECT_TRUE(grid.IsHiddenColumn(0));
+    EXPECT_FALSE(grid.IsHiddenColumn(5));
     EXPECT_EQ(grid.AllCells(0, 2), "3:2");
+    EXPECT_EQ(grid.AllCells(5, 2), "0:2");
 
-    grid.HiddenFollowColumnsRemove(0, 1); // the hidden column itself
+    grid.RemoveCols(0, 1); // the hidden column itself
     EXPECT_EQ(grid.NumHiddenColumns(), 0);
-    EXPECT_EQ(grid.AllCells(0, 2), "0:2");
+    EXPECT_EQ(grid.AllCells(4, 2), "0:2");
 }
 
 TEST(ExGridHiddenColumns, ColumnByHeaderFindsHiddenColumnsAndMatchesCase) {

@@ -88,7 +88,7 @@ TEST(ExGridRemoveRows, RemovesTheRowsThatExistAndKeepsTheLastNormalRow) {
         {2, 1, {"h", "a", "c", "d", "e"}},
         {1, 2, {"h", "c", "d", "e"}},
         {4, 100, {"h", "a", "b", "c"}}, // cut at the last row
-        {1, 100, {"h", "e"}},           // one normal row stays, the fixed row stays fixed
+        {1, 100, {"h", ""}},            // one empty normal row stays, the fixed row stays fixed
         {6, 1, {"h", "a", "b", "c", "d", "e"}},
         {2, 0, {"h", "a", "b", "c", "d", "e"}},
         {2, -3, {"h", "a", "b", "c", "d", "e"}},

@@ -14,9 +14,6 @@ public:
     using TExStringGrid::FGroupColumn;
     using TExStringGrid::FNormalRowCount;
     using TExStringGrid::GetDefaultCellProperties;
-    using TExStringGrid::HiddenFollowColumnMove;
-    using TExStringGrid::HiddenFollowColumnsInsert;
-    using TExStringGrid::HiddenFollowColumnsRemove;
     using TExStringGrid::HiddenRowsFollowInsert;
     using TExStringGrid::HiddenRowsFollowRemove;
     using TExStringGrid::SetComponentState;
