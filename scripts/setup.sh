@@ -13,8 +13,9 @@ packages=(
   clang libclang-rt-14-dev llvm
   # the grid's spreadsheet, document and database exchange
   libxlsxwriter-dev libfreexl-dev libzip-dev unixodbc-dev odbc-mdbtools
-  # independent checks in the tests: LibreOffice without its GUI, poppler's pdftotext, SQLite ODBC
-  libreoffice-calc-nogui libreoffice-writer-nogui poppler-utils libsqliteodbc
+  # independent checks in the tests: LibreOffice without its GUI, poppler's pdftotext and pdftoppm,
+  # SQLite ODBC, Python's csv and xml modules
+  libreoffice-calc-nogui libreoffice-writer-nogui poppler-utils libsqliteodbc python3
   # checks of the written device descriptions: xmllint for GSDML, smilint for MIB modules
   libxml2-utils smitools
 )

@@ -1,5 +1,7 @@
 #include "app/core/TableFile.h"
 
+#include "platform/core/Text.h"
+
 TXmlNode Begin_Table_File(TXMLDocument& xml, std::string_view root, std::string_view section) {
     xml.Clear();
     TXmlNode rows = xml.CreateRoot(root);
@@ -52,4 +54,8 @@ std::vector<TTableFileRow> Read_Table_File_Rows(const TXMLDocument& xml, std::st
         }
     }
     return rows;
+}
+
+bool Is_Ticked_Text(std::string_view text) {
+    return UpperCase(Trim(text)) == "Y";
 }

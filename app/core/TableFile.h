@@ -44,3 +44,7 @@ std::string Table_File_Text(std::string_view text, bool keepLineBreaks = false);
 inline std::string_view Check_Text(bool ticked) {
     return ticked ? "Y" : "N";
 }
+
+// Whether a check-box text (an Enable cell) is ticked: "Y" in any case, blanks around it
+// ignored. The table windows and the description writers read it alike.
+bool Is_Ticked_Text(std::string_view text);

@@ -368,7 +368,7 @@ int TTableWindow::Cell_Value(int Table, int ACol, int ARow) const {
 }
 
 bool TTableWindow::Is_Enabled(int Table, int ARow) const {
-    return UpperCase(Trim(Read_Cell(Table, 1, ARow))) == "Y";
+    return Is_Ticked_Text(Read_Cell(Table, 1, ARow));
 }
 
 bool TTableWindow::Row_Error(int ARow, int Text_Slot, const std::string& Suffix) const {

@@ -51,7 +51,7 @@ int CountLines(std::string_view Text, bool MultiLine);
 // Takes the text before the first CR (and the LF behind it) as Line; Source keeps the rest only
 // when KeepRest. Without a CR the whole source is the line.
 void ExtractFirstLine(std::string& Source, bool KeepRest, std::string& Line);
-// "RRGGBB", upper-case.
+// "RRGGBB", upper-case, of the colour resolved to RGB (system colours included).
 std::string ColorToHex(TColor Color);
 // For writers that store text in the 8-bit code page: TextToOEM turns the text into the
 // console's OEM code page and reads those bytes back as 8-bit code page characters, so the

@@ -3,6 +3,7 @@
 #include "platform/core/IntegerConversion.h"
 #include "platform/core/StringList.h"
 #include "platform/core/Text.h"
+#include "platform/ui/Colors.h"
 
 #include <cstdio>
 
@@ -115,6 +116,8 @@ void ExtractFirstLine(std::string& Source, bool KeepRest, std::string& Line) {
 }
 
 std::string ColorToHex(TColor Color) {
+    // A system colour is an index into the palette, not an RGB value.
+    Color = ColorToRGB(Color);
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "%02X%02X%02X", static_cast<unsigned>(GetRValue(Color)),
                   static_cast<unsigned>(GetGValue(Color)), static_cast<unsigned>(GetBValue(Color)));

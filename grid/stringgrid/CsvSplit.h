@@ -139,8 +139,8 @@ void SplitCsv(std::string_view text, const TCsvOptions& options, OnField&& onFie
                 i = stops.Next(data, i, n);
                 field = quoted;
             } else {
-                // Leading blanks are layout, not text; the writer quotes a text that starts
-                // with one.
+                // Blanks before a quote are layout; an unquoted field keeps its blanks.
+                start = i;
                 i = stops.Next(data, start, n);
                 field = std::string_view(data + start, i - start);
             }

@@ -88,9 +88,9 @@ int PlainCount(char c, std::string_view line) {
     return count;
 }
 
-// The shape of a text without quotes. The last field of a line counts unless it is empty once
-// its leading blanks are gone; CR LF is one line break, a bare CR or LF one each. Lines are
-// found and their delimiters counted a word at a time.
+// The shape of a text without quotes. The last field of a line counts unless it is empty; CR LF is
+// one line break, a bare CR or LF one each. Lines are found and their delimiters counted a word at
+// a time.
 TCsvShape MeasureUnquotedCsv(std::string_view text, char delimiter) {
     using namespace CsvDetail;
     const char* const data = text.data();
@@ -118,9 +118,7 @@ TCsvShape MeasureUnquotedCsv(std::string_view text, char delimiter) {
                 delimiters += isDelimiter(data[end]);
         }
         // The last field: the bytes after the line's last delimiter.
-        bool lastFieldHasText = false;
-        for (std::size_t i = end; i > start && !isDelimiter(data[i - 1]); --i)
-            lastFieldHasText = lastFieldHasText || data[i - 1] != ' ';
+        const bool lastFieldHasText = end > start && !isDelimiter(data[end - 1]);
         shape.WidestRecord = std::max(shape.WidestRecord, delimiters + lastFieldHasText);
         ++shape.Records;
         start = end;

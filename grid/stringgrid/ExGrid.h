@@ -1038,10 +1038,12 @@ public:
     // Colours, fonts and looks as Name=Value lines; a file that cannot be written throws
     // "Cannot Create <file>", one that cannot be read "Cannot open file <file>".
     void SaveVisualProps(const std::string& FileName);
-    void LoadVisualProps(const std::string& FileName);
+    // Returns the lines skipped, as Name=Value: a choice none of whose names matches leaves its
+    // setting as it was, and the rest of the file is applied.
+    std::vector<std::string> LoadVisualProps(const std::string& FileName);
     // The text SaveVisualProps writes, and the reading of such a text by LoadVisualProps.
     std::string VisualPropsText();
-    void ApplyVisualPropsText(std::string_view Text);
+    std::vector<std::string> ApplyVisualPropsText(std::string_view Text);
     // Where SaveColSizes, LoadColSizes, SaveColPositions and LoadColPositions keep the values.
     TColumnSizeStorage ColumnSizeStorage;
     // Column sizes users keep and restore: the widths stretching and synchronising start from,
@@ -1706,6 +1708,7 @@ public:
     TControlComboSelectEvent OnControlComboSelect;
     TControlEditDoneEvent OnControlEditDone;
     bool URLShow = false; // cell texts holding a URL show as links
+    bool URLShowInText = false;
     bool URLFull = false; // links keep their scheme
     bool URLUnderlineOnHover = false;
     TGridGradientEvent OnGetCellGradient;
@@ -2131,6 +2134,8 @@ protected:
     int FNumCellControls = 0;
     int FPrintPageFrom = 1;
     int FPrintPageTo = 1;
+    // The page the next preview draws: a print's range is no preview's.
+    int FPreviewPage = 1;
     int FPrintPageNum = 0;
     int FLastTabCol = -1;
     int FLastTabRow = -1;
@@ -2708,7 +2713,7 @@ public:
     // After a pass; ROvoVariRodev "Columns is not in valid range" outside the layout arrays.
     int GetPrintColWidth(int ACol) const;
     int GetPrintColOffset(int ACol) const;
-    int PreviewPage() const { return FPrintPageFrom; }
+    int PreviewPage() const { return FPreviewPage; }
     void SetPreviewPage(int Value);
     int PrintNrOfPages() const { return FPrintPageNum; }
     TRect PrintPageRect() const;
@@ -2785,8 +2790,7 @@ private:
     void CopyCellsBinary(const TGridRect& Rect);
     void AlignSelectionToMerged();
     int PasteRange(int ACol, int ARow, int& RowsOut, int& ColsOut);
-    int PasteTextCounting(int ACol, int ARow, const std::string& Text, int& RowsOut,
-                          int& ColsOut);
+    int PasteTextCounting(int ACol, int ARow, const std::string& Text, int& RowsOut, int& ColsOut);
     void SmartPaste(int Pasted, int RowsOut, int ColsOut);
     bool SeriesFill(const TGridRect& Sel, int Pasted);
     void RepeatBlock(const TGridRect& Sel, int RowsOut, int ColsOut);
@@ -2828,8 +2832,8 @@ public:
 private:
     friend class TGridDropSource;
     // A press on the selection that a move may turn into a drag; true when it was one.
-    bool PressDragCandidate(int ACol, int ARow, int RealCol, const TRect& CellR,
-                            TShiftState Shift1, int X, int Y);
+    bool PressDragCandidate(int ACol, int ARow, int RealCol, const TRect& CellR, TShiftState Shift1,
+                            int X, int Y);
     // A move far enough from such a press starts the drag; true when a drag ran.
     bool StartOleDrag(int ACol, int ARow, int X, int Y);
     // A release of such a press without a drag selects the cell; true when the release ends.

@@ -110,29 +110,19 @@ std::vector<std::string> TExStringGrid::ASCIILines() {
 void TExStringGrid::WriteASCII(const std::string& FileName, bool Append, bool Unicode) {
     TCursorKeeper cursor;
     std::string text;
-    bool utf16 = Unicode;
-    bool utf8 = false;
+    // An appended report keeps the encoding of the file it extends.
+    TTextEncoding encoding = TTextEncoding::Ansi;
     if (Append && FileExists(FileName)) {
         const std::string bytes = ReadFileBytes(FileName);
-        utf16 = utf16 || bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
-        utf8 = bytes.starts_with("\xEF\xBB\xBF");
+        encoding = TextEncodingOf(bytes);
         text = DecodeText(bytes);
         if (!text.empty() && text.back() != '\n')
             text += "\r\n";
     }
     for (const std::string& line : ASCIILines())
         text += line + "\r\n";
-    if (utf16) {
-        const std::u16string wide = Utf8ToUtf16(text);
-        std::string bytes = "\xFF\xFE";
-        for (char16_t unit : wide) {
-            bytes += static_cast<char>(unit & 0xFF);
-            bytes += static_cast<char>(unit >> 8);
-        }
-        WriteFileAtomic(FileName, bytes);
-    } else {
-        WriteFileAtomic(FileName, utf8 ? "\xEF\xBB\xBF" + text : Utf8ToAnsi(text));
-    }
+    WriteFileAtomic(FileName,
+                    EncodeTextWithoutLoss(text, Unicode ? TTextEncoding::Utf16LE : encoding));
 }
 
 void TExStringGrid::SaveToASCII(const std::string& FileName, bool Unicode) {

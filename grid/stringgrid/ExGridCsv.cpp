@@ -18,15 +18,12 @@ namespace {
 
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 
-// Reading the file only to see its encoding: appended lines keep it.
 bool StartsWithUtf8Mark(std::string_view bytes) {
     return bytes.substr(0, Utf8Mark.size()) == Utf8Mark;
 }
 
-std::string Encoded(const std::string& text, bool unicode) {
-    if (unicode)
-        return std::string(Utf8Mark) + text;
-    return Utf8ToAnsi(text);
+std::string Encoded(const std::string& text, bool unicode, TTextEncoding otherwise) {
+    return EncodeTextWithoutLoss(text, unicode ? TTextEncoding::Utf8Bom : otherwise);
 }
 
 } // namespace
@@ -66,22 +63,22 @@ std::string TExStringGrid::SaveToCSVText() {
 }
 
 void TExStringGrid::SaveToCSV(const std::string& FileName, bool Unicode) {
-    WriteFileAtomic(FileName, Encoded(SaveToCSVText(), Unicode));
+    WriteFileAtomic(FileName, Encoded(SaveToCSVText(), Unicode, TTextEncoding::Ansi));
 }
 
 void TExStringGrid::AppendToCSV(const std::string& FileName, bool Unicode) {
     std::string existing;
-    bool unicode = Unicode;
+    // Appended lines keep the encoding the existing text was read in.
+    TTextEncoding encoding = TTextEncoding::Ansi;
     if (FileExists(FileName)) {
         const std::string bytes = ReadFileBytes(FileName);
-        unicode = unicode || StartsWithUtf8Mark(bytes) || bytes.substr(0, 2) == "\xFF\xFE" ||
-                  bytes.substr(0, 2) == "\xFE\xFF";
+        encoding = TextEncodingOf(bytes);
         existing = DecodeText(bytes);
         // The new rows start on a line of their own.
         if (!existing.empty() && existing.back() != '\n' && existing.back() != '\r')
             existing += "\r\n";
     }
-    WriteFileAtomic(FileName, Encoded(existing + SaveToCSVText(), unicode));
+    WriteFileAtomic(FileName, Encoded(existing + SaveToCSVText(), Unicode, encoding));
 }
 
 void TExStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows) {
@@ -89,13 +86,12 @@ void TExStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows) {
     const std::string_view bytes = file.View();
     if (bytes.empty())
         return;
-    // Well-formed UTF-8 is read where it lies: no copy of a large file.
-    if (StartsWithUtf8Mark(bytes)) {
-        const std::string_view afterMark = bytes.substr(Utf8Mark.size());
-        if (FirstIllFormedUtf8(afterMark) == std::string_view::npos) {
-            LoadFromCSVText(afterMark, MaxRows);
-            return;
-        }
+    // Well-formed UTF-8, with or without a mark, is read where it lies: no copy of a large file.
+    const std::string_view afterMark =
+        StartsWithUtf8Mark(bytes) ? bytes.substr(Utf8Mark.size()) : bytes;
+    if (FirstIllFormedUtf8(afterMark) == std::string_view::npos) {
+        LoadFromCSVText(afterMark, MaxRows);
+        return;
     }
     LoadFromCSVText(DecodeText(bytes), MaxRows);
 }

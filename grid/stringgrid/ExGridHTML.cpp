@@ -3,8 +3,10 @@
 #include "grid/foundation/ExUtil.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/HTMLSettings.h"
+#include "platform/core/Text.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/xml/XmlText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -26,21 +28,52 @@ std::string Lowered(std::string text) {
 }
 
 // Every line break, whatever its kind, shows as a break in the table.
-std::string BreaksToTags(std::string_view text) {
+std::string BreaksToTags(std::string_view text, std::string_view breakTag) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r') {
-            out += "<br>";
+            out += breakTag;
             if (i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
         } else if (text[i] == '\n') {
-            out += "<br>";
+            out += breakTag;
         } else {
             out += text[i];
         }
     }
     return out;
 }
+
+// The spelling of the mark-up: HTML as it always was, or XHTML, which is XML and so needs
+// lower-case names, valued attributes, closed empty elements and no entities beyond XML's own.
+struct THTMLSpelling {
+    bool XHTML = false;
+
+    std::string Name(std::string_view name) const {
+        return XHTML ? Lowered(std::string(name)) : std::string(name);
+    }
+    std::string_view Break() const { return XHTML ? "<br/>" : "<br>"; }
+    std::string_view Space() const { return XHTML ? "&#160;" : "&nbsp;"; }
+    std::string_view NoWrap() const { return XHTML ? " nowrap=\"nowrap\"" : " nowrap"; }
+    std::string Spaces(std::string_view text) const {
+        return XHTML ? ReplaceAll(text, " ", Space()) : SpacesToNbsp(text);
+    }
+    // Cell images: "<img src= ...>" closed as an empty element.
+    std::string Content(std::string content) const {
+        if (!XHTML)
+            return content;
+        for (size_t at = content.find("<img src= "); at != std::string::npos;
+             at = content.find("<img src= ", at)) {
+            content.replace(at, 10, "<img src=");
+            const size_t end = content.find('>', at);
+            if (end == std::string::npos)
+                break;
+            content.insert(end, "/");
+            at = end;
+        }
+        return ValidXmlCharacters(content);
+    }
+};
 
 bool IsBlank(std::string_view text) {
     return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
@@ -84,8 +117,9 @@ std::string TExStringGrid::MakeHTMLAnchors(const std::string& Text) const {
         label = URLFull ? Text : Text.substr(scheme + 3, 255);
     else
         return Text;
-    // The link is an attribute value: always quoted, its quotes and ampersands escaped.
-    return "<a href=" + Quoted(Text) + ">" + label + "</a>";
+    // The link is an attribute value: always quoted, its quotes and ampersands escaped; the
+    // label is text.
+    return "<a href=" + Quoted(Text) + ">" + EncodeEntities(label, false) + "</a>";
 }
 
 std::string TExStringGrid::CellStyleToCSS(TFont* AFont, TBrush* ABrush, TAlignment HA,
@@ -117,24 +151,26 @@ std::string TExStringGrid::CellStyleToCSS(TFont* AFont, TBrush* ABrush, TAlignme
 
 std::string TExStringGrid::SaveToHTMLString(const std::string& dir) {
     const THTMLSettings& settings = *FHTMLSettings;
+    const THTMLSpelling spell{settings.XHTML};
     std::string prolog;
     if (settings.XHTML) {
         prolog = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
                  "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"\r\n"
                  "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\r\n"
-                 "<HTML xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\" lang=\"en\">\r\n";
+                 "<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\" lang=\"en\">\r\n";
     }
     prolog += settings.PrefixTag;
 
     std::vector<std::string> lines;
-    std::string table = "<TABLE BORDER=\"" + std::to_string(settings.BorderSize) +
-                        "\" CELLSPACING=\"" + std::to_string(settings.CellSpacing) +
-                        "\" CELLPADDING=\"" + std::to_string(settings.CellPadding) + "\" ";
+    std::string table =
+        "<" + spell.Name("TABLE BORDER") + "=\"" + std::to_string(settings.BorderSize) + "\" " +
+        spell.Name("CELLSPACING") + "=\"" + std::to_string(settings.CellSpacing) + "\" " +
+        spell.Name("CELLPADDING") + "=\"" + std::to_string(settings.CellPadding) + "\" ";
     if (!settings.Summary.empty())
-        table += "SUMMARY=" + Quoted(settings.Summary) + " ";
+        table += spell.Name("SUMMARY") + "=" + Quoted(settings.Summary) + " ";
     if (!settings.TableStyle.empty())
         table += " " + settings.TableStyle + " ";
-    table += " WIDTH=\"" + std::to_string(settings.Width) + "%\">";
+    table += " " + spell.Name("WIDTH") + "=\"" + std::to_string(settings.Width) + "%\">";
     lines.push_back(table);
 
     const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
@@ -151,23 +187,30 @@ std::string TExStringGrid::SaveToHTMLString(const std::string& dir) {
             return {};
         return " width=\"" + std::to_string(widths->Items(index)) + "\"";
     };
+    // Plain text is escaped; a mark-up cell keeps its mark-up.
+    auto cellHTML = [&](const std::string& text, bool isHeader) {
+        if (GetTextKind(text, true) == tkHTML)
+            return MakeHTMLAnchors(BreaksToTags(text, spell.Break()));
+        const std::string anchored = MakeHTMLAnchors(text);
+        if (anchored != text)
+            return BreaksToTags(anchored, spell.Break());
+        std::string html =
+            EncodeEntities(text, !isHeader && settings.ConvertSpecialChars && !settings.XHTML);
+        if (!isHeader && settings.NonBreakingText)
+            html = spell.Spaces(html);
+        return BreaksToTags(html, spell.Break());
+    };
     auto writeRow = [&](int r, bool isHeader) {
-        lines.push_back("<TR>");
+        lines.push_back("<" + spell.Name("TR") + ">");
         for (int c = c0; c <= lastCol; ++c) {
             const int real = realOf(c);
             if (!IsBaseCell(real, r))
                 continue;
             std::string text;
             SaveCell(real, r, text);
-            if (!isHeader) {
-                if (settings.ConvertSpecialChars)
-                    text = EncodeEntities(text, true);
-                if (settings.NonBreakingText)
-                    text = SpacesToNbsp(text);
-            }
-            text = MakeHTMLAnchors(BreaksToTags(text));
+            text = cellHTML(text, isHeader);
             if (IsBlank(text))
-                text = "&nbsp;";
+                text = spell.Space();
             TFont font;
             TBrush brush;
             font.SetColor(NoExportColor);
@@ -186,23 +229,23 @@ std::string TExStringGrid::SaveToHTMLString(const std::string& dir) {
             if (fixedCell || r < FixedRows() || c < FixedCols())
                 brush.SetColor(FixedColor());
             std::string cell =
-                "<TD class=\"c" +
+                "<" + spell.Name("TD") + " class=\"c" +
                 std::to_string(classes.IndexOf(CellStyleToCSS(&font, &brush, ha, va))) + "\"";
             const TPoint span = IsMergedCell(real, r) ? CellSpan(real, r) : TPoint{0, 0};
             if (span.X > 0)
-                cell += " COLSPAN=\"" + std::to_string(span.X + 1) + "\"";
+                cell += " " + spell.Name("COLSPAN") + "=\"" + std::to_string(span.X + 1) + "\"";
             if (span.Y > 0)
-                cell += " ROWSPAN=\"" + std::to_string(span.Y + 1) + "\"";
+                cell += " " + spell.Name("ROWSPAN") + "=\"" + std::to_string(span.Y + 1) + "\"";
             if (!wordWrap)
-                cell += " nowrap";
+                cell += spell.NoWrap();
             if (isHeader)
                 cell += colWidth(c);
             else if (!header)
                 cell += colWidth(c - c0);
-            cell += ">" + HTMLCellContent(real, r, text, dir, imageNumber) + "</td>";
+            cell += ">" + spell.Content(HTMLCellContent(real, r, text, dir, imageNumber)) + "</td>";
             lines.push_back(cell);
         }
-        lines.push_back("</TR>");
+        lines.push_back("</" + spell.Name("TR") + ">");
     };
     if (header) {
         writeRow(0, true);
@@ -214,11 +257,11 @@ std::string TExStringGrid::SaveToHTMLString(const std::string& dir) {
         writeRow(r, false);
     }
     ExportNotification(esExportDone, -1);
-    lines.push_back("</TABLE>");
+    lines.push_back("</" + spell.Name("TABLE") + ">");
     if (!settings.SuffixTag.empty())
         lines.push_back(settings.SuffixTag);
     if (settings.XHTML)
-        lines.push_back("</HTML>");
+        lines.push_back("</html>");
 
     std::string html = prolog + classes.StyleBlock();
     for (const std::string& line : lines)

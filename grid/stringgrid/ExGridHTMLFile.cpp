@@ -41,7 +41,8 @@ void TExStringGrid::WriteHTMLFile(const std::string& FileName, bool Append, bool
             // An unreadable file is replaced by the new table.
         }
     }
-    if (text.empty())
+    // An XHTML document says its encoding in its XML declaration, which must come first.
+    if (text.empty() && !FHTMLSettings->XHTML)
         text += CharsetLine;
     text += FileLines(FHTMLSettings->HeaderFile);
     text += SaveToHTMLString(ForwardSlashes(ExtractFilePath(FileName)));

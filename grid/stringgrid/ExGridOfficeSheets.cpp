@@ -35,11 +35,13 @@ TCellRange UsedRangeOf(const std::string& address) {
 }
 
 // A cell as the grid shows it; a date in the user's short date format, with the long time
-// when it has a time of day.
+// when it has a time of day. A time without a date (day 0) is the time alone.
 std::string CellText(const TSheetValue& value) {
     if (value.Kind != TSheetValue::skDate || !IsValidDateTime(value.Number))
         return value.Text;
     const TFormatSettings settings = CurrentFormatSettings();
+    if (value.Number >= 0 && value.Number < 1)
+        return TimeToText(value.Number, settings);
     std::string text = DateToText(value.Number, settings);
     if (value.Number != std::floor(value.Number))
         text += " " + TimeToText(value.Number, settings);

@@ -150,6 +150,9 @@ std::vector<TVisualEntry> VisualEntries() {
         [](TGrid& g, TColor c) { g.URLColor = c; }));
     e.push_back(Switch(
         "URLShow", [](TGrid& g) { return g.URLShow; }, [](TGrid& g, bool b) { g.URLShow = b; }));
+    e.push_back(Switch(
+        "URLShowInText", [](TGrid& g) { return g.URLShowInText; },
+        [](TGrid& g, bool b) { g.URLShowInText = b; }));
     e.push_back(Colour(
         "ScrollColor", [](TGrid& g) { return g.ScrollColor; },
         [](TGrid& g, TColor c) { g.SetScrollColor(c); }));
@@ -205,7 +208,8 @@ std::vector<TVisualEntry> VisualEntries() {
         "ControlLook.CommentColor", [](TGrid& g) { return g.ControlLook()->CommentColor(); },
         [](TGrid& g, TColor c) { g.ControlLook()->SetCommentColor(c); }));
     e.push_back(Choice(
-        "ControlLook.ControlStyle", {"csClassic", "csFlat", "csTheme", "csWinXP", "csMetro"},
+        "ControlLook.ControlStyle",
+        {"csClassic", "csFlat", "csTheme", "csWinXP", "csMetro", "csBorland", "csULK", "csGlyph"},
         [](TGrid& g) { return static_cast<int>(g.ControlLook()->ControlStyle); },
         [](TGrid& g, int n) {
             g.ControlLook()->ControlStyle = static_cast<TGridControlStyle>(n);
@@ -282,6 +286,12 @@ std::vector<TVisualEntry> VisualEntries() {
     e.push_back(Colour(
         "GridFixedLineColor", [](TGrid& g) { return g.GridFixedLineColor(); },
         [](TGrid& g, TColor c) { g.SetGridFixedLineColor(c); }));
+    e.push_back(Integer(
+        "BackGround.Top", INT_MIN, INT_MAX, [](TGrid& g) { return g.BackGround()->Top; },
+        [](TGrid& g, int n) { g.BackGround()->Top = n; }));
+    e.push_back(Integer(
+        "BackGround.Left", INT_MIN, INT_MAX, [](TGrid& g) { return g.BackGround()->Left; },
+        [](TGrid& g, int n) { g.BackGround()->Left = n; }));
     e.push_back(Choice(
         "BackGround.Display", {"bdTile", "bdFixed", "bdGradientHorz", "bdGradientVert"},
         [](TGrid& g) { return static_cast<int>(g.BackGround()->Display); },
@@ -290,6 +300,9 @@ std::vector<TVisualEntry> VisualEntries() {
         "BackGround.Cells", {"bcNormal", "bcFixed", "bcAll"},
         [](TGrid& g) { return static_cast<int>(g.BackGround()->Cells); },
         [](TGrid& g, int n) { g.BackGround()->Cells = static_cast<TBackGroundCells>(n); }));
+    e.push_back(Colour(
+        "BackGround.Color", [](TGrid& g) { return g.BackGround()->Color; },
+        [](TGrid& g, TColor c) { g.BackGround()->Color = c; }));
     e.push_back(Colour(
         "BackGround.ColorTo", [](TGrid& g) { return g.BackGround()->ColorTo; },
         [](TGrid& g, TColor c) { g.BackGround()->ColorTo = c; }));
@@ -330,8 +343,10 @@ std::string FormatValue(const TVisualEntry& Entry, const TVisualValue& Value) {
 
 // The value a line gives the entry; nullopt leaves the setting as it is. A present text is
 // Text; an absent one is nullopt.
+// A choice none of whose names matches is skipped and its line added to Skipped.
 std::optional<TVisualValue> ParseValue(const TVisualEntry& Entry,
-                                       const std::optional<std::string>& Text) {
+                                       const std::optional<std::string>& Text,
+                                       std::vector<std::string>& Skipped) {
     switch (Entry.Kind) {
     case TValueKind::Colour: {
         // A colour left out is no colour.
@@ -377,7 +392,8 @@ std::optional<TVisualValue> ParseValue(const TVisualEntry& Entry,
         for (size_t n = 0; n < Entry.Choices.size(); ++n)
             if (!Entry.Choices[n].empty() && SameText(*Text, Entry.Choices[n]))
                 return TVisualValue{static_cast<int>(n), {}};
-        Refuse(Entry, "\"" + *Text + "\" is none of its values");
+        Skipped.push_back(Entry.Name + "=" + *Text);
+        return std::nullopt;
     }
     return std::nullopt;
 }
@@ -407,14 +423,16 @@ std::string TExStringGrid::VisualPropsText() {
     return text;
 }
 
-void TExStringGrid::ApplyVisualPropsText(std::string_view Text) {
+std::vector<std::string> TExStringGrid::ApplyVisualPropsText(std::string_view Text) {
     const std::map<std::string, std::string> lines = ReadLines(Text);
     const std::vector<TVisualEntry> entries = VisualEntries();
     std::vector<std::optional<TVisualValue>> values;
+    std::vector<std::string> skipped;
     for (const TVisualEntry& entry : entries) {
         const auto line = lines.find(LowerCase(entry.Name));
         values.push_back(ParseValue(
-            entry, line == lines.end() ? std::nullopt : std::optional<std::string>(line->second)));
+            entry, line == lines.end() ? std::nullopt : std::optional<std::string>(line->second),
+            skipped));
     }
     // A look sets many of the other colours: it goes first, so that the colours the file
     // holds are the ones that stay.
@@ -430,10 +448,11 @@ void TExStringGrid::ApplyVisualPropsText(std::string_view Text) {
             entries[n].Set(*this, *values[n]);
     EndUpdate();
     Invalidate();
+    return skipped;
 }
 
 void TExStringGrid::SaveVisualProps(const std::string& FileName) {
-    const std::string text = Utf8ToAnsi(VisualPropsText());
+    const std::string text = EncodeTextWithoutLoss(VisualPropsText(), TTextEncoding::Ansi);
     try {
         WriteFileAtomic(FileName, text);
     } catch (const EFileError&) {
@@ -441,7 +460,7 @@ void TExStringGrid::SaveVisualProps(const std::string& FileName) {
     }
 }
 
-void TExStringGrid::LoadVisualProps(const std::string& FileName) {
+std::vector<std::string> TExStringGrid::LoadVisualProps(const std::string& FileName) {
     std::string bytes;
     try {
         bytes = ReadFileBytes(FileName);
@@ -449,7 +468,7 @@ void TExStringGrid::LoadVisualProps(const std::string& FileName) {
         throw Exception("Cannot open file " + FileName);
     }
     try {
-        ApplyVisualPropsText(AnsiToUtf8(bytes));
+        return ApplyVisualPropsText(DecodeText(bytes));
     } catch (const Exception& error) {
         throw Exception(std::string(error.what()) + " in " + FileName);
     }

@@ -106,7 +106,6 @@ void TExStringGrid::RunPrint(const TGridRect& Gridrect, bool SelectedOnly) {
 void TExStringGrid::RunPrintPreview(TCanvas* Canvas, const TRect& Displayrect, bool SelectedOnly,
                                     const TGridRect& Gridrect) {
     ExportNotification(esExportStart, -1);
-    const int previewFrom = FPrintPageFrom, previewTo = FPrintPageTo;
     FPrintPass = std::make_unique<TPrintPass>();
     FPrintPass->Rect = Gridrect;
     FPrintPass->PageRect = Displayrect;
@@ -120,8 +119,8 @@ void TExStringGrid::RunPrintPreview(TCanvas* Canvas, const TRect& Displayrect, b
         if (fromPage > 0 && toPage > 0 && toPage >= fromPage) {
             // The pages shown are those PreviewPage chose unless the handler chose others.
             const bool handlerChose = fromPage != 1 || toPage != pages;
-            FPrintPageFrom = handlerChose ? fromPage : previewFrom;
-            FPrintPageTo = handlerChose ? toPage : previewTo;
+            FPrintPageFrom = handlerChose ? fromPage : FPreviewPage;
+            FPrintPageTo = handlerChose ? toPage : FPreviewPage;
             FPrintPass->PageRect = Displayrect;
             PrintPages(Canvas, ppmDrawPreview, pages, SelectedOnly);
         }
@@ -135,6 +134,7 @@ void TExStringGrid::RunPrintPreview(TCanvas* Canvas, const TRect& Displayrect, b
 }
 
 void TExStringGrid::SetPreviewPage(int Value) {
+    FPreviewPage = Value;
     FPrintPageFrom = Value;
     FPrintPageTo = Value;
 }

@@ -156,7 +156,8 @@ void TExStringGrid::SaveToFile(const std::string& FileName, bool Unicode) {
         FireFileProgress(r, SaveRowCount() - 1, lastProgress);
     }
     ExportNotification(esExportDone, -1);
-    WriteFileAtomic(FileName, Unicode ? "\xFF\xFE" + Utf16LEBytes(text) : Utf8ToAnsi(text));
+    WriteFileAtomic(FileName, EncodeTextWithoutLoss(text, Unicode ? TTextEncoding::Utf16LE
+                                                                  : TTextEncoding::Ansi));
 }
 
 void TExStringGrid::LoadFromFile(const std::string& FileName) {

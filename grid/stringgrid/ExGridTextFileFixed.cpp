@@ -67,7 +67,7 @@ void TExStringGrid::SaveToFixed(const std::string& FileName, TIntList* positions
     }
     ExportNotification(esExportDone, -1);
     try {
-        WriteFileAtomic(FileName, Utf8ToAnsi(text));
+        WriteFileAtomic(FileName, EncodeTextWithoutLoss(text, TTextEncoding::Ansi));
     } catch (const Exception&) {
         throw ROvoVariRodev("Cannot Create file " + FileName);
     }

@@ -1,8 +1,10 @@
 // XML records of the grid: one element per row, one element per cell.
+#include "grid/stringgrid/EmptyCellQuotes.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/core/Files.h"
 #include "platform/core/StringList.h"
 #include "platform/core/Utf8.h"
+#include "platform/xml/XmlText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,11 +12,12 @@
 
 namespace {
 
-// A CR is written as a reference: XML readers turn a raw CR (and CR LF) into LF.
+// A CR is written as a reference: XML readers turn a raw CR (and CR LF) into LF. Characters
+// XML cannot hold at all are replaced.
 std::string EscapedXMLText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) {
+    for (char c : ValidXmlCharacters(text)) {
         switch (c) {
         case '&':
             out += "&amp;";
@@ -82,8 +85,8 @@ std::string TExStringGrid::SaveToXMLText(const std::string& ListDescr,
             SaveCell(c, r, value);
             if (value.empty() && !ExportEmptyCells)
                 continue;
-            if (value.empty() && QuoteEmptyCells)
-                value = "\"\"";
+            if (QuoteEmptyCells)
+                value = QuotedEmptyCell(value);
             const int field = b - startCol;
             const std::string name = FieldDescr && field < FieldDescr->Count()
                                          ? (*FieldDescr)[field]

@@ -1,4 +1,5 @@
 // Reading XML records into the grid: elements and attributes fill the cells in document order.
+#include "grid/stringgrid/EmptyCellQuotes.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
@@ -90,8 +91,8 @@ struct TXMLRecordReader {
         }
         // The parser's text is the value: references are decoded once, by the parser.
         std::string value = node.Text();
-        if (Grid.QuoteEmptyCells && value == "\"\"")
-            value.clear();
+        if (Grid.QuoteEmptyCells)
+            value = UnquotedEmptyCell(value);
         Write(value, node.NodeName(), LoadFieldDescr);
     }
 };

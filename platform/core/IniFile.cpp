@@ -4,6 +4,7 @@
 #include "platform/core/Files.h"
 #include "platform/core/IntegerConversion.h"
 #include "platform/core/Text.h"
+#include "platform/core/TextFile.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -55,10 +56,10 @@ TIniFile::TIniFile(std::string FileName) : FFileName(std::move(FileName)) {
         SetText(ReadFileBytes(FFileName));
 }
 
-void TIniFile::SetText(std::string_view Text) {
+void TIniFile::SetText(std::string_view Bytes) {
     FSections.assign(1, TSection{});
-    if (Text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark)
-        Text.remove_prefix(Utf8ByteOrderMark.size());
+    // Decoding drops one leading byte-order mark.
+    const std::string Text = DecodeText(Bytes);
     TSection* current = &FSections.front();
     for (std::string_view raw : SplitLines(Text)) {
         const std::string line = Trim(raw);

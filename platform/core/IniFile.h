@@ -39,9 +39,10 @@ public:
     void EraseSection(std::string_view Section);
     void DeleteKey(std::string_view Section, std::string_view Ident);
 
-    // The file's text as it would be written, and the same parse as the constructor's.
+    // The file's text as it would be written (UTF-8), and the same parse as the constructor's
+    // (the file's bytes, decoded as every text file is: see TextFile.h).
     std::string Text() const;
-    void SetText(std::string_view Text);
+    void SetText(std::string_view Bytes);
 
     // Writes the text atomically (the previous file survives a failed write), creating missing
     // folders; throws EFileError.

@@ -8,40 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-
-TTextEncoding EncodingOf(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        return TTextEncoding::Utf8Bom;
-    if (bytes.starts_with("\xFF\xFE"))
-        return TTextEncoding::Utf16LE;
-    // Big-endian files are saved little-endian: same text, the platform's native order.
-    if (bytes.starts_with("\xFE\xFF"))
-        return TTextEncoding::Utf16LE;
-    return TTextEncoding::Ansi;
-}
-
-std::string Encode(const std::string& utf8, TTextEncoding encoding) {
-    switch (encoding) {
-    case TTextEncoding::Ansi:
-        return Utf8ToAnsi(utf8);
-    case TTextEncoding::Utf8:
-        return utf8;
-    case TTextEncoding::Utf8Bom:
-        return "\xEF\xBB\xBF" + utf8;
-    case TTextEncoding::Utf16LE:
-        break;
-    }
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t unit : Utf8ToUtf16(utf8)) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
-
-} // namespace
-
 int TStringList::Add(std::string_view line) {
     if (!FSorted) {
         FItems.emplace_back(line);
@@ -108,32 +74,28 @@ void TStringList::SetText(std::string_view text) {
 void TStringList::LoadFromFile(const std::string& path) {
     const std::string bytes = ReadFileBytes(path);
     SetText(DecodeText(bytes));
-    FEncoding = EncodingOf(bytes);
+    FEncoding = TextEncodingOf(bytes);
     FHasEncoding = true;
 }
 
 void TStringList::SaveToFile(const std::string& path) const {
-    const TTextEncoding encoding = FHasEncoding ? FEncoding : TTextEncoding::Ansi;
-    if (encoding != TTextEncoding::Ansi) {
-        SaveToFile(path, encoding);
-        return;
-    }
     // A line the code page cannot hold (one added after an ANSI file was loaded too) would be
     // saved as '?'; such a list goes out as UTF-8 with a mark instead.
-    std::string text;
-    for (const std::string& line : FItems)
-        text += line;
-    const bool fitsAnsi = AnsiToUtf8(Utf8ToAnsi(text)) == text;
-    SaveToFile(path, fitsAnsi ? TTextEncoding::Ansi : TTextEncoding::Utf8Bom);
+    WriteFileAtomic(
+        path, EncodeTextWithoutLoss(LinesText(), FHasEncoding ? FEncoding : TTextEncoding::Ansi));
 }
 
 void TStringList::SaveToFile(const std::string& path, TTextEncoding encoding) const {
+    WriteFileAtomic(path, EncodeText(LinesText(), encoding));
+}
+
+std::string TStringList::LinesText() const {
     std::string text;
     for (const std::string& line : FItems) {
         text += line;
         text += "\r\n";
     }
-    WriteFileAtomic(path, Encode(text, encoding));
+    return text;
 }
 
 void TStringList::SetSorted(bool sorted) {

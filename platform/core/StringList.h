@@ -1,11 +1,10 @@
 #pragma once
 
+#include "platform/core/TextFile.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Encodings a string list can be saved in.
-enum class TTextEncoding { Ansi, Utf8, Utf8Bom, Utf16LE };
 
 // An ordered list of text lines.
 class TStringList {
@@ -30,11 +29,11 @@ public:
     // Splits at "\n", "\r\n" or "\r"; a final line break adds no empty line.
     void SetText(std::string_view text);
 
-    // Byte-order-mark aware (see ReadTextFile); remembers the encoding found.
+    // Decoded as ReadTextFile does; remembers the encoding found.
     void LoadFromFile(const std::string& path);
     // Every line ended by CR LF, written atomically, in the encoding of the last load; without
-    // one, or when a Windows-1252 file was loaded, Windows-1252 when every character fits, else
-    // UTF-8 with a byte-order mark, so that nothing is lost and the file reads back the same.
+    // one, or when a Windows-1252 file was loaded, as EncodeTextWithoutLoss writes it, so that
+    // nothing is lost and the file reads back the same.
     void SaveToFile(const std::string& path) const;
     void SaveToFile(const std::string& path, TTextEncoding encoding) const;
 
@@ -47,6 +46,8 @@ public:
     std::vector<std::string>::const_iterator end() const { return FItems.end(); }
 
 private:
+    // Every line ended by CR LF.
+    std::string LinesText() const;
     bool Less(const std::string& a, const std::string& b) const;
     bool Same(std::string_view a, std::string_view b) const;
     void Sort();

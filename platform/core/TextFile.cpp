@@ -20,16 +20,64 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
     return units;
 }
 
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view Utf16LEMark = "\xFF\xFE";
+constexpr std::string_view Utf16BEMark = "\xFE\xFF";
+
+bool IsUtf8WithoutMark(std::string_view bytes) {
+    return FirstIllFormedUtf8(bytes) == std::string_view::npos;
+}
+
 } // namespace
 
+TTextEncoding TextEncodingOf(std::string_view bytes) {
+    if (bytes.starts_with(Utf8Mark))
+        return TTextEncoding::Utf8Bom;
+    // Big-endian files are written back little-endian: same text, the platform's native order.
+    if (bytes.starts_with(Utf16LEMark) || bytes.starts_with(Utf16BEMark))
+        return TTextEncoding::Utf16LE;
+    return IsUtf8WithoutMark(bytes) ? TTextEncoding::Utf8 : TTextEncoding::Ansi;
+}
+
 std::string DecodeText(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        return ReplaceInvalidUtf8(bytes.substr(3));
-    if (bytes.starts_with("\xFF\xFE"))
+    if (bytes.starts_with(Utf8Mark))
+        return ReplaceInvalidUtf8(bytes.substr(Utf8Mark.size()));
+    if (bytes.starts_with(Utf16LEMark))
         return Utf16ToUtf8(DecodeUtf16(bytes.substr(2), false));
-    if (bytes.starts_with("\xFE\xFF"))
+    if (bytes.starts_with(Utf16BEMark))
         return Utf16ToUtf8(DecodeUtf16(bytes.substr(2), true));
+    if (IsUtf8WithoutMark(bytes))
+        return std::string(bytes);
     return AnsiToUtf8(bytes);
+}
+
+std::string EncodeText(std::string_view utf8, TTextEncoding encoding) {
+    switch (encoding) {
+    case TTextEncoding::Ansi:
+        return Utf8ToAnsi(utf8);
+    case TTextEncoding::Utf8:
+        return ReplaceInvalidUtf8(utf8);
+    case TTextEncoding::Utf8Bom:
+        return std::string(Utf8Mark) + ReplaceInvalidUtf8(utf8);
+    case TTextEncoding::Utf16LE:
+        break;
+    }
+    std::string bytes(Utf16LEMark);
+    for (const char16_t unit : Utf8ToUtf16(utf8)) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+std::string EncodeTextWithoutLoss(std::string_view utf8, TTextEncoding encoding) {
+    if (encoding == TTextEncoding::Ansi) {
+        std::string ansi = Utf8ToAnsi(utf8);
+        if (DecodeText(ansi) == utf8)
+            return ansi;
+        encoding = TTextEncoding::Utf8Bom;
+    }
+    return EncodeText(utf8, encoding);
 }
 
 std::string ReadTextFile(const std::string& path) {

@@ -19,11 +19,6 @@ std::string Two_Digits(int value) {
     return value >= 0 && value < 10 ? "0" + IntToStr(value) : IntToStr(value);
 }
 
-int Whole_Number_Or(std::string_view text, int fallback) {
-    int32_t value = 0;
-    return TryStrToInt(Trim(text), value) ? value : fallback;
-}
-
 bool Load_Table_File(const std::string& path, TXMLDocument& xml) {
     if (!FileExists(path))
         return false;

@@ -18,10 +18,6 @@ TFileStamp File_Stamp_Now();
 // "07", "12": two digits at least.
 std::string Two_Digits(int value);
 
-// A cell text as a whole number, decimal or hexadecimal after "$" or "0x", blanks around it
-// ignored; `fallback` when it is not one.
-int Whole_Number_Or(std::string_view text, int fallback);
-
 // The table file loaded, or false when it does not exist. A file that is not well-formed XML
 // throws Exception naming it.
 bool Load_Table_File(const std::string& path, TXMLDocument& xml);

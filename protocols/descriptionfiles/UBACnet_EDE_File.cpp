@@ -88,7 +88,7 @@ void EDE_Read_ParGen(const std::string& parGenFile, TEdeRun& run) {
         return;
     const TXmlNode root = xml.DocumentElement();
     std::string text;
-    const int type = Read_Element_Text(root, "BACnet_Type", text) ? Whole_Number_Or(text, 0) : 0;
+    const int type = Read_Element_Text(root, "BACnet_Type", text) ? StrToIntDef(text, 0) : 0;
     if (Read_Element_Text(root, type == 1 ? "BACnet_Ser_DEV_IDE" : "BACnet_DEV_IDE", text))
         run.Device_Instance = text;
     run.Long_Names = Read_Element_Text(root, "BACnet_Desc_Chars_Limit", text) && text == "1";

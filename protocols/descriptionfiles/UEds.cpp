@@ -214,8 +214,7 @@ std::vector<TEdsPdo> Read_Pdo_Section(const TXMLDocument& xml, std::string_view 
     std::vector<TEdsPdo> pdos;
     for (const TTableFileRow& row : Read_Table_File_Rows(xml, section, {"COB-ID", "Dimension"},
                                                          std::numeric_limits<size_t>::max()))
-        pdos.push_back(
-            {Whole_Number_Or(row[0].value_or(""), 0), Whole_Number_Or(row[1].value_or(""), 8)});
+        pdos.push_back({StrToIntDef(row[0].value_or(""), 0), StrToIntDef(row[1].value_or(""), 8)});
     return pdos;
 }
 
@@ -264,10 +263,10 @@ void EDS_Read_SDO_Server(const std::string& sdoServerFile, TEdsTables& tables) {
         for (const TTableFileRow& row :
              Read_Table_File_Rows(xml, section, {"Index", "SubIndex", "NByte"},
                                   std::numeric_limits<size_t>::max())) {
-            const int index = Whole_Number_Or(row[0].value_or(""), 0);
+            const int index = StrToIntDef(row[0].value_or(""), 0);
             SDO_Sub_Type entry;
-            entry.Sub = static_cast<uint8_t>(Whole_Number_Or(row[1].value_or(""), 0));
-            entry.Quantity = static_cast<uint8_t>(Whole_Number_Or(row[2].value_or(""), 0));
+            entry.Sub = static_cast<uint8_t>(StrToIntDef(row[1].value_or(""), 0));
+            entry.Quantity = static_cast<uint8_t>(StrToIntDef(row[2].value_or(""), 0));
             entry.Readonly = readonly;
             Add_Sdo_Object(tables, index, entry);
         }

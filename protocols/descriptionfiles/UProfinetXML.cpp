@@ -15,7 +15,7 @@ constexpr std::string_view Gsdml_Namespace = "http://www.profibus.com/GSDML/2003
 
 int Length_Or_Default(const TXmlNode& root, std::string_view name) {
     std::string text;
-    return Read_Element_Text(root, name, text) ? Whole_Number_Or(text, 512) : 512;
+    return Read_Element_Text(root, name, text) ? StrToIntDef(text, 512) : 512;
 }
 
 using TTextPair = std::pair<std::string_view, std::string_view>;

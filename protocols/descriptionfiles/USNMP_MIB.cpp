@@ -20,7 +20,7 @@ std::vector<TMibEntry> Read_Section(const TXMLDocument& xml, std::string_view se
     std::vector<TMibEntry> entries;
     for (const TTableFileRow& row :
          Read_Table_File_Rows(xml, section, {"Enable", "Description", "Type"}, SIZE_MAX)) {
-        if (UpperCase(row[0].value_or("")) != "Y")
+        if (!Is_Ticked_Text(row[0].value_or("")))
             continue;
         if (entries.size() == MIB_Max_Entries)
             break;
@@ -48,6 +48,9 @@ public:
             FTaken.insert("bufferoutblk" + IntToStr(k));
         }
     }
+
+    // A name given by the writer whatever the descriptions say.
+    void Reserve(const std::string& name) { FTaken.insert(name); }
 
     std::string Name(const std::string& description, const std::string& numbered) {
         std::string name = MIB_Identifier(description);
@@ -159,6 +162,9 @@ std::vector<std::string> MIB_Lines(const TMibEntries& entries) {
         "DESCRIPTION \"\" ::= { data 3}",
         "bufferin OBJECT IDENTIFIER::= { data 4 }"};
     TMibNames names;
+    // Every notification is named trapvalN: no object may take one of those names.
+    for (size_t i = 0; i < entries.Read.size(); ++i)
+        names.Reserve("trapval" + IntToStr(i + 1));
     Add_Blocks(lines, "bufferin", "read-only");
     lines.push_back(" bufferinval OBJECT IDENTIFIER::= { bufferin 9 }");
     const std::vector<std::string> readNames =

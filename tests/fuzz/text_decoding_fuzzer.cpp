@@ -21,6 +21,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(IsValidUtf8(decoded));
     if (HasUtf8Mark(bytes))
         FUZZ_CHECK(decoded == repaired.substr(3));
+    // Without a mark, well-formed UTF-8 is UTF-8.
+    if (TextEncodingOf(bytes) == TTextEncoding::Utf8)
+        FUZZ_CHECK(decoded == bytes);
+
+    // What a writer puts out in the encoding it was read in, or the lossless ANSI form, reads
+    // back the same (UTF-8 without a mark cannot start with the mark's character).
+    FUZZ_CHECK(DecodeText(EncodeTextWithoutLoss(decoded, TTextEncoding::Ansi)) == decoded);
+    for (const TTextEncoding encoding :
+         {TTextEncoding::Utf8, TTextEncoding::Utf8Bom, TTextEncoding::Utf16LE})
+        if (encoding != TTextEncoding::Utf8 || !HasUtf8Mark(decoded))
+            FUZZ_CHECK(DecodeText(EncodeText(decoded, encoding)) == decoded);
 
     // Every Windows-1252 byte has a character, and it converts back to the same byte.
     const std::string utf8 = AnsiToUtf8(bytes);

@@ -134,6 +134,9 @@ TEST(LanguageFileTest, FilesAreReadInTheEncodingTheirByteOrderMarkNames) {
         {"UTF-16 BE", Utf16Bytes(text, true)},
         {"Windows-1252 without a mark", "STR9 = \xB6"
                                         "Caf\xE9 \xB6\r\nSTR10 = Se\xF1or\r\n"},
+        // As written on Linux: UTF-8 with no mark.
+        {"UTF-8 without a mark", "STR9 = \xC2\xB6"
+                                 "Caf\xC3\xA9 \xC2\xB6\r\nSTR10 = Se\xC3\xB1or\r\n"},
     };
     const TTempFolder folder;
     for (const EncodingCase& c : cases) {

@@ -1,5 +1,6 @@
 #include "grid/foundation/ExUtil.h"
 #include "platform/core/StringList.h"
+#include "platform/ui/Colors.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,9 @@ TEST(ExUtilText, SmallHelpers) {
     EXPECT_EQ(CountLines("a\rb\rc", true), 3);
     EXPECT_EQ(CountLines("a\rb\rc", false), 1);
     EXPECT_EQ(ColorToHex(RGB(0x12, 0xAB, 0xFF)), "12ABFF");
+    const TColor window = ColorToRGB(clWindow);
+    EXPECT_EQ(ColorToHex(clWindow), ColorToHex(window));
+    EXPECT_NE(ColorToHex(clWindow), "050000");
 }
 
 TEST(ExUtilText, NameCase) {

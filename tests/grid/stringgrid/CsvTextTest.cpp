@@ -134,8 +134,9 @@ TEST(CsvRecords, ReadsLinesAsTheyComeFromOtherPrograms) {
         std::vector<TCsvRecord> Records;
     };
     const Case cases[] = {
-        {"a,b,\r\n", {{"a", "b"}}},    // a trailing delimiter adds no field
-        {"  \"q\",x", {{"q", "x"}}},   // blanks before a quote are layout
+        {"a,b,\r\n", {{"a", "b"}}},                          // a trailing delimiter adds no field
+        {"  \"q\",x", {{"q", "x"}}},                         // blanks before a quote are layout
+        {" lead,  , x ,  ", {{" lead", "  ", " x ", "  "}}}, // unquoted fields keep their blanks
         {"\"q\"junk,x", {{"q", "x"}}}, // text after the closing quote is dropped
         {"a\nb\rc\r\nd", {{"a"}, {"b"}, {"c"}, {"d"}}},
         {"\"multi\r\nline\",z\n", {{"multi\r\nline", "z"}}},

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace {
@@ -147,6 +148,54 @@ TEST_F(ExGridCsv, AppendAddsRowsAfterTheFile) {
     target.LoadFromCSV(file);
     EXPECT_EQ(target.RowCount(), 2);
     EXPECT_EQ(target.Cells(1, 1), "q");
+}
+
+// Files other programs write: UTF-8 without a mark is UTF-8, anything else that is no UTF-8
+// is Windows-1252. Appending keeps the existing lines as they were and the file's encoding.
+TEST_F(ExGridCsv, TextWithoutAMarkIsUtf8UnlessItCannotBe) {
+    struct Case {
+        const char* Name;
+        std::string Bytes;
+    };
+    const std::vector<Case> cases = {
+        {"utf8", "J\xC3\xBCrgen,K\xC3\xB6ln\r\n"},
+        {"windows-1252", "J\xFCrgen,K\xF6ln\r\n"},
+        {"utf8 mark", "\xEF\xBB\xBFJ\xC3\xBCrgen,K\xC3\xB6ln\r\n"},
+    };
+    for (const Case& c : cases) {
+        for (const bool unicode : {false, true}) {
+            SCOPED_TRACE(std::string(c.Name) + (unicode ? " unicode" : " ansi"));
+            const std::string file = File("names.csv");
+            { std::ofstream(file, std::ios::binary) << c.Bytes; }
+            TTestExGrid grid(nullptr);
+            grid.LoadFromCSV(file);
+            EXPECT_EQ(grid.Cells(0, 0), "Jürgen");
+            EXPECT_EQ(grid.Cells(1, 0), "Köln");
+            grid.SetCells(0, 0, "Grüße");
+            grid.AppendToCSV(file, unicode);
+            const std::string bytes = ReadFileBytes(file);
+            if (!unicode && c.Name == std::string("utf8")) {
+                EXPECT_TRUE(bytes.starts_with("J\xC3\xBCrgen")) << bytes;
+            }
+            TTestExGrid again(nullptr);
+            again.LoadFromCSV(file);
+            ASSERT_EQ(again.RowCount(), 2);
+            EXPECT_EQ(again.Cells(0, 0), "Jürgen");
+            EXPECT_EQ(again.Cells(1, 0), "Köln");
+            EXPECT_EQ(again.Cells(0, 1), "Grüße");
+            EXPECT_EQ(again.Cells(1, 1), "Köln");
+        }
+    }
+}
+
+// An unquoted field keeps its blanks, as other programs write it.
+TEST_F(ExGridCsv, UnquotedFieldsKeepTheirBlanks) {
+    TTestExGrid grid(nullptr);
+    grid.LoadFromCSVText(" lead,  ,trail , \"q\"\r\n");
+    EXPECT_EQ(grid.Cells(0, 0), " lead");
+    EXPECT_EQ(grid.Cells(1, 0), "  ");
+    EXPECT_EQ(grid.Cells(2, 0), "trail ");
+    EXPECT_EQ(grid.Cells(3, 0), "q");
 }
 
 TEST_F(ExGridCsv, DamagedOrEmptyInputChangesNothing) {

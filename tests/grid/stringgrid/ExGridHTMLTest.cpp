@@ -1,9 +1,14 @@
 // The HTML table export, checked against our expectations and against an independent reader.
 #include "ExGridTestGrid.h"
 
+#include "grid/foundation/ExUtil.h"
 #include "grid/stringgrid/CsvText.h"
 #include "grid/stringgrid/HTMLSettings.h"
 #include "platform/core/Files.h"
+#include "platform/core/TextFile.h"
+#include "platform/ui/Colors.h"
+#include "platform/ui/Font.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -61,11 +66,81 @@ TEST_F(ExGridHTML, AttributeValuesAreAlwaysQuotedAndEscaped) {
     Grid.SetCells(0, 1, "mailto:me@host");
     Grid.HTMLSettings()->Summary = "x\" onload=\"y";
     const std::string html = Grid.SaveToHTMLString();
-    EXPECT_NE(html.find("<a href=\"http://host/a?b=1&amp;c=&quot;2&quot;\">host/a?b=1&c=\"2\"</a>"),
+    EXPECT_NE(html.find("<a href=\"http://host/a?b=1&amp;c=&quot;2&quot;\">"
+                        "host/a?b=1&amp;c=&quot;2&quot;</a>"),
               std::string::npos)
         << html;
     EXPECT_NE(html.find("<a href=\"mailto:me@host\">me@host</a>"), std::string::npos);
     EXPECT_NE(html.find("SUMMARY=\"x&quot; onload=&quot;y\""), std::string::npos);
+}
+
+// Plain text reads back as itself; a cell written in mark-up keeps its mark-up.
+TEST_F(ExGridHTML, PlainTextIsEscapedAndMarkUpIsKept) {
+    Grid.SetColCount(2);
+    Grid.SetRowCount(1);
+    Grid.SetCells(0, 0, "a<b & c>d");
+    Grid.SetCells(1, 0, "<b>bold</b> & more");
+    const std::string html = Grid.SaveToHTMLString();
+    EXPECT_NE(html.find(">a&lt;b &amp; c&gt;d</td>"), std::string::npos) << html;
+    EXPECT_NE(html.find("><b>bold</b> & more</td>"), std::string::npos) << html;
+}
+
+// A default grid's system colours go out as the RGB colours they stand for.
+TEST_F(ExGridHTML, SystemColoursAreWrittenResolved) {
+    Grid.SetColCount(1);
+    Grid.SetRowCount(1);
+    Grid.SetCells(0, 0, "x");
+    Grid.SetColor(clWindow);
+    Grid.Font()->SetColor(clWindowText);
+    const std::string html = Grid.SaveToHTMLString();
+    EXPECT_EQ(html.find("#050000"), std::string::npos) << html;
+    EXPECT_EQ(html.find("#080000"), std::string::npos) << html;
+    EXPECT_NE(html.find("color: #" + ColorToHex(ColorToRGB(clWindowText))), std::string::npos)
+        << html;
+}
+
+// Appending keeps what the file held, in whichever encoding it was written.
+TEST_F(ExGridHTML, AppendsKeepTheEarlierContent) {
+    TTempFolder folder;
+    Grid.SetColCount(1);
+    Grid.SetRowCount(1);
+    Grid.SetCells(0, 0, "Grüße");
+    for (const bool unicode : {false, true}) {
+        const std::string file = folder.File(unicode ? "u.html" : "a.html");
+        Grid.SaveToHTML(file, false, unicode);
+        Grid.AppendToHTML(file, false, unicode);
+        Grid.AppendToHTML(file, false, unicode);
+        const std::string text = DecodeText(ReadFileBytes(file));
+        size_t count = 0;
+        for (size_t at = text.find(">Grüße</td>"); at != std::string::npos;
+             at = text.find(">Grüße</td>", at + 1))
+            ++count;
+        EXPECT_EQ(count, 3u) << text;
+        EXPECT_EQ(text.find("Ã"), std::string::npos) << text;
+    }
+}
+
+// The XHTML option writes XML: every reader that insists on well-formed XML takes it, whatever
+// the cells hold.
+TEST_F(ExGridHTML, XHTMLIsWellFormedXML) {
+    if (std::system("command -v xmllint >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "xmllint is not installed";
+    TTempFolder folder;
+    Grid.SetColCount(3);
+    Grid.SetRowCount(2);
+    Grid.SetCells(0, 0, "a<b & \"c\"");
+    Grid.SetCells(1, 0, "ctl\x01\x0b end");
+    Grid.SetCells(2, 0, "two\r\nlines");
+    Grid.SetCells(0, 1, "<b>bold</b>");
+    Grid.MergeCells(1, 1, 2, 1);
+    Grid.HTMLSettings()->XHTML = true;
+    Grid.HTMLSettings()->NonBreakingText = true;
+    Grid.HTMLSettings()->ConvertSpecialChars = true;
+    const std::string file = folder.File("grid.xhtml");
+    Grid.SaveToHTML(file);
+    const std::string command =
+        "xmllint --noout --nonet '" + file + "' 2>'" + folder.File("report.txt") + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << ReadFileBytes(folder.File("report.txt"));
 }
 
 // One headless LibreOffice run reads the file we wrote back as CSV.

@@ -94,12 +94,16 @@ TEST_F(ExGridOffice, DateCellsReadAsTheGridsDateTexts) {
     TWorkbook workbook;
     workbook.Sheet(1).SetCell(1, 1, TSheetValue::FromDate(45292));
     workbook.Sheet(1).SetCell(1, 2, TSheetValue::FromDate(45292.75));
+    // A time of day without a date: 13:45:10.
+    const double time = (13 * 3600 + 45 * 60 + 10) / 86400.0;
+    workbook.Sheet(1).SetCell(1, 3, TSheetValue::FromDate(time));
     workbook.SaveAs(File("dates.xlsx"));
     TTestExGrid grid(nullptr);
     grid.LoadFromXLS(File("dates.xlsx"));
     const TFormatSettings settings = CurrentFormatSettings();
     EXPECT_EQ(grid.Cells(0, 0), DateToText(45292, settings));
     EXPECT_EQ(grid.Cells(1, 0), DateToText(45292, settings) + " " + TimeToText(45292.75, settings));
+    EXPECT_EQ(grid.Cells(2, 0), TimeToText(time, settings));
 }
 
 TEST_F(ExGridOffice, ReadsTheActiveSheetAndListsTheSheets) {

@@ -5,6 +5,7 @@
 #include "support/TempFolder.h"
 
 #include "grid/stringgrid/PrintSettings.h"
+#include "platform/ui/Bitmap.h"
 #include "platform/ui/Printer.h"
 
 #include <gtest/gtest.h>
@@ -124,4 +125,19 @@ TEST_F(PdfPrint, CancelAfterTheFirstPageEndsTheDocumentThere) {
     const auto pages = PdfPages(Printer()->OutputFileName);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_NE(pages[0].find("Row1x"), std::string::npos);
+}
+
+// A preview right after a print draws the page it was asked for, not every page the print
+// covered on top of each other.
+TEST_F(PdfPrint, APreviewAfterAPrintDrawsOnePage) {
+    auto grid = MakeReportGrid();
+    grid->Print();
+    ASSERT_GE(grid->PrintNrOfPages(), 2);
+    std::vector<int> pagesDone;
+    grid->OnPrintPageDone = [&](TObject*, TCanvas*, int, int, int LastPage, int, int) {
+        pagesDone.push_back(LastPage);
+    };
+    TBitmap bitmap(400, 566);
+    grid->PrintPreview(bitmap.Canvas(), TRect{0, 0, 400, 566});
+    EXPECT_EQ(pagesDone, std::vector<int>{1});
 }

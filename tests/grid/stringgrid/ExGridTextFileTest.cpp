@@ -71,14 +71,13 @@ TEST(TextGridLines, EveryTextRoundTripsOnOneLine) {
 TEST_F(ExGridTextFile, FileRoundTripsEveryTextInBothEncodings) {
     TTestExGrid source(nullptr);
     Fill(source);
-    source.SetCells(4, 2, "東京"); // ANSI cannot hold it: only the Unicode file is compared
+    // ANSI cannot hold it: that file goes out as UTF-8 with a mark instead, and loses nothing.
+    source.SetCells(4, 2, "東京");
     source.SetColWidths(3, 77);
     for (bool unicode : {true, false}) {
         source.SaveToFile(File("grid.txt"), unicode);
         TTestExGrid target(nullptr);
         target.LoadFromFile(File("grid.txt"));
-        if (!unicode)
-            source.SetCells(4, 2, "??");
         ExpectSameCells(target, source);
         EXPECT_EQ(target.ColWidths(3), 77);
     }

@@ -2,6 +2,7 @@
 // damaged file is refused whole and changes nothing, absent entries take their defaults.
 #include "ExGridTestGrid.h"
 
+#include "grid/stringgrid/BackGround.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/PrintSettings.h"
 #include "platform/core/Exception.h"
@@ -152,8 +153,6 @@ TEST_F(ExGridVisualProps, DamagedFilesAreRefusedAndChangeNothing) {
         {"Font.Size", "big", "Font.Size \"big\" is no integer"},
         {"Balloon.Transparency", "300", "Balloon.Transparency 300 is outside 0..255"},
         {"GridLineColor", "clReddish", "GridLineColor \"clReddish\" is no colour"},
-        {"ControlLook.ControlStyle", "csNone", "ControlLook.ControlStyle \"csNone\" is none"},
-        {"BackGround.Cells", "bcSome", "BackGround.Cells \"bcSome\" is none"},
     };
     for (const auto& c : cases) {
         const std::string file = folder.Write("damaged.txt", WithLine(changed, c.Name, c.Value));
@@ -167,6 +166,45 @@ TEST_F(ExGridVisualProps, DamagedFilesAreRefusedAndChangeNothing) {
         }
         EXPECT_EQ(grid.VisualPropsText(), before) << c.Name;
     }
+}
+
+// Every control style is written and read; a value of no name is skipped and named, and the
+// rest of the file still applies.
+TEST_F(ExGridVisualProps, EveryControlStyleReadsBackAndUnknownValuesAreSkipped) {
+    for (const TGridControlStyle style :
+         {csClassic, csFlat, csTheme, csWinXP, csMetro, csBorland, csULK, csGlyph}) {
+        grid.ControlLook()->ControlStyle = style;
+        const std::string text = grid.VisualPropsText();
+        TTestExGrid copy(nullptr);
+        copy.ControlLook()->ControlStyle = style == csFlat ? csClassic : csFlat;
+        EXPECT_TRUE(copy.ApplyVisualPropsText(text).empty());
+        EXPECT_EQ(copy.ControlLook()->ControlStyle, style) << text;
+    }
+    grid.URLShowInText = true;
+    grid.BackGround()->Top = 7;
+    grid.BackGround()->Left = -3;
+    grid.BackGround()->Color = clYellow;
+    grid.ControlLook()->ControlStyle = csBorland;
+    grid.BackGround()->Cells = bcFixed;
+    std::string text = grid.VisualPropsText();
+    for (const char* line : {"URLShowInText=true\r\n", "BackGround.Top=7\r\n",
+                             "BackGround.Left=-3\r\n", "BackGround.Color=clYellow\r\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    text = WithLine(text, "ControlLook.ControlStyle", "csNone");
+    text = WithLine(text, "BackGround.Cells", "bcSome");
+    text = WithLine(text, "Color", "clRed");
+    TTestExGrid copy(nullptr);
+    const std::string file = folder.Write("unknown.txt", text);
+    EXPECT_EQ(
+        copy.LoadVisualProps(file),
+        (std::vector<std::string>{"ControlLook.ControlStyle=csNone", "BackGround.Cells=bcSome"}));
+    EXPECT_EQ(copy.ControlLook()->ControlStyle, TTestExGrid(nullptr).ControlLook()->ControlStyle);
+    EXPECT_EQ(copy.BackGround()->Cells, bcNormal);
+    EXPECT_EQ(copy.Color(), clRed);
+    EXPECT_TRUE(copy.URLShowInText);
+    EXPECT_EQ(copy.BackGround()->Top, 7);
+    EXPECT_EQ(copy.BackGround()->Left, -3);
+    EXPECT_EQ(copy.BackGround()->Color, clYellow);
 }
 
 TEST_F(ExGridVisualProps, AbsentAndLooseEntriesTakeTheirDefaults) {

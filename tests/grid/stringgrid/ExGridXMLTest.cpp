@@ -37,6 +37,42 @@ TEST(ExGridXML, EveryHardTextRoundTripsInBothEncodings) {
     }
 }
 
+// Two quote characters stand for an empty cell; a cell that holds them still reads back as
+// itself. Characters XML cannot carry at all come back as U+FFFD, and the file stays
+// well-formed for any other reader.
+TEST(ExGridXML, QuoteOnlyCellsAndCharactersXMLCannotHold) {
+    const std::string replacement = "\xEF\xBF\xBD";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", ""},
+        {"\"\"", "\"\""},
+        {"\"\"\"\"", "\"\"\"\""},
+        {"\"", "\""},
+        {"a\x01"
+         "b\x0b"
+         "c",
+         "a" + replacement + "b" + replacement + "c"},
+        {"x\xEF\xBF\xBEy", "x" + replacement + "y"},
+        {"tab\tlf\ncr\r", "tab\tlf\ncr\r"},
+    };
+    for (const char* encoding : {"ISO-8859-1", "UTF-8"}) {
+        TTestExGrid source(nullptr);
+        Bare(source)->XMLEncoding = encoding;
+        source.SetColCount(2);
+        source.SetRowCount(static_cast<int>(cases.size()));
+        for (int r = 0; r < source.RowCount(); ++r) {
+            source.SetCells(0, r, cases[r].first);
+            source.SetCells(1, r, "row");
+        }
+        const std::string xml = source.SaveToXMLText("list", "record", nullptr, true);
+        EXPECT_EQ(xml.find('\x01'), std::string::npos);
+        EXPECT_EQ(xml.find('\x0b'), std::string::npos);
+        TTestExGrid target(nullptr);
+        Bare(target)->LoadFromXMLText(xml);
+        for (int r = 0; r < source.RowCount(); ++r)
+            EXPECT_EQ(target.Cells(0, r), cases[r].second) << encoding << " row " << r;
+    }
+}
+
 TEST(ExGridXML, WritesFieldNamesAndEntities) {
     TTestExGrid grid(nullptr);
     Bare(grid)->SetColCount(2);

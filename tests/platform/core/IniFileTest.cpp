@@ -90,6 +90,16 @@ TEST(IniFile, RefusesWritesThatWouldNotReadBack) {
     }
 }
 
+TEST(IniFile, ReadsFilesByTheOneTextRule) {
+    // UTF-8 with or without a mark, and older Windows-1252 files, give the same value.
+    for (const std::string bytes : {"[S]\nName=K\xC3\xB6ln\n",
+                                    "\xEF\xBB\xBF[S]\nName=K\xC3\xB6ln\n", "[S]\nName=K\xF6ln\n"}) {
+        TIniFile ini("unused.ini");
+        ini.SetText(bytes);
+        EXPECT_EQ(ini.ReadString("S", "Name", ""), "K\xC3\xB6ln") << bytes;
+    }
+}
+
 TEST(IniFile, RoundTripsThroughTheFileAndCreatesItsFolder) {
     TTempFolder folder;
     const std::string path = folder.File("deep/er/grid.ini");

@@ -86,6 +86,7 @@ struct SaveCase {
 TEST(TStringList, SaveKeepsTheEncodingOfTheLoadedFile) {
     const std::vector<SaveCase> cases = {
         {"ansi", "caf\xE9\n", "caf\xE9\r\n"},
+        {"utf8 without mark", "caf\xC3\xA9\n", "caf\xC3\xA9\r\n"},
         {"utf8bom", "\xEF\xBB\xBF\xCE\xA9\r\n", "\xEF\xBB\xBF\xCE\xA9\r\n"},
         {"utf16", std::string("\xFF\xFE\xA9\x03", 4), std::string("\xFF\xFE\xA9\x03\r\0\n\0", 8)},
     };
