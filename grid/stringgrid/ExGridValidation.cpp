@@ -7,6 +7,7 @@
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/ExInplaceEdit.h"
+#include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "grid/stringgrid/ScopedValue.h"
 #include "grid/stringgrid/ShowModified.h"
 #include "platform/core/CodePage.h"
@@ -163,8 +164,16 @@ void TExStringGrid::ReopenRefusedEdit(int ACol, int ARow, const std::string& Val
 void TExStringGrid::ShowInvalidEntryBalloon() {
     if (InvalidEntryTitle.empty() && InvalidEntryText.empty())
         return;
-    if (!FSpecialEditor && EditMode && NormalEdit())
-        NormalEdit()->ShowInvalidEntry(InvalidEntryTitle, InvalidEntryText, InvalidEntryIcon);
+    if (!EditMode)
+        return;
+    if (!FSpecialEditor) {
+        if (NormalEdit())
+            NormalEdit()->ShowInvalidEntry(InvalidEntryTitle, InvalidEntryText, InvalidEntryIcon);
+        return;
+    }
+    // Every editor control that is a control of its own shows the balloon on itself.
+    auto* control = dynamic_cast<TWinControl*>(ActiveEditorControl());
+    ::ShowInvalidEntryBalloon(control, InvalidEntryTitle, InvalidEntryText, InvalidEntryIcon);
 }
 
 bool TExStringGrid::CanSelectCell(int ACol, int ARow) {

@@ -6,6 +6,7 @@
 #include "grid/stringgrid/GridCombo.h"
 #include "grid/stringgrid/GridEditBtn.h"
 #include "grid/stringgrid/GridSpin.h"
+#include "platform/ui/BalloonWindow.h"
 #include "platform/ui/InputSimulation.h"
 
 #include <gtest/gtest.h>
@@ -177,6 +178,24 @@ INSTANTIATE_TEST_SUITE_P(ExGridEditing, EditorRoundTrip, ::testing::ValuesIn(Kin
                                      c = '_';
                              return name;
                          });
+
+TEST_P(EditorRoundTrip, ARefusedValueShowsTheInvalidEntryBalloonOnTheEditor) {
+    RoundTrip t(GetParam());
+    t.F.Grid->InvalidEntryTitle = "Invalid";
+    t.F.Grid->InvalidEntryText = "Not allowed here";
+    t.F.Grid->OnCellValidate = [](TObject*, int, int, std::string&, bool& ok) { ok = false; };
+    t.OpenAndChange();
+    InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+    t.Pump();
+    EXPECT_EQ(t.F.Grid->Cells(1, 1), t.K.Start);
+    TBalloonWindow* balloon = nullptr;
+    for (int i = 0; i < t.Editor()->ComponentCount(); ++i)
+        if (auto* b = dynamic_cast<TBalloonWindow*>(t.Editor()->Components(i)))
+            balloon = b;
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_EQ(balloon->Title(), "Invalid");
+    EXPECT_EQ(balloon->TipText(), "Not allowed here");
+}
 
 // A value the editor can show only in part (past the spin's limits, a year the date format
 // shortens) stays as it is when the user opens the editor and leaves it untouched.
