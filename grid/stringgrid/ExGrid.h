@@ -2480,6 +2480,9 @@ private:
     void ReopenRefusedEdit(int ACol, int ARow, const std::string& Value);
     void ShowInvalidEntryBalloon();
     bool FValidatedValuePending = false; // FNewCellText holds what the editor control stores
+    // What the open editor control would store right after loading the cell: leaving it with
+    // that value stores nothing, so an editor never rewrites a cell the user did not change.
+    std::optional<std::string> FLoadedEditorValue;
 
     // --- mouse ---
     // What a link or HTML control hit test finds under the mouse.

@@ -8,8 +8,16 @@
 #include "grid/stringgrid/ScopedValue.h"
 #include "platform/ui/CellEditor.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/Form.h"
 
 namespace {
+// True when a control inside the grid, not the grid itself, has the focus.
+bool FocusIsInside(const TWinControl* grid) {
+    const TForm* form = GetParentForm(grid);
+    const TWinControl* active = form ? form->ActiveControl() : nullptr;
+    return active && active != grid && grid->ContainsControl(active);
+}
+
 constexpr bool IsDatePickerKind(TEditorType kind) {
     return kind == edDateEdit || kind == edDateEditUpDown || kind == edTimeEdit ||
            kind == edDateTimeEdit;
@@ -63,6 +71,11 @@ void TExStringGrid::ShowEditorControl(int ACol, int ARow) {
         editor->BeginCellEdit(realCol, ARow);
         editor->PlaceCellEditor(place, brush.Color());
         editor->LoadCellText(GetEditorText(ACol, ARow));
+        // The value as loaded, asked for once after the load: leaving the editor with it stores
+        // nothing. A custom editor answers through the application's handler: no extra call.
+        FLoadedEditorValue.reset();
+        if (EditControl != edCustom)
+            FLoadedEditorValue = editor->ApplyCellText();
         if (FStartEditChar != 0)
             editor->TypeStartKey(FStartEditChar);
     }
@@ -89,9 +102,17 @@ bool TExStringGrid::CommitEditorControl(int ACol, int ARow) {
     if (editor) {
         const bool stores =
             !StoresNothing(EditControl) && (EditMode || StoresOutsideEditMode(EditControl));
-        if (stores)
-            StoreEditorValue(realCol, ARow,
-                             FValidatedValuePending ? FNewCellText : editor->ApplyCellText());
+        if (stores) {
+            const std::string value =
+                FValidatedValuePending ? FNewCellText : editor->ApplyCellText();
+            if (FValidatedValuePending || value != FLoadedEditorValue)
+                StoreEditorValue(realCol, ARow, value);
+        }
+        FLoadedEditorValue.reset();
+        // An editor control hidden with the focus would leave the keys with no control; the
+        // grid takes them back first, as its own text editor gives them back when it hides.
+        if (FocusIsInside(this) && CanFocus())
+            SetFocus();
         editor->EndCellEdit();
     }
     FValidatedValuePending = false;
@@ -118,7 +139,11 @@ bool TExStringGrid::ValidatePendingValue() {
         return true;
     if (editor->VetoCellText())
         return false;
-    if (!ValidateCell(editor->ApplyCellText()))
+    const std::string value = editor->ApplyCellText();
+    // Untouched, the editor stores nothing: what stays is the cell's own text.
+    if (value == FLoadedEditorValue)
+        return ValidateCell(CurrentCell());
+    if (!ValidateCell(value))
         return false;
     FValidatedValuePending = true;
     return true;

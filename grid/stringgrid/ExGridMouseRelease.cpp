@@ -136,12 +136,7 @@ void TExStringGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X,
         // A border dragged out of the grid is dropped: the size stays as it was.
         const bool outside = state == gsColSizing ? X > Width() : Y > Height();
         if (outside) {
-            const int index = SizingIndex();
-            if (index >= 0 && state == gsColSizing)
-                SetColWidths(index, SizingStartSize());
-            if (index >= 0 && state == gsRowSizing)
-                SetRowHeights(index, SizingStartSize());
-            SetGridState(gsNormal);
+            CancelSizing();
             return;
         }
     }

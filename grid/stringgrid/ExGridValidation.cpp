@@ -7,6 +7,7 @@
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/ExInplaceEdit.h"
+#include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "grid/stringgrid/ScopedValue.h"
 #include "grid/stringgrid/ShowModified.h"
 #include "platform/core/CodePage.h"
@@ -163,8 +164,16 @@ void TExStringGrid::ReopenRefusedEdit(int ACol, int ARow, const std::string& Val
 void TExStringGrid::ShowInvalidEntryBalloon() {
     if (InvalidEntryTitle.empty() && InvalidEntryText.empty())
         return;
-    if (!FSpecialEditor && EditMode && NormalEdit())
-        NormalEdit()->ShowInvalidEntry(InvalidEntryTitle, InvalidEntryText, InvalidEntryIcon);
+    if (!EditMode)
+        return;
+    if (!FSpecialEditor) {
+        if (NormalEdit())
+            NormalEdit()->ShowInvalidEntry(InvalidEntryTitle, InvalidEntryText, InvalidEntryIcon);
+        return;
+    }
+    // Every editor control that is a control of its own shows the balloon on itself.
+    auto* control = dynamic_cast<TWinControl*>(ActiveEditorControl());
+    ::ShowInvalidEntryBalloon(control, InvalidEntryTitle, InvalidEntryText, InvalidEntryIcon);
 }
 
 bool TExStringGrid::CanSelectCell(int ACol, int ARow) {
@@ -199,6 +208,8 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow) {
     if (ACol == 0 && HasNodes() && !Options().Contains(goRowSelect))
         return false;
 
+    const TGridRect oldSel = Selection();
+    const TPoint oldCell{Col(), Row()};
     const int realCol = RealColIndex(ACol);
     std::string target = Cells(realCol, ARow);
     if (IsControlCell(realCol, ARow)) {
@@ -251,6 +262,24 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow) {
 
     if (FSelListener)
         FSelListener->SelectionChanged(Col(), ARow, Col(), ARow);
+    if (FActiveCellShow) {
+        // The header cells of the row and column of a cell, repainted so that the highlight
+        // follows every move, whatever made it.
+        const auto repaintHeaders = [this](int c, int r) {
+            if (FixedCols() > 0 && r < RowCount())
+                RepaintCell(FixedCols() - 1, r);
+            if (FixedRows() > 0 && c < ColCount())
+                RepaintCell(c, FixedRows() - 1);
+        };
+        repaintHeaders(oldCell.X, oldCell.Y);
+        repaintHeaders(ACol, ARow);
+        if (oldSel.Left != oldCell.X && oldSel.Top != oldCell.Y)
+            repaintHeaders(oldSel.Left, oldSel.Top);
+    }
+    if (ActiveRowShow()) {
+        RepaintRow(ARow);
+        RepaintRow(oldSel.Top);
+    }
     if (!Loading() && ARow != FOldRowSel && OnRowUpdate) {
         OnRowUpdate(this, FOldRowSel, ARow);
         FOldRowSel = ARow;

@@ -4,6 +4,7 @@
 #include "grid/foundation/ExUtil.h"
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "grid/stringgrid/ScopedValue.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/FormatSettings.h"
@@ -415,15 +416,6 @@ void TExInplaceEdit::Paste() {
 
 void TExInplaceEdit::ShowInvalidEntry(const std::string& Title, const std::string& Text,
                                       TInvalidEntryIcon Icon) {
-    if (Title.empty() && Text.empty())
-        return;
-    if (!FBalloon) {
-        FBalloon = new TBalloonWindow(this);
-        FBalloon->OnGetText = [this](TBalloonWindow*, TPoint, std::string& tip) {
-            tip = FBalloonText;
-        };
-    }
-    FBalloonText = Text;
-    FBalloon->SetTitle(static_cast<int>(Icon), Title);
-    FBalloon->Popup(ClientToScreen(TPoint{Width() / 2, Height()}));
+    if (TBalloonWindow* balloon = ShowInvalidEntryBalloon(this, Title, Text, Icon))
+        FBalloon = balloon;
 }

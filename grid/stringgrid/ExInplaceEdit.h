@@ -109,7 +109,6 @@ private:
 
     TExStringGrid* FGrid;
     TBalloonWindow* FBalloon = nullptr; // owned as a component
-    std::string FBalloonText;
     int FSelKeyDown = 0; // caret when the last key went down
     int FLengthLimit = 0;
     int FColE = -1;

@@ -24,6 +24,10 @@ bool TGridEditorKeys::GridTakesTab(TExStringGrid* Grid) {
 }
 
 bool TGridEditorKeys::Commit(TExStringGrid* Grid, const std::string& Text) {
+    // An editor left with the value it loaded keeps the cell's own text: the control may show
+    // that text only in part (a number past its limits, a year its date format shortens).
+    if (Text == Grid->FLoadedEditorValue)
+        return Grid->ValidateCell(Grid->CurrentCell());
     Grid->SetCurrentCell(Text);
     return Grid->ValidateCell(Text);
 }

@@ -300,7 +300,10 @@ void TControl::WndProc(TMessage& Message) {
         if (GetKeyState(VK_MENU) < 0)
             shift << ssAlt;
         TPoint pos{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
-        Message.Result = DoMouseWheel(shift, GET_WHEEL_DELTA_WPARAM(Message.WParam), pos) ? 1 : 0;
+        if (DoMouseWheel(shift, GET_WHEEL_DELTA_WPARAM(Message.WParam), pos))
+            Message.Result = 1;
+        else
+            InputRouter::DefaultWheel(this, Message);
         break;
     }
     case CM_MOUSEENTER:

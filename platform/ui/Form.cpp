@@ -13,8 +13,39 @@
 #include <QScreen>
 
 #include <memory>
+#include <vector>
 
 namespace {
+
+// Focus moving inside a container leaves the container entered, as the framework keeps it: the
+// exits go from the old control up to the one that holds the new control, the enters from there
+// down to the new one. A child editor giving the focus back to its grid thus neither exits nor
+// enters the grid. Both chains are taken before any handler runs and may change the tree.
+struct TFocusChains {
+    std::vector<std::pair<TWinControl*, std::weak_ptr<bool>>> Exits;
+    std::vector<std::pair<TWinControl*, std::weak_ptr<bool>>> Enters; // outermost first
+};
+
+TFocusChains FocusChains(TForm* form, TWinControl* from, TWinControl* to) {
+    TFocusChains chains;
+    for (TWinControl* c = from; c && c != form && !(to && c->ContainsControl(to)); c = c->Parent())
+        chains.Exits.emplace_back(c, TControlAccess::Alive(c));
+    for (TWinControl* c = to; c && c != form && !(from && c->ContainsControl(from));
+         c = c->Parent())
+        chains.Enters.insert(chains.Enters.begin(), {c, TControlAccess::Alive(c)});
+    return chains;
+}
+
+// Sends the message along the chain while the form and each control live.
+void SendAlong(TForm* form, const std::vector<std::pair<TWinControl*, std::weak_ptr<bool>>>& chain,
+               UINT msg) {
+    std::weak_ptr<bool> formAlive = TControlAccess::Alive(form);
+    for (const auto& [control, alive] : chain) {
+        if (formAlive.expired() || alive.expired())
+            return;
+        control->Perform(msg);
+    }
+}
 
 // Changing the hints hides a shown window; it comes back as it was.
 void ApplyWindowFlags(TForm* form) {
@@ -223,18 +254,23 @@ void TForm::SetActiveControl(TWinControl* control) {
     TWinControl* old = FActiveControl;
     FActiveControl = control;
     std::weak_ptr<bool> alive = TControlAccess::Alive(this);
+    const TFocusChains chains = FocusChains(this, old, control);
     if (old) {
+        std::weak_ptr<bool> oldAlive = TControlAccess::Alive(old);
         old->Perform(WM_KILLFOCUS);
-        old->Perform(CM_EXIT);
-        old->Invalidate();
+        SendAlong(this, chains.Exits, CM_EXIT);
+        if (!oldAlive.expired())
+            old->Invalidate();
     }
     if (alive.expired() || FActiveControl != control)
         return;
     if (control) {
         TControlAccess::FocusWidget(control)->setFocus(Qt::OtherFocusReason);
         control->Perform(WM_SETFOCUS);
-        control->Perform(CM_ENTER);
-        control->Invalidate();
+        if (!alive.expired() && FActiveControl == control)
+            SendAlong(this, chains.Enters, CM_ENTER);
+        if (!alive.expired() && FActiveControl == control)
+            control->Invalidate();
     }
     if (!alive.expired())
         Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));

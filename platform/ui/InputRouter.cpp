@@ -85,8 +85,18 @@ bool RouteMouse(TControl* control, QMouseEvent* event, QWidget* receiver) {
     return false;
 }
 
-// An unhandled wheel goes on to the parent, as the framework's default handling does; a native
-// widget gets the wheel that no control took.
+// The wheel in flight: its control, and whether the control's default handling left it to the
+// control's native widget.
+struct RoutedWheel {
+    TControl* Control = nullptr;
+    bool NativeTurn = false;
+};
+thread_local RoutedWheel Wheel;
+
+// The wheel goes to the control under the mouse. As in the framework, a wheel its handlers do
+// not take goes on from the control's default handling (DefaultWheel), so a control that
+// handles the wheel message itself passes nothing on. Returns false to let a native widget
+// have a wheel that no control took.
 bool RouteWheel(TControl* control, QWheelEvent* event) {
     TShiftState shift = KeyTranslation::ShiftState(event->modifiers(), event->buttons());
     InputState::Remember(shift);
@@ -95,12 +105,12 @@ bool RouteWheel(TControl* control, QWheelEvent* event) {
         return false;
     QPoint global = event->globalPosition().toPoint();
     WPARAM w = MouseKeys(shift) | (static_cast<WPARAM>(static_cast<uint16_t>(delta)) << 16);
-    for (TControl* target = control; target; target = target->Parent()) {
-        Delivery d = Send(target, WM_MOUSEWHEEL, w, MAKELPARAM(global.x(), global.y()));
-        if (!d.Alive || d.Message.Result != 0)
-            return true;
-    }
-    return false;
+    RoutedWheel outer = Wheel;
+    Wheel = {control, false};
+    Delivery d = Send(control, WM_MOUSEWHEEL, w, MAKELPARAM(global.x(), global.y()));
+    const bool nativeTurn = Wheel.NativeTurn;
+    Wheel = outer;
+    return !d.Alive || !nativeTurn;
 }
 
 // A control's form answers dialog characters typed with Alt.
@@ -230,6 +240,14 @@ TControl* MouseControl() {
 void ForgetMouseControl(const TControl* control) {
     if (EnteredControl == control)
         EnteredControl = nullptr;
+}
+
+void DefaultWheel(TControl* control, TMessage& Message) {
+    const bool routedHere = control == Wheel.Control;
+    if (TWinControl* parent = control->Parent())
+        Message.Result = parent->Perform(WM_MOUSEWHEEL, Message.WParam, Message.LParam);
+    if (routedHere && Message.Result == 0)
+        Wheel.NativeTurn = true;
 }
 
 bool Resending() {

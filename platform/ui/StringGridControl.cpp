@@ -156,6 +156,43 @@ void TStringGrid::SetAxisSize(TGridAxis& Axis, int Index, int Value,
     Invalidate();
 }
 
+// A border being dragged shows its size at once; what follows a size change waits for the
+// release, as the grid's descendants expect one change per sizing.
+void TStringGrid::ShowSizingSize(int Value) {
+    TGridAxis& axis = FGridState == gsColSizing ? FCols : FRows;
+    if (FSizingIndex < 0 || FSizingIndex >= axis.Count() ||
+        axis.Size(FSizingIndex) == std::max(0, Value))
+        return;
+    axis.SetSize(FSizingIndex, Value);
+    ClampTopLeft();
+    UpdateScrollBars();
+    UpdateEditor();
+    Invalidate();
+}
+
+void TStringGrid::EndSizing() {
+    const bool columns = FGridState == gsColSizing;
+    TGridAxis& axis = columns ? FCols : FRows;
+    if (FSizingIndex < 0 || FSizingIndex >= axis.Count() ||
+        axis.Size(FSizingIndex) == FSizingStartSize)
+        return;
+    ClampTopLeft();
+    if (columns)
+        ColWidthsChanged();
+    else
+        RowHeightsChanged();
+    UpdateScrollBars();
+    UpdateEditor();
+    Invalidate();
+}
+
+void TStringGrid::CancelSizing() {
+    if (FGridState == gsColSizing || FGridState == gsRowSizing)
+        ShowSizingSize(FSizingStartSize);
+    FGridState = gsNormal;
+    FSizingIndex = -1;
+}
+
 void TStringGrid::SetGridLineWidth(int Value) {
     FGridLineWidth = std::max(0, Value);
     ClampTopLeft();

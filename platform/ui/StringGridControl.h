@@ -260,10 +260,10 @@ protected:
     void MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
     // Descendants steer the mouse gesture: end it (gsNormal), or turn a press into a range drag.
     void SetGridState(TGridState Value) { FGridState = Value; }
-    // The column (row) being sized or moved, -1 when none, and the size it had when the sizing
-    // started, so that a sizing can be dropped.
+    // The column (row) being sized or moved, -1 when none.
     int SizingIndex() const { return FSizingIndex; }
-    int SizingStartSize() const { return FSizingStartSize; }
+    // Drops the sizing in progress: the border goes back, and nothing follows.
+    void CancelSizing();
     // True while the grid is on screen with drawing on: only then has invalidating any use.
     bool DrawsOnScreen() const;
 
@@ -305,6 +305,9 @@ private:
     void ChangeCounts(int NewColCount, int NewRowCount);
     void SetFixedCount(int Value, int Count, int& Fixed, int TGridCoord::*Axis, const char* Name);
     void SetAxisSize(TGridAxis& Axis, int Index, int Value, void (TStringGrid::*Changed)());
+    void ShowSizingSize(int Value);
+    // The release of a sizing: what follows a size change, once.
+    void EndSizing();
     void UpdateScrollBars();
     void HandleScroll(int Bar, int Position);
     void HandleScrollMessage(int Bar, WPARAM WParam);

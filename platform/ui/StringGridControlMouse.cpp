@@ -96,13 +96,13 @@ void TStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     case gsColSizing: {
         const TRect r = CellRect(FSizingIndex, 0);
         if (!r.IsEmpty())
-            SetColWidths(FSizingIndex, std::max(0, X - FSizingOrigin - r.Left));
+            ShowSizingSize(std::max(0, X - FSizingOrigin - r.Left));
         break;
     }
     case gsRowSizing: {
         const TRect r = CellRect(0, FSizingIndex);
         if (!r.IsEmpty())
-            SetRowHeights(FSizingIndex, std::max(0, Y - FSizingOrigin - r.Top));
+            ShowSizingSize(std::max(0, Y - FSizingOrigin - r.Top));
         break;
     }
     case gsNormal:
@@ -131,6 +131,8 @@ void TStringGrid::UpdateSizingCursor(int X, int Y) {
 }
 
 void TStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (FGridState == gsColSizing || FGridState == gsRowSizing)
+        EndSizing();
     const TGridState state = FGridState;
     const int from = FSizingIndex;
     FGridState = gsNormal;

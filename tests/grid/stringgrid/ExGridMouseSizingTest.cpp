@@ -115,6 +115,47 @@ TEST(ExGridMouseSizing, SizingEventsAndTheHintShowTheWidthBeingDragged) {
     EXPECT_EQ(sizing.back(), (std::pair<int, int>{2, 80}));
 }
 
+// A border dragged over several moves shows each size at once, but the sizing ends once, at the
+// release: the end event fires once with the final size, and the other columns (rows) scale by
+// the final size, not by the first move.
+TEST(ExGridMouseSizing, ADragOfSeveralMovesEndsOnceAtTheRelease) {
+    struct Case {
+        const char* Name;
+        bool Columns;
+    };
+    for (const Case& c : {Case{"column", true}, Case{"row", false}}) {
+        SCOPED_TRACE(c.Name);
+        TMouseTestGrid grid;
+        grid.SetOptions(grid.Options() << (c.Columns ? goColSizing : goRowSizing));
+        grid.MouseActions()->AllColumnSize = true;
+        grid.MouseActions()->AllRowSize = true;
+        const auto size = [&](int i) { return c.Columns ? grid.ColWidths(i) : grid.RowHeights(i); };
+        std::vector<std::pair<int, int>> ended;
+        grid.OnEndColumnSize = [&](TObject*, int ACol) { ended.emplace_back(ACol, size(2)); };
+        grid.OnEndRowSize = [&](TObject*, int ARow) { ended.emplace_back(ARow, size(2)); };
+        const int start = size(2);
+        const TRect cell = grid.CellRect(c.Columns ? 2 : 0, c.Columns ? 0 : 2);
+        const TPoint border = c.Columns ? TPoint{cell.Right, 10} : TPoint{20, cell.Bottom};
+        const auto at = [&](int d) {
+            return c.Columns ? TPoint{border.X + d, 10} : TPoint{20, border.Y + d};
+        };
+        grid.Move(border);
+        grid.Press(border);
+        for (const int d : {4, 10, start / 2}) {
+            grid.Move(at(d), TShiftState{ssLeft});
+            EXPECT_EQ(size(2), start + d) << "shown while dragging";
+            EXPECT_EQ(size(3), start) << "the others wait for the release";
+        }
+        EXPECT_TRUE(ended.empty());
+        grid.Release(at(start / 2));
+        const int final = start + start / 2;
+        EXPECT_EQ(ended, (std::vector<std::pair<int, int>>{{2, final}}));
+        EXPECT_EQ(size(2), final);
+        EXPECT_EQ(size(3), final) << "scaled by the final size";
+        EXPECT_EQ(size(0), start) << "the fixed one keeps its size";
+    }
+}
+
 TEST(ExGridMouseSizing, ASizingReleasedOutsideTheGridIsDropped) {
     TMouseTestGrid grid;
     grid.SetOptions(grid.Options() << goColSizing);

@@ -285,3 +285,38 @@ TEST(Form, AShownFormStaysShownWhenItsHintsChange) {
     EXPECT_TRUE(TControlAccess::Widget(&form)->isVisible());
     EXPECT_TRUE(form.Visible());
 }
+
+TEST(Form, FocusMovingInsideAContainerLeavesTheContainerEntered) {
+    TestForm form(nullptr);
+    auto* outer = new RecordingControl(&form, &form);
+    outer->SetBounds(0, 0, 100, 60);
+    auto* inner = new RecordingControl(&form, outer);
+    auto* other = new RecordingControl(&form, &form);
+    other->SetTop(70);
+    std::string log;
+    for (auto [control, name] : {std::pair<TWinControl*, std::string>{outer, "outer"},
+                                 {inner, "inner"},
+                                 {other, "other"}}) {
+        control->OnEnter = [&log, name](TObject*) { log += "enter " + name + ", "; };
+        control->OnExit = [&log, name](TObject*) { log += "exit " + name + ", "; };
+    }
+    form.Show();
+    other->SetFocus();
+    struct Step {
+        TWinControl* To;
+        const char* Log;
+    };
+    const Step steps[] = {
+        {inner, "exit other, enter outer, enter inner, "},
+        {outer, "exit inner, "},
+        {inner, "enter inner, "},
+        {other, "exit inner, exit outer, enter other, "},
+        {outer, "exit other, enter outer, "},
+    };
+    for (const Step& step : steps) {
+        log.clear();
+        step.To->SetFocus();
+        EXPECT_EQ(log, step.Log);
+        EXPECT_EQ(form.ActiveControl(), step.To);
+    }
+}

@@ -1,11 +1,14 @@
 #include "RecordingControl.h"
 
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/InputSimulation.h"
+#include "platform/ui/Messages.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -91,6 +94,44 @@ TEST_F(MouseInput, AnUnhandledWheelGoesToTheParent) {
     InputSimulation::Wheel(control, {1, 1}, 240);
 
     EXPECT_EQ(parentDelta, 240);
+}
+
+// Takes the wheel in its window procedure, as a control with its own wheel steps does.
+struct WheelTakingControl : RecordingControl {
+    using RecordingControl::RecordingControl;
+    int Steps = 0;
+    void WndProc(TMessage& message) override {
+        if (message.Msg != WM_MOUSEWHEEL)
+            return RecordingControl::WndProc(message);
+        ++Steps;
+        message.Result = 0;
+    }
+};
+
+TEST_F(MouseInput, AWheelTheControlTookGoesNoFurther) {
+    int parentWheels = 0;
+    form->OnMouseWheel = [&](TObject*, TShiftState, int, TPoint, bool&) { ++parentWheels; };
+    auto* taker = new WheelTakingControl(form.get(), form.get());
+    InputSimulation::Wheel(taker, {1, 1}, -120);
+    EXPECT_EQ(taker->Steps, 1);
+    EXPECT_EQ(parentWheels, 0);
+}
+
+TEST_F(MouseInput, AWheelNoControlTookReachesTheNativeWidgetLast) {
+    auto* combo = new TComboBox(form.get());
+    combo->SetParent(form.get());
+    combo->SetStyle(csDropDownList);
+    for (const char* item : {"a", "b", "c"})
+        combo->Items()->Add(item);
+    combo->SetItemIndex(1);
+    form->Show();
+    std::vector<int> seenAt;
+    form->OnMouseWheel = [&](TObject*, TShiftState, int, TPoint, bool&) {
+        seenAt.push_back(combo->ItemIndex());
+    };
+    InputSimulation::Wheel(combo, {5, 5}, -120);
+    EXPECT_EQ(seenAt, std::vector<int>{1}) << "the parent is asked first, once";
+    EXPECT_EQ(combo->ItemIndex(), 2);
 }
 
 TEST_F(MouseInput, AClickHandlerMayFreeItsOwnControl) {

@@ -1,0 +1,241 @@
+// Editor controls over a cell as a user works them, through real key, mouse and wheel input:
+// opened with F2, changed, then committed, cancelled or left in each way the grid allows, with
+// the cell, the focus and the edit events checked after each.
+#include "ExGridEditingTestGrid.h"
+
+#include "grid/stringgrid/GridCombo.h"
+#include "grid/stringgrid/GridEditBtn.h"
+#include "grid/stringgrid/GridSpin.h"
+#include "platform/ui/BalloonWindow.h"
+#include "platform/ui/InputSimulation.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using EditingTest::TEditingForm;
+
+struct EditorKind {
+    const char* Name;
+    TEditorType Kind;
+    const char* Start;
+    TWinControl* (*Control)(TExStringGrid*);
+    // What a user does in the open editor to change its value.
+    void (*Change)(TWinControl*);
+};
+
+const EditorKind Kinds[] = {
+    {"edit button", edEditBtn, "btn", [](TExStringGrid* g) -> TWinControl* { return g->BtnEdit(); },
+     [](TWinControl* c) { InputSimulation::TypeChar(c, '+'); }},
+    {"spin", edSpinEdit, "12", [](TExStringGrid* g) -> TWinControl* { return g->SpinEdit(); },
+     [](TWinControl* c) { InputSimulation::TypeChar(c, '3'); }},
+    {"combo list", edComboList, "Beta",
+     [](TExStringGrid* g) -> TWinControl* { return g->Combobox(); },
+     [](TWinControl* c) {
+         InputSimulation::Wheel(c, TPoint{5, 5}, -120);
+     }},
+};
+
+// A form with an editable grid of 30 rows (so it has a vertical scroll bar) and an edit beside
+// it; every cell of column 1 opens the editor kind.
+struct RoundTrip {
+    explicit RoundTrip(const EditorKind& Kind) : K(Kind), F(Kind.Kind) {
+        F.Grid->OfferFake = false;
+        F.Grid->SetRowCount(30);
+        for (const char* item : {"Alpha", "Beta", "Gamma"})
+            F.Grid->AddComboString(item);
+        F.Grid->OnEditChange = [this](TObject*, int, int, const std::string& Value) {
+            Events.push_back("change " + Value);
+        };
+        F.Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
+            Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
+        };
+        for (int r = 1; r < 30; ++r)
+            F.Grid->SetCells(1, r, K.Start);
+    }
+    TWinControl* Editor() const { return K.Control(F.Grid); }
+    bool Open() const { return F.Grid->EditMode && Editor()->Visible(); }
+    TWinControl* Focused() const { return F.Form.ActiveControl(); }
+    // F2 on the current cell, then the user's change.
+    std::string OpenAndChange() {
+        InputSimulation::KeyPress(F.Grid, VK_F2);
+        EXPECT_TRUE(Open());
+        EXPECT_EQ(Focused(), Editor()) << "the open editor has the keys";
+        K.Change(Editor());
+        EXPECT_NE(Editor()->Text(), K.Start) << "the change reached the editor";
+        return Editor()->Text();
+    }
+    void Pump() { F.Pump(); }
+
+    const EditorKind& K;
+    TEditingForm F;
+    std::vector<std::string> Events;
+};
+
+class EditorRoundTrip : public ::testing::TestWithParam<EditorKind> {};
+
+TEST_P(EditorRoundTrip, EnterStoresTheValueAndGivesTheGridTheKeys) {
+    RoundTrip t(GetParam());
+    const std::string value = t.OpenAndChange();
+    InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+    t.Pump();
+    EXPECT_FALSE(t.Open());
+    EXPECT_EQ(t.F.Grid->Cells(1, 1), value);
+    EXPECT_EQ(t.Focused(), t.F.Grid);
+    ASSERT_FALSE(t.Events.empty());
+    EXPECT_EQ(t.Events.back(), "done 1,1");
+}
+
+TEST_P(EditorRoundTrip, EscapeLeavesTheCellAsItWas) {
+    RoundTrip t(GetParam());
+    t.OpenAndChange();
+    InputSimulation::KeyPress(t.Editor(), VK_ESCAPE, 0x1B);
+    t.Pump();
+    EXPECT_FALSE(t.Open());
+    EXPECT_EQ(t.F.Grid->Cells(1, 1), t.K.Start);
+    EXPECT_EQ(t.Focused(), t.F.Grid);
+    // The keys work on at once: F2 opens the editor again on the unchanged text.
+    InputSimulation::KeyPress(t.F.Grid, VK_F2);
+    EXPECT_TRUE(t.Open());
+    EXPECT_EQ(t.Editor()->Text(), t.K.Start);
+}
+
+TEST_P(EditorRoundTrip, OpeningAndLeavingUntouchedKeepsTheText) {
+    RoundTrip t(GetParam());
+    InputSimulation::KeyPress(t.F.Grid, VK_F2);
+    ASSERT_TRUE(t.Open());
+    InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+    t.Pump();
+    EXPECT_EQ(t.F.Grid->Cells(1, 1), t.K.Start);
+}
+
+TEST_P(EditorRoundTrip, TheWheelOverTheGridLeavesWithTheValueAndTheGridKeepsTheKeys) {
+    RoundTrip t(GetParam());
+    const std::string value = t.OpenAndChange();
+    const TRect other = t.F.Grid->CellRect(3, 2);
+    InputSimulation::Wheel(t.F.Grid, TPoint{other.Left + 5, other.Top + 5}, -120);
+    t.Pump();
+    EXPECT_FALSE(t.Open());
+    EXPECT_EQ(t.F.Grid->Cells(1, 1), value);
+    EXPECT_EQ(t.F.Grid->Row(), 4);
+    EXPECT_EQ(t.Focused(), t.F.Grid);
+    InputSimulation::KeyPress(t.F.Grid, VK_DOWN);
+    EXPECT_EQ(t.F.Grid->Row(), 5) << "the keys are not lost";
+}
+
+TEST_P(EditorRoundTrip, TheScrollBarArrowLeavesWithTheValueAndTheGridKeepsTheKeys) {
+    RoundTrip t(GetParam());
+    const std::string value = t.OpenAndChange();
+    // The lower arrow of the vertical bar at the grid's right edge.
+    const TPoint arrow{t.F.Grid->Width() - 6, t.F.Grid->ClientHeight() - 6};
+    InputSimulation::Click(t.F.Grid, arrow);
+    t.Pump();
+    EXPECT_EQ(t.F.Grid->TopRow(), 2);
+    EXPECT_FALSE(t.Open());
+    EXPECT_EQ(t.F.Grid->Cells(1, 1), value);
+    EXPECT_EQ(t.Focused(), t.F.Grid);
+}
+
+// Tab goes on to the form's next control (the grid does not take Tab without goTabs); a click
+// on another cell keeps the keys in the grid.
+TEST_P(EditorRoundTrip, TabAndAClickElsewhereLeaveWithTheValue) {
+    struct Leave {
+        const char* Name;
+        std::function<void(RoundTrip&)> Do;
+        bool FocusToOther;
+    };
+    const Leave leaves[] = {
+        {"tab", [](RoundTrip& t) { InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t'); }, true},
+        {"click",
+         [](RoundTrip& t) {
+             const TRect cell = t.F.Grid->CellRect(3, 4);
+             InputSimulation::Click(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
+         },
+         false},
+    };
+    for (const Leave& leave : leaves) {
+        SCOPED_TRACE(leave.Name);
+        RoundTrip t(GetParam());
+        const std::string value = t.OpenAndChange();
+        leave.Do(t);
+        t.Pump();
+        EXPECT_FALSE(t.Open());
+        EXPECT_EQ(t.F.Grid->Cells(1, 1), value);
+        EXPECT_EQ(t.Focused(), leave.FocusToOther ? static_cast<TWinControl*>(t.F.Other)
+                                                  : static_cast<TWinControl*>(t.F.Grid));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ExGridEditing, EditorRoundTrip, ::testing::ValuesIn(Kinds),
+                         [](const auto& info) {
+                             std::string name = info.param.Name;
+                             for (char& c : name)
+                                 if (c == ' ')
+                                     c = '_';
+                             return name;
+                         });
+
+TEST_P(EditorRoundTrip, ARefusedValueShowsTheInvalidEntryBalloonOnTheEditor) {
+    RoundTrip t(GetParam());
+    t.F.Grid->InvalidEntryTitle = "Invalid";
+    t.F.Grid->InvalidEntryText = "Not allowed here";
+    t.F.Grid->OnCellValidate = [](TObject*, int, int, std::string&, bool& ok) { ok = false; };
+    t.OpenAndChange();
+    InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+    t.Pump();
+    EXPECT_EQ(t.F.Grid->Cells(1, 1), t.K.Start);
+    TBalloonWindow* balloon = nullptr;
+    for (int i = 0; i < t.Editor()->ComponentCount(); ++i)
+        if (auto* b = dynamic_cast<TBalloonWindow*>(t.Editor()->Components(i)))
+            balloon = b;
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_EQ(balloon->Title(), "Invalid");
+    EXPECT_EQ(balloon->TipText(), "Not allowed here");
+}
+
+// A value the editor can show only in part (past the spin's limits, a year the date format
+// shortens) stays as it is when the user opens the editor and leaves it untouched.
+TEST(ExGridEditing, AnUntouchedEditorNeverRewritesTheCell) {
+    struct Case {
+        const char* Name;
+        TEditorType Kind;
+        const char* Text;
+    };
+    const Case cases[] = {
+        {"spin past its maximum", edSpinEdit, "120"},
+        {"date of another century", edDateEdit, "12/03/1921"},
+    };
+    for (const Case& c : cases) {
+        for (const WORD key : {VK_RETURN, VK_ESCAPE}) {
+            SCOPED_TRACE(std::string(c.Name) + (key == VK_RETURN ? ", enter" : ", escape"));
+            TEditingForm f(c.Kind);
+            f.Grid->OfferFake = false;
+            f.Grid->SetCells(1, 1, c.Text);
+            InputSimulation::KeyPress(f.Grid, VK_F2);
+            ASSERT_TRUE(f.Grid->EditMode);
+            TWinControl* editor = f.Form.ActiveControl();
+            ASSERT_NE(editor, f.Grid);
+            InputSimulation::KeyPress(editor, key, key == VK_RETURN ? '\r' : 0x1B);
+            f.Pump();
+            EXPECT_FALSE(f.Grid->EditMode);
+            EXPECT_EQ(f.Grid->Cells(1, 1), c.Text);
+        }
+    }
+}
+
+TEST(ExGridEditing, TheWheelOverAnOpenComboStepsItsItemOnly) {
+    RoundTrip t(Kinds[2]);
+    InputSimulation::KeyPress(t.F.Grid, VK_F2);
+    ASSERT_TRUE(t.Open());
+    InputSimulation::Wheel(t.Editor(), TPoint{5, 5}, -120);
+    EXPECT_EQ(t.Editor()->Text(), "Gamma");
+    EXPECT_EQ(t.F.Grid->Row(), 1) << "the grid does not move";
+    EXPECT_TRUE(t.Open());
+    EXPECT_EQ(t.F.Grid->Cells(1, 1), "Beta") << "nothing stored yet";
+}
+
+} // namespace
