@@ -63,15 +63,20 @@ void TExCustomDropDown::SizeDropDownForm() {
         width = FControl->Width() + 2 * FDropDownBorderWidth;
     int height = FDropDownHeight;
     if (height <= 0) {
-        height = 2 * FDropDownBorderWidth;
-        if (FDropDownHeader->Visible())
-            height += FDropDownHeader->Height();
-        if (FDropDownFooter->Visible())
-            height += FDropDownFooter->Height();
+        height = PopupFrameHeight();
         if (FControl && FControl->Visible())
             height += FControl->Height();
     }
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), width, height);
+}
+
+int TExCustomDropDown::PopupFrameHeight() const {
+    int height = 2 * FDropDownBorderWidth;
+    if (FDropDownHeader->Visible())
+        height += FDropDownHeader->Height();
+    if (FDropDownFooter->Visible())
+        height += FDropDownFooter->Height();
+    return height;
 }
 
 void TExCustomDropDown::PlaceDropDownControl() {
@@ -189,6 +194,16 @@ void TExCustomDropDown::DoHideDropDown(bool Cancelled) {
         SetText(FValueAtDropDown);
     if (OnDropUp)
         OnDropUp(this, Cancelled);
+}
+
+void TExCustomDropDown::DropDownHeaderButtonClick(int ButtonIndex) {
+    if (OnDropDownHeaderButtonClick)
+        OnDropDownHeaderButtonClick(this, ButtonIndex);
+}
+
+void TExCustomDropDown::DropDownFooterButtonClick(int ButtonIndex) {
+    if (OnDropDownFooterButtonClick)
+        OnDropDownFooterButtonClick(this, ButtonIndex);
 }
 
 void TExCustomDropDown::DropDownFormHide() {

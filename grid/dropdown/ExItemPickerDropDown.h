@@ -40,6 +40,11 @@ public:
     TNotifyEvent OnSelect;
 
 protected:
+    // A character typed in the open popup searches the items with its key; it types nothing into
+    // the edit.
+    void ControlKeyPress(TChar& Key) override;
+    void DropDownFormKeyPress(TChar& Key) override;
+
     TExCustomItemSelector* FItemSelector = nullptr; // owned as a component
     TItemLayout FLayout = ilCaptionRight;
     std::unique_ptr<TItemAppearance> FItemAppearance;
