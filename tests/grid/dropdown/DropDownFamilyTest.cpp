@@ -18,6 +18,7 @@
 #include "grid/stringgrid/FooterAppearance.h"
 #include "grid/stringgrid/HeaderAppearance.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/InputSimulation.h"
@@ -25,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -180,6 +182,26 @@ std::vector<TDropDownKind> Kinds() {
     };
 }
 
+// Header and footer with a caption and a button each, the footer's closing the popup.
+void GiveBars(TExCustomDropDown* Drop, const std::string& Caption) {
+    Drop->DropDownHeader()->SetVisible(true);
+    Drop->DropDownHeader()->SetCaption(Caption);
+    Drop->DropDownHeader()->Buttons()->Add()->SetCaption("Help");
+    Drop->DropDownFooter()->SetVisible(true);
+    Drop->DropDownFooter()->SetCaption("<b>4</b> items");
+    TFooterButton* ok = Drop->DropDownFooter()->Buttons()->Add();
+    ok->SetCaption("OK");
+    ok->SetModalResult(mrOk);
+}
+
+// The edit and its open popup below it, drawn into Picture at (X, Y).
+void DrawOpen(TExCustomDropDown* Drop, TBitmap& Picture, int X, int Y) {
+    Drop->ShowDropDown();
+    Drop->PaintTo(Picture.Canvas(), X, Y);
+    Drop->DropDownForm()->PaintTo(Picture.Canvas(), X, Y + Drop->Height() - 1);
+    Drop->HideDropDown(true);
+}
+
 class DropDownFamily : public ::testing::TestWithParam<TDropDownKind> {
 protected:
     DropDownFamily() : Form(std::make_unique<TForm>(nullptr)) {
@@ -237,14 +259,7 @@ TEST_P(DropDownFamily, KeysInTheOpenPopupSetTheValue) {
 }
 
 TEST_P(DropDownFamily, HeaderAndFooterShowTheirCaptionsAndButtonsWhichFireTheirEvents) {
-    Drop->DropDownHeader()->SetVisible(true);
-    Drop->DropDownHeader()->SetCaption("Pick one");
-    Drop->DropDownHeader()->Buttons()->Add()->SetCaption("Help");
-    Drop->DropDownFooter()->SetVisible(true);
-    Drop->DropDownFooter()->SetCaption("<b>4</b> items");
-    TFooterButton* ok = Drop->DropDownFooter()->Buttons()->Add();
-    ok->SetCaption("OK");
-    ok->SetModalResult(mrOk);
+    GiveBars(Drop, "Pick one");
     std::vector<std::string> events;
     Drop->OnDropDownHeaderButtonClick = [&](TObject*, int Index) {
         events.push_back("header " + std::to_string(Index));
@@ -291,3 +306,63 @@ TEST_P(DropDownFamily, HeaderAndFooterShowTheirCaptionsAndButtonsWhichFireTheirE
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DropDownFamily, ::testing::ValuesIn(Kinds()),
                          [](const auto& Info) { return std::string(Info.param.Name); });
+
+// The popup drawn with its bars: header band at the top and footer band at the bottom inside the
+// border, each in its appearance's colours, with the hosted control between them.
+TEST(DropDownPicture, ThePopupShowsItsHeaderAndFooterBarsAroundItsControl) {
+    TForm form(nullptr);
+    form.SetBounds(100, 100, 300, 200);
+    auto* detail = new TExDetailDropDown(&form);
+    detail->SetParent(&form);
+    detail->SetBounds(10, 10, 200, 21);
+    for (const char* caption : {"Apple", "Apricot", "Banana"})
+        detail->Items()->Add()->SetCaption(caption);
+    GiveBars(detail, "Fruit");
+    detail->DropDownHeader()->SetColor(clYellow);
+    detail->DropDownHeader()->SetColorTo(clNone);
+    detail->DropDownFooter()->SetColor(clAqua);
+    detail->DropDownFooter()->SetColorTo(clNone);
+    detail->SetDropDownBorderColor(clRed);
+    form.Show();
+    detail->ShowDropDown();
+    TDropDownForm* popup = detail->DropDownForm();
+    TBitmap picture(popup->Width(), popup->Height());
+    popup->PaintTo(picture.Canvas(), 0, 0);
+    const int w = popup->Width();
+    const int h = popup->Height();
+    EXPECT_EQ(picture.Pixel(0, h / 2), clRed) << "border";
+    // Right of the caption, left of the button, away from the bars' inner edges.
+    EXPECT_EQ(picture.Pixel(w / 2, 5), clYellow) << "header";
+    EXPECT_EQ(picture.Pixel(w / 2, h - 6), clAqua) << "footer";
+    EXPECT_EQ(picture.Pixel(w / 2, h / 2), detail->DropDownColor()) << "the list between them";
+    const TExFooter& footer = *popup->Footer();
+    const TControl& ok = *footer.Button(0);
+    EXPECT_NE(picture.Pixel(ok.Left() + 2, footer.Top() + ok.Top() + ok.Height() / 2), clAqua)
+        << "the OK button's face";
+}
+
+// VELMARO_DROPDOWN_PICTURE=<file.bmp> draws the whole family, each open with its bars, for the
+// documentation.
+TEST(DropDownPicture, TheFamilyDrawsIntoAFileWhenAskedFor) {
+    const char* file = std::getenv("VELMARO_DROPDOWN_PICTURE");
+    if (!file)
+        GTEST_SKIP() << "VELMARO_DROPDOWN_PICTURE not set";
+    constexpr int CellWidth = 280;
+    constexpr int CellHeight = 330;
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 3 * CellWidth, 3 * CellHeight);
+    form.Show();
+    TBitmap picture(3 * CellWidth, 3 * CellHeight);
+    const std::vector<TDropDownKind> kinds = Kinds();
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        TExCustomDropDown* drop = kinds[i].Make(&form);
+        drop->SetParent(&form);
+        drop->SetBounds(10, 10, 200, 21);
+        GiveBars(drop, kinds[i].Name);
+        const int x = static_cast<int>(i % 3) * CellWidth + 10;
+        const int y = static_cast<int>(i / 3) * CellHeight + 10;
+        DrawOpen(drop, picture, x, y);
+        delete drop;
+    }
+    picture.SaveToFile(file);
+}
