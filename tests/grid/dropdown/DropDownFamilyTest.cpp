@@ -339,6 +339,13 @@ TEST(DropDownPicture, ThePopupShowsItsHeaderAndFooterBarsAroundItsControl) {
     const TControl& ok = *footer.Button(0);
     EXPECT_NE(picture.Pixel(ok.Left() + 2, footer.Top() + ok.Top() + ok.Height() / 2), clAqua)
         << "the OK button's face";
+
+    // No border colour paints no border line, not a black one.
+    detail->HideDropDown(true);
+    detail->SetDropDownBorderColor(clNone);
+    detail->ShowDropDown();
+    popup->PaintTo(picture.Canvas(), 0, 0);
+    EXPECT_EQ(picture.Pixel(0, h / 2), clWhite);
 }
 
 // VELMARO_DROPDOWN_PICTURE=<file.bmp> draws the whole family, each open with its bars, for the
