@@ -250,6 +250,9 @@ protected:
     virtual void DropDownFormSizing() {}
     virtual void DoWheelDown() {}
     virtual void DoWheelUp() {}
+    // Whether the wheel over the hosted control steps the value (DoWheelDown, DoWheelUp) instead
+    // of scrolling the control.
+    virtual bool WheelStepsOverControl() const { return false; }
     virtual void SetEditRect();
     virtual void DoLabelClick();
     virtual void DoLabelDblClick();

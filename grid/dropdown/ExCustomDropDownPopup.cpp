@@ -103,6 +103,12 @@ void TExCustomDropDown::HookControlKeys() {
     };
     control->OnKeyUp = [this](TObject*, WORD& Key, TShiftState Shift) { ControlKeyUp(Key, Shift); };
     control->OnKeyPress = [this](TObject*, TChar& Key) { ControlKeyPress(Key); };
+    if (WheelStepsOverControl())
+        control->OnMouseWheel = [this](TObject*, TShiftState, int WheelDelta, TPoint,
+                                       bool& Handled) {
+            WheelDelta < 0 ? DoWheelDown() : DoWheelUp();
+            Handled = true;
+        };
 }
 
 void TExCustomDropDown::DoDropDown() {

@@ -42,6 +42,8 @@ public:
 protected:
     // A character typed in the open popup searches the items with its key; it types nothing into
     // the edit.
+    // The wheel over the open list moves the selection, as it does over the popup's edge.
+    bool WheelStepsOverControl() const override { return true; }
     void ControlKeyPress(TChar& Key) override;
     void DropDownFormKeyPress(TChar& Key) override;
     // The keys over the item list, one table for every picker: Page Up and Page Down by a page,
