@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev
+  # asks the X server whether a compositing manager blends the popups' drawn shadows
+  libxcb1-dev
   libpugixml-dev libjpeg62-turbo-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth iproute2 util-linux clang-format xdg-utils

@@ -201,9 +201,21 @@ void TCalculatorEngine::DecimalPoint() {
 void TCalculatorEngine::Back() {
     if (FPrevop != -1)
         return;
-    std::string text =
-        FloatToStr(static_cast<double>(DisplayNumber()), CurrentFormatSettings().DecimalSeparator);
-    text.pop_back();
+    const std::string separator = CurrentFormatSettings().DecimalSeparator;
+    const auto number = static_cast<double>(DisplayNumber());
+    std::string text = FloatToStr(number, separator);
+    // Taking the last character of an exponent would change the number's size, not its last
+    // digit: the digits are written out in full first.
+    if (text.find_first_of("eE") != std::string::npos) {
+        char buffer[512];
+        const auto written =
+            std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed);
+        text.assign(buffer, written.ptr);
+        if (const size_t point = text.find('.'); point != std::string::npos)
+            text.replace(point, 1, separator);
+    }
+    if (!text.empty())
+        text.pop_back();
     FDisplay.SetText(text);
 }
 

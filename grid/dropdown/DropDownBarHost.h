@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/dropdown/FlatButton.h"
+#include "grid/dropdown/DropDownCloser.h"
 #include "platform/ui/Colors.h"
 
 class TExButtonAppearance;

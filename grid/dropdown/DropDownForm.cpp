@@ -1,7 +1,11 @@
 #include "grid/dropdown/DropDownForm.h"
 
 #include "grid/dropdown/ExCustomDropDown.h"
+#include "grid/dropdown/FooterPanel.h"
+#include "grid/dropdown/HeaderPanel.h"
 #include "grid/stringgrid/DropDownUtil.h"
+#include "grid/stringgrid/FooterAppearance.h"
+#include "grid/stringgrid/HeaderAppearance.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/OwnedPopup.h"
 
@@ -53,7 +57,8 @@ protected:
             canvas->Brush()->SetColor(edit->DropDownColor());
             canvas->FillRect(inner);
         }
-        if (border > 0) {
+        // No border colour: the border's room stays, painted in the background.
+        if (border > 0 && edit->DropDownBorderColor() != clNone) {
             // A pen of the border's width is centred on its line: move it in by half the width.
             const int half = border / 2;
             canvas->Pen()->SetColor(edit->DropDownBorderColor());
@@ -64,27 +69,6 @@ protected:
             canvas->Brush()->SetStyle(bsSolid);
             canvas->Pen()->SetWidth(1);
         }
-    }
-
-    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override {
-        if (Button == mbLeft && FForm->IsSizeCorner({X, Y}))
-            FForm->BeginSizing(ClientToScreen({X, Y}));
-        TCustomControl::MouseDown(Button, Shift, X, Y);
-    }
-
-    void MouseMove(TShiftState Shift, int X, int Y) override {
-        if (FForm->Sizing())
-            FForm->SizeTo(ClientToScreen({X, Y}));
-        SetCursor(FForm->IsSizeCorner({X, Y}) || FForm->Sizing() ? crSizeNWSE : crDefault);
-        TCustomControl::MouseMove(Shift, X, Y);
-    }
-
-    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override {
-        if (Button == mbLeft && FForm->Sizing()) {
-            FForm->SizeTo(ClientToScreen({X, Y}));
-            FForm->EndSizing();
-        }
-        TCustomControl::MouseUp(Button, Shift, X, Y);
     }
 
 private:
@@ -102,11 +86,40 @@ TWinControl* TDropDownForm::ClientArea() const {
     return FClient;
 }
 
+namespace {
+// Makes the bar at the first opening that shows it and refreshes it at every later one; a bar
+// once made stays, hidden when its appearance says so.
+template <class TBar, class TAppearance>
+void UpdateBar(TBar*& Bar, TDropDownForm* Form, TWinControl* Parent, TExCustomDropDown* DropDown,
+               const TAppearance& Appearance, TAlign Align) {
+    if (!Bar && !Appearance.Visible())
+        return;
+    if (!Bar) {
+        Bar = new TBar(Form);
+        Bar->SetParent(Parent);
+        Bar->SetHeight(Appearance.Height());
+        Bar->SetAlign(Align);
+    }
+    Bar->SetExDropDown(DropDown);
+    Bar->BuildButtons();
+    Bar->SetVisible(Appearance.Visible());
+}
+} // namespace
+
 void TDropDownForm::InitializeAndUpdate() {
-    // The header and footer strips are controls of their own, placed here once they exist; the
-    // drop-down already keeps their room free above and below its control.
-    if (FExDropDown)
-        FClient->Realign();
+    if (!FExDropDown)
+        return;
+    UpdateBar(FHeader, this, FClient, FExDropDown, *FExDropDown->DropDownHeader(), alTop);
+    if (FHeader) {
+        FHeader->OnDrawBackGround = FExDropDown->OnDrawHeader;
+        FHeader->OnGetText = FExDropDown->OnGetHeaderText;
+    }
+    UpdateBar(FFooter, this, FClient, FExDropDown, *FExDropDown->DropDownFooter(), alBottom);
+    if (FFooter) {
+        FFooter->OnDrawBackGround = FExDropDown->OnDrawFooter;
+        FFooter->OnGetText = FExDropDown->OnGetFooterText;
+    }
+    FClient->Realign();
 }
 
 void TDropDownForm::DeActivated() {
@@ -120,11 +133,9 @@ void TDropDownForm::DeActivated() {
         Hide();
 }
 
-bool TDropDownForm::IsSizeCorner(TPoint ClientPoint) const {
-    return FSizeable && ClientPoint.X > Width() - 10 && ClientPoint.Y > Height() - 10;
-}
-
 void TDropDownForm::BeginSizing(TPoint ScreenPoint) {
+    if (!FSizeable)
+        return;
     FSizing = true;
     FSizingFrom = ScreenPoint;
     FSizingStart = {Width(), Height()};

@@ -4,13 +4,15 @@
 
 #include <cstdint>
 
-class TExCustomDropDown;
 class TDropDownFormClient;
+class TExCustomDropDown;
+class TExFooter;
+class TExHeader;
 
 // The borderless top-most popup of a drop-down edit. It paints the edit's popup colours and
-// border, closes the drop-down when the user leaves it (a click elsewhere, another window or
-// application activated; not when a window the popup owns takes over), and can be sized from
-// its bottom-right corner.
+// border, hosts the header and footer bars, closes the drop-down when the user leaves it (a click
+// elsewhere, another window or application activated; not when a window the popup owns takes
+// over), and can be sized from the footer's size grip.
 class TDropDownForm : public TForm {
 public:
     explicit TDropDownForm(TComponent* AOwner);
@@ -33,23 +35,26 @@ public:
     TWinControl* ClientArea() const;
     // Makes or refreshes the header and footer bars.
     void InitializeAndUpdate();
+    // nullptr until the first opening that shows the bar.
+    TExHeader* Header() const { return FHeader; }
+    TExFooter* Footer() const { return FFooter; }
     void UpdateSize() {}
     // The user left the popup: hides it, through the drop-down when there is one.
     void DeActivated();
-    // Starts sizing the popup from a mouse press at the screen point (the corner or the
-    // footer's size grip); mouse moves of the pressed control go on with SizeTo.
+    // Starts sizing the popup from a mouse press at the screen point on the footer's size grip;
+    // mouse moves of the pressed grip go on with SizeTo.
     void BeginSizing(TPoint ScreenPoint);
     void SizeTo(TPoint ScreenPoint);
     void EndSizing() { FSizing = false; }
     bool Sizing() const { return FSizing; }
-    // Whether the client point lies in the corner that sizes the popup.
-    bool IsSizeCorner(TPoint ClientPoint) const;
 
     // Fired while the user sizes the popup.
     TNotifyEvent OnSizing;
 
 private:
     TDropDownFormClient* FClient = nullptr;
+    TExHeader* FHeader = nullptr; // owned as components
+    TExFooter* FFooter = nullptr;
     uint64_t FDeActivate = 0;
     bool FShadow = true;
     TExCustomDropDown* FExDropDown = nullptr;

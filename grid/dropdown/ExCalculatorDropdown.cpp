@@ -209,12 +209,16 @@ void TExCalculatorDropdown::CalculatorKeyPress(TChar& Key) {
 }
 
 void TExCalculatorDropdown::DropDownFormKeyPress(TChar& Key) {
-    TExCustomDropDown::DropDownFormKeyPress(Key);
+    // Enter computes here, once; typed into the edit it would compute a second time there.
+    if (Key != u'\r')
+        TExCustomDropDown::DropDownFormKeyPress(Key);
     BeforeCalculate();
     Act(FEngine.ProcessCalcKey(Key));
 }
 
 void TExCalculatorDropdown::DropDownFormKeyDown(WORD& Key, TShiftState Shift) {
-    TExCustomDropDown::DropDownFormKeyDown(Key, Shift);
+    // Enter closes the popup with its character, after the result is computed.
+    if (Key != VK_RETURN)
+        TExCustomDropDown::DropDownFormKeyDown(Key, Shift);
     Act(FEngine.PopupKeyDown(Key));
 }

@@ -8,6 +8,7 @@
 #include "grid/stringgrid/HeaderAppearance.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/Screen.h"
 
 #include <array>
 
@@ -302,6 +303,11 @@ void TExColorPickerDropDown::SizeDropDownForm() {
                 FItemSelector->SetHeight(panel.cy);
         }
         TExCustomDropDown::SizeDropDownForm();
+        // A list taller than its room gets a vertical scroll bar, which must not take the
+        // width of the names.
+        if (FItemSelector && DropDownForm() &&
+            FItemSelector->GetPanelSize().cy > DropDownForm()->Height() - PopupFrameHeight())
+            DropDownForm()->SetWidth(DropDownForm()->Width() + GetSystemMetrics(SM_CXVSCROLL));
         return;
     }
     if (!DropDownForm())
@@ -312,13 +318,8 @@ void TExColorPickerDropDown::SizeDropDownForm() {
         Control()->SetAlign(alNone);
         RestorePanelSize();
     }
-    const int border = DropDownBorderWidth();
-    const int width = shown ? Control()->Width() + 2 * border : Width();
-    int height = 2 * border + (shown ? Control()->Height() : 0);
-    if (DropDownHeader()->Visible())
-        height += DropDownHeader()->Height();
-    if (DropDownFooter()->Visible())
-        height += DropDownFooter()->Height();
+    const int width = shown ? Control()->Width() + 2 * DropDownBorderWidth() : Width();
+    const int height = PopupFrameHeight() + (shown ? Control()->Height() : 0);
     DropDownForm()->SetBounds(DropDownForm()->Left(), DropDownForm()->Top(), width, height);
 }
 

@@ -84,23 +84,15 @@ private:
     void RestorePanelSize();
     // Makes the control the popup's hosted one, at the top left in the popup colour.
     void HostControl(TControl* Control);
-    void SyncSelector();
+    void SyncSelector() override;
+    int ListColumns() const override { return FColumns; }
     void FillSelectorItems();
     void ShowOnly(TControl* Shown);
     void ChooseFromPanel(TColor Color);
     void DrawSelectedColor(TCanvas* Canvas);
     // Keys of the list style and of the box grid; true when Enter picked the hot item.
     bool PickHotItem(WORD Key);
-    void ListKey(WORD Key, bool EnterHandled);
-    void SelectInList(int Index);
-    // Runs Step as the picker's own move: a popup control's select event does not close the
-    // popup.
-    template <typename Step> void Internal(Step step) {
-        const bool was = FInternalCall;
-        FInternalCall = true;
-        step();
-        FInternalCall = was;
-    }
+    void SelectorKey(WORD Key, bool EnterHandled);
 
     // The choosers, owned as components.
     TExColorCubePanel* FColorCubePanel = nullptr;
@@ -114,7 +106,6 @@ private:
     TColorSelectionStyle FColorSelectionStyle = csList;
     TColor FSelectedColor = clNone;
     bool FShowText = true;
-    bool FInternalCall = false;
     int FOldItemIndex = -1;
     TColor FOldSelectedColor = clNone;
     TColorValueText FColorValueText = cvtNone;

@@ -6,15 +6,6 @@
 
 #include <algorithm>
 
-void TExColorPickerDropDown::SelectInList(int Index) {
-    if (Index < 0 || Index >= FItemSelector->Items()->Count())
-        return;
-    Internal([&] {
-        FItemSelector->SetItemIndex(Index);
-        FItemSelector->ScrollItemInView(FItemSelector->ItemIndex());
-    });
-}
-
 bool TExColorPickerDropDown::PickHotItem(WORD Key) {
     if (Key != VK_RETURN || !Enabled() || !DroppedDown())
         return false;
@@ -29,61 +20,10 @@ bool TExColorPickerDropDown::PickHotItem(WORD Key) {
     return false;
 }
 
-void TExColorPickerDropDown::ListKey(WORD Key, bool EnterHandled) {
-    const bool open = DroppedDown();
-    switch (Key) {
-    case VK_RETURN:
-        if (!EnterHandled)
-            FireEvent(OnSelect, static_cast<TObject*>(this));
-        break;
-    case VK_PRIOR:
-    case VK_NEXT:
-        if (FItemSelector->Items()->Count() != FColors->Count())
-            SyncSelector();
-        SelectInList(FItemSelector->PageStepTarget(Key == VK_NEXT, FColors->Count() - 1));
-        break;
-    case VK_END:
-        if (open)
-            Internal([this] { FItemSelector->SelectLast(); });
-        else
-            SelectLast();
-        break;
-    case VK_HOME:
-        if (open)
-            Internal([this] { FItemSelector->SelectFirst(); });
-        else
-            SelectFirst();
-        break;
-    case VK_LEFT:
-        if (open && !EditorEnabled())
-            Internal([this] { FItemSelector->SelectPrevious(); });
-        break;
-    case VK_RIGHT:
-        if (open && !EditorEnabled())
-            Internal([this] { FItemSelector->SelectNext(); });
-        break;
-    case VK_UP:
-        if (!open) {
-            SelectPrevious();
-        } else {
-            const int i =
-                FItemSelector->ItemIndex() < 0 ? 0 : FItemSelector->ItemIndex() - FColumns;
-            if (i >= 0)
-                SelectInList(i);
-        }
-        break;
-    case VK_DOWN:
-        if (!open)
-            SelectNext();
-        else
-            SelectInList(FItemSelector->ItemIndex() < 0 ? 0
-                                                        : FItemSelector->ItemIndex() + FColumns);
-        break;
-    default:
-        if (!CurrentShiftState().Contains(ssCtrl))
-            Internal([&] { FKeySearch.Type(Key, *FItemSelector); });
-        break;
-    }
+void TExColorPickerDropDown::SelectorKey(WORD Key, bool EnterHandled) {
+    if (Key == VK_RETURN && !EnterHandled)
+        FireEvent(OnSelect, static_cast<TObject*>(this));
+    ListKey(Key);
 }
 
 void TExColorPickerDropDown::WndProc(TMessage& Message) {
@@ -97,7 +37,7 @@ void TExColorPickerDropDown::WndProc(TMessage& Message) {
     if (!Enabled() || CurrentShiftState().Contains(ssAlt))
         return;
     if (FColorSelectionStyle == csList && FItemSelector) {
-        ListKey(key, enterHandled);
+        SelectorKey(key, enterHandled);
     } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
         Internal([&] { FColorSelector->ProcessKey(key, EditorEnabled(), DroppedDown()); });
         if (key == VK_RETURN && !enterHandled)

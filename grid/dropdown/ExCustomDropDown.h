@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/dropdown/DropDownBarHost.h"
 #include "grid/dropdown/ExDropDownTypes.h"
 #include "grid/foundation/ExStyleIF.h"
 #include "platform/ui/Colors.h"
@@ -26,7 +27,10 @@ class TLabel;
 // button, construction), ExCustomDropDownPopup.cpp (opening and closing), ExCustomDropDownKeys.cpp
 // (keys and mouse), ExCustomDropDownText.cpp (value text, typing, clipboard),
 // ExCustomDropDownLook.cpp (label, border) and ExCustomDropDownStyles.cpp (style presets).
-class TExCustomDropDown : public TCustomMaskEdit, public IULKStyle, public IULKTones {
+class TExCustomDropDown : public TCustomMaskEdit,
+                          public IULKStyle,
+                          public IULKTones,
+                          public TDropDownBarHost {
 public:
     explicit TExCustomDropDown(TComponent* AOwner);
     ~TExCustomDropDown() override;
@@ -73,15 +77,15 @@ public:
     void SetFocusBorderColor(TColor Value) { FFocusBorderColor = Value; }
     bool DisabledBorder() const { return FDisabledBorder; }
     void SetDisabledBorder(bool Value);
-    TExButtonAppearance* ButtonAppearance() const { return FButtonAppearance.get(); }
+    TExButtonAppearance* ButtonAppearance() const override { return FButtonAppearance.get(); }
     void SetButtonAppearance(const TExButtonAppearance* Value);
-    THeaderAppearance* DropDownHeader() const { return FDropDownHeader.get(); }
+    THeaderAppearance* DropDownHeader() const override { return FDropDownHeader.get(); }
     void SetDropDownHeader(const THeaderAppearance* Value);
-    TFooterAppearance* DropDownFooter() const { return FDropDownFooter.get(); }
+    TFooterAppearance* DropDownFooter() const override { return FDropDownFooter.get(); }
     void SetDropDownFooter(const TFooterAppearance* Value);
-    TColor DropDownBorderColor() const { return FDropDownBorderColor; }
+    TColor DropDownBorderColor() const override { return FDropDownBorderColor; }
     void SetDropDownBorderColor(TColor Value) { FDropDownBorderColor = Value; }
-    int DropDownBorderWidth() const { return FDropDownBorderWidth; }
+    int DropDownBorderWidth() const override { return FDropDownBorderWidth; }
     void SetDropDownBorderWidth(int Value) { FDropDownBorderWidth = Value; }
     TColor DropDownColor() const { return FDropDownColor; }
     void SetDropDownColor(TColor Value) { FDropDownColor = Value; }
@@ -103,13 +107,13 @@ public:
     void SetDropDownWidth(int Value);
     bool DropDownShadow() const { return FDropDownShadow; }
     void SetDropDownShadow(bool Value) { FDropDownShadow = Value; }
-    bool DropDownSizeable() const { return FDropDownSizeable; }
+    bool DropDownSizeable() const override { return FDropDownSizeable; }
     void SetDropDownSizeable(bool Value) { FDropDownSizeable = Value; }
     TDropPosition DropPosition() const { return FDropPosition; }
     void SetDropPosition(TDropPosition Value) { FDropPosition = Value; }
     bool EditorEnabled() const { return FEditorEnabled; }
     void SetEditorEnabled(bool Value);
-    TImageList* Images() const { return FImages; }
+    TImageList* Images() const override { return FImages; }
     void SetImages(TImageList* Value) { FImages = Value; }
     TColor SelectionColor() const { return FSelectionColor; }
     void SetSelectionColor(TColor Value) { FSelectionColor = Value; }
@@ -226,11 +230,15 @@ protected:
     virtual void DoDropDown();
     virtual void PlaceDropDownControl();
     virtual void SizeDropDownForm();
+    // The popup's height without its hosted control: border and visible header and footer.
+    int PopupFrameHeight() const;
     // An open popup follows a change of what it shows: sized and placed again at once.
     void RelayoutOpenPopup();
     // The next opening sizes the popup to its content again, not to the user's last size.
     void ForgetUserDropDownSize();
-    virtual void DoHideDropDown(bool Cancelled);
+    void DoHideDropDown(bool Cancelled) override;
+    void DropDownHeaderButtonClick(int ButtonIndex) override;
+    void DropDownFooterButtonClick(int ButtonIndex) override;
     virtual void DropDownFormHide();
     virtual void DropDownFormDestroy() {}
     virtual void DropDownFormKeyPress(TChar& Key);
@@ -242,6 +250,9 @@ protected:
     virtual void DropDownFormSizing() {}
     virtual void DoWheelDown() {}
     virtual void DoWheelUp() {}
+    // Whether the wheel over the hosted control steps the value (DoWheelDown, DoWheelUp) instead
+    // of scrolling the control.
+    virtual bool WheelStepsOverControl() const { return false; }
     virtual void SetEditRect();
     virtual void DoLabelClick();
     virtual void DoLabelDblClick();

@@ -63,15 +63,20 @@ void TExCustomDropDown::SizeDropDownForm() {
         width = FControl->Width() + 2 * FDropDownBorderWidth;
     int height = FDropDownHeight;
     if (height <= 0) {
-        height = 2 * FDropDownBorderWidth;
-        if (FDropDownHeader->Visible())
-            height += FDropDownHeader->Height();
-        if (FDropDownFooter->Visible())
-            height += FDropDownFooter->Height();
+        height = PopupFrameHeight();
         if (FControl && FControl->Visible())
             height += FControl->Height();
     }
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), width, height);
+}
+
+int TExCustomDropDown::PopupFrameHeight() const {
+    int height = 2 * FDropDownBorderWidth;
+    if (FDropDownHeader->Visible())
+        height += FDropDownHeader->Height();
+    if (FDropDownFooter->Visible())
+        height += FDropDownFooter->Height();
+    return height;
 }
 
 void TExCustomDropDown::PlaceDropDownControl() {
@@ -98,6 +103,12 @@ void TExCustomDropDown::HookControlKeys() {
     };
     control->OnKeyUp = [this](TObject*, WORD& Key, TShiftState Shift) { ControlKeyUp(Key, Shift); };
     control->OnKeyPress = [this](TObject*, TChar& Key) { ControlKeyPress(Key); };
+    if (WheelStepsOverControl())
+        control->OnMouseWheel = [this](TObject*, TShiftState, int WheelDelta, TPoint,
+                                       bool& Handled) {
+            WheelDelta < 0 ? DoWheelDown() : DoWheelUp();
+            Handled = true;
+        };
 }
 
 void TExCustomDropDown::DoDropDown() {
@@ -189,6 +200,16 @@ void TExCustomDropDown::DoHideDropDown(bool Cancelled) {
         SetText(FValueAtDropDown);
     if (OnDropUp)
         OnDropUp(this, Cancelled);
+}
+
+void TExCustomDropDown::DropDownHeaderButtonClick(int ButtonIndex) {
+    if (OnDropDownHeaderButtonClick)
+        OnDropDownHeaderButtonClick(this, ButtonIndex);
+}
+
+void TExCustomDropDown::DropDownFooterButtonClick(int ButtonIndex) {
+    if (OnDropDownFooterButtonClick)
+        OnDropDownFooterButtonClick(this, ButtonIndex);
 }
 
 void TExCustomDropDown::DropDownFormHide() {

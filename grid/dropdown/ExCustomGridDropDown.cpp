@@ -261,12 +261,17 @@ void TCustomExGridDropDown::DoBeforeDropDown() {
             GridSelectCell(ACol, ARow);
         };
         grid->SetComponentStyle(GetComponentStyle());
+        const int item = FItemIndex;
         if (FUseItems) {
             TExCustomDropDown::DoBeforeDropDown();
-            const int item = FItemIndex;
             grid->SetRowCount(FItems->Count() + 1);
             grid->SetFixedRows(1);
             grid->LoadFromItems();
+        }
+        // Sorting moves the rows: the row of the value is looked for in the sorted list.
+        if (sort.Column >= 0 && sort.Show())
+            grid->QSort();
+        if (FUseItems) {
             const int row = RowOfItem(item);
             if (row >= grid->FixedRows() && row < grid->RowCount())
                 grid->SetRow(row);
@@ -278,8 +283,6 @@ void TCustomExGridDropDown::DoBeforeDropDown() {
             else if (grid->RowCount() > grid->FixedRows())
                 grid->SetRow(grid->FixedRows());
         }
-        if (sort.Column >= 0 && sort.Show())
-            grid->QSort();
     }
     FOldItemIndex = FItemIndex;
     if (!FUseItems || !FExColGrid)
@@ -322,7 +325,7 @@ void TCustomExGridDropDown::DoDropDown() {
     SizeColumnsToDropDown();
     TExColGrid& grid = *FExColGrid;
     if (grid.VisibleRowCount() + grid.FixedRows() < grid.RowCount()) {
-        if (grid.VisibleRowCount() + grid.TopRow() < grid.Row() || grid.Row() < grid.TopRow())
+        if (grid.VisibleRowCount() + grid.TopRow() <= grid.Row() || grid.Row() < grid.TopRow())
             grid.SetTopRow(grid.Row());
     }
     // The row the opening made current is the one a confirmed closing takes until the user

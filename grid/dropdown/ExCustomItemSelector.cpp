@@ -2,6 +2,7 @@
 
 #include "platform/ui/ImgList.h"
 #include "platform/ui/Keys.h"
+#include "platform/ui/Messages.h"
 
 #include <algorithm>
 
@@ -38,6 +39,14 @@ TExCustomItemSelector::~TExCustomItemSelector() {
     // The panel reads the items while it goes.
     delete FItemSelectorPanel;
     FItemSelectorPanel = nullptr;
+}
+
+void TExCustomItemSelector::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_GETDLGCODE) {
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+        return;
+    }
+    TScrollingWinControl::WndProc(Message);
 }
 
 void TExCustomItemSelector::CreateSelectorPanel() {

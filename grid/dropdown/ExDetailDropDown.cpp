@@ -142,15 +142,6 @@ void TExDetailDropDown::SelectorItemSelect() {
         DoHideDropDown(false);
 }
 
-void TExDetailDropDown::SelectInSelector(int Index) {
-    if (!FItemSelector || Index < 0 || Index >= FItemSelector->Items()->Count())
-        return;
-    FInternalCall = true;
-    FItemSelector->SetItemIndex(Index);
-    FItemSelector->ScrollItemInView(FItemSelector->ItemIndex());
-    FInternalCall = false;
-}
-
 void TExDetailDropDown::DoBeforeDropDown() {
     TExCustomDropDown::DoBeforeDropDown();
     SyncSelector();

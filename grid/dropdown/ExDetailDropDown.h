@@ -82,22 +82,19 @@ protected:
     void Change() override;
 
 private:
-    void SyncSelector();
+    void SyncSelector() override;
     void FillSelectorItems();
     void SelectorItemSelect();
     void DetailItemSize(TSize& Size) const;
     void DrawDetailItem(TCanvas* Canvas, TRect R, int Index);
     // The caption selected in the edit.
     void ShowCaption(int Index);
-    // Selects Index in the open selector without closing the popup.
-    void SelectInSelector(int Index);
     // True when the key was consumed by the open popup.
     bool SelectorKey(WORD Key);
     void CompleteTypedText();
 
     std::unique_ptr<TDetailItems> FItems;
     int FItemIndex = -1;
-    bool FInternalCall = false;
     int FOldItemIndex = -1;
     int FItemHeight = 22;
     std::unique_ptr<TFont> FCaptionFont;

@@ -16,71 +16,7 @@ bool IsSelectorMoveKey(WORD Key) {
 // --- keys over the popup's list ------------------------------------------------------------------
 
 bool TExDetailDropDown::SelectorKey(WORD Key) {
-    const bool open = DroppedDown() && FItemSelector;
-    switch (Key) {
-    case VK_PRIOR:
-    case VK_NEXT:
-        if (!FItemSelector)
-            break;
-        if (FItemSelector->Items()->Count() != FItems->Count())
-            SyncSelector();
-        SelectInSelector(FItemSelector->PageStepTarget(Key == VK_NEXT, FItems->Count() - 1));
-        break;
-    case VK_END:
-        if (open) {
-            FInternalCall = true;
-            FItemSelector->SelectLast();
-            FInternalCall = false;
-        } else if (!EditorEnabled()) {
-            SelectLast();
-        }
-        break;
-    case VK_HOME:
-        if (open) {
-            FInternalCall = true;
-            FItemSelector->SelectFirst();
-            FInternalCall = false;
-        } else if (!EditorEnabled()) {
-            SelectFirst();
-        }
-        break;
-    case VK_LEFT:
-    case VK_RIGHT:
-        if (open && !EditorEnabled()) {
-            FInternalCall = true;
-            if (Key == VK_LEFT)
-                FItemSelector->SelectPrevious();
-            else
-                FItemSelector->SelectNext();
-            FInternalCall = false;
-        }
-        break;
-    case VK_UP:
-    case VK_DOWN:
-        if (!open) {
-            if (Key == VK_UP)
-                SelectPrevious();
-            else
-                SelectNext();
-            break;
-        }
-        {
-            const int current = FItemSelector->ItemIndex();
-            SelectInSelector(current < 0 ? 0 : current + (Key == VK_UP ? -1 : 1));
-            Invalidate();
-        }
-        break;
-    default:
-        // The search takes the characters typed, and types into the closed edit's completion
-        // instead when the edit is typed into.
-        if (!FItemSelector || CurrentShiftState().Contains(ssCtrl) ||
-            (!DroppedDown() && EditorEnabled()))
-            break;
-        FInternalCall = true;
-        FKeySearch.Type(Key, *FItemSelector);
-        FInternalCall = false;
-        break;
-    }
+    ListKey(Key);
     return DroppedDown() && IsSelectorMoveKey(Key);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImgList.h"
+#include "platform/ui/PictureImage.h"
 #include "platform/ui/Screen.h"
 
 #include <cctype>
@@ -27,10 +28,6 @@ bool MatchesPattern(std::string_view Name, std::string_view Pattern) {
     return same && MatchesPattern(Name.substr(1), Pattern.substr(1));
 }
 
-std::string WithoutExtension(const std::string& Name) {
-    const size_t dot = Name.rfind('.');
-    return dot == std::string::npos || dot == 0 ? Name : Name.substr(0, dot);
-}
 } // namespace
 
 TExImagePickerDropDown::TExImagePickerDropDown(TComponent* AOwner)
@@ -86,13 +83,14 @@ std::vector<std::string> TExImagePickerDropDown::AddImagesFromFolder(const std::
     for (const std::string& name : ListFiles(folder.empty() ? "." : folder, "")) {
         if (!MatchesPattern(name, mask))
             continue;
-        TPicture picture;
+        // Every picture format the program reads elsewhere: BMP, PNG, JPEG, GIF, ICO.
+        TPictureImage decoded;
         try {
-            picture.LoadFromFile(JoinPath(folder, name));
+            decoded.Load(ReadFileBytes(JoinPath(folder, name)));
         } catch (const Exception&) {
-            skipped.push_back(name);
-            continue;
         }
+        TPicture picture;
+        decoded.ToBitmap(picture.Bitmap());
         if (picture.Empty()) {
             skipped.push_back(name);
             continue;
@@ -100,7 +98,7 @@ std::vector<std::string> TExImagePickerDropDown::AddImagesFromFolder(const std::
         TImageItem* item = FItems->Add();
         item->SetImage(&picture);
         if (SetImageCaption)
-            item->SetCaption(WithoutExtension(name));
+            item->SetCaption(name);
     }
     return skipped;
 }

@@ -55,8 +55,8 @@ protected:
     void PaintEditContent() override;
 
 private:
-    void SyncSelector();
-    void SelectInSelector(int Index);
+    void SyncSelector() override;
+    int ListColumns() const override { return FColumns; }
     void SelectorKey(WORD Key, bool EnterHandled);
     void WheelStep(bool Down);
     void DrawSelectedImage(TCanvas* Canvas);
@@ -64,6 +64,5 @@ private:
     int FColumns = 1;
     std::unique_ptr<TImageItems> FItems;
     int FItemIndex = -1;
-    bool FInternalCall = false;
     int FOldItemIndex = -1;
 };

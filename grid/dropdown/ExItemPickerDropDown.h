@@ -40,10 +40,36 @@ public:
     TNotifyEvent OnSelect;
 
 protected:
+    // A character typed in the open popup searches the items with its key; it types nothing into
+    // the edit.
+    // The wheel over the open list moves the selection, as it does over the popup's edge.
+    bool WheelStepsOverControl() const override { return true; }
+    void ControlKeyPress(TChar& Key) override;
+    void DropDownFormKeyPress(TChar& Key) override;
+    // The keys over the item list, one table for every picker: Page Up and Page Down by a page,
+    // Home and End to the ends, Left and Right by one item (in the open list of a picker that
+    // takes no typing), Up and Down by a row of the open list (by one item while it is closed),
+    // and any other key searches the captions (unless it is typed into an editable edit).
+    void ListKey(WORD Key);
+    // Selects Index in the open selector and scrolls it into view; nothing outside its items.
+    void SelectInSelector(int Index);
+    // Fills the selector with the picker's items again.
+    virtual void SyncSelector() = 0;
+    // Items a row of the selector holds.
+    virtual int ListColumns() const { return 1; }
+    // Runs Step as the picker's own move: the selector's select event does not close the popup.
+    template <typename TStep> void Internal(TStep Step) {
+        const bool was = FInternalCall;
+        FInternalCall = true;
+        Step();
+        FInternalCall = was;
+    }
+
     TExCustomItemSelector* FItemSelector = nullptr; // owned as a component
     TItemLayout FLayout = ilCaptionRight;
     std::unique_ptr<TItemAppearance> FItemAppearance;
     TItemKeySearch FKeySearch{this};
+    bool FInternalCall = false;
 
 private:
     void Step(TListStep Step) { StepItemIndex(*this, Step, PickerItemCount()); }

@@ -120,7 +120,7 @@ void TExMultiColumnDropDown::DoBeforeDropDown() {
         FExColGrid->OnSelectCell = [this](TObject*, int, int ARow, bool&) { ListSelectCell(ARow); };
         FExColGrid->OnSelect = [this](TObject*) { ListSelect(); };
         if (FExColGrid->RowCount() > FExColGrid->FixedRows())
-            FExColGrid->SetRow(std::max(FItemIndex + 1, FExColGrid->FixedRows()));
+            FExColGrid->SetRow(std::max(ListRowOfItem(), FExColGrid->FixedRows()));
     }
     FOldItemIndex = FItemIndex;
 }
@@ -152,7 +152,7 @@ void TExMultiColumnDropDown::DoDropDown() {
     TExCustomDropDown::DoDropDown();
     SizeColumnsToDropDown();
     if (FExColGrid && FExColGrid->RowCount() > 1) {
-        const int row = FItemIndex >= 0 ? FItemIndex + 1 : 1;
+        const int row = std::max(ListRowOfItem(), 1);
         if (row < FExColGrid->RowCount()) {
             FExColGrid->SetRow(row);
             const TRect cell = FExColGrid->CellRect(FExColGrid->FixedCols(), row);
@@ -181,6 +181,11 @@ void TExMultiColumnDropDown::DoHideDropDown(bool Cancelled) {
     if (FExColGrid && FExColGrid->ConfirmSelection())
         ChooseRow(FExColGrid->Row());
     FOldItemIndex = FItemIndex;
+}
+
+int TExMultiColumnDropDown::ListRowOfItem() const {
+    // Items reloaded shorter than the selection leave the index behind: it shows no row then.
+    return FItemIndex >= 0 && FItemIndex < FItems->Count() ? FItemIndex + 1 : 0;
 }
 
 void TExMultiColumnDropDown::SizeColumnsToDropDown() {

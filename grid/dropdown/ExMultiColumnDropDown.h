@@ -73,6 +73,8 @@ protected:
     void Change() override;
 
 private:
+    // The list row that shows the selected item; 0 when none is or it is gone.
+    int ListRowOfItem() const;
     void UpdateLookupItems();
     void SizeColumnsToDropDown() override;
     // The item of a list row; nothing for a row that stands for none.

@@ -320,11 +320,14 @@ void TExTimePickerDropDown::ShowTimePickerUnderWatch() {
 void TExTimePickerDropDown::WatchChange() {
     if (!FExWatch)
         return;
-    if (FDateTimePicker && FShowTimePicker && FDateTimePicker->Time() != FExWatch->Time()) {
+    const bool pickerBehind =
+        FDateTimePicker && FShowTimePicker && FDateTimePicker->Time() != FExWatch->Time();
+    if (pickerBehind)
         FDateTimePicker->SetTime(FExWatch->Time());
-        FireEvent(OnTimeChange, static_cast<TObject*>(this));
-    }
+    // A handler of the event reads the new time.
     SetTime(FExWatch->Time());
+    if (pickerBehind)
+        FireEvent(OnTimeChange, static_cast<TObject*>(this));
 }
 
 void TExTimePickerDropDown::TimePickerChange() {

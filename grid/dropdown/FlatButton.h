@@ -1,20 +1,13 @@
 #pragma once
 
+#include "grid/dropdown/DropDownCloser.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Types.h"
 
 class TExButtonAppearance;
 class TImageList;
 
-enum TExButtonStyle { tasButton, tasCheck };
 enum TExButtonState { absUp, absDisabled, absDown, absDropDown, absExclusive };
-
-// What a button on a popup's footer may ask of the drop-down it belongs to: to close the popup.
-class TDropDownCloser {
-public:
-    virtual ~TDropDownCloser() = default;
-    virtual void DoHideDropDown(bool Cancelled) = 0;
-};
 
 // The flat push button of a popup's header and footer bars. Its colours come from an appearance
 // it shares with its drop-down; a button with a closing modal result closes the popup.

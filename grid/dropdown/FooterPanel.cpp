@@ -1,6 +1,8 @@
 #include "grid/dropdown/FooterPanel.h"
 
 #include "grid/dropdown/DropDownBarHost.h"
+#include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/FlatButton.h"
 #include "grid/stringgrid/DropDownUtil.h"
 #include "grid/stringgrid/FooterAppearance.h"
 #include "platform/ui/Canvas.h"
@@ -115,22 +117,24 @@ void TExFooter::RestoreCursor() {
         Screen->SetCursor(FOldCursor);
 }
 
+TDropDownForm* TExFooter::Popup() const {
+    for (TWinControl* parent = Parent(); parent; parent = parent->Parent())
+        if (auto* popup = dynamic_cast<TDropDownForm*>(parent))
+            return popup;
+    return nullptr;
+}
+
 void TExFooter::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TDropDownBar::MouseDown(Button, Shift, X, Y);
-    if (Button != mbLeft || !Parent() || !InGripCorner(X, Y))
-        return;
     // The popup follows the pointer from its bottom-right corner until the button goes up.
-    FSizing = true;
-    FSizeStart = ClientToScreen({X, Y});
-    FStartSize = {Parent()->Width(), Parent()->Height()};
+    if (Button == mbLeft && Popup() && InGripCorner(X, Y))
+        Popup()->BeginSizing(ClientToScreen({X, Y}));
 }
 
 void TExFooter::MouseMove(TShiftState Shift, int X, int Y) {
     TDropDownBar::MouseMove(Shift, X, Y);
-    if (FSizing && Parent()) {
-        const TPoint now = ClientToScreen({X, Y});
-        Parent()->SetBounds(Parent()->Left(), Parent()->Top(), FStartSize.cx + now.X - FSizeStart.X,
-                            FStartSize.cy + now.Y - FSizeStart.Y);
+    if (Sizing()) {
+        Popup()->SizeTo(ClientToScreen({X, Y}));
         return;
     }
     if (InGripCorner(X, Y)) {
@@ -143,8 +147,15 @@ void TExFooter::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TExFooter::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TDropDownBar::MouseUp(Button, Shift, X, Y);
-    FSizing = false;
+    if (Sizing()) {
+        Popup()->SizeTo(ClientToScreen({X, Y}));
+        Popup()->EndSizing();
+    }
     RestoreCursor();
+}
+
+bool TExFooter::Sizing() const {
+    return Popup() && Popup()->Sizing();
 }
 
 void TExFooter::MouseEnter() {
@@ -155,6 +166,6 @@ void TExFooter::MouseEnter() {
 
 void TExFooter::MouseLeave() {
     TDropDownBar::MouseLeave();
-    if (!FSizing)
+    if (!Sizing())
         RestoreCursor();
 }

@@ -4,10 +4,11 @@
 
 #include <memory>
 
+class TDropDownForm;
 class TFooterAppearance;
 
 // The bar below a popup's hosted control. A button with a closing modal result closes the popup;
-// a size grip in the bottom-right corner resizes the popup.
+// a size grip in the bottom-right corner resizes the popup it stands in.
 class TExFooter : public TDropDownBar {
 public:
     explicit TExFooter(TComponent* AOwner);
@@ -42,11 +43,10 @@ protected:
 private:
     bool InGripCorner(int X, int Y) const;
     void RestoreCursor();
+    // The popup the footer sizes; nullptr outside one.
+    TDropDownForm* Popup() const;
+    bool Sizing() const;
 
     std::unique_ptr<TFooterAppearance> FAppearance;
     TCursor FOldCursor = crDefault;
-    // While the grip is dragged: where the drag began on screen and the popup's size then.
-    bool FSizing = false;
-    TPoint FSizeStart{};
-    TSize FStartSize{};
 };

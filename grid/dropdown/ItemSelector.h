@@ -237,6 +237,10 @@ public:
     TDrawItemEvent OnDrawItem;
     TItemSizeEvent OnItemSize;
 
+    // Keeps the arrows and every other key: the drop-down that hosts it steps and searches
+    // the items with them, and the popup has no other control to move the focus to.
+    void WndProc(TMessage& Message) override;
+
 protected:
     void CreateSelectorPanel();
     void Notification(TComponent* AComponent, bool Removing) override;

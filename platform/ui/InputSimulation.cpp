@@ -4,6 +4,7 @@
 #include "platform/ui/internal/ControlImpl.h"
 #include "platform/ui/internal/ControlWidget.h"
 #include "platform/ui/internal/KeyTranslation.h"
+#include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/WidgetTree.h"
 
 #include <QApplication>
@@ -95,6 +96,18 @@ void KeyPress(TControl* control, WORD key, TChar ch, TShiftState shift) {
 void KeypadPress(TControl* control, WORD key, TChar ch, TShiftState shift) {
     SendKey(control, QEvent::KeyPress, key, ch, shift, true);
     SendKey(control, QEvent::KeyRelease, key, 0, shift, true);
+}
+
+TControl* FocusedControl() {
+    QApplication::processEvents();
+    // Without a focused widget the active window takes the keys itself.
+    QWidget* focused = QApplication::focusWidget();
+    return NativeHost::ControlOf(focused ? focused : QApplication::activeWindow());
+}
+
+void KeyPressFocused(WORD key, TChar ch, TShiftState shift) {
+    if (TControl* control = FocusedControl())
+        KeyPress(control, key, ch, shift);
 }
 
 void TypeChar(TControl* control, TChar ch) {

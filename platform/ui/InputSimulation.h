@@ -17,6 +17,13 @@ void KeyPress(TControl* control, WORD key, TChar ch = 0, TShiftState shift = {})
 void KeypadPress(TControl* control, WORD key, TChar ch = 0, TShiftState shift = {});
 void KeyDown(TControl* control, WORD key, TShiftState shift = {});
 void KeyUp(TControl* control, WORD key, TShiftState shift = {});
+// The control that holds the keyboard focus (the active window itself when none of its controls
+// does), as the window system reports it after the pending activation and focus changes ran;
+// nullptr when no window of the program is active.
+TControl* FocusedControl();
+// KeyPress to the control that holds the focus, where a key typed by a person goes (nothing when
+// none holds it).
+void KeyPressFocused(WORD key, TChar ch = 0, TShiftState shift = {});
 // One typed character (key down, character, key up), the key taken from the character.
 void TypeChar(TControl* control, TChar ch);
 void MouseDown(TControl* control, TMouseButton button, TPoint p, TShiftState shift = {});

@@ -13,6 +13,11 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <string>
+
 namespace {
 
 constexpr const char* WatchName = "velmaro_owned_popup_watch";
@@ -78,6 +83,35 @@ private:
         popup->raise();
     }
 };
+
+// A half-transparent window shows what lies under it only where the desktop blends windows: on
+// X11 that takes a running compositing manager; without one the shadow is an opaque black band.
+bool DesktopBlendsWindows() {
+    if (QGuiApplication::platformName() != "xcb")
+        return true;
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return true;
+    char* host = nullptr;
+    int display = 0;
+    int screen = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &screen) == 0)
+        screen = 0;
+    std::free(host);
+    const std::string name = "_NET_WM_CM_S" + std::to_string(screen);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection,
+        xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.c_str()), nullptr);
+    if (!atom)
+        return false;
+    xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+    const bool managed = atom->atom != XCB_ATOM_NONE && owner && owner->owner != XCB_NONE;
+    std::free(owner);
+    std::free(atom);
+    return managed;
+}
 
 // The popup's window is owned through the window system only (a transient parent), not as a
 // child widget: the owner's widget must not delete it behind the control that holds it.
@@ -182,6 +216,7 @@ void MakeOwnedPopup(TWinControl* popup, TWinControl* owner, bool shadow) {
     if (widget->parentWidget() || widget->windowFlags() != flags)
         widget->setParent(nullptr, flags);
     auto* drawn = widget->findChild<PopupShadow*>(ShadowName, Qt::FindDirectChildrenOnly);
+    shadow = shadow && DesktopBlendsWindows();
     if (shadow && !drawn)
         new PopupShadow(widget);
     else if (!shadow)

@@ -89,6 +89,19 @@ TEST_F(Calculator, KeySequencesShowTheirResults) {
     }
 }
 
+TEST_F(Calculator, BackTakesTheLastDigitOffAHugeOrTinyNumber) {
+    const struct {
+        const char* Shown;
+        const char* AfterBack;
+    } cases[] = {{"150000000000000000000", "15000000000000000000"},
+                 {"0.000000000000000000015", "0.00000000000000000001"}};
+    for (const auto& c : cases) {
+        display.SetText(c.Shown);
+        Press("Back");
+        EXPECT_EQ(display.Text(), c.AfterBack) << c.Shown;
+    }
+}
+
 TEST_F(Calculator, DivisionByZeroClearsTheAccumulator) {
     Press("8 / 0 =");
     EXPECT_EQ(engine.Accumulator(), 0);

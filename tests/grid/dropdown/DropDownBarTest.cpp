@@ -2,6 +2,8 @@
 // placement and size limits, which footer buttons close the popup, the size grip, and painting
 // handed over to the drop-down.
 #include "grid/dropdown/DropDownBarHost.h"
+#include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/FlatButton.h"
 #include "grid/dropdown/FooterPanel.h"
 #include "grid/dropdown/HeaderPanel.h"
 #include "grid/stringgrid/ExButtonAppearance.h"
@@ -50,7 +52,10 @@ public:
 
 class DropDownBars : public ::testing::Test {
 protected:
-    void SetUp() override { popup.SetBounds(0, 0, 200, 150); }
+    void SetUp() override {
+        popup.SetBounds(0, 0, 200, 150);
+        popup.SetSizeable(true);
+    }
     void Attach(TDropDownBar& bar, int top, int height) {
         bar.SetParent(&popup);
         bar.SetBounds(0, top, 200, height);
@@ -59,7 +64,7 @@ protected:
     }
     TPoint CentreOf(const TControl* c) const { return {c->Width() / 2, c->Height() / 2}; }
 
-    TForm popup{nullptr};
+    TDropDownForm popup{nullptr};
     FakeDropDown dropDown;
     TExHeader header{&popup};
     TExFooter footer{&popup};

@@ -2,6 +2,7 @@
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExCustomDropDown.h"
 #include "grid/dropdown/ExDropDownSpeedButton.h"
+#include "grid/dropdown/FooterPanel.h"
 
 #include "grid/stringgrid/FooterAppearance.h"
 #include "grid/stringgrid/HeaderAppearance.h"
@@ -272,19 +273,28 @@ TEST_F(DropDownPopupTest, FooterCornerSizesThePopup) {
     int sizing = 0;
     Edit->ShowDropDown();
     Popup()->OnSizing = [&](TObject*) { ++sizing; };
-    TWinControl* area = Popup()->ClientArea();
-    InputSimulation::MouseDown(area, mbLeft, {195, 95});
-    InputSimulation::MouseMove(area, {225, 115}, {ssLeft});
-    InputSimulation::MouseUp(area, mbLeft, {235, 125});
+    // The pressed grip keeps the mouse until the button goes up, as a grabbing window does.
+    TExFooter* footer = Popup()->Footer();
+    ASSERT_NE(footer, nullptr);
+    const TPoint grip{footer->Width() - 5, footer->Height() - 4};
+    const TPoint start = footer->ClientToScreen(grip);
+    InputSimulation::MouseDown(footer, mbLeft, grip);
+    // The footer moves with the popup's bottom edge: the pointer is where it is on the screen.
+    InputSimulation::MouseMove(footer, footer->ScreenToClient({start.X + 30, start.Y + 20}),
+                               {ssLeft});
+    InputSimulation::MouseUp(footer, mbLeft, footer->ScreenToClient({start.X + 40, start.Y + 30}));
     EXPECT_EQ(Popup()->Width(), 240);
     EXPECT_EQ(Popup()->Height(), 130);
     EXPECT_EQ(sizing, 2);
 
+    // The popup's own corner is no second grip.
     Edit->HideDropDown(false);
     Edit->DropDownFooter()->SetVisible(false);
     Edit->ShowDropDown();
     const TSize before{Popup()->Width(), Popup()->Height()};
+    TWinControl* area = Popup()->ClientArea();
     InputSimulation::MouseDown(area, mbLeft, {before.cx - 5, before.cy - 5});
+    InputSimulation::MouseMove(area, {before.cx + 30, before.cy + 30}, {ssLeft});
     InputSimulation::MouseUp(area, mbLeft, {before.cx + 30, before.cy + 30});
     EXPECT_EQ(Popup()->Width(), before.cx) << "no size grip without a footer";
 }

@@ -172,4 +172,11 @@ TEST_F(DetailDropDown, TheWheelStepsTheClosedEditAndTheOpenList) {
     InputSimulation::Wheel(Detail->DropDownForm(), {5, 5}, -120);
     EXPECT_EQ(Detail->ItemIndex(), 1);
     EXPECT_TRUE(PopupShown());
+    // Over the list itself too: the selection moves, the list does not scroll instead.
+    TControl* list = Detail->ItemSelector()->SelectorPanel();
+    InputSimulation::Wheel(list, {10, 10}, -120);
+    EXPECT_EQ(Detail->ItemIndex(), 2);
+    InputSimulation::Wheel(list, {10, 10}, 120);
+    EXPECT_EQ(Detail->ItemIndex(), 1);
+    EXPECT_TRUE(PopupShown());
 }

@@ -247,6 +247,27 @@ TEST_F(GridDropDownTest, ASortingHeaderClickKeepsTheChosenItemCurrent) {
     EXPECT_EQ(Drop->Text(), "Apple");
 }
 
+TEST_F(GridDropDownTest, ReopenedAfterASortItShowsTheEditsItemAndEnterKeepsIt) {
+    Drop->SetSorting(gsSingleColumn);
+    Drop->SetItemIndex(3);
+    Drop->ShowDropDown();
+    const TRect header = Grid()->CellRect(0, 0);
+    for (int click = 0; click < 2; ++click)
+        InputSimulation::Click(Grid(), {header.Left + 10, header.Top + 5});
+    ASSERT_EQ(ShownRows(), (Rows{"Mango", "Cherry", "Banana", "Apple"}));
+    KeyInGrid(VK_ESCAPE);
+    ASSERT_FALSE(PopupShown());
+
+    InputSimulation::KeyPress(Drop, VK_F4);
+    ASSERT_TRUE(PopupShown());
+    EXPECT_EQ(ShownRows(), (Rows{"Mango", "Cherry", "Banana", "Apple"}));
+    EXPECT_EQ(Grid()->Row(), 1);
+    KeyInGrid(VK_RETURN);
+    EXPECT_FALSE(PopupShown());
+    EXPECT_EQ(Drop->ItemIndex(), 3);
+    EXPECT_EQ(Drop->Text(), "Mango");
+}
+
 TEST_F(GridDropDownTest, EscapeRestoresTheTextAndTheItemOfTheOpening) {
     Drop->SetItemIndex(0);
     Drop->ShowDropDown();

@@ -102,14 +102,39 @@ TEST_F(ImagePicker, AFolderGivesItsReadablePicturesAndNamesTheFilesItSkipped) {
         Picker->AddImagesFromFolder(folder.File("*.bmp"), true);
     EXPECT_EQ(skipped, std::vector<std::string>{"notes.bmp"});
     ASSERT_EQ(Picker->Items()->Count(), 2) << "no folder, no text file, no unreadable file";
-    EXPECT_EQ(Picker->Items()->GetItem(0)->Caption(), "a");
-    EXPECT_EQ(Picker->Items()->GetItem(1)->Caption(), "b");
+    EXPECT_EQ(Picker->Items()->GetItem(0)->Caption(), "a.BMP");
+    EXPECT_EQ(Picker->Items()->GetItem(1)->Caption(), "b.bmp");
     EXPECT_EQ(Picker->Items()->GetItem(1)->Image()->Width(), 8);
 
     const std::vector<std::string> all = Picker->AddImagesFromFolder(folder.File("*"), false);
     EXPECT_EQ(all, (std::vector<std::string>{"notes.bmp", "readme.txt"}));
     EXPECT_EQ(Picker->Items()->Count(), 4);
     EXPECT_EQ(Picker->Items()->GetItem(3)->Caption(), "");
+}
+
+TEST_F(ImagePicker, AFolderGivesItsPngAndJpegPicturesNamedWithTheirExtension) {
+    const std::string fixtures = std::string(VELMARO_FIXTURES) + "/grid/dropdown/";
+    TTempFolder folder;
+    for (const char* name : {"red.png", "blue.jpg"})
+        std::filesystem::copy_file(fixtures + name, folder.File(name));
+    EXPECT_TRUE(Picker->AddImagesFromFolder(folder.File("*"), true).empty());
+    ASSERT_EQ(Picker->Items()->Count(), 2);
+    const struct {
+        const char* Caption;
+        int Width, Height;
+        TColor Centre;
+    } expected[] = {{"blue.jpg", 7, 3, 0xC81E1E}, {"red.png", 5, 4, 0x1E1EC8}};
+    for (int i = 0; i < 2; ++i) {
+        const TImageItem& item = *Picker->Items()->GetItem(i);
+        EXPECT_EQ(item.Caption(), expected[i].Caption);
+        EXPECT_EQ(item.Image()->Width(), expected[i].Width) << expected[i].Caption;
+        EXPECT_EQ(item.Image()->Height(), expected[i].Height) << expected[i].Caption;
+        const TColor centre = item.Image()->Bitmap()->Pixel(2, 1);
+        // JPEG keeps colours only nearly.
+        for (const int shift : {0, 8, 16})
+            EXPECT_NEAR((centre >> shift) & 0xFF, (expected[i].Centre >> shift) & 0xFF, 6)
+                << expected[i].Caption;
+    }
 }
 
 TEST_F(ImagePicker, ArrowsInTheOpenGridMoveByColumnsAndEscapeRestoresNoSelection) {

@@ -145,6 +145,21 @@ TEST_F(MultiColumn, ItemsAndColumnsAreCopiedWithEverySetting) {
     EXPECT_EQ(other.HeaderHeight(), 30);
 }
 
+TEST_F(MultiColumn, ItemsReloadedShorterThanTheIndexStillOpen) {
+    Drop->SetItemIndex(2);
+    Drop->BeginUpdate();
+    Drop->Items()->Clear();
+    AddItem(*Drop->Items(), {"Apple", "red", "A1"});
+    Drop->EndUpdate();
+    InputSimulation::KeyPress(Drop, VK_F4);
+    ASSERT_TRUE(PopupShown());
+    InputSimulation::KeyPressFocused(VK_DOWN);
+    InputSimulation::KeyPressFocused(VK_RETURN, '\r');
+    EXPECT_FALSE(PopupShown());
+    EXPECT_EQ(Drop->ItemIndex(), 0);
+    EXPECT_EQ(Drop->Text(), "Apple");
+}
+
 TEST_F(MultiColumn, ItemsWithoutALookupTextNeverMatchAndShowNoText) {
     Drop->BeginUpdate();
     AddItem(*Drop->Items(), {}, 1);     // no texts at all

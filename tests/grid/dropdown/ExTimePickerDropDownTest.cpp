@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -282,6 +283,19 @@ TEST_F(TimePicker, TheTimePickerUnderTheClockFollowsIt) {
     Picker->ShowDropDown();
     EXPECT_FALSE(under->Visible());
     Picker->HideDropDown(true);
+}
+
+TEST_F(TimePicker, TheTimeChangeEventReadsTheNewTime) {
+    Picker->SetAnimation(false);
+    Picker->SetShowTimePicker(true);
+    Picker->SetTime(At(9, 30));
+    std::vector<std::string> seen;
+    Picker->OnTimeChange = [&](TObject*) { seen.push_back(Clock(Picker->Time())); };
+    InputSimulation::KeyPress(Picker, VK_F4);
+    ASSERT_TRUE(PopupShown());
+    InputSimulation::KeyPress(Picker->DropDownForm(), VK_PRIOR);
+    EXPECT_EQ(seen, std::vector<std::string>{"10:30:00"});
+    EXPECT_EQ(Picker->EditText(), "10:30:00");
 }
 
 TEST_F(TimePicker, ComponentStylesColourTheClocksLook) {
