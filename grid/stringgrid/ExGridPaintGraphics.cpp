@@ -404,6 +404,25 @@ private:
 
 } // namespace
 
+// The raw cell text turned by the graphic's angle, started where the alignments put the turned
+// text box, with the sort indicator of a sorted header beside it.
+void TExStringGrid::DrawRotatedCellText(TCanvas* ACanvas, const TRect& ARect,
+                                        const TCellGraphic& Graphic, TCellDrawContext& Context) {
+    const std::string text = GetCellEx(Context.RealCol, Context.Row);
+    TRect start = ARect;
+    PlaceRotatedText(start, Graphic.CellAngle, text, Context.HAlign, Context.VAlign);
+    TRect clip = ARect;
+    InflateRect(clip, -2, -2);
+    ACanvas->SaveState();
+    ACanvas->IntersectClipRect(clip);
+    ACanvas->Brush()->SetStyle(bsClear);
+    ACanvas->TextOutRotated(start.Left, start.Top, Graphic.CellAngle * 10, text);
+    ACanvas->Brush()->SetStyle(bsSolid);
+    ACanvas->RestoreState();
+    if (ShowsSortIndicator(Context.RealCol, Context.Row))
+        DrawSortIndicator(ACanvas, Context.RealCol, ARect.Right - 10, ARect.Top + 8);
+}
+
 void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlignment VAlign,
                                     TCellDrawContext& Context) {
     TCanvas* canvas = Context.Canvas ? Context.Canvas : Canvas();
@@ -411,6 +430,7 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
         return;
     const TCellType kind = Graphic->CellType;
     const TPoint offset = XYOffset();
+    const TRect received = ARect;
     // The cell: the content rectangle with its text margins.
     const TRect cell{ARect.Left - offset.X, ARect.Top - offset.Y, ARect.Right + offset.X,
                      ARect.Bottom + offset.Y};
@@ -428,12 +448,14 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
     const int textWidth = Context.TextWidth;
     const TCellVAlign graphicVAlign =
         IsCheckKind(kind) && VAlign != VAlignment() ? FromTextVAlign(VAlign) : Graphic->CellVAlign;
-    TRect g = PlaceGraphic(ARect, Graphic->CellHAlign, graphicVAlign, Context.GraphicWidth,
-                           Context.GraphicHeight, textWidth, Context.HAlign);
+    const TPoint size = DrawnGraphicSize(col, row, *Graphic, ARect,
+                                         TPoint{Context.GraphicWidth, Context.GraphicHeight});
+    TRect g = PlaceGraphic(ARect, Graphic->CellHAlign, graphicVAlign, size.X, size.Y, textWidth,
+                           Context.HAlign);
     const TRect r = ARect;
 
     try {
-        TCanvasGuard guard(canvas, cell);
+        TCanvasGuard guard(canvas, received);
         const auto canEdit = [&] {
             bool can = true;
             QueryCanEdit(col, row, can);
@@ -613,6 +635,23 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
         case ctNode:
             DrawNodeGlyph(canvas, row, r);
             break;
+        case ctRotated:
+            DrawRotatedCellText(canvas, r, *Graphic, Context);
+            break;
+        case ctComment: {
+            if (ControlLook()->CommentColor() == clNone)
+                break;
+            const TColor own = static_cast<TColor>(Graphic->CellIndex);
+            const TColor color = own != clNone ? own : ControlLook()->CommentColor();
+            canvas->Pen()->SetColor(color);
+            canvas->Brush()->SetColor(color);
+            canvas->Brush()->SetStyle(bsSolid);
+            // The corner inside the grid lines.
+            const int right = received.Right - 2;
+            const int top = received.Top + 1;
+            canvas->Polygon({TPoint{right - 5, top}, TPoint{right, top}, TPoint{right, top + 5}});
+            break;
+        }
         default:
             break;
         }

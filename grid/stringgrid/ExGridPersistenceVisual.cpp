@@ -284,15 +284,15 @@ std::vector<TVisualEntry> VisualEntries() {
         [](TGrid& g, TColor c) { g.SetGridFixedLineColor(c); }));
     e.push_back(Choice(
         "BackGround.Display", {"bdTile", "bdFixed", "bdGradientHorz", "bdGradientVert"},
-        [](TGrid& g) { return static_cast<int>(g.BackGround()->Display); },
-        [](TGrid& g, int n) { g.BackGround()->Display = static_cast<TBackGroundDisplay>(n); }));
+        [](TGrid& g) { return static_cast<int>(g.BackGround()->Display()); },
+        [](TGrid& g, int n) { g.BackGround()->SetDisplay(static_cast<TBackGroundDisplay>(n)); }));
     e.push_back(Choice(
         "BackGround.Cells", {"bcNormal", "bcFixed", "bcAll"},
-        [](TGrid& g) { return static_cast<int>(g.BackGround()->Cells); },
-        [](TGrid& g, int n) { g.BackGround()->Cells = static_cast<TBackGroundCells>(n); }));
+        [](TGrid& g) { return static_cast<int>(g.BackGround()->Cells()); },
+        [](TGrid& g, int n) { g.BackGround()->SetCells(static_cast<TBackGroundCells>(n)); }));
     e.push_back(Colour(
-        "BackGround.ColorTo", [](TGrid& g) { return g.BackGround()->ColorTo; },
-        [](TGrid& g, TColor c) { g.BackGround()->ColorTo = c; }));
+        "BackGround.ColorTo", [](TGrid& g) { return g.BackGround()->ColorTo(); },
+        [](TGrid& g, TColor c) { g.BackGround()->SetColorTo(c); }));
     return e;
 }
 
