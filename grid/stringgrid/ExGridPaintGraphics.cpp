@@ -9,6 +9,7 @@
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ControlLook.h"
+#include "grid/stringgrid/GridProgressAppearance.h"
 #include "platform/core/Exception.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Bitmap.h"
@@ -584,8 +585,9 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
             const TColor restText =
                 Graphic->CellBoolean ? static_cast<TColor>(Graphic->CellAngle) : rest ^ 0xFFFFFF;
             DrawProgressBar(canvas, bar, fill, fillText, rest, restText, CellFloat(*this, col, row),
-                            0, 0, Graphic->CellErrFrom, Graphic->CellErrLen, Graphic->CellText,
-                            clNone, false);
+                            ControlLook()->ProgressMarginX(), ControlLook()->ProgressMarginY(),
+                            Graphic->CellErrFrom, Graphic->CellErrLen, Graphic->CellText,
+                            ControlLook()->ProgressBorderColor, false);
             break;
         }
         case ctProgressPie:
@@ -599,13 +601,35 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
                          ColorField(Graphic->CellIcon));
             break;
         case ctXPProgress: {
+            const TGridProgressAppearance& appearance = *ProgressAppearance();
             TLevelProgressAppearance look;
+            look.Level0Color = appearance.Level0Color();
+            look.Level0ColorTo = appearance.Level0ColorTo();
+            look.Level1Color = appearance.Level1Color();
+            look.Level1ColorTo = appearance.Level1ColorTo();
+            look.Level2Color = appearance.Level2Color();
+            look.Level2ColorTo = appearance.Level2ColorTo();
+            look.Level3Color = appearance.Level3Color();
+            look.Level3ColorTo = appearance.Level3ColorTo();
+            look.Level1Perc = appearance.Level1Perc();
+            look.Level2Perc = appearance.Level2Perc();
+            look.ShowBorder = appearance.ShowBorder();
+            look.BorderColor = appearance.BorderColor();
+            look.Stacked = appearance.Stacked();
+            look.ShowPercentage = appearance.ShowPercentage();
+            look.CompletionSmooth = appearance.CompletionSmooth();
+            look.ShowGradient = appearance.ShowGradient();
             look.Font = Font();
-            if (look.UnCompleteColor == clNone)
-                look.UnCompleteColor = canvas->Brush()->Color();
+            look.CompleteFontColor = appearance.CompleteFontColor();
+            look.Steps = appearance.Steps();
+            look.UnCompleteColor = appearance.UnCompleteColor() == clNone
+                                       ? canvas->Brush()->Color()
+                                       : appearance.UnCompleteColor();
             TRect bar = r;
-            bar.Right -= 1;
-            bar.Bottom -= 1;
+            bar.Left += ControlLook()->ProgressMarginX();
+            bar.Top += ControlLook()->ProgressMarginY();
+            bar.Right -= ControlLook()->ProgressMarginX() + 1;
+            bar.Bottom -= ControlLook()->ProgressMarginY() + 1;
             const int range = Graphic->CellErrLen - Graphic->CellErrFrom;
             const double value = std::abs(CellInt(*this, col, row) - double(Graphic->CellErrFrom));
             // An empty range (minimum = maximum) has nothing to measure against.
