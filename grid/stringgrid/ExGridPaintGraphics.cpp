@@ -207,7 +207,7 @@ void DrawPlainCheck(TCanvas* Canvas, const TRect& Box, bool Checked, bool Grayed
 // One check box in the look the grid's control style asks for.
 void DrawCheckGlyph(TCanvas* Canvas, const TRect& R, bool Checked, bool Enabled, bool Grayed,
                     const TControlLook& Look) {
-    const bool enabledLook = Look.CheckAlwaysActive || Enabled;
+    const bool enabledLook = Look.NoDisabledCheckRadioLook() || Look.CheckAlwaysActive || Enabled;
     const int size = std::max(1, Look.CheckSize);
     if (UsesTheme(Look.ControlStyle)) {
         const TRect box{R.Left, R.Top, R.Left + size, R.Top + size};
@@ -260,7 +260,8 @@ void DrawRadioGroup(TExStringGrid& Grid, TCanvas* Canvas, const TRect& R, const 
     if (G.Count <= 0)
         return;
     const TControlLook& look = *Grid.ControlLook();
-    const bool enabledLook = !G.Disabled || look.RadioAlwaysActive;
+    const bool enabledLook =
+        !G.Disabled || look.RadioAlwaysActive || look.NoDisabledCheckRadioLook();
     const bool classic = !UsesTheme(look.ControlStyle);
     const int radio = std::max(1, look.RadioSize);
     const int scaled = static_cast<int>(std::lround(G.Scale * radio));

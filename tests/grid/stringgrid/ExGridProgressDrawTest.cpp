@@ -1,4 +1,4 @@
-// The level progress look: its settings and the bars drawn from them.
+// Looks taken from the grid's settings: the level progress bars and read-only check boxes.
 #include "ExGridTestGrid.h"
 #include "GridPixels.h"
 
@@ -66,4 +66,18 @@ TEST(ExGridProgressDraw, LevelProgressTakesTheGridsProgressAppearance) {
     const auto bar = GridPixels::ColourBox(*bitmap, Cell11, Red);
     ASSERT_TRUE(bar);
     EXPECT_NEAR(bar->Right - Cell11.Left, (Cell11.Right - Cell11.Left) / 2, 8) << "half full";
+}
+
+TEST(ExGridProgressDraw, NoDisabledCheckRadioLookKeepsAReadOnlyCheckBoxWhite) {
+    for (const bool noDisabledLook : {false, true}) {
+        auto grid = MakeGrid();
+        grid->ControlLook()->ControlStyle = csClassic;
+        grid->ControlLook()->SetNoDisabledCheckRadioLook(noDisabledLook);
+        grid->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = false; };
+        grid->AddCheckBox(1, 1, false, false);
+        const auto bitmap = GridPixels::Render(*grid);
+        const auto box = GridPixels::ColourBox(*bitmap, Cell11, clSilver);
+        EXPECT_EQ(box.has_value(), !noDisabledLook)
+            << "NoDisabledCheckRadioLook " << noDisabledLook;
+    }
 }
