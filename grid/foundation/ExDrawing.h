@@ -71,8 +71,8 @@ void DrawSpinButtons(TCanvas* Canvas, const TControl* Window, TRect R, int Style
 // Draws the bitmap at R's top-left corner in its own size, its background (the colour of its
 // top-left pixel) replaced by Color.
 void DrawBitmapOnColor(TCanvas* Canvas, const TBitmap* Bitmap, TColor Color, const TRect& R);
-// The grid's built-in glyphs: "ESGLEAFCLOSE", "ESGLEAFOPEN", "XPNODEC", "XPNODEO". Unknown names
-// draw nothing.
+// The grid's built-in glyphs: "ESGLEAFCLOSE", "ESGLEAFOPEN", "XPNODEC", "XPNODEO", "ESGFILT".
+// Unknown names draw nothing.
 void DrawResourceBitmap(TCanvas* Canvas, TColor Color, const TRect& R, std::string_view Name);
 
 // Layered windows are not offered here; callers take the missing call as done.

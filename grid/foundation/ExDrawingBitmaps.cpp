@@ -9,8 +9,31 @@ namespace {
 
 constexpr int GlyphSize = 9;
 
+constexpr int FilterGlyphSize = 12;
+
+// The filter button: a funnel.
+void BuildFilterGlyph(TBitmap& glyph) {
+    glyph.SetSize(FilterGlyphSize, FilterGlyphSize);
+    TCanvas* canvas = glyph.Canvas();
+    canvas->Brush()->SetColor(clFuchsia); // background, replaced when drawn
+    canvas->FillRect(Rect(0, 0, FilterGlyphSize, FilterGlyphSize));
+    canvas->Pen()->SetColor(clBlack);
+    for (int y = 2; y < 7; ++y) {
+        canvas->MoveTo(1 + (y - 2), y);
+        canvas->LineTo(FilterGlyphSize - 1 - (y - 2), y);
+    }
+    for (int y = 7; y < 11; ++y) {
+        canvas->MoveTo(5, y);
+        canvas->LineTo(7, y);
+    }
+}
+
 // The node glyphs: a boxed plus (closed) or minus (open); the XP forms have a shaded box.
 bool BuildGlyph(std::string_view name, TBitmap& glyph) {
+    if (name == "ESGFILT") {
+        BuildFilterGlyph(glyph);
+        return true;
+    }
     bool open;
     bool shaded;
     if (name == "ESGLEAFCLOSE" || name == "XPNODEC")

@@ -155,6 +155,7 @@ void TExStringGrid::CreateOwnedObjects() {
         *list = std::make_unique<TIntList>(0, 0);
     FRowIndicator = std::make_unique<TBitmap>();
     FBackGround = std::make_unique<TBackGround>();
+    FBackGround->OnChange = [this](TObject*) { Invalidate(); };
     FControlList = std::make_unique<TControlList>();
     FProgressAppearance = std::make_unique<TGridProgressAppearance>();
     FProgressAppearance->OnChange = [this](TObject*) { Invalidate(); };
@@ -432,7 +433,7 @@ void TExStringGrid::Invalidate() {
 
 void TExStringGrid::Resize() {
     TBaseGrid::Resize();
-    if (FBackGround && FBackGround->IsGradient() && FBackGround->ColorTo != clNone)
+    if (FBackGround && FBackGround->IsGradient() && FBackGround->ColorTo() != clNone)
         Invalidate();
     UpdateScrollBarsAlways(false);
     CellControlsUpdate(false);

@@ -2005,9 +2005,17 @@ protected:
     // Draws a cell graphic into ARect and leaves there the edges the cell drawer goes on with.
     virtual void DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlignment VAlign,
                                  TCellDrawContext& Context);
+    // The size a graphic is drawn at in ARect: its room beside the text where it has one, else
+    // its own size, so that a graphic without room is drawn over the text, never at size 0.
+    TPoint DrawnGraphicSize(int ACol, int ARow, const TCellGraphic& Graphic, const TRect& ARect,
+                            TPoint Room);
 
     // Hooks of other features the frame calls; neutral until those features are built.
     virtual void PaintOuterBorder();
+    // The background bitmap on the grid's canvas: placed at BackGround's Left and Top, or tiled
+    // from R's top-left; for the area beyond the last cell.
+    void PaintBackgroundFixed(const TRect& R);
+    void PaintBackgroundTiled(const TRect& R);
     virtual void UpdateFooter();
     virtual void UpdateSearchPanel();
     virtual void AdaptToOfficeTheme();
@@ -2285,6 +2293,16 @@ private:
     void DrawPlainCellText(TCellDrawContext& Ctx, std::string Text, TRect R);
     void DrawCellBorders(TCellDrawContext& Ctx);
     void DrawCellFocus(TCellDrawContext& Ctx);
+    void DrawRotatedCellText(TCanvas* ACanvas, const TRect& ARect, const TCellGraphic& Graphic,
+                             TCellDrawContext& Context);
+    void DrawRowIndicator(TCellDrawContext& Ctx);
+    void DrawListViewHeader(TCellDrawContext& Ctx);
+    void DrawModifiedBar(TCellDrawContext& Ctx);
+    void DrawFilterButton(TCellDrawContext& Ctx, const TRect& R);
+    bool BackGroundCoversCell(const TCellDrawContext& Ctx) const;
+    void DrawCellBackGround(TCellDrawContext& Ctx, const TRect& R);
+    void DrawClassicFixedEdges(TCellDrawContext& Ctx);
+    void PaintBackgroundFixedOn(TCanvas* ACanvas, const TRect& R);
 
     // Cell graphics and check boxes.
     // The graphic that holds the check state of (ACol, ARealRow); OnlyDataKinds tells that only

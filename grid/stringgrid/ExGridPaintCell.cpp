@@ -9,6 +9,7 @@
 #include "grid/stringgrid/PrintSettings.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/Panel.h"
 
 #include <algorithm>
 #include <memory>
@@ -63,8 +64,16 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     ctx.Fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
     if (ARow == FHoverRowIdx && HoverRowCells().Contains(hcFixed) && !printing)
         ctx.Fixed = false;
+    ctx.FilterButton = !printing && ARow == FFilterDropDownRow && ARow < FixedRows() &&
+                       (FFilterDropDownAuto || OnGetColumnFilter) && GetColumnFilter(ctx.RealCol);
 
     DrawFixedCellLook(ctx);
+    const int left = ctx.Rect.Left;
+    if (!printing) {
+        DrawRowIndicator(ctx);
+        DrawListViewHeader(ctx);
+        DrawModifiedBar(ctx);
+    }
     FireEvent(OnCustomCellBkgDraw, this, ACanvas, ctx.RealCol, ARow, ctx.State, ctx.Rect, printing);
 
     const int right = ctx.Rect.Right;
@@ -74,6 +83,7 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     if ((!ctx.Graphic || !NoImageAndText) && (!customDrawn || !NoDefaultDraw))
         DrawCellText(ctx);
     ctx.Rect.Right = right;
+    ctx.Rect.Left = left;
     ACanvas->Brush()->SetColor(ctx.SavedBrushColor);
     ACanvas->Font()->SetColor(ctx.SavedFontColor);
     InflateRect(ctx.Rect, 1, 1);
@@ -100,26 +110,6 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     FireEvent(OnCustomCellDraw, this, ACanvas, ctx.RealCol, ARow, ctx.State, ctx.Rect, printing);
     if (!printing)
         DrawCellFocus(ctx);
-}
-
-// The header looks draw their own gradient over the base fill.
-void TExStringGrid::DrawFixedCellLook(TCellDrawContext& Ctx) {
-    const bool headerLook = FLook == glULK || FLook == glXP || FLook == glVista ||
-                            FLook == glWin7 || FLook == glOffice2007;
-    if (!Ctx.Fixed || Ctx.Styled || !headerLook)
-        return;
-    const bool activeHeader =
-        FActiveCellShow && !FPrintingCells &&
-        ((Ctx.Row == Row() && Ctx.DisplCol == FixedCols() - 1 && FixedCols() > 0) ||
-         (Ctx.DisplCol == Col() && Ctx.Row == FixedRows() - 1 && FixedRows() > 0));
-    if (activeHeader)
-        DrawMirrorGradient(Ctx.Canvas, Ctx.Rect, FActiveCellColor, FActiveCellColorTo, clNone,
-                           clNone, mgdVertical, clNone, false, true);
-    // Without a frame the base fill has drawn this very gradient already.
-    else if (!FFlat && FLook == glVista)
-        DrawMirrorGradient(Ctx.Canvas, Ctx.Rect, Ctx.Canvas->Brush()->Color(), Ctx.ColorTo,
-                           Ctx.MirrorColor, Ctx.MirrorColorTo, mgdVertical,
-                           FLook == glVista ? clWhite : clNone, true, true);
 }
 
 void TExStringGrid::DrawAlwaysVisibleButtons(TCellDrawContext& Ctx) {
@@ -209,7 +199,9 @@ void TExStringGrid::DrawFixedCellEdges(TCellDrawContext& Ctx) {
     };
     const bool ctl3D = !FFlat;
     const TColor darker = HalveColor(FixedColor());
-    if (Ctx.Fixed && !FFlat && (FLook == glULK || FLook == glXP)) {
+    if (Ctx.Fixed && !FFlat && FLook == glClassic)
+        DrawClassicFixedEdges(Ctx);
+    else if (Ctx.Fixed && !FFlat && (FLook == glULK || FLook == glXP)) {
         r.Bottom += 1;
         if (options.Contains(goFixedHorzLine)) {
             line(darker, {{r.Left, r.Bottom - 1}, {r.Right - 1, r.Bottom - 1}});
@@ -233,6 +225,22 @@ void TExStringGrid::DrawFixedCellEdges(TCellDrawContext& Ctx) {
         FLook != glClassic && !ctl3D)
         outline(FFlat ? clGray : clBlack);
     canvas->Pen()->SetColor(clBlack);
+}
+
+// Raised platform edges and a black outline at the right and bottom.
+void TExStringGrid::DrawClassicFixedEdges(TCellDrawContext& Ctx) {
+    TCanvas* canvas = Ctx.Canvas;
+    TRect& r = Ctx.Rect;
+    r.Top += 1;
+    r.Bottom += 1;
+    r.Left += 1;
+    TRect edge = r;
+    Frame3D(canvas, edge, clBtnHighlight, clBtnShadow, 1);
+    canvas->Pen()->SetColor(clBlack);
+    canvas->Pen()->SetWidth(1);
+    canvas->MoveTo(r.Right - 1, r.Top);
+    canvas->LineTo(r.Right - 1, r.Bottom - 1);
+    canvas->LineTo(r.Left - 1, r.Bottom - 1);
 }
 
 void TExStringGrid::DrawCellFocus(TCellDrawContext& Ctx) {

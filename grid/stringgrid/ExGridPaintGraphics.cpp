@@ -9,6 +9,7 @@
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ControlLook.h"
+#include "grid/stringgrid/GridProgressAppearance.h"
 #include "platform/core/Exception.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Bitmap.h"
@@ -206,7 +207,7 @@ void DrawPlainCheck(TCanvas* Canvas, const TRect& Box, bool Checked, bool Grayed
 // One check box in the look the grid's control style asks for.
 void DrawCheckGlyph(TCanvas* Canvas, const TRect& R, bool Checked, bool Enabled, bool Grayed,
                     const TControlLook& Look) {
-    const bool enabledLook = Look.CheckAlwaysActive || Enabled;
+    const bool enabledLook = Look.NoDisabledCheckRadioLook() || Look.CheckAlwaysActive || Enabled;
     const int size = std::max(1, Look.CheckSize);
     if (UsesTheme(Look.ControlStyle)) {
         const TRect box{R.Left, R.Top, R.Left + size, R.Top + size};
@@ -259,7 +260,8 @@ void DrawRadioGroup(TExStringGrid& Grid, TCanvas* Canvas, const TRect& R, const 
     if (G.Count <= 0)
         return;
     const TControlLook& look = *Grid.ControlLook();
-    const bool enabledLook = !G.Disabled || look.RadioAlwaysActive;
+    const bool enabledLook =
+        !G.Disabled || look.RadioAlwaysActive || look.NoDisabledCheckRadioLook();
     const bool classic = !UsesTheme(look.ControlStyle);
     const int radio = std::max(1, look.RadioSize);
     const int scaled = static_cast<int>(std::lround(G.Scale * radio));
@@ -404,6 +406,25 @@ private:
 
 } // namespace
 
+// The raw cell text turned by the graphic's angle, started where the alignments put the turned
+// text box, with the sort indicator of a sorted header beside it.
+void TExStringGrid::DrawRotatedCellText(TCanvas* ACanvas, const TRect& ARect,
+                                        const TCellGraphic& Graphic, TCellDrawContext& Context) {
+    const std::string text = GetCellEx(Context.RealCol, Context.Row);
+    TRect start = ARect;
+    PlaceRotatedText(start, Graphic.CellAngle, text, Context.HAlign, Context.VAlign);
+    TRect clip = ARect;
+    InflateRect(clip, -2, -2);
+    ACanvas->SaveState();
+    ACanvas->IntersectClipRect(clip);
+    ACanvas->Brush()->SetStyle(bsClear);
+    ACanvas->TextOutRotated(start.Left, start.Top, Graphic.CellAngle * 10, text);
+    ACanvas->Brush()->SetStyle(bsSolid);
+    ACanvas->RestoreState();
+    if (ShowsSortIndicator(Context.RealCol, Context.Row))
+        DrawSortIndicator(ACanvas, Context.RealCol, ARect.Right - 10, ARect.Top + 8);
+}
+
 void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlignment VAlign,
                                     TCellDrawContext& Context) {
     TCanvas* canvas = Context.Canvas ? Context.Canvas : Canvas();
@@ -411,6 +432,7 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
         return;
     const TCellType kind = Graphic->CellType;
     const TPoint offset = XYOffset();
+    const TRect received = ARect;
     // The cell: the content rectangle with its text margins.
     const TRect cell{ARect.Left - offset.X, ARect.Top - offset.Y, ARect.Right + offset.X,
                      ARect.Bottom + offset.Y};
@@ -428,12 +450,14 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
     const int textWidth = Context.TextWidth;
     const TCellVAlign graphicVAlign =
         IsCheckKind(kind) && VAlign != VAlignment() ? FromTextVAlign(VAlign) : Graphic->CellVAlign;
-    TRect g = PlaceGraphic(ARect, Graphic->CellHAlign, graphicVAlign, Context.GraphicWidth,
-                           Context.GraphicHeight, textWidth, Context.HAlign);
+    const TPoint size = DrawnGraphicSize(col, row, *Graphic, ARect,
+                                         TPoint{Context.GraphicWidth, Context.GraphicHeight});
+    TRect g = PlaceGraphic(ARect, Graphic->CellHAlign, graphicVAlign, size.X, size.Y, textWidth,
+                           Context.HAlign);
     const TRect r = ARect;
 
     try {
-        TCanvasGuard guard(canvas, cell);
+        TCanvasGuard guard(canvas, received);
         const auto canEdit = [&] {
             bool can = true;
             QueryCanEdit(col, row, can);
@@ -562,8 +586,9 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
             const TColor restText =
                 Graphic->CellBoolean ? static_cast<TColor>(Graphic->CellAngle) : rest ^ 0xFFFFFF;
             DrawProgressBar(canvas, bar, fill, fillText, rest, restText, CellFloat(*this, col, row),
-                            0, 0, Graphic->CellErrFrom, Graphic->CellErrLen, Graphic->CellText,
-                            clNone, false);
+                            ControlLook()->ProgressMarginX(), ControlLook()->ProgressMarginY(),
+                            Graphic->CellErrFrom, Graphic->CellErrLen, Graphic->CellText,
+                            ControlLook()->ProgressBorderColor, false);
             break;
         }
         case ctProgressPie:
@@ -577,13 +602,35 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
                          ColorField(Graphic->CellIcon));
             break;
         case ctXPProgress: {
+            const TGridProgressAppearance& appearance = *ProgressAppearance();
             TLevelProgressAppearance look;
+            look.Level0Color = appearance.Level0Color();
+            look.Level0ColorTo = appearance.Level0ColorTo();
+            look.Level1Color = appearance.Level1Color();
+            look.Level1ColorTo = appearance.Level1ColorTo();
+            look.Level2Color = appearance.Level2Color();
+            look.Level2ColorTo = appearance.Level2ColorTo();
+            look.Level3Color = appearance.Level3Color();
+            look.Level3ColorTo = appearance.Level3ColorTo();
+            look.Level1Perc = appearance.Level1Perc();
+            look.Level2Perc = appearance.Level2Perc();
+            look.ShowBorder = appearance.ShowBorder();
+            look.BorderColor = appearance.BorderColor();
+            look.Stacked = appearance.Stacked();
+            look.ShowPercentage = appearance.ShowPercentage();
+            look.CompletionSmooth = appearance.CompletionSmooth();
+            look.ShowGradient = appearance.ShowGradient();
             look.Font = Font();
-            if (look.UnCompleteColor == clNone)
-                look.UnCompleteColor = canvas->Brush()->Color();
+            look.CompleteFontColor = appearance.CompleteFontColor();
+            look.Steps = appearance.Steps();
+            look.UnCompleteColor = appearance.UnCompleteColor() == clNone
+                                       ? canvas->Brush()->Color()
+                                       : appearance.UnCompleteColor();
             TRect bar = r;
-            bar.Right -= 1;
-            bar.Bottom -= 1;
+            bar.Left += ControlLook()->ProgressMarginX();
+            bar.Top += ControlLook()->ProgressMarginY();
+            bar.Right -= ControlLook()->ProgressMarginX() + 1;
+            bar.Bottom -= ControlLook()->ProgressMarginY() + 1;
             const int range = Graphic->CellErrLen - Graphic->CellErrFrom;
             const double value = std::abs(CellInt(*this, col, row) - double(Graphic->CellErrFrom));
             // An empty range (minimum = maximum) has nothing to measure against.
@@ -613,6 +660,23 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
         case ctNode:
             DrawNodeGlyph(canvas, row, r);
             break;
+        case ctRotated:
+            DrawRotatedCellText(canvas, r, *Graphic, Context);
+            break;
+        case ctComment: {
+            if (ControlLook()->CommentColor() == clNone)
+                break;
+            const TColor own = static_cast<TColor>(Graphic->CellIndex);
+            const TColor color = own != clNone ? own : ControlLook()->CommentColor();
+            canvas->Pen()->SetColor(color);
+            canvas->Brush()->SetColor(color);
+            canvas->Brush()->SetStyle(bsSolid);
+            // The corner inside the grid lines.
+            const int right = received.Right - 2;
+            const int top = received.Top + 1;
+            canvas->Polygon({TPoint{right - 5, top}, TPoint{right, top}, TPoint{right, top + 5}});
+            break;
+        }
         default:
             break;
         }

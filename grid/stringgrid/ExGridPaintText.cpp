@@ -2,8 +2,10 @@
 // the HTML renderer, or plain text with the grid's alignment, word wrap and link look.
 #include "grid/stringgrid/ExGrid.h"
 
+#include "grid/foundation/CellGraphics.h"
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExUtil.h"
+#include "grid/stringgrid/CellGraphic.h"
 #include "platform/core/RtfText.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
@@ -97,6 +99,8 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
         r.Left += GridLineWidth();
         r.Top += GridLineWidth();
     }
+    DrawFilterButton(Ctx, r);
+    DrawCellBackGround(Ctx, r);
     DrawSelectionRectangle(Ctx, r);
     if (!Ctx.DrawText)
         return;
@@ -217,6 +221,8 @@ void TExStringGrid::DrawPlainCellText(TCellDrawContext& Ctx, std::string Text, T
         format = (format & ~(DT_WORDBREAK | DT_VCENTER | DT_BOTTOM)) | DT_SINGLELINE;
 
     canvas->Brush()->SetStyle(bsClear);
+    if (Ctx.FilterButton)
+        R.Right -= 16;
     if (Ctx.Graphic && !Text.empty()) {
         TRect measured = R;
         canvas->DrawText(Text, measured, format | DT_CALCRECT);
@@ -225,6 +231,11 @@ void TExStringGrid::DrawPlainCellText(TCellDrawContext& Ctx, std::string Text, T
     if (!Text.empty())
         canvas->DrawText(Text, R, format);
     Ctx.TextHeight = canvas->TextHeight("hg");
+    int errPos = 0, errLen = 0;
+    GetMarker(Ctx.RealCol, Ctx.Row, errPos, errLen);
+    if (errLen > 0 && Ctx.Graphic &&
+        (Ctx.Graphic->CellType == ctEmpty || Ctx.Graphic->CellType == ctValue))
+        DrawErrorUnderline(this, canvas, Text, R, Ctx.TextHeight, errPos, errLen);
     canvas->Brush()->SetStyle(bsSolid);
 }
 

@@ -23,6 +23,7 @@ void TExStringGrid::Paint() {
     Canvas()->Pen()->SetStyle(psSolid);
     Canvas()->Brush()->SetStyle(bsSolid);
     TBaseGrid::Paint();
+    PaintOuterBorder();
     FireEvent(OnPainted, this);
 }
 
@@ -228,9 +229,22 @@ TCellGraphic* TExStringGrid::GetCellGraphicInfo(int ACol, int ARow, int& Width, 
     Height = size.Y;
     HAlign = static_cast<TCellHAlign>(graphic->CellHAlign);
     VAlign = static_cast<TCellVAlign>(graphic->CellVAlign);
-    // A graphic that fills the cell leaves no room for text.
-    DrawText = HAlign != haFull && VAlign != vaFull;
+    // A graphic that fills the cell leaves no room for text; rotated text is the graphic.
+    DrawText = HAlign != haFull && VAlign != vaFull && graphic->CellType != ctRotated;
     return graphic;
 }
 
-void TExStringGrid::PaintOuterBorder() {}
+// The one-pixel frame of the looks that have one; the grid has no border of the platform's, so
+// it is drawn at the edge of the client area.
+void TExStringGrid::PaintOuterBorder() {
+    const bool framedLook = FLook == glSoft || (FLook >= glULK && FLook <= glOffice2007);
+    if (!framedLook || FBorderColor == clNone || FFlat || !Canvas())
+        return;
+    TCanvas* canvas = Canvas();
+    const int w = ClientWidth();
+    const int h = ClientHeight();
+    canvas->Pen()->SetColor(FBorderColor);
+    canvas->Pen()->SetWidth(1);
+    canvas->Polyline(
+        {TPoint{0, h - 1}, TPoint{0, 0}, TPoint{w - 1, 0}, TPoint{w - 1, h - 1}, TPoint{0, h - 1}});
+}

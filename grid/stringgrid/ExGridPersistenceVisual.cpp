@@ -287,25 +287,25 @@ std::vector<TVisualEntry> VisualEntries() {
         "GridFixedLineColor", [](TGrid& g) { return g.GridFixedLineColor(); },
         [](TGrid& g, TColor c) { g.SetGridFixedLineColor(c); }));
     e.push_back(Integer(
-        "BackGround.Top", INT_MIN, INT_MAX, [](TGrid& g) { return g.BackGround()->Top; },
-        [](TGrid& g, int n) { g.BackGround()->Top = n; }));
+        "BackGround.Top", INT_MIN, INT_MAX, [](TGrid& g) { return g.BackGround()->Top(); },
+        [](TGrid& g, int n) { g.BackGround()->SetTop(n); }));
     e.push_back(Integer(
-        "BackGround.Left", INT_MIN, INT_MAX, [](TGrid& g) { return g.BackGround()->Left; },
-        [](TGrid& g, int n) { g.BackGround()->Left = n; }));
+        "BackGround.Left", INT_MIN, INT_MAX, [](TGrid& g) { return g.BackGround()->Left(); },
+        [](TGrid& g, int n) { g.BackGround()->SetLeft(n); }));
     e.push_back(Choice(
         "BackGround.Display", {"bdTile", "bdFixed", "bdGradientHorz", "bdGradientVert"},
-        [](TGrid& g) { return static_cast<int>(g.BackGround()->Display); },
-        [](TGrid& g, int n) { g.BackGround()->Display = static_cast<TBackGroundDisplay>(n); }));
+        [](TGrid& g) { return static_cast<int>(g.BackGround()->Display()); },
+        [](TGrid& g, int n) { g.BackGround()->SetDisplay(static_cast<TBackGroundDisplay>(n)); }));
     e.push_back(Choice(
         "BackGround.Cells", {"bcNormal", "bcFixed", "bcAll"},
-        [](TGrid& g) { return static_cast<int>(g.BackGround()->Cells); },
-        [](TGrid& g, int n) { g.BackGround()->Cells = static_cast<TBackGroundCells>(n); }));
+        [](TGrid& g) { return static_cast<int>(g.BackGround()->Cells()); },
+        [](TGrid& g, int n) { g.BackGround()->SetCells(static_cast<TBackGroundCells>(n)); }));
     e.push_back(Colour(
-        "BackGround.Color", [](TGrid& g) { return g.BackGround()->Color; },
-        [](TGrid& g, TColor c) { g.BackGround()->Color = c; }));
+        "BackGround.Color", [](TGrid& g) { return g.BackGround()->Color(); },
+        [](TGrid& g, TColor c) { g.BackGround()->SetColor(c); }));
     e.push_back(Colour(
-        "BackGround.ColorTo", [](TGrid& g) { return g.BackGround()->ColorTo; },
-        [](TGrid& g, TColor c) { g.BackGround()->ColorTo = c; }));
+        "BackGround.ColorTo", [](TGrid& g) { return g.BackGround()->ColorTo(); },
+        [](TGrid& g, TColor c) { g.BackGround()->SetColorTo(c); }));
     return e;
 }
 

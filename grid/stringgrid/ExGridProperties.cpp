@@ -224,7 +224,6 @@ void TExStringGrid::SetFocusHelper(const TFocusHelper* Value) {
 
 void TExStringGrid::SetBackGround(const TBackGround* Value) {
     FBackGround->Assign(Value);
-    Invalidate();
 }
 
 void TExStringGrid::SetShowModified(const TShowModified* Value) {

@@ -157,7 +157,9 @@ TEST(ExGridConstruction, EveryColumnIsVisibleAndEveryOwnedObjectExists) {
     EXPECT_FALSE(grid.Bands()->Active());
     EXPECT_EQ(grid.Grouping()->HeaderLineColor, clBlue);
     EXPECT_EQ(grid.Grouping()->HeaderLineWidth, 2);
-    EXPECT_EQ(grid.BackGround()->Display, bdTile);
+    EXPECT_EQ(grid.BackGround()->Display(), bdTile);
+    EXPECT_EQ(grid.BackGround()->ColorTo(), clBtnFace);
+    EXPECT_EQ(grid.BackGround()->Color(), clWindow);
     EXPECT_EQ(grid.ColumnHeaders()->Count(), 0);
     EXPECT_EQ(grid.GridItems()->Count(), 0);
     EXPECT_EQ(grid.NumHiddenRows(), 0);

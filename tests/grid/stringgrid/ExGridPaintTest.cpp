@@ -1,5 +1,6 @@
 // Cell drawing: grids rendered into a bitmap, checked at known pixels.
 #include "ExGridTestGrid.h"
+#include "GridPixels.h"
 
 #include "grid/foundation/Bands.h"
 #include "platform/ui/Bitmap.h"
@@ -42,27 +43,10 @@ std::unique_ptr<TTestExGrid> MakeGrid() {
     return grid;
 }
 
-std::unique_ptr<TBitmap> Render(TTestExGrid& grid) {
-    auto bitmap = std::make_unique<TBitmap>(grid.Width(), grid.Height());
-    grid.PaintTo(bitmap->Canvas(), 0, 0);
-    return bitmap;
-}
+using GridPixels::Render;
 
 // The smallest rectangle holding every pixel of `area` that differs from `background`.
-std::optional<TRect> Ink(const TBitmap& bitmap, const TRect& area, TColor background) {
-    std::optional<TRect> box;
-    for (int y = area.Top; y < area.Bottom; ++y)
-        for (int x = area.Left; x < area.Right; ++x)
-            if (bitmap.Pixel(x, y) != background) {
-                if (!box)
-                    box = TRect(x, y, x + 1, y + 1);
-                box->Left = std::min(box->Left, x);
-                box->Top = std::min(box->Top, y);
-                box->Right = std::max(box->Right, x + 1);
-                box->Bottom = std::max(box->Bottom, y + 1);
-            }
-    return box;
-}
+constexpr auto Ink = GridPixels::InkBox;
 
 // The inside of cell (c, r), clear of its grid lines and text margins' corner.
 TRect Inside(int c, int r) {

@@ -181,11 +181,11 @@ TEST_F(ExGridVisualProps, EveryControlStyleReadsBackAndUnknownValuesAreSkipped) 
         EXPECT_EQ(copy.ControlLook()->ControlStyle, style) << text;
     }
     grid.URLShowInText = true;
-    grid.BackGround()->Top = 7;
-    grid.BackGround()->Left = -3;
-    grid.BackGround()->Color = clYellow;
+    grid.BackGround()->SetTop(7);
+    grid.BackGround()->SetLeft(-3);
+    grid.BackGround()->SetColor(clYellow);
     grid.ControlLook()->ControlStyle = csBorland;
-    grid.BackGround()->Cells = bcFixed;
+    grid.BackGround()->SetCells(bcFixed);
     std::string text = grid.VisualPropsText();
     for (const char* line : {"URLShowInText=true\r\n", "BackGround.Top=7\r\n",
                              "BackGround.Left=-3\r\n", "BackGround.Color=clYellow\r\n"})
@@ -199,12 +199,12 @@ TEST_F(ExGridVisualProps, EveryControlStyleReadsBackAndUnknownValuesAreSkipped) 
         copy.LoadVisualProps(file),
         (std::vector<std::string>{"ControlLook.ControlStyle=csNone", "BackGround.Cells=bcSome"}));
     EXPECT_EQ(copy.ControlLook()->ControlStyle, TTestExGrid(nullptr).ControlLook()->ControlStyle);
-    EXPECT_EQ(copy.BackGround()->Cells, bcNormal);
+    EXPECT_EQ(copy.BackGround()->Cells(), bcNormal);
     EXPECT_EQ(copy.Color(), clRed);
     EXPECT_TRUE(copy.URLShowInText);
-    EXPECT_EQ(copy.BackGround()->Top, 7);
-    EXPECT_EQ(copy.BackGround()->Left, -3);
-    EXPECT_EQ(copy.BackGround()->Color, clYellow);
+    EXPECT_EQ(copy.BackGround()->Top(), 7);
+    EXPECT_EQ(copy.BackGround()->Left(), -3);
+    EXPECT_EQ(copy.BackGround()->Color(), clYellow);
 }
 
 TEST_F(ExGridVisualProps, AbsentAndLooseEntriesTakeTheirDefaults) {

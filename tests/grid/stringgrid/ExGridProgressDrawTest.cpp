@@ -1,0 +1,83 @@
+// Looks taken from the grid's settings: the level progress bars and read-only check boxes.
+#include "ExGridTestGrid.h"
+#include "GridPixels.h"
+
+#include "grid/stringgrid/ControlLook.h"
+#include "grid/stringgrid/GridProgressAppearance.h"
+#include "platform/ui/Bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+constexpr TColor White = 0xFFFFFF;
+constexpr TColor Red = 0x0000FF;
+
+std::unique_ptr<TTestExGrid> MakeGrid() {
+    auto grid = std::make_unique<TTestExGrid>(nullptr);
+    grid->SetLook(glStandard);
+    grid->SetScrollBars(ssNone);
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    grid->SetDefaultColWidth(100);
+    grid->SetDefaultRowHeight(30);
+    grid->SetBounds(0, 0, 300, 90);
+    grid->SetColor(White);
+    grid->SetSelection(TGridRect{-1, -1, -1, -1});
+    return grid;
+}
+
+const TRect Cell11{101, 31, 199, 59};
+} // namespace
+
+TEST(ExGridProgressDraw, ProgressAppearanceNotifiesChangesOnly) {
+    TGridProgressAppearance look;
+    EXPECT_EQ(look.Steps(), 11);
+    EXPECT_EQ(look.Level1Perc(), 70);
+    EXPECT_EQ(look.Level0Color(), TColor(0x00FF00));
+    EXPECT_EQ(look.UnCompleteColor(), clNone);
+    EXPECT_TRUE(look.ShowPercentage());
+    int changes = 0;
+    look.OnChange = [&](TObject*) { ++changes; };
+    look.SetSteps(11);
+    EXPECT_EQ(changes, 0) << "the same value";
+    look.SetSteps(5);
+    EXPECT_EQ(changes, 1);
+    TGridProgressAppearance other;
+    other.SetLevel0Color(Red);
+    other.SetStacked(true);
+    look.Assign(&other);
+    EXPECT_EQ(changes, 2) << "once for the whole copy";
+    EXPECT_EQ(look.Level0Color(), Red);
+    EXPECT_TRUE(look.Stacked());
+    EXPECT_EQ(look.Steps(), 11);
+}
+
+TEST(ExGridProgressDraw, LevelProgressTakesTheGridsProgressAppearance) {
+    auto grid = MakeGrid();
+    grid->AddExProgress(1, 1, 0, 100);
+    grid->SetInts(1, 1, 50);
+    grid->ProgressAppearance()->SetLevel0Color(Red);
+    grid->ProgressAppearance()->SetLevel0ColorTo(Red);
+    grid->ProgressAppearance()->SetShowGradient(false);
+    grid->ProgressAppearance()->SetShowPercentage(false);
+    const auto bitmap = GridPixels::Render(*grid);
+    const auto bar = GridPixels::ColourBox(*bitmap, Cell11, Red);
+    ASSERT_TRUE(bar);
+    EXPECT_NEAR(bar->Right - Cell11.Left, (Cell11.Right - Cell11.Left) / 2, 8) << "half full";
+}
+
+TEST(ExGridProgressDraw, NoDisabledCheckRadioLookKeepsAReadOnlyCheckBoxWhite) {
+    for (const bool noDisabledLook : {false, true}) {
+        auto grid = MakeGrid();
+        grid->ControlLook()->ControlStyle = csClassic;
+        grid->ControlLook()->SetNoDisabledCheckRadioLook(noDisabledLook);
+        grid->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = false; };
+        grid->AddCheckBox(1, 1, false, false);
+        const auto bitmap = GridPixels::Render(*grid);
+        const auto box = GridPixels::ColourBox(*bitmap, Cell11, clSilver);
+        EXPECT_EQ(box.has_value(), !noDisabledLook)
+            << "NoDisabledCheckRadioLook " << noDisabledLook;
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "grid/stringgrid/ExGrid.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Pictures of grids for the drawing tests.
+namespace GridPixels {
+
+inline std::unique_ptr<TBitmap> Render(TExStringGrid& Grid) {
+    auto bitmap = std::make_unique<TBitmap>(Grid.Width(), Grid.Height());
+    Grid.PaintTo(bitmap->Canvas(), 0, 0);
+    return bitmap;
+}
+
+inline std::unique_ptr<TBitmap> Solid(int Width, int Height, TColor Color) {
+    auto bitmap = std::make_unique<TBitmap>(Width, Height);
+    bitmap->Canvas()->Brush()->SetColor(Color);
+    bitmap->Canvas()->FillRect(TRect{0, 0, Width, Height});
+    return bitmap;
+}
+
+// The box of the pixels in Area that Match accepts.
+inline std::optional<TRect> Box(const TBitmap& Bitmap, const TRect& Area,
+                                const std::function<bool(TColor)>& Match) {
+    std::optional<TRect> box;
+    for (int y = Area.Top; y < Area.Bottom; ++y)
+        for (int x = Area.Left; x < Area.Right; ++x)
+            if (Match(Bitmap.Pixel(x, y))) {
+                if (!box)
+                    box = TRect(x, y, x + 1, y + 1);
+                box->Left = std::min(box->Left, x);
+                box->Top = std::min(box->Top, y);
+                box->Right = std::max(box->Right, x + 1);
+                box->Bottom = std::max(box->Bottom, y + 1);
+            }
+    return box;
+}
+
+inline std::optional<TRect> ColourBox(const TBitmap& Bitmap, const TRect& Area, TColor Color) {
+    return Box(Bitmap, Area, [Color](TColor pixel) { return pixel == Color; });
+}
+
+inline std::optional<TRect> InkBox(const TBitmap& Bitmap, const TRect& Area, TColor Background) {
+    return Box(Bitmap, Area, [Background](TColor pixel) { return pixel != Background; });
+}
+
+} // namespace GridPixels
