@@ -267,9 +267,14 @@ int TFHARTVariables::Import_Scan(bool Overwrite) {
             Set_Editability(r);
         }
     }
-    int target = 1;
-    while (target < ESG->RowCount() && !ESG->Cells(Col_Device_Address, target).empty())
-        ++target;
+    // Imported variables go into rows without an address only: a row typed below an empty
+    // one (an inserted row, say) is stepped over, never overwritten.
+    auto Next_Free_Row = [this](int from) {
+        while (from < ESG->RowCount() && !ESG->Cells(Col_Device_Address, from).empty())
+            ++from;
+        return from;
+    };
+    int target = Next_Free_Row(1);
     const int wanted = HART_Scan_Count_Var();
     int imported = 0;
     for (int r = 1; r < results->RowCount() && target < ESG->RowCount(); ++r) {
@@ -286,7 +291,7 @@ int TFHARTVariables::Import_Scan(bool Overwrite) {
             ESG->SetCells(c, target, "");
         ESG->SetCells(Col_Mnemonic, target, results->Cells(4, r) + " - " + results->Cells(5, r));
         Set_Editability(target);
-        ++target;
+        target = Next_Free_Row(target + 1);
         ++imported;
     }
     ESG->Invalidate();
