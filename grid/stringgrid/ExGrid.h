@@ -1491,8 +1491,7 @@ public:
         std::function<void(TObject* Sender, int ACol, int ARow, const std::u16string& Value)>;
     using TOleDropEvent = std::function<void(TObject* Sender, int ARow, int ACol,
                                              const std::string& Data, bool& Allow)>;
-    using TOleDropColEvent =
-        std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)>;
+    using TOleDropColEvent = std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)>;
     using TOleDragOverEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
     using TOleDroppedEvent = std::function<void(TObject* Sender, const TGridRect& ARect)>;
     TClipboardBeforePasteWideCellEvent OnClipboardBeforePasteWideCell;
@@ -1853,6 +1852,8 @@ protected:
     // Editor controls: the key protocol they share, and the controls themselves.
     friend class TGridEditorKeys;
     TGridCombo* FEditCombo = nullptr;
+    // The combo editor's change was told since its list last opened.
+    bool FComboChangeReported = false;
     TGridSpin* FEditSpin = nullptr;
     TGridEditBtn* FEditBtn = nullptr;
     TGridUnitEditBtn* FUnitEditBtn = nullptr;
@@ -1935,6 +1936,12 @@ protected:
     void HandleKeyPress(TChar& Key) override;
     void HandleTimer();
     void HandleWheelMessage(TMessage& Message, const TGridRect& Sel0);
+    // The combo notifications of the grid's child controls (WM_COMMAND); false for any other
+    // command.
+    bool HandleChildNotification(const TMessage& Message);
+    // The combo editor's list closed: with DirectComboClose the chosen item is stored and the
+    // edit ends; OnComboCloseUp in every case.
+    void ComboEditorClosedUp();
     bool HandleWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool HandleWheelUp(TShiftState Shift, TPoint MousePos) override;
     void HandleGetDlgCode(TMessage& Message);
@@ -2779,8 +2786,7 @@ private:
     void CopyCellsBinary(const TGridRect& Rect);
     void AlignSelectionToMerged();
     int PasteRange(int ACol, int ARow, int& RowsOut, int& ColsOut);
-    int PasteTextCounting(int ACol, int ARow, const std::string& Text, int& RowsOut,
-                          int& ColsOut);
+    int PasteTextCounting(int ACol, int ARow, const std::string& Text, int& RowsOut, int& ColsOut);
     void SmartPaste(int Pasted, int RowsOut, int ColsOut);
     bool SeriesFill(const TGridRect& Sel, int Pasted);
     void RepeatBlock(const TGridRect& Sel, int RowsOut, int ColsOut);
@@ -2822,8 +2828,8 @@ public:
 private:
     friend class TGridDropSource;
     // A press on the selection that a move may turn into a drag; true when it was one.
-    bool PressDragCandidate(int ACol, int ARow, int RealCol, const TRect& CellR,
-                            TShiftState Shift1, int X, int Y);
+    bool PressDragCandidate(int ACol, int ARow, int RealCol, const TRect& CellR, TShiftState Shift1,
+                            int X, int Y);
     // A move far enough from such a press starts the drag; true when a drag ran.
     bool StartOleDrag(int ACol, int ARow, int X, int Y);
     // A release of such a press without a drag selects the cell; true when the release ends.
