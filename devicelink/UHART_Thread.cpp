@@ -155,10 +155,10 @@ void THART_Thread::HART_Discovery(const std::string& IP_Add, const std::string& 
 }
 
 void THART_Thread::UDP_Read(std::string_view data, const std::string& peerAddress,
-                            uint16_t peerPort) {
+                            uint16_t /*peerPort*/) {
     std::lock_guard lock(FLock);
-    // Only the gateway answers; anything else on the network is no reply.
-    if (peerAddress != FGateway_Address || peerPort != FGateway_Port)
+    // Only the gateway answers, from whichever of its ports it sends; another host is no reply.
+    if (peerAddress != FGateway_Address)
         return;
     if (Step_Scan == Scan_Wait_Full || Step_Scan == Scan_Wait_Test) {
         UDP_str.assign(data);
@@ -267,8 +267,11 @@ void THART_Thread::Send_Command(std::unique_lock<std::mutex>& lock, int waitStat
     // The wait state comes first so that a quick reply finds the worker waiting for it.
     Step_Scan = waitState;
     const std::string gateway = FDis_IP_Address;
+    const bool addressValid = !FGateway_Address.empty();
     lock.unlock();
     try {
+        if (!addressValid)
+            throw Exception(FTexts.Invalid_Address + gateway);
         UDPs.Send(gateway, FGateway_Port, command);
         lock.lock();
         ++FCommands_Sent;

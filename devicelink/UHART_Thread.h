@@ -42,6 +42,8 @@ struct THART_Scan_Texts {
     // Appended to Scan_Done when the gateway reported more devices than were read; the first
     // "%d" gets the devices read, the second the devices reported.
     std::string Devices_Cut_Short;
+    // Followed by the gateway address given, when it is no IPv4 address.
+    std::string Invalid_Address;
 };
 
 // Where the worker talks and what gives it its ticks. Tests bind the worker's socket to the

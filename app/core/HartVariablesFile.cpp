@@ -30,14 +30,14 @@ const TColumn Columns[] = {
 
 } // namespace
 
-std::vector<THartVariableRow> Read_Hart_Variables_File(const std::string& path) {
+std::vector<THartVariableRow> Read_Hart_Variables_File(const std::string& path, size_t Max_Rows) {
     std::vector<THartVariableRow> rows;
     if (!FileExists(path))
         return rows;
     TXMLDocument xml;
     xml.LoadFromFile(path);
     for (const TXmlNode& element : Table_File_Rows(xml, Hart_Variables_Section).ChildElements()) {
-        if (rows.size() == static_cast<size_t>(Hart_Variables_Max_Rows))
+        if (rows.size() == Max_Rows)
             break;
         THartVariableRow& row = rows.emplace_back();
         for (const TColumn& column : Columns) {
@@ -58,7 +58,7 @@ void Write_Hart_Variables_File(const std::string& path, const std::vector<THartV
     TXmlNode section = Begin_Table_File(xml, Hart_Variables_Root, Hart_Variables_Section);
     for (const THartVariableRow& row : rows) {
         if (Trim(row.Device_Address).empty())
-            break;
+            continue;
         TXmlNode element = section.AddChild("row");
         for (const TColumn& column : Columns)
             element.SetAttribute(column.Attribute, column.Text ? std::string_view(row.*column.Text)

@@ -26,11 +26,14 @@ inline constexpr int Hart_Variables_Max_Rows = 100;
 inline constexpr const char* Hart_Variables_Root = "HART";
 inline constexpr const char* Hart_Variables_Section = "HART_Variables";
 
-// The rows of the file in document order, at most Hart_Variables_Max_Rows. A check box is
-// unticked only by "N". No file, or a file without the section, gives no rows; a file that is not
-// well-formed XML throws Exception naming the file.
-std::vector<THartVariableRow> Read_Hart_Variables_File(const std::string& path);
+// The rows of the file in document order, at most Max_Rows (a reader that must tell a file longer
+// than the table asks for one row more). A check box is unticked only by "N". No file, or a file
+// without the section, gives no rows; a file that is not well-formed XML throws Exception naming
+// the file.
+std::vector<THartVariableRow> Read_Hart_Variables_File(const std::string& path,
+                                                       size_t Max_Rows = Hart_Variables_Max_Rows);
 
-// Rewrites the whole file with the rows up to the first whose Device_Address is empty after
-// trimming (the rows below it are not written). Throws EFileError naming the file.
+// Rewrites the whole file with every row whose Device_Address is not empty after trimming, in
+// order: a row left without an address is skipped, the rows below it are kept. Throws EFileError
+// naming the file.
 void Write_Hart_Variables_File(const std::string& path, const std::vector<THartVariableRow>& rows);

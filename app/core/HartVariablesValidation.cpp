@@ -69,8 +69,9 @@ THartVariablesCheck Check_Hart_Variables(const std::vector<THartVariableRow>& ro
             continue;
         const int number = static_cast<int>(i) + 1;
         std::string message = Lang_Str(1237) + IntToStr(number) + Lang_Str(failed);
+        // The message names the last position allowed.
         if (failed == 1246)
-            message += IntToStr(Num_Byte_Max);
+            message += IntToStr(Num_Byte_Max - 1);
         return {false, number, failed, message};
     }
     return {};

@@ -70,6 +70,8 @@ constexpr TLanguageText Texts[] = {
     {108, "Insert here the name of new configuration"},
     {109, "Confirm the Name of new Configuration"},
     {110, "Cancel the New Configuration"},
+    {111, "Error! Name project is too long: at most 255 characters (letters with accents count "
+          "as two or more)"},
 
     // Open-configuration dialog.
     {200, "Open Configuration"},
@@ -80,6 +82,9 @@ constexpr TLanguageText Texts[] = {
     {205, "Select from this list the configuration to open"},
     {206, "Open the Selected Configuration"},
     {207, "Cancel open of Configuration"},
+    // The chosen configuration's folder went away while the dialog was shown.
+    {208, "Error! The configuration \""},
+    {209, "\" no longer exists in the folder "},
 
     // Options window.
     {300, "Software Options"},
@@ -685,11 +690,15 @@ constexpr TLanguageText Texts[] = {
     {1333, "!! [BACnet in Read] Eng. Unit must be between 0 and 65535"},
     {1334, "!! [BACnet in Read] Position must be between 0 and "},
     {1335, "!! [BACnet in Read] Length with variable \"Analog Input\" must be between 1 and 4"},
-    {1336, "!! [BACnet in Read] Length with variable \"Positive Integer Value\" must be between 1 and 4"},
-    {1337, "!! [BACnet in Read] Length with variable \"Large Analog Value\" must be between 1 and 8"},
+    {1336,
+     "!! [BACnet in Read] Length with variable \"Positive Integer Value\" must be between 1 and 4"},
+    {1337,
+     "!! [BACnet in Read] Length with variable \"Large Analog Value\" must be between 1 and 8"},
     {1338, "!! [BACnet in Read] Length with variable \"Analog Value\" must be between 1 and 4"},
-    {1339, "!! [BACnet in Read] Length with variable \"Multi State Input\" must be between 1 and 4"},
-    {1340, "!! [BACnet in Read] Length with variable \"Multi State Value\" must be between 1 and 4"},
+    {1339,
+     "!! [BACnet in Read] Length with variable \"Multi State Input\" must be between 1 and 4"},
+    {1340,
+     "!! [BACnet in Read] Length with variable \"Multi State Value\" must be between 1 and 4"},
     {1341, "!! [BACnet in Read] Length with variable \"Life Safety Point\" must be 1 or 2"},
     {1342, "!! [BACnet in Read] Length with variable \"Life Safety Zone\" must be 1 or 2"},
     {1343, "!! [BACnet in Read] Length with variable \"Access Door\" must be equal to 1"},
@@ -700,11 +709,15 @@ constexpr TLanguageText Texts[] = {
     {1348, "!! [BACnet in Write] Position must be between 0 and "},
     {1349, "!! [BACnet in Write] Length with variable \"Analog Out\" must be between 1 and 4"},
     {1350, "!! [BACnet in Write] Length with variable \"Analog Value\" must be between 1 and 4"},
-    {1351, "!! [BACnet in Write] Length with variable \"Positive Integer Value\" must be between 1 and 4"},
-    {1352, "!! [BACnet in Write] Length with variable \"Large Analog Value\" must be between 1 and 8"},
+    {1351, "!! [BACnet in Write] Length with variable \"Positive Integer Value\" must be between 1 "
+           "and 4"},
+    {1352,
+     "!! [BACnet in Write] Length with variable \"Large Analog Value\" must be between 1 and 8"},
     {1353, "!! [BACnet in Write] Length with variable \"Integer Value\" must be between 1 and 4"},
-    {1354, "!! [BACnet in Write] Length with variable \"Multi State Output\" must be between 1 and 4"},
-    {1355, "!! [BACnet in Write] Length with variable \"Multi State Value\" must be between 1 and 4"},
+    {1354,
+     "!! [BACnet in Write] Length with variable \"Multi State Output\" must be between 1 and 4"},
+    {1355,
+     "!! [BACnet in Write] Length with variable \"Multi State Value\" must be between 1 and 4"},
     {1356, "!! [BACnet in Write] Length with variable \"Access Door\" must be equal to 1"},
     {1357, "!! [BACnet in Write] Bit must be between 0 and 7"},
     {1358, "!! [BACnet in Write] Too many bytes to save starting from the Position indicate"},
@@ -799,6 +812,8 @@ constexpr TLanguageText Texts[] = {
     {1641, "Search Finish with Errors"},
     {1642, "Number of Devices"},
     {1643, "Select the number of Devices to search"},
+    {1644, " - only the first %d of %d devices were read"},
+    {1645, "The gateway address is not valid: "},
     // PROFINET file name.
     {1700, "PROFINET XML File Name"},
     {1701, "Create the PROFINET XML GSD File"},
@@ -844,7 +859,8 @@ constexpr TLanguageText Texts[] = {
     {1830, "Insert the CobID of the CAN Frame"},
     {1831, "Select the type of the CAN Frame: 11 or 29 bits identifier"},
     {1832, "Insert the number of data bytes of the CAN Frame, from 1 to 8"},
-    {1834, "Insert the TimeOut in milliseconds of data for each CAN frames, insert 0 do disable the function"},
+    {1834, "Insert the TimeOut in milliseconds of data for each CAN frames, insert 0 do disable "
+           "the function"},
     {1835, "Select the position in the data array where the Byte1 of the frame is put"},
     {1836, "Select the position in the data array where the Byte2 of the frame is put"},
     {1837, "Select the position in the data array where the Byte3 of the frame is put"},
@@ -1425,7 +1441,8 @@ constexpr TLanguageText Texts[] = {
     {2746, "Position in the gateway data of the first byte of the value"},
     {2747, "Start Bit of the value in the first byte (0 for a String)"},
     {2748, "Number of bits (Int, 1 to 64) or bytes (String, 1 to 16) of the value"},
-    {2749, "Description of the value, its object name in the MIB: a lower-case letter, then letters and digits, at most 15 characters"},
+    {2749, "Description of the value, its object name in the MIB: a lower-case letter, then "
+           "letters and digits, at most 15 characters"},
     {2750, "IP Address of the destination of the Trap (Ex. 192.168.1.125)"},
     {2751, "Mnemonic of the value"},
     {2752, "Enable or Disable the SNMP value"},
@@ -1434,7 +1451,8 @@ constexpr TLanguageText Texts[] = {
     {2755, "Position in the gateway data where the first byte of the value is put"},
     {2756, "Start Bit of the value in the first byte (0 for a String)"},
     {2757, "Number of bits (Int, 1 to 64) or bytes (String, 1 to 16) of the value"},
-    {2758, "Description of the value, its object name in the MIB: a lower-case letter, then letters and digits, at most 15 characters"},
+    {2758, "Description of the value, its object name in the MIB: a lower-case letter, then "
+           "letters and digits, at most 15 characters"},
     {2759, "Mnemonic of the value"},
     {2760, "Error row "},
     {2761, "!! [SNMP Read] Type must be selected"},
@@ -1452,10 +1470,14 @@ constexpr TLanguageText Texts[] = {
     {2773, "!! [SNMP Write] Num Bits/Bytes must be between 1 and 64 bits"},
     {2774, "!! [SNMP Write] Num Bits/Bytes must be between 1 and 16 bytes"},
     {2775, "Are you sure to delete the Row number "},
-    {2776, "!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")"},
-    {2777, "!! [SNMP Read] Description is not correct (the first character must be \"a\"..\"z\", the others \"a\"..\"z\", \"A\"..\"Z\" or \"0\"..\"9\")"},
-    {2778, "!! [SNMP Write] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")"},
-    {2779, "!! [SNMP Write] Descrtiption is not correct (the first character must be \"a\"..\"z\", the others \"a\"..\"z\", \"A\"..\"Z\" or \"0\"..\"9\")"},
+    {2776, "!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", "
+           "\"A\"..\"Z\" and \"0\"..\"9\")"},
+    {2777, "!! [SNMP Read] Description is not correct (the first character must be \"a\"..\"z\", "
+           "the others \"a\"..\"z\", \"A\"..\"Z\" or \"0\"..\"9\")"},
+    {2778, "!! [SNMP Write] Community Name is not correct (allowed characters are \"a\"..\"z\", "
+           "\"A\"..\"Z\" and \"0\"..\"9\")"},
+    {2779, "!! [SNMP Write] Descrtiption is not correct (the first character must be \"a\"..\"z\", "
+           "the others \"a\"..\"z\", \"A\"..\"Z\" or \"0\"..\"9\")"},
     {2780, "Error!! The Descriptions must be all differents"},
     {2781, "Conversion"},
     {2782, "Conversion"},

@@ -317,13 +317,15 @@ void TTableWindow::Load_Table_File(const std::string& path) {
             }
             Row_Loaded(t, row, rows[i]);
         }
-        if (beyondTable) {
-            Load_Incomplete = true;
-            MessageDlg(Lang_Str(Rows_Beyond_Table) + IntToStr(static_cast<int64_t>(dataRows)) +
-                           Lang_Str(Rows_Beyond_Table_End),
-                       mtWarning, {mbOK});
-        }
+        if (beyondTable)
+            Rows_Beyond_Table_Read(static_cast<int>(dataRows));
     }
+}
+
+void TTableWindow::Rows_Beyond_Table_Read(int Data_Rows) {
+    Load_Incomplete = true;
+    MessageDlg(Lang_Str(Rows_Beyond_Table) + IntToStr(Data_Rows) + Lang_Str(Rows_Beyond_Table_End),
+               mtWarning, {mbOK});
 }
 
 void TTableWindow::Save_Table_File(const std::string& path) {

@@ -97,6 +97,9 @@ protected:
     virtual void Delete_Row(int Table, int ARow);
     // After the row buttons moved rows (first .. last) of a table.
     virtual void Rows_Moved(int Table, int First, int Last) {}
+    // The file holds more rows than the table's Data_Rows: warns, and OK asks before it writes
+    // over the file.
+    void Rows_Beyond_Table_Read(int Data_Rows);
     // After file row `Row` (the columns' attributes from column 1, then the legacy ones) filled
     // grid row ARow of a table: fallbacks that depend on other cells of the row.
     virtual void Row_Loaded(int Table, int ARow, const TTableFileRow& Row) {}

@@ -14,6 +14,7 @@ THART_Scan_Texts HART_Scan_Texts() {
     texts.Error_Read = Lang_Str(1639);
     texts.Scan_Done = Lang_Str(1640);
     texts.Scan_Failed = Lang_Str(1641);
-    texts.Devices_Cut_Short = " - only the first %d of %d devices were read";
+    texts.Devices_Cut_Short = Lang_Str(1644);
+    texts.Invalid_Address = Lang_Str(1645);
     return texts;
 }

@@ -89,6 +89,14 @@ TFHARTVariables::TFHARTVariables(TComponent* AOwner)
                                 const std::string& selection) {
         ESGComboChange(sender, col, row, index, selection);
     };
+    // An edit of the type that ends without the choice (Escape) gives the row back its type's
+    // editability.
+    ESG->OnEditCellDone = [this](TObject*, int col, int row) {
+        if (col == Col_Type && row > 0 && row < ESG->RowCount()) {
+            Set_Editability(row);
+            ESG->Invalidate();
+        }
+    };
 }
 
 std::string TFHARTVariables::Table_File() const {
@@ -170,13 +178,21 @@ void TFHARTVariables::Show_Row(int ARow, const THartVariableRow& Row) {
 
 void TFHARTVariables::Reset_Rows(int Table) {
     TTableWindow::Reset_Rows(Table);
+    // No flag of an earlier showing stays: every emptied row is edited as a row without a type.
+    for (int r = 1; r < ESG->RowCount(); ++r)
+        Set_Editability(r);
     Num_Byte_Max = Hart_Num_Byte_Max;
 }
 
 void TFHARTVariables::Load_Table_File(const std::string& path) {
-    const std::vector<THartVariableRow> rows = Read_Hart_Variables_File(path);
-    for (size_t i = 0; i < rows.size() && static_cast<int>(i) + 1 < ESG->RowCount(); ++i)
+    const int dataRows = ESG->RowCount() - 1;
+    // One row more than the table holds tells that the file has rows the table cannot show.
+    const std::vector<THartVariableRow> rows =
+        Read_Hart_Variables_File(path, static_cast<size_t>(dataRows) + 1);
+    for (size_t i = 0; i < rows.size() && static_cast<int>(i) < dataRows; ++i)
         Show_Row(static_cast<int>(i) + 1, rows[i]);
+    if (static_cast<int>(rows.size()) > dataRows)
+        Rows_Beyond_Table_Read(dataRows);
 }
 
 void TFHARTVariables::Save_Table_File(const std::string& path) {
@@ -267,9 +283,14 @@ int TFHARTVariables::Import_Scan(bool Overwrite) {
             Set_Editability(r);
         }
     }
-    int target = 1;
-    while (target < ESG->RowCount() && !ESG->Cells(Col_Device_Address, target).empty())
-        ++target;
+    // Imported variables go into rows without an address only: a row typed below an empty
+    // one (an inserted row, say) is stepped over, never overwritten.
+    auto Next_Free_Row = [this](int from) {
+        while (from < ESG->RowCount() && !ESG->Cells(Col_Device_Address, from).empty())
+            ++from;
+        return from;
+    };
+    int target = Next_Free_Row(1);
     const int wanted = HART_Scan_Count_Var();
     int imported = 0;
     for (int r = 1; r < results->RowCount() && target < ESG->RowCount(); ++r) {
@@ -286,7 +307,7 @@ int TFHARTVariables::Import_Scan(bool Overwrite) {
             ESG->SetCells(c, target, "");
         ESG->SetCells(Col_Mnemonic, target, results->Cells(4, r) + " - " + results->Cells(5, r));
         Set_Editability(target);
-        ++target;
+        target = Next_Free_Row(target + 1);
         ++imported;
     }
     ESG->Invalidate();

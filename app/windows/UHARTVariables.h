@@ -48,8 +48,8 @@ public:
     std::string Get_Operation(const std::string& Text) const;
     // Rows of the scan dialog's result grid whose box is ticked.
     int HART_Scan_Count_Var() const;
-    // Appends the ticked rows of the scan dialog's result grid from the first row without an
-    // address; with Overwrite the table is emptied first. Returns the rows imported.
+    // Puts the ticked rows of the scan dialog's result grid into the rows without an address,
+    // in order; with Overwrite the table is emptied first. Returns the rows imported.
     int Import_Scan(bool Overwrite);
 
     // The grid as file rows, every table row, and the reverse for one row.

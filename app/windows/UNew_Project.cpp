@@ -71,6 +71,11 @@ void TFNew_Project::Btn_OKClick(TObject*) {
         Show_Error(105);
         return;
     }
+    // The folder could not be made: say why rather than only that the name is not valid.
+    if (name.size() > Configuration_Name_Max_Bytes) {
+        Show_Error(111);
+        return;
+    }
     if (Configuration_Exists(name)) {
         Show_Error(106);
         return;

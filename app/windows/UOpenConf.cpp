@@ -70,9 +70,8 @@ void TFOpenConf::ListBox1Click(TObject*) {
 
 void TFOpenConf::Btn_OKClick(TObject*) {
     if (!Name_Conf.empty() && !DirectoryExists(JoinPath(AppState().Projects_Dir, Name_Conf))) {
-        MessageDlg("Error! The configuration \"" + Name_Conf +
-                       "\" no longer exists in the folder " + AppState().Projects_Dir,
-                   mtError, {mbOK});
+        MessageDlg(Lang_Str(208) + Name_Conf + Lang_Str(209) + AppState().Projects_Dir, mtError,
+                   {mbOK});
         FormShow(this);
         return;
     }

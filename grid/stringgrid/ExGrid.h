@@ -1497,8 +1497,7 @@ public:
         std::function<void(TObject* Sender, int ACol, int ARow, const std::u16string& Value)>;
     using TOleDropEvent = std::function<void(TObject* Sender, int ARow, int ACol,
                                              const std::string& Data, bool& Allow)>;
-    using TOleDropColEvent =
-        std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)>;
+    using TOleDropColEvent = std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)>;
     using TOleDragOverEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
     using TOleDroppedEvent = std::function<void(TObject* Sender, const TGridRect& ARect)>;
     TClipboardBeforePasteWideCellEvent OnClipboardBeforePasteWideCell;
@@ -1860,6 +1859,8 @@ protected:
     // Editor controls: the key protocol they share, and the controls themselves.
     friend class TGridEditorKeys;
     TGridCombo* FEditCombo = nullptr;
+    // The combo editor's change was told since its list last opened.
+    bool FComboChangeReported = false;
     TGridSpin* FEditSpin = nullptr;
     TGridEditBtn* FEditBtn = nullptr;
     TGridUnitEditBtn* FUnitEditBtn = nullptr;
@@ -1942,6 +1943,12 @@ protected:
     void HandleKeyPress(TChar& Key) override;
     void HandleTimer();
     void HandleWheelMessage(TMessage& Message, const TGridRect& Sel0);
+    // The combo notifications of the grid's child controls (WM_COMMAND); false for any other
+    // command.
+    bool HandleChildNotification(const TMessage& Message);
+    // The combo editor's list closed: with DirectComboClose the chosen item is stored and the
+    // edit ends; OnComboCloseUp in every case.
+    void ComboEditorClosedUp();
     bool HandleWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool HandleWheelUp(TShiftState Shift, TPoint MousePos) override;
     void HandleGetDlgCode(TMessage& Message);

@@ -63,6 +63,10 @@ void TExStringGrid::HandleWindowMessage(TMessage& Message) {
     case WM_MOUSEWHEEL:
         HandleWheelMessage(Message, sel0);
         return;
+    case WM_COMMAND:
+        if (HandleChildNotification(Message))
+            return;
+        break;
     case WM_GETDLGCODE:
         HandleGetDlgCode(Message);
         return;

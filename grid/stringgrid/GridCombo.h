@@ -23,6 +23,9 @@ public:
     void SetItemObject(int Index, TObject* AObject);
     void DeleteItem(int Index);
     void ClearItems();
+    // OnComboChange and OnComboObjectChange of the grid with the current cell, the item index
+    // and the text.
+    void FireComboChange();
 
     bool Forced = false;
     bool WorkMode = true;
@@ -49,7 +52,6 @@ protected:
 
 private:
     bool IsCommitKey(WORD Key, TShiftState Shift) const;
-    void FireComboChange();
     void CommitFailed(WORD Key);
     // False when the mouse pointer is not over the control: the caret stays where it is.
     bool PlaceCaretAtPointer();

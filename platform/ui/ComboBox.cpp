@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -31,9 +32,21 @@ public:
             PopupOpening();
         QComboBox::showPopup();
     }
+    // A pick closes the list before it selects the item: the close-up is told once the pick is
+    // in (ReportCloseUp from the pick), or else once the event that closed the list is done, so
+    // whoever hears of it finds the item chosen.
     void hidePopup() override {
+        // The native combo also runs this when it hides with its list closed: no close-up then.
+        const bool open = view()->isVisible();
         QComboBox::hidePopup();
-        if (PopupClosed)
+        if (!open)
+            return;
+        FCloseUpDue = true;
+        QMetaObject::invokeMethod(
+            this, [this] { ReportCloseUp(); }, Qt::QueuedConnection);
+    }
+    void ReportCloseUp() {
+        if (std::exchange(FCloseUpDue, false) && PopupClosed)
             PopupClosed();
     }
 
@@ -43,6 +56,9 @@ protected:
         if (Painted)
             Painted(event);
     }
+
+private:
+    bool FCloseUpDue = false;
 };
 
 bool IsEditable(TComboBoxStyle style) {
@@ -57,6 +73,9 @@ struct TComboBox::Impl final : TItemStringsObserver {
     // The edit whose typing is reported; the native combo makes a new one on each switch to an
     // editable style.
     QPointer<QLineEdit> WatchedEdit;
+    // The user moved the selection since the last pick was reported (the program's changes are
+    // made with the combo's signals blocked).
+    bool SelectionMoved = false;
 
     // Runs a change made by the program and keeps the selection it had where the native combo
     // would pick an item of its own (the first item added, the next one after a deletion). The
@@ -101,8 +120,14 @@ TComboBox::TComboBox(TComponent* AOwner)
     FImpl->Combo = combo;
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(8);
-    combo->PopupOpening = [this] { DropDown(); };
-    combo->PopupClosed = [this] { CloseUp(); };
+    combo->PopupOpening = [this] {
+        DropDown();
+        NotifyParent(CBN_DROPDOWN);
+    };
+    combo->PopupClosed = [this] {
+        CloseUp();
+        NotifyParent(CBN_CLOSEUP);
+    };
     combo->Painted = [this](QPaintEvent* event) {
         QPainter painter(FImpl->Combo);
         TCanvasAccess::BeginPaint(FImpl->Canvas, &painter, event->region());
@@ -111,9 +136,14 @@ TComboBox::TComboBox(TComponent* AOwner)
         TCanvasAccess::EndPaint(FImpl->Canvas);
     };
     NativeHost::Embed(this, combo);
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
+                     [this](int) { FImpl->SelectionMoved = true; });
     QObject::connect(combo, &QComboBox::activated, combo, [this](int) {
         Click();
         Select();
+        if (std::exchange(FImpl->SelectionMoved, false))
+            NotifyParent(CBN_SELCHANGE);
+        FImpl->Combo->ReportCloseUp();
     });
     SetStyle(csDropDown);
 }
@@ -143,7 +173,10 @@ void TComboBox::SetStyle(TComboBoxStyle value) {
     QLineEdit* edit = FImpl->Combo->lineEdit();
     if (edit != nullptr && edit != FImpl->WatchedEdit) {
         FImpl->WatchedEdit = edit;
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) { Change(); });
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) {
+            Change();
+            NotifyParent(CBN_EDITCHANGE);
+        });
     }
     SetMaxLength(FMaxLength);
 }
@@ -186,10 +219,12 @@ bool TComboBox::DroppedDown() const {
 void TComboBox::SetDroppedDown(bool value) {
     if (value == DroppedDown())
         return;
-    if (value)
+    if (value) {
         FImpl->Combo->showPopup();
-    else
+    } else {
         FImpl->Combo->hidePopup();
+        FImpl->Combo->ReportCloseUp();
+    }
 }
 
 void TComboBox::SetMaxLength(int value) {
@@ -270,4 +305,10 @@ void TComboBox::DropDown() {
 void TComboBox::CloseUp() {
     if (OnCloseUp)
         OnCloseUp(this);
+}
+
+void TComboBox::NotifyParent(uint16_t Code) {
+    if (TWinControl* parent = Parent())
+        parent->Perform(WM_COMMAND, static_cast<WPARAM>(Code) << 16,
+                        reinterpret_cast<LPARAM>(this));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/ui/ListBox.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -9,10 +10,21 @@ class TCanvas;
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
+// What a combo box tells its parent in WM_COMMAND: the code in the high word of WParam, the
+// combo box itself (a TComboBox*) in LParam.
+constexpr uint16_t CBN_SELCHANGE = 1;
+constexpr uint16_t CBN_EDITCHANGE = 5;
+constexpr uint16_t CBN_DROPDOWN = 7;
+constexpr uint16_t CBN_CLOSEUP = 8;
+
 // A combo box: a drop-down list (csDropDownList) or an edit with a list (csDropDown, csSimple).
-// When the user picks an item, OnClick fires and then OnSelect, or OnChange when OnSelect is
-// unassigned; typing in the edit fires OnChange. What the program sets (ItemIndex, Text, Items)
-// fires nothing. Items start unselected: ItemIndex is -1 until an item is chosen.
+// When the user picks an item (by the mouse in the list, the arrow keys, a typed letter or the
+// wheel), OnClick fires and then OnSelect, or OnChange when OnSelect is unassigned, and the parent
+// hears CBN_SELCHANGE when the selection moved; typing in the edit fires OnChange and tells the
+// parent CBN_EDITCHANGE. Opening the list tells it CBN_DROPDOWN after OnDropDown, closing it
+// CBN_CLOSEUP after OnCloseUp (after the pick that closed it). What the program sets
+// (ItemIndex, Text, Items) fires nothing. Items start unselected: ItemIndex is -1 until an item
+// is chosen.
 class TComboBox : public TWinControl {
 public:
     explicit TComboBox(TComponent* AOwner);
@@ -72,6 +84,8 @@ protected:
     virtual void PaintOver() {}
 
 private:
+    void NotifyParent(uint16_t Code);
+
     struct Impl;
     std::unique_ptr<Impl> FImpl;
     std::unique_ptr<TItemStrings> FItems;

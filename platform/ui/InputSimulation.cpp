@@ -7,7 +7,9 @@
 #include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/WidgetTree.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -150,6 +152,26 @@ void Wheel(TControl* control, TPoint p, int delta, TShiftState shift) {
     QWheelEvent event(local, target->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
                       KeyTranslation::Modifiers(shift), Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &event);
+}
+
+void ClickListItem(TControl* combo, int index) {
+    auto* native = qobject_cast<QComboBox*>(TControlAccess::Native(combo));
+    if (!native || !native->view()->isVisible())
+        return;
+    QAbstractItemView* list = native->view();
+    const QModelIndex item = native->model()->index(index, native->modelColumn());
+    list->scrollTo(item);
+    QWidget* viewport = list->viewport();
+    const QPointF local(list->visualRect(item).center());
+    const QPointF global = viewport->mapToGlobal(local);
+    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent event(type, local, global, Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
 }
 
 void MouseEnter(TControl* control) {

@@ -33,6 +33,9 @@ void MouseMove(TControl* control, TPoint p, TShiftState shift = {});
 void Click(TControl* control, TPoint p, TMouseButton button = mbLeft);
 void DoubleClick(TControl* control, TPoint p);
 void Wheel(TControl* control, TPoint p, int delta, TShiftState shift = {});
+// The mouse moved onto item `index` of a combo box's open list, pressed and released there.
+// Nothing when the control is no combo box or its list is closed.
+void ClickListItem(TControl* combo, int index);
 void MouseEnter(TControl* control);
 void MouseLeave(TControl* control);
 } // namespace InputSimulation

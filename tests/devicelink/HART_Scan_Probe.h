@@ -25,6 +25,7 @@ inline THART_Scan_Texts English_Scan_Texts() {
     texts.Scan_Done = "Search Finish";
     texts.Scan_Failed = "Search Finish with Errors";
     texts.Devices_Cut_Short = " - only the first %d of %d devices were read";
+    texts.Invalid_Address = "The gateway address is not valid: ";
     return texts;
 }
 

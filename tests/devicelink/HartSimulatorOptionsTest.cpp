@@ -71,6 +71,7 @@ TEST(HartSimulatorArgumentsTest, OptionsSetTheGatewaysBehaviour) {
                                                   "--garbage-replies",
                                                   "2",
                                                   "--foreign-sender",
+                                                  "--other-reply-port",
                                                   "--answer-only",
                                                   "4",
                                                   "--wrong-first-reads",
@@ -86,6 +87,7 @@ TEST(HartSimulatorArgumentsTest, OptionsSetTheGatewaysBehaviour) {
     EXPECT_TRUE(s.Silent);
     EXPECT_EQ(s.GarbageReplies, 2);
     EXPECT_TRUE(s.ForeignSender);
+    EXPECT_TRUE(s.ReplyFromOtherPort);
     EXPECT_EQ(s.AnsweredRequests, 4);
     EXPECT_EQ(s.WrongFirstReads, 2);
 }

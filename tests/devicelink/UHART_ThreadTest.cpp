@@ -134,7 +134,10 @@ const TScan_Case Scan_Cases[] = {
     {"garbage_three_times_fails_the_search", [](TSimulatorSettings& s) { s.GarbageReplies = 3; },
      false, 0, {"F_FULL_64", "F_FULL_64", "F_FULL_64"}, Scan_Failed,
      "Devices Search Finished - Error in Devices Search Started"},
-    {"foreign_sender_is_no_reply", [](TSimulatorSettings& s) { s.ForeignSender = true; }, true, 3,
+    {"another_host_is_no_reply", [](TSimulatorSettings& s) { s.ForeignSender = true; }, true, 3,
+     Search_Then_Two_Polls + Reads(3), "Search Finish"},
+    {"the_gateway_answering_from_another_port_is_heard",
+     [](TSimulatorSettings& s) { s.ReplyFromOtherPort = true; }, true, 3,
      Search_Then_Two_Polls + Reads(3), "Search Finish"},
     {"status_polls_until_finished_then_reads_each_device",
      [](TSimulatorSettings& s) {
@@ -276,7 +279,7 @@ TEST(HART_ScanFailureTest, AGatewayAddressThatCanNotBeSentToEndsTheScanAsFailed)
     ASSERT_TRUE(dialog.Step_To_End(*clock, [](int) { return false; }));
     EXPECT_TRUE(dialog.Outcome.Failed);
     EXPECT_EQ(dialog.Outcome.Statuses.back(),
-              "Search Finish with Errors: '192.168.2' is not a valid IPv4 address");
+              "Search Finish with Errors: The gateway address is not valid: 192.168.2");
 }
 
 // The worker as the dialog runs it, on the real clock.

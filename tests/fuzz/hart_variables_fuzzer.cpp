@@ -25,15 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(check.Lang_Index > 0);
     }
 
-    // What is written reads back as it was, up to the first row without an address.
+    // What is written reads back as it was, every row with an address.
     const std::string copy = FuzzFolder() + "/HART_Variables_copy.xml";
     Write_Hart_Variables_File(copy, rows);
     std::vector<THartVariableRow> written;
-    for (const THartVariableRow& row : rows) {
-        if (Trim(row.Device_Address).empty())
-            break;
-        written.push_back(row);
-    }
+    for (const THartVariableRow& row : rows)
+        if (!Trim(row.Device_Address).empty())
+            written.push_back(row);
     FUZZ_CHECK_MSG(Read_Hart_Variables_File(copy) == written, "written rows read back differently");
 
     TBankBuilder builder;

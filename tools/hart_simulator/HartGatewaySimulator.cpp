@@ -37,8 +37,12 @@ void THartGatewaySimulator::Start() {
         Answer(data, address, port);
     };
     if (FSettings.ForeignSender) {
-        FForeignSocket.BindAddress = FSettings.BindAddress;
+        FForeignSocket.BindAddress = FSettings.ForeignAddress;
         FForeignSocket.Activate();
+    }
+    if (FSettings.ReplyFromOtherPort) {
+        FReplySocket.BindAddress = FSettings.BindAddress;
+        FReplySocket.Activate();
     }
     FSocket.Activate();
 }
@@ -46,6 +50,7 @@ void THartGatewaySimulator::Start() {
 void THartGatewaySimulator::Stop() {
     FSocket.Deactivate();
     FForeignSocket.Deactivate();
+    FReplySocket.Deactivate();
 }
 
 std::vector<std::string> THartGatewaySimulator::Requests() const {
@@ -82,7 +87,7 @@ void THartGatewaySimulator::Answer(std::string_view request, const std::string& 
         // The foreign datagram must arrive first to prove it is not taken for the reply.
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    FSocket.Send(peerAddress, peerPort, reply);
+    (FSettings.ReplyFromOtherPort ? FReplySocket : FSocket).Send(peerAddress, peerPort, reply);
 }
 
 std::pair<std::string, std::string> THartGatewaySimulator::RepliesTo(std::string_view request) {

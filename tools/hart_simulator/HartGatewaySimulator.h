@@ -15,14 +15,18 @@ struct TSimulatorSettings {
     std::string BindAddress = "127.0.0.1";
     uint16_t Port = 10000; // 0: the system picks one (tests)
     std::vector<TSimulatedDevice> Devices;
-    int ReportedDevices = -1;   // the count the search reports; -1: the number of Devices
-    int BusyPolls = 1;          // status requests answered "still searching" before "finished"
-    int ReplyDelayMs = 0;       // pause before every reply
-    bool Silent = false;        // never answers
-    int GarbageReplies = 0;     // the first N requests get bytes that are no reply at all
-    int AnsweredRequests = -1;  // answers only the first N requests; -1: all
-    int WrongFirstReads = 0;    // the first read of each of devices 0..N-1 gets another header
-    bool ForeignSender = false; // before each reply a plausible wrong reply comes from another port
+    int ReportedDevices = -1;  // the count the search reports; -1: the number of Devices
+    int BusyPolls = 1;         // status requests answered "still searching" before "finished"
+    int ReplyDelayMs = 0;      // pause before every reply
+    bool Silent = false;       // never answers
+    int GarbageReplies = 0;    // the first N requests get bytes that are no reply at all
+    int AnsweredRequests = -1; // answers only the first N requests; -1: all
+    int WrongFirstReads = 0;   // the first read of each of devices 0..N-1 gets another header
+    // Before each reply a plausible wrong reply comes from another host, ForeignAddress (the
+    // loopback range gives every test host an address of its own).
+    bool ForeignSender = false;
+    std::string ForeignAddress = "127.0.0.2";
+    bool ReplyFromOtherPort = false; // replies leave from another port than the one asked
     // Sent in place of the usual answer, in order, to the first F_TEST requests.
     std::vector<std::string> StatusReplies;
     // Sent in place of the usual answer, in order, to the first F_READnn requests.
@@ -60,6 +64,7 @@ private:
     TSimulatorSettings FSettings;
     TUdpServer FSocket;
     TUdpServer FForeignSocket;
+    TUdpServer FReplySocket; // with ReplyFromOtherPort
     mutable std::mutex FLock;
     std::vector<std::string> FRequests;
     int FStatusPolls = 0;

@@ -86,7 +86,9 @@ std::string SimulatorUsage() {
            "  --wrong-first-reads N\n"
            "                       answer the first read of devices 0..N-1 with the header of\n"
            "                       another device\n"
-           "  --foreign-sender     precede each reply with a wrong one from another port\n"
+           "  --foreign-sender     precede each reply with a wrong one from another host\n"
+           "                       (127.0.0.2)\n"
+           "  --other-reply-port   answer from another port than the one asked\n"
            "  --help               this text\n"
            "Without --devices it offers three devices. Stop it with Ctrl+C.\n";
 }
@@ -151,6 +153,8 @@ TSimulatorCommand ParseSimulatorArguments(const std::vector<std::string>& argume
             settings.WrongFirstReads = NumberIn(value(), 0, 100, option);
         else if (option == "--foreign-sender")
             settings.ForeignSender = true;
+        else if (option == "--other-reply-port")
+            settings.ReplyFromOtherPort = true;
         else
             throw ESimulatorOptions("unknown option '" + option + "'");
     }

@@ -40,13 +40,14 @@ TEST(HartVariablesFileTest, WritesTheTableLayout) {
               "<!--SW_VERSION = 1.000-->");
 }
 
-TEST(HartVariablesFileTest, RowsEndAtTheFirstBlankAddress) {
+TEST(HartVariablesFileTest, ARowWithoutAddressIsSkippedAndTheRowsBelowItAreKept) {
     TTempFolder temp;
     const std::string path = temp.File("HART_Variables.xml");
-    Write_Hart_Variables_File(path, {Row("1"), Row("2"), Row("3"), Row("  ", "lost"), Row("5")});
+    Write_Hart_Variables_File(path, {Row("1"), Row("2"), Row("3"), Row("  ", "blank"), Row("5")});
     const std::vector<THartVariableRow> rows = Read_Hart_Variables_File(path);
-    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[2].Device_Address, "3");
+    EXPECT_EQ(rows[3].Device_Address, "5");
 }
 
 TEST(HartVariablesFileTest, WrittenRowsReadBackTheSame) {
@@ -128,7 +129,7 @@ TEST(HartVariablesFileTest, TypedCellTextsReadBackExactly) {
 
 TEST(HartVariablesFileTest, RowsBelowAnEmptyAddressAreStillShown) {
     // A file written elsewhere may hold rows after one without an address: the table shows them
-    // all, and the next save ends at the empty address.
+    // all, and the next save keeps every row with an address.
     TTempFolder temp;
     const std::vector<THartVariableRow> rows =
         Read_Content(temp, "<HART><HART_Variables><row Device_Address=\"1\"/>"
@@ -139,5 +140,8 @@ TEST(HartVariablesFileTest, RowsBelowAnEmptyAddressAreStillShown) {
     EXPECT_FALSE(rows[1].Enable);
     EXPECT_EQ(rows[2].Mnemonic, "below");
     Write_Hart_Variables_File(temp.File("HART_Variables.xml"), rows);
-    ASSERT_EQ(Read_Hart_Variables_File(temp.File("HART_Variables.xml")).size(), 1u);
+    const std::vector<THartVariableRow> saved =
+        Read_Hart_Variables_File(temp.File("HART_Variables.xml"));
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[1].Mnemonic, "below");
 }

@@ -68,7 +68,7 @@ TEST_F(HartVariablesValidationTest, EachCheckOfAnEnabledRow) {
          ""},
         {"position 1439", "Var", [](auto& r) { r.Position = "1439"; }, 0, ""},
         {"position 1440", "Var", [](auto& r) { r.Position = "1440"; }, 1246,
-         "!! Position Must be Between 0 and 1440"},
+         "!! Position Must be Between 0 and 1439"},
         {"no operation in a Var Burst row", "Var Burst", [](auto& r) { r.Var_Operation = ""; },
          1247, "!! Operations Must be selected"},
         {"no operation in a Command row", "Command", [](auto& r) { r.Var_Operation = ""; }, 0, ""},
@@ -105,7 +105,7 @@ TEST_F(HartVariablesValidationTest, DisabledAndBlankRowsAreSkipped) {
     blank.Preamble_Count = "x";
     THartVariableRow invalid = Valid_Row();
     invalid.Position = "-1";
-    // The row after the blank one is checked although it will not be saved.
+    // The row after the blank one is checked: it is saved too.
     const THartVariablesCheck check = Check_Hart_Variables({disabled, blank, invalid});
     EXPECT_EQ(check.Row, 3);
     EXPECT_EQ(check.Lang_Index, 1246);

@@ -61,6 +61,9 @@ TEST_F(ConfigurationFoldersTest, RefusedNamesCreateNothingAndKeepTheDialogOpen) 
         {"..", notValid},
         {"tab\there", notValid},
         {std::string("nul\0x", 5), notValid},
+        {std::string(256, 'n'),
+         "Error! Name project is too long: at most 255 characters (letters with accents count as "
+         "two or more)"},
     };
     for (const Case& c : cases) {
         Seam().Reset();

@@ -4,6 +4,8 @@
 #include "app/controls/GlyphButton.h"
 #include "app/core/HartVariablesFile.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/GridCombo.h"
+#include "platform/ui/InplaceEdit.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Keys.h"
 
@@ -35,6 +37,34 @@ protected:
         Seam().OnModalShow = nullptr;
         return result;
     }
+
+    // Makes a cell current and opens its editor as a person does: a click on it, then F2.
+    void Edit_Cell(int col, int row) {
+        const TRect cell = Grid()->CellRect(col, row);
+        InputSimulation::Click(Grid(), {cell.Left + 5, cell.Top + 5});
+        if (!Grid()->EditMode)
+            InputSimulation::KeyPress(Grid(), VK_F2);
+        Application->ProcessMessages();
+    }
+
+    // Picks item `index` of a combo column's list with the mouse, the edit left open.
+    void Pick(int col, int row, int index) {
+        Edit_Cell(col, row);
+        TGridCombo* combo = Grid()->Combobox();
+        ASSERT_TRUE(combo->Visible());
+        InputSimulation::KeyPress(combo, VK_F4);
+        InputSimulation::ClickListItem(combo, index);
+        Application->ProcessMessages();
+    }
+
+    // Which of Params, Swap, Conv Int and Operations a row lets the user edit.
+    std::vector<bool> Editable(int row) {
+        TExStringGrid* g = Grid();
+        return {!g->ReadOnly(TCol::Col_Params, row), !g->ReadOnly(TCol::Col_Swap, row),
+                !g->ReadOnly(TCol::Col_ConvInt, row), !g->ReadOnly(TCol::Col_Operations, row)};
+    }
+    const std::vector<bool> Command_Editable = {true, false, false, false};
+    const std::vector<bool> Var_Editable = {false, true, true, true};
 
     bool Ticked(int col, int row) {
         bool ticked = false;
@@ -198,7 +228,7 @@ const TCheckCase Check_Cases[] = {
     {"params_not_hex", [](THartVariableRow& r) { r.Var_Cmd_Type = "Command"; r.Cmd_Params = "0G"; },
      "!! Params must contain only numbers (from 0 to 9) and Letters (form A to F)"},
     {"position", [](THartVariableRow& r) { r.Position = "1440"; },
-     "!! Position Must be Between 0 and 1440"},
+     "!! Position Must be Between 0 and 1439"},
     {"operations", [](THartVariableRow& r) { r.Var_Operation = ""; }, "!! Operations Must be selected"},
     {"timeout", [](THartVariableRow& r) { r.TimeOut = ""; }, "!! TimeOut Must be Between 0 and 0xFFFFFFFF"},
     {"disabled_row_is_not_checked", [](THartVariableRow& r) { r.Enable = false; r.Preamble_Count = "x"; },
@@ -209,20 +239,40 @@ const TCheckCase Check_Cases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, HARTVariablesChecksTest, ::testing::ValuesIn(Check_Cases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-TEST_F(HARTVariablesWindowTest, TheTypeDecidesWhichCellsCanBeEdited) {
+TEST_F(HARTVariablesWindowTest, TheTypePickedInTheListDecidesAtOnceWhichCellsCanBeEdited) {
     Show([&] {
         TExStringGrid* g = Grid();
-        auto editable = [&](int row) {
-            return std::vector<bool>{
-                !g->ReadOnly(TCol::Col_Params, row), !g->ReadOnly(TCol::Col_Swap, row),
-                !g->ReadOnly(TCol::Col_ConvInt, row), !g->ReadOnly(TCol::Col_Operations, row)};
-        };
-        const std::vector<bool> command = {true, false, false, false};
-        const std::vector<bool> variable = {false, true, true, true};
-        Window()->ESGComboChange(g, TCol::Col_Type, 1, 2, "Command");
-        EXPECT_EQ(editable(1), command);
-        Window()->ESGComboChange(g, TCol::Col_Type, 1, 1, "Var Burst");
-        EXPECT_EQ(editable(1), variable);
+        Pick(TCol::Col_Type, 1, 2);
+        EXPECT_EQ(g->Combobox()->Text(), "Command");
+        EXPECT_TRUE(g->EditMode) << "the pick alone decides, the edit is still open";
+        EXPECT_EQ(Editable(1), Command_Editable);
+        // Params now takes typing.
+        Edit_Cell(TCol::Col_Params, 1);
+        for (TChar c : {u'0', u'a', u'F', u'F'})
+            InputSimulation::TypeChar(g->InplaceEditor(), c);
+        InputSimulation::KeyPress(g->InplaceEditor(), VK_RETURN, '\r');
+        EXPECT_EQ(g->Cells(TCol::Col_Params, 1), "0aFF");
+        EXPECT_EQ(g->Cells(TCol::Col_Type, 1), "Command");
+
+        // Back to "Var" with the arrow key, and an operation chosen by a typed letter.
+        Edit_Cell(TCol::Col_Type, 1);
+        InputSimulation::KeyPress(g->Combobox(), VK_UP);
+        InputSimulation::KeyPress(g->Combobox(), VK_UP);
+        EXPECT_EQ(Editable(1), Var_Editable);
+        InputSimulation::KeyPress(g->Combobox(), VK_RETURN, '\r');
+        EXPECT_EQ(g->Cells(TCol::Col_Type, 1), "Var");
+        Edit_Cell(TCol::Col_Operations, 1);
+        InputSimulation::TypeChar(g->Combobox(), 'x');
+        InputSimulation::KeyPress(g->Combobox(), VK_RETURN, '\r');
+        EXPECT_EQ(g->Cells(TCol::Col_Operations, 1), "x 10");
+
+        // A pick undone with Escape gives the row its type's editability back.
+        Pick(TCol::Col_Type, 1, 2);
+        EXPECT_EQ(Editable(1), Command_Editable);
+        InputSimulation::KeyPress(g->Combobox(), VK_ESCAPE, 27);
+        Application->ProcessMessages();
+        EXPECT_EQ(g->Cells(TCol::Col_Type, 1), "Var");
+        EXPECT_EQ(Editable(1), Var_Editable);
 
         // The editor query: combo lists for type and operation, Params by the row's type.
         g->SetCells(TCol::Col_Type, 2, "Command");
@@ -237,6 +287,8 @@ TEST_F(HARTVariablesWindowTest, TheTypeDecidesWhichCellsCanBeEdited) {
         EXPECT_FALSE(g->ReadOnly(TCol::Col_Params, 2));
         g->OnGetEditorType(g, TCol::Col_Params, 3, editor);
         EXPECT_TRUE(g->ReadOnly(TCol::Col_Params, 3));
+        g->SetCells(TCol::Col_Type, 1, "Command");
+        Window()->Set_Editability(1);
 
         // A deleted row's successor brings its type's editability along.
         g->SetCells(TCol::Col_Device_Address, 1, "0x01");
@@ -247,8 +299,68 @@ TEST_F(HARTVariablesWindowTest, TheTypeDecidesWhichCellsCanBeEdited) {
         Window()->Btn_DelRowClick(Window()->Btn_DelRow);
         EXPECT_EQ(Shown_Messages().back(), "Are you sure to delete the Row number 1");
         EXPECT_EQ(g->Cells(TCol::Col_Device_Address, 1), "0x02");
-        EXPECT_EQ(editable(1), command);
+        EXPECT_EQ(Editable(1), Command_Editable);
     });
+}
+
+TEST_F(HARTVariablesWindowTest, EachShowingSetsTheEditabilityOfEveryRowFromItsOwnType) {
+    Show([&] {
+        for (int r : {2, 5}) {
+            THartVariableRow row = Valid_Row("0x0" + std::to_string(r));
+            row.Var_Cmd_Type = "Command";
+            Window()->Show_Row(r, row);
+        }
+    });
+    THartVariableRow command = Valid_Row("0x01");
+    command.Var_Cmd_Type = "Command";
+    Write_Hart_Variables_File(File(), {command, Valid_Row("0x02")});
+    Show([&] {
+        EXPECT_EQ(Editable(1), Command_Editable);
+        EXPECT_EQ(Editable(2), Var_Editable);
+        EXPECT_EQ(Editable(5), Var_Editable) << "a row the file does not fill keeps no old flags";
+    });
+}
+
+TEST_F(HARTVariablesWindowTest, OkKeepsEveryFilledRowAfterARowInsertedBetweenThem) {
+    const TModalResult result = Show([&] {
+        for (int r = 1; r <= 7; ++r)
+            Window()->Show_Row(r, Valid_Row("0x0" + std::to_string(r)));
+        const TRect cell = Grid()->CellRect(TCol::Col_Mnemonic, 2);
+        InputSimulation::Click(Grid(), {cell.Left + 5, cell.Top + 5});
+        InputSimulation::Click(Window()->Btn_InsRow, {10, 10});
+        EXPECT_EQ(Grid()->Cells(TCol::Col_Device_Address, 2), "");
+        InputSimulation::Click(Window()->Btn_OK, {10, 10});
+    });
+    EXPECT_EQ(result, mrOk);
+    const std::vector<THartVariableRow> rows = Read_Hart_Variables_File(File());
+    ASSERT_EQ(rows.size(), 7u);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(rows[static_cast<size_t>(i)].Device_Address, "0x0" + std::to_string(i + 1));
+}
+
+TEST_F(HARTVariablesWindowTest, AFileOfMoreRowsThanTheTableIsToldAndOverwrittenOnlyOnYes) {
+    std::vector<THartVariableRow> rows;
+    for (int i = 0; i < 105; ++i)
+        rows.push_back(Valid_Row(std::to_string(i + 1)));
+    Write_Hart_Variables_File(File(), rows);
+    const std::string before = Read_File(File());
+    for (int answer : {mrOk, mrNo, mrYes})
+        Seam().QueueAnswer(answer);
+    const TModalResult result = Show([&] {
+        EXPECT_EQ(Grid()->Cells(TCol::Col_Device_Address, 100), "100");
+        Window()->Btn_OKClick(Window()->Btn_OK);
+        EXPECT_EQ(Window()->ModalResult(), mrNone);
+        EXPECT_EQ(Read_File(File()), before) << "No keeps the file";
+        Window()->Btn_OKClick(Window()->Btn_OK);
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(Shown_Messages(),
+              (std::vector<std::string>{
+                  "The table file holds more rows than the table: the rows after row 100 were "
+                  "not read",
+                  "The table file was not read completely. Do you want to overwrite it?",
+                  "The table file was not read completely. Do you want to overwrite it?"}));
+    EXPECT_EQ(Read_Hart_Variables_File(File(), 200).size(), 100u);
 }
 
 TEST_F(HARTVariablesWindowTest, EnterMovesOnAndADoubleClickedHeaderFitsItsText) {

@@ -18,6 +18,7 @@ TEST(HART_Scan_TextsTest, TheScanTextsAreTakenFromTheLanguageList) {
         {1636, &THART_Scan_Texts::Still_Searching},    {1637, &THART_Scan_Texts::Error_Status},
         {1638, &THART_Scan_Texts::Reading_Device},     {1639, &THART_Scan_Texts::Error_Read},
         {1640, &THART_Scan_Texts::Scan_Done},          {1641, &THART_Scan_Texts::Scan_Failed},
+        {1644, &THART_Scan_Texts::Devices_Cut_Short},  {1645, &THART_Scan_Texts::Invalid_Address},
     };
     EXPECT_EQ(HART_Scan_Texts().Init_Scan, "Init Scan - Waiting...");
     for (const Case& c : cases)
@@ -26,7 +27,7 @@ TEST(HART_Scan_TextsTest, TheScanTextsAreTakenFromTheLanguageList) {
     Load_Default_Language();
     for (const Case& c : cases)
         EXPECT_EQ(texts.*c.Text, "text " + std::to_string(c.Index));
-    EXPECT_EQ(texts.Devices_Cut_Short, " - only the first %d of %d devices were read");
+    EXPECT_EQ(HART_Scan_Texts().Devices_Cut_Short, " - only the first %d of %d devices were read");
 }
 
 } // namespace

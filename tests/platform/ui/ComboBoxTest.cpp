@@ -132,6 +132,64 @@ TEST_F(ComboBoxTest, OpeningAndClosingTheListAreReported) {
     EXPECT_EQ(Events, (std::vector<std::string>{"drop down", "close up"}));
 }
 
+// A parent that notes the combo notifications its children send it.
+class TCommandPanel : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+    std::vector<std::string> Heard;
+
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg == WM_COMMAND) {
+            const auto* source = reinterpret_cast<TComboBox*>(Message.LParam);
+            Heard.push_back(std::to_string(HIWORD(Message.WParam)) + " " + source->Text());
+        }
+        TWinControl::WndProc(Message);
+    }
+};
+
+TEST_F(ComboBoxTest, TheParentHearsPicksTypingOpeningAndClosing) {
+    auto* panel = new TCommandPanel(Form.get());
+    panel->SetParent(Form.get());
+    panel->SetBounds(0, 0, 200, 100);
+    Combo->SetParent(panel);
+    Combo->SetItemIndex(0);
+    Form->Show();
+    const auto told = [](uint16_t code, const std::string& text) {
+        return std::to_string(code) + " " + text;
+    };
+
+    InputSimulation::KeyPress(Combo, VK_DOWN);
+    InputSimulation::TypeChar(Combo, u't');
+    InputSimulation::Wheel(Combo, {10, 10}, WHEEL_DELTA);
+    EXPECT_EQ(panel->Heard, (std::vector<std::string>{told(CBN_SELCHANGE, "Secondary Master"),
+                                                      told(CBN_SELCHANGE, "Third"),
+                                                      told(CBN_SELCHANGE, "Secondary Master")}));
+    panel->Heard.clear();
+    Combo->SetItemIndex(2);
+    EXPECT_TRUE(panel->Heard.empty()) << "what the program sets is not told";
+
+    InputSimulation::KeyPress(Combo, VK_F4);
+    ASSERT_TRUE(Combo->DroppedDown());
+    InputSimulation::ClickListItem(Combo, 0);
+    EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_EQ(panel->Heard, (std::vector<std::string>{told(CBN_DROPDOWN, "Third"),
+                                                      told(CBN_SELCHANGE, "Primary Master"),
+                                                      told(CBN_CLOSEUP, "Primary Master")}))
+        << "the close-up comes after the pick that closed the list";
+    panel->Heard.clear();
+
+    InputSimulation::KeyPress(Combo, VK_F4);
+    InputSimulation::ClickListItem(Combo, 0);
+    EXPECT_EQ(panel->Heard, (std::vector<std::string>{told(CBN_DROPDOWN, "Primary Master"),
+                                                      told(CBN_CLOSEUP, "Primary Master")}))
+        << "the item picked again is no change";
+    panel->Heard.clear();
+
+    Combo->SetStyle(csDropDown);
+    InputSimulation::TypeChar(Combo, u'x');
+    EXPECT_EQ(panel->Heard, std::vector<std::string>{told(CBN_EDITCHANGE, Combo->Text())});
+}
+
 TEST(ItemStrings, RefusesIndexesOutsideTheList) {
     TComboBox combo(nullptr);
     combo.Items()->Add("a");
