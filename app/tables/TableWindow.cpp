@@ -88,6 +88,8 @@ TExStringGrid* TTableWindow::Make_Grid(TWinControl* Parent, const TTableGridDesc
     grid->SetOptions(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
                                   goRangeSelect, goColSizing, goEditing});
     grid->SetScrollBars(ssBoth);
+    // Rows keep their designed height: a caption or text that wrapped would show half a line.
+    grid->SetWordWrap(false);
     grid->SetShowHint(true);
     grid->SetActiveCellShow(true);
     grid->SetActiveCellColor(Active_Cell_Color);

@@ -1,6 +1,7 @@
 // Features of the string grid working together: the mouse with sorting, the cell drawing with
 // sorting, tree rows and the disjunct selections, the wheel with zooming and sizing, typing with
 // the search, and the objects the constructor ties to the grid.
+#include "GridPixels.h"
 #include "grid/foundation/CustomDateTimePicker.h"
 #include "grid/foundation/ExGridButton.h"
 #include "grid/foundation/GridTypes.h"
@@ -88,18 +89,7 @@ public:
 
 // The smallest rectangle holding every pixel of `area` that differs from `background`.
 std::optional<TRect> Ink(const TBitmap& bitmap, const TRect& area, TColor background) {
-    std::optional<TRect> box;
-    for (int y = area.Top; y < area.Bottom; ++y)
-        for (int x = area.Left; x < area.Right; ++x)
-            if (bitmap.Pixel(x, y) != background) {
-                if (!box)
-                    box = TRect(x, y, x + 1, y + 1);
-                box->Left = std::min(box->Left, x);
-                box->Top = std::min(box->Top, y);
-                box->Right = std::max(box->Right, x + 1);
-                box->Bottom = std::max(box->Bottom, y + 1);
-            }
-    return box;
+    return GridPixels::Box(bitmap, area, [background](TColor c) { return c != background; });
 }
 
 // The inside of cell (c, r), clear of its grid lines.
