@@ -34,36 +34,40 @@ std::string Quoted(std::string_view text) {
     return "\"" + ReplaceAll(text, "\"", "'") + "\"";
 }
 
-// Object names must be unique within the module: a description that gives no usable name, or
-// one already taken, falls back to the entry's numbered name.
+// Object names must be unique within the module and must not redefine an imported name; MIB
+// checkers also refuse two names that differ only in case. A description that gives no usable
+// name, or one already taken, falls back to the entry's numbered name.
 class TMibNames {
 public:
     TMibNames() {
-        for (const char* fixed : {"identity", "quorvel", "gateway", "application", "data",
-                                  "hellostring", "countin", "countout", "bufferin", "bufferinval",
-                                  "bufferout", "bufferoutval", "traps", "trapsval"})
-            FTaken.insert(fixed);
+        for (const char* fixed :
+             {"identity", "quorvel", "gateway", "application", "data", "hellostring", "countin",
+              "countout", "bufferin", "bufferinval", "bufferout", "bufferoutval", "traps",
+              "trapsval", "enterprises", "DisplayString", "TimeStamp"})
+            Reserve(fixed);
         for (int k = 1; k <= 8; ++k) {
-            FTaken.insert("bufferinblk" + IntToStr(k));
-            FTaken.insert("bufferoutblk" + IntToStr(k));
+            Reserve("bufferinblk" + IntToStr(k));
+            Reserve("bufferoutblk" + IntToStr(k));
         }
     }
 
     // A name given by the writer whatever the descriptions say.
-    void Reserve(const std::string& name) { FTaken.insert(name); }
+    void Reserve(const std::string& name) { FTaken.insert(LowerCase(name)); }
 
     std::string Name(const std::string& description, const std::string& numbered) {
         std::string name = MIB_Identifier(description);
-        if (name.empty() || FTaken.count(name))
+        if (name.empty() || Taken(name))
             name = numbered;
-        while (FTaken.count(name))
+        while (Taken(name))
             name += "x";
-        FTaken.insert(name);
+        Reserve(name);
         return name;
     }
 
 private:
-    std::set<std::string> FTaken;
+    bool Taken(const std::string& name) const { return FTaken.count(LowerCase(name)) != 0; }
+
+    std::set<std::string> FTaken; // lower case
 };
 
 // Returns the names given to the entries.

@@ -104,12 +104,20 @@ TEST(MibWriter, ADescriptionNamedLikeANotificationDefinesNothingTwice) {
         temp.Write("SNMP_Trap.xml", "<SNMP_Trap><SNMP_Trap_Read>"
                                     "<row Enable=\" Y \" Type=\"Int\" Description=\"trapval2\"/>"
                                     "<row Enable=\"Y\" Type=\"Int\" Description=\"trapval1\"/>"
+                                    "<row Enable=\"Y\" Type=\"Int\" Description=\"enterprises\"/>"
+                                    "<row Enable=\"Y\" Type=\"Int\" Description=\"TrapVal1\"/>"
                                     "</SNMP_Trap_Read><SNMP_Trap_Write>"
                                     "<row Enable=\"Y\" Type=\"Int\" Description=\"trapval1\"/>"
                                     "</SNMP_Trap_Write></SNMP_Trap>");
     const TMibEntries entries = MIB_Read_Traps(traps);
-    ASSERT_EQ(entries.Read.size(), 2u);
+    ASSERT_EQ(entries.Read.size(), 4u);
     const auto lines = MIB_Lines(entries);
+    // An imported name, and a name that differs from a notification's only in case, are taken.
+    EXPECT_TRUE(Contains(lines,
+                         "bufferinval3 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
+                         "STATUS current DESCRIPTION \"enterprises\" ::= { bufferinval 3 }"));
+    EXPECT_TRUE(Contains(lines, "bufferinval4 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
+                                "STATUS current DESCRIPTION \"TrapVal1\" ::= { bufferinval 4 }"));
     EXPECT_TRUE(Contains(lines, "bufferinval1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
                                 "STATUS current DESCRIPTION \"trapval2\" ::= { bufferinval 1 }"));
     EXPECT_TRUE(Contains(lines, "trapval1 NOTIFICATION-TYPE OBJECTS { bufferinval1 } STATUS "
