@@ -70,14 +70,11 @@ void TExStringGrid::ShowEditorControl(int ACol, int ARow) {
     if (TCellEditor* editor = ActiveEditorControl()) {
         editor->BeginCellEdit(realCol, ARow);
         editor->PlaceCellEditor(place, brush.Color());
-        const std::string cellText = GetEditorText(ACol, ARow);
-        editor->LoadCellText(cellText);
+        editor->LoadCellText(GetEditorText(ACol, ARow));
         // The value as loaded, asked for once after the load: leaving the editor with it stores
-        // nothing. An empty cell has nothing to lose, so the value its editor shows (a list's
-        // first item) is what the user confirms. A custom editor answers through the
-        // application's handler: no extra call.
+        // nothing. A custom editor answers through the application's handler: no extra call.
         FLoadedEditorValue.reset();
-        if (EditControl != edCustom && !cellText.empty())
+        if (EditControl != edCustom)
             FLoadedEditorValue = editor->ApplyCellText();
         if (FStartEditChar != 0)
             editor->TypeStartKey(FStartEditChar);

@@ -25,8 +25,9 @@ bool TGridEditorKeys::GridTakesTab(TExStringGrid* Grid) {
 
 bool TGridEditorKeys::Commit(TExStringGrid* Grid, const std::string& Text) {
     // An editor left with the value it loaded keeps the cell's own text: the control may show
-    // that text only in part (a number past its limits, a year its date format shortens).
-    if (Text == Grid->FLoadedEditorValue)
+    // that text only in part (a number past its limits, a year its date format shortens). An
+    // empty cell has nothing to lose: the key confirms what the editor shows (a list's first item).
+    if (Text == Grid->FLoadedEditorValue && !Grid->CurrentCell().empty())
         return Grid->ValidateCell(Grid->CurrentCell());
     Grid->SetCurrentCell(Text);
     return Grid->ValidateCell(Text);

@@ -238,4 +238,25 @@ TEST(ExGridEditing, TheWheelOverAnOpenComboStepsItsItemOnly) {
     EXPECT_EQ(t.F.Grid->Cells(1, 1), "Beta") << "nothing stored yet";
 }
 
+// An empty cell has nothing to lose: Enter confirms the item the list shows, while leaving the
+// editor another way keeps the cell empty.
+TEST(ExGridEditing, EnterOnAnEmptyListCellTakesTheShownItemAndTabKeepsItEmpty) {
+    for (const bool enter : {true, false}) {
+        SCOPED_TRACE(enter ? "enter" : "tab");
+        RoundTrip t(Kinds[2]);
+        t.F.Grid->SetCells(1, 1, "");
+        InputSimulation::KeyPress(t.F.Grid, VK_F2);
+        ASSERT_TRUE(t.Open());
+        const std::string shown = t.Editor()->Text();
+        ASSERT_FALSE(shown.empty()) << "the list shows an item";
+        if (enter)
+            InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+        else
+            InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t');
+        t.Pump();
+        EXPECT_FALSE(t.Open());
+        EXPECT_EQ(t.F.Grid->Cells(1, 1), enter ? shown : "");
+    }
+}
+
 } // namespace
