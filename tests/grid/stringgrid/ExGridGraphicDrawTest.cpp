@@ -32,19 +32,8 @@ constexpr int ColWidth = 120;
 constexpr int RowHeight = 40;
 
 std::unique_ptr<TTestExGrid> MakeGrid() {
-    auto grid = std::make_unique<TTestExGrid>(nullptr);
-    grid->SetLook(glStandard);
-    grid->SetScrollBars(ssNone);
-    grid->SetColCount(3);
-    grid->SetRowCount(3);
-    grid->SetFixedCols(0);
-    grid->SetFixedRows(0);
-    grid->SetDefaultColWidth(ColWidth);
-    grid->SetDefaultRowHeight(RowHeight);
-    grid->SetBounds(0, 0, 3 * ColWidth, 3 * RowHeight);
-    grid->SetColor(White);
+    auto grid = GridPixels::PlainGrid(ColWidth, RowHeight, 0);
     grid->Font()->SetColor(clBlack);
-    grid->SetSelection(TGridRect{-1, -1, -1, -1});
     return grid;
 }
 

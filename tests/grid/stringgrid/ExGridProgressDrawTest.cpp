@@ -15,17 +15,7 @@ constexpr TColor White = 0xFFFFFF;
 constexpr TColor Red = 0x0000FF;
 
 std::unique_ptr<TTestExGrid> MakeGrid() {
-    auto grid = std::make_unique<TTestExGrid>(nullptr);
-    grid->SetLook(glStandard);
-    grid->SetScrollBars(ssNone);
-    grid->SetColCount(3);
-    grid->SetRowCount(3);
-    grid->SetDefaultColWidth(100);
-    grid->SetDefaultRowHeight(30);
-    grid->SetBounds(0, 0, 300, 90);
-    grid->SetColor(White);
-    grid->SetSelection(TGridRect{-1, -1, -1, -1});
-    return grid;
+    return GridPixels::PlainGrid(100, 30, 1);
 }
 
 const TRect Cell11{101, 31, 199, 59};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExGridTestGrid.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
@@ -11,6 +12,24 @@
 
 // Pictures of grids for the drawing tests.
 namespace GridPixels {
+
+// A white grid of 3 x 3 cells of one size with the given fixed rows and columns, no scroll bars
+// and no selection: what a drawing test looks at stands alone.
+inline std::unique_ptr<TTestExGrid> PlainGrid(int ColWidth, int RowHeight, int Fixed) {
+    auto grid = std::make_unique<TTestExGrid>(nullptr);
+    grid->SetLook(glStandard);
+    grid->SetScrollBars(ssNone);
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    grid->SetFixedCols(Fixed);
+    grid->SetFixedRows(Fixed);
+    grid->SetDefaultColWidth(ColWidth);
+    grid->SetDefaultRowHeight(RowHeight);
+    grid->SetBounds(0, 0, 3 * ColWidth, 3 * RowHeight);
+    grid->SetColor(0xFFFFFF);
+    grid->SetSelection(TGridRect{-1, -1, -1, -1});
+    return grid;
+}
 
 inline std::unique_ptr<TBitmap> Render(TExStringGrid& Grid) {
     auto bitmap = std::make_unique<TBitmap>(Grid.Width(), Grid.Height());
