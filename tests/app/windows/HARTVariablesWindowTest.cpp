@@ -153,7 +153,7 @@ TEST_F(HARTVariablesWindowTest, MissingAttributesTakeTheirDefaultsAndOkWritesThe
         EXPECT_EQ(Grid()->Cells(TCol::Col_Operations, 2), "x 10");
         // Rows the file does not fill keep Swap and Conv Int unticked.
         EXPECT_FALSE(Ticked(TCol::Col_Swap, 3));
-        Window()->Btn_OKClick(Window()->Btn_OK);
+        InputSimulation::Click(Window()->Btn_OK, {10, 10});
     });
     EXPECT_EQ(result, mrOk);
     const std::string text = Read_File(File());
@@ -191,7 +191,7 @@ TEST_P(HARTVariablesChecksTest, OkReportsTheFirstFailingCheckOfARow) {
     const TModalResult result = Show([&] {
         Window()->Show_Row(1, Valid_Row("0x01"));
         Window()->Show_Row(2, second);
-        Window()->Btn_OKClick(Window()->Btn_OK);
+        InputSimulation::Click(Window()->Btn_OK, {10, 10});
     });
     if (!c.Message) {
         EXPECT_EQ(result, mrOk);
@@ -348,10 +348,10 @@ TEST_F(HARTVariablesWindowTest, AFileOfMoreRowsThanTheTableIsToldAndOverwrittenO
         Seam().QueueAnswer(answer);
     const TModalResult result = Show([&] {
         EXPECT_EQ(Grid()->Cells(TCol::Col_Device_Address, 100), "100");
-        Window()->Btn_OKClick(Window()->Btn_OK);
+        InputSimulation::Click(Window()->Btn_OK, {10, 10});
         EXPECT_EQ(Window()->ModalResult(), mrNone);
         EXPECT_EQ(Read_File(File()), before) << "No keeps the file";
-        Window()->Btn_OKClick(Window()->Btn_OK);
+        InputSimulation::Click(Window()->Btn_OK, {10, 10});
     });
     EXPECT_EQ(result, mrOk);
     EXPECT_EQ(Shown_Messages(),
@@ -417,7 +417,7 @@ TEST_F(HARTVariablesWindowTest, AFileThatCannotBeWrittenIsReportedAndTheWindowSt
     std::filesystem::create_directories(File());
     const TModalResult result = Show([&] {
         Window()->Show_Row(1, Valid_Row("0x01"));
-        Window()->Btn_OKClick(Window()->Btn_OK);
+        InputSimulation::Click(Window()->Btn_OK, {10, 10});
         EXPECT_EQ(Window()->ModalResult(), mrNone);
         EXPECT_EQ(Grid()->Cells(TCol::Col_Device_Address, 1), "0x01");
     });
