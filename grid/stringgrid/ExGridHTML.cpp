@@ -3,10 +3,10 @@
 #include "grid/foundation/ExUtil.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/HTMLSettings.h"
+#include "grid/stringgrid/XhtmlMarkup.h"
 #include "platform/core/Text.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
-#include "platform/xml/XmlText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -44,6 +44,26 @@ std::string BreaksToTags(std::string_view text, std::string_view breakTag) {
     return out;
 }
 
+// HTML drops blanks at the start and end of a line and merges runs of them; those are written as
+// non-breaking spaces so that the text reads back with every blank it has.
+std::string KeepBlanks(std::string_view text, std::string_view space) {
+    auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != ' ') {
+            out += text[i];
+            continue;
+        }
+        const bool afterWord = i > 0 && text[i - 1] != ' ' && !isBreak(text[i - 1]);
+        const bool beforeText = i + 1 < text.size() && !isBreak(text[i + 1]);
+        if (afterWord && beforeText)
+            out += ' ';
+        else
+            out += space;
+    }
+    return out;
+}
+
 // The spelling of the mark-up: HTML as it always was, or XHTML, which is XML and so needs
 // lower-case names, valued attributes, closed empty elements and no entities beyond XML's own.
 struct THTMLSpelling {
@@ -58,20 +78,9 @@ struct THTMLSpelling {
     std::string Spaces(std::string_view text) const {
         return XHTML ? ReplaceAll(text, " ", Space()) : SpacesToNbsp(text);
     }
-    // Cell images: "<img src= ...>" closed as an empty element.
+    // Cell mark-up, images and anchors become XML as well.
     std::string Content(std::string content) const {
-        if (!XHTML)
-            return content;
-        for (size_t at = content.find("<img src= "); at != std::string::npos;
-             at = content.find("<img src= ", at)) {
-            content.replace(at, 10, "<img src=");
-            const size_t end = content.find('>', at);
-            if (end == std::string::npos)
-                break;
-            content.insert(end, "/");
-            at = end;
-        }
-        return ValidXmlCharacters(content);
+        return XHTML ? WellFormedXhtml(content) : content;
     }
 };
 
@@ -152,15 +161,6 @@ std::string TExStringGrid::CellStyleToCSS(TFont* AFont, TBrush* ABrush, TAlignme
 std::string TExStringGrid::SaveToHTMLString(const std::string& dir) {
     const THTMLSettings& settings = *FHTMLSettings;
     const THTMLSpelling spell{settings.XHTML};
-    std::string prolog;
-    if (settings.XHTML) {
-        prolog = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
-                 "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"\r\n"
-                 "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\r\n"
-                 "<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\" lang=\"en\">\r\n";
-    }
-    prolog += settings.PrefixTag;
-
     std::vector<std::string> lines;
     std::string table =
         "<" + spell.Name("TABLE BORDER") + "=\"" + std::to_string(settings.BorderSize) + "\" " +
@@ -194,8 +194,9 @@ std::string TExStringGrid::SaveToHTMLString(const std::string& dir) {
         const std::string anchored = MakeHTMLAnchors(text);
         if (anchored != text)
             return BreaksToTags(anchored, spell.Break());
-        std::string html =
-            EncodeEntities(text, !isHeader && settings.ConvertSpecialChars && !settings.XHTML);
+        std::string html = KeepBlanks(
+            EncodeEntities(text, !isHeader && settings.ConvertSpecialChars && !settings.XHTML),
+            spell.Space());
         if (!isHeader && settings.NonBreakingText)
             html = spell.Spaces(html);
         return BreaksToTags(html, spell.Break());
@@ -260,11 +261,9 @@ std::string TExStringGrid::SaveToHTMLString(const std::string& dir) {
     lines.push_back("</" + spell.Name("TABLE") + ">");
     if (!settings.SuffixTag.empty())
         lines.push_back(settings.SuffixTag);
-    if (settings.XHTML)
-        lines.push_back("</html>");
 
-    std::string html = prolog + classes.StyleBlock();
+    std::string html = settings.PrefixTag + classes.StyleBlock();
     for (const std::string& line : lines)
         html += line + "\r\n";
-    return html;
+    return settings.XHTML ? XhtmlDocument(html) : html;
 }

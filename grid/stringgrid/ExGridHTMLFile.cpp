@@ -2,6 +2,7 @@
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/GridLinkOpener.h"
 #include "grid/stringgrid/HTMLSettings.h"
+#include "grid/stringgrid/XhtmlMarkup.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 #include "platform/core/TextFile.h"
@@ -41,12 +42,21 @@ void TExStringGrid::WriteHTMLFile(const std::string& FileName, bool Append, bool
             // An unreadable file is replaced by the new table.
         }
     }
-    // An XHTML document says its encoding in its XML declaration, which must come first.
-    if (text.empty() && !FHTMLSettings->XHTML)
-        text += CharsetLine;
-    text += FileLines(FHTMLSettings->HeaderFile);
-    text += SaveToHTMLString(ForwardSlashes(ExtractFilePath(FileName)));
-    text += FileLines(FHTMLSettings->FooterFile);
+    const std::string dir = ForwardSlashes(ExtractFilePath(FileName));
+    if (FHTMLSettings->XHTML) {
+        // One XML document: the header and footer go inside it, and an append adds the table to
+        // the document the file holds instead of starting a second one.
+        const std::string part = FileLines(FHTMLSettings->HeaderFile) +
+                                 XhtmlDocumentPart(SaveToHTMLString(dir)) +
+                                 FileLines(FHTMLSettings->FooterFile);
+        text = text.empty() ? XhtmlDocument(part) : AddToXhtmlDocument(text, part);
+    } else {
+        if (text.empty())
+            text += CharsetLine;
+        text += FileLines(FHTMLSettings->HeaderFile);
+        text += SaveToHTMLString(dir);
+        text += FileLines(FHTMLSettings->FooterFile);
+    }
     WriteFileAtomic(FileName, Unicode ? std::string(Utf8Mark) + text : text);
     if (Show || FHTMLSettings->AutoPreview)
         GridLinkOpener()(FileName);

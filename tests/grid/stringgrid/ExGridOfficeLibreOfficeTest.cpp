@@ -1,7 +1,9 @@
 // What the string grid writes, opened by an independent program: headless LibreOffice turns
-// the workbooks into CSV and the documents into text, each kind in one run for all files.
+// the workbooks, HTML tables and CSV files into CSV and the documents into text, each kind in
+// one run for all files.
 #include "ExGridTestGrid.h"
 
+#include "grid/stringgrid/HTMLSettings.h"
 #include "platform/core/Files.h"
 
 #include <gtest/gtest.h>
@@ -34,12 +36,62 @@ bool HaveLibreOffice() {
     return std::system("command -v soffice >/dev/null 2>&1") == 0;
 }
 
-// Converts the files of the folder to the format in one run; the results land in out/.
+// A spreadsheet cell holds a line break as one LF, whatever the text had.
+std::string WithLfBreaks(std::string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// Texts that break careless writers and readers.
+const std::vector<std::string> AwkwardTexts = {
+    "plain",   "a,b",       "semi;colon", "say \"hi\"",  "\"\"",     "",
+    " lead",   "trail ",    "  both  ",   "two  blanks", "x\r\ny",   "bare\nlf",
+    "cr\rend", "a<b & c>d", "Grüße €",    "東京",        "'single'", "last"};
+
+// A grid of the awkward texts and the format's own, and the rows LibreOffice should read from it.
+struct AwkwardGrid {
+    static constexpr int Columns = 4;
+    TTestExGrid Grid{nullptr};
+    std::vector<std::vector<std::string>> Expected;
+
+    explicit AwkwardGrid(const std::vector<std::string>& formatTexts) {
+        std::vector<std::string> texts = AwkwardTexts;
+        texts.insert(texts.end(), formatTexts.begin(), formatTexts.end());
+        const int rows = static_cast<int>(texts.size() + Columns - 1) / Columns;
+        Grid.SetFixedRows(0);
+        Grid.SetFixedCols(0);
+        Grid.SetColCount(Columns);
+        Grid.SetRowCount(rows);
+        for (int r = 0; r < rows; ++r) {
+            Expected.emplace_back();
+            for (int c = 0; c < Columns; ++c) {
+                const size_t index = static_cast<size_t>(r * Columns + c);
+                const std::string text = index < texts.size() ? texts[index] : "";
+                Grid.SetCells(c, r, text);
+                Expected.back().push_back(WithLfBreaks(text));
+            }
+        }
+    }
+};
+
+// Converts the files of the folder to the format in one run, read through the filter when one
+// is given; the results land in out/.
 void Convert(const std::string& folder, const std::string& format,
-             const std::vector<std::string>& files) {
-    std::string command = "cd '" + folder +
-                          "' && timeout 180 soffice --headless -env:UserInstallation=file://" +
+             const std::vector<std::string>& files, const std::string& inputFilter = "") {
+    std::string command = "cd '" + folder + "' && HOME='" + folder +
+                          "' timeout 180 soffice --headless -env:UserInstallation=file://" +
                           folder + "/profile --convert-to '" + format + "' --outdir out";
+    if (!inputFilter.empty())
+        command += " --infilter='" + inputFilter + "'";
     for (const std::string& file : files)
         command += " '" + file + "'";
     command += " >/dev/null 2>&1";
@@ -61,6 +113,58 @@ protected:
     }
     std::string Folder;
 };
+
+// LibreOffice's CSV of what it opened, cell by cell against the rows expected.
+void ExpectCells(const std::string& csv, const std::vector<std::vector<std::string>>& expected,
+                 const std::string& file) {
+    TTestExGrid opened(nullptr);
+    opened.SetFixedRows(0);
+    opened.SetFixedCols(0);
+    opened.LoadFromCSVText(csv);
+    ASSERT_EQ(opened.RowCount(), static_cast<int>(expected.size())) << file << "\n" << csv;
+    for (size_t r = 0; r < expected.size(); ++r)
+        for (size_t c = 0; c < expected[r].size(); ++c)
+            EXPECT_EQ(WithLfBreaks(opened.Cells(static_cast<int>(c), static_cast<int>(r))),
+                      expected[r][c])
+                << file << " cell " << c << "," << r;
+}
+
+TEST_F(ExGridLibreOffice, OpensTheCsvFilesWithTheGridsTexts) {
+    struct Variant {
+        const char* File;
+        bool AlwaysQuotes;
+        bool QuoteEmptyCells;
+    };
+    const Variant variants[] = {
+        {"plain.csv", false, true}, {"always.csv", true, true}, {"bare.csv", false, false}};
+    AwkwardGrid source({"tab\there", "multi\r\n\r\nline", "\"quoted\"", "Grüße, 東京"});
+    std::vector<std::string> files;
+    for (const Variant& v : variants) {
+        source.Grid.AlwaysQuotes = v.AlwaysQuotes;
+        source.Grid.QuoteEmptyCells = v.QuoteEmptyCells;
+        source.Grid.SaveToCSV(Folder + "/" + v.File, true);
+        files.push_back(v.File);
+    }
+    // Comma, double quote, UTF-8; quoted fields are text and nothing is taken for a number.
+    Convert(Folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", files,
+            "CSV:44,34,76,1,,0,true,false");
+    for (const std::string& file : files)
+        ExpectCells(ReadFileBytes(Folder + "/out/" + file), source.Expected, file);
+}
+
+TEST_F(ExGridLibreOffice, OpensTheHTMLTableWithTheGridsTexts) {
+    AwkwardGrid source({"1.5", "ünïcødé"});
+    source.Grid.HTMLSettings()->ConvertSpecialChars = true;
+    source.Grid.SaveToHTML(Folder + "/grid.html");
+    // An empty cell is written as one non-breaking space, so that its borders show; it reads
+    // back as that blank.
+    for (auto& row : source.Expected)
+        for (std::string& cell : row)
+            if (cell.empty())
+                cell = " ";
+    Convert(Folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", {"grid.html"}, "HTML (StarCalc)");
+    ExpectCells(ReadFileBytes(Folder + "/out/grid.csv"), source.Expected, "grid.html");
+}
 
 TEST_F(ExGridLibreOffice, OpensTheWorkbooksWithTheGridsTexts) {
     struct Case {
