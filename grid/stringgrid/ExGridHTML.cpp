@@ -45,8 +45,8 @@ std::string BreaksToTags(std::string_view text, std::string_view breakTag) {
 }
 
 // HTML drops blanks at the start and end of a line and merges runs of them; those are written as
-// non-breaking spaces so that the text reads back with every blank it has.
-std::string KeepBlanks(std::string_view text, std::string_view space) {
+// non-breaking spaces, which HTML readers take back as blanks, so the text keeps every blank.
+std::string KeepBlanks(std::string_view text) {
     auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -59,7 +59,7 @@ std::string KeepBlanks(std::string_view text, std::string_view space) {
         if (afterWord && beforeText)
             out += ' ';
         else
-            out += space;
+            out += "&nbsp;";
     }
     return out;
 }
@@ -194,9 +194,11 @@ std::string TExStringGrid::SaveToHTMLString(const std::string& dir) {
         const std::string anchored = MakeHTMLAnchors(text);
         if (anchored != text)
             return BreaksToTags(anchored, spell.Break());
-        std::string html = KeepBlanks(
-            EncodeEntities(text, !isHeader && settings.ConvertSpecialChars && !settings.XHTML),
-            spell.Space());
+        std::string html =
+            EncodeEntities(text, !isHeader && settings.ConvertSpecialChars && !settings.XHTML);
+        // An XML reader takes every blank as written, and U+00A0 would read as another character.
+        if (!settings.XHTML)
+            html = KeepBlanks(html);
         if (!isHeader && settings.NonBreakingText)
             html = spell.Spaces(html);
         return BreaksToTags(html, spell.Break());

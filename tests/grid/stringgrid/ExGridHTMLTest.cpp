@@ -136,6 +136,11 @@ TEST_F(ExGridHTML, XHTMLIsWellFormedXMLAlsoWhenAppendedTo) {
     Grid.HTMLSettings()->XHTML = true;
     Grid.HTMLSettings()->NonBreakingText = true;
     Grid.HTMLSettings()->ConvertSpecialChars = true;
+    // The header and footer files go inside the document.
+    WriteFileAtomic(folder.File("head.txt"), "<div>head</div>");
+    WriteFileAtomic(folder.File("foot.txt"), "<div>foot</div>\r\n");
+    Grid.HTMLSettings()->HeaderFile = folder.File("head.txt");
+    Grid.HTMLSettings()->FooterFile = folder.File("foot.txt");
     const std::string file = folder.File("grid.xhtml");
     const std::string report = folder.File("report.txt");
     const std::string lint = "xmllint --noout --nonet '" + file + "' 2>'" + report + "'";
@@ -149,8 +154,23 @@ TEST_F(ExGridHTML, XHTMLIsWellFormedXMLAlsoWhenAppendedTo) {
     for (size_t at = text.find("<table"); at != std::string::npos; at = text.find("<table", at + 1))
         ++tables;
     EXPECT_EQ(tables, 3u);
+    EXPECT_TRUE(text.ends_with("<div>foot</div>\r\n</html>\r\n")) << text;
     EXPECT_EQ(text.find("<?xml", 1), std::string::npos) << text;
     EXPECT_NE(text.find(">a<br/>b&#160;c&#8364;</td>"), std::string::npos) << text;
+}
+
+// Blanks that HTML would drop or merge survive as non-breaking spaces; XHTML, read as XML,
+// keeps every blank as it is.
+TEST_F(ExGridHTML, BlanksHTMLWouldLoseAreKept) {
+    Grid.SetColCount(1);
+    Grid.SetRowCount(1);
+    Grid.SetCells(0, 0, " a  b c \r\n d");
+    EXPECT_NE(Grid.SaveToHTMLString().find(">&nbsp;a &nbsp;b c&nbsp;<br>&nbsp;d</td>"),
+              std::string::npos)
+        << Grid.SaveToHTMLString();
+    Grid.HTMLSettings()->XHTML = true;
+    EXPECT_NE(Grid.SaveToHTMLString().find("> a  b c <br/> d</td>"), std::string::npos)
+        << Grid.SaveToHTMLString();
 }
 
 // Without the XHTML option a mark-up cell goes out exactly as it was written.
