@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of tests/fuzz with clang (their own build folder), replays every
+# Builds the libFuzzer targets of tests/fuzz in the checked build (scripts/checked-build.sh), replays every
 # seed (tests/fuzz/seeds/<target>/) and every input that once failed
 # (tests/fuzz/regressions/<target>/), then fuzzes each target for a number of seconds, several
 # targets at a time.
@@ -7,7 +7,7 @@
 #   scripts/fuzz.sh [SECONDS [TARGET...]]     default: 20 seconds, every target
 #
 # FUZZ_JOBS    targets run at the same time (default: the number of cores)
-# FUZZ_BUILD   build folder (default: build/fuzz)
+# FUZZ_BUILD   build folder (default: build/checked, the one scripts/test.sh uses)
 # FUZZ_NICE    set to 1 to run the targets under nice
 # New inputs the fuzzer finds go to $FUZZ_BUILD/corpus/<target>/, failing ones to
 # $FUZZ_BUILD/findings/; logs to $FUZZ_BUILD/logs/<target>.log.
@@ -16,17 +16,14 @@ cd "$(dirname "$0")/.."
 root=$PWD
 seconds=${1:-20}
 shift || true
-build=${FUZZ_BUILD:-build/fuzz}
+build=${FUZZ_BUILD:-build/checked}
 jobs=${FUZZ_JOBS:-$(nproc)}
 [[ "$seconds" =~ ^[0-9]+$ ]] || { echo "usage: scripts/fuzz.sh [SECONDS [TARGET...]]" >&2; exit 2; }
 
 scripts/setup.sh
-export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
 started=$SECONDS
-# -O1 keeps the targets fast while their stack traces stay readable.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DVELMARO_FUZZ=ON -DVELMARO_BENCHMARKS=OFF >/dev/null
+source scripts/checked-build.sh
+configure_checked_build "$build"
 cmake --build "$build" --target velmaro_fuzzers -j "$jobs"
 echo "fuzz targets built in $((SECONDS - started)) s"
 

@@ -11,8 +11,9 @@ packages=(
   libpugixml-dev libjpeg62-turbo-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth iproute2 util-linux clang-format xdg-utils
-  # the fuzz targets: clang, its libFuzzer and sanitizer runtimes, llvm-symbolizer for reports
-  clang libclang-rt-14-dev llvm
+  # the checked build of the tests and fuzz targets: clang, its libFuzzer and sanitizer runtimes,
+  # llvm-symbolizer for reports, lld to link
+  clang libclang-rt-14-dev llvm lld
   # the grid's spreadsheet, document and database exchange
   libxlsxwriter-dev libfreexl-dev libzip-dev unixodbc-dev odbc-mdbtools
   # independent checks in the tests: LibreOffice without its GUI, poppler's pdftotext and pdftoppm,

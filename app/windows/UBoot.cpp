@@ -20,17 +20,17 @@ TFBoot* FBoot = nullptr;
 
 namespace {
 
-constexpr int Client_Width = 449;
+constexpr int Boot_Client_Width = 449;
 constexpr int Designed_Client_Height = 230;
 constexpr int Left_Margin = 16;
-constexpr int Octet_Width = 41;
+constexpr int Boot_Octet_Width = 41;
 constexpr int Octet_Pitch = 50;
 
 TPanel* Make_Panel(TForm* form, int height) {
     auto* panel = new TPanel(form);
     panel->SetParent(form);
     panel->SetHeight(height);
-    panel->SetWidth(Client_Width);
+    panel->SetWidth(Boot_Client_Width);
     panel->SetBevelOuter(bvNone);
     panel->SetColor(Window_Color);
     panel->SetCaption("");
@@ -48,7 +48,7 @@ constexpr TForm_Type_Texts Form_Type_Texts[] = {{1500, 1501}, {1502, 1503}, {150
 
 TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner) {
     SetName("FBoot");
-    Apply_Window_Look(this, Client_Width, Designed_Client_Height);
+    Apply_Window_Look(this, Boot_Client_Width, Designed_Client_Height);
     P_Title = Make_Panel(this, 69);
     P_Title->SetAlign(alTop);
     L_SW_Code = Make_Label(this, P_Title, Left_Margin, 8, AppState().SW_Code);
@@ -82,7 +82,7 @@ void TFBoot::Build_IP_Address_Panel() {
     for (int i = 0; i < 4; ++i) {
         auto* edit = new TEdit(this);
         edit->SetParent(P_IP_Address);
-        edit->SetBounds(Left_Margin + i * Octet_Pitch, 24, Octet_Width, 21);
+        edit->SetBounds(Left_Margin + i * Octet_Pitch, 24, Boot_Octet_Width, 21);
         edit->SetText("0");
         edit->SetShowHint(true);
         edit->SetTabStop(true);
@@ -90,7 +90,7 @@ void TFBoot::Build_IP_Address_Panel() {
         *octets[i] = edit;
     }
     for (int i = 0; i < 3; ++i)
-        Make_Label(this, P_IP_Address, Left_Margin + i * Octet_Pitch + Octet_Width + 2, 27, ".");
+        Make_Label(this, P_IP_Address, Left_Margin + i * Octet_Pitch + Boot_Octet_Width + 2, 27, ".");
 }
 
 // Keeps its designed texts in every language.
@@ -192,7 +192,7 @@ void TFBoot::Stack_Panels(std::initializer_list<TPanel*> stacked,
         if (panel->Visible())
             clientHeight += panel->Height();
     }
-    SetClientWidth(Client_Width);
+    SetClientWidth(Boot_Client_Width);
     SetClientHeight(clientHeight);
     int order = 0;
     for (TPanel* panel : tabOrder)

@@ -23,7 +23,7 @@ TFHARTVariables* FHARTVariables = nullptr;
 namespace {
 
 constexpr int Command_Type = 2;
-constexpr int Question_Overwrite = 1249;
+constexpr int Question_Overwrite_Rows = 1249;
 constexpr int Import_Cut_Short = 1253;
 constexpr int Import_Cut_Short_Of = 1254;
 
@@ -267,7 +267,7 @@ void TFHARTVariables::Btn_ScanClick(TObject*) {
     if (dialog->Num_Devices <= 0 || HART_Scan_Count_Var() <= 0)
         return;
     const bool overwrite =
-        MessageDlg(Lang_Str(Question_Overwrite), mtConfirmation, mbYesNo) == mrYes;
+        MessageDlg(Lang_Str(Question_Overwrite_Rows), mtConfirmation, mbYesNo) == mrYes;
     Import_Scan(overwrite);
 }
 

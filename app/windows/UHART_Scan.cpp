@@ -17,14 +17,14 @@ TFHART_Scan* FHART_Scan = nullptr;
 
 namespace {
 
-constexpr int Client_Width = 1000;
-constexpr int Client_Height = 337;
+constexpr int Scan_Client_Width = 1000;
+constexpr int Scan_Client_Height = 337;
 constexpr int Button_Width = 145;
 constexpr TColor Enable_Color = 0x00B0D8FF;
 constexpr TColor Even_Device_Color = 0x00FEFAE0;
 constexpr TColor Odd_Device_Color = 0x00A8FFA8;
 constexpr int Column_Widths[] = {40, 50, 120, 120, 160, 120, 120, 120};
-constexpr int Octet_Lefts[] = {220, 275, 330, 385};
+constexpr int Scan_Octet_Lefts[] = {220, 275, 330, 385};
 
 TEdit* Make_Edit(TForm* owner, TWinControl* parent, int left, int top, int width,
                  const std::string& text) {
@@ -40,7 +40,7 @@ TEdit* Make_Edit(TForm* owner, TWinControl* parent, int left, int top, int width
 
 TFHART_Scan::TFHART_Scan(TComponent* AOwner) : TForm(AOwner) {
     SetName("FHART_Scan");
-    Apply_Window_Look(this, Client_Width, Client_Height);
+    Apply_Window_Look(this, Scan_Client_Width, Scan_Client_Height);
     P_Button = Make_Window_Panel(this, alBottom, 40);
     Build_Buttons();
     P_Title = Make_Window_Panel(this, alTop, 69);
@@ -94,30 +94,30 @@ void TFHART_Scan::Build_Entry_Panel() {
     const char* designed[] = {"192", "168", "2", "107"};
     TEdit** octets[] = {&E_Discovery_IP1, &E_Discovery_IP2, &E_Discovery_IP3, &E_Discovery_IP4};
     for (int i = 0; i < 4; ++i) {
-        *octets[i] = Make_Edit(this, p, Octet_Lefts[i], 40, 45, designed[i]);
+        *octets[i] = Make_Edit(this, p, Scan_Octet_Lefts[i], 40, 45, designed[i]);
         (*octets[i])->OnKeyPress = [this](TObject* sender, TChar& key) { KeyPress(sender, key); };
     }
     TLabel** dots[] = {&L_IP_Dot1, &L_IP_Dot2, &L_IP_Dot3};
     for (int i = 0; i < 3; ++i)
-        *dots[i] = Make_Label(this, p, Octet_Lefts[i] + 49, 43, ".");
+        *dots[i] = Make_Label(this, p, Scan_Octet_Lefts[i] + 49, 43, ".");
     L_Discovery_NumDevs = Make_Label(this, p, 32, 83);
     CB_Discovery_NumDevs = new TComboBox(this);
     CB_Discovery_NumDevs->SetParent(p);
     CB_Discovery_NumDevs->SetStyle(csDropDownList);
-    CB_Discovery_NumDevs->SetBounds(Octet_Lefts[0], 80, 60, 22);
+    CB_Discovery_NumDevs->SetBounds(Scan_Octet_Lefts[0], 80, 60, 22);
     CB_Discovery_NumDevs->SetShowHint(true);
     for (int n = 1; n <= 64; ++n)
         CB_Discovery_NumDevs->Items()->Add(n < 10 ? "0" + IntToStr(n) : IntToStr(n));
     CB_Discovery_NumDevs->SetItemIndex(63);
 
     L_Discovery_Port = Make_Label(this, p, 32, 123);
-    E_Discovery_Port = Make_Edit(this, p, Octet_Lefts[0], 120, 80, "10000");
+    E_Discovery_Port = Make_Edit(this, p, Scan_Octet_Lefts[0], 120, 80, "10000");
     L_Discovery_TimeOut = Make_Label(this, p, 32, 153);
-    E_Discovery_TimeOut = Make_Edit(this, p, Octet_Lefts[0], 150, 80, "");
+    E_Discovery_TimeOut = Make_Edit(this, p, Scan_Octet_Lefts[0], 150, 80, "");
     L_Discovery_ID_Start = Make_Label(this, p, 32, 183);
-    E_Discovery_ID_Start = Make_Edit(this, p, Octet_Lefts[0], 180, 80, "");
+    E_Discovery_ID_Start = Make_Edit(this, p, Scan_Octet_Lefts[0], 180, 80, "");
     L_Discovery_ID_Stop = Make_Label(this, p, 32, 213);
-    E_Discovery_ID_Stop = Make_Edit(this, p, Octet_Lefts[0], 210, 80, "");
+    E_Discovery_ID_Stop = Make_Edit(this, p, Scan_Octet_Lefts[0], 210, 80, "");
     for (TControl* hidden : std::initializer_list<TControl*>{
              L_Discovery_Port, E_Discovery_Port, L_Discovery_TimeOut, E_Discovery_TimeOut,
              L_Discovery_ID_Start, E_Discovery_ID_Start, L_Discovery_ID_Stop, E_Discovery_ID_Stop})
@@ -129,13 +129,13 @@ void TFHART_Scan::Build_Wait_Panel() {
     P_HART_Scan_Wait->SetVisible(false);
     L_Wait = Make_Label(this, P_HART_Scan_Wait, 0, 60);
     L_Wait->SetAutoSize(false);
-    L_Wait->SetBounds(0, 60, Client_Width, 40);
+    L_Wait->SetBounds(0, 60, Scan_Client_Width, 40);
     L_Wait->SetAlignment(taCenter);
     L_Wait->Font()->SetHeight(-32);
     L_Wait->Font()->SetColor(Title_Text_Color);
     L_Discovery_Result = Make_Label(this, P_HART_Scan_Wait, 0, 130);
     L_Discovery_Result->SetAutoSize(false);
-    L_Discovery_Result->SetBounds(0, 130, Client_Width, 20);
+    L_Discovery_Result->SetBounds(0, 130, Scan_Client_Width, 20);
     L_Discovery_Result->SetAlignment(taCenter);
 }
 
@@ -154,8 +154,8 @@ void TFHART_Scan::Build_Results_Panel() {
 
 void TFHART_Scan::FormCreate(TObject*) {
     P_HART_Init_Scan->SetAlign(alClient);
-    SetClientWidth(Client_Width);
-    SetClientHeight(Client_Height);
+    SetClientWidth(Scan_Client_Width);
+    SetClientHeight(Scan_Client_Height);
     Init_Table(true);
     Set_Lang();
 }

@@ -25,11 +25,11 @@ using namespace ParGen_Geometry;
 
 namespace {
 
-constexpr int Client_Width = 460;
+constexpr int ParGen_Client_Width = 460;
 
 } // namespace
 
-TFParGen::TFParGen(TComponent* AOwner) : TStepDialog(AOwner, Client_Width, 700, 217) {
+TFParGen::TFParGen(TComponent* AOwner) : TStepDialog(AOwner, ParGen_Client_Width, 700, 217) {
     SetName("FParGen");
     SetBorderStyle(bsSizeable);
     Btn_OK->OnClick = [this](TObject* sender) { Btn_OKClick(sender); };
@@ -193,7 +193,7 @@ void TFParGen::Build_Web_Pages_Panel() {
 
 void TFParGen::FormCreate(TObject*) {
     L_SW_Code->SetCaption(AppState().SW_Code);
-    SetClientWidth(Client_Width);
+    SetClientWidth(ParGen_Client_Width);
     SetClientHeight(700);
     CP_HART_Master->SetVisible(true);
     for (TCategoryPanel* panel :
@@ -341,8 +341,8 @@ void TFParGen::FormShow(TObject*) {
 }
 
 void TFParGen::FormResize(TObject*) {
-    if (ClientWidth() != Client_Width)
-        SetClientWidth(Client_Width);
+    if (ClientWidth() != ParGen_Client_Width)
+        SetClientWidth(ParGen_Client_Width);
 }
 
 bool TFParGen::Controllo_Dati() {

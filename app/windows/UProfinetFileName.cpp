@@ -16,8 +16,8 @@ TFProfinetFileName* FProfinetFileName = nullptr;
 
 namespace {
 
-constexpr int Client_Width = 540;
-constexpr int Client_Height = 205;
+constexpr int FileName_Client_Width = 540;
+constexpr int FileName_Client_Height = 205;
 constexpr int User_Part_Left = 179;
 constexpr int Date_Part_Left = 447;
 constexpr int Name_Not_A_File_Name = 1709;
@@ -33,7 +33,7 @@ bool Fits_A_File_Name(const std::string& userPart) {
 } // namespace
 
 TFProfinetFileName::TFProfinetFileName(TComponent* AOwner)
-    : TStepDialog(AOwner, Client_Width, Client_Height, 16) {
+    : TStepDialog(AOwner, FileName_Client_Width, FileName_Client_Height, 16) {
     SetName("FProfinetFileName");
     L_Select_Name = Make_Label(this, this, 16, 70);
     L_FixPart_1 = Make_Label(this, this, 16, 107);
@@ -51,8 +51,8 @@ TFProfinetFileName::TFProfinetFileName(TComponent* AOwner)
 
 void TFProfinetFileName::FormCreate(TObject*) {
     L_SW_Code->SetCaption(AppState().SW_Code);
-    SetClientWidth(Client_Width);
-    SetClientHeight(Client_Height);
+    SetClientWidth(FileName_Client_Width);
+    SetClientHeight(FileName_Client_Height);
     // The date part is the day the program started, as every later name of this run.
     const TFileStamp today = File_Stamp_Now();
     FYear = today.Year;

@@ -27,7 +27,7 @@ std::string TFVelmaroFirmWare::Program_Folder;
 
 namespace {
 
-constexpr int Client_Width = 694;
+constexpr int FirmWare_Client_Width = 694;
 constexpr int Step_Button_Width = 170;
 constexpr int Step_Button_Height = 36;
 constexpr int First_Update_Check_Ms = 60000;
@@ -62,7 +62,7 @@ void TFVelmaroFirmWare::Build_Save_Dialogs() {
 }
 
 void TFVelmaroFirmWare::Build_Layout() {
-    Apply_Window_Look(this, Client_Width, 440);
+    Apply_Window_Look(this, FirmWare_Client_Width, 440);
 
     L_SW_Code = Make_Label(this, this, 16, 8);
     L_SW_Desc = Make_Label(this, this, 16, 42);
@@ -117,7 +117,7 @@ void TFVelmaroFirmWare::Build_Layout() {
     Shape1->SetBounds(10, Btn_CreateBin->Top() + 51, 674, 1);
     Shape1->Pen()->SetColor(clSilver);
 
-    SetClientWidth(Client_Width);
+    SetClientWidth(FirmWare_Client_Width);
     SetClientHeight(Btn_CreateBin->Top() + 152);
 }
 

@@ -12,7 +12,7 @@ namespace DropDownList {
 
 namespace {
 constexpr int TextPadding = 6;
-constexpr int ImageGap = 4;
+constexpr int ListImageGap = 4;
 constexpr int MeasureWidth = 1000;
 constexpr int MeasureHeight = 500;
 } // namespace
@@ -30,7 +30,7 @@ void ItemCell(const TDropDownItem& Item, const TDropDownColumn* Column, int Inde
 
 int ItemCellWidth(TCanvas& Canvas, const std::string& Text, int ImageIndex,
                   const TImageList* Images) {
-    int width = ImageIndex >= 0 && Images ? Images->Width() + ImageGap : 0;
+    int width = ImageIndex >= 0 && Images ? Images->Width() + ListImageGap : 0;
     if (!Text.empty()) {
         TRect r{0, 0, MeasureWidth, MeasureHeight};
         Canvas.DrawText(Text, r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);

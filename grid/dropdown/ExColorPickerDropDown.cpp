@@ -13,7 +13,7 @@
 #include <array>
 
 namespace {
-constexpr int ListHeight = 150;
+constexpr int ColorListHeight = 150;
 } // namespace
 
 TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner)
@@ -120,7 +120,7 @@ void TExColorPickerDropDown::CreateItemSelector() {
         FItemSelector->SetParent(DropDownForm()->ClientArea());
     }
     FItemSelector->SetSelectorType(stColor);
-    FItemSelector->SetHeight(ListHeight);
+    FItemSelector->SetHeight(ColorListHeight);
     FItemSelector->UpdateSelectorPanel();
     HostControl(FItemSelector);
 }

@@ -33,7 +33,7 @@ char16_t ThousandChar() {
     return static_cast<char16_t>(DropDownThousandSeparator());
 }
 
-bool IsDigit(char16_t C) {
+bool IsTypedDigit(char16_t C) {
     return C >= u'0' && C <= u'9';
 }
 
@@ -450,7 +450,7 @@ bool TExCustomDropDown::FilterTypedChar(TChar& Key, const TValueSpan& Shown) {
             }
             return false;
         }
-        if (control || IsDigit(Key) || GetKeyState(VK_CONTROL) < 0) {
+        if (control || IsTypedDigit(Key) || GetKeyState(VK_CONTROL) < 0) {
             SetModified(true);
             return true;
         }
@@ -460,7 +460,7 @@ bool TExCustomDropDown::FilterTypedChar(TChar& Key, const TValueSpan& Shown) {
     case etMoney:
         return FilterFloatChar(Key, Shown, true);
     case etRange: {
-        if (!(control || IsDigit(Key) || IsRangeSeparatorChar(Key)))
+        if (!(control || IsTypedDigit(Key) || IsRangeSeparatorChar(Key)))
             return false;
         SetModified(true);
         if (!IsRangeSeparatorChar(Key))
@@ -477,14 +477,14 @@ bool TExCustomDropDown::FilterTypedChar(TChar& Key, const TValueSpan& Shown) {
         return true;
     }
     case etHex:
-        if (control || IsDigit(Key) || Key == u'-' || (Key >= u'A' && Key <= u'F') ||
+        if (control || IsTypedDigit(Key) || Key == u'-' || (Key >= u'A' && Key <= u'F') ||
             (Key >= u'a' && Key <= u'f')) {
             SetModified(true);
             return true;
         }
         return false;
     case etAlphaNumeric:
-        if (control || IsDigit(Key) || (Key >= u'A' && Key <= u'Z') ||
+        if (control || IsTypedDigit(Key) || (Key >= u'A' && Key <= u'Z') ||
             (Key >= u'a' && Key <= u'z')) {
             SetModified(true);
             return true;
@@ -516,14 +516,14 @@ bool TExCustomDropDown::FilterFloatChar(TChar& Key, const TValueSpan& Shown, boo
             }
             return false;
         }
-        if (!(control || Key == u'-' || IsDigit(Key) || Key == decimal))
+        if (!(control || Key == u'-' || IsTypedDigit(Key) || Key == decimal))
             return false;
     } else {
         if (Key == u',' && decimal != u',' && thousand != u',')
             return false;
         if (Key == u'.' && decimal != u'.' && thousand != u'.')
             return false;
-        if (!(control || Key == u',' || Key == u'-' || Key == u'.' || IsDigit(Key)))
+        if (!(control || Key == u',' || Key == u'-' || Key == u'.' || IsTypedDigit(Key)))
             return false;
         if (Key == decimal && !Contains(selected, decimal) &&
             (Contains(value, decimal) || FPrecision == 0)) {
@@ -536,9 +536,9 @@ bool TExCustomDropDown::FilterFloatChar(TChar& Key, const TValueSpan& Shown, boo
     }
     if ((Key == thousand || Key == decimal) && ThousandGroupRefuses(Shown, caret))
         return false;
-    if (IsDecimalsFull(Shown, caret) && (IsDigit(Key) || Key == decimal) && SelLength() == 0) {
+    if (IsDecimalsFull(Shown, caret) && (IsTypedDigit(Key) || Key == decimal) && SelLength() == 0) {
         const int c = caret - Shown.P;
-        if (IsDigit(Key) && c >= Pos(decimal, value) && c < Shown.L)
+        if (IsTypedDigit(Key) && c >= Pos(decimal, value) && c < Shown.L)
             SetCaret(caret, 1);
         else
             return false;

@@ -21,7 +21,7 @@ namespace GridDropDown {
 
 namespace {
 constexpr int GridHeight = 180;
-constexpr int DefaultPopupHeight = 200;
+constexpr int GridPopupHeight = 200;
 constexpr int DesignColumns = 3;
 } // namespace
 
@@ -34,7 +34,7 @@ TCustomExGridDropDown::TCustomExGridDropDown(TComponent* AOwner)
                   !owner.Contains(csLoading);
     FItems = CreateItems(this);
     SetDropDownColor(0xFFFFFF);
-    SetDropDownHeight(DefaultPopupHeight);
+    SetDropDownHeight(GridPopupHeight);
     SetAutoSelect(true);
     SetEditorEnabled(true);
     SetDropDownEnabled(true);

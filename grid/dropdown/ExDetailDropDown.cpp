@@ -9,8 +9,8 @@
 #include "platform/ui/Screen.h"
 
 namespace {
-constexpr int SelectorHeight = 150;
-constexpr int DefaultPopupHeight = 100;
+constexpr int DetailSelectorHeight = 150;
+constexpr int DetailPopupHeight = 100;
 } // namespace
 
 void TDetailItem::Assign(const TObject* Source) {
@@ -91,7 +91,7 @@ void TExDetailDropDown::CreateDropDownForm() {
         FItemSelector = new TExCustomItemSelector(this);
         FItemSelector->SetParent(DropDownForm()->ClientArea());
         FItemSelector->SetSelectorType(stImage);
-        FItemSelector->SetBounds(0, 0, FItemSelector->Width(), SelectorHeight);
+        FItemSelector->SetBounds(0, 0, FItemSelector->Width(), DetailSelectorHeight);
         FItemSelector->SetDoubleBuffered(true);
         FItemSelector->OnDrawItem = [this](TObject*, TCanvas* Canvas, const TRect& R, int Index) {
             DrawDetailItem(Canvas, R, Index);
@@ -160,7 +160,7 @@ void TExDetailDropDown::SizeDropDownForm() {
         if (DropDownWidth() <= 0)
             FItemSelector->SetWidth(Width());
         if (DropDownHeight() <= 0)
-            FItemSelector->SetHeight(DefaultPopupHeight);
+            FItemSelector->SetHeight(DetailPopupHeight);
     }
     TExCustomDropDown::SizeDropDownForm();
     // The cells take the width of the popup, which is known only now.

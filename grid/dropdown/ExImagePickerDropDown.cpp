@@ -12,7 +12,7 @@
 #include <cctype>
 
 namespace {
-constexpr int SelectorHeight = 150;
+constexpr int ImageSelectorHeight = 150;
 
 // '*' any run, '?' any one character; letters match either case, as file patterns do.
 bool MatchesPattern(std::string_view Name, std::string_view Pattern) {
@@ -120,7 +120,7 @@ void TExImagePickerDropDown::CreateDropDownForm() {
         FItemSelector = new TExCustomItemSelector(this);
         FItemSelector->SetParent(DropDownForm()->ClientArea());
         FItemSelector->SetSelectorType(stImage);
-        FItemSelector->SetBounds(0, 0, FItemSelector->Width(), SelectorHeight);
+        FItemSelector->SetBounds(0, 0, FItemSelector->Width(), ImageSelectorHeight);
     }
     FItemSelector->SetColor(DropDownColor());
     FItemSelector->UpdateSelectorPanel();

@@ -16,8 +16,8 @@ using MultiColumnDropDown::TDropDownItems;
 using MultiColumnDropDown::TExColGrid;
 
 namespace {
-constexpr int ListHeight = 180;
-constexpr int DefaultPopupHeight = 200;
+constexpr int ColumnListHeight = 180;
+constexpr int MultiColumnPopupHeight = 200;
 } // namespace
 
 TExMultiColumnDropDown::TExMultiColumnDropDown(TComponent* AOwner)
@@ -31,7 +31,7 @@ TExMultiColumnDropDown::TExMultiColumnDropDown(TComponent* AOwner)
     FHeaderColor = 0xFFFFFF;
     FLineColor = 0xC0C0C0;
     SetDropDownColor(0xFFFFFF);
-    SetDropDownHeight(DefaultPopupHeight);
+    SetDropDownHeight(MultiColumnPopupHeight);
     SetAutoSelect(true);
     SetSelectionColorStyle(scOffice2007);
     FSelectionTextColor = 0;
@@ -103,7 +103,7 @@ void TExMultiColumnDropDown::CreateDropDownForm() {
     FExColGrid = new TExColGrid(this);
     FExColGrid->SetParent(DropDownForm()->ClientArea());
     FExColGrid->AttachDropDown(this);
-    FExColGrid->SetBounds(0, 0, FExColGrid->Width(), ListHeight);
+    FExColGrid->SetBounds(0, 0, FExColGrid->Width(), ColumnListHeight);
     FExColGrid->SetColor(DropDownColor());
     FExColGrid->SetDoubleBuffered(true);
 }

@@ -16,7 +16,7 @@ namespace MultiColumnDropDown {
 
 namespace {
 constexpr int HeaderGradientSteps = 80;
-constexpr int ImageGap = 4;
+constexpr int ColGridImageGap = 4;
 constexpr TColor UnownedSelectionColor = 0xFF000002;
 
 unsigned AlignmentFlags(TAlignment Alignment) {
@@ -222,7 +222,7 @@ void TExColGrid::DrawGridCell(int ACol, int ARow, const TRect& ARect, TGridDrawS
         const int top =
             images->Height() < r.Height() ? r.Top + (r.Height() - images->Height()) / 2 : r.Top;
         images->Draw(canvas, r.Left + 2, top, image);
-        textLeft = r.Left + images->Width() + ImageGap;
+        textLeft = r.Left + images->Width() + ColGridImageGap;
     }
     if (text.empty())
         return;

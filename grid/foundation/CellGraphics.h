@@ -15,7 +15,7 @@ class TWinControl;
 // takes Print, the canvas's y axis points upward (paper) and offsets measured downward are
 // negated. Nothing here keeps state.
 
-enum TCellShape {
+enum TCellShape : int {
     csRectangle,
     csCircle,
     csTriangleLeft,

@@ -53,7 +53,7 @@ bool ParseConversion(const std::string& format, size_t start, Conversion& conver
 }
 
 // Characters, not bytes: a separator may be a multi-byte UTF-8 character.
-size_t CharacterCount(const std::string& text) {
+size_t ProgressCharacterCount(const std::string& text) {
     return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     }));
@@ -103,7 +103,7 @@ std::string ApplyRealConversion(const Conversion& conversion, double value) {
                              ? static_cast<size_t>(std::stoi(
                                    conversion.Spec.substr(digitsStart, point - digitsStart)))
                              : 0;
-    const size_t length = CharacterCount(number);
+    const size_t length = ProgressCharacterCount(number);
     if (length >= width)
         return number;
     const std::string padding(width - length, ' ');

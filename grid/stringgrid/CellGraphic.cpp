@@ -192,7 +192,7 @@ void TCellGraphic::SetInterfacedCell(TObject* AObject) {
 
 namespace {
 
-int RoundHalfEven(double value) {
+int RoundToEven(double value) {
     return static_cast<int>(std::nearbyint(value)); // the default rounding mode: halves to even
 }
 
@@ -223,8 +223,8 @@ TPoint TCellGraphic::GetPictureSize(int cw, int rh, bool /*hastext*/, TPoint Cur
             ry = std::min(ry, 1.0);
         }
         if (rx >= ry)
-            return TPoint{RoundHalfEven(pw * ry), b};
-        return TPoint{a, RoundHalfEven(ph * rx)};
+            return TPoint{RoundToEven(pw * ry), b};
+        return TPoint{a, RoundToEven(ph * rx)};
     };
     switch (static_cast<TStretchMode>(CellAngle)) {
     case Stretch:

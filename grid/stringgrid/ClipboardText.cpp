@@ -4,12 +4,12 @@
 
 namespace {
 
-constexpr char Quote = '"';
-constexpr char VerticalTab = '\x0B';
+constexpr char ClipQuote = '"';
+constexpr char ClipVerticalTab = '\x0B';
 
-bool NeedsQuotes(std::string_view text) {
+bool ClipNeedsQuotes(std::string_view text) {
     return text.find_first_of("\r\n\t") != std::string_view::npos ||
-           (!text.empty() && text.front() == Quote);
+           (!text.empty() && text.front() == ClipQuote);
 }
 
 bool IsFieldEnd(char c) {
@@ -23,9 +23,9 @@ bool ReadQuoted(std::string_view text, size_t& at, std::string& field, bool Exce
     size_t i = at + 1;
     while (i < text.size()) {
         const char c = text[i];
-        if (c == Quote) {
-            if (i + 1 < text.size() && text[i + 1] == Quote) {
-                value += Quote;
+        if (c == ClipQuote) {
+            if (i + 1 < text.size() && text[i + 1] == ClipQuote) {
+                value += ClipQuote;
                 i += 2;
                 continue;
             }
@@ -38,7 +38,7 @@ bool ReadQuoted(std::string_view text, size_t& at, std::string& field, bool Exce
             at = end;
             return true;
         }
-        if (c == VerticalTab && ExcelFormat)
+        if (c == ClipVerticalTab && ExcelFormat)
             value += "\r\n";
         else
             value += c;
@@ -53,17 +53,17 @@ std::string ClipboardField(std::string_view text, bool ExcelFormat) {
     std::string value(text);
     if (ExcelFormat) {
         for (size_t at = value.find("\r\n"); at != std::string::npos; at = value.find("\r\n", at))
-            value.replace(at, 2, 1, VerticalTab);
+            value.replace(at, 2, 1, ClipVerticalTab);
     }
-    if (!NeedsQuotes(value) && !(ExcelFormat && value.find(VerticalTab) != std::string::npos))
+    if (!ClipNeedsQuotes(value) && !(ExcelFormat && value.find(ClipVerticalTab) != std::string::npos))
         return value;
-    std::string field(1, Quote);
+    std::string field(1, ClipQuote);
     for (char c : value) {
-        if (c == Quote)
-            field += Quote;
+        if (c == ClipQuote)
+            field += ClipQuote;
         field += c;
     }
-    field += Quote;
+    field += ClipQuote;
     return field;
 }
 
@@ -82,7 +82,7 @@ TClipboardBlock ParseClipboardText(std::string_view text, bool ExcelFormat) {
     size_t at = 0;
     while (true) {
         std::string field;
-        if (at < text.size() && text[at] == Quote && ReadQuoted(text, at, field, ExcelFormat)) {
+        if (at < text.size() && text[at] == ClipQuote && ReadQuoted(text, at, field, ExcelFormat)) {
             // at is on the field's end
         } else {
             const size_t end = std::min(text.find_first_of("\t\r\n", at), text.size());

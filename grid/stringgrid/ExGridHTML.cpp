@@ -15,10 +15,10 @@
 namespace {
 
 constexpr TColor NoExportColor = 0x7FFFFFFF;
-constexpr char Quote = '"';
+constexpr char HtmlQuote = '"';
 
 std::string Quoted(std::string_view value) {
-    return Quote + EncodeEntities(value, false) + Quote;
+    return HtmlQuote + EncodeEntities(value, false) + HtmlQuote;
 }
 
 std::string Lowered(std::string text) {

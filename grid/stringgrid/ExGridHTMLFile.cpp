@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view HtmlUtf8Mark = "\xEF\xBB\xBF";
 // A reader that honours the declared character set shows every character as it is.
 constexpr std::string_view CharsetLine =
     "<META http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n";
@@ -57,7 +57,7 @@ void TExStringGrid::WriteHTMLFile(const std::string& FileName, bool Append, bool
         text += SaveToHTMLString(dir);
         text += FileLines(FHTMLSettings->FooterFile);
     }
-    WriteFileAtomic(FileName, Unicode ? std::string(Utf8Mark) + text : text);
+    WriteFileAtomic(FileName, Unicode ? std::string(HtmlUtf8Mark) + text : text);
     if (Show || FHTMLSettings->AutoPreview)
         GridLinkOpener()(FileName);
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-TCellVAlign CellVAlignOf(TVAlignment Value) {
+TCellVAlign RadioVAlignOf(TVAlignment Value) {
     return Value == vtaCenter ? vaCenter : Value == vtaBottom ? vaBottom : vaTop;
 }
 
@@ -31,7 +31,7 @@ TCellGraphic* BaseGraphicOfKind(TExStringGrid& Grid, int ACol, int ARow, TCellTy
 void TExStringGrid::AddRadioButton(int ACol, int ARow, bool State) {
     RefuseInvalidCell(ACol, ARow);
     if (TCellGraphic* graphic = CreateCellGraphic(ACol, ARow))
-        graphic->SetRadioButton(State, true, haBeforeText, CellVAlignOf(FVAlignment));
+        graphic->SetRadioButton(State, true, haBeforeText, RadioVAlignOf(FVAlignment));
 }
 
 void TExStringGrid::RemoveRadioButton(int ACol, int ARow) {

@@ -4,6 +4,7 @@
 #include "grid/foundation/ExUtil.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SyncGrid.h"
+#include "grid/stringgrid/FlagScope.h"
 #include "grid/stringgrid/FloatingFooter.h"
 #include "grid/stringgrid/ShowModified.h"
 #include "platform/core/Text.h"
@@ -12,18 +13,6 @@
 #include <unordered_set>
 
 namespace {
-
-// Clears a flag when the scope ends, also when a step throws.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
-    ~TFlagScope() { FFlag = false; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& FFlag;
-};
 
 // Moving a row costs one move of row pointers per row it passes; swapping two rows costs about
 // this many such moves per cell.

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr TPoint NoCell{-1, -1};
+constexpr TPoint NoFooterCell{-1, -1};
 constexpr int FooterHeight = 32;
 
 // The letter after the "&" of a caption ("&&" shows an ampersand), upper-cased; 0 for none.
@@ -125,9 +125,9 @@ void TExStringGrid::SearchFooterEditChange() {
         if (highlightDown)
             SearchFooterHighlightRange(false);
     } else {
-        FSearchCell = Find(NoCell, text, params);
+        FSearchCell = Find(NoFooterCell, text, params);
         SearchFooterAction(text, FSearchCell.X, FSearchCell.Y, saFindFirst);
-        if (FSearchCell == NoCell) {
+        if (FSearchCell == NoFooterCell) {
             color = clRed;
         } else {
             ScrollInView(Col(), Row());
@@ -149,11 +149,11 @@ void TExStringGrid::SearchFooterFind(bool Backward) {
     const std::string text = FSearchPanel->SearchText();
     if (!FSearchFooter->AutoSearch) {
         if (text != FSearchFooter->LastSearch)
-            FSearchCell = NoCell;
+            FSearchCell = NoFooterCell;
         FSearchFooter->LastSearch = text;
     }
     FSearchCell = Find(FSearchCell, text, SearchFooterParams(Backward, false));
-    const bool found = !(FSearchCell == NoCell);
+    const bool found = !(FSearchCell == NoFooterCell);
     if (Backward)
         KeepFoundRowAboveSearchFooter();
     if (found)

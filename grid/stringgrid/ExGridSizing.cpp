@@ -6,6 +6,7 @@
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/stringgrid/ColumnSize.h"
+#include "grid/stringgrid/FlagScope.h"
 #include "grid/stringgrid/FloatingFooter.h"
 #include "grid/stringgrid/FooterPanel.h"
 #include "grid/stringgrid/LayoutRounding.h"
@@ -14,23 +15,6 @@
 #include "platform/ui/Form.h"
 
 #include <memory>
-
-namespace {
-
-// Sets a flag for the length of a scope, also when it is left by an exception.
-class TFlagScope {
-public:
-    TFlagScope(bool& Flag, bool Value) : FFlag(Flag), FOld(Flag) { FFlag = Value; }
-    ~TFlagScope() { FFlag = FOld; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& FFlag;
-    bool FOld;
-};
-
-} // namespace
 
 void TExStringGrid::UpdateColumnSize(int ACol, int& Width) {
     if (OnUpdateColumnSize)

@@ -19,7 +19,7 @@ int LimitedSize(int Value, int Min, int Max) {
     return std::max(0, ClampToLimits(Value, Min, Max));
 }
 
-bool IsCheckKind(const TCellGraphic* Graphic) {
+bool IsCheckGraphic(const TCellGraphic* Graphic) {
     if (!Graphic)
         return false;
     switch (Graphic->CellType) {
@@ -120,7 +120,7 @@ void TExStringGrid::FitRowHeight(int ARow, bool GrowOnly, int Padding) {
         int h = textHeight + graphicHeight;
         if (IsMergedCell(c, ARow) && !IsBaseCell(c, ARow))
             h = 0;
-        if (IsCheckKind(graphic))
+        if (IsCheckGraphic(graphic))
             h = DefaultRowHeight();
         tallest = std::max(tallest, h);
     }

@@ -12,13 +12,13 @@ namespace {
 constexpr char16_t Backspace = 8;
 constexpr char16_t Tab = 9;
 constexpr char16_t Enter = 13;
-constexpr char16_t Escape = 27;
+constexpr char16_t EscapeKey = 27;
 
 bool IsControlKey(char16_t key) {
-    return key == Backspace || key == Tab || key == Enter || key == Escape;
+    return key == Backspace || key == Tab || key == Enter || key == EscapeKey;
 }
 
-bool IsAsciiDigit(char16_t key) {
+bool IsDigitKey(char16_t key) {
     return key >= u'0' && key <= u'9';
 }
 
@@ -59,7 +59,7 @@ std::string ConvertTextCase(const std::string& text, bool upper) {
 }
 
 TTypedCharVerdict FilterNumber(char16_t key, const TTypedCharContext& ctx, bool allowMinus) {
-    if (IsControlKey(key) || IsAsciiDigit(key))
+    if (IsControlKey(key) || IsDigitKey(key))
         return TTypedCharVerdict::Accept;
     if (key == u'-' && allowMinus && ctx.SelStart == 0 && !HoldsOutsideSelection(ctx, u'-'))
         return TTypedCharVerdict::Accept;
@@ -67,7 +67,7 @@ TTypedCharVerdict FilterNumber(char16_t key, const TTypedCharContext& ctx, bool 
 }
 
 TTypedCharVerdict FilterFloat(char16_t key, const TTypedCharContext& ctx, bool allowMinus) {
-    const bool candidate = IsControlKey(key) || IsAsciiDigit(key) || key == u',' || key == u'.' ||
+    const bool candidate = IsControlKey(key) || IsDigitKey(key) || key == u',' || key == u'.' ||
                            (key == u'-' && allowMinus);
     if (!candidate)
         return ctx.Ctrl ? TTypedCharVerdict::Accept : TTypedCharVerdict::Drop;
@@ -84,7 +84,7 @@ TTypedCharVerdict FilterFloat(char16_t key, const TTypedCharContext& ctx, bool a
 TTypedCharVerdict FilterTypedChar(TEditorType Kind, char16_t& Key, const TTypedCharContext& Ctx) {
     // A full editor takes nothing more, silently; deleting and leaving keys still work.
     if (Ctx.LengthLimit > 0 && static_cast<int>(Ctx.Text.size()) >= Ctx.LengthLimit &&
-        Ctx.SelLength == 0 && Key != Backspace && Key != Escape && Key != Enter)
+        Ctx.SelLength == 0 && Key != Backspace && Key != EscapeKey && Key != Enter)
         return TTypedCharVerdict::Drop;
     switch (Kind) {
     case edNumeric:

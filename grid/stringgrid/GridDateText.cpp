@@ -26,7 +26,7 @@ size_t RunLength(std::string_view format, size_t at) {
     return end - at;
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+bool StartsWithLowered(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size())
         return false;
     for (size_t i = 0; i < prefix.size(); ++i)
@@ -88,7 +88,7 @@ std::string TimeToText(TDateTime Value, const TFormatSettings& Settings) {
         format.find("am/pm") != std::string::npos || format.find("AM/PM") != std::string::npos;
     std::string text;
     for (size_t i = 0; i < format.size();) {
-        if (StartsWithNoCase(format.substr(i), "am/pm")) {
+        if (StartsWithLowered(format.substr(i), "am/pm")) {
             text += hour < 12 ? "AM" : "PM";
             i += 5;
             continue;

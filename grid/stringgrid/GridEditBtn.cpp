@@ -9,7 +9,7 @@
 
 namespace {
 
-int TextLength(const std::string& text) {
+int EditTextLength(const std::string& text) {
     return static_cast<int>(Utf8ToUtf16(text).size());
 }
 
@@ -97,7 +97,7 @@ void TGridEditBtn::HandleKeyDown(WORD& Key, TShiftState Shift) {
     if (Key == VK_TAB && TGridEditorKeys::GridTakesTab(FGrid)) {
         if (!TGridEditorKeys::Commit(FGrid, Text())) {
             SetText(TGridEditorKeys::NewCellText(FGrid));
-            SetSelStart(TextLength(Text()));
+            SetSelStart(EditTextLength(Text()));
             Repaint();
             Key = 0;
             return;
@@ -157,7 +157,7 @@ void TGridEditBtn::KeyUp(WORD& Key, TShiftState Shift) {
     if (FGrid->OnKeyUp)
         FGrid->OnKeyUp(FGrid, Key, Shift);
     if (SelLength() == 0) {
-        const bool atEdge = Key == VK_RIGHT ? SelStart() >= TextLength(Text()) : FSelKeyDown == 0;
+        const bool atEdge = Key == VK_RIGHT ? SelStart() >= EditTextLength(Text()) : FSelKeyDown == 0;
         TGridEditorKeys::CursorWalk(FGrid, Key, Shift, atEdge, Text());
     }
     if (Key != VK_RETURN)
@@ -181,7 +181,7 @@ void TGridEditBtn::LookupChange() {
         return;
     SetText(completed);
     SetSelStart(typed);
-    SetSelLength(TextLength(completed) - typed);
+    SetSelLength(EditTextLength(completed) - typed);
 }
 
 void TGridEditBtn::Change() {
@@ -220,9 +220,9 @@ void TGridEditBtn::HandlePaste() {
     FGrid->SetCurrentCellText(Text());
     if (hadSelection) {
         SetSelStart(start);
-        SetSelLength(TextLength(value));
+        SetSelLength(EditTextLength(value));
     } else {
-        SetSelStart(start + TextLength(value));
+        SetSelStart(start + EditTextLength(value));
     }
 }
 

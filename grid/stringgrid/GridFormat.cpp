@@ -12,7 +12,7 @@ namespace {
 // without bound.
 constexpr int MaxFieldSize = 200;
 
-[[noreturn]] void Refuse(std::string_view Fmt) {
+[[noreturn]] void RefuseFormat(std::string_view Fmt) {
     throw EConvertError("Format '" + std::string(Fmt) + "' invalid or incompatible with argument");
 }
 
@@ -80,7 +80,7 @@ std::string FormatValues(std::string_view Fmt, std::initializer_list<TFormatArg>
             while (i < Fmt.size() && std::isdigit(static_cast<unsigned char>(Fmt[i]))) {
                 value = value * 10 + (Fmt[i] - '0');
                 if (value > MaxFieldSize)
-                    Refuse(Fmt);
+                    RefuseFormat(Fmt);
                 spec += Fmt[i++];
             }
         };
@@ -90,7 +90,7 @@ std::string FormatValues(std::string_view Fmt, std::initializer_list<TFormatArg>
             number();
         }
         if (i >= Fmt.size() || next == Args.end())
-            Refuse(Fmt);
+            RefuseFormat(Fmt);
         const char conversion = Fmt[i++];
         const TFormatArg& arg = *next++;
         switch (conversion) {
@@ -99,7 +99,7 @@ std::string FormatValues(std::string_view Fmt, std::initializer_list<TFormatArg>
         case 'x':
         case 'X':
             if (arg.IsFloat)
-                Refuse(Fmt);
+                RefuseFormat(Fmt);
             result +=
                 PrintOne(spec + (conversion == 'u' ? "llu" : std::string("ll") + conversion), arg);
             break;
@@ -110,17 +110,17 @@ std::string FormatValues(std::string_view Fmt, std::initializer_list<TFormatArg>
         case 'g':
         case 'G':
             if (!arg.IsFloat)
-                Refuse(Fmt);
+                RefuseFormat(Fmt);
             result += LocalisePoint(PrintOne(spec + conversion, arg), DecimalSeparator);
             break;
         case 'n':
             if (!arg.IsFloat)
-                Refuse(Fmt);
+                RefuseFormat(Fmt);
             result += GroupThousands(LocalisePoint(PrintOne(spec + 'f', arg), DecimalSeparator),
                                      ThousandSeparator);
             break;
         default:
-            Refuse(Fmt);
+            RefuseFormat(Fmt);
         }
     }
     return result;

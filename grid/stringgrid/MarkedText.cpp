@@ -15,7 +15,7 @@ struct TTagName {
 constexpr std::array<TTagName, 2> Tags{
     {{U"<e>", U"</e>", TMarkedText::mkError}, {U"<hi>", U"</hi>", TMarkedText::mkHighlight}}};
 
-bool StartsWithNoCase(std::u32string_view Text, size_t At, std::u32string_view Tag) {
+bool TagAtNoCase(std::u32string_view Text, size_t At, std::u32string_view Tag) {
     if (Text.size() - At < Tag.size())
         return false;
     for (size_t i = 0; i < Tag.size(); ++i)
@@ -42,7 +42,7 @@ bool HoldsTag(std::u32string_view Text) {
     for (size_t i = 0; i < Text.size(); ++i)
         if (Text[i] == U'<')
             for (const TTagName& tag : Tags)
-                if (StartsWithNoCase(Text, i, tag.Open) || StartsWithNoCase(Text, i, tag.Close))
+                if (TagAtNoCase(Text, i, tag.Open) || TagAtNoCase(Text, i, tag.Close))
                     return true;
     return false;
 }
@@ -62,11 +62,11 @@ TMarkedText::TMarkedText(std::string_view Text) {
     for (size_t i = 0; i < chars.size();) {
         bool tagRead = false;
         for (size_t t = 0; t < Tags.size() && !tagRead; ++t) {
-            if (StartsWithNoCase(chars, i, Tags[t].Open)) {
+            if (TagAtNoCase(chars, i, Tags[t].Open)) {
                 ++depth[t];
                 i += Tags[t].Open.size();
                 tagRead = true;
-            } else if (StartsWithNoCase(chars, i, Tags[t].Close)) {
+            } else if (TagAtNoCase(chars, i, Tags[t].Close)) {
                 depth[t] = depth[t] > 0 ? depth[t] - 1 : 0;
                 i += Tags[t].Close.size();
                 tagRead = true;

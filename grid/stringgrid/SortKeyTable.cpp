@@ -30,7 +30,7 @@ int Sign(std::string_view A, std::string_view B) {
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
-bool IsAsciiDigit(char C) {
+bool IsSortDigit(char C) {
     return C >= '0' && C <= '9';
 }
 
@@ -59,7 +59,7 @@ bool IsNumberText(std::string_view Text, const std::string& Decimal, const std::
     bool digits = false, plain = true, seenDecimal = false;
     for (size_t i = 0; i < Text.size() && plain; ++i) {
         const char c = Text[i];
-        if (IsAsciiDigit(c))
+        if (IsSortDigit(c))
             digits = true;
         else if (c == '-' && i == 0)
             continue;
@@ -75,7 +75,7 @@ bool IsNumberText(std::string_view Text, const std::string& Decimal, const std::
         const char thousand = Thousand.size() == 1 ? Thousand[0] : '\0';
         for (char c : Text) {
             const bool ascii = static_cast<unsigned char>(c) < 0x80;
-            const bool numberPart = IsAsciiDigit(c) || c == '-' || c == '+' || c == 'e' ||
+            const bool numberPart = IsSortDigit(c) || c == '-' || c == '+' || c == 'e' ||
                                     c == 'E' || (decimal && c == decimal) ||
                                     (thousand && c == thousand);
             if (ascii && !numberPart)
@@ -132,7 +132,7 @@ bool SeparatedByDigits(std::string_view Text, const std::string& Separator, bool
     if (at == std::string_view::npos || at < 1 || at > 2 || at + 1 >= Text.size())
         return false;
     InRange = true;
-    return IsAsciiDigit(Text[at - 1]) && IsAsciiDigit(Text[at + Separator.size()]);
+    return IsSortDigit(Text[at - 1]) && IsSortDigit(Text[at + Separator.size()]);
 }
 
 const std::locale& UserLocale() {

@@ -5,7 +5,7 @@
 namespace {
 
 constexpr std::string_view Mark = "\x08\x01";
-constexpr char Escape = '\x01';
+constexpr char LineEscape = '\x01';
 
 // The older form: only texts with a CR were encoded, and NUL, CR and LF had no escape.
 std::string DecodeOlderForm(std::string_view Text) {
@@ -41,7 +41,7 @@ std::string EncodeCellLine(std::string_view Text) {
             out += "\x01"
                    "b";
             break;
-        case Escape:
+        case LineEscape:
             out += "\x01\x01";
             break;
         default:
@@ -64,7 +64,7 @@ std::string DecodeCellLine(std::string_view Text) {
             out += '\r';
         } else if (c == '\x08') {
             out += '\n';
-        } else if (c == Escape && i + 1 < Text.size()) {
+        } else if (c == LineEscape && i + 1 < Text.size()) {
             const char next = Text[++i];
             out += next == '0' ? '\0' : next == 't' ? '\x09' : next == 'b' ? '\x08' : next;
         } else {

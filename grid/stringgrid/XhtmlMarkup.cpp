@@ -74,7 +74,7 @@ bool IsLetter(char c) {
 bool IsNameCharacter(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-' || c == '_' || c == '.';
 }
-bool IsBlank(char c) {
+bool IsMarkupBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
@@ -159,11 +159,11 @@ bool ReadTag(std::string_view text, Tag& tag) {
     while (i < text.size() && IsNameCharacter(text[i]))
         ++i;
     tag.Name = LowerCase(text.substr(nameStart, i - nameStart));
-    if (i < text.size() && !IsBlank(text[i]) && text[i] != '/' && text[i] != '>')
+    if (i < text.size() && !IsMarkupBlank(text[i]) && text[i] != '/' && text[i] != '>')
         return false;
     while (i < text.size() && text[i] != '>') {
         const char c = text[i];
-        if (IsBlank(c)) {
+        if (IsMarkupBlank(c)) {
             ++i;
         } else if (c == '/') {
             tag.SelfClosed = true;
@@ -175,12 +175,12 @@ bool ReadTag(std::string_view text, Tag& tag) {
                 ++i;
             std::string name = LowerCase(text.substr(start, i - start));
             size_t at = i;
-            while (at < text.size() && IsBlank(text[at]))
+            while (at < text.size() && IsMarkupBlank(text[at]))
                 ++at;
             std::string value = name; // HTML's valueless attribute means its own name
             if (at < text.size() && text[at] == '=') {
                 ++at;
-                while (at < text.size() && IsBlank(text[at]))
+                while (at < text.size() && IsMarkupBlank(text[at]))
                     ++at;
                 if (at < text.size() && (text[at] == '"' || text[at] == '\'')) {
                     const size_t close = text.find(text[at], at + 1);
@@ -190,7 +190,7 @@ bool ReadTag(std::string_view text, Tag& tag) {
                     at = close + 1;
                 } else {
                     const size_t start = at;
-                    while (at < text.size() && !IsBlank(text[at]) && text[at] != '>')
+                    while (at < text.size() && !IsMarkupBlank(text[at]) && text[at] != '>')
                         ++at;
                     value = text.substr(start, at - start);
                 }

@@ -9,12 +9,12 @@
 
 namespace {
 
-bool IsDigit(char c) {
+bool IsDecimalDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 size_t SkipDigits(std::string_view text, size_t i) {
-    while (i < text.size() && IsDigit(text[i]))
+    while (i < text.size() && IsDecimalDigit(text[i]))
         ++i;
     return i;
 }

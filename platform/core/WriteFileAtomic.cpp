@@ -25,7 +25,7 @@ constexpr std::string_view TemporaryAlphabet =
 constexpr size_t TemporarySuffixLength = 6;
 constexpr int TemporaryNameAttempts = 100;
 
-std::string ErrnoText(int error) {
+std::string SystemErrorText(int error) {
     return std::strerror(error);
 }
 
@@ -186,7 +186,7 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     const std::string folder = ExtractFilePath(path);
     const std::string targetName = ExtractFileName(path);
     const auto fail = [&](int error) {
-        throw EFileError("Cannot create file \"" + path + "\". " + ErrnoText(error));
+        throw EFileError("Cannot create file \"" + path + "\". " + SystemErrorText(error));
     };
     RemoveStaleTemporaries(folder, targetName);
     std::string temporary;

@@ -6,6 +6,10 @@
 // Spreadsheet cell addresses in A1 style: bijective base-26 column letters ("A" = 1, "Z" = 26,
 // "AA" = 27, "ZZ" = 702, "AAA" = 703) followed by the row number, both counted from 1.
 
+// A worksheet's reach.
+constexpr int MaxSheetRows = 1048576;
+constexpr int MaxSheetColumns = 16384;
+
 // The letters of a column; empty for a column below 1.
 std::string ColumnLetters(int column);
 // The column of a run of letters (either case); -1 for anything else or a column beyond any

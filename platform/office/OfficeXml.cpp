@@ -63,3 +63,12 @@ std::string ResolvePartName(std::string_view sourceFolder, std::string_view targ
         name += (name.empty() ? "" : "/") + p;
     return name;
 }
+
+std::string PartFolder(std::string_view part) {
+    const size_t slash = part.rfind('/');
+    return slash == std::string_view::npos ? "" : std::string(part.substr(0, slash + 1));
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}

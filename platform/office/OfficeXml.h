@@ -17,3 +17,6 @@ std::string XmlText(const pugi::xml_document& document);
 // The part a relationship's target names, from the folder of the part that holds the
 // relationship ("xl/" + "worksheets/sheet1.xml"; an absolute target starts at the root).
 std::string ResolvePartName(std::string_view sourceFolder, std::string_view target);
+// The folder of a part with its trailing slash ("xl/" of "xl/workbook.xml"); empty at the root.
+std::string PartFolder(std::string_view part);
+bool EndsWith(std::string_view text, std::string_view end);

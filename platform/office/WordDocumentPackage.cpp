@@ -37,14 +37,7 @@ constexpr std::string_view BlankSettings =
     R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
     R"(<w:settings xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main"/>)";
 
-bool EndsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
 
-std::string FolderOf(std::string_view part) {
-    const size_t slash = part.rfind('/');
-    return slash == std::string_view::npos ? "" : std::string(part.substr(0, slash + 1));
-}
 
 // The target of the first relationship of that type in a relationships part, or empty.
 std::string RelationshipTarget(const TZipEntries& entries, const std::string& relsPart,
@@ -104,7 +97,7 @@ void TWordDocumentData::Load(TZipEntries entries) {
     const std::string_view rootName = root.name();
     Prefix = std::string(rootName.substr(0, rootName.size() - LocalName(root).size()));
 
-    const std::string folder = FolderOf(MainPart);
+    const std::string folder = PartFolder(MainPart);
     const std::string relsPart = folder + "_rels/" + MainPart.substr(folder.size()) + ".rels";
     SettingsPart = RelationshipTarget(Entries, relsPart, folder, "/settings");
     const auto settings = Entries.find(SettingsPart);

@@ -9,8 +9,6 @@ namespace {
 
 // Worksheets of the file formats end here; a range beyond is a damaged address, not a request
 // for billions of cells.
-constexpr int MaxSheetRows = 1048576;
-constexpr int MaxSheetColumns = 16384;
 
 TCellRange CheckedRange(const std::string& address) {
     const TCellRange range = ParseRangeAddress(address);

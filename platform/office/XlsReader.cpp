@@ -41,7 +41,7 @@ private:
     const void* FHandle = nullptr;
 };
 
-void Check(int result, const char* what) {
+void CheckFreeXl(int result, const char* what) {
     if (result != FREEXL_OK)
         throw EOfficeError(std::string("Damaged .xls workbook: ") + what + " (FreeXL error " +
                            std::to_string(result) + ")");
@@ -95,18 +95,18 @@ TSheetValue CellValue(const FreeXL_CellValue& cell) {
 static TSheetList ReadInThisProcess(const std::string& fileName) {
     TFreeXlHandle handle(fileName);
     unsigned int count = 0;
-    Check(freexl_get_info(handle.Get(), FREEXL_BIFF_SHEET_COUNT, &count), "sheet count");
+    CheckFreeXl(freexl_get_info(handle.Get(), FREEXL_BIFF_SHEET_COUNT, &count), "sheet count");
     TSheetList list;
     for (unsigned int index = 0; index < count; ++index) {
         const char* name = nullptr;
-        Check(freexl_get_worksheet_name(handle.Get(), static_cast<unsigned short>(index), &name),
+        CheckFreeXl(freexl_get_worksheet_name(handle.Get(), static_cast<unsigned short>(index), &name),
               "sheet name");
         auto sheet = std::make_unique<TWorksheet>(name ? name : "");
-        Check(freexl_select_active_worksheet(handle.Get(), static_cast<unsigned short>(index)),
+        CheckFreeXl(freexl_select_active_worksheet(handle.Get(), static_cast<unsigned short>(index)),
               "sheet");
         unsigned int rows = 0;
         unsigned short columns = 0;
-        Check(freexl_worksheet_dimensions(handle.Get(), &rows, &columns), "sheet size");
+        CheckFreeXl(freexl_worksheet_dimensions(handle.Get(), &rows, &columns), "sheet size");
         for (unsigned int r = 0; r < rows; ++r)
             for (unsigned short c = 0; c < columns; ++c) {
                 FreeXL_CellValue cell;

@@ -1,5 +1,6 @@
 // Reads the cell values of every sheet of an .xlsx package (zip of XML parts).
 #include "platform/core/FloatConversion.h"
+#include "platform/office/CellAddress.h"
 #include "platform/office/OfficeError.h"
 #include "platform/office/OfficeXml.h"
 #include "platform/office/WorkbookFormats.h"
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr int MaxSheetRows = 1048576;
-constexpr int MaxSheetColumns = 16384;
 constexpr std::string_view RelationshipsFolder = "_rels/";
 
 const std::string& Part(const TZipEntries& entries, const std::string& name) {
@@ -20,10 +19,6 @@ const std::string& Part(const TZipEntries& entries, const std::string& name) {
     return found->second;
 }
 
-std::string FolderOf(std::string_view part) {
-    const size_t slash = part.rfind('/');
-    return slash == std::string_view::npos ? "" : std::string(part.substr(0, slash + 1));
-}
 
 // The relationships of a part: id -> (type, resolved target).
 struct TRelationship {
@@ -33,7 +28,7 @@ struct TRelationship {
 std::map<std::string, TRelationship> Relationships(const TZipEntries& entries,
                                                    const std::string& part) {
     std::map<std::string, TRelationship> relationships;
-    const std::string folder = FolderOf(part);
+    const std::string folder = PartFolder(part);
     const std::string name =
         folder + std::string(RelationshipsFolder) + part.substr(folder.size()) + ".rels";
     const auto found = entries.find(name);
@@ -51,9 +46,6 @@ std::map<std::string, TRelationship> Relationships(const TZipEntries& entries,
     return relationships;
 }
 
-bool EndsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
 
 std::string WorkbookPartName(const TZipEntries& entries) {
     for (const auto& [id, relationship] : Relationships(entries, ""))
@@ -210,12 +202,12 @@ TSheetList ReadXlsxSheets(std::string_view bytes) {
     pugi::xml_document workbook;
     ParseOfficeXml(workbook, Part(entries, workbookPart), workbookPart);
     const auto relationships = Relationships(entries, workbookPart);
-    std::string sharedPart = FolderOf(workbookPart) + "sharedStrings.xml";
+    std::string sharedPart = PartFolder(workbookPart) + "sharedStrings.xml";
     for (const auto& [id, relationship] : relationships)
         if (EndsWith(relationship.Type, "/sharedStrings"))
             sharedPart = relationship.Target;
     const std::vector<std::string> shared = SharedStrings(entries, sharedPart);
-    std::string stylesPart = FolderOf(workbookPart) + "styles.xml";
+    std::string stylesPart = PartFolder(workbookPart) + "styles.xml";
     for (const auto& [id, relationship] : relationships)
         if (EndsWith(relationship.Type, "/styles"))
             stylesPart = relationship.Target;

@@ -29,7 +29,7 @@ public:
     std::string Path;
 };
 
-void Check(lxw_error error, const TWorksheet& sheet) {
+void CheckWriter(lxw_error error, const TWorksheet& sheet) {
     if (error != LXW_NO_ERROR)
         throw EOfficeError("Cannot write worksheet " + sheet.Name + ": " + lxw_strerror(error));
 }
@@ -46,21 +46,21 @@ void WriteCells(lxw_worksheet* target, const TWorksheet& sheet, const TDateForma
         const lxw_col_t column = static_cast<lxw_col_t>(position.second - 1);
         switch (value.Kind) {
         case TSheetValue::skNumber:
-            Check(worksheet_write_number(target, row, column, value.Number, nullptr), sheet);
+            CheckWriter(worksheet_write_number(target, row, column, value.Number, nullptr), sheet);
             break;
         case TSheetValue::skDate:
-            Check(worksheet_write_number(target, row, column, value.Number,
+            CheckWriter(worksheet_write_number(target, row, column, value.Number,
                                          value.Number == static_cast<long long>(value.Number)
                                              ? dates.Date
                                              : dates.DateTime),
                   sheet);
             break;
         case TSheetValue::skBoolean:
-            Check(worksheet_write_boolean(target, row, column, value.Number != 0, nullptr), sheet);
+            CheckWriter(worksheet_write_boolean(target, row, column, value.Number != 0, nullptr), sheet);
             break;
         case TSheetValue::skString:
         case TSheetValue::skError: // the file format keeps errors only as results of formulas
-            Check(worksheet_write_string(target, row, column,
+            CheckWriter(worksheet_write_string(target, row, column,
                                          EscapeSheetEscapes(value.Text).c_str(), nullptr),
                   sheet);
             break;

@@ -10,15 +10,7 @@
 namespace {
 
 constexpr const char* Opener = "xdg-open";
-constexpr std::chrono::milliseconds PollInterval{10};
-
-int ExitCodeOf(int status) {
-    if (WIFEXITED(status))
-        return WEXITSTATUS(status);
-    if (WIFSIGNALED(status))
-        return 128 + WTERMSIG(status);
-    return -1;
-}
+constexpr std::chrono::milliseconds OpenerPollInterval{10};
 
 } // namespace
 
@@ -43,7 +35,7 @@ TOpenLinkResult OpenLink(const std::string& url, std::chrono::milliseconds watch
             return {}; // nothing left to wait for: it was started
         if (std::chrono::steady_clock::now() >= deadline)
             break;
-        std::this_thread::sleep_for(PollInterval);
+        std::this_thread::sleep_for(OpenerPollInterval);
     }
     ReapInBackground(opener);
     return {};

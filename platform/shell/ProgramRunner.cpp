@@ -11,11 +11,7 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds PollInterval{50};
-
-int ExitCodeOf(int status) {
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
+constexpr std::chrono::milliseconds ProgramPollInterval{50};
 
 } // namespace
 
@@ -56,6 +52,6 @@ TProgramRunResult RunProgramAndWait(const std::string& program, const std::strin
         if (whileWaiting)
             whileWaiting();
         std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
-            PollInterval, deadline - std::chrono::steady_clock::now()));
+            ProgramPollInterval, deadline - std::chrono::steady_clock::now()));
     }
 }

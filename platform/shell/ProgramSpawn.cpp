@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <spawn.h>
+#include <sys/wait.h>
 
 extern char** environ;
 
@@ -35,4 +36,12 @@ pid_t SpawnProgram(const std::string& program, const std::vector<std::string>& a
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     return error == 0 ? child : 0;
+}
+
+int ExitCodeOf(int waitStatus) {
+    if (WIFEXITED(waitStatus))
+        return WEXITSTATUS(waitStatus);
+    if (WIFSIGNALED(waitStatus))
+        return 128 + WTERMSIG(waitStatus);
+    return -1;
 }

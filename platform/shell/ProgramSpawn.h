@@ -9,3 +9,5 @@
 // `error` set to the system's reason.
 pid_t SpawnProgram(const std::string& program, const std::vector<std::string>& arguments,
                    const std::string& workingFolder, bool searchPath, int& error);
+// The exit code of a waited-for child: its own code, 128 plus the signal that ended it, or -1.
+int ExitCodeOf(int waitStatus);

@@ -14,9 +14,9 @@
 namespace {
 
 // Closes the drop-down when its popup window goes away by itself (a click elsewhere).
-class PopupWatch final : public QObject {
+class PickerPopupWatch final : public QObject {
 public:
-    explicit PopupWatch(std::function<void()> hidden) : Hidden(std::move(hidden)) {}
+    explicit PickerPopupWatch(std::function<void()> hidden) : Hidden(std::move(hidden)) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Hide && Hidden)
             Hidden();
@@ -44,7 +44,7 @@ void TDateTimePicker::SetDroppedDown(bool value) {
         FCalendar = new TMonthCalendar(this);
         QWidget* popup = NativeHost::Widget(FCalendar);
         popup->setWindowFlags(Qt::Popup);
-        FImpl->PopupWatch = new PopupWatch([this] { SetDroppedDown(false); });
+        FImpl->PopupWatch = new PickerPopupWatch([this] { SetDroppedDown(false); });
         popup->installEventFilter(FImpl->PopupWatch);
         FCalendar->OnClick = [this](TObject*) { PickFromCalendar(); };
         FCalendar->OnKeyDown = [this](TObject*, WORD& key, TShiftState) {

@@ -25,7 +25,7 @@ TDropEffect Answer(const QDropEvent& event) {
 }
 
 template <typename Event>
-TDropEffect Send(TControl* control, const TDragDataObject& data, TDragKeyState keyState,
+TDropEffect SendDrop(TControl* control, const TDragDataObject& data, TDragKeyState keyState,
                  TPoint point, TDropEffect allowedEffects) {
     QWidget* widget = TControlAccess::Widget(control);
     if (!widget)
@@ -45,7 +45,7 @@ std::vector<QPointer<QWidget>>& RefusingTargets() {
     return targets;
 }
 
-bool Forget(QWidget* widget) {
+bool ForgetWidget(QWidget* widget) {
     auto& targets = RefusingTargets();
     const auto at = std::find(targets.begin(), targets.end(), widget);
     const bool found = at != targets.end();
@@ -60,7 +60,7 @@ TDropEffect Remember(TControl* control, TDropEffect answer) {
     QWidget* widget = TControlAccess::Widget(control);
     if (!widget)
         return answer;
-    Forget(widget);
+    ForgetWidget(widget);
     if (answer == DROPEFFECT_NONE)
         RefusingTargets().emplace_back(widget);
     return answer;
@@ -71,20 +71,20 @@ TDropEffect Remember(TControl* control, TDropEffect answer) {
 TDropEffect DragEnter(TControl* control, const TDragDataObject& data, TDragKeyState keyState,
                       TPoint point, TDropEffect allowedEffects) {
     return Remember(control,
-                    Send<QDragEnterEvent>(control, data, keyState, point, allowedEffects));
+                    SendDrop<QDragEnterEvent>(control, data, keyState, point, allowedEffects));
 }
 
 TDropEffect DragOver(TControl* control, const TDragDataObject& data, TDragKeyState keyState,
                      TPoint point, TDropEffect allowedEffects) {
     return Remember(control,
-                    Send<QDragMoveEvent>(control, data, keyState, point, allowedEffects));
+                    SendDrop<QDragMoveEvent>(control, data, keyState, point, allowedEffects));
 }
 
 void DragLeave(TControl* control) {
     QWidget* widget = TControlAccess::Widget(control);
     if (!widget)
         return;
-    Forget(widget);
+    ForgetWidget(widget);
     QDragLeaveEvent event;
     QApplication::sendEvent(widget, &event);
 }
@@ -92,11 +92,11 @@ void DragLeave(TControl* control) {
 TDropEffect Drop(TControl* control, const TDragDataObject& data, TDragKeyState keyState,
                  TPoint point, TDropEffect allowedEffects) {
     QWidget* widget = TControlAccess::Widget(control);
-    if (widget && Forget(widget)) {
+    if (widget && ForgetWidget(widget)) {
         DragLeave(control);
         return DROPEFFECT_NONE;
     }
-    return Send<QDropEvent>(control, data, keyState, point, allowedEffects);
+    return SendDrop<QDropEvent>(control, data, keyState, point, allowedEffects);
 }
 
 } // namespace DragDropSimulation

@@ -25,7 +25,7 @@ struct Queue {
     std::deque<Posted> Items;
 };
 
-Queue& TheQueue() {
+Queue& PostedQueue() {
     static Queue queue;
     return queue;
 }
@@ -33,7 +33,7 @@ Queue& TheQueue() {
 } // namespace
 
 void Post(TControl* target, std::weak_ptr<bool> alive, const TMessage& message) {
-    Queue& queue = TheQueue();
+    Queue& queue = PostedQueue();
     {
         std::lock_guard lock(queue.Lock);
         queue.Items.push_back({target, std::move(alive), message});
@@ -45,7 +45,7 @@ void Post(TControl* target, std::weak_ptr<bool> alive, const TMessage& message) 
 }
 
 void Forget(TControl* target) {
-    Queue& queue = TheQueue();
+    Queue& queue = PostedQueue();
     std::lock_guard lock(queue.Lock);
     std::erase_if(queue.Items, [target](const Posted& p) { return p.Target == target; });
 }
@@ -53,7 +53,7 @@ void Forget(TControl* target) {
 bool DeliverPending() {
     if (!IsUiThread())
         return false;
-    Queue& queue = TheQueue();
+    Queue& queue = PostedQueue();
     size_t count;
     {
         std::lock_guard lock(queue.Lock);

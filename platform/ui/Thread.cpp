@@ -36,7 +36,7 @@ struct SyncQueue {
     std::deque<PendingCall> Pending;
 };
 
-SyncQueue& TheQueue() {
+SyncQueue& SynchronizeQueue() {
     static SyncQueue queue;
     return queue;
 }
@@ -50,13 +50,13 @@ std::thread::id& UiThreadId() {
 const bool UiThreadKnown = (UiThreadId(), true);
 
 void NotifyQueue() {
-    SyncQueue& queue = TheQueue();
+    SyncQueue& queue = SynchronizeQueue();
     { std::lock_guard lock(queue.Lock); }
     queue.Changed.notify_all();
 }
 
 void Enqueue(PendingCall call) {
-    SyncQueue& queue = TheQueue();
+    SyncQueue& queue = SynchronizeQueue();
     {
         std::lock_guard lock(queue.Lock);
         queue.Pending.push_back(std::move(call));
@@ -88,7 +88,7 @@ bool IsUiThread() {
 bool CheckSynchronize() {
     if (!IsUiThread())
         return false;
-    SyncQueue& queue = TheQueue();
+    SyncQueue& queue = SynchronizeQueue();
     bool ran = false;
     while (true) {
         PendingCall call;
@@ -214,7 +214,7 @@ int TThread::WaitFor() {
     if (!FImpl->Started || OnOwnThread())
         return FReturnValue;
     if (IsUiThread()) {
-        SyncQueue& queue = TheQueue();
+        SyncQueue& queue = SynchronizeQueue();
         while (!FFinished) {
             if (CheckSynchronize())
                 continue;
@@ -241,7 +241,7 @@ void TThread::Synchronize(TThread* thread, const std::function<void()>& method) 
     SyncCall call;
     call.Method = &method;
     Enqueue({&call, {}});
-    SyncQueue& queue = TheQueue();
+    SyncQueue& queue = SynchronizeQueue();
     {
         std::unique_lock lock(queue.Lock);
         queue.Changed.wait(lock, [&] { return call.Done; });

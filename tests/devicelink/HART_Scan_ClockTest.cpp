@@ -15,7 +15,7 @@
 
 namespace {
 
-using TRequests = std::vector<std::string>;
+using TClockRequests = std::vector<std::string>;
 
 // A worker against a simulated gateway, stopped at its first tick before the scan starts, so
 // every pass of its loop is one step of the test.
@@ -39,7 +39,7 @@ protected:
     THART_Scan_State State() const { return Worker->State(); }
 
     // The gateway's requests once `count` have arrived (loopback delivery runs beside the test).
-    TRequests Requests_When(size_t count) const {
+    TClockRequests Requests_When(size_t count) const {
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (Gateway->Requests().size() < count && std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -66,7 +66,7 @@ TEST_F(HART_Scan_ClockTest, NoReplyTimesOutAfterAHundredTicksAndTheCommandIsSent
     EXPECT_EQ(State().Ticks_Waited, 100);
     Clock->Step();
     EXPECT_EQ(State().Step, THART_Thread::Scan_Send_Full) << "the 101st tick times out";
-    EXPECT_EQ(Dialog.Outcome.Statuses, TRequests{"Init Scan - Waiting..."})
+    EXPECT_EQ(Dialog.Outcome.Statuses, TClockRequests{"Init Scan - Waiting..."})
         << "a failure below the limit shows nothing";
     Clock->Step();
     EXPECT_EQ(State().Commands_Sent, 2);
@@ -83,7 +83,7 @@ TEST_F(HART_Scan_ClockTest, NoReplyTimesOutAfterAHundredTicksAndTheCommandIsSent
     EXPECT_EQ(State().Step, THART_Thread::Scan_Idle);
     EXPECT_TRUE(Dialog.Outcome.Failed);
     EXPECT_EQ(Dialog.Outcome.Statuses.back(), "Search Finish with Errors");
-    EXPECT_EQ(Requests_When(3), (TRequests{"F_FULL_64", "F_FULL_64", "F_FULL_64"}));
+    EXPECT_EQ(Requests_When(3), (TClockRequests{"F_FULL_64", "F_FULL_64", "F_FULL_64"}));
 }
 
 TEST_F(HART_Scan_ClockTest, TheStatusIsAskedForAHundredTicksAfterTheSearchStarted) {
@@ -101,7 +101,7 @@ TEST_F(HART_Scan_ClockTest, TheStatusIsAskedForAHundredTicksAfterTheSearchStarte
     EXPECT_EQ(State().Step, THART_Thread::Scan_Send_Test);
     Clock->Step();
     EXPECT_EQ(State().Step, THART_Thread::Scan_Wait_Test);
-    EXPECT_EQ(Requests_When(2), (TRequests{"F_FULL_64", "F_TEST"}));
+    EXPECT_EQ(Requests_When(2), (TClockRequests{"F_FULL_64", "F_TEST"}));
 
     // "still searching": the next question waits another hundred ticks
     ASSERT_TRUE(Dialog.Wait_For_Reply(std::chrono::seconds(10)));

@@ -228,7 +228,9 @@ TEST_F(BACnetSlaveTest, AFileThatCannotBeReadWholeIsReportedAndKeptUntilTheUserA
          "the section \"BACnet_in_Write\" is missing"},
         {"<BACnet_to_Modbus><BACnet_in_Read>", ""},
     };
-    for (const auto& [file, reason] : cases) {
+    for (const auto& entry : cases) {
+        const std::string file = entry.first;
+        const std::string reason = entry.second;
         Write(file);
         Seam().Reset();
         Show([&] {

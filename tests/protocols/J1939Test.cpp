@@ -19,14 +19,14 @@ protected:
     std::string File_Name() const override { return "J1939_Send_Frames.xml"; }
 };
 
-struct TCheckCase {
+struct TJ1939CheckCase {
     const char* Row;
     const char* Error;
 };
 
 TEST_F(ReceiveJ1939Test, EachCheckReportsTheFirstFailureWithItsRowNumber) {
     // DP|PGN|SA|TP|Start|NByte|Delete|OnRequest|Time|Mnemonic in row 2.
-    const TCheckCase cases[] = {
+    const TJ1939CheckCase cases[] = {
         {"0|0xFFFF|239|N|||N|N", ""},
         {"|1|1|N|||N|N", "Error in row 2!! Data Page must be 0 or 1"},
         {"1|0x10000|1|N|||N|N", "Error in row 2!! PGN must be between 0x0000 and 0xFFFF"},
@@ -48,7 +48,7 @@ TEST_F(ReceiveJ1939Test, EachCheckReportsTheFirstFailureWithItsRowNumber) {
     };
     Show([&] {
         Set_Row(1, "0|1|1|N|||N|N");
-        for (const TCheckCase& c : cases) {
+        for (const TJ1939CheckCase& c : cases) {
             Set_Row(2, c.Row);
             EXPECT_EQ(Validation_Error(), c.Error) << c.Row;
         }
@@ -88,7 +88,7 @@ TEST_F(ReceiveJ1939Test, SetLangGivesEveryCaptionHeaderAndHintAText) {
 
 TEST_F(TransmitJ1939Test, EachCheckReportsTheFirstFailureWithItsRowNumber) {
     // Priority|DP|PGN|SA|NBytes|Request|DataChange|OnTimer|SendTimer|Mnemonic in row 2.
-    const TCheckCase cases[] = {
+    const TJ1939CheckCase cases[] = {
         {"7|1|0x1FFFF|255|8|N|N|N", ""},
         {"8|1|1|1|8|N|N|N", "Error in row 2!! Priority must be between 0 and 7"},
         {"1||1|1|8|N|N|N", "Error in row 2!! Data Page must be 0 or 1"},
@@ -104,7 +104,7 @@ TEST_F(TransmitJ1939Test, EachCheckReportsTheFirstFailureWithItsRowNumber) {
     };
     Show([&] {
         Set_Row(1, "0|0|1|1|8|N|N|N");
-        for (const TCheckCase& c : cases) {
+        for (const TJ1939CheckCase& c : cases) {
             Set_Row(2, c.Row);
             EXPECT_EQ(Validation_Error(), c.Error) << c.Row;
         }

@@ -94,14 +94,14 @@ TEST_F(MQTTTopicsTest, SetLangGivesEveryCaptionHeaderPageAndHintAText) {
               std::vector<std::string>{"$VALUE$"});
 }
 
-struct TCheckCase {
+struct TTopicCheckCase {
     int Table;
     const char* Row;
     const char* Error;
 };
 
 TEST_F(MQTTTopicsTest, EachCheckReportsTheFirstFailureOfItsPageWithItsRowNumber) {
-    const TCheckCase cases[] = {
+    const TTopicCheckCase cases[] = {
         {TMQTT::Table_Pub, Good_Pub, ""},
         {TMQTT::Table_Pub, "a|N|0||4|0", "Error row 2!! [MQTT Publish] Data Type must be selected"},
         {TMQTT::Table_Pub, "a|N|0|  |4|0",
@@ -150,7 +150,7 @@ TEST_F(MQTTTopicsTest, EachCheckReportsTheFirstFailureOfItsPageWithItsRowNumber)
          "Error row 2!! [MQTT Subscribe] Template not Correct, Check the Keywords"},
     };
     Show([&] {
-        for (const TCheckCase& c : cases) {
+        for (const TTopicCheckCase& c : cases) {
             for (int t : {TMQTT::Table_Pub, TMQTT::Table_Sub}) {
                 Show_Table(t);
                 Set_Row(1, t == TMQTT::Table_Pub ? Good_Pub : Good_Sub);

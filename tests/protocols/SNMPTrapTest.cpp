@@ -7,9 +7,9 @@
 
 namespace {
 
-using TWindow = TFSNMP_Trap_Access;
+using TTrapWindow = TFSNMP_Trap_Access;
 
-class SNMPTrapTest : public ProtocolWindowFixture<TWindow, &TAppState::SNMP_Trap_File> {
+class SNMPTrapTest : public ProtocolWindowFixture<TTrapWindow, &TAppState::SNMP_Trap_File> {
 protected:
     std::string File_Name() const override { return "SNMP_Trap.xml"; }
 
@@ -30,20 +30,20 @@ const std::string Write_Row = "Y|Granite|Int|0|0|8|";
 TEST_F(SNMPTrapTest, TwoTablesWithTheirTextsHintsAndEditors) {
     Expect_All_Texts_Set();
     Expect_Editable_Through_Column_Editors();
-    EXPECT_EQ(Window->Table_Page(TWindow::Table_Read)->Text(), "SNMP Read");
-    EXPECT_EQ(Window->Table_Page(TWindow::Table_Write)->Text(), "SNMP Write");
-    EXPECT_EQ(Window->ACG_SNMP_Read->Cells(TWindow::Col_Read_Conversion, 0), "Conversion");
-    EXPECT_EQ(Window->ACG_SNMP_Write->Cells(TWindow::Col_Write_Conversion, 0), "Conversion");
+    EXPECT_EQ(Window->Table_Page(TTrapWindow::Table_Read)->Text(), "SNMP Read");
+    EXPECT_EQ(Window->Table_Page(TTrapWindow::Table_Write)->Text(), "SNMP Write");
+    EXPECT_EQ(Window->ACG_SNMP_Read->Cells(TTrapWindow::Col_Read_Conversion, 0), "Conversion");
+    EXPECT_EQ(Window->ACG_SNMP_Write->Cells(TTrapWindow::Col_Write_Conversion, 0), "Conversion");
     EXPECT_EQ(Window->ACG_SNMP_Read->AllColCount(), 15);
     EXPECT_EQ(Window->ACG_SNMP_Write->AllColCount(), 10);
-    EXPECT_EQ(Window->Hint[0][TWindow::Col_Read_Conversion - 1],
+    EXPECT_EQ(Window->Hint[0][TTrapWindow::Col_Read_Conversion - 1],
               "Conversion of the value between Float and Integer");
-    EXPECT_EQ(Window->Hint[1][TWindow::Col_Write_Mnemonic - 1], "Mnemonic of the value");
+    EXPECT_EQ(Window->Hint[1][TTrapWindow::Col_Write_Mnemonic - 1], "Mnemonic of the value");
     for (auto [grid, community, description] :
-         {std::tuple{Window->ACG_SNMP_Read, int(TWindow::Col_Read_Community_Name),
-                     int(TWindow::Col_Read_Description)},
-          std::tuple{Window->ACG_SNMP_Write, int(TWindow::Col_Write_Community_Name),
-                     int(TWindow::Col_Write_Description)}}) {
+         {std::tuple{Window->ACG_SNMP_Read, int(TTrapWindow::Col_Read_Community_Name),
+                     int(TTrapWindow::Col_Read_Description)},
+          std::tuple{Window->ACG_SNMP_Write, int(TTrapWindow::Col_Write_Community_Name),
+                     int(TTrapWindow::Col_Write_Description)}}) {
         EXPECT_EQ(grid->Columns()->Items(community)->EditLength, 15);
         EXPECT_EQ(grid->Columns()->Items(description)->EditLength, 15);
         EXPECT_EQ(grid->RowCount(), 257);
@@ -63,8 +63,8 @@ TEST_F(SNMPTrapTest, CommunityNamesAreLettersAndDigitsDescriptionsStartLowerCase
         {"caf\xc3\xa9", true, true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(TWindow::Check_Error_CommName_Desc(c.Text, 0), c.Community_Refused) << c.Text;
-        EXPECT_EQ(TWindow::Check_Error_CommName_Desc(c.Text, 1), c.Description_Refused) << c.Text;
+        EXPECT_EQ(TTrapWindow::Check_Error_CommName_Desc(c.Text, 0), c.Community_Refused) << c.Text;
+        EXPECT_EQ(TTrapWindow::Check_Error_CommName_Desc(c.Text, 1), c.Description_Refused) << c.Text;
     }
 }
 
@@ -169,16 +169,16 @@ TEST_F(SNMPTrapTest, ColumnZeroNumbersTheEnabledValuesAsTheMIBDoes) {
     Show([&] {
         EXPECT_EQ(Numbers(0, 5), "1,2,3,4,5");
         TExColumnGrid* grid = Window->ACG_SNMP_Read;
-        grid->SetCells(TWindow::Col_Read_Enable, 3, "N");
-        Window->ACG_SNMP_ReadCheckBoxClick(grid, TWindow::Col_Read_Enable, 3, false);
+        grid->SetCells(TTrapWindow::Col_Read_Enable, 3, "N");
+        Window->ACG_SNMP_ReadCheckBoxClick(grid, TTrapWindow::Col_Read_Enable, 3, false);
         EXPECT_EQ(Numbers(0, 5), "1,2,,3,4");
-        grid->SetCells(TWindow::Col_Read_Community_Name, 1, "a");
+        grid->SetCells(TTrapWindow::Col_Read_Community_Name, 1, "a");
         grid->SetRowEx(1);
         Window->Btn_InsRowClick(Window->Btn_InsRow);
-        EXPECT_EQ(grid->Cells(TWindow::Col_Read_Enable, 1), "Y");
+        EXPECT_EQ(grid->Cells(TTrapWindow::Col_Read_Enable, 1), "Y");
         EXPECT_EQ(Numbers(0, 5), "1,2,3,,4");
-        grid->SetCells(TWindow::Col_Read_On_Timer, 5, "Y");
-        Window->ACG_SNMP_ReadCheckBoxClick(grid, TWindow::Col_Read_On_Timer, 5, true);
+        grid->SetCells(TTrapWindow::Col_Read_On_Timer, 5, "Y");
+        Window->ACG_SNMP_ReadCheckBoxClick(grid, TTrapWindow::Col_Read_On_Timer, 5, true);
         EXPECT_EQ(Numbers(0, 5), "1,2,3,,4");
     });
 }
@@ -240,11 +240,11 @@ TEST_F(SNMPTrapTest, OKWritesEveryRowToTheKeyEndAndTheMIBWriterReadsTheEnabledOn
 TEST_F(SNMPTrapTest, InsertingIntoAFullTableAsksBeforeItsLastValueFallsOff) {
     Show([&] {
         TExColumnGrid* grid = Window->ACG_SNMP_Read;
-        grid->SetCells(TWindow::Col_Read_Community_Name, 256, "last");
+        grid->SetCells(TTrapWindow::Col_Read_Community_Name, 256, "last");
         grid->SetRowEx(1);
         Seam().QueueAnswer(mrNo);
         Window->Btn_InsRowClick(Window->Btn_InsRow);
-        EXPECT_EQ(grid->Cells(TWindow::Col_Read_Community_Name, 256), "last");
+        EXPECT_EQ(grid->Cells(TTrapWindow::Col_Read_Community_Name, 256), "last");
         EXPECT_EQ(Numbers(0, 2), "1,2");
     });
     ASSERT_EQ(Shown_Messages().size(), 1u);

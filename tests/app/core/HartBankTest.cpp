@@ -9,9 +9,9 @@
 
 namespace {
 
-const std::string Fixtures = std::string(VELMARO_FIXTURES) + "/app/core/banks/";
+const std::string BankFixtures = std::string(VELMARO_FIXTURES) + "/app/core/banks/";
 
-std::string Row(std::string_view attributes) {
+std::string BankRow(std::string_view attributes) {
     return "<row " + std::string(attributes) + "/>";
 }
 
@@ -20,7 +20,7 @@ std::string Table(std::string_view rows) {
            "</HART_Variables></HART><!--SW_VERSION = 1.000-->";
 }
 
-uint32_t U32At(std::string_view bytes, size_t offset) {
+uint32_t BankU32At(std::string_view bytes, size_t offset) {
     const auto b = [&](size_t i) { return uint32_t(uint8_t(bytes[offset + i])); };
     return b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24;
 }
@@ -59,8 +59,8 @@ TEST_F(HartBankTest, TablesGiveTheirGoldenBanks) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Golden);
-        Builder.Build_Banks(Fixtures + c.ParGen, Fixtures + c.Table);
-        const std::string golden = ReadFileBytes(Fixtures + c.Golden);
+        Builder.Build_Banks(BankFixtures + c.ParGen, BankFixtures + c.Table);
+        const std::string golden = ReadFileBytes(BankFixtures + c.Golden);
         ASSERT_EQ(Builder.Bank2_Length, golden.size());
         EXPECT_EQ(std::string(reinterpret_cast<const char*>(Builder.Bank2_Image.data()),
                               Builder.Bank2_Length),
@@ -71,22 +71,22 @@ TEST_F(HartBankTest, TablesGiveTheirGoldenBanks) {
 TEST_F(HartBankTest, FullTableOfLongestCommandsFitsWithItsParameters) {
     std::string rows;
     for (int i = 0; i < 100; ++i)
-        rows += Row("Enable=\"Y\" Var_Cmd_Type=\"Command\" Position=\"" + std::to_string(i) +
+        rows += BankRow("Enable=\"Y\" Var_Cmd_Type=\"Command\" Position=\"" + std::to_string(i) +
                     "\" Cmd_Params=\"" + std::string(500, i % 2 ? 'F' : '0') + "\"");
     const std::string bank = Build(Table(rows));
     ASSERT_EQ(bank.size(), 36u + 100 * 76 + 100 * 250);
-    EXPECT_EQ(U32At(bank, 0), 100u);
+    EXPECT_EQ(BankU32At(bank, 0), 100u);
     const size_t last = 36 + 99 * 76;
-    EXPECT_EQ(U32At(bank, last + 60), 0x00080000u + 36 + 100 * 76 + 99 * 250);
-    EXPECT_EQ(U32At(bank, last + 64), 250u);
-    EXPECT_EQ(U32At(bank, last + 68), 99u);
+    EXPECT_EQ(BankU32At(bank, last + 60), 0x00080000u + 36 + 100 * 76 + 99 * 250);
+    EXPECT_EQ(BankU32At(bank, last + 64), 250u);
+    EXPECT_EQ(BankU32At(bank, last + 68), 99u);
     EXPECT_EQ(bank.substr(36 + 100 * 76, 250), std::string(250, '\0'));
     EXPECT_EQ(bank.substr(bank.size() - 250), std::string(250, '\xFF'));
 }
 
 TEST_F(HartBankTest, NoEnabledRowGivesTheHeaderAlone) {
     const std::string bank =
-        Build(Table(Row("Enable=\"N\" Device_Address=\"1\"") + Row("Device_Address=\"2\"")),
+        Build(Table(BankRow("Enable=\"N\" Device_Address=\"1\"") + BankRow("Device_Address=\"2\"")),
               "<Par_Gen><HART_Master_Retry_Limit>3</HART_Master_Retry_Limit></Par_Gen>");
     const std::string expected("\0\0\0\0"
                                "\0\0\0\0"
@@ -109,23 +109,23 @@ TEST_F(HartBankTest, TablesTheBankCannotUseGiveTheHeaderAlone) {
     for (const char* table : tables) {
         const std::string bank = Build(table);
         EXPECT_EQ(bank.size(), 36u) << table;
-        EXPECT_EQ(U32At(bank, 0), 0u) << table;
-        EXPECT_EQ(U32At(bank, 4), 0u) << table;
+        EXPECT_EQ(BankU32At(bank, 0), 0u) << table;
+        EXPECT_EQ(BankU32At(bank, 4), 0u) << table;
     }
 }
 
 TEST_F(HartBankTest, ParameterBytesFollowAllEntriesWithoutGaps) {
     const std::string bank =
-        Build(Table(Row("Enable=\"Y\" Var_Cmd_Type=\"Command\" Cmd_Params=\"0102\"") +
-                    Row("Enable=\"N\" Cmd_Params=\"FFFF\"") +
-                    Row("Enable=\"Y\" Var_Cmd_Type=\"Command\" Cmd_Params=\"0A0B0C\"")));
+        Build(Table(BankRow("Enable=\"Y\" Var_Cmd_Type=\"Command\" Cmd_Params=\"0102\"") +
+                    BankRow("Enable=\"N\" Cmd_Params=\"FFFF\"") +
+                    BankRow("Enable=\"Y\" Var_Cmd_Type=\"Command\" Cmd_Params=\"0A0B0C\"")));
     ASSERT_EQ(bank.size(), 36u + 2 * 76 + 5);
-    EXPECT_EQ(U32At(bank, 0), 2u);
-    EXPECT_EQ(U32At(bank, 4), 0x00080024u);
-    EXPECT_EQ(U32At(bank, 36 + 60), 0x00080024u + 2 * 76);
-    EXPECT_EQ(U32At(bank, 36 + 64), 2u);
-    EXPECT_EQ(U32At(bank, 36 + 76 + 60), 0x00080024u + 2 * 76 + 2);
-    EXPECT_EQ(U32At(bank, 36 + 76 + 64), 3u);
+    EXPECT_EQ(BankU32At(bank, 0), 2u);
+    EXPECT_EQ(BankU32At(bank, 4), 0x00080024u);
+    EXPECT_EQ(BankU32At(bank, 36 + 60), 0x00080024u + 2 * 76);
+    EXPECT_EQ(BankU32At(bank, 36 + 64), 2u);
+    EXPECT_EQ(BankU32At(bank, 36 + 76 + 60), 0x00080024u + 2 * 76 + 2);
+    EXPECT_EQ(BankU32At(bank, 36 + 76 + 64), 3u);
     EXPECT_EQ(bank.substr(36 + 152), std::string("\x01\x02\x0A\x0B\x0C"));
 }
 
@@ -160,16 +160,16 @@ TEST_F(HartBankTest, EntryFieldsFromTheRowAttributes) {
         {"device address not a number", "Device_Address=\"0x\"", 0, 0},
     };
     for (const Case& c : cases) {
-        const std::string bank = Build(Table(Row(std::string("Enable=\"Y\" ") + c.Attributes)));
-        ASSERT_EQ(U32At(bank, 0), 1u) << c.Description;
-        EXPECT_EQ(U32At(bank, 36 + c.Offset), c.Value) << c.Description;
+        const std::string bank = Build(Table(BankRow(std::string("Enable=\"Y\" ") + c.Attributes)));
+        ASSERT_EQ(BankU32At(bank, 0), 1u) << c.Description;
+        EXPECT_EQ(BankU32At(bank, 36 + c.Offset), c.Value) << c.Description;
     }
 }
 
 TEST_F(HartBankTest, OnlyRowsEnabledWithCapitalYCount) {
     TXMLDocument xml;
-    xml.LoadFromString(Table(Row("Enable=\"Y\"") + Row("Enable=\"y\"") + Row("") +
-                             Row("Enable=\"N\"") + "<other Enable=\"Y\"/>"));
+    xml.LoadFromString(Table(BankRow("Enable=\"Y\"") + BankRow("Enable=\"y\"") + BankRow("") +
+                             BankRow("Enable=\"N\"") + "<other Enable=\"Y\"/>"));
     EXPECT_EQ(Count_Enabled_Variables(xml.DocumentElement()), 2);
 }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-THartVariableRow Row(std::string address, std::string mnemonic = "") {
+THartVariableRow VariableRow(std::string address, std::string mnemonic = "") {
     THartVariableRow row;
     row.Device_Address = std::move(address);
     row.Mnemonic = std::move(mnemonic);
@@ -24,7 +24,7 @@ std::vector<THartVariableRow> Read_Content(const TTempFolder& temp, std::string_
 
 TEST(HartVariablesFileTest, WritesTheTableLayout) {
     TTempFolder temp;
-    THartVariableRow row = Row("0x1A2B3C4D5E", "TT-101 - Primary Variable");
+    THartVariableRow row = VariableRow("0x1A2B3C4D5E", "TT-101 - Primary Variable");
     row.Preamble_Count = "5";
     row.Var_Cmd_Number = "246";
     row.Position = " 0";
@@ -43,7 +43,7 @@ TEST(HartVariablesFileTest, WritesTheTableLayout) {
 TEST(HartVariablesFileTest, ARowWithoutAddressIsSkippedAndTheRowsBelowItAreKept) {
     TTempFolder temp;
     const std::string path = temp.File("HART_Variables.xml");
-    Write_Hart_Variables_File(path, {Row("1"), Row("2"), Row("3"), Row("  ", "blank"), Row("5")});
+    Write_Hart_Variables_File(path, {VariableRow("1"), VariableRow("2"), VariableRow("3"), VariableRow("  ", "blank"), VariableRow("5")});
     const std::vector<THartVariableRow> rows = Read_Hart_Variables_File(path);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[2].Device_Address, "3");
@@ -52,12 +52,12 @@ TEST(HartVariablesFileTest, ARowWithoutAddressIsSkippedAndTheRowsBelowItAreKept)
 
 TEST(HartVariablesFileTest, WrittenRowsReadBackTheSame) {
     TTempFolder temp;
-    THartVariableRow command = Row(" $FF ", "<&\">\xC3\xA8");
+    THartVariableRow command = VariableRow(" $FF ", "<&\">\xC3\xA8");
     command.Enable = false;
     command.Var_Cmd_Type = "Command";
     command.Cmd_Params = "0A1b";
     command.ConvInt = false;
-    const std::vector<THartVariableRow> rows = {Row("0x01"), command};
+    const std::vector<THartVariableRow> rows = {VariableRow("0x01"), command};
     Write_Hart_Variables_File(temp.File("HART_Variables.xml"), rows);
     EXPECT_EQ(Read_Hart_Variables_File(temp.File("HART_Variables.xml")), rows);
 }
@@ -70,7 +70,7 @@ TEST(HartVariablesFileTest, EachAttributeIsReadOnItsOwn) {
                            "<row Enable=\"N\" Swap=\"y\" ConvInt=\"\" Var_Cmd_Type=\"var\"/>"
                            "</HART_Variables></Other>");
     ASSERT_EQ(rows.size(), 2u);
-    THartVariableRow defaults = Row("7");
+    THartVariableRow defaults = VariableRow("7");
     EXPECT_EQ(rows[0], defaults);
     EXPECT_FALSE(rows[1].Enable);
     EXPECT_TRUE(rows[1].Swap);
@@ -117,7 +117,7 @@ TEST(HartVariablesFileTest, TypedCellTextsReadBackExactly) {
         "   ", " a b ", "x]]>y", "\"'&amp;<", "\xC3\xA8\xE2\x82\xAC", "tab\tin", "line\nbreak"};
     for (const char* text : texts) {
         TTempFolder temp;
-        THartVariableRow row = Row("1", text);
+        THartVariableRow row = VariableRow("1", text);
         row.Position = text;
         row.Var_Operation = text;
         Write_Hart_Variables_File(temp.File("HART_Variables.xml"), {row});

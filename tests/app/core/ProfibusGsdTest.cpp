@@ -12,7 +12,7 @@
 
 namespace {
 
-const std::string Fixtures = std::string(VELMARO_FIXTURES) + "/app/core/gsd/";
+const std::string GsdFixtures = std::string(VELMARO_FIXTURES) + "/app/core/gsd/";
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -63,7 +63,7 @@ TEST_F(ProfibusGsdTest, WritesTheGoldenFileOfEachConfiguration) {
         Write_ParGen(c.ParGen);
         const std::string path = Temp.File("Device.gsd");
         GSD_Write(path);
-        EXPECT_EQ(ReadFileBytes(path), ReadFileBytes(Fixtures + c.Golden)) << c.Golden;
+        EXPECT_EQ(ReadFileBytes(path), ReadFileBytes(GsdFixtures + c.Golden)) << c.Golden;
     }
 }
 

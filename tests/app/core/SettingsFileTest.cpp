@@ -34,7 +34,7 @@ void PrintTo(const TSettingsSnapshot& s, std::ostream* os) {
         << s.Double_Click_Auto_Size << "}";
 }
 
-const TSettingsSnapshot Defaults = {"", "192.168.2.205", "English", false, false, false, false};
+const TSettingsSnapshot DefaultSettings = {"", "192.168.2.205", "English", false, false, false, false};
 
 class SettingsFileTest : public ::testing::Test {
 protected:
@@ -54,7 +54,7 @@ protected:
 
 TEST_F(SettingsFileTest, MissingFileGivesDefaults) {
     Load_Settings();
-    EXPECT_EQ(Snapshot(), Defaults);
+    EXPECT_EQ(Snapshot(), DefaultSettings);
 }
 
 TEST_F(SettingsFileTest, ReadsEachValueOnItsOwn) {
@@ -96,15 +96,15 @@ TEST_F(SettingsFileTest, ReadsEachValueOnItsOwn) {
         {"element holding elements instead of text counts as missing",
          "<Conf_Settings><lastlang><language><x>y</x></language></lastlang></Conf_Settings>",
          {"", "192.168.2.205", "English", false, false, false, false}},
-        {"not well-formed", "<Conf_Settings><lastproj>", Defaults},
+        {"not well-formed", "<Conf_Settings><lastproj>", DefaultSettings},
         {"text before the root",
          "x<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>",
-         Defaults},
+         DefaultSettings},
         {"two roots",
          "<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>"
          "<Conf_Settings/>",
-         Defaults},
-        {"empty file", "", Defaults},
+         DefaultSettings},
+        {"empty file", "", DefaultSettings},
     };
     for (const Case& c : cases) {
         SetUp();

@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr TColor Red = 0x0000FF;
-constexpr TColor Blue = 0xFF0000;
+constexpr TColor PickerRed = 0x0000FF;
+constexpr TColor PickerBlue = 0xFF0000;
 constexpr TColor Unnamed = 0x123456;
 
 class ColorPicker : public ::testing::Test {
@@ -54,14 +54,14 @@ TEST_F(ColorPicker, DefaultColoursAreAppendedNotReplaced) {
 
 TEST_F(ColorPicker, ANamedColourSelectsItsEntryAndShowsItsCaptionInTheListStyle) {
     Picker->SetColorValueText(cvtHex);
-    Picker->SetSelectedColor(Red);
+    Picker->SetSelectedColor(PickerRed);
     EXPECT_EQ(Picker->ItemIndex(), 9);
     EXPECT_EQ(Selects, 1);
     EXPECT_EQ(Picker->SelectedColorText(), "Red");
 }
 
 TEST_F(ColorPicker, AColourNoEntryHasShowsNoEntrysCaption) {
-    Picker->SetSelectedColor(Red);
+    Picker->SetSelectedColor(PickerRed);
     Picker->SetColorValueText(cvtHTML);
     Picker->SetSelectedColor(Unnamed);
     EXPECT_EQ(Picker->SelectedColor(), Unnamed);
@@ -77,7 +77,7 @@ TEST_F(ColorPicker, ItemIndexRefusesIndexesOutsideTheColours) {
         Picker->SetItemIndex(outside);
         EXPECT_EQ(Picker->ItemIndex(), 12) << outside;
     }
-    EXPECT_EQ(Picker->SelectedColor(), Blue);
+    EXPECT_EQ(Picker->SelectedColor(), PickerBlue);
 }
 
 TEST(ColorValueText, EachFormWritesTheColourItsWay) {
@@ -87,10 +87,10 @@ TEST(ColorValueText, EachFormWritesTheColourItsWay) {
         const char* Text;
     };
     const Case cases[] = {
-        {Red, cvtNone, ""},
-        {Red, cvtHex, "0000FF"},
-        {Red, cvtHTML, "#FF0000"},
-        {Red, cvtRGB, "Red:255,Green:0,Blue:0"},
+        {PickerRed, cvtNone, ""},
+        {PickerRed, cvtHex, "0000FF"},
+        {PickerRed, cvtHTML, "#FF0000"},
+        {PickerRed, cvtRGB, "Red:255,Green:0,PickerBlue:0"},
         {0x000000, cvtWebName, "clWebBlack"},
         {0xFFFF00, cvtWebName, "clWebCyan"},
         {0xFF00FF, cvtWebName, "clWebMagenta"},
@@ -173,7 +173,7 @@ TEST_F(ColorPicker, TheBoxGridMovesTheColourByKeyboardAndEscapeRestoresEvenAColo
 }
 
 TEST_F(ColorPicker, AClickOnACubeCellChoosesItsColourAndCloses) {
-    Picker->SetSelectedColor(Red);
+    Picker->SetSelectedColor(PickerRed);
     Picker->SetColorSelectionStyle(csColorCube);
     Picker->ShowDropDown();
     TExColorCubePanel* cube = Picker->ColorCubePanel();

@@ -185,17 +185,17 @@ TEST_P(DropDownBorder, FramesTheEditInTheColourOfItsState) {
     }
 }
 
-constexpr TColor Red = 0x0000FF;
-constexpr TColor Blue = 0xFF0000;
+constexpr TColor LookRed = 0x0000FF;
+constexpr TColor LookBlue = 0xFF0000;
 
 INSTANTIATE_TEST_SUITE_P(
     States, DropDownBorder,
-    ::testing::Values(BorderCase{"Unfocused", Red, Blue, false, true, Red},
-                      BorderCase{"Focused", Red, Blue, true, true, Blue},
-                      BorderCase{"FocusedWithoutFocusColour", Red, clNone, true, true, Red},
-                      BorderCase{"OnlyFocusColourUnfocused", clNone, Blue, false, true, clNone},
-                      BorderCase{"OnlyFocusColourFocused", clNone, Blue, true, true, Blue},
-                      BorderCase{"DisabledIsSilver", Red, Blue, false, false, clSilver}),
+    ::testing::Values(BorderCase{"Unfocused", LookRed, LookBlue, false, true, LookRed},
+                      BorderCase{"Focused", LookRed, LookBlue, true, true, LookBlue},
+                      BorderCase{"FocusedWithoutFocusColour", LookRed, clNone, true, true, LookRed},
+                      BorderCase{"OnlyFocusColourUnfocused", clNone, LookBlue, false, true, clNone},
+                      BorderCase{"OnlyFocusColourFocused", clNone, LookBlue, true, true, LookBlue},
+                      BorderCase{"DisabledIsSilver", LookRed, LookBlue, false, false, clSilver}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(DropDownLookTest, ButtonColoursGiveAFlatFaceWithAFixedArrow) {

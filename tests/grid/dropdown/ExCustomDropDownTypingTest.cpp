@@ -187,7 +187,7 @@ TEST_F(DropDownEditTest, FloatIsWrittenWithItsPrecisionOnLeaving) {
     EXPECT_EQ(Edit->Text(), "3.10");
 }
 
-struct PasteCase {
+struct TypingPasteCase {
     const char* Name;
     TDropDownEditType Type;
     int Precision;
@@ -197,10 +197,10 @@ struct PasteCase {
     const char* Value;
 };
 
-class DropDownPaste : public DropDownEditTest, public ::testing::WithParamInterface<PasteCase> {};
+class DropDownPaste : public DropDownEditTest, public ::testing::WithParamInterface<TypingPasteCase> {};
 
 TEST_P(DropDownPaste, TakesWhatTheTypeAllows) {
-    const PasteCase& c = GetParam();
+    const TypingPasteCase& c = GetParam();
     Edit->SetEditType(c.Type);
     Edit->SetPrecision(c.Precision);
     Edit->SetPrefix("<");
@@ -216,17 +216,17 @@ TEST_P(DropDownPaste, TakesWhatTheTypeAllows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Types, DropDownPaste,
-    ::testing::Values(PasteCase{"StringInsertsAtCaret", etString, 0, "ab", false, "xy", "abxy"},
-                      PasteCase{"StringReplacesSelection", etString, 0, "ab", true, "xy", "xy"},
-                      PasteCase{"NumericDigits", etNumeric, 0, "5", false, "12", "512"},
-                      PasteCase{"NumericLetter", etNumeric, 0, "5", false, "12a", "5"},
-                      PasteCase{"FloatGetsPrecision", etFloat, 2, "", true, "1.5", "1.50"},
-                      PasteCase{"FloatText", etFloat, 2, "1.00", true, "abc", "1.00"},
-                      PasteCase{"HexUpperCased", etHex, 0, "", true, "ff", "FF"},
-                      PasteCase{"HexBeyondF", etHex, 0, "A", false, "g", "A"},
-                      PasteCase{"RangeAccepted", etRange, 0, "1", false, "-3;5", "1-3;5"},
-                      PasteCase{"RangeDoubleSeparator", etRange, 0, "1-", false, "-3", "1-"},
-                      PasteCase{"Uppercase", etUppercase, 0, "A", false, "bc", "ABC"}),
+    ::testing::Values(TypingPasteCase{"StringInsertsAtCaret", etString, 0, "ab", false, "xy", "abxy"},
+                      TypingPasteCase{"StringReplacesSelection", etString, 0, "ab", true, "xy", "xy"},
+                      TypingPasteCase{"NumericDigits", etNumeric, 0, "5", false, "12", "512"},
+                      TypingPasteCase{"NumericLetter", etNumeric, 0, "5", false, "12a", "5"},
+                      TypingPasteCase{"FloatGetsPrecision", etFloat, 2, "", true, "1.5", "1.50"},
+                      TypingPasteCase{"FloatText", etFloat, 2, "1.00", true, "abc", "1.00"},
+                      TypingPasteCase{"HexUpperCased", etHex, 0, "", true, "ff", "FF"},
+                      TypingPasteCase{"HexBeyondF", etHex, 0, "A", false, "g", "A"},
+                      TypingPasteCase{"RangeAccepted", etRange, 0, "1", false, "-3;5", "1-3;5"},
+                      TypingPasteCase{"RangeDoubleSeparator", etRange, 0, "1-", false, "-3", "1-"},
+                      TypingPasteCase{"Uppercase", etUppercase, 0, "A", false, "bc", "ABC"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(DropDownEditTest, ClipboardEventsSeeTheValueAndMayRefuse) {

@@ -21,7 +21,7 @@
 
 using MultiColumnDropDown::ctImage;
 using MultiColumnDropDown::TDropDownItem;
-using MultiColumnDropDown::TExColGrid;
+using TColumnListGrid = MultiColumnDropDown::TColumnListGrid;
 
 namespace {
 
@@ -77,7 +77,7 @@ protected:
         canvas.Font()->Assign(*Drop->Columns()->Items(0)->Font());
         return canvas.TextWidth(Text);
     }
-    TExColGrid* List() const { return Drop->ListGrid(); }
+    TColumnListGrid* List() const { return Drop->ListGrid(); }
     void Render(TBitmap& Bitmap) const {
         Bitmap.SetSize(List()->Width(), List()->Height());
         List()->PaintTo(Bitmap.Canvas(), 0, 0);

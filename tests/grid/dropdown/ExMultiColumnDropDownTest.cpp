@@ -24,7 +24,7 @@ using MultiColumnDropDown::TDropDownColumn;
 using MultiColumnDropDown::TDropDownColumns;
 using MultiColumnDropDown::TDropDownItem;
 using MultiColumnDropDown::TDropDownItems;
-using MultiColumnDropDown::TExColGrid;
+using TColumnListGrid = MultiColumnDropDown::TColumnListGrid;
 
 namespace {
 
@@ -66,7 +66,7 @@ protected:
         const std::u16string text = Utf8ToUtf16(Drop->Text());
         return Utf16ToUtf8(text.substr(Drop->SelStart(), Drop->SelLength()));
     }
-    TExColGrid* List() const { return Drop->ListGrid(); }
+    TColumnListGrid* List() const { return Drop->ListGrid(); }
     bool PopupShown() const { return Drop->DropDownForm()->Visible(); }
 
     std::unique_ptr<TForm> Form;

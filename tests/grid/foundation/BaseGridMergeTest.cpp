@@ -6,7 +6,7 @@
 #include <vector>
 
 namespace {
-struct Area {
+struct MergeArea {
     int c, r, spanx, spany;
 };
 
@@ -214,8 +214,8 @@ TEST(BaseGridMerge, RandomMergesAndSplitsStayConsistent) {
 TEST(BaseGridMerge, SingleCellAreaGivesWayToALargerOne) {
     struct Case {
         const char* name;
-        Area single;
-        Area larger;
+        MergeArea single;
+        MergeArea larger;
     };
     const Case cases[] = {
         {"the larger area's base", {2, 2, 1, 1}, {2, 2, 3, 2}},

@@ -12,7 +12,7 @@ constexpr TColor White = 0xFFFFFF;
 constexpr TColor FixedFill = 0xE0E0E0;
 constexpr TColor LineColor = 0xC0C0C0;
 constexpr TColor FixedLineColor = 0x808080;
-constexpr TColor Red = 0x0000FF;
+constexpr TColor PaintRed = 0x0000FF;
 constexpr TColor Win7Border = 0xCEA27D;
 constexpr TColor UnfocusedBorder = 0xD9D9D9;
 
@@ -58,11 +58,11 @@ TEST(BaseGridPaint, LineWidthAndColoursAreTheGrids) {
     ExpectPixels(
         [](TTestBaseGrid& g) {
             g.SetGridLineWidth(0);
-            g.SetGridFixedLineColor(Red);
+            g.SetGridFixedLineColor(PaintRed);
         },
         {
             {"no normal line at width 0", 119, 50, White},
-            {"fixed lines keep width 1 in their colour", 39, 10, Red},
+            {"fixed lines keep width 1 in their colour", 39, 10, PaintRed},
         });
 }
 
@@ -116,13 +116,13 @@ TEST(BaseGridPaint, HoverRowColoursNormalCellsOnly) {
     ExpectPixels(
         [](TTestBaseGrid& g) {
             g.SetHoverRow(true);
-            g.SetHoverRowColor(Red);
+            g.SetHoverRowColor(PaintRed);
             g.SetHoverRowCells({hcSelected});
             g.FHoverRowIdx = 3;
         },
         {
-            {"normal cell of the hover row", 100, 70, Red},
-            {"fixed cell of the hover row", 20, 70, Red, false},
+            {"normal cell of the hover row", 100, 70, PaintRed},
+            {"fixed cell of the hover row", 20, 70, PaintRed, false},
             {"another row", 100, 90, White},
         });
 }
@@ -152,12 +152,12 @@ TEST(BaseGridPaint, FixedRowHeightAndWidthSumTheFixedCells) {
 TEST(BaseGridPaint, PaintCellExtDrawsBackgroundOnlyInTheGivenRectangle) {
     auto grid = MakeBaseGrid();
     grid->MergeCells(1, 1, 2, 2);
-    grid->SetActiveRowColor(Red);
+    grid->SetActiveRowColor(PaintRed);
     grid->SetCells(1, 1, "not drawn");
     TBitmap bitmap(130, 50);
     grid->PaintCellExt(bitmap.Canvas(), 1, 1, Rect(40, 20, 80, 40), {gdSelected});
     EXPECT_EQ(grid->ContentDraws, 0);
-    EXPECT_EQ(bitmap.Pixel(60, 30), Red) << "a selected cell takes the active-row colour";
+    EXPECT_EQ(bitmap.Pixel(60, 30), PaintRed) << "a selected cell takes the active-row colour";
     EXPECT_EQ(bitmap.Pixel(100, 30), White) << "the merged area is not widened";
 }
 
@@ -165,13 +165,13 @@ TEST(BaseGridPaint, ActiveRowColoursTheCurrentRowButTheCurrentCell) {
     ExpectPixels(
         [](TTestBaseGrid& g) {
             g.SetActiveRowShow(true);
-            g.SetActiveRowColor(Red);
+            g.SetActiveRowColor(PaintRed);
             g.FocusCell(2, 3, true);
         },
         {
-            {"another cell of the current row", 140, 70, Red},
-            {"the current cell", 100, 70, Red, false},
-            {"the fixed cell of the row", 20, 70, Red, false},
+            {"another cell of the current row", 140, 70, PaintRed},
+            {"the current cell", 100, 70, PaintRed, false},
+            {"the fixed cell of the row", 20, 70, PaintRed, false},
             {"another row", 140, 90, White},
         });
 }

@@ -34,7 +34,7 @@ struct DragScript {
     const TDragDataObject& Dragged() const { return DragDropTestSeam().Started.at(0); }
 };
 
-constexpr TDropEffect CopyOrMove = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+constexpr TDropEffect SourceCopyOrMove = DROPEFFECT_COPY | DROPEFFECT_MOVE;
 
 } // namespace
 
@@ -72,7 +72,7 @@ TEST(BeginDragDrop, TextDragCarriesTextAndCellsAndEndsOnceWithTheTargetsEffect) 
     RecordingSource source;
     const std::string cells = "cell stream";
     TDropEffect effect = DROPEFFECT_NONE;
-    EXPECT_EQ(BeginTextDragDrop(source, "a\tb", "{\\rtf1}", effect, CopyOrMove, &cells),
+    EXPECT_EQ(BeginTextDragDrop(source, "a\tb", "{\\rtf1}", effect, SourceCopyOrMove, &cells),
               DRAGDROP_S_DROP);
     EXPECT_EQ(effect, DROPEFFECT_MOVE);
     EXPECT_EQ(source.Log, "effect2 ended query ") << "released button: ended once, then query";
@@ -88,7 +88,7 @@ TEST(BeginDragDrop, DragNoTargetTookIsCancelled) {
     DragScript script(DROPEFFECT_NONE);
     RecordingSource source;
     TDropEffect effect = DROPEFFECT_MOVE;
-    EXPECT_EQ(BeginTextDragDrop(source, "a", "", effect, CopyOrMove, nullptr), DRAGDROP_S_CANCEL);
+    EXPECT_EQ(BeginTextDragDrop(source, "a", "", effect, SourceCopyOrMove, nullptr), DRAGDROP_S_CANCEL);
     EXPECT_EQ(effect, DROPEFFECT_NONE);
     EXPECT_TRUE(source.NoAccept());
     EXPECT_FALSE(script.Dragged().HasFormat(CFSTR_GRIDCELLS));
@@ -98,7 +98,7 @@ TEST(BeginDragDrop, ColumnDragOffersOnlyTheColumn) {
     DragScript script(DROPEFFECT_COPY);
     RecordingSource source;
     TDropEffect effect = DROPEFFECT_NONE;
-    EXPECT_EQ(BeginColumnDragDrop(source, 3, CopyOrMove, effect), DRAGDROP_S_DROP);
+    EXPECT_EQ(BeginColumnDragDrop(source, 3, SourceCopyOrMove, effect), DRAGDROP_S_DROP);
     EXPECT_EQ(effect, DROPEFFECT_COPY);
     EXPECT_EQ(script.Dragged().Formats(), (std::vector<std::string>{CFSTR_GRIDCOLUMN}));
     EXPECT_EQ(ReadGridColumnBlock(*script.Dragged().Data(CFSTR_GRIDCOLUMN)), 3);

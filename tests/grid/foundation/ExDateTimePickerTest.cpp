@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Edges, ExDateTimePickerRange,
                                            RangeCase{"Year10000", At(9999, 12, 31) + 1, false}),
                          [](const auto& info) { return info.param.Name; });
 
-struct AutoTabCase {
+struct PickerAutoTabCase {
     const char* Name;
     const char* Format;
     const char* Typed;
@@ -155,10 +155,10 @@ struct AutoTabCase {
 };
 
 class ExDateTimePickerAutoTab : public ExDateTimePickerTest,
-                                public ::testing::WithParamInterface<AutoTabCase> {};
+                                public ::testing::WithParamInterface<PickerAutoTabCase> {};
 
 TEST_P(ExDateTimePickerAutoTab, CompletedDatePartsMoveOnAndTheLastOneIntoTheTime) {
-    const AutoTabCase& c = GetParam();
+    const PickerAutoTabCase& c = GetParam();
     TFormatSettings settings;
     settings.ShortDateFormat = "dd/mm/yyyy";
     ScopedFormatSettings pinned(settings);
@@ -179,12 +179,12 @@ TEST_P(ExDateTimePickerAutoTab, CompletedDatePartsMoveOnAndTheLastOneIntoTheTime
 INSTANTIATE_TEST_SUITE_P(
     Formats, ExDateTimePickerAutoTab,
     ::testing::Values(
-        AutoTabCase{"NoFormatDayFirst", "", "15042030", At(2030, 4, 15), true, 2},
-        AutoTabCase{"DayMonthYear", "dd/MM/yyyy", "15042030", At(2030, 4, 15), true, 2},
-        AutoTabCase{"YearMonthDay", "yyyy-MM-dd", "20300415", At(2030, 4, 15), true, 2},
-        AutoTabCase{"DayOnly", "dd/MM/yyyy", "15", At(2024, 3, 15), false, 1},
-        AutoTabCase{"OpenYearWaits", "dd/MM/yyyy", "1504203", At(2024, 4, 15), false, 2},
-        AutoTabCase{"UnchangedDayStays", "dd/MM/yyyy", "01", At(2024, 3, 1), false, 0}),
+        PickerAutoTabCase{"NoFormatDayFirst", "", "15042030", At(2030, 4, 15), true, 2},
+        PickerAutoTabCase{"DayMonthYear", "dd/MM/yyyy", "15042030", At(2030, 4, 15), true, 2},
+        PickerAutoTabCase{"YearMonthDay", "yyyy-MM-dd", "20300415", At(2030, 4, 15), true, 2},
+        PickerAutoTabCase{"DayOnly", "dd/MM/yyyy", "15", At(2024, 3, 15), false, 1},
+        PickerAutoTabCase{"OpenYearWaits", "dd/MM/yyyy", "1504203", At(2024, 4, 15), false, 2},
+        PickerAutoTabCase{"UnchangedDayStays", "dd/MM/yyyy", "01", At(2024, 3, 1), false, 0}),
     [](const auto& info) { return info.param.Name; });
 
 TEST_F(ExDateTimePickerTest, TheTimeFieldFollowsTheCheckBox) {

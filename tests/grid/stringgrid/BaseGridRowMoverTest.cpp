@@ -22,7 +22,7 @@ public:
 };
 
 // Rows 0..rows-1; column 0 holds "r<row>", the hidden column 3 holds "h<row>".
-std::unique_ptr<TGridWithHiddenColumn> MakeGrid(int rows) {
+std::unique_ptr<TGridWithHiddenColumn> MoverGrid(int rows) {
     auto grid = std::make_unique<TGridWithHiddenColumn>(nullptr);
     grid->SetColCount(3);
     grid->SetRowCount(rows);
@@ -41,7 +41,7 @@ std::vector<std::string> Column(const TBaseGrid& grid, int col) {
 }
 
 TEST(BaseGridRowMover, HiddenRowsLeaveTheGridWithEveryRealColumnAndComeBack) {
-    auto grid = MakeGrid(8);
+    auto grid = MoverGrid(8);
     grid->SetRowHeights(2, 41);
     grid->SetRowHeights(6, 17);
     TCellProperties* props = grid->CellProperties(1, 2);
@@ -76,7 +76,7 @@ TEST(BaseGridRowMover, HiddenRowsLeaveTheGridWithEveryRealColumnAndComeBack) {
 }
 
 TEST(BaseGridRowMover, RowsRestoredBetweenRowsOnShowLeaveNothingBehind) {
-    auto grid = MakeGrid(10);
+    auto grid = MoverGrid(10);
     TBaseGridRowMover mover(*grid);
     THiddenRowStore store(mover);
     store.HideRowList({1, 4, 8});
@@ -90,7 +90,7 @@ TEST(BaseGridRowMover, RowsRestoredBetweenRowsOnShowLeaveNothingBehind) {
 
 TEST(BaseGridRowMover, PropertiesOfRowsStillHiddenAreFreedWithTheStore) {
     // The sanitizer's leak check sees a properties object the store failed to free.
-    auto grid = MakeGrid(4);
+    auto grid = MoverGrid(4);
     grid->CellProperties(2, 1)->SetBrushColor(0x123456);
     TBaseGridRowMover mover(*grid);
     {
@@ -104,7 +104,7 @@ TEST(BaseGridRowMover, PropertiesOfRowsStillHiddenAreFreedWithTheStore) {
 TEST(BaseGridRowMover, MovesRowsAsAPlainRowListDoes) {
     std::mt19937 random(7);
     auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    auto grid = MakeGrid(40);
+    auto grid = MoverGrid(40);
     TBaseGridRowMover mover(*grid);
     THiddenRowStore store(mover);
     TMemoryRowGrid reference(40, 1);

@@ -9,10 +9,10 @@
 namespace {
 
 // An object that counts its destructions, to see who frees what.
-class TCounted : public TObject {
+class TCountedGraphic : public TObject {
 public:
-    explicit TCounted(int& freed) : FFreed(freed) {}
-    ~TCounted() override { ++FFreed; }
+    explicit TCountedGraphic(int& freed) : FFreed(freed) {}
+    ~TCountedGraphic() override { ++FFreed; }
 
 private:
     int& FFreed;
@@ -100,7 +100,7 @@ TEST(CellGraphic, FreesWhatItOwnsAndLeavesTheCallersObjects) {
     };
     for (const Case& c : cases) {
         int freed = 0;
-        auto* object = new TCounted(freed);
+        auto* object = new TCountedGraphic(freed);
         {
             TCellGraphic graphic;
             graphic.CellType = c.kind;
@@ -117,7 +117,7 @@ TEST(CellGraphic, FreesWhatItOwnsAndLeavesTheCallersObjects) {
 TEST(CellGraphic, AnIconIsFreedOnlyWhenTheGraphicMadeIt) {
     for (bool created : {true, false}) {
         int freed = 0;
-        auto* icon = new TCounted(freed);
+        auto* icon = new TCountedGraphic(freed);
         {
             TCellGraphic graphic;
             graphic.SetIcon(icon, haLeft, vaTop);
@@ -134,13 +134,13 @@ TEST(CellGraphic, TurningIntoAnotherKindFreesTheBalloonListOfTheOldOne) {
     TCellGraphic graphic;
     graphic.SetCheckBox(true, false, true, haLeft, vaTop);
     graphic.CellAngle = 1;
-    graphic.CellBitmap = new TCounted(freed);
+    graphic.CellBitmap = new TCountedGraphic(freed);
     graphic.SetButton(10, 10, "", haLeft, vaTop);
     EXPECT_EQ(freed, 1);
     EXPECT_EQ(graphic.CellBitmap, nullptr);
 
     graphic.CellType = ctBalloon;
-    graphic.CellBitmap = new TCounted(freed);
+    graphic.CellBitmap = new TCountedGraphic(freed);
     graphic.SetAngle(90);
     EXPECT_EQ(freed, 2) << "a balloon turned into a rotated text";
     EXPECT_EQ(graphic.CellBitmap, nullptr);
@@ -148,9 +148,9 @@ TEST(CellGraphic, TurningIntoAnotherKindFreesTheBalloonListOfTheOldOne) {
 
 TEST(CellGraphic, ANewBitmapNeverFreesTheCallersAfterAMadeOne) {
     int freed = 0;
-    TCounted callers(freed);
+    TCountedGraphic callers(freed);
     TCellGraphic graphic;
-    graphic.SetBitmap(new TCounted(freed), false, haLeft, vaTop);
+    graphic.SetBitmap(new TCountedGraphic(freed), false, haLeft, vaTop);
     graphic.CellCreated = true;
     graphic.SetBitmap(&callers, true, haLeft, vaTop);
     EXPECT_EQ(freed, 1) << "the made bitmap goes";

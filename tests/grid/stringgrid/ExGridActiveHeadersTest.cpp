@@ -27,11 +27,11 @@ public:
     }
 };
 
-struct ShownGrid {
+struct HeaderGrid {
     std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
     TPaintLogGrid* Grid = new TPaintLogGrid(Form.get());
 
-    ShownGrid() {
+    HeaderGrid() {
         Form->SetClientWidth(500);
         Form->SetClientHeight(300);
         Grid->SetParent(Form.get());
@@ -74,7 +74,7 @@ TEST(ExGridActiveHeaders, FollowTheCurrentCellAfterKeyAndMouseMoves) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        ShownGrid s;
+        HeaderGrid s;
         c.Move(s.Grid);
         ASSERT_EQ(s.Grid->Col(), c.Col);
         ASSERT_EQ(s.Grid->Row(), c.Row);

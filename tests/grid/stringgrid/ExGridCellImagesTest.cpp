@@ -18,10 +18,10 @@
 
 namespace {
 
-class TCounted : public TObject {
+class TCountedImages : public TObject {
 public:
-    explicit TCounted(int& freed) : FFreed(freed) {}
-    ~TCounted() override { ++FFreed; }
+    explicit TCountedImages(int& freed) : FFreed(freed) {}
+    ~TCountedImages() override { ++FFreed; }
 
 private:
     int& FFreed;
@@ -412,7 +412,7 @@ TEST_F(ExGridCellImages, SetRotatedTurnsAnyGraphicAndFreesWhatItCreated) {
 
 TEST_F(ExGridCellImages, ObjectsGivenByTheCallerAreNeverFreed) {
     int freed = 0;
-    TCounted object(freed);
+    TCountedImages object(freed);
     Grid.AddInterfacedCell(1, 1, &object);
     EXPECT_EQ(Grid.GetInterfacedCell(1, 1), &object);
     Grid.AddIcon(1, 2, &object, haLeft, vaTop);

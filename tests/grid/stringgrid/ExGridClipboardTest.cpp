@@ -11,7 +11,7 @@
 namespace {
 
 // Every kind of text a cell may hold that a clipboard text could lose.
-const std::vector<std::string> HardTexts = {
+const std::vector<std::string> ClipboardHardTexts = {
     "plain",    "",     "say \"hi\"", "\"quoted\"", "a\tb",     "x\r\ny",      "bare\rcr",
     "bare\nlf", "\r\n", "Grüße €",    "\"",         "tail\r\n", " lead blank", "\"a\"\r\n\"b\"",
 };
@@ -31,7 +31,7 @@ protected:
 
 TEST(ClipboardText, EveryHardTextReadsBackAsOneField) {
     for (bool excel : {false, true}) {
-        for (const std::string& text : HardTexts) {
+        for (const std::string& text : ClipboardHardTexts) {
             const TClipboardBlock block =
                 ParseClipboardText(ClipboardField(text, excel) + "\tz", excel);
             ASSERT_EQ(block.Lines.size(), 1u) << text;
@@ -76,12 +76,12 @@ TEST_F(ExGridClipboard, SingleCellHasNoLineEndAndRowsEndWithCrLf) {
 
 TEST_F(ExGridClipboard, CopyAndPasteRoundTripEveryTextThroughThePlatformClipboard) {
     const int cols = 3;
-    const int rows = static_cast<int>(HardTexts.size());
+    const int rows = static_cast<int>(ClipboardHardTexts.size());
     Source.SetColCount(cols);
     Source.SetRowCount(rows);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
-            Source.SetCells(c, r, HardTexts[(r + c) % HardTexts.size()]);
+            Source.SetCells(c, r, ClipboardHardTexts[(r + c) % ClipboardHardTexts.size()]);
     Source.SetSelection({0, 0, cols - 1, rows - 1});
     Source.CopySelectionToClipboard();
 

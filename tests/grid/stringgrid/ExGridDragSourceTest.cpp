@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr TDropEffect CopyOrMove = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+constexpr TDropEffect SourceCopyOrMove = DROPEFFECT_COPY | DROPEFFECT_MOVE;
 
 class ExGridDragSource : public ::testing::Test {
 protected:
@@ -335,8 +335,8 @@ TEST_F(ExGridDragSource, ArrowsShowWhereADropWouldGo) {
     TDragDataObject text;
     text.SetData(DragFormat::UnicodeText, UnicodeTextBlock("x"));
     const TPoint p = CellPoint(Target, 2, 3);
-    DragDropSimulation::DragEnter(Target, text, MK_LBUTTON, p, CopyOrMove);
-    EXPECT_NE(DragDropSimulation::DragOver(Target, text, MK_LBUTTON, p, CopyOrMove),
+    DragDropSimulation::DragEnter(Target, text, MK_LBUTTON, p, SourceCopyOrMove);
+    EXPECT_NE(DragDropSimulation::DragOver(Target, text, MK_LBUTTON, p, SourceCopyOrMove),
               DROPEFFECT_NONE);
     TArrowWindow* left = Target->DropArrow(arrLeft);
     ASSERT_NE(left, nullptr);
@@ -344,9 +344,9 @@ TEST_F(ExGridDragSource, ArrowsShowWhereADropWouldGo) {
     const TPoint cell = Target->ClientToScreen(TPoint{Target->CellRect(2, 3).Left, 0});
     EXPECT_EQ(left->Left(), cell.X - 10);
     // Over the header row the drop is refused and the arrow goes.
-    DragDropSimulation::DragOver(Target, text, MK_LBUTTON, CellPoint(Target, 2, 0), CopyOrMove);
+    DragDropSimulation::DragOver(Target, text, MK_LBUTTON, CellPoint(Target, 2, 0), SourceCopyOrMove);
     EXPECT_FALSE(left->Visible());
-    DragDropSimulation::DragOver(Target, text, MK_LBUTTON, p, CopyOrMove);
+    DragDropSimulation::DragOver(Target, text, MK_LBUTTON, p, SourceCopyOrMove);
     EXPECT_TRUE(left->Visible());
     DragDropSimulation::DragLeave(Target);
     EXPECT_FALSE(left->Visible());
@@ -359,15 +359,15 @@ TEST_F(ExGridDragSource, AColumnDragShowsArrowsAboveAndBelowTheHeader) {
     TDragDataObject column;
     column.SetData(CFSTR_GRIDCOLUMN, GridColumnBlock(1));
     const TPoint p = CellPoint(Target, 2, 0);
-    DragDropSimulation::DragEnter(Target, column, MK_LBUTTON, p, CopyOrMove);
-    EXPECT_NE(DragDropSimulation::DragOver(Target, column, MK_LBUTTON, p, CopyOrMove),
+    DragDropSimulation::DragEnter(Target, column, MK_LBUTTON, p, SourceCopyOrMove);
+    EXPECT_NE(DragDropSimulation::DragOver(Target, column, MK_LBUTTON, p, SourceCopyOrMove),
               DROPEFFECT_NONE);
     ASSERT_NE(Target->DropArrow(arrDown), nullptr);
     ASSERT_NE(Target->DropArrow(arrUp), nullptr);
     const TPoint top = Target->ClientToScreen(TPoint{0, Target->CellRect(2, 0).Top});
     EXPECT_EQ(Target->DropArrow(arrDown)->Top(), top.Y - 8);
     EXPECT_TRUE(Target->DropArrow(arrUp)->Visible());
-    DragDropSimulation::Drop(Target, column, 0, p, CopyOrMove);
+    DragDropSimulation::Drop(Target, column, 0, p, SourceCopyOrMove);
     EXPECT_FALSE(Target->DropArrow(arrDown)->Visible());
     EXPECT_FALSE(Target->DropArrow(arrUp)->Visible());
 }
@@ -382,8 +382,8 @@ TEST_F(ExGridDragSource, ADragNearTheEdgesScrollsTheTarget) {
     auto over = [&](int ACol, int ARow) {
         const TRect r = Target->CellRect(ACol, ARow);
         const TPoint p{r.Left + 3, r.Top + 3};
-        DragDropSimulation::DragEnter(Target, text, MK_LBUTTON, p, CopyOrMove);
-        DragDropSimulation::DragOver(Target, text, MK_LBUTTON, p, CopyOrMove);
+        DragDropSimulation::DragEnter(Target, text, MK_LBUTTON, p, SourceCopyOrMove);
+        DragDropSimulation::DragOver(Target, text, MK_LBUTTON, p, SourceCopyOrMove);
     };
     // Rows: the partly shown row below scrolls down, the header row back up.
     const int top = Target->TopRow();

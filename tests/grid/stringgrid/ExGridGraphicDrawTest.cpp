@@ -22,16 +22,17 @@
 #include <string>
 
 namespace {
-constexpr TColor White = 0xFFFFFF;
-constexpr TColor Red = 0x0000FF;
-constexpr TColor Green = 0x00FF00;
-constexpr TColor Blue = 0xFF0000;
-constexpr TColor Orange = 0x0080FF;
+
+using GridPixels::White;
+using GridPixels::Red;
+using GridPixels::Green;
+using GridPixels::Blue;
+using GridPixels::Orange;
 
 constexpr int ColWidth = 120;
 constexpr int RowHeight = 40;
 
-std::unique_ptr<TTestExGrid> MakeGrid() {
+std::unique_ptr<TTestExGrid> GraphicGrid() {
     auto grid = GridPixels::PlainGrid(ColWidth, RowHeight, 0);
     grid->Font()->SetColor(clBlack);
     return grid;
@@ -55,10 +56,10 @@ struct GraphicCase {
 // Where the graphic landed: the pixels of its colour, or else those that differ from the same
 // grid drawn without the graphic.
 std::optional<TRect> GraphicBox(const GraphicCase& c, const std::string& text) {
-    auto plain = MakeGrid();
+    auto plain = GraphicGrid();
     plain->SetCells(1, 1, text);
     const auto before = Render(*plain);
-    auto grid = MakeGrid();
+    auto grid = GraphicGrid();
     grid->SetCells(1, 1, text);
     c.add(*grid);
     const auto after = Render(*grid);
@@ -99,7 +100,7 @@ void ExpectPlaced(const GraphicCase& c, const std::string& text) {
     const std::string what = std::string(c.what) + (text.empty() ? " (no text)" : " (with text)");
     const auto box = GraphicBox(c, text);
     // The cell every case draws into, (1, 1), without its grid lines.
-    const TRect Cell = MakeGrid()->CellRect(1, 1);
+    const TRect Cell = GraphicGrid()->CellRect(1, 1);
     ASSERT_TRUE(box) << what << ": nothing drawn";
     EXPECT_GE(box->Left, Cell.Left) << what;
     EXPECT_LE(box->Right, Cell.Right) << what;

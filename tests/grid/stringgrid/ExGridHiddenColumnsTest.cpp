@@ -16,7 +16,7 @@ std::string Name(int c, int r) {
 }
 
 // `cols` real columns of 3 rows; cell (c, r) holds "c:r" and column c is 20 + c pixels wide.
-void Fill(TTestExGrid& grid, int cols) {
+void FillHidden(TTestExGrid& grid, int cols) {
     grid.SetColCount(cols);
     grid.SetRowCount(3);
     for (int c = 0; c < cols; ++c) {
@@ -39,7 +39,7 @@ void ExpectDisplayMapsBothWays(TTestExGrid& grid) {
 
 TEST(ExGridHiddenColumns, OneHiddenColumnMapsAsTheNextOneOnShow) {
     TTestExGrid grid(nullptr);
-    Fill(grid, 6);
+    FillHidden(grid, 6);
     grid.HideColumn(2);
     EXPECT_EQ(grid.ColCount(), 5);
     EXPECT_EQ(grid.NumHiddenColumns(), 1);
@@ -56,7 +56,7 @@ TEST(ExGridHiddenColumns, OneHiddenColumnMapsAsTheNextOneOnShow) {
 
 TEST(ExGridHiddenColumns, ColumnsBeyond512AreHiddenAndMappedAtEveryIndex) {
     TTestExGrid grid(nullptr);
-    Fill(grid, 1200);
+    FillHidden(grid, 1200);
     const std::vector<int> hidden = {3, 511, 512, 513, 600, 1024, 1199};
     for (int c : hidden)
         grid.HideColumn(c);
@@ -81,7 +81,7 @@ TEST(ExGridHiddenColumns, ColumnsBeyond512AreHiddenAndMappedAtEveryIndex) {
 
 TEST(ExGridHiddenColumns, HidingTwiceOrTheLastColumnOnShowChangesNothing) {
     TTestExGrid grid(nullptr);
-    Fill(grid, 3);
+    FillHidden(grid, 3);
     grid.HideColumn(1);
     grid.HideColumn(1);
     EXPECT_EQ(grid.ColCount(), 2);
@@ -95,7 +95,7 @@ TEST(ExGridHiddenColumns, HidingTwiceOrTheLastColumnOnShowChangesNothing) {
 
 TEST(ExGridHiddenColumns, HidingTheLastDisplayColumnMovesTheCurrentColumnLeft) {
     TTestExGrid grid(nullptr);
-    Fill(grid, 5);
+    FillHidden(grid, 5);
     grid.SetCol(4);
     grid.HideColumn(4);
     EXPECT_EQ(grid.Col(), 3);
@@ -103,7 +103,7 @@ TEST(ExGridHiddenColumns, HidingTheLastDisplayColumnMovesTheCurrentColumnLeft) {
 
 TEST(ExGridHiddenColumns, AWidthGivenToAHiddenColumnIsTheWidthItComesBackWith) {
     TTestExGrid grid(nullptr);
-    Fill(grid, 5);
+    FillHidden(grid, 5);
     grid.HideColumn(3);
     grid.SetAllColWidths(3, 77);
     EXPECT_EQ(grid.ColWidths(3), 24); // display column 3 is real column 4
@@ -113,7 +113,7 @@ TEST(ExGridHiddenColumns, AWidthGivenToAHiddenColumnIsTheWidthItComesBackWith) {
 
 TEST(ExGridHiddenColumns, HiddenRowsKeepTheCellsOfHiddenColumns) {
     TTestExGrid grid(nullptr);
-    Fill(grid, 5);
+    FillHidden(grid, 5);
     grid.HideColumn(3);
     grid.HideRow(1);
     EXPECT_EQ(grid.AllCells(3, 1), "3:1");
@@ -126,7 +126,7 @@ TEST(ExGridHiddenColumns, HiddenRowsKeepTheCellsOfHiddenColumns) {
 
 TEST(ExGridHiddenColumns, HiddenColumnsAndStoredRowsFollowInsertedMovedAndRemovedColumns) {
     TTestExGrid grid(nullptr);
-    Fill(grid, 6);
+    FillHidden(grid, 6);
     grid.HideColumn(3);
     grid.HideRow(2);
     grid.InsertCols(1, 2); // two new real columns at 1
@@ -148,7 +148,7 @@ TEST(ExGridHiddenColumns, HiddenColumnsAndStoredRowsFollowInsertedMovedAndRemove
 
 TEST(ExGridHiddenColumns, ColumnByHeaderFindsHiddenColumnsAndMatchesCase) {
     TTestExGrid grid(nullptr);
-    Fill(grid, 4);
+    FillHidden(grid, 4);
     grid.SetCells(2, 0, "Name");
     grid.SetCells(3, 0, "name");
     grid.HideColumn(2);
@@ -163,7 +163,7 @@ TEST(ExGridHiddenColumns, ColumnByHeaderFindsHiddenColumnsAndMatchesCase) {
 
 TEST(ExGridColumnOrder, AnEmptyOrderIsRecordedOnFirstUse) {
     TTestExGrid grid(nullptr);
-    Fill(grid, 4);
+    FillHidden(grid, 4);
     grid.ColumnOrder()->Clear();
     EXPECT_EQ(grid.ColumnAtPosition(2), 2);
     EXPECT_EQ(grid.ColumnOrder()->Count(), 4);
@@ -173,7 +173,7 @@ TEST(ExGridColumnOrder, AnEmptyOrderIsRecordedOnFirstUse) {
 
 TEST(ExGridColumnOrder, AGroupingColumnShiftsPositionsAfterIt) {
     TTestExGrid grid(nullptr);
-    Fill(grid, 6);
+    FillHidden(grid, 6);
     grid.SetColumnOrder();
     grid.FGroupColumn = 2;
     struct Case {

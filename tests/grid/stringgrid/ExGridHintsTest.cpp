@@ -16,14 +16,14 @@
 namespace {
 
 // 5 columns of 64 pixels, 10 rows of 22, one fixed row and column.
-std::unique_ptr<TExStringGrid> MakeGrid() {
+std::unique_ptr<TExStringGrid> HintGrid() {
     auto grid = std::make_unique<TExStringGrid>(nullptr);
     grid->SetScrollBars(ssNone);
     grid->SetDefaultColWidth(64);
     return grid;
 }
 
-TPoint Centre(const TExStringGrid& Grid, int ACol, int ARow) {
+TPoint HintCentre(const TExStringGrid& Grid, int ACol, int ARow) {
     const TRect r = Grid.CellRect(ACol, ARow);
     return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
 }
@@ -43,7 +43,7 @@ TPoint ClientHintPos(TExStringGrid& Grid, const THintInfo& Info) {
 } // namespace
 
 TEST(ExGridBalloons, AddBalloonTakesEmptyCellsAndCheckBoxesAndLeavesOtherGraphics) {
-    auto grid = MakeGrid();
+    auto grid = HintGrid();
     TBitmap bitmap(4, 4);
     grid->AddCheckBox(2, 2, true, false);
     grid->AddBitmap(3, 3, &bitmap, false, haLeft, vaTop);
@@ -75,7 +75,7 @@ TEST(ExGridBalloons, AddBalloonTakesEmptyCellsAndCheckBoxesAndLeavesOtherGraphic
 }
 
 TEST(ExGridBalloons, SwitchingOffAndOnLeavesOneTipWindow) {
-    auto grid = MakeGrid();
+    auto grid = HintGrid();
     EXPECT_EQ(grid->BalloonWindow(), nullptr);
     grid->Balloon()->SetEnable(true);
     ASSERT_NE(grid->BalloonWindow(), nullptr);
@@ -88,14 +88,14 @@ TEST(ExGridBalloons, SwitchingOffAndOnLeavesOneTipWindow) {
 }
 
 TEST(ExGridBalloons, TheTipShowsTheCellTextCutWithItsTitleAndIcon) {
-    auto grid = MakeGrid();
+    auto grid = HintGrid();
     grid->Balloon()->TextColor = clRed;
     grid->Balloon()->SetEnable(true);
     TBalloonWindow* tip = grid->BalloonWindow();
     ASSERT_NE(tip, nullptr);
 
     grid->SetCells(1, 1, std::string(3000, 'x'));
-    std::string text = grid->BalloonTextAt(grid->ClientToScreen(Centre(*grid, 1, 1)));
+    std::string text = grid->BalloonTextAt(grid->ClientToScreen(HintCentre(*grid, 1, 1)));
     EXPECT_EQ(text, std::string(2045, 'x') + "...");
     EXPECT_EQ(tip->Title(), " ") << "a cell without a balloon of its own";
     EXPECT_EQ(tip->TitleIcon(), TTI_INFO);
@@ -104,14 +104,14 @@ TEST(ExGridBalloons, TheTipShowsTheCellTextCutWithItsTitleAndIcon) {
 
     grid->SetCells(2, 1, "<b>bold</b>");
     grid->AddBalloon(2, 1, std::string(120, 't'), "balloon text", biError);
-    text = grid->BalloonTextAt(grid->ClientToScreen(Centre(*grid, 2, 1)));
+    text = grid->BalloonTextAt(grid->ClientToScreen(HintCentre(*grid, 2, 1)));
     EXPECT_EQ(text, "balloon text");
     EXPECT_EQ(tip->Title(), std::string(97, 't') + "...");
     EXPECT_EQ(tip->TitleIcon(), TTI_ERROR);
 }
 
 TEST(ExGridBalloons, TheEventGetsTheRealColumnAndHasTheLastWord) {
-    auto grid = MakeGrid();
+    auto grid = HintGrid();
     grid->Balloon()->SetEnable(true);
     grid->SetCells(3, 2, "<i>real</i>");
     grid->HideColumn(2);
@@ -126,7 +126,7 @@ TEST(ExGridBalloons, TheEventGetsTheRealColumnAndHasTheLastWord) {
         Text = "changed";
         Icon = biWarning;
     };
-    const std::string text = grid->BalloonTextAt(grid->ClientToScreen(Centre(*grid, 2, 2)));
+    const std::string text = grid->BalloonTextAt(grid->ClientToScreen(HintCentre(*grid, 2, 2)));
     EXPECT_EQ(seenCol, 3);
     EXPECT_EQ(seenRow, 2);
     EXPECT_EQ(seenText, "real") << "HTML shows stripped of its tags";
@@ -137,7 +137,7 @@ TEST(ExGridBalloons, TheEventGetsTheRealColumnAndHasTheLastWord) {
 }
 
 TEST(ExGridHints, ShowCellsGivesNormalCellsTheirTextAtTheCellsTop) {
-    auto grid = MakeGrid();
+    auto grid = HintGrid();
     grid->HintShowCells = true;
     grid->SetCells(0, 0, "header");
     grid->SetCells(3, 2, "<b>real</b> column");
@@ -158,7 +158,7 @@ TEST(ExGridHints, ShowCellsGivesNormalCellsTheirTextAtTheCellsTop) {
     };
     for (const auto& c : cases) {
         grid->HTMLHint = c.html;
-        const THintInfo info = HintAt(*grid, Centre(*grid, c.cell.X, c.cell.Y));
+        const THintInfo info = HintAt(*grid, HintCentre(*grid, c.cell.X, c.cell.Y));
         EXPECT_EQ(info.HintStr, c.hint) << c.what;
         EXPECT_EQ(info.CursorRect, grid->CellRect(c.cell.X, c.cell.Y)) << c.what;
         EXPECT_EQ(info.HintColor, grid->HintColor) << c.what;
@@ -172,7 +172,7 @@ TEST(ExGridHints, ShowCellsGivesNormalCellsTheirTextAtTheCellsTop) {
 }
 
 TEST(ExGridHints, TheApplicationsEventGetsRowThenColumnAndDecides) {
-    auto grid = MakeGrid();
+    auto grid = HintGrid();
     grid->HintShowCells = true;
     grid->SetCells(2, 3, "cell");
     int seenRow = -1, seenCol = -1;
@@ -183,7 +183,7 @@ TEST(ExGridHints, TheApplicationsEventGetsRowThenColumnAndDecides) {
         proposed = Hint;
         Hint = "from the window";
     };
-    const THintInfo info = HintAt(*grid, Centre(*grid, 2, 3));
+    const THintInfo info = HintAt(*grid, HintCentre(*grid, 2, 3));
     EXPECT_EQ(seenRow, 3);
     EXPECT_EQ(seenCol, 2);
     EXPECT_EQ(proposed, "cell");
@@ -191,30 +191,30 @@ TEST(ExGridHints, TheApplicationsEventGetsRowThenColumnAndDecides) {
 }
 
 TEST(ExGridHints, ACommentStandsAtTheCellsTopRightCorner) {
-    auto grid = MakeGrid();
+    auto grid = HintGrid();
     grid->AddComment(2, 2, "a comment");
-    const THintInfo info = HintAt(*grid, Centre(*grid, 2, 2));
+    const THintInfo info = HintAt(*grid, HintCentre(*grid, 2, 2));
     EXPECT_EQ(info.HintStr, "a comment");
     const TRect r = grid->CellRect(2, 2);
     EXPECT_EQ(ClientHintPos(*grid, info), (TPoint{r.Right, r.Top}));
 }
 
 TEST(ExGridHints, ALargeTextShowsWholeOverItsCell) {
-    auto grid = MakeGrid();
+    auto grid = HintGrid();
     grid->HintShowLargeText = true;
     const std::string longText = "a text far wider than its column of sixty-four pixels";
     grid->SetCells(1, 1, longText);
     grid->SetCells(2, 1, "fits");
-    THintInfo info = HintAt(*grid, Centre(*grid, 1, 1));
+    THintInfo info = HintAt(*grid, HintCentre(*grid, 1, 1));
     EXPECT_EQ(info.HintStr, longText);
     const TRect r = grid->CellRect(1, 1);
     EXPECT_EQ(ClientHintPos(*grid, info), (TPoint{r.Left, r.Top}));
-    info = HintAt(*grid, Centre(*grid, 2, 1));
+    info = HintAt(*grid, HintCentre(*grid, 2, 1));
     EXPECT_EQ(info.HintStr, "");
 }
 
 TEST(ExGridHints, OutsideTheCellsOnlyTheColourIsSet) {
-    auto grid = MakeGrid();
+    auto grid = HintGrid();
     grid->HintShowCells = true;
     grid->HintColor = clYellow;
     grid->SetBounds(0, 0, 600, 400);

@@ -24,7 +24,7 @@ using Texts = std::vector<std::string>;
 
 // Six columns of widths 20..25, ten rows; row r holds "c0".."c5" in row 1 and "r<r>" in
 // column 1 of the other rows.
-void Fill(TExStringGrid& grid) {
+void FillKept(TExStringGrid& grid) {
     grid.SetColCount(6);
     grid.SetRowCount(10);
     for (int c = 0; c < 6; ++c) {
@@ -181,7 +181,7 @@ TEST(ExGridKeepsData, EachOperationKeepsEveryCell) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         TExStringGrid grid(nullptr);
-        Fill(grid);
+        FillKept(grid);
         c.Run(grid);
     }
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-TGridCoord At(int c, int r) {
+TGridCoord KeyAt(int c, int r) {
     return TGridCoord{c, r};
 }
 
@@ -98,12 +98,12 @@ TEST(ExGridTab, MovesThroughTheNavigableCells) {
         TGridCoord End;
     };
     const Case cases[] = {
-        {"to the next cell", At(1, 1), false, At(2, 1)},
-        {"from the last column to the next row", At(4, 3), false, At(1, 4)},
-        {"from the last cell to the first data row", At(4, 9), false, At(1, 1)},
-        {"back to the previous cell", At(3, 2), true, At(2, 2)},
-        {"back from the first column to the previous row", At(1, 4), true, At(4, 3)},
-        {"back from the first cell to the last data row", At(1, 1), true, At(4, 9)},
+        {"to the next cell", KeyAt(1, 1), false, KeyAt(2, 1)},
+        {"from the last column to the next row", KeyAt(4, 3), false, KeyAt(1, 4)},
+        {"from the last cell to the first data row", KeyAt(4, 9), false, KeyAt(1, 1)},
+        {"back to the previous cell", KeyAt(3, 2), true, KeyAt(2, 2)},
+        {"back from the first column to the previous row", KeyAt(1, 4), true, KeyAt(4, 3)},
+        {"back from the first cell to the last data row", KeyAt(1, 1), true, KeyAt(4, 9)},
     };
     for (const Case& c : cases) {
         KeysGrid grid;
@@ -118,9 +118,9 @@ TEST(ExGridTab, TheTabKeyNavigatesWithGoTabs) {
     grid.SetOptions(grid.Options() + TGridOptions{goTabs});
     grid.FocusCell(4, 2, true);
     grid.Key(VK_TAB);
-    EXPECT_EQ(grid.Current(), At(1, 3));
+    EXPECT_EQ(grid.Current(), KeyAt(1, 3));
     grid.Key(VK_TAB, {ssShift});
-    EXPECT_EQ(grid.Current(), At(4, 2));
+    EXPECT_EQ(grid.Current(), KeyAt(4, 2));
 }
 
 TEST(ExGridTab, SkipsCellsRefusedByOnSelectCell) {
@@ -130,10 +130,10 @@ TEST(ExGridTab, SkipsCellsRefusedByOnSelectCell) {
     };
     grid.FocusCell(1, 3, true);
     grid.NavigateFromEditor(false);
-    EXPECT_EQ(grid.Current(), At(3, 3));
+    EXPECT_EQ(grid.Current(), KeyAt(3, 3));
     grid.FocusCell(4, 3, true);
     grid.NavigateFromEditor(false);
-    EXPECT_EQ(grid.Current(), At(4, 4)) << "the next row's first navigable column";
+    EXPECT_EQ(grid.Current(), KeyAt(4, 4)) << "the next row's first navigable column";
 }
 
 TEST(ExGridTab, ARowChangeRefusedByAnEventKeepsTheCell) {
@@ -148,7 +148,7 @@ TEST(ExGridTab, ARowChangeRefusedByAnEventKeepsTheCell) {
         grid.OnColChanging = [&](TObject*, int, int, bool& Allow) { Allow = who != "col"; };
         grid.FocusCell(4, 2, true);
         grid.NavigateFromEditor(false);
-        EXPECT_EQ(grid.Current(), At(4, 2)) << refuser;
+        EXPECT_EQ(grid.Current(), KeyAt(4, 2)) << refuser;
     }
 }
 
@@ -160,8 +160,8 @@ TEST(ExGridTab, AtTheEndAddsARowWhenAllowed) {
         TGridCoord End;
     };
     const Case cases[] = {
-        {"allowed: a new row", true, 11, At(1, 10)},
-        {"refused: the first data row", false, 10, At(1, 1)},
+        {"allowed: a new row", true, 11, KeyAt(1, 10)},
+        {"refused: the first data row", false, 10, KeyAt(1, 1)},
     };
     for (const Case& c : cases) {
         KeysGrid grid;
@@ -184,7 +184,7 @@ TEST(ExGridTab, TabToNextAtEndHandsTheTabToTheParent) {
     grid->Navigation()->TabToNextAtEnd = true;
     grid->FocusCell(4, 9, true);
     EXPECT_FALSE(grid->NavigateFromEditor(false));
-    EXPECT_EQ(grid->Current(), At(1, 1));
+    EXPECT_EQ(grid->Current(), KeyAt(1, 1));
     Application->ProcessMessages();
 }
 
@@ -198,7 +198,7 @@ TEST(ExGridTab, AGridWithoutNavigableCellsKeepsTheCell) {
             grid.FocusCell(2, 3, true);
             grid.OnSelectCell = [](TObject*, int, int, bool& CanSelect) { CanSelect = false; };
             EXPECT_TRUE(grid.NavigateFromEditor(backward));
-            EXPECT_EQ(grid.Current(), At(2, 3)) << direction << " " << backward;
+            EXPECT_EQ(grid.Current(), KeyAt(2, 3)) << direction << " " << backward;
         }
 }
 
@@ -207,11 +207,11 @@ TEST(ExGridTab, VerticalDirectionGoesDownTheColumn) {
     grid.Navigation()->TabAdvanceDirection = adTopBottom;
     grid.FocusCell(2, 8, true);
     grid.NavigateFromEditor(false);
-    EXPECT_EQ(grid.Current(), At(2, 9));
+    EXPECT_EQ(grid.Current(), KeyAt(2, 9));
     grid.NavigateFromEditor(false);
-    EXPECT_EQ(grid.Current(), At(3, 1));
+    EXPECT_EQ(grid.Current(), KeyAt(3, 1));
     grid.NavigateFromEditor(true);
-    EXPECT_EQ(grid.Current(), At(2, 9));
+    EXPECT_EQ(grid.Current(), KeyAt(2, 9));
 }
 
 TEST(ExGridTab, ARefusedEditorValueKeepsTheCell) {
@@ -221,7 +221,7 @@ TEST(ExGridTab, ARefusedEditorValueKeepsTheCell) {
     ASSERT_TRUE(grid.EditorMode());
     grid.AcceptValues = false;
     grid.NavigateFromEditor(false);
-    EXPECT_EQ(grid.Current(), At(1, 1));
+    EXPECT_EQ(grid.Current(), KeyAt(1, 1));
     EXPECT_EQ(grid.Validated, (std::vector<std::string>{"q"}));
 }
 
@@ -236,15 +236,15 @@ TEST(ExGridArrows, CursorAdvanceWrapsAtTheEdges) {
         TGridCoord End;
     };
     const Case cases[] = {
-        {"default stops", caDefault, At(4, 3), VK_RIGHT, At(4, 3)},
-        {"loop right", caLoop, At(4, 3), VK_RIGHT, At(1, 3)},
-        {"snake right", caSnake, At(4, 3), VK_RIGHT, At(1, 4)},
-        {"loop left", caLoop, At(1, 3), VK_LEFT, At(4, 3)},
-        {"snake left", caSnake, At(1, 3), VK_LEFT, At(4, 2)},
-        {"loop down", caLoop, At(2, 9), VK_DOWN, At(2, 1)},
-        {"snake down", caSnake, At(2, 9), VK_DOWN, At(3, 1)},
-        {"snake up", caSnake, At(2, 1), VK_UP, At(1, 9)},
-        {"inside the grid", caSnake, At(2, 3), VK_RIGHT, At(3, 3)},
+        {"default stops", caDefault, KeyAt(4, 3), VK_RIGHT, KeyAt(4, 3)},
+        {"loop right", caLoop, KeyAt(4, 3), VK_RIGHT, KeyAt(1, 3)},
+        {"snake right", caSnake, KeyAt(4, 3), VK_RIGHT, KeyAt(1, 4)},
+        {"loop left", caLoop, KeyAt(1, 3), VK_LEFT, KeyAt(4, 3)},
+        {"snake left", caSnake, KeyAt(1, 3), VK_LEFT, KeyAt(4, 2)},
+        {"loop down", caLoop, KeyAt(2, 9), VK_DOWN, KeyAt(2, 1)},
+        {"snake down", caSnake, KeyAt(2, 9), VK_DOWN, KeyAt(3, 1)},
+        {"snake up", caSnake, KeyAt(2, 1), VK_UP, KeyAt(1, 9)},
+        {"inside the grid", caSnake, KeyAt(2, 3), VK_RIGHT, KeyAt(3, 3)},
     };
     for (const Case& c : cases) {
         KeysGrid grid;
@@ -292,7 +292,7 @@ TEST(ExGridArrows, DownOnTheLastRowAppendsWithAppendOnArrowDown) {
     grid.FocusCell(2, 9, true);
     grid.Key(VK_DOWN);
     EXPECT_EQ(grid.RowCount(), 11);
-    EXPECT_EQ(grid.Current(), At(2, 10));
+    EXPECT_EQ(grid.Current(), KeyAt(2, 10));
     EXPECT_EQ(grid.Cells(2, 10), "");
 }
 
@@ -305,13 +305,13 @@ TEST(ExGridArrows, HomeAndEndFollowHomeEndKey) {
         TGridCoord End;
     };
     const Case cases[] = {
-        {"column home", heFirstLastColumn, VK_HOME, {}, At(1, 5)},
-        {"column end", heFirstLastColumn, VK_END, {}, At(4, 5)},
-        {"column ctrl home", heFirstLastColumn, VK_HOME, {ssCtrl}, At(1, 1)},
-        {"row home", heFirstLastRow, VK_HOME, {}, At(3, 1)},
-        {"row end", heFirstLastRow, VK_END, {}, At(3, 9)},
-        {"cell home", heFirstLastCell, VK_HOME, {}, At(1, 1)},
-        {"cell end", heFirstLastCell, VK_END, {}, At(4, 9)},
+        {"column home", heFirstLastColumn, VK_HOME, {}, KeyAt(1, 5)},
+        {"column end", heFirstLastColumn, VK_END, {}, KeyAt(4, 5)},
+        {"column ctrl home", heFirstLastColumn, VK_HOME, {ssCtrl}, KeyAt(1, 1)},
+        {"row home", heFirstLastRow, VK_HOME, {}, KeyAt(3, 1)},
+        {"row end", heFirstLastRow, VK_END, {}, KeyAt(3, 9)},
+        {"cell home", heFirstLastCell, VK_HOME, {}, KeyAt(1, 1)},
+        {"cell end", heFirstLastCell, VK_END, {}, KeyAt(4, 9)},
     };
     for (const Case& c : cases) {
         KeysGrid grid;
@@ -347,7 +347,7 @@ TEST(ExGridArrows, ASynchronisedGridFollowsTheCurrentCell) {
     grid.FocusCell(2, 2, true);
     grid.Key(VK_DOWN);
     grid.Key(VK_RIGHT);
-    EXPECT_EQ(follower.Current(), At(3, 3));
+    EXPECT_EQ(follower.Current(), KeyAt(3, 3));
 }
 
 TEST(ExGridArrows, ArrowsCarryTheDisjunctRowFlags) {

@@ -20,15 +20,16 @@
 #include <string>
 
 namespace {
-constexpr TColor White = 0xFFFFFF;
-constexpr TColor Red = 0x0000FF;
-constexpr TColor Green = 0x00FF00;
-constexpr TColor Blue = 0xFF0000;
-constexpr TColor Yellow = 0x00FFFF;
-constexpr TColor Orange = 0x0080FF;
+
+using GridPixels::White;
+using GridPixels::Red;
+using GridPixels::Green;
+using GridPixels::Blue;
+using GridPixels::Yellow;
+using GridPixels::Orange;
 
 // Four columns of 80 and four rows of 30 pixels, one fixed row and column.
-std::unique_ptr<TTestExGrid> MakeGrid(TGridLook Look = glStandard) {
+std::unique_ptr<TTestExGrid> LookGrid(TGridLook Look = glStandard) {
     auto grid = std::make_unique<TTestExGrid>(nullptr);
     grid->SetLook(Look);
     grid->SetScrollBars(ssNone);
@@ -99,7 +100,7 @@ TEST(ExGridLookDraw, EachHeaderStateShowsItsGradientInEveryHeaderLook) {
     };
     for (TGridLook look : {glULK, glXP, glVista, glWin7, glOffice2007})
         for (const State& s : states) {
-            auto grid = MakeGrid(look);
+            auto grid = LookGrid(look);
             ColourHeaderStates(*grid);
             s.arrange(*grid);
             const auto bitmap = Render(*grid);
@@ -113,7 +114,7 @@ TEST(ExGridLookDraw, TheThreePlainFixedCellLooksDrawTheirOwnEdges) {
     std::unique_ptr<TBitmap> pictures[3];
     const TGridLook looks[] = {glClassic, glSoft, glStandard};
     for (int i = 0; i < 3; ++i) {
-        auto grid = MakeGrid(looks[i]);
+        auto grid = LookGrid(looks[i]);
         pictures[i] = Render(*grid);
     }
     // glClassic: raised, white at the top and black at the right of a header cell.
@@ -131,7 +132,7 @@ TEST(ExGridLookDraw, TheThreePlainFixedCellLooksDrawTheirOwnEdges) {
 
 TEST(ExGridLookDraw, TheOuterBorderInBorderColourOnlyForTheFramedLooks) {
     for (TGridLook look : {glSoft, glXP, glVista, glStandard, glClassic}) {
-        auto grid = MakeGrid(look);
+        auto grid = LookGrid(look);
         grid->SetBorderColor(Red);
         const bool framed = look != glStandard && look != glClassic;
         const auto bitmap = Render(*grid);
@@ -143,7 +144,7 @@ TEST(ExGridLookDraw, TheOuterBorderInBorderColourOnlyForTheFramedLooks) {
 }
 
 TEST(ExGridLookDraw, CommentTriangleInTheTopRightCorner) {
-    auto grid = MakeGrid();
+    auto grid = LookGrid();
     grid->AddComment(1, 1, "note");
     grid->AddColorComment(2, 1, "note", Blue);
     const auto bitmap = Render(*grid);
@@ -157,7 +158,7 @@ TEST(ExGridLookDraw, CommentTriangleInTheTopRightCorner) {
 }
 
 TEST(ExGridLookDraw, RotatedTextStandsUpright) {
-    auto grid = MakeGrid();
+    auto grid = LookGrid();
     grid->SetDefaultRowHeight(70);
     grid->SetBounds(0, 0, 320, 300);
     grid->AddRotated(1, 1, 90, "Rotated");
@@ -168,7 +169,7 @@ TEST(ExGridLookDraw, RotatedTextStandsUpright) {
 }
 
 TEST(ExGridLookDraw, MarkerUnderlinesItsRunOfTheText) {
-    auto grid = MakeGrid();
+    auto grid = LookGrid();
     grid->SetCells(1, 1, "abc defgh");
     grid->AddMarker(1, 1, 4, 5);
     const auto bitmap = Render(*grid);
@@ -181,7 +182,7 @@ TEST(ExGridLookDraw, MarkerUnderlinesItsRunOfTheText) {
 }
 
 TEST(ExGridLookDraw, RowIndicatorAndModifiedBarInTheFirstColumn) {
-    auto grid = MakeGrid();
+    auto grid = LookGrid();
     // Drawn transparent: its bottom-left pixel is the transparent colour.
     const auto indicator = Solid(8, 8, Green);
     indicator->Canvas()->SetPixel(0, 7, White);
@@ -204,7 +205,7 @@ TEST(ExGridLookDraw, RowIndicatorAndModifiedBarInTheFirstColumn) {
 }
 
 TEST(ExGridLookDraw, FilterButtonGlyphAtTheRightOfTheHeader) {
-    auto grid = MakeGrid();
+    auto grid = LookGrid();
     grid->SetCells(1, 1, "x");
     grid->SetCells(1, 2, "y");
     grid->SetFilterDropDownAuto(true);
@@ -215,13 +216,13 @@ TEST(ExGridLookDraw, FilterButtonGlyphAtTheRightOfTheHeader) {
 }
 
 TEST(ExGridLookDraw, BackgroundBitmapAndGradientBehindTheCells) {
-    auto tiled = MakeGrid();
+    auto tiled = LookGrid();
     tiled->BackGround()->SetBitmap(Solid(10, 10, Green).get());
     const auto bitmap = Render(*tiled);
     EXPECT_EQ(bitmap->Pixel(120, 45), Green) << "a normal cell";
     EXPECT_NE(bitmap->Pixel(120, 15), Green) << "not the fixed cells with bcNormal";
 
-    auto gradient = MakeGrid();
+    auto gradient = LookGrid();
     gradient->BackGround()->SetDisplay(bdGradientVert);
     gradient->BackGround()->SetColor(Red);
     gradient->BackGround()->SetColorTo(Blue);

@@ -115,7 +115,7 @@ protected:
 };
 
 // LibreOffice's CSV of what it opened, cell by cell against the rows expected.
-void ExpectCells(const std::string& csv, const std::vector<std::vector<std::string>>& expected,
+void ExpectOfficeCells(const std::string& csv, const std::vector<std::vector<std::string>>& expected,
                  const std::string& file) {
     TTestExGrid opened(nullptr);
     opened.SetFixedRows(0);
@@ -149,7 +149,7 @@ TEST_F(ExGridLibreOffice, OpensTheCsvFilesWithTheGridsTexts) {
     Convert(Folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", files,
             "CSV:44,34,76,1,,0,true,false");
     for (const std::string& file : files)
-        ExpectCells(ReadFileBytes(Folder + "/out/" + file), source.Expected, file);
+        ExpectOfficeCells(ReadFileBytes(Folder + "/out/" + file), source.Expected, file);
 }
 
 TEST_F(ExGridLibreOffice, OpensTheHTMLTableWithTheGridsTexts) {
@@ -163,7 +163,7 @@ TEST_F(ExGridLibreOffice, OpensTheHTMLTableWithTheGridsTexts) {
             if (cell.empty())
                 cell = " ";
     Convert(Folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", {"grid.html"}, "HTML (StarCalc)");
-    ExpectCells(ReadFileBytes(Folder + "/out/grid.csv"), source.Expected, "grid.html");
+    ExpectOfficeCells(ReadFileBytes(Folder + "/out/grid.csv"), source.Expected, "grid.html");
 }
 
 TEST_F(ExGridLibreOffice, OpensTheWorkbooksWithTheGridsTexts) {

@@ -14,13 +14,14 @@
 #include <optional>
 
 namespace {
-constexpr TColor White = 0xFFFFFF;
-constexpr TColor FixedFill = 0xE0E0E0;
-constexpr TColor Red = 0x0000FF;
-constexpr TColor Green = 0x00FF00;
-constexpr TColor Blue = 0xFF0000;
-constexpr TColor Yellow = 0x00FFFF;
-constexpr TColor Selected = 0xEACAB6;
+
+using GridPixels::White;
+using GridPixels::FixedFill;
+using GridPixels::Red;
+using GridPixels::Green;
+using GridPixels::Blue;
+using GridPixels::Yellow;
+using GridPixels::Selected;
 
 // Five columns of 60 and five rows of 20 pixels, one fixed row and column, classic colours, black
 // text in a plain font.
@@ -50,7 +51,7 @@ constexpr auto Ink = GridPixels::InkBox;
 
 // The inside of cell (c, r), clear of its grid lines and text margins' corner.
 TRect Inside(int c, int r) {
-    return TRect(c * 60 + 1, r * 20 + 1, c * 60 + 58, r * 20 + 18);
+    return TRect{c * 60 + 1, r * 20 + 1, c * 60 + 58, r * 20 + 18};
 }
 
 struct PixelCase {
@@ -293,7 +294,7 @@ TEST(ExGridPaint, MergedCellTextSpansTheArea) {
     // Right-justified in the area, so it sits in the second column of it; once, so the first
     // column is empty.
     EXPECT_TRUE(Ink(*bitmap, Inside(2, 1), White));
-    EXPECT_FALSE(Ink(*bitmap, TRect(61, 21, 118, 38), White));
+    EXPECT_FALSE(Ink(*bitmap, TRect{61, 21, 118, 38}, White));
 }
 
 TEST(ExGridPaint, CellBordersFromTheHook) {
@@ -423,7 +424,7 @@ TEST(ExGridPaint, LinksShowInTheLinkColourWithoutTheirScheme) {
         expected->SetColWidths(1, 200);
         expected->SetCells(1, 1, c.looksLike);
         const auto bitmap = Render(*grid);
-        const TRect cell(61, 21, 258, 38);
+        const TRect cell{61, 21, 258, 38};
         const auto ink = Ink(*bitmap, cell, White);
         const auto plain = Ink(*Render(*expected), cell, White);
         ASSERT_TRUE(ink && plain) << c.what;
@@ -455,7 +456,7 @@ TEST(ExGridPaint, WordWrapBreaksOnlyTextsWiderThanTheCell) {
         grid->SetRowHeights(1, 60);
         grid->SetColWidths(1, 50);
         grid->SetCells(1, 1, c.text);
-        const auto ink = Ink(*Render(*grid), TRect(61, 21, 108, 79), White);
+        const auto ink = Ink(*Render(*grid), TRect{61, 21, 108, 79}, White);
         ASSERT_TRUE(ink) << c.what;
         const int oneLine = grid->Canvas()->TextHeight("hg");
         EXPECT_EQ(ink->Bottom - ink->Top > oneLine, c.wraps) << c.what;

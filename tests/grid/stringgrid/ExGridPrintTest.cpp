@@ -25,7 +25,7 @@ namespace {
 // A preview page of 400 x 378 pixels: 105.8 x 100 mm.
 constexpr TRect PreviewPage{0, 0, 400, 378};
 
-std::unique_ptr<TTestExGrid> MakeGrid(int Cols, int Rows) {
+std::unique_ptr<TTestExGrid> PrintGrid(int Cols, int Rows) {
     auto grid = std::make_unique<TTestExGrid>(nullptr);
     grid->SetColCount(Cols);
     grid->SetRowCount(Rows);
@@ -103,7 +103,7 @@ class PrintPageBreaks : public ::testing::TestWithParam<PageBreakCase> {};
 
 TEST_P(PrintPageBreaks, RowsLandOnTheirPages) {
     const PageBreakCase& param = GetParam();
-    auto grid = MakeGrid(2, param.Rows);
+    auto grid = PrintGrid(2, param.Rows);
     grid->SetFixedRows(param.FixedRows);
     grid->PrintSettings()->RepeatFixedRows = param.RepeatFixedRows;
     if (param.ForceBreakAfterRow >= 0)
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.Name; });
 
 TEST(ExGridPrint, RowTallerThanThePagePrintsAloneOnItsPageCutAtTheFooter) {
-    auto grid = MakeGrid(2, 5);
+    auto grid = PrintGrid(2, 5);
     grid->OnPrintSetRowHeight = [](TObject*, int ARow, int& Height) {
         if (ARow == 2)
             Height = 5000; // half a metre
@@ -148,7 +148,7 @@ TEST(ExGridPrint, RowTallerThanThePagePrintsAloneOnItsPageCutAtTheFooter) {
 }
 
 TEST(ExGridPrint, WideGridPrintsInStripsNumberedPageDashStrip) {
-    auto grid = MakeGrid(8, 6); // columns of 64 pixels: five fit a strip of 106 mm
+    auto grid = PrintGrid(8, 6); // columns of 64 pixels: five fit a strip of 106 mm
     grid->PrintSettings()->PageNr = ppBottomCenter;
     const auto pages = PreviewAll(*grid);
     ASSERT_EQ(pages.size(), 4u);
@@ -161,7 +161,7 @@ TEST(ExGridPrint, WideGridPrintsInStripsNumberedPageDashStrip) {
 }
 
 TEST(ExGridPrint, FixedColumnsRepeatOnEveryStrip) {
-    auto grid = MakeGrid(8, 2);
+    auto grid = PrintGrid(8, 2);
     grid->SetFixedCols(1);
     grid->PrintSettings()->RepeatFixedCols = true;
     const auto pages = PreviewAll(*grid);
@@ -173,7 +173,7 @@ TEST(ExGridPrint, FixedColumnsRepeatOnEveryStrip) {
 }
 
 TEST(ExGridPrint, ColumnWiderThanThePagePrintsAloneOnItsStrip) {
-    auto grid = MakeGrid(3, 1);
+    auto grid = PrintGrid(3, 1);
     grid->SetColWidths(1, 1000);
     const auto pages = PreviewAll(*grid);
     ASSERT_EQ(pages.size(), 3u);
@@ -192,7 +192,7 @@ class PrintFitToPage : public ::testing::TestWithParam<FitCase> {};
 
 TEST_P(PrintFitToPage, ColumnWidthsFollowTheMode) {
     const FitCase& param = GetParam();
-    auto grid = MakeGrid(param.Cols, 1);
+    auto grid = PrintGrid(param.Cols, 1);
     grid->PrintSettings()->FitToPage = param.Fit;
     grid->OnFitToPage = [](TObject*, double&, bool& Allow) { Allow = false; };
     TBitmap bitmap(PreviewPage.Right, PreviewPage.Bottom);
@@ -218,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PrintFitToPage,
                          [](const auto& info) { return info.param.Name; });
 
 TEST(ExGridPrint, LayoutArraysGrowWithTheColumns) {
-    auto grid = MakeGrid(600, 1);
+    auto grid = PrintGrid(600, 1);
     for (int c = 0; c < 600; ++c)
         grid->SetColWidths(c, 20);
     TBitmap bitmap(PreviewPage.Right, PreviewPage.Bottom);
@@ -228,7 +228,7 @@ TEST(ExGridPrint, LayoutArraysGrowWithTheColumns) {
     EXPECT_THROW(grid->GetPrintColWidth(-1), ROvoVariRodev);
     EXPECT_THROW(grid->GetPrintColOffset(100000), ROvoVariRodev);
 
-    auto small = MakeGrid(2, 1);
+    auto small = PrintGrid(2, 1);
     small->PrintPreview(bitmap.Canvas(), PreviewPage);
     EXPECT_NO_THROW(small->GetPrintColWidth(511));
     try {
@@ -250,7 +250,7 @@ class PrintPageNumbers : public ::testing::TestWithParam<PageNumberCase> {};
 
 TEST_P(PrintPageNumbers, TextOfEachPage) {
     const PageNumberCase& param = GetParam();
-    auto grid = MakeGrid(2, 10);
+    auto grid = PrintGrid(2, 10);
     grid->PrintSettings()->PageNr = ppBottomRight;
     grid->PrintSettings()->PageNumSep = param.Separator;
     grid->PrintSettings()->PageNumberOffset = param.Offset;
@@ -268,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.Name; });
 
 TEST(ExGridPrint, HtmlTitleMovesTheRowsDownByItsHeightOnPaper) {
-    auto grid = MakeGrid(2, 2);
+    auto grid = PrintGrid(2, 2);
     grid->PrintSettings()->Title = ppTopLeft;
     grid->PrintSettings()->TitleText = "Plain";
     const int plainOffset = PreviewAll(*grid)[0].LastRowOffset;
@@ -285,7 +285,7 @@ TEST(ExGridPrint, HtmlTitleMovesTheRowsDownByItsHeightOnPaper) {
 }
 
 TEST(ExGridPrint, SelectedRowsOnlyPrintTheDisjunctSelection) {
-    auto grid = MakeGrid(2, 6);
+    auto grid = PrintGrid(2, 6);
     grid->SetFixedRows(1);
     grid->MouseActions()->SetDisjunctRowSelect(true);
     grid->SetRowSelect(2, true);
@@ -306,7 +306,7 @@ TEST(ExGridPrint, SelectedRowsOnlyPrintTheDisjunctSelection) {
 }
 
 TEST(ExGridPrint, PrintStartCanCancelThePreview) {
-    auto grid = MakeGrid(2, 2);
+    auto grid = PrintGrid(2, 2);
     grid->OnPrintStart = [](TObject*, int, int& FromPage, int&) { FromPage = 0; };
     int drawn = 0;
     grid->OnCustomCellDraw = [&](TObject*, TCanvas*, int, int, TGridDrawState, const TRect&, bool) {
@@ -318,7 +318,7 @@ TEST(ExGridPrint, PrintStartCanCancelThePreview) {
 }
 
 TEST(ExGridPrint, FastPreviewDrawsItsPageOnly) {
-    auto grid = MakeGrid(2, 10);
+    auto grid = PrintGrid(2, 10);
     grid->FastPrint = true;
     std::vector<int> pagesDone;
     grid->OnPrintPageDone = [&](TObject*, TCanvas*, int, int, int LastPage, int, int) {
@@ -334,7 +334,7 @@ TEST(ExGridPrint, PictureFileMissingAtPrintTimePrintsNothingButTheRestOfTheCell)
     TTempFolder folder;
     const std::string file = folder.File("picture.bmp");
     TBitmap(8, 8).SaveToFile(file);
-    auto grid = MakeGrid(2, 2);
+    auto grid = PrintGrid(2, 2);
     grid->PrintSettings()->PrintGraphics = true;
     grid->CreateFilePicture(1, 1, false, noStretch, 0, haLeft, vaTop)->SetFilename(file);
     std::filesystem::remove(file);
@@ -355,7 +355,7 @@ TEST(ExGridPrint, JoinWithBlankSkipsEmptyParts) {
 }
 
 TEST(ExGridPrint, MapFontHeightIsTenthsOfAMillimetre) {
-    auto grid = MakeGrid(1, 1);
+    auto grid = PrintGrid(1, 1);
     EXPECT_EQ(grid->MapFontHeight(72), -254);
     EXPECT_EQ(grid->MapFontSize(254), 72);
 }
@@ -393,7 +393,7 @@ class PrintBorders : public ::testing::TestWithParam<BorderCase> {};
 
 TEST_P(PrintBorders, LinesBetweenAndAroundCells) {
     const BorderCase& param = GetParam();
-    auto grid = MakeGrid(3, 1);
+    auto grid = PrintGrid(3, 1);
     grid->SetCells(0, 0, "");
     grid->SetCells(1, 0, "");
     grid->SetCells(2, 0, "");
@@ -423,7 +423,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.Name; });
 
 TEST(ExGridPrint, CellMergedOverThreeColumnsPrintsOnceWithoutInnerLines) {
-    auto grid = MakeGrid(3, 2);
+    auto grid = PrintGrid(3, 2);
     grid->SetColor(clWhite);
     grid->PrintSettings()->Centered = false;
     grid->MergeCells(0, 0, 3, 1);
@@ -449,7 +449,7 @@ TEST(ExGridPrint, CellMergedOverThreeColumnsPrintsOnceWithoutInnerLines) {
 
 TEST(ExGridPrint, MeasuredRowHeightFollowsTheLinesOfItsCells) {
     auto offsetAfterOneRow = [](const std::string& Text) {
-        auto grid = MakeGrid(1, 1);
+        auto grid = PrintGrid(1, 1);
         grid->Multilinecells = true;
         grid->PrintSettings()->UseFixedHeight = false;
         grid->SetCells(0, 0, Text);
@@ -462,7 +462,7 @@ TEST(ExGridPrint, MeasuredRowHeightFollowsTheLinesOfItsCells) {
 }
 
 TEST(ExGridPrint, HiddenColumnsDoNotPrint) {
-    auto grid = MakeGrid(3, 1);
+    auto grid = PrintGrid(3, 1);
     grid->HideColumn(1);
     std::set<int> realColumns;
     grid->OnCustomCellDraw = [&](TObject*, TCanvas*, int ACol, int, TGridDrawState, const TRect&,
@@ -476,7 +476,7 @@ TEST(ExGridPrint, HiddenColumnsDoNotPrint) {
 }
 
 TEST(ExGridPrint, RectangleRightOfTheFixedColumnsRepeatsThemOnItsPage) {
-    auto grid = MakeGrid(4, 2);
+    auto grid = PrintGrid(4, 2);
     grid->SetFixedCols(1);
     grid->PrintSettings()->RepeatFixedCols = true;
     std::set<int> columns;
@@ -494,7 +494,7 @@ TEST(ExGridPrint, RectangleRightOfTheFixedColumnsRepeatsThemOnItsPage) {
 }
 
 TEST(ExGridPrint, PrintDrawPutsPageOneIntoAnyCanvasWithoutAskingForARange) {
-    auto grid = MakeGrid(2, 10);
+    auto grid = PrintGrid(2, 10);
     bool asked = false;
     grid->OnPrintStart = [&](TObject*, int, int&, int&) { asked = true; };
     std::set<int> rows;

@@ -11,10 +11,11 @@
 #include <memory>
 
 namespace {
-constexpr TColor White = 0xFFFFFF;
-constexpr TColor Red = 0x0000FF;
 
-std::unique_ptr<TTestExGrid> MakeGrid() {
+using GridPixels::White;
+using GridPixels::Red;
+
+std::unique_ptr<TTestExGrid> ProgressGrid() {
     return GridPixels::PlainGrid(100, 30, 1);
 }
 
@@ -45,7 +46,7 @@ TEST(ExGridProgressDraw, ProgressAppearanceNotifiesChangesOnly) {
 }
 
 TEST(ExGridProgressDraw, LevelProgressTakesTheGridsProgressAppearance) {
-    auto grid = MakeGrid();
+    auto grid = ProgressGrid();
     grid->AddExProgress(1, 1, 0, 100);
     grid->SetInts(1, 1, 50);
     grid->ProgressAppearance()->SetLevel0Color(Red);
@@ -60,7 +61,7 @@ TEST(ExGridProgressDraw, LevelProgressTakesTheGridsProgressAppearance) {
 
 TEST(ExGridProgressDraw, NoDisabledCheckRadioLookKeepsAReadOnlyCheckBoxWhite) {
     for (const bool noDisabledLook : {false, true}) {
-        auto grid = MakeGrid();
+        auto grid = ProgressGrid();
         grid->ControlLook()->ControlStyle = csClassic;
         grid->ControlLook()->SetNoDisabledCheckRadioLook(noDisabledLook);
         grid->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = false; };

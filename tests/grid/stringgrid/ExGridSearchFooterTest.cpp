@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr TPoint None{-1, -1};
+constexpr TPoint NoFooterCell{-1, -1};
 
 // Three data rows under one fixed row, two data columns right of one fixed column.
 class ExGridSearchFooter : public ::testing::Test {
@@ -61,7 +61,7 @@ TEST_F(ExGridSearchFooter, TypingSearchesFromTheTopLeftOnEveryChange) {
     EXPECT_EQ(Current(), (TPoint{2, 2}));
     EXPECT_EQ(panel()->SearchColor(), clWindow);
     Type("apx");
-    EXPECT_EQ(grid.SearchCell(), None);
+    EXPECT_EQ(grid.SearchCell(), NoFooterCell);
     EXPECT_EQ(panel()->SearchColor(), clRed);
     EXPECT_EQ(Current(), (TPoint{2, 2})) << "a failed search leaves the current cell";
     Type("");
@@ -80,14 +80,14 @@ TEST_F(ExGridSearchFooter, EnterAndFindNextGoOnFromTheLastMatch) {
     grid.SearchFooterFindNext();
     EXPECT_EQ(Current(), (TPoint{2, 2}));
     grid.SearchFooterFindNext();
-    EXPECT_EQ(grid.SearchCell(), None);
+    EXPECT_EQ(grid.SearchCell(), NoFooterCell);
     EXPECT_EQ(actions.back(), "ap -1,-1 1");
 }
 
 TEST_F(ExGridSearchFooter, WithoutAutoSearchAChangedTextStartsOver) {
     footer()->AutoSearch = false;
     Type("ap");
-    EXPECT_EQ(grid.SearchCell(), None) << "typing alone does not search";
+    EXPECT_EQ(grid.SearchCell(), NoFooterCell) << "typing alone does not search";
     grid.SearchFooterFindNext();
     grid.SearchFooterFindNext();
     EXPECT_EQ(Current(), (TPoint{1, 3}));
@@ -104,9 +104,9 @@ TEST_F(ExGridSearchFooter, FindPreviousRowByRowIsFindNextReversed) {
     footer()->AutoSearch = false;
     Type("p");
     std::vector<TPoint> forward, backward;
-    for (grid.SearchFooterFindNext(); !(grid.SearchCell() == None); grid.SearchFooterFindNext())
+    for (grid.SearchFooterFindNext(); !(grid.SearchCell() == NoFooterCell); grid.SearchFooterFindNext())
         forward.push_back(grid.SearchCell());
-    for (grid.SearchFooterFindPrevious(); !(grid.SearchCell() == None);
+    for (grid.SearchFooterFindPrevious(); !(grid.SearchCell() == NoFooterCell);
          grid.SearchFooterFindPrevious())
         backward.insert(backward.begin(), grid.SearchCell());
     ASSERT_EQ(forward.size(), 5u);
@@ -160,14 +160,14 @@ TEST_F(ExGridSearchFooter, HandlerCanTakeOverTheSearch) {
     };
     Type("ap");
     EXPECT_EQ(seen, "ap");
-    EXPECT_EQ(grid.SearchCell(), None);
+    EXPECT_EQ(grid.SearchCell(), NoFooterCell);
     EXPECT_TRUE(actions.empty());
 }
 
 TEST_F(ExGridSearchFooter, ButtonsWorkOnlyWithText) {
     EXPECT_FALSE(panel()->ButtonUsable(TSearchPanel::fbFindNext));
     InputSimulation::KeyPress(panel()->EditControl(), VK_RETURN, u'\r');
-    EXPECT_EQ(grid.SearchCell(), None) << "Enter in an empty edit finds nothing";
+    EXPECT_EQ(grid.SearchCell(), NoFooterCell) << "Enter in an empty edit finds nothing";
     Type("ap");
     EXPECT_TRUE(panel()->ButtonUsable(TSearchPanel::fbFindNext));
     EXPECT_TRUE(panel()->ButtonUsable(TSearchPanel::fbHighlight));

@@ -45,7 +45,7 @@ protected:
     TFindGrid grid{nullptr};
 };
 
-void ExpectCells(const std::vector<TPoint>& actual, const std::vector<TPoint>& expected) {
+void ExpectSearchCells(const std::vector<TPoint>& actual, const std::vector<TPoint>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(actual[i].X, expected[i].X) << "match " << i;
@@ -73,7 +73,7 @@ TEST_F(ExGridFind, WalkOrderOfEachDirection) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ExpectCells(FindAll("A", c.params), c.order);
+        ExpectSearchCells(FindAll("A", c.params), c.order);
     }
 }
 
@@ -107,7 +107,7 @@ TEST_F(ExGridFind, MatchRules) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        ExpectCells(FindAll(c.text, c.params), c.found);
+        ExpectSearchCells(FindAll(c.text, c.params), c.found);
     }
 }
 
@@ -142,22 +142,22 @@ TEST_F(ExGridFind, RestrictionsKeepToTheirRowOrColumn) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ExpectCells(FindAll("x", c.params), c.found);
+        ExpectSearchCells(FindAll("x", c.params), c.found);
     }
 }
 
 TEST_F(ExGridFind, SelectionLimitsTheArea) {
     Fill({{"x", "x", "x"}, {"x", "x", "x"}, {"x", "x", "x"}});
     grid.SetSelection(TGridRect{2, 2, 3, 3});
-    ExpectCells(FindAll("x", {fnSelectedCells, fnDirectionLeftRight}),
+    ExpectSearchCells(FindAll("x", {fnSelectedCells, fnDirectionLeftRight}),
                 {{2, 2}, {3, 2}, {2, 3}, {3, 3}});
 }
 
 TEST_F(ExGridFind, IgnoredColumnIsSkippedRowByRowOnly) {
     Fill({{"x", "x"}});
     grid.IgnoreColumns()->Add(1);
-    ExpectCells(FindAll("x", {fnDirectionLeftRight}), {{2, 1}});
-    ExpectCells(FindAll("x", {}), {{1, 1}, {2, 1}});
+    ExpectSearchCells(FindAll("x", {fnDirectionLeftRight}), {{2, 1}});
+    ExpectSearchCells(FindAll("x", {}), {{1, 1}, {2, 1}});
 }
 
 TEST_F(ExGridFind, HiddenColumnsAndRowsAreSearchedOnlyWhenAsked) {

@@ -211,13 +211,13 @@ TEST_F(ExGridSizing, ChangesWithoutUserSizingFireNoEndEvents) {
     EXPECT_EQ(ended, 0);
 }
 
-struct SynchCase {
+struct SizingSynchCase {
     std::string Name;
     bool NormalOnly;
     std::vector<int> Expected;
 };
 
-class SynchWithGrid : public ExGridSizing, public ::testing::WithParamInterface<SynchCase> {};
+class SynchWithGrid : public ExGridSizing, public ::testing::WithParamInterface<SizingSynchCase> {};
 
 TEST_P(SynchWithGrid, ScalesTheRememberedWidthsByTheGridWidth) {
     Grid->SetColWidths(1, 60);
@@ -231,8 +231,8 @@ TEST_P(SynchWithGrid, ScalesTheRememberedWidthsByTheGridWidth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ExGridSizing, SynchWithGrid,
-                         ::testing::Values(SynchCase{"AllColumns", false, {75, 90, 75, 75}},
-                                           SynchCase{"NormalColumnsOnly", true, {50, 90, 75, 75}}),
+                         ::testing::Values(SizingSynchCase{"AllColumns", false, {75, 90, 75, 75}},
+                                           SizingSynchCase{"NormalColumnsOnly", true, {50, 90, 75, 75}}),
                          [](const auto& info) { return info.param.Name; });
 
 TEST_F(ExGridSizing, SynchWithGridWaitsForRememberedWidths) {

@@ -17,7 +17,7 @@
 namespace {
 
 // Column 1 sorted with the style a format hook gives; the expected texts top to bottom.
-struct StyleCase {
+struct SortStyleCase {
     const char* Name;
     TSortStyle Style;
     std::string Prefix;
@@ -26,7 +26,7 @@ struct StyleCase {
     SortTexts Expected;
 };
 
-void SortColumnOne(SortGrid& grid, const StyleCase& c) {
+void SortColumnOne(SortGrid& grid, const SortStyleCase& c) {
     grid.OnGetFormat = [&](TObject*, int, TSortStyle& AStyle, std::string& APrefix, std::string&) {
         AStyle = c.Style;
         APrefix = c.Prefix;
@@ -36,7 +36,7 @@ void SortColumnOne(SortGrid& grid, const StyleCase& c) {
 
 TEST(ExGridSortStyles, EachStyleOrdersTheColumnByItsRule) {
     const ScopedFormat format{TFormatSettings{}}; // "/" dates, ":" times, "." decimals
-    const StyleCase cases[] = {
+    const SortStyleCase cases[] = {
         {"automatic numbers",
          ssAutomatic,
          "",
@@ -123,7 +123,7 @@ TEST(ExGridSortStyles, EachStyleOrdersTheColumnByItsRule) {
          {"10", "9", "b", "a"},
          {"9", "10", "a", "b"}},
     };
-    for (const StyleCase& c : cases) {
+    for (const SortStyleCase& c : cases) {
         SortGrid grid({c.Cells});
         SortColumnOne(grid, c);
         EXPECT_EQ(grid.Column(1), c.Expected) << c.Name;
@@ -135,7 +135,7 @@ TEST(ExGridSortStyles, LocaleSeparatorsTakePartInNumbers) {
     settings.DecimalSeparator = ",";
     settings.ThousandSeparator = ".";
     const ScopedFormat format(settings);
-    const StyleCase cases[] = {
+    const SortStyleCase cases[] = {
         {"financial",
          ssFinancial,
          "",
@@ -156,7 +156,7 @@ TEST(ExGridSortStyles, LocaleSeparatorsTakePartInNumbers) {
          {"2", "1,5", "1.5", "1"},
          {"2", "1,5", "1.5", "1"}},
     };
-    for (const StyleCase& c : cases) {
+    for (const SortStyleCase& c : cases) {
         SortGrid grid({c.Cells});
         SortColumnOne(grid, c);
         EXPECT_EQ(grid.Column(1), c.Expected) << c.Name;

@@ -14,7 +14,7 @@
 
 namespace {
 
-const std::vector<std::string> HardTexts = {"plain",
+const std::vector<std::string> StreamHardTexts = {"plain",
                                             "",
                                             "b,c",
                                             "d\"e",
@@ -42,7 +42,7 @@ void FillHardTexts(TExStringGrid& grid) {
     grid.SetRowCount(3);
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 4; ++c)
-            grid.SetCells(c, r, HardTexts[(r * 4 + c) % HardTexts.size()]);
+            grid.SetCells(c, r, StreamHardTexts[(r * 4 + c) % StreamHardTexts.size()]);
 }
 
 TEST(ExGridStream, RoundTripsEveryHardText) {

@@ -36,9 +36,10 @@
 #include <vector>
 
 namespace {
-constexpr TColor White = 0xFFFFFF;
-constexpr TColor FixedFill = 0xE0E0E0;
-constexpr TColor Selected = 0xEACAB6;
+
+using GridPixels::White;
+using GridPixels::FixedFill;
+using GridPixels::Selected;
 
 // Five data rows under one fixed row; column 1 holds "e".."a" so a sort reverses it, column 2
 // numbers the rows as filled. Six columns of 60 and rows of 20 pixels, plain colours.
@@ -93,8 +94,8 @@ std::optional<TRect> Ink(const TBitmap& bitmap, const TRect& area, TColor backgr
 }
 
 // The inside of cell (c, r), clear of its grid lines.
-TRect Inside(int c, int r) {
-    return TRect(c * 60 + 1, r * 20 + 1, c * 60 + 58, r * 20 + 18);
+TRect WiredInside(int c, int r) {
+    return TRect{c * 60 + 1, r * 20 + 1, c * 60 + 58, r * 20 + 18};
 }
 
 const std::vector<std::string> Unsorted{"e", "d", "c", "b", "a"};
@@ -173,10 +174,10 @@ TEST(ExGridWiring, TheSortedColumnsHeaderShowsTheIndicator) {
         grid.SortSettings()->SetIndexShow(indexShow);
         grid.SortOnHeaderClick(2, false);
         const auto bitmap = grid.Render();
-        EXPECT_TRUE(Ink(*bitmap, Inside(2, 0), FixedFill)) << "index " << indexShow;
-        EXPECT_FALSE(Ink(*bitmap, Inside(1, 0), FixedFill))
+        EXPECT_TRUE(Ink(*bitmap, WiredInside(2, 0), FixedFill)) << "index " << indexShow;
+        EXPECT_FALSE(Ink(*bitmap, WiredInside(1, 0), FixedFill))
             << "index " << indexShow << ": an unsorted header stays plain";
-        EXPECT_FALSE(Ink(*bitmap, Inside(3, 0), FixedFill))
+        EXPECT_FALSE(Ink(*bitmap, WiredInside(3, 0), FixedFill))
             << "index " << indexShow << ": an unsorted header stays plain";
     }
 }
@@ -187,9 +188,9 @@ TEST(ExGridWiring, NodeRowsDrawTheirGlyphAndChildRowsTheTree) {
     grid.CellNode()->SetShowTree(true);
     grid.AddNode(1, 3); // rows 2 and 3 belong to it
     const auto bitmap = grid.Render();
-    EXPECT_TRUE(Ink(*bitmap, Inside(0, 1), FixedFill)) << "the node's glyph";
-    EXPECT_TRUE(Ink(*bitmap, Inside(0, 2), FixedFill)) << "a child row's tree line";
-    EXPECT_FALSE(Ink(*bitmap, Inside(0, 5), FixedFill)) << "a row outside the node";
+    EXPECT_TRUE(Ink(*bitmap, WiredInside(0, 1), FixedFill)) << "the node's glyph";
+    EXPECT_TRUE(Ink(*bitmap, WiredInside(0, 2), FixedFill)) << "a child row's tree line";
+    EXPECT_FALSE(Ink(*bitmap, WiredInside(0, 5), FixedFill)) << "a row outside the node";
 }
 
 TEST(ExGridWiring, DisjunctSelectionsPaintWhatTheyFlag) {
@@ -228,8 +229,8 @@ TEST(ExGridWiring, DisjunctSelectionsPaintWhatTheyFlag) {
                 grid.SetCells(col, r, "");
         c.select(grid);
         const auto bitmap = grid.Render();
-        const TRect sel = Inside(c.selectedCell.X, c.selectedCell.Y);
-        const TRect plain = Inside(c.plainCell.X, c.plainCell.Y);
+        const TRect sel = WiredInside(c.selectedCell.X, c.selectedCell.Y);
+        const TRect plain = WiredInside(c.plainCell.X, c.plainCell.Y);
         EXPECT_EQ(bitmap->Pixel(sel.Left + 20, sel.Top + 8), Selected) << c.what;
         EXPECT_EQ(bitmap->Pixel(plain.Left + 20, plain.Top + 8), White) << c.what;
     }

@@ -13,6 +13,17 @@
 // Pictures of grids for the drawing tests.
 namespace GridPixels {
 
+// Plain colours the drawing tests paint with and look for.
+constexpr TColor White = 0xFFFFFF;
+constexpr TColor Red = 0x0000FF;
+constexpr TColor Green = 0x00FF00;
+constexpr TColor Blue = 0xFF0000;
+constexpr TColor Yellow = 0x00FFFF;
+constexpr TColor Orange = 0x0080FF;
+// The default fixed-cell fill and selection colour of a plain grid.
+constexpr TColor FixedFill = 0xE0E0E0;
+constexpr TColor Selected = 0xEACAB6;
+
 // A white grid of 3 x 3 cells of one size with the given fixed rows and columns, no scroll bars
 // and no selection: what a drawing test looks at stands alone.
 inline std::unique_ptr<TTestExGrid> PlainGrid(int ColWidth, int RowHeight, int Fixed) {
@@ -52,7 +63,7 @@ inline std::optional<TRect> Box(const TBitmap& Bitmap, const TRect& Area,
         for (int x = Area.Left; x < Area.Right; ++x)
             if (Match(Bitmap.Pixel(x, y))) {
                 if (!box)
-                    box = TRect(x, y, x + 1, y + 1);
+                    box = TRect{x, y, x + 1, y + 1};
                 box->Left = std::min(box->Left, x);
                 box->Top = std::min(box->Top, y);
                 box->Right = std::max(box->Right, x + 1);

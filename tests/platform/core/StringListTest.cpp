@@ -53,13 +53,13 @@ TEST(TStringList, SortedListsInsertInOrderAndRefuseInsertAt) {
     EXPECT_EQ(list[3], "english");
 }
 
-struct SplitCase {
+struct TSplitCase {
     std::string Text;
     std::vector<std::string> Lines;
 };
 
 TEST(TStringList, SetTextSplitsAtEveryKindOfLineEnd) {
-    const std::vector<SplitCase> cases = {
+    const std::vector<TSplitCase> cases = {
         {"", {}},
         {"a", {"a"}},
         {"a\n", {"a"}},
@@ -67,7 +67,7 @@ TEST(TStringList, SetTextSplitsAtEveryKindOfLineEnd) {
         {"a\n\nb\r\n\r\n", {"a", "", "b", ""}},
         {"\n", {""}},
     };
-    for (const SplitCase& c : cases) {
+    for (const TSplitCase& c : cases) {
         TStringList list;
         list.SetText(c.Text);
         EXPECT_EQ(Lines(list), c.Lines) << c.Text;

@@ -297,8 +297,9 @@ TEST(Form, FocusMovingInsideAContainerLeavesTheContainerEntered) {
     for (auto [control, name] : {std::pair<TWinControl*, std::string>{outer, "outer"},
                                  {inner, "inner"},
                                  {other, "other"}}) {
-        control->OnEnter = [&log, name](TObject*) { log += "enter " + name + ", "; };
-        control->OnExit = [&log, name](TObject*) { log += "exit " + name + ", "; };
+        const std::string label = name;
+        control->OnEnter = [&log, label](TObject*) { log += "enter " + label + ", "; };
+        control->OnExit = [&log, label](TObject*) { log += "exit " + label + ", "; };
     }
     form.Show();
     other->SetFocus();

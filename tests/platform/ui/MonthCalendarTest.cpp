@@ -10,16 +10,16 @@
 
 namespace {
 
-constexpr TDateTime FirstDay = -693593;  // 1 January 0001
-constexpr TDateTime LastDay = 2958465;   // 31 December 9999
-constexpr TDateTime LeapDay2024 = 45351; // 29 February 2024
+constexpr TDateTime CalendarFirstDay = -693593;  // 1 January 0001
+constexpr TDateTime CalendarLastDay = 2958465;   // 31 December 9999
+constexpr TDateTime CalendarLeapDay = 45351; // 29 February 2024
 
 class MonthCalendarTest : public ::testing::Test {
 protected:
     MonthCalendarTest()
         : Form(std::make_unique<TestForm>(nullptr)), Calendar(new TMonthCalendar(Form.get())) {
         Calendar->SetParent(Form.get());
-        Calendar->SetDate(LeapDay2024);
+        Calendar->SetDate(CalendarLeapDay);
         Calendar->OnClick = [this](TObject*) { ++Chosen; };
     }
     std::unique_ptr<TestForm> Form;
@@ -30,32 +30,32 @@ protected:
 TEST_F(MonthCalendarTest, ArrowsMoveTheDayAndEnterChoosesIt) {
     InputSimulation::KeyPress(Calendar, VK_RIGHT);
     InputSimulation::KeyPress(Calendar, VK_DOWN);
-    EXPECT_DOUBLE_EQ(Calendar->Date(), LeapDay2024 + 8);
+    EXPECT_DOUBLE_EQ(Calendar->Date(), CalendarLeapDay + 8);
     EXPECT_EQ(Chosen, 0);
     InputSimulation::KeyPress(Calendar, VK_RETURN);
     EXPECT_EQ(Chosen, 1);
 }
 
 TEST_F(MonthCalendarTest, TheDayStaysWithinTheLimits) {
-    Calendar->SetMaxDate(LeapDay2024 + 1);
+    Calendar->SetMaxDate(CalendarLeapDay + 1);
     InputSimulation::KeyPress(Calendar, VK_DOWN);
-    EXPECT_DOUBLE_EQ(Calendar->Date(), LeapDay2024 + 1);
-    Calendar->SetMinDate(LeapDay2024);
-    Calendar->SetDate(LeapDay2024 - 5);
-    EXPECT_DOUBLE_EQ(Calendar->Date(), LeapDay2024);
+    EXPECT_DOUBLE_EQ(Calendar->Date(), CalendarLeapDay + 1);
+    Calendar->SetMinDate(CalendarLeapDay);
+    Calendar->SetDate(CalendarLeapDay - 5);
+    EXPECT_DOUBLE_EQ(Calendar->Date(), CalendarLeapDay);
 }
 
 TEST_F(MonthCalendarTest, TakesYearsOneToNineThousandNineHundredNinetyNineOnly) {
-    for (TDateTime day : {FirstDay, LastDay, FirstDay - 0.5, LastDay + 0.5}) {
+    for (TDateTime day : {CalendarFirstDay, CalendarLastDay, CalendarFirstDay - 0.5, CalendarLastDay + 0.5}) {
         Calendar->SetDate(day);
         EXPECT_DOUBLE_EQ(Calendar->Date(), static_cast<double>(static_cast<long long>(day)));
     }
-    for (TDateTime outside : {FirstDay - 1, LastDay + 1}) {
+    for (TDateTime outside : {CalendarFirstDay - 1, CalendarLastDay + 1}) {
         EXPECT_THROW(Calendar->SetDate(outside), EConvertError);
         EXPECT_THROW(Calendar->SetMinDate(outside), EConvertError);
         EXPECT_THROW(Calendar->SetMaxDate(outside), EConvertError);
     }
-    EXPECT_DOUBLE_EQ(Calendar->Date(), LastDay + 0.0);
+    EXPECT_DOUBLE_EQ(Calendar->Date(), CalendarLastDay + 0.0);
     EXPECT_EQ(Calendar->MinDate(), 0);
     EXPECT_EQ(Calendar->MaxDate(), 0);
 }

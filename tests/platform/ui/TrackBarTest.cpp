@@ -123,14 +123,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {INT32_MAX}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-struct KeyCase {
+struct TrackKeyCase {
     const char* Name;
     int Start;
     WORD Key;
     int Position;
 };
 
-class TrackBarKeyTest : public TrackBarFixture, public ::testing::TestWithParam<KeyCase> {
+class TrackBarKeyTest : public TrackBarFixture, public ::testing::TestWithParam<TrackKeyCase> {
 protected:
     TrackBarKeyTest() {
         Bar->SetMax(20);
@@ -156,12 +156,12 @@ TEST_P(TrackBarKeyTest, StepsAsTheFrameworksTrackBar) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, TrackBarKeyTest,
     ::testing::Values(
-        KeyCase{"RightStepsUp", 10, VK_RIGHT, 12}, KeyCase{"DownStepsUp", 10, VK_DOWN, 12},
-        KeyCase{"LeftStepsDown", 10, VK_LEFT, 8}, KeyCase{"UpStepsDown", 10, VK_UP, 8},
-        KeyCase{"PageDownPagesUp", 10, VK_NEXT, 15}, KeyCase{"PageUpPagesDown", 10, VK_PRIOR, 5},
-        KeyCase{"HomeGoesToMin", 10, VK_HOME, 0}, KeyCase{"EndGoesToMax", 10, VK_END, 20},
-        KeyCase{"StopsAtMax", 19, VK_RIGHT, 20}, KeyCase{"StaysAtMax", 20, VK_NEXT, 20},
-        KeyCase{"StopsAtMin", 3, VK_PRIOR, 0}, KeyCase{"OtherKeysDoNothing", 10, 'A', 10}),
+        TrackKeyCase{"RightStepsUp", 10, VK_RIGHT, 12}, TrackKeyCase{"DownStepsUp", 10, VK_DOWN, 12},
+        TrackKeyCase{"LeftStepsDown", 10, VK_LEFT, 8}, TrackKeyCase{"UpStepsDown", 10, VK_UP, 8},
+        TrackKeyCase{"PageDownPagesUp", 10, VK_NEXT, 15}, TrackKeyCase{"PageUpPagesDown", 10, VK_PRIOR, 5},
+        TrackKeyCase{"HomeGoesToMin", 10, VK_HOME, 0}, TrackKeyCase{"EndGoesToMax", 10, VK_END, 20},
+        TrackKeyCase{"StopsAtMax", 19, VK_RIGHT, 20}, TrackKeyCase{"StaysAtMax", 20, VK_NEXT, 20},
+        TrackKeyCase{"StopsAtMin", 3, VK_PRIOR, 0}, TrackKeyCase{"OtherKeysDoNothing", 10, 'A', 10}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(TrackBarTest, OnKeyDownCanTakeTheKeyFirst) {

@@ -11,23 +11,23 @@
 
 namespace {
 
-const std::string Fixtures = std::string(VELMARO_FIXTURES) + "/protocols/descriptionfiles/";
+const std::string EdeFixtures = std::string(VELMARO_FIXTURES) + "/protocols/descriptionfiles/";
 
-const TFileStamp Stamp{2024, 3, 7, 9, 5, 3};
+const TFileStamp EdeStamp{2024, 3, 7, 9, 5, 3};
 
 TEST(EdeWriter, WritesTheGoldenObjectList) {
     TTempFolder temp;
     const std::string out = temp.File("objects.csv");
-    EDE_Build_File(out, Fixtures + "ParGen_BACnet.xml", Fixtures + "BACnet_Slave.xml", "Plant;A",
-                   Stamp);
-    EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(Fixtures + "golden.csv"));
+    EDE_Build_File(out, EdeFixtures + "ParGen_BACnet.xml", EdeFixtures + "BACnet_Slave.xml", "Plant;A",
+                   EdeStamp);
+    EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(EdeFixtures + "golden.csv"));
 }
 
 TEST(EdeWriter, ObjectLinesNumberInstancesPerTypeAcrossBothTables) {
     TEdeRun run;
-    EDE_Read_ParGen(Fixtures + "ParGen_BACnet.xml", run);
-    EDE_Read_Objects(Fixtures + "BACnet_Slave.xml", run);
-    const auto lines = EDE_Lines(run, "P", Stamp);
+    EDE_Read_ParGen(EdeFixtures + "ParGen_BACnet.xml", run);
+    EDE_Read_Objects(EdeFixtures + "BACnet_Slave.xml", run);
+    const auto lines = EDE_Lines(run, "P", EdeStamp);
     ASSERT_EQ(lines.size(), 7u + 7u);
     EXPECT_EQ(lines[2], "TIMESTAMP_OF_LAST_CHANGE;09:05:03 07/03/2024;;;;;;");
     EXPECT_EQ(lines[7],
@@ -68,7 +68,7 @@ TEST(EdeWriter, GeneralParametersChooseDeviceInstanceAndNameLength) {
 TEST(EdeWriter, LongNamesKeepUpToThirtyTwoCharacters) {
     TEdeRun run;
     run.Long_Names = true;
-    EDE_Read_Objects(Fixtures + "BACnet_Slave.xml", run);
+    EDE_Read_Objects(EdeFixtures + "BACnet_Slave.xml", run);
     EXPECT_EQ(run.Objects[0].ObjectName, "Temperature Sensor Hall 1");
     EXPECT_EQ(run.Objects[0].Keyname, "_Temperature Sensor Hall 1_0");
 }
@@ -98,7 +98,7 @@ TEST(EdeWriter, RefusesUnknownTypesAndIncompleteRowsNamingTheRowAndWritesNothing
         const std::string out = temp.Write("objects.csv", "old");
         try {
             EDE_Build_File(out, temp.File("ParGen.xml"), temp.Write("BACnet_Slave.xml", c.table),
-                           "P", Stamp);
+                           "P", EdeStamp);
             ADD_FAILURE() << "accepted " << c.table;
         } catch (const Exception& e) {
             EXPECT_EQ(e.Message, c.message);
@@ -110,7 +110,7 @@ TEST(EdeWriter, RefusesUnknownTypesAndIncompleteRowsNamingTheRowAndWritesNothing
 TEST(EdeWriter, WithoutFilesOnlyTheHeaderIsWritten) {
     TTempFolder temp;
     const std::string out = temp.File("objects.csv");
-    EDE_Build_File(out, temp.File("ParGen.xml"), temp.File("BACnet_Slave.xml"), "P", Stamp);
+    EDE_Build_File(out, temp.File("ParGen.xml"), temp.File("BACnet_Slave.xml"), "P", EdeStamp);
     const std::string bytes = ReadFileBytes(out);
     EXPECT_EQ(bytes.rfind("# keyname;"), bytes.find("# keyname;"));
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -126,7 +126,7 @@ TEST(EdeWriter, FileNameGetsTheCsvExtensionOnce) {
 TEST(EdeWriter, AFileThatCannotBeWrittenIsReported) {
     TTempFolder temp;
     EXPECT_THROW(EDE_Build_File(temp.File("missing/objects.csv"), temp.File("ParGen.xml"),
-                                temp.File("BACnet_Slave.xml"), "P", Stamp),
+                                temp.File("BACnet_Slave.xml"), "P", EdeStamp),
                  EFileError);
 }
 

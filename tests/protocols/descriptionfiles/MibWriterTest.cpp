@@ -12,31 +12,31 @@
 
 namespace {
 
-const std::string Fixtures = std::string(VELMARO_FIXTURES) + "/protocols/descriptionfiles/";
+const std::string MibFixtures = std::string(VELMARO_FIXTURES) + "/protocols/descriptionfiles/";
 
-bool Contains(const std::vector<std::string>& lines, const std::string& line) {
+bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
 TEST(MibWriter, WritesTheGoldenModule) {
     TTempFolder temp;
     const std::string out = temp.File("gateway.mib");
-    MIB_Write(out, MIB_Read_Traps(Fixtures + "SNMP_Trap.xml"));
-    EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(Fixtures + "golden.mib"));
+    MIB_Write(out, MIB_Read_Traps(MibFixtures + "SNMP_Trap.xml"));
+    EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(MibFixtures + "golden.mib"));
 }
 
 TEST(MibWriter, EnabledRowsBecomeObjectsAndNotifications) {
-    const TMibEntries entries = MIB_Read_Traps(Fixtures + "SNMP_Trap.xml");
+    const TMibEntries entries = MIB_Read_Traps(MibFixtures + "SNMP_Trap.xml");
     ASSERT_EQ(entries.Read.size(), 4u);
     ASSERT_EQ(entries.Write.size(), 1u);
     const auto lines = MIB_Lines(entries);
-    EXPECT_TRUE(Contains(lines, "temp1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS "
+    EXPECT_TRUE(HasLine(lines, "temp1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS "
                                 "current DESCRIPTION \"temp1\" ::= { bufferinval 1 }"));
-    EXPECT_TRUE(Contains(lines, "bufferinval2 OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS "
+    EXPECT_TRUE(HasLine(lines, "bufferinval2 OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS "
                                 "read-only STATUS current DESCRIPTION \"\" ::= { bufferinval 2 }"));
-    EXPECT_TRUE(Contains(lines, "setpoint OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-write "
+    EXPECT_TRUE(HasLine(lines, "setpoint OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-write "
                                 "STATUS current DESCRIPTION \"9setpoint\" ::= { bufferoutval 1 }"));
-    EXPECT_TRUE(Contains(lines, "trapval2 NOTIFICATION-TYPE OBJECTS { bufferinval2 } STATUS "
+    EXPECT_TRUE(HasLine(lines, "trapval2 NOTIFICATION-TYPE OBJECTS { bufferinval2 } STATUS "
                                 "current DESCRIPTION \"\" ::= { trapsval 2 }"));
 }
 
@@ -50,8 +50,8 @@ TEST(MibWriter, NamesAreValidUniqueSmiIdentifiers) {
           Case{"9setpoint", "setpoint"}, Case{"a__b-", "a-b"}, Case{"12", ""}, Case{"x", "x"}})
         EXPECT_EQ(MIB_Identifier(c.text), c.name) << c.text;
     EXPECT_EQ(MIB_Identifier(std::string(80, 'a')).size(), 64u);
-    const auto lines = MIB_Lines(MIB_Read_Traps(Fixtures + "SNMP_Trap.xml"));
-    EXPECT_TRUE(Contains(lines,
+    const auto lines = MIB_Lines(MIB_Read_Traps(MibFixtures + "SNMP_Trap.xml"));
+    EXPECT_TRUE(HasLine(lines,
                          "bufferinval4 OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS "
                          "read-only STATUS current DESCRIPTION \"temp1\" ::= { bufferinval 4 }"))
         << "a repeated name falls back to the numbered one";
@@ -82,7 +82,7 @@ std::string Smilint(const std::string& mib) {
     TTempFolder temp;
     const std::string report = temp.File("report.txt");
     const std::string command =
-        "SMIPATH='" + Fixtures + "mibs' smilint -l 3 '" + mib + "' >'" + report + "' 2>&1";
+        "SMIPATH='" + MibFixtures + "mibs' smilint -l 3 '" + mib + "' >'" + report + "' 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return ReadFileBytes(report);
 }
@@ -92,7 +92,7 @@ TEST(MibWriter, PassesSmilint) {
         GTEST_SKIP() << "smilint is not installed";
     TTempFolder temp;
     const std::string out = temp.File("GATEWAY");
-    MIB_Write(out, MIB_Read_Traps(Fixtures + "SNMP_Trap.xml"));
+    MIB_Write(out, MIB_Read_Traps(MibFixtures + "SNMP_Trap.xml"));
     EXPECT_EQ(Smilint(out), "");
 }
 
@@ -113,16 +113,16 @@ TEST(MibWriter, ADescriptionNamedLikeANotificationDefinesNothingTwice) {
     ASSERT_EQ(entries.Read.size(), 4u);
     const auto lines = MIB_Lines(entries);
     // An imported name, and a name that differs from a notification's only in case, are taken.
-    EXPECT_TRUE(Contains(lines,
+    EXPECT_TRUE(HasLine(lines,
                          "bufferinval3 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
                          "STATUS current DESCRIPTION \"enterprises\" ::= { bufferinval 3 }"));
-    EXPECT_TRUE(Contains(lines, "bufferinval4 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
+    EXPECT_TRUE(HasLine(lines, "bufferinval4 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
                                 "STATUS current DESCRIPTION \"TrapVal1\" ::= { bufferinval 4 }"));
-    EXPECT_TRUE(Contains(lines, "bufferinval1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
+    EXPECT_TRUE(HasLine(lines, "bufferinval1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
                                 "STATUS current DESCRIPTION \"trapval2\" ::= { bufferinval 1 }"));
-    EXPECT_TRUE(Contains(lines, "trapval1 NOTIFICATION-TYPE OBJECTS { bufferinval1 } STATUS "
+    EXPECT_TRUE(HasLine(lines, "trapval1 NOTIFICATION-TYPE OBJECTS { bufferinval1 } STATUS "
                                 "current DESCRIPTION \"trapval2\" ::= { trapsval 1 }"));
-    EXPECT_TRUE(Contains(lines, "bufferoutval1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-write "
+    EXPECT_TRUE(HasLine(lines, "bufferoutval1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-write "
                                 "STATUS current DESCRIPTION \"trapval1\" ::= { bufferoutval 1 }"));
     if (std::system("command -v smilint >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "smilint is not installed";

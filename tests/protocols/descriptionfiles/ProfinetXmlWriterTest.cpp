@@ -12,9 +12,9 @@
 
 namespace {
 
-const std::string Fixtures = std::string(VELMARO_FIXTURES) + "/protocols/descriptionfiles/";
+const std::string GsdmlFixtures = std::string(VELMARO_FIXTURES) + "/protocols/descriptionfiles/";
 
-bool Contains(const std::vector<std::string>& lines, const std::string& part) {
+bool AnyLineHas(const std::vector<std::string>& lines, const std::string& part) {
     for (const std::string& line : lines)
         if (line.find(part) != std::string::npos)
             return true;
@@ -24,26 +24,26 @@ bool Contains(const std::vector<std::string>& lines, const std::string& part) {
 TEST(ProfinetXmlWriter, WritesTheGoldenDescriptionWithBomAndCrLf) {
     TTempFolder temp;
     const std::string out = temp.File("out.xml");
-    ProfinetXML_Write(out, Fixtures + "ParGen_Profinet.xml");
+    ProfinetXML_Write(out, GsdmlFixtures + "ParGen_Profinet.xml");
     const std::string bytes = ReadFileBytes(out);
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_EQ(bytes, ReadFileBytes(Fixtures + "golden_profinet.xml"));
+    EXPECT_EQ(bytes, ReadFileBytes(GsdmlFixtures + "golden_profinet.xml"));
 }
 
 TEST(ProfinetXmlWriter, LengthsComeCrossedFromTheGeneralParameters) {
-    const auto p = ProfinetXML_Read_ParGen(Fixtures + "ParGen_Profinet.xml");
+    const auto p = ProfinetXML_Read_ParGen(GsdmlFixtures + "ParGen_Profinet.xml");
     const auto lines = ProfinetXML_Lines(p);
-    EXPECT_TRUE(Contains(lines, "<Input><DataItem DataType=\"OctetString\" Length=\"200\""));
-    EXPECT_TRUE(Contains(lines, "<Output><DataItem DataType=\"OctetString\" Length=\"100\""));
-    EXPECT_TRUE(Contains(lines, "MaxInputLength=\"1440\" MaxOutputLength=\"1440\""));
+    EXPECT_TRUE(AnyLineHas(lines, "<Input><DataItem DataType=\"OctetString\" Length=\"200\""));
+    EXPECT_TRUE(AnyLineHas(lines, "<Output><DataItem DataType=\"OctetString\" Length=\"100\""));
+    EXPECT_TRUE(AnyLineHas(lines, "MaxInputLength=\"1440\" MaxOutputLength=\"1440\""));
 }
 
 TEST(ProfinetXmlWriter, StationNameIsEscapedAndKeptWhileTheDnsNameIsCompatible) {
-    const auto p = ProfinetXML_Read_ParGen(Fixtures + "ParGen_Profinet.xml");
+    const auto p = ProfinetXML_Read_ParGen(GsdmlFixtures + "ParGen_Profinet.xml");
     EXPECT_EQ(p.PROFINET_Station_Name, " Tank & \"Pump\" 1 ");
     const auto lines = ProfinetXML_Lines(p);
-    EXPECT_TRUE(Contains(lines, "ImplementationType=\" Tank &amp; &quot;Pump&quot; 1 \""));
-    EXPECT_TRUE(Contains(lines, "DNS_CompatibleName=\"tank--pump-1\""));
+    EXPECT_TRUE(AnyLineHas(lines, "ImplementationType=\" Tank &amp; &quot;Pump&quot; 1 \""));
+    EXPECT_TRUE(AnyLineHas(lines, "DNS_CompatibleName=\"tank--pump-1\""));
 }
 
 TEST(ProfinetXmlWriter, DnsNameCases) {
@@ -90,7 +90,7 @@ TEST(ProfinetXmlWriter, PassesXmllint) {
         GTEST_SKIP() << "xmllint is not installed";
     TTempFolder temp;
     const std::string out = temp.File("out.xml");
-    ProfinetXML_Write(out, Fixtures + "ParGen_Profinet.xml");
+    ProfinetXML_Write(out, GsdmlFixtures + "ParGen_Profinet.xml");
     EXPECT_EQ(std::system(("xmllint --noout '" + out + "'").c_str()), 0);
 }
 
