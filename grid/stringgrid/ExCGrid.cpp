@@ -121,6 +121,21 @@ void TExColumnGrid::RemoveCols(int ColIndex, int CCount) {
         FColumnCollection->Delete(ColIndex);
 }
 
+// The string grid swaps the cells, widths and hidden marks without a column move of its own; the
+// items change places the same way.
+void TExColumnGrid::SwapColumns(int ACol1, int ACol2) {
+    const int low = std::min(ACol1, ACol2);
+    const int high = std::max(ACol1, ACol2);
+    if (low == high || low < 0 || high >= TotalColCount())
+        return;
+    TNoRecursiveUpdate guard(*FColumnCollection);
+    TExStringGrid::SwapColumns(ACol1, ACol2);
+    if (high < FColumnCollection->Count()) {
+        FColumnCollection->Move(low, high);
+        FColumnCollection->Move(high - 1, low);
+    }
+}
+
 void TExColumnGrid::Group(int ColIndex) {
     if (TGridColumnItem* item = ColumnItem(ColIndex))
         FSaveCol->Assign(item);

@@ -110,6 +110,7 @@ public:
     // --- column operations that carry the items along (ExCGrid.cpp) -------------------------
     void InsertCols(int ColIndex, int CCount) override;
     void RemoveCols(int ColIndex, int CCount) override;
+    void SwapColumns(int ACol1, int ACol2) override;
     void Group(int ColIndex) override;
     void UnGroup() override;
     uint32_t GetVersionNr() override;

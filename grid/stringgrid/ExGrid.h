@@ -1085,7 +1085,8 @@ public:
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
     void MoveRows(int FromIndex, int ToIndex, int Count);
-    void SwapColumns(int ACol1, int ACol2);
+    // Real columns; virtual so that the column grid swaps its column items too.
+    virtual void SwapColumns(int ACol1, int ACol2);
     void SwapRows(int ARow1, int ARow2);
     bool IsCell(const std::string& SubStr, int& ACol, int& ARow) const;
     bool IsWideCell(int ACol, int ARow) const;

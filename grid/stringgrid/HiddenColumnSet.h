@@ -39,12 +39,6 @@ public:
     bool Show(int realCol);
     void Clear();
 
-    // Keep the marks with their columns when the grid inserts, removes or moves real columns.
-    // Inserted columns are on show; removed hidden columns are forgotten.
-    void ColumnsInserted(int realCol, int count);
-    void ColumnsRemoved(int realCol, int count);
-    void ColumnMoved(int fromRealCol, int toRealCol);
-
 private:
     struct THiddenColumn {
         int Col;

@@ -2,8 +2,9 @@
 //
 // FreeXL writes outside its buffers on some damaged files, so it runs in a child process of
 // its own: a crash there becomes a refused file, never damage in the program.
+#include "platform/office/XlsReader.h"
+
 #include "platform/office/OfficeError.h"
-#include "platform/office/WorkbookFormats.h"
 
 #include <freexl.h>
 
@@ -202,8 +203,20 @@ TSheetList Deserialized(std::string_view bytes) {
 // answer, not a report of its own.
 extern "C" void __sanitizer_set_death_callback(void (*)(void)) __attribute__((weak));
 
-// The child dies quietly: default signal actions, no error output.
-void QuietCrashes() {
+bool InReaderChild = false;
+
+} // namespace
+
+// A sanitizer in the program calls this as soon as it finds a fault. In the reader child the
+// fault is FreeXL's and the child's end is the whole answer: it ends at once, without the report
+// (and the symbols looked up for it, which take far longer than the read).
+extern "C" void __asan_on_error() {
+    if (InReaderChild)
+        _exit(1);
+}
+
+void QuietXlsReaderCrashes() {
+    InReaderChild = true;
     if (__sanitizer_set_death_callback)
         __sanitizer_set_death_callback(nullptr);
     for (int signal : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT})
@@ -212,6 +225,27 @@ void QuietCrashes() {
     if (null >= 0)
         dup2(null, STDERR_FILENO);
 }
+
+std::string XlsReaderAnswer(const std::string& fileName) {
+    try {
+        return Serialized(ReadInThisProcess(fileName));
+    } catch (const EOfficeError& error) {
+        return "E" + error.Message;
+    } catch (...) {
+        return "E" + std::string("Not a readable .xls workbook: ") + fileName;
+    }
+}
+
+TSheetList XlsSheetsFromAnswer(std::string_view answer, bool childEndedWell,
+                               const std::string& fileName) {
+    if (!childEndedWell || answer.empty())
+        throw EOfficeError("Damaged .xls workbook: " + fileName);
+    if (answer.front() == 'E')
+        throw EOfficeError(std::string(answer.substr(1)));
+    return Deserialized(answer);
+}
+
+namespace {
 
 void WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -236,16 +270,8 @@ TSheetList ReadXlsSheets(const std::string& fileName) {
     }
     if (child == 0) {
         close(channel[0]);
-        QuietCrashes();
-        std::string answer;
-        try {
-            answer = Serialized(ReadInThisProcess(fileName));
-        } catch (const EOfficeError& error) {
-            answer = "E" + error.Message;
-        } catch (...) {
-            answer = "E" + std::string("Not a readable .xls workbook: ") + fileName;
-        }
-        WriteAll(channel[1], answer);
+        QuietXlsReaderCrashes();
+        WriteAll(channel[1], XlsReaderAnswer(fileName));
         _exit(0);
     }
     close(channel[1]);
@@ -263,9 +289,5 @@ TSheetList ReadXlsSheets(const std::string& fileName) {
     int status = 0;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || answer.empty())
-        throw EOfficeError("Damaged .xls workbook: " + fileName);
-    if (answer.front() == 'E')
-        throw EOfficeError(answer.substr(1));
-    return Deserialized(answer);
+    return XlsSheetsFromAnswer(answer, WIFEXITED(status) && WEXITSTATUS(status) == 0, fileName);
 }

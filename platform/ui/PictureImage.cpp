@@ -8,17 +8,9 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <algorithm>
 
 namespace {
-
-// Pictures beyond these are refused before decoding, so no file can ask for huge memory.
-constexpr int maxSide = 16384;
-constexpr long long maxPixels = 32LL * 1024 * 1024;
-constexpr int maxFrames = 1000;
-// All frames of an animation together: each frame decodes at the animation's full size, so a
-// small file of many frames could otherwise ask for gigabytes and seconds of decoding. 16M
-// pixels (64 MB) still hold a hundred frames of 400 x 400. Later frames are dropped.
-constexpr long long maxTotalPixels = 16LL * 1024 * 1024;
 
 const char* QtFormatName(TPictureFormat format) {
     switch (format) {
@@ -40,8 +32,9 @@ const char* QtFormatName(TPictureFormat format) {
 bool Acceptable(const QSize& size) {
     if (!size.isValid())
         return true; // the decoder checks what it cannot tell in advance
-    return size.width() <= maxSide && size.height() <= maxSide &&
-           static_cast<long long>(size.width()) * size.height() <= maxPixels;
+    const TPictureLimits& limits = PictureLimits();
+    return size.width() <= limits.MaxSide && size.height() <= limits.MaxSide &&
+           static_cast<long long>(size.width()) * size.height() <= limits.MaxPixels;
 }
 
 // Every frame the decoder delivers; a still picture gives one.
@@ -50,18 +43,23 @@ std::vector<QImage> DecodeFrames(const QByteArray& data, TPictureFormat format) 
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
+    // The decoders allocate before the size can be checked here (an animation's frames at its
+    // screen size): they are held to the same bound.
+    const long long limitBytes = PictureLimits().MaxPixels * 4;
+    QImageReader::setAllocationLimit(
+        static_cast<int>(std::max(1LL, (limitBytes + (1 << 20) - 1) >> 20)));
     QImageReader reader(&buffer, QtFormatName(format));
     reader.setAutoTransform(false);
     if (!Acceptable(reader.size()))
         return frames;
     bool animated = format == TPictureFormat::Gif;
     long long totalPixels = 0;
-    while (static_cast<int>(frames.size()) < maxFrames) {
+    while (static_cast<int>(frames.size()) < PictureLimits().MaxFrames) {
         QImage frame = reader.read();
         if (frame.isNull() || !Acceptable(frame.size()))
             break;
         totalPixels += static_cast<long long>(frame.width()) * frame.height();
-        if (totalPixels > maxTotalPixels)
+        if (totalPixels > PictureLimits().MaxTotalPixels)
             break;
         frames.push_back(frame.convertToFormat(QImage::Format_ARGB32_Premultiplied));
         if (!animated)
@@ -71,6 +69,11 @@ std::vector<QImage> DecodeFrames(const QByteArray& data, TPictureFormat format) 
 }
 
 } // namespace
+
+TPictureLimits& PictureLimits() {
+    static TPictureLimits limits;
+    return limits;
+}
 
 struct TPictureImage::Impl {
     std::vector<QImage> Frames;

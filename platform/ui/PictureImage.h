@@ -21,6 +21,19 @@ struct TPictureFrame {
     int Delay = 0;
 };
 
+// Pictures beyond these are refused before decoding, so that no file can ask for huge memory.
+// They hold for the whole process; one that only ever meets small pictures may lower them.
+struct TPictureLimits {
+    int MaxSide = 16384;
+    long long MaxPixels = 32LL * 1024 * 1024;
+    int MaxFrames = 1000;
+    // All frames of an animation together: each frame decodes at the animation's full size, so
+    // a small file of many frames could otherwise ask for gigabytes and seconds of decoding.
+    // 16M pixels (64 MB) still hold a hundred frames of 400 x 400. Later frames are dropped.
+    long long MaxTotalPixels = 16LL * 1024 * 1024;
+};
+TPictureLimits& PictureLimits();
+
 // A picture decoded from the bytes of a picture file: BMP, PNG, JPEG, GIF (every frame) and ICO
 // (its first icon). Windows metafiles are recognised but not drawn: such a picture keeps the size
 // its header states and draws nothing. Sizes are pixels at 96 dots per inch.

@@ -16,6 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
         // The platform goes before the program's static objects do; bitmaps made after this
         // line go before it.
         std::atexit([] { Application->Finalize(); });
+        // A few hundred thousand pixels reach every branch of the decoders and of the limits
+        // themselves; the program's limits let one input decode for a second or more.
+        TPictureLimits& limits = PictureLimits();
+        limits.MaxSide = 4096;
+        limits.MaxPixels = 256 * 1024;
+        limits.MaxTotalPixels = 512 * 1024;
         return true;
     }();
     (void)started;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -231,6 +232,107 @@ TEST(ExCGridColumns, AHeaderOfAnItemAddedAheadOfItsColumnBringsTheColumnAlong) {
     grid.Columns()->EndUpdate();
     EXPECT_EQ(grid.ColCount(), 4);
     EXPECT_EQ(grid.Cells(3, 0), "Later");
+}
+
+} // namespace
+
+namespace {
+
+// Six real columns, each with its own text in row 1, width, cell colour and item (name, colour,
+// alignment), so that whatever lands on a wrong column shows.
+struct TTaggedColumn {
+    std::string Text;
+    int Width;
+    TColor CellColor;
+    TColor ItemColor;
+};
+
+TTaggedColumn Tag(int c) {
+    return {"c" + std::to_string(c), 20 + 7 * c, static_cast<TColor>(0x010101 * (c + 1)),
+            static_cast<TColor>(0x100000 * (c + 1))};
+}
+
+void TagColumns(TExColumnGrid& grid) {
+    grid.SetColCount(6);
+    grid.SetRowCount(3);
+    for (int c = 0; c < 6; ++c) {
+        const TTaggedColumn tag = Tag(c);
+        grid.SetCells(c, 1, tag.Text);
+        grid.SetColWidths(c, tag.Width);
+        grid.SetColors(c, 1, tag.CellColor);
+        TGridColumnItem* item = grid.Columns()->GetItem(c);
+        item->Name = tag.Text;
+        item->SetColor(tag.ItemColor);
+        item->SetAlignment(c % 2 ? taRightJustify : taCenter);
+    }
+}
+
+// Every real column's text, width, cell colour, item and hidden mark belong to one column.
+void ExpectColumnsInOnePiece(TExColumnGrid& grid, const std::string& hiddenText,
+                             const std::string& what) {
+    ASSERT_EQ(grid.TotalColCount(), 6) << what;
+    ASSERT_EQ(grid.Columns()->Count(), 6) << what;
+    for (int c = 0; c < 6; ++c) {
+        const std::string text = grid.AllCells(c, 1);
+        ASSERT_EQ(text.size(), 2u) << what << ": column " << c;
+        const int tagged = text[1] - '0';
+        const TTaggedColumn tag = Tag(tagged);
+        const TGridColumnItem* item = grid.Columns()->GetItem(c);
+        EXPECT_EQ(item->Name, text) << what << ": column " << c;
+        EXPECT_EQ(item->Color(), tag.ItemColor) << what << ": column " << c;
+        EXPECT_EQ(item->Alignment(), tagged % 2 ? taRightJustify : taCenter) << what;
+        EXPECT_EQ(grid.AllColWidths(c), tag.Width) << what << ": column " << c;
+        EXPECT_EQ(item->Width(), tag.Width) << what << ": column " << c;
+        EXPECT_EQ(grid.Colors(c, 1), tag.CellColor) << what << ": column " << c;
+        EXPECT_EQ(grid.IsHiddenColumn(c), text == hiddenText) << what << ": column " << c;
+    }
+    for (int d = 0; d < grid.ColCount(); ++d)
+        EXPECT_EQ(grid.ColWidths(d), grid.AllColWidths(grid.RealColIndex(d))) << what;
+}
+
+TEST(ExCGridColumns, MovesAndSwapsWithAHiddenColumnKeepEachColumnInOnePiece) {
+    struct Case {
+        const char* name;
+        void (*change)(TExColumnGrid&);
+        std::vector<std::string> order; // row 1 by real column afterwards
+    };
+    // Column "c2" is hidden in each case: display columns 0..4 show c0 c1 c3 c4 c5.
+    const Case cases[] = {
+        {"move right across the hidden one",
+         [](TExColumnGrid& g) { g.MoveColumn(1, 3); },
+         {"c0", "c2", "c3", "c4", "c1", "c5"}},
+        {"move left across the hidden one",
+         [](TExColumnGrid& g) { g.MoveColumn(4, 1); },
+         {"c0", "c5", "c1", "c2", "c3", "c4"}},
+        {"move after the hidden one",
+         [](TExColumnGrid& g) { g.MoveColumn(3, 4); },
+         {"c0", "c1", "c2", "c3", "c5", "c4"}},
+        {"swap the hidden one",
+         [](TExColumnGrid& g) { g.SwapColumns(2, 4); },
+         {"c0", "c1", "c4", "c3", "c2", "c5"}},
+        {"swap across the hidden one",
+         [](TExColumnGrid& g) { g.SwapColumns(1, 5); },
+         {"c0", "c5", "c2", "c3", "c4", "c1"}},
+        {"swap next to each other",
+         [](TExColumnGrid& g) { g.SwapColumns(3, 4); },
+         {"c0", "c1", "c2", "c4", "c3", "c5"}},
+    };
+    for (const Case& c : cases) {
+        TExColumnGrid grid(nullptr);
+        TagColumns(grid);
+        grid.HideColumn(2);
+        c.change(grid);
+        std::vector<std::string> order;
+        for (int col = 0; col < grid.TotalColCount(); ++col)
+            order.push_back(grid.AllCells(col, 1));
+        EXPECT_EQ(order, c.order) << c.name;
+        ExpectColumnsInOnePiece(grid, "c2", c.name);
+        // Shown again, the hidden column comes back with its own width.
+        const int hidden =
+            static_cast<int>(std::find(order.begin(), order.end(), "c2") - order.begin());
+        grid.UnHideColumn(hidden);
+        ExpectColumnsInOnePiece(grid, "", std::string(c.name) + ", shown again");
+    }
 }
 
 } // namespace
