@@ -21,7 +21,7 @@
 
 using MultiColumnDropDown::ctImage;
 using MultiColumnDropDown::TDropDownItem;
-using TColumnListGrid = MultiColumnDropDown::TColumnListGrid;
+using TColumnListGrid = MultiColumnDropDown::TExColGrid;
 
 namespace {
 

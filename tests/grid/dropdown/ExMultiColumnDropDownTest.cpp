@@ -24,7 +24,7 @@ using MultiColumnDropDown::TDropDownColumn;
 using MultiColumnDropDown::TDropDownColumns;
 using MultiColumnDropDown::TDropDownItem;
 using MultiColumnDropDown::TDropDownItems;
-using TColumnListGrid = MultiColumnDropDown::TColumnListGrid;
+using TColumnListGrid = MultiColumnDropDown::TExColGrid;
 
 namespace {
 
