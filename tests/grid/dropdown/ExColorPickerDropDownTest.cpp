@@ -90,7 +90,7 @@ TEST(ColorValueText, EachFormWritesTheColourItsWay) {
         {PickerRed, cvtNone, ""},
         {PickerRed, cvtHex, "0000FF"},
         {PickerRed, cvtHTML, "#FF0000"},
-        {PickerRed, cvtRGB, "Red:255,Green:0,PickerBlue:0"},
+        {PickerRed, cvtRGB, "Red:255,Green:0,Blue:0"},
         {0x000000, cvtWebName, "clWebBlack"},
         {0xFFFF00, cvtWebName, "clWebCyan"},
         {0xFF00FF, cvtWebName, "clWebMagenta"},
