@@ -82,7 +82,7 @@ void DrawBorlandCheck(TCanvas* Canvas, TRect R, bool Checked, bool EnabledLook,
         return;
     Canvas->Pen()->SetColor(EnabledLook ? Look.Color() : TColor{0x808080});
     const int t0 = R.Top;
-    const int half = Look.CheckSize / 2;
+    const int half = Look.CheckSize() / 2;
     R.Top = t0 - 1;
     R.Bottom -= 1;
     Canvas->Polyline({TPoint{R.Left + 2, t0 + half}, TPoint{R.Left + 2, R.Bottom - 1}});
@@ -125,8 +125,8 @@ bool UsesThemedGlyphs(TGridControlStyle Style) {
 void DrawCheckGlyph(TCanvas* Canvas, const TRect& R, bool Checked, bool Enabled, bool Grayed,
                     const TControlLook& Look) {
     const bool enabledLook = Look.NoDisabledCheckRadioLook() || Look.CheckAlwaysActive || Enabled;
-    const int size = std::max(1, Look.CheckSize);
-    switch (Look.ControlStyle) {
+    const int size = std::max(1, Look.CheckSize());
+    switch (Look.ControlStyle()) {
     case csULK:
         DrawULKGlyph(Canvas, R.Left, R.Top, "ESGCHK", Checked, enabledLook);
         return;
@@ -140,7 +140,7 @@ void DrawCheckGlyph(TCanvas* Canvas, const TRect& R, bool Checked, bool Enabled,
     default:
         break;
     }
-    if (UsesThemedGlyphs(Look.ControlStyle)) {
+    if (UsesThemedGlyphs(Look.ControlStyle())) {
         const TRect box{R.Left, R.Top, R.Left + size, R.Top + size};
         if (DrawThemePart(Canvas, TThemePart::CheckBox, CheckStates(Checked, Grayed, enabledLook),
                           box))
@@ -149,7 +149,7 @@ void DrawCheckGlyph(TCanvas* Canvas, const TRect& R, bool Checked, bool Enabled,
     const int left = R.Left + (R.Right - R.Left - size) / 2;
     const int top = R.Top + (R.Bottom - R.Top - size) / 2;
     DrawPlainCheck(Canvas, TRect{left, top, left + size, top + size}, Checked, Grayed, enabledLook,
-                   Look.ControlStyle != csClassic);
+                   Look.ControlStyle() != csClassic);
 }
 
 TRadioLayout RadioLayout(TGridControlStyle Style) {
@@ -163,7 +163,7 @@ TRadioLayout RadioLayout(TGridControlStyle Style) {
 
 void DrawRadioGlyph(TCanvas* Canvas, const TRect& Box, bool Checked, bool EnabledLook,
                     const TControlLook& Look) {
-    const TGridControlStyle style = Look.ControlStyle;
+    const TGridControlStyle style = Look.ControlStyle();
     switch (style) {
     case csBorland:
         DrawBorlandRadio(Canvas, Box.Left, Box.Top, Checked, Look.Color());

@@ -184,8 +184,8 @@ void DrawRadioGroup(TExStringGrid& Grid, TCanvas* Canvas, const TRect& R, const 
     const TControlLook& look = *Grid.ControlLook();
     const bool enabledLook =
         !G.Disabled || look.RadioAlwaysActive || look.NoDisabledCheckRadioLook();
-    const TRadioLayout layout = RadioLayout(look.ControlStyle);
-    const int radio = std::max(1, look.RadioSize);
+    const TRadioLayout layout = RadioLayout(look.ControlStyle());
+    const int radio = std::max(1, look.RadioSize());
     const int scaled = static_cast<int>(std::lround(G.Scale * radio));
     const int step = G.Upward ? -1 : 1;
     if (G.Selected && Grid.ShowSelection())
@@ -201,7 +201,7 @@ void DrawRadioGroup(TExStringGrid& Grid, TCanvas* Canvas, const TRect& R, const 
         TPoint textAt;
         if (layout.Classic) {
             const int size =
-                look.ControlStyle == csFlat ? std::lround(G.Scale * (radio + 2)) : scaled;
+                look.ControlStyle() == csFlat ? std::lround(G.Scale * (radio + 2)) : scaled;
             if (G.Horizontal) {
                 box.Left = R.Left + (r - 1) * radio + p + 2;
                 box.Top = R.Top + (R.Bottom - R.Top - radio) / 2;
@@ -414,7 +414,7 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
                            *ControlLook());
             break;
         case ctRadioButton: {
-            const int size = ControlLook()->RadioSize;
+            const int size = ControlLook()->RadioSize();
             g.Left += offset.X;
             g.Right = g.Left + size;
             g.Bottom = g.Top + size;

@@ -46,7 +46,7 @@ std::unique_ptr<TTestExGrid> StyledGrid(TGridControlStyle Style, int RowHeight, 
     grid->Font()->SetColor(clBlack);
     grid->SetOptions(grid->Options() << goEditing);
     TControlLook* look = grid->ControlLook();
-    look->ControlStyle = Style;
+    look->SetControlStyle(Style);
     look->SetColor(Red);
     look->SetCheckedGlyph(Glyph(Green).get());
     look->SetUnCheckedGlyph(Glyph(Blue).get());

@@ -61,7 +61,7 @@ TEST(ExGridProgressDraw, LevelProgressTakesTheGridsProgressAppearance) {
 TEST(ExGridProgressDraw, NoDisabledCheckRadioLookKeepsAReadOnlyCheckBoxWhite) {
     for (const bool noDisabledLook : {false, true}) {
         auto grid = MakeGrid();
-        grid->ControlLook()->ControlStyle = csClassic;
+        grid->ControlLook()->SetControlStyle(csClassic);
         grid->ControlLook()->SetNoDisabledCheckRadioLook(noDisabledLook);
         grid->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = false; };
         grid->AddCheckBox(1, 1, false, false);
