@@ -18,9 +18,9 @@ void TControlLook::Assign(const TObject* Source) {
     const auto* source = dynamic_cast<const TControlLook*>(Source);
     if (!source)
         return;
-    CheckSize = source->CheckSize;
-    RadioSize = source->RadioSize;
-    ControlStyle = source->ControlStyle;
+    FCheckSize = source->FCheckSize;
+    FRadioSize = source->FRadioSize;
+    FControlStyle = source->FControlStyle;
     FCheckedGlyph->Assign(source->FCheckedGlyph.get());
     FUnCheckedGlyph->Assign(source->FUnCheckedGlyph.get());
     FRadioOnGlyph->Assign(source->FRadioOnGlyph.get());
@@ -81,6 +81,15 @@ template <typename T> void TControlLook::SetAndRepaint(T& Field, T Value) {
         FGrid->Invalidate();
 }
 
+void TControlLook::SetControlStyle(TGridControlStyle Value) {
+    SetAndRepaint(FControlStyle, Value);
+}
+void TControlLook::SetCheckSize(int Value) {
+    SetAndRepaint(FCheckSize, Value);
+}
+void TControlLook::SetRadioSize(int Value) {
+    SetAndRepaint(FRadioSize, Value);
+}
 void TControlLook::SetColor(TColor Value) {
     SetAndRepaint(FColor, Value);
 }

@@ -29,12 +29,9 @@ public:
     void Init();
 
     // Stored only; read where they are used.
-    TGridControlStyle ControlStyle = csTheme;
     bool DropDownAlwaysVisible = false;
     bool SpinButtonsAlwaysVisible = false;
     int HintMaxWidth = 0;
-    int CheckSize = 15;
-    int RadioSize = 10;
     // Check boxes and radio buttons toggle without asking whether the cell may be edited.
     bool CheckAlwaysActive = false;
     bool RadioAlwaysActive = false;
@@ -43,6 +40,12 @@ public:
     int DropDownCount = 8;
 
     // Each write repaints the grid.
+    TGridControlStyle ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(TGridControlStyle Value);
+    int CheckSize() const { return FCheckSize; } // edge of a check box in pixels
+    void SetCheckSize(int Value);
+    int RadioSize() const { return FRadioSize; }
+    void SetRadioSize(int Value);
     TColor Color() const { return FColor; } // mark colour of the drawn glyphs
     void SetColor(TColor Value);
     TColor CommentColor() const { return FCommentColor; }
@@ -116,6 +119,9 @@ private:
                      bool PassNone);
 
     TExStringGrid* FGrid;
+    TGridControlStyle FControlStyle = csTheme;
+    int FCheckSize = 15;
+    int FRadioSize = 10;
     TColor FColor = clBlack;
     TColor FCommentColor = clRed;
     bool FFlatButton = false;

@@ -98,7 +98,7 @@ TCellGraphic* TExColumnGrid::GetCellGraphic(int ACol, int ARow) {
     if (!item || item->Editor() != edDataCheckBox)
         return nullptr;
     FColumnCellGraphic->CellType = ctVirtCheckBox;
-    FColumnCellGraphic->CellTransparent = ControlLook()->ControlStyle == csFlat;
+    FColumnCellGraphic->CellTransparent = ControlLook()->ControlStyle() == csFlat;
     return FColumnCellGraphic.get();
 }
 

@@ -5,6 +5,7 @@
 #include "grid/foundation/ExStringGridCheck.h"
 #include "grid/foundation/ExUtil.h"
 #include "grid/foundation/FocusHelper.h"
+#include "grid/foundation/GridFocusWindow.h"
 #include "grid/foundation/HTMLPicture.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/MouseActions.h"
@@ -203,6 +204,8 @@ void TExStringGrid::ApplyDefaults() {
 
 TExStringGrid::~TExStringGrid() {
     FDestroying = true;
+    if (FocusWindowGrid == this)
+        FocusWindowGrid = nullptr;
     EndBalloons();
     if (FColumnSize->Save)
         SaveColSizes();
@@ -335,8 +338,8 @@ void TExStringGrid::Loaded() {
         FNavigation->AlwaysEdit = true;
         SetOptions(Options() - TGridOptions{goAlwaysShowEditor});
     }
-    if (!Designing() && !FIsWinXP && FControlLook->ControlStyle == csTheme)
-        FControlLook->ControlStyle = csClassic;
+    if (!Designing() && !FIsWinXP && FControlLook->ControlStyle() == csTheme)
+        FControlLook->SetControlStyle(csClassic);
     FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
     UpdateSearchPanel();
     UpdateScrollBarsAlways(false);

@@ -56,6 +56,7 @@ class TFilter;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
+class TGridFocusWindow;
 class TFooterPanel;
 class TForm;
 class TGridChangeNotifier;
@@ -343,6 +344,13 @@ public:
     TFooterPanel* FooterPanel() const { return FFooterPanel; }
     TSearchPanel* SearchPanel() const { return FSearchPanel; }
     TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
+    // The translucent frame around the cell being edited: a window of its own, 4 pixels wide
+    // around R (client coordinates). Move puts it around the current cell again; Hide also
+    // forgets the grid it followed.
+    void ShowFocusWindow(const TRect& R);
+    void HideFocusWindow();
+    void MoveFocusWindow();
+    TGridFocusWindow* FocusWindow() const { return FFocusWindow.get(); }
     TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
     TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
     TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
@@ -1192,7 +1200,6 @@ public:
     TColor HintColor = clInfoBk;
     TColor SelectionRectangleColor = clBlack;
     TColor DisabledFontColor = clSilver;
-    TColor URLColor = clBlue;
     TColor ScrollColor = clNone;
     TScrollType ScrollType = ssNormal;
     int ScrollWidth = 17;
@@ -1708,6 +1715,9 @@ public:
     TControlComboSelectEvent OnControlComboSelect;
     TControlEditDoneEvent OnControlEditDone;
     bool URLShow = false; // cell texts holding a URL show as links
+    // The colour of links; a change repaints while links are shown.
+    TColor URLColor() const { return FURLColor; }
+    void SetURLColor(TColor Value);
     bool URLShowInText = false;
     bool URLFull = false; // links keep their scheme
     bool URLUnderlineOnHover = false;
@@ -2360,6 +2370,8 @@ private:
     TSearchPanel* FSearchPanel = nullptr; // owned as a component
     std::unique_ptr<TFont> cf;
     std::unique_ptr<TFocusHelper> FFocusHelper;
+    std::unique_ptr<TGridFocusWindow> FFocusWindow; // made when first shown
+    TColor FURLColor = clBlue;
     std::unique_ptr<TSearchFooter> FSearchFooter;
     std::unique_ptr<TFloatingFooter> FFloatingFooter;
     std::unique_ptr<TPrintSettings> FPrintSettings;

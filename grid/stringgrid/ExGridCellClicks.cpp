@@ -54,8 +54,8 @@ void TExStringGrid::ToggleRadioInCell(int ACol, int ARow, int DX, int DY) {
     const int displCol = RealToDisplCol(base.X);
     if (displCol >= FixedCols() && base.Y >= FixedRows())
         FocusCell(displCol, base.Y, true);
-    const TGridControlStyle style = FControlLook->ControlStyle;
-    const int checkSize = style == csClassic || style == csFlat ? FControlLook->RadioSize : 16;
+    const TGridControlStyle style = FControlLook->ControlStyle();
+    const int checkSize = style == csClassic || style == csFlat ? FControlLook->RadioSize() : 16;
     const TStringList* items = graphic->CellStrings;
     if (!items)
         return;

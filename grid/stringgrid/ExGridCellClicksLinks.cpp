@@ -34,7 +34,7 @@ bool TExStringGrid::AnchorAt(int ACol, int ARow, int X, int Y, TAnchorHit& Hit) 
     r.Top += FXYOffset.Y + 1;
     r.Bottom += scrolled;
     if (HasCheckBox(realCol, ARow))
-        r.Left += FControlLook->CheckSize;
+        r.Left += FControlLook->CheckSize();
     TCanvas* canvas = Canvas();
     canvas->Font()->Assign(ACol < FixedCols() || ARow < FixedRows() ? *FixedFont()
                                                                     : *GetCellFont(realCol, ARow));
@@ -44,7 +44,7 @@ bool TExStringGrid::AnchorAt(int ACol, int ARow, int X, int Y, TAnchorHit& Hit) 
     const bool hit = RenderHTML(
         canvas, text, r, dynamic_cast<const TImageList*>(GetGridImageList(ACol, ARow)), X,
         Y + scrolled, -1, -1, 1, true, false, false, false, false, false, !EnhTextSize, false, 1.0,
-        URLColor, clNone, clNone, clGray, Hit.Anchor, stripped, focusAnchor, title, xSize, ySize,
+        URLColor(), clNone, clNone, clGray, Hit.Anchor, stripped, focusAnchor, title, xSize, ySize,
         links, Hit.LinkIndex, hoverRect, Hit.ControlRect, Hit.ControlID, Hit.ControlValue,
         Hit.ControlType, ImageCache(), PictureContainer, this, 0);
     Hit.Title = title;

@@ -343,7 +343,7 @@ bool TExStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
     if (!FMouseActions->PreciseCheckBoxCheck)
         return true;
     const TRect r = CellRect(DisplColIndex(ACol), ARow);
-    const int size = FControlLook->CheckSize;
+    const int size = FControlLook->CheckSize();
     int top = r.Top + 2;
     if (graphic->CellVAlign == vaBottom)
         top = r.Bottom - size - 2;

@@ -3,6 +3,7 @@
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/EsgHTMLE.h"
+#include "grid/foundation/FocusHelper.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
@@ -123,6 +124,10 @@ bool TExStringGrid::CanEditShow() {
                 throw;
             }
             FEntered = true;
+            if (FFocusHelper->Enabled) {
+                FocusWindowGrid = this;
+                ShowFocusWindow(CellRect(Col(), Row()));
+            }
             return false;
         }
         EditMode = true;

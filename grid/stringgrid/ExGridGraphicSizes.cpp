@@ -64,10 +64,10 @@ TPoint TExStringGrid::CalcGraphicSize(int ACol, int ARow, int AvailWidth) {
     case ctVirtCheckBox:
     case ctRowCheckBox:
     case ctTriStateCheckBox:
-        size = TPoint{FControlLook->CheckSize, FControlLook->CheckSize};
+        size = TPoint{FControlLook->CheckSize(), FControlLook->CheckSize()};
         break;
     case ctRadioButton:
-        size = TPoint{FControlLook->RadioSize, FControlLook->RadioSize};
+        size = TPoint{FControlLook->RadioSize(), FControlLook->RadioSize()};
         break;
     case ctProgressPie:
         size = TPoint{20, 20};
@@ -157,9 +157,9 @@ TPoint TExStringGrid::CalcPrintGraphicSize(int ACol, int ARow, int AvailWidth, i
     case ctVirtCheckBox:
     case ctRowCheckBox:
     case ctTriStateCheckBox:
-        return TPoint{FControlLook->CheckSize, FControlLook->CheckSize};
+        return TPoint{FControlLook->CheckSize(), FControlLook->CheckSize()};
     case ctRadioButton:
-        return TPoint{FControlLook->RadioSize, FControlLook->RadioSize};
+        return TPoint{FControlLook->RadioSize(), FControlLook->RadioSize()};
     case ctNode:
     case ctProgressPie:
         return TPoint{20, 20};

@@ -44,7 +44,7 @@ TCellGraphic* TExStringGrid::GetCellGraphic(int ACol, int ARow) {
         FCellGraphic->CellType = ctRowCheckBox;
         FCellGraphic->CellAngle = 0;
         FCellGraphic->CellBoolean = false;
-        FCellGraphic->CellTransparent = FControlLook->ControlStyle == csFlat;
+        FCellGraphic->CellTransparent = FControlLook->ControlStyle() == csFlat;
         return FCellGraphic.get();
     }
     return dynamic_cast<TCellGraphic*>(slot);

@@ -8,6 +8,7 @@
 #include "grid/foundation/IntList.h"
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/CellGraphic.h"
+#include "grid/stringgrid/CheckRadioGlyphs.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/GridProgressAppearance.h"
 #include "platform/core/Exception.h"
@@ -25,8 +26,6 @@
 #include <cstdint>
 
 namespace {
-
-constexpr int GlyphCell = 16; // the cell of one themed radio button in a group
 
 // Several kinds keep plain colour values in their object slots.
 TColor ColorField(const TObject* Field) {
@@ -165,83 +164,6 @@ int CheckLeft(TCellType Kind, const TRect& R, int W, int TextWidth, TAlignment T
     return std::max(x, R.Left + 1);
 }
 
-bool UsesTheme(TGridControlStyle Style) {
-    return (Style == csTheme || Style == csWinXP) && ThemeServicesActive();
-}
-
-TThemeStates CheckStates(bool Checked, bool Grayed, bool EnabledLook) {
-    TThemeStates states = tsfNormal;
-    if (Grayed)
-        states |= tsfMixed;
-    else if (Checked)
-        states |= tsfChecked;
-    if (!EnabledLook)
-        states |= tsfDisabled;
-    return states;
-}
-
-// The unthemed check box: a framed square with a tick; grayed draws the tick on grey.
-void DrawPlainCheck(TCanvas* Canvas, const TRect& Box, bool Checked, bool Grayed, bool EnabledLook,
-                    bool Flat) {
-    Canvas->Brush()->SetStyle(bsSolid);
-    Canvas->Brush()->SetColor(EnabledLook && !Grayed ? clWhite : clSilver);
-    Canvas->Pen()->SetWidth(1);
-    Canvas->Pen()->SetStyle(psSolid);
-    Canvas->Pen()->SetColor(Flat ? clGray : clBlack);
-    Canvas->Rectangle(Box);
-    if (!Flat) {
-        Canvas->Pen()->SetColor(clGray);
-        Canvas->Polyline({TPoint{Box.Left, Box.Bottom - 1}, TPoint{Box.Left, Box.Top},
-                          TPoint{Box.Right - 1, Box.Top}});
-    }
-    if (!Checked && !Grayed)
-        return;
-    const int s = Box.Right - Box.Left;
-    Canvas->Pen()->SetColor(EnabledLook && !Grayed ? clBlack : clGray);
-    for (int dy = 0; dy < 2; ++dy)
-        Canvas->Polyline({TPoint{Box.Left + 3, Box.Top + s / 2 - 1 + dy},
-                          TPoint{Box.Left + s / 2 - 1, Box.Bottom - 4 + dy},
-                          TPoint{Box.Right - 4, Box.Top + 3 + dy}});
-}
-
-// One check box in the look the grid's control style asks for.
-void DrawCheckGlyph(TCanvas* Canvas, const TRect& R, bool Checked, bool Enabled, bool Grayed,
-                    const TControlLook& Look) {
-    const bool enabledLook = Look.NoDisabledCheckRadioLook() || Look.CheckAlwaysActive || Enabled;
-    const int size = std::max(1, Look.CheckSize);
-    if (UsesTheme(Look.ControlStyle)) {
-        const TRect box{R.Left, R.Top, R.Left + size, R.Top + size};
-        if (DrawThemePart(Canvas, TThemePart::CheckBox, CheckStates(Checked, Grayed, enabledLook),
-                          box))
-            return;
-    }
-    const int left = R.Left + (R.Right - R.Left - size) / 2;
-    const int top = R.Top + (R.Bottom - R.Top - size) / 2;
-    DrawPlainCheck(Canvas, TRect{left, top, left + size, top + size}, Checked, Grayed, enabledLook,
-                   Look.ControlStyle != csClassic);
-}
-
-// One radio button in a Size square.
-void DrawRadioGlyph(TCanvas* Canvas, const TRect& Box, bool Checked, bool EnabledLook,
-                    TGridControlStyle Style) {
-    if (UsesTheme(Style) && DrawThemePart(Canvas, TThemePart::RadioButton,
-                                          CheckStates(Checked, false, EnabledLook), Box))
-        return;
-    Canvas->Brush()->SetStyle(bsSolid);
-    Canvas->Brush()->SetColor(EnabledLook ? clWhite : clSilver);
-    Canvas->Pen()->SetWidth(1);
-    Canvas->Pen()->SetStyle(psSolid);
-    Canvas->Pen()->SetColor(Style == csClassic ? clBlack : clGray);
-    Canvas->Ellipse(Box);
-    if (!Checked)
-        return;
-    const int inset = std::max(2, (Box.Right - Box.Left) / 3);
-    const TColor mark = EnabledLook ? clBlack : clGray;
-    Canvas->Brush()->SetColor(mark);
-    Canvas->Pen()->SetColor(mark);
-    Canvas->Ellipse(Box.Left + inset, Box.Top + inset, Box.Right - inset, Box.Bottom - inset);
-}
-
 struct TRadioGroup {
     int Count = 0;
     int Index = -1;
@@ -262,8 +184,8 @@ void DrawRadioGroup(TExStringGrid& Grid, TCanvas* Canvas, const TRect& R, const 
     const TControlLook& look = *Grid.ControlLook();
     const bool enabledLook =
         !G.Disabled || look.RadioAlwaysActive || look.NoDisabledCheckRadioLook();
-    const bool classic = !UsesTheme(look.ControlStyle);
-    const int radio = std::max(1, look.RadioSize);
+    const TRadioLayout layout = RadioLayout(look.ControlStyle());
+    const int radio = std::max(1, look.RadioSize());
     const int scaled = static_cast<int>(std::lround(G.Scale * radio));
     const int step = G.Upward ? -1 : 1;
     if (G.Selected && Grid.ShowSelection())
@@ -277,9 +199,9 @@ void DrawRadioGroup(TExStringGrid& Grid, TCanvas* Canvas, const TRect& R, const 
             r == G.Index + 1 || (G.Index == -1 && hasItem && caption == G.CellText);
         TRect box;
         TPoint textAt;
-        if (classic) {
+        if (layout.Classic) {
             const int size =
-                look.ControlStyle == csFlat ? std::lround(G.Scale * (radio + 2)) : scaled;
+                look.ControlStyle() == csFlat ? std::lround(G.Scale * (radio + 2)) : scaled;
             if (G.Horizontal) {
                 box.Left = R.Left + (r - 1) * radio + p + 2;
                 box.Top = R.Top + (R.Bottom - R.Top - radio) / 2;
@@ -294,20 +216,22 @@ void DrawRadioGroup(TExStringGrid& Grid, TCanvas* Canvas, const TRect& R, const 
             box.Bottom = box.Top + size;
         } else {
             if (G.Horizontal) {
-                box.Left = p + R.Left + r * GlyphCell - 14;
-                box.Top = R.Top + (R.Bottom - R.Top - GlyphCell) / 2;
-                textAt = TPoint{box.Left + GlyphCell, box.Top - 2};
+                box.Left = p + R.Left + r * RadioGlyphCell - 14;
+                box.Top = R.Top + (R.Bottom - R.Top - RadioGlyphCell) / 2;
+                textAt = TPoint{box.Left + layout.HorizontalCaption.X,
+                                box.Top + layout.HorizontalCaption.Y};
             } else {
-                const int h = std::max(GlyphCell, lineHeight);
+                const int h = std::max(RadioGlyphCell, lineHeight);
                 box.Top = R.Top + h * (r - 1) * step + 2;
                 box.Left =
-                    caption.empty() ? R.Left + (R.Right - R.Left - GlyphCell) / 2 : R.Left + 2;
-                textAt = TPoint{R.Left + 20, box.Top - 2};
+                    caption.empty() ? R.Left + (R.Right - R.Left - RadioGlyphCell) / 2 : R.Left + 2;
+                textAt =
+                    TPoint{R.Left + layout.VerticalCaption.X, box.Top + layout.VerticalCaption.Y};
             }
-            box.Right = box.Left + GlyphCell;
-            box.Bottom = box.Top + GlyphCell;
+            box.Right = box.Left + RadioGlyphCell;
+            box.Bottom = box.Top + RadioGlyphCell;
         }
-        DrawRadioGlyph(Canvas, box, checked, enabledLook, look.ControlStyle);
+        DrawRadioGlyph(Canvas, box, checked, enabledLook, look);
         if (!caption.empty()) {
             Canvas->Brush()->SetStyle(bsClear);
             Canvas->TextOut(textAt.X, textAt.Y, caption);
@@ -327,9 +251,11 @@ void DrawCellButton(TExStringGrid& Grid, TCanvas* Canvas, TCellGraphic& Graphic,
         G = TRect{R.Right - 13, R.Top, R.Right, R.Top + 13};
     Graphic.CellValue = static_cast<double>((((G.Top - Cell.Top) & 0xFFFF) << 16) |
                                             ((G.Left - Cell.Left) & 0xFFFF));
-    int style = ThemeServicesActive() ? 0 : 1;
+    int style = ThemeServicesActive() ? bdsVisualStyle : bdsClassic;
+    if (Grid.ControlLook()->FlatButton())
+        style = bdsFlat;
     if (Grid.Flat() && Grid.Tones.Background.BrushColor != clNone)
-        style = 3;
+        style = bdsTones;
     int state = Graphic.CellBoolean ? bstDown : bstNormal;
     if (!CanEdit && !expand)
         state = bstDisabled;
@@ -368,7 +294,7 @@ void DrawCellButton(TExStringGrid& Grid, TCanvas* Canvas, TCellGraphic& Graphic,
     }
     unsigned flags = caption.find('\r') != std::string::npos ? DT_WORDBREAK : DT_SINGLELINE;
     G.Left += 1;
-    if (style == 3) {
+    if (style == bdsTones) {
         const TColorTones& tones = Grid.Tones;
         const TColor byState[] = {tones.Background.TextColor, tones.Hover.TextColor,
                                   tones.Selected.TextColor, tones.Disabled.TextColor};
@@ -488,7 +414,7 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
                            *ControlLook());
             break;
         case ctRadioButton: {
-            const int size = ControlLook()->RadioSize;
+            const int size = ControlLook()->RadioSize();
             g.Left += offset.X;
             g.Right = g.Left + size;
             g.Bottom = g.Top + size;
@@ -553,7 +479,9 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
         case ctButton:
         case ctBitButton:
         case ctExpand:
-            DrawCellButton(*this, canvas, *Graphic, g, r, cell, canEdit(), Context);
+            // A button may keep its enabled look in a cell that cannot be edited.
+            DrawCellButton(*this, canvas, *Graphic, g, r, cell,
+                           ControlLook()->NoDisabledButtonLook() || canEdit(), Context);
             break;
         case ctPicture:
             if (auto* picture = dynamic_cast<TPicture*>(Graphic->CellBitmap);

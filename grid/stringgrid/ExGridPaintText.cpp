@@ -67,7 +67,7 @@ std::string FirstLineOf(const std::string& Text) {
 
 void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
     TCanvas* canvas = Ctx.Canvas;
-    TColor linkColor = URLColor;
+    TColor linkColor = URLColor();
     if (Ctx.State.Contains(gdSelected) && !IsFixed(Ctx.DisplCol, Ctx.Row)) {
         if (FShowSelection) {
             if (FSelectionColor != clNone)

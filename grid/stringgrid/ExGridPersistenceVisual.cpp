@@ -146,8 +146,8 @@ std::vector<TVisualEntry> VisualEntries() {
         "SelectionTextColor", [](TGrid& g) { return g.SelectionTextColor(); },
         [](TGrid& g, TColor c) { g.SetSelectionTextColor(c); }));
     e.push_back(Colour(
-        "URLColor", [](TGrid& g) { return g.URLColor; },
-        [](TGrid& g, TColor c) { g.URLColor = c; }));
+        "URLColor", [](TGrid& g) { return g.URLColor(); },
+        [](TGrid& g, TColor c) { g.SetURLColor(c); }));
     e.push_back(Switch(
         "URLShow", [](TGrid& g) { return g.URLShow; }, [](TGrid& g, bool b) { g.URLShow = b; }));
     e.push_back(Switch(
@@ -199,8 +199,8 @@ std::vector<TVisualEntry> VisualEntries() {
         "FloatingFooter.Color", [](TGrid& g) { return g.FloatingFooter()->Color(); },
         [](TGrid& g, TColor c) { g.FloatingFooter()->SetColor(c); }));
     e.push_back(Integer(
-        "ControlLook.CheckSize", 0, 1024, [](TGrid& g) { return g.ControlLook()->CheckSize; },
-        [](TGrid& g, int n) { g.ControlLook()->CheckSize = n; }));
+        "ControlLook.CheckSize", 0, 1024, [](TGrid& g) { return g.ControlLook()->CheckSize(); },
+        [](TGrid& g, int n) { g.ControlLook()->SetCheckSize(n); }));
     e.push_back(Colour(
         "ControlLook.Color", [](TGrid& g) { return g.ControlLook()->Color(); },
         [](TGrid& g, TColor c) { g.ControlLook()->SetColor(c); }));
@@ -210,9 +210,9 @@ std::vector<TVisualEntry> VisualEntries() {
     e.push_back(Choice(
         "ControlLook.ControlStyle",
         {"csClassic", "csFlat", "csTheme", "csWinXP", "csMetro", "csBorland", "csULK", "csGlyph"},
-        [](TGrid& g) { return static_cast<int>(g.ControlLook()->ControlStyle); },
+        [](TGrid& g) { return static_cast<int>(g.ControlLook()->ControlStyle()); },
         [](TGrid& g, int n) {
-            g.ControlLook()->ControlStyle = static_cast<TGridControlStyle>(n);
+            g.ControlLook()->SetControlStyle(static_cast<TGridControlStyle>(n));
         }));
     e.push_back(Colour(
         "ControlLook.FixedGradientFrom",
@@ -222,8 +222,8 @@ std::vector<TVisualEntry> VisualEntries() {
         "ControlLook.FixedGradientTo", [](TGrid& g) { return g.ControlLook()->FixedGradientTo(); },
         [](TGrid& g, TColor c) { g.ControlLook()->SetFixedGradientTo(c); }));
     e.push_back(Integer(
-        "ControlLook.RadioSize", 0, 1024, [](TGrid& g) { return g.ControlLook()->RadioSize; },
-        [](TGrid& g, int n) { g.ControlLook()->RadioSize = n; }));
+        "ControlLook.RadioSize", 0, 1024, [](TGrid& g) { return g.ControlLook()->RadioSize(); },
+        [](TGrid& g, int n) { g.ControlLook()->SetRadioSize(n); }));
     e.push_back(Switch(
         "ControlLook.FlatButton", [](TGrid& g) { return g.ControlLook()->FlatButton(); },
         [](TGrid& g, bool b) { g.ControlLook()->SetFlatButton(b); }));

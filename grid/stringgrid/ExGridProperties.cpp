@@ -53,6 +53,14 @@ void TExStringGrid::SetHighlightTextColor(TColor Value) {
     Invalidate();
 }
 
+void TExStringGrid::SetURLColor(TColor Value) {
+    if (FURLColor == Value)
+        return;
+    FURLColor = Value;
+    if (URLShow)
+        Invalidate();
+}
+
 void TExStringGrid::SetActiveCellShow(bool Value) {
     SetAndInvalidate(FActiveCellShow, Value);
 }

@@ -50,7 +50,7 @@ void TExStringGrid::UpdateSearchPanel() {
     panel->SetHintClose(footer->HintClose());
     panel->Font()->Assign(*footer->Font());
 
-    const TGridControlStyle style = ControlLook()->ControlStyle;
+    const TGridControlStyle style = ControlLook()->ControlStyle();
     panel->SetButtonLook(AutoThemeAdapt() || style == csFlat, style == csWinXP || style == csTheme,
                          AutoThemeAdapt());
     panel->ShowParts(footer->ShowHighLight(), footer->ShowClose(), footer->ShowMatchCase(),

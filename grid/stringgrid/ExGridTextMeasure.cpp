@@ -85,7 +85,7 @@ TPoint TExStringGrid::MeasureCellText(int ACol, int DCol, int ARow, bool VS, boo
         int xSize = 0, ySize = 0, hyperLinks = 0, mouseLink = 0;
         TRect hoverRect, controlRect;
         RenderHTML(canvas, text, r, nullptr, 0, 0, -1, -1, 1, false, true, false, false, false,
-                   false, VS, false, 1.0, URLColor, clNone, clNone, clGray, anchor, stripped,
+                   false, VS, false, 1.0, URLColor(), clNone, clNone, clGray, anchor, stripped,
                    focusAnchor, anchorTitle, xSize, ySize, hyperLinks, mouseLink, hoverRect,
                    controlRect, controlID, controlValue, controlType, ImageCache(),
                    PictureContainer, this, 0);

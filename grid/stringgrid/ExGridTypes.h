@@ -31,7 +31,6 @@ enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TFilterDropDownColumns { fdNormal, fdAll };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TMouseSelectMode { msNormal, msRow, msColumn, msAll };
-// csBorland, csULK and csGlyph are kept and stored; their glyphs draw as csClassic's.
 enum TGridControlStyle { csClassic, csFlat, csTheme, csWinXP, csMetro, csBorland, csULK, csGlyph };
 enum TSearchAction { saFindFirst, saFindNext, saFindPrevious, saHighlight };
 

@@ -99,6 +99,8 @@ bool TExStringGrid::ValidateCell(const std::string& NewValue) {
             FOldCellText = Cells(c, r);
         }
     }
+    if (valid)
+        HideFocusWindow();
     return valid;
 }
 
@@ -135,6 +137,8 @@ bool TExStringGrid::ValidateCellWide(const std::u16string& NewValue) {
             FOldCellTextWide = WideCells(c, r);
         }
     }
+    if (valid)
+        HideFocusWindow();
     return valid;
 }
 

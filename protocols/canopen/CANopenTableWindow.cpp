@@ -23,7 +23,7 @@ void TCANopenTableWindow::Init_Table(int Table) {
     grid->SetDefaultRowHeight(CANopen_Row_Height);
     grid->Font()->SetName("Tahoma");
     grid->Font()->SetHeight(-11);
-    grid->ControlLook()->ControlStyle = csWinXP;
+    grid->ControlLook()->SetControlStyle(csWinXP);
     grid->SetULKGradientHoverFrom(clGray);
     grid->SetULKGradientHoverTo(clWhite);
     grid->SetULKGradientDownFrom(clGray);

@@ -72,7 +72,7 @@ TEST(ControlLookTest, AssignCopiesTheLookButNotTheSystemSwitches) {
     TTestExGrid source(nullptr);
     TTestExGrid target(nullptr);
     TControlLook& from = *source.ControlLook();
-    from.CheckSize = 21;
+    from.SetCheckSize(21);
     from.DropDownCount = 3;
     from.SetCommentColor(clBlack);
     from.SetProgressMarginX(7);
@@ -84,7 +84,7 @@ TEST(ControlLookTest, AssignCopiesTheLookButNotTheSystemSwitches) {
     target.ControlLook()->Assign(&from);
 
     const TControlLook& to = *target.ControlLook();
-    EXPECT_EQ(to.CheckSize, 21);
+    EXPECT_EQ(to.CheckSize(), 21);
     EXPECT_EQ(to.DropDownCount, 3);
     EXPECT_EQ(to.CommentColor(), clBlack);
     EXPECT_EQ(to.ProgressMarginX(), 7);

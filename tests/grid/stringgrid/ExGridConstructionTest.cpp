@@ -69,7 +69,7 @@ TEST(ExGridConstruction, NumbersColoursAndFlagsStartAtTheirDefaults) {
         {"ActiveCellColor", [](auto& g) { return g.ActiveCellColor(); }, 0x808080},
         {"ActiveCellColorTo", [](auto& g) { return g.ActiveCellColorTo(); }, 0x1FFFFFFF},
         {"DisabledFontColor", [](auto& g) { return g.DisabledFontColor; }, 0xC0C0C0},
-        {"URLColor", [](auto& g) { return g.URLColor; }, 0xFF0000},
+        {"URLColor", [](auto& g) { return g.URLColor(); }, 0xFF0000},
         {"ScrollColor", [](auto& g) { return g.ScrollColor; }, 0x1FFFFFFF},
         {"ScrollType", [](auto& g) { return g.ScrollType; }, ssNormal},
         {"ScrollWidth", [](auto& g) { return g.ScrollWidth; }, GetSystemMetrics(SM_CXVSCROLL)},
@@ -151,7 +151,7 @@ TEST(ExGridConstruction, EveryColumnIsVisibleAndEveryOwnedObjectExists) {
     EXPECT_FALSE(grid.SearchFooter()->Visible());
     EXPECT_FALSE(grid.FloatingFooter()->Visible);
     EXPECT_TRUE(grid.DragDropSettings()->OleAcceptText);
-    EXPECT_EQ(grid.ControlLook()->ControlStyle, csTheme);
+    EXPECT_EQ(grid.ControlLook()->ControlStyle(), csTheme);
     EXPECT_TRUE(grid.Navigation()->EditSelectAll);
     EXPECT_TRUE(grid.MouseActions()->AutoSizeColOnDblClick);
     EXPECT_FALSE(grid.Bands()->Active());

@@ -186,7 +186,7 @@ TEST(ExGridGraphics, ScreenSizeOfTheFixedSizeKinds) {
     }
     TExStringGrid grid(nullptr);
     EXPECT_EQ(grid.GetCellGraphicSize(1, 1), (TPoint{0, 0})) << "no graphic";
-    grid.ControlLook()->CheckSize = 20;
+    grid.ControlLook()->SetCheckSize(20);
     PutGraphic(grid, 1, 1, ctCheckBox);
     EXPECT_EQ(grid.GetCellGraphicSize(1, 1), (TPoint{20, 20}));
 }

@@ -1,6 +1,7 @@
 // The update lock, painting under it, the grid timer, the unit's registered identifiers and the
 // cells cut off by smaller counts.
 #include "ExGridTestGrid.h"
+#include "ShownGrid.h"
 
 #include "grid/foundation/CustomDateTimePicker.h"
 #include "grid/foundation/IntList.h"
@@ -23,25 +24,6 @@
 #include <thread>
 
 namespace {
-
-// A grid on show in a form of the offscreen platform.
-struct ShownGrid {
-    ShownGrid() {
-        form = std::make_unique<TForm>(nullptr);
-        form->SetBounds(0, 0, 500, 400);
-        grid = new TTestExGrid(form.get());
-        grid->SetParent(form.get());
-        form->Show();
-        Application->ProcessMessages();
-    }
-    // Lets every pending paint run.
-    void Settle() {
-        for (int i = 0; i < 3; ++i)
-            Application->ProcessMessages();
-    }
-    std::unique_ptr<TForm> form;
-    TTestExGrid* grid;
-};
 
 // --- update lock ---------------------------------------------------------------------------------
 

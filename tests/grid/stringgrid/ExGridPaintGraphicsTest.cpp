@@ -46,7 +46,7 @@ struct TScene {
     TScene() {
         Grid->SetColCount(3);
         Grid->SetRowCount(3);
-        Grid->ControlLook()->ControlStyle = csClassic;
+        Grid->ControlLook()->SetControlStyle(csClassic);
         Items.Add("A");
         Items.Add("B");
         Items.Add("C");
@@ -224,8 +224,8 @@ class ControlShowsState : public testing::TestWithParam<TStateCase> {};
 TEST_P(ControlShowsState, OnAndOffLookDifferent) {
     TScene on;
     TScene off;
-    on.Grid->ControlLook()->ControlStyle = GetParam().Style;
-    off.Grid->ControlLook()->ControlStyle = GetParam().Style;
+    on.Grid->ControlLook()->SetControlStyle(GetParam().Style);
+    off.Grid->ControlLook()->SetControlStyle(GetParam().Style);
     GetParam().Setup(on, true);
     GetParam().Setup(off, false);
     const auto onBitmap = on.Render();

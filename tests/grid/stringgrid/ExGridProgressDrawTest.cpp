@@ -62,7 +62,7 @@ TEST(ExGridProgressDraw, LevelProgressTakesTheGridsProgressAppearance) {
 TEST(ExGridProgressDraw, NoDisabledCheckRadioLookKeepsAReadOnlyCheckBoxWhite) {
     for (const bool noDisabledLook : {false, true}) {
         auto grid = ProgressGrid();
-        grid->ControlLook()->ControlStyle = csClassic;
+        grid->ControlLook()->SetControlStyle(csClassic);
         grid->ControlLook()->SetNoDisabledCheckRadioLook(noDisabledLook);
         grid->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = false; };
         grid->AddCheckBox(1, 1, false, false);

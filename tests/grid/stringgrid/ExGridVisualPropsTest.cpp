@@ -173,18 +173,18 @@ TEST_F(ExGridVisualProps, DamagedFilesAreRefusedAndChangeNothing) {
 TEST_F(ExGridVisualProps, EveryControlStyleReadsBackAndUnknownValuesAreSkipped) {
     for (const TGridControlStyle style :
          {csClassic, csFlat, csTheme, csWinXP, csMetro, csBorland, csULK, csGlyph}) {
-        grid.ControlLook()->ControlStyle = style;
+        grid.ControlLook()->SetControlStyle(style);
         const std::string text = grid.VisualPropsText();
         TTestExGrid copy(nullptr);
-        copy.ControlLook()->ControlStyle = style == csFlat ? csClassic : csFlat;
+        copy.ControlLook()->SetControlStyle(style == csFlat ? csClassic : csFlat);
         EXPECT_TRUE(copy.ApplyVisualPropsText(text).empty());
-        EXPECT_EQ(copy.ControlLook()->ControlStyle, style) << text;
+        EXPECT_EQ(copy.ControlLook()->ControlStyle(), style) << text;
     }
     grid.URLShowInText = true;
     grid.BackGround()->SetTop(7);
     grid.BackGround()->SetLeft(-3);
     grid.BackGround()->SetColor(clYellow);
-    grid.ControlLook()->ControlStyle = csBorland;
+    grid.ControlLook()->SetControlStyle(csBorland);
     grid.BackGround()->SetCells(bcFixed);
     std::string text = grid.VisualPropsText();
     for (const char* line : {"URLShowInText=true\r\n", "BackGround.Top=7\r\n",
@@ -198,7 +198,8 @@ TEST_F(ExGridVisualProps, EveryControlStyleReadsBackAndUnknownValuesAreSkipped) 
     EXPECT_EQ(
         copy.LoadVisualProps(file),
         (std::vector<std::string>{"ControlLook.ControlStyle=csNone", "BackGround.Cells=bcSome"}));
-    EXPECT_EQ(copy.ControlLook()->ControlStyle, TTestExGrid(nullptr).ControlLook()->ControlStyle);
+    EXPECT_EQ(copy.ControlLook()->ControlStyle(),
+              TTestExGrid(nullptr).ControlLook()->ControlStyle());
     EXPECT_EQ(copy.BackGround()->Cells(), bcNormal);
     EXPECT_EQ(copy.Color(), clRed);
     EXPECT_TRUE(copy.URLShowInText);
@@ -211,7 +212,7 @@ TEST_F(ExGridVisualProps, AbsentAndLooseEntriesTakeTheirDefaults) {
     grid.SetColor(clTeal);
     grid.URLShow = true;
     grid.FixedFont()->SetStyle({fsUnderline});
-    grid.ControlLook()->ControlStyle = csClassic;
+    grid.ControlLook()->SetControlStyle(csClassic);
     const TGridLook look = grid.Look();
     std::string text = grid.VisualPropsText();
     text = WithLine(text, "Color", nullptr);                       // a colour left out is no colour
@@ -227,7 +228,7 @@ TEST_F(ExGridVisualProps, AbsentAndLooseEntriesTakeTheirDefaults) {
     EXPECT_EQ(grid.Look(), look);
     EXPECT_FALSE(grid.Font()->Name().empty());
     EXPECT_EQ(grid.FixedFont()->Style(), (TFontStyles{fsBold, fsItalic}));
-    EXPECT_EQ(grid.ControlLook()->ControlStyle, csFlat);
+    EXPECT_EQ(grid.ControlLook()->ControlStyle(), csFlat);
     EXPECT_EQ(grid.VisualPropsText().find("Bands.Active=true\r\n") != std::string::npos, true);
 }
 

@@ -1,0 +1,58 @@
+// Settings of the look that change what the cells show repaint the grid when written; writes
+// that change nothing on screen leave it be.
+#include "ExGridTestGrid.h"
+#include "ShownGrid.h"
+
+#include "grid/stringgrid/ControlLook.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+struct WriteCase {
+    const char* what;
+    std::function<void(TTestExGrid&)> before; // set up without counting
+    std::function<void(TTestExGrid&)> write;
+    bool repaints;
+};
+
+} // namespace
+
+TEST(ExGridLookRepaint, WritesRepaintWhenTheyChangeWhatShows) {
+    const auto none = [](TTestExGrid&) {};
+    const WriteCase cases[] = {
+        {"control style", none, [](TTestExGrid& g) { g.ControlLook()->SetControlStyle(csBorland); },
+         true},
+        {"check size", none, [](TTestExGrid& g) { g.ControlLook()->SetCheckSize(21); }, true},
+        {"radio size", none, [](TTestExGrid& g) { g.ControlLook()->SetRadioSize(14); }, true},
+        {"link colour while links show", [](TTestExGrid& g) { g.URLShow = true; },
+         [](TTestExGrid& g) { g.SetURLColor(clRed); }, true},
+        {"link colour while no link shows", none, [](TTestExGrid& g) { g.SetURLColor(clRed); },
+         false},
+        {"the link colour it had", [](TTestExGrid& g) { g.URLShow = true; },
+         [](TTestExGrid& g) { g.SetURLColor(g.URLColor()); }, false},
+    };
+    for (const WriteCase& c : cases) {
+        ShownGrid shown;
+        c.before(*shown.grid);
+        shown.Settle();
+        const int paints = shown.grid->Paints;
+        c.write(*shown.grid);
+        shown.Settle();
+        EXPECT_EQ(shown.grid->Paints > paints, c.repaints) << c.what;
+    }
+}
+
+TEST(ExGridLookRepaint, WrittenValuesReadBack) {
+    TTestExGrid grid(nullptr);
+    grid.ControlLook()->SetControlStyle(csULK);
+    grid.ControlLook()->SetCheckSize(21);
+    grid.ControlLook()->SetRadioSize(14);
+    grid.SetURLColor(clRed);
+    EXPECT_EQ(grid.ControlLook()->ControlStyle(), csULK);
+    EXPECT_EQ(grid.ControlLook()->CheckSize(), 21);
+    EXPECT_EQ(grid.ControlLook()->RadioSize(), 14);
+    EXPECT_EQ(grid.URLColor(), clRed);
+}
