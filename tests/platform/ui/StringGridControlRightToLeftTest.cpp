@@ -56,7 +56,6 @@ TEST(StringGridControlRightToLeft, ColumnsStandMirroredFromTheRightEdge) {
     grid->SetBiDiMode(bdRightToLeft);
     TBitmap bitmap(grid->Width(), grid->Height());
     grid->PaintTo(bitmap.Canvas(), 0, 0);
-    bitmap.SaveToFile("/tmp/s2-29b/platform-rtl.png");
     // Columns of 50 pixels with a 1-pixel line after each, counted from the right edge (300).
     for (int c = 0; c < 5; ++c) {
         const auto span = Span(bitmap, 30, ColumnColor(c));
