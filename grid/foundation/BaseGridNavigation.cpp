@@ -124,6 +124,11 @@ void TBaseGrid::RepaintMergedFixedColCells() {
 }
 
 bool TBaseGrid::CanSelectCell(int ACol, int ARow) {
+    if (UseRightToLeftAlignment()) {
+        const bool result = TObjStringGrid::CanSelectCell(ACol, ARow);
+        Invalidate();
+        return result;
+    }
     RepaintCell(Col(), Row());
     const bool result = TObjStringGrid::CanSelectCell(ACol, ARow);
     RepaintCell(ACol, ARow);

@@ -295,6 +295,13 @@ void TExStringGrid::SetParent(TWinControl* AParent) {
         CreateWnd();
 }
 
+// The footer and search panels under the cells lay out their columns and controls in the
+// grid's direction.
+void TExStringGrid::BiDiModeChanged() {
+    SetMirroredLayout(FFooterPanel, UseRightToLeftAlignment());
+    SetMirroredLayout(FSearchPanel, UseRightToLeftAlignment());
+}
+
 void TExStringGrid::CreateWnd() {
     if (Destroying() || !Parent())
         return;

@@ -2234,6 +2234,8 @@ protected:
     // --- sizing, zoom and scroll bars ---
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
+    // The footer panel under the cells follows the grid's layout direction.
+    void BiDiModeChanged() override;
     void HandleSize(TMessage& Message) override;
     void HandleHorzScroll(TMessage& Message) override;
     void HandleVertScroll(TMessage& Message) override;

@@ -41,12 +41,18 @@ bool TExStringGrid::AnchorAt(int ACol, int ARow, int X, int Y, TAnchorHit& Hit) 
     std::string stripped, focusAnchor, title;
     int xSize = 0, ySize = 0, links = 0;
     TRect hoverRect;
+    // A right-to-left cell shows its mark-up unmirrored where the cell shows: the point is
+    // tested there.
+    if (UseRightToLeftAlignment()) {
+        r = TRect{Width() - r.Right, r.Top, Width() - r.Left, r.Bottom};
+        X = Width() - 1 - X;
+    }
     const bool hit = RenderHTML(
         canvas, text, r, dynamic_cast<const TImageList*>(GetGridImageList(ACol, ARow)), X,
         Y + scrolled, -1, -1, 1, true, false, false, false, false, false, !EnhTextSize, false, 1.0,
         URLColor(), clNone, clNone, clGray, Hit.Anchor, stripped, focusAnchor, title, xSize, ySize,
         links, Hit.LinkIndex, hoverRect, Hit.ControlRect, Hit.ControlID, Hit.ControlValue,
-        Hit.ControlType, ImageCache(), PictureContainer, this, 0);
+        Hit.ControlType, ImageCache(), PictureContainer, this, BiDiMode());
     Hit.Title = title;
     if (!hit) {
         Hit.Anchor.clear();

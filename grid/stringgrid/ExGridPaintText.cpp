@@ -137,11 +137,19 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
             controlType;
         int xSize = 0, ySize = 0, hyperLinks = 0, mouseLink = 0;
         TRect hoverRect, controlRect;
-        RenderHTML(canvas, text, r, nullptr, r.Left, r.Top, -1, -1, 1, false, false, false,
+        // Mark-up lays its runs out from the left itself: it draws unmirrored where the cell
+        // shows.
+        const bool mirrored = CanvasMirrored(canvas);
+        const TRect html = CanvasScreenRect(canvas, r);
+        SuspendCanvasMirror(canvas, true);
+        RenderHTML(canvas, text, html, nullptr, html.Left, html.Top, -1, -1, 1, false, false, false,
                    Ctx.State.Contains(gdSelected), false, URLUnderlineOnHover, !EnhTextSize, false,
                    1.0, linkColor, clNone, clNone, clGray, anchor, stripped, focusAnchor,
                    anchorTitle, xSize, ySize, hyperLinks, mouseLink, hoverRect, controlRect,
-                   controlID, controlValue, controlType, ImageCache(), PictureContainer, this, 0);
+                   controlID, controlValue, controlType, ImageCache(), PictureContainer, this,
+                   BiDiMode());
+        if (mirrored)
+            SuspendCanvasMirror(canvas, false);
         Ctx.TextWidth = xSize + 2;
         if (sortIndicator)
             DrawSortIndicator(canvas, Ctx.RealCol, r.Right + 2, indicatorY);

@@ -63,7 +63,8 @@ void TExStringGrid::HandleHorzScroll(TMessage& Message) {
     // A dragged thumb moves the grid only while synchronised (or thumb tracking is on).
     if (code != SB_THUMBTRACK || Options().Contains(goThumbTracking))
         TBaseGrid::HandleHorzScroll(Message);
-    if (code == SB_ENDSCROLL && ColCount() == 1)
+    // Merged areas scrolled in a mirrored layout repaint whole.
+    if (code == SB_ENDSCROLL && (ColCount() == 1 || (UseRightToLeftAlignment() && FMergeCount > 0)))
         Invalidate();
     if (Col() < ColCount() && Row() < RowCount() && HasCheckBox(RealColIndex(Col()), Row()))
         HideEditor();

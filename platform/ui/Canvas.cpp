@@ -6,6 +6,7 @@
 
 #include <QPolygon>
 
+#include <algorithm>
 #include <cstdlib>
 
 using QtConvert::ToQColor;
@@ -134,10 +135,15 @@ QPainter* TCanvas::Impl::Acquire() {
 void TCanvas::Impl::ApplyClip() {
     if (!Painter)
         return;
-    if (HasClip)
-        Painter->setClipRegion(Clip);
-    else
+    if (!HasClip) {
         Painter->setClipping(false);
+    } else if (MirrorWidth > 0 && MirrorSuspended) {
+        Painter->setWorldTransform(Mirror() * BaseTransform);
+        Painter->setClipRegion(Clip);
+        Painter->setWorldTransform(BaseTransform);
+    } else {
+        Painter->setClipRegion(Clip);
+    }
 }
 
 TCanvas::TCanvas()
@@ -278,6 +284,7 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap* bitmap) {
     QPainter* p = FImpl->Acquire();
     if (!p)
         return;
+    UnturnedBox unturned(FImpl->DrawsMirrored(), p, r.Left, r.Width());
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     p->drawImage(ToQRect(r), image);
 }
@@ -292,6 +299,7 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRe
     QPainter* p = FImpl->Acquire();
     if (!p)
         return;
+    UnturnedBox unturned(FImpl->DrawsMirrored(), p, dest.Left, dest.Width());
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     p->drawImage(ToQRect(dest), part);
 }
@@ -318,15 +326,18 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
 }
 
 TRect TCanvas::ClipRect() const {
-    if (FImpl->HasClip)
-        return QtConvert::FromQRect(FImpl->Clip.boundingRect());
+    if (FImpl->HasClip) {
+        const QRect bounds = FImpl->Clip.boundingRect();
+        return QtConvert::FromQRect(FImpl->MirrorSuspended ? FImpl->Mirror().mapRect(bounds)
+                                                           : bounds);
+    }
     if (FImpl->Image)
         return Rect(0, 0, FImpl->Image->width(), FImpl->Image->height());
     return {};
 }
 
 void TCanvas::SetClipRect(const TRect& r) {
-    FImpl->Clip = QRegion(ToQRect(r));
+    FImpl->Clip = QRegion(FImpl->ClipCoordinates(ToQRect(r)));
     FImpl->HasClip = true;
     FImpl->ApplyClip();
 }
@@ -335,7 +346,7 @@ void TCanvas::IntersectClipRect(const TRect& r) {
     if (!FImpl->HasClip) {
         SetClipRect(FImpl->Image ? Rect(0, 0, FImpl->Image->width(), FImpl->Image->height()) : r);
     }
-    FImpl->Clip = FImpl->Clip.intersected(ToQRect(r));
+    FImpl->Clip = FImpl->Clip.intersected(FImpl->ClipCoordinates(ToQRect(r)));
     FImpl->ApplyClip();
 }
 
@@ -346,7 +357,7 @@ void TCanvas::ExcludeClipRect(const TRect& r) {
             return;
         SetClipRect(all);
     }
-    FImpl->Clip = FImpl->Clip.subtracted(ToQRect(r));
+    FImpl->Clip = FImpl->Clip.subtracted(FImpl->ClipCoordinates(ToQRect(r)));
     FImpl->ApplyClip();
 }
 
@@ -379,16 +390,27 @@ void TCanvas::RestoreState() {
     FImpl->ApplyClip();
 }
 
-void TCanvasAccess::BeginPaint(TCanvas& canvas, QPainter* painter, const QRegion& region) {
+void TCanvasAccess::BeginPaint(TCanvas& canvas, QPainter* painter, const QRegion& region,
+                               int mirrorWidth) {
     ReleasePainter(canvas);
-    canvas.FImpl->Painter = painter;
-    canvas.FImpl->Clip = region;
+    TCanvas::Impl& impl = *canvas.FImpl;
+    impl.Painter = painter;
+    impl.MirrorWidth = std::max(mirrorWidth, 0);
+    impl.MirrorSuspended = false;
+    impl.BaseTransform = painter->worldTransform();
+    if (impl.MirrorWidth > 0)
+        painter->setWorldTransform(impl.Mirror(), true);
+    canvas.FImpl->Clip = impl.MirrorWidth > 0 ? impl.Mirror().map(region) : region;
     canvas.FImpl->HasClip = true;
     canvas.FImpl->Saved.clear();
     canvas.FImpl->ApplyClip();
 }
 
 void TCanvasAccess::EndPaint(TCanvas& canvas) {
+    if (canvas.FImpl->Painter && canvas.FImpl->MirrorWidth > 0)
+        canvas.FImpl->Painter->setWorldTransform(canvas.FImpl->BaseTransform);
+    canvas.FImpl->MirrorWidth = 0;
+    canvas.FImpl->MirrorSuspended = false;
     canvas.FImpl->Painter = nullptr;
     canvas.FImpl->Clip = QRegion();
     canvas.FImpl->HasClip = false;
@@ -424,6 +446,33 @@ void TCanvasAccess::DrawImage(TCanvas& canvas, QPoint at, const QImage& image) {
     QPainter* p = canvas.FImpl->Acquire();
     if (!p || image.isNull())
         return;
+    UnturnedBox unturned(canvas.FImpl->DrawsMirrored(), p, at.x(), image.width());
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     p->drawImage(at, image);
+}
+
+void TCanvasAccess::StretchImage(TCanvas& canvas, const QRect& r, const QImage& image) {
+    QPainter* p = canvas.FImpl->Acquire();
+    if (!p || image.isNull() || r.isEmpty())
+        return;
+    UnturnedBox unturned(canvas.FImpl->DrawsMirrored(), p, r.x(), r.width());
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p->drawImage(r, image);
+}
+
+bool TCanvasAccess::DrawsMirrored(const TCanvas& canvas) {
+    return canvas.FImpl->DrawsMirrored();
+}
+
+int TCanvasAccess::MirrorWidth(const TCanvas& canvas) {
+    return canvas.FImpl->MirrorWidth;
+}
+
+void TCanvasAccess::SuspendMirror(TCanvas& canvas, bool suspend) {
+    TCanvas::Impl& impl = *canvas.FImpl;
+    if (impl.MirrorWidth <= 0 || impl.MirrorSuspended == suspend || !impl.Painter)
+        return;
+    impl.MirrorSuspended = suspend;
+    impl.Painter->setWorldTransform(suspend ? impl.BaseTransform
+                                            : impl.Mirror() * impl.BaseTransform);
 }

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QStringList>
+#include <QTransform>
 
 #include <algorithm>
 
@@ -155,6 +156,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
         return;
     FillTextBackground(*p, *FBrush, QRect(x, y, width, FImpl->LineHeight(*FFont)));
     CanvasStyle::PrepareText(*p, *FFont, FImpl->QtFont(*FFont));
+    UnturnedBox unturned(FImpl->DrawsMirrored(), p, x, width);
     p->drawText(QPoint(x, y + FImpl->Ascent(*FFont)), qtext);
 }
 
@@ -164,6 +166,12 @@ void TCanvas::TextOutRotated(int x, int y, int escapement, const std::string& te
         return;
     const QFontMetrics& metrics = FImpl->Metrics(*FFont);
     QString qtext = ToQString(text);
+    const QRect turned =
+        QTransform()
+            .translate(x, y)
+            .rotate(-escapement / 10.0)
+            .mapRect(QRect(0, 0, metrics.horizontalAdvance(qtext), metrics.height()));
+    UnturnedBox unturned(FImpl->DrawsMirrored(), p, turned.left(), turned.width());
     p->save();
     p->translate(x, y);
     // The platform turns clockwise, the framework's escapement counter-clockwise.
@@ -183,7 +191,10 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
     p->setClipRect(QtConvert::ToQRect(r), FImpl->HasClip ? Qt::IntersectClip : Qt::ReplaceClip);
     FillTextBackground(*p, *FBrush, QtConvert::ToQRect(r));
     CanvasStyle::PrepareText(*p, *FFont, FImpl->QtFont(*FFont));
-    p->drawText(QPoint(x, y + FImpl->Ascent(*FFont)), ToQString(text));
+    const QString qtext = ToQString(text);
+    const int width = FImpl->DrawsMirrored() ? FImpl->Metrics(*FFont).horizontalAdvance(qtext) : 0;
+    UnturnedBox unturned(FImpl->DrawsMirrored(), p, x, width);
+    p->drawText(QPoint(x, y + FImpl->Ascent(*FFont)), qtext);
     p->restore();
 }
 
@@ -215,7 +226,8 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned format) {
     if (!(format & DT_NOCLIP))
         p->setClipRect(QtConvert::ToQRect(r), FImpl->HasClip ? Qt::IntersectClip : Qt::ReplaceClip);
     // Measuring a line shapes its text once more: only alignment and the background need it.
-    const bool needWidth = (format & (DT_CENTER | DT_RIGHT)) || FBrush->Style() != bsClear;
+    const bool needWidth =
+        (format & (DT_CENTER | DT_RIGHT)) || FBrush->Style() != bsClear || FImpl->DrawsMirrored();
     const int ascent = FImpl->Ascent(*FFont);
     for (const TextLine& line : lines) {
         int width = needWidth ? metrics.horizontalAdvance(line.Text) : 0;
@@ -226,6 +238,7 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned format) {
             left = r.Right - width;
         FillTextBackground(*p, *FBrush, QRect(left, top, width, lineHeight));
         CanvasStyle::PrepareText(*p, *FFont, FImpl->QtFont(*FFont));
+        UnturnedBox unturned(FImpl->DrawsMirrored(), p, left, width);
         DrawLine(*p, left, top + ascent, line, metrics);
         top += lineHeight;
     }

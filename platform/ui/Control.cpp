@@ -93,13 +93,13 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 TPoint TControl::ClientToScreen(TPoint p) const {
-    QPoint global = FImpl->Widget->mapToGlobal(QPoint(p.X, p.Y));
+    QPoint global = FImpl->Widget->mapToGlobal(QPoint(TControlAccess::MirroredX(this, p.X), p.Y));
     return {global.x(), global.y()};
 }
 
 TPoint TControl::ScreenToClient(TPoint p) const {
     QPoint local = FImpl->Widget->mapFromGlobal(QPoint(p.X, p.Y));
-    return {local.x(), local.y()};
+    return {TControlAccess::MirroredX(this, local.x()), local.y()};
 }
 
 void TControl::SetAlign(TAlign value) {
@@ -412,7 +412,11 @@ void TControl::Invalidate() {
 }
 
 void TControl::InvalidateRect(const TRect& r) {
-    FImpl->Widget->update(QtConvert::ToQRect(r));
+    if (FImpl->Mirrored)
+        FImpl->Widget->update(
+            QRect(FImpl->Widget->width() - r.Right, r.Top, r.Width(), r.Height()));
+    else
+        FImpl->Widget->update(QtConvert::ToQRect(r));
 }
 
 void TControl::Repaint() {

@@ -45,10 +45,34 @@ void TControlAccess::ApplyGeometry(TControl* control) {
             widget->resize(client);
         }
     } else {
-        widget->setGeometry(control->FLeft, control->FTop, control->FWidth, control->FHeight);
+        // A child of a control laid out from the right stands mirrored in it.
+        const TControl* parent = control->FParent;
+        const int left = parent && parent->FImpl->Mirrored
+                             ? parent->FImpl->Widget->width() - control->FLeft - control->FWidth
+                             : control->FLeft;
+        widget->setGeometry(left, control->FTop, control->FWidth, control->FHeight);
     }
     if (QWidget* native = control->FImpl->Native)
         native->setGeometry(0, 0, control->ClientWidth(), control->ClientHeight());
+    if (control->FImpl->Mirrored)
+        if (auto* holder = dynamic_cast<TWinControl*>(control))
+            for (TControl* child : holder->FControls)
+                ApplyGeometry(child);
+}
+
+int TControlAccess::MirroredX(const TControl* control, int x) {
+    return control->FImpl->Mirrored ? control->FImpl->Widget->width() - 1 - x : x;
+}
+
+void TControlAccess::SetMirrored(TControl* control, bool value) {
+    if (control->FImpl->Mirrored == value)
+        return;
+    control->FImpl->Mirrored = value;
+    control->FImpl->Widget->setLayoutDirection(value ? Qt::RightToLeft : Qt::LeftToRight);
+    if (auto* holder = dynamic_cast<TWinControl*>(control))
+        for (TControl* child : holder->FControls)
+            ApplyGeometry(child);
+    control->Invalidate();
 }
 
 void TControlAccess::ApplyFont(TControl* control) {

@@ -122,7 +122,8 @@ void ControlWidget::paintEvent(QPaintEvent* event) {
     if (!canvas)
         return;
     QPainter painter(this);
-    TCanvasAccess::BeginPaint(*canvas, &painter, event->region());
+    TCanvasAccess::BeginPaint(*canvas, &painter, event->region(),
+                              TControlAccess::Mirrored(FControl) ? width() : 0);
     TControl* control = FControl;
     RunGuarded(control, [&] { control->Perform(WM_PAINT); });
     TCanvasAccess::EndPaint(*canvas);

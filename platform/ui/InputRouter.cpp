@@ -57,6 +57,15 @@ UINT ButtonMessage(Qt::MouseButton button, UINT left, UINT right, UINT middle) {
     return left;
 }
 
+// The key as the control sees it: Left and Right keep pointing where they point on the screen
+// in a control laid out from the right.
+WORD ControlKey(const TControl* control, const QKeyEvent* event) {
+    const WORD vk = KeyTranslation::VirtualKey(event->key(), event->modifiers());
+    if (TControlAccess::Mirrored(control) && (vk == VK_LEFT || vk == VK_RIGHT))
+        return vk == VK_LEFT ? VK_RIGHT : VK_LEFT;
+    return vk;
+}
+
 bool RouteMouse(TControl* control, QMouseEvent* event, QWidget* receiver) {
     QWidget* own = static_cast<QWidget*>(TControlAccess::Widget(control));
     QPoint p = event->position().toPoint();
@@ -81,7 +90,8 @@ bool RouteMouse(TControl* control, QMouseEvent* event, QWidget* receiver) {
     default:
         break;
     }
-    Send(control, msg, MouseKeys(shift), MAKELPARAM(p.x(), p.y()));
+    Send(control, msg, MouseKeys(shift),
+         MAKELPARAM(TControlAccess::MirroredX(control, p.x()), p.y()));
     return false;
 }
 
@@ -150,7 +160,7 @@ KeyOutcome RouteKeyPress(TWinControl* control, QKeyEvent* event) {
     TShiftState shift = KeyTranslation::ShiftState(event->modifiers(), Qt::NoButton);
     InputState::Remember(shift);
     bool alt = shift.Contains(ssAlt);
-    WORD vk = KeyTranslation::VirtualKey(event->key(), event->modifiers());
+    WORD vk = ControlKey(control, event);
     LPARAM keyData = (alt ? AltMask : 0) | (event->isAutoRepeat() ? 0x40000000 : 0) |
                      KeyTranslation::KeypadKeyData(vk, event->modifiers());
     bool keySwallowed = false;
@@ -212,7 +222,7 @@ bool RouteKey(TControl* control, QKeyEvent* event, QWidget* receiver) {
     if (event->type() == QEvent::KeyRelease) {
         TShiftState shift = KeyTranslation::ShiftState(event->modifiers(), Qt::NoButton);
         InputState::Remember(shift);
-        WORD vk = KeyTranslation::VirtualKey(event->key(), event->modifiers());
+        WORD vk = ControlKey(control, event);
         if (vk == 0)
             return false;
         UINT msg = shift.Contains(ssAlt) ? WM_SYSKEYUP : WM_KEYUP;

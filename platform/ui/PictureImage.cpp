@@ -161,11 +161,7 @@ void TPictureImage::Draw(TCanvas* Canvas, const TRect& R, bool Stretch) const {
         TCanvasAccess::DrawImage(*Canvas, QPoint(R.Left, R.Top), frame);
         return;
     }
-    QPainter* painter = TCanvasAccess::Painter(*Canvas);
-    if (!painter || R.IsEmpty())
-        return;
-    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter->drawImage(QtConvert::ToQRect(R), frame);
+    TCanvasAccess::StretchImage(*Canvas, QtConvert::ToQRect(R), frame);
 }
 
 void TPictureImage::ToBitmap(TBitmap* Bitmap) const {

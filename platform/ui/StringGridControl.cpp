@@ -229,6 +229,18 @@ void TStringGrid::SetScrollBars(TScrollStyle Value) {
     UpdateScrollBars();
 }
 
+void TStringGrid::SetBiDiMode(TBiDiMode Value) {
+    if (Value == FBiDiMode)
+        return;
+    FBiDiMode = Value;
+    SetMirroredLayout(this, UseRightToLeftAlignment());
+    UpdateScrollBars();
+    if (FEditorMode)
+        UpdateEditor();
+    Invalidate();
+    BiDiModeChanged();
+}
+
 // --- current cell and selection ---------------------------------------------------------------
 
 void TStringGrid::SetCol(int Value) {

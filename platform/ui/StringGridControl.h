@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/BiDiMode.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/StringGridControlAxis.h"
 #include "platform/ui/StringGridControlCells.h"
@@ -43,8 +44,7 @@ public:
     // at least one byte of the `SourceBytes` read.
     class TRowReservation {
     public:
-        TRowReservation(TStringGrid& Grid, int First, int Count, int Width,
-                        std::size_t SourceBytes)
+        TRowReservation(TStringGrid& Grid, int First, int Count, int Width, std::size_t SourceBytes)
             : FCells(Grid.FCells) {
             if (Count > 0 && Width > 0 &&
                 std::size_t(Count) * std::size_t(Width) <= SourceBytes + std::size_t(Count))
@@ -173,8 +173,14 @@ public:
     void InvalidateCol(int ACol);
     void InvalidateGrid() { Invalidate(); }
     TGridState GridState() const { return FGridState; }
-    // Right-to-left layout is not offered on this platform.
-    bool UseRightToLeftAlignment() const { return false; }
+    // With bdRightToLeft the grid is laid out from the right: column 0 and the fixed columns at
+    // the right, the vertical scroll bar at the left, the mouse and the Left and Right keys
+    // mirrored with it (see platform/ui/BiDiMode.h). The other right-to-left modes change the
+    // reading order only.
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+    bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
 
     // Every cell with an object, wherever it lies (also past the counts).
     void ForEachObject(const std::function<void(int ACol, int ARow, TObject* Object)>& visit) const;
@@ -226,6 +232,8 @@ protected:
     // them alone.
     virtual void DroppingCells(const TGridRect& Range) {}
     virtual void ColWidthsChanged() {}
+    // After BiDiMode changed; the base version does nothing.
+    virtual void BiDiModeChanged() {}
     virtual void RowHeightsChanged() {}
     // WM_SIZE, WM_HSCROLL, WM_VSCROLL; the base versions are the framework grid's own steps.
     virtual void HandleSize(TMessage& Message);
@@ -331,6 +339,7 @@ private:
     TColor FFixedColor = clBtnFace;
     bool FDefaultDrawing = true;
     TScrollStyle FScrollBars = ssBoth;
+    TBiDiMode FBiDiMode = bdLeftToRight;
     TGridCoord FCurrent{1, 1};
     TGridCoord FAnchor{1, 1};
     bool FSelectionShown = true;

@@ -100,7 +100,12 @@ void TGridScrollBars::Update(const TBarState& Horizontal, const TBarState& Verti
     }
     FImpl->Taken[SB_HORZ] = horzHeight;
     FImpl->Taken[SB_VERT] = vertWidth;
-    FImpl->Bars[SB_HORZ]->setGeometry(0, Height - horzHeight, Width - vertWidth, horzHeight);
-    FImpl->Bars[SB_VERT]->setGeometry(Width - vertWidth, 0, vertWidth, Height - horzHeight);
+    // A grid laid out from the right has its vertical bar at the left.
+    const QRect all(0, 0, Width, Height);
+    const Qt::LayoutDirection direction = FImpl->Bars[SB_VERT]->layoutDirection();
+    FImpl->Bars[SB_HORZ]->setGeometry(QStyle::visualRect(
+        direction, all, QRect(0, Height - horzHeight, Width - vertWidth, horzHeight)));
+    FImpl->Bars[SB_VERT]->setGeometry(QStyle::visualRect(
+        direction, all, QRect(Width - vertWidth, 0, vertWidth, Height - horzHeight)));
     FImpl->Updating = false;
 }

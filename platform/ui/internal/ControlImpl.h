@@ -20,6 +20,8 @@ struct TControl::Impl {
     bool MouseCaptured = false;
     // The font is being taken from the parent: it stays the parent's.
     bool TakingParentFont = false;
+    // Laid out from the right (see platform/ui/BiDiMode.h).
+    bool Mirrored = false;
 };
 
 class TControlAccess {
@@ -31,6 +33,10 @@ public:
     static void SetNative(TControl* control, QWidget* native) { control->FImpl->Native = native; }
     static std::weak_ptr<bool> Alive(const TControl* control) { return control->FImpl->Alive; }
     static TCanvas* PaintCanvas(TControl* control) { return control->PaintCanvas(); }
+    static bool Mirrored(const TControl* control) { return control->FImpl->Mirrored; }
+    static void SetMirrored(TControl* control, bool value);
+    // A client x of a mirrored control and the widget's x of the same pixel, either way.
+    static int MirroredX(const TControl* control, int x);
     // The user resized a window: take the new client size without pushing it back.
     static void WindowResized(TControl* control, int clientWidth, int clientHeight);
     static void WindowMoved(TControl* control, int left, int top);
