@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int GlyphSize = 15;
+constexpr int ControlGlyphSize = 15;
 
 struct TGlyphLook {
     TColor Border;
@@ -26,10 +26,10 @@ constexpr TGlyphLook DisabledLook{RGB(0xB0, 0xB0, 0xB0), RGB(0xF4, 0xF4, 0xF4),
 // A framed square with cut corners; its corner pixels keep the background, which the
 // transparent drawing takes from the bottom-left pixel.
 void DrawCheckFace(TCanvas* Canvas, const TGlyphLook& Look, bool Checked) {
-    DrawGradient(Canvas, Look.FillFrom, Look.FillTo, GlyphSize,
-                 TRect{1, 1, GlyphSize - 1, GlyphSize - 1}, false);
+    DrawGradient(Canvas, Look.FillFrom, Look.FillTo, ControlGlyphSize,
+                 TRect{1, 1, ControlGlyphSize - 1, ControlGlyphSize - 1}, false);
     Canvas->Pen()->SetColor(Look.Border);
-    const int e = GlyphSize - 1;
+    const int e = ControlGlyphSize - 1;
     Canvas->Polyline({TPoint{1, 0}, TPoint{e, 0}});
     Canvas->Polyline({TPoint{1, e}, TPoint{e, e}});
     Canvas->Polyline({TPoint{0, 1}, TPoint{0, e}});
@@ -44,12 +44,12 @@ void DrawCheckFace(TCanvas* Canvas, const TGlyphLook& Look, bool Checked) {
 void DrawRadioFace(TCanvas* Canvas, const TGlyphLook& Look, bool Checked) {
     Canvas->Pen()->SetColor(Look.Border);
     Canvas->Brush()->SetColor(Look.FillTo);
-    Canvas->Ellipse(0, 0, GlyphSize, GlyphSize);
+    Canvas->Ellipse(0, 0, ControlGlyphSize, ControlGlyphSize);
     if (!Checked)
         return;
     Canvas->Pen()->SetColor(Look.Mark);
     Canvas->Brush()->SetColor(Look.Mark);
-    Canvas->Ellipse(4, 4, GlyphSize - 4, GlyphSize - 4);
+    Canvas->Ellipse(4, 4, ControlGlyphSize - 4, ControlGlyphSize - 4);
 }
 
 } // namespace
@@ -68,10 +68,10 @@ bool BuildControlGlyph(std::string_view Name, TBitmap& Glyph) {
         return false;
     const bool checked = index % 2 == 0;
     const TGlyphLook& look = index < 2 ? EnabledLook : DisabledLook;
-    Glyph.SetSize(GlyphSize, GlyphSize);
+    Glyph.SetSize(ControlGlyphSize, ControlGlyphSize);
     TCanvas* canvas = Glyph.Canvas();
     canvas->Brush()->SetColor(clFuchsia); // background, left out when drawn
-    canvas->FillRect(TRect{0, 0, GlyphSize, GlyphSize});
+    canvas->FillRect(TRect{0, 0, ControlGlyphSize, ControlGlyphSize});
     canvas->Pen()->SetWidth(1);
     if (check)
         DrawCheckFace(canvas, look, checked);

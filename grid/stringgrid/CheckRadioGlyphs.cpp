@@ -23,7 +23,7 @@ TThemeStates CheckStates(bool Checked, bool Grayed, bool EnabledLook) {
 }
 
 // Draws Glyph at (X, Y) leaving out its background colour; an empty glyph draws nothing.
-void DrawTransparent(TCanvas* Canvas, int X, int Y, TBitmap* Glyph) {
+void DrawGlyphTransparent(TCanvas* Canvas, int X, int Y, TBitmap* Glyph) {
     if (!Glyph || Glyph->Empty())
         return;
     const bool transparent = Glyph->Transparent();
@@ -38,7 +38,7 @@ void DrawULKGlyph(TCanvas* Canvas, int X, int Y, const char* Prefix, bool Checke
     const int number = (Checked ? 1 : 2) + (EnabledLook ? 0 : 2);
     TBitmap glyph;
     if (BuildControlGlyph(std::string(Prefix) + "0" + std::to_string(number), glyph))
-        DrawTransparent(Canvas, X, Y, &glyph);
+        DrawGlyphTransparent(Canvas, X, Y, &glyph);
 }
 
 // The unthemed check box: a framed square with a tick; grayed draws the tick on grey.
@@ -131,7 +131,7 @@ void DrawCheckGlyph(TCanvas* Canvas, const TRect& R, bool Checked, bool Enabled,
         DrawULKGlyph(Canvas, R.Left, R.Top, "ESGCHK", Checked, enabledLook);
         return;
     case csGlyph:
-        DrawTransparent(Canvas, R.Left, R.Top,
+        DrawGlyphTransparent(Canvas, R.Left, R.Top,
                         Checked ? Look.CheckedGlyph() : Look.UnCheckedGlyph());
         return;
     case csBorland:
@@ -172,7 +172,7 @@ void DrawRadioGlyph(TCanvas* Canvas, const TRect& Box, bool Checked, bool Enable
         DrawULKGlyph(Canvas, Box.Left, Box.Top, "ESGRAD", Checked, EnabledLook);
         return;
     case csGlyph:
-        DrawTransparent(Canvas, Box.Left, Box.Top,
+        DrawGlyphTransparent(Canvas, Box.Left, Box.Top,
                         Checked ? Look.RadioOnGlyph() : Look.RadioOffGlyph());
         return;
     default:

@@ -29,7 +29,7 @@ const TColor ULKMark = RGB(0x1E, 0x39, 0x5B);
 const TColor ULKFrameOff = RGB(0xB0, 0xB0, 0xB0);
 const TColor ULKMarkOff = RGB(0xA0, 0xA0, 0xA0);
 
-constexpr int ColWidth = 120;
+constexpr int StyleColWidth = 120;
 
 using GridPixels::ColourBox;
 using GridPixels::Render;
@@ -43,7 +43,7 @@ std::unique_ptr<TBitmap> Glyph(TColor Color) {
 }
 
 std::unique_ptr<TTestExGrid> StyledGrid(TGridControlStyle Style, int RowHeight, bool Editable) {
-    auto grid = GridPixels::PlainGrid(ColWidth, RowHeight, 0);
+    auto grid = GridPixels::PlainGrid(StyleColWidth, RowHeight, 0);
     grid->Font()->SetColor(clBlack);
     grid->SetOptions(grid->Options() << goEditing);
     TControlLook* look = grid->ControlLook();
@@ -58,7 +58,7 @@ std::unique_ptr<TTestExGrid> StyledGrid(TGridControlStyle Style, int RowHeight, 
     return grid;
 }
 
-bool SamePixels(const TBitmap& A, const TBitmap& B, const TRect& Area) {
+bool SameStylePixels(const TBitmap& A, const TBitmap& B, const TRect& Area) {
     for (int y = Area.Top; y < Area.Bottom; ++y)
         for (int x = Area.Left; x < Area.Right; ++x)
             if (A.Pixel(x, y) != B.Pixel(x, y))
@@ -66,7 +66,7 @@ bool SamePixels(const TBitmap& A, const TBitmap& B, const TRect& Area) {
     return true;
 }
 
-bool Inside(const TRect& Inner, const TRect& Outer) {
+bool StyleInside(const TRect& Inner, const TRect& Outer) {
     return Inner.Left >= Outer.Left && Inner.Right <= Outer.Right && Inner.Top >= Outer.Top &&
            Inner.Bottom <= Outer.Bottom;
 }
@@ -114,7 +114,7 @@ TEST(ExGridCheckStylesDraw, CheckBoxShowsItsStyleAndStateAtTheLeftOfItsCell) {
             if (c.mark != clNone) {
                 const auto mark = ColourBox(*picture, cell, c.mark);
                 ASSERT_TRUE(mark) << what << ": no tick";
-                EXPECT_TRUE(Inside(*mark, *face)) << what << ": tick outside its box";
+                EXPECT_TRUE(StyleInside(*mark, *face)) << what << ": tick outside its box";
                 EXPECT_GE(mark->Right - mark->Left, c.size / 2) << what << ": tick too small";
             }
             EXPECT_FALSE(ColourBox(*picture, cell, c.absent)) << what;
@@ -128,7 +128,7 @@ TEST(ExGridCheckStylesDraw, EmptyGlyphsDrawNoCheckBox) {
     grid->ControlLook()->SetCheckedGlyph(empty.get());
     const auto before = Render(*grid);
     grid->AddCheckBox(1, 1, true, false);
-    EXPECT_TRUE(SamePixels(*before, *Render(*grid), grid->CellRect(1, 1)));
+    EXPECT_TRUE(SameStylePixels(*before, *Render(*grid), grid->CellRect(1, 1)));
 }
 
 namespace {
@@ -164,7 +164,7 @@ TEST(ExGridCheckStylesDraw, RadioGroupMarksOnlyItsCheckedItem) {
         const auto on = ColourBox(*picture, cell, c.on);
         ASSERT_TRUE(face) << c.what;
         ASSERT_TRUE(on) << c.what;
-        EXPECT_TRUE(Inside(*face, cell)) << c.what;
+        EXPECT_TRUE(StyleInside(*face, cell)) << c.what;
         EXPECT_LE(face->Left - cell.Left, 5) << c.what << ": buttons at the left";
         // The checked mark lies in the second of the three stacked buttons.
         const int itemHeight = (face->Bottom - face->Top) / 3;
@@ -234,6 +234,6 @@ TEST(ExGridCheckStylesDraw, NoDisabledButtonLookKeepsReadOnlyButtonsLookingEnabl
     keptLook->ControlLook()->SetNoDisabledButtonLook(true);
     const TRect cell = editable->CellRect(1, 1);
     const auto enabled = Render(*editable);
-    EXPECT_FALSE(SamePixels(*enabled, *Render(*readOnly), cell));
-    EXPECT_TRUE(SamePixels(*enabled, *Render(*keptLook), cell));
+    EXPECT_FALSE(SameStylePixels(*enabled, *Render(*readOnly), cell));
+    EXPECT_TRUE(SameStylePixels(*enabled, *Render(*keptLook), cell));
 }

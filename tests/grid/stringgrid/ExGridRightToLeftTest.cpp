@@ -19,10 +19,11 @@
 #include <string>
 
 namespace {
-constexpr TColor White = 0xFFFFFF;
-constexpr TColor Red = 0x0000FF;
-constexpr TColor Blue = 0xFF0000;
-constexpr TColor Orange = 0x0080FF;
+
+using GridPixels::White;
+using GridPixels::Red;
+using GridPixels::Blue;
+using GridPixels::Orange;
 constexpr int CellWidth = 60;
 constexpr int CellHeight = 24;
 constexpr int GridWidth = 3 * CellWidth;
@@ -41,7 +42,7 @@ std::unique_ptr<TTestExGrid> MakeGrid(TBiDiMode Mode) {
 }
 
 // The inside of cell (c, r) where a left-to-right grid shows it, two pixels off its lines.
-TRect CellArea(int c, int r) {
+TRect MirroredCellArea(int c, int r) {
     return TRect{c * CellWidth + 2, r * CellHeight, (c + 1) * CellWidth - 2,
                  (r + 1) * CellHeight - 1};
 }
@@ -92,7 +93,7 @@ TEST(ExGridRightToLeft, TextAlignmentIsMirrored) {
             grid->SetCells(2, 1, "LLL");
             grid->SetAlignments(2, 1, c.Alignment);
             auto bitmap = Render(*grid);
-            const TRect area = mode == bdLeftToRight ? CellArea(2, 1) : Mirrored(CellArea(2, 1));
+            const TRect area = mode == bdLeftToRight ? MirroredCellArea(2, 1) : Mirrored(MirroredCellArea(2, 1));
             ink[mode == bdRightToLeft] = InkBox(*bitmap, area, White);
             if (mode == bdRightToLeft) {
                 Save(*bitmap, std::string("align-") + c.Name);
