@@ -115,7 +115,6 @@ TEST(ExGridMouseCursor, PanningShowsWhereItPansAndMarksItsStart) {
     // The mark sits where the middle button went down.
     TBitmap shot(500, 300);
     grid.PaintTo(shot.Canvas(), 0, 0);
-    shot.SaveToFile("/tmp/s2-28b/pan.bmp");
     EXPECT_EQ(shot.Pixel(start.X + 16, start.Y + 16), clBlack) << "the centre dot";
     EXPECT_EQ(shot.Pixel(start.X + 16, start.Y + 6), clBlack) << "the up arrow";
     EXPECT_EQ(shot.Pixel(start.X + 6, start.Y + 16), clBlack) << "the left arrow";
