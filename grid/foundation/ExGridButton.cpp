@@ -3,6 +3,7 @@
 #include "grid/foundation/ExStyleIF.h"
 #include "grid/foundation/VisualStyleTable.h"
 #include "platform/core/CodePage.h"
+#include "platform/ui/ActnList.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Menus.h"
@@ -227,6 +228,8 @@ void TExGridButton::GroupNotified(int groupIndex, TExGridButton* sender) {
     if (sender->Down() && FDown) {
         FDown = false;
         FState = dsUp;
+        if (auto* action = dynamic_cast<TCustomAction*>(Action()))
+            action->SetChecked(false);
         Invalidate();
     }
     FAllowAllUp = sender->AllowAllUp();

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class TBitmap;
 class TPopupMenu;
@@ -110,6 +111,7 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseEnter() override;
     void MouseLeave() override;
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
 
 private:
     bool Inside(int X, int Y) const;
@@ -129,6 +131,14 @@ private:
     const TBitmap* ChosenGlyph() const;
 
     bool FAllowAllUp = false;
+    // The action's values as the button last took them: a property the user has changed since
+    // no longer follows the action.
+    struct TActionLinkState {
+        const TObject* Action = nullptr;
+        std::string Caption;
+        bool Checked = false;
+        int GroupIndex = 0;
+    } FActionLink;
     bool FAutoThemeAdapt = false;
     bool FAutoXPStyle = false;
     TColor FBorderColor = clNone;

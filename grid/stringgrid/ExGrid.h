@@ -841,7 +841,7 @@ public:
     virtual void CanInsertRow(int ARow, bool& CanInsert);
     virtual void AfterMouseWheel() {}
     virtual void AppendRow();
-    virtual void CellSelectorClick() {}
+    virtual void CellSelectorClick(int ACol, int ARow) {}
     virtual void SetFormulaEditMode(bool) {}
     virtual void CornerSelectAll() {}
     virtual void MouseActionsChanged(TObject*) {}
@@ -1850,6 +1850,9 @@ public:
     TCanSortEvent OnCanSort;
 
 protected:
+    // Set by a descendant that picks cells with the mouse: presses go to CellSelectorClick and
+    // the cell-selector cursor shows.
+    bool FCellSelectorMode = false;
     // The editor controls and in-place editors take part in the edit road through this state.
     friend class TExInplaceEdit;
     friend class TGridCheckBox;
@@ -2540,6 +2543,7 @@ private:
     void PressFramework(TShiftState Shift, int X, int Y, int ACol, int ARow, int LeftCol0,
                         int TopRow0);
     void DirectEditPress(int ACol, int ARow, bool DropDown);
+    void PressEditsFixedCell(TMouseButton Button, int ACol, int ARow, int X, int Y);
     void PressSpinButtons(int ACol, int ARow, const TRect& CellR, int X, int Y);
     bool PressOnRadioGroup(int ACol, int ARow, int RealCol, const TRect& CellR, int X, int Y);
     bool PressOnRating(int ACol, int ARow, int RealCol, const TRect& CellR, int X);
@@ -2550,6 +2554,9 @@ private:
     bool PressOnNodeGlyph(int ACol, int ARow, int X, int Y, TShiftState Shift1);
     void PressFixedCellLook(const TRect& CellR, int ACol, int ARow);
     void HeaderSelectionPress(int ACol, int ARow, TShiftState Shift);
+    void DisjunctCellPress(int ACol, int ARow, TShiftState Shift);
+    bool DisjunctRowColPress(int ACol, int ARow, TShiftState Shift, const TGridRect& Sel0, int X,
+                             int Y);
     bool CellControlEnabled(int RealCol, int ARow);
     bool AnchorAt(int ACol, int ARow, int X, int Y, TAnchorHit& Hit);
     void ClickHTMLControl(int ACol, int ARow, int RealCol, const TAnchorHit& Hit);
@@ -2559,6 +2566,8 @@ private:
     void ReleasePushedButton(int X, int Y);
     void ReleaseCellControls(int ACol, int ARow);
     void ReleaseHeaderClick(int DisplCol, int ARow, int X, int Y, TShiftState Shift);
+    void DisjunctRowColRelease(int ACol, int ARow, bool& RowUnselected);
+    bool DisjunctCellRelease(TShiftState Shift, int ACol, int ARow);
     void FrameworkDoubleClick(TShiftState Shift, int X, int Y);
     void AutoSizeOnBorderDoubleClick(int ACol, int ARow, int X, TShiftState Shift, bool& Done);
     // Move steps.
@@ -2569,22 +2578,33 @@ private:
     void HeaderDragMove(int ACol, int ARow, int Y, bool& ScrolledUp);
     void SelectBand(const TGridRect& Band);
     void UpdateMouseSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp);
+    void HandleSetCursor(int X, int Y);
     // Sizing and moving by mouse.
     int FixedBorderAt(int Pos, bool Columns) const;
     void UpdateFixedSizingZone(int ACol, int ARow, int X, int Y);
     void StartFixedSizing(int X, int Y, bool Column);
     void MoveFixedSizingLine(int X, int Y);
+    void DrawFixedSizingLine();
+    void DrawColSizingLine(int X);
+    void DrawRowSizingLine(int Y);
+    void DrawSizingLine(TPoint From, TPoint To);
     void FinishFixedSizing(int X, int Y);
     void FireSizingEvents(int X, int Y);
     void ShowSizingHint(int X, int Y);
     void HideSizingHint();
     void FollowMove(int ACol, int ARow, int X, int Y);
     bool FinishMove(int X, int Y);
-    bool FDoOnClick = false;        // the release may fire OnClick
-    bool FMouseDownMove = false;    // between a left press and its release
-    bool FMouseKeepDown = false;    // ... also for keeping LeftCol while dragging
-    bool FSelectionClick = false;   // a press on the selection that a move may turn into a drag
-    bool FClickHeldBack = false;    // the platform's click of this release, not fired yet
+    // What a column (row) move shows: the picture of what moves, following the mouse, and the
+    // arrows at the place it would go.
+    void ShowMovePicture(bool Columns, int ACol, int ARow, int X, int Y);
+    void PlaceMoveArrows(bool Columns, int ACol, int ARow);
+    void HideMovePicture();
+    bool FDoOnClick = false;      // the release may fire OnClick
+    bool FMouseDownMove = false;  // between a left press and its release
+    bool FMouseKeepDown = false;  // ... also for keeping LeftCol while dragging
+    bool FSelectionClick = false; // a press on the selection that a move may turn into a drag
+    bool FDeselectState = false;  // a Ctrl press on a selected row or column: its release unselects
+    bool FClickHeldBack = false;  // the platform's click of this release, not fired yet
     bool FDblClickHeldBack = false; // the platform's double click, not fired yet
     bool FFrameworkPressed = false; // the framework's press ran: its release may click
     bool FDblClk = false; // a double click auto-sized a column: its release only clears this
@@ -2678,6 +2698,8 @@ private:
     bool FMouseInside = false;
     TPoint wheelpanpos{0, 0};
     bool FPanHintWas = false;
+    std::unique_ptr<TBitmap> FPanGlyph;
+    void DrawIntelliPanGlyph();
     void StartIntelliPan(TPoint Pos);
     void StopIntelliPan();
     void IntelliPanStep();
@@ -2901,6 +2923,7 @@ private:
     TArrowWindow* ArwU = nullptr;
     TArrowWindow* ArwD = nullptr;
     TArrowWindow* ArwL = nullptr;
+    TArrowWindow* ArwR = nullptr;
     bool FOleDragging = false;
     bool FOwnDropDone = false;
     TGridRect FOwnDropRect{};

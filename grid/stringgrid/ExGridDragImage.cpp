@@ -61,6 +61,8 @@ TArrowWindow* TExStringGrid::DropArrow(TArrowDirection Direction) const {
         return ArwD;
     case arrLeft:
         return ArwL;
+    case arrRight:
+        return ArwR;
     default:
         return nullptr;
     }
@@ -124,7 +126,7 @@ void TExStringGrid::ShowDropArrows(bool ColumnDrag, int ACol, int ARow, bool App
 }
 
 void TExStringGrid::HideDropArrows() {
-    for (TArrowWindow* arrow : {ArwL, ArwD, ArwU})
+    for (TArrowWindow* arrow : {ArwL, ArwR, ArwD, ArwU})
         if (arrow)
             arrow->Hide();
 }

@@ -135,7 +135,7 @@ void TExStringGrid::GetCellCursor(int ACol, int ARow, int X, int Y) {
         return;
     TCursor cursor = Cursor();
     FireEvent(OnGetCellCursor, this, ACol, ARow, X, Y, cursor);
-    Screen->SetCursor(cursor);
+    SetShownCursor(cursor);
 }
 
 void TExStringGrid::GridHint(int ACol, int ARow, std::string& HintStr, std::u16string& WideHint) {

@@ -94,7 +94,12 @@ void TExStringGrid::HandleLeftButtonDown(TShiftState Shift, int X, int Y) {
     }
     const int ACol0 = ACol;
     const int ARow0 = ARow;
+    if (FCellSelectorMode) {
+        CellSelectorClick(ACol, ARow);
+        return;
+    }
     const TShiftState shift1 = SingleModifier(Shift);
+    DisjunctCellPress(ACol, ARow, Shift);
 
     FMoveColInd = -1;
     FMoveRowInd = -1;
@@ -186,6 +191,8 @@ void TExStringGrid::HandleLeftButtonDown(TShiftState Shift, int X, int Y) {
         Colclicked >= 0 && Rowclicked >= 0 ? CellRect(Colclicked, Rowclicked) : TRect{0, 0, 0, 0};
     Clickposdx = Clickposx - sizing.Right;
     Clickposdy = Clickposy - sizing.Bottom;
+    if (DisjunctRowColPress(ACol, ARow, Shift, sel0, X, Y))
+        return;
 
     if (PressOnLink(ACol, ARow, ACol0, ARow0, X, Y))
         return;
@@ -331,6 +338,30 @@ void TExStringGrid::HandleMouseDown(TMouseButton Button, TShiftState Shift, int 
         const TGridRect sel = Selection();
         RepaintRect(TRect{sel.Left, sel.Top, sel.Right, sel.Bottom});
     }
+    if (ACol >= 0 && ARow >= 0 && (ARow < FixedRows() || ACol < FixedCols()))
+        PressEditsFixedCell(Button, ACol, ARow, X, Y);
+}
+
+// A header cell opens its editor on the click MouseActions names for it; a left click on a
+// sizable header only inside its borders, so sizing keeps working.
+void TExStringGrid::PressEditsFixedCell(TMouseButton Button, int ACol, int ARow, int X, int Y) {
+    const TGridFixedCellEdit click = Button == mbLeft    ? fceLeftClick
+                                     : Button == mbRight ? fceRightClick
+                                                         : fceNone;
+    if (click == fceNone)
+        return;
+    const bool inFixedRow = ARow < FixedRows() && FMouseActions->FixedRowsEdit == click;
+    const bool inFixedCol = ACol < FixedCols() && FMouseActions->FixedColsEdit == click;
+    if (!inFixedRow && !inFixedCol)
+        return;
+    if (Button == mbLeft) {
+        const TGridOption sizing = inFixedRow ? goColSizing : goRowSizing;
+        TRect inner = CellRect(ACol, ARow);
+        inner = TRect{inner.Left + 4, inner.Top + 4, inner.Right - 4, inner.Bottom - 4};
+        if (Options().Contains(sizing) && !inner.Contains(TPoint{X, Y}))
+            return;
+    }
+    StartFixedCellEdit(ACol, ARow);
 }
 
 // --- the drop-down button of fixed cells -------------------------------------------------------

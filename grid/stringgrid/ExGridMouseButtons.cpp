@@ -88,6 +88,9 @@ void TExStringGrid::HandleDoubleClick(TShiftState Shift, int X, int Y) {
         HandleMouseDown(mbLeft, TShiftState{}, r.Left + 4, r.Top + 4);
     }
     FForceSel = false;
+    if ((ARow >= 0 && ARow < FixedRows() && FMouseActions->FixedRowsEdit == fceDblClick) ||
+        (ACol >= 0 && ACol < FixedCols() && FMouseActions->FixedColsEdit == fceDblClick))
+        StartFixedCellEdit(ACol, ARow);
 }
 
 // A double click on a header border fits the column left of it to its contents.

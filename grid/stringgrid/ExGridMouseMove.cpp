@@ -3,6 +3,7 @@
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/GridCursors.h"
 
 void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y) {
     if (FMouseDownMove && FMouseActions->RangeSelectAndEdit && Options().Contains(goEditing) &&
@@ -71,6 +72,34 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y) {
     const TGridRect sel = Selection();
     if (sel != sel0)
         SelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+    HandleSetCursor(X, Y);
+}
+
+// The cursor shown tells what a press here would do: select rows, columns or everything, pick
+// cells, or size a fixed border; elsewhere it is the grid's own or the one a cell asks for.
+void TExStringGrid::HandleSetCursor(int X, int Y) {
+    if (wheelpan)
+        return; // the pan step shows the direction instead
+    RegisterGridCursors();
+    const bool frameworkSizing = GridState() == gsColSizing || GridState() == gsRowSizing;
+    if (MouseSelectMode != msNormal && !frameworkSizing) {
+        SetShownCursor(MouseSelectMode == msColumn ? crGridColSelect
+                       : MouseSelectMode == msRow  ? crGridRowSelect
+                                                   : crGridSelectAll);
+    } else if (FCellSelectorMode) {
+        SetShownCursor(crGridCellSelector);
+    } else {
+        SetShownCursor(Cursor());
+        int ACol = -1;
+        int ARow = -1;
+        MouseToCell(X, Y, ACol, ARow);
+        if (ACol >= 0 && ARow >= 0)
+            GetCellCursor(ACol, ARow, X, Y);
+    }
+    if (FSizeFixed || FSizingFixed)
+        SetShownCursor(crHSplit);
+    else if (FSizeFixedR || FSizingFixedR)
+        SetShownCursor(crVSplit);
 }
 
 void TExStringGrid::TrackHoverFixedCell(int ACol, int ARow) {

@@ -1,7 +1,11 @@
 // Moving columns and rows by dragging their header cells: the events that may refuse a move or
 // a drop place, the cursor that tells which, scrolling at the grid's edges and the move itself
 // on release.
+#include "grid/foundation/ArrowWindow.h"
+#include "grid/stringgrid/DragDropSettings.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/HeaderDragButton.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/Screen.h"
 
 void TExStringGrid::FollowMove(int ACol, int ARow, int X, int Y) {
@@ -21,6 +25,9 @@ void TExStringGrid::FollowMove(int ACol, int ARow, int X, int Y) {
         FMoveFocusBlocked = true;
     }
     bool allowed = true;
+    const bool columns = state == gsColMoving;
+    ShowMovePicture(columns, ACol, ARow, X, Y);
+    PlaceMoveArrows(columns, ACol, ARow);
     if (state == gsColMoving) {
         if (ACol >= 0 && ARow >= 0) {
             FMoveColInd = ACol;
@@ -57,6 +64,7 @@ bool TExStringGrid::FinishMove(int X, int Y) {
     if ((state != gsColMoving && state != gsRowMoving) || !EnhRowColMove ||
         (cursor != crDrag && cursor != crNoDrop))
         return false;
+    HideMovePicture();
     if (FMoveFocusBlocked) {
         FMoveFocusBlocked = false;
         EndBlockFocus();
@@ -77,4 +85,76 @@ bool TExStringGrid::FinishMove(int X, int Y) {
     }
     SetGridState(gsNormal);
     return true;
+}
+
+void TExStringGrid::ShowMovePicture(bool Columns, int ACol, int ARow, int X, int Y) {
+    const bool showCells = FDragDropSettings->ShowCells;
+    if (!MoveButton)
+        MoveButton = new THeaderDragButton(this, this);
+    if (Columns && Movecell >= FixedCols() && ARow >= 0) {
+        if (showCells && !MoveForm)
+            MoveForm = SelectionToForm(
+                TGridRect{Movecell, 0, Movecell, TopRow() + VisibleRowCount() - FixedRows()});
+        MoveButton->SetCaption(Cells(DisplToRealCol(Movecell), 0));
+        MoveButton->SetBounds(MoveButton->Left(), MoveButton->Top(), ColWidths(Movecell),
+                              RowHeights(ARow));
+        MoveButton->Invalidate();
+    } else if (!Columns && Movecell >= FixedRows() && ACol >= 0) {
+        if (showCells && !MoveForm)
+            MoveForm = SelectionToForm(
+                TGridRect{0, Movecell, LeftCol() + VisibleColCount() - FixedCols(), Movecell});
+        MoveButton->SetCaption(Cells(0, Movecell));
+        MoveButton->SetBounds(MoveButton->Left(), MoveButton->Top(), ColWidths(ACol),
+                              RowHeights(Movecell));
+        MoveButton->Invalidate();
+    }
+    // The picture keeps the offset at which the header was taken.
+    const TPoint at = ClientToScreen(TPoint{X - MoveOfsX, Y - MoveOfsY});
+    if (showCells && MoveForm) {
+        MoveForm->SetBounds(at.X, at.Y, MoveForm->Width(), MoveForm->Height());
+        if (!MoveForm->Visible())
+            MoveForm->Show();
+    } else if (!showCells) {
+        MoveButton->SetBounds(at.X, at.Y, MoveButton->Width(), MoveButton->Height());
+        if (!MoveButton->Visible())
+            MoveButton->Show();
+    }
+}
+
+// The arrows mark the border of the column (row) the mouse was over, on the side the moved one
+// would go: before it when it lies before the moved one, after it otherwise.
+void TExStringGrid::PlaceMoveArrows(bool Columns, int ACol, int ARow) {
+    const auto place = [](TArrowWindow* arrow, int left, int top, bool visible) {
+        arrow->SetBounds(left, top, arrow->Width(), arrow->Height());
+        arrow->SetVisible(visible);
+    };
+    if (ACol < 0 || ARow < 0)
+        return;
+    if (Columns && FMoveColInd >= 0) {
+        const TRect r = CellRect(FMoveColInd, 0);
+        const TPoint tl = ClientToScreen(r.TopLeft());
+        const TPoint br = ClientToScreen(TPoint{r.Right, r.Bottom});
+        const int left = FMoveColInd < Movecell ? tl.X - 5 : tl.X + ColWidths(FMoveColInd) - 5;
+        const bool visible =
+            FMoveColInd >= FixedCols() && FMoveColInd - LeftCol() < VisibleColCount();
+        place(EnsureDropArrow(ArwU, arrUp), left, br.Y, visible);
+        place(EnsureDropArrow(ArwD, arrDown), left, tl.Y - 8, visible);
+    }
+    if (!Columns && FMoveRowInd >= FixedRows()) {
+        const TRect r = CellRect(0, FMoveRowInd);
+        const TPoint tl = ClientToScreen(r.TopLeft());
+        const TPoint br = ClientToScreen(TPoint{r.Right, r.Bottom});
+        const int top = FMoveRowInd < Movecell ? tl.Y - 5 : tl.Y + RowHeights(FMoveRowInd) - 5;
+        const bool visible = FMoveRowInd - TopRow() < VisibleRowCount();
+        place(EnsureDropArrow(ArwL, arrLeft), tl.X - 10, top, visible);
+        place(EnsureDropArrow(ArwR, arrRight), br.X, top, visible);
+    }
+}
+
+void TExStringGrid::HideMovePicture() {
+    if (MoveButton)
+        MoveButton->Hide();
+    delete MoveForm;
+    MoveForm = nullptr;
+    HideDropArrows();
 }

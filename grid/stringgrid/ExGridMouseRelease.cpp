@@ -23,6 +23,8 @@ void TExStringGrid::HandleLeftButtonUp(TShiftState Shift, int X, int Y) {
             RepaintCol(0);
     }
     FMouseSelectStart = -1;
+    if (!Designing())
+        HideDropArrows();
     FinishFixedSizing(X, Y);
     ReleaseFixedCellLook();
     int ACol = -1;
@@ -52,6 +54,8 @@ void TExStringGrid::HandleLeftButtonUp(TShiftState Shift, int X, int Y) {
         SetGridState(gsNormal);
     if (ReleaseDragCandidate(Shift, ACol, ARow, X, Y))
         return;
+    bool rowUnselected = false;
+    DisjunctRowColRelease(ACol, ARow, rowUnselected);
 
     if (ARow >= 0 && IsNode(ARow) && FGrouping->AutoSelectGroup && ACol > 0 &&
         !GetNodeState(ARow)) {
@@ -69,6 +73,8 @@ void TExStringGrid::HandleLeftButtonUp(TShiftState Shift, int X, int Y) {
             ClickCell();
     }
     HandleMouseUp(mbLeft, Shift, X, Y);
+    if (rowUnselected)
+        FSelChange = false;
     if (GridState() == gsSelecting)
         SetGridState(gsNormal);
     ReleaseSelectionResizer();
@@ -139,6 +145,13 @@ void TExStringGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X,
             CancelSizing();
             return;
         }
+    }
+    if (FMouseActions->DisjunctCellSelect() && Button == mbLeft) {
+        int ACol = -1;
+        int ARow = -1;
+        MouseToCell(X, Y, ACol, ARow);
+        if (!DisjunctCellRelease(Shift, ACol, ARow))
+            return;
     }
     if (changed)
         SelectionChanged(sel1.Left, sel1.Top, sel1.Right, sel1.Bottom);

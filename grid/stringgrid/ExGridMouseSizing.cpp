@@ -3,6 +3,7 @@
 #include "grid/foundation/MouseActions.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/HTMLHintWindow.h"
+#include "platform/ui/Canvas.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -51,6 +52,40 @@ void TExStringGrid::MoveFixedSizingLine(int X, int Y) {
         FSizeFixedX = X;
     if (FSizingFixedR)
         FSizeFixedY = Y;
+    if (FSizingFixed || FSizingFixedR)
+        Invalidate();
+}
+
+// The line where a fixed border being dragged would land, over the cells.
+void TExStringGrid::DrawFixedSizingLine() {
+    if (FSizingFixed)
+        DrawColSizingLine(FSizeFixedX);
+    if (FSizingFixedR)
+        DrawRowSizingLine(FSizeFixedY);
+}
+
+// Inverted dots: they show on any cell colour.
+void TExStringGrid::DrawSizingLine(TPoint From, TPoint To) {
+    TCanvas* canvas = Canvas();
+    TPen saved;
+    saved.Assign(*canvas->Pen());
+    canvas->Pen()->SetColor(clBlack);
+    canvas->Pen()->SetStyle(psDot);
+    canvas->Pen()->SetMode(pmNotXor);
+    canvas->Pen()->SetWidth(1);
+    canvas->MoveTo(From.X, From.Y);
+    canvas->LineTo(To.X, To.Y);
+    canvas->Pen()->Assign(saved);
+}
+
+void TExStringGrid::DrawColSizingLine(int X) {
+    const int bottom = RowCount() > 0 ? CellRect(0, RowCount() - 1).Bottom : 0;
+    DrawSizingLine(TPoint{X, 0}, TPoint{X, std::max(Height(), bottom)});
+}
+
+void TExStringGrid::DrawRowSizingLine(int Y) {
+    const int right = ColCount() > 0 ? CellRect(ColCount() - 1, 0).Right : 0;
+    DrawSizingLine(TPoint{0, Y}, TPoint{std::max(Width(), right), Y});
 }
 
 // The border lands where the mouse was released; a size never goes below zero.

@@ -24,6 +24,8 @@ void TExStringGrid::Paint() {
     Canvas()->Brush()->SetStyle(bsSolid);
     TBaseGrid::Paint();
     PaintOuterBorder();
+    DrawFixedSizingLine();
+    DrawIntelliPanGlyph();
     FireEvent(OnPainted, this);
 }
 

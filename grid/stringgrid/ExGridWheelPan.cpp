@@ -3,6 +3,9 @@
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/MouseActions.h"
+#include "grid/stringgrid/GridCursors.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/WindowTimer.h"
 
 #include <algorithm>
@@ -24,6 +27,10 @@ void TExStringGrid::StartIntelliPan(TPoint Pos) {
     SetMouseCapture(true);
     FPanHintWas = ShowHint();
     SetShowHint(false);
+    RegisterGridCursors();
+    SetShownCursor(crGridPan);
+    FPanGlyph = PanGlyph(IntelliPan != ipHorizontal, IntelliPan != ipVertical);
+    Invalidate();
 }
 
 void TExStringGrid::StopIntelliPan() {
@@ -33,6 +40,7 @@ void TExStringGrid::StopIntelliPan() {
     ::KillTimer(this, PanTimerIdentifier);
     SetShowHint(FPanHintWas);
     wheelpan = false;
+    SetShownCursor(Cursor());
     Invalidate();
 }
 
@@ -51,6 +59,7 @@ void TExStringGrid::IntelliPanStep() {
         else if (FHoverPos.X < wheelpanpos.X - PanDeadZone)
             horizontal = -1;
     }
+    SetShownCursor(PanCursor(vertical, horizontal));
     const TGridRect sel0 = Selection();
     // The current cell is kept in the normal area first.
     const int lastRow = RowCount() - FFixedFooters - 1;
@@ -87,4 +96,10 @@ void TExStringGrid::IntelliPanStep() {
     const TGridRect now = Selection();
     if (now != sel0)
         SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
+}
+
+// The mark where panning started, drawn over the cells while it runs.
+void TExStringGrid::DrawIntelliPanGlyph() {
+    if (wheelpan && FPanGlyph)
+        Canvas()->Draw(wheelpanpos.X, wheelpanpos.Y, FPanGlyph.get());
 }

@@ -72,6 +72,14 @@ void TCustomAction::SetImageIndex(int value) {
     Update(FImageIndex, value < -1 ? -1 : value);
 }
 
+void TCustomAction::SetChecked(bool value) {
+    Update(FChecked, value);
+}
+
+void TCustomAction::SetGroupIndex(int value) {
+    Update(FGroupIndex, value);
+}
+
 void TCustomAction::SetActionList(TActionList* value) {
     if (value == FActionList)
         return;

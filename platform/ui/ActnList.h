@@ -55,6 +55,12 @@ public:
     // Index into the action list's Images; -1 for none.
     int ImageIndex() const { return FImageIndex; }
     void SetImageIndex(int value);
+    // The checked state and the group of mutually exclusive actions (0: none) that controls
+    // showing a checked look take over.
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool value);
+    int GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int value);
 
     // The list the action belongs to (nullptr for none); it goes when the list goes.
     TActionList* ActionList() const { return FActionList; }
@@ -72,6 +78,8 @@ private:
     bool FVisible = true;
     std::string FHint;
     int FImageIndex = -1;
+    bool FChecked = false;
+    int FGroupIndex = 0;
     TActionList* FActionList = nullptr;
 };
 

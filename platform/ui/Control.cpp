@@ -233,7 +233,15 @@ void TControl::SetCursor(TCursor value) {
     if (value == crDefault)
         target->unsetCursor();
     else
-        target->setCursor(QCursor(static_cast<Qt::CursorShape>(QtConvert::ToQtCursorShape(value))));
+        target->setCursor(QtConvert::ToQCursor(value));
+}
+
+void TControl::SetShownCursor(TCursor value) {
+    QWidget* target = FImpl->Native ? FImpl->Native : FImpl->Widget;
+    if (value == crDefault)
+        target->unsetCursor();
+    else
+        target->setCursor(QtConvert::ToQCursor(value));
 }
 
 bool TControl::MouseCapture() const {

@@ -132,6 +132,9 @@ public:
     void SetShowHint(bool value);
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);
+    // The cursor the mouse shows over the control until the next SetCursor or SetShownCursor;
+    // Cursor keeps its value (a control that picks its cursor as the mouse moves).
+    void SetShownCursor(TCursor value);
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle value) { FControlStyle = value; }
 

@@ -5,6 +5,7 @@
 #include "platform/ui/internal/ControlWidget.h"
 #include "platform/ui/internal/KeyTranslation.h"
 #include "platform/ui/internal/NativeHost.h"
+#include "platform/ui/internal/QtConvert.h"
 #include "platform/ui/internal/WidgetTree.h"
 
 #include <QAbstractItemView>
@@ -183,6 +184,14 @@ void MouseEnter(TControl* control) {
 void MouseLeave(TControl* control) {
     QEvent event(QEvent::Leave);
     QApplication::sendEvent(TControlAccess::Widget(control), &event);
+}
+
+TCursor CursorShown(TControl* control) {
+    if (const QCursor* screen = QApplication::overrideCursor())
+        return QtConvert::FromQCursor(*screen);
+    QWidget* native = TControlAccess::Native(control);
+    QWidget* widget = native ? native : TControlAccess::Widget(control);
+    return QtConvert::FromQCursor(widget->cursor());
 }
 
 } // namespace InputSimulation

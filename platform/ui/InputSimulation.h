@@ -37,5 +37,8 @@ void Wheel(TControl* control, TPoint p, int delta, TShiftState shift = {});
 // Nothing when the control is no combo box or its list is closed.
 void ClickListItem(TControl* combo, int index);
 void MouseEnter(TControl* control);
+// The cursor the mouse shows over the control: the screen's when set, else the control's
+// widget's (crDefault for the arrow).
+TCursor CursorShown(TControl* control);
 void MouseLeave(TControl* control);
 } // namespace InputSimulation

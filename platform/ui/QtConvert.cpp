@@ -1,6 +1,7 @@
 #include "platform/ui/internal/QtConvert.h"
 
 #include <cstdlib>
+#include <map>
 
 namespace QtConvert {
 
@@ -94,6 +95,39 @@ int ToQtCursorShape(TCursor cursor) {
     default:
         return Qt::ArrowCursor;
     }
+}
+
+namespace {
+std::map<TCursor, QCursor>& RegisteredCursors() {
+    static std::map<TCursor, QCursor> cursors;
+    return cursors;
+}
+} // namespace
+
+void RegisterCursor(TCursor id, const QCursor& cursor) {
+    RegisteredCursors()[id] = cursor;
+}
+
+QCursor ToQCursor(TCursor cursor) {
+    const auto found = RegisteredCursors().find(cursor);
+    if (found != RegisteredCursors().end())
+        return found->second;
+    return QCursor(static_cast<Qt::CursorShape>(ToQtCursorShape(cursor)));
+}
+
+TCursor FromQCursor(const QCursor& cursor) {
+    if (cursor.shape() == Qt::BitmapCursor) {
+        for (const auto& [id, registered] : RegisteredCursors())
+            if (registered.pixmap().cacheKey() == cursor.pixmap().cacheKey())
+                return id;
+        return crDefault;
+    }
+    if (cursor.shape() == Qt::ArrowCursor)
+        return crDefault;
+    for (TCursor id = crDefault; id >= crSizeAll; --id)
+        if (ToQtCursorShape(id) == cursor.shape())
+            return id;
+    return crDefault;
 }
 
 } // namespace QtConvert

@@ -2,11 +2,13 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/internal/CanvasAccess.h"
 #include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/QtConvert.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QPixmap>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleHints>
@@ -33,8 +35,13 @@ void TScreen::SetCursor(TCursor cursor) {
         QApplication::restoreOverrideCursor();
     FCursor = cursor;
     if (cursor != crDefault)
-        QApplication::setOverrideCursor(
-            QCursor(static_cast<Qt::CursorShape>(QtConvert::ToQtCursorShape(cursor))));
+        QApplication::setOverrideCursor(QtConvert::ToQCursor(cursor));
+}
+
+void TScreen::SetCursorImage(TCursor cursor, const TBitmap& image, TPoint hotSpot) {
+    Application->Initialize();
+    const QPixmap picture = QPixmap::fromImage(TBitmapAccess::DrawableImage(image));
+    QtConvert::RegisterCursor(cursor, QCursor(picture, hotSpot.X, hotSpot.Y));
 }
 
 int TScreen::Width() const {

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Types.h"
 
+class TBitmap;
 class TForm;
 
 // The screen: the application-wide cursor and the desktop size.
@@ -10,6 +11,10 @@ public:
     TCursor Cursor() const { return FCursor; }
     // Anything but crDefault overrides every control's cursor until set back.
     void SetCursor(TCursor cursor);
+    // A cursor of the program's own under a number of its choice: its picture (the bitmap's
+    // transparent colour see-through when Transparent is on) with the point that aims. Controls
+    // and the screen then show it for that number like a stock cursor.
+    void SetCursorImage(TCursor cursor, const TBitmap& image, TPoint hotSpot);
     int Width() const;
     int Height() const;
     TRect WorkAreaRect() const;

@@ -7,6 +7,7 @@
 #include "platform/ui/Types.h"
 
 #include <QColor>
+#include <QCursor>
 #include <QFont>
 #include <QImage>
 #include <QRect>
@@ -36,4 +37,9 @@ QFont ToQFont(const TFont& font);
 TColor ImagePixel(const QImage& image, int x, int y);
 void SetImagePixel(QImage& image, int x, int y, TColor color);
 int ToQtCursorShape(TCursor cursor);
+// The cursor shown for a TCursor: a picture registered for it, else the stock shape.
+QCursor ToQCursor(TCursor cursor);
+// The TCursor a shown cursor stands for (the first of those sharing a stock shape).
+TCursor FromQCursor(const QCursor& cursor);
+void RegisterCursor(TCursor id, const QCursor& cursor);
 } // namespace QtConvert

@@ -1,5 +1,6 @@
 // The grid button's looks, states, groups, clicks and painting, through synthesised input.
 #include "grid/foundation/ExGridButton.h"
+#include "platform/ui/ActnList.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
@@ -364,6 +365,61 @@ TEST(ButtonContentLayout, GlyphAndCaptionPlacedAlongTheLayout) {
         EXPECT_EQ(got.GlyphPos, c.GlyphPos) << c.Name;
         EXPECT_EQ(got.CaptionPos, c.CaptionPos) << c.Name;
     }
+}
+
+TEST_F(GridButtonFixture, AnActionGivesItsCaptionCheckedStateAndGroupAndRunsOnClick) {
+    TAction action(Form.get());
+    action.SetCaption("Find");
+    action.SetGroupIndex(3);
+    action.SetChecked(true);
+    int executed = 0;
+    action.OnExecute = [&](TObject*) { ++executed; };
+    Button->SetAllowAllUp(true);
+    Button->SetAction(&action);
+    EXPECT_EQ(Button->Caption(), "Find");
+    EXPECT_EQ(Button->GroupIndex(), 3);
+    EXPECT_TRUE(Button->Down());
+
+    action.SetCaption("Find next");
+    action.SetChecked(false);
+    action.SetGroupIndex(4);
+    EXPECT_EQ(Button->Caption(), "Find next");
+    EXPECT_FALSE(Button->Down());
+    EXPECT_EQ(Button->GroupIndex(), 4);
+
+    Click(Button);
+    EXPECT_EQ(executed, 1) << "a click without OnClick runs the action";
+    EXPECT_TRUE(Button->Down());
+}
+
+TEST_F(GridButtonFixture, WhatTheButtonChangedItselfNoLongerFollowsTheAction) {
+    TAction action(Form.get());
+    action.SetCaption("Find");
+    action.SetGroupIndex(3);
+    Button->SetAction(&action);
+    Button->SetCaption("Search");
+    Button->SetGroupIndex(5);
+    action.SetCaption("Find next");
+    action.SetGroupIndex(6);
+    EXPECT_EQ(Button->Caption(), "Search");
+    EXPECT_EQ(Button->GroupIndex(), 5);
+    action.SetChecked(true);
+    EXPECT_FALSE(Button->Down()) << "a group that does not allow all up keeps its own state";
+}
+
+TEST_F(GridButtonFixture, AButtonReleasedByItsGroupUnchecksItsAction) {
+    TExGridButton* other = MakeButton(30);
+    TAction action(Form.get());
+    action.SetGroupIndex(1);
+    action.SetChecked(true);
+    Button->SetAllowAllUp(true);
+    Button->SetAction(&action);
+    other->SetGroupIndex(1);
+    ASSERT_TRUE(Button->Down());
+    Click(other);
+    EXPECT_TRUE(other->Down());
+    EXPECT_FALSE(Button->Down());
+    EXPECT_FALSE(action.Checked());
 }
 
 } // namespace

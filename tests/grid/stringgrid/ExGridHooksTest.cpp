@@ -10,6 +10,8 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/Screen.h"
 
+#include "platform/ui/InputSimulation.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -445,12 +447,11 @@ TEST(ExGridHooks, NewCellPropertiesOfFixedOrBandedCellsKeepNoColour) {
 
 namespace {
 
-TEST(ExGridHooks, GetCellCursorStartsFromTheGridsCursorAndSetsTheScreenCursor) {
+TEST(ExGridHooks, GetCellCursorStartsFromTheGridsCursorAndShowsItOverTheGrid) {
     TTestExGrid grid(nullptr);
     grid.SetCursor(crCross);
-    const TCursor before = Screen->Cursor();
     grid.GetCellCursor(1, 1, 5, 5);
-    EXPECT_EQ(Screen->Cursor(), before) << "nothing without a handler";
+    EXPECT_EQ(InputSimulation::CursorShown(&grid), crCross) << "nothing without a handler";
     TCursor received = crDefault;
     grid.OnGetCellCursor = [&](TObject*, int, int, int, int, TCursor& ACursor) {
         received = ACursor;
@@ -458,8 +459,9 @@ TEST(ExGridHooks, GetCellCursorStartsFromTheGridsCursorAndSetsTheScreenCursor) {
     };
     grid.GetCellCursor(1, 1, 5, 5);
     EXPECT_EQ(received, crCross);
-    EXPECT_EQ(Screen->Cursor(), crHandPoint);
-    Screen->SetCursor(before);
+    EXPECT_EQ(InputSimulation::CursorShown(&grid), crHandPoint);
+    EXPECT_EQ(Screen->Cursor(), crDefault) << "the rest of the program keeps its cursor";
+    EXPECT_EQ(grid.Cursor(), crCross);
 }
 
 TEST(ExGridHooks, FloatsTakeTheColumnsFloatFormat) {

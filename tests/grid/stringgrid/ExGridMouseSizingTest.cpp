@@ -2,7 +2,12 @@
 // of the framework's sizing, the sizing hint, and moves with the grid's own drag.
 #include "ExGridMouseTestGrid.h"
 
+#include "grid/foundation/ArrowWindow.h"
 #include "grid/foundation/MouseActions.h"
+#include "grid/stringgrid/DragDropSettings.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/HintWindow.h"
 #include "platform/ui/Screen.h"
 
@@ -228,6 +233,124 @@ TEST_F(ExGridMouseMoving, DraggingBeyondTheRightEdgeScrollsOneColumnPerMove) {
         EXPECT_EQ(grid.LeftCol(), 1 + step);
     }
     grid.Release(TPoint{grid.Width() + 9, 10});
+}
+
+// Columns where a column of the painted grid differs from another one, over rows From..To.
+int RowsDiffering(TMouseTestGrid& grid, int X, int OtherX, int From, int To) {
+    TBitmap shot(grid.Width(), grid.Height());
+    grid.PaintTo(shot.Canvas(), 0, 0);
+    int count = 0;
+    for (int y = From; y < To; ++y)
+        count += shot.Pixel(X, y) != shot.Pixel(OtherX, y) ? 1 : 0;
+    return count;
+}
+
+TEST_F(ExGridFixedSizing, ADottedLineFollowsTheFixedBorderBeingDragged) {
+    grid.MouseActions()->SizeFixedCol = true;
+    grid.Move(TPoint{103, 100});
+    grid.Press(TPoint{103, 100});
+    grid.Move(TPoint{150, 100}, TShiftState{ssLeft});
+    const int dotted = RowsDiffering(grid, 150, 145, 30, 190);
+    EXPECT_GT(dotted, 40) << "every other pixel down the grid";
+    EXPECT_LT(dotted, 120);
+    grid.Move(TPoint{160, 100}, TShiftState{ssLeft});
+    EXPECT_EQ(RowsDiffering(grid, 150, 145, 30, 190), 0) << "the line left its old place";
+    EXPECT_GT(RowsDiffering(grid, 160, 145, 30, 190), 40);
+    grid.Release(TPoint{160, 100});
+    EXPECT_EQ(RowsDiffering(grid, 150, 145, 30, 190), 0) << "no line after the release";
+    EXPECT_EQ(grid.ColWidths(1), 160 - 64);
+}
+
+TEST_F(ExGridMouseMoving, TheHeaderFollowsTheMouseAndArrowsMarkTheDropPlace) {
+    grid.DragDropSettings()->ShowCells = false;
+    const TPoint from = grid.Centre(2, 0);
+    const int ofsX = from.X - grid.CellRect(2, 0).Left;
+    const int ofsY = from.Y - grid.CellRect(2, 0).Top;
+    grid.Move(from);
+    grid.Press(from);
+    grid.Move(grid.Centre(3, 0), TShiftState{ssLeft});
+    auto* button = grid.HeaderDragButton();
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->Visible());
+    EXPECT_EQ(button->Caption(), "H2");
+    EXPECT_EQ(button->Width(), grid.ColWidths(2));
+    EXPECT_EQ(button->Height(), grid.RowHeights(0));
+    const TPoint to = grid.Centre(4, 0);
+    grid.Move(to, TShiftState{ssLeft});
+    const TPoint at = grid.ClientToScreen(TPoint{to.X - ofsX, to.Y - ofsY});
+    EXPECT_EQ((TPoint{button->Left(), button->Top()}), at) << "held where the header was taken";
+
+    // Over column 3, right of the moved one: the drop goes after it.
+    TArrowWindow* up = grid.DropArrow(arrUp);
+    TArrowWindow* down = grid.DropArrow(arrDown);
+    ASSERT_TRUE(up && down);
+    const TRect over = grid.CellRect(3, 0);
+    const TPoint tl = grid.ClientToScreen(over.TopLeft());
+    const TPoint br = grid.ClientToScreen(TPoint{over.Right, over.Bottom});
+    EXPECT_TRUE(up->Visible());
+    EXPECT_TRUE(down->Visible());
+    EXPECT_EQ(up->Left(), tl.X + grid.ColWidths(3) - 5);
+    EXPECT_EQ(up->Top(), br.Y);
+    EXPECT_EQ(down->Left(), up->Left());
+    EXPECT_EQ(down->Top(), tl.Y - 8);
+    grid.Move(grid.Centre(1, 0), TShiftState{ssLeft});
+    EXPECT_EQ(up->Left(),
+              grid.ClientToScreen(grid.CellRect(4, 0).TopLeft()).X + grid.ColWidths(4) - 5);
+    grid.Move(grid.Centre(1, 0), TShiftState{ssLeft});
+    EXPECT_EQ(up->Left(), grid.ClientToScreen(grid.CellRect(1, 0).TopLeft()).X - 5)
+        << "left of the moved one the drop goes before the column";
+
+    grid.Release(grid.Centre(1, 0));
+    EXPECT_FALSE(button->Visible());
+    EXPECT_FALSE(up->Visible());
+    EXPECT_FALSE(down->Visible());
+    EXPECT_EQ(Headers(), (std::vector<std::string>{"H0", "H2", "H1", "H3", "H4", "H5"}));
+}
+
+TEST_F(ExGridMouseMoving, WithShowCellsAPictureOfTheColumnFollowsInstead) {
+    grid.DragDropSettings()->ShowCells = true;
+    grid.SetCells(2, 3, "c23");
+    grid.Move(grid.Centre(2, 0));
+    grid.Press(grid.Centre(2, 0));
+    grid.Move(grid.Centre(4, 0), TShiftState{ssLeft});
+    TForm* picture = grid.DragImageForm();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(picture->Visible());
+    EXPECT_EQ(picture->Width(), grid.ColWidths(2) + 1);
+    EXPECT_GT(picture->Height(), grid.RowHeights(0) * 4) << "the header and the cells below it";
+    EXPECT_TRUE(!grid.HeaderDragButton() || !grid.HeaderDragButton()->Visible());
+    TBitmap shot(picture->Width(), picture->Height());
+    picture->PaintTo(shot.Canvas(), 0, 0);
+    const int middle = grid.CellRect(2, 4).Top + 10; // an empty cell
+    int marked = 0;
+    for (int x = 0; x < shot.Width(); ++x)
+        marked += shot.Pixel(x, grid.CellRect(2, 3).Top + 8) != shot.Pixel(x, middle) ? 1 : 0;
+    EXPECT_GT(marked, 3) << "the cell text is in the picture";
+    grid.Release(grid.Centre(4, 0));
+    EXPECT_EQ(grid.DragImageForm(), nullptr);
+    EXPECT_EQ(grid.Cells(4, 3), "c23");
+}
+
+TEST(ExGridMouseRowMoving, ArrowsBesideTheRowMarkTheDropPlace) {
+    TMouseTestGrid grid;
+    grid.SetOptions(grid.Options() << goRowMoving);
+    grid.Move(grid.Centre(0, 2));
+    grid.Press(grid.Centre(0, 2));
+    grid.Move(grid.Centre(0, 4), TShiftState{ssLeft});
+    grid.Move(grid.Centre(0, 5), TShiftState{ssLeft});
+    TArrowWindow* left = grid.DropArrow(arrLeft);
+    TArrowWindow* right = grid.DropArrow(arrRight);
+    ASSERT_TRUE(left && right);
+    const TRect over = grid.CellRect(0, 4);
+    const TPoint tl = grid.ClientToScreen(over.TopLeft());
+    EXPECT_TRUE(left->Visible());
+    EXPECT_TRUE(right->Visible());
+    EXPECT_EQ(left->Left(), tl.X - 10);
+    EXPECT_EQ(right->Left(), grid.ClientToScreen(TPoint{over.Right, 0}).X);
+    EXPECT_EQ(left->Top(), tl.Y + grid.RowHeights(4) - 5);
+    grid.Release(grid.Centre(0, 5));
+    EXPECT_FALSE(left->Visible());
+    EXPECT_FALSE(right->Visible());
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 // recorded, and mouse input goes through the platform's input simulation.
 class TMouseTestGrid : public TExStringGrid {
 public:
+    using TExStringGrid::FCellSelectorMode;
     using TExStringGrid::FCtrlDown;
     using TExStringGrid::FSizeFixed;
     using TExStringGrid::FSpinDnClick;

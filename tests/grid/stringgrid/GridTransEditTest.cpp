@@ -98,3 +98,81 @@ TEST(GridTransEditWithoutGrid, OnlyHides) {
 }
 
 } // namespace
+
+namespace {
+
+// Header cells opened by the click MouseActions names, edited by keys and left by a click.
+class FixedCellEditByMouse : public EditorControlFixture, public ::testing::Test {
+public:
+    FixedCellEditByMouse() {
+        Grid->MouseActions()->FixedRowsEditor = fceEdit;
+        Grid->MouseActions()->FixedColsEditor = fceEdit;
+        Grid->SetCells(2, 0, "Qty");
+        Grid->SetCells(0, 3, "Row3");
+    }
+    TPoint Centre(int ACol, int ARow) const {
+        const TRect r = Grid->CellRect(ACol, ARow);
+        return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+    void ClickAt(TPoint p, TMouseButton button = mbLeft) {
+        InputSimulation::MouseMove(Grid, p);
+        InputSimulation::MouseDown(Grid, button, p);
+        InputSimulation::MouseUp(Grid, button, p);
+        Application->ProcessMessages();
+    }
+    void DoubleClickAt(TPoint p) {
+        InputSimulation::DoubleClick(Grid, p);
+        Application->ProcessMessages();
+    }
+};
+
+TEST_F(FixedCellEditByMouse, TheNamedClickOpensTheEditorKeysEditAndAClickElsewhereStores) {
+    struct Case {
+        const char* name;
+        TGridFixedCellEdit rowsEdit, colsEdit;
+        int col, row;
+        void (*open)(FixedCellEditByMouse&, TPoint);
+        std::string expected;
+    } cases[] = {
+        {"left click on a column header", fceLeftClick, fceNone, 2, 0,
+         [](FixedCellEditByMouse& t, TPoint p) { t.ClickAt(p); }, "Qty!"},
+        {"right click on a row header", fceNone, fceRightClick, 0, 3,
+         [](FixedCellEditByMouse& t, TPoint p) { t.ClickAt(p, mbRight); }, "Row3!"},
+        {"double click on a row header", fceNone, fceDblClick, 0, 3,
+         [](FixedCellEditByMouse& t, TPoint p) {
+             t.ClickAt(p);
+             t.DoubleClickAt(p);
+         },
+         "Row3!!"},
+    };
+    for (const Case& c : cases) {
+        Grid->MouseActions()->FixedRowsEdit = c.rowsEdit;
+        Grid->MouseActions()->FixedColsEdit = c.colsEdit;
+        c.open(*this, Centre(c.col, c.row));
+        TGridTransEdit* edit = Grid->EditTrans();
+        ASSERT_TRUE(edit->Visible()) << c.name;
+        EXPECT_EQ(InputSimulation::FocusedControl(), edit) << c.name;
+        InputSimulation::KeyPressFocused(VK_END);
+        InputSimulation::KeyPressFocused('1', '!');
+        ClickAt(Centre(3, 4));
+        EXPECT_FALSE(edit->Visible()) << c.name;
+        EXPECT_EQ(Grid->Cells(c.col, c.row), c.expected) << c.name;
+        EXPECT_EQ(InputSimulation::FocusedControl(), Grid) << c.name;
+    }
+}
+
+TEST_F(FixedCellEditByMouse, OtherClicksAndTheSizingBorderOpenNothing) {
+    Grid->MouseActions()->FixedRowsEdit = fceLeftClick;
+    Grid->SetOptions(Grid->Options() << goColSizing);
+    const TRect header = Grid->CellRect(2, 0);
+    ClickAt(TPoint{header.Right - 2, header.Top + 10});
+    EXPECT_FALSE(Grid->EditTrans()->Visible()) << "a press near the border sizes the column";
+    ClickAt(Centre(2, 0), mbRight);
+    EXPECT_FALSE(Grid->EditTrans()->Visible()) << "the right button is not the named click";
+    ClickAt(Centre(0, 3));
+    EXPECT_FALSE(Grid->EditTrans()->Visible()) << "row headers edit on no click";
+    ClickAt(Centre(2, 0));
+    EXPECT_TRUE(Grid->EditTrans()->Visible());
+}
+
+} // namespace
