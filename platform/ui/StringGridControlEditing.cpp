@@ -41,11 +41,13 @@ void TStringGrid::HideEditor() {
     if (!FEditorMode)
         return;
     FEditorMode = false;
-    const bool hadFocus = FInplaceEdit && FInplaceEdit->Focused();
+    // The grid takes the focus before its editor hides: the focus then moves from a child to its
+    // grid, which neither leaves nor enters the grid. Hidden first, the focus would drop to the
+    // form and come back as a new entry into the grid.
+    if (FInplaceEdit && FInplaceEdit->Focused() && CanFocus())
+        SetFocus();
     if (FInplaceEdit)
         static_cast<TCellEditor*>(FInplaceEdit)->EndCellEdit();
-    if (hadFocus && CanFocus())
-        SetFocus();
     InvalidateCell(FCurrent.X, FCurrent.Y);
 }
 
