@@ -6,6 +6,7 @@
 #include "grid/stringgrid/GridCombo.h"
 #include "grid/stringgrid/GridEditBtn.h"
 #include "grid/stringgrid/GridSpin.h"
+#include "platform/core/FormatSettings.h"
 #include "platform/ui/BalloonWindow.h"
 #include "platform/ui/InputSimulation.h"
 
@@ -260,3 +261,48 @@ TEST(ExGridEditing, EnterOnAnEmptyListCellTakesTheShownItemAndTabKeepsItEmpty) {
 }
 
 } // namespace
+
+// One picker serves every cell: whatever part the last edit left the caret in (the commit
+// itself steps past the part being typed), the next edit opened with F2 starts on the first.
+TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
+    TFormatSettings settings = CurrentFormatSettings();
+    settings.ShortDateFormat = "dd/mm/yyyy";
+    settings.DateSeparator = "/";
+    settings.TimeSeparator = ":";
+    settings.LongTimeFormat = "hh:nn:ss";
+    OverrideFormatSettings(&settings);
+    struct Case {
+        const char* Name;
+        TEditorType Kind;
+        const char* Text;
+        int RightsInFirstEdit; // parts the caret moved on in the first edit
+        const char* Stepped;   // the text after Up in the second edit
+    };
+    const Case cases[] = {
+        {"time, left after a commit", edTimeEdit, "10:20:30", 0, "11:20:30"},
+        {"time, left on the seconds", edTimeEdit, "10:20:30", 2, "11:20:30"},
+        {"date, left on the month", edDateEditUpDown, "12/03/2021", 1, "13/03/2021"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TEditingForm f(c.Kind);
+        f.Grid->OfferFake = false;
+        f.Grid->SetCells(1, 1, c.Text);
+        f.Grid->SetCells(1, 2, c.Text);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        for (int i = 0; i < c.RightsInFirstEdit; ++i)
+            InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RIGHT);
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
+        f.Pump();
+        ASSERT_EQ(f.Form.ActiveControl(), f.Grid);
+        InputSimulation::KeyPress(f.Grid, VK_DOWN);
+        ASSERT_EQ(f.Grid->Row(), 2);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Grid->EditMode);
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_UP);
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
+        f.Pump();
+        EXPECT_EQ(f.Grid->Cells(1, 2), c.Stepped);
+    }
+    OverrideFormatSettings(nullptr);
+}
