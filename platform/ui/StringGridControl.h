@@ -43,8 +43,7 @@ public:
     // at least one byte of the `SourceBytes` read.
     class TRowReservation {
     public:
-        TRowReservation(TStringGrid& Grid, int First, int Count, int Width,
-                        std::size_t SourceBytes)
+        TRowReservation(TStringGrid& Grid, int First, int Count, int Width, std::size_t SourceBytes)
             : FCells(Grid.FCells) {
             if (Count > 0 && Width > 0 &&
                 std::size_t(Count) * std::size_t(Width) <= SourceBytes + std::size_t(Count))
@@ -316,6 +315,10 @@ private:
     void BarRange(int Bar, int& Maximum, int& Page, int& Position) const;
 
     void UpdateEditor();
+    // The grid takes the focus before its editor hides: the focus then moves from a child to
+    // its grid, which neither leaves nor enters the grid. Hidden first, the focus would drop to
+    // the form and the keys would reach no control.
+    void TakeFocusFromEditor();
     void CommitEditor();
     void CancelEditor();
     void EditorTextChanged();

@@ -41,11 +41,7 @@ void TStringGrid::HideEditor() {
     if (!FEditorMode)
         return;
     FEditorMode = false;
-    // The grid takes the focus before its editor hides: the focus then moves from a child to its
-    // grid, which neither leaves nor enters the grid. Hidden first, the focus would drop to the
-    // form and come back as a new entry into the grid.
-    if (FInplaceEdit && FInplaceEdit->Focused() && CanFocus())
-        SetFocus();
+    TakeFocusFromEditor();
     if (FInplaceEdit)
         static_cast<TCellEditor*>(FInplaceEdit)->EndCellEdit();
     InvalidateCell(FCurrent.X, FCurrent.Y);
@@ -67,12 +63,18 @@ void TStringGrid::UpdateEditor() {
     }
     const TRect r = EditorRect(FCurrent.X, FCurrent.Y);
     if (r.IsEmpty()) {
+        TakeFocusFromEditor();
         FInplaceEdit->Hide();
         return;
     }
     editor->PlaceCellEditor(r, Color());
     if (Focused() || FOptions.Contains(goAlwaysShowEditor))
         FInplaceEdit->SetFocus();
+}
+
+void TStringGrid::TakeFocusFromEditor() {
+    if (FInplaceEdit && FInplaceEdit->Focused() && CanFocus())
+        SetFocus();
 }
 
 TRect TStringGrid::EditorRect(int ACol, int ARow) const {
