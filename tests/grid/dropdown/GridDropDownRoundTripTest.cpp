@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,8 +27,11 @@ struct DropDownKind {
     TExCustomDropDown* (*Control)(TExStringGrid*);
     // What a user does in the open editor to change its value.
     void (*Change)(TExCustomDropDown*);
-    // The cell after the change was stored.
+    // The cell after the change was stored with Enter.
     const char* Stored;
+    // The cell after the editor was left another way: only Enter folds a pending calculation
+    // into the value, the others store what the edit shows.
+    const char* Left;
 };
 
 void TypeInto(TControl* control, const std::string& text) {
@@ -42,10 +46,10 @@ const DropDownKind Kinds[] = {
          InputSimulation::KeyPress(c, VK_END);
          TypeInto(c, "x");
      },
-     "onex"},
+     "onex", "onex"},
     {"calculator", edCalculatorDropDown, "12",
      [](TExStringGrid* g) -> TExCustomDropDown* { return g->CalculatorDropDown(); },
-     [](TExCustomDropDown* c) { TypeInto(c, "+4"); }, "16.00"},
+     [](TExCustomDropDown* c) { TypeInto(c, "+4"); }, "16.00", "4"},
 };
 
 // A form with an editable grid of 30 rows (so it has a vertical scroll bar) and an edit beside
@@ -101,6 +105,80 @@ struct RoundTrip {
     TEdit* Other;
     std::vector<std::string> Events;
 };
+
+class DropDownRoundTrip : public ::testing::TestWithParam<DropDownKind> {};
+
+TEST_P(DropDownRoundTrip, EnterStoresTheValueAndGivesTheGridTheKeys) {
+    RoundTrip t(GetParam());
+    t.OpenAndChange();
+    InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+    t.Pump();
+    EXPECT_FALSE(t.Open());
+    EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Stored);
+    EXPECT_EQ(t.Focused(), t.Grid);
+    ASSERT_FALSE(t.Events.empty());
+    EXPECT_EQ(t.Events.back(), "done 1,1");
+    EXPECT_EQ(std::count(t.Events.begin(), t.Events.end(), "done 1,1"), 1);
+}
+
+TEST_P(DropDownRoundTrip, EscapeLeavesTheCellAsItWas) {
+    RoundTrip t(GetParam());
+    t.OpenAndChange();
+    InputSimulation::KeyPress(t.Editor(), VK_ESCAPE, 0x1B);
+    t.Pump();
+    EXPECT_FALSE(t.Open());
+    EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Start);
+    EXPECT_EQ(t.Focused(), t.Grid);
+    InputSimulation::KeyPress(t.Grid, VK_DOWN);
+    EXPECT_EQ(t.Grid->Row(), 2) << "the keys work on at once";
+}
+
+// Tab goes on to the form's next control (the grid does not take Tab without goTabs); a click
+// on another cell, the wheel over the grid and the scroll bar's arrow keep the keys in the grid.
+TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
+    struct Leave {
+        const char* Name;
+        std::function<void(RoundTrip&)> Do;
+        bool FocusToOther;
+    };
+    const Leave leaves[] = {
+        {"tab", [](RoundTrip& t) { InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t'); }, true},
+        {"click",
+         [](RoundTrip& t) {
+             const TRect cell = t.Grid->CellRect(3, 4);
+             InputSimulation::Click(t.Grid, TPoint{cell.Left + 5, cell.Top + 5});
+         },
+         false},
+        {"wheel",
+         [](RoundTrip& t) {
+             const TRect cell = t.Grid->CellRect(3, 2);
+             InputSimulation::Wheel(t.Grid, TPoint{cell.Left + 5, cell.Top + 5}, -120);
+         },
+         false},
+        {"scroll bar",
+         [](RoundTrip& t) {
+             InputSimulation::Click(t.Grid,
+                                    TPoint{t.Grid->Width() - 6, t.Grid->ClientHeight() - 6});
+         },
+         false},
+    };
+    for (const Leave& leave : leaves) {
+        SCOPED_TRACE(leave.Name);
+        RoundTrip t(GetParam());
+        t.OpenAndChange();
+        leave.Do(t);
+        t.Pump();
+        EXPECT_FALSE(t.Open());
+        EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Left);
+        EXPECT_EQ(t.Focused(), leave.FocusToOther ? static_cast<TWinControl*>(t.Other)
+                                                  : static_cast<TWinControl*>(t.Grid));
+        ASSERT_FALSE(t.Events.empty());
+        EXPECT_EQ(t.Events.back(), "done 1,1");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(GridDropDown, DropDownRoundTrip, ::testing::ValuesIn(Kinds),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(GridDropDownRoundTrip, TextTypedIntoTheOpenMemoIsStoredWhenAltUpEndsTheEdit) {
     RoundTrip t(Kinds[0]);
