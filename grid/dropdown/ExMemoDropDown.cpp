@@ -26,7 +26,7 @@ void TExMemoDropDown::SetMemoText(const TStringList& Value) {
     FMemoText = Value;
     UpdateEditText();
     if (FMemo)
-        FMemo->Lines()->Assign(FMemoText);
+        WriteMemoLines();
 }
 
 void TExMemoDropDown::SetMemoLines(const std::string& Text) {
@@ -81,11 +81,27 @@ void TExMemoDropDown::CreateDropDownForm() {
         FMemo->SetParent(DropDownForm()->ClientArea());
         FMemo->SetHeight(MemoHeight);
         FMemo->SetBorderStyle(bsNone);
-        FMemo->OnChange = [this](TObject*) {
-            FireEvent(OnMemoChange, static_cast<TObject*>(this));
-        };
+        FMemo->OnChange = [this](TObject*) { MemoChanged(); };
     }
     SetControl(FMemo);
+}
+
+void TExMemoDropDown::WriteMemoLines() {
+    const bool writing = FWritingMemo;
+    FWritingMemo = true;
+    FMemo->Lines()->Assign(FMemoText);
+    FWritingMemo = writing;
+}
+
+void TExMemoDropDown::MemoChanged() {
+    FireEvent(OnMemoChange, static_cast<TObject*>(this));
+}
+
+void TExMemoDropDown::TakeMemoText() {
+    if (!FMemo)
+        return;
+    FMemoText.SetText(FMemo->Text());
+    UpdateEditText();
 }
 
 void TExMemoDropDown::DoBeforeDropDown() {
@@ -94,7 +110,7 @@ void TExMemoDropDown::DoBeforeDropDown() {
         DropDownForm()->SetCancelOnDeActivate(false);
     if (!FMemo)
         return;
-    FMemo->Lines()->Assign(FMemoText);
+    WriteMemoLines();
     FMemo->SetPopupMenu(FMemoPopup);
     FMemo->SetMaxLength(MaxLength());
     FMemo->SetScrollBars(FMemoScrollBars);
@@ -107,7 +123,7 @@ void TExMemoDropDown::DoHideDropDown(bool Cancelled) {
     const bool autoDrop = FAutoDrop;
     FAutoDrop = false;
     if (Cancelled && FMemo)
-        FMemo->Lines()->Assign(FMemoText);
+        WriteMemoLines();
     // A cancel writes back the edit's text of the opening; that text is a shortened view of the
     // lines (first line, "..."), so it must not become the value.
     const bool internal = FInternalUpdate;
@@ -123,8 +139,7 @@ void TExMemoDropDown::DropDownFormHide() {
     TExCustomDropDown::DropDownFormHide();
     if (!FMemo)
         return;
-    FMemoText.SetText(FMemo->Text());
-    UpdateEditText();
+    TakeMemoText();
     SetSelStart(0);
     SetSelLength(0);
 }

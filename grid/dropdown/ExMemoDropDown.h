@@ -47,10 +47,17 @@ protected:
     void ControlKeyPress(TChar& Key) override;
     void DoEnter() override;
     void Change() override;
+    // Every change of the memo's text in the popup; fires OnMemoChange.
+    virtual void MemoChanged();
+    // The memo's text becomes the value and the edit shows it.
+    void TakeMemoText();
+    // The memo is being given the value's lines: its changes are no typing.
+    bool WritingMemo() const { return FWritingMemo; }
 
 private:
     // Shows MemoText in the edit: see the class comment.
     void UpdateEditText();
+    void WriteMemoLines();
 
     TPopupMenu* FMemoPopup = nullptr;
     TStringList FMemoText;
@@ -58,5 +65,6 @@ private:
     TScrollStyle FMemoScrollBars = ssNone;
     bool FMemoReadOnly = false;
     bool FInternalUpdate = false;
+    bool FWritingMemo = false;
     bool FAutoDrop = false;
 };

@@ -3,6 +3,7 @@
 #include "grid/dropdown/ExCustomDropDown.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/GridDropDownEditor.h"
+#include "grid/stringgrid/ScopedValue.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Messages.h"
 
@@ -84,9 +85,12 @@ void TGridDropDownCell::SetVisible(bool Value) {
     if (FWrapper == nullptr)
         return;
     TExCustomDropDown* dropDown = FWrapper->DropDown();
-    // The cell has its value by now: a popup left open would float over the grid alone.
-    if (!Value && dropDown->DroppedDown())
+    // The cell has its value by now: a popup left open would float over the grid alone. What
+    // its closing writes back into the edit is no edit of the cell.
+    if (!Value && dropDown->DroppedDown()) {
+        TScopedFlag closing(FClosingPopup);
         dropDown->HideDropDown(true);
+    }
     dropDown->SetVisible(Value);
 }
 

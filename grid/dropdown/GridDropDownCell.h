@@ -47,7 +47,10 @@ public:
     // and typed characters. True when the editor consumed the message.
     bool EditorTakesMessage(TMessage& Message);
     bool EditorWantsKey(WPARAM Key);
-    void EditorTextChanged() { TextChanged(); }
+    void EditorTextChanged() {
+        if (!FClosingPopup)
+            TextChanged();
+    }
     void EditorExit() { DoExit(); }
 
     std::string Text() const override;
@@ -76,4 +79,5 @@ private:
     TExStringGrid* FGrid;
     TEditorType FKind;
     TGridDropDownWrapped* FWrapper;
+    bool FClosingPopup = false;
 };

@@ -73,6 +73,13 @@ protected:
     // The edit shows the first line only: the cell holds all of them.
     void WriteCellText(const std::string& Value) override { SetMemoLines(Value); }
     std::string CellValue() override { return MemoText().Text(); }
+    // The editor's text follows the memo as it is typed into, so a key that ends the edit while
+    // the popup is open stores what the memo holds.
+    void MemoChanged() override {
+        TGridDropDownWrapper::MemoChanged();
+        if (DroppedDown() && !WritingMemo())
+            TakeMemoText();
+    }
 };
 
 class TGridTimepickerDropDown

@@ -35,9 +35,7 @@ void TExStringGrid::HandleKillFocus(TMessage& Message) {
 }
 
 void TExStringGrid::DoEnter() {
-    // The focus coming back from the grid's own editor while a validation closes and reopens it
-    // is no new entry: the state taken when the edit began stays what validation compares with.
-    if (FBlockFocus || FValidating)
+    if (FBlockFocus)
         return;
     // The cell state is remembered even when an OnEnter handler fails.
     try {

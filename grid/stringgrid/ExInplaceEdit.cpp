@@ -3,9 +3,11 @@
 
 #include "grid/foundation/ExUtil.h"
 #include "grid/foundation/Navigation.h"
+#include "grid/stringgrid/ColumnSize.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "grid/stringgrid/ScopedValue.h"
+#include "grid/stringgrid/SizeWhileTyping.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/StringList.h"
@@ -15,6 +17,8 @@
 #include "platform/ui/FloatingWindow.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/MessageBeep.h"
+
+#include <utility>
 
 namespace {
 char16_t FirstUnit(const std::string& text, char16_t fallback) {
@@ -182,6 +186,30 @@ bool TExInplaceEdit::WalksOutOfTheText(WORD Key, TShiftState Shift) const {
     return Key == VK_LEFT ? SelStart() == 0 : SelStart() == LengthOf(Text());
 }
 
+bool TExInplaceEdit::ShiftLeavesTheText(WORD Key, TShiftState Shift) const {
+    if (!FGrid->FNavigation->CursorWalkEditor || !Shift.Contains(ssShift) ||
+        Shift.Contains(ssCtrl) || Shift.Contains(ssAlt))
+        return false;
+    if (Key == VK_LEFT)
+        return SelStart() == 0;
+    return Key == VK_RIGHT && SelStart() + SelLength() == LengthOf(Text());
+}
+
+void TExInplaceEdit::LeaveToTheGrid() {
+    {
+        // Only the text goes into the cell here: no validation, no editor shown.
+        TScopedFlag quiet(FGrid->FValidating);
+        FGrid->SetCurrentCellText(Text());
+    }
+    if (!ValidateText()) {
+        Repaint();
+        return;
+    }
+    FGrid->HideInplaceEdit();
+    if (FGrid->CanFocus())
+        FGrid->SetFocus();
+}
+
 bool TExInplaceEdit::ValidateText() {
     const std::string oldCellText = FGrid->FOldCellText;
     if (FGrid->ValidateCell(Text())) {
@@ -253,6 +281,11 @@ void TExInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
         }
         return;
     }
+    if (ShiftLeavesTheText(Key, Shift)) {
+        LeaveToTheGrid();
+        Key = 0;
+        return;
+    }
     if (IsGridKey(Key, Shift)) {
         LeaveWithKey(Key, Shift);
         return;
@@ -271,6 +304,36 @@ void TExInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
     TInplaceEdit::KeyUp(Key, Shift);
     if (Key != 0 && Key != VK_BACK && Key != VK_DELETE)
         DoChange();
+    if (Key != 0 && FGrid->EditorMode())
+        GrowWithText();
+    if (std::exchange(FCharTyped, false) && FGrid->EditorMode())
+        AdvanceWhenFull();
+}
+
+void TExInplaceEdit::GrowWithText() {
+    const TSizeWhileTyping* grow = FGrid->SizeWhileTyping();
+    if (grow->Width)
+        FGrid->AutoSizeCol(FGrid->Col());
+    if (grow->Height && FWordWrap) {
+        const int row = FGrid->Row();
+        {
+            TScopedValue<bool> alone(FGrid->ColumnSize()->SynchWithGrid, false);
+            FGrid->AutoSizeRow(row);
+        }
+        FireEvent(FGrid->OnEndRowSize, FGrid, row);
+    }
+}
+
+void TExInplaceEdit::AdvanceWhenFull() {
+    const TNavigation* navigation = FGrid->FNavigation.get();
+    const int limit = FGrid->MaxEditLength();
+    if (!navigation->AdvanceAuto() || !navigation->AdvanceOnEnter || limit <= 0 || SelLength() != 0)
+        return;
+    const int length = LengthOf(Text());
+    if (length != limit || SelStart() != length)
+        return;
+    TChar enter = VK_RETURN;
+    FGrid->HandleKeyPress(enter);
 }
 
 // --- lookup completion -------------------------------------------------------------------------
@@ -390,6 +453,9 @@ void TExInplaceEdit::WndProc(TMessage& Message) {
     TInplaceEdit::WndProc(Message);
     if (Message.Msg == WM_GETDLGCODE && FGrid->EditorWantsTab())
         Message.Result |= DLGC_WANTTAB;
+    // The character is in the text once its key comes up.
+    if (Message.Msg == WM_CHAR && Message.WParam >= 32)
+        FCharTyped = true;
 }
 
 void TExInplaceEdit::Paste() {

@@ -100,8 +100,16 @@ private:
     void TypeLineFeed();
     // Left at the start or Right at the end of the text with cursor walking on.
     bool WalksOutOfTheText(WORD Key, TShiftState Shift) const;
+    // Shift+Left at the start or Shift+Right at the end of the text with cursor walking on.
+    bool ShiftLeavesTheText(WORD Key, TShiftState Shift) const;
+    // The text goes into the cell and through validation; accepted, the grid takes the keys.
+    void LeaveToTheGrid();
     // Validates the text; a refused value leaves the editor open with the caret placed.
     bool ValidateText();
+    // The cell's column or row grows to the text as it is typed, when the grid asks for it.
+    void GrowWithText();
+    // A full editor (MaxEditLength characters, caret at the end) advances to the next cell.
+    void AdvanceWhenFull();
     // The editor is left with a key that moves the current cell or ends the edit.
     void LeaveWithKey(WORD& Key, TShiftState Shift);
     void Paste();
@@ -109,7 +117,8 @@ private:
 
     TExStringGrid* FGrid;
     TBalloonWindow* FBalloon = nullptr; // owned as a component
-    int FSelKeyDown = 0; // caret when the last key went down
+    int FSelKeyDown = 0;                // caret when the last key went down
+    bool FCharTyped = false;            // a character was typed since the last key came up
     int FLengthLimit = 0;
     int FColE = -1;
     int FRowE = -1;

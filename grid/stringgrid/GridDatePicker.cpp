@@ -41,6 +41,9 @@ void TGridDatePicker::BeginCellEdit(int ACol, int ARow) {
     SetKind(kind == edTimeEdit ? dtkTime : dtkDate);
     if (kind != edTimeEdit)
         SetDateMode(kind == edDateEditUpDown ? dmUpDown : dmComboBox);
+    // One picker serves every cell: each edit starts on the first part, wherever the caret
+    // was left by the last one (the commit steps past the part being typed).
+    SelectField(0);
 }
 
 void TGridDatePicker::PlaceCellEditor(const TRect& ARect, TColor Background) {

@@ -343,12 +343,16 @@ void TDateTimePicker::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     TWinControl::MouseUp(Button, Shift, X, Y);
     // A click puts the caret into the part under the mouse.
     const int clicked = FImpl->Edit->currentSectionIndex();
-    if (clicked >= 0 && clicked != FField) {
-        if (FTypedDigits > 0)
-            CommitTyped();
-        FField = clicked;
-        ShowValue();
-    }
+    if (clicked >= 0 && clicked != FField)
+        SelectField(clicked);
+}
+
+void TDateTimePicker::SelectField(int Index) {
+    if (FTypedDigits > 0)
+        CommitTyped();
+    FField = std::clamp(Index, 0, std::max(FieldCount() - 1, 0));
+    FTypedDigits = 0;
+    ShowValue();
 }
 
 bool TDateTimePicker::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {

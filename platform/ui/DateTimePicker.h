@@ -72,6 +72,9 @@ public:
 
     // The index of the part with the caret, in display order.
     int CurrentField() const { return FField; }
+    // Puts the caret into the part at Index (display order); the digits typed into the part
+    // it leaves become the value first.
+    void SelectField(int Index);
     int FieldCount() const;
 
     // The value as shown.

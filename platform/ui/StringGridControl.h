@@ -324,6 +324,10 @@ private:
     void BarRange(int Bar, int& Maximum, int& Page, int& Position) const;
 
     void UpdateEditor();
+    // The grid takes the focus before its editor hides: the focus then moves from a child to
+    // its grid, which neither leaves nor enters the grid. Hidden first, the focus would drop to
+    // the form and the keys would reach no control.
+    void TakeFocusFromEditor();
     void CommitEditor();
     void CancelEditor();
     void EditorTextChanged();

@@ -41,11 +41,9 @@ void TStringGrid::HideEditor() {
     if (!FEditorMode)
         return;
     FEditorMode = false;
-    const bool hadFocus = FInplaceEdit && FInplaceEdit->Focused();
+    TakeFocusFromEditor();
     if (FInplaceEdit)
         static_cast<TCellEditor*>(FInplaceEdit)->EndCellEdit();
-    if (hadFocus && CanFocus())
-        SetFocus();
     InvalidateCell(FCurrent.X, FCurrent.Y);
 }
 
@@ -65,12 +63,18 @@ void TStringGrid::UpdateEditor() {
     }
     const TRect r = EditorRect(FCurrent.X, FCurrent.Y);
     if (r.IsEmpty()) {
+        TakeFocusFromEditor();
         FInplaceEdit->Hide();
         return;
     }
     editor->PlaceCellEditor(r, Color());
     if (Focused() || FOptions.Contains(goAlwaysShowEditor))
         FInplaceEdit->SetFocus();
+}
+
+void TStringGrid::TakeFocusFromEditor() {
+    if (FInplaceEdit && FInplaceEdit->Focused() && CanFocus())
+        SetFocus();
 }
 
 TRect TStringGrid::EditorRect(int ACol, int ARow) const {

@@ -4,14 +4,18 @@
 #include "ExGridEditingTestGrid.h"
 
 #include "grid/stringgrid/GridCombo.h"
+#include "grid/stringgrid/GridDatePicker.h"
 #include "grid/stringgrid/GridEditBtn.h"
 #include "grid/stringgrid/GridSpin.h"
+#include "platform/core/FormatSettings.h"
 #include "platform/ui/BalloonWindow.h"
 #include "platform/ui/InputSimulation.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -29,6 +33,17 @@ struct EditorKind {
 };
 
 const EditorKind Kinds[] = {
+    {"text", edNormal, "abc", [](TExStringGrid* g) -> TWinControl* { return g->NormalEdit(); },
+     [](TWinControl* c) {
+         InputSimulation::KeyPress(c, VK_END);
+         InputSimulation::TypeChar(c, 'd');
+     }},
+    {"date", edDateEdit, "12/03/2021",
+     [](TExStringGrid* g) -> TWinControl* { return g->DateTimePicker(); },
+     [](TWinControl* c) { InputSimulation::KeyPress(c, VK_UP); }},
+    {"time", edTimeEdit, "10:20:30",
+     [](TExStringGrid* g) -> TWinControl* { return g->DateTimePicker(); },
+     [](TWinControl* c) { InputSimulation::KeyPress(c, VK_UP); }},
     {"edit button", edEditBtn, "btn", [](TExStringGrid* g) -> TWinControl* { return g->BtnEdit(); },
      [](TWinControl* c) { InputSimulation::TypeChar(c, '+'); }},
     {"spin", edSpinEdit, "12", [](TExStringGrid* g) -> TWinControl* { return g->SpinEdit(); },
@@ -39,6 +54,11 @@ const EditorKind Kinds[] = {
          InputSimulation::Wheel(c, TPoint{5, 5}, -120);
      }},
 };
+
+const EditorKind& KindOf(TEditorType Kind) {
+    return *std::find_if(std::begin(Kinds), std::end(Kinds),
+                         [Kind](const EditorKind& k) { return k.Kind == Kind; });
+}
 
 // A form with an editable grid of 30 rows (so it has a vertical scroll bar) and an edit beside
 // it; every cell of column 1 opens the editor kind.
@@ -65,6 +85,7 @@ struct RoundTrip {
         InputSimulation::KeyPress(F.Grid, VK_F2);
         EXPECT_TRUE(Open());
         EXPECT_EQ(Focused(), Editor()) << "the open editor has the keys";
+        Shown = Editor()->Text();
         K.Change(Editor());
         EXPECT_NE(Editor()->Text(), K.Start) << "the change reached the editor";
         return Editor()->Text();
@@ -74,6 +95,7 @@ struct RoundTrip {
     const EditorKind& K;
     TEditingForm F;
     std::vector<std::string> Events;
+    std::string Shown; // what the editor showed when it opened
 };
 
 class EditorRoundTrip : public ::testing::TestWithParam<EditorKind> {};
@@ -101,7 +123,7 @@ TEST_P(EditorRoundTrip, EscapeLeavesTheCellAsItWas) {
     // The keys work on at once: F2 opens the editor again on the unchanged text.
     InputSimulation::KeyPress(t.F.Grid, VK_F2);
     EXPECT_TRUE(t.Open());
-    EXPECT_EQ(t.Editor()->Text(), t.K.Start);
+    EXPECT_EQ(t.Editor()->Text(), t.Shown);
 }
 
 TEST_P(EditorRoundTrip, OpeningAndLeavingUntouchedKeepsTheText) {
@@ -228,7 +250,7 @@ TEST(ExGridEditing, AnUntouchedEditorNeverRewritesTheCell) {
 }
 
 TEST(ExGridEditing, TheWheelOverAnOpenComboStepsItsItemOnly) {
-    RoundTrip t(Kinds[2]);
+    RoundTrip t(KindOf(edComboList));
     InputSimulation::KeyPress(t.F.Grid, VK_F2);
     ASSERT_TRUE(t.Open());
     InputSimulation::Wheel(t.Editor(), TPoint{5, 5}, -120);
@@ -243,7 +265,7 @@ TEST(ExGridEditing, TheWheelOverAnOpenComboStepsItsItemOnly) {
 TEST(ExGridEditing, EnterOnAnEmptyListCellTakesTheShownItemAndTabKeepsItEmpty) {
     for (const bool enter : {true, false}) {
         SCOPED_TRACE(enter ? "enter" : "tab");
-        RoundTrip t(Kinds[2]);
+        RoundTrip t(KindOf(edComboList));
         t.F.Grid->SetCells(1, 1, "");
         InputSimulation::KeyPress(t.F.Grid, VK_F2);
         ASSERT_TRUE(t.Open());
@@ -260,3 +282,48 @@ TEST(ExGridEditing, EnterOnAnEmptyListCellTakesTheShownItemAndTabKeepsItEmpty) {
 }
 
 } // namespace
+
+// One picker serves every cell: whatever part the last edit left the caret in (the commit
+// itself steps past the part being typed), the next edit opened with F2 starts on the first.
+TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
+    TFormatSettings settings = CurrentFormatSettings();
+    settings.ShortDateFormat = "dd/mm/yyyy";
+    settings.DateSeparator = "/";
+    settings.TimeSeparator = ":";
+    settings.LongTimeFormat = "hh:nn:ss";
+    OverrideFormatSettings(&settings);
+    struct Case {
+        const char* Name;
+        TEditorType Kind;
+        const char* Text;
+        int RightsInFirstEdit; // parts the caret moved on in the first edit
+        const char* Stepped;   // the text after Up in the second edit
+    };
+    const Case cases[] = {
+        {"time, left after a commit", edTimeEdit, "10:20:30", 0, "11:20:30"},
+        {"time, left on the seconds", edTimeEdit, "10:20:30", 2, "11:20:30"},
+        {"date, left on the month", edDateEditUpDown, "12/03/2021", 1, "13/03/2021"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TEditingForm f(c.Kind);
+        f.Grid->OfferFake = false;
+        f.Grid->SetCells(1, 1, c.Text);
+        f.Grid->SetCells(1, 2, c.Text);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        for (int i = 0; i < c.RightsInFirstEdit; ++i)
+            InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RIGHT);
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
+        f.Pump();
+        ASSERT_EQ(f.Form.ActiveControl(), f.Grid);
+        InputSimulation::KeyPress(f.Grid, VK_DOWN);
+        ASSERT_EQ(f.Grid->Row(), 2);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Grid->EditMode);
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_UP);
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
+        f.Pump();
+        EXPECT_EQ(f.Grid->Cells(1, 2), c.Stepped);
+    }
+    OverrideFormatSettings(nullptr);
+}

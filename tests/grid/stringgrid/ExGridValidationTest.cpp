@@ -252,3 +252,36 @@ TEST(ExGridValidation, EndingTheEditFromCodeValidatesToo) {
     EXPECT_EQ(control.Grid->Cells(1, 1), "old");
     EXPECT_TRUE(control.Grid->Fake.Open) << "the refused value keeps the control open";
 }
+
+// The text editor closing, reopening on a refused value and closing again hands the focus
+// between itself and its grid only: the grid is neither left nor entered, so the cell state
+// taken when the edit began stays what the next validation compares with.
+TEST(ExGridValidation, ARefusalAndARetryByKeysNeverLeaveOrEnterTheGrid) {
+    TEditingForm f;
+    f.Grid->SetCells(1, 1, "old");
+    std::vector<std::string> log;
+    f.Grid->OnEnter = [&](TObject*) { log.push_back("enter"); };
+    f.Grid->OnExit = [&](TObject*) { log.push_back("exit"); };
+    f.Grid->OnCellValidate = [&](TObject*, int, int, std::string& value, bool& ok) {
+        log.push_back("validate " + value);
+        ok = value != "oldx";
+    };
+    InputSimulation::KeyPress(f.Grid, VK_F2);
+    ASSERT_TRUE(f.Grid->EditorMode());
+    InputSimulation::KeyPress(f.Editor(), VK_END);
+    InputSimulation::TypeChar(f.Editor(), 'x');
+    InputSimulation::KeyPress(f.Editor(), VK_RETURN, '\r');
+    f.Pump();
+    ASSERT_TRUE(f.Grid->EditorMode()) << "the refused value keeps the user in the cell";
+    EXPECT_EQ(f.Editor()->Text(), "old");
+    EXPECT_EQ(f.Form.ActiveControl(), f.Editor());
+    InputSimulation::KeyPress(f.Editor(), VK_END);
+    InputSimulation::TypeChar(f.Editor(), 'y');
+    InputSimulation::KeyPress(f.Editor(), VK_RETURN, '\r');
+    f.Pump();
+    EXPECT_FALSE(f.Grid->EditorMode());
+    EXPECT_EQ(f.Grid->Cells(1, 1), "oldy");
+    EXPECT_TRUE(f.Grid->Modified());
+    EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
+    EXPECT_EQ(log, (std::vector<std::string>{"validate oldx", "validate oldy"}));
+}

@@ -5,6 +5,7 @@
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/GridCombo.h"
+#include "grid/stringgrid/SizeWhileTyping.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/BalloonWindow.h"
@@ -265,6 +266,121 @@ TEST(ExInplaceEdit, WalkingOutOfTheTextValidatesAndEditsTheNeighbour) {
         EXPECT_EQ(validated, c.validated) << c.name;
         EXPECT_EQ(f.Grid->Cells(2, 1), "abc") << c.name;
         EXPECT_TRUE(f.Grid->EditorMode()) << c.name << ": editing goes on";
+    }
+}
+
+// Shift with the arrow that points out of the text stores it and gives the grid the keys, the
+// current cell staying; elsewhere in the text, or without cursor walking, Shift selects.
+TEST(ExInplaceEdit, ShiftAndTheArrowOutOfTheTextStoreItAndGiveTheGridTheKeys) {
+    struct Case {
+        const char* name;
+        bool walk;
+        WORD key;
+        WORD caretKey; // puts the caret before the Shift key
+        bool refuse;
+        bool leaves;
+    };
+    const Case cases[] = {
+        {"shift+left at the start", true, VK_LEFT, VK_HOME, false, true},
+        {"shift+right at the end", true, VK_RIGHT, VK_END, false, true},
+        {"shift+left inside", true, VK_LEFT, VK_END, false, false},
+        {"without cursor walking", false, VK_LEFT, VK_END, false, false},
+        {"refused", true, VK_LEFT, VK_HOME, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TEditingForm f;
+        f.Grid->Navigation()->CursorWalkEditor = c.walk;
+        f.Grid->SetCells(2, 1, "old");
+        f.Grid->OnCellValidate = [&](TObject*, int, int, std::string&, bool& ok) {
+            ok = !c.refuse;
+        };
+        f.Grid->FocusCell(2, 1, true);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Grid->EditorMode());
+        InputSimulation::KeyPress(f.Editor(), VK_END);
+        InputSimulation::TypeChar(f.Editor(), 'x');
+        InputSimulation::KeyPress(f.Editor(), c.caretKey);
+        InputSimulation::KeyPress(f.Editor(), c.key, 0, TShiftState() << ssShift);
+        f.Pump();
+        EXPECT_EQ(f.Grid->Col(), 2);
+        EXPECT_EQ(f.Grid->EditorMode(), !c.leaves);
+        EXPECT_EQ(f.Form.ActiveControl(), c.leaves ? static_cast<TWinControl*>(f.Grid)
+                                                   : static_cast<TWinControl*>(f.Editor()));
+        EXPECT_EQ(f.Grid->Cells(2, 1), c.leaves ? "oldx" : c.refuse ? "old" : "oldx");
+        if (!c.leaves && !c.refuse)
+            EXPECT_EQ(f.Editor()->SelLength(), 1) << "Shift selects";
+    }
+}
+
+// With automatic advance, typing the last character MaxEditLength allows moves on to the next
+// cell, the value stored; a shorter text or the option off keeps the editor on the cell.
+TEST(ExInplaceEdit, AFullEditorAdvancesWhenAskedTo) {
+    struct Case {
+        const char* name;
+        bool advanceAuto;
+        const char* typed;
+        int col;
+    };
+    const Case cases[] = {
+        {"full", true, "abc", 2},
+        {"not yet full", true, "ab", 1},
+        {"option off", false, "abc", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TEditingForm f;
+        f.Grid->SetMaxEditLength(3);
+        f.Grid->Navigation()->SetAdvanceAuto(c.advanceAuto);
+        f.Grid->Navigation()->AdvanceOnEnter = true;
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        for (const char* p = c.typed; *p; ++p)
+            InputSimulation::TypeChar(f.Editor(), *p);
+        f.Pump();
+        EXPECT_EQ(f.Grid->Col(), c.col);
+        EXPECT_EQ(f.Grid->Row(), 1);
+        if (c.col == 2)
+            EXPECT_EQ(f.Grid->Cells(1, 1), c.typed);
+        else
+            EXPECT_EQ(f.Editor()->Text(), c.typed);
+    }
+}
+
+// The column widens, or the wrapped row grows, as the text is typed; the row's growth is
+// reported as the end of a row sizing.
+TEST(ExInplaceEdit, TheCellGrowsWithTheTextWhenAsked) {
+    struct Case {
+        const char* name;
+        bool width, height, wordWrap;
+        bool wider, taller;
+    };
+    const Case cases[] = {
+        {"off", false, false, true, false, false},
+        {"width", true, false, false, true, false},
+        {"height with word wrap", false, true, true, false, true},
+        {"height without word wrap", false, true, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TEditingForm f;
+        f.Grid->SetColWidths(1, 40);
+        f.Grid->SetWordWrap(c.wordWrap);
+        f.Grid->SizeWhileTyping()->Width = c.width;
+        f.Grid->SizeWhileTyping()->Height = c.height;
+        std::vector<int> rowSizes;
+        f.Grid->OnEndRowSize = [&](TObject*, int row) { rowSizes.push_back(row); };
+        const int height = f.Grid->RowHeights(1);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        for (char ch : std::string("several words to type"))
+            InputSimulation::TypeChar(f.Editor(), ch);
+        f.Pump();
+        EXPECT_EQ(f.Grid->ColWidths(1) > 40, c.wider);
+        EXPECT_EQ(f.Grid->RowHeights(1) > height, c.taller);
+        EXPECT_EQ(!rowSizes.empty(), c.taller);
+        if (!rowSizes.empty())
+            EXPECT_EQ(rowSizes.back(), 1);
+        if (c.wider)
+            EXPECT_GE(f.Editor()->Width(), f.Grid->ColWidths(1) - 2) << "the editor follows";
     }
 }
 

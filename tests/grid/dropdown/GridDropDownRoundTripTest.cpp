@@ -1,0 +1,220 @@
+// The drop-down editors of grid cells as a user works them, through real key, mouse and wheel
+// input: opened with F2, changed, then committed, cancelled or left in each way the grid allows,
+// with the cell, the edit events in order and the focus checked after each.
+#include "grid/dropdown/GridDropDownEditors.h"
+
+#include "grid/foundation/ScopedFormatSettings.h"
+#include "grid/stringgrid/ExGrid.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/Memo.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct DropDownKind {
+    const char* Name;
+    TEditorType Kind;
+    const char* Start;
+    TExCustomDropDown* (*Control)(TExStringGrid*);
+    // What a user does in the open editor to change its value.
+    void (*Change)(TExCustomDropDown*);
+    // The cell after the change was stored with Enter.
+    const char* Stored;
+    // The cell after the editor was left another way: only Enter folds a pending calculation
+    // into the value, the others store what the edit shows.
+    const char* Left;
+};
+
+void TypeInto(TControl* control, const std::string& text) {
+    for (char c : text)
+        InputSimulation::TypeChar(control, static_cast<TChar>(c));
+}
+
+const DropDownKind Kinds[] = {
+    {"memo", edMemoDropDown, "one",
+     [](TExStringGrid* g) -> TExCustomDropDown* { return g->MemoDropDown(); },
+     [](TExCustomDropDown* c) {
+         InputSimulation::KeyPress(c, VK_END);
+         TypeInto(c, "x");
+     },
+     "onex", "onex"},
+    {"calculator", edCalculatorDropDown, "12",
+     [](TExStringGrid* g) -> TExCustomDropDown* { return g->CalculatorDropDown(); },
+     [](TExCustomDropDown* c) { TypeInto(c, "+4"); }, "16.00", "4"},
+};
+
+// A form with an editable grid of 30 rows (so it has a vertical scroll bar) and an edit beside
+// it; every cell of column 1 opens the editor kind.
+struct RoundTrip {
+    explicit RoundTrip(const DropDownKind& Kind)
+        : K(Kind), English(ScopedFormatSettings::English()) {
+        RegisterGridDropDownEditors();
+        Form.SetBounds(0, 0, 500, 300);
+        Grid = new TExStringGrid(&Form);
+        Grid->SetParent(&Form);
+        Grid->SetBounds(0, 0, 400, 200);
+        Grid->SetColCount(5);
+        Grid->SetRowCount(30);
+        Grid->SetOptions(Grid->Options() << goEditing);
+        Grid->DefaultEditor = Kind.Kind;
+        Other = new TEdit(&Form);
+        Other->SetParent(&Form);
+        Other->SetBounds(0, 220, 100, 24);
+        for (int r = 1; r < 30; ++r)
+            Grid->SetCells(1, r, K.Start);
+        Grid->OnEditChange = [this](TObject*, int, int, const std::string& Value) {
+            Events.push_back("change " + Value);
+        };
+        Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
+            Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
+        };
+        Form.Show();
+        Grid->SetFocus();
+        Grid->FocusCell(1, 1, true);
+    }
+    ~RoundTrip() {
+        if (TExCustomDropDown* c = Editor(); c && c->DroppedDown())
+            c->HideDropDown(true);
+    }
+    TExCustomDropDown* Editor() const { return K.Control(Grid); }
+    bool Open() const { return Grid->EditMode && Editor()->Visible(); }
+    TWinControl* Focused() const { return Form.ActiveControl(); }
+    void Pump() { Application->ProcessMessages(); }
+    // F2 on the current cell, then the user's change.
+    void OpenAndChange() {
+        InputSimulation::KeyPress(Grid, VK_F2);
+        EXPECT_TRUE(Open());
+        EXPECT_EQ(Focused(), Editor()) << "the open editor has the keys";
+        Events.clear();
+        K.Change(Editor());
+    }
+
+    const DropDownKind& K;
+    ScopedFormatSettings English;
+    TForm Form{nullptr};
+    TExStringGrid* Grid;
+    TEdit* Other;
+    std::vector<std::string> Events;
+};
+
+class DropDownRoundTrip : public ::testing::TestWithParam<DropDownKind> {};
+
+TEST_P(DropDownRoundTrip, EnterStoresTheValueAndGivesTheGridTheKeys) {
+    RoundTrip t(GetParam());
+    t.OpenAndChange();
+    InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+    t.Pump();
+    EXPECT_FALSE(t.Open());
+    EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Stored);
+    EXPECT_EQ(t.Focused(), t.Grid);
+    ASSERT_FALSE(t.Events.empty());
+    EXPECT_EQ(t.Events.back(), "done 1,1");
+    EXPECT_EQ(std::count(t.Events.begin(), t.Events.end(), "done 1,1"), 1);
+}
+
+TEST_P(DropDownRoundTrip, EscapeLeavesTheCellAsItWas) {
+    RoundTrip t(GetParam());
+    t.OpenAndChange();
+    InputSimulation::KeyPress(t.Editor(), VK_ESCAPE, 0x1B);
+    t.Pump();
+    EXPECT_FALSE(t.Open());
+    EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Start);
+    EXPECT_EQ(t.Focused(), t.Grid);
+    InputSimulation::KeyPress(t.Grid, VK_DOWN);
+    EXPECT_EQ(t.Grid->Row(), 2) << "the keys work on at once";
+}
+
+// Tab goes on to the form's next control (the grid does not take Tab without goTabs); a click
+// on another cell, the wheel over the grid and the scroll bar's arrow keep the keys in the grid.
+TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
+    struct Leave {
+        const char* Name;
+        std::function<void(RoundTrip&)> Do;
+        bool FocusToOther;
+    };
+    const Leave leaves[] = {
+        {"tab", [](RoundTrip& t) { InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t'); }, true},
+        {"click",
+         [](RoundTrip& t) {
+             const TRect cell = t.Grid->CellRect(3, 4);
+             InputSimulation::Click(t.Grid, TPoint{cell.Left + 5, cell.Top + 5});
+         },
+         false},
+        {"wheel",
+         [](RoundTrip& t) {
+             const TRect cell = t.Grid->CellRect(3, 2);
+             InputSimulation::Wheel(t.Grid, TPoint{cell.Left + 5, cell.Top + 5}, -120);
+         },
+         false},
+        {"scroll bar",
+         [](RoundTrip& t) {
+             InputSimulation::Click(t.Grid,
+                                    TPoint{t.Grid->Width() - 6, t.Grid->ClientHeight() - 6});
+         },
+         false},
+    };
+    for (const Leave& leave : leaves) {
+        SCOPED_TRACE(leave.Name);
+        RoundTrip t(GetParam());
+        t.OpenAndChange();
+        leave.Do(t);
+        t.Pump();
+        EXPECT_FALSE(t.Open());
+        EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Left);
+        EXPECT_EQ(t.Focused(), leave.FocusToOther ? static_cast<TWinControl*>(t.Other)
+                                                  : static_cast<TWinControl*>(t.Grid));
+        ASSERT_FALSE(t.Events.empty());
+        EXPECT_EQ(t.Events.back(), "done 1,1");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(GridDropDown, DropDownRoundTrip, ::testing::ValuesIn(Kinds),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(GridDropDownRoundTrip, TextTypedIntoTheOpenMemoIsStoredWhenAltUpEndsTheEdit) {
+    RoundTrip t(Kinds[0]);
+    InputSimulation::KeyPress(t.Grid, VK_F2);
+    ASSERT_TRUE(t.Open());
+    t.Events.clear();
+    InputSimulation::KeyPress(t.Editor(), VK_DOWN, 0, TShiftState() << ssAlt);
+    auto* memo = t.Grid->MemoDropDown()->Memo();
+    ASSERT_TRUE(t.Editor()->DroppedDown());
+    ASSERT_TRUE(memo->Focused());
+    InputSimulation::KeyPress(memo, VK_END, 0, TShiftState() << ssCtrl);
+    TypeInto(memo, "x");
+    InputSimulation::KeyPress(memo, VK_UP, 0, TShiftState() << ssAlt);
+    t.Pump();
+    EXPECT_FALSE(t.Open());
+    EXPECT_EQ(t.Grid->Cells(1, 1), "onex");
+    EXPECT_EQ(t.Focused(), t.Grid);
+    EXPECT_EQ(t.Events, (std::vector<std::string>{"change onex", "done 1,1"}));
+}
+
+// Enter commits while the keypad is open; the popup closing after the commit writes nothing
+// back that would report the value of the opening as an edit.
+TEST(GridDropDownRoundTrip, ACalculatorCommitWithTheKeypadOpenReportsNoOldValueAfterwards) {
+    RoundTrip t(Kinds[1]);
+    InputSimulation::KeyPress(t.Grid, VK_F2);
+    ASSERT_TRUE(t.Open());
+    InputSimulation::KeyPress(t.Editor(), VK_DOWN, 0, TShiftState() << ssAlt);
+    ASSERT_TRUE(t.Editor()->DroppedDown());
+    t.Events.clear();
+    TypeInto(t.Editor(), "4");
+    InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+    t.Pump();
+    EXPECT_FALSE(t.Open());
+    EXPECT_EQ(t.Grid->Cells(1, 1), "4.00");
+    EXPECT_EQ(t.Focused(), t.Grid);
+    EXPECT_EQ(t.Events, (std::vector<std::string>{"change 4", "change 4.00", "done 1,1"}));
+}
+
+} // namespace
