@@ -9,6 +9,7 @@
 #include "grid/dropdown/HeaderPanel.h"
 #include "grid/stringgrid/HeaderAppearance.h"
 
+#include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
@@ -18,8 +19,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -235,4 +239,28 @@ TEST_F(ColorPicker, TheListPopupMakesRoomForItsScrollBarBesideTheNames) {
     measure.Canvas()->Font()->Assign(*Picker->DropDownHeader()->Font());
     // The caption starts 8 pixels in when it cannot be centred.
     EXPECT_LE(measure.Canvas()->TextWidth("Colours") + 8, header->ClientWidth());
+}
+
+// The hint of a colour under the mouse in the open list goes with the popup, however it closes.
+TEST_F(ColorPicker, AColoursHintGoesWhenThePopupCloses) {
+    for (int i = 0; i < Picker->Colors()->Count(); ++i)
+        Picker->Colors()->GetItem(i)->SetHint("hint " + std::to_string(i));
+    Picker->SetShowHint(true);
+    const std::vector<std::pair<const char*, std::function<void()>>> closers = {
+        {"by the program", [this] { Picker->HideDropDown(false); }},
+        {"by Escape", [] { InputSimulation::KeyPressFocused(VK_ESCAPE); }},
+    };
+    for (const auto& [name, close] : closers) {
+        InputSimulation::KeyPress(Picker, VK_DOWN, 0, {ssAlt});
+        ASSERT_TRUE(PopupShown()) << name;
+        TCustomItemSelector* panel = Picker->ItemSelector()->SelectorPanel();
+        const TRect cell = panel->GetItemRect(1);
+        const TPoint over{cell.Left + 4, cell.Top + 4};
+        InputSimulation::MouseMove(panel, over);
+        Application->ActivateHint(panel->ClientToScreen(over));
+        ASSERT_TRUE(Application->HintShowing()) << name;
+        close();
+        EXPECT_FALSE(PopupShown()) << name;
+        EXPECT_FALSE(Application->HintShowing()) << name;
+    }
 }
