@@ -46,6 +46,16 @@ void RegisterGridDropDownEditors() {
     SetDropDownCellControlMaker(&MakeWrapperCell);
 }
 
+TGridColorDropDown::TGridColorDropDown(TComponent* AOwner) : TGridDropDownWrapper(AOwner) {
+    AddDefaultColors();
+    OnSelect = [this](TObject*) { SetTextDirect(SelectedColorText()); };
+}
+
+void TGridColorDropDown::WriteCellColor(TColor Value) {
+    SetSelectedColor(Value);
+    SetTextDirect(SelectedColorText());
+}
+
 TExStringGrid* TGridExGridDropDown::Grid() const {
     return GetGrid();
 }

@@ -35,7 +35,12 @@ public:
 class TGridColorDropDown
     : public TGridDropDownWrapper<TExColorPickerDropDown, edColorPickerDropDown> {
 public:
-    using TGridDropDownWrapper::TGridDropDownWrapper;
+    explicit TGridColorDropDown(TComponent* AOwner);
+
+protected:
+    // The cell's colour is the value; the edit holds the colour's text, which the cell stores.
+    void WriteCellColor(TColor Value) override;
+    TColor CellColorValue() override { return SelectedColor(); }
 };
 
 class TGridImageDropDown

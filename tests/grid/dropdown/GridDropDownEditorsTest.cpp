@@ -406,6 +406,8 @@ protected:
         Grid->MouseActions()->DirectEdit = true;
         Grid->MouseActions()->CaretPositioning = CaretPositioning;
         Grid->SetCells(1, 1, Text);
+        // The colour picker shows the cell's colour by its name.
+        Grid->SetColors(1, 1, 0x0000FF);
         Grid->SetCol(2);
         Grid->SetRow(2);
         Grid->SetFocus();
@@ -445,10 +447,10 @@ struct TCaretFromClickCase {
 };
 
 const TCaretFromClickCase CaretFromClickCases[] = {
-    {edCalculatorDropDown, "123456", true},   {edTrackbarDropDown, "12", true},
-    {edMemoDropDown, "123456", true},         {edDetailDropDown, "123456", false},
-    {edColorPickerDropDown, "123456", false}, {edImagePickerDropDown, "123456", false},
-    {edExGridDropDown, "123456", false},      {edTimePickerDropDown, "10:00:00", false},
+    {edCalculatorDropDown, "123456", true}, {edTrackbarDropDown, "12", true},
+    {edMemoDropDown, "123456", true},       {edDetailDropDown, "123456", false},
+    {edColorPickerDropDown, "Red", false},  {edImagePickerDropDown, "123456", false},
+    {edExGridDropDown, "123456", false},    {edTimePickerDropDown, "10:00:00", false},
     {edGridDropDown, "123456", false},
 };
 
@@ -488,3 +490,43 @@ TEST_F(GridDropDownCaretFromClickTest, APointerOutsideTheEditorLeavesTheCaretAsE
 }
 
 } // namespace
+
+// The colour column edits the cell's colour: F2 opens the picker on it with the named colours,
+// a pick in the open list and Enter store the colour and its name, Escape keeps both.
+TEST_F(GridDropDownEditorsTest, TheColourPickerLoadsAndStoresTheCellsColour) {
+    constexpr TColor Red = 0x0000FF;
+    constexpr TColor Lime = 0x00FF00;
+    Grid->DefaultEditor = edColorPickerDropDown;
+    Grid->SetOptions(Grid->Options() << goEditing);
+    Grid->SetCells(1, 1, "Red");
+    Grid->SetColors(1, 1, Red);
+    Grid->SetCol(1);
+    Grid->SetRow(1);
+    Grid->SetFocus();
+    const struct {
+        WORD Leave;
+        const char* Text;
+        TColor Color;
+    } cases[] = {{VK_ESCAPE, "Red", Red}, {VK_RETURN, "Lime", Lime}};
+    for (const auto& c : cases) {
+        Grid->SetCells(1, 1, "Red");
+        Grid->SetColors(1, 1, Red);
+        InputSimulation::KeyPress(Grid, VK_F2);
+        TExColorPickerDropDown* picker = Grid->ColorPickerDropDown();
+        ASSERT_NE(picker, nullptr);
+        ASSERT_TRUE(picker->Visible() && picker->Focused());
+        EXPECT_EQ(picker->Colors()->Count(), 16);
+        EXPECT_EQ(picker->SelectedColor(), Red);
+        EXPECT_EQ(picker->ItemIndex(), 9);
+        InputSimulation::KeyPress(picker, VK_DOWN, 0, {ssAlt});
+        ASSERT_TRUE(picker->DroppedDown());
+        InputSimulation::KeyPressFocused(VK_DOWN);
+        EXPECT_EQ(picker->SelectedColor(), Lime);
+        EXPECT_EQ(Grid->Cells(1, 1), "Red") << "nothing stored while the popup is open";
+        InputSimulation::KeyPressFocused(c.Leave);
+        EXPECT_FALSE(picker->Visible()) << c.Leave;
+        EXPECT_TRUE(Grid->Focused()) << c.Leave;
+        EXPECT_EQ(Grid->Cells(1, 1), c.Text) << c.Leave;
+        EXPECT_EQ(Grid->Colors(1, 1), c.Color) << c.Leave;
+    }
+}
