@@ -56,6 +56,10 @@ public:
 
     // The drop-down's own grid, in its popup.
     TExStringGrid* Grid() const;
+
+protected:
+    // The item the cell's text begins; the text itself stays as the cell holds it.
+    void WriteCellText(const std::string& Value) override;
 };
 
 class TGridTrackbarDropDown
@@ -91,4 +95,8 @@ public:
 class TGridGridDropDown : public TGridDropDownWrapper<TExMultiColumnDropDown, edGridDropDown> {
 public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
+
+protected:
+    // The item the cell's text names; the text itself stays as the cell holds it.
+    void WriteCellText(const std::string& Value) override;
 };

@@ -530,3 +530,36 @@ TEST_F(GridDropDownEditorsTest, TheColourPickerLoadsAndStoresTheCellsColour) {
         EXPECT_EQ(Grid->Colors(1, 1), c.Color) << c.Leave;
     }
 }
+
+// A cell holding the start of an item's text opens with that text as it is: F2 then Enter
+// stores it unchanged, and F2 then Escape too.
+TEST_F(GridDropDownEditorsTest, APartialCellTextIsNotCompletedWhenTheEditorOpens) {
+    Grid->CellEditorOfKind(edGridDropDown);
+    Grid->CellEditorOfKind(edExGridDropDown);
+    TGridGridDropDown* multi = Grid->GridDropDown();
+    TGridExGridDropDown* grid = Grid->ExGridDropDown();
+    multi->Columns()->Add()->SetHeader("Fruit");
+    grid->Columns()->Add()->SetHeader("Fruit");
+    for (const char* fruit : {"Apple", "Banana"}) {
+        multi->Items()->Add()->Text().Add(fruit);
+        grid->Items()->Add()->Text().Add(fruit);
+    }
+    multi->EndUpdate();
+    Grid->SetOptions(Grid->Options() << goEditing);
+    Grid->SetCol(1);
+    Grid->SetRow(1);
+    for (TEditorType kind : {edGridDropDown, edExGridDropDown}) {
+        for (WORD leave : {VK_RETURN, VK_ESCAPE}) {
+            Grid->DefaultEditor = kind;
+            Grid->SetCells(1, 1, "Ban");
+            Grid->SetFocus();
+            InputSimulation::KeyPress(Grid, VK_F2);
+            TExCustomDropDown* dropDown = Wrapper(kind);
+            ASSERT_TRUE(dropDown->Visible() && dropDown->Focused()) << kind;
+            EXPECT_EQ(dropDown->Text(), "Ban") << kind;
+            InputSimulation::KeyPress(dropDown, leave);
+            EXPECT_FALSE(dropDown->Visible()) << kind << " " << leave;
+            EXPECT_EQ(Grid->Cells(1, 1), "Ban") << kind << " " << leave;
+        }
+    }
+}
