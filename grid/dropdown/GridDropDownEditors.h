@@ -65,7 +65,10 @@ protected:
 class TGridTrackbarDropDown
     : public TGridDropDownWrapper<TExTrackBarDropDown, edTrackbarDropDown, caretAtClick> {
 public:
-    using TGridDropDownWrapper::TGridDropDownWrapper;
+    // A cell's number is typed as well as slid.
+    explicit TGridTrackbarDropDown(TComponent* AOwner) : TGridDropDownWrapper(AOwner) {
+        SetEditorEnabled(true);
+    }
     void DoChange() {}
 
 protected:
@@ -87,8 +90,10 @@ protected:
 class TGridTimepickerDropDown
     : public TGridDropDownWrapper<TExTimePickerDropDown, edTimePickerDropDown> {
 public:
+    // A cell's time is typed as well as picked on the clock.
     explicit TGridTimepickerDropDown(TComponent* AOwner) : TGridDropDownWrapper(AOwner) {
         SetFocusDraw(false);
+        SetEditorEnabled(true);
     }
 };
 

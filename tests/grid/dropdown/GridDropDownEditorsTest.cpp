@@ -563,3 +563,35 @@ TEST_F(GridDropDownEditorsTest, APartialCellTextIsNotCompletedWhenTheEditorOpens
         }
     }
 }
+
+// Track-bar and time cells take typed values: F2, the typed text, Enter stores it.
+TEST_F(GridDropDownEditorsTest, TrackBarAndTimeCellsCanBeTypedInto) {
+    const struct {
+        TEditorType Kind;
+        const char* Cell;
+        const char* Typed;
+        const char* Stored;
+    } cases[] = {
+        {edTrackbarDropDown, "3", "7", "7"},
+        {edTimePickerDropDown, "10:00:00", "11", "11:00:00"},
+    };
+    Grid->SetOptions(Grid->Options() << goEditing);
+    Grid->SetCol(1);
+    Grid->SetRow(1);
+    for (const auto& c : cases) {
+        Grid->DefaultEditor = c.Kind;
+        Grid->SetCells(1, 1, c.Cell);
+        Grid->SetFocus();
+        InputSimulation::KeyPress(Grid, VK_F2);
+        TExCustomDropDown* dropDown = Wrapper(c.Kind);
+        ASSERT_TRUE(dropDown->Visible() && dropDown->Focused()) << c.Kind;
+        EXPECT_TRUE(dropDown->EditorEnabled()) << c.Kind;
+        dropDown->SetSelStart(0);
+        dropDown->SetSelLength(c.Kind == edTrackbarDropDown ? 1 : 0);
+        for (const char* ch = c.Typed; *ch; ++ch)
+            InputSimulation::TypeChar(dropDown, static_cast<TChar>(*ch));
+        InputSimulation::KeyPress(dropDown, VK_RETURN);
+        EXPECT_FALSE(dropDown->Visible()) << c.Kind;
+        EXPECT_EQ(Grid->Cells(1, 1), c.Stored) << c.Kind;
+    }
+}
