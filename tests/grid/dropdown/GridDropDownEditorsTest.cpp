@@ -88,21 +88,34 @@ protected:
         }
     }
 
-    // The editor of the kind opened by the grid over cell (1, 1) holding Text, its value
-    // changed to Typed.
-    TExCustomDropDown* Edit(TEditorType Kind, const std::string& Text, const std::string& Typed) {
+    // The editor of the kind opened over cell (1, 1) holding Text: by the grid's own call, or by
+    // F2 typed on the grid.
+    TExCustomDropDown* Open(TEditorType Kind, const std::string& Text, bool ByF2) {
         Grid->DefaultEditor = Kind;
         Grid->SetOptions(Grid->Options() << goEditing);
         Grid->SetCol(1);
         Grid->SetRow(1);
         Grid->SetCells(1, 1, Text);
         Grid->SetFocus();
-        Grid->ShowInplaceEdit();
+        if (ByF2)
+            InputSimulation::KeyPress(Grid, VK_F2);
+        else
+            Grid->ShowInplaceEdit();
         TExCustomDropDown* dropDown = Wrapper(Kind);
-        EXPECT_TRUE(dropDown->Visible() && dropDown->Focused()) << Kind;
+        EXPECT_TRUE(dropDown != nullptr && dropDown->Visible() && dropDown->Focused()) << Kind;
+        return dropDown;
+    }
+
+    // The editor opened by the grid, its value changed to Typed.
+    TExCustomDropDown* Edit(TEditorType Kind, const std::string& Text, const std::string& Typed) {
+        TExCustomDropDown* dropDown = Open(Kind, Text, false);
         dropDown->SetTextDirect(Typed);
         Validated.clear();
         return dropDown;
+    }
+
+    TExCustomDropDown* OpenByF2(TEditorType Kind, const std::string& Text) {
+        return Open(Kind, Text, true);
     }
 
     ScopedFormatSettings English;
@@ -496,25 +509,16 @@ TEST_F(GridDropDownCaretFromClickTest, APointerOutsideTheEditorLeavesTheCaretAsE
 TEST_F(GridDropDownEditorsTest, TheColourPickerLoadsAndStoresTheCellsColour) {
     constexpr TColor Red = 0x0000FF;
     constexpr TColor Lime = 0x00FF00;
-    Grid->DefaultEditor = edColorPickerDropDown;
-    Grid->SetOptions(Grid->Options() << goEditing);
-    Grid->SetCells(1, 1, "Red");
-    Grid->SetColors(1, 1, Red);
-    Grid->SetCol(1);
-    Grid->SetRow(1);
-    Grid->SetFocus();
     const struct {
         WORD Leave;
         const char* Text;
         TColor Color;
     } cases[] = {{VK_ESCAPE, "Red", Red}, {VK_RETURN, "Lime", Lime}};
     for (const auto& c : cases) {
-        Grid->SetCells(1, 1, "Red");
         Grid->SetColors(1, 1, Red);
-        InputSimulation::KeyPress(Grid, VK_F2);
+        TExCustomDropDown* opened = OpenByF2(edColorPickerDropDown, "Red");
         TExColorPickerDropDown* picker = Grid->ColorPickerDropDown();
-        ASSERT_NE(picker, nullptr);
-        ASSERT_TRUE(picker->Visible() && picker->Focused());
+        ASSERT_TRUE(opened != nullptr && opened == picker);
         EXPECT_EQ(picker->Colors()->Count(), 16);
         EXPECT_EQ(picker->SelectedColor(), Red);
         EXPECT_EQ(picker->ItemIndex(), 9);
@@ -545,17 +549,10 @@ TEST_F(GridDropDownEditorsTest, APartialCellTextIsNotCompletedWhenTheEditorOpens
         grid->Items()->Add()->Text().Add(fruit);
     }
     multi->EndUpdate();
-    Grid->SetOptions(Grid->Options() << goEditing);
-    Grid->SetCol(1);
-    Grid->SetRow(1);
     for (TEditorType kind : {edGridDropDown, edExGridDropDown}) {
         for (WORD leave : {VK_RETURN, VK_ESCAPE}) {
-            Grid->DefaultEditor = kind;
-            Grid->SetCells(1, 1, "Ban");
-            Grid->SetFocus();
-            InputSimulation::KeyPress(Grid, VK_F2);
-            TExCustomDropDown* dropDown = Wrapper(kind);
-            ASSERT_TRUE(dropDown->Visible() && dropDown->Focused()) << kind;
+            TExCustomDropDown* dropDown = OpenByF2(kind, "Ban");
+            ASSERT_NE(dropDown, nullptr);
             EXPECT_EQ(dropDown->Text(), "Ban") << kind;
             InputSimulation::KeyPress(dropDown, leave);
             EXPECT_FALSE(dropDown->Visible()) << kind << " " << leave;
@@ -575,16 +572,9 @@ TEST_F(GridDropDownEditorsTest, TrackBarAndTimeCellsCanBeTypedInto) {
         {edTrackbarDropDown, "3", "7", "7"},
         {edTimePickerDropDown, "10:00:00", "11", "11:00:00"},
     };
-    Grid->SetOptions(Grid->Options() << goEditing);
-    Grid->SetCol(1);
-    Grid->SetRow(1);
     for (const auto& c : cases) {
-        Grid->DefaultEditor = c.Kind;
-        Grid->SetCells(1, 1, c.Cell);
-        Grid->SetFocus();
-        InputSimulation::KeyPress(Grid, VK_F2);
-        TExCustomDropDown* dropDown = Wrapper(c.Kind);
-        ASSERT_TRUE(dropDown->Visible() && dropDown->Focused()) << c.Kind;
+        TExCustomDropDown* dropDown = OpenByF2(c.Kind, c.Cell);
+        ASSERT_NE(dropDown, nullptr);
         EXPECT_TRUE(dropDown->EditorEnabled()) << c.Kind;
         dropDown->SetSelStart(0);
         dropDown->SetSelLength(c.Kind == edTrackbarDropDown ? 1 : 0);
