@@ -311,6 +311,7 @@ private:
     // Caret rules around prefix and suffix; false swallows the key.
     bool FilterEditKey(WORD& Key, TShiftState Shift);
     void KeepCaretInValue();
+    bool PressInSelection(const TMessage& Message) const;
     void PasteValue();
     void CutValue();
     void CopyValue();

@@ -62,6 +62,27 @@ void TExCustomDropDown::WndProc(TMessage& Message) {
         if (FLabel && ParentFont())
             UpdateLabelPosition();
         return;
+    case WM_LBUTTONDOWN:
+        // A press inside the selection keeps it, so that it can be dragged away.
+        if (PressInSelection(Message)) {
+            FButtonDown = true;
+            Message.Result = 1;
+            return;
+        }
+        break;
+    case WM_MOUSEMOVE:
+        TCustomMaskEdit::WndProc(Message);
+        // The edit did not see that press: it must not stretch a selection of its own.
+        if (FButtonDown)
+            Message.Result = 1;
+        return;
+    case WM_LBUTTONUP:
+        if (FButtonDown) {
+            FButtonDown = false;
+            SetSelStart(CharFromPos({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)}));
+            SetSelLength(0);
+        }
+        break;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
         TCustomMaskEdit::WndProc(Message);
@@ -74,6 +95,13 @@ void TExCustomDropDown::WndProc(TMessage& Message) {
         break;
     }
     TCustomMaskEdit::WndProc(Message);
+}
+
+bool TExCustomDropDown::PressInSelection(const TMessage& Message) const {
+    if (!FEditorEnabled || ComponentState().Contains(csDesigning) || SelLength() == 0 || !Focused())
+        return false;
+    const int at = CharFromPos({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+    return at >= SelStart() && at <= SelStart() + SelLength();
 }
 
 void TExCustomDropDown::HandleKeyDownMessage(TMessage& Message) {

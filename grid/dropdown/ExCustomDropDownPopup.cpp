@@ -4,6 +4,7 @@
 #include "grid/dropdown/ExCustomDropDown.h"
 #include "grid/stringgrid/FooterAppearance.h"
 #include "grid/stringgrid/HeaderAppearance.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/OwnedPopup.h"
 
 #include <algorithm>
@@ -196,6 +197,9 @@ void TExCustomDropDown::DoHideDropDown(bool Cancelled) {
     }
     FDropDownForm->EndSizing();
     FDropDownForm->SetVisible(false);
+    // A hint of the popup's controls must not outlive the popup.
+    if (Application)
+        Application->CancelHint();
     if (Cancelled)
         SetText(FValueAtDropDown);
     if (OnDropUp)

@@ -160,6 +160,13 @@ void TCustomExGridDropDown::SetItemIndex(int Value) {
     FCompleting = completing;
 }
 
+void TCustomExGridDropDown::SetText(const std::string& Value) {
+    const bool completing = FCompleting;
+    FCompleting = true;
+    TExCustomDropDown::SetText(Value);
+    FCompleting = completing;
+}
+
 bool TCustomExGridDropDown::FindLookupRow(const std::string& Text, std::string& Found,
                                           int& Row) const {
     Row = -1;

@@ -54,6 +54,8 @@ public:
 
     // Properties.
     void SetItemIndex(int Value) override;
+    // A text the program writes is taken as it is, never completed to an item's.
+    void SetText(const std::string& Value) override;
     TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
     void SetSearchFooter(const TSearchFooter& Value);
     TBands* Bands() const { return FBands.get(); }

@@ -143,6 +143,15 @@ std::string TGridDropDownCell::CellValue() const {
     return FWrapper != nullptr ? FWrapper->CellValue() : std::string();
 }
 
+void TGridDropDownCell::SetCellColor(TColor Value) {
+    if (FWrapper != nullptr)
+        FWrapper->WriteCellColor(Value);
+}
+
+TColor TGridDropDownCell::CellColor() const {
+    return FWrapper != nullptr ? FWrapper->CellColorValue() : clNone;
+}
+
 TObject* TGridDropDownCell::EventSender() {
     if (FWrapper == nullptr)
         return this;

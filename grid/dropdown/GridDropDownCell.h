@@ -21,6 +21,9 @@ public:
     virtual void FinishPendingResult() {}
     // The value as the cell stores it.
     virtual std::string CellValue();
+    // The colour picker edits the cell's colour; the others have none.
+    virtual void WriteCellColor(TColor Value) {}
+    virtual TColor CellColorValue() { return clNone; }
     // The adapter goes first: the wrapper must not reach it any more.
     virtual void CellDetached() = 0;
 
@@ -67,6 +70,8 @@ public:
     void SelectAllText() override;
     void CaretToEnd() override;
     std::string CellValue() const override;
+    void SetCellColor(TColor Value) override;
+    TColor CellColor() const override;
     TObject* EventSender() override;
     void WndProc(TMessage& Message) override;
 

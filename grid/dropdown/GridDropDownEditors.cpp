@@ -46,6 +46,32 @@ void RegisterGridDropDownEditors() {
     SetDropDownCellControlMaker(&MakeWrapperCell);
 }
 
+TGridColorDropDown::TGridColorDropDown(TComponent* AOwner) : TGridDropDownWrapper(AOwner) {
+    AddDefaultColors();
+    OnSelect = [this](TObject*) { SetTextDirect(SelectedColorText()); };
+}
+
+void TGridColorDropDown::WriteCellColor(TColor Value) {
+    SetSelectedColor(Value);
+    SetTextDirect(SelectedColorText());
+}
+
+void TGridExGridDropDown::WriteCellText(const std::string& Value) {
+    if (UseItems()) {
+        std::string found;
+        int row = 0;
+        if (!Value.empty())
+            FindLookupRow(Value, found, row);
+        SetItemIndex(row);
+    }
+    SetText(Value);
+}
+
+void TGridGridDropDown::WriteCellText(const std::string& Value) {
+    SetItemIndex(Value.empty() ? 0 : GetItemIndex(Value));
+    SetText(Value);
+}
+
 TExStringGrid* TGridExGridDropDown::Grid() const {
     return GetGrid();
 }

@@ -35,7 +35,12 @@ public:
 class TGridColorDropDown
     : public TGridDropDownWrapper<TExColorPickerDropDown, edColorPickerDropDown> {
 public:
-    using TGridDropDownWrapper::TGridDropDownWrapper;
+    explicit TGridColorDropDown(TComponent* AOwner);
+
+protected:
+    // The cell's colour is the value; the edit holds the colour's text, which the cell stores.
+    void WriteCellColor(TColor Value) override;
+    TColor CellColorValue() override { return SelectedColor(); }
 };
 
 class TGridImageDropDown
@@ -51,12 +56,19 @@ public:
 
     // The drop-down's own grid, in its popup.
     TExStringGrid* Grid() const;
+
+protected:
+    // The item the cell's text begins; the text itself stays as the cell holds it.
+    void WriteCellText(const std::string& Value) override;
 };
 
 class TGridTrackbarDropDown
     : public TGridDropDownWrapper<TExTrackBarDropDown, edTrackbarDropDown, caretAtClick> {
 public:
-    using TGridDropDownWrapper::TGridDropDownWrapper;
+    // A cell's number is typed as well as slid.
+    explicit TGridTrackbarDropDown(TComponent* AOwner) : TGridDropDownWrapper(AOwner) {
+        SetEditorEnabled(true);
+    }
     void DoChange() {}
 
 protected:
@@ -85,12 +97,18 @@ protected:
 class TGridTimepickerDropDown
     : public TGridDropDownWrapper<TExTimePickerDropDown, edTimePickerDropDown> {
 public:
+    // A cell's time is typed as well as picked on the clock.
     explicit TGridTimepickerDropDown(TComponent* AOwner) : TGridDropDownWrapper(AOwner) {
         SetFocusDraw(false);
+        SetEditorEnabled(true);
     }
 };
 
 class TGridGridDropDown : public TGridDropDownWrapper<TExMultiColumnDropDown, edGridDropDown> {
 public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
+
+protected:
+    // The item the cell's text names; the text itself stays as the cell holds it.
+    void WriteCellText(const std::string& Value) override;
 };

@@ -6,6 +6,7 @@
 #include "grid/stringgrid/DropDownUtil.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Text.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Image.h"
@@ -375,7 +376,11 @@ void TCustomItemSelector::MouseMove(TShiftState Shift, int X, int Y) {
     const int index = ItemAtPos(X, Y);
     if (index >= 0 && index != FItemHot) {
         SetItemHot(Item(index)->Enabled() ? index : -1);
+        // The panel shows hints as its host does; the hint of the item left goes at once.
+        SetShowHint(FExItemSelector->ShowHint());
         SetHint(Item(index)->Hint());
+        if (Application)
+            Application->CancelHint();
     } else if (index < 0 && FItemHot >= 0) {
         SetItemHot(-1);
     }

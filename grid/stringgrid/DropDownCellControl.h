@@ -42,6 +42,9 @@ public:
     virtual void CaretToEnd() {}
     // The value as a cell stores it (the memo: each line followed by a line break).
     virtual std::string CellValue() const { return Text(); }
+    // The colour a colour cell holds, for a control that edits one; others ignore it.
+    virtual void SetCellColor(TColor Value) {}
+    virtual TColor CellColor() const { return clNone; }
 
     void AttachEditor(TDropDownCellEditorHooks* Editor) { FEditor = Editor; }
     // The control the grid's events name as their sender.

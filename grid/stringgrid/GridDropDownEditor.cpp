@@ -42,6 +42,8 @@ void TGridDropDownEditor::LoadCellText(const std::string& Text) {
     // The track bar holds a position: the cell's number, 0 when it holds none.
     if (FKind == edTrackbarDropDown)
         FControl->SetText(IntToStr(StrToIntDef(Trim(Text), 0)));
+    else if (IsColorPicker())
+        LoadCellColor();
     else
         FControl->SetText(Text);
     if (FGrid->MouseActions()->DirectComboDrop)
@@ -49,7 +51,23 @@ void TGridDropDownEditor::LoadCellText(const std::string& Text) {
 }
 
 std::string TGridDropDownEditor::ApplyCellText() {
+    if (IsColorPicker()) {
+        const TColor color = FControl->CellColor();
+        if (IsShapeCell())
+            FGrid->SetShapeColor(FCol, FRow, color);
+        else
+            FGrid->SetColors(FCol, FRow, color);
+    }
     return FControl->CellValue();
+}
+
+void TGridDropDownEditor::LoadCellColor() {
+    FControl->SetCellColor(IsShapeCell() ? FGrid->GetShapeColor(FCol, FRow)
+                                         : FGrid->Colors(FCol, FRow));
+}
+
+bool TGridDropDownEditor::IsShapeCell() const {
+    return FGrid->GetCellType(FCol, FRow) == ctShape;
 }
 
 void TGridDropDownEditor::EndCellEdit() {
@@ -97,6 +115,8 @@ void TGridDropDownEditor::DropDownKeyDown(WORD& Key, TShiftState Shift) {
     if (!commitKey)
         return;
     if (Key == VK_ESCAPE) {
+        if (IsColorPicker())
+            LoadCellColor();
         FControl->SetText(FGrid->CurrentCell());
         FGrid->HideInplaceEdit();
         TGridEditorKeys::FocusGrid(FGrid);

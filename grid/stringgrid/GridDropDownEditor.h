@@ -25,7 +25,10 @@ public:
     bool Forced = false;
     bool WorkMode = true;
 
-    void BeginCellEdit(int ACol, int ARow) override {}
+    void BeginCellEdit(int ACol, int ARow) override {
+        FCol = ACol;
+        FRow = ARow;
+    }
     void PlaceCellEditor(const TRect& ARect, TColor Background) override;
     void LoadCellText(const std::string& Text) override;
     std::string ApplyCellText() override;
@@ -34,6 +37,8 @@ public:
 
 private:
     bool IsColorPicker() const { return FKind == edColorPickerDropDown; }
+    bool IsShapeCell() const;
+    void LoadCellColor();
     bool IsCommitKey(WORD Key, TShiftState Shift) const;
     void CommitFailed(WORD Key, bool SelectAll);
 
@@ -47,4 +52,7 @@ private:
     TExStringGrid* FGrid;
     TEditorType FKind;
     TDropDownCellControl* FControl;
+    // The cell being edited (a real column).
+    int FCol = -1;
+    int FRow = -1;
 };

@@ -7,18 +7,25 @@
 #include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/PlatformApplication.h"
 #include "platform/ui/internal/ThreadSync.h"
+#include "platform/ui/internal/WidgetTree.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QHelpEvent>
 #include <QPointer>
 #include <QTimer>
+#include <QToolTip>
 #include <QWidget>
+#include <QWindow>
 
 #include <dlfcn.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <thread>
+#include <vector>
 
 namespace {
 // Calls back once when the watched window has had its first paint. The widgets of one window
@@ -149,6 +156,69 @@ void TApplication::ProcessMessages() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     CheckSynchronize();
     MessageQueue::DeliverPending();
+}
+
+namespace {
+
+// Whether window a lies over window b: a window kept on top over one that is not, an owned
+// window over its owner.
+bool LiesOver(QWidget* a, QWidget* b) {
+    const bool aOnTop = a->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    const bool bOnTop = b->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (aOnTop != bOnTop)
+        return aOnTop;
+    for (QWindow* w = a->windowHandle(); w; w = w->transientParent())
+        if (w != a->windowHandle() && w == b->windowHandle())
+            return true;
+    return false;
+}
+
+// The window a press at the screen point would reach: the uppermost shown window there that
+// takes input (a drawn shadow does not); the active one among equals.
+QWidget* InputWindowAt(const QPoint& global) {
+    std::vector<QWidget*> there;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->windowFlags().testFlag(Qt::WindowTransparentForInput) &&
+            w->frameGeometry().contains(global))
+            there.push_back(w);
+    QWidget* best = nullptr;
+    for (QWidget* w : there) {
+        if (std::any_of(there.begin(), there.end(), [&](QWidget* o) { return LiesOver(o, w); }))
+            continue;
+        if (!best || w == QApplication::activeWindow())
+            best = w;
+    }
+    return best;
+}
+
+} // namespace
+
+void TApplication::ActivateHint(TPoint CursorPos) {
+    if (!QCoreApplication::instance())
+        return;
+    const QPoint global(CursorPos.X, CursorPos.Y);
+    QWidget* window = InputWindowAt(global);
+    if (!window)
+        return;
+    QPoint local = window->mapFromGlobal(global);
+    QWidget* widget = WidgetTree::InnermostAt(window, local);
+    QHelpEvent event(QEvent::ToolTip, local, global);
+    QApplication::sendEvent(widget, &event);
+}
+
+void TApplication::CancelHint() {
+    if (!QCoreApplication::instance())
+        return;
+    // Qt hides a tool tip only after a fading delay; a cancelled hint goes at once.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("qtooltip_label") && w->isVisible()) {
+            w->close();
+            w->deleteLater();
+        }
+}
+
+bool TApplication::HintShowing() const {
+    return QCoreApplication::instance() && QToolTip::isVisible();
 }
 
 void TApplication::HandleMessage() {

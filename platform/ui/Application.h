@@ -56,6 +56,13 @@ public:
     void HandleException(TObject* Sender);
     TExceptionEvent OnException;
 
+    // The hint of a control whose ShowHint is set: ActivateHint shows the hint of the control at
+    // the screen point at once, as when the mouse rested there; CancelHint takes a shown hint
+    // away. HintShowing tells whether one shows.
+    void ActivateHint(TPoint CursorPos);
+    void CancelHint();
+    bool HintShowing() const;
+
     // Returns IDOK, IDYES ... as the button chosen.
     int MessageBox(const std::string& Text, const std::string& Caption, int Flags = MB_OK);
 

@@ -90,9 +90,11 @@ bool RouteMouse(TControl* control, QMouseEvent* event, QWidget* receiver) {
     default:
         break;
     }
-    Send(control, msg, MouseKeys(shift),
-         MAKELPARAM(TControlAccess::MirroredX(control, p.x()), p.y()));
-    return false;
+    // As a window procedure that does not call the default one, a handler answering non-zero
+    // keeps the press, move or release from the native widget.
+    Delivery d = Send(control, msg, MouseKeys(shift),
+                      MAKELPARAM(TControlAccess::MirroredX(control, p.x()), p.y()));
+    return d.Alive && d.Message.Result != 0;
 }
 
 // The wheel in flight: its control, and whether the control's default handling left it to the

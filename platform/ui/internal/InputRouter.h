@@ -8,7 +8,8 @@ struct TMessage;
 // Turns the platform's input events into the framework's messages for a control. receiver is
 // the widget the event was meant for: the control's own widget or its embedded native widget.
 namespace InputRouter {
-// Returns true when the event was consumed: a native receiver must not see it.
+// Returns true when the event was consumed: a native receiver must not see it. A mouse message
+// is consumed when its handler answered non-zero.
 bool Route(TControl* control, QEvent* event, QWidget* receiver);
 // The framework's default handling of a wheel message the control did not take: the parent's
 // turn, and when no parent takes it either, the control's native widget gets the wheel.

@@ -4,16 +4,26 @@
 #include "grid/dropdown/ExColorPickerDropDown.h"
 #include "grid/dropdown/ColorBoxGrid.h"
 #include "grid/dropdown/ColorCubePanel.h"
+#include "grid/dropdown/DropDownEditButton.h"
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/HeaderPanel.h"
+#include "grid/stringgrid/HeaderAppearance.h"
 
+#include "platform/ui/Application.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Font.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Keys.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -205,4 +215,52 @@ TEST_F(ColorPicker, AStyleChangedWhileOpenSizesThePopupAtOnce) {
     EXPECT_GE(Picker->DropDownForm()->Width(), Picker->ColorCubePanel()->Width());
     EXPECT_GE(cubeWidth, 182);
     EXPECT_GE(cubeHeight, 160);
+}
+
+// Sixteen names are taller than the list's room: the vertical scroll bar comes on top of the
+// names' width, so no name is cut and no horizontal scroll bar shows.
+TEST_F(ColorPicker, TheListPopupMakesRoomForItsScrollBarBesideTheNames) {
+    Picker->DropDownHeader()->SetVisible(true);
+    Picker->DropDownHeader()->SetCaption("Colours");
+    TControl* button = Picker->Button();
+    InputSimulation::Click(button, {button->Width() / 2, button->Height() / 2});
+    ASSERT_TRUE(PopupShown());
+    TExCustomItemSelector* list = Picker->ItemSelector();
+    ASSERT_TRUE(list->VertScrollBar()->IsScrollBarVisible());
+    EXPECT_FALSE(list->HorzScrollBar()->IsScrollBarVisible());
+    EXPECT_GE(list->ClientWidth(), list->GetPanelSize().cx);
+    TCustomItemSelector* panel = list->SelectorPanel();
+    for (int i = 0; i < Picker->Colors()->Count(); ++i)
+        EXPECT_LE(panel->GetItemRect(i).Right, list->ClientWidth()) << i;
+
+    TExHeader* header = Picker->DropDownForm()->Header();
+    ASSERT_NE(header, nullptr);
+    TBitmap measure(1, 1);
+    measure.Canvas()->Font()->Assign(*Picker->DropDownHeader()->Font());
+    // The caption starts 8 pixels in when it cannot be centred.
+    EXPECT_LE(measure.Canvas()->TextWidth("Colours") + 8, header->ClientWidth());
+}
+
+// The hint of a colour under the mouse in the open list goes with the popup, however it closes.
+TEST_F(ColorPicker, AColoursHintGoesWhenThePopupCloses) {
+    for (int i = 0; i < Picker->Colors()->Count(); ++i)
+        Picker->Colors()->GetItem(i)->SetHint("hint " + std::to_string(i));
+    Picker->SetShowHint(true);
+    const std::vector<std::pair<const char*, std::function<void()>>> closers = {
+        {"by the program", [this] { Picker->HideDropDown(false); }},
+        {"by Escape", [] { InputSimulation::KeyPressFocused(VK_ESCAPE); }},
+    };
+    for (const auto& [name, close] : closers) {
+        InputSimulation::KeyPress(Picker, VK_DOWN, 0, {ssAlt});
+        ASSERT_TRUE(PopupShown()) << name;
+        TCustomItemSelector* panel = Picker->ItemSelector()->SelectorPanel();
+        const TRect cell = panel->GetItemRect(1);
+        const TPoint over{cell.Left + 4, cell.Top + 4};
+        InputSimulation::MouseMove(panel, over);
+        Application->ActivateHint(panel->ClientToScreen(over));
+        ASSERT_TRUE(Application->HintShowing()) << name;
+        close();
+        EXPECT_FALSE(PopupShown()) << name;
+        EXPECT_FALSE(Application->HintShowing()) << name;
+    }
 }

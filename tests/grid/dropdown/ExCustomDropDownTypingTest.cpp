@@ -296,3 +296,40 @@ TEST_F(DropDownEditTest, EditTypeChangeKeepsOnlyValuesOfTheNewKind) {
 }
 
 } // namespace
+
+// A press inside the selection keeps it (it may be dragged away) while the mouse moves with the
+// button held; the release puts the caret where it happened. A press outside the selection is
+// the edit's own: the caret goes there at once.
+TEST_F(DropDownEditTest, APressInsideTheSelectionKeepsItUntilTheRelease) {
+    Show("hello world");
+    auto pointAt = [this](int Char) {
+        const int y = Edit->ClientHeight() / 2;
+        for (int x = 0; x < Edit->ClientWidth(); ++x)
+            if (Edit->CharFromPos({x, y}) == Char)
+                return TPoint{x, y};
+        ADD_FAILURE() << "no point puts the caret at " << Char;
+        return TPoint{0, y};
+    };
+    const struct {
+        int PressAt;
+        int MoveTo;
+        int SelStartWhileHeld;
+        int SelLengthWhileHeld;
+    } cases[] = {
+        {8, 4, 6, 5}, // inside "world": the selection stays
+        {2, 2, 2, 0}, // outside: the press places the caret
+    };
+    for (const auto& c : cases) {
+        Edit->SetSelStart(6);
+        Edit->SetSelLength(5);
+        const TPoint press = pointAt(c.PressAt);
+        InputSimulation::MouseDown(Edit, mbLeft, press);
+        InputSimulation::MouseMove(Edit, pointAt(c.MoveTo), {ssLeft});
+        EXPECT_EQ(Edit->SelStart(), c.SelStartWhileHeld) << c.PressAt;
+        EXPECT_EQ(Edit->SelLength(), c.SelLengthWhileHeld) << c.PressAt;
+        InputSimulation::MouseUp(Edit, mbLeft, pointAt(c.MoveTo));
+        EXPECT_EQ(Edit->SelStart(), c.MoveTo) << c.PressAt;
+        EXPECT_EQ(Edit->SelLength(), 0) << c.PressAt;
+        EXPECT_EQ(Edit->Text(), "hello world");
+    }
+}

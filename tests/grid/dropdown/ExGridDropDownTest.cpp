@@ -351,6 +351,32 @@ TEST_F(GridDropDownTest, TypingIntoTheEditFindsTheItemByItsLookupText) {
     EXPECT_EQ(Drop->SelLength(), 4);
 }
 
+// Whichever item the edit holds at the first opening, the popup opens with its row wholly in
+// view, also the row just below the last whole row.
+TEST_F(GridDropDownTest, TheChosenRowOpensWhollyInView) {
+    for (int item = 0; item < 20; ++item) {
+        auto* drop = new TTestGridDropDown(Form.get());
+        drop->SetParent(Form.get());
+        drop->SetBounds(10, 40, 200, 21);
+        drop->Columns()->Add()->SetHeader("Fruit");
+        for (int i = 0; i < 20; ++i)
+            drop->Items()->Add()->Text().Add("Fig " + std::to_string(i));
+        drop->SetItemIndex(item);
+        drop->SetFocus();
+        InputSimulation::KeyPress(drop, VK_F4);
+        ASSERT_TRUE(drop->DroppedDown());
+        TExColGrid& grid = *drop->GetGrid();
+        ASSERT_LT(grid.VisibleRowCount() + grid.FixedRows(), grid.RowCount());
+        EXPECT_EQ(grid.Row(), item + 1);
+        EXPECT_GE(grid.Row(), grid.TopRow()) << item;
+        EXPECT_LT(grid.Row(), grid.TopRow() + grid.VisibleRowCount()) << item;
+        EXPECT_LE(grid.CellRect(0, grid.Row()).Bottom, grid.ClientHeight()) << item;
+        InputSimulation::KeyPress(&grid, VK_ESCAPE);
+        EXPECT_FALSE(drop->DroppedDown());
+        delete drop;
+    }
+}
+
 TEST_F(GridDropDownTest, ThePopupHeightIsRoundedToWholeRows) {
     Drop->DropDownHeader()->SetVisible(true);
     Drop->DropDownFooter()->SetVisible(true);

@@ -88,21 +88,34 @@ protected:
         }
     }
 
-    // The editor of the kind opened by the grid over cell (1, 1) holding Text, its value
-    // changed to Typed.
-    TExCustomDropDown* Edit(TEditorType Kind, const std::string& Text, const std::string& Typed) {
+    // The editor of the kind opened over cell (1, 1) holding Text: by the grid's own call, or by
+    // F2 typed on the grid.
+    TExCustomDropDown* Open(TEditorType Kind, const std::string& Text, bool ByF2) {
         Grid->DefaultEditor = Kind;
         Grid->SetOptions(Grid->Options() << goEditing);
         Grid->SetCol(1);
         Grid->SetRow(1);
         Grid->SetCells(1, 1, Text);
         Grid->SetFocus();
-        Grid->ShowInplaceEdit();
+        if (ByF2)
+            InputSimulation::KeyPress(Grid, VK_F2);
+        else
+            Grid->ShowInplaceEdit();
         TExCustomDropDown* dropDown = Wrapper(Kind);
-        EXPECT_TRUE(dropDown->Visible() && dropDown->Focused()) << Kind;
+        EXPECT_TRUE(dropDown != nullptr && dropDown->Visible() && dropDown->Focused()) << Kind;
+        return dropDown;
+    }
+
+    // The editor opened by the grid, its value changed to Typed.
+    TExCustomDropDown* Edit(TEditorType Kind, const std::string& Text, const std::string& Typed) {
+        TExCustomDropDown* dropDown = Open(Kind, Text, false);
         dropDown->SetTextDirect(Typed);
         Validated.clear();
         return dropDown;
+    }
+
+    TExCustomDropDown* OpenByF2(TEditorType Kind, const std::string& Text) {
+        return Open(Kind, Text, true);
     }
 
     ScopedFormatSettings English;
@@ -406,6 +419,8 @@ protected:
         Grid->MouseActions()->DirectEdit = true;
         Grid->MouseActions()->CaretPositioning = CaretPositioning;
         Grid->SetCells(1, 1, Text);
+        // The colour picker shows the cell's colour by its name.
+        Grid->SetColors(1, 1, 0x0000FF);
         Grid->SetCol(2);
         Grid->SetRow(2);
         Grid->SetFocus();
@@ -445,10 +460,10 @@ struct TCaretFromClickCase {
 };
 
 const TCaretFromClickCase CaretFromClickCases[] = {
-    {edCalculatorDropDown, "123456", true},   {edTrackbarDropDown, "12", true},
-    {edMemoDropDown, "123456", true},         {edDetailDropDown, "123456", false},
-    {edColorPickerDropDown, "123456", false}, {edImagePickerDropDown, "123456", false},
-    {edExGridDropDown, "123456", false},      {edTimePickerDropDown, "10:00:00", false},
+    {edCalculatorDropDown, "123456", true}, {edTrackbarDropDown, "12", true},
+    {edMemoDropDown, "123456", true},       {edDetailDropDown, "123456", false},
+    {edColorPickerDropDown, "Red", false},  {edImagePickerDropDown, "123456", false},
+    {edExGridDropDown, "123456", false},    {edTimePickerDropDown, "10:00:00", false},
     {edGridDropDown, "123456", false},
 };
 
@@ -488,3 +503,85 @@ TEST_F(GridDropDownCaretFromClickTest, APointerOutsideTheEditorLeavesTheCaretAsE
 }
 
 } // namespace
+
+// The colour column edits the cell's colour: F2 opens the picker on it with the named colours,
+// a pick in the open list and Enter store the colour and its name, Escape keeps both.
+TEST_F(GridDropDownEditorsTest, TheColourPickerLoadsAndStoresTheCellsColour) {
+    constexpr TColor Red = 0x0000FF;
+    constexpr TColor Lime = 0x00FF00;
+    const struct {
+        WORD Leave;
+        const char* Text;
+        TColor Color;
+    } cases[] = {{VK_ESCAPE, "Red", Red}, {VK_RETURN, "Lime", Lime}};
+    for (const auto& c : cases) {
+        Grid->SetColors(1, 1, Red);
+        TExCustomDropDown* opened = OpenByF2(edColorPickerDropDown, "Red");
+        TExColorPickerDropDown* picker = Grid->ColorPickerDropDown();
+        ASSERT_TRUE(opened != nullptr && opened == picker);
+        EXPECT_EQ(picker->Colors()->Count(), 16);
+        EXPECT_EQ(picker->SelectedColor(), Red);
+        EXPECT_EQ(picker->ItemIndex(), 9);
+        InputSimulation::KeyPress(picker, VK_DOWN, 0, {ssAlt});
+        ASSERT_TRUE(picker->DroppedDown());
+        InputSimulation::KeyPressFocused(VK_DOWN);
+        EXPECT_EQ(picker->SelectedColor(), Lime);
+        EXPECT_EQ(Grid->Cells(1, 1), "Red") << "nothing stored while the popup is open";
+        InputSimulation::KeyPressFocused(c.Leave);
+        EXPECT_FALSE(picker->Visible()) << c.Leave;
+        EXPECT_TRUE(Grid->Focused()) << c.Leave;
+        EXPECT_EQ(Grid->Cells(1, 1), c.Text) << c.Leave;
+        EXPECT_EQ(Grid->Colors(1, 1), c.Color) << c.Leave;
+    }
+}
+
+// A cell holding the start of an item's text opens with that text as it is: F2 then Enter
+// stores it unchanged, and F2 then Escape too.
+TEST_F(GridDropDownEditorsTest, APartialCellTextIsNotCompletedWhenTheEditorOpens) {
+    Grid->CellEditorOfKind(edGridDropDown);
+    Grid->CellEditorOfKind(edExGridDropDown);
+    TGridGridDropDown* multi = Grid->GridDropDown();
+    TGridExGridDropDown* grid = Grid->ExGridDropDown();
+    multi->Columns()->Add()->SetHeader("Fruit");
+    grid->Columns()->Add()->SetHeader("Fruit");
+    for (const char* fruit : {"Apple", "Banana"}) {
+        multi->Items()->Add()->Text().Add(fruit);
+        grid->Items()->Add()->Text().Add(fruit);
+    }
+    multi->EndUpdate();
+    for (TEditorType kind : {edGridDropDown, edExGridDropDown}) {
+        for (WORD leave : {VK_RETURN, VK_ESCAPE}) {
+            TExCustomDropDown* dropDown = OpenByF2(kind, "Ban");
+            ASSERT_NE(dropDown, nullptr);
+            EXPECT_EQ(dropDown->Text(), "Ban") << kind;
+            InputSimulation::KeyPress(dropDown, leave);
+            EXPECT_FALSE(dropDown->Visible()) << kind << " " << leave;
+            EXPECT_EQ(Grid->Cells(1, 1), "Ban") << kind << " " << leave;
+        }
+    }
+}
+
+// Track-bar and time cells take typed values: F2, the typed text, Enter stores it.
+TEST_F(GridDropDownEditorsTest, TrackBarAndTimeCellsCanBeTypedInto) {
+    const struct {
+        TEditorType Kind;
+        const char* Cell;
+        const char* Typed;
+        const char* Stored;
+    } cases[] = {
+        {edTrackbarDropDown, "3", "7", "7"},
+        {edTimePickerDropDown, "10:00:00", "11", "11:00:00"},
+    };
+    for (const auto& c : cases) {
+        TExCustomDropDown* dropDown = OpenByF2(c.Kind, c.Cell);
+        ASSERT_NE(dropDown, nullptr);
+        EXPECT_TRUE(dropDown->EditorEnabled()) << c.Kind;
+        dropDown->SetSelStart(0);
+        dropDown->SetSelLength(c.Kind == edTrackbarDropDown ? 1 : 0);
+        for (const char* ch = c.Typed; *ch; ++ch)
+            InputSimulation::TypeChar(dropDown, static_cast<TChar>(*ch));
+        InputSimulation::KeyPress(dropDown, VK_RETURN);
+        EXPECT_FALSE(dropDown->Visible()) << c.Kind;
+        EXPECT_EQ(Grid->Cells(1, 1), c.Stored) << c.Kind;
+    }
+}
