@@ -21,7 +21,7 @@
 namespace {
 
 // The kinds whose edit takes any short number; the time picker's mask is tested by itself.
-const TEditorType Kinds[] = {edCalculatorDropDown,  edDetailDropDown, edColorPickerDropDown,
+const TEditorType DropDownKinds[] = {edCalculatorDropDown,  edDetailDropDown, edColorPickerDropDown,
                              edImagePickerDropDown, edExGridDropDown, edTrackbarDropDown,
                              edMemoDropDown,        edGridDropDown};
 
@@ -57,7 +57,7 @@ protected:
         Application->ProcessMessages();
     }
     ~GridDropDownEditorsTest() override {
-        for (TEditorType kind : Kinds)
+        for (TEditorType kind : DropDownKinds)
             if (TExCustomDropDown* dropDown = Wrapper(kind); dropDown && dropDown->DroppedDown())
                 dropDown->HideDropDown(true);
     }
@@ -126,7 +126,7 @@ protected:
 };
 
 TEST_F(GridDropDownEditorsTest, TheGridCreatesEachWrapperOnFirstUseAndReusesIt) {
-    for (TEditorType kind : Kinds) {
+    for (TEditorType kind : DropDownKinds) {
         TCellEditor* editor = Grid->CellEditorOfKind(kind);
         ASSERT_NE(editor, nullptr) << kind;
         TExCustomDropDown* wrapper = Wrapper(kind);
@@ -155,7 +155,7 @@ TEST_F(GridDropDownEditorsTest, AFreedWrapperIsMadeAgainOnNextUse) {
 }
 
 TEST_F(GridDropDownEditorsTest, EscapeRestoresTheCellWithoutValidation) {
-    for (TEditorType kind : Kinds) {
+    for (TEditorType kind : DropDownKinds) {
         TExCustomDropDown* dropDown = Edit(kind, "12", "34");
         InputSimulation::KeyPress(dropDown, VK_ESCAPE, 27);
         EXPECT_TRUE(Validated.empty()) << kind;
@@ -208,7 +208,7 @@ TEST_F(GridDropDownEditorsTest, DownMovesTheGridOnlyWhenThePopupIsClosed) {
 }
 
 TEST_F(GridDropDownEditorsTest, ARefusedValueKeepsTheEditorOpenWithTheKeyConsumed) {
-    for (TEditorType kind : Kinds) {
+    for (TEditorType kind : DropDownKinds) {
         TExCustomDropDown* dropDown = Edit(kind, "1", "bad");
         RefuseWith = "good";
         Grid->FNoAutoAdvance = false;
@@ -225,7 +225,7 @@ TEST_F(GridDropDownEditorsTest, ARefusedValueKeepsTheEditorOpenWithTheKeyConsume
 
 TEST_F(GridDropDownEditorsTest, TabCommitsAndMovesOnWithGoTabs) {
     Grid->SetOptions(Grid->Options() << goTabs);
-    for (TEditorType kind : Kinds) {
+    for (TEditorType kind : DropDownKinds) {
         TExCustomDropDown* dropDown = Edit(kind, "1", "2");
         InputSimulation::KeyPress(dropDown, VK_TAB, '\t');
         EXPECT_EQ(Validated, std::vector<std::string>{"2"}) << kind;
@@ -237,7 +237,7 @@ TEST_F(GridDropDownEditorsTest, TabCommitsAndMovesOnWithGoTabs) {
 
 TEST_F(GridDropDownEditorsTest, TabWithoutGoTabsCommitsWhenTheGridValidatesAndLeavesTheTabToIt) {
     Grid->SetOptions(Grid->Options() >> goTabs);
-    for (TEditorType kind : Kinds) {
+    for (TEditorType kind : DropDownKinds) {
         TExCustomDropDown* dropDown = Edit(kind, "1", "2");
         InputSimulation::KeyPress(dropDown, VK_TAB, '\t');
         EXPECT_EQ(Validated, std::vector<std::string>{"2"}) << kind;
@@ -250,7 +250,7 @@ TEST_F(GridDropDownEditorsTest, TabWithoutGoTabsCommitsWhenTheGridValidatesAndLe
 
 TEST_F(GridDropDownEditorsTest, ARefusedTabKeepsTheEditorOpen) {
     Grid->SetOptions(Grid->Options() << goTabs);
-    for (TEditorType kind : Kinds) {
+    for (TEditorType kind : DropDownKinds) {
         TExCustomDropDown* dropDown = Edit(kind, "1", "bad");
         RefuseWith = "good";
         InputSimulation::KeyDown(dropDown, VK_TAB);
@@ -299,7 +299,7 @@ TEST_F(GridDropDownEditorsTest, EnterInTheCalculatorStoresThePendingResult) {
 }
 
 TEST_F(GridDropDownEditorsTest, AltDownOpensThePopupAndNeverCommits) {
-    for (TEditorType kind : Kinds) {
+    for (TEditorType kind : DropDownKinds) {
         TExCustomDropDown* dropDown = Edit(kind, "1", "2");
         InputSimulation::KeyDown(dropDown, VK_DOWN, TShiftState() << ssAlt);
         EXPECT_TRUE(Validated.empty()) << kind;
@@ -311,7 +311,7 @@ TEST_F(GridDropDownEditorsTest, AltDownOpensThePopupAndNeverCommits) {
 }
 
 TEST_F(GridDropDownEditorsTest, TheGridsKeyPressNamesTheWrapper) {
-    for (TEditorType kind : Kinds) {
+    for (TEditorType kind : DropDownKinds) {
         TExCustomDropDown* dropDown = Edit(kind, "1", "1");
         std::vector<TObject*> senders;
         Grid->OnKeyPress = [&](TObject* Sender, TChar&) { senders.push_back(Sender); };
@@ -323,7 +323,7 @@ TEST_F(GridDropDownEditorsTest, TheGridsKeyPressNamesTheWrapper) {
 }
 
 TEST_F(GridDropDownEditorsTest, TextChangesReachOnEditChange) {
-    for (TEditorType kind : Kinds) {
+    for (TEditorType kind : DropDownKinds) {
         TExCustomDropDown* dropDown = Edit(kind, "1", "1");
         std::vector<std::string> changes;
         Grid->OnEditChange = [&](TObject* Sender, int ACol, int ARow, const std::string& Value) {
