@@ -34,6 +34,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstring>
@@ -95,11 +96,20 @@ public:
 
     uint16_t Port() const { return FPort; }
 
-    // The commands the simulator reports having received so far ("<- F_TEST" lines).
-    std::vector<std::string> Requests() {
-        for (std::string line; !(line = Read_Line(0ms)).empty();)
+    // The commands the simulator reports having received ("<- F_TEST" lines), read until `last`
+    // is among them: the simulator reports what it heard a tenth of a second at a time, so the
+    // last requests of a finished scan may still be on their way.
+    std::vector<std::string> Requests_Through(const std::string& last) {
+        const auto until = std::chrono::steady_clock::now() + 10s;
+        while (std::find(FRequests.begin(), FRequests.end(), last) == FRequests.end()) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                until - std::chrono::steady_clock::now());
+            const std::string line = Read_Line(std::max(left, 0ms));
+            if (line.empty())
+                break;
             if (line.rfind("<- ", 0) == 0)
                 FRequests.push_back(line.substr(3));
+        }
         return FRequests;
     }
 
@@ -400,7 +410,7 @@ TEST_F(MainRoadTest, FromANewConfigurationToTheDeviceUpdate) {
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(Seam().ModalForms(), (std::vector<std::string>{"FNew_Project", "FParGen",
                                                              "FHARTVariables", "FHART_Scan"}));
-    const std::vector<std::string> requests = gateway.Requests();
+    const std::vector<std::string> requests = gateway.Requests_Through("F_READ00");
     ASSERT_GE(requests.size(), 3u);
     EXPECT_EQ(requests.front(), "F_FULL_64");
     EXPECT_EQ(requests.back(), "F_READ00");
