@@ -1,0 +1,115 @@
+// Alt+Up and Alt+Down typed while a drop-down's popup is open (the focus in the popup, where the
+// user's keys go) close it and keep the value the popup showed: the key is the drop-down's
+// closing key, never also a step of the hosted list or slider.
+#include "grid/dropdown/DropDownEditButton.h"
+#include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ExCalculatorDropdown.h"
+#include "grid/dropdown/ExCustomGridDropDown.h"
+#include "grid/dropdown/ExDetailDropDown.h"
+#include "grid/dropdown/ExMultiColumnDropDown.h"
+#include "grid/dropdown/ExTimePickerDropDown.h"
+#include "grid/dropdown/ExTrackBarDropDown.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/Keys.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+template <class TList> TExCustomDropDown* MakeAltArrowFruitList(TForm* Form) {
+    auto* list = new TList(Form);
+    list->Columns()->Add()->SetHeader("Fruit");
+    list->BeginUpdate();
+    for (const char* fruit : {"Apple", "Banana", "Cherry", "Mango"})
+        list->Items()->Add()->Text().Add(fruit);
+    list->EndUpdate();
+    return list;
+}
+
+struct TAltArrowCase {
+    const char* Name;
+    std::function<TExCustomDropDown*(TForm*)> Make;
+    // Typed in the open popup before the closing key.
+    std::vector<std::pair<WORD, TChar>> Keys;
+    // What the edit shows once the popup closed.
+    std::string Value;
+};
+
+void PrintTo(const TAltArrowCase& Case, std::ostream* Out) {
+    *Out << Case.Name;
+}
+
+std::vector<TAltArrowCase> AltArrowCases() {
+    return {
+        {"Grid", MakeAltArrowFruitList<GridDropDown::TCustomExGridDropDown>, {{VK_DOWN, 0}},
+         "Banana"},
+        {"MultiColumn", MakeAltArrowFruitList<TExMultiColumnDropDown>, {{VK_DOWN, 0}}, "Banana"},
+        {"TrackBar",
+         [](TForm* F) {
+             auto* d = new TExTrackBarDropDown(F);
+             d->SetMax(10);
+             d->SetPosition(4);
+             return d;
+         },
+         {{VK_RIGHT, 0}},
+         "5"},
+        {"Detail",
+         [](TForm* F) {
+             auto* d = new TExDetailDropDown(F);
+             for (const char* caption : {"Apple", "Apricot", "Banana"})
+                 d->Items()->Add()->SetCaption(caption);
+             return d;
+         },
+         {{VK_DOWN, 0}},
+         "Apple"},
+        {"Calculator",
+         [](TForm* F) { return new TExCalculatorDropdown(F); },
+         {{'5', '5'}},
+         "5"},
+        {"TimePicker",
+         [](TForm* F) {
+             auto* d = new TExTimePickerDropDown(F);
+             d->SetAnimation(false);
+             d->SetText("10:20:00");
+             return d;
+         },
+         {{VK_PRIOR, 0}},
+         "11:20:00"},
+    };
+}
+
+class AltArrowInOpenPopup : public ::testing::TestWithParam<TAltArrowCase> {};
+
+} // namespace
+
+TEST_P(AltArrowInOpenPopup, ClosesThePopupKeepingTheValueItShowed) {
+    for (const WORD arrow : {VK_UP, VK_DOWN}) {
+        TForm form(nullptr);
+        form.SetBounds(100, 100, 500, 400);
+        TExCustomDropDown* drop = GetParam().Make(&form);
+        drop->SetParent(&form);
+        drop->SetBounds(10, 40, 200, 21);
+        form.Show();
+        drop->SetFocus();
+        TControl* button = drop->Button();
+        InputSimulation::Click(button, {button->Width() / 2, button->Height() / 2});
+        ASSERT_TRUE(drop->DropDownForm()->Visible());
+        for (const auto& [key, ch] : GetParam().Keys)
+            InputSimulation::KeyPressFocused(key, ch);
+
+        InputSimulation::KeyPressFocused(arrow, 0, {ssAlt});
+        EXPECT_FALSE(drop->DropDownForm()->Visible()) << "Alt+" << (arrow == VK_UP ? "Up" : "Down");
+        EXPECT_EQ(drop->Text(), GetParam().Value) << "Alt+" << (arrow == VK_UP ? "Up" : "Down");
+        drop->HideDropDown(true);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, AltArrowInOpenPopup, ::testing::ValuesIn(AltArrowCases()),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
