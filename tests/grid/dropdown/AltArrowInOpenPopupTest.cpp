@@ -46,42 +46,36 @@ void PrintTo(const TAltArrowCase& Case, std::ostream* Out) {
     *Out << Case.Name;
 }
 
+TExCustomDropDown* MakeAltArrowTrackBar(TForm* Form) {
+    auto* track = new TExTrackBarDropDown(Form);
+    track->SetMax(20);
+    track->SetPosition(7);
+    return track;
+}
+
+TExCustomDropDown* MakeAltArrowDetail(TForm* Form) {
+    auto* detail = new TExDetailDropDown(Form);
+    for (const char* caption : {"Plum", "Peach", "Pear"})
+        detail->Items()->Add()->SetCaption(caption);
+    return detail;
+}
+
+TExCustomDropDown* MakeAltArrowClock(TForm* Form) {
+    auto* clock = new TExTimePickerDropDown(Form);
+    clock->SetAnimation(false);
+    clock->SetText("08:45:00");
+    return clock;
+}
+
 std::vector<TAltArrowCase> AltArrowCases() {
+    using GridDropDown::TCustomExGridDropDown;
     return {
-        {"Grid", MakeAltArrowFruitList<GridDropDown::TCustomExGridDropDown>, {{VK_DOWN, 0}},
-         "Banana"},
+        {"Grid", MakeAltArrowFruitList<TCustomExGridDropDown>, {{VK_DOWN, 0}}, "Banana"},
         {"MultiColumn", MakeAltArrowFruitList<TExMultiColumnDropDown>, {{VK_DOWN, 0}}, "Banana"},
-        {"TrackBar",
-         [](TForm* F) {
-             auto* d = new TExTrackBarDropDown(F);
-             d->SetMax(10);
-             d->SetPosition(4);
-             return d;
-         },
-         {{VK_RIGHT, 0}},
-         "5"},
-        {"Detail",
-         [](TForm* F) {
-             auto* d = new TExDetailDropDown(F);
-             for (const char* caption : {"Apple", "Apricot", "Banana"})
-                 d->Items()->Add()->SetCaption(caption);
-             return d;
-         },
-         {{VK_DOWN, 0}},
-         "Apple"},
-        {"Calculator",
-         [](TForm* F) { return new TExCalculatorDropdown(F); },
-         {{'5', '5'}},
-         "5"},
-        {"TimePicker",
-         [](TForm* F) {
-             auto* d = new TExTimePickerDropDown(F);
-             d->SetAnimation(false);
-             d->SetText("10:20:00");
-             return d;
-         },
-         {{VK_PRIOR, 0}},
-         "11:20:00"},
+        {"TrackBar", MakeAltArrowTrackBar, {{VK_RIGHT, 0}}, "8"},
+        {"Detail", MakeAltArrowDetail, {{VK_DOWN, 0}, {VK_DOWN, 0}}, "Peach"},
+        {"Calculator", [](TForm* F) { return new TExCalculatorDropdown(F); }, {{'5', '5'}}, "5"},
+        {"TimePicker", MakeAltArrowClock, {{VK_PRIOR, 0}}, "09:45:00"},
     };
 }
 

@@ -1,6 +1,7 @@
 // The header and footer bars the string grid gives its drop-down cell editors: the grid's own
 // look for them shows in the popup a cell opens, and a click on a bar button reaches the grid's
 // events with the cell being edited.
+#include "grid/dropdown/DropDownBar.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExCustomDropDown.h"
 #include "grid/dropdown/FlatButton.h"
@@ -35,7 +36,8 @@ void PrintTo(const TCellPopupKind& Kind, std::ostream* Out) {
 
 class GridCellPopupBars : public ::testing::TestWithParam<TCellPopupKind> {
 protected:
-    GridCellPopupBars() : Form(std::make_unique<TForm>(nullptr)), Grid(new TExStringGrid(Form.get())) {
+    GridCellPopupBars()
+        : Form(std::make_unique<TForm>(nullptr)), Grid(new TExStringGrid(Form.get())) {
         RegisterGridDropDownEditors();
         Form->SetBounds(100, 100, 500, 300);
         Grid->SetParent(Form.get());
@@ -90,30 +92,33 @@ TEST_P(GridCellPopupBars, TheGridsBarsShowInTheCellsPopupAndTheirButtonsReachThe
 
     TExHeader* header = Drop->DropDownForm()->Header();
     TExFooter* footer = Drop->DropDownForm()->Footer();
-    ASSERT_NE(header, nullptr);
-    ASSERT_NE(footer, nullptr);
-    EXPECT_TRUE(header->Visible());
-    EXPECT_TRUE(footer->Visible());
-    EXPECT_EQ(header->Appearance()->Caption(), "Pick a value");
-    EXPECT_EQ(footer->Appearance()->Caption(), "Footer text");
-    ASSERT_EQ(header->ButtonCount(), 1);
-    ASSERT_EQ(footer->ButtonCount(), 1);
-    InputSimulation::Click(header->Button(0), Centre(header->Button(0)));
-    InputSimulation::Click(footer->Button(0), Centre(footer->Button(0)));
+    ASSERT_TRUE(header && footer) << "both bars are made at the opening";
+    const struct {
+        TDropDownBar* Bar;
+        std::string Caption;
+        std::string Expected;
+    } bars[] = {{header, header->Appearance()->Caption(), "Pick a value"},
+                {footer, footer->Appearance()->Caption(), "Footer text"}};
+    for (const auto& bar : bars) {
+        EXPECT_TRUE(bar.Bar->Visible()) << bar.Expected;
+        EXPECT_EQ(bar.Caption, bar.Expected);
+        ASSERT_EQ(bar.Bar->ButtonCount(), 1) << bar.Expected;
+        InputSimulation::Click(bar.Bar->Button(0), Centre(bar.Bar->Button(0)));
+    }
     EXPECT_EQ(Clicks, (std::vector<std::string>{"header 2,1 0", "footer 2,1 0"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, GridCellPopupBars,
-    ::testing::Values(
-        TCellPopupKind{edDetailDropDown, "Detail",
-                       [](TExStringGrid& G) -> TExCustomDropDown* {
-                           return G.DetailPickerDropDown();
-                       }},
-        TCellPopupKind{edCalculatorDropDown, "Calculator",
-                       [](TExStringGrid& G) -> TExCustomDropDown* {
-                           return G.CalculatorDropDown();
-                       }},
-        TCellPopupKind{edGridDropDown, "Grid",
-                       [](TExStringGrid& G) -> TExCustomDropDown* { return G.GridDropDown(); }}),
+    ::testing::Values(TCellPopupKind{edDetailDropDown, "Detail",
+                                     [](TExStringGrid& G) -> TExCustomDropDown* {
+                                         return G.DetailPickerDropDown();
+                                     }},
+                      TCellPopupKind{edCalculatorDropDown, "Calculator",
+                                     [](TExStringGrid& G) -> TExCustomDropDown* {
+                                         return G.CalculatorDropDown();
+                                     }},
+                      TCellPopupKind{
+                          edGridDropDown, "Grid",
+                          [](TExStringGrid& G) -> TExCustomDropDown* { return G.GridDropDown(); }}),
     [](const auto& Info) { return std::string(Info.param.Name); });
