@@ -1,7 +1,6 @@
 // Alt+Up and Alt+Down typed while a drop-down's popup is open (the focus in the popup, where the
 // user's keys go) close it and keep the value the popup showed: the key is the drop-down's
 // closing key, never also a step of the hosted list or slider.
-#include "grid/dropdown/DropDownEditButton.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExCalculatorDropdown.h"
 #include "grid/dropdown/ExCustomGridDropDown.h"
@@ -12,6 +11,8 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Keys.h"
+
+#include "grid/dropdown/DropDownInForm.h"
 
 #include <gtest/gtest.h>
 
@@ -85,15 +86,9 @@ class AltArrowInOpenPopup : public ::testing::TestWithParam<TAltArrowCase> {};
 
 TEST_P(AltArrowInOpenPopup, ClosesThePopupKeepingTheValueItShowed) {
     for (const WORD arrow : {VK_UP, VK_DOWN}) {
-        TForm form(nullptr);
-        form.SetBounds(100, 100, 500, 400);
-        TExCustomDropDown* drop = GetParam().Make(&form);
-        drop->SetParent(&form);
-        drop->SetBounds(10, 40, 200, 21);
-        form.Show();
-        drop->SetFocus();
-        TControl* button = drop->Button();
-        InputSimulation::Click(button, {button->Width() / 2, button->Height() / 2});
+        const TDropDownInForm shown(GetParam().Make);
+        TExCustomDropDown* drop = shown.Drop;
+        shown.ClickButton();
         ASSERT_TRUE(drop->DropDownForm()->Visible());
         for (const auto& [key, ch] : GetParam().Keys)
             InputSimulation::KeyPressFocused(key, ch);

@@ -1,7 +1,6 @@
 // The wheel over the open list of a multi-column or grid drop-down moves the highlight only: the
 // edit keeps the chosen item, and a click elsewhere, which closes the popup without cancelling,
 // does not take the highlighted row either.
-#include "grid/dropdown/DropDownEditButton.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExCustomGridDropDown.h"
 #include "grid/dropdown/ExGridDropDownGrid.h"
@@ -10,6 +9,8 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
+
+#include "grid/dropdown/DropDownInForm.h"
 
 #include <gtest/gtest.h>
 
@@ -45,15 +46,9 @@ class WheelOverOpenList : public ::testing::TestWithParam<TWheelList> {};
 } // namespace
 
 TEST_P(WheelOverOpenList, KeepsTheChosenItemThroughAClickElsewhere) {
-    TForm form(nullptr);
-    form.SetBounds(100, 100, 500, 400);
-    TExCustomDropDown* drop = GetParam().Make(&form);
-    drop->SetParent(&form);
-    drop->SetBounds(10, 40, 200, 21);
-    form.Show();
-    drop->SetFocus();
-    TControl* button = drop->Button();
-    InputSimulation::Click(button, {button->Width() / 2, button->Height() / 2});
+    const TDropDownInForm shown(GetParam().Make);
+    TExCustomDropDown* drop = shown.Drop;
+    shown.ClickButton();
     ASSERT_TRUE(drop->DroppedDown());
 
     TControl* list = GetParam().List(drop);
@@ -62,7 +57,7 @@ TEST_P(WheelOverOpenList, KeepsTheChosenItemThroughAClickElsewhere) {
     EXPECT_TRUE(drop->DroppedDown());
     EXPECT_EQ(drop->Text(), "Banana") << "while open";
 
-    InputSimulation::Click(&form, {400, 350});
+    InputSimulation::Click(shown.Form.get(), {400, 350});
     Application->ProcessMessages();
     EXPECT_FALSE(drop->DroppedDown());
     EXPECT_EQ(drop->Text(), "Banana") << "after the click elsewhere";
