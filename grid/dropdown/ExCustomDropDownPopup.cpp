@@ -254,6 +254,9 @@ void TExCustomDropDown::DropDownFormKeyUp(WORD& Key, TShiftState Shift) {
 
 void TExCustomDropDown::ControlKeyDown(WORD& Key, TShiftState Shift) {
     Perform(WM_KEYDOWN, Key);
+    // The popup's closing keys: the hosted control must not also step on them.
+    if (Shift.Contains(ssAlt) && (Key == VK_UP || Key == VK_DOWN))
+        Key = 0;
 }
 
 void TExCustomDropDown::ControlKeyUp(WORD& Key, TShiftState Shift) {
