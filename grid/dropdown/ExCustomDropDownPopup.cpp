@@ -145,6 +145,8 @@ void TExCustomDropDown::DoDropDown() {
 
 void TExCustomDropDown::SizePopupToContent() {
     SizeDropDownForm();
+    // A narrow control must not clip the captions and buttons of the bars.
+    FDropDownForm->SetWidth(std::max(FDropDownForm->Width(), FDropDownForm->BarsWidth()));
     if (FUserDropDownWidth != -1)
         FDropDownForm->SetWidth(FUserDropDownWidth);
     if (FUserDropDownHeight != -1)
