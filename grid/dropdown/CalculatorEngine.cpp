@@ -149,6 +149,12 @@ void TCalculatorEngine::CalcPercent() {
     FDisplay.SetText(Localise(FormatNumber(static_cast<double>(r), -1), false));
 }
 
+void TCalculatorEngine::DropPendingOperation() {
+    FPrevval = 0;
+    FPrevop = -1;
+    FDecim = 0;
+}
+
 void TCalculatorEngine::StartNewNumber() {
     FNewval = true;
     FDecim = 0;

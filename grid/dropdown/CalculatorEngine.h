@@ -88,6 +88,8 @@ public:
     void CalcPercent();
     // The popup opens: the next digit starts a new number.
     void StartNewNumber();
+    // A calculation given up (its popup cancelled): no pending operator, an empty accumulator.
+    void DropPendingOperation();
     // A character typed while the popup is open (after the edit has taken it).
     TCalcKeyAction ProcessCalcKey(char32_t Key);
     // A key pressed down while the popup is open (after the edit has taken it).

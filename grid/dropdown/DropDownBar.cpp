@@ -166,6 +166,28 @@ void TDropDownBar::Paint() {
     PaintExtras(r);
 }
 
+int TDropDownBar::ContentWidth() {
+    if (!Visible())
+        return 0;
+    const TDropDownStripAppearance& look = StripAppearance();
+    const TRect area = GetButtonArea();
+    // The button area's margins, with the footer's grip.
+    int width = Width() - (area.Right - area.Left);
+    for (int i = 0; i < FButtonList.Count(); ++i)
+        width += Button(i)->Width();
+    if (look.ImageIndex() >= 0 && FImages)
+        width += FImages->Width() + 8;
+    if (const std::string& caption = look.Caption(); !caption.empty()) {
+        TCanvas* canvas = Canvas();
+        canvas->Font()->Assign(*look.Font());
+        const TRect unbounded{0, 0, 0x7FFF, Height()};
+        // The gap the caption keeps to the buttons, and a pixel of its own at each end.
+        width += RenderHTMLText(canvas, caption, unbounded, FImages, nullptr, false, this).cx +
+                 2 * look.BorderWidth() + 4;
+    }
+    return width;
+}
+
 void TDropDownBar::PaintCaption(TRect T) {
     const TDropDownStripAppearance& look = StripAppearance();
     std::string text = look.Caption();

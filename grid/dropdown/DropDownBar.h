@@ -42,6 +42,8 @@ public:
     int ButtonCount() const { return FButtonList.Count(); }
     TExButton* Button(int Index) const;
     virtual TRect GetButtonArea() const = 0;
+    // The width that shows the image, the whole caption and every button; 0 while hidden.
+    int ContentWidth();
 
     // Replaces the whole painting when assigned.
     TDrawBackGroundEvent OnDrawBackGround;

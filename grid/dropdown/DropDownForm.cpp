@@ -122,6 +122,14 @@ void TDropDownForm::InitializeAndUpdate() {
     FClient->Realign();
 }
 
+int TDropDownForm::BarsWidth() const {
+    const int header = FHeader ? FHeader->ContentWidth() : 0;
+    const int footer = FFooter ? FFooter->ContentWidth() : 0;
+    // The bars sit inside the popup's border.
+    const int border = FExDropDown ? std::max(FExDropDown->DropDownBorderWidth(), 0) : 0;
+    return std::max(header, footer) + 2 * border;
+}
+
 void TDropDownForm::DeActivated() {
     if (FBlockActivate || !Visible())
         return;

@@ -38,6 +38,8 @@ public:
     // nullptr until the first opening that shows the bar.
     TExHeader* Header() const { return FHeader; }
     TExFooter* Footer() const { return FFooter; }
+    // The width that shows both bars' captions and buttons whole.
+    int BarsWidth() const;
     void UpdateSize() {}
     // The user left the popup: hides it, through the drop-down when there is one.
     void DeActivated();

@@ -28,10 +28,11 @@ protected:
     // Runs the grid's own wheel step (it answers whether it handled the wheel) as a wheel
     // selection, which no closing takes as chosen.
     template <class TGridStep> bool StepByWheel(TGridStep GridStep) {
+        const bool outer = FMouseWheelSelection;
         FMouseWheelSelection = true;
         FConfirmSelection = false;
         const bool handled = GridStep();
-        FMouseWheelSelection = false;
+        FMouseWheelSelection = outer;
         return handled;
     }
 

@@ -128,6 +128,13 @@ void TExCalculatorDropdown::DoBeforeDropDown() {
     FCalcClosed = false;
 }
 
+void TExCalculatorDropdown::DoHideDropDown(bool Cancelled) {
+    const bool wasOpen = DropDownForm() && DropDownForm()->Visible();
+    TExCustomDropDown::DoHideDropDown(Cancelled);
+    if (Cancelled && wasOpen && !DropDownForm()->Visible())
+        FEngine.DropPendingOperation();
+}
+
 bool TExCalculatorDropdown::PopupShowing() const {
     return !FCalcClosed && DropDownForm() && DropDownForm()->Visible();
 }

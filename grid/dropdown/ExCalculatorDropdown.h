@@ -11,7 +11,8 @@ class TCustomButtonPanel;
 // A drop-down edit for numbers with a pocket calculator in its popup. The edit is the display
 // (a number with Precision decimals, or "Error"); the keypad's buttons, the keys typed into the
 // closed edit and the keys typed in the open popup all drive one calculator engine. The
-// accumulator, the pending operator and the memory survive closing and reopening the popup.
+// accumulator, the pending operator and the memory survive an accepted close and reopening the
+// popup.
 class TExCalculatorDropdown : public TExCustomDropDown {
 public:
     explicit TExCalculatorDropdown(TComponent* AOwner);
@@ -45,6 +46,9 @@ protected:
 
     void CreateDropDownForm() override;
     void DoBeforeDropDown() override;
+    // A cancelled close gives the calculation up with the value it restores; an accepted one
+    // keeps the pending operation.
+    void DoHideDropDown(bool Cancelled) override;
     void DropDownFormKeyPress(TChar& Key) override;
     void DropDownFormKeyDown(WORD& Key, TShiftState Shift) override;
 

@@ -145,6 +145,8 @@ void TExCustomDropDown::DoDropDown() {
 
 void TExCustomDropDown::SizePopupToContent() {
     SizeDropDownForm();
+    // A narrow control must not clip the captions and buttons of the bars.
+    FDropDownForm->SetWidth(std::max(FDropDownForm->Width(), FDropDownForm->BarsWidth()));
     if (FUserDropDownWidth != -1)
         FDropDownForm->SetWidth(FUserDropDownWidth);
     if (FUserDropDownHeight != -1)
@@ -254,6 +256,9 @@ void TExCustomDropDown::DropDownFormKeyUp(WORD& Key, TShiftState Shift) {
 
 void TExCustomDropDown::ControlKeyDown(WORD& Key, TShiftState Shift) {
     Perform(WM_KEYDOWN, Key);
+    // The popup's closing keys: the hosted control must not also step on them.
+    if (Shift.Contains(ssAlt) && (Key == VK_UP || Key == VK_DOWN))
+        Key = 0;
 }
 
 void TExCustomDropDown::ControlKeyUp(WORD& Key, TShiftState Shift) {

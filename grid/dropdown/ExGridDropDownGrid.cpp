@@ -196,6 +196,14 @@ void TExColGrid::HandleWindowMessage(TMessage& Message) {
         Message.Result = WantArrowsAndTab;
         return;
     }
+    // The string grid moves its current row on the wheel itself: that row is a highlight only.
+    if (Message.Msg == WM_MOUSEWHEEL) {
+        StepByWheel([&] {
+            TExStringGrid::HandleWindowMessage(Message);
+            return true;
+        });
+        return;
+    }
     TExStringGrid::HandleWindowMessage(Message);
 }
 

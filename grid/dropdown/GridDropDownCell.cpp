@@ -1,6 +1,7 @@
 #include "grid/dropdown/GridDropDownCell.h"
 
 #include "grid/dropdown/ExCustomDropDown.h"
+#include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/GridDropDownEditor.h"
 #include "grid/stringgrid/ScopedValue.h"
@@ -110,6 +111,15 @@ void TGridDropDownCell::SetFocus() {
 
 bool TGridDropDownCell::DroppedDown() const {
     return FWrapper != nullptr && FWrapper->DropDown()->DroppedDown();
+}
+
+void TGridDropDownCell::TakeGridLook() {
+    if (FWrapper == nullptr)
+        return;
+    TExCustomDropDown* dropDown = FWrapper->DropDown();
+    dropDown->SetDropDownHeader(FGrid->ControlLook()->DropDownHeader());
+    dropDown->SetDropDownFooter(FGrid->ControlLook()->DropDownFooter());
+    dropDown->SetComponentStyle(FGrid->Style);
 }
 
 void TGridDropDownCell::DoDropDown() {

@@ -65,6 +65,7 @@ public:
     bool CanFocus() const override;
     void SetFocus() override;
     bool DroppedDown() const override;
+    void TakeGridLook() override;
     void DoDropDown() override;
     void CalcResult() override;
     void SelectAllText() override;

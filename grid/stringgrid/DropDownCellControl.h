@@ -34,6 +34,8 @@ public:
     ~TDropDownCellControl() override;
 
     virtual bool DroppedDown() const = 0;
+    // The grid's look (the popup's header and footer bars, the style) before each cell edit.
+    virtual void TakeGridLook() {}
     // Opens the popup.
     virtual void DoDropDown() = 0;
     // The calculator finishes its pending operation; other controls have none.

@@ -29,6 +29,7 @@ TGridDropDownEditor::~TGridDropDownEditor() {
 // --- the cell edit --------------------------------------------------------------------------
 
 void TGridDropDownEditor::PlaceCellEditor(const TRect& ARect, TColor Background) {
+    FControl->TakeGridLook();
     FControl->SetBounds(ARect.Left, ARect.Top, ARect.Right - ARect.Left, ARect.Bottom - ARect.Top);
     FControl->SetEnabled(true);
     if (FKind <= edDetailDropDown)
