@@ -47,6 +47,9 @@ class TGridImageDropDown
     : public TGridDropDownWrapper<TExImagePickerDropDown, edImagePickerDropDown> {
 public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
+
+protected:
+    int CellImageIndexValue() override { return ImageIndex(); }
 };
 
 class TGridExGridDropDown

@@ -2,6 +2,7 @@
 // loaded, validated, stored and hidden here through TCellEditor; what a kind does with the text
 // lives in its control.
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/GridDropDownEditor.h"
 
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/ExInplaceEdit.h"
@@ -103,8 +104,9 @@ bool TExStringGrid::CommitEditorControl(int ACol, int ARow) {
         const bool stores =
             !StoresNothing(EditControl) && (EditMode || StoresOutsideEditMode(EditControl));
         if (stores) {
-            const std::string value =
-                FValidatedValuePending ? FNewCellText : editor->ApplyCellText();
+            std::string value = FValidatedValuePending ? FNewCellText : editor->ApplyCellText();
+            if (auto* picker = dynamic_cast<TGridDropDownEditor*>(editor))
+                value = picker->TakePick(value);
             if (FValidatedValuePending || value != FLoadedEditorValue)
                 StoreEditorValue(realCol, ARow, value);
         }

@@ -51,14 +51,34 @@ void TGridDropDownEditor::LoadCellText(const std::string& Text) {
 }
 
 std::string TGridDropDownEditor::ApplyCellText() {
+    return FControl->CellValue();
+}
+
+std::string TGridDropDownEditor::TakePick(std::string Value) {
     if (IsColorPicker()) {
-        const TColor color = FControl->CellColor();
+        TColor color = FControl->CellColor();
+        if (FGrid->OnColorSelected)
+            FGrid->OnColorSelected(FControl->EventSender(), FCol, FRow, color, Value);
         if (IsShapeCell())
             FGrid->SetShapeColor(FCol, FRow, color);
         else
             FGrid->SetColors(FCol, FRow, color);
+        return Value;
     }
-    return FControl->CellValue();
+    if (FKind != edImagePickerDropDown)
+        return Value;
+    int index = FControl->CellImageIndex();
+    if (FGrid->OnImageSelected)
+        FGrid->OnImageSelected(FControl->EventSender(), FCol, FRow, index);
+    switch (FGrid->GetCellType(FCol, FRow)) {
+    case ctImageList:
+        FGrid->SetImageIdx(FCol, FRow, index);
+        return FGrid->CurrentCell();
+    case ctDataImage:
+        return IntToStr(index);
+    default:
+        return Value;
+    }
 }
 
 void TGridDropDownEditor::LoadCellColor() {

@@ -34,6 +34,10 @@ public:
     std::string ApplyCellText() override;
     void CancelCellEdit() override {}
     void EndCellEdit() override;
+    // The value a picker leaves in the cell as it is stored: the colour picker colours the cell,
+    // the image picker sets an image cell's index; both tell the grid's handler first, which
+    // may change what is taken. Other kinds give Value back as it is.
+    std::string TakePick(std::string Value);
 
 private:
     bool IsColorPicker() const { return FKind == edColorPickerDropDown; }
