@@ -178,3 +178,8 @@ void TGridDropDownCell::ApplyColorTones(const TColorTones& ATones) {
 int TGridDropDownCell::CellImageIndex() const {
     return FWrapper != nullptr ? FWrapper->CellImageIndexValue() : -1;
 }
+
+void TGridDropDownCell::SetCellImageIndex(int Value) {
+    if (FWrapper != nullptr)
+        FWrapper->WriteCellImageIndex(Value);
+}

@@ -26,6 +26,7 @@ public:
     virtual TColor CellColorValue() { return clNone; }
     // The image picker's chosen image; -1 for the others.
     virtual int CellImageIndexValue() { return -1; }
+    virtual void WriteCellImageIndex(int Value) {}
     // The adapter goes first: the wrapper must not reach it any more.
     virtual void CellDetached() = 0;
 
@@ -75,6 +76,7 @@ public:
     void SetCellColor(TColor Value) override;
     TColor CellColor() const override;
     int CellImageIndex() const override;
+    void SetCellImageIndex(int Value) override;
     TObject* EventSender() override;
     void ApplyComponentStyle(TULKStyle AStyle) override;
     void ApplyColorTones(const TColorTones& ATones) override;

@@ -50,6 +50,7 @@ public:
 
 protected:
     int CellImageIndexValue() override { return ImageIndex(); }
+    void WriteCellImageIndex(int Value) override { SetImageIndex(Value); }
 };
 
 class TGridExGridDropDown

@@ -48,6 +48,7 @@ public:
     virtual TColor CellColor() const { return clNone; }
     // The image an image picker holds; -1 for the others.
     virtual int CellImageIndex() const { return -1; }
+    virtual void SetCellImageIndex(int Value) {}
 
     // The grid's style preset and colour tones, for a control that takes them.
     virtual void ApplyComponentStyle(TULKStyle AStyle) {}

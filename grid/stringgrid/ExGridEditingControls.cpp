@@ -105,10 +105,14 @@ bool TExStringGrid::CommitEditorControl(int ACol, int ARow) {
             !StoresNothing(EditControl) && (EditMode || StoresOutsideEditMode(EditControl));
         if (stores) {
             std::string value = FValidatedValuePending ? FNewCellText : editor->ApplyCellText();
-            if (auto* picker = dynamic_cast<TGridDropDownEditor*>(editor))
-                value = picker->TakePick(value);
-            if (FValidatedValuePending || value != FLoadedEditorValue)
+            // A picker left as it was loaded (Escape restores it) picked nothing.
+            auto* picker = dynamic_cast<TGridDropDownEditor*>(editor);
+            if (FValidatedValuePending || value != FLoadedEditorValue ||
+                (picker && picker->PickChanged())) {
+                if (picker)
+                    value = picker->TakePick(value);
                 StoreEditorValue(realCol, ARow, value);
+            }
         }
         FLoadedEditorValue.reset();
         // An editor control hidden with the focus would leave the keys with no control; the

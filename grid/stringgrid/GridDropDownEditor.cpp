@@ -46,8 +46,31 @@ void TGridDropDownEditor::LoadCellText(const std::string& Text) {
         LoadCellColor();
     else
         FControl->SetText(Text);
+    if (FKind == edImagePickerDropDown)
+        FControl->SetCellImageIndex(CellImage(Text));
+    FLoadedImageIndex = FControl->CellImageIndex();
+    FEscaped = false;
     if (FGrid->MouseActions()->DirectComboDrop)
         FControl->DoDropDown();
+}
+
+// The image an image cell shows: its image-list index, or a data image's number; -1 for others.
+int TGridDropDownEditor::CellImage(const std::string& Text) const {
+    switch (FGrid->GetCellType(FCol, FRow)) {
+    case ctImageList: {
+        int index = -1;
+        return FGrid->GetImageIdx(FCol, FRow, index) ? index : -1;
+    }
+    case ctDataImage:
+        return StrToIntDef(Trim(Text), -1);
+    default:
+        return -1;
+    }
+}
+
+bool TGridDropDownEditor::PickChanged() const {
+    return !FEscaped && FKind == edImagePickerDropDown &&
+           FControl->CellImageIndex() != FLoadedImageIndex;
 }
 
 std::string TGridDropDownEditor::ApplyCellText() {
@@ -135,6 +158,7 @@ void TGridDropDownEditor::DropDownKeyDown(WORD& Key, TShiftState Shift) {
     if (!commitKey)
         return;
     if (Key == VK_ESCAPE) {
+        FEscaped = true;
         if (IsColorPicker())
             LoadCellColor();
         FControl->SetText(FGrid->CurrentCell());

@@ -38,11 +38,14 @@ public:
     // the image picker sets an image cell's index; both tell the grid's handler first, which
     // may change what is taken. Other kinds give Value back as it is.
     std::string TakePick(std::string Value);
+    // The image picker holds another image than it was loaded with, and was not escaped.
+    bool PickChanged() const;
 
 private:
     bool IsColorPicker() const { return FKind == edColorPickerDropDown; }
     bool IsShapeCell() const;
     void LoadCellColor();
+    int CellImage(const std::string& Text) const;
     bool IsCommitKey(WORD Key, TShiftState Shift) const;
     void CommitFailed(WORD Key, bool SelectAll);
 
@@ -59,4 +62,7 @@ private:
     // The cell being edited (a real column).
     int FCol = -1;
     int FRow = -1;
+    // The image the picker showed when the cell was loaded; Escape leaves the cell as it was.
+    int FLoadedImageIndex = -1;
+    bool FEscaped = false;
 };

@@ -34,15 +34,15 @@ using GridPixels::Render;
 using GridPixels::White;
 using GridPixels::Yellow;
 
-constexpr TColor Dark = 0x202020;
-constexpr TColor Frame = 0x101080;
+constexpr TColor ToneDark = 0x202020;
+constexpr TColor ToneFrame = 0x101080;
 
-TColorTones Tones() {
+TColorTones ToneSet() {
     TColorTones tones;
-    tones.Background = {0xF0F0F0, Frame, Dark};
+    tones.Background = {0xF0F0F0, ToneFrame, ToneDark};
     tones.Foreground = {Yellow, Red, Blue};
     tones.Selected = {Orange, Green, White};
-    tones.Hover = {Green, Blue, Dark};
+    tones.Hover = {Green, Blue, ToneDark};
     tones.Disabled = {0xC0C0C0, 0x808080, 0x808080};
     return tones;
 }
@@ -53,7 +53,7 @@ std::unique_ptr<TTestExGrid> TonedGrid() {
     auto grid = PlainGrid(80, 30, 1);
     grid->SetSelection(TGridRect{1, 1, 2, 1});
     grid->AddCheckBox(2, 2, true, false);
-    grid->SetColorTones(Tones());
+    grid->SetColorTones(ToneSet());
     return grid;
 }
 
@@ -87,14 +87,14 @@ TEST(ExGridColorTones, TheGridIsDrawnInTheTones) {
 TEST(ExGridColorTones, SettingsTakeTheTones) {
     auto grid = TonedGrid();
     TExStringGrid& g = *grid;
-    const TColorTones tones = Tones();
+    const TColorTones tones = ToneSet();
     struct Setting {
         const char* what;
         std::function<TColor()> actual;
         TColor expected;
     } settings[] = {
         {"fixed font colour", [&] { return g.FixedFont()->Color(); }, Blue},
-        {"font colour", [&] { return g.Font()->Color(); }, Dark},
+        {"font colour", [&] { return g.Font()->Color(); }, ToneDark},
         {"selection text colour", [&] { return g.SelectionTextColor(); }, White},
         {"selection gradient end", [&] { return g.SelectionColorTo(); }, clNone},
         {"search footer", [&] { return g.SearchFooter()->Color(); }, Yellow},
@@ -103,7 +103,7 @@ TEST(ExGridColorTones, SettingsTakeTheTones) {
         {"edit button face", [&] { return g.BtnEdit()->Button()->ButtonColor(); }, 0xF0F0F0},
         {"edit button hot", [&] { return g.BtnEdit()->Button()->ButtonColorHot(); }, Green},
         {"edit button down", [&] { return g.BtnEdit()->Button()->ButtonColorDown(); }, Orange},
-        {"edit button frame", [&] { return g.BtnEdit()->Button()->ButtonBorderColor(); }, Frame},
+        {"edit button frame", [&] { return g.BtnEdit()->Button()->ButtonBorderColor(); }, ToneFrame},
         {"combo frame: the grid colour", [&] { return g.Combobox()->BorderColor(); }, 0xF0F0F0},
         {"combo button hot", [&] { return g.Combobox()->ButtonColorHot(); }, Green},
         {"spin button down", [&] { return g.SpinEdit()->Button()->ButtonColorDown; }, Orange},
