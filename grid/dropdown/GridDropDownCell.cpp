@@ -174,3 +174,22 @@ void TGridDropDownCell::WndProc(TMessage& Message) {
     if (Message.Msg == CM_COLORCHANGED && FWrapper != nullptr)
         FWrapper->DropDown()->SetColor(Color());
 }
+
+void TGridDropDownCell::ApplyComponentStyle(TULKStyle AStyle) {
+    if (FWrapper != nullptr)
+        FWrapper->DropDown()->SetComponentStyle(AStyle);
+}
+
+void TGridDropDownCell::ApplyColorTones(const TColorTones& ATones) {
+    if (FWrapper != nullptr)
+        FWrapper->DropDown()->SetColorTones(ATones);
+}
+
+int TGridDropDownCell::CellImageIndex() const {
+    return FWrapper != nullptr ? FWrapper->CellImageIndexValue() : -1;
+}
+
+void TGridDropDownCell::SetCellImageIndex(int Value) {
+    if (FWrapper != nullptr)
+        FWrapper->WriteCellImageIndex(Value);
+}

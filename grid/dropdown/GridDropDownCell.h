@@ -24,6 +24,9 @@ public:
     // The colour picker edits the cell's colour; the others have none.
     virtual void WriteCellColor(TColor Value) {}
     virtual TColor CellColorValue() { return clNone; }
+    // The image picker's chosen image; -1 for the others.
+    virtual int CellImageIndexValue() { return -1; }
+    virtual void WriteCellImageIndex(int Value) {}
     // The adapter goes first: the wrapper must not reach it any more.
     virtual void CellDetached() = 0;
 
@@ -73,7 +76,11 @@ public:
     std::string CellValue() const override;
     void SetCellColor(TColor Value) override;
     TColor CellColor() const override;
+    int CellImageIndex() const override;
+    void SetCellImageIndex(int Value) override;
     TObject* EventSender() override;
+    void ApplyComponentStyle(TULKStyle AStyle) override;
+    void ApplyColorTones(const TColorTones& ATones) override;
     void WndProc(TMessage& Message) override;
 
 protected:

@@ -47,6 +47,10 @@ class TGridImageDropDown
     : public TGridDropDownWrapper<TExImagePickerDropDown, edImagePickerDropDown> {
 public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
+
+protected:
+    int CellImageIndexValue() override { return ImageIndex(); }
+    void WriteCellImageIndex(int Value) override { SetImageIndex(Value); }
 };
 
 class TGridExGridDropDown

@@ -5,6 +5,7 @@
 #include "platform/ui/Canvas.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace {
@@ -52,22 +53,52 @@ void DrawRadioFace(TCanvas* Canvas, const TGlyphLook& Look, bool Checked) {
     Canvas->Ellipse(4, 4, ControlGlyphSize - 4, ControlGlyphSize - 4);
 }
 
+// The flat glyphs of the colour-tone look: a plain face in a dark frame.
+constexpr TGlyphLook MetroLook{RGB(0x40, 0x40, 0x40), RGB(0xFF, 0xFF, 0xFF),
+                               RGB(0xFF, 0xFF, 0xFF), RGB(0x20, 0x20, 0x20)};
+
+struct TGlyphKind {
+    bool Check;
+    bool Checked;
+    const TGlyphLook* Look;
+};
+
+std::optional<TGlyphKind> MetroGlyphKind(std::string_view Name) {
+    if (Name == "metrocheckon")
+        return TGlyphKind{true, true, &MetroLook};
+    if (Name == "metrocheckoff")
+        return TGlyphKind{true, false, &MetroLook};
+    if (Name == "metroradioon")
+        return TGlyphKind{false, true, &MetroLook};
+    if (Name == "metroradiooff")
+        return TGlyphKind{false, false, &MetroLook};
+    return std::nullopt;
+}
+
+// "ESGCHK" or "ESGRAD" and the number: checked, unchecked, checked disabled, unchecked disabled.
+std::optional<TGlyphKind> NumberedGlyphKind(std::string_view Name) {
+    const bool check = Name.starts_with("ESGCHK");
+    if (!check && !Name.starts_with("ESGRAD"))
+        return std::nullopt;
+    static constexpr std::array<std::string_view, 4> Numbers{"01", "02", "03", "04"};
+    const std::string_view number = Name.substr(6);
+    for (int i = 0; i < static_cast<int>(Numbers.size()); ++i)
+        if (number == Numbers[i])
+            return TGlyphKind{check, i % 2 == 0, i < 2 ? &EnabledLook : &DisabledLook};
+    return std::nullopt;
+}
+
 } // namespace
 
 bool BuildControlGlyph(std::string_view Name, TBitmap& Glyph) {
-    const bool check = Name.starts_with("ESGCHK");
-    if (!check && !Name.starts_with("ESGRAD"))
+    std::optional<TGlyphKind> kind = NumberedGlyphKind(Name);
+    if (!kind)
+        kind = MetroGlyphKind(Name);
+    if (!kind)
         return false;
-    static constexpr std::array<std::string_view, 4> Numbers{"01", "02", "03", "04"};
-    const std::string_view number = Name.substr(6);
-    int index = -1;
-    for (int i = 0; i < static_cast<int>(Numbers.size()); ++i)
-        if (number == Numbers[i])
-            index = i;
-    if (index < 0)
-        return false;
-    const bool checked = index % 2 == 0;
-    const TGlyphLook& look = index < 2 ? EnabledLook : DisabledLook;
+    const bool check = kind->Check;
+    const bool checked = kind->Checked;
+    const TGlyphLook& look = *kind->Look;
     Glyph.SetSize(ControlGlyphSize, ControlGlyphSize);
     TCanvas* canvas = Glyph.Canvas();
     canvas->Brush()->SetColor(clFuchsia); // background, left out when drawn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/foundation/ExStyleIF.h"
 #include "platform/ui/Control.h"
 
 #include <functional>
@@ -47,6 +48,13 @@ public:
     // The colour a colour cell holds, for a control that edits one; others ignore it.
     virtual void SetCellColor(TColor Value) {}
     virtual TColor CellColor() const { return clNone; }
+    // The image an image picker holds; -1 for the others.
+    virtual int CellImageIndex() const { return -1; }
+    virtual void SetCellImageIndex(int Value) {}
+
+    // The grid's style preset and colour tones, for a control that takes them.
+    virtual void ApplyComponentStyle(TULKStyle AStyle) {}
+    virtual void ApplyColorTones(const TColorTones& ATones) {}
 
     void AttachEditor(TDropDownCellEditorHooks* Editor) { FEditor = Editor; }
     // The control the grid's events name as their sender.

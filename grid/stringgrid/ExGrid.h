@@ -18,6 +18,7 @@
 #include "grid/stringgrid/ScrollProp.h"
 #include "grid/stringgrid/SizingTypes.h"
 #include "grid/stringgrid/SortSettings.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/StringGridControlCells.h"
 
@@ -36,6 +37,7 @@ class TBitmap;
 class TCellGraphic;
 class TCellEditor;
 class TCellNode;
+class TIcon;
 class TColumnSize;
 class TControlList;
 class TControlLook;
@@ -285,6 +287,9 @@ public:
     void SetFlat(bool Value);
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor Value);
+    // bsNone leaves the outer border out.
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
     void SetAutoThemeAdapt(bool Value);
     TGridLook Look() const { return FLook; }
@@ -448,6 +453,8 @@ public:
     void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
     void UnHideColumns(int FromCol, int ToCol);
     virtual void UnHideColumnsAll();
+    // Shows every column and moves the columns back to the order first recorded.
+    void ResetColumnOrder();
     void HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
     void HideRows(int FromRow, int ToRow);
     // The same as HideRows, unless FromRow is hidden already: then nothing.
@@ -646,6 +653,7 @@ public:
     bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
     void RemoveBitmap(int ACol, int ARow);
     void AddIcon(int ACol, int ARow, TObject* AIcon, TCellHAlign hal, TCellVAlign val);
+    TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
     void RemoveIcon(int ACol, int ARow);
     // Image-list images: nothing happens (or false) while GridImages is unassigned.
     void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
@@ -1185,6 +1193,10 @@ public:
     // The style interfaces.
     void SetComponentStyle(TULKStyle AStyle) override;
     void SetColorTones(const TColorTones& ATones) override;
+    // The drop-down editors the grid already made take the style.
+    void StyleDropDownEditors(TULKStyle AStyle);
+    // The headers that mark the two cells' column and row.
+    void RepaintActiveHeaders(int ACol1, int ARow1, int ACol2, int ARow2);
 
     // --- plain settings (stored only; the features that read them live in their files) -------
     std::string FloatFormat = "%.2f";
@@ -1296,6 +1308,10 @@ public:
     TClickCellEvent OnClickCell;
     TDblClickCellEvent OnDblClickCell;
     TCheckBoxClickEvent OnCheckBoxClick;
+    TColorSelectedEvent OnColorSelected;
+    TImageSelectedEvent OnImageSelected;
+    // May change the size a cell asks for on paper.
+    TCustomCellSizeEvent OnCustomCellSize;
     TComboChangeEvent OnComboChange;
 
     // --- sizing, zoom and scroll bars (ExGridSizing*.cpp, ExGridZoom.cpp, ExGridScrollBars*.cpp,
@@ -2464,6 +2480,7 @@ private:
     bool FAutoSize = false;
     bool FFlat = false;
     TColor FBorderColor = 0xB99D7F;
+    TBorderStyle FBorderStyle = bsSingle;
     bool FAutoThemeAdapt = false;
     TGridLook FLook = glXP;
     TScrollBarAlways FScrollBarAlways = saNone;
@@ -2489,6 +2506,7 @@ private:
     // grid: From and To only when they are a colour, the mirror colours always.
     void ApplyFixedGradient(TColor From, TColor To, TColor MirrorFrom, TColor MirrorTo);
     void ApplyPlainLookColours(TGridLook Value);
+    void ApplyTonesToEditors(const TColorTones& ATones);
     void ApplyPresetStates(TExGridStyle AStyle);
     void SetHoverGradient(const TGradientColours& Hover);
     void SetDownGradient(const TGradientColours& Down);

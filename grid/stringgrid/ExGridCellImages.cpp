@@ -6,6 +6,7 @@
 #include "grid/foundation/FilePicture.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Icon.h"
 #include "platform/ui/Image.h"
 
 #include <cmath>
@@ -53,6 +54,16 @@ void TExStringGrid::RemoveBitmap(int ACol, int ARow) {
 void TExStringGrid::AddIcon(int ACol, int ARow, TObject* AIcon, TCellHAlign hal, TCellVAlign val) {
     if (TCellGraphic* graphic = CreateCellGraphic(ACol, ARow))
         graphic->SetIcon(AIcon, hal, val);
+}
+
+TIcon* TExStringGrid::CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    if (!graphic)
+        return nullptr;
+    auto* icon = new TIcon;
+    graphic->SetIcon(icon, hal, val);
+    graphic->CellCreated = true;
+    return icon;
 }
 
 void TExStringGrid::RemoveIcon(int ACol, int ARow) {

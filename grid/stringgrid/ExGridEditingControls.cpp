@@ -2,6 +2,7 @@
 // loaded, validated, stored and hidden here through TCellEditor; what a kind does with the text
 // lives in its control.
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/GridDropDownEditor.h"
 
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/ExInplaceEdit.h"
@@ -103,10 +104,15 @@ bool TExStringGrid::CommitEditorControl(int ACol, int ARow) {
         const bool stores =
             !StoresNothing(EditControl) && (EditMode || StoresOutsideEditMode(EditControl));
         if (stores) {
-            const std::string value =
-                FValidatedValuePending ? FNewCellText : editor->ApplyCellText();
-            if (FValidatedValuePending || value != FLoadedEditorValue)
+            std::string value = FValidatedValuePending ? FNewCellText : editor->ApplyCellText();
+            // A picker left as it was loaded (Escape restores it) picked nothing.
+            auto* picker = dynamic_cast<TGridDropDownEditor*>(editor);
+            if (FValidatedValuePending || value != FLoadedEditorValue ||
+                (picker && picker->PickChanged())) {
+                if (picker)
+                    value = picker->TakePick(value);
                 StoreEditorValue(realCol, ARow, value);
+            }
         }
         FLoadedEditorValue.reset();
         // An editor control hidden with the focus would leave the keys with no control; the

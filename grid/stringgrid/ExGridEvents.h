@@ -38,3 +38,12 @@ using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, s
 using TWordWrapEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& WordWrap)>;
 using TComboChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
                                              const std::string& ASelection)>;
+
+class TCanvas;
+// A colour or image picked in a drop-down cell editor, before the cell takes it.
+using TColorSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor& AColor,
+                                               std::string& AValue)>;
+using TImageSelectedEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int& AImageIndex)>;
+using TCustomCellSizeEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int ACol,
+                                                int ARow, TPoint& ASize, bool Printing)>;

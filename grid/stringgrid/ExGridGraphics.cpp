@@ -51,6 +51,9 @@ TCellGraphic* TExStringGrid::GetCellGraphic(int ACol, int ARow) {
 }
 
 TCellGraphic* TExStringGrid::CreateCellGraphic(int ACol, int ARow) {
+    // A cell outside the grid has no place to keep a graphic: it would be lost, never freed.
+    if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= RowCount())
+        return nullptr;
     TObject* old = GetGraphicObjectEx(ACol, ARow);
     auto* graphic = new TCellGraphic;
     SetGraphicObjectEx(ACol, ARow, graphic);

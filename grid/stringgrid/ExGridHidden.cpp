@@ -37,6 +37,30 @@ int TExStringGrid::ColumnAtPosition(int APos) {
     return column;
 }
 
+// Each pass moves every column that stands right of its recorded place back to it; a pass that
+// moves nothing ends it. The passes are bounded, so an order the columns cannot follow (more
+// entries than columns) cannot keep it going.
+void TExStringGrid::ResetColumnOrder() {
+    UnHideColumnsAll();
+    if (FColumnOrder->Count() == 0) {
+        SetColumnOrder();
+        return;
+    }
+    const int count = std::min(FColumnOrder->Count(), ColCount());
+    for (int pass = 0; pass <= count; ++pass) {
+        bool moved = false;
+        for (int i = 0; i < std::min(FColumnOrder->Count(), ColCount()); ++i) {
+            const int entry = (*FColumnOrder)[i];
+            if (entry < 0 || entry >= i)
+                continue;
+            MoveColumn(i, entry);
+            moved = moved || (*FColumnOrder)[i] != entry;
+        }
+        if (!moved)
+            break;
+    }
+}
+
 void TExStringGrid::SetColumnOrder() {
     FColumnOrder->Clear();
     for (int c = 0; c < ColCount(); ++c)

@@ -2,6 +2,8 @@
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/SearchFooter.h"
+#include "grid/stringgrid/ControlLook.h"
+#include "grid/stringgrid/SortSettings.h"
 
 #include <array>
 
@@ -52,10 +54,16 @@ void TExStringGrid::SetLook(TGridLook Value) {
         return;
     FLook = Value;
     if (Value != glCustom) {
+        // A new look starts from plain fixed cells and an unmarked sorted header.
+        FControlLook->SetFixedGradientMirrorFrom(clNone);
+        FControlLook->SetFixedGradientMirrorTo(clNone);
+        FControlLook->SetFixedGradientFrom(clNone);
+        FControlLook->SetFixedGradientTo(clNone);
         FULKGradientFrom = clNone;
         FULKGradientTo = clNone;
         FULKGradientMirrorFrom = clNone;
         FULKGradientMirrorTo = clNone;
+        FSortSettings->SetHeaderColor(clNone);
     }
     switch (Value) {
     case glVista:
@@ -76,12 +84,15 @@ void TExStringGrid::SetLook(TGridLook Value) {
     case glCustom:
         break;
     default:
+        if (!Designing())
+            StyleDropDownEditors(tsWindowsXP);
         SetSelectionStyle(ssDefault);
         if (!Loading())
             ApplyPlainLookColours(Value);
         break;
     }
-    ScrollType = ssNormal;
+    SetScrollType(ssNormal);
+    FBorderStyle = bsSingle;
     FBorderColor = 0xB99D7F;
     Invalidate();
     if (!Loading())
@@ -91,15 +102,16 @@ void TExStringGrid::SetLook(TGridLook Value) {
 void TExStringGrid::ApplyPlainLookColours(TGridLook Value) {
     const bool gradientLook = Value == glULK || Value == glXP || Value == glListView;
     if (gradientLook) {
-        FULKGradientFrom = GradientColor(clWhite);
-        FULKGradientTo = GradientColor(clBtnFace);
+        FControlLook->SetFixedGradientFrom(clWhite);
+        FControlLook->SetFixedGradientTo(clBtnFace);
     } else {
         SetFixedColor(clBtnFace);
-        FULKGradientFrom = GradientColor(clBtnFace);
+        FControlLook->SetFixedGradientFrom(clBtnFace);
+        FControlLook->SetFixedGradientTo(clNone);
     }
     SetGridFixedLineColor(0x808080);
-    FULKGradientMirrorFrom = clNone;
-    FULKGradientMirrorTo = clNone;
+    FControlLook->SetFixedGradientMirrorFrom(clNone);
+    FControlLook->SetFixedGradientMirrorTo(clNone);
     SetGridLineColor(0xC0C0C0);
     if (Value == glULK || Value == glXP) {
         SetActiveCellColor(0xEACAB6);
@@ -131,12 +143,10 @@ void TExStringGrid::ApplyPlainLookColours(TGridLook Value) {
 void TExStringGrid::SetComponentStyle(TULKStyle AStyle) {
     Style = AStyle;
     SetStyle(AStyle);
+    if (!Designing())
+        StyleDropDownEditors(AStyle);
     if (AStyle != tsCustom && ScrollType == ssMetro)
         ScrollType = ssNormal;
-}
-
-void TExStringGrid::SetColorTones(const TColorTones& ATones) {
-    Tones = ATones;
 }
 
 void TExStringGrid::SetTheme(TXPColorScheme Scheme) {

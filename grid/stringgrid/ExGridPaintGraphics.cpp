@@ -11,6 +11,7 @@
 #include "grid/stringgrid/CheckRadioGlyphs.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/GridProgressAppearance.h"
+#include "grid/stringgrid/ThemedProgress.h"
 #include "platform/core/Exception.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Bitmap.h"
@@ -502,6 +503,8 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
             }
             break;
         case ctProgress: {
+            if (DrawThemedProgress(canvas, r, *ControlLook(), CellFloat(*this, col, row)))
+                break;
             TRect bar = r;
             bar.Left += 2;
             bar.Top += 2;

@@ -79,3 +79,14 @@ void TExStringGrid::DrawFixedCellLook(TCellDrawContext& Ctx) {
         DrawMirrorGradient(canvas, r, canvas->Brush()->Color(), Ctx.ColorTo, Ctx.MirrorColor,
                            Ctx.MirrorColorTo, mgdVertical, clWhite, true, true);
 }
+
+// The header cells of the row and the column of each cell: the last fixed column in its row and
+// the last fixed row in its column.
+void TExStringGrid::RepaintActiveHeaders(int ACol1, int ARow1, int ACol2, int ARow2) {
+    for (const TPoint cell : {TPoint{ACol1, ARow1}, TPoint{ACol2, ARow2}}) {
+        if (FixedRows() > 0 && cell.X >= 0 && cell.X < ColCount())
+            RepaintCell(cell.X, FixedRows() - 1);
+        if (FixedCols() > 0 && cell.Y >= 0 && cell.Y < RowCount())
+            RepaintCell(FixedCols() - 1, cell.Y);
+    }
+}

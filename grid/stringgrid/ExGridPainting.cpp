@@ -4,6 +4,7 @@
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/Bands.h"
+#include "grid/foundation/ExDrawing.h"
 #include "grid/foundation/ExUtil.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/stringgrid/CellGraphic.h"
@@ -116,6 +117,11 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
             OnGetCellGradient(this, ARow, rcol, color, AColorTo, AMirrorColor, AMirrorColorTo, GD);
             ABrush->SetColor(color);
         }
+        const TColor unselectedBrush = ABrush->Color();
+        const TColor unselectedFont = AFont->Color();
+        const TColor unselectedColorTo = AColorTo;
+        const TColor unselectedMirror = AMirrorColor;
+        const TColor unselectedMirrorTo = AMirrorColorTo;
 
         // The selection of a cell range mixes with a cell's own colour; the disjunct selections
         // paint their flagged rows, columns or cells in the plain selection colour, and the
@@ -137,8 +143,31 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
             ApplySelectionColorSet(AColorTo, AMirrorColor, AMirrorColorTo, AFont);
             AState << gdSelected;
         }
-        if (UseDisabledFont && !Enabled())
+        // Listed cells are the selection; the current cell shows selected only when listed.
+        if (FMouseActions->DisjunctCellSelect() && FShowSelection) {
+            if (GetSelectedCells(ACol, ARow)) {
+                ABrush->SetColor(FSelectionColor);
+                ApplySelectionColorSet(AColorTo, AMirrorColor, AMirrorColorTo, AFont);
+                AState << gdSelected;
+            } else if (ACol == Col() && ARow == Row()) {
+                AState >> gdSelected;
+                ABrush->SetColor(unselectedBrush);
+                AFont->SetColor(unselectedFont);
+                AColorTo = unselectedColorTo;
+                AMirrorColor = unselectedMirror;
+                AMirrorColorTo = unselectedMirrorTo;
+            }
+        }
+        const bool persistentRows =
+            FMouseActions->DisjunctRowSelect() && FMouseActions->RowSelectPersistent;
+        const int selectionRow = persistentRows || FUseEnabledRows ? RealRowIndex(ARow) : ARow;
+        if (UseDisabledFont &&
+            ((FUseEnabledRows && !GetRowEnabled(selectionRow)) || !Enabled()))
             AFont->SetColor(DisabledFontColor);
+        // Selected rows other than the current one stand a little lighter than it.
+        if (FMouseActions->DisjunctRowSelect() && ARow != Row() && FSelectionColorTo == clNone &&
+            IsSelected(ACol, ARow))
+            ABrush->SetColor(ShadeColor(ABrush->Color(), 7));
 
         GetWordWrap(rcol, ARow, WW);
         GetCellAlignment(rcol, ARow, HA, VA);
@@ -240,7 +269,7 @@ TCellGraphic* TExStringGrid::GetCellGraphicInfo(int ACol, int ARow, int& Width, 
 // it is drawn at the edge of the client area.
 void TExStringGrid::PaintOuterBorder() {
     const bool framedLook = FLook == glSoft || (FLook >= glULK && FLook <= glOffice2007);
-    if (!framedLook || FBorderColor == clNone || FFlat || !Canvas())
+    if (!framedLook || FBorderStyle == bsNone || FBorderColor == clNone || FFlat || !Canvas())
         return;
     TCanvas* canvas = Canvas();
     const int w = ClientWidth();

@@ -61,7 +61,10 @@ TPoint TExStringGrid::PrintCellSize(int ACol, int ARow) {
         size.X += graphic.X;
         size.Y = std::max(size.Y, graphic.Y);
     }
-    return TPoint{TPrintPass::ToPaper(size.X), TPrintPass::ToPaper(size.Y)};
+    TPoint paper{TPrintPass::ToPaper(size.X), TPrintPass::ToPaper(size.Y)};
+    if (OnCustomCellSize)
+        OnCustomCellSize(this, FPrintPass ? FPrintPass->Canvas : Canvas(), ACol, ARow, paper, true);
+    return paper;
 }
 
 int TExStringGrid::PrintPageCells(int Y, int FromCol, int ToCol, int ARow) {

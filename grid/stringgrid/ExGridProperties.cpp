@@ -151,6 +151,10 @@ void TExStringGrid::SetFlat(bool Value) {
         Invalidate();
 }
 
+void TExStringGrid::SetBorderStyle(TBorderStyle Value) {
+    SetAndInvalidate(FBorderStyle, Value);
+}
+
 void TExStringGrid::SetBorderColor(TColor Value) {
     if (FBorderColor == Value)
         return;

@@ -267,18 +267,10 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow) {
     if (FSelListener)
         FSelListener->SelectionChanged(Col(), ARow, Col(), ARow);
     if (FActiveCellShow) {
-        // The header cells of the row and column of a cell, repainted so that the highlight
-        // follows every move, whatever made it.
-        const auto repaintHeaders = [this](int c, int r) {
-            if (FixedCols() > 0 && r < RowCount())
-                RepaintCell(FixedCols() - 1, r);
-            if (FixedRows() > 0 && c < ColCount())
-                RepaintCell(c, FixedRows() - 1);
-        };
-        repaintHeaders(oldCell.X, oldCell.Y);
-        repaintHeaders(ACol, ARow);
+        // The highlight follows every move, whatever made it.
+        RepaintActiveHeaders(oldCell.X, oldCell.Y, ACol, ARow);
         if (oldSel.Left != oldCell.X && oldSel.Top != oldCell.Y)
-            repaintHeaders(oldSel.Left, oldSel.Top);
+            RepaintActiveHeaders(oldSel.Left, oldSel.Top, oldSel.Left, oldSel.Top);
     }
     if (ActiveRowShow()) {
         RepaintRow(ARow);

@@ -47,19 +47,62 @@ void TGridDropDownEditor::LoadCellText(const std::string& Text) {
         LoadCellColor();
     else
         FControl->SetText(Text);
+    if (FKind == edImagePickerDropDown)
+        FControl->SetCellImageIndex(CellImage(Text));
+    FLoadedImageIndex = FControl->CellImageIndex();
+    FEscaped = false;
     if (FGrid->MouseActions()->DirectComboDrop)
         FControl->DoDropDown();
 }
 
+// The image an image cell shows: its image-list index, or a data image's number; -1 for others.
+int TGridDropDownEditor::CellImage(const std::string& Text) const {
+    switch (FGrid->GetCellType(FCol, FRow)) {
+    case ctImageList: {
+        int index = -1;
+        return FGrid->GetImageIdx(FCol, FRow, index) ? index : -1;
+    }
+    case ctDataImage:
+        return StrToIntDef(Trim(Text), -1);
+    default:
+        return -1;
+    }
+}
+
+bool TGridDropDownEditor::PickChanged() const {
+    return !FEscaped && FKind == edImagePickerDropDown &&
+           FControl->CellImageIndex() != FLoadedImageIndex;
+}
+
 std::string TGridDropDownEditor::ApplyCellText() {
+    return FControl->CellValue();
+}
+
+std::string TGridDropDownEditor::TakePick(std::string Value) {
     if (IsColorPicker()) {
-        const TColor color = FControl->CellColor();
+        TColor color = FControl->CellColor();
+        if (FGrid->OnColorSelected)
+            FGrid->OnColorSelected(FControl->EventSender(), FCol, FRow, color, Value);
         if (IsShapeCell())
             FGrid->SetShapeColor(FCol, FRow, color);
         else
             FGrid->SetColors(FCol, FRow, color);
+        return Value;
     }
-    return FControl->CellValue();
+    if (FKind != edImagePickerDropDown)
+        return Value;
+    int index = FControl->CellImageIndex();
+    if (FGrid->OnImageSelected)
+        FGrid->OnImageSelected(FControl->EventSender(), FCol, FRow, index);
+    switch (FGrid->GetCellType(FCol, FRow)) {
+    case ctImageList:
+        FGrid->SetImageIdx(FCol, FRow, index);
+        return FGrid->CurrentCell();
+    case ctDataImage:
+        return IntToStr(index);
+    default:
+        return Value;
+    }
 }
 
 void TGridDropDownEditor::LoadCellColor() {
@@ -116,6 +159,7 @@ void TGridDropDownEditor::DropDownKeyDown(WORD& Key, TShiftState Shift) {
     if (!commitKey)
         return;
     if (Key == VK_ESCAPE) {
+        FEscaped = true;
         if (IsColorPicker())
             LoadCellColor();
         FControl->SetText(FGrid->CurrentCell());

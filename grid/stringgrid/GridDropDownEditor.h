@@ -34,11 +34,18 @@ public:
     std::string ApplyCellText() override;
     void CancelCellEdit() override {}
     void EndCellEdit() override;
+    // The value a picker leaves in the cell as it is stored: the colour picker colours the cell,
+    // the image picker sets an image cell's index; both tell the grid's handler first, which
+    // may change what is taken. Other kinds give Value back as it is.
+    std::string TakePick(std::string Value);
+    // The image picker holds another image than it was loaded with, and was not escaped.
+    bool PickChanged() const;
 
 private:
     bool IsColorPicker() const { return FKind == edColorPickerDropDown; }
     bool IsShapeCell() const;
     void LoadCellColor();
+    int CellImage(const std::string& Text) const;
     bool IsCommitKey(WORD Key, TShiftState Shift) const;
     void CommitFailed(WORD Key, bool SelectAll);
 
@@ -55,4 +62,7 @@ private:
     // The cell being edited (a real column).
     int FCol = -1;
     int FRow = -1;
+    // The image the picker showed when the cell was loaded; Escape leaves the cell as it was.
+    int FLoadedImageIndex = -1;
+    bool FEscaped = false;
 };

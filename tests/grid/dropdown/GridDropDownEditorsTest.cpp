@@ -1,5 +1,6 @@
 // The drop-down controls as the string grid's cell editors, driven by synthesized keys.
 #include "grid/dropdown/GridDropDownEditors.h"
+#include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExGridDropDownGrid.h"
 
 #include "grid/foundation/MouseActions.h"
@@ -7,8 +8,10 @@
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/core/Exception.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Bitmap.h"
 #include "platform/ui/FloatingWindow.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/ImgList.h"
 #include "platform/ui/InputSimulation.h"
 
 #include <gtest/gtest.h>
@@ -584,4 +587,152 @@ TEST_F(GridDropDownEditorsTest, TrackBarAndTimeCellsCanBeTypedInto) {
         EXPECT_FALSE(dropDown->Visible()) << c.Kind;
         EXPECT_EQ(Grid->Cells(1, 1), c.Stored) << c.Kind;
     }
+}
+
+// The colour picker tells OnColorSelected the picked colour and its text as Enter stores them;
+// what the handler leaves there is what the cell takes. Escape stores nothing and tells nothing.
+TEST_F(GridDropDownEditorsTest, OnColorSelectedSeesThePickAndMayChangeIt) {
+    constexpr TColor Red = 0x0000FF;
+    constexpr TColor Lime = 0x00FF00;
+    constexpr TColor Navy = 0x800000;
+    const struct {
+        const char* What;
+        WORD Leave;
+        bool Changes;
+        int Events;
+        const char* Text;
+        TColor Color;
+    } cases[] = {{"kept", VK_RETURN, false, 1, "Lime", Lime},
+                 {"changed", VK_RETURN, true, 1, "Dark blue", Navy},
+                 {"escaped", VK_ESCAPE, true, 0, "Red", Red}};
+    for (const auto& c : cases) {
+        int events = 0;
+        TObject* sender = nullptr;
+        TPoint cell{-1, -1};
+        TColor told = clNone;
+        std::string toldText;
+        Grid->OnColorSelected = [&](TObject* Sender, int ACol, int ARow, TColor& AColor,
+                                    std::string& AValue) {
+            ++events;
+            sender = Sender;
+            cell = TPoint{ACol, ARow};
+            told = AColor;
+            toldText = AValue;
+            if (c.Changes) {
+                AColor = Navy;
+                AValue = "Dark blue";
+            }
+        };
+        Grid->SetColors(1, 1, Red);
+        OpenByF2(edColorPickerDropDown, "Red");
+        TExColorPickerDropDown* picker = Grid->ColorPickerDropDown();
+        InputSimulation::KeyPress(picker, VK_DOWN, 0, {ssAlt});
+        ASSERT_TRUE(picker->DroppedDown());
+        InputSimulation::KeyPressFocused(VK_DOWN);
+        InputSimulation::KeyPressFocused(c.Leave);
+        EXPECT_EQ(events, c.Events) << c.What;
+        if (c.Events > 0) {
+            EXPECT_EQ(sender, picker) << c.What;
+            EXPECT_EQ(cell, (TPoint{1, 1})) << c.What;
+            EXPECT_EQ(told, Lime) << c.What;
+            EXPECT_EQ(toldText, "Lime") << c.What;
+        }
+        EXPECT_EQ(Grid->Cells(1, 1), c.Text) << c.What;
+        EXPECT_EQ(Grid->Colors(1, 1), c.Color) << c.What;
+    }
+}
+
+// The image picker gives an image cell the picked image: a data image cell stores the image's
+// number as its text, an image-list cell takes it as its image. OnImageSelected sees the pick
+// first and may change it.
+TEST_F(GridDropDownEditorsTest, OnImageSelectedSeesThePickAndImageCellsTakeIt) {
+    auto* images = new TImageList(Form.get());
+    TBitmap image;
+    image.SetSize(16, 16);
+    for (int i = 0; i < 8; ++i)
+        images->Add(&image, clNone);
+    Grid->GridImages = images;
+    const struct {
+        const char* What;
+        bool DataImage;
+        std::optional<int> ChangeTo;
+        int Stored;
+        WORD Leave = VK_RETURN;
+    } cases[] = {{"data image", true, std::nullopt, 4},
+                 {"data image, handler's choice", true, 7, 7},
+                 {"image-list image", false, std::nullopt, 4},
+                 {"image-list image, handler's choice", false, 6, 6},
+                 {"data image, escaped", true, 7, 0, VK_ESCAPE},
+                 {"image-list image, escaped", false, 6, 0, VK_ESCAPE}};
+    for (const auto& c : cases) {
+        std::vector<int> told;
+        Grid->OnImageSelected = [&](TObject*, int ACol, int ARow, int& AIndex) {
+            told.push_back(AIndex);
+            EXPECT_EQ((TPoint{ACol, ARow}), (TPoint{1, 1})) << c.What;
+            if (c.ChangeTo)
+                AIndex = *c.ChangeTo;
+        };
+        Grid->SetCells(1, 1, c.DataImage ? "0" : "cell text");
+        if (c.DataImage)
+            Grid->AddDataImage(1, 1, 0, haLeft, vaTop);
+        else
+            Grid->AddImageIdx(1, 1, 0, haLeft, vaTop);
+        TExImagePickerDropDown* picker = Grid->ImagePickerDropDown();
+        picker->SetImages(images);
+        picker->Items()->Clear();
+        for (int index : {0, 2, 4}) {
+            TImageItem* item = picker->Items()->Add();
+            item->SetImageIndex(index);
+            item->SetCaption("I" + std::to_string(index));
+        }
+        picker->SetColumns(3);
+        Grid->DefaultEditor = edImagePickerDropDown;
+        Grid->SetOptions(Grid->Options() << goEditing);
+        Grid->SetCol(1);
+        Grid->SetRow(1);
+        Grid->SetFocus();
+        InputSimulation::KeyPress(Grid, VK_F2);
+        ASSERT_TRUE(picker->Visible()) << c.What;
+        InputSimulation::KeyPress(picker, VK_DOWN, 0, {ssAlt});
+        ASSERT_TRUE(picker->DroppedDown()) << c.What;
+        TCustomItemSelector* panel = picker->ItemSelector()->SelectorPanel();
+        const TRect item = panel->GetItemRect(2);
+        InputSimulation::Click(panel, {item.Left + 3, item.Top + 3});
+        ASSERT_FALSE(picker->DroppedDown()) << c.What;
+        InputSimulation::KeyPress(picker, c.Leave);
+        EXPECT_FALSE(picker->Visible()) << c.What;
+        EXPECT_EQ(told, c.Leave == VK_RETURN ? std::vector<int>{4} : std::vector<int>{})
+            << c.What;
+        if (c.DataImage) {
+            EXPECT_EQ(Grid->Cells(1, 1), std::to_string(c.Stored)) << c.What;
+        } else {
+            int index = -1;
+            EXPECT_TRUE(Grid->GetImageIdx(1, 1, index)) << c.What;
+            EXPECT_EQ(index, c.Stored) << c.What;
+            EXPECT_EQ(Grid->Cells(1, 1), "cell text") << c.What;
+        }
+        Grid->OnImageSelected = nullptr;
+    }
+}
+
+// The drop-down editors the grid has made take its style presets and colour tones; a look of
+// the plain kind gives them the XP style.
+TEST_F(GridDropDownEditorsTest, MadeDropDownEditorsTakeTheGridsStyleAndTones) {
+    TExColorPickerDropDown* colours = Grid->ColorPickerDropDown();
+    TExCustomDropDown* calculator = Grid->CalculatorDropDown();
+    Grid->SetComponentStyle(tsOffice2007Luna);
+    EXPECT_EQ(colours->GetComponentStyle(), tsOffice2007Luna);
+    EXPECT_EQ(calculator->GetComponentStyle(), tsOffice2007Luna);
+    Grid->SetLook(glSoft);
+    EXPECT_EQ(colours->GetComponentStyle(), tsWindowsXP);
+    EXPECT_EQ(calculator->GetComponentStyle(), tsWindowsXP);
+
+    TColorTones tones{};
+    tones.Background = {0xF0F0F0, 0x123456, 0};
+    tones.Foreground = {0xE0E0E0, 0x808080, 0};
+    tones.Selected = {0x00A0FF, 0x0080FF, 0xFFFFFF};
+    tones.Hover = {0x00FF00, 0x00C000, 0};
+    Grid->SetColorTones(tones);
+    EXPECT_EQ(colours->BorderColor(), TColor(0x123456));
+    EXPECT_EQ(calculator->BorderColor(), TColor(0x123456));
 }

@@ -87,4 +87,18 @@ TEST(ExGridActiveHeaders, FollowTheCurrentCellAfterKeyAndMouseMoves) {
     }
 }
 
+// The application repaints the headers of two cells of its choice: their row's cell in the
+// fixed column and their column's cell in the fixed row; cells outside the grid have none.
+TEST(ExGridActiveHeaders, RepaintingTheHeadersOfTwoCellsPaintsTheirFourHeaders) {
+    HeaderGrid s;
+    s.Grid->RepaintActiveHeaders(1, 1, 5, 6);
+    Application->ProcessMessages();
+    for (const auto& header : {std::pair{1, 0}, std::pair{0, 1}, std::pair{5, 0}, std::pair{0, 6}})
+        EXPECT_TRUE(s.Grid->Painted.count(header)) << header.first << "," << header.second;
+    s.Settle();
+    s.Grid->RepaintActiveHeaders(-1, -1, 9, 9);
+    Application->ProcessMessages();
+    EXPECT_TRUE(s.Grid->Painted.empty());
+}
+
 } // namespace

@@ -187,4 +187,63 @@ TEST(ExGridColumnOrder, AGroupingColumnShiftsPositionsAfterIt) {
         EXPECT_EQ(grid.ColumnPosition(c.column), c.position) << c.column;
 }
 
+// The row-0 texts from left to right: which real column stands where.
+std::string HeaderRow(TTestExGrid& grid) {
+    std::string text;
+    for (int c = 0; c < grid.ColCount(); ++c)
+        text += (c ? " " : "") + grid.Cells(c, 0);
+    return text;
+}
+
+TEST(ExGridColumnOrder, ResetMovesEveryColumnBackAndShowsTheHiddenOnes) {
+    struct Move {
+        int from, to;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Move> moves;
+        int hide; // real column hidden after the moves, -1 none
+        const char* arranged;
+    } cases[] = {
+        {"one move right", {{0, 3}}, -1, "1:0 2:0 3:0 0:0 4:0"},
+        {"moves both ways", {{4, 0}, {1, 3}}, -1, "4:0 1:0 2:0 0:0 3:0"},
+        {"reversed", {{4, 0}, {4, 1}, {4, 2}, {4, 3}}, -1, "4:0 3:0 2:0 1:0 0:0"},
+        {"moved and hidden", {{1, 4}, {0, 2}}, 1, "2:0 3:0 0:0 4:0"},
+    };
+    for (const Case& c : cases) {
+        TTestExGrid grid(nullptr);
+        FillHidden(grid, 5);
+        for (const Move& m : c.moves)
+            grid.MoveColumn(m.from, m.to);
+        if (c.hide >= 0)
+            grid.HideColumn(c.hide);
+        ASSERT_EQ(HeaderRow(grid), c.arranged) << c.what;
+        grid.ResetColumnOrder();
+        EXPECT_EQ(HeaderRow(grid), "0:0 1:0 2:0 3:0 4:0") << c.what;
+        EXPECT_EQ(grid.NumHiddenColumns(), 0) << c.what;
+        EXPECT_EQ(grid.ColumnAtPosition(3), 3) << c.what;
+    }
+}
+
+TEST(ExGridColumnOrder, ResetWithoutAnOrderRecordsTheOrderAsItStands) {
+    TTestExGrid grid(nullptr);
+    FillHidden(grid, 4);
+    grid.ColumnOrder()->Clear();
+    grid.ResetColumnOrder();
+    EXPECT_EQ(grid.ColumnOrder()->Count(), 4);
+    EXPECT_EQ(HeaderRow(grid), "0:0 1:0 2:0 3:0");
+}
+
+// Columns removed after the order was recorded leave entries no column can follow; the reset
+// still ends, with the columns that are left in their order.
+TEST(ExGridColumnOrder, ResetAfterColumnsWentAwayEnds) {
+    TTestExGrid grid(nullptr);
+    FillHidden(grid, 6);
+    grid.MoveColumn(5, 0);
+    grid.SetColCount(4);
+    ASSERT_EQ(HeaderRow(grid), "5:0 0:0 1:0 2:0");
+    grid.ResetColumnOrder();
+    EXPECT_EQ(HeaderRow(grid), "0:0 1:0 2:0 5:0");
+}
+
 } // namespace

@@ -3,7 +3,9 @@
 #include "ExGridTestGrid.h"
 #include "ShownGrid.h"
 
+#include "grid/stringgrid/BackGround.h"
 #include "grid/stringgrid/ControlLook.h"
+#include "platform/ui/Bitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +35,22 @@ TEST(ExGridLookRepaint, WritesRepaintWhenTheyChangeWhatShows) {
          false},
         {"the link colour it had", [](TTestExGrid& g) { g.URLShow = true; },
          [](TTestExGrid& g) { g.SetURLColor(g.URLColor()); }, false},
+        {"background colour", none, [](TTestExGrid& g) { g.BackGround()->SetColor(clRed); },
+         true},
+        {"background gradient end", none,
+         [](TTestExGrid& g) { g.BackGround()->SetColorTo(clRed); }, true},
+        {"background display", none,
+         [](TTestExGrid& g) { g.BackGround()->SetDisplay(bdGradientVert); }, true},
+        {"background cells", none, [](TTestExGrid& g) { g.BackGround()->SetCells(bcAll); },
+         true},
+        {"background offset", none, [](TTestExGrid& g) { g.BackGround()->SetLeft(5); }, true},
+        {"background picture", none,
+         [](TTestExGrid& g) {
+             TBitmap picture(4, 4);
+             g.BackGround()->SetBitmap(&picture);
+         },
+         true},
+        {"outer border style", none, [](TTestExGrid& g) { g.SetBorderStyle(bsNone); }, true},
     };
     for (const WriteCase& c : cases) {
         ShownGrid shown;

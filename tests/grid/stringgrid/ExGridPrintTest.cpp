@@ -379,6 +379,42 @@ bool HorizontalLine(const TBitmap& Bitmap, int Y, int X0, int X1) {
 int ToPixels(int Paper) {
     return (Paper * 96 + 127) / 254;
 }
+// Measured columns take the size OnCustomCellSize gives a cell on paper; without a handler the
+// text decides.
+TEST(ExGridPrint, OnCustomCellSizeSetsTheMeasuredCellSize) {
+    struct Call {
+        int col, row;
+        bool printing, canvas;
+    };
+    auto grid = PrintGrid(3, 2);
+    grid->PrintSettings()->NoAutoSize = false;
+    grid->PrintSettings()->FitToPage = fpNever;
+    TBitmap bitmap(PreviewPage.Right, PreviewPage.Bottom);
+    grid->PrintPreview(bitmap.Canvas(), PreviewPage);
+    const int measured = grid->GetPrintColWidth(1);
+    ASSERT_GT(measured, 0);
+    ASSERT_LT(measured, 600);
+
+    std::vector<Call> calls;
+    grid->OnCustomCellSize = [&](TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                 TPoint& ASize, bool Printing) {
+        EXPECT_EQ(Sender, grid.get());
+        calls.push_back({ACol, ARow, Printing, Canvas != nullptr});
+        if (ACol == 1 && ARow == 1)
+            ASize.X = 600;
+    };
+    grid->PrintPreview(bitmap.Canvas(), PreviewPage);
+    EXPECT_GE(grid->GetPrintColWidth(1), 600);
+    EXPECT_EQ(grid->GetPrintColWidth(0), grid->GetPrintColWidth(2));
+    ASSERT_FALSE(calls.empty());
+    EXPECT_TRUE(std::any_of(calls.begin(), calls.end(),
+                            [](const Call& c) { return c.col == 1 && c.row == 1; }));
+    for (const Call& c : calls) {
+        EXPECT_TRUE(c.printing);
+        EXPECT_TRUE(c.canvas);
+    }
+}
+
 } // namespace
 
 struct BorderCase {
