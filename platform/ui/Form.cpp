@@ -12,6 +12,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <QWindow>
+
 #include <memory>
 #include <vector>
 
@@ -186,6 +188,20 @@ void TForm::Release() {
     PostMessage(CM_RELEASE);
 }
 
+namespace {
+// The visible top-level window a popup form was made to belong to, if any.
+QWidget* OwnerWindowOf(const QWidget* window) {
+    const QWindow* handle = window->windowHandle();
+    const QWindow* owner = handle ? handle->transientParent() : nullptr;
+    if (!owner)
+        return nullptr;
+    for (QWidget* candidate : QApplication::topLevelWidgets())
+        if (candidate->windowHandle() == owner)
+            return candidate;
+    return nullptr;
+}
+} // namespace
+
 void TForm::SetVisible(bool value) {
     if (value == Visible())
         return;
@@ -209,12 +225,18 @@ void TForm::SetVisible(bool value) {
             hovered->Perform(CM_MOUSELEAVE);
         }
         bool wasActive = widget->isActiveWindow();
+        QWidget* owner = widget->isWindow() ? OwnerWindowOf(widget) : nullptr;
         TWinControl::SetVisible(false);
         widget->hide();
-        // The keys go on to the main window rather than to no window at all.
+        // The keys go back to the window that owns this one (a popup's), else on to the main
+        // window, rather than to no window at all. A popup hidden before the activation it
+        // asked for arrived would still get it afterwards: the owner's request comes later.
         TForm* main = Application->MainForm();
-        if (wasActive && main && main != this && main->Visible() &&
-            !QApplication::activeModalWidget())
+        const QWidget* active = QApplication::activeWindow();
+        if (owner && owner->isVisible() && (wasActive || !active || active == owner))
+            owner->activateWindow();
+        else if (wasActive && main && main != this && main->Visible() &&
+                 !QApplication::activeModalWidget())
             TControlAccess::Widget(main)->activateWindow();
         DoHide();
     }
