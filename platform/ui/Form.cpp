@@ -1,6 +1,7 @@
 #include "platform/ui/Form.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/OwnedPopup.h"
 #include "platform/ui/internal/ActiveWindowReturn.h"
 #include "platform/ui/internal/ControlImpl.h"
 #include "platform/ui/internal/ControlWidget.h"
@@ -11,8 +12,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-
-#include <QWindow>
 
 #include <memory>
 #include <vector>
@@ -188,20 +187,6 @@ void TForm::Release() {
     PostMessage(CM_RELEASE);
 }
 
-namespace {
-// The visible top-level window a popup form was made to belong to, if any.
-QWidget* OwnerWindowOf(const QWidget* window) {
-    const QWindow* handle = window->windowHandle();
-    const QWindow* owner = handle ? handle->transientParent() : nullptr;
-    if (!owner)
-        return nullptr;
-    for (QWidget* candidate : QApplication::topLevelWidgets())
-        if (candidate->windowHandle() == owner)
-            return candidate;
-    return nullptr;
-}
-} // namespace
-
 void TForm::SetVisible(bool value) {
     if (value == Visible())
         return;
@@ -225,7 +210,8 @@ void TForm::SetVisible(bool value) {
             hovered->Perform(CM_MOUSELEAVE);
         }
         bool wasActive = widget->isActiveWindow();
-        QWidget* owner = widget->isWindow() ? OwnerWindowOf(widget) : nullptr;
+        TWinControl* ownerControl = widget->isWindow() ? OwnedPopupOwner(this) : nullptr;
+        QWidget* owner = ownerControl ? TControlAccess::Widget(ownerControl)->window() : nullptr;
         TWinControl::SetVisible(false);
         widget->hide();
         // The keys go back to the window that owns this one (a popup's), else on to the main
