@@ -11,7 +11,26 @@
 
 namespace {
 constexpr int TrackBarHeight = 40;
+
+// The keys a focused track bar moves its thumb with.
+bool IsThumbKey(WORD Key, TShiftState Shift) {
+    if (Shift.Contains(ssAlt))
+        return false;
+    switch (Key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+        return true;
+    default:
+        return false;
+    }
 }
+} // namespace
 
 TExTrackBarDropDown::TExTrackBarDropDown(TComponent* AOwner) : TExCustomDropDown(AOwner) {
     SetEditorEnabled(false);
@@ -57,6 +76,18 @@ void TExTrackBarDropDown::DoBeforeDropDown() {
     FTrackBar->SetFrequency(FFrequency);
     FTrackBar->SetWidth(Width());
     SetControl(FTrackBar);
+}
+
+// Passed on, the edit would step the value a second time (Up, Down) or, as a cell editor, take
+// the key as the end of the edit before the thumb has moved.
+void TExTrackBarDropDown::ControlKeyDown(WORD& Key, TShiftState Shift) {
+    if (!IsThumbKey(Key, Shift))
+        TExCustomDropDown::ControlKeyDown(Key, Shift);
+}
+
+void TExTrackBarDropDown::ControlKeyUp(WORD& Key, TShiftState Shift) {
+    if (!IsThumbKey(Key, Shift))
+        TExCustomDropDown::ControlKeyUp(Key, Shift);
 }
 
 void TExTrackBarDropDown::TakeTrackBarValues() {

@@ -35,6 +35,9 @@ public:
 protected:
     void CreateDropDownForm() override;
     void DoBeforeDropDown() override;
+    // The track bar moves itself with its own keys; only the others reach the edit.
+    void ControlKeyDown(WORD& Key, TShiftState Shift) override;
+    void ControlKeyUp(WORD& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;

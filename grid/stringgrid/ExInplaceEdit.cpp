@@ -65,7 +65,15 @@ void TExInplaceEdit::BeginCellEdit(int ACol, int ARow) {
     FRowE = ARow;
     FLengthLimit = FGrid->CellEditLimit();
     SetRightToLeftReading(FGrid->UseRightToLeftAlignment());
+    // A mask shapes one line of text, whatever the cell shows; the cell's text comes next.
+    const std::string mask = FGrid->CellEditMask(ACol, ARow);
+    if (IsMasked() && mask.empty())
+        SetEditMask(mask);
     FollowCellLayout(ACol, ARow);
+    if (!mask.empty()) {
+        SetLines(elSingleLine);
+        SetEditMask(mask);
+    }
 }
 
 void TExInplaceEdit::FollowCellLayout(int ACol, int ARow) {
@@ -265,10 +273,13 @@ void TExInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
         return;
     }
     FWorkmode = Key != VK_BACK && Key != VK_DELETE;
+    const int linesBefore = CountLines(Text(), true);
     if (Key == VK_RETURN && ctrl) {
         // A line break needs a cell that shows several lines.
-        if (FGrid->FNavigation->AllowCtrlEnter && Lines() != elSingleLine)
+        if (FGrid->FNavigation->AllowCtrlEnter && Lines() != elSingleLine) {
             TypeLineFeed();
+            GrowForNewLine(linesBefore);
+        }
         Key = 0;
         return;
     }
@@ -277,6 +288,8 @@ void TExInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     if (Key == VK_RETURN && FGrid->FNavigation->LineFeedOnEnter) {
         if (Lines() != elSingleLine && BreaksLineOnEnter(FGrid->EditControl)) {
             InsertLineBreak();
+            if (Shift.Contains(ssShift))
+                GrowForNewLine(linesBefore);
             Key = 0;
         }
         return;
@@ -324,13 +337,37 @@ void TExInplaceEdit::GrowWithText() {
     }
 }
 
+void TExInplaceEdit::GrowForNewLine(int LinesBefore) {
+    const int lines = CountLines(Text(), true);
+    if (!FGrid->SizeWhileTyping()->Height || !FGrid->Multilinecells || lines <= LinesBefore)
+        return;
+    const int row = FGrid->Row();
+    {
+        TScopedValue<bool> alone(FGrid->ColumnSize()->SynchWithGrid, false);
+        // Another cell of the row with more lines keeps the row at its own height.
+        if (lines < FGrid->MaxLinesInRow(row))
+            FGrid->AutoSizeRow(row);
+        else
+            FGrid->SetRowLines(row, lines, FGrid->VertTextMargin());
+    }
+    FireEvent(FGrid->OnEndRowSize, FGrid, row);
+}
+
+// Full is every position of the editor's mask typed, else MaxEditLength characters, with the
+// caret after the last.
 void TExInplaceEdit::AdvanceWhenFull() {
     const TNavigation* navigation = FGrid->FNavigation.get();
-    const int limit = FGrid->MaxEditLength();
-    if (!navigation->AdvanceAuto() || !navigation->AdvanceOnEnter || limit <= 0 || SelLength() != 0)
+    if (!navigation->AdvanceAuto() || SelLength() != 0)
         return;
-    const int length = LengthOf(Text());
-    if (length != limit || SelStart() != length)
+    bool full = false;
+    if (IsMasked()) {
+        full = MaskFilled() && SelStart() == LengthOf(EditText());
+    } else {
+        const int limit = FGrid->MaxEditLength();
+        const int length = LengthOf(Text());
+        full = navigation->AdvanceOnEnter && limit > 0 && length == limit && SelStart() == length;
+    }
+    if (!full)
         return;
     TChar enter = VK_RETURN;
     FGrid->HandleKeyPress(enter);

@@ -108,6 +108,8 @@ private:
     bool ValidateText();
     // The cell's column or row grows to the text as it is typed, when the grid asks for it.
     void GrowWithText();
+    // A line break entered with Ctrl or Shift held gives the row room for the new line at once.
+    void GrowForNewLine(int LinesBefore);
     // A full editor (MaxEditLength characters, caret at the end) advances to the next cell.
     void AdvanceWhenFull();
     // The editor is left with a key that moves the current cell or ends the edit.

@@ -1,6 +1,7 @@
 #include "platform/ui/Form.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/OwnedPopup.h"
 #include "platform/ui/internal/ActiveWindowReturn.h"
 #include "platform/ui/internal/ControlImpl.h"
 #include "platform/ui/internal/ControlWidget.h"
@@ -209,12 +210,19 @@ void TForm::SetVisible(bool value) {
             hovered->Perform(CM_MOUSELEAVE);
         }
         bool wasActive = widget->isActiveWindow();
+        TWinControl* ownerControl = widget->isWindow() ? OwnedPopupOwner(this) : nullptr;
+        QWidget* owner = ownerControl ? TControlAccess::Widget(ownerControl)->window() : nullptr;
         TWinControl::SetVisible(false);
         widget->hide();
-        // The keys go on to the main window rather than to no window at all.
+        // The keys go back to the window that owns this one (a popup's), else on to the main
+        // window, rather than to no window at all. A popup hidden before the activation it
+        // asked for arrived would still get it afterwards: the owner's request comes later.
         TForm* main = Application->MainForm();
-        if (wasActive && main && main != this && main->Visible() &&
-            !QApplication::activeModalWidget())
+        const QWidget* active = QApplication::activeWindow();
+        if (owner && owner->isVisible() && (wasActive || !active || active == owner))
+            owner->activateWindow();
+        else if (wasActive && main && main != this && main->Visible() &&
+                 !QApplication::activeModalWidget())
             TControlAccess::Widget(main)->activateWindow();
         DoHide();
     }

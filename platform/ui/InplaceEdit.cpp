@@ -25,7 +25,7 @@ Qt::Alignment HorizontalAlignment(TAlignment value, bool rightToLeft) {
 } // namespace
 
 TInplaceEdit::TInplaceEdit(TStringGrid* AGrid)
-    : TEdit(AGrid), FImpl(std::make_unique<Impl>()), FGrid(AGrid) {
+    : TCustomMaskEdit(AGrid), FImpl(std::make_unique<Impl>()), FGrid(AGrid) {
     FImpl->Line = qobject_cast<QLineEdit*>(NativeHost::Embedded(this));
     if (FImpl->Line)
         FImpl->Line->setFrame(false); // the cell's own lines frame it
@@ -72,7 +72,7 @@ void TInplaceEdit::SetLines(TEditLines value) {
         shown->setFocus();
     hidden->hide();
     if (value == elSingleLine)
-        TEdit::SetText(text);
+        TCustomMaskEdit::SetText(text);
     else
         FImpl->Lines->SetText(text, /*Quietly=*/true);
 }
@@ -102,12 +102,12 @@ void TInplaceEdit::InsertLineBreak() {
 // --- text and selection of the layout in use -----------------------------------------------------
 
 std::string TInplaceEdit::Text() const {
-    return FLines == elSingleLine ? TEdit::Text() : FImpl->Lines->Text();
+    return FLines == elSingleLine ? TCustomMaskEdit::Text() : FImpl->Lines->Text();
 }
 
 void TInplaceEdit::SetText(const std::string& value) {
     if (FLines == elSingleLine) {
-        TEdit::SetText(value);
+        TCustomMaskEdit::SetText(value);
         return;
     }
     if (FImpl->Lines->SetText(value, /*Quietly=*/false))
@@ -116,7 +116,7 @@ void TInplaceEdit::SetText(const std::string& value) {
 
 int TInplaceEdit::CharFromPos(TPoint ClientPoint) const {
     if (FLines == elSingleLine)
-        return TEdit::CharFromPos(ClientPoint);
+        return TCustomMaskEdit::CharFromPos(ClientPoint);
     if (ClientPoint.X < 0 || ClientPoint.Y < 0 || ClientPoint.X >= ClientWidth() ||
         ClientPoint.Y >= ClientHeight())
         return -1;
@@ -126,41 +126,41 @@ int TInplaceEdit::CharFromPos(TPoint ClientPoint) const {
 }
 
 int TInplaceEdit::SelStart() const {
-    return FLines == elSingleLine ? TEdit::SelStart() : FImpl->Lines->SelStart();
+    return FLines == elSingleLine ? TCustomMaskEdit::SelStart() : FImpl->Lines->SelStart();
 }
 
 void TInplaceEdit::SetSelStart(int value) {
     if (FLines == elSingleLine)
-        TEdit::SetSelStart(value);
+        TCustomMaskEdit::SetSelStart(value);
     else
         FImpl->Lines->Select(value, 0);
 }
 
 int TInplaceEdit::SelLength() const {
-    return FLines == elSingleLine ? TEdit::SelLength() : FImpl->Lines->SelLength();
+    return FLines == elSingleLine ? TCustomMaskEdit::SelLength() : FImpl->Lines->SelLength();
 }
 
 void TInplaceEdit::SetSelLength(int value) {
     if (FLines == elSingleLine)
-        TEdit::SetSelLength(value);
+        TCustomMaskEdit::SetSelLength(value);
     else
         FImpl->Lines->Select(FImpl->Lines->SelStart(), value);
 }
 
 std::string TInplaceEdit::SelText() const {
-    return FLines == elSingleLine ? TEdit::SelText() : FImpl->Lines->SelText();
+    return FLines == elSingleLine ? TCustomMaskEdit::SelText() : FImpl->Lines->SelText();
 }
 
 void TInplaceEdit::SetSelText(const std::string& value) {
     if (FLines == elSingleLine)
-        TEdit::SetSelText(value);
+        TCustomMaskEdit::SetSelText(value);
     else
         FImpl->Lines->ReplaceSelection(value);
 }
 
 void TInplaceEdit::SelectAll() {
     if (FLines == elSingleLine)
-        TEdit::SelectAll();
+        TCustomMaskEdit::SelectAll();
     else
         FImpl->Lines->SelectAll();
 }
@@ -191,13 +191,13 @@ void TInplaceEdit::TypeStartKey(char16_t Key) {
 }
 
 void TInplaceEdit::Change() {
-    TEdit::Change();
+    TCustomMaskEdit::Change();
     if (FGrid)
         FGrid->EditorTextChanged();
 }
 
 void TInplaceEdit::DoEnter() {
-    TEdit::DoEnter();
+    TCustomMaskEdit::DoEnter();
     // The one-line editor selected its text itself; a click places the caret.
     if (FLines != elSingleLine && AutoSelect() && GetKeyState(VK_LBUTTON) >= 0)
         SelectAll();
@@ -224,7 +224,7 @@ bool TInplaceEdit::IsGridKey(WORD Key, TShiftState Shift) const {
 }
 
 void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
-    TEdit::KeyDown(Key, Shift);
+    TCustomMaskEdit::KeyDown(Key, Shift);
     if (Key == 0 || !FGrid || !IsGridKey(Key, Shift))
         return;
     if (Key == VK_TAB && !FGrid->Options().Contains(goTabs))
@@ -234,7 +234,7 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TInplaceEdit::KeyPress(TChar& Key) {
-    TEdit::KeyPress(Key);
+    TCustomMaskEdit::KeyPress(Key);
     // Enter, Escape and Tab were handled on key down; keep the edit from beeping on them, and
     // the native editor from breaking a line the owner did not ask for (Ctrl+Enter types a
     // line feed).
@@ -249,7 +249,7 @@ void TInplaceEdit::WndProc(TMessage& Message) {
         Message.Result = Message.Msg == WM_UNDO ? 1 : 0;
         return;
     }
-    TEdit::WndProc(Message);
+    TCustomMaskEdit::WndProc(Message);
     if (Message.Msg != WM_GETDLGCODE)
         return;
     Message.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/ui/CellEditor.h"
-#include "platform/ui/Edit.h"
+#include "platform/ui/MaskEdit.h"
 
 #include <memory>
 
@@ -15,8 +15,8 @@ enum TEditLines { elSingleLine, elMultiLine, elWordWrap };
 // Navigation keys go to the grid, so arrows and Tab leave the cell as on the grid itself;
 // every change of the text is handed to the grid at once. Over a cell that shows several lines
 // it edits several lines; Up and Down then move the caret between them and leave the cell only
-// from the first or the last line.
-class TInplaceEdit : public TEdit, public TCellEditor {
+// from the first or the last line. A cell edited on one line can follow an edit mask.
+class TInplaceEdit : public TCustomMaskEdit, public TCellEditor {
 public:
     explicit TInplaceEdit(TStringGrid* AGrid);
     ~TInplaceEdit() override;

@@ -75,8 +75,9 @@ bool Fits(QChar kind, QChar ch) {
     }
 }
 
+// nullptr while a descendant shows its text in another native editor (several lines).
 QLineEdit* Line(const TCustomMaskEdit* edit) {
-    return static_cast<QLineEdit*>(NativeHost::Embedded(edit));
+    return qobject_cast<QLineEdit*>(NativeHost::Embedded(edit));
 }
 
 } // namespace
@@ -184,7 +185,8 @@ void TCustomMaskEdit::SetEditMask(const std::string& value) {
     const TTranslatedMask translated =
         TranslateEditMask(value, settings.TimeSeparator, settings.DateSeparator);
     FSaveLiterals = translated.SaveLiterals;
-    Line(this)->setInputMask(QtConvert::ToQString(translated.InputMask));
+    if (QLineEdit* line = Line(this))
+        line->setInputMask(QtConvert::ToQString(translated.InputMask));
     SetText(text);
 }
 
@@ -195,7 +197,10 @@ void TCustomMaskEdit::KeyPress(TChar& Key) {
 }
 
 bool TCustomMaskEdit::FitsMask(TChar ch) const {
-    const QString kinds = PositionKinds(Line(this)->inputMask());
+    const QLineEdit* line = Line(this);
+    if (!line)
+        return true;
+    const QString kinds = PositionKinds(line->inputMask());
     for (qsizetype i = SelStart(); i < kinds.size(); ++i)
         if (!kinds[i].isNull())
             return Fits(kinds[i], QChar(ch));
@@ -203,7 +208,8 @@ bool TCustomMaskEdit::FitsMask(TChar ch) const {
 }
 
 std::string TCustomMaskEdit::EditText() const {
-    return QtConvert::FromQString(Line(this)->displayText());
+    const QLineEdit* line = Line(this);
+    return line ? QtConvert::FromQString(line->displayText()) : TEdit::Text();
 }
 
 std::string TCustomMaskEdit::Text() const {
@@ -211,6 +217,8 @@ std::string TCustomMaskEdit::Text() const {
         return TEdit::Text();
     // Leaves out the positions of literals and the blanks of what was not typed.
     const QLineEdit* line = Line(this);
+    if (!line)
+        return TEdit::Text();
     const QString shown = line->displayText();
     const QString mask = line->inputMask();
     const QChar blank = mask.isEmpty() ? QChar(u'_') : mask.back();
@@ -220,4 +228,12 @@ std::string TCustomMaskEdit::Text() const {
         if (!kinds[i].isNull() && shown[i] != blank)
             result += shown[i];
     return QtConvert::FromQString(result);
+}
+
+bool TCustomMaskEdit::MaskFilled() const {
+    const QLineEdit* line = Line(this);
+    const QString mask = line ? line->inputMask() : QString();
+    if (mask.isEmpty())
+        return false;
+    return !line->displayText().contains(mask.back());
 }

@@ -26,6 +26,8 @@ public:
     std::string EditText() const;
     // The typed characters; with a mask that saves its literals, the literals too.
     std::string Text() const override;
+    // Every position of the mask holds a character: no blank shows.
+    bool MaskFilled() const;
 
 protected:
     // A character the mask does not allow at the caret (after any literals there) is refused.

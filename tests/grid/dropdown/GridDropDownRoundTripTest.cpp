@@ -10,6 +10,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Memo.h"
+#include "platform/ui/TrackBar.h"
 
 #include <gtest/gtest.h>
 
@@ -32,12 +33,21 @@ struct DropDownKind {
     // The cell after the editor was left another way: only Enter folds a pending calculation
     // into the value, the others store what the edit shows.
     const char* Left;
+    // What the column holds besides its text, when the kind edits more than the text.
+    void (*Prepare)(TExStringGrid*) = nullptr;
 };
 
 void TypeInto(TControl* control, const std::string& text) {
     for (char c : text)
         InputSimulation::TypeChar(control, static_cast<TChar>(c));
 }
+
+void AppendX(TExCustomDropDown* c) {
+    InputSimulation::KeyPress(c, VK_END);
+    TypeInto(c, "x");
+}
+
+constexpr TColor RoundTripRed = 0x0000FF;
 
 const DropDownKind Kinds[] = {
     {"memo", edMemoDropDown, "one",
@@ -50,6 +60,43 @@ const DropDownKind Kinds[] = {
     {"calculator", edCalculatorDropDown, "12",
      [](TExStringGrid* g) -> TExCustomDropDown* { return g->CalculatorDropDown(); },
      [](TExCustomDropDown* c) { TypeInto(c, "+4"); }, "16.00", "4"},
+    {"time_picker", edTimePickerDropDown, "10:20:30",
+     [](TExStringGrid* g) -> TExCustomDropDown* { return g->TimePickerDropDown(); },
+     [](TExCustomDropDown* c) {
+         InputSimulation::KeyPress(c, VK_HOME);
+         TypeInto(c, "11");
+     },
+     "11:20:30", "11:20:30"},
+    {"track_bar", edTrackbarDropDown, "3",
+     [](TExStringGrid* g) -> TExCustomDropDown* { return g->TrackbarDropDown(); },
+     [](TExCustomDropDown* c) {
+         InputSimulation::KeyPress(c, VK_END);
+         InputSimulation::KeyPress(c, VK_BACK, 8);
+         TypeInto(c, "7");
+     },
+     "7", "7"},
+    {"detail", edDetailDropDown, "one",
+     [](TExStringGrid* g) -> TExCustomDropDown* { return g->DetailPickerDropDown(); }, AppendX,
+     "onex", "onex"},
+    {"multi_column", edGridDropDown, "one",
+     [](TExStringGrid* g) -> TExCustomDropDown* { return g->GridDropDown(); }, AppendX, "onex",
+     "onex"},
+    {"grid", edExGridDropDown, "one",
+     [](TExStringGrid* g) -> TExCustomDropDown* { return g->ExGridDropDown(); }, AppendX, "onex",
+     "onex"},
+    // The colour is picked in the open list, which Alt+Up closes with the pick.
+    {"colour", edColorPickerDropDown, "Red",
+     [](TExStringGrid* g) -> TExCustomDropDown* { return g->ColorPickerDropDown(); },
+     [](TExCustomDropDown* c) {
+         InputSimulation::KeyPress(c, VK_DOWN, 0, TShiftState() << ssAlt);
+         InputSimulation::KeyPressFocused(VK_DOWN);
+         InputSimulation::KeyPressFocused(VK_UP, 0, TShiftState() << ssAlt);
+     },
+     "Lime", "Lime",
+     [](TExStringGrid* g) {
+         for (int r = 1; r < 30; ++r)
+             g->SetColors(1, r, RoundTripRed);
+     }},
 };
 
 // A form with an editable grid of 30 rows (so it has a vertical scroll bar) and an edit beside
@@ -71,6 +118,8 @@ struct RoundTrip {
         Other->SetBounds(0, 220, 100, 24);
         for (int r = 1; r < 30; ++r)
             Grid->SetCells(1, r, K.Start);
+        if (K.Prepare)
+            K.Prepare(Grid);
         Grid->OnEditChange = [this](TObject*, int, int, const std::string& Value) {
             Events.push_back("change " + Value);
         };
@@ -87,7 +136,8 @@ struct RoundTrip {
     }
     TExCustomDropDown* Editor() const { return K.Control(Grid); }
     bool Open() const { return Grid->EditMode && Editor()->Visible(); }
-    TWinControl* Focused() const { return Form.ActiveControl(); }
+    // Where a key the user types now goes, as the window system has it.
+    TControl* Focused() const { return InputSimulation::FocusedControl(); }
     void Pump() { Application->ProcessMessages(); }
     // F2 on the current cell, then the user's change.
     void OpenAndChange() {
@@ -170,8 +220,8 @@ TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
         t.Pump();
         EXPECT_FALSE(t.Open());
         EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Left);
-        EXPECT_EQ(t.Focused(), leave.FocusToOther ? static_cast<TWinControl*>(t.Other)
-                                                  : static_cast<TWinControl*>(t.Grid));
+        EXPECT_EQ(t.Focused(), leave.FocusToOther ? static_cast<TControl*>(t.Other)
+                                                  : static_cast<TControl*>(t.Grid));
         ASSERT_FALSE(t.Events.empty());
         EXPECT_EQ(t.Events.back(), "done 1,1");
     }
@@ -179,6 +229,50 @@ TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
 
 INSTANTIATE_TEST_SUITE_P(GridDropDown, DropDownRoundTrip, ::testing::ValuesIn(Kinds),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// In the open popup the track bar's own keys move the thumb and the edit shows each position;
+// only Enter ends the edit with the value, and Escape with the cell as it was.
+TEST(GridDropDownRoundTrip, TheOpenTrackBarTakesItsKeysUntilEnterOrEscape) {
+    const DropDownKind& kind = Kinds[3];
+    ASSERT_EQ(kind.Kind, edTrackbarDropDown);
+    const struct {
+        WORD Key;
+        const char* Shown;
+    } moves[] = {{VK_DOWN, "4"},  {VK_NEXT, "6"}, {VK_END, "10"}, {VK_UP, "9"},
+                 {VK_PRIOR, "7"}, {VK_HOME, "0"}, {VK_RIGHT, "1"}};
+    for (const WORD leave : {VK_RETURN, VK_ESCAPE}) {
+        SCOPED_TRACE(leave == VK_RETURN ? "enter" : "escape");
+        RoundTrip t(kind);
+        InputSimulation::KeyPress(t.Grid, VK_F2);
+        InputSimulation::KeyPress(t.Editor(), VK_DOWN, 0, TShiftState() << ssAlt);
+        TTrackBar* bar = t.Grid->TrackbarDropDown()->TrackBar();
+        ASSERT_TRUE(t.Editor()->DroppedDown());
+        ASSERT_EQ(t.Focused(), bar) << "the popup's track bar has the keys";
+        for (const auto& move : moves) {
+            InputSimulation::KeyPressFocused(move.Key);
+            t.Pump();
+            EXPECT_TRUE(t.Open()) << move.Key;
+            EXPECT_TRUE(t.Editor()->DroppedDown()) << move.Key;
+            EXPECT_EQ(t.Focused(), bar) << move.Key;
+            EXPECT_EQ(t.Editor()->Text(), move.Shown) << move.Key;
+            EXPECT_EQ(t.Grid->Cells(1, 1), "3") << move.Key << ": nothing stored yet";
+        }
+        t.Events.clear();
+        InputSimulation::KeyPressFocused(leave, leave == VK_RETURN ? '\r' : 0x1B);
+        t.Pump();
+        EXPECT_FALSE(t.Open());
+        EXPECT_FALSE(t.Editor()->DroppedDown());
+        EXPECT_EQ(t.Grid->Cells(1, 1), leave == VK_RETURN ? "1" : "3");
+        EXPECT_EQ(t.Focused(), t.Grid);
+        // Escape puts the cell's text back into the edit before it goes.
+        const std::vector<std::string> events =
+            leave == VK_RETURN ? std::vector<std::string>{"done 1,1"}
+                               : std::vector<std::string>{"change 3", "done 1,1"};
+        EXPECT_EQ(t.Events, events);
+        InputSimulation::KeyPressFocused(VK_DOWN);
+        EXPECT_EQ(t.Grid->Row(), 2) << "the keys work on at once";
+    }
+}
 
 TEST(GridDropDownRoundTrip, TextTypedIntoTheOpenMemoIsStoredWhenAltUpEndsTheEdit) {
     RoundTrip t(Kinds[0]);

@@ -53,6 +53,21 @@ const EditorKind Kinds[] = {
      [](TWinControl* c) {
          InputSimulation::Wheel(c, TPoint{5, 5}, -120);
      }},
+    {"combo edit", edComboEdit, "Beta",
+     [](TExStringGrid* g) -> TWinControl* { return g->Combobox(); },
+     [](TWinControl* c) {
+         InputSimulation::KeyPress(c, VK_END);
+         InputSimulation::TypeChar(c, 'x');
+     }},
+    {"numeric edit button", edNumericEditBtn, "12",
+     [](TExStringGrid* g) -> TWinControl* { return g->BtnEdit(); },
+     [](TWinControl* c) {
+         InputSimulation::KeyPress(c, VK_END);
+         InputSimulation::TypeChar(c, '3');
+     }},
+    {"date up down", edDateEditUpDown, "12/03/2021",
+     [](TExStringGrid* g) -> TWinControl* { return g->DateTimePicker(); },
+     [](TWinControl* c) { InputSimulation::KeyPress(c, VK_UP); }},
 };
 
 const EditorKind& KindOf(TEditorType Kind) {

@@ -3,10 +3,13 @@
 #include "ExGridEditingTestGrid.h"
 
 #include "grid/foundation/Navigation.h"
+#include "grid/stringgrid/SizeWhileTyping.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/MessageBeep.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace EditingTest;
 
@@ -141,4 +144,55 @@ TEST(ExInplaceEditLines, ChangingTheLayoutWhileEditingKeepsTheEditGoing) {
     }
     f.Pump();
     EXPECT_TRUE(f.Grid->EditDoneMessages.empty()) << "the editor never lost the focus";
+}
+
+// A line break entered with Ctrl or Shift held gives the row a line more at once (reported as
+// the end of a row sizing) where the row grows while typing in a cell of several lines.
+TEST(ExInplaceEditLines, ALineBreakWithCtrlOrShiftGrowsTheRowWhenAsked) {
+    struct Case {
+        const char* name;
+        TShiftState shift;
+        bool sizeWhileTyping;
+        bool taller;
+    };
+    const Case cases[] = {
+        {"ctrl+enter", TShiftState() << ssCtrl, true, true},
+        {"shift+enter", TShiftState() << ssShift, true, true},
+        {"plain enter", TShiftState(), true, false},
+        {"not asked to grow", TShiftState() << ssCtrl, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TEditingForm f;
+        f.Grid->SetWordWrap(false);
+        f.Grid->Multilinecells = true;
+        f.Grid->Navigation()->AllowCtrlEnter = true;
+        f.Grid->Navigation()->LineFeedOnEnter = true;
+        f.Grid->SizeWhileTyping()->Height = c.sizeWhileTyping;
+        std::vector<int> rowSizes;
+        f.Grid->OnEndRowSize = [&](TObject*, int row) { rowSizes.push_back(row); };
+        f.Grid->SetCells(1, 1, "one");
+        const int oneLine = f.Grid->RowHeights(1);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Grid->EditorMode());
+        const bool ctrl = c.shift.Contains(ssCtrl);
+        std::vector<int> heights;
+        for (const char* line : {"two", "three"}) {
+            f.Editor()->SetSelStart(100);
+            InputSimulation::KeyPress(f.Editor(), VK_RETURN, ctrl ? u'\n' : u'\r', c.shift);
+            ASSERT_TRUE(f.Grid->EditorMode()) << "the editor stays open";
+            heights.push_back(f.Grid->RowHeights(1));
+            for (const char* p = line; *p; ++p)
+                InputSimulation::TypeChar(f.Editor(), *p);
+        }
+        EXPECT_EQ(f.Editor()->Text(), "one\r\ntwo\r\nthree");
+        if (c.taller) {
+            EXPECT_GT(heights[0], oneLine) << "room for the second line";
+            EXPECT_GT(heights[1], heights[0]) << "and for the third";
+            EXPECT_EQ(rowSizes, (std::vector<int>{1, 1}));
+        } else {
+            EXPECT_EQ(heights[1], oneLine);
+            EXPECT_TRUE(rowSizes.empty());
+        }
+    }
 }

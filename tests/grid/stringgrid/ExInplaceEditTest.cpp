@@ -346,6 +346,42 @@ TEST(ExInplaceEdit, AFullEditorAdvancesWhenAskedTo) {
     }
 }
 
+// A cell with an edit mask is full when every position of the mask is typed: the editor then
+// moves on with the value, literals included; a mask not yet full keeps it on the cell.
+TEST(ExInplaceEdit, AFullMaskAdvancesWhenAskedTo) {
+    struct Case {
+        const char* name;
+        bool advanceAuto;
+        const char* typed;
+        int col;
+        const char* text; // the cell afterwards, or the editor's when it stays
+    };
+    const Case cases[] = {
+        {"full", true, "1234", 2, "12-34"},
+        {"one position short", true, "123", 1, "12-3"},
+        {"option off", false, "1234", 1, "12-34"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TEditingForm f;
+        f.Grid->EditMask = "00-00;1;_";
+        f.Grid->Navigation()->SetAdvanceAuto(c.advanceAuto);
+        f.Grid->Navigation()->AdvanceOnEnter = true;
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Grid->EditorMode());
+        EXPECT_EQ(f.Editor()->EditText(), "__-__") << "the mask shows";
+        f.Editor()->SetSelStart(0);
+        for (const char* p = c.typed; *p; ++p)
+            InputSimulation::TypeChar(f.Editor(), *p);
+        f.Pump();
+        EXPECT_EQ(f.Grid->Col(), c.col);
+        if (c.col == 2)
+            EXPECT_EQ(f.Grid->Cells(1, 1), c.text);
+        else
+            EXPECT_EQ(f.Editor()->Text(), c.text);
+    }
+}
+
 // The column widens, or the wrapped row grows, as the text is typed; the row's growth is
 // reported as the end of a row sizing.
 TEST(ExInplaceEdit, TheCellGrowsWithTheTextWhenAsked) {
