@@ -1,0 +1,69 @@
+// Appending a table to a page another program wrote: a browser or office reader still shows the
+// page's earlier text and the new table as written, whatever character set the page declares.
+#include "ExGridTestGrid.h"
+#include "support/TempFolder.h"
+
+#include "platform/core/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+bool HaveOfficeReader() {
+    return std::system("command -v soffice >/dev/null 2>&1") == 0;
+}
+
+TEST(ExGridHTMLAppendCharset, ThePageReadsAsWrittenAfterAnAppend) {
+    if (!HaveOfficeReader())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    struct Case {
+        const char* File;
+        std::string Page;
+        bool Unicode;
+    };
+    const Case cases[] = {
+        {"declared1252.html",
+         "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+         "charset=windows-1252\"></head><body><p>Gr\xFC\xDF"
+         "e</p></body></html>\r\n",
+         false},
+        {"declared1252unicode.html",
+         "<html><head><meta charset=\"windows-1252\"></head><body><p>Gr\xFC\xDF"
+         "e</p></body></html>\r\n",
+         true},
+        {"declaredutf8.html",
+         "<html><head><meta charset=\"utf-8\"></head><body><p>Gr\xC3\xBC\xC3\x9F"
+         "e</p></body></html>\r\n",
+         false},
+    };
+    TTempFolder folder;
+    TTestExGrid grid(nullptr);
+    grid.SetFixedRows(0);
+    grid.SetFixedCols(0);
+    grid.SetColCount(1);
+    grid.SetRowCount(1);
+    grid.SetCells(0, 0, "K\xC3\xB6ln");
+    std::string files;
+    for (const Case& c : cases) {
+        folder.Write(c.File, c.Page);
+        grid.AppendToHTML(folder.File(c.File), false, c.Unicode);
+        files += " '" + std::string(c.File) + "'";
+    }
+    const std::string command = "cd '" + folder.Path() + "' && HOME='" + folder.Path() +
+                                "' timeout 180 soffice --headless -env:UserInstallation=file://" +
+                                folder.File("profile") + " --convert-to txt:Text --outdir out" +
+                                files + " >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    for (const Case& c : cases) {
+        const std::string name = c.File;
+        const std::string text =
+            ReadFileBytes(folder.File("out/" + name.substr(0, name.size() - 5) + ".txt"));
+        EXPECT_NE(text.find("Gr\xC3\xBC\xC3\x9F" "e"), std::string::npos) << c.File << "\n" << text;
+        EXPECT_NE(text.find("K\xC3\xB6ln"), std::string::npos) << c.File << "\n" << text;
+    }
+}
+
+} // namespace

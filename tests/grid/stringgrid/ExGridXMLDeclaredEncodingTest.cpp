@@ -1,0 +1,52 @@
+// The XML export writes its bytes in the encoding its declaration names: another reader, and
+// the grid itself, read every text back as it stood, whatever encoding the grid is set to.
+#include "ExGridTestGrid.h"
+#include "support/TempFolder.h"
+
+#include "platform/core/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+bool HavePython() {
+    return std::system("command -v python3 >/dev/null 2>&1") == 0;
+}
+
+TEST(ExGridXMLDeclaredEncoding, EveryDeclaredEncodingReadsBackAsWritten) {
+    if (!HavePython())
+        GTEST_SKIP() << "python3 is not installed";
+    // A currency sign, a euro sign, umlauts and characters no 8-bit code page holds.
+    const std::string text = "\xC2\xA4 \xE2\x82\xAC Gr\xC3\xBC\xC3\x9F" "e \xE6\x9D\xB1";
+    for (const char* encoding : {"ISO-8859-15", "US-ASCII", "UTF-16", "windows-1252"}) {
+        SCOPED_TRACE(encoding);
+        TTempFolder folder;
+        TTestExGrid source(nullptr);
+        source.SetFixedRows(0);
+        source.SetFixedCols(0);
+        source.SetColCount(1);
+        source.SetRowCount(1);
+        source.SetCells(0, 0, text);
+        source.XMLEncoding = encoding;
+        const std::string file = folder.File("grid.xml");
+        source.SaveToXML(file, "list", "record", nullptr, true);
+        folder.Write("expected.txt", text);
+        // Python's XML parser decodes by the declaration; its text is compared with ours.
+        const std::string check =
+            "python3 -c \"import sys, xml.etree.ElementTree as ET; "
+            "t = ET.parse(sys.argv[1]).getroot()[0][0].text; "
+            "sys.exit(0 if t == open(sys.argv[2], encoding='utf-8').read() else 1)\" '" +
+            file + "' '" + folder.File("expected.txt") + "' 2>/dev/null";
+        EXPECT_EQ(std::system(check.c_str()), 0) << ReadFileBytes(file);
+        TTestExGrid target(nullptr);
+        target.SetFixedRows(0);
+        target.SetFixedCols(0);
+        target.LoadFromXML(file);
+        EXPECT_EQ(target.Cells(0, 0), text);
+    }
+}
+
+} // namespace
