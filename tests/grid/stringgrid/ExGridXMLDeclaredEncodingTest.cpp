@@ -3,6 +3,7 @@
 #include "ExGridTestGrid.h"
 #include "support/TempFolder.h"
 
+#include "platform/core/Exception.h"
 #include "platform/core/Files.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,8 @@ TEST(ExGridXMLDeclaredEncoding, EveryDeclaredEncodingReadsBackAsWritten) {
     if (!HavePython())
         GTEST_SKIP() << "python3 is not installed";
     // A currency sign, a euro sign, umlauts and characters no 8-bit code page holds.
-    const std::string text = "\xC2\xA4 \xE2\x82\xAC Gr\xC3\xBC\xC3\x9F" "e \xE6\x9D\xB1";
+    const std::string text = "\xC2\xA4 \xE2\x82\xAC Gr\xC3\xBC\xC3\x9F"
+                             "e \xE6\x9D\xB1";
     for (const char* encoding : {"ISO-8859-15", "US-ASCII", "UTF-16", "windows-1252"}) {
         SCOPED_TRACE(encoding);
         TTempFolder folder;
@@ -47,6 +49,35 @@ TEST(ExGridXMLDeclaredEncoding, EveryDeclaredEncodingReadsBackAsWritten) {
         target.LoadFromXML(file);
         EXPECT_EQ(target.Cells(0, 0), text);
     }
+}
+
+// An encoding the program does not know is refused by name on either side, and nothing is
+// written or loaded.
+TEST(ExGridXMLDeclaredEncoding, AnUnknownEncodingIsRefusedByName) {
+    TTempFolder folder;
+    TTestExGrid grid(nullptr);
+    grid.SetFixedRows(0);
+    grid.SetFixedCols(0);
+    grid.SetColCount(1);
+    grid.SetRowCount(1);
+    grid.SetCells(0, 0, "kept");
+    grid.XMLEncoding = "x-no-such-encoding";
+    const std::string file = folder.File("grid.xml");
+    try {
+        grid.SaveToXML(file, "list", "record", nullptr, true);
+        ADD_FAILURE() << "an unknown encoding was written";
+    } catch (const Exception& error) {
+        EXPECT_NE(error.Message.find("x-no-such-encoding"), std::string::npos) << error.Message;
+    }
+    EXPECT_FALSE(FileExists(file));
+    try {
+        grid.LoadFromXMLText("<?xml version=\"1.0\" encoding=\"x-no-such-encoding\"?>"
+                             "<list><record><FIELD0>new</FIELD0></record></list>");
+        ADD_FAILURE() << "a document in an unknown encoding loaded";
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.Message, "XMLDOM Parsing error 101 on line 1");
+    }
+    EXPECT_EQ(grid.Cells(0, 0), "kept");
 }
 
 } // namespace
