@@ -1,6 +1,6 @@
 // Appending a table to a page another program wrote: a browser or office reader still shows the
 // page's earlier text and the new table as written, whatever character set the page declares.
-#include "ExGridTestGrid.h"
+#include "SingleCellGrid.h"
 #include "support/TempFolder.h"
 
 #include "platform/core/Files.h"
@@ -12,12 +12,8 @@
 
 namespace {
 
-bool HaveOfficeReader() {
-    return std::system("command -v soffice >/dev/null 2>&1") == 0;
-}
-
 TEST(ExGridHTMLAppendCharset, ThePageReadsAsWrittenAfterAnAppend) {
-    if (!HaveOfficeReader())
+    if (!HaveProgram("soffice"))
         GTEST_SKIP() << "LibreOffice is not installed";
     struct Case {
         const char* File;
@@ -41,11 +37,7 @@ TEST(ExGridHTMLAppendCharset, ThePageReadsAsWrittenAfterAnAppend) {
     };
     TTempFolder folder;
     TTestExGrid grid(nullptr);
-    grid.SetFixedRows(0);
-    grid.SetFixedCols(0);
-    grid.SetColCount(1);
-    grid.SetRowCount(1);
-    grid.SetCells(0, 0, "K\xC3\xB6ln");
+    MakeSingleCell(grid, "K\xC3\xB6ln");
     std::string files;
     for (const Case& c : cases) {
         folder.Write(c.File, c.Page);
@@ -101,11 +93,7 @@ TEST(ExGridHTMLAppendCharset, TheEarlierBytesStayAndTheTableFollowsTheDeclaratio
         SCOPED_TRACE(c.Name);
         TTempFolder folder;
         TTestExGrid grid(nullptr);
-        grid.SetFixedRows(0);
-        grid.SetFixedCols(0);
-        grid.SetColCount(1);
-        grid.SetRowCount(1);
-        grid.SetCells(0, 0, "K\xC3\xB6ln \xE2\x82\xAC\xE6\x9D\xB1");
+        MakeSingleCell(grid, "K\xC3\xB6ln \xE2\x82\xAC\xE6\x9D\xB1");
         folder.Write("page.html", c.Page);
         grid.AppendToHTML(folder.File("page.html"), false, c.Unicode);
         const std::string bytes = ReadFileBytes(folder.File("page.html"));

@@ -1,6 +1,6 @@
 // The XML export writes its bytes in the encoding its declaration names: another reader, and
 // the grid itself, read every text back as it stood, whatever encoding the grid is set to.
-#include "ExGridTestGrid.h"
+#include "SingleCellGrid.h"
 #include "support/TempFolder.h"
 
 #include "platform/core/Exception.h"
@@ -13,12 +13,8 @@
 
 namespace {
 
-bool HavePython() {
-    return std::system("command -v python3 >/dev/null 2>&1") == 0;
-}
-
 TEST(ExGridXMLDeclaredEncoding, EveryDeclaredEncodingReadsBackAsWritten) {
-    if (!HavePython())
+    if (!HaveProgram("python3"))
         GTEST_SKIP() << "python3 is not installed";
     // A currency sign, a euro sign, umlauts and characters no 8-bit code page holds.
     const std::string text = "\xC2\xA4 \xE2\x82\xAC Gr\xC3\xBC\xC3\x9F"
@@ -27,11 +23,7 @@ TEST(ExGridXMLDeclaredEncoding, EveryDeclaredEncodingReadsBackAsWritten) {
         SCOPED_TRACE(encoding);
         TTempFolder folder;
         TTestExGrid source(nullptr);
-        source.SetFixedRows(0);
-        source.SetFixedCols(0);
-        source.SetColCount(1);
-        source.SetRowCount(1);
-        source.SetCells(0, 0, text);
+        MakeSingleCell(source, text);
         source.XMLEncoding = encoding;
         const std::string file = folder.File("grid.xml");
         source.SaveToXML(file, "list", "record", nullptr, true);
@@ -56,11 +48,7 @@ TEST(ExGridXMLDeclaredEncoding, EveryDeclaredEncodingReadsBackAsWritten) {
 TEST(ExGridXMLDeclaredEncoding, AnUnknownEncodingIsRefusedByName) {
     TTempFolder folder;
     TTestExGrid grid(nullptr);
-    grid.SetFixedRows(0);
-    grid.SetFixedCols(0);
-    grid.SetColCount(1);
-    grid.SetRowCount(1);
-    grid.SetCells(0, 0, "kept");
+    MakeSingleCell(grid, "kept");
     grid.XMLEncoding = "x-no-such-encoding";
     const std::string file = folder.File("grid.xml");
     try {
