@@ -1486,6 +1486,7 @@ public:
     void SaveToXML(const std::string& FileName, const std::string& ListDescr,
                    const std::string& RecordDescr, const TStringList* FieldDescr,
                    bool ExportEmptyCells);
+    // The file's bytes, in XMLEncoding; an encoding that cannot be written throws Exception.
     std::string SaveToXMLText(const std::string& ListDescr, const std::string& RecordDescr,
                               const TStringList* FieldDescr, bool ExportEmptyCells);
     // Reads records of XML: a damaged document is refused before any cell changes.

@@ -61,7 +61,8 @@ void TExStringGrid::WriteXLS(const std::string& FileName, const std::string& She
         texts[r].reserve(columns);
         for (int c = 0; c < columns; ++c) {
             SaveCell(RealColIndex(SaveStartCol() + c), SaveStartRow() + r, text);
-            texts[r].push_back(RemoveCR(text));
+            // A workbook cell breaks its lines with LF alone; a lone CR is a break too.
+            texts[r].push_back(CRToLF(CRLFToLF(text)));
         }
     }
     ExportNotification(esExportDone, -1);

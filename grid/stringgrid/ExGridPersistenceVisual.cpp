@@ -43,6 +43,7 @@ struct TVisualEntry {
     std::vector<std::string> Choices; // a choice's names by ordinal
     int Min = INT_MIN;                // an integer's range
     int Max = INT_MAX;
+    std::optional<int> WhenAbsent; // an integer that files of older versions lack
 };
 
 constexpr std::array<const char*, 4> FontStyleNames{"fsBold", "fsItalic", "fsUnderline",
@@ -76,6 +77,13 @@ TVisualEntry Integer(std::string Name, int Min, int Max, std::function<int(TGrid
     entry.Min = Min;
     entry.Max = Max;
     return entry;
+}
+
+// An integer added after files were first written: those files lack its line, and load with
+// the setting's default.
+TVisualEntry AddedInteger(TVisualEntry Entry, int Default) {
+    Entry.WhenAbsent = Default;
+    return Entry;
 }
 
 TVisualEntry Choice(std::string Name, std::vector<std::string> Choices,
@@ -286,12 +294,16 @@ std::vector<TVisualEntry> VisualEntries() {
     e.push_back(Colour(
         "GridFixedLineColor", [](TGrid& g) { return g.GridFixedLineColor(); },
         [](TGrid& g, TColor c) { g.SetGridFixedLineColor(c); }));
-    e.push_back(Integer(
-        "BackGround.Top", INT_MIN, INT_MAX, [](TGrid& g) { return g.BackGround()->Top(); },
-        [](TGrid& g, int n) { g.BackGround()->SetTop(n); }));
-    e.push_back(Integer(
-        "BackGround.Left", INT_MIN, INT_MAX, [](TGrid& g) { return g.BackGround()->Left(); },
-        [](TGrid& g, int n) { g.BackGround()->SetLeft(n); }));
+    e.push_back(AddedInteger(Integer(
+                                 "BackGround.Top", INT_MIN, INT_MAX,
+                                 [](TGrid& g) { return g.BackGround()->Top(); },
+                                 [](TGrid& g, int n) { g.BackGround()->SetTop(n); }),
+                             0));
+    e.push_back(AddedInteger(Integer(
+                                 "BackGround.Left", INT_MIN, INT_MAX,
+                                 [](TGrid& g) { return g.BackGround()->Left(); },
+                                 [](TGrid& g, int n) { g.BackGround()->SetLeft(n); }),
+                             0));
     e.push_back(Choice(
         "BackGround.Display", {"bdTile", "bdFixed", "bdGradientHorz", "bdGradientVert"},
         [](TGrid& g) { return static_cast<int>(g.BackGround()->Display()); },
@@ -363,6 +375,8 @@ std::optional<TVisualValue> ParseValue(const TVisualEntry& Entry,
     case TValueKind::Switch:
         return TVisualValue{Text && SameText(*Text, "true") ? 1 : 0, {}};
     case TValueKind::Integer: {
+        if (!Text && Entry.WhenAbsent)
+            return TVisualValue{*Entry.WhenAbsent, {}};
         if (!Text)
             Refuse(Entry, "is missing");
         int32_t number = 0;

@@ -3,12 +3,7 @@
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/core/Files.h"
 #include "platform/core/StringList.h"
-#include "platform/core/Utf8.h"
 #include "platform/xml/XmlText.h"
-
-#include <algorithm>
-#include <cctype>
-#include <cmath>
 
 namespace {
 
@@ -37,26 +32,6 @@ std::string EscapedXMLText(std::string_view text) {
         default:
             out += c;
         }
-    }
-    return out;
-}
-
-bool IsUtf8Name(std::string encoding) {
-    std::transform(encoding.begin(), encoding.end(), encoding.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return encoding == "utf-8" || encoding == "utf8";
-}
-
-// The document in the single-byte encoding it declares: characters beyond Latin-1 are written
-// as character references, so every text reads back as it was.
-std::string Latin1WithReferences(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (char32_t c : Utf8ToUtf32(utf8)) {
-        if (c < 0x100)
-            out += static_cast<char>(c);
-        else
-            out += "&#" + std::to_string(static_cast<uint32_t>(c)) + ";";
     }
     return out;
 }
@@ -98,7 +73,7 @@ std::string TExStringGrid::SaveToXMLText(const std::string& ListDescr,
     }
     text += "</" + ListDescr + ">\r\n";
     ExportNotification(esExportDone, -1);
-    return IsUtf8Name(XMLEncoding) ? text : Latin1WithReferences(text);
+    return XmlDocumentInEncoding(text, XMLEncoding);
 }
 
 void TExStringGrid::SaveToXML(const std::string& FileName, const std::string& ListDescr,

@@ -4,6 +4,7 @@
 #include "platform/core/Utf8.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <iconv.h>
 
@@ -112,6 +113,55 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
             ++i;
         }
         AppendUtf8(result, c); // an unpaired surrogate is written as U+FFFD
+    }
+    return result;
+}
+
+bool IsUtf8EncodingName(std::string_view name) {
+    std::string lower;
+    for (char c : name)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower == "utf-8" || lower == "utf8";
+}
+
+bool IsKnownEncoding(const std::string& name) {
+    if (name.empty())
+        return false;
+    const iconv_t handle = iconv_open("UTF-8", name.c_str());
+    if (handle == reinterpret_cast<iconv_t>(-1))
+        return false;
+    iconv_close(handle);
+    return true;
+}
+
+std::string Utf8ToEncoding(std::string_view utf8, const std::string& encoding,
+                           const std::function<std::string(char32_t)>& substitute) {
+    IconvHandle converter(encoding.c_str(), "UTF-8");
+    std::string result;
+    result.reserve(utf8.size());
+    while (!converter.Convert(utf8, result)) {
+        char32_t lacking = 0;
+        utf8.remove_prefix(DecodeUtf8Character(utf8, lacking));
+        // An ill-formed part stands for U+FFFD, which the encoding may well hold.
+        std::string character;
+        AppendUtf8(character, lacking);
+        std::string_view single = character;
+        if (converter.Convert(single, result))
+            continue;
+        const std::string replacement = substitute(lacking);
+        std::string_view text = replacement;
+        converter.Convert(text, result);
+    }
+    return result;
+}
+
+std::string EncodingToUtf8(std::string_view bytes, const std::string& encoding) {
+    IconvHandle converter("UTF-8", encoding.c_str());
+    std::string result;
+    result.reserve(bytes.size());
+    while (!converter.Convert(bytes, result)) {
+        AppendUtf8(result, ReplacementCharacter);
+        bytes.remove_prefix(1);
     }
     return result;
 }

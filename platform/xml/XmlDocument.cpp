@@ -2,8 +2,10 @@
 
 #include "platform/core/Exception.h"
 #include "platform/core/Files.h"
+#include "platform/xml/XmlText.h"
 
 #include <algorithm>
+#include <optional>
 #include <pugixml.hpp>
 #include <sstream>
 
@@ -119,6 +121,9 @@ public:
     }
     std::string Text;
 };
+
+// A document whose declared encoding cannot be read; the parser's own codes stay below it.
+constexpr int UnknownEncodingError = 101;
 
 // A reference to character 0 is not well-formed, and the parser would cut the text at it.
 bool HasNulCharacterReference(std::string_view text) {
@@ -266,9 +271,21 @@ void TXMLDocument::LoadFromFile(const std::string& path) {
     }
 }
 
-void TXMLDocument::LoadFromString(std::string_view text) {
+void TXMLDocument::LoadFromString(std::string_view bytes) {
+    std::optional<std::string> decoded;
+    try {
+        decoded = XmlDocumentAsUtf8(bytes);
+    } catch (const Exception&) {
+        FImpl->Document.reset();
+        FImpl->ErrorCode = UnknownEncodingError;
+        FImpl->ErrorLine = 1;
+        throw;
+    }
+    const std::string_view text = decoded ? std::string_view(*decoded) : bytes;
+    // Text decoded here is UTF-8 whatever its declaration still says.
+    const pugi::xml_encoding encoding = decoded ? pugi::encoding_utf8 : pugi::encoding_auto;
     const pugi::xml_parse_result result =
-        FImpl->Document.load_buffer(text.data(), text.size(), ParseOptions);
+        FImpl->Document.load_buffer(text.data(), text.size(), ParseOptions, encoding);
     // Offsets count in the text pugixml parsed, which is the given text only for UTF-8.
     const std::string_view parsedText = result.encoding == pugi::encoding_utf8 ? text : "";
     std::string error =

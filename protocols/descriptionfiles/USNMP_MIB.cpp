@@ -4,6 +4,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/IntegerConversion.h"
 #include "platform/core/Text.h"
+#include "platform/core/Utf8.h"
 #include "protocols/descriptionfiles/DescriptionFiles.h"
 
 #include <set>
@@ -29,10 +30,91 @@ std::vector<TMibEntry> Read_Section(const TXMLDocument& xml, std::string_view se
     return entries;
 }
 
-// A description stands between double quotes, so it holds none of its own.
-std::string Quoted(std::string_view text) {
-    return "\"" + ReplaceAll(text, "\"", "'") + "\"";
+// Latin letters as their usual ASCII spelling; other characters beyond ASCII as '?'.
+std::string Ascii_Transliteration(std::string_view utf8) {
+    // U+00C0 .. U+00FF in order.
+    static const char* const Latin1Letters[64] = {
+        "A", "A", "A", "A", "Ae", "A", "AE", "C", "E", "E", "E", "E", "I",  "I", "I",  "I",
+        "D", "N", "O", "O", "O",  "O", "Oe", "x", "O", "U", "U", "U", "Ue", "Y", "Th", "ss",
+        "a", "a", "a", "a", "ae", "a", "ae", "c", "e", "e", "e", "e", "i",  "i", "i",  "i",
+        "d", "n", "o", "o", "o",  "o", "oe", "/", "o", "u", "u", "u", "ue", "y", "th", "y"};
+    std::string ascii;
+    for (char32_t c : Utf8ToUtf32(utf8)) {
+        if (c < 0x80)
+            ascii += static_cast<char>(c);
+        else if (c >= 0xC0 && c <= 0xFF)
+            ascii += Latin1Letters[c - 0xC0];
+        else
+            ascii += '?';
+    }
+    return ascii;
 }
+
+// A description stands between double quotes, which hold ASCII only and none of their own.
+std::string Quoted(std::string_view text) {
+    return "\"" + ReplaceAll(Ascii_Transliteration(text), "\"", "'") + "\"";
+}
+
+// Names SMI and its base modules define themselves: a module may not define them again, nor a
+// name that differs from one of them only in case.
+constexpr const char* Smi_Defined_Names[] = {"iso",
+                                             "ccitt",
+                                             "joint-iso-ccitt",
+                                             "org",
+                                             "dod",
+                                             "internet",
+                                             "directory",
+                                             "mgmt",
+                                             "mib-2",
+                                             "transmission",
+                                             "experimental",
+                                             "private",
+                                             "enterprises",
+                                             "security",
+                                             "snmpV2",
+                                             "snmpDomains",
+                                             "snmpProxys",
+                                             "snmpModules",
+                                             "zeroDotZero",
+                                             "Integer32",
+                                             "Unsigned32",
+                                             "Counter32",
+                                             "Counter64",
+                                             "Gauge32",
+                                             "TimeTicks",
+                                             "IpAddress",
+                                             "Opaque",
+                                             "ObjectName",
+                                             "NotificationName",
+                                             "ObjectSyntax",
+                                             "SimpleSyntax",
+                                             "ApplicationSyntax",
+                                             "ExtUTCTime",
+                                             "MODULE-IDENTITY",
+                                             "OBJECT-IDENTITY",
+                                             "OBJECT-TYPE",
+                                             "NOTIFICATION-TYPE",
+                                             "TEXTUAL-CONVENTION",
+                                             "OBJECT-GROUP",
+                                             "NOTIFICATION-GROUP",
+                                             "MODULE-COMPLIANCE",
+                                             "AGENT-CAPABILITIES",
+                                             "DisplayString",
+                                             "PhysAddress",
+                                             "MacAddress",
+                                             "TruthValue",
+                                             "TestAndIncr",
+                                             "AutonomousType",
+                                             "InstancePointer",
+                                             "VariablePointer",
+                                             "RowPointer",
+                                             "RowStatus",
+                                             "TimeStamp",
+                                             "TimeInterval",
+                                             "DateAndTime",
+                                             "StorageType",
+                                             "TDomain",
+                                             "TAddress"};
 
 // Object names must be unique within the module and must not redefine an imported name; MIB
 // checkers also refuse two names that differ only in case. A description that gives no usable
@@ -40,11 +122,12 @@ std::string Quoted(std::string_view text) {
 class TMibNames {
 public:
     TMibNames() {
-        for (const char* fixed :
-             {"identity", "quorvel", "gateway", "application", "data", "hellostring", "countin",
-              "countout", "bufferin", "bufferinval", "bufferout", "bufferoutval", "traps",
-              "trapsval", "enterprises", "DisplayString", "TimeStamp"})
+        for (const char* fixed : {"identity", "quorvel", "gateway", "application", "data",
+                                  "hellostring", "countin", "countout", "bufferin", "bufferinval",
+                                  "bufferout", "bufferoutval", "traps", "trapsval"})
             Reserve(fixed);
+        for (const char* defined : Smi_Defined_Names)
+            Reserve(defined);
         for (int k = 1; k <= 8; ++k) {
             Reserve("bufferinblk" + IntToStr(k));
             Reserve("bufferoutblk" + IntToStr(k));
@@ -55,7 +138,7 @@ public:
     void Reserve(const std::string& name) { FTaken.insert(LowerCase(name)); }
 
     std::string Name(const std::string& description, const std::string& numbered) {
-        std::string name = MIB_Identifier(description);
+        std::string name = MIB_Identifier(Ascii_Transliteration(description));
         if (name.empty() || Taken(name))
             name = numbered;
         while (Taken(name))

@@ -1,10 +1,11 @@
 #include "protocols/descriptionfiles/XmlLines.h"
 
 #include "app/core/TableFile.h"
+#include "platform/xml/XmlText.h"
 
 std::string Xml_Escape(std::string_view text) {
     std::string escaped;
-    for (char c : Table_File_Text(text)) {
+    for (char c : ValidXmlCharacters(Table_File_Text(text))) {
         switch (c) {
         case '&':
             escaped += "&amp;";

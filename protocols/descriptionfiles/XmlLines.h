@@ -30,6 +30,6 @@ private:
     std::vector<std::string> FOpen;
 };
 
-// The text with &, <, >, " and ' as entities and control characters as blanks, fit for an
-// attribute value or element text.
+// The text with &, <, >, " and ' as entities, control characters as blanks and the other
+// characters XML cannot carry replaced, fit for an attribute value or element text.
 std::string Xml_Escape(std::string_view text);

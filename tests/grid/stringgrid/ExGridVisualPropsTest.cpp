@@ -213,8 +213,13 @@ TEST_F(ExGridVisualProps, AbsentAndLooseEntriesTakeTheirDefaults) {
     grid.URLShow = true;
     grid.FixedFont()->SetStyle({fsUnderline});
     grid.ControlLook()->SetControlStyle(csClassic);
+    grid.BackGround()->SetTop(5);
+    grid.BackGround()->SetLeft(9);
     const TGridLook look = grid.Look();
     std::string text = grid.VisualPropsText();
+    // Files written before the background's position was kept end without its lines.
+    text = WithLine(text, "BackGround.Top", nullptr);
+    text = WithLine(text, "BackGround.Left", nullptr);
     text = WithLine(text, "Color", nullptr);                       // a colour left out is no colour
     text = WithLine(text, "URLShow", nullptr);                     // a switch left out is off
     text = WithLine(text, "Look", "");                             // no look name: the look stays
@@ -230,6 +235,8 @@ TEST_F(ExGridVisualProps, AbsentAndLooseEntriesTakeTheirDefaults) {
     EXPECT_EQ(grid.FixedFont()->Style(), (TFontStyles{fsBold, fsItalic}));
     EXPECT_EQ(grid.ControlLook()->ControlStyle(), csFlat);
     EXPECT_EQ(grid.VisualPropsText().find("Bands.Active=true\r\n") != std::string::npos, true);
+    EXPECT_EQ(grid.BackGround()->Top(), 0);
+    EXPECT_EQ(grid.BackGround()->Left(), 0);
 }
 
 TEST_F(ExGridVisualProps, FilesThatCannotBeUsedSaySo) {

@@ -1,5 +1,7 @@
 #include "platform/core/CodePage.h"
 
+#include "platform/core/Exception.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,6 +63,49 @@ TEST(Utf16, DamagedInputBecomesReplacementCharacters) {
     EXPECT_EQ(Utf8ToAnsi("\xED\xA0\x80"
                          "x\xE2\x82"),
               "???x?");
+}
+
+// Encodings by their declared names: what an encoding holds goes there and back; what it lacks
+// is written as the substitute's text, itself in that encoding; what it does not define reads
+// as U+FFFD.
+TEST(CodePage, NamedEncodingsWriteAndReadTheirCharacters) {
+    const auto reference = [](char32_t c) { return "&#" + std::to_string(c) + ";"; };
+    const struct {
+        const char* Encoding;
+        std::string Utf8;
+        std::string Bytes;
+    } cases[] = {
+        {"ISO-8859-15", "\xE2\x82\xAC \xC2\xA4",
+         "\xA4 &#164;"}, // the euro took the currency sign's place
+        {"windows-1252",
+         "Gr\xC3\xBC\xC3\x9F"
+         "e \xE6\x9D\xB1",
+         "Gr\xFC\xDF"
+         "e &#26481;"},
+        {"US-ASCII", "\xC3\xBC!", "&#252;!"},
+        {"UTF-16", "a\xE2\x82\xAC",
+         std::string("\xFF\xFE"
+                     "a\0\xAC\x20",
+                     6)},
+        {"ISO-8859-1", "caf\xC3\xA9 \xE2\x82\xAC", "caf\xE9 &#8364;"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Utf8ToEncoding(c.Utf8, c.Encoding, reference), c.Bytes) << c.Encoding;
+        EXPECT_TRUE(IsKnownEncoding(c.Encoding)) << c.Encoding;
+    }
+    EXPECT_EQ(EncodingToUtf8("\xA4\xBC", "ISO-8859-15"), "\xE2\x82\xAC\xC5\x92");
+    EXPECT_EQ(EncodingToUtf8("a\xFCz", "US-ASCII"), "a\xEF\xBF\xBDz");
+    EXPECT_EQ(EncodingToUtf8(std::string("\xFF\xFE"
+                                         "a\0\xAC\x20",
+                                         6),
+                             "UTF-16"),
+              "a\xE2\x82\xAC");
+    EXPECT_FALSE(IsKnownEncoding("x-no-such-encoding"));
+    EXPECT_THROW(Utf8ToEncoding("a", "x-no-such-encoding", reference), Exception);
+    EXPECT_THROW(EncodingToUtf8("a", "x-no-such-encoding"), Exception);
+    for (const char* name : {"UTF-8", "utf8", "Utf-8"})
+        EXPECT_TRUE(IsUtf8EncodingName(name)) << name;
+    EXPECT_FALSE(IsUtf8EncodingName("UTF-16"));
 }
 
 } // namespace

@@ -31,13 +31,13 @@ TEST(MibWriter, EnabledRowsBecomeObjectsAndNotifications) {
     ASSERT_EQ(entries.Write.size(), 1u);
     const auto lines = MIB_Lines(entries);
     EXPECT_TRUE(HasLine(lines, "temp1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS "
-                                "current DESCRIPTION \"temp1\" ::= { bufferinval 1 }"));
+                               "current DESCRIPTION \"temp1\" ::= { bufferinval 1 }"));
     EXPECT_TRUE(HasLine(lines, "bufferinval2 OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS "
-                                "read-only STATUS current DESCRIPTION \"\" ::= { bufferinval 2 }"));
+                               "read-only STATUS current DESCRIPTION \"\" ::= { bufferinval 2 }"));
     EXPECT_TRUE(HasLine(lines, "setpoint OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-write "
-                                "STATUS current DESCRIPTION \"9setpoint\" ::= { bufferoutval 1 }"));
+                               "STATUS current DESCRIPTION \"9setpoint\" ::= { bufferoutval 1 }"));
     EXPECT_TRUE(HasLine(lines, "trapval2 NOTIFICATION-TYPE OBJECTS { bufferinval2 } STATUS "
-                                "current DESCRIPTION \"\" ::= { trapsval 2 }"));
+                               "current DESCRIPTION \"\" ::= { trapsval 2 }"));
 }
 
 TEST(MibWriter, NamesAreValidUniqueSmiIdentifiers) {
@@ -52,8 +52,8 @@ TEST(MibWriter, NamesAreValidUniqueSmiIdentifiers) {
     EXPECT_EQ(MIB_Identifier(std::string(80, 'a')).size(), 64u);
     const auto lines = MIB_Lines(MIB_Read_Traps(MibFixtures + "SNMP_Trap.xml"));
     EXPECT_TRUE(HasLine(lines,
-                         "bufferinval4 OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS "
-                         "read-only STATUS current DESCRIPTION \"temp1\" ::= { bufferinval 4 }"))
+                        "bufferinval4 OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS "
+                        "read-only STATUS current DESCRIPTION \"temp1\" ::= { bufferinval 4 }"))
         << "a repeated name falls back to the numbered one";
 }
 
@@ -113,22 +113,46 @@ TEST(MibWriter, ADescriptionNamedLikeANotificationDefinesNothingTwice) {
     ASSERT_EQ(entries.Read.size(), 4u);
     const auto lines = MIB_Lines(entries);
     // An imported name, and a name that differs from a notification's only in case, are taken.
-    EXPECT_TRUE(HasLine(lines,
-                         "bufferinval3 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
-                         "STATUS current DESCRIPTION \"enterprises\" ::= { bufferinval 3 }"));
+    EXPECT_TRUE(HasLine(lines, "bufferinval3 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
+                               "STATUS current DESCRIPTION \"enterprises\" ::= { bufferinval 3 }"));
     EXPECT_TRUE(HasLine(lines, "bufferinval4 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
-                                "STATUS current DESCRIPTION \"TrapVal1\" ::= { bufferinval 4 }"));
+                               "STATUS current DESCRIPTION \"TrapVal1\" ::= { bufferinval 4 }"));
     EXPECT_TRUE(HasLine(lines, "bufferinval1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only "
-                                "STATUS current DESCRIPTION \"trapval2\" ::= { bufferinval 1 }"));
+                               "STATUS current DESCRIPTION \"trapval2\" ::= { bufferinval 1 }"));
     EXPECT_TRUE(HasLine(lines, "trapval1 NOTIFICATION-TYPE OBJECTS { bufferinval1 } STATUS "
-                                "current DESCRIPTION \"trapval2\" ::= { trapsval 1 }"));
+                               "current DESCRIPTION \"trapval2\" ::= { trapsval 1 }"));
     EXPECT_TRUE(HasLine(lines, "bufferoutval1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-write "
-                                "STATUS current DESCRIPTION \"trapval1\" ::= { bufferoutval 1 }"));
+                               "STATUS current DESCRIPTION \"trapval1\" ::= { bufferoutval 1 }"));
     if (std::system("command -v smilint >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "smilint is not installed";
     const std::string out = temp.File("GATEWAY");
     MIB_Write(out, entries);
     EXPECT_EQ(Smilint(out), "");
+}
+
+// Letters beyond ASCII keep their usual ASCII spelling in names and descriptions; other
+// characters beyond ASCII become '?' in a description and separate the words of a name.
+TEST(MibWriter, DescriptionsBeyondAsciiAreSpelledInAscii) {
+    TTempFolder temp;
+    const std::string traps =
+        temp.Write("SNMP_Trap.xml",
+                   "<SNMP_Trap><SNMP_Trap_Read>"
+                   "<row Enable=\"Y\" Type=\"Int\" Description=\"Dr\xC3\xBC"
+                   "cke\"/>"
+                   "<row Enable=\"Y\" Type=\"Str\" Description=\"Temperatur \xC2\xB0"
+                   "C\"/>"
+                   "<row Enable=\"Y\" Type=\"Int\" Description=\"\xC3\x86quator \xE2\x82\xAC\"/>"
+                   "</SNMP_Trap_Read><SNMP_Trap_Write/></SNMP_Trap>");
+    const auto lines = MIB_Lines(MIB_Read_Traps(traps));
+    EXPECT_TRUE(HasLine(lines, "druecke OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS "
+                               "current DESCRIPTION \"Druecke\" ::= { bufferinval 1 }"));
+    EXPECT_TRUE(HasLine(lines,
+                        "temperatur-C OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only "
+                        "STATUS current DESCRIPTION \"Temperatur ?C\" ::= { bufferinval 2 }"));
+    EXPECT_TRUE(HasLine(lines, "aEquator OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS "
+                               "current DESCRIPTION \"AEquator ?\" ::= { bufferinval 3 }"));
+    EXPECT_TRUE(HasLine(lines, "trapval2 NOTIFICATION-TYPE OBJECTS { temperatur-C } STATUS "
+                               "current DESCRIPTION \"Temperatur ?C\" ::= { trapsval 2 }"));
 }
 
 } // namespace
