@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionSlider>
 
 #include <algorithm>
 
@@ -108,24 +107,22 @@ bool TCellScrollBar::Visible() const {
     return FImpl->Bar && !FImpl->Bar->isHidden();
 }
 
+// A hidden bar of the right state paints itself into a picture, which goes onto the canvas:
+// the style then draws the bar exactly as the live one.
 void TCellScrollBar::Paint(TCanvas* Canvas, const TRect& R, int Min, int Max, int PageSize,
                            int Position) {
-    QPainter* painter = Canvas ? TCanvasAccess::Painter(*Canvas) : nullptr;
-    if (!painter || R.Right <= R.Left || R.Bottom <= R.Top)
+    const int width = R.Right - R.Left;
+    const int height = R.Bottom - R.Top;
+    if (!Canvas || width <= 0 || height <= 0)
         return;
-    QStyleOptionSlider option;
-    option.rect = QRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top);
-    option.orientation = Qt::Vertical;
-    option.minimum = Min;
-    option.maximum = LastPosition(Min, Max, PageSize);
-    option.pageStep = std::max(1, PageSize);
-    option.singleStep = 10;
-    option.sliderPosition = std::clamp(Position, option.minimum, option.maximum);
-    option.sliderValue = option.sliderPosition;
-    option.state = QStyle::State_Enabled;
-    option.subControls = QStyle::SC_All;
-    option.palette = QApplication::palette();
-    painter->save();
-    QApplication::style()->drawComplexControl(QStyle::CC_ScrollBar, &option, painter);
-    painter->restore();
+    QScrollBar bar(Qt::Vertical);
+    bar.setAttribute(Qt::WA_DontShowOnScreen);
+    bar.resize(width, height);
+    bar.setRange(Min, LastPosition(Min, Max, PageSize));
+    bar.setPageStep(std::max(1, PageSize));
+    bar.setValue(Position);
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    bar.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    TCanvasAccess::DrawImage(*Canvas, QPoint(R.Left, R.Top), image);
 }
