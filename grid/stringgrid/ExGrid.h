@@ -2015,7 +2015,7 @@ protected:
     // The shared row-selection box of column 0, filled for one row; a press on it.
     void FillRowCheckBox(int ARow);
     void PressRowCheckBox(int ARow);
-    TPoint InterfacedCellSize(int ACol, int ARow, const TCellGraphic& Graphic);
+    TPoint InterfacedCellSize(int ACol, int ARow, const TCellGraphic& Graphic, bool Printing);
     void DrawInterfacedCell(TCellDrawContext& Ctx, const TRect& R);
     // The scroll bar of a scroll-bar cell: drawn in the cell, and laid over the cell under the
     // mouse so that it can be worked.

@@ -3,7 +3,6 @@
 
 #include "grid/foundation/IntList.h"
 #include "grid/stringgrid/CellGraphic.h"
-#include "grid/stringgrid/CellGraphicObject.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Bitmap.h"
@@ -117,7 +116,7 @@ TPoint TExStringGrid::CalcGraphicSize(int ACol, int ARow, int AvailWidth) {
         }
         break;
     case ctInterface:
-        size = InterfacedCellSize(ACol, ARow, g);
+        size = InterfacedCellSize(ACol, ARow, g, false);
         break;
     case ctRating:
         size = TPoint{g.CellAngle * 18, 16};
@@ -186,16 +185,8 @@ TPoint TExStringGrid::CalcPrintGraphicSize(int ACol, int ARow, int AvailWidth, i
     case ctButton:
     case ctBitButton:
         return TPoint{g.ButtonWidth(), g.ButtonHeight()};
-    case ctInterface: {
-        // A dimension the object leaves at 0 is the cell's.
-        const TPoint cell = CellSize(ACol, ARow);
-        ICellGraphicObject* object = CellGraphicObjectOf(&g);
-        if (!object)
-            return cell;
-        const int width = object->GetWidth();
-        const int height = object->GetHeight();
-        return TPoint{width ? width : cell.X, height ? height : cell.Y};
-    }
+    case ctInterface:
+        return InterfacedCellSize(ACol, ARow, g, true);
     case ctShape: {
         const int side = RowHeights(ARow) - 2 * FXYOffset.Y;
         return TPoint{side, side};

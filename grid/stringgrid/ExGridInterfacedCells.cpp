@@ -12,16 +12,18 @@ ICellGraphicObject* TExStringGrid::CellGraphicObjectOf(const TCellGraphic* Graph
     return dynamic_cast<ICellGraphicObject*>(Graphic->CellBitmap);
 }
 
-TPoint TExStringGrid::InterfacedCellSize(int ACol, int ARow, const TCellGraphic& Graphic) {
+// On screen a size lacking either dimension is the cell's; on paper only the missing one is.
+TPoint TExStringGrid::InterfacedCellSize(int ACol, int ARow, const TCellGraphic& Graphic,
+                                         bool Printing) {
     const TPoint cell = CellSize(ACol, ARow);
     ICellGraphicObject* object = CellGraphicObjectOf(&Graphic);
     if (!object)
         return cell;
     const int width = object->GetWidth();
     const int height = object->GetHeight();
-    if (width == 0 || height == 0)
+    if (!Printing && (width == 0 || height == 0))
         return cell;
-    return TPoint{width, height};
+    return TPoint{width ? width : cell.X, height ? height : cell.Y};
 }
 
 // Kept inside the cell: the object is someone else's code.
