@@ -7,10 +7,13 @@
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/ImgList.h"
+#include "platform/ui/ShellIcons.h"
 #include "platform/ui/ThemeServices.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
 
 using HTMLTags::AttributeValue;
 
@@ -73,6 +76,8 @@ TagEffect Layout::Image(std::string_view Tag, const std::string& U, LineState& L
     int listIndex = -1;
     THTMLPicture* picture = nullptr;
     bool givenSize = false;
+    std::optional<std::string> systemIcon;
+    bool largeIcon = false;
     if (upperSource.rfind("IDX:", 0) == 0) {
         listIndex = HTMLTags::LeadingInteger(std::string_view(source).substr(4), -1);
         if (!c.Images || listIndex < 0 || listIndex >= c.Images->Count())
@@ -80,7 +85,9 @@ TagEffect Layout::Image(std::string_view Tag, const std::string& U, LineState& L
         width = c.Images->Width();
         height = c.Images->Height();
     } else if (upperSource.rfind("SSYS:", 0) == 0 || upperSource.rfind("LSYS:", 0) == 0) {
-        return TagEffect::Continue; // the desktop offers no shell icon lists here
+        systemIcon = source.substr(5);
+        largeIcon = upperSource[0] == 'L';
+        width = height = ShellIcons::IconSize(largeIcon);
     } else {
         picture = FindPicture(source);
         if (!picture || picture->Empty())
@@ -109,7 +116,19 @@ TagEffect Layout::Image(std::string_view Tag, const std::string& U, LineState& L
             if (THTMLPicture* alternative = FindPicture(AttributeValue(Tag, "ALT")))
                 picture = alternative;
         int x = Line.X;
-        if (listIndex >= 0) {
+        if (systemIcon) {
+            if (c.PrintMode && c.ResFactor > 0) {
+                TBitmap copy(width, height);
+                copy.Canvas()->Brush()->SetColor(clWhite);
+                copy.Canvas()->FillRect(TRect{0, 0, width, height});
+                ShellIcons::Draw(copy.Canvas(), 0, 0, *systemIcon, largeIcon);
+                const int w = static_cast<int>(std::lround(width * c.ResFactor));
+                const int h = static_cast<int>(std::lround(height * c.ResFactor));
+                c.Canvas->StretchDraw(Bounds(x, top, w, h), &copy);
+            } else {
+                ShellIcons::Draw(c.Canvas, x, top, *systemIcon, largeIcon);
+            }
+        } else if (listIndex >= 0) {
             if (c.PrintMode && c.ResFactor > 0) {
                 TBitmap copy(width, height);
                 c.Images->Draw(copy.Canvas(), 0, 0, listIndex);

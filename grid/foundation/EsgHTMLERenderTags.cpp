@@ -308,12 +308,10 @@ void Layout::ListItem(LineState& Line, StyleState& S, Pass P) {
     Line.Width = AddExtents(Line.Width, indent);
     Line.X = AddExtents(Line.X, indent - step);
     if (Drawing(P)) {
-        TFont* font = c.Canvas->Font();
-        std::string name = font->Name();
-        font->SetName("Symbol");
+        // The bullet of a symbol font is the Unicode bullet; the middle dot U+00B7 of a text
+        // font would be a speck. The text font has it, in the size of the item's text.
         TRect r{Line.X, Line.R.Top, Line.X + step, RunBottom(Line, S)};
-        c.Canvas->DrawText(S.ListLevel % 2 ? "\xC2\xB7" : "o", r, RunFormat | DT_NOPREFIX);
-        font->SetName(name);
+        c.Canvas->DrawText(S.ListLevel % 2 ? "\xE2\x80\xA2" : "o", r, RunFormat | DT_NOPREFIX);
     }
     Line.X += step;
     Line.ListItemPlaced = true;

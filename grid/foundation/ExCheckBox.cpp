@@ -175,15 +175,24 @@ void TExCheckBox::Paint() {
     PaintCaption();
 }
 
+// What lies under the box shows through: the parent's own drawing, kept in the cache while
+// the box neither moves nor changes when caching is on.
 void TExCheckBox::PaintBackground() {
-    if (!FTransparent)
+    TWinControl* parent = Parent();
+    if (!FTransparent || !parent)
         return;
-    // The parent's pixels lie under this control's window already; the cache only keeps its
-    // size and validity, so a move or resize still drops it.
-    if (FTransparentCaching && !FBkgCache) {
+    if (!FTransparentCaching) {
+        TBitmap under(Width(), Height());
+        parent->PaintOwnTo(under.Canvas(), -Left(), -Top());
+        Canvas()->Draw(0, 0, &under);
+        return;
+    }
+    if (!FBkgCache) {
         FBkgBmp->SetSize(Width(), Height());
+        parent->PaintOwnTo(FBkgBmp->Canvas(), -Left(), -Top());
         FBkgCache = true;
     }
+    Canvas()->Draw(0, 0, FBkgBmp.get());
 }
 
 void TExCheckBox::PaintBox() {

@@ -16,6 +16,7 @@
 #include "grid/stringgrid/FloatingFooter.h"
 #include "grid/stringgrid/GridLookTypes.h"
 #include "grid/stringgrid/ScrollProp.h"
+#include "platform/ui/CellScrollBar.h"
 #include "grid/stringgrid/SizingTypes.h"
 #include "grid/stringgrid/SortSettings.h"
 #include "platform/ui/Form.h"
@@ -35,6 +36,7 @@ class TBalloonSettings;
 class TBands;
 class TBitmap;
 class TCellGraphic;
+class ICellGraphicObject;
 class TCellEditor;
 class TCellNode;
 class TIcon;
@@ -681,6 +683,8 @@ public:
     void AddInterfacedCell(int ACol, int ARow, TObject* AObject);
     TObject* GetInterfacedCell(int ACol, int ARow);
     void RemoveInterfacedCell(int ACol, int ARow);
+    // The self-drawing object of a graphic, or nullptr.
+    static ICellGraphicObject* CellGraphicObjectOf(const TCellGraphic* Graphic);
     // Buttons. The column of SetButtonText, GetButtonText, PushButton and GetCellButtonRect is
     // a display column.
     void AddButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
@@ -2024,6 +2028,19 @@ protected:
                          TGridDrawState AState) override;
     void LastRowChanged() override;
     void GetDisplText(int ACol, int ARow, std::string& Value) const override;
+    void AppendGroupCount(int ARow, std::string& Value) const;
+    // The shared row-selection box of column 0, filled for one row; a press on it.
+    void FillRowCheckBox(int ARow);
+    void PressRowCheckBox(int ARow);
+    TPoint InterfacedCellSize(int ACol, int ARow, const TCellGraphic& Graphic, bool Printing);
+    void DrawInterfacedCell(TCellDrawContext& Ctx, const TRect& R);
+    // The scroll bar of a scroll-bar cell: drawn in the cell, and laid over the cell under the
+    // mouse so that it can be worked.
+    void DrawCellScrollBar(TCellDrawContext& Ctx);
+    void TrackCellScrollBar(int ACol, int ARow);
+    std::unique_ptr<TCellScrollBar> FScrollBar;
+    int FScrollCol = -1;
+    int FScrollRow = -1;
     void GetDefaultCellProperties(int ACol, int ARow, TFont* AFont, TBrush* ABrush,
                                   TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
                                   TAlignment& HA, TVAlignment& VA, bool& WW,
@@ -2054,6 +2071,7 @@ protected:
     // from R's top-left; for the area beyond the last cell.
     void PaintBackgroundFixed(const TRect& R);
     void PaintBackgroundTiled(const TRect& R);
+    void PaintAreaBeyondCells();
     virtual void UpdateFooter();
     virtual void UpdateSearchPanel();
     virtual void AdaptToOfficeTheme();

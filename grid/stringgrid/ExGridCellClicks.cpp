@@ -198,6 +198,9 @@ bool TExStringGrid::PressOnCheckBox(int ACol, int ARow, int RealCol, bool CanEdi
     } else {
         ToggleCheckBoxEx(RealCol, ARow, true);
     }
+    const bool rowBox = ACol == 0 && FMouseActions->HotmailRowSelect();
+    if (rowBox)
+        PressRowCheckBox(ARow);
     bool state = false;
     GetCheckBoxState(RealCol, realRow, state);
     if (!FNavigation->AlwaysEdit && ACol >= FixedCols() && ARow >= FixedRows())
@@ -205,7 +208,7 @@ bool TExStringGrid::PressOnCheckBox(int ACol, int ARow, int RealCol, bool CanEdi
     CheckBoxClick(ACol, ARow, state);
     if (HideFocusRect)
         RepaintCell(ACol, ARow);
-    if (ARow < FixedRows() && FMouseActions->CheckAllCheck && !radio) {
+    if (ARow < FixedRows() && FMouseActions->CheckAllCheck && !radio && !rowBox) {
         for (int row = FixedRows(); row < RowCount(); ++row)
             SetCheckBoxState(RealCol, row, state);
         Invalidate();

@@ -172,6 +172,11 @@ bool TExStringGrid::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State) 
         State = BoolToCheckBoxState(CheckTextIsTrue(ACol, ARow));
         return true;
     }
+    if (graphic->CellType == ctRowCheckBox && ACol == 0) {
+        // The header's box stands for all rows.
+        State = BoolToCheckBoxState(ARow < FixedRows() ? graphic->CellBoolean : GetRowSelect(ARow));
+        return true;
+    }
     if (onlyDataKinds)
         return false;
     switch (graphic->CellType) {
@@ -198,6 +203,10 @@ bool TExStringGrid::SetCheckBoxState(int ACol, int ARow, bool State) {
         return false;
     if (IsDataKind(graphic->CellType)) {
         WriteCheckText(ACol, ARow, State);
+        return true;
+    }
+    if (graphic->CellType == ctRowCheckBox && ACol == 0) {
+        SetRowSelect(ARow, State);
         return true;
     }
     if (onlyDataKinds || graphic->CellType != ctCheckBox)
@@ -228,6 +237,13 @@ bool TExStringGrid::SetCheckStateNotify(int ACol, int ARow, bool State) {
         WriteCheckText(ACol, realRow, State);
         if (was != State)
             CheckBoxChange(ACol, ARow, State);
+        return true;
+    }
+    if (graphic->CellType == ctRowCheckBox && ACol == 0) {
+        if (GetRowSelect(ARow) != State) {
+            SetRowSelect(ARow, State);
+            CheckBoxChange(ACol, ARow, State);
+        }
         return true;
     }
     if (onlyDataKinds || graphic->CellType != ctCheckBox)

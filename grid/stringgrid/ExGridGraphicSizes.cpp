@@ -116,7 +116,7 @@ TPoint TExStringGrid::CalcGraphicSize(int ACol, int ARow, int AvailWidth) {
         }
         break;
     case ctInterface:
-        size = CellSize(ACol, ARow); // nothing here implements the sizing interface
+        size = InterfacedCellSize(ACol, ARow, g, false);
         break;
     case ctRating:
         size = TPoint{g.CellAngle * 18, 16};
@@ -186,7 +186,7 @@ TPoint TExStringGrid::CalcPrintGraphicSize(int ACol, int ARow, int AvailWidth, i
     case ctBitButton:
         return TPoint{g.ButtonWidth(), g.ButtonHeight()};
     case ctInterface:
-        return CellSize(ACol, ARow);
+        return InterfacedCellSize(ACol, ARow, g, true);
     case ctShape: {
         const int side = RowHeights(ARow) - 2 * FXYOffset.Y;
         return TPoint{side, side};

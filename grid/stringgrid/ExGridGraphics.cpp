@@ -40,11 +40,7 @@ TCellGraphic* TExStringGrid::GetCellGraphic(int ACol, int ARow) {
     if (ACol == 0 && FMouseActions->HotmailRowSelect() && ARow >= 0) {
         if (slot && !dynamic_cast<TCellGraphic*>(slot))
             return nullptr;
-        // The row-selection box of column 0: one graphic refilled for the row asked.
-        FCellGraphic->CellType = ctRowCheckBox;
-        FCellGraphic->CellAngle = 0;
-        FCellGraphic->CellBoolean = false;
-        FCellGraphic->CellTransparent = FControlLook->ControlStyle() == csFlat;
+        FillRowCheckBox(ARow);
         return FCellGraphic.get();
     }
     return dynamic_cast<TCellGraphic*>(slot);
@@ -218,8 +214,4 @@ void TExStringGrid::CanAddRow(bool& CanAdd) {
 
 void TExStringGrid::CanInsertRow(int ARow, bool& CanInsert) {
     FireEvent(OnCanInsertRow, this, ARow, CanInsert);
-}
-
-void TExStringGrid::GetDisplText(int ACol, int ARow, std::string& Value) const {
-    TBaseGrid::GetDisplText(ACol, ARow, Value);
 }

@@ -24,6 +24,7 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y) {
             RepaintRow(old);
     }
     TrackHoverFixedCell(ACol, ARow);
+    TrackCellScrollBar(ACol, ARow);
     HoverButtons(ACol, ARow, X, Y);
     HeaderDragMove(ACol, ARow, Y, scrolledUp);
     UpdateFixedSizingZone(ACol, ARow, X, Y);

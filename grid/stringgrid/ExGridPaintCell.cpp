@@ -5,6 +5,7 @@
 #include "grid/foundation/ExDrawing.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/stringgrid/CellGraphic.h"
+#include "grid/stringgrid/CellGraphicObject.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/PrintSettings.h"
 #include "platform/ui/Canvas.h"
@@ -38,6 +39,8 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     ctx.Rect = ARect;
     ctx.State = AState;
 
+    if (HasScrollBar(ctx.RealCol, ARow))
+        DrawCellScrollBar(ctx);
     ctx.WordWrap = FWordWrapEx;
     // On paper: print colours and fonts, and graphics only when the settings ask for them.
     const bool printing = FPrintingCells;
@@ -79,9 +82,29 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     const int right = ctx.Rect.Right;
     if (!printing)
         DrawAlwaysVisibleButtons(ctx);
+    const ICellGraphicObject* underText = nullptr;
+    if (ICellGraphicObject* object = CellGraphicObjectOf(ctx.Graphic);
+        object && object->DrawnUnderText()) {
+        TRect grown = ctx.Rect;
+        InflateRect(grown, 1, 1);
+        DrawInterfacedCell(ctx, grown);
+        underText = object;
+    }
     const bool customDrawn = OnDrawCell || OnCustomCellDraw;
-    if ((!ctx.Graphic || !NoImageAndText) && (!customDrawn || !NoDefaultDraw))
+    if ((!ctx.Graphic || !NoImageAndText) && (!customDrawn || !NoDefaultDraw)) {
+        // A scrolled cell's text moves up under the cell's edge.
+        const int scrolled = ctx.CellScrollPosition;
+        if (scrolled > 0) {
+            ACanvas->SaveState();
+            ACanvas->IntersectClipRect(ctx.Rect);
+            ctx.Rect.Top -= scrolled;
+        }
         DrawCellText(ctx);
+        if (scrolled > 0) {
+            ctx.Rect.Top += scrolled;
+            ACanvas->RestoreState();
+        }
+    }
     ctx.Rect.Right = right;
     ctx.Rect.Left = left;
     ACanvas->Brush()->SetColor(ctx.SavedBrushColor);
@@ -95,7 +118,10 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     if (ctx.RealCol == 0 && ARow >= FixedRows() && HasNodes())
         DrawTreeLines(ACanvas, ARow, ctx.Rect);
 
-    if (ctx.Graphic) {
+    if (ctx.Graphic && ctx.Graphic->CellType == ctInterface) {
+        if (!underText)
+            DrawInterfacedCell(ctx, ctx.Rect);
+    } else if (ctx.Graphic) {
         TRect r = ctx.Rect;
         if (ctx.Fixed)
             r.Top += 1;

@@ -14,6 +14,7 @@
 #include "platform/ui/ThemeServices.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -179,4 +180,53 @@ void TExStringGrid::PaintBackgroundFixed(const TRect& R) {
 
 void TExStringGrid::PaintBackgroundTiled(const TRect& R) {
     Tile(Canvas(), FBackGround->Bitmap(), R, 0, 0);
+}
+
+// The background picture or gradient carries on past the last column and row, where the base
+// grid leaves its plain colour.
+void TExStringGrid::PaintAreaBeyondCells() {
+    TBitmap* bitmap = FBackGround->Bitmap();
+    const bool gradient = FBackGround->IsGradient();
+    if (ColCount() == 0 || RowCount() == 0 || (bitmap->Empty() && !gradient))
+        return;
+    if (gradient && FBackGround->ColorTo() == clNone)
+        return;
+    const bool lastColShown = LeftCol() + VisibleColCount() >= ColCount();
+    const bool lastRowShown = TopRow() + VisibleRowCount() >= RowCount();
+    const TRect client = ClientRect();
+    const int right = CellRect(ColCount() - 1, TopRow()).Right + GridLineWidth();
+    const int bottom = CellRect(LeftCol(), RowCount() - 1).Bottom + GridLineWidth();
+    std::vector<TRect> regions;
+    if (lastColShown && right < client.Right)
+        regions.push_back(TRect{right, client.Top, client.Right, client.Bottom});
+    if (lastRowShown && bottom < client.Bottom)
+        regions.push_back(TRect{client.Left, bottom, client.Right, client.Bottom});
+    TCanvas* canvas = Canvas();
+    for (const TRect& region : regions) {
+        canvas->SaveState();
+        canvas->IntersectClipRect(region);
+        if (bitmap->Empty())
+            DrawGradientBands(canvas, FBackGround->Color(), FBackGround->ColorTo(), 128, client,
+                              FBackGround->Display() == bdGradientHorz);
+        else if (FBackGround->Display() != bdTile)
+            PaintBackgroundFixedOn(canvas, client);
+        else if (FBackGround->Cells() != bcFixed) {
+            // The tiles line up with those of the cells.
+            TPoint origin{client.Left, client.Top};
+            if (FBackGround->Cells() == bcNormal) {
+                const TRect first = CellRect(LeftCol(), TopRow());
+                origin = TPoint{
+                    first.Left - static_cast<int>(ColsOffset(LeftCol()) - ColsOffset(FixedCols())),
+                    first.Top - static_cast<int>(RowsOffset(TopRow()) - RowsOffset(FixedRows()))};
+            }
+            origin.X += FXYOffset.X;
+            origin.Y += FXYOffset.Y;
+            const int w = bitmap->Width();
+            const int h = bitmap->Height();
+            const int offsetX = ((client.Left - 1 - origin.X) % w + w) % w;
+            const int offsetY = ((client.Top - 1 - origin.Y) % h + h) % h;
+            Tile(canvas, bitmap, client, offsetX, offsetY);
+        }
+        canvas->RestoreState();
+    }
 }

@@ -24,6 +24,7 @@ void TExStringGrid::Paint() {
     Canvas()->Pen()->SetStyle(psSolid);
     Canvas()->Brush()->SetStyle(bsSolid);
     TBaseGrid::Paint();
+    PaintAreaBeyondCells();
     PaintOuterBorder();
     DrawFixedSizingLine();
     DrawIntelliPanGlyph();

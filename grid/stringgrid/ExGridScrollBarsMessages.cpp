@@ -121,7 +121,9 @@ bool TExStringGrid::ScrollCellBar(int ACol, int ARow, int Code, int TrackPos) {
     if (!HasScrollBar(ACol, ARow))
         return false;
     const int old = GetScrollPosition(ACol, ARow);
-    const int maximum = std::max(0, GetScrollProp(ACol, ARow).Range);
+    // The last position still shows a full page of the text.
+    const TScrollProp prop = GetScrollProp(ACol, ARow);
+    const int maximum = std::max(0, prop.Range - std::max(0, prop.PageSize));
     int position = old;
     switch (Code) {
     case SB_LINEUP:

@@ -494,6 +494,14 @@ void TControl::PaintTo(TCanvas* canvas, int X, int Y) {
     FImpl->Widget->render(image, QPoint(X, Y), QRegion(), flags);
 }
 
+void TControl::PaintOwnTo(TCanvas* canvas, int X, int Y) {
+    QImage* image = canvas ? TCanvasAccess::Image(*canvas) : nullptr;
+    if (!image)
+        return;
+    TCanvasAccess::ReleasePainter(*canvas);
+    FImpl->Widget->render(image, QPoint(X, Y), QRegion(), QWidget::DrawWindowBackground);
+}
+
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     FireEvent(OnMouseDown, this, Button, Shift, X, Y);
 }

@@ -174,6 +174,9 @@ public:
 
     // Renders the control and its children as on screen onto the canvas at (X, Y).
     void PaintTo(TCanvas* canvas, int X, int Y);
+    // Only the control's own background and painting, without its children (what a transparent
+    // child shows of its parent).
+    void PaintOwnTo(TCanvas* canvas, int X, int Y);
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -418,3 +419,70 @@ TEST(RenderHTML, AnimationFramesLieWhereTheAnimationPutsThem) {
 }
 
 } // namespace
+
+// A list item's bullet is a dot that can be seen (the middle dot of a text font would be a
+// speck), standing beside the item's small letters; a nested list's items show a ring.
+TEST(RenderHTML, ListBulletsAreDrawnAtTheSizeOfTheText) {
+    for (const std::string text : {"<UL><LI>item</UL>", "<UL><UL><LI>item</UL></UL>"}) {
+        Render r;
+        r.Run(text, wide);
+        const int textLeft = r.XSize - r.Width("item");
+        auto inkBox = [&](int from, int to, int& ink) {
+            TRect box{300, 200, 0, 0};
+            ink = 0;
+            for (int y = 0; y < 40; ++y)
+                for (int x = from; x < to; ++x)
+                    if (r.Bitmap.Pixel(x, y) != clWhite) {
+                        box = TRect{std::min(box.Left, x), std::min(box.Top, y),
+                                    std::max(box.Right, x + 1), std::max(box.Bottom, y + 1)};
+                        ++ink;
+                    }
+            return box;
+        };
+        int bulletInk = 0, textInk = 0;
+        const TRect bullet = inkBox(0, textLeft, bulletInk);
+        const TRect item = inkBox(textLeft, textLeft + r.Width("item"), textInk);
+        EXPECT_GE(bulletInk, 6) << text;
+        EXPECT_GE(bullet.Right - bullet.Left, 3) << text;
+        EXPECT_GE(bullet.Bottom - bullet.Top, 3) << text;
+        EXPECT_LE(bullet.Right, textLeft - 2) << text << ": before the item";
+        // Between the top of the item's tall letters and their foot.
+        EXPECT_GT(bullet.Top, item.Top) << text;
+        EXPECT_LT(bullet.Bottom, item.Bottom + 1) << text;
+    }
+}
+
+// System icons take their room in the line, small 16 and large 32 pixels square, and draw there:
+// of an existing folder, of a file type by its extension, and of an index into the icon list.
+TEST(RenderHTML, SystemIconsTakeRoomAndDraw) {
+    struct Case {
+        std::string Source;
+        int Size;
+    } cases[] = {
+        {"SSYS:/tmp", 16},
+        {"LSYS:/tmp", 32},
+        {"ssys:no-such-report.txt", 16},
+        {"LSYS:3", 32},
+    };
+    for (const Case& c : cases) {
+        Render r;
+        r.Run("<IMG src=\"" + c.Source + "\">x", wide, {.CheckHeight = true});
+        EXPECT_EQ(r.XSize, c.Size + r.Width("x")) << c.Source;
+        EXPECT_EQ(r.YSize, std::max(c.Size, r.Gh())) << c.Source;
+        Render drawn;
+        drawn.Run("<IMG src=\"" + c.Source + "\">", wide);
+        TRect box{300, 200, 0, 0};
+        for (int y = 0; y < 180; ++y)
+            for (int x = 0; x < 300; ++x)
+                if (drawn.Bitmap.Pixel(x, y) != clWhite)
+                    box = TRect{std::min(box.Left, x), std::min(box.Top, y),
+                                std::max(box.Right, x + 1), std::max(box.Bottom, y + 1)};
+        // The icon fills its square but for the margins of its picture, and nothing beyond.
+        EXPECT_LE(box.Left, c.Size / 4) << c.Source;
+        EXPECT_LE(box.Top, c.Size / 4) << c.Source;
+        EXPECT_LE(box.Right - box.Left, c.Size) << c.Source;
+        EXPECT_GE(box.Right - box.Left, c.Size * 3 / 4) << c.Source;
+        EXPECT_LE(box.Bottom, c.Size + 1) << c.Source;
+        EXPECT_GE(box.Bottom - box.Top, c.Size / 2) << c.Source;
+    }
+}

@@ -241,6 +241,25 @@ TEST_F(ExCheckBoxTest, ATransparentBoxShowsItsParentThrough) {
     EXPECT_NE(transparent->Pixel(60, 10), clAqua) << "not erased";
 }
 
+// The parent's yellow shows where the box itself draws nothing, taken from the cache or
+// drawn afresh; the cache keeps what the parent showed until the box moves.
+TEST_F(ExCheckBoxTest, ATransparentBoxDrawsItsParentUnderIt) {
+    Box->SetCaption("");
+    for (const bool caching : {false, true}) {
+        Box->SetTransparentChaching(caching);
+        Box->SetTransparent(false);
+        Box->SetColor(clAqua);
+        EXPECT_EQ(Shot()->Pixel(60, 10), clAqua) << caching;
+        Box->SetTransparent(true);
+        EXPECT_EQ(Shot()->Pixel(60, 10), clYellow) << caching;
+        EXPECT_EQ(Box->BackgroundCached(), caching);
+    }
+    Form->SetColor(clLime);
+    EXPECT_EQ(Shot()->Pixel(60, 10), clYellow) << "kept while the box stays";
+    Box->SetLeft(Box->Left() + 1);
+    EXPECT_EQ(Shot()->Pixel(60, 10), clLime) << "taken again once it moved";
+}
+
 namespace {
 
 // The first and last rows that differ from an empty box's background in the given columns.

@@ -5,6 +5,7 @@
 
 #include "grid/foundation/CellGraphics.h"
 #include "grid/foundation/IntList.h"
+#include "grid/stringgrid/CellGraphicObject.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Bitmap.h"
@@ -23,11 +24,11 @@
 
 namespace {
 
-using GridPixels::White;
-using GridPixels::Red;
-using GridPixels::Green;
 using GridPixels::Blue;
+using GridPixels::Green;
 using GridPixels::Orange;
+using GridPixels::Red;
+using GridPixels::White;
 
 constexpr int ColWidth = 120;
 constexpr int RowHeight = 40;
@@ -116,7 +117,24 @@ void ExpectPlaced(const GraphicCase& c, const std::string& text) {
     }
 }
 
+// A cell object that draws a soft stripe under the cell's text.
+class TStripeObject : public TObject, public ICellGraphicObject {
+public:
+    void Draw(TCanvas* Canvas, const TRect& R, int, int, bool, TExStringGrid*) override {
+        Canvas->Brush()->SetColor(0xB0E0FF);
+        Canvas->FillRect(TRect{R.Left + 2, R.Top + 4, R.Right - 2, R.Bottom - 4});
+    }
+    int GetWidth() override { return 0; }
+    int GetHeight() override { return 0; }
+    bool DrawnUnderText() override { return true; }
+};
+
 // Kept alive for the grids of a case: the grid only refers to them.
+TObject* SwatchObject() {
+    static TStripeObject object;
+    return &object;
+}
+
 TBitmap* RedSquare() {
     static const auto bitmap = Solid(12, 12, Red);
     return bitmap.get();
@@ -303,6 +321,26 @@ TEST(ExGridGraphicDraw, EveryCellKindInOneGrid) {
              g.AddMarker(1, r, 2, 9);
          }},
         {"Rotated text", [](TTestExGrid& g, int r) { g.AddRotated(1, r, 30, "turned"); }, 40},
+        {"Self-drawn cell",
+         [](TTestExGrid& g, int r) {
+             g.SetCells(1, r, "over its own drawing");
+             g.AddInterfacedCell(1, r, SwatchObject());
+         }},
+        {"Scroll bar",
+         [](TTestExGrid& g, int r) {
+             g.Multilinecells = true;
+             g.SetCells(1, r, "a long text\r\nthat scrolls\r\ninside\r\nits cell");
+             g.AddScrollBar(1, r, true);
+         },
+         34},
+        {"Link in text",
+         [](TTestExGrid& g, int r) {
+             g.URLShowInText = true;
+             g.SetCells(1, r, "see www.example.org here");
+         }},
+        {"System icon",
+         [](TTestExGrid& g, int r) { g.SetCells(1, r, "<IMG src=\"SSYS:/tmp\"> a folder"); }},
+        {"List", [](TTestExGrid& g, int r) { g.SetCells(1, r, "<UL><LI>bullet</UL>"); }, 40},
     };
     const int count = static_cast<int>(std::size(kinds));
     auto grid = std::make_unique<TTestExGrid>(nullptr);

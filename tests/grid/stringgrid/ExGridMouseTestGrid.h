@@ -13,6 +13,7 @@ class TMouseTestGrid : public TExStringGrid {
 public:
     using TExStringGrid::FCellSelectorMode;
     using TExStringGrid::FCtrlDown;
+    using TExStringGrid::FScrollBar;
     using TExStringGrid::FSizeFixed;
     using TExStringGrid::FSpinDnClick;
     using TExStringGrid::FSpinUpClick;
