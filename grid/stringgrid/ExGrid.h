@@ -2566,6 +2566,12 @@ private:
     void ReleasePushedButton(int X, int Y);
     void ReleaseCellControls(int ACol, int ARow);
     void ReleaseHeaderClick(int DisplCol, int ARow, int X, int Y, TShiftState Shift);
+    // A release on the filter button of a column with values opens that column's list; any
+    // other release closes an open one.
+    void ReleaseOnFilterButton(int X, int Y);
+    void OpenFilterList(int DisplCol, int RealCol);
+    void PlaceFilterList(TListBox* List, int DisplCol, int Widest);
+    void CloseFilterLists();
     void DisjunctRowColRelease(int ACol, int ARow, bool& RowUnselected);
     bool DisjunctCellRelease(TShiftState Shift, int ACol, int ARow);
     void FrameworkDoubleClick(TShiftState Shift, int X, int Y);
