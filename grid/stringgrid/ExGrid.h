@@ -2350,6 +2350,7 @@ private:
     void CloseCols(int At, int Count);
     void MoveRealColumn(int FromCol, int ToCol);
     void SortColumnsFollowMove(int FromCol, int ToCol);
+    void UndoFollowsColumns(const std::function<int(int)>& NewColumn);
     void EmptyCells(int ACol1, int ARow1, int ACol2, int ARow2);
     void PropertiesFollowCells();
     void RemoveRowsBottomUp(const std::vector<int>& Rows);
