@@ -1818,7 +1818,7 @@ public:
     // OnFixedDropDownClick may replace it, or clear it to show none.
     using TFixedDropDownClickEvent = std::function<void(
         TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu, bool& KeepFixedCellHighlighted)>;
-    TPopupMenu* FixedDropDownMenu = nullptr;
+    TComponentLink<TPopupMenu> FixedDropDownMenu{this};
     TFixedDropDownClickEvent OnFixedDropDownClick;
     // Forgets the hovered fixed cell (repainting it) and lets mouse leaves reset hovering again.
     void ResetFixedCellHighlight();
