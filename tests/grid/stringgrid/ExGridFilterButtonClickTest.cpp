@@ -3,10 +3,14 @@
 
 #include "grid/stringgrid/DropCheckList.h"
 #include "grid/stringgrid/DropList.h"
+#include "grid/stringgrid/FilterDropDown.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Keys.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -70,6 +74,7 @@ protected:
 };
 
 TEST_F(FilterListByMouse, TheListShowsTheClearEntryAndTheColumnsValuesOnce) {
+    grid.FilterDropDown()->Color = clYellow;
     OpenList();
     TListBox* list = grid.DropList();
     std::vector<std::string> items;
@@ -77,7 +82,20 @@ TEST_F(FilterListByMouse, TheListShowsTheClearEntryAndTheColumnsValuesOnce) {
         items.push_back((*list->Items())[i]);
     EXPECT_EQ(items, (std::vector<std::string>{"(All)", "", "!q", "a&b", "q", "x*", "xy"}));
     EXPECT_EQ(list->ItemIndex(), 0);
-    EXPECT_GT(list->Top(), grid.CellRect(1, 0).Top);
+
+    // It shows under the button, in the drop-down's colour.
+    const TRect cell = grid.CellRect(1, 0);
+    EXPECT_EQ(list->Left(), cell.Right - 16);
+    EXPECT_EQ(list->Top(), cell.Top + 16);
+    TBitmap shot(grid.Width(), grid.Height());
+    grid.PaintTo(shot.Canvas(), 0, 0);
+    if (const char* path = std::getenv("VELMARO_GRID_PICTURE"))
+        shot.SaveToFile(path);
+    int yellow = 0;
+    for (int y = list->Top(); y < list->Top() + list->Height(); ++y)
+        for (int x = list->Left(); x < list->Left() + list->Width(); ++x)
+            yellow += shot.Pixel(x, y) == clYellow;
+    EXPECT_GT(yellow, list->Width() * list->Height() / 3);
 }
 
 TEST_F(FilterListByMouse, AClickedValueShowsTheRowsHoldingExactlyThatText) {
