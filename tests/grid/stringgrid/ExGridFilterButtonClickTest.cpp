@@ -163,3 +163,28 @@ TEST_F(FilterListByMouse, TickedValuesInTheCheckListShowTheirRowsAndStayTickedWh
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FilterListByMouse, SpaceTicksTheFocusedValueOfTheCheckList) {
+    grid.FilterDropDownCheck = true;
+    OpenList();
+    TListBox* list = grid.DropCheckList();
+    for (int i = 0; i < 4; ++i)
+        InputSimulation::KeyPress(list, VK_DOWN);
+    ASSERT_GT(list->ItemIndex(), 0);
+    const std::string value = (*list->Items())[list->ItemIndex()];
+    EXPECT_EQ(Shown().size(), values.size()) << "moving ticks nothing";
+    InputSimulation::KeyPress(list, VK_SPACE, ' ');
+    EXPECT_TRUE(list->Checked(list->ItemIndex()));
+    std::vector<std::string> expected;
+    for (const std::string& v : values)
+        if (v == value)
+            expected.push_back(v);
+    EXPECT_EQ(Shown(), expected);
+    InputSimulation::KeyPress(list, VK_ESCAPE, 27);
+    EXPECT_FALSE(list->Visible());
+    EXPECT_EQ(Shown(), expected) << "closing keeps the filter";
+}
+
+} // namespace
