@@ -74,6 +74,8 @@ void TExGridUndoRedo::Apply(const TUndoRedoItem& item, bool undo) {
     // A marker reached as a plain entry (its partner was dropped or never written) names no cell.
     if (item.SequenceStart || item.SequenceStop)
         return;
+    if (item.Col < 0)
+        return; // its column was removed
     const std::string& text = undo ? item.OrigValue : item.Value;
     const TExGridUndoRedoEvent& event = undo ? OnUndo : OnRedo;
     if (event)
@@ -126,6 +128,14 @@ void TExGridUndoRedo::Redo() {
     if (FLevel > FItems.Count())
         FLevel = FItems.Count();
     InvalidateGrid();
+}
+
+void TExGridUndoRedo::ColumnsChanged(const std::function<int(int)>& NewColumn) {
+    for (int i = 0; i < FItems.Count(); ++i) {
+        TUndoRedoItem* item = FItems.Items(i);
+        if (!item->SequenceStart && !item->SequenceStop && item->Col >= 0)
+            item->Col = NewColumn(item->Col);
+    }
 }
 
 void TExGridUndoRedo::Reset() {

@@ -3,6 +3,7 @@
 #include "grid/foundation/GridEvents.h"
 #include "platform/ui/Component.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,6 +55,10 @@ public:
     bool CanUndo() const { return FLevel > 0; }
     bool CanRedo() const { return FLevel < FItems.Count(); }
     void Reset();
+    // Columns were moved, inserted or removed after changes were recorded: every entry's column
+    // becomes NewColumn(its column), so that it restores the cell where its column went; -1 for
+    // a removed column, whose entries then restore nothing.
+    void ColumnsChanged(const std::function<int(int)>& NewColumn);
 
     const TUndoRedoCollection& Items() const { return FItems; }
     TBaseGrid* Grid() const { return FGrid; }

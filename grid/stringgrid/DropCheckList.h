@@ -1,11 +1,19 @@
 #pragma once
 
-#include "platform/ui/Control.h"
+#include "grid/stringgrid/DropListBase.h"
 
-// The check list the filter drop-down opens for several values at once.
-class TDropCheckList : public TCustomControl {
+// The check list the filter drop-down opens for several values at once: a click on an entry,
+// or Space on the focused one, toggles its mark and reports the change through OnSelect; the
+// list stays open.
+class TDropCheckList : public TDropListBase {
 public:
-    using TCustomControl::TCustomControl;
+    explicit TDropCheckList(TComponent* AOwner);
 
-    TNotifyEvent OnSelect;
+protected:
+    void Click() override {}
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    void Toggle(int Index);
 };

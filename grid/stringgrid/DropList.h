@@ -1,13 +1,18 @@
 #pragma once
 
-#include "platform/ui/Control.h"
+#include "grid/stringgrid/DropListBase.h"
 
-// The list the filter drop-down opens under a header cell; it reports the chosen entry.
-class TDropList : public TCustomControl {
+// The list the filter drop-down opens under a header cell: a click on an entry or Enter closes
+// it and reports the entry (ItemIndex) through OnSelect; the arrow keys only move through it.
+class TDropList : public TDropListBase {
 public:
-    using TCustomControl::TCustomControl;
+    using TDropListBase::TDropListBase;
 
-    // The chosen entry's index in the filter list the drop-down was filled from; -1 for none.
-    int ItemIndex = -1;
-    TNotifyEvent OnSelect;
+protected:
+    void Click() override {}
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    void Choose();
 };

@@ -171,15 +171,21 @@ void TExStringGrid::CreateLateOwnedObjects() {
     FFilterDropDown = std::make_unique<TFilterDropDown>();
     FFilterDropDown->OnChange = [this](TObject*) { Invalidate(); }; // the filter buttons' glyphs
     FDropList = new TDropList(this);
-    FDropList->SetParent(this);
-    FDropList->SetBounds(0, 0, 0, 0);
-    FDropList->SetVisible(false);
-    FDropList->OnSelect = [this](TObject*) { FilterSelect(FDropList->ItemIndex); };
     FDropCheckList = new TDropCheckList(this);
-    FDropCheckList->SetParent(this);
-    FDropCheckList->SetBounds(0, 0, 0, 0);
-    FDropCheckList->SetVisible(false);
-    FDropCheckList->OnSelect = [this](TObject*) { FilterCheck(); };
+    for (TDropListBase* list : {static_cast<TDropListBase*>(FDropList),
+                                static_cast<TDropListBase*>(FDropCheckList)}) {
+        list->SetParent(this);
+        list->SetBounds(0, 0, 0, 0);
+        list->SetVisible(false);
+        list->OnCancel = [this](TObject*) { FFilterCol = -1; };
+    }
+    FDropList->OnSelect = [this](TObject*) { FilterSelect(FDropList->ItemIndex()); };
+    FDropCheckList->OnSelect = [this](TObject*) {
+        FilterCheckMarks.assign(static_cast<size_t>(FDropCheckList->Count()), false);
+        for (int i = 0; i < FDropCheckList->Count(); ++i)
+            FilterCheckMarks[static_cast<size_t>(i)] = FDropCheckList->Checked(i);
+        FilterCheck();
+    };
     FFilterList = std::make_unique<TStringList>();
     FFilterList->SetSorted(true);
 }

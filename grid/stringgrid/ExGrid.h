@@ -1839,7 +1839,7 @@ public:
     // OnFixedDropDownClick may replace it, or clear it to show none.
     using TFixedDropDownClickEvent = std::function<void(
         TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu, bool& KeepFixedCellHighlighted)>;
-    TPopupMenu* FixedDropDownMenu = nullptr;
+    TComponentLink<TPopupMenu> FixedDropDownMenu{this};
     TFixedDropDownClickEvent OnFixedDropDownClick;
     // Forgets the hovered fixed cell (repainting it) and lets mouse leaves reset hovering again.
     void ResetFixedCellHighlight();
@@ -2385,6 +2385,7 @@ private:
     void CloseCols(int At, int Count);
     void MoveRealColumn(int FromCol, int ToCol);
     void SortColumnsFollowMove(int FromCol, int ToCol);
+    void UndoFollowsColumns(const std::function<int(int)>& NewColumn);
     void EmptyCells(int ACol1, int ARow1, int ACol2, int ARow2);
     void PropertiesFollowCells();
     void RemoveRowsBottomUp(const std::vector<int>& Rows);
@@ -2603,6 +2604,12 @@ private:
     void ReleasePushedButton(int X, int Y);
     void ReleaseCellControls(int ACol, int ARow);
     void ReleaseHeaderClick(int DisplCol, int ARow, int X, int Y, TShiftState Shift);
+    // A release on the filter button of a column with values opens that column's list; any
+    // other release closes an open one.
+    void ReleaseOnFilterButton(int X, int Y);
+    void OpenFilterList(int DisplCol, int RealCol);
+    void PlaceFilterList(TListBox* List, int DisplCol, int Widest);
+    void CloseFilterLists();
     void DisjunctRowColRelease(int ACol, int ARow, bool& RowUnselected);
     bool DisjunctCellRelease(TShiftState Shift, int ACol, int ARow);
     void FrameworkDoubleClick(TShiftState Shift, int X, int Y);

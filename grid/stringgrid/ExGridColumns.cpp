@@ -1,6 +1,7 @@
 // Column operations: inserting, removing, merging, moving and swapping columns.
 #include "grid/stringgrid/ExGrid.h"
 
+#include "grid/foundation/ExGridUndoRedo.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SortIndexList.h"
 #include "grid/foundation/SyncGrid.h"
@@ -12,6 +13,28 @@
 #include "platform/core/Text.h"
 
 #include <algorithm>
+
+namespace {
+
+// Where a column index goes when the column FromCol moves to ToCol: those between shift one
+// place back.
+int ColumnAfterMove(int Col, int FromCol, int ToCol) {
+    if (Col == FromCol)
+        return ToCol;
+    if (FromCol < ToCol && Col > FromCol && Col <= ToCol)
+        return Col - 1;
+    if (ToCol < FromCol && Col >= ToCol && Col < FromCol)
+        return Col + 1;
+    return Col;
+}
+
+} // namespace
+
+// Recorded cell changes name real columns: they follow every column operation.
+void TExStringGrid::UndoFollowsColumns(const std::function<int(int)>& NewColumn) {
+    if (UndoRedo())
+        UndoRedo()->ColumnsChanged(NewColumn);
+}
 
 // --- the platform grid's columns ---------------------------------------------------------------
 
@@ -70,6 +93,7 @@ void TExStringGrid::InsertCols(int ColIndex, int CCount) {
     layout.Insert(ColIndex, CCount, DefaultColWidth());
     layout.Apply();
     FGridItems->ColumnsInserted(ColIndex, CCount);
+    UndoFollowsColumns([&](int c) { return c >= ColIndex ? c + CCount : c; });
     SetColCount(ColCount());
     EmptyCells(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
     PropertiesFollowCells();
@@ -93,6 +117,9 @@ void TExStringGrid::RemoveCols(int ColIndex, int CCount) {
     layout.Remove(ColIndex, count);
     layout.Apply();
     FGridItems->ColumnsRemoved(ColIndex, count);
+    UndoFollowsColumns([&](int c) {
+        return c < ColIndex ? c : c < ColIndex + count ? -1 : c - count;
+    });
     SetColCount(ColCount());
     PropertiesFollowCells();
     EndUpdate();
@@ -145,6 +172,7 @@ void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
         FColumnOrder->Insert(t, entry);
     }
     SortColumnsFollowMove(f, t);
+    UndoFollowsColumns([&](int c) { return ColumnAfterMove(c, f, t); });
     PropertiesFollowCells();
     const int col = Col();
     if (col == FromIndex)
@@ -168,15 +196,7 @@ void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
 
 // The sort column and the sorted columns of the sort index list name real columns.
 void TExStringGrid::SortColumnsFollowMove(int FromCol, int ToCol) {
-    const auto follow = [&](int col) {
-        if (col == FromCol)
-            return ToCol;
-        if (FromCol < ToCol && col > FromCol && col <= ToCol)
-            return col - 1;
-        if (ToCol < FromCol && col >= ToCol && col < FromCol)
-            return col + 1;
-        return col;
-    };
+    const auto follow = [&](int col) { return ColumnAfterMove(col, FromCol, ToCol); };
     FSortSettings->Column = follow(FSortSettings->Column);
     if (FSortSettings->IndexShow())
         for (int i = 0; i < FSortIndexes->Count(); ++i)
@@ -196,9 +216,9 @@ void TExStringGrid::SwapColumns(int ACol1, int ACol2) {
     SetColCount(ColCount());
     PropertiesFollowCells();
     EndUpdate();
-    const int sortCol = FSortSettings->Column;
-    if (sortCol == low || sortCol == high)
-        FSortSettings->Column = sortCol == low ? high : low;
+    const auto swapped = [&](int c) { return c == low ? high : c == high ? low : c; };
+    FSortSettings->Column = swapped(FSortSettings->Column);
+    UndoFollowsColumns(swapped);
     if (FNumCellControls > 0)
         CellControlsUpdate(true);
     Invalidate();

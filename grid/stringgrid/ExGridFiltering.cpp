@@ -64,6 +64,12 @@ bool MatchOne(const TFilterData& Item, const TPreparedCondition& Prepared, std::
         return Item.Condition == Text;
     if (Item.Method == fmContains)
         return UpperCaseFull(Text).find(UpperCaseFull(Item.Condition)) != std::string::npos;
+    if (Item.Method == fmOneOf) {
+        if (std::find(Item.Values.begin(), Item.Values.end(), Text) != Item.Values.end())
+            return true;
+        if (Item.Condition.empty())
+            return false;
+    }
     if (Item.Condition.empty())
         return true;
     try {
@@ -378,32 +384,37 @@ void TExStringGrid::FilterCheck() {
     GetColumnFilter(col);
     if (AutoFilterUpdate)
         SetFilterActive(false);
-    // The ticked values of this column are one condition of alternatives, so that they join
+    // The ticked entries of this column are one condition of alternatives, so that they join
     // the other columns' conditions as one term: several separate conditions evaluated left
     // to right could not say "this column is one of these values and that column is ...".
-    std::vector<std::string> alternatives;
+    // Ticked cell texts are matched as they stand; conditions (list entries given as such, or
+    // changed by the handler) as expressions.
+    std::vector<std::string> values;
+    std::string expressions;
     bool acceptsAll = false;
     for (int i = 0; i < FFilterList->Count(); ++i) {
         if (i >= static_cast<int>(FilterCheckMarks.size()) || !FilterCheckMarks[i])
             continue;
         std::string friendlyName;
         std::string condition;
-        FilterListEntry(i, friendlyName, condition);
-        if (condition == FilterDropDownClear)
+        const bool cellText = FilterListEntry(i, friendlyName, condition);
+        if (!cellText && condition == FilterDropDownClear)
             condition.clear();
+        const std::string picked = condition;
         FireEvent(OnFilterCheck, this, col, i, friendlyName, condition, FilterCheckMarks);
-        acceptsAll = acceptsAll || condition.empty();
-        alternatives.push_back(condition);
+        if (cellText && condition == picked)
+            values.push_back(friendlyName);
+        else if (condition.empty())
+            acceptsAll = true;
+        else
+            expressions += (expressions.empty() ? "(" : "|(") + condition + ")";
     }
     FFilter->RemoveColumnFilter(col);
-    if (!alternatives.empty() && !acceptsAll) {
-        std::string condition = alternatives.front();
-        if (alternatives.size() > 1) {
-            condition.clear();
-            for (const std::string& alternative : alternatives)
-                condition += (condition.empty() ? "(" : "|(") + alternative + ")";
-        }
-        FFilter->ColumnFilter(col)->Condition = condition;
+    if ((!values.empty() || !expressions.empty()) && !acceptsAll) {
+        TFilterData* item = FFilter->ColumnFilter(col);
+        item->Method = fmOneOf;
+        item->Values = std::move(values);
+        item->Condition = std::move(expressions);
     }
     SetFilterActive(true);
     Invalidate();

@@ -135,6 +135,7 @@ void TExStringGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X,
     const bool changed =
         Button == mbLeft || (Button == mbRight && FMouseActions->SelectOnRightClick);
     const TGridRect sel1 = Selection();
+    ReleaseOnFilterButton(X, Y);
     FDropDownDown = false;
     const TGridState state = GridState();
     if (state == gsColSizing || state == gsRowSizing) {

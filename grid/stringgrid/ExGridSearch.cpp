@@ -33,22 +33,6 @@ std::string UpperText(std::string_view Text) {
     return upper;
 }
 
-// The first Count characters of a UTF-8 text.
-std::string_view FirstChars(std::string_view Text, size_t Count) {
-    size_t at = 0;
-    for (size_t seen = 0; at < Text.size(); ++at) {
-        if ((static_cast<unsigned char>(Text[at]) & 0xC0) != 0x80 && seen++ == Count)
-            break;
-    }
-    return Text.substr(0, at);
-}
-
-size_t CharCount(std::string_view Text) {
-    return static_cast<size_t>(std::count_if(Text.begin(), Text.end(), [](char ch) {
-        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    }));
-}
-
 // Which characters of a text lie inside a tag, from "<" to the next ">".
 std::vector<bool> InsideTags(std::u32string_view Text) {
     std::vector<bool> inside(Text.size(), false);
@@ -75,39 +59,50 @@ std::string ReplaceFound(const std::string& Text, const std::string& OrigStr,
     if (Params.Contains(fnMatchRegular) || Params.Contains(fnMatchFull))
         return NewStr;
     const std::u32string text = Utf8ToCodePoints(Text);
-    std::u32string pattern = Utf8ToCodePoints(OrigStr);
+    const bool fold = !Params.Contains(fnMatchCase);
+    const std::u32string pattern = Utf8ToCodePoints(fold ? UpperCaseFull(OrigStr) : OrigStr);
     if (pattern.empty())
         return Text;
-    std::u32string compared = text;
-    if (!Params.Contains(fnMatchCase)) {
-        for (char32_t& ch : compared)
-            ch = UpperChar(ch);
-        for (char32_t& ch : pattern)
-            ch = UpperChar(ch);
+    // Folding may lengthen a character (the sharp s becomes "SS"): each folded character
+    // remembers the text character it came from, and a match counts only when it begins and
+    // ends on whole text characters.
+    std::u32string compared;
+    std::vector<size_t> origin;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const std::u32string folded =
+            fold ? Utf8ToCodePoints(UpperCaseFull(CodePointsToUtf8(text.substr(i, 1))))
+                 : text.substr(i, 1);
+        compared += folded;
+        origin.insert(origin.end(), folded.size(), i);
     }
+    origin.push_back(text.size());
+    const auto whole = [&](size_t at) { return at == 0 || origin[at] != origin[at - 1]; };
     const std::vector<bool> inTag = Params.Contains(fnIgnoreHTMLTags)
                                         ? InsideTags(text)
                                         : std::vector<bool>(text.size(), false);
     const std::u32string replacement = Utf8ToCodePoints(NewStr);
     std::u32string result;
     size_t copied = 0;
-    for (size_t at = compared.find(pattern); at != std::u32string::npos;) {
-        const auto first = inTag.begin() + static_cast<std::ptrdiff_t>(at);
-        if (std::find(first, first + static_cast<std::ptrdiff_t>(pattern.size()), true) !=
-            first + static_cast<std::ptrdiff_t>(pattern.size())) {
-            at = compared.find(pattern, at + 1);
+    bool replacedAny = false;
+    for (size_t at = compared.find(pattern); at != std::u32string::npos;
+         at = compared.find(pattern, at + 1)) {
+        const size_t from = origin[at];
+        const size_t to = origin[at + pattern.size()];
+        if (from < copied || !whole(at) || !whole(at + pattern.size()) ||
+            std::find(inTag.begin() + static_cast<std::ptrdiff_t>(from),
+                      inTag.begin() + static_cast<std::ptrdiff_t>(to),
+                      true) != inTag.begin() + static_cast<std::ptrdiff_t>(to))
             continue;
-        }
-        if (Params.Contains(fnMatchStart) && at != 0)
+        if (Params.Contains(fnMatchStart) && from != 0)
             break;
-        result.append(text, copied, at - copied);
+        result.append(text, copied, from - copied);
         result += replacement;
-        copied = at + pattern.size();
+        copied = to;
+        replacedAny = true;
         if (Params.Contains(fnMatchStart))
             break;
-        at = compared.find(pattern, copied);
     }
-    if (copied == 0 && result.empty())
+    if (!replacedAny)
         return Text;
     result.append(text, copied);
     return CodePointsToUtf8(result);
@@ -355,12 +350,13 @@ int TExStringGrid::Search(const std::string& s) {
     }
     if (realCol < 0 || realCol >= TotalColCount())
         return -1;
-    const size_t length = CharCount(s);
+    // The grid's one case rule: what the find and the filter match, typing finds.
+    const std::string typed = UpperCaseFull(s);
     for (int row = FixedRows(); row < RowCount(); ++row) {
         std::string text = Cells(realCol, row);
         if (text.find('<') != std::string::npos)
             text = StripHTML(text);
-        if (UpperText(FirstChars(text, length)) == s)
+        if (StartsWith(UpperText(text), typed))
             return row;
     }
     return -1;

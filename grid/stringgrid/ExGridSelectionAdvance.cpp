@@ -2,6 +2,7 @@
 // incremental search.
 #include "grid/stringgrid/ExGrid.h"
 
+#include "grid/foundation/ExUtil.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
 #include "platform/core/CodePage.h"
@@ -185,7 +186,7 @@ void TExStringGrid::HandleKeyPress(TChar& Key) {
             SearchInc += Utf16ToUtf8(std::u16string(1, Key));
         }
         SearchTics = 0;
-        const int row = IncrementalSearchRow(UpperCase(SearchInc));
+        const int row = IncrementalSearchRow(UpperCaseFull(SearchInc));
         if (row < 0)
             SearchInc.clear();
         else if (row < RowCount())

@@ -19,6 +19,7 @@ void TFilterData::Assign(const TObject* Source) {
     Suffix = source->Suffix;
     Operation = source->Operation;
     Method = source->Method; // a copy that matched differently would not be a copy
+    Values = source->Values;
 }
 
 void TFilter::Assign(const TObject* Source) {

@@ -16,8 +16,10 @@ enum TFilterCells { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
 // How a condition's result joins the running result of the conditions before it.
 enum TFilterOperation { foSHORT, foNONE, foAND, foXOR, foOR };
 // fmContains: the text holds the condition anywhere, without regard to case, every character
-// taken as it is (what a user types to narrow a list).
-enum TFilterMethod { fmExpression, fmLiteral, fmContains };
+// taken as it is (what a user types to narrow a list). fmOneOf: the text equals one of Values
+// exactly, or matches Condition as an expression when that is not empty (values ticked in a
+// check list, beside alternatives a handler gave as conditions).
+enum TFilterMethod { fmExpression, fmLiteral, fmContains, fmOneOf };
 
 // One condition on one column.
 class TFilterData : public TObject {
@@ -33,6 +35,7 @@ public:
     TFilterOperation Operation = foSHORT;
     TFilterCells Data = fcVirtual;
     TFilterMethod Method = fmExpression;
+    std::vector<std::string> Values; // the texts fmOneOf accepts
 };
 
 // The row filter: conditions in the order they are evaluated.

@@ -149,14 +149,8 @@ const std::locale& UserLocale() {
 // A text whose byte order is the locale's collation order of the original.
 std::string CollationKey(std::string_view Text, bool IgnoreCase) {
     const std::locale& locale = UserLocale();
-    std::string text(Text);
-    if (IgnoreCase) {
-        std::u32string chars = Utf8ToUtf32(Text);
-        const auto& ctype = std::use_facet<std::ctype<wchar_t>>(locale);
-        for (char32_t& c : chars)
-            c = static_cast<char32_t>(ctype.tolower(static_cast<wchar_t>(c)));
-        text = Utf32ToUtf8(chars);
-    }
+    // Without case, texts are folded by the grid's one case rule (the find's and the filter's).
+    const std::string text = IgnoreCase ? UpperCaseFull(Text) : std::string(Text);
     const auto& collate = std::use_facet<std::collate<char>>(locale);
     return collate.transform(text.data(), text.data() + text.size());
 }

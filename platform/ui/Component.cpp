@@ -11,6 +11,12 @@ TComponent::TComponent(TComponent* AOwner) {
 
 TComponent::~TComponent() {
     FComponentState << csDestroying;
+    while (!FFreeNotifies.empty()) {
+        TComponent* other = FFreeNotifies.back();
+        FFreeNotifies.pop_back();
+        std::erase(other->FFreeNotifies, this);
+        other->Notification(this, true);
+    }
     // Last created first, as the owned components may refer to earlier ones.
     while (!FComponents.empty()) {
         TComponent* last = FComponents.back();
@@ -48,6 +54,21 @@ void TComponent::RemoveComponent(TComponent* component) {
     Notification(component, true);
     FComponents.erase(found);
     component->FOwner = nullptr;
+}
+
+void TComponent::FreeNotification(TComponent* component) {
+    if (!component || component == this ||
+        std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component) != FFreeNotifies.end())
+        return;
+    FFreeNotifies.push_back(component);
+    component->FFreeNotifies.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component) {
+    if (!component)
+        return;
+    std::erase(FFreeNotifies, component);
+    std::erase(component->FFreeNotifies, this);
 }
 
 void TComponent::SetComponentState(TComponentStateElement element, bool on) {

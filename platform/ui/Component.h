@@ -24,6 +24,10 @@ public:
     TComponent* FindComponent(const std::string& name) const;
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
+    // This component's Notification hears when component goes, whoever owns it (or when
+    // nothing does); the arrangement ends when either of the two goes first.
+    void FreeNotification(TComponent* component);
+    void RemoveFreeNotification(TComponent* component);
 
     const std::string& Name() const { return FName; }
     void SetName(const std::string& name) { FName = name; }
@@ -39,7 +43,33 @@ protected:
 private:
     TComponent* FOwner = nullptr;
     std::vector<TComponent*> FComponents;
+    // Both ends of every free-notification arrangement this component takes part in.
+    std::vector<TComponent*> FFreeNotifies;
     std::string FName;
     intptr_t FTag = 0;
     TComponentState FComponentState;
+};
+
+// A component another one refers to, kept by that one (the keeper): assigning it asks for a free
+// notification, so that the keeper's Notification, which compares the going component with it
+// and assigns nullptr, hears of its going whoever owns it.
+template <class T>
+class TComponentLink {
+public:
+    explicit TComponentLink(TComponent* Keeper) : FKeeper(Keeper) {}
+    TComponentLink(const TComponentLink&) = delete;
+    TComponentLink& operator=(const TComponentLink&) = delete;
+
+    TComponentLink& operator=(T* Value) {
+        FValue = Value;
+        if (Value)
+            FKeeper->FreeNotification(Value);
+        return *this;
+    }
+    operator T*() const { return FValue; }
+    T* operator->() const { return FValue; }
+
+private:
+    TComponent* FKeeper;
+    T* FValue = nullptr;
 };

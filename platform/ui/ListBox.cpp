@@ -127,10 +127,30 @@ struct TListBox::Impl final : TItemStringsObserver {
     bool ProgramChange = false;
     // Set between a mouse press and its release: the click, not the selection change, notifies.
     bool MousePressed = false;
+    bool CheckMarks = false;
+
+    // The native list toggles a user-checkable item's box on a click and on Space; the check
+    // list chooses its own toggling input, so the box is drawn only.
+    static void ShowCheckBox(QListWidgetItem* item, bool show) {
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+        if (show)
+            item->setCheckState(Qt::Unchecked);
+        else
+            item->setData(Qt::CheckStateRole, QVariant());
+    }
+
+    QListWidgetItem* ItemOrThrow(int index) const {
+        QListWidgetItem* item = List->item(index);
+        if (item == nullptr)
+            throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+        return item;
+    }
 
     void ItemInserted(int index, const std::string& text) override {
         ProgramChange = true;
         List->insertItem(index, QtConvert::ToQString(text));
+        if (CheckMarks)
+            ShowCheckBox(List->item(index), true);
         ProgramChange = false;
     }
     void ItemDeleted(int index) override {
@@ -236,16 +256,11 @@ void TListBox::SetMultiSelect(bool value) {
 }
 
 bool TListBox::Selected(int index) const {
-    const QListWidgetItem* item = FImpl->List->item(index);
-    if (item == nullptr)
-        throw Exception("List index out of bounds (" + std::to_string(index) + ")");
-    return item->isSelected();
+    return FImpl->ItemOrThrow(index)->isSelected();
 }
 
 void TListBox::SetSelected(int index, bool value) {
-    QListWidgetItem* item = FImpl->List->item(index);
-    if (item == nullptr)
-        throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+    QListWidgetItem* item = FImpl->ItemOrThrow(index);
     FImpl->ProgramChange = true;
     if (!MultiSelect() && value)
         FImpl->List->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
@@ -291,4 +306,22 @@ int TListBox::TopIndex() const {
 void TListBox::SetTopIndex(int value) {
     if (QListWidgetItem* item = FImpl->List->item(value))
         FImpl->List->scrollToItem(item, QAbstractItemView::PositionAtTop);
+}
+
+bool TListBox::CheckMarks() const {
+    return FImpl->CheckMarks;
+}
+
+void TListBox::SetCheckMarks(bool value) {
+    FImpl->CheckMarks = value;
+    for (int i = 0; i < Count(); ++i)
+        Impl::ShowCheckBox(FImpl->List->item(i), value);
+}
+
+bool TListBox::Checked(int index) const {
+    return FImpl->ItemOrThrow(index)->checkState() == Qt::Checked;
+}
+
+void TListBox::SetChecked(int index, bool value) {
+    FImpl->ItemOrThrow(index)->setCheckState(value ? Qt::Checked : Qt::Unchecked);
 }

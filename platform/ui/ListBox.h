@@ -87,6 +87,13 @@ public:
     TRect ItemRect(int index) const;
     int TopIndex() const;
     void SetTopIndex(int value);
+    // Every item shows a check box; the marks are set by the program (a check list decides
+    // itself which input toggles them).
+    bool CheckMarks() const;
+    void SetCheckMarks(bool value);
+    // An index outside the list throws Exception.
+    bool Checked(int index) const;
+    void SetChecked(int index, bool value);
 
 private:
     struct Impl;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -107,6 +108,45 @@ TEST_F(ExGridHiddenRows, PropertiesOfRowsThatMoveKnowTheirNewCell) {
     EXPECT_EQ(grid.CellProperties(2, 5)->OwnerRow(), 5);
     grid.UnHideRows(3, 4);
     EXPECT_EQ(grid.CellProperties(2, 7)->OwnerRow(), 7);
+}
+
+// A hidden row's cell colour, check box and object go where its column goes, as its text does.
+TEST_F(ExGridHiddenRows, CellObjectsOfHiddenRowsFollowTheirColumns) {
+    const struct {
+        const char* Name;
+        std::function<void(TExStringGrid&)> Change;
+        int NewCol; // where column 1 went
+    } cases[] = {
+        {"moved right", [](TExStringGrid& g) { g.MoveColumn(1, 3); }, 3},
+        {"moved left", [](TExStringGrid& g) { g.MoveColumn(1, 0); }, 0},
+        {"swapped", [](TExStringGrid& g) { g.SwapColumns(1, 2); }, 2},
+        {"column inserted before", [](TExStringGrid& g) { g.InsertCols(0, 2); }, 3},
+        {"column removed before", [](TExStringGrid& g) { g.RemoveCols(0, 1); }, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TTestExGrid g{nullptr};
+        g.SetColCount(4);
+        g.SetRowCount(10);
+        for (int col = 0; col < 4; ++col)
+            g.SetCells(col, 4, Name(col, 4));
+        g.SetColors(1, 4, clRed);
+        g.AddCheckBox(1, 4, true, false);
+        g.SetAllObjects(1, 4, 4321);
+        g.HideRows(3, 5);
+        c.Change(g);
+        g.UnHideRows(3, 5);
+        for (int col = 0; col < g.ColCount(); ++col) {
+            SCOPED_TRACE(col);
+            const bool moved = col == c.NewCol;
+            EXPECT_EQ(g.Cells(col, 4) == Name(1, 4), moved);
+            EXPECT_EQ(g.Colors(col, 4), moved ? clRed : clNone);
+            EXPECT_EQ(g.HasCheckBox(col, 4), moved);
+            EXPECT_EQ(g.Objects(col, 4), moved ? 4321u : 0u);
+            if (g.CellProperties(col, 4))
+                EXPECT_EQ(g.CellProperties(col, 4)->OwnerCol(), col);
+        }
+    }
 }
 
 TEST_F(ExGridHiddenRows, ShowingNeedsTheFirstRowOfTheRangeToBeHidden) {

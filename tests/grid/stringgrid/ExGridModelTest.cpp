@@ -81,12 +81,25 @@ public:
         rotate(Columns);
         for (TModelRow& row : Rows)
             rotate(row.Cells);
-        if (SortColumn == from)
-            SortColumn = to;
-        else if (from < to && SortColumn > from && SortColumn <= to)
-            --SortColumn;
-        else if (to < from && SortColumn >= to && SortColumn < from)
-            ++SortColumn;
+        const auto follow = [&](int c) {
+            if (c == from)
+                return to;
+            if (from < to && c > from && c <= to)
+                return c - 1;
+            if (to < from && c >= to && c < from)
+                return c + 1;
+            return c;
+        };
+        SortColumn = follow(SortColumn);
+        FollowColumns(follow);
+    }
+    // Recorded changes follow their columns; those of a removed column (-1) restore nothing.
+    template <class F>
+    void FollowColumns(F newColumn) {
+        for (std::vector<TCellChange>& changes : Undo)
+            for (TCellChange& change : changes)
+                if (change.Col >= 0)
+                    change.Col = newColumn(change.Col);
     }
     void Record(std::vector<TCellChange> changes) {
         Undo.resize(UndoLevel);
@@ -165,6 +178,7 @@ public:
             m.Columns.insert(m.Columns.begin() + at, count, {Grid.DefaultColWidth(), false});
             for (TModelRow& row : m.Rows)
                 row.Cells.insert(row.Cells.begin() + at, count, "");
+            m.FollowColumns([&](int c) { return c >= at ? c + count : c; });
             return "InsertCols " + std::to_string(at) + " " + std::to_string(count);
         }
         case 3: {
@@ -178,6 +192,7 @@ public:
             m.Columns.erase(m.Columns.begin() + at, m.Columns.begin() + at + count);
             for (TModelRow& row : m.Rows)
                 row.Cells.erase(row.Cells.begin() + at, row.Cells.begin() + at + count);
+            m.FollowColumns([&](int c) { return c < at ? c : c < at + count ? -1 : c - count; });
             return "RemoveCols " + std::to_string(at) + " " + std::to_string(asked);
         }
         case 4: {
@@ -198,6 +213,7 @@ public:
                     std::swap(row.Cells[a], row.Cells[b]);
                 if (m.SortColumn == a || m.SortColumn == b)
                     m.SortColumn = m.SortColumn == a ? b : a;
+                m.FollowColumns([&](int c) { return c == a ? b : c == b ? a : c; });
             }
             return "SwapColumns " + std::to_string(a) + " " + std::to_string(b);
         }
@@ -347,7 +363,8 @@ public:
             if (m.UndoLevel > 0) {
                 const std::vector<TCellChange>& changes = m.Undo[--m.UndoLevel];
                 for (auto it = changes.rbegin(); it != changes.rend(); ++it)
-                    m.Cell(it->Col, it->Row) = it->Old;
+                    if (it->Col >= 0)
+                        m.Cell(it->Col, it->Row) = it->Old;
             }
             return "Undo";
         }
@@ -355,7 +372,8 @@ public:
             Grid.UndoRedo()->Redo();
             if (m.UndoLevel < static_cast<int>(m.Undo.size()))
                 for (const TCellChange& change : m.Undo[m.UndoLevel++])
-                    m.Cell(change.Col, change.Row) = change.New;
+                    if (change.Col >= 0)
+                        m.Cell(change.Col, change.Row) = change.New;
             return "Redo";
         }
         }

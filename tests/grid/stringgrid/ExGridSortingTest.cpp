@@ -122,6 +122,13 @@ TEST(ExGridSortStyles, EachStyleOrdersTheColumnByItsRule) {
          sdAscending,
          {"10", "9", "b", "a"},
          {"9", "10", "a", "b"}},
+        // Without case the sharp s is "SS", as the find and the filter take it.
+        {"collation without case folds as the find does",
+         ssAnsiAlphaNoCase,
+         "",
+         sdAscending,
+         {"strassez", "STRAßEA", "Straßeb"},
+         {"STRAßEA", "Straßeb", "strassez"}},
     };
     for (const SortStyleCase& c : cases) {
         SortGrid grid({c.Cells});

@@ -337,7 +337,8 @@ TEST(ExGridWiring, TheDropListsChoiceFiltersByThatEntry) {
     grid.GetColumnFilter(1);
     const int entry = grid.FilterList()->IndexOf("c");
     ASSERT_GE(entry, 0);
-    grid.DropList()->ItemIndex = entry;
+    grid.DropList()->Items()->AddStrings(*grid.FilterList());
+    grid.DropList()->SetItemIndex(entry);
     grid.DropList()->OnSelect(grid.DropList());
     EXPECT_EQ(grid.Column(1), (std::vector<std::string>{"c"}));
 }

@@ -54,3 +54,54 @@ TEST(Component, ClassNameIsTheClassOwnName) {
     TComponent plain(nullptr);
     EXPECT_EQ(plain.ClassName(), "TComponent");
 }
+
+namespace {
+
+// Keeps a link to another component and notes what it hears going.
+class LinkKeeper : public TComponent {
+public:
+    explicit LinkKeeper(TComponent* owner) : TComponent(owner) {}
+    TComponentLink<TComponent> Linked{this};
+    std::vector<TComponent*> Heard;
+
+protected:
+    void Notification(TComponent* component, bool removing) override {
+        if (removing) {
+            Heard.push_back(component);
+            if (component == Linked)
+                Linked = nullptr;
+        }
+        TComponent::Notification(component, removing);
+    }
+};
+
+} // namespace
+
+TEST(Component, ALinkedComponentIsLetGoWhenFreedWhoeverOwnsIt) {
+    TComponent form(nullptr);
+    TComponent* owners[] = {nullptr, &form};
+    for (TComponent* owner : owners) {
+        LinkKeeper keeper(nullptr);
+        auto* linked = new TComponent(owner);
+        keeper.Linked = linked;
+        keeper.Linked = linked; // asked twice, told once
+        delete linked;
+        EXPECT_EQ(static_cast<TComponent*>(keeper.Linked), nullptr);
+        EXPECT_EQ(keeper.Heard, (std::vector<TComponent*>{linked}));
+    }
+}
+
+TEST(Component, AKeeperFreedFirstIsNotToldLater) {
+    auto* linked = new TComponent(nullptr);
+    {
+        LinkKeeper keeper(nullptr);
+        keeper.Linked = linked;
+    }
+    delete linked; // the sanitizer catches a call into the freed keeper
+    LinkKeeper other(nullptr);
+    auto* second = new TComponent(nullptr);
+    other.FreeNotification(second);
+    other.RemoveFreeNotification(second);
+    delete second;
+    EXPECT_TRUE(other.Heard.empty());
+}

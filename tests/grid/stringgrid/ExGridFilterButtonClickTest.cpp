@@ -1,0 +1,190 @@
+// A click on the filter button of a header cell opens the list of the column's values below it.
+#include "ExGridMouseTestGrid.h"
+
+#include "grid/stringgrid/DropCheckList.h"
+#include "grid/stringgrid/DropList.h"
+#include "grid/stringgrid/FilterDropDown.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Keys.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(ExGridFilterButton, AClickOpensTheValueListOfItsColumn) {
+    for (int col : {1, 3}) {
+        SCOPED_TRACE(col);
+        TMouseTestGrid grid;
+        for (int r = 1; r < grid.RowCount(); ++r)
+            grid.SetCells(col, r, "v" + std::to_string(r % 3));
+        grid.SetFilterDropDownAuto(true);
+        grid.Show();
+        const TRect cell = grid.CellRect(col, 0);
+        const TPoint button{cell.Right - 6, (cell.Top + cell.Bottom) / 2};
+        grid.ClickAt(button);
+        EXPECT_EQ(grid.FilterColumn(), col);
+        EXPECT_TRUE(grid.DropList()->Visible());
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Column 1 of the mouse test grid holds values that read as conditions; the list is opened by a
+// click on the column's filter button.
+class FilterListByMouse : public ::testing::Test {
+protected:
+    TMouseTestGrid grid;
+    const std::vector<std::string> values = {"a&b", "x*", "!q", "", "xy", "q", "a&b"};
+
+    void SetUp() override {
+        grid.SetRowCount(static_cast<int>(values.size()) + 1);
+        for (size_t i = 0; i < values.size(); ++i)
+            grid.SetCells(1, static_cast<int>(i) + 1, values[i]);
+        grid.SetFilterDropDownAuto(true);
+        grid.Show();
+    }
+    void OpenList() {
+        const TRect cell = grid.CellRect(1, 0);
+        grid.ClickAt(TPoint{cell.Right - 6, (cell.Top + cell.Bottom) / 2});
+    }
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> shown;
+        for (int r = grid.FixedRows(); r < grid.RowCount(); ++r)
+            shown.push_back(grid.Cells(1, r));
+        return shown;
+    }
+    static int ItemOf(TListBox* List, const std::string& Text) {
+        for (int i = 0; i < List->Count(); ++i)
+            if ((*List->Items())[i] == Text)
+                return i;
+        return -1;
+    }
+    static void ClickItem(TListBox* List, int Index) {
+        const TRect r = List->ItemRect(Index);
+        ASSERT_FALSE(r.Right <= r.Left) << "item " << Index << " not in view";
+        InputSimulation::Click(List, TPoint{r.Right - 4, (r.Top + r.Bottom) / 2});
+    }
+};
+
+TEST_F(FilterListByMouse, TheListShowsTheClearEntryAndTheColumnsValuesOnce) {
+    grid.FilterDropDown()->Color = clYellow;
+    OpenList();
+    TListBox* list = grid.DropList();
+    std::vector<std::string> items;
+    for (int i = 0; i < list->Count(); ++i)
+        items.push_back((*list->Items())[i]);
+    EXPECT_EQ(items, (std::vector<std::string>{"(All)", "", "!q", "a&b", "q", "x*", "xy"}));
+    EXPECT_EQ(list->ItemIndex(), 0);
+
+    // It shows under the button, in the drop-down's colour.
+    const TRect cell = grid.CellRect(1, 0);
+    EXPECT_EQ(list->Left(), cell.Right - 16);
+    EXPECT_EQ(list->Top(), cell.Top + 16);
+    TBitmap shot(grid.Width(), grid.Height());
+    grid.PaintTo(shot.Canvas(), 0, 0);
+    if (const char* path = std::getenv("VELMARO_GRID_PICTURE"))
+        shot.SaveToFile(path);
+    int yellow = 0;
+    for (int y = list->Top(); y < list->Top() + list->Height(); ++y)
+        for (int x = list->Left(); x < list->Left() + list->Width(); ++x)
+            yellow += shot.Pixel(x, y) == clYellow;
+    EXPECT_GT(yellow, list->Width() * list->Height() / 3);
+}
+
+TEST_F(FilterListByMouse, AClickedValueShowsTheRowsHoldingExactlyThatText) {
+    const struct {
+        std::string Clicked;
+        std::vector<std::string> Shown;
+    } cases[] = {
+        {"a&b", {"a&b", "a&b"}}, {"x*", {"x*"}}, {"!q", {"!q"}}, {"", {""}},
+        {"(All)", {"a&b", "x*", "!q", "", "xy", "q", "a&b"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Clicked);
+        OpenList();
+        ASSERT_TRUE(grid.DropList()->Visible());
+        const int index = ItemOf(grid.DropList(), c.Clicked);
+        ASSERT_GE(index, 0);
+        ClickItem(grid.DropList(), index);
+        EXPECT_FALSE(grid.DropList()->Visible());
+        EXPECT_EQ(grid.FilterColumn(), -1);
+        EXPECT_EQ(Shown(), c.Shown);
+    }
+}
+
+TEST_F(FilterListByMouse, ArrowKeysMoveAndEnterChoosesEscapeCloses) {
+    OpenList();
+    TListBox* list = grid.DropList();
+    InputSimulation::KeyPress(list, VK_DOWN);
+    InputSimulation::KeyPress(list, VK_DOWN);
+    InputSimulation::KeyPress(list, VK_DOWN);
+    EXPECT_TRUE(list->Visible()) << "moving through the list chooses nothing";
+    EXPECT_EQ(Shown().size(), values.size());
+    InputSimulation::KeyPress(list, VK_RETURN, '\r');
+    EXPECT_FALSE(list->Visible());
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"a&b", "a&b"}));
+
+    OpenList();
+    InputSimulation::KeyPress(list, VK_ESCAPE, 27);
+    EXPECT_FALSE(list->Visible());
+    EXPECT_EQ(grid.FilterColumn(), -1);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"a&b", "a&b"}));
+}
+
+TEST_F(FilterListByMouse, TickedValuesInTheCheckListShowTheirRowsAndStayTickedWhenOpenedAgain) {
+    grid.FilterDropDownCheck = true;
+    OpenList();
+    TListBox* list = grid.DropCheckList();
+    ASSERT_TRUE(list->Visible());
+    ClickItem(list, ItemOf(list, "x*"));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"x*"}));
+    ClickItem(list, ItemOf(list, ""));
+    ClickItem(list, ItemOf(list, "!q"));
+    EXPECT_TRUE(list->Visible()) << "the check list stays open";
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"x*", "!q", ""}));
+    ClickItem(list, ItemOf(list, "x*")); // untick
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"!q", ""}));
+
+    grid.ClickAt(grid.Centre(3, 3)); // elsewhere: the list closes
+    EXPECT_FALSE(list->Visible());
+    OpenList();
+    std::vector<std::string> ticked;
+    for (int i = 0; i < list->Count(); ++i)
+        if (list->Checked(i))
+            ticked.push_back((*list->Items())[i]);
+    EXPECT_EQ(ticked, (std::vector<std::string>{"", "!q"}));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FilterListByMouse, SpaceTicksTheFocusedValueOfTheCheckList) {
+    grid.FilterDropDownCheck = true;
+    OpenList();
+    TListBox* list = grid.DropCheckList();
+    for (int i = 0; i < 4; ++i)
+        InputSimulation::KeyPress(list, VK_DOWN);
+    ASSERT_GT(list->ItemIndex(), 0);
+    const std::string value = (*list->Items())[list->ItemIndex()];
+    EXPECT_EQ(Shown().size(), values.size()) << "moving ticks nothing";
+    InputSimulation::KeyPress(list, VK_SPACE, ' ');
+    EXPECT_TRUE(list->Checked(list->ItemIndex()));
+    std::vector<std::string> expected;
+    for (const std::string& v : values)
+        if (v == value)
+            expected.push_back(v);
+    EXPECT_EQ(Shown(), expected);
+    InputSimulation::KeyPress(list, VK_ESCAPE, 27);
+    EXPECT_FALSE(list->Visible());
+    EXPECT_EQ(Shown(), expected) << "closing keeps the filter";
+}
+
+} // namespace
