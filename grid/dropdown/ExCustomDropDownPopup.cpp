@@ -192,11 +192,9 @@ void TExCustomDropDown::DoHideDropDown(bool Cancelled) {
         OnBeforeDropUp(this);
     if (!FDropDownForm || !FDropDownForm->Visible())
         return;
-    // Only a popup the user can size has a size of the user's to keep.
-    if (FDropDownForm->Sizeable()) {
-        FUserDropDownWidth = FDropDownForm->Width();
-        FUserDropDownHeight = FDropDownForm->Height();
-    }
+    // The next opening comes back at the size the popup closed with, however it got it.
+    FUserDropDownWidth = FDropDownForm->Width();
+    FUserDropDownHeight = FDropDownForm->Height();
     FDropDownForm->EndSizing();
     FDropDownForm->SetVisible(false);
     // A hint of the popup's controls must not outlive the popup.

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -252,19 +253,70 @@ TEST_F(DropDownPopupTest, SizeFollowsBarsBorderAndHostedControl) {
 }
 
 TEST_F(DropDownPopupTest, ClosingRemembersTheSizeUntilTheDesignedSizeIsWritten) {
-    Edit->SetDropDownWidth(220);
-    Edit->SetDropDownHeight(120);
-    Edit->ShowDropDown();
-    Popup()->SetBounds(Popup()->Left(), Popup()->Top(), 300, 200);
-    Edit->HideDropDown(false);
-    Edit->ShowDropDown();
-    EXPECT_EQ(Popup()->Width(), 300);
-    EXPECT_EQ(Popup()->Height(), 200);
-    Edit->HideDropDown(false);
-    Edit->SetDropDownWidth(250);
-    Edit->ShowDropDown();
-    EXPECT_EQ(Popup()->Width(), 250);
-    EXPECT_EQ(Popup()->Height(), 200) << "the remembered height stays";
+    // A popup without a grip keeps the size it closed with as well.
+    for (bool sizeable : {true, false}) {
+        SCOPED_TRACE(sizeable);
+        Edit->SetDropDownSizeable(sizeable);
+        Edit->SetDropDownWidth(220);
+        Edit->SetDropDownHeight(120);
+        Edit->ShowDropDown();
+        ASSERT_EQ(Popup()->Sizeable(), sizeable);
+        Popup()->SetBounds(Popup()->Left(), Popup()->Top(), 300, 200);
+        Edit->HideDropDown(false);
+        Edit->ShowDropDown();
+        EXPECT_EQ(Popup()->Width(), 300);
+        EXPECT_EQ(Popup()->Height(), 200);
+        Edit->HideDropDown(false);
+        Edit->SetDropDownWidth(250);
+        Edit->ShowDropDown();
+        EXPECT_EQ(Popup()->Width(), 250);
+        EXPECT_EQ(Popup()->Height(), 200) << "the remembered height stays";
+        Edit->HideDropDown(false);
+        Edit->SetDropDownWidth(0);
+        Edit->SetDropDownHeight(0);
+    }
+}
+
+TEST_F(DropDownPopupTest, TheSizeDraggedAtTheGripComesBackAtTheNextOpening) {
+    const struct {
+        const char* Closing;
+        std::function<void()> Close;
+    } cases[] = {
+        {"F4", [this] { InputSimulation::KeyPress(Edit, VK_F4); }},
+        {"Escape", [this] { InputSimulation::KeyPressFocused(VK_ESCAPE, 27); }},
+        {"click elsewhere", [this] { InputSimulation::Click(Other, {5, 5}); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Closing);
+        Edit->SetDropDownWidth(200);
+        Edit->SetDropDownHeight(100);
+        Edit->SetFocus();
+        InputSimulation::KeyPress(Edit, VK_F4);
+        ASSERT_TRUE(PopupShown());
+        TExFooter* footer = Popup()->Footer();
+        ASSERT_NE(footer, nullptr);
+        const TPoint start = footer->ClientToScreen({footer->Width() - 5, footer->Height() - 4});
+        InputSimulation::MouseDown(footer, mbLeft, footer->ScreenToClient(start));
+        // The footer follows the popup's bottom edge: each step is placed on the screen.
+        for (const TPoint step : {TPoint{12, 5}, TPoint{31, 17}, TPoint{47, 26}, TPoint{63, 41}})
+            InputSimulation::MouseMove(
+                footer, footer->ScreenToClient({start.X + step.X, start.Y + step.Y}), {ssLeft});
+        InputSimulation::MouseUp(footer, mbLeft,
+                                 footer->ScreenToClient({start.X + 63, start.Y + 41}));
+        ASSERT_EQ(Popup()->Width(), 263);
+        ASSERT_EQ(Popup()->Height(), 141);
+
+        c.Close();
+        ASSERT_FALSE(PopupShown());
+        Edit->SetFocus();
+        InputSimulation::KeyPress(Edit, VK_F4);
+        ASSERT_TRUE(PopupShown());
+        EXPECT_EQ(Popup()->Width(), 263);
+        EXPECT_EQ(Popup()->Height(), 141);
+        InputSimulation::KeyPress(Edit, VK_F4);
+        Edit->SetDropDownWidth(0);
+        Edit->SetDropDownHeight(0);
+    }
 }
 
 TEST_F(DropDownPopupTest, FooterCornerSizesThePopup) {
