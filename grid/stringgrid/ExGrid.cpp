@@ -177,7 +177,7 @@ void TExStringGrid::CreateLateOwnedObjects() {
         list->SetParent(this);
         list->SetBounds(0, 0, 0, 0);
         list->SetVisible(false);
-        list->OnCancel = [this](TObject*) { FFilterCol = -1; };
+        list->OnCancel = [this](TObject*) { FilterListClosedWithoutChoice(); };
     }
     FDropList->OnSelect = [this](TObject*) { FilterSelect(FDropList->ItemIndex()); };
     FDropCheckList->OnSelect = [this](TObject*) {

@@ -2207,6 +2207,11 @@ protected:
     int FOleDragCol = -1;
     int FLastDesignChoice = -1;
     int FFilterCol = -1;
+    // The column whose filter list was open when the mouse went down, so that a click on its
+    // own button closes it. A press moves the focus first and the list closes on losing it, so
+    // the column is also kept from that closing until the press is handled.
+    int FFilterColAtPress = -1;
+    int FFilterColClosedByFocus = -1;
     int FHoverFixedX = -1;
     int FHoverFixedY = -1;
     int FGroupColumn = -1;
@@ -2607,6 +2612,8 @@ private:
     // A release on the filter button of a column with values opens that column's list; any
     // other release closes an open one.
     void ReleaseOnFilterButton(int X, int Y);
+    void NoteFilterListAtPress();
+    void FilterListClosedWithoutChoice();
     void OpenFilterList(int DisplCol, int RealCol);
     void PlaceFilterList(TListBox* List, int DisplCol, int Widest);
     void CloseFilterLists();

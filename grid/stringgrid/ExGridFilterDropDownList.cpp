@@ -40,12 +40,26 @@ void TExStringGrid::ReleaseOnFilterButton(int X, int Y) {
         const int realCol = RealColIndex(displCol);
         const TRect cellR = CellRect(displCol, row);
         const bool onButton = X > cellR.Right - 16 && X < cellR.Right - 3 && Y < cellR.Top + 19;
-        if (realCol != FFilterCol && onButton && GetColumnFilter(realCol)) {
+        const bool ownListWasOpen = realCol == FFilterColAtPress;
+        FFilterColAtPress = -1;
+        if (!ownListWasOpen && onButton && GetColumnFilter(realCol)) {
             OpenFilterList(displCol, realCol);
             return;
         }
     }
+    FFilterColAtPress = -1;
     CloseFilterLists();
+}
+
+void TExStringGrid::NoteFilterListAtPress() {
+    const bool open = FDropList->Visible() || FDropCheckList->Visible();
+    FFilterColAtPress = open ? FFilterCol : FFilterColClosedByFocus;
+}
+
+void TExStringGrid::FilterListClosedWithoutChoice() {
+    // Closed because the grid took the focus: a press on the grid is on its way.
+    FFilterColClosedByFocus = Focused() ? FFilterCol : -1;
+    FFilterCol = -1;
 }
 
 void TExStringGrid::CloseFilterLists() {

@@ -21,6 +21,7 @@ TShiftState SingleModifier(TShiftState Shift) {
 // --- the platform's handlers -------------------------------------------------------------------
 
 void TExStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    NoteFilterListAtPress();
     const bool doubled = Shift.Contains(ssDouble);
     if (Button == mbLeft && doubled)
         HandleDoubleClick(Shift, X, Y);
@@ -30,6 +31,7 @@ void TExStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
         HandleRightButtonDown(Shift, X, Y);
     else
         HandleMouseDown(Button, Shift, X, Y);
+    FFilterColClosedByFocus = -1;
 }
 
 void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -40,6 +42,8 @@ void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
 }
 
 void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
+    // A list that lost the focus some other way is no list open at the next press.
+    FFilterColClosedByFocus = -1;
     HandleMouseMove(Shift, X, Y);
 }
 

@@ -6,11 +6,13 @@
 #include "grid/stringgrid/FilterDropDown.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/Keys.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -185,6 +187,87 @@ TEST_F(FilterListByMouse, SpaceTicksTheFocusedValueOfTheCheckList) {
     InputSimulation::KeyPress(list, VK_ESCAPE, 27);
     EXPECT_FALSE(list->Visible());
     EXPECT_EQ(Shown(), expected) << "closing keeps the filter";
+}
+
+} // namespace
+
+namespace {
+
+// The grid on a form, where the focus moves between the grid and its open list as in the program.
+class FilterListOnAForm : public ::testing::Test {
+protected:
+    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+    TMouseTestGrid& grid = *new TMouseTestGrid(form.get());
+    const std::vector<std::string> values = {"b", "a", "c", "a"};
+
+    void SetUp() override {
+        form->SetClientWidth(500);
+        form->SetClientHeight(300);
+        grid.SetParent(form.get());
+        grid.SetRowCount(static_cast<int>(values.size()) + 1);
+        for (size_t i = 0; i < values.size(); ++i)
+            grid.SetCells(1, static_cast<int>(i) + 1, values[i]);
+        grid.SetFilterDropDownAuto(true);
+        form->Show();
+        grid.SetFocus();
+    }
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> shown;
+        for (int r = grid.FixedRows(); r < grid.RowCount(); ++r)
+            shown.push_back(grid.Cells(1, r));
+        return shown;
+    }
+};
+
+TEST_F(FilterListOnAForm, AClickOnTheButtonOfTheOpenListClosesItAndTheNextOpensItAgain) {
+    const TRect cell = grid.CellRect(1, 0);
+    const TPoint button{cell.Right - 6, (cell.Top + cell.Bottom) / 2};
+    const struct {
+        const char* Name;
+        bool CheckList;
+        // A real press moves the focus to the grid before the grid sees the press.
+        bool FocusBeforePress;
+    } cases[] = {
+        {"list", false, false},
+        {"check list", true, false},
+        {"list, focus first", false, true},
+        {"check list, focus first", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        grid.FilterDropDownCheck = c.CheckList;
+        TListBox* list = c.CheckList ? static_cast<TListBox*>(grid.DropCheckList())
+                                     : static_cast<TListBox*>(grid.DropList());
+        const auto clickButton = [&] {
+            grid.Move(button);
+            if (c.FocusBeforePress)
+                grid.SetFocus();
+            grid.Press(button);
+            grid.Release(button);
+        };
+        clickButton();
+        ASSERT_TRUE(list->Visible());
+        ASSERT_TRUE(list->Focused());
+        clickButton();
+        EXPECT_FALSE(list->Visible()) << "the second click closes the list";
+        EXPECT_EQ(grid.FilterColumn(), -1);
+        EXPECT_EQ(Shown(), values) << "closing chooses nothing";
+        clickButton();
+        EXPECT_TRUE(list->Visible()) << "the third click opens it again";
+        EXPECT_EQ(grid.FilterColumn(), 1);
+        clickButton();
+        EXPECT_FALSE(list->Visible());
+    }
+
+    // The button of another column while a list is open opens that column's list.
+    for (size_t i = 0; i < values.size(); ++i)
+        grid.SetCells(2, static_cast<int>(i) + 1, values[i]);
+    grid.ClickAt(button);
+    ASSERT_EQ(grid.FilterColumn(), 1);
+    const TRect next = grid.CellRect(2, 0);
+    grid.ClickAt({next.Right - 6, (next.Top + next.Bottom) / 2});
+    EXPECT_EQ(grid.FilterColumn(), 2);
+    EXPECT_TRUE(grid.DropCheckList()->Visible());
 }
 
 } // namespace
