@@ -38,6 +38,14 @@ TEST(ExGridFilterButton, AClickOpensTheValueListOfItsColumn) {
 
 namespace {
 
+// The texts column 1 shows, top to bottom.
+std::vector<std::string> FilterColumnTexts(const TExStringGrid& Grid) {
+    std::vector<std::string> shown;
+    for (int r = Grid.FixedRows(); r < Grid.RowCount(); ++r)
+        shown.push_back(Grid.Cells(1, r));
+    return shown;
+}
+
 // Column 1 of the mouse test grid holds values that read as conditions; the list is opened by a
 // click on the column's filter button.
 class FilterListByMouse : public ::testing::Test {
@@ -56,12 +64,7 @@ protected:
         const TRect cell = grid.CellRect(1, 0);
         grid.ClickAt(TPoint{cell.Right - 6, (cell.Top + cell.Bottom) / 2});
     }
-    std::vector<std::string> Shown() const {
-        std::vector<std::string> shown;
-        for (int r = grid.FixedRows(); r < grid.RowCount(); ++r)
-            shown.push_back(grid.Cells(1, r));
-        return shown;
-    }
+    std::vector<std::string> Shown() const { return FilterColumnTexts(grid); }
     static int ItemOf(TListBox* List, const std::string& Text) {
         for (int i = 0; i < List->Count(); ++i)
             if ((*List->Items())[i] == Text)
@@ -211,12 +214,7 @@ protected:
         form->Show();
         grid.SetFocus();
     }
-    std::vector<std::string> Shown() const {
-        std::vector<std::string> shown;
-        for (int r = grid.FixedRows(); r < grid.RowCount(); ++r)
-            shown.push_back(grid.Cells(1, r));
-        return shown;
-    }
+    std::vector<std::string> Shown() const { return FilterColumnTexts(grid); }
 };
 
 TEST_F(FilterListOnAForm, AClickOnTheButtonOfTheOpenListClosesItAndTheNextOpensItAgain) {
