@@ -115,7 +115,7 @@ TagEffect Layout::Image(std::string_view Tag, const std::string& U, LineState& L
         if (picture && number == c.ImageUnderPoint && HTMLTags::HasAttribute(Tag, "ALT"))
             if (THTMLPicture* alternative = FindPicture(AttributeValue(Tag, "ALT")))
                 picture = alternative;
-        int x = Line.X;
+        int x = VisualX(Line, Line.X, width);
         if (systemIcon) {
             if (c.PrintMode && c.ResFactor > 0) {
                 TBitmap copy(width, height);
@@ -181,7 +181,7 @@ TagEffect Layout::Control(std::string_view Tag, LineState& Line, StyleState& S, 
     if (!Fits(Line, elementWidth, P))
         return TagEffect::EndLineBeforeTag;
     Line.Height = std::max(Line.Height, s);
-    int x = Line.X;
+    int x = VisualX(Line, Line.X, elementWidth);
     int b = RunBottom(Line, S);
     if (Drawing(P)) {
         TCanvas* canvas = c.Canvas;

@@ -5,7 +5,7 @@
 namespace HTMLLayout {
 
 bool Layout::ElementUnderPoint(const LineState& Line, int Width, int Height) const {
-    int x = c.XPos - Line.R.Left;
+    int x = PointOffset(Line);
     return x > Line.Width && x < Line.Width + Width && c.YPos > Line.R.Top &&
            c.YPos < Line.R.Top + Height;
 }
@@ -13,7 +13,7 @@ bool Layout::ElementUnderPoint(const LineState& Line, int Width, int Height) con
 void Layout::HitTestRun(int Before, LineState& Line, StyleState& S, Pass P) {
     if (P != Pass::Position || !c.CheckAnchor || !S.InAnchor)
         return;
-    int x = c.XPos - Line.R.Left;
+    int x = PointOffset(Line);
     if (x < Before || x > Line.Width)
         return;
     Line.FoundAnchor = true;
@@ -46,7 +46,7 @@ void Layout::HitTestControl(const std::string& ID, const std::string& Value,
         return;
     Line.FoundElement = true;
     c.AnchorVal = "ctrl";
-    int left = Line.R.Left + Line.Width;
+    int left = VisualX(Line, Line.R.Left + Line.Width, Width);
     c.ControlRect = {left, Line.R.Top, left + Width, Line.R.Top + Height};
     c.ControlID = ID;
     c.ControlValue = Value;
@@ -56,7 +56,11 @@ void Layout::HitTestControl(const std::string& ID, const std::string& Value,
 void Layout::ReportAnchorUnderPoint(const LineState& Line, StyleState& S) {
     if (!S.AnchorUnderPoint)
         return;
-    c.HoverRect = {S.AnchorStartX, S.AnchorTop, Line.R.Left + Line.Width, Line.R.Bottom};
+    const int right = Line.R.Left + Line.Width;
+    c.HoverRect = {S.AnchorStartX, S.AnchorTop, right, Line.R.Bottom};
+    if (Line.Mirrored)
+        c.HoverRect = {Line.MirrorSum - right, S.AnchorTop, Line.MirrorSum - S.AnchorStartX,
+                       Line.R.Bottom};
     c.MouseLink = S.AnchorCount;
     S.AnchorUnderPoint = false;
 }

@@ -61,6 +61,10 @@ struct LineState {
     bool HasContent = false;
     bool EndsWithBlank = true;
     bool ListItemPlaced = false;
+    // A line read from the right keeps its layout from the left and lands mirrored within its
+    // own extent: what lies at X with width W is drawn at MirrorSum - X - W.
+    bool Mirrored = false;
+    int MirrorSum = 0;
     bool FoundAnchor = false;
     bool FoundElement = false;
     std::string Own;
@@ -93,6 +97,10 @@ struct Call {
     THTMLPictureCache* ImageCache;
     TPictureContainer* Container;
     const TControl* OwnerWindow;
+    // Right-to-left reading (the runs of a line ordered from the right, DT_RTLREADING on each),
+    // and whether left and right line alignments change places as well.
+    bool RightToLeftReading;
+    bool MirrorAlignment;
 
     FontState BaseFont;
     TColor StartBackground = clNone;
@@ -147,6 +155,14 @@ private:
     // Pictures and controls are hit-tested where the line finally lies.
     bool HitTesting(Pass P) const { return P == Pass::Position || c.CheckHeight; }
     int RunBottom(const LineState& Line, const StyleState& S) const;
+    // Where an element laid out at X with Width is drawn, and how far the tested point lies
+    // from the line's left edge in the line's own layout.
+    static int VisualX(const LineState& Line, int X, int Width) {
+        return Line.Mirrored ? Line.MirrorSum - X - Width : X;
+    }
+    int PointOffset(const LineState& Line) const {
+        return (Line.Mirrored ? Line.MirrorSum - c.XPos : c.XPos) - Line.R.Left;
+    }
     void SelectFont(const FontState& Font) const;
     int GhHeight() const;
 

@@ -2,6 +2,7 @@
 #include "grid/foundation/EsgHTMLELayout.h"
 #include "grid/foundation/EsgHTMLETags.h"
 
+#include "platform/ui/BiDiMode.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/ThemeServices.h"
 
@@ -116,13 +117,16 @@ void Layout::Run(const std::string& Prepared) {
             LineState placed;
             int left = line.R.Left;
             int free = line.R.Right - line.R.Left - line.Width;
-            if (S.Align == 1 && line.R.Right - line.Width > left)
+            const int align = c.MirrorAlignment && S.Align != 2 ? 1 - S.Align : S.Align;
+            if (align == 1 && line.R.Right - line.Width > left)
                 left = line.R.Right - line.Width;
-            else if (S.Align == 2 && free > 0)
+            else if (align == 2 && free > 0)
                 left += free / 2;
             left = AddExtents(left, S.Indent);
             placed.R = {left, top, line.R.Right, AddExtents(top, line.Height + extra)};
             placed.X = left;
+            placed.Mirrored = c.RightToLeftReading;
+            placed.MirrorSum = AddExtents(AddExtents(left, left), line.Width);
             placed.Height = line.Height;
             placed.GhHeight = line.GhHeight;
             placed.SubRoom = line.SubRoom;
@@ -255,12 +259,22 @@ bool Layout::PlaceRun(std::string_view& Text, LineState& Line, StyleState& S, Pa
 void Layout::DrawRun(const std::string& Run, int RunWidth, LineState& Line, StyleState& S) {
     TCanvas* canvas = c.Canvas;
     int bottom = RunBottom(Line, S);
-    unsigned format = RunFormat | (c.WordWrap ? 0 : DT_END_ELLIPSIS);
+    const int x = VisualX(Line, Line.X, RunWidth);
+    int textX = x;
+    // The blank after a word separates it from the next run, which lies to its left here.
+    std::string_view shown = Run;
+    if (Line.Mirrored && !shown.empty() && shown.back() == ' ' && S.Rotation == 0) {
+        shown.remove_suffix(shown.size() - (shown.find_last_not_of(' ') + 1));
+        const std::string trimmed(shown);
+        textX += RunWidth - canvas->TextWidth(trimmed);
+    }
+    unsigned format =
+        RunFormat | (c.WordWrap ? 0 : DT_END_ELLIPSIS) | (c.RightToLeftReading ? DT_RTLREADING : 0);
     bool blinkedOut = S.Blink && !c.BlinkOn;
     // Turned text keeps the place it has unturned and turns about its top-left corner.
     auto draw = [&](TRect r) {
         if (S.Rotation == 0)
-            canvas->DrawText(Run, r, format);
+            canvas->DrawText(std::string(shown), r, format);
         else
             canvas->TextOutRotated(r.Left, r.Bottom - canvas->TextHeight(Run), S.Rotation,
                                    WithoutPrefixes(Run));
@@ -268,7 +282,7 @@ void Layout::DrawRun(const std::string& Run, int RunWidth, LineState& Line, Styl
     if (S.Shadow && !blinkedOut) {
         canvas->Brush()->SetColor(clNone);
         canvas->Font()->SetColor(c.ShadowColor);
-        draw({Line.X + c.ShadowOffset, Line.R.Top + c.ShadowOffset, Line.R.Right + c.ShadowOffset,
+        draw({textX + c.ShadowOffset, Line.R.Top + c.ShadowOffset, Line.R.Right + c.ShadowOffset,
               bottom + c.ShadowOffset});
         canvas->Font()->SetColor(S.Font.Color);
     }
@@ -276,9 +290,9 @@ void Layout::DrawRun(const std::string& Run, int RunWidth, LineState& Line, Styl
     if (blinkedOut) {
         // Blink text in its off phase shows only its background.
         if (S.Background != clNone)
-            canvas->FillRect({Line.X, bottom - canvas->TextHeight(Run), Line.X + RunWidth, bottom});
+            canvas->FillRect({x, bottom - canvas->TextHeight(Run), x + RunWidth, bottom});
     } else {
-        draw({Line.X, Line.R.Top, Line.R.Right, bottom});
+        draw({textX, Line.R.Top, std::max(Line.R.Right, x + RunWidth), bottom});
     }
     canvas->Brush()->SetColor(clNone);
     if (S.InAnchor && S.AnchorCount == c.FocusLink + 1)
@@ -287,13 +301,13 @@ void Layout::DrawRun(const std::string& Run, int RunWidth, LineState& Line, Styl
         canvas->Pen()->SetColor(clRed);
         canvas->Pen()->SetWidth(1);
         // Only as far as the run is shown: a run cut with an ellipsis ends at the line's right.
-        int right = std::min(Line.X + RunWidth, Line.R.Right);
-        auto above = [](int x) { return ((x % 4) + 4) % 4 < 2; };
-        for (int x = Line.X & ~1; x < right; x += 2) {
-            int y = above(x) ? bottom - 1 : bottom + 1;
-            int next = above(x + 2) ? bottom - 1 : bottom + 1;
-            canvas->MoveTo(x, y);
-            canvas->LineTo(x + 2, next);
+        int right = std::min(x + RunWidth, Line.R.Right);
+        auto above = [](int at) { return ((at % 4) + 4) % 4 < 2; };
+        for (int dot = x & ~1; dot < right; dot += 2) {
+            int y = above(dot) ? bottom - 1 : bottom + 1;
+            int next = above(dot + 2) ? bottom - 1 : bottom + 1;
+            canvas->MoveTo(dot, y);
+            canvas->LineTo(dot + 2, next);
         }
     }
 }
@@ -338,8 +352,11 @@ bool RenderHTML(TCanvas* ACanvas, std::string_view AText, const TRect& ARect,
                           ShadowColor, AnchorVal,   StripVal,     FocusAnchor,    AnchorTitle,
                           XSize,       YSize,       HyperLinks,   MouseLink,      HoverRect,
                           ControlRect, ControlID,   ControlValue, ControlType,    ImageCache,
-                          Container,   OwnerWindow, {},           clNone,         false,
-                          -1,          false};
+                          Container,   OwnerWindow, false,        false,          {},
+                          clNone,      false,       -1,           false};
+    // Only a bidirectional system locale reads right to left; mode 1 also mirrors alignment.
+    call.RightToLeftReading = BiDiMode != bdLeftToRight && SysLocaleMiddleEast();
+    call.MirrorAlignment = call.RightToLeftReading && BiDiMode == bdRightToLeft;
     call.BaseFont = HTMLLayout::ReadFont(savedFont);
     call.StartBackground = savedBrushStyle == bsClear ? clNone : savedBrushColor;
     call.Themed = ThemeServicesActive();

@@ -310,7 +310,8 @@ void Layout::ListItem(LineState& Line, StyleState& S, Pass P) {
     if (Drawing(P)) {
         // The bullet of a symbol font is the Unicode bullet; the middle dot U+00B7 of a text
         // font would be a speck. The text font has it, in the size of the item's text.
-        TRect r{Line.X, Line.R.Top, Line.X + step, RunBottom(Line, S)};
+        const int x = VisualX(Line, Line.X, step);
+        TRect r{x, Line.R.Top, x + step, RunBottom(Line, S)};
         c.Canvas->DrawText(S.ListLevel % 2 ? "\xE2\x80\xA2" : "o", r, RunFormat | DT_NOPREFIX);
     }
     Line.X += step;

@@ -2038,6 +2038,7 @@ protected:
     // mouse so that it can be worked.
     void DrawCellScrollBar(TCellDrawContext& Ctx);
     void TrackCellScrollBar(int ACol, int ARow);
+    void FollowCellScrollBar();
     std::unique_ptr<TCellScrollBar> FScrollBar;
     int FScrollCol = -1;
     int FScrollRow = -1;

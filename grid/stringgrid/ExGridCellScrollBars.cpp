@@ -45,3 +45,17 @@ void TExStringGrid::TrackCellScrollBar(int ACol, int ARow) {
     FScrollBar->SetBoundsRect(place);
     FScrollBar->SetVisible(true);
 }
+
+// The live bar belongs to one cell: when the grid scrolls it goes along with that cell, and
+// leaves with it once the cell is out of sight.
+void TExStringGrid::FollowCellScrollBar() {
+    if (!FScrollBar || !FScrollBar->Visible())
+        return;
+    const int col = RealToDisplCol(FScrollCol);
+    const bool onShow =
+        col >= 0 && FScrollRow >= 0 &&
+        (col < FixedCols() || (col >= LeftCol() && col < LeftCol() + VisibleColCount())) &&
+        (FScrollRow < FixedRows() ||
+         (FScrollRow >= TopRow() && FScrollRow < TopRow() + VisibleRowCount()));
+    TrackCellScrollBar(onShow ? col : -1, onShow ? FScrollRow : -1);
+}

@@ -140,6 +140,13 @@ void TExStringGrid::AddNode(int ARow, int Span) {
         SetNodeLevelOfRows(d, d + Span - 1, 1);
         if (FNumNodes++ == 0)
             RepaintCol(0);
+        // The group count of a node counts its plain rows only, so every node around this one
+        // learns of it, and this one learns of the nodes already inside it.
+        for (int p = d, up = GetParentRow(d); up >= 0 && up != p; p = up, up = GetParentRow(p))
+            UpdateSubNodeCount(up, 1);
+        for (int r = d + 1; r < std::min(d + Span, RowCount()); ++r)
+            if (IsNode(r))
+                UpdateSubNodeCount(d, 1);
     }
     if (Col() == 0 && ColCount() > 1)
         SetCol(1);
@@ -153,6 +160,8 @@ void TExStringGrid::RemoveNode(int ARow) {
         return;
     ExpandNode(ARow);
     const int span = GetNodeSpan(d);
+    for (int p = d, up = GetParentRow(d); up >= 0 && up != p; p = up, up = GetParentRow(p))
+        UpdateSubNodeCount(up, -1);
     SetNodeLevelOfRows(d, d + span - 1, -1);
     RemoveCellGraphic(0, d);
     FNumNodes = std::max(0, FNumNodes - 1);
@@ -342,8 +351,6 @@ void TExStringGrid::InsertChildRow(int ARow, int InsertAt) {
     InsertRows(at, 1, true);
     if (owner >= at)
         ++owner;
-    if (owner >= 0)
-        UpdateSubNodeCount(owner, 1);
     for (int node = owner; node >= 0;) {
         UpdateNodeSpan(node, 1);
         const int up = GetParentRow(node);
@@ -371,7 +378,6 @@ void TExStringGrid::RemoveChildRow(int ARow) {
     const int d = DisplRowIndex(ARow);
     const int parent = GetParentRow(d);
     if (parent >= 0 && parent != d) {
-        UpdateSubNodeCount(parent, -1);
         for (int node = parent; node >= 0;) {
             if (GetNodeSpan(node) > 1)
                 UpdateNodeSpan(node, -1);

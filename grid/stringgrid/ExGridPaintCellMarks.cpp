@@ -3,11 +3,14 @@
 #include "grid/stringgrid/ExGrid.h"
 
 #include "grid/foundation/ExDrawing.h"
+#include "grid/foundation/SearchFooter.h"
 #include "grid/stringgrid/BackGround.h"
 #include "grid/stringgrid/CellDrawContext.h"
 #include "grid/stringgrid/DropDownUtil.h"
 #include "grid/stringgrid/Filter.h"
 #include "grid/stringgrid/FilterDropDown.h"
+#include "grid/stringgrid/FloatingFooter.h"
+#include "grid/stringgrid/FooterPanel.h"
 #include "grid/stringgrid/ShowModified.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
@@ -201,18 +204,28 @@ void TExStringGrid::PaintAreaBeyondCells() {
         regions.push_back(TRect{right, client.Top, client.Right, client.Bottom});
     if (lastRowShown && bottom < client.Bottom)
         regions.push_back(TRect{client.Left, bottom, client.Right, client.Bottom});
+    // The search footer and the floating footer lie over the bottom of the client area and keep
+    // their own look, so the background stops above them.
+    TRect paintArea = client;
+    if (FSearchFooter->Visible())
+        paintArea.Bottom -= 32;
+    if (FFloatingFooter->Visible && FFooterPanel)
+        paintArea.Bottom -= FFooterPanel->Height();
     TCanvas* canvas = Canvas();
     for (const TRect& region : regions) {
+        TRect clip;
+        if (!IntersectRect(clip, region, paintArea))
+            continue;
         canvas->SaveState();
-        canvas->IntersectClipRect(region);
+        canvas->IntersectClipRect(clip);
         if (bitmap->Empty())
-            DrawGradientBands(canvas, FBackGround->Color(), FBackGround->ColorTo(), 128, client,
+            DrawGradientBands(canvas, FBackGround->Color(), FBackGround->ColorTo(), 128, paintArea,
                               FBackGround->Display() == bdGradientHorz);
         else if (FBackGround->Display() != bdTile)
-            PaintBackgroundFixedOn(canvas, client);
+            PaintBackgroundFixedOn(canvas, paintArea);
         else if (FBackGround->Cells() != bcFixed) {
             // The tiles line up with those of the cells.
-            TPoint origin{client.Left, client.Top};
+            TPoint origin{paintArea.Left, paintArea.Top};
             if (FBackGround->Cells() == bcNormal) {
                 const TRect first = CellRect(LeftCol(), TopRow());
                 origin = TPoint{
@@ -223,9 +236,9 @@ void TExStringGrid::PaintAreaBeyondCells() {
             origin.Y += FXYOffset.Y;
             const int w = bitmap->Width();
             const int h = bitmap->Height();
-            const int offsetX = ((client.Left - 1 - origin.X) % w + w) % w;
-            const int offsetY = ((client.Top - 1 - origin.Y) % h + h) % h;
-            Tile(canvas, bitmap, client, offsetX, offsetY);
+            const int offsetX = ((paintArea.Left - 1 - origin.X) % w + w) % w;
+            const int offsetY = ((paintArea.Top - 1 - origin.Y) % h + h) % h;
+            Tile(canvas, bitmap, paintArea, offsetX, offsetY);
         }
         canvas->RestoreState();
     }

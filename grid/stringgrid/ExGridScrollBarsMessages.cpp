@@ -101,6 +101,7 @@ void TExStringGrid::HandleTopLeftChange() {
         HideInplaceEdit();
     UpdateFooter();
     CellControlsUpdate(false);
+    FollowCellScrollBar();
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();
     if (Designing())

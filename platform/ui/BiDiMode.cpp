@@ -3,6 +3,14 @@
 #include "platform/ui/internal/CanvasAccess.h"
 #include "platform/ui/internal/ControlImpl.h"
 
+#include <QLocale>
+
+#include <optional>
+
+namespace {
+std::optional<bool> MiddleEastLocale;
+}
+
 void SetMirroredLayout(TControl* Control, bool Value) {
     if (Control)
         TControlAccess::SetMirrored(Control, Value);
@@ -26,4 +34,14 @@ TRect CanvasScreenRect(const TCanvas* Canvas, const TRect& R) {
 void SuspendCanvasMirror(TCanvas* Canvas, bool Suspend) {
     if (Canvas)
         TCanvasAccess::SuspendMirror(*Canvas, Suspend);
+}
+
+bool SysLocaleMiddleEast() {
+    if (!MiddleEastLocale)
+        MiddleEastLocale = QLocale::system().textDirection() == Qt::RightToLeft;
+    return *MiddleEastLocale;
+}
+
+void SetSysLocaleMiddleEast(bool Value) {
+    MiddleEastLocale = Value;
 }

@@ -23,3 +23,9 @@ TRect CanvasScreenRect(const TCanvas* Canvas, const TRect& R);
 // Switches the mirroring off (Suspend) and on again, around drawing that lays itself out from
 // the left in the control's own coordinates, such as runs of mark-up text.
 void SuspendCanvasMirror(TCanvas* Canvas, bool Suspend);
+
+// Whether the system's locale is a bidirectional one (Hebrew, Arabic, Persian, ...): text of
+// controls that read right to left then takes the right-to-left reading order. Read from the
+// desktop's locale until set, so a program or a test can choose it.
+bool SysLocaleMiddleEast();
+void SetSysLocaleMiddleEast(bool Value);

@@ -96,6 +96,9 @@ constexpr unsigned DT_NOPREFIX = 0x800;
 constexpr unsigned DT_EDITCONTROL = 0x2000;
 constexpr unsigned DT_PATH_ELLIPSIS = 0x4000;
 constexpr unsigned DT_END_ELLIPSIS = 0x8000;
+// Right-to-left reading order: the runs of a line and the neutral characters between them are
+// ordered from the right, as a Hebrew or Arabic line reads.
+constexpr unsigned DT_RTLREADING = 0x20000;
 constexpr unsigned DT_WORD_ELLIPSIS = 0x40000;
 constexpr unsigned DT_HIDEPREFIX = 0x100000;
 

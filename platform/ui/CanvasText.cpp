@@ -223,6 +223,7 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned format) {
             top = r.Bottom - height;
     }
     p->save();
+    p->setLayoutDirection(format & DT_RTLREADING ? Qt::RightToLeft : Qt::LeftToRight);
     if (!(format & DT_NOCLIP))
         p->setClipRect(QtConvert::ToQRect(r), FImpl->HasClip ? Qt::IntersectClip : Qt::ReplaceClip);
     // Measuring a line shapes its text once more: only alignment and the background need it.

@@ -2,6 +2,7 @@
 #include "grid/foundation/HTMLPicture.h"
 #include "grid/foundation/PictureContainer.h"
 
+#include "platform/ui/BiDiMode.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/PictureFixtures.h"
@@ -17,6 +18,7 @@ struct Options {
     int X = -1, Y = -1;
     bool CheckAnchor = false, CheckHeight = false, WordWrap = true, HoverUnderline = false;
     int HoverLink = -1;
+    int BiDiMode = 0;
 };
 
 // One call of the renderer on a white bitmap, with the string grid's arguments.
@@ -46,7 +48,7 @@ struct Render {
                             o.WordWrap, false, 0.0, clBlue, clNone, clNone, 0x808080, AnchorVal,
                             StripVal, FocusAnchor, AnchorTitle, XSize, YSize, HyperLinks, MouseLink,
                             HoverRect, ControlRect, ControlID, ControlValue, ControlType, Cache,
-                            Container, nullptr, 0);
+                            Container, nullptr, o.BiDiMode);
         return Result;
     }
     // Pixels that text or anything else drew on the white bitmap.
@@ -484,5 +486,79 @@ TEST(RenderHTML, SystemIconsTakeRoomAndDraw) {
         EXPECT_GE(box.Right - box.Left, c.Size * 3 / 4) << c.Source;
         EXPECT_LE(box.Bottom, c.Size + 1) << c.Source;
         EXPECT_GE(box.Bottom - box.Top, c.Size / 2) << c.Source;
+    }
+}
+
+namespace {
+
+// Box of the pixels of one colour; an empty rectangle when there are none.
+TRect ColourBox(const TBitmap& Bitmap, TColor Color, TRect Area) {
+    TRect box{Area.Right, Area.Bottom, Area.Left, Area.Top};
+    for (int y = Area.Top; y < Area.Bottom; ++y)
+        for (int x = Area.Left; x < Area.Right; ++x)
+            if (Bitmap.Pixel(x, y) == Color) {
+                box.Left = std::min(box.Left, x);
+                box.Top = std::min(box.Top, y);
+                box.Right = std::max(box.Right, x + 1);
+                box.Bottom = std::max(box.Bottom, y + 1);
+            }
+    return box.Left < box.Right ? box : TRect{};
+}
+
+// Sets the system locale's reading direction for one test and puts it back.
+struct SystemLocaleReading {
+    bool Saved = SysLocaleMiddleEast();
+    explicit SystemLocaleReading(bool MiddleEast) { SetSysLocaleMiddleEast(MiddleEast); }
+    ~SystemLocaleReading() { SetSysLocaleMiddleEast(Saved); }
+};
+
+} // namespace
+
+// Under a bidirectional system locale a right-to-left mode orders the runs of a line from the
+// right; mode 1 also moves a left-aligned line to the right edge. Links are hit where they are
+// drawn. Elsewhere, or in mode 0, the line reads from the left.
+TEST(RenderHTML, RightToLeftReadingOrdersRunsFromTheRight) {
+    struct Case {
+        const char* What;
+        bool MiddleEast;
+        int BiDiMode;
+        bool Mirrored;
+        bool AtRightEdge;
+    };
+    const Case cases[] = {
+        {"left-to-right locale", false, bdRightToLeft, false, false},
+        {"left-to-right mode", true, bdLeftToRight, false, false},
+        {"right to left", true, bdRightToLeft, true, true},
+        {"reading order only", true, bdRightToLeftReadingOnly, true, false},
+    };
+    // The blank ends the red run: read from the right it parts the two words all the same.
+    const std::string text = "<font color=\"#FF0000\">Red </font><a href=\"go\">Link</a>";
+    for (const Case& c : cases) {
+        SystemLocaleReading locale(c.MiddleEast);
+        Render r;
+        Options o;
+        o.BiDiMode = c.BiDiMode;
+        r.Run(text, wide, o);
+        const TRect red = ColourBox(r.Bitmap, clRed, wide);
+        const TRect link = ColourBox(r.Bitmap, clBlue, wide);
+        ASSERT_FALSE(red.IsEmpty()) << c.What;
+        ASSERT_FALSE(link.IsEmpty()) << c.What;
+        EXPECT_EQ(link.Right < red.Left, c.Mirrored) << c.What;
+        EXPECT_EQ(red.Right < link.Left, !c.Mirrored) << c.What;
+        const int lineRight = std::max(red.Right, link.Right);
+        const int lineLeft = std::min(red.Left, link.Left);
+        if (c.AtRightEdge)
+            EXPECT_GT(lineRight, wide.Right - 12) << c.What;
+        else
+            EXPECT_LT(lineLeft, wide.Left + 12) << c.What;
+
+        Render hit;
+        o.CheckAnchor = true;
+        o.X = (link.Left + link.Right) / 2;
+        o.Y = (link.Top + link.Bottom) / 2;
+        EXPECT_TRUE(hit.Run(text, wide, o)) << c.What;
+        EXPECT_EQ(hit.AnchorVal, "go") << c.What;
+        o.X = (red.Left + red.Right) / 2;
+        EXPECT_FALSE(hit.Run(text, wide, o)) << c.What << ": the plain run is no link";
     }
 }

@@ -1,16 +1,21 @@
 // What the cell drawer adds to a cell's own content: links found in longer texts, the row count
 // of a group, and the row-selection boxes of column 0 with the clicks on them.
 #include "ExGridMouseTestGrid.h"
+#include "ExGridSortingTestGrid.h"
 #include "ExGridTestGrid.h"
 #include "GridPixels.h"
 
 #include "grid/foundation/MouseActions.h"
+#include "grid/foundation/SearchFooter.h"
 #include "grid/stringgrid/BackGround.h"
 #include "grid/stringgrid/CellGraphicObject.h"
 #include "grid/stringgrid/ControlLook.h"
+#include "grid/stringgrid/FooterPanel.h"
 #include "grid/stringgrid/Grouping.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/Keys.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +113,51 @@ TEST(ExGridCellContent, GroupRowShowsItsRowCount) {
             plainRight = ink->Right;
         else
             EXPECT_GT(ink->Right, *plainRight + 10) << c.shown;
+    }
+}
+
+// A node inside a node is no plain row of the outer one: the outer count leaves it out whichever
+// node was made first, and a child row or a removed inner node changes the counts as it should.
+TEST(ExGridCellContent, NestedGroupRowsCountTheirPlainRows) {
+    enum Step { OuterFirst, InnerFirst, ChildRowInInner, InnerRemoved };
+    const struct {
+        const char* what;
+        std::vector<Step> steps;
+        const char* outer;
+        const char* inner;
+    } cases[] = {
+        {"outer made first", {OuterFirst}, "Outer (4)", "Inner (2)"},
+        {"inner made first", {InnerFirst}, "Outer (4)", "Inner (2)"},
+        {"a child row in the inner node", {OuterFirst, ChildRowInInner}, "Outer (5)", "Inner (3)"},
+        {"inner node removed", {InnerFirst, InnerRemoved}, "Outer (5)", "Inner"},
+    };
+    for (const auto& c : cases) {
+        // Child rows are made by the grid's own row operations, open to this grid.
+        auto grid = std::make_unique<SortGrid>(std::vector<SortTexts>{});
+        grid->SetColCount(3);
+        grid->SetRowCount(10);
+        grid->SetCells(1, 1, "Outer");
+        grid->SetCells(1, 2, "Inner");
+        grid->Grouping()->ShowGroupCount = true;
+        for (const Step step : c.steps)
+            switch (step) {
+            case OuterFirst:
+                grid->AddNode(1, 6);
+                grid->AddNode(2, 3);
+                break;
+            case InnerFirst:
+                grid->AddNode(2, 3);
+                grid->AddNode(1, 6);
+                break;
+            case ChildRowInInner:
+                grid->InsertChildRow(3, 1);
+                break;
+            case InnerRemoved:
+                grid->RemoveNode(2);
+                break;
+            }
+        EXPECT_EQ(grid->Cells(1, 1), c.outer) << c.what;
+        EXPECT_EQ(grid->Cells(1, 2), c.inner) << c.what;
     }
 }
 
@@ -311,6 +361,50 @@ TEST(ExGridCellContent, BackgroundContinuesBeyondTheLastCell) {
     }
 }
 
+// The search footer and the floating footer keep the bottom of the client area for themselves:
+// the background beyond the cells stops at their top edge. The grid is drawn without its child
+// panels, so only its own painting shows below that edge.
+TEST(ExGridCellContent, BackgroundBeyondTheCellsStopsAboveTheFooters) {
+    enum Footer { NoFooter, SearchFooter, FloatingFooter };
+    const struct {
+        const char* what;
+        Footer footer;
+    } cases[] = {{"no footer", NoFooter},
+                 {"search footer", SearchFooter},
+                 {"floating footer", FloatingFooter}};
+    for (const auto& c : cases) {
+        auto grid = GridPixels::PlainGrid(40, 20, 0);
+        grid->SetBounds(0, 0, 200, 160);
+        grid->BackGround()->SetDisplay(bdGradientVert);
+        grid->BackGround()->SetColor(GridPixels::Red);
+        grid->BackGround()->SetColorTo(GridPixels::Blue);
+        int footerHeight = 0;
+        if (c.footer == SearchFooter) {
+            grid->SearchFooter()->SetVisible(true);
+            footerHeight = 32;
+        } else if (c.footer == FloatingFooter) {
+            grid->FloatingFooter()->SetVisible(true);
+            ASSERT_NE(grid->FooterPanel(), nullptr);
+            footerHeight = grid->FooterPanel()->Height();
+            ASSERT_GT(footerHeight, 0);
+        }
+        auto picture = std::make_unique<TBitmap>(grid->Width(), grid->Height());
+        picture->Canvas()->Brush()->SetColor(White);
+        picture->Canvas()->FillRect(TRect{0, 0, grid->Width(), grid->Height()});
+        grid->PaintOwnTo(picture->Canvas(), 0, 0);
+        const int paintBottom = grid->ClientHeight() - footerHeight;
+        const auto right = GridPixels::InkBox(*picture, TRect{125, 0, 195, 160}, White);
+        ASSERT_TRUE(right) << c.what;
+        EXPECT_NEAR(right->Bottom, paintBottom, 1) << c.what;
+        const auto below = GridPixels::InkBox(*picture, TRect{5, 65, 115, 160}, White);
+        ASSERT_TRUE(below) << c.what;
+        EXPECT_NEAR(below->Bottom, paintBottom, 1) << c.what;
+        // The gradient spans the shortened area: its last band is near the end colour.
+        const TColor last = picture->Pixel(150, paintBottom - 2);
+        EXPECT_GT((last >> 16) & 0xFF, 0xE0) << c.what;
+    }
+}
+
 namespace {
 
 std::string ManyLines() {
@@ -409,4 +503,52 @@ TEST(ExGridCellContent, CellScrollBarScrollsTheTextUnderTheMouse) {
 
     grid->Move(grid->Centre(3, 3));
     EXPECT_FALSE(grid->FScrollBar->Visible());
+}
+
+// The live bar goes along with its cell when the keyboard scrolls the grid under a still mouse,
+// and leaves at once when the cell scrolls out of sight.
+TEST(ExGridCellContent, CellScrollBarFollowsTheGridWhenItScrolls) {
+    const struct {
+        const char* what;
+        WORD key;
+        int presses;
+        bool shown;
+    } cases[] = {
+        {"a row down", VK_DOWN, 1, true},
+        {"a column right", VK_RIGHT, 1, true},
+        {"pages down", VK_NEXT, 3, false},
+    };
+    for (const auto& c : cases) {
+        auto grid = ScrollBarGrid(false);
+        grid->SetColCount(30);
+        grid->SetRowCount(60);
+        grid->SetColWidths(3, 150);
+        grid->SetRowHeights(4, 100);
+        grid->SetCells(3, 4, ManyLines());
+        grid->AddScrollBar(3, 4, true);
+        // The current cell sits at the last full column or row, so one step more scrolls.
+        const int lastCol = grid->LeftCol() + grid->VisibleColCount() - 1;
+        const int lastRow = grid->TopRow() + grid->VisibleRowCount() - 1;
+        grid->SetCol(c.key == VK_RIGHT ? lastCol : 1);
+        grid->SetRow(c.key == VK_RIGHT ? 1 : lastRow);
+        const TRect cellBefore = grid->CellRect(3, 4);
+        grid->Move(TPoint{cellBefore.Left + 20, cellBefore.Top + 20});
+        ASSERT_TRUE(grid->FScrollBar && grid->FScrollBar->Visible()) << c.what;
+        const TRect barBefore = grid->FScrollBar->BoundsRect();
+        for (int i = 0; i < c.presses; ++i)
+            InputSimulation::KeyPress(grid.get(), c.key);
+        EXPECT_EQ(grid->FScrollBar->Visible(), c.shown) << c.what;
+        if (!c.shown) {
+            EXPECT_GT(grid->TopRow(), 4) << c.what;
+            continue;
+        }
+        const TRect cell = grid->CellRect(3, 4);
+        ASSERT_NE(cell.Left - cellBefore.Left + cell.Top - cellBefore.Top, 0)
+            << c.what << ": the grid scrolled";
+        const TRect bar = grid->FScrollBar->BoundsRect();
+        EXPECT_EQ(bar.Right, cell.Right - grid->GridLineWidth()) << c.what;
+        EXPECT_EQ(bar.Top, cell.Top + grid->GridLineWidth()) << c.what;
+        EXPECT_EQ(bar.Left - barBefore.Left, cell.Left - cellBefore.Left) << c.what;
+        EXPECT_EQ(bar.Top - barBefore.Top, cell.Top - cellBefore.Top) << c.what;
+    }
 }

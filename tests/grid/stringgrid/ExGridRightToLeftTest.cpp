@@ -6,6 +6,7 @@
 
 #include "grid/stringgrid/FloatingFooter.h"
 #include "grid/stringgrid/FooterPanel.h"
+#include "platform/ui/BiDiMode.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Form.h"
@@ -149,6 +150,30 @@ TEST(ExGridRightToLeft, MarkUpReadsLeftToRightInsideTheMirroredCell) {
     const auto red = ColourBox(*bitmaps[1], *ink[1], 0x0000FF);
     ASSERT_TRUE(red);
     EXPECT_GT(red->Left, ink[1]->Left + ink[1]->Width() / 2) << "the red run comes second";
+}
+
+// Under a bidirectional system locale the mark-up of a right-to-left grid reads from the right
+// as well: the runs change places and the line stands at the right of its cell.
+TEST(ExGridRightToLeft, MarkUpReadsFromTheRightUnderABidirectionalLocale) {
+    const bool savedLocale = SysLocaleMiddleEast();
+    SetSysLocaleMiddleEast(true);
+    const std::string html =
+        "<font color=\"#0000FF\">First</font> <font color=\"#FF0000\">Second</font>";
+    auto grid = MakeGrid(bdRightToLeft);
+    grid->SetColWidths(2, 100);
+    grid->SetBounds(0, 0, 2 * CellWidth + 100, 3 * CellHeight);
+    grid->SetCells(2, 1, html);
+    const auto bitmap = Render(*grid);
+    SetSysLocaleMiddleEast(savedLocale);
+    Save(*bitmap, "html-read-from-the-right");
+    const TRect cell{2, CellHeight, 98, 2 * CellHeight - 1};
+    const auto ink = InkBox(*bitmap, cell, White);
+    const auto first = ColourBox(*bitmap, cell, Blue);
+    const auto second = ColourBox(*bitmap, cell, Red);
+    ASSERT_TRUE(ink && first && second);
+    EXPECT_LT(second->Right, first->Left) << "the second run stands left of the first";
+    EXPECT_GT(ink->Right, cell.Right - 8) << "the line starts at the right of its cell";
+    EXPECT_GT(ink->Left, cell.Left + 10);
 }
 
 TEST(ExGridRightToLeft, KeysAndClicksAddressTheCellsWhereTheyShow) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -223,4 +224,47 @@ TEST(CanvasText, EndEllipsisKeepsTheTextInsideTheRectangle) {
     for (int x = 40; x < 200; ++x)
         for (int y = 0; y < 20; ++y)
             ASSERT_EQ(bitmap.Pixel(x, y), clWhite) << x << "," << y;
+}
+
+// A line read from the right puts the neutral dots after a word on the word's left; the line
+// keeps its place in the rectangle. The word shows where the tall letter has ink at mid height,
+// the dots only near the baseline.
+TEST(CanvasText, RightToLeftReadingOrdersTheLineFromTheRight) {
+    struct Case {
+        unsigned Format;
+        bool WordOnTheRight;
+    };
+    const Case cases[] = {{DT_LEFT, false},
+                          {DT_LEFT | DT_RTLREADING, true},
+                          {DT_RIGHT, false},
+                          {DT_RIGHT | DT_RTLREADING, true}};
+    for (const Case& c : cases) {
+        TBitmap bitmap(200, 30);
+        TCanvas* canvas = bitmap.Canvas();
+        canvas->Brush()->SetStyle(bsClear);
+        canvas->Font()->SetColor(clBlack);
+        canvas->Font()->SetSize(14);
+        const std::string text = "W.........";
+        const int width = canvas->TextWidth(text);
+        TRect r = Rect(10, 0, 190, 30);
+        canvas->DrawText(text, r, DT_SINGLELINE | DT_VCENTER | c.Format);
+        const int midY = 15 - canvas->TextHeight(text) / 6;
+        int wordLeft = 200, wordRight = -1, inkLeft = 200, inkRight = -1;
+        for (int x = 0; x < 200; ++x)
+            for (int y = 0; y < 30; ++y)
+                if (bitmap.Pixel(x, y) != clWhite) {
+                    inkLeft = std::min(inkLeft, x);
+                    inkRight = std::max(inkRight, x);
+                    if (y <= midY) {
+                        wordLeft = std::min(wordLeft, x);
+                        wordRight = std::max(wordRight, x);
+                    }
+                }
+        ASSERT_GE(wordRight, 0) << c.Format;
+        const int lineLeft = c.Format & DT_RIGHT ? 190 - width : 10;
+        EXPECT_NEAR(inkLeft, lineLeft, 3) << c.Format;
+        EXPECT_NEAR(inkRight, lineLeft + width, 4) << c.Format;
+        const int wordMiddle = (wordLeft + wordRight) / 2;
+        EXPECT_EQ(wordMiddle > lineLeft + width / 2, c.WordOnTheRight) << c.Format;
+    }
 }
