@@ -6,6 +6,8 @@
 #include "grid/stringgrid/GridCombo.h"
 #include "grid/stringgrid/GridDatePicker.h"
 #include "grid/stringgrid/GridEditBtn.h"
+#include "grid/stringgrid/GridUnitEditBtn.h"
+#include "grid/stringgrid/ExRichEdit.h"
 #include "grid/stringgrid/GridSpin.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/BalloonWindow.h"
@@ -31,6 +33,11 @@ struct EditorKind {
     // What a user does in the open editor to change its value.
     void (*Change)(TWinControl*);
 };
+
+void TypeThreeAtTheEnd(TWinControl* c) {
+    InputSimulation::KeyPress(c, VK_END);
+    InputSimulation::TypeChar(c, '3');
+}
 
 const EditorKind Kinds[] = {
     {"text", edNormal, "abc", [](TExStringGrid* g) -> TWinControl* { return g->NormalEdit(); },
@@ -68,6 +75,10 @@ const EditorKind Kinds[] = {
     {"date up down", edDateEditUpDown, "12/03/2021",
      [](TExStringGrid* g) -> TWinControl* { return g->DateTimePicker(); },
      [](TWinControl* c) { InputSimulation::KeyPress(c, VK_UP); }},
+    {"unit edit button", edUnitEditBtn, "12",
+     [](TExStringGrid* g) -> TWinControl* { return g->BtnUnitEdit(); }, TypeThreeAtTheEnd},
+    {"float edit button", edFloatEditBtn, "12",
+     [](TExStringGrid* g) -> TWinControl* { return g->BtnEdit(); }, TypeThreeAtTheEnd},
 };
 
 const EditorKind& KindOf(TEditorType Kind) {
@@ -339,6 +350,57 @@ TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
         InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
         f.Pump();
         EXPECT_EQ(f.Grid->Cells(1, 2), c.Stepped);
+    }
+    OverrideFormatSettings(nullptr);
+}
+
+#include "grid/foundation/ExDateTimePicker.h"
+#include "grid/stringgrid/GridDateTimePicker.h"
+
+// The date-and-time editor shows both parts of its cell, keeps both when left untouched and
+// stores both after a change of either.
+TEST(ExGridEditing, TheDateAndTimeEditorShowsAndKeepsDateAndTime) {
+    TFormatSettings settings = CurrentFormatSettings();
+    settings.ShortDateFormat = "dd/mm/yyyy";
+    settings.DateSeparator = "/";
+    settings.TimeSeparator = ":";
+    settings.LongTimeFormat = "hh:nn:ss";
+    OverrideFormatSettings(&settings);
+    const struct {
+        const char* Start;
+        const char* TimeShown;
+        const char* Changed; // after Up on the day
+    } cases[] = {{"12/03/2021 10:20:30", "10:20:30", "13/03/2021 10:20:30"},
+                 {"12/03/2021 10:20", "10:20:00", "13/03/2021 10:20"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Start);
+        EditingTest::TEditingForm f(edDateTimeEdit);
+        f.Grid->OfferFake = false;
+        f.Grid->SetCells(1, 1, c.Start);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Grid->EditMode);
+        TGridDateTimePicker* picker = f.Grid->DateAndTimePicker();
+        TWinControl* time = picker->TimePicker();
+        ASSERT_NE(time, nullptr);
+        ASSERT_TRUE(time->Visible());
+        EXPECT_EQ(picker->Text(), "12/03/2021");
+        EXPECT_EQ(time->Text(), c.TimeShown);
+        // The time field lies inside the editor, right of room as wide as itself for the date.
+        EXPECT_GE(time->Left(), time->Width());
+        EXPECT_LE(time->Left() + time->Width(), picker->Width());
+        for (const WORD key : {VK_RETURN, VK_ESCAPE}) {
+            InputSimulation::KeyPress(f.Form.ActiveControl(), key, key == VK_RETURN ? '\r' : 0x1B);
+            f.Pump();
+            EXPECT_FALSE(f.Grid->EditMode);
+            EXPECT_EQ(f.Grid->Cells(1, 1), c.Start) << "untouched";
+            InputSimulation::KeyPress(f.Grid, VK_F2);
+            ASSERT_TRUE(f.Grid->EditMode);
+        }
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_UP);
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
+        f.Pump();
+        EXPECT_EQ(f.Grid->Cells(1, 1), c.Changed);
+        EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
     }
     OverrideFormatSettings(nullptr);
 }
