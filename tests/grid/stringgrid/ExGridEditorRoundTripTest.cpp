@@ -3,6 +3,7 @@
 // the cell, the focus and the edit events checked after each.
 #include "ExGridEditingTestGrid.h"
 
+#include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/GridCombo.h"
 #include "grid/stringgrid/GridDatePicker.h"
 #include "grid/stringgrid/GridEditBtn.h"
@@ -75,6 +76,9 @@ const EditorKind Kinds[] = {
     {"date up down", edDateEditUpDown, "12/03/2021",
      [](TExStringGrid* g) -> TWinControl* { return g->DateTimePicker(); },
      [](TWinControl* c) { InputSimulation::KeyPress(c, VK_UP); }},
+    {"float spin", edFloatSpinEdit, "1.50",
+     [](TExStringGrid* g) -> TWinControl* { return g->SpinEdit(); },
+     [](TWinControl* c) { InputSimulation::TypeChar(c, '3'); }},
     {"unit edit button", edUnitEditBtn, "12",
      [](TExStringGrid* g) -> TWinControl* { return g->BtnUnitEdit(); }, TypeThreeAtTheEnd},
     {"float edit button", edFloatEditBtn, "12",
@@ -403,4 +407,34 @@ TEST(ExGridEditing, TheDateAndTimeEditorShowsAndKeepsDateAndTime) {
         EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
     }
     OverrideFormatSettings(nullptr);
+}
+
+// The float spin reads a cell's number in the format the grid writes it, whatever the locale's
+// decimal separator.
+TEST(ExGridEditing, TheFloatSpinReadsTheNumberAsTheGridWritesIt) {
+    const struct {
+        const char* Name;
+        TFormatSettings Settings;
+        const char* Written;
+        const char* Changed;
+    } cases[] = {{"point", ScopedFormatSettings::English(), "1.50", "1.53"},
+                 {"comma", ScopedFormatSettings::European(), "1,50", "1,53"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ScopedFormatSettings locale(c.Settings);
+        EditingTest::TEditingForm f(edFloatSpinEdit);
+        f.Grid->OfferFake = false;
+        f.Grid->SetFloats(1, 1, 1.5);
+        ASSERT_EQ(f.Grid->Cells(1, 1), c.Written);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Grid->EditMode);
+        EXPECT_DOUBLE_EQ(f.Grid->SpinEdit()->FloatValue(), 1.5);
+        // End would step to the lower limit: Right takes the caret past the selected text.
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RIGHT);
+        InputSimulation::TypeChar(f.Form.ActiveControl(), '3');
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
+        f.Pump();
+        EXPECT_EQ(f.Grid->Cells(1, 1), c.Changed);
+        EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
+    }
 }
