@@ -5,10 +5,10 @@
 
 #include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/GridCombo.h"
+#include "grid/stringgrid/GridDateTimePicker.h"
 #include "grid/stringgrid/GridDatePicker.h"
 #include "grid/stringgrid/GridEditBtn.h"
 #include "grid/stringgrid/GridUnitEditBtn.h"
-#include "grid/stringgrid/ExRichEdit.h"
 #include "grid/stringgrid/GridSpin.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/BalloonWindow.h"
@@ -313,15 +313,20 @@ TEST(ExGridEditing, EnterOnAnEmptyListCellTakesTheShownItemAndTabKeepsItEmpty) {
 
 } // namespace
 
-// One picker serves every cell: whatever part the last edit left the caret in (the commit
-// itself steps past the part being typed), the next edit opened with F2 starts on the first.
-TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
+// Dates day first, times with seconds.
+static TFormatSettings DayFirstSettings() {
     TFormatSettings settings = CurrentFormatSettings();
     settings.ShortDateFormat = "dd/mm/yyyy";
     settings.DateSeparator = "/";
     settings.TimeSeparator = ":";
     settings.LongTimeFormat = "hh:nn:ss";
-    OverrideFormatSettings(&settings);
+    return settings;
+}
+
+// One picker serves every cell: whatever part the last edit left the caret in (the commit
+// itself steps past the part being typed), the next edit opened with F2 starts on the first.
+TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
+    ScopedFormatSettings locale(DayFirstSettings());
     struct Case {
         const char* Name;
         TEditorType Kind;
@@ -355,21 +360,12 @@ TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
         f.Pump();
         EXPECT_EQ(f.Grid->Cells(1, 2), c.Stepped);
     }
-    OverrideFormatSettings(nullptr);
 }
-
-#include "grid/foundation/ExDateTimePicker.h"
-#include "grid/stringgrid/GridDateTimePicker.h"
 
 // The date-and-time editor shows both parts of its cell, keeps both when left untouched and
 // stores both after a change of either.
 TEST(ExGridEditing, TheDateAndTimeEditorShowsAndKeepsDateAndTime) {
-    TFormatSettings settings = CurrentFormatSettings();
-    settings.ShortDateFormat = "dd/mm/yyyy";
-    settings.DateSeparator = "/";
-    settings.TimeSeparator = ":";
-    settings.LongTimeFormat = "hh:nn:ss";
-    OverrideFormatSettings(&settings);
+    ScopedFormatSettings locale(DayFirstSettings());
     const struct {
         const char* Start;
         const char* TimeShown;
@@ -406,7 +402,6 @@ TEST(ExGridEditing, TheDateAndTimeEditorShowsAndKeepsDateAndTime) {
         EXPECT_EQ(f.Grid->Cells(1, 1), c.Changed);
         EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
     }
-    OverrideFormatSettings(nullptr);
 }
 
 // The float spin reads a cell's number in the format the grid writes it, whatever the locale's
