@@ -4,6 +4,8 @@
 #include "ExGridEditingTestGrid.h"
 
 #include "grid/foundation/ScopedFormatSettings.h"
+#include "grid/stringgrid/GridButton.h"
+#include "grid/stringgrid/GridCheckBox.h"
 #include "grid/stringgrid/GridCombo.h"
 #include "grid/stringgrid/GridDateTimePicker.h"
 #include "grid/stringgrid/GridDatePicker.h"
@@ -431,5 +433,78 @@ TEST(ExGridEditing, TheFloatSpinReadsTheNumberAsTheGridWritesIt) {
         f.Pump();
         EXPECT_EQ(f.Grid->Cells(1, 1), c.Changed);
         EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
+    }
+}
+
+// The check box and the push button over a cell store nothing: whichever way the user leaves
+// them after working them, the cell keeps its text and the keys go where the way out sends them.
+// Escape is the check box's own key and Enter presses the button: both stay open.
+TEST(ExGridEditing, CheckBoxAndButtonCellsKeepTheirTextEveryWayOut) {
+    struct Kind {
+        const char* Name;
+        TEditorType Type;
+        TWinControl* (*Control)(TExStringGrid*);
+        const char* StaysOpenOn;
+    };
+    const Kind kinds[] = {
+        {"check box", edCheckBox, [](TExStringGrid* g) -> TWinControl* { return g->CheckEdit(); },
+         "escape"},
+        {"button", edButton, [](TExStringGrid* g) -> TWinControl* { return g->Btn(); }, "enter"},
+    };
+    struct Leave {
+        const char* Name;
+        void (*Do)(EditingTest::TEditingForm&, TWinControl*);
+        bool FocusToOther;
+    };
+    const Leave leaves[] = {
+        {"enter", [](EditingTest::TEditingForm&, TWinControl* c) {
+             InputSimulation::KeyPress(c, VK_RETURN, '\r');
+         }, false},
+        {"escape", [](EditingTest::TEditingForm&, TWinControl* c) {
+             InputSimulation::KeyPress(c, VK_ESCAPE, 0x1B);
+         }, false},
+        {"tab", [](EditingTest::TEditingForm&, TWinControl* c) {
+             InputSimulation::KeyPress(c, VK_TAB, '\t');
+         }, true},
+        {"click", [](EditingTest::TEditingForm& f, TWinControl*) {
+             const TRect cell = f.Grid->CellRect(3, 4);
+             InputSimulation::Click(f.Grid, TPoint{cell.Left + 5, cell.Top + 5});
+         }, false},
+        {"wheel", [](EditingTest::TEditingForm& f, TWinControl*) {
+             const TRect cell = f.Grid->CellRect(3, 2);
+             InputSimulation::Wheel(f.Grid, TPoint{cell.Left + 5, cell.Top + 5}, -120);
+         }, false},
+        {"scroll bar", [](EditingTest::TEditingForm& f, TWinControl*) {
+             InputSimulation::Click(f.Grid, TPoint{f.Grid->Width() - 6, f.Grid->ClientHeight() - 6});
+         }, false},
+    };
+    for (const Kind& kind : kinds) {
+        for (const Leave& leave : leaves) {
+            SCOPED_TRACE(std::string(kind.Name) + ", " + leave.Name);
+            EditingTest::TEditingForm f(kind.Type);
+            f.Grid->OfferFake = false;
+            f.Grid->SetRowCount(30);
+            f.Grid->SetCells(1, 1, "Option");
+            InputSimulation::KeyPress(f.Grid, VK_F2);
+            ASSERT_TRUE(f.Grid->EditMode);
+            TWinControl* control = kind.Control(f.Grid);
+            ASSERT_TRUE(control->Visible());
+            EXPECT_EQ(f.Form.ActiveControl(), control) << "the open editor has the keys";
+            InputSimulation::KeyPress(control, VK_SPACE, ' ');
+            leave.Do(f, control);
+            f.Pump();
+            EXPECT_EQ(f.Grid->Cells(1, 1), "Option");
+            if (std::string(leave.Name) == kind.StaysOpenOn) {
+                EXPECT_TRUE(f.Grid->EditMode);
+                EXPECT_EQ(f.Form.ActiveControl(), control);
+                continue;
+            }
+            EXPECT_FALSE(f.Grid->EditMode);
+            EXPECT_FALSE(control->Visible());
+            EXPECT_EQ(f.Grid->Cells(1, 1), "Option");
+            EXPECT_EQ(f.Form.ActiveControl(), leave.FocusToOther
+                                                  ? static_cast<TWinControl*>(f.Other)
+                                                  : static_cast<TWinControl*>(f.Grid));
+        }
     }
 }
