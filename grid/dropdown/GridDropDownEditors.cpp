@@ -2,6 +2,7 @@
 
 #include "grid/dropdown/ExGridDropDownGrid.h"
 #include "grid/stringgrid/GridDropDownFactory.h"
+#include "platform/ui/ImgList.h"
 
 namespace {
 
@@ -54,6 +55,18 @@ TGridColorDropDown::TGridColorDropDown(TComponent* AOwner) : TGridDropDownWrappe
 void TGridColorDropDown::WriteCellColor(TColor Value) {
     SetSelectedColor(Value);
     SetTextDirect(SelectedColorText());
+}
+
+void TGridImageDropDown::WriteCellImageIndex(int Value) {
+    SetImages(dynamic_cast<TImageList*>(Grid()->GridImages));
+    if (Items()->Count() == 0)
+        AddImagesFromImageList();
+    SetImageIndex(Value);
+}
+
+void TGridImageDropDown::FinishPendingResult() {
+    if (DroppedDown() && ItemSelector() != nullptr && ItemSelector()->ItemHot() >= 0)
+        SetItemIndex(ItemSelector()->ItemHot());
 }
 
 void TGridExGridDropDown::WriteCellText(const std::string& Value) {

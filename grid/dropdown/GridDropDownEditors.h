@@ -50,7 +50,10 @@ public:
 
 protected:
     int CellImageIndexValue() override { return ImageIndex(); }
-    void WriteCellImageIndex(int Value) override { SetImageIndex(Value); }
+    // The grid's image list is the picker's: an empty picker offers every image of it.
+    void WriteCellImageIndex(int Value) override;
+    // Enter reaches the grid before the picker: the open popup's hot image is taken first.
+    void FinishPendingResult() override;
 };
 
 class TGridExGridDropDown

@@ -8,6 +8,7 @@
 #include "grid/stringgrid/GridEditorKeys.h"
 
 #include <algorithm>
+#include <cmath>
 
 using Keys = TGridEditorKeys;
 
@@ -42,7 +43,12 @@ void TGridDateTimePicker::BeginCellEdit(int ACol, int ARow) {
 
 void TGridDateTimePicker::PlaceCellEditor(const TRect& ARect, TColor Background) {
     const int height = ARect.Bottom - ARect.Top;
-    SetBounds(ARect.Left, ARect.Top, ARect.Right - ARect.Left, std::max(Height(), height));
+    int width = ARect.Right - ARect.Left;
+    // The time field sits at the right end, its own width plus the drop button's from it: a
+    // narrow cell gets an editor wide enough for the date to keep as much room on its left.
+    if (TimePicker() != nullptr)
+        width = std::max(width, 2 * TimePicker()->Width() + 34);
+    SetBounds(ARect.Left, ARect.Top, width, std::max(Height(), height));
     SetEnabled(true);
     SetVisible(true);
     SetColor(Background);
@@ -65,7 +71,14 @@ void TGridDateTimePicker::LoadCellText(const std::string& Text) {
 std::string TGridDateTimePicker::ApplyCellText() {
     if (!Checked())
         return "";
-    return CellDateTimeText::Write(DateTime(), CurrentFormatSettings(), Keys::ShortTimeFormat());
+    const TFormatSettings settings = CurrentFormatSettings();
+    const TDateTime value = DateTime();
+    // The short time format has no seconds: a time that has them is written in full, so that a
+    // change of the date never drops them.
+    const double seconds = std::round(std::fabs(value - std::trunc(value)) * 86400.0);
+    const bool wholeMinutes = std::fmod(seconds, 60.0) == 0;
+    return CellDateTimeText::Write(value, settings,
+                                   wholeMinutes ? Keys::ShortTimeFormat() : settings.LongTimeFormat);
 }
 
 void TGridDateTimePicker::EndCellEdit() {

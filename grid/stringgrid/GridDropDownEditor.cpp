@@ -47,7 +47,7 @@ void TGridDropDownEditor::LoadCellText(const std::string& Text) {
         LoadCellColor();
     else
         FControl->SetText(Text);
-    if (FKind == edImagePickerDropDown)
+    if (FKind == edImagePickerDropDown && IsImageCell())
         FControl->SetCellImageIndex(CellImage(Text));
     FLoadedImageIndex = FControl->CellImageIndex();
     FEscaped = false;
@@ -108,6 +108,11 @@ std::string TGridDropDownEditor::TakePick(std::string Value) {
 void TGridDropDownEditor::LoadCellColor() {
     FControl->SetCellColor(IsShapeCell() ? FGrid->GetShapeColor(FCol, FRow)
                                          : FGrid->Colors(FCol, FRow));
+}
+
+bool TGridDropDownEditor::IsImageCell() const {
+    const TCellType type = FGrid->GetCellType(FCol, FRow);
+    return type == ctImageList || type == ctDataImage;
 }
 
 bool TGridDropDownEditor::IsShapeCell() const {

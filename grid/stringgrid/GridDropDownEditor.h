@@ -46,6 +46,7 @@ private:
     bool IsShapeCell() const;
     void LoadCellColor();
     int CellImage(const std::string& Text) const;
+    bool IsImageCell() const;
     bool IsCommitKey(WORD Key, TShiftState Shift) const;
     void CommitFailed(WORD Key, bool SelectAll);
 

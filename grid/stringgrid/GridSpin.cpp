@@ -207,7 +207,9 @@ void TGridSpin::HandleKeyDown(WORD& Key, TShiftState Shift) {
         else if (SpinType() == sptFloat)
             SetFloatValue(FloatValue());
     } else {
-        if (!TGridEditorKeys::Commit(FGrid, Text())) {
+        // The value as the cell stores it: untouched, it matches what was loaded and the cell
+        // keeps its own text.
+        if (!TGridEditorKeys::Commit(FGrid, ApplyCellText())) {
             TEdit::SetText(FGrid->CurrentCell());
             SetSelStart(static_cast<int>(Utf8ToUtf16(Text()).size()));
             Repaint();

@@ -3,9 +3,13 @@
 // with the cell, the edit events in order and the focus checked after each.
 #include "grid/dropdown/GridDropDownEditors.h"
 
+#include "grid/dropdown/DropDownForm.h"
+
 #include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/ImgList.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
@@ -98,6 +102,23 @@ const DropDownKind Kinds[] = {
              g->SetColors(1, r, RoundTripRed);
      }},
 };
+
+// A data-image cell holds its image's number; the picker, given no items of its own, offers the
+// grid's images and starts on the cell's.
+const DropDownKind ImageKind =
+    {"image", edImagePickerDropDown, "1",
+     [](TExStringGrid* g) -> TExCustomDropDown* { return g->ImagePickerDropDown(); },
+     [](TExCustomDropDown*) {}, "2", "2",
+     [](TExStringGrid* g) {
+         auto* images = new TImageList(g);
+         TBitmap image;
+         image.SetSize(16, 16);
+         for (int i = 0; i < 4; ++i)
+             images->Add(&image, clNone);
+         g->GridImages = images;
+         for (int r = 1; r < 30; ++r)
+             g->AddDataImage(1, r, 1, haLeft, vaTop);
+     }};
 
 // A form with an editable grid of 30 rows (so it has a vertical scroll bar) and an edit beside
 // it; every cell of column 1 opens the editor kind.
@@ -309,6 +330,41 @@ TEST(GridDropDownRoundTrip, ACalculatorCommitWithTheKeypadOpenReportsNoOldValueA
     EXPECT_EQ(t.Grid->Cells(1, 1), "4.00");
     EXPECT_EQ(t.Focused(), t.Grid);
     EXPECT_EQ(t.Events, (std::vector<std::string>{"change 4", "change 4.00", "done 1,1"}));
+}
+
+} // namespace
+
+namespace {
+
+// The wheel moves the open popup's hot image; Enter stores its number, Escape keeps the cell's.
+TEST(GridDropDownRoundTrip, AnImageCellOpensOnItsImageAndStoresThePickOnEnterOnly) {
+    for (const WORD leave : {VK_RETURN, VK_ESCAPE}) {
+        SCOPED_TRACE(leave == VK_RETURN ? "enter" : "escape");
+        RoundTrip t(ImageKind);
+        InputSimulation::KeyPress(t.Grid, VK_F2);
+        ASSERT_TRUE(t.Open());
+        TExImagePickerDropDown* picker = t.Grid->ImagePickerDropDown();
+        EXPECT_EQ(picker->Items()->Count(), 4) << "the grid's images are offered";
+        EXPECT_EQ(picker->ImageIndex(), 1) << "the cell's image is shown";
+        EXPECT_EQ(t.Focused(), t.Editor()) << "the open editor has the keys";
+        InputSimulation::KeyPress(t.Editor(), VK_DOWN, 0, TShiftState() << ssAlt);
+        ASSERT_TRUE(picker->DroppedDown());
+        // The hot cell starts before the first image.
+        for (int notch = 0; notch < 3; ++notch)
+            InputSimulation::Wheel(picker->DropDownForm(), TPoint{5, 5}, -120);
+        EXPECT_TRUE(t.Open());
+        EXPECT_EQ(picker->ItemSelector()->ItemHot(), 2);
+        EXPECT_EQ(t.Grid->Cells(1, 1), "1") << "nothing stored yet";
+        t.Events.clear();
+        InputSimulation::KeyPressFocused(leave, leave == VK_RETURN ? '\r' : 0x1B);
+        t.Pump();
+        EXPECT_FALSE(t.Open());
+        EXPECT_EQ(t.Grid->Cells(1, 1), leave == VK_RETURN ? "2" : "1");
+        EXPECT_FALSE(picker->DroppedDown());
+        EXPECT_EQ(t.Focused(), t.Grid);
+        ASSERT_FALSE(t.Events.empty());
+        EXPECT_EQ(t.Events.back(), "done 1,1");
+    }
 }
 
 } // namespace

@@ -3,9 +3,14 @@
 // the cell, the focus and the edit events checked after each.
 #include "ExGridEditingTestGrid.h"
 
+#include "grid/foundation/ScopedFormatSettings.h"
+#include "grid/stringgrid/GridButton.h"
+#include "grid/stringgrid/GridCheckBox.h"
 #include "grid/stringgrid/GridCombo.h"
+#include "grid/stringgrid/GridDateTimePicker.h"
 #include "grid/stringgrid/GridDatePicker.h"
 #include "grid/stringgrid/GridEditBtn.h"
+#include "grid/stringgrid/GridUnitEditBtn.h"
 #include "grid/stringgrid/GridSpin.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/BalloonWindow.h"
@@ -31,6 +36,11 @@ struct EditorKind {
     // What a user does in the open editor to change its value.
     void (*Change)(TWinControl*);
 };
+
+void TypeThreeAtTheEnd(TWinControl* c) {
+    InputSimulation::KeyPress(c, VK_END);
+    InputSimulation::TypeChar(c, '3');
+}
 
 const EditorKind Kinds[] = {
     {"text", edNormal, "abc", [](TExStringGrid* g) -> TWinControl* { return g->NormalEdit(); },
@@ -68,6 +78,13 @@ const EditorKind Kinds[] = {
     {"date up down", edDateEditUpDown, "12/03/2021",
      [](TExStringGrid* g) -> TWinControl* { return g->DateTimePicker(); },
      [](TWinControl* c) { InputSimulation::KeyPress(c, VK_UP); }},
+    {"float spin", edFloatSpinEdit, "1.50",
+     [](TExStringGrid* g) -> TWinControl* { return g->SpinEdit(); },
+     [](TWinControl* c) { InputSimulation::TypeChar(c, '3'); }},
+    {"unit edit button", edUnitEditBtn, "12",
+     [](TExStringGrid* g) -> TWinControl* { return g->BtnUnitEdit(); }, TypeThreeAtTheEnd},
+    {"float edit button", edFloatEditBtn, "12",
+     [](TExStringGrid* g) -> TWinControl* { return g->BtnEdit(); }, TypeThreeAtTheEnd},
 };
 
 const EditorKind& KindOf(TEditorType Kind) {
@@ -298,15 +315,20 @@ TEST(ExGridEditing, EnterOnAnEmptyListCellTakesTheShownItemAndTabKeepsItEmpty) {
 
 } // namespace
 
-// One picker serves every cell: whatever part the last edit left the caret in (the commit
-// itself steps past the part being typed), the next edit opened with F2 starts on the first.
-TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
+// Dates day first, times with seconds.
+static TFormatSettings DayFirstSettings() {
     TFormatSettings settings = CurrentFormatSettings();
     settings.ShortDateFormat = "dd/mm/yyyy";
     settings.DateSeparator = "/";
     settings.TimeSeparator = ":";
     settings.LongTimeFormat = "hh:nn:ss";
-    OverrideFormatSettings(&settings);
+    return settings;
+}
+
+// One picker serves every cell: whatever part the last edit left the caret in (the commit
+// itself steps past the part being typed), the next edit opened with F2 starts on the first.
+TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
+    ScopedFormatSettings locale(DayFirstSettings());
     struct Case {
         const char* Name;
         TEditorType Kind;
@@ -340,5 +362,149 @@ TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
         f.Pump();
         EXPECT_EQ(f.Grid->Cells(1, 2), c.Stepped);
     }
-    OverrideFormatSettings(nullptr);
+}
+
+// The date-and-time editor shows both parts of its cell, keeps both when left untouched and
+// stores both after a change of either.
+TEST(ExGridEditing, TheDateAndTimeEditorShowsAndKeepsDateAndTime) {
+    ScopedFormatSettings locale(DayFirstSettings());
+    const struct {
+        const char* Start;
+        const char* TimeShown;
+        const char* Changed; // after Up on the day
+    } cases[] = {{"12/03/2021 10:20:30", "10:20:30", "13/03/2021 10:20:30"},
+                 {"12/03/2021 10:20", "10:20:00", "13/03/2021 10:20"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Start);
+        EditingTest::TEditingForm f(edDateTimeEdit);
+        f.Grid->OfferFake = false;
+        f.Grid->SetCells(1, 1, c.Start);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Grid->EditMode);
+        TGridDateTimePicker* picker = f.Grid->DateAndTimePicker();
+        TWinControl* time = picker->TimePicker();
+        ASSERT_NE(time, nullptr);
+        ASSERT_TRUE(time->Visible());
+        EXPECT_EQ(picker->Text(), "12/03/2021");
+        EXPECT_EQ(time->Text(), c.TimeShown);
+        // The time field lies inside the editor, right of room as wide as itself for the date.
+        EXPECT_GE(time->Left(), time->Width());
+        EXPECT_LE(time->Left() + time->Width(), picker->Width());
+        for (const WORD key : {VK_RETURN, VK_ESCAPE}) {
+            InputSimulation::KeyPress(f.Form.ActiveControl(), key, key == VK_RETURN ? '\r' : 0x1B);
+            f.Pump();
+            EXPECT_FALSE(f.Grid->EditMode);
+            EXPECT_EQ(f.Grid->Cells(1, 1), c.Start) << "untouched";
+            InputSimulation::KeyPress(f.Grid, VK_F2);
+            ASSERT_TRUE(f.Grid->EditMode);
+        }
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_UP);
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
+        f.Pump();
+        EXPECT_EQ(f.Grid->Cells(1, 1), c.Changed);
+        EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
+    }
+}
+
+// The float spin reads a cell's number in the format the grid writes it, whatever the locale's
+// decimal separator.
+TEST(ExGridEditing, TheFloatSpinReadsTheNumberAsTheGridWritesIt) {
+    const struct {
+        const char* Name;
+        TFormatSettings Settings;
+        const char* Written;
+        const char* Changed;
+    } cases[] = {{"point", ScopedFormatSettings::English(), "1.50", "1.53"},
+                 {"comma", ScopedFormatSettings::European(), "1,50", "1,53"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ScopedFormatSettings locale(c.Settings);
+        EditingTest::TEditingForm f(edFloatSpinEdit);
+        f.Grid->OfferFake = false;
+        f.Grid->SetFloats(1, 1, 1.5);
+        ASSERT_EQ(f.Grid->Cells(1, 1), c.Written);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Grid->EditMode);
+        EXPECT_DOUBLE_EQ(f.Grid->SpinEdit()->FloatValue(), 1.5);
+        // End would step to the lower limit: Right takes the caret past the selected text.
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RIGHT);
+        InputSimulation::TypeChar(f.Form.ActiveControl(), '3');
+        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
+        f.Pump();
+        EXPECT_EQ(f.Grid->Cells(1, 1), c.Changed);
+        EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
+    }
+}
+
+// The check box and the push button over a cell store nothing: whichever way the user leaves
+// them after working them, the cell keeps its text and the keys go where the way out sends them.
+// Escape is the check box's own key and Enter presses the button: both stay open.
+TEST(ExGridEditing, CheckBoxAndButtonCellsKeepTheirTextEveryWayOut) {
+    struct Kind {
+        const char* Name;
+        TEditorType Type;
+        TWinControl* (*Control)(TExStringGrid*);
+        const char* StaysOpenOn;
+    };
+    const Kind kinds[] = {
+        {"check box", edCheckBox, [](TExStringGrid* g) -> TWinControl* { return g->CheckEdit(); },
+         "escape"},
+        {"button", edButton, [](TExStringGrid* g) -> TWinControl* { return g->Btn(); }, "enter"},
+    };
+    struct Leave {
+        const char* Name;
+        void (*Do)(EditingTest::TEditingForm&, TWinControl*);
+        bool FocusToOther;
+    };
+    const Leave leaves[] = {
+        {"enter", [](EditingTest::TEditingForm&, TWinControl* c) {
+             InputSimulation::KeyPress(c, VK_RETURN, '\r');
+         }, false},
+        {"escape", [](EditingTest::TEditingForm&, TWinControl* c) {
+             InputSimulation::KeyPress(c, VK_ESCAPE, 0x1B);
+         }, false},
+        {"tab", [](EditingTest::TEditingForm&, TWinControl* c) {
+             InputSimulation::KeyPress(c, VK_TAB, '\t');
+         }, true},
+        {"click", [](EditingTest::TEditingForm& f, TWinControl*) {
+             const TRect cell = f.Grid->CellRect(3, 4);
+             InputSimulation::Click(f.Grid, TPoint{cell.Left + 5, cell.Top + 5});
+         }, false},
+        {"wheel", [](EditingTest::TEditingForm& f, TWinControl*) {
+             const TRect cell = f.Grid->CellRect(3, 2);
+             InputSimulation::Wheel(f.Grid, TPoint{cell.Left + 5, cell.Top + 5}, -120);
+         }, false},
+        {"scroll bar", [](EditingTest::TEditingForm& f, TWinControl*) {
+             InputSimulation::Click(f.Grid, TPoint{f.Grid->Width() - 6, f.Grid->ClientHeight() - 6});
+         }, false},
+    };
+    for (const Kind& kind : kinds) {
+        for (const Leave& leave : leaves) {
+            SCOPED_TRACE(std::string(kind.Name) + ", " + leave.Name);
+            EditingTest::TEditingForm f(kind.Type);
+            f.Grid->OfferFake = false;
+            f.Grid->SetRowCount(30);
+            f.Grid->SetCells(1, 1, "Option");
+            InputSimulation::KeyPress(f.Grid, VK_F2);
+            ASSERT_TRUE(f.Grid->EditMode);
+            TWinControl* control = kind.Control(f.Grid);
+            ASSERT_TRUE(control->Visible());
+            EXPECT_EQ(f.Form.ActiveControl(), control) << "the open editor has the keys";
+            InputSimulation::KeyPress(control, VK_SPACE, ' ');
+            leave.Do(f, control);
+            f.Pump();
+            EXPECT_EQ(f.Grid->Cells(1, 1), "Option");
+            if (std::string(leave.Name) == kind.StaysOpenOn) {
+                EXPECT_TRUE(f.Grid->EditMode);
+                EXPECT_EQ(f.Form.ActiveControl(), control);
+                continue;
+            }
+            EXPECT_FALSE(f.Grid->EditMode);
+            EXPECT_FALSE(control->Visible());
+            EXPECT_EQ(f.Grid->Cells(1, 1), "Option");
+            EXPECT_EQ(f.Form.ActiveControl(), leave.FocusToOther
+                                                  ? static_cast<TWinControl*>(f.Other)
+                                                  : static_cast<TWinControl*>(f.Grid));
+        }
+    }
 }
