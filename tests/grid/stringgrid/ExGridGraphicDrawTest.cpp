@@ -335,7 +335,7 @@ TEST(ExGridGraphicDraw, EveryCellKindInOneGrid) {
          34},
         {"Link in text",
          [](TTestExGrid& g, int r) {
-             g.URLShowInText = true;
+             g.SetURLShowInText(true);
              g.SetCells(1, r, "see www.example.org here");
          }},
         {"System icon",
