@@ -535,8 +535,7 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
             break;
         case ctRangeIndicator:
             DrawValueBar(canvas, ProgressBarRoom(r, *ControlLook()), CellInt(*this, col, row),
-                         Graphic->CellIndex,
-                         Graphic->CellBoolean, ColorField(Graphic->CellBitmap),
+                         Graphic->CellIndex, Graphic->CellBoolean, ColorField(Graphic->CellBitmap),
                          ColorField(Graphic->CellIcon));
             break;
         case ctXPProgress: {

@@ -157,7 +157,8 @@ std::vector<TVisualEntry> VisualEntries() {
         "URLColor", [](TGrid& g) { return g.URLColor(); },
         [](TGrid& g, TColor c) { g.SetURLColor(c); }));
     e.push_back(Switch(
-        "URLShow", [](TGrid& g) { return g.URLShow(); }, [](TGrid& g, bool b) { g.SetURLShow(b); }));
+        "URLShow", [](TGrid& g) { return g.URLShow(); },
+        [](TGrid& g, bool b) { g.SetURLShow(b); }));
     e.push_back(Switch(
         "URLShowInText", [](TGrid& g) { return g.URLShowInText(); },
         [](TGrid& g, bool b) { g.SetURLShowInText(b); }));

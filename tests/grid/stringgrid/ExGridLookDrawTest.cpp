@@ -112,7 +112,9 @@ TEST(ExGridLookDraw, EachHeaderStateShowsItsGradientInEveryHeaderLook) {
 }
 
 TEST(ExGridLookDraw, ListViewHeaderLightensWhenHotAndDarkensWhenPressed) {
-    const auto lightness = [](TColor c) { return (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF); };
+    const auto lightness = [](TColor c) {
+        return (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF);
+    };
     const auto headerFace = [](const std::function<void(TTestExGrid&)>& arrange) {
         auto grid = LookGrid(glListView);
         grid->HoverFixedCells = hfAll;
@@ -121,8 +123,8 @@ TEST(ExGridLookDraw, ListViewHeaderLightensWhenHotAndDarkensWhenPressed) {
         return std::pair{bitmap->Pixel(120, 15), bitmap->Pixel(200, 15)};
     };
     const auto [normal, normalNeighbour] = headerFace([](TTestExGrid&) {});
-    const auto [hot, hotNeighbour] = headerFace(
-        [](TTestExGrid& g) { InputSimulation::MouseMove(&g, Centre(1, 0)); });
+    const auto [hot, hotNeighbour] =
+        headerFace([](TTestExGrid& g) { InputSimulation::MouseMove(&g, Centre(1, 0)); });
     const auto [pressed, pressedNeighbour] = headerFace([](TTestExGrid& g) {
         InputSimulation::MouseMove(&g, Centre(1, 0));
         InputSimulation::MouseDown(&g, mbLeft, Centre(1, 0));
