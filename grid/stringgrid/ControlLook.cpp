@@ -46,8 +46,8 @@ void TControlLook::Assign(const TObject* Source) {
     SetFixedGradientDownMirrorFrom(source->FFixedGradientDownMirrorFrom);
     SetFixedGradientDownMirrorTo(source->FFixedGradientDownMirrorTo);
     SetFixedGradientDownBorder(source->FFixedGradientDownBorder);
-    DropDownAlwaysVisible = source->DropDownAlwaysVisible;
-    SpinButtonsAlwaysVisible = source->SpinButtonsAlwaysVisible;
+    FDropDownAlwaysVisible = source->FDropDownAlwaysVisible;
+    FSpinButtonsAlwaysVisible = source->FSpinButtonsAlwaysVisible;
     DropDownCount = source->DropDownCount;
     FDropDownFooter->Assign(source->FDropDownFooter.get());
     FDropDownHeader->Assign(source->FDropDownHeader.get());
@@ -89,6 +89,12 @@ void TControlLook::SetCheckSize(int Value) {
 }
 void TControlLook::SetRadioSize(int Value) {
     SetAndRepaint(FRadioSize, Value);
+}
+void TControlLook::SetDropDownAlwaysVisible(bool Value) {
+    SetAndRepaint(FDropDownAlwaysVisible, Value);
+}
+void TControlLook::SetSpinButtonsAlwaysVisible(bool Value) {
+    SetAndRepaint(FSpinButtonsAlwaysVisible, Value);
 }
 void TControlLook::SetColor(TColor Value) {
     SetAndRepaint(FColor, Value);

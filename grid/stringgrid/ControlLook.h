@@ -29,8 +29,6 @@ public:
     void Init();
 
     // Stored only; read where they are used.
-    bool DropDownAlwaysVisible = false;
-    bool SpinButtonsAlwaysVisible = false;
     int HintMaxWidth = 0;
     // Check boxes and radio buttons toggle without asking whether the cell may be edited.
     bool CheckAlwaysActive = false;
@@ -46,6 +44,11 @@ public:
     void SetCheckSize(int Value);
     int RadioSize() const { return FRadioSize; }
     void SetRadioSize(int Value);
+    // Drop-down and spin buttons show in their cells without the editor open.
+    bool DropDownAlwaysVisible() const { return FDropDownAlwaysVisible; }
+    void SetDropDownAlwaysVisible(bool Value);
+    bool SpinButtonsAlwaysVisible() const { return FSpinButtonsAlwaysVisible; }
+    void SetSpinButtonsAlwaysVisible(bool Value);
     TColor Color() const { return FColor; } // mark colour of the drawn glyphs
     void SetColor(TColor Value);
     TColor CommentColor() const { return FCommentColor; }
@@ -122,6 +125,8 @@ private:
     TGridControlStyle FControlStyle = csTheme;
     int FCheckSize = 15;
     int FRadioSize = 10;
+    bool FDropDownAlwaysVisible = false;
+    bool FSpinButtonsAlwaysVisible = false;
     TColor FColor = clBlack;
     TColor FCommentColor = clRed;
     bool FFlatButton = false;

@@ -1735,11 +1735,15 @@ public:
     TControlComboListEvent OnControlComboList;
     TControlComboSelectEvent OnControlComboSelect;
     TControlEditDoneEvent OnControlEditDone;
-    bool URLShow = false; // cell texts holding a URL show as links
+    // Cell texts holding a URL show as links; a change repaints.
+    bool URLShow() const { return FURLShow; }
+    void SetURLShow(bool Value);
     // The colour of links; a change repaints while links are shown.
     TColor URLColor() const { return FURLColor; }
     void SetURLColor(TColor Value);
-    bool URLShowInText = false;
+    // Links inside longer texts show as links too; a change repaints.
+    bool URLShowInText() const { return FURLShowInText; }
+    void SetURLShowInText(bool Value);
     bool URLFull = false; // links keep their scheme
     bool URLUnderlineOnHover = false;
     TGridGradientEvent OnGetCellGradient;
@@ -2419,6 +2423,8 @@ private:
     std::unique_ptr<TFocusHelper> FFocusHelper;
     std::unique_ptr<TGridFocusWindow> FFocusWindow; // made when first shown
     TColor FURLColor = clBlue;
+    bool FURLShow = false;
+    bool FURLShowInText = false;
     std::unique_ptr<TSearchFooter> FSearchFooter;
     std::unique_ptr<TFloatingFooter> FFloatingFooter;
     std::unique_ptr<TPrintSettings> FPrintSettings;

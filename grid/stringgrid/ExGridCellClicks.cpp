@@ -19,7 +19,7 @@ bool TExStringGrid::CellControlEnabled(int RealCol, int ARow) {
 }
 
 void TExStringGrid::PressSpinButtons(int ACol, int ARow, const TRect& CellR, int X, int Y) {
-    if (!FControlLook->SpinButtonsAlwaysVisible || !HasSpinEdit(ACol, ARow) ||
+    if (!FControlLook->SpinButtonsAlwaysVisible() || !HasSpinEdit(ACol, ARow) ||
         X <= CellR.Right - 18)
         return;
     const int mid = CellR.Top + (CellR.Bottom - CellR.Top) / 2;

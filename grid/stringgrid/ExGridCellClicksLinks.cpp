@@ -19,7 +19,7 @@ bool TExStringGrid::AnchorAt(int ACol, int ARow, int X, int Y, TAnchorHit& Hit) 
     const int realCol = DisplToRealCol(ACol);
     const std::string text = Cells(realCol, ARow);
     if (GetTextKind(text, EnableHTML) != tkHTML) {
-        if (URLShow && IsURL(text))
+        if (URLShow() && IsURL(text))
             Hit.Anchor = text;
         return !Hit.Anchor.empty();
     }
@@ -65,7 +65,7 @@ bool TExStringGrid::PressOnLink(int ACol, int ARow, int ACol0, int ARow0, int X,
     const int realCol = DisplToRealCol(ACol);
     std::string text = Cells(realCol, ARow);
     const bool html = GetTextKind(text, EnableHTML) == tkHTML;
-    if (!URLShow && !html)
+    if (!URLShow() && !html)
         return false;
     TAnchorHit hit;
     AnchorAt(ACol, ARow, X, Y, hit);
@@ -147,7 +147,7 @@ void TExStringGrid::HoverLinks(int ACol, int ARow, int X, int Y, bool& CursorSet
     const int realCol = DisplToRealCol(ACol);
     const std::string text = Cells(realCol, ARow);
     if (GetTextKind(text, EnableHTML) != tkHTML) {
-        if (URLShow && IsURL(text)) {
+        if (URLShow() && IsURL(text)) {
             TBaseGrid::SetCursor(crHandPoint);
             CursorSet = true;
         }

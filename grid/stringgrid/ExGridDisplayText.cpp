@@ -28,7 +28,7 @@ void LinkFirstURL(std::string& Value) {
 
 void TExStringGrid::GetDisplText(int ACol, int ARow, std::string& Value) const {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
-    if (URLShowInText)
+    if (URLShowInText())
         LinkFirstURL(Value);
     if (FGrouping->ShowGroupCount && ACol == 1)
         AppendGroupCount(ARow, Value);

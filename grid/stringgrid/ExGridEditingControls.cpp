@@ -98,7 +98,7 @@ bool TExStringGrid::CommitEditorControl(int ACol, int ARow) {
     TScopedFlag blockKill(FBlockKill);
     const int realCol = RealColIndex(ACol);
     FStartEditChar = 0;
-    if (EditControl == edCustom && FControlLook->DropDownAlwaysVisible)
+    if (EditControl == edCustom && FControlLook->DropDownAlwaysVisible())
         GetEditorTypeEvent(realCol, ARow, EditControl);
     if (editor) {
         const bool stores =

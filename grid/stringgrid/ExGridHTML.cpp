@@ -115,7 +115,7 @@ private:
 } // namespace
 
 std::string TExStringGrid::MakeHTMLAnchors(const std::string& Text) const {
-    if (!URLShow || Text.find("</") != std::string::npos)
+    if (!URLShow() || Text.find("</") != std::string::npos)
         return Text;
     std::string label;
     const size_t mailto = Text.find("mailto:");

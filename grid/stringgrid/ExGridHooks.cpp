@@ -271,7 +271,7 @@ bool TExStringGrid::HasComboBox(int ACol, int ARow) {
     bool hasCombo = false;
     if (OnHasComboBox) {
         FireEvent(OnHasComboBox, this, ACol, ARow, hasCombo);
-    } else if (FControlLook->DropDownAlwaysVisible) {
+    } else if (FControlLook->DropDownAlwaysVisible()) {
         TEditorType editor = DefaultEditor;
         GetEditorType(ACol, ARow, editor);
         hasCombo = IsComboEditor(editor);
@@ -285,7 +285,7 @@ bool TExStringGrid::HasSpinEdit(int ACol, int ARow) {
     bool hasSpin = false;
     if (OnHasSpinEdit) {
         FireEvent(OnHasSpinEdit, this, ACol, ARow, hasSpin);
-    } else if (FControlLook->SpinButtonsAlwaysVisible) {
+    } else if (FControlLook->SpinButtonsAlwaysVisible()) {
         TEditorType editor = DefaultEditor;
         GetEditorTypeEvent(ACol, ARow, editor);
         hasSpin = IsSpinEditor(editor);

@@ -216,10 +216,10 @@ void TExStringGrid::HandleLeftButtonDown(TShiftState Shift, int X, int Y) {
         return;
     const bool normalCell = ACol >= FixedCols() && ARow >= FixedRows();
     const bool dropDown =
-        normalCell && FControlLook->DropDownAlwaysVisible && HasComboBox(realCol, ARow);
+        normalCell && FControlLook->DropDownAlwaysVisible() && HasComboBox(realCol, ARow);
     const bool editsOnPress =
         normalCell && (canEdit || (FMouseActions->EditOnDblClickOnly() && dropDown)) &&
-        (FMouseActions->DirectEdit || (FControlLook->DropDownAlwaysVisible && dropDown));
+        (FMouseActions->DirectEdit || (FControlLook->DropDownAlwaysVisible() && dropDown));
     if (editsOnPress) {
         if (FMouseActions->EditOnDblClickOnly() && dropDown)
             FEditActive = false;

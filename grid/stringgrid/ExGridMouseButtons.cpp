@@ -165,7 +165,8 @@ void TExStringGrid::HandleRightButtonDown(TShiftState Shift, int X, int Y) {
         }
     }
     FireEvent(OnRightClickCell, this, ARow, ACol);
-    if (ACol >= 0 && ARow >= 0 && URLShow && URLEdit && IsURL(Cells(DisplToRealCol(ACol), ARow))) {
+    if (ACol >= 0 && ARow >= 0 && URLShow() && URLEdit &&
+        IsURL(Cells(DisplToRealCol(ACol), ARow))) {
         SetCol(ACol);
         SetRow(ARow);
         ShowEditor();

@@ -140,19 +140,19 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
 
 void TExStringGrid::DrawAlwaysVisibleButtons(TCellDrawContext& Ctx) {
     if (IsFixed(Ctx.DisplCol, Ctx.Row) ||
-        !(FControlLook->DropDownAlwaysVisible || FControlLook->SpinButtonsAlwaysVisible))
+        !(FControlLook->DropDownAlwaysVisible() || FControlLook->SpinButtonsAlwaysVisible()))
         return;
     Ctx.ButtonStyle = FFlat ? bdsTones : bdsVisualStyle;
     bool canEdit = true;
     QueryCanEdit(Ctx.RealCol, Ctx.Row, canEdit);
     Ctx.ButtonState = canEdit ? bstNormal : bstDisabled;
     TRect& r = Ctx.Rect;
-    if (FControlLook->DropDownAlwaysVisible && HasComboBox(Ctx.RealCol, Ctx.Row)) {
+    if (FControlLook->DropDownAlwaysVisible() && HasComboBox(Ctx.RealCol, Ctx.Row)) {
         DrawDropDownButton(Ctx.Canvas, this, TRect{r.Left - 2, r.Top - 1, r.Right + 1, r.Bottom},
                            Ctx.ButtonStyle, Ctx.ButtonState, Tones);
         r.Right -= 16;
     }
-    if (FControlLook->SpinButtonsAlwaysVisible && HasSpinEdit(Ctx.RealCol, Ctx.Row)) {
+    if (FControlLook->SpinButtonsAlwaysVisible() && HasSpinEdit(Ctx.RealCol, Ctx.Row)) {
         DrawSpinButtons(Ctx.Canvas, this, r, Ctx.ButtonStyle, Ctx.ButtonState, Tones);
         r.Right -= 16;
     }

@@ -33,6 +33,12 @@ TColor ColorField(const TObject* Field) {
     return static_cast<TColor>(reinterpret_cast<uintptr_t>(Field));
 }
 
+// The room of a bar in its cell: the cell less the look's progress margins.
+TRect ProgressBarRoom(const TRect& Cell, const TControlLook& Look) {
+    return TRect{Cell.Left + Look.ProgressMarginX(), Cell.Top + Look.ProgressMarginY(),
+                 Cell.Right - Look.ProgressMarginX() - 1, Cell.Bottom - Look.ProgressMarginY() - 1};
+}
+
 int LimitPercent(int Value) {
     return std::clamp(Value, 0, 100);
 }
@@ -528,8 +534,8 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
                             false);
             break;
         case ctRangeIndicator:
-            DrawValueBar(canvas, r, CellInt(*this, col, row), Graphic->CellIndex,
-                         Graphic->CellBoolean, ColorField(Graphic->CellBitmap),
+            DrawValueBar(canvas, ProgressBarRoom(r, *ControlLook()), CellInt(*this, col, row),
+                         Graphic->CellIndex, Graphic->CellBoolean, ColorField(Graphic->CellBitmap),
                          ColorField(Graphic->CellIcon));
             break;
         case ctXPProgress: {
@@ -557,11 +563,7 @@ void TExStringGrid::DrawCellGraphic(TRect& ARect, TCellGraphic* Graphic, TVAlign
             look.UnCompleteColor = appearance.UnCompleteColor() == clNone
                                        ? canvas->Brush()->Color()
                                        : appearance.UnCompleteColor();
-            TRect bar = r;
-            bar.Left += ControlLook()->ProgressMarginX();
-            bar.Top += ControlLook()->ProgressMarginY();
-            bar.Right -= ControlLook()->ProgressMarginX() + 1;
-            bar.Bottom -= ControlLook()->ProgressMarginY() + 1;
+            const TRect bar = ProgressBarRoom(r, *ControlLook());
             const int range = Graphic->CellErrLen - Graphic->CellErrFrom;
             const double value = std::abs(CellInt(*this, col, row) - double(Graphic->CellErrFrom));
             // An empty range (minimum = maximum) has nothing to measure against.

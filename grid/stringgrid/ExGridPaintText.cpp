@@ -154,7 +154,7 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
         if (sortIndicator)
             DrawSortIndicator(canvas, Ctx.RealCol, r.Right + 2, indicatorY);
     } else {
-        const bool link = URLShow && IsURL(Cells(Ctx.RealCol, Ctx.Row));
+        const bool link = URLShow() && IsURL(Cells(Ctx.RealCol, Ctx.Row));
         if (link) {
             if (!URLFull)
                 StripURLScheme(text);

@@ -157,10 +157,11 @@ std::vector<TVisualEntry> VisualEntries() {
         "URLColor", [](TGrid& g) { return g.URLColor(); },
         [](TGrid& g, TColor c) { g.SetURLColor(c); }));
     e.push_back(Switch(
-        "URLShow", [](TGrid& g) { return g.URLShow; }, [](TGrid& g, bool b) { g.URLShow = b; }));
+        "URLShow", [](TGrid& g) { return g.URLShow(); },
+        [](TGrid& g, bool b) { g.SetURLShow(b); }));
     e.push_back(Switch(
-        "URLShowInText", [](TGrid& g) { return g.URLShowInText; },
-        [](TGrid& g, bool b) { g.URLShowInText = b; }));
+        "URLShowInText", [](TGrid& g) { return g.URLShowInText(); },
+        [](TGrid& g, bool b) { g.SetURLShowInText(b); }));
     e.push_back(Colour(
         "ScrollColor", [](TGrid& g) { return g.ScrollColor; },
         [](TGrid& g, TColor c) { g.SetScrollColor(c); }));

@@ -57,8 +57,16 @@ void TExStringGrid::SetURLColor(TColor Value) {
     if (FURLColor == Value)
         return;
     FURLColor = Value;
-    if (URLShow)
+    if (URLShow())
         Invalidate();
+}
+
+void TExStringGrid::SetURLShow(bool Value) {
+    SetChangedAndInvalidate(FURLShow, Value);
+}
+
+void TExStringGrid::SetURLShowInText(bool Value) {
+    SetChangedAndInvalidate(FURLShowInText, Value);
 }
 
 void TExStringGrid::SetActiveCellShow(bool Value) {

@@ -46,7 +46,7 @@ int TExStringGrid::VertTextMargin() const {
 // The sort glyph and the filter button add their room here once those features place them.
 int TExStringGrid::CellButtonsWidth(int ACol, int ARow) {
     int width = 0;
-    if (FControlLook && FControlLook->DropDownAlwaysVisible && HasComboBox(ACol, ARow))
+    if (FControlLook && FControlLook->DropDownAlwaysVisible() && HasComboBox(ACol, ARow))
         width += 16;
     return width;
 }

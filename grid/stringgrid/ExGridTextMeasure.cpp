@@ -111,7 +111,7 @@ TPoint TExStringGrid::MeasureCellText(int ACol, int DCol, int ARow, bool VS, boo
         size.Y = text.empty() ? 0 : canvas->DrawText(text, measured, format);
         size.X = measured.Right - measured.Left;
     } else {
-        const bool stripScheme = URLShow && !URLFull && IsURL(text);
+        const bool stripScheme = URLShow() && !URLFull && IsURL(text);
         const int lines = CountLines(text, Multilinecells);
         std::string rest = text;
         for (int i = 0; i < lines; ++i) {

@@ -205,7 +205,7 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow) {
         TScopedFlag force(FForceSel);
         FocusCell(RealToDisplCol(base.X), base.Y, true);
         if (FMouseActions->DirectEdit ||
-            (FControlLook->DropDownAlwaysVisible && HasComboBox(ACol, ARow)))
+            (FControlLook->DropDownAlwaysVisible() && HasComboBox(ACol, ARow)))
             ShowEditor();
         return false;
     }

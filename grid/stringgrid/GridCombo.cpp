@@ -94,7 +94,7 @@ void TGridCombo::PlaceCellEditor(const TRect& ARect, TColor Background) {
         SetDroppedWidth(DropWidth());
     if (CanFocus())
         SetFocus();
-    if (FGrid->MouseActions()->DirectComboDrop || FGrid->ControlLook()->DropDownAlwaysVisible)
+    if (FGrid->MouseActions()->DirectComboDrop || FGrid->ControlLook()->DropDownAlwaysVisible())
         SetDroppedDown(true);
 }
 

@@ -102,6 +102,13 @@ void DrawPart(QStyle& style, QPainter& painter, TThemePart part, TThemeStates st
         auto option = MakeOption<QStyleOptionHeader>(rect, states);
         option.orientation = Qt::Horizontal;
         option.position = QStyleOptionHeader::OnlyOneSection;
+        // Many styles draw a header section alike in every state; the face colour shows which
+        // section is under the mouse (lighter) and which is held down (darker).
+        const QColor face = option.palette.color(QPalette::Button);
+        if (states & tsfPressed)
+            option.palette.setColor(QPalette::Button, face.darker(120));
+        else if (states & tsfHot)
+            option.palette.setColor(QPalette::Button, face.lighter(108));
         style.drawControl(QStyle::CE_HeaderSection, &option, &painter);
         break;
     }

@@ -207,7 +207,7 @@ TEST(ExGridCellClicks, AlwaysVisibleSpinButtonsTakeTheStepFromTheHalfPressed) {
     for (const Case& c : cases) {
         TMouseTestGrid grid;
         grid.SpinCells = true;
-        grid.ControlLook()->SpinButtonsAlwaysVisible = true;
+        grid.ControlLook()->SetSpinButtonsAlwaysVisible(true);
         grid.Press(grid.At(2, 3, c.dx, c.dy));
         EXPECT_EQ(grid.FSpinUpClick, c.up) << c.dx << "," << c.dy;
         EXPECT_EQ(grid.FSpinDnClick, c.down) << c.dx << "," << c.dy;
@@ -368,7 +368,7 @@ TEST_F(ExGridLinks, APlainURLCellIsALinkWithURLShow) {
     grid.SetCells(2, 3, "http://example.com");
     grid.ClickAt(grid.Centre(2, 3));
     EXPECT_TRUE(opened.empty()) << "URLShow is off";
-    grid.URLShow = true;
+    grid.SetURLShow(true);
     grid.ClickAt(grid.Centre(2, 3));
     EXPECT_EQ(opened, std::vector<std::string>{"http://example.com"});
 }

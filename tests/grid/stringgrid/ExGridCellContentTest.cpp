@@ -52,7 +52,7 @@ TEST(ExGridCellContent, LinkInsideLongerTextIsDrawnInTheLinkColour) {
     for (const Case c : {Case{true, true}, Case{false, false}}) {
         auto grid = TextGrid(300);
         grid->SetURLColor(Blue);
-        grid->URLShowInText = c.inText;
+        grid->SetURLShowInText(c.inText);
         grid->SetCells(1, 1, text);
         const auto picture = GridPixels::Render(*grid);
         const TRect cell = Inner(grid->CellRect(1, 1));

@@ -270,7 +270,8 @@ TEST(ExGridGraphicDraw, EveryCellKindInOneGrid) {
          }},
         {"Tri-state box", [](TTestExGrid& g, int r) { g.AddCheckBox(1, r, cbGrayed); }},
         {"Radio button", [](TTestExGrid& g, int r) { g.AddRadioButton(1, r, true); }},
-        {"Radio group", [](TTestExGrid& g, int r) { g.AddRadio(1, r, 0, 1, radioItems.get()); }},
+        {"Radio group", [](TTestExGrid& g, int r) { g.AddRadio(1, r, 0, 1, radioItems.get()); },
+         56}, // room for its three items one under another
         {"Button",
          [](TTestExGrid& g, int r) {
              g.SetCells(1, r, "text");
@@ -335,7 +336,7 @@ TEST(ExGridGraphicDraw, EveryCellKindInOneGrid) {
          34},
         {"Link in text",
          [](TTestExGrid& g, int r) {
-             g.URLShowInText = true;
+             g.SetURLShowInText(true);
              g.SetCells(1, r, "see www.example.org here");
          }},
         {"System icon",

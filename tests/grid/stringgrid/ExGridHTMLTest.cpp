@@ -56,7 +56,7 @@ TEST_F(ExGridHTML, AMergedAreaIsOneCellWithSpans) {
 }
 
 TEST_F(ExGridHTML, AttributeValuesAreAlwaysQuotedAndEscaped) {
-    Grid.URLShow = true;
+    Grid.SetURLShow(true);
     Grid.SetColCount(1);
     Grid.SetRowCount(2);
     Grid.SetCells(0, 0, "http://host/a?b=1&c=\"2\"");

@@ -391,10 +391,10 @@ TEST(ExGridHooks, HotmailRowSelectCentresColumnZero) {
 TEST(ExGridHooks, ComboAndSpinButtonsFollowTheDefaultEditorWhenAlwaysVisible) {
     TTestExGrid grid(nullptr);
     EXPECT_FALSE(grid.HasComboBox(2, 2));
-    grid.ControlLook()->DropDownAlwaysVisible = true;
+    grid.ControlLook()->SetDropDownAlwaysVisible(true);
     grid.DefaultEditor = edComboList;
     EXPECT_TRUE(grid.HasComboBox(2, 2));
-    grid.ControlLook()->SpinButtonsAlwaysVisible = true;
+    grid.ControlLook()->SetSpinButtonsAlwaysVisible(true);
     grid.DefaultEditor = edFloatSpinEdit;
     EXPECT_TRUE(grid.HasSpinEdit(2, 2));
     EXPECT_FALSE(grid.HasSpinEdit(0, 2)) << "never in fixed cells";

@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -108,6 +109,32 @@ TEST(ExGridLookDraw, EachHeaderStateShowsItsGradientInEveryHeaderLook) {
             // The neighbouring header keeps the normal look.
             EXPECT_EQ(bitmap->Pixel(200, 22), Yellow) << "look " << look << ", " << s.what;
         }
+}
+
+TEST(ExGridLookDraw, ListViewHeaderLightensWhenHotAndDarkensWhenPressed) {
+    const auto lightness = [](TColor c) {
+        return (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF);
+    };
+    const auto headerFace = [](const std::function<void(TTestExGrid&)>& arrange) {
+        auto grid = LookGrid(glListView);
+        grid->HoverFixedCells = hfAll;
+        arrange(*grid);
+        const auto bitmap = Render(*grid);
+        return std::pair{bitmap->Pixel(120, 15), bitmap->Pixel(200, 15)};
+    };
+    const auto [normal, normalNeighbour] = headerFace([](TTestExGrid&) {});
+    const auto [hot, hotNeighbour] =
+        headerFace([](TTestExGrid& g) { InputSimulation::MouseMove(&g, Centre(1, 0)); });
+    const auto [pressed, pressedNeighbour] = headerFace([](TTestExGrid& g) {
+        InputSimulation::MouseMove(&g, Centre(1, 0));
+        InputSimulation::MouseDown(&g, mbLeft, Centre(1, 0));
+    });
+    EXPECT_GT(lightness(hot), lightness(normal));
+    EXPECT_LT(lightness(pressed), lightness(normal));
+    // The neighbouring header keeps the normal face.
+    EXPECT_EQ(hotNeighbour, normal);
+    EXPECT_EQ(pressedNeighbour, normal);
+    EXPECT_EQ(normalNeighbour, normal);
 }
 
 TEST(ExGridLookDraw, TheThreePlainFixedCellLooksDrawTheirOwnEdges) {

@@ -29,12 +29,24 @@ TEST(ExGridLookRepaint, WritesRepaintWhenTheyChangeWhatShows) {
          true},
         {"check size", none, [](TTestExGrid& g) { g.ControlLook()->SetCheckSize(21); }, true},
         {"radio size", none, [](TTestExGrid& g) { g.ControlLook()->SetRadioSize(14); }, true},
-        {"link colour while links show", [](TTestExGrid& g) { g.URLShow = true; },
+        {"link colour while links show", [](TTestExGrid& g) { g.SetURLShow(true); },
          [](TTestExGrid& g) { g.SetURLColor(clRed); }, true},
         {"link colour while no link shows", none, [](TTestExGrid& g) { g.SetURLColor(clRed); },
          false},
-        {"the link colour it had", [](TTestExGrid& g) { g.URLShow = true; },
+        {"the link colour it had", [](TTestExGrid& g) { g.SetURLShow(true); },
          [](TTestExGrid& g) { g.SetURLColor(g.URLColor()); }, false},
+        {"links shown", none, [](TTestExGrid& g) { g.SetURLShow(true); }, true},
+        {"links shown again", [](TTestExGrid& g) { g.SetURLShow(true); },
+         [](TTestExGrid& g) { g.SetURLShow(true); }, false},
+        {"links inside texts",
+         [](TTestExGrid& g) { g.SetCells(1, 1, "see http://example.org here"); },
+         [](TTestExGrid& g) { g.SetURLShowInText(true); }, true},
+        {"links inside texts again", [](TTestExGrid& g) { g.SetURLShowInText(true); },
+         [](TTestExGrid& g) { g.SetURLShowInText(true); }, false},
+        {"drop-down buttons always shown", none,
+         [](TTestExGrid& g) { g.ControlLook()->SetDropDownAlwaysVisible(true); }, true},
+        {"spin buttons always shown", none,
+         [](TTestExGrid& g) { g.ControlLook()->SetSpinButtonsAlwaysVisible(true); }, true},
         {"background colour", none, [](TTestExGrid& g) { g.BackGround()->SetColor(clRed); },
          true},
         {"background gradient end", none,
@@ -69,8 +81,16 @@ TEST(ExGridLookRepaint, WrittenValuesReadBack) {
     grid.ControlLook()->SetCheckSize(21);
     grid.ControlLook()->SetRadioSize(14);
     grid.SetURLColor(clRed);
+    grid.SetURLShow(true);
+    grid.SetURLShowInText(true);
+    grid.ControlLook()->SetDropDownAlwaysVisible(true);
+    grid.ControlLook()->SetSpinButtonsAlwaysVisible(true);
     EXPECT_EQ(grid.ControlLook()->ControlStyle(), csULK);
     EXPECT_EQ(grid.ControlLook()->CheckSize(), 21);
     EXPECT_EQ(grid.ControlLook()->RadioSize(), 14);
     EXPECT_EQ(grid.URLColor(), clRed);
+    EXPECT_TRUE(grid.URLShow());
+    EXPECT_TRUE(grid.URLShowInText());
+    EXPECT_TRUE(grid.ControlLook()->DropDownAlwaysVisible());
+    EXPECT_TRUE(grid.ControlLook()->SpinButtonsAlwaysVisible());
 }

@@ -414,7 +414,7 @@ TEST(ExGridPaint, LinksShowInTheLinkColourWithoutTheirScheme) {
     };
     for (const auto& c : cases) {
         auto grid = MakeGrid();
-        grid->URLShow = c.urlShow;
+        grid->SetURLShow(c.urlShow);
         grid->URLFull = c.urlFull;
         grid->SetWordWrap(false);
         grid->SetColWidths(1, 200);

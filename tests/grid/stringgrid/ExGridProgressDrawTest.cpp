@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -70,5 +71,46 @@ TEST(ExGridProgressDraw, NoDisabledCheckRadioLookKeepsAReadOnlyCheckBoxWhite) {
         const auto box = GridPixels::ColourBox(*bitmap, Cell11, clSilver);
         EXPECT_EQ(box.has_value(), !noDisabledLook)
             << "NoDisabledCheckRadioLook " << noDisabledLook;
+    }
+}
+
+TEST(ExGridProgressDraw, BarsKeepTheProgressMarginsFromTheCellEdges) {
+    struct Case {
+        const char* what;
+        std::function<void(TTestExGrid&)> add; // a full bar in cell 1,1 drawn in Red
+    };
+    const Case cases[] = {
+        {"range indicator",
+         [](TTestExGrid& g) {
+             g.AddRangeIndicator(1, 1, 10, GridPixels::Green, Red, false);
+             g.SetInts(1, 1, 10);
+         }},
+        {"level progress",
+         [](TTestExGrid& g) {
+             g.AddExProgress(1, 1, 0, 100);
+             g.SetInts(1, 1, 100);
+             g.ProgressAppearance()->SetLevel0Color(Red);
+             g.ProgressAppearance()->SetLevel0ColorTo(Red);
+             g.ProgressAppearance()->SetLevel1Perc(100);
+             g.ProgressAppearance()->SetLevel2Perc(100);
+             g.ProgressAppearance()->SetShowGradient(false);
+             g.ProgressAppearance()->SetShowPercentage(false);
+             g.ProgressAppearance()->SetShowBorder(false);
+         }},
+    };
+    const auto barWithMargins = [](const Case& c, int x, int y) {
+        auto grid = ProgressGrid();
+        c.add(*grid);
+        grid->ControlLook()->SetProgressMarginX(x);
+        grid->ControlLook()->SetProgressMarginY(y);
+        return GridPixels::ColourBox(*GridPixels::Render(*grid), Cell11, Red);
+    };
+    for (const Case& c : cases) {
+        const auto narrow = barWithMargins(c, 0, 0);
+        const auto wide = barWithMargins(c, 8, 5);
+        ASSERT_TRUE(narrow && wide) << c.what;
+        EXPECT_EQ(wide->Top - narrow->Top, 5) << c.what;
+        EXPECT_EQ(narrow->Bottom - wide->Bottom, 5) << c.what;
+        EXPECT_EQ(narrow->Right - wide->Right, 8) << c.what;
     }
 }

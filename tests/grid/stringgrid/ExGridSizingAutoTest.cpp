@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  0, [](int) { return Frame; }},
                       ColumnCase{"AlwaysVisibleComboButtons",
                                  [](auto& g) {
-                                     g.ControlLook()->DropDownAlwaysVisible = true;
+                                     g.ControlLook()->SetDropDownAlwaysVisible(true);
                                      g.OnHasComboBox = [](TObject*, int, int ARow, bool& HasCombo) {
                                          HasCombo = ARow == 3;
                                      };

@@ -180,7 +180,7 @@ TEST_F(ExGridVisualProps, EveryControlStyleReadsBackAndUnknownValuesAreSkipped) 
         EXPECT_TRUE(copy.ApplyVisualPropsText(text).empty());
         EXPECT_EQ(copy.ControlLook()->ControlStyle(), style) << text;
     }
-    grid.URLShowInText = true;
+    grid.SetURLShowInText(true);
     grid.BackGround()->SetTop(7);
     grid.BackGround()->SetLeft(-3);
     grid.BackGround()->SetColor(clYellow);
@@ -202,7 +202,7 @@ TEST_F(ExGridVisualProps, EveryControlStyleReadsBackAndUnknownValuesAreSkipped) 
               TTestExGrid(nullptr).ControlLook()->ControlStyle());
     EXPECT_EQ(copy.BackGround()->Cells(), bcNormal);
     EXPECT_EQ(copy.Color(), clRed);
-    EXPECT_TRUE(copy.URLShowInText);
+    EXPECT_TRUE(copy.URLShowInText());
     EXPECT_EQ(copy.BackGround()->Top(), 7);
     EXPECT_EQ(copy.BackGround()->Left(), -3);
     EXPECT_EQ(copy.BackGround()->Color(), clYellow);
@@ -210,7 +210,7 @@ TEST_F(ExGridVisualProps, EveryControlStyleReadsBackAndUnknownValuesAreSkipped) 
 
 TEST_F(ExGridVisualProps, AbsentAndLooseEntriesTakeTheirDefaults) {
     grid.SetColor(clTeal);
-    grid.URLShow = true;
+    grid.SetURLShow(true);
     grid.FixedFont()->SetStyle({fsUnderline});
     grid.ControlLook()->SetControlStyle(csClassic);
     grid.BackGround()->SetTop(5);
@@ -229,7 +229,7 @@ TEST_F(ExGridVisualProps, AbsentAndLooseEntriesTakeTheirDefaults) {
     text = WithLine(text, "Bands.Active", "TRUE");
     grid.ApplyVisualPropsText(text);
     EXPECT_EQ(grid.Color(), clNone);
-    EXPECT_FALSE(grid.URLShow);
+    EXPECT_FALSE(grid.URLShow());
     EXPECT_EQ(grid.Look(), look);
     EXPECT_FALSE(grid.Font()->Name().empty());
     EXPECT_EQ(grid.FixedFont()->Style(), (TFontStyles{fsBold, fsItalic}));
