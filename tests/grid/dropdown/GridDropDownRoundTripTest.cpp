@@ -6,6 +6,7 @@
 #include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/BalloonWindow.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
@@ -183,15 +184,16 @@ TEST_P(DropDownRoundTrip, EscapeLeavesTheCellAsItWas) {
     EXPECT_EQ(t.Grid->Row(), 2) << "the keys work on at once";
 }
 
+struct Leave {
+    const char* Name;
+    std::function<void(RoundTrip&)> Do;
+    bool FocusToOther;
+};
+
 // Tab goes on to the form's next control (the grid does not take Tab without goTabs); a click
 // on another cell, the wheel over the grid and the scroll bar's arrow keep the keys in the grid.
-TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
-    struct Leave {
-        const char* Name;
-        std::function<void(RoundTrip&)> Do;
-        bool FocusToOther;
-    };
-    const Leave leaves[] = {
+const std::vector<Leave>& WaysOut() {
+    static const std::vector<Leave> leaves{
         {"tab", [](RoundTrip& t) { InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t'); }, true},
         {"click",
          [](RoundTrip& t) {
@@ -212,7 +214,11 @@ TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
          },
          false},
     };
-    for (const Leave& leave : leaves) {
+    return leaves;
+}
+
+TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
+    for (const Leave& leave : WaysOut()) {
         SCOPED_TRACE(leave.Name);
         RoundTrip t(GetParam());
         t.OpenAndChange();
@@ -225,6 +231,24 @@ TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
         ASSERT_FALSE(t.Events.empty());
         EXPECT_EQ(t.Events.back(), "done 1,1");
     }
+}
+
+TEST_P(DropDownRoundTrip, ARefusedValueShowsTheInvalidEntryBalloonOnTheEditor) {
+    RoundTrip t(GetParam());
+    t.Grid->InvalidEntryTitle = "Invalid";
+    t.Grid->InvalidEntryText = "Not allowed here";
+    t.Grid->OnCellValidate = [](TObject*, int, int, std::string&, bool& ok) { ok = false; };
+    t.OpenAndChange();
+    InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+    t.Pump();
+    EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Start);
+    TBalloonWindow* balloon = nullptr;
+    for (int i = 0; i < t.Editor()->ComponentCount(); ++i)
+        if (auto* b = dynamic_cast<TBalloonWindow*>(t.Editor()->Components(i)))
+            balloon = b;
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_EQ(balloon->Title(), "Invalid");
+    EXPECT_EQ(balloon->TipText(), "Not allowed here");
 }
 
 INSTANTIATE_TEST_SUITE_P(GridDropDown, DropDownRoundTrip, ::testing::ValuesIn(Kinds),
