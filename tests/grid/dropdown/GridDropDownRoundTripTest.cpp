@@ -251,6 +251,30 @@ TEST_P(DropDownRoundTrip, ARefusedValueShowsTheInvalidEntryBalloonOnTheEditor) {
     EXPECT_EQ(balloon->TipText(), "Not allowed here");
 }
 
+// Opening the editor and leaving it without a change neither rewrites the cell nor reports an
+// edit, whichever way it is left.
+TEST_P(DropDownRoundTrip, AnUntouchedEditorKeepsTheCellAndReportsNoChange) {
+    std::vector<Leave> ways{
+        {"enter", [](RoundTrip& t) { InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r'); },
+         false},
+        {"escape", [](RoundTrip& t) { InputSimulation::KeyPress(t.Editor(), VK_ESCAPE, 0x1B); },
+         false}};
+    ways.insert(ways.end(), WaysOut().begin(), WaysOut().end());
+    for (const Leave& leave : ways) {
+        SCOPED_TRACE(leave.Name);
+        RoundTrip t(GetParam());
+        InputSimulation::KeyPress(t.Grid, VK_F2);
+        ASSERT_TRUE(t.Open());
+        t.Events.clear();
+        leave.Do(t);
+        t.Pump();
+        EXPECT_FALSE(t.Open());
+        EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Start);
+        for (const std::string& event : t.Events)
+            EXPECT_NE(event.rfind("change", 0), 0u) << event;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(GridDropDown, DropDownRoundTrip, ::testing::ValuesIn(Kinds),
                          [](const auto& info) { return std::string(info.param.Name); });
 
@@ -333,6 +357,23 @@ TEST(GridDropDownRoundTrip, ACalculatorCommitWithTheKeypadOpenReportsNoOldValueA
     EXPECT_EQ(t.Grid->Cells(1, 1), "4.00");
     EXPECT_EQ(t.Focused(), t.Grid);
     EXPECT_EQ(t.Events, (std::vector<std::string>{"change 4", "change 4.00", "done 1,1"}));
+}
+
+// F2 selects the hours of a time cell: typed digits replace them, the first time and every
+// time after, whatever the edit showed before.
+TEST(GridDropDownRoundTrip, TypingAfterF2ReplacesTheHoursOfATimeEveryTime) {
+    RoundTrip t(Kinds[2]);
+    ASSERT_EQ(t.K.Kind, edTimePickerDropDown);
+    for (const char* hours : {"11", "11", "09", "09", "11"}) {
+        SCOPED_TRACE(hours);
+        InputSimulation::KeyPress(t.Grid, VK_F2);
+        ASSERT_TRUE(t.Open());
+        TypeInto(t.Editor(), hours);
+        InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+        t.Pump();
+        EXPECT_FALSE(t.Open());
+        EXPECT_EQ(t.Grid->Cells(1, 1), std::string(hours) + ":20:30");
+    }
 }
 
 } // namespace
