@@ -264,15 +264,19 @@ TEST(ExGridEditing, AnUntouchedEditorNeverRewritesTheCell) {
     }
 }
 
+// Both combos start from the cell's item: one notch down shows the next one.
 TEST(ExGridEditing, TheWheelOverAnOpenComboStepsItsItemOnly) {
-    RoundTrip t(KindOf(edComboList));
-    InputSimulation::KeyPress(t.F.Grid, VK_F2);
-    ASSERT_TRUE(t.Open());
-    InputSimulation::Wheel(t.Editor(), TPoint{5, 5}, -120);
-    EXPECT_EQ(t.Editor()->Text(), "Gamma");
-    EXPECT_EQ(t.F.Grid->Row(), 1) << "the grid does not move";
-    EXPECT_TRUE(t.Open());
-    EXPECT_EQ(t.F.Grid->Cells(1, 1), "Beta") << "nothing stored yet";
+    for (const TEditorType kind : {edComboList, edComboEdit}) {
+        SCOPED_TRACE(kind);
+        RoundTrip t(KindOf(kind));
+        InputSimulation::KeyPress(t.F.Grid, VK_F2);
+        ASSERT_TRUE(t.Open());
+        InputSimulation::Wheel(t.Editor(), TPoint{5, 5}, -120);
+        EXPECT_EQ(t.Editor()->Text(), "Gamma");
+        EXPECT_EQ(t.F.Grid->Row(), 1) << "the grid does not move";
+        EXPECT_TRUE(t.Open());
+        EXPECT_EQ(t.F.Grid->Cells(1, 1), "Beta") << "nothing stored yet";
+    }
 }
 
 // An empty cell has nothing to lose: Enter confirms the item the list shows, while leaving the
