@@ -5,6 +5,7 @@
 
 #include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/BalloonWindow.h"
 #include "platform/ui/Edit.h"
@@ -242,10 +243,7 @@ TEST_P(DropDownRoundTrip, ARefusedValueShowsTheInvalidEntryBalloonOnTheEditor) {
     InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
     t.Pump();
     EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Start);
-    TBalloonWindow* balloon = nullptr;
-    for (int i = 0; i < t.Editor()->ComponentCount(); ++i)
-        if (auto* b = dynamic_cast<TBalloonWindow*>(t.Editor()->Components(i)))
-            balloon = b;
+    TBalloonWindow* balloon = InvalidEntryBalloonOf(t.Editor());
     ASSERT_NE(balloon, nullptr);
     EXPECT_EQ(balloon->Title(), "Invalid");
     EXPECT_EQ(balloon->TipText(), "Not allowed here");

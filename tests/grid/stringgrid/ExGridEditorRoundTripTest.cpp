@@ -7,6 +7,7 @@
 #include "grid/stringgrid/GridDatePicker.h"
 #include "grid/stringgrid/GridEditBtn.h"
 #include "grid/stringgrid/GridSpin.h"
+#include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/BalloonWindow.h"
 #include "platform/ui/InputSimulation.h"
@@ -225,10 +226,7 @@ TEST_P(EditorRoundTrip, ARefusedValueShowsTheInvalidEntryBalloonOnTheEditor) {
     InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
     t.Pump();
     EXPECT_EQ(t.F.Grid->Cells(1, 1), t.K.Start);
-    TBalloonWindow* balloon = nullptr;
-    for (int i = 0; i < t.Editor()->ComponentCount(); ++i)
-        if (auto* b = dynamic_cast<TBalloonWindow*>(t.Editor()->Components(i)))
-            balloon = b;
+    TBalloonWindow* balloon = InvalidEntryBalloonOf(t.Editor());
     ASSERT_NE(balloon, nullptr);
     EXPECT_EQ(balloon->Title(), "Invalid");
     EXPECT_EQ(balloon->TipText(), "Not allowed here");
