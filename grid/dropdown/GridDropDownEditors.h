@@ -39,9 +39,7 @@ protected:
     }
 
 private:
-    bool Untouched() const {
-        return Text() == FLoadedText && Engine().PendingOperator() == -1;
-    }
+    bool Untouched() const { return Text() == FLoadedText && Engine().PendingOperator() == -1; }
 
     std::string FLoadedText;
 };

@@ -7,8 +7,8 @@
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/DropDownCellControl.h"
-#include "grid/stringgrid/GridDropDownEditor.h"
 #include "grid/stringgrid/ExInplaceEdit.h"
+#include "grid/stringgrid/GridDropDownEditor.h"
 #include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "grid/stringgrid/ScopedValue.h"
 #include "grid/stringgrid/ShowModified.h"
@@ -181,7 +181,8 @@ void TExStringGrid::ShowInvalidEntryBalloon() {
     // editor on the control the user sees, the one its events name.
     TCellEditor* editor = ActiveEditorControl();
     auto* control = dynamic_cast<TWinControl*>(editor);
-    if (auto* dropDown = dynamic_cast<TGridDropDownEditor*>(editor); dropDown && dropDown->Control())
+    if (auto* dropDown = dynamic_cast<TGridDropDownEditor*>(editor);
+        dropDown && dropDown->Control())
         control = dynamic_cast<TWinControl*>(dropDown->Control()->EventSender());
     ::ShowInvalidEntryBalloon(control, InvalidEntryTitle, InvalidEntryText, InvalidEntryIcon);
 }

@@ -56,7 +56,8 @@ void MakePopupWindow(TWinControl* control, TPopupWindowOptions options) {
     // control is visible and has a parent.
     widget->setParent(owner, PopupFlags(options));
     widget->setAttribute(Qt::WA_ShowWithoutActivating);
-    if (!widget->findChild<PopupActivationReturn*>(ActivationReturnName, Qt::FindDirectChildrenOnly))
+    if (!widget->findChild<PopupActivationReturn*>(ActivationReturnName,
+                                                   Qt::FindDirectChildrenOnly))
         new PopupActivationReturn(widget);
     widget->setGeometry(control->Left(), control->Top(), control->Width(), control->Height());
     widget->setVisible(control->Visible() && control->Parent());

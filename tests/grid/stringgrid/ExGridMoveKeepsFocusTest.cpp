@@ -27,8 +27,8 @@ TEST(ExGridMoveKeepsFocus, KeysStillReachTheGridAfterAHeaderMove) {
         TEditingForm f;
         f.Grid->SetOptions(f.Grid->Options() >> goEditing << c.option);
         const TPoint from = CentreOfMovedCell(f.Grid, c.fromCol, c.fromRow);
-        const TPoint over = CentreOfMovedCell(f.Grid, (c.fromCol + c.toCol) / 2,
-                                              (c.fromRow + c.toRow) / 2);
+        const TPoint over =
+            CentreOfMovedCell(f.Grid, (c.fromCol + c.toCol) / 2, (c.fromRow + c.toRow) / 2);
         const TPoint to = CentreOfMovedCell(f.Grid, c.toCol, c.toRow);
         InputSimulation::MouseMove(f.Grid, from);
         InputSimulation::MouseDown(f.Grid, mbLeft, from);
