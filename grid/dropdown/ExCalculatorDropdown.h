@@ -34,6 +34,7 @@ public:
     // The keypad, made with the popup.
     TCustomButtonPanel* ButtonPanel() const { return FExButtonPanel; }
     TCalculatorEngine& Engine() { return FEngine; }
+    const TCalculatorEngine& Engine() const { return FEngine; }
 
     // The preset's colours, and the keypad's taken from the drop-down's button colours.
     void SetComponentStyle(TULKStyle AStyle) override;

@@ -270,6 +270,8 @@ protected:
     void KeyPress(TChar& Key) override;
     void DoEnter() override;
     void DoExit() override;
+    // Whether leaving the edit writes its number in the edit type's format.
+    virtual bool FormatsValueOnExit() const { return true; }
     void Change() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;

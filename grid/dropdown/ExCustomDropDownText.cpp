@@ -566,7 +566,7 @@ bool TExCustomDropDown::FilterFloatChar(TChar& Key, const TValueSpan& Shown, boo
 }
 
 void TExCustomDropDown::FormatOnExit() {
-    if (ComponentState().Contains(csLoading))
+    if (ComponentState().Contains(csLoading) || !FormatsValueOnExit())
         return;
     const bool empty = Text().empty();
     if (FPrecision > 0 && (FEditType == etFloat || FEditType == etMoney) &&

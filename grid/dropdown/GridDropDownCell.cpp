@@ -68,8 +68,16 @@ std::string TGridDropDownCell::Text() const {
 void TGridDropDownCell::SetText(const std::string& Value) {
     if (FWrapper == nullptr)
         return;
-    FWrapper->WriteCellText(Value);
+    // The steps of the writing are no edits: one change is reported, and only when the text
+    // shown at the end differs from the one before.
+    const std::string before = Text();
+    {
+        TScopedFlag writing(FWritingText);
+        FWrapper->WriteCellText(Value);
+    }
     FWrapper->CellTextWritten();
+    if (Text() != before)
+        TextChanged();
 }
 
 void TGridDropDownCell::SetParent(TWinControl* AParent) {

@@ -54,7 +54,7 @@ public:
     bool EditorTakesMessage(TMessage& Message);
     bool EditorWantsKey(WPARAM Key);
     void EditorTextChanged() {
-        if (!FClosingPopup)
+        if (!FClosingPopup && !FWritingText)
             TextChanged();
     }
     void EditorExit() { DoExit(); }
@@ -93,4 +93,6 @@ private:
     TEditorType FKind;
     TGridDropDownWrapped* FWrapper;
     bool FClosingPopup = false;
+    // A cell's text being written, maybe in steps (an item chosen, then the text).
+    bool FWritingText = false;
 };

@@ -2,6 +2,7 @@
 
 #include "grid/dropdown/ExGridDropDownGrid.h"
 #include "grid/stringgrid/GridDropDownFactory.h"
+#include "platform/core/FormatSettings.h"
 #include "platform/ui/ImgList.h"
 
 namespace {
@@ -83,6 +84,13 @@ void TGridExGridDropDown::WriteCellText(const std::string& Value) {
 void TGridGridDropDown::WriteCellText(const std::string& Value) {
     SetItemIndex(Value.empty() ? 0 : GetItemIndex(Value));
     SetText(Value);
+}
+
+void TGridTimepickerDropDown::PlaceLoadedCaret() {
+    const std::string shown = TExTimePickerDropDown::Text();
+    const size_t hoursEnd = shown.find(CurrentFormatSettings().TimeSeparator);
+    SetSelStart(0);
+    SetSelLength(static_cast<int>(hoursEnd == std::string::npos ? shown.size() : hoursEnd));
 }
 
 TExStringGrid* TGridExGridDropDown::Grid() const {

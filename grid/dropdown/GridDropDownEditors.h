@@ -23,8 +23,25 @@ public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
 
 protected:
-    // Enter stores the result of the pending operation, not the operand on display.
-    void FinishPendingResult() override { CalcResult(); }
+    // Enter stores the result of the pending operation, not the operand on display. A value
+    // the user left untouched stays as the cell holds it: neither the result nor the leaving
+    // rewrites it in the number format.
+    void FinishPendingResult() override {
+        if (!Untouched())
+            CalcResult();
+    }
+    bool FormatsValueOnExit() const override { return !Untouched(); }
+    // Each cell starts a calculation of its own.
+    void WriteCellText(const std::string& Value) override {
+        TGridDropDownWrapper::WriteCellText(Value);
+        FLoadedText = Text();
+        Engine().DropPendingOperation();
+    }
+
+private:
+    bool Untouched() const { return Text() == FLoadedText && Engine().PendingOperator() == -1; }
+
+    std::string FLoadedText;
 };
 
 class TGridDetailPickerDropDown : public TGridDropDownWrapper<TExDetailDropDown, edDetailDropDown> {
@@ -109,6 +126,10 @@ public:
         SetFocusDraw(false);
         SetEditorEnabled(true);
     }
+
+protected:
+    // The hours are selected, so that typing replaces them.
+    void PlaceLoadedCaret() override;
 };
 
 class TGridGridDropDown : public TGridDropDownWrapper<TExMultiColumnDropDown, edGridDropDown> {

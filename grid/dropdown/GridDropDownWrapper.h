@@ -84,11 +84,19 @@ protected:
     }
 
     void WriteCellText(const std::string& Value) override { this->SetTextDirect(Value); }
+    // Where the caret goes once a cell's text is in, whatever the edit showed before: after the
+    // text.
+    virtual void PlaceLoadedCaret() {
+        if (FCell != nullptr)
+            FCell->CaretToEnd();
+    }
 
 private:
     void CellTextWritten() override {
-        if (!FClickCaretDue)
+        if (!FClickCaretDue) {
+            PlaceLoadedCaret();
             return;
+        }
         FClickCaretDue = false;
         PlaceCaretAtPointer();
     }

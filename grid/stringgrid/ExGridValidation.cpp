@@ -6,7 +6,9 @@
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ControlLook.h"
+#include "grid/stringgrid/DropDownCellControl.h"
 #include "grid/stringgrid/ExInplaceEdit.h"
+#include "grid/stringgrid/GridDropDownEditor.h"
 #include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "grid/stringgrid/ScopedValue.h"
 #include "grid/stringgrid/ShowModified.h"
@@ -175,8 +177,13 @@ void TExStringGrid::ShowInvalidEntryBalloon() {
             NormalEdit()->ShowInvalidEntry(InvalidEntryTitle, InvalidEntryText, InvalidEntryIcon);
         return;
     }
-    // Every editor control that is a control of its own shows the balloon on itself.
-    auto* control = dynamic_cast<TWinControl*>(ActiveEditorControl());
+    // Every editor control that is a control of its own shows the balloon on itself; a drop-down
+    // editor on the control the user sees, the one its events name.
+    TCellEditor* editor = ActiveEditorControl();
+    auto* control = dynamic_cast<TWinControl*>(editor);
+    if (auto* dropDown = dynamic_cast<TGridDropDownEditor*>(editor);
+        dropDown && dropDown->Control())
+        control = dynamic_cast<TWinControl*>(dropDown->Control()->EventSender());
     ::ShowInvalidEntryBalloon(control, InvalidEntryTitle, InvalidEntryText, InvalidEntryIcon);
 }
 

@@ -101,6 +101,9 @@ void TGridCombo::PlaceCellEditor(const TRect& ARect, TColor Background) {
 void TGridCombo::LoadCellText(const std::string& Text) {
     if (FGrid->EditControl != edComboList) {
         SetText(Text);
+        // The list stands on the cell's item, so the wheel and the arrows step on from it.
+        if (const int item = Items()->IndexOf(Text); item >= 0 && (*Items())[item] == Text)
+            SetItemIndex(item);
         if (FGrid->FComboIdx != -1 && ItemIndex() == -1)
             SetItemIndex(FGrid->FComboIdx);
         if (std::exchange(FClickCaretDue, false))

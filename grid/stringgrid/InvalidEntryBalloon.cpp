@@ -2,13 +2,18 @@
 
 #include "platform/ui/BalloonWindow.h"
 
-namespace {
-TBalloonWindow* BalloonOf(TWinControl* Control) {
+TBalloonWindow* InvalidEntryBalloonOf(const TWinControl* Control) {
     for (int i = 0; i < Control->ComponentCount(); ++i)
         if (auto* balloon = dynamic_cast<TBalloonWindow*>(Control->Components(i)))
             if (balloon->Tool() == Control)
                 return balloon;
-    return new TBalloonWindow(Control);
+    return nullptr;
+}
+
+namespace {
+TBalloonWindow* BalloonOf(TWinControl* Control) {
+    TBalloonWindow* balloon = InvalidEntryBalloonOf(Control);
+    return balloon ? balloon : new TBalloonWindow(Control);
 }
 } // namespace
 

@@ -12,3 +12,5 @@ class TWinControl;
 // nothing shows without a title or text. Returns the balloon, or nullptr when none shows.
 TBalloonWindow* ShowInvalidEntryBalloon(TWinControl* Control, const std::string& Title,
                                         const std::string& Text, TInvalidEntryIcon Icon);
+// The control's invalid-entry balloon; nullptr before one was first shown on it.
+TBalloonWindow* InvalidEntryBalloonOf(const TWinControl* Control);

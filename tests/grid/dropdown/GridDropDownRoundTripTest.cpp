@@ -7,7 +7,9 @@
 
 #include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/BalloonWindow.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/Edit.h"
@@ -204,15 +206,16 @@ TEST_P(DropDownRoundTrip, EscapeLeavesTheCellAsItWas) {
     EXPECT_EQ(t.Grid->Row(), 2) << "the keys work on at once";
 }
 
+struct Leave {
+    const char* Name;
+    std::function<void(RoundTrip&)> Do;
+    bool FocusToOther;
+};
+
 // Tab goes on to the form's next control (the grid does not take Tab without goTabs); a click
 // on another cell, the wheel over the grid and the scroll bar's arrow keep the keys in the grid.
-TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
-    struct Leave {
-        const char* Name;
-        std::function<void(RoundTrip&)> Do;
-        bool FocusToOther;
-    };
-    const Leave leaves[] = {
+const std::vector<Leave>& WaysOut() {
+    static const std::vector<Leave> leaves{
         {"tab", [](RoundTrip& t) { InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t'); }, true},
         {"click",
          [](RoundTrip& t) {
@@ -233,7 +236,11 @@ TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
          },
          false},
     };
-    for (const Leave& leave : leaves) {
+    return leaves;
+}
+
+TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
+    for (const Leave& leave : WaysOut()) {
         SCOPED_TRACE(leave.Name);
         RoundTrip t(GetParam());
         t.OpenAndChange();
@@ -245,6 +252,45 @@ TEST_P(DropDownRoundTrip, EveryOtherWayOutStoresTheValue) {
                                                   : static_cast<TControl*>(t.Grid));
         ASSERT_FALSE(t.Events.empty());
         EXPECT_EQ(t.Events.back(), "done 1,1");
+    }
+}
+
+TEST_P(DropDownRoundTrip, ARefusedValueShowsTheInvalidEntryBalloonOnTheEditor) {
+    RoundTrip t(GetParam());
+    t.Grid->InvalidEntryTitle = "Invalid";
+    t.Grid->InvalidEntryText = "Not allowed here";
+    t.Grid->OnCellValidate = [](TObject*, int, int, std::string&, bool& ok) { ok = false; };
+    t.OpenAndChange();
+    InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+    t.Pump();
+    EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Start);
+    TBalloonWindow* balloon = InvalidEntryBalloonOf(t.Editor());
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_EQ(balloon->Title(), "Invalid");
+    EXPECT_EQ(balloon->TipText(), "Not allowed here");
+}
+
+// Opening the editor and leaving it without a change neither rewrites the cell nor reports an
+// edit, whichever way it is left.
+TEST_P(DropDownRoundTrip, AnUntouchedEditorKeepsTheCellAndReportsNoChange) {
+    std::vector<Leave> ways{
+        {"enter", [](RoundTrip& t) { InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r'); },
+         false},
+        {"escape", [](RoundTrip& t) { InputSimulation::KeyPress(t.Editor(), VK_ESCAPE, 0x1B); },
+         false}};
+    ways.insert(ways.end(), WaysOut().begin(), WaysOut().end());
+    for (const Leave& leave : ways) {
+        SCOPED_TRACE(leave.Name);
+        RoundTrip t(GetParam());
+        InputSimulation::KeyPress(t.Grid, VK_F2);
+        ASSERT_TRUE(t.Open());
+        t.Events.clear();
+        leave.Do(t);
+        t.Pump();
+        EXPECT_FALSE(t.Open());
+        EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Start);
+        for (const std::string& event : t.Events)
+            EXPECT_NE(event.rfind("change", 0), 0u) << event;
     }
 }
 
@@ -330,6 +376,23 @@ TEST(GridDropDownRoundTrip, ACalculatorCommitWithTheKeypadOpenReportsNoOldValueA
     EXPECT_EQ(t.Grid->Cells(1, 1), "4.00");
     EXPECT_EQ(t.Focused(), t.Grid);
     EXPECT_EQ(t.Events, (std::vector<std::string>{"change 4", "change 4.00", "done 1,1"}));
+}
+
+// F2 selects the hours of a time cell: typed digits replace them, the first time and every
+// time after, whatever the edit showed before.
+TEST(GridDropDownRoundTrip, TypingAfterF2ReplacesTheHoursOfATimeEveryTime) {
+    RoundTrip t(Kinds[2]);
+    ASSERT_EQ(t.K.Kind, edTimePickerDropDown);
+    for (const char* hours : {"11", "11", "09", "09", "11"}) {
+        SCOPED_TRACE(hours);
+        InputSimulation::KeyPress(t.Grid, VK_F2);
+        ASSERT_TRUE(t.Open());
+        TypeInto(t.Editor(), hours);
+        InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
+        t.Pump();
+        EXPECT_FALSE(t.Open());
+        EXPECT_EQ(t.Grid->Cells(1, 1), std::string(hours) + ":20:30");
+    }
 }
 
 } // namespace

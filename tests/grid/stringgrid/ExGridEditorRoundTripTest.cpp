@@ -12,6 +12,7 @@
 #include "grid/stringgrid/GridEditBtn.h"
 #include "grid/stringgrid/GridUnitEditBtn.h"
 #include "grid/stringgrid/GridSpin.h"
+#include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/BalloonWindow.h"
 #include "platform/ui/InputSimulation.h"
@@ -242,10 +243,7 @@ TEST_P(EditorRoundTrip, ARefusedValueShowsTheInvalidEntryBalloonOnTheEditor) {
     InputSimulation::KeyPress(t.Editor(), VK_RETURN, '\r');
     t.Pump();
     EXPECT_EQ(t.F.Grid->Cells(1, 1), t.K.Start);
-    TBalloonWindow* balloon = nullptr;
-    for (int i = 0; i < t.Editor()->ComponentCount(); ++i)
-        if (auto* b = dynamic_cast<TBalloonWindow*>(t.Editor()->Components(i)))
-            balloon = b;
+    TBalloonWindow* balloon = InvalidEntryBalloonOf(t.Editor());
     ASSERT_NE(balloon, nullptr);
     EXPECT_EQ(balloon->Title(), "Invalid");
     EXPECT_EQ(balloon->TipText(), "Not allowed here");
@@ -281,15 +279,19 @@ TEST(ExGridEditing, AnUntouchedEditorNeverRewritesTheCell) {
     }
 }
 
+// Both combos start from the cell's item: one notch down shows the next one.
 TEST(ExGridEditing, TheWheelOverAnOpenComboStepsItsItemOnly) {
-    RoundTrip t(KindOf(edComboList));
-    InputSimulation::KeyPress(t.F.Grid, VK_F2);
-    ASSERT_TRUE(t.Open());
-    InputSimulation::Wheel(t.Editor(), TPoint{5, 5}, -120);
-    EXPECT_EQ(t.Editor()->Text(), "Gamma");
-    EXPECT_EQ(t.F.Grid->Row(), 1) << "the grid does not move";
-    EXPECT_TRUE(t.Open());
-    EXPECT_EQ(t.F.Grid->Cells(1, 1), "Beta") << "nothing stored yet";
+    for (const TEditorType kind : {edComboList, edComboEdit}) {
+        SCOPED_TRACE(kind);
+        RoundTrip t(KindOf(kind));
+        InputSimulation::KeyPress(t.F.Grid, VK_F2);
+        ASSERT_TRUE(t.Open());
+        InputSimulation::Wheel(t.Editor(), TPoint{5, 5}, -120);
+        EXPECT_EQ(t.Editor()->Text(), "Gamma");
+        EXPECT_EQ(t.F.Grid->Row(), 1) << "the grid does not move";
+        EXPECT_TRUE(t.Open());
+        EXPECT_EQ(t.F.Grid->Cells(1, 1), "Beta") << "nothing stored yet";
+    }
 }
 
 // An empty cell has nothing to lose: Enter confirms the item the list shows, while leaving the
