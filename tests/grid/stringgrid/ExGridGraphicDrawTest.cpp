@@ -2,6 +2,7 @@
 // puts it, with and without text in the cell.
 #include "ExGridTestGrid.h"
 #include "GridPixels.h"
+#include "IcoFile.h"
 
 #include "grid/foundation/CellGraphics.h"
 #include "grid/foundation/IntList.h"
@@ -11,6 +12,8 @@
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/Icon.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/ImgList.h"
 
 #include <gtest/gtest.h>
@@ -252,6 +255,23 @@ TEST(ExGridGraphicDraw, EveryCellKindInOneGrid) {
              g.SetCells(1, r, "image at the right");
              g.AddImageIdx(1, r, 0, haRight, vaCenter);
          }},
+        {"Data image",
+         [](TTestExGrid& g, int r) {
+             g.SetCells(1, r, "1");
+             g.AddDataImage(1, r, 0, haRight, vaCenter);
+         }},
+        {"Icon",
+         [](TTestExGrid& g, int r) {
+             g.SetCells(1, r, "an icon");
+             g.CreateIcon(1, r, haRight, vaCenter)
+                 ->LoadFromIcoBytes(IcoFiles::IcoFile(12, 12, 0xFF0000FF));
+         }},
+        {"Picture",
+         [](TTestExGrid& g, int r) {
+             static TPicture picture;
+             picture.Assign(Solid(60, 16, Blue).get());
+             g.AddPicture(1, r, &picture, false, noStretch, 0, haLeft, vaCenter);
+         }},
         {"Images",
          [](TTestExGrid& g, int r) {
              g.AddMultiImage(1, r, 0, haLeft, vaCenter);
@@ -321,6 +341,11 @@ TEST(ExGridGraphicDraw, EveryCellKindInOneGrid) {
              g.SetCells(1, r, "a misspeled word");
              g.AddMarker(1, r, 2, 9);
          }},
+        {"Expand",
+         [](TTestExGrid& g, int r) {
+             g.SetCells(1, r, "opens to 60 pixels");
+             g.AddExpand(1, r, 60);
+         }},
         {"Rotated text", [](TTestExGrid& g, int r) { g.AddRotated(1, r, 30, "turned"); }, 40},
         {"Self-drawn cell",
          [](TTestExGrid& g, int r) {
@@ -366,6 +391,8 @@ TEST(ExGridGraphicDraw, EveryCellKindInOneGrid) {
         height += kinds[i].height + 1;
     }
     grid->SetBounds(0, 0, 110 + 200 + 3, height + 1);
+    // Cut the picture below the last row, whatever the fixed row's height came to.
+    grid->SetBounds(0, 0, 110 + 200 + 3, grid->CellRect(1, count).Bottom + 2);
     const auto picture = Render(*grid);
     for (int i = 0; i < count; ++i) {
         const TRect cell = grid->CellRect(1, i + 1);
