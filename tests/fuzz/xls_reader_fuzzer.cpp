@@ -16,10 +16,12 @@
 
 namespace {
 
-bool WriteAll(int fd, const void* data, size_t size) {
-    const auto* bytes = static_cast<const char*>(data);
+// Moves all `size` bytes through `transfer` (read or write), resuming after interruptions;
+// false when the pipe ends or fails first.
+template <typename TBytes, typename TTransfer>
+bool TransferAll(int fd, TBytes* bytes, size_t size, TTransfer transfer) {
     while (size > 0) {
-        const ssize_t n = write(fd, bytes, size);
+        const ssize_t n = transfer(fd, bytes, size);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -30,18 +32,12 @@ bool WriteAll(int fd, const void* data, size_t size) {
     return true;
 }
 
+bool WriteAll(int fd, const void* data, size_t size) {
+    return TransferAll(fd, static_cast<const char*>(data), size, ::write);
+}
+
 bool ReadAll(int fd, void* data, size_t size) {
-    auto* bytes = static_cast<char*>(data);
-    while (size > 0) {
-        const ssize_t n = read(fd, bytes, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
+    return TransferAll(fd, static_cast<char*>(data), size, ::read);
 }
 
 // The reader child: reads the file for every byte it receives and sends back the length and
