@@ -1,17 +1,18 @@
 // Editor controls over a cell as a user works them, through real key, mouse and wheel input:
 // opened with F2, changed, then committed, cancelled or left in each way the grid allows, with
 // the cell, the focus and the edit events checked after each.
+#include "DayFirstFormat.h"
 #include "ExGridEditingTestGrid.h"
 
 #include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/GridButton.h"
 #include "grid/stringgrid/GridCheckBox.h"
 #include "grid/stringgrid/GridCombo.h"
-#include "grid/stringgrid/GridDateTimePicker.h"
 #include "grid/stringgrid/GridDatePicker.h"
+#include "grid/stringgrid/GridDateTimePicker.h"
 #include "grid/stringgrid/GridEditBtn.h"
-#include "grid/stringgrid/GridUnitEditBtn.h"
 #include "grid/stringgrid/GridSpin.h"
+#include "grid/stringgrid/GridUnitEditBtn.h"
 #include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/BalloonWindow.h"
@@ -317,16 +318,6 @@ TEST(ExGridEditing, EnterOnAnEmptyListCellTakesTheShownItemAndTabKeepsItEmpty) {
 
 } // namespace
 
-// Dates day first, times with seconds.
-static TFormatSettings DayFirstSettings() {
-    TFormatSettings settings = CurrentFormatSettings();
-    settings.ShortDateFormat = "dd/mm/yyyy";
-    settings.DateSeparator = "/";
-    settings.TimeSeparator = ":";
-    settings.LongTimeFormat = "hh:nn:ss";
-    return settings;
-}
-
 // One picker serves every cell: whatever part the last edit left the caret in (the commit
 // itself steps past the part being typed), the next edit opened with F2 starts on the first.
 TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
@@ -459,26 +450,39 @@ TEST(ExGridEditing, CheckBoxAndButtonCellsKeepTheirTextEveryWayOut) {
         bool FocusToOther;
     };
     const Leave leaves[] = {
-        {"enter", [](EditingTest::TEditingForm&, TWinControl* c) {
+        {"enter",
+         [](EditingTest::TEditingForm&, TWinControl* c) {
              InputSimulation::KeyPress(c, VK_RETURN, '\r');
-         }, false},
-        {"escape", [](EditingTest::TEditingForm&, TWinControl* c) {
+         },
+         false},
+        {"escape",
+         [](EditingTest::TEditingForm&, TWinControl* c) {
              InputSimulation::KeyPress(c, VK_ESCAPE, 0x1B);
-         }, false},
-        {"tab", [](EditingTest::TEditingForm&, TWinControl* c) {
+         },
+         false},
+        {"tab",
+         [](EditingTest::TEditingForm&, TWinControl* c) {
              InputSimulation::KeyPress(c, VK_TAB, '\t');
-         }, true},
-        {"click", [](EditingTest::TEditingForm& f, TWinControl*) {
+         },
+         true},
+        {"click",
+         [](EditingTest::TEditingForm& f, TWinControl*) {
              const TRect cell = f.Grid->CellRect(3, 4);
              InputSimulation::Click(f.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-         }, false},
-        {"wheel", [](EditingTest::TEditingForm& f, TWinControl*) {
+         },
+         false},
+        {"wheel",
+         [](EditingTest::TEditingForm& f, TWinControl*) {
              const TRect cell = f.Grid->CellRect(3, 2);
              InputSimulation::Wheel(f.Grid, TPoint{cell.Left + 5, cell.Top + 5}, -120);
-         }, false},
-        {"scroll bar", [](EditingTest::TEditingForm& f, TWinControl*) {
-             InputSimulation::Click(f.Grid, TPoint{f.Grid->Width() - 6, f.Grid->ClientHeight() - 6});
-         }, false},
+         },
+         false},
+        {"scroll bar",
+         [](EditingTest::TEditingForm& f, TWinControl*) {
+             InputSimulation::Click(f.Grid,
+                                    TPoint{f.Grid->Width() - 6, f.Grid->ClientHeight() - 6});
+         },
+         false},
     };
     for (const Kind& kind : kinds) {
         for (const Leave& leave : leaves) {

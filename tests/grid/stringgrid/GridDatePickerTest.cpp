@@ -1,5 +1,6 @@
 // The date, time and date-and-time editors: loading a cell inside the picker's range, storing
 // the value, and the keys that leave.
+#include "DayFirstFormat.h"
 #include "EditorControlHarness.h"
 #include "EditorControlTestGrid.h"
 
@@ -16,18 +17,9 @@
 
 namespace {
 
-TFormatSettings DayMonthYear() {
-    TFormatSettings settings;
-    settings.ShortDateFormat = "dd/mm/yyyy";
-    settings.DateSeparator = "/";
-    settings.TimeSeparator = ":";
-    settings.LongTimeFormat = "hh:nn:ss";
-    return settings;
-}
-
 class GridDatePickerTest : public EditorControlFixture, public ::testing::Test {
 protected:
-    GridDatePickerTest() : Settings(DayMonthYear()) { OverrideFormatSettings(&Settings); }
+    GridDatePickerTest() : Settings(DayFirstSettings()) { OverrideFormatSettings(&Settings); }
     ~GridDatePickerTest() override { OverrideFormatSettings(nullptr); }
 
     TGridDatePicker* Picker() { return Grid->DateTimePicker(); }

@@ -1,4 +1,5 @@
 // The date-and-time editor: loading and storing both parts, Escape and Enter.
+#include "DayFirstFormat.h"
 #include "EditorControlHarness.h"
 
 #include "grid/foundation/GridDate.h"
@@ -14,13 +15,7 @@ namespace {
 
 class GridDateTimePickerTest : public ::testing::Test {
 protected:
-    GridDateTimePickerTest() {
-        Settings.ShortDateFormat = "dd/mm/yyyy";
-        Settings.DateSeparator = "/";
-        Settings.TimeSeparator = ":";
-        Settings.LongTimeFormat = "hh:nn:ss";
-        OverrideFormatSettings(&Settings);
-    }
+    GridDateTimePickerTest() : Settings(DayFirstSettings()) { OverrideFormatSettings(&Settings); }
     ~GridDateTimePickerTest() override { OverrideFormatSettings(nullptr); }
 
     TGridDateTimePicker* Picker() {
