@@ -1,0 +1,49 @@
+#pragma once
+
+#include "grid/dropdown/GridDropDownEditors.h"
+
+#include "grid/foundation/ScopedFormatSettings.h"
+#include "grid/stringgrid/ExGrid.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/InputSimulation.h"
+
+#include <string>
+
+// A shown form with a focused, editable grid of 30 rows whose cells all open one drop-down
+// editor kind, and an edit beside it; cell (1, 1) is current.
+struct TGridWithDropDownEditor {
+    explicit TGridWithDropDownEditor(TEditorType Kind)
+        : English(ScopedFormatSettings::English()) {
+        RegisterGridDropDownEditors();
+        Form.SetBounds(0, 0, 500, 300);
+        Grid = new TExStringGrid(&Form);
+        Grid->SetParent(&Form);
+        Grid->SetBounds(0, 0, 400, 200);
+        Grid->SetColCount(5);
+        Grid->SetRowCount(30);
+        Grid->SetOptions(Grid->Options() << goEditing);
+        Grid->DefaultEditor = Kind;
+        Other = new TEdit(&Form);
+        Other->SetParent(&Form);
+        Other->SetBounds(0, 220, 100, 24);
+        Form.Show();
+        Grid->SetFocus();
+        Grid->FocusCell(1, 1, true);
+    }
+
+    // Where a key the user types now goes, as the window system has it.
+    static TControl* Focused() { return InputSimulation::FocusedControl(); }
+    static void Pump() { Application->ProcessMessages(); }
+    // Characters typed, each to whatever has the focus at that moment.
+    static void Type(const std::string& Text) {
+        for (char c : Text)
+            InputSimulation::TypeChar(Focused(), static_cast<TChar>(c));
+    }
+
+    ScopedFormatSettings English;
+    TForm Form{nullptr};
+    TExStringGrid* Grid;
+    TEdit* Other;
+};
