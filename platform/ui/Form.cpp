@@ -9,7 +9,6 @@
 #include "platform/ui/internal/QtConvert.h"
 #include "platform/ui/internal/WindowFlags.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 

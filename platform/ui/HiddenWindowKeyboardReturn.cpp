@@ -85,7 +85,10 @@ private:
             OwnerAskedBehindActivation = false;
             return;
         }
-        PassKeyboardOn();
+        // Only a popup hands it on: for any other window the main window would take it from
+        // whichever window asked for it in the meantime.
+        if (QWidget* owner = VisibleOwner())
+            owner->activateWindow();
     }
 
     void PassKeyboardOn() {
