@@ -127,8 +127,9 @@ void TEditLink::ClosePopup() {
     if (PopupForm() == nullptr || !FPopupForm->Visible())
         return;
     RestoreWinProc();
-    DestroyEditor();
+    // Hidden first: the window does not go on with a focused control that is gone.
     FPopupForm->Hide();
+    DestroyEditor();
 }
 
 // --- the control ----------------------------------------------------------------------------
