@@ -26,8 +26,8 @@ struct MaskEditRoundTrip {
         for (int r = 1; r < 30; ++r)
             F.Grid->SetCells(1, r, Start);
         F.Grid->OnEllipsClick = [this](TObject*, int ACol, int ARow, std::string& S) {
-            Events.push_back("ellipsis " + std::to_string(ACol) + "," + std::to_string(ARow) +
-                             " " + S);
+            Events.push_back("ellipsis " + std::to_string(ACol) + "," + std::to_string(ARow) + " " +
+                             S);
             S = "07:05";
         };
         F.Grid->OnEditingDone = [this](TObject*) { Events.push_back("editing done"); };
@@ -133,8 +133,8 @@ TEST(ExGridEditing, AnUntouchedMaskEditButtonKeepsTheCellEveryWayOut) {
          false},
         {"scroll bar",
          [](MaskEditRoundTrip& t) {
-             InputSimulation::Click(t.F.Grid, TPoint{t.F.Grid->Width() - 6,
-                                                     t.F.Grid->ClientHeight() - 6});
+             InputSimulation::Click(t.F.Grid,
+                                    TPoint{t.F.Grid->Width() - 6, t.F.Grid->ClientHeight() - 6});
              t.F.Pump();
          },
          false},
@@ -150,6 +150,28 @@ TEST(ExGridEditing, AnUntouchedMaskEditButtonKeepsTheCellEveryWayOut) {
                                                   : static_cast<TControl*>(t.F.Grid));
         ASSERT_FALSE(t.Events.empty());
         EXPECT_EQ(t.Events.back(), "done 1,1");
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A digit typed on the cell opens the editor with that digit typed over the cell's text
+// through the mask; a letter the mask refuses opens it on the cell's text, as it was.
+TEST(ExGridEditing, TypingOnAMaskEditButtonCellStartsWithTheKey) {
+    const struct {
+        TChar Typed;
+        const char* Shown;
+    } cases[] = {{'4', "4_:__"}, {'x', "12:30"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<char>(c.Typed));
+        MaskEditRoundTrip t("12:30");
+        InputSimulation::TypeChar(t.F.Grid, c.Typed);
+        t.F.Pump();
+        ASSERT_TRUE(t.Open());
+        EXPECT_EQ(t.Focused(), t.Editor());
+        EXPECT_EQ(t.Editor()->EditText(), c.Shown);
     }
 }
 
