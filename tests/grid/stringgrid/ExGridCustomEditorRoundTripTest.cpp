@@ -3,11 +3,10 @@
 // committed, cancelled or left in each way the grid allows, with the cell, the edit events in
 // order and the keyboard focus checked after each.
 #include "ExGridEditingTestGrid.h"
+#include "LineEditLink.h"
 
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
-#include "grid/stringgrid/EditLink.h"
-#include "platform/ui/Edit.h"
 #include "platform/ui/InputSimulation.h"
 
 #include <gtest/gtest.h>
@@ -19,37 +18,6 @@
 namespace {
 
 using EditingTest::TEditingForm;
-
-// A custom editor as an application writes one: a line edit whose key-down goes to the link.
-class TLineEditLink : public TEditLink {
-public:
-    using TEditLink::TEditLink;
-
-    TWinControl* GetEditControl() override { return Edit; }
-    void CreateEditor(TWinControl* AParent) override {
-        if (Edit == nullptr) {
-            Edit = new TEdit(AParent);
-            Edit->OnKeyDown = [this](TObject* Sender, WORD& Key, TShiftState Shift) {
-                EditKeyDown(Sender, Key, Shift);
-                // Kept with WantTabs, Tab is this editor's own: it does not move the focus.
-                if (Key == VK_TAB)
-                    Key = 0;
-            };
-        }
-        Edit->SetParent(AParent);
-    }
-    void DestroyEditor() override {
-        delete Edit;
-        Edit = nullptr;
-    }
-    std::string GetEditorValue() override { return Edit ? Edit->Text() : ""; }
-    void SetEditorValue(const std::string& s) override {
-        if (Edit)
-            Edit->SetText(s);
-    }
-
-    TEdit* Edit = nullptr;
-};
 
 struct LinkStyle {
     const char* Name;
@@ -113,10 +81,7 @@ struct CustomRoundTrip {
             InputSimulation::KeyPress(focused, Key, Ch, Shift);
         F.Pump();
     }
-    void Type(const std::string& Text) {
-        for (char c : Text)
-            InputSimulation::TypeChar(Focused(), static_cast<TChar>(c));
-    }
+    void Type(const std::string& Text) { EditingTest::TypeIntoFocused(Text); }
     void OpenWithF2() {
         Key(VK_F2);
         ASSERT_TRUE(Open());
@@ -332,38 +297,22 @@ TEST_P(CustomEditorRoundTrip, LeavingKeys) {
         int Row; // the current row after it
     };
     const auto none = [](TEditLink*) {};
+    const auto upDown = [](TEditLink* l) { l->WantKeyUpDown = true; };
+    const auto homeEnd = [](TEditLink* l) { l->WantKeyHomeEnd = true; };
+    const auto tabs = [](TEditLink* l) { l->WantTabs = true; };
+
     const Case cases[] = {
         {"Home stays", VK_HOME, 0, {}, none, false, 1},
         {"End leaves", VK_END, 0, {}, none, true, 1},
         {"a letter stays", 'Q', 'q', {}, none, false, 1},
         {"Alt with a letter leaves", 'Q', 0, TShiftState{ssAlt}, none, true, 1},
         {"Down leaves and moves", VK_DOWN, 0, {}, none, true, 2},
-        {"WantKeyUpDown keeps Down",
-         VK_DOWN,
-         0,
-         {},
-         [](TEditLink* l) { l->WantKeyUpDown = true; },
-         false,
-         1},
-        {"WantKeyUpDown keeps Alt+Down", VK_DOWN, 0, TShiftState{ssAlt},
-         [](TEditLink* l) { l->WantKeyUpDown = true; }, false, 1},
+        {"WantKeyUpDown keeps Down", VK_DOWN, 0, {}, upDown, false, 1},
+        {"WantKeyUpDown keeps Alt+Down", VK_DOWN, 0, TShiftState{ssAlt}, upDown, false, 1},
         {"Page Down leaves and stays", VK_NEXT, 0, {}, none, true, 1},
-        {"WantKeyHomeEnd keeps End",
-         VK_END,
-         0,
-         {},
-         [](TEditLink* l) { l->WantKeyHomeEnd = true; },
-         false,
-         1},
-        {"WantTabs keeps Tab",
-         VK_TAB,
-         '\t',
-         {},
-         [](TEditLink* l) { l->WantTabs = true; },
-         false,
-         1},
-        {"WantTabs keeps Alt+Tab", VK_TAB, 0, TShiftState{ssAlt},
-         [](TEditLink* l) { l->WantTabs = true; }, false, 1},
+        {"WantKeyHomeEnd keeps End", VK_END, 0, {}, homeEnd, false, 1},
+        {"WantTabs keeps Tab", VK_TAB, '\t', {}, tabs, false, 1},
+        {"WantTabs keeps Alt+Tab", VK_TAB, 0, TShiftState{ssAlt}, tabs, false, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);

@@ -42,10 +42,7 @@ struct MaskEditRoundTrip {
         InputSimulation::KeyPress(Focused(), Key, Ch);
         F.Pump();
     }
-    void Type(const std::string& Text) {
-        for (char c : Text)
-            InputSimulation::TypeChar(Focused(), static_cast<TChar>(c));
-    }
+    void Type(const std::string& Text) { EditingTest::TypeIntoFocused(Text); }
     void OpenWithF2() {
         Key(VK_F2);
         ASSERT_TRUE(Open());
