@@ -1910,6 +1910,9 @@ protected:
     TExRichEdit* FInplaceRichEdit = nullptr;
     TExRichEdit* FRichEdit = nullptr;
     TEditLink* FEditLink = nullptr;
+    // The custom editor control's own procedure, kept while EditLinkWindowProc stands in for it.
+    std::function<void(TMessage&)> FGridControlWndProc;
+    void EditLinkWindowProc(TMessage& Message);
     std::vector<TGridDropDownEditor*> FDropDownEditors;
     TDateTime FOriginalDateTime = 0;
     void DatePickerCloseUp(TObject* Sender);

@@ -76,7 +76,7 @@ bool DeliverPending() {
             continue;
         delivered = true;
         TMessage message = item.Message;
-        RunGuarded(item.Target, [&] { item.Target->WndProc(message); });
+        RunGuarded(item.Target, [&] { item.Target->Dispatch(message); });
     }
     return delivered;
 }
