@@ -2171,6 +2171,11 @@ protected:
     // with their neighbours: display rows inserted or removed at ARow.
     void HiddenRowsFollowInsert(int ARow, int RCount);
     void HiddenRowsFollowRemove(int ARow, int RCount);
+    // The same for the picked, disabled and modified row marks; called before the hidden rows
+    // follow, while the display rows still map to their real rows.
+    void RowMarksFollowInsert(int At, int Count);
+    void RowMarksFollowRemoval(std::vector<int> Rows);
+    int PickedRowMarkIndex(int ARow) const;
 
     // Frame state.
     int FUpdateCount = 0;
@@ -2971,8 +2976,6 @@ private:
     void HideDropArrows();
     void DragScrollForDrop(TPoint Client, int ACol, int ARow);
     TArrowWindow* EnsureDropArrow(TArrowWindow*& Arrow, TArrowDirection Direction);
-    // Count rows inserted at ARow: the disjunct row selection moves with the rows below.
-    void InsertUnselectedRows(int ARow, int Count);
     // A drop of this grid's own drag: where it landed, so a move keeps the dropped cells.
     void NoteOwnDrop(const TGridRect& Dropped);
 
