@@ -1606,6 +1606,7 @@ public:
     void InvalidateGridRect(const TGridRect& R);
     bool IsLastRowAboveSearchFooter();
     void ScrollAboveSearchFooter();
+    void ScrollRowAboveSearchFooter(int ARow);
     std::string IncrSearchText() const { return SearchInc; }
     void SetIncrSearchText(const std::string& Value) { SearchInc = Value; }
     // The selection resizer: the handle at the bottom-right corner of the selection; a drag

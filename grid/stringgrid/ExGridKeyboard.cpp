@@ -112,8 +112,11 @@ void TExStringGrid::HandleKeyDownMessage(TMessage& Message) {
         InvalidateGridRect(FMoveSelection);
         InvalidateGridRect(Selection());
     }
-    if (FSearchFooter->Visible() && (key == VK_NEXT || key == VK_END || key == VK_DOWN))
-        ScrollAboveSearchFooter();
+    // A key that took the current cell down (or sideways on the last rows) keeps it clear of
+    // the search footer.
+    if (FSearchFooter->Visible() &&
+        (key == VK_NEXT || key == VK_END || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT))
+        ScrollRowAboveSearchFooter(Row());
 
     const int selRow = FMouseActions->DisjunctRowSelect() && FMouseActions->RowSelectPersistent
                            ? RealRowIndex(Row())

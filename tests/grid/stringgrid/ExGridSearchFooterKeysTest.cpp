@@ -38,6 +38,19 @@ TEST(ExGridSearchFooterKeys, TheLastRowReachedByKeysStaysAboveTheFooter) {
     }
 }
 
+TEST(ExGridSearchFooterKeys, KeysAwayFromTheEndLeaveTheViewAlone) {
+    KeysOnShownGrid f;
+    f.Grid->SetOptions(f.Grid->Options() >> goEditing);
+    f.Grid->SetRowCount(30);
+    f.Grid->SearchFooter()->SetVisible(true);
+    f.Pump();
+    EXPECT_EQ(f.Grid->TopRow(), 1) << "showing the footer";
+    f.Press(VK_DOWN);
+    f.Press(VK_DOWN);
+    EXPECT_EQ(f.Grid->Row(), 3);
+    EXPECT_EQ(f.Grid->TopRow(), 1) << "Down in the first rows";
+}
+
 TEST(ExGridSearchFooterKeys, CtrlFPutsTheFocusInTheSearchText) {
     KeysOnShownGrid f;
     f.Grid->SearchFooter()->SetVisible(true);
