@@ -2740,6 +2740,7 @@ private:
     bool EditorValueAccepted();
     void WrapCursor(WORD Key);
     void SkipDisabledRow(WORD Key, int OldRow);
+    void FocusSearchText();
     void MoveRowsByKey(WORD Key, TShiftState Shift);
     bool AdvanceTarget(int& ACol, int& ARow, bool Forward);
     int DataRowCount() const;

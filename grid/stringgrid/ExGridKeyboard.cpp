@@ -10,6 +10,8 @@
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/FloatingFooter.h"
+#include "grid/stringgrid/RetEdit.h"
+#include "grid/stringgrid/SearchPanel.h"
 #include "grid/stringgrid/ShowModified.h"
 #include "platform/core/Text.h"
 #include "platform/ui/Form.h"
@@ -65,6 +67,8 @@ void TExStringGrid::HandleKeyDownMessage(TMessage& Message) {
         swallow();
         return;
     }
+    if (key == 'F' && shift.Contains(ssCtrl) && FSearchFooter->Visible())
+        FocusSearchText();
     if ((key == VK_RETURN || key == VK_SPACE) && IsControlCell(realCol, Row()))
         HandleControlCellKey(key, realCol);
     if ((key == VK_HOME || key == VK_END) && HandleHomeEnd(key, shift)) {
@@ -149,6 +153,12 @@ void TExStringGrid::HandleKeyDownMessage(TMessage& Message) {
         }
     }
     NotifySelectionIfMoved();
+}
+
+void TExStringGrid::FocusSearchText() {
+    auto* edit = FSearchPanel->EditControl();
+    if (edit && edit->CanFocus())
+        edit->SetFocus();
 }
 
 // Enter and F2: switch editing on where the modes allow it, refuse cells that cannot be edited.
