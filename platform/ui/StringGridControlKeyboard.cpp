@@ -34,6 +34,8 @@ void TStringGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
     const int lastRow = RowCount() - 1;
     int col = FCurrent.X;
     int row = FCurrent.Y;
+    // With whole rows selected, Left and Right scroll the columns; with Ctrl they do nothing
+    // here (the owner of the grid may give them a meaning of its own).
     switch (Key) {
     case VK_UP:
         --row;
@@ -43,7 +45,8 @@ void TStringGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
         break;
     case VK_LEFT:
         if (rowSelect) {
-            SetLeftCol(FTopLeft.X - 1);
+            if (!ctrl)
+                SetLeftCol(FTopLeft.X - 1);
             Key = 0;
             return;
         }
@@ -51,7 +54,8 @@ void TStringGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
         break;
     case VK_RIGHT:
         if (rowSelect) {
-            SetLeftCol(FTopLeft.X + 1);
+            if (!ctrl)
+                SetLeftCol(FTopLeft.X + 1);
             Key = 0;
             return;
         }

@@ -19,6 +19,8 @@ TEST(ExGridRowSelectSideScroll, OneColumnPerPress) {
         {"Ctrl+Right", true, VK_RIGHT, {ssCtrl}, 5},
         {"Ctrl+Left", true, VK_LEFT, {ssCtrl}, 3},
         {"Right without left-right row select", false, VK_RIGHT, {}, 5},
+        {"Ctrl+Left without left-right row select", false, VK_LEFT, {ssCtrl}, 3},
+        {"Left", true, VK_LEFT, {}, 3},
     };
     for (const Case& c : cases) {
         KeysOnShownGrid f;
