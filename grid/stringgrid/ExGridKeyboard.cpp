@@ -290,7 +290,7 @@ bool TExStringGrid::HandleHomeEnd(WORD Key, TShiftState Shift) {
             const bool floating = FFloatingFooter->Visible;
             target = floating && RowCount() > 2 ? RowCount() - 2 : LastDataRow();
         }
-        if (Shift.Contains(ssShift) && Options().Contains(goRangeSelect))
+        if (Shift.Contains(ssShift))
             SetSelection(TGridRect{FixedCols(), std::min(oldRow, target), ColCount() - 1,
                                    std::max(oldRow, target)});
         else
@@ -305,7 +305,7 @@ bool TExStringGrid::HandleHomeEnd(WORD Key, TShiftState Shift) {
         moveTo(FirstNavigableCol(FixedRows()), FixedRows());
         SetLeftCol(FirstNormalCol());
     } else if (action == heFirstLastColumn && !ctrl && !rowSelect) {
-        if (Shift.Contains(ssShift) && Options().Contains(goRangeSelect)) {
+        if (Shift.Contains(ssShift)) {
             const int edge = Key == VK_HOME ? FixedCols() : ColCount() - FFixedRightCols - 1;
             SetSelection(TGridRect{std::min(Col(), edge), Row(), std::max(Col(), edge), Row()});
             RepaintRow(Row());
