@@ -67,18 +67,10 @@ struct CustomRoundTrip {
                (Style.Style == esInplace || PopupShown());
     }
     bool PopupShown() const { return Link->PopupForm() && Link->PopupForm()->Visible(); }
-    // The control with the keys. A closed popup gives the window activation back only to the
-    // application's main window, which this form is not: then the control its form gives the
-    // keys to stands in.
-    TControl* Focused() const {
-        TControl* focused = InputSimulation::FocusedControl();
-        if (focused == nullptr && Style.Style == esPopup)
-            return F.Form.ActiveControl();
-        return focused;
-    }
+    // The control the window system gives the keys to.
+    static TControl* Focused() { return InputSimulation::FocusedControl(); }
     void Key(WORD Key, TChar Ch = 0, TShiftState Shift = {}) {
-        if (TControl* focused = Focused())
-            InputSimulation::KeyPress(focused, Key, Ch, Shift);
+        InputSimulation::KeyPressFocused(Key, Ch, Shift);
         F.Pump();
     }
     void Type(const std::string& Text) { EditingTest::TypeIntoFocused(Text); }
@@ -261,13 +253,44 @@ TEST_P(CustomEditorRoundTrip, TabLeavesStayingOrOpeningTheNextCell) {
         ASSERT_TRUE(t.Open()) << "the next cell's editor opens";
         EXPECT_EQ(t.Link->Edit->Text(), "def");
         EXPECT_EQ(GetParentForm(t.Link->Edit)->ActiveControl(), t.Link->Edit);
-        if (GetParam().Style == esInplace)
-            EXPECT_EQ(t.Focused(), t.Link->Edit);
+        EXPECT_EQ(t.Focused(), t.Link->Edit);
         EXPECT_EQ(t.Link->EditCell().X, 2);
-        InputSimulation::KeyPress(t.Link->Edit, VK_ESCAPE, 0x1B);
-        t.F.Pump();
+        t.Key(VK_HOME);
+        t.Type("g");
+        EXPECT_EQ(t.Link->Edit->Text(), "gdef") << "typed keys reach the reopened editor";
+        t.Key(VK_ESCAPE, 0x1B);
         EXPECT_EQ(t.F.Grid->Cells(2, 1), "def");
         t.ExpectClosedWithGridFocused();
+    }
+}
+
+// Another window of the program opens while the editor is open and takes the keys: the popup
+// editor leaves with its value, the in-place one stays open in its inactive window; once that
+// window goes, the keys come back to the grid's window.
+TEST_P(CustomEditorRoundTrip, AnotherWindowTakingTheKeys) {
+    CustomRoundTrip t(GetParam());
+    t.OpenAndChange();
+    TForm other(nullptr);
+    other.SetBounds(600, 0, 200, 100);
+    auto* field = new TEdit(&other);
+    field->SetParent(&other);
+    other.Show();
+    t.F.Pump();
+    const bool popup = GetParam().Style == esPopup;
+    EXPECT_EQ(t.Focused(), field);
+    EXPECT_EQ(t.Open(), !popup);
+    EXPECT_EQ(t.F.Grid->Cells(1, 1), popup ? "dabc" : "abc");
+
+    other.Hide();
+    t.F.Pump();
+    if (popup) {
+        t.ExpectClosedWithGridFocused();
+        t.Key(VK_DOWN);
+        EXPECT_EQ(t.F.Grid->Row(), 2) << "the keys work on at once";
+    } else {
+        EXPECT_EQ(t.Focused(), t.Link->Edit);
+        t.Type("e");
+        EXPECT_EQ(t.Link->Edit->Text(), "deabc");
     }
 }
 
