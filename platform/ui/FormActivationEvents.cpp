@@ -24,14 +24,27 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
         const std::shared_ptr<bool> alive = Alive.lock();
-        if (!alive || !*alive || !Window->isVisible())
+        if (!alive || !*alive)
             return false;
-        if (event->type() == QEvent::WindowActivate) {
-            RunGuarded(Form, [this] { FireEvent(Form->OnActivate, Form); });
-        } else if (event->type() == QEvent::WindowDeactivate) {
-            QWidget* taker = QApplication::activeWindow();
-            if (taker && taker != Window)
+        switch (event->type()) {
+        case QEvent::Show:
+            ActivationOnItsWay = !Window->testAttribute(Qt::WA_ShowWithoutActivating);
+            break;
+        case QEvent::WindowActivate:
+            ActivationOnItsWay = false;
+            if (Window->isVisible())
+                RunGuarded(Form, [this] { FireEvent(Form->OnActivate, Form); });
+            break;
+        case QEvent::WindowDeactivate:
+            // Hidden and shown again before the window system caught up, the window still hears
+            // of the earlier hide's deactivation: its own activation comes after it.
+            // (A window being hidden counts as hidden before it stops being visible.)
+            if (Window->isVisible() && !Window->isHidden() && !ActivationOnItsWay &&
+                QApplication::activeWindow() != Window)
                 RunGuarded(Form, [this] { FireEvent(Form->OnDeactivate, Form); });
+            break;
+        default:
+            break;
         }
         return false;
     }
@@ -40,6 +53,7 @@ private:
     TForm* Form;
     QWidget* Window;
     std::weak_ptr<bool> Alive;
+    bool ActivationOnItsWay = false;
 };
 
 } // namespace

@@ -2,10 +2,10 @@
 
 class TForm;
 
-// A form's OnActivate when its window takes the activation, and OnDeactivate when another window
-// of the program takes it from the shown form. Activation that goes to no window at all (the form
-// hid, or a hide and a show are still on their way) is no leave: the form may be shown and active
-// again by the time the news arrives.
+// A form's OnActivate when its window takes the activation, and OnDeactivate when the shown form
+// loses it, to another window of the program or to another program. A hidden form is past
+// leaving, and a form shown again before the window system told it of its earlier hide waits for
+// its own activation first.
 namespace FormActivationEvents {
 void Watch(TForm* form);
 } // namespace FormActivationEvents

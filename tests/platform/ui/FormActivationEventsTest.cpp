@@ -5,6 +5,8 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 
+#include <QApplication>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -46,6 +48,22 @@ TEST(FormActivationEvents, ActivateAndDeactivateFollowTheWindowsThatTakeTheKeys)
     second.Hide();
     Application->ProcessMessages();
     EXPECT_EQ(log.Events, (std::vector<std::string>{"first activate"}));
+}
+
+TEST(FormActivationEvents, AnotherProgramTakingTheKeysDeactivatesTheForm) {
+    ActivationLog log;
+    TestForm form(nullptr);
+    form.SetBounds(50, 50, 200, 100);
+    log.Listen(form, "form");
+    form.Show();
+    Application->ProcessMessages();
+    log.Events.clear();
+
+    // No window of this program is active any more.
+    QApplication::setActiveWindow(nullptr);
+    Application->ProcessMessages();
+
+    EXPECT_EQ(log.Events, (std::vector<std::string>{"form deactivate"}));
 }
 
 TEST(FormActivationEvents, AFormGoneDuringItsDeactivateIsNotTouchedAgain) {
