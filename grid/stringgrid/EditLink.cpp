@@ -23,6 +23,9 @@ TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
 TEditLink::~TEditLink() {
     if (FOwner != nullptr && FOwner->EditLink() == this)
         FOwner->SetEditLink(nullptr);
+    // The popup form outlives its links: it must not call back into this one.
+    if (PopupForm() != nullptr)
+        FPopupForm->OnDeactivate = nullptr;
 }
 
 void TEditLink::SetGrid(TExStringGrid* AGrid) {

@@ -4,6 +4,7 @@
 #include "platform/ui/internal/ActiveWindowReturn.h"
 #include "platform/ui/internal/ControlImpl.h"
 #include "platform/ui/internal/ControlWidget.h"
+#include "platform/ui/internal/FormActivationEvents.h"
 #include "platform/ui/internal/HiddenWindowKeyboardReturn.h"
 #include "platform/ui/internal/InputRouter.h"
 #include "platform/ui/internal/QtConvert.h"
@@ -65,6 +66,7 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
         WindowFlagsFor(FBorderStyle, FBorderIcons, FFormStyle));
     SetVisible(false);
     HiddenWindowKeyboardReturn::Watch(this);
+    FormActivationEvents::Watch(this);
     TControlAccess::ApplyColor(this);
     SetBounds(0, 0, 320, 240);
 }

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -39,6 +40,7 @@ protected:
         case QEvent::Show:
             LostActivationByHiding = false;
             OwnerAskedBehindActivation = false;
+            RememberWhereTheKeysCameFrom();
             break;
         case QEvent::WindowDeactivate:
             // Hiding the active window may take the activation away before the hide event.
@@ -91,9 +93,24 @@ private:
             owner->activateWindow();
     }
 
+    void RememberWhereTheKeysCameFrom() {
+        // Shown again before its earlier hide was noticed, the window may still be the active
+        // one: it keeps the window it first came from.
+        QWidget* active = QApplication::activeWindow();
+        if (active && active != Window)
+            CameFrom = active;
+    }
+
     void PassKeyboardOn() {
         if (QWidget* owner = VisibleOwner()) {
             owner->activateWindow();
+            return;
+        }
+        // A window of its own (no owner) gives the keys back to the window that had them when
+        // it opened, unless a modal window holds the input.
+        if (QWidget* back = ShownWindowTheKeysCameFrom();
+            back && !QApplication::activeModalWidget()) {
+            back->activateWindow();
             return;
         }
         TForm* main = Application->MainForm();
@@ -105,6 +122,20 @@ private:
             mainWindow->activateWindow();
     }
 
+    // That window, or when it hid in the meantime, the one it came from, and so on.
+    QWidget* ShownWindowTheKeysCameFrom() const {
+        constexpr int MostWindowsFollowed = 16; // windows that came from each other in a ring
+        QWidget* candidate = CameFrom;
+        for (int followed = 0; candidate && followed < MostWindowsFollowed; ++followed) {
+            if (candidate != Window && candidate->isVisible())
+                return candidate;
+            const auto* watch = candidate->findChild<KeyboardReturnWatch*>(
+                KeyboardReturnName, Qt::FindDirectChildrenOnly);
+            candidate = watch ? watch->CameFrom.data() : nullptr;
+        }
+        return nullptr;
+    }
+
     QWidget* VisibleOwner() const {
         QWidget* owner = WidgetTree::OwnerWindow(Window);
         return owner && owner->isVisible() ? owner : nullptr;
@@ -112,6 +143,8 @@ private:
 
     QWidget* Window;
     std::weak_ptr<bool> Alive;
+    // The window that was active when this one was shown.
+    QPointer<QWidget> CameFrom;
     bool LostActivationByHiding = false;
     bool OwnerAskedBehindActivation = false;
 };

@@ -67,18 +67,10 @@ struct CustomRoundTrip {
                (Style.Style == esInplace || PopupShown());
     }
     bool PopupShown() const { return Link->PopupForm() && Link->PopupForm()->Visible(); }
-    // The control with the keys. A closed popup gives the window activation back only to the
-    // application's main window, which this form is not: then the control its form gives the
-    // keys to stands in.
-    TControl* Focused() const {
-        TControl* focused = InputSimulation::FocusedControl();
-        if (focused == nullptr && Style.Style == esPopup)
-            return F.Form.ActiveControl();
-        return focused;
-    }
+    // The control the window system gives the keys to.
+    static TControl* Focused() { return InputSimulation::FocusedControl(); }
     void Key(WORD Key, TChar Ch = 0, TShiftState Shift = {}) {
-        if (TControl* focused = Focused())
-            InputSimulation::KeyPress(focused, Key, Ch, Shift);
+        InputSimulation::KeyPressFocused(Key, Ch, Shift);
         F.Pump();
     }
     void Type(const std::string& Text) { EditingTest::TypeIntoFocused(Text); }
@@ -261,13 +253,70 @@ TEST_P(CustomEditorRoundTrip, TabLeavesStayingOrOpeningTheNextCell) {
         ASSERT_TRUE(t.Open()) << "the next cell's editor opens";
         EXPECT_EQ(t.Link->Edit->Text(), "def");
         EXPECT_EQ(GetParentForm(t.Link->Edit)->ActiveControl(), t.Link->Edit);
-        if (GetParam().Style == esInplace)
-            EXPECT_EQ(t.Focused(), t.Link->Edit);
+        EXPECT_EQ(t.Focused(), t.Link->Edit);
         EXPECT_EQ(t.Link->EditCell().X, 2);
-        InputSimulation::KeyPress(t.Link->Edit, VK_ESCAPE, 0x1B);
-        t.F.Pump();
+        t.Key(VK_HOME);
+        t.Type("g");
+        EXPECT_EQ(t.Link->Edit->Text(), "gdef") << "typed keys reach the reopened editor";
+        t.Key(VK_ESCAPE, 0x1B);
         EXPECT_EQ(t.F.Grid->Cells(2, 1), "def");
         t.ExpectClosedWithGridFocused();
+    }
+}
+
+// Another window of the program opens while the editor is open and takes the keys: the popup
+// editor leaves with its value, the in-place one stays open in its inactive window; once that
+// window goes, the keys come back to the grid's window. The same for an editor reopened by Tab on
+// the next cell (its popup hid and showed again at once).
+TEST_P(CustomEditorRoundTrip, AnotherWindowTakingTheKeys) {
+    struct Opening {
+        const char* Name;
+        bool ByTab;
+        int Col;            // the edited cell's column
+        const char* Before; // its text before
+        const char* Typed;  // the editor's text when the other window opens
+    };
+    const Opening openings[] = {
+        {"opened by F2", false, 1, "abc", "dabc"},
+        {"reopened by Tab", true, 2, "def", "ddef"},
+    };
+    for (const Opening& o : openings) {
+        SCOPED_TRACE(o.Name);
+        CustomRoundTrip t(GetParam());
+        if (o.ByTab) {
+            t.F.Grid->SetOptions(t.F.Grid->Options() << goTabs);
+            t.F.Grid->Navigation()->TabToNextAtEnd = true;
+            t.OpenWithF2();
+            t.Key(VK_TAB, '\t');
+            ASSERT_TRUE(t.Open());
+            t.Key(VK_HOME);
+            t.Type("d");
+        } else {
+            t.OpenAndChange();
+        }
+        ASSERT_EQ(t.Link->Edit->Text(), o.Typed);
+        TForm other(nullptr);
+        other.SetBounds(600, 0, 200, 100);
+        auto* field = new TEdit(&other);
+        field->SetParent(&other);
+        other.Show();
+        t.F.Pump();
+        const bool popup = GetParam().Style == esPopup;
+        EXPECT_EQ(t.Focused(), field);
+        EXPECT_EQ(t.Open(), !popup);
+        EXPECT_EQ(t.F.Grid->Cells(o.Col, 1), popup ? o.Typed : o.Before);
+
+        other.Hide();
+        t.F.Pump();
+        if (popup) {
+            t.ExpectClosedWithGridFocused();
+            t.Key(VK_DOWN);
+            EXPECT_EQ(t.F.Grid->Row(), 2) << "the keys work on at once";
+        } else {
+            EXPECT_EQ(t.Focused(), t.Link->Edit);
+            t.Type("e");
+            EXPECT_EQ(t.Link->Edit->Text(), std::string("de") + (o.Typed + 1));
+        }
     }
 }
 

@@ -164,3 +164,50 @@ TEST(HiddenWindowKeyboardReturn, APopupOpenedRightAfterAnotherClosedKeepsTheActi
 }
 
 } // namespace
+
+namespace {
+
+// A window of its own (no owner, not the main window) that hides with the keys gives them back to
+// the window they came from when it opened; when that one hid in the meantime, to the window it
+// came from in turn.
+TEST(HiddenWindowKeyboardReturn, AWindowOfItsOwnGivesTheKeysBackToTheWindowItOpenedFrom) {
+    for (const bool middleHidFirst : {false, true}) {
+        SCOPED_TRACE(middleHidFirst ? "through a window that hid meanwhile" : "directly");
+        TestForm first(nullptr);
+        first.SetBounds(50, 50, 200, 100);
+        auto* field = new RecordingControl(&first, &first);
+        first.Show();
+        first.SetActiveControl(field);
+        Application->ProcessMessages();
+        TestForm middle(nullptr);
+        middle.SetBounds(300, 50, 100, 100);
+        new RecordingControl(&middle, &middle);
+        TestForm last(nullptr);
+        last.SetBounds(450, 50, 100, 100);
+        new RecordingControl(&last, &last);
+        if (middleHidFirst) {
+            middle.Show();
+            Application->ProcessMessages();
+            ASSERT_TRUE(middle.Active());
+        }
+        last.Show();
+        Application->ProcessMessages();
+        ASSERT_TRUE(last.Active());
+        if (middleHidFirst) {
+            middle.Hide();
+            Application->ProcessMessages();
+            ASSERT_TRUE(last.Active()) << "the window with the keys keeps them";
+        }
+
+        last.Hide();
+        Application->ProcessMessages();
+
+        EXPECT_TRUE(first.Active());
+        EXPECT_EQ(InputSimulation::FocusedControl(), field);
+        field->Received.clear();
+        InputSimulation::KeyPressFocused('A', 'a');
+        EXPECT_TRUE(field->Saw(WM_KEYDOWN));
+    }
+}
+
+} // namespace
