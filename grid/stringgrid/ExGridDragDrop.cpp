@@ -179,10 +179,8 @@ void TGridDropTarget::DropText(TPoint pt, const std::string& s) {
             grid.SetRowCount(grid.RowCount() + lines);
             ++row;
         } else {
+            // The selected rows follow their rows: a move removes the rows it dragged.
             grid.InsertRows(row, lines, true);
-            // The selected rows follow the rows: a move removes the rows it dragged.
-            if (grid.MouseActions()->DisjunctRowSelect())
-                grid.InsertUnselectedRows(row, lines);
         }
     }
     grid.PasteText(col, row, s);
@@ -277,13 +275,4 @@ void TGridDropTarget::DropCol(TPoint pt, int Col) {
         grid.EnhRowColMove = keepMove;
     }
     FireEvent(grid.OnOleDropCol, &grid, row, col, Col);
-}
-
-void TExStringGrid::InsertUnselectedRows(int ARow, int Count) {
-    const int at = SelectionRowOf(ARow);
-    if (at < static_cast<int>(FRowSelect.size()))
-        FRowSelect.insert(FRowSelect.begin() + at, static_cast<size_t>(Count), nullptr);
-    for (int i = 0; i < FSelectedRows->Count(); ++i)
-        if ((*FSelectedRows)[i] >= at)
-            FSelectedRows->SetItems(i, (*FSelectedRows)[i] + Count);
 }
