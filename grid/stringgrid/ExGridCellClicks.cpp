@@ -126,7 +126,7 @@ bool TExStringGrid::PressOnButtonOrExpand(int ACol, int ARow, int RealCol, int X
 }
 
 // A pushed button always comes up again; it clicks only when released over itself, and a cell
-// button only while it is drawn enabled.
+// button only while it is drawn enabled (which the control look may force).
 void TExStringGrid::ReleasePushedButton(int X, int Y) {
     if (FPushedCellButton.X < 0 || FPushedCellButton.Y < 0)
         return;
@@ -150,7 +150,9 @@ void TExStringGrid::ReleasePushedButton(int X, int Y) {
         ButtonClick(pushed.X, pushed.Y);
         return;
     }
-    if (!pushedFixed && !CellControlEnabled(realCol, base.Y))
+    // A button drawn enabled regardless of the cell's editing clicks as it looks.
+    if (!pushedFixed && !FControlLook->NoDisabledButtonLook() &&
+        !CellControlEnabled(realCol, base.Y))
         return;
     if (HasButton(realCol, base.Y) && GetCellButtonRect(base.X, base.Y).Contains(at))
         ButtonClick(pushed.X, pushed.Y);
