@@ -106,11 +106,11 @@ const DropDownKind Kinds[] = {
 };
 
 // A data-image cell holds its image's number; the picker, given no items of its own, offers the
-// grid's images and starts on the cell's.
+// grid's images and starts on the cell's. End on the closed picker picks the last image.
 const DropDownKind ImageKind =
     {"image", edImagePickerDropDown, "1",
      [](TExStringGrid* g) -> TExCustomDropDown* { return g->ImagePickerDropDown(); },
-     [](TExCustomDropDown*) {}, "2", "2",
+     [](TExCustomDropDown* c) { InputSimulation::KeyPress(c, VK_END); }, "3", "3",
      [](TExStringGrid* g) {
          auto* images = new TImageList(g);
          TBitmap image;
@@ -296,6 +296,8 @@ TEST_P(DropDownRoundTrip, AnUntouchedEditorKeepsTheCellAndReportsNoChange) {
 
 INSTANTIATE_TEST_SUITE_P(GridDropDown, DropDownRoundTrip, ::testing::ValuesIn(Kinds),
                          [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(GridImageDropDown, DropDownRoundTrip, ::testing::Values(ImageKind),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 // In the open popup the track bar's own keys move the thumb and the edit shows each position;
 // only Enter ends the edit with the value, and Escape with the cell as it was.
@@ -412,9 +414,9 @@ TEST(GridDropDownRoundTrip, AnImageCellOpensOnItsImageAndStoresThePickOnEnterOnl
         EXPECT_EQ(t.Focused(), t.Editor()) << "the open editor has the keys";
         InputSimulation::KeyPress(t.Editor(), VK_DOWN, 0, TShiftState() << ssAlt);
         ASSERT_TRUE(picker->DroppedDown());
-        // The hot cell starts before the first image.
-        for (int notch = 0; notch < 3; ++notch)
-            InputSimulation::Wheel(picker->DropDownForm(), TPoint{5, 5}, -120);
+        // The hot cell starts on the cell's image.
+        EXPECT_EQ(picker->ItemSelector()->ItemHot(), 1);
+        InputSimulation::Wheel(picker->DropDownForm(), TPoint{5, 5}, -120);
         EXPECT_TRUE(t.Open());
         EXPECT_EQ(picker->ItemSelector()->ItemHot(), 2);
         EXPECT_EQ(t.Grid->Cells(1, 1), "1") << "nothing stored yet";
