@@ -1,6 +1,7 @@
 // The drop-down editors of grid cells as a user works them, through real key, mouse and wheel
 // input: opened with F2, changed, then committed, cancelled or left in each way the grid allows,
 // with the cell, the edit events in order and the focus checked after each.
+#include "GridEditEventLog.h"
 #include "grid/dropdown/GridDropDownEditors.h"
 
 #include "grid/dropdown/DropDownForm.h"
@@ -11,9 +12,9 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/BalloonWindow.h"
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ImgList.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/ImgList.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Memo.h"
 #include "platform/ui/TrackBar.h"
@@ -107,20 +108,24 @@ const DropDownKind Kinds[] = {
 
 // A data-image cell holds its image's number; the picker, given no items of its own, offers the
 // grid's images and starts on the cell's. End on the closed picker picks the last image.
-const DropDownKind ImageKind =
-    {"image", edImagePickerDropDown, "1",
-     [](TExStringGrid* g) -> TExCustomDropDown* { return g->ImagePickerDropDown(); },
-     [](TExCustomDropDown* c) { InputSimulation::KeyPress(c, VK_END); }, "3", "3",
-     [](TExStringGrid* g) {
-         auto* images = new TImageList(g);
-         TBitmap image;
-         image.SetSize(16, 16);
-         for (int i = 0; i < 4; ++i)
-             images->Add(&image, clNone);
-         g->GridImages = images;
-         for (int r = 1; r < 30; ++r)
-             g->AddDataImage(1, r, 1, haLeft, vaTop);
-     }};
+const DropDownKind ImageKind = {
+    "image",
+    edImagePickerDropDown,
+    "1",
+    [](TExStringGrid* g) -> TExCustomDropDown* { return g->ImagePickerDropDown(); },
+    [](TExCustomDropDown* c) { InputSimulation::KeyPress(c, VK_END); },
+    "3",
+    "3",
+    [](TExStringGrid* g) {
+        auto* images = new TImageList(g);
+        TBitmap image;
+        image.SetSize(16, 16);
+        for (int i = 0; i < 4; ++i)
+            images->Add(&image, clNone);
+        g->GridImages = images;
+        for (int r = 1; r < 30; ++r)
+            g->AddDataImage(1, r, 1, haLeft, vaTop);
+    }};
 
 // A form with an editable grid of 30 rows (so it has a vertical scroll bar) and an edit beside
 // it; every cell of column 1 opens the editor kind.
@@ -143,15 +148,7 @@ struct RoundTrip {
             Grid->SetCells(1, r, K.Start);
         if (K.Prepare)
             K.Prepare(Grid);
-        Grid->OnEditChange = [this](TObject*, int, int, const std::string& Value) {
-            Events.push_back("change " + Value);
-        };
-        Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
-            Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
-        };
-        Form.Show();
-        Grid->SetFocus();
-        Grid->FocusCell(1, 1, true);
+        LogEditEventsAndShow(Form, Grid, Events);
     }
     ~RoundTrip() {
         if (TExCustomDropDown* c = Editor(); c && c->DroppedDown())

@@ -1,6 +1,7 @@
 // The image picker over an image cell as a user works it: the edit shows the cell's image with
 // its caption, the open popup highlights that image, every step the keys make in the popup moves
 // the highlight with the selection, and Enter takes the highlighted image.
+#include "GridEditEventLog.h"
 #include "grid/dropdown/GridDropDownEditors.h"
 
 #include "grid/dropdown/DropDownForm.h"
@@ -69,15 +70,7 @@ struct ImageCellForm {
         Other = new TEdit(&Form);
         Other->SetParent(&Form);
         Other->SetBounds(0, 220, 100, 24);
-        Grid->OnEditChange = [this](TObject*, int, int, const std::string& Value) {
-            Events.push_back("change " + Value);
-        };
-        Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
-            Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
-        };
-        Form.Show();
-        Grid->SetFocus();
-        Grid->FocusCell(1, 1, true);
+        LogEditEventsAndShow(Form, Grid, Events);
     }
     ~ImageCellForm() {
         if (Picker->DroppedDown())

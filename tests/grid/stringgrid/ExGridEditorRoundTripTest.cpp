@@ -524,10 +524,13 @@ TEST(ExGridEditing, EveryPressOfTheButtonEditorFiresOnButtonClickAndKeepsItOpen)
         void (*Press)(TGridButton*);
         const char* Cell;
     } presses[] = {
-        {"click", [](TGridButton* b) { InputSimulation::Click(b, TPoint{5, 5}); }, "Option+"},
+        {"click",
+         [](TGridButton* b) {
+             InputSimulation::Click(b, TPoint{5, 5});
+         },
+         "Option+"},
         {"space", [](TGridButton* b) { InputSimulation::KeyPress(b, VK_SPACE, ' '); }, "Option+"},
-        {"enter", [](TGridButton* b) { InputSimulation::KeyPress(b, VK_RETURN, '\r'); },
-         "Option"},
+        {"enter", [](TGridButton* b) { InputSimulation::KeyPress(b, VK_RETURN, '\r'); }, "Option"},
     };
     for (const auto& press : presses) {
         SCOPED_TRACE(press.Name);
