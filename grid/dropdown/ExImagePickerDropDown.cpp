@@ -143,6 +143,8 @@ void TExImagePickerDropDown::SyncSelector() {
         SetItemIndex(FItemSelector->ItemIndex());
         if (!FInternalCall)
             DoHideDropDown(false);
+        else
+            HighlightSelectedItem();
     };
     FItemSelector->SetShowHint(ShowHint());
 }
@@ -158,6 +160,15 @@ void TExImagePickerDropDown::DoBeforeDropDown() {
             FItemSelector->OnDrawItem = nullptr;
     }
     FOldItemIndex = FItemIndex;
+    HighlightSelectedItem();
+}
+
+// Enter takes the highlighted (hot) cell: it starts on the chosen image and moves with every
+// step the picker makes, so that Enter takes the image the popup shows. Only the wheel and the
+// mouse move it alone.
+void TExImagePickerDropDown::HighlightSelectedItem() {
+    if (FItemSelector && FItemSelector->SelectorPanel())
+        FItemSelector->SelectorPanel()->SetItemHot(FItemSelector->ItemIndex());
 }
 
 void TExImagePickerDropDown::SizeDropDownForm() {

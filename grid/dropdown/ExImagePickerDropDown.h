@@ -56,6 +56,7 @@ protected:
 
 private:
     void SyncSelector() override;
+    void HighlightSelectedItem();
     int ListColumns() const override { return FColumns; }
     void SelectorKey(WORD Key, bool EnterHandled);
     void WheelStep(bool Down);

@@ -12,6 +12,10 @@ std::string TGridDropDownWrapped::CellValue() {
     return DropDown()->Text();
 }
 
+std::string TGridDropDownWrapped::EditedValue() {
+    return DropDown()->Text();
+}
+
 TGridDropDownCell::TGridDropDownCell(TExStringGrid* Grid, TEditorType Kind,
                                      TGridDropDownWrapped* Wrapper)
     : TDropDownCellControl(Grid), FGrid(Grid), FKind(Kind), FWrapper(Wrapper) {
@@ -62,7 +66,7 @@ bool TGridDropDownCell::EditorWantsKey(WPARAM Key) {
 }
 
 std::string TGridDropDownCell::Text() const {
-    return FWrapper != nullptr ? FWrapper->DropDown()->Text() : std::string();
+    return FWrapper != nullptr ? FWrapper->EditedValue() : std::string();
 }
 
 void TGridDropDownCell::SetText(const std::string& Value) {
@@ -198,6 +202,9 @@ int TGridDropDownCell::CellImageIndex() const {
 }
 
 void TGridDropDownCell::SetCellImageIndex(int Value) {
-    if (FWrapper != nullptr)
-        FWrapper->WriteCellImageIndex(Value);
+    if (FWrapper == nullptr)
+        return;
+    // Loading the cell's image is no edit of it.
+    TScopedFlag writing(FWritingText);
+    FWrapper->WriteCellImageIndex(Value);
 }

@@ -21,6 +21,9 @@ public:
     virtual void FinishPendingResult() {}
     // The value as the cell stores it.
     virtual std::string CellValue();
+    // The value the grid validates, takes on a leaving key and reports as edited: what the
+    // edit shows, unless the control says otherwise.
+    virtual std::string EditedValue();
     // The colour picker edits the cell's colour; the others have none.
     virtual void WriteCellColor(TColor Value) {}
     virtual TColor CellColorValue() { return clNone; }

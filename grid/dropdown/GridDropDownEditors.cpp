@@ -3,6 +3,8 @@
 #include "grid/dropdown/ExGridDropDownGrid.h"
 #include "grid/stringgrid/GridDropDownFactory.h"
 #include "platform/core/FormatSettings.h"
+#include "platform/core/IntegerConversion.h"
+#include "platform/core/Text.h"
 #include "platform/ui/ImgList.h"
 
 namespace {
@@ -58,11 +60,75 @@ void TGridColorDropDown::WriteCellColor(TColor Value) {
     SetTextDirect(SelectedColorText());
 }
 
+TCellType TGridImageDropDown::EditedCellType() const {
+    return Grid()->GetCellType(Grid()->GetRealCol(), Grid()->Row());
+}
+
+bool TGridImageDropDown::EditsCellImage() const {
+    const TCellType type = EditedCellType();
+    return type == ctImageList || type == ctDataImage;
+}
+
+void TGridImageDropDown::SetItemIndex(int Value) {
+    if (!EditsCellImage()) {
+        TExImagePickerDropDown::SetItemIndex(Value);
+        return;
+    }
+    const std::string before = EditedValue();
+    TExImagePickerDropDown::SetItemIndex(Value);
+    ShowSelectedCaption();
+    if (EditedValue() != before && Cell() != nullptr)
+        Cell()->EditorTextChanged();
+}
+
+void TGridImageDropDown::ShowSelectedCaption() {
+    const int index = ItemIndex();
+    SetTextDirect(index >= 0 && index < Items()->Count() ? Items()->GetItem(index)->Caption()
+                                                         : std::string());
+}
+
 void TGridImageDropDown::WriteCellImageIndex(int Value) {
     SetImages(dynamic_cast<TImageList*>(Grid()->GridImages));
     if (Items()->Count() == 0)
         AddImagesFromImageList();
     SetImageIndex(Value);
+    ShowSelectedCaption();
+}
+
+void TGridImageDropDown::WriteCellText(const std::string& Value) {
+    FCellText = Value;
+    switch (EditedCellType()) {
+    case ctDataImage:
+        // The number is the image: a value put back (Escape, a refused pick) shows its image.
+        SetImageIndex(StrToIntDef(Trim(Value), -1));
+        ShowSelectedCaption();
+        break;
+    case ctImageList:
+        ShowSelectedCaption();
+        break;
+    default:
+        TGridDropDownWrapper::WriteCellText(Value);
+        break;
+    }
+}
+
+std::string TGridImageDropDown::EditedValue() {
+    switch (EditedCellType()) {
+    case ctDataImage:
+        // A number that names no image stays as the cell holds it.
+        return ImageIndex() >= 0 ? IntToStr(ImageIndex()) : FCellText;
+    case ctImageList:
+        return FCellText;
+    default:
+        return Text();
+    }
+}
+
+void TGridImageDropDown::Change() {
+    if (EditsCellImage())
+        TExImagePickerDropDown::Change();
+    else
+        TGridDropDownWrapper::Change();
 }
 
 void TGridImageDropDown::FinishPendingResult() {

@@ -60,10 +60,16 @@ protected:
     TColor CellColorValue() override { return SelectedColor(); }
 };
 
+// Over an image cell (an image of the grid's list, or a data image whose number is the cell's
+// value) the value is the image: the edit shows the chosen image with its caption, and the
+// cell keeps its text, or takes the chosen number. Over any other cell it edits the text.
 class TGridImageDropDown
     : public TGridDropDownWrapper<TExImagePickerDropDown, edImagePickerDropDown> {
 public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
+
+    // Each pick over an image cell shows its caption and reports the cell's new value.
+    void SetItemIndex(int Value) override;
 
 protected:
     int CellImageIndexValue() override { return ImageIndex(); }
@@ -71,6 +77,19 @@ protected:
     void WriteCellImageIndex(int Value) override;
     // Enter reaches the grid before the picker: the open popup's hot image is taken first.
     void FinishPendingResult() override;
+    void WriteCellText(const std::string& Value) override;
+    std::string EditedValue() override;
+    std::string CellValue() override { return EditedValue(); }
+    // The caption in the edit is no edit of an image cell's value.
+    void Change() override;
+
+private:
+    TCellType EditedCellType() const;
+    bool EditsCellImage() const;
+    void ShowSelectedCaption();
+
+    // The text the cell held when it was written into the editor.
+    std::string FCellText;
 };
 
 class TGridExGridDropDown

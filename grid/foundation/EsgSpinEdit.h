@@ -84,7 +84,7 @@ public:
     bool AllowEmptyValue() const { return FAllowEmptyValue; }
     void SetAllowEmptyValue(bool NewValue) { FAllowEmptyValue = NewValue; }
     TBorderStyle BorderStyle() const { return FBorderStyle; }
-    void SetBorderStyle(TBorderStyle NewValue);
+    void SetBorderStyle(TBorderStyle NewValue) override;
     // The last date step found the month before the day in the short date format.
     bool UsDates() const { return FUsDates; }
     void SetIsWinXP(bool NewValue);

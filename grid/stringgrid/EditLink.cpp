@@ -3,7 +3,9 @@
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/GridEditorKeys.h"
+#include "platform/core/CodePage.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 
 TEditLinkBinding::TEditLinkBinding(TExStringGrid* AGrid, TEditLink* ALink)
@@ -21,6 +23,9 @@ TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
 TEditLink::~TEditLink() {
     if (FOwner != nullptr && FOwner->EditLink() == this)
         FOwner->SetEditLink(nullptr);
+    // The popup form outlives its links: it must not call back into this one.
+    if (PopupForm() != nullptr)
+        FPopupForm->OnDeactivate = nullptr;
 }
 
 void TEditLink::SetGrid(TExStringGrid* AGrid) {
@@ -79,11 +84,27 @@ void TEditLink::PlaceCellEditor(const TRect& ARect, TColor Background) {
     SetVisible(true);
     SetCellProps(Background, FOwner->Canvas()->Font());
     SetProperties();
+    FOwner->GetEditorProp(FEditCell.X, FEditCell.Y, this);
 }
 
 void TEditLink::LoadCellText(const std::string& Text) {
     SetEditorValue(Text);
     SetFocus(true);
+}
+
+void TEditLink::TypeStartKey(char16_t Key) {
+    TWinControl* control = GetEditControl();
+    if (control == nullptr)
+        return;
+    // The control's own key-press handling sees it first, as it sees a typed key.
+    TMessage message{WM_CHAR, Key, 0, 0};
+    control->Dispatch(message);
+    const auto typed = static_cast<char16_t>(message.WParam);
+    auto* edit = dynamic_cast<TEdit*>(control);
+    if (edit == nullptr || message.Result != 0 || typed == 0)
+        return;
+    // Typed over the text the edit selects when it takes the focus.
+    edit->SetSelText(typed == VK_BACK ? std::string() : Utf16ToUtf8(std::u16string(1, typed)));
 }
 
 std::string TEditLink::ApplyCellText() {
@@ -93,15 +114,74 @@ std::string TEditLink::ApplyCellText() {
 void TEditLink::EndCellEdit() {
     if (EditStyle != esPopup)
         SetVisible(false);
+    RestoreWinProc();
     FOwner->EditMode = false;
+    // However the grid ends the edit (a key, a click, the wheel, the scroll bar), the popup goes.
+    if (EditStyle == esPopup)
+        ClosePopup();
+}
+
+bool TEditLink::EditingHere() const {
+    return FOwner != nullptr && FOwner->EditMode && FOwner->EditControl == edCustom &&
+           FOwner->EditLink() == this;
+}
+
+void TEditLink::ClosePopup() {
+    if (PopupForm() == nullptr || !FPopupForm->Visible())
+        return;
+    RestoreWinProc();
+    // Hidden first: the window does not go on with a focused control that is gone.
+    FPopupForm->Hide();
+    DestroyEditor();
 }
 
 // --- the control ----------------------------------------------------------------------------
 
 void TEditLink::SetFocus(bool Value) {
     TWinControl* control = GetEditControl();
-    if (Value && control != nullptr && control->CanFocus())
+    if (control == nullptr || FOwner == nullptr)
+        return;
+    if (Value) {
+        if (!control->Visible())
+            control->SetVisible(true);
+        if (!control->Enabled())
+            control->SetEnabled(true);
+    }
+    // The popup's control runs under the grid's procedure too: without it Tab would only go
+    // round the popup's one control.
+    if (!FSubClassed) {
+        TExStringGrid* grid = FOwner;
+        grid->FGridControlWndProc = control->WindowProc;
+        control->WindowProc = [grid](TMessage& Message) { grid->EditLinkWindowProc(Message); };
+        FSubClassed = true;
+    }
+    if (!Value)
+        TGridEditorKeys::FocusGrid(FOwner);
+    else if (control->CanFocus())
         control->SetFocus();
+}
+
+void TEditLink::RestoreWinProc() {
+    if (!FSubClassed)
+        return;
+    FSubClassed = false;
+    TWinControl* control = GetEditControl();
+    if (control == nullptr)
+        return;
+    control->WindowProc = FOwner != nullptr ? FOwner->FGridControlWndProc : nullptr;
+    if (EditStyle == esInplace)
+        control->SetVisible(false);
+}
+
+void TEditLink::ControlExit() {
+    // The grid's own leave (a key, a commit) moves the focus itself; any other move stores the
+    // value as the other editor controls do when they lose the focus.
+    if (FForcedExit || FOwner == nullptr || FOwner->FBlockKill || !EditingHere())
+        return;
+    TWinControl* control = GetEditControl();
+    if (control != nullptr && control->Focused())
+        return;
+    FOwner->HideInplaceEdit();
 }
 
 void TEditLink::SetRect(TRect R) {
@@ -115,6 +195,8 @@ void TEditLink::SetVisible(bool Value) {
 }
 
 TWinControl* TEditLink::GetParent() {
+    if (EditStyle == esPopup)
+        return FPopupForm;
     return FOwner;
 }
 
@@ -122,29 +204,30 @@ std::string TEditLink::GetCellValue() {
     return FOwner == nullptr ? std::string() : FOwner->Cells(FEditCell.X, FEditCell.Y);
 }
 
+// The cell the edit began on: by the time a popup closes the grid may have moved on.
 void TEditLink::SetCellValue(const std::string& s) {
     if (FOwner != nullptr)
-        FOwner->SetCells(FEditCell.X, FEditCell.Y, s);
+        FOwner->StoreEditorValue(FEditCell.X, FEditCell.Y, s);
 }
 
+// The value goes into the cell through the grid's validation: a refused value keeps the
+// editor open on what validation left.
 void TEditLink::HideEditor() {
-    SetCellValue(GetEditorValue());
-    FOwner->HideInplaceEdit();
+    if (EditingHere())
+        FOwner->HideInplaceEdit();
+    RestoreWinProc();
 }
 
 void TEditLink::EditExit(TObject* Sender) {
     HideEditor();
-    if (EditStyle == esPopup && PopupForm() != nullptr) {
-        DestroyEditor();
-        FPopupForm->Hide();
-    }
+    if (EditStyle == esPopup && !EditingHere())
+        ClosePopup();
 }
 
 void TEditLink::FormExit(TObject* Sender) {
-    if (FForcedExit) {
-        SetCellValue(GetEditorValue());
+    // While the link itself gives the grid the focus, its leave stores the value.
+    if (FForcedExit)
         return;
-    }
     EditExit(Sender);
 }
 
@@ -191,6 +274,15 @@ void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
     if (!leaving || KeepsKey(Key, Shift))
         return;
     TExStringGrid* grid = FOwner;
+    if (Key == VK_ESCAPE)
+        SetEditorValue(TGridEditorKeys::CellCache(grid));
+    // Validated before it is stored: a refused value never reaches the cell, and the editor
+    // stays open on the value validation left.
+    if (!grid->ValidatePendingValue()) {
+        grid->FLastValidation = true;
+        Key = 0;
+        return;
+    }
     if (Key == VK_TAB) {
         if (grid->Navigation()->TabToNextAtEnd) {
             Leave();
@@ -206,19 +298,12 @@ void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
         }
         Key = 0;
     }
-    if (Key == VK_ESCAPE)
-        SetEditorValue(TGridEditorKeys::CellCache(grid));
     Leave();
     if (EditStyle == esPopup)
         EditExit(this);
     grid->EditMode = false;
-    const bool accepted = grid->CanSelectCell(grid->Col(), grid->Row());
+    grid->CanSelectCell(grid->Col(), grid->Row());
     grid->FLastValidation = true;
-    if (!accepted) {
-        // The value was refused: the editor opens again on it.
-        grid->ShowEditorControl(grid->Col(), grid->Row());
-        return;
-    }
     if (Key == VK_RETURN) {
         grid->AdvanceCell(grid->Col(), grid->Row(), false, true, !Shift.Contains(ssShift), false,
                           true);
@@ -236,4 +321,6 @@ void TEditLink::EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
     FForcedExit = true;
     TGridEditorKeys::FocusGrid(grid);
     FForcedExit = false;
+    // The key has done its work in the grid; the hidden control does not get it.
+    Key = 0;
 }

@@ -87,10 +87,21 @@ public:
     std::string ApplyCellText() override;
     void CancelCellEdit() override {}
     void EndCellEdit() override;
+    // The key that opened the editor goes to the control as a typed character.
+    void TypeStartKey(char16_t Key) override;
+
+    // The control's own window procedure again in place of the grid's, an in-place control
+    // hidden.
+    void RestoreWinProc();
+    // The keyboard focus left the control (the grid's window procedure for it tells).
+    void ControlExit();
 
 private:
     bool KeepsKey(WORD Key, TShiftState Shift) const;
     void Leave();
+    // The grid is editing a cell with this link.
+    bool EditingHere() const;
+    void ClosePopup();
 
     friend class TEditLinkBinding;
     TExStringGrid* FOwner = nullptr;
@@ -98,4 +109,5 @@ private:
     TPoint FEditCell{0, 0};
     TForm* FPopupForm = nullptr;
     bool FForcedExit = false;
+    bool FSubClassed = false;
 };

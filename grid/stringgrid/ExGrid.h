@@ -1606,6 +1606,7 @@ public:
     void InvalidateGridRect(const TGridRect& R);
     bool IsLastRowAboveSearchFooter();
     void ScrollAboveSearchFooter();
+    void ScrollRowAboveSearchFooter(int ARow);
     std::string IncrSearchText() const { return SearchInc; }
     void SetIncrSearchText(const std::string& Value) { SearchInc = Value; }
     // The selection resizer: the handle at the bottom-right corner of the selection; a drag
@@ -1910,6 +1911,9 @@ protected:
     TExRichEdit* FInplaceRichEdit = nullptr;
     TExRichEdit* FRichEdit = nullptr;
     TEditLink* FEditLink = nullptr;
+    // The custom editor control's own procedure, kept while EditLinkWindowProc stands in for it.
+    std::function<void(TMessage&)> FGridControlWndProc;
+    void EditLinkWindowProc(TMessage& Message);
     std::vector<TGridDropDownEditor*> FDropDownEditors;
     TDateTime FOriginalDateTime = 0;
     void DatePickerCloseUp(TObject* Sender);
@@ -2171,6 +2175,11 @@ protected:
     // with their neighbours: display rows inserted or removed at ARow.
     void HiddenRowsFollowInsert(int ARow, int RCount);
     void HiddenRowsFollowRemove(int ARow, int RCount);
+    // The same for the picked, disabled and modified row marks; called before the hidden rows
+    // follow, while the display rows still map to their real rows.
+    void RowMarksFollowInsert(int At, int Count);
+    void RowMarksFollowRemoval(std::vector<int> Rows);
+    int PickedRowMarkIndex(int ARow) const;
 
     // Frame state.
     int FUpdateCount = 0;
@@ -2601,6 +2610,7 @@ private:
     bool PressOnCheckBox(int ACol, int ARow, int RealCol, bool CanEdit, TShiftState Shift, int X,
                          int Y);
     bool PressOnLink(int ACol, int ARow, int ACol0, int ARow0, int X, int Y);
+    void PressOnHeaderNodeGlyph(int ACol, int ARow, int X);
     bool PressOnNodeGlyph(int ACol, int ARow, int X, int Y, TShiftState Shift1);
     void PressFixedCellLook(const TRect& CellR, int ACol, int ARow);
     void HeaderSelectionPress(int ACol, int ARow, TShiftState Shift);
@@ -2734,6 +2744,7 @@ private:
     bool EditorValueAccepted();
     void WrapCursor(WORD Key);
     void SkipDisabledRow(WORD Key, int OldRow);
+    void FocusSearchText();
     void MoveRowsByKey(WORD Key, TShiftState Shift);
     bool AdvanceTarget(int& ACol, int& ARow, bool Forward);
     int DataRowCount() const;
@@ -2971,8 +2982,6 @@ private:
     void HideDropArrows();
     void DragScrollForDrop(TPoint Client, int ACol, int ARow);
     TArrowWindow* EnsureDropArrow(TArrowWindow*& Arrow, TArrowDirection Direction);
-    // Count rows inserted at ARow: the disjunct row selection moves with the rows below.
-    void InsertUnselectedRows(int ARow, int Count);
     // A drop of this grid's own drag: where it landed, so a move keeps the dropped cells.
     void NoteOwnDrop(const TGridRect& Dropped);
 

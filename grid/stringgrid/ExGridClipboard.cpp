@@ -55,7 +55,7 @@ std::string TExStringGrid::BuildSelectionText(const TGridRect& Rect, bool Select
                 if (cell.find("</") != std::string::npos)
                     cell = GetStrippedCell(RealColIndex(c), r);
             } else if (cell.find("{\\") != std::string::npos && IsRtf(cell)) {
-                cell = RtfPlainText(ReadRtf(RtfCellToAscii(cell)));
+                cell = RtfPlainText(RtfCellRuns(cell));
             }
             text += ClipboardField(cell, excel);
             if (c < Rect.Right)

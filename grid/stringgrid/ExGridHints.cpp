@@ -6,6 +6,7 @@
 #include "grid/stringgrid/BalloonTip.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/RtfCellText.h"
 #include "grid/stringgrid/FloatingFooter.h"
 #include "grid/stringgrid/HTMLHintWindow.h"
 #include "platform/core/CodePage.h"
@@ -115,7 +116,7 @@ std::string TExStringGrid::BalloonTextAt(TPoint ScreenPoint) {
             tip.Text = StripHTML(text);
             break;
         case tkRTF:
-            tip.Text = RtfPlainText(ReadRtf(text));
+            tip.Text = RtfPlainText(RtfCellRuns(text));
             break;
         case tkPackedWide:
             tip.Text = Utf16ToUtf8(UnpackWideText(text));

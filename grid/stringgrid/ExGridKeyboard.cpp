@@ -10,6 +10,8 @@
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/FloatingFooter.h"
+#include "grid/stringgrid/RetEdit.h"
+#include "grid/stringgrid/SearchPanel.h"
 #include "grid/stringgrid/ShowModified.h"
 #include "platform/core/Text.h"
 #include "platform/ui/Form.h"
@@ -65,6 +67,8 @@ void TExStringGrid::HandleKeyDownMessage(TMessage& Message) {
         swallow();
         return;
     }
+    if (key == 'F' && shift.Contains(ssCtrl) && FSearchFooter->Visible())
+        FocusSearchText();
     if ((key == VK_RETURN || key == VK_SPACE) && IsControlCell(realCol, Row()))
         HandleControlCellKey(key, realCol);
     if ((key == VK_HOME || key == VK_END) && HandleHomeEnd(key, shift)) {
@@ -112,8 +116,11 @@ void TExStringGrid::HandleKeyDownMessage(TMessage& Message) {
         InvalidateGridRect(FMoveSelection);
         InvalidateGridRect(Selection());
     }
-    if (FSearchFooter->Visible() && (key == VK_NEXT || key == VK_END || key == VK_DOWN))
-        ScrollAboveSearchFooter();
+    // A key that took the current cell down (or sideways on the last rows) keeps it clear of
+    // the search footer.
+    if (FSearchFooter->Visible() &&
+        (key == VK_NEXT || key == VK_END || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT))
+        ScrollRowAboveSearchFooter(Row());
 
     const int selRow = FMouseActions->DisjunctRowSelect() && FMouseActions->RowSelectPersistent
                            ? RealRowIndex(Row())
@@ -146,6 +153,12 @@ void TExStringGrid::HandleKeyDownMessage(TMessage& Message) {
         }
     }
     NotifySelectionIfMoved();
+}
+
+void TExStringGrid::FocusSearchText() {
+    auto* edit = FSearchPanel->EditControl();
+    if (edit && edit->CanFocus())
+        edit->SetFocus();
 }
 
 // Enter and F2: switch editing on where the modes allow it, refuse cells that cannot be edited.
@@ -277,7 +290,7 @@ bool TExStringGrid::HandleHomeEnd(WORD Key, TShiftState Shift) {
             const bool floating = FFloatingFooter->Visible;
             target = floating && RowCount() > 2 ? RowCount() - 2 : LastDataRow();
         }
-        if (Shift.Contains(ssShift) && Options().Contains(goRangeSelect))
+        if (Shift.Contains(ssShift))
             SetSelection(TGridRect{FixedCols(), std::min(oldRow, target), ColCount() - 1,
                                    std::max(oldRow, target)});
         else
@@ -292,7 +305,7 @@ bool TExStringGrid::HandleHomeEnd(WORD Key, TShiftState Shift) {
         moveTo(FirstNavigableCol(FixedRows()), FixedRows());
         SetLeftCol(FirstNormalCol());
     } else if (action == heFirstLastColumn && !ctrl && !rowSelect) {
-        if (Shift.Contains(ssShift) && Options().Contains(goRangeSelect)) {
+        if (Shift.Contains(ssShift)) {
             const int edge = Key == VK_HOME ? FixedCols() : ColCount() - FFixedRightCols - 1;
             SetSelection(TGridRect{std::min(Col(), edge), Row(), std::max(Col(), edge), Row()});
             RepaintRow(Row());

@@ -172,7 +172,11 @@ void TExStringGrid::HandleCharMessage(TMessage& Message) {
             ScrollInView(Col(), Row());
         const TRect r = CellRect(Col(), Row());
         MouseDown(mbLeft, TShiftState{}, r.Left + 2, r.Top + 2);
-        TBaseGrid::WndProc(Message);
+        // The click may have opened the editor already; the character still starts the text.
+        // OnKeyPress has had its say above: the character is not offered to it a second time.
+        ShowEditorChar(ch);
+        Message.WParam = 0;
+        Message.Result = 1;
         return;
     }
     if (ExcelStyleDecimalSeparator && ch == '.' && (Message.LParam & KeypadBit) != 0) {

@@ -1,6 +1,7 @@
 // The text of one cell: selection colours, margins, room for the graphic, then mini-HTML through
 // the HTML renderer, or plain text with the grid's alignment, word wrap and link look.
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/RtfCellText.h"
 
 #include "grid/foundation/CellGraphics.h"
 #include "grid/foundation/EsgHTMLE.h"
@@ -86,7 +87,7 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
     }
     // Rich text is never stored by the application; what reaches a cell shows as its plain text.
     if (Ctx.TextKind == tkRTF) {
-        text = RtfPlainText(ReadRtf(text));
+        text = RtfPlainText(RtfCellRuns(text));
         Ctx.TextKind = tkPlain;
     }
     bool password = false;

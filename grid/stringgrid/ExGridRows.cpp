@@ -18,6 +18,13 @@ namespace {
 // this many such moves per cell.
 constexpr int64_t SwapCostInMoves = 20;
 
+std::vector<int> RowRun(int First, int Count) {
+    std::vector<int> rows(static_cast<size_t>(Count));
+    for (int k = 0; k < Count; ++k)
+        rows[static_cast<size_t>(k)] = First + k;
+    return rows;
+}
+
 } // namespace
 
 // --- the platform grid's rows ------------------------------------------------------------------
@@ -137,10 +144,8 @@ void TExStringGrid::InsertRowRange(int RowIndex, int RCount, bool UpdateCellCont
         return;
     RowIndex = std::min(RowIndex, RowCount());
     BeginUpdate();
+    RowMarksFollowInsert(RowIndex, RCount);
     OpenRows(RowIndex, RCount);
-    if (FShowModified->Enabled && RowIndex < FModifiedRows->Count())
-        for (int k = 0; k < RCount; ++k)
-            FModifiedRows->Insert(RowIndex, 0);
     HiddenRowsFollowInsert(RowIndex, RCount);
     PropertiesFollowCells();
     EndUpdate();
@@ -175,10 +180,8 @@ void TExStringGrid::DeleteRowRange(int RowIndex, int RCount, bool UpdateControls
     const int oldRow = Row();
     const int oldTop = TopRow();
     BeginUpdate();
+    RowMarksFollowRemoval(RowRun(RowIndex, count));
     HiddenRowsFollowRemove(RowIndex, count);
-    if (FShowModified->Enabled)
-        for (int k = 0; k < count && RowIndex < FModifiedRows->Count(); ++k)
-            FModifiedRows->Delete(RowIndex);
     CloseRows(RowIndex, count, true);
     KeepCurrentRowAfterRemoval(oldRow, oldTop);
     PropertiesFollowCells();
@@ -196,6 +199,7 @@ void TExStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
         return;
     const int oldRow = Row();
     BeginUpdate();
+    RowMarksFollowRemoval(RowRun(RowIndex, count));
     HiddenRowsFollowRemove(RowIndex, count);
     CloseRows(RowIndex, count, false);
     if (oldRow < RowCount() && Row() != oldRow)
@@ -261,12 +265,9 @@ void TExStringGrid::RemoveScatteredRows(const std::vector<int>& RowsDescending) 
     for (int r : RowsDescending)
         removed[r] = true;
     BeginUpdate();
+    RowMarksFollowRemoval(RowsDescending);
     for (int r : RowsDescending)
         HiddenRowsFollowRemove(r, 1);
-    if (FShowModified->Enabled)
-        for (int r : RowsDescending)
-            if (r < FModifiedRows->Count())
-                FModifiedRows->Delete(r);
     DropFlaggedRows(removed, RowsDescending.back());
     FNormalRowCount = RowCount();
     FMaxRowCount = std::max(RowCount(), FMaxRowCount - (oldCount - RowCount()));

@@ -102,12 +102,19 @@ bool TExStringGrid::IsLastRowAboveSearchFooter() {
 }
 
 void TExStringGrid::ScrollAboveSearchFooter() {
+    if (Row() <= RowCount() - 1)
+        ScrollRowAboveSearchFooter(RowCount() - 1);
+}
+
+// A row in view but covered by the search footer scrolls up until it clears it; a row out of
+// view is not covered and stays where it is.
+void TExStringGrid::ScrollRowAboveSearchFooter(int ARow) {
     if (!FSearchFooter->Visible() || ClientHeight() <= DefaultRowHeight() + FSearchPanel->Height())
         return;
     const int limit = ClientHeight() - FSearchPanel->Height() + 2;
-    while (Row() <= RowCount() - 1 && TopRow() < RowCount()) {
-        const TRect last = CellRect(LeftCol(), RowCount() - 1);
-        if (last.Height() > 0 && last.Bottom <= limit)
+    while (TopRow() < RowCount()) {
+        const TRect cell = CellRect(LeftCol(), ARow);
+        if (cell.Height() <= 0 || cell.Bottom <= limit)
             return;
         const int top = TopRow();
         SetTopRow(top + 1);

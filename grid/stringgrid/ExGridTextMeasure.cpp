@@ -1,6 +1,7 @@
 // How much room a cell's text takes, in the font and with the margins it is drawn with: the
 // measure behind automatic sizing and the auto-range cell scroll bars.
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/RtfCellText.h"
 
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExUtil.h"
@@ -94,7 +95,7 @@ TPoint TExStringGrid::MeasureCellText(int ACol, int DCol, int ARow, bool VS, boo
 
     // Rich text shows as its plain text here, so it measures as that.
     if (kind == tkRTF)
-        text = RtfPlainText(ReadRtf(text));
+        text = RtfPlainText(RtfCellRuns(text));
     int angle = 0;
     const bool rotated = IsRotated(ACol, ARow, angle);
 

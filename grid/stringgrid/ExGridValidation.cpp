@@ -218,6 +218,8 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow) {
     }
     if (ACol == 0 && HasNodes() && !Options().Contains(goRowSelect))
         return false;
+    if (FUseEnabledRows && FNavigation->SkipDisabledRows && !GetRowEnabled(ARow))
+        return false;
 
     const TGridRect oldSel = Selection();
     const TPoint oldCell{Col(), Row()};

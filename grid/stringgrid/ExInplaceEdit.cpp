@@ -310,7 +310,9 @@ void TExInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
             FGrid->ShowInplaceEdit();
         return;
     }
-    TInplaceEdit::KeyDown(Key, Shift);
+    FGrid->EditorKeyDown(Key, Shift);
+    if (Key != 0)
+        TInplaceEdit::KeyDown(Key, Shift);
 }
 
 void TExInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
@@ -458,6 +460,10 @@ void TExInplaceEdit::DblClick() {
 
 void TExInplaceEdit::WndProc(TMessage& Message) {
     switch (Message.Msg) {
+    case WM_KEYDOWN:
+        // A descendant grid sees every key of its editor before the editor acts on it.
+        FGrid->EditorKeyMessage(Message);
+        break;
     case WM_SYSKEYDOWN:
         if (Message.WParam == VK_BACK)
             FAltBack = true;

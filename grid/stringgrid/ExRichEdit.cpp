@@ -4,6 +4,7 @@
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/GridEditorKeys.h"
 #include "grid/stringgrid/SizeWhileTyping.h"
+#include "platform/core/CodePage.h"
 
 TExRichEdit::TExRichEdit(TComponent* AOwner)
     : TRichEdit(AOwner), FGrid(TGridEditorKeys::GridOwner(AOwner)) {}
@@ -31,6 +32,16 @@ void TExRichEdit::LoadCellText(const std::string& Text) {
     Unlock();
 }
 
+// The key that opened the editor is typed over what it shows, as any key typed into it is.
+void TExRichEdit::TypeStartKey(char16_t Key) {
+    if (Key == VK_BACK) {
+        if (SelLength() > 0)
+            SetSelText("");
+        return;
+    }
+    SetSelText(Utf16ToUtf8(std::u16string(1, Key)));
+}
+
 std::string TExRichEdit::ApplyCellText() {
     return FGrid->RichToString(this);
 }
@@ -42,15 +53,24 @@ void TExRichEdit::EndCellEdit() {
 
 void TExRichEdit::KeyDown(WORD& Key, TShiftState Shift) {
     TRichEdit::KeyDown(Key, Shift);
+    FTabNavigated = false;
     if (Key == VK_TAB && FGrid->Options().Contains(goTabs)) {
         TGridEditorKeys::FocusGrid(FGrid);
         TGridEditorKeys::GridKeyDown(FGrid, Key, Shift);
         FGrid->ShowInplaceEdit();
+        FTabNavigated = true;
     }
     if ((Key == VK_UP || Key == VK_DOWN) && !FGrid->WordWrap() && !FGrid->Multilinecells) {
         TGridEditorKeys::FocusGrid(FGrid);
         TGridEditorKeys::GridKeyDown(FGrid, Key, Shift);
     }
+}
+
+void TExRichEdit::KeyPress(TChar& Key) {
+    if (Key == '\t' && FTabNavigated)
+        Key = 0;
+    FTabNavigated = false;
+    TRichEdit::KeyPress(Key);
 }
 
 void TExRichEdit::DoExit() {

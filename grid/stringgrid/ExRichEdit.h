@@ -29,6 +29,7 @@ public:
     void BeginCellEdit(int ACol, int ARow) override;
     void PlaceCellEditor(const TRect& ARect, TColor Background) override;
     void LoadCellText(const std::string& Text) override;
+    void TypeStartKey(char16_t Key) override;
     std::string ApplyCellText() override;
     void CancelCellEdit() override {}
     void EndCellEdit() override;
@@ -37,6 +38,7 @@ public:
 
 protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(TChar& Key) override;
     void DoExit() override;
     void RequestSize(const TRect& rect) override;
 
@@ -47,4 +49,6 @@ private:
     int FReqWidth = 0;
     int FReqHeight = 0;
     bool FLocked = false;
+    // The Tab just pressed moved editing to another cell: its character is not typed there.
+    bool FTabNavigated = false;
 };

@@ -10,12 +10,18 @@ TGridButton::TGridButton(TComponent* AOwner)
     SetTabStop(true);
 }
 
+// The press of the button, by the mouse, Space or Enter: the grid hears of it for its current
+// cell.
 void TGridButton::Click() {
+    TCustomControl::Click();
+    FGrid->ButtonClick(FGrid->Col(), FGrid->Row());
+}
+
+void TGridButton::TakeEllipsisAnswer() {
     std::string caption = Text();
     FGrid->EllipsClick(caption);
     SetText(caption);
     FGrid->SetCurrentCell(caption);
-    TCustomControl::Click();
 }
 
 // --- the cell edit --------------------------------------------------------------------------
@@ -82,6 +88,7 @@ void TGridButton::KeyDown(WORD& Key, TShiftState Shift) {
 void TGridButton::KeyUp(WORD& Key, TShiftState Shift) {
     if (Key != VK_SPACE)
         return;
+    TakeEllipsisAnswer();
     Click();
     if (CanFocus())
         SetFocus();
@@ -109,6 +116,15 @@ void TGridButton::DoExit() {
 }
 
 void TGridButton::WndProc(TMessage& Message) {
+    // The release of the left button asks for the new caption before the platform clicks.
+    if (Message.Msg == WM_LBUTTONUP)
+        TakeEllipsisAnswer();
+    // Enter presses the focused push button, as on any form; the editor stays open.
+    if (Message.Msg == CM_DIALOGKEY && Message.WParam == VK_RETURN && Focused() && Visible()) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
     if (Message.Msg == CM_WANTSPECIALKEY &&
         (Message.WParam == VK_ESCAPE || (Message.WParam >= VK_LEFT && Message.WParam <= VK_DOWN))) {
         Message.Result = 1;

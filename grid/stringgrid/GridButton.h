@@ -7,7 +7,8 @@ class TExStringGrid;
 
 // The push-button editor of the string grid (edButton), captioned with the cell's text. A click
 // or Space asks the grid's ellipsis handler for a new caption, which becomes the cell's text;
-// the arrows and Escape hand the keyboard back to the grid.
+// every press (Enter too) fires the grid's OnButtonClick and leaves the editor open; the arrows
+// and Escape hand the keyboard back to the grid.
 class TGridButton : public TCustomControl, public TCellEditor {
 public:
     explicit TGridButton(TComponent* AOwner);
@@ -37,6 +38,8 @@ protected:
 private:
     // Hidden, disabled, out of edit mode, the grid focused.
     void GiveBackToGrid();
+    // The grid's ellipsis handler gives the caption, which becomes the cell's text.
+    void TakeEllipsisAnswer();
 
     TExStringGrid* FGrid;
     bool FDown = false;

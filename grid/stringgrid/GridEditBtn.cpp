@@ -62,6 +62,22 @@ std::string TGridEditBtn::ApplyCellText() {
     return Text();
 }
 
+// Typed over the whole text, as a key typed on the cell starts a new value, through the kind's
+// character filter and the cell's mask.
+void TGridEditBtn::TypeStartKey(char16_t Key) {
+    SelectAll();
+    TMessage message{WM_CHAR, Key, 0, 0};
+    {
+        FTypingStartKey = true;
+        WndProc(message);
+        FTypingStartKey = false;
+    }
+    const auto typed = static_cast<char16_t>(message.WParam);
+    if (message.Result != 0 || typed == 0)
+        return;
+    SetSelText(typed == VK_BACK ? std::string() : Utf16ToUtf8(std::u16string(1, typed)));
+}
+
 void TGridEditBtn::EndCellEdit() {
     SetEnabled(false);
     SetVisible(false);
@@ -116,7 +132,7 @@ void TGridEditBtn::HandleKeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TGridEditBtn::HandleKeyPress(TChar& Key) {
-    if (FGrid->OnKeyPress)
+    if (FGrid->OnKeyPress && !FTypingStartKey)
         FGrid->OnKeyPress(FGrid, Key);
     if (Key != '\t')
         TEsgEditBtn::HandleKeyPress(Key);
@@ -157,7 +173,8 @@ void TGridEditBtn::KeyUp(WORD& Key, TShiftState Shift) {
     if (FGrid->OnKeyUp)
         FGrid->OnKeyUp(FGrid, Key, Shift);
     if (SelLength() == 0) {
-        const bool atEdge = Key == VK_RIGHT ? SelStart() >= EditTextLength(Text()) : FSelKeyDown == 0;
+        const bool atEdge =
+            Key == VK_RIGHT ? SelStart() >= EditTextLength(Text()) : FSelKeyDown == 0;
         TGridEditorKeys::CursorWalk(FGrid, Key, Shift, atEdge, Text());
     }
     if (Key != VK_RETURN)

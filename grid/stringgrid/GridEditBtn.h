@@ -25,6 +25,7 @@ public:
     std::string ApplyCellText() override;
     void CancelCellEdit() override {}
     void EndCellEdit() override;
+    void TypeStartKey(char16_t Key) override;
 
     void WndProc(TMessage& Message) override;
 
@@ -41,4 +42,6 @@ protected:
 private:
     TExStringGrid* FGrid;
     int FSelKeyDown = 0;
+    // The grid has told its key-press handler of the key that opened the editor already.
+    bool FTypingStartKey = false;
 };

@@ -48,3 +48,7 @@ std::string RtfCellToAscii(std::string_view CellText) {
     }
     return out;
 }
+
+TRtfRuns RtfCellRuns(std::string_view CellText) {
+    return ReadRtf(RtfCellToAscii(CellText));
+}

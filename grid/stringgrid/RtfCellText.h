@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/RtfText.h"
+
 #include <string>
 #include <string_view>
 
@@ -8,3 +10,7 @@
 // bytes that are no UTF-8 become \'hh escapes, so the RTF reader sees the characters the cell
 // shows. ASCII passes unchanged.
 std::string RtfCellToAscii(std::string_view CellText);
+
+// The runs a rich-text cell shows: its RTF read with the escapes above, so drawing, measuring,
+// hints and the clipboard read a cell as its editor does.
+TRtfRuns RtfCellRuns(std::string_view CellText);

@@ -274,8 +274,18 @@ void TControl::SendToBack() {
 
 LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
     TMessage message{Msg, WParam, LParam, 0};
-    WndProc(message);
+    Dispatch(message);
     return message.Result;
+}
+
+void TControl::Dispatch(TMessage& Message) {
+    if (WindowProc) {
+        // Through a copy: the subclassing handler may restore the control's own procedure.
+        auto windowProc = WindowProc;
+        windowProc(Message);
+    } else {
+        WndProc(Message);
+    }
 }
 
 void TControl::PostMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {

@@ -151,6 +151,11 @@ public:
     void PostMessage(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
     // The control's message handler; overrides handle their messages and pass the rest on.
     virtual void WndProc(TMessage& Message);
+    // Set, it takes every message in place of WndProc (Perform, input, posted messages): another
+    // object subclasses the control and hands what it does not handle on to WndProc.
+    std::function<void(TMessage&)> WindowProc;
+    // Runs the message through WindowProc when set, else through WndProc.
+    void Dispatch(TMessage& Message);
 
     void Invalidate();
     void InvalidateRect(const TRect& r);

@@ -1,15 +1,15 @@
 #include "platform/ui/Form.h"
 
 #include "platform/ui/Application.h"
-#include "platform/ui/OwnedPopup.h"
 #include "platform/ui/internal/ActiveWindowReturn.h"
 #include "platform/ui/internal/ControlImpl.h"
 #include "platform/ui/internal/ControlWidget.h"
+#include "platform/ui/internal/FormActivationEvents.h"
+#include "platform/ui/internal/HiddenWindowKeyboardReturn.h"
 #include "platform/ui/internal/InputRouter.h"
 #include "platform/ui/internal/QtConvert.h"
 #include "platform/ui/internal/WindowFlags.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -65,6 +65,8 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
     TControlAccess::Widget(this)->setWindowFlags(
         WindowFlagsFor(FBorderStyle, FBorderIcons, FFormStyle));
     SetVisible(false);
+    HiddenWindowKeyboardReturn::Watch(this);
+    FormActivationEvents::Watch(this);
     TControlAccess::ApplyColor(this);
     SetBounds(0, 0, 320, 240);
 }
@@ -209,21 +211,9 @@ void TForm::SetVisible(bool value) {
             InputRouter::ForgetMouseControl(hovered);
             hovered->Perform(CM_MOUSELEAVE);
         }
-        bool wasActive = widget->isActiveWindow();
-        TWinControl* ownerControl = widget->isWindow() ? OwnedPopupOwner(this) : nullptr;
-        QWidget* owner = ownerControl ? TControlAccess::Widget(ownerControl)->window() : nullptr;
+        // The keyboard goes on from the hidden window through its watch (set up with the form).
         TWinControl::SetVisible(false);
         widget->hide();
-        // The keys go back to the window that owns this one (a popup's), else on to the main
-        // window, rather than to no window at all. A popup hidden before the activation it
-        // asked for arrived would still get it afterwards: the owner's request comes later.
-        TForm* main = Application->MainForm();
-        const QWidget* active = QApplication::activeWindow();
-        if (owner && owner->isVisible() && (wasActive || !active || active == owner))
-            owner->activateWindow();
-        else if (wasActive && main && main != this && main->Visible() &&
-                 !QApplication::activeModalWidget())
-            TControlAccess::Widget(main)->activateWindow();
         DoHide();
     }
 }

@@ -29,7 +29,7 @@ Delivery Send(TControl* control, UINT msg, WPARAM w, LPARAM l) {
     std::weak_ptr<bool> alive = TControlAccess::Alive(control);
     Delivery d;
     d.Message = {msg, w, l, 0};
-    control->WndProc(d.Message);
+    control->Dispatch(d.Message);
     d.Alive = !alive.expired() && *alive.lock();
     return d;
 }

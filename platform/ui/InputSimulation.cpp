@@ -14,6 +14,7 @@
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWheelEvent>
 
 namespace InputSimulation {
@@ -28,15 +29,30 @@ QWidget* Target(TControl* control) {
     return WidgetTree::FocusTarget(native);
 }
 
-void SendKey(TControl* control, QEvent::Type type, WORD key, TChar ch, TShiftState shift,
-             bool keypad = false) {
+void SendKeyTo(QWidget* target, QEvent::Type type, WORD key, TChar ch, TShiftState shift,
+               bool keypad) {
     int qtKey = KeyTranslation::QtKey(key);
     QString text = ch ? QString(QChar(ch)) : QString();
     Qt::KeyboardModifiers modifiers = KeyTranslation::Modifiers(shift);
     if (keypad || KeyTranslation::IsKeypadOnlyKey(key))
         modifiers |= Qt::KeypadModifier;
     QKeyEvent event(type, qtKey ? qtKey : Qt::Key_unknown, modifiers, text);
-    QApplication::sendEvent(Target(control), &event);
+    QApplication::sendEvent(target, &event);
+}
+
+void SendKey(TControl* control, QEvent::Type type, WORD key, TChar ch, TShiftState shift,
+             bool keypad = false) {
+    SendKeyTo(Target(control), type, key, ch, shift, keypad);
+}
+
+// A key whose press freed its control (an editor closing on Enter) is released where the
+// focus went, as a person's key is.
+void PressAndRelease(TControl* control, WORD key, TChar ch, TShiftState shift, bool keypad) {
+    QPointer<QWidget> target = Target(control);
+    SendKeyTo(target, QEvent::KeyPress, key, ch, shift, keypad);
+    QWidget* release = target ? target.data() : QApplication::focusWidget();
+    if (release)
+        SendKeyTo(release, QEvent::KeyRelease, key, 0, shift, keypad);
 }
 
 void SendMouse(TControl* control, QEvent::Type type, Qt::MouseButton button,
@@ -92,13 +108,11 @@ void KeyUp(TControl* control, WORD key, TShiftState shift) {
 }
 
 void KeyPress(TControl* control, WORD key, TChar ch, TShiftState shift) {
-    SendKey(control, QEvent::KeyPress, key, ch, shift);
-    SendKey(control, QEvent::KeyRelease, key, 0, shift);
+    PressAndRelease(control, key, ch, shift, false);
 }
 
 void KeypadPress(TControl* control, WORD key, TChar ch, TShiftState shift) {
-    SendKey(control, QEvent::KeyPress, key, ch, shift, true);
-    SendKey(control, QEvent::KeyRelease, key, 0, shift, true);
+    PressAndRelease(control, key, ch, shift, true);
 }
 
 TControl* FocusedControl() {

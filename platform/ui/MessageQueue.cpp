@@ -30,6 +30,21 @@ Queue& PostedQueue() {
     return queue;
 }
 
+// A posted key goes the way a typed key goes: the control's key step (CN_KEYDOWN, where the
+// form takes Tab and the other dialog keys the control does not want) before the key message,
+// so a Tab handed on to a window moves the focus as a typed Tab would.
+void DeliverPosted(TControl* target, const std::weak_ptr<bool>& alive, TMessage& message) {
+    const UINT msg = message.Msg;
+    if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) {
+        TMessage step{CN_BASE + msg, message.WParam, message.LParam, 0};
+        target->Dispatch(step);
+        const auto stillAlive = alive.lock();
+        if (step.Result != 0 || !stillAlive || !*stillAlive)
+            return;
+    }
+    target->Dispatch(message);
+}
+
 } // namespace
 
 void Post(TControl* target, std::weak_ptr<bool> alive, const TMessage& message) {
@@ -76,7 +91,7 @@ bool DeliverPending() {
             continue;
         delivered = true;
         TMessage message = item.Message;
-        RunGuarded(item.Target, [&] { item.Target->WndProc(message); });
+        RunGuarded(item.Target, [&] { DeliverPosted(item.Target, item.Alive, message); });
     }
     return delivered;
 }

@@ -1,8 +1,10 @@
 #include "platform/ui/OwnedPopup.h"
 
 #include "platform/ui/Control.h"
+#include "platform/ui/internal/HiddenWindowKeyboardReturn.h"
 #include "platform/ui/internal/NativeHost.h"
 #include "platform/ui/internal/QtConvert.h"
+#include "platform/ui/internal/WidgetTree.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -113,27 +115,9 @@ bool DesktopBlendsWindows() {
     return managed;
 }
 
-// The popup's window is owned through the window system only (a transient parent), not as a
-// child widget: the owner's widget must not delete it behind the control that holds it.
-QWidget* WidgetOfWindow(const QWindow* window) {
-    if (!window)
-        return nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->windowHandle() == window)
-            return widget;
-    return nullptr;
-}
-
-QWidget* OwnerWindow(const QWidget* window) {
-    if (QWidget* parent = window->parentWidget())
-        return parent->window();
-    const QWindow* handle = window->windowHandle();
-    return handle ? WidgetOfWindow(handle->transientParent()) : nullptr;
-}
-
 bool WidgetWithinPopup(const QWidget* popup, const QWidget* widget) {
     for (const QWidget* window = widget ? widget->window() : nullptr; window;
-         window = OwnerWindow(window)) {
+         window = WidgetTree::OwnerWindow(window)) {
         if (window == popup)
             return true;
     }
@@ -210,7 +194,9 @@ void MakeOwnedPopup(TWinControl* popup, TWinControl* owner, bool shadow) {
     QWidget* ownerWindow = owner ? NativeHost::Widget(owner)->window() : nullptr;
     if (ownerWindow == widget)
         ownerWindow = nullptr;
-    // The shadow is drawn by a window of its own, not left to the window system.
+    // The shadow is drawn by a window of its own, not left to the window system. The owner's
+    // window owns the popup through the window system only (a transient parent), not as a child
+    // widget: the owner's widget must not delete it behind the control that holds it.
     const Qt::WindowFlags flags =
         Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::NoDropShadowWindowHint;
     if (widget->parentWidget() || widget->windowFlags() != flags)
@@ -227,10 +213,11 @@ void MakeOwnedPopup(TWinControl* popup, TWinControl* owner, bool shadow) {
     if (ownerWindow)
         ownerWindow->winId();
     widget->windowHandle()->setTransientParent(ownerWindow ? ownerWindow->windowHandle() : nullptr);
+    HiddenWindowKeyboardReturn::Watch(popup);
 }
 
 TWinControl* OwnedPopupOwner(const TWinControl* popup) {
-    QWidget* owner = OwnerWindow(NativeHost::Widget(popup));
+    QWidget* owner = WidgetTree::OwnerWindow(NativeHost::Widget(popup));
     return owner ? dynamic_cast<TWinControl*>(NativeHost::ControlOf(owner)) : nullptr;
 }
 

@@ -18,6 +18,8 @@ void MakeOwnedPopup(TWinControl* popup, TWinControl* owner, bool shadow);
 // The window that owns the popup, or nullptr.
 TWinControl* OwnedPopupOwner(const TWinControl* popup);
 // Shows the popup at the screen rectangle above every other window and gives it the activation.
+// Hidden again, even before the activation arrived, it gives the keyboard back to its owner's
+// window.
 void ShowOwnedPopup(TWinControl* popup, const TRect& screenRect);
 
 // The work area (the screen without task bars and docks) of the screen that holds the screen

@@ -1,40 +1,14 @@
 #include "platform/ui/PopupWindow.h"
 
 #include "platform/ui/Control.h"
+#include "platform/ui/internal/HiddenWindowKeyboardReturn.h"
 #include "platform/ui/internal/NativeHost.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QPolygon>
 #include <QRegion>
 #include <QWidget>
 
 namespace {
-
-constexpr const char* ActivationReturnName = "velmaro_popup_activation_return";
-
-// A popup is shown without being activated, yet a window system may activate it anyway, even
-// after it hid again; a hidden popup that is the active window hands the keys to the window of
-// its owner rather than keeping them where no one can type.
-class PopupActivationReturn final : public QObject {
-public:
-    explicit PopupActivationReturn(QWidget* popup) : QObject(popup) {
-        setObjectName(ActivationReturnName);
-        popup->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Hide || event->type() == QEvent::WindowActivate) {
-            auto* popup = static_cast<QWidget*>(watched);
-            QWidget* owner = popup->parentWidget() ? popup->parentWidget()->window() : nullptr;
-            if (owner && owner->isVisible() && !popup->isVisible() &&
-                QApplication::activeWindow() == popup)
-                owner->activateWindow();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 Qt::WindowFlags PopupFlags(TPopupWindowOptions options) {
     Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint;
@@ -56,9 +30,7 @@ void MakePopupWindow(TWinControl* control, TPopupWindowOptions options) {
     // control is visible and has a parent.
     widget->setParent(owner, PopupFlags(options));
     widget->setAttribute(Qt::WA_ShowWithoutActivating);
-    if (!widget->findChild<PopupActivationReturn*>(ActivationReturnName,
-                                                   Qt::FindDirectChildrenOnly))
-        new PopupActivationReturn(widget);
+    HiddenWindowKeyboardReturn::Watch(control);
     widget->setGeometry(control->Left(), control->Top(), control->Width(), control->Height());
     widget->setVisible(control->Visible() && control->Parent());
 }

@@ -21,7 +21,9 @@ using TPopupWindowOptions = TSet<TPopupWindowOption>;
 
 // Makes the control's window a popup without border or caption; its Left and Top are then
 // screen positions. Like a child control's, it shows while the control is visible and has a
-// parent, and it is shown without being activated. Call again after a change of parent.
+// parent, and it is shown without being activated; should the window system activate it anyway,
+// it gives the keyboard back to its owner's window once hidden. Call again after a change of
+// parent.
 void MakePopupWindow(TWinControl* control, TPopupWindowOptions options);
 bool IsPopupWindow(const TWinControl* control);
 TPopupWindowOptions PopupWindowOptions(const TWinControl* control);

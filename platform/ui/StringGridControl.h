@@ -283,6 +283,7 @@ private:
     int64_t RowStart(int ARow) const;
     int MaxLeftCol() const;
     int MaxTopRow() const;
+    int BottomDockedHeight() const;
     int LastFullyVisible(const TGridAxis& axis, int first, int fixedSize, int clientSize) const;
     int TopLeftEndingAt(const TGridAxis& axis, int fixedCount, int fixedSize, int clientSize,
                         int endIndex) const;

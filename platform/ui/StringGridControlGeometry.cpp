@@ -128,6 +128,19 @@ int TStringGrid::MaxLeftCol() const {
     return TopLeftEndingAt(FCols, FFixedCols, FixedWidth(), ClientWidth(), ColCount());
 }
 
+// Panels docked along the bottom edge (a search bar, a footer) cover the last rows: the view
+// scrolls on until the last row clears them.
 int TStringGrid::MaxTopRow() const {
-    return TopLeftEndingAt(FRows, FFixedRows, FixedHeight(), ClientHeight(), RowCount());
+    return TopLeftEndingAt(FRows, FFixedRows, FixedHeight(), ClientHeight() - BottomDockedHeight(),
+                           RowCount());
+}
+
+int TStringGrid::BottomDockedHeight() const {
+    int height = 0;
+    for (int i = 0; i < ControlCount(); ++i) {
+        const TControl* child = Controls(i);
+        if (child->Visible() && child->Align() == alBottom)
+            height += child->Height();
+    }
+    return height;
 }

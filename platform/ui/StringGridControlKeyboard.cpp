@@ -34,6 +34,8 @@ void TStringGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
     const int lastRow = RowCount() - 1;
     int col = FCurrent.X;
     int row = FCurrent.Y;
+    // With whole rows selected, Left and Right scroll the columns; with Ctrl they do nothing
+    // here (the owner of the grid may give them a meaning of its own).
     switch (Key) {
     case VK_UP:
         --row;
@@ -43,7 +45,8 @@ void TStringGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
         break;
     case VK_LEFT:
         if (rowSelect) {
-            SetLeftCol(FTopLeft.X - 1);
+            if (!ctrl)
+                SetLeftCol(FTopLeft.X - 1);
             Key = 0;
             return;
         }
@@ -51,7 +54,8 @@ void TStringGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
         break;
     case VK_RIGHT:
         if (rowSelect) {
-            SetLeftCol(FTopLeft.X + 1);
+            if (!ctrl)
+                SetLeftCol(FTopLeft.X + 1);
             Key = 0;
             return;
         }
@@ -97,10 +101,10 @@ void TStringGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
         Key = 0;
         return;
     case VK_RETURN:
-        if (FEditorMode)
+        // Enter typed in the open editor ends the edit; on the grid itself Enter works on its
+        // character (HandleKeyPress), so the editor it opens never sees the same key again.
+        if (FEditorMode && !Focused())
             HideEditor();
-        else if (FOptions.Contains(goEditing))
-            ShowEditor();
         Key = 0;
         return;
     case VK_ESCAPE:
@@ -122,6 +126,14 @@ void TStringGrid::HandleKeyDown(WORD& Key, TShiftState Shift) {
 // A character typed on the grid opens the editor with that character as its text; Backspace
 // opens it emptied, as it would delete the whole text the editor starts with selected.
 void TStringGrid::HandleKeyPress(TChar& Key) {
+    if (Key == VK_RETURN && !FOptions.Contains(goAlwaysShowEditor)) {
+        if (FEditorMode)
+            HideEditor();
+        else if (FOptions.Contains(goEditing))
+            ShowEditor();
+        Key = 0;
+        return;
+    }
     const bool typed = Key == VK_BACK || (Key >= 32 && Key != 127);
     if (!typed || FEditorMode || !FOptions.Contains(goEditing))
         return;

@@ -1,6 +1,8 @@
 #include "platform/ui/internal/WidgetTree.h"
 
+#include <QApplication>
 #include <QWidget>
+#include <QWindow>
 
 namespace WidgetTree {
 
@@ -22,6 +24,19 @@ QWidget* FocusTarget(QWidget* widget) {
     while (widget->focusProxy())
         widget = widget->focusProxy();
     return widget;
+}
+
+QWidget* OwnerWindow(const QWidget* window) {
+    if (QWidget* parent = window->parentWidget())
+        return parent->window();
+    const QWindow* handle = window->windowHandle();
+    const QWindow* owner = handle ? handle->transientParent() : nullptr;
+    if (!owner)
+        return nullptr;
+    for (QWidget* candidate : QApplication::topLevelWidgets())
+        if (candidate->windowHandle() == owner)
+            return candidate;
+    return nullptr;
 }
 
 } // namespace WidgetTree

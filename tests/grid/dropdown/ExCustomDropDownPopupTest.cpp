@@ -283,7 +283,7 @@ TEST_F(DropDownPopupTest, TheSizeDraggedAtTheGripComesBackAtTheNextOpening) {
         std::function<void()> Close;
     } cases[] = {
         {"F4", [this] { InputSimulation::KeyPress(Edit, VK_F4); }},
-        {"Escape", [this] { InputSimulation::KeyPressFocused(VK_ESCAPE, 27); }},
+        {"Escape", [] { InputSimulation::KeyPressFocused(VK_ESCAPE, 27); }},
         {"click elsewhere", [this] { InputSimulation::Click(Other, {5, 5}); }},
     };
     for (const auto& c : cases) {

@@ -1,6 +1,7 @@
 // The drop-down editors of grid cells as a user works them, through real key, mouse and wheel
 // input: opened with F2, changed, then committed, cancelled or left in each way the grid allows,
 // with the cell, the edit events in order and the focus checked after each.
+#include "GridEditEventLog.h"
 #include "grid/dropdown/GridDropDownEditors.h"
 
 #include "grid/dropdown/DropDownForm.h"
@@ -11,9 +12,9 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/BalloonWindow.h"
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ImgList.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/ImgList.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Memo.h"
 #include "platform/ui/TrackBar.h"
@@ -106,21 +107,25 @@ const DropDownKind Kinds[] = {
 };
 
 // A data-image cell holds its image's number; the picker, given no items of its own, offers the
-// grid's images and starts on the cell's.
-const DropDownKind ImageKind =
-    {"image", edImagePickerDropDown, "1",
-     [](TExStringGrid* g) -> TExCustomDropDown* { return g->ImagePickerDropDown(); },
-     [](TExCustomDropDown*) {}, "2", "2",
-     [](TExStringGrid* g) {
-         auto* images = new TImageList(g);
-         TBitmap image;
-         image.SetSize(16, 16);
-         for (int i = 0; i < 4; ++i)
-             images->Add(&image, clNone);
-         g->GridImages = images;
-         for (int r = 1; r < 30; ++r)
-             g->AddDataImage(1, r, 1, haLeft, vaTop);
-     }};
+// grid's images and starts on the cell's. End on the closed picker picks the last image.
+const DropDownKind ImageKind = {
+    "image",
+    edImagePickerDropDown,
+    "1",
+    [](TExStringGrid* g) -> TExCustomDropDown* { return g->ImagePickerDropDown(); },
+    [](TExCustomDropDown* c) { InputSimulation::KeyPress(c, VK_END); },
+    "3",
+    "3",
+    [](TExStringGrid* g) {
+        auto* images = new TImageList(g);
+        TBitmap image;
+        image.SetSize(16, 16);
+        for (int i = 0; i < 4; ++i)
+            images->Add(&image, clNone);
+        g->GridImages = images;
+        for (int r = 1; r < 30; ++r)
+            g->AddDataImage(1, r, 1, haLeft, vaTop);
+    }};
 
 // A form with an editable grid of 30 rows (so it has a vertical scroll bar) and an edit beside
 // it; every cell of column 1 opens the editor kind.
@@ -143,15 +148,7 @@ struct RoundTrip {
             Grid->SetCells(1, r, K.Start);
         if (K.Prepare)
             K.Prepare(Grid);
-        Grid->OnEditChange = [this](TObject*, int, int, const std::string& Value) {
-            Events.push_back("change " + Value);
-        };
-        Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
-            Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
-        };
-        Form.Show();
-        Grid->SetFocus();
-        Grid->FocusCell(1, 1, true);
+        LogEditEventsAndShow(Form, Grid, Events);
     }
     ~RoundTrip() {
         if (TExCustomDropDown* c = Editor(); c && c->DroppedDown())
@@ -296,6 +293,8 @@ TEST_P(DropDownRoundTrip, AnUntouchedEditorKeepsTheCellAndReportsNoChange) {
 
 INSTANTIATE_TEST_SUITE_P(GridDropDown, DropDownRoundTrip, ::testing::ValuesIn(Kinds),
                          [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(GridImageDropDown, DropDownRoundTrip, ::testing::Values(ImageKind),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 // In the open popup the track bar's own keys move the thumb and the edit shows each position;
 // only Enter ends the edit with the value, and Escape with the cell as it was.
@@ -412,9 +411,9 @@ TEST(GridDropDownRoundTrip, AnImageCellOpensOnItsImageAndStoresThePickOnEnterOnl
         EXPECT_EQ(t.Focused(), t.Editor()) << "the open editor has the keys";
         InputSimulation::KeyPress(t.Editor(), VK_DOWN, 0, TShiftState() << ssAlt);
         ASSERT_TRUE(picker->DroppedDown());
-        // The hot cell starts before the first image.
-        for (int notch = 0; notch < 3; ++notch)
-            InputSimulation::Wheel(picker->DropDownForm(), TPoint{5, 5}, -120);
+        // The hot cell starts on the cell's image.
+        EXPECT_EQ(picker->ItemSelector()->ItemHot(), 1);
+        InputSimulation::Wheel(picker->DropDownForm(), TPoint{5, 5}, -120);
         EXPECT_TRUE(t.Open());
         EXPECT_EQ(picker->ItemSelector()->ItemHot(), 2);
         EXPECT_EQ(t.Grid->Cells(1, 1), "1") << "nothing stored yet";

@@ -61,7 +61,7 @@ class PopupBarsFit : public ::testing::TestWithParam<TNarrowPopup> {};
 } // namespace
 
 TEST_P(PopupBarsFit, TheBarsCaptionsAndButtonsShowWhole) {
-    const TDropDownInForm shown([this](TForm* Form) {
+    const TDropDownInForm shown([](TForm* Form) {
         TExCustomDropDown* drop = GetParam().Make(Form);
         drop->DropDownHeader()->SetVisible(true);
         drop->DropDownHeader()->SetCaption("Choose a picture of the device");

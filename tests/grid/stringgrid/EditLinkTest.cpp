@@ -1,5 +1,6 @@
 // The custom editor link: the keys that leave, Escape, popup placement, hand-over of values.
 #include "EditorControlTestGrid.h"
+#include "LineEditLink.h"
 
 #include "grid/stringgrid/EditLink.h"
 #include "platform/ui/Edit.h"
@@ -8,29 +9,7 @@
 
 namespace {
 
-// A link over a plain edit, as an application writes one.
-class TTestLink : public TEditLink {
-public:
-    using TEditLink::TEditLink;
-
-    TWinControl* GetEditControl() override { return Edit; }
-    void CreateEditor(TWinControl* AParent) override {
-        if (Edit == nullptr)
-            Edit = new TEdit(AParent);
-        Edit->SetParent(AParent);
-    }
-    void DestroyEditor() override {
-        delete Edit;
-        Edit = nullptr;
-    }
-    std::string GetEditorValue() override { return Edit ? Edit->Text() : ""; }
-    void SetEditorValue(const std::string& s) override {
-        if (Edit)
-            Edit->SetText(s);
-    }
-
-    TEdit* Edit = nullptr;
-};
+using TTestLink = TLineEditLink;
 
 class EditLinkTest : public EditorControlFixture, public ::testing::Test {
 protected:

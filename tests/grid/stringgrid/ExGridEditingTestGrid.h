@@ -6,6 +6,7 @@
 #include "platform/ui/CellEditor.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/InputSimulation.h"
 
 #include <memory>
 #include <string>
@@ -114,5 +115,11 @@ struct TEditingForm {
     TExInplaceEdit* Editor() const { return Grid->NormalEdit(); }
     void Pump() { Application->ProcessMessages(); }
 };
+
+// Each character typed where the keyboard focus is at that moment.
+inline void TypeIntoFocused(const std::string& Text) {
+    for (char c : Text)
+        InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(c));
+}
 
 } // namespace EditingTest

@@ -514,3 +514,53 @@ TEST(ExGridEditing, CheckBoxAndButtonCellsKeepTheirTextEveryWayOut) {
         }
     }
 }
+
+// A press of the button editor, by the mouse, Space or Enter, fires OnButtonClick once for the
+// cell and leaves the editor open with the keys; the mouse and Space first ask the ellipsis
+// handler for the caption, which the cell takes.
+TEST(ExGridEditing, EveryPressOfTheButtonEditorFiresOnButtonClickAndKeepsItOpen) {
+    const struct {
+        const char* Name;
+        void (*Press)(TGridButton*);
+        const char* Cell;
+    } presses[] = {
+        {"click",
+         [](TGridButton* b) {
+             InputSimulation::Click(b, TPoint{5, 5});
+         },
+         "Option+"},
+        {"space", [](TGridButton* b) { InputSimulation::KeyPress(b, VK_SPACE, ' '); }, "Option+"},
+        {"enter", [](TGridButton* b) { InputSimulation::KeyPress(b, VK_RETURN, '\r'); }, "Option"},
+    };
+    for (const auto& press : presses) {
+        SCOPED_TRACE(press.Name);
+        EditingTest::TEditingForm f(edButton);
+        f.Grid->OfferFake = false;
+        f.Grid->SetCells(1, 2, "Option");
+        std::vector<std::string> events;
+        f.Grid->OnEllipsClick = [&](TObject*, int, int, std::string& Value) {
+            events.push_back("ellipsis");
+            Value += "+";
+        };
+        f.Grid->OnButtonClick = [&](TObject* Sender, int ACol, int ARow) {
+            EXPECT_EQ(Sender, f.Grid);
+            events.push_back("button " + std::to_string(ACol) + "," + std::to_string(ARow));
+        };
+        InputSimulation::KeyPress(f.Grid, VK_DOWN);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Grid->EditMode);
+        TGridButton* button = f.Grid->Btn();
+        press.Press(button);
+        f.Pump();
+        const bool asked = std::string(press.Cell) != "Option";
+        std::vector<std::string> expected{"button 1,2"};
+        if (asked)
+            expected.insert(expected.begin(), "ellipsis");
+        EXPECT_EQ(events, expected);
+        EXPECT_EQ(f.Grid->Cells(1, 2), press.Cell);
+        EXPECT_EQ(button->Text(), press.Cell);
+        EXPECT_TRUE(f.Grid->EditMode);
+        EXPECT_TRUE(button->Visible());
+        EXPECT_EQ(f.Form.ActiveControl(), button);
+    }
+}

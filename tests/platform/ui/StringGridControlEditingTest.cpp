@@ -48,7 +48,7 @@ TEST(StringGridControl, EditorMovesOnWithArrowsAndClosesOnEnter) {
     grid->ShowEditor();
     InputSimulation::KeyDown(grid->InplaceEditor(), VK_RETURN);
     EXPECT_FALSE(grid->EditorMode());
-    InputSimulation::KeyDown(grid.get(), VK_RETURN);
+    InputSimulation::KeyPress(grid.get(), VK_RETURN, '\r');
     EXPECT_TRUE(grid->EditorMode());
 }
 

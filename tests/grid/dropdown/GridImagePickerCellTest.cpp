@@ -1,0 +1,255 @@
+// The image picker over an image cell as a user works it: the edit shows the cell's image with
+// its caption, the open popup highlights that image, every step the keys make in the popup moves
+// the highlight with the selection, and Enter takes the highlighted image.
+#include "GridEditEventLog.h"
+#include "grid/dropdown/GridDropDownEditors.h"
+
+#include "grid/dropdown/DropDownForm.h"
+#include "grid/foundation/ScopedFormatSettings.h"
+#include "grid/stringgrid/ExGrid.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Colors.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/ImgList.h"
+#include "platform/ui/InputSimulation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const ImageCaptions[] = {"Red", "Green", "Blue", "Grey"};
+const TColor ImageColors[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x808080};
+
+// A grid whose column 1 holds data images (the cell's number is its image) edited with the image
+// picker, the picker offering the four images with captions; an edit beside the grid.
+struct ImageCellForm {
+    explicit ImageCellForm(TCellType Type = ctDataImage)
+        : English(ScopedFormatSettings::English()) {
+        RegisterGridDropDownEditors();
+        Form.SetBounds(0, 0, 500, 300);
+        Grid = new TExStringGrid(&Form);
+        Grid->SetParent(&Form);
+        Grid->SetBounds(0, 0, 400, 200);
+        Grid->SetColCount(5);
+        Grid->SetRowCount(30);
+        Grid->SetOptions(Grid->Options() << goEditing);
+        Grid->DefaultEditor = edImagePickerDropDown;
+        auto* images = new TImageList(Grid);
+        for (const TColor color : ImageColors) {
+            TBitmap image;
+            image.SetSize(16, 16);
+            image.Canvas()->Brush()->SetColor(color);
+            image.Canvas()->FillRect(TRect{0, 0, 16, 16});
+            images->Add(&image, clNone);
+        }
+        Grid->GridImages = images;
+        for (int r = 1; r < 30; ++r) {
+            if (Type == ctDataImage) {
+                Grid->SetCells(1, r, "1");
+                Grid->AddDataImage(1, r, 1, haLeft, vaTop);
+            } else {
+                Grid->SetCells(1, r, "cell text");
+                Grid->AddImageIdx(1, r, 1, haLeft, vaTop);
+            }
+        }
+        Picker = Grid->ImagePickerDropDown();
+        for (int i = 0; i < 4; ++i) {
+            TImageItem* item = Picker->Items()->Add();
+            item->SetImageIndex(i);
+            item->SetCaption(ImageCaptions[i]);
+        }
+        Picker->SetColumns(2);
+        Other = new TEdit(&Form);
+        Other->SetParent(&Form);
+        Other->SetBounds(0, 220, 100, 24);
+        LogEditEventsAndShow(Form, Grid, Events);
+    }
+    ~ImageCellForm() {
+        if (Picker->DroppedDown())
+            Picker->HideDropDown(true);
+    }
+    bool Open() const { return Grid->EditMode && Picker->Visible(); }
+    TControl* Focused() const { return InputSimulation::FocusedControl(); }
+    int Hot() const { return Picker->ItemSelector()->ItemHot(); }
+    int Selected() const { return Picker->ItemSelector()->ItemIndex(); }
+    // F2, then Alt+Down opens the popup.
+    void OpenPopup() {
+        InputSimulation::KeyPress(Grid, VK_F2);
+        ASSERT_TRUE(Open());
+        InputSimulation::KeyPress(Picker, VK_DOWN, 0, TShiftState() << ssAlt);
+        ASSERT_TRUE(Picker->DroppedDown());
+    }
+    void WheelDownOverPopup() { InputSimulation::Wheel(Picker->DropDownForm(), {5, 5}, -120); }
+
+    ScopedFormatSettings English;
+    TForm Form{nullptr};
+    TExStringGrid* Grid;
+    TExImagePickerDropDown* Picker;
+    TEdit* Other;
+    std::vector<std::string> Events;
+};
+
+TEST(GridImagePickerCell, TheEditShowsTheChosenImagesCaptionAsThePickMoves) {
+    ImageCellForm f;
+    InputSimulation::KeyPress(f.Grid, VK_F2);
+    ASSERT_TRUE(f.Open());
+    EXPECT_EQ(f.Picker->ItemIndex(), 1);
+    EXPECT_EQ(f.Picker->Text(), "Green") << "the cell's image shows its caption";
+    f.Events.clear();
+    // Keys on the closed picker that move the pick: End and Home.
+    InputSimulation::KeyPress(f.Picker, VK_END);
+    EXPECT_TRUE(f.Open());
+    EXPECT_EQ(f.Picker->Text(), "Grey");
+    InputSimulation::KeyPress(f.Picker, VK_HOME);
+    EXPECT_EQ(f.Picker->Text(), "Red");
+    EXPECT_EQ(f.Events, (std::vector<std::string>{"change 3", "change 0"}));
+    InputSimulation::KeyPress(f.Picker, VK_ESCAPE, 0x1B);
+    EXPECT_EQ(f.Grid->Cells(1, 1), "1");
+    // The next cell's editor starts on its own image again.
+    InputSimulation::KeyPress(f.Grid, VK_DOWN);
+    InputSimulation::KeyPress(f.Grid, VK_F2);
+    EXPECT_EQ(f.Picker->Text(), "Green");
+}
+
+// Each way of moving the pick in the open popup, then Enter: the cell takes the image the
+// highlight is on, and the edit reports it once before the edit ends.
+TEST(GridImagePickerCell, EnterInTheOpenPopupTakesTheHighlightedImage) {
+    struct Move {
+        const char* Name;
+        std::function<void(ImageCellForm&)> Do;
+        int Hot; // the highlighted image after the move
+    };
+    const Move moves[] = {
+        {"nothing", [](ImageCellForm&) {}, 1},
+        {"wheel", [](ImageCellForm& f) { f.WheelDownOverPopup(); }, 2},
+        {"right", [](ImageCellForm&) { InputSimulation::KeyPressFocused(VK_RIGHT); }, 2},
+        {"wheel, then left",
+         [](ImageCellForm& f) {
+             f.WheelDownOverPopup();
+             InputSimulation::KeyPressFocused(VK_LEFT);
+         },
+         0},
+        {"home", [](ImageCellForm&) { InputSimulation::KeyPressFocused(VK_HOME); }, 0},
+        {"typed search", [](ImageCellForm&) { InputSimulation::KeyPressFocused('B', 'b'); }, 2},
+        {"mouse over an image",
+         [](ImageCellForm& f) {
+             TCustomItemSelector* panel = f.Picker->ItemSelector()->SelectorPanel();
+             const TRect cell = panel->GetItemRect(3);
+             InputSimulation::MouseMove(panel, {cell.Left + 3, cell.Top + 3});
+         },
+         3},
+    };
+    for (const Move& move : moves) {
+        SCOPED_TRACE(move.Name);
+        ImageCellForm f;
+        f.OpenPopup();
+        EXPECT_EQ(f.Hot(), 1) << "the highlight starts on the cell's image";
+        f.Events.clear();
+        move.Do(f);
+        EXPECT_TRUE(f.Picker->DroppedDown());
+        EXPECT_EQ(f.Hot(), move.Hot);
+        EXPECT_EQ(f.Grid->Cells(1, 1), "1") << "nothing stored yet";
+        InputSimulation::KeyPressFocused(VK_RETURN, '\r');
+        Application->ProcessMessages();
+        EXPECT_FALSE(f.Open());
+        EXPECT_FALSE(f.Picker->DroppedDown());
+        EXPECT_EQ(f.Grid->Cells(1, 1), std::to_string(move.Hot));
+        EXPECT_EQ(f.Focused(), f.Grid);
+        std::vector<std::string> events{"done 1,1"};
+        if (move.Hot != 1)
+            events.insert(events.begin(), "change " + std::to_string(move.Hot));
+        EXPECT_EQ(f.Events, events);
+    }
+}
+
+// Up and Down in the open popup end the edit with the pick, as in every drop-down cell: the
+// grid stays on its row.
+TEST(GridImagePickerCell, UpAndDownInTheOpenPopupStoreThePickAndEndTheEdit) {
+    for (const WORD key : {VK_UP, VK_DOWN}) {
+        SCOPED_TRACE(key);
+        ImageCellForm f;
+        f.OpenPopup();
+        InputSimulation::KeyPressFocused(VK_RIGHT);
+        InputSimulation::KeyPressFocused(key);
+        Application->ProcessMessages();
+        EXPECT_FALSE(f.Open());
+        EXPECT_FALSE(f.Picker->DroppedDown());
+        EXPECT_EQ(f.Grid->Cells(1, 1), "2");
+        EXPECT_EQ(f.Grid->Row(), 1);
+        EXPECT_EQ(f.Focused(), f.Grid);
+    }
+}
+
+// An image-list cell keeps its text: the pick changes its image only, and Escape none of it.
+TEST(GridImagePickerCell, AnImageListCellTakesThePickedImageAndKeepsItsText) {
+    for (const WORD leave : {VK_RETURN, VK_ESCAPE}) {
+        SCOPED_TRACE(leave == VK_RETURN ? "enter" : "escape");
+        ImageCellForm f(ctImageList);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Open());
+        EXPECT_EQ(f.Picker->Text(), "Green");
+        f.Events.clear();
+        InputSimulation::KeyPress(f.Picker, VK_END);
+        EXPECT_EQ(f.Picker->Text(), "Grey");
+        InputSimulation::KeyPress(f.Picker, leave, leave == VK_RETURN ? '\r' : 0x1B);
+        Application->ProcessMessages();
+        EXPECT_FALSE(f.Open());
+        int image = -1;
+        EXPECT_TRUE(f.Grid->GetImageIdx(1, 1, image));
+        EXPECT_EQ(image, leave == VK_RETURN ? 3 : 1);
+        EXPECT_EQ(f.Grid->Cells(1, 1), "cell text");
+        EXPECT_EQ(f.Events, std::vector<std::string>{"done 1,1"}) << "the text never changed";
+        EXPECT_EQ(f.Focused(), f.Grid);
+    }
+}
+
+// The open popup drawn: the cell's image is highlighted, the others are not; after a wheel
+// notch the highlight stands on the next image.
+TEST(GridImagePickerCell, TheOpenPopupHighlightsTheCellsImage) {
+    ImageCellForm f;
+    f.OpenPopup();
+    TCustomItemSelector* panel = f.Picker->ItemSelector()->SelectorPanel();
+    // A cell's background just inside its frame, beside the image.
+    const auto background = [&](const TBitmap& Picture, int Index) {
+        const TRect cell = panel->GetItemRect(Index);
+        return Picture.Pixel(cell.Right - 3, cell.Bottom - 3);
+    };
+    const auto highlighted = [&](int Steps) {
+        TBitmap picture(panel->Width(), panel->Height());
+        panel->PaintTo(picture.Canvas(), 0, 0);
+        if (const char* folder = std::getenv("VELMARO_IMAGE_PICKER_PICTURES"))
+            picture.SaveToFile(std::string(folder) + "/popup" + std::to_string(Steps) + ".bmp");
+        const TColor plain = f.Picker->ItemSelector()->Color();
+        std::vector<int> lit;
+        for (int i = 0; i < 4; ++i)
+            if (background(picture, i) != ColorToRGB(plain))
+                lit.push_back(i);
+        return lit;
+    };
+    EXPECT_EQ(highlighted(0), std::vector<int>{1});
+    f.WheelDownOverPopup();
+    // The pick stays on the cell's image until Enter takes the highlighted one.
+    EXPECT_EQ(highlighted(1), (std::vector<int>{1, 2}));
+    InputSimulation::KeyPressFocused(VK_RIGHT);
+    EXPECT_EQ(highlighted(2), std::vector<int>{2}) << "a key moves pick and highlight together";
+    // The edit shows the picked image.
+    TBitmap edit(f.Picker->Width(), f.Picker->Height());
+    f.Picker->PaintTo(edit.Canvas(), 0, 0);
+    if (const char* folder = std::getenv("VELMARO_IMAGE_PICKER_PICTURES"))
+        edit.SaveToFile(std::string(folder) + "/edit.bmp");
+    int blue = 0;
+    for (int x = 0; x < edit.Width(); ++x)
+        for (int y = 0; y < edit.Height(); ++y)
+            blue += edit.Pixel(x, y) == ImageColors[2] ? 1 : 0;
+    EXPECT_GE(blue, 12 * 12);
+}
+
+} // namespace
