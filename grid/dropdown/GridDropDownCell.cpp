@@ -180,6 +180,10 @@ TObject* TGridDropDownCell::EventSender() {
     return FWrapper->DropDown();
 }
 
+TWinControl* TGridDropDownCell::EditWindow() {
+    return FWrapper != nullptr ? FWrapper->DropDown() : nullptr;
+}
+
 void TGridDropDownCell::WndProc(TMessage& Message) {
     TDropDownCellControl::WndProc(Message);
     // The editor colours the control it shows.

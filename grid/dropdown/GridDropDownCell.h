@@ -82,6 +82,7 @@ public:
     int CellImageIndex() const override;
     void SetCellImageIndex(int Value) override;
     TObject* EventSender() override;
+    TWinControl* EditWindow() override;
     void ApplyComponentStyle(TULKStyle AStyle) override;
     void ApplyColorTones(const TColorTones& ATones) override;
     void WndProc(TMessage& Message) override;

@@ -57,6 +57,9 @@ public:
     virtual void ApplyColorTones(const TColorTones& ATones) {}
 
     void AttachEditor(TDropDownCellEditorHooks* Editor) { FEditor = Editor; }
+    // The window the user types into: the control itself, or the one it stands for; nullptr
+    // once that is gone.
+    virtual TWinControl* EditWindow() { return this; }
     // The control the grid's events name as their sender.
     virtual TObject* EventSender() { return this; }
 

@@ -93,18 +93,8 @@ void TEditLink::LoadCellText(const std::string& Text) {
 }
 
 void TEditLink::TypeStartKey(char16_t Key) {
-    TWinControl* control = GetEditControl();
-    if (control == nullptr)
-        return;
-    // The control's own key-press handling sees it first, as it sees a typed key.
-    TMessage message{WM_CHAR, Key, 0, 0};
-    control->Dispatch(message);
-    const auto typed = static_cast<char16_t>(message.WParam);
-    auto* edit = dynamic_cast<TEdit*>(control);
-    if (edit == nullptr || message.Result != 0 || typed == 0)
-        return;
-    // Typed over the text the edit selects when it takes the focus.
-    edit->SetSelText(typed == VK_BACK ? std::string() : Utf16ToUtf8(std::u16string(1, typed)));
+    if (TWinControl* control = GetEditControl())
+        TGridEditorKeys::TypeStartKey(FOwner, control, Key);
 }
 
 std::string TEditLink::ApplyCellText() {

@@ -1946,6 +1946,9 @@ protected:
     bool FNoAutoAdvance = false;  // the key that ended editing must not advance
     bool LButFlg = false;         // the editor was opened by a left-button click
     char16_t FStartEditChar = 0;  // the key that started editing, typed into the editor
+    // The key that started editing is being typed into the editor: the grid's OnKeyPress had it
+    // already, when it was typed on the grid.
+    bool FTypingStartKey = false;
     std::string FCellCache;       // the cell text when editing began (Escape restores it)
     std::string FNewCellText;     // the value as the last validation left it
     std::string FEditText;

@@ -74,6 +74,11 @@ bool TGridDropDownEditor::PickChanged() const {
            FControl->CellImageIndex() != FLoadedImageIndex;
 }
 
+void TGridDropDownEditor::TypeStartKey(char16_t Key) {
+    if (TWinControl* window = FControl->EditWindow())
+        TGridEditorKeys::TypeStartKey(FGrid, window, Key);
+}
+
 std::string TGridDropDownEditor::ApplyCellText() {
     return FControl->CellValue();
 }
@@ -212,7 +217,7 @@ void TGridDropDownEditor::DropDownKeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TGridDropDownEditor::DropDownKeyPress(TChar& Key) {
-    if (FGrid->OnKeyPress)
+    if (FGrid->OnKeyPress && !TGridEditorKeys::TypingStartKey(FGrid))
         FGrid->OnKeyPress(FControl->EventSender(), Key);
     if (Key == 27 || Key == '\r' || Key == '\t')
         Key = 0;

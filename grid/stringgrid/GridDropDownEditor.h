@@ -31,6 +31,7 @@ public:
     }
     void PlaceCellEditor(const TRect& ARect, TColor Background) override;
     void LoadCellText(const std::string& Text) override;
+    void TypeStartKey(char16_t Key) override;
     std::string ApplyCellText() override;
     void CancelCellEdit() override {}
     void EndCellEdit() override;

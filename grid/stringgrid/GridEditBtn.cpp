@@ -62,20 +62,9 @@ std::string TGridEditBtn::ApplyCellText() {
     return Text();
 }
 
-// Typed over the whole text, as a key typed on the cell starts a new value, through the kind's
-// character filter and the cell's mask.
+// Through the kind's character filter and the cell's mask.
 void TGridEditBtn::TypeStartKey(char16_t Key) {
-    SelectAll();
-    TMessage message{WM_CHAR, Key, 0, 0};
-    {
-        FTypingStartKey = true;
-        WndProc(message);
-        FTypingStartKey = false;
-    }
-    const auto typed = static_cast<char16_t>(message.WParam);
-    if (message.Result != 0 || typed == 0)
-        return;
-    SetSelText(typed == VK_BACK ? std::string() : Utf16ToUtf8(std::u16string(1, typed)));
+    TGridEditorKeys::TypeStartKey(FGrid, this, Key);
 }
 
 void TGridEditBtn::EndCellEdit() {
@@ -132,7 +121,7 @@ void TGridEditBtn::HandleKeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TGridEditBtn::HandleKeyPress(TChar& Key) {
-    if (FGrid->OnKeyPress && !FTypingStartKey)
+    if (FGrid->OnKeyPress && !TGridEditorKeys::TypingStartKey(FGrid))
         FGrid->OnKeyPress(FGrid, Key);
     if (Key != '\t')
         TEsgEditBtn::HandleKeyPress(Key);

@@ -42,6 +42,4 @@ protected:
 private:
     TExStringGrid* FGrid;
     int FSelKeyDown = 0;
-    // The grid has told its key-press handler of the key that opened the editor already.
-    bool FTypingStartKey = false;
 };

@@ -3,9 +3,11 @@
 #include "grid/foundation/ExUtil.h"
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/ScopedValue.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FormatSettings.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Keys.h"
 
 TExStringGrid* TGridEditorKeys::GridOwner(TComponent* AOwner) {
@@ -17,6 +19,26 @@ TExStringGrid* TGridEditorKeys::GridOwner(TComponent* AOwner) {
 
 bool TGridEditorKeys::ClaimsSpecialKey(TExStringGrid* Grid, WPARAM Key) {
     return Key == VK_RETURN || Key == VK_ESCAPE || (Key == VK_TAB && GridTakesTab(Grid));
+}
+
+void TGridEditorKeys::TypeStartKey(TExStringGrid* Grid, TWinControl* Control, char16_t Key) {
+    auto* edit = dynamic_cast<TEdit*>(Control);
+    if (edit != nullptr)
+        edit->SelectAll();
+    TMessage message{WM_CHAR, Key, 0, 0};
+    {
+        TScopedFlag typing(Grid->FTypingStartKey);
+        Control->Dispatch(message);
+    }
+    const auto typed = static_cast<char16_t>(message.WParam);
+    if (edit == nullptr || message.Result != 0 || typed == 0)
+        return;
+    // The edit's own widget inserts only what a real key press brings it.
+    edit->SetSelText(typed == VK_BACK ? std::string() : Utf16ToUtf8(std::u16string(1, typed)));
+}
+
+bool TGridEditorKeys::TypingStartKey(TExStringGrid* Grid) {
+    return Grid->FTypingStartKey;
 }
 
 bool TGridEditorKeys::GridTakesTab(TExStringGrid* Grid) {

@@ -45,6 +45,14 @@ public:
     // OnEditChange for the current cell.
     static void EditChanged(TExStringGrid* Grid, const std::string& Text);
     static std::string CellCache(TExStringGrid* Grid);
+    // The key that opened an editor, typed into its control as if the user had typed it there:
+    // it starts a new value over the whole text of an edit. The control's own character
+    // handling sees it first (a filter, a mask, a picker's digits); an edit then takes what
+    // that handling passed on.
+    static void TypeStartKey(TExStringGrid* Grid, TWinControl* Control, char16_t Key);
+    // While the start key is typed: the grid's OnKeyPress had it when it was typed on the grid,
+    // and an editor must not offer it a second time.
+    static bool TypingStartKey(TExStringGrid* Grid);
     // Whether the editor was opened by a left click; ClearLeftClick forgets it.
     static bool OpenedByLeftClick(TExStringGrid* Grid);
     static void ClearLeftClick(TExStringGrid* Grid);
