@@ -76,6 +76,11 @@ void TGridDatePicker::LoadCellText(const std::string& Text) {
         Perform(WM_KEYDOWN, VK_F4);
 }
 
+void TGridDatePicker::TypeStartKey(char16_t Key) {
+    if (Kind() != dtkTime)
+        TGridEditorKeys::TypeStartKey(FGrid, this, Key);
+}
+
 std::string TGridDatePicker::ApplyCellText() {
     if (Kind() == dtkDate && !Checked())
         return "";
@@ -158,7 +163,7 @@ void TGridDatePicker::KeyPress(TChar& Key) {
     } else {
         TEsgDateTimePicker::KeyPress(Key);
     }
-    if (FGrid->OnKeyPress)
+    if (FGrid->OnKeyPress && !TGridEditorKeys::TypingStartKey(FGrid))
         FGrid->OnKeyPress(FGrid, Key);
 }
 

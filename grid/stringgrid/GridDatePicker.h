@@ -22,6 +22,8 @@ public:
     void PlaceCellEditor(const TRect& ARect, TColor Background) override;
     // Dates outside MinDate..MaxDate open on the nearer limit; the limits themselves stay.
     void LoadCellText(const std::string& Text) override;
+    // A digit goes into the part the caret stands on; the time editor takes no start key.
+    void TypeStartKey(char16_t Key) override;
     std::string ApplyCellText() override;
     void CancelCellEdit() override {}
     void EndCellEdit() override;
