@@ -1916,6 +1916,7 @@ protected:
     void EditLinkWindowProc(TMessage& Message);
     std::vector<TGridDropDownEditor*> FDropDownEditors;
     TDateTime FOriginalDateTime = 0;
+    void DatePickerDropDown(TObject* Sender);
     void DatePickerCloseUp(TObject* Sender);
     TGridTransEdit* FEditTrans = nullptr;
     TGridTransCombo* FComboTrans = nullptr;

@@ -14,6 +14,7 @@
 #include "grid/stringgrid/GridEditorFactory.h"
 #include "grid/stringgrid/GridSpin.h"
 #include "grid/stringgrid/GridUnitEditBtn.h"
+#include "platform/ui/MonthCalendar.h"
 
 namespace {
 
@@ -83,10 +84,7 @@ TGridDatePicker* TExStringGrid::DateTimePicker() {
         OnEditChange(Sender, Col(), Row(), value);
     };
     FEditDate->OnCloseUp = [this](TObject* Sender) { DatePickerCloseUp(Sender); };
-    FEditDate->OnDropDown = [this](TObject* Sender) {
-        if (OnDatePickerDropDown)
-            OnDatePickerDropDown(Sender, Row(), Col());
-    };
+    FEditDate->OnDropDown = [this](TObject* Sender) { DatePickerDropDown(Sender); };
     return FEditDate;
 }
 
@@ -94,6 +92,19 @@ TGridDateTimePicker* TExStringGrid::DateAndTimePicker() {
     if (FEditDateTime == nullptr)
         FEditDateTime = CreateGridDateTimePicker(this);
     return FEditDateTime;
+}
+
+// The calendar takes the picker's look each time it opens, then the size that look needs.
+void TExStringGrid::DatePickerDropDown(TObject* Sender) {
+    if (TMonthCalendar* calendar = FEditDate->Calendar()) {
+        calendar->SetShowToday(FEditDate->ShowToday);
+        calendar->SetShowTodayCircle(FEditDate->ShowTodayCircle);
+        calendar->SetWeekNumbers(FEditDate->Weeknumbers);
+        const TSize size = calendar->MinimumSize();
+        calendar->SetBounds(calendar->Left(), calendar->Top(), size.cx, size.cy);
+    }
+    if (OnDatePickerDropDown)
+        OnDatePickerDropDown(Sender, Row(), Col());
 }
 
 void TExStringGrid::DatePickerCloseUp(TObject* Sender) {
