@@ -133,17 +133,7 @@ struct RoundTrip {
     explicit RoundTrip(const DropDownKind& Kind)
         : K(Kind), English(ScopedFormatSettings::English()) {
         RegisterGridDropDownEditors();
-        Form.SetBounds(0, 0, 500, 300);
-        Grid = new TExStringGrid(&Form);
-        Grid->SetParent(&Form);
-        Grid->SetBounds(0, 0, 400, 200);
-        Grid->SetColCount(5);
-        Grid->SetRowCount(30);
-        Grid->SetOptions(Grid->Options() << goEditing);
-        Grid->DefaultEditor = Kind.Kind;
-        Other = new TEdit(&Form);
-        Other->SetParent(&Form);
-        Other->SetBounds(0, 220, 100, 24);
+        Grid = PlaceEditableGrid<TExStringGrid>(Form, 30, Kind.Kind, Other);
         for (int r = 1; r < 30; ++r)
             Grid->SetCells(1, r, K.Start);
         if (K.Prepare)

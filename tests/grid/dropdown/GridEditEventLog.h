@@ -2,6 +2,7 @@
 
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Form.h"
+#include "tests/support/EditableGridForm.h"
 
 #include <string>
 #include <vector>
@@ -16,7 +17,5 @@ inline void LogEditEventsAndShow(TForm& Form, TExStringGrid* Grid,
     Grid->OnEditCellDone = [&Events](TObject*, int ACol, int ARow) {
         Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
     };
-    Form.Show();
-    Grid->SetFocus();
-    Grid->FocusCell(1, 1, true);
+    ShowWithCellFocused(Form, Grid);
 }

@@ -34,14 +34,7 @@ struct ImageCellForm {
     explicit ImageCellForm(TCellType Type = ctDataImage)
         : English(ScopedFormatSettings::English()) {
         RegisterGridDropDownEditors();
-        Form.SetBounds(0, 0, 500, 300);
-        Grid = new TExStringGrid(&Form);
-        Grid->SetParent(&Form);
-        Grid->SetBounds(0, 0, 400, 200);
-        Grid->SetColCount(5);
-        Grid->SetRowCount(30);
-        Grid->SetOptions(Grid->Options() << goEditing);
-        Grid->DefaultEditor = edImagePickerDropDown;
+        Grid = PlaceEditableGrid<TExStringGrid>(Form, 30, edImagePickerDropDown, Other);
         auto* images = new TImageList(Grid);
         for (const TColor color : ImageColors) {
             TBitmap image;
@@ -67,9 +60,6 @@ struct ImageCellForm {
             item->SetCaption(ImageCaptions[i]);
         }
         Picker->SetColumns(2);
-        Other = new TEdit(&Form);
-        Other->SetParent(&Form);
-        Other->SetBounds(0, 220, 100, 24);
         LogEditEventsAndShow(Form, Grid, Events);
     }
     ~ImageCellForm() {

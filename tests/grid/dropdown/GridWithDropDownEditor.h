@@ -8,6 +8,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/EditableGridForm.h"
 
 #include <string>
 
@@ -17,20 +18,8 @@ struct TGridWithDropDownEditor {
     explicit TGridWithDropDownEditor(TEditorType Kind)
         : English(ScopedFormatSettings::English()) {
         RegisterGridDropDownEditors();
-        Form.SetBounds(0, 0, 500, 300);
-        Grid = new TExStringGrid(&Form);
-        Grid->SetParent(&Form);
-        Grid->SetBounds(0, 0, 400, 200);
-        Grid->SetColCount(5);
-        Grid->SetRowCount(30);
-        Grid->SetOptions(Grid->Options() << goEditing);
-        Grid->DefaultEditor = Kind;
-        Other = new TEdit(&Form);
-        Other->SetParent(&Form);
-        Other->SetBounds(0, 220, 100, 24);
-        Form.Show();
-        Grid->SetFocus();
-        Grid->FocusCell(1, 1, true);
+        Grid = PlaceEditableGrid<TExStringGrid>(Form, 30, Kind, Other);
+        ShowWithCellFocused(Form, Grid);
     }
 
     // Where a key the user types now goes, as the window system has it.

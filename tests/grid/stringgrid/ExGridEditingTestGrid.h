@@ -7,6 +7,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/EditableGridForm.h"
 
 #include <memory>
 #include <string>
@@ -97,20 +98,8 @@ struct TEditingForm {
     TEdit* Other;
 
     explicit TEditingForm(TEditorType Kind = edNormal) {
-        Form.SetBounds(0, 0, 500, 300);
-        Grid = new TEditingGrid(&Form);
-        Grid->SetParent(&Form);
-        Grid->SetBounds(0, 0, 400, 200);
-        Grid->SetColCount(5);
-        Grid->SetRowCount(6);
-        Grid->SetOptions(Grid->Options() << goEditing);
-        Grid->DefaultEditor = Kind;
-        Other = new TEdit(&Form);
-        Other->SetParent(&Form);
-        Other->SetBounds(0, 220, 100, 24);
-        Form.Show();
-        Grid->SetFocus();
-        Grid->FocusCell(1, 1, true);
+        Grid = PlaceEditableGrid<TEditingGrid>(Form, 6, Kind, Other);
+        ShowWithCellFocused(Form, Grid);
     }
     TExInplaceEdit* Editor() const { return Grid->NormalEdit(); }
     void Pump() { Application->ProcessMessages(); }
