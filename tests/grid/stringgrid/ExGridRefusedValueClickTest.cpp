@@ -3,6 +3,7 @@
 #include "ExGridEditingTestGrid.h"
 #include "LineEditLink.h"
 
+#include "grid/foundation/MouseActions.h"
 #include "grid/stringgrid/ExRichEdit.h"
 #include "grid/stringgrid/GridCombo.h"
 #include "grid/stringgrid/GridDatePicker.h"
@@ -61,8 +62,8 @@ void PrintTo(const RefusingEditor& Editor, std::ostream* Out) {
     *Out << Editor.Name;
 }
 
-// A shown form whose grid edits cell (1, 1) with the editor kind and refuses every value that
-// differs from the cell's.
+// A shown form whose grid edits cell (1, 1) with the editor kind and, while Refuse is set,
+// refuses every value that differs from the cell's.
 struct RefusingForm {
     explicit RefusingForm(const RefusingEditor& Kind) : K(Kind), F(Kind.Kind) {
         F.Grid->OfferFake = false;
@@ -75,7 +76,7 @@ struct RefusingForm {
         F.Grid->OnCellValidate = [this](TObject*, int ACol, int ARow, std::string& Value,
                                         bool& Valid) {
             Validated.push_back(std::to_string(ACol) + "," + std::to_string(ARow));
-            Valid = false;
+            Valid = !Refuse;
             (void)Value;
         };
     }
@@ -91,35 +92,52 @@ struct RefusingForm {
     TEditingForm F;
     TLineEditLink* Link;
     std::vector<std::string> Validated;
+    bool Refuse = true;
 };
 
 class RefusedValueClick : public ::testing::TestWithParam<RefusingEditor> {};
 
+// With DirectEdit the press itself also ends the open edit before it opens the clicked cell's.
 TEST_P(RefusedValueClick, KeepsTheUserInTheCellWithTheEditorOpen) {
-    RefusingForm t(GetParam());
-    InputSimulation::KeyPress(t.F.Grid, VK_F2);
-    t.F.Pump();
-    ASSERT_TRUE(t.Open());
-    const std::string shown = t.Editor()->Text();
-    t.K.Change(InputSimulation::FocusedControl());
-    ASSERT_NE(t.Editor()->Text(), shown) << "the change reached the editor";
+    for (const bool directEdit : {false, true}) {
+        SCOPED_TRACE(directEdit ? "direct edit" : "plain click");
+        RefusingForm t(GetParam());
+        t.F.Grid->MouseActions()->DirectEdit = directEdit;
+        InputSimulation::KeyPress(t.F.Grid, VK_F2);
+        t.F.Pump();
+        ASSERT_TRUE(t.Open());
+        const std::string shown = t.Editor()->Text();
+        t.K.Change(InputSimulation::FocusedControl());
+        ASSERT_NE(t.Editor()->Text(), shown) << "the change reached the editor";
 
-    t.ClickCell(3, 4);
+        t.ClickCell(3, 4);
 
-    EXPECT_EQ(t.Validated, (std::vector<std::string>{"1,1"}));
-    EXPECT_EQ(t.F.Grid->Cells(1, 1), t.K.Start) << "nothing reached the cell";
-    EXPECT_FALSE(t.F.Grid->Modified());
-    EXPECT_EQ(t.F.Grid->Col(), 1);
-    EXPECT_EQ(t.F.Grid->Row(), 1) << "the user stays in the cell";
-    ASSERT_TRUE(t.Open()) << "the editor is open again";
-    EXPECT_EQ(t.Editor()->Text(), shown) << "on the cell's text";
-    EXPECT_EQ(InputSimulation::FocusedControl(), t.Editor()) << "the editor has the keys";
+        EXPECT_EQ(t.Validated, (std::vector<std::string>{"1,1"}));
+        EXPECT_EQ(t.F.Grid->Cells(1, 1), t.K.Start) << "nothing reached the cell";
+        EXPECT_FALSE(t.F.Grid->Modified());
+        EXPECT_EQ(t.F.Grid->Col(), 1);
+        EXPECT_EQ(t.F.Grid->Row(), 1) << "the user stays in the cell";
+        ASSERT_TRUE(t.Open()) << "the editor is open again";
+        EXPECT_EQ(t.Editor()->Text(), shown) << "on the cell's text";
+        EXPECT_EQ(InputSimulation::FocusedControl(), t.Editor()) << "the editor has the keys";
 
-    // The keys reach the editor, not the grid: the next change shows in it and nothing moves.
-    t.K.Change(InputSimulation::FocusedControl());
-    EXPECT_NE(t.Editor()->Text(), shown);
-    EXPECT_TRUE(t.Open());
-    EXPECT_EQ(t.F.Grid->Row(), 1);
+        // The keys reach the editor, not the grid: the next change shows in it, nothing moves.
+        t.K.Change(InputSimulation::FocusedControl());
+        EXPECT_NE(t.Editor()->Text(), shown);
+        EXPECT_TRUE(t.Open());
+        EXPECT_EQ(t.F.Grid->Row(), 1);
+
+        // Once the value is accepted, the same click leaves with it (and with DirectEdit opens
+        // the clicked cell's editor).
+        t.Refuse = false;
+        t.ClickCell(3, 4);
+        EXPECT_NE(t.F.Grid->Cells(1, 1), t.K.Start);
+        EXPECT_EQ(t.F.Grid->Col(), 3);
+        EXPECT_EQ(t.F.Grid->Row(), 4);
+        EXPECT_EQ(t.Open(), directEdit);
+        EXPECT_EQ(InputSimulation::FocusedControl(),
+                  directEdit ? t.Editor() : static_cast<TWinControl*>(t.F.Grid));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ExGridEditing, RefusedValueClick, ::testing::ValuesIn(RefusingEditors),
