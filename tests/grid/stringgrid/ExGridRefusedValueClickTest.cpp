@@ -39,7 +39,7 @@ const RefusingEditor RefusingEditors[] = {
     {"text", edNormal, "abc",
      [](TExStringGrid* g, TLineEditLink*) -> TWinControl* { return g->NormalEdit(); },
      TypeDAtTheStart},
-    {"edit button", edEditBtn, "abc",
+    {"edit_button", edEditBtn, "abc",
      [](TExStringGrid* g, TLineEditLink*) -> TWinControl* { return g->BtnEdit(); },
      TypeDAtTheStart},
     {"rich", edRichEdit, "abc",
@@ -141,12 +141,6 @@ TEST_P(RefusedValueClick, KeepsTheUserInTheCellWithTheEditorOpen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ExGridEditing, RefusedValueClick, ::testing::ValuesIn(RefusingEditors),
-                         [](const auto& info) {
-                             std::string name = info.param.Name;
-                             for (char& c : name)
-                                 if (c == ' ')
-                                     c = '_';
-                             return name;
-                         });
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 } // namespace
