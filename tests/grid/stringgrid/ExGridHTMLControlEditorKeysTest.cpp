@@ -18,7 +18,8 @@ namespace {
 const std::string ThreeElements =
     "Name <CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"Ann\" WIDTH=\"60\"> "
     "<CONTROL TYPE=\"PASSWORD\" ID=\"p1\" VALUE=\"pw\" WIDTH=\"40\"> "
-    "<CONTROL TYPE=\"COMBO\" ID=\"c1\" VALUE=\"Blue\" WIDTH=\"80\">";
+    "<CONTROL TYPE=\"COMBO\" ID=\"c1\" VALUE=\"Blue\" WIDTH=\"80\"> "
+    "<CONTROL TYPE=\"MASK\" ID=\"m1\" VALUE=\"1\" WIDTH=\"30\" PROP=\"99\" MAXLEN=\"2\">";
 
 class HTMLControlEditorKeys : public EditorControlFixture, public ::testing::Test {
 protected:
@@ -86,6 +87,12 @@ TEST_F(HTMLControlEditorKeys, TabWalksTheEditableElementsOfTheCell) {
 
     InputSimulation::KeyPressFocused(VK_TAB, '\t');
     Application->ProcessMessages();
+    EXPECT_EQ(InputSimulation::FocusedControl(), Grid->ControlEditor())
+        << "the mask element's editor takes the keys";
+    EXPECT_EQ(Grid->ControlEditor()->EditMask(), "99");
+
+    InputSimulation::KeyPressFocused(VK_TAB, '\t');
+    Application->ProcessMessages();
     EXPECT_EQ(InputSimulation::FocusedControl(), Grid) << "after the last element, the grid";
     EXPECT_EQ(Grid->Col(), 2);
     EXPECT_EQ(Grid->Row(), 1);
@@ -96,7 +103,7 @@ struct ControlLeaveCase {
     const char* Type;
     const char* ID;
     const char* Value;
-    const char* Typed; // after End
+    const char* Typed; // after End, at the start of an empty element
     bool ByClick;      // else Enter
     const char* Stored;
 };
@@ -112,7 +119,8 @@ TEST_P(HTMLControlEditorLeaves, TypedTextIsStoredAndTheGridTakesTheKeys) {
         done += ID + "=" + Value + ";";
     };
     Open(c.Type, c.ID, c.Value);
-    InputSimulation::KeyPressFocused(VK_END);
+    if (*c.Value != 0)
+        InputSimulation::KeyPressFocused(VK_END);
     Type(c.Typed);
     if (c.ByClick) {
         const TRect other = Grid->CellRect(1, 3);
@@ -136,6 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ControlLeaveCase{"EditEnter", "EDIT", "e1", "Ann", "a", false, "Anna"},
         ControlLeaveCase{"EditClick", "EDIT", "e1", "Ann", "ie", true, "Annie"},
+        ControlLeaveCase{"MaskTakesDigitsOnly", "MASK", "m1", "", "a1b2", false, "12"},
         ControlLeaveCase{"PasswordEnter", "PASSWORD", "p1", "pw", "7", false, "pw7"},
         ControlLeaveCase{"ComboEnter", "COMBO", "c1", "Blue", "s", false, "Blues"},
         ControlLeaveCase{"ComboClick", "COMBO", "c1", "Blue", "y", true, "Bluey"}),
