@@ -2610,6 +2610,7 @@ private:
     bool PressOnCheckBox(int ACol, int ARow, int RealCol, bool CanEdit, TShiftState Shift, int X,
                          int Y);
     bool PressOnLink(int ACol, int ARow, int ACol0, int ARow0, int X, int Y);
+    void PressOnHeaderNodeGlyph(int ACol, int ARow, int X);
     bool PressOnNodeGlyph(int ACol, int ARow, int X, int Y, TShiftState Shift1);
     void PressFixedCellLook(const TRect& CellR, int ACol, int ARow);
     void HeaderSelectionPress(int ACol, int ARow, TShiftState Shift);

@@ -2,6 +2,7 @@
 // ratings, spin buttons, cell buttons and expand glyphs, and fixed cells that act as buttons.
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
+#include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/core/StringList.h"
@@ -126,7 +127,7 @@ bool TExStringGrid::PressOnButtonOrExpand(int ACol, int ARow, int RealCol, int X
 }
 
 // A pushed button always comes up again; it clicks only when released over itself, and a cell
-// button only while it is drawn enabled.
+// button only while it is drawn enabled (which the control look may force).
 void TExStringGrid::ReleasePushedButton(int X, int Y) {
     if (FPushedCellButton.X < 0 || FPushedCellButton.Y < 0)
         return;
@@ -150,7 +151,9 @@ void TExStringGrid::ReleasePushedButton(int X, int Y) {
         ButtonClick(pushed.X, pushed.Y);
         return;
     }
-    if (!pushedFixed && !CellControlEnabled(realCol, base.Y))
+    // A button drawn enabled regardless of the cell's editing clicks as it looks.
+    if (!pushedFixed && !FControlLook->NoDisabledButtonLook() &&
+        !CellControlEnabled(realCol, base.Y))
         return;
     if (HasButton(realCol, base.Y) && GetCellButtonRect(base.X, base.Y).Contains(at))
         ButtonClick(pushed.X, pushed.Y);
@@ -240,6 +243,24 @@ void TExStringGrid::ReleaseFixedCellLook() {
         return;
     FFixedCellPushed = false;
     InvalidateRect(FPushedFixedCell);
+}
+
+// The node glyph of a header row stands for every node: a press expands them all or contracts
+// them all, and the glyph shows which the next press does. The press goes on as any other.
+void TExStringGrid::PressOnHeaderNodeGlyph(int ACol, int ARow, int X) {
+    if (ACol != 0 || ARow >= FixedRows() || !IsNode(ARow) || !IsOnNodeGlyph(ARow, X) ||
+        !FMouseActions->NodeAllExpandContract)
+        return;
+    TCellGraphic* glyph = NodeGraphic(ARow);
+    if (glyph == nullptr)
+        return;
+    const bool contracted = glyph->CellBoolean;
+    if (contracted)
+        ExpandAll();
+    else
+        ContractAll();
+    glyph->CellBoolean = !contracted;
+    RepaintCell(0, ARow);
 }
 
 // A press on the glyph of a node row expands or contracts the node, as the events allow.

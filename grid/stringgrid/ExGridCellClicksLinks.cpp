@@ -95,8 +95,12 @@ bool TExStringGrid::PressOnLink(int ACol, int ARow, int ACol0, int ARow0, int X,
     return true;
 }
 
-// Buttons are held down until the release; check boxes and radio buttons change the cell text.
+// Buttons are held down until the release; check boxes and radio buttons change the cell text;
+// edit and combo elements get their editor over them.
 void TExStringGrid::ClickHTMLControl(int ACol, int ARow, int RealCol, const TAnchorHit& Hit) {
+    // An element still being edited is stored first, so the text read below already holds it.
+    if (FCtrlEditing)
+        CommitCellControlEditor(this);
     std::string text = Cells(RealCol, ARow);
     std::string value = Hit.ControlValue;
     const std::string type = UpperCase(Hit.ControlType);
@@ -115,6 +119,8 @@ void TExStringGrid::ClickHTMLControl(int ACol, int ARow, int RealCol, const TAnc
         SetCells(RealCol, ARow, text);
     }
     FireEvent(OnControlClick, this, ARow, ACol, Hit.ControlID, Hit.ControlType, value);
+    ShowCellControlEditor(text, Hit.ControlType, Hit.ControlID, value, Hit.ControlRect, ACol,
+                          RealCol, ARow);
 }
 
 void TExStringGrid::OpenAnchor(const std::string& Anchor) {

@@ -35,7 +35,10 @@ protected:
     void DropFiles(TPoint pt, const TStringList& files) override;
     void DropURL(TPoint pt, const std::string& s) override { DropIntoCell(pt, s, true); }
     void DragMouseMove(TPoint pt, bool& Allow, TDropFormats DropFormats) override;
-    void DragMouseLeave() override { FGrid->HideDropArrows(); }
+    void DragMouseLeave() override {
+        FGrid->HandleDragOver(0, 0, dsDragLeave);
+        FGrid->HideDropArrows();
+    }
 
 private:
     void DropIntoCell(TPoint pt, const std::string& s, bool url);
@@ -94,6 +97,9 @@ void TExStringGrid::DropTargetCell(TPoint pt, bool ColumnDrag, int& ACol, int& A
 
 void TGridDropTarget::DragMouseMove(TPoint pt, bool& Allow, TDropFormats DropFormats) {
     TExStringGrid& grid = *FGrid;
+    // Held near an edge, the drag scrolls the grid after a delay, wherever it may drop.
+    const TPoint client = grid.ScreenToClient(pt);
+    grid.HandleDragOver(client.X, client.Y, dsDragMove);
     const bool columnDrag = DropFormats.Contains(dfCol);
     int col = -1;
     int row = -1;
@@ -101,7 +107,7 @@ void TGridDropTarget::DragMouseMove(TPoint pt, bool& Allow, TDropFormats DropFor
     grid.DropTargetCell(pt, columnDrag, col, row, append);
     bool allow = col >= 0 && row >= 0;
     if (allow && !columnDrag)
-        grid.DragScrollForDrop(grid.ScreenToClient(pt), col, row);
+        grid.DragScrollForDrop(client, col, row);
     if (!columnDrag) {
         if (allow && row < grid.FixedRows() && !(grid.RowCount() == 1 && grid.FixedRowAlways()))
             allow = false;

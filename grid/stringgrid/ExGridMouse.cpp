@@ -165,6 +165,7 @@ void TExStringGrid::HandleLeftButtonDown(TShiftState Shift, int X, int Y) {
 
     if (!Designing()) {
         PressSpinButtons(ACol, ARow, cellR, X, Y);
+        PressOnHeaderNodeGlyph(ACol, ARow, X);
         if (PressOnNodeGlyph(ACol, ARow, X, Y, shift1) ||
             PressOnRadioGroup(ACol, ARow, realCol, cellR, X, Y))
             return;

@@ -40,10 +40,10 @@ struct TVisualEntry {
     TValueKind Kind;
     std::function<TVisualValue(TGrid&)> Get;
     std::function<void(TGrid&, const TVisualValue&)> Set;
-    std::vector<std::string> Choices; // a choice's names by ordinal
-    int Min = INT_MIN;                // an integer's range
+    std::vector<std::string> Choices{}; // a choice's names by ordinal
+    int Min = INT_MIN;                  // an integer's range
     int Max = INT_MAX;
-    std::optional<int> WhenAbsent; // an integer that files of older versions lack
+    std::optional<int> WhenAbsent{}; // an integer that files of older versions lack
 };
 
 constexpr std::array<const char*, 4> FontStyleNames{"fsBold", "fsItalic", "fsUnderline",

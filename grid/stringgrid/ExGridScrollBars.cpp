@@ -29,6 +29,8 @@ void TExStringGrid::SetScrollType(TScrollType Value) {
     if (Value == ssMetro) {
         CreateScrollControls();
         SetScrollBars(ssNone);
+        // The bars gave their room back: the indicators move out to the edges they left.
+        Realign();
     } else if (vscrlctrl) {
         FreeScrollControls();
         SetScrollBars(ssBoth);

@@ -3,6 +3,7 @@
 // the steps of the scroll bars inside cells.
 #include "grid/stringgrid/ExGrid.h"
 
+#include "grid/foundation/SearchFooter.h"
 #include "grid/foundation/SyncGrid.h"
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/HTMLHintWindow.h"
@@ -86,8 +87,23 @@ void TExStringGrid::HandleVertScroll(TMessage& Message) {
     }
     if (code == SB_THUMBTRACK && ScrollSynch)
         SetTopRow(newTop);
+    const bool footerShown = FSearchFooter->Visible();
+    const bool stepsDown = code == SB_ENDSCROLL || code == SB_LINEDOWN;
+    // Once the last row clears the search panel the bar has nothing more to show below.
+    if (footerShown && stepsDown && IsLastRowAboveSearchFooter()) {
+        Message.Result = 1;
+        return;
+    }
     if (code != SB_THUMBTRACK || Options().Contains(goThumbTracking))
         TBaseGrid::HandleVertScroll(Message);
+    if (footerShown) {
+        const int lastTop = RowCount() - VisibleRowCount();
+        // The view stood past the bar's end to clear the panel: a step up from there must move.
+        if (code == SB_LINEUP && TopRow() == lastTop && TopRow() > FixedRows())
+            SetTopRow(TopRow() - 1);
+        else if (stepsDown && TopRow() == lastTop)
+            ScrollAboveSearchFooter();
+    }
     if (Col() < ColCount() && Row() < RowCount() && HasCheckBox(RealColIndex(Col()), Row()))
         HideEditor();
 }

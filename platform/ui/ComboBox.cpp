@@ -8,6 +8,7 @@
 #include "platform/ui/internal/QtConvert.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -41,6 +42,10 @@ public:
         QComboBox::hidePopup();
         if (!open)
             return;
+        // With no window manager to do it, no window would take the keyboard once the list is
+        // gone when the combo's window was not active as the list opened.
+        if (QApplication::activeWindow() == nullptr && window()->isVisible())
+            window()->activateWindow();
         FCloseUpDue = true;
         QMetaObject::invokeMethod(
             this, [this] { ReportCloseUp(); }, Qt::QueuedConnection);
