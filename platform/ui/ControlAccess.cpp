@@ -120,11 +120,17 @@ void TControlAccess::MakeWindow(TForm* form) {
     widget->hide();
 }
 
-void TControlAccess::FocusReceived(TControl* control) {
+void TControlAccess::FocusReceived(TControl* control, bool ReturnedFromList) {
     auto* win = dynamic_cast<TWinControl*>(control);
     TForm* form = GetParentForm(control);
-    if (win && form && form != win && form->ActiveControl() != win)
-        form->SetActiveControl(win);
+    if (!win || !form || form == win || form->ActiveControl() == win)
+        return;
+    // A closing list gives the keys back to the widget that had them when it opened. When the
+    // form has meanwhile chosen another control (the list closed because the control that owns
+    // it is being left), that choice stands.
+    if (ReturnedFromList && form->ActiveControl() != nullptr)
+        return;
+    form->SetActiveControl(win);
 }
 
 void TControlAccess::ForgetActiveControl(TForm* form, TControl* control) {

@@ -279,7 +279,8 @@ bool Route(TControl* control, QEvent* event, QWidget* receiver) {
     case QEvent::KeyRelease:
         return RouteKey(control, static_cast<QKeyEvent*>(event), receiver);
     case QEvent::FocusIn:
-        TControlAccess::FocusReceived(control);
+        TControlAccess::FocusReceived(
+            control, static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason);
         return false;
     case QEvent::Enter:
         EnteredControl = control;

@@ -49,7 +49,9 @@ public:
     static void MakeWindow(TForm* form);
     // The form's close button was pressed.
     static void WindowCloseRequested(TForm* form) { form->Close(); }
-    static void FocusReceived(TControl* control);
+    // The platform gave a control the keyboard; ReturnedFromList when a closing list gave
+    // them back.
+    static void FocusReceived(TControl* control, bool ReturnedFromList = false);
     // A control leaves the form: when it holds the focus, the form forgets it without events.
     static void ForgetActiveControl(TForm* form, TControl* control);
     static bool DoKeyDown(TWinControl* control, TMessage& message) {
