@@ -27,6 +27,7 @@ protected:
         Grid->SetColWidths(2, 220);
         Grid->SetRowHeights(1, 40);
         Grid->SetCells(2, 1, ThreeElements);
+        Grid->SetOptions(Grid->Options() << goEditing);
         Grid->SetCol(2);
         Grid->SetRow(1);
         Grid->OnControlComboList = [this](TObject*, int, int, const std::string&,
@@ -49,6 +50,15 @@ protected:
         Application->ProcessMessages();
     }
 
+    // The edit element follows the word "Name" at the start of the cell.
+    void ClickOnFirstElement() {
+        const TRect cell = Grid->CellRect(2, 1);
+        const TPoint onElement{cell.Left + 60, cell.Top + 10};
+        InputSimulation::MouseMove(Grid, onElement);
+        InputSimulation::Click(Grid, onElement);
+        Application->ProcessMessages();
+    }
+
     void Type(const char* Text) {
         for (const char* p = Text; *p; ++p)
             InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(*p));
@@ -67,7 +77,7 @@ protected:
 // Without automatic advance, Tab ends the element's edit and opens the next editable element
 // of the same cell; after the last one the grid takes the keys.
 TEST_F(HTMLControlEditorKeys, TabWalksTheEditableElementsOfTheCell) {
-    Open("EDIT", "e1", "Ann");
+    ClickOnFirstElement();
     ASSERT_EQ(InputSimulation::FocusedControl(), Grid->ControlEditor());
     InputSimulation::KeyPressFocused(VK_END);
     Type("e");
