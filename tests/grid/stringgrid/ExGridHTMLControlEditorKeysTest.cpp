@@ -4,6 +4,7 @@
 #include "EditorControlTestGrid.h"
 
 #include "grid/foundation/EsgHTMLE.h"
+#include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ControlCombo.h"
 #include "grid/stringgrid/ControlEdit.h"
 #include "platform/core/StringList.h"
@@ -182,6 +183,21 @@ TEST_F(HTMLControlEditorKeys, APickListComboTakesNoTypedTextButAChosenItem) {
         InputSimulation::KeyPressFocused(VK_RETURN, '\r');
     Application->ProcessMessages();
     EXPECT_EQ(Stored("c1"), "Red");
+}
+
+// With automatic advance, Tab in an element's editor stores it and moves on to the next cell.
+TEST_F(HTMLControlEditorKeys, WithAutomaticAdvanceTabMovesToTheNextCell) {
+    Grid->Navigation()->SetAdvanceAuto(true);
+    ClickOnFirstElement();
+    ASSERT_EQ(InputSimulation::FocusedControl(), Grid->ControlEditor());
+    InputSimulation::KeyPressFocused(VK_END);
+    Type("e");
+    InputSimulation::KeyPressFocused(VK_TAB, '\t');
+    Application->ProcessMessages();
+    EXPECT_EQ(Stored("e1"), "Anne");
+    EXPECT_FALSE(Grid->ControlEditor()->Visible());
+    EXPECT_EQ(Grid->Col(), 3);
+    EXPECT_EQ(Grid->Row(), 1);
 }
 
 } // namespace
