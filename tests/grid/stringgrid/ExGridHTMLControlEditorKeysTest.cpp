@@ -60,6 +60,18 @@ protected:
         Application->ProcessMessages();
     }
 
+    // False when the click opened no editor for the element.
+    bool AppendToFirstElementAndTab(const char* Text) {
+        ClickOnFirstElement();
+        if (InputSimulation::FocusedControl() != Grid->ControlEditor())
+            return false;
+        InputSimulation::KeyPressFocused(VK_END);
+        Type(Text);
+        InputSimulation::KeyPressFocused(VK_TAB, '\t');
+        Application->ProcessMessages();
+        return true;
+    }
+
     void Type(const char* Text) {
         for (const char* p = Text; *p; ++p)
             InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(*p));
@@ -78,12 +90,7 @@ protected:
 // Without automatic advance, Tab ends the element's edit and opens the next editable element
 // of the same cell; after the last one the grid takes the keys.
 TEST_F(HTMLControlEditorKeys, TabWalksTheEditableElementsOfTheCell) {
-    ClickOnFirstElement();
-    ASSERT_EQ(InputSimulation::FocusedControl(), Grid->ControlEditor());
-    InputSimulation::KeyPressFocused(VK_END);
-    Type("e");
-    InputSimulation::KeyPressFocused(VK_TAB, '\t');
-    Application->ProcessMessages();
+    ASSERT_TRUE(AppendToFirstElementAndTab("e"));
     EXPECT_EQ(Stored("e1"), "Anne") << "Tab stores the element it leaves";
     EXPECT_EQ(InputSimulation::FocusedControl(), Grid->ControlEditor())
         << "the password element's editor takes the keys";
@@ -188,12 +195,7 @@ TEST_F(HTMLControlEditorKeys, APickListComboTakesNoTypedTextButAChosenItem) {
 // With automatic advance, Tab in an element's editor stores it and moves on to the next cell.
 TEST_F(HTMLControlEditorKeys, WithAutomaticAdvanceTabMovesToTheNextCell) {
     Grid->Navigation()->SetAdvanceAuto(true);
-    ClickOnFirstElement();
-    ASSERT_EQ(InputSimulation::FocusedControl(), Grid->ControlEditor());
-    InputSimulation::KeyPressFocused(VK_END);
-    Type("e");
-    InputSimulation::KeyPressFocused(VK_TAB, '\t');
-    Application->ProcessMessages();
+    ASSERT_TRUE(AppendToFirstElementAndTab("e"));
     EXPECT_EQ(Stored("e1"), "Anne");
     EXPECT_FALSE(Grid->ControlEditor()->Visible());
     EXPECT_EQ(Grid->Col(), 3);
