@@ -4,6 +4,7 @@
 #include "EditorControlTestGrid.h"
 
 #include "grid/foundation/EsgHTMLE.h"
+#include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ControlCombo.h"
 #include "grid/stringgrid/ControlEdit.h"
 #include "platform/core/StringList.h"
@@ -27,6 +28,7 @@ protected:
         Grid->SetColWidths(2, 220);
         Grid->SetRowHeights(1, 40);
         Grid->SetCells(2, 1, ThreeElements);
+        Grid->SetOptions(Grid->Options() << goEditing);
         Grid->SetCol(2);
         Grid->SetRow(1);
         Grid->OnControlComboList = [this](TObject*, int, int, const std::string&,
@@ -49,6 +51,27 @@ protected:
         Application->ProcessMessages();
     }
 
+    // The edit element follows the word "Name" at the start of the cell.
+    void ClickOnFirstElement() {
+        const TRect cell = Grid->CellRect(2, 1);
+        const TPoint onElement{cell.Left + 60, cell.Top + 10};
+        InputSimulation::MouseMove(Grid, onElement);
+        InputSimulation::Click(Grid, onElement);
+        Application->ProcessMessages();
+    }
+
+    // False when the click opened no editor for the element.
+    bool AppendToFirstElementAndTab(const char* Text) {
+        ClickOnFirstElement();
+        if (InputSimulation::FocusedControl() != Grid->ControlEditor())
+            return false;
+        InputSimulation::KeyPressFocused(VK_END);
+        Type(Text);
+        InputSimulation::KeyPressFocused(VK_TAB, '\t');
+        Application->ProcessMessages();
+        return true;
+    }
+
     void Type(const char* Text) {
         for (const char* p = Text; *p; ++p)
             InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(*p));
@@ -67,12 +90,7 @@ protected:
 // Without automatic advance, Tab ends the element's edit and opens the next editable element
 // of the same cell; after the last one the grid takes the keys.
 TEST_F(HTMLControlEditorKeys, TabWalksTheEditableElementsOfTheCell) {
-    Open("EDIT", "e1", "Ann");
-    ASSERT_EQ(InputSimulation::FocusedControl(), Grid->ControlEditor());
-    InputSimulation::KeyPressFocused(VK_END);
-    Type("e");
-    InputSimulation::KeyPressFocused(VK_TAB, '\t');
-    Application->ProcessMessages();
+    ASSERT_TRUE(AppendToFirstElementAndTab("e"));
     EXPECT_EQ(Stored("e1"), "Anne") << "Tab stores the element it leaves";
     EXPECT_EQ(InputSimulation::FocusedControl(), Grid->ControlEditor())
         << "the password element's editor takes the keys";
@@ -172,6 +190,16 @@ TEST_F(HTMLControlEditorKeys, APickListComboTakesNoTypedTextButAChosenItem) {
         InputSimulation::KeyPressFocused(VK_RETURN, '\r');
     Application->ProcessMessages();
     EXPECT_EQ(Stored("c1"), "Red");
+}
+
+// With automatic advance, Tab in an element's editor stores it and moves on to the next cell.
+TEST_F(HTMLControlEditorKeys, WithAutomaticAdvanceTabMovesToTheNextCell) {
+    Grid->Navigation()->SetAdvanceAuto(true);
+    ASSERT_TRUE(AppendToFirstElementAndTab("e"));
+    EXPECT_EQ(Stored("e1"), "Anne");
+    EXPECT_FALSE(Grid->ControlEditor()->Visible());
+    EXPECT_EQ(Grid->Col(), 3);
+    EXPECT_EQ(Grid->Row(), 1);
 }
 
 } // namespace
