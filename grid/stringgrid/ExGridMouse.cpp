@@ -225,6 +225,10 @@ void TExStringGrid::HandleLeftButtonDown(TShiftState Shift, int X, int Y) {
         if (FMouseActions->EditOnDblClickOnly() && dropDown)
             FEditActive = false;
         HideInplaceEdit();
+        // A refused value keeps the user in the cell with its editor: the press ends before
+        // taking the keys from that editor a second time.
+        if (EditMode)
+            return;
         if (CanFocus())
             SetFocus();
     }

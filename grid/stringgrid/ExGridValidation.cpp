@@ -28,6 +28,14 @@ public:
 private:
     std::function<void()> FFinish;
 };
+
+void FocusRefusingEditor(TCellEditor* Editor) {
+    auto* control = dynamic_cast<TWinControl*>(Editor);
+    if (auto* dropDown = dynamic_cast<TGridDropDownEditor*>(Editor))
+        control = dropDown->Control();
+    if (control && control->CanFocus())
+        control->SetFocus();
+}
 } // namespace
 
 void TExStringGrid::RememberCellState(int ACol, int ARow) {
@@ -149,8 +157,13 @@ void TExStringGrid::ReopenRefusedEdit(int ACol, int ARow, const std::string& Val
     if (FSpecialEditor && EditMode) {
         SetCells(ACol, ARow, Value);
         FEditing = true;
-        if (TCellEditor* editor = ActiveEditorControl())
+        if (TCellEditor* editor = ActiveEditorControl()) {
             editor->LoadCellText(Value);
+            // The grid took the keys from the editor to move on (a press on another cell): they
+            // go back, and the move that wanted them ends there.
+            if (Focused())
+                FocusRefusingEditor(editor);
+        }
         return;
     }
     HideEditor();

@@ -40,8 +40,13 @@ void TStringGrid::HandleSizingState(int X, int Y, TGridState& State, int& Index,
 }
 
 void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (CanFocus() && !Focused() && !FEditorMode)
+    if (CanFocus() && !Focused() && !FEditorMode) {
         SetFocus();
+        // The control that had the keys took them back (it refused to give up its value): the
+        // press ends here.
+        if (!Focused())
+            return;
+    }
     TCustomControl::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft)
         return;
