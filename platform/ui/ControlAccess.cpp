@@ -120,17 +120,12 @@ void TControlAccess::MakeWindow(TForm* form) {
     widget->hide();
 }
 
-void TControlAccess::FocusReceived(TControl* control, bool ReturnedFromList) {
+void TControlAccess::FocusReceived(TControl* control) {
     auto* win = dynamic_cast<TWinControl*>(control);
     TForm* form = GetParentForm(control);
-    if (!win || !form || form == win || form->ActiveControl() == win)
-        return;
-    // A closing list gives the keys back to the widget that had them when it opened. When the
-    // form has meanwhile chosen another control (the list closed because the control that owns
-    // it is being left), that choice stands.
-    if (ReturnedFromList && form->ActiveControl() != nullptr)
-        return;
-    form->SetActiveControl(win);
+    if (win && form && form != win && form->ActiveControl() != win &&
+        !LeavingActiveControl(form))
+        form->SetActiveControl(win);
 }
 
 void TControlAccess::ForgetActiveControl(TForm* form, TControl* control) {

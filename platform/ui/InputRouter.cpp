@@ -279,8 +279,7 @@ bool Route(TControl* control, QEvent* event, QWidget* receiver) {
     case QEvent::KeyRelease:
         return RouteKey(control, static_cast<QKeyEvent*>(event), receiver);
     case QEvent::FocusIn:
-        TControlAccess::FocusReceived(
-            control, static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason);
+        TControlAccess::FocusReceived(control);
         return false;
     case QEvent::Enter:
         EnteredControl = control;
