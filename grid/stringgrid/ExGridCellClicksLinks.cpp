@@ -15,7 +15,10 @@
 constexpr int CellScrollBarWidth = 17;
 
 bool TExStringGrid::AnchorAt(int ACol, int ARow, int X, int Y, TAnchorHit& Hit) {
+    // A control ID the caller fills in asks for that element wherever it lies.
+    const std::string askedControlID = Hit.ControlID;
     Hit = TAnchorHit{};
+    Hit.ControlID = askedControlID;
     const int realCol = DisplToRealCol(ACol);
     const std::string text = Cells(realCol, ARow);
     if (GetTextKind(text, EnableHTML) != tkHTML) {

@@ -154,5 +154,17 @@ void TExStringGrid::CellControlComboSelect(TObject* Sender) {
 }
 
 void TExStringGrid::EditNextCellControl(int ACol, int ARow, const std::string& CtrlID) {
-    TGridEditorKeys::FocusGrid(this);
+    const int realCol = DisplToRealCol(ACol);
+    const std::string text = Cells(realCol, ARow);
+    const std::string next = NextEditControlID(text, CtrlID);
+    // A point no element covers: only the asked element is reported.
+    constexpr int Nowhere = -100000;
+    TAnchorHit hit;
+    hit.ControlID = next;
+    if (next.empty() || !AnchorAt(ACol, ARow, Nowhere, Nowhere, hit)) {
+        TGridEditorKeys::FocusGrid(this);
+        return;
+    }
+    ShowCellControlEditor(text, hit.ControlType, next, hit.ControlValue, hit.ControlRect, ACol,
+                          realCol, ARow);
 }

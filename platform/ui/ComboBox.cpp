@@ -174,7 +174,11 @@ void TComboBox::SetItemIndex(int value) {
 void TComboBox::SetStyle(TComboBoxStyle value) {
     FStyle = value;
     const int index = ItemIndex();
+    QLineEdit* dropped = IsEditable(value) ? nullptr : FImpl->Combo->lineEdit();
     FImpl->ProgramChange(index, [&] { FImpl->Combo->setEditable(IsEditable(value)); });
+    // The native combo deletes the edit it drops only later, and that takes the focus from
+    // whatever holds it by then: a list focused at once would be left without the keys.
+    delete dropped;
     QLineEdit* edit = FImpl->Combo->lineEdit();
     if (edit != nullptr && edit != FImpl->WatchedEdit) {
         FImpl->WatchedEdit = edit;

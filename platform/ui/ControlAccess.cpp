@@ -123,7 +123,8 @@ void TControlAccess::MakeWindow(TForm* form) {
 void TControlAccess::FocusReceived(TControl* control) {
     auto* win = dynamic_cast<TWinControl*>(control);
     TForm* form = GetParentForm(control);
-    if (win && form && form != win && form->ActiveControl() != win)
+    if (win && form && form != win && form->ActiveControl() != win &&
+        !LeavingActiveControl(form))
         form->SetActiveControl(win);
 }
 

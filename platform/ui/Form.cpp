@@ -14,6 +14,7 @@
 #include <QScreen>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -242,6 +243,27 @@ bool TForm::Active() const {
     return TControlAccess::Widget(this)->isActiveWindow();
 }
 
+namespace {
+// The form whose active control is being left, while the exits run.
+const TForm* FormLeavingActiveControl = nullptr;
+
+class LeavingActiveControlScope {
+public:
+    explicit LeavingActiveControlScope(const TForm* form)
+        : FOuter(std::exchange(FormLeavingActiveControl, form)) {}
+    ~LeavingActiveControlScope() { FormLeavingActiveControl = FOuter; }
+    LeavingActiveControlScope(const LeavingActiveControlScope&) = delete;
+    LeavingActiveControlScope& operator=(const LeavingActiveControlScope&) = delete;
+
+private:
+    const TForm* FOuter;
+};
+} // namespace
+
+bool TControlAccess::LeavingActiveControl(const TForm* form) {
+    return form != nullptr && form == FormLeavingActiveControl;
+}
+
 void TForm::SetActiveControl(TWinControl* control) {
     if (control == this)
         control = nullptr;
@@ -255,8 +277,11 @@ void TForm::SetActiveControl(TWinControl* control) {
     const TFocusChains chains = FocusChains(this, old, control);
     if (old) {
         std::weak_ptr<bool> oldAlive = TControlAccess::Alive(old);
-        old->Perform(WM_KILLFOCUS);
-        SendAlong(this, chains.Exits, CM_EXIT);
+        {
+            const LeavingActiveControlScope leaving(this);
+            old->Perform(WM_KILLFOCUS);
+            SendAlong(this, chains.Exits, CM_EXIT);
+        }
         if (!oldAlive.expired())
             old->Invalidate();
     }

@@ -49,7 +49,11 @@ public:
     static void MakeWindow(TForm* form);
     // The form's close button was pressed.
     static void WindowCloseRequested(TForm* form) { form->Close(); }
+    // The platform gave a control the keyboard. While a form is leaving its active control for
+    // another, what the leaving does to the platform's focus (a list closing, a control hiding)
+    // does not change the form's choice.
     static void FocusReceived(TControl* control);
+    static bool LeavingActiveControl(const TForm* form);
     // A control leaves the form: when it holds the focus, the form forgets it without events.
     static void ForgetActiveControl(TForm* form, TControl* control);
     static bool DoKeyDown(TWinControl* control, TMessage& message) {
