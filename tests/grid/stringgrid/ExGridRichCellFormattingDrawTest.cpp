@@ -30,7 +30,9 @@ class RichCellFormattingDraw : public ::testing::TestWithParam<RichDrawCase> {};
 TEST_P(RichCellFormattingDraw, TheCellShowsTheFormatOfItsRuns) {
     const RichDrawCase& c = GetParam();
     auto grid = GridPixels::PlainGrid(160, 60, 0);
-    const TRect cell = grid->CellRect(1, 1);
+    // Inside the cell's grid lines, which run through its whole height.
+    const TRect outer = grid->CellRect(1, 1);
+    const TRect cell{outer.Left + 1, outer.Top + 1, outer.Right - 1, outer.Bottom - 1};
     grid->SetCells(1, 1, WriteRtf({{"Alarm", c.Format}}));
     auto rich = GridPixels::Render(*grid);
     rich->SaveToFile(::testing::TempDir() + "rich_cell_" + c.Name + ".png");
