@@ -54,7 +54,9 @@ RichDrawCase RedCase() {
 RichDrawCase LargeCase() {
     TRtfCharFormat format;
     format.SizeHalfPoints = 48;
-    return {"Large", {{"Alarm", format}}, [](const TBitmap& Rich, const TBitmap& Plain, const TRect& Cell) {
+    return {"Large",
+            {{"Alarm", format}},
+            [](const TBitmap& Rich, const TBitmap& Plain, const TRect& Cell) {
                 const auto rich = GridPixels::InkBox(Rich, Cell, GridPixels::White);
                 const auto plain = GridPixels::InkBox(Plain, Cell, GridPixels::White);
                 return rich && plain &&
@@ -65,7 +67,8 @@ RichDrawCase LargeCase() {
 RichDrawCase RaisedCase() {
     TRtfCharFormat raised;
     raised.OffsetHalfPoints = 12;
-    return {"Raised", {{"Alarm", {}}, {"2", raised}},
+    return {"Raised",
+            {{"Alarm", {}}, {"2", raised}},
             [](const TBitmap& Rich, const TBitmap&, const TRect& Cell) {
                 const auto all = GridPixels::InkBox(Rich, Cell, GridPixels::White);
                 if (!all)
@@ -78,7 +81,8 @@ RichDrawCase RaisedCase() {
 }
 
 RichDrawCase TwoParagraphsCase() {
-    return {"TwoParagraphs", {{"Alarm\nlevel", {}}},
+    return {"TwoParagraphs",
+            {{"Alarm\nlevel", {}}},
             [](const TBitmap& Rich, const TBitmap&, const TRect& Cell) {
                 const auto all = GridPixels::InkBox(Rich, Cell, GridPixels::White);
                 // Under the capitals of "Alarm", which has no descender.
