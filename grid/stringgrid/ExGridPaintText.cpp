@@ -7,6 +7,7 @@
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExUtil.h"
 #include "grid/stringgrid/CellGraphic.h"
+#include "grid/stringgrid/RtfCellLayout.h"
 #include "platform/core/RtfText.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
@@ -85,15 +86,20 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
         GetCalculatedCell(Ctx.RealCol, Ctx.Row, text);
         Ctx.TextKind = TextKindOf(text, EnableHTML);
     }
-    // Rich text is never stored by the application; what reaches a cell shows as its plain text.
+    // A rich-text cell shows its runs in their own formats; a password cell hides them as any
+    // other text.
+    TRtfRuns richRuns;
     if (Ctx.TextKind == tkRTF) {
-        text = RtfPlainText(RtfCellRuns(text));
+        richRuns = RtfCellRuns(text);
+        text = RtfPlainText(richRuns);
         Ctx.TextKind = tkPlain;
     }
     bool password = false;
     CheckPasswordCell(Ctx.RealCol, Ctx.Row, password);
-    if (password)
+    if (password) {
         FillText(text, PasswordChar);
+        richRuns.clear();
+    }
 
     TRect r = Ctx.Rect;
     if (IsFixed(Ctx.DisplCol, Ctx.Row)) {
@@ -130,7 +136,17 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
                                                      : (Ctx.Rect.Top + Ctx.Rect.Bottom) / 2;
     const int indicatorOffset = Ctx.Graphic && Ctx.GraphicHAlign == haLeft ? Ctx.GraphicWidth : 0;
 
-    if (Ctx.TextKind == tkHTML) {
+    if (!richRuns.empty()) {
+        const TRtfCellLayout layout(*canvas, richRuns);
+        const bool selectedLook = Ctx.State.Contains(gdSelected) &&
+                                  !IsFixed(Ctx.DisplCol, Ctx.Row) && FShowSelection && Enabled();
+        layout.Draw(*canvas, r, selectedLook ? FSelectionTextColor : clNone);
+        Ctx.TextWidth = layout.Extent().X + 2;
+        Ctx.TextHeight = layout.Extent().Y;
+        if (sortIndicator)
+            DrawSortIndicator(canvas, Ctx.RealCol,
+                              std::min(r.Right - 6, r.Left + layout.Extent().X + 10), indicatorY);
+    } else if (Ctx.TextKind == tkHTML) {
         r.Left -= 1;
         if (sortIndicator)
             r.Right -= 10;

@@ -7,6 +7,7 @@
 #include "grid/foundation/ExUtil.h"
 #include "grid/stringgrid/CanvasStateKeeper.h"
 #include "grid/stringgrid/LayoutRounding.h"
+#include "grid/stringgrid/RtfCellLayout.h"
 #include "platform/core/RtfText.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
@@ -93,9 +94,12 @@ TPoint TExStringGrid::MeasureCellText(int ACol, int DCol, int ARow, bool VS, boo
         return TPoint{xSize + 2, ySize + 2};
     }
 
-    // Rich text shows as its plain text here, so it measures as that.
-    if (kind == tkRTF)
-        text = RtfPlainText(RtfCellRuns(text));
+    // Rich text measures as its runs show, in their own fonts; like its editor, it takes 4 pixels
+    // more than its lines when the height is asked for.
+    if (kind == tkRTF) {
+        const TPoint extent = TRtfCellLayout(*canvas, RtfCellRuns(text)).Extent();
+        return VS ? TPoint{extent.X, extent.Y + 4} : extent;
+    }
     int angle = 0;
     const bool rotated = IsRotated(ACol, ARow, angle);
 

@@ -52,3 +52,22 @@ std::string RtfCellToAscii(std::string_view CellText) {
 TRtfRuns RtfCellRuns(std::string_view CellText) {
     return ReadRtf(RtfCellToAscii(CellText));
 }
+
+std::vector<TRtfRuns> RtfCellLines(const TRtfRuns& Runs) {
+    std::vector<TRtfRuns> lines(1);
+    for (const TRtfRun& run : Runs) {
+        std::string_view rest = run.Text;
+        while (true) {
+            const size_t end = rest.find('\n');
+            std::string piece;
+            for (const char ch : rest.substr(0, end))
+                piece += ch == '\t' ? std::string_view("    ") : std::string_view(&ch, 1);
+            AppendRtfRun(lines.back(), piece, run.Format);
+            if (end == std::string_view::npos)
+                break;
+            lines.emplace_back();
+            rest.remove_prefix(end + 1);
+        }
+    }
+    return lines;
+}

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A rich-text cell holds RTF as 7-bit text. RTF typed or pasted into a cell may carry characters
 // beyond ASCII; they become \uN escapes (UTF-16 units, with '?' for readers without Unicode) and
@@ -14,3 +15,7 @@ std::string RtfCellToAscii(std::string_view CellText);
 // The runs a rich-text cell shows: its RTF read with the escapes above, so drawing, measuring,
 // hints and the clipboard read a cell as its editor does.
 TRtfRuns RtfCellRuns(std::string_view CellText);
+
+// The lines a rich-text cell shows: its runs cut at paragraph ends, in order, with a tab shown as
+// four blanks. An empty paragraph is a line without runs; there is always at least one line.
+std::vector<TRtfRuns> RtfCellLines(const TRtfRuns& Runs);
