@@ -28,7 +28,7 @@ const TypedOverCell StartKeyCases[] = {
     {"spin", edSpinEdit, "12", "56", "56"},
     {"float_spin", edFloatSpinEdit, "1.5", "56", "56.00"},
     {"time_spin", edTimeSpinEdit, "12:00", "5:06", "5:06"},
-    {"date_spin", edDateSpinEdit, "1/2/20", "5/6/21", "5/6/21"},
+    {"date_spin", edDateSpinEdit, "1/2/20", "5/6/21", "05/06/21"},
     {"combo_edit", edComboEdit, "old", "56", "56"},
     // A list combo picks the first item starting with each typed character.
     {"combo_list", edComboList, "40", "56", "6 B"},
@@ -39,8 +39,8 @@ const TypedOverCell StartKeyCases[] = {
 
 class TypingOnAnEditorControlCell : public ::testing::TestWithParam<TypedOverCell> {};
 
-void TypeOnFocused(char Character) {
-    InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(Character));
+void TypeStartKeyAt(TControl* Control, char Character) {
+    InputSimulation::TypeChar(Control, static_cast<TChar>(Character));
     Application->ProcessMessages();
 }
 
@@ -58,13 +58,16 @@ TEST_P(TypingOnAnEditorControlCell, TheFirstCharacterOpensTheEditorAndIsKept) {
     ShowWithCellFocused(form, grid);
 
     const std::string typed = c.Typed;
-    TypeOnFocused(typed[0]);
+    TypeStartKeyAt(InputSimulation::FocusedControl(), typed[0]);
     ASSERT_TRUE(grid->EditMode);
-    ASSERT_NE(InputSimulation::FocusedControl(), grid) << "the open editor has the keys";
+    // The rest goes to the form's active control: the window system names no focus widget for
+    // a list combo under the offscreen platform.
+    TControl* editor = form.ActiveControl();
+    ASSERT_NE(editor, grid) << "the open editor has the keys";
     for (char rest : typed.substr(1))
-        TypeOnFocused(rest);
+        TypeStartKeyAt(editor, rest);
     EXPECT_EQ(heard, typed) << "OnKeyPress hears each typed character once";
-    InputSimulation::KeyPressFocused(VK_RETURN, '\r');
+    InputSimulation::KeyPress(editor, VK_RETURN, '\r');
     Application->ProcessMessages();
 
     EXPECT_FALSE(grid->EditMode);
