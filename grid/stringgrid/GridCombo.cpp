@@ -138,6 +138,11 @@ std::string TGridCombo::ApplyCellText() {
     return Text();
 }
 
+// The key starts a new text, or picks the first item starting with it in a list.
+void TGridCombo::TypeStartKey(char16_t Key) {
+    TGridEditorKeys::TypeStartKey(FGrid, this, Key);
+}
+
 void TGridCombo::EndCellEdit() {
     SetDroppedDown(false);
     SetEnabled(false);
@@ -245,8 +250,7 @@ void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
 
 void TGridCombo::KeyPress(TChar& Key) {
     const int before = ItemIndex();
-    if (FGrid->OnKeyPress)
-        FGrid->OnKeyPress(this, Key);
+    TGridEditorKeys::OfferKeyPress(FGrid, this, Key);
     if (Key == 27)
         Key = 0;
     if (Key == '\r' && OnReturnKey)

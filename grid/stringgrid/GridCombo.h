@@ -38,6 +38,7 @@ public:
     void LoadCellText(const std::string& Text) override;
     std::string ApplyCellText() override;
     void CancelCellEdit() override {}
+    void TypeStartKey(char16_t Key) override;
     void EndCellEdit() override;
 
     void WndProc(TMessage& Message) override;

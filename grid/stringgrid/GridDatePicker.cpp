@@ -163,8 +163,7 @@ void TGridDatePicker::KeyPress(TChar& Key) {
     } else {
         TEsgDateTimePicker::KeyPress(Key);
     }
-    if (FGrid->OnKeyPress && !TGridEditorKeys::TypingStartKey(FGrid))
-        FGrid->OnKeyPress(FGrid, Key);
+    TGridEditorKeys::OfferKeyPress(FGrid, FGrid, Key);
 }
 
 void TGridDatePicker::AutoAdvanceField() {

@@ -217,8 +217,7 @@ void TGridDropDownEditor::DropDownKeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TGridDropDownEditor::DropDownKeyPress(TChar& Key) {
-    if (FGrid->OnKeyPress && !TGridEditorKeys::TypingStartKey(FGrid))
-        FGrid->OnKeyPress(FControl->EventSender(), Key);
+    TGridEditorKeys::OfferKeyPress(FGrid, FControl->EventSender(), Key);
     if (Key == 27 || Key == '\r' || Key == '\t')
         Key = 0;
 }

@@ -121,8 +121,7 @@ void TGridEditBtn::HandleKeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TGridEditBtn::HandleKeyPress(TChar& Key) {
-    if (FGrid->OnKeyPress && !TGridEditorKeys::TypingStartKey(FGrid))
-        FGrid->OnKeyPress(FGrid, Key);
+    TGridEditorKeys::OfferKeyPress(FGrid, FGrid, Key);
     if (Key != '\t')
         TEsgEditBtn::HandleKeyPress(Key);
 }

@@ -7,6 +7,7 @@
 #include "platform/core/CodePage.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FormatSettings.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Keys.h"
 
@@ -31,14 +32,39 @@ void TGridEditorKeys::TypeStartKey(TExStringGrid* Grid, TWinControl* Control, ch
         Control->Dispatch(message);
     }
     const auto typed = static_cast<char16_t>(message.WParam);
-    if (edit == nullptr || message.Result != 0 || typed == 0)
+    if (message.Result != 0 || typed == 0)
         return;
-    // The edit's own widget inserts only what a real key press brings it.
-    edit->SetSelText(typed == VK_BACK ? std::string() : Utf16ToUtf8(std::u16string(1, typed)));
+    // The control's own widget inserts only what a real key press brings it.
+    const std::string text = typed == VK_BACK ? std::string() : Utf16ToUtf8(std::u16string(1, typed));
+    if (edit != nullptr)
+        edit->SetSelText(text);
+    else if (auto* combo = dynamic_cast<TComboBox*>(Control))
+        TypeIntoCombo(combo, text);
+}
+
+void TGridEditorKeys::TypeIntoCombo(TComboBox* Combo, const std::string& Text) {
+    if (Combo->Style() != csDropDownList) {
+        Combo->SetText(Text);
+        Combo->SetSelStart(static_cast<int>(Utf8ToUtf16(Text).size()));
+        return;
+    }
+    // A list has no text to type into: the key picks the first item starting with it.
+    const std::string prefix = UpperCaseFull(Text);
+    for (int i = 0; !prefix.empty() && i < Combo->Items()->Count(); ++i) {
+        if (UpperCaseFull((*Combo->Items())[i]).compare(0, prefix.size(), prefix) == 0) {
+            Combo->SetItemIndex(i);
+            return;
+        }
+    }
 }
 
 bool TGridEditorKeys::TypingStartKey(TExStringGrid* Grid) {
     return Grid->FTypingStartKey;
+}
+
+void TGridEditorKeys::OfferKeyPress(TExStringGrid* Grid, TObject* Sender, TChar& Key) {
+    if (Grid->OnKeyPress && !Grid->FTypingStartKey)
+        Grid->OnKeyPress(Sender, Key);
 }
 
 bool TGridEditorKeys::GridTakesTab(TExStringGrid* Grid) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class TComboBox;
 class TComponent;
 class TObject;
 class TExStringGrid;
@@ -50,9 +51,15 @@ public:
     // handling sees it first (a filter, a mask, a picker's digits); an edit then takes what
     // that handling passed on.
     static void TypeStartKey(TExStringGrid* Grid, TWinControl* Control, char16_t Key);
+    // A start key's text typed into a combo: an editable one starts its text with it, a list
+    // picks the first item starting with it (letter case ignored).
+    static void TypeIntoCombo(TComboBox* Combo, const std::string& Text);
     // While the start key is typed: the grid's OnKeyPress had it when it was typed on the grid,
     // and an editor must not offer it a second time.
     static bool TypingStartKey(TExStringGrid* Grid);
+    // A character typed into an editor, offered to the grid's OnKeyPress unless it is the start
+    // key the grid already offered.
+    static void OfferKeyPress(TExStringGrid* Grid, TObject* Sender, TChar& Key);
     // Whether the editor was opened by a left click; ClearLeftClick forgets it.
     static bool OpenedByLeftClick(TExStringGrid* Grid);
     static void ClearLeftClick(TExStringGrid* Grid);

@@ -130,6 +130,11 @@ std::string TGridSpin::ApplyCellText() {
     return Text();
 }
 
+// Through the kind's character filter: the key starts a new value.
+void TGridSpin::TypeStartKey(char16_t Key) {
+    TGridEditorKeys::TypeStartKey(FGrid, this, Key);
+}
+
 void TGridSpin::EndCellEdit() {
     SetEnabled(false);
     SetVisible(false);
@@ -229,6 +234,7 @@ void TGridSpin::HandleKeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TGridSpin::HandleKeyPress(TChar& Key) {
+    TGridEditorKeys::OfferKeyPress(FGrid, FGrid, Key);
     if (Key == 27)
         Key = 0;
     if (Key == '\r') {

@@ -127,6 +127,16 @@ void TGridUnitEditBtn::HandleChar(TMessage& Message) {
         Message.Result = 1;
 }
 
+void TGridUnitEditBtn::HandleKeyPress(TChar& Key) {
+    TGridEditorKeys::OfferKeyPress(FGrid, FGrid, Key);
+    TEsgUnitEditBtn::HandleKeyPress(Key);
+}
+
+// Through the kind's character filter: the key starts a new value.
+void TGridUnitEditBtn::TypeStartKey(char16_t Key) {
+    TGridEditorKeys::TypeStartKey(FGrid, this, Key);
+}
+
 void TGridUnitEditBtn::DoExit() {
     FGrid->HideInplaceEdit();
     TEsgUnitEditBtn::DoExit();
