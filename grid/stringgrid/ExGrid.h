@@ -85,6 +85,7 @@ class TSortSettings;
 class TStringList;
 class TSyncGrid;
 class TScrollControl;
+struct TScrollInfo;
 class TTimer;
 class THTMLHintWindow;
 class THTMLHintData;
@@ -1349,8 +1350,8 @@ public:
     TUpdateColumnSizeEvent OnUpdateColumnSize;
     TEndColumnSizeEvent OnEndColumnSize;
     TEndRowSizeEvent OnEndRowSize;
-    // Scroll bars. ScrollType ssFlat and ssEncarta look like ssNormal on this platform (there
-    // are no flat bars); ssMetro replaces the bars by thin indicators.
+    // Scroll bars. ssFlat and ssEncarta make the bars flat, with ScrollColor behind the thumb
+    // and ScrollWidth thick; ssMetro replaces the bars by thin indicators.
     void SetScrollType(TScrollType Value);
     void SetScrollColor(TColor Value);
     void SetScrollWidth(int Value);
@@ -1363,6 +1364,8 @@ public:
     // The text the scroll hint shows while a thumb is dragged; empty while none shows.
     const std::string& ScrollHintText() const { return FScrollHintText; }
     bool ScrollHintShowing() const { return FScrollHintShow; }
+    // The window the scroll hint shows in; nullptr before the first hint.
+    const THTMLHintWindow* ScrollHintWindow() const { return FScrollHintWnd.get(); }
     // A line, page or track step on the scroll bar of cell (ACol, ARow) (a real column), as a
     // window scroll code; true when its position changed (the cell repaints and the ScrollCell
     // hook runs).
@@ -2309,6 +2312,22 @@ protected:
     int VertTextMargin() const;
     void CreateScrollControls();
     void FreeScrollControls();
+    // Flat scroll bars: the grid's own bars made flat (FIsFlat while they are), in the look of
+    // ScrollType, with ScrollColor and ScrollWidth. Every call does nothing while they are not.
+    void InitFlatScrollBars();
+    void UninitFlatScrollBars();
+    void UpdateFlatScrollBars();
+    void ApplyFlatScrollStyle();
+    void ApplyFlatScrollColor();
+    void ApplyFlatScrollWidth();
+    // The flat bar takes the range, page and position of the grid's own scroll information.
+    void SyncFlatVertScroll();
+    void SyncFlatHorzScroll();
+    // Only a bar that ScrollBars allows (Bar SB_HORZ, SB_VERT or SB_BOTH).
+    void FlatShowScrollBar(int Bar, bool Show);
+    void FlatSetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw);
+    void FlatSetScrollProp(int Index, int Value, bool Redraw);
+    bool FIsFlat = false;
     // The drag-scroll timer's step.
     void DragScrollStep();
     TTimer* FDragTmr = nullptr; // owned by the grid, so it never outlives it

@@ -1,4 +1,4 @@
-// The scroll-bar settings: scroll type and the metro indicators, bars kept on, thumbs
+// The scroll-bar settings: scroll type, flat bars and the metro indicators, bars kept on, thumbs
 // proportional to the visible part of the grid, and the auto-range cell scroll bars.
 #include "grid/stringgrid/ExGrid.h"
 
@@ -19,30 +19,36 @@ void ProportionalRange(float Ratio, int& Max, int& Page) {
 
 } // namespace
 
-// There are no flat scroll bars on this platform: ssFlat and ssEncarta keep the normal bars.
 void TExStringGrid::SetScrollType(TScrollType Value) {
-    if (Value == ScrollType)
-        return;
-    ScrollType = Value;
-    if (!Parent())
-        return;
-    if (Value == ssMetro) {
-        CreateScrollControls();
-        SetScrollBars(ssNone);
-        // The bars gave their room back: the indicators move out to the edges they left.
-        Realign();
-    } else if (vscrlctrl) {
-        FreeScrollControls();
-        SetScrollBars(ssBoth);
+    if (Value != ScrollType) {
+        ScrollType = Value;
+        if (Value == ssFlat || Value == ssEncarta) {
+            InitFlatScrollBars();
+            UpdateFlatScrollBars();
+        } else {
+            UninitFlatScrollBars();
+        }
+        if (Parent() && Value == ssMetro) {
+            CreateScrollControls();
+            SetScrollBars(ssNone);
+            // The bars gave their room back: the indicators move out to the edges they left.
+            Realign();
+        } else if (Parent() && vscrlctrl) {
+            FreeScrollControls();
+            SetScrollBars(ssBoth);
+        }
     }
+    ApplyFlatScrollStyle();
 }
 
 void TExStringGrid::SetScrollColor(TColor Value) {
     ScrollColor = Value;
+    ApplyFlatScrollColor();
 }
 
 void TExStringGrid::SetScrollWidth(int Value) {
     ScrollWidth = Value;
+    ApplyFlatScrollWidth();
 }
 
 void TExStringGrid::CreateScrollControls() {
@@ -73,6 +79,8 @@ void TExStringGrid::SetScrollProportional(bool Value) {
         UpdateProportionalVertScroll();
         UpdateProportionalHorzScroll();
     } else {
+        if (FIsFlat && ScrollType == ssNormal)
+            UninitFlatScrollBars();
         // The bars count columns and rows again.
         SetScrollInfo(SB_HORZ, 0, 0);
         SetScrollInfo(SB_VERT, 0, 0);
@@ -103,6 +111,7 @@ void TExStringGrid::UpdateProportionalHorzScroll() {
     int page = 0;
     ProportionalRange(ratio, max, page);
     SetScrollInfo(SB_HORZ, max, page);
+    SyncFlatHorzScroll();
 }
 
 void TExStringGrid::UpdateProportionalVertScroll() {
@@ -127,6 +136,7 @@ void TExStringGrid::UpdateProportionalVertScroll() {
     int page = 0;
     ProportionalRange(ratio, max, page);
     SetScrollInfo(SB_VERT, max, page);
+    SyncFlatVertScroll();
 }
 
 // A bar kept on shows disabled while its rows or columns all fit; without bars kept on a bar

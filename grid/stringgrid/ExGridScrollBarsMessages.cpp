@@ -67,6 +67,8 @@ void TExStringGrid::HandleHorzScroll(TMessage& Message) {
     // Merged areas scrolled in a mirrored layout repaint whole.
     if (code == SB_ENDSCROLL && (ColCount() == 1 || (UseRightToLeftAlignment() && FMergeCount > 0)))
         Invalidate();
+    SyncFlatVertScroll();
+    SyncFlatHorzScroll();
     if (Col() < ColCount() && Row() < RowCount() && HasCheckBox(RealColIndex(Col()), Row()))
         HideEditor();
     UpdateFooter();
@@ -104,6 +106,8 @@ void TExStringGrid::HandleVertScroll(TMessage& Message) {
         else if (stepsDown && TopRow() == lastTop)
             ScrollAboveSearchFooter();
     }
+    SyncFlatVertScroll();
+    SyncFlatHorzScroll();
     if (Col() < ColCount() && Row() < RowCount() && HasCheckBox(RealColIndex(Col()), Row()))
         HideEditor();
 }
@@ -115,6 +119,8 @@ void TExStringGrid::HandleTopLeftChange() {
         Invalidate();
     if (EditMode && EditControl != edNormal)
         HideInplaceEdit();
+    SyncFlatVertScroll();
+    SyncFlatHorzScroll();
     UpdateFooter();
     CellControlsUpdate(false);
     FollowCellScrollBar();

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+class QScrollBar;
 class TWinControl;
 
 // The two scroll bars of a grid, placed along its right and bottom edges. Positions count
@@ -16,9 +17,16 @@ public:
     // callback once set.
     using TScrollCodeCallback = std::function<void(int Bar, int Code, int Position)>;
     void SetCodeCallback(TScrollCodeCallback OnScrollCode);
+    // The room the bars take changed from outside the grid's own layout: with Decide the bars'
+    // thickness changed and the grid decides again which bars it shows; without, a bar was
+    // shown or hidden directly and only the client area changed.
+    using TLayoutCallback = std::function<void(bool Decide)>;
+    void SetLayoutCallback(TLayoutCallback OnLayout);
 
     TGridScrollBars(TWinControl* AGrid, TScrollCallback OnScroll);
     ~TGridScrollBars();
+    // The bars of a grid, or nullptr for a control without them.
+    static TGridScrollBars* Of(const TWinControl* Control);
 
     struct TBarState {
         bool Visible = false;
@@ -35,8 +43,18 @@ public:
     // The room the bars took at the last Update.
     int VerticalWidth() const;
     int HorizontalHeight() const;
-    // The thickness a bar takes when shown.
-    int Thickness() const;
+    // The thickness a bar (SB_HORZ or SB_VERT) takes when shown: its style's extent.
+    int Thickness(int Bar) const;
+
+    // For the look of the bars (platform/ui only): the bar widget, SB_HORZ or SB_VERT.
+    QScrollBar* Bar(int Bar) const;
+    // A bar shown or hidden until the grid next lays its bars out.
+    void ShowBar(int Bar, bool Show);
+    // Range Min..Max with a page of Page and the thumb at Pos, the window's own terms; a thumb
+    // held by the mouse stays where the mouse has it. Nothing is reported back.
+    void SetInfo(int Bar, int Min, int Max, int Page, int Pos);
+    // The bar's thickness changed: the grid lays its bars out again.
+    void ThicknessChanged();
 
 private:
     struct Impl;

@@ -63,17 +63,27 @@ void TStringGrid::UpdateScrollBars() {
         FBarCodesWired = true;
         FScrollBarsImpl->SetCodeCallback(
             [this](int Bar, int Code, int Position) { HandleBarScroll(Bar, Code, Position); });
+        FScrollBarsImpl->SetLayoutCallback([this](bool Decide) {
+            if (Decide) {
+                UpdateScrollBars();
+            } else {
+                ClampTopLeft();
+                Invalidate();
+            }
+            UpdateEditor();
+        });
     }
     const bool allowHorz = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
     const bool allowVert = FScrollBars == ssVertical || FScrollBars == ssBoth;
-    const int thickness = FScrollBarsImpl->Thickness();
+    const int vertWidth = FScrollBarsImpl->Thickness(SB_VERT);
+    const int horzHeight = FScrollBarsImpl->Thickness(SB_HORZ);
     // Each bar takes room from the other direction, so decide twice.
     bool horz = false;
     bool vert = false;
     for (int pass = 0; pass < 2; ++pass) {
-        horz = allowHorz && (FBarKeptOn[SB_HORZ] || GridWidth() > Width() - (vert ? thickness : 0));
+        horz = allowHorz && (FBarKeptOn[SB_HORZ] || GridWidth() > Width() - (vert ? vertWidth : 0));
         vert =
-            allowVert && (FBarKeptOn[SB_VERT] || GridHeight() > Height() - (horz ? thickness : 0));
+            allowVert && (FBarKeptOn[SB_VERT] || GridHeight() > Height() - (horz ? horzHeight : 0));
     }
     TGridScrollBars::TBarState h;
     TGridScrollBars::TBarState v;
