@@ -8,6 +8,7 @@
 #include "grid/stringgrid/CellGraphic.h"
 #include "grid/stringgrid/HTMLHintWindow.h"
 #include "grid/stringgrid/ScrollControl.h"
+#include "platform/ui/FloatingWindow.h"
 
 #include <algorithm>
 #include <string>
@@ -33,10 +34,9 @@ void TExStringGrid::ShowScrollHint(const std::string& Prefix, int Index) {
         FScrollHintWnd = std::make_shared<THTMLHintWindow>(nullptr);
     FScrollHintWnd->SetColor(HintColor);
     TRect r = FScrollHintWnd->CalcHintRect(100, text, nullptr);
-    // Beside the bar whose thumb is dragged, 10 pixels off the grid's edge.
-    const TPoint corner =
-        ClientToScreen(Prefix == "Row : " ? TPoint{Width() + 10, 0} : TPoint{0, Height() + 10});
-    OffsetRect(r, corner.X, corner.Y);
+    // Beside the mouse that drags the thumb, clear of the pointer.
+    const TPoint cursor = GetCursorPos();
+    OffsetRect(r, cursor.X + 10, cursor.Y);
     FScrollHintWnd->ActivateHint(r, text);
     FScrollHintShow = true;
 }

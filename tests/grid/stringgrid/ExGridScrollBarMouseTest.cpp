@@ -3,9 +3,11 @@
 // the arrow of the vertical bar with the search footer shown.
 #include "grid/foundation/SearchFooter.h"
 #include "grid/stringgrid/ExGrid.h"
+#include "grid/stringgrid/HTMLHintWindow.h"
 #include "grid/stringgrid/ScrollControl.h"
 #include "grid/stringgrid/SearchPanel.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/FloatingWindow.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
 
@@ -79,20 +81,34 @@ class ThumbDrag : public ExGridScrollBarMouse,
 TEST_P(ThumbDrag, TheGridFollowsTheThumbWhileDraggedOnlyWhenSynchronised) {
     Grid->ScrollSynch = GetParam().Synch;
     Grid->ScrollHints = shVertical;
+    // The mouse pointer goes where the events say it is.
+    const auto moveTo = [&](TPoint p, TShiftState shift) {
+        SetCursorPos(Grid->ClientToScreen(p));
+        InputSimulation::MouseMove(Grid, p, shift);
+    };
     // The thumb lies just under the upper arrow while the first rows show.
     const TPoint thumb = OnBar(24);
-    InputSimulation::MouseMove(Grid, thumb);
+    moveTo(thumb, {});
     InputSimulation::MouseDown(Grid, mbLeft, thumb);
-    for (int y = 40; y <= 120; y += 20)
-        InputSimulation::MouseMove(Grid, OnBar(y), TShiftState{ssLeft});
+    for (int y = 40; y <= 120; y += 20) {
+        moveTo(OnBar(y), TShiftState{ssLeft});
+        const THTMLHintWindow* hint = Grid->ScrollHintWindow();
+        ASSERT_NE(hint, nullptr);
+        EXPECT_TRUE(hint->Visible());
+        const TPoint cursor = Grid->ClientToScreen(OnBar(y));
+        EXPECT_EQ(hint->Left(), cursor.X + 10) << "10 pixels right of the pointer";
+        EXPECT_EQ(hint->Top(), cursor.Y) << "at the pointer's height";
+    }
     Pump();
     EXPECT_EQ(Grid->TopRow() > 1, GetParam().MovesWhileDragged);
-    EXPECT_EQ(Grid->ScrollHintText().rfind("Row : ", 0), 0u)
-        << "the hint shows the row the thumb stands at: " << Grid->ScrollHintText();
+    const std::string hinted = Grid->ScrollHintText();
     InputSimulation::MouseUp(Grid, mbLeft, OnBar(120));
     Pump();
     EXPECT_GT(Grid->TopRow(), 1) << "the released thumb scrolls";
+    EXPECT_EQ(hinted, "Row : " + std::to_string(Grid->TopRow()))
+        << "the hint showed the row the thumb stood at";
     EXPECT_EQ(Grid->ScrollHintText(), "") << "releasing the thumb hides the hint";
+    EXPECT_FALSE(Grid->ScrollHintWindow()->Visible());
 }
 
 INSTANTIATE_TEST_SUITE_P(ExGridScrollBars, ThumbDrag,
