@@ -414,11 +414,16 @@ void TExStringGrid::Assign(TObject* Source) {
     FColumnHeaders->Assign(*source->FColumnHeaders);
     for (int r = 0; r < RowCount(); ++r)
         SetRowHeights(r, source->RowHeights(r));
-    FScrollBarAlways = source->FScrollBarAlways;
-    SetScrollBars(source->ScrollBars());
-    ScrollColor = source->ScrollColor;
-    ScrollType = source->ScrollType;
+    FScrollProportional = source->FScrollProportional;
+    ScrollSynch = source->ScrollSynch;
     ScrollWidth = source->ScrollWidth;
+    ScrollHints = source->ScrollHints;
+    FScrollBarAlways = source->FScrollBarAlways;
+    // Through the setters: a flat source's bars are set up here as well.
+    SetScrollBars(source->ScrollBars());
+    SetScrollColor(source->ScrollColor);
+    SetScrollType(source->ScrollType);
+    SetScrollWidth(source->ScrollWidth);
     AssignCells(source);
 }
 

@@ -136,6 +136,23 @@ TEST_F(ExGridFlatScrollBars, ColourAndWidthFollowTheirSettings) {
     }
 }
 
+// A grid that takes over a flat grid's settings shows the same flat bars.
+TEST_F(ExGridFlatScrollBars, AGridAssignedFromAFlatOneShowsItsFlatBars) {
+    Grid->SetScrollType(ssFlat);
+    Grid->SetScrollColor(clRed);
+    Grid->SetScrollWidth(10);
+    auto* copy = new TExStringGrid(&Form);
+    copy->SetParent(&Form);
+    copy->Assign(Grid);
+    copy->SetBounds(0, 0, 300, 220);
+    Grid->SetVisible(false);
+    Pump();
+    EXPECT_EQ(copy->ScrollType, ssFlat);
+    EXPECT_EQ(copy->Width() - copy->ClientWidth(), 10);
+    std::swap(Grid, copy);
+    EXPECT_GT(CountColor(clRed).VertBar, 10 * Grid->ClientHeight() / 2);
+}
+
 // The flat bar's arrows, track and thumb answer the mouse where they are drawn.
 TEST_F(ExGridFlatScrollBars, TheNarrowFlatBarScrollsUnderTheMouse) {
     Grid->SetScrollType(ssFlat);
