@@ -314,3 +314,53 @@ TEST(GridImagePickerCell, TabInTheOpenPopupStoresThePickAndMovesOnAsFromTheEdito
 }
 
 } // namespace
+
+namespace {
+
+// The mouse outside the picker ends the edit. A press outside the open popup cancels it (the pick
+// goes back to the cell's image) before the grid moves on; the wheel over the closed picker steps
+// the pick among the images of the last opening, then the grid takes it and moves on.
+TEST(GridImagePickerCell, TheMouseBesideThePickerEndsTheEdit) {
+    const struct {
+        const char* Name;
+        std::function<void(ImageCellForm&)> Do;
+        const char* Stored;
+    } cases[] = {
+        {"press on another cell while the popup is open",
+         [](ImageCellForm& f) {
+             InputSimulation::KeyPress(f.Picker, VK_F4);
+             InputSimulation::KeyPressFocused(VK_RIGHT);
+             ASSERT_EQ(f.Picker->ItemIndex(), 2);
+             f.Events.clear();
+             const TRect cell = f.Grid->CellRect(3, 4);
+             InputSimulation::Click(f.Grid, TPoint{cell.Left + 5, cell.Top + 5});
+         },
+         "1"},
+        {"wheel over the closed picker",
+         [](ImageCellForm& f) {
+             InputSimulation::KeyPress(f.Picker, VK_F4);
+             InputSimulation::KeyPressFocused(VK_F4);
+             ASSERT_FALSE(f.Picker->DroppedDown());
+             f.Events.clear();
+             InputSimulation::Wheel(f.Picker, {5, 5}, -120);
+         },
+         "2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ImageCellForm f;
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Open());
+        c.Do(f);
+        Application->ProcessMessages();
+        EXPECT_FALSE(f.Open());
+        EXPECT_FALSE(f.Picker->DroppedDown());
+        EXPECT_EQ(f.Grid->Cells(1, 1), c.Stored);
+        const std::vector<std::string> events{"change " + std::string(c.Stored), "done 1,1"};
+        EXPECT_EQ(f.Events, events);
+        EXPECT_GT(f.Grid->Row(), 1);
+        EXPECT_EQ(f.Focused(), f.Grid);
+    }
+}
+
+} // namespace
