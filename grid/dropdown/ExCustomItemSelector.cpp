@@ -43,7 +43,8 @@ TExCustomItemSelector::~TExCustomItemSelector() {
 
 void TExCustomItemSelector::WndProc(TMessage& Message) {
     if (Message.Msg == WM_GETDLGCODE) {
-        Message.Result = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+        // Tab too: in a picker's popup it leaves the picker, which the picker decides.
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_WANTTAB;
         return;
     }
     TScrollingWinControl::WndProc(Message);

@@ -121,6 +121,9 @@ void TExImagePickerDropDown::CreateDropDownForm() {
         FItemSelector->SetParent(DropDownForm()->ClientArea());
         FItemSelector->SetSelectorType(stImage);
         FItemSelector->SetBounds(0, 0, FItemSelector->Width(), ImageSelectorHeight);
+        // The open list has the keys, Tab among them, which leaves the picker from there.
+        FItemSelector->SetTabStop(true);
+        SetFocusControl(FItemSelector);
     }
     FItemSelector->SetColor(DropDownColor());
     FItemSelector->UpdateSelectorPanel();

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -240,6 +241,126 @@ TEST(GridImagePickerCell, TheOpenPopupHighlightsTheCellsImage) {
         for (int y = 0; y < edit.Height(); ++y)
             blue += edit.Pixel(x, y) == ImageColors[2] ? 1 : 0;
     EXPECT_GE(blue, 12 * 12);
+}
+
+} // namespace
+
+namespace {
+
+// Tab and Shift+Tab while the open popup has the keys end the edit with the pick as they do from
+// the closed editor, and the keys go where the same key sends them from there: without goTabs
+// Tab goes on to the edit below and Shift+Tab back to the grid; with goTabs the grid moves to
+// the neighbouring cell.
+TEST(GridImagePickerCell, TabInTheOpenPopupStoresThePickAndMovesOnAsFromTheEditor) {
+    struct Outcome {
+        int Col;
+        int Row;
+        bool EditorOpen;
+        bool ToOther;
+    };
+    const struct {
+        const char* Name;
+        bool Shift;
+        bool GridTakesTab;
+    } cases[] = {
+        {"tab", false, false},
+        {"shift+tab", true, false},
+        {"tab, grid takes tab", false, true},
+        {"shift+tab, grid takes tab", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TShiftState shift = c.Shift ? TShiftState() << ssShift : TShiftState();
+        Outcome closed{};
+        for (const bool popup : {false, true}) {
+            SCOPED_TRACE(popup ? "popup open" : "popup closed");
+            ImageCellForm f;
+            if (c.GridTakesTab)
+                f.Grid->SetOptions(f.Grid->Options() << goTabs);
+            InputSimulation::KeyPress(f.Grid, VK_F2);
+            ASSERT_TRUE(f.Open());
+            if (popup) {
+                InputSimulation::KeyPress(f.Picker, VK_F4);
+                ASSERT_TRUE(f.Picker->DroppedDown());
+            }
+            f.Events.clear();
+            // Open: the next image; closed: the last one.
+            InputSimulation::KeyPressFocused(popup ? VK_RIGHT : VK_END);
+            InputSimulation::KeyPressFocused(VK_TAB, '\t', shift);
+            Application->ProcessMessages();
+            const std::string picked = popup ? "2" : "3";
+            EXPECT_FALSE(f.Picker->DroppedDown());
+            EXPECT_EQ(f.Grid->Cells(1, 1), picked);
+            ASSERT_FALSE(f.Events.empty());
+            EXPECT_EQ(f.Events[0], "change " + picked);
+            EXPECT_EQ(std::count(f.Events.begin(), f.Events.end(), "done 1,1"), 1);
+            const Outcome now{f.Grid->Col(), f.Grid->Row(), f.Open(), f.Focused() == f.Other};
+            if (!c.GridTakesTab) {
+                EXPECT_EQ(now.Row, 1);
+                EXPECT_FALSE(now.EditorOpen);
+                EXPECT_EQ(f.Focused(), c.Shift ? static_cast<TControl*>(f.Grid)
+                                               : static_cast<TControl*>(f.Other));
+            }
+            if (!popup) {
+                closed = now;
+                continue;
+            }
+            EXPECT_EQ(now.Col, closed.Col);
+            EXPECT_EQ(now.Row, closed.Row);
+            EXPECT_EQ(now.EditorOpen, closed.EditorOpen);
+            EXPECT_EQ(now.ToOther, closed.ToOther);
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The mouse outside the picker ends the edit. A press outside the open popup cancels it (the pick
+// goes back to the cell's image) before the grid moves on; the wheel over the closed picker steps
+// the pick among the images of the last opening, then the grid takes it and moves on.
+TEST(GridImagePickerCell, TheMouseBesideThePickerEndsTheEdit) {
+    const struct {
+        const char* Name;
+        std::function<void(ImageCellForm&)> Do;
+        const char* Stored;
+    } cases[] = {
+        {"press on another cell while the popup is open",
+         [](ImageCellForm& f) {
+             InputSimulation::KeyPress(f.Picker, VK_F4);
+             InputSimulation::KeyPressFocused(VK_RIGHT);
+             ASSERT_EQ(f.Picker->ItemIndex(), 2);
+             f.Events.clear();
+             const TRect cell = f.Grid->CellRect(3, 4);
+             InputSimulation::Click(f.Grid, TPoint{cell.Left + 5, cell.Top + 5});
+         },
+         "1"},
+        {"wheel over the closed picker",
+         [](ImageCellForm& f) {
+             InputSimulation::KeyPress(f.Picker, VK_F4);
+             InputSimulation::KeyPressFocused(VK_F4);
+             ASSERT_FALSE(f.Picker->DroppedDown());
+             f.Events.clear();
+             InputSimulation::Wheel(f.Picker, {5, 5}, -120);
+         },
+         "2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ImageCellForm f;
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Open());
+        c.Do(f);
+        Application->ProcessMessages();
+        EXPECT_FALSE(f.Open());
+        EXPECT_FALSE(f.Picker->DroppedDown());
+        EXPECT_EQ(f.Grid->Cells(1, 1), c.Stored);
+        const std::vector<std::string> events{"change " + std::string(c.Stored), "done 1,1"};
+        EXPECT_EQ(f.Events, events);
+        EXPECT_GT(f.Grid->Row(), 1);
+        EXPECT_EQ(f.Focused(), f.Grid);
+    }
 }
 
 } // namespace
