@@ -2825,6 +2825,9 @@ public:
 
 private:
     void HandleHintShow(TMessage& Message);
+    // Takes the shown hint away and lets the mouse resting at ClientPos ask for a fresh one, so
+    // that another anchor of the same cell shows its own hint.
+    void CancelCellHint(TPoint ClientPos);
     // A cell's text as its hint shows it: packed wide text unpacked, mini-HTML stripped unless
     // HTMLHint is set.
     std::string CellHintText(int RealCol, int ARow) const;

@@ -189,8 +189,10 @@ void TExStringGrid::HoverLinks(int ACol, int ARow, int X, int Y, bool& CursorSet
     std::string hint = hit.Title;
     if (hint.empty())
         FireEvent(OnAnchorHint, this, ARow, ACol, hint);
-    if (hint != FLastAnchorHint && hit.Anchor != FAnchor)
+    if (!FLastAnchorHint.empty() && hint != FLastAnchorHint && hit.Anchor != FAnchor) {
         FLastAnchorHint = hint;
+        CancelCellHint(TPoint{X, Y});
+    }
     TBaseGrid::SetCursor(crHandPoint);
     CursorSet = true;
     if (hit.Anchor != FAnchor) {

@@ -6,9 +6,9 @@
 #include "grid/stringgrid/BalloonTip.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/ExGrid.h"
-#include "grid/stringgrid/RtfCellText.h"
 #include "grid/stringgrid/FloatingFooter.h"
 #include "grid/stringgrid/HTMLHintWindow.h"
+#include "grid/stringgrid/RtfCellText.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RtfText.h"
 #include "platform/ui/BalloonWindow.h"
@@ -221,6 +221,13 @@ void TExStringGrid::BuildCellHint(THintInfo& Info) {
         Info.HintData = FHintData.get();
     }
     Info.HintPos = ClientToScreen(pos);
+}
+
+void TExStringGrid::CancelCellHint(TPoint ClientPos) {
+    if (FHintMonitor == nullptr)
+        return;
+    FHintMonitor->HideHint();
+    FHintMonitor->MouseMovedTo(ClientPos);
 }
 
 void TExStringGrid::HandleHintShow(TMessage& Message) {

@@ -81,7 +81,8 @@ void TExStringGrid::HandleLeftButtonUp(TShiftState Shift, int X, int Y) {
 
     if (ColMoveFlg || FColSizeFlg || ACol < 0 || ARow < 0)
         return;
-    if (ACol >= FixedCols()) {
+    // Fixed columns take part when sorting is allowed on them.
+    if (ACol >= FixedCols() || FSortSettings->FixedCols) {
         ReleaseCellControls(ACol, ARow);
         if (FDblClk) {
             FDblClk = false;

@@ -23,12 +23,13 @@ public:
     void SetMaxDate(TDateTime value);
     bool WeekNumbers() const { return FWeekNumbers; }
     void SetWeekNumbers(bool value);
-    // Kept for the designs that set them; this calendar draws no today line or circle.
+    // The line "Today: " and today's date in the short date format, under the days.
     bool ShowToday() const { return FShowToday; }
-    void SetShowToday(bool value) { FShowToday = value; }
+    void SetShowToday(bool value);
+    // A circle around today's day, and its sample before the today line.
     bool ShowTodayCircle() const { return FShowTodayCircle; }
-    void SetShowTodayCircle(bool value) { FShowTodayCircle = value; }
-    // The smallest size that shows a whole month.
+    void SetShowTodayCircle(bool value);
+    // The smallest size that shows a whole month (and the today line when shown).
     TSize MinimumSize() const;
 
 private:

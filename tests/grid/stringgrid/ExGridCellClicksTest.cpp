@@ -6,6 +6,7 @@
 #include "grid/stringgrid/CellAnchor.h"
 #include "grid/stringgrid/ControlLook.h"
 #include "grid/stringgrid/GridLinkOpener.h"
+#include "grid/stringgrid/SortSettings.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Canvas.h"
@@ -83,6 +84,41 @@ TEST(ExGridCellClicks, CheckBoxReleaseReportsTheState) {
     };
     grid.ClickAt(grid.Centre(2, 3));
     EXPECT_EQ(ups, std::vector<bool>{true});
+}
+
+TEST(ExGridCellClicks, AFixedColumnReleaseCountsWhenSortingTakesFixedColumns) {
+    struct Case {
+        const char* name;
+        bool sortFixedCols, alwaysActive;
+        std::vector<bool> ups;
+    } cases[] = {
+        {"fixed columns left to themselves", false, true, {}},
+        {"sorting takes fixed columns", true, false, {false}},
+        {"and the box toggled by the press", true, true, {true}},
+    };
+    for (const Case& c : cases) {
+        TMouseTestGrid grid;
+        grid.SortSettings()->FixedCols = c.sortFixedCols;
+        grid.ControlLook()->CheckAlwaysActive = c.alwaysActive;
+        grid.AddCheckBox(0, 3, false, false);
+        std::vector<std::string> cells;
+        std::vector<bool> ups;
+        grid.OnCheckBoxMouseUp = [&](TObject*, int ACol, int ARow, bool State) {
+            cells.push_back(std::to_string(ACol) + "," + std::to_string(ARow));
+            ups.push_back(State);
+        };
+        const std::optional<TPoint> box = CheckBoxPoint(grid, 0, 3, true);
+        ASSERT_TRUE(box) << c.name;
+        grid.ClickAt(*box);
+        EXPECT_EQ(ups, c.ups) << c.name;
+        if (!c.ups.empty())
+            EXPECT_EQ(cells, std::vector<std::string>{"0,3"}) << c.name;
+        // The header of the fixed column sorts by the same rule.
+        grid.ClickAt(grid.Centre(0, 0));
+        EXPECT_EQ(grid.Calls, c.sortFixedCols ? std::vector<std::string>{"HeaderClickSort 0"}
+                                              : std::vector<std::string>{})
+            << c.name;
+    }
 }
 
 TEST(ExGridCellClicks, ARatingIsSetInHalfStepsOfNinePixels) {
