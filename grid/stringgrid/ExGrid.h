@@ -2914,6 +2914,9 @@ protected:
     double PrintFontScale() const { return FPrintFontScale; }
     // The font at the pass's fit-to-page scale.
     void ScalePrintFont(TFont* AFont) const;
+    // A cell's font sized as the cell is shown: at the print scale on paper, grown by the zoom
+    // on screen.
+    void SizeCellFont(TFont* AFont) const;
 
 private:
     struct TPrintPass; // the state of one print or preview pass (PrintPass.h)

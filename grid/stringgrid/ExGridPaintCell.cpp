@@ -57,10 +57,7 @@ void TExStringGrid::DrawCellSteps(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     if (ctx.State.Contains(gdSelected) && !ctx.State.Contains(gdFocused) &&
         FSelectionColor == clNone)
         ACanvas->Brush()->SetColor(clHighlight);
-    if (printing)
-        ScalePrintFont(ACanvas->Font());
-    else if (ZoomFactor != 0)
-        ACanvas->Font()->SetSize(ACanvas->Font()->Size() + ZoomFactor);
+    SizeCellFont(ACanvas->Font());
     ctx.SavedBrushColor = ACanvas->Brush()->Color();
     ctx.SavedFontColor = ACanvas->Font()->Color();
 

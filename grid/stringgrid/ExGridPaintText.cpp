@@ -137,7 +137,11 @@ void TExStringGrid::DrawCellText(TCellDrawContext& Ctx) {
     const int indicatorOffset = Ctx.Graphic && Ctx.GraphicHAlign == haLeft ? Ctx.GraphicWidth : 0;
 
     if (!richRuns.empty()) {
-        const TRtfCellLayout layout(*canvas, richRuns);
+        // Wrapped as plain text wraps: with word wrap or lines of their own.
+        const bool wrap = Ctx.WordWrap || Multilinecells;
+        const TRtfCellLayout layout(
+            *canvas, richRuns, [this](TFont& Font) { SizeCellFont(&Font); },
+            wrap ? std::max(1, r.Right - r.Left) : 0);
         const bool selectedLook = Ctx.State.Contains(gdSelected) &&
                                   !IsFixed(Ctx.DisplCol, Ctx.Row) && FShowSelection && Enabled();
         layout.Draw(*canvas, r, selectedLook ? FSelectionTextColor : clNone);

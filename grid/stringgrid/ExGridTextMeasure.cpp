@@ -53,13 +53,10 @@ TPoint TExStringGrid::MeasureCellText(int ACol, int DCol, int ARow, bool VS, boo
                             colorTo, mirrorColor, mirrorColorTo, canvas->Font(), ha, va, wordWrap,
                             gradient);
     const bool fixed = DCol < FixedCols() || ARow < FixedRows();
-    if (FPrintingCells)
-        ScalePrintFont(canvas->Font());
-    else if (fixed && FActiveCellShow && FActiveCellFont &&
-             FActiveCellFont->Style().Contains(fsBold))
+    if (fixed && !FPrintingCells && FActiveCellShow && FActiveCellFont &&
+        FActiveCellFont->Style().Contains(fsBold))
         canvas->Font()->SetStyle(canvas->Font()->Style() + TFontStyles{fsBold});
-    if (ZoomFactor != 0 && !FPrintingCells)
-        canvas->Font()->SetSize(canvas->Font()->Size() + ZoomFactor);
+    SizeCellFont(canvas->Font());
     if (kind == tkFormula) {
         GetCalculatedCell(ACol, ARow, text);
         kind = GetTextKind(text, EnableHTML);
@@ -95,9 +92,17 @@ TPoint TExStringGrid::MeasureCellText(int ACol, int DCol, int ARow, bool VS, boo
     }
 
     // Rich text measures as its runs show, in their own fonts; like its editor, it takes 4 pixels
-    // more than its lines when the height is asked for.
+    // more than its lines when the height is asked for. Asked for the height of a cell that
+    // wraps, it wraps as the drawing does: at the text's width inside the cell's grid lines
+    // (a fixed cell loses one pixel at the right and its line width at the left).
     if (kind == tkRTF) {
-        const TPoint extent = TRtfCellLayout(*canvas, RtfCellRuns(text)).Extent();
+        const int lines = fixed ? 1 + GridLineWidth() : 2 * GridLineWidth();
+        const int wrapWidth =
+            VS && (wordWrap || Multilinecells) ? std::max(1, r.Right - r.Left - lines) : 0;
+        const TPoint extent =
+            TRtfCellLayout(
+                *canvas, RtfCellRuns(text), [this](TFont& Font) { SizeCellFont(&Font); }, wrapWidth)
+                .Extent();
         return VS ? TPoint{extent.X, extent.Y + 4} : extent;
     }
     int angle = 0;

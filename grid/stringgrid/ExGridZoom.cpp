@@ -2,6 +2,15 @@
 // grows by the same step in pixels.
 #include "grid/stringgrid/ExGrid.h"
 
+#include "platform/ui/Font.h"
+
+void TExStringGrid::SizeCellFont(TFont* AFont) const {
+    if (FPrintingCells)
+        ScalePrintFont(AFont);
+    else if (ZoomFactor != 0)
+        AFont->SetSize(AFont->Size() + ZoomFactor);
+}
+
 void TExStringGrid::Zoom(int x) {
     const int factor = ZoomFactor + x;
     if (factor > 10 || factor < -10)

@@ -4,6 +4,9 @@
 #include "platform/ui/Canvas.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -15,45 +18,70 @@ int HalfPointsToPixels(int HalfPoints) {
 
 } // namespace
 
-TRtfCellLayout::TRtfCellLayout(TCanvas& Canvas, const TRtfRuns& Runs) {
+TRtfCellLayout::TRtfCellLayout(TCanvas& Canvas, const TRtfRuns& Runs, TFontSizer SizeRunFont,
+                               int WrapWidth)
+    : FSizeRunFont(std::move(SizeRunFont)) {
     FBaseFont.Assign(*Canvas.Font());
     TFont measuring;
-    for (const TRtfRuns& runs : RtfCellLines(Runs)) {
-        TLine line;
-        int above = 0; // room over the shared base line
-        int below = 0; // room a lowered run needs under it
-        int left = 0;
-        for (const TRtfRun& run : runs) {
-            ApplyRunFont(measuring, run.Format);
+    const TRtfCharFormat* measuringFormat = nullptr;
+    const auto textWidth = [&](const TRtfCharFormat& Format, std::string_view Text) {
+        if (measuringFormat != &Format) {
+            ApplyRunFont(measuring, Format);
             Canvas.Font()->Assign(measuring);
-            const int raise = HalfPointsToPixels(run.Format.OffsetHalfPoints);
-            const int height = Canvas.TextHeight(run.Text);
-            above = std::max(above, height + raise);
-            below = std::max(below, -raise);
-            // The top is set once the line's base line is known.
-            line.Pieces.push_back({run, left, height + raise});
-            left += Canvas.TextWidth(run.Text);
+            measuringFormat = &Format;
         }
-        if (line.Pieces.empty()) {
-            Canvas.Font()->Assign(FBaseFont);
-            above = Canvas.TextHeight("gh");
+        return Canvas.TextWidth(std::string(Text));
+    };
+    for (const TRtfRuns& paragraph : RtfCellLines(Runs)) {
+        if (WrapWidth <= 0) {
+            AddLine(Canvas, paragraph);
+            continue;
         }
-        for (TPiece& piece : line.Pieces)
-            piece.Top = above - piece.Top;
-        line.Height = above + below;
-        FExtent.X = std::max(FExtent.X, left);
-        FExtent.Y += line.Height;
-        FLines.push_back(std::move(line));
+        for (const TRtfRuns& line : WrapRtfCellLine(paragraph, WrapWidth, textWidth))
+            AddLine(Canvas, line);
+        measuringFormat = nullptr;
     }
     Canvas.Font()->Assign(FBaseFont);
+}
+
+void TRtfCellLayout::AddLine(TCanvas& Canvas, const TRtfRuns& Runs) {
+    TFont measuring;
+    TLine line;
+    int above = 0; // room over the shared base line
+    int below = 0; // room a lowered run needs under it
+    int left = 0;
+    for (const TRtfRun& run : Runs) {
+        ApplyRunFont(measuring, run.Format);
+        Canvas.Font()->Assign(measuring);
+        const int raise = HalfPointsToPixels(run.Format.OffsetHalfPoints);
+        const int height = Canvas.TextHeight(run.Text);
+        above = std::max(above, height + raise);
+        below = std::max(below, -raise);
+        // The top is set once the line's base line is known.
+        line.Pieces.push_back({run, left, height + raise});
+        left += Canvas.TextWidth(run.Text);
+    }
+    if (line.Pieces.empty()) {
+        Canvas.Font()->Assign(FBaseFont);
+        above = Canvas.TextHeight("gh");
+    }
+    for (TPiece& piece : line.Pieces)
+        piece.Top = above - piece.Top;
+    line.Height = above + below;
+    FExtent.X = std::max(FExtent.X, left);
+    FExtent.Y += line.Height;
+    FLines.push_back(std::move(line));
 }
 
 void TRtfCellLayout::ApplyRunFont(TFont& Font, const TRtfCharFormat& Format) const {
     Font.Assign(FBaseFont);
     if (!Format.FontName.empty())
         Font.SetName(Format.FontName);
-    if (Format.SizeHalfPoints > 0)
+    if (Format.SizeHalfPoints > 0) {
         Font.SetHeight(-std::max(1, HalfPointsToPixels(Format.SizeHalfPoints)));
+        if (FSizeRunFont)
+            FSizeRunFont(Font);
+    }
     if (Format.Color)
         Font.SetColor(static_cast<TColor>(*Format.Color));
     TFontStyles style;

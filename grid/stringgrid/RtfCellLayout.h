@@ -5,16 +5,23 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/Types.h"
 
+#include <functional>
 #include <vector>
 
 class TCanvas;
 
 // A rich-text cell laid out as its editor shows it: line by line from the top left, each run in
 // the font, size, style, colour and raise it carries. What a run leaves unset (font name, size,
-// colour) comes from the font the cell would be drawn in; no wrapping, as the editor draws cells.
+// colour) comes from the font the cell would be drawn in, which is already sized for the screen
+// or paper; a size the run sets is sized the same way by SizeRunFont (zoom, print scale).
 class TRtfCellLayout {
 public:
-    TRtfCellLayout(TCanvas& Canvas, const TRtfRuns& Runs);
+    using TFontSizer = std::function<void(TFont& Font)>;
+
+    // A WrapWidth above 0 breaks the lines between words to that width, as a cell with word wrap
+    // shows them; 0 keeps each paragraph on one line.
+    TRtfCellLayout(TCanvas& Canvas, const TRtfRuns& Runs, TFontSizer SizeRunFont,
+                   int WrapWidth = 0);
 
     // Width of the widest line and height of all lines.
     TPoint Extent() const { return FExtent; }
@@ -34,9 +41,11 @@ private:
         int Height = 0;
     };
 
+    void AddLine(TCanvas& Canvas, const TRtfRuns& Runs);
     void ApplyRunFont(TFont& Font, const TRtfCharFormat& Format) const;
 
     TFont FBaseFont;
+    TFontSizer FSizeRunFont;
     std::vector<TLine> FLines;
     TPoint FExtent{0, 0};
 };

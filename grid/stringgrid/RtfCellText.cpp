@@ -2,9 +2,40 @@
 
 #include "platform/core/Utf8.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
+
+// A word, or the blanks between two words, in one or more formats.
+struct TRtfWrapChunk {
+    struct TPart {
+        const TRtfCharFormat* Format;
+        std::string_view Text;
+    };
+    std::vector<TPart> Parts;
+    bool Blank = false;
+    int Width = 0;
+};
+
+std::vector<TRtfWrapChunk> RtfWrapChunks(const TRtfRuns& Line, const TRtfTextWidth& TextWidth) {
+    std::vector<TRtfWrapChunk> chunks;
+    for (const TRtfRun& run : Line) {
+        std::string_view rest = run.Text;
+        while (!rest.empty()) {
+            const bool blank = rest.front() == ' ';
+            const size_t length =
+                std::min(rest.size(), blank ? rest.find_first_not_of(' ') : rest.find(' '));
+            if (chunks.empty() || chunks.back().Blank != blank)
+                chunks.push_back({{}, blank, 0});
+            const std::string_view text = rest.substr(0, length);
+            chunks.back().Parts.push_back({&run.Format, text});
+            chunks.back().Width += TextWidth(run.Format, text);
+            rest.remove_prefix(length);
+        }
+    }
+    return chunks;
+}
 
 void AppendUnicodeEscape(std::string& out, char16_t unit) {
     // RTF writes a UTF-16 unit as a signed 16-bit number.
@@ -69,5 +100,61 @@ std::vector<TRtfRuns> RtfCellLines(const TRtfRuns& Runs) {
             rest.remove_prefix(end + 1);
         }
     }
+    return lines;
+}
+
+std::vector<TRtfRuns> WrapRtfCellLine(const TRtfRuns& Line, int Width,
+                                      const TRtfTextWidth& TextWidth) {
+    if (Width < 1)
+        return {Line};
+    std::vector<TRtfRuns> lines(1);
+    int x = 0;
+    const auto put = [&](const TRtfWrapChunk& chunk) {
+        for (const TRtfWrapChunk::TPart& part : chunk.Parts)
+            AppendRtfRun(lines.back(), part.Text, *part.Format);
+        x += chunk.Width;
+    };
+    const auto newLine = [&] {
+        lines.emplace_back();
+        x = 0;
+    };
+    const std::vector<TRtfWrapChunk> chunks = RtfWrapChunks(Line, TextWidth);
+    const TRtfWrapChunk* blanks = nullptr; // the blanks before the next word, placed with it
+    for (const TRtfWrapChunk& chunk : chunks) {
+        if (chunk.Blank) {
+            // Blanks that open the paragraph indent it; any other blanks may become a break.
+            if (lines.size() == 1 && lines.back().empty())
+                put(chunk);
+            else
+                blanks = &chunk;
+            continue;
+        }
+        const int blanksWidth = blanks ? blanks->Width : 0;
+        if (!lines.back().empty() && x + blanksWidth + chunk.Width > Width)
+            newLine();
+        else if (blanks)
+            put(*blanks);
+        blanks = nullptr;
+        if (x + chunk.Width <= Width) {
+            put(chunk);
+            continue;
+        }
+        // Too wide for a line of its own: it breaks where the line is full.
+        for (const TRtfWrapChunk::TPart& part : chunk.Parts) {
+            std::string_view rest = part.Text;
+            while (!rest.empty()) {
+                char32_t character = 0;
+                const std::string_view one = rest.substr(0, DecodeUtf8Character(rest, character));
+                const int width = TextWidth(*part.Format, one);
+                if (!lines.back().empty() && x + width > Width)
+                    newLine();
+                AppendRtfRun(lines.back(), one, *part.Format);
+                x += width;
+                rest.remove_prefix(one.size());
+            }
+        }
+    }
+    if (blanks && x + blanks->Width <= Width)
+        put(*blanks);
     return lines;
 }

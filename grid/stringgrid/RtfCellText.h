@@ -2,6 +2,7 @@
 
 #include "platform/core/RtfText.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,3 +20,13 @@ TRtfRuns RtfCellRuns(std::string_view CellText);
 // The lines a rich-text cell shows: its runs cut at paragraph ends, in order, with a tab shown as
 // four blanks. An empty paragraph is a line without runs; there is always at least one line.
 std::vector<TRtfRuns> RtfCellLines(const TRtfRuns& Runs);
+
+// The width a text takes in a run's format, as whoever shows the runs measures it.
+using TRtfTextWidth = std::function<int(const TRtfCharFormat& Format, std::string_view Text)>;
+
+// One line of a rich-text cell broken between words so that each part fits Width, as a wrapping
+// editor shows it: the blanks where it breaks are dropped, a word wider than Width on its own is
+// broken between its characters, and every character keeps its format. A Width below 1 leaves
+// the line whole. There is always at least one line.
+std::vector<TRtfRuns> WrapRtfCellLine(const TRtfRuns& Line, int Width,
+                                      const TRtfTextWidth& TextWidth);

@@ -1,8 +1,11 @@
 // Reads any bytes as the RTF of a rich-text cell: the escaped form must be 7-bit, must leave
 // ASCII input as it is, and must read without failing; the cell reader shows what the escaped
-// form reads as. The lines the cell shows hold its text and formats, cut at paragraph ends.
+// form reads as. The lines the cell shows hold its text and formats, cut at paragraph ends; wrapped
+// to a width, each line gives its text back less the blanks at the breaks, and no line is wider
+// than the width unless it holds a single character or only the blanks that open a paragraph.
 #include "grid/stringgrid/RtfCellText.h"
 #include "platform/core/RtfText.h"
+#include "platform/core/Utf8.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -47,5 +50,44 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (lines.empty() || joined != shown)
         std::abort();
+
+    // Widths by byte, bold bytes wider, so breaks fall inside words and between formats.
+    const auto byteWidths = [](const TRtfCharFormat& format, std::string_view text) {
+        return static_cast<int>(text.size()) * (format.Bold ? 9 : 6);
+    };
+    const int width = size > 0 ? data[0] % 64 : 0;
+    for (const TRtfRuns& line : lines) {
+        std::string whole;
+        for (const TRtfRun& run : line)
+            whole += run.Text;
+        std::string wrappedText;
+        const std::vector<TRtfRuns> wrapped = WrapRtfCellLine(line, width, byteWidths);
+        if (wrapped.empty())
+            std::abort();
+        for (const TRtfRuns& part : wrapped) {
+            int partWidth = 0;
+            size_t characters = 0;
+            bool onlyBlanks = true;
+            for (const TRtfRun& run : part) {
+                partWidth += byteWidths(run.Format, run.Text);
+                char32_t character = 0;
+                for (std::string_view rest = run.Text; !rest.empty(); ++characters)
+                    rest.remove_prefix(DecodeUtf8Character(rest, character));
+                onlyBlanks = onlyBlanks && run.Text.find_first_not_of(' ') == std::string::npos;
+                wrappedText += run.Text;
+            }
+            if (width > 0 && partWidth > width && characters > 1 && !onlyBlanks)
+                std::abort();
+        }
+        std::string wholeWithoutBlanks, wrappedWithoutBlanks;
+        for (const char c : whole)
+            if (c != ' ')
+                wholeWithoutBlanks += c;
+        for (const char c : wrappedText)
+            if (c != ' ')
+                wrappedWithoutBlanks += c;
+        if (wholeWithoutBlanks != wrappedWithoutBlanks)
+            std::abort();
+    }
     return 0;
 }

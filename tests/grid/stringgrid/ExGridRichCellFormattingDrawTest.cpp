@@ -12,13 +12,6 @@
 
 namespace {
 
-bool Reddish(TColor pixel) {
-    const int r = pixel & 0xFF;
-    const int g = (pixel >> 8) & 0xFF;
-    const int b = (pixel >> 16) & 0xFF;
-    return r > 150 && g < 90 && b < 90;
-}
-
 struct RichDrawCase {
     const char* Name;
     TRtfRuns Runs;
@@ -47,7 +40,7 @@ RichDrawCase RedCase() {
     TRtfCharFormat format;
     format.Color = 0x0000FF;
     return {"Red", {{"Alarm", format}}, [](const TBitmap& Rich, const TBitmap&, const TRect& Cell) {
-                return GridPixels::Box(Rich, Cell, Reddish).has_value();
+                return GridPixels::Box(Rich, Cell, GridPixels::Reddish).has_value();
             }};
 }
 

@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -31,6 +34,54 @@ TEST(RtfCellToAscii, EscapesEveryCharacterBeyondAscii) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(RtfCellToAscii(c.Cell), c.Ascii) << c.Cell;
+}
+
+// Each byte 10 pixels wide: where the lines break is plain to see.
+std::vector<std::string> WrappedAt(const TRtfRuns& Line, int Width) {
+    std::vector<std::string> shown;
+    const auto tenPerByte = [](const TRtfCharFormat&, std::string_view text) {
+        return static_cast<int>(text.size()) * 10;
+    };
+    for (const TRtfRuns& line : WrapRtfCellLine(Line, Width, tenPerByte)) {
+        std::string text;
+        for (const TRtfRun& run : line)
+            text += (run.Format.Bold ? "*" : "") + run.Text + (run.Format.Bold ? "*" : "");
+        shown.push_back(text);
+    }
+    return shown;
+}
+
+TEST(WrapRtfCellLine, BreaksBetweenWordsAndKeepsTheFormats) {
+    TRtfCharFormat bold;
+    bold.Bold = true;
+    struct Case {
+        const char* Name;
+        TRtfRuns Line;
+        int Width;
+        std::vector<std::string> Lines;
+    };
+    const Case cases[] = {
+        {"words that fit stay together", {{"ab cd", {}}}, 50, {"ab cd"}},
+        {"the blank at a break is dropped", {{"ab cd ef", {}}}, 50, {"ab cd", "ef"}},
+        {"a word keeps its formats across the break",
+         {{"ab c", {}}, {"d", bold}, {" ef", {}}},
+         30,
+         {"ab", "c*d*", "ef"}},
+        {"a word too long for a line breaks between characters",
+         {{"abcdefg hi", {}}},
+         30,
+         {"abc", "def", "g", "hi"}},
+        {"blanks that open the paragraph indent it", {{"  ab", {}}}, 40, {"  ab"}},
+        {"blanks at the end stay when they fit", {{"ab  ", {}}}, 40, {"ab  "}},
+        {"characters beyond ASCII stay whole",
+         {{"\xC3\xBC\xC3\xBC", {}}},
+         20,
+         {"\xC3\xBC", "\xC3\xBC"}},
+        {"no width leaves the line whole", {{"ab cd", {}}}, 0, {"ab cd"}},
+        {"an empty line stays one line", {}, 30, {""}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WrappedAt(c.Line, c.Width), c.Lines) << c.Name;
 }
 
 class ExGridRichTextTest : public EditorControlFixture, public ::testing::Test {

@@ -24,6 +24,14 @@ constexpr TColor Orange = 0x0080FF;
 constexpr TColor FixedFill = 0xE0E0E0;
 constexpr TColor Selected = 0xEACAB6;
 
+// Text drawn in a strong red, anti-aliased edges included.
+inline bool Reddish(TColor pixel) {
+    const int r = pixel & 0xFF;
+    const int g = (pixel >> 8) & 0xFF;
+    const int b = (pixel >> 16) & 0xFF;
+    return r > 150 && g < 90 && b < 90;
+}
+
 // A white grid of 3 x 3 cells of one size with the given fixed rows and columns, no scroll bars
 // and no selection: what a drawing test looks at stands alone.
 inline std::unique_ptr<TTestExGrid> PlainGrid(int ColWidth, int RowHeight, int Fixed) {
