@@ -21,8 +21,14 @@ namespace InputSimulation {
 
 namespace {
 
-// Keys go where the platform would send them: the widget that takes the focus for the control.
+// Keys go where the platform would send them: the control's open popup (a combo's list), else
+// the widget that takes the focus for the control.
 QWidget* Target(TControl* control) {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        QWidget* inside = popup->focusWidget() ? popup->focusWidget() : popup;
+        if (NativeHost::ControlOf(inside) == control)
+            return inside;
+    }
     QWidget* native = TControlAccess::Native(control);
     if (!native)
         return TControlAccess::Widget(control);

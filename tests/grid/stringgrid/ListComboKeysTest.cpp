@@ -126,13 +126,19 @@ TEST(ListComboKeys, ReachTheComboOpenedByAClick) {
     form.Run(kPickListSteps);
 }
 
-// The editable combo once: its list opens and picks as the pick list's does.
+// The editable combo once: typing goes on in the edit while the list is open and Enter keeps
+// the typed text; the list walked by the arrows picks as the pick list's does.
 TEST(ListComboKeys, ReachAnEditableComboAndItsList) {
     ComboKeysForm form(edComboEdit);
     form.OpenByF2();
     form.Run({
         {"Alt+Down", VK_DOWN, 0, kAlt, "Beta", "Beta", true, true, Holder::Combo, "drop;"},
-        {"Down in the list", VK_DOWN, 0, kNone, "Beta", "Beta", true, true, Holder::Combo, ""},
+        {"letter", 'X', 'x', kNone, "Beta", "Betax", true, true, Holder::Combo, "change 1 Betax;"},
+        {"Enter keeps it", VK_RETURN, '\r', kNone, "Betax", "Betax", false, false, Holder::Grid,
+         "closeup;done;"},
+        {"F2", VK_F2, 0, kNone, "Betax", "Betax", false, true, Holder::Combo, ""},
+        {"Alt+Down", VK_DOWN, 0, kAlt, "Betax", "Betax", true, true, Holder::Combo, "drop;"},
+        {"Down in the list", VK_DOWN, 0, kNone, "Betax", "Betax", true, true, Holder::Combo, ""},
         {"Enter takes it", VK_RETURN, '\r', kNone, "Gamma", "Gamma", false, false, Holder::Grid,
          "change 2 Gamma;closeup;done;"},
     });
