@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
@@ -21,18 +22,17 @@
 
 namespace {
 
+class ListKeysToEdit;
+
 // Reports the opening and closing of the list, which QComboBox only offers as overrides.
 class NativeCombo final : public QComboBox {
 public:
     std::function<void()> PopupOpening;
     std::function<void()> PopupClosed;
     std::function<void(QPaintEvent*)> Painted;
+    ListKeysToEdit* ListKeys = nullptr;
 
-    void showPopup() override {
-        if (PopupOpening)
-            PopupOpening();
-        QComboBox::showPopup();
-    }
+    void showPopup() override;
     // A pick closes the list before it selects the item: the close-up is told once the pick is
     // in (ReportCloseUp from the pick), or else once the event that closed the list is done, so
     // whoever hears of it finds the item chosen.
@@ -66,6 +66,96 @@ private:
     bool FCloseUpDue = false;
 };
 
+// The open list of an editable combo takes the keys from the window system, yet a person types
+// on in the edit while the list is open: everything but the keys that walk, pick from or close
+// the list goes on to the edit. Enter after typing keeps the typed text, as it would with the
+// list closed, rather than taking the item the list stands on.
+class ListKeysToEdit final : public QObject {
+public:
+    explicit ListKeysToEdit(NativeCombo* combo) : QObject(combo), FCombo(combo) {}
+
+    void ListOpened() {
+        FUntypedText = FCombo->lineEdit() ? FCombo->lineEdit()->text() : QString();
+        FEnterToEdit = false;
+        // Installing again puts it first, ahead of the filters added since.
+        FCombo->view()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        QLineEdit* edit = FCombo->lineEdit();
+        if ((type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+             type != QEvent::ShortcutOverride) ||
+            edit == nullptr || watched != FCombo->view())
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && FEnterToEdit) {
+            // The list closed on this Enter: its press and release are the edit's.
+            if (type == QEvent::KeyRelease)
+                FEnterToEdit = false;
+            return type != QEvent::ShortcutOverride && PassOn(edit, *key);
+        }
+        if (!FCombo->view()->isVisible())
+            return false;
+        // The list picks its item on Enter before the key is pressed, as a shortcut.
+        if (type == QEvent::ShortcutOverride) {
+            if (!enter || edit->text() == FUntypedText)
+                return false;
+            FEnterToEdit = true;
+            FCombo->hidePopup();
+            FCombo->ReportCloseUp();
+            event->accept();
+            return true;
+        }
+        if (StaysWithTheList(*key)) {
+            if (IsListWalk(*key))
+                FUntypedText = edit->text();
+            return false;
+        }
+        return PassOn(edit, *key);
+    }
+
+private:
+    static bool PassOn(QLineEdit* edit, const QKeyEvent& key) {
+        QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.text(), key.isAutoRepeat(),
+                       static_cast<ushort>(key.count()));
+        QApplication::sendEvent(edit, &copy);
+        return true;
+    }
+    static bool IsListWalk(const QKeyEvent& key) {
+        return key.key() == Qt::Key_Up || key.key() == Qt::Key_Down ||
+               key.key() == Qt::Key_PageUp || key.key() == Qt::Key_PageDown;
+    }
+    static bool StaysWithTheList(const QKeyEvent& key) {
+        switch (key.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_F4:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return true;
+        default:
+            return IsListWalk(key);
+        }
+    }
+
+    NativeCombo* FCombo;
+    // The edit's text when the list opened or was last walked: a different one was typed.
+    QString FUntypedText;
+    bool FEnterToEdit = false;
+};
+
+void NativeCombo::showPopup() {
+    if (PopupOpening)
+        PopupOpening();
+    QComboBox::showPopup();
+    if (ListKeys)
+        ListKeys->ListOpened();
+}
+
 bool IsEditable(TComboBoxStyle style) {
     return style == csDropDown || style == csSimple;
 }
@@ -78,6 +168,7 @@ struct TComboBox::Impl final : TItemStringsObserver {
     // The edit whose typing is reported; the native combo makes a new one on each switch to an
     // editable style.
     QPointer<QLineEdit> WatchedEdit;
+    ListKeysToEdit* ListKeys = nullptr;
     // The user moved the selection since the last pick was reported (the program's changes are
     // made with the combo's signals blocked).
     bool SelectionMoved = false;
@@ -141,6 +232,7 @@ TComboBox::TComboBox(TComponent* AOwner)
         TCanvasAccess::EndPaint(FImpl->Canvas);
     };
     NativeHost::Embed(this, combo);
+    combo->ListKeys = FImpl->ListKeys = new ListKeysToEdit(combo);
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
                      [this](int) { FImpl->SelectionMoved = true; });
     QObject::connect(combo, &QComboBox::activated, combo, [this](int) {
@@ -157,6 +249,9 @@ TComboBox::~TComboBox() {
     FImpl->Combo->PopupOpening = nullptr;
     FImpl->Combo->PopupClosed = nullptr;
     FImpl->Combo->Painted = nullptr;
+    // The list outlives this part of the combo and still hears events while it goes.
+    FImpl->Combo->ListKeys = nullptr;
+    FImpl->Combo->view()->removeEventFilter(FImpl->ListKeys);
     FImpl->Combo->disconnect();
     if (QLineEdit* edit = FImpl->Combo->lineEdit())
         edit->disconnect();

@@ -21,8 +21,14 @@ namespace InputSimulation {
 
 namespace {
 
-// Keys go where the platform would send them: the widget that takes the focus for the control.
+// Keys go where the platform would send them: the control's open popup (a combo's list), else
+// the widget that takes the focus for the control.
 QWidget* Target(TControl* control) {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        QWidget* inside = popup->focusWidget() ? popup->focusWidget() : popup;
+        if (NativeHost::ControlOf(inside) == control)
+            return inside;
+    }
     QWidget* native = TControlAccess::Native(control);
     if (!native)
         return TControlAccess::Widget(control);
@@ -45,14 +51,18 @@ void SendKey(TControl* control, QEvent::Type type, WORD key, TChar ch, TShiftSta
     SendKeyTo(Target(control), type, key, ch, shift, keypad);
 }
 
-// A key whose press freed its control (an editor closing on Enter) is released where the
+// A key whose press freed its widget (an editor closing on Enter) is released where the
 // focus went, as a person's key is.
-void PressAndRelease(TControl* control, WORD key, TChar ch, TShiftState shift, bool keypad) {
-    QPointer<QWidget> target = Target(control);
+void PressAndReleaseAt(QWidget* widget, WORD key, TChar ch, TShiftState shift, bool keypad) {
+    QPointer<QWidget> target = widget;
     SendKeyTo(target, QEvent::KeyPress, key, ch, shift, keypad);
     QWidget* release = target ? target.data() : QApplication::focusWidget();
     if (release)
         SendKeyTo(release, QEvent::KeyRelease, key, 0, shift, keypad);
+}
+
+void PressAndRelease(TControl* control, WORD key, TChar ch, TShiftState shift, bool keypad) {
+    PressAndReleaseAt(Target(control), key, ch, shift, keypad);
 }
 
 void SendMouse(TControl* control, QEvent::Type type, Qt::MouseButton button,
@@ -74,6 +84,18 @@ Qt::MouseButtons HeldButtons(TShiftState shift) {
     if (shift.Contains(ssMiddle))
         buttons |= Qt::MiddleButton;
     return buttons;
+}
+
+// Where the window system sends a typed key: an open popup (a combo's list) takes it before the
+// window under it, else the focused widget, else the active window itself.
+QWidget* KeyboardReceiver() {
+    if (QWidget* grabber = QWidget::keyboardGrabber())
+        return grabber;
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup->focusWidget() ? popup->focusWidget() : popup;
+    if (QWidget* focused = QApplication::focusWidget())
+        return focused;
+    return QApplication::activeWindow();
 }
 
 WORD KeyForChar(TChar ch) {
@@ -117,14 +139,15 @@ void KeypadPress(TControl* control, WORD key, TChar ch, TShiftState shift) {
 
 TControl* FocusedControl() {
     QApplication::processEvents();
-    // Without a focused widget the active window takes the keys itself.
-    QWidget* focused = QApplication::focusWidget();
-    return NativeHost::ControlOf(focused ? focused : QApplication::activeWindow());
+    QWidget* receiver = KeyboardReceiver();
+    return receiver ? NativeHost::ControlOf(receiver) : nullptr;
 }
 
+// Sent to the very widget that takes a person's key: an open list gets it, not its combo.
 void KeyPressFocused(WORD key, TChar ch, TShiftState shift) {
-    if (TControl* control = FocusedControl())
-        KeyPress(control, key, ch, shift);
+    QApplication::processEvents();
+    if (QWidget* receiver = KeyboardReceiver())
+        PressAndReleaseAt(receiver, key, ch, shift, false);
 }
 
 void TypeChar(TControl* control, TChar ch) {

@@ -112,3 +112,33 @@ TEST_F(TransComboByMouse, ARefusedTextKeepsTheComboOpenWithTheKeys) {
 }
 
 } // namespace
+
+namespace {
+
+// The header's pick list takes the keys with its list open too: Down there moves only the
+// highlight, Enter takes it and closes the list, the combo keeps the keys.
+TEST_F(TransComboByMouse, ItsOpenListTakesTheKeys) {
+    Grid->MouseActions()->FixedRowsEditor = fceComboList;
+    ClickAt(2, 0);
+    TGridTransCombo* combo = Grid->ComboTrans();
+    ASSERT_EQ(InputSimulation::FocusedControl(), combo);
+    InputSimulation::KeyPressFocused(VK_DOWN, 0, TShiftState() << ssAlt);
+    Application->ProcessMessages();
+    ASSERT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(InputSimulation::FocusedControl(), combo) << "the open list is the combo's";
+    InputSimulation::KeyPressFocused(VK_DOWN);
+    Application->ProcessMessages();
+    EXPECT_EQ(combo->Text(), "North") << "the highlight moved, nothing is chosen yet";
+    EXPECT_TRUE(Changes.empty());
+    InputSimulation::KeyPressFocused(VK_RETURN, '\r');
+    Application->ProcessMessages();
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->Text(), "South");
+    ASSERT_FALSE(Changes.empty());
+    EXPECT_EQ(Changes.back(), "20South");
+    EXPECT_TRUE(combo->Visible());
+    EXPECT_EQ(InputSimulation::FocusedControl(), combo);
+    EXPECT_EQ(Form->ActiveControl(), combo);
+}
+
+} // namespace
