@@ -65,13 +65,98 @@ void PressAndRelease(TControl* control, WORD key, TChar ch, TShiftState shift, b
     PressAndReleaseAt(Target(control), key, ch, shift, keypad);
 }
 
+// While a popup is open the window system hands every press to it, wherever it lands. A press
+// outside closes it, and the press is then passed on to what lies under the mouse unless the
+// popup asked not to (a combo's own arrow closing its list) or another popup stays open.
+// Returns whether the press still goes on to its target.
+bool PassOpenPopup(QWidget* target, QPointF global, Qt::MouseButton button,
+                   Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    QPointer<QWidget> popup = QApplication::activePopupWidget();
+    if (!popup || target->window() == popup)
+        return true;
+    const QPoint inPopup = popup->mapFromGlobal(global).toPoint();
+    QWidget* receiver = popup->childAt(inPopup);
+    if (!receiver)
+        receiver = popup;
+    QMouseEvent press(QEvent::MouseButtonPress, receiver->mapFromGlobal(global), global, button,
+                      buttons, modifiers);
+    QApplication::sendEvent(receiver, &press);
+    if (QApplication::activePopupWidget() != nullptr || !popup || popup->rect().contains(inPopup) ||
+        popup->testAttribute(Qt::WA_NoMouseReplay))
+        return false;
+    // The press passed on is queued behind what closing the popup queued.
+    QCoreApplication::sendPostedEvents();
+    return true;
+}
+
+// The window manager activates the window a person presses in. Windows it does not manage
+// (popups, tips) and windows that refuse the keyboard are never activated.
+void ActivateWindowUnder(QWidget* target) {
+    QWidget* window = target->window();
+    if (window->isActiveWindow())
+        return;
+    const Qt::WindowFlags flags = window->windowFlags();
+    const Qt::WindowType type = window->windowType();
+    if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::SplashScreen ||
+        flags.testAnyFlags(Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput |
+                           Qt::X11BypassWindowManagerHint))
+        return;
+    window->activateWindow();
+    QApplication::processEvents();
+}
+
+bool TakesClickFocus(QWidget* widget) {
+    constexpr Qt::FocusPolicy policy = Qt::ClickFocus;
+    return (widget->focusPolicy() & policy) == policy &&
+           (WidgetTree::FocusTarget(widget)->focusPolicy() & policy) == policy;
+}
+
+// A press gives the focus to the first enabled widget from the one under the mouse up to its
+// window that takes focus by clicks; it stops early at a widget that holds the focus already, so
+// a press on the focused widget never takes its focus away.
+void GiveClickFocus(QWidget* target, QPoint local) {
+    for (QWidget* widget = target; widget; widget = widget->parentWidget()) {
+        if (widget->isEnabled() && widget->rect().contains(local) && TakesClickFocus(widget)) {
+            widget->setFocus(Qt::MouseFocusReason);
+            return;
+        }
+        if (widget->isWindow() || WidgetTree::FocusTarget(widget)->hasFocus())
+            return;
+        local += widget->pos();
+    }
+}
+
+// What the window system and Qt do with a person's press before the widget under the mouse sees
+// it. Returns whether the press still reaches the target. Windows never shown take no real press;
+// their widgets get the event alone.
+bool PrepareRealPress(QPointer<QWidget>& target, QPoint local, QPointF global,
+                      Qt::MouseButton button, Qt::MouseButtons buttons,
+                      Qt::KeyboardModifiers modifiers) {
+    if (!target->window()->isVisible())
+        return true;
+    // The press comes after what the window system and the program queued before it.
+    QApplication::processEvents();
+    if (!target)
+        return false;
+    if (!PassOpenPopup(target, global, button, buttons, modifiers) || !target)
+        return false;
+    ActivateWindowUnder(target);
+    if (!target)
+        return false;
+    GiveClickFocus(target, local);
+    return target != nullptr;
+}
+
 void SendMouse(TControl* control, QEvent::Type type, Qt::MouseButton button,
                Qt::MouseButtons buttons, TPoint p, TShiftState shift) {
     QPoint local(p.X, p.Y);
-    QWidget* target = WidgetTree::InnermostAt(TControlAccess::Widget(control), local);
+    QPointer<QWidget> target = WidgetTree::InnermostAt(TControlAccess::Widget(control), local);
     QPointF global = target->mapToGlobal(QPointF(local));
-    QMouseEvent event(type, QPointF(local), global, button, buttons,
-                      KeyTranslation::Modifiers(shift));
+    const Qt::KeyboardModifiers modifiers = KeyTranslation::Modifiers(shift);
+    if (type == QEvent::MouseButtonPress &&
+        !PrepareRealPress(target, local, global, button, buttons, modifiers))
+        return;
+    QMouseEvent event(type, QPointF(local), global, button, buttons, modifiers);
     QApplication::sendEvent(target, &event);
 }
 
