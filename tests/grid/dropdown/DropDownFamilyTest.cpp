@@ -267,7 +267,9 @@ TEST_P(DropDownFamily, HeaderAndFooterShowTheirCaptionsAndButtonsWhichFireTheirE
     Drop->OnDropDownFooterButtonClick = [&](TObject*, int Index) {
         events.push_back("footer " + std::to_string(Index));
     };
-    Drop->OnGetHeaderText = [&](TObject*, std::string& Text) { events.push_back("text " + Text); };
+    // Asked on every painting of the header, which the window system may ask for at any time.
+    std::vector<std::string> headerTexts;
+    Drop->OnGetHeaderText = [&](TObject*, std::string& Text) { headerTexts.push_back(Text); };
     Drop->OnDropUp = [&](TObject*, bool Cancelled) {
         events.push_back(Cancelled ? "up cancelled" : "up");
     };
@@ -293,9 +295,10 @@ TEST_P(DropDownFamily, HeaderAndFooterShowTheirCaptionsAndButtonsWhichFireTheirE
     EXPECT_EQ(header->Button(0)->Caption(), "Help");
 
     TBitmap drawn(header->Width(), header->Height());
+    headerTexts.clear();
     header->PaintTo(drawn.Canvas(), 0, 0);
-    EXPECT_EQ(events, std::vector<std::string>{"text Pick one"});
-    events.clear();
+    EXPECT_EQ(headerTexts, std::vector<std::string>{"Pick one"});
+    EXPECT_TRUE(events.empty());
     InputSimulation::Click(header->Button(0), Centre(header->Button(0)));
     EXPECT_TRUE(Open()) << "a header button never closes the popup";
     InputSimulation::Click(footer->Button(0), Centre(footer->Button(0)));
