@@ -41,6 +41,14 @@ bool IsInput(QEvent::Type type) {
 bool ControlWidget::event(QEvent* event) {
     if (!FControl || !IsInput(event->type()))
         return QWidget::event(event);
+    // A popup window has every press while it is open: one outside it closes it and is not
+    // the control's.
+    if (event->type() == QEvent::MouseButtonPress && windowType() == Qt::Popup &&
+        !rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        hide();
+        event->accept();
+        return true;
+    }
     // A control that hosts a native widget has its input routed where it starts, inside the
     // native widget; what reaches this widget was passed up from there.
     QEvent::Type type = event->type();

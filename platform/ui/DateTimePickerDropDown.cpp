@@ -5,6 +5,7 @@
 #include "platform/ui/internal/NativeHost.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include <functional>
@@ -13,15 +14,24 @@
 
 namespace {
 
-// Closes the drop-down when its popup window goes away by itself (a click elsewhere).
+// Closes the drop-down when its popup window goes away by itself (a click elsewhere). A press
+// on the picker that closes the calendar is not passed on to the picker, whose button would
+// open it again.
 class PickerPopupWatch final : public QObject {
 public:
-    explicit PickerPopupWatch(std::function<void()> hidden) : Hidden(std::move(hidden)) {}
+    PickerPopupWatch(QWidget* picker, std::function<void()> hidden)
+        : Picker(picker), Hidden(std::move(hidden)) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Hide && Hidden)
             Hidden();
+        if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+            const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            static_cast<QWidget*>(watched)->setAttribute(
+                Qt::WA_NoMouseReplay, Picker->rect().contains(Picker->mapFromGlobal(global)));
+        }
         return QObject::eventFilter(watched, event);
     }
+    QWidget* Picker;
     std::function<void()> Hidden;
 };
 
@@ -44,7 +54,8 @@ void TDateTimePicker::SetDroppedDown(bool value) {
         FCalendar = new TMonthCalendar(this);
         QWidget* popup = NativeHost::Widget(FCalendar);
         popup->setWindowFlags(Qt::Popup);
-        FImpl->PopupWatch = new PickerPopupWatch([this] { SetDroppedDown(false); });
+        FImpl->PopupWatch =
+            new PickerPopupWatch(NativeHost::Widget(this), [this] { SetDroppedDown(false); });
         popup->installEventFilter(FImpl->PopupWatch);
         FCalendar->OnClick = [this](TObject*) { PickFromCalendar(); };
         FCalendar->OnKeyDown = [this](TObject*, WORD& key, TShiftState) {

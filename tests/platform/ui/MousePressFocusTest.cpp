@@ -5,6 +5,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/DateTimePicker.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Label.h"
@@ -162,6 +163,25 @@ TEST_F(PressBesideAnOpenList, APressOnTheComboItselfClosesTheListWithoutOpeningI
     EXPECT_FALSE(Combo->DroppedDown());
     EXPECT_EQ(Events, std::vector<std::string>{"closeup"});
     EXPECT_EQ(InputSimulation::FocusedControl(), Combo);
+}
+
+TEST_F(MousePressFocus, APressBesideAnOpenCalendarClosesItAndAPressOnItsButtonOpensItNoMore) {
+    auto* picker = new TDateTimePicker(Form.get());
+    picker->SetParent(Form.get());
+    picker->SetBounds(150, 10, 150, 21);
+    const TPoint button{picker->Width() - 5, 10};
+
+    InputSimulation::Click(picker, button);
+    ASSERT_TRUE(picker->DroppedDown());
+    InputSimulation::Click(Second, {5, 5});
+    EXPECT_FALSE(picker->DroppedDown());
+    EXPECT_EQ(InputSimulation::FocusedControl(), Second) << "the press went on to the edit";
+
+    InputSimulation::Click(picker, button);
+    ASSERT_TRUE(picker->DroppedDown());
+    InputSimulation::Click(picker, button);
+    Application->ProcessMessages();
+    EXPECT_FALSE(picker->DroppedDown());
 }
 
 } // namespace
