@@ -21,6 +21,16 @@ public:
         settings.ShortDateFormat = "dd/MM/yyyy";
         return settings;
     }
+    // Dates day first ("dd/mm/yyyy"), times with seconds, as the date and time editor tests
+    // read and write their cells.
+    static TFormatSettings DayFirst() {
+        TFormatSettings settings;
+        settings.ShortDateFormat = "dd/mm/yyyy";
+        settings.DateSeparator = "/";
+        settings.TimeSeparator = ":";
+        settings.LongTimeFormat = "hh:nn:ss";
+        return settings;
+    }
 
 private:
     TFormatSettings FSettings;

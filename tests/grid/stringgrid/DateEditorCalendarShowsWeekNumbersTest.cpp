@@ -1,5 +1,4 @@
 // The date editor's Weeknumbers setting reaches the calendar it drops down over a cell.
-#include "DayFirstFormat.h"
 #include "ExGridEditingTestGrid.h"
 
 #include "grid/foundation/ScopedFormatSettings.h"
@@ -12,7 +11,7 @@
 namespace {
 
 TEST(ExGridEditing, TheDateEditorsCalendarShowsWeekNumbersWhenAskedTo) {
-    const ScopedFormatSettings dayFirst(DayFirstSettings());
+    const ScopedFormatSettings dayFirst(ScopedFormatSettings::DayFirst());
     for (const bool weekNumbers : {true, false}) {
         SCOPED_TRACE(weekNumbers);
         EditingTest::TEditingForm f(edDateEdit);

@@ -1,7 +1,6 @@
 // Editor controls over a cell as a user works them, through real key, mouse and wheel input:
 // opened with F2, changed, then committed, cancelled or left in each way the grid allows, with
 // the cell, the focus and the edit events checked after each.
-#include "DayFirstFormat.h"
 #include "ExGridEditingTestGrid.h"
 
 #include "grid/foundation/ScopedFormatSettings.h"
@@ -321,7 +320,7 @@ TEST(ExGridEditing, EnterOnAnEmptyListCellTakesTheShownItemAndTabKeepsItEmpty) {
 // One picker serves every cell: whatever part the last edit left the caret in (the commit
 // itself steps past the part being typed), the next edit opened with F2 starts on the first.
 TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
-    ScopedFormatSettings locale(DayFirstSettings());
+    ScopedFormatSettings locale(ScopedFormatSettings::DayFirst());
     struct Case {
         const char* Name;
         TEditorType Kind;
@@ -360,7 +359,7 @@ TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
 // The date-and-time editor shows both parts of its cell, keeps both when left untouched and
 // stores both after a change of either.
 TEST(ExGridEditing, TheDateAndTimeEditorShowsAndKeepsDateAndTime) {
-    ScopedFormatSettings locale(DayFirstSettings());
+    ScopedFormatSettings locale(ScopedFormatSettings::DayFirst());
     const struct {
         const char* Start;
         const char* TimeShown;
