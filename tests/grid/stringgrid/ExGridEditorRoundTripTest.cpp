@@ -315,6 +315,30 @@ TEST(ExGridEditing, EnterOnAnEmptyListCellTakesTheShownItemAndTabKeepsItEmpty) {
     }
 }
 
+// A form whose cell (1, 1) holds Text and opens the grid's own editor of Kind; keys go to the
+// control that has them, as a user's do.
+struct OneCellEdit : TEditingForm {
+    OneCellEdit(TEditorType Kind, const std::string& Text) : TEditingForm(Kind) {
+        Grid->OfferFake = false;
+        Grid->SetCells(1, 1, Text);
+    }
+    // F2 on the grid: whether it opened an editor.
+    bool OpenWithF2() {
+        InputSimulation::KeyPress(Grid, VK_F2);
+        return Grid->EditMode;
+    }
+    void Press(WORD Key, TChar Ch = 0) { InputSimulation::KeyPress(Form.ActiveControl(), Key, Ch); }
+    void PressEnter() {
+        Press(VK_RETURN, '\r');
+        Pump();
+    } // Enter in the open editor: cell (1, 1) then holds Stored and the grid has the keys again.
+    void ExpectEnterStores(const std::string& Stored) {
+        PressEnter();
+        EXPECT_EQ(Grid->Cells(1, 1), Stored);
+        EXPECT_EQ(Form.ActiveControl(), Grid);
+    }
+};
+
 } // namespace
 
 // One picker serves every cell: whatever part the last edit left the caret in (the commit
@@ -335,23 +359,18 @@ TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        TEditingForm f(c.Kind);
-        f.Grid->OfferFake = false;
-        f.Grid->SetCells(1, 1, c.Text);
+        OneCellEdit f(c.Kind, c.Text);
         f.Grid->SetCells(1, 2, c.Text);
-        InputSimulation::KeyPress(f.Grid, VK_F2);
+        f.OpenWithF2();
         for (int i = 0; i < c.RightsInFirstEdit; ++i)
-            InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RIGHT);
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
-        f.Pump();
+            f.Press(VK_RIGHT);
+        f.PressEnter();
         ASSERT_EQ(f.Form.ActiveControl(), f.Grid);
-        InputSimulation::KeyPress(f.Grid, VK_DOWN);
+        f.Press(VK_DOWN);
         ASSERT_EQ(f.Grid->Row(), 2);
-        InputSimulation::KeyPress(f.Grid, VK_F2);
-        ASSERT_TRUE(f.Grid->EditMode);
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_UP);
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
-        f.Pump();
+        ASSERT_TRUE(f.OpenWithF2());
+        f.Press(VK_UP);
+        f.PressEnter();
         EXPECT_EQ(f.Grid->Cells(1, 2), c.Stepped);
     }
 }
@@ -368,11 +387,8 @@ TEST(ExGridEditing, TheDateAndTimeEditorShowsAndKeepsDateAndTime) {
                  {"12/03/2021 10:20", "10:20:00", "13/03/2021 10:20"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Start);
-        EditingTest::TEditingForm f(edDateTimeEdit);
-        f.Grid->OfferFake = false;
-        f.Grid->SetCells(1, 1, c.Start);
-        InputSimulation::KeyPress(f.Grid, VK_F2);
-        ASSERT_TRUE(f.Grid->EditMode);
+        OneCellEdit f(edDateTimeEdit, c.Start);
+        ASSERT_TRUE(f.OpenWithF2());
         TGridDateTimePicker* picker = f.Grid->DateAndTimePicker();
         TWinControl* time = picker->TimePicker();
         ASSERT_NE(time, nullptr);
@@ -383,18 +399,14 @@ TEST(ExGridEditing, TheDateAndTimeEditorShowsAndKeepsDateAndTime) {
         EXPECT_GE(time->Left(), time->Width());
         EXPECT_LE(time->Left() + time->Width(), picker->Width());
         for (const WORD key : {VK_RETURN, VK_ESCAPE}) {
-            InputSimulation::KeyPress(f.Form.ActiveControl(), key, key == VK_RETURN ? '\r' : 0x1B);
+            f.Press(key, key == VK_RETURN ? '\r' : 0x1B);
             f.Pump();
             EXPECT_FALSE(f.Grid->EditMode);
             EXPECT_EQ(f.Grid->Cells(1, 1), c.Start) << "untouched";
-            InputSimulation::KeyPress(f.Grid, VK_F2);
-            ASSERT_TRUE(f.Grid->EditMode);
+            ASSERT_TRUE(f.OpenWithF2());
         }
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_UP);
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
-        f.Pump();
-        EXPECT_EQ(f.Grid->Cells(1, 1), c.Changed);
-        EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
+        f.Press(VK_UP);
+        f.ExpectEnterStores(c.Changed);
     }
 }
 
@@ -411,20 +423,15 @@ TEST(ExGridEditing, TheFloatSpinReadsTheNumberAsTheGridWritesIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         ScopedFormatSettings locale(c.Settings);
-        EditingTest::TEditingForm f(edFloatSpinEdit);
-        f.Grid->OfferFake = false;
+        OneCellEdit f(edFloatSpinEdit, "");
         f.Grid->SetFloats(1, 1, 1.5);
         ASSERT_EQ(f.Grid->Cells(1, 1), c.Written);
-        InputSimulation::KeyPress(f.Grid, VK_F2);
-        ASSERT_TRUE(f.Grid->EditMode);
+        ASSERT_TRUE(f.OpenWithF2());
         EXPECT_DOUBLE_EQ(f.Grid->SpinEdit()->FloatValue(), 1.5);
         // End would step to the lower limit: Right takes the caret past the selected text.
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RIGHT);
+        f.Press(VK_RIGHT);
         InputSimulation::TypeChar(f.Form.ActiveControl(), '3');
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
-        f.Pump();
-        EXPECT_EQ(f.Grid->Cells(1, 1), c.Changed);
-        EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
+        f.ExpectEnterStores(c.Changed);
     }
 }
 
