@@ -97,6 +97,24 @@ struct CustomRoundTrip {
         EXPECT_FALSE(PopupShown());
         EXPECT_EQ(Focused(), F.Grid);
     }
+    // The edit is over: cell (Col, 1) holds Text, and the editor is closed with the grid focused.
+    void ExpectLeftWith(int Col, const std::string& Text) {
+        EXPECT_EQ(F.Grid->Cells(Col, 1), Text);
+        ExpectClosedWithGridFocused();
+    }
+    // Closed, and the grid takes the next key at once: Down moves on from the row it is on.
+    void ExpectClosedWithTheKeysOnTheGrid() {
+        ExpectClosedWithGridFocused();
+        const int row = F.Grid->Row();
+        Key(VK_DOWN);
+        EXPECT_EQ(F.Grid->Row(), row + 1) << "the keys work on at once";
+    }
+    // The grid takes Tab; at the end of the editor's cell it goes on to the next cell, whose
+    // editor opens, when ToNextCell.
+    void GridTakesTab(bool ToNextCell) {
+        F.Grid->SetOptions(F.Grid->Options() << goTabs);
+        F.Grid->Navigation()->TabToNextAtEnd = ToNextCell;
+    }
 
     const LinkStyle& Style;
     TEditingForm F;
@@ -159,19 +177,16 @@ TEST_P(CustomEditorRoundTrip, EnterStoresTheValueAndGivesTheGridTheKeys) {
     CustomRoundTrip t(GetParam());
     t.OpenAndChange();
     t.Key(VK_RETURN, '\r');
-    EXPECT_EQ(t.F.Grid->Cells(1, 1), "dabc");
-    t.ExpectClosedWithGridFocused();
+    t.ExpectLeftWith(1, "dabc");
     EXPECT_EQ(t.Events, (std::vector<std::string>{"validate dabc", "editing done", "done 1,1"}));
-    t.Key(VK_DOWN);
-    EXPECT_EQ(t.F.Grid->Row(), 2) << "the keys work on at once";
+    t.ExpectClosedWithTheKeysOnTheGrid();
 }
 
 TEST_P(CustomEditorRoundTrip, EscapeLeavesTheCellAsItWas) {
     CustomRoundTrip t(GetParam());
     t.OpenAndChange();
     t.Key(VK_ESCAPE, 0x1B);
-    EXPECT_EQ(t.F.Grid->Cells(1, 1), "abc");
-    t.ExpectClosedWithGridFocused();
+    t.ExpectLeftWith(1, "abc");
     EXPECT_EQ(t.Events, (std::vector<std::string>{"editing done", "done 1,1"}));
     t.Key(VK_F2);
     ASSERT_TRUE(t.Open());
@@ -221,13 +236,11 @@ TEST_P(CustomEditorRoundTrip, EveryWayOutKeepsOrStoresTheValue) {
             leave.Do(t);
             const bool stores = change && std::string(leave.Name) != "escape";
             EXPECT_EQ(t.F.Grid->Cells(1, 1), stores ? "dabc" : "abc");
-            t.ExpectClosedWithGridFocused();
             EXPECT_EQ(t.F.Grid->Col(), leave.Col);
             EXPECT_EQ(t.F.Grid->Row(), leave.Row);
             ASSERT_FALSE(t.Events.empty());
             EXPECT_EQ(t.Events.back(), "done 1,1");
-            t.Key(VK_DOWN);
-            EXPECT_EQ(t.F.Grid->Row(), leave.Row + 1) << "the keys work on at once";
+            t.ExpectClosedWithTheKeysOnTheGrid();
         }
     }
 }
@@ -238,8 +251,7 @@ TEST_P(CustomEditorRoundTrip, TabLeavesStayingOrOpeningTheNextCell) {
     for (const bool toNext : {false, true}) {
         SCOPED_TRACE(toNext ? "to the next cell" : "staying");
         CustomRoundTrip t(GetParam());
-        t.F.Grid->SetOptions(t.F.Grid->Options() << goTabs);
-        t.F.Grid->Navigation()->TabToNextAtEnd = toNext;
+        t.GridTakesTab(toNext);
         t.OpenAndChange();
         t.Key(VK_TAB, '\t');
         EXPECT_EQ(t.F.Grid->Cells(1, 1), "dabc");
@@ -259,8 +271,7 @@ TEST_P(CustomEditorRoundTrip, TabLeavesStayingOrOpeningTheNextCell) {
         t.Type("g");
         EXPECT_EQ(t.Link->Edit->Text(), "gdef") << "typed keys reach the reopened editor";
         t.Key(VK_ESCAPE, 0x1B);
-        EXPECT_EQ(t.F.Grid->Cells(2, 1), "def");
-        t.ExpectClosedWithGridFocused();
+        t.ExpectLeftWith(2, "def");
     }
 }
 
@@ -284,8 +295,7 @@ TEST_P(CustomEditorRoundTrip, AnotherWindowTakingTheKeys) {
         SCOPED_TRACE(o.Name);
         CustomRoundTrip t(GetParam());
         if (o.ByTab) {
-            t.F.Grid->SetOptions(t.F.Grid->Options() << goTabs);
-            t.F.Grid->Navigation()->TabToNextAtEnd = true;
+            t.GridTakesTab(true);
             t.OpenWithF2();
             t.Key(VK_TAB, '\t');
             ASSERT_TRUE(t.Open());
@@ -309,9 +319,7 @@ TEST_P(CustomEditorRoundTrip, AnotherWindowTakingTheKeys) {
         other.Hide();
         t.F.Pump();
         if (popup) {
-            t.ExpectClosedWithGridFocused();
-            t.Key(VK_DOWN);
-            EXPECT_EQ(t.F.Grid->Row(), 2) << "the keys work on at once";
+            t.ExpectClosedWithTheKeysOnTheGrid();
         } else {
             EXPECT_EQ(t.Focused(), t.Link->Edit);
             t.Type("e");
@@ -330,12 +338,11 @@ TEST_P(CustomEditorRoundTrip, ARefusedValueReopensTheEditorOnIt) {
     EXPECT_EQ(t.Focused(), t.Link->Edit);
     t.SelectAllAndType("ok");
     t.Key(VK_RETURN, '\r');
-    EXPECT_EQ(t.F.Grid->Cells(1, 1), "ok");
-    t.ExpectClosedWithGridFocused();
+    t.ExpectLeftWith(1, "ok");
 }
 
 // Which keys leave the editor and which the control keeps, by real key presses.
-TEST_P(CustomEditorRoundTrip, LeavingKeys) {
+TEST_P(CustomEditorRoundTrip, SomeKeysLeaveTheEditorOthersStayInIt) {
     struct Case {
         const char* Name;
         WORD Key;
@@ -366,15 +373,14 @@ TEST_P(CustomEditorRoundTrip, LeavingKeys) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         CustomRoundTrip t(GetParam());
-        t.F.Grid->SetOptions(t.F.Grid->Options() << goTabs);
+        t.GridTakesTab(false);
         c.Want(t.Link);
         t.OpenAndChange();
         t.Key(c.Key, c.Ch, c.Shift);
         EXPECT_EQ(!t.Open(), c.Leaves);
         EXPECT_EQ(t.F.Grid->Row(), c.Row);
         if (c.Leaves) {
-            EXPECT_EQ(t.F.Grid->Cells(1, 1), "dabc");
-            t.ExpectClosedWithGridFocused();
+            t.ExpectLeftWith(1, "dabc");
         } else {
             EXPECT_EQ(t.Focused(), t.Link->Edit);
             EXPECT_EQ(t.F.Grid->Cells(1, 1), "abc") << "nothing stored yet";
