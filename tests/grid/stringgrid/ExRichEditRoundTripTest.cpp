@@ -38,8 +38,8 @@ struct RichForm {
             Events.push_back("change " + Value);
         };
         F.Grid->OnCellValidate = [this](TObject*, int ACol, int ARow, std::string& Value, bool&) {
-            Events.push_back("validate " + std::to_string(ACol) + "," + std::to_string(ARow) +
-                             " " + RtfPlainText(ReadRtf(Value)));
+            Events.push_back("validate " + std::to_string(ACol) + "," + std::to_string(ARow) + " " +
+                             RtfPlainText(ReadRtf(Value)));
         };
         F.Grid->OnEditingDone = [this](TObject*) { Events.push_back("editing done"); };
         F.Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
@@ -98,8 +98,8 @@ TEST(RichEditRoundTrip, EachWayOutStoresWhatWasTypedAsRtfAndReopensOnIt) {
     };
     auto grid = [](RichForm& t) -> TWinControl* { return t.F.Grid; };
     const Leave leaves[] = {
-        {"click on another cell", [](RichForm&) {}, [](RichForm& t) { t.ClickCell(3, 4); },
-         grid, "3,4", false},
+        {"click on another cell", [](RichForm&) {}, [](RichForm& t) { t.ClickCell(3, 4); }, grid,
+         "3,4", false},
         {"tab to the form's next control", [](RichForm&) {},
          [](RichForm& t) { InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t'); },
          [](RichForm& t) -> TWinControl* { return t.F.Other; }, "1,1", false},
@@ -107,10 +107,8 @@ TEST(RichEditRoundTrip, EachWayOutStoresWhatWasTypedAsRtfAndReopensOnIt) {
          [](RichForm& t) { t.F.Grid->SetOptions(t.F.Grid->Options() << goTabs); },
          [](RichForm& t) { InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t'); },
          [](RichForm& t) -> TWinControl* { return t.Editor(); }, "2,1", true},
-        {"down in a grid without word wrap",
-         [](RichForm& t) { t.F.Grid->SetWordWrap(false); },
-         [](RichForm& t) { InputSimulation::KeyPress(t.Editor(), VK_DOWN); }, grid, "1,2",
-         false},
+        {"down in a grid without word wrap", [](RichForm& t) { t.F.Grid->SetWordWrap(false); },
+         [](RichForm& t) { InputSimulation::KeyPress(t.Editor(), VK_DOWN); }, grid, "1,2", false},
         {"wheel over the grid", [](RichForm&) {},
          [](RichForm& t) {
              const TRect other = t.F.Grid->CellRect(3, 2);
@@ -216,7 +214,7 @@ TEST(RichEditRoundTrip, TheCommittedCellIsDrawnAsTyped) {
     ASSERT_TRUE(IsRtf(t.F.Grid->Cells(1, 1)));
     const TRect cell = t.F.Grid->CellRect(1, 1);
     auto drawn = GridPixels::Render(*t.F.Grid);
-    drawn->SaveToFile(::testing::TempDir() + "rich_cell_committed.png");
+    GridPixels::SaveRichCellPicture(*drawn, "rich_cell_committed");
 
     auto cellPicture = [&](const std::string& Text) {
         t.F.Grid->SetCells(1, 1, Text);
