@@ -138,9 +138,7 @@ TEST_P(CustomEditorRoundTrip, OpensByF2TypingAndClickAtItsPlace) {
         {"click",
          [](CustomRoundTrip& t) {
              t.F.Grid->MouseActions()->DirectEdit = true;
-             const TRect cell = t.F.Grid->CellRect(1, 2);
-             InputSimulation::Click(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-             t.F.Pump();
+             t.F.ClickCell(1, 2);
          },
          "abc"},
     };
@@ -203,27 +201,9 @@ TEST_P(CustomEditorRoundTrip, EveryWayOutKeepsOrStoresTheValue) {
     const Leave leaves[] = {
         {"enter", [](CustomRoundTrip& t) { t.Key(VK_RETURN, '\r'); }, 1, 1},
         {"escape", [](CustomRoundTrip& t) { t.Key(VK_ESCAPE, 0x1B); }, 1, 1},
-        {"click on another cell",
-         [](CustomRoundTrip& t) {
-             const TRect cell = t.F.Grid->CellRect(3, 4);
-             InputSimulation::Click(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-             t.F.Pump();
-         },
-         3, 4},
-        {"wheel over the grid",
-         [](CustomRoundTrip& t) {
-             const TRect cell = t.F.Grid->CellRect(3, 2);
-             InputSimulation::Wheel(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5}, -120);
-             t.F.Pump();
-         },
-         1, 4},
-        {"scroll bar arrow",
-         [](CustomRoundTrip& t) {
-             InputSimulation::Click(t.F.Grid,
-                                    TPoint{t.F.Grid->Width() - 6, t.F.Grid->ClientHeight() - 6});
-             t.F.Pump();
-         },
-         1, 1},
+        {"click on another cell", [](CustomRoundTrip& t) { t.F.ClickCell(3, 4); }, 3, 4},
+        {"wheel over the grid", [](CustomRoundTrip& t) { t.F.WheelDownOverCell(3, 2); }, 1, 4},
+        {"scroll bar arrow", [](CustomRoundTrip& t) { t.F.ClickLowerScrollArrow(); }, 1, 1},
     };
     for (const bool change : {true, false}) {
         for (const Leave& leave : leaves) {

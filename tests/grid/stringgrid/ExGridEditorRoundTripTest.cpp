@@ -171,8 +171,7 @@ TEST_P(EditorRoundTrip, OpeningAndLeavingUntouchedKeepsTheText) {
 TEST_P(EditorRoundTrip, TheWheelOverTheGridLeavesWithTheValueAndTheGridKeepsTheKeys) {
     RoundTrip t(GetParam());
     const std::string value = t.OpenAndChange();
-    const TRect other = t.F.Grid->CellRect(3, 2);
-    InputSimulation::Wheel(t.F.Grid, TPoint{other.Left + 5, other.Top + 5}, -120);
+    t.F.WheelDownOverCell(3, 2);
     t.Pump();
     EXPECT_FALSE(t.Open());
     EXPECT_EQ(t.F.Grid->Cells(1, 1), value);
@@ -185,10 +184,7 @@ TEST_P(EditorRoundTrip, TheWheelOverTheGridLeavesWithTheValueAndTheGridKeepsTheK
 TEST_P(EditorRoundTrip, TheScrollBarArrowLeavesWithTheValueAndTheGridKeepsTheKeys) {
     RoundTrip t(GetParam());
     const std::string value = t.OpenAndChange();
-    // The lower arrow of the vertical bar at the grid's right edge.
-    const TPoint arrow{t.F.Grid->Width() - 6, t.F.Grid->ClientHeight() - 6};
-    InputSimulation::Click(t.F.Grid, arrow);
-    t.Pump();
+    t.F.ClickLowerScrollArrow();
     EXPECT_EQ(t.F.Grid->TopRow(), 2);
     EXPECT_FALSE(t.Open());
     EXPECT_EQ(t.F.Grid->Cells(1, 1), value);
@@ -205,12 +201,7 @@ TEST_P(EditorRoundTrip, TabAndAClickElsewhereLeaveWithTheValue) {
     };
     const Leave leaves[] = {
         {"tab", [](RoundTrip& t) { InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t'); }, true},
-        {"click",
-         [](RoundTrip& t) {
-             const TRect cell = t.F.Grid->CellRect(3, 4);
-             InputSimulation::Click(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-         },
-         false},
+        {"click", [](RoundTrip& t) { t.F.ClickCell(3, 4); }, false},
     };
     for (const Leave& leave : leaves) {
         SCOPED_TRACE(leave.Name);
@@ -471,24 +462,11 @@ TEST(ExGridEditing, CheckBoxAndButtonCellsKeepTheirTextEveryWayOut) {
              InputSimulation::KeyPress(c, VK_TAB, '\t');
          },
          true},
-        {"click",
-         [](EditingTest::TEditingForm& f, TWinControl*) {
-             const TRect cell = f.Grid->CellRect(3, 4);
-             InputSimulation::Click(f.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-         },
-         false},
-        {"wheel",
-         [](EditingTest::TEditingForm& f, TWinControl*) {
-             const TRect cell = f.Grid->CellRect(3, 2);
-             InputSimulation::Wheel(f.Grid, TPoint{cell.Left + 5, cell.Top + 5}, -120);
-         },
+        {"click", [](EditingTest::TEditingForm& f, TWinControl*) { f.ClickCell(3, 4); }, false},
+        {"wheel", [](EditingTest::TEditingForm& f, TWinControl*) { f.WheelDownOverCell(3, 2); },
          false},
         {"scroll bar",
-         [](EditingTest::TEditingForm& f, TWinControl*) {
-             InputSimulation::Click(f.Grid,
-                                    TPoint{f.Grid->Width() - 6, f.Grid->ClientHeight() - 6});
-         },
-         false},
+         [](EditingTest::TEditingForm& f, TWinControl*) { f.ClickLowerScrollArrow(); }, false},
     };
     for (const Kind& kind : kinds) {
         for (const Leave& leave : leaves) {

@@ -114,27 +114,9 @@ TEST(ExGridEditing, AnUntouchedMaskEditButtonKeepsTheCellEveryWayOut) {
         {"enter", [](MaskEditRoundTrip& t) { t.Key(VK_RETURN, '\r'); }, false},
         {"escape", [](MaskEditRoundTrip& t) { t.Key(VK_ESCAPE, 0x1B); }, false},
         {"tab", [](MaskEditRoundTrip& t) { t.Key(VK_TAB, '\t'); }, true},
-        {"click on another cell",
-         [](MaskEditRoundTrip& t) {
-             const TRect cell = t.F.Grid->CellRect(3, 4);
-             InputSimulation::Click(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-             t.F.Pump();
-         },
-         false},
-        {"wheel",
-         [](MaskEditRoundTrip& t) {
-             const TRect cell = t.F.Grid->CellRect(3, 2);
-             InputSimulation::Wheel(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5}, -120);
-             t.F.Pump();
-         },
-         false},
-        {"scroll bar",
-         [](MaskEditRoundTrip& t) {
-             InputSimulation::Click(t.F.Grid,
-                                    TPoint{t.F.Grid->Width() - 6, t.F.Grid->ClientHeight() - 6});
-             t.F.Pump();
-         },
-         false},
+        {"click on another cell", [](MaskEditRoundTrip& t) { t.F.ClickCell(3, 4); }, false},
+        {"wheel", [](MaskEditRoundTrip& t) { t.F.WheelDownOverCell(3, 2); }, false},
+        {"scroll bar", [](MaskEditRoundTrip& t) { t.F.ClickLowerScrollArrow(); }, false},
     };
     for (const Leave& leave : leaves) {
         SCOPED_TRACE(leave.Name);

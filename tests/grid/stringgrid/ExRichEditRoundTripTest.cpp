@@ -61,10 +61,7 @@ struct RichForm {
         F.Grid->CellToRich(ACol, ARow, F.Grid->RichEdit());
         return F.Grid->RichEdit()->Text();
     }
-    void ClickCell(int ACol, int ARow) {
-        const TRect cell = F.Grid->CellRect(ACol, ARow);
-        InputSimulation::Click(F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-    }
+    void ClickCell(int ACol, int ARow) { F.ClickCell(ACol, ARow); }
 };
 
 struct Opening {
@@ -109,11 +106,7 @@ TEST(RichEditRoundTrip, EachWayOutStoresWhatWasTypedAsRtfAndReopensOnIt) {
          [](RichForm& t) -> TWinControl* { return t.Editor(); }, "2,1", true},
         {"down in a grid without word wrap", [](RichForm& t) { t.F.Grid->SetWordWrap(false); },
          [](RichForm& t) { InputSimulation::KeyPress(t.Editor(), VK_DOWN); }, grid, "1,2", false},
-        {"wheel over the grid", [](RichForm&) {},
-         [](RichForm& t) {
-             const TRect other = t.F.Grid->CellRect(3, 2);
-             InputSimulation::Wheel(t.F.Grid, TPoint{other.Left + 5, other.Top + 5}, -120);
-         },
+        {"wheel over the grid", [](RichForm&) {}, [](RichForm& t) { t.F.WheelDownOverCell(3, 2); },
          grid, "1,4", false},
     };
     for (const Opening& opening : Openings) {
