@@ -8,6 +8,7 @@
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/GridEditEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -53,10 +54,8 @@ struct CustomRoundTrip {
             Events.push_back("validate " + Value);
             Valid = Value != Refused;
         };
-        F.Grid->OnEditingDone = [this](TObject*) { Events.push_back("editing done"); };
-        F.Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
-            Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
-        };
+        GridEditEvents::RecordEditingDone(F.Grid, Events);
+        GridEditEvents::RecordCellDone(F.Grid, Events);
         for (int r = 1; r < 30; ++r) {
             F.Grid->SetCells(1, r, "abc");
             F.Grid->SetCells(2, r, "def");

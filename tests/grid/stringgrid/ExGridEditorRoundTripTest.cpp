@@ -16,6 +16,7 @@
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/BalloonWindow.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/GridEditEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -101,12 +102,8 @@ struct RoundTrip {
         F.Grid->SetRowCount(30);
         for (const char* item : {"Alpha", "Beta", "Gamma"})
             F.Grid->AddComboString(item);
-        F.Grid->OnEditChange = [this](TObject*, int, int, const std::string& Value) {
-            Events.push_back("change " + Value);
-        };
-        F.Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
-            Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
-        };
+        GridEditEvents::RecordChanges(F.Grid, Events);
+        GridEditEvents::RecordCellDone(F.Grid, Events);
         for (int r = 1; r < 30; ++r)
             F.Grid->SetCells(1, r, K.Start);
     }

@@ -5,6 +5,7 @@
 #include "grid/foundation/EsgEditButton.h"
 #include "grid/stringgrid/GridEditBtn.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/GridEditEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -30,10 +31,8 @@ struct MaskEditRoundTrip {
                              S);
             S = "07:05";
         };
-        F.Grid->OnEditingDone = [this](TObject*) { Events.push_back("editing done"); };
-        F.Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
-            Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
-        };
+        GridEditEvents::RecordEditingDone(F.Grid, Events);
+        GridEditEvents::RecordCellDone(F.Grid, Events);
     }
     TGridEditBtn* Editor() const { return F.Grid->BtnEdit(); }
     bool Open() const { return F.Grid->EditMode && Editor()->Visible(); }

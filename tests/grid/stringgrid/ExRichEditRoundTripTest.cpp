@@ -9,6 +9,7 @@
 #include "platform/core/RtfText.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/GridEditEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -34,17 +35,13 @@ struct RichForm {
     RichForm() {
         F.Grid->OfferFake = false;
         F.Grid->SetRowCount(30);
-        F.Grid->OnEditChange = [this](TObject*, int, int, const std::string& Value) {
-            Events.push_back("change " + Value);
-        };
+        GridEditEvents::RecordChanges(F.Grid, Events);
         F.Grid->OnCellValidate = [this](TObject*, int ACol, int ARow, std::string& Value, bool&) {
             Events.push_back("validate " + std::to_string(ACol) + "," + std::to_string(ARow) + " " +
                              RtfPlainText(ReadRtf(Value)));
         };
-        F.Grid->OnEditingDone = [this](TObject*) { Events.push_back("editing done"); };
-        F.Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
-            Events.push_back("cell done " + std::to_string(ACol) + "," + std::to_string(ARow));
-        };
+        GridEditEvents::RecordEditingDone(F.Grid, Events);
+        GridEditEvents::RecordCellDone(F.Grid, Events);
     }
     TExRichEdit* Editor() const { return F.Grid->InplaceRichEdit(); }
     bool Open() const { return F.Grid->EditMode && Editor()->Visible(); }
@@ -128,8 +125,7 @@ TEST(RichEditRoundTrip, EachWayOutStoresWhatWasTypedAsRtfAndReopensOnIt) {
             EXPECT_EQ(t.PlainText(1, 1), "ä€");
             EXPECT_EQ(RtfPlainText(ReadRtf(stored)), "ä€");
             // The rich editor reports no text changes; the leave validates, then ends the edit.
-            const std::vector<std::string> events = {"validate 1,1 ä€", "editing done",
-                                                     "cell done 1,1"};
+            const std::vector<std::string> events = {"validate 1,1 ä€", "editing done", "done 1,1"};
             EXPECT_EQ(t.Events, events);
             EXPECT_EQ(t.Focused(), leave.FocusAfter(t));
             EXPECT_EQ(t.Current(), leave.CellAfter);
