@@ -72,7 +72,7 @@ struct CustomRoundTrip {
         InputSimulation::KeyPressFocused(Key, Ch, Shift);
         F.Pump();
     }
-    void Type(const std::string& Text) { EditingTest::TypeIntoFocused(Text); }
+    void Type(const std::string& Text) { InputSimulation::TypeTextFocused(Text); }
     void OpenWithF2() {
         Key(VK_F2);
         ASSERT_TRUE(Open());

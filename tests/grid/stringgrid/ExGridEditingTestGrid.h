@@ -123,10 +123,4 @@ struct TEditingForm {
     }
 };
 
-// Each character typed where the keyboard focus is at that moment.
-inline void TypeIntoFocused(const std::string& Text) {
-    for (char c : Text)
-        InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(c));
-}
-
 } // namespace EditingTest

@@ -81,8 +81,7 @@ protected:
     }
 
     void Type(const char* Text) {
-        for (const char* p = Text; *p; ++p)
-            InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(*p));
+        InputSimulation::TypeTextFocused(Text);
         Application->ProcessMessages();
     }
 

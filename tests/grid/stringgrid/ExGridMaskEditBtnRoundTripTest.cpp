@@ -41,7 +41,7 @@ struct MaskEditRoundTrip {
         InputSimulation::KeyPress(Focused(), Key, Ch);
         F.Pump();
     }
-    void Type(const std::string& Text) { EditingTest::TypeIntoFocused(Text); }
+    void Type(const std::string& Text) { InputSimulation::TypeTextFocused(Text); }
     void OpenWithF2() {
         Key(VK_F2);
         ASSERT_TRUE(Open());

@@ -33,8 +33,7 @@ TEST_P(ShowModifiedMark, AnEditedRowIsMarkedInTheFirstColumn) {
     f.Grid->SetCells(1, 1, "abc");
     InputSimulation::KeyPress(f.Grid, VK_F2);
     InputSimulation::KeyPressFocused(VK_END);
-    for (const char* p = c.Typed; *p; ++p)
-        InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(*p));
+    InputSimulation::TypeTextFocused(c.Typed);
     f.ClickCell(3, 4);
     ASSERT_FALSE(f.Grid->EditMode);
     const TRect row1{0, f.Grid->CellRect(0, 1).Top, f.Grid->CellRect(0, 1).Right,
