@@ -54,6 +54,9 @@ public:
     // Tab or Shift+Tab typed in the open popup: closes it keeping what was chosen there and goes
     // on from the edit as the same key typed in the edit would. False when the popup is closed.
     bool LeavePopupByTab();
+    // Whether Tab leaves the popup even from a list that keeps Tab from stepping out of it: a
+    // cell editor ends its edit with Tab wherever the keys are.
+    virtual bool TabLeavesEveryPopupList() const { return false; }
     TDropDownEditButton* Button() const { return FButton; }
     TDropDownForm* DropDownForm() const { return FDropDownForm; }
 
