@@ -1,17 +1,15 @@
 // Tab and Shift+Tab pressed while a drop-down cell editor's popup has the keys: the popup closes
 // with what was changed in it, the cell takes the editor's value, and the edit ends and the
 // focus moves on exactly as the same key does in the editor with its popup closed.
-#include "GridEditEventLog.h"
+#include "DropDownCellForm.h"
 #include "grid/dropdown/GridDropDownEditors.h"
 
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Bitmap.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
-#include "platform/ui/ImgList.h"
 #include "platform/ui/InputSimulation.h"
 
 #include <gtest/gtest.h>
@@ -74,10 +72,12 @@ const PopupKind PopupKinds[] = {
      [] { TypeIntoFocused("+4"); }, "4"},
     {"time_picker", edTimePickerDropDown, "10:20:30",
      [](TExStringGrid* g) -> TExCustomDropDown* { return g->TimePickerDropDown(); },
-     [] { InputSimulation::KeyPressFocused(VK_UP); }, "11:20:30"},
+     [] { InputSimulation::KeyPressFocused(VK_PRIOR); }, "11:20:30",
+     // The clock's hand moves at once.
+     [](TExStringGrid* g) { g->TimePickerDropDown()->SetAnimation(false); }},
     {"detail", edDetailDropDown, "Apple",
      [](TExStringGrid* g) -> TExCustomDropDown* { return g->DetailPickerDropDown(); },
-     [] { InputSimulation::KeyPressFocused(VK_DOWN); }, "Banana",
+     [] { TypeIntoFocused("B"); }, "Banana",
      [](TExStringGrid* g) {
          for (const char* caption : {"Apple", "Banana", "Cherry"})
              g->DetailPickerDropDown()->Items()->Add()->SetCaption(caption);
@@ -100,17 +100,7 @@ const PopupKind PopupKinds[] = {
     // A data-image cell holds its image's number.
     {"image", edImagePickerDropDown, "1",
      [](TExStringGrid* g) -> TExCustomDropDown* { return g->ImagePickerDropDown(); },
-     [] { InputSimulation::KeyPressFocused(VK_RIGHT); }, "2",
-     [](TExStringGrid* g) {
-         auto* images = new TImageList(g);
-         TBitmap image;
-         image.SetSize(16, 16);
-         for (int i = 0; i < 4; ++i)
-             images->Add(&image, clNone);
-         g->GridImages = images;
-         for (int r = 1; r < 10; ++r)
-             g->AddDataImage(1, r, 1, haLeft, vaTop);
-     }},
+     [] { InputSimulation::KeyPressFocused(VK_RIGHT); }, "2", MakeDataImageColumn},
 };
 
 void PrintTo(const PopupKind& Kind, std::ostream* Out) {
@@ -132,18 +122,16 @@ struct AfterTab {
 };
 
 // A grid of 10 rows whose cells open the kind, an edit below it; F2 opened the editor on (1, 1).
-struct PopupTabForm {
+struct PopupTabForm : DropDownCellForm {
     PopupTabForm(const PopupKind& Kind, bool GridTakesTab)
-        : K(Kind), English(ScopedFormatSettings::English()) {
-        RegisterGridDropDownEditors();
-        Grid = PlaceEditableGrid<TExStringGrid>(Form, 10, Kind.Kind, Other);
+        : DropDownCellForm(10, Kind.Kind), K(Kind) {
         if (GridTakesTab)
             Grid->SetOptions(Grid->Options() << goTabs);
         for (int r = 1; r < 10; ++r)
             Grid->SetCells(1, r, K.Start);
         if (K.Prepare)
             K.Prepare(Grid);
-        LogEditEventsAndShow(Form, Grid, Events);
+        Show();
         InputSimulation::KeyPress(Grid, VK_F2);
     }
     ~PopupTabForm() {
@@ -162,11 +150,6 @@ struct PopupTabForm {
     }
 
     const PopupKind& K;
-    ScopedFormatSettings English;
-    TForm Form{nullptr};
-    TExStringGrid* Grid;
-    TEdit* Other;
-    std::vector<std::string> Events;
 };
 
 class TabInAnOpenPopup : public ::testing::TestWithParam<PopupKind> {};
@@ -174,22 +157,12 @@ class TabInAnOpenPopup : public ::testing::TestWithParam<PopupKind> {};
 TEST_P(TabInAnOpenPopup, StoresTheChangeAndMovesOnAsFromTheClosedEditor) {
     const struct {
         const char* Name;
-        bool Shift;
-        bool GridTakesTab;
-    } cases[] = {
-        {"tab", false, false},
-        {"shift+tab", true, false},
-        {"tab, grid takes tab", false, true},
-        {"shift+tab, grid takes tab", true, true},
-    };
-    const struct {
-        const char* Name;
         WORD Key;
         TShiftState Shift;
     } openers[] = {{"F4", VK_F4, {}}, {"alt+down", VK_DOWN, TShiftState() << ssAlt}};
-    for (const auto& c : cases) {
+    for (const TabOutOfTheEditor& c : TabsOutOfTheEditor) {
         SCOPED_TRACE(c.Name);
-        const TShiftState shift = c.Shift ? TShiftState() << ssShift : TShiftState();
+        const TShiftState shift = c.ShiftState();
         AfterTab closed{};
         {
             PopupTabForm f(GetParam(), c.GridTakesTab);
