@@ -4,7 +4,11 @@
 #include "DropDownCellForm.h"
 #include "grid/dropdown/GridDropDownEditors.h"
 
+#include "DropDownInForm.h"
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ExMemoDropDown.h"
+#include "grid/dropdown/ExTimePickerDropDown.h"
+#include "grid/dropdown/ExTrackBarDropDown.h"
 #include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Application.h"
@@ -205,5 +209,47 @@ TEST_P(TabInAnOpenPopup, StoresTheChangeAndMovesOnAsFromTheClosedEditor) {
 
 INSTANTIATE_TEST_SUITE_P(GridDropDown, TabInAnOpenPopup, ::testing::ValuesIn(PopupKinds),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// A drop-down on a form, not a cell editor: Tab and Shift+Tab in its open popup close it keeping
+// the change and move the focus on from the edit to the form's other control.
+TEST(TabInAnOpenPopupOnAForm, KeepsTheChangeAndMovesTheFocusOn) {
+    const struct {
+        const char* Name;
+        TExCustomDropDown* (*Make)(TForm*);
+        void (*ChangeInPopup)();
+        const char* Kept;
+    } kinds[] = {
+        {"track_bar", [](TForm* f) -> TExCustomDropDown* { return new TExTrackBarDropDown(f); },
+         [] { InputSimulation::KeyPressFocused(VK_END); }, "10"},
+        {"memo", [](TForm* f) -> TExCustomDropDown* { return new TExMemoDropDown(f); },
+         [] { TypeIntoFocused("x"); }, "x"},
+        {"time_picker",
+         [](TForm* f) -> TExCustomDropDown* {
+             auto* picker = new TExTimePickerDropDown(f);
+             picker->SetAnimation(false);
+             return picker;
+         },
+         [] { InputSimulation::KeyPressFocused(VK_PRIOR); }, "01:00:00"},
+    };
+    for (const auto& kind : kinds) {
+        for (const bool shift : {false, true}) {
+            SCOPED_TRACE(std::string(kind.Name) + (shift ? " shift+tab" : " tab"));
+            TDropDownInForm f(kind.Make);
+            auto* other = new TEdit(f.Form.get());
+            other->SetParent(f.Form.get());
+            other->SetBounds(10, 100, 100, 24);
+            InputSimulation::KeyPress(f.Drop, VK_F4);
+            ASSERT_TRUE(f.Drop->DroppedDown());
+            kind.ChangeInPopup();
+            ASSERT_TRUE(f.Drop->DroppedDown());
+            InputSimulation::KeyPressFocused(VK_TAB, '\t',
+                                             shift ? TShiftState() << ssShift : TShiftState());
+            Application->ProcessMessages();
+            EXPECT_FALSE(f.Drop->DroppedDown());
+            EXPECT_EQ(f.Drop->Text(), kind.Kept);
+            EXPECT_EQ(InputSimulation::FocusedControl(), other);
+        }
+    }
+}
 
 } // namespace
