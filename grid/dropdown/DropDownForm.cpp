@@ -7,6 +7,8 @@
 #include "grid/stringgrid/FooterAppearance.h"
 #include "grid/stringgrid/HeaderAppearance.h"
 #include "platform/ui/Canvas.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/OwnedPopup.h"
 
 #include <algorithm>
@@ -128,6 +130,16 @@ int TDropDownForm::BarsWidth() const {
     // The bars sit inside the popup's border.
     const int border = FExDropDown ? std::max(FExDropDown->DropDownBorderWidth(), 0) : 0;
     return std::max(header, footer) + 2 * border;
+}
+
+void TDropDownForm::WndProc(TMessage& Message) {
+    // Tab does not step among the popup's controls: it leaves the drop-down, from its edit.
+    if (Message.Msg == CM_DIALOGKEY && Message.WParam == VK_TAB && GetKeyState(VK_MENU) >= 0 &&
+        GetKeyState(VK_CONTROL) >= 0 && FExDropDown && FExDropDown->LeavePopupByTab()) {
+        Message.Result = 1;
+        return;
+    }
+    TForm::WndProc(Message);
 }
 
 void TDropDownForm::DeActivated() {

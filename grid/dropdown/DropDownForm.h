@@ -53,6 +53,9 @@ public:
     // Fired while the user sizes the popup.
     TNotifyEvent OnSizing;
 
+protected:
+    void WndProc(TMessage& Message) override;
+
 private:
     TDropDownFormClient* FClient = nullptr;
     TExHeader* FHeader = nullptr; // owned as components

@@ -51,6 +51,12 @@ public:
     void ShowDropDown() { DoDropDown(); }
     void HideDropDown(bool CancelChanges) { DoHideDropDown(CancelChanges); }
     bool DroppedDown() const { return FDroppedDown; }
+    // Tab or Shift+Tab typed in the open popup: closes it keeping what was chosen there and goes
+    // on from the edit as the same key typed in the edit would. False when the popup is closed.
+    bool LeavePopupByTab();
+    // Whether Tab leaves the popup even from a list that keeps Tab from stepping out of it: a
+    // cell editor ends its edit with Tab wherever the keys are.
+    virtual bool TabLeavesEveryPopupList() const { return false; }
     TDropDownEditButton* Button() const { return FButton; }
     TDropDownForm* DropDownForm() const { return FDropDownForm; }
 
@@ -245,6 +251,9 @@ protected:
     virtual void DropDownFormKeyDown(WORD& Key, TShiftState Shift);
     virtual void DropDownFormKeyUp(WORD& Key, TShiftState Shift);
     virtual void ControlKeyDown(WORD& Key, TShiftState Shift);
+    // The key-down of a control in the popup: Tab leaves the popup, other keys go to
+    // ControlKeyDown.
+    void PopupControlKeyDown(WORD& Key, TShiftState Shift);
     virtual void ControlKeyUp(WORD& Key, TShiftState Shift);
     virtual void ControlKeyPress(TChar& Key);
     virtual void DropDownFormSizing() {}

@@ -5,6 +5,8 @@
 #include "grid/stringgrid/FooterAppearance.h"
 #include "grid/stringgrid/HeaderAppearance.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/OwnedPopup.h"
 
 #include <algorithm>
@@ -100,7 +102,7 @@ void TExCustomDropDown::HookControlKeys() {
     if (!control)
         return;
     control->OnKeyDown = [this](TObject*, WORD& Key, TShiftState Shift) {
-        ControlKeyDown(Key, Shift);
+        PopupControlKeyDown(Key, Shift);
     };
     control->OnKeyUp = [this](TObject*, WORD& Key, TShiftState Shift) { ControlKeyUp(Key, Shift); };
     control->OnKeyPress = [this](TObject*, TChar& Key) { ControlKeyPress(Key); };
@@ -257,6 +259,24 @@ void TExCustomDropDown::ControlKeyDown(WORD& Key, TShiftState Shift) {
     // The popup's closing keys: the hosted control must not also step on them.
     if (Shift.Contains(ssAlt) && (Key == VK_UP || Key == VK_DOWN))
         Key = 0;
+}
+
+void TExCustomDropDown::PopupControlKeyDown(WORD& Key, TShiftState Shift) {
+    if (Key == VK_TAB && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt) && LeavePopupByTab()) {
+        Key = 0;
+        return;
+    }
+    ControlKeyDown(Key, Shift);
+}
+
+bool TExCustomDropDown::LeavePopupByTab() {
+    if (!FDroppedDown)
+        return false;
+    HideDropDown(false);
+    // The edit's own key step first, where the form takes Tab unless the edit claims it.
+    if (Perform(CN_KEYDOWN, VK_TAB) == 0)
+        Perform(WM_KEYDOWN, VK_TAB);
+    return true;
 }
 
 void TExCustomDropDown::ControlKeyUp(WORD& Key, TShiftState Shift) {

@@ -178,7 +178,8 @@ void TExColGrid::DoSelect() {
 }
 
 void TExColGrid::HandleWindowMessage(TMessage& Message) {
-    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB)
+    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB &&
+        !(FExDropDown && FExDropDown->TabLeavesEveryPopupList()))
         return;
     // The string grid keeps Enter for itself (editing, moving on); here it chooses the row.
     if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_RETURN &&

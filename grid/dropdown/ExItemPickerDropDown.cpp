@@ -1,7 +1,6 @@
 #include "grid/dropdown/ExItemPickerDropDown.h"
 
 #include "platform/ui/Keys.h"
-#include "platform/ui/Messages.h"
 
 TExItemPickerDropDown::TExItemPickerDropDown(TComponent* AOwner)
     : TExCustomDropDown(AOwner), FItemAppearance(std::make_unique<TItemAppearance>()) {}
@@ -11,18 +10,6 @@ TExItemPickerDropDown::~TExItemPickerDropDown() = default;
 void TExItemPickerDropDown::SetComponentStyle(TULKStyle AStyle) {
     TExCustomDropDown::SetComponentStyle(AStyle);
     ApplyItemAppearanceStyle(FItemAppearance.get(), AStyle);
-}
-
-void TExItemPickerDropDown::ControlKeyDown(WORD& Key, TShiftState Shift) {
-    if (Key != VK_TAB || !DroppedDown()) {
-        TExCustomDropDown::ControlKeyDown(Key, Shift);
-        return;
-    }
-    Key = 0;
-    HideDropDown(false);
-    // The edit's own key step first, where the form takes Tab unless the edit claims it.
-    if (Perform(CN_KEYDOWN, VK_TAB) == 0)
-        Perform(WM_KEYDOWN, VK_TAB);
 }
 
 void TExItemPickerDropDown::ControlKeyPress(TChar& Key) {

@@ -44,9 +44,6 @@ protected:
     // the edit.
     // The wheel over the open list moves the selection, as it does over the popup's edge.
     bool WheelStepsOverControl() const override { return true; }
-    // Tab in the open list closes it with the choice and goes on from the edit, as Tab typed in
-    // the edit does.
-    void ControlKeyDown(WORD& Key, TShiftState Shift) override;
     void ControlKeyPress(TChar& Key) override;
     void DropDownFormKeyPress(TChar& Key) override;
     // The keys over the item list, one table for every picker: Page Up and Page Down by a page,

@@ -340,7 +340,8 @@ void TExColGrid::WndProc(TMessage& Message) {
         Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTCHARS;
         return;
     }
-    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB)
+    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB &&
+        !(FExDropDown && FExDropDown->TabLeavesEveryPopupList()))
         return;
     TStringGrid::WndProc(Message);
 }

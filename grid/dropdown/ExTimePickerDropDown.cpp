@@ -307,7 +307,7 @@ void TExTimePickerDropDown::ShowTimePickerUnderWatch() {
     FDateTimePicker->BringToFront();
     FDateTimePicker->OnChange = [this](TObject*) { TimePickerChange(); };
     FDateTimePicker->OnKeyDown = [this](TObject*, WORD& Key, TShiftState Shift) {
-        ControlKeyDown(Key, Shift);
+        PopupControlKeyDown(Key, Shift);
     };
     FDateTimePicker->OnKeyUp = [this](TObject*, WORD& Key, TShiftState Shift) {
         ControlKeyUp(Key, Shift);

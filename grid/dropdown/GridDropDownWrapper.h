@@ -44,6 +44,8 @@ public:
     // False after Backspace or Delete, true after any other key.
     bool WorkMode() const { return Editor() == nullptr || Editor()->WorkMode; }
 
+    bool TabLeavesEveryPopupList() const override { return true; }
+
     void WndProc(TMessage& Message) override {
         if (Message.Msg == WM_KEYDOWN)
             FClickCaretDue = false;

@@ -242,6 +242,12 @@ void TypeChar(TControl* control, TChar ch) {
     KeyPress(control, KeyForChar(ch), ch, shift);
 }
 
+void TypeTextFocused(std::string_view text) {
+    for (const char c : text)
+        if (TControl* control = FocusedControl())
+            TypeChar(control, static_cast<TChar>(c));
+}
+
 void MouseDown(TControl* control, TMouseButton button, TPoint p, TShiftState shift) {
     Qt::MouseButton qtButton = KeyTranslation::Button(button);
     SendMouse(control, QEvent::MouseButtonPress, qtButton, HeldButtons(shift) | qtButton, p, shift);

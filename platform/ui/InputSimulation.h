@@ -3,6 +3,8 @@
 #include "platform/ui/Keys.h"
 #include "platform/ui/Types.h"
 
+#include <string_view>
+
 class TControl;
 
 // Synthesised user input for tests: each call builds the platform's own input event and sends it
@@ -26,6 +28,9 @@ TControl* FocusedControl();
 void KeyPressFocused(WORD key, TChar ch = 0, TShiftState shift = {});
 // One typed character (key down, character, key up), the key taken from the character.
 void TypeChar(TControl* control, TChar ch);
+// Each character of an ASCII text typed as TypeChar types it, to whatever holds the focus at that
+// moment, as a person's typing goes on into an editor the first key opened.
+void TypeTextFocused(std::string_view text);
 void MouseDown(TControl* control, TMouseButton button, TPoint p, TShiftState shift = {});
 void MouseUp(TControl* control, TMouseButton button, TPoint p, TShiftState shift = {});
 void MouseMove(TControl* control, TPoint p, TShiftState shift = {});

@@ -1,6 +1,7 @@
 // The drop-down editors of grid cells as a user works them, through real key, mouse and wheel
 // input: opened with F2, changed, then committed, cancelled or left in each way the grid allows,
 // with the cell, the edit events in order and the focus checked after each.
+#include "DropDownCellForm.h"
 #include "GridEditEventLog.h"
 #include "grid/dropdown/GridDropDownEditors.h"
 
@@ -11,10 +12,8 @@
 #include "grid/stringgrid/InvalidEntryBalloon.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/BalloonWindow.h"
-#include "platform/ui/Bitmap.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
-#include "platform/ui/ImgList.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/Memo.h"
 #include "platform/ui/TrackBar.h"
@@ -116,29 +115,17 @@ const DropDownKind ImageKind = {
     [](TExCustomDropDown* c) { InputSimulation::KeyPress(c, VK_END); },
     "3",
     "3",
-    [](TExStringGrid* g) {
-        auto* images = new TImageList(g);
-        TBitmap image;
-        image.SetSize(16, 16);
-        for (int i = 0; i < 4; ++i)
-            images->Add(&image, clNone);
-        g->GridImages = images;
-        for (int r = 1; r < 30; ++r)
-            g->AddDataImage(1, r, 1, haLeft, vaTop);
-    }};
+    MakeDataImageColumn};
 
 // A form with an editable grid of 30 rows (so it has a vertical scroll bar) and an edit beside
 // it; every cell of column 1 opens the editor kind.
-struct RoundTrip {
-    explicit RoundTrip(const DropDownKind& Kind)
-        : K(Kind), English(ScopedFormatSettings::English()) {
-        RegisterGridDropDownEditors();
-        Grid = PlaceEditableGrid<TExStringGrid>(Form, 30, Kind.Kind, Other);
+struct RoundTrip : DropDownCellForm {
+    explicit RoundTrip(const DropDownKind& Kind) : DropDownCellForm(30, Kind.Kind), K(Kind) {
         for (int r = 1; r < 30; ++r)
             Grid->SetCells(1, r, K.Start);
         if (K.Prepare)
             K.Prepare(Grid);
-        LogEditEventsAndShow(Form, Grid, Events);
+        Show();
     }
     ~RoundTrip() {
         if (TExCustomDropDown* c = Editor(); c && c->DroppedDown())
@@ -159,11 +146,6 @@ struct RoundTrip {
     }
 
     const DropDownKind& K;
-    ScopedFormatSettings English;
-    TForm Form{nullptr};
-    TExStringGrid* Grid;
-    TEdit* Other;
-    std::vector<std::string> Events;
 };
 
 class DropDownRoundTrip : public ::testing::TestWithParam<DropDownKind> {};

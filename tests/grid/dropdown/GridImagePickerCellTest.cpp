@@ -1,6 +1,7 @@
 // The image picker over an image cell as a user works it: the edit shows the cell's image with
 // its caption, the open popup highlights that image, every step the keys make in the popup moves
 // the highlight with the selection, and Enter takes the highlighted image.
+#include "DropDownCellForm.h"
 #include "GridEditEventLog.h"
 #include "grid/dropdown/GridDropDownEditors.h"
 
@@ -31,11 +32,9 @@ const TColor ImageColors[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x808080};
 
 // A grid whose column 1 holds data images (the cell's number is its image) edited with the image
 // picker, the picker offering the four images with captions; an edit beside the grid.
-struct ImageCellForm {
+struct ImageCellForm : DropDownCellForm {
     explicit ImageCellForm(TCellType Type = ctDataImage)
-        : English(ScopedFormatSettings::English()) {
-        RegisterGridDropDownEditors();
-        Grid = PlaceEditableGrid<TExStringGrid>(Form, 30, edImagePickerDropDown, Other);
+        : DropDownCellForm(30, edImagePickerDropDown) {
         auto* images = new TImageList(Grid);
         for (const TColor color : ImageColors) {
             TBitmap image;
@@ -61,7 +60,7 @@ struct ImageCellForm {
             item->SetCaption(ImageCaptions[i]);
         }
         Picker->SetColumns(2);
-        LogEditEventsAndShow(Form, Grid, Events);
+        Show();
     }
     ~ImageCellForm() {
         if (Picker->DroppedDown())
@@ -80,12 +79,7 @@ struct ImageCellForm {
     }
     void WheelDownOverPopup() { InputSimulation::Wheel(Picker->DropDownForm(), {5, 5}, -120); }
 
-    ScopedFormatSettings English;
-    TForm Form{nullptr};
-    TExStringGrid* Grid;
     TExImagePickerDropDown* Picker;
-    TEdit* Other;
-    std::vector<std::string> Events;
 };
 
 TEST(GridImagePickerCell, TheEditShowsTheChosenImagesCaptionAsThePickMoves) {
@@ -258,19 +252,9 @@ TEST(GridImagePickerCell, TabInTheOpenPopupStoresThePickAndMovesOnAsFromTheEdito
         bool EditorOpen;
         bool ToOther;
     };
-    const struct {
-        const char* Name;
-        bool Shift;
-        bool GridTakesTab;
-    } cases[] = {
-        {"tab", false, false},
-        {"shift+tab", true, false},
-        {"tab, grid takes tab", false, true},
-        {"shift+tab, grid takes tab", true, true},
-    };
-    for (const auto& c : cases) {
+    for (const TabOutOfTheEditor& c : TabsOutOfTheEditor) {
         SCOPED_TRACE(c.Name);
-        const TShiftState shift = c.Shift ? TShiftState() << ssShift : TShiftState();
+        const TShiftState shift = c.ShiftState();
         Outcome closed{};
         for (const bool popup : {false, true}) {
             SCOPED_TRACE(popup ? "popup open" : "popup closed");

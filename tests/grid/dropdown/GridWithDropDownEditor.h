@@ -15,8 +15,7 @@
 // A shown form with a focused, editable grid of 30 rows whose cells all open one drop-down
 // editor kind, and an edit beside it; cell (1, 1) is current.
 struct TGridWithDropDownEditor {
-    explicit TGridWithDropDownEditor(TEditorType Kind)
-        : English(ScopedFormatSettings::English()) {
+    explicit TGridWithDropDownEditor(TEditorType Kind) : English(ScopedFormatSettings::English()) {
         RegisterGridDropDownEditors();
         Grid = PlaceEditableGrid<TExStringGrid>(Form, 30, Kind, Other);
         ShowWithCellFocused(Form, Grid);
@@ -26,10 +25,7 @@ struct TGridWithDropDownEditor {
     static TControl* Focused() { return InputSimulation::FocusedControl(); }
     static void Pump() { Application->ProcessMessages(); }
     // Characters typed, each to whatever has the focus at that moment.
-    static void Type(const std::string& Text) {
-        for (char c : Text)
-            InputSimulation::TypeChar(Focused(), static_cast<TChar>(c));
-    }
+    static void Type(const std::string& Text) { InputSimulation::TypeTextFocused(Text); }
 
     ScopedFormatSettings English;
     TForm Form{nullptr};

@@ -6,6 +6,7 @@
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/PictureFixtures.h"
+#include "tests/support/SystemLocaleReading.h"
 
 #include <gtest/gtest.h>
 
@@ -504,13 +505,6 @@ TRect ColourBox(const TBitmap& Bitmap, TColor Color, TRect Area) {
             }
     return box.Left < box.Right ? box : TRect{};
 }
-
-// Sets the system locale's reading direction for one test and puts it back.
-struct SystemLocaleReading {
-    bool Saved = SysLocaleMiddleEast();
-    explicit SystemLocaleReading(bool MiddleEast) { SetSysLocaleMiddleEast(MiddleEast); }
-    ~SystemLocaleReading() { SetSysLocaleMiddleEast(Saved); }
-};
 
 } // namespace
 

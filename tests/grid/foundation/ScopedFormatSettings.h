@@ -14,14 +14,27 @@ public:
 
     static TFormatSettings English() { return {}; }
     static TFormatSettings European() {
-        TFormatSettings settings;
+        TFormatSettings settings = SlashDates("dd/MM/yyyy");
         settings.DecimalSeparator = ",";
         settings.ThousandSeparator = ".";
-        settings.DateSeparator = "/";
-        settings.ShortDateFormat = "dd/MM/yyyy";
+        return settings;
+    }
+    // Dates day first ("dd/mm/yyyy"), times with seconds, as the date and time editor tests
+    // read and write their cells.
+    static TFormatSettings DayFirst() {
+        TFormatSettings settings = SlashDates("dd/mm/yyyy");
+        settings.TimeSeparator = ":";
+        settings.LongTimeFormat = "hh:nn:ss";
         return settings;
     }
 
 private:
+    static TFormatSettings SlashDates(const char* ShortDateFormat) {
+        TFormatSettings settings;
+        settings.DateSeparator = "/";
+        settings.ShortDateFormat = ShortDateFormat;
+        return settings;
+    }
+
     TFormatSettings FSettings;
 };

@@ -1,6 +1,5 @@
 // The date editor's calendar settings (week numbers, the today line and today's circle) reach
 // the calendar it drops down over a cell, sized to show them.
-#include "DayFirstFormat.h"
 #include "ExGridEditingTestGrid.h"
 
 #include "grid/foundation/ScopedFormatSettings.h"
@@ -27,7 +26,7 @@ int TodayMarkPixels(const TBitmap& Shot, const TRect& Area) {
 }
 
 TEST(ExGridEditing, TheDateEditorsCalendarTakesItsLookWhenItDropsDown) {
-    const ScopedFormatSettings dayFirst(DayFirstSettings());
+    const ScopedFormatSettings dayFirst(ScopedFormatSettings::DayFirst());
     {
         EditingTest::TEditingForm f(edDateEdit);
         const TGridDatePicker* picker = f.Grid->DateTimePicker();

@@ -8,6 +8,7 @@
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/GridEditEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -53,10 +54,8 @@ struct CustomRoundTrip {
             Events.push_back("validate " + Value);
             Valid = Value != Refused;
         };
-        F.Grid->OnEditingDone = [this](TObject*) { Events.push_back("editing done"); };
-        F.Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
-            Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
-        };
+        GridEditEvents::RecordEditingDone(F.Grid, Events);
+        GridEditEvents::RecordCellDone(F.Grid, Events);
         for (int r = 1; r < 30; ++r) {
             F.Grid->SetCells(1, r, "abc");
             F.Grid->SetCells(2, r, "def");
@@ -73,7 +72,7 @@ struct CustomRoundTrip {
         InputSimulation::KeyPressFocused(Key, Ch, Shift);
         F.Pump();
     }
-    void Type(const std::string& Text) { EditingTest::TypeIntoFocused(Text); }
+    void Type(const std::string& Text) { InputSimulation::TypeTextFocused(Text); }
     void OpenWithF2() {
         Key(VK_F2);
         ASSERT_TRUE(Open());
@@ -96,6 +95,24 @@ struct CustomRoundTrip {
         EXPECT_FALSE(Link->Edit != nullptr && Link->Edit->Visible());
         EXPECT_FALSE(PopupShown());
         EXPECT_EQ(Focused(), F.Grid);
+    }
+    // The edit is over: cell (Col, 1) holds Text, and the editor is closed with the grid focused.
+    void ExpectLeftWith(int Col, const std::string& Text) {
+        EXPECT_EQ(F.Grid->Cells(Col, 1), Text);
+        ExpectClosedWithGridFocused();
+    }
+    // Closed, and the grid takes the next key at once: Down moves on from the row it is on.
+    void ExpectClosedWithTheKeysOnTheGrid() {
+        ExpectClosedWithGridFocused();
+        const int row = F.Grid->Row();
+        Key(VK_DOWN);
+        EXPECT_EQ(F.Grid->Row(), row + 1) << "the keys work on at once";
+    }
+    // The grid takes Tab; at the end of the editor's cell it goes on to the next cell, whose
+    // editor opens, when ToNextCell.
+    void GridTakesTab(bool ToNextCell) {
+        F.Grid->SetOptions(F.Grid->Options() << goTabs);
+        F.Grid->Navigation()->TabToNextAtEnd = ToNextCell;
     }
 
     const LinkStyle& Style;
@@ -120,9 +137,7 @@ TEST_P(CustomEditorRoundTrip, OpensByF2TypingAndClickAtItsPlace) {
         {"click",
          [](CustomRoundTrip& t) {
              t.F.Grid->MouseActions()->DirectEdit = true;
-             const TRect cell = t.F.Grid->CellRect(1, 2);
-             InputSimulation::Click(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-             t.F.Pump();
+             t.F.ClickCell(1, 2);
          },
          "abc"},
     };
@@ -159,19 +174,16 @@ TEST_P(CustomEditorRoundTrip, EnterStoresTheValueAndGivesTheGridTheKeys) {
     CustomRoundTrip t(GetParam());
     t.OpenAndChange();
     t.Key(VK_RETURN, '\r');
-    EXPECT_EQ(t.F.Grid->Cells(1, 1), "dabc");
-    t.ExpectClosedWithGridFocused();
+    t.ExpectLeftWith(1, "dabc");
     EXPECT_EQ(t.Events, (std::vector<std::string>{"validate dabc", "editing done", "done 1,1"}));
-    t.Key(VK_DOWN);
-    EXPECT_EQ(t.F.Grid->Row(), 2) << "the keys work on at once";
+    t.ExpectClosedWithTheKeysOnTheGrid();
 }
 
 TEST_P(CustomEditorRoundTrip, EscapeLeavesTheCellAsItWas) {
     CustomRoundTrip t(GetParam());
     t.OpenAndChange();
     t.Key(VK_ESCAPE, 0x1B);
-    EXPECT_EQ(t.F.Grid->Cells(1, 1), "abc");
-    t.ExpectClosedWithGridFocused();
+    t.ExpectLeftWith(1, "abc");
     EXPECT_EQ(t.Events, (std::vector<std::string>{"editing done", "done 1,1"}));
     t.Key(VK_F2);
     ASSERT_TRUE(t.Open());
@@ -188,27 +200,9 @@ TEST_P(CustomEditorRoundTrip, EveryWayOutKeepsOrStoresTheValue) {
     const Leave leaves[] = {
         {"enter", [](CustomRoundTrip& t) { t.Key(VK_RETURN, '\r'); }, 1, 1},
         {"escape", [](CustomRoundTrip& t) { t.Key(VK_ESCAPE, 0x1B); }, 1, 1},
-        {"click on another cell",
-         [](CustomRoundTrip& t) {
-             const TRect cell = t.F.Grid->CellRect(3, 4);
-             InputSimulation::Click(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-             t.F.Pump();
-         },
-         3, 4},
-        {"wheel over the grid",
-         [](CustomRoundTrip& t) {
-             const TRect cell = t.F.Grid->CellRect(3, 2);
-             InputSimulation::Wheel(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5}, -120);
-             t.F.Pump();
-         },
-         1, 4},
-        {"scroll bar arrow",
-         [](CustomRoundTrip& t) {
-             InputSimulation::Click(t.F.Grid,
-                                    TPoint{t.F.Grid->Width() - 6, t.F.Grid->ClientHeight() - 6});
-             t.F.Pump();
-         },
-         1, 1},
+        {"click on another cell", [](CustomRoundTrip& t) { t.F.ClickCell(3, 4); }, 3, 4},
+        {"wheel over the grid", [](CustomRoundTrip& t) { t.F.WheelDownOverCell(3, 2); }, 1, 4},
+        {"scroll bar arrow", [](CustomRoundTrip& t) { t.F.ClickLowerScrollArrow(); }, 1, 1},
     };
     for (const bool change : {true, false}) {
         for (const Leave& leave : leaves) {
@@ -221,13 +215,11 @@ TEST_P(CustomEditorRoundTrip, EveryWayOutKeepsOrStoresTheValue) {
             leave.Do(t);
             const bool stores = change && std::string(leave.Name) != "escape";
             EXPECT_EQ(t.F.Grid->Cells(1, 1), stores ? "dabc" : "abc");
-            t.ExpectClosedWithGridFocused();
             EXPECT_EQ(t.F.Grid->Col(), leave.Col);
             EXPECT_EQ(t.F.Grid->Row(), leave.Row);
             ASSERT_FALSE(t.Events.empty());
             EXPECT_EQ(t.Events.back(), "done 1,1");
-            t.Key(VK_DOWN);
-            EXPECT_EQ(t.F.Grid->Row(), leave.Row + 1) << "the keys work on at once";
+            t.ExpectClosedWithTheKeysOnTheGrid();
         }
     }
 }
@@ -238,8 +230,7 @@ TEST_P(CustomEditorRoundTrip, TabLeavesStayingOrOpeningTheNextCell) {
     for (const bool toNext : {false, true}) {
         SCOPED_TRACE(toNext ? "to the next cell" : "staying");
         CustomRoundTrip t(GetParam());
-        t.F.Grid->SetOptions(t.F.Grid->Options() << goTabs);
-        t.F.Grid->Navigation()->TabToNextAtEnd = toNext;
+        t.GridTakesTab(toNext);
         t.OpenAndChange();
         t.Key(VK_TAB, '\t');
         EXPECT_EQ(t.F.Grid->Cells(1, 1), "dabc");
@@ -259,8 +250,7 @@ TEST_P(CustomEditorRoundTrip, TabLeavesStayingOrOpeningTheNextCell) {
         t.Type("g");
         EXPECT_EQ(t.Link->Edit->Text(), "gdef") << "typed keys reach the reopened editor";
         t.Key(VK_ESCAPE, 0x1B);
-        EXPECT_EQ(t.F.Grid->Cells(2, 1), "def");
-        t.ExpectClosedWithGridFocused();
+        t.ExpectLeftWith(2, "def");
     }
 }
 
@@ -284,8 +274,7 @@ TEST_P(CustomEditorRoundTrip, AnotherWindowTakingTheKeys) {
         SCOPED_TRACE(o.Name);
         CustomRoundTrip t(GetParam());
         if (o.ByTab) {
-            t.F.Grid->SetOptions(t.F.Grid->Options() << goTabs);
-            t.F.Grid->Navigation()->TabToNextAtEnd = true;
+            t.GridTakesTab(true);
             t.OpenWithF2();
             t.Key(VK_TAB, '\t');
             ASSERT_TRUE(t.Open());
@@ -309,9 +298,7 @@ TEST_P(CustomEditorRoundTrip, AnotherWindowTakingTheKeys) {
         other.Hide();
         t.F.Pump();
         if (popup) {
-            t.ExpectClosedWithGridFocused();
-            t.Key(VK_DOWN);
-            EXPECT_EQ(t.F.Grid->Row(), 2) << "the keys work on at once";
+            t.ExpectClosedWithTheKeysOnTheGrid();
         } else {
             EXPECT_EQ(t.Focused(), t.Link->Edit);
             t.Type("e");
@@ -330,12 +317,11 @@ TEST_P(CustomEditorRoundTrip, ARefusedValueReopensTheEditorOnIt) {
     EXPECT_EQ(t.Focused(), t.Link->Edit);
     t.SelectAllAndType("ok");
     t.Key(VK_RETURN, '\r');
-    EXPECT_EQ(t.F.Grid->Cells(1, 1), "ok");
-    t.ExpectClosedWithGridFocused();
+    t.ExpectLeftWith(1, "ok");
 }
 
 // Which keys leave the editor and which the control keeps, by real key presses.
-TEST_P(CustomEditorRoundTrip, LeavingKeys) {
+TEST_P(CustomEditorRoundTrip, SomeKeysLeaveTheEditorOthersStayInIt) {
     struct Case {
         const char* Name;
         WORD Key;
@@ -366,15 +352,14 @@ TEST_P(CustomEditorRoundTrip, LeavingKeys) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         CustomRoundTrip t(GetParam());
-        t.F.Grid->SetOptions(t.F.Grid->Options() << goTabs);
+        t.GridTakesTab(false);
         c.Want(t.Link);
         t.OpenAndChange();
         t.Key(c.Key, c.Ch, c.Shift);
         EXPECT_EQ(!t.Open(), c.Leaves);
         EXPECT_EQ(t.F.Grid->Row(), c.Row);
         if (c.Leaves) {
-            EXPECT_EQ(t.F.Grid->Cells(1, 1), "dabc");
-            t.ExpectClosedWithGridFocused();
+            t.ExpectLeftWith(1, "dabc");
         } else {
             EXPECT_EQ(t.Focused(), t.Link->Edit);
             EXPECT_EQ(t.F.Grid->Cells(1, 1), "abc") << "nothing stored yet";

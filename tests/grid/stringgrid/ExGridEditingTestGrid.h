@@ -103,12 +103,24 @@ struct TEditingForm {
     }
     TExInplaceEdit* Editor() const { return Grid->NormalEdit(); }
     void Pump() { Application->ProcessMessages(); }
+    // The mouse on a cell, a little inside its top-left corner: a click, a notch of the wheel
+    // down; and a click on the lower arrow of the vertical scroll bar.
+    void ClickCell(int ACol, int ARow) {
+        InputSimulation::Click(Grid, InsideCell(ACol, ARow));
+        Pump();
+    }
+    void WheelDownOverCell(int ACol, int ARow) {
+        InputSimulation::Wheel(Grid, InsideCell(ACol, ARow), -120);
+        Pump();
+    }
+    void ClickLowerScrollArrow() {
+        InputSimulation::Click(Grid, TPoint{Grid->Width() - 6, Grid->ClientHeight() - 6});
+        Pump();
+    }
+    TPoint InsideCell(int ACol, int ARow) const {
+        const TRect cell = Grid->CellRect(ACol, ARow);
+        return TPoint{cell.Left + 5, cell.Top + 5};
+    }
 };
-
-// Each character typed where the keyboard focus is at that moment.
-inline void TypeIntoFocused(const std::string& Text) {
-    for (char c : Text)
-        InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(c));
-}
 
 } // namespace EditingTest

@@ -4,6 +4,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/EditableGridForm.h"
 
 #include <gtest/gtest.h>
 
@@ -26,14 +27,9 @@ protected:
 
 TEST(ExGridEditorKeyHooks, TheTextEditorReportsItsKeysToTheGrid) {
     TForm form(nullptr);
-    form.SetBounds(0, 0, 400, 300);
-    auto* grid = new TKeyWatchingGrid(&form);
-    grid->SetParent(&form);
-    grid->SetBounds(0, 0, 380, 200);
-    grid->SetOptions(grid->Options() << goEditing);
-    form.Show();
-    grid->SetFocus();
-    grid->FocusCell(1, 1, true);
+    TEdit* other = nullptr;
+    auto* grid = PlaceEditableGrid<TKeyWatchingGrid>(form, 5, edNormal, other);
+    ShowWithCellFocused(form, grid);
     Application->ProcessMessages();
 
     InputSimulation::KeyPressFocused(VK_F2);

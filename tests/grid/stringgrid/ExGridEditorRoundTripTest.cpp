@@ -1,7 +1,6 @@
 // Editor controls over a cell as a user works them, through real key, mouse and wheel input:
 // opened with F2, changed, then committed, cancelled or left in each way the grid allows, with
 // the cell, the focus and the edit events checked after each.
-#include "DayFirstFormat.h"
 #include "ExGridEditingTestGrid.h"
 
 #include "grid/foundation/ScopedFormatSettings.h"
@@ -17,6 +16,7 @@
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/BalloonWindow.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/GridEditEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -102,12 +102,8 @@ struct RoundTrip {
         F.Grid->SetRowCount(30);
         for (const char* item : {"Alpha", "Beta", "Gamma"})
             F.Grid->AddComboString(item);
-        F.Grid->OnEditChange = [this](TObject*, int, int, const std::string& Value) {
-            Events.push_back("change " + Value);
-        };
-        F.Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
-            Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
-        };
+        GridEditEvents::RecordChanges(F.Grid, Events);
+        GridEditEvents::RecordCellDone(F.Grid, Events);
         for (int r = 1; r < 30; ++r)
             F.Grid->SetCells(1, r, K.Start);
     }
@@ -172,8 +168,7 @@ TEST_P(EditorRoundTrip, OpeningAndLeavingUntouchedKeepsTheText) {
 TEST_P(EditorRoundTrip, TheWheelOverTheGridLeavesWithTheValueAndTheGridKeepsTheKeys) {
     RoundTrip t(GetParam());
     const std::string value = t.OpenAndChange();
-    const TRect other = t.F.Grid->CellRect(3, 2);
-    InputSimulation::Wheel(t.F.Grid, TPoint{other.Left + 5, other.Top + 5}, -120);
+    t.F.WheelDownOverCell(3, 2);
     t.Pump();
     EXPECT_FALSE(t.Open());
     EXPECT_EQ(t.F.Grid->Cells(1, 1), value);
@@ -186,10 +181,7 @@ TEST_P(EditorRoundTrip, TheWheelOverTheGridLeavesWithTheValueAndTheGridKeepsTheK
 TEST_P(EditorRoundTrip, TheScrollBarArrowLeavesWithTheValueAndTheGridKeepsTheKeys) {
     RoundTrip t(GetParam());
     const std::string value = t.OpenAndChange();
-    // The lower arrow of the vertical bar at the grid's right edge.
-    const TPoint arrow{t.F.Grid->Width() - 6, t.F.Grid->ClientHeight() - 6};
-    InputSimulation::Click(t.F.Grid, arrow);
-    t.Pump();
+    t.F.ClickLowerScrollArrow();
     EXPECT_EQ(t.F.Grid->TopRow(), 2);
     EXPECT_FALSE(t.Open());
     EXPECT_EQ(t.F.Grid->Cells(1, 1), value);
@@ -206,12 +198,7 @@ TEST_P(EditorRoundTrip, TabAndAClickElsewhereLeaveWithTheValue) {
     };
     const Leave leaves[] = {
         {"tab", [](RoundTrip& t) { InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t'); }, true},
-        {"click",
-         [](RoundTrip& t) {
-             const TRect cell = t.F.Grid->CellRect(3, 4);
-             InputSimulation::Click(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-         },
-         false},
+        {"click", [](RoundTrip& t) { t.F.ClickCell(3, 4); }, false},
     };
     for (const Leave& leave : leaves) {
         SCOPED_TRACE(leave.Name);
@@ -316,12 +303,36 @@ TEST(ExGridEditing, EnterOnAnEmptyListCellTakesTheShownItemAndTabKeepsItEmpty) {
     }
 }
 
+// A form whose cell (1, 1) holds Text and opens the grid's own editor of Kind; keys go to the
+// control that has them, as a user's do.
+struct OneCellEdit : TEditingForm {
+    OneCellEdit(TEditorType Kind, const std::string& Text) : TEditingForm(Kind) {
+        Grid->OfferFake = false;
+        Grid->SetCells(1, 1, Text);
+    }
+    // F2 on the grid: whether it opened an editor.
+    bool OpenWithF2() {
+        InputSimulation::KeyPress(Grid, VK_F2);
+        return Grid->EditMode;
+    }
+    void Press(WORD Key, TChar Ch = 0) { InputSimulation::KeyPress(Form.ActiveControl(), Key, Ch); }
+    void PressEnter() {
+        Press(VK_RETURN, '\r');
+        Pump();
+    } // Enter in the open editor: cell (1, 1) then holds Stored and the grid has the keys again.
+    void ExpectEnterStores(const std::string& Stored) {
+        PressEnter();
+        EXPECT_EQ(Grid->Cells(1, 1), Stored);
+        EXPECT_EQ(Form.ActiveControl(), Grid);
+    }
+};
+
 } // namespace
 
 // One picker serves every cell: whatever part the last edit left the caret in (the commit
 // itself steps past the part being typed), the next edit opened with F2 starts on the first.
 TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
-    ScopedFormatSettings locale(DayFirstSettings());
+    ScopedFormatSettings locale(ScopedFormatSettings::DayFirst());
     struct Case {
         const char* Name;
         TEditorType Kind;
@@ -336,23 +347,18 @@ TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        TEditingForm f(c.Kind);
-        f.Grid->OfferFake = false;
-        f.Grid->SetCells(1, 1, c.Text);
+        OneCellEdit f(c.Kind, c.Text);
         f.Grid->SetCells(1, 2, c.Text);
-        InputSimulation::KeyPress(f.Grid, VK_F2);
+        f.OpenWithF2();
         for (int i = 0; i < c.RightsInFirstEdit; ++i)
-            InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RIGHT);
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
-        f.Pump();
+            f.Press(VK_RIGHT);
+        f.PressEnter();
         ASSERT_EQ(f.Form.ActiveControl(), f.Grid);
-        InputSimulation::KeyPress(f.Grid, VK_DOWN);
+        f.Press(VK_DOWN);
         ASSERT_EQ(f.Grid->Row(), 2);
-        InputSimulation::KeyPress(f.Grid, VK_F2);
-        ASSERT_TRUE(f.Grid->EditMode);
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_UP);
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
-        f.Pump();
+        ASSERT_TRUE(f.OpenWithF2());
+        f.Press(VK_UP);
+        f.PressEnter();
         EXPECT_EQ(f.Grid->Cells(1, 2), c.Stepped);
     }
 }
@@ -360,7 +366,7 @@ TEST(ExGridEditing, EveryPickerEditStartsOnTheFirstPart) {
 // The date-and-time editor shows both parts of its cell, keeps both when left untouched and
 // stores both after a change of either.
 TEST(ExGridEditing, TheDateAndTimeEditorShowsAndKeepsDateAndTime) {
-    ScopedFormatSettings locale(DayFirstSettings());
+    ScopedFormatSettings locale(ScopedFormatSettings::DayFirst());
     const struct {
         const char* Start;
         const char* TimeShown;
@@ -369,11 +375,8 @@ TEST(ExGridEditing, TheDateAndTimeEditorShowsAndKeepsDateAndTime) {
                  {"12/03/2021 10:20", "10:20:00", "13/03/2021 10:20"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Start);
-        EditingTest::TEditingForm f(edDateTimeEdit);
-        f.Grid->OfferFake = false;
-        f.Grid->SetCells(1, 1, c.Start);
-        InputSimulation::KeyPress(f.Grid, VK_F2);
-        ASSERT_TRUE(f.Grid->EditMode);
+        OneCellEdit f(edDateTimeEdit, c.Start);
+        ASSERT_TRUE(f.OpenWithF2());
         TGridDateTimePicker* picker = f.Grid->DateAndTimePicker();
         TWinControl* time = picker->TimePicker();
         ASSERT_NE(time, nullptr);
@@ -384,18 +387,14 @@ TEST(ExGridEditing, TheDateAndTimeEditorShowsAndKeepsDateAndTime) {
         EXPECT_GE(time->Left(), time->Width());
         EXPECT_LE(time->Left() + time->Width(), picker->Width());
         for (const WORD key : {VK_RETURN, VK_ESCAPE}) {
-            InputSimulation::KeyPress(f.Form.ActiveControl(), key, key == VK_RETURN ? '\r' : 0x1B);
+            f.Press(key, key == VK_RETURN ? '\r' : 0x1B);
             f.Pump();
             EXPECT_FALSE(f.Grid->EditMode);
             EXPECT_EQ(f.Grid->Cells(1, 1), c.Start) << "untouched";
-            InputSimulation::KeyPress(f.Grid, VK_F2);
-            ASSERT_TRUE(f.Grid->EditMode);
+            ASSERT_TRUE(f.OpenWithF2());
         }
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_UP);
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
-        f.Pump();
-        EXPECT_EQ(f.Grid->Cells(1, 1), c.Changed);
-        EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
+        f.Press(VK_UP);
+        f.ExpectEnterStores(c.Changed);
     }
 }
 
@@ -412,20 +411,15 @@ TEST(ExGridEditing, TheFloatSpinReadsTheNumberAsTheGridWritesIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         ScopedFormatSettings locale(c.Settings);
-        EditingTest::TEditingForm f(edFloatSpinEdit);
-        f.Grid->OfferFake = false;
+        OneCellEdit f(edFloatSpinEdit, "");
         f.Grid->SetFloats(1, 1, 1.5);
         ASSERT_EQ(f.Grid->Cells(1, 1), c.Written);
-        InputSimulation::KeyPress(f.Grid, VK_F2);
-        ASSERT_TRUE(f.Grid->EditMode);
+        ASSERT_TRUE(f.OpenWithF2());
         EXPECT_DOUBLE_EQ(f.Grid->SpinEdit()->FloatValue(), 1.5);
         // End would step to the lower limit: Right takes the caret past the selected text.
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RIGHT);
+        f.Press(VK_RIGHT);
         InputSimulation::TypeChar(f.Form.ActiveControl(), '3');
-        InputSimulation::KeyPress(f.Form.ActiveControl(), VK_RETURN, '\r');
-        f.Pump();
-        EXPECT_EQ(f.Grid->Cells(1, 1), c.Changed);
-        EXPECT_EQ(f.Form.ActiveControl(), f.Grid);
+        f.ExpectEnterStores(c.Changed);
     }
 }
 
@@ -465,24 +459,11 @@ TEST(ExGridEditing, CheckBoxAndButtonCellsKeepTheirTextEveryWayOut) {
              InputSimulation::KeyPress(c, VK_TAB, '\t');
          },
          true},
-        {"click",
-         [](EditingTest::TEditingForm& f, TWinControl*) {
-             const TRect cell = f.Grid->CellRect(3, 4);
-             InputSimulation::Click(f.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-         },
-         false},
-        {"wheel",
-         [](EditingTest::TEditingForm& f, TWinControl*) {
-             const TRect cell = f.Grid->CellRect(3, 2);
-             InputSimulation::Wheel(f.Grid, TPoint{cell.Left + 5, cell.Top + 5}, -120);
-         },
+        {"click", [](EditingTest::TEditingForm& f, TWinControl*) { f.ClickCell(3, 4); }, false},
+        {"wheel", [](EditingTest::TEditingForm& f, TWinControl*) { f.WheelDownOverCell(3, 2); },
          false},
         {"scroll bar",
-         [](EditingTest::TEditingForm& f, TWinControl*) {
-             InputSimulation::Click(f.Grid,
-                                    TPoint{f.Grid->Width() - 6, f.Grid->ClientHeight() - 6});
-         },
-         false},
+         [](EditingTest::TEditingForm& f, TWinControl*) { f.ClickLowerScrollArrow(); }, false},
     };
     for (const Kind& kind : kinds) {
         for (const Leave& leave : leaves) {

@@ -30,8 +30,7 @@ TEST_P(HTMLControlClickEdit, TheElementsEditorTakesTheKeysAndEnterStoresThem) {
     f.Grid->SetRowHeights(3, 40);
     f.Grid->SetCells(2, 3, c.Markup);
     f.Grid->OnControlComboList = [](TObject*, int, int, const std::string&, const std::string&,
-                                    const std::string&, TStringList* Values, bool& Editable,
-                                    int&) {
+                                    const std::string&, TStringList* Values, bool& Editable, int&) {
         Values->Clear();
         Values->Add("one");
         Values->Add("two");
@@ -50,8 +49,7 @@ TEST_P(HTMLControlClickEdit, TheElementsEditorTakesTheKeysAndEnterStoresThem) {
     TControl* editor = InputSimulation::FocusedControl();
     EXPECT_NE(editor, f.Grid) << "no editor took the keys for the element";
     InputSimulation::KeyPressFocused(VK_END);
-    for (const char* p = c.Typed; *p; ++p)
-        InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(*p));
+    InputSimulation::TypeTextFocused(c.Typed);
     InputSimulation::KeyPressFocused(VK_RETURN, '\r');
     f.Pump();
     EXPECT_EQ(f.Grid->ControlValues(2, 3, c.ID), c.Stored);

@@ -16,11 +16,21 @@
 
 namespace {
 
-const std::string ThreeElements =
-    "Name <CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"Ann\" WIDTH=\"60\"> "
-    "<CONTROL TYPE=\"PASSWORD\" ID=\"p1\" VALUE=\"pw\" WIDTH=\"40\"> "
-    "<CONTROL TYPE=\"COMBO\" ID=\"c1\" VALUE=\"Blue\" WIDTH=\"80\"> "
+const std::string NameEdit = "<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"Ann\" WIDTH=\"60\">";
+const std::string Password = "<CONTROL TYPE=\"PASSWORD\" ID=\"p1\" VALUE=\"pw\" WIDTH=\"40\">";
+const std::string ColourCombo = "<CONTROL TYPE=\"COMBO\" ID=\"c1\" VALUE=\"Blue\" WIDTH=\"80\">";
+const std::string TwoDigits =
     "<CONTROL TYPE=\"MASK\" ID=\"m1\" VALUE=\"1\" WIDTH=\"30\" PROP=\"99\" MAXLEN=\"2\">";
+const std::string EmptyTwoDigits =
+    "<CONTROL TYPE=\"MASK\" ID=\"m1\" VALUE=\"\" WIDTH=\"30\" PROP=\"99\" MAXLEN=\"2\">";
+
+// Every element follows the word "Name" at the start of the cell.
+std::string AfterName(const std::string& Elements) {
+    return "Name " + Elements;
+}
+
+const std::string ThreeElements =
+    AfterName(NameEdit + " " + Password + " " + ColourCombo + " " + TwoDigits);
 
 class HTMLControlEditorKeys : public EditorControlFixture, public ::testing::Test {
 protected:
@@ -43,15 +53,13 @@ protected:
         Application->ProcessMessages();
     }
 
-    void Open(const char* Type, const char* ID, const char* Value) {
-        const TRect cell = Grid->CellRect(2, 1);
-        Grid->ShowCellControlEditor(ThreeElements, Type, ID, Value,
-                                    {cell.Left + 4, cell.Top, cell.Left + 70, cell.Bottom}, 2,
-                                    2, 1);
-        Application->ProcessMessages();
+    // The element alone after the word "Name", opened by a click on it.
+    void ClickOnTheOnlyElement(const std::string& Element) {
+        Grid->SetCells(2, 1, AfterName(Element));
+        ClickOnFirstElement();
     }
 
-    // The edit element follows the word "Name" at the start of the cell.
+    // The first element follows the word "Name" at the start of the cell.
     void ClickOnFirstElement() {
         const TRect cell = Grid->CellRect(2, 1);
         const TPoint onElement{cell.Left + 60, cell.Top + 10};
@@ -73,8 +81,7 @@ protected:
     }
 
     void Type(const char* Text) {
-        for (const char* p = Text; *p; ++p)
-            InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(*p));
+        InputSimulation::TypeTextFocused(Text);
         Application->ProcessMessages();
     }
 
@@ -118,9 +125,9 @@ TEST_F(HTMLControlEditorKeys, TabWalksTheEditableElementsOfTheCell) {
 
 struct ControlLeaveCase {
     const char* Name;
-    const char* Type;
+    const std::string& Element;
     const char* ID;
-    const char* Value;
+    bool Empty;
     const char* Typed; // after End, at the start of an empty element
     bool ByClick;      // else Enter
     const char* Stored;
@@ -132,12 +139,11 @@ class HTMLControlEditorLeaves : public HTMLControlEditorKeys,
 TEST_P(HTMLControlEditorLeaves, TypedTextIsStoredAndTheGridTakesTheKeys) {
     const ControlLeaveCase& c = GetParam();
     std::string done;
-    Grid->OnControlEditDone = [&](TObject*, int, int, const std::string& ID,
-                                  const std::string&, const std::string& Value) {
-        done += ID + "=" + Value + ";";
-    };
-    Open(c.Type, c.ID, c.Value);
-    if (*c.Value != 0)
+    Grid->OnControlEditDone = [&](TObject*, int, int, const std::string& ID, const std::string&,
+                                  const std::string& Value) { done += ID + "=" + Value + ";"; };
+    ClickOnTheOnlyElement(c.Element);
+    ASSERT_NE(InputSimulation::FocusedControl(), Grid) << "the click opened the element's editor";
+    if (!c.Empty)
         InputSimulation::KeyPressFocused(VK_END);
     Type(c.Typed);
     if (c.ByClick) {
@@ -159,13 +165,13 @@ TEST_P(HTMLControlEditorLeaves, TypedTextIsStoredAndTheGridTakesTheKeys) {
 
 INSTANTIATE_TEST_SUITE_P(
     ExGridEditing, HTMLControlEditorLeaves,
-    ::testing::Values(
-        ControlLeaveCase{"EditEnter", "EDIT", "e1", "Ann", "a", false, "Anna"},
-        ControlLeaveCase{"EditClick", "EDIT", "e1", "Ann", "ie", true, "Annie"},
-        ControlLeaveCase{"MaskTakesDigitsOnly", "MASK", "m1", "", "a1b2", false, "12"},
-        ControlLeaveCase{"PasswordEnter", "PASSWORD", "p1", "pw", "7", false, "pw7"},
-        ControlLeaveCase{"ComboEnter", "COMBO", "c1", "Blue", "s", false, "Blues"},
-        ControlLeaveCase{"ComboClick", "COMBO", "c1", "Blue", "y", true, "Bluey"}),
+    ::testing::Values(ControlLeaveCase{"EditEnter", NameEdit, "e1", false, "a", false, "Anna"},
+                      ControlLeaveCase{"EditClick", NameEdit, "e1", false, "ie", true, "Annie"},
+                      ControlLeaveCase{"MaskTakesDigitsOnly", EmptyTwoDigits, "m1", true, "a1b2",
+                                       false, "12"},
+                      ControlLeaveCase{"PasswordEnter", Password, "p1", false, "7", false, "pw7"},
+                      ControlLeaveCase{"ComboEnter", ColourCombo, "c1", false, "s", false, "Blues"},
+                      ControlLeaveCase{"ComboClick", ColourCombo, "c1", false, "y", true, "Bluey"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // A combo the application made a pick list takes no typed text; the user chooses an item in
@@ -175,7 +181,7 @@ TEST_F(HTMLControlEditorKeys, APickListComboTakesNoTypedTextButAChosenItem) {
     int selected = -1;
     Grid->OnControlComboSelect = [&](TObject*, int, int, int Index, const std::string&,
                                      const std::string&) { selected = Index; };
-    Open("COMBO", "c1", "Blue");
+    ClickOnTheOnlyElement(ColourCombo);
     TControlCombo* combo = Grid->ControlComboEditor();
     ASSERT_TRUE(combo->DroppedDown()) << "the list opens with the editor";
     Type("x");

@@ -5,6 +5,7 @@
 #include "grid/foundation/EsgEditButton.h"
 #include "grid/stringgrid/GridEditBtn.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/GridEditEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -30,10 +31,8 @@ struct MaskEditRoundTrip {
                              S);
             S = "07:05";
         };
-        F.Grid->OnEditingDone = [this](TObject*) { Events.push_back("editing done"); };
-        F.Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
-            Events.push_back("done " + std::to_string(ACol) + "," + std::to_string(ARow));
-        };
+        GridEditEvents::RecordEditingDone(F.Grid, Events);
+        GridEditEvents::RecordCellDone(F.Grid, Events);
     }
     TGridEditBtn* Editor() const { return F.Grid->BtnEdit(); }
     bool Open() const { return F.Grid->EditMode && Editor()->Visible(); }
@@ -42,7 +41,7 @@ struct MaskEditRoundTrip {
         InputSimulation::KeyPress(Focused(), Key, Ch);
         F.Pump();
     }
-    void Type(const std::string& Text) { EditingTest::TypeIntoFocused(Text); }
+    void Type(const std::string& Text) { InputSimulation::TypeTextFocused(Text); }
     void OpenWithF2() {
         Key(VK_F2);
         ASSERT_TRUE(Open());
@@ -114,27 +113,9 @@ TEST(ExGridEditing, AnUntouchedMaskEditButtonKeepsTheCellEveryWayOut) {
         {"enter", [](MaskEditRoundTrip& t) { t.Key(VK_RETURN, '\r'); }, false},
         {"escape", [](MaskEditRoundTrip& t) { t.Key(VK_ESCAPE, 0x1B); }, false},
         {"tab", [](MaskEditRoundTrip& t) { t.Key(VK_TAB, '\t'); }, true},
-        {"click on another cell",
-         [](MaskEditRoundTrip& t) {
-             const TRect cell = t.F.Grid->CellRect(3, 4);
-             InputSimulation::Click(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-             t.F.Pump();
-         },
-         false},
-        {"wheel",
-         [](MaskEditRoundTrip& t) {
-             const TRect cell = t.F.Grid->CellRect(3, 2);
-             InputSimulation::Wheel(t.F.Grid, TPoint{cell.Left + 5, cell.Top + 5}, -120);
-             t.F.Pump();
-         },
-         false},
-        {"scroll bar",
-         [](MaskEditRoundTrip& t) {
-             InputSimulation::Click(t.F.Grid,
-                                    TPoint{t.F.Grid->Width() - 6, t.F.Grid->ClientHeight() - 6});
-             t.F.Pump();
-         },
-         false},
+        {"click on another cell", [](MaskEditRoundTrip& t) { t.F.ClickCell(3, 4); }, false},
+        {"wheel", [](MaskEditRoundTrip& t) { t.F.WheelDownOverCell(3, 2); }, false},
+        {"scroll bar", [](MaskEditRoundTrip& t) { t.F.ClickLowerScrollArrow(); }, false},
     };
     for (const Leave& leave : leaves) {
         SCOPED_TRACE(leave.Name);

@@ -1,14 +1,13 @@
+// A column or row dragged by its header to another place leaves the keys with the grid.
 #include "ExGridEditingTestGrid.h"
 
 #include "platform/ui/InputSimulation.h"
 
 #include <gtest/gtest.h>
 
-using namespace EditingTest;
-
 namespace {
 
-TPoint CentreOfMovedCell(TEditingGrid* Grid, int ACol, int ARow) {
+TPoint CellCentre(EditingTest::TEditingGrid* Grid, int ACol, int ARow) {
     const TRect r = Grid->CellRect(ACol, ARow);
     return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
 }
@@ -24,12 +23,12 @@ TEST(ExGridMoveKeepsFocus, KeysStillReachTheGridAfterAHeaderMove) {
         int fromCol, fromRow, toCol, toRow;
     } cases[] = {{"column move", goColMoving, 2, 0, 4, 0}, {"row move", goRowMoving, 0, 2, 0, 4}};
     for (const Case& c : cases) {
-        TEditingForm f;
+        EditingTest::TEditingForm f;
         f.Grid->SetOptions(f.Grid->Options() >> goEditing << c.option);
-        const TPoint from = CentreOfMovedCell(f.Grid, c.fromCol, c.fromRow);
+        const TPoint from = CellCentre(f.Grid, c.fromCol, c.fromRow);
         const TPoint over =
-            CentreOfMovedCell(f.Grid, (c.fromCol + c.toCol) / 2, (c.fromRow + c.toRow) / 2);
-        const TPoint to = CentreOfMovedCell(f.Grid, c.toCol, c.toRow);
+            CellCentre(f.Grid, (c.fromCol + c.toCol) / 2, (c.fromRow + c.toRow) / 2);
+        const TPoint to = CellCentre(f.Grid, c.toCol, c.toRow);
         InputSimulation::MouseMove(f.Grid, from);
         InputSimulation::MouseDown(f.Grid, mbLeft, from);
         for (const TPoint p : {over, over, to, to})

@@ -82,11 +82,7 @@ struct RefusingForm {
     }
     TWinControl* Editor() const { return K.Editor(F.Grid, Link); }
     bool Open() const { return F.Grid->EditMode && Editor() && Editor()->Visible(); }
-    void ClickCell(int ACol, int ARow) {
-        const TRect cell = F.Grid->CellRect(ACol, ARow);
-        InputSimulation::Click(F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-        F.Pump();
-    }
+    void ClickCell(int ACol, int ARow) { F.ClickCell(ACol, ARow); }
 
     const RefusingEditor& K;
     TEditingForm F;

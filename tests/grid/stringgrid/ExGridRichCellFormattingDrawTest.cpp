@@ -29,7 +29,7 @@ TEST_P(RichCellFormattingDraw, TheCellShowsTheFormatOfItsRuns) {
     const TRect cell{outer.Left + 1, outer.Top + 1, outer.Right - 1, outer.Bottom - 1};
     grid->SetCells(1, 1, WriteRtf(c.Runs));
     auto rich = GridPixels::Render(*grid);
-    rich->SaveToFile(::testing::TempDir() + "rich_cell_" + c.Name + ".png");
+    GridPixels::SaveRichCellPicture(*rich, std::string("rich_cell_") + c.Name);
     grid->SetCells(1, 1, RtfPlainText(c.Runs));
     auto plain = GridPixels::Render(*grid);
     ASSERT_TRUE(GridPixels::InkBox(*rich, cell, GridPixels::White)) << "the text is drawn";

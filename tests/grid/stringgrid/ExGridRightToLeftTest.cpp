@@ -11,6 +11,7 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/SystemLocaleReading.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +22,10 @@
 
 namespace {
 
-using GridPixels::White;
-using GridPixels::Red;
 using GridPixels::Blue;
 using GridPixels::Orange;
+using GridPixels::Red;
+using GridPixels::White;
 constexpr int CellWidth = 60;
 constexpr int CellHeight = 24;
 constexpr int GridWidth = 3 * CellWidth;
@@ -94,7 +95,8 @@ TEST(ExGridRightToLeft, TextAlignmentIsMirrored) {
             grid->SetCells(2, 1, "LLL");
             grid->SetAlignments(2, 1, c.Alignment);
             auto bitmap = Render(*grid);
-            const TRect area = mode == bdLeftToRight ? MirroredCellArea(2, 1) : Mirrored(MirroredCellArea(2, 1));
+            const TRect area =
+                mode == bdLeftToRight ? MirroredCellArea(2, 1) : Mirrored(MirroredCellArea(2, 1));
             ink[mode == bdRightToLeft] = InkBox(*bitmap, area, White);
             if (mode == bdRightToLeft) {
                 Save(*bitmap, std::string("align-") + c.Name);
@@ -155,8 +157,7 @@ TEST(ExGridRightToLeft, MarkUpReadsLeftToRightInsideTheMirroredCell) {
 // Under a bidirectional system locale the mark-up of a right-to-left grid reads from the right
 // as well: the runs change places and the line stands at the right of its cell.
 TEST(ExGridRightToLeft, MarkUpReadsFromTheRightUnderABidirectionalLocale) {
-    const bool savedLocale = SysLocaleMiddleEast();
-    SetSysLocaleMiddleEast(true);
+    const SystemLocaleReading middleEast(true);
     const std::string html =
         "<font color=\"#0000FF\">First</font> <font color=\"#FF0000\">Second</font>";
     auto grid = MakeGrid(bdRightToLeft);
@@ -164,7 +165,6 @@ TEST(ExGridRightToLeft, MarkUpReadsFromTheRightUnderABidirectionalLocale) {
     grid->SetBounds(0, 0, 2 * CellWidth + 100, 3 * CellHeight);
     grid->SetCells(2, 1, html);
     const auto bitmap = Render(*grid);
-    SetSysLocaleMiddleEast(savedLocale);
     Save(*bitmap, "html-read-from-the-right");
     const TRect cell{2, CellHeight, 98, 2 * CellHeight - 1};
     const auto ink = InkBox(*bitmap, cell, White);

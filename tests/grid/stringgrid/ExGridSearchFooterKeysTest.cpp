@@ -10,6 +10,16 @@
 
 namespace {
 
+// A browsing grid of 30 rows with the search footer on show.
+struct BrowsingWithSearchFooter : KeysOnShownGrid {
+    BrowsingWithSearchFooter() {
+        Grid->SetOptions(Grid->Options() >> goEditing);
+        Grid->SetRowCount(30);
+        Grid->SearchFooter()->SetVisible(true);
+        Pump();
+    }
+};
+
 TEST(ExGridSearchFooterKeys, TheLastRowReachedByKeysStaysAboveTheFooter) {
     struct Case {
         const char* Name;
@@ -23,11 +33,7 @@ TEST(ExGridSearchFooterKeys, TheLastRowReachedByKeysStaysAboveTheFooter) {
         {"Page Down", VK_NEXT, {}, 4},
     };
     for (const Case& c : cases) {
-        KeysOnShownGrid f;
-        f.Grid->SetOptions(f.Grid->Options() >> goEditing);
-        f.Grid->SetRowCount(30);
-        f.Grid->SearchFooter()->SetVisible(true);
-        f.Pump();
+        BrowsingWithSearchFooter f;
         for (int i = 0; i < c.Presses; ++i)
             f.Press(c.Key, 0, c.Shift);
         ASSERT_EQ(f.Grid->Row(), 29) << c.Name;
@@ -39,11 +45,7 @@ TEST(ExGridSearchFooterKeys, TheLastRowReachedByKeysStaysAboveTheFooter) {
 }
 
 TEST(ExGridSearchFooterKeys, KeysAwayFromTheEndLeaveTheViewAlone) {
-    KeysOnShownGrid f;
-    f.Grid->SetOptions(f.Grid->Options() >> goEditing);
-    f.Grid->SetRowCount(30);
-    f.Grid->SearchFooter()->SetVisible(true);
-    f.Pump();
+    BrowsingWithSearchFooter f;
     EXPECT_EQ(f.Grid->TopRow(), 1) << "showing the footer";
     f.Press(VK_DOWN);
     f.Press(VK_DOWN);

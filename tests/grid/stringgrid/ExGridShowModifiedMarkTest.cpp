@@ -1,5 +1,6 @@
-// A row whose cell the user changed (and left by a click on another cell) is marked in the first column in ShowModified's colour, and
-// a new colour shows at once; an edit left unchanged marks nothing.
+// A row whose cell the user changed (and left by a click on another cell) is marked in the first
+// column in ShowModified's colour, and a new colour shows at once; an edit left unchanged marks
+// nothing.
 #include "ExGridEditingTestGrid.h"
 #include "GridPixels.h"
 
@@ -32,11 +33,8 @@ TEST_P(ShowModifiedMark, AnEditedRowIsMarkedInTheFirstColumn) {
     f.Grid->SetCells(1, 1, "abc");
     InputSimulation::KeyPress(f.Grid, VK_F2);
     InputSimulation::KeyPressFocused(VK_END);
-    for (const char* p = c.Typed; *p; ++p)
-        InputSimulation::TypeChar(InputSimulation::FocusedControl(), static_cast<TChar>(*p));
-    const TRect other = f.Grid->CellRect(3, 4);
-    InputSimulation::Click(f.Grid, TPoint{other.Left + 5, other.Top + 5});
-    f.Pump();
+    InputSimulation::TypeTextFocused(c.Typed);
+    f.ClickCell(3, 4);
     ASSERT_FALSE(f.Grid->EditMode);
     const TRect row1{0, f.Grid->CellRect(0, 1).Top, f.Grid->CellRect(0, 1).Right,
                      f.Grid->CellRect(0, 1).Bottom};
@@ -51,11 +49,10 @@ TEST_P(ShowModifiedMark, AnEditedRowIsMarkedInTheFirstColumn) {
     EXPECT_FALSE(GridPixels::ColourBox(*drawn, row1, GridPixels::Orange).has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ExGridEditing, ShowModifiedMark,
-    ::testing::Values(ModifiedMarkCase{"TextTyped", "d", edNormal, true},
-                      ModifiedMarkCase{"TextUntouched", "", edNormal, false},
-                      ModifiedMarkCase{"RichTyped", "d", edRichEdit, true}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(ExGridEditing, ShowModifiedMark,
+                         ::testing::Values(ModifiedMarkCase{"TextTyped", "d", edNormal, true},
+                                           ModifiedMarkCase{"TextUntouched", "", edNormal, false},
+                                           ModifiedMarkCase{"RichTyped", "d", edRichEdit, true}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 } // namespace

@@ -34,16 +34,12 @@ TEST(RichEditFreshForEachCell, TextTypedIntoAnEmptyCellTakesNoFormatFromTheCellB
         InputSimulation::KeyPress(f.Grid, VK_F2);
         ASSERT_TRUE(editor->Visible());
         InputSimulation::KeyPress(editor, VK_END, 0, TShiftState{ssCtrl});
-        const TRect below = f.Grid->CellRect(1, 2);
-        InputSimulation::Click(f.Grid, TPoint{below.Left + 5, below.Top + 5});
-        f.Pump();
+        f.ClickCell(1, 2);
         ASSERT_EQ(f.Grid->Row(), 2);
         InputSimulation::KeyPress(f.Grid, VK_F2);
         ASSERT_TRUE(editor->Visible());
         InputSimulation::TypeChar(editor, 'x');
-        const TRect other = f.Grid->CellRect(3, 4);
-        InputSimulation::Click(f.Grid, TPoint{other.Left + 5, other.Top + 5});
-        f.Pump();
+        f.ClickCell(3, 4);
         const TRtfRuns runs = ReadRtf(f.Grid->Cells(1, 2));
         ASSERT_EQ(RtfPlainText(runs), "x");
         EXPECT_FALSE(runs.front().Format.Bold);

@@ -31,9 +31,7 @@ TEST_P(RichEditKeepsFormatting, TypingAtTheEndKeepsTheFormatOfTheRest) {
     ASSERT_TRUE(editor->Visible());
     InputSimulation::KeyPress(editor, VK_END, 0, TShiftState{ssCtrl});
     InputSimulation::TypeChar(editor, '!');
-    const TRect other = f.Grid->CellRect(3, 3);
-    InputSimulation::Click(f.Grid, TPoint{other.Left + 5, other.Top + 5});
-    f.Pump();
+    f.ClickCell(3, 3);
     ASSERT_FALSE(editor->Visible());
     const TRtfRuns runs = ReadRtf(f.Grid->Cells(1, 1));
     EXPECT_EQ(RtfPlainText(runs), "Alarm!");

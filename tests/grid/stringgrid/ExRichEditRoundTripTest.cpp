@@ -9,6 +9,7 @@
 #include "platform/core/RtfText.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/InputSimulation.h"
+#include "tests/support/GridEditEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -34,17 +35,13 @@ struct RichForm {
     RichForm() {
         F.Grid->OfferFake = false;
         F.Grid->SetRowCount(30);
-        F.Grid->OnEditChange = [this](TObject*, int, int, const std::string& Value) {
-            Events.push_back("change " + Value);
-        };
+        GridEditEvents::RecordChanges(F.Grid, Events);
         F.Grid->OnCellValidate = [this](TObject*, int ACol, int ARow, std::string& Value, bool&) {
-            Events.push_back("validate " + std::to_string(ACol) + "," + std::to_string(ARow) +
-                             " " + RtfPlainText(ReadRtf(Value)));
+            Events.push_back("validate " + std::to_string(ACol) + "," + std::to_string(ARow) + " " +
+                             RtfPlainText(ReadRtf(Value)));
         };
-        F.Grid->OnEditingDone = [this](TObject*) { Events.push_back("editing done"); };
-        F.Grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
-            Events.push_back("cell done " + std::to_string(ACol) + "," + std::to_string(ARow));
-        };
+        GridEditEvents::RecordEditingDone(F.Grid, Events);
+        GridEditEvents::RecordCellDone(F.Grid, Events);
     }
     TExRichEdit* Editor() const { return F.Grid->InplaceRichEdit(); }
     bool Open() const { return F.Grid->EditMode && Editor()->Visible(); }
@@ -61,10 +58,7 @@ struct RichForm {
         F.Grid->CellToRich(ACol, ARow, F.Grid->RichEdit());
         return F.Grid->RichEdit()->Text();
     }
-    void ClickCell(int ACol, int ARow) {
-        const TRect cell = F.Grid->CellRect(ACol, ARow);
-        InputSimulation::Click(F.Grid, TPoint{cell.Left + 5, cell.Top + 5});
-    }
+    void ClickCell(int ACol, int ARow) { F.ClickCell(ACol, ARow); }
 };
 
 struct Opening {
@@ -98,8 +92,8 @@ TEST(RichEditRoundTrip, EachWayOutStoresWhatWasTypedAsRtfAndReopensOnIt) {
     };
     auto grid = [](RichForm& t) -> TWinControl* { return t.F.Grid; };
     const Leave leaves[] = {
-        {"click on another cell", [](RichForm&) {}, [](RichForm& t) { t.ClickCell(3, 4); },
-         grid, "3,4", false},
+        {"click on another cell", [](RichForm&) {}, [](RichForm& t) { t.ClickCell(3, 4); }, grid,
+         "3,4", false},
         {"tab to the form's next control", [](RichForm&) {},
          [](RichForm& t) { InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t'); },
          [](RichForm& t) -> TWinControl* { return t.F.Other; }, "1,1", false},
@@ -107,15 +101,9 @@ TEST(RichEditRoundTrip, EachWayOutStoresWhatWasTypedAsRtfAndReopensOnIt) {
          [](RichForm& t) { t.F.Grid->SetOptions(t.F.Grid->Options() << goTabs); },
          [](RichForm& t) { InputSimulation::KeyPress(t.Editor(), VK_TAB, '\t'); },
          [](RichForm& t) -> TWinControl* { return t.Editor(); }, "2,1", true},
-        {"down in a grid without word wrap",
-         [](RichForm& t) { t.F.Grid->SetWordWrap(false); },
-         [](RichForm& t) { InputSimulation::KeyPress(t.Editor(), VK_DOWN); }, grid, "1,2",
-         false},
-        {"wheel over the grid", [](RichForm&) {},
-         [](RichForm& t) {
-             const TRect other = t.F.Grid->CellRect(3, 2);
-             InputSimulation::Wheel(t.F.Grid, TPoint{other.Left + 5, other.Top + 5}, -120);
-         },
+        {"down in a grid without word wrap", [](RichForm& t) { t.F.Grid->SetWordWrap(false); },
+         [](RichForm& t) { InputSimulation::KeyPress(t.Editor(), VK_DOWN); }, grid, "1,2", false},
+        {"wheel over the grid", [](RichForm&) {}, [](RichForm& t) { t.F.WheelDownOverCell(3, 2); },
          grid, "1,4", false},
     };
     for (const Opening& opening : Openings) {
@@ -137,8 +125,7 @@ TEST(RichEditRoundTrip, EachWayOutStoresWhatWasTypedAsRtfAndReopensOnIt) {
             EXPECT_EQ(t.PlainText(1, 1), "ä€");
             EXPECT_EQ(RtfPlainText(ReadRtf(stored)), "ä€");
             // The rich editor reports no text changes; the leave validates, then ends the edit.
-            const std::vector<std::string> events = {"validate 1,1 ä€", "editing done",
-                                                     "cell done 1,1"};
+            const std::vector<std::string> events = {"validate 1,1 ä€", "editing done", "done 1,1"};
             EXPECT_EQ(t.Events, events);
             EXPECT_EQ(t.Focused(), leave.FocusAfter(t));
             EXPECT_EQ(t.Current(), leave.CellAfter);
@@ -216,7 +203,7 @@ TEST(RichEditRoundTrip, TheCommittedCellIsDrawnAsTyped) {
     ASSERT_TRUE(IsRtf(t.F.Grid->Cells(1, 1)));
     const TRect cell = t.F.Grid->CellRect(1, 1);
     auto drawn = GridPixels::Render(*t.F.Grid);
-    drawn->SaveToFile(::testing::TempDir() + "rich_cell_committed.png");
+    GridPixels::SaveRichCellPicture(*drawn, "rich_cell_committed");
 
     auto cellPicture = [&](const std::string& Text) {
         t.F.Grid->SetCells(1, 1, Text);

@@ -1,10 +1,10 @@
 // The date, time and date-and-time editors: loading a cell inside the picker's range, storing
 // the value, and the keys that leave.
-#include "DayFirstFormat.h"
 #include "EditorControlHarness.h"
 #include "EditorControlTestGrid.h"
 
 #include "grid/foundation/GridDate.h"
+#include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/foundation/SpinDateTimeText.h"
 #include "grid/stringgrid/GridDatePicker.h"
 #include "grid/stringgrid/GridDateText.h"
@@ -19,12 +19,10 @@ namespace {
 
 class GridDatePickerTest : public EditorControlFixture, public ::testing::Test {
 protected:
-    GridDatePickerTest() : Settings(DayFirstSettings()) { OverrideFormatSettings(&Settings); }
-    ~GridDatePickerTest() override { OverrideFormatSettings(nullptr); }
-
     TGridDatePicker* Picker() { return Grid->DateTimePicker(); }
 
-    TFormatSettings Settings;
+    const TFormatSettings Settings = ScopedFormatSettings::DayFirst();
+    const ScopedFormatSettings DayFirst{Settings};
 };
 
 TEST_F(GridDatePickerTest, DatesOutsideTheRangeOpenOnTheNearerLimitOthersAsTheyAre) {

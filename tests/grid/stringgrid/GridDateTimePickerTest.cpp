@@ -1,8 +1,8 @@
 // The date-and-time editor: loading and storing both parts, Escape and Enter.
-#include "DayFirstFormat.h"
 #include "EditorControlHarness.h"
 
 #include "grid/foundation/GridDate.h"
+#include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/GridDateTimePicker.h"
 #include "grid/stringgrid/GridEditorFactory.h"
 #include "platform/core/FormatSettings.h"
@@ -15,14 +15,12 @@ namespace {
 
 class GridDateTimePickerTest : public ::testing::Test {
 protected:
-    GridDateTimePickerTest() : Settings(DayFirstSettings()) { OverrideFormatSettings(&Settings); }
-    ~GridDateTimePickerTest() override { OverrideFormatSettings(nullptr); }
-
     TGridDateTimePicker* Picker() {
         return dynamic_cast<TGridDateTimePicker*>(Harness.Open(edDateTimeEdit, 1, 1, Cell));
     }
 
-    TFormatSettings Settings;
+    const TFormatSettings Settings = ScopedFormatSettings::DayFirst();
+    const ScopedFormatSettings DayFirst{Settings};
     TEditorControlHarness Harness;
     std::string Cell = "24/12/2026 18:30";
 };

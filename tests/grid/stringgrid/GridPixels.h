@@ -6,9 +6,11 @@
 #include "platform/ui/Canvas.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 // Pictures of grids for the drawing tests.
 namespace GridPixels {
@@ -86,6 +88,13 @@ inline std::optional<TRect> ColourBox(const TBitmap& Bitmap, const TRect& Area, 
 
 inline std::optional<TRect> InkBox(const TBitmap& Bitmap, const TRect& Area, TColor Background) {
     return Box(Bitmap, Area, [Background](TColor pixel) { return pixel != Background; });
+}
+
+// With VELMARO_RICH_CELL_PICTURES=<folder> a rendered picture is written there as <name>.bmp,
+// for a person to look at; otherwise nothing is written.
+inline void SaveRichCellPicture(const TBitmap& Bitmap, const std::string& Name) {
+    if (const char* folder = std::getenv("VELMARO_RICH_CELL_PICTURES"))
+        Bitmap.SaveToFile(std::string(folder) + "/" + Name + ".bmp");
 }
 
 } // namespace GridPixels

@@ -1,6 +1,5 @@
 // A digit typed on a date cell opens the date editor and goes into its first part, as the
 // grid's other editors take the key that opened them.
-#include "DayFirstFormat.h"
 #include "ExGridEditingTestGrid.h"
 
 #include "grid/foundation/ScopedFormatSettings.h"
@@ -16,7 +15,7 @@ TEST(ExGridEditing, ADigitTypedOnADateCellIsTheEditorsFirstKey) {
         const char* Name;
         TEditorType Kind;
     } kinds[] = {{"calendar", edDateEdit}, {"up down", edDateEditUpDown}};
-    const ScopedFormatSettings dayFirst(DayFirstSettings());
+    const ScopedFormatSettings dayFirst(ScopedFormatSettings::DayFirst());
     for (const auto& kind : kinds) {
         SCOPED_TRACE(kind.Name);
         EditingTest::TEditingForm f(kind.Kind);

@@ -1,7 +1,7 @@
 // A character typed on a cell whose editor is a spin, combo or unit control opens that editor
 // and is the first character of the new value, replacing the cell's old text; the grid's
 // OnKeyPress hears each character once.
-#include "tests/grid/foundation/ScopedFormatSettings.h"
+#include "grid/foundation/ScopedFormatSettings.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Edit.h"
