@@ -147,16 +147,38 @@ bool PrepareRealPress(QPointer<QWidget>& target, QPoint local, QPointF global,
     return target != nullptr;
 }
 
+// The widget a held button was pressed on: it keeps the mouse until the last button is up,
+// wherever the mouse goes, as the window system's implicit grab does.
+QPointer<QWidget> PressedWidget;
+
+// Where a move or release goes: a widget that grabbed the mouse, else the one the held buttons
+// were pressed on, else the one under the mouse.
+QWidget* MouseReceiver(QWidget* under, Qt::MouseButtons heldBefore) {
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        return grabber;
+    if (heldBefore != Qt::NoButton && PressedWidget)
+        return PressedWidget;
+    return under;
+}
+
 void SendMouse(TControl* control, QEvent::Type type, Qt::MouseButton button,
                Qt::MouseButtons buttons, TPoint p, TShiftState shift) {
     QPoint local(p.X, p.Y);
     QPointer<QWidget> target = WidgetTree::InnermostAt(TControlAccess::Widget(control), local);
     QPointF global = target->mapToGlobal(QPointF(local));
     const Qt::KeyboardModifiers modifiers = KeyTranslation::Modifiers(shift);
-    if (type == QEvent::MouseButtonPress &&
-        !PrepareRealPress(target, local, global, button, buttons, modifiers))
-        return;
-    QMouseEvent event(type, QPointF(local), global, button, buttons, modifiers);
+    if (type == QEvent::MouseButtonPress) {
+        if (!PrepareRealPress(target, local, global, button, buttons, modifiers))
+            return;
+        PressedWidget = target;
+    } else if (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) {
+        const Qt::MouseButtons heldBefore =
+            type == QEvent::MouseButtonRelease ? buttons | button : buttons;
+        target = MouseReceiver(target, heldBefore);
+        if (type == QEvent::MouseButtonRelease && buttons == Qt::NoButton)
+            PressedWidget = nullptr;
+    }
+    QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons, modifiers);
     QApplication::sendEvent(target, &event);
 }
 

@@ -185,3 +185,33 @@ TEST_F(MousePressFocus, APressBesideAnOpenCalendarClosesItAndAPressOnItsButtonOp
 }
 
 } // namespace
+
+namespace {
+
+// A control that was pressed keeps the mouse until the button is up: the moves and the release
+// beyond its edge reach it, in its own coordinates, and none reaches the control under the mouse.
+TEST(MouseHeldDown, TheMovesAndTheReleaseGoToTheControlThatWasPressed) {
+    TestForm form(nullptr);
+    form.SetBounds(40, 40, 320, 200);
+    auto* pressed = new RecordingControl(&form, &form);
+    pressed->SetBounds(10, 10, 40, 20);
+    auto* beside = new RecordingControl(&form, &form);
+    beside->SetBounds(100, 10, 40, 20);
+    form.Show();
+    Application->ProcessMessages();
+
+    InputSimulation::MouseDown(pressed, mbLeft, {5, 5});
+    beside->Received.clear();
+    InputSimulation::MouseMove(&form, {115, 20}, TShiftState{ssLeft});
+    InputSimulation::MouseUp(&form, mbLeft, {115, 20});
+    EXPECT_TRUE(pressed->Saw(WM_MOUSEMOVE));
+    EXPECT_TRUE(pressed->Saw(WM_LBUTTONUP));
+    EXPECT_FALSE(beside->Saw(WM_MOUSEMOVE));
+    EXPECT_FALSE(beside->Saw(WM_LBUTTONUP));
+
+    // With the button up, the mouse belongs to what lies under it again.
+    InputSimulation::MouseMove(&form, {115, 20});
+    EXPECT_TRUE(beside->Saw(WM_MOUSEMOVE));
+}
+
+} // namespace
