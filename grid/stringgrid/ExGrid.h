@@ -1945,6 +1945,9 @@ protected:
     bool FNoEditChange = false;   // the editor is being filled: its change events stay quiet
     bool FBlockKill = false;      // a commit runs: editors ignore losing the focus
     bool FBlockFocus = false;     // a leave runs: editors ignore losing the focus
+    // An editor control hands the keyboard back to the grid: the checks of the current cell that
+    // its leaving and the grid's focus run keep the cell cache, the text from when the edit began.
+    bool FEditorHandingBack = false;
     bool FValidating = false;     // a validation runs: no editor is shown meanwhile
     bool FLastValidation = false; // the last value passed validation
     bool FNoAutoAdvance = false;  // the key that ended editing must not advance

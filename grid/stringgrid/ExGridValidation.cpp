@@ -302,6 +302,7 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow) {
         OnRowUpdate(this, FOldRowSel, ARow);
         FOldRowSel = ARow;
     }
-    FCellCache = result ? target : FCellCache;
+    if (result && (moving || !FEditorHandingBack))
+        FCellCache = target;
     return result;
 }

@@ -3,6 +3,7 @@
 #include "grid/foundation/ExDrawing.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/GridEditorKeys.h"
+#include "grid/stringgrid/ScopedValue.h"
 #include "platform/ui/Canvas.h"
 
 TGridButton::TGridButton(TComponent* AOwner)
@@ -22,6 +23,13 @@ void TGridButton::TakeEllipsisAnswer() {
     FGrid->EllipsClick(caption);
     SetText(caption);
     FGrid->SetCurrentCell(caption);
+}
+
+// A press the last edit left held (the editor closed before the mouse let go) is not carried to
+// the next cell.
+void TGridButton::ReCreate() {
+    FDown = false;
+    Invalidate();
 }
 
 // --- the cell edit --------------------------------------------------------------------------
@@ -60,6 +68,8 @@ void TGridButton::Paint() {
 }
 
 void TGridButton::GiveBackToGrid() {
+    // Escape puts back the text from when the edit began, after the grid has the focus again.
+    TScopedFlag keepCellCache(FGrid->FEditorHandingBack);
     SetVisible(false);
     SetEnabled(false);
     FGrid->EditMode = false;

@@ -16,8 +16,11 @@ public:
     // The caption.
     std::string Text() const override { return TCustomControl::Text(); }
     void Click() override;
+    // Back to the state of a newly made button: nothing held down.
+    void ReCreate();
 
-    void BeginCellEdit(int ACol, int ARow) override {}
+    // Each edit starts on a button in the state of a newly made one: not pressed.
+    void BeginCellEdit(int ACol, int ARow) override { ReCreate(); }
     // The button covers the cell's grid lines.
     void PlaceCellEditor(const TRect& ARect, TColor Background) override;
     void LoadCellText(const std::string& Text) override;

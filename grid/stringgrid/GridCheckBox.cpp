@@ -25,9 +25,19 @@ TWinControl* ControlOf(TGridCheckBox* CheckBox) {
 TGridCheckBox::TGridCheckBox(TComponent* AOwner)
     : TCheckBox(AOwner), FGrid(Keys::GridOwner(AOwner)) {}
 
+void TGridCheckBox::ReCreate() {
+    // A disabled box lets go of a held press; the enabled state stays as it was.
+    const bool enabled = Enabled();
+    SetEnabled(false);
+    SetEnabled(enabled);
+    Invalidate();
+}
+
+// Each edit starts on a box in the state of a newly made one.
 void TGridCheckBox::BeginCellEdit(int ACol, int ARow) {
     FCol = ACol;
     FRow = ARow;
+    ReCreate();
 }
 
 void TGridCheckBox::PlaceCellEditor(const TRect& ARect, TColor Background) {

@@ -12,6 +12,9 @@ class TGridCheckBox : public TCheckBox, public TCellEditor {
 public:
     explicit TGridCheckBox(TComponent* AOwner);
 
+    // Back to the state of a newly made box: no press held by the mouse or Space.
+    void ReCreate();
+
     void BeginCellEdit(int ACol, int ARow) override;
     void PlaceCellEditor(const TRect& ARect, TColor Background) override;
     void LoadCellText(const std::string& Text) override;
