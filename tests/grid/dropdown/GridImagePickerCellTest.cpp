@@ -348,3 +348,87 @@ TEST(GridImagePickerCell, TheMouseBesideThePickerEndsTheEdit) {
 }
 
 } // namespace
+
+namespace {
+
+// A data-image cell whose text names no image of the picker (a number beyond the images, a word,
+// nothing) keeps its text whichever way the edit ends: the picker shows no image and no caption.
+TEST(GridImagePickerCell, ACellTextThatNamesNoImageSurvivesTheEdit) {
+    for (const char* text : {"9", "abc", ""}) {
+        for (const WORD leave : {VK_RETURN, VK_ESCAPE, VK_DOWN}) {
+            SCOPED_TRACE(std::string(text) + " / key " + std::to_string(leave));
+            ImageCellForm f;
+            f.Grid->SetCells(1, 1, text);
+            InputSimulation::KeyPress(f.Grid, VK_F2);
+            ASSERT_TRUE(f.Open());
+            EXPECT_EQ(f.Picker->ItemIndex(), -1);
+            EXPECT_EQ(f.Picker->Text(), "");
+            InputSimulation::KeyPress(f.Picker, leave, leave == VK_RETURN ? '\r' : 0);
+            Application->ProcessMessages();
+            EXPECT_FALSE(f.Open());
+            EXPECT_EQ(f.Grid->Cells(1, 1), text);
+        }
+    }
+}
+
+// A pick the cell's validation refuses leaves the editor open on the pick with the cell as it
+// was, whichever committing key the user pressed; the handler sees the picked number.
+TEST(GridImagePickerCell, ARefusedPickKeepsTheEditorOpenAndTheCellAsItWas) {
+    for (const WORD key : {VK_RETURN, VK_TAB, VK_DOWN}) {
+        SCOPED_TRACE(key);
+        ImageCellForm f;
+        std::vector<std::string> validated;
+        f.Grid->OnCellValidate = [&](TObject*, int, int, std::string& Value, bool& Valid) {
+            validated.push_back(Value);
+            Valid = false;
+        };
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        InputSimulation::KeyPress(f.Picker, VK_END);
+        InputSimulation::KeyPressFocused(key, key == VK_RETURN ? '\r' : key == VK_TAB ? '\t' : 0);
+        Application->ProcessMessages();
+        EXPECT_EQ(validated, std::vector<std::string>{"3"});
+        EXPECT_TRUE(f.Open());
+        EXPECT_EQ(f.Focused(), f.Picker);
+        EXPECT_EQ(f.Picker->Text(), "Grey");
+        EXPECT_EQ(f.Grid->Cells(1, 1), "1");
+        EXPECT_EQ(f.Grid->Row(), 1);
+    }
+}
+
+// The keys of the closed picker on a cell in the middle of the grid: the page keys and the
+// vertical arrows store the pick and end the edit (only the arrows move the grid); Left and
+// Right leave the pick alone and Home picks the first image, all without ending the edit.
+TEST(GridImagePickerCell, TheKeysOfTheClosedPickerAfterAPick) {
+    const struct {
+        WORD Key;
+        bool Ends;
+        int Row;
+        const char* Shown;
+    } cases[] = {
+        {VK_DOWN, true, 6, "3"},   {VK_UP, true, 4, "3"},      {VK_NEXT, true, 5, "3"},
+        {VK_PRIOR, true, 5, "3"},  {VK_LEFT, false, 5, "Grey"}, {VK_RIGHT, false, 5, "Grey"},
+        {VK_HOME, false, 5, "Red"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Key);
+        ImageCellForm f;
+        f.Grid->FocusCell(1, 5, true);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Open());
+        InputSimulation::KeyPress(f.Picker, VK_END);
+        InputSimulation::KeyPress(f.Picker, c.Key);
+        Application->ProcessMessages();
+        EXPECT_EQ(f.Open(), !c.Ends);
+        EXPECT_EQ(f.Grid->Row(), c.Row);
+        EXPECT_EQ(f.Grid->Col(), 1);
+        if (c.Ends) {
+            EXPECT_EQ(f.Grid->Cells(1, 5), c.Shown);
+            EXPECT_EQ(f.Focused(), f.Grid);
+        } else {
+            EXPECT_EQ(f.Picker->Text(), c.Shown);
+            EXPECT_EQ(f.Grid->Cells(1, 5), "1");
+        }
+    }
+}
+
+} // namespace
