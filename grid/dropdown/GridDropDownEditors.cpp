@@ -74,11 +74,9 @@ void TGridImageDropDown::SetItemIndex(int Value) {
         TExImagePickerDropDown::SetItemIndex(Value);
         return;
     }
-    const std::string before = EditedValue();
+    // The caption follows the pick; a pick is no edit of the text, so it is not reported.
     TExImagePickerDropDown::SetItemIndex(Value);
     ShowSelectedCaption();
-    if (EditedValue() != before && Cell() != nullptr)
-        Cell()->EditorTextChanged();
 }
 
 void TGridImageDropDown::ShowSelectedCaption() {

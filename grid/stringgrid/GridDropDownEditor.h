@@ -49,7 +49,10 @@ private:
     int CellImage(const std::string& Text) const;
     bool IsImageCell() const;
     bool IsCommitKey(WORD Key, TShiftState Shift) const;
-    void CommitFailed(WORD Key, bool SelectAll);
+    // Validates and stores what the edit holds; false, with the edit back on the refused value,
+    // when the grid refuses it.
+    bool CommitShownValue(bool SelectAllOnRefusal);
+    void RestoreRefusedValue(bool SelectAll);
 
     void DropDownKeyDown(WORD& Key, TShiftState Shift) override;
     void DropDownKeyPress(TChar& Key) override;
@@ -67,4 +70,6 @@ private:
     // The image the picker showed when the cell was loaded; Escape leaves the cell as it was.
     int FLoadedImageIndex = -1;
     bool FEscaped = false;
+    // While a commit runs, the edit's text changes are reported once at its end.
+    bool FHoldingTextChanges = false;
 };
