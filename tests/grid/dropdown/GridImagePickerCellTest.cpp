@@ -30,10 +30,11 @@ namespace {
 const char* const ImageCaptions[] = {"Red", "Green", "Blue", "Grey"};
 const TColor ImageColors[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x808080};
 
-// A grid whose column 1 holds data images (the cell's number is its image) edited with the image
-// picker, the picker offering the four images with captions; an edit beside the grid.
+// A grid whose column 1 holds data images (the cell's number plus Offset names its image) edited
+// with the image picker, the picker offering the four images with captions; an edit beside the
+// grid.
 struct ImageCellForm : DropDownCellForm {
-    explicit ImageCellForm(TCellType Type = ctDataImage)
+    explicit ImageCellForm(TCellType Type = ctDataImage, int Offset = 0)
         : DropDownCellForm(30, edImagePickerDropDown) {
         auto* images = new TImageList(Grid);
         for (const TColor color : ImageColors) {
@@ -47,7 +48,7 @@ struct ImageCellForm : DropDownCellForm {
         for (int r = 1; r < 30; ++r) {
             if (Type == ctDataImage) {
                 Grid->SetCells(1, r, "1");
-                Grid->AddDataImage(1, r, 1, haLeft, vaTop);
+                Grid->AddDataImage(1, r, Offset, haLeft, vaTop);
             } else {
                 Grid->SetCells(1, r, "cell text");
                 Grid->AddImageIdx(1, r, 1, haLeft, vaTop);
@@ -74,6 +75,9 @@ struct ImageCellForm : DropDownCellForm {
     void OpenPopup() {
         InputSimulation::KeyPress(Grid, VK_F2);
         ASSERT_TRUE(Open());
+        OpenPopupOnTheEditor();
+    }
+    void OpenPopupOnTheEditor() {
         InputSimulation::KeyPress(Picker, VK_DOWN, 0, TShiftState() << ssAlt);
         ASSERT_TRUE(Picker->DroppedDown());
     }
@@ -483,6 +487,55 @@ TEST(GridImagePickerCell, TheEditReportsTheCaptionItShowsNotThePicks) {
             EXPECT_EQ(f.Grid->Cells(1, 2), "3");
         else
             EXPECT_TRUE(f.Grid->GetImageIdx(1, 2, image) && image == 3);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The pixels of a colour within a rectangle of a rendered control.
+int ImageCellColourCount(TWinControl* Control, const TRect& Area, TColor Colour) {
+    TBitmap picture(Control->Width(), Control->Height());
+    Control->PaintTo(picture.Canvas(), 0, 0);
+    int count = 0;
+    for (int x = Area.Left; x < Area.Right; ++x)
+        for (int y = Area.Top; y < Area.Bottom; ++y)
+            count += picture.Pixel(x, y) == Colour ? 1 : 0;
+    return count;
+}
+
+// A data image moved on by an offset: the picker opens on the image the cell shows, and the
+// image picked is the one the cell shows after the edit.
+TEST(GridImagePickerCell, ThePickerShowsAndTakesTheImageTheCellShows) {
+    for (const int offset : {0, 1, 2}) {
+        SCOPED_TRACE(offset);
+        ImageCellForm f(ctDataImage, offset);
+        const TRect cell = f.Grid->CellRect(1, 1);
+        const TRect whole{0, 0, f.Picker->Width(), f.Picker->Height()};
+        const int shown = 1 + offset;
+        EXPECT_GE(ImageCellColourCount(f.Grid, cell, ImageColors[shown]), 12 * 12);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Open());
+        EXPECT_EQ(f.Picker->Text(), ImageCaptions[shown]);
+        EXPECT_GE(ImageCellColourCount(f.Picker, whole, ImageColors[shown]), 12 * 12);
+        f.OpenPopupOnTheEditor();
+        EXPECT_EQ(f.Hot(), shown) << "the highlight starts on the cell's image";
+        InputSimulation::KeyPressFocused(VK_F4);
+        ASSERT_FALSE(f.Picker->DroppedDown());
+        InputSimulation::KeyPress(f.Picker, VK_END);
+        InputSimulation::KeyPress(f.Picker, VK_RETURN, '\r');
+        Application->ProcessMessages();
+        EXPECT_FALSE(f.Open());
+        EXPECT_EQ(f.Grid->Cells(1, 1), std::to_string(3 - offset));
+        EXPECT_GE(ImageCellColourCount(f.Grid, cell, ImageColors[3]), 12 * 12);
+        // Escape leaves the cell on its image.
+        InputSimulation::KeyPress(f.Grid, VK_DOWN);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        EXPECT_EQ(f.Picker->ItemIndex(), shown);
+        InputSimulation::KeyPress(f.Picker, VK_HOME);
+        InputSimulation::KeyPress(f.Picker, VK_ESCAPE, 0x1B);
+        EXPECT_EQ(f.Grid->Cells(1, 2), "1");
     }
 }
 
