@@ -9,6 +9,7 @@
 #include "platform/ui/PictureImage.h"
 #include "platform/ui/Screen.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -49,8 +50,10 @@ void TExImagePickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) 
 // --- selection -----------------------------------------------------------------------------------
 
 void TExImagePickerDropDown::SetItemIndex(int Value) {
-    // Only -1 or an item: the edit paints the selected item's image.
-    if (Value == FItemIndex || Value < -1 || Value >= FItems->Count())
+    // Any negative index is no selection, kept as -1 so that stepping from it starts at the
+    // first item; an index past the items is refused.
+    Value = std::max(Value, -1);
+    if (Value == FItemIndex || Value >= FItems->Count())
         return;
     FItemIndex = Value;
     Invalidate();

@@ -22,7 +22,8 @@ public:
     TImageItems* Items() const { return FItems.get(); }
     void SetItems(const TImageItems& Value) { FItems->Assign(&Value); }
     int ItemIndex() const override { return FItemIndex; }
-    // -1 or an index of the items; a change repaints and fires OnChange and OnSelect.
+    // An index of the items, or any negative value for none (read back as -1); a change
+    // repaints and fires OnChange and OnSelect. An index past the items is ignored.
     void SetItemIndex(int Value) override;
     int PickerItemCount() const override { return FItems->Count(); }
     // The selected item's image index, -1 without one.

@@ -72,15 +72,19 @@ std::string TGridDropDownCell::Text() const {
 void TGridDropDownCell::SetText(const std::string& Value) {
     if (FWrapper == nullptr)
         return;
+    WriteReportingTheShownText([&] { FWrapper->WriteCellText(Value); });
+    FWrapper->CellTextWritten();
+}
+
+void TGridDropDownCell::WriteReportingTheShownText(const std::function<void()>& Write) {
     // The steps of the writing are no edits: one change is reported, and only when the text
     // shown at the end differs from the one before.
-    const std::string before = Text();
+    const std::string before = EditText();
     {
         TScopedFlag writing(FWritingText);
-        FWrapper->WriteCellText(Value);
+        Write();
     }
-    FWrapper->CellTextWritten();
-    if (Text() != before)
+    if (EditText() != before)
         TextChanged();
 }
 
@@ -165,6 +169,10 @@ std::string TGridDropDownCell::CellValue() const {
     return FWrapper != nullptr ? FWrapper->CellValue() : std::string();
 }
 
+std::string TGridDropDownCell::EditText() const {
+    return FWrapper != nullptr ? FWrapper->DropDown()->Text() : std::string();
+}
+
 void TGridDropDownCell::SetCellColor(TColor Value) {
     if (FWrapper != nullptr)
         FWrapper->WriteCellColor(Value);
@@ -208,7 +216,6 @@ int TGridDropDownCell::CellImageIndex() const {
 void TGridDropDownCell::SetCellImageIndex(int Value) {
     if (FWrapper == nullptr)
         return;
-    // Loading the cell's image is no edit of it.
-    TScopedFlag writing(FWritingText);
-    FWrapper->WriteCellImageIndex(Value);
+    // The caption the cell's image brings into the edit is reported as a loaded text is.
+    WriteReportingTheShownText([&] { FWrapper->WriteCellImageIndex(Value); });
 }

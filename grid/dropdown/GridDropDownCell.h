@@ -3,6 +3,7 @@
 #include "grid/foundation/GridTypes.h"
 #include "grid/stringgrid/DropDownCellControl.h"
 
+#include <functional>
 #include <string>
 
 class TExCustomDropDown;
@@ -77,6 +78,7 @@ public:
     void SelectAllText() override;
     void CaretToEnd() override;
     std::string CellValue() const override;
+    std::string EditText() const override;
     void SetCellColor(TColor Value) override;
     TColor CellColor() const override;
     int CellImageIndex() const override;
@@ -93,6 +95,9 @@ protected:
     void DropDownKeyPress(TChar& Key) override {}
 
 private:
+    // Runs a writing of the cell's value into the wrapper.
+    void WriteReportingTheShownText(const std::function<void()>& Write);
+
     TExStringGrid* FGrid;
     TEditorType FKind;
     TGridDropDownWrapped* FWrapper;

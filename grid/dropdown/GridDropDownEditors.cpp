@@ -74,11 +74,9 @@ void TGridImageDropDown::SetItemIndex(int Value) {
         TExImagePickerDropDown::SetItemIndex(Value);
         return;
     }
-    const std::string before = EditedValue();
+    // The caption follows the pick; a pick is no edit of the text, so it is not reported.
     TExImagePickerDropDown::SetItemIndex(Value);
     ShowSelectedCaption();
-    if (EditedValue() != before && Cell() != nullptr)
-        Cell()->EditorTextChanged();
 }
 
 void TGridImageDropDown::ShowSelectedCaption() {
@@ -99,8 +97,9 @@ void TGridImageDropDown::WriteCellText(const std::string& Value) {
     FCellText = Value;
     switch (EditedCellType()) {
     case ctDataImage:
-        // The number is the image: a value put back (Escape, a refused pick) shows its image.
-        SetImageIndex(StrToIntDef(Trim(Value), -1));
+        // The number names the image: a value put back (Escape, a refused pick) shows its image.
+        SetImageIndex(TGridDropDownEditor::DataImageShown(Grid(), Grid()->GetRealCol(),
+                                                          Grid()->Row(), Value));
         ShowSelectedCaption();
         break;
     case ctImageList:
@@ -116,7 +115,9 @@ std::string TGridImageDropDown::EditedValue() {
     switch (EditedCellType()) {
     case ctDataImage:
         // A number that names no image stays as the cell holds it.
-        return ImageIndex() >= 0 ? IntToStr(ImageIndex()) : FCellText;
+        return ImageIndex() >= 0 ? TGridDropDownEditor::DataImageText(
+                                       Grid(), Grid()->GetRealCol(), Grid()->Row(), ImageIndex())
+                                 : FCellText;
     case ctImageList:
         return FCellText;
     default:

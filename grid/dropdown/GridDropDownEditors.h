@@ -68,7 +68,7 @@ class TGridImageDropDown
 public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
 
-    // Each pick over an image cell shows its caption and reports the cell's new value.
+    // Each pick over an image cell shows its caption in the edit.
     void SetItemIndex(int Value) override;
 
 protected:
@@ -80,7 +80,7 @@ protected:
     void WriteCellText(const std::string& Value) override;
     std::string EditedValue() override;
     std::string CellValue() override { return EditedValue(); }
-    // The caption in the edit is no edit of an image cell's value.
+    // The caption in the edit follows the pick: no edit of an image cell's value.
     void Change() override;
 
 private:

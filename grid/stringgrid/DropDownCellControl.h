@@ -45,6 +45,9 @@ public:
     virtual void CaretToEnd() {}
     // The value as a cell stores it (the memo: each line followed by a line break).
     virtual std::string CellValue() const { return Text(); }
+    // What the edit shows, as the user reads it; the grid's edit-change event reports it. Only
+    // a control whose value is no text (the image picker's caption of an image) differs here.
+    virtual std::string EditText() const { return Text(); }
     // The colour a colour cell holds, for a control that edits one; others ignore it.
     virtual void SetCellColor(TColor Value) {}
     virtual TColor CellColor() const { return clNone; }

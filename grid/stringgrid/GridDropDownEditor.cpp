@@ -3,6 +3,7 @@
 #include "grid/foundation/MouseActions.h"
 #include "grid/stringgrid/ExGrid.h"
 #include "grid/stringgrid/GridEditorKeys.h"
+#include "grid/stringgrid/ScopedValue.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/IntegerConversion.h"
 #include "platform/core/Text.h"
@@ -63,10 +64,30 @@ int TGridDropDownEditor::CellImage(const std::string& Text) const {
         return FGrid->GetImageIdx(FCol, FRow, index) ? index : -1;
     }
     case ctDataImage:
-        return StrToIntDef(Trim(Text), -1);
+        return DataImageShown(FGrid, FCol, FRow, Text);
     default:
         return -1;
     }
+}
+
+namespace {
+int DataImageOffset(TExStringGrid* Grid, int ACol, int ARow) {
+    const TCellGraphic* graphic = Grid->GetCellGraphic(ACol, ARow);
+    return graphic != nullptr && graphic->CellType == ctDataImage ? graphic->CellIndex : 0;
+}
+} // namespace
+
+int TGridDropDownEditor::DataImageShown(TExStringGrid* Grid, int ACol, int ARow,
+                                        const std::string& Text) {
+    int32_t number = 0;
+    if (!TryStrToInt(Trim(Text), number))
+        return -1;
+    return number + DataImageOffset(Grid, ACol, ARow);
+}
+
+std::string TGridDropDownEditor::DataImageText(TExStringGrid* Grid, int ACol, int ARow,
+                                               int Image) {
+    return IntToStr(Image - DataImageOffset(Grid, ACol, ARow));
 }
 
 bool TGridDropDownEditor::PickChanged() const {
@@ -104,7 +125,7 @@ std::string TGridDropDownEditor::TakePick(std::string Value) {
         FGrid->SetImageIdx(FCol, FRow, index);
         return FGrid->CurrentCell();
     case ctDataImage:
-        return IntToStr(index);
+        return DataImageText(FGrid, FCol, FRow, index);
     default:
         return Value;
     }
@@ -153,7 +174,23 @@ bool TGridDropDownEditor::IsCommitKey(WORD Key, TShiftState Shift) const {
     }
 }
 
-void TGridDropDownEditor::CommitFailed(WORD Key, bool SelectAll) {
+bool TGridDropDownEditor::CommitShownValue(bool SelectAllOnRefusal) {
+    // A refused value is put back into the edit after the grid reloaded the cell's own: what the
+    // edit showed in between is no change the user made, so only the end is reported.
+    const std::string shown = FControl->EditText();
+    bool committed = false;
+    {
+        TScopedFlag holding(FHoldingTextChanges);
+        committed = TGridEditorKeys::Commit(FGrid, FControl->Text());
+        if (!committed)
+            RestoreRefusedValue(SelectAllOnRefusal);
+    }
+    if (FControl != nullptr && FControl->EditText() != shown)
+        DropDownTextChanged();
+    return committed;
+}
+
+void TGridDropDownEditor::RestoreRefusedValue(bool SelectAll) {
     FControl->SetText(TGridEditorKeys::NewCellText(FGrid));
     if (SelectAll)
         FControl->SelectAllText();
@@ -183,8 +220,7 @@ void TGridDropDownEditor::DropDownKeyDown(WORD& Key, TShiftState Shift) {
     if (leaves) {
         if (Key == VK_RETURN)
             FControl->CalcResult();
-        if (!TGridEditorKeys::Commit(FGrid, FControl->Text())) {
-            CommitFailed(Key, true);
+        if (!CommitShownValue(true)) {
             TGridEditorKeys::BlockAdvance(FGrid);
             Key = 0;
             return;
@@ -192,8 +228,7 @@ void TGridDropDownEditor::DropDownKeyDown(WORD& Key, TShiftState Shift) {
         FControl->SetText(FGrid->CurrentCell());
     }
     if (Key == VK_TAB && TGridEditorKeys::GridTakesTab(FGrid)) {
-        if (!TGridEditorKeys::Commit(FGrid, FControl->Text())) {
-            CommitFailed(Key, false);
+        if (!CommitShownValue(false)) {
             Key = 0;
             return;
         }
@@ -223,7 +258,9 @@ void TGridDropDownEditor::DropDownKeyPress(TChar& Key) {
 }
 
 void TGridDropDownEditor::DropDownTextChanged() {
-    TGridEditorKeys::EditChanged(FGrid, FControl->Text());
+    if (FHoldingTextChanges)
+        return;
+    TGridEditorKeys::EditChanged(FGrid, FControl->EditText());
 }
 
 bool TGridDropDownEditor::DropDownWantsKey(WPARAM Key) {

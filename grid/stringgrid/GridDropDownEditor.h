@@ -42,6 +42,12 @@ public:
     // The image picker holds another image than it was loaded with, and was not escaped.
     bool PickChanged() const;
 
+    // A data-image cell shows the image its number names, moved on by the cell's image offset;
+    // the picker offers and takes images as the cell shows them. -1 when Text is no number.
+    static int DataImageShown(TExStringGrid* Grid, int ACol, int ARow, const std::string& Text);
+    // The text that makes a data-image cell show Image.
+    static std::string DataImageText(TExStringGrid* Grid, int ACol, int ARow, int Image);
+
 private:
     bool IsColorPicker() const { return FKind == edColorPickerDropDown; }
     bool IsShapeCell() const;
@@ -49,7 +55,10 @@ private:
     int CellImage(const std::string& Text) const;
     bool IsImageCell() const;
     bool IsCommitKey(WORD Key, TShiftState Shift) const;
-    void CommitFailed(WORD Key, bool SelectAll);
+    // Validates and stores what the edit holds; false, with the edit back on the refused value,
+    // when the grid refuses it.
+    bool CommitShownValue(bool SelectAllOnRefusal);
+    void RestoreRefusedValue(bool SelectAll);
 
     void DropDownKeyDown(WORD& Key, TShiftState Shift) override;
     void DropDownKeyPress(TChar& Key) override;
@@ -67,4 +76,6 @@ private:
     // The image the picker showed when the cell was loaded; Escape leaves the cell as it was.
     int FLoadedImageIndex = -1;
     bool FEscaped = false;
+    // While a commit runs, the edit's text changes are reported once at its end.
+    bool FHoldingTextChanges = false;
 };

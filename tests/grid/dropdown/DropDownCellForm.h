@@ -29,7 +29,8 @@ struct DropDownCellForm {
     std::vector<std::string> Events;
 };
 
-// Column 1 as data-image cells showing image 1 of the grid's four blank images.
+// Column 1 as data-image cells over the grid's four blank images, each showing the image its
+// number names.
 inline void MakeDataImageColumn(TExStringGrid* Grid) {
     auto* images = new TImageList(Grid);
     TBitmap image;
@@ -38,7 +39,7 @@ inline void MakeDataImageColumn(TExStringGrid* Grid) {
         images->Add(&image, clNone);
     Grid->GridImages = images;
     for (int r = 1; r < Grid->RowCount(); ++r)
-        Grid->AddDataImage(1, r, 1, haLeft, vaTop);
+        Grid->AddDataImage(1, r, 0, haLeft, vaTop);
 }
 
 // The ways Tab leaves a cell editor: with or without Shift, taken by the grid (goTabs) or by the

@@ -5,6 +5,8 @@
 #include "grid/dropdown/DropDownForm.h"
 
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImgList.h"
@@ -15,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,12 +75,48 @@ TEST_F(ImagePicker, ImageIndexSelectsTheFirstItemWithItOrNone) {
     EXPECT_EQ(Changes, 2);
 }
 
-TEST_F(ImagePicker, ItemIndexRefusesIndexesOutsideTheItems) {
+TEST_F(ImagePicker, ItemIndexRefusesIndexesPastTheItems) {
     AddItems({0, 1});
     Picker->SetItemIndex(1);
-    for (const int outside : {2, 9, -2}) {
+    for (const int outside : {2, 9}) {
         Picker->SetItemIndex(outside);
         EXPECT_EQ(Picker->ItemIndex(), 1) << outside;
+    }
+}
+
+// Any negative index clears the selection as -1 does: the edit paints no image any more, the
+// change is reported once, and Down on the closed picker then starts at the first item.
+TEST_F(ImagePicker, ANegativeItemIndexClearsTheSelection) {
+    AddItems({0, 1});
+    TPicture red;
+    red.Bitmap()->SetSize(12, 12);
+    red.Bitmap()->Canvas()->Brush()->SetColor(clRed);
+    red.Bitmap()->Canvas()->FillRect(TRect{0, 0, 12, 12});
+    Picker->Items()->GetItem(1)->SetImage(&red);
+    const auto redShown = [this] {
+        TBitmap edit(Picker->Width(), Picker->Height());
+        Picker->PaintTo(edit.Canvas(), 0, 0);
+        int count = 0;
+        for (int x = 0; x < edit.Width(); ++x)
+            for (int y = 0; y < edit.Height(); ++y)
+                count += edit.Pixel(x, y) == ColorToRGB(clRed) ? 1 : 0;
+        return count;
+    };
+    for (const int negative : {-2, -100, std::numeric_limits<int>::min()}) {
+        SCOPED_TRACE(negative);
+        Picker->SetItemIndex(1);
+        ASSERT_EQ(redShown(), 12 * 12);
+        Selects = Changes = 0;
+        Picker->SetItemIndex(negative);
+        EXPECT_EQ(Picker->ItemIndex(), -1);
+        EXPECT_EQ(Picker->ImageIndex(), -1);
+        EXPECT_EQ(Selects, 1);
+        EXPECT_EQ(Changes, 1);
+        EXPECT_EQ(redShown(), 0);
+        Picker->SetItemIndex(negative);
+        EXPECT_EQ(Changes, 1) << "no selection was cleared already";
+        Key(VK_DOWN);
+        EXPECT_EQ(Picker->ItemIndex(), 0);
     }
 }
 

@@ -30,10 +30,11 @@ namespace {
 const char* const ImageCaptions[] = {"Red", "Green", "Blue", "Grey"};
 const TColor ImageColors[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x808080};
 
-// A grid whose column 1 holds data images (the cell's number is its image) edited with the image
-// picker, the picker offering the four images with captions; an edit beside the grid.
+// A grid whose column 1 holds data images (the cell's number plus Offset names its image) edited
+// with the image picker, the picker offering the four images with captions; an edit beside the
+// grid.
 struct ImageCellForm : DropDownCellForm {
-    explicit ImageCellForm(TCellType Type = ctDataImage)
+    explicit ImageCellForm(TCellType Type = ctDataImage, int Offset = 0)
         : DropDownCellForm(30, edImagePickerDropDown) {
         auto* images = new TImageList(Grid);
         for (const TColor color : ImageColors) {
@@ -47,7 +48,7 @@ struct ImageCellForm : DropDownCellForm {
         for (int r = 1; r < 30; ++r) {
             if (Type == ctDataImage) {
                 Grid->SetCells(1, r, "1");
-                Grid->AddDataImage(1, r, 1, haLeft, vaTop);
+                Grid->AddDataImage(1, r, Offset, haLeft, vaTop);
             } else {
                 Grid->SetCells(1, r, "cell text");
                 Grid->AddImageIdx(1, r, 1, haLeft, vaTop);
@@ -74,6 +75,9 @@ struct ImageCellForm : DropDownCellForm {
     void OpenPopup() {
         InputSimulation::KeyPress(Grid, VK_F2);
         ASSERT_TRUE(Open());
+        OpenPopupOnTheEditor();
+    }
+    void OpenPopupOnTheEditor() {
         InputSimulation::KeyPress(Picker, VK_DOWN, 0, TShiftState() << ssAlt);
         ASSERT_TRUE(Picker->DroppedDown());
     }
@@ -95,7 +99,7 @@ TEST(GridImagePickerCell, TheEditShowsTheChosenImagesCaptionAsThePickMoves) {
     EXPECT_EQ(f.Picker->Text(), "Grey");
     InputSimulation::KeyPress(f.Picker, VK_HOME);
     EXPECT_EQ(f.Picker->Text(), "Red");
-    EXPECT_EQ(f.Events, (std::vector<std::string>{"change 3", "change 0"}));
+    EXPECT_EQ(f.Events, std::vector<std::string>{}) << "a pick is no edit of the text";
     InputSimulation::KeyPress(f.Picker, VK_ESCAPE, 0x1B);
     EXPECT_EQ(f.Grid->Cells(1, 1), "1");
     // The next cell's editor starts on its own image again.
@@ -105,7 +109,7 @@ TEST(GridImagePickerCell, TheEditShowsTheChosenImagesCaptionAsThePickMoves) {
 }
 
 // Each way of moving the pick in the open popup, then Enter: the cell takes the image the
-// highlight is on, and the edit reports it once before the edit ends.
+// highlight is on; the pick reports no edit of the text, only the end of the edit.
 TEST(GridImagePickerCell, EnterInTheOpenPopupTakesTheHighlightedImage) {
     struct Move {
         const char* Name;
@@ -148,10 +152,7 @@ TEST(GridImagePickerCell, EnterInTheOpenPopupTakesTheHighlightedImage) {
         EXPECT_FALSE(f.Picker->DroppedDown());
         EXPECT_EQ(f.Grid->Cells(1, 1), std::to_string(move.Hot));
         EXPECT_EQ(f.Focused(), f.Grid);
-        std::vector<std::string> events{"done 1,1"};
-        if (move.Hot != 1)
-            events.insert(events.begin(), "change " + std::to_string(move.Hot));
-        EXPECT_EQ(f.Events, events);
+        EXPECT_EQ(f.Events, std::vector<std::string>{"done 1,1"});
     }
 }
 
@@ -275,8 +276,12 @@ TEST(GridImagePickerCell, TabInTheOpenPopupStoresThePickAndMovesOnAsFromTheEdito
             const std::string picked = popup ? "2" : "3";
             EXPECT_FALSE(f.Picker->DroppedDown());
             EXPECT_EQ(f.Grid->Cells(1, 1), picked);
-            ASSERT_FALSE(f.Events.empty());
-            EXPECT_EQ(f.Events[0], "change " + picked);
+            // The pick is no edit of the text; with goTabs the editor opens on the empty
+            // neighbour and shows its text.
+            const std::vector<std::string> events =
+                c.GridTakesTab ? std::vector<std::string>{"change ", "done 1,1"}
+                               : std::vector<std::string>{"done 1,1"};
+            EXPECT_EQ(f.Events, events);
             EXPECT_EQ(std::count(f.Events.begin(), f.Events.end(), "done 1,1"), 1);
             const Outcome now{f.Grid->Col(), f.Grid->Row(), f.Open(), f.Focused() == f.Other};
             if (!c.GridTakesTab) {
@@ -340,10 +345,197 @@ TEST(GridImagePickerCell, TheMouseBesideThePickerEndsTheEdit) {
         EXPECT_FALSE(f.Open());
         EXPECT_FALSE(f.Picker->DroppedDown());
         EXPECT_EQ(f.Grid->Cells(1, 1), c.Stored);
-        const std::vector<std::string> events{"change " + std::string(c.Stored), "done 1,1"};
-        EXPECT_EQ(f.Events, events);
+        EXPECT_EQ(f.Events, std::vector<std::string>{"done 1,1"});
         EXPECT_GT(f.Grid->Row(), 1);
         EXPECT_EQ(f.Focused(), f.Grid);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A data-image cell whose text names no image of the picker (a number beyond the images, a word,
+// nothing) keeps its text whichever way the edit ends: the picker shows no image and no caption.
+TEST(GridImagePickerCell, ACellTextThatNamesNoImageSurvivesTheEdit) {
+    for (const char* text : {"9", "abc", ""}) {
+        for (const WORD leave : {VK_RETURN, VK_ESCAPE, VK_DOWN}) {
+            SCOPED_TRACE(std::string(text) + " / key " + std::to_string(leave));
+            ImageCellForm f;
+            f.Grid->SetCells(1, 1, text);
+            InputSimulation::KeyPress(f.Grid, VK_F2);
+            ASSERT_TRUE(f.Open());
+            EXPECT_EQ(f.Picker->ItemIndex(), -1);
+            EXPECT_EQ(f.Picker->Text(), "");
+            InputSimulation::KeyPress(f.Picker, leave, leave == VK_RETURN ? '\r' : 0);
+            Application->ProcessMessages();
+            EXPECT_FALSE(f.Open());
+            EXPECT_EQ(f.Grid->Cells(1, 1), text);
+        }
+    }
+}
+
+// A pick the cell's validation refuses leaves the editor open on the pick with the cell as it
+// was, whichever committing key the user pressed; the handler sees the picked number.
+TEST(GridImagePickerCell, ARefusedPickKeepsTheEditorOpenAndTheCellAsItWas) {
+    for (const WORD key : {VK_RETURN, VK_TAB, VK_DOWN}) {
+        SCOPED_TRACE(key);
+        ImageCellForm f;
+        std::vector<std::string> validated;
+        f.Grid->OnCellValidate = [&](TObject*, int, int, std::string& Value, bool& Valid) {
+            validated.push_back(Value);
+            Valid = false;
+        };
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        InputSimulation::KeyPress(f.Picker, VK_END);
+        InputSimulation::KeyPressFocused(key, key == VK_RETURN ? '\r' : key == VK_TAB ? '\t' : 0);
+        Application->ProcessMessages();
+        EXPECT_EQ(validated, std::vector<std::string>{"3"});
+        EXPECT_TRUE(f.Open());
+        EXPECT_EQ(f.Focused(), f.Picker);
+        EXPECT_EQ(f.Picker->Text(), "Grey");
+        EXPECT_EQ(f.Grid->Cells(1, 1), "1");
+        EXPECT_EQ(f.Grid->Row(), 1);
+    }
+}
+
+// The keys of the closed picker on a cell in the middle of the grid: the page keys and the
+// vertical arrows store the pick and end the edit (only the arrows move the grid); Left and
+// Right leave the pick alone and Home picks the first image, all without ending the edit.
+TEST(GridImagePickerCell, TheKeysOfTheClosedPickerAfterAPick) {
+    const struct {
+        WORD Key;
+        bool Ends;
+        int Row;
+        const char* Shown;
+    } cases[] = {
+        {VK_DOWN, true, 6, "3"},   {VK_UP, true, 4, "3"},      {VK_NEXT, true, 5, "3"},
+        {VK_PRIOR, true, 5, "3"},  {VK_LEFT, false, 5, "Grey"}, {VK_RIGHT, false, 5, "Grey"},
+        {VK_HOME, false, 5, "Red"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Key);
+        ImageCellForm f;
+        f.Grid->FocusCell(1, 5, true);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Open());
+        InputSimulation::KeyPress(f.Picker, VK_END);
+        InputSimulation::KeyPress(f.Picker, c.Key);
+        Application->ProcessMessages();
+        EXPECT_EQ(f.Open(), !c.Ends);
+        EXPECT_EQ(f.Grid->Row(), c.Row);
+        EXPECT_EQ(f.Grid->Col(), 1);
+        if (c.Ends) {
+            EXPECT_EQ(f.Grid->Cells(1, 5), c.Shown);
+            EXPECT_EQ(f.Focused(), f.Grid);
+        } else {
+            EXPECT_EQ(f.Picker->Text(), c.Shown);
+            EXPECT_EQ(f.Grid->Cells(1, 5), "1");
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// What the edit reports as edited is the caption it shows, and only when that changes: loading a
+// cell's image shows its caption, a pick shows another without reporting it, and Enter refused
+// for a data image leaves the edit as it is.
+TEST(GridImagePickerCell, TheEditReportsTheCaptionItShowsNotThePicks) {
+    for (const TCellType type : {ctDataImage, ctImageList}) {
+        SCOPED_TRACE(type == ctDataImage ? "data image" : "image list");
+        ImageCellForm f(type);
+        bool refuse = false;
+        f.Grid->OnCellValidate = [&](TObject*, int, int, std::string&, bool& Valid) {
+            Valid = !refuse;
+        };
+        f.Events.clear();
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Open());
+        EXPECT_EQ(f.Events, std::vector<std::string>{"change Green"});
+
+        // The next cell shows the same caption: nothing to report.
+        f.Events.clear();
+        InputSimulation::KeyPress(f.Picker, VK_ESCAPE, 0x1B);
+        InputSimulation::KeyPress(f.Grid, VK_DOWN);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        Application->ProcessMessages();
+        ASSERT_TRUE(f.Open());
+        EXPECT_EQ(f.Events, std::vector<std::string>{"done 1,1"});
+
+        f.Events.clear();
+        InputSimulation::KeyPress(f.Picker, VK_END);
+        EXPECT_EQ(f.Picker->Text(), "Grey");
+        // An image-list cell's text is its value: it never changes, and is not validated again.
+        if (type == ctDataImage) {
+            refuse = true;
+            InputSimulation::KeyPress(f.Picker, VK_RETURN, '\r');
+            Application->ProcessMessages();
+            EXPECT_TRUE(f.Open());
+            EXPECT_EQ(f.Picker->Text(), "Grey");
+            refuse = false;
+        }
+        EXPECT_EQ(f.Events, std::vector<std::string>{});
+
+        InputSimulation::KeyPress(f.Picker, VK_RETURN, '\r');
+        Application->ProcessMessages();
+        EXPECT_FALSE(f.Open());
+        EXPECT_EQ(f.Events, std::vector<std::string>{"done 1,2"});
+        int image = -1;
+        if (type == ctDataImage)
+            EXPECT_EQ(f.Grid->Cells(1, 2), "3");
+        else
+            EXPECT_TRUE(f.Grid->GetImageIdx(1, 2, image) && image == 3);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The pixels of a colour within a rectangle of a rendered control.
+int ImageCellColourCount(TWinControl* Control, const TRect& Area, TColor Colour) {
+    TBitmap picture(Control->Width(), Control->Height());
+    Control->PaintTo(picture.Canvas(), 0, 0);
+    int count = 0;
+    for (int x = Area.Left; x < Area.Right; ++x)
+        for (int y = Area.Top; y < Area.Bottom; ++y)
+            count += picture.Pixel(x, y) == Colour ? 1 : 0;
+    return count;
+}
+
+// A data image moved on by an offset: the picker opens on the image the cell shows, and the
+// image picked is the one the cell shows after the edit.
+TEST(GridImagePickerCell, ThePickerShowsAndTakesTheImageTheCellShows) {
+    for (const int offset : {0, 1, 2}) {
+        SCOPED_TRACE(offset);
+        ImageCellForm f(ctDataImage, offset);
+        const TRect cell = f.Grid->CellRect(1, 1);
+        const TRect whole{0, 0, f.Picker->Width(), f.Picker->Height()};
+        const int shown = 1 + offset;
+        EXPECT_GE(ImageCellColourCount(f.Grid, cell, ImageColors[shown]), 12 * 12);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        ASSERT_TRUE(f.Open());
+        EXPECT_EQ(f.Picker->Text(), ImageCaptions[shown]);
+        EXPECT_GE(ImageCellColourCount(f.Picker, whole, ImageColors[shown]), 12 * 12);
+        f.OpenPopupOnTheEditor();
+        EXPECT_EQ(f.Hot(), shown) << "the highlight starts on the cell's image";
+        InputSimulation::KeyPressFocused(VK_F4);
+        ASSERT_FALSE(f.Picker->DroppedDown());
+        InputSimulation::KeyPress(f.Picker, VK_END);
+        InputSimulation::KeyPress(f.Picker, VK_RETURN, '\r');
+        Application->ProcessMessages();
+        EXPECT_FALSE(f.Open());
+        EXPECT_EQ(f.Grid->Cells(1, 1), std::to_string(3 - offset));
+        EXPECT_GE(ImageCellColourCount(f.Grid, cell, ImageColors[3]), 12 * 12);
+        // Escape leaves the cell on its image.
+        InputSimulation::KeyPress(f.Grid, VK_DOWN);
+        InputSimulation::KeyPress(f.Grid, VK_F2);
+        EXPECT_EQ(f.Picker->ItemIndex(), shown);
+        InputSimulation::KeyPress(f.Picker, VK_HOME);
+        InputSimulation::KeyPress(f.Picker, VK_ESCAPE, 0x1B);
+        EXPECT_EQ(f.Grid->Cells(1, 2), "1");
     }
 }
 
