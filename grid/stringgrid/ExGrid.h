@@ -2603,6 +2603,10 @@ private:
     TCellEditor* ActiveEditorControl();
     // Validates what the open editor (text editor or control) holds; false keeps it open.
     bool ValidatePendingValue();
+    // The user went on to another control while the grid refused the editor's value: that value
+    // cannot hold the keys back, so the edit is dropped as Escape drops it.
+    bool KeysWentElsewhere() const;
+    void DropRefusedEdit();
     bool CommitEditorControl(int ACol, int ARow);
     // A refused value: the cell gets Value back and the editor reopens on it.
     void ReopenRefusedEdit(int ACol, int ARow, const std::string& Value);

@@ -9,6 +9,7 @@
 #include "grid/foundation/Navigation.h"
 #include "grid/stringgrid/ExInplaceEdit.h"
 #include "grid/stringgrid/ScopedValue.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/Keys.h"
 
 #include <algorithm>
@@ -158,14 +159,36 @@ void TExStringGrid::HideInplaceEdit() {
     if (!EditMode)
         return;
     // Whatever leaves the editor is validated first, also when code ends the edit.
-    if (!ValidatePendingValue())
+    if (!ValidatePendingValue()) {
+        if (KeysWentElsewhere())
+            DropRefusedEdit();
         return;
+    }
     HideEditor();
     if (!CommitEditorControl(Col(), Row()))
         return;
     EditMode = false;
     FShowEditProcess = false;
     CanSelectCell(Col(), Row());
+}
+
+bool TExStringGrid::KeysWentElsewhere() const {
+    const TForm* form = GetParentForm(this);
+    const TWinControl* active = form != nullptr ? form->ActiveControl() : nullptr;
+    return active != nullptr && active != this && !ContainsControl(active);
+}
+
+void TExStringGrid::DropRefusedEdit() {
+    // Nothing of the edit is judged or stored any more: the editor goes with the cell's own text.
+    FEditing = false;
+    if (!FSpecialEditor) {
+        if (TExInplaceEdit* editor = NormalEdit())
+            editor->SetText(FCellCache);
+    } else if (TCellEditor* editor = ActiveEditorControl()) {
+        editor->LoadCellText(FCellCache);
+    }
+    HideInplaceEdit();
+    EditMode = false;
 }
 
 void TExStringGrid::DoneInplaceEdit(WORD& Key, TShiftState Shift) {

@@ -436,10 +436,12 @@ void TExInplaceEdit::DoExit() {
     const int col = FColE;
     const int row = FRowE;
     if (FGrid->FEditing && !FGrid->Focused()) {
-        // Focus that leaves the grid takes the value through validation like a leaving key.
-        if (!ValidateText())
-            return;
-        FGrid->HideInplaceEdit();
+        // Focus that leaves the grid takes the value through validation like a leaving key; a
+        // refused value cannot keep the keys from where the user went, and is dropped.
+        if (ValidateText())
+            FGrid->HideInplaceEdit();
+        else
+            FGrid->DropRefusedEdit();
         FGrid->FEditing = false;
         FGrid->EditMode = false;
     }

@@ -246,6 +246,43 @@ TEST_P(DropDownRoundTrip, ARefusedValueShowsTheInvalidEntryBalloonOnTheEditor) {
     EXPECT_EQ(balloon->TipText(), "Not allowed here");
 }
 
+// A click on another control while the grid refuses the changed value: the user has gone on, so
+// the edit is dropped as Escape drops it, the cell keeps its text and the keys stay where they
+// went, also after a click back on another cell.
+TEST_P(DropDownRoundTrip, ARefusedValueLeftForAnotherControlIsDroppedAndTheKeysStayThere) {
+    RoundTrip t(GetParam());
+    t.Grid->OnCellValidate = [](TObject*, int, int, std::string&, bool& ok) { ok = false; };
+    t.OpenAndChange();
+    InputSimulation::Click(t.Other, {5, 5});
+    t.Pump();
+    EXPECT_FALSE(t.Open());
+    EXPECT_FALSE(t.Grid->EditMode);
+    EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Start);
+    EXPECT_EQ(t.Focused(), t.Other);
+
+    const TRect cell = t.Grid->CellRect(3, 3);
+    InputSimulation::Click(t.Grid, {(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2});
+    t.Pump();
+    EXPECT_EQ(t.Grid->Row(), 3);
+    EXPECT_EQ(t.Focused(), t.Grid);
+    EXPECT_EQ(t.Grid->Cells(1, 1), t.K.Start);
+}
+
+// The same for the grid's own text editor.
+TEST(TextEditorRefusedValue, LeftForAnotherControlItIsDroppedAndTheKeysStayThere) {
+    DropDownCellForm f(5, edNormal);
+    f.Grid->SetCells(1, 1, "one");
+    f.Grid->OnCellValidate = [](TObject*, int, int, std::string&, bool& ok) { ok = false; };
+    f.Show();
+    InputSimulation::KeyPress(f.Grid, VK_F2);
+    InputSimulation::TypeTextFocused("x");
+    InputSimulation::Click(f.Other, {5, 5});
+    Application->ProcessMessages();
+    EXPECT_FALSE(f.Grid->EditMode);
+    EXPECT_EQ(f.Grid->Cells(1, 1), "one");
+    EXPECT_EQ(InputSimulation::FocusedControl(), f.Other);
+}
+
 // Opening the editor and leaving it without a change neither rewrites the cell nor reports an
 // edit, whichever way it is left.
 TEST_P(DropDownRoundTrip, AnUntouchedEditorKeepsTheCellAndReportsNoChange) {
