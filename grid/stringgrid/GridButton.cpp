@@ -92,12 +92,18 @@ void TGridButton::KeyDown(WORD& Key, TShiftState Shift) {
         Key = 0;
         return;
     }
+    // Space held shows the button pressed, as the mouse held does; its release clicks.
+    if (Key == VK_SPACE && !FDown) {
+        FDown = true;
+        Invalidate();
+    }
     TCustomControl::KeyDown(Key, Shift);
 }
 
 void TGridButton::KeyUp(WORD& Key, TShiftState Shift) {
     if (Key != VK_SPACE)
         return;
+    FDown = false;
     TakeEllipsisAnswer();
     Click();
     if (CanFocus())

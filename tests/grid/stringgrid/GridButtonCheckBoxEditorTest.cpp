@@ -125,6 +125,8 @@ TEST(GridButtonAndCheckBoxEditors, OneLeftPressedOpensUpOnTheNextCell) {
     } cases[] = {
         {"button, mouse", edButton, [](TExStringGrid* g) -> TWinControl* { return g->Btn(); },
          [](TWinControl* c) { InputSimulation::MouseDown(c, mbLeft, TPoint{5, 5}); }, VK_ESCAPE, 0x1B},
+        {"button, space", edButton, [](TExStringGrid* g) -> TWinControl* { return g->Btn(); },
+         [](TWinControl* c) { InputSimulation::KeyDown(c, VK_SPACE); }, VK_ESCAPE, 0x1B},
         {"check box, mouse", edCheckBox,
          [](TExStringGrid* g) -> TWinControl* { return g->CheckEdit(); },
          [](TWinControl* c) { InputSimulation::MouseDown(c, mbLeft, TPoint{5, 5}); }, VK_RETURN, '\r'},
