@@ -98,8 +98,7 @@ void TGridImageDropDown::WriteCellText(const std::string& Value) {
     switch (EditedCellType()) {
     case ctDataImage:
         // The number names the image: a value put back (Escape, a refused pick) shows its image.
-        SetImageIndex(TGridDropDownEditor::DataImageShown(Grid(), Grid()->GetRealCol(),
-                                                          Grid()->Row(), Value));
+        SetImageIndex(Grid()->DataImageShown(Grid()->GetRealCol(), Grid()->Row(), Value));
         ShowSelectedCaption();
         break;
     case ctImageList:
@@ -115,9 +114,9 @@ std::string TGridImageDropDown::EditedValue() {
     switch (EditedCellType()) {
     case ctDataImage:
         // A number that names no image stays as the cell holds it.
-        return ImageIndex() >= 0 ? TGridDropDownEditor::DataImageText(
-                                       Grid(), Grid()->GetRealCol(), Grid()->Row(), ImageIndex())
-                                 : FCellText;
+        return ImageIndex() >= 0
+                   ? Grid()->DataImageText(Grid()->GetRealCol(), Grid()->Row(), ImageIndex())
+                   : FCellText;
     case ctImageList:
         return FCellText;
     default:

@@ -664,6 +664,11 @@ public:
     void SetImageIdx(int ACol, int ARow, int Idx);
     void RemoveImageIdx(int ACol, int ARow);
     void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    // A data-image cell shows the image its number names, moved on by the graphic's index:
+    // the image a text Text of the cell shows (-1 when it is no number), and the text that makes
+    // the cell show Image.
+    int DataImageShown(int ACol, int ARow, const std::string& Text);
+    std::string DataImageText(int ACol, int ARow, int Image);
     // Empties the cell text whatever the graphic's kind.
     void RemoveDataImage(int ACol, int ARow);
     void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
@@ -2326,6 +2331,7 @@ protected:
     // The flat bar takes the range, page and position of the grid's own scroll information.
     void SyncFlatVertScroll();
     void SyncFlatHorzScroll();
+    void SyncFlatScrollBars();
     // Only a bar that ScrollBars allows (Bar SB_HORZ, SB_VERT or SB_BOTH).
     void FlatShowScrollBar(int Bar, bool Show);
     void FlatSetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw);

@@ -5,6 +5,8 @@
 
 #include "grid/foundation/FilePicture.h"
 #include "grid/stringgrid/CellGraphic.h"
+#include "platform/core/IntegerConversion.h"
+#include "platform/core/Text.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Icon.h"
 #include "platform/ui/Image.h"
@@ -104,6 +106,23 @@ void TExStringGrid::AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, 
     graphic->SetDataImage(Aidx, hal, val);
     if (Cells(ACol, ARow).empty())
         SetInts(ACol, ARow, Aidx);
+}
+
+namespace {
+int DataImageOffset(const TCellGraphic* Graphic) {
+    return Graphic != nullptr && Graphic->CellType == ctDataImage ? Graphic->CellIndex : 0;
+}
+} // namespace
+
+int TExStringGrid::DataImageShown(int ACol, int ARow, const std::string& Text) {
+    int32_t number = 0;
+    if (!TryStrToInt(Trim(Text), number))
+        return -1;
+    return number + DataImageOffset(GetCellGraphic(ACol, ARow));
+}
+
+std::string TExStringGrid::DataImageText(int ACol, int ARow, int Image) {
+    return IntToStr(Image - DataImageOffset(GetCellGraphic(ACol, ARow)));
 }
 
 void TExStringGrid::RemoveDataImage(int ACol, int ARow) {

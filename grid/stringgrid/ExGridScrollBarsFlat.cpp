@@ -97,6 +97,12 @@ void TExStringGrid::SyncFlatHorzScroll() {
         FlatSetScrollInfo(SB_HORZ, GridScrollInfo(*this, SB_HORZ), true);
 }
 
+// After every scroll and every change of the top-left cell.
+void TExStringGrid::SyncFlatScrollBars() {
+    SyncFlatVertScroll();
+    SyncFlatHorzScroll();
+}
+
 void TExStringGrid::UpdateFlatScrollBars() {
     ApplyFlatScrollStyle();
     ApplyFlatScrollColor();

@@ -67,8 +67,7 @@ void TExStringGrid::HandleHorzScroll(TMessage& Message) {
     // Merged areas scrolled in a mirrored layout repaint whole.
     if (code == SB_ENDSCROLL && (ColCount() == 1 || (UseRightToLeftAlignment() && FMergeCount > 0)))
         Invalidate();
-    SyncFlatVertScroll();
-    SyncFlatHorzScroll();
+    SyncFlatScrollBars();
     if (Col() < ColCount() && Row() < RowCount() && HasCheckBox(RealColIndex(Col()), Row()))
         HideEditor();
     UpdateFooter();
@@ -106,8 +105,7 @@ void TExStringGrid::HandleVertScroll(TMessage& Message) {
         else if (stepsDown && TopRow() == lastTop)
             ScrollAboveSearchFooter();
     }
-    SyncFlatVertScroll();
-    SyncFlatHorzScroll();
+    SyncFlatScrollBars();
     if (Col() < ColCount() && Row() < RowCount() && HasCheckBox(RealColIndex(Col()), Row()))
         HideEditor();
 }
@@ -119,8 +117,7 @@ void TExStringGrid::HandleTopLeftChange() {
         Invalidate();
     if (EditMode && EditControl != edNormal)
         HideInplaceEdit();
-    SyncFlatVertScroll();
-    SyncFlatHorzScroll();
+    SyncFlatScrollBars();
     UpdateFooter();
     CellControlsUpdate(false);
     FollowCellScrollBar();

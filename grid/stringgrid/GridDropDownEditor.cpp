@@ -64,30 +64,10 @@ int TGridDropDownEditor::CellImage(const std::string& Text) const {
         return FGrid->GetImageIdx(FCol, FRow, index) ? index : -1;
     }
     case ctDataImage:
-        return DataImageShown(FGrid, FCol, FRow, Text);
+        return FGrid->DataImageShown(FCol, FRow, Text);
     default:
         return -1;
     }
-}
-
-namespace {
-int DataImageOffset(TExStringGrid* Grid, int ACol, int ARow) {
-    const TCellGraphic* graphic = Grid->GetCellGraphic(ACol, ARow);
-    return graphic != nullptr && graphic->CellType == ctDataImage ? graphic->CellIndex : 0;
-}
-} // namespace
-
-int TGridDropDownEditor::DataImageShown(TExStringGrid* Grid, int ACol, int ARow,
-                                        const std::string& Text) {
-    int32_t number = 0;
-    if (!TryStrToInt(Trim(Text), number))
-        return -1;
-    return number + DataImageOffset(Grid, ACol, ARow);
-}
-
-std::string TGridDropDownEditor::DataImageText(TExStringGrid* Grid, int ACol, int ARow,
-                                               int Image) {
-    return IntToStr(Image - DataImageOffset(Grid, ACol, ARow));
 }
 
 bool TGridDropDownEditor::PickChanged() const {
@@ -125,7 +105,7 @@ std::string TGridDropDownEditor::TakePick(std::string Value) {
         FGrid->SetImageIdx(FCol, FRow, index);
         return FGrid->CurrentCell();
     case ctDataImage:
-        return DataImageText(FGrid, FCol, FRow, index);
+        return FGrid->DataImageText(FCol, FRow, index);
     default:
         return Value;
     }

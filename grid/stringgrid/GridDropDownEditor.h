@@ -42,12 +42,6 @@ public:
     // The image picker holds another image than it was loaded with, and was not escaped.
     bool PickChanged() const;
 
-    // A data-image cell shows the image its number names, moved on by the cell's image offset;
-    // the picker offers and takes images as the cell shows them. -1 when Text is no number.
-    static int DataImageShown(TExStringGrid* Grid, int ACol, int ARow, const std::string& Text);
-    // The text that makes a data-image cell show Image.
-    static std::string DataImageText(TExStringGrid* Grid, int ACol, int ARow, int Image);
-
 private:
     bool IsColorPicker() const { return FKind == edColorPickerDropDown; }
     bool IsShapeCell() const;
